@@ -1,0 +1,40 @@
+// Base of the per-write context: holds the model adapter every builder reads
+// and the label offsets of the assembly's instances by instance id.
+#pragma once
+
+#include "AFCInputFileWriter/akw_Model.h"
+#include "BasMem/mem_Allocator.h"
+#include "BasShared/cow_COW.h"
+#include "BasShared/cow_Map.h"
+#include "BasShared/cow_String.h"
+
+class akw_ModelInfo : public mem_AllocationOperators {
+ public:
+  virtual ~akw_ModelInfo() = default;
+
+  // The model adapter; throws cow_OutOfRange while none is set.
+  const akw_Model& Model() const { return *model_; }
+  const cow_COW<akw_Model>& ModelHandle() const { return model_; }
+
+  // Node and element label offsets of the instance with `instanceId`; 0 for
+  // an instance that has none.
+  int AssyNodeOffsetsID(int instanceId) const;
+  int AssyElementOffsetsID(int instanceId) const;
+
+  // Appended to a rigid instance's (or part's) name to name its
+  // reference-point node set.
+  static const cow_String& RefPtSuffix();
+
+ protected:
+  akw_ModelInfo() = default;
+  explicit akw_ModelInfo(cow_COW<akw_Model> model) : model_(std::move(model)) {}
+
+  void SetModel(cow_COW<akw_Model> model) { model_ = std::move(model); }
+  void SetAssyNodeOffset(int instanceId, int offset) { nodeOffsets_.Set(instanceId, offset); }
+  void SetAssyElementOffset(int instanceId, int offset) { elementOffsets_.Set(instanceId, offset); }
+
+ private:
+  cow_COW<akw_Model> model_;
+  cow_Map<int, int> nodeOffsets_;
+  cow_Map<int, int> elementOffsets_;
+};

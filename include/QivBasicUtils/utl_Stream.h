@@ -1,0 +1,135 @@
+// The text stream every line of an input file goes through. It owns a buffer
+// and hands full buffers to one sink (aio_ostream); text is appended with a
+// single comparison on the fast path. Numbers are formatted with std::to_chars
+// only: the bytes do not depend on the platform, the locale or on where the
+// buffer happens to flush.
+//
+// Number forms:
+//  - a real is always readable as a real: a mantissa without a decimal point
+//    gets one ("1.", "1.e+10", "5.e-324"); zero, a negative zero and any value
+//    whose magnitude is below the smallest-real threshold in force print "0.";
+//  - `<< double` / `<< float` give the shortest text that reads back to the
+//    same value; Print(real, width, precision) gives at most `precision`
+//    significant digits in the general (%g) layout, right-aligned in `width`;
+//  - NaN and infinities are not solver input: writing one throws
+//    nex_TextException and writes nothing.
+// Failures of the sink are sticky: the first one is remembered, later output
+// is discarded, Good() turns false and the sink's close() reports it.
+#pragma once
+
+#include <cstddef>
+#include <cstring>
+#include <memory>
+
+#include "BasShared/cow_String.h"
+#include "QivBasicUtils/aio_ios.h"
+
+class utl_Stream {
+ public:
+  static constexpr std::size_t kDefaultBufferSize = 64 * 1024;
+
+  // `breakColumn`: a line longer than this takes an optional line break.
+  // `doublePrecision`, `floatPrecision`: the precision Print uses for a double
+  // or a float when it is given a precision of 0 or less.
+  // `bufferSize`: bytes held before they go to the sink (at least 1).
+  utl_Stream(aio_ostream& sink, int breakColumn, int doublePrecision, int floatPrecision,
+             std::size_t bufferSize = kDefaultBufferSize);
+  utl_Stream(const utl_Stream&) = delete;
+  utl_Stream& operator=(const utl_Stream&) = delete;
+  // Flushes what is still buffered.
+  ~utl_Stream();
+
+  utl_Stream& operator<<(const char* text) { return Write(text, std::strlen(text)); }
+  utl_Stream& operator<<(const cow_String& text) { return Write(text.CStr(), text.Length()); }
+  utl_Stream& operator<<(char c) { return Write(&c, 1); }
+  utl_Stream& operator<<(int value) { return Print(value, 0); }
+  utl_Stream& operator<<(unsigned int value) { return Print(value, 0); }
+  utl_Stream& operator<<(double value);
+  utl_Stream& operator<<(float value);
+  utl_Stream& operator<<(utl_Stream& (*manipulator)(utl_Stream&)) { return manipulator(*this); }
+
+  utl_Stream& Write(const char* data, std::size_t size) {
+    if (size <= static_cast<std::size_t>(end_ - cur_)) {
+      std::memcpy(cur_, data, size);
+      cur_ += size;
+      return *this;
+    }
+    return WriteSlow(data, size);
+  }
+
+  // Ends the current line.
+  utl_Stream& LineBreak() { return Write("\n", 1); }
+  // Ends the current line when it is longer than the break column and the
+  // text written last is a comma (", " or ","), so that a keyword line goes on
+  // on the next line; writes nothing otherwise.
+  utl_Stream& OptionalLineBreak();
+
+  utl_Stream& Print(double value, int width, int precision);
+  utl_Stream& Print(float value, int width, int precision);
+  // An integer right-aligned in `width` (no padding for 0 or less).
+  utl_Stream& Print(int value, int width);
+  utl_Stream& Print(unsigned int value, int width);
+  utl_Stream& Print(const char* text) { return *this << text; }
+
+  // Hands everything buffered to the sink.
+  utl_Stream& Flush();
+  // False once a write to the sink has failed.
+  bool Good() const { return !failed_; }
+  // Bytes given to the stream so far, whether or not they reached the sink.
+  unsigned long long BytesWritten() const { return sent_ + static_cast<std::size_t>(cur_ - buf_); }
+
+  // Values whose magnitude is below `threshold` print as zero; 0 turns it off.
+  void SetSmallestReal(double threshold) { smallestReal_ = threshold; }
+  double SmallestReal() const { return smallestReal_; }
+
+  // Normalises a number already formatted into `buffer` (a NUL-terminated
+  // text, possibly right-aligned with blanks in `width` characters) so that the
+  // solver reads it as a real: a missing decimal point is added to the mantissa
+  // and a three-digit exponent with a leading zero loses that zero ("1e+005"
+  // becomes "1.e+05"). The result is right-aligned again in `width` characters,
+  // keeping one leading blank when the text had one; it may grow by one
+  // character, so `buffer` must hold max(width, strlen(buffer)) + 2 bytes.
+  // Texts that are not numbers (blanks, empty, "nan") are left unchanged.
+  static void FixNumericString(char* buffer, int width);
+
+ private:
+  utl_Stream& WriteSlow(const char* data, std::size_t size);
+  utl_Stream& PutPadded(const char* text, std::size_t size, int width);
+  void Send();
+  std::size_t Column() const;
+
+  aio_ostream& sink_;
+  std::unique_ptr<char[]> storage_;
+  char* buf_;
+  char* cur_;
+  char* end_;
+  int breakColumn_;
+  int doublePrecision_;
+  int floatPrecision_;
+  double smallestReal_ = 0.0;
+  bool failed_ = false;
+  unsigned long long sent_ = 0;
+  // What has left the buffer already: the length of the line it ended in and
+  // its last two bytes, so that line breaks do not depend on flushes.
+  std::size_t sentColumn_ = 0;
+  char sentTail_[2] = {'\n', '\n'};
+};
+
+// Ends the current line (the stream's endl manipulator).
+utl_Stream& endl(utl_Stream& stream);
+
+// Sets a smallest-real threshold on a stream for the life of the object and
+// restores the threshold that was in force before.
+class utl_StreamSmallReal {
+ public:
+  utl_StreamSmallReal(utl_Stream& stream, double threshold);
+  utl_StreamSmallReal(const utl_StreamSmallReal&) = delete;
+  utl_StreamSmallReal& operator=(const utl_StreamSmallReal&) = delete;
+  ~utl_StreamSmallReal() { UnsetSmallestReal(); }
+  // Restores the earlier threshold now; the destructor then does nothing.
+  void UnsetSmallestReal();
+
+ private:
+  utl_Stream* stream_;
+  double previous_;
+};

@@ -1,0 +1,30 @@
+#include "aif/impl/core/aif_OpStatus.h"
+
+#include <vector>
+
+void aif_OpStatus::InitializeSteps(const cow_List<cow_String>& steps, int categoryCount) {
+  steps_.Append(steps);
+  cow_List<int> cleared;
+  cleared.Reserve(steps_.Length());
+  for (std::size_t i = 0; i < steps_.Length(); ++i) cleared.Append(0);
+  for (int category = 0; category < categoryCount; ++category) flags_.Set(category, cleared);
+}
+
+void aif_OpStatus::MarkStepForAllCategories(int stepIndex) {
+  if (stepIndex < 0 || static_cast<std::size_t>(stepIndex) >= steps_.Length()) return;
+  std::vector<int> categories;
+  for (const auto& entry : flags_) categories.push_back(entry.first);
+  for (int category : categories) {
+    cow_List<int>& flags = flags_.Modify(category);
+    if (static_cast<std::size_t>(stepIndex) < flags.Length())
+      flags.Modify(static_cast<std::size_t>(stepIndex)) = 1;
+  }
+}
+
+bool aif_OpStatus::NeedsNewOp(unsigned typeId, const cow_String& step) const {
+  bool flag = false;
+  int category = StatusKey(typeId, flag);
+  long long index = steps_.IndexOf(step);
+  const cow_List<int>& flags = flags_.Get(category);
+  return flags[static_cast<std::size_t>(index)] == 1;
+}

@@ -1,0 +1,37 @@
+// Per-step ", op=NEW" bookkeeping of the step-dependent builders (loads,
+// boundary conditions, fields, adaptive mesh constraints, interactions). For
+// every category of keyword and every step it records whether the step starts
+// that category afresh. A subclass maps kernel type ids to categories.
+#pragma once
+
+#include "BasMem/mem_Allocator.h"
+#include "BasShared/cow_List.h"
+#include "BasShared/cow_Map.h"
+#include "BasShared/cow_String.h"
+
+class aif_OpStatus : public mem_AllocationOperators {
+ public:
+  aif_OpStatus() = default;
+  aif_OpStatus(const aif_OpStatus&) = default;
+  virtual ~aif_OpStatus() = default;
+
+  // The category (0 upward) of a kernel object of type `typeId`; throws
+  // aif_Exception for a type the subclass does not know.
+  virtual int StatusKey(unsigned typeId, bool& flag) const = 0;
+
+  // Appends `steps` to the step list and gives categories 0 to count-1 one
+  // cleared flag per step.
+  void InitializeSteps(const cow_List<cow_String>& steps, int categoryCount);
+  // Sets the flag of step `stepIndex` in every category; an index past the
+  // steps changes nothing.
+  void MarkStepForAllCategories(int stepIndex);
+  // Whether keywords of `typeId`'s category carry ", op=NEW" in `step`. A step
+  // or category that was never entered raises cow_OutOfRange.
+  bool NeedsNewOp(unsigned typeId, const cow_String& step) const;
+
+  const cow_List<cow_String>& Steps() const { return steps_; }
+
+ private:
+  cow_List<cow_String> steps_;
+  cow_Map<int, cow_List<int>> flags_;
+};

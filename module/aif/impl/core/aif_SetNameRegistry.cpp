@@ -1,0 +1,65 @@
+#include "aif/impl/core/aif_SetNameRegistry.h"
+
+#include "BasShared/atr_String.h"
+#include "VwrCmd/cmdC_WIP.h"
+
+namespace {
+
+aif_SetNameRegistry* g_registry = nullptr;
+
+cow_String UpperCase(const cow_String& name) {
+  atr_StringBase upper(name);
+  upper.ToUpper();
+  return upper;
+}
+
+}  // namespace
+
+aif_SetNameRegistry& aif_SetNameRegistry::Instance() {
+  if (!g_registry) g_registry = new aif_SetNameRegistry();
+  return *g_registry;
+}
+
+void aif_SetNameRegistry::Destroy() {
+  delete g_registry;
+  g_registry = nullptr;
+}
+
+void aif_SetNameRegistry::Clear() {
+  elsets_.Clear();
+  nsets_.Clear();
+  surfaces_.Clear();
+}
+
+bool aif_SetNameRegistry::Add(Names& names, const cow_String& name, bool warn,
+                              const char* warning) {
+  cow_String key = UpperCase(name);
+  if (names.Contains(key)) {
+    if (warn) cmdC_WIP::Warning(atr_TranslateWithArg(warning, name));
+    return false;
+  }
+  names.Set(key, 1);
+  return true;
+}
+
+bool aif_SetNameRegistry::AddElset(const cow_String& name, bool warn) {
+  return Add(elsets_, name, warn,
+             "Multiple definition of elset name %s during input file/keyword generation."
+             "Check generated keywords for elset name clashes.");
+}
+
+bool aif_SetNameRegistry::AddNset(const cow_String& name, bool warn) {
+  return Add(nsets_, name, warn,
+             "Multiple definition of nset name %s during input file/keyword generation."
+             "Check generated keywords for nset name clashes.");
+}
+
+bool aif_SetNameRegistry::AddSurface(const cow_String& name, bool warn) {
+  return Add(surfaces_, name, warn,
+             "Multiple definition of surface name %s during input file/keyword generation."
+             "Check generated keywords for surface name clashes.");
+}
+
+bool aif_SetNameRegistry::IsElset(const cow_String& name) const {
+  return elsets_.Contains(UpperCase(name));
+}

@@ -1,0 +1,47 @@
+// Helpers shared by the tests: text written through a stream to a string.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
+#include <utility>
+
+#include "AFCInputFileWriter/akw_Keyword.h"
+#include "QivBasicUtils/aio_ios.h"
+#include "QivBasicUtils/utl_Stream.h"
+
+namespace aif_test {
+
+// The stream settings both drivers use.
+inline constexpr int kBreakColumn = 131;
+inline constexpr int kDoublePrecision = 6;
+inline constexpr int kFloatPrecision = 6;
+
+// What `write(stream)` writes through a stream with `bufferSize` bytes of
+// buffer, the stream flushed and destroyed.
+template <class Write>
+std::string StreamText(Write&& write, std::size_t bufferSize = utl_Stream::kDefaultBufferSize) {
+  aio_StringSink sink;
+  {
+    utl_Stream stream(sink, kBreakColumn, kDoublePrecision, kFloatPrecision, bufferSize);
+    write(stream);
+  }
+  return sink.text();
+}
+
+// What `write(stream)` writes, checked to be the same with a one-byte buffer:
+// the bytes must not depend on where the buffer flushes.
+template <class Write>
+std::string WrittenText(Write&& write) {
+  std::string text = StreamText(write);
+  EXPECT_EQ(text, StreamText(write, 1)) << "output depends on the buffer size";
+  return text;
+}
+
+// What a keyword writes.
+inline std::string KeywordText(const akw_Keyword& keyword) {
+  return WrittenText([&](utl_Stream& s) { keyword.Write(s); });
+}
+
+}  // namespace aif_test
