@@ -34,7 +34,7 @@ void WriteSample(utl_Stream& out) {
   description.Write(out);
   out << "*Density" << endl;
   aif_DataLineTable({{7.85e-09}}, 0, 0).Write(out);
-  out << "*Elastic, " ;
+  out << "*Elastic, ";
   out.OptionalLineBreak();
   out << "dependencies=0" << endl;
   aif_DataLineTable({{210000., 0.3, 20.}, {180000., 0.3, 400.}}, 0, 0).Write(out);

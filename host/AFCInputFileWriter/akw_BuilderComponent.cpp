@@ -34,8 +34,7 @@ void akw_BuilderComponent::AddPartDefinition(const cow_String& part, const akw_K
   parts_.Modify(part).Append(k);
 }
 
-void akw_BuilderComponent::AddInstanceDefinition(const cow_String& instance,
-                                                 const akw_Keyword& k) {
+void akw_BuilderComponent::AddInstanceDefinition(const cow_String& instance, const akw_Keyword& k) {
   instances_.Modify(instance).Append(akw_KeywordHandle(k));
 }
 

@@ -26,11 +26,14 @@ void RejectControlCharacters(const cow_String& name) {
       std::string shown;
       for (char d : name.Str()) {
         unsigned char v = static_cast<unsigned char>(d);
-        if (d == '\n') shown += "\\n";
-        else if (d == '\r') shown += "\\r";
-        else if (v < 0x20 || v == 0x7F) shown += "\\x" + std::string(1, "0123456789ABCDEF"[v >> 4]) +
-                                                 "0123456789ABCDEF"[v & 15];
-        else shown += d;
+        if (d == '\n')
+          shown += "\\n";
+        else if (d == '\r')
+          shown += "\\r";
+        else if (v < 0x20 || v == 0x7F)
+          shown += "\\x" + std::string(1, "0123456789ABCDEF"[v >> 4]) + "0123456789ABCDEF"[v & 15];
+        else
+          shown += d;
       }
       throw nex_TextException(cow_String("The name \"" + shown +
                                          "\" holds a line break or another control character "

@@ -28,7 +28,9 @@ void* mem_Realloc(void* block, std::size_t size) {
   return std::realloc(block, size ? size : 1);
 }
 
-void mem_Free(void* block) { std::free(block); }
+void mem_Free(void* block) {
+  std::free(block);
+}
 
 void* mem_OperatorNewThrow(std::size_t size) {
   void* p = mem_Malloc(size);
@@ -46,4 +48,6 @@ void mem_ClearFault() {
   g_persistent = false;
 }
 
-long mem_AllocationCount() { return g_count; }
+long mem_AllocationCount() {
+  return g_count;
+}

@@ -28,7 +28,8 @@ bool Refuse(rt_Call call) {
 }
 
 const char* SkipBlanks(const char* p) {
-  while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r' || *p == '\f' || *p == '\v') ++p;
+  while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r' || *p == '\f' || *p == '\v')
+    ++p;
   return p;
 }
 
@@ -41,7 +42,9 @@ int rt_access(const char* path, int mode) {
   return ::access(path, how) == 0 ? 0 : -1;
 }
 
-int rt_remove(const char* path) { return Refuse(rt_Call::Remove) ? -1 : std::remove(path); }
+int rt_remove(const char* path) {
+  return Refuse(rt_Call::Remove) ? -1 : std::remove(path);
+}
 
 FILE* rt_fopen(const char* path, const char* mode) {
   return Refuse(rt_Call::Fopen) ? nullptr : std::fopen(path, mode);
@@ -59,7 +62,9 @@ int rt_fclose(FILE* file) {
   return refuse ? -1 : result;
 }
 
-const char* rt_getenv(const char* name) { return std::getenv(name); }
+const char* rt_getenv(const char* name) {
+  return std::getenv(name);
+}
 
 int rt_atoi(const char* text) {
   const char* p = SkipBlanks(text);
@@ -85,10 +90,14 @@ double rt_atof(const char* text) {
   return value;
 }
 
-double rt_pow(double base, double exponent) { return std::pow(base, exponent); }
+double rt_pow(double base, double exponent) {
+  return std::pow(base, exponent);
+}
 
 void rt_FailCall(rt_Call call, long nth, bool persistent) {
   g_faults[static_cast<std::size_t>(call)] = Fault{0, nth > 0 ? nth : 0, persistent};
 }
 
-void rt_ClearFaults() { g_faults = {}; }
+void rt_ClearFaults() {
+  g_faults = {};
+}

@@ -25,8 +25,8 @@ std::size_t General(char* out, Real value, int precision, int maxPrecision) {
   }
   if (precision <= 0) precision = 6;
   if (precision > maxPrecision) precision = maxPrecision;
-  auto result = std::to_chars(out, out + kRealBufferSize, value, std::chars_format::general,
-                              precision);
+  auto result =
+      std::to_chars(out, out + kRealBufferSize, value, std::chars_format::general, precision);
   return static_cast<std::size_t>(result.ptr - out);
 }
 
@@ -51,9 +51,13 @@ std::size_t utl_FormatGeneral(char* out, float value, int precision) {
   return General(out, value, precision, 9);
 }
 
-std::size_t utl_FormatShortest(char* out, double value) { return Shortest(out, value); }
+std::size_t utl_FormatShortest(char* out, double value) {
+  return Shortest(out, value);
+}
 
-std::size_t utl_FormatShortest(char* out, float value) { return Shortest(out, value); }
+std::size_t utl_FormatShortest(char* out, float value) {
+  return Shortest(out, value);
+}
 
 std::size_t utl_AddRealMarker(char* text, std::size_t size) {
   std::size_t mantissaEnd = size;

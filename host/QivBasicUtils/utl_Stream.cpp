@@ -13,8 +13,8 @@ constexpr char kBlanks[] = "                                ";  // 32 blanks
 
 }  // namespace
 
-utl_Stream::utl_Stream(aio_ostream& sink, int breakColumn, int doublePrecision,
-                       int floatPrecision, std::size_t bufferSize)
+utl_Stream::utl_Stream(aio_ostream& sink, int breakColumn, int doublePrecision, int floatPrecision,
+                       std::size_t bufferSize)
     : sink_(sink),
       storage_(new char[std::max<std::size_t>(bufferSize, 1)]),
       buf_(storage_.get()),
@@ -24,7 +24,9 @@ utl_Stream::utl_Stream(aio_ostream& sink, int breakColumn, int doublePrecision,
       doublePrecision_(doublePrecision),
       floatPrecision_(floatPrecision) {}
 
-utl_Stream::~utl_Stream() { Send(); }
+utl_Stream::~utl_Stream() {
+  Send();
+}
 
 utl_Stream& utl_Stream::WriteSlow(const char* data, std::size_t size) {
   while (size > 0) {
@@ -103,8 +105,7 @@ utl_Stream& utl_Stream::Print(unsigned int value, int width) {
 utl_Stream& utl_Stream::Print(double value, int width, int precision) {
   char text[kRealBufferSize + 1];
   if (std::fabs(value) < smallestReal_) value = 0.0;
-  std::size_t n =
-      utl_FormatGeneral(text, value, precision > 0 ? precision : doublePrecision_);
+  std::size_t n = utl_FormatGeneral(text, value, precision > 0 ? precision : doublePrecision_);
   return PutPadded(text, utl_AddRealMarker(text, n), width);
 }
 
@@ -132,7 +133,8 @@ utl_Stream& utl_Stream::operator<<(float value) {
 void utl_Stream::FixNumericString(char* buffer, int width) {
   std::size_t size = std::strlen(buffer);
   std::size_t start = 0;
-  while (start < size && buffer[start] == ' ') ++start;
+  while (start < size && buffer[start] == ' ')
+    ++start;
   char* text = buffer + start;
   std::size_t n = size - start;
   // Only a number is touched: an optional sign, then a digit or a point.
@@ -154,13 +156,16 @@ void utl_Stream::FixNumericString(char* buffer, int width) {
   }
   n = utl_AddRealMarker(core, n);
 
-  std::size_t field = std::max(static_cast<std::size_t>(width > 0 ? width : 0), n + (start > 0 ? 1 : 0));
+  std::size_t field =
+      std::max(static_cast<std::size_t>(width > 0 ? width : 0), n + (start > 0 ? 1 : 0));
   std::memset(buffer, ' ', field - n);
   std::memcpy(buffer + field - n, core, n);
   buffer[field] = '\0';
 }
 
-utl_Stream& endl(utl_Stream& stream) { return stream.LineBreak(); }
+utl_Stream& endl(utl_Stream& stream) {
+  return stream.LineBreak();
+}
 
 utl_StreamSmallReal::utl_StreamSmallReal(utl_Stream& stream, double threshold)
     : stream_(&stream), previous_(stream.SmallestReal()) {

@@ -9,14 +9,22 @@ std::vector<cmdC_WIP::Record>& Log() {
 
 }  // namespace
 
-void cmdC_WIP::Milestone(const cow_String& text) { Log().push_back({Kind::Milestone, text.Str()}); }
-void cmdC_WIP::Warning(const cow_String& text) { Log().push_back({Kind::Warning, text.Str()}); }
+void cmdC_WIP::Milestone(const cow_String& text) {
+  Log().push_back({Kind::Milestone, text.Str()});
+}
+void cmdC_WIP::Warning(const cow_String& text) {
+  Log().push_back({Kind::Warning, text.Str()});
+}
 void cmdC_WIP::ProcessStart(const cow_String& text) {
   Log().push_back({Kind::ProcessStart, text.Str()});
 }
-void cmdC_WIP::ProcessComplete() { Log().push_back({Kind::ProcessComplete, std::string()}); }
+void cmdC_WIP::ProcessComplete() {
+  Log().push_back({Kind::ProcessComplete, std::string()});
+}
 
-const std::vector<cmdC_WIP::Record>& cmdC_WIP::Records() { return Log(); }
+const std::vector<cmdC_WIP::Record>& cmdC_WIP::Records() {
+  return Log();
+}
 
 std::vector<std::string> cmdC_WIP::Texts(Kind kind) {
   std::vector<std::string> texts;
@@ -25,4 +33,6 @@ std::vector<std::string> cmdC_WIP::Texts(Kind kind) {
   return texts;
 }
 
-void cmdC_WIP::Clear() { Log().clear(); }
+void cmdC_WIP::Clear() {
+  Log().clear();
+}

@@ -19,7 +19,8 @@ class utl_Stream;
 class akw_MorvexName {
  public:
   // `isFileName`: the stream operator writes the file-name form.
-  akw_MorvexName(cow_String name, bool isFileName) : name_(std::move(name)), isFileName_(isFileName) {}
+  akw_MorvexName(cow_String name, bool isFileName)
+      : name_(std::move(name)), isFileName_(isFileName) {}
 
   const cow_String& Name() const { return name_; }
   cow_String Printable() const;

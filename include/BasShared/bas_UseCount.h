@@ -2,7 +2,9 @@
 #pragma once
 
 // Counts one more user; true when this is the first.
-inline bool bas_AcquireUse(int& uses) { return uses++ == 0; }
+inline bool bas_AcquireUse(int& uses) {
+  return uses++ == 0;
+}
 
 // Counts one user less; true when this was the last. With no user counted it
 // changes nothing and returns false, so an unmatched stop cannot leave the

@@ -14,7 +14,8 @@ class cow_2DArray {
  public:
   cow_2DArray() = default;
   cow_2DArray(std::size_t rows, std::size_t columns, const T& fill = T())
-      : rows_(rows), columns_(columns),
+      : rows_(rows),
+        columns_(columns),
         rep_(std::make_shared<std::vector<T>>(rows * columns, fill)) {}
   // From rows of equal length; throws cow_OutOfRange for a ragged row.
   cow_2DArray(std::initializer_list<std::initializer_list<T>> rows);
@@ -50,7 +51,8 @@ class cow_2DArray {
 
 template <class T>
 cow_2DArray<T>::cow_2DArray(std::initializer_list<std::initializer_list<T>> rows)
-    : rows_(rows.size()), columns_(rows.size() ? rows.begin()->size() : 0),
+    : rows_(rows.size()),
+      columns_(rows.size() ? rows.begin()->size() : 0),
       rep_(std::make_shared<std::vector<T>>()) {
   rep_->reserve(rows_ * columns_);
   for (const auto& row : rows) {

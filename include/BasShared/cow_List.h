@@ -42,7 +42,10 @@ class cow_List {
   void Append(T&& value) { Mutable().push_back(std::move(value)); }
   void Append(const cow_List& other) {
     if (other.IsEmpty()) return;
-    if (IsEmpty()) { rep_ = other.rep_; return; }
+    if (IsEmpty()) {
+      rep_ = other.rep_;
+      return;
+    }
     std::vector<T>& v = Mutable();
     v.insert(v.end(), other.begin(), other.end());
   }
@@ -61,8 +64,10 @@ class cow_List {
     return empty;
   }
   std::vector<T>& Mutable() {
-    if (!rep_) rep_ = std::make_shared<std::vector<T>>();
-    else if (rep_.use_count() > 1) rep_ = std::make_shared<std::vector<T>>(*rep_);
+    if (!rep_)
+      rep_ = std::make_shared<std::vector<T>>();
+    else if (rep_.use_count() > 1)
+      rep_ = std::make_shared<std::vector<T>>(*rep_);
     return *rep_;
   }
 

@@ -55,8 +55,10 @@ class cow_Map {
     return empty;
   }
   std::map<K, V>& Mutable() {
-    if (!rep_) rep_ = std::make_shared<std::map<K, V>>();
-    else if (rep_.use_count() > 1) rep_ = std::make_shared<std::map<K, V>>(*rep_);
+    if (!rep_)
+      rep_ = std::make_shared<std::map<K, V>>();
+    else if (rep_.use_count() > 1)
+      rep_ = std::make_shared<std::map<K, V>>(*rep_);
     return *rep_;
   }
 

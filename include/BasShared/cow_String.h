@@ -35,9 +35,18 @@ class cow_String {
   // Up to `count` characters from `from`; throws cow_OutOfRange when `from` is past the end.
   cow_String Substr(std::size_t from, std::size_t count = npos) const;
 
-  cow_String& operator+=(const cow_String& s) { text_ += s.text_; return *this; }
-  cow_String& operator+=(const char* s) { text_ += s; return *this; }
-  cow_String& operator+=(char c) { text_ += c; return *this; }
+  cow_String& operator+=(const cow_String& s) {
+    text_ += s.text_;
+    return *this;
+  }
+  cow_String& operator+=(const char* s) {
+    text_ += s;
+    return *this;
+  }
+  cow_String& operator+=(char c) {
+    text_ += c;
+    return *this;
+  }
 
   friend cow_String operator+(cow_String a, const cow_String& b) { return a += b; }
   friend cow_String operator+(cow_String a, const char* b) { return a += b; }

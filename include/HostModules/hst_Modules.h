@@ -16,35 +16,40 @@ void Clear();
 
 }  // namespace hst_CallLog
 
-#define HST_MODULE(name)            \
+// The host modules, in the order the library starts them. X(name) stands for
+// the pair name_initialize / name_finalize.
+#define HST_MODULE_LIST(X)    \
+  X(VZLBasAlloc)              \
+  X(VZLBasCoreUtils)          \
+  X(VZLBasShared)             \
+  X(VZLQivBasicUtils)         \
+  X(VZLQivGeom)               \
+  X(VZLRomCore)               \
+  X(VZLRomDiagEx)             \
+  X(VZLAspDiagExtractor)      \
+  X(VZLShpCore)               \
+  X(VZLOdbCoreGeom)           \
+  X(VZLOdbAttrEO)             \
+  X(VZLOdbCore)               \
+  X(AFCInputFileWriter)       \
+  X(PyUtils)                  \
+  X(VwrCmd)                   \
+  X(AttributesGuiCommon)      \
+  X(ModelDatabase)            \
+  X(VwrKer)                   \
+  X(VwrModKer)                \
+  X(CaeModuleGeom)            \
+  X(CaeModule)                \
+  X(CaeModKerGeomLow)         \
+  X(CaeModKerLow)             \
+  X(AttributesNoRegionIntObj) \
+  X(AttributesIntObj)
+
+#define HST_DECLARE_MODULE(name)        \
   void name##_initialize(int& counter); \
   void name##_finalize(int& counter);
-HST_MODULE(VZLBasAlloc)
-HST_MODULE(VZLBasCoreUtils)
-HST_MODULE(VZLBasShared)
-HST_MODULE(VZLQivBasicUtils)
-HST_MODULE(VZLQivGeom)
-HST_MODULE(VZLRomCore)
-HST_MODULE(VZLRomDiagEx)
-HST_MODULE(VZLAspDiagExtractor)
-HST_MODULE(VZLShpCore)
-HST_MODULE(VZLOdbCoreGeom)
-HST_MODULE(VZLOdbAttrEO)
-HST_MODULE(VZLOdbCore)
-HST_MODULE(AFCInputFileWriter)
-HST_MODULE(PyUtils)
-HST_MODULE(VwrCmd)
-HST_MODULE(AttributesGuiCommon)
-HST_MODULE(ModelDatabase)
-HST_MODULE(VwrKer)
-HST_MODULE(VwrModKer)
-HST_MODULE(CaeModuleGeom)
-HST_MODULE(CaeModule)
-HST_MODULE(CaeModKerGeomLow)
-HST_MODULE(CaeModKerLow)
-HST_MODULE(AttributesNoRegionIntObj)
-HST_MODULE(AttributesIntObj)
-#undef HST_MODULE
+HST_MODULE_LIST(HST_DECLARE_MODULE)
+#undef HST_DECLARE_MODULE
 
 // Kernel clean-up of the amplitude, adaptive-mesh and filter modules.
 void kamK_formalize();

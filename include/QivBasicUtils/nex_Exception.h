@@ -79,6 +79,6 @@ std::string nex_TypeName(const std::type_info& type);
 template <class T, class U>
 T& nex_canDynamicCastRef(U& object, const char* file, int line) {
   if (auto* p = dynamic_cast<T*>(&object)) return *p;
-  nex_Exception::Throw(nex_TextException(nex_TypeTestText(nex_TypeName(typeid(T)).c_str(), file, line)),
-                       file, line);
+  nex_Exception::Throw(
+      nex_TextException(nex_TypeTestText(nex_TypeName(typeid(T)).c_str(), file, line)), file, line);
 }

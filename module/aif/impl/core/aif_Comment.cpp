@@ -4,9 +4,9 @@
 
 namespace {
 
-constexpr std::size_t kWrapAt = 78;      // pieces this long are wrapped
-constexpr std::size_t kHardCut = 77;     // length of a piece cut without a blank
-constexpr std::size_t kBlankWindow = 15; // a blank among the last 15 of 78 may end the piece
+constexpr std::size_t kWrapAt = 78;       // pieces this long are wrapped
+constexpr std::size_t kHardCut = 77;      // length of a piece cut without a blank
+constexpr std::size_t kBlankWindow = 15;  // a blank among the last 15 of 78 may end the piece
 
 }  // namespace
 

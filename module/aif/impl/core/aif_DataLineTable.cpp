@@ -103,7 +103,8 @@ void aif_DataLineTable::Write(utl_Stream& stream) const {
   const std::size_t columns = cells_.Columns();
   std::vector<bool> written(columns, true);
   for (int c : skipped_)
-    if (c >= 0 && static_cast<std::size_t>(c) < columns) written[static_cast<std::size_t>(c)] = false;
+    if (c >= 0 && static_cast<std::size_t>(c) < columns)
+      written[static_cast<std::size_t>(c)] = false;
   const std::size_t n = static_cast<std::size_t>(std::count(written.begin(), written.end(), true));
   if (n == 0) return;  // a row with no value would be an empty data line
 

@@ -16,23 +16,9 @@ struct Module {
   StartStop finalize;
 };
 
-#define AIF_MODULE(name) Module{name##_initialize, name##_finalize}
+#define AIF_MODULE(name) Module{name##_initialize, name##_finalize},
 // The host modules, in the order they are started.
-constexpr Module kHostModules[] = {
-    AIF_MODULE(VZLBasAlloc),         AIF_MODULE(VZLBasCoreUtils),
-    AIF_MODULE(VZLBasShared),        AIF_MODULE(VZLQivBasicUtils),
-    AIF_MODULE(VZLQivGeom),          AIF_MODULE(VZLRomCore),
-    AIF_MODULE(VZLRomDiagEx),        AIF_MODULE(VZLAspDiagExtractor),
-    AIF_MODULE(VZLShpCore),          AIF_MODULE(VZLOdbCoreGeom),
-    AIF_MODULE(VZLOdbAttrEO),        AIF_MODULE(VZLOdbCore),
-    AIF_MODULE(AFCInputFileWriter),  AIF_MODULE(PyUtils),
-    AIF_MODULE(VwrCmd),              AIF_MODULE(AttributesGuiCommon),
-    AIF_MODULE(ModelDatabase),       AIF_MODULE(VwrKer),
-    AIF_MODULE(VwrModKer),           AIF_MODULE(CaeModuleGeom),
-    AIF_MODULE(CaeModule),           AIF_MODULE(CaeModKerGeomLow),
-    AIF_MODULE(CaeModKerLow),        AIF_MODULE(AttributesNoRegionIntObj),
-    AIF_MODULE(AttributesIntObj),
-};
+constexpr Module kHostModules[] = {HST_MODULE_LIST(AIF_MODULE)};
 #undef AIF_MODULE
 
 }  // namespace
@@ -55,7 +41,8 @@ void aif_finalize(int& counter) {
 void InputFileWriter_initialize(int& counter) {
   if (!bas_AcquireUse(g_libraryUses)) return;
   ++counter;
-  for (const Module& m : kHostModules) m.initialize(counter);
+  for (const Module& m : kHostModules)
+    m.initialize(counter);
   chk_initialize(counter);
   aif_initialize(counter);
 }
@@ -65,5 +52,6 @@ void InputFileWriter_finalize(int& counter) {
   --counter;
   aif_finalize(counter);
   chk_finalize(counter);
-  for (auto m = std::rbegin(kHostModules); m != std::rend(kHostModules); ++m) m->finalize(counter);
+  for (auto m = std::rbegin(kHostModules); m != std::rend(kHostModules); ++m)
+    m->finalize(counter);
 }

@@ -6,14 +6,17 @@ void aif_OpStatus::InitializeSteps(const cow_List<cow_String>& steps, int catego
   steps_.Append(steps);
   cow_List<int> cleared;
   cleared.Reserve(steps_.Length());
-  for (std::size_t i = 0; i < steps_.Length(); ++i) cleared.Append(0);
-  for (int category = 0; category < categoryCount; ++category) flags_.Set(category, cleared);
+  for (std::size_t i = 0; i < steps_.Length(); ++i)
+    cleared.Append(0);
+  for (int category = 0; category < categoryCount; ++category)
+    flags_.Set(category, cleared);
 }
 
 void aif_OpStatus::MarkStepForAllCategories(int stepIndex) {
   if (stepIndex < 0 || static_cast<std::size_t>(stepIndex) >= steps_.Length()) return;
   std::vector<int> categories;
-  for (const auto& entry : flags_) categories.push_back(entry.first);
+  for (const auto& entry : flags_)
+    categories.push_back(entry.first);
   for (int category : categories) {
     cow_List<int>& flags = flags_.Modify(category);
     if (static_cast<std::size_t>(stepIndex) < flags.Length())
