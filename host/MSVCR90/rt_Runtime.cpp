@@ -1,5 +1,7 @@
 #include "MSVCR90/rt_Runtime.h"
 
+#include <locale.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <array>
@@ -84,9 +86,18 @@ int rt_atoi(const char* text) {
 
 double rt_atof(const char* text) {
   const char* p = SkipBlanks(text);
-  if (*p == '+') ++p;
+  if (*p == '+') {
+    ++p;
+    if (*p == '-') return 0.0;  // one sign only
+  }
   double value = 0.0;
-  std::from_chars(p, p + std::strlen(p), value);
+  auto result = std::from_chars(p, p + std::strlen(p), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    // Too large or too small for a double: atof's answer (+-HUGE_VAL or a
+    // zero), read in the C locale whatever locale the host has set.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    value = strtod_l(p, nullptr, cLocale);
+  }
   return value;
 }
 

@@ -46,8 +46,11 @@ class cow_List {
       rep_ = other.rep_;
       return;
     }
+    // Holding the other storage makes a list appended to itself detach first,
+    // so that elements are never inserted from the vector they go into.
+    std::shared_ptr<const std::vector<T>> source = other.rep_;
     std::vector<T>& v = Mutable();
-    v.insert(v.end(), other.begin(), other.end());
+    v.insert(v.end(), source->begin(), source->end());
   }
   void Clear() { rep_.reset(); }
   void Reserve(std::size_t n) { Mutable().reserve(n); }

@@ -39,7 +39,8 @@ class utl_Stream {
   // Flushes what is still buffered.
   ~utl_Stream();
 
-  utl_Stream& operator<<(const char* text) { return Write(text, std::strlen(text)); }
+  // A null text writes nothing.
+  utl_Stream& operator<<(const char* text) { return text ? Write(text, std::strlen(text)) : *this; }
   utl_Stream& operator<<(const cow_String& text) { return Write(text.CStr(), text.Length()); }
   utl_Stream& operator<<(char c) { return Write(&c, 1); }
   utl_Stream& operator<<(int value) { return Print(value, 0); }
