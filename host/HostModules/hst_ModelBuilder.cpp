@@ -1,0 +1,120 @@
+#include "HostModules/hst_ModelBuilder.h"
+
+#include "QivBasicUtils/nex_Exception.h"
+
+namespace {
+
+template <class Repository>
+Repository& Extension(bas_NewModel& model, const char* command) {
+  return dynamic_cast<Repository&>(model.MutableExtension(command));
+}
+
+}  // namespace
+
+hst_ModelBuilder::hst_ModelBuilder(const cow_String& modelName)
+    : model_(modelName), assembly_("Assembly") {
+  Steps().Append("Initial", kprC_InitialStep());
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddPart(const cow_String& name,
+                                            std::shared_ptr<const bme_Mesh> mesh, int analysis,
+                                            int space, int referencePoints) {
+  ptoK_Part part(name);
+  part.SetMesh(std::move(mesh));
+  part.SetAnalysis(analysis);
+  part.SetSpace(space);
+  part.SetReferencePoints(referencePoints);
+  Extension<mdl_IDRepository<ptoK_Part>>(model_, bas_NewModel::partCmd).Set(name, part);
+  return *this;
+}
+
+unsigned hst_ModelBuilder::AddInstance(const cow_String& name, const cow_String& part,
+                                       const InstanceOptions& options) {
+  const auto& parts = Extension<mdl_IDRepository<ptoK_Part>>(model_, bas_NewModel::partCmd);
+  asoF_PartInstance instance;
+  instance.SetId(options.id ? options.id : nextId_);
+  nextId_ = std::max(nextId_, instance.Id() + 1);
+  instance.SetName(name);
+  instance.SetPart(std::make_shared<ptoK_Part>(parts.ConstGet(part)));
+  instance.SetLocks(options.locks);
+  instance.SetAttachments(options.attachmentPoints, options.attachmentLines);
+  instance.SetTheory(options.theory);
+  assembly_.FeatureList().Add(instance);
+  return instance.Id();
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddAssemblyNodes(std::shared_ptr<const bme_Mesh> mesh,
+                                                     int referencePoints) {
+  assembly_.FeatureList().SetAssemblyOwnNodes(assembly_.Name(), std::move(mesh), referencePoints);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::WithoutAssembly() {
+  withAssembly_ = false;
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddStep(const cow_String& name, const kprC_Step& step,
+                                            std::initializer_list<const char*> loadCases) {
+  std::unique_ptr<kprC_Step> copy(step.Clone());
+  for (const char* loadCase : loadCases) copy->AddLoadCase(loadCase);
+  Steps().Append(name, *copy);
+  return *this;
+}
+
+kprC_StepContainer& hst_ModelBuilder::Steps() {
+  return Extension<kprC_StepContainer>(model_, bas_NewModel::stepCmd);
+}
+
+bas_NewModel hst_ModelBuilder::Model() const {
+  bas_NewModel model = model_;
+  auto assemblies = std::make_shared<mdl_IDRepository<asoK_Assembly>>();
+  if (withAssembly_) assemblies->Set(assembly_.Name(), assembly_);
+  model.SetExtension(bas_NewModel::assyCmd, assemblies);
+  return model;
+}
+
+ajbC_ModelJob hst_ModelBuilder::Job(int jobType) const {
+  ajbC_ModelJob job(model_.Name());
+  job.SetJobType(jobType);
+  return job;
+}
+
+std::shared_ptr<bme_Mesh> hst_GridMesh(int nx, int ny, int nz, double size) {
+  auto mesh = std::make_shared<bme_Mesh>();
+  const std::size_t px = static_cast<std::size_t>(nx) + 1, py = static_cast<std::size_t>(ny) + 1,
+                    pz = static_cast<std::size_t>(nz) + 1;
+  std::vector<float>& xyz = mesh->MutableNodeData().MutableCoordinates();
+  xyz.resize(3 * px * py * pz);
+  std::size_t n = 0;
+  for (std::size_t k = 0; k < pz; ++k)
+    for (std::size_t j = 0; j < py; ++j)
+      for (std::size_t i = 0; i < px; ++i) {
+        xyz[n++] = static_cast<float>(static_cast<double>(i) * size);
+        xyz[n++] = static_cast<float>(static_cast<double>(j) * size);
+        xyz[n++] = static_cast<float>(static_cast<double>(k) * size);
+      }
+  std::vector<int>& c = mesh->AddElementClass("C3D8", 8).MutableConnectivity();
+  c.reserve(8 * static_cast<std::size_t>(nx) * ny * nz);
+  auto node = [&](std::size_t i, std::size_t j, std::size_t k) {
+    return static_cast<int>((k * py + j) * px + i);
+  };
+  for (std::size_t k = 0; k < static_cast<std::size_t>(nz); ++k)
+    for (std::size_t j = 0; j < static_cast<std::size_t>(ny); ++j)
+      for (std::size_t i = 0; i < static_cast<std::size_t>(nx); ++i) {
+        const int corners[8] = {node(i, j, k),         node(i + 1, j, k),
+                                node(i + 1, j + 1, k), node(i, j + 1, k),
+                                node(i, j, k + 1),     node(i + 1, j, k + 1),
+                                node(i + 1, j + 1, k + 1), node(i, j + 1, k + 1)};
+        c.insert(c.end(), corners, corners + 8);
+      }
+  return mesh;
+}
+
+std::shared_ptr<bme_Mesh> hst_Mesh(std::initializer_list<float> coordinates, const cow_String& type,
+                                   int nodesPerElement, std::initializer_list<int> connectivity) {
+  auto mesh = std::make_shared<bme_Mesh>();
+  mesh->MutableNodeData().MutableCoordinates().assign(coordinates);
+  mesh->AddElementClass(type, nodesPerElement).MutableConnectivity().assign(connectivity);
+  return mesh;
+}

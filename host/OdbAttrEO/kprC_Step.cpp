@@ -1,0 +1,19 @@
+#include "OdbAttrEO/kprC_Step.h"
+
+void kprC_Step::AddLoadCase(const cow_String& name, bool suppressed) {
+  klcC_LoadCase loadCase;
+  loadCase.SetSuppressed(suppressed);
+  loadCases_.Set(name, loadCase);
+}
+
+cow_List<cow_String> kprC_StepContainer::UnsuppressedKeys() const {
+  cow_List<cow_String> keys;
+  for (const cow_String& name : names_)
+    if (!ConstGet(name).Suppressed()) keys.Append(name);
+  return keys;
+}
+
+void kprC_StepContainer::Append(const cow_String& name, const kprC_Step& step) {
+  if (!steps_.Contains(name)) names_.Append(name);
+  steps_.Set(name, cow_COW<kprC_Step>(step));
+}

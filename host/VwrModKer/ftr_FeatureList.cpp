@@ -1,0 +1,38 @@
+#include "VwrModKer/ftr_FeatureList.h"
+
+const ftr_Feature* ftr_FeatureList::Get(unsigned id) const {
+  const cow_COW<ftr_Feature>* feature = features_.Find(id);
+  return feature ? feature->Get() : nullptr;
+}
+
+bool ftr_FeatureList::IsLocked(unsigned id, int kind) const {
+  const ftr_Feature* feature = Get(id);
+  return feature && (feature->Locks() & kind) != 0;
+}
+
+ftr_Theory ftr_FeatureList::GetTheory(unsigned id) const {
+  const ftr_Feature* feature = Get(id);
+  return feature ? feature->Theory() : ftr_Theory();
+}
+
+const bme_Mesh* ftr_FeatureList::ConstGetMesh(unsigned id) const {
+  if (id == ftr_kAssemblyId) return assemblyMesh_.get();
+  const ftr_Feature* feature = Get(id);
+  return feature ? feature->ConstGetMesh() : nullptr;
+}
+
+void ftr_FeatureList::Add(const ftr_Feature& feature) {
+  if (!features_.Contains(feature.Id())) order_.Append(feature.Id());
+  features_.Set(feature.Id(), cow_COW<ftr_Feature>(feature));
+}
+
+void ftr_FeatureList::SetAssemblyOwnNodes(const cow_String& assemblyName,
+                                          std::shared_ptr<const bme_Mesh> mesh,
+                                          int referencePoints) {
+  assemblyMesh_ = std::move(mesh);
+  assemblyReferencePoints_ = referencePoints;
+  ftr_Feature own;
+  own.SetId(ftr_kAssemblyId);
+  own.SetName(assemblyName);
+  Add(own);
+}

@@ -1,0 +1,71 @@
+// The host's job objects: a job writes a model (model job) or an existing
+// input file (input-file job); an optimization names its model and task.
+#pragma once
+
+#include "BasShared/cow_String.h"
+#include "OdbAttrEO/kern_Object.h"
+
+// Job types.
+inline constexpr int ajbC_FULL_ANALYSIS = 0;
+inline constexpr int ajbC_RECOVER = 1;
+inline constexpr int ajbC_RESTART = 2;
+
+class ajbC_Job : public kern_Object {
+ public:
+  static constexpr unsigned kTypeId = 0x0800001;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  ajbC_Job* Clone() const override { return new ajbC_Job(*this); }
+
+  int JobType() const { return jobType_; }
+  void SetJobType(int type) { jobType_ = type; }
+
+ private:
+  int jobType_ = ajbC_FULL_ANALYSIS;
+};
+
+class ajbC_ModelJob : public ajbC_Job {
+ public:
+  static constexpr unsigned kTypeId = 0x0800002;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  ajbC_ModelJob* Clone() const override { return new ajbC_ModelJob(*this); }
+
+  explicit ajbC_ModelJob(cow_String modelName = cow_String()) : modelName_(std::move(modelName)) {}
+  const cow_String& ModelName() const { return modelName_; }
+
+ private:
+  cow_String modelName_;
+};
+
+class ajbC_InputFileJob : public ajbC_Job {
+ public:
+  static constexpr unsigned kTypeId = 0x0800003;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  ajbC_InputFileJob* Clone() const override { return new ajbC_InputFileJob(*this); }
+
+  explicit ajbC_InputFileJob(cow_String path = cow_String()) : path_(std::move(path)) {}
+  const cow_String& InputFile() const { return path_; }
+
+ private:
+  cow_String path_;
+};
+
+class ajbC_Optimization : public kern_Object {
+ public:
+  static constexpr unsigned kTypeId = 0x0800004;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  ajbC_Optimization* Clone() const override { return new ajbC_Optimization(*this); }
+
+  ajbC_Optimization(cow_String modelName = cow_String(), cow_String taskName = cow_String())
+      : modelName_(std::move(modelName)), taskName_(std::move(taskName)) {}
+  const cow_String& ModelName() const { return modelName_; }
+  // The optimization's first text: the name of its task.
+  const cow_String& TaskName() const { return taskName_; }
+
+ private:
+  cow_String modelName_;
+  cow_String taskName_;
+};

@@ -1,0 +1,62 @@
+// The root assembly: a primary object whose feature list holds the part
+// instances, and the kernel routines the writer asks about its labels and
+// attachment nodes.
+#pragma once
+
+#include <memory>
+
+#include "BasShared/cow_List.h"
+#include "BasShared/cow_Map.h"
+#include "BasShared/cow_String.h"
+#include "QivBasicUtils/omi_BlkBitVect.h"
+#include "VwrModKer/ftr_FeatureList.h"
+
+class asoK_Assembly : public ftr_PrimaryObject {
+ public:
+  static constexpr unsigned kTypeId = 0x0700001;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  asoK_Assembly* Clone() const override { return new asoK_Assembly(*this); }
+
+  explicit asoK_Assembly(cow_String name = "Assembly") : name_(std::move(name)) {}
+  const cow_String& Name() const { return name_; }
+
+  // The kernel's yes/no query on the assembly: yes means its input file is
+  // written without parts and assembly (flat).
+  bool RequiresFlatInputFile() const { return requiresFlat_; }
+  void SetRequiresFlatInputFile(bool flat) { requiresFlat_ = flat; }
+
+ private:
+  cow_String name_;
+  bool requiresFlat_ = false;
+};
+
+// Attachment-node numbers of one instance: attachment index to node label.
+using asoK_AttachmentTree = cow_Map<int, int>;
+
+// Whether the node labels of the features `ids` collide, the labels in use
+// added to `used`. A feature's node labels are its mesh's user labels when
+// every node has one, else 1 to the node count; features without a mesh have
+// none. Labels collide when two features use the same label.
+bool asoK_V5NodeLabelsConflict(const asoK_Assembly& assembly, const cow_List<unsigned>& ids,
+                               omi_BlkBitVect& used);
+// The same for element labels (an element class's user labels when it has
+// them for every element, else the mesh-wide index + 1).
+bool asoK_V5ElemLabelsConflict(const asoK_Assembly& assembly, const cow_List<unsigned>& ids,
+                               omi_BlkBitVect& used);
+// The number of attachment nodes of feature `id` (points and lines).
+int asoK_NumberAttachmentNodes(const ftr_FeatureList& features, unsigned id);
+// Numbers the attachment nodes of instance `id` after `base`: its attachment
+// points get base+1, base+2, ... in `points` (keyed by point index from 0),
+// then its attachment lines the following labels in `lines`. False, with the
+// trees untouched, when `id` is not a part instance.
+bool asoK_GetAttachmentNodeNumbers(const ftr_FeatureList& features, unsigned id,
+                                   asoK_AttachmentTree& points, asoK_AttachmentTree& lines,
+                                   int base);
+// How often asoK_GetAttachmentNodeNumbers was called (for tests of caching).
+long asoK_AttachmentQueries();
+
+// The vertex-surface name pairs stored for `surface`, copied into `pairs`;
+// false when there are none.
+bool rgnK_GetVertexSurfaceNamePairs(const ftr_FeatureList& features, const cow_String& surface,
+                                    cow_Map<int, cow_String>& pairs);

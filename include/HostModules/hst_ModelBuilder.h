@@ -1,0 +1,79 @@
+// Composes models for tests, the sample program and the benchmarks:
+//
+//   hst_ModelBuilder b("Model-1");
+//   b.AddPart("Block", hst_GridMesh(2, 2, 2));
+//   b.AddInstance("Block-1", "Block");
+//   b.AddStep("Step-1", kprC_StaticStep());
+//   bas_NewModel model = b.Model();
+//   ajbC_ModelJob job = b.Job();
+//
+// A new builder's model has the initial step "Initial" and an empty assembly
+// named "Assembly". Meshes are filled straight into their arrays.
+#pragma once
+
+#include <initializer_list>
+#include <memory>
+
+#include "AttributesGuiCommon/ajbC_Job.h"
+#include "AttributesIntObj/asoK_Assembly.h"
+#include "BasShared/cow_String.h"
+#include "ModKerLow/asoF_PartInstance.h"
+#include "ModKerLow/ptoK_Part.h"
+#include "ModelDatabase/bas_NewModel.h"
+#include "OdbAttrEO/kprC_Step.h"
+#include "OdbCoreGeom/bme_Mesh.h"
+
+class hst_ModelBuilder {
+ public:
+  struct InstanceOptions {
+    unsigned id = 0;  // 0: the next free id from 1
+    int locks = 0;    // ftr_LockKind bits
+    int attachmentPoints = 0;
+    int attachmentLines = 0;
+    ftr_Theory theory;
+  };
+
+  explicit hst_ModelBuilder(const cow_String& modelName = "Model-1");
+
+  hst_ModelBuilder& AddPart(const cow_String& name, std::shared_ptr<const bme_Mesh> mesh = nullptr,
+                            int analysis = ptoK_DEFORMABLE, int space = ptoK_SPACE_3D,
+                            int referencePoints = 0);
+  // Adds an instance of the part named `part` (added before) to the assembly;
+  // returns its feature id.
+  unsigned AddInstance(const cow_String& name, const cow_String& part,
+                       const InstanceOptions& options);
+  unsigned AddInstance(const cow_String& name, const cow_String& part) {
+    return AddInstance(name, part, InstanceOptions());
+  }
+  // Gives the assembly a mesh and reference points of its own.
+  hst_ModelBuilder& AddAssemblyNodes(std::shared_ptr<const bme_Mesh> mesh, int referencePoints);
+  // The model gets no assembly named "Assembly".
+  hst_ModelBuilder& WithoutAssembly();
+  asoK_Assembly& Assembly() { return assembly_; }
+
+  // Appends a copy of `step`, with `loadCases` added to it.
+  hst_ModelBuilder& AddStep(const cow_String& name, const kprC_Step& step,
+                            std::initializer_list<const char*> loadCases = {});
+  kprC_StepContainer& Steps();
+
+  // The model being built, for setting its values and repositories.
+  bas_NewModel& MutableModel() { return model_; }
+  // The finished model (the assembly stored into its repository).
+  bas_NewModel Model() const;
+  // A model job of the model.
+  ajbC_ModelJob Job(int jobType = ajbC_FULL_ANALYSIS) const;
+
+ private:
+  bas_NewModel model_;
+  asoK_Assembly assembly_;
+  bool withAssembly_ = true;
+  unsigned nextId_ = 1;
+};
+
+// A structured grid of nx * ny * nz eight-node bricks ("C3D8") of edge
+// `size`, nodes numbered x fastest; no user labels.
+std::shared_ptr<bme_Mesh> hst_GridMesh(int nx, int ny, int nz, double size = 1.0);
+// A mesh from node coordinates (x, y, z per node) and one element class of
+// `type` with `nodesPerElement` zero-based node indices per element.
+std::shared_ptr<bme_Mesh> hst_Mesh(std::initializer_list<float> coordinates, const cow_String& type,
+                                   int nodesPerElement, std::initializer_list<int> connectivity);

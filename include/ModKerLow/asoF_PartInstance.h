@@ -1,0 +1,51 @@
+// An instance of a part placed in the assembly: a feature of the assembly's
+// feature list that refers to its part (and so to the part's mesh).
+#pragma once
+
+#include <memory>
+
+#include "BasShared/cow_List.h"
+#include "ModKerLow/ptoK_Part.h"
+#include "VwrModKer/ftr_FeatureList.h"
+
+class asoF_PartInstance : public ftr_Feature {
+ public:
+  static constexpr unsigned kTypeId = 0x0600001;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  asoF_PartInstance* Clone() const override { return new asoF_PartInstance(*this); }
+
+  const cow_String& GetPartName() const { return part_->GetName(); }
+  const ptoK_Part& ConstGetPart() const { return *part_; }
+  bool MeshExists() const { return part_->ConstGetMesh() != nullptr; }
+  const bme_Mesh* ConstGetMesh() const override { return part_->ConstGetMesh(); }
+  // The reference points of the instance's geometric model.
+  int NmrRefPoints() const { return part_->NmrRefPoints(); }
+  // Attachment points and attachment lines of the instance: one attachment
+  // node each, points numbered before lines.
+  int AttachmentPoints() const { return attachmentPoints_; }
+  int AttachmentLines() const { return attachmentLines_; }
+
+  void SetPart(std::shared_ptr<const ptoK_Part> part) { part_ = std::move(part); }
+  void SetAttachments(int points, int lines) {
+    attachmentPoints_ = points;
+    attachmentLines_ = lines;
+  }
+
+ private:
+  std::shared_ptr<const ptoK_Part> part_ = std::make_shared<ptoK_Part>();
+  int attachmentPoints_ = 0;
+  int attachmentLines_ = 0;
+};
+
+namespace asoF_Utils {
+
+// The part instance with `id`, or null.
+const asoF_PartInstance* ConstGetPartInstance(const ftr_FeatureList& features, unsigned id);
+// The number of nodes of the mesh of feature `id` (0 without a mesh).
+int NumNodesInMesh(const ftr_FeatureList& features, unsigned id);
+
+}  // namespace asoF_Utils
+
+// The mesh of feature `id`, or null.
+const bme_Mesh* mes_ConstGetMesh(const ftr_FeatureList& features, unsigned id);

@@ -1,0 +1,48 @@
+// A part: its name, analysis type, modelling space and mesh.
+#pragma once
+
+#include <memory>
+
+#include "BasShared/cow_String.h"
+#include "OdbCoreGeom/bme_Mesh.h"
+#include "VwrModKer/ftr_FeatureList.h"
+
+// Analysis types of a part.
+inline constexpr int ptoK_DEFORMABLE = 4001;
+inline constexpr int ptoK_DISCRETE_RIGID = 4002;
+inline constexpr int ptoK_ANALYTIC_RIGID = 4003;
+// Modelling spaces.
+inline constexpr int ptoK_SPACE_3D = 2000;
+inline constexpr int ptoK_SPACE_2D = 2001;
+
+class ptoK_Part : public ftr_PrimaryObject {
+ public:
+  static constexpr unsigned kTypeId = 0x0500001;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  ptoK_Part* Clone() const override { return new ptoK_Part(*this); }
+  bool IsPart() const override { return true; }
+
+  explicit ptoK_Part(cow_String name = cow_String()) : name_(std::move(name)) {}
+
+  const cow_String& GetName() const { return name_; }
+  int GetAnalysis() const { return analysis_; }
+  int GetSpace() const { return space_; }
+  // The part's mesh, or null when it has none.
+  const bme_Mesh* ConstGetMesh() const { return mesh_.get(); }
+  std::shared_ptr<const bme_Mesh> MeshHandle() const { return mesh_; }
+  // The reference points of the part's geometry.
+  int NmrRefPoints() const { return referencePoints_; }
+
+  void SetAnalysis(int analysis) { analysis_ = analysis; }
+  void SetSpace(int space) { space_ = space; }
+  void SetMesh(std::shared_ptr<const bme_Mesh> mesh) { mesh_ = std::move(mesh); }
+  void SetReferencePoints(int count) { referencePoints_ = count; }
+
+ private:
+  cow_String name_;
+  int analysis_ = ptoK_DEFORMABLE;
+  int space_ = ptoK_SPACE_3D;
+  std::shared_ptr<const bme_Mesh> mesh_;
+  int referencePoints_ = 0;
+};

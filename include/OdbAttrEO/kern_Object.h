@@ -1,0 +1,25 @@
+// Base of the kernel's attribute objects (steps, loads, materials, ...): a
+// type id per class and a Clone, so that repositories can hold copies.
+#pragma once
+
+#include "QivBasicUtils/cls_Registry.h"
+
+class kern_Object : public cls_Object {
+ public:
+  static constexpr unsigned kTypeId = 0x0300001;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  // A new copy, owned by the caller.
+  virtual kern_Object* Clone() const = 0;
+};
+
+// Declares a kernel class with its type id and nothing else; a class that the
+// writer reads in detail gets a header of its own instead.
+#define KERN_CLASS(Name, Base, Id)                                \
+  class Name : public Base {                                      \
+   public:                                                        \
+    static constexpr unsigned kTypeId = Id;                       \
+    static unsigned TypeId() { return kTypeId; }                  \
+    unsigned DynTypeId() const override { return kTypeId; }       \
+    Name* Clone() const override { return new Name(*this); }      \
+  };

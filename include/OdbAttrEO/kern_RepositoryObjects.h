@@ -1,0 +1,35 @@
+// The kernel classes held in the model's repositories that the writer does not
+// read in detail yet: each has its type id only.
+#pragma once
+
+#include "OdbAttrEO/kern_Object.h"
+#include "ModelDatabase/mdl_Repository.h"
+
+KERN_CLASS(kadC_AdptMeshCtrl, kern_Object, 0x3010001)
+KERN_CLASS(kprC_TimePoint, kern_Object, 0x23C0101)
+KERN_CLASS(kamC_Amplitude, kern_Object, 0x3020001)
+KERN_CLASS(kbcC_BC, kern_Object, 0x3030001)
+KERN_CLASS(kbpC_BeamProfile, kern_Object, 0x3040001)
+KERN_CLASS(kcoC_Constraint, kern_Object, 0x3050001)
+KERN_CLASS(kflC_Filter, kern_Object, 0x3060001)
+KERN_CLASS(kinC_ContactControls, kern_Object, 0x3070001)
+KERN_CLASS(kinC_ContactInitialization, kern_Object, 0x3070002)
+KERN_CLASS(kinC_InteractionProperty, kern_Object, 0x3070003)
+KERN_CLASS(kinC_Interaction, kern_Object, 0x3070004)
+KERN_CLASS(kloC_Load, kern_Object, 0x3080001)
+KERN_CLASS(kprC_AdptMeshCons, kern_Object, 0x23C0102)
+KERN_CLASS(kmaC_Material, kern_Object, 0x3090001)
+KERN_CLASS(korC_FieldOutput, kern_Object, 0x30A0001)
+KERN_CLASS(korC_HistoryOutput, kern_Object, 0x30A0002)
+KERN_CLASS(korC_IntegratedOutputSection, kern_Object, 0x30A0003)
+KERN_CLASS(kpfC_Field, kern_Object, 0x30B0001)
+KERN_CLASS(kseC_Section, kern_Object, 0x2600001)
+KERN_CLASS(kspC_SurfaceProperty, kern_Object, 0x30C0001)
+KERN_CLASS(karC_RemeshingRule, kern_Object, 0x30D0001)
+KERN_CLASS(kfdC_AnalyticalField, kern_Object, 0x30E0001)
+KERN_CLASS(kfdC_DiscreteField, kern_Object, 0x30E0002)
+KERN_CLASS(kopC_Task, kern_Object, 0x30F0001)
+
+// Objects defined per step and carried over to the following steps.
+template <class T>
+class kprC_PropagatingContainer : public mdl_NamedRepository<T, 0x23C0104> {};

@@ -1,0 +1,108 @@
+// Analysis steps and the model's ordered step container. The first step of a
+// model is its initial step; every later one is an analysis step of a
+// procedure class. A step may be suppressed and may hold load cases.
+#pragma once
+
+#include <utility>
+
+#include "ModelDatabase/mdl_Repository.h"
+#include "OdbAttrEO/kern_Object.h"
+#include "OdbAttrEO/kern_RepositoryObjects.h"
+
+// The analysis product the model's steps need.
+enum kprC_AnalysisProductEnm {
+  kprC_STANDARD = 0,
+  kprC_EXPLICIT = 1,
+  kprC_CFD = 2,
+  kprC_INPUT_FILE = 3,  // an input-file job: no model to look at
+};
+
+// A load case of a step.
+class klcC_LoadCase : public kern_Object {
+ public:
+  static constexpr unsigned kTypeId = 0x23C0103;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  klcC_LoadCase* Clone() const override { return new klcC_LoadCase(*this); }
+
+  bool Suppressed() const { return suppressed_; }
+  void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
+
+ private:
+  bool suppressed_ = false;
+};
+
+class kprC_Step : public kern_Object {
+ public:
+  static constexpr unsigned kTypeId = 0x23C0001;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  kprC_Step* Clone() const override = 0;
+
+  bool Suppressed() const { return suppressed_; }
+  void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
+  const mdl_MapString2ObjCow<klcC_LoadCase>& LoadCases() const { return loadCases_; }
+  // Adds a load case named `name`, suppressed or not.
+  void AddLoadCase(const cow_String& name, bool suppressed = false);
+
+ private:
+  bool suppressed_ = false;
+  mdl_MapString2ObjCow<klcC_LoadCase> loadCases_;
+};
+
+class kprC_InitialStep : public kprC_Step {
+ public:
+  static constexpr unsigned kTypeId = 0x23C0002;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  kprC_InitialStep* Clone() const override { return new kprC_InitialStep(*this); }
+};
+
+class kprC_AnalysisStep : public kprC_Step {
+ public:
+  static constexpr unsigned kTypeId = 0x23C0003;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  kprC_AnalysisStep* Clone() const override = 0;
+
+  // A linear perturbation step (it does not start a general step).
+  bool Perturbation() const { return perturbation_; }
+  void SetPerturbation(bool perturbation) { perturbation_ = perturbation; }
+
+ private:
+  bool perturbation_ = false;
+};
+
+#define KPR_STEP_CLASS(Name, Id) KERN_CLASS(Name, kprC_AnalysisStep, Id)
+KPR_STEP_CLASS(kprC_StaticStep, 0x23C0010)
+KPR_STEP_CLASS(kprC_FrequencyStep, 0x23C0011)
+KPR_STEP_CLASS(kprC_TempDisplacementDynamicsStep, 0x23C007B)
+KPR_STEP_CLASS(kprC_SubstructureGenerateStep, 0x23C007C)
+#undef KPR_STEP_CLASS
+
+// The model's steps in their order.
+class kprC_StepContainer : public mdl_Repository {
+ public:
+  static constexpr unsigned kTypeId = 0x23C0100;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+
+  std::size_t Length() const { return names_.Length(); }
+  // The step names in step order.
+  const cow_List<cow_String>& Keys() const { return names_; }
+  // The names of the steps that are not suppressed, in step order.
+  cow_List<cow_String> UnsuppressedKeys() const;
+  bool Contains(const cow_String& name) const { return steps_.Contains(name); }
+  // The step named `name`; throws cow_OutOfRange when there is none.
+  const kprC_Step& ConstGet(const cow_String& name) const { return *steps_.Get(name); }
+  kprC_AnalysisProductEnm AnalysisProduct() const { return product_; }
+
+  // Appends a copy of `step` under `name` (a name given again is replaced in place).
+  void Append(const cow_String& name, const kprC_Step& step);
+  void SetAnalysisProduct(kprC_AnalysisProductEnm product) { product_ = product; }
+
+ private:
+  cow_List<cow_String> names_;
+  cow_Map<cow_String, cow_COW<kprC_Step>> steps_;
+  kprC_AnalysisProductEnm product_ = kprC_STANDARD;
+};

@@ -1,0 +1,122 @@
+// Features of a primary object (a part or the assembly) kept by integer id:
+// part instances, datums, reference points. The list answers lock queries,
+// theory records and meshes by id.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "BasShared/cow_COW.h"
+#include "BasShared/cow_List.h"
+#include "BasShared/cow_Map.h"
+#include "BasShared/cow_String.h"
+#include "OdbAttrEO/kern_Object.h"
+
+class bme_Mesh;
+
+// Feature id that stands for the assembly itself in tables keyed by id.
+inline constexpr unsigned ftr_kAssemblyId = 1000;
+
+// Lock kinds a feature can carry (a bit each).
+enum ftr_LockKind : int {
+  ftr_LOCK_GEOMETRY = 4,
+  ftr_LOCK_MESH = 8,  // the instance's mesh is not written
+};
+
+// The kernel's theory record of a feature.
+struct ftr_Theory {
+  bool flag = false;          // the yes/no property the writer asks of an instance
+  bool fileElements = false;  // elements held in a file
+};
+
+class ftr_Feature : public kern_Object {
+ public:
+  static constexpr unsigned kTypeId = 0x0400001;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  ftr_Feature* Clone() const override { return new ftr_Feature(*this); }
+
+  unsigned Id() const { return id_; }
+  const cow_String& Name() const { return name_; }
+  int Locks() const { return locks_; }
+  const ftr_Theory& Theory() const { return theory_; }
+  // The feature's mesh, or null (a part instance has its part's mesh).
+  virtual const bme_Mesh* ConstGetMesh() const { return nullptr; }
+
+  void SetId(unsigned id) { id_ = id; }
+  void SetName(const cow_String& name) { name_ = name; }
+  void SetLocks(int locks) { locks_ = locks; }
+  void SetTheory(const ftr_Theory& theory) { theory_ = theory; }
+
+ private:
+  unsigned id_ = 0;
+  cow_String name_;
+  int locks_ = 0;
+  ftr_Theory theory_;
+};
+
+// The ids of the evaluated features, in feature order.
+class ftr_EvaluatedRep {
+ public:
+  explicit ftr_EvaluatedRep(cow_List<unsigned> ids) : ids_(std::move(ids)) {}
+  const cow_List<unsigned>& GetIds() const { return ids_; }
+
+ private:
+  cow_List<unsigned> ids_;
+};
+
+class ftr_FeatureList {
+ public:
+  // The feature with `id`, or null.
+  const ftr_Feature* Get(unsigned id) const;
+  // Whether the feature `id` carries the lock `kind`; false for an unknown id.
+  bool IsLocked(unsigned id, int kind) const;
+  // The theory record of feature `id`; a default record for an unknown id.
+  ftr_Theory GetTheory(unsigned id) const;
+  // The mesh of feature `id` (a part instance's mesh; the assembly's own mesh
+  // under ftr_kAssemblyId), or null.
+  const bme_Mesh* ConstGetMesh(unsigned id) const;
+  // The ids of all features in the order they were added. The assembly's own
+  // feature (ftr_kAssemblyId, named after the assembly) is among them exactly
+  // when the assembly has a mesh or reference points of its own.
+  ftr_EvaluatedRep ConstEvaluatedRep() const { return ftr_EvaluatedRep(order_); }
+
+  // Vertex-surface name pairs stored for a surface name (what the region
+  // kernel reports for it).
+  const cow_Map<int, cow_String>* VertexSurfacePairs(const cow_String& surface) const {
+    return vertexSurfaces_.Find(surface);
+  }
+
+  // Building: adds (or replaces) a feature under its id.
+  void Add(const ftr_Feature& feature);
+  // Gives the assembly a mesh and reference points of its own: adds the
+  // feature ftr_kAssemblyId named `assemblyName`.
+  void SetAssemblyOwnNodes(const cow_String& assemblyName, std::shared_ptr<const bme_Mesh> mesh,
+                           int referencePoints);
+  int AssemblyReferencePoints() const { return assemblyReferencePoints_; }
+  void SetVertexSurfacePairs(const cow_String& surface, const cow_Map<int, cow_String>& pairs) {
+    vertexSurfaces_.Set(surface, pairs);
+  }
+
+ private:
+  cow_Map<unsigned, cow_COW<ftr_Feature>> features_;
+  cow_List<unsigned> order_;
+  std::shared_ptr<const bme_Mesh> assemblyMesh_;
+  int assemblyReferencePoints_ = 0;
+  cow_Map<cow_String, cow_Map<int, cow_String>> vertexSurfaces_;
+};
+
+// A part or the assembly: the owner of a feature list.
+class ftr_PrimaryObject : public kern_Object {
+ public:
+  static constexpr unsigned kTypeId = 0x0400002;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+
+  const ftr_FeatureList& ConstGetFeatureList() const { return features_; }
+  ftr_FeatureList& FeatureList() { return features_; }
+  virtual bool IsPart() const { return false; }
+
+ private:
+  ftr_FeatureList features_;
+};
