@@ -38,9 +38,11 @@ bool asoK_V5NodeLabelsConflict(const asoK_Assembly& assembly, const cow_List<uns
   return Conflict(assembly, ids, used, [](const bme_Mesh& mesh, auto&& use) {
     const bme_NodeData& nodes = mesh.NodeData();
     if (nodes.HasLabelTable()) {
-      for (int label : nodes.GetUserNodeLabels()) use(label);
+      for (int label : nodes.GetUserNodeLabels())
+        use(label);
     } else {
-      for (std::size_t i = 0; i < nodes.NumNodes(); ++i) use(static_cast<int>(i + 1));
+      for (std::size_t i = 0; i < nodes.NumNodes(); ++i)
+        use(static_cast<int>(i + 1));
     }
   });
 }
@@ -50,7 +52,8 @@ bool asoK_V5ElemLabelsConflict(const asoK_Assembly& assembly, const cow_List<uns
   return Conflict(assembly, ids, used, [](const bme_Mesh& mesh, auto&& use) {
     for (const bme_ElementClass& c : mesh.ElementClasses()) {
       if (c.HasLabelTable()) {
-        for (int label : c.UserLabels()) use(label);
+        for (int label : c.UserLabels())
+          use(label);
       } else {
         for (std::size_t i = 0; i < c.NumElements(); ++i)
           use(static_cast<int>(c.FirstElementIndex() + i + 1));
@@ -71,12 +74,16 @@ bool asoK_GetAttachmentNodeNumbers(const ftr_FeatureList& features, unsigned id,
   const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id);
   if (!instance) return false;
   int label = base;
-  for (int i = 0; i < instance->AttachmentPoints(); ++i) points.Set(i, ++label);
-  for (int i = 0; i < instance->AttachmentLines(); ++i) lines.Set(i, ++label);
+  for (int i = 0; i < instance->AttachmentPoints(); ++i)
+    points.Set(i, ++label);
+  for (int i = 0; i < instance->AttachmentLines(); ++i)
+    lines.Set(i, ++label);
   return true;
 }
 
-long asoK_AttachmentQueries() { return g_attachmentQueries; }
+long asoK_AttachmentQueries() {
+  return g_attachmentQueries;
+}
 
 bool rgnK_GetVertexSurfaceNamePairs(const ftr_FeatureList& features, const cow_String& surface,
                                     cow_Map<int, cow_String>& pairs) {

@@ -57,7 +57,8 @@ hst_ModelBuilder& hst_ModelBuilder::WithoutAssembly() {
 hst_ModelBuilder& hst_ModelBuilder::AddStep(const cow_String& name, const kprC_Step& step,
                                             std::initializer_list<const char*> loadCases) {
   std::unique_ptr<kprC_Step> copy(step.Clone());
-  for (const char* loadCase : loadCases) copy->AddLoadCase(loadCase);
+  for (const char* loadCase : loadCases)
+    copy->AddLoadCase(loadCase);
   Steps().Append(name, *copy);
   return *this;
 }
@@ -102,10 +103,14 @@ std::shared_ptr<bme_Mesh> hst_GridMesh(int nx, int ny, int nz, double size) {
   for (std::size_t k = 0; k < static_cast<std::size_t>(nz); ++k)
     for (std::size_t j = 0; j < static_cast<std::size_t>(ny); ++j)
       for (std::size_t i = 0; i < static_cast<std::size_t>(nx); ++i) {
-        const int corners[8] = {node(i, j, k),         node(i + 1, j, k),
-                                node(i + 1, j + 1, k), node(i, j + 1, k),
-                                node(i, j, k + 1),     node(i + 1, j, k + 1),
-                                node(i + 1, j + 1, k + 1), node(i, j + 1, k + 1)};
+        const int corners[8] = {node(i, j, k),
+                                node(i + 1, j, k),
+                                node(i + 1, j + 1, k),
+                                node(i, j + 1, k),
+                                node(i, j, k + 1),
+                                node(i + 1, j, k + 1),
+                                node(i + 1, j + 1, k + 1),
+                                node(i, j + 1, k + 1)};
         c.insert(c.end(), corners, corners + 8);
       }
   return mesh;

@@ -7,6 +7,7 @@ bme_ElementClass& bme_Mesh::AddElementClass(const cow_String& typeName, int node
 
 std::size_t bme_Mesh::NumElements() const {
   std::size_t count = 0;
-  for (const bme_ElementClass& c : classes_) count += c.NumElements();
+  for (const bme_ElementClass& c : classes_)
+    count += c.NumElements();
   return count;
 }

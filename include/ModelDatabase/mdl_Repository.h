@@ -41,7 +41,8 @@ class mdl_NamedRepository : public mdl_Repository {
   // The names in order.
   cow_List<cow_String> Keys() const {
     cow_List<cow_String> keys;
-    for (const auto& entry : map_) keys.Append(entry.first);
+    for (const auto& entry : map_)
+      keys.Append(entry.first);
     return keys;
   }
   // Stores a copy of `object` under `name` (replacing one stored before).

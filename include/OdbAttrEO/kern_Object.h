@@ -15,11 +15,11 @@ class kern_Object : public cls_Object {
 
 // Declares a kernel class with its type id and nothing else; a class that the
 // writer reads in detail gets a header of its own instead.
-#define KERN_CLASS(Name, Base, Id)                                \
-  class Name : public Base {                                      \
-   public:                                                        \
-    static constexpr unsigned kTypeId = Id;                       \
-    static unsigned TypeId() { return kTypeId; }                  \
-    unsigned DynTypeId() const override { return kTypeId; }       \
-    Name* Clone() const override { return new Name(*this); }      \
+#define KERN_CLASS(Name, Base, Id)                           \
+  class Name : public Base {                                 \
+   public:                                                   \
+    static constexpr unsigned kTypeId = Id;                  \
+    static unsigned TypeId() { return kTypeId; }             \
+    unsigned DynTypeId() const override { return kTypeId; }  \
+    Name* Clone() const override { return new Name(*this); } \
   };

@@ -2,8 +2,8 @@
 // read in detail yet: each has its type id only.
 #pragma once
 
-#include "OdbAttrEO/kern_Object.h"
 #include "ModelDatabase/mdl_Repository.h"
+#include "OdbAttrEO/kern_Object.h"
 
 KERN_CLASS(kadC_AdptMeshCtrl, kern_Object, 0x3010001)
 KERN_CLASS(kprC_TimePoint, kern_Object, 0x23C0101)

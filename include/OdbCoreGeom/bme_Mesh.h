@@ -35,7 +35,8 @@ class bme_NodeData {
 class bme_ElementClass {
  public:
   bme_ElementClass(cow_String typeName, int nodesPerElement, std::size_t firstElementIndex)
-      : typeName_(std::move(typeName)), nodesPerElement_(nodesPerElement),
+      : typeName_(std::move(typeName)),
+        nodesPerElement_(nodesPerElement),
         firstElementIndex_(firstElementIndex) {}
 
   const cow_String& TypeName() const { return typeName_; }

@@ -35,8 +35,10 @@ const Repository& aif_Model::Get(const char* command, int line) const {
   return nex_canDynamicCastRef<const Repository>(repository, kFile, line);
 }
 
-#define AIF_REPOSITORY(Operation, Type, command) \
-  const Type& aif_Model::Operation() const { return Get<Type>(bas_NewModel::command, __LINE__); }
+#define AIF_REPOSITORY(Operation, Type, command)       \
+  const Type& aif_Model::Operation() const {           \
+    return Get<Type>(bas_NewModel::command, __LINE__); \
+  }
 AIF_REPOSITORY(AdaptiveMeshControls, mdl_MapString2ObjCow<kadC_AdptMeshCtrl>,
                adaptiveMeshControlCmd)
 AIF_REPOSITORY(TimePoints, mdl_MapString2ObjCow<kprC_TimePoint>, timePointCmd)
@@ -64,8 +66,7 @@ AIF_REPOSITORY(IntegratedOutputSections, mdl_MapString2ObjCow<korC_IntegratedOut
 AIF_REPOSITORY(Fields, kprC_PropagatingContainer<kpfC_Field>, fieldCmd)
 AIF_REPOSITORY(Steps, kprC_StepContainer, stepCmd)
 AIF_REPOSITORY(Sections, mdl_MapString2ObjCow<kseC_Section>, sectionCmd)
-AIF_REPOSITORY(SurfaceProperties, mdl_MapOfCowsRepository<kspC_SurfaceProperty>,
-               surfacePropertyCmd)
+AIF_REPOSITORY(SurfaceProperties, mdl_MapOfCowsRepository<kspC_SurfaceProperty>, surfacePropertyCmd)
 AIF_REPOSITORY(RemeshingRules, mdl_MapString2ObjCow<karC_RemeshingRule>, remeshingRuleCmd)
 AIF_REPOSITORY(AnalyticalFields, mdl_MapString2ObjCow<kfdC_AnalyticalField>, analyticalFieldCmd)
 AIF_REPOSITORY(DiscreteFields, mdl_MapString2ObjCow<kfdC_DiscreteField>, discreteFieldsCmd)

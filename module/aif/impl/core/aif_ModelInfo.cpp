@@ -26,7 +26,8 @@ constexpr int kLargestOffset = INT_MAX / 2;  // room left for the labels above i
 int EnvironmentOffset(const char* name) {
   const char* text = rt_getenv(name);
   if (!text) return 0;
-  while (*text == ' ' || *text == '\t') ++text;
+  while (*text == ' ' || *text == '\t')
+    ++text;
   const char* digits = *text == '+' ? text + 1 : text;
   long long value = 0;
   auto result = std::from_chars(digits, digits + std::strlen(digits), value);
@@ -45,7 +46,8 @@ int HighestNodeLabel(const bme_Mesh* mesh) {
   const bme_NodeData& nodes = mesh->NodeData();
   int highest = static_cast<int>(nodes.NumNodes());
   if (nodes.HasLabelTable())
-    for (int label : nodes.GetUserNodeLabels()) highest = std::max(highest, label);
+    for (int label : nodes.GetUserNodeLabels())
+      highest = std::max(highest, label);
   return highest;
 }
 
@@ -53,26 +55,29 @@ int HighestElementLabel(const bme_Mesh* mesh) {
   if (!mesh || mesh->NumElements() == 0) return 0;
   int highest = static_cast<int>(mesh->NumElements());
   for (const bme_ElementClass& c : mesh->ElementClasses())
-    for (int label : c.UserLabels()) highest = std::max(highest, label);
+    for (int label : c.UserLabels())
+      highest = std::max(highest, label);
   return highest;
 }
 
 }  // namespace
 
-aif_ModelInfo::aif_ModelInfo(const aif_Job& job)
-    : job_(job), wireLabels_(new WireLabels()) {
-  const auto& modelJob = nex_canDynamicCastRef<const ajbC_ModelJob>(job.JobObject(), kFile, __LINE__);
+aif_ModelInfo::aif_ModelInfo(const aif_Job& job) : job_(job), wireLabels_(new WireLabels()) {
+  const auto& modelJob =
+      nex_canDynamicCastRef<const ajbC_ModelJob>(job.JobObject(), kFile, __LINE__);
   Construct(job.Model(), modelJob.ModelName(), cow_String());
 }
 
 aif_ModelInfo::aif_ModelInfo(const aif_OptimizationProcess& process)
     : process_(process), wireLabels_(new WireLabels()) {
-  const auto& optimization = nex_canDynamicCastRef<const ajbC_Optimization>(
-      process.OptimizationObject(), kFile, __LINE__);
+  const auto& optimization =
+      nex_canDynamicCastRef<const ajbC_Optimization>(process.OptimizationObject(), kFile, __LINE__);
   Construct(process.Model(), optimization.ModelName(), optimization.TaskName());
 }
 
-aif_ModelInfo::~aif_ModelInfo() { ReleaseAttachmentNodes(); }
+aif_ModelInfo::~aif_ModelInfo() {
+  ReleaseAttachmentNodes();
+}
 
 void aif_ModelInfo::Construct(const bas_NewModel& model, const cow_String& modelName,
                               const cow_String& optimizationText) {

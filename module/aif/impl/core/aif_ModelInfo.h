@@ -80,8 +80,7 @@ class aif_ModelInfo : public akw_ModelInfo {
   // The vertex-surface name pairs of `surface` for feature `id`, asked of the
   // kernel once per id; false (null) when there are none.
   virtual bool VertexSurfaceName(unsigned id, const ftr_FeatureList& features,
-                                 const cow_String& surface,
-                                 const cow_Map<int, cow_String>*& pairs);
+                                 const cow_String& surface, const cow_Map<int, cow_String>*& pairs);
   // The records of elements written with a file; null in a part-based file,
   // when no numbering ran and after ReleaseAttachmentNodes.
   virtual LabelTableType* LabelTable() { return labelTable_.get(); }
