@@ -1,7 +1,5 @@
 #include "AttributesIntObj/asoK_Assembly.h"
 
-#include <unordered_set>
-
 #include "ModKerLow/asoF_PartInstance.h"
 #include "OdbCoreGeom/bme_Mesh.h"
 
@@ -9,15 +7,10 @@ namespace {
 
 long g_attachmentQueries = 0;
 
-// Adds `label` to the labels of this feature and to `used`; true when another
-// feature used it already.
-bool Use(int label, std::unordered_set<int>& own, omi_BlkBitVect& used) {
-  if (!own.insert(label).second) return false;  // repeated within one feature
-  bool taken = used.Test(label);
-  used.Set(label);
-  return taken;
-}
-
+// Adds the labels of each feature's mesh to `used`, one feature after the
+// other; true when a feature uses a label an earlier one used. `labels(mesh,
+// range, one)` reports consecutive labels through range(first, last) and
+// single labels through one(label).
 template <class Labels>
 bool Conflict(const asoK_Assembly& assembly, const cow_List<unsigned>& ids, omi_BlkBitVect& used,
               Labels&& labels) {
@@ -25,8 +18,19 @@ bool Conflict(const asoK_Assembly& assembly, const cow_List<unsigned>& ids, omi_
   for (unsigned id : ids) {
     const bme_Mesh* mesh = assembly.ConstGetFeatureList().ConstGetMesh(id);
     if (!mesh) continue;
-    std::unordered_set<int> own;
-    labels(*mesh, [&](int label) { conflict |= Use(label, own, used); });
+    omi_BlkBitVect own;
+    labels(
+        *mesh,
+        [&](int first, int last) {
+          conflict = conflict || used.AnyInRange(first, last);
+          own.SetRange(first, last);
+        },
+        [&](int label) {
+          conflict = conflict || used.Test(label);
+          own.Set(label);
+        });
+    // Merge after the feature, so that its own repeated labels are no conflict.
+    used.Merge(own);
   }
   return conflict;
 }
@@ -35,28 +39,27 @@ bool Conflict(const asoK_Assembly& assembly, const cow_List<unsigned>& ids, omi_
 
 bool asoK_V5NodeLabelsConflict(const asoK_Assembly& assembly, const cow_List<unsigned>& ids,
                                omi_BlkBitVect& used) {
-  return Conflict(assembly, ids, used, [](const bme_Mesh& mesh, auto&& use) {
+  return Conflict(assembly, ids, used, [](const bme_Mesh& mesh, auto&& range, auto&& one) {
     const bme_NodeData& nodes = mesh.NodeData();
     if (nodes.HasLabelTable()) {
       for (int label : nodes.GetUserNodeLabels())
-        use(label);
-    } else {
-      for (std::size_t i = 0; i < nodes.NumNodes(); ++i)
-        use(static_cast<int>(i + 1));
+        one(label);
+    } else if (nodes.NumNodes() > 0) {
+      range(1, static_cast<int>(nodes.NumNodes()));
     }
   });
 }
 
 bool asoK_V5ElemLabelsConflict(const asoK_Assembly& assembly, const cow_List<unsigned>& ids,
                                omi_BlkBitVect& used) {
-  return Conflict(assembly, ids, used, [](const bme_Mesh& mesh, auto&& use) {
+  return Conflict(assembly, ids, used, [](const bme_Mesh& mesh, auto&& range, auto&& one) {
     for (const bme_ElementClass& c : mesh.ElementClasses()) {
       if (c.HasLabelTable()) {
         for (int label : c.UserLabels())
-          use(label);
-      } else {
-        for (std::size_t i = 0; i < c.NumElements(); ++i)
-          use(static_cast<int>(c.FirstElementIndex() + i + 1));
+          one(label);
+      } else if (c.NumElements() > 0) {
+        range(static_cast<int>(c.FirstElementIndex() + 1),
+              static_cast<int>(c.FirstElementIndex() + c.NumElements()));
       }
     }
   });

@@ -1,0 +1,65 @@
+#include "QivBasicUtils/omi_BlkBitVect.h"
+
+#include <gtest/gtest.h>
+
+#include "QivBasicUtils/omi_IntTable.h"
+
+TEST(omi_BlkBitVectTest, RangesAcrossWordsAndPagesAndSparseLabels) {
+  omi_BlkBitVect bits;
+  EXPECT_TRUE(bits.IsEmpty());
+  EXPECT_EQ(-1, bits.Max());
+  EXPECT_FALSE(bits.AnyInRange(0, 1000000));
+
+  bits.SetRange(60, 4100);  // crosses words and the first page boundary (4096)
+  EXPECT_FALSE(bits.Test(59));
+  EXPECT_TRUE(bits.Test(60));
+  EXPECT_TRUE(bits.Test(63));
+  EXPECT_TRUE(bits.Test(64));
+  EXPECT_TRUE(bits.Test(4095));
+  EXPECT_TRUE(bits.Test(4096));
+  EXPECT_TRUE(bits.Test(4100));
+  EXPECT_FALSE(bits.Test(4101));
+  EXPECT_EQ(4100, bits.Max());
+  EXPECT_FALSE(bits.AnyInRange(0, 59));
+  EXPECT_TRUE(bits.AnyInRange(0, 60));
+  EXPECT_TRUE(bits.AnyInRange(4100, 9000));
+  EXPECT_FALSE(bits.AnyInRange(4101, 9000));
+
+  // A label near the top of the range costs one page, not a bitmap up to it.
+  bits.Set(1000000000);
+  EXPECT_TRUE(bits.Test(1000000000));
+  EXPECT_FALSE(bits.Test(999999999));
+  EXPECT_EQ(1000000000, bits.Max());
+  EXPECT_TRUE(bits.AnyInRange(999999000, 1000000001));
+
+  omi_BlkBitVect other;
+  other.Set(5);
+  other.SetRange(8191, 8192);
+  bits.Merge(other);
+  EXPECT_TRUE(bits.Test(5));
+  EXPECT_TRUE(bits.Test(8191));
+  EXPECT_TRUE(bits.Test(8192));
+  EXPECT_EQ(1000000000, bits.Max());
+
+  bits.Set(-1);  // negative labels are not kept
+  EXPECT_FALSE(bits.Test(-1));
+  bits.Clear();
+  EXPECT_TRUE(bits.IsEmpty());
+  EXPECT_FALSE(bits.Test(5));
+}
+
+TEST(omi_IntTableTest, NegativeKeysLiveInTheirOwnHalf) {
+  omi_IntTable<int> table;
+  table.Set(3, 30);
+  table.Set(-3, -30);
+  table.Set(0, 7);
+  ASSERT_NE(nullptr, table.Find(-3));
+  EXPECT_EQ(-30, *table.Find(-3));
+  EXPECT_EQ(30, *table.Find(3));
+  EXPECT_EQ(3u, table.Size());
+  EXPECT_EQ(1u, table.NegativeSize());
+  EXPECT_FALSE(table.Holds(-4));
+  EXPECT_EQ(nullptr, table.Find(4));
+  table.Set(-2147483647 - 1, 1);  // the smallest int has a magnitude too
+  EXPECT_TRUE(table.Holds(-2147483647 - 1));
+}
