@@ -1,12 +1,15 @@
 // Writes the sample deck to the path given on the command line.
 //
-// For now the sample exercises the writer's shared line rules through the
-// output stream: a heading, section banners, comments and a table of data
-// lines. It grows into a whole model as the builders arrive.
+// The sample model is a meshed block and a plate, two instances of the block
+// and one of the plate, and a static step. For now the deck written for it
+// shows the writer's shared line rules (a heading, banners, comments, a
+// material's data lines) and the job and context built over the model; it
+// grows into the model's whole deck as the builders arrive.
 #include <cstdio>
 
 #include "AFCInputFileWriter/akw_MorvexName.h"
 #include "BasShared/cow_2DArray.h"
+#include "HostModules/hst_ModelBuilder.h"
 #include "MSVCR90/rt_Runtime.h"
 #include "QivBasicUtils/aio_ios.h"
 #include "QivBasicUtils/nex_Exception.h"
@@ -14,14 +17,27 @@
 #include "aif/impl/core/aif_Comment.h"
 #include "aif/impl/core/aif_DataLineTable.h"
 #include "aif/impl/core/aif_Initialize.h"
+#include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_RawKeyword.h"
 #include "aif/impl/core/aif_SectionHeader.h"
 
 namespace {
 
-void WriteSample(utl_Stream& out) {
+bas_NewModel SampleModel() {
+  hst_ModelBuilder builder("Sample-Model");
+  builder.AddPart("Block", hst_GridMesh(2, 2, 2, 10.0));
+  builder.AddPart("Plate",
+                  hst_Mesh({0, 0, 0, 20, 0, 0, 20, 20, 0, 0, 20, 0}, "S4R", 4, {0, 1, 2, 3}));
+  builder.AddInstance("Block-1", "Block");
+  builder.AddInstance("Block-2", "Block");
+  builder.AddInstance("Plate-1", "Plate");
+  builder.AddStep("Load", kprC_StaticStep());
+  return builder.Model();
+}
+
+void WriteSample(utl_Stream& out, const aif_ModelInfo& info) {
   aif_RawKeyword("*Heading").Write(out);
-  aif_Comment("Job name: sample Model name: Sample-Model").Write(out);
+  aif_Comment("Job name: " + info.Job()->Name() + " Model name: " + info.Model().Name()).Write(out);
   aif_RawKeyword("*Preprint, echo=NO, model=NO, history=NO, contact=NO").Write(out);
 
   aif_SectionHeader materials("MATERIALS");
@@ -40,6 +56,32 @@ void WriteSample(utl_Stream& out) {
   aif_DataLineTable({{210000., 0.3, 20.}, {180000., 0.3, 400.}}, 0, 0).Write(out);
 }
 
+// Writes the sample deck to `path`; false, with no file left, on failure.
+bool WriteSampleFile(const char* path) {
+  const bas_NewModel model = SampleModel();
+  const aif_Job job("sample", ajbC_ModelJob(model.Name()), model);
+  const aif_ModelInfo info(job);
+
+  FILE* file = rt_fopen(path, "w");
+  if (!file) return false;
+  aio_ios sink;
+  sink.attach(file, true);
+  bool ok = false;
+  try {
+    {
+      utl_Stream out(sink, 131, 6, 6);
+      WriteSample(out, info);
+    }
+    ok = sink.close();
+  } catch (...) {
+    sink.close();
+    rt_remove(path);
+    throw;
+  }
+  if (!ok) rt_remove(path);
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -50,22 +92,11 @@ int main(int argc, char** argv) {
   const char* path = argv[1];
   int counter = 0;
   InputFileWriter_initialize(counter);
-
   bool ok = false;
-  if (FILE* file = rt_fopen(path, "w")) {
-    aio_ios sink;
-    sink.attach(file, true);
-    try {
-      {
-        utl_Stream out(sink, 131, 6, 6);
-        WriteSample(out);
-      }
-      ok = sink.close();
-    } catch (const nex_Exception& e) {
-      std::fprintf(stderr, "%s\n", e.AsString().CStr());
-      sink.close();
-    }
-    if (!ok) rt_remove(path);
+  try {
+    ok = WriteSampleFile(path);
+  } catch (const nex_Exception& e) {
+    std::fprintf(stderr, "%s\n", e.AsString().CStr());
   }
   InputFileWriter_finalize(counter);
 
