@@ -65,14 +65,17 @@ int HighestElementLabel(const bme_Mesh* mesh) {
 aif_ModelInfo::aif_ModelInfo(const aif_Job& job) : job_(job), wireLabels_(new WireLabels()) {
   const auto& modelJob =
       nex_canDynamicCastRef<const ajbC_ModelJob>(job.JobObject(), kFile, __LINE__);
-  Construct(job.Model(), modelJob.ModelName(), cow_String());
+  // The adapter reads the model of the context's own copy of the job, which
+  // lives as long as the context.
+  Construct(static_cast<const aif_Job&>(*job_).Model(), modelJob.ModelName(), cow_String());
 }
 
 aif_ModelInfo::aif_ModelInfo(const aif_OptimizationProcess& process)
     : process_(process), wireLabels_(new WireLabels()) {
   const auto& optimization =
       nex_canDynamicCastRef<const ajbC_Optimization>(process.OptimizationObject(), kFile, __LINE__);
-  Construct(process.Model(), optimization.ModelName(), optimization.TaskName());
+  Construct(static_cast<const aif_OptimizationProcess&>(*process_).Model(),
+            optimization.ModelName(), optimization.TaskName());
 }
 
 aif_ModelInfo::~aif_ModelInfo() {

@@ -1,0 +1,153 @@
+// The model adapter: the step names it reads once, the repositories and values
+// it passes through from the host model, and the type tests guarding them.
+
+#include "aif/impl/core/aif_Model.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <regex>
+#include <string>
+
+#include "HostModules/hst_ModelBuilder.h"
+#include "QivBasicUtils/nex_Exception.h"
+
+namespace {
+
+// The text of the type-test error `f` throws, its line number shown as "N".
+template <class F>
+std::string TypeTestError(F&& f) {
+  try {
+    f();
+  } catch (const nex_TextException& e) {
+    return std::regex_replace(e.Text().Str(), std::regex(", line [0-9]+\\)"), ", line N)");
+  }
+  return "nothing thrown";
+}
+
+std::string Expected(const std::string& type, const std::string& file) {
+  return "Type test failed: the object is not a " + type + " (source file " + file + ", line N).";
+}
+
+template <class Step>
+Step Suppressed(Step step) {
+  step.SetSuppressed(true);
+  return step;
+}
+
+kprC_FrequencyStep Perturbation() {
+  kprC_FrequencyStep step;
+  step.SetPerturbation(true);
+  return step;
+}
+
+// The initial, first analysis and first general step names, "|"-separated.
+std::string StepNames(const akw_Model& model) {
+  return model.InitialStepName().Str() + "|" + model.FirstAnalysisStepName().Str() + "|" +
+         model.FirstGeneralStepName().Str();
+}
+
+std::string StepNamesOf(const hst_ModelBuilder& builder) {
+  const bas_NewModel model = builder.Model();
+  return StepNames(aif_Model(model, "Model-1"));
+}
+
+TEST(aif_ModelTest, StepNamesSkipSuppressedAndPerturbationSteps) {
+  EXPECT_EQ("Initial||", StepNamesOf(hst_ModelBuilder()));
+
+  hst_ModelBuilder suppressedInitial;
+  suppressedInitial.AddStep("Initial", Suppressed(kprC_InitialStep()))
+      .AddStep("Step-1", kprC_StaticStep())
+      .AddStep("Step-2", kprC_StaticStep());
+  EXPECT_EQ("Step-1|Step-2|Step-2", StepNamesOf(suppressedInitial));
+
+  hst_ModelBuilder allPerturbation;
+  allPerturbation.AddStep("Freq-1", Perturbation()).AddStep("Freq-2", Perturbation());
+  EXPECT_EQ("Initial|Freq-1|", StepNamesOf(allPerturbation));
+
+  hst_ModelBuilder mixed;
+  mixed.AddStep("Step-0", Suppressed(kprC_StaticStep()))
+      .AddStep("Freq-1", Perturbation())
+      .AddStep("Step-2", Suppressed(kprC_StaticStep()))
+      .AddStep("Step-3", kprC_StaticStep())
+      .AddStep("Step-4", kprC_StaticStep());
+  EXPECT_EQ("Initial|Freq-1|Step-3", StepNamesOf(mixed));
+}
+
+TEST(aif_ModelTest, TypeTestsNameTheFileThatMadeThem) {
+  // A counted step after the initial one must be an analysis step, until the
+  // first general step is found; suppressed steps are not looked at.
+  hst_ModelBuilder twoInitial;
+  twoInitial.AddStep("Initial-2", kprC_InitialStep());
+  const bas_NewModel twoInitialModel = twoInitial.Model();
+  EXPECT_EQ(Expected("kprC_AnalysisStep", "module/aif/impl/aif_Model"),
+            TypeTestError([&] { aif_Model(twoInitialModel, "Model-1"); }));
+  hst_ModelBuilder late;
+  late.AddStep("Extra", Suppressed(kprC_InitialStep()))
+      .AddStep("Step-1", kprC_StaticStep())
+      .AddStep("Late", kprC_InitialStep());
+  EXPECT_EQ("Initial|Step-1|Step-1", StepNamesOf(late));
+
+  bas_NewModel model = hst_ModelBuilder().Model();
+  model.SetExtension(bas_NewModel::loadCmd, std::make_shared<mdl_MapString2ObjCow<kloC_Load>>());
+  model.SetExtension(bas_NewModel::materialCmd, std::make_shared<mdl_Extension>());
+  model.SetExtension(bas_NewModel::assyCmd, std::make_shared<mdl_Extension>());
+  const aif_Model adapter(model, "Model-1");
+  EXPECT_EQ(Expected("kprC_PropagatingContainer<kloC_Load>", "module/aif/impl/aif_Model"),
+            TypeTestError([&] { adapter.Loads(); }));
+  EXPECT_EQ(Expected("mdl_Repository", "include/bas_NewModel"),
+            TypeTestError([&] { adapter.Materials(); }));
+  // The assembly repository is tested for its class alone.
+  EXPECT_EQ(Expected("mdl_IDRepository<asoK_Assembly>", "module/aif/impl/aif_Model"),
+            TypeTestError([&] { adapter.Assemblies(); }));
+
+  model.SetExtension(bas_NewModel::stepCmd, std::make_shared<mdl_MapString2ObjCow<kloC_Load>>());
+  EXPECT_EQ(Expected("kprC_StepContainer", "module/aif/impl/aif_Model"),
+            TypeTestError([&] { aif_Model(model, "Model-1"); }));
+}
+
+TEST(aif_ModelTest, RepositoriesAndValuesComeFromTheHostModel) {
+  hst_ModelBuilder builder;
+  builder.AddPart("Block", hst_GridMesh(1, 1, 1));
+  const unsigned id = builder.AddInstance("Block-1", "Block");
+  bas_NewModel model = builder.Model();
+  model.SetPhysicalConstants(-273.15, 5.67e-8, 8.314);
+  model.SetSpecificHeatSetting(2);
+  model.SetAcousticWaveFormulation(3);
+  model.SetRestart("Job-0", "Step-1", 4, true);
+  model.SetVersionTag("v5");
+  model.SetShellToSolidSubmodel(true);
+  model.SetPreamble("made by a test");
+  const aif_Model adapter(model, "Model-1");
+  EXPECT_EQ(-273.15, adapter.AbsoluteZero());
+  EXPECT_EQ(5.67e-8, adapter.StefanBoltzmann());
+  EXPECT_EQ(8.314, adapter.UniversalGasConstant());
+  EXPECT_EQ(2, adapter.SpecificHeatSetting());
+  EXPECT_EQ(3, adapter.AcousticWaveFormulation());
+  EXPECT_EQ("Job-0", adapter.RestartJobName().Str());
+  EXPECT_EQ("Step-1", adapter.RestartStepName().Str());
+  EXPECT_EQ(4, adapter.RestartIncrement());
+  EXPECT_TRUE(adapter.RestartEndStep());
+  EXPECT_EQ("v5", adapter.VersionTag().Str());
+  EXPECT_TRUE(adapter.ShellToSolidSubmodel());
+  EXPECT_EQ("made by a test", adapter.Preamble().Str());
+
+  // The part and assembly repositories hold what the builder added.
+  EXPECT_TRUE(adapter.Parts().Contains("Block"));
+  EXPECT_NE(nullptr, adapter.Assemblies().ConstGet("Assembly").ConstGetFeatureList().Get(id));
+}
+
+TEST(aif_ModelTest, CloneKeepsTheFiveTextsOverTheSameHostModel) {
+  hst_ModelBuilder builder;
+  builder.AddStep("Freq-1", Perturbation()).AddStep("Step-2", kprC_StaticStep());
+  const bas_NewModel model = builder.Model();
+  aif_Model adapter(model, "Model-A");
+  adapter.SetOptimizationText("Task-1");
+  const std::unique_ptr<aif_Model> clone(adapter.Clone());
+  EXPECT_EQ("Model-A", clone->Name().Str());
+  EXPECT_EQ("Initial|Freq-1|Step-2", StepNames(*clone));
+  EXPECT_EQ("Task-1", clone->OptimizationText().Str());
+  EXPECT_EQ(&model, &clone->HostModel());
+}
+
+}  // namespace
