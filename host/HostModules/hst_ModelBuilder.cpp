@@ -39,6 +39,8 @@ unsigned hst_ModelBuilder::AddInstance(const cow_String& name, const cow_String&
   instance.SetLocks(options.locks);
   instance.SetAttachments(options.attachmentPoints, options.attachmentLines);
   instance.SetTheory(options.theory);
+  instance.SetLightweight(options.lightweight);
+  instance.SetActiveForSimulation(options.active);
   assembly_.FeatureList().Add(instance);
   return instance.Id();
 }

@@ -12,6 +12,23 @@ int asoF_Utils::NumNodesInMesh(const ftr_FeatureList& features, unsigned id) {
   return mesh ? static_cast<int>(mesh->NumNodes()) : 0;
 }
 
+cow_List<unsigned> ftr_Accessor<asoF_PartInstance>::GetActiveIdsForSimulation(
+    const ftr_FeatureList& features) {
+  cow_List<unsigned> ids;
+  for (unsigned id : features.ConstEvaluatedRep().GetIds()) {
+    const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id);
+    if (instance && instance->ActiveForSimulation()) ids.Append(id);
+  }
+  return ids;
+}
+
+cow_List<cow_String> ftr_Accessor<asoF_PartInstance>::GetActiveNamesForSimulation(
+    const ftr_FeatureList& features) {
+  cow_List<cow_String> names;
+  for (unsigned id : GetActiveIdsForSimulation(features)) names.Append(features.Get(id)->Name());
+  return names;
+}
+
 const bme_Mesh* mes_ConstGetMesh(const ftr_FeatureList& features, unsigned id) {
   return features.ConstGetMesh(id);
 }

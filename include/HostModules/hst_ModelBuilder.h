@@ -31,6 +31,8 @@ class hst_ModelBuilder {
     int attachmentPoints = 0;
     int attachmentLines = 0;
     ftr_Theory theory;
+    bool lightweight = false;
+    bool active = true;  // active for simulation
   };
 
   explicit hst_ModelBuilder(const cow_String& modelName = "Model-1");
@@ -54,6 +56,16 @@ class hst_ModelBuilder {
   // Appends a copy of `step`, with `loadCases` added to it.
   hst_ModelBuilder& AddStep(const cow_String& name, const kprC_Step& step,
                             std::initializer_list<const char*> loadCases = {});
+  // A step of `Step` that is suppressed, or a perturbation step, or carries a snippet.
+  template <class Step>
+  static Step MakeStep(bool suppressed = false, bool perturbation = false,
+                       const cow_String& snippet = cow_String()) {
+    Step step;
+    step.SetSuppressed(suppressed);
+    step.SetPerturbation(perturbation);
+    step.SetInputSnippet(snippet);
+    return step;
+  }
   kprC_StepContainer& Steps();
 
   // The model being built, for setting its values and repositories.

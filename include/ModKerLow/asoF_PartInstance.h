@@ -25,8 +25,14 @@ class asoF_PartInstance : public ftr_Feature {
   // node each, points numbered before lines.
   int AttachmentPoints() const { return attachmentPoints_; }
   int AttachmentLines() const { return attachmentLines_; }
+  // A lightweight instance shares its part's mesh definition in the file.
+  bool IsLightweight() const { return lightweight_; }
+  // An instance that takes part in the analysis (not suppressed).
+  bool ActiveForSimulation() const { return active_; }
 
   void SetPart(std::shared_ptr<const ptoK_Part> part) { part_ = std::move(part); }
+  void SetLightweight(bool lightweight) { lightweight_ = lightweight; }
+  void SetActiveForSimulation(bool active) { active_ = active; }
   void SetAttachments(int points, int lines) {
     attachmentPoints_ = points;
     attachmentLines_ = lines;
@@ -36,6 +42,19 @@ class asoF_PartInstance : public ftr_Feature {
   std::shared_ptr<const ptoK_Part> part_ = std::make_shared<ptoK_Part>();
   int attachmentPoints_ = 0;
   int attachmentLines_ = 0;
+  bool lightweight_ = false;
+  bool active_ = true;
+};
+
+// Typed access to the features of a list.
+template <class Feature>
+struct ftr_Accessor;
+
+template <>
+struct ftr_Accessor<asoF_PartInstance> {
+  // The ids and names of the part instances active for simulation, in feature order.
+  static cow_List<unsigned> GetActiveIdsForSimulation(const ftr_FeatureList& features);
+  static cow_List<cow_String> GetActiveNamesForSimulation(const ftr_FeatureList& features);
 };
 
 namespace asoF_Utils {

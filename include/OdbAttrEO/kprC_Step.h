@@ -42,12 +42,16 @@ class kprC_Step : public kern_Object {
   bool Suppressed() const { return suppressed_; }
   void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
   const mdl_MapString2ObjCow<klcC_LoadCase>& LoadCases() const { return loadCases_; }
+  // Solver input the user attached to the step, written at its end.
+  const cow_String& InputSnippet() const { return snippet_; }
+  void SetInputSnippet(const cow_String& snippet) { snippet_ = snippet; }
   // Adds a load case named `name`, suppressed or not.
   void AddLoadCase(const cow_String& name, bool suppressed = false);
 
  private:
   bool suppressed_ = false;
   mdl_MapString2ObjCow<klcC_LoadCase> loadCases_;
+  cow_String snippet_;
 };
 
 class kprC_InitialStep : public kprC_Step {
