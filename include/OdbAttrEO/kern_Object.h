@@ -9,6 +9,7 @@ class kern_Object : public cls_Object {
   static constexpr unsigned kTypeId = 0x0300001;
   static unsigned TypeId() { return kTypeId; }
   unsigned DynTypeId() const override { return kTypeId; }
+  CLS_REGISTER(kern_Object, cls_Object)
   // A new copy, owned by the caller.
   virtual kern_Object* Clone() const = 0;
 };

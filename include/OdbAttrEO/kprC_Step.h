@@ -23,6 +23,7 @@ class klcC_LoadCase : public kern_Object {
   static constexpr unsigned kTypeId = 0x23C0103;
   static unsigned TypeId() { return kTypeId; }
   unsigned DynTypeId() const override { return kTypeId; }
+  CLS_REGISTER(klcC_LoadCase, kern_Object)
   klcC_LoadCase* Clone() const override { return new klcC_LoadCase(*this); }
 
   bool Suppressed() const { return suppressed_; }
@@ -37,6 +38,7 @@ class kprC_Step : public kern_Object {
   static constexpr unsigned kTypeId = 0x23C0001;
   static unsigned TypeId() { return kTypeId; }
   unsigned DynTypeId() const override { return kTypeId; }
+  CLS_REGISTER(kprC_Step, kern_Object)
   kprC_Step* Clone() const override = 0;
 
   bool Suppressed() const { return suppressed_; }
@@ -59,6 +61,7 @@ class kprC_InitialStep : public kprC_Step {
   static constexpr unsigned kTypeId = 0x23C0002;
   static unsigned TypeId() { return kTypeId; }
   unsigned DynTypeId() const override { return kTypeId; }
+  CLS_REGISTER(kprC_InitialStep, kprC_Step)
   kprC_InitialStep* Clone() const override { return new kprC_InitialStep(*this); }
 };
 
@@ -67,6 +70,7 @@ class kprC_AnalysisStep : public kprC_Step {
   static constexpr unsigned kTypeId = 0x23C0003;
   static unsigned TypeId() { return kTypeId; }
   unsigned DynTypeId() const override { return kTypeId; }
+  CLS_REGISTER(kprC_AnalysisStep, kprC_Step)
   kprC_AnalysisStep* Clone() const override = 0;
 
   // A linear perturbation step (it does not start a general step).
@@ -90,6 +94,7 @@ class kprC_StepContainer : public mdl_Repository {
   static constexpr unsigned kTypeId = 0x23C0100;
   static unsigned TypeId() { return kTypeId; }
   unsigned DynTypeId() const override { return kTypeId; }
+  CLS_REGISTER(kprC_StepContainer, mdl_Repository)
 
   std::size_t Length() const { return names_.Length(); }
   // The step names in step order.

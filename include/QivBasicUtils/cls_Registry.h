@@ -17,6 +17,11 @@ class cls_Object : public mem_AllocationOperators {
   virtual unsigned DynTypeId() const { return kTypeId; }
 };
 
+// Registers the enclosing class (which defines kTypeId) with its parent class
+// when the program starts.
+#define CLS_REGISTER(Name, Base) \
+  inline static const bool clsRegistered_ = cls_Registry::Register(kTypeId, Base::kTypeId, #Name);
+
 namespace cls_Registry {
 
 // Records a class; registering an id again replaces its entry. Returns true.

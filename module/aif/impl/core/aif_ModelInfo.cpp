@@ -90,12 +90,29 @@ void aif_ModelInfo::Construct(const bas_NewModel& model, const cow_String& model
   const aif_Model& held = ModelAdapter();
   partBased_ = DecidePartBasedOutput(held);
   HoldAssembly(held);
+  NumberLabels();
+}
+
+void aif_ModelInfo::NumberLabels() {
   if (assembly_.IsNull()) return;
   const cow_List<unsigned> ids = assembly_->ConstGetFeatureList().ConstEvaluatedRep().GetIds();
   if (partBased_)
     NumberLabelsPerPart(ids);
   else
     NumberLabelsFlat(ids);
+}
+
+void aif_ModelInfo::ResetForWrite() {
+  ReleaseAttachmentNodes();
+  nodeCounter_ = elementCounter_ = totalNodes_ = 0;
+  nodeConflict_ = elementConflict_ = false;
+  nodeOffsets_.clear();
+  elementOffsets_.clear();
+  attachmentBases_.clear();
+  nextNodeLabels_.clear();
+  nextElementLabels_.clear();
+  wireLabels_ = cow_COW<WireLabels>(new WireLabels());
+  NumberLabels();
 }
 
 const aif_Model& aif_ModelInfo::ModelAdapter() const {

@@ -88,6 +88,11 @@ class aif_ModelInfo : public akw_ModelInfo {
   // The optimization process, or null for a job.
   virtual const akw_OptimizationProcess* OptimizationProcess() const { return process_.Get(); }
 
+  // Returns the label numbering, the caches and the wire labels to their
+  // state after construction, so that a second write of the same context
+  // hands out the same labels as the first.
+  void ResetForWrite();
+
   // Whether the write restarts an earlier analysis (never for an
   // optimization process, which has no job).
   bool IsRestart() const { return job_.Get() && job_->IsRestart(); }
@@ -101,6 +106,7 @@ class aif_ModelInfo : public akw_ModelInfo {
                  const cow_String& optimizationText);
   bool DecidePartBasedOutput(const aif_Model& model);
   void HoldAssembly(const aif_Model& model);
+  void NumberLabels();
   void NumberLabelsFlat(const cow_List<unsigned>& ids);
   void NumberLabelsPerPart(const cow_List<unsigned>& ids);
   void SetOffsets(const cow_String& name, unsigned id, int nodeOffset, int elementOffset);
