@@ -30,16 +30,19 @@ TEST(aif_DataLineTable, EightValuesALine) {
   // One column: every value is a line of its own ending in ",".
   EXPECT_EQ(Text(Values{{1}, {2.5}, {-3}}), "  1.,\n 2.5,\n -3.,\n");
   EXPECT_EQ(Text(Counting(8)), " 1., 2., 3., 4., 5., 6., 7., 8.\n");
-  EXPECT_EQ(Text(Counting(9)), " 1., 2., 3., 4., 5., 6., 7., 8.\n 9.,\n");
   EXPECT_EQ(Text(Counting(10)), " 1., 2., 3., 4., 5., 6., 7., 8.\n 9., 10.\n");
   EXPECT_EQ(Text(Counting(16)),
             " 1., 2., 3., 4., 5., 6., 7., 8.\n 9., 10., 11., 12., 13., 14., 15., 16.\n");
-  EXPECT_EQ(Text(Counting(17)),
-            " 1., 2., 3., 4., 5., 6., 7., 8.\n 9., 10., 11., 12., 13., 14., 15., 16.\n 17.,\n");
-  // Every row starts a new line.
+  // A lone value on the last line of a row takes a comma; every row starts a
+  // new line.
   EXPECT_EQ(Text(Values{{1, 2, 3, 4, 5, 6, 7, 8, 9}, {9, 8, 7, 6, 5, 4, 3, 2, 1}}),
             " 1., 2., 3., 4., 5., 6., 7., 8.\n 9.,\n"
             " 9., 8., 7., 6., 5., 4., 3., 2.\n 1.,\n");
+  // A table without rows or columns writes nothing.
+  EXPECT_EQ(Text(Values()), "");
+  aif_DataLineTable noRows(Values(0, 3), 0, 0);
+  noRows.SetBlankLineAfterRow(true);
+  EXPECT_EQ(Text(noRows), "");
 }
 
 TEST(aif_DataLineTable, FirstColumnAndTheOthersHaveTheirOwnWidth) {
@@ -47,7 +50,6 @@ TEST(aif_DataLineTable, FirstColumnAndTheOthersHaveTheirOwnWidth) {
   EXPECT_EQ(Text(Values{{1, 0.5, 1000}, {20, 123.456, -2}}),
             " 1.,     0.5,   1000.\n"
             " 20., 123.456,     -2.\n");
-  EXPECT_EQ(Text(Values{{-1.5, -2}, {0, 0}}), " -1.5, -2.\n   0., 0.\n");
   // Measured and written with six significant digits once a column is that wide.
   EXPECT_EQ(Text(Values{{1.0 / 3, 2.0 / 3, 123456789}}), " 0.333333,    0.666667, 1.23457e+08\n");
 }
@@ -72,14 +74,9 @@ TEST(aif_DataLineTable, ExponentsGetADecimalPoint) {
 
 TEST(aif_DataLineTable, SkippedColumnsAreNotCounted) {
   aif_DataLineTable ten(Counting(10), 0, 0);
-  ten.SetSkippedColumns({1});
-  EXPECT_EQ(Text(ten), " 1., 3., 4., 5., 6., 7., 8., 9.\n 10.,\n");
   // Out-of-range and repeated indices do not change the count.
   ten.SetSkippedColumns({1, 1, -1, 10, 42});
   EXPECT_EQ(Text(ten), " 1., 3., 4., 5., 6., 7., 8., 9.\n 10.,\n");
-  ten.SetSkippedColumns({0, 9});
-  EXPECT_EQ(Text(ten), " 2., 3., 4., 5., 6., 7., 8., 9.\n");
-
   aif_DataLineTable nine(Counting(9), 0, 0);
   nine.SetSkippedColumns({8});
   EXPECT_EQ(Text(nine), " 1., 2., 3., 4., 5., 6., 7., 8.\n");
@@ -96,15 +93,9 @@ TEST(aif_DataLineTable, InsertColumnAddsABlankColumnBeforeAnIndex) {
   aif_DataLineTable table(Values{{1, 2, 3, 4}, {5, 6, 7, 8}}, 0, 0);
   table.InsertColumn(-1);
   table.InsertColumn(4);
-  EXPECT_EQ(table.Cells().Columns(), 4u);
   EXPECT_EQ(Text(table), " 1., 2., 3., 4.\n 5., 6., 7., 8.\n");
-
   table.InsertColumn(2);
-  EXPECT_EQ(table.Cells().Columns(), 5u);
-  EXPECT_EQ(table.Cells()(1, 2), " ");
   EXPECT_EQ(Text(table), " 1., 2., , 3., 4.\n 5., 6., , 7., 8.\n");
-  table.InsertColumn(0);
-  EXPECT_EQ(Text(table), " , 1., 2., , 3., 4.\n , 5., 6., , 7., 8.\n");
 
   // Eight values and an inserted column make a row of nine.
   aif_DataLineTable eight(Counting(8), 0, 0);
@@ -113,17 +104,14 @@ TEST(aif_DataLineTable, InsertColumnAddsABlankColumnBeforeAnIndex) {
 }
 
 TEST(aif_DataLineTable, SwapColumnsExchangesTheWrittenCells) {
-  // Cells keep the width of the column they were formatted in.
   aif_DataLineTable table(Values{{1, 2.5}, {3, 4}}, 0, 0);
-  const std::string before = " 1., 2.5\n 3.,  4.\n";
   table.SwapColumns(1, 1);
   table.SwapColumns(0, 2);
   table.SwapColumns(-1, 0);
-  EXPECT_EQ(Text(table), before);
+  EXPECT_EQ(Text(table), " 1., 2.5\n 3.,  4.\n");
+  // Cells keep the width of the column they were formatted in.
   table.SwapColumns(0, 1);
   EXPECT_EQ(Text(table), " 2.5, 1.\n  4., 3.\n");
-  table.SwapColumns(1, 0);
-  EXPECT_EQ(Text(table), before);
 }
 
 TEST(aif_DataLineTable, ReplaceValueInOneColumn) {
@@ -144,43 +132,22 @@ TEST(aif_DataLineTable, ReplaceValueInOneColumn) {
 }
 
 TEST(aif_DataLineTable, BlankLineAfterEveryRow) {
-  aif_DataLineTable table(Values{{1, 2}, {3, 4}}, 0, 0);
-  table.SetBlankLineAfterRow(true);
-  EXPECT_EQ(Text(table), " 1., 2.\n\n 3., 4.\n\n");
-  aif_DataLineTable nine(Counting(9), 0, 0);
+  aif_DataLineTable nine(Values{{1, 2, 3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 7, 8, 9}}, 0, 0);
   nine.SetBlankLineAfterRow(true);
-  EXPECT_EQ(Text(nine), " 1., 2., 3., 4., 5., 6., 7., 8.\n 9.,\n\n");
+  const std::string row = " 1., 2., 3., 4., 5., 6., 7., 8.\n 9.,\n\n";
+  EXPECT_EQ(Text(nine), row + row);
 }
 
-TEST(aif_DataLineTable, TableWithoutRowsWritesNothing) {
-  EXPECT_EQ(Text(Values()), "");
-  EXPECT_EQ(Text(Values(0, 3)), "");
-  aif_DataLineTable table(Values(0, 3), 0, 0);
-  table.SetBlankLineAfterRow(true);
-  EXPECT_EQ(Text(table), "");
-}
-
-TEST(aif_DataLineTable, MaterialTableAndTheTwoIntegers) {
+TEST(aif_DataLineTable, MaterialTableAndStreamOperator) {
   const Values values{{210000, 0.3, 20}, {200000, 0.31, 100}};
   const std::string expected =
       " 210000.,  0.3,  20.\n"
       " 200000., 0.31, 100.\n";
-  aif_DataLineTable fromMaterial(kmaC_MaterialTable(values), 1, 2);
-  aif_DataLineTable fromArray(values, 1, 2);
-  EXPECT_EQ(Text(fromMaterial), expected);
-  EXPECT_EQ(Text(fromArray), expected);
-  EXPECT_EQ(fromMaterial.First(), 1);
-  EXPECT_EQ(fromMaterial.Second(), 2);
-  EXPECT_EQ(aif_DataLineTable(values, -3, 7).First(), -3);
-  EXPECT_EQ(aif_DataLineTable(values, -3, 7).Second(), 7);
-}
-
-TEST(aif_DataLineTable, OutputOperatorReturnsTheStream) {
-  aif_DataLineTable table(Values{{1, 2}}, 0, 0);
-  std::string text =
-      aif_test::WrittenText([&](utl_Stream& s) { s << "*Density\n"
-                                                   << table << "*Elastic\n"; });
-  EXPECT_EQ(text, "*Density\n 1., 2.\n*Elastic\n");
+  EXPECT_EQ(Text(aif_DataLineTable(kmaC_MaterialTable(values), 1, 2)), expected);
+  aif_DataLineTable table(values, 1, 2);
+  EXPECT_EQ(aif_test::WrittenText([&](utl_Stream& s) { s << "*Elastic\n"
+                                                         << table << "**\n"; }),
+            "*Elastic\n" + expected + "**\n");
 }
 
 }  // namespace
