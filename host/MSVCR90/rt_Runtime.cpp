@@ -19,7 +19,7 @@ struct Fault {
   bool persistent = false;
 };
 
-std::array<Fault, 4> g_faults;
+std::array<Fault, 5> g_faults;
 
 bool Refuse(rt_Call call) {
   Fault& f = g_faults[static_cast<std::size_t>(call)];
@@ -38,6 +38,7 @@ const char* SkipBlanks(const char* p) {
 }  // namespace
 
 int rt_access(const char* path, int mode) {
+  if ((mode & 2) && Refuse(rt_Call::WriteAccess)) return -1;
   int how = F_OK;
   if (mode & 2) how |= W_OK;
   if (mode & 4) how |= R_OK;

@@ -22,7 +22,8 @@ double rt_pow(double base, double exponent);
 
 // Fault injection on the file calls. The `nth` call of `call` from now on
 // (1 = the next) fails as the runtime would fail it (fopen null, a short
-// write, fclose and remove -1), and with `persistent` every later one too.
-enum class rt_Call { Fopen, Write, Close, Remove };
+// write, fclose and remove -1, a write-permission query -1 as for a read-only
+// file), and with `persistent` every later one too.
+enum class rt_Call { Fopen, Write, Close, Remove, WriteAccess };
 void rt_FailCall(rt_Call call, long nth, bool persistent);
 void rt_ClearFaults();

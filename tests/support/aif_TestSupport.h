@@ -45,3 +45,30 @@ inline std::string KeywordText(const akw_Keyword& keyword) {
 }
 
 }  // namespace aif_test
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace aif_test {
+
+// The whole content of a file; empty when it cannot be read.
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Compares `text` with the golden file `name` (a path below tests/); with
+// AIF_UPDATE_GOLDEN set, writes the file instead.
+inline void ExpectGolden(const std::string& text, const std::string& name) {
+  const std::string path = std::string(AIF_TESTS_DIR) + "/" + name;
+  if (std::getenv("AIF_UPDATE_GOLDEN")) {
+    std::ofstream(path, std::ios::binary) << text;
+    return;
+  }
+  EXPECT_EQ(ReadFile(path), text) << "golden file " << name;
+}
+
+}  // namespace aif_test
