@@ -34,8 +34,27 @@ class ajbC_ModelJob : public ajbC_Job {
   explicit ajbC_ModelJob(cow_String modelName = cow_String()) : modelName_(std::move(modelName)) {}
   const cow_String& ModelName() const { return modelName_; }
 
+  // The job's description, written under the heading; empty unless set.
+  const cow_String& Description() const { return description_; }
+  void SetDescription(const cow_String& text) { description_ = text; }
+  // What the solver prints to its data file: the input echo, the model and
+  // history definitions and the contact constraints; each off unless set.
+  bool EchoPrint() const { return echoPrint_; }
+  void SetEchoPrint(bool on) { echoPrint_ = on; }
+  bool ModelPrint() const { return modelPrint_; }
+  void SetModelPrint(bool on) { modelPrint_ = on; }
+  bool HistoryPrint() const { return historyPrint_; }
+  void SetHistoryPrint(bool on) { historyPrint_ = on; }
+  bool ContactPrint() const { return contactPrint_; }
+  void SetContactPrint(bool on) { contactPrint_ = on; }
+
  private:
   cow_String modelName_;
+  cow_String description_;
+  bool echoPrint_ = false;
+  bool modelPrint_ = false;
+  bool historyPrint_ = false;
+  bool contactPrint_ = false;
 };
 
 class ajbC_InputFileJob : public ajbC_Job {

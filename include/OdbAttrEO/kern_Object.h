@@ -23,4 +23,5 @@ class kern_Object : public cls_Object {
     static unsigned TypeId() { return kTypeId; }             \
     unsigned DynTypeId() const override { return kTypeId; }  \
     Name* Clone() const override { return new Name(*this); } \
+    CLS_REGISTER(Name, Base)                                 \
   };

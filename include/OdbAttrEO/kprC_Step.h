@@ -82,7 +82,7 @@ class kprC_AnalysisStep : public kprC_Step {
 };
 
 #define KPR_STEP_CLASS(Name, Id) KERN_CLASS(Name, kprC_AnalysisStep, Id)
-KPR_STEP_CLASS(kprC_StaticStep, 0x23C0010)
+KPR_STEP_CLASS(kprC_StaticStep, 0x23C0073)
 KPR_STEP_CLASS(kprC_FrequencyStep, 0x23C0011)
 KPR_STEP_CLASS(kprC_TempDisplacementDynamicsStep, 0x23C007B)
 KPR_STEP_CLASS(kprC_SubstructureGenerateStep, 0x23C007C)

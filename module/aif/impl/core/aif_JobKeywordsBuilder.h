@@ -9,9 +9,17 @@
 
 class aif_JobKeywordsBuilder : public akw_BuilderComponent {
  public:
+  // `modelInfo` is the driver's aif_ModelInfo of a job; the builder keeps its
+  // own copy of the job.
   explicit aif_JobKeywordsBuilder(akw_ModelInfo& modelInfo);
   aif_JobKeywordsBuilder(const aif_JobKeywordsBuilder&) = default;
 
+  // Files aif_Heading, aif_Preprint and, for a restart job, aif_Restart with
+  // the restart step's number and procedure type read from the earlier job's
+  // results "<restart job name>.odb" (step -1 and the analysis product's
+  // default procedure type when the results lack the step). Throws
+  // aif_Exception "Missing .odb file <absolute path>" when the file does not
+  // exist; a results file it opens is closed again however the lookup ends.
   void Build() override;
   akw_BuilderComponent* Clone() const override { return new aif_JobKeywordsBuilder(*this); }
 

@@ -1,0 +1,209 @@
+#include "aif/impl/core/aif_Builder.h"
+
+#include <new>
+
+#include "BasShared/atr_String.h"
+#include "ModKerLow/asoF_PartInstance.h"
+#include "QivBasicUtils/nex_Exception.h"
+#include "QivBasicUtils/utl_Stream.h"
+#include "VwrCmd/cmdC_WIP.h"
+#include "aif/impl/core/aif_Exception.h"
+#include "aif/impl/core/aif_FinalBuilder.h"
+#include "aif/impl/core/aif_JobKeywordsBuilder.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/core/aif_OutputFile.h"
+#include "aif/impl/core/aif_SetNameRegistry.h"
+
+namespace {
+
+constexpr char kFile[] = "module/aif/impl/aif_Builder";
+
+using Make = std::unique_ptr<akw_BuilderComponent> (*)(akw_ModelInfo&);
+template <class Component>
+std::unique_ptr<akw_BuilderComponent> MakeComponent(akw_ModelInfo& info) {
+  return std::make_unique<Component>(info);
+}
+
+// The components, in member order (the order of aif_Builder::Component).
+constexpr Make kMembers[aif_Builder::kComponentCount] = {
+    MakeComponent<aif_JobKeywordsBuilder>,
+    MakeComponent<aif_FinalBuilder>,
+};
+
+// The order in which the components build with the model flag: every domain
+// builder, then the fastener builders (after the instance builder's
+// connector sections are known), then the final builder.
+constexpr aif_Builder::Component kBuildOrder[] = {
+    aif_Builder::kFinal,
+};
+
+// The order in which the components' lists are written, section by section.
+constexpr aif_Builder::Component kWriteOrder[] = {
+    aif_Builder::kFinal,
+};
+
+// The components whose model definitions a restart job writes before its
+// history (amplitudes, filters and region sets, as those builders arrive).
+constexpr aif_Builder::Component kRestartDefinitions[] = {
+    aif_Builder::kComponentCount,  // none yet
+};
+
+// Gives an exception that leaves the build or write phase the form the host
+// expects: an allocation failure becomes nex_OutOfMemoryException; anything
+// else passes on unchanged.
+template <class Work>
+void TranslatingAllocationFailure(Work&& work) {
+  try {
+    work();
+  } catch (const std::bad_alloc&) {
+    nex_Exception::Throw(nex_OutOfMemoryException(), kFile, 218);
+  }
+}
+
+}  // namespace
+
+aif_Builder::aif_Builder(aif_ModelInfo& modelInfo)
+    : modelInfo_(modelInfo),
+      partBased_(modelInfo.IsPartBased()),
+      restart_(modelInfo.IsRestart()),
+      model_(modelInfo.ModelAdapter()) {}
+
+aif_Builder::~aif_Builder() = default;
+
+bool aif_Builder::WriteInputFile(const cow_String& path, bool jobKeywords, bool model) {
+  aif_OutputFile file;
+  if (!file.Open(path)) return false;
+  TranslatingAllocationFailure([&] {
+    Build(jobKeywords, model);
+    Write(file.Stream(), jobKeywords, model);
+  });
+  file.Close();
+  return true;
+}
+
+void aif_Builder::Build(bool jobKeywords, bool model) {
+  // Every call starts from new components and the context's first state, so
+  // that writing twice gives the same file twice.
+  if (writes_++ > 0) modelInfo_.ResetForWrite();
+  components_.clear();
+  for (Make make : kMembers)
+    components_.push_back(make(modelInfo_));
+  extraParts_.Clear();
+  extraInstances_.Clear();
+
+  if (jobKeywords) Member(kJobKeywords)->Build();
+  if (!model) return;
+  aif_SetNameRegistry::Instance().Clear();
+  for (Component component : kBuildOrder)
+    Member(component)->Build();
+}
+
+void aif_Builder::Write(utl_Stream& out, bool jobKeywords, bool model) {
+  if (jobKeywords) WriteKeywordList(out, Member(kJobKeywords)->ModelDefinition());
+  if (!model) return;
+
+  ComponentList components;
+  for (Component component : kWriteOrder)
+    components.Append(cow_ArrayCOW<akw_BuilderComponent>(*Member(component)));
+
+  if (restart_) {
+    for (Component component : kRestartDefinitions)
+      if (component != kComponentCount) WriteKeywordList(out, Member(component)->ModelDefinition());
+    WriteHistory(out, components);
+    return;
+  }
+  WritePartsSection(out, components);
+  WriteAssemblySection(out, components);
+  WriteAssemblyKeywords(out, components);
+  WriteModelKeywords(out, components);
+  WriteHistory(out, components);
+}
+
+void aif_Builder::WriteKeywordList(utl_Stream& out, const akw_KeywordList& keywords) {
+  for (const akw_KeywordHandle& keyword : keywords)
+    keyword->Write(out);
+}
+
+namespace {
+
+void Banner(utl_Stream& out, const char* title) {
+  out << "**" << endl << "** " << title << endl << "**" << endl;
+}
+
+}  // namespace
+
+void aif_Builder::WritePartsSection(utl_Stream& out, const ComponentList& components) {
+  if (partBased_) Banner(out, "PARTS");
+  // The parts of the model's repository are written as the part builder
+  // lists them; it arrives with the meshes. Extra parts follow.
+  for (const cow_String& part : extraParts_)
+    for (const auto& component : components)
+      WriteKeywordList(out, component->PartDefinition(part));
+}
+
+void aif_Builder::WriteAssemblySection(utl_Stream& out, const ComponentList& components) {
+  const mdl_IDRepository<asoK_Assembly>& assemblies = model_.Assemblies();
+  if (!assemblies.Contains("Assembly")) return;
+  if (partBased_) {
+    Banner(out, "ASSEMBLY");
+    out << "*Assembly, name="
+        << "Assembly" << endl;
+  }
+  const ftr_FeatureList& features = assemblies.ConstGet("Assembly").ConstGetFeatureList();
+  for (const cow_String& instance :
+       ftr_Accessor<asoF_PartInstance>::GetActiveNamesForSimulation(features)) {
+    cmdC_WIP::Milestone(atr_TranslateWithArg("Writing keywords for part instance %s...", instance));
+    for (const auto& component : components)
+      WriteKeywordList(out, component->InstanceDefinition(instance));
+  }
+  for (const cow_String& instance : extraInstances_)
+    for (const auto& component : components)
+      WriteKeywordList(out, component->InstanceDefinition(instance));
+}
+
+void aif_Builder::WriteAssemblyKeywords(utl_Stream& out, const ComponentList& components) {
+  cmdC_WIP::Milestone(atr_Translate("Writing assembly related keywords..."));
+  for (const auto& component : components)
+    WriteKeywordList(out, component->AssemblyDefinition());
+}
+
+void aif_Builder::WriteModelKeywords(utl_Stream& out, const ComponentList& components) {
+  cmdC_WIP::Milestone(atr_Translate("Writing model definition..."));
+  for (const auto& component : components)
+    WriteKeywordList(out, component->ModelDefinition());
+}
+
+void aif_Builder::WriteHistory(utl_Stream& out, const ComponentList& components) {
+  const kprC_StepContainer& steps = model_.Steps();
+  const cow_List<cow_String>& names = steps.Keys();
+  std::size_t first = 0;
+  if (restart_) {
+    // The history goes on after the restart step, which must be a step of
+    // the model that is not suppressed.
+    const cow_String restartStep = model_.RestartStepName();
+    while (first < names.Length() &&
+           !(names[first] == restartStep && !steps.ConstGet(names[first]).Suppressed()))
+      ++first;
+    if (first == names.Length())
+      nex_Exception::Throw(
+          aif_Exception(atr_TranslateWithArg(
+              "The restart step %s is not an active step of the model.", restartStep)),
+          kFile, __LINE__);
+    ++first;
+  }
+  for (std::size_t i = first; i < names.Length(); ++i) {
+    const cow_String& name = names[i];
+    const kprC_Step& step = steps.ConstGet(name);
+    if (step.Suppressed()) continue;
+    cmdC_WIP::Milestone(atr_TranslateWithArg("Writing keywords for step %s...", name));
+    for (const auto& component : components)
+      WriteKeywordList(out, component->StepDefinition(name, cow_String()));
+    if (!cls_Registry::IsDerived(step.DynTypeId(), kprC_AnalysisStep::TypeId())) continue;
+    const auto& analysis = nex_canDynamicCastRef<const kprC_AnalysisStep>(step, kFile, __LINE__);
+    for (const auto& [loadCase, object] : analysis.LoadCases().ConstGetMap()) {
+      if (loadCase.IsEmpty() || object->Suppressed()) continue;
+      for (const auto& component : components)
+        WriteKeywordList(out, component->StepDefinition(name, loadCase));
+    }
+  }
+}

@@ -1,0 +1,83 @@
+#include "aif/impl/core/aif_NameRoutines.h"
+
+#include <string>
+#include <string_view>
+
+#include "AFCInputFileWriter/akw_MorvexName.h"
+#include "ModKerLow/tri_MeshFromFacets.h"
+
+namespace {
+
+bool IsQuoted(std::string_view name) {
+  return name.size() > 2 && name.front() == '"' && name.back() == '"';
+}
+
+// The text after the last ".", the whole name when it has none.
+std::string_view LastComponent(std::string_view name) {
+  const std::size_t dot = name.rfind('.');
+  return dot == std::string_view::npos ? name : name.substr(dot + 1);
+}
+
+}  // namespace
+
+bool aif_IsQuotedName(const cow_String& name) {
+  return IsQuoted(name.View());
+}
+
+cow_String aif_UnquoteName(const cow_String& name) {
+  return IsQuoted(name.View()) ? name.Substr(1, name.Length() - 2) : name;
+}
+
+void aif_SplitQualifiedName(const cow_String& name, cow_String& prefix, cow_String& last) {
+  const std::string_view text = name.View();
+  if (text.empty()) return;
+  const std::size_t dot = text.rfind('.');
+  if (dot == std::string_view::npos) {
+    last = name;
+    return;
+  }
+  prefix += cow_String(text.substr(0, dot + 1));
+  last = cow_String(text.substr(dot + 1));
+}
+
+cow_String aif_PrintableName(const cow_String& name) {
+  const std::string_view text = name.View();
+  std::string out;
+  out.reserve(text.size() + 2);
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t dot = text.find('.', start);
+    const std::string_view component = text.substr(start, dot - start);
+    // Made printable even when quoted, so that a control character inside
+    // quotes is refused too; a quoted component is then kept as it is.
+    const cow_String printable = akw_MorvexName(cow_String(component), false).Printable();
+    out += IsQuoted(component) ? component : printable.View();
+    if (dot == std::string_view::npos) break;
+    out += '.';
+    start = dot + 1;
+  }
+  return cow_String(std::move(out));
+}
+
+bool aif_IsInternalName(const cow_String& name) {
+  const std::string_view last = LastComponent(name.View());
+  if (last.empty()) return false;
+  if (last.front() == '_' || last.back() == '_') return true;
+  return IsQuoted(last) && (last[1] == '_' || last[last.size() - 2] == '_');
+}
+
+cow_String aif_InstanceQualifiedName(const rgnC_Region& region, const cow_String& name) {
+  const cow_List<cow_String>& owners = region.OwnerNames();
+  if (owners.IsEmpty()) return cow_String();
+  if (owners.Length() == 1) return name;
+  return owners[1] + "." + name;
+}
+
+bool aif_IsLightweightInstance(const asoF_PartInstance& instance, bool partBased) {
+  return partBased && instance.IsLightweight() &&
+         instance.ConstGetPart().GetAnalysis() != ptoK_ANALYTIC_RIGID;
+}
+
+std::shared_ptr<const bme_Mesh> aif_MeshFromFacets(const asoF_PartInstance& instance) {
+  return tri_MeshFromFacets::CreateMesh(instance.ConstGetPart(), instance.Id());
+}

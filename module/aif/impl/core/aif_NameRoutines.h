@@ -1,0 +1,51 @@
+// Name routines every keyword writer uses. Model names are dotted paths
+// ("Instance.Set", "Assembly.Instance.Set") whose components may be quoted: a
+// component is quoted when it is longer than two characters and begins and
+// ends with a double quote. A name goes into the file component by component
+// in its printable form.
+#pragma once
+
+#include <memory>
+
+#include "BasShared/cow_String.h"
+#include "ModKerLow/asoF_PartInstance.h"
+#include "OdbCoreGeom/bme_Mesh.h"
+#include "OdbCoreGeom/rgnC_Region.h"
+
+// Whether `name` is quoted: longer than two characters, first and last a
+// double quote.
+bool aif_IsQuotedName(const cow_String& name);
+
+// `name` without its first and last character when it is quoted; otherwise
+// `name` unchanged.
+cow_String aif_UnquoteName(const cow_String& name);
+
+// Splits `name` at every ".", quotes or not: the last component replaces
+// `last`; each earlier component, followed by ".", is appended to `prefix`.
+// An empty name leaves both untouched.
+void aif_SplitQualifiedName(const cow_String& name, cow_String& prefix, cow_String& last);
+
+// The printable form of `name`: each unquoted component made printable
+// (akw_MorvexName::Printable), quoted ones kept, joined again with ".". Throws
+// nex_TextException when any component, quoted or not, holds a line break or
+// another control character.
+cow_String aif_PrintableName(const cow_String& name);
+
+// Whether `name` is a name the writer generated (written with ", internal"
+// in a part-based file): its last component is not empty and begins or ends
+// with "_", or is quoted and has "_" just inside either quote.
+bool aif_IsInternalName(const cow_String& name);
+
+// `name` qualified by the instance the region belongs to: "" when the region
+// has no owner names, `name` with one, the second owner name, "." and `name`
+// with two or more.
+cow_String aif_InstanceQualifiedName(const rgnC_Region& region, const cow_String& name);
+
+// Whether a keyword about `instance` is filed once in its part's definition:
+// only in a part-based file (`partBased`) for a lightweight instance whose
+// part is not an analytic rigid part.
+bool aif_IsLightweightInstance(const asoF_PartInstance& instance, bool partBased);
+
+// The facet mesh of an instance without a mesh of its own, made from its
+// part's geometry and its feature id; never null.
+std::shared_ptr<const bme_Mesh> aif_MeshFromFacets(const asoF_PartInstance& instance);

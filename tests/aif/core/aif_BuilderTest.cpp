@@ -1,0 +1,307 @@
+// The input-file and parameter-file drivers: section order, banners, closing
+// lines, progress messages, and what happens to the file when anything fails.
+#include "aif/impl/core/aif_Builder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "BasMem/mem_Allocator.h"
+#include "HostModules/hst_ModelBuilder.h"
+#include "MSVCR90/rt_Runtime.h"
+#include "OdbAttrEO/kprC_Procedure.h"
+#include "OdbCore/ddb_DdbContainer.h"
+#include "PyUtils/pyo_MorvexEnvFile.h"
+#include "VwrCmd/cmdC_WIP.h"
+#include "aif/impl/core/aif_Exception.h"
+#include "aif/impl/core/aif_FinalBuilder.h"
+#include "aif/impl/core/aif_KestBuilder.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+#include "support/aif_TestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using aif_test::ExpectGolden;
+using aif_test::ReadFile;
+
+// Two instances of one part and one of another (lightweight), an inactive
+// instance; an initial step with a snippet; a step with load cases (one
+// suppressed, one unnamed); a suppressed step; a frequency step. With
+// `substructure`, a substructure-generation step with a load case, which makes
+// the file flat.
+hst_ModelBuilder SampleModel(bool substructure = false) {
+  hst_ModelBuilder b("Model-1");
+  b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  b.AddPart("Plate", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0}, "S4R", 4, {0, 1, 2, 3}));
+  b.AddInstance("Block-1", "Block");
+  b.AddInstance("Plate-1", "Plate", {.lightweight = true});
+  b.AddInstance("Block-2", "Block");
+  b.AddInstance("Block-3", "Block", {.active = false});
+  kprC_InitialStep initial;
+  initial.SetInputSnippet("*Include, input=initial.inp");
+  b.Steps().Append("Initial", initial);
+  kprC_StaticStep loading;
+  loading.AddLoadCase("LC-1");
+  loading.AddLoadCase("LC-2", true);
+  loading.AddLoadCase("");
+  loading.AddLoadCase("LC-3");
+  b.AddStep("Step-1", loading);
+  b.AddStep("Skipped", hst_ModelBuilder::MakeStep<kprC_StaticStep>(true));
+  b.AddStep("Modes", kprC_FrequencyStep());
+  if (substructure) b.AddStep("Reduce", kprC_SubstructureGenerateStep(), {"LC-A", "LC-B"});
+  return b;
+}
+
+// A model, its job, the context and the driver, alive together.
+struct Writer {
+  explicit Writer(const hst_ModelBuilder& b, int jobType = ajbC_FULL_ANALYSIS)
+      : model(b.Model()), job("Job-1", b.Job(jobType), model), info(job), builder(info) {}
+  bas_NewModel model;
+  aif_Job job;
+  aif_ModelInfo info;
+  aif_Builder builder;
+};
+
+class aif_BuilderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/aif_BuilderTest.XXXXXX";
+    dir_ = mkdtemp(pattern);
+    cmdC_WIP::Clear();
+  }
+  void TearDown() override {
+    rt_ClearFaults();
+    mem_ClearFault();
+    pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
+    fs::permissions(dir_, fs::perms::owner_all);
+    fs::remove_all(dir_);
+  }
+  std::string Path(const char* name) const { return dir_ + "/" + name; }
+  // The names in the test directory.
+  std::string Listing() const {
+    std::string names;
+    for (const auto& entry : fs::directory_iterator(dir_))
+      names += entry.path().filename().string() + " ";
+    return names;
+  }
+  // Writes the model of `b` and returns the deck.
+  std::string Deck(const hst_ModelBuilder& b, bool jobKeywords, bool model,
+                   int jobType = ajbC_FULL_ANALYSIS) {
+    Writer w(b, jobType);
+    const std::string path = Path("deck.inp");
+    EXPECT_TRUE(w.builder.WriteInputFile(path, jobKeywords, model));
+    return ReadFile(path);
+  }
+
+  std::string dir_;
+};
+
+TEST_F(aif_BuilderTest, GoldenDecks) {
+  const hst_ModelBuilder b = SampleModel();
+  ExpectGolden(Deck(b, true, false), "aif/core/golden/job_keywords_only.inp");
+  ExpectGolden(Deck(b, false, true), "aif/core/golden/part_based_model.inp");
+  ExpectGolden(Deck(b, true, true), "aif/core/golden/part_based_job.inp");
+  ExpectGolden(Deck(SampleModel(true), true, true), "aif/core/golden/flat_job.inp");
+}
+
+TEST_F(aif_BuilderTest, RestartDeckStartsAfterTheRestartStep) {
+  hst_ModelBuilder b = SampleModel();
+  b.AddStep("Step-3", kprC_StaticStep(), {"LC-9"});
+  const std::string previous = Path("prev");
+  b.MutableModel().SetRestart(previous, "Step-1", -2, false);
+  // Without the earlier results the build stops, and no file is left.
+  try {
+    Deck(b, true, true, ajbC_RESTART);
+    FAIL() << "no error";
+  } catch (const aif_Exception& e) {
+    EXPECT_EQ("Missing .odb file " + previous + ".odb", e.Message().Str());
+  }
+  EXPECT_EQ("", Listing());
+
+  std::ofstream(previous + ".odb") << "results";
+  ddb_DdbContainer::AddResultsModel(
+      previous + ".odb",
+      ddb_Model("Default Model").AddStep("Step-1", ddb_Step(1, kprC_STATIC_PROCEDURE)));
+  ExpectGolden(Deck(b, true, true, ajbC_RESTART), "aif/core/golden/restart_job.inp");
+  ddb_DdbContainer::ClearResults();
+}
+
+TEST_F(aif_BuilderTest, ClosingKeywordsOfPartsInstancesAndTheAssembly) {
+  Writer w(SampleModel());
+  aif_FinalBuilder final(w.info);
+  final.Build();
+  auto text = [](const akw_KeywordList& list) {
+    return aif_test::WrittenText([&](utl_Stream& s) { akw_WriteKeywords(s, list); });
+  };
+  // Two active instances of one part close it once; the inactive one not at all.
+  EXPECT_EQ("*End Part\n**  \n", text(final.PartDefinition("Block")));
+  EXPECT_EQ("*End Part\n**  \n", text(final.PartDefinition("Plate")));
+  EXPECT_EQ("*End Instance\n", text(final.InstanceDefinition("Block-1")));
+  EXPECT_EQ("*End Instance\n**  \n", text(final.InstanceDefinition("Block-2")));
+  EXPECT_EQ("", text(final.InstanceDefinition("Block-3")));
+  EXPECT_EQ("*End Assembly\n", text(final.AssemblyDefinition()));
+  // Load cases: the suppressed and the unnamed one are not closed; the step
+  // closes after its last load case.
+  EXPECT_EQ("*End Load Case\n", text(final.StepDefinition("Step-1", "LC-1")));
+  EXPECT_EQ("", text(final.StepDefinition("Step-1", "LC-2")));
+  EXPECT_EQ("", text(final.StepDefinition("Step-1", "")));
+  EXPECT_EQ("*End Load Case\n*End Step\n", text(final.StepDefinition("Step-1", "LC-3")));
+  EXPECT_EQ("*End Step\n", text(final.StepDefinition("Modes", "")));
+  EXPECT_EQ("", text(final.StepDefinition("Skipped", "")));
+}
+
+TEST_F(aif_BuilderTest, SectionsWithoutAssemblyAndProgressMessages) {
+  hst_ModelBuilder b("Model-1");
+  b.WithoutAssembly();
+  b.AddStep("Step-1", kprC_StaticStep(), {"LC-1"});
+  EXPECT_EQ(
+      "**\n** PARTS\n**\n"
+      "*End Load Case\n"
+      "*End Step\n",
+      Deck(b, false, true));
+  EXPECT_EQ((std::vector<std::string>{
+                "Writing assembly related keywords...", "Writing model definition...",
+                "Writing keywords for step Initial...", "Writing keywords for step Step-1..."}),
+            cmdC_WIP::Texts(cmdC_WIP::Kind::Milestone));
+
+  cmdC_WIP::Clear();
+  Deck(SampleModel(), false, true);
+  EXPECT_EQ(
+      (std::vector<std::string>{
+          "Writing keywords for part instance Block-1...",
+          "Writing keywords for part instance Plate-1...",
+          "Writing keywords for part instance Block-2...", "Writing assembly related keywords...",
+          "Writing model definition...", "Writing keywords for step Initial...",
+          "Writing keywords for step Step-1...", "Writing keywords for step Modes..."}),
+      cmdC_WIP::Texts(cmdC_WIP::Kind::Milestone));
+}
+
+TEST_F(aif_BuilderTest, WritingTwiceGivesTheSameFile) {
+  Writer w(SampleModel());
+  ASSERT_TRUE(w.builder.WriteInputFile(Path("first.inp"), true, true));
+  ASSERT_TRUE(w.builder.WriteInputFile(Path("second.inp"), true, true));
+  EXPECT_EQ(ReadFile(Path("first.inp")), ReadFile(Path("second.inp")));
+}
+
+TEST_F(aif_BuilderTest, FilesThatMayNotBeWritten) {
+  Writer w(SampleModel());
+  // A read-only file stays as it was (the runtime reports it read-only: the
+  // tests may run as root, who may write any file).
+  const std::string readOnly = Path("readonly.inp");
+  std::ofstream(readOnly) << "keep me\n";
+  rt_FailCall(rt_Call::WriteAccess, 1, false);
+  EXPECT_FALSE(w.builder.WriteInputFile(readOnly, true, true));
+  EXPECT_EQ("keep me\n", ReadFile(readOnly));
+  // A file that cannot be created: false and nothing on disk.
+  EXPECT_FALSE(w.builder.WriteInputFile(Path("missing/deck.inp"), true, true));
+  // An existing writable file is replaced.
+  const std::string existing = Path("existing.inp");
+  std::ofstream(existing) << "old deck\n";
+  ASSERT_TRUE(w.builder.WriteInputFile(existing, true, false));
+  EXPECT_EQ(0u, ReadFile(existing).find("*Heading"));
+}
+
+TEST_F(aif_BuilderTest, ARestartStepThatIsNotInTheModelStopsTheWrite) {
+  hst_ModelBuilder b = SampleModel();
+  b.MutableModel().SetRestart("", "Skipped", -2, false);  // suppressed: not a restart point
+  Writer w(b, ajbC_RESTART);
+  try {
+    w.builder.WriteInputFile(Path("restart.inp"), false, true);
+    FAIL() << "no error";
+  } catch (const aif_Exception& e) {
+    EXPECT_EQ("The restart step Skipped is not an active step of the model.", e.Message().Str());
+  }
+  EXPECT_EQ("", Listing());
+}
+
+// Fails the Nth call of one kind, for N = 1, 2, ... until the write meets no
+// fault; every failed attempt must reach the caller and leave the directory
+// as it was (here: holding only the old deck, or nothing).
+TEST_F(aif_BuilderTest, EveryFileFaultLeavesNoPartialFile) {
+  Writer w(SampleModel());
+  const std::string path = Path("deck.inp");
+  ASSERT_TRUE(w.builder.WriteInputFile(path, true, true));
+  const std::string complete = ReadFile(path);
+  fs::remove(path);
+
+  for (rt_Call call : {rt_Call::Fopen, rt_Call::Write, rt_Call::Close}) {
+    for (long n = 1;; ++n) {
+      rt_FailCall(call, n, false);
+      bool written = false;
+      std::string error;
+      try {
+        written = w.builder.WriteInputFile(path, true, true);
+      } catch (const aif_Exception& e) {
+        error = e.Message().Str();
+      }
+      rt_ClearFaults();
+      if (written) {
+        EXPECT_EQ(complete, ReadFile(path));
+        fs::remove(path);
+        break;
+      }
+      SCOPED_TRACE("call " + std::to_string(static_cast<int>(call)) + ", n " + std::to_string(n));
+      if (call != rt_Call::Fopen) {
+        EXPECT_EQ(
+            "The input file " + path + " could not be written completely (the disk may be full).",
+            error);
+      }
+      EXPECT_EQ("", Listing());
+      ASSERT_LT(n, 10) << "the write never completes";
+    }
+  }
+
+  // The old file cannot be removed: the call gives up and leaves it.
+  std::ofstream(path) << "old deck\n";
+  rt_FailCall(rt_Call::Remove, 1, false);
+  EXPECT_FALSE(w.builder.WriteInputFile(path, true, true));
+  EXPECT_EQ("old deck\n", ReadFile(path));
+}
+
+TEST_F(aif_BuilderTest, EveryAllocationFaultLeavesNoPartialFile) {
+  Writer w(SampleModel());
+  const std::string path = Path("deck.inp");
+  for (long n = 1;; ++n) {
+    mem_FailAllocation(n, false);
+    bool written = false;
+    try {
+      written = w.builder.WriteInputFile(path, true, true);
+    } catch (const nex_OutOfMemoryException&) {
+    }
+    mem_ClearFault();
+    if (written) break;
+    EXPECT_EQ("", Listing()) << "allocation " << n;
+    ASSERT_LT(n, 10000) << "the write never completes";
+  }
+}
+
+TEST_F(aif_BuilderTest, ParameterFile) {
+  const hst_ModelBuilder b = SampleModel();
+  const bas_NewModel model = b.Model();
+  const aif_OptimizationProcess process("Opt-1", ajbC_Optimization("Model-1", "Task-1"), model);
+  aif_ModelInfo info(process);
+  aif_KestBuilder kest(info);
+  const std::string path = Path("opt.par");
+  ASSERT_TRUE(kest.WriteInputFile(path, "DRIVER", true, true));
+  EXPECT_EQ("DRIVER\nEXIT\n", ReadFile(path));
+  EXPECT_EQ((std::vector<std::string>{
+                "Writing option definition...", "Writing single term definition...",
+                "Writing combined term definition...", "Writing design area definition...",
+                "Writing model definition..."}),
+            cmdC_WIP::Texts(cmdC_WIP::Kind::Milestone));
+  ASSERT_TRUE(kest.WriteInputFile(path, "", false, true));
+  EXPECT_EQ("EXIT\n", ReadFile(path));
+  // Without the write flag the old file is replaced by an empty one.
+  ASSERT_TRUE(kest.WriteInputFile(path, "DRIVER", false, false));
+  EXPECT_EQ("", ReadFile(path));
+
+  rt_FailCall(rt_Call::Write, 1, false);
+  EXPECT_THROW(kest.WriteInputFile(path, "DRIVER", false, true), aif_Exception);
+  EXPECT_EQ("", Listing());
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+// The name routines: quoted names, splitting, printable and internal names,
+// instance-qualified names, the lightweight-instance rule and facet meshes.
+
+#include "aif/impl/core/aif_NameRoutines.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "HostModules/hst_ModelBuilder.h"
+#include "QivBasicUtils/nex_Exception.h"
+
+// Failures show the text rather than the bytes of the object.
+void PrintTo(const cow_String& text, std::ostream* out) {
+  *out << '"' << text.Str() << '"';
+}
+
+namespace {
+
+TEST(aif_NameRoutinesTest, QuotedNamesAndUnquoting) {
+  EXPECT_TRUE(aif_IsQuotedName("\"a\""));
+  EXPECT_FALSE(aif_IsQuotedName("\"\""));
+  EXPECT_FALSE(aif_IsQuotedName("\"ab"));
+
+  EXPECT_EQ(aif_UnquoteName("\"My Set\""), "My Set");
+  EXPECT_EQ(aif_UnquoteName("\"\""), "\"\"");
+  EXPECT_EQ(aif_UnquoteName("Set-1"), "Set-1");
+}
+
+TEST(aif_NameRoutinesTest, SplitAppendsThePrefixAndReplacesTheLastComponent) {
+  cow_String prefix = "X.", last = "old";
+  aif_SplitQualifiedName("", prefix, last);  // leaves both untouched
+  aif_SplitQualifiedName("Assembly.\"I.1\".S", prefix, last);
+  EXPECT_EQ(prefix, "X.Assembly.\"I.1\".");  // split inside the quotes too
+  EXPECT_EQ(last, "S");
+  aif_SplitQualifiedName("T", prefix, last);
+  EXPECT_EQ(prefix, "X.Assembly.\"I.1\".");
+  EXPECT_EQ(last, "T");
+}
+
+TEST(aif_NameRoutinesTest, PrintableNameTreatsEachComponent) {
+  EXPECT_EQ(aif_PrintableName("Part 1.\"My Set\""), "\"Part 1\".\"My Set\"");
+  EXPECT_EQ(aif_PrintableName("Assembly.I-1.Set_2"), "Assembly.I-1.Set_2");
+  EXPECT_EQ(aif_PrintableName("\"a.b c\""), "\"a.b c\"");
+  EXPECT_EQ(aif_PrintableName(""), "");
+
+  // A control character cannot hide inside quotes.
+  try {
+    aif_PrintableName("I.\"a\nb\"");
+    FAIL() << "a line break inside a quoted component was accepted";
+  } catch (const nex_TextException& e) {
+    EXPECT_EQ(e.Text(),
+              "The name \"\"a\\nb\"\" holds a line break or another control character and cannot "
+              "be written to the input file.");
+  }
+}
+
+TEST(aif_NameRoutinesTest, InternalNames) {
+  EXPECT_FALSE(aif_IsInternalName(""));
+  EXPECT_FALSE(aif_IsInternalName("I."));
+  EXPECT_FALSE(aif_IsInternalName("_I.S"));  // only the last component counts
+  EXPECT_TRUE(aif_IsInternalName("I._S"));
+  EXPECT_TRUE(aif_IsInternalName("S_"));
+  EXPECT_TRUE(aif_IsInternalName("\"_a b\""));
+  EXPECT_TRUE(aif_IsInternalName("I.\"a b_\""));
+  EXPECT_TRUE(aif_IsInternalName("\"_\""));
+  EXPECT_FALSE(aif_IsInternalName("\"a b\""));
+}
+
+TEST(aif_NameRoutinesTest, InstanceQualifiedName) {
+  EXPECT_EQ(aif_InstanceQualifiedName(rgnC_Region("S", {}), "S"), "");
+  EXPECT_EQ(aif_InstanceQualifiedName(rgnC_Region("S", {"P"}), "T"), "T");
+  EXPECT_EQ(aif_InstanceQualifiedName(rgnC_Region("S", {"Assembly", "I"}), "T"), "I.T");
+  EXPECT_EQ(aif_InstanceQualifiedName(rgnC_Region("S", {"Assembly", "I", "X"}), "T"), "I.T");
+}
+
+TEST(aif_NameRoutinesTest, LightweightInstancesAndFacetMeshes) {
+  hst_ModelBuilder b;
+  b.AddPart("P", hst_GridMesh(1, 1, 1));
+  b.AddPart("R", nullptr, ptoK_ANALYTIC_RIGID);
+  const unsigned light = b.AddInstance("P-1", "P", {.lightweight = true});
+  const unsigned full = b.AddInstance("P-2", "P");
+  const unsigned rigid = b.AddInstance("R-1", "R", {.lightweight = true});
+  const ftr_FeatureList& features = b.Assembly().ConstGetFeatureList();
+  auto instance = [&](unsigned id) { return *asoF_Utils::ConstGetPartInstance(features, id); };
+
+  EXPECT_TRUE(aif_IsLightweightInstance(instance(light), true));
+  EXPECT_FALSE(aif_IsLightweightInstance(instance(light), false));
+  EXPECT_FALSE(aif_IsLightweightInstance(instance(full), true));
+  EXPECT_FALSE(aif_IsLightweightInstance(instance(rigid), true));
+
+  // The stand-in kernel facets nothing: an empty mesh, never null.
+  const std::shared_ptr<const bme_Mesh> facets = aif_MeshFromFacets(instance(rigid));
+  ASSERT_NE(facets, nullptr);
+  EXPECT_EQ(facets->NumNodes(), 0u);
+  EXPECT_EQ(facets->NumElements(), 0u);
+}
+
+}  // namespace
