@@ -59,7 +59,8 @@ class ftr_Feature : public kern_Object {
 class ftr_EvaluatedRep {
  public:
   explicit ftr_EvaluatedRep(cow_List<unsigned> ids) : ids_(std::move(ids)) {}
-  const cow_List<unsigned>& GetIds() const { return ids_; }
+  // By value: a temporary representation may be walked directly.
+  cow_List<unsigned> GetIds() const { return ids_; }
 
  private:
   cow_List<unsigned> ids_;
