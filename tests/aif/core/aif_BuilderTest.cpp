@@ -30,7 +30,8 @@ using aif_test::ReadFile;
 
 // Two instances of one part and one of another (lightweight), an inactive
 // instance; an initial step with a snippet; a step with load cases (one
-// suppressed, one unnamed); a suppressed step; a frequency step. With
+// suppressed, one unnamed); a suppressed step; a frequency step; a step whose
+// load cases are all suppressed. With
 // `substructure`, a substructure-generation step with a load case, which makes
 // the file flat.
 hst_ModelBuilder SampleModel(bool substructure = false) {
@@ -52,6 +53,9 @@ hst_ModelBuilder SampleModel(bool substructure = false) {
   b.AddStep("Step-1", loading);
   b.AddStep("Skipped", hst_ModelBuilder::MakeStep<kprC_StaticStep>(true));
   b.AddStep("Modes", kprC_FrequencyStep());
+  kprC_StaticStep quiet;  // every load case suppressed
+  quiet.AddLoadCase("LC-1", true);
+  b.AddStep("Quiet", quiet);
   if (substructure) b.AddStep("Reduce", kprC_SubstructureGenerateStep(), {"LC-A", "LC-B"});
   return b;
 }
@@ -151,6 +155,10 @@ TEST_F(aif_BuilderTest, ClosingKeywordsOfPartsInstancesAndTheAssembly) {
   EXPECT_EQ("", text(final.StepDefinition("Step-1", "")));
   EXPECT_EQ("*End Load Case\n*End Step\n", text(final.StepDefinition("Step-1", "LC-3")));
   EXPECT_EQ("*End Step\n", text(final.StepDefinition("Modes", "")));
+  EXPECT_EQ("*End Step\n", text(final.StepDefinition("Quiet", "")));
+  // The initial step gets its snippet but is not closed.
+  EXPECT_EQ("** \n** SOLVER INPUT SNIPPET\n** \n*Include, input=initial.inp\n",
+            text(final.StepDefinition("Initial", "")));
   EXPECT_EQ("", text(final.StepDefinition("Skipped", "")));
 }
 
@@ -170,14 +178,14 @@ TEST_F(aif_BuilderTest, SectionsWithoutAssemblyAndProgressMessages) {
 
   cmdC_WIP::Clear();
   Deck(SampleModel(), false, true);
-  EXPECT_EQ(
-      (std::vector<std::string>{
-          "Writing keywords for part instance Block-1...",
-          "Writing keywords for part instance Plate-1...",
-          "Writing keywords for part instance Block-2...", "Writing assembly related keywords...",
-          "Writing model definition...", "Writing keywords for step Initial...",
-          "Writing keywords for step Step-1...", "Writing keywords for step Modes..."}),
-      cmdC_WIP::Texts(cmdC_WIP::Kind::Milestone));
+  EXPECT_EQ((std::vector<std::string>{
+                "Writing keywords for part instance Block-1...",
+                "Writing keywords for part instance Plate-1...",
+                "Writing keywords for part instance Block-2...",
+                "Writing assembly related keywords...", "Writing model definition...",
+                "Writing keywords for step Initial...", "Writing keywords for step Step-1...",
+                "Writing keywords for step Modes...", "Writing keywords for step Quiet..."}),
+            cmdC_WIP::Texts(cmdC_WIP::Kind::Milestone));
 }
 
 TEST_F(aif_BuilderTest, WritingTwiceGivesTheSameFile) {
@@ -270,7 +278,8 @@ TEST_F(aif_BuilderTest, EveryAllocationFaultLeavesNoPartialFile) {
     bool written = false;
     try {
       written = w.builder.WriteInputFile(path, true, true);
-    } catch (const nex_OutOfMemoryException&) {
+    } catch (const nex_OutOfMemoryException& e) {
+      EXPECT_EQ("Out of memory.", e.UserReport().Str());
     }
     mem_ClearFault();
     if (written) break;

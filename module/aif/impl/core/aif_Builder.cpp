@@ -48,18 +48,6 @@ constexpr aif_Builder::Component kRestartDefinitions[] = {
     aif_Builder::kComponentCount,  // none yet
 };
 
-// Gives an exception that leaves the build or write phase the form the host
-// expects: an allocation failure becomes nex_OutOfMemoryException; anything
-// else passes on unchanged.
-template <class Work>
-void TranslatingAllocationFailure(Work&& work) {
-  try {
-    work();
-  } catch (const std::bad_alloc&) {
-    nex_Exception::Throw(nex_OutOfMemoryException(), kFile, 218);
-  }
-}
-
 }  // namespace
 
 aif_Builder::aif_Builder(aif_ModelInfo& modelInfo)
@@ -73,10 +61,12 @@ aif_Builder::~aif_Builder() = default;
 bool aif_Builder::WriteInputFile(const cow_String& path, bool jobKeywords, bool model) {
   aif_OutputFile file;
   if (!file.Open(path)) return false;
-  TranslatingAllocationFailure([&] {
-    Build(jobKeywords, model);
-    Write(file.Stream(), jobKeywords, model);
-  });
+  aif_TranslateAllocationFailure(
+      [&] {
+        Build(jobKeywords, model);
+        Write(file.Stream(), jobKeywords, model);
+      },
+      kFile, 218);
   file.Close();
   return true;
 }

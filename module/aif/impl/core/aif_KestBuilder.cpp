@@ -44,14 +44,9 @@ bool aif_KestBuilder::WriteInputFile(const cow_String& path, const cow_String& e
                                      bool /*unused*/, bool write) {
   aif_OutputFile file;
   if (!file.Open(path)) return false;
-  if (write) {
-    try {
-      BuildAndWrite(file.Stream(), extraLine);
-    } catch (const std::bad_alloc&) {
-      nex_Exception::Throw(nex_OutOfMemoryException(), "module/aif/impl/aif_KestBuilder",
-                           __LINE__);
-    }
-  }
+  if (write)
+    aif_TranslateAllocationFailure([&] { BuildAndWrite(file.Stream(), extraLine); },
+                                   "module/aif/impl/aif_KestBuilder", __LINE__);
   file.Close();
   return true;
 }
@@ -59,13 +54,16 @@ bool aif_KestBuilder::WriteInputFile(const cow_String& path, const cow_String& e
 void aif_KestBuilder::BuildAndWrite(utl_Stream& out, const cow_String& extraLine) {
   aif_SetNameRegistry::Instance().Clear();
   components_.clear();
-  for (Make make : kBuildOrder) components_.push_back(make(modelInfo_));
-  for (const auto& component : components_) component->Build();
+  for (Make make : kBuildOrder)
+    components_.push_back(make(modelInfo_));
+  for (const auto& component : components_)
+    component->Build();
 
   for (const Section& section : kSections) {
     cmdC_WIP::Milestone(atr_Translate(section.milestone));
     for (const auto& component : components_)
-      for (const akw_KeywordHandle& keyword : ((*component).*section.list)()) keyword->Write(out);
+      for (const akw_KeywordHandle& keyword : ((*component).*section.list)())
+        keyword->Write(out);
   }
   if (!extraLine.IsEmpty()) out << extraLine << endl;
   out << "EXIT" << endl;

@@ -9,9 +9,11 @@
 #pragma once
 
 #include <memory>
+#include <new>
 
 #include "BasShared/cow_String.h"
 #include "QivBasicUtils/aio_ios.h"
+#include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
 
 class aif_OutputFile {
@@ -32,3 +34,14 @@ class aif_OutputFile {
   aio_ios file_;
   std::unique_ptr<utl_Stream> stream_;
 };
+
+// Runs `work`; an allocation failure leaves it as nex_OutOfMemoryException
+// naming `file` and `line`, anything else unchanged.
+template <class Work>
+void aif_TranslateAllocationFailure(Work&& work, const char* file, int line) {
+  try {
+    work();
+  } catch (const std::bad_alloc&) {
+    nex_Exception::Throw(nex_OutOfMemoryException(), file, line);
+  }
+}
