@@ -78,9 +78,9 @@ bool asoK_GetAttachmentNodeNumbers(const ftr_FeatureList& features, unsigned id,
   if (!instance) return false;
   int label = base;
   for (int i = 0; i < instance->AttachmentPoints(); ++i)
-    points.Set(i, ++label);
+    points.Set(i, asoK_AttachmentNode{++label});
   for (int i = 0; i < instance->AttachmentLines(); ++i)
-    lines.Set(i, ++label);
+    lines.Set(i, asoK_AttachmentNode{++label});
   return true;
 }
 

@@ -31,8 +31,13 @@ class asoK_Assembly : public ftr_PrimaryObject {
   bool requiresFlat_ = false;
 };
 
-// Attachment-node numbers of one instance: attachment index to node label.
-using asoK_AttachmentTree = cow_Map<int, int>;
+// An attachment node: its label and position.
+struct asoK_AttachmentNode {
+  int label = 0;
+  double x = 0, y = 0, z = 0;
+};
+// Attachment nodes of one instance by attachment index.
+using asoK_AttachmentTree = cow_Map<int, asoK_AttachmentNode>;
 
 // Whether the node labels of the features `ids` collide, the labels in use
 // added to `used`. A feature's node labels are its mesh's user labels when
@@ -48,7 +53,8 @@ bool asoK_V5ElemLabelsConflict(const asoK_Assembly& assembly, const cow_List<uns
 int asoK_NumberAttachmentNodes(const ftr_FeatureList& features, unsigned id);
 // Numbers the attachment nodes of instance `id` after `base`: its attachment
 // points get base+1, base+2, ... in `points` (keyed by point index from 0),
-// then its attachment lines the following labels in `lines`. False, with the
+// then its attachment lines the following labels in `lines`. The stand-in
+// knows no attachment geometry: every node lies at the origin. False, with the
 // trees untouched, when `id` is not a part instance.
 bool asoK_GetAttachmentNodeNumbers(const ftr_FeatureList& features, unsigned id,
                                    asoK_AttachmentTree& points, asoK_AttachmentTree& lines,

@@ -6,6 +6,7 @@
 
 #include "BasShared/cow_List.h"
 #include "ModKerLow/ptoK_Part.h"
+#include "QivGeom/gsl_Matrix.h"
 #include "VwrModKer/ftr_FeatureList.h"
 
 class asoF_PartInstance : public ftr_Feature {
@@ -29,10 +30,14 @@ class asoF_PartInstance : public ftr_Feature {
   bool IsLightweight() const { return lightweight_; }
   // An instance that takes part in the analysis (not suppressed).
   bool ActiveForSimulation() const { return active_; }
+  // The instance's placement in the assembly: part coordinates to assembly
+  // coordinates (the identity unless set).
+  const gsl_Matrix& GetTransform() const { return transform_; }
 
   void SetPart(std::shared_ptr<const ptoK_Part> part) { part_ = std::move(part); }
   void SetLightweight(bool lightweight) { lightweight_ = lightweight; }
   void SetActiveForSimulation(bool active) { active_ = active; }
+  void SetTransform(const gsl_Matrix& transform) { transform_ = transform; }
   void SetAttachments(int points, int lines) {
     attachmentPoints_ = points;
     attachmentLines_ = lines;
@@ -44,6 +49,7 @@ class asoF_PartInstance : public ftr_Feature {
   int attachmentLines_ = 0;
   bool lightweight_ = false;
   bool active_ = true;
+  gsl_Matrix transform_;
 };
 
 // Typed access to the features of a list.

@@ -1,7 +1,9 @@
 // A part: its name, analysis type, modelling space and mesh.
 #pragma once
 
+#include <array>
 #include <memory>
+#include <vector>
 
 #include "BasShared/cow_String.h"
 #include "OdbCoreGeom/bme_Mesh.h"
@@ -31,18 +33,25 @@ class ptoK_Part : public ftr_PrimaryObject {
   // The part's mesh, or null when it has none.
   const bme_Mesh* ConstGetMesh() const { return mesh_.get(); }
   std::shared_ptr<const bme_Mesh> MeshHandle() const { return mesh_; }
-  // The reference points of the part's geometry.
-  int NmrRefPoints() const { return referencePoints_; }
+  // The reference points of the part's geometry (x, y, z each).
+  int NmrRefPoints() const { return static_cast<int>(referencePoints_.size()); }
+  const std::vector<std::array<double, 3>>& ReferencePoints() const { return referencePoints_; }
 
   void SetAnalysis(int analysis) { analysis_ = analysis; }
   void SetSpace(int space) { space_ = space; }
   void SetMesh(std::shared_ptr<const bme_Mesh> mesh) { mesh_ = std::move(mesh); }
-  void SetReferencePoints(int count) { referencePoints_ = count; }
+  void SetReferencePoints(std::vector<std::array<double, 3>> points) {
+    referencePoints_ = std::move(points);
+  }
+  // `count` reference points at the origin.
+  void SetReferencePoints(int count) {
+    referencePoints_.assign(static_cast<std::size_t>(count), {0.0, 0.0, 0.0});
+  }
 
  private:
   cow_String name_;
   int analysis_ = ptoK_DEFORMABLE;
   int space_ = ptoK_SPACE_3D;
   std::shared_ptr<const bme_Mesh> mesh_;
-  int referencePoints_ = 0;
+  std::vector<std::array<double, 3>> referencePoints_;
 };

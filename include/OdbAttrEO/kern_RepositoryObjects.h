@@ -4,6 +4,7 @@
 
 #include "ModelDatabase/mdl_Repository.h"
 #include "OdbAttrEO/kern_Object.h"
+#include "OdbAttrEO/kpfC_InitialState.h"
 
 KERN_CLASS(kadC_AdptMeshCtrl, kern_Object, 0x3010001)
 KERN_CLASS(kprC_TimePoint, kern_Object, 0x23C0101)
@@ -22,7 +23,6 @@ KERN_CLASS(kmaC_Material, kern_Object, 0x3090001)
 KERN_CLASS(korC_FieldOutput, kern_Object, 0x30A0001)
 KERN_CLASS(korC_HistoryOutput, kern_Object, 0x30A0002)
 KERN_CLASS(korC_IntegratedOutputSection, kern_Object, 0x30A0003)
-KERN_CLASS(kpfC_Field, kern_Object, 0x30B0001)
 KERN_CLASS(kseC_Section, kern_Object, 0x2600001)
 KERN_CLASS(kspC_SurfaceProperty, kern_Object, 0x30C0001)
 KERN_CLASS(karC_RemeshingRule, kern_Object, 0x30D0001)

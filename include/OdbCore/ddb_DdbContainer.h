@@ -1,6 +1,7 @@
 // The results database of a results file: the models an earlier job wrote,
-// each with its steps by name. A step records its number, its procedure type
-// and the kernel step it ran.
+// each with its analysis product and its steps by name and in run order. A
+// step records its number, its procedure type, the kernel step it ran and
+// whether it is an analysis step (the initial step of a model is not).
 //
 // The stand-in holds no file format: a test registers what a results file
 // holds (AddResultsModel) under the file's absolute path, and OpenDdb hands
@@ -8,6 +9,7 @@
 #pragma once
 
 #include "BasShared/cow_COW.h"
+#include "BasShared/cow_List.h"
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 #include "OdbAttrEO/kprC_Step.h"
@@ -25,11 +27,18 @@ class ddb_Step {
   unsigned getKprProcedureType() const { return procedureType_; }
   // The kernel step; throws cow_OutOfRange when the results hold none.
   const kprC_AnalysisStep& AnalysisStep() const { return *step_; }
+  // Whether the step ran an analysis; true unless set otherwise.
+  bool isAnalisysStep() const { return analysis_; }
+  ddb_Step& SetIsAnalysisStep(bool analysis) {
+    analysis_ = analysis;
+    return *this;
+  }
 
  private:
   int id_;
   unsigned procedureType_;
   cow_COW<kprC_AnalysisStep> step_;
+  bool analysis_ = true;
 };
 
 using ddb_StepContainer = cow_Map<cow_String, ddb_Step>;
@@ -40,14 +49,28 @@ class ddb_Model {
 
   const cow_String& Name() const { return name_; }
   const ddb_StepContainer& Steps() const { return steps_; }
+  // The step names in the order the steps ran (the order they were added).
+  const cow_List<cow_String>& StepOrder() const { return order_; }
+  // The product that ran the job: 0 the standard solver, 1 the explicit one;
+  // other values are the database's own.
+  int AnalysisProduct() const { return product_; }
+
+  // Adds `step` under `name` after the steps added before; a name added again
+  // replaces that step and keeps its place.
   ddb_Model& AddStep(const cow_String& name, const ddb_Step& step) {
-    steps_.Set(name, step);
+    if (steps_.Set(name, step)) order_.Append(name);
+    return *this;
+  }
+  ddb_Model& SetAnalysisProduct(int product) {
+    product_ = product;
     return *this;
   }
 
  private:
   cow_String name_;
   ddb_StepContainer steps_;
+  cow_List<cow_String> order_;
+  int product_ = 0;
 };
 
 class ddb_DdbContainer {

@@ -2,6 +2,10 @@
 // classes (one element type each, connectivity as zero-based node indices and
 // optional user labels). The arrays are filled in place, never through an
 // object per node or element, and shared by every copy of the mesh.
+//
+// A mesh may also carry what the mesh kernel answers about it: a subset of its
+// nodes to write, the element type and file of elements held in a file with
+// the override test of that mark, and the display mesh of a display instance.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +13,9 @@
 #include <vector>
 
 #include "BasShared/cow_String.h"
+#include "QivGeom/gsl_BBox.h"
+
+class asoF_PartInstance;
 
 class bme_NodeData {
  public:
@@ -26,6 +33,8 @@ class bme_NodeData {
   std::size_t NumUserLabels() const { return labels_.size(); }
   // True when every node carries a user label.
   bool HasLabelTable() const { return !labels_.empty() && labels_.size() == NumNodes(); }
+  // The box of all node coordinates (computed on each call); empty without nodes.
+  gsl_BBox BoundingBox() const;
 
  private:
   std::vector<float> coordinates_;
@@ -55,6 +64,12 @@ class bme_ElementClass {
   std::vector<int>& MutableUserLabels() { return labels_; }
   bool HasLabelTable() const { return !labels_.empty() && labels_.size() == NumElements(); }
 
+  // The element-class factory: a new class of `typeName`, empty, for
+  // elements placed on existing nodes. The stand-in knows only one-node types
+  // (point masses, rotary inertias, heat capacitances): every class it makes
+  // has one node per element and begins at element index 0.
+  static std::unique_ptr<bme_ElementClass> ConstructObject(const cow_String& typeName);
+
  private:
   cow_String typeName_;
   int nodesPerElement_;
@@ -78,7 +93,46 @@ class bme_Mesh {
   bme_ElementClass& AddElementClass(const cow_String& typeName, int nodesPerElement);
   std::size_t NumElements() const;
 
+  // The node indices to write in place of all nodes, in order; null when the
+  // whole mesh is written.
+  std::shared_ptr<const std::vector<int>> NodeSubset() const { return subset_; }
+  void SetNodeSubset(std::vector<int> indices) {
+    subset_ = std::make_shared<const std::vector<int>>(std::move(indices));
+  }
+
+  // Elements held in a file: the element type text and the file name (both
+  // empty when the mesh has none), and the kernel's override test, which
+  // cancels an instance's file-element mark when true.
+  const cow_String& ElementFileType() const { return fileType_; }
+  const cow_String& ElementFileName() const { return fileName_; }
+  bool OverridesFileElements() const { return overridesFileElements_; }
+  void SetElementFile(const cow_String& type, const cow_String& fileName) {
+    fileType_ = type;
+    fileName_ = fileName;
+  }
+  void SetOverridesFileElements(bool overrides) { overridesFileElements_ = overrides; }
+
+  // The mesh the kernel makes to show a display instance (see
+  // kcoK_IsDisplayInstance); null for any other.
+  const std::shared_ptr<const bme_Mesh>& DisplayMesh() const { return displayMesh_; }
+  void SetDisplayMesh(std::shared_ptr<const bme_Mesh> mesh) { displayMesh_ = std::move(mesh); }
+
  private:
   std::shared_ptr<bme_NodeData> nodes_;
   std::vector<bme_ElementClass> classes_;
+  std::shared_ptr<const std::vector<int>> subset_;
+  cow_String fileType_;
+  cow_String fileName_;
+  bool overridesFileElements_ = false;
+  std::shared_ptr<const bme_Mesh> displayMesh_;
 };
+
+// Whether `instance` is a display instance, shown through a mesh made for
+// display only. The stand-in answers from the instance's mesh: a display
+// instance is one whose mesh holds a display mesh (bme_Mesh::SetDisplayMesh);
+// an instance without a mesh is never one.
+bool kcoK_IsDisplayInstance(const asoF_PartInstance& instance);
+// The display mesh of `instance`, made for the caller, who releases it when
+// done; null when the instance is not a display instance. The stand-in hands
+// out the mesh stored with SetDisplayMesh.
+std::shared_ptr<const bme_Mesh> kcoK_MakeDisplayMesh(const asoF_PartInstance& instance);

@@ -13,6 +13,8 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_OutputFile.h"
 #include "aif/impl/core/aif_SetNameRegistry.h"
+#include "aif/impl/model/aif_InstanceBuilder.h"
+#include "aif/impl/model/aif_PartBuilder.h"
 
 namespace {
 
@@ -26,7 +28,9 @@ std::unique_ptr<akw_BuilderComponent> MakeComponent(akw_ModelInfo& info) {
 
 // The components, in member order (the order of aif_Builder::Component).
 constexpr Make kMembers[aif_Builder::kComponentCount] = {
+    MakeComponent<aif_InstanceBuilder>,
     MakeComponent<aif_JobKeywordsBuilder>,
+    MakeComponent<aif_PartBuilder>,
     MakeComponent<aif_FinalBuilder>,
 };
 
@@ -34,11 +38,15 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
 // builder, then the fastener builders (after the instance builder's
 // connector sections are known), then the final builder.
 constexpr aif_Builder::Component kBuildOrder[] = {
+    aif_Builder::kPart,
+    aif_Builder::kInstance,
     aif_Builder::kFinal,
 };
 
 // The order in which the components' lists are written, section by section.
 constexpr aif_Builder::Component kWriteOrder[] = {
+    aif_Builder::kPart,
+    aif_Builder::kInstance,
     aif_Builder::kFinal,
 };
 
@@ -124,8 +132,15 @@ void Banner(utl_Stream& out, const char* title) {
 
 void aif_Builder::WritePartsSection(utl_Stream& out, const ComponentList& components) {
   if (partBased_) Banner(out, "PARTS");
-  // The parts of the model's repository are written as the part builder
-  // lists them; it arrives with the meshes. Extra parts follow.
+  // The model's parts that the part builder handled, in repository order,
+  // then the extra parts.
+  const cow_List<cow_String>& handled =
+      static_cast<const aif_PartBuilder&>(*Member(kPart)).PartsToWrite();
+  for (const cow_String& part : model_.Parts().Keys()) {
+    if (handled.IndexOf(part) < 0) continue;
+    for (const auto& component : components)
+      WriteKeywordList(out, component->PartDefinition(part));
+  }
   for (const cow_String& part : extraParts_)
     for (const auto& component : components)
       WriteKeywordList(out, component->PartDefinition(part));

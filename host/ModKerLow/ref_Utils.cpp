@@ -1,0 +1,39 @@
+#include "ModKerLow/ref_Utils.h"
+
+#include <algorithm>
+
+#include "ModKerLow/asoF_PartInstance.h"
+#include "OdbCoreGeom/bme_Mesh.h"
+
+namespace {
+
+int HighestNodeLabel(const bme_Mesh* mesh) {
+  if (!mesh) return 0;
+  const bme_NodeData& nodes = mesh->NodeData();
+  int highest = static_cast<int>(nodes.NumNodes());
+  if (nodes.HasLabelTable())
+    for (int label : nodes.GetUserNodeLabels()) highest = std::max(highest, label);
+  return highest;
+}
+
+}  // namespace
+
+cow_List<ref_RefNode> ref_Utils::GetRefNodes(const ftr_FeatureList& features, unsigned id,
+                                             bool /*labelsUsable*/) {
+  cow_List<ref_RefNode> nodes;
+  const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id);
+  if (!instance) return nodes;
+  int label = HighestNodeLabel(instance->ConstGetMesh());
+  for (const auto& point : instance->ConstGetPart().ReferencePoints()) {
+    ++label;
+    nodes.Append(ref_RefNode{label, label, point[0], point[1], point[2]});
+  }
+  return nodes;
+}
+
+bool ref_Utils::UserNodeLabelExists(const ftr_FeatureList& features, unsigned id, int label) {
+  const bme_Mesh* mesh = features.ConstGetMesh(id);
+  if (!mesh || !mesh->NodeData().HasLabelTable()) return false;
+  const auto& labels = mesh->NodeData().GetUserNodeLabels();
+  return std::find(labels.begin(), labels.end(), label) != labels.end();
+}

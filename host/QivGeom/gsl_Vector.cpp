@@ -1,0 +1,37 @@
+#include "QivGeom/gsl_Vector.h"
+
+#include <cmath>
+
+#include "QivGeom/gsl_Matrix.h"
+
+double gsl_Vector::Magnitude() const {
+  return std::sqrt(x * x + y * y + z * z);
+}
+
+double gsl_Vector::UnitX() const {
+  const double m = Magnitude();
+  return m == 0.0 ? 0.0 : x / m;
+}
+
+double gsl_Vector::UnitY() const {
+  const double m = Magnitude();
+  return m == 0.0 ? 0.0 : y / m;
+}
+
+double gsl_Vector::UnitZ() const {
+  const double m = Magnitude();
+  return m == 0.0 ? 0.0 : z / m;
+}
+
+bool gsl_Vector::Normalize() {
+  const double m = Magnitude();
+  if (m == 0.0) return false;
+  x /= m;
+  y /= m;
+  z /= m;
+  return true;
+}
+
+void gsl_Vector::RotateAndTransform(const gsl_Matrix& transform) {
+  *this = transform.Rotate(*this);
+}

@@ -1,0 +1,25 @@
+// Reference points of part instances and of the assembly, as nodes: each has a
+// label, the user label it is known by and its coordinates.
+#pragma once
+
+#include "BasShared/cow_List.h"
+#include "VwrModKer/ftr_FeatureList.h"
+
+struct ref_RefNode {
+  int label = 0;
+  int userLabel = 0;
+  double x = 0, y = 0, z = 0;
+};
+
+namespace ref_Utils {
+
+// The reference nodes of feature `id` (an instance: its part's reference
+// points; ftr_kAssemblyId: the assembly's own). They are numbered after the
+// highest node label of the feature's mesh, in point order; the user label is
+// the same number. None for any other feature.
+cow_List<ref_RefNode> GetRefNodes(const ftr_FeatureList& features, unsigned id,
+                                  bool labelsUsable);
+// Whether the mesh of feature `id` already has a node with user label `label`.
+bool UserNodeLabelExists(const ftr_FeatureList& features, unsigned id, int label);
+
+}  // namespace ref_Utils

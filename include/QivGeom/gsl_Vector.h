@@ -1,0 +1,37 @@
+// A direction or displacement in model space: three doubles. The magnitude is
+// computed when asked for; a zero vector has magnitude 0 and unit components 0.
+#pragma once
+
+class gsl_Matrix;
+
+class gsl_Vector {
+ public:
+  constexpr gsl_Vector() = default;
+  constexpr gsl_Vector(double vx, double vy, double vz) : x(vx), y(vy), z(vz) {}
+
+  double Magnitude() const;
+  // The components divided by the magnitude; 0 for a zero vector.
+  double UnitX() const;
+  double UnitY() const;
+  double UnitZ() const;
+  // Scales the vector to magnitude 1; false, and the vector unchanged, when it
+  // is the zero vector.
+  bool Normalize();
+  // Turns the vector by the rotation of `transform`: a direction has no
+  // position, so the translation does not apply.
+  void RotateAndTransform(const gsl_Matrix& transform);
+
+  double Dot(const gsl_Vector& v) const { return x * v.x + y * v.y + z * v.z; }
+  gsl_Vector Cross(const gsl_Vector& v) const {
+    return {y * v.z - z * v.y, z * v.x - x * v.z, x * v.y - y * v.x};
+  }
+  gsl_Vector operator+(const gsl_Vector& v) const { return {x + v.x, y + v.y, z + v.z}; }
+  gsl_Vector operator-(const gsl_Vector& v) const { return {x - v.x, y - v.y, z - v.z}; }
+  gsl_Vector operator-() const { return {-x, -y, -z}; }
+  gsl_Vector operator*(double s) const { return {x * s, y * s, z * s}; }
+  bool operator==(const gsl_Vector&) const = default;
+
+  double x = 0.0;
+  double y = 0.0;
+  double z = 0.0;
+};

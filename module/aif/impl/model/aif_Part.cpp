@@ -1,0 +1,8 @@
+#include "aif/impl/model/aif_Part.h"
+
+#include "QivBasicUtils/utl_Stream.h"
+#include "aif/impl/core/aif_NameRoutines.h"
+
+void aif_Part::Write(utl_Stream& stream) const {
+  stream << "*Part, name=" << aif_PrintableName(name_) << endl;
+}

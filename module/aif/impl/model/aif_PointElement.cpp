@@ -1,0 +1,151 @@
+#include "aif/impl/model/aif_PointElement.h"
+
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "AFCInputFileWriter/akw_MorvexName.h"
+#include "ModKerLow/asoF_PartInstance.h"
+#include "QivBasicUtils/utl_Stream.h"
+#include "VwrModKer/ftr_FeatureList.h"
+#include "aif/impl/core/aif_Exception.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/core/aif_NameRoutines.h"
+
+namespace {
+
+constexpr char kFile[] = "module/aif/impl/model/aif_PointElement.cpp";
+const cow_String kAssemblyKey = "ASSY";
+
+// The element set name without enclosing double quotes, up to and including
+// its first "_"; empty without one.
+cow_String NamePrefix(const cow_String& elementSet) {
+  std::string_view name = elementSet.View();
+  while (!name.empty() && name.front() == '"')
+    name.remove_prefix(1);
+  while (!name.empty() && name.back() == '"')
+    name.remove_suffix(1);
+  const std::size_t underscore = name.find('_');
+  return underscore == std::string_view::npos ? cow_String()
+                                              : cow_String(name.substr(0, underscore + 1));
+}
+
+// Template label to first-copy label from a flat list of pairs; the first
+// pair of a template label wins.
+std::unordered_map<int, int> PairTable(const cow_List<int>& pairs) {
+  std::unordered_map<int, int> table;
+  for (std::size_t i = 0; i + 1 < pairs.Length(); i += 2)
+    table.emplace(pairs[i], pairs[i + 1]);
+  return table;
+}
+
+}  // namespace
+
+aif_PointElement::aif_PointElement(const NodeMap& nodes, int instanceId, bool assemblyNodes,
+                                   cow_String elementType, cow_String elementSet,
+                                   aif_ModelInfo& info)
+    : nodes_(nodes),
+      instanceId_(instanceId),
+      assemblyNodes_(assemblyNodes),
+      elementType_(std::move(elementType)),
+      elementSet_(std::move(elementSet)),
+      info_(&info) {
+  const cow_String name = info.FeatureName(static_cast<unsigned>(instanceId));
+  for (const auto& [id, labels] : nodes_)
+    for (std::size_t i = 0; i < labels.Length(); ++i)
+      elementLabels_.Append(info.NextElementLabel(name));
+}
+
+aif_PointElement::aif_PointElement(const KeyedLists& renumbering, const KeyedLists& copySteps,
+                                   const cow_String& assemblyKey,
+                                   const ftr_FeatureList& templateFeatures, const NodeMap& nodes,
+                                   bool assemblyNodes, cow_String elementType,
+                                   cow_String elementSet, aif_ModelInfo& info, int copies,
+                                   int& counter)
+    : nodes_(nodes),
+      instanceId_(kListForm),
+      assemblyNodes_(assemblyNodes),
+      elementType_(std::move(elementType)),
+      elementSet_(std::move(elementSet)),
+      info_(&info),
+      runningLabel_(counter) {
+  const bool partBased = info.IsPartBased();
+  const cow_String prefix = NamePrefix(elementSet_);
+  for (const auto& [id, numbers] : nodes_) {
+    cow_String key = kAssemblyKey;
+    if (assemblyNodes_)
+      key = assemblyKey;
+    else if (const asoF_PartInstance* instance =
+                 asoF_Utils::ConstGetPartInstance(templateFeatures, static_cast<unsigned>(id)))
+      key = prefix + instance->Name();
+    const cow_List<int>* pairs = renumbering.Find(key);
+    if (!pairs) continue;
+
+    int step = 1;
+    if (key == kAssemblyKey) {
+      const int offset = info.AssyNodeOffsetsID(id);
+      if (partBased && offset >= 1) step = offset;
+    } else {
+      const cow_List<int>& steps = copySteps.Get(key);
+      step = steps[1] > 0 ? steps[1] : steps[0];
+    }
+    const cow_String name = partBased && key != kAssemblyKey ? aif_PrintableName(key) + "." : key;
+
+    const std::unordered_map<int, int> table = PairTable(*pairs);
+    for (int n : numbers) {
+      auto pair = table.find(n + 1);
+      if (pair == table.end() || pair->second < 1)
+        nex_Exception::Throw(
+            aif_Exception("Node " + std::to_string(n + 1) + " of the fastener template instance " +
+                          key.Str() + " has no renumbered label in the fastener copies."),
+            kFile, __LINE__);
+      for (int c = 0; c < copies; ++c) {
+        labels_.firstNames.Append(name);
+        labels_.firstLabels.Append(pair->second + c * step);
+        ++count_;
+      }
+    }
+  }
+  counter = count_;
+}
+
+void aif_PointElement::Write(utl_Stream& stream) const {
+  stream << "*Element, type=" << elementType_;
+  if (!elementSet_.IsEmpty()) stream << ", elset=" << elementSet_;
+  stream << endl;
+  if (instanceId_ == kListForm)
+    WriteListForm(stream);
+  else
+    WriteMapForm(stream);
+}
+
+void aif_PointElement::WriteMapForm(utl_Stream& stream) const {
+  const bool partBased = info_->IsPartBased();
+  std::size_t next = 0;
+  for (const auto& [id, labels] : nodes_) {
+    const cow_String instance =
+        assemblyNodes_ ? cow_String() : info_->FeatureName(static_cast<unsigned>(id));
+    const int offset = info_->AssyNodeOffsetsID(assemblyNodes_ ? instanceId_ : id);
+    std::unordered_set<int> written;
+    for (int label : labels) {
+      if (!written.insert(label).second) continue;
+      stream << elementLabels_[next++] << ", ";
+      if (partBased && !instance.IsEmpty()) stream << akw_MorvexName(instance, false) << ".";
+      stream << label + offset << endl;
+    }
+  }
+}
+
+void aif_PointElement::WriteListForm(utl_Stream& stream) const {
+  const bool partBased = info_->IsPartBased();
+  const cow_String assembly = info_->FeatureName(ftr_kAssemblyId);
+  for (int i = 0; i < count_; ++i) {
+    const std::size_t at = static_cast<std::size_t>(i);
+    const int label =
+        assemblyNodes_ && partBased ? runningLabel_ + i + 1 : info_->NextElementLabel(assembly);
+    stream << label << ", ";
+    const cow_String& name = labels_.firstNames[at];
+    if (name != kAssemblyKey && partBased && !assemblyNodes_) stream << name;
+    stream << labels_.firstLabels[at] << endl;
+  }
+}

@@ -1,0 +1,105 @@
+// "*Orientation" in its forms: user, distribution, global axes, named system
+// and datum system, with the additional rotation line.
+#include <memory>
+#include <string>
+
+#include "ModKerLow/dtu_DatumCsys.h"
+#include "ModKerLow/ptoK_Part.h"
+#include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/core/aif_Exception.h"
+#include "aif/impl/model/aif_Orientation.h"
+#include "support/aif_TestSupport.h"
+
+namespace {
+
+using aif_test::KeywordText;
+using Axis = ptoC_MaterialOrientation;
+
+class aif_OrientationTest : public ::testing::Test {
+ protected:
+  aif_OrientationTest() {
+    dtu_DatumCsys csys(2, {1, 2, 3}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1});
+    csys.SetId(1);
+    csys.SetName("Cyl");
+    part_.FeatureList().Add(csys);
+    dtu_Datum point;
+    point.SetId(2);
+    point.SetName("Point");
+    part_.FeatureList().Add(point);
+  }
+  // A material orientation of `kind`, turned 30 degrees about axis 3.
+  static ptoC_MaterialOrientation Material(int kind, const char* datum = "") {
+    ptoC_MaterialOrientation m;
+    m.SetDefinitionKind(kind);
+    m.SetDatumRef({{}, datum});
+    m.SetFieldName("Ori field");
+    m.SetAxis(Axis::AXIS_3);
+    m.SetAdditionalRotation(Axis::kRotationAngle, 30, "");
+    return m;
+  }
+  std::string FromMaterial(const ptoC_MaterialOrientation& m, int system, bool local,
+                           const gsl_Matrix& transform = gsl_Matrix()) {
+    return KeywordText(
+        aif_Orientation(&part_, m, "Model-1", "Ori-1", transform, system, local, "Part 1", "Dist"));
+  }
+
+  ptoK_Part part_{"Part-1"};
+};
+
+TEST_F(aif_OrientationTest, FormsWithoutADatum) {
+  EXPECT_EQ("*Orientation, name=Ori-3, system=user\n", KeywordText(aif_Orientation("Ori-3")));
+  EXPECT_EQ("*Orientation, definition=COORDINATES, name=Ori-1\nDist-1\n1, 0.\n",
+            KeywordText(aif_Orientation("Ori-1", "Dist-1")));
+  EXPECT_EQ("", KeywordText(aif_Orientation("")));
+  // Global axes, with the system option although the axes are rectangular.
+  EXPECT_EQ("*Orientation, name=Ori-1, system=CYLINDRICAL\n1., 0., 0., 0., 1., 0.\n3, 30.\n",
+            FromMaterial(Material(0), 2, true));
+  // A null datum reference gives the global axes too.
+  EXPECT_EQ("*Orientation, name=Ori-2, system=RECTANGULAR\n1., 0., 0., 0., 1., 0.\n",
+            KeywordText(aif_Orientation(&part_, {}, "Model-1", "Ori-2", false, 0, Axis::AXIS_1)));
+  // Named systems: prefixed unless names are local, always printable.
+  EXPECT_EQ("*Orientation, name=Ori-1, system=RECTANGULAR\n\"Part 1_Dist\"\n3, 30.\n",
+            FromMaterial(Material(4), 3, false));
+  ptoC_MaterialOrientation byField = Material(2);
+  byField.SetAdditionalRotation(Axis::kRotationField, 0, "Angles");
+  EXPECT_EQ("*Orientation, name=Ori-1\n\"Part 1_Ori field\"\n3, \"Part 1_Angles\"\n",
+            FromMaterial(byField, 0, false));
+  // A raw instance name in a flat file's name is quoted; a control
+  // character cannot be written.
+  EXPECT_EQ("*Orientation, name=\"Inst 1-Ori-3\", system=user\n",
+            KeywordText(aif_Orientation("Inst 1-Ori-3")));
+  EXPECT_THROW(KeywordText(aif_Orientation("Ori\n*Step")), nex_TextException);
+}
+
+TEST_F(aif_OrientationTest, DatumForms) {
+  const dtmC_DatumRef cyl{{}, "Cyl"};
+  const std::string header = "*Orientation, name=Ori-1, system=CYLINDRICAL\n";
+  const std::string points =
+      "          1.,           2.,           3.,           1.,           2.,           4.\n";
+  EXPECT_EQ(header + points + "2, \"My angle\"\n",
+            KeywordText(aif_Orientation(&part_, cyl, "Model-1", "Ori-1", true, 45, Axis::AXIS_2,
+                                        "My angle")));
+  // The transform form always ends with a turn of 0 about axis 1.
+  const aif_Orientation moved(&part_, cyl, "Model-1", "Ori-1", gsl_Matrix::Translation({0, 0, 1}));
+  const std::string movedPoints =
+      "          1.,           2.,           4.,           1.,           2.,           5.\n";
+  EXPECT_EQ(header + movedPoints + "1, 0.\n", KeywordText(moved));
+  const std::unique_ptr<akw_Keyword> copy(moved.Clone());
+  EXPECT_EQ(header + movedPoints + "1, 0.\n", KeywordText(*copy));
+  EXPECT_EQ(header + movedPoints + "3, 30.\n",
+            FromMaterial(Material(1, "Cyl"), 1, true, gsl_Matrix::Translation({0, 0, 1})));
+
+  // A datum that cannot be evaluated, or a kind without a definition line:
+  // nothing at all, not even a rotation line.
+  EXPECT_EQ("",
+            KeywordText(aif_Orientation(&part_, {{}, "Gone"}, "Model-1", "Ori-1", gsl_Matrix())));
+  EXPECT_EQ("", FromMaterial(Material(9), 1, true));
+  try {
+    aif_Orientation(&part_, {{}, "Point"}, "Model-1", "Ori-1", gsl_Matrix());
+    ADD_FAILURE() << "a datum point was taken for a coordinate system";
+  } catch (const aif_Exception& e) {
+    EXPECT_EQ("Wrong datum type. Expected CSYS.", e.Message().Str());
+  }
+}
+
+}  // namespace
