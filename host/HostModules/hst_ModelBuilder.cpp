@@ -28,6 +28,22 @@ hst_ModelBuilder& hst_ModelBuilder::AddPart(const cow_String& name,
   return *this;
 }
 
+ptoK_Part& hst_ModelBuilder::MutablePart(const cow_String& name) {
+  return Extension<mdl_IDRepository<ptoK_Part>>(model_, bas_NewModel::partCmd).Modify(name);
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddSection(const cow_String& name,
+                                               const kseC_Section& section) {
+  Extension<mdl_MapString2ObjCow<kseC_Section>>(model_, bas_NewModel::sectionCmd)
+      .Set(name, section);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddField(const cow_String& name, const kpfC_Field& field) {
+  Extension<kprC_PropagatingContainer<kpfC_Field>>(model_, bas_NewModel::fieldCmd).Set(name, field);
+  return *this;
+}
+
 unsigned hst_ModelBuilder::AddInstance(const cow_String& name, const cow_String& part,
                                        const InstanceOptions& options) {
   const auto& parts = Extension<mdl_IDRepository<ptoK_Part>>(model_, bas_NewModel::partCmd);
@@ -41,6 +57,7 @@ unsigned hst_ModelBuilder::AddInstance(const cow_String& name, const cow_String&
   instance.SetTheory(options.theory);
   instance.SetLightweight(options.lightweight);
   instance.SetActiveForSimulation(options.active);
+  instance.SetTransform(options.transform);
   assembly_.FeatureList().Add(instance);
   return instance.Id();
 }

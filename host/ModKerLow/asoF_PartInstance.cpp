@@ -9,7 +9,9 @@ const asoF_PartInstance* asoF_Utils::ConstGetPartInstance(const ftr_FeatureList&
 
 int asoF_Utils::NumNodesInMesh(const ftr_FeatureList& features, unsigned id) {
   const bme_Mesh* mesh = features.ConstGetMesh(id);
-  return mesh ? static_cast<int>(mesh->NumNodes()) : 0;
+  const asoF_PartInstance* instance = ConstGetPartInstance(features, id);
+  return (mesh ? static_cast<int>(mesh->NumNodes()) : 0) +
+         (instance ? instance->NmrRefPoints() : 0);
 }
 
 cow_List<unsigned> ftr_Accessor<asoF_PartInstance>::GetActiveIdsForSimulation(
@@ -25,7 +27,8 @@ cow_List<unsigned> ftr_Accessor<asoF_PartInstance>::GetActiveIdsForSimulation(
 cow_List<cow_String> ftr_Accessor<asoF_PartInstance>::GetActiveNamesForSimulation(
     const ftr_FeatureList& features) {
   cow_List<cow_String> names;
-  for (unsigned id : GetActiveIdsForSimulation(features)) names.Append(features.Get(id)->Name());
+  for (unsigned id : GetActiveIdsForSimulation(features))
+    names.Append(features.Get(id)->Name());
   return names;
 }
 

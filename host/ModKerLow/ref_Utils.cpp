@@ -12,18 +12,21 @@ int HighestNodeLabel(const bme_Mesh* mesh) {
   const bme_NodeData& nodes = mesh->NodeData();
   int highest = static_cast<int>(nodes.NumNodes());
   if (nodes.HasLabelTable())
-    for (int label : nodes.GetUserNodeLabels()) highest = std::max(highest, label);
+    for (int label : nodes.GetUserNodeLabels())
+      highest = std::max(highest, label);
   return highest;
 }
 
 }  // namespace
 
 cow_List<ref_RefNode> ref_Utils::GetRefNodes(const ftr_FeatureList& features, unsigned id,
-                                             bool /*labelsUsable*/) {
+                                             bool labelsUsable) {
   cow_List<ref_RefNode> nodes;
   const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id);
   if (!instance) return nodes;
-  int label = HighestNodeLabel(instance->ConstGetMesh());
+  const bme_Mesh* mesh = instance->ConstGetMesh();
+  int label =
+      labelsUsable ? HighestNodeLabel(mesh) : (mesh ? static_cast<int>(mesh->NumNodes()) : 0) - 1;
   for (const auto& point : instance->ConstGetPart().ReferencePoints()) {
     ++label;
     nodes.Append(ref_RefNode{label, label, point[0], point[1], point[2]});

@@ -20,8 +20,10 @@
 #include "ModKerLow/asoF_PartInstance.h"
 #include "ModKerLow/ptoK_Part.h"
 #include "ModelDatabase/bas_NewModel.h"
+#include "OdbAttrEO/kpfC_InitialState.h"
 #include "OdbAttrEO/kprC_Step.h"
 #include "OdbCoreGeom/bme_Mesh.h"
+#include "QivGeom/gsl_Matrix.h"
 
 class hst_ModelBuilder {
  public:
@@ -33,6 +35,7 @@ class hst_ModelBuilder {
     ftr_Theory theory;
     bool lightweight = false;
     bool active = true;  // active for simulation
+    gsl_Matrix transform;  // the placement; the identity by default
   };
 
   explicit hst_ModelBuilder(const cow_String& modelName = "Model-1");
@@ -40,6 +43,14 @@ class hst_ModelBuilder {
   hst_ModelBuilder& AddPart(const cow_String& name, std::shared_ptr<const bme_Mesh> mesh = nullptr,
                             int analysis = ptoK_DEFORMABLE, int space = ptoK_SPACE_3D,
                             int referencePoints = 0);
+  // The part named `name`, to give it reference points or attributes; an
+  // instance takes its part as it is when the instance is added.
+  ptoK_Part& MutablePart(const cow_String& name);
+  // Stores a copy of `section` (e.g. a kseC_PointSection) in the model.
+  hst_ModelBuilder& AddSection(const cow_String& name, const kseC_Section& section);
+  // Stores a copy of `field` (e.g. a kpfC_InitialState) in the model.
+  hst_ModelBuilder& AddField(const cow_String& name, const kpfC_Field& field);
+
   // Adds an instance of the part named `part` (added before) to the assembly;
   // returns its feature id.
   unsigned AddInstance(const cow_String& name, const cow_String& part,

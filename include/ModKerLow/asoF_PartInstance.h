@@ -67,7 +67,8 @@ namespace asoF_Utils {
 
 // The part instance with `id`, or null.
 const asoF_PartInstance* ConstGetPartInstance(const ftr_FeatureList& features, unsigned id);
-// The number of nodes of the mesh of feature `id` (0 without a mesh).
+// The number of nodes of feature `id`: its mesh's nodes (none without a
+// mesh) and, for an instance, its reference points, which are nodes too.
 int NumNodesInMesh(const ftr_FeatureList& features, unsigned id);
 
 }  // namespace asoF_Utils

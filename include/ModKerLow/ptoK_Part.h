@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "BasShared/cow_COW.h"
+#include "BasShared/cow_List.h"
 #include "BasShared/cow_String.h"
 #include "OdbCoreGeom/bme_Mesh.h"
 #include "VwrModKer/ftr_FeatureList.h"
@@ -37,6 +39,13 @@ class ptoK_Part : public ftr_PrimaryObject {
   int NmrRefPoints() const { return static_cast<int>(referencePoints_.size()); }
   const std::vector<std::array<double, 3>>& ReferencePoints() const { return referencePoints_; }
 
+  // The part's attributes in order: section assignments and material
+  // orientations.
+  const cow_List<cow_COW<kern_Object>>& Attributes() const { return attributes_; }
+  void AddAttribute(const kern_Object& attribute) {
+    attributes_.Append(cow_COW<kern_Object>(attribute));
+  }
+
   void SetAnalysis(int analysis) { analysis_ = analysis; }
   void SetSpace(int space) { space_ = space; }
   void SetMesh(std::shared_ptr<const bme_Mesh> mesh) { mesh_ = std::move(mesh); }
@@ -54,4 +63,5 @@ class ptoK_Part : public ftr_PrimaryObject {
   int space_ = ptoK_SPACE_3D;
   std::shared_ptr<const bme_Mesh> mesh_;
   std::vector<std::array<double, 3>> referencePoints_;
+  cow_List<cow_COW<kern_Object>> attributes_;
 };

@@ -13,12 +13,12 @@ struct ref_RefNode {
 
 namespace ref_Utils {
 
-// The reference nodes of feature `id` (an instance: its part's reference
-// points; ftr_kAssemblyId: the assembly's own). They are numbered after the
-// highest node label of the feature's mesh, in point order; the user label is
-// the same number. None for any other feature.
-cow_List<ref_RefNode> GetRefNodes(const ftr_FeatureList& features, unsigned id,
-                                  bool labelsUsable);
+// The reference nodes of instance `id` (its part's reference points), in
+// point order. With usable labels they are numbered after the highest node
+// label of the instance's mesh; without, they continue the mesh's zero-based
+// node indices (the caller adds the instance's offset to either). The user
+// label is the same number. None for any other feature.
+cow_List<ref_RefNode> GetRefNodes(const ftr_FeatureList& features, unsigned id, bool labelsUsable);
 // Whether the mesh of feature `id` already has a node with user label `label`.
 bool UserNodeLabelExists(const ftr_FeatureList& features, unsigned id, int label);
 

@@ -31,6 +31,17 @@ class rgnK_Region : public cls_Object {
     (void)strict;
     return region_.KernelValid();
   }
+  // How this region overlaps `other`: 0 when they are the same region (the
+  // same name and owners), 2 when they share nothing. The stand-in knows no
+  // partial overlaps (1).
+  int Clash(const rgnK_Region& other) const {
+    const rgnC_Region& a = region_;
+    const rgnC_Region& b = other.region_;
+    if (a.Name() != b.Name() || a.OwnerNames().Length() != b.OwnerNames().Length()) return 2;
+    for (std::size_t i = 0; i < a.OwnerNames().Length(); ++i)
+      if (a.OwnerNames()[i] != b.OwnerNames()[i]) return 2;
+    return 0;
+  }
   bool ContainsAnalRigidSurf() const { return region_.KernelContainsAnalRigidSurf(); }
   // The feature ids of the instances the region touches, in the kernel's
   // order. `activeOnly` limits them to active instances; ignored here.

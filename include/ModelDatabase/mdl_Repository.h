@@ -45,6 +45,12 @@ class mdl_NamedRepository : public mdl_Repository {
       keys.Append(entry.first);
     return keys;
   }
+  // Write access to the object under `name` (copied first when shared);
+  // throws cow_OutOfRange when there is none.
+  T& Modify(const cow_String& name) {
+    if (!map_.Contains(name)) map_.Get(name);  // raises the range error
+    return map_.Modify(name).Modify();
+  }
   // Stores a copy of `object` under `name` (replacing one stored before).
   void Set(const cow_String& name, const T& object) { map_.Set(name, cow_COW<T>(object)); }
 

@@ -31,6 +31,9 @@ class rgnC_Region : public kern_Object {
   // Outermost owner first.
   const cow_List<cow_String>& OwnerNames() const { return ownerNames_; }
   int Flags() const { return flags_; }
+  // A region picked in the viewport rather than a named set or surface.
+  bool IsPicked() const { return picked_; }
+  void SetPicked(bool picked) { picked_ = picked; }
 
   // The region kernel's answers (read by rgnK_Region).
   bool KernelValid() const { return valid_; }
@@ -44,6 +47,7 @@ class rgnC_Region : public kern_Object {
   cow_String name_;
   cow_List<cow_String> ownerNames_;
   int flags_ = 0;
+  bool picked_ = false;
   bool valid_ = true;
   bool analRigidSurf_ = false;
   cow_List<unsigned> instanceIds_;

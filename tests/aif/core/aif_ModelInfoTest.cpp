@@ -309,7 +309,8 @@ TEST_F(aif_ModelInfoTest, PartBasedNumbersPerInstance) {
   EXPECT_EQ("Brick-1 0/0 Brick-2 0/0 Labelled-1 0/0 Assembly 0/0 Nowhere-1 0/0",
             Offsets(info, {"Brick-1", "Brick-2", "Labelled-1", "Assembly", "Nowhere-1"}));
   EXPECT_EQ(0, info.AssyNodeOffsetsID(static_cast<int>(labelled)));
-  EXPECT_EQ(8 + 8 + 8 + 2, info.TotalNodeCount());
+  // Mesh nodes and the instances' reference points, which are nodes too.
+  EXPECT_EQ(9 + 9 + 8 + 2, info.TotalNodeCount());
 
   EXPECT_EQ(12, info.NextNodeLabel("Brick-1"));  // 8 nodes, 1 reference point, 2 attachments
   EXPECT_EQ(10, info.NextNodeLabel("Brick-2"));
@@ -322,7 +323,7 @@ TEST_F(aif_ModelInfoTest, PartBasedNumbersPerInstance) {
   EXPECT_EQ(1, info.NextNodeLabel("Nowhere-1"));
 
   SetFlat(1);  // flat counts the attachment nodes too
-  EXPECT_EQ(8 + 2 + 8 + 8 + 2, Write(b).info.TotalNodeCount());
+  EXPECT_EQ(9 + 2 + 9 + 8 + 2, Write(b).info.TotalNodeCount());
 }
 
 TEST_F(aif_ModelInfoTest, KernelLookupsAreCachedUntilReleased) {

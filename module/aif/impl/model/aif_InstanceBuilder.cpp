@@ -2,6 +2,7 @@
 
 #include "ModKerLow/asoF_PartInstance.h"
 #include "OdbAttrEO/kpfC_InitialState.h"
+#include "OdbCoreGeom/bme_Mesh.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_Comment.h"
 #include "aif/impl/core/aif_ModelInfo.h"
@@ -11,6 +12,7 @@
 #include "aif/impl/model/aif_Instance.h"
 #include "aif/impl/model/aif_InstancePoints.h"
 #include "aif/impl/model/aif_Node.h"
+#include "aif/impl/model/aif_PointSections.h"
 #include "aif/impl/model/aif_System.h"
 
 namespace {
@@ -86,6 +88,7 @@ void aif_InstanceBuilder::Build() {
 
     const cow_String refPointSet = aif_PrintableName(name + akw_ModelInfo::RefPtSuffix());
     auto points = [&] {
+      if (kcoK_IsDisplayInstance(instance)) return;  // a display body has no points
       for (const auto& k : aif_InstancePoints::ReferenceNodes(instance, info, refPointSet))
         AddInstanceDefinition(name, k);
       for (const auto& k : aif_InstancePoints::AttachmentNodes(instance, info))
@@ -99,6 +102,8 @@ void aif_InstanceBuilder::Build() {
     if (features.IsLocked(id, ftr_LOCK_MESH)) continue;
     AddInstanceDefinition(name, aif_Node(instance, info));
     AddInstanceDefinition(name, aif_ElementFromMesh(info, static_cast<int>(id)));
+    for (const auto& k : aif_PointSections::Keywords(info, instance, true))
+      AddInstanceDefinition(name, k);
     points();
   }
   if (!partBased) AddAssemblyDefinition(aif_System(gsl_Matrix()));

@@ -94,10 +94,10 @@ void aif_Node::WriteLine(utl_Stream& stream, int label, float x, float y, float 
 }
 
 void aif_Node::Write(utl_Stream& stream) const {
-  if (!nodes_ || nodes_->NumNodes() == 0) return;
+  const std::vector<int>* subset = subset_.get();
+  if (!nodes_ || nodes_->NumNodes() == 0 || (subset && subset->empty())) return;
   const std::size_t count = nodes_->NumNodes();
   const Numbering labels = Labels();
-  const std::vector<int>* subset = subset_.get();
 
   // Check every label before the first line: the smallest and largest index
   // written (and, with user labels, the smallest and largest label).

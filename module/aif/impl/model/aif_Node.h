@@ -62,9 +62,10 @@ class aif_Node : public akw_Keyword {
   aif_Node(const aif_Node&) = default;
 
   akw_Keyword* Clone() const override { return new aif_Node(*this); }
-  // Nothing without nodes. Throws aif_Exception, before writing anything,
-  // when a label would fall outside 1 to INT_MAX or the node subset names an
-  // index the mesh does not have. Flushes the stream at the end.
+  // Nothing without nodes (or with an empty subset). Throws aif_Exception,
+  // before writing anything, when a label would fall outside 1 to INT_MAX or
+  // the node subset names an index the mesh does not have. Flushes the stream
+  // at the end.
   void Write(utl_Stream& stream) const override;
 
   // The label written for node index `index`.

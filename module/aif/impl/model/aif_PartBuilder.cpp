@@ -1,12 +1,14 @@
 #include "aif/impl/model/aif_PartBuilder.h"
 
 #include "ModKerLow/asoF_PartInstance.h"
+#include "OdbCoreGeom/bme_Mesh.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/model/aif_ElementFromMesh.h"
 #include "aif/impl/model/aif_InstancePoints.h"
 #include "aif/impl/model/aif_Node.h"
 #include "aif/impl/model/aif_Part.h"
+#include "aif/impl/model/aif_PointSections.h"
 
 void aif_PartBuilder::Build() {
   aif_ModelInfo& info = static_cast<aif_ModelInfo&>(ModelInfo());
@@ -30,6 +32,9 @@ void aif_PartBuilder::Build() {
     if (!aif_IsLightweightInstance(instance, partBased)) continue;
     AddPartDefinition(part, aif_Node(instance, info));
     AddPartDefinition(part, aif_ElementFromMesh(info, static_cast<int>(id)));
+    for (const auto& k : aif_PointSections::Keywords(info, instance, false))
+      AddPartDefinition(part, k);
+    if (kcoK_IsDisplayInstance(instance)) continue;  // a display body has no points
     const cow_String refPointSet = aif_PrintableName(part + akw_ModelInfo::RefPtSuffix());
     for (const auto& k : aif_InstancePoints::ReferenceNodes(instance, info, refPointSet))
       AddPartDefinition(part, k);

@@ -1,0 +1,140 @@
+// The part and instance builders through the driver: which part writes a
+// mesh, what each instance's definition holds, in both layouts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "HostModules/hst_ModelBuilder.h"
+#include "ModKerLow/ptoC_MaterialOrientation.h"
+#include "ModKerLow/ptoC_SectionAssignment.h"
+#include "OdbAttrEO/kseC_PointSection.h"
+#include "PyUtils/pyo_MorvexEnvFile.h"
+#include "aif/impl/core/aif_Builder.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+#include "support/aif_TestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A frame: a block (2 x 1 x 1 bricks) with a reference point and a point
+// mass on it, placed twice (turned and moved, then in place); a plate with
+// a reference point placed once as a lightweight instance.
+hst_ModelBuilder Frame() {
+  hst_ModelBuilder b("Frame");
+  b.AddPart("Block", hst_GridMesh(2, 1, 1, 0.5));
+  ptoK_Part& block = b.MutablePart("Block");
+  block.SetReferencePoints({{0.5, 0.25, 1.25}});
+  const rgnC_Region point("Point", {"Block"});
+  block.AddAttribute(ptoC_SectionAssignment(point, "Lumped"));
+  ptoC_MaterialOrientation orientation;
+  orientation.SetRegion(point);
+  orientation.SetDatumRef({{"Block"}, "Csys-1"});
+  block.AddAttribute(orientation);
+  kseC_PointSection lumped;
+  lumped.SetMass(2.5);
+  lumped.SetRotaryInertia({0.1, 0.0, 0.0, 0.2, 0.0, 0.3});
+  b.AddSection("Lumped", lumped);
+
+  b.AddPart("Plate", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0}, "S4R", 4, {0, 1, 2, 3}));
+  b.MutablePart("Plate").SetReferencePoints({{0.5, 0.5, 0.0}});
+
+  const double quarter = std::acos(0.0);
+  b.AddInstance("Block-1", "Block",
+                {.transform = gsl_Matrix::Translation({0.0, 0.0, 2.0}) *
+                              gsl_Matrix::AxisRotation({0, 0, 0}, {0, 0, 1}, quarter)});
+  b.AddInstance("Block-2", "Block");
+  b.AddInstance("Plate-1", "Plate", {.lightweight = true});
+  b.AddStep("Load", kprC_StaticStep());
+  return b;
+}
+
+class aif_ModelBuildersTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
+    fs::remove(path_);
+  }
+  std::string Deck(const hst_ModelBuilder& b) {
+    const bas_NewModel model = b.Model();
+    aif_Job job("Job-1", b.Job(), model);
+    aif_ModelInfo info(job);
+    aif_Builder builder(info);
+    EXPECT_TRUE(builder.WriteInputFile(path_, false, true));
+    return aif_test::ReadFile(path_);
+  }
+  std::string path_ = (fs::temp_directory_path() / "aif_ModelBuildersTest.inp").string();
+};
+
+TEST_F(aif_ModelBuildersTest, GoldenFrameDecks) {
+  aif_test::ExpectGolden(Deck(Frame()), "aif/model/golden/frame_part_based.inp");
+  pyo_MorvexEnvFile::Instance().Set("cae_no_parts_input_file", 1);
+  aif_test::ExpectGolden(Deck(Frame()), "aif/model/golden/frame_flat.inp");
+}
+
+// The keyword lines of a deck (parts are written in the repository's name
+// order).
+std::string KeywordLines(const std::string& deck) {
+  std::string lines;
+  std::size_t start = 0;
+  while (start < deck.size()) {
+    std::size_t end = deck.find('\n', start);
+    if (deck[start] == '*' && deck.compare(start, 2, "**") != 0)
+      lines += deck.substr(start, end - start + 1);
+    start = end + 1;
+  }
+  return lines;
+}
+
+TEST_F(aif_ModelBuildersTest, WhichInstanceWritesAPart) {
+  hst_ModelBuilder b("Model-1");
+  b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  b.AddPart("Plate", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0}, "S3", 3, {0, 1, 2}));
+  b.AddPart("Locked", hst_GridMesh(1, 1, 1));
+  // A locked first instance leaves the part to the next one; two active
+  // instances of one part write it once. A part whose every instance is
+  // locked still gets its "*Part" line, so "*Instance" names a part of the
+  // file; a locked instance gets its "*Instance" but no mesh.
+  b.AddInstance("Block-1", "Block", {.locks = ftr_LOCK_MESH, .lightweight = true});
+  b.AddInstance("Block-2", "Block", {.lightweight = true});
+  b.AddInstance("Block-3", "Block", {.lightweight = true});
+  b.AddInstance("Plate-1", "Plate");
+  b.AddInstance("Locked-1", "Locked", {.locks = ftr_LOCK_MESH});
+  EXPECT_EQ(
+      "*Part, name=Block\n*Node\n*Element, type=C3D8\n*End Part\n"
+      "*Part, name=Locked\n*End Part\n"
+      "*Part, name=Plate\n*End Part\n"
+      "*Assembly, name=Assembly\n"
+      "*Instance, name=Block-1, part=Block\n*End Instance\n"
+      "*Instance, name=Block-2, part=Block\n*End Instance\n"
+      "*Instance, name=Block-3, part=Block\n*End Instance\n"
+      "*Instance, name=Plate-1, part=Plate\n*Node\n*Element, type=S3\n*End Instance\n"
+      "*Instance, name=Locked-1, part=Locked\n*End Instance\n"
+      "*End Assembly\n",
+      KeywordLines(Deck(b)));
+}
+
+TEST_F(aif_ModelBuildersTest, AnInitialStateNamesTheResultsAndImportsThem) {
+  hst_ModelBuilder b("Model-1");
+  b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  b.AddInstance("Block-1", "Block");
+  kpfC_InitialState first, second;
+  first.SetName("A-State");
+  first.SetInstanceNames({"Block-1"});
+  first.SetState("Initial", kpfC_InitialStateState("Old-Job", -1, -1));
+  second = first;
+  second.SetName("B-State");
+  second.SetState("Initial", kpfC_InitialStateState("Other-Job", -1, -1));
+  // Two fields name the instance: the first in key order serves both lines.
+  b.AddField("B-State", second);
+  b.AddField("A-State", first);
+  const std::string deck = Deck(b);
+  EXPECT_NE(std::string::npos, deck.find("** Name: A-State   Type: Initial State\n")) << deck;
+  EXPECT_EQ(std::string::npos, deck.find("B-State")) << deck;
+  EXPECT_NE(std::string::npos, deck.find("*Instance, library=Old-Job.odb, instance=Block-1\n"))
+      << deck;
+}
+
+}  // namespace
