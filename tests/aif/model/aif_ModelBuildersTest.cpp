@@ -137,4 +137,42 @@ TEST_F(aif_ModelBuildersTest, AnInitialStateNamesTheResultsAndImportsThem) {
       << deck;
 }
 
+TEST_F(aif_ModelBuildersTest, PointSections) {
+  auto deck = [&](double mass, bool datum) {
+    hst_ModelBuilder b("Model-1");
+    b.AddPart("Block", hst_GridMesh(1, 1, 1));
+    ptoK_Part& block = b.MutablePart("Block");
+    block.SetReferencePoints({{0, 0, 2}});
+    const rgnC_Region point("Point", {"Block"});
+    // Two assignments: only the later one is written.
+    block.AddAttribute(ptoC_SectionAssignment(rgnC_Region("Other", {"Block"}), "Heavy"));
+    block.AddAttribute(ptoC_SectionAssignment(point, "Light"));
+    ptoC_MaterialOrientation orientation;
+    orientation.SetRegion(point);
+    if (datum) orientation.SetDatumRef({{"Block"}, "Csys-1"});
+    block.AddAttribute(orientation);
+    kseC_PointSection heavy, light;
+    heavy.SetMass(9.0);
+    light.SetMass(mass);
+    light.SetRotaryInertia({mass, 0, 0, mass, 0, mass});
+    b.AddSection("Heavy", heavy);
+    b.AddSection("Light", light);
+    b.AddInstance("Block-1", "Block");
+    const std::string text = Deck(b);
+    const std::size_t from = text.find("** Region");
+    return text.substr(from, text.find("*Node", from) - from);
+  };
+  // Nothing but the region comment for a section without mass or inertia.
+  EXPECT_EQ("** Region: (Light:Point)\n", deck(0.0, true));
+  // Without a datum system the orientation is named "-RotaryI".
+  EXPECT_EQ(
+      "** Region: (Light:Point)\n"
+      "*Element, type=MASS, elset=Point_MASS_\n2, 9\n"
+      "*Mass, elset=Point_MASS_\n1.5, \n"
+      "*Orientation, name=-RotaryI\n1., 0., 0., 0., 1., 0.\n1, 0.\n"
+      "*Element, type=ROTARYI, elset=Point_ROTARYI_\n3, 9\n"
+      "*Rotary Inertia, elset=Point_ROTARYI_, orientation=-RotaryI\n1.5, 1.5, 1.5, 0., 0., 0.\n",
+      deck(1.5, false));
+}
+
 }  // namespace
