@@ -1,85 +1,57 @@
-// Writes the sample deck to the path given on the command line.
+// Writes the sample model's input file to the path given on the command line.
 //
-// The sample model is a meshed block and a plate, two instances of the block
-// and one of the plate, and a static step. For now the deck written for it
-// shows the writer's shared line rules (a heading, banners, comments, a
-// material's data lines) and the job and context built over the model; it
-// grows into the model's whole deck as the builders arrive.
+// The sample is a frame: a meshed block carrying a point mass whose rotary
+// inertia is oriented by a datum coordinate system, placed twice (turned and
+// lifted, then in place), and a shell plate with a reference point placed
+// once as a lightweight instance; one static step. It grows with the writer.
+#include <cmath>
 #include <cstdio>
 
-#include "AFCInputFileWriter/akw_MorvexName.h"
-#include "BasShared/cow_2DArray.h"
 #include "HostModules/hst_ModelBuilder.h"
-#include "MSVCR90/rt_Runtime.h"
-#include "QivBasicUtils/aio_ios.h"
+#include "ModKerLow/dtu_DatumCsys.h"
+#include "ModKerLow/ptoC_MaterialOrientation.h"
+#include "ModKerLow/ptoC_SectionAssignment.h"
+#include "OdbAttrEO/kseC_PointSection.h"
 #include "QivBasicUtils/nex_Exception.h"
-#include "QivBasicUtils/utl_Stream.h"
-#include "aif/impl/core/aif_Comment.h"
-#include "aif/impl/core/aif_DataLineTable.h"
+#include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Initialize.h"
 #include "aif/impl/core/aif_ModelInfo.h"
-#include "aif/impl/core/aif_RawKeyword.h"
-#include "aif/impl/core/aif_SectionHeader.h"
 
 namespace {
 
-bas_NewModel SampleModel() {
-  hst_ModelBuilder builder("Sample-Model");
-  builder.AddPart("Block", hst_GridMesh(2, 2, 2, 10.0));
-  builder.AddPart("Plate",
-                  hst_Mesh({0, 0, 0, 20, 0, 0, 20, 20, 0, 0, 20, 0}, "S4R", 4, {0, 1, 2, 3}));
-  builder.AddInstance("Block-1", "Block");
-  builder.AddInstance("Block-2", "Block");
-  builder.AddInstance("Plate-1", "Plate");
-  builder.AddStep("Load", kprC_StaticStep());
-  return builder.Model();
-}
+hst_ModelBuilder SampleModel() {
+  hst_ModelBuilder b("Frame");
+  b.AddPart("Block", hst_GridMesh(4, 2, 2, 0.25));
+  ptoK_Part& block = b.MutablePart("Block");
+  block.SetReferencePoints({{0.5, 0.25, 0.75}});
+  dtu_DatumCsys csys(dtu_DatumCsys::kRectangular, gsl_Point(0.5, 0.25, 0.75),
+                     gsl_Vector(0.6, 0.8, 0.0), gsl_Vector(-0.8, 0.6, 0.0), gsl_Vector(0, 0, 1));
+  csys.SetId(5);
+  csys.SetName("Mount");
+  block.FeatureList().Add(csys);
+  const rgnC_Region mount("Mount-Point", {"Block"});
+  block.AddAttribute(ptoC_SectionAssignment(mount, "Motor"));
+  ptoC_MaterialOrientation orientation;
+  orientation.SetRegion(mount);
+  orientation.SetDefinitionKind(ptoC_MaterialOrientation::kDatum);
+  orientation.SetDatumRef({{"Block"}, "Mount"});
+  block.AddAttribute(orientation);
+  kseC_PointSection motor;
+  motor.SetMass(12.5);
+  motor.SetRotaryInertia({0.4, 0.0, 0.0, 0.4, 0.0, 0.7});
+  b.AddSection("Motor", motor);
 
-void WriteSample(utl_Stream& out, const aif_ModelInfo& info) {
-  aif_RawKeyword("*Heading").Write(out);
-  aif_Comment("Job name: " + info.Job()->Name() + " Model name: " + info.Model().Name()).Write(out);
-  aif_RawKeyword("*Preprint, echo=NO, model=NO, history=NO, contact=NO").Write(out);
+  b.AddPart("Plate", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0}, "S4R", 4, {0, 1, 2, 3}));
+  b.MutablePart("Plate").SetReferencePoints({{0.5, 0.5, 0.0}});
 
-  aif_SectionHeader materials("MATERIALS");
-  materials.ModelDefinitionHeader()->Write(out);
-  out << "*Material, name=" << akw_MorvexName("Steel S235", false) << endl;
-  aif_Comment description(
-      "Structural steel for the sample frame: elastic properties at room temperature and at "
-      "four hundred degrees, with the density used for the dynamic steps.");
-  description.SetWrap(true);
-  description.Write(out);
-  out << "*Density" << endl;
-  aif_DataLineTable({{7.85e-09}}, 0, 0).Write(out);
-  out << "*Elastic, ";
-  out.OptionalLineBreak();
-  out << "dependencies=0" << endl;
-  aif_DataLineTable({{210000., 0.3, 20.}, {180000., 0.3, 400.}}, 0, 0).Write(out);
-}
-
-// Writes the sample deck to `path`; false, with no file left, on failure.
-bool WriteSampleFile(const char* path) {
-  const bas_NewModel model = SampleModel();
-  const aif_Job job("sample", ajbC_ModelJob(model.Name()), model);
-  const aif_ModelInfo info(job);
-
-  FILE* file = rt_fopen(path, "w");
-  if (!file) return false;
-  aio_ios sink;
-  sink.attach(file, true);
-  bool ok = false;
-  try {
-    {
-      utl_Stream out(sink, 131, 6, 6);
-      WriteSample(out, info);
-    }
-    ok = sink.close();
-  } catch (...) {
-    sink.close();
-    rt_remove(path);
-    throw;
-  }
-  if (!ok) rt_remove(path);
-  return ok;
+  const double quarter = std::acos(0.0);
+  b.AddInstance("Block-1", "Block",
+                {.transform = gsl_Matrix::Translation({0.0, 0.0, 1.0}) *
+                              gsl_Matrix::AxisRotation({0, 0, 0}, {0, 0, 1}, quarter)});
+  b.AddInstance("Block-2", "Block");
+  b.AddInstance("Plate-1", "Plate", {.lightweight = true});
+  b.AddStep("Load", kprC_StaticStep());
+  return b;
 }
 
 }  // namespace
@@ -92,15 +64,20 @@ int main(int argc, char** argv) {
   const char* path = argv[1];
   int counter = 0;
   InputFileWriter_initialize(counter);
-  bool ok = false;
+  bool written = false;
   try {
-    ok = WriteSampleFile(path);
+    const hst_ModelBuilder builder = SampleModel();
+    const bas_NewModel model = builder.Model();
+    const aif_Job job("sample", builder.Job(), model);
+    aif_ModelInfo info(job);
+    aif_Builder writer(info);
+    written = writer.WriteInputFile(path, true, true);
   } catch (const nex_Exception& e) {
     std::fprintf(stderr, "%s\n", e.AsString().CStr());
   }
   InputFileWriter_finalize(counter);
 
-  if (!ok) {
+  if (!written) {
     std::fprintf(stderr, "The input file %s was not written.\n", path);
     return 1;
   }
