@@ -90,7 +90,7 @@ utl_Stream& utl_Stream::PutPadded(const char* text, std::size_t size, int width)
   return Write(text, size);
 }
 
-utl_Stream& utl_Stream::Print(int value, int width) {
+utl_Stream& utl_Stream::PrintSlow(int value, int width) {
   char text[16];
   auto result = std::to_chars(text, text + sizeof text, value);
   return PutPadded(text, static_cast<std::size_t>(result.ptr - text), width);

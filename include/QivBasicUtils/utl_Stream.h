@@ -17,6 +17,7 @@
 // is discarded, Good() turns false and the sink's close() reports it.
 #pragma once
 
+#include <charconv>
 #include <cstddef>
 #include <cstring>
 #include <memory>
@@ -68,7 +69,22 @@ class utl_Stream {
   utl_Stream& Print(double value, int width, int precision);
   utl_Stream& Print(float value, int width, int precision);
   // An integer right-aligned in `width` (no padding for 0 or less).
-  utl_Stream& Print(int value, int width);
+  utl_Stream& Print(int value, int width) {
+    // Fast path for the labels of node and element lines: the digits go
+    // straight into the buffer behind a fixed run of blanks.
+    if (width <= 16 && end_ - cur_ >= 32) {
+      char digits[16];
+      const std::size_t n =
+          static_cast<std::size_t>(std::to_chars(digits, digits + 16, value).ptr - digits);
+      std::memset(cur_, ' ', 16);
+      if (width > 0 && static_cast<std::size_t>(width) > n)
+        cur_ += static_cast<std::size_t>(width) - n;
+      std::memcpy(cur_, digits, n);
+      cur_ += n;
+      return *this;
+    }
+    return PrintSlow(value, width);
+  }
   utl_Stream& Print(unsigned int value, int width);
   utl_Stream& Print(const char* text) { return *this << text; }
 
@@ -95,6 +111,7 @@ class utl_Stream {
 
  private:
   utl_Stream& WriteSlow(const char* data, std::size_t size);
+  utl_Stream& PrintSlow(int value, int width);
   utl_Stream& PutPadded(const char* text, std::size_t size, int width);
   void Send();
   std::size_t Column() const;

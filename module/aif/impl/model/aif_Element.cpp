@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "QivBasicUtils/nex_Exception.h"
@@ -65,6 +66,17 @@ void CheckLabels(long long lowest, long long highest, const char* what, const st
            std::to_string(lowest < 1 ? lowest : highest) + "; labels must lie between 1 and " +
            std::to_string(INT_MAX) + ".",
        line);
+}
+
+// The smallest and largest of `count` (at least 1) values: a plain loop, which
+// the compiler vectorizes.
+std::pair<int, int> Range(const int* values, std::size_t count) {
+  int low = values[0], high = values[0];
+  for (std::size_t i = 1; i < count; ++i) {
+    low = std::min(low, values[i]);
+    high = std::max(high, values[i]);
+  }
+  return {low, high};
 }
 
 int NodeWidth(long long highest) {
@@ -195,10 +207,10 @@ void aif_Element::WriteClassRows(utl_Stream& stream) const {
   // One pass over the connectivity for the range of node indices, then (with
   // user labels or a template's pairs) one for the range of node labels:
   // everything is checked before the first row, and the widths are known.
-  const auto [lowIndex, highIndex] = std::minmax_element(connectivity, connectivity + cells);
-  if (*lowIndex < 0 || static_cast<std::size_t>(*highIndex) >= nodeCount)
+  const auto [lowIndex, highIndex] = Range(connectivity, cells);
+  if (lowIndex < 0 || static_cast<std::size_t>(highIndex) >= nodeCount)
     Fail("An element of type " + typeName_.Str() + " of " + owner + " refers to node index " +
-             std::to_string(*lowIndex < 0 ? *lowIndex : *highIndex) + ", but the mesh has " +
+             std::to_string(lowIndex < 0 ? lowIndex : highIndex) + ", but the mesh has " +
              std::to_string(nodeCount) + " nodes.",
          __LINE__);
   const aif_Node::Numbering nodes(nodeOffset_, nodeLabelsUsable_, nodeLabelTable_,
@@ -237,8 +249,8 @@ void aif_Element::WriteClassRows(utl_Stream& stream) const {
     lowestNode = nodes.Offset() + low;
     highestNode = nodes.Offset() + high;
   } else {
-    lowestNode = nodes.Base() + *lowIndex;
-    highestNode = nodes.Base() + *highIndex;
+    lowestNode = nodes.Base() + lowIndex;
+    highestNode = nodes.Base() + highIndex;
   }
   CheckLabels(lowestNode, highestNode, "nodes of the elements", owner, __LINE__);
 
@@ -247,10 +259,9 @@ void aif_Element::WriteClassRows(utl_Stream& stream) const {
   const bool elementTable = elementLabelsUsable_ && elementLabelTable_;
   long long lowestElement = 0, highestElement = 0, widestElement = 0;
   if (elementTable) {
-    const auto [low, high] =
-        std::minmax_element(elements.UserLabels().begin(), elements.UserLabels().end());
-    lowestElement = elementOffset_ + copyShift + *low;
-    highestElement = widestElement = elementOffset_ + copyShift + *high;
+    const auto [low, high] = Range(elements.UserLabels().data(), rows);
+    lowestElement = elementOffset_ + copyShift + low;
+    highestElement = widestElement = elementOffset_ + copyShift + high;
   } else {
     lowestElement = ElementLabel(0) + copyShift;
     highestElement = ElementLabel(rows - 1) + copyShift;
