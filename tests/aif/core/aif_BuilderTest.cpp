@@ -12,7 +12,9 @@
 #include "BasMem/mem_Allocator.h"
 #include "HostModules/hst_ModelBuilder.h"
 #include "MSVCR90/rt_Runtime.h"
+#include "ModKerLow/ptoC_SectionAssignment.h"
 #include "OdbAttrEO/kprC_Procedure.h"
+#include "OdbAttrEO/kseC_PointSection.h"
 #include "OdbCore/ddb_DdbContainer.h"
 #include "PyUtils/pyo_MorvexEnvFile.h"
 #include "VwrCmd/cmdC_WIP.h"
@@ -28,7 +30,8 @@ namespace fs = std::filesystem;
 using aif_test::ExpectGolden;
 using aif_test::ReadFile;
 
-// Two instances of one part and one of another (lightweight), an inactive
+// Two instances of one part (with a point mass and a reference point) and one
+// of another (lightweight, with a reference point), an inactive
 // instance; an initial step with a snippet; a step with load cases (one
 // suppressed, one unnamed); a suppressed step; a frequency step; a step whose
 // load cases are all suppressed. With
@@ -38,6 +41,14 @@ hst_ModelBuilder SampleModel(bool substructure = false) {
   hst_ModelBuilder b("Model-1");
   b.AddPart("Block", hst_GridMesh(1, 1, 1));
   b.AddPart("Plate", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0}, "S4R", 4, {0, 1, 2, 3}));
+  // A reference point on the plate and a point mass on the block.
+  b.MutablePart("Plate").SetReferencePoints({{0.5, 0.5, 0.0}});
+  ptoK_Part& block = b.MutablePart("Block");
+  block.SetReferencePoints({{0.5, 0.5, 1.5}});
+  block.AddAttribute(ptoC_SectionAssignment(rgnC_Region("Point", {"Block"}), "Lumped"));
+  kseC_PointSection lumped;
+  lumped.SetMass(2.0);
+  b.AddSection("Lumped", lumped);
   b.AddInstance("Block-1", "Block");
   b.AddInstance("Plate-1", "Plate", {.lightweight = true});
   b.AddInstance("Block-2", "Block");
