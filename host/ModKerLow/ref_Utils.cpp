@@ -1,23 +1,8 @@
 #include "ModKerLow/ref_Utils.h"
 
 #include <algorithm>
-
 #include "ModKerLow/asoF_PartInstance.h"
 #include "OdbCoreGeom/bme_Mesh.h"
-
-namespace {
-
-int HighestNodeLabel(const bme_Mesh* mesh) {
-  if (!mesh) return 0;
-  const bme_NodeData& nodes = mesh->NodeData();
-  int highest = static_cast<int>(nodes.NumNodes());
-  if (nodes.HasLabelTable())
-    for (int label : nodes.GetUserNodeLabels())
-      highest = std::max(highest, label);
-  return highest;
-}
-
-}  // namespace
 
 cow_List<ref_RefNode> ref_Utils::GetRefNodes(const ftr_FeatureList& features, unsigned id,
                                              bool labelsUsable) {
@@ -25,8 +10,8 @@ cow_List<ref_RefNode> ref_Utils::GetRefNodes(const ftr_FeatureList& features, un
   const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id);
   if (!instance) return nodes;
   const bme_Mesh* mesh = instance->ConstGetMesh();
-  int label =
-      labelsUsable ? HighestNodeLabel(mesh) : (mesh ? static_cast<int>(mesh->NumNodes()) : 0) - 1;
+  int label = labelsUsable ? (mesh ? mesh->NodeData().HighestLabel() : 0)
+                           : (mesh ? static_cast<int>(mesh->NumNodes()) : 0) - 1;
   for (const auto& point : instance->ConstGetPart().ReferencePoints()) {
     ++label;
     nodes.Append(ref_RefNode{label, label, point[0], point[1], point[2]});

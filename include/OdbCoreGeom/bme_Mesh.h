@@ -33,6 +33,15 @@ class bme_NodeData {
   std::size_t NumUserLabels() const { return labels_.size(); }
   // True when every node carries a user label.
   bool HasLabelTable() const { return !labels_.empty() && labels_.size() == NumNodes(); }
+  // The highest label of the nodes: their count, or their largest user label
+  // when every node has one and it is larger.
+  int HighestLabel() const {
+    int highest = static_cast<int>(NumNodes());
+    if (HasLabelTable())
+      for (int label : labels_)
+        highest = label > highest ? label : highest;
+    return highest;
+  }
   // The box of all node coordinates (computed on each call); empty without nodes.
   gsl_BBox BoundingBox() const;
 

@@ -12,6 +12,7 @@
 #include "aif/impl/core/aif_Heading.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_Preprint.h"
+#include "aif/impl/core/aif_ResultsLookup.h"
 #include "aif/impl/steps/aif_Restart.h"
 
 namespace {
@@ -34,29 +35,6 @@ unsigned DefaultProcedureType(int product) {
   }
 }
 
-// The results database of a file for the length of one lookup: the one the
-// thread's root holds already, or one opened here and closed again however
-// the lookup ends.
-class ResultsLookup {
- public:
-  explicit ResultsLookup(const cow_String& path) : ddb_(ddr_Root::Get().FindDdb(path)) {
-    if (ddb_) return;
-    ddb_ = &ddb_DdbContainer::OpenDdb(rds_RfmFile::Open(path, 0, true), cow_String());
-    opened_ = true;
-  }
-  ResultsLookup(const ResultsLookup&) = delete;
-  ResultsLookup& operator=(const ResultsLookup&) = delete;
-  ~ResultsLookup() {
-    if (opened_) ddb_->CloseDdb();
-  }
-
-  const ddb_DdbContainer& Ddb() const { return *ddb_; }
-
- private:
-  ddb_DdbContainer* ddb_;
-  bool opened_ = false;
-};
-
 // The restart-read keyword for the model's restart job and step.
 aif_Restart RestartRead(const aif_Model& model, int product) {
   const cow_String path = VZLBasUtlFilePath(model.RestartJobName() + ".odb", cow_String())
@@ -70,7 +48,7 @@ aif_Restart RestartRead(const aif_Model& model, int product) {
   unsigned procedureType = DefaultProcedureType(product);
   bool cycle = false;
   {
-    const ResultsLookup results(path);
+    const aif_ResultsLookup results(path);
     const ddb_StepContainer& steps = results.Ddb().ConstGetModel(kResultsModel).Steps();
     if (const ddb_Step* found = steps.Find(model.RestartStepName())) {
       step = found->stepId();

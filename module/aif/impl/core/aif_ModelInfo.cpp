@@ -39,18 +39,6 @@ int EnvironmentOffset(const char* name) {
   return static_cast<int>(value);
 }
 
-// The highest node label of a mesh: its node count, or its largest user label
-// when every node carries one and that is larger.
-int HighestNodeLabel(const bme_Mesh* mesh) {
-  if (!mesh) return 0;
-  const bme_NodeData& nodes = mesh->NodeData();
-  int highest = static_cast<int>(nodes.NumNodes());
-  if (nodes.HasLabelTable())
-    for (int label : nodes.GetUserNodeLabels())
-      highest = std::max(highest, label);
-  return highest;
-}
-
 int HighestElementLabel(const bme_Mesh* mesh) {
   if (!mesh || mesh->NumElements() == 0) return 0;
   int highest = static_cast<int>(mesh->NumElements());
@@ -223,7 +211,7 @@ void aif_ModelInfo::NumberLabelsPerPart(const cow_List<unsigned>& ids) {
     totalNodes_ += asoF_Utils::NumNodesInMesh(features, id);
     SetOffsets(name, id, 0, 0);
 
-    int highest = HighestNodeLabel(mesh);
+    int highest = mesh ? mesh->NodeData().HighestLabel() : 0;
     if (id == ftr_kAssemblyId) {
       highest += features.AssemblyReferencePoints();
     } else if (const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id)) {

@@ -12,6 +12,7 @@
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
 #include "aif/impl/core/aif_Exception.h"
+#include "aif/impl/core/aif_ResultsLookup.h"
 
 namespace {
 
@@ -20,29 +21,6 @@ constexpr char kResultsModel[] = "Default Model";
 // The procedure type reported for a step the results do not name: never the
 // direct cyclic one, so the increment counts increments.
 constexpr unsigned kUnknownProcedure = 0x23c002d;
-
-// The results database of a file for the length of one lookup: the one the
-// thread's root holds already (left open), or one opened here and closed again
-// however the lookup ends.
-class ResultsLookup {
- public:
-  explicit ResultsLookup(const cow_String& path) : ddb_(ddr_Root::Get().FindDdb(path)) {
-    if (ddb_) return;
-    ddb_ = &ddb_DdbContainer::OpenDdb(rds_RfmFile::Open(path, 0, true), cow_String());
-    opened_ = true;
-  }
-  ResultsLookup(const ResultsLookup&) = delete;
-  ResultsLookup& operator=(const ResultsLookup&) = delete;
-  ~ResultsLookup() {
-    if (opened_) ddb_->CloseDdb();
-  }
-
-  const ddb_DdbContainer& Ddb() const { return *ddb_; }
-
- private:
-  ddb_DdbContainer* ddb_;
-  bool opened_ = false;
-};
 
 // The `number`-th analysis step (from 1) of `model`, in run order; null when
 // the model has fewer, or `number` is below 1.
@@ -73,7 +51,7 @@ const char* IncrementOption(const cow_String& jobName, int step) {
     nex_Exception::Throw(aif_Exception(atr_TranslateWithArg("Missing .odb file %s", path)), kFile,
                          __LINE__);
 
-  const ResultsLookup results(path);
+  const aif_ResultsLookup results(path);
   const ddb_Model& model = results.Ddb().ConstGetModel(kResultsModel);
   const ddb_Step* found = step == -1 ? nullptr : AnalysisStep(model, step);
   if (step != -1 && !found) ThrowMissingStep(step, path);
