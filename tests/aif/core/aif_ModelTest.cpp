@@ -1,5 +1,5 @@
-// The model adapter: the step names it reads once, the repositories and values
-// it passes through from the host model, and the type tests guarding them.
+// The model adapter: the step names it reads once, its clone, and the type
+// tests guarding the repositories it passes through from the host model.
 
 #include "aif/impl/core/aif_Model.h"
 
@@ -37,12 +37,6 @@ Step Suppressed(Step step) {
   return step;
 }
 
-kprC_FrequencyStep Perturbation() {
-  kprC_FrequencyStep step;
-  step.SetPerturbation(true);
-  return step;
-}
-
 // The initial, first analysis and first general step names, "|"-separated.
 std::string StepNames(const akw_Model& model) {
   return model.InitialStepName().Str() + "|" + model.FirstAnalysisStepName().Str() + "|" +
@@ -55,6 +49,8 @@ std::string StepNamesOf(const hst_ModelBuilder& builder) {
 }
 
 TEST(aif_ModelTest, StepNamesSkipSuppressedAndPerturbationSteps) {
+  const auto suppressed = Suppressed(kprC_StaticStep());
+  const auto perturbation = hst_ModelBuilder::MakeStep<kprC_FrequencyStep>(false, true);
   EXPECT_EQ("Initial||", StepNamesOf(hst_ModelBuilder()));
 
   hst_ModelBuilder suppressedInitial;
@@ -64,16 +60,25 @@ TEST(aif_ModelTest, StepNamesSkipSuppressedAndPerturbationSteps) {
   EXPECT_EQ("Step-1|Step-2|Step-2", StepNamesOf(suppressedInitial));
 
   hst_ModelBuilder allPerturbation;
-  allPerturbation.AddStep("Freq-1", Perturbation()).AddStep("Freq-2", Perturbation());
+  allPerturbation.AddStep("Freq-1", perturbation).AddStep("Freq-2", perturbation);
   EXPECT_EQ("Initial|Freq-1|", StepNamesOf(allPerturbation));
 
   hst_ModelBuilder mixed;
-  mixed.AddStep("Step-0", Suppressed(kprC_StaticStep()))
-      .AddStep("Freq-1", Perturbation())
-      .AddStep("Step-2", Suppressed(kprC_StaticStep()))
+  mixed.AddStep("Step-0", suppressed)
+      .AddStep("Freq-1", perturbation)
+      .AddStep("Step-2", suppressed)
       .AddStep("Step-3", kprC_StaticStep())
       .AddStep("Step-4", kprC_StaticStep());
   EXPECT_EQ("Initial|Freq-1|Step-3", StepNamesOf(mixed));
+
+  // A clone keeps the texts over the same host model.
+  const bas_NewModel model = mixed.Model();
+  aif_Model adapter(model, "Model-A");
+  adapter.SetOptimizationText("Task-1");
+  const std::unique_ptr<aif_Model> clone(adapter.Clone());
+  EXPECT_EQ("Model-A|Task-1|Initial|Freq-1|Step-3",
+            clone->Name().Str() + "|" + clone->OptimizationText().Str() + "|" + StepNames(*clone));
+  EXPECT_EQ(&model, &clone->HostModel());
 }
 
 TEST(aif_ModelTest, TypeTestsNameTheFileThatMadeThem) {
@@ -106,50 +111,6 @@ TEST(aif_ModelTest, TypeTestsNameTheFileThatMadeThem) {
   model.SetExtension(bas_NewModel::stepCmd, std::make_shared<mdl_MapString2ObjCow<kloC_Load>>());
   EXPECT_EQ(Expected("kprC_StepContainer", "module/aif/impl/aif_Model"),
             TypeTestError([&] { aif_Model(model, "Model-1"); }));
-}
-
-TEST(aif_ModelTest, RepositoriesAndValuesComeFromTheHostModel) {
-  hst_ModelBuilder builder;
-  builder.AddPart("Block", hst_GridMesh(1, 1, 1));
-  const unsigned id = builder.AddInstance("Block-1", "Block");
-  bas_NewModel model = builder.Model();
-  model.SetPhysicalConstants(-273.15, 5.67e-8, 8.314);
-  model.SetSpecificHeatSetting(2);
-  model.SetAcousticWaveFormulation(3);
-  model.SetRestart("Job-0", "Step-1", 4, true);
-  model.SetVersionTag("v5");
-  model.SetShellToSolidSubmodel(true);
-  model.SetPreamble("made by a test");
-  const aif_Model adapter(model, "Model-1");
-  EXPECT_EQ(-273.15, adapter.AbsoluteZero());
-  EXPECT_EQ(5.67e-8, adapter.StefanBoltzmann());
-  EXPECT_EQ(8.314, adapter.UniversalGasConstant());
-  EXPECT_EQ(2, adapter.SpecificHeatSetting());
-  EXPECT_EQ(3, adapter.AcousticWaveFormulation());
-  EXPECT_EQ("Job-0", adapter.RestartJobName().Str());
-  EXPECT_EQ("Step-1", adapter.RestartStepName().Str());
-  EXPECT_EQ(4, adapter.RestartIncrement());
-  EXPECT_TRUE(adapter.RestartEndStep());
-  EXPECT_EQ("v5", adapter.VersionTag().Str());
-  EXPECT_TRUE(adapter.ShellToSolidSubmodel());
-  EXPECT_EQ("made by a test", adapter.Preamble().Str());
-
-  // The part and assembly repositories hold what the builder added.
-  EXPECT_TRUE(adapter.Parts().Contains("Block"));
-  EXPECT_NE(nullptr, adapter.Assemblies().ConstGet("Assembly").ConstGetFeatureList().Get(id));
-}
-
-TEST(aif_ModelTest, CloneKeepsTheFiveTextsOverTheSameHostModel) {
-  hst_ModelBuilder builder;
-  builder.AddStep("Freq-1", Perturbation()).AddStep("Step-2", kprC_StaticStep());
-  const bas_NewModel model = builder.Model();
-  aif_Model adapter(model, "Model-A");
-  adapter.SetOptimizationText("Task-1");
-  const std::unique_ptr<aif_Model> clone(adapter.Clone());
-  EXPECT_EQ("Model-A", clone->Name().Str());
-  EXPECT_EQ("Initial|Freq-1|Step-2", StepNames(*clone));
-  EXPECT_EQ("Task-1", clone->OptimizationText().Str());
-  EXPECT_EQ(&model, &clone->HostModel());
 }
 
 }  // namespace

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -8,18 +6,14 @@
 
 #include "BasShared/atr_String.h"
 #include "BasShared/cow_Error.h"
-#include "HostModules/hst_ModelBuilder.h"
 #include "OdbAttrEO/kpfC_InitialState.h"
 #include "OdbAttrEO/kprC_Procedure.h"
 #include "OdbCore/ddb_DdbContainer.h"
 #include "OdbCore/ddr_Root.h"
 #include "OdbCore/rds_RfmFile.h"
-#include "aif/impl/core/aif_Exception.h"
-#include "aif/impl/core/aif_Job.h"
-#include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_OutputFile.h"
 #include "aif/impl/model/aif_Import.h"
-#include "support/aif_TestSupport.h"
+#include "aif_MeshTestSupport.h"
 
 namespace {
 
@@ -62,13 +56,9 @@ class ImportTest : public ::testing::Test {
   }
   static std::string ImportOf(const kpfC_Field& field) {
     hst_ModelBuilder b;
-    dynamic_cast<kprC_PropagatingContainer<kpfC_Field>&>(
-        b.MutableModel().MutableExtension(bas_NewModel::fieldCmd))
-        .Set("Field-1", field);
-    const bas_NewModel model = b.Model();
-    const aif_Job job("J", b.Job(), model);
-    const aif_ModelInfo info(job);
-    const aif_Model& adapter = info.ModelAdapter();
+    b.AddField("Field-1", field);
+    const aif_test::MeshContext c(b, false);
+    const aif_Model& adapter = c.info->ModelAdapter();
     return aif_test::KeywordText(aif_Import(adapter, adapter.Fields().ConstGet("Field-1")));
   }
 
@@ -134,7 +124,6 @@ TEST_F(ImportTest, Failures) {
     std::string message;
   } cases[] = {
       {Job("Gone"), 1, "<Missing .odb file " + Job("Gone") + ".odb>"},
-      {Job("Gone"), -1, "<Missing .odb file " + Job("Gone") + ".odb>"},
       // Two analysis steps; the initial step does not count.
       {Job(), 3, "<Missing step 3 in .odb file " + Odb() + ">"},
       {Job(), 0, "<Missing step 0 in .odb file " + Odb() + ">"},
@@ -165,16 +154,13 @@ TEST_F(ImportTest, Failures) {
   const std::string deck = (dir_ / "deck.inp").string();
   kpfC_InitialState field;
   field.SetState("Initial", {Job("Gone"), 1, 2});
-  hst_ModelBuilder b;
-  const bas_NewModel model = b.Model();
-  const aif_Job job("J", b.Job(), model);
-  const aif_ModelInfo info(job);
+  const aif_test::MeshContext c(hst_ModelBuilder(), false);
   {
     aif_OutputFile file;
     ASSERT_TRUE(file.Open(deck));
     file.Stream() << "*Heading";
     file.Stream().LineBreak();
-    EXPECT_THROW(aif_Import(info.ModelAdapter(), field).Write(file.Stream()), aif_Exception);
+    EXPECT_THROW(aif_Import(c.info->ModelAdapter(), field).Write(file.Stream()), aif_Exception);
   }
   EXPECT_FALSE(fs::exists(deck));
 }

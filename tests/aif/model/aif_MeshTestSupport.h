@@ -1,7 +1,8 @@
-// What the node and element tests share: a write context over a builder's
-// model, flat or part-based, and the message a keyword's write refuses with.
+// What the model tests share: a write context over a builder's model, flat or
+// part-based, the message a keyword's write refuses with, and data lines.
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -32,14 +33,30 @@ struct MeshContext {
   std::unique_ptr<aif_ModelInfo> info;
 };
 
-// The aif_Exception message of writing `keyword`, or "no error".
-inline std::string ErrorOf(const akw_Keyword& keyword) {
+// The aif_Exception message `f` throws, or "no error".
+template <class F>
+std::string MessageOf(F&& f) {
   try {
-    KeywordText(keyword);
+    f();
   } catch (const aif_Exception& e) {
     return e.Message().Str();
   }
   return "no error";
+}
+
+// The aif_Exception message of writing `keyword`, or "no error".
+inline std::string ErrorOf(const akw_Keyword& keyword) {
+  return MessageOf([&] { KeywordText(keyword); });
+}
+
+// A data line: each value right-aligned in 12 columns, joined by `separator`.
+inline std::string Row(std::initializer_list<std::string> values,
+                       const std::string& separator = ", ") {
+  std::string line;
+  for (const std::string& value : values)
+    line += (line.empty() ? "" : separator) +
+            std::string(value.size() < 12 ? 12 - value.size() : 0, ' ') + value;
+  return line + "\n";
 }
 
 }  // namespace aif_test

@@ -112,11 +112,10 @@ TEST(aif_RawNode, ListsAndNodeSets) {
             "      7,           1.,          0.5,           0.\n"
             "      9,           0.,           2.,          -1.\n");
   EXPECT_EQ(KeywordText(aif_RawNode({}, {}, {}, {}, true)), "");
-  const std::string node = "*Node\n     12,           1.,           2.,           3.\n";
-  EXPECT_EQ(KeywordText(aif_RawNode(12, 1, 2, 3, true, "_Block-RefPt_")),
-            node + "*Nset, nset=_Block-RefPt_, internal\n12, \n");
+  // A flat file's node set is not internal.
   EXPECT_EQ(KeywordText(aif_RawNode(12, 1, 2, 3, false, "_Block-RefPt_")),
-            node + "*Nset, nset=_Block-RefPt_\n12, \n");
+            "*Node\n     12,           1.,           2.,           3.\n"
+            "*Nset, nset=_Block-RefPt_\n12, \n");
 
   EXPECT_EQ(ErrorOf(aif_RawNode(0, 1, 2, 3, true, "Set")),
             "The node label 0 cannot be written; node labels begin at 1.");

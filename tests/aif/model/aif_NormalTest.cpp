@@ -6,30 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "HostModules/hst_ModelBuilder.h"
 #include "VwrCmd/cmdC_WIP.h"
-#include "aif/impl/core/aif_Exception.h"
-#include "aif/impl/core/aif_Job.h"
-#include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/model/aif_Normal.h"
-#include "support/aif_TestSupport.h"
+#include "aif_MeshTestSupport.h"
 
 namespace {
 
 using aif_test::KeywordText;
-
-struct Context {
-  explicit Context(bool flat) {
-    if (flat) b.MutableModel().SetVersionTag("v5");
-    model = b.Model();
-    job = std::make_unique<aif_Job>("J", b.Job(), model);
-    info = std::make_unique<aif_ModelInfo>(*job);
-  }
-  hst_ModelBuilder b;
-  bas_NewModel model;
-  std::unique_ptr<aif_Job> job;
-  std::unique_ptr<aif_ModelInfo> info;
-};
+using Context = aif_test::MeshContext;
 
 asoF_PartInstance Template(std::shared_ptr<bme_Mesh> mesh) {
   auto part = std::make_shared<ptoK_Part>("Tmpl");
@@ -58,18 +42,19 @@ gsl_Matrix QuarterTurnAboutZ() {
   return gsl_Matrix::AxisRotation(gsl_Point(), gsl_Vector(0, 0, 1), std::numbers::pi / 2);
 }
 
-cow_Btree<int, int> NodeMap(int first, int count) {
+// Template node label n to first + (n - from).
+cow_Btree<int, int> NodeMap(int from, int count, int first) {
   cow_Btree<int, int> map;
-  for (int n = 1; n <= count; ++n)
-    map.Set(n, first + n - 1);
+  for (int n = from; n < from + count; ++n)
+    map.Set(n, first + n - from);
   return map;
 }
 
 TEST(aif_Normal, CopiesShiftLabelsAndTurnTheNormals) {
-  Context partBased(false);
+  const Context partBased(hst_ModelBuilder(), false);
   // The second copy turns a quarter about z; its near-zero components print as "0.".
   aif_Normal normals(*partBased.info, Template(Beams()), {gsl_Matrix(), QuarterTurnAboutZ()},
-                     NodeMap(11, 3), gsl_Vector(0, 0, 2), 500);
+                     NodeMap(1, 3, 11), gsl_Vector(0, 0, 2), 500);
   EXPECT_EQ(KeywordText(normals),
             "*Normal\n"
             "1, 11, 0., -1., 0.\n1, 12, 0., -1., 0.\n2, 12, 1., 0., 0.\n2, 13, 1., 0., 0.\n"
@@ -77,12 +62,10 @@ TEST(aif_Normal, CopiesShiftLabelsAndTurnTheNormals) {
 
   // Flat: element labels count from the given first label; user labels of
   // nodes and elements are used; the instance's placement turns the normals.
-  Context flat(true);
+  const Context flat(hst_ModelBuilder(), true);
   asoF_PartInstance placed = Template(Beams({0, 1, 1, 2}, {7, 8, 9}, {20, 30}));
   placed.SetTransform(QuarterTurnAboutZ());
-  cow_Btree<int, int> map;
-  for (int n : {7, 8, 9})
-    map.Set(n, n + 34);
+  const cow_Btree<int, int> map = NodeMap(7, 3, 41);
   EXPECT_EQ(
       KeywordText(aif_Normal(*flat.info, placed, {gsl_Matrix()}, map, gsl_Vector(0, 0, 1), 101)),
       "*Normal\n120, 41, 1., 0., 0.\n120, 42, 1., 0., 0.\n130, 42, 0., 1., 0.\n"
@@ -93,24 +76,14 @@ TEST(aif_Normal, CopiesShiftLabelsAndTurnTheNormals) {
             "");
 }
 
-// The message of the aif_Exception that writing `keyword` throws, or "no error".
-std::string ErrorText(const akw_Keyword& keyword) {
-  try {
-    KeywordText(keyword);
-  } catch (const aif_Exception& e) {
-    return e.Message().Str();
-  }
-  return "no error";
-}
-
 TEST(aif_Normal, ElementsWithoutADirectionAreLeftOutAndUnmappedNodesAreErrors) {
-  Context partBased(false);
+  const Context partBased(hst_ModelBuilder(), false);
   // Element 2 has coincident first nodes; the MASS class has one node.
   auto mesh = Beams({0, 1, 1, 1});
   mesh->AddElementClass("MASS", 1).MutableConnectivity() = {2};
   cmdC_WIP::Clear();
-  aif_Normal normals(*partBased.info, Template(mesh), {gsl_Matrix(), gsl_Matrix()}, NodeMap(11, 3),
-                     gsl_Vector(0, 0, 1), 1);
+  aif_Normal normals(*partBased.info, Template(mesh), {gsl_Matrix(), gsl_Matrix()},
+                     NodeMap(1, 3, 11), gsl_Vector(0, 0, 1), 1);
   EXPECT_EQ(aif_test::StreamText([&](utl_Stream& s) { normals.Write(s); }),
             "*Normal\n1, 11, 0., -1., 0.\n1, 12, 0., -1., 0.\n4, 14, 0., -1., 0.\n"
             "4, 15, 0., -1., 0.\n");
@@ -122,8 +95,8 @@ TEST(aif_Normal, ElementsWithoutADirectionAreLeftOutAndUnmappedNodesAreErrors) {
                  "single node."}));
 
   // Node 3 has no label in the copies.
-  EXPECT_EQ(ErrorText(aif_Normal(*partBased.info, Template(Beams()), {gsl_Matrix()}, NodeMap(11, 2),
-                                 gsl_Vector(0, 0, 1), 1)),
+  EXPECT_EQ(aif_test::ErrorOf(aif_Normal(*partBased.info, Template(Beams()), {gsl_Matrix()},
+                                         NodeMap(1, 2, 11), gsl_Vector(0, 0, 1), 1)),
             "Node 3 of the fastener template instance Tmpl-1 has no label in the fastener copies.");
 }
 

@@ -2,17 +2,12 @@
 // kind, labels from the context, and the list form that repeats a fastener
 // template's point elements once per copy.
 #include <initializer_list>
-#include <memory>
 #include <string>
 #include <utility>
 
-#include "HostModules/hst_ModelBuilder.h"
 #include "ModKerLow/asoF_PartInstance.h"
-#include "aif/impl/core/aif_Exception.h"
-#include "aif/impl/core/aif_Job.h"
-#include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/model/aif_PointElement.h"
-#include "support/aif_TestSupport.h"
+#include "aif_MeshTestSupport.h"
 
 namespace {
 
@@ -29,32 +24,16 @@ cow_Map<K, cow_List<int>> Map(std::initializer_list<std::pair<const K, cow_List<
 const auto Nodes = Map<int>;
 const auto Keyed = Map<cow_String>;
 
-// The message of the aif_Exception that `make` throws, or "no error".
-template <class F>
-std::string ErrorText(F&& make) {
-  try {
-    make();
-  } catch (const aif_Exception& e) {
-    return e.Message().Str();
-  }
-  return "no error";
-}
-
 // Two instances of a one-brick part (8 nodes, element 1): ids 1 and 2.
-struct Write {
-  explicit Write(bool flat) {
+struct Write : aif_test::MeshContext {
+  explicit Write(bool flat) : MeshContext(Blocks(), flat) {}
+  static hst_ModelBuilder Blocks() {
+    hst_ModelBuilder b;
     b.AddPart("Block", hst_GridMesh(1, 1, 1));
     b.AddInstance("Block-1", "Block");
     b.AddInstance("Block-2", "Block");
-    if (flat) b.MutableModel().SetVersionTag("v5");
-    model = b.Model();
-    job = std::make_unique<aif_Job>("J", b.Job(), model);
-    info = std::make_unique<aif_ModelInfo>(*job);
+    return b;
   }
-  hst_ModelBuilder b;
-  bas_NewModel model;
-  std::unique_ptr<aif_Job> job;
-  std::unique_ptr<aif_ModelInfo> info;
 };
 
 TEST(aif_PointElement, MapFormReferencesNodesPerFileKind) {
@@ -138,7 +117,7 @@ TEST(aif_PointElement, ListFormRepeatsNodesPerCopyAndRefusesUnmappedNodes) {
                      Nodes({{7, {0, 5}}}), false, "MASS", "F_M", *flat.info, 2, count);
   };
   for (const cow_List<int>& pairs : {cow_List<int>{1, 10}, cow_List<int>{1, 10, 6, 0}})
-    EXPECT_EQ(ErrorText([&] { make(pairs); }),
+    EXPECT_EQ(aif_test::MessageOf([&] { make(pairs); }),
               "Node 6 of the fastener template instance F_Inst-1 has no renumbered label in the "
               "fastener copies.");
   EXPECT_NO_THROW(make({1, 10, 6, 12}));

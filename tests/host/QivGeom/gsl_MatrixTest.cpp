@@ -22,15 +22,6 @@ TEST(gsl_Matrix, AxisAndAngle) {
   double angle = -1;
   gsl_Matrix::Translation({1, 2, 3}).GetAxisRotation(p, a, angle);
   EXPECT_EQ(0.0, angle);
-  EXPECT_FALSE(gsl_Matrix::Translation({0, 0, 1e-20}).IsIdentity());
-  // A third of a turn about (1, 1, 1) carries x to y and z to x.
-  const gsl_Matrix third = gsl_Matrix::AxisRotation({}, {1, 1, 1}, 2 * kPi / 3);
-  ExpectNear({0, 1, 0}, third.Transform({1, 0, 0}));
-  ExpectNear({1, 0, 0}, third.Transform({0, 0, 1}));
-  third.GetAxisRotation(p, a, angle);
-  const double s = 1 / std::sqrt(3.0);
-  ExpectNear({s, s, s}, gsl_Point() + a);
-  EXPECT_NEAR(2 * kPi / 3, angle, 1e-12);
   // A half turn has no skew part: the axis comes from the symmetric part.
   gsl_Matrix::AxisRotation({}, {1, 1, 0}, kPi).GetAxisRotation(p, a, angle);
   ExpectNear({1 / std::sqrt(2.0), 1 / std::sqrt(2.0), 0}, gsl_Point() + a);
@@ -55,8 +46,6 @@ TEST(gsl_Matrix, RotationAnglesAboutXThenYThenZ) {
   EXPECT_EQ(0.0, x);  // exactly: "*System" compares them with 0
   EXPECT_EQ(0.0, y);
   EXPECT_NEAR(kPi / 2, z, 1e-12);
-  gsl_Matrix::AxisRotation({}, {0, 1, 0}, kPi / 6).GetRotationAngles(x, y, z);
-  ExpectNear({0, kPi / 6, 0}, {x, y, z});
   gsl_Matrix::AxisRotation({}, {1, 0, 0}, -kPi / 4).GetRotationAngles(x, y, z);
   ExpectNear({-kPi / 4, 0, 0}, {x, y, z});
   // Z-Y-X in degrees, from axis vectors; at a quarter turn about y the x and
