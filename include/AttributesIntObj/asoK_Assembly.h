@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "BasShared/cow_COW.h"
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
@@ -26,9 +27,18 @@ class asoK_Assembly : public ftr_PrimaryObject {
   bool RequiresFlatInputFile() const { return requiresFlat_; }
   void SetRequiresFlatInputFile(bool flat) { requiresFlat_ = flat; }
 
+  // The assembly's engineering features: a kefC_EngineeringFeatures (an empty
+  // one unless one was stored); any other kernel object a test stores is
+  // handed out as it is, for the reader's type test.
+  const kern_Object& ConstGetEngineeringFeatures() const;
+  void SetEngineeringFeatures(const kern_Object& features) {
+    engineeringFeatures_ = cow_COW<kern_Object>(features);
+  }
+
  private:
   cow_String name_;
   bool requiresFlat_ = false;
+  cow_COW<kern_Object> engineeringFeatures_;
 };
 
 // An attachment node: its label and position.

@@ -19,6 +19,12 @@ inline constexpr int ptoK_ANALYTIC_RIGID = 4003;
 inline constexpr int ptoK_SPACE_3D = 2000;
 inline constexpr int ptoK_SPACE_2D = 2001;
 
+// A composite layup of a part: its name and the names of its plies in order.
+struct ptoK_CompositeLayup {
+  cow_String name;
+  cow_List<cow_String> plies;
+};
+
 class ptoK_Part : public ftr_PrimaryObject {
  public:
   static constexpr unsigned kTypeId = 0x0500001;
@@ -46,6 +52,10 @@ class ptoK_Part : public ftr_PrimaryObject {
     attributes_.Append(cow_COW<kern_Object>(attribute));
   }
 
+  // The part's composite layups, in repository order.
+  const cow_List<ptoK_CompositeLayup>& CompositeLayups() const { return layups_; }
+  void AddCompositeLayup(const ptoK_CompositeLayup& layup) { layups_.Append(layup); }
+
   void SetAnalysis(int analysis) { analysis_ = analysis; }
   void SetSpace(int space) { space_ = space; }
   void SetMesh(std::shared_ptr<const bme_Mesh> mesh) { mesh_ = std::move(mesh); }
@@ -64,4 +74,5 @@ class ptoK_Part : public ftr_PrimaryObject {
   std::shared_ptr<const bme_Mesh> mesh_;
   std::vector<std::array<double, 3>> referencePoints_;
   cow_List<cow_COW<kern_Object>> attributes_;
+  cow_List<ptoK_CompositeLayup> layups_;
 };

@@ -1,32 +1,49 @@
-// Geometric surfaces of a primary object (a part or the assembly): named
-// features of its feature list, each with the region it covers.
+// The named regions of a primary object (a part or the assembly) as features
+// of its feature list: sets (rgnF_Set), surfaces (rgnF_Surface) and geometric
+// surfaces (rgnF_GeomSurface), each holding the region it covers; and the
+// kernel routines that find them.
 #pragma once
 
-#include <utility>
-
 #include "BasShared/cow_List.h"
+#include "ModKerLow/rgnF_Set.h"
 #include "OdbCoreGeom/rgnC_Region.h"
 #include "VwrModKer/ftr_FeatureList.h"
 
-class rgnF_GeomSurface : public ftr_Feature {
+// A surface of a part or the assembly. Its type mask and output mark are not
+// read.
+class rgnF_Surface : public rgnF_Set {
+ public:
+  static constexpr unsigned kTypeId = 0x0A00005;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  CLS_REGISTER(rgnF_Surface, rgnF_Set)
+  rgnF_Surface* Clone() const override { return new rgnF_Surface(*this); }
+
+  using rgnF_Set::rgnF_Set;
+};
+
+// A geometric surface (of an analytic rigid part, or of the assembly over
+// such parts). The instance ids its set lies on are those its region names
+// (rgnC_Region::KernelInstanceIds).
+class rgnF_GeomSurface : public rgnF_Set {
  public:
   static constexpr unsigned kTypeId = 0x0A00003;
   static unsigned TypeId() { return kTypeId; }
   unsigned DynTypeId() const override { return kTypeId; }
-  CLS_REGISTER(rgnF_GeomSurface, ftr_Feature)
+  CLS_REGISTER(rgnF_GeomSurface, rgnF_Set)
   rgnF_GeomSurface* Clone() const override { return new rgnF_GeomSurface(*this); }
 
-  // The surface's region in its primary object.
-  const rgnC_Region& Region() const { return region_; }
-  void SetRegion(rgnC_Region region) { region_ = std::move(region); }
-
- private:
-  rgnC_Region region_;
+  using rgnF_Set::rgnF_Set;
 };
 
 namespace rgnF_Utils {
 
 // The ids of the geometric surfaces among `features`, in feature order.
 cow_List<unsigned> GetGeomSurfaceIds(const ftr_FeatureList& features);
+// The ids of the sets (when `sets`) and of the surfaces (when `surfaces`)
+// among `features`, in feature order.
+cow_List<unsigned> GetRegionIds(const ftr_FeatureList& features, bool sets, bool surfaces);
+// The set, surface or geometric surface with `id`; null for any other id.
+const rgnF_Set* GetRegion(const ftr_FeatureList& features, unsigned id);
 
 }  // namespace rgnF_Utils

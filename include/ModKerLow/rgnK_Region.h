@@ -4,9 +4,11 @@
 #pragma once
 
 #include "BasShared/cow_List.h"
+#include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 #include "OdbCoreGeom/rgnC_Region.h"
 #include "QivBasicUtils/cls_Registry.h"
+#include "QivGeom/gdy_HitRecord.h"
 
 class ftr_PrimaryObject;
 
@@ -50,6 +52,54 @@ class rgnK_Region : public cls_Object {
     return region_.KernelInstanceIds();
   }
 
+  // Member queries. The stand-in answers from the indices stored on the
+  // region (rgnC_Region::SetKernelNodeIndices, SetKernelElementIndices):
+  // for `instanceId` 1000 (the assembly) every stored list under its own id,
+  // for any other id the list stored under that id. A member is reported as
+  // its index + 1 when `labelsUsable`, else as its index (the flat numbering's
+  // offset then counts from 1); the stand-in reads no user labels. The other
+  // flags select kernel variants the stand-in does not tell apart.
+  void GetNodeIds(cow_Map<int, cow_List<int>>& ids, int instanceId, bool labelsUsable,
+                  bool withMidside, bool activeOnly) const {
+    (void)withMidside;
+    (void)activeOnly;
+    Collect(region_.KernelNodeIndices(), ids, nullptr, instanceId, labelsUsable);
+  }
+  // Also fills `faces`, when given, with the face identifier of each element.
+  void GetElementIds(cow_Map<int, cow_List<int>>& ids, cow_Map<int, cow_List<cow_String>>* faces,
+                     int instanceId, bool labelsUsable, bool activeOnly) const {
+    (void)activeOnly;
+    Collect(region_.KernelElementIndices(), ids, faces, instanceId, labelsUsable);
+  }
+  // The region's kind bits (rgnC_Region::Flags).
+  int Flags() const { return region_.Flags(); }
+  const cow_List<rgnC_GeomComponent>& GeomComponents() const { return region_.KernelComponents(); }
+  int ModelEdgeCount() const { return region_.KernelModelEdgeCount(); }
+  // The geometric components as the geometry kernel's hit records, in
+  // component order: each component's index and the surface type stored for
+  // it (rgnC_Region::KernelSurfaceTypes).
+  void GetAllGeomComponents(cow_List<gdy_HitRecord>& records) const {
+    const cow_List<rgnC_GeomComponent>& components = region_.KernelComponents();
+    const cow_List<int>& types = region_.KernelSurfaceTypes();
+    records.Clear();
+    for (std::size_t i = 0; i < components.Length(); ++i)
+      records.Append(gdy_HitRecord(components[i].index, i < types.Length() ? types[i] : 0));
+  }
+
  private:
+  void Collect(const cow_Map<int, cow_List<int>>& stored, cow_Map<int, cow_List<int>>& ids,
+               cow_Map<int, cow_List<cow_String>>* faces, int instanceId, bool labelsUsable) const {
+    for (const auto& [id, indices] : stored) {
+      if (instanceId != 1000 && id != instanceId) continue;
+      cow_List<int>& out = ids.Modify(id);
+      out.Reserve(out.Length() + indices.Length());
+      for (int index : indices)
+        out.Append(labelsUsable ? index + 1 : index);
+      if (faces)
+        if (const cow_List<cow_String>* names = region_.KernelElementFaces().Find(id))
+          faces->Modify(id).Append(*names);
+    }
+  }
+
   rgnC_Region region_;
 };

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "ModelDatabase/mdl_Repository.h"
+#include "OdbAttrEO/kcoC_Constraint.h"
 #include "OdbAttrEO/kern_Object.h"
+#include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kpfC_InitialState.h"
 
 KERN_CLASS(kadC_AdptMeshCtrl, kern_Object, 0x3010001)
@@ -11,12 +13,10 @@ KERN_CLASS(kprC_TimePoint, kern_Object, 0x23C0101)
 KERN_CLASS(kamC_Amplitude, kern_Object, 0x3020001)
 KERN_CLASS(kbcC_BC, kern_Object, 0x3030001)
 KERN_CLASS(kbpC_BeamProfile, kern_Object, 0x3040001)
-KERN_CLASS(kcoC_Constraint, kern_Object, 0x3050001)
 KERN_CLASS(kflC_Filter, kern_Object, 0x3060001)
 KERN_CLASS(kinC_ContactControls, kern_Object, 0x3070001)
 KERN_CLASS(kinC_ContactInitialization, kern_Object, 0x3070002)
 KERN_CLASS(kinC_InteractionProperty, kern_Object, 0x3070003)
-KERN_CLASS(kinC_Interaction, kern_Object, 0x3070004)
 KERN_CLASS(kloC_Load, kern_Object, 0x3080001)
 KERN_CLASS(kprC_AdptMeshCons, kern_Object, 0x23C0102)
 KERN_CLASS(kmaC_Material, kern_Object, 0x3090001)

@@ -16,6 +16,7 @@
 #include "QivGeom/gsl_BBox.h"
 
 class asoF_PartInstance;
+struct msh_MeshInterfaces;
 
 class bme_NodeData {
  public:
@@ -126,6 +127,13 @@ class bme_Mesh {
   const std::shared_ptr<const bme_Mesh>& DisplayMesh() const { return displayMesh_; }
   void SetDisplayMesh(std::shared_ptr<const bme_Mesh> mesh) { displayMesh_ = std::move(mesh); }
 
+  // The seams the mesh kernel finds in the mesh (msh_Interfaces.h); null
+  // when it finds none.
+  const std::shared_ptr<const msh_MeshInterfaces>& Interfaces() const { return interfaces_; }
+  void SetInterfaces(std::shared_ptr<const msh_MeshInterfaces> interfaces) {
+    interfaces_ = std::move(interfaces);
+  }
+
  private:
   std::shared_ptr<bme_NodeData> nodes_;
   std::vector<bme_ElementClass> classes_;
@@ -134,6 +142,7 @@ class bme_Mesh {
   cow_String fileName_;
   bool overridesFileElements_ = false;
   std::shared_ptr<const bme_Mesh> displayMesh_;
+  std::shared_ptr<const msh_MeshInterfaces> interfaces_;
 };
 
 // Whether `instance` is a display instance, shown through a mesh made for

@@ -6,14 +6,41 @@
 // The stand-in also carries what the region kernel (rgnK_Region) answers for
 // the region, since it has no geometry to work it out from: whether the
 // region is valid (true unless a test says otherwise), whether it contains an
-// analytical rigid surface, and the ids of the instances it names.
+// analytical rigid surface, the ids of the instances it names, its node and
+// element members per instance id and its geometric components.
 #pragma once
 
+#include <climits>
 #include <utility>
 
 #include "BasShared/cow_List.h"
+#include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 #include "OdbAttrEO/kern_Object.h"
+
+// An end dot of an edge's polyline as the kernel resolves it: to a node of
+// an instance (psl_GetNode), or, when it is a vertex dot, to a vertex
+// (gmu_Dot::FindVertex).
+struct rgnC_Dot {
+  bool resolved = false;  // instanceId and label name the node
+  unsigned instanceId = 0;
+  int label = 0;
+  bool vertexDot = false;  // method 1: a dot on a vertex
+  bool referenceDot = false;
+  int vertexIndex = -1;
+};
+
+// A geometric component of a region with the marks the kernel reads off it
+// (gml_ queries on the component and its coedge).
+struct rgnC_GeomComponent {
+  enum Kind { kVertex, kEdge, kFace, kCell };
+  Kind kind = kVertex;
+  int index = 0;
+  bool nonMeshable = false;      // edge: gml_HasNonMeshableBoolMark
+  bool attachmentLine = false;   // edge: gml_IsAttachmentLine
+  bool attachmentPoint = false;  // vertex: gml_IsAttachmentPt
+  rgnC_Dot ends[2];              // edge: its polyline's end dots
+};
 
 class rgnC_Region : public kern_Object {
  public:
@@ -43,6 +70,35 @@ class rgnC_Region : public kern_Object {
   void SetKernelContainsAnalRigidSurf(bool contains) { analRigidSurf_ = contains; }
   void SetKernelInstanceIds(cow_List<unsigned> ids) { instanceIds_ = std::move(ids); }
 
+  // Members: node and element indices (from 0, positions in the instance's
+  // mesh) per instance id, 1000 for the assembly's own mesh; for elements,
+  // optionally the face identifier of each (e.g. "S3"), at the same index.
+  const cow_Map<int, cow_List<int>>& KernelNodeIndices() const { return nodes_; }
+  const cow_Map<int, cow_List<int>>& KernelElementIndices() const { return elements_; }
+  const cow_Map<int, cow_List<cow_String>>& KernelElementFaces() const { return faces_; }
+  void SetKernelNodeIndices(int instanceId, cow_List<int> indices) {
+    nodes_.Set(instanceId, std::move(indices));
+  }
+  void SetKernelElementIndices(int instanceId, cow_List<int> indices,
+                               cow_List<cow_String> faces = {}) {
+    elements_.Set(instanceId, std::move(indices));
+    if (!faces.IsEmpty()) faces_.Set(instanceId, std::move(faces));
+  }
+  // Geometric components in the kernel's order, and the edge count of the
+  // model they belong to (no limit unless set).
+  const cow_List<rgnC_GeomComponent>& KernelComponents() const { return components_; }
+  int KernelModelEdgeCount() const { return modelEdges_; }
+  void SetKernelComponents(cow_List<rgnC_GeomComponent> components, int modelEdges = INT_MAX) {
+    components_ = std::move(components);
+    modelEdges_ = modelEdges;
+  }
+
+  // Surfaces: the type code of the surface each geometric component lies on
+  // (gdy_HitRecord::GetSurfType; 107 a surface of revolution), parallel to
+  // the components; a component past the end of this list has type 0.
+  const cow_List<int>& KernelSurfaceTypes() const { return surfaceTypes_; }
+  void SetKernelSurfaceTypes(cow_List<int> types) { surfaceTypes_ = std::move(types); }
+
  private:
   cow_String name_;
   cow_List<cow_String> ownerNames_;
@@ -51,4 +107,10 @@ class rgnC_Region : public kern_Object {
   bool valid_ = true;
   bool analRigidSurf_ = false;
   cow_List<unsigned> instanceIds_;
+  cow_Map<int, cow_List<int>> nodes_;
+  cow_Map<int, cow_List<int>> elements_;
+  cow_Map<int, cow_List<cow_String>> faces_;
+  cow_List<rgnC_GeomComponent> components_;
+  int modelEdges_ = INT_MAX;
+  cow_List<int> surfaceTypes_;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "QivBasicUtils/omi_IntTable.h"
 
 TEST(omi_BlkBitVectTest, RangesAcrossWordsAndPagesAndSparseLabels) {
@@ -62,4 +64,35 @@ TEST(omi_IntTableTest, NegativeKeysLiveInTheirOwnHalf) {
   EXPECT_EQ(nullptr, table.Find(4));
   table.Set(-2147483647 - 1, 1);  // the smallest int has a magnitude too
   EXPECT_TRUE(table.Holds(-2147483647 - 1));
+}
+
+TEST(omi_BlkBitVectTest, TraversalAscendsAcrossPagesAndCountFollowsChanges) {
+  omi_BlkBitVect bits;
+  int label = -7;
+  omi_BlkBitVectTrav empty(bits);
+  EXPECT_FALSE(empty.First(label));
+  EXPECT_FALSE(empty.Last(label));
+  EXPECT_EQ(-7, label);
+
+  for (int l : {1000000000, 4096, 63, 64, 0, 4096, 8191})
+    bits.Set(l);
+  bits.SetRange(60, 65);  // 60 to 65, of which 63 and 64 were set already
+  EXPECT_EQ(10u, bits.Count());
+  std::vector<int> seen;
+  omi_BlkBitVectTrav trav(bits);
+  for (bool more = trav.First(label); more; more = trav.Next(label))
+    seen.push_back(label);
+  EXPECT_EQ((std::vector<int>{0, 60, 61, 62, 63, 64, 65, 4096, 8191, 1000000000}), seen);
+  ASSERT_TRUE(trav.Last(label));
+  EXPECT_EQ(1000000000, label);
+  EXPECT_FALSE(trav.Next(label));
+
+  omi_BlkBitVect other;
+  other.SetRange(8190, 8192);
+  bits.Merge(other);
+  EXPECT_EQ(12u, bits.Count());
+  EXPECT_EQ(12u, bits.Recount());
+  // Memory follows the members: four pages of 512 bytes, whatever the
+  // largest label.
+  EXPECT_EQ(4u * 512u, bits.PageBytes());
 }

@@ -15,6 +15,7 @@
 #include "aif/impl/core/aif_SetNameRegistry.h"
 #include "aif/impl/model/aif_InstanceBuilder.h"
 #include "aif/impl/model/aif_PartBuilder.h"
+#include "aif/impl/model/aif_RegionBuilder.h"
 
 namespace {
 
@@ -28,9 +29,8 @@ std::unique_ptr<akw_BuilderComponent> MakeComponent(akw_ModelInfo& info) {
 
 // The components, in member order (the order of aif_Builder::Component).
 constexpr Make kMembers[aif_Builder::kComponentCount] = {
-    MakeComponent<aif_InstanceBuilder>,
-    MakeComponent<aif_JobKeywordsBuilder>,
-    MakeComponent<aif_PartBuilder>,
+    MakeComponent<aif_InstanceBuilder>, MakeComponent<aif_JobKeywordsBuilder>,
+    MakeComponent<aif_PartBuilder>,     MakeComponent<aif_RegionBuilder>,
     MakeComponent<aif_FinalBuilder>,
 };
 
@@ -40,6 +40,7 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
 constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kPart,
     aif_Builder::kInstance,
+    aif_Builder::kRegion,
     aif_Builder::kFinal,
 };
 
@@ -47,13 +48,15 @@ constexpr aif_Builder::Component kBuildOrder[] = {
 constexpr aif_Builder::Component kWriteOrder[] = {
     aif_Builder::kPart,
     aif_Builder::kInstance,
+    aif_Builder::kRegion,
     aif_Builder::kFinal,
 };
 
 // The components whose model definitions a restart job writes before its
-// history (amplitudes, filters and region sets, as those builders arrive).
+// history: amplitudes, filters (as those builders arrive) and the sets and
+// surfaces the restarted job lacks.
 constexpr aif_Builder::Component kRestartDefinitions[] = {
-    aif_Builder::kComponentCount,  // none yet
+    aif_Builder::kRegion,
 };
 
 }  // namespace
@@ -106,7 +109,7 @@ void aif_Builder::Write(utl_Stream& out, bool jobKeywords, bool model) {
 
   if (restart_) {
     for (Component component : kRestartDefinitions)
-      if (component != kComponentCount) WriteKeywordList(out, Member(component)->ModelDefinition());
+      WriteKeywordList(out, Member(component)->ModelDefinition());
     WriteHistory(out, components);
     return;
   }

@@ -1,0 +1,42 @@
+#include "ModKerLow/gml_GeometricModel.h"
+
+#include "ModKerLow/ptoK_Part.h"
+#include "ModKerLow/ptsK_AnalyticRigidPoints.h"
+
+namespace {
+
+cow_Map<cow_String, gml_GeometricModel>& Models() {
+  static cow_Map<cow_String, gml_GeometricModel> models;
+  return models;
+}
+
+}  // namespace
+
+const gml_GeometricModel* ptoK_ConstGetGM(const ptoK_Part& part) {
+  return Models().Find(part.GetName());
+}
+
+void ptoK_SetGM(const cow_String& partName, const gml_GeometricModel& model) {
+  Models().Set(partName, model);
+}
+
+void ptoK_ClearGMs() {
+  Models().Clear();
+}
+
+bool ptsK_GetAnalyticRigidPoints(const ptoK_Part& part, cow_List<cow_String>& kinds,
+                                 cow_List<gsl_Point>& points, ftr_FeatureType& type,
+                                 bool revolved) {
+  const gml_GeometricModel* model = ptoK_ConstGetGM(part);
+  const gml_AnalyticProfile* profile = model ? model->AnalyticProfile(revolved) : nullptr;
+  if (!profile) {
+    kinds.Clear();
+    points.Clear();
+    type = 0;
+    return false;
+  }
+  kinds = profile->kinds;
+  points = profile->points;
+  type = profile->type;
+  return true;
+}

@@ -1,0 +1,16 @@
+// The profile of an analytic rigid part as the geometry kernel delivers it.
+#pragma once
+
+#include "BasShared/cow_List.h"
+#include "BasShared/cow_String.h"
+#include "ModKerLow/gml_GeometricModel.h"
+#include "QivGeom/gsl_Point.h"
+
+class ptoK_Part;
+
+// Fills the kinds of segment, the profile points and the surface type of
+// `part`, profiled as a revolved surface when `revolved` is set. The stand-in
+// copies the profile stored on the part's geometric model for that flag;
+// without one it clears both lists, sets the type to 0 and returns false.
+bool ptsK_GetAnalyticRigidPoints(const ptoK_Part& part, cow_List<cow_String>& kinds,
+                                 cow_List<gsl_Point>& points, ftr_FeatureType& type, bool revolved);

@@ -1,0 +1,365 @@
+// The region builder: where the sets and surfaces of parts, instances and the
+// assembly are filed, what a restart job writes of them, and the rigid bodies,
+// ties and couplings it generates for rigid instances and mesh seams.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "HostModules/hst_ModelBuilder.h"
+#include "ModKerLow/gml_GeometricModel.h"
+#include "ModKerLow/rgnF_Utils.h"
+#include "OdbAttrEO/kcoC_Constraint.h"
+#include "OdbAttrEO/kefC_EngineeringFeatures.h"
+#include "OdbAttrEO/kinC_Interaction.h"
+#include "OdbCore/ddb_DDBSet.h"
+#include "OdbCoreGeom/msh_Interfaces.h"
+#include "PyUtils/pyo_MorvexEnvFile.h"
+#include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/core/aif_Builder.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/core/aif_SetNameRegistry.h"
+#include "aif/impl/model/aif_RegionBuilder.h"
+#include "support/aif_TestSupport.h"
+
+namespace {
+
+// A set or surface feature `id` named `name` whose region holds `nodes` and
+// `elements` (mesh indices) for each of the instance ids `on`.
+template <class Feature = rgnF_Set>
+Feature Region(unsigned id, const cow_String& name, std::initializer_list<unsigned> on,
+               cow_List<int> nodes, cow_List<int> elements, cow_List<cow_String> faces = {}) {
+  rgnC_Region region(name, {});
+  for (unsigned instance : on) {
+    if (!nodes.IsEmpty()) region.SetKernelNodeIndices(static_cast<int>(instance), nodes);
+    if (!elements.IsEmpty())
+      region.SetKernelElementIndices(static_cast<int>(instance), elements, faces);
+  }
+  Feature feature(region);
+  feature.SetId(id);
+  feature.SetName(name);
+  return feature;
+}
+
+// The region builder run over the model of `b`.
+struct Built {
+  explicit Built(const hst_ModelBuilder& b, int jobType = ajbC_FULL_ANALYSIS)
+      : model(b.Model()), job("Job-1", b.Job(jobType), model), info(job), builder(info) {
+    aif_SetNameRegistry::Instance().Clear();
+    builder.Build();
+  }
+  // What a list writes (written once: surfaces register their face sets).
+  static std::string Text(const akw_KeywordList& list) {
+    aif_SetNameRegistry::Instance().Clear();
+    return aif_test::StreamText([&](utl_Stream& s) {
+      for (const akw_KeywordHandle& keyword : list)
+        keyword->Write(s);
+    });
+  }
+  std::string Part(const char* name) const { return Text(builder.PartDefinition(name)); }
+  std::string Instance(const char* name) const { return Text(builder.InstanceDefinition(name)); }
+  std::string Assembly() const { return Text(builder.AssemblyDefinition()); }
+  std::string Model() const { return Text(builder.ModelDefinition()); }
+
+  bas_NewModel model;
+  aif_Job job;
+  aif_ModelInfo info;
+  aif_RegionBuilder builder;
+};
+
+const std::string kDeckPath =
+    (std::filesystem::temp_directory_path() / "aif_RegionBuilderTest.inp").string();
+
+// The model data the driver writes of `b`; the file is removed.
+std::string Deck(const hst_ModelBuilder& b, int jobType = ajbC_FULL_ANALYSIS) {
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(jobType), model);
+  aif_ModelInfo info(job);
+  aif_Builder writer(info);
+  EXPECT_TRUE(writer.WriteInputFile(kDeckPath, false, true));
+  const std::string deck = aif_test::ReadFile(kDeckPath);
+  std::filesystem::remove(kDeckPath);
+  return deck;
+}
+
+// A block part (2 x 1 x 1 bricks) with a node set, a geometry set, an
+// element set, a set without the output mark and a surface; ordinary
+// instances Block-1 and Block-2 (ids 1, 2), lightweight L-1 and L-2 (ids 3, 4)
+// of a copy of it named Light. The meshes have `seams`.
+hst_ModelBuilder Blocks(bool surfaces = true,
+                        std::shared_ptr<const msh_MeshInterfaces> seams = nullptr) {
+  hst_ModelBuilder b("Model-1");
+  for (const char* name : {"Block", "Light"}) {
+    auto mesh = hst_GridMesh(2, 1, 1);
+    mesh->SetInterfaces(seams);
+    b.AddPart(name, mesh);
+    ftr_FeatureList& features = b.MutablePart(name).FeatureList();
+    const auto on = {1u, 2u, 3u, 4u};
+    rgnF_Set corner = Region(1, "Corner", on, {0}, {});
+    corner.typeMask = rgnF_Set::kNodeSet;
+    features.Add(corner);
+    features.Add(Region(2, "Both", on, {0, 1, 2}, {0, 1}));
+    rgnF_Set right = Region(3, "Right", on, {}, {1});
+    right.typeMask = rgnF_Set::kElementSet;
+    features.Add(right);
+    rgnF_Set hidden = Region(4, "Hidden", on, {5}, {1});
+    hidden.outputMark = false;
+    features.Add(hidden);
+    if (surfaces) features.Add(Region<rgnF_Surface>(5, "Top", on, {}, {1, 0}, {"S2", "S2"}));
+  }
+  b.AddInstance("Block-1", "Block");
+  b.AddInstance("Block-2", "Block");
+  b.AddInstance("L-1", "Light", {.lightweight = true});
+  b.AddInstance("L-2", "Light", {.lightweight = true});
+  return b;
+}
+
+// Assembly sets (one named by a spring, kept out), an assembly surface and
+// the contact node set two interactions name.
+hst_ModelBuilder WithAssemblyRegions(bool partSurfaces = true,
+                                     std::shared_ptr<const msh_MeshInterfaces> seams = nullptr) {
+  hst_ModelBuilder b = Blocks(partSurfaces, std::move(seams));
+  ftr_FeatureList& features = b.Assembly().FeatureList();
+  rgnF_Set fixed = Region(101, "Fixed", {1, 2}, {3}, {});
+  fixed.typeMask = rgnF_Set::kNodeSet;
+  features.Add(fixed);
+  rgnF_Set spring = Region(102, "_Spring-1", {1}, {4}, {});
+  spring.internalMark = true;
+  features.Add(spring);
+  features.Add(Region<rgnF_Surface>(103, "Outer", {2}, {}, {0}, {"S1"}));
+  kefC_Spring springs;
+  springs.SetRegions({rgnC_Region("_Spring-1", {"Assembly"})});
+  kefC_EngineeringFeatures engineering;
+  engineering.AddSpring(springs);
+  b.Assembly().SetEngineeringFeatures(engineering);
+
+  kinC_Interaction contact;
+  contact.SetContactNodeSets({rgnC_Region("Tips", {"Assembly", "Block-1"})});
+  auto& interactions = static_cast<kprC_PropagatingContainer<kinC_Interaction>&>(
+      b.MutableModel().MutableExtension(bas_NewModel::interactionCmd));
+  interactions.Set("Int-1", contact);
+  interactions.Set("Int-2", contact);
+  contact.SetSuppressed(true);
+  contact.SetContactNodeSets({rgnC_Region("Other", {"Assembly"})});
+  interactions.Set("Int-3", contact);
+  return b;
+}
+
+// Discrete rigid instances R-1, R-2 (lightweight, ids 1, 2) and Held (id 3,
+// named by a rigid-body constraint); analytic rigid instances W-1 (id 4, its
+// part's geometric surface) and Free (id 5, the assembly's surface lying on
+// it); a dynamic temperature-displacement step of the explicit
+// product.
+hst_ModelBuilder Rigids() {
+  hst_ModelBuilder b("Model-1");
+  b.AddPart("Rigid", hst_GridMesh(2, 1, 1), ptoK_DISCRETE_RIGID);
+  b.AddPart("Wall", nullptr, ptoK_ANALYTIC_RIGID);
+  b.MutablePart("Wall").FeatureList().Add(Region<rgnF_GeomSurface>(1, "Face", {}, {}, {}));
+  gml_GeometricModel wall;
+  wall.SetAnalyticProfile(false, {ftr_ANALYTIC_SEGMENTS, {"Line"}, {{0, 0, 0}, {1, 0, 0}}});
+  ptoK_SetGM("Wall", wall);
+  b.AddPart("Bare", nullptr, ptoK_ANALYTIC_RIGID);
+  b.AddInstance("R-1", "Rigid", {.lightweight = true});
+  b.AddInstance("R-2", "Rigid", {.lightweight = true});
+  b.AddInstance("Held", "Rigid");
+  b.AddInstance("W-1", "Wall");
+  b.AddInstance("Free", "Bare");
+  rgnF_GeomSurface around = Region<rgnF_GeomSurface>(200, "Around", {}, {}, {});
+  rgnC_Region onFree("Around", {"Assembly"});
+  onFree.SetKernelInstanceIds({5});
+  onFree.SetKernelContainsAnalRigidSurf(true);
+  around.SetRegion(onFree);
+  b.Assembly().FeatureList().Add(around);
+
+  kcoC_RigidBody body;
+  rgnC_Region held("Held-set", {"Assembly"});
+  held.SetKernelInstanceIds({3});
+  body.SetRegion(kcoC_RigidBody::kBody, held);
+  auto& constraints = static_cast<mdl_MapString2ObjCow<kcoC_Constraint>&>(
+      b.MutableModel().MutableExtension(bas_NewModel::constraintCmd));
+  constraints.Set("Body", body);
+  b.Steps().SetAnalysisProduct(kprC_EXPLICIT);
+  b.AddStep("Heat", kprC_TempDisplacementDynamicsStep());
+  return b;
+}
+
+// Seams of a 2 x 1 x 1 brick mesh as the mesh kernel reports them.
+std::shared_ptr<msh_MeshInterfaces> Seams() {
+  auto seams = std::make_shared<msh_MeshInterfaces>();
+  msh_DiscreteFace wide(30, {0}, {1});
+  wide.SetTieSlaveData({0}, {3}, {7});
+  seams->incompatibleFaces.emplace_back(wide, msh_DiscreteFace(12, {1}, {2}), 0.05);
+  seams->incompatibleFaces.emplace_back(msh_DiscreteFace(4, {0}, {1}),
+                                        msh_DiscreteFace(4, {1}, {1}), 0.0);
+  seams->mixedOrderFaces.emplace_back(msh_DiscreteFace(8, {0}, {2}), msh_DiscreteFace(4, {1}, {1}),
+                                      0.0);
+  seams->mixedOrderEdges.emplace_back(msh_DiscreteFace(3, {0}, {3}), msh_DiscreteFace(2, {1}, {4}),
+                                      0.1);
+  seams->shellSolid.emplace_back(msh_DiscreteFace(2, {0}, {2}),
+                                 std::vector<msh_DiscreteFace>{msh_DiscreteFace(4, {1}, {5})});
+  return seams;
+}
+
+TEST(aif_RegionBuilderTest, LightweightInstancesShareTheirPartsRegionsOthersHaveTheirOwn) {
+  Built built(Blocks());
+  // Node set (mask 4), geometry set (mask 1) both ways, element set (mask 2);
+  // the set without output mark is left out.
+  const std::string sets =
+      "*Nset, nset=Corner\n 1,\n"
+      "*Nset, nset=Both, generate\n 1,  3,  1\n"
+      "*Elset, elset=Both\n 1, 2\n"
+      "*Elset, elset=Right\n 2,\n";
+  auto surface = [](const std::string& scope) {
+    return "*Elset, elset=" + scope + "._Top_S2, internal\n 1, 2\n" +
+           "*Surface, type=ELEMENT, name=Top\n" + scope + "._Top_S2, S2\n";
+  };
+  EXPECT_EQ(sets + surface("Light"), built.Part("Light"));
+  EXPECT_EQ("", built.Instance("L-1"));
+  EXPECT_EQ("", built.Instance("L-2"));
+  EXPECT_EQ(sets + surface("Block-1"), built.Instance("Block-1"));
+  EXPECT_EQ(sets + surface("Block-2"), built.Instance("Block-2"));
+  EXPECT_EQ("", built.Part("Block"));
+  EXPECT_EQ("", built.Assembly());
+  EXPECT_EQ("", built.Model());
+}
+
+TEST(aif_RegionBuilderTest, AssemblyRegionsAndContactNodeSetSurfaces) {
+  Built built(WithAssemblyRegions());
+  // The spring's internal set is left out; the node set two interactions
+  // name is one surface, the suppressed interaction's none.
+  EXPECT_EQ(
+      "*Nset, nset=Fixed, instance=Block-1\n 4,\n"
+      "*Nset, nset=Fixed, instance=Block-2\n 4,\n"
+      "*Elset, elset=_Outer_S1, internal, instance=Block-2\n 1,\n"
+      "*Surface, type=ELEMENT, name=Outer\n_Outer_S1, S1\n"
+      "*Surface, type=NODE, name=Block-1.Tips\nBlock-1.Tips, 1.\n",
+      built.Assembly());
+
+  // Engineering features of another class stop the build, and the driver
+  // leaves no file.
+  hst_ModelBuilder b = WithAssemblyRegions();
+  b.Assembly().SetEngineeringFeatures(kefC_Spring());
+  try {
+    Deck(b);
+    ADD_FAILURE() << "no error";
+  } catch (const nex_TextException& e) {
+    EXPECT_EQ("module/aif/impl/aif_RegionBuilder", std::string(e.File()));
+  }
+  EXPECT_FALSE(std::filesystem::exists(kDeckPath));
+}
+
+TEST(aif_RegionBuilderTest, RestartWritesOnlyTheRegionsTheResultsLackInTheModelData) {
+  hst_ModelBuilder b = WithAssemblyRegions(false, Seams());
+  b.AddStep("Step-1", kprC_StaticStep());
+  b.AddStep("Step-2", kprC_StaticStep());
+  b.MutableModel().SetRestart("Previous", "Step-1", -2, false);
+  // Held already: Block-1's node set, Block-2's geometry set (in any letter
+  // case); Fixed only as an element set.
+  ddb_DDBSet::Register("Previous", {{"Assembly.Block-1.Corner", rgnC_NODE_SET},
+                                    {"assembly.block-2.both", rgnC_GEOMETRY_SET},
+                                    {"Assembly.Fixed", rgnC_ELEMENT_SET}});
+  const std::string deck = Deck(b, ajbC_RESTART);
+  ddb_DDBSet::ClearRegistered();
+  // Never ", generate"; no interface ties, though Block's mesh has seams.
+  EXPECT_EQ(
+      "*Nset, nset=Assembly.Block-1.Both\n 1, 2, 3\n"
+      "*Elset, elset=Assembly.Block-1.Both\n 1, 2\n"
+      "*Elset, elset=Assembly.Block-1.Right\n 2,\n"
+      "*Nset, nset=Assembly.Block-2.Corner\n 1,\n"
+      "*Elset, elset=Assembly.Block-2.Right\n 2,\n"
+      "*Nset, nset=Assembly.L-1.Corner\n 1,\n"
+      "*Nset, nset=Assembly.L-1.Both\n 1, 2, 3\n"
+      "*Elset, elset=Assembly.L-1.Both\n 1, 2\n"
+      "*Elset, elset=Assembly.L-1.Right\n 2,\n"
+      "*Nset, nset=Assembly.Fixed, instance=Block-1\n 4,\n"
+      "*Nset, nset=Assembly.Fixed, instance=Block-2\n 4,\n"
+      "*Elset, elset=Assembly._Outer_S1, internal, instance=Block-2\n 1,\n"
+      "*Surface, type=ELEMENT, name=Assembly.Outer\nAssembly._Outer_S1, S1\n"
+      "*Surface, type=NODE, name=Assembly.Block-1.Tips\nAssembly.Block-1.Tips, 1.\n"
+      "*End Step\n",
+      deck);
+}
+
+TEST(aif_RegionBuilderTest, RigidBodiesForRigidInstancesNotCoveredByTheUser) {
+  Built built(Rigids());
+  // One element set for both lightweight instances, a rigid body each; the
+  // covered instance gets nothing.
+  EXPECT_EQ("*Elset, elset=Rigid\n 1, 2\n", built.Part("Rigid"));
+  EXPECT_EQ("", built.Instance("Held"));
+  EXPECT_EQ(
+      "*Rigid Body, ref node=R-1.Rigid-RefPt_, elset=R-1.Rigid, isothermal=YES\n"
+      "*Rigid Body, ref node=R-2.Rigid-RefPt_, elset=R-2.Rigid, isothermal=YES\n",
+      built.Assembly());
+  // Analytic rigid instances: the part's first geometric surface, else the
+  // assembly's surface lying on the instance.
+  EXPECT_EQ(
+      "*Surface, type=SEGMENTS, name=Face\n"
+      "START,           0.,           0.\n"
+      " LINE,           1.,           0.\n"
+      "*Rigid Body, ref node=W-1-RefPt_, analytical surface=Face, isothermal=YES\n",
+      built.Instance("W-1"));
+  EXPECT_EQ("*Rigid Body, ref node=Free-RefPt_, analytical surface=Around, isothermal=YES\n",
+            built.Instance("Free"));
+
+  pyo_MorvexEnvFile::Instance().Set("cae_no_parts_input_file", 1);
+  hst_ModelBuilder b = Rigids();
+  b.Steps().SetAnalysisProduct(kprC_STANDARD);  // not isothermal
+  Built flat(b);
+  pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
+  EXPECT_EQ("*Elset, elset=R-1\n 1, 2\n", flat.Instance("R-1"));
+  EXPECT_EQ("*Elset, elset=R-2\n 3, 4\n", flat.Instance("R-2"));
+  EXPECT_EQ(
+      "*Rigid Body, ref node=R-1-RefPt_, elset=R-1\n"
+      "*Rigid Body, ref node=R-2-RefPt_, elset=R-2\n",
+      flat.Assembly());
+  EXPECT_EQ("*Rigid Body, ref node=Free-RefPt_, analytical surface=Free_Around\n",
+            flat.Instance("Free"));
+}
+
+TEST(aif_RegionBuilderTest, TiesAndCouplingsAtMeshSeams) {
+  hst_ModelBuilder b("Model-1");
+  for (const char* name : {"Mixed", "Broken"}) {
+    auto mesh = hst_GridMesh(2, 1, 1);
+    auto seams = std::make_shared<msh_MeshInterfaces>(*Seams());
+    seams->usable = name == std::string("Mixed");
+    mesh->SetInterfaces(seams);
+    b.AddPart(name, mesh);
+  }
+  b.AddInstance("Mix-1", "Mixed");
+  b.AddInstance("Bad-1", "Broken");  // an unusable mesh: nothing
+  Built built(b);
+  // Incompatible faces: the 12-node side is the master; the slave's faces
+  // and its uncovered node are tied. The second seam reports nothing. The
+  // mixed-order edge seam is numbered after the face seam.
+  EXPECT_EQ(
+      "*Elset, elset=__T0_Mix-1_M_S2, internal, instance=Mix-1\n 2,\n"
+      "*Surface, type=ELEMENT, name=_T0_Mix-1_M, internal\n__T0_Mix-1_M_S2, S2\n"
+      "*Elset, elset=__T0_Mix-1_S_S4, internal, instance=Mix-1\n 1,\n"
+      "*Surface, type=ELEMENT, name=_T0_Mix-1_S, internal\n__T0_Mix-1_S_S4, S4\n"
+      "*Tie, name=_T0_Mix-1, position tolerance=0.05, adjust=no\n_T0_Mix-1_S, _T0_Mix-1_M\n"
+      "*Nset, nset=_T0_Mix-1_SN, internal, instance=Mix-1\n 8,\n"
+      "*Surface, type=NODE, name=_T0_Mix-1_SN, internal\n_T0_Mix-1_SN\n"
+      "*Tie, name=_T0_Mix-1-Nodes, position tolerance=0.05, adjust=no\n"
+      "_T0_Mix-1_SN, _T0_Mix-1_M\n"
+      "*Elset, elset=__MixOrder0_Mix-1_M_S2, internal, instance=Mix-1\n 1,\n"
+      "*Surface, type=ELEMENT, name=_MixOrder0_Mix-1_M, internal\n__MixOrder0_Mix-1_M_S2, S2\n"
+      "*Elset, elset=__MixOrder0_Mix-1_S_S1, internal, instance=Mix-1\n 2,\n"
+      "*Surface, type=ELEMENT, name=_MixOrder0_Mix-1_S, internal\n__MixOrder0_Mix-1_S_S1, S1\n"
+      "*Tie, name=_MixOrder0_Mix-1, adjust=no\n_MixOrder0_Mix-1_S, _MixOrder0_Mix-1_M\n"
+      "*Elset, elset=__MixOrder1_Mix-1_M_E3, internal, instance=Mix-1\n 1,\n"
+      "*Surface, type=ELEMENT, name=_MixOrder1_Mix-1_M, internal\n__MixOrder1_Mix-1_M_E3, E3\n"
+      "*Elset, elset=__MixOrder1_Mix-1_S_E4, internal, instance=Mix-1\n 2,\n"
+      "*Surface, type=ELEMENT, name=_MixOrder1_Mix-1_S, internal\n__MixOrder1_Mix-1_S_E4, E4\n"
+      "*Tie, name=_MixOrder1_Mix-1, position tolerance=0.1, adjust=no\n"
+      "_MixOrder1_Mix-1_S, _MixOrder1_Mix-1_M\n"
+      "*Elset, elset=__Shll2Sld0_Mix-1_E_E2, internal, instance=Mix-1\n 1,\n"
+      "*Surface, type=ELEMENT, name=_Shll2Sld0_Mix-1_E, internal\n__Shll2Sld0_Mix-1_E_E2, E2\n"
+      "*Elset, elset=__Shll2Sld0_Mix-1_F_S5, internal, instance=Mix-1\n 2,\n"
+      "*Surface, type=ELEMENT, name=_Shll2Sld0_Mix-1_F, internal\n__Shll2Sld0_Mix-1_F_S5, S5\n"
+      "*Shell to Solid Coupling, constraint name=_Shll2Sld0_Mix-1\n"
+      "_Shll2Sld0_Mix-1_E, _Shll2Sld0_Mix-1_F\n",
+      built.Assembly());
+}
+
+}  // namespace
