@@ -1,9 +1,10 @@
 // Writes the sample model's input file to the path given on the command line.
 //
 // The sample is a frame: a meshed block carrying a point mass whose rotary
-// inertia is oriented by a datum coordinate system, placed twice (turned and
-// lifted, then in place), and a shell plate with a reference point placed
-// once as a lightweight instance; one static step. It grows with the writer.
+// inertia is oriented by a datum coordinate system, with a node set of its
+// base and a surface of its top, placed twice (turned and lifted, then in
+// place), and a shell plate with a reference point placed once as a
+// lightweight instance; one static step. It grows with the writer.
 #include <cmath>
 #include <cstdio>
 
@@ -11,6 +12,7 @@
 #include "ModKerLow/dtu_DatumCsys.h"
 #include "ModKerLow/ptoC_MaterialOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
+#include "ModKerLow/rgnF_Utils.h"
 #include "OdbAttrEO/kseC_PointSection.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_Builder.h"
@@ -40,6 +42,32 @@ hst_ModelBuilder SampleModel() {
   motor.SetMass(12.5);
   motor.SetRotaryInertia({0.4, 0.0, 0.0, 0.4, 0.0, 0.7});
   b.AddSection("Motor", motor);
+
+  // The block's base nodes as a node set and its top faces as a surface, on
+  // both block instances (ids 1 and 2).
+  rgnC_Region base("Base", {});
+  rgnC_Region top("Top", {});
+  cow_List<int> baseNodes, topElements;
+  cow_List<cow_String> topFaces;
+  for (int n = 0; n < 15; ++n)
+    baseNodes.Append(n);
+  for (int e = 8; e < 16; ++e) {
+    topElements.Append(e);
+    topFaces.Append("S2");
+  }
+  for (int instance : {1, 2}) {
+    base.SetKernelNodeIndices(instance, baseNodes);
+    top.SetKernelElementIndices(instance, topElements, topFaces);
+  }
+  rgnF_Set baseSet(base);
+  baseSet.SetId(10);
+  baseSet.SetName("Base");
+  baseSet.typeMask = rgnF_Set::kNodeSet;
+  block.FeatureList().Add(baseSet);
+  rgnF_Surface topSurface(top);
+  topSurface.SetId(11);
+  topSurface.SetName("Top");
+  block.FeatureList().Add(topSurface);
 
   b.AddPart("Plate", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0}, "S4R", 4, {0, 1, 2, 3}));
   b.MutablePart("Plate").SetReferencePoints({{0.5, 0.5, 0.0}});
