@@ -25,9 +25,11 @@
 #include "QivBasicUtils/aio_ios.h"
 #include "QivBasicUtils/utl_Stream.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/core/aif_SetNameRegistry.h"
 #include "aif/impl/model/aif_Elset.h"
 #include "aif/impl/model/aif_Nset.h"
 #include "aif/impl/model/aif_SetLabelWriter.h"
+#include "aif/impl/model/aif_SurfaceFromElements.h"
 
 namespace {
 
@@ -120,6 +122,33 @@ void BM_NsetEveryOtherNode(benchmark::State& state) {
   Run(state, half, labels);
 }
 BENCHMARK(BM_NsetEveryOtherNode)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// An element surface on the bottom face of the grid: 10,000 faces S1.
+void BM_SurfaceOnOneFace(benchmark::State& state) {
+  Grid& grid = GridFor(state.range(0) != 0);
+  cow_List<int> elements;  // the bottom layer's element indices
+  cow_List<cow_String> faces;
+  for (int index = 0; index < kCells * kCells; ++index) {
+    elements.Append(index);
+    faces.Append("S1");
+  }
+  const aif_SurfaceFromElements bottom(*grid.info, "Bottom", elements, faces,
+                                       static_cast<int>(grid.instance), true);
+  unsigned long long bytes = 0;
+  for (auto _ : state) {
+    aif_SetNameRegistry::Instance().Clear();  // each write names its face set afresh
+    aio_NullSink sink;
+    const auto start = std::chrono::steady_clock::now();
+    {
+      utl_Stream stream(sink, 131, 6, 6);
+      bottom.Write(stream);
+      bytes = stream.BytesWritten();
+    }
+    state.SetIterationTime(Seconds(start));
+  }
+  state.SetBytesProcessed(static_cast<long long>(bytes * state.iterations()));
+}
+BENCHMARK(BM_SurfaceOnOneFace)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
