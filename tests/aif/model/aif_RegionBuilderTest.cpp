@@ -146,6 +146,26 @@ hst_ModelBuilder WithAssemblyRegions(bool partSurfaces = true,
   return b;
 }
 
+// A surface Top on faces S2 of a part Block, which also has an element set
+// named as Top's face set is (_Top_S2), and the same surface on a part
+// Light: an ordinary instance Block-1 and a lightweight instance L-1 of
+// Light. Flat when `flat`.
+hst_ModelBuilder Surfaced(bool flat = false) {
+  hst_ModelBuilder b("Model-1");
+  for (const char* name : {"Block", "Light"}) {
+    b.AddPart(name, hst_GridMesh(2, 1, 1));
+    ftr_FeatureList& features = b.MutablePart(name).FeatureList();
+    features.Add(Region<rgnF_Surface>(1, "Top", {1, 2}, {}, {1, 0}, {"S2", "S2"}));
+  }
+  rgnF_Set named = Region(2, "_Top_S2", {1}, {}, {0});
+  named.typeMask = rgnF_Set::kElementSet;
+  b.MutablePart("Block").FeatureList().Add(named);
+  b.AddInstance("Block-1", "Block");
+  b.AddInstance("L-1", "Light", {.lightweight = true});
+  b.Assembly().SetRequiresFlatInputFile(flat);
+  return b;
+}
+
 // Discrete rigid instances R-1, R-2 (lightweight, ids 1, 2) and Held (id 3,
 // named by a rigid-body constraint); analytic rigid instances W-1 (id 4, its
 // part's geometric surface) and Free (id 5, the assembly's surface lying on
@@ -279,6 +299,42 @@ TEST(aif_RegionBuilderTest, RestartWritesOnlyTheRegionsTheResultsLackInTheModelD
       "*Surface, type=NODE, name=Assembly.Block-1.Tips\nAssembly.Block-1.Tips, 1.\n"
       "*End Step\n",
       deck);
+}
+
+TEST(aif_RegionBuilderTest, RestartSurfacesNameTheFaceSetsTheyDefine) {
+  hst_ModelBuilder b = Surfaced();
+  b.AddStep("Step-1", kprC_StaticStep());
+  b.AddStep("Step-2", kprC_StaticStep());
+  b.MutableModel().SetRestart("Previous", "Step-1", -2, false);
+  // The model data holds the face sets under the surfaces' own model-level
+  // scope, and each data line names the set defined above it; Block-1's face
+  // set takes a counter, its part's set holding the name.
+  EXPECT_EQ(
+      "*Elset, elset=Assembly.Block-1._Top_S2, internal\n 1,\n"
+      "*Elset, elset=Assembly.Block-1._Top_S2_1, internal\n 1, 2\n"
+      "*Surface, type=ELEMENT, name=Assembly.Block-1.Top\n"
+      "Assembly.Block-1._Top_S2_1, S2\n"
+      "*Elset, elset=Assembly.L-1._Top_S2, internal\n 1, 2\n"
+      "*Surface, type=ELEMENT, name=Assembly.L-1.Top\n"
+      "Assembly.L-1._Top_S2, S2\n"
+      "*End Step\n",
+      Deck(b, ajbC_RESTART));
+}
+
+TEST(aif_RegionBuilderTest, FlatSurfacesNameTheirFaceSetsWithoutInstanceScope) {
+  Built flat(Surfaced(true));
+  // One namespace: no "instance." in any name; L-1's labels are numbered on.
+  EXPECT_EQ(
+      "*Elset, elset=Block-1__Top_S2\n 1,\n"
+      "*Elset, elset=_Block-1_Top_S2\n 1, 2\n"
+      "*Surface, type=ELEMENT, name=Block-1_Top\n_Block-1_Top_S2, S2\n",
+      flat.Instance("Block-1"));
+  EXPECT_EQ(
+      "*Elset, elset=_L-1_Top_S2\n 3, 4\n"
+      "*Surface, type=ELEMENT, name=L-1_Top\n_L-1_Top_S2, S2\n",
+      flat.Instance("L-1"));
+  EXPECT_EQ("", flat.Part("Light"));
+  EXPECT_EQ("", flat.Model());
 }
 
 TEST(aif_RegionBuilderTest, RigidBodiesForRigidInstancesNotCoveredByTheUser) {

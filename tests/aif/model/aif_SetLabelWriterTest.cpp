@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "aif/impl/core/aif_SetNameRegistry.h"
@@ -142,13 +143,12 @@ TEST(aif_SetLabelWriter, InternalFaceSetsTakeTheCounterOfTheSetWritten) {
   labels.Set(id, cow_List<int>({3, 1, 2}));
   aif_SetNameRegistry::Instance().Clear();
   aif_SetNameRegistry::Instance().AddElset("_SURF1_S1", false);
-  auto write = [&](const cow_String& surface, const cow_String& scope, bool option,
-                   Writer::NameMap* written = nullptr) {
+  auto write = [&](const cow_String& surface, const cow_String& scope, bool option) {
     Writer::NameMap names;
     const std::string text = aif_test::StreamText([&](utl_Stream& s) {
       Writer writer;
       writer.SetInstanceOption(option);
-      names = writer.WriteInternalFaceSets(s, faces, labels, surface, scope, *c.info, written);
+      names = writer.WriteInternalFaceSets(s, faces, labels, surface, scope, *c.info);
     });
     return std::make_pair(text, names);
   };
@@ -159,15 +159,19 @@ TEST(aif_SetLabelWriter, InternalFaceSetsTakeTheCounterOfTheSetWritten) {
   EXPECT_EQ(names.Get("S1"), "_Surf1_S1_1");
   EXPECT_EQ(names.Get("S2"), "_Surf1_S2");
   EXPECT_EQ(write("Surf1", "Inst1", true).second.Get("S2"), "Inst1._Surf1_S2");
-  // A scoped surface written without instance options refers to the local
-  // name, with the counter of the set actually written.
-  Writer::NameMap written;
-  names = write("A.Surf1", "", false, &written).second;
-  EXPECT_EQ(written.Get("S2"), "A._Surf1_S2");
-  EXPECT_EQ(names.Get("S2"), "_Surf1_S2");
-  names = write("A.Surf1", "", false, &written).second;
-  EXPECT_EQ(written.Get("S2"), "A._Surf1_S2_1");
-  EXPECT_EQ(names.Get("S2"), "_Surf1_S2_1");
+  // A dotted surface written without instance options (an instance's
+  // surface in a restart job) names the sets written, counter included.
+  std::tie(text, names) = write("A.Surf1", "", false);
+  EXPECT_EQ(text,
+            "*Elset, elset=A._Surf1_S2, internal\n 2, 3\n"
+            "*Elset, elset=A._Surf1_S1, internal\n 1,\n");
+  EXPECT_EQ(names.Get("S1"), "A._Surf1_S1");
+  EXPECT_EQ(names.Get("S2"), "A._Surf1_S2");
+  std::tie(text, names) = write("A.Surf1", "", false);
+  EXPECT_EQ(text,
+            "*Elset, elset=A._Surf1_S2_1, internal\n 2, 3\n"
+            "*Elset, elset=A._Surf1_S1_1, internal\n 1,\n");
+  EXPECT_EQ(names.Get("S2"), "A._Surf1_S2_1");
   EXPECT_EQ(write("_INT-ATTSETSURF-1", "", true).second.Get("S1"), "_INT-ATTSETSURF-1_S1");
   EXPECT_EQ(Writer::MapMemberNames(faces, "A.\"B c\"").Get("S1"), "A.\"_B c_S1\"");
 }

@@ -129,8 +129,10 @@ void aif_RegionBuilder::InstanceSets(const asoF_PartInstance& instance) {
   for (const ptoK_CompositeLayup& layup : part.CompositeLayups())
     for (const cow_String& ply : layup.plies)
       if (plies.IndexOf(ply) < 0) plies.Append(ply);
-  const bool lightweight = aif_IsLightweightInstance(instance, info.IsPartBased());
-  const cow_String& scope = lightweight ? part.GetName() : instance.Name();
+  // Element sets are known to the registry under the scope of the surfaces'
+  // internal sets, so that those take a counter rather than a set's name.
+  const cow_String scope = aif_SurfaceFromElements::InternalSetScope(instance, info);
+  const cow_String scopeText = scope.IsEmpty() ? cow_String() : scope + ".";
 
   const ftr_FeatureList& features = part.ConstGetFeatureList();
   for (unsigned id : rgnF_Utils::GetRegionIds(features, true, false)) {
@@ -145,7 +147,7 @@ void aif_RegionBuilder::InstanceSets(const asoF_PartInstance& instance) {
       FileForInstance(instance, name, kind, aif_Nset(instance, set.Region(), name, info));
     }
     if (AsElementSet(set)) {
-      aif_SetNameRegistry::Instance().AddElset(scope + "." + name, true);
+      aif_SetNameRegistry::Instance().AddElset(scopeText + name, true);
       const int kind = set.typeMask & rgnF_Set::kElementSet ? rgnC_ELEMENT_SET : rgnC_GEOMETRY_SET;
       FileForInstance(instance, name, kind, aif_Elset(instance, set, name, info));
     }

@@ -166,17 +166,13 @@ void aif_SetLabelWriter::WriteBlock(utl_Stream& stream, const cow_List<int>& lab
 
 aif_SetLabelWriter::NameMap aif_SetLabelWriter::WriteInternalFaceSets(
     utl_Stream& stream, const FacesById& faces, const LabelsById& labels, const cow_String& surface,
-    const cow_String& scope, const aif_ModelInfo& info, NameMap* written) const {
+    const cow_String& scope, const aif_ModelInfo& info) const {
   cow_String prefix, last;
   SplitBase(surface, prefix, last);
   const bool attachment = last.Length() >= kAttachmentSurfacePrefix.Length() &&
                           last.View().starts_with("_INT-ATTSETSURF");
-  const cow_String localStem = attachment ? last + "_" : "_" + last + "_";
-  const cow_String stem = prefix + localStem;
+  const cow_String stem = prefix + (attachment ? last + "_" : "_" + last + "_");
   const cow_String scopeText = scope.IsEmpty() ? cow_String() : scope + ".";
-  // A surface with a dotted prefix written without instance options refers
-  // to its sets by their names inside the instance.
-  const bool local = !prefix.IsEmpty() && !instanceOption_;
 
   NameMap names;
   aif_SetNameRegistry& registry = aif_SetNameRegistry::Instance();
@@ -185,10 +181,7 @@ aif_SetLabelWriter::NameMap aif_SetLabelWriter::WriteInternalFaceSets(
     for (int n = 1; !registry.AddElset(scopeText + stem + face + suffix, false); ++n)
       suffix = CounterSuffix(n);
     const cow_String printable = aif_PrintableName(scopeText + stem + face + suffix);
-    // The reference keeps the counter: it names the set written here, not
-    // the one whose name was taken.
-    names.Set(face, local ? aif_PrintableName(localStem + face + suffix) : printable);
-    if (written) written->Set(face, printable);
+    names.Set(face, printable);
 
     LabelsById members;
     for (const auto& [id, list] : labels) {

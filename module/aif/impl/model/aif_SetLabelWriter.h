@@ -53,16 +53,12 @@ class aif_SetLabelWriter {
   // instance ids ascending), named `scope`.[prefix]_[last]_[face], registered
   // in the set-name registry with "_1", "_2", ... appended while the name is
   // taken. `faces` holds one identifier per element, at the index of its label
-  // in `labels`. Returns, per face identifier, the name the surface refers to
-  // the set by: the set's written name, or, for a surface with a dotted prefix
-  // written without instance options, the same name without the scope and the
-  // prefix (the name as seen inside the instance), with the same counter.
-  // `written`, when given, receives per face identifier the printable name the
-  // "*Elset" line carries.
+  // in `labels`. Returns, per face identifier, the printable name the set's
+  // "*Elset" line carries, counter included: the name the surface's data
+  // lines must give, so that they refer to the set written here.
   NameMap WriteInternalFaceSets(utl_Stream& stream, const FacesById& faces,
                                 const LabelsById& labels, const cow_String& surface,
-                                const cow_String& scope, const aif_ModelInfo& info,
-                                NameMap* written = nullptr) const;
+                                const cow_String& scope, const aif_ModelInfo& info) const;
   // The printable names [prefix]_[last]_[member] of `base`, per distinct member
   // name; registers and writes nothing.
   static NameMap MapMemberNames(const FacesById& members, const cow_String& base);

@@ -15,6 +15,23 @@
 #include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/model/aif_SetLabelWriter.h"
 
+namespace {
+
+// The instance's name, or its part's when the instance is written once in its
+// part.
+const cow_String& OwnerName(const asoF_PartInstance& instance, const aif_ModelInfo& info) {
+  return aif_IsLightweightInstance(instance, info.IsPartBased()) ? instance.GetPartName()
+                                                                 : instance.Name();
+}
+
+}  // namespace
+
+cow_String aif_SurfaceFromElements::InternalSetScope(const asoF_PartInstance& instance,
+                                                     const aif_ModelInfo& info) {
+  if (!info.IsPartBased() || info.IsRestart()) return cow_String();
+  return OwnerName(instance, info);
+}
+
 aif_SurfaceFromElements::aif_SurfaceFromElements(const aif_ModelInfo& info, cow_String name,
                                                  cow_String property, cow_String scope,
                                                  bool instanceOption)
@@ -37,11 +54,8 @@ aif_SurfaceFromElements::aif_SurfaceFromElements(const rgnF_Set& set,
                                                  const aif_ModelInfo& info, cow_String name,
                                                  cow_String property)
     : aif_SurfaceFromElements(info, std::move(name), std::move(property),
-                              aif_IsLightweightInstance(instance, info.IsPartBased())
-                                  ? instance.GetPartName()
-                                  : instance.Name(),
-                              false) {
-  const rgnK_Region region(&instance.ConstGetPart(), scope_, set.Region());
+                              InternalSetScope(instance, info), false) {
+  const rgnK_Region region(&instance.ConstGetPart(), OwnerName(instance, info), set.Region());
   region.GetElementIds(labels_, &faces_, static_cast<int>(instance.Id()),
                        info.ElementLabelsUsable(), true);
 }

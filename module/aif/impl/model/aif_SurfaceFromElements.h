@@ -24,9 +24,9 @@ class aif_SurfaceFromElements : public akw_Keyword {
   aif_SurfaceFromElements(const rgnF_Set& set, const aif_ModelInfo& info, cow_String name,
                           cow_String property);
   // The members of `set`, a surface of the part of `instance`, under the
-  // instance's id. The internal sets are scoped by the instance's name, or by
-  // its part's name when the instance is written once in its part; blocks
-  // carry no instance option.
+  // instance's id; `name` is the surface's name where it is written. The
+  // internal sets are scoped by InternalSetScope; blocks carry no instance
+  // option.
   aif_SurfaceFromElements(const rgnF_Set& set, const asoF_PartInstance& instance,
                           const aif_ModelInfo& info, cow_String name, cow_String property);
   // The elements of the kernel's face records `sets[0 .. count - 1]` (null
@@ -51,6 +51,15 @@ class aif_SurfaceFromElements : public akw_Keyword {
   void Write(utl_Stream& stream) const override;
   // True unless some instance has an element.
   bool IsEmpty() const override;
+
+  // The scope text that the internal sets of `instance`'s surfaces, and its
+  // element sets in the set-name registry, are named under: the instance's
+  // name, or its part's when the instance is written once in its part, where
+  // they are written inside the instance or the part (a part-based file
+  // outside a restart). Empty where no such scope exists: in a flat file,
+  // and in a restart job, whose model data names an instance's surfaces
+  // "Assembly.instance.name" already.
+  static cow_String InternalSetScope(const asoF_PartInstance& instance, const aif_ModelInfo& info);
 
   const cow_String& Name() const { return name_; }
   const LabelsById& Labels() const { return labels_; }
