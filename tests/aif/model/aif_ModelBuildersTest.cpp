@@ -1,6 +1,7 @@
 // The part and instance builders through the driver: which part writes a
 // mesh, what each instance's definition holds, in both layouts.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -65,7 +66,10 @@ class aif_ModelBuildersTest : public ::testing::Test {
     EXPECT_TRUE(builder.WriteInputFile(path_, false, true));
     return aif_test::ReadFile(path_);
   }
-  std::string path_ = (fs::temp_directory_path() / "aif_ModelBuildersTest.inp").string();
+  // One file per test process: ctest runs the tests of this file in parallel.
+  std::string path_ =
+      (fs::temp_directory_path() / ("aif_ModelBuildersTest." + std::to_string(getpid()) + ".inp"))
+          .string();
 };
 
 TEST_F(aif_ModelBuildersTest, GoldenFrameDecks) {

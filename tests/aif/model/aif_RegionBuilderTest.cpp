@@ -2,6 +2,7 @@
 // assembly are filed, what a restart job writes of them, and the rigid bodies,
 // ties and couplings it generates for rigid instances and mesh seams.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -68,8 +69,10 @@ struct Built {
   aif_RegionBuilder builder;
 };
 
-const std::string kDeckPath =
-    (std::filesystem::temp_directory_path() / "aif_RegionBuilderTest.inp").string();
+// One file per test process: ctest runs the tests of this file in parallel.
+const std::string kDeckPath = (std::filesystem::temp_directory_path() /
+                               ("aif_RegionBuilderTest." + std::to_string(getpid()) + ".inp"))
+                                  .string();
 
 // The model data the driver writes of `b`; the file is removed.
 std::string Deck(const hst_ModelBuilder& b, int jobType = ajbC_FULL_ANALYSIS) {
