@@ -3,25 +3,8 @@
 #include "ModKerLow/ptoK_Part.h"
 #include "ModKerLow/ptsK_AnalyticRigidPoints.h"
 
-namespace {
-
-cow_Map<cow_String, gml_GeometricModel>& Models() {
-  static cow_Map<cow_String, gml_GeometricModel> models;
-  return models;
-}
-
-}  // namespace
-
 const gml_GeometricModel* ptoK_ConstGetGM(const ptoK_Part& part) {
-  return Models().Find(part.GetName());
-}
-
-void ptoK_SetGM(const cow_String& partName, const gml_GeometricModel& model) {
-  Models().Set(partName, model);
-}
-
-void ptoK_ClearGMs() {
-  Models().Clear();
+  return part.GeometricModel();
 }
 
 bool ptsK_GetAnalyticRigidPoints(const ptoK_Part& part, cow_List<cow_String>& kinds,

@@ -1,8 +1,8 @@
 // The geometric model of a part: its bounding box and, for an analytic rigid
 // part, the profile the geometry kernel derives from it.
 //
-// The stand-in has no geometry: a test stores the model of a part by the
-// part's name (ptoK_SetGM) and the kernel calls answer what was stored.
+// The stand-in has no geometry: a test gives a part its model
+// (ptoK_Part::SetGeometricModel) and the kernel calls answer what was stored.
 #pragma once
 
 #include "BasShared/cow_List.h"
@@ -56,9 +56,5 @@ class gml_GeometricModel : public cls_Object {
   cow_Map<bool, gml_AnalyticProfile> profiles_;
 };
 
-// The geometric model stored for `part` (by its name), or null.
+// The geometric model of `part`, or null.
 const gml_GeometricModel* ptoK_ConstGetGM(const ptoK_Part& part);
-// Stores the geometric model of the part named `partName`, replacing any.
-void ptoK_SetGM(const cow_String& partName, const gml_GeometricModel& model);
-// Forgets every stored geometric model.
-void ptoK_ClearGMs();

@@ -25,6 +25,8 @@ struct ptoK_CompositeLayup {
   cow_List<cow_String> plies;
 };
 
+class gml_GeometricModel;
+
 class ptoK_Part : public ftr_PrimaryObject {
  public:
   static constexpr unsigned kTypeId = 0x0500001;
@@ -44,6 +46,13 @@ class ptoK_Part : public ftr_PrimaryObject {
   // The reference points of the part's geometry (x, y, z each).
   int NmrRefPoints() const { return static_cast<int>(referencePoints_.size()); }
   const std::vector<std::array<double, 3>>& ReferencePoints() const { return referencePoints_; }
+
+  // The part's geometric model (its bounding box and analytic profiles), or
+  // null.
+  const gml_GeometricModel* GeometricModel() const { return geometricModel_.get(); }
+  void SetGeometricModel(std::shared_ptr<const gml_GeometricModel> model) {
+    geometricModel_ = std::move(model);
+  }
 
   // The part's attributes in order: section assignments and material
   // orientations.
@@ -74,5 +83,6 @@ class ptoK_Part : public ftr_PrimaryObject {
   std::shared_ptr<const bme_Mesh> mesh_;
   std::vector<std::array<double, 3>> referencePoints_;
   cow_List<cow_COW<kern_Object>> attributes_;
+  std::shared_ptr<const gml_GeometricModel> geometricModel_;
   cow_List<ptoK_CompositeLayup> layups_;
 };

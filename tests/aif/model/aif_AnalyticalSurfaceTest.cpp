@@ -31,7 +31,6 @@ class AnalyticalSurfaceTest : public ::testing::Test {
     instance_.SetPart(part_);
     instance_.SetTransform(gsl_Matrix::Translation({1, 2, 3}));
   }
-  ~AnalyticalSurfaceTest() override { ptoK_ClearGMs(); }
 
   // Stores the profile of the part "Rigid" for the `revolved` flag.
   void Profile(int type, cow_List<cow_String> kinds, cow_List<gsl_Point> points,
@@ -42,7 +41,7 @@ class AnalyticalSurfaceTest : public ::testing::Test {
     box.Extend({boxSize, 0, 0});
     model.SetBBox(box);
     model.SetAnalyticProfile(revolved, {type, kinds, points});
-    ptoK_SetGM("Rigid", model);
+    part_->SetGeometricModel(std::make_shared<gml_GeometricModel>(model));
   }
   aif_Surface Surface(bool flat, const cow_String& name, const rgnF_Set& set = rgnF_Set()) {
     return aif_Surface(part_->ConstGetFeatureList(), instance_, *part_, set,

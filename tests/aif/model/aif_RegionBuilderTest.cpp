@@ -181,7 +181,7 @@ hst_ModelBuilder Rigids() {
   b.MutablePart("Wall").FeatureList().Add(Region<rgnF_GeomSurface>(1, "Face", {}, {}, {}));
   gml_GeometricModel wall;
   wall.SetAnalyticProfile(false, {ftr_ANALYTIC_SEGMENTS, {"Line"}, {{0, 0, 0}, {1, 0, 0}}});
-  ptoK_SetGM("Wall", wall);
+  b.MutablePart("Wall").SetGeometricModel(std::make_shared<gml_GeometricModel>(wall));
   b.AddPart("Bare", nullptr, ptoK_ANALYTIC_RIGID);
   b.AddInstance("R-1", "Rigid", {.lightweight = true});
   b.AddInstance("R-2", "Rigid", {.lightweight = true});
