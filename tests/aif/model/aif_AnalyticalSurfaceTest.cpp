@@ -11,7 +11,7 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/model/aif_AnalyticalSurface.h"
 #include "aif/impl/model/aif_Surface.h"
-#include "support/aif_TestSupport.h"
+#include "aif_MeshTestSupport.h"
 
 namespace {
 
@@ -19,16 +19,13 @@ using aif_test::KeywordText;
 
 // A profile line: `head`, then each value as Print(value, 12, 15) writes it.
 std::string P(const std::string& head, std::initializer_list<std::string> values) {
-  std::string line = head;
-  for (const std::string& v : values)
-    line += (line == head ? "" : ", ") + std::string(12 - v.size(), ' ') + v;
-  return line + "\n";
+  return head + aif_test::Row(values);
 }
 
 class AnalyticalSurfaceTest : public ::testing::Test {
  protected:
   AnalyticalSurfaceTest() {
-    instance_.SetPart(part_);
+    instance_.SetPart(rigid_);
     instance_.SetTransform(gsl_Matrix::Translation({1, 2, 3}));
   }
 
@@ -41,28 +38,19 @@ class AnalyticalSurfaceTest : public ::testing::Test {
     box.Extend({boxSize, 0, 0});
     model.SetBBox(box);
     model.SetAnalyticProfile(revolved, {type, kinds, points});
-    part_->SetGeometricModel(std::make_shared<gml_GeometricModel>(model));
+    rigid_->SetGeometricModel(std::make_shared<gml_GeometricModel>(model));
   }
   aif_Surface Surface(bool flat, const cow_String& name, const rgnF_Set& set = rgnF_Set()) {
-    return aif_Surface(part_->ConstGetFeatureList(), instance_, *part_, set,
-                       flat ? flatInfo_ : partInfo_, name);
+    return aif_Surface(rigid_->ConstGetFeatureList(), instance_, *rigid_, set,
+                       *(flat ? flat_ : part_).info, name);
   }
   std::string Text(bool flat, const cow_String& name, const rgnF_Set& set = rgnF_Set()) {
     return KeywordText(Surface(flat, name, set));
   }
-  static hst_ModelBuilder Builder(bool flat) {
-    hst_ModelBuilder b;
-    b.Assembly().SetRequiresFlatInputFile(flat);
-    return b;
-  }
 
-  std::shared_ptr<ptoK_Part> part_ = std::make_shared<ptoK_Part>("Rigid");
+  std::shared_ptr<ptoK_Part> rigid_ = std::make_shared<ptoK_Part>("Rigid");
   asoF_PartInstance instance_;
-  hst_ModelBuilder partBuilder_ = Builder(false), flatBuilder_ = Builder(true);
-  bas_NewModel partModel_ = partBuilder_.Model(), flatModel_ = flatBuilder_.Model();
-  aif_Job partJob_{"J", partBuilder_.Job(), partModel_},
-      flatJob_{"J", flatBuilder_.Job(), flatModel_};
-  aif_ModelInfo partInfo_{partJob_}, flatInfo_{flatJob_};
+  aif_test::MeshContext part_{hst_ModelBuilder(), false}, flat_{hst_ModelBuilder(), true};
 };
 
 TEST_F(AnalyticalSurfaceTest, CylinderPlacedByAxisLinesProfileInLocalSystem) {
@@ -124,25 +112,20 @@ TEST_F(AnalyticalSurfaceTest, RevolutionAndSegments) {
 }
 
 TEST_F(AnalyticalSurfaceTest, ShortProfilesAreRefusedBeforeAnythingIsWritten) {
-  for (int points : {0, 3}) {
-    // One line needs 2 points; a line and an arc need 4.
+  // One line needs 2 points; a line and an arc need 4.
+  for (const auto& [points, needed] : {std::pair(0, "0 points; its 1 segments need 2."),
+                                       {3, "3 points; its 2 segments need 4."}}) {
     cow_List<gsl_Point> list;
     for (int i = 0; i < points; ++i)
       list.Append({double(i), 0, 0});
     Profile(49, points ? cow_List<cow_String>{"Line", "Arc"} : cow_List<cow_String>{"Line"}, list);
     const aif_Surface surface = Surface(false, "Seg");
     aio_StringSink sink;
-    try {
-      utl_Stream stream(sink, aif_test::kBreakColumn, 6, 6);
-      surface.Write(stream);
-      ADD_FAILURE() << "no exception";
-    } catch (const aif_Exception& e) {
-      EXPECT_EQ(points ? "The profile of the analytical surface Seg has 3 points; its 2 segments "
-                         "need 4."
-                       : "The profile of the analytical surface Seg has 0 points; its 1 segments "
-                         "need 2.",
-                e.Message().Str());
-    }
+    EXPECT_EQ(aif_test::MessageOf([&] {
+                utl_Stream stream(sink, aif_test::kBreakColumn, 6, 6);
+                surface.Write(stream);
+              }),
+              std::string("The profile of the analytical surface Seg has ") + needed);
     EXPECT_EQ("", sink.text());
   }
   // A type that is no analytical surface writes nothing.

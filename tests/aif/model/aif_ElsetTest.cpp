@@ -11,16 +11,7 @@ namespace {
 
 using aif_test::KeywordText;
 using aif_test::MeshContext;
-
-template <class Make>
-std::string Refusal(Make&& make) {
-  try {
-    make();
-  } catch (const aif_Exception& e) {
-    return e.Message().Str();
-  }
-  return "no error";
-}
+using aif_test::MessageOf;
 
 rgnF_Set Set(int flags, std::initializer_list<std::pair<int, cow_List<int>>> members) {
   rgnC_Region region("S", {"P"}, flags);
@@ -60,17 +51,17 @@ TEST(aif_Elset, ConstructorsAndTheirRefusals) {
   EXPECT_EQ(KeywordText(aif_Elset("Own", own, true, *c.info)), "*Elset, elset=Own\n 5, 6\n");
 
   for (int flags : {4, 12}) {
-    EXPECT_EQ(Refusal([&] { aif_Elset(p1, Set(flags, {}), "F", *c.info); }),
+    EXPECT_EQ(MessageOf([&] { aif_Elset(p1, Set(flags, {}), "F", *c.info); }),
               "Cannot create elset from this region");
-    EXPECT_EQ(Refusal([&] { aif_Elset("F", Set(flags, {}), *c.info); }),
+    EXPECT_EQ(MessageOf([&] { aif_Elset("F", Set(flags, {}), *c.info); }),
               "Cannot create elset from this region");
-    EXPECT_EQ(Refusal([&] {
+    EXPECT_EQ(MessageOf([&] {
                 aif_Elset(rgnK_Region(nullptr, "M", Set(flags, {}).Region()), "Fast_1", id1, 2, 10,
                           0, *c.info);
               }),
               "Cannot create elset Fast_1 from region");
   }
-  EXPECT_EQ("no error", Refusal([&] { aif_Elset(p1, Set(5, {}), "F", *c.info); }));
+  EXPECT_EQ("no error", MessageOf([&] { aif_Elset(p1, Set(5, {}), "F", *c.info); }));
 
   // Fastener template copies: e + c * stride + 1 part-based, + base offset flat.
   const rgnK_Region copies(nullptr, "M", Set(1, {{id1, {0, 2}}}).Region());

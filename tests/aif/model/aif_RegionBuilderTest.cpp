@@ -43,6 +43,11 @@ Feature Region(unsigned id, const cow_String& name, std::initializer_list<unsign
   return feature;
 }
 
+rgnF_Set Masked(int mask, rgnF_Set set) {
+  set.typeMask = mask;
+  return set;
+}
+
 // The region builder run over the model of `b`.
 struct Built {
   explicit Built(const hst_ModelBuilder& b, int jobType = ajbC_FULL_ANALYSIS)
@@ -99,13 +104,9 @@ hst_ModelBuilder Blocks(bool surfaces = true,
     b.AddPart(name, mesh);
     ftr_FeatureList& features = b.MutablePart(name).FeatureList();
     const auto on = {1u, 2u, 3u, 4u};
-    rgnF_Set corner = Region(1, "Corner", on, {0}, {});
-    corner.typeMask = rgnF_Set::kNodeSet;
-    features.Add(corner);
+    features.Add(Masked(rgnF_Set::kNodeSet, Region(1, "Corner", on, {0}, {})));
     features.Add(Region(2, "Both", on, {0, 1, 2}, {0, 1}));
-    rgnF_Set right = Region(3, "Right", on, {}, {1});
-    right.typeMask = rgnF_Set::kElementSet;
-    features.Add(right);
+    features.Add(Masked(rgnF_Set::kElementSet, Region(3, "Right", on, {}, {1})));
     rgnF_Set hidden = Region(4, "Hidden", on, {5}, {1});
     hidden.outputMark = false;
     features.Add(hidden);
@@ -124,9 +125,7 @@ hst_ModelBuilder WithAssemblyRegions(bool partSurfaces = true,
                                      std::shared_ptr<const msh_MeshInterfaces> seams = nullptr) {
   hst_ModelBuilder b = Blocks(partSurfaces, std::move(seams));
   ftr_FeatureList& features = b.Assembly().FeatureList();
-  rgnF_Set fixed = Region(101, "Fixed", {1, 2}, {3}, {});
-  fixed.typeMask = rgnF_Set::kNodeSet;
-  features.Add(fixed);
+  features.Add(Masked(rgnF_Set::kNodeSet, Region(101, "Fixed", {1, 2}, {3}, {})));
   rgnF_Set spring = Region(102, "_Spring-1", {1}, {4}, {});
   spring.internalMark = true;
   features.Add(spring);
@@ -160,9 +159,8 @@ hst_ModelBuilder Surfaced(bool flat = false) {
     ftr_FeatureList& features = b.MutablePart(name).FeatureList();
     features.Add(Region<rgnF_Surface>(1, "Top", {1, 2}, {}, {1, 0}, {"S2", "S2"}));
   }
-  rgnF_Set named = Region(2, "_Top_S2", {1}, {}, {0});
-  named.typeMask = rgnF_Set::kElementSet;
-  b.MutablePart("Block").FeatureList().Add(named);
+  b.MutablePart("Block").FeatureList().Add(
+      Masked(rgnF_Set::kElementSet, Region(2, "_Top_S2", {1}, {}, {0})));
   b.AddInstance("Block-1", "Block");
   b.AddInstance("L-1", "Light", {.lightweight = true});
   b.Assembly().SetRequiresFlatInputFile(flat);

@@ -12,7 +12,7 @@
 #include "aif/impl/model/aif_SurfaceFromElements.h"
 #include "aif/impl/model/aif_SurfaceFromNodes.h"
 #include "aif/impl/model/aif_SurfaceRoutines.h"
-#include "support/aif_TestSupport.h"
+#include "aif_MeshTestSupport.h"
 
 namespace {
 
@@ -24,28 +24,17 @@ std::string KeywordText(const akw_Keyword& keyword) {
   });
 }
 
-// Two instances of a part of two bricks (element labels 1 and 2), part-based
-// or flat; in a flat file their labels collide and are numbered on.
-struct Context {
-  static hst_ModelBuilder Builder(bool flat) {
-    hst_ModelBuilder b;
-    b.AddPart("Block", hst_GridMesh(2, 1, 1));
-    b.AddInstance("Block-1", "Block");
-    b.AddInstance("Block-2", "Block");
-    b.Assembly().SetRequiresFlatInputFile(flat);
-    aif_SetNameRegistry::Instance().Clear();
-    return b;
-  }
-  explicit Context(bool flat) : b(Builder(flat)) {}
-  const asoF_PartInstance& Instance(unsigned id) const {
-    return *asoF_Utils::ConstGetPartInstance(info.Assembly()->ConstGetFeatureList(), id);
-  }
+// Two instances (ids 1 and 2) of a part of two bricks (element labels 1 and
+// 2), part-based or flat; in a flat file their labels collide and are
+// numbered on.
+aif_test::MeshContext Blocks(bool flat) {
   hst_ModelBuilder b;
-  const unsigned id1 = 1, id2 = 2;
-  bas_NewModel model = b.Model();
-  aif_Job job{"J", b.Job(), model};
-  aif_ModelInfo info{job};
-};
+  b.AddPart("Block", hst_GridMesh(2, 1, 1));
+  b.AddInstance("Block-1", "Block");
+  b.AddInstance("Block-2", "Block");
+  aif_SetNameRegistry::Instance().Clear();
+  return aif_test::MeshContext(b, flat);
+}
 
 // A surface set whose region holds elements (indices) of `id` with their faces.
 rgnF_Set FaceSet(int id, cow_List<int> elements, cow_List<cow_String> faces, int flags = 0,
@@ -57,10 +46,10 @@ rgnF_Set FaceSet(int id, cow_List<int> elements, cow_List<cow_String> faces, int
 }
 
 TEST(aif_Surface, ElementSurfacesFromSets) {
-  Context c(false);
+  const aif_test::MeshContext c = Blocks(false);
   // Faces met as S2, S1: the internal sets in that order, the data lines sorted.
-  const aif_Surface surface(FaceSet(c.id1, {0, 1}, {"S2", "S1"}), c.Instance(c.id1), c.info,
-                            "_Surf", "Prop 1");
+  const aif_Surface surface(FaceSet(1, {0, 1}, {"S2", "S1"}), c.Instance(1), *c.info, "_Surf",
+                            "Prop 1");
   EXPECT_EQ(
       "*Elset, elset=Block-1.__Surf_S2, internal\n 1,\n"
       "*Elset, elset=Block-1.__Surf_S1, internal\n 2,\n"
@@ -69,7 +58,7 @@ TEST(aif_Surface, ElementSurfacesFromSets) {
       KeywordText(surface));
 
   // An assembly surface: blocks name their instance; no scope.
-  const aif_Surface assembly(FaceSet(c.id2, {1, 0, 1}, {"S3", "S3", "S3"}), c.info, "Top", "");
+  const aif_Surface assembly(FaceSet(2, {1, 0, 1}, {"S3", "S3", "S3"}), *c.info, "Top", "");
   EXPECT_EQ(
       "*Elset, elset=_Top_S3, internal, instance=Block-2\n 1, 2\n"
       "*Surface, type=ELEMENT, name=Top\n_Top_S3, S3\n",
@@ -82,16 +71,16 @@ TEST(aif_Surface, ElementSurfacesFromSets) {
       aif_test::StreamText([&](utl_Stream& s) { assembly.Write(s); }));
 
   // No elements, an unusable set, a set marked not element-based: nothing.
-  for (const rgnF_Set& set : {FaceSet(c.id1, {}, {}), FaceSet(c.id1, {0}, {"S1"}, 0, false),
-                              FaceSet(c.id1, {0}, {"S1"}, 1 << 4)}) {
-    const aif_Surface none(set, c.Instance(c.id1), c.info, "Surf", "");
+  for (const rgnF_Set& set :
+       {FaceSet(1, {}, {}), FaceSet(1, {0}, {"S1"}, 0, false), FaceSet(1, {0}, {"S1"}, 1 << 4)}) {
+    const aif_Surface none(set, c.Instance(1), *c.info, "Surf", "");
     EXPECT_TRUE(none.IsEmpty());
     EXPECT_EQ("", KeywordText(none));
   }
 }
 
 TEST(aif_Surface, ElementSurfacesFromFaceRecords) {
-  Context part(false);
+  const aif_test::MeshContext part = Blocks(false);
   const msh_DiscreteFace empty, first(8, {0, 1}, {3, 3}), second(4, {1}, {1});
   const msh_DiscreteFace* records[] = {nullptr, &empty, &first, &second};
   // Labels 1 and 2 on face S3, label 2 on S1.
@@ -99,32 +88,31 @@ TEST(aif_Surface, ElementSurfacesFromFaceRecords) {
       "*Elset, elset=_T0_S3, internal, instance=Block-2\n 1, 2\n"
       "*Elset, elset=_T0_S1, internal, instance=Block-2\n 2,\n"
       "*Surface, type=ELEMENT, name=T0\n_T0_S1, S1\n_T0_S3, S3\n",
-      KeywordText(aif_Surface(part.info, "T0", part.id2, "S", records, 4)));
-  const aif_Surface none(part.info, "T0", part.id2, "S", records, 2);
+      KeywordText(aif_Surface(*part.info, "T0", 2, "S", records, 4)));
+  const aif_Surface none(*part.info, "T0", 2, "S", records, 2);
   EXPECT_TRUE(none.IsEmpty());
   EXPECT_EQ("", KeywordText(none));
 
   // Flat with colliding labels: indices stay and the instance's offset (3)
   // numbers them, never below 1.
-  Context flat(true);
+  const aif_test::MeshContext flat = Blocks(true);
   EXPECT_EQ(
       "*Elset, elset=_T0_E2\n 3, 4\n"
       "*Surface, type=ELEMENT, name=T0\n_T0_E2, E2\n",
-      KeywordText(aif_SurfaceFromElements(flat.info, "T0", {0, 1}, {"E2", "E2"},
-                                          static_cast<int>(flat.id2), true)));
+      KeywordText(aif_SurfaceFromElements(*flat.info, "T0", {0, 1}, {"E2", "E2"}, 2, true)));
 }
 
 TEST(aif_Surface, NodeSurfacesAndTheEulerianForm) {
-  Context c(false);
+  const aif_test::MeshContext c = Blocks(false);
   // From a node set's name: one weighted line; empty, since it lists no node.
-  const aif_Surface named(c.info, "Contact 1", "Assembly.Set-1");
+  const aif_Surface named(*c.info, "Contact 1", "Assembly.Set-1");
   EXPECT_TRUE(named.IsEmpty());
   EXPECT_EQ("*Surface, type=NODE, name=\"Contact 1\"\nAssembly.Set-1, 1.\n", KeywordText(named));
 
   // From node indices: the companion set first, then the surface naming it.
   aif_Nset::LabelsById indices;
-  indices.Set(static_cast<int>(c.id1), {0, 3});
-  const aif_SurfaceFromNodes nodes("_T0_Block-1_SN", indices, true, c.info);
+  indices.Set(1, {0, 3});
+  const aif_SurfaceFromNodes nodes("_T0_Block-1_SN", indices, true, *c.info);
   EXPECT_FALSE(nodes.IsEmpty());
   EXPECT_EQ(
       "*Nset, nset=_T0_Block-1_SN, internal, instance=Block-1\n 1, 4\n"
@@ -139,14 +127,13 @@ TEST(aif_Surface, NodeSurfacesAndTheEulerianForm) {
 }
 
 TEST(aif_SurfaceRoutines, LoadStatus) {
-  bool inactive = false, op = true;
-  EXPECT_TRUE(aif_IsLoadInactive(11, inactive, op));
-  EXPECT_TRUE(inactive);
-  EXPECT_FALSE(op);
-  op = true;
-  EXPECT_FALSE(aif_IsLoadInactive(3, inactive, op));
-  EXPECT_FALSE(inactive);
-  EXPECT_TRUE(op);
+  // Statuses 4 and 11 are inactive and clear the operation flag; others keep it.
+  for (const auto& [status, inactive] : {std::pair(4, true), {11, true}, {3, false}}) {
+    bool isInactive = !inactive, op = true;
+    EXPECT_EQ(inactive, aif_IsLoadInactive(status, isInactive, op));
+    EXPECT_EQ(inactive, isInactive);
+    EXPECT_EQ(!inactive, op);
+  }
   EXPECT_TRUE(aif_IsNewOpStatus(1, true));
   EXPECT_TRUE(aif_IsNewOpStatus(2, false));
   EXPECT_FALSE(aif_IsNewOpStatus(2, true));

@@ -51,15 +51,12 @@ std::string ThrownText(const akw_Keyword& keyword) {
 
 TEST_F(aif_TieTest, NamedTiesWriteTheToleranceOnlyWhenGiven) {
   ASSERT_TRUE(info_.IsPartBased());
-  EXPECT_EQ(KeywordText(aif_Tie("T-1", "Main", "Sec", 0.0, info_)),
-            "*Tie, name=T-1, adjust=no\nSec, Main\n");
-  EXPECT_EQ(KeywordText(aif_Tie("T-1", "Main", "Sec", -1.0, info_)),
-            "*Tie, name=T-1, adjust=no\nSec, Main\n");
+  // Zero, negative and the largest double (no tolerance given) are never written.
+  for (double none : {0.0, -1.0, kUnset})
+    EXPECT_EQ(KeywordText(aif_Tie("T-1", "Main", "Sec", none, info_)),
+              "*Tie, name=T-1, adjust=no\nSec, Main\n");
   EXPECT_EQ(KeywordText(aif_Tie("T-1", "Main", "Sec", 0.25, info_)),
             "*Tie, name=T-1, position tolerance=0.25, adjust=no\nSec, Main\n");
-  // The largest double means no tolerance was given; it is never written.
-  EXPECT_EQ(KeywordText(aif_Tie("T-1", "Main", "Sec", kUnset, info_)),
-            "*Tie, name=T-1, adjust=no\nSec, Main\n");
 
   EXPECT_EQ(KeywordText(aif_Tie("Cyc", "Main", "Sec", info_, true, kUnset)),
             "*Tie, name=Cyc, cyclic symmetry, adjust=yes\nSec, Main\n");
