@@ -15,8 +15,10 @@
 //                       the resident memory before it (the model's arrays);
 //   peak_rss_MB         the process's peak resident memory.
 #include <benchmark/benchmark.h>
+
 #include <sys/resource.h>
 #include <unistd.h>
+#include "bench_Support.h"
 
 #include <chrono>
 #include <cstdint>
@@ -147,23 +149,19 @@ void BM_MeshWrite(benchmark::State& state) {
 
     auto start = std::chrono::steady_clock::now();
     double cpu = CpuSeconds();
-    aio_ios out;
-    if (!out.attach(rt_fopen(path.c_str(), "w"), true)) {
-      state.SkipWithError("cannot open the output file");
+    const char* error = nullptr;
+    const long long written = bench_WriteFile(
+        path,
+        [&](utl_Stream& stream) {
+          aif_Node(instance, info).Write(stream);
+          aif_ElementFromMesh(info, static_cast<int>(grid.instance)).Write(stream);
+        },
+        error);
+    if (written < 0) {
+      state.SkipWithError(error);
       break;
     }
-    std::uint64_t written = 0;
-    {
-      utl_Stream stream(out, 131, 6, 6);
-      aif_Node(instance, info).Write(stream);
-      aif_ElementFromMesh(info, static_cast<int>(grid.instance)).Write(stream);
-      written = stream.BytesWritten();
-    }
-    if (!out.close()) {
-      state.SkipWithError("writing the output file failed");
-      break;
-    }
-    bytes += written;
+    bytes += static_cast<std::uint64_t>(written);
     writerSeconds +=
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     writerCpu += CpuSeconds() - cpu;

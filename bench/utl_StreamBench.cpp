@@ -9,8 +9,10 @@
 // The two file variants differ only in the real marker ("1." where fprintf
 // writes "1"), which the random coordinates almost never need.
 #include <benchmark/benchmark.h>
+
 #include <sys/resource.h>
 #include <unistd.h>
+#include "bench_Support.h"
 
 #include <chrono>
 #include <cstdint>
@@ -106,22 +108,14 @@ void BM_StreamToFile(benchmark::State& state) {
   double fprintfSeconds = 0.0;
   for (auto _ : state) {
     auto start = std::chrono::steady_clock::now();
-    aio_ios out;
-    if (!out.attach(rt_fopen(path.c_str(), "w"), true)) {
-      state.SkipWithError("cannot open the output file");
+    const char* error = nullptr;
+    const long long written = bench_WriteFile(
+        path, [&](utl_Stream& stream) { WriteNodes(stream); }, error);
+    if (written < 0) {
+      state.SkipWithError(error);
       break;
     }
-    std::uint64_t written = 0;
-    {
-      utl_Stream stream(out, 131, 6, 6);
-      WriteNodes(stream);
-      written = stream.BytesWritten();
-    }
-    if (!out.close()) {
-      state.SkipWithError("writing the output file failed");
-      break;
-    }
-    bytes += written;
+    bytes += static_cast<std::uint64_t>(written);
     streamSeconds +=
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 

@@ -86,9 +86,9 @@ int NodeWidth(long long highest) {
 }  // namespace
 
 aif_Element::aif_Element(aif_ModelInfo& info, const bme_ElementClass& elementClass,
-                         const bme_Mesh& mesh, int instanceId)
-    : elementOffset_(info.AssyElementOffsetsID(instanceId)),
-      nodeOffset_(info.AssyNodeOffsetsID(instanceId)),
+                         const bme_Mesh& mesh, int instanceId, int nodeOffset, int elementOffset)
+    : elementOffset_(elementOffset),
+      nodeOffset_(nodeOffset),
       instanceId_(instanceId),
       class_(&elementClass),
       mesh_(&mesh),
@@ -101,23 +101,17 @@ aif_Element::aif_Element(aif_ModelInfo& info, const bme_ElementClass& elementCla
       info_(&info) {}
 
 aif_Element::aif_Element(aif_ModelInfo& info, const bme_ElementClass& elementClass,
+                         const bme_Mesh& mesh, int instanceId)
+    : aif_Element(info, elementClass, mesh, instanceId, info.AssyNodeOffsetsID(instanceId),
+                  info.AssyElementOffsetsID(instanceId)) {}
+
+aif_Element::aif_Element(aif_ModelInfo& info, const bme_ElementClass& elementClass,
                          const bme_Mesh& mesh, const cow_List<int>& nodeLabelPairs,
                          int copyNodeShift, int nodeOffset, int elementOffset)
-    : elementOffset_(elementOffset),
-      nodeOffset_(nodeOffset),
-      instanceId_(0),
-      copyNodeShift_(copyNodeShift),
-      class_(&elementClass),
-      mesh_(&mesh),
-      typeName_(elementClass.TypeName()),
-      nodeLabelsUsable_(info.NodeLabelsUsable()),
-      elementLabelsUsable_(info.ElementLabelsUsable()),
-      nodeLabelTable_(nodeLabelsUsable_ && mesh.NodeData().HasLabelTable()),
-      elementLabelTable_(elementLabelsUsable_ && elementClass.HasLabelTable()),
-      form_(kMeshClass),
-      info_(&info),
-      copy_(true),
-      nodeLabelPairs_(nodeLabelPairs) {
+    : aif_Element(info, elementClass, mesh, 0, nodeOffset, elementOffset) {
+  copyNodeShift_ = copyNodeShift;
+  copy_ = true;
+  nodeLabelPairs_ = nodeLabelPairs;
   const int pairs = static_cast<int>(nodeLabelPairs.Length() / 2);
   copyIndex_ = pairs > 0 ? copyNodeShift / pairs : 0;
 }

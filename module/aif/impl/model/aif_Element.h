@@ -73,6 +73,10 @@ class aif_Element : public akw_Keyword {
   long long ElementLabel(std::size_t index) const;
 
  private:
+  // A mesh class with the given offsets (both mesh-class forms start here).
+  aif_Element(aif_ModelInfo& info, const bme_ElementClass& elementClass, const bme_Mesh& mesh,
+              int instanceId, int nodeOffset, int elementOffset);
+
   enum Form { kMeshClass = 1, kOneElement = 2, kTypeText = 3, kFileElement = 4 };
 
   void WriteClassRows(utl_Stream& stream) const;

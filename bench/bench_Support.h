@@ -1,0 +1,32 @@
+// Helpers shared by the benchmark programs.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "MSVCR90/rt_Runtime.h"
+#include "QivBasicUtils/aio_ios.h"
+#include "QivBasicUtils/utl_Stream.h"
+
+// Writes `write(stream)` to a new file at `path` through the writer's stream
+// and file object. Returns the bytes written, or -1 with `error` set when the
+// file cannot be opened or the write fails.
+template <class Write>
+long long bench_WriteFile(const std::string& path, Write&& write, const char*& error) {
+  aio_ios out;
+  if (!out.attach(rt_fopen(path.c_str(), "w"), true)) {
+    error = "cannot open the output file";
+    return -1;
+  }
+  std::uint64_t written = 0;
+  {
+    utl_Stream stream(out, 131, 6, 6);
+    write(stream);
+    written = stream.BytesWritten();
+  }
+  if (!out.close()) {
+    error = "writing the output file failed";
+    return -1;
+  }
+  return static_cast<long long>(written);
+}
