@@ -5,16 +5,24 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "HostModules/hst_ModelBuilder.h"
+#include "ModKerLow/ptoC_SectionAssignment.h"
+#include "OdbAttrEO/kseC_PointSection.h"
 #include "PyUtils/pyo_MorvexEnvFile.h"
 #include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Exception.h"
+#include "support/aif_TestSupport.h"
 
 namespace {
 
@@ -342,6 +350,211 @@ TEST_F(aif_ModelInfoTest, NamesOfFeaturesAndDatumSystems) {
   EXPECT_EQ("\"Part-1-Datum csys-1\"", info.DatumCsysName(csys, 0, "text").Str());
   EXPECT_EQ("\"Part-1-Datum csys-1_text_\"", info.DatumCsysName(csys, 2, "text").Str());
   EXPECT_EQ("Part-1-Csys_a_", info.DatumCsysName({{"Part-1"}, "Csys"}, 0.5, "a").Str());
+}
+
+// The deck of the builder's model, or "error: " and the writer's message; an
+// error leaves no file.
+std::string Deck(const hst_ModelBuilder& b) {
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("aif_ModelInfoTest." + std::to_string(getpid()) + ".inp"))
+                               .string();
+  try {
+    Write write(b);
+    aif_Builder builder(write.info);
+    EXPECT_TRUE(builder.WriteInputFile(path, false, true));
+  } catch (const aif_Exception& e) {
+    EXPECT_FALSE(std::filesystem::exists(path)) << "a failed write left its file";
+    return "error: " + e.Message().Str();
+  }
+  std::string text = aif_test::ReadFile(path);
+  std::filesystem::remove(path);
+  return text;
+}
+
+// The node labels of a deck (first field of every data line after "*Node"),
+// blank-separated, in order.
+std::string NodeLabels(const std::string& deck) {
+  std::string labels;
+  bool inNodes = false;
+  std::size_t start = 0;
+  while (start < deck.size()) {
+    std::size_t end = deck.find('\n', start);
+    if (end == std::string::npos) end = deck.size();
+    const std::string line = deck.substr(start, end - start);
+    start = end + 1;
+    if (line.rfind("*", 0) == 0) {
+      inNodes = line.rfind("*Node", 0) == 0;
+      continue;
+    }
+    if (!inNodes) continue;
+    const std::size_t first = line.find_first_not_of(' ');
+    labels += (labels.empty() ? "" : " ") + line.substr(first, line.find(',') - first);
+  }
+  return labels;
+}
+
+// The lines of `deck` from the first starting with `from`, `count` of them.
+std::string Lines(const std::string& deck, const std::string& from, int count) {
+  std::size_t start = deck.find("\n" + from);
+  if (start == std::string::npos) return "(no line " + from + ")";
+  std::size_t end = ++start;
+  for (int i = 0; i < count && end != std::string::npos; ++i)
+    end = deck.find('\n', end + 1);
+  return deck.substr(start, end == std::string::npos ? std::string::npos : end - start + 1);
+}
+
+TEST_F(aif_ModelInfoTest, FlatLabelsOfReferencePointsDisplayMeshesAndAttachmentsNeverRepeat) {
+  SetFlat(1);
+  // A meshed instance with a reference point (9, after the mesh) and an
+  // attachment node: the attachment node follows the reference node.
+  hst_ModelBuilder one;
+  one.AddPart("A", hst_GridMesh(1, 1, 1), ptoK_DEFORMABLE, ptoK_SPACE_3D, 1);
+  one.AddInstance("A-1", "A", {.attachmentPoints = 1});
+  EXPECT_EQ("1 2 3 4 5 6 7 8 9 10", NodeLabels(Deck(one)));
+
+  // A second part labelled 9 to 16: its labels do not collide with the
+  // first mesh, but with the reference node; the instances are numbered one
+  // after the other (reference node 9, attachment node 10, then 11 to 18).
+  hst_ModelBuilder two = one;
+  two.AddPart("B", LabelledBrick(16, 2));
+  two.AddInstance("B-1", "B");
+  const std::string deck = Deck(two);
+  EXPECT_EQ("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18", NodeLabels(deck));
+  EXPECT_EQ("*Node\n      9,           0.,           0.,           0.\n"
+            "*Nset, nset=A-1-RefPt_\n9, \n*Node\n     10,           0.,           0.,           0.\n",
+            Lines(deck, "*Node\n      9,", 6));
+  EXPECT_EQ("*Element, type=C3D8\n2, 11, 12, 13, 14, 15, 16, 17, 18\n",
+            Lines(deck, "*Element, type=C3D8\n2,", 2));
+
+  // A display body is written with the mesh made for it: its labels are in
+  // use as well (the next instance's mesh starts after them).
+  auto shown = std::make_shared<bme_Mesh>();
+  shown->SetDisplayMesh(hst_GridMesh(1, 1, 1));
+  hst_ModelBuilder display;
+  display.AddPart("Body", shown);
+  display.AddPart("Brick", hst_GridMesh(1, 1, 1));
+  display.AddInstance("Body-1", "Body");
+  display.AddInstance("Brick-1", "Brick");
+  const std::string displayDeck = Deck(display);
+  EXPECT_EQ("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16", NodeLabels(displayDeck));
+  EXPECT_EQ("*Element, type=C3D8\n1, 1, 2, 4, 3, 5, 6, 8, 7\n",
+            Lines(displayDeck, "*Element", 2));
+  EXPECT_EQ("*Element, type=C3D8\n2,  9, 10, 12, 11, 13, 14, 16, 15\n",
+            Lines(displayDeck, "*Element, type=C3D8\n2,", 2));
+}
+
+TEST_F(aif_ModelInfoTest, ConflictingLabelsWriteEveryReferenceNodeTheirElementsName) {
+  // Two instances of a part labelled 1 to 8 collide; its reference point is
+  // the ninth node of each instance and carries a point mass.
+  hst_ModelBuilder b;
+  b.AddPart("Block", LabelledBrick(8, 1));
+  ptoK_Part& block = b.MutablePart("Block");
+  block.SetReferencePoints({{0.5, 0.5, 2.0}});
+  block.AddAttribute(ptoC_SectionAssignment(rgnC_Region("Point", {"Block"}), "Lumped"));
+  kseC_PointSection lumped;
+  lumped.SetMass(2.5);
+  b.AddSection("Lumped", lumped);
+  b.AddInstance("Block-1", "Block");
+  b.AddInstance("Block-2", "Block");
+  SetFlat(1);
+  const std::string deck = Deck(b);
+  EXPECT_EQ("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18", NodeLabels(deck));
+  // Each mass element names its instance's reference node, which is written.
+  EXPECT_NE(std::string::npos, deck.find("\n3, 9\n")) << deck;
+  EXPECT_NE(std::string::npos, deck.find("\n4, 18\n")) << deck;
+  EXPECT_NE(std::string::npos, deck.find("*Node\n     18,          0.5,          0.5,           2.\n"))
+      << deck;
+}
+
+TEST_F(aif_ModelInfoTest, LabelsPastTheIntegerRangeStopTheWrite) {
+  const std::string error = "error: The node labels run past 2147483647, the largest label the "
+                            "input file can hold.";
+  // User labels 1 and 2147483647 leave no label for an attachment node.
+  auto edges = std::make_shared<bme_Mesh>();
+  edges->MutableNodeData().MutableCoordinates().resize(6);
+  edges->MutableNodeData().MutableUserNodeLabels() = {1, 2147483647};
+  hst_ModelBuilder top;
+  top.AddPart("Top", edges);
+  top.AddInstance("Top-1", "Top", {.attachmentPoints = 1});
+  SetFlat(1);
+  EXPECT_EQ("error: The node labels of instance Top-1 run past 2147483647, the largest label "
+            "the input file can hold.",
+            Deck(top));
+  pyo_MorvexEnvFile::Instance().Remove(kNoPartsKey);
+  EXPECT_EQ("error: The node labels of instance Top-1 run past 2147483647, the largest label "
+            "the input file can hold.",
+            Deck(top));
+
+  // Labels of 2000000000 shifted by the largest offset.
+  hst_ModelBuilder high;
+  high.AddPart("High", LabelledBrick(2000000000, 1));
+  high.AddInstance("High-1", "High");
+  SetFlat(1);
+  setenv(kNodeOffset, "1073741823", 1);
+  EXPECT_EQ(error, Deck(high));
+  setenv(kNodeOffset, "147483647", 1);  // the highest label is exactly the largest
+  EXPECT_NE(std::string::npos, Deck(high).find("\n2147483647,")) << Deck(high);
+  unsetenv(kNodeOffset);
+
+  // An element labelled 2147483647 leaves no label for a point mass.
+  hst_ModelBuilder mass;
+  mass.AddPart("Block", LabelledBrick(8, 2147483647));
+  mass.MutablePart("Block").SetReferencePoints(1);
+  mass.MutablePart("Block").AddAttribute(
+      ptoC_SectionAssignment(rgnC_Region("Point", {"Block"}), "Lumped"));
+  kseC_PointSection lumped;
+  lumped.SetMass(1.0);
+  mass.AddSection("Lumped", lumped);
+  mass.AddInstance("Block-1", "Block");
+  for (int flat : {0, 1}) {
+    SetFlat(flat);
+    EXPECT_EQ("error: The element labels of instance Block-1 run past 2147483647, the largest "
+              "label the input file can hold.",
+              Deck(mass));
+  }
+}
+
+TEST_F(aif_ModelInfoTest, PartWithLightweightAndOrdinaryInstancesWritesEachMeshInItsInstance) {
+  // "*Part" to "*End Part" and each "*Instance" block, as blocks of the deck.
+  auto blocks = [](const std::string& deck) {
+    std::string shape;
+    for (const char* keyword : {"*Part, name=Block", "*Instance, name=Block-1",
+                                "*Instance, name=Block-2", "*Instance, name=Block-3"}) {
+      const std::size_t at = deck.find(keyword);
+      if (at == std::string::npos) continue;
+      const std::size_t end = deck.find("*End", at);
+      const std::string block = deck.substr(at, end - at);
+      const std::string labels = NodeLabels(block);
+      const auto count = labels.empty() ? 0 : std::count(labels.begin(), labels.end(), ' ') + 1;
+      shape += std::string(keyword).substr(1) + ": " + std::to_string(count) + " nodes\n";
+    }
+    return shape;
+  };
+  for (bool lightweightFirst : {false, true}) {
+    hst_ModelBuilder b;
+    b.AddPart("Block", hst_GridMesh(1, 1, 1));
+    b.AddInstance("Block-1", "Block", {.lightweight = lightweightFirst});
+    b.AddInstance("Block-2", "Block", {.lightweight = !lightweightFirst});
+    b.AddInstance("Block-3", "Block", {.locks = ftr_LOCK_MESH});
+    const std::string deck = Deck(b);
+    EXPECT_EQ(
+        "Part, name=Block: 0 nodes\nInstance, name=Block-1: 8 nodes\n"
+        "Instance, name=Block-2: 8 nodes\nInstance, name=Block-3: 0 nodes\n",
+        blocks(deck))
+        << deck;
+    EXPECT_EQ("1 2 3 4 5 6 7 8 1 2 3 4 5 6 7 8", NodeLabels(deck));
+  }
+  // Only lightweight instances (a locked ordinary one writes no mesh): the
+  // part holds the mesh once.
+  hst_ModelBuilder b;
+  b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  b.AddInstance("Block-1", "Block", {.lightweight = true});
+  b.AddInstance("Block-2", "Block", {.lightweight = true});
+  b.AddInstance("Block-3", "Block", {.locks = ftr_LOCK_MESH});
+  EXPECT_EQ(
+      "Part, name=Block: 8 nodes\nInstance, name=Block-1: 0 nodes\n"
+      "Instance, name=Block-2: 0 nodes\nInstance, name=Block-3: 0 nodes\n",
+      blocks(Deck(b)));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/omi_BlkBitVect.h"
 #include "aif/impl/core/aif_Exception.h"
+#include "aif/impl/core/aif_NameRoutines.h"
 
 namespace {
 
@@ -37,6 +38,89 @@ int EnvironmentOffset(const char* name) {
                                    " is out of range (0 to " + std::to_string(kLargestOffset) +
                                    ")."));
   return static_cast<int>(value);
+}
+
+constexpr long long kLargestLabel = INT_MAX;
+
+// Stops the write: the labels of `kind` ("node" or "element") of instance
+// `owner` (none when empty) would pass the largest label an input file can hold.
+[[noreturn]] void LabelOverflow(const char* kind, const cow_String& owner, int line) {
+  std::string text = std::string("The ") + kind + " labels";
+  if (!owner.IsEmpty()) text += " of instance " + owner.Str();
+  text += " run past " + std::to_string(kLargestLabel) +
+          ", the largest label the input file can hold.";
+  nex_Exception::Throw(aif_Exception(cow_String(std::move(text))), kFile, line);
+}
+
+// `label` as an int; the overflow error for `owner` when it passes the range.
+int CheckedLabel(long long label, const char* kind, const cow_String& owner, int line) {
+  if (label > kLargestLabel) LabelOverflow(kind, owner, line);
+  return static_cast<int>(label);
+}
+
+// The mesh written for feature `id`: a display instance without elements of
+// its own is written with the display mesh the kernel makes for it, which
+// `hold` keeps alive; any other feature with its own mesh (may be null).
+const bme_Mesh* WrittenMesh(const ftr_FeatureList& features, unsigned id,
+                            std::shared_ptr<const bme_Mesh>& hold) {
+  const bme_Mesh* mesh = mes_ConstGetMesh(features, id);
+  const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id);
+  if ((!mesh || mesh->NumElements() == 0) && instance && kcoK_IsDisplayInstance(*instance)) {
+    hold = kcoK_MakeDisplayMesh(*instance);
+    if (hold) return hold.get();
+  }
+  return mesh;
+}
+
+// The reference points written as nodes of instance `id` (a display body has
+// none).
+int ReferenceNodeCount(const ftr_FeatureList& features, unsigned id) {
+  const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id);
+  if (!instance || kcoK_IsDisplayInstance(*instance)) return 0;
+  return instance->NmrRefPoints();
+}
+
+// Adds labels `first` to `last` to `used`; true when one of them was in use.
+bool UseRange(omi_BlkBitVect& used, long long first, long long last) {
+  if (last < first) return false;
+  const bool clash = used.AnyInRange(static_cast<int>(first), static_cast<int>(last));
+  used.SetRange(static_cast<int>(first), static_cast<int>(last));
+  return clash;
+}
+
+// Adds the node labels (`nodes`) or the element labels of a display mesh to
+// `used`; true when one was in use before.
+bool UseMeshLabels(omi_BlkBitVect& used, const bme_Mesh& mesh, bool nodes) {
+  omi_BlkBitVect own;
+  bool clash = false;
+  auto one = [&](int label) {
+    clash = clash || used.Test(label);
+    own.Set(label);
+  };
+  if (nodes) {
+    const bme_NodeData& data = mesh.NodeData();
+    if (data.HasLabelTable()) {
+      for (int label : data.GetUserNodeLabels())
+        one(label);
+    } else if (data.NumNodes() > 0) {
+      clash = used.AnyInRange(1, static_cast<int>(data.NumNodes()));
+      own.SetRange(1, static_cast<int>(data.NumNodes()));
+    }
+  } else {
+    for (const bme_ElementClass& c : mesh.ElementClasses()) {
+      if (c.HasLabelTable()) {
+        for (int label : c.UserLabels())
+          one(label);
+      } else if (c.NumElements() > 0) {
+        const long long first = static_cast<long long>(c.FirstElementIndex()) + 1;
+        const long long last = first + static_cast<long long>(c.NumElements()) - 1;
+        clash = clash || used.AnyInRange(static_cast<int>(first), static_cast<int>(last));
+        own.SetRange(static_cast<int>(first), static_cast<int>(last));
+      }
+    }
+  }
+  used.Merge(own);
+  return clash;
 }
 
 int HighestElementLabel(const bme_Mesh* mesh) {
@@ -78,7 +162,27 @@ void aif_ModelInfo::Construct(const bas_NewModel& model, const cow_String& model
   const aif_Model& held = ModelAdapter();
   partBased_ = DecidePartBasedOutput(held);
   HoldAssembly(held);
+  FindMixedParts();
   NumberLabels();
+}
+
+void aif_ModelInfo::FindMixedParts() {
+  mixedParts_.clear();
+  if (!partBased_ || assembly_.IsNull()) return;
+  const ftr_FeatureList& features = assembly_->ConstGetFeatureList();
+  std::unordered_map<std::string, int> kinds;  // bit 1: lightweight, bit 2: ordinary
+  for (unsigned id : ftr_Accessor<asoF_PartInstance>::GetActiveIdsForSimulation(features)) {
+    if (features.IsLocked(id, ftr_LOCK_MESH)) continue;  // writes no mesh
+    const asoF_PartInstance& instance = *asoF_Utils::ConstGetPartInstance(features, id);
+    int& kind = kinds[instance.GetPartName().Str()];
+    kind |= aif_IsLightweightInstance(instance, true) ? 1 : 2;
+    if (kind == 3) mixedParts_.insert(instance.GetPartName().Str());
+  }
+}
+
+bool aif_ModelInfo::IsLightweightInstance(const asoF_PartInstance& instance) const {
+  return aif_IsLightweightInstance(instance, partBased_) &&
+         mixedParts_.count(instance.GetPartName().Str()) == 0;
 }
 
 void aif_ModelInfo::NumberLabels() {
@@ -162,43 +266,71 @@ void aif_ModelInfo::NumberLabelsFlat(const cow_List<unsigned>& ids) {
   omi_BlkBitVect nodesUsed, elementsUsed;
   nodeConflict_ = asoK_V5NodeLabelsConflict(*assembly_, ids, nodesUsed);
   elementConflict_ = asoK_V5ElemLabelsConflict(*assembly_, ids, elementsUsed);
+  // The kernel sees the meshes only. A display mesh is written with labels
+  // of its own, and reference points are written as nodes numbered after
+  // their mesh's highest label: both are labels in use, which may collide
+  // with another instance's.
+  for (unsigned id : ids) {
+    std::shared_ptr<const bme_Mesh> display;
+    const bme_Mesh* mesh = WrittenMesh(features, id, display);
+    if (display) {
+      nodeConflict_ = UseMeshLabels(nodesUsed, *display, true) || nodeConflict_;
+      elementConflict_ = UseMeshLabels(elementsUsed, *display, false) || elementConflict_;
+    }
+    const int references = ReferenceNodeCount(features, id);
+    if (mesh && references > 0) {
+      const long long highest = mesh->NodeData().HighestLabel();
+      CheckedLabel(highest + references, "node", FeatureName(id), __LINE__);
+      nodeConflict_ = UseRange(nodesUsed, highest + 1, highest + references) || nodeConflict_;
+    }
+  }
   // Without a conflict the meshes keep their labels, shifted by the
   // environment offset: fresh labels start above the highest one written.
-  if (!nodeConflict_ && !nodesUsed.IsEmpty()) nodeCounter_ = nodesUsed.Max() + nodeEnvironment;
-  if (!elementConflict_ && !elementsUsed.IsEmpty())
-    elementCounter_ = elementsUsed.Max() + elementEnvironment;
+  if (!nodeConflict_ && !nodesUsed.IsEmpty()) {
+    nodeCounter_ = static_cast<long long>(nodesUsed.Max()) + nodeEnvironment;
+    CheckedLabel(nodeCounter_, "node", cow_String(), __LINE__);
+  }
+  if (!elementConflict_ && !elementsUsed.IsEmpty()) {
+    elementCounter_ = static_cast<long long>(elementsUsed.Max()) + elementEnvironment;
+    CheckedLabel(elementCounter_, "element", cow_String(), __LINE__);
+  }
 
   for (unsigned id : ids) {
     const cow_String name = FeatureName(id);
-    const bme_Mesh* mesh = mes_ConstGetMesh(features, id);
-    const int n = asoF_Utils::NumNodesInMesh(features, id);
+    std::shared_ptr<const bme_Mesh> display;
+    const bme_Mesh* mesh = WrittenMesh(features, id, display);
+    const long long n =
+        (mesh ? static_cast<long long>(mesh->NumNodes()) : 0) + ReferenceNodeCount(features, id);
     const int a = asoK_NumberAttachmentNodes(features, id);
-    totalNodes_ += n + a;
+    totalNodes_ = CheckedLabel(totalNodes_ + n + a, "node", name, __LINE__);
 
-    int nodeOffset = 0;
+    long long nodeOffset = 0;
     if (nodeConflict_) {
       nodeOffset = nodeCounter_ + 1;
-      attachmentBases_[id] = nodeCounter_ + n;
+      attachmentBases_[id] = CheckedLabel(nodeCounter_ + n, "node", name, __LINE__);
       nodeCounter_ += n + a;
     } else if (mesh) {
       nodeOffset = nodeEnvironment;
-      attachmentBases_[id] = nodeCounter_;
+      attachmentBases_[id] = static_cast<int>(nodeCounter_);
       nodeCounter_ += a;
     } else {
       nodeOffset = nodeCounter_;
       nodeCounter_ += n;
-      attachmentBases_[id] = nodeCounter_;
+      attachmentBases_[id] = CheckedLabel(nodeCounter_, "node", name, __LINE__);
       nodeCounter_ += a;
     }
+    CheckedLabel(nodeCounter_, "node", name, __LINE__);
 
-    int elementOffset = 0;
+    long long elementOffset = 0;
     if (elementConflict_) {
       elementOffset = elementCounter_ + 1;
-      if (mesh) elementCounter_ += static_cast<int>(mesh->NumElements());
+      if (mesh) elementCounter_ += static_cast<long long>(mesh->NumElements());
+      CheckedLabel(elementCounter_, "element", name, __LINE__);
     } else {
       elementOffset = mesh ? elementEnvironment : 0;
     }
-    SetOffsets(name, id, nodeOffset, elementOffset);
+    SetOffsets(name, id, CheckedLabel(nodeOffset, "node", name, __LINE__),
+               CheckedLabel(elementOffset, "element", name, __LINE__));
   }
 }
 
@@ -207,18 +339,22 @@ void aif_ModelInfo::NumberLabelsPerPart(const cow_List<unsigned>& ids) {
   totalNodes_ = 0;
   for (unsigned id : ids) {
     const cow_String name = FeatureName(id);
-    const bme_Mesh* mesh = mes_ConstGetMesh(features, id);
-    totalNodes_ += asoF_Utils::NumNodesInMesh(features, id);
+    std::shared_ptr<const bme_Mesh> display;
+    const bme_Mesh* mesh = WrittenMesh(features, id, display);
+    totalNodes_ = CheckedLabel(
+        totalNodes_ + (mesh ? static_cast<long long>(mesh->NumNodes()) : 0) +
+            ReferenceNodeCount(features, id),
+        "node", name, __LINE__);
     SetOffsets(name, id, 0, 0);
 
-    int highest = mesh ? mesh->NodeData().HighestLabel() : 0;
-    if (id == ftr_kAssemblyId) {
+    long long highest = mesh ? mesh->NodeData().HighestLabel() : 0;
+    if (id == ftr_kAssemblyId)
       highest += features.AssemblyReferencePoints();
-    } else if (const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id)) {
-      highest += instance->NmrRefPoints();
-    }
-    attachmentBases_[id] = highest;
-    nextNodeLabels_[name.Str()] = highest + asoK_NumberAttachmentNodes(features, id);
+    else
+      highest += ReferenceNodeCount(features, id);
+    attachmentBases_[id] = CheckedLabel(highest, "node", name, __LINE__);
+    nextNodeLabels_[name.Str()] = CheckedLabel(highest + asoK_NumberAttachmentNodes(features, id),
+                                               "node", name, __LINE__);
     nextElementLabels_[name.Str()] = HighestElementLabel(mesh);
   }
 }
@@ -233,16 +369,31 @@ int aif_ModelInfo::NodeOffset(const cow_String& instance) const {
   return it == nodeOffsets_.end() ? 0 : it->second;
 }
 
+// Fresh labels never pass the largest label: the counter is not moved and
+// the write stops with aif_Exception instead.
 int aif_ModelInfo::NextNodeLabel(const cow_String& instance) {
-  return partBased_ ? ++nextNodeLabels_[instance.Str()] : ++nodeCounter_;
+  return Advance(partBased_ ? &nextNodeLabels_[instance.Str()] : nullptr, nodeCounter_, 1, "node",
+                 instance);
 }
 
 int aif_ModelInfo::NextElementLabel(const cow_String& instance) {
-  return partBased_ ? ++nextElementLabels_[instance.Str()] : ++elementCounter_;
+  return ReserveElementLabels(instance, 1);
 }
 
 int aif_ModelInfo::ReserveElementLabels(const cow_String& instance, int count) {
-  return partBased_ ? nextElementLabels_[instance.Str()] += count : elementCounter_ += count;
+  return Advance(partBased_ ? &nextElementLabels_[instance.Str()] : nullptr, elementCounter_,
+                 count, "element", instance);
+}
+
+int aif_ModelInfo::Advance(int* perInstance, long long& fileCounter, int count, const char* kind,
+                           const cow_String& instance) {
+  const long long last = (perInstance ? *perInstance : fileCounter) + std::max(count, 0);
+  const int label = CheckedLabel(last, kind, instance, __LINE__);
+  if (perInstance)
+    *perInstance = label;
+  else
+    fileCounter = label;
+  return label;
 }
 
 cow_String aif_ModelInfo::FeatureName(unsigned id) const {

@@ -12,11 +12,15 @@
 // instance's labels (offset 0) and hands out fresh labels per instance above
 // the highest label of the instance's mesh, reference points and attachment
 // nodes. A name the numbering never saw has offset 0, and in a part-based file
-// its fresh labels count from 1.
+// its fresh labels count from 1. Display meshes and reference points count as
+// labels in use, so no label is written twice in a scope. A label that would
+// pass the integer range stops the write with aif_Exception (at construction
+// for the numbering, at the request for a fresh label).
 #pragma once
 
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "AFCInputFileWriter/akw_ModelInfo.h"
 #include "AttributesIntObj/asoK_Assembly.h"
@@ -53,7 +57,8 @@ class aif_ModelInfo : public akw_ModelInfo {
   virtual int ElementOffset(const cow_String& instance) const;
   virtual int NodeOffset(const cow_String& instance) const;
   // A fresh node label: flat, the next of the file; part-based, the next of
-  // the instance.
+  // the instance. Throws aif_Exception when no label is left below the
+  // integer range (as do the two element calls below).
   virtual int NextNodeLabel(const cow_String& instance);
   virtual int NextElementLabel(const cow_String& instance);
   // Reserves `count` element labels and returns the last of them (the current
@@ -93,6 +98,15 @@ class aif_ModelInfo : public akw_ModelInfo {
   // hands out the same labels as the first.
   void ResetForWrite();
 
+  // Whether the keywords of `instance` go to its part's definition, once per
+  // part: the file is part-based, the instance is lightweight and not of an
+  // analytic rigid part (aif_IsLightweightInstance), and so is every other
+  // active instance of the part whose mesh is written. A part with both
+  // lightweight and ordinary instances has its mesh written in each
+  // instance, so that every instance's mesh is defined exactly once in its
+  // scope (the part and the instance).
+  bool IsLightweightInstance(const asoF_PartInstance& instance) const;
+
   // Whether the write restarts an earlier analysis (never for an
   // optimization process, which has no job).
   bool IsRestart() const { return job_.Get() && job_->IsRestart(); }
@@ -107,17 +121,25 @@ class aif_ModelInfo : public akw_ModelInfo {
   bool DecidePartBasedOutput(const aif_Model& model);
   void HoldAssembly(const aif_Model& model);
   void NumberLabels();
+  void FindMixedParts();
   void NumberLabelsFlat(const cow_List<unsigned>& ids);
   void NumberLabelsPerPart(const cow_List<unsigned>& ids);
   void SetOffsets(const cow_String& name, unsigned id, int nodeOffset, int elementOffset);
+  // Moves the instance's counter (part-based) or the file's by `count` and
+  // returns the new last label; aif_Exception, nothing moved, when it would
+  // pass the integer range.
+  int Advance(int* perInstance, long long& fileCounter, int count, const char* kind,
+              const cow_String& instance);
 
   cow_COW<akw_Job> job_;
   cow_COW<asoK_Assembly> assembly_;
   cow_COW<akw_OptimizationProcess> process_;
   bool partBased_ = true;
 
-  int nodeCounter_ = 0;
-  int elementCounter_ = 0;
+  // Counted in 64 bits, so that a label past the integer range is seen and
+  // refused rather than wrapped.
+  long long nodeCounter_ = 0;
+  long long elementCounter_ = 0;
   bool nodeConflict_ = false;
   bool elementConflict_ = false;
   int totalNodes_ = 0;
@@ -135,4 +157,6 @@ class aif_ModelInfo : public akw_ModelInfo {
   std::unordered_map<unsigned, std::unique_ptr<Attachments>> attachments_;
   std::unordered_map<unsigned, std::unique_ptr<cow_Map<int, cow_String>>> vertexSurfaces_;
   cow_COW<WireLabels> wireLabels_;
+  // Parts with lightweight and ordinary instances whose meshes are written.
+  std::unordered_set<std::string> mixedParts_;
 };

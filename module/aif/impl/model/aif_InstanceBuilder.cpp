@@ -94,7 +94,7 @@ void aif_InstanceBuilder::Build() {
       for (const auto& k : aif_InstancePoints::AttachmentNodes(instance, info))
         AddInstanceDefinition(name, k);
     };
-    if (aif_IsLightweightInstance(instance, partBased)) {
+    if (info.IsLightweightInstance(instance)) {
       // The part holds the mesh; only an analytic rigid part's points go here.
       if (instance.ConstGetPart().GetAnalysis() == ptoK_ANALYTIC_RIGID) points();
       continue;

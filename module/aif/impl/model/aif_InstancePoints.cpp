@@ -4,6 +4,7 @@
 #include "ModKerLow/ref_Utils.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/model/aif_RawNode.h"
+#include "aif/impl/model/aif_RawNset.h"
 
 akw_KeywordList aif_InstancePoints::ReferenceNodes(const asoF_PartInstance& instance,
                                                    const aif_ModelInfo& info,
@@ -12,9 +13,16 @@ akw_KeywordList aif_InstancePoints::ReferenceNodes(const asoF_PartInstance& inst
   if (!info.Assembly()) return keywords;
   const ftr_FeatureList& features = info.Assembly()->ConstGetFeatureList();
   const int offset = info.AssyNodeOffsetsID(static_cast<int>(instance.Id()));
-  for (const ref_RefNode& node :
-       ref_Utils::GetRefNodes(features, instance.Id(), info.NodeLabelsUsable())) {
-    if (ref_Utils::UserNodeLabelExists(features, instance.Id(), node.userLabel)) continue;
+  const bool labelsUsable = info.NodeLabelsUsable();
+  for (const ref_RefNode& node : ref_Utils::GetRefNodes(features, instance.Id(), labelsUsable)) {
+    // A reference point placed on a mesh node is that node: only its set is
+    // written. Without usable labels the numbers are positions after the
+    // mesh's nodes, never user labels, so every point gets its node.
+    if (labelsUsable && ref_Utils::UserNodeLabelExists(features, instance.Id(), node.userLabel)) {
+      keywords.Append(akw_KeywordHandle(
+          new aif_RawNset(node.userLabel + offset, setName, info.IsPartBased())));
+      continue;
+    }
     keywords.Append(akw_KeywordHandle(
         new aif_RawNode(node.label + offset, static_cast<float>(node.x), static_cast<float>(node.y),
                         static_cast<float>(node.z), info.IsPartBased(), setName)));

@@ -14,7 +14,7 @@ class aif_InstancePoints {
  public:
   // One raw node per reference point of `instance`, labels shifted by the
   // instance's node offset, each in the node set `setName`. A reference
-  // point that is a node of the mesh already gets no node.
+  // point that is a node of the mesh already gets only the node set.
   static akw_KeywordList ReferenceNodes(const asoF_PartInstance& instance,
                                         const aif_ModelInfo& info, const cow_String& setName);
   // One raw node block of the instance's attachment nodes (points, then

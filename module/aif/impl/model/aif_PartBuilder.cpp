@@ -29,7 +29,7 @@ void aif_PartBuilder::Build() {
     if (partBased) AddPartDefinition(part, aif_Part(part));
     // The part's own mesh is written here only for a lightweight instance;
     // any other instance writes the mesh in its own definition.
-    if (!aif_IsLightweightInstance(instance, partBased)) continue;
+    if (!info.IsLightweightInstance(instance)) continue;
     AddPartDefinition(part, aif_Node(instance, info));
     AddPartDefinition(part, aif_ElementFromMesh(info, static_cast<int>(id)));
     for (const auto& k : aif_PointSections::Keywords(info, instance, false))
