@@ -431,7 +431,12 @@ TEST_F(aif_ModelInfoTest, FlatLabelsOfReferencePointsDisplayMeshesAndAttachments
   auto shown = std::make_shared<bme_Mesh>();
   shown->SetDisplayMesh(hst_GridMesh(1, 1, 1));
   hst_ModelBuilder display;
-  display.AddPart("Body", shown);
+  display.AddPart("Body", shown, ptoK_DEFORMABLE, ptoK_SPACE_3D, 1);
+  display.MutablePart("Body").AddAttribute(
+      ptoC_SectionAssignment(rgnC_Region("Point", {"Body"}), "Lumped"));
+  kseC_PointSection lumped;
+  lumped.SetMass(2.5);
+  display.AddSection("Lumped", lumped);
   display.AddPart("Brick", hst_GridMesh(1, 1, 1));
   display.AddInstance("Body-1", "Body");
   display.AddInstance("Brick-1", "Brick");
@@ -441,6 +446,8 @@ TEST_F(aif_ModelInfoTest, FlatLabelsOfReferencePointsDisplayMeshesAndAttachments
             Lines(displayDeck, "*Element", 2));
   EXPECT_EQ("*Element, type=C3D8\n2,  9, 10, 12, 11, 13, 14, 16, 15\n",
             Lines(displayDeck, "*Element, type=C3D8\n2,", 2));
+  // Nor does it carry its reference point or a point mass naming it.
+  EXPECT_EQ(std::string::npos, displayDeck.find("MASS")) << displayDeck;
 }
 
 TEST_F(aif_ModelInfoTest, ConflictingLabelsWriteEveryReferenceNodeTheirElementsName) {

@@ -88,7 +88,6 @@ void aif_InstanceBuilder::Build() {
 
     const cow_String refPointSet = aif_PrintableName(name + akw_ModelInfo::RefPtSuffix());
     auto points = [&] {
-      if (kcoK_IsDisplayInstance(instance)) return;  // a display body has no points
       for (const auto& k : aif_InstancePoints::ReferenceNodes(instance, info, refPointSet))
         AddInstanceDefinition(name, k);
       for (const auto& k : aif_InstancePoints::AttachmentNodes(instance, info))
@@ -102,6 +101,9 @@ void aif_InstanceBuilder::Build() {
     if (features.IsLocked(id, ftr_LOCK_MESH)) continue;
     AddInstanceDefinition(name, aif_Node(instance, info));
     AddInstanceDefinition(name, aif_ElementFromMesh(info, static_cast<int>(id)));
+    // A display body has no points: neither their nodes nor the point
+    // elements that would name them.
+    if (kcoK_IsDisplayInstance(instance)) continue;
     for (const auto& k : aif_PointSections::Keywords(info, instance, true))
       AddInstanceDefinition(name, k);
     points();

@@ -32,9 +32,11 @@ void aif_PartBuilder::Build() {
     if (!info.IsLightweightInstance(instance)) continue;
     AddPartDefinition(part, aif_Node(instance, info));
     AddPartDefinition(part, aif_ElementFromMesh(info, static_cast<int>(id)));
+    // A display body has no points: neither their nodes nor the point
+    // elements that would name them.
+    if (kcoK_IsDisplayInstance(instance)) continue;
     for (const auto& k : aif_PointSections::Keywords(info, instance, false))
       AddPartDefinition(part, k);
-    if (kcoK_IsDisplayInstance(instance)) continue;  // a display body has no points
     const cow_String refPointSet = aif_PrintableName(part + akw_ModelInfo::RefPtSuffix());
     for (const auto& k : aif_InstancePoints::ReferenceNodes(instance, info, refPointSet))
       AddPartDefinition(part, k);
