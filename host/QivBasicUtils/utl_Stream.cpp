@@ -69,11 +69,18 @@ std::size_t utl_Stream::Column() const {
 }
 
 utl_Stream& utl_Stream::OptionalLineBreak() {
+  return OptionalLineBreak(0);
+}
+
+utl_Stream& utl_Stream::OptionalLineBreak(std::size_t nextLength) {
   std::size_t size = static_cast<std::size_t>(cur_ - buf_);
   char last = size >= 1 ? cur_[-1] : sentTail_[1];
   char before = size >= 2 ? cur_[-2] : (size == 1 ? sentTail_[1] : sentTail_[0]);
   bool afterComma = last == ',' || (last == ' ' && before == ',');
-  if (afterComma && Column() > static_cast<std::size_t>(breakColumn_)) LineBreak();
+  if (!afterComma) return *this;
+  const std::size_t column = Column();
+  if (column > static_cast<std::size_t>(breakColumn_) || column + nextLength > kMaxLineLength)
+    LineBreak();
   return *this;
 }
 
@@ -167,13 +174,27 @@ utl_Stream& endl(utl_Stream& stream) {
   return stream.LineBreak();
 }
 
-utl_StreamSmallReal::utl_StreamSmallReal(utl_Stream& stream, double threshold)
-    : stream_(&stream), previous_(stream.SmallestReal()) {
-  stream.SetSmallestReal(threshold);
+unsigned long long utl_Stream::PushSmallestReal(double threshold) {
+  const unsigned long long key = nextSmallRealKey_++;
+  smallRealGuards_.push_back({key, threshold});
+  UpdateSmallestReal();
+  return key;
 }
+
+void utl_Stream::RemoveSmallestReal(unsigned long long key) {
+  // Keys grow with every guard, so the entries stay sorted by key.
+  auto entry =
+      std::lower_bound(smallRealGuards_.begin(), smallRealGuards_.end(), key,
+                       [](const SmallRealEntry& e, unsigned long long k) { return e.key < k; });
+  if (entry != smallRealGuards_.end() && entry->key == key) smallRealGuards_.erase(entry);
+  UpdateSmallestReal();
+}
+
+utl_StreamSmallReal::utl_StreamSmallReal(utl_Stream& stream, double threshold)
+    : stream_(&stream), key_(stream.PushSmallestReal(threshold)) {}
 
 void utl_StreamSmallReal::UnsetSmallestReal() {
   if (!stream_) return;
-  stream_->SetSmallestReal(previous_);
+  stream_->RemoveSmallestReal(key_);
   stream_ = nullptr;
 }

@@ -21,6 +21,7 @@
 #include <cstddef>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "BasShared/cow_String.h"
 #include "QivBasicUtils/aio_ios.h"
@@ -28,6 +29,9 @@
 class utl_Stream {
  public:
   static constexpr std::size_t kDefaultBufferSize = 64 * 1024;
+  // The longest line the solver reads, in characters (the line end not
+  // counted).
+  static constexpr std::size_t kMaxLineLength = 256;
 
   // `breakColumn`: a line longer than this takes an optional line break.
   // `doublePrecision`, `floatPrecision`: the precision Print uses for a double
@@ -65,6 +69,11 @@ class utl_Stream {
   // text written last is a comma (", " or ","), so that a keyword line goes on
   // on the next line; writes nothing otherwise.
   utl_Stream& OptionalLineBreak();
+  // The same, and after a comma also ends the line when `nextLength` more
+  // characters would make it longer than kMaxLineLength: a caller that knows
+  // the length of the option it writes next keeps every line within what the
+  // solver reads (an option longer than a line by itself still overflows).
+  utl_Stream& OptionalLineBreak(std::size_t nextLength);
 
   utl_Stream& Print(double value, int width, int precision);
   utl_Stream& Print(float value, int width, int precision);
@@ -95,8 +104,14 @@ class utl_Stream {
   // Bytes given to the stream so far, whether or not they reached the sink.
   unsigned long long BytesWritten() const { return sent_ + static_cast<std::size_t>(cur_ - buf_); }
 
-  // Values whose magnitude is below `threshold` print as zero; 0 turns it off.
-  void SetSmallestReal(double threshold) { smallestReal_ = threshold; }
+  // Values whose magnitude is below the threshold in force print as zero.
+  // The threshold in force is that of the most recently made
+  // utl_StreamSmallReal guard still alive, or, with no guard alive, the base
+  // threshold set here (0, the default, turns it off).
+  void SetSmallestReal(double threshold) {
+    baseSmallestReal_ = threshold;
+    UpdateSmallestReal();
+  }
   double SmallestReal() const { return smallestReal_; }
 
   // Normalises a number already formatted into `buffer` (a NUL-terminated
@@ -116,6 +131,19 @@ class utl_Stream {
   void Send();
   std::size_t Column() const;
 
+  friend class utl_StreamSmallReal;
+  // The guards' thresholds, oldest first, each under the guard's own key.
+  struct SmallRealEntry {
+    unsigned long long key;
+    double threshold;
+  };
+  unsigned long long PushSmallestReal(double threshold);
+  void RemoveSmallestReal(unsigned long long key);
+  void UpdateSmallestReal() {
+    smallestReal_ =
+        smallRealGuards_.empty() ? baseSmallestReal_ : smallRealGuards_.back().threshold;
+  }
+
   aio_ostream& sink_;
   std::unique_ptr<char[]> storage_;
   char* buf_;
@@ -124,7 +152,10 @@ class utl_Stream {
   int breakColumn_;
   int doublePrecision_;
   int floatPrecision_;
-  double smallestReal_ = 0.0;
+  double smallestReal_ = 0.0;  // the threshold in force, kept for the write path
+  double baseSmallestReal_ = 0.0;
+  std::vector<SmallRealEntry> smallRealGuards_;
+  unsigned long long nextSmallRealKey_ = 0;
   bool failed_ = false;
   unsigned long long sent_ = 0;
   // What has left the buffer already: the length of the line it ended in and
@@ -136,18 +167,22 @@ class utl_Stream {
 // Ends the current line (the stream's endl manipulator).
 utl_Stream& endl(utl_Stream& stream);
 
-// Sets a smallest-real threshold on a stream for the life of the object and
-// restores the threshold that was in force before.
+// Puts a smallest-real threshold in force on a stream for the life of the
+// object. Guards form a stack with removal: the threshold in force is that of
+// the most recently made guard still alive, whatever order guards go in, and
+// the stream's base threshold once none is left. The stream must outlive its
+// guards.
 class utl_StreamSmallReal {
  public:
   utl_StreamSmallReal(utl_Stream& stream, double threshold);
   utl_StreamSmallReal(const utl_StreamSmallReal&) = delete;
   utl_StreamSmallReal& operator=(const utl_StreamSmallReal&) = delete;
   ~utl_StreamSmallReal() { UnsetSmallestReal(); }
-  // Restores the earlier threshold now; the destructor then does nothing.
+  // Removes this guard's threshold now (and only this guard's); a second
+  // call, and the destructor afterwards, do nothing.
   void UnsetSmallestReal();
 
  private:
   utl_Stream* stream_;
-  double previous_;
+  unsigned long long key_;
 };

@@ -1,6 +1,8 @@
 // Comment lines, verbatim keywords and the section banners builders file.
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "aif/impl/core/aif_Comment.h"
 #include "aif/impl/core/aif_RawKeyword.h"
@@ -77,6 +79,49 @@ TEST(aif_Comment, WrapCutsAfterABlankAmongTheLast15Of78) {
   aif_Comment comment(cow_String(piece), true);
   std::unique_ptr<akw_Keyword> copy(comment.Clone());
   EXPECT_EQ(KeywordText(*copy), "** " + piece.substr(0, 71) + "\n** " + Letters(19) + "\n");
+}
+
+// The longest line in `text`.
+std::size_t LongestLine(const std::string& text) {
+  std::size_t longest = 0;
+  for (std::size_t p = 0, end; p < text.size(); p = end + 1) {
+    end = text.find('\n', p);
+    if (end == std::string::npos) end = text.size();
+    longest = std::max(longest, end - p);
+  }
+  return longest;
+}
+
+TEST(aif_Comment, UnwrappedLinesStayWithinWhatTheSolverReads) {
+  // 253 characters after "** " fill a line of 256; one more goes on.
+  EXPECT_EQ(Comment(Letters(253)), "** " + Letters(253) + "\n");
+  EXPECT_EQ(Comment(Letters(254)), "** " + Letters(253) + "\n** a\n");
+  // Cut after the last blank that keeps the line within 256 (at 252); a blank
+  // at 253 would not, so the one at 100 ends the line; a blank only at the
+  // start of a piece does not end it.
+  const std::string last = Letters(300, {100, 252});
+  EXPECT_EQ(Comment(last), "** " + last.substr(0, 253) + "\n** " + Letters(47) + "\n");
+  const std::string beyond = Letters(300, {100, 253});
+  EXPECT_EQ(Comment(beyond), "** " + beyond.substr(0, 101) + "\n** " + beyond.substr(101) + "\n");
+  const std::string first = Letters(300, {0});
+  EXPECT_EQ(Comment(first), "** " + first.substr(0, 253) + "\n** " + Letters(47) + "\n");
+  // As many lines as it takes; no character is lost; a text ending in a
+  // line break still ends with "** ".
+  const std::string text = "Title\n" + Letters(600) + "\n";
+  const std::string written = Comment(text);
+  EXPECT_EQ(written, "** Title\n** " + Letters(253) + "\n** " + Letters(253) + "\n** " +
+                         Letters(94) + "\n** \n");
+  EXPECT_EQ(LongestLine(written), 256u);
+
+  // The routine the heading shares: any prefix, the limit counts it.
+  auto lines = [](std::string_view prefix, const std::string& t) {
+    return aif_test::WrittenText(
+        [&](utl_Stream& s) { aif_Comment::WriteLimitedLines(s, prefix, t); });
+  };
+  EXPECT_EQ(lines(" ", ""), " \n");
+  EXPECT_EQ(lines(" ", Letters(255)), " " + Letters(255) + "\n");
+  const std::string words = Letters(400, {254, 300});
+  EXPECT_EQ(lines(" ", words), " " + words.substr(0, 255) + "\n " + words.substr(255) + "\n");
 }
 
 TEST(aif_RawKeyword, WritesTheTextWithOneLineEnd) {

@@ -1,5 +1,6 @@
-// Data-line tables: cell widths and precision, eight values a line, trailing
-// commas, and the adjustments keywords make before writing.
+// Data-line tables: exact values and aligned columns, eight values a line,
+// trailing commas, and the adjustments keywords make before writing.
+#include <limits>
 #include <string>
 
 #include "OdbAttrEO/kmaC_MaterialTable.h"
@@ -30,9 +31,10 @@ TEST(aif_DataLineTable, EightValuesALine) {
   // One column: every value is a line of its own ending in ",".
   EXPECT_EQ(Text(Values{{1}, {2.5}, {-3}}), "  1.,\n 2.5,\n -3.,\n");
   EXPECT_EQ(Text(Counting(8)), " 1., 2., 3., 4., 5., 6., 7., 8.\n");
-  EXPECT_EQ(Text(Counting(10)), " 1., 2., 3., 4., 5., 6., 7., 8.\n 9., 10.\n");
+  // "10." sets the width of every column but the first.
+  EXPECT_EQ(Text(Counting(10)), " 1.,  2.,  3.,  4.,  5.,  6.,  7.,  8.\n  9., 10.\n");
   EXPECT_EQ(Text(Counting(16)),
-            " 1., 2., 3., 4., 5., 6., 7., 8.\n 9., 10., 11., 12., 13., 14., 15., 16.\n");
+            " 1.,  2.,  3.,  4.,  5.,  6.,  7.,  8.\n  9., 10., 11., 12., 13., 14., 15., 16.\n");
   // A lone value on the last line of a row takes a comma; every row starts a
   // new line.
   EXPECT_EQ(Text(Values{{1, 2, 3, 4, 5, 6, 7, 8, 9}, {9, 8, 7, 6, 5, 4, 3, 2, 1}}),
@@ -45,38 +47,47 @@ TEST(aif_DataLineTable, EightValuesALine) {
   EXPECT_EQ(Text(noRows), "");
 }
 
-TEST(aif_DataLineTable, FirstColumnAndTheOthersHaveTheirOwnWidth) {
-  // First column: "20" gives 3. The others: "123.456" gives 8 for all of them.
+TEST(aif_DataLineTable, ColumnsAlignWithTheDecimalPointCounted) {
+  // The width is that of the longest text with its decimal point, plus one:
+  // "100." beside "1.5" gives 5 in both the first and the other columns.
+  EXPECT_EQ(Text(Values{{1.5, 1.5}, {100, 100}}),
+            "  1.5,  1.5\n"
+            " 100., 100.\n");
+  // First column: "20." gives 4. The others share one width: "123.456" gives 8.
   EXPECT_EQ(Text(Values{{1, 0.5, 1000}, {20, 123.456, -2}}),
-            " 1.,     0.5,   1000.\n"
+            "  1.,     0.5,   1000.\n"
             " 20., 123.456,     -2.\n");
-  // Measured and written with six significant digits once a column is that wide.
-  EXPECT_EQ(Text(Values{{1.0 / 3, 2.0 / 3, 123456789}}), " 0.333333,    0.666667, 1.23457e+08\n");
 }
 
-TEST(aif_DataLineTable, NarrowColumnsKeepFifteenSignificantDigits) {
-  // Measured as "1.25" (width 5): written with up to 15 digits, wider than the
-  // column; measured as "1.125" (width 6): written with 6.
-  EXPECT_EQ(Text(Values{{1.25}, {1.2500001}}), " 1.25,\n1.2500001,\n");
-  EXPECT_EQ(Text(Values{{1.125}, {1.1250001}}), " 1.125,\n 1.125,\n");
-  // The same value in a narrow first column and in wide other columns.
-  EXPECT_EQ(Text(Values{{1.0000001, 1.0000001, 123.456}}), "1.0000001,      1., 123.456\n");
-  // Fifteen digits still hide the noise of binary fractions.
-  EXPECT_EQ(Text(Values{{0.1 + 0.2, 0.1 + 0.2}}), " 0.3, 0.3\n");
+TEST(aif_DataLineTable, EveryValueKeepsAllItsDigits) {
+  // Values that differ in their seventh digit or later stay distinct.
+  EXPECT_EQ(Text(Values{{1234.5678, 293.15}, {1234.5679, 293.1500001}}),
+            " 1234.5678,      293.15\n"
+            " 1234.5679, 293.1500001\n");
+  EXPECT_EQ(Text(Values{{1.25}, {1.2500001}}), "      1.25,\n 1.2500001,\n");
+  EXPECT_EQ(Text(Values{{1.0 / 3, 0.123456789, 123456789}}),
+            " 0.3333333333333333, 0.123456789,  123456789.\n");
+  // What is written is the double itself, noise of binary fractions included.
+  EXPECT_EQ(Text(Values{{0.1 + 0.2, 0.3}}), " 0.30000000000000004, 0.3\n");
 }
 
-TEST(aif_DataLineTable, ExponentsGetADecimalPoint) {
-  EXPECT_EQ(Text(Values{{1e100, 1e-5, 1e20}}), " 1.e+100, 1.e-05, 1.e+20\n");
-  // "1e+100" keeps its three exponent digits when measured: the column is 7 wide.
-  EXPECT_EQ(Text(Values{{1e100}, {1}}), " 1.e+100,\n     1.,\n");
-  EXPECT_EQ(Text(Values{{1}, {-2.5e-300}}), "        1.,\n -2.5e-300,\n");
+TEST(aif_DataLineTable, RealForms) {
+  // Exponents keep the digits they need and get a decimal point; a negative
+  // zero is a zero; the shorter of the plain and the exponent form is taken
+  // (the plain one when both are as long).
+  EXPECT_EQ(Text(Values{{1e100, 1e-5, -0.0, -2.5e-300, -7.25}}),
+            " 1.e+100,    1.e-05,        0., -2.5e-300,     -7.25\n");
+  EXPECT_EQ(Text(Values{{100000, 10000, 123456, 1e15, 1234567890123.0}}),
+            " 1.e+05,         10000.,        123456.,         1.e+15, 1234567890123.\n");
+  EXPECT_EQ(Text(Values{{std::numeric_limits<double>::max()}, {-5e-324}}),
+            " 1.7976931348623157e+308,\n                -5.e-324,\n");
 }
 
 TEST(aif_DataLineTable, SkippedColumnsAreNotCounted) {
   aif_DataLineTable ten(Counting(10), 0, 0);
   // Out-of-range and repeated indices do not change the count.
   ten.SetSkippedColumns({1, 1, -1, 10, 42});
-  EXPECT_EQ(Text(ten), " 1., 3., 4., 5., 6., 7., 8., 9.\n 10.,\n");
+  EXPECT_EQ(Text(ten), " 1.,  3.,  4.,  5.,  6.,  7.,  8.,  9.\n 10.,\n");
   aif_DataLineTable nine(Counting(9), 0, 0);
   nine.SetSkippedColumns({8});
   EXPECT_EQ(Text(nine), " 1., 2., 3., 4., 5., 6., 7., 8.\n");
@@ -114,7 +125,7 @@ TEST(aif_DataLineTable, SwapColumnsExchangesTheWrittenCells) {
   EXPECT_EQ(Text(table), " 2.5, 1.\n  4., 3.\n");
 }
 
-TEST(aif_DataLineTable, ReplaceValueInOneColumn) {
+TEST(aif_DataLineTable, ReplaceValueComparesTheCellsValues) {
   aif_DataLineTable table(Values{{0, 1, 0}, {2, 0, 3}}, 0, 0);
   table.ReplaceValue(3, 0.0, cow_String("x"));
   table.ReplaceValue(-1, 0.0, cow_String("x"));
@@ -123,12 +134,28 @@ TEST(aif_DataLineTable, ReplaceValueInOneColumn) {
   table.ReplaceValue(1, 0.0, cow_String(" "));
   EXPECT_EQ(Text(table), " 0., 1., 0.\n 2., , 3.\n");
 
-  // The cell's written text is what is compared.
-  aif_DataLineTable third(Values{{1, 1.0 / 3}}, 0, 0);
-  third.ReplaceValue(1, 1.0 / 3, cow_String(" x"));
-  EXPECT_EQ(Text(third), " 1., 0.333333\n");
-  third.ReplaceValue(1, 0.333333, cow_String(" x"));
-  EXPECT_EQ(Text(third), " 1., x\n");
+  // Whole doubles are compared: the largest double (an unset value) is found,
+  // and values that agree in their first six digits are not confused.
+  const double unset = std::numeric_limits<double>::max();
+  aif_DataLineTable exact(Values{{1, unset, 1234.5678}, {2, 1.0 / 3, 1234.5679}}, 0, 0);
+  exact.ReplaceValue(1, unset, cow_String(" "));
+  exact.ReplaceValue(1, 0.333333, cow_String(" x"));
+  exact.ReplaceValue(2, 1234.5679, cow_String(" y"));
+  EXPECT_EQ(Text(exact),
+            " 1., ,               1234.5678\n"
+            " 2.,      0.3333333333333333, y\n");
+
+  // Values move with their cells: after an inserted column and a swap the
+  // value is found in its new column; a text cell (inserted or replaced)
+  // never matches, not even a zero.
+  aif_DataLineTable moved(Values{{0, 7, 9}}, 0, 0);
+  moved.InsertColumn(1);
+  moved.SwapColumns(2, 3);
+  moved.ReplaceValue(1, 0.0, cow_String("blank?"));
+  moved.ReplaceValue(3, 7.0, cow_String(" seven"));
+  moved.ReplaceValue(3, 7.0, cow_String(" again"));
+  moved.ReplaceValue(2, 9.0, cow_String(" nine"));
+  EXPECT_EQ(Text(moved), " 0., , nine, seven\n");
 }
 
 TEST(aif_DataLineTable, BlankLineAfterEveryRow) {
@@ -140,9 +167,10 @@ TEST(aif_DataLineTable, BlankLineAfterEveryRow) {
 
 TEST(aif_DataLineTable, MaterialTableAndStreamOperator) {
   const Values values{{210000, 0.3, 20}, {200000, 0.31, 100}};
+  // 200000 is shorter with an exponent.
   const std::string expected =
       " 210000.,  0.3,  20.\n"
-      " 200000., 0.31, 100.\n";
+      "  2.e+05, 0.31, 100.\n";
   EXPECT_EQ(Text(aif_DataLineTable(kmaC_MaterialTable(values), 1, 2)), expected);
   aif_DataLineTable table(values, 1, 2);
   EXPECT_EQ(aif_test::WrittenText([&](utl_Stream& s) { s << "*Elastic\n"

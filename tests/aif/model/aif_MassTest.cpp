@@ -65,7 +65,7 @@ TEST(aif_HeatCap, ConstantValueAndTablesWithDependencies) {
   aif_HeatCap field("Pt", false, 1, cow_2DArray<double>{{10, 1}, {20, 2}});
   EXPECT_EQ(KeywordText(field), "*Heat Cap, elset=Pt, dependencies=1\n 10., , 1.\n 20., , 2.\n");
   aif_HeatCap temperature("Pt", true, 1, cow_2DArray<double>{{10, 100, 1}});
-  EXPECT_EQ(KeywordText(temperature), "*Heat Cap, elset=Pt, dependencies=1\n 10., 100.,  1.\n");
+  EXPECT_EQ(KeywordText(temperature), "*Heat Cap, elset=Pt, dependencies=1\n 10., 100.,   1.\n");
   // A table of zeros from a feature is still written.
   EXPECT_EQ(KeywordText(aif_HeatCap("Pt", true, 0, cow_2DArray<double>{{0, 20}})),
             "*Heat Cap, elset=Pt\n 0., 20.\n");

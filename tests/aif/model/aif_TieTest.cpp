@@ -20,6 +20,14 @@ using aif_test::KeywordText;
 
 constexpr double kUnset = std::numeric_limits<double>::max();
 
+// The lines, each ended by a line break.
+std::string Lines(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const std::string& line : lines)
+    text += line + "\n";
+  return text;
+}
+
 class aif_TieTest : public ::testing::Test {
  protected:
   hst_ModelBuilder b_;
@@ -154,6 +162,34 @@ TEST(aif_RigidBody, OptionsOnlyForWhatIsGiven) {
             "position=CENTER OF MASS\n");
   EXPECT_EQ(KeywordText(aif_RigidBody("RP", "", "", "Ties", "Surf", false, true)),
             "*Rigid Body, ref node=RP, tie nset=Ties, analytical surface=Surf, isothermal=YES\n");
+}
+
+// Long qualified names: an option goes on a continuation line before the
+// line passes the break column or would pass the 256 characters the solver
+// reads.
+TEST(aif_RigidBody, LongNamesGoOnContinuationLines) {
+  const std::string node = "I-1." + std::string(116, 'N');
+  const std::string body = "I-1." + std::string(116, 'B');
+  const std::string pins = "I-1." + std::string(116, 'P');
+  const std::string ties = "I-1." + std::string(116, 'T');
+  // Two names: the line is past column 131 after the reference node.
+  std::string text = KeywordText(aif_RigidBody(cow_String(node), cow_String(body), "", true));
+  EXPECT_EQ(text, "*Rigid Body, ref node=" + node + ", \nelset=" + body + ", isothermal=YES\n");
+  // Four names: "elset=" and its name end at 126, below the break column, but
+  // "pin nset=" and its 120 characters would end at 257.
+  text = KeywordText(aif_RigidBody(cow_String(node), cow_String(body), cow_String(pins),
+                                   cow_String(ties), "I-1.Surf", true, true));
+  EXPECT_EQ(text, Lines({
+                      "*Rigid Body, ref node=" + node + ", ",
+                      "elset=" + body + ", ",
+                      "pin nset=" + pins + ", ",
+                      "tie nset=" + ties + ", analytical surface=I-1.Surf, ",
+                      "position=CENTER OF MASS, isothermal=YES",
+                  }));
+  for (std::size_t p = 0, end; p < text.size(); p = end + 1) {
+    end = text.find('\n', p);
+    EXPECT_LE(end - p, 256u) << text.substr(p, end - p);
+  }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -113,14 +114,6 @@ TEST(utl_StreamTest, SmallRealThresholdPrintsTinyValuesAsZero) {
         s << 1e-4 << " " << 0.5 << endl;
       }
       s << 1e-4 << " " << 1e-10 << endl;  // the outer threshold again
-      {
-        utl_StreamSmallReal inner(s, 1e-3);
-        inner.UnsetSmallestReal();
-        EXPECT_EQ(s.SmallestReal(), 1e-9);
-        // Unset early, the guard no longer touches the stream.
-        s.SetSmallestReal(1e-6);
-      }
-      EXPECT_EQ(s.SmallestReal(), 1e-6);
     }
     s << 1e-12 << endl;
   });
@@ -131,6 +124,97 @@ TEST(utl_StreamTest, SmallRealThresholdPrintsTinyValuesAsZero) {
             "0. 0.5\n"
             "1.e-04 0.\n"
             "1.e-12\n");
+}
+
+// Guards form a stack with removal: the newest guard still alive rules,
+// whatever order guards are released in.
+TEST(utl_StreamTest, SmallRealGuardsReleasedInAnyOrder) {
+  // One line: the threshold in force, then 1e-5 and 1e-2 as they print.
+  auto state = [](utl_Stream& s) -> utl_Stream& {
+    return s << s.SmallestReal() << ": " << 1e-5 << " " << 1e-2 << endl;
+  };
+  EXPECT_EQ(WrittenText([&](utl_Stream& s) {
+              // Released out of order: the outer goes first, the inner stays.
+              auto outer = std::make_unique<utl_StreamSmallReal>(s, 1e-3);
+              auto inner = std::make_unique<utl_StreamSmallReal>(s, 1e-6);
+              state(s);
+              outer.reset();
+              state(s);
+              inner.reset();
+              state(s);
+              // Released in order.
+              outer = std::make_unique<utl_StreamSmallReal>(s, 1e-3);
+              inner = std::make_unique<utl_StreamSmallReal>(s, 1e-1);
+              state(s);
+              inner.reset();
+              state(s);
+              outer.reset();
+              state(s);
+            }),
+            "1.e-06: 1.e-05 0.01\n"
+            "1.e-06: 1.e-05 0.01\n"
+            "0.: 1.e-05 0.01\n"
+            "0.1: 0. 0.\n"
+            "0.001: 0. 0.01\n"
+            "0.: 1.e-05 0.01\n");
+
+  EXPECT_EQ(WrittenText([&](utl_Stream& s) {
+              // Three guards: removing the middle one leaves the newest in
+              // force; removing the newest then leaves the oldest.
+              auto first = std::make_unique<utl_StreamSmallReal>(s, 1e-1);
+              auto second = std::make_unique<utl_StreamSmallReal>(s, 1e-3);
+              auto third = std::make_unique<utl_StreamSmallReal>(s, 1e-6);
+              second.reset();
+              state(s);
+              third.reset();
+              state(s);
+              // A guard made after others were released still comes out on top.
+              second = std::make_unique<utl_StreamSmallReal>(s, 1e-3);
+              state(s);
+              first.reset();
+              second.reset();
+              state(s);
+            }),
+            "1.e-06: 1.e-05 0.01\n"
+            "0.1: 0. 0.\n"
+            "0.001: 0. 0.01\n"
+            "0.: 1.e-05 0.01\n");
+
+  EXPECT_EQ(WrittenText([&](utl_Stream& s) {
+              utl_StreamSmallReal outer(s, 1e-3);
+              {
+                utl_StreamSmallReal inner(s, 1e-6);
+                // Unset early: only this guard's entry goes, and a second
+                // unset (and the destructor) removes nothing more.
+                inner.UnsetSmallestReal();
+                state(s);
+                inner.UnsetSmallestReal();
+                state(s);
+              }
+              state(s);
+              outer.UnsetSmallestReal();
+              state(s);
+            }),
+            "0.001: 0. 0.01\n"
+            "0.001: 0. 0.01\n"
+            "0.001: 0. 0.01\n"
+            "0.: 1.e-05 0.01\n");
+
+  // The base threshold set on the stream rules where no guard is alive, and
+  // comes back when the last one goes.
+  EXPECT_EQ(WrittenText([&](utl_Stream& s) {
+              s.SetSmallestReal(1e-4);
+              state(s);
+              {
+                utl_StreamSmallReal guard(s, 1e-6);
+                s.SetSmallestReal(1e-1);  // the guard still rules
+                state(s);
+              }
+              state(s);
+            }),
+            "1.e-04: 0. 0.01\n"
+            "1.e-06: 1.e-05 0.01\n"
+            "0.1: 0. 0.\n");
 }
 
 TEST(utl_StreamTest, NonFiniteRealsThrowAndWriteNothing) {

@@ -1,5 +1,7 @@
 #include "aif/impl/core/aif_Comment.h"
 
+#include <string_view>
+
 #include "QivBasicUtils/utl_Stream.h"
 
 namespace {
@@ -27,11 +29,29 @@ void aif_Comment::Write(utl_Stream& stream) const {
         length = kHardCut;
       cut = true;
     }
-    stream.Write("** ", 3).Write(text.data() + p, length).LineBreak();
+    WriteLimitedLines(stream, "** ", std::string_view(text).substr(p, length));
     p += length;
     if (!cut) {
       ++p;
       if (lineEnd != std::string::npos && lineEnd == n - 1) stream.Write("** ", 3).LineBreak();
     }
   }
+}
+
+void aif_Comment::WriteLimitedLines(utl_Stream& stream, std::string_view prefix,
+                                    std::string_view text) {
+  // A prefix as long as a line leaves room for one character a line.
+  const std::size_t room =
+      prefix.size() < utl_Stream::kMaxLineLength ? utl_Stream::kMaxLineLength - prefix.size() : 1;
+  do {
+    std::size_t length = text.size();
+    if (length > room) {
+      const std::size_t blank = text.rfind(' ', room - 1);
+      length = blank != std::string_view::npos && blank > 0 ? blank + 1 : room;
+    }
+    stream.Write(prefix.data(), prefix.size());
+    if (length > 0) stream.Write(text.data(), length);
+    stream.LineBreak();
+    text.remove_prefix(length);
+  } while (!text.empty());
 }

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
+#include <string>
 #include <vector>
 
-#include "MSVCR90/rt_Runtime.h"
 #include "OdbAttrEO/kmaC_MaterialTable.h"
 #include "QivBasicUtils/utl_Number.h"
 #include "QivBasicUtils/utl_Stream.h"
@@ -13,32 +14,24 @@ namespace {
 
 constexpr std::size_t kValuesPerLine = 8;
 
-// The length of "%lg" of `value`, a three-digit exponent with a leading zero
-// counted without that zero.
-std::size_t MeasuredLength(double value) {
-  char text[kRealBufferSize];
-  std::size_t n = utl_FormatGeneral(text, value, 6);
-  const char* e = static_cast<const char*>(std::memchr(text, 'e', n));
-  if (n >= 4 && e) {
-    std::size_t digits = static_cast<std::size_t>(e - text) + 2;  // past "e" and the sign
-    if (n - digits == 3 && text[digits] == '0') --n;
-  }
-  return n;
+// The shortest text that reads back to `value`, as a real: a decimal point
+// always present, the exponent normalised as utl_Stream::FixNumericString
+// does. `text` holds kRealBufferSize bytes; returns the length.
+std::size_t RealText(char* text, double value) {
+  char shortest[kRealBufferSize * 2 + 2];
+  const std::size_t n = utl_FormatShortest(shortest, value);
+  shortest[n] = '\0';
+  utl_Stream::FixNumericString(shortest, 0);
+  const std::size_t length = std::strlen(shortest);
+  std::memcpy(text, shortest, length);
+  return length;
 }
 
-// The table's number routine: general format with `precision` significant
-// digits (6 once the field is 6 wide or more), right-aligned in `width`, then
-// normalised so that the solver reads a real.
-cow_String FormatCell(double value, int width, int precision) {
-  int digits = width > 0 && width >= 6 ? 6 : precision;
-  char text[kRealBufferSize * 2 + 2];
-  std::size_t n = utl_FormatGeneral(text, value, digits > 0 ? digits : 6);
-  std::size_t field = std::max<std::size_t>(n, width > 0 ? static_cast<std::size_t>(width) : 0);
-  std::memmove(text + field - n, text, n);
-  std::memset(text, ' ', field - n);
-  text[field] = '\0';
-  utl_Stream::FixNumericString(text, width);
-  return cow_String(text);
+// `text` right-aligned in `width` characters.
+cow_String Padded(const char* text, std::size_t size, std::size_t width) {
+  std::string cell(width > size ? width - size : 0, ' ');
+  cell.append(text, size);
+  return cow_String(std::move(cell));
 }
 
 }  // namespace
@@ -55,31 +48,43 @@ void aif_DataLineTable::FormatValues() {
   const std::size_t rows = values_.Rows();
   const std::size_t columns = values_.Columns();
   cells_ = cow_2DArray<cow_String>(rows, columns);
+  cellValues_ = values_;
   if (rows == 0 || columns == 0) return;
+  // Each text is made once: first the widths, then the padded cells.
+  std::vector<char> texts(rows * columns * kRealBufferSize);
+  std::vector<unsigned char> lengths(rows * columns);
   std::size_t firstWidth = 0;
   std::size_t otherWidth = 0;
+  for (std::size_t i = 0; i < rows * columns; ++i) {
+    lengths[i] =
+        static_cast<unsigned char>(RealText(&texts[i * kRealBufferSize], values_.Data()[i]));
+    std::size_t& width = i % columns == 0 ? firstWidth : otherWidth;
+    width = std::max<std::size_t>(width, lengths[i] + 1u);
+  }
   for (std::size_t r = 0; r < rows; ++r)
     for (std::size_t c = 0; c < columns; ++c) {
-      std::size_t& width = c == 0 ? firstWidth : otherWidth;
-      width = std::max(width, MeasuredLength(values_(r, c)) + 1);
-    }
-  for (std::size_t r = 0; r < rows; ++r)
-    for (std::size_t c = 0; c < columns; ++c)
+      const std::size_t i = r * columns + c;
       cells_.Modify(r, c) =
-          FormatCell(values_(r, c), static_cast<int>(c == 0 ? firstWidth : otherWidth), 15);
+          Padded(&texts[i * kRealBufferSize], lengths[i], c == 0 ? firstWidth : otherWidth);
+    }
 }
 
 void aif_DataLineTable::InsertColumn(int column) {
   const std::size_t rows = cells_.Rows();
   const std::size_t columns = cells_.Columns();
   if (column < 0 || static_cast<std::size_t>(column) >= columns) return;
+  const std::size_t at = static_cast<std::size_t>(column);
+  const double noNumber = std::numeric_limits<double>::quiet_NaN();
   cow_2DArray<cow_String> cells(rows, columns + 1);
+  cow_2DArray<double> values(rows, columns + 1);
   for (std::size_t r = 0; r < rows; ++r)
     for (std::size_t c = 0; c <= columns; ++c) {
-      std::size_t at = static_cast<std::size_t>(column);
       cells.Modify(r, c) = c < at ? cells_(r, c) : (c == at ? cow_String(" ") : cells_(r, c - 1));
+      values.Modify(r, c) =
+          c < at ? cellValues_(r, c) : (c == at ? noNumber : cellValues_(r, c - 1));
     }
   cells_ = cells;
+  cellValues_ = values;
 }
 
 void aif_DataLineTable::SwapColumns(int a, int b) {
@@ -87,16 +92,22 @@ void aif_DataLineTable::SwapColumns(int a, int b) {
   if (a == b || a < 0 || b < 0 || static_cast<std::size_t>(a) >= columns ||
       static_cast<std::size_t>(b) >= columns)
     return;
-  for (std::size_t r = 0; r < cells_.Rows(); ++r)
+  for (std::size_t r = 0; r < cells_.Rows(); ++r) {
     std::swap(cells_.Modify(r, static_cast<std::size_t>(a)),
               cells_.Modify(r, static_cast<std::size_t>(b)));
+    std::swap(cellValues_.Modify(r, static_cast<std::size_t>(a)),
+              cellValues_.Modify(r, static_cast<std::size_t>(b)));
+  }
 }
 
 void aif_DataLineTable::ReplaceValue(int column, double value, const cow_String& text) {
   if (column < 0 || static_cast<std::size_t>(column) >= cells_.Columns()) return;
   const std::size_t c = static_cast<std::size_t>(column);
   for (std::size_t r = 0; r < cells_.Rows(); ++r)
-    if (rt_atof(cells_(r, c).CStr()) == value) cells_.Modify(r, c) = text;
+    if (cellValues_(r, c) == value) {
+      cells_.Modify(r, c) = text;
+      cellValues_.Modify(r, c) = std::numeric_limits<double>::quiet_NaN();
+    }
 }
 
 void aif_DataLineTable::Write(utl_Stream& stream) const {

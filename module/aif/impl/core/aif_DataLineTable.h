@@ -3,6 +3,12 @@
 // so that the table reads as columns. Material, section, connector and
 // interaction-property keywords build one on the stack, may adjust it, and
 // write it with aif_DataLineTableWrite.
+//
+// Every value is written with the shortest text that reads back to the same
+// double, made a real ("1.", "1.e+100", "-2.5e-05"; a negative zero is "0."),
+// so no digit a value holds is lost. The first column is padded to its own
+// width, all other columns to one shared width: the longest text of the
+// column(s), real marker included, plus one leading blank.
 #pragma once
 
 #include "BasShared/cow_2DArray.h"
@@ -24,8 +30,10 @@ class aif_DataLineTable {
   void InsertColumn(int column);
   // Exchanges two columns; nothing when they are equal or either is out of range.
   void SwapColumns(int a, int b);
-  // In `column`, every cell whose number equals `value` becomes `text`; a
-  // column out of range leaves the table unchanged.
+  // In `column`, every cell holding a number equal to `value` (compared as
+  // doubles, not as texts) becomes `text`; cells that hold a text (inserted
+  // or replaced) never match. A column out of range leaves the table
+  // unchanged.
   void ReplaceValue(int column, double value, const cow_String& text);
 
   // Columns not written; indices out of range are ignored.
@@ -50,6 +58,9 @@ class aif_DataLineTable {
   int first_;
   int second_;
   cow_2DArray<cow_String> cells_;
+  // The number each cell holds, moved with its cell; NaN for a cell that
+  // holds a text.
+  cow_2DArray<double> cellValues_;
   cow_List<int> skipped_;
   bool blankLineAfterRow_ = false;
 };

@@ -1,5 +1,7 @@
 #include "aif/impl/core/aif_JobKeywordsBuilder.h"
 
+#include <string>
+
 #include "BasCoreUtils/VZLBasUtlFilePath.h"
 #include "BasShared/atr_String.h"
 #include "MSVCR90/rt_Runtime.h"
@@ -20,23 +22,20 @@ namespace {
 constexpr char kFile[] = "module/aif/impl/aif_JobKeywordsBuilder";
 constexpr char kResultsModel[] = "Default Model";
 
-// The procedure type of a restart step the results do not record: the first
-// step kind of the analysis product, or ~0u for a product without one.
-unsigned DefaultProcedureType(int product) {
-  switch (product) {
-    case kprC_STANDARD:
-      return kprC_STATIC_PROCEDURE;
-    case kprC_EXPLICIT:
-      return kprC_EXPLICIT_DYNAMICS_PROCEDURE;
-    case kprC_CFD:
-      return kprC_CFD_PROCEDURE;
-    default:
-      return ~0u;
+// The error for a restart step the earlier job's results do not hold, in the
+// form the import of an initial state uses.
+[[noreturn]] void ThrowMissingStep(const cow_String& step, const cow_String& path, int line) {
+  std::string text = atr_Translate("Missing step %s in .odb file %s").Str();
+  for (const std::string& arg : {step.Str(), path.Str()}) {
+    const std::size_t at = text.find("%s");
+    if (at != std::string::npos) text.replace(at, 2, arg);
   }
+  nex_Exception::Throw(aif_Exception(cow_String(std::move(text))), kFile, line);
 }
 
-// The restart-read keyword for the model's restart job and step.
-aif_Restart RestartRead(const aif_Model& model, int product) {
+// The restart-read keyword for the model's restart job and step. Throws
+// aif_Exception when the results file is missing or does not hold the step.
+aif_Restart RestartRead(const aif_Model& model) {
   const cow_String path = VZLBasUtlFilePath(model.RestartJobName() + ".odb", cow_String())
                               .Portable()
                               .AbsolutePathName();
@@ -44,21 +43,18 @@ aif_Restart RestartRead(const aif_Model& model, int product) {
     nex_Exception::Throw(aif_Exception(atr_TranslateWithArg("Missing .odb file %s", path)), kFile,
                          49);
 
-  int step = -1;
-  unsigned procedureType = DefaultProcedureType(product);
+  const aif_ResultsLookup results(path);
+  const ddb_StepContainer& steps = results.Ddb().ConstGetModel(kResultsModel).Steps();
+  const ddb_Step* found = steps.Find(model.RestartStepName());
+  // "step=-1" would make the solver fail on a deck reported as written.
+  if (!found) ThrowMissingStep(model.RestartStepName(), path, __LINE__);
+  const unsigned procedureType = found->getKprProcedureType();
   bool cycle = false;
-  {
-    const aif_ResultsLookup results(path);
-    const ddb_StepContainer& steps = results.Ddb().ConstGetModel(kResultsModel).Steps();
-    if (const ddb_Step* found = steps.Find(model.RestartStepName())) {
-      step = found->stepId();
-      procedureType = found->getKprProcedureType();
-      if (procedureType == kprC_DirectCyclicStep::TypeId())
-        cycle = nex_canDynamicCastRef<const kprC_DirectCyclicStep>(found->AnalysisStep(), kFile, 84)
-                    .Cycle();
-    }
-  }
-  return aif_Restart(step, model.RestartIncrement(), model.RestartEndStep(), procedureType, cycle);
+  if (procedureType == kprC_DirectCyclicStep::TypeId())
+    cycle = nex_canDynamicCastRef<const kprC_DirectCyclicStep>(found->AnalysisStep(), kFile, 84)
+                .Cycle();
+  return aif_Restart(found->stepId(), model.RestartIncrement(), model.RestartEndStep(),
+                     procedureType, cycle);
 }
 
 }  // namespace
@@ -71,5 +67,5 @@ void aif_JobKeywordsBuilder::Build() {
   const aif_Model& model = info.ModelAdapter();
   AddModelDefinition(aif_Heading(*job_, model.Preamble()));
   AddModelDefinition(aif_Preprint(job_));
-  if (job_->IsRestart()) AddModelDefinition(RestartRead(model, info.AnalysisProduct()));
+  if (job_->IsRestart()) AddModelDefinition(RestartRead(model));
 }

@@ -16,10 +16,11 @@ class aif_JobKeywordsBuilder : public akw_BuilderComponent {
 
   // Files aif_Heading, aif_Preprint and, for a restart job, aif_Restart with
   // the restart step's number and procedure type read from the earlier job's
-  // results "<restart job name>.odb" (step -1 and the analysis product's
-  // default procedure type when the results lack the step). Throws
-  // aif_Exception "Missing .odb file <absolute path>" when the file does not
-  // exist; a results file it opens is closed again however the lookup ends.
+  // results "<restart job name>.odb". Throws aif_Exception "Missing .odb file
+  // <absolute path>" when the file does not exist, and "Missing step <restart
+  // step name> in .odb file <absolute path>" when the results do not hold the
+  // restart step; a results file it opens is closed again however the lookup
+  // ends.
   void Build() override;
   akw_BuilderComponent* Clone() const override { return new aif_JobKeywordsBuilder(*this); }
 

@@ -21,7 +21,9 @@ class aif_RigidBody : public akw_Keyword {
   akw_Keyword* Clone() const override { return new aif_RigidBody(*this); }
   // "*Rigid Body, ref node=NODE" and, each only when given, ", elset=",
   // "pin nset=", "tie nset=", "analytical surface=", "position=CENTER OF
-  // MASS", "isothermal=YES"; one line, no data lines.
+  // MASS", "isothermal=YES"; no data lines. An option goes on a continuation
+  // line (the line ends after ", ") once the line is past the stream's break
+  // column, or when the option would make it longer than 256 characters.
   void Write(utl_Stream& stream) const override;
 
  private:
