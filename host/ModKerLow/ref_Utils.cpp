@@ -7,6 +7,18 @@
 cow_List<ref_RefNode> ref_Utils::GetRefNodes(const ftr_FeatureList& features, unsigned id,
                                              bool labelsUsable) {
   cow_List<ref_RefNode> nodes;
+  if (id == ftr_kAssemblyId) {
+    // The assembly's own points, after its own mesh; the stand-in keeps no
+    // coordinates for them.
+    const bme_Mesh* mesh = features.ConstGetMesh(id);
+    int label = labelsUsable ? (mesh ? mesh->NodeData().HighestLabel() : 0)
+                             : (mesh ? static_cast<int>(mesh->NumNodes()) : 0) - 1;
+    for (int i = 0; i < features.AssemblyReferencePoints(); ++i) {
+      ++label;
+      nodes.Append(ref_RefNode{label, label, 0.0, 0.0, 0.0});
+    }
+    return nodes;
+  }
   const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id);
   if (!instance) return nodes;
   const bme_Mesh* mesh = instance->ConstGetMesh();

@@ -1,5 +1,6 @@
 // The name routines: quoted names, splitting, printable and internal names,
-// instance-qualified names and the lightweight-instance rule.
+// instance-qualified names, the lightweight-instance rule and the refusal of
+// names the file cannot carry.
 
 #include "aif/impl/core/aif_NameRoutines.h"
 
@@ -9,6 +10,7 @@
 
 #include "HostModules/hst_ModelBuilder.h"
 #include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/core/aif_Exception.h"
 
 // Failures show the text rather than the bytes of the object.
 void PrintTo(const cow_String& text, std::ostream* out) {
@@ -52,6 +54,36 @@ TEST(aif_NameRoutinesTest, PrintableNameTreatsEachComponent) {
               "The name \"\"a\\nb\"\" holds a line break or another control character and cannot "
               "be written to the input file.");
   }
+}
+
+TEST(aif_NameRoutinesTest, NamesTheFileCannotCarryAreRefusedNamingTheObject) {
+  auto refusal = [](const cow_String& name, const char* object) -> std::string {
+    try {
+      aif_CheckWritableName(name, object);
+    } catch (const aif_Exception& e) {
+      return e.Message().Str();
+    }
+    return "accepted";
+  };
+  EXPECT_EQ(
+      "The part name P\"q holds an unpaired double quote and cannot be written to the "
+      "input file.",
+      refusal("P\"q", "part"));
+  EXPECT_EQ(
+      "The node set name \"a\"b\".S holds an unpaired double quote and cannot be written "
+      "to the input file.",
+      refusal("\"a\"b\".S", "node set"));
+  EXPECT_EQ("The instance name is empty and cannot be written to the input file.",
+            refusal("", "instance"));
+  // An even number of quotes, but not around whole components.
+  for (const char* name : {"a\"b\"c", "\"My part\"-1", "\"a\"\"b\"", "I.S\"1\""})
+    EXPECT_EQ("The part name " + std::string(name) +
+                  " holds double quotes that do not enclose a whole name and cannot be written "
+                  "to the input file.",
+              refusal(name, "part"));
+  // Whole quoted components, and names without quotes, are written.
+  for (const char* name : {"\"My part\"", "\"My Inst\".\"Set 1\"", "\"a.b\".S", "Part-1", "_"})
+    EXPECT_EQ("accepted", refusal(name, "part")) << name;
 }
 
 TEST(aif_NameRoutinesTest, InternalNames) {

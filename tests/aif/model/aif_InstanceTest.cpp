@@ -1,11 +1,15 @@
-// "*Instance" and "*System": placement lines from the instance transform.
+// "*Instance" and "*System": placement lines from the instance transform;
+// names "*Part" and "*Instance" cannot write.
 #include <string>
+#include <vector>
 
 #include "HostModules/hst_ModelBuilder.h"
 #include "OdbAttrEO/kpfC_InitialState.h"
 #include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_Model.h"
 #include "aif/impl/model/aif_Instance.h"
+#include "aif/impl/model/aif_Part.h"
 #include "aif/impl/model/aif_System.h"
 #include "aif_MeshTestSupport.h"
 
@@ -46,13 +50,46 @@ TEST(aif_Instance, ImportedInstanceNamesTheResultsFileOnly) {
   instance.SetTransform(gsl_Matrix::Translation({0, 0, 3}));
   kpfC_InitialState field;
   field.SetState("Initial", kpfC_InitialStateState("Old job", 1, -1));
+  // The imported form names no part, so an instance without one is written.
   EXPECT_EQ("*Instance, library=\"Old job.odb\", instance=Block-1\n",
             KeywordText(aif_Instance(Adapter(), instance, true, field)));
-  EXPECT_EQ("*Instance, name=Block-1, part=\n" + Row({"0.", "0.", "3."}),
+  EXPECT_EQ("The part name is empty and cannot be written to the input file.",
+            aif_test::ErrorOf(aif_Instance(Adapter(), instance, false, field)));
+  instance.SetPart(std::make_shared<ptoK_Part>("Block"));
+  EXPECT_EQ("*Instance, name=Block-1, part=Block\n" + Row({"0.", "0.", "3."}),
             KeywordText(aif_Instance(Adapter(), instance, false, field)));
   // Any other field fails its type test when written.
   const aif_Instance wrong(Adapter(), instance, true, kpfC_Field());
   EXPECT_THROW(KeywordText(wrong), nex_TextException);
+}
+
+TEST(aif_Instance, RefusedNamesStopBeforeTheKeywordWritesAnything) {
+  // The part and instance keywords refuse a name before their first byte,
+  // so no open line is left for whatever comes next.
+  aio_StringSink sink;
+  std::vector<std::string> messages;
+  {
+    utl_Stream stream(sink, aif_test::kBreakColumn, aif_test::kDoublePrecision,
+                      aif_test::kFloatPrecision);
+    auto refused = [&](const akw_Keyword& keyword) {
+      try {
+        keyword.Write(stream);
+        messages.push_back("no error");
+      } catch (const aif_Exception& e) {
+        messages.push_back(e.Message().Str());
+      }
+    };
+    refused(aif_Part("P\"q"));
+    refused(aif_Instance(Adapter(), "Block", "", gsl_Matrix()));
+    refused(aif_Instance(Adapter(), "", "Block-1", gsl_Matrix()));
+  }
+  EXPECT_EQ("", sink.text());
+  EXPECT_EQ((std::vector<std::string>{
+                "The part name P\"q holds an unpaired double quote and cannot be written to the "
+                "input file.",
+                "The instance name is empty and cannot be written to the input file.",
+                "The part name is empty and cannot be written to the input file."}),
+            messages);
 }
 
 TEST(aif_System, TransformAsPointsOfTheLocalAxes) {

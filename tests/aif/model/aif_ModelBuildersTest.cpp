@@ -13,6 +13,7 @@
 #include "OdbAttrEO/kseC_PointSection.h"
 #include "PyUtils/pyo_MorvexEnvFile.h"
 #include "aif/impl/core/aif_Builder.h"
+#include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "support/aif_TestSupport.h"
 
@@ -177,6 +178,123 @@ TEST_F(aif_ModelBuildersTest, PointSections) {
       "*Element, type=ROTARYI, elset=Point_ROTARYI_\n3, 9\n"
       "*Rotary Inertia, elset=Point_ROTARYI_, orientation=-RotaryI\n1.5, 1.5, 1.5, 0., 0., 0.\n",
       deck(1.5, false));
+}
+
+// A block with a reference point carrying a point mass and rotary inertia
+// oriented by a material orientation of `kind` naming the datum `datum`;
+// placed as `first` and "Block-2".
+hst_ModelBuilder PointBlocks(const char* first, int kind, const char* datum) {
+  hst_ModelBuilder b("Model-1");
+  b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  ptoK_Part& block = b.MutablePart("Block");
+  block.SetReferencePoints({{0, 0, 2}});
+  const rgnC_Region point("Point", {"Block"});
+  block.AddAttribute(ptoC_SectionAssignment(point, "Lumped"));
+  ptoC_MaterialOrientation orientation;
+  orientation.SetRegion(point);
+  orientation.SetDefinitionKind(kind);
+  orientation.SetDatumRef({{"Block"}, datum});
+  block.AddAttribute(orientation);
+  kseC_PointSection lumped;
+  lumped.SetMass(2.0);
+  lumped.SetRotaryInertia({0.5, 0, 0, 0.5, 0, 0.5});
+  b.AddSection("Lumped", lumped);
+  b.AddInstance(first, "Block");
+  b.AddInstance("Block-2", "Block");
+  return b;
+}
+
+// Every "** Region" block of a deck up to the next "*Node" line.
+std::string RegionBlocks(const std::string& deck) {
+  std::string blocks;
+  for (std::size_t from = deck.find("** Region"); from != std::string::npos;
+       from = deck.find("** Region", from + 1))
+    blocks += deck.substr(from, deck.find("*Node", from) - from);
+  return blocks;
+}
+
+TEST_F(aif_ModelBuildersTest, FlatPointSectionsAreNamedPerInstance) {
+  // Before: both instances filed "elset=Block_Point_MASS_" and
+  // "elset=Block_Point_ROTARYI_" (each mass assigned twice, the second
+  // orientation applying to both), and the inertia named its orientation
+  // raw ("orientation=My Inst-1-Ori-1-RotaryI").
+  pyo_MorvexEnvFile::Instance().Set("cae_no_parts_input_file", 1);
+  EXPECT_EQ(
+      "** Region: (Lumped:Point)\n"
+      "*Element, type=MASS, elset=\"My Inst-1_Point_MASS_\"\n3, 9\n"
+      "*Mass, elset=\"My Inst-1_Point_MASS_\"\n2., \n"
+      "*Orientation, name=\"My Inst-1-Ori-1-RotaryI\"\n1., 0., 0., 0., 1., 0.\n1, 0.\n"
+      "*Element, type=ROTARYI, elset=\"My Inst-1_Point_ROTARYI_\"\n4, 9\n"
+      "*Rotary Inertia, elset=\"My Inst-1_Point_ROTARYI_\", "
+      "orientation=\"My Inst-1-Ori-1-RotaryI\"\n0.5, 0.5, 0.5, 0., 0., 0.\n"
+      "** Region: (Lumped:Point)\n"
+      "*Element, type=MASS, elset=Block-2_Point_MASS_\n5, 18\n"
+      "*Mass, elset=Block-2_Point_MASS_\n2., \n"
+      "*Orientation, name=Block-2-Ori-1-RotaryI\n1., 0., 0., 0., 1., 0.\n1, 0.\n"
+      "*Element, type=ROTARYI, elset=Block-2_Point_ROTARYI_\n6, 18\n"
+      "*Rotary Inertia, elset=Block-2_Point_ROTARYI_, orientation=Block-2-Ori-1-RotaryI\n"
+      "0.5, 0.5, 0.5, 0., 0., 0.\n",
+      RegionBlocks(Deck(PointBlocks("My Inst-1", ptoC_MaterialOrientation::kGlobal, "Csys-1"))));
+  pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
+
+  // Part-based, the sets keep the region's name in each instance; a datum
+  // that does not resolve writes no "*Orientation", and the inertia names
+  // none (before: "orientation=Ori-1-RotaryI", defined nowhere).
+  const std::string block =
+      "** Region: (Lumped:Point)\n"
+      "*Element, type=MASS, elset=Point_MASS_\n2, 9\n"
+      "*Mass, elset=Point_MASS_\n2., \n"
+      "*Element, type=ROTARYI, elset=Point_ROTARYI_\n3, 9\n"
+      "*Rotary Inertia, elset=Point_ROTARYI_\n0.5, 0.5, 0.5, 0., 0., 0.\n";
+  EXPECT_EQ(block + block,
+            RegionBlocks(Deck(PointBlocks("Block-1", ptoC_MaterialOrientation::kDatum, "Gone"))));
+}
+
+TEST_F(aif_ModelBuildersTest, PartAndInstanceNamesTheFileCannotCarryStopTheWrite) {
+  // Before: "*Part, name=P"q" opened a quote the reader never closes, and an
+  // empty name wrote "name=" with nothing after it.
+  struct Case {
+    const char* part;
+    const char* instance;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"P\"q", "I-1",
+       "The part name P\"q holds an unpaired double quote and cannot be written to the input "
+       "file."},
+      {"", "I-1", "The part name is empty and cannot be written to the input file."},
+      {"P", "", "The instance name is empty and cannot be written to the input file."},
+      {"P", "\"I\"1\"",
+       "The instance name \"I\"1\" holds an unpaired double quote and cannot be written to the "
+       "input file."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    hst_ModelBuilder b("Model-1");
+    b.AddPart(c.part, hst_GridMesh(1, 1, 1));
+    b.AddInstance(c.instance, c.part);
+    const bas_NewModel model = b.Model();
+    aif_Job job("Job-1", b.Job(), model);
+    aif_ModelInfo info(job);
+    aif_Builder builder(info);
+    std::string message = "no error";
+    try {
+      builder.WriteInputFile(path_, true, true);
+    } catch (const aif_Exception& e) {
+      message = e.Message().Str();
+    }
+    EXPECT_EQ(c.message, message);
+    EXPECT_FALSE(fs::exists(path_));
+  }
+
+  // Whole quoted names are written.
+  hst_ModelBuilder b("Model-1");
+  b.AddPart("\"My part\"", hst_GridMesh(1, 1, 1));
+  b.AddInstance("My part-1", "\"My part\"");
+  const std::string deck = KeywordLines(Deck(b));
+  EXPECT_NE(std::string::npos, deck.find("*Part, name=\"My part\"\n")) << deck;
+  EXPECT_NE(std::string::npos, deck.find("*Instance, name=\"My part-1\", part=\"My part\"\n"))
+      << deck;
 }
 
 }  // namespace

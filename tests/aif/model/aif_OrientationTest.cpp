@@ -92,4 +92,41 @@ TEST_F(aif_OrientationTest, DatumForms) {
             }));
 }
 
+TEST_F(aif_OrientationTest, ReferencesNameWhatTheKeywordLineWrites) {
+  // A referring keyword takes the printable name, and none where nothing is
+  // written.
+  struct Case {
+    aif_Orientation orientation;
+    bool defines;
+    const char* written;
+  };
+  const Case cases[] = {
+      {aif_Orientation("My Inst-1-Ori-1-RotaryI"), true, "\"My Inst-1-Ori-1-RotaryI\""},
+      {aif_Orientation("Ori-1", "Dist-1"), true, "Ori-1"},
+      {aif_Orientation(""), false, ""},
+      {aif_Orientation(&part_, Material(1, "Cyl"), "Model-1", "Inst,1-Ori", gsl_Matrix(), 0, true,
+                       "", ""),
+       true, "\"Inst,1-Ori\""},
+      {aif_Orientation(&part_, Material(1, "Gone"), "Model-1", "Ori-1", gsl_Matrix(), 0, true, "",
+                       ""),
+       false, "Ori-1"},
+      {aif_Orientation(&part_, Material(1), "Model-1", "Ori-1", gsl_Matrix(), 0, true, "", ""),
+       true, "Ori-1"},  // no datum named: the global axes
+      {aif_Orientation(&part_, Material(9), "Model-1", "Ori-1", gsl_Matrix(), 0, true, "", ""),
+       false, "Ori-1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.written);
+    EXPECT_EQ(c.defines, c.orientation.Defines());
+    EXPECT_EQ(c.written, c.orientation.WrittenName().Str());
+    const std::string text = KeywordText(c.orientation);
+    // Defines() says whether the keyword writes; its line carries the name.
+    EXPECT_EQ(c.defines, !text.empty()) << text;
+    const std::string header = text.substr(0, text.find('\n'));
+    if (c.defines) {
+      EXPECT_NE(std::string::npos, header.find(std::string("name=") + c.written));
+    }
+  }
+}
+
 }  // namespace

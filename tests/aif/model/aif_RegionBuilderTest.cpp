@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "HostModules/hst_ModelBuilder.h"
 #include "ModKerLow/gml_GeometricModel.h"
@@ -18,10 +19,12 @@
 #include "OdbCoreGeom/msh_Interfaces.h"
 #include "PyUtils/pyo_MorvexEnvFile.h"
 #include "QivBasicUtils/nex_Exception.h"
+#include "VwrCmd/cmdC_WIP.h"
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_SetNameRegistry.h"
 #include "aif/impl/model/aif_RegionBuilder.h"
+#include "aif_MeshTestSupport.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -171,19 +174,19 @@ hst_ModelBuilder Surfaced(bool flat = false) {
 // named by a rigid-body constraint); analytic rigid instances W-1 (id 4, its
 // part's geometric surface) and Free (id 5, the assembly's surface lying on
 // it); a dynamic temperature-displacement step of the explicit
-// product.
-hst_ModelBuilder Rigids() {
+// product. Each part has `referencePoints` reference points.
+hst_ModelBuilder Rigids(int referencePoints = 1) {
   hst_ModelBuilder b("Model-1");
-  b.AddPart("Rigid", hst_GridMesh(2, 1, 1), ptoK_DISCRETE_RIGID);
-  b.AddPart("Wall", nullptr, ptoK_ANALYTIC_RIGID);
+  b.AddPart("Rigid", hst_GridMesh(2, 1, 1), ptoK_DISCRETE_RIGID, ptoK_SPACE_3D, referencePoints);
+  b.AddPart("Wall", nullptr, ptoK_ANALYTIC_RIGID, ptoK_SPACE_3D, referencePoints);
   b.MutablePart("Wall").FeatureList().Add(Region<rgnF_GeomSurface>(1, "Face", {}, {}, {}));
   gml_GeometricModel wall;
   wall.SetAnalyticProfile(false, {ftr_ANALYTIC_SEGMENTS, {"Line"}, {{0, 0, 0}, {1, 0, 0}}});
   b.MutablePart("Wall").SetGeometricModel(std::make_shared<gml_GeometricModel>(wall));
-  b.AddPart("Bare", nullptr, ptoK_ANALYTIC_RIGID);
+  b.AddPart("Bare", nullptr, ptoK_ANALYTIC_RIGID, ptoK_SPACE_3D, referencePoints);
   b.AddInstance("R-1", "Rigid", {.lightweight = true});
   b.AddInstance("R-2", "Rigid", {.lightweight = true});
-  b.AddInstance("Held", "Rigid");
+  b.AddInstance("Held", "Rigid", {.lightweight = true});
   b.AddInstance("W-1", "Wall");
   b.AddInstance("Free", "Bare");
   rgnF_GeomSurface around = Region<rgnF_GeomSurface>(200, "Around", {}, {}, {});
@@ -372,6 +375,154 @@ TEST(aif_RegionBuilderTest, RigidBodiesForRigidInstancesNotCoveredByTheUser) {
       flat.Assembly());
   EXPECT_EQ("*Rigid Body, ref node=Free-RefPt_, analytical surface=Free_Around\n",
             flat.Instance("Free"));
+}
+
+TEST(aif_RegionBuilderTest, NoRigidBodyNamesAReferencePointThatIsNotWritten) {
+  // Before: "*Rigid Body, ref node=R-1.Rigid-RefPt_, elset=R-1.Rigid" for a
+  // part without reference points, whose set is never written.
+  cmdC_WIP::Clear();
+  Built built(Rigids(0));
+  EXPECT_EQ("", built.Part("Rigid"));
+  EXPECT_EQ("", built.Assembly());
+  EXPECT_EQ(
+      "*Surface, type=SEGMENTS, name=Face\n"
+      "START,           0.,           0.\n"
+      " LINE,           1.,           0.\n",
+      built.Instance("W-1"));
+  EXPECT_EQ("", built.Instance("Free"));
+  // The covered instance has the user's rigid body: no warning for it.
+  const std::vector<std::string> warnings = {
+      "No rigid body is written for the rigid part instance R-1: its part has no reference point.",
+      "No rigid body is written for the rigid part instance R-2: its part has no reference point.",
+      "No rigid body is written for the rigid part instance W-1: its part has no reference point.",
+      "No rigid body is written for the rigid part instance Free: its part has no reference "
+      "point."};
+  EXPECT_EQ(warnings, cmdC_WIP::Texts(cmdC_WIP::Kind::Warning));
+  cmdC_WIP::Clear();
+}
+
+// Ordinary instances Block-1 (id 1) and Locked-1 (id 2, mesh locked) of a
+// part Block; lightweight instances L-1 (id 3, locked) and L-2 (id 4) of a
+// part Light, whose mesh L-2 writes in the part; a lightweight instance
+// Hidden-1 (id 5, locked) of a part Hidden whose mesh nobody writes, with
+// mesh seams; a locked discrete rigid instance R-1 (id 6). Every part has an
+// element set and a surface; assembly sets, surfaces and contact node sets
+// lie partly or wholly on the unwritten meshes.
+hst_ModelBuilder Locked() {
+  hst_ModelBuilder b("Model-1");
+  for (const char* name : {"Block", "Light", "Hidden"}) {
+    auto mesh = hst_GridMesh(2, 1, 1);
+    if (name == std::string("Hidden")) mesh->SetInterfaces(Seams());
+    b.AddPart(name, mesh);
+    ftr_FeatureList& features = b.MutablePart(name).FeatureList();
+    const auto on = {1u, 2u, 3u, 4u, 5u};
+    features.Add(Masked(rgnF_Set::kElementSet, Region(1, "Right", on, {}, {1})));
+    features.Add(Region<rgnF_Surface>(2, "Top", on, {}, {1}, {"S2"}));
+  }
+  b.AddPart("Rigid", hst_GridMesh(1, 1, 1), ptoK_DISCRETE_RIGID, ptoK_SPACE_3D, 1);
+  b.AddInstance("Block-1", "Block");
+  b.AddInstance("Locked-1", "Block", {.locks = ftr_LOCK_MESH});
+  b.AddInstance("L-1", "Light", {.locks = ftr_LOCK_MESH, .lightweight = true});
+  b.AddInstance("L-2", "Light", {.lightweight = true});
+  b.AddInstance("Hidden-1", "Hidden", {.locks = ftr_LOCK_MESH, .lightweight = true});
+  b.AddInstance("R-1", "Rigid", {.locks = ftr_LOCK_MESH});
+
+  ftr_FeatureList& features = b.Assembly().FeatureList();
+  features.Add(Masked(rgnF_Set::kNodeSet, Region(101, "Both", {1, 2}, {0}, {})));
+  features.Add(Region(102, "Dark", {2, 5}, {0}, {0}));
+  features.Add(Region<rgnF_Surface>(103, "Outer", {1, 2}, {}, {0}, {"S1"}));
+  features.Add(Region<rgnF_Surface>(104, "Shade", {2}, {}, {0}, {"S1"}));
+  kinC_Interaction contact;
+  contact.SetContactNodeSets({rgnC_Region("Tips", {"Assembly", "Locked-1"}),
+                              rgnC_Region("Dark", {"Assembly"}),
+                              rgnC_Region("Tips", {"Assembly", "Block-1"})});
+  static_cast<kprC_PropagatingContainer<kinC_Interaction>&>(
+      b.MutableModel().MutableExtension(bas_NewModel::interactionCmd))
+      .Set("Int-1", contact);
+  return b;
+}
+
+TEST(aif_RegionBuilderTest, NothingNamesTheMeshOfAMeshLockedInstance) {
+  Built built(Locked());
+  // Before: Locked-1 and Hidden-1 wrote their sets and surfaces, the
+  // assembly's sets and surfaces listed their elements ("instance=Locked-1"),
+  // Hidden-1 had seam ties, R-1 a rigid body and a node surface named
+  // Locked-1.Tips.
+  auto regions = [](const std::string& scope) {
+    return "*Elset, elset=Right\n 2,\n*Elset, elset=" + scope + "._Top_S2, internal\n 2,\n" +
+           "*Surface, type=ELEMENT, name=Top\n" + scope + "._Top_S2, S2\n";
+  };
+  EXPECT_EQ(regions("Block-1"), built.Instance("Block-1"));
+  EXPECT_EQ("", built.Instance("Locked-1"));
+  // L-1 is locked, but its part's mesh (written by L-2) is its mesh.
+  EXPECT_EQ(regions("Light"), built.Part("Light"));
+  EXPECT_EQ("", built.Part("Hidden"));
+  EXPECT_EQ("", built.Part("Rigid"));
+  EXPECT_EQ("", built.Instance("R-1"));
+  // A set or surface left without members writes no line at all, nor a
+  // surface that names it.
+  EXPECT_EQ(
+      "*Nset, nset=Both, instance=Block-1\n 1,\n"
+      "*Elset, elset=_Outer_S1, internal, instance=Block-1\n 1,\n"
+      "*Surface, type=ELEMENT, name=Outer\n_Outer_S1, S1\n"
+      "*Surface, type=NODE, name=Block-1.Tips\nBlock-1.Tips, 1.\n",
+      built.Assembly());
+}
+
+TEST(aif_RegionBuilderTest, TheAssemblysOwnMembersNameNoInstance) {
+  // Before: "*Nset, nset=OwnOnly, instance=Assembly": no such instance.
+  hst_ModelBuilder b("Model-1");
+  b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  b.AddInstance("Block-1", "Block");
+  b.AddAssemblyNodes(hst_Mesh({0, 0, 0, 1, 0, 0}, "T3D2", 2, {0, 1}), 0);
+  ftr_FeatureList& features = b.Assembly().FeatureList();
+  features.Add(Region(101, "OwnOnly", {1000}, {0, 1}, {0}));
+  features.Add(Region(102, "Mixed", {1000, 1}, {0}, {0}));
+  features.Add(Region<rgnF_Surface>(103, "Outer", {1000}, {}, {0}, {"S1"}));
+  EXPECT_EQ(
+      "*Nset, nset=OwnOnly\n 1, 2\n"
+      "*Elset, elset=OwnOnly\n 1,\n"
+      "*Nset, nset=Mixed, instance=Block-1\n 1,\n"
+      "*Nset, nset=Mixed\n 1,\n"
+      "*Elset, elset=Mixed, instance=Block-1\n 1,\n"
+      "*Elset, elset=Mixed\n 1,\n"
+      "*Elset, elset=_Outer_S1, internal\n 1,\n"
+      "*Surface, type=ELEMENT, name=Outer\n_Outer_S1, S1\n",
+      Built(b).Assembly());
+}
+
+TEST(aif_RegionBuilderTest, SetAndSurfaceNamesTheFileCannotCarryStopTheWrite) {
+  // Before: "*Nset, nset=" with nothing after it, or "*Elset, elset=E\"1"
+  // opening a quote that is never closed.
+  struct Case {
+    const char* name;
+    bool surface;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"", false, "The node set name is empty and cannot be written to the input file."},
+      {"E\"1", false,
+       "The node set name E\"1 holds an unpaired double quote and cannot be written to the input "
+       "file."},
+      {"S\"1", true,
+       "The surface name S\"1 holds an unpaired double quote and cannot be written to the input "
+       "file."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    hst_ModelBuilder b = Blocks(false);
+    if (c.surface)
+      b.Assembly().FeatureList().Add(Region<rgnF_Surface>(101, c.name, {1}, {}, {0}, {"S1"}));
+    else
+      b.Assembly().FeatureList().Add(Region(101, c.name, {1}, {0}, {0}));
+    EXPECT_EQ(c.message, aif_test::MessageOf([&] { Deck(b); }));
+    EXPECT_FALSE(std::filesystem::exists(kDeckPath));
+  }
+  // A whole quoted name is written.
+  hst_ModelBuilder b = Blocks(false);
+  b.Assembly().FeatureList().Add(
+      Masked(rgnF_Set::kElementSet, Region(101, "\"E 1\"", {1}, {}, {0})));
+  EXPECT_NE(std::string::npos, Deck(b).find("*Elset, elset=\"E 1\", instance=Block-1\n 1,\n"));
 }
 
 TEST(aif_RegionBuilderTest, TiesAndCouplingsAtMeshSeams) {

@@ -122,6 +122,35 @@ TEST(aif_SetLabelWriter, InstanceBlocksOffsetsAndOptions) {
       "*Elset, elset=E, generate\n1001, 1003,  1\n*Nset, nset=N\n 5,\n*Nset, nset=N\n 1, 3\n");
 }
 
+TEST(aif_SetLabelWriter, TheAssemblysOwnMembersNameNoInstance) {
+  // The assembly has a mesh of its own, so its feature id has a name; its
+  // members are written in the assembly's scope all the same, with plain
+  // labels, beside an instance's block (internal face sets alike).
+  hst_ModelBuilder b;
+  b.AddPart("P", hst_GridMesh(1, 1, 1));
+  const int inst = static_cast<int>(b.AddInstance("I-1", "P"));
+  b.AddAssemblyNodes(hst_Mesh({0, 0, 0, 1, 0, 0, 2, 0, 0}, "T3D2", 2, {0, 1, 1, 2}), 0);
+  Context c(b);
+  const int own = static_cast<int>(ftr_kAssemblyId);
+  ASSERT_EQ("Assembly", c.info->FeatureName(ftr_kAssemblyId).Str());
+  Writer::LabelsById labels;
+  labels.Set(own, cow_List<int>({2, 1}));
+  labels.Set(inst, cow_List<int>({1}));
+  Writer::FacesById faces;
+  faces.Set(own, {"S1", "S1"});
+  faces.Set(inst, {"S1"});
+  aif_SetNameRegistry::Instance().Clear();
+  EXPECT_EQ(aif_test::WrittenText([&](utl_Stream& s) {
+              Writer().WriteInstanceBlocks(s, labels, "*Nset, nset=N", *c.info, Writer::kNodes);
+            }),
+            "*Nset, nset=N, instance=I-1\n 1,\n*Nset, nset=N\n 1, 2\n");
+  EXPECT_EQ(aif_test::StreamText([&](utl_Stream& s) {
+              Writer().WriteInternalFaceSets(s, faces, labels, "Outer", "", *c.info);
+            }),
+            "*Elset, elset=_Outer_S1, internal, instance=I-1\n 1,\n"
+            "*Elset, elset=_Outer_S1, internal\n 1, 2\n");
+}
+
 TEST(aif_SetLabelWriter, InternalFaceSetsTakeTheCounterOfTheSetWritten) {
   hst_ModelBuilder b;
   b.AddPart("P", hst_GridMesh(3, 1, 1));

@@ -73,8 +73,9 @@ const bme_Mesh* WrittenMesh(const ftr_FeatureList& features, unsigned id,
 }
 
 // The reference points written as nodes of instance `id` (a display body has
-// none).
+// none) or of the assembly itself.
 int ReferenceNodeCount(const ftr_FeatureList& features, unsigned id) {
+  if (id == ftr_kAssemblyId) return features.AssemblyReferencePoints();
   const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id);
   if (!instance || kcoK_IsDisplayInstance(*instance)) return 0;
   return instance->NmrRefPoints();
@@ -347,11 +348,8 @@ void aif_ModelInfo::NumberLabelsPerPart(const cow_List<unsigned>& ids) {
         "node", name, __LINE__);
     SetOffsets(name, id, 0, 0);
 
-    long long highest = mesh ? mesh->NodeData().HighestLabel() : 0;
-    if (id == ftr_kAssemblyId)
-      highest += features.AssemblyReferencePoints();
-    else
-      highest += ReferenceNodeCount(features, id);
+    const long long highest =
+        (mesh ? mesh->NodeData().HighestLabel() : 0) + ReferenceNodeCount(features, id);
     attachmentBases_[id] = CheckedLabel(highest, "node", name, __LINE__);
     nextNodeLabels_[name.Str()] = CheckedLabel(highest + asoK_NumberAttachmentNodes(features, id),
                                                "node", name, __LINE__);

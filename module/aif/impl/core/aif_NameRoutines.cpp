@@ -1,12 +1,18 @@
 #include "aif/impl/core/aif_NameRoutines.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
 #include "AFCInputFileWriter/akw_MorvexName.h"
+#include "BasShared/atr_String.h"
 #include "ModKerLow/tri_MeshFromFacets.h"
+#include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/core/aif_Exception.h"
 
 namespace {
+
+constexpr char kFile[] = "module/aif/impl/aif_NameRoutines";
 
 bool IsQuoted(std::string_view name) {
   return name.size() > 2 && name.front() == '"' && name.back() == '"';
@@ -57,6 +63,55 @@ cow_String aif_PrintableName(const cow_String& name) {
     start = dot + 1;
   }
   return cow_String(std::move(out));
+}
+
+namespace {
+
+// Whether every double quote of `text` opens or closes a whole component
+// between dots ("\"My part\".Set-1"), none standing inside one ("Set\"1\"").
+bool QuotesEncloseComponents(std::string_view text) {
+  std::size_t at = 0;
+  while (at <= text.size()) {
+    if (at < text.size() && text[at] == '"') {
+      const std::size_t close = text.find('"', at + 1);
+      if (close == std::string_view::npos) return false;
+      at = close + 1;
+      if (at < text.size() && text[at] != '.') return false;
+    } else {
+      const std::size_t dot = std::min(text.find('.', at), text.size());
+      if (text.substr(at, dot - at).find('"') != std::string_view::npos) return false;
+      at = dot;
+    }
+    ++at;  // past the dot
+  }
+  return true;
+}
+
+}  // namespace
+
+void aif_CheckWritableName(const cow_String& name, const char* object) {
+  const std::string_view text = name.View();
+  const std::string kind = std::string("The ") + object + " name";
+  if (text.empty())
+    nex_Exception::Throw(
+        aif_Exception(atr_Translate(kind + " is empty and cannot be written to the input file.")),
+        kFile, __LINE__);
+  std::size_t quotes = 0;
+  for (char c : text)
+    quotes += c == '"';
+  if (quotes % 2 != 0)
+    nex_Exception::Throw(
+        aif_Exception(atr_TranslateWithArg(kind + " %s holds an unpaired double quote and "
+                                                  "cannot be written to the input file.",
+                                           name)),
+        kFile, __LINE__);
+  if (!QuotesEncloseComponents(text))
+    nex_Exception::Throw(
+        aif_Exception(atr_TranslateWithArg(kind + " %s holds double quotes that do not enclose a "
+                                                  "whole name and cannot be written to the input "
+                                                  "file.",
+                                           name)),
+        kFile, __LINE__);
 }
 
 bool aif_IsInternalName(const cow_String& name) {

@@ -31,6 +31,15 @@ void aif_SplitQualifiedName(const cow_String& name, cow_String& prefix, cow_Stri
 // another control character.
 cow_String aif_PrintableName(const cow_String& name);
 
+// Refuses a name the input file cannot carry, before the keyword naming it
+// writes anything: throws aif_Exception when `name` is empty ("The part name
+// is empty and cannot be written to the input file.") or holds an odd number
+// of double quotes, one of which the reader would never see closed ("The
+// part name P"q holds an unpaired double quote and cannot be written to the
+// input file."). `object` names what the name belongs to ("part",
+// "instance", "node set", ...). Quoted components ("\"My part\"") pass.
+void aif_CheckWritableName(const cow_String& name, const char* object);
+
 // Whether `name` is a name the writer generated (written with ", internal"
 // in a part-based file): its last component is not empty and begins or ends
 // with "_", or is quoted and has "_" just inside either quote.

@@ -136,11 +136,17 @@ aif_Elset::aif_Elset(const asoK_Assembly& templateModel, const rgnF_Set& set,
   }
 }
 
+void aif_Elset::LeaveOutInstances(const std::unordered_set<unsigned>& ids) {
+  for (unsigned id : ids)
+    labels_.Remove(static_cast<int>(id));
+}
+
 bool aif_Elset::IsEmpty() const {
   return labels_.IsEmpty() && stringMembers_.IsEmpty();
 }
 
 void aif_Elset::Write(utl_Stream& stream) const {
+  aif_CheckWritableName(name_, "element set");
   LabelsById labels = labels_;
   if (aif_ModelInfo::LabelTableType* table = info_->LabelTable()) {
     for (const auto& [id, list] : labels_) {

@@ -6,6 +6,8 @@
 // plain labels.
 #pragma once
 
+#include <unordered_set>
+
 #include "AFCInputFileWriter/akw_Keyword.h"
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_Map.h"
@@ -54,12 +56,15 @@ class aif_Elset : public akw_Keyword {
   aif_Elset* Clone() const override { return new aif_Elset(*this); }
   // Records in the context's label table (a flat file) replace the labels of
   // their instance by the one element written with a file; the first set of a
-  // substructure names the record.
+  // substructure names the record. A name that cannot be written throws
+  // aif_Exception before anything is written (aif_CheckWritableName).
   void Write(utl_Stream& stream) const override;
   // True when there are neither labels per instance id nor string members.
   bool IsEmpty() const override;
 
   const cow_String& Name() const { return name_; }
+  // Drops the members of the instances `ids` (labels per instance id).
+  void LeaveOutInstances(const std::unordered_set<unsigned>& ids);
   // Member names written one per line ahead of the labels.
   void SetStringMembers(const cow_List<cow_String>& members) { stringMembers_ = members; }
   void SetPlainLabels(const cow_List<int>& labels) { plainLabels_ = labels; }

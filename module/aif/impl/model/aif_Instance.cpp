@@ -5,6 +5,7 @@
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
 #include "QivGeom/gsl_Util.h"
+#include "aif/impl/core/aif_NameRoutines.h"
 
 namespace {
 
@@ -31,6 +32,8 @@ aif_Instance::aif_Instance(const akw_Model& model, const asoF_PartInstance& inst
 }
 
 void aif_Instance::Write(utl_Stream& stream) const {
+  aif_CheckWritableName(instanceName_, "instance");
+  if (!fromInitialState_) aif_CheckWritableName(partName_, "part");
   stream << "*Instance";
   if (fromInitialState_) {
     const auto& field = nex_canDynamicCastRef<const kpfC_InitialState>(*field_, kFile, __LINE__);

@@ -36,6 +36,8 @@ class aif_Instance : public akw_Keyword {
   // through p when it turns (gsl_Matrix::GetAxisRotation; p is the translated
   // origin, so the solver's translate-then-rotate gives the transform back).
   // Below the geometry library's tolerances there is no placement.
+  // An instance or part name that cannot be written throws aif_Exception
+  // before anything is written (aif_CheckWritableName).
   void Write(utl_Stream& stream) const override;
 
  private:

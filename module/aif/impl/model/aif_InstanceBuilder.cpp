@@ -1,6 +1,7 @@
 #include "aif/impl/model/aif_InstanceBuilder.h"
 
 #include "ModKerLow/asoF_PartInstance.h"
+#include "ModKerLow/ref_Utils.h"
 #include "OdbAttrEO/kpfC_InitialState.h"
 #include "OdbCoreGeom/bme_Mesh.h"
 #include "QivBasicUtils/nex_Exception.h"
@@ -12,6 +13,7 @@
 #include "aif/impl/model/aif_Instance.h"
 #include "aif/impl/model/aif_InstancePoints.h"
 #include "aif/impl/model/aif_Node.h"
+#include "aif/impl/model/aif_RawNode.h"
 #include "aif/impl/model/aif_PointSections.h"
 #include "aif/impl/model/aif_System.h"
 
@@ -109,4 +111,16 @@ void aif_InstanceBuilder::Build() {
     points();
   }
   if (!partBased) AddAssemblyDefinition(aif_System(gsl_Matrix()));
+
+  // The assembly's own reference points and mesh, so that the assembly's
+  // sets name nodes of the file.
+  const int offset = info.AssyNodeOffsetsID(static_cast<int>(ftr_kAssemblyId));
+  for (const ref_RefNode& node :
+       ref_Utils::GetRefNodes(features, ftr_kAssemblyId, info.NodeLabelsUsable())) {
+    if (ref_Utils::UserNodeLabelExists(features, ftr_kAssemblyId, node.userLabel)) continue;
+    AddAssemblyDefinition(aif_RawNode(node.label + offset, static_cast<float>(node.x),
+                                      static_cast<float>(node.y), static_cast<float>(node.z),
+                                      partBased, cow_String()));
+  }
+  AddAssemblyDefinition(aif_Node(*info.Assembly(), info));
 }

@@ -179,6 +179,11 @@ aif_Nset::aif_Nset(const asoK_Assembly& templateModel, const rgnC_Region& region
   }
 }
 
+void aif_Nset::LeaveOutInstances(const std::unordered_set<unsigned>& ids) {
+  for (unsigned id : ids)
+    labels_.Remove(static_cast<int>(id));
+}
+
 bool aif_Nset::IsEmpty() const {
   return labels_.IsEmpty() && stringMembers_.IsEmpty();
 }
@@ -190,6 +195,7 @@ void aif_Nset::WriteStringMembers(utl_Stream& stream, const cow_String& keyword)
 }
 
 void aif_Nset::Write(utl_Stream& stream) const {
+  aif_CheckWritableName(name_, "node set");
   cow_String keyword = "*Nset, nset=" + name_;
   if (info_->IsPartBased() && aif_IsInternalName(name_)) keyword += ", internal";
   if (!stringMembers_.IsEmpty()) WriteStringMembers(stream, keyword);

@@ -7,6 +7,8 @@
 // instance.
 #pragma once
 
+#include <unordered_set>
+
 #include "AFCInputFileWriter/akw_Keyword.h"
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_Map.h"
@@ -66,6 +68,8 @@ class aif_Nset : public akw_Keyword {
            aif_ModelInfo& info);
 
   aif_Nset* Clone() const override { return new aif_Nset(*this); }
+  // A name that cannot be written throws aif_Exception before anything is
+  // written (aif_CheckWritableName).
   void Write(utl_Stream& stream) const override;
   // True when there are neither labels per instance id nor member names.
   bool IsEmpty() const override;
@@ -73,6 +77,8 @@ class aif_Nset : public akw_Keyword {
   virtual void WriteStringMembers(utl_Stream& stream, const cow_String& keyword) const;
 
   const cow_String& Name() const { return name_; }
+  // Drops the members of the instances `ids` (labels per instance id).
+  void LeaveOutInstances(const std::unordered_set<unsigned>& ids);
   void SetPlainLabels(const cow_List<int>& labels) { plainLabels_ = labels; }
   void SetNamedLabels(const LabelsByName& labels) { namedLabels_ = labels; }
   const LabelsById& Labels() const { return labels_; }

@@ -1,6 +1,7 @@
 #include "aif/impl/model/aif_Orientation.h"
 
 #include "AFCInputFileWriter/akw_MorvexName.h"
+#include "ModKerLow/dtu_DatumCsys.h"
 #include "QivBasicUtils/utl_Stream.h"
 
 namespace {
@@ -103,9 +104,34 @@ void aif_Orientation::SetDatum(const ftr_PrimaryObject* object, const dtmC_Datum
   datum_ = cow_COW<aif_DatumCsys>(new aif_DatumCsys(object, modelName, datum, transform));
 }
 
+bool aif_Orientation::Defines() const {
+  if (!distributionName_.IsEmpty()) return true;
+  if (name_.IsEmpty()) return false;
+  switch (kind_) {
+    case kUser:
+    case kField:
+    case kNamedSystem:
+    case kGlobal:
+      return true;
+    case kDatum:
+      if (datum_.IsNull()) return true;  // global axes
+      // What aif_DatumCsys::WriteDefinition writes: a resolved datum of a
+      // known kind.
+      return datum_->IsValid() && (datum_->Kind() == dtu_DatumCsys::kRectangular ||
+                                   datum_->Kind() == dtu_DatumCsys::kCylindrical ||
+                                   datum_->Kind() == dtu_DatumCsys::kSpherical);
+    default:
+      return false;
+  }
+}
+
+cow_String aif_Orientation::WrittenName() const {
+  return Printable(name_);
+}
+
 void aif_Orientation::Write(utl_Stream& stream) const {
   if (!distributionName_.IsEmpty()) {
-    stream << "*Orientation, definition=COORDINATES, name=" << Printable(name_);
+    stream << "*Orientation, definition=COORDINATES, name=" << WrittenName();
     stream.LineBreak();
     stream << Printable(distributionName_);
     stream.LineBreak();
@@ -118,7 +144,7 @@ void aif_Orientation::Write(utl_Stream& stream) const {
   // The name is written in printable form whatever the caller made it of (a
   // flat file's names carry the raw instance name); a printable name stays
   // as it is.
-  const cow_String header = "*Orientation, name=" + Printable(name_);
+  const cow_String header = "*Orientation, name=" + WrittenName();
   switch (kind_) {
     case kUser:
       stream << header << ", system=user" << endl;

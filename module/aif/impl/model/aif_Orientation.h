@@ -75,6 +75,15 @@ class aif_Orientation : public akw_Keyword {
   // Throws nex_TextException for a name holding a control character.
   void Write(utl_Stream& stream) const override;
 
+  // Whether Write writes the keyword: false for an empty name (outside the
+  // distribution form), for a datum that did not resolve or is of a kind
+  // this writer does not know, and for an unknown definition kind. A keyword
+  // that refers to the orientation names it only when this is true.
+  bool Defines() const;
+  // The name as the keyword line writes it (its printable form): the text a
+  // referring keyword writes after "orientation=". Throws like Write.
+  cow_String WrittenName() const;
+
  private:
   void SetAxis(ptoC_MaterialOrientation::axisEnm axis);
   void SetDatum(const ftr_PrimaryObject* object, const dtmC_DatumRef& datum,

@@ -11,6 +11,8 @@ class aif_Part : public akw_Keyword {
   aif_Part(const aif_Part&) = default;
 
   akw_Keyword* Clone() const override { return new aif_Part(*this); }
+  // Throws aif_Exception, having written nothing, for a name that cannot be
+  // written (aif_CheckWritableName).
   void Write(utl_Stream& stream) const override;
 
  private:

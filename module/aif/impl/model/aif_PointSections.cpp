@@ -28,10 +28,12 @@ void Append(akw_KeywordList& list, const Keyword& keyword) {
   list.Append(akw_KeywordHandle(keyword));
 }
 
-// The name of the orientation of a rotary inertia on `region`: the last
-// material orientation of the part whose region is the point's, "Ori-" and
-// its position when it refers to a datum system; its keyword is appended to
-// `keywords`. Empty when no orientation covers the point.
+// The name of the orientation of a rotary inertia on `region`, as its
+// "*Orientation" line writes it: the last material orientation of the part
+// whose region is the point's, "Ori-" and its position when it refers to a
+// datum system; its keyword is appended to `keywords`. Empty when no
+// orientation covers the point, and when the orientation would write nothing
+// (its datum does not resolve): the inertia then names none.
 cow_String Orientation(const aif_ModelInfo& info, const asoF_PartInstance& instance,
                        const rgnC_Region& region, bool inInstance, akw_KeywordList& keywords) {
   const ptoK_Part& part = instance.ConstGetPart();
@@ -57,9 +59,11 @@ cow_String Orientation(const aif_ModelInfo& info, const asoF_PartInstance& insta
   if (inInstance && flat) name = instance.Name() + "-" + name;
   name += "-RotaryI";
   const gsl_Matrix transform = inInstance && flat ? instance.GetTransform() : gsl_Matrix();
-  Append(keywords, aif_Orientation(&part, *match, modelName, name, transform, 0, !flat,
-                                   part.GetName(), cow_String()));
-  return name;
+  const aif_Orientation orientation(&part, *match, modelName, name, transform, 0, !flat,
+                                    part.GetName(), cow_String());
+  if (!orientation.Defines()) return cow_String();
+  Append(keywords, orientation);
+  return orientation.WrittenName();
 }
 
 }  // namespace
@@ -83,7 +87,14 @@ akw_KeywordList aif_PointSections::Keywords(aif_ModelInfo& info, const asoF_Part
       continue;
     const auto& section = nex_canDynamicCastRef<const kseC_PointSection>(
         sections.ConstGet(sectionName), kFile, __LINE__);
-    const cow_String setName = aif_RegionName(region, info).QualifiedName(1);
+    // The point elements' sets are named after the region: in a flat file,
+    // where every instance writes its own, qualified by the instance (as
+    // "Instance_Region"), so that no two instances define one set.
+    const bool ownSets = inInstance && !info.IsPartBased();
+    const cow_String setName =
+        ownSets ? aif_RegionName(rgnC_Region(region.Name(), {"Assembly", instance.Name()}), info)
+                      .QualifiedName(1)
+                : aif_RegionName(region, info).QualifiedName(1);
     Append(keywords, aif_Comment("Region: (" + sectionName + ":" +
                                  (region.IsPicked() ? cow_String("Picked") : region.Name()) + ")"));
 
@@ -96,6 +107,7 @@ akw_KeywordList aif_PointSections::Keywords(aif_ModelInfo& info, const asoF_Part
     // refers to that set; element labels are the instance's next ones.
     auto element = [&](const char* type, const char* suffix) {
       const cow_String set = aif_PrintableName(base + suffix);
+      aif_CheckWritableName(set, "element set");
       const auto elementClass = bme_ElementClass::ConstructObject(type);
       Append(keywords,
              aif_Element(info.NextElementLabel(instance.Name()), node, *elementClass, set));

@@ -14,8 +14,12 @@ class asoF_PartInstance;
 class aif_PointSections {
  public:
   // `inInstance`: the keywords go into the instance's own definition (the
-  // instance builder); in a flat file the orientation of a rotary inertia is
-  // then named after the instance and placed by its transform.
+  // instance builder); in a flat file the point elements' sets
+  // ("Instance_Region_MASS_", "_ROTARYI_", "_HEATCAP_") and the orientation of
+  // a rotary inertia are then named after the instance, and the orientation
+  // is placed by its transform. A rotary inertia names its orientation as
+  // the "*Orientation" line writes it, and names none when that line is not
+  // written.
   static akw_KeywordList Keywords(aif_ModelInfo& info, const asoF_PartInstance& instance,
                                   bool inInstance);
 };

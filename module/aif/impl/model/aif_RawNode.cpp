@@ -37,7 +37,9 @@ aif_RawNode::aif_RawNode(int label, float x, float y, float z, bool internalAllo
       y_{y},
       z_{z},
       nodeSetName_(std::move(nodeSetName)),
-      internalAllowed_(internalAllowed) {}
+      internalAllowed_(internalAllowed) {
+  if (!nodeSetName_.IsEmpty()) aif_CheckWritableName(nodeSetName_, "node set");
+}
 
 void aif_RawNode::Write(utl_Stream& stream) const {
   if (labels_.IsEmpty()) return;

@@ -15,7 +15,8 @@ class aif_RawNode : public aif_Node {
   aif_RawNode(cow_List<int> labels, cow_List<float> x, cow_List<float> y, cow_List<float> z,
               bool internalAllowed);
   // One node and a node set `nodeSetName` holding it. With `internalAllowed`
-  // (a part-based file) a generated name gets ", internal".
+  // (a part-based file) a generated name gets ", internal". Throws
+  // aif_Exception for a set name the file cannot carry (aif_CheckWritableName).
   aif_RawNode(int label, float x, float y, float z, bool internalAllowed, cow_String nodeSetName);
   aif_RawNode(const aif_RawNode&) = default;
 

@@ -10,6 +10,7 @@ aif_RawNset::aif_RawNset(int label, const cow_String& name, bool internalAllowed
 }
 
 void aif_RawNset::Write(utl_Stream& stream) const {
+  aif_CheckWritableName(name_, "node set");
   stream << "*Nset, nset=" << name_;
   if (internalAllowed_ && aif_IsInternalName(name_)) stream << ", internal";
   stream << endl;

@@ -14,6 +14,8 @@ class aif_RawNset : public akw_Keyword {
   aif_RawNset(int label, const cow_String& name, bool internalAllowed);
 
   aif_RawNset* Clone() const override { return new aif_RawNset(*this); }
+  // A name that cannot be written throws aif_Exception before anything is
+  // written (aif_CheckWritableName).
   void Write(utl_Stream& stream) const override;
 
  private:

@@ -1,9 +1,12 @@
 #include "aif/impl/model/aif_RegionBuilder.h"
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "BasShared/atr_String.h"
 #include "ModKerLow/asoF_PartInstance.h"
+#include "ModKerLow/ref_Utils.h"
 #include "ModKerLow/rgnF_Utils.h"
 #include "ModKerLow/rgnK_Region.h"
 #include "OdbAttrEO/kcoC_Constraint.h"
@@ -13,6 +16,7 @@
 #include "OdbCoreGeom/bme_Mesh.h"
 #include "OdbCoreGeom/msh_Interfaces.h"
 #include "QivBasicUtils/nex_Exception.h"
+#include "VwrCmd/cmdC_WIP.h"
 #include "aif/impl/core/aif_AnalyticRigidSurfaceMap.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
@@ -77,7 +81,7 @@ void aif_RegionBuilder::FileForInstance(const asoF_PartInstance& instance, const
                                         int kind, const akw_Keyword& keyword) {
   if (restart_) {
     if (IsNew(name, kind)) AddModelDefinition(keyword);
-  } else if (aif_IsLightweightInstance(instance, Info().IsPartBased())) {
+  } else if (Info().IsLightweightInstance(instance)) {
     AddPartDefinition(instance.GetPartName(), keyword);
   } else {
     AddInstanceDefinition(instance.Name(), keyword);
@@ -93,20 +97,73 @@ void aif_RegionBuilder::FileForAssembly(const cow_String& name, int kind,
   }
 }
 
+void aif_RegionBuilder::FindUnwrittenMeshes() {
+  unwritten_.clear();
+  inactive_.clear();
+  leftOutNodeSets_.clear();
+  emptyNodeSets_.clear();
+  aif_ModelInfo& info = Info();
+  const asoK_Assembly* assembly = info.Assembly();
+  if (restart_ || !assembly) return;
+  const ftr_FeatureList& features = assembly->ConstGetFeatureList();
+  // A part's mesh is written in the part from the first of its instances
+  // that is not locked, when that one is lightweight; an instance that is not
+  // lightweight writes its own mesh unless it is locked.
+  std::unordered_set<std::string> decided, partMeshes;
+  ForActiveInstances(*assembly, [&](const asoF_PartInstance& instance, unsigned id) {
+    if (features.IsLocked(id, ftr_LOCK_MESH)) return;
+    if (!decided.insert(instance.GetPartName().Str()).second) return;
+    if (info.IsLightweightInstance(instance))
+      partMeshes.insert(instance.GetPartName().Str());
+  });
+  ForActiveInstances(*assembly, [&](const asoF_PartInstance& instance, unsigned id) {
+    const bool written = info.IsLightweightInstance(instance)
+                             ? partMeshes.count(instance.GetPartName().Str()) != 0
+                             : !features.IsLocked(id, ftr_LOCK_MESH);
+    if (!written) unwritten_.insert(id);
+  });
+  // An instance that is not active for simulation is not written at all.
+  for (unsigned id : features.ConstEvaluatedRep().GetIds()) {
+    const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id);
+    if (instance && !instance->ActiveForSimulation()) {
+      unwritten_.insert(id);
+      inactive_.insert(instance->Name().Str());
+    }
+  }
+}
+
+template <class Keyword>
+bool aif_RegionBuilder::KeepWrittenMembers(Keyword& keyword) const {
+  if (unwritten_.empty() || keyword.IsEmpty()) return true;
+  keyword.LeaveOutInstances(unwritten_);
+  return !keyword.IsEmpty();
+}
+
+bool aif_RegionBuilder::HasReferencePoint(const asoF_PartInstance& instance) const {
+  // The instance builder writes no points for a display body.
+  if (kcoK_IsDisplayInstance(instance)) return false;
+  const aif_ModelInfo& info = Info();
+  return !ref_Utils::GetRefNodes(info.Assembly()->ConstGetFeatureList(), instance.Id(),
+                                 info.NodeLabelsUsable())
+              .IsEmpty();
+}
+
 void aif_RegionBuilder::Build() {
   aif_ModelInfo& info = Info();
   restart_ = info.IsRestart();
   if (restart_) catalogue_.Configure(info.ModelAdapter().RestartJobName(), info.IsPartBased());
   const asoK_Assembly* assembly = info.Assembly();
+  FindUnwrittenMeshes();
   if (!assembly) return;
 
   // A part whose instances are all written once in their part gets its sets
   // and surfaces once.
   cow_List<cow_String> handledParts;
-  ForActiveInstances(*assembly, [&](const asoF_PartInstance& instance, unsigned) {
+  ForActiveInstances(*assembly, [&](const asoF_PartInstance& instance, unsigned id) {
+    if (!MeshWritten(id)) return;
     const cow_String& part = instance.GetPartName();
     const bool handled = handledParts.IndexOf(part) >= 0;
-    if (!(aif_IsLightweightInstance(instance, info.IsPartBased()) && handled)) {
+    if (!(info.IsLightweightInstance(instance) && handled)) {
       InstanceSets(instance);
       InstanceSurfaces(instance);
     }
@@ -144,7 +201,9 @@ void aif_RegionBuilder::InstanceSets(const asoF_PartInstance& instance) {
     const cow_String name = aif_RegionName(region, info).QualifiedName(Scope(1));
     if (AsNodeSet(set)) {
       const int kind = set.typeMask & rgnF_Set::kNodeSet ? rgnC_NODE_SET : rgnC_GEOMETRY_SET;
-      FileForInstance(instance, name, kind, aif_Nset(instance, set.Region(), name, info));
+      const aif_Nset nodes(instance, set.Region(), name, info);
+      if (nodes.IsEmpty()) emptyNodeSets_.insert(part.GetName().Str() + "\n" + set.Name().Str());
+      FileForInstance(instance, name, kind, nodes);
     }
     if (AsElementSet(set)) {
       aif_SetNameRegistry::Instance().AddElset(scopeText + name, true);
@@ -198,12 +257,20 @@ void aif_RegionBuilder::AssemblySets() {
     if (AsNodeSet(set)) {
       aif_SetNameRegistry::Instance().AddNset(name, true);
       const int kind = set.typeMask & rgnF_Set::kNodeSet ? rgnC_NODE_SET : rgnC_GEOMETRY_SET;
-      FileForAssembly(name, kind, aif_Nset(&assembly, set.Region(), name, false, 0, info));
+      aif_Nset nodes(&assembly, set.Region(), name, false, 0, info);
+      // A set without members writes nothing: no surface may name it.
+      if (KeepWrittenMembers(nodes) && !nodes.IsEmpty())
+        FileForAssembly(name, kind, nodes);
+      else
+        leftOutNodeSets_.insert(name.Str());
     }
     if (AsElementSet(set)) {
       aif_SetNameRegistry::Instance().AddElset(name, true);
       const int kind = set.typeMask & rgnF_Set::kElementSet ? rgnC_ELEMENT_SET : rgnC_GEOMETRY_SET;
-      FileForAssembly(name, kind, aif_Elset(name, set, info));
+      aif_Elset elements(name, set, info);
+      // Its wire and attachment-line edges keep a set that has them.
+      if (KeepWrittenMembers(elements) || !elements.EdgeIndices().IsEmpty())
+        FileForAssembly(name, kind, elements);
     }
   }
 }
@@ -217,7 +284,8 @@ void aif_RegionBuilder::AssemblySurfaces() {
     if (!rgnK_Region(&assembly, kAssembly, surface.Region()).IsValid(true)) continue;
     const rgnC_Region region(surface.Name(), {kAssembly});
     const cow_String name = aif_RegionName(region, info).QualifiedName(Scope(2));
-    FileForAssembly(name, rgnC_SURFACE, aif_Surface(surface, info, name, ""));
+    aif_Surface faces(surface, info, name, "");
+    if (KeepWrittenMembers(faces)) FileForAssembly(name, rgnC_SURFACE, faces);
   }
 }
 
@@ -230,10 +298,30 @@ void aif_RegionBuilder::ContactNodeSetSurfaces() {
   for (const auto& entry : model.Constraints().ConstGetMap())
     if (!entry.second->Suppressed()) regions.Append(entry.second->ConstGetContactNodeSets());
 
+  // Instances whose sets are not written: a surface standing for one of
+  // their sets would name nothing.
+  std::unordered_set<std::string> setless = inactive_;
+  if (!unwritten_.empty())
+    ForActiveInstances(*info.Assembly(), [&](const asoF_PartInstance& instance, unsigned id) {
+      if (!MeshWritten(id)) setless.insert(instance.Name().Str());
+    });
+
+  // The part of each instance, for the instance sets without members.
+  std::unordered_map<std::string, std::string> partOf;
+  ForActiveInstances(*info.Assembly(), [&](const asoF_PartInstance& instance, unsigned) {
+    partOf[instance.Name().Str()] = instance.GetPartName().Str();
+  });
+
   cow_List<cow_String> written;
   for (const rgnC_Region& region : regions) {
+    const cow_List<cow_String>& owners = region.OwnerNames();
+    if (owners.Length() >= 2 && setless.count(owners[1].Str())) continue;
+    if (owners.Length() >= 2 && emptyNodeSets_.count(partOf[owners[1].Str()] + "\n" +
+                                                     region.Name().Str()))
+      continue;
     const aif_RegionName regionName(region, info);
     const cow_String setName = regionName.SetName(Scope(2));
+    if (leftOutNodeSets_.count(setName.Str())) continue;
     const cow_String name = regionName.QualifiedName(Scope(2));
     if (written.IndexOf(name) >= 0) continue;
     written.Append(name);
@@ -276,18 +364,30 @@ void aif_RegionBuilder::RigidBodies() {
   const bool isothermal = Isothermal();
   const aif_AnalyticRigidSurfaceMap surfaceNames(assembly);
   cow_List<cow_String> partsMet;
+  // A rigid body refers to its instance's reference-point set; none is made
+  // where that set is not written.
+  auto refers = [&](const asoF_PartInstance& instance, unsigned id) {
+    if (!MeshWritten(id)) return false;
+    if (HasReferencePoint(instance)) return true;
+    cmdC_WIP::Warning(atr_TranslateWithArg(
+        "No rigid body is written for the rigid part instance %s: its part has no reference "
+        "point.",
+        instance.Name()));
+    return false;
+  };
   ForActiveInstances(assembly, [&](const asoF_PartInstance& instance, unsigned id) {
     const ptoK_Part& part = instance.ConstGetPart();
     const int analysis = part.GetAnalysis();
     if (!instance.MeshExists() && analysis != ptoK_ANALYTIC_RIGID) return;
-    const bool lightweight = instance.IsLightweight() && partBased;
+    const bool lightweight = info.IsLightweightInstance(instance);
     const bool isCovered = covered.IndexOf(id) >= 0;
     const cow_String& owner =
         lightweight && analysis != ptoK_ANALYTIC_RIGID ? part.GetName() : instance.Name();
     cow_String refPoint = aif_PrintableName(owner + akw_ModelInfo::RefPtSuffix());
 
     if (analysis == ptoK_DISCRETE_RIGID) {
-      if (isCovered) return;
+      // The element set serves the rigid body alone.
+      if (isCovered || !refers(instance, id)) return;
       cow_String elset = aif_PrintableName(lightweight ? part.GetName() : instance.Name());
       const aif_Elset elements(false, elset, instance, info);
       if (elements.IsEmpty()) return;
@@ -314,7 +414,7 @@ void aif_RegionBuilder::RigidBodies() {
       name = aif_PrintableName(name);
       AddInstanceDefinition(instance.Name(),
                             aif_Surface(features, instance, part, set, info, name));
-      if (!isCovered)
+      if (!isCovered && refers(instance, id))
         AddInstanceDefinition(instance.Name(), aif_RigidBody(refPoint, "", name, isothermal));
     };
     const ftr_FeatureList& partFeatures = part.ConstGetFeatureList();
@@ -338,7 +438,7 @@ void aif_RegionBuilder::RigidBodies() {
 void aif_RegionBuilder::IncompatibleFaces() {
   aif_ModelInfo& info = Info();
   ForActiveInstances(*info.Assembly(), [&](const asoF_PartInstance& instance, unsigned id) {
-    const bme_Mesh* mesh = UsableMesh(instance);
+    const bme_Mesh* mesh = MeshWritten(id) ? UsableMesh(instance) : nullptr;
     if (!mesh) return;
     const msh_Mesh seams(*mesh);
     for (int i = 0; i < seams.NumIncompatibleFaces(); ++i) {
@@ -384,7 +484,7 @@ void aif_RegionBuilder::IncompatibleFaces() {
 void aif_RegionBuilder::MixedOrderInterfaces() {
   aif_ModelInfo& info = Info();
   ForActiveInstances(*info.Assembly(), [&](const asoF_PartInstance& instance, unsigned id) {
-    const bme_Mesh* mesh = UsableMesh(instance);
+    const bme_Mesh* mesh = MeshWritten(id) ? UsableMesh(instance) : nullptr;
     if (!mesh) return;
     // Face and edge seams share one numbering, so that no two of them
     // define surfaces or ties of the same name.
@@ -415,7 +515,7 @@ void aif_RegionBuilder::MixedOrderInterfaces() {
 void aif_RegionBuilder::ShellSolidInterfaces() {
   aif_ModelInfo& info = Info();
   ForActiveInstances(*info.Assembly(), [&](const asoF_PartInstance& instance, unsigned id) {
-    const bme_Mesh* mesh = UsableMesh(instance);
+    const bme_Mesh* mesh = MeshWritten(id) ? UsableMesh(instance) : nullptr;
     if (!mesh) return;
     std::vector<msh_ShellSolidInterface> seams;
     msh_BuildShellSolidInterfaces(*mesh, seams);

@@ -8,7 +8,18 @@
 // In a restart job every region is named from the model level and filed in
 // the model definition, and only when the restarted job's results do not
 // hold it already; nothing is generated.
+//
+// Nothing it writes names a mesh the deck does not hold: an instance whose
+// mesh is not written (a mesh-locked instance, or a lightweight instance
+// whose part's mesh no instance writes) gets no sets, surfaces, rigid body or
+// seam constraints, and its members are left out of the assembly's sets and
+// surfaces (a set left without members is not written, nor a node-based
+// surface naming it). A rigid instance without a reference point gets no
+// rigid body (its reference-point set is never written); a warning names it.
 #pragma once
+
+#include <string>
+#include <unordered_set>
 
 #include "AFCInputFileWriter/akw_BuilderComponent.h"
 #include "BasShared/cow_List.h"
@@ -56,6 +67,26 @@ class aif_RegionBuilder : public akw_BuilderComponent {
   void ShellSolidInterfaces();
   bool Isothermal() const;
 
+  // Fills unwritten_ (outside a restart) the way the part and instance
+  // builders decide which meshes they write.
+  void FindUnwrittenMeshes();
+  bool MeshWritten(unsigned id) const { return unwritten_.count(id) == 0; }
+  // Leaves the members of instances with unwritten meshes out of `keyword`
+  // (an assembly set or surface); false when it had members and has none
+  // left, so that it is not to be filed.
+  template <class Keyword>
+  bool KeepWrittenMembers(Keyword& keyword) const;
+  // Whether the deck holds the reference-point set of `instance`.
+  bool HasReferencePoint(const asoF_PartInstance& instance) const;
+
   bool restart_ = false;
   ddb_DDBSet catalogue_;
+  std::unordered_set<unsigned> unwritten_;
+  // Names of the instances not active for simulation (never written).
+  std::unordered_set<std::string> inactive_;
+  // Node sets of parts that have no members ("part\nset"): written as
+  // nothing, so no surface may name them.
+  std::unordered_set<std::string> emptyNodeSets_;
+  // Names of the assembly's node sets left out for want of members.
+  std::unordered_set<std::string> leftOutNodeSets_;
 };

@@ -8,6 +8,7 @@
 
 #include "AFCInputFileWriter/akw_MorvexName.h"
 #include "QivBasicUtils/utl_Stream.h"
+#include "VwrModKer/ftr_FeatureList.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/core/aif_SetNameRegistry.h"
@@ -15,6 +16,7 @@
 namespace {
 
 constexpr int kLabelsPerLine = 16;
+constexpr int kAssemblyId = static_cast<int>(ftr_kAssemblyId);
 const cow_String kAssemblyKey("ASSY");
 const cow_String kAttachmentSurfacePrefix("_INT-ATTSETSURF");
 
@@ -133,8 +135,10 @@ void aif_SetLabelWriter::WriteInstanceBlocks(utl_Stream& stream, const LabelsByI
         kind == kElements ? info.AssyElementOffsetsID(id) : info.AssyNodeOffsetsID(id);
     omi_BlkBitVect members;
     FillBits(list, members);
+    // The assembly's own members (its feature id) are written in the
+    // assembly scope with plain labels: there is no instance to name.
     cow_String option;
-    if (info.IsPartBased() && instanceOption_) {
+    if (info.IsPartBased() && instanceOption_ && id != kAssemblyId) {
       const cow_String name = info.FeatureName(static_cast<unsigned>(id));
       if (!name.IsEmpty()) option = InstanceOptionText(name);
     }

@@ -33,7 +33,8 @@ class aif_SetLabelWriter {
   void SetInstanceOption(bool set) { instanceOption_ = set; }
 
   // One block per instance id (ascending) with a non-empty list, its labels
-  // shifted by the instance's node or element offset (`kind`).
+  // shifted by the instance's node or element offset (`kind`). The
+  // assembly's own members (ftr_kAssemblyId) never get an instance option.
   void WriteInstanceBlocks(utl_Stream& stream, const LabelsById& labels, const cow_String& keyword,
                            const aif_ModelInfo& info, int kind) const;
   // One block per instance name (map order) with a non-empty list, no

@@ -42,6 +42,11 @@ aif_Surface::aif_Surface(const ftr_FeatureList& partFeatures, const asoF_PartIns
 aif_Surface::aif_Surface(aif_ModelInfo& info, const cow_String& name, const cow_String& nodeSet)
     : surface_(new aif_SurfaceFromNodes(name, nodeSet, info)) {}
 
+void aif_Surface::LeaveOutInstances(const std::unordered_set<unsigned>& ids) {
+  if (surface_.IsNull() || !dynamic_cast<const aif_SurfaceFromElements*>(surface_.Get())) return;
+  static_cast<aif_SurfaceFromElements&>(surface_.Modify()).LeaveOutInstances(ids);
+}
+
 void aif_Surface::Write(utl_Stream& stream) const {
   if (!surface_.IsNull()) {
     surface_->Write(stream);

@@ -4,6 +4,8 @@
 // the Eulerian material surface "*Surface, type=EULERIAN MATERIAL".
 #pragma once
 
+#include <unordered_set>
+
 #include "AFCInputFileWriter/akw_Keyword.h"
 #include "BasShared/cow_COW.h"
 #include "BasShared/cow_String.h"
@@ -50,6 +52,10 @@ class aif_Surface : public akw_Keyword {
   void Write(utl_Stream& stream) const override;
   // The held surface's answer; true without one.
   bool IsEmpty() const override { return surface_.IsNull() || surface_->IsEmpty(); }
+
+  // Drops the members of the instances `ids` from a held element-based
+  // surface; the other forms have no members per instance.
+  void LeaveOutInstances(const std::unordered_set<unsigned>& ids);
 
   // The held surface, null for the Eulerian form.
   const akw_Keyword* Surface() const { return surface_.Get(); }

@@ -20,8 +20,7 @@ namespace {
 // The instance's name, or its part's when the instance is written once in its
 // part.
 const cow_String& OwnerName(const asoF_PartInstance& instance, const aif_ModelInfo& info) {
-  return aif_IsLightweightInstance(instance, info.IsPartBased()) ? instance.GetPartName()
-                                                                 : instance.Name();
+  return info.IsLightweightInstance(instance) ? instance.GetPartName() : instance.Name();
 }
 
 }  // namespace
@@ -110,6 +109,13 @@ void aif_SurfaceFromElements::Store(int id, cow_List<int> elements, cow_List<cow
   faces_.Set(id, std::move(faces));
 }
 
+void aif_SurfaceFromElements::LeaveOutInstances(const std::unordered_set<unsigned>& ids) {
+  for (unsigned id : ids) {
+    labels_.Remove(static_cast<int>(id));
+    faces_.Remove(static_cast<int>(id));
+  }
+}
+
 bool aif_SurfaceFromElements::IsEmpty() const {
   for (const auto& entry : labels_)
     if (!entry.second.IsEmpty()) return false;
@@ -118,6 +124,7 @@ bool aif_SurfaceFromElements::IsEmpty() const {
 
 void aif_SurfaceFromElements::Write(utl_Stream& stream) const {
   if (IsEmpty()) return;
+  aif_CheckWritableName(name_, "surface");
   aif_SetLabelWriter writer;
   writer.SetInstanceOption(instanceOption_);
   const aif_SetLabelWriter::NameMap sets =

@@ -4,6 +4,8 @@
 // mesh kernel's face records, and by the region builder from ready lists.
 #pragma once
 
+#include <unordered_set>
+
 #include "AFCInputFileWriter/akw_Keyword.h"
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_Map.h"
@@ -47,7 +49,8 @@ class aif_SurfaceFromElements : public akw_Keyword {
   // The internal element sets, then "*Surface, type=ELEMENT, name=" with
   // ", internal" and ", property=" where they apply, then one line per face
   // identifier in ascending order: the set's name, ", " and the identifier.
-  // Nothing when empty.
+  // Nothing when empty. A name that cannot be written throws aif_Exception
+  // before anything is written (aif_CheckWritableName).
   void Write(utl_Stream& stream) const override;
   // True unless some instance has an element.
   bool IsEmpty() const override;
@@ -62,6 +65,8 @@ class aif_SurfaceFromElements : public akw_Keyword {
   static cow_String InternalSetScope(const asoF_PartInstance& instance, const aif_ModelInfo& info);
 
   const cow_String& Name() const { return name_; }
+  // Drops the elements and faces of the instances `ids`.
+  void LeaveOutInstances(const std::unordered_set<unsigned>& ids);
   const LabelsById& Labels() const { return labels_; }
   const FacesById& Faces() const { return faces_; }
 

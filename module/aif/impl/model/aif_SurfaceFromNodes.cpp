@@ -66,6 +66,7 @@ void aif_SurfaceFromNodes::WriteStringMembers(utl_Stream& stream, const cow_Stri
 }
 
 void aif_SurfaceFromNodes::Write(utl_Stream& stream) const {
+  aif_CheckWritableName(Name(), "surface");
   WriteCompanionNset(stream);
   // A clash is reported by the registry; the surface is written all the same.
   aif_SetNameRegistry::Instance().AddSurface(Name(), true);

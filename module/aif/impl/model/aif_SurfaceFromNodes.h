@@ -23,7 +23,8 @@ class aif_SurfaceFromNodes : public aif_Nset {
   // The companion "*Nset" when there are nodes, then "*Surface, type=NODE,
   // name=" (", internal" for an internal name in a part-based file) and
   // either the surface's own name (the companion set) or, without nodes, a
-  // line "NAME, 1." per node-set name. Registers the surface name.
+  // line "NAME, 1." per node-set name. Registers the surface name. A name
+  // that cannot be written throws aif_Exception before anything is written.
   void Write(utl_Stream& stream) const override;
   // True unless some instance has a node: a surface made from a node-set
   // name alone reports itself empty.
