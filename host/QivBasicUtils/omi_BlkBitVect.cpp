@@ -18,7 +18,9 @@ template <class Visit>
 bool ForPages(int first, int last, Visit&& visit) {
   for (int start = first; start <= last;) {
     int page = start / kPageLabels;
-    int end = std::min(last, (page + 1) * kPageLabels - 1);
+    // In 64 bits: the last page ends at 2147483647, past which int overflows.
+    int end = static_cast<int>(
+        std::min<long long>(last, (static_cast<long long>(page) + 1) * kPageLabels - 1));
     if (visit(page, start % kPageLabels, end % kPageLabels)) return true;
     if (end == last) break;
     start = end + 1;

@@ -50,6 +50,14 @@ TEST(omi_BlkBitVectTest, RangesAcrossWordsAndPagesAndSparseLabels) {
   EXPECT_FALSE(bits.Test(5));
 }
 
+TEST(omi_BlkBitVectTest, RangesInTheLastPageUpToTheLargestLabel) {
+  omi_BlkBitVect bits;
+  bits.SetRange(2147483640, 2147483647);
+  EXPECT_EQ(8u, bits.Count());
+  EXPECT_TRUE(bits.AnyInRange(2147483000, 2147483647));
+  EXPECT_FALSE(bits.AnyInRange(2147483000, 2147483639));
+}
+
 TEST(omi_IntTableTest, NegativeKeysLiveInTheirOwnHalf) {
   omi_IntTable<int> table;
   table.Set(3, 30);

@@ -1,0 +1,884 @@
+// Seeded random models written through the driver and read back by an
+// independent checker (support/aif_DeckChecker.h): a few hundred small
+// models with parts of several element types in 2-D and 3-D, user labels with
+// gaps up to 2147483647, reference and attachment points, lightweight,
+// mesh-locked and inactive instances with random placements, part, instance
+// and assembly sets and surfaces, point sections with datum systems and
+// orientations, hostile names, flat and part-based files and label offsets
+// from the environment.
+//
+// A failing model is reported with its seed and its description. To run one
+// seed and see its deck:
+//
+//   AIF_RANDOM_MODEL_SEED=17 tests/aif_RandomModelTest
+//
+// AIF_RANDOM_MODEL_COUNT changes the number of models (300 by default).
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <random>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "HostModules/hst_ModelBuilder.h"
+#include "ModKerLow/dtu_DatumCsys.h"
+#include "ModKerLow/ptoC_MaterialOrientation.h"
+#include "ModKerLow/ptoC_SectionAssignment.h"
+#include "ModKerLow/rgnF_Utils.h"
+#include "OdbAttrEO/kinC_Interaction.h"
+#include "OdbAttrEO/kseC_PointSection.h"
+#include "PyUtils/pyo_MorvexEnvFile.h"
+#include "aif/impl/core/aif_Builder.h"
+#include "aif/impl/core/aif_Exception.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+#include "support/aif_DeckChecker.h"
+#include "support/aif_TestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kDeckPath =
+    (fs::temp_directory_path() / ("aif_RandomModelTest." + std::to_string(getpid()) + ".inp"))
+        .string();
+
+cow_List<int> ToList(const std::vector<int>& items) {
+  cow_List<int> list;
+  for (int item : items)
+    list.Append(item);
+  return list;
+}
+
+// A copy of `mesh` whose element classes carry `labels`, in mesh order.
+std::shared_ptr<bme_Mesh> WithElementLabels(const bme_Mesh& mesh, const std::vector<int>& labels) {
+  auto out = std::make_shared<bme_Mesh>();
+  out->MutableNodeData() = mesh.NodeData();
+  std::size_t next = 0;
+  for (const bme_ElementClass& from : mesh.ElementClasses()) {
+    bme_ElementClass& to = out->AddElementClass(from.TypeName(), from.NodesPerElement());
+    to.MutableConnectivity() = from.Connectivity();
+    const auto first = labels.begin() + static_cast<std::ptrdiff_t>(next);
+    to.MutableUserLabels().assign(first, first + static_cast<std::ptrdiff_t>(from.NumElements()));
+    next += from.NumElements();
+  }
+  return out;
+}
+
+class Rng {
+ public:
+  explicit Rng(std::uint32_t seed) : engine_(seed) {}
+  int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
+  double Real(double low, double high) {
+    return std::uniform_real_distribution<double>(low, high)(engine_);
+  }
+  bool Chance(double p) { return std::bernoulli_distribution(p)(engine_); }
+  template <class T>
+  const T& Pick(const std::vector<T>& items) {
+    return items[static_cast<std::size_t>(Uniform(0, static_cast<int>(items.size()) - 1))];
+  }
+
+ private:
+  std::mt19937 engine_;
+};
+
+// What a generated part is made of.
+enum class Family {
+  kBrick,
+  kBrick20,
+  kTet,
+  kWedge,
+  kShell,
+  kPlanarQuad,
+  kPlanarTri,
+  kBeam,
+  kTruss,
+  kDisplay  // nodes without elements, shown through a display mesh
+};
+
+struct PartPlan {
+  std::string name;
+  Family family = Family::kBrick;
+  int analysis = ptoK_DEFORMABLE;
+  int space = ptoK_SPACE_3D;
+  std::shared_ptr<bme_Mesh> mesh;  // null: a part without a mesh
+  bool nodeLabels = false, elementLabels = false;
+  std::vector<std::string> faces;     // face identifiers of its elements (none for lines)
+  std::vector<std::string> setNames;  // its sets, for references from elsewhere
+  std::vector<unsigned> instances;    // ids of its instances
+};
+
+struct InstancePlan {
+  std::string name;
+  std::size_t part = 0;
+  hst_ModelBuilder::InstanceOptions options;
+};
+
+// One random model and its description.
+class Generator {
+ public:
+  explicit Generator(std::uint32_t seed) : rng_(seed) {}
+
+  hst_ModelBuilder builder{"Model-1"};
+  std::ostringstream description;
+  // Environment of the write: the two offsets (unset when empty) and the
+  // environment-file key (-1: unset).
+  std::string nodeOffset, elementOffset;
+  int noPartsKey = -1;
+  bool jobKeywords = false;
+
+  void Generate() {
+    PlanParts();
+    PlanInstances();
+    for (PartPlan& part : parts_)
+      AddPart(part);
+    for (const InstancePlan& instance : instances_)
+      builder.AddInstance(instance.name, parts_[instance.part].name, instance.options);
+    AddAssemblyNodes();
+    AddAssemblyRegions();
+    AddContactNodeSets();
+    PlanEnvironment();
+  }
+
+ private:
+  Rng rng_;
+  std::vector<PartPlan> parts_;
+  std::vector<InstancePlan> instances_;
+  int names_ = 0;
+  bool assemblyMesh_ = false;
+  std::size_t assemblyNodes_ = 0;
+
+  // A name for `stem`, hostile one time in three.
+  std::string Name(const std::string& stem) {
+    const std::string n = std::to_string(++names_);
+    switch (rng_.Chance(0.35) ? rng_.Uniform(0, 6) : -1) {
+      case 0:
+        return "My " + stem + " " + n;
+      case 1:
+        return stem + "," + n;
+      case 2:
+        return stem + "\"" + n;
+      case 3:
+        return stem + "." + n;
+      case 4: {
+        std::string name = stem + "-" + n + "-";
+        const std::size_t length = static_cast<std::size_t>(rng_.Uniform(80, 120));
+        while (name.size() < length)
+          name += static_cast<char>('a' + name.size() % 26);
+        return name;
+      }
+      case 5:
+        return "_" + stem + "-" + n;
+      case 6:
+        return stem + "-" + n + "_";
+      default:
+        return stem + "-" + n;
+    }
+  }
+
+  // Labels 1.., or ascending labels with gaps from a random start, one time
+  // in four next to the top of the int range.
+  void Labels(std::vector<int>& labels, std::size_t count, const char* what, std::string& told) {
+    const int gap = rng_.Uniform(1, 4);
+    std::int64_t start;
+    switch (rng_.Uniform(0, 3)) {
+      case 0:
+        start = rng_.Uniform(1, 20);
+        break;
+      case 1:
+        start = 1000 * rng_.Uniform(1, 9);
+        break;
+      case 2:
+        start = rng_.Uniform(1, 2000000);
+        break;
+      default:
+        start = INT_MAX - static_cast<std::int64_t>(count - 1) * gap - rng_.Uniform(0, 2);
+    }
+    labels.resize(count);
+    for (std::size_t i = 0; i < count; ++i)
+      labels[i] = static_cast<int>(start + static_cast<std::int64_t>(i) * gap);
+    told += std::string(" ") + what + "-labels " + std::to_string(labels.front()) + ".." +
+            std::to_string(labels.back());
+  }
+
+  std::shared_ptr<bme_Mesh> Strip(int count, const char* type, int nodesPerElement, bool triangles,
+                                  bool flat) {
+    auto mesh = std::make_shared<bme_Mesh>();
+    std::vector<float>& xyz = mesh->MutableNodeData().MutableCoordinates();
+    for (int i = 0; i <= count; ++i)
+      for (int j = 0; j < 2; ++j)
+        xyz.insert(xyz.end(), {static_cast<float>(i), static_cast<float>(j),
+                               flat ? 0.0f : static_cast<float>(rng_.Real(0, 0.1))});
+    std::vector<int>& c = mesh->AddElementClass(type, nodesPerElement).MutableConnectivity();
+    for (int i = 0; i < count; ++i) {
+      const int a = 2 * i, b = 2 * i + 2, d = 2 * i + 3, e = 2 * i + 1;
+      if (triangles)
+        c.insert(c.end(), {a, b, d, a, d, e});
+      else
+        c.insert(c.end(), {a, b, d, e});
+    }
+    return mesh;
+  }
+
+  std::shared_ptr<bme_Mesh> Chain(int count, const char* type, bool flat) {
+    auto mesh = std::make_shared<bme_Mesh>();
+    std::vector<float>& xyz = mesh->MutableNodeData().MutableCoordinates();
+    for (int i = 0; i <= count; ++i)
+      xyz.insert(xyz.end(), {static_cast<float>(i), flat ? 0.0f : 0.5f * static_cast<float>(i),
+                             flat ? 0.0f : 1.0f});
+    std::vector<int>& c = mesh->AddElementClass(type, 2).MutableConnectivity();
+    for (int i = 0; i < count; ++i)
+      c.insert(c.end(), {i, i + 1});
+    return mesh;
+  }
+
+  // The mesh of a part of `family`, with its face identifiers.
+  std::shared_ptr<bme_Mesh> Mesh(PartPlan& part) {
+    const bool two = part.space == ptoK_SPACE_2D;
+    switch (part.family) {
+      case Family::kBrick: {
+        auto mesh = hst_GridMesh(rng_.Uniform(1, 3), 1, rng_.Uniform(1, 2), rng_.Real(0.1, 2));
+        if (rng_.Chance(0.3)) {  // a second class of the same type
+          mesh->AddElementClass("C3D8", 8).MutableConnectivity() = {0, 1, 3, 2, 4, 5, 7, 6};
+        }
+        part.faces = {"S1", "S2", "S3", "S4", "S5", "S6"};
+        return mesh;
+      }
+      case Family::kBrick20: {
+        auto mesh = std::make_shared<bme_Mesh>();
+        std::vector<float>& xyz = mesh->MutableNodeData().MutableCoordinates();
+        for (int i = 0; i < 20; ++i)
+          xyz.insert(xyz.end(), {static_cast<float>(i % 3), static_cast<float>(i / 3 % 3),
+                                 static_cast<float>(i / 9)});
+        std::vector<int>& c = mesh->AddElementClass("C3D20R", 20).MutableConnectivity();
+        for (int i = 0; i < 20; ++i)
+          c.push_back(i);
+        part.faces = {"S1", "S2", "S3", "S4", "S5", "S6"};
+        return mesh;
+      }
+      case Family::kTet:
+        part.faces = {"S1", "S2", "S3", "S4"};
+        return hst_Mesh({0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 1, 1, 1}, "C3D4", 4,
+                        {0, 1, 2, 3, 1, 2, 3, 4});
+      case Family::kWedge:
+        part.faces = {"S1", "S2", "S3", "S4", "S5"};
+        return hst_Mesh({0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 1, 0, 1, 0, 1, 1, 1, 1, 0, 1, 1, 1},
+                        "C3D6", 6, {0, 1, 2, 3, 4, 5, 1, 6, 2, 4, 7, 5});
+      case Family::kShell: {
+        const bool tri = rng_.Chance(0.4);
+        auto mesh = Strip(rng_.Uniform(1, 3), tri ? "S3" : "S4R", tri ? 3 : 4, tri, false);
+        part.faces = {"SPOS", "SNEG"};
+        return mesh;
+      }
+      case Family::kPlanarQuad:
+        part.faces = {"S1", "S2", "S3", "S4"};
+        return Strip(rng_.Uniform(1, 3), two ? "CPS4R" : "M3D4", 4, false, true);
+      case Family::kPlanarTri:
+        part.faces = {"S1", "S2", "S3"};
+        return Strip(rng_.Uniform(1, 2), two ? "CPE3" : "M3D3", 3, true, true);
+      case Family::kBeam:
+        return Chain(rng_.Uniform(1, 4), two ? "B21" : "B31", two);
+      case Family::kTruss:
+        return Chain(rng_.Uniform(1, 4), two ? "T2D2" : "T3D2", two);
+      case Family::kDisplay: {
+        auto mesh = hst_Mesh({0, 0, 0, 1, 0, 0, 0, 1, 0}, "S3", 3, {});
+        mesh->SetDisplayMesh(hst_Mesh({0, 0, 0, 1, 0, 0, 0, 1, 0}, "S3", 3, {0, 1, 2}));
+        return mesh;
+      }
+    }
+    return nullptr;
+  }
+
+  void PlanParts() {
+    const int count = rng_.Uniform(1, 4);
+    for (int p = 0; p < count; ++p) {
+      PartPlan part;
+      part.name = Name("Part");
+      const std::vector<Family> families = {
+          Family::kBrick,      Family::kBrick20,   Family::kTet,  Family::kWedge, Family::kShell,
+          Family::kPlanarQuad, Family::kPlanarTri, Family::kBeam, Family::kTruss, Family::kDisplay};
+      part.family = rng_.Pick(families);
+      const bool planarCapable = part.family == Family::kPlanarQuad ||
+                                 part.family == Family::kPlanarTri ||
+                                 part.family == Family::kBeam || part.family == Family::kTruss;
+      if (planarCapable && rng_.Chance(0.6)) part.space = ptoK_SPACE_2D;
+      if (part.family == Family::kShell && rng_.Chance(0.2)) part.analysis = ptoK_DISCRETE_RIGID;
+      std::string told;
+      if (!rng_.Chance(0.08)) {
+        part.mesh = Mesh(part);
+        if (rng_.Chance(0.35)) {
+          part.nodeLabels = true;
+          Labels(part.mesh->MutableNodeData().MutableUserNodeLabels(), part.mesh->NumNodes(),
+                 "node", told);
+        }
+        if (part.mesh->NumElements() > 0 && rng_.Chance(0.35)) {
+          part.elementLabels = true;
+          std::vector<int> labels;
+          Labels(labels, part.mesh->NumElements(), "element", told);
+          part.mesh = WithElementLabels(*part.mesh, labels);
+        }
+      }
+      description << "part \"" << part.name << "\" family " << static_cast<int>(part.family)
+                  << (part.space == ptoK_SPACE_2D ? " 2-D" : " 3-D")
+                  << (part.analysis == ptoK_DISCRETE_RIGID ? " rigid" : "")
+                  << (part.mesh ? " nodes " + std::to_string(part.mesh->NumNodes()) + " elements " +
+                                      std::to_string(part.mesh->NumElements())
+                                : std::string(" no mesh"))
+                  << told << "\n";
+      parts_.push_back(std::move(part));
+    }
+  }
+
+  gsl_Matrix Placement(std::string& told) {
+    switch (rng_.Uniform(0, 3)) {
+      case 0:
+        return gsl_Matrix();
+      case 1: {
+        const gsl_Vector t{rng_.Real(-5, 5), rng_.Real(-5, 5), rng_.Real(-5, 5)};
+        told += " moved";
+        return gsl_Matrix::Translation(t);
+      }
+      case 2:
+        told += " turned";
+        return gsl_Matrix::AxisRotation({0, 0, 0}, {0, 0, 1}, std::acos(0.0));
+      default: {
+        told += " moved+turned";
+        return gsl_Matrix::Translation({rng_.Real(-5, 5), 0, 1}) *
+               gsl_Matrix::AxisRotation({rng_.Real(-1, 1), 0, 0},
+                                        {rng_.Real(0, 1), rng_.Real(0, 1), 1}, rng_.Real(0.1, 3));
+      }
+    }
+  }
+
+  void PlanInstances() {
+    for (std::size_t p = 0; p < parts_.size(); ++p) {
+      const int count = rng_.Uniform(0, 3);
+      for (int i = 0; i < count; ++i) {
+        InstancePlan instance;
+        instance.name = Name("Inst");
+        instance.part = p;
+        std::string told;
+        auto& o = instance.options;
+        o.id = static_cast<unsigned>(instances_.size() + 1);
+        o.lightweight = rng_.Chance(0.35);
+        if (rng_.Chance(0.12)) o.locks = ftr_LOCK_MESH;
+        o.active = !rng_.Chance(0.1);
+        if (rng_.Chance(0.2)) {
+          o.attachmentPoints = rng_.Uniform(0, 2);
+          o.attachmentLines = rng_.Uniform(0, 1);
+        }
+        o.transform = Placement(told);
+        description << "instance \"" << instance.name << "\" id " << o.id << " of \""
+                    << parts_[p].name << "\"" << (o.lightweight ? " lightweight" : "")
+                    << (o.locks ? " locked" : "") << (o.active ? "" : " inactive")
+                    << (o.attachmentPoints + o.attachmentLines
+                            ? " attachments " + std::to_string(o.attachmentPoints) + "+" +
+                                  std::to_string(o.attachmentLines)
+                            : std::string())
+                    << told << "\n";
+        parts_[p].instances.push_back(o.id);
+        instances_.push_back(instance);
+      }
+    }
+  }
+
+  // Up to `most` distinct indices below `count`, at least one.
+  std::vector<int> Indices(std::size_t count, int most) {
+    std::vector<int> out;
+    const int n = rng_.Uniform(1, most);
+    for (int i = 0; i < n; ++i) {
+      const int index = rng_.Uniform(0, static_cast<int>(count) - 1);
+      if (std::find(out.begin(), out.end(), index) == out.end()) out.push_back(index);
+    }
+    // Sometimes a run, to give generate ranges.
+    if (rng_.Chance(0.3) && count >= 3) out = {0, 1, 2};
+    return out;
+  }
+
+  // Set members are given as mesh indices, which the region stand-in reports
+  // as index + 1, never as user labels: members are only drawn from meshes
+  // numbered 1.. .
+  bool NodeMembers(const PartPlan& part) const {
+    return part.mesh && !part.nodeLabels && part.family != Family::kDisplay;
+  }
+  bool ElementMembers(const PartPlan& part) const {
+    return part.mesh && !part.elementLabels && part.mesh->NumElements() > 0;
+  }
+
+  void AddPart(PartPlan& part) {
+    builder.AddPart(part.name, part.mesh, part.analysis, part.space);
+    ptoK_Part& kernel = builder.MutablePart(part.name);
+    ftr_FeatureList& features = kernel.FeatureList();
+    unsigned id = 0;
+    std::string told;
+    const int points = rng_.Chance(0.4) ? rng_.Uniform(1, 2) : 0;
+    if (points) {
+      std::vector<std::array<double, 3>> at;
+      for (int i = 0; i < points; ++i)
+        at.push_back({rng_.Real(-1, 1), rng_.Real(-1, 1), rng_.Real(-1, 1)});
+      kernel.SetReferencePoints(at);
+      told += " reference points " + std::to_string(points);
+    }
+    // Sets and surfaces, the same members on every instance.
+    const int sets = NodeMembers(part) || ElementMembers(part) ? rng_.Uniform(0, 3) : 0;
+    for (int s = 0; s < sets; ++s) {
+      const std::string name = rng_.Chance(0.02) ? std::string() : Name("Set");
+      rgnC_Region region(name, {part.name});
+      std::vector<int> nodes, elements;
+      int mask = rng_.Pick(
+          std::vector<int>{rgnF_Set::kGeometrySet, rgnF_Set::kElementSet, rgnF_Set::kNodeSet});
+      if (!NodeMembers(part)) mask = rgnF_Set::kElementSet;
+      if (!ElementMembers(part)) mask = rgnF_Set::kNodeSet;
+      if (mask != rgnF_Set::kElementSet) nodes = Indices(part.mesh->NumNodes(), 5);
+      if (mask != rgnF_Set::kNodeSet) elements = Indices(part.mesh->NumElements(), 3);
+      for (unsigned instance : part.instances) {
+        if (!nodes.empty()) region.SetKernelNodeIndices(static_cast<int>(instance), ToList(nodes));
+        if (!elements.empty())
+          region.SetKernelElementIndices(static_cast<int>(instance), ToList(elements));
+      }
+      rgnF_Set set(region);
+      set.SetId(++id);
+      set.SetName(name);
+      set.typeMask = mask;
+      features.Add(set);
+      if (mask != rgnF_Set::kElementSet) part.setNames.push_back(name);
+      told += " set \"" + name + "\" mask " + std::to_string(mask);
+    }
+    if (ElementMembers(part) && !part.faces.empty() && rng_.Chance(0.4)) {
+      const std::string name = Name("Surf");
+      rgnC_Region region(name, {part.name});
+      const std::vector<int> elements = Indices(part.mesh->NumElements(), 3);
+      cow_List<cow_String> faces;
+      for (std::size_t e = 0; e < elements.size(); ++e)
+        faces.Append(rng_.Pick(part.faces));
+      for (unsigned instance : part.instances)
+        region.SetKernelElementIndices(static_cast<int>(instance), ToList(elements), faces);
+      rgnF_Surface surface(region);
+      surface.SetId(++id);
+      surface.SetName(name);
+      features.Add(surface);
+      told += " surface \"" + name + "\"";
+    }
+    if (points && rng_.Chance(0.7)) AddPointSection(part, kernel, ++id, told);
+    if (!told.empty()) description << "part \"" << part.name << "\":" << told << "\n";
+  }
+
+  // A point section on the part's reference points, with a material
+  // orientation on a datum system (or a dangling one, or none).
+  void AddPointSection(const PartPlan& part, ptoK_Part& kernel, unsigned id, std::string& told) {
+    const std::string section = Name("Point");
+    const std::string regionName = Name("Pt");
+    const rgnC_Region region(regionName, {part.name});
+    kseC_PointSection point;
+    if (rng_.Chance(0.6)) point.SetMass(rng_.Real(0.1, 10));
+    if (rng_.Chance(0.3)) point.SetDamping(rng_.Real(0, 0.1), 0.0);
+    if (rng_.Chance(0.6))
+      point.SetRotaryInertia({rng_.Real(0, 1), 0.0, rng_.Chance(0.5) ? 0.1 : 0.0, rng_.Real(0, 1),
+                              0.0, rng_.Real(0, 1)});
+    if (rng_.Chance(0.4)) point.SetHeatCapacitance(rng_.Real(1, 100));
+    builder.AddSection(section, point);
+    kernel.AddAttribute(ptoC_SectionAssignment(region, section));
+    told += " point section \"" + section + "\" on \"" + regionName + "\" mass " +
+            std::to_string(point.Mass()) + " heat " + std::to_string(point.HeatCapacitance());
+    const int orientation = rng_.Uniform(0, 3);
+    if (orientation == 0) return;
+    ptoC_MaterialOrientation material;
+    material.SetRegion(region);
+    if (orientation >= 2) {
+      const std::string csys = Name("Csys");
+      material.SetDefinitionKind(ptoC_MaterialOrientation::kDatum);
+      material.SetDatumRef({{part.name}, csys});
+      if (orientation == 3) {
+        dtu_DatumCsys datum(rng_.Uniform(1, 3), {rng_.Real(-1, 1), 0, 0}, {0, 1, 0}, {-1, 0, 0},
+                            {0, 0, 1});
+        datum.SetId(id);
+        datum.SetName(csys);
+        kernel.FeatureList().Add(datum);
+        told += " datum";
+      }
+      told += " orientation on \"" + csys + "\"";
+    } else {
+      told += " orientation";
+    }
+    kernel.AddAttribute(material);
+  }
+
+  void AddAssemblyNodes() {
+    if (!rng_.Chance(0.25)) return;
+    auto mesh = std::make_shared<bme_Mesh>();
+    assemblyNodes_ = static_cast<std::size_t>(rng_.Uniform(0, 3));
+    for (std::size_t i = 0; i < assemblyNodes_; ++i)
+      mesh->MutableNodeData().MutableCoordinates().insert(
+          mesh->MutableNodeData().MutableCoordinates().end(),
+          {static_cast<float>(i), 5.0f, static_cast<float>(rng_.Real(0, 1))});
+    const int points = rng_.Uniform(0, 2);
+    builder.AddAssemblyNodes(mesh, points);
+    assemblyMesh_ = assemblyNodes_ > 0;
+    description << "assembly nodes " << assemblyNodes_ << " reference points " << points << "\n";
+  }
+
+  // Assembly sets and surfaces over random instances (and the assembly's own
+  // nodes).
+  void AddAssemblyRegions() {
+    ftr_FeatureList& features = builder.Assembly().FeatureList();
+    unsigned id = 100;
+    const int sets = instances_.empty() ? 0 : rng_.Uniform(0, 3);
+    for (int s = 0; s < sets; ++s) {
+      const std::string name = Name("ASet");
+      rgnC_Region region(name, {});
+      const int mask = rng_.Pick(
+          std::vector<int>{rgnF_Set::kGeometrySet, rgnF_Set::kElementSet, rgnF_Set::kNodeSet});
+      std::string told;
+      for (const InstancePlan& instance : instances_) {
+        const PartPlan& part = parts_[instance.part];
+        if (!rng_.Chance(0.5)) continue;
+        const int key = static_cast<int>(instance.options.id);
+        if (mask != rgnF_Set::kElementSet && NodeMembers(part)) {
+          const std::vector<int> nodes = Indices(part.mesh->NumNodes(), 4);
+          region.SetKernelNodeIndices(key, ToList(nodes));
+          told += " nodes of \"" + instance.name + "\"";
+        }
+        if (mask != rgnF_Set::kNodeSet && ElementMembers(part)) {
+          const std::vector<int> elements = Indices(part.mesh->NumElements(), 2);
+          region.SetKernelElementIndices(key, ToList(elements));
+          told += " elements of \"" + instance.name + "\"";
+        }
+      }
+      if (assemblyMesh_ && mask != rgnF_Set::kElementSet && rng_.Chance(0.5)) {
+        const std::vector<int> nodes = Indices(assemblyNodes_, 2);
+        region.SetKernelNodeIndices(static_cast<int>(ftr_kAssemblyId), ToList(nodes));
+        told += " assembly nodes";
+      }
+      rgnF_Set set(region);
+      set.SetId(++id);
+      set.SetName(name);
+      set.typeMask = mask;
+      features.Add(set);
+      if (mask != rgnF_Set::kElementSet) assemblySets_.push_back(name);
+      description << "assembly set \"" << name << "\" mask " << mask << told << "\n";
+    }
+    if (!instances_.empty() && rng_.Chance(0.3)) {
+      const std::string name = Name("ASurf");
+      rgnC_Region region(name, {});
+      std::string told;
+      for (const InstancePlan& instance : instances_) {
+        const PartPlan& part = parts_[instance.part];
+        if (!ElementMembers(part) || part.faces.empty() || !rng_.Chance(0.5)) continue;
+        const std::vector<int> elements = Indices(part.mesh->NumElements(), 2);
+        cow_List<cow_String> faces;
+        for (std::size_t e = 0; e < elements.size(); ++e)
+          faces.Append(rng_.Pick(part.faces));
+        region.SetKernelElementIndices(static_cast<int>(instance.options.id), ToList(elements),
+                                       faces);
+        told += " faces of \"" + instance.name + "\"";
+      }
+      rgnF_Surface surface(region);
+      surface.SetId(++id);
+      surface.SetName(name);
+      features.Add(surface);
+      description << "assembly surface \"" << name << "\"" << told << "\n";
+    }
+  }
+
+  // Interactions naming node sets of instances or of the assembly for
+  // contact.
+  void AddContactNodeSets() {
+    cow_List<rgnC_Region> regions;
+    std::string told;
+    for (const InstancePlan& instance : instances_)
+      for (const std::string& set : parts_[instance.part].setNames)
+        if (rng_.Chance(0.3)) {
+          regions.Append(rgnC_Region(set, {"Assembly", instance.name}));
+          told += " \"" + instance.name + "\".\"" + set + "\"";
+        }
+    for (const std::string& set : assemblySets_)
+      if (rng_.Chance(0.3)) {
+        regions.Append(rgnC_Region(set, {"Assembly"}));
+        told += " \"" + set + "\"";
+      }
+    if (regions.IsEmpty()) return;
+    kinC_Interaction contact;
+    contact.SetContactNodeSets(regions);
+    auto& interactions = static_cast<kprC_PropagatingContainer<kinC_Interaction>&>(
+        builder.MutableModel().MutableExtension(bas_NewModel::interactionCmd));
+    interactions.Set("Int-1", contact);
+    description << "contact node sets" << told << "\n";
+  }
+
+  void PlanEnvironment() {
+    const std::vector<std::string> offsets = {"0",          "7",   "1000", "123456",
+                                              "1073741823", "abc", "-5",   "2000000000"};
+    if (rng_.Chance(0.4)) nodeOffset = rng_.Pick(offsets);
+    if (rng_.Chance(0.4)) elementOffset = rng_.Pick(offsets);
+    switch (rng_.Uniform(0, 9)) {
+      case 0:
+      case 1:
+      case 2:
+        noPartsKey = 1;
+        break;
+      case 3:
+        noPartsKey = 0;
+        break;
+      case 4:
+        builder.MutableModel().SetVersionTag("v5");
+        description << "version v5\n";
+        break;
+      case 5:
+        builder.Assembly().SetRequiresFlatInputFile(true);
+        description << "requires flat\n";
+        break;
+      default:
+        break;
+    }
+    jobKeywords = rng_.Chance(0.3);
+    description << "cae_no_parts_input_file "
+                << (noPartsKey < 0 ? std::string("unset") : std::to_string(noPartsKey))
+                << ", TVN_AIF_NODEOFFSET " << (nodeOffset.empty() ? "unset" : nodeOffset)
+                << ", TVN_AIF_ELEMENTOFFSET " << (elementOffset.empty() ? "unset" : elementOffset)
+                << (jobKeywords ? ", job keywords" : "") << "\n";
+  }
+
+  std::vector<std::string> assemblySets_;
+};
+
+// The finding texts of the checker for `deck`.
+std::string Findings(const std::string& deck) {
+  std::string text;
+  for (const aif_test::DeckFinding& finding : aif_test::CheckDeck(deck))
+    text += finding.text + "\n";
+  return text;
+}
+
+TEST(aif_RandomModelTest, CheckerAcceptsASoundDeck) {
+  // Part-based: a part's mesh and sets, an instance of it (its part's scope),
+  // an instance with its own mesh, point elements on "Inst.label", assembly
+  // sets by instance blocks, qualified names, quoted names with blanks,
+  // commas and dots, a keyword line continued after ",", 20-node rows.
+  const std::string partBased =
+      "*Heading\n"
+      "** a comment with \"one quote\n"
+      "*Part, name=Block\n"
+      "*Node\n      1, 0., 0., 0.\n      2, 1., 0., 0.\n      3, 1., 1., 0.\n"
+      "*Element, type=T3D2, elset=Bars\n1, 1, 2\n2, 2, 3\n"
+      "*Nset, nset=Ends, generate\n 1,  3,  2\n"
+      "*Nset, nset=All\n Ends, 2\n"
+      "*Elset, elset=\"Two Bars\"\n 1, 2\n"
+      "*Surface, type=ELEMENT, name=Skin\nBars, S1\n2, S2\n"
+      "*End Part\n"
+      "*Part, name=\"My, Part\"\n*End Part\n"
+      "*Assembly, name=Assembly\n"
+      "*Instance, name=B-1, part=Block\n"
+      "*Orientation, name=Ori-1\n1., 0., 0., 0., 1., 0.\n"
+      "*Element, type=MASS, elset=Pt_MASS_\n9, 3\n"
+      "*Rotary Inertia, elset=Pt_MASS_, orientation=Ori-1\n1., 1., 1., 0., 0., 0.\n"
+      "*End Instance\n"
+      "*Instance, name=\"B 2\", part=\"My, Part\"\n"
+      "*Node\n      7, 0., 0., 0.\n"
+      "*Node\n      1, 0., 0., 0.\n      2, 0., 0., 0.\n      3, 0., 0., 0.\n      4, 0., 0., 0.\n"
+      "      5, 0., 0., 0.\n      6, 0., 0., 0.\n      8, 0., 0., 0.\n"
+      "*Element, type=C3D20R\n"
+      "1, 1, 2, 3, 4, 5, 6, 7, 8, 1, 2, 3, 4, 5, 6, 7, 8,\n   1, 2, 3, 4\n"
+      "*Nset, nset=\"Top.Side\", internal\n 7,\n"
+      "*End Instance\n"
+      "*Node\n      1, 5., 5., 5.\n"
+      "*Nset, nset=Fixed, instance=B-1\n 1,\n"
+      "*Nset, nset=Fixed, instance=\"B 2\", \ngenerate\n 1,  7,  3\n"
+      "*Nset, nset=Own\n 1,\n"
+      "*Element, type=MASS, elset=Heavy\n1, B-1.3\n2, \"B 2\".7\n"
+      "*Surface, type=NODE, name=Tips\nB-1.Ends, 1.\n\"B 2\".\"Top.Side\", 1.\n"
+      "*Tie, name=T\nB-1.Skin, B-1.Skin\n"
+      "*Rigid Body, ref node=B-1.Ends, elset=B-1.\"Two Bars\"\n"
+      "*Rigid Body, ref node=1, elset=Heavy\n"
+      "*End Assembly\n"
+      "*Step, name=Load\n*End Step\n";
+  EXPECT_EQ("", Findings(partBased));
+  // Flat: one scope; "*System" opens none.
+  EXPECT_EQ("", Findings("*System\n0., 0., 1., 1., 0., 1.\n*Node\n 1, 0., 0.\n 2, 1., 0.\n"
+                         "*Element, type=B21\n2147483647, 1, 2\n*System\n*Node\n 3, 2., 0.\n"
+                         "*Element, type=B21\n4, 2, 3\n*Nset, nset=I-1_S\n 1, 3\n"
+                         "*Elset, elset=E\n 4, 2147483647\n"));
+}
+
+TEST(aif_RandomModelTest, CheckerReportsEachFault) {
+  const std::string longName(250, 'x');
+  const std::string deck =
+      "*Part, name=P\n"                              // 1
+      "*Node\n 1, 0., 0.\n 1, 1., 0.\n 0, 0., 0.\n"  // 2-5
+      "*Element, type=B21, elset=E\n 1, 1, 9\n"      // 6-7
+      "*Nset, nset=" +
+      longName +
+      "\n 1,\n"                                                            // 8-9
+      "*Nset, nset=\n 1,\n"                                                // 10-11
+      "*End Part\n"                                                        // 12
+      "*Assembly, name=Assembly\n"                                         // 13
+      "*Instance, name=I, part=P\n"                                        // 14
+      "*Node\n 1, 0., 0.\n"                                                // 15-16
+      "*Element, type=B21, elset=Inst\"2_MASS_\n 2, 1, 1\n"                // 17-18
+      "*End Instance\n"                                                    // 19
+      "*Instance, name=J, part=Q\n*End Instance\n"                         // 20-21
+      "*Nset, nset=S, instance=Assembly\n 1,\n"                            // 22-23
+      "*Nset, nset=S, instance=I, generate\n 1,  5,  2\n"                  // 24-25
+      "*Elset, elset=F, instance=I\n 1, 3, G\n"                            // 26-27
+      "*Element, type=MASS, elset=M\n 5, I.4\n 6, K.1\n"                   // 28-30
+      "*Mass, elset=Mx\n1., \n"                                            // 31-32
+      "*Rotary Inertia, elset=M, orientation=O\n1., 1., 1., 0., 0., 0.\n"  // 33-34
+      "*Surface, type=NODE, name=T\nI.Nope, 1.\nI.E, 1.\n"                 // 35-37
+      "*Rigid Body, ref node=I.Ref, elset=I.E\n"                           // 38
+      "*Tie, name=Tie\nT, I.Skin\n"                                        // 39-40
+      "*End Assembly\n"                                                    // 41
+      "*End Step\n"                                                        // 42
+      "*Part, name=Open\n";                                                // 43
+  EXPECT_EQ(
+      "line 8: line longer than 256 characters: 262 characters | *Nset, nset=" +
+          longName.substr(0, 148) + "\n" +
+          "line 17: unbalanced quotes | *Element, type=B21, elset=Inst\"2_MASS_\n"
+          "line 42: *End Step without *Step | *End Step\n"
+          "line 43: *Part not closed | *Part, name=Open\n"
+          "line 4: duplicate node label: 1 |  1, 1., 0.\n"
+          "line 5: invalid node label: \"0\" |  0, 0., 0.\n"
+          "line 10: empty name: nset= | *Nset, nset=\n"
+          "line 14: duplicate node label: 1 labels of the instance also in its part, e.g. 1 | "
+          "*Instance, name=I, part=P\n"
+          "line 7: undefined node: element node 9 |  1, 1, 9\n"
+          "line 20: undefined part: part=Q | *Instance, name=J, part=Q\n"
+          "line 22: undefined instance: instance=Assembly | *Nset, nset=S, instance=Assembly\n"
+          "line 25: undefined node: nset member 3 of a generate range |  1,  5,  2\n"
+          "line 27: undefined element: elset member 3 |  1, 3, G\n"
+          "line 27: undefined elset: elset member G |  1, 3, G\n"
+          "line 29: undefined node: element node 4 |  5, I.4\n"
+          "line 30: undefined instance: element node K.1 |  6, K.1\n"
+          "line 31: undefined elset: elset=Mx | *Mass, elset=Mx\n"
+          "line 33: undefined orientation: orientation=O | "
+          "*Rotary Inertia, elset=M, orientation=O\n"
+          "line 36: undefined nset: surface member I.Nope | I.Nope, 1.\n"
+          "line 37: undefined nset: surface member I.E | I.E, 1.\n"
+          "line 38: undefined nset: ref node=I.Ref | *Rigid Body, ref node=I.Ref, elset=I.E\n"
+          "line 40: undefined surface: surface I.Skin | T, I.Skin\n",
+      Findings(deck));
+}
+
+// What writing one random model gave.
+struct Outcome {
+  std::uint32_t seed = 0;
+  std::string description;
+  std::string deck;
+  std::string refusal;  // the aif_Exception's message, when the writer refused
+  std::vector<aif_test::DeckFinding> findings;
+};
+
+void SetEnv(const char* name, const std::string& value) {
+  if (value.empty())
+    unsetenv(name);
+  else
+    setenv(name, value.c_str(), 1);
+}
+
+aif_test::DeckFinding Finding(const std::string& kind, const std::string& detail) {
+  return {kind, 0, kind + ": " + detail};
+}
+
+Outcome WriteRandomModel(std::uint32_t seed) {
+  Outcome out;
+  out.seed = seed;
+  Generator g(seed);
+  g.Generate();
+  out.description = g.description.str();
+
+  SetEnv("TVN_AIF_NODEOFFSET", g.nodeOffset);
+  SetEnv("TVN_AIF_ELEMENTOFFSET", g.elementOffset);
+  pyo_MorvexEnvFile& env = pyo_MorvexEnvFile::Instance();
+  if (g.noPartsKey >= 0)
+    env.Set("cae_no_parts_input_file", g.noPartsKey);
+  else
+    env.Remove("cae_no_parts_input_file");
+  fs::remove(kDeckPath);
+  try {
+    const bas_NewModel model = g.builder.Model();
+    aif_Job job("Job-1", g.builder.Job(), model);
+    aif_ModelInfo info(job);
+    aif_Builder writer(info);
+    if (!writer.WriteInputFile(kDeckPath, g.jobKeywords, true))
+      out.findings.push_back(Finding("write reported failure", "WriteInputFile returned false"));
+    out.deck = aif_test::ReadFile(kDeckPath);
+    if (!writer.WriteInputFile(kDeckPath, g.jobKeywords, true) ||
+        aif_test::ReadFile(kDeckPath) != out.deck)
+      out.findings.push_back(Finding("second write differs", "writing twice gave other bytes"));
+  } catch (const aif_Exception& e) {
+    out.refusal = e.Message().Str();
+    if (fs::exists(kDeckPath))
+      out.findings.push_back(Finding("file left after aif_Exception", out.refusal));
+  } catch (const std::exception& e) {
+    out.findings.push_back(Finding("exception other than aif_Exception", e.what()));
+  }
+  unsetenv("TVN_AIF_NODEOFFSET");
+  unsetenv("TVN_AIF_ELEMENTOFFSET");
+  env.Remove("cae_no_parts_input_file");
+  fs::remove(kDeckPath);
+  if (!out.deck.empty()) {
+    std::vector<aif_test::DeckFinding> found = aif_test::CheckDeck(out.deck);
+    out.findings.insert(out.findings.end(), found.begin(), found.end());
+  }
+  return out;
+}
+
+std::string Report(const Outcome& out, std::size_t most) {
+  std::ostringstream text;
+  text << "seed " << out.seed << " (AIF_RANDOM_MODEL_SEED=" << out.seed << ")\n" << out.description;
+  if (!out.refusal.empty()) text << "refused: " << out.refusal << "\n";
+  for (std::size_t i = 0; i < out.findings.size() && i < most; ++i)
+    text << "  " << out.findings[i].text << "\n";
+  if (out.findings.size() > most) text << "  ... " << out.findings.size() - most << " more\n";
+  return text.str();
+}
+
+TEST(aif_RandomModelTest, DecksOfRandomModelsAreConsistent) {
+  if (const char* one = std::getenv("AIF_RANDOM_MODEL_SEED")) {
+    const Outcome out = WriteRandomModel(static_cast<std::uint32_t>(std::stoul(one)));
+    std::cout << Report(out, SIZE_MAX) << "---- deck ----\n" << out.deck;
+    EXPECT_TRUE(out.findings.empty());
+    return;
+  }
+  const char* count = std::getenv("AIF_RANDOM_MODEL_COUNT");
+  const std::uint32_t models = count ? static_cast<std::uint32_t>(std::stoul(count)) : 300;
+  // Per class of fault: how many models show it and the smallest such seed.
+  std::map<std::string, std::pair<int, std::uint32_t>> classes;
+  std::vector<Outcome> failed;
+  std::map<std::string, int> refusals;
+  for (std::uint32_t seed = 1; seed <= models; ++seed) {
+    Outcome out = WriteRandomModel(seed);
+    if (!out.refusal.empty()) ++refusals[out.refusal];
+    if (out.findings.empty()) continue;
+    std::set<std::string> kinds;
+    for (const aif_test::DeckFinding& finding : out.findings)
+      kinds.insert(finding.kind);
+    for (const std::string& kind : kinds) {
+      auto [it, fresh] = classes.try_emplace(kind, 0, seed);
+      ++it->second.first;
+    }
+    failed.push_back(std::move(out));
+  }
+  if (failed.empty()) return;
+  std::ostringstream summary;
+  summary << failed.size() << " of " << models << " models fail; by class (models, first seed):\n";
+  for (const auto& [kind, seen] : classes)
+    summary << "  " << kind << ": " << seen.first << ", seed " << seen.second << "\n";
+  summary << "refused by the writer (" << refusals.size() << " distinct messages):\n";
+  int shown = 0;
+  for (const auto& [message, times] : refusals)
+    if (++shown <= 8) summary << "  " << times << " x " << message << "\n";
+  for (std::size_t i = 0; i < failed.size() && i < 3; ++i)
+    summary << Report(failed[i], 12);
+  ADD_FAILURE() << summary.str();
+}
+
+}  // namespace

@@ -1,0 +1,606 @@
+// A consistency checker for written decks, independent of the writer: it
+// reads the text back the way the solver would and reports what the solver
+// would refuse.
+//
+//   std::vector<aif_test::DeckFinding> findings = aif_test::CheckDeck(deck);
+//
+// Scopes: a part block, an instance block together with its part (one label
+// and name space), the assembly block, and the file outside these (the one
+// scope of a flat file). "*System" opens no scope. Checks:
+// - blocks balanced (*Part, *Assembly, *Instance, *Step with their *End lines);
+// - every line at most 256 characters; quotes balanced on keyword lines;
+//   names defined by name=, nset=, elset= not empty;
+// - node and element labels in 1..2147483647 and not defined twice in a scope;
+// - every element row names nodes of its scope ("Inst.label" in the
+//   assembly names a node of instance Inst);
+// - every set member (labels, generate ranges, set names, "instance=" blocks)
+//   and every name an option or a data line refers to (elset=, nset=,
+//   orientation=, ref node=, instance=, part=, surface names) is defined in
+//   the scope where it is looked up; "Inst.Name" from the assembly is looked
+//   up in instance Inst. Names compare without quotes and without letter case.
+// References may come before definitions: the whole deck is read first.
+#pragma once
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+namespace aif_test {
+
+struct DeckFinding {
+  std::string kind;  // the class of fault, e.g. "duplicate node label"
+  int line = 0;      // 1-based line of the deck
+  std::string text;  // "line N: <kind>: <detail> | <the line>"
+};
+
+class DeckChecker {
+ public:
+  static constexpr std::size_t kMaxLineLength = 256;
+
+  std::vector<DeckFinding> Check(const std::string& deck) {
+    SplitLines(deck);
+    Parse();
+    Define();
+    CheckInstanceOverlaps();
+    Refer();
+    return std::move(findings_);
+  }
+
+ private:
+  enum Kind { kNode, kElement, kNset, kElset, kSurface, kOrientation };
+
+  struct Scope {
+    std::string part;  // instances: the normalized name of their part
+    bool instance = false;
+    std::unordered_set<std::int64_t> nodes, elements;
+    std::set<std::string> names[6];  // by Kind; kNode and kElement unused
+  };
+
+  struct Record {
+    int line = 0;                                              // line of the keyword
+    std::string keyword;                                       // lower case, e.g. "*element"
+    std::vector<std::pair<std::string, std::string>> options;  // key lower case, value raw
+    std::vector<std::pair<int, std::string>> data;             // line, text (rows joined)
+    std::string scope;                                         // key into scopes_
+    bool broken = false;  // malformed quotes: definitions only, no references
+  };
+
+  std::vector<std::string> lines_;
+  std::set<int> badQuotes_;  // lines whose quotes do not enclose whole names
+  std::vector<Record> records_;
+  std::map<std::string, Scope> scopes_;
+  std::vector<DeckFinding> findings_;
+
+  // --- reporting -----------------------------------------------------------
+
+  void Report(int line, const std::string& kind, const std::string& detail) {
+    std::string text = "line " + std::to_string(line) + ": " + kind;
+    if (!detail.empty()) text += ": " + detail;
+    if (line >= 1 && static_cast<std::size_t>(line) <= lines_.size())
+      text += " | " + lines_[static_cast<std::size_t>(line) - 1].substr(0, 160);
+    findings_.push_back({kind, line, text});
+  }
+
+  // --- text helpers --------------------------------------------------------
+
+  static std::string Trim(const std::string& s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && (s[b] == ' ' || s[b] == '\t' || s[b] == '\r'))
+      ++b;
+    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t' || s[e - 1] == '\r'))
+      --e;
+    return s.substr(b, e - b);
+  }
+  static std::string Lower(std::string s) {
+    for (char& c : s)
+      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  }
+  static bool QuotesBalanced(const std::string& s) {
+    return std::count(s.begin(), s.end(), '"') % 2 == 0;
+  }
+  // Whether every quote opens at the start of a name component (after the
+  // line start, "=", "," or ".") and closes at its end (before ",", "." or
+  // the line end).
+  static bool QuotesWellFormed(const std::string& s) {
+    bool quoted = false;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+      if (s[i] != '"') continue;
+      if (!quoted) {
+        std::size_t p = i;
+        while (p > 0 && s[p - 1] == ' ')
+          --p;
+        if (p > 0 && s[p - 1] != '=' && s[p - 1] != ',' && s[p - 1] != '.') return false;
+      } else {
+        std::size_t n = i + 1;
+        while (n < s.size() && (s[n] == ' ' || s[n] == '\r'))
+          ++n;
+        if (n < s.size() && s[n] != ',' && s[n] != '.') return false;
+      }
+      quoted = !quoted;
+    }
+    return !quoted;
+  }
+  // Splits at `separator` outside double quotes (all of them when `quotes`
+  // is false).
+  static std::vector<std::string> Split(const std::string& s, char separator, bool quotes = true) {
+    std::vector<std::string> parts(1);
+    bool quoted = false;
+    for (char c : s) {
+      if (quotes && c == '"') quoted = !quoted;
+      if (c == separator && !quoted)
+        parts.emplace_back();
+      else
+        parts.back() += c;
+    }
+    return parts;
+  }
+  // A name as the solver compares it: dotted components without their
+  // quotes, lower case, joined by ".".
+  static std::vector<std::string> Components(const std::string& raw) {
+    std::vector<std::string> out;
+    const std::string text = Trim(raw);
+    for (std::string c : Split(text, '.', QuotesBalanced(text))) {
+      c = Trim(c);
+      if (c.size() >= 2 && c.front() == '"' && c.back() == '"') c = c.substr(1, c.size() - 2);
+      out.push_back(Lower(c));
+    }
+    return out;
+  }
+  static std::string Join(const std::vector<std::string>& parts, std::size_t from, std::size_t to) {
+    std::string out;
+    for (std::size_t i = from; i < to; ++i)
+      out += (i > from ? "." : "") + parts[i];
+    return out;
+  }
+  static std::string Normal(const std::string& raw) {
+    const std::vector<std::string> c = Components(raw);
+    return Join(c, 0, c.size());
+  }
+  // A label: an integer text; nullopt for any other text.
+  static std::optional<std::int64_t> Integer(const std::string& raw) {
+    const std::string t = Trim(raw);
+    if (t.empty() || t.size() > 18) return std::nullopt;
+    std::size_t i = t[0] == '-' ? 1 : 0;
+    if (i == t.size()) return std::nullopt;
+    for (std::size_t k = i; k < t.size(); ++k)
+      if (!std::isdigit(static_cast<unsigned char>(t[k]))) return std::nullopt;
+    return std::stoll(t);
+  }
+  static const char* KindName(Kind kind) {
+    static const char* const names[] = {"node",  "element", "nset",
+                                        "elset", "surface", "orientation"};
+    return names[kind];
+  }
+
+  // --- reading -------------------------------------------------------------
+
+  void SplitLines(const std::string& deck) {
+    std::size_t start = 0;
+    while (start < deck.size()) {
+      std::size_t end = deck.find('\n', start);
+      if (end == std::string::npos) end = deck.size();
+      lines_.push_back(deck.substr(start, end - start));
+      start = end + 1;
+    }
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+      const int lineNo = static_cast<int>(i + 1);
+      if (lines_[i].size() > kMaxLineLength)
+        Report(lineNo, "line longer than 256 characters",
+               std::to_string(lines_[i].size()) + " characters");
+      if (lines_[i].rfind("**", 0) != 0 && !QuotesWellFormed(lines_[i])) {
+        badQuotes_.insert(lineNo);
+        Report(lineNo, "unbalanced quotes", "");
+      }
+    }
+  }
+
+  static bool EndsWithComma(const std::string& s) {
+    const std::string t = Trim(s);
+    return !t.empty() && t.back() == ',';
+  }
+
+  // Groups the lines into keyword records with their data lines, and tracks
+  // the block structure.
+  void Parse() {
+    std::string part, instance;  // normalized names of the open blocks
+    bool assembly = false, step = false;
+    int partLine = 0, instanceLine = 0, assemblyLine = 0, stepLine = 0;
+    scopes_["M"];
+    auto scope = [&]() -> std::string {
+      if (!instance.empty()) return "I:" + instance;
+      if (!part.empty()) return "P:" + part;
+      if (assembly) return "A";
+      return "M";
+    };
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+      const int lineNo = static_cast<int>(i + 1);
+      const std::string& line = lines_[i];
+      if (line.rfind("**", 0) == 0) continue;
+      if (line.rfind("*", 0) != 0) {
+        if (records_.empty()) {
+          Report(lineNo, "data line before any keyword", "");
+          continue;
+        }
+        if (badQuotes_.count(lineNo)) continue;  // reported; its names cannot be read
+        Record& record = records_.back();
+        // A row that ends with "," continues on the next line (elements with
+        // many nodes); member lists are read token by token either way.
+        if (!record.data.empty() && record.keyword == "*element" &&
+            EndsWithComma(record.data.back().second))
+          record.data.back().second += line;
+        else
+          record.data.push_back({lineNo, line});
+        continue;
+      }
+      // A keyword line, with its continuation lines (a line that ends with ",").
+      std::string text = line;
+      Record record;
+      record.line = lineNo;
+      record.broken = badQuotes_.count(lineNo) > 0;
+      while (EndsWithComma(text) && i + 1 < lines_.size() && lines_[i + 1].rfind("*", 0) != 0) {
+        text += lines_[++i];
+        record.broken = record.broken || badQuotes_.count(static_cast<int>(i + 1)) > 0;
+      }
+      const bool balanced = !record.broken;
+      std::vector<std::string> fields = Split(text, ',', balanced);
+      record.keyword = Lower(Trim(fields[0]));
+      for (std::size_t f = 1; f < fields.size(); ++f) {
+        const std::string field = Trim(fields[f]);
+        if (field.empty()) continue;
+        const std::size_t eq = field.find('=');
+        if (eq == std::string::npos)
+          record.options.push_back({Lower(field), ""});
+        else
+          record.options.push_back({Lower(Trim(field.substr(0, eq))), Trim(field.substr(eq + 1))});
+      }
+      const std::string& k = record.keyword;
+      const std::string name = Normal(Option(record, "name"));
+      if (k == "*part") {
+        if (!part.empty() || assembly) Report(lineNo, "*Part inside another block", "");
+        if (name.empty()) Report(lineNo, "empty name", "*Part");
+        if (scopes_.count("P:" + name)) Report(lineNo, "part defined twice", name);
+        part = name.empty() ? "?" : name;
+        partLine = lineNo;
+        scopes_["P:" + part];
+      } else if (k == "*end part") {
+        if (part.empty()) Report(lineNo, "*End Part without *Part", "");
+        part.clear();
+      } else if (k == "*assembly") {
+        if (!part.empty() || assembly) Report(lineNo, "*Assembly inside another block", "");
+        assembly = true;
+        assemblyLine = lineNo;
+        scopes_["A"];
+      } else if (k == "*end assembly") {
+        if (!assembly || !instance.empty()) Report(lineNo, "*End Assembly without *Assembly", "");
+        assembly = false;
+        instance.clear();
+      } else if (k == "*instance" && !HasOption(record, "library")) {
+        if (!assembly || !instance.empty())
+          Report(lineNo, "*Instance outside the assembly or inside another instance", "");
+        if (name.empty()) Report(lineNo, "empty name", "*Instance");
+        if (scopes_.count("I:" + name)) Report(lineNo, "instance defined twice", name);
+        instance = name.empty() ? "?" : name;
+        instanceLine = lineNo;
+        Scope& s = scopes_["I:" + instance];
+        s.instance = true;
+        s.part = Normal(Option(record, "part"));
+      } else if (k == "*end instance") {
+        if (instance.empty()) Report(lineNo, "*End Instance without *Instance", "");
+        instance.clear();
+      } else if (k == "*step") {
+        if (step || !part.empty() || assembly) Report(lineNo, "*Step inside another block", "");
+        step = true;
+        stepLine = lineNo;
+      } else if (k == "*end step") {
+        if (!step) Report(lineNo, "*End Step without *Step", "");
+        step = false;
+      }
+      record.scope = scope();
+      records_.push_back(std::move(record));
+    }
+    if (!part.empty()) Report(partLine, "*Part not closed", "");
+    if (!instance.empty()) Report(instanceLine, "*Instance not closed", "");
+    if (assembly) Report(assemblyLine, "*Assembly not closed", "");
+    if (step) Report(stepLine, "*Step not closed", "");
+  }
+
+  static const std::string& Option(const Record& record, const std::string& key) {
+    static const std::string none;
+    for (const auto& [k, v] : record.options)
+      if (k == key) return v;
+    return none;
+  }
+  static bool HasOption(const Record& record, const std::string& key) {
+    for (const auto& option : record.options)
+      if (option.first == key) return true;
+    return false;
+  }
+
+  // --- definitions ---------------------------------------------------------
+
+  // A label text of a definition; reports and returns nullopt when it is not
+  // a label in 1..2147483647.
+  std::optional<std::int64_t> Label(int line, const std::string& text, const char* what) {
+    const std::optional<std::int64_t> label = Integer(text);
+    if (!label || *label < 1 || *label > INT_MAX) {
+      std::string detail = "\"";
+      detail += Trim(text);
+      detail += '"';
+      Report(line, std::string("invalid ") + what + " label", detail);
+      return std::nullopt;
+    }
+    return label;
+  }
+
+  void DefineName(const Record& record, Kind kind, const std::string& key) {
+    const std::string& raw = Option(record, key);
+    const std::string name = Normal(raw);
+    if (name.empty()) {
+      Report(record.line, "empty name", key + "=");
+      return;
+    }
+    scopes_[record.scope].names[kind].insert(name);
+  }
+
+  void DefineLabel(const Record& record, int line, const std::string& text, Kind kind) {
+    const std::optional<std::int64_t> label = Label(line, text, KindName(kind));
+    if (!label) return;
+    Scope& scope = scopes_[record.scope];
+    auto& labels = kind == kNode ? scope.nodes : scope.elements;
+    if (!labels.insert(*label).second)
+      Report(line, std::string("duplicate ") + KindName(kind) + " label", std::to_string(*label));
+  }
+
+  void Define() {
+    for (const Record& record : records_) {
+      const std::string& k = record.keyword;
+      if (k == "*node") {
+        if (HasOption(record, "nset")) DefineName(record, kNset, "nset");
+        for (const auto& [line, text] : record.data)
+          DefineLabel(record, line, Split(text, ',')[0], kNode);
+      } else if (k == "*element") {
+        if (HasOption(record, "elset")) DefineName(record, kElset, "elset");
+        for (const auto& [line, text] : record.data)
+          DefineLabel(record, line, Split(text, ',')[0], kElement);
+      } else if (k == "*nset") {
+        DefineName(record, kNset, "nset");
+      } else if (k == "*elset") {
+        DefineName(record, kElset, "elset");
+      } else if (k == "*surface") {
+        DefineName(record, kSurface, "name");
+      } else if (k == "*orientation") {
+        DefineName(record, kOrientation, "name");
+      }
+    }
+  }
+
+  // An instance and its part are one scope: no label in both.
+  void CheckInstanceOverlaps() {
+    for (const Record& record : records_) {
+      if (record.keyword != "*instance" || HasOption(record, "library")) continue;
+      const Scope& instance = scopes_["I:" + Normal(Option(record, "name"))];
+      auto part = scopes_.find("P:" + instance.part);
+      if (part == scopes_.end()) continue;
+      for (Kind kind : {kNode, kElement}) {
+        const auto& mine = kind == kNode ? instance.nodes : instance.elements;
+        const auto& theirs = kind == kNode ? part->second.nodes : part->second.elements;
+        std::int64_t smallest = -1;
+        std::size_t count = 0;
+        for (std::int64_t label : mine)
+          if (theirs.count(label)) {
+            ++count;
+            if (smallest < 0 || label < smallest) smallest = label;
+          }
+        if (count)
+          Report(record.line, std::string("duplicate ") + KindName(kind) + " label",
+                 std::to_string(count) + " labels of the instance also in its part, e.g. " +
+                     std::to_string(smallest));
+      }
+    }
+  }
+
+  // --- references ----------------------------------------------------------
+
+  // The scopes a name is looked up in from `scope`: itself, and for an
+  // instance its part.
+  std::vector<const Scope*> Chain(const std::string& scope) const {
+    std::vector<const Scope*> chain;
+    auto it = scopes_.find(scope);
+    if (it == scopes_.end()) return chain;
+    chain.push_back(&it->second);
+    if (it->second.instance) {
+      auto part = scopes_.find("P:" + it->second.part);
+      if (part != scopes_.end()) chain.push_back(&part->second);
+    }
+    return chain;
+  }
+  bool Has(const std::string& scope, Kind kind, const std::string& name) const {
+    for (const Scope* s : Chain(scope))
+      if (s->names[kind].count(name)) return true;
+    return false;
+  }
+  bool HasLabel(const std::string& scope, Kind kind, std::int64_t label) const {
+    for (const Scope* s : Chain(scope))
+      if ((kind == kNode ? s->nodes : s->elements).count(label)) return true;
+    return false;
+  }
+  // The instance scope key named by `name` seen from `scope`, or empty.
+  std::string InstanceScope(const std::string& scope, const std::string& name) const {
+    if (scope != "A" || name.empty()) return std::string();
+    return scopes_.count("I:" + name) ? "I:" + name : std::string();
+  }
+
+  // Whether the name `raw` of `kind` is defined where `scope` looks it up:
+  // as it stands, or, from the assembly, "Inst.Name" in instance Inst (every
+  // split at a dot is tried).
+  bool Resolves(const std::string& scope, Kind kind, const std::string& raw) const {
+    const std::vector<std::string> c = Components(raw);
+    if (Has(scope, kind, Join(c, 0, c.size()))) return true;
+    for (std::size_t split = 1; split < c.size(); ++split) {
+      const std::string instance = InstanceScope(scope, Join(c, 0, split));
+      if (!instance.empty() && Has(instance, kind, Join(c, split, c.size()))) return true;
+    }
+    return false;
+  }
+  void ReferName(const Record& record, int line, Kind kind, const std::string& raw,
+                 const std::string& what) {
+    if (Normal(raw).empty()) {
+      Report(line, "empty reference", what);
+      return;
+    }
+    if (!Resolves(record.scope, kind, raw))
+      Report(line, std::string("undefined ") + KindName(kind), what + Trim(raw));
+  }
+  // A node reference: a label, or "Inst.label" from the assembly.
+  void ReferNode(const std::string& scope, int line, const std::string& raw,
+                 const std::string& what) {
+    const std::vector<std::string> parts = Split(Trim(raw), '.');
+    std::string where = scope;
+    std::string labelText = Trim(raw);
+    if (parts.size() > 1 && Integer(parts.back())) {
+      std::vector<std::string> prefix(parts.begin(), parts.end() - 1);
+      std::string instanceName;
+      for (std::size_t i = 0; i < prefix.size(); ++i)
+        instanceName += (i ? "." : "") + prefix[i];
+      where = InstanceScope(scope, Normal(instanceName));
+      labelText = parts.back();
+      if (where.empty()) {
+        Report(line, "undefined instance", what + Trim(raw));
+        return;
+      }
+    }
+    ReferLabel(where, line, kNode, labelText, what);
+  }
+  void ReferLabel(const std::string& scope, int line, Kind kind, const std::string& text,
+                  const std::string& what) {
+    const std::optional<std::int64_t> label = Integer(text);
+    if (!label || *label < 1 || *label > INT_MAX) {
+      Report(line, std::string("invalid ") + KindName(kind) + " label", what + Trim(text));
+      return;
+    }
+    if (!HasLabel(scope, kind, *label))
+      Report(line, std::string("undefined ") + KindName(kind), what + std::to_string(*label));
+  }
+
+  // The members of a *Nset or *Elset block.
+  void ReferMembers(const Record& record, Kind labelKind, Kind setKind) {
+    std::string scope = record.scope;
+    if (HasOption(record, "instance")) {
+      scope = InstanceScope(record.scope, Normal(Option(record, "instance")));
+      if (scope.empty()) {
+        Report(record.line, "undefined instance", "instance=" + Option(record, "instance"));
+        return;
+      }
+    }
+    const std::string what = std::string(KindName(setKind)) + " member ";
+    if (HasOption(record, "generate")) {
+      for (const auto& [line, text] : record.data) {
+        const std::vector<std::string> f = Split(text, ',');
+        std::optional<std::int64_t> first, last, step;
+        if (f.size() >= 3) {
+          first = Integer(f[0]);
+          last = Integer(f[1]);
+          step = Integer(f[2]);
+        }
+        if (!first || !last || !step || *step < 1 || *first > *last) {
+          Report(line, "invalid generate range", "");
+          continue;
+        }
+        for (std::int64_t label = *first; label <= *last; label += *step) {
+          if (label < 1 || label > INT_MAX || !HasLabel(scope, labelKind, label)) {
+            Report(line, std::string("undefined ") + KindName(labelKind),
+                   what + std::to_string(label) + " of a generate range");
+            break;
+          }
+        }
+      }
+      return;
+    }
+    for (const auto& [line, text] : record.data)
+      for (const std::string& field : Split(text, ',')) {
+        const std::string token = Trim(field);
+        if (token.empty()) continue;
+        if (Integer(token))
+          ReferLabel(scope, line, labelKind, token, what);
+        else if (!Resolves(scope, setKind, token))
+          Report(line, std::string("undefined ") + KindName(setKind), what + token);
+      }
+  }
+
+  // The first field of each data line of a surface: a set name or a label.
+  void ReferSurfaceRows(const Record& record) {
+    const std::string type = Lower(Option(record, "type"));
+    if (type == "segments" || type == "cylinder" || type == "revolution") return;
+    const bool nodes = type == "node";
+    for (const auto& [line, text] : record.data) {
+      const std::string first = Trim(Split(text, ',')[0]);
+      if (first.empty()) continue;
+      if (Integer(first))
+        ReferLabel(record.scope, line, nodes ? kNode : kElement, first, "surface member ");
+      else
+        ReferName(record, line, nodes ? kNset : kElset, first, "surface member ");
+    }
+  }
+
+  void Refer() {
+    for (const Record& record : records_) {
+      if (record.broken) continue;
+      const std::string& k = record.keyword;
+      const bool defines = k == "*node" || k == "*element" || k == "*nset" || k == "*elset";
+      for (const auto& [key, value] : record.options) {
+        if (key == "part" && k == "*instance") {
+          if (!scopes_.count("P:" + Normal(value)))
+            Report(record.line, "undefined part", "part=" + value);
+        } else if (key == "instance" && k != "*nset" && k != "*elset" && k != "*instance") {
+          if (InstanceScope(record.scope, Normal(value)).empty())
+            Report(record.line, "undefined instance", "instance=" + value);
+        } else if (key == "elset" && !defines) {
+          ReferName(record, record.line, kElset, value, "elset=");
+        } else if (key == "nset" && !defines) {
+          ReferName(record, record.line, kNset, value, "nset=");
+        } else if (key == "orientation") {
+          ReferName(record, record.line, kOrientation, value, "orientation=");
+        } else if (key == "analytical surface" || key == "surface") {
+          ReferName(record, record.line, kSurface, value, key + "=");
+        } else if (key == "ref node" || key == "pin nset" || key == "tie nset") {
+          if (Integer(value))
+            ReferNode(record.scope, record.line, value, key + "=");
+          else
+            ReferName(record, record.line, kNset, value, key + "=");
+        }
+      }
+      if (k == "*element") {
+        for (const auto& [line, text] : record.data) {
+          const std::vector<std::string> f = Split(text, ',');
+          for (std::size_t i = 1; i < f.size(); ++i)
+            if (!Trim(f[i]).empty()) ReferNode(record.scope, line, f[i], "element node ");
+        }
+      } else if (k == "*nset") {
+        ReferMembers(record, kNode, kNset);
+      } else if (k == "*elset") {
+        ReferMembers(record, kElement, kElset);
+      } else if (k == "*surface") {
+        ReferSurfaceRows(record);
+      } else if (k == "*tie" || k == "*shell to solid coupling") {
+        for (const auto& [line, text] : record.data)
+          for (const std::string& field : Split(text, ','))
+            if (!Trim(field).empty()) ReferName(record, line, kSurface, field, "surface ");
+      }
+    }
+  }
+};
+
+inline std::vector<DeckFinding> CheckDeck(const std::string& deck) {
+  return DeckChecker().Check(deck);
+}
+
+}  // namespace aif_test
