@@ -4,12 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <ostream>
 #include <string>
 #include <utility>
 
 #include "AFCInputFileWriter/akw_Keyword.h"
+#include "BasShared/cow_String.h"
 #include "QivBasicUtils/aio_ios.h"
 #include "QivBasicUtils/utl_Stream.h"
+
+// Failures show a string's text rather than the bytes of the object.
+inline void PrintTo(const cow_String& text, std::ostream* out) {
+  *out << '"' << text.Str() << '"';
+}
 
 namespace aif_test {
 

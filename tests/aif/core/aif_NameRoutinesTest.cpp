@@ -6,16 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 
 #include "HostModules/hst_ModelBuilder.h"
+#include "support/aif_TestSupport.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_Exception.h"
-
-// Failures show the text rather than the bytes of the object.
-void PrintTo(const cow_String& text, std::ostream* out) {
-  *out << '"' << text.Str() << '"';
-}
 
 namespace {
 

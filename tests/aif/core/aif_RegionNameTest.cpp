@@ -6,17 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 
 #include "HostModules/hst_ModelBuilder.h"
+#include "support/aif_TestSupport.h"
 #include "ModKerLow/rgnF_Utils.h"
 #include "PyUtils/pyo_MorvexEnvFile.h"
 #include "aif/impl/core/aif_ModelInfo.h"
-
-// Failures show the text rather than the bytes of the object.
-void PrintTo(const cow_String& text, std::ostream* out) {
-  *out << '"' << text.Str() << '"';
-}
 
 namespace {
 

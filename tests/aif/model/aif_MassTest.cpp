@@ -47,6 +47,13 @@ TEST(aif_RotaryInertia, UpperTriangleIsWrittenInDataLineOrder) {
   EXPECT_EQ(KeywordText(aif_RotaryInertia("Pt", section, "")),
             "*Rotary Inertia, elset=Pt\n0., 0., 0., 2.5, 0., 0.\n");
 
+  // Two long names: the orientation goes on a line of its own rather than
+  // past the 256 characters the solver reads.
+  const std::string set(150, 'S'), orientation(150, 'O');
+  EXPECT_EQ(KeywordText(aif_RotaryInertia(set.c_str(), section, orientation.c_str())),
+            "*Rotary Inertia, elset=" + set + ", \norientation=" + orientation +
+                "\n0., 0., 0., 2.5, 0., 0.\n");
+
   aif_RotaryInertia none("Pt", Section(5, 0.1), "Ori-1");
   EXPECT_TRUE(none.IsEmpty());
   EXPECT_EQ(KeywordText(none), "");

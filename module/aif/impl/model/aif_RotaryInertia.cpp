@@ -37,7 +37,8 @@ void aif_RotaryInertia::Write(utl_Stream& stream) const {
   if (alpha_ != 0.0) (stream << ", ").OptionalLineBreak() << "alpha=" << alpha_;
   if (composite_ != 0.0) (stream << ", ").OptionalLineBreak() << "composite=" << composite_;
   if (!orientation_.IsEmpty())
-    (stream << ", ").OptionalLineBreak() << "orientation=" << orientation_;
+    (stream << ", ").OptionalLineBreak(12 + orientation_.Length())
+        << "orientation=" << orientation_;
   stream << endl;
   for (std::size_t i = 0; i < components_.size(); ++i) {
     if (i > 0) stream << ", ";
