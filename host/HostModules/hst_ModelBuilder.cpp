@@ -1,5 +1,6 @@
 #include "HostModules/hst_ModelBuilder.h"
 
+#include "ModKerLow/ptoC_SectionAssignment.h"
 #include "QivBasicUtils/nex_Exception.h"
 
 namespace {
@@ -37,6 +38,18 @@ hst_ModelBuilder& hst_ModelBuilder::AddSection(const cow_String& name,
   Extension<mdl_MapString2ObjCow<kseC_Section>>(model_, bas_NewModel::sectionCmd)
       .Set(name, section);
   return *this;
+}
+
+rgnC_Region hst_ModelBuilder::AddPointSection(const cow_String& part,
+                                              std::vector<std::array<double, 3>> points,
+                                              const kseC_Section& section,
+                                              const cow_String& sectionName) {
+  ptoK_Part& target = MutablePart(part);
+  target.SetReferencePoints(std::move(points));
+  const rgnC_Region point("Point", {part});
+  target.AddAttribute(ptoC_SectionAssignment(point, sectionName));
+  AddSection(sectionName, section);
+  return point;
 }
 
 hst_ModelBuilder& hst_ModelBuilder::AddField(const cow_String& name, const kpfC_Field& field) {

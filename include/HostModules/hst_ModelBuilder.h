@@ -11,8 +11,10 @@
 // named "Assembly". Meshes are filled straight into their arrays.
 #pragma once
 
+#include <array>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "AttributesGuiCommon/ajbC_Job.h"
 #include "AttributesIntObj/asoK_Assembly.h"
@@ -48,6 +50,12 @@ class hst_ModelBuilder {
   ptoK_Part& MutablePart(const cow_String& name);
   // Stores a copy of `section` (e.g. a kseC_PointSection) in the model.
   hst_ModelBuilder& AddSection(const cow_String& name, const kseC_Section& section);
+  // Gives part `part` the reference points `points` and assigns the point
+  // section `section` (stored as `sectionName`) to its region "Point": point
+  // masses, inertias or heat capacitances on them. Returns the region.
+  rgnC_Region AddPointSection(const cow_String& part, std::vector<std::array<double, 3>> points,
+                              const kseC_Section& section,
+                              const cow_String& sectionName = "Lumped");
   // Stores a copy of `field` (e.g. a kpfC_InitialState) in the model.
   hst_ModelBuilder& AddField(const cow_String& name, const kpfC_Field& field);
 

@@ -43,12 +43,9 @@ hst_ModelBuilder SampleModel(bool substructure = false) {
   b.AddPart("Plate", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0}, "S4R", 4, {0, 1, 2, 3}));
   // A reference point on the plate and a point mass on the block.
   b.MutablePart("Plate").SetReferencePoints({{0.5, 0.5, 0.0}});
-  ptoK_Part& block = b.MutablePart("Block");
-  block.SetReferencePoints({{0.5, 0.5, 1.5}});
-  block.AddAttribute(ptoC_SectionAssignment(rgnC_Region("Point", {"Block"}), "Lumped"));
   kseC_PointSection lumped;
   lumped.SetMass(2.0);
-  b.AddSection("Lumped", lumped);
+  b.AddPointSection("Block", {{0.5, 0.5, 1.5}}, lumped);
   b.AddInstance("Block-1", "Block");
   b.AddInstance("Plate-1", "Plate", {.lightweight = true});
   b.AddInstance("Block-2", "Block");

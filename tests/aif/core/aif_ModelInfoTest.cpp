@@ -16,7 +16,6 @@
 #include <string>
 
 #include "HostModules/hst_ModelBuilder.h"
-#include "ModKerLow/ptoC_SectionAssignment.h"
 #include "OdbAttrEO/kseC_PointSection.h"
 #include "PyUtils/pyo_MorvexEnvFile.h"
 #include "QivBasicUtils/nex_Exception.h"
@@ -352,6 +351,13 @@ TEST_F(aif_ModelInfoTest, NamesOfFeaturesAndDatumSystems) {
   EXPECT_EQ("Part-1-Csys_a_", info.DatumCsysName({{"Part-1"}, "Csys"}, 0.5, "a").Str());
 }
 
+// A point section of a mass alone.
+kseC_PointSection Mass(double mass) {
+  kseC_PointSection section;
+  section.SetMass(mass);
+  return section;
+}
+
 // The deck of the builder's model, or "error: " and the writer's message; an
 // error leaves no file.
 std::string Deck(const hst_ModelBuilder& b) {
@@ -431,12 +437,8 @@ TEST_F(aif_ModelInfoTest, FlatLabelsOfReferencePointsDisplayMeshesAndAttachments
   auto shown = std::make_shared<bme_Mesh>();
   shown->SetDisplayMesh(hst_GridMesh(1, 1, 1));
   hst_ModelBuilder display;
-  display.AddPart("Body", shown, ptoK_DEFORMABLE, ptoK_SPACE_3D, 1);
-  display.MutablePart("Body").AddAttribute(
-      ptoC_SectionAssignment(rgnC_Region("Point", {"Body"}), "Lumped"));
-  kseC_PointSection lumped;
-  lumped.SetMass(2.5);
-  display.AddSection("Lumped", lumped);
+  display.AddPart("Body", shown);
+  display.AddPointSection("Body", {{0, 0, 0}}, Mass(2.5));
   display.AddPart("Brick", hst_GridMesh(1, 1, 1));
   display.AddInstance("Body-1", "Body");
   display.AddInstance("Brick-1", "Brick");
@@ -455,12 +457,7 @@ TEST_F(aif_ModelInfoTest, ConflictingLabelsWriteEveryReferenceNodeTheirElementsN
   // the ninth node of each instance and carries a point mass.
   hst_ModelBuilder b;
   b.AddPart("Block", LabelledBrick(8, 1));
-  ptoK_Part& block = b.MutablePart("Block");
-  block.SetReferencePoints({{0.5, 0.5, 2.0}});
-  block.AddAttribute(ptoC_SectionAssignment(rgnC_Region("Point", {"Block"}), "Lumped"));
-  kseC_PointSection lumped;
-  lumped.SetMass(2.5);
-  b.AddSection("Lumped", lumped);
+  b.AddPointSection("Block", {{0.5, 0.5, 2.0}}, Mass(2.5));
   b.AddInstance("Block-1", "Block");
   b.AddInstance("Block-2", "Block");
   SetFlat(1);
@@ -506,12 +503,7 @@ TEST_F(aif_ModelInfoTest, LabelsPastTheIntegerRangeStopTheWrite) {
   // An element labelled 2147483647 leaves no label for a point mass.
   hst_ModelBuilder mass;
   mass.AddPart("Block", LabelledBrick(8, 2147483647));
-  mass.MutablePart("Block").SetReferencePoints(1);
-  mass.MutablePart("Block").AddAttribute(
-      ptoC_SectionAssignment(rgnC_Region("Point", {"Block"}), "Lumped"));
-  kseC_PointSection lumped;
-  lumped.SetMass(1.0);
-  mass.AddSection("Lumped", lumped);
+  mass.AddPointSection("Block", {{0, 0, 0}}, Mass(1.0));
   mass.AddInstance("Block-1", "Block");
   for (int flat : {0, 1}) {
     SetFlat(flat);

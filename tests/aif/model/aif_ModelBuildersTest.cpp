@@ -27,18 +27,13 @@ namespace fs = std::filesystem;
 hst_ModelBuilder Frame() {
   hst_ModelBuilder b("Frame");
   b.AddPart("Block", hst_GridMesh(2, 1, 1, 0.5));
-  ptoK_Part& block = b.MutablePart("Block");
-  block.SetReferencePoints({{0.5, 0.25, 1.25}});
-  const rgnC_Region point("Point", {"Block"});
-  block.AddAttribute(ptoC_SectionAssignment(point, "Lumped"));
-  ptoC_MaterialOrientation orientation;
-  orientation.SetRegion(point);
-  orientation.SetDatumRef({{"Block"}, "Csys-1"});
-  block.AddAttribute(orientation);
   kseC_PointSection lumped;
   lumped.SetMass(2.5);
   lumped.SetRotaryInertia({0.1, 0.0, 0.0, 0.2, 0.0, 0.3});
-  b.AddSection("Lumped", lumped);
+  ptoC_MaterialOrientation orientation;
+  orientation.SetRegion(b.AddPointSection("Block", {{0.5, 0.25, 1.25}}, lumped));
+  orientation.SetDatumRef({{"Block"}, "Csys-1"});
+  b.MutablePart("Block").AddAttribute(orientation);
 
   b.AddPart("Plate", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0}, "S4R", 4, {0, 1, 2, 3}));
   b.MutablePart("Plate").SetReferencePoints({{0.5, 0.5, 0.0}});
@@ -186,19 +181,14 @@ TEST_F(aif_ModelBuildersTest, PointSections) {
 hst_ModelBuilder PointBlocks(const char* first, int kind, const char* datum) {
   hst_ModelBuilder b("Model-1");
   b.AddPart("Block", hst_GridMesh(1, 1, 1));
-  ptoK_Part& block = b.MutablePart("Block");
-  block.SetReferencePoints({{0, 0, 2}});
-  const rgnC_Region point("Point", {"Block"});
-  block.AddAttribute(ptoC_SectionAssignment(point, "Lumped"));
-  ptoC_MaterialOrientation orientation;
-  orientation.SetRegion(point);
-  orientation.SetDefinitionKind(kind);
-  orientation.SetDatumRef({{"Block"}, datum});
-  block.AddAttribute(orientation);
   kseC_PointSection lumped;
   lumped.SetMass(2.0);
   lumped.SetRotaryInertia({0.5, 0, 0, 0.5, 0, 0.5});
-  b.AddSection("Lumped", lumped);
+  ptoC_MaterialOrientation orientation;
+  orientation.SetRegion(b.AddPointSection("Block", {{0, 0, 2}}, lumped));
+  orientation.SetDefinitionKind(kind);
+  orientation.SetDatumRef({{"Block"}, datum});
+  b.MutablePart("Block").AddAttribute(orientation);
   b.AddInstance(first, "Block");
   b.AddInstance("Block-2", "Block");
   return b;
