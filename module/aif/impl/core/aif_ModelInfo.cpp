@@ -348,8 +348,8 @@ void aif_ModelInfo::NumberLabelsPerPart(const cow_List<unsigned>& ids) {
         "node", name, __LINE__);
     SetOffsets(name, id, 0, 0);
 
-    const long long highest =
-        (mesh ? mesh->NodeData().HighestLabel() : 0) + ReferenceNodeCount(features, id);
+    const long long highest = (mesh ? static_cast<long long>(mesh->NodeData().HighestLabel()) : 0) +
+                              ReferenceNodeCount(features, id);
     attachmentBases_[id] = CheckedLabel(highest, "node", name, __LINE__);
     nextNodeLabels_[name.Str()] = CheckedLabel(highest + asoK_NumberAttachmentNodes(features, id),
                                                "node", name, __LINE__);
