@@ -4,17 +4,58 @@
 // fprintf loop writing the same node and element lines, so that the ratio
 // holds on a noisy machine. Reports MB/s of deck, the ratio, and the peak
 // memory the write adds to the model's own arrays.
+//
+// SplitGrid writes the same grid (and a 50^3 one, to show the build is
+// linear) with two section assignments: a solid section on the set "All" of
+// every element, then another on the set "Half" of two elements in four, so
+// that the first is written through an "_I" set of the other half (both sets
+// lists of labels, not generate ranges). Its added_B_per_element divides
+// the peak resident size the write adds by the element count; run it alone
+// (--benchmark_filter=SplitGrid/100) to compare with WholeDeck/0 run alone,
+// since the peak of a process only grows. PartAttributesTables runs the
+// part-attributes builder alone on the split grid and reports the peak heap
+// it adds per element (counted by this program's operator new), keywords it
+// files included, and its time per element at two sizes.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <sys/resource.h>
+
+#include <atomic>
+#include <new>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "HostModules/hst_ModelBuilder.h"
+#include "ModKerLow/ptoC_SectionAssignment.h"
+#include "ModKerLow/rgnF_Set.h"
+#include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "PyUtils/pyo_MorvexEnvFile.h"
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/sections/aif_PartAttributesBuilder.h"
+
+// Live and peak heap bytes of this program, kept by the operators below.
+std::atomic<long long> g_liveBytes{0};
+std::atomic<long long> g_peakBytes{0};
+
+void* operator new(std::size_t size) {
+  void* p = std::malloc(size ? size : 1);
+  if (!p) throw std::bad_alloc();
+  const long long live = g_liveBytes += static_cast<long long>(malloc_usable_size(p));
+  long long peak = g_peakBytes.load();
+  while (live > peak && !g_peakBytes.compare_exchange_weak(peak, live)) {
+  }
+  return p;
+}
+void operator delete(void* p) noexcept {
+  if (!p) return;
+  g_liveBytes -= static_cast<long long>(malloc_usable_size(p));
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 
@@ -29,6 +70,42 @@ const hst_ModelBuilder& Grid() {
     return b;
   }();
   return builder;
+}
+
+// The grid of `cells`^3 bricks with the sets "All" (every element) and
+// "Half" (two of every four), Steel assigned to All and Glass to Half.
+hst_ModelBuilder SplitGridModel(int cells) {
+  hst_ModelBuilder b("Grid");
+  b.AddPart("Block", hst_GridMesh(cells, cells, cells, 1.0 / cells));
+  const int count = cells * cells * cells;
+  cow_List<int> all, half;
+  all.Reserve(static_cast<std::size_t>(count));
+  half.Reserve(static_cast<std::size_t>(count / 2));
+  for (int e = 0; e < count; ++e) {
+    all.Append(e);
+    // Two of every four, in a pattern that changes from block to block, so
+    // that neither set is a generate range.
+    const int inBlock = e % 4;
+    if ((e / 4) % 2 == 0 ? inBlock < 2 : inBlock == 0 || inBlock == 3) half.Append(e);
+  }
+  unsigned id = 0;
+  for (const auto& [name, members] : {std::pair<const char*, const cow_List<int>*>{"All", &all},
+                                      std::pair<const char*, const cow_List<int>*>{"Half", &half}}) {
+    rgnC_Region region(name, {"Block"});
+    region.SetKernelElementIndices(1, *members);
+    rgnF_Set set(region);
+    set.typeMask = rgnF_Set::kElementSet;
+    set.SetId(++id);
+    set.SetName(name);
+    b.MutablePart("Block").FeatureList().Add(set);
+    kseC_HomogenousSolidSection solid;
+    solid.material = id == 1 ? "Steel" : "Glass";
+    b.AddSection(id == 1 ? "Steel" : "Glass", solid);
+    b.AddPartAttribute("Block", ptoC_SectionAssignment(region, solid.material));
+  }
+  b.AddInstance("Block-1", "Block");
+  b.AddStep("Step-1", kprC_StaticStep());
+  return b;
 }
 
 double PeakMiB() {
@@ -91,7 +168,63 @@ void WholeDeck(benchmark::State& state) {
   state.SetLabel(flat ? "flat" : "part-based");
 }
 
+void SplitGrid(benchmark::State& state) {
+  const int cells = static_cast<int>(state.range(0));
+  const double start = PeakMiB();
+  const hst_ModelBuilder b = SplitGridModel(cells);
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(), model);
+  aif_ModelInfo info(job);
+  aif_Builder builder(info);
+  const auto path = std::filesystem::temp_directory_path() / "aif_DeckBench.split.inp";
+  const double before = PeakMiB();
+  double seconds = 0;
+  std::uintmax_t bytes = 0;
+  for (auto _ : state) {
+    const auto begin = std::chrono::steady_clock::now();
+    builder.WriteInputFile(path.string(), true, true);
+    seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    bytes = std::filesystem::file_size(path);
+  }
+  if (!std::getenv("AIF_BENCH_KEEP")) std::filesystem::remove(path);
+  const double elements = static_cast<double>(cells) * cells * cells;
+  state.SetBytesProcessed(static_cast<int64_t>(bytes) * state.iterations());
+  state.counters["deck_MBps"] = static_cast<double>(bytes) * state.iterations() / seconds / 1e6;
+  state.counters["deck_MB"] = static_cast<double>(bytes) / 1e6;
+  state.counters["ns_per_element"] = seconds / state.iterations() / elements * 1e9;
+  state.counters["model_MiB"] = before - start;
+  state.counters["added_peak_MiB"] = PeakMiB() - before;
+  state.counters["added_B_per_element"] = (PeakMiB() - before) * 1048576.0 / elements;
+}
+
+void PartAttributesTables(benchmark::State& state) {
+  const int cells = static_cast<int>(state.range(0));
+  const hst_ModelBuilder b = SplitGridModel(cells);
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(), model);
+  aif_ModelInfo info(job);
+  const double elements = static_cast<double>(cells) * cells * cells;
+  double seconds = 0, added = 0, kept = 0;
+  for (auto _ : state) {
+    const long long before = g_liveBytes.load();
+    g_peakBytes = before;
+    {
+      aif_PartAttributesBuilder builder(info);
+      const auto begin = std::chrono::steady_clock::now();
+      builder.Build();
+      seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+      added = static_cast<double>(g_peakBytes.load() - before);
+      kept = static_cast<double>(g_liveBytes.load() - before);
+    }
+  }
+  state.counters["ns_per_element"] = seconds / state.iterations() / elements * 1e9;
+  state.counters["peak_B_per_element"] = added / elements;
+  state.counters["kept_B_per_element"] = kept / elements;
+}
+
 }  // namespace
 
+BENCHMARK(PartAttributesTables)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(WholeDeck)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(SplitGrid)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_MAIN();

@@ -4,7 +4,9 @@
 // inertia is oriented by a datum coordinate system, with a node set of its
 // base and a surface of its top, placed twice (turned and lifted, then in
 // place), and a shell plate with a reference point placed once as a
-// lightweight instance; one static step. It grows with the writer.
+// lightweight instance; one static step. The block is a steel solid, the
+// plate an aluminium shell (the materials are named, the deck gains them
+// with the materials). It grows with the writer.
 #include <cmath>
 #include <cstdio>
 
@@ -14,6 +16,7 @@
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Utils.h"
 #include "OdbAttrEO/kseC_PointSection.h"
+#include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Initialize.h"
@@ -69,8 +72,40 @@ hst_ModelBuilder SampleModel() {
   topSurface.SetName("Top");
   block.FeatureList().Add(topSurface);
 
+  // Every brick of the block, as the element set "All", is steel.
+  rgnC_Region all("All", {"Block"});
+  cow_List<int> bricks;
+  for (int e = 0; e < 16; ++e)
+    bricks.Append(e);
+  for (int instance : {1, 2})
+    all.SetKernelElementIndices(instance, bricks);
+  rgnF_Set allSet(all);
+  allSet.SetId(12);
+  allSet.SetName("All");
+  allSet.typeMask = rgnF_Set::kElementSet;
+  block.FeatureList().Add(allSet);
+  block.AddAttribute(ptoC_SectionAssignment(all, "Steel"));
+  kseC_HomogenousSolidSection steel;
+  steel.material = "Steel";
+  b.AddSection("Steel", steel);
+
   b.AddPart("Plate", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0}, "S4R", 4, {0, 1, 2, 3}));
-  b.MutablePart("Plate").SetReferencePoints({{0.5, 0.5, 0.0}});
+  ptoK_Part& plate = b.MutablePart("Plate");
+  plate.SetReferencePoints({{0.5, 0.5, 0.0}});
+  // The plate's one element, as the element set "Face", is a 2 mm
+  // aluminium shell.
+  rgnC_Region face("Face", {"Plate"});
+  face.SetKernelElementIndices(3, {0});
+  rgnF_Set faceSet(face);
+  faceSet.SetId(13);
+  faceSet.SetName("Face");
+  faceSet.typeMask = rgnF_Set::kElementSet;
+  plate.FeatureList().Add(faceSet);
+  plate.AddAttribute(ptoC_SectionAssignment(face, "Skin"));
+  kseC_HomogenousShellSection skin;
+  skin.thickness = 0.002;
+  skin.material = "Aluminium";
+  b.AddSection("Skin", skin);
 
   const double quarter = std::acos(0.0);
   b.AddInstance("Block-1", "Block",
@@ -78,7 +113,8 @@ hst_ModelBuilder SampleModel() {
                               gsl_Matrix::AxisRotation({0, 0, 0}, {0, 0, 1}, quarter)});
   b.AddInstance("Block-2", "Block");
   b.AddInstance("Plate-1", "Plate", {.lightweight = true});
-  b.AddStep("Load", kprC_StaticStep());
+  // No analysis step yet: the deck gains one once steps are written, so that
+  // it never closes a step it has not opened.
   return b;
 }
 

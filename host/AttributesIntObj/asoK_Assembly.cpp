@@ -101,3 +101,7 @@ bool rgnK_GetVertexSurfaceNamePairs(const ftr_FeatureList& features, const cow_S
   pairs = *stored;
   return true;
 }
+
+const ptoK_Part& asoK_Assembly::GetOriginalPart(const asoF_PartInstance& instance) {
+  return instance.ConstGetPart();
+}

@@ -33,6 +33,12 @@ ptoK_Part& hst_ModelBuilder::MutablePart(const cow_String& name) {
   return Extension<mdl_IDRepository<ptoK_Part>>(model_, bas_NewModel::partCmd).Modify(name);
 }
 
+hst_ModelBuilder& hst_ModelBuilder::SetReferencePointUserLabel(const cow_String& part,
+                                                               std::size_t point, int label) {
+  MutablePart(part).SetReferencePointUserLabel(point, label);
+  return *this;
+}
+
 hst_ModelBuilder& hst_ModelBuilder::AddSection(const cow_String& name,
                                                const kseC_Section& section) {
   Extension<mdl_MapString2ObjCow<kseC_Section>>(model_, bas_NewModel::sectionCmd)
@@ -50,6 +56,26 @@ rgnC_Region hst_ModelBuilder::AddPointSection(const cow_String& part,
   target.AddAttribute(ptoC_SectionAssignment(point, sectionName));
   AddSection(sectionName, section);
   return point;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddProfile(const cow_String& name,
+                                               const kbpC_BeamProfile& profile) {
+  Extension<mdl_MapString2ObjCow<kbpC_BeamProfile>>(model_, bas_NewModel::profileCmd)
+      .Set(name, profile);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddMaterial(const cow_String& name,
+                                                const kmaC_Material& material) {
+  Extension<mdl_MapString2ObjCow<kmaC_Material>>(model_, bas_NewModel::materialCmd)
+      .Set(name, material);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddPartAttribute(const cow_String& part,
+                                                     const kern_Object& attribute) {
+  MutablePart(part).AddAttribute(attribute);
+  return *this;
 }
 
 hst_ModelBuilder& hst_ModelBuilder::AddField(const cow_String& name, const kpfC_Field& field) {

@@ -24,9 +24,12 @@ cow_List<ref_RefNode> ref_Utils::GetRefNodes(const ftr_FeatureList& features, un
   const bme_Mesh* mesh = instance->ConstGetMesh();
   int label = labelsUsable ? (mesh ? mesh->NodeData().HighestLabel() : 0)
                            : (mesh ? static_cast<int>(mesh->NumNodes()) : 0) - 1;
-  for (const auto& point : instance->ConstGetPart().ReferencePoints()) {
+  const ptoK_Part& part = instance->ConstGetPart();
+  for (std::size_t i = 0; i < part.ReferencePoints().size(); ++i) {
+    const auto& point = part.ReferencePoints()[i];
     ++label;
-    nodes.Append(ref_RefNode{label, label, point[0], point[1], point[2]});
+    const int userLabel = part.ReferencePointUserLabel(i);
+    nodes.Append(ref_RefNode{label, userLabel != 0 ? userLabel : label, point[0], point[1], point[2]});
   }
   return nodes;
 }

@@ -2,6 +2,7 @@
 // and the label offsets of the assembly's instances by instance id.
 #pragma once
 
+#include "AFCInputFileWriter/akw_Layup2SecPtMap.h"
 #include "AFCInputFileWriter/akw_Model.h"
 #include "BasMem/mem_Allocator.h"
 #include "BasShared/cow_COW.h"
@@ -25,6 +26,11 @@ class akw_ModelInfo : public mem_AllocationOperators {
   // reference-point node set.
   static const cow_String& RefPtSuffix();
 
+  // The layup section-point data of the write, headed by the element sets
+  // that carry a section.
+  akw_Layup2SecPtMap& LayupData() { return layupData_; }
+  const akw_Layup2SecPtMap& LayupData() const { return layupData_; }
+
  protected:
   akw_ModelInfo() = default;
   explicit akw_ModelInfo(cow_COW<akw_Model> model) : model_(std::move(model)) {}
@@ -37,4 +43,5 @@ class akw_ModelInfo : public mem_AllocationOperators {
   cow_COW<akw_Model> model_;
   cow_Map<int, int> nodeOffsets_;
   cow_Map<int, int> elementOffsets_;
+  akw_Layup2SecPtMap layupData_;
 };

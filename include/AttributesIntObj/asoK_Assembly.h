@@ -12,6 +12,9 @@
 #include "QivBasicUtils/omi_BlkBitVect.h"
 #include "VwrModKer/ftr_FeatureList.h"
 
+class asoF_PartInstance;
+class ptoK_Part;
+
 class asoK_Assembly : public ftr_PrimaryObject {
  public:
   static constexpr unsigned kTypeId = 0x0700001;
@@ -34,6 +37,9 @@ class asoK_Assembly : public ftr_PrimaryObject {
   void SetEngineeringFeatures(const kern_Object& features) {
     engineeringFeatures_ = cow_COW<kern_Object>(features);
   }
+
+  // The part `instance` was made from, with its attributes.
+  static const ptoK_Part& GetOriginalPart(const asoF_PartInstance& instance);
 
  private:
   cow_String name_;

@@ -48,6 +48,10 @@ class hst_ModelBuilder {
   // The part named `name`, to give it reference points or attributes; an
   // instance takes its part as it is when the instance is added.
   ptoK_Part& MutablePart(const cow_String& name);
+  // Gives reference point `point` (from 0) of part `part` the user label
+  // `label`: with the label of a mesh node, the point is that node.
+  hst_ModelBuilder& SetReferencePointUserLabel(const cow_String& part, std::size_t point,
+                                               int label);
   // Stores a copy of `section` (e.g. a kseC_PointSection) in the model.
   hst_ModelBuilder& AddSection(const cow_String& name, const kseC_Section& section);
   // Gives part `part` the reference points `points` and assigns the point
@@ -56,6 +60,13 @@ class hst_ModelBuilder {
   rgnC_Region AddPointSection(const cow_String& part, std::vector<std::array<double, 3>> points,
                               const kseC_Section& section,
                               const cow_String& sectionName = "Lumped");
+  // Stores a copy of `profile` (a beam profile) in the model's profiles.
+  hst_ModelBuilder& AddProfile(const cow_String& name, const kbpC_BeamProfile& profile);
+  // Stores a copy of `material` in the model's materials.
+  hst_ModelBuilder& AddMaterial(const cow_String& name, const kmaC_Material& material);
+  // Appends a copy of `attribute` (a section assignment, an orientation) to
+  // the attributes of part `part`.
+  hst_ModelBuilder& AddPartAttribute(const cow_String& part, const kern_Object& attribute);
   // Stores a copy of `field` (e.g. a kpfC_InitialState) in the model.
   hst_ModelBuilder& AddField(const cow_String& name, const kpfC_Field& field);
 

@@ -24,8 +24,28 @@ class ptoC_SectionAssignment : public kern_Object {
   bool IsSuppressed() const { return suppressed_; }
   void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
 
+  // Where a shell's thickness comes from: 1 the geometry, else the section.
+  static constexpr int kThicknessFromGeometry = 1;
+  int ThicknessAssignment() const { return thicknessAssignment_; }
+  void SetThicknessAssignment(int mode) { thicknessAssignment_ = mode; }
+  // The shell offset: kind 0 the middle surface, 1 the top surface, 2 the
+  // bottom surface, 3 a value, 4 none written, 5 a field, 6 from the
+  // geometry.
+  int OffsetKind() const { return offsetKind_; }
+  double OffsetValue() const { return offsetValue_; }
+  const cow_String& OffsetField() const { return offsetField_; }
+  void SetOffset(int kind, double value = 0.0, const cow_String& field = cow_String()) {
+    offsetKind_ = kind;
+    offsetValue_ = value;
+    offsetField_ = field;
+  }
+
  private:
   rgnC_Region region_;
   cow_String section_;
   bool suppressed_ = false;
+  int thicknessAssignment_ = 0;
+  int offsetKind_ = 0;
+  double offsetValue_ = 0.0;
+  cow_String offsetField_;
 };

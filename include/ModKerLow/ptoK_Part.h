@@ -46,6 +46,11 @@ class ptoK_Part : public ftr_PrimaryObject {
   // The reference points of the part's geometry (x, y, z each).
   int NmrRefPoints() const { return static_cast<int>(referencePoints_.size()); }
   const std::vector<std::array<double, 3>>& ReferencePoints() const { return referencePoints_; }
+  // The user label a reference point is known by when it sits on a mesh
+  // node (that node's label); 0 when it has a node of its own.
+  int ReferencePointUserLabel(std::size_t point) const {
+    return point < pointLabels_.size() ? pointLabels_[point] : 0;
+  }
 
   // The part's geometric model (its bounding box and analytic profiles), or
   // null.
@@ -71,6 +76,10 @@ class ptoK_Part : public ftr_PrimaryObject {
   void SetReferencePoints(std::vector<std::array<double, 3>> points) {
     referencePoints_ = std::move(points);
   }
+  void SetReferencePointUserLabel(std::size_t point, int label) {
+    if (pointLabels_.size() <= point) pointLabels_.resize(point + 1, 0);
+    pointLabels_[point] = label;
+  }
   // `count` reference points at the origin.
   void SetReferencePoints(int count) {
     referencePoints_.assign(static_cast<std::size_t>(count), {0.0, 0.0, 0.0});
@@ -82,6 +91,7 @@ class ptoK_Part : public ftr_PrimaryObject {
   int space_ = ptoK_SPACE_3D;
   std::shared_ptr<const bme_Mesh> mesh_;
   std::vector<std::array<double, 3>> referencePoints_;
+  std::vector<int> pointLabels_;
   cow_List<cow_COW<kern_Object>> attributes_;
   std::shared_ptr<const gml_GeometricModel> geometricModel_;
   cow_List<ptoK_CompositeLayup> layups_;

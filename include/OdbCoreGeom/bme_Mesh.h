@@ -16,6 +16,7 @@
 #include "QivGeom/gsl_BBox.h"
 
 class asoF_PartInstance;
+class bme_ElemCtrlParams;
 struct msh_MeshInterfaces;
 
 class bme_NodeData {
@@ -74,6 +75,13 @@ class bme_ElementClass {
   std::vector<int>& MutableUserLabels() { return labels_; }
   bool HasLabelTable() const { return !labels_.empty() && labels_.size() == NumElements(); }
 
+  // The element-control parameters of the class's elements; null for the
+  // defaults of every element library.
+  const std::shared_ptr<const bme_ElemCtrlParams>& ElemCtrlParams() const { return controls_; }
+  void SetElemCtrlParams(std::shared_ptr<const bme_ElemCtrlParams> controls) {
+    controls_ = std::move(controls);
+  }
+
   // The element-class factory: a new class of `typeName`, empty, for
   // elements placed on existing nodes. The stand-in knows only one-node types
   // (point masses, rotary inertias, heat capacitances): every class it makes
@@ -86,6 +94,7 @@ class bme_ElementClass {
   std::size_t firstElementIndex_;
   std::vector<int> connectivity_;
   std::vector<int> labels_;
+  std::shared_ptr<const bme_ElemCtrlParams> controls_;
 };
 
 class bme_Mesh {
@@ -98,6 +107,7 @@ class bme_Mesh {
   std::size_t NumNodes() const { return nodes_->NumNodes(); }
 
   const std::vector<bme_ElementClass>& ElementClasses() const { return classes_; }
+  bme_ElementClass& MutableElementClass(std::size_t index) { return classes_[index]; }
   // Appends an element class whose elements follow those already in the mesh;
   // fill its connectivity through the reference returned.
   bme_ElementClass& AddElementClass(const cow_String& typeName, int nodesPerElement);

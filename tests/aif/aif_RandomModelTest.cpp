@@ -4,8 +4,11 @@
 // gaps up to 2147483647, reference and attachment points, lightweight,
 // mesh-locked and inactive instances with random placements, part, instance
 // and assembly sets and surfaces, point sections with datum systems and
-// orientations, hostile names, flat and part-based files and label offsets
-// from the environment.
+// orientations, section assignments (solid, shell, membrane, cohesive,
+// truss and beam sections with profiles) over whole-part sets, picked regions
+// and regions split by later assignments and material orientations, element
+// controls, hostile names, flat and part-based files and label offsets from
+// the environment.
 //
 // A failing model is reported with its seed and its description. To run one
 // seed and see its deck:
@@ -37,7 +40,12 @@
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Utils.h"
 #include "OdbAttrEO/kinC_Interaction.h"
+#include "OdbAttrEO/kbpC_Profiles.h"
+#include "OdbAttrEO/kseC_BeamSection.h"
+#include "OdbAttrEO/kseC_OtherSections.h"
 #include "OdbAttrEO/kseC_PointSection.h"
+#include "OdbAttrEO/kseC_SolidShellSections.h"
+#include "OdbCoreGeom/bme_ElemCtrlParams.h"
 #include "PyUtils/pyo_MorvexEnvFile.h"
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Exception.h"
@@ -416,11 +424,25 @@ class Generator {
   }
 
   void AddPart(PartPlan& part) {
+    std::string controlsTold;
+    if (part.mesh && part.mesh->NumElements() > 0 && rng_.Chance(0.25)) {
+      // Non-default element controls on one class; two kinds, so that parts
+      // share an "EC-n" or take their own.
+      bme_ElemCtrlParams controls;
+      const int kind = rng_.Uniform(0, 1);
+      controls.SetHourglassControl(kind ? 3 : 2);
+      controls.SetHourglassStiffness({kind ? 0.5 : 0.25, 0.0, 0.0});
+      const std::size_t c =
+          static_cast<std::size_t>(rng_.Uniform(0, static_cast<int>(part.mesh->ElementClasses().size()) - 1));
+      part.mesh->MutableElementClass(c).SetElemCtrlParams(
+          std::make_shared<bme_ElemCtrlParams>(controls));
+      controlsTold = " controls " + std::to_string(kind) + " on class " + std::to_string(c);
+    }
     builder.AddPart(part.name, part.mesh, part.analysis, part.space);
     ptoK_Part& kernel = builder.MutablePart(part.name);
     ftr_FeatureList& features = kernel.FeatureList();
     unsigned id = 0;
-    std::string told;
+    std::string told = controlsTold;
     const int points = rng_.Chance(0.4) ? rng_.Uniform(1, 2) : 0;
     if (points) {
       std::vector<std::array<double, 3>> at;
@@ -469,8 +491,178 @@ class Generator {
       features.Add(surface);
       told += " surface \"" + name + "\"";
     }
+    if (ElementMembers(part) && !part.instances.empty() && rng_.Chance(0.8))
+      AddSectionAssignments(part, kernel, id, told);
     if (points && rng_.Chance(0.7)) AddPointSection(part, kernel, ++id, told);
     if (!told.empty()) description << "part \"" << part.name << "\":" << told << "\n";
+  }
+
+  // A hostile name without the unpaired quote the writer refuses: the
+  // models that take sections should mostly be written.
+  std::string Writable(const std::string& stem) {
+    std::string name = Name(stem);
+    std::replace(name.begin(), name.end(), '"', '\'');
+    return name;
+  }
+
+  // A section that suits the elements of `part`, stored in the model under
+  // a new name; beams get a profile (or two, tapered).
+  std::string AddSectionFor(const PartPlan& part, std::string& told) {
+    const std::string name = Writable("Sec");
+    const bool two = part.space == ptoK_SPACE_2D;
+    switch (part.family) {
+      case Family::kShell:
+      case Family::kPlanarQuad:
+      case Family::kPlanarTri:
+        if (two || rng_.Chance(0.5)) {
+          if (part.family == Family::kShell) {
+            kseC_HomogenousShellSection shell;
+            shell.material = "Steel";
+            shell.thickness = rng_.Real(0.01, 1);
+            builder.AddSection(name, shell);
+            told += " shell";
+          } else {
+            kseC_HomogenousSolidSection solid;
+            solid.material = "Steel";
+            if (rng_.Chance(0.5)) solid.thickness = rng_.Real(0.1, 2);
+            builder.AddSection(name, solid);
+            told += " solid";
+          }
+        } else {
+          kseC_MembraneSection membrane;
+          membrane.material = "Rubber";
+          membrane.thickness = rng_.Real(0.01, 1);
+          builder.AddSection(name, membrane);
+          told += " membrane";
+        }
+        break;
+      case Family::kBeam: {
+        const std::string profile = Writable("Prof");
+        kbpC_CircularProfile circle;
+        circle.r = rng_.Real(0.01, 0.5);
+        builder.AddProfile(profile, circle);
+        kseC_BeamSection beam;
+        beam.profileName = profile;
+        beam.materialName = "Steel";
+        beam.integration = rng_.Uniform(0, 1);
+        if (rng_.Chance(0.3)) {
+          const std::string end = Writable("Prof");
+          kbpC_CircularProfile endCircle;  // a taper keeps the shape
+          endCircle.r = rng_.Real(0.01, 0.5);
+          builder.AddProfile(end, endCircle);
+          beam.endProfileName = end;
+          beam.taper = 1;
+          beam.integration = 0;
+          told += " tapered";
+        }
+        builder.AddSection(name, beam);
+        told += " beam integration " + std::to_string(beam.integration);
+        break;
+      }
+      case Family::kTruss: {
+        kseC_TrussSection truss;
+        truss.material = "Steel";
+        truss.area = rng_.Real(0.01, 1);
+        builder.AddSection(name, truss);
+        told += " truss";
+        break;
+      }
+      default:
+        if (rng_.Chance(0.25)) {
+          kseC_CohesiveSection cohesive;
+          cohesive.material = "Glue";
+          builder.AddSection(name, cohesive);
+          told += " cohesive";
+        } else {
+          kseC_HomogenousSolidSection solid;
+          solid.material = "Steel";
+          builder.AddSection(name, solid);
+          told += " solid";
+        }
+    }
+    return name;
+  }
+
+  // A region of `part` named `name` over the elements `elements` (mesh
+  // indices) of each of its instances.
+  rgnC_Region ElementRegion(const PartPlan& part, const std::string& name,
+                            const std::vector<int>& elements, bool picked) {
+    rgnC_Region region(name, {part.name});
+    region.SetPicked(picked);
+    for (unsigned instance : part.instances)
+      region.SetKernelElementIndices(static_cast<int>(instance), ToList(elements));
+    return region;
+  }
+
+  // Section assignments of `part`: the first on a named set (the whole part
+  // or some elements) or a picked region; then perhaps a second over some
+  // elements (it wins there, splitting the first), one naming a section the
+  // model lacks, and material orientations over some elements.
+  void AddSectionAssignments(const PartPlan& part, ptoK_Part& kernel, unsigned& id,
+                             std::string& told) {
+    const std::size_t count = part.mesh->NumElements();
+    std::vector<int> all(count);
+    for (std::size_t e = 0; e < count; ++e)
+      all[e] = static_cast<int>(e);
+    const int assignments = rng_.Uniform(1, 3);
+    for (int a = 0; a < assignments; ++a) {
+      const std::vector<int> elements = a == 0 && rng_.Chance(0.6) ? all : Indices(count, 3);
+      const bool picked = rng_.Chance(0.4);
+      const std::string regionName = Writable(picked ? "Pick" : "Sect");
+      if (!picked) {  // a set feature of the part under the region's name
+        rgnF_Set set(ElementRegion(part, regionName, elements, false));
+        set.SetId(++id);
+        set.SetName(regionName);
+        set.typeMask = rgnF_Set::kElementSet;
+        kernel.FeatureList().Add(set);
+      }
+      std::string section;
+      told += " assignment";
+      if (a > 0 && rng_.Chance(0.1)) {
+        section = Writable("NoSuchSection");
+        told += " dangling";
+      } else {
+        section = AddSectionFor(part, told);
+      }
+      kernel.AddAttribute(ptoC_SectionAssignment(ElementRegion(part, regionName, elements, picked),
+                                                 section));
+      told += " \"" + section + "\" on " + (picked ? "picked" : "set") + " \"" + regionName +
+              "\" elements " + std::to_string(elements.size());
+    }
+    const int orientations = rng_.Chance(0.4) ? rng_.Uniform(1, 2) : 0;
+    for (int o = 0; o < orientations; ++o) {
+      ptoC_MaterialOrientation orientation;
+      const std::vector<int> elements = rng_.Chance(0.3) ? all : Indices(count, 3);
+      const std::string regionName = Writable("Ori");
+      orientation.SetRegion(ElementRegion(part, regionName, elements, true));
+      orientation.SetStackDirection(rng_.Uniform(0, 3));
+      switch (rng_.Uniform(0, 2)) {
+        case 0:
+          told += " global orientation";
+          break;
+        case 1: {
+          const std::string csys = Writable("Csys");
+          dtu_DatumCsys datum(1, {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1});
+          datum.SetId(++id);
+          datum.SetName(csys);
+          kernel.FeatureList().Add(datum);
+          orientation.SetDefinitionKind(ptoC_MaterialOrientation::kDatum);
+          orientation.SetDatumRef({{part.name}, csys});
+          told += " datum orientation";
+          break;
+        }
+        default:
+          orientation.SetDefinitionKind(ptoC_MaterialOrientation::kUser);
+          told += " user orientation";
+      }
+      if (rng_.Chance(0.3)) {
+        orientation.SetAdditionalRotation(ptoC_MaterialOrientation::kRotationAngle,
+                                          rng_.Real(-90, 90), "");
+        told += " rotated";
+      }
+      told += " \"" + regionName + "\" elements " + std::to_string(elements.size());
+      kernel.AddAttribute(orientation);
+    }
   }
 
   // A point section on the part's reference points, with a material
@@ -765,6 +957,99 @@ TEST(aif_RandomModelTest, CheckerReportsEachFault) {
           "line 38: undefined nset: ref node=I.Ref | *Rigid Body, ref node=I.Ref, elset=I.E\n"
           "line 40: undefined surface: surface I.Skin | T, I.Skin\n",
       Findings(deck));
+}
+
+// Section keywords: their sets and orientations in their own scope (an
+// instance sees its part's), controls anywhere in the model, materials not
+// looked up, at most one section per element; orientations once per scope
+// (the same name in an instance and in the flat file's scope is no clash;
+// a repeat word for word is one too), section controls once per model.
+TEST(aif_RandomModelTest, CheckerChecksSectionKeywords) {
+  const std::string sound =
+      "*Part, name=P\n"
+      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"
+      "*Element, type=B21, elset=All\n 1, 1, 2\n 2, 1, 2\n 3, 2, 1\n"
+      "*Orientation, name=Ori-1\n1., 0., 0., 0., 1., 0.\n"
+      "*Elset, elset=_I1, internal\n 1, 2\n"
+      "*Beam General Section, elset=_I1, section=CIRC, material=Nowhere\n0.1\n"
+      "*Elset, elset=Last\n 3,\n"
+      "*Solid Section, elset=Last, orientation=Ori-1, controls=EC-1, material=Nowhere\n,\n"
+      "*End Part\n"
+      "*Part, name=Q\n"
+      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"
+      "*Element, type=B21\n 1, 1, 2\n 2, 1, 2\n"
+      "*Elset, elset=One\n 1,\n"
+      "*Solid Section, elset=One\n,\n"
+      "*End Part\n"
+      "*Assembly, name=Assembly\n"
+      "*Instance, name=I, part=P\n*End Instance\n"
+      "*Instance, name=J, part=Q\n"
+      "*Elset, elset=Two, generate\n 2,  2,  1\n"
+      "*Orientation, name=Ori-1\n1., 0., 0., 0., 1., 0.\n"
+      "*Solid Section, elset=Two, orientation=Ori-1, controls=\"EC 2\"\n,\n"
+      "*End Instance\n"
+      "*End Assembly\n"
+      "** ELEMENT CONTROLS\n"
+      "*Section Controls, name=EC-1, hourglass=VISCOUS\n1., 1., 1.\n"
+      "*Section Controls, name=\"EC 2\"\n1., 1., 1.\n";
+  EXPECT_EQ("", Findings(sound));
+  EXPECT_EQ("", Findings("*Node\n 1, 0., 0.\n 2, 1., 0.\n"
+                         "*Element, type=B21, elset=I_All\n 1, 1, 2\n 2, 1, 2\n"
+                         "*Elset, elset=I__I1\n 1,\n*Elset, elset=I__I2\n I__I3, 2\n"
+                         "*Elset, elset=I__I3\n 2,\n"
+                         "*Solid Section, elset=I__I1\n,\n*Solid Section, elset=I__I2\n,\n"
+                         "*System\n"));
+  const std::string faulty =
+      "*Part, name=P\n"                                                    // 1
+      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"                                    // 2-4
+      "*Element, type=B21, elset=E\n 1, 1, 2\n 2, 1, 2\n"                  // 5-7
+      "*Elset, elset=Half\n 2,\n"                                          // 8-9
+      "*Beam Section, elset=E, section=CIRC\n0.1\n"                        // 10-11
+      "*Solid Section, elset=Half, orientation=Ori-9, controls=EC-9\n,\n"  // 12-13
+      "*Solid Section, elset=Nope\n"                                       // 14
+      "*Solid Section, material=Steel\n"                                   // 15
+      "*End Part\n"                                                        // 16
+      "*Part, name=R\n"                                                    // 17
+      "*Node\n 1, 0., 0.\n"                                                // 18-19
+      "*Element, type=MASS, elset=A\n 1, 1\n 2, 1\n"                       // 20-22
+      "*Solid Section, elset=A\n"                                          // 23
+      "*End Part\n"                                                        // 24
+      "*Assembly, name=Assembly\n"                                         // 25
+      "*Instance, name=J, part=R\n"                                        // 26
+      "*Elset, elset=B, generate\n 2, 2, 1\n"                              // 27-28
+      "*Orientation, name=O\n1., 0., 0., 0., 1., 0.\n"                     // 29-30
+      "*Solid Section, elset=B\n"                                          // 31
+      "*End Instance\n"                                                    // 32
+      "*Solid Section, elset=J.B, orientation=J.O\n"                       // 33
+      "*End Assembly\n"                                                    // 34
+      "*Step, name=S\n"                                                    // 35
+      "*Solid Section, elset=E\n"                                          // 36
+      "*End Step\n"                                                        // 37
+      "*Orientation, name=\"o\", system=user\n"                            // 38
+      "*Orientation, name=O\n"                                             // 39
+      "*Section Controls, name=EC-1\n*Section Controls, name=\"ec-1\"\n"   // 40-41
+      "*Orientation, name=U, system=user\n"                                // 42
+      "*Orientation, name=U, system=user\n"                                // 43
+      "*Orientation, name=U, system=USER\n";                               // 44
+  EXPECT_EQ(
+      "line 39: orientation defined twice: o | *Orientation, name=O\n"
+      "line 41: section controls defined twice: ec-1 | *Section Controls, name=\"ec-1\"\n"
+      "line 43: orientation defined twice: u | *Orientation, name=U, system=user\n"
+      "line 44: orientation defined twice: u | *Orientation, name=U, system=USER\n"
+      "line 12: undefined orientation: orientation=Ori-9 | "
+      "*Solid Section, elset=Half, orientation=Ori-9, controls=EC-9\n"
+      "line 12: undefined section controls: controls=EC-9 | "
+      "*Solid Section, elset=Half, orientation=Ori-9, controls=EC-9\n"
+      "line 14: undefined elset: elset=Nope | *Solid Section, elset=Nope\n"
+      "line 15: section without elset= | *Solid Section, material=Steel\n"
+      "line 33: section keyword in the assembly: *solid section | "
+      "*Solid Section, elset=J.B, orientation=J.O\n"
+      "line 36: section keyword in a step: *solid section | *Solid Section, elset=E\n"
+      "line 23: element with two sections: element 2 of j also by line 31 | "
+      "*Solid Section, elset=A\n"
+      "line 12: element with two sections: element 2 of p also by line 10 | "
+      "*Solid Section, elset=Half, orientation=Ori-9, controls=EC-9\n",
+      Findings(faulty));
 }
 
 // What writing one random model gave.

@@ -18,6 +18,14 @@
 //   orientation=, ref node=, instance=, part=, surface names) is defined in
 //   the scope where it is looked up; "Inst.Name" from the assembly is looked
 //   up in instance Inst. Names compare without quotes and without letter case.
+// - an "*Orientation" name defined once per scope, a "*Section Controls"
+//   name once per model;
+// - section keywords ("*... Section"): outside the assembly and the steps;
+//   elset= names a set of their own scope (for an instance: itself or its
+//   part, never "Inst.Name"), orientation= an "*Orientation" of that scope,
+//   controls= a "*Section Controls" anywhere in the model; no element takes
+//   two sections (an instance takes its part's sections and its own). The
+//   material= of a section is not checked: materials are not written yet.
 // References may come before definitions: the whole deck is read first.
 #pragma once
 
@@ -51,18 +59,12 @@ class DeckChecker {
     Define();
     CheckInstanceOverlaps();
     Refer();
+    CheckSections();
     return std::move(findings_);
   }
 
  private:
   enum Kind { kNode, kElement, kNset, kElset, kSurface, kOrientation };
-
-  struct Scope {
-    std::string part;  // instances: the normalized name of their part
-    bool instance = false;
-    std::unordered_set<std::int64_t> nodes, elements;
-    std::set<std::string> names[6];  // by Kind; kNode and kElement unused
-  };
 
   struct Record {
     int line = 0;                                              // line of the keyword
@@ -71,12 +73,25 @@ class DeckChecker {
     std::vector<std::pair<int, std::string>> data;             // line, text (rows joined)
     std::string scope;                                         // key into scopes_
     bool broken = false;  // malformed quotes: definitions only, no references
+    bool step = false;    // inside a *Step block
+  };
+
+  struct Scope {
+    std::string part;  // instances: the normalized name of their part
+    bool instance = false;
+    std::unordered_set<std::int64_t> nodes, elements;
+    std::set<std::string> names[6];  // by Kind; kNode and kElement unused
+    // The records that define each element set (*Elset blocks and the
+    // elset= of *Element), by normalized name.
+    std::map<std::string, std::vector<const Record*>> elsets;
   };
 
   std::vector<std::string> lines_;
   std::set<int> badQuotes_;  // lines whose quotes do not enclose whole names
   std::vector<Record> records_;
   std::map<std::string, Scope> scopes_;
+  std::set<std::string> sectionControls_;  // names of *Section Controls
+  std::map<std::string, std::string> orientationLines_;  // "scope|name" -> first line
   std::vector<DeckFinding> findings_;
 
   // --- reporting -----------------------------------------------------------
@@ -305,6 +320,7 @@ class DeckChecker {
         step = false;
       }
       record.scope = scope();
+      record.step = step && k != "*step";
       records_.push_back(std::move(record));
     }
     if (!part.empty()) Report(partLine, "*Part not closed", "");
@@ -363,6 +379,17 @@ class DeckChecker {
   void Define() {
     for (const Record& record : records_) {
       const std::string& k = record.keyword;
+      if (k == "*elset" || (k == "*element" && HasOption(record, "elset"))) {
+        const std::string name = Normal(Option(record, "elset"));
+        if (!name.empty() && !HasOption(record, "instance"))
+          scopes_[record.scope].elsets[name].push_back(&record);
+      }
+      if (k == "*section controls") {
+        const std::string name = Normal(Option(record, "name"));
+        if (name.empty()) Report(record.line, "empty name", "*Section Controls");
+        if (!sectionControls_.insert(name).second)
+          Report(record.line, "section controls defined twice", name);
+      }
       if (k == "*node") {
         if (HasOption(record, "nset")) DefineName(record, kNset, "nset");
         for (const auto& [line, text] : record.data)
@@ -378,6 +405,10 @@ class DeckChecker {
       } else if (k == "*surface") {
         DefineName(record, kSurface, "name");
       } else if (k == "*orientation") {
+        const std::string name = Normal(Option(record, "name"));
+        const std::string& text = lines_[static_cast<std::size_t>(record.line) - 1];
+        const bool fresh = orientationLines_.try_emplace(record.scope + "|" + name, text).second;
+        if (!name.empty() && !fresh) Report(record.line, "orientation defined twice", name);
         DefineName(record, kOrientation, "name");
       }
     }
@@ -556,6 +587,7 @@ class DeckChecker {
       if (record.broken) continue;
       const std::string& k = record.keyword;
       const bool defines = k == "*node" || k == "*element" || k == "*nset" || k == "*elset";
+      if (IsSection(k)) continue;  // CheckSections
       for (const auto& [key, value] : record.options) {
         if (key == "part" && k == "*instance") {
           if (!scopes_.count("P:" + Normal(value)))
@@ -594,6 +626,125 @@ class DeckChecker {
         for (const auto& [line, text] : record.data)
           for (const std::string& field : Split(text, ','))
             if (!Trim(field).empty()) ReferName(record, line, kSurface, field, "surface ");
+      }
+    }
+  }
+
+  // --- section keywords ----------------------------------------------------
+
+  static bool IsSection(const std::string& keyword) {
+    static const std::string tail = " section";
+    return keyword.size() > tail.size() &&
+           keyword.compare(keyword.size() - tail.size(), tail.size(), tail) == 0;
+  }
+
+  // The scope keys `scope` looks names up in: itself, and for an instance
+  // its part.
+  std::vector<std::string> ChainKeys(const std::string& scope) const {
+    std::vector<std::string> keys{scope};
+    auto it = scopes_.find(scope);
+    if (it != scopes_.end() && it->second.instance && scopes_.count("P:" + it->second.part))
+      keys.push_back("P:" + it->second.part);
+    return keys;
+  }
+
+  // Adds the element labels of set `name` seen from `scope` to `out`
+  // (nested set names followed, each set once; generate ranges capped).
+  void ExpandElset(const std::string& scope, const std::string& name, std::set<std::int64_t>& out,
+                   std::set<std::string>& seen) const {
+    for (const std::string& key : ChainKeys(scope)) {
+      const Scope& s = scopes_.at(key);
+      auto it = s.elsets.find(name);
+      if (it == s.elsets.end()) continue;
+      if (!seen.insert(key + "|" + name).second) return;
+      for (const Record* record : it->second) {
+        if (record->broken) continue;
+        if (record->keyword == "*element") {
+          for (const auto& row : record->data)
+            if (auto label = Integer(Split(row.second, ',')[0])) out.insert(*label);
+          continue;
+        }
+        const bool generate = HasOption(*record, "generate");
+        for (const auto& row : record->data) {
+          const std::vector<std::string> f = Split(row.second, ',');
+          if (generate) {
+            if (f.size() < 3) continue;
+            auto first = Integer(f[0]), last = Integer(f[1]), step = Integer(f[2]);
+            if (!first || !last || !step || *step < 1) continue;
+            int most = 1000000;
+            for (std::int64_t l = *first; l <= *last && most-- > 0; l += *step)
+              out.insert(l);
+            continue;
+          }
+          for (const std::string& field : f) {
+            const std::string token = Trim(field);
+            if (token.empty()) continue;
+            if (auto label = Integer(token))
+              out.insert(*label);
+            else
+              ExpandElset(key, Normal(token), out, seen);
+          }
+        }
+      }
+      return;  // the nearest scope that defines the name
+    }
+  }
+
+  void CheckSections() {
+    // Section records by the scope they are written in.
+    std::map<std::string, std::vector<const Record*>> byScope;
+    for (const Record& record : records_) {
+      if (record.broken || !IsSection(record.keyword)) continue;
+      const std::string& name = record.keyword;
+      if (record.scope == "A") {
+        Report(record.line, "section keyword in the assembly", name);
+        continue;
+      }
+      if (record.step) {
+        Report(record.line, "section keyword in a step", name);
+        continue;
+      }
+      byScope[record.scope].push_back(&record);
+      const std::string elset = Normal(Option(record, "elset"));
+      if (elset.empty())
+        Report(record.line, "section without elset=", "");
+      else if (!Has(record.scope, kElset, elset))
+        Report(record.line, "undefined elset", "elset=" + Trim(Option(record, "elset")));
+      if (HasOption(record, "orientation") &&
+          !Has(record.scope, kOrientation, Normal(Option(record, "orientation"))))
+        Report(record.line, "undefined orientation",
+               "orientation=" + Trim(Option(record, "orientation")));
+      if (HasOption(record, "controls") &&
+          !sectionControls_.count(Normal(Option(record, "controls"))))
+        Report(record.line, "undefined section controls",
+               "controls=" + Trim(Option(record, "controls")));
+    }
+    // The sections an element takes: a part's or the flat file's own; an
+    // instance's own and its part's.
+    for (const auto& [key, scope] : scopes_) {
+      // An instance without sections of its own takes its part's: checked
+      // with the part.
+      if (key == "A" || (scope.instance && !byScope.count(key))) continue;
+      std::vector<const Record*> sections;
+      for (const std::string& k : ChainKeys(key)) {
+        auto it = byScope.find(k);
+        if (it != byScope.end()) sections.insert(sections.end(), it->second.begin(), it->second.end());
+      }
+      if (sections.size() < 2) continue;
+      std::map<std::int64_t, const Record*> taken;
+      for (const Record* record : sections) {
+        std::set<std::int64_t> labels;
+        std::set<std::string> seen;
+        ExpandElset(key, Normal(Option(*record, "elset")), labels, seen);
+        for (std::int64_t label : labels) {
+          auto [it, fresh] = taken.emplace(label, record);
+          if (fresh) continue;
+          Report(record->line, "element with two sections",
+                 "element " + std::to_string(label) + (key == "M" ? "" : " of " + key.substr(2)) +
+                     " also by line " +
+                     std::to_string(it->second->line));
+          break;  // one finding per section keyword
+        }
       }
     }
   }

@@ -79,3 +79,38 @@ inline void ExpectGolden(const std::string& text, const std::string& name) {
 }
 
 }  // namespace aif_test
+
+#include "BasShared/cow_Error.h"
+#include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/core/aif_Exception.h"
+
+namespace aif_test {
+
+// The message of the error that writing `keyword` throws: an aif_Exception's
+// message, another nex_TextException's text, "out of range: " and the text of
+// a cow_OutOfRange, or another nex_Exception's report; "" when it writes
+// without error. An error must come before the keyword has written anything.
+inline std::string ThrownText(const akw_Keyword& keyword) {
+  aio_StringSink sink;
+  std::string error;
+  {
+    utl_Stream stream(sink, kBreakColumn, kDoublePrecision, kFloatPrecision, 1);
+    try {
+      keyword.Write(stream);
+    } catch (const aif_Exception& e) {
+      error = e.Message().Str();
+    } catch (const nex_TextException& e) {
+      error = e.Text().Str();
+    } catch (const cow_OutOfRange& e) {
+      error = std::string("out of range: ") + e.what();
+    } catch (const nex_Exception& e) {
+      error = e.AsString().Str();
+    }
+  }
+  if (!error.empty()) {
+    EXPECT_EQ(sink.text(), "") << "written before the error: " << error;
+  }
+  return error;
+}
+
+}  // namespace aif_test

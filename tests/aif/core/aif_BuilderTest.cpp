@@ -15,6 +15,7 @@
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "OdbAttrEO/kprC_Procedure.h"
 #include "OdbAttrEO/kseC_PointSection.h"
+#include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "OdbCore/ddb_DdbContainer.h"
 #include "PyUtils/pyo_MorvexEnvFile.h"
 #include "VwrCmd/cmdC_WIP.h"
@@ -31,7 +32,7 @@ using aif_test::ExpectGolden;
 using aif_test::ReadFile;
 
 // Two instances of one part (with a point mass and a reference point) and one
-// of another (lightweight, with a reference point), an inactive
+// of another (lightweight, with a reference point and a shell section), an inactive
 // instance; an initial step with a snippet; a step with load cases (one
 // suppressed, one unnamed); a suppressed step; a frequency step; a step whose
 // load cases are all suppressed. With
@@ -46,6 +47,15 @@ hst_ModelBuilder SampleModel(bool substructure = false) {
   kseC_PointSection lumped;
   lumped.SetMass(2.0);
   b.AddPointSection("Block", {{0.5, 0.5, 1.5}}, lumped);
+  // The plate (instance id 2) is a thin aluminium shell.
+  rgnC_Region face("Face", {"Plate"});
+  face.SetPicked(true);
+  face.SetKernelElementIndices(2, {0});
+  b.MutablePart("Plate").AddAttribute(ptoC_SectionAssignment(face, "Skin"));
+  kseC_HomogenousShellSection skin;
+  skin.thickness = 0.002;
+  skin.material = "Aluminium";
+  b.AddSection("Skin", skin);
   b.AddInstance("Block-1", "Block");
   b.AddInstance("Plate-1", "Plate", {.lightweight = true});
   b.AddInstance("Block-2", "Block");

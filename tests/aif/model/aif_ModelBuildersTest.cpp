@@ -11,6 +11,7 @@
 #include "ModKerLow/ptoC_MaterialOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "OdbAttrEO/kseC_PointSection.h"
+#include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "PyUtils/pyo_MorvexEnvFile.h"
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Exception.h"
@@ -21,8 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A frame: a block (2 x 1 x 1 bricks) with a reference point and a point
-// mass on it, placed twice (turned and moved, then in place); a plate with
+// A frame: a steel block (2 x 1 x 1 bricks) with a reference point and a
+// point mass on it, placed twice (turned and moved, then in place); a plate with
 // a reference point placed once as a lightweight instance.
 hst_ModelBuilder Frame() {
   hst_ModelBuilder b("Frame");
@@ -34,6 +35,15 @@ hst_ModelBuilder Frame() {
   orientation.SetRegion(b.AddPointSection("Block", {{0.5, 0.25, 1.25}}, lumped));
   orientation.SetDatumRef({{"Block"}, "Csys-1"});
   b.MutablePart("Block").AddAttribute(orientation);
+  // Both bricks of both block instances (ids 1 and 2) are steel.
+  rgnC_Region bricks("Bricks", {"Block"});
+  bricks.SetPicked(true);
+  for (int instance : {1, 2})
+    bricks.SetKernelElementIndices(instance, {0, 1});
+  b.MutablePart("Block").AddAttribute(ptoC_SectionAssignment(bricks, "Steel"));
+  kseC_HomogenousSolidSection steel;
+  steel.material = "Steel";
+  b.AddSection("Steel", steel);
 
   b.AddPart("Plate", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0}, "S4R", 4, {0, 1, 2, 3}));
   b.MutablePart("Plate").SetReferencePoints({{0.5, 0.5, 0.0}});

@@ -35,27 +35,7 @@ class aif_TieTest : public ::testing::Test {
   aif_ModelInfo info_{job_};
 };
 
-// The message of the aif_Exception (or the report of another nex_Exception)
-// that writing `keyword` throws; "" when it writes without error. An error
-// must come before the keyword has written anything.
-std::string ThrownText(const akw_Keyword& keyword) {
-  aio_StringSink sink;
-  std::string error;
-  {
-    utl_Stream stream(sink, aif_test::kBreakColumn, 6, 6, 1);
-    try {
-      keyword.Write(stream);
-    } catch (const aif_Exception& e) {
-      error = e.Message().Str();
-    } catch (const nex_Exception& e) {
-      error = e.AsString().Str();
-    }
-  }
-  if (!error.empty()) {
-    EXPECT_EQ(sink.text(), "") << "written before the error";
-  }
-  return error;
-}
+using aif_test::ThrownText;
 
 TEST_F(aif_TieTest, NamedTiesWriteTheToleranceOnlyWhenGiven) {
   ASSERT_TRUE(info_.IsPartBased());

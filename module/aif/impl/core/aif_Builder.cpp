@@ -14,8 +14,10 @@
 #include "aif/impl/core/aif_OutputFile.h"
 #include "aif/impl/core/aif_SetNameRegistry.h"
 #include "aif/impl/model/aif_InstanceBuilder.h"
+#include "aif/impl/model/aif_ModelAttributesBuilder.h"
 #include "aif/impl/model/aif_PartBuilder.h"
 #include "aif/impl/model/aif_RegionBuilder.h"
+#include "aif/impl/sections/aif_PartAttributesBuilder.h"
 
 namespace {
 
@@ -29,8 +31,12 @@ std::unique_ptr<akw_BuilderComponent> MakeComponent(akw_ModelInfo& info) {
 
 // The components, in member order (the order of aif_Builder::Component).
 constexpr Make kMembers[aif_Builder::kComponentCount] = {
-    MakeComponent<aif_InstanceBuilder>, MakeComponent<aif_JobKeywordsBuilder>,
-    MakeComponent<aif_PartBuilder>,     MakeComponent<aif_RegionBuilder>,
+    MakeComponent<aif_InstanceBuilder>,
+    MakeComponent<aif_JobKeywordsBuilder>,
+    MakeComponent<aif_ModelAttributesBuilder>,
+    MakeComponent<aif_PartBuilder>,
+    MakeComponent<aif_PartAttributesBuilder>,
+    MakeComponent<aif_RegionBuilder>,
     MakeComponent<aif_FinalBuilder>,
 };
 
@@ -41,6 +47,8 @@ constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kPart,
     aif_Builder::kInstance,
     aif_Builder::kRegion,
+    aif_Builder::kPartAttributes,
+    aif_Builder::kModelAttributes,
     aif_Builder::kFinal,
 };
 
@@ -49,6 +57,8 @@ constexpr aif_Builder::Component kWriteOrder[] = {
     aif_Builder::kPart,
     aif_Builder::kInstance,
     aif_Builder::kRegion,
+    aif_Builder::kPartAttributes,
+    aif_Builder::kModelAttributes,
     aif_Builder::kFinal,
 };
 

@@ -34,7 +34,16 @@ class aif_Builder {
 
   // The builder components, one per domain. Members of the driver in this
   // order; each has its place in the build order and the write order.
-  enum Component { kInstance, kJobKeywords, kPart, kRegion, kFinal, kComponentCount };
+  enum Component {
+    kInstance,
+    kJobKeywords,
+    kModelAttributes,
+    kPart,
+    kPartAttributes,
+    kRegion,
+    kFinal,
+    kComponentCount
+  };
 
  private:
   using ComponentList = cow_List<cow_ArrayCOW<akw_BuilderComponent>>;

@@ -205,6 +205,8 @@ void aif_ModelInfo::ResetForWrite() {
   nextNodeLabels_.clear();
   nextElementLabels_.clear();
   wireLabels_ = cow_COW<WireLabels>(new WireLabels());
+  discreteFields_.Clear();
+  LayupData().Clear();
   NumberLabels();
 }
 

@@ -22,6 +22,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "AFCInputFileWriter/akw_DiscreteField.h"
 #include "AFCInputFileWriter/akw_ModelInfo.h"
 #include "AttributesIntObj/asoK_Assembly.h"
 #include "BasShared/cow_COW.h"
@@ -114,6 +115,11 @@ class aif_ModelInfo : public akw_ModelInfo {
   // Labels of the connector elements written for assembly wires and
   // attachment lines, by geometric-component index.
   cow_COW<WireLabels>& WireElementLabels() { return wireLabels_; }
+  // The uses of discrete fields recorded by the builders during this write
+  // (one record per field, owner and column types), for the discrete-fields
+  // builder; empty at the start of every write.
+  cow_List<akw_DiscreteField>& DiscreteFieldUses() { return discreteFields_; }
+  const cow_List<akw_DiscreteField>& DiscreteFieldUses() const { return discreteFields_; }
 
  private:
   void Construct(const bas_NewModel& model, const cow_String& modelName,
@@ -157,6 +163,7 @@ class aif_ModelInfo : public akw_ModelInfo {
   std::unordered_map<unsigned, std::unique_ptr<Attachments>> attachments_;
   std::unordered_map<unsigned, std::unique_ptr<cow_Map<int, cow_String>>> vertexSurfaces_;
   cow_COW<WireLabels> wireLabels_;
+  cow_List<akw_DiscreteField> discreteFields_;
   // Parts with lightweight and ordinary instances whose meshes are written.
   std::unordered_set<std::string> mixedParts_;
 };

@@ -1,0 +1,120 @@
+// Writes what the model assigns to the elements of each part: for every group
+// of elements that share a section assignment, element controls and beam,
+// material and rebar orientation, its comment, its element set, its
+// orientations and its section keyword; once for the model, the
+// "*Section Controls" that non-default element controls need. The driver
+// builds it sixth. Keywords of a lightweight instance of a part-based file go
+// to the part (once per part), all others to the instance.
+#pragma once
+
+#include <vector>
+
+#include "AFCInputFileWriter/akw_BuilderComponent.h"
+#include "BasShared/cow_COW.h"
+#include "BasShared/cow_List.h"
+#include "BasShared/cow_Map.h"
+#include "BasShared/cow_String.h"
+#include "ModKerLow/ptoC_MaterialOrientation.h"
+#include "ModelDatabase/mdl_Repository.h"
+#include "OdbAttrEO/kern_RepositoryObjects.h"
+#include "OdbAttrEO/kseC_SolidShellSections.h"
+#include "OdbCoreGeom/bme_ElemCtrlParams.h"
+#include "OdbCoreGeom/bme_Property.h"
+#include "QivBasicUtils/omi_UintTable.h"
+
+class aif_ModelInfo;
+class asoF_PartInstance;
+
+class aif_PartAttributesBuilder : public akw_BuilderComponent {
+ public:
+  explicit aif_PartAttributesBuilder(akw_ModelInfo& modelInfo) : akw_BuilderComponent(modelInfo) {}
+  aif_PartAttributesBuilder(const aif_PartAttributesBuilder&) = default;
+
+  // Throws the type test's nex_TextException when an attribute or a section
+  // is not of the class its kind says, cow_OutOfRange when a beam section
+  // names a profile the model lacks, and aif_Exception from the set keywords.
+  void Build() override;
+  akw_BuilderComponent* Clone() const override { return new aif_PartAttributesBuilder(*this); }
+
+  // The beam step: a comment naming the section and its profiles, then
+  // "*Beam General Section" (integration 0) or "*Beam Section" followed by
+  // "*Transverse Shear". The first beam direction is (0, 0, -1) unless
+  // `beamOrientation` (an index into the part's beam orientations, -1 for
+  // none) gives one; a flat file turns it by the instance's placement.
+  void AddBeamSection(const asoF_PartInstance& instance, const cow_String& sectionName,
+                      const cow_String& setName, const kseC_Section& section, int beamOrientation,
+                      bool partLevel);
+  // The Eulerian step: "*Eulerian Section" and "*Hourglass Stiffness", then
+  // one surface per material instance of the section, in name order (flat:
+  // "Instance_m", dots made "_").
+  void AddEulerianSection(const asoF_PartInstance& instance, const cow_String& setName,
+                          const kseC_Section& section, const cow_String& controls,
+                          const cow_String& stackDirection, const bme_ElemCtrlParams& params,
+                          bool partLevel);
+  // The second solid kind (a truss): "*Solid Section" with the controls
+  // name only.
+  void AddSolidSection(const asoF_PartInstance& instance, const cow_String& setName,
+                       const kseC_Section& section, const cow_String& controls);
+
+ private:
+  // What the section step needs of one group.
+  struct Group {
+    cow_String sectionName;
+    cow_String setName;
+    int beamOrientation = -1;
+    int materialOrientation = -1;
+    cow_String orientationName;
+    cow_String rebarOrientationName;
+    cow_String controls;
+    bme_ElemCtrlParams params;
+    double offsetValue = 0.0;
+    cow_String offsetText;
+    cow_String thicknessDistribution;
+  };
+
+  aif_ModelInfo& Info() const;
+  void File(const asoF_PartInstance& instance, bool partLevel, const akw_Keyword& keyword);
+  void Reset(const asoF_PartInstance& instance);
+  void ReadAssignments(const asoF_PartInstance& instance);
+  void ReadOrientations(const asoF_PartInstance& instance, unsigned kind);
+  void CollectControls(const asoF_PartInstance& instance);
+  void GroupAndWrite(const asoF_PartInstance& instance);
+  void WriteGroups(const asoF_PartInstance& instance, const bme_MapPropertyArray& groups);
+  void AddOrientationOnce(const asoF_PartInstance& instance, bool partLevel,
+                          const ptoC_MaterialOrientation& orientation, const cow_String& name);
+  void AddSection(const asoF_PartInstance& instance, const Group& group);
+  void AddLayerOrientations(const asoF_PartInstance& instance, bool partLevel,
+                            const cow_String& sectionName, const cow_List<kseC_Layer>& layers,
+                            cow_String& prefix);
+  void AddControls();
+  // Records a use of discrete field `field` with column types `components`
+  // by `instance`: one record per field, owner and column types, its use
+  // count raised and the instance added to its users on each further use.
+  void RegisterDiscreteField(const asoF_PartInstance& instance, const cow_String& field,
+                             const cow_List<cow_String>& components);
+  // The element-control index of `params`: the first equal entry of the
+  // table, else a new one.
+  int ControlIndex(const bme_ElemCtrlParams& params);
+  // The position of `label` in the property table, or null.
+  const int* Position(int label) const;
+
+  // Element controls of the whole write, by index (-1 the defaults when any
+  // other is present).
+  cow_Map<int, bme_ElemCtrlParams> controls_;
+  int controlCount_ = 0;
+
+  // Per instance.
+  std::vector<bme_Property> properties_;
+  omi_UintTable<int> labels_;          // label >= 0 -> position
+  omi_UintTable<int> negativeLabels_;  // |label| of a negative label -> position
+  omi_UintTable<int> assignmentSizes_; // assignment index -> elements covered
+  cow_List<cow_String> writtenOrientations_;
+  cow_List<cow_String> usedSections_;
+  cow_Map<int, cow_String> stackDirections_;
+  cow_Map<int, cow_String> distributionNames_;
+  mdl_MapString2ObjCow<kseC_Section> sections_;
+  cow_List<cow_COW<kern_Object>> assignments_;
+  cow_List<cow_COW<kern_Object>> orientations_;
+  int ownAssignments_ = 0;
+  int ownOrientations_ = 0;
+};

@@ -1,0 +1,767 @@
+// The part-attributes builder through the driver: element sets, comments,
+// orientations, controls and section keywords of section assignments, in
+// part-based and flat files.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "BasMem/mem_Allocator.h"
+#include "HostModules/hst_ModelBuilder.h"
+#include "MSVCR90/rt_Runtime.h"
+#include "ModKerLow/dtu_DatumCsys.h"
+#include "ModKerLow/ptoC_BeamOrientation.h"
+#include "ModKerLow/ptoC_MaterialOrientation.h"
+#include "ModKerLow/ptoC_SectionAssignment.h"
+#include "ModKerLow/rgnF_Set.h"
+#include "OdbAttrEO/kbpC_Profiles.h"
+#include "OdbAttrEO/kseC_BeamSection.h"
+#include "OdbAttrEO/kseC_OtherSections.h"
+#include "OdbAttrEO/kseC_SolidShellSections.h"
+#include "OdbCoreGeom/bme_ElemCtrlParams.h"
+#include "QivBasicUtils/nex_Exception.h"
+#include "PyUtils/pyo_MorvexEnvFile.h"
+#include "aif/impl/core/aif_Builder.h"
+#include "aif/impl/core/aif_Exception.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+#include "support/aif_TestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A region of part `part` holding the elements `indices` (from 0) of the
+// instances `ids`.
+rgnC_Region Elements(const cow_String& name, const cow_String& part,
+                     std::initializer_list<int> indices, std::initializer_list<unsigned> ids = {1},
+                     bool picked = false) {
+  rgnC_Region region(name, {part});
+  region.SetPicked(picked);
+  cow_List<int> list;
+  for (int index : indices)
+    list.Append(index);
+  for (unsigned id : ids)
+    region.SetKernelElementIndices(static_cast<int>(id), list);
+  return region;
+}
+
+kseC_HomogenousSolidSection Solid(const char* material = "Steel") {
+  kseC_HomogenousSolidSection solid;
+  solid.material = material;
+  return solid;
+}
+
+class aif_PartAttributesBuilder : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    rt_ClearFaults();
+    mem_ClearFault();
+    pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
+    fs::remove(path_);
+  }
+  // The deck of `b`; `flat` writes it without parts.
+  std::string Deck(const hst_ModelBuilder& b, bool flat = false) {
+    if (flat) pyo_MorvexEnvFile::Instance().Set("cae_no_parts_input_file", 1);
+    const bas_NewModel model = b.Model();
+    aif_Job job("Job-1", b.Job(), model);
+    aif_ModelInfo info(job);
+    aif_Builder builder(info);
+    EXPECT_TRUE(builder.WriteInputFile(path_, false, true));
+    const std::string first = aif_test::ReadFile(path_);
+    EXPECT_TRUE(builder.WriteInputFile(path_, false, true));
+    EXPECT_EQ(first, aif_test::ReadFile(path_)) << "a second write differs";
+    uses_ = info.DiscreteFieldUses();
+    pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
+    return first;
+  }
+  // The lines of `deck` that this builder writes: comments, element sets,
+  // orientations, sections and controls, with their data lines; node and
+  // element blocks, parts, instances and banners left out.
+  static std::string Attributes(const std::string& deck) {
+    std::istringstream in(deck);
+    std::string line, out;
+    bool keep = false;
+    while (std::getline(in, line)) {
+      if (line.rfind("**", 0) == 0) {
+        keep = false;
+        if (line.rfind("** Region", 0) == 0 || line.rfind("** Section", 0) == 0 ||
+            line == "** ELEMENT CONTROLS")
+          out += line + "\n";
+        continue;
+      }
+      if (line[0] == '*') {
+        keep = line.rfind("*Node", 0) != 0 && line.rfind("*Element", 0) != 0 &&
+               line.rfind("*Part", 0) != 0 && line.rfind("*End", 0) != 0 &&
+               line.rfind("*Instance", 0) != 0 && line.rfind("*Assembly", 0) != 0 &&
+               line.rfind("*Step", 0) != 0 && line.rfind("*Static", 0) != 0;
+      }
+      if (keep) out += line + "\n";
+    }
+    return out;
+  }
+  std::string path_ = (fs::temp_directory_path() /
+                       ("aif_PartAttributesBuilderTest." + std::to_string(getpid()) + ".inp"))
+                          .string();
+  cow_List<akw_DiscreteField> uses_;
+};
+
+// A named set feature of a part holding `indices` for instance ids 1 and 2.
+rgnF_Set NamedSet(unsigned id, const cow_String& name, std::initializer_list<int> indices) {
+  rgnF_Set set(Elements(name, "", indices, {1, 2}));
+  set.typeMask = rgnF_Set::kElementSet;
+  set.SetId(id);
+  set.SetName(name);
+  return set;
+}
+
+// Block: four bricks in a row, the set "All" over them, Steel assigned to
+// All; two material orientations split it (datum on the first two, global
+// axes stacked along 2 on the last two). Plate: a lightweight part of two
+// bricks with non-default element controls, Steel on a picked region.
+hst_ModelBuilder Blocks() {
+  hst_ModelBuilder b;
+  b.AddPart("Block", hst_GridMesh(4, 1, 1));
+  b.MutablePart("Block").FeatureList().Add(NamedSet(7, "All", {0, 1, 2, 3}));
+  b.AddSection("Steel", Solid());
+  b.AddPartAttribute("Block",
+                     ptoC_SectionAssignment(Elements("All", "Block", {0, 1, 2, 3}, {1, 2}), "Steel"));
+  ptoC_MaterialOrientation datum;
+  datum.SetRegion(Elements("Left", "Block", {0, 1}, {1, 2}));
+  datum.SetDefinitionKind(ptoC_MaterialOrientation::kUser);
+  b.AddPartAttribute("Block", datum);
+  ptoC_MaterialOrientation global;
+  global.SetRegion(Elements("Right", "Block", {2, 3}, {1, 2}));
+  global.SetStackDirection(1);
+  b.AddPartAttribute("Block", global);
+
+  auto plate = hst_GridMesh(2, 1, 1);
+  bme_ElemCtrlParams controls;
+  controls.SetHourglassControl(3);
+  controls.SetHourglassStiffness({0.5, 0.0, 0.0});
+  plate->MutableElementClass(0).SetElemCtrlParams(std::make_shared<bme_ElemCtrlParams>(controls));
+  b.AddPart("Plate", plate);
+  b.AddPartAttribute("Plate",
+                     ptoC_SectionAssignment(Elements("Pick", "Plate", {0, 1}, {3, 4}, true), "Steel"));
+  b.AddInstance("Block-1", "Block");
+  b.AddInstance("Block-2", "Block");
+  b.AddInstance("Plate-1", "Plate", {.lightweight = true});
+  b.AddInstance("Plate-2", "Plate", {.lightweight = true});
+  b.AddStep("Load", kprC_StaticStep());
+  return b;
+}
+
+// Part-based: a named set covering its part writes no set of its own (the
+// section names All); two orientations split it into "_I" sets by group
+// position, each with its "Region: (" comment; the orientations are written
+// once each with their stack directions; the lightweight Plate is written
+// once in its part, with "EC-1" and hourglass stiffness; the default "EC-0"
+// writes nothing. Flat: every generated name carries the instance.
+TEST_F(aif_PartAttributesBuilder, GroupsSetsOrientationsAndControls) {
+  EXPECT_EQ(Attributes(Deck(Blocks())),
+      "** Region: (Steel:Picked), (Controls:EC-1)\n"
+      "*Elset, elset=Pick\n"
+      " 1, 2\n"
+      "** Section: Steel\n"
+      "*Solid Section, elset=Pick, controls=EC-1, material=Steel\n"
+      ",\n"
+      "*Hourglass Stiffness\n"
+      "0.5, , 0., 0.\n"
+      "*Elset, elset=All, generate\n"
+      " 1,  4,  1\n"
+      "*Orientation, name=Ori-1, system=user\n"
+      "** Region: (Steel:All), (Material Orientation:Left)\n"
+      "*Elset, elset=_I1, internal\n"
+      " 1, 2\n"
+      "** Section: Steel\n"
+      "*Solid Section, elset=_I1, orientation=Ori-1, stack direction=1, material=Steel\n"
+      ",\n"
+      "*Orientation, name=Ori-2\n"
+      "1., 0., 0., 0., 1., 0.\n"
+      "1, 0.\n"
+      "** Region: (Steel:All), (Material Orientation:Right)\n"
+      "*Elset, elset=_I2, internal\n"
+      " 3, 4\n"
+      "** Section: Steel\n"
+      "*Solid Section, elset=_I2, orientation=Ori-2, stack direction=2, material=Steel\n"
+      ",\n"
+      "*Elset, elset=All, generate\n"
+      " 1,  4,  1\n"
+      "*Orientation, name=Ori-1, system=user\n"
+      "** Region: (Steel:All), (Material Orientation:Left)\n"
+      "*Elset, elset=_I1, internal\n"
+      " 1, 2\n"
+      "** Section: Steel\n"
+      "*Solid Section, elset=_I1, orientation=Ori-1, stack direction=1, material=Steel\n"
+      ",\n"
+      "*Orientation, name=Ori-2\n"
+      "1., 0., 0., 0., 1., 0.\n"
+      "1, 0.\n"
+      "** Region: (Steel:All), (Material Orientation:Right)\n"
+      "*Elset, elset=_I2, internal\n"
+      " 3, 4\n"
+      "** Section: Steel\n"
+      "*Solid Section, elset=_I2, orientation=Ori-2, stack direction=2, material=Steel\n"
+      ",\n"
+      "** ELEMENT CONTROLS\n"
+      "*Section Controls, name=EC-1, hourglass=VISCOUS\n"
+      "1., 1., 1.\n");
+  EXPECT_EQ(Attributes(Deck(Blocks(), true)),
+      "*Elset, elset=Block-1_All, generate\n"
+      " 1,  4,  1\n"
+      "*Orientation, name=Block-1-Ori-1, system=user\n"
+      "** Region: (Steel:All), (Material Orientation:Left)\n"
+      "*Elset, elset=Block-1__I1\n"
+      " 1, 2\n"
+      "** Section: Steel\n"
+      "*Solid Section, elset=Block-1__I1, orientation=Block-1-Ori-1, stack direction=1, material=Steel\n"
+      ",\n"
+      "*Orientation, name=Block-1-Ori-2\n"
+      "1., 0., 0., 0., 1., 0.\n"
+      "1, 0.\n"
+      "** Region: (Steel:All), (Material Orientation:Right)\n"
+      "*Elset, elset=Block-1__I2\n"
+      " 3, 4\n"
+      "** Section: Steel\n"
+      "*Solid Section, elset=Block-1__I2, orientation=Block-1-Ori-2, stack direction=2, material=Steel\n"
+      ",\n"
+      "*Elset, elset=Block-2_All, generate\n"
+      " 5,  8,  1\n"
+      "*Orientation, name=Block-2-Ori-1, system=user\n"
+      "** Region: (Steel:All), (Material Orientation:Left)\n"
+      "*Elset, elset=Block-2__I1\n"
+      " 5, 6\n"
+      "** Section: Steel\n"
+      "*Solid Section, elset=Block-2__I1, orientation=Block-2-Ori-1, stack direction=1, material=Steel\n"
+      ",\n"
+      "*Orientation, name=Block-2-Ori-2\n"
+      "1., 0., 0., 0., 1., 0.\n"
+      "1, 0.\n"
+      "** Region: (Steel:All), (Material Orientation:Right)\n"
+      "*Elset, elset=Block-2__I2\n"
+      " 7, 8\n"
+      "** Section: Steel\n"
+      "*Solid Section, elset=Block-2__I2, orientation=Block-2-Ori-2, stack direction=2, material=Steel\n"
+      ",\n"
+      "** Region: (Steel:Picked), (Controls:EC-1)\n"
+      "*Elset, elset=Plate-1_Pick\n"
+      " 9,10\n"
+      "** Section: Steel\n"
+      "*Solid Section, elset=Plate-1_Pick, controls=EC-1, material=Steel\n"
+      ",\n"
+      "*Hourglass Stiffness\n"
+      "0.5, , 0., 0.\n"
+      "** Region: (Steel:Picked), (Controls:EC-1)\n"
+      "*Elset, elset=Plate-2_Pick\n"
+      "11,12\n"
+      "** Section: Steel\n"
+      "*Solid Section, elset=Plate-2_Pick, controls=EC-1, material=Steel\n"
+      ",\n"
+      "*Hourglass Stiffness\n"
+      "0.5, , 0., 0.\n"
+      "*System\n"
+      "** ELEMENT CONTROLS\n"
+      "*Section Controls, name=EC-1, hourglass=VISCOUS\n"
+      "1., 1., 1.\n");
+}
+
+// A beam whose profile the model lacks stops the write; the partly written
+// file is removed.
+TEST_F(aif_PartAttributesBuilder, MissingProfileRemovesTheFile) {
+  hst_ModelBuilder b;
+  b.AddPart("Rod", hst_Mesh({0, 0, 0, 1, 0, 0}, "B31", 2, {0, 1}));
+  kseC_BeamSection beam;
+  beam.profileName = "Missing";
+  b.AddSection("Beam", beam);
+  b.AddPartAttribute("Rod", ptoC_SectionAssignment(Elements("All", "Rod", {0}), "Beam"));
+  b.AddInstance("Rod-1", "Rod");
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(), model);
+  aif_ModelInfo info(job);
+  aif_Builder builder(info);
+  EXPECT_ANY_THROW(builder.WriteInputFile(path_, false, true));
+  EXPECT_FALSE(fs::exists(path_));
+}
+
+// Beam comments and directions, Eulerian surfaces, and a model without an
+// assembly.
+TEST_F(aif_PartAttributesBuilder, BeamAndEulerianSections) {
+  hst_ModelBuilder b;
+  b.AddPart("Rod", hst_Mesh({0, 0, 0, 1, 0, 0, 2, 0, 0}, "B31", 2, {0, 1, 1, 2}));
+  b.AddProfile("P1", kbpC_CircularProfile());
+  b.AddProfile("P2", kbpC_CircularProfile());
+  kseC_BeamSection tapered;
+  tapered.profileName = "P1";
+  tapered.endProfileName = "P2";
+  tapered.taper = 1;
+  tapered.integration = 0;
+  b.AddSection("Taper", tapered);
+  b.AddPartAttribute("Rod", ptoC_SectionAssignment(Elements("A", "Rod", {0}), "Taper"));
+  kseC_EulerianSection eulerian;
+  eulerian.materialInstances.Set("m1", "Steel");
+  eulerian.materialInstances.Set("m2", "Air");
+  b.AddSection("Euler", eulerian);
+  b.AddPartAttribute("Rod", ptoC_SectionAssignment(Elements("B", "Rod", {1}), "Euler"));
+  b.AddInstance("I", "Rod");
+  b.AddStep("Load", kprC_StaticStep());
+  // Part-based: the material surfaces go to the part, under their own names.
+  EXPECT_EQ(Attributes(Deck(b)),
+      "*Surface, type=EULERIAN MATERIAL, name=m1\n"
+      "m1\n"
+      "*Surface, type=EULERIAN MATERIAL, name=m2\n"
+      "m2\n"
+      "** Section: Taper  Start Profile: P1  End Profile: P2\n"
+      "*Beam General Section, elset=A, Taper, section=CIRC\n"
+      "0.\n"
+      "0.\n"
+      "0.,0.,-1.\n"
+      "** Section: Euler\n"
+      "*Eulerian Section, elset=B\n"
+      "Steel, m1\n"
+      "Air, m2\n");
+  // Flat: the surfaces are named after the instance; no "Section: " comment
+  // but the beam's own with both profiles.
+  EXPECT_EQ(Attributes(Deck(b, true)),
+      "** Section: Taper  Start Profile: P1  End Profile: P2\n"
+      "*Beam General Section, elset=I_A, Taper, section=CIRC\n"
+      "0.\n"
+      "0.\n"
+      "0.,0.,-1.\n"
+      "** Section: Euler\n"
+      "*Eulerian Section, elset=I_B\n"
+      "Steel, I_m1\n"
+      "Air, I_m2\n"
+      "*Surface, type=EULERIAN MATERIAL, name=I_m1\n"
+      "I_m1\n"
+      "*Surface, type=EULERIAN MATERIAL, name=I_m2\n"
+      "I_m2\n"
+      "*System\n");
+  hst_ModelBuilder none;
+  none.WithoutAssembly();
+  EXPECT_EQ(Attributes(Deck(none)), "");
+}
+
+// Element controls of a part's only element class.
+std::shared_ptr<bme_Mesh> Controlled(const bme_ElemCtrlParams& controls, int bricks = 1) {
+  auto mesh = hst_GridMesh(bricks, 1, 1);
+  mesh->MutableElementClass(0).SetElemCtrlParams(std::make_shared<bme_ElemCtrlParams>(controls));
+  return mesh;
+}
+
+// Non-default section controls (viscous hourglass control) with an
+// hourglass stiffness.
+bme_ElemCtrlParams Viscous() {
+  bme_ElemCtrlParams controls;
+  controls.SetHourglassControl(3);
+  controls.SetHourglassStiffness({0.5, 0.0, 0.0});
+  return controls;
+}
+
+// Only the hourglass stiffness differs from the defaults: the section
+// controls are default.
+bme_ElemCtrlParams StiffOnly() {
+  bme_ElemCtrlParams controls;
+  controls.SetHourglassStiffness({0.25, 0.0, 0.0});
+  return controls;
+}
+
+// One brick part `part` with Steel on a picked region of instance `id`.
+void PickedPart(hst_ModelBuilder& b, const char* part, std::shared_ptr<bme_Mesh> mesh,
+                unsigned id) {
+  b.AddPart(part, mesh);
+  b.AddPartAttribute(part, ptoC_SectionAssignment(Elements("Pick", part, {0}, {id}, true), "Steel"));
+}
+
+// "(Controls:Default)" appears only once an instance with non-default
+// controls has been met; a group whose controls are default for section
+// controls (only its hourglass stiffness differs) names "EC-2" in its
+// comment but its section carries no "controls=", and no "*Section
+// Controls" is written for it. A model whose only non-default controls are
+// of that kind writes no banner and no "*Section Controls".
+TEST_F(aif_PartAttributesBuilder, ControlsInCommentsSectionsAndTheBanner) {
+  hst_ModelBuilder b;
+  b.AddSection("Steel", Solid());
+  PickedPart(b, "Free", hst_GridMesh(1, 1, 1), 1);
+  PickedPart(b, "Hard", Controlled(Viscous()), 2);
+  PickedPart(b, "Soft", Controlled(StiffOnly()), 3);
+  PickedPart(b, "Late", hst_GridMesh(1, 1, 1), 4);
+  b.AddInstance("Free-1", "Free");
+  b.AddInstance("Hard-1", "Hard");
+  b.AddInstance("Soft-1", "Soft");
+  b.AddInstance("Late-1", "Late");
+  b.AddStep("Load", kprC_StaticStep());
+  EXPECT_EQ(Attributes(Deck(b)),
+      "** Region: (Steel:Picked)\n"
+      "*Elset, elset=Pick\n"
+      " 1,\n"
+      "** Section: Steel\n"
+      "*Solid Section, elset=Pick, material=Steel\n"
+      ",\n"
+      "** Region: (Steel:Picked), (Controls:EC-1)\n"
+      "*Elset, elset=Pick\n"
+      " 1,\n"
+      "** Section: Steel\n"
+      "*Solid Section, elset=Pick, controls=EC-1, material=Steel\n"
+      ",\n"
+      "*Hourglass Stiffness\n"
+      "0.5, , 0., 0.\n"
+      "** Region: (Steel:Picked), (Controls:EC-2)\n"
+      "*Elset, elset=Pick\n"
+      " 1,\n"
+      "** Section: Steel\n"
+      "*Solid Section, elset=Pick, material=Steel\n"
+      ",\n"
+      "*Hourglass Stiffness\n"
+      "0.25, , 0., 0.\n"
+      "** Region: (Steel:Picked), (Controls:Default)\n"
+      "*Elset, elset=Pick\n"
+      " 1,\n"
+      "** Section: Steel\n"
+      "*Solid Section, elset=Pick, material=Steel\n"
+      ",\n"
+      "** ELEMENT CONTROLS\n"
+      "*Section Controls, name=EC-1, hourglass=VISCOUS\n"
+      "1., 1., 1.\n");
+
+  hst_ModelBuilder soft;
+  soft.AddSection("Steel", Solid());
+  PickedPart(soft, "Soft", Controlled(StiffOnly()), 1);
+  soft.AddInstance("Soft-1", "Soft");
+  soft.AddStep("Load", kprC_StaticStep());
+  EXPECT_EQ(Attributes(Deck(soft)),
+      "** Region: (Steel:Picked), (Controls:EC-1)\n"
+      "*Elset, elset=Pick\n"
+      " 1,\n"
+      "** Section: Steel\n"
+      "*Solid Section, elset=Pick, material=Steel\n"
+      ",\n"
+      "*Hourglass Stiffness\n"
+      "0.25, , 0., 0.\n");
+}
+
+// One part of seven bricks with one element controls, each brick carrying
+// a section of another kind: for the standard product the hourglass
+// stiffness follows the solid, membrane, gasket, point and cohesive sections
+// but not the truss, surface or interface sections; for another product it
+// follows none.
+TEST_F(aif_PartAttributesBuilder, HourglassStiffnessByProductAndSectionKind) {
+  auto model = [](kprC_AnalysisProductEnm product) {
+    hst_ModelBuilder b;
+    b.AddPart("Mix", Controlled(Viscous(), 8));
+    const std::pair<const char*, const kseC_Section*> sections[] = {
+        {"Solid", new kseC_HomogenousSolidSection(Solid())},
+        {"Truss", new kseC_TrussSection()},
+        {"Membrane", new kseC_MembraneSection()},
+        {"Gasket", new kseC_GasketSection()},
+        {"Peg", new kseC_PEGSection()},
+        {"Surface", new kseC_SurfaceSection()},
+        {"Cohesive", new kseC_CohesiveSection()},
+        {"Interface", new kseC_AcousticInterfaceSection()},
+    };
+    int element = 0;
+    for (const auto& [name, section] : sections) {
+      b.AddSection(name, *section);
+      b.AddPartAttribute("Mix", ptoC_SectionAssignment(
+                                    Elements(cow_String("S") + name, "Mix", {element++}, {1}, true),
+                                    name));
+      delete section;
+    }
+    b.AddInstance("Mix-1", "Mix");
+    b.AddStep("Load", kprC_StaticStep());
+    b.Steps().SetAnalysisProduct(product);
+    return b;
+  };
+  // The lines of each brick: its comment, set and section, then what
+  // follows the section (an hourglass stiffness or nothing).
+  auto brick = [](const char* name, int label, const char* section, const std::string& after) {
+    return std::string("** Region: (") + name + ":Picked), (Controls:EC-1)\n*Elset, elset=S" +
+           name + "\n " + std::to_string(label) + ",\n** Section: " + name + "\n" + section +
+           after;
+  };
+  const std::string hourglass = "*Hourglass Stiffness\n0.5, , 0., 0.\n";
+  const char* banner =
+      "** ELEMENT CONTROLS\n"
+      "*Section Controls, name=EC-1, hourglass=VISCOUS\n"
+      "1., 1., 1.\n";
+  for (kprC_AnalysisProductEnm product : {kprC_STANDARD, kprC_EXPLICIT}) {
+    SCOPED_TRACE(product);
+    const std::string h = product == kprC_STANDARD ? hourglass : "";
+    EXPECT_EQ(Attributes(Deck(model(product))),
+              brick("Solid", 1,
+                    "*Solid Section, elset=SSolid, controls=EC-1, material=Steel\n,\n", h) +
+                  brick("Truss", 2, "*Solid Section, elset=STruss, material=\n1.,\n", "") +
+                  brick("Membrane", 3,
+                        "*Membrane Section, elset=SMembrane, material=, controls=EC-1\n1., \n",
+                        h) +
+                  brick("Gasket", 4, "*Gasket Section, elset=SGasket, material=\n , 0., 0., 0.\n",
+                        h) +
+                  brick("Peg", 5,
+                        "*Solid Section, elset=SPeg, controls=EC-1, material=, "
+                        "ref node=Mix-1-RefPt_\n1., \n",
+                        h) +
+                  brick("Surface", 6, "*Surface Section, elset=SSurface\n", "") +
+                  brick("Cohesive", 7,
+                        "*Cohesive Section, elset=SCohesive, controls=EC-1, material=, "
+                        "response=TRACTION SEPARATION, thickness=GEOMETRY\n, \n",
+                        h) +
+                  brick("Interface", 8, "*Interface, elset=SInterface\n1.\n", "") + banner);
+  }
+}
+
+// Plies with their own coordinate systems get orientations named after the
+// section and the ply's position ("-L1", "-L3": the second ply has none);
+// a flat file puts the instance's name in front.
+TEST_F(aif_PartAttributesBuilder, LayerOrientationsNamedByPly) {
+  hst_ModelBuilder b;
+  b.AddPart("Skin", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0}, "S4R", 4, {0, 1, 2, 3}));
+  kseC_CompositeShellSection composite;
+  for (int i = 0; i < 3; ++i) {
+    kseC_Layer ply;
+    ply.thickness = 0.5 * (i + 1);
+    ply.material = "Carbon";
+    ply.plyName = cow_String("P") + cow_String(std::to_string(i + 1));
+    if (i != 1) ply.datum.name = "Csys-1";
+    composite.layers.Append(ply);
+  }
+  b.AddSection("Ply", composite);
+  dtu_DatumCsys csys(dtu_DatumCsys::kRectangular, {0, 0, 0}, {0, 1, 0}, {-1, 0, 0}, {0, 0, 1});
+  csys.SetId(5);
+  csys.SetName("Csys-1");
+  b.MutablePart("Skin").FeatureList().Add(csys);
+  b.AddPartAttribute("Skin", ptoC_SectionAssignment(Elements("Top", "Skin", {0}, {1}, true), "Ply"));
+  b.AddInstance("Skin-1", "Skin");
+  b.AddStep("Load", kprC_StaticStep());
+  const char* axes = "          0.,           1.,           0.,          -1.,           0.,           0.\n";
+  EXPECT_EQ(Attributes(Deck(b)),
+      std::string("** Region: (Ply:Picked)\n"
+                  "*Elset, elset=Top\n"
+                  " 1,\n"
+                  "** Section: Ply\n"
+                  "*Orientation, name=Ori-Ply-L1\n") +
+          axes + "*Orientation, name=Ori-Ply-L3\n" + axes +
+          "*Shell Section, elset=Top, composite\n"
+          "0.5, 3, Carbon, Ori-Ply-L1, P1\n"
+          "1., 3, Carbon, 0., P2\n"
+          "1.5, 3, Carbon, Ori-Ply-L3, P3\n");
+  EXPECT_EQ(Attributes(Deck(b, true)),
+      std::string("** Region: (Ply:Picked)\n"
+                  "*Elset, elset=Skin-1_Top\n"
+                  " 1,\n"
+                  "** Section: Ply\n"
+                  "*Orientation, name=Skin-1-Ori-Ply-L1\n") +
+          axes + "*Orientation, name=Skin-1-Ori-Ply-L3\n" + axes +
+          "*Shell Section, elset=Skin-1_Top, composite\n"
+          "0.5, 3, Carbon, Skin-1-Ori-Ply-L1, P1\n"
+          "1., 3, Carbon, 0., P2\n"
+          "1.5, 3, Carbon, Skin-1-Ori-Ply-L3, P3\n"
+          "*System\n");
+}
+
+// The uses of a discrete field as text: field, owner kind and owner, users,
+// column types and use count, one line per record.
+std::string Uses(const cow_List<akw_DiscreteField>& uses) {
+  std::string text;
+  for (const akw_DiscreteField& use : uses) {
+    text += use.field.Str() + " " + std::to_string(use.ownerKind) + ":" + use.owner.Str() + " [";
+    for (const cow_String& user : use.users)
+      text += " " + user.Str();
+    text += " ] (";
+    for (const cow_String& component : use.components)
+      text += " " + component.Str();
+    text += " ) x" + std::to_string(use.useCount) + "\n";
+  }
+  return text;
+}
+
+// A shell part whose two assignments read their offsets from one field,
+// instanced twice as a lightweight part: part-based, one record owned by the
+// part with both instances as users and a count of 2 (the part's two uses;
+// the second instance shares the part's keywords and only joins the users);
+// flat, one record per instance.
+TEST_F(aif_PartAttributesBuilder, DiscreteFieldUsesPerPartOrInstance) {
+  hst_ModelBuilder b;
+  b.AddPart("Sheet", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0, 2, 0, 0, 2, 1, 0}, "S4R", 4,
+                              {0, 1, 2, 3, 1, 4, 5, 2}));
+  kseC_HomogenousShellSection shell;
+  shell.thickness = 0.1;
+  shell.material = "Steel";
+  b.AddSection("Thin", shell);
+  for (int e = 0; e < 2; ++e) {
+    ptoC_SectionAssignment assignment(
+        Elements(e == 0 ? "Left" : "Right", "Sheet", {e}, {1, 2}, true), "Thin");
+    assignment.SetOffset(5, 0.0, "Offsets");
+    b.AddPartAttribute("Sheet", assignment);
+  }
+  b.AddInstance("Sheet-1", "Sheet", {.lightweight = true});
+  b.AddInstance("Sheet-2", "Sheet", {.lightweight = true});
+  b.AddStep("Load", kprC_StaticStep());
+  Deck(b);
+  EXPECT_EQ(Uses(uses_), "Offsets 0:Sheet [ Sheet-1 Sheet-2 ] ( ratio ) x2\n");
+  Deck(b, true);
+  EXPECT_EQ(Uses(uses_),
+            "Offsets 1:Sheet-1 [ Sheet-1 ] ( ratio ) x2\n"
+            "Offsets 1:Sheet-2 [ Sheet-2 ] ( ratio ) x2\n");
+}
+
+// A beam orientation's first direction is written as the part holds it in a
+// part-based file and turned by the instance's placement in a flat file, as
+// is the default direction (0, 0, -1) of a beam without orientation.
+TEST_F(aif_PartAttributesBuilder, FlatBeamDirectionsTurnWithTheInstance) {
+  hst_ModelBuilder b;
+  b.AddPart("Rod", hst_Mesh({0, 0, 0, 1, 0, 0, 2, 0, 0}, "B31", 2, {0, 1, 1, 2}));
+  b.AddProfile("Round", kbpC_CircularProfile());
+  kseC_BeamSection beam;
+  beam.profileName = "Round";
+  beam.integration = 1;
+  b.AddSection("Beam", beam);
+  b.AddPartAttribute("Rod", ptoC_SectionAssignment(Elements("All", "Rod", {0, 1}), "Beam"));
+  b.AddPartAttribute("Rod", ptoC_BeamOrientation(Elements("Up", "Rod", {0}), {0.0, 1.0, 0.0}));
+  // A quarter turn about x: y becomes z, -z becomes y.
+  gsl_Matrix quarter;
+  quarter.SetRotationVectors({1, 0, 0}, {0, 0, 1}, {0, -1, 0});
+  b.AddInstance("Rod-1", "Rod", {.transform = quarter});
+  b.AddStep("Load", kprC_StaticStep());
+  EXPECT_EQ(Attributes(Deck(b)),
+      "** Region: (Beam:All), (Beam Orientation:Up)\n"
+      "*Elset, elset=_I1, internal\n"
+      " 1,\n"
+      "** Section: Beam  Profile: Round\n"
+      "*Beam Section, elset=_I1, material=, temperature=GRADIENTS, section=CIRC\n"
+      "0.\n"
+      "0.,1.,0.\n"
+      "*Transverse Shear\n"
+      "0., 0., \n"
+      "** Region: (Beam:All)\n"
+      "*Elset, elset=_I2, internal\n"
+      " 2,\n"
+      "** Section: Beam  Profile: Round\n"
+      "*Beam Section, elset=_I2, material=, temperature=GRADIENTS, section=CIRC\n"
+      "0.\n"
+      "0.,0.,-1.\n"
+      "*Transverse Shear\n"
+      "0., 0., \n");
+  const std::string flat = Attributes(Deck(b, true));
+  EXPECT_EQ(flat.substr(flat.find("** Region")),
+      "** Region: (Beam:All), (Beam Orientation:Up)\n"
+      "*Elset, elset=Rod-1__I1\n"
+      " 1,\n"
+      "** Section: Beam  Profile: Round\n"
+      "*Beam Section, elset=Rod-1__I1, material=, temperature=GRADIENTS, section=CIRC\n"
+      "0.\n"
+      "0.,0.,1.\n"
+      "*Transverse Shear\n"
+      "0., 0., \n"
+      "** Region: (Beam:All)\n"
+      "*Elset, elset=Rod-1__I2\n"
+      " 2,\n"
+      "** Section: Beam  Profile: Round\n"
+      "*Beam Section, elset=Rod-1__I2, material=, temperature=GRADIENTS, section=CIRC\n"
+      "0.\n"
+      "0.,1.,0.\n"
+      "*Transverse Shear\n"
+      "0., 0., \n"
+      "*System\n");
+}
+
+// A reference point whose user label is that of a mesh node is that node:
+// the part gets its reference-point node set holding the node's label, no
+// node of its own, and the point section names the set as its reference
+// node.
+TEST_F(aif_PartAttributesBuilder, ReferencePointOnAMeshNode) {
+  hst_ModelBuilder b;
+  auto mesh = hst_Mesh({0, 0, 0, 1, 0, 0}, "PEG", 2, {0, 1});
+  mesh->MutableNodeData().MutableUserNodeLabels() = {10, 20};
+  b.AddPart("Peg", mesh);
+  b.MutablePart("Peg").SetReferencePoints({{1.0, 0.0, 0.0}});
+  b.SetReferencePointUserLabel("Peg", 0, 20);
+  kseC_PEGSection peg;
+  peg.material = "Steel";
+  b.AddSection("Peg", peg);
+  b.AddPartAttribute("Peg", ptoC_SectionAssignment(Elements("All", "Peg", {0}, {1}, true), "Peg"));
+  b.AddInstance("Peg-1", "Peg", {.lightweight = true});
+  b.AddStep("Load", kprC_StaticStep());
+  const std::string deck = Deck(b);
+  EXPECT_EQ(deck.substr(0, deck.find("*End Part")),
+      "**\n"
+      "** PARTS\n"
+      "**\n"
+      "*Part, name=Peg\n"
+      "*Node\n"
+      "     10,           0.,           0.,           0.\n"
+      "     20,           1.,           0.,           0.\n"
+      "*Element, type=PEG\n"
+      "1, 10, 20\n"
+      "*Nset, nset=Peg-RefPt_, internal\n"
+      " 20,\n"
+      "** Region: (Peg:Picked)\n"
+      "*Elset, elset=All\n"
+      " 1,\n"
+      "** Section: Peg\n"
+      "*Solid Section, elset=All, material=Steel, ref node=Peg-RefPt_\n"
+      "1., \n");
+}
+
+// Failing the Nth file call or allocation of a write of a model with
+// sections, for N = 1, 2, ...: each failure reaches the caller, and no file
+// is left behind; the first write that meets no fault gives the whole deck.
+TEST_F(aif_PartAttributesBuilder, EveryFaultLeavesNoPartialFile) {
+  const hst_ModelBuilder b = Blocks();
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(), model);
+  aif_ModelInfo info(job);
+  aif_Builder builder(info);
+  ASSERT_TRUE(builder.WriteInputFile(path_, true, true));
+  const std::string complete = aif_test::ReadFile(path_);
+  ASSERT_NE(std::string::npos, complete.find("*Section Controls, name=EC-1"));
+  fs::remove(path_);
+
+  for (rt_Call call : {rt_Call::Fopen, rt_Call::Write, rt_Call::Close}) {
+    for (long n = 1;; ++n) {
+      SCOPED_TRACE("call " + std::to_string(static_cast<int>(call)) + ", n " + std::to_string(n));
+      rt_FailCall(call, n, false);
+      bool written = false;
+      std::string error;
+      try {
+        written = builder.WriteInputFile(path_, true, true);
+      } catch (const aif_Exception& e) {
+        error = e.Message().Str();
+      }
+      rt_ClearFaults();
+      if (written) {
+        EXPECT_EQ(complete, aif_test::ReadFile(path_));
+        fs::remove(path_);
+        break;
+      }
+      if (call != rt_Call::Fopen) {
+        EXPECT_EQ("The input file " + path_ +
+                      " could not be written completely (the disk may be full).",
+                  error);
+      }
+      EXPECT_FALSE(fs::exists(path_));
+      ASSERT_LT(n, 20) << "the write never completes";
+    }
+  }
+
+  for (long n = 1;; ++n) {
+    mem_FailAllocation(n, false);
+    bool written = false;
+    bool reported = false;
+    try {
+      written = builder.WriteInputFile(path_, true, true);
+    } catch (const nex_OutOfMemoryException& e) {
+      EXPECT_EQ("Out of memory.", e.UserReport().Str());
+      reported = true;
+    }
+    mem_ClearFault();
+    if (written) {
+      EXPECT_EQ(complete, aif_test::ReadFile(path_)) << "allocation " << n;
+      break;
+    }
+    EXPECT_TRUE(reported) << "allocation " << n;
+    EXPECT_FALSE(fs::exists(path_)) << "allocation " << n;
+    ASSERT_LT(n, 100000) << "the write never completes";
+  }
+}
+
+}  // namespace
