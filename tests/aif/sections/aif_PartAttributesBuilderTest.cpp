@@ -337,6 +337,14 @@ TEST_F(aif_PartAttributesBuilder, BeamAndEulerianSections) {
       "*Surface, type=EULERIAN MATERIAL, name=I_m2\n"
       "I_m2\n"
       "*System\n");
+  // A second instance of the part defines no surface of the part again.
+  b.AddInstance("J", "Rod");
+  const std::string twice = Deck(b);
+  for (const char* surface : {"name=m1\n", "name=m2\n"}) {
+    const std::size_t first = twice.find(surface);
+    EXPECT_NE(first, std::string::npos) << twice;
+    EXPECT_EQ(twice.find(surface, first + 1), std::string::npos) << twice;
+  }
   hst_ModelBuilder none;
   none.WithoutAssembly();
   EXPECT_EQ(Attributes(Deck(none)), "");

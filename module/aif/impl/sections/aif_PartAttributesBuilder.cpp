@@ -150,6 +150,7 @@ void aif_PartAttributesBuilder::File(const asoF_PartInstance& instance, bool par
 void aif_PartAttributesBuilder::Build() {
   aif_ModelInfo& info = Info();
   const asoK_Assembly* assembly = info.Assembly();
+  partSurfaces_.clear();
   if (!assembly) return;
   const ftr_FeatureList& features = assembly->ConstGetFeatureList();
   cow_List<cow_String> done;
@@ -792,7 +793,8 @@ void aif_PartAttributesBuilder::AddEulerianSection(const asoF_PartInstance& inst
   File(instance, partLevel, aif_HourglassStiffness(params));
   for (const auto& entry : eulerian.materialInstances) {
     if (info.IsPartBased()) {
-      AddPartDefinition(instance.GetPartName(), aif_Surface(aif_PrintableName(entry.first)));
+      if (partSurfaces_.insert((instance.GetPartName() + "\n" + entry.first).Str()).second)
+        AddPartDefinition(instance.GetPartName(), aif_Surface(aif_PrintableName(entry.first)));
     } else {
       std::string name = (instance.Name() + "." + entry.first).Str();
       for (char& c : name)

@@ -7,6 +7,8 @@
 // to the part (once per part), all others to the instance.
 #pragma once
 
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "AFCInputFileWriter/akw_BuilderComponent.h"
@@ -109,6 +111,9 @@ class aif_PartAttributesBuilder : public akw_BuilderComponent {
   omi_UintTable<int> negativeLabels_;  // |label| of a negative label -> position
   omi_UintTable<int> assignmentSizes_; // assignment index -> elements covered
   cow_List<cow_String> writtenOrientations_;
+  // Per write: "part\nsurface" of the Eulerian material surfaces filed in a
+  // part, so that two instances of one part do not define them twice.
+  std::unordered_set<std::string> partSurfaces_;
   cow_List<cow_String> usedSections_;
   cow_Map<int, cow_String> stackDirections_;
   cow_Map<int, cow_String> distributionNames_;
