@@ -568,6 +568,16 @@ void aif_PartAttributesBuilder::RegisterDiscreteField(const asoF_PartInstance& i
   uses.Append(use);
 }
 
+void aif_PartAttributesBuilder::RegisterLayerFields(const asoF_PartInstance& instance,
+                                                    const cow_List<kseC_Layer>& layers) {
+  for (const kseC_Layer& layer : layers) {
+    if (layer.thicknessFlag == 1)
+      RegisterDiscreteField(instance, layer.thicknessDistribution, {"length"});
+    if (layer.additionalRotationKind == 2)
+      RegisterDiscreteField(instance, layer.rotationDistribution, {"angle"});
+  }
+}
+
 void aif_PartAttributesBuilder::AddLayerOrientations(const asoF_PartInstance& instance,
                                                      bool partLevel, const cow_String& sectionName,
                                                      const cow_List<kseC_Layer>& layers,
@@ -618,12 +628,7 @@ void aif_PartAttributesBuilder::AddSection(const asoF_PartInstance& instance, co
       if (type == kCompositeSolid) {
         const auto& composite =
             nex_canDynamicCastRef<const kseC_CompositeSolidSection>(section, kFile, __LINE__);
-        for (const kseC_Layer& layer : composite.layers) {
-          if (layer.thicknessFlag == 1)
-            RegisterDiscreteField(instance, layer.thicknessDistribution, {"length"});
-          if (layer.additionalRotationKind == 2)
-            RegisterDiscreteField(instance, layer.rotationDistribution, {"angle"});
-        }
+        RegisterLayerFields(instance, composite.layers);
         AddLayerOrientations(instance, partLevel, group.sectionName, composite.layers, prefix);
       }
       File(instance, partLevel,
@@ -646,12 +651,7 @@ void aif_PartAttributesBuilder::AddSection(const asoF_PartInstance& instance, co
       }
       if (type == kCompositeShell) {
         const auto& composite = static_cast<const kseC_CompositeShellSection&>(shell);
-        for (const kseC_Layer& layer : composite.layers) {
-          if (layer.thicknessFlag == 1)
-            RegisterDiscreteField(instance, layer.thicknessDistribution, {"length"});
-          if (layer.additionalRotationKind == 2)
-            RegisterDiscreteField(instance, layer.rotationDistribution, {"angle"});
-        }
+        RegisterLayerFields(instance, composite.layers);
         AddLayerOrientations(instance, partLevel, group.sectionName, composite.layers, prefix);
       }
       if (type == kUserShell || type == kGeneralStiffness) {

@@ -85,6 +85,9 @@ class aif_PartAttributesBuilder : public akw_BuilderComponent {
   void AddOrientationOnce(const asoF_PartInstance& instance, bool partLevel,
                           const ptoC_MaterialOrientation& orientation, const cow_String& name);
   void AddSection(const asoF_PartInstance& instance, const Group& group);
+  // The discrete fields a composite section's layers read: thickness fields
+  // ("length") and angle fields ("angle").
+  void RegisterLayerFields(const asoF_PartInstance& instance, const cow_List<kseC_Layer>& layers);
   void AddLayerOrientations(const asoF_PartInstance& instance, bool partLevel,
                             const cow_String& sectionName, const cow_List<kseC_Layer>& layers,
                             cow_String& prefix);
