@@ -1,21 +1,9 @@
-// Seeded random models written through the driver and read back by an
-// independent checker (support/aif_DeckChecker.h): a few hundred small
-// models with parts of several element types in 2-D and 3-D, user labels with
-// gaps up to 2147483647, reference and attachment points, lightweight,
-// mesh-locked and inactive instances with random placements, part, instance
-// and assembly sets and surfaces, point sections with datum systems and
-// orientations, section assignments (solid, shell, membrane, cohesive,
-// truss and beam sections with profiles) over whole-part sets, picked regions
-// and regions split by later assignments and material orientations, element
-// controls, hostile names, flat and part-based files and label offsets from
-// the environment.
-//
-// A failing model is reported with its seed and its description. To run one
-// seed and see its deck:
-//
-//   AIF_RANDOM_MODEL_SEED=17 tests/aif_RandomModelTest
-//
-// AIF_RANDOM_MODEL_COUNT changes the number of models (300 by default).
+// Seeded random models (parts of several element types, label gaps up to
+// 2147483647, instances, sets, surfaces, sections, orientations, controls,
+// hostile names, flat and part-based files, label offsets) written through
+// the driver and read back by an independent checker (support/aif_DeckChecker.h).
+// A failure names its seed; AIF_RANDOM_MODEL_SEED=17 runs that one and prints
+// its deck; AIF_RANDOM_MODEL_COUNT sets the number of models (300).
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -101,18 +89,8 @@ class Rng {
 };
 
 // What a generated part is made of.
-enum class Family {
-  kBrick,
-  kBrick20,
-  kTet,
-  kWedge,
-  kShell,
-  kPlanarQuad,
-  kPlanarTri,
-  kBeam,
-  kTruss,
-  kDisplay  // nodes without elements, shown through a display mesh
-};
+// kDisplay: nodes without elements, shown through a display mesh.
+enum class Family { kBrick, kBrick20, kTet, kWedge, kShell, kPlanarQuad, kPlanarTri, kBeam, kTruss, kDisplay };
 
 struct PartPlan {
   std::string name;
@@ -170,27 +148,19 @@ class Generator {
   std::string Name(const std::string& stem) {
     const std::string n = std::to_string(++names_);
     switch (rng_.Chance(0.35) ? rng_.Uniform(0, 6) : -1) {
-      case 0:
-        return "My " + stem + " " + n;
-      case 1:
-        return stem + "," + n;
-      case 2:
-        return stem + "\"" + n;
-      case 3:
-        return stem + "." + n;
+      case 0: return "My " + stem + " " + n;
+      case 1: return stem + "," + n;
+      case 2: return stem + "\"" + n;
+      case 3: return stem + "." + n;
       case 4: {
         std::string name = stem + "-" + n + "-";
-        const std::size_t length = static_cast<std::size_t>(rng_.Uniform(80, 120));
-        while (name.size() < length)
+        for (std::size_t length = static_cast<std::size_t>(rng_.Uniform(80, 120)); name.size() < length;)
           name += static_cast<char>('a' + name.size() % 26);
         return name;
       }
-      case 5:
-        return "_" + stem + "-" + n;
-      case 6:
-        return stem + "-" + n + "_";
-      default:
-        return stem + "-" + n;
+      case 5: return "_" + stem + "-" + n;
+      case 6: return stem + "-" + n + "_";
+      default: return stem + "-" + n;
     }
   }
 
@@ -200,17 +170,10 @@ class Generator {
     const int gap = rng_.Uniform(1, 4);
     std::int64_t start;
     switch (rng_.Uniform(0, 3)) {
-      case 0:
-        start = rng_.Uniform(1, 20);
-        break;
-      case 1:
-        start = 1000 * rng_.Uniform(1, 9);
-        break;
-      case 2:
-        start = rng_.Uniform(1, 2000000);
-        break;
-      default:
-        start = INT_MAX - static_cast<std::int64_t>(count - 1) * gap - rng_.Uniform(0, 2);
+      case 0: start = rng_.Uniform(1, 20); break;
+      case 1: start = 1000 * rng_.Uniform(1, 9); break;
+      case 2: start = rng_.Uniform(1, 2000000); break;
+      default: start = INT_MAX - static_cast<std::int64_t>(count - 1) * gap - rng_.Uniform(0, 2);
     }
     labels.resize(count);
     for (std::size_t i = 0; i < count; ++i)
@@ -349,16 +312,13 @@ class Generator {
 
   gsl_Matrix Placement(std::string& told) {
     switch (rng_.Uniform(0, 3)) {
-      case 0:
-        return gsl_Matrix();
+      case 0: return gsl_Matrix();
       case 1: {
         const gsl_Vector t{rng_.Real(-5, 5), rng_.Real(-5, 5), rng_.Real(-5, 5)};
         told += " moved";
         return gsl_Matrix::Translation(t);
       }
-      case 2:
-        told += " turned";
-        return gsl_Matrix::AxisRotation({0, 0, 0}, {0, 0, 1}, std::acos(0.0));
+      case 2: told += " turned"; return gsl_Matrix::AxisRotation({0, 0, 0}, {0, 0, 1}, std::acos(0.0));
       default: {
         told += " moved+turned";
         return gsl_Matrix::Translation({rng_.Real(-5, 5), 0, 1}) *
@@ -492,8 +452,8 @@ class Generator {
       told += " surface \"" + name + "\"";
     }
     if (ElementMembers(part) && !part.instances.empty() && rng_.Chance(0.8))
-      AddSectionAssignments(part, kernel, id, told);
-    if (points && rng_.Chance(0.7)) AddPointSection(part, kernel, ++id, told);
+      AddSectionAssignments(part, kernel, id);
+    if (points && rng_.Chance(0.7)) AddPointSection(part, kernel, ++id);
     if (!told.empty()) description << "part \"" << part.name << "\":" << told << "\n";
   }
 
@@ -507,7 +467,7 @@ class Generator {
 
   // A section that suits the elements of `part`, stored in the model under
   // a new name; beams get a profile (or two, tapered).
-  std::string AddSectionFor(const PartPlan& part, std::string& told) {
+  std::string AddSectionFor(const PartPlan& part) {
     const std::string name = Writable("Sec");
     const bool two = part.space == ptoK_SPACE_2D;
     switch (part.family) {
@@ -520,20 +480,17 @@ class Generator {
             shell.material = "Steel";
             shell.thickness = rng_.Real(0.01, 1);
             builder.AddSection(name, shell);
-            told += " shell";
           } else {
             kseC_HomogenousSolidSection solid;
             solid.material = "Steel";
             if (rng_.Chance(0.5)) solid.thickness = rng_.Real(0.1, 2);
             builder.AddSection(name, solid);
-            told += " solid";
           }
         } else {
           kseC_MembraneSection membrane;
           membrane.material = "Rubber";
           membrane.thickness = rng_.Real(0.01, 1);
           builder.AddSection(name, membrane);
-          told += " membrane";
         }
         break;
       case Family::kBeam: {
@@ -553,10 +510,8 @@ class Generator {
           beam.endProfileName = end;
           beam.taper = 1;
           beam.integration = 0;
-          told += " tapered";
         }
         builder.AddSection(name, beam);
-        told += " beam integration " + std::to_string(beam.integration);
         break;
       }
       case Family::kTruss: {
@@ -564,7 +519,6 @@ class Generator {
         truss.material = "Steel";
         truss.area = rng_.Real(0.01, 1);
         builder.AddSection(name, truss);
-        told += " truss";
         break;
       }
       default:
@@ -572,12 +526,10 @@ class Generator {
           kseC_CohesiveSection cohesive;
           cohesive.material = "Glue";
           builder.AddSection(name, cohesive);
-          told += " cohesive";
         } else {
           kseC_HomogenousSolidSection solid;
           solid.material = "Steel";
           builder.AddSection(name, solid);
-          told += " solid";
         }
     }
     return name;
@@ -598,8 +550,7 @@ class Generator {
   // or some elements) or a picked region; then perhaps a second over some
   // elements (it wins there, splitting the first), one naming a section the
   // model lacks, and material orientations over some elements.
-  void AddSectionAssignments(const PartPlan& part, ptoK_Part& kernel, unsigned& id,
-                             std::string& told) {
+  void AddSectionAssignments(const PartPlan& part, ptoK_Part& kernel, unsigned& id) {
     const std::size_t count = part.mesh->NumElements();
     std::vector<int> all(count);
     for (std::size_t e = 0; e < count; ++e)
@@ -617,17 +568,13 @@ class Generator {
         kernel.FeatureList().Add(set);
       }
       std::string section;
-      told += " assignment";
       if (a > 0 && rng_.Chance(0.1)) {
         section = Writable("NoSuchSection");
-        told += " dangling";
       } else {
-        section = AddSectionFor(part, told);
+        section = AddSectionFor(part);
       }
       kernel.AddAttribute(ptoC_SectionAssignment(ElementRegion(part, regionName, elements, picked),
                                                  section));
-      told += " \"" + section + "\" on " + (picked ? "picked" : "set") + " \"" + regionName +
-              "\" elements " + std::to_string(elements.size());
     }
     const int orientations = rng_.Chance(0.4) ? rng_.Uniform(1, 2) : 0;
     for (int o = 0; o < orientations; ++o) {
@@ -638,7 +585,6 @@ class Generator {
       orientation.SetStackDirection(rng_.Uniform(0, 3));
       switch (rng_.Uniform(0, 2)) {
         case 0:
-          told += " global orientation";
           break;
         case 1: {
           const std::string csys = Writable("Csys");
@@ -648,26 +594,22 @@ class Generator {
           kernel.FeatureList().Add(datum);
           orientation.SetDefinitionKind(ptoC_MaterialOrientation::kDatum);
           orientation.SetDatumRef({{part.name}, csys});
-          told += " datum orientation";
           break;
         }
         default:
           orientation.SetDefinitionKind(ptoC_MaterialOrientation::kUser);
-          told += " user orientation";
       }
       if (rng_.Chance(0.3)) {
         orientation.SetAdditionalRotation(ptoC_MaterialOrientation::kRotationAngle,
                                           rng_.Real(-90, 90), "");
-        told += " rotated";
       }
-      told += " \"" + regionName + "\" elements " + std::to_string(elements.size());
       kernel.AddAttribute(orientation);
     }
   }
 
   // A point section on the part's reference points, with a material
   // orientation on a datum system (or a dangling one, or none).
-  void AddPointSection(const PartPlan& part, ptoK_Part& kernel, unsigned id, std::string& told) {
+  void AddPointSection(const PartPlan& part, ptoK_Part& kernel, unsigned id) {
     const std::string section = Name("Point");
     const std::string regionName = Name("Pt");
     const rgnC_Region region(regionName, {part.name});
@@ -680,8 +622,6 @@ class Generator {
     if (rng_.Chance(0.4)) point.SetHeatCapacitance(rng_.Real(1, 100));
     builder.AddSection(section, point);
     kernel.AddAttribute(ptoC_SectionAssignment(region, section));
-    told += " point section \"" + section + "\" on \"" + regionName + "\" mass " +
-            std::to_string(point.Mass()) + " heat " + std::to_string(point.HeatCapacitance());
     const int orientation = rng_.Uniform(0, 3);
     if (orientation == 0) return;
     ptoC_MaterialOrientation material;
@@ -696,11 +636,8 @@ class Generator {
         datum.SetId(id);
         datum.SetName(csys);
         kernel.FeatureList().Add(datum);
-        told += " datum";
       }
-      told += " orientation on \"" + csys + "\"";
     } else {
-      told += " orientation";
     }
     kernel.AddAttribute(material);
   }
@@ -812,26 +749,10 @@ class Generator {
                                               "1073741823", "abc", "-5",   "2000000000"};
     if (rng_.Chance(0.4)) nodeOffset = rng_.Pick(offsets);
     if (rng_.Chance(0.4)) elementOffset = rng_.Pick(offsets);
-    switch (rng_.Uniform(0, 9)) {
-      case 0:
-      case 1:
-      case 2:
-        noPartsKey = 1;
-        break;
-      case 3:
-        noPartsKey = 0;
-        break;
-      case 4:
-        builder.MutableModel().SetVersionTag("v5");
-        description << "version v5\n";
-        break;
-      case 5:
-        builder.Assembly().SetRequiresFlatInputFile(true);
-        description << "requires flat\n";
-        break;
-      default:
-        break;
-    }
+    const int mode = rng_.Uniform(0, 9);
+    if (mode <= 3) noPartsKey = mode < 3 ? 1 : 0;
+    if (mode == 4) builder.MutableModel().SetVersionTag("v5"), description << "version v5\n";
+    if (mode == 5) builder.Assembly().SetRequiresFlatInputFile(true), description << "requires flat\n";
     jobKeywords = rng_.Chance(0.3);
     description << "cae_no_parts_input_file "
                 << (noPartsKey < 0 ? std::string("unset") : std::to_string(noPartsKey))

@@ -1,32 +1,14 @@
-// A consistency checker for written decks, independent of the writer: it
-// reads the text back the way the solver would and reports what the solver
-// would refuse.
-//
+// Reads a written deck back the way the solver would, independently of the
+// writer, and returns what the solver would refuse:
 //   std::vector<aif_test::DeckFinding> findings = aif_test::CheckDeck(deck);
-//
-// Scopes: a part block, an instance block together with its part (one label
-// and name space), the assembly block, and the file outside these (the one
-// scope of a flat file). "*System" opens no scope. Checks:
-// - blocks balanced (*Part, *Assembly, *Instance, *Step with their *End lines);
-// - every line at most 256 characters; quotes balanced on keyword lines;
-//   names defined by name=, nset=, elset= not empty;
-// - node and element labels in 1..2147483647 and not defined twice in a scope;
-// - every element row names nodes of its scope ("Inst.label" in the
-//   assembly names a node of instance Inst);
-// - every set member (labels, generate ranges, set names, "instance=" blocks)
-//   and every name an option or a data line refers to (elset=, nset=,
-//   orientation=, ref node=, instance=, part=, surface names) is defined in
-//   the scope where it is looked up; "Inst.Name" from the assembly is looked
-//   up in instance Inst. Names compare without quotes and without letter case.
-// - an "*Orientation" name defined once per scope, a "*Section Controls"
-//   name once per model;
-// - section keywords ("*... Section"): outside the assembly and the steps;
-//   elset= names a set of their own scope (for an instance: itself or its
-//   part, never "Inst.Name"), orientation= an "*Orientation" of that scope,
-//   controls= a "*Section Controls" anywhere in the model; no element takes
-//   two sections (an instance takes its part's sections and its own). The
-//   material= of a section is not checked: materials are not written yet.
-// References may come before definitions: the whole deck is read first.
+// Scopes: each part; each instance with its part; the assembly; the rest of
+// the file. Checks block balance, line length (256), quotes, empty names,
+// labels (1..2147483647, once per scope), element nodes, set members, every
+// referenced name (Inst.Name from the assembly looks in instance Inst; names
+// compare unquoted and case-blind), orientations once per scope, section
+// controls once per model, and section keywords (outside assembly and steps,
+// own-scope elset/orientation, controls anywhere, one section per element;
+// material= unchecked). References may precede definitions.
 #pragma once
 
 #include <algorithm>
@@ -336,25 +318,20 @@ class DeckChecker {
     return none;
   }
   static bool HasOption(const Record& record, const std::string& key) {
-    for (const auto& option : record.options)
-      if (option.first == key) return true;
-    return false;
+    return std::any_of(record.options.begin(), record.options.end(),
+                       [&](const auto& option) { return option.first == key; });
   }
 
   // --- definitions ---------------------------------------------------------
 
-  // A label text of a definition; reports and returns nullopt when it is not
-  // a label in 1..2147483647.
-  std::optional<std::int64_t> Label(int line, const std::string& text, const char* what) {
+  // A label text; reports "invalid <kind> label" (detail: `what` and the
+  // text, or the quoted text without `what`) and returns nullopt when it is not a label in 1..2147483647.
+  std::optional<std::int64_t> Label(int line, const std::string& text, Kind kind,
+                                    const std::string& what) {
     const std::optional<std::int64_t> label = Integer(text);
-    if (!label || *label < 1 || *label > INT_MAX) {
-      std::string detail = "\"";
-      detail += Trim(text);
-      detail += '"';
-      Report(line, std::string("invalid ") + what + " label", detail);
-      return std::nullopt;
-    }
-    return label;
+    if (label && *label >= 1 && *label <= INT_MAX) return label;
+    Report(line, std::string("invalid ") + KindName(kind) + " label", what.empty() ? "\"" + Trim(text) + "\"" : what + Trim(text));
+    return std::nullopt;
   }
 
   void DefineName(const Record& record, Kind kind, const std::string& key) {
@@ -368,7 +345,7 @@ class DeckChecker {
   }
 
   void DefineLabel(const Record& record, int line, const std::string& text, Kind kind) {
-    const std::optional<std::int64_t> label = Label(line, text, KindName(kind));
+    const std::optional<std::int64_t> label = Label(line, text, kind, "");
     if (!label) return;
     Scope& scope = scopes_[record.scope];
     auto& labels = kind == kNode ? scope.nodes : scope.elements;
@@ -441,17 +418,12 @@ class DeckChecker {
 
   // --- references ----------------------------------------------------------
 
-  // The scopes a name is looked up in from `scope`: itself, and for an
-  // instance its part.
+  // The scopes (and their keys) a name is looked up in from `scope`: itself,
+  // and for an instance its part.
   std::vector<const Scope*> Chain(const std::string& scope) const {
     std::vector<const Scope*> chain;
-    auto it = scopes_.find(scope);
-    if (it == scopes_.end()) return chain;
-    chain.push_back(&it->second);
-    if (it->second.instance) {
-      auto part = scopes_.find("P:" + it->second.part);
-      if (part != scopes_.end()) chain.push_back(&part->second);
-    }
+    for (const std::string& key : ChainKeys(scope))
+      if (scopes_.count(key)) chain.push_back(&scopes_.at(key));
     return chain;
   }
   bool Has(const std::string& scope, Kind kind, const std::string& name) const {
@@ -498,11 +470,7 @@ class DeckChecker {
     std::string where = scope;
     std::string labelText = Trim(raw);
     if (parts.size() > 1 && Integer(parts.back())) {
-      std::vector<std::string> prefix(parts.begin(), parts.end() - 1);
-      std::string instanceName;
-      for (std::size_t i = 0; i < prefix.size(); ++i)
-        instanceName += (i ? "." : "") + prefix[i];
-      where = InstanceScope(scope, Normal(instanceName));
+      where = InstanceScope(scope, Normal(Join(parts, 0, parts.size() - 1)));
       labelText = parts.back();
       if (where.empty()) {
         Report(line, "undefined instance", what + Trim(raw));
@@ -513,12 +481,8 @@ class DeckChecker {
   }
   void ReferLabel(const std::string& scope, int line, Kind kind, const std::string& text,
                   const std::string& what) {
-    const std::optional<std::int64_t> label = Integer(text);
-    if (!label || *label < 1 || *label > INT_MAX) {
-      Report(line, std::string("invalid ") + KindName(kind) + " label", what + Trim(text));
-      return;
-    }
-    if (!HasLabel(scope, kind, *label))
+    const std::optional<std::int64_t> label = Label(line, text, kind, what);
+    if (label && !HasLabel(scope, kind, *label))
       Report(line, std::string("undefined ") + KindName(kind), what + std::to_string(*label));
   }
 
@@ -638,8 +602,6 @@ class DeckChecker {
            keyword.compare(keyword.size() - tail.size(), tail.size(), tail) == 0;
   }
 
-  // The scope keys `scope` looks names up in: itself, and for an instance
-  // its part.
   std::vector<std::string> ChainKeys(const std::string& scope) const {
     std::vector<std::string> keys{scope};
     auto it = scopes_.find(scope);

@@ -16,7 +16,7 @@
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
-#include "support/aif_TestSupport.h"
+#include "aif_MeshTestSupport.h"
 
 namespace {
 
@@ -273,17 +273,7 @@ TEST_F(aif_ModelBuildersTest, PartAndInstanceNamesTheFileCannotCarryStopTheWrite
     hst_ModelBuilder b("Model-1");
     b.AddPart(c.part, hst_GridMesh(1, 1, 1));
     b.AddInstance(c.instance, c.part);
-    const bas_NewModel model = b.Model();
-    aif_Job job("Job-1", b.Job(), model);
-    aif_ModelInfo info(job);
-    aif_Builder builder(info);
-    std::string message = "no error";
-    try {
-      builder.WriteInputFile(path_, true, true);
-    } catch (const aif_Exception& e) {
-      message = e.Message().Str();
-    }
-    EXPECT_EQ(c.message, message);
+    EXPECT_EQ(c.message, aif_test::MessageOf([&] { Deck(b); }));
     EXPECT_FALSE(fs::exists(path_));
   }
 

@@ -35,7 +35,6 @@ std::string Text(const kseC_BeamSection& section, const kbpC_BeamProfile* profil
   return KeywordText(aif_BeamGeneralSection("G", section, 0, 0, -1, -1, profile, end));
 }
 
-// The message of the aif_Exception that writing throws, or "" without one.
 std::string Failure(const kseC_BeamSection& section, const kbpC_BeamProfile* profile,
                     const kbpC_BeamProfile* end = nullptr) {
   try {

@@ -152,6 +152,38 @@ hst_ModelBuilder Blocks() {
   return b;
 }
 
+// "Steel" assigned to `elset`: its region comment, set, section comment and
+// "*Solid Section" with `options` before the material, then `after`.
+std::string SteelLines(const std::string& region, const std::string& elset,
+                       const std::string& setOptions, const std::string& labels,
+                       const std::string& options, const std::string& after = "") {
+  return "** Region: (Steel:" + region + ")\n*Elset, elset=" + elset + setOptions + "\n" +
+         labels + "\n** Section: Steel\n*Solid Section, elset=" + elset + options +
+         ", material=Steel\n,\n" + after;
+}
+
+const std::string kHourglass = "*Hourglass Stiffness\n0.5, , 0., 0.\n";
+const std::string kBanner =
+    "** ELEMENT CONTROLS\n*Section Controls, name=EC-1, hourglass=VISCOUS\n1., 1., 1.\n";
+
+// The lines of one Block: the set All, then per orientation the orientation,
+// its "_I" set and section. `instance` is empty in a part-based file; its
+// labels start at `first`.
+std::string BlockLines(const std::string& instance, int first) {
+  const bool flat = !instance.empty();
+  const std::string set = flat ? instance + "_" : "", ori = flat ? instance + "-Ori-" : "Ori-";
+  auto half = [&](int i, const char* region, const char* orientation) {
+    const std::string n = std::to_string(i), a = std::to_string(first + 2 * i - 2);
+    return "*Orientation, name=" + ori + n + orientation +
+           SteelLines(std::string("All), (Material Orientation:") + region, set + "_I" + n,
+                      flat ? "" : ", internal", " " + a + ", " + std::to_string(first + 2 * i - 1),
+                      ", orientation=" + ori + n + ", stack direction=" + n);
+  };
+  return "*Elset, elset=" + set + "All, generate\n " + std::to_string(first) + ",  " +
+         std::to_string(first + 3) + ",  1\n" + half(1, "Left", ", system=user\n") +
+         half(2, "Right", "\n1., 0., 0., 0., 1., 0.\n1, 0.\n");
+}
+
 // Part-based: a named set covering its part writes no set of its own (the
 // section names All); two orientations split it into "_I" sets by group
 // position, each with its "Region: (" comment; the orientations are written
@@ -159,111 +191,14 @@ hst_ModelBuilder Blocks() {
 // once in its part, with "EC-1" and hourglass stiffness; the default "EC-0"
 // writes nothing. Flat: every generated name carries the instance.
 TEST_F(aif_PartAttributesBuilder, GroupsSetsOrientationsAndControls) {
+  auto plate = [](const std::string& elset, const char* labels) {
+    return SteelLines("Picked), (Controls:EC-1", elset, "", labels, ", controls=EC-1", kHourglass);
+  };
   EXPECT_EQ(Attributes(Deck(Blocks())),
-      "** Region: (Steel:Picked), (Controls:EC-1)\n"
-      "*Elset, elset=Pick\n"
-      " 1, 2\n"
-      "** Section: Steel\n"
-      "*Solid Section, elset=Pick, controls=EC-1, material=Steel\n"
-      ",\n"
-      "*Hourglass Stiffness\n"
-      "0.5, , 0., 0.\n"
-      "*Elset, elset=All, generate\n"
-      " 1,  4,  1\n"
-      "*Orientation, name=Ori-1, system=user\n"
-      "** Region: (Steel:All), (Material Orientation:Left)\n"
-      "*Elset, elset=_I1, internal\n"
-      " 1, 2\n"
-      "** Section: Steel\n"
-      "*Solid Section, elset=_I1, orientation=Ori-1, stack direction=1, material=Steel\n"
-      ",\n"
-      "*Orientation, name=Ori-2\n"
-      "1., 0., 0., 0., 1., 0.\n"
-      "1, 0.\n"
-      "** Region: (Steel:All), (Material Orientation:Right)\n"
-      "*Elset, elset=_I2, internal\n"
-      " 3, 4\n"
-      "** Section: Steel\n"
-      "*Solid Section, elset=_I2, orientation=Ori-2, stack direction=2, material=Steel\n"
-      ",\n"
-      "*Elset, elset=All, generate\n"
-      " 1,  4,  1\n"
-      "*Orientation, name=Ori-1, system=user\n"
-      "** Region: (Steel:All), (Material Orientation:Left)\n"
-      "*Elset, elset=_I1, internal\n"
-      " 1, 2\n"
-      "** Section: Steel\n"
-      "*Solid Section, elset=_I1, orientation=Ori-1, stack direction=1, material=Steel\n"
-      ",\n"
-      "*Orientation, name=Ori-2\n"
-      "1., 0., 0., 0., 1., 0.\n"
-      "1, 0.\n"
-      "** Region: (Steel:All), (Material Orientation:Right)\n"
-      "*Elset, elset=_I2, internal\n"
-      " 3, 4\n"
-      "** Section: Steel\n"
-      "*Solid Section, elset=_I2, orientation=Ori-2, stack direction=2, material=Steel\n"
-      ",\n"
-      "** ELEMENT CONTROLS\n"
-      "*Section Controls, name=EC-1, hourglass=VISCOUS\n"
-      "1., 1., 1.\n");
+            plate("Pick", " 1, 2") + BlockLines("", 1) + BlockLines("", 1) + kBanner);
   EXPECT_EQ(Attributes(Deck(Blocks(), true)),
-      "*Elset, elset=Block-1_All, generate\n"
-      " 1,  4,  1\n"
-      "*Orientation, name=Block-1-Ori-1, system=user\n"
-      "** Region: (Steel:All), (Material Orientation:Left)\n"
-      "*Elset, elset=Block-1__I1\n"
-      " 1, 2\n"
-      "** Section: Steel\n"
-      "*Solid Section, elset=Block-1__I1, orientation=Block-1-Ori-1, stack direction=1, material=Steel\n"
-      ",\n"
-      "*Orientation, name=Block-1-Ori-2\n"
-      "1., 0., 0., 0., 1., 0.\n"
-      "1, 0.\n"
-      "** Region: (Steel:All), (Material Orientation:Right)\n"
-      "*Elset, elset=Block-1__I2\n"
-      " 3, 4\n"
-      "** Section: Steel\n"
-      "*Solid Section, elset=Block-1__I2, orientation=Block-1-Ori-2, stack direction=2, material=Steel\n"
-      ",\n"
-      "*Elset, elset=Block-2_All, generate\n"
-      " 5,  8,  1\n"
-      "*Orientation, name=Block-2-Ori-1, system=user\n"
-      "** Region: (Steel:All), (Material Orientation:Left)\n"
-      "*Elset, elset=Block-2__I1\n"
-      " 5, 6\n"
-      "** Section: Steel\n"
-      "*Solid Section, elset=Block-2__I1, orientation=Block-2-Ori-1, stack direction=1, material=Steel\n"
-      ",\n"
-      "*Orientation, name=Block-2-Ori-2\n"
-      "1., 0., 0., 0., 1., 0.\n"
-      "1, 0.\n"
-      "** Region: (Steel:All), (Material Orientation:Right)\n"
-      "*Elset, elset=Block-2__I2\n"
-      " 7, 8\n"
-      "** Section: Steel\n"
-      "*Solid Section, elset=Block-2__I2, orientation=Block-2-Ori-2, stack direction=2, material=Steel\n"
-      ",\n"
-      "** Region: (Steel:Picked), (Controls:EC-1)\n"
-      "*Elset, elset=Plate-1_Pick\n"
-      " 9,10\n"
-      "** Section: Steel\n"
-      "*Solid Section, elset=Plate-1_Pick, controls=EC-1, material=Steel\n"
-      ",\n"
-      "*Hourglass Stiffness\n"
-      "0.5, , 0., 0.\n"
-      "** Region: (Steel:Picked), (Controls:EC-1)\n"
-      "*Elset, elset=Plate-2_Pick\n"
-      "11,12\n"
-      "** Section: Steel\n"
-      "*Solid Section, elset=Plate-2_Pick, controls=EC-1, material=Steel\n"
-      ",\n"
-      "*Hourglass Stiffness\n"
-      "0.5, , 0., 0.\n"
-      "*System\n"
-      "** ELEMENT CONTROLS\n"
-      "*Section Controls, name=EC-1, hourglass=VISCOUS\n"
-      "1., 1., 1.\n");
+            BlockLines("Block-1", 1) + BlockLines("Block-2", 5) + plate("Plate-1_Pick", " 9,10") +
+                plate("Plate-2_Pick", "11,12") + "*System\n" + kBanner);
 }
 
 // A beam whose profile the model lacks stops the write; the partly written
@@ -399,53 +334,22 @@ TEST_F(aif_PartAttributesBuilder, ControlsInCommentsSectionsAndTheBanner) {
   b.AddInstance("Soft-1", "Soft");
   b.AddInstance("Late-1", "Late");
   b.AddStep("Load", kprC_StaticStep());
+  const std::string soft =
+      SteelLines("Picked), (Controls:EC-2", "Pick", "", " 1,", "", "*Hourglass Stiffness\n0.25, , 0., 0.\n");
   EXPECT_EQ(Attributes(Deck(b)),
-      "** Region: (Steel:Picked)\n"
-      "*Elset, elset=Pick\n"
-      " 1,\n"
-      "** Section: Steel\n"
-      "*Solid Section, elset=Pick, material=Steel\n"
-      ",\n"
-      "** Region: (Steel:Picked), (Controls:EC-1)\n"
-      "*Elset, elset=Pick\n"
-      " 1,\n"
-      "** Section: Steel\n"
-      "*Solid Section, elset=Pick, controls=EC-1, material=Steel\n"
-      ",\n"
-      "*Hourglass Stiffness\n"
-      "0.5, , 0., 0.\n"
-      "** Region: (Steel:Picked), (Controls:EC-2)\n"
-      "*Elset, elset=Pick\n"
-      " 1,\n"
-      "** Section: Steel\n"
-      "*Solid Section, elset=Pick, material=Steel\n"
-      ",\n"
-      "*Hourglass Stiffness\n"
-      "0.25, , 0., 0.\n"
-      "** Region: (Steel:Picked), (Controls:Default)\n"
-      "*Elset, elset=Pick\n"
-      " 1,\n"
-      "** Section: Steel\n"
-      "*Solid Section, elset=Pick, material=Steel\n"
-      ",\n"
-      "** ELEMENT CONTROLS\n"
-      "*Section Controls, name=EC-1, hourglass=VISCOUS\n"
-      "1., 1., 1.\n");
+            SteelLines("Picked", "Pick", "", " 1,", "") +
+                SteelLines("Picked), (Controls:EC-1", "Pick", "", " 1,", ", controls=EC-1",
+                           kHourglass) +
+                soft + SteelLines("Picked), (Controls:Default", "Pick", "", " 1,", "") + kBanner);
 
-  hst_ModelBuilder soft;
-  soft.AddSection("Steel", Solid());
-  PickedPart(soft, "Soft", Controlled(StiffOnly()), 1);
-  soft.AddInstance("Soft-1", "Soft");
-  soft.AddStep("Load", kprC_StaticStep());
-  EXPECT_EQ(Attributes(Deck(soft)),
-      "** Region: (Steel:Picked), (Controls:EC-1)\n"
-      "*Elset, elset=Pick\n"
-      " 1,\n"
-      "** Section: Steel\n"
-      "*Solid Section, elset=Pick, material=Steel\n"
-      ",\n"
-      "*Hourglass Stiffness\n"
-      "0.25, , 0., 0.\n");
+  hst_ModelBuilder alone;
+  alone.AddSection("Steel", Solid());
+  PickedPart(alone, "Soft", Controlled(StiffOnly()), 1);
+  alone.AddInstance("Soft-1", "Soft");
+  alone.AddStep("Load", kprC_StaticStep());
+  std::string expected = soft;
+  expected.replace(expected.find("EC-2"), 4, "EC-1");
+  EXPECT_EQ(Attributes(Deck(alone)), expected);
 }
 
 // One part of seven bricks with one element controls, each brick carrying
@@ -487,14 +391,9 @@ TEST_F(aif_PartAttributesBuilder, HourglassStiffnessByProductAndSectionKind) {
            name + "\n " + std::to_string(label) + ",\n** Section: " + name + "\n" + section +
            after;
   };
-  const std::string hourglass = "*Hourglass Stiffness\n0.5, , 0., 0.\n";
-  const char* banner =
-      "** ELEMENT CONTROLS\n"
-      "*Section Controls, name=EC-1, hourglass=VISCOUS\n"
-      "1., 1., 1.\n";
   for (kprC_AnalysisProductEnm product : {kprC_STANDARD, kprC_EXPLICIT}) {
     SCOPED_TRACE(product);
-    const std::string h = product == kprC_STANDARD ? hourglass : "";
+    const std::string h = product == kprC_STANDARD ? kHourglass : "";
     EXPECT_EQ(Attributes(Deck(model(product))),
               brick("Solid", 1,
                     "*Solid Section, elset=SSolid, controls=EC-1, material=Steel\n,\n", h) +
@@ -513,7 +412,7 @@ TEST_F(aif_PartAttributesBuilder, HourglassStiffnessByProductAndSectionKind) {
                         "*Cohesive Section, elset=SCohesive, controls=EC-1, material=, "
                         "response=TRACTION SEPARATION, thickness=GEOMETRY\n, \n",
                         h) +
-                  brick("Interface", 8, "*Interface, elset=SInterface\n1.\n", "") + banner);
+                  brick("Interface", 8, "*Interface, elset=SInterface\n1.\n", "") + kBanner);
   }
 }
 
@@ -540,30 +439,16 @@ TEST_F(aif_PartAttributesBuilder, LayerOrientationsNamedByPly) {
   b.AddPartAttribute("Skin", ptoC_SectionAssignment(Elements("Top", "Skin", {0}, {1}, true), "Ply"));
   b.AddInstance("Skin-1", "Skin");
   b.AddStep("Load", kprC_StaticStep());
-  const char* axes = "          0.,           1.,           0.,          -1.,           0.,           0.\n";
-  EXPECT_EQ(Attributes(Deck(b)),
-      std::string("** Region: (Ply:Picked)\n"
-                  "*Elset, elset=Top\n"
-                  " 1,\n"
-                  "** Section: Ply\n"
-                  "*Orientation, name=Ori-Ply-L1\n") +
-          axes + "*Orientation, name=Ori-Ply-L3\n" + axes +
-          "*Shell Section, elset=Top, composite\n"
-          "0.5, 3, Carbon, Ori-Ply-L1, P1\n"
-          "1., 3, Carbon, 0., P2\n"
-          "1.5, 3, Carbon, Ori-Ply-L3, P3\n");
-  EXPECT_EQ(Attributes(Deck(b, true)),
-      std::string("** Region: (Ply:Picked)\n"
-                  "*Elset, elset=Skin-1_Top\n"
-                  " 1,\n"
-                  "** Section: Ply\n"
-                  "*Orientation, name=Skin-1-Ori-Ply-L1\n") +
-          axes + "*Orientation, name=Skin-1-Ori-Ply-L3\n" + axes +
-          "*Shell Section, elset=Skin-1_Top, composite\n"
-          "0.5, 3, Carbon, Skin-1-Ori-Ply-L1, P1\n"
-          "1., 3, Carbon, 0., P2\n"
-          "1.5, 3, Carbon, Skin-1-Ori-Ply-L3, P3\n"
-          "*System\n");
+  auto lines = [](const std::string& p, const std::string& s) {
+    const std::string axes =
+        "          0.,           1.,           0.,          -1.,           0.,           0.\n";
+    return "** Region: (Ply:Picked)\n*Elset, elset=" + s + "Top\n 1,\n** Section: Ply\n" +
+           "*Orientation, name=" + p + "Ori-Ply-L1\n" + axes + "*Orientation, name=" + p +
+           "Ori-Ply-L3\n" + axes + "*Shell Section, elset=" + s + "Top, composite\n0.5, 3, Carbon, " +
+           p + "Ori-Ply-L1, P1\n1., 3, Carbon, 0., P2\n1.5, 3, Carbon, " + p + "Ori-Ply-L3, P3\n";
+  };
+  EXPECT_EQ(Attributes(Deck(b)), lines("", ""));
+  EXPECT_EQ(Attributes(Deck(b, true)), lines("Skin-1-", "Skin-1_") + "*System\n");
 }
 
 // The uses of a discrete field as text: field, owner kind and owner, users,
@@ -630,46 +515,20 @@ TEST_F(aif_PartAttributesBuilder, FlatBeamDirectionsTurnWithTheInstance) {
   quarter.SetRotationVectors({1, 0, 0}, {0, 0, 1}, {0, -1, 0});
   b.AddInstance("Rod-1", "Rod", {.transform = quarter});
   b.AddStep("Load", kprC_StaticStep());
+  auto lines = [](const std::string& set, const char* internal, const char* region, int label,
+                  const char* direction) {
+    return std::string("** Region: (Beam:All") + region + ")\n*Elset, elset=" + set + internal +
+           "\n " + std::to_string(label) + ",\n** Section: Beam  Profile: Round\n*Beam Section, elset=" +
+           set + ", material=, temperature=GRADIENTS, section=CIRC\n0.\n" + direction +
+           "\n*Transverse Shear\n0., 0., \n";
+  };
   EXPECT_EQ(Attributes(Deck(b)),
-      "** Region: (Beam:All), (Beam Orientation:Up)\n"
-      "*Elset, elset=_I1, internal\n"
-      " 1,\n"
-      "** Section: Beam  Profile: Round\n"
-      "*Beam Section, elset=_I1, material=, temperature=GRADIENTS, section=CIRC\n"
-      "0.\n"
-      "0.,1.,0.\n"
-      "*Transverse Shear\n"
-      "0., 0., \n"
-      "** Region: (Beam:All)\n"
-      "*Elset, elset=_I2, internal\n"
-      " 2,\n"
-      "** Section: Beam  Profile: Round\n"
-      "*Beam Section, elset=_I2, material=, temperature=GRADIENTS, section=CIRC\n"
-      "0.\n"
-      "0.,0.,-1.\n"
-      "*Transverse Shear\n"
-      "0., 0., \n");
+            lines("_I1", ", internal", "), (Beam Orientation:Up", 1, "0.,1.,0.") +
+                lines("_I2", ", internal", "", 2, "0.,0.,-1."));
   const std::string flat = Attributes(Deck(b, true));
   EXPECT_EQ(flat.substr(flat.find("** Region")),
-      "** Region: (Beam:All), (Beam Orientation:Up)\n"
-      "*Elset, elset=Rod-1__I1\n"
-      " 1,\n"
-      "** Section: Beam  Profile: Round\n"
-      "*Beam Section, elset=Rod-1__I1, material=, temperature=GRADIENTS, section=CIRC\n"
-      "0.\n"
-      "0.,0.,1.\n"
-      "*Transverse Shear\n"
-      "0., 0., \n"
-      "** Region: (Beam:All)\n"
-      "*Elset, elset=Rod-1__I2\n"
-      " 2,\n"
-      "** Section: Beam  Profile: Round\n"
-      "*Beam Section, elset=Rod-1__I2, material=, temperature=GRADIENTS, section=CIRC\n"
-      "0.\n"
-      "0.,1.,0.\n"
-      "*Transverse Shear\n"
-      "0., 0., \n"
-      "*System\n");
+            lines("Rod-1__I1", "", "), (Beam Orientation:Up", 1, "0.,0.,1.") +
+                lines("Rod-1__I2", "", "", 2, "0.,1.,0.") + "*System\n");
 }
 
 // A reference point whose user label is that of a mesh node is that node:

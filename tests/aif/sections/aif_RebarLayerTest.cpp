@@ -2,8 +2,6 @@
 // orientation, the geometry kinds and the membrane column.
 #include "aif/impl/sections/aif_RebarLayer.h"
 
-#include <memory>
-
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "aif/sections/aif_SectionTestSupport.h"
 
@@ -45,8 +43,6 @@ TEST(aif_RebarLayer, SharedGroupFirstThenOwnOrientations) {
       "Diag, 4.1, 4.3, 4.4, Steel, , 1",
   });
   EXPECT_EQ(expected, KeywordText(keyword));
-  std::unique_ptr<akw_Keyword> copy(keyword.Clone());
-  EXPECT_EQ(expected, KeywordText(*copy));
 
   // Without a rebar orientation the shared group names none; a description
   // whose layers all have their own orientation writes no shared group.

@@ -24,15 +24,14 @@ kseC_PEGSection Peg(double v1, double v2, double v3) {
 
 TEST(aif_RefPointSection, PegDataLineKeepsItsColumns) {
   const char* head = "*Solid Section, elset=P, material=Steel, ref node=Part-1-RefPt_";
-  EXPECT_EQ(KeywordText(aif_RefPointSection("P", Peg(1.5, 0.0, 0.0), "", "", "Part-1-RefPt_")),
-            Lines({head, "1.5, "}));
-  EXPECT_EQ(KeywordText(aif_RefPointSection("P", Peg(1.5, 2.0, 0.0), "", "", "Part-1-RefPt_")),
-            Lines({head, "1.5, 2., "}));
-  EXPECT_EQ(KeywordText(aif_RefPointSection("P", Peg(1.5, 2.0, 3.0), "", "", "Part-1-RefPt_")),
-            Lines({head, "1.5, 2., 3."}));
   // A second value of 0 stays in its column when the third is written.
-  EXPECT_EQ(KeywordText(aif_RefPointSection("P", Peg(1.5, 0.0, 3.0), "", "", "Part-1-RefPt_")),
-            Lines({head, "1.5, 0., 3."}));
+  const struct {
+    double v2, v3;
+    const char* data;
+  } cases[] = {{0, 0, "1.5, "}, {2, 0, "1.5, 2., "}, {2, 3, "1.5, 2., 3."}, {0, 3, "1.5, 0., 3."}};
+  for (const auto& c : cases)
+    EXPECT_EQ(KeywordText(aif_RefPointSection("P", Peg(1.5, c.v2, c.v3), "", "", "Part-1-RefPt_")),
+              Lines({head, c.data}));
   EXPECT_EQ(KeywordText(aif_RefPointSection("P", Peg(1.0, 0.0, 0.0), "Ori-1", "EC-1", "R")),
             Lines({"*Solid Section, elset=P, orientation=Ori-1, controls=EC-1, material=Steel, "
                    "ref node=R",

@@ -3,8 +3,6 @@
 // rebar, and the kinds that cannot be written.
 #include "aif/impl/sections/aif_ShellSection.h"
 
-#include <memory>
-
 #include "HostModules/hst_ModelBuilder.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "aif/impl/core/aif_ModelInfo.h"
@@ -19,11 +17,6 @@ using aif_test::KeywordText;
 // A part-based and a flat context over one small model.
 class aif_ShellSectionTest : public ::testing::Test {
  protected:
-  aif_ShellSectionTest() {
-    EXPECT_TRUE(partBased_.IsPartBased());
-    EXPECT_FALSE(flat_.IsPartBased());
-  }
-
   // A section with the builder's usual names left empty.
   struct Names {
     cow_String orientation, rebarOrientation, controls;
@@ -111,15 +104,11 @@ TEST_F(aif_ShellSectionTest, OptionsInTheirOrder) {
   const aif_ShellSection keyword = Keyword(
       section, {.orientation = "Ori-1", .controls = "EC-1", .offset = 0.5, .stackDirection = "3",
                 .offsetDistribution = "SNEG"});
-  const std::string expected = Lines({
-      "*Shell Section, elset=Set-1, material=Steel, orientation=Ori-1, controls=EC-1, "
-      "temperature=7, section integration=GAUSS, poisson=0.3, ",
-      "thickness modulus=2.e+05, offset=0.5, density=7.8e-09, stack direction=3",
-      "2., 5",
-  });
-  EXPECT_EQ(expected, KeywordText(keyword));
-  std::unique_ptr<akw_Keyword> copy(keyword.Clone());
-  EXPECT_EQ(expected, KeywordText(*copy));
+  EXPECT_EQ(Lines({"*Shell Section, elset=Set-1, material=Steel, orientation=Ori-1, controls=EC-1, "
+                   "temperature=7, section integration=GAUSS, poisson=0.3, ",
+                   "thickness modulus=2.e+05, offset=0.5, density=7.8e-09, stack direction=3",
+                   "2., 5"}),
+            KeywordText(keyword));
 }
 
 TEST_F(aif_ShellSectionTest, GeneralFlagWritesTheGeneralKeyword) {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "aif/sections/aif_SectionTestSupport.h"
 
 using aif_section_test::Lines;
@@ -32,32 +30,24 @@ TEST(aif_TransverseShear, ShellForm) {
             Lines({"*Transverse Shear", "4., 4., 0."}));
 }
 
+// Mode 1 writes k11, k22 and the factor, mode 2 leaves the factor blank,
+// mode 0 writes the compensation-factor form whatever the values, other
+// modes an empty line. Unset or 0 values take the other one; both unset
+// become 0; an unset factor is never written as a value.
 TEST(aif_TransverseShear, BeamFormByMode) {
-  EXPECT_EQ(KeywordText(aif_TransverseShear(Beam(1.0, 2.0, 0.25, 1))),
-            Lines({"*Transverse Shear", "1., 2., 0.25"}));
-  EXPECT_EQ(KeywordText(aif_TransverseShear(Beam(1.0, 2.0, 0.25, 2))),
-            Lines({"*Transverse Shear", "1., 2., "}));
-  // Mode 0 writes the compensation-factor form whatever the values.
-  EXPECT_EQ(KeywordText(aif_TransverseShear(Beam(1.0, 2.0, 0.25, 0))),
-            Lines({"*Transverse Shear", ", , SCF"}));
-  EXPECT_EQ(KeywordText(aif_TransverseShear(Beam(DBL_MAX, DBL_MAX, DBL_MAX, 0))),
-            Lines({"*Transverse Shear", ", , SCF"}));
-  EXPECT_EQ(KeywordText(aif_TransverseShear(Beam(1.0, 2.0, 0.25, 3))),
-            Lines({"*Transverse Shear", ""}));
-  // Unset or 0 values take the other one; both unset become 0.
-  EXPECT_EQ(KeywordText(aif_TransverseShear(Beam(DBL_MAX, 3.0, 0.5, 1))),
-            Lines({"*Transverse Shear", "3., 3., 0.5"}));
-  EXPECT_EQ(KeywordText(aif_TransverseShear(Beam(7.0, 0.0, 0.5, 2))),
-            Lines({"*Transverse Shear", "7., 7., "}));
-  EXPECT_EQ(KeywordText(aif_TransverseShear(Beam(DBL_MAX, DBL_MAX, 0.5, 1))),
-            Lines({"*Transverse Shear", "0., 0., 0.5"}));
-  EXPECT_EQ(KeywordText(aif_TransverseShear(Beam(0.0, DBL_MAX, 0.5, 2))),
-            Lines({"*Transverse Shear", "0., 0., "}));
-  // An unset compensation factor is never written as a value.
-  EXPECT_EQ(KeywordText(aif_TransverseShear(Beam(1.0, 2.0, DBL_MAX, 1))),
-            Lines({"*Transverse Shear", "1., 2., "}));
-  // A copy holds the same record.
-  const aif_TransverseShear keyword(Beam(1.0, 2.0, 0.25, 2));
-  const std::unique_ptr<akw_Keyword> copy(keyword.Clone());
-  EXPECT_EQ(KeywordText(*copy), Lines({"*Transverse Shear", "1., 2., "}));
+  const struct {
+    double k11, k22, t3;
+    int mode;
+    const char* data;
+  } cases[] = {
+      {1.0, 2.0, 0.25, 1, "1., 2., 0.25"},     {1.0, 2.0, 0.25, 2, "1., 2., "},
+      {1.0, 2.0, 0.25, 0, ", , SCF"},          {DBL_MAX, DBL_MAX, DBL_MAX, 0, ", , SCF"},
+      {1.0, 2.0, 0.25, 3, ""},                 {DBL_MAX, 3.0, 0.5, 1, "3., 3., 0.5"},
+      {7.0, 0.0, 0.5, 2, "7., 7., "},          {DBL_MAX, DBL_MAX, 0.5, 1, "0., 0., 0.5"},
+      {0.0, DBL_MAX, 0.5, 2, "0., 0., "},      {1.0, 2.0, DBL_MAX, 1, "1., 2., "},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(KeywordText(aif_TransverseShear(Beam(c.k11, c.k22, c.t3, c.mode))),
+              Lines({"*Transverse Shear", c.data}))
+        << c.mode << " " << c.k11 << " " << c.k22 << " " << c.t3;
 }

@@ -13,14 +13,8 @@ TEST(omi_BlkBitVectTest, RangesAcrossWordsAndPagesAndSparseLabels) {
   EXPECT_FALSE(bits.AnyInRange(0, 1000000));
 
   bits.SetRange(60, 4100);  // crosses words and the first page boundary (4096)
-  EXPECT_FALSE(bits.Test(59));
-  EXPECT_TRUE(bits.Test(60));
-  EXPECT_TRUE(bits.Test(63));
-  EXPECT_TRUE(bits.Test(64));
-  EXPECT_TRUE(bits.Test(4095));
-  EXPECT_TRUE(bits.Test(4096));
-  EXPECT_TRUE(bits.Test(4100));
-  EXPECT_FALSE(bits.Test(4101));
+  for (int l : {59, 60, 63, 64, 4095, 4096, 4100, 4101})
+    EXPECT_EQ(l >= 60 && l <= 4100, bits.Test(l)) << l;
   EXPECT_EQ(4100, bits.Max());
   EXPECT_FALSE(bits.AnyInRange(0, 59));
   EXPECT_TRUE(bits.AnyInRange(0, 60));
@@ -38,9 +32,7 @@ TEST(omi_BlkBitVectTest, RangesAcrossWordsAndPagesAndSparseLabels) {
   other.Set(5);
   other.SetRange(8191, 8192);
   bits.Merge(other);
-  EXPECT_TRUE(bits.Test(5));
-  EXPECT_TRUE(bits.Test(8191));
-  EXPECT_TRUE(bits.Test(8192));
+  EXPECT_TRUE(bits.Test(5) && bits.Test(8191) && bits.Test(8192));
   EXPECT_EQ(1000000000, bits.Max());
 
   bits.Set(-1);  // negative labels are not kept
