@@ -1,0 +1,7 @@
+// "*Anneal Temperature" of metal plasticity.
+#pragma once
+
+#include "OdbAttrEO/kmaC_SubOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_AnnealTemperature, kmaC_AnnealTemperature)

@@ -1,0 +1,7 @@
+// "*Brittle Shear" of brittle cracking.
+#pragma once
+
+#include "OdbAttrEO/kmaC_SubOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_BrittleShear, kmaC_BrittleShear)

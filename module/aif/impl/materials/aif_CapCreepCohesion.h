@@ -1,0 +1,7 @@
+// "*Cap Creep, mechanism=COHESION" of cap plasticity.
+#pragma once
+
+#include "OdbAttrEO/kmaC_SubOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_CapCreepCohesion, kmaC_CapCreepCohesion)

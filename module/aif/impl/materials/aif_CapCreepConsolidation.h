@@ -1,0 +1,7 @@
+// "*Cap Creep, mechanism=CONSOLIDATION" of cap plasticity.
+#pragma once
+
+#include "OdbAttrEO/kmaC_SubOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_CapCreepConsolidation, kmaC_CapCreepConsolidation)

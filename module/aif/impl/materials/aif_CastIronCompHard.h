@@ -1,0 +1,7 @@
+// "*Cast Iron Compression Hardening" of cast iron plasticity.
+#pragma once
+
+#include "OdbAttrEO/kmaC_SubOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_CastIronCompHard, kmaC_CastIronCompHard)

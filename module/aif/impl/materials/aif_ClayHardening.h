@@ -1,0 +1,7 @@
+// "*Clay Hardening" of clay plasticity.
+#pragma once
+
+#include "OdbAttrEO/kmaC_SubOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_ClayHardening, kmaC_ClayHardening)

@@ -1,0 +1,7 @@
+// "*Combined Test Data" of a viscoelastic behaviour.
+#pragma once
+
+#include "OdbAttrEO/kmaC_SubOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_CombinedTestData, kmaC_CombinedTestData)

@@ -1,0 +1,7 @@
+// "*Concrete Tension Stiffening" of concrete damaged plasticity.
+#pragma once
+
+#include "OdbAttrEO/kmaC_SubOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_ConcreteTensionStiffening, kmaC_ConcreteTensionStiffening)

@@ -1,0 +1,7 @@
+// "*Cyclic Hardening" of metal plasticity.
+#pragma once
+
+#include "OdbAttrEO/kmaC_SubOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_CyclicHardening, kmaC_CyclicHardening)

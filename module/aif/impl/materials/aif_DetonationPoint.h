@@ -1,0 +1,7 @@
+// "*Detonation Point" of an equation of state.
+#pragma once
+
+#include "OdbAttrEO/kmaC_SubOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_DetonationPoint, kmaC_DetonationPoint)

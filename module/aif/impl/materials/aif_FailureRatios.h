@@ -1,0 +1,7 @@
+// "*Failure Ratios" of smeared-crack concrete.
+#pragma once
+
+#include "OdbAttrEO/kmaC_SubOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_FailureRatios, kmaC_FailureRatios)

@@ -1,0 +1,7 @@
+// "*Crushable Foam Hardening" of crushable foam plasticity.
+#pragma once
+
+#include "OdbAttrEO/kmaC_SubOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_FoamHardening, kmaC_FoamHardening)

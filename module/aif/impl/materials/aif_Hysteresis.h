@@ -1,0 +1,7 @@
+// "*Hysteresis" of a hyperelastic behaviour.
+#pragma once
+
+#include "OdbAttrEO/kmaC_SubOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_Hysteresis, kmaC_Hysteresis)

@@ -1,0 +1,7 @@
+// "*Mohr Coulomb Hardening" of Mohr-Coulomb plasticity.
+#pragma once
+
+#include "OdbAttrEO/kmaC_SubOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_MohrCoulombHardening, kmaC_MohrCoulombHardening)

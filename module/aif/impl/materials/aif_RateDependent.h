@@ -1,0 +1,7 @@
+// "*Rate Dependent" of metal, crushable foam and Drucker-Prager plasticity.
+#pragma once
+
+#include "OdbAttrEO/kmaC_SubOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_RateDependent, kmaC_RateDependent)

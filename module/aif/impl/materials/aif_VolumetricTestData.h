@@ -1,0 +1,7 @@
+// "*Volumetric Test Data" of a viscoelastic, hyperelastic or hyperfoam behaviour.
+#pragma once
+
+#include "OdbAttrEO/kmaC_SubOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_VolumetricTestData, kmaC_VolumetricTestData)
