@@ -7,7 +7,14 @@
 
 class kmaC_Eos : public kmaC_MaterialOption {
   KMAC_CLASS_HEAD(kmaC_Eos, kmaC_MaterialOption, 0x3090200)
-  enum TypeEnm { IDEAL_GAS = 0, JWL = 1, TABULAR = 2, USER = 3, IGNITION_AND_GROWTH = 4, USUP = 5 };
+  enum TypeEnm : int {
+    IDEAL_GAS = 0,
+    JWL = 1,
+    TABULAR = 2,
+    USER = 3,
+    IGNITION_AND_GROWTH = 4,
+    USUP = 5
+  };
   TypeEnm type = IDEAL_GAS;
   double detonationEnergy = 0.0;
   kmaC_MaterialTable type4Table1;
@@ -19,7 +26,7 @@ class kmaC_Eos : public kmaC_MaterialOption {
 };
 template <>
 struct omu_EnumTexts<kmaC_Eos::TypeEnm> {
-  static constexpr omu_EnumText kTable[] = {{0, "IDEAL GAS"}, {1, "JWL"},
-                                            {2, "TABULAR"},   {3, "USER"},
-                                            {4, "IGNITION AND GROWTH"}, {5, "USUP"}};
+  static constexpr omu_EnumText kTable[] = {
+      {0, "IDEAL GAS"},           {1, "JWL"}, {2, "TABULAR"}, {3, "USER"},
+      {4, "IGNITION AND GROWTH"}, {5, "USUP"}};
 };

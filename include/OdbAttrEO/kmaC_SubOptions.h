@@ -8,16 +8,16 @@
 #include "OdbAttrEO/kmaC_MaterialOption.h"
 
 // Declares a sub-option with nothing beyond the common members.
-#define KMAC_PLAIN_OPTION(Name, Id)                    \
-  class Name : public kmaC_MaterialOption {            \
-    KMAC_CLASS_HEAD(Name, kmaC_MaterialOption, Id)     \
+#define KMAC_PLAIN_OPTION(Name, Id)                \
+  class Name : public kmaC_MaterialOption {        \
+    KMAC_CLASS_HEAD(Name, kmaC_MaterialOption, Id) \
   };
 
 // ---- viscoelastic and hyperelastic test data --------------------------------
 
 class kmaC_Trs : public kmaC_MaterialOption {
   KMAC_CLASS_HEAD(kmaC_Trs, kmaC_MaterialOption, 0x3091001)
-  enum DefinitionEnm { WLF = 0, ARRHENIUS = 1, USER = 2 };
+  enum DefinitionEnm : int { WLF = 0, ARRHENIUS = 1, USER = 2 };
   DefinitionEnm definition = WLF;
 };
 template <>
@@ -98,7 +98,7 @@ KMAC_PLAIN_OPTION(kmaC_CycledPlastic, 0x3091010)
 
 class kmaC_ConcreteTensionDamage : public kmaC_MaterialOption {
   KMAC_CLASS_HEAD(kmaC_ConcreteTensionDamage, kmaC_MaterialOption, 0x3091011)
-  enum TypeEnm { STRAIN = 0, DISPLACEMENT = 1 };
+  enum TypeEnm : int { STRAIN = 0, DISPLACEMENT = 1 };
   TypeEnm type = STRAIN;
   double compressionRecovery = 1.0;
 };
@@ -116,7 +116,7 @@ class kmaC_ConcreteCompressionDamage : public kmaC_MaterialOption {
 // before the temperature.
 class kmaC_ConcreteTensionStiffening : public kmaC_MaterialOption {
   KMAC_CLASS_HEAD(kmaC_ConcreteTensionStiffening, kmaC_MaterialOption, 0x3091013)
-  enum TypeEnm { STRAIN = 0, DISPLACEMENT = 1, GFI = 2 };
+  enum TypeEnm : int { STRAIN = 0, DISPLACEMENT = 1, GFI = 2 };
   TypeEnm type = STRAIN;
   bool preTemperatureColumn = false;
 };
@@ -174,7 +174,7 @@ KMAC_PLAIN_OPTION(kmaC_FailStrain, 0x3091022)
 // `rate`: the table carries the rate as its third column.
 class kmaC_DruckerPragerHardening : public kmaC_MaterialOption {
   KMAC_CLASS_HEAD(kmaC_DruckerPragerHardening, kmaC_MaterialOption, 0x3091023)
-  enum TypeEnm { COMPRESSION = 0, TENSION = 1, SHEAR = 2 };
+  enum TypeEnm : int { COMPRESSION = 0, TENSION = 1, SHEAR = 2 };
   TypeEnm type = COMPRESSION;
   bool rate = false;
 };
@@ -185,7 +185,7 @@ struct omu_EnumTexts<kmaC_DruckerPragerHardening::TypeEnm> {
 
 class kmaC_DruckerPragerCreep : public kmaC_MaterialOption {
   KMAC_CLASS_HEAD(kmaC_DruckerPragerCreep, kmaC_MaterialOption, 0x3091024)
-  enum LawEnm { STRAIN = 0, TIME = 1, SINGHM = 2, USER = 3 };
+  enum LawEnm : int { STRAIN = 0, TIME = 1, SINGHM = 2, USER = 3 };
   LawEnm law = STRAIN;
 };
 template <>
@@ -209,7 +209,7 @@ KMAC_PLAIN_OPTION(kmaC_SoretEffect, 0x3091027)
 
 class kmaC_TensionStiffening : public kmaC_MaterialOption {
   KMAC_CLASS_HEAD(kmaC_TensionStiffening, kmaC_MaterialOption, 0x3091028)
-  enum TypeEnm { DISPLACEMENT = 0, STRAIN = 1 };
+  enum TypeEnm : int { DISPLACEMENT = 0, STRAIN = 1 };
   TypeEnm type = STRAIN;
 };
 template <>
@@ -227,7 +227,7 @@ KMAC_PLAIN_OPTION(kmaC_CapHardening, 0x309102C)
 
 class kmaC_CapCreepConsolidation : public kmaC_MaterialOption {
   KMAC_CLASS_HEAD(kmaC_CapCreepConsolidation, kmaC_MaterialOption, 0x309102D)
-  enum LawEnm { STRAIN = 0, TIME = 1, SINGHM = 2, USER = 3 };
+  enum LawEnm : int { STRAIN = 0, TIME = 1, SINGHM = 2, USER = 3 };
   LawEnm law = STRAIN;
 };
 template <>
@@ -237,7 +237,7 @@ struct omu_EnumTexts<kmaC_CapCreepConsolidation::LawEnm> {
 
 class kmaC_CapCreepCohesion : public kmaC_MaterialOption {
   KMAC_CLASS_HEAD(kmaC_CapCreepCohesion, kmaC_MaterialOption, 0x309102E)
-  enum LawEnm { STRAIN = 0, TIME = 1, SINGHM = 2, USER = 3 };
+  enum LawEnm : int { STRAIN = 0, TIME = 1, SINGHM = 2, USER = 3 };
   LawEnm law = STRAIN;
 };
 template <>

@@ -1,11 +1,11 @@
-// The part and instance builders through the driver: which part writes a
-// mesh, what each instance's definition holds, in both layouts.
+// The part and instance builders through the driver, in both layouts.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "HostModules/hst_ModelBuilder.h"
 #include "ModKerLow/ptoC_MaterialOrientation.h"
@@ -22,9 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A frame: a steel block (2 x 1 x 1 bricks) with a reference point and a
-// point mass on it, placed twice (turned and moved, then in place); a plate with
-// a reference point placed once as a lightweight instance.
+// A steel block with a point mass placed twice (turned and moved, then in
+// place); a plate with a reference point placed once, lightweight.
 hst_ModelBuilder Frame() {
   hst_ModelBuilder b("Frame");
   b.AddPart("Block", hst_GridMesh(2, 1, 1, 0.5));
@@ -35,7 +34,6 @@ hst_ModelBuilder Frame() {
   orientation.SetRegion(b.AddPointSection("Block", {{0.5, 0.25, 1.25}}, lumped));
   orientation.SetDatumRef({{"Block"}, "Csys-1"});
   b.MutablePart("Block").AddAttribute(orientation);
-  // Both bricks of both block instances (ids 1 and 2) are steel.
   rgnC_Region bricks("Bricks", {"Block"});
   bricks.SetPicked(true);
   for (int instance : {1, 2})
@@ -72,7 +70,6 @@ class aif_ModelBuildersTest : public ::testing::Test {
     EXPECT_TRUE(builder.WriteInputFile(path_, false, true));
     return aif_test::ReadFile(path_);
   }
-  // One file per test process: ctest runs the tests of this file in parallel.
   std::string path_ =
       (fs::temp_directory_path() / ("aif_ModelBuildersTest." + std::to_string(getpid()) + ".inp"))
           .string();
@@ -84,8 +81,7 @@ TEST_F(aif_ModelBuildersTest, GoldenFrameDecks) {
   aif_test::ExpectGolden(Deck(Frame()), "aif/model/golden/frame_flat.inp");
 }
 
-// The keyword lines of a deck (parts are written in the repository's name
-// order).
+// The keyword lines of a deck.
 std::string KeywordLines(const std::string& deck) {
   std::string lines;
   std::size_t start = 0;
@@ -103,16 +99,17 @@ TEST_F(aif_ModelBuildersTest, WhichInstanceWritesAPart) {
   b.AddPart("Block", hst_GridMesh(1, 1, 1));
   b.AddPart("Plate", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0}, "S3", 3, {0, 1, 2}));
   b.AddPart("Locked", hst_GridMesh(1, 1, 1));
-  // A locked first instance leaves the part to the next one; two active
-  // instances of one part write it once. A part whose every instance is
-  // locked still gets its "*Part" line, so "*Instance" names a part of the
-  // file; a locked instance gets its "*Instance" but no mesh.
+  // A locked first instance leaves the part to the next; a part whose every
+  // instance is locked still gets its "*Part", its instances no mesh.
   b.AddInstance("Block-1", "Block", {.locks = ftr_LOCK_MESH, .lightweight = true});
   b.AddInstance("Block-2", "Block", {.lightweight = true});
   b.AddInstance("Block-3", "Block", {.lightweight = true});
   b.AddInstance("Plate-1", "Plate");
   b.AddInstance("Locked-1", "Locked", {.locks = ftr_LOCK_MESH});
+  b.AddPart("\"My part\"", hst_GridMesh(1, 1, 1));  // quoted whole: written as it is
+  b.AddInstance("My part-1", "\"My part\"");
   EXPECT_EQ(
+      "*Part, name=\"My part\"\n*End Part\n"
       "*Part, name=Block\n*Node\n*Element, type=C3D8\n*End Part\n"
       "*Part, name=Locked\n*End Part\n"
       "*Part, name=Plate\n*End Part\n"
@@ -122,7 +119,8 @@ TEST_F(aif_ModelBuildersTest, WhichInstanceWritesAPart) {
       "*Instance, name=Block-3, part=Block\n*End Instance\n"
       "*Instance, name=Plate-1, part=Plate\n*Node\n*Element, type=S3\n*End Instance\n"
       "*Instance, name=Locked-1, part=Locked\n*End Instance\n"
-      "*End Assembly\n",
+      "*Instance, name=\"My part-1\", part=\"My part\"\n*Node\n*Element, type=C3D8\n"
+      "*End Instance\n*End Assembly\n",
       KeywordLines(Deck(b)));
 }
 
@@ -147,6 +145,15 @@ TEST_F(aif_ModelBuildersTest, AnInitialStateNamesTheResultsAndImportsThem) {
       << deck;
 }
 
+// Every "** Region" block of a deck up to the next "*Node" line.
+std::string RegionBlocks(const std::string& deck) {
+  std::string blocks;
+  for (std::size_t from = deck.find("** Region"); from != std::string::npos;
+       from = deck.find("** Region", from + 1))
+    blocks += deck.substr(from, deck.find("*Node", from) - from);
+  return blocks;
+}
+
 TEST_F(aif_ModelBuildersTest, PointSections) {
   auto deck = [&](double mass, bool datum) {
     hst_ModelBuilder b("Model-1");
@@ -154,7 +161,6 @@ TEST_F(aif_ModelBuildersTest, PointSections) {
     ptoK_Part& block = b.MutablePart("Block");
     block.SetReferencePoints({{0, 0, 2}});
     const rgnC_Region point("Point", {"Block"});
-    // Two assignments: only the later one is written.
     block.AddAttribute(ptoC_SectionAssignment(rgnC_Region("Other", {"Block"}), "Heavy"));
     block.AddAttribute(ptoC_SectionAssignment(point, "Light"));
     ptoC_MaterialOrientation orientation;
@@ -168,13 +174,11 @@ TEST_F(aif_ModelBuildersTest, PointSections) {
     b.AddSection("Heavy", heavy);
     b.AddSection("Light", light);
     b.AddInstance("Block-1", "Block");
-    const std::string text = Deck(b);
-    const std::size_t from = text.find("** Region");
-    return text.substr(from, text.find("*Node", from) - from);
+    return RegionBlocks(Deck(b));
   };
-  // Nothing but the region comment for a section without mass or inertia.
+  // Only the later assignment is written; without mass or inertia, only its
+  // comment; without a datum system the orientation is named "-RotaryI".
   EXPECT_EQ("** Region: (Light:Point)\n", deck(0.0, true));
-  // Without a datum system the orientation is named "-RotaryI".
   EXPECT_EQ(
       "** Region: (Light:Point)\n"
       "*Element, type=MASS, elset=Point_MASS_\n2, 9\n"
@@ -185,9 +189,8 @@ TEST_F(aif_ModelBuildersTest, PointSections) {
       deck(1.5, false));
 }
 
-// A block with a reference point carrying a point mass and rotary inertia
-// oriented by a material orientation of `kind` naming the datum `datum`;
-// placed as `first` and "Block-2".
+// A block with a point mass and inertia oriented by an orientation of `kind`
+// on `datum`, placed as `first` and "Block-2".
 hst_ModelBuilder PointBlocks(const char* first, int kind, const char* datum) {
   hst_ModelBuilder b("Model-1");
   b.AddPart("Block", hst_GridMesh(1, 1, 1));
@@ -204,61 +207,38 @@ hst_ModelBuilder PointBlocks(const char* first, int kind, const char* datum) {
   return b;
 }
 
-// Every "** Region" block of a deck up to the next "*Node" line.
-std::string RegionBlocks(const std::string& deck) {
-  std::string blocks;
-  for (std::size_t from = deck.find("** Region"); from != std::string::npos;
-       from = deck.find("** Region", from + 1))
-    blocks += deck.substr(from, deck.find("*Node", from) - from);
-  return blocks;
-}
-
 TEST_F(aif_ModelBuildersTest, FlatPointSectionsAreNamedPerInstance) {
-  // Before: both instances filed "elset=Block_Point_MASS_" and
-  // "elset=Block_Point_ROTARYI_" (each mass assigned twice, the second
-  // orientation applying to both), and the inertia named its orientation
-  // raw ("orientation=My Inst-1-Ori-1-RotaryI").
+  // Flat, every set and orientation carries its instance, quoted if need be.
   pyo_MorvexEnvFile::Instance().Set("cae_no_parts_input_file", 1);
+  auto block = [](const std::string& q, const std::string& inst, const char* mass,
+                  const char* inertia) {
+    const std::string set = q + inst + "_Point_", ori = q + inst + "-Ori-1-RotaryI" + q;
+    return "** Region: (Lumped:Point)\n*Element, type=MASS, elset=" + set + "MASS_" + q + "\n" +
+           mass + "\n*Mass, elset=" + set + "MASS_" + q + "\n2., \n*Orientation, name=" + ori +
+           "\n1., 0., 0., 0., 1., 0.\n1, 0.\n*Element, type=ROTARYI, elset=" + set + "ROTARYI_" +
+           q + "\n" + inertia + "\n*Rotary Inertia, elset=" + set + "ROTARYI_" + q +
+           ", orientation=" + ori + "\n0.5, 0.5, 0.5, 0., 0., 0.\n";
+  };
   EXPECT_EQ(
-      "** Region: (Lumped:Point)\n"
-      "*Element, type=MASS, elset=\"My Inst-1_Point_MASS_\"\n3, 9\n"
-      "*Mass, elset=\"My Inst-1_Point_MASS_\"\n2., \n"
-      "*Orientation, name=\"My Inst-1-Ori-1-RotaryI\"\n1., 0., 0., 0., 1., 0.\n1, 0.\n"
-      "*Element, type=ROTARYI, elset=\"My Inst-1_Point_ROTARYI_\"\n4, 9\n"
-      "*Rotary Inertia, elset=\"My Inst-1_Point_ROTARYI_\", "
-      "orientation=\"My Inst-1-Ori-1-RotaryI\"\n0.5, 0.5, 0.5, 0., 0., 0.\n"
-      "** Region: (Lumped:Point)\n"
-      "*Element, type=MASS, elset=Block-2_Point_MASS_\n5, 18\n"
-      "*Mass, elset=Block-2_Point_MASS_\n2., \n"
-      "*Orientation, name=Block-2-Ori-1-RotaryI\n1., 0., 0., 0., 1., 0.\n1, 0.\n"
-      "*Element, type=ROTARYI, elset=Block-2_Point_ROTARYI_\n6, 18\n"
-      "*Rotary Inertia, elset=Block-2_Point_ROTARYI_, orientation=Block-2-Ori-1-RotaryI\n"
-      "0.5, 0.5, 0.5, 0., 0., 0.\n",
+      block("\"", "My Inst-1", "3, 9", "4, 9") + block("", "Block-2", "5, 18", "6, 18"),
       RegionBlocks(Deck(PointBlocks("My Inst-1", ptoC_MaterialOrientation::kGlobal, "Csys-1"))));
   pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
 
-  // Part-based, the sets keep the region's name in each instance; a datum
-  // that does not resolve writes no "*Orientation", and the inertia names
-  // none (before: "orientation=Ori-1-RotaryI", defined nowhere).
-  const std::string block =
+  // Part-based the sets keep the region's name; a datum that does not
+  // resolve writes no "*Orientation", and the inertia names none.
+  const std::string part =
       "** Region: (Lumped:Point)\n"
       "*Element, type=MASS, elset=Point_MASS_\n2, 9\n"
       "*Mass, elset=Point_MASS_\n2., \n"
       "*Element, type=ROTARYI, elset=Point_ROTARYI_\n3, 9\n"
       "*Rotary Inertia, elset=Point_ROTARYI_\n0.5, 0.5, 0.5, 0., 0., 0.\n";
-  EXPECT_EQ(block + block,
+  EXPECT_EQ(part + part,
             RegionBlocks(Deck(PointBlocks("Block-1", ptoC_MaterialOrientation::kDatum, "Gone"))));
 }
 
 TEST_F(aif_ModelBuildersTest, PartAndInstanceNamesTheFileCannotCarryStopTheWrite) {
-  // Before: "*Part, name=P"q" opened a quote the reader never closes, and an
-  // empty name wrote "name=" with nothing after it.
-  struct Case {
-    const char* part;
-    const char* instance;
-    const char* message;
-  };
-  const Case cases[] = {
+  // Part, instance, message.
+  const std::tuple<const char*, const char*, const char*> cases[] = {
       {"P\"q", "I-1",
        "The part name P\"q holds an unpaired double quote and cannot be written to the input "
        "file."},
@@ -268,23 +248,13 @@ TEST_F(aif_ModelBuildersTest, PartAndInstanceNamesTheFileCannotCarryStopTheWrite
        "The instance name \"I\"1\" holds an unpaired double quote and cannot be written to the "
        "input file."},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.message);
+  for (const auto& [part, instance, message] : cases) {
     hst_ModelBuilder b("Model-1");
-    b.AddPart(c.part, hst_GridMesh(1, 1, 1));
-    b.AddInstance(c.instance, c.part);
-    EXPECT_EQ(c.message, aif_test::MessageOf([&] { Deck(b); }));
+    b.AddPart(part, hst_GridMesh(1, 1, 1));
+    b.AddInstance(instance, part);
+    EXPECT_EQ(message, aif_test::MessageOf([&] { Deck(b); }));
     EXPECT_FALSE(fs::exists(path_));
   }
-
-  // Whole quoted names are written.
-  hst_ModelBuilder b("Model-1");
-  b.AddPart("\"My part\"", hst_GridMesh(1, 1, 1));
-  b.AddInstance("My part-1", "\"My part\"");
-  const std::string deck = KeywordLines(Deck(b));
-  EXPECT_NE(std::string::npos, deck.find("*Part, name=\"My part\"\n")) << deck;
-  EXPECT_NE(std::string::npos, deck.find("*Instance, name=\"My part-1\", part=\"My part\"\n"))
-      << deck;
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
-// The region builder: where the sets and surfaces of parts, instances and the
-// assembly are filed, what a restart job writes of them, and the rigid bodies,
-// ties and couplings it generates for rigid instances and mesh seams.
+// The region builder: where sets and surfaces are filed, what a restart
+// writes of them, and the rigid bodies, ties and couplings it generates.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "HostModules/hst_ModelBuilder.h"
@@ -29,8 +29,7 @@
 
 namespace {
 
-// A set or surface feature `id` named `name` whose region holds `nodes` and
-// `elements` (mesh indices) for each of the instance ids `on`.
+// A set or surface `id` holding `nodes` and `elements` of the instances `on`.
 template <class Feature = rgnF_Set>
 Feature Region(unsigned id, const cow_String& name, std::initializer_list<unsigned> on,
                cow_List<int> nodes, cow_List<int> elements, cow_List<cow_String> faces = {}) {
@@ -77,7 +76,6 @@ struct Built {
   aif_RegionBuilder builder;
 };
 
-// One file per test process: ctest runs the tests of this file in parallel.
 const std::string kDeckPath = (std::filesystem::temp_directory_path() /
                                ("aif_RegionBuilderTest." + std::to_string(getpid()) + ".inp"))
                                   .string();
@@ -94,10 +92,9 @@ std::string Deck(const hst_ModelBuilder& b, int jobType = ajbC_FULL_ANALYSIS) {
   return deck;
 }
 
-// A block part (2 x 1 x 1 bricks) with a node set, a geometry set, an
-// element set, a set without the output mark and a surface; ordinary
-// instances Block-1 and Block-2 (ids 1, 2), lightweight L-1 and L-2 (ids 3, 4)
-// of a copy of it named Light. The meshes have `seams`.
+// Block: node, geometry and element sets, a set without output mark and a
+// surface, placed as Block-1, Block-2 (ids 1, 2); its copy Light placed
+// lightweight as L-1, L-2 (ids 3, 4). The meshes have `seams`.
 hst_ModelBuilder Blocks(bool surfaces = true,
                         std::shared_ptr<const msh_MeshInterfaces> seams = nullptr) {
   hst_ModelBuilder b("Model-1");
@@ -122,8 +119,7 @@ hst_ModelBuilder Blocks(bool surfaces = true,
   return b;
 }
 
-// Assembly sets (one named by a spring, kept out), an assembly surface and
-// the contact node set two interactions name.
+// Plus assembly sets (one a spring's), a surface and a contact node set.
 hst_ModelBuilder WithAssemblyRegions(bool partSurfaces = true,
                                      std::shared_ptr<const msh_MeshInterfaces> seams = nullptr) {
   hst_ModelBuilder b = Blocks(partSurfaces, std::move(seams));
@@ -151,10 +147,8 @@ hst_ModelBuilder WithAssemblyRegions(bool partSurfaces = true,
   return b;
 }
 
-// A surface Top on faces S2 of a part Block, which also has an element set
-// named as Top's face set is (_Top_S2), and the same surface on a part
-// Light: an ordinary instance Block-1 and a lightweight instance L-1 of
-// Light. Flat when `flat`.
+// A surface Top on Block (which has a set named as Top's face set) and on
+// Light; Block-1 ordinary, L-1 lightweight.
 hst_ModelBuilder Surfaced(bool flat = false) {
   hst_ModelBuilder b("Model-1");
   for (const char* name : {"Block", "Light"}) {
@@ -170,11 +164,9 @@ hst_ModelBuilder Surfaced(bool flat = false) {
   return b;
 }
 
-// Discrete rigid instances R-1, R-2 (lightweight, ids 1, 2) and Held (id 3,
-// named by a rigid-body constraint); analytic rigid instances W-1 (id 4, its
-// part's geometric surface) and Free (id 5, the assembly's surface lying on
-// it); a dynamic temperature-displacement step of the explicit
-// product. Each part has `referencePoints` reference points.
+// Discrete rigid R-1, R-2 and Held (ids 1-3, Held under a user rigid body);
+// analytic rigid W-1 (its part's surface) and Free (an assembly surface on
+// it); explicit, with a coupled temperature step.
 hst_ModelBuilder Rigids(int referencePoints = 1) {
   hst_ModelBuilder b("Model-1");
   b.AddPart("Rigid", hst_GridMesh(2, 1, 1), ptoK_DISCRETE_RIGID, ptoK_SPACE_3D, referencePoints);
@@ -208,7 +200,7 @@ hst_ModelBuilder Rigids(int referencePoints = 1) {
   return b;
 }
 
-// Seams of a 2 x 1 x 1 brick mesh as the mesh kernel reports them.
+// Seams of a 2 x 1 x 1 brick mesh.
 std::shared_ptr<msh_MeshInterfaces> Seams() {
   auto seams = std::make_shared<msh_MeshInterfaces>();
   msh_DiscreteFace wide(30, {0}, {1});
@@ -225,10 +217,10 @@ std::shared_ptr<msh_MeshInterfaces> Seams() {
   return seams;
 }
 
-TEST(aif_RegionBuilderTest, LightweightInstancesShareTheirPartsRegionsOthersHaveTheirOwn) {
-  Built built(Blocks());
-  // Node set (mask 4), geometry set (mask 1) both ways, element set (mask 2);
-  // the set without output mark is left out.
+// Lightweight instances share their part's regions, others have their own;
+// no spring set; one surface for the contact node set, none if suppressed.
+TEST(aif_RegionBuilderTest, PartInstanceAndAssemblyRegions) {
+  Built built(WithAssemblyRegions());
   const std::string sets =
       "*Nset, nset=Corner\n 1,\n"
       "*Nset, nset=Both, generate\n 1,  3,  1\n"
@@ -239,19 +231,10 @@ TEST(aif_RegionBuilderTest, LightweightInstancesShareTheirPartsRegionsOthersHave
            "*Surface, type=ELEMENT, name=Top\n" + scope + "._Top_S2, S2\n";
   };
   EXPECT_EQ(sets + surface("Light"), built.Part("Light"));
-  EXPECT_EQ("", built.Instance("L-1"));
-  EXPECT_EQ("", built.Instance("L-2"));
   EXPECT_EQ(sets + surface("Block-1"), built.Instance("Block-1"));
   EXPECT_EQ(sets + surface("Block-2"), built.Instance("Block-2"));
-  EXPECT_EQ("", built.Part("Block"));
-  EXPECT_EQ("", built.Assembly());
-  EXPECT_EQ("", built.Model());
-}
-
-TEST(aif_RegionBuilderTest, AssemblyRegionsAndContactNodeSetSurfaces) {
-  Built built(WithAssemblyRegions());
-  // The spring's internal set is left out; the node set two interactions
-  // name is one surface, the suppressed interaction's none.
+  EXPECT_EQ("",
+            built.Instance("L-1") + built.Instance("L-2") + built.Part("Block") + built.Model());
   EXPECT_EQ(
       "*Nset, nset=Fixed, instance=Block-1\n 4,\n"
       "*Nset, nset=Fixed, instance=Block-2\n 4,\n"
@@ -260,8 +243,7 @@ TEST(aif_RegionBuilderTest, AssemblyRegionsAndContactNodeSetSurfaces) {
       "*Surface, type=NODE, name=Block-1.Tips\nBlock-1.Tips, 1.\n",
       built.Assembly());
 
-  // Engineering features of another class stop the build, and the driver
-  // leaves no file.
+  // Engineering features of another class stop the write; no file is left.
   hst_ModelBuilder b = WithAssemblyRegions();
   b.Assembly().SetEngineeringFeatures(kefC_Spring());
   try {
@@ -273,13 +255,18 @@ TEST(aif_RegionBuilderTest, AssemblyRegionsAndContactNodeSetSurfaces) {
   EXPECT_FALSE(std::filesystem::exists(kDeckPath));
 }
 
-TEST(aif_RegionBuilderTest, RestartWritesOnlyTheRegionsTheResultsLackInTheModelData) {
-  hst_ModelBuilder b = WithAssemblyRegions(false, Seams());
+// A restart from Step-1 of "Previous" to Step-2.
+hst_ModelBuilder Restart(hst_ModelBuilder b) {
   b.AddStep("Step-1", kprC_StaticStep());
   b.AddStep("Step-2", kprC_StaticStep());
   b.MutableModel().SetRestart("Previous", "Step-1", -2, false);
-  // Held already: Block-1's node set, Block-2's geometry set (in any letter
-  // case); Fixed only as an element set.
+  return b;
+}
+
+TEST(aif_RegionBuilderTest, RestartWritesOnlyTheRegionsTheResultsLackInTheModelData) {
+  const hst_ModelBuilder b = Restart(WithAssemblyRegions(false, Seams()));
+  // The results hold Block-1's node set, Block-2's geometry set (any case)
+  // and Fixed only as an element set.
   ddb_DDBSet::Register("Previous", {{"Assembly.Block-1.Corner", rgnC_NODE_SET},
                                     {"assembly.block-2.both", rgnC_GEOMETRY_SET},
                                     {"Assembly.Fixed", rgnC_ELEMENT_SET}});
@@ -306,13 +293,7 @@ TEST(aif_RegionBuilderTest, RestartWritesOnlyTheRegionsTheResultsLackInTheModelD
 }
 
 TEST(aif_RegionBuilderTest, RestartSurfacesNameTheFaceSetsTheyDefine) {
-  hst_ModelBuilder b = Surfaced();
-  b.AddStep("Step-1", kprC_StaticStep());
-  b.AddStep("Step-2", kprC_StaticStep());
-  b.MutableModel().SetRestart("Previous", "Step-1", -2, false);
-  // The model data holds the face sets under the surfaces' own model-level
-  // scope, and each data line names the set defined above it; Block-1's face
-  // set takes a counter, its part's set holding the name.
+  // Each surface names the face set above it; Block-1's takes a counter.
   EXPECT_EQ(
       "*Elset, elset=Assembly.Block-1._Top_S2, internal\n 1,\n"
       "*Elset, elset=Assembly.Block-1._Top_S2_1, internal\n 1, 2\n"
@@ -322,12 +303,12 @@ TEST(aif_RegionBuilderTest, RestartSurfacesNameTheFaceSetsTheyDefine) {
       "*Surface, type=ELEMENT, name=Assembly.L-1.Top\n"
       "Assembly.L-1._Top_S2, S2\n"
       "*End Step\n",
-      Deck(b, ajbC_RESTART));
+      Deck(Restart(Surfaced()), ajbC_RESTART));
 }
 
 TEST(aif_RegionBuilderTest, FlatSurfacesNameTheirFaceSetsWithoutInstanceScope) {
   Built flat(Surfaced(true));
-  // One namespace: no "instance." in any name; L-1's labels are numbered on.
+  // No "instance." in any name; L-1's labels are numbered on.
   EXPECT_EQ(
       "*Elset, elset=Block-1__Top_S2\n 1,\n"
       "*Elset, elset=_Block-1_Top_S2\n 1, 2\n"
@@ -343,16 +324,14 @@ TEST(aif_RegionBuilderTest, FlatSurfacesNameTheirFaceSetsWithoutInstanceScope) {
 
 TEST(aif_RegionBuilderTest, RigidBodiesForRigidInstancesNotCoveredByTheUser) {
   Built built(Rigids());
-  // One element set for both lightweight instances, a rigid body each; the
-  // covered instance gets nothing.
+  // One set for the lightweight instances, a body each; none for Held.
   EXPECT_EQ("*Elset, elset=Rigid\n 1, 2\n", built.Part("Rigid"));
   EXPECT_EQ("", built.Instance("Held"));
   EXPECT_EQ(
       "*Rigid Body, ref node=R-1.Rigid-RefPt_, elset=R-1.Rigid, isothermal=YES\n"
       "*Rigid Body, ref node=R-2.Rigid-RefPt_, elset=R-2.Rigid, isothermal=YES\n",
       built.Assembly());
-  // Analytic rigid instances: the part's first geometric surface, else the
-  // assembly's surface lying on the instance.
+  // Analytic: the part's first surface, else the assembly's on the instance.
   EXPECT_EQ(
       "*Surface, type=SEGMENTS, name=Face\n"
       "START,           0.,           0.\n"
@@ -378,8 +357,6 @@ TEST(aif_RegionBuilderTest, RigidBodiesForRigidInstancesNotCoveredByTheUser) {
 }
 
 TEST(aif_RegionBuilderTest, NoRigidBodyNamesAReferencePointThatIsNotWritten) {
-  // Before: "*Rigid Body, ref node=R-1.Rigid-RefPt_, elset=R-1.Rigid" for a
-  // part without reference points, whose set is never written.
   cmdC_WIP::Clear();
   Built built(Rigids(0));
   EXPECT_EQ("", built.Part("Rigid"));
@@ -390,24 +367,19 @@ TEST(aif_RegionBuilderTest, NoRigidBodyNamesAReferencePointThatIsNotWritten) {
       " LINE,           1.,           0.\n",
       built.Instance("W-1"));
   EXPECT_EQ("", built.Instance("Free"));
-  // The covered instance has the user's rigid body: no warning for it.
-  const std::vector<std::string> warnings = {
-      "No rigid body is written for the rigid part instance R-1: its part has no reference point.",
-      "No rigid body is written for the rigid part instance R-2: its part has no reference point.",
-      "No rigid body is written for the rigid part instance W-1: its part has no reference point.",
-      "No rigid body is written for the rigid part instance Free: its part has no reference "
-      "point."};
+  // A warning for each, but Held, which has the user's body.
+  std::vector<std::string> warnings;
+  for (const char* name : {"R-1", "R-2", "W-1", "Free"})
+    warnings.push_back(std::string("No rigid body is written for the rigid part instance ") + name +
+                       ": its part has no reference point.");
   EXPECT_EQ(warnings, cmdC_WIP::Texts(cmdC_WIP::Kind::Warning));
   cmdC_WIP::Clear();
 }
 
-// Ordinary instances Block-1 (id 1) and Locked-1 (id 2, mesh locked) of a
-// part Block; lightweight instances L-1 (id 3, locked) and L-2 (id 4) of a
-// part Light, whose mesh L-2 writes in the part; a lightweight instance
-// Hidden-1 (id 5, locked) of a part Hidden whose mesh nobody writes, with
-// mesh seams; a locked discrete rigid instance R-1 (id 6). Every part has an
-// element set and a surface; assembly sets, surfaces and contact node sets
-// lie partly or wholly on the unwritten meshes.
+// Block-1 and Locked-1 (mesh locked) of Block; lightweight L-1 (locked) and
+// L-2 of Light; lightweight Hidden-1 (locked, seams) of Hidden; locked rigid
+// R-1. Each part has a set and a surface; assembly regions lie partly or
+// wholly on the unwritten meshes.
 hst_ModelBuilder Locked() {
   hst_ModelBuilder b("Model-1");
   for (const char* name : {"Block", "Light", "Hidden"}) {
@@ -444,10 +416,6 @@ hst_ModelBuilder Locked() {
 
 TEST(aif_RegionBuilderTest, NothingNamesTheMeshOfAMeshLockedInstance) {
   Built built(Locked());
-  // Before: Locked-1 and Hidden-1 wrote their sets and surfaces, the
-  // assembly's sets and surfaces listed their elements ("instance=Locked-1"),
-  // Hidden-1 had seam ties, R-1 a rigid body and a node surface named
-  // Locked-1.Tips.
   auto regions = [](const std::string& scope) {
     return "*Elset, elset=Right\n 2,\n*Elset, elset=" + scope + "._Top_S2, internal\n 2,\n" +
            "*Surface, type=ELEMENT, name=Top\n" + scope + "._Top_S2, S2\n";
@@ -459,8 +427,7 @@ TEST(aif_RegionBuilderTest, NothingNamesTheMeshOfAMeshLockedInstance) {
   EXPECT_EQ("", built.Part("Hidden"));
   EXPECT_EQ("", built.Part("Rigid"));
   EXPECT_EQ("", built.Instance("R-1"));
-  // A set or surface left without members writes no line at all, nor a
-  // surface that names it.
+  // A set or surface left without members writes nothing.
   EXPECT_EQ(
       "*Nset, nset=Both, instance=Block-1\n 1,\n"
       "*Elset, elset=_Outer_S1, internal, instance=Block-1\n 1,\n"
@@ -470,7 +437,6 @@ TEST(aif_RegionBuilderTest, NothingNamesTheMeshOfAMeshLockedInstance) {
 }
 
 TEST(aif_RegionBuilderTest, TheAssemblysOwnMembersNameNoInstance) {
-  // Before: "*Nset, nset=OwnOnly, instance=Assembly": no such instance.
   hst_ModelBuilder b("Model-1");
   b.AddPart("Block", hst_GridMesh(1, 1, 1));
   b.AddInstance("Block-1", "Block");
@@ -492,14 +458,8 @@ TEST(aif_RegionBuilderTest, TheAssemblysOwnMembersNameNoInstance) {
 }
 
 TEST(aif_RegionBuilderTest, SetAndSurfaceNamesTheFileCannotCarryStopTheWrite) {
-  // Before: "*Nset, nset=" with nothing after it, or "*Elset, elset=E\"1"
-  // opening a quote that is never closed.
-  struct Case {
-    const char* name;
-    bool surface;
-    const char* message;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, bool, const char*> cases[] = {
+      // name, surface, message
       {"", false, "The node set name is empty and cannot be written to the input file."},
       {"E\"1", false,
        "The node set name E\"1 holds an unpaired double quote and cannot be written to the input "
@@ -508,14 +468,13 @@ TEST(aif_RegionBuilderTest, SetAndSurfaceNamesTheFileCannotCarryStopTheWrite) {
        "The surface name S\"1 holds an unpaired double quote and cannot be written to the input "
        "file."},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& [name, surface, message] : cases) {
     hst_ModelBuilder b = Blocks(false);
-    if (c.surface)
-      b.Assembly().FeatureList().Add(Region<rgnF_Surface>(101, c.name, {1}, {}, {0}, {"S1"}));
+    if (surface)
+      b.Assembly().FeatureList().Add(Region<rgnF_Surface>(101, name, {1}, {}, {0}, {"S1"}));
     else
-      b.Assembly().FeatureList().Add(Region(101, c.name, {1}, {0}, {0}));
-    EXPECT_EQ(c.message, aif_test::MessageOf([&] { Deck(b); }));
+      b.Assembly().FeatureList().Add(Region(101, name, {1}, {0}, {0}));
+    EXPECT_EQ(message, aif_test::MessageOf([&] { Deck(b); }));
     EXPECT_FALSE(std::filesystem::exists(kDeckPath));
   }
   // A whole quoted name is written.
@@ -538,35 +497,28 @@ TEST(aif_RegionBuilderTest, TiesAndCouplingsAtMeshSeams) {
   b.AddInstance("Bad-1", "Broken");  // an unusable mesh: nothing
   Built built(b);
   // Incompatible faces: the 12-node side is the master; the slave's faces
-  // and its uncovered node are tied. The second seam reports nothing. The
-  // mixed-order edge seam is numbered after the face seam.
+  // and its uncovered node are tied; the second seam reports nothing. The
+  // edge seam is numbered after the face seam.
+  auto side = [](const std::string& name, const std::string& face, const char* label) {
+    return "*Elset, elset=_" + name + "_" + face + ", internal, instance=Mix-1\n " + label +
+           ",\n*Surface, type=ELEMENT, name=" + name + ", internal\n_" + name + "_" + face + ", " +
+           face + "\n";
+  };
   EXPECT_EQ(
-      "*Elset, elset=__T0_Mix-1_M_S2, internal, instance=Mix-1\n 2,\n"
-      "*Surface, type=ELEMENT, name=_T0_Mix-1_M, internal\n__T0_Mix-1_M_S2, S2\n"
-      "*Elset, elset=__T0_Mix-1_S_S4, internal, instance=Mix-1\n 1,\n"
-      "*Surface, type=ELEMENT, name=_T0_Mix-1_S, internal\n__T0_Mix-1_S_S4, S4\n"
-      "*Tie, name=_T0_Mix-1, position tolerance=0.05, adjust=no\n_T0_Mix-1_S, _T0_Mix-1_M\n"
-      "*Nset, nset=_T0_Mix-1_SN, internal, instance=Mix-1\n 8,\n"
-      "*Surface, type=NODE, name=_T0_Mix-1_SN, internal\n_T0_Mix-1_SN\n"
-      "*Tie, name=_T0_Mix-1-Nodes, position tolerance=0.05, adjust=no\n"
-      "_T0_Mix-1_SN, _T0_Mix-1_M\n"
-      "*Elset, elset=__MixOrder0_Mix-1_M_S2, internal, instance=Mix-1\n 1,\n"
-      "*Surface, type=ELEMENT, name=_MixOrder0_Mix-1_M, internal\n__MixOrder0_Mix-1_M_S2, S2\n"
-      "*Elset, elset=__MixOrder0_Mix-1_S_S1, internal, instance=Mix-1\n 2,\n"
-      "*Surface, type=ELEMENT, name=_MixOrder0_Mix-1_S, internal\n__MixOrder0_Mix-1_S_S1, S1\n"
-      "*Tie, name=_MixOrder0_Mix-1, adjust=no\n_MixOrder0_Mix-1_S, _MixOrder0_Mix-1_M\n"
-      "*Elset, elset=__MixOrder1_Mix-1_M_E3, internal, instance=Mix-1\n 1,\n"
-      "*Surface, type=ELEMENT, name=_MixOrder1_Mix-1_M, internal\n__MixOrder1_Mix-1_M_E3, E3\n"
-      "*Elset, elset=__MixOrder1_Mix-1_S_E4, internal, instance=Mix-1\n 2,\n"
-      "*Surface, type=ELEMENT, name=_MixOrder1_Mix-1_S, internal\n__MixOrder1_Mix-1_S_E4, E4\n"
-      "*Tie, name=_MixOrder1_Mix-1, position tolerance=0.1, adjust=no\n"
-      "_MixOrder1_Mix-1_S, _MixOrder1_Mix-1_M\n"
-      "*Elset, elset=__Shll2Sld0_Mix-1_E_E2, internal, instance=Mix-1\n 1,\n"
-      "*Surface, type=ELEMENT, name=_Shll2Sld0_Mix-1_E, internal\n__Shll2Sld0_Mix-1_E_E2, E2\n"
-      "*Elset, elset=__Shll2Sld0_Mix-1_F_S5, internal, instance=Mix-1\n 2,\n"
-      "*Surface, type=ELEMENT, name=_Shll2Sld0_Mix-1_F, internal\n__Shll2Sld0_Mix-1_F_S5, S5\n"
-      "*Shell to Solid Coupling, constraint name=_Shll2Sld0_Mix-1\n"
-      "_Shll2Sld0_Mix-1_E, _Shll2Sld0_Mix-1_F\n",
+      side("_T0_Mix-1_M", "S2", "2") + side("_T0_Mix-1_S", "S4", "1") +
+          "*Tie, name=_T0_Mix-1, position tolerance=0.05, adjust=no\n_T0_Mix-1_S, _T0_Mix-1_M\n"
+          "*Nset, nset=_T0_Mix-1_SN, internal, instance=Mix-1\n 8,\n"
+          "*Surface, type=NODE, name=_T0_Mix-1_SN, internal\n_T0_Mix-1_SN\n"
+          "*Tie, name=_T0_Mix-1-Nodes, position tolerance=0.05, adjust=no\n"
+          "_T0_Mix-1_SN, _T0_Mix-1_M\n" +
+          side("_MixOrder0_Mix-1_M", "S2", "1") + side("_MixOrder0_Mix-1_S", "S1", "2") +
+          "*Tie, name=_MixOrder0_Mix-1, adjust=no\n_MixOrder0_Mix-1_S, _MixOrder0_Mix-1_M\n" +
+          side("_MixOrder1_Mix-1_M", "E3", "1") + side("_MixOrder1_Mix-1_S", "E4", "2") +
+          "*Tie, name=_MixOrder1_Mix-1, position tolerance=0.1, adjust=no\n"
+          "_MixOrder1_Mix-1_S, _MixOrder1_Mix-1_M\n" +
+          side("_Shll2Sld0_Mix-1_E", "E2", "1") + side("_Shll2Sld0_Mix-1_F", "S5", "2") +
+          "*Shell to Solid Coupling, constraint name=_Shll2Sld0_Mix-1\n"
+          "_Shll2Sld0_Mix-1_E, _Shll2Sld0_Mix-1_F\n",
       built.Assembly());
 }
 

@@ -62,9 +62,13 @@ void aif_WriteIntegerLine(utl_Stream& stream, int value) {
 }
 
 void aif_WriteDependentKeyword(utl_Stream& stream, const char* keyword,
-                               const kmaC_MaterialOption& option) {
+                               const kmaC_MaterialOption& option,
+                               std::initializer_list<int> blanks) {
   stream << keyword;
   aif_WriteDependencies(stream, option.dependencies);
   stream.LineBreak();
-  aif_WriteFrameTable(stream, option);
+  aif_DataLineTable lines = aif_FrameTable(option);
+  for (int column : blanks)
+    lines.InsertColumn(column);
+  stream << lines;
 }

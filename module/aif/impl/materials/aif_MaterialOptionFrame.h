@@ -11,6 +11,8 @@
 // table as it stands.
 #pragma once
 
+#include <initializer_list>
+
 #include "BasShared/cow_String.h"
 #include "QivBasicUtils/omu_PrimEnum.h"
 #include "aif/impl/core/aif_DataLineTable.h"
@@ -52,6 +54,8 @@ void aif_WritePlainTable(utl_Stream& stream, const kmaC_MaterialTable& table);
 void aif_WriteIntegerLine(utl_Stream& stream, int value);
 
 // The common shape of a keyword with a frame table: `keyword`,
-// "dependencies=" d when d > 0, the line end, the frame table.
+// "dependencies=" d when d > 0, the line end, the frame table with further
+// blank columns inserted at `blanks`, in order (each where a column stands).
 void aif_WriteDependentKeyword(utl_Stream& stream, const char* keyword,
-                               const kmaC_MaterialOption& option);
+                               const kmaC_MaterialOption& option,
+                               std::initializer_list<int> blanks = {});

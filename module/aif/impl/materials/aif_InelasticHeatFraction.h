@@ -1,0 +1,8 @@
+// "*Inelastic Heat Fraction" and one data line: the fraction right-aligned in
+// 12 characters with at most 6 significant digits, then ",".
+#pragma once
+
+#include "OdbAttrEO/kmaC_ElasticThermalOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_InelasticHeatFraction, kmaC_InelasticHeatFraction)

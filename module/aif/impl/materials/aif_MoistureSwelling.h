@@ -1,0 +1,7 @@
+// "*Moisture Swelling": the swelling strain against saturation, then its "*Ratios".
+#pragma once
+
+#include "OdbAttrEO/kmaC_PoreFluidOptions.h"
+#include "aif/impl/materials/aif_MaterialOptionKeyword.h"
+
+AIF_MATERIAL_OPTION_KEYWORD(aif_MoistureSwelling, kmaC_MoistureSwelling)
