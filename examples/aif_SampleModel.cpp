@@ -5,8 +5,8 @@
 // base and a surface of its top, placed twice (turned and lifted, then in
 // place), and a shell plate with a reference point placed once as a
 // lightweight instance; one static step. The block is a steel solid, the
-// plate an aluminium shell (the materials are named, the deck gains them
-// with the materials). It grows with the writer.
+// plate an aluminium shell; both materials are elastic, the steel has a
+// density. It grows with the writer.
 #include <cmath>
 #include <cstdio>
 
@@ -15,6 +15,7 @@
 #include "ModKerLow/ptoC_MaterialOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Utils.h"
+#include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kseC_PointSection.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "QivBasicUtils/nex_Exception.h"
@@ -23,6 +24,14 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 
 namespace {
+
+// An option of class O holding one row of values.
+template <class O>
+cow_COW<O> OneRow(std::initializer_list<double> values) {
+  O option;
+  option.table = kmaC_MaterialTable(cow_2DArray<double>({values}));
+  return cow_COW<O>(option);
+}
 
 hst_ModelBuilder SampleModel() {
   hst_ModelBuilder b("Frame");
@@ -106,6 +115,15 @@ hst_ModelBuilder SampleModel() {
   skin.thickness = 0.002;
   skin.material = "Aluminium";
   b.AddSection("Skin", skin);
+
+  kmaC_Material steelMaterial;
+  steelMaterial.description = "Structural steel";
+  steelMaterial.elastic = OneRow<kmaC_Elastic>({210000.0, 0.3});
+  steelMaterial.density = OneRow<kmaC_Density>({7.85e-09});
+  b.AddMaterial("Steel", steelMaterial);
+  kmaC_Material aluminium;
+  aluminium.elastic = OneRow<kmaC_Elastic>({70000.0, 0.33});
+  b.AddMaterial("Aluminium", aluminium);
 
   const double quarter = std::acos(0.0);
   b.AddInstance("Block-1", "Block",

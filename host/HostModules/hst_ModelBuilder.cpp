@@ -72,6 +72,13 @@ hst_ModelBuilder& hst_ModelBuilder::AddMaterial(const cow_String& name,
   return *this;
 }
 
+hst_ModelBuilder& hst_ModelBuilder::AddAnalyticalField(const cow_String& name,
+                                                       const kfdC_AnalyticalField& field) {
+  Extension<mdl_MapString2ObjCow<kfdC_AnalyticalField>>(model_, bas_NewModel::analyticalFieldCmd)
+      .Set(name, field);
+  return *this;
+}
+
 hst_ModelBuilder& hst_ModelBuilder::AddPartAttribute(const cow_String& part,
                                                      const kern_Object& attribute) {
   MutablePart(part).AddAttribute(attribute);
@@ -80,6 +87,14 @@ hst_ModelBuilder& hst_ModelBuilder::AddPartAttribute(const cow_String& part,
 
 hst_ModelBuilder& hst_ModelBuilder::AddField(const cow_String& name, const kpfC_Field& field) {
   Extension<kprC_PropagatingContainer<kpfC_Field>>(model_, bas_NewModel::fieldCmd).Set(name, field);
+  return *this;
+}
+
+// Discrete fields.
+hst_ModelBuilder& hst_ModelBuilder::AddDiscreteField(const cow_String& name,
+                                                     const kfdC_DiscreteField& field) {
+  Extension<mdl_MapString2ObjCow<kfdC_DiscreteField>>(model_, bas_NewModel::discreteFieldsCmd)
+      .Set(name, field);
   return *this;
 }
 

@@ -35,3 +35,10 @@ bool gsl_Vector::Normalize() {
 void gsl_Vector::RotateAndTransform(const gsl_Matrix& transform) {
   *this = transform.Rotate(*this);
 }
+
+bool gsl_Vector::SameDirection(const gsl_Vector& v, double tolerance) const {
+  const bool zero = Magnitude() == 0.0;
+  if (zero || v.Magnitude() == 0.0) return zero && v.Magnitude() == 0.0;
+  return std::fabs(UnitX() - v.UnitX()) <= tolerance &&
+         std::fabs(UnitY() - v.UnitY()) <= tolerance && std::fabs(UnitZ() - v.UnitZ()) <= tolerance;
+}

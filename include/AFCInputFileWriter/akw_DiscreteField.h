@@ -9,6 +9,8 @@
 struct akw_DiscreteField {
   static constexpr int kPart = 0;
   static constexpr int kInstance = 1;
+  static constexpr int kAssembly = 2;
+  static constexpr int kModel = 3;
 
   cow_String field;
   cow_String owner;  // the part name (kind 0) or the instance name (kind 1)

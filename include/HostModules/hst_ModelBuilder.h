@@ -22,6 +22,7 @@
 #include "ModKerLow/asoF_PartInstance.h"
 #include "ModKerLow/ptoK_Part.h"
 #include "ModelDatabase/bas_NewModel.h"
+#include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kpfC_InitialState.h"
 #include "OdbAttrEO/kprC_Step.h"
 #include "OdbCoreGeom/bme_Mesh.h"
@@ -36,7 +37,7 @@ class hst_ModelBuilder {
     int attachmentLines = 0;
     ftr_Theory theory;
     bool lightweight = false;
-    bool active = true;  // active for simulation
+    bool active = true;    // active for simulation
     gsl_Matrix transform;  // the placement; the identity by default
   };
 
@@ -64,11 +65,18 @@ class hst_ModelBuilder {
   hst_ModelBuilder& AddProfile(const cow_String& name, const kbpC_BeamProfile& profile);
   // Stores a copy of `material` in the model's materials.
   hst_ModelBuilder& AddMaterial(const cow_String& name, const kmaC_Material& material);
+  // Stores a copy of `field` (a kfdC_ExpressionField or kfdC_MappedField) in
+  // the model's analytical fields.
+  hst_ModelBuilder& AddAnalyticalField(const cow_String& name, const kfdC_AnalyticalField& field);
   // Appends a copy of `attribute` (a section assignment, an orientation) to
   // the attributes of part `part`.
   hst_ModelBuilder& AddPartAttribute(const cow_String& part, const kern_Object& attribute);
   // Stores a copy of `field` (e.g. a kpfC_InitialState) in the model.
   hst_ModelBuilder& AddField(const cow_String& name, const kpfC_Field& field);
+
+  // Discrete fields: stores a copy of `field` in the model's discrete-field
+  // repository under `name`.
+  hst_ModelBuilder& AddDiscreteField(const cow_String& name, const kfdC_DiscreteField& field);
 
   // Adds an instance of the part named `part` (added before) to the assembly;
   // returns its feature id.

@@ -6,7 +6,10 @@
 #include "OdbAttrEO/kbpC_Profiles.h"
 #include "OdbAttrEO/kcoC_Constraint.h"
 #include "OdbAttrEO/kern_Object.h"
+#include "OdbAttrEO/kfdC_AnalyticalField.h"
+#include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kinC_Interaction.h"
+#include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kpfC_InitialState.h"
 
 KERN_CLASS(kadC_AdptMeshCtrl, kern_Object, 0x3010001)
@@ -19,15 +22,12 @@ KERN_CLASS(kinC_ContactInitialization, kern_Object, 0x3070002)
 KERN_CLASS(kinC_InteractionProperty, kern_Object, 0x3070003)
 KERN_CLASS(kloC_Load, kern_Object, 0x3080001)
 KERN_CLASS(kprC_AdptMeshCons, kern_Object, 0x23C0102)
-KERN_CLASS(kmaC_Material, kern_Object, 0x3090001)
 KERN_CLASS(korC_FieldOutput, kern_Object, 0x30A0001)
 KERN_CLASS(korC_HistoryOutput, kern_Object, 0x30A0002)
 KERN_CLASS(korC_IntegratedOutputSection, kern_Object, 0x30A0003)
 KERN_CLASS(kseC_Section, kern_Object, 0x2600001)
 KERN_CLASS(kspC_SurfaceProperty, kern_Object, 0x30C0001)
 KERN_CLASS(karC_RemeshingRule, kern_Object, 0x30D0001)
-KERN_CLASS(kfdC_AnalyticalField, kern_Object, 0x30E0001)
-KERN_CLASS(kfdC_DiscreteField, kern_Object, 0x30E0002)
 KERN_CLASS(kopC_Task, kern_Object, 0x30F0001)
 
 // Objects defined per step and carried over to the following steps.

@@ -99,6 +99,22 @@ class rgnC_Region : public kern_Object {
   const cow_List<int>& KernelSurfaceTypes() const { return surfaceTypes_; }
   void SetKernelSurfaceTypes(cow_List<int> types) { surfaceTypes_ = std::move(types); }
 
+  // What the mesh services compute from the region's geometry (mgt_): node
+  // indices with a shell thickness each, element indices with an offset
+  // ratio each, the same for every instance of the part.
+  const cow_List<int>& KernelThicknessNodes() const { return thicknessNodes_; }
+  const cow_List<double>& KernelThicknesses() const { return thicknesses_; }
+  const cow_List<int>& KernelOffsetElements() const { return offsetElements_; }
+  const cow_List<double>& KernelOffsets() const { return offsets_; }
+  void SetKernelThicknesses(cow_List<int> nodes, cow_List<double> values) {
+    thicknessNodes_ = std::move(nodes);
+    thicknesses_ = std::move(values);
+  }
+  void SetKernelOffsets(cow_List<int> elements, cow_List<double> values) {
+    offsetElements_ = std::move(elements);
+    offsets_ = std::move(values);
+  }
+
  private:
   cow_String name_;
   cow_List<cow_String> ownerNames_;
@@ -113,4 +129,8 @@ class rgnC_Region : public kern_Object {
   cow_List<rgnC_GeomComponent> components_;
   int modelEdges_ = INT_MAX;
   cow_List<int> surfaceTypes_;
+  cow_List<int> thicknessNodes_;
+  cow_List<double> thicknesses_;
+  cow_List<int> offsetElements_;
+  cow_List<double> offsets_;
 };

@@ -20,6 +20,10 @@ class gsl_Vector {
   // Turns the vector by the rotation of `transform`: a direction has no
   // position, so the translation does not apply.
   void RotateAndTransform(const gsl_Matrix& transform);
+  // Whether the unit vectors of this and `v` differ by at most `tolerance` in
+  // every component; a zero vector has the same direction as a zero vector
+  // only.
+  bool SameDirection(const gsl_Vector& v, double tolerance) const;
 
   double Dot(const gsl_Vector& v) const { return x * v.x + y * v.y + z * v.z; }
   gsl_Vector Cross(const gsl_Vector& v) const {

@@ -27,8 +27,9 @@
 #include "ModKerLow/ptoC_MaterialOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Utils.h"
-#include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
+#include "OdbAttrEO/kinC_Interaction.h"
+#include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kseC_BeamSection.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "OdbAttrEO/kseC_PointSection.h"
@@ -90,7 +91,18 @@ class Rng {
 
 // What a generated part is made of.
 // kDisplay: nodes without elements, shown through a display mesh.
-enum class Family { kBrick, kBrick20, kTet, kWedge, kShell, kPlanarQuad, kPlanarTri, kBeam, kTruss, kDisplay };
+enum class Family {
+  kBrick,
+  kBrick20,
+  kTet,
+  kWedge,
+  kShell,
+  kPlanarQuad,
+  kPlanarTri,
+  kBeam,
+  kTruss,
+  kDisplay
+};
 
 struct PartPlan {
   std::string name;
@@ -133,6 +145,7 @@ class Generator {
     AddAssemblyNodes();
     AddAssemblyRegions();
     AddContactNodeSets();
+    AddMaterials();
     PlanEnvironment();
   }
 
@@ -148,19 +161,27 @@ class Generator {
   std::string Name(const std::string& stem) {
     const std::string n = std::to_string(++names_);
     switch (rng_.Chance(0.35) ? rng_.Uniform(0, 6) : -1) {
-      case 0: return "My " + stem + " " + n;
-      case 1: return stem + "," + n;
-      case 2: return stem + "\"" + n;
-      case 3: return stem + "." + n;
+      case 0:
+        return "My " + stem + " " + n;
+      case 1:
+        return stem + "," + n;
+      case 2:
+        return stem + "\"" + n;
+      case 3:
+        return stem + "." + n;
       case 4: {
         std::string name = stem + "-" + n + "-";
-        for (std::size_t length = static_cast<std::size_t>(rng_.Uniform(80, 120)); name.size() < length;)
+        for (std::size_t length = static_cast<std::size_t>(rng_.Uniform(80, 120));
+             name.size() < length;)
           name += static_cast<char>('a' + name.size() % 26);
         return name;
       }
-      case 5: return "_" + stem + "-" + n;
-      case 6: return stem + "-" + n + "_";
-      default: return stem + "-" + n;
+      case 5:
+        return "_" + stem + "-" + n;
+      case 6:
+        return stem + "-" + n + "_";
+      default:
+        return stem + "-" + n;
     }
   }
 
@@ -170,10 +191,17 @@ class Generator {
     const int gap = rng_.Uniform(1, 4);
     std::int64_t start;
     switch (rng_.Uniform(0, 3)) {
-      case 0: start = rng_.Uniform(1, 20); break;
-      case 1: start = 1000 * rng_.Uniform(1, 9); break;
-      case 2: start = rng_.Uniform(1, 2000000); break;
-      default: start = INT_MAX - static_cast<std::int64_t>(count - 1) * gap - rng_.Uniform(0, 2);
+      case 0:
+        start = rng_.Uniform(1, 20);
+        break;
+      case 1:
+        start = 1000 * rng_.Uniform(1, 9);
+        break;
+      case 2:
+        start = rng_.Uniform(1, 2000000);
+        break;
+      default:
+        start = INT_MAX - static_cast<std::int64_t>(count - 1) * gap - rng_.Uniform(0, 2);
     }
     labels.resize(count);
     for (std::size_t i = 0; i < count; ++i)
@@ -312,13 +340,16 @@ class Generator {
 
   gsl_Matrix Placement(std::string& told) {
     switch (rng_.Uniform(0, 3)) {
-      case 0: return gsl_Matrix();
+      case 0:
+        return gsl_Matrix();
       case 1: {
         const gsl_Vector t{rng_.Real(-5, 5), rng_.Real(-5, 5), rng_.Real(-5, 5)};
         told += " moved";
         return gsl_Matrix::Translation(t);
       }
-      case 2: told += " turned"; return gsl_Matrix::AxisRotation({0, 0, 0}, {0, 0, 1}, std::acos(0.0));
+      case 2:
+        told += " turned";
+        return gsl_Matrix::AxisRotation({0, 0, 0}, {0, 0, 1}, std::acos(0.0));
       default: {
         told += " moved+turned";
         return gsl_Matrix::Translation({rng_.Real(-5, 5), 0, 1}) *
@@ -392,8 +423,8 @@ class Generator {
       const int kind = rng_.Uniform(0, 1);
       controls.SetHourglassControl(kind ? 3 : 2);
       controls.SetHourglassStiffness({kind ? 0.5 : 0.25, 0.0, 0.0});
-      const std::size_t c =
-          static_cast<std::size_t>(rng_.Uniform(0, static_cast<int>(part.mesh->ElementClasses().size()) - 1));
+      const std::size_t c = static_cast<std::size_t>(
+          rng_.Uniform(0, static_cast<int>(part.mesh->ElementClasses().size()) - 1));
       part.mesh->MutableElementClass(c).SetElemCtrlParams(
           std::make_shared<bme_ElemCtrlParams>(controls));
       controlsTold = " controls " + std::to_string(kind) + " on class " + std::to_string(c);
@@ -573,8 +604,8 @@ class Generator {
       } else {
         section = AddSectionFor(part);
       }
-      kernel.AddAttribute(ptoC_SectionAssignment(ElementRegion(part, regionName, elements, picked),
-                                                 section));
+      kernel.AddAttribute(
+          ptoC_SectionAssignment(ElementRegion(part, regionName, elements, picked), section));
     }
     const int orientations = rng_.Chance(0.4) ? rng_.Uniform(1, 2) : 0;
     for (int o = 0; o < orientations; ++o) {
@@ -744,6 +775,56 @@ class Generator {
     description << "contact node sets" << told << "\n";
   }
 
+  template <class O>
+  cow_COW<O> Behaviour(int values) {
+    O option;
+    cow_2DArray<double> table(static_cast<std::size_t>(rng_.Uniform(1, 3)),
+                              static_cast<std::size_t>(values));
+    for (std::size_t r = 0; r < table.Rows(); ++r)
+      for (std::size_t c = 0; c < table.Columns(); ++c)
+        table.Modify(r, c) = rng_.Real(0, 1000);
+    option.table = kmaC_MaterialTable(table);
+    return cow_COW<O>(option);
+  }
+
+  // The materials the sections name (a material no section names besides),
+  // each with a few behaviours, a description and a regularization now and
+  // then.
+  void AddMaterials() {
+    std::vector<std::string> names = {"Steel", "Rubber", "Glue"};
+    const int extra = rng_.Uniform(0, 2);
+    for (int i = 0; i < extra; ++i)
+      names.push_back(Writable("Mat"));
+    for (const std::string& name : names) {
+      kmaC_Material m;
+      std::string told;
+      if (rng_.Chance(0.3)) m.description = Writable("About"), told += " described";
+      if (rng_.Chance(0.2)) {
+        kmaC_Regularization r;
+        r.rtol = rng_.Chance(0.5) ? 0.03 : rng_.Real(0.01, 0.1);
+        r.strainRateRegularization =
+            static_cast<kmaC_Regularization::StrainRateRegularizationEnm>(rng_.Uniform(0, 1));
+        m.regularization = cow_COW<kmaC_Regularization>(r);
+        told += " regularized";
+      }
+      if (rng_.Chance(0.8)) m.elastic = Behaviour<kmaC_Elastic>(2), told += " elastic";
+      if (rng_.Chance(0.5)) m.density = Behaviour<kmaC_Density>(1), told += " density";
+      if (rng_.Chance(0.3)) m.plastic = Behaviour<kmaC_Plastic>(2), told += " plastic";
+      if (rng_.Chance(0.2)) m.expansion = Behaviour<kmaC_Expansion>(1), told += " expansion";
+      if (rng_.Chance(0.2)) {
+        m.damageInitiation[static_cast<std::size_t>(rng_.Uniform(0, 13))] =
+            Behaviour<kmaC_DamageInitiation>(2);
+        told += " damage";
+      }
+      if (rng_.Chance(0.15)) {
+        m.membraneElastic = Behaviour<kmaC_MembraneElastic>(1);
+        told += " gasket";
+      }
+      builder.AddMaterial(name, m);
+      description << "material \"" << name << "\"" << told << "\n";
+    }
+  }
+
   void PlanEnvironment() {
     const std::vector<std::string> offsets = {"0",          "7",   "1000", "123456",
                                               "1073741823", "abc", "-5",   "2000000000"};
@@ -752,7 +833,8 @@ class Generator {
     const int mode = rng_.Uniform(0, 9);
     if (mode <= 3) noPartsKey = mode < 3 ? 1 : 0;
     if (mode == 4) builder.MutableModel().SetVersionTag("v5"), description << "version v5\n";
-    if (mode == 5) builder.Assembly().SetRequiresFlatInputFile(true), description << "requires flat\n";
+    if (mode == 5)
+      builder.Assembly().SetRequiresFlatInputFile(true), description << "requires flat\n";
     jobKeywords = rng_.Chance(0.3);
     description << "cae_no_parts_input_file "
                 << (noPartsKey < 0 ? std::string("unset") : std::to_string(noPartsKey))
@@ -881,8 +963,8 @@ TEST(aif_RandomModelTest, CheckerReportsEachFault) {
 }
 
 // Section keywords: their sets and orientations in their own scope (an
-// instance sees its part's), controls anywhere in the model, materials not
-// looked up, at most one section per element; orientations once per scope
+// instance sees its part's), controls and materials anywhere in the model
+// (checked with the materials), at most one section per element; orientations once per scope
 // (the same name in an instance and in the flat file's scope is no clash;
 // a repeat word for word is one too), section controls once per model.
 TEST(aif_RandomModelTest, CheckerChecksSectionKeywords) {
@@ -912,7 +994,8 @@ TEST(aif_RandomModelTest, CheckerChecksSectionKeywords) {
       "*End Assembly\n"
       "** ELEMENT CONTROLS\n"
       "*Section Controls, name=EC-1, hourglass=VISCOUS\n1., 1., 1.\n"
-      "*Section Controls, name=\"EC 2\"\n1., 1., 1.\n";
+      "*Section Controls, name=\"EC 2\"\n1., 1., 1.\n"
+      "*Material, name=Nowhere\n";
   EXPECT_EQ("", Findings(sound));
   EXPECT_EQ("", Findings("*Node\n 1, 0., 0.\n 2, 1., 0.\n"
                          "*Element, type=B21, elset=I_All\n 1, 1, 2\n 2, 1, 2\n"
@@ -963,6 +1046,7 @@ TEST(aif_RandomModelTest, CheckerChecksSectionKeywords) {
       "*Solid Section, elset=Half, orientation=Ori-9, controls=EC-9\n"
       "line 14: undefined elset: elset=Nope | *Solid Section, elset=Nope\n"
       "line 15: section without elset= | *Solid Section, material=Steel\n"
+      "line 15: undefined material: material=Steel | *Solid Section, material=Steel\n"
       "line 33: section keyword in the assembly: *solid section | "
       "*Solid Section, elset=J.B, orientation=J.O\n"
       "line 36: section keyword in a step: *solid section | *Solid Section, elset=E\n"
@@ -971,6 +1055,38 @@ TEST(aif_RandomModelTest, CheckerChecksSectionKeywords) {
       "line 12: element with two sections: element 2 of p also by line 10 | "
       "*Solid Section, elset=Half, orientation=Ori-9, controls=EC-9\n",
       Findings(faulty));
+}
+
+// Materials: a section's material= names a "*Material" or "*Gasket
+// Behavior" of the model (unquoted, case-blind), each defined once and
+// outside parts, the assembly and steps.
+TEST(aif_RandomModelTest, CheckerChecksMaterials) {
+  const std::string deck =
+      "*Part, name=P\n"                                          // 1
+      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"                          // 2-4
+      "*Element, type=T2D2, elset=A\n 1, 1, 2\n"                 // 5-6
+      "*Element, type=T2D2, elset=B\n 2, 2, 1\n"                 // 7-8
+      "*Element, type=T2D2, elset=C\n 3, 1, 2\n"                 // 9-10
+      "*Element, type=T2D2, elset=D\n 4, 2, 1\n"                 // 11-12
+      "*Solid Section, elset=A, material=\"Mild Steel\"\n1.,\n"  // 13-14
+      "*Solid Section, elset=B, material=seal\n1.,\n"            // 15-16
+      "*Solid Section, elset=C, material=Copper\n1.,\n"          // 17-18
+      "*Solid Section, elset=D, material=Inner\n1.,\n"           // 19-20
+      "*Material, name=Inner\n"                                  // 21
+      "*End Part\n"                                              // 22
+      "*Material, name=\"mild steel\"\n*Elastic\n 1., 0.3\n"     // 23-25
+      "*Gasket Behavior, name=Seal\n"                            // 26
+      "*Material, name=SEAL\n"                                   // 27
+      "*Material\n"                                              // 28
+      "*Step, name=S\n*Material, name=Late\n*End Step\n";        // 29-31
+  EXPECT_EQ(
+      "line 21: material inside a block: *material | *Material, name=Inner\n"
+      "line 27: material defined twice: seal | *Material, name=SEAL\n"
+      "line 28: empty name: *material | *Material\n"
+      "line 30: material inside a block: *material | *Material, name=Late\n"
+      "line 17: undefined material: material=Copper | "
+      "*Solid Section, elset=C, material=Copper\n",
+      Findings(deck));
 }
 
 // What writing one random model gave.

@@ -7,8 +7,9 @@
 // referenced name (Inst.Name from the assembly looks in instance Inst; names
 // compare unquoted and case-blind), orientations once per scope, section
 // controls once per model, and section keywords (outside assembly and steps,
-// own-scope elset/orientation, controls anywhere, one section per element;
-// material= unchecked). References may precede definitions.
+// own-scope elset/orientation, controls anywhere, one section per element,
+// material= defined), materials ("*Material", "*Gasket Behavior") once per
+// model and outside blocks. References may precede definitions.
 #pragma once
 
 #include <algorithm>
@@ -72,7 +73,8 @@ class DeckChecker {
   std::set<int> badQuotes_;  // lines whose quotes do not enclose whole names
   std::vector<Record> records_;
   std::map<std::string, Scope> scopes_;
-  std::set<std::string> sectionControls_;  // names of *Section Controls
+  std::set<std::string> sectionControls_;                // names of *Section Controls
+  std::set<std::string> materials_;                      // names of *Material and *Gasket Behavior
   std::map<std::string, std::string> orientationLines_;  // "scope|name" -> first line
   std::vector<DeckFinding> findings_;
 
@@ -325,12 +327,14 @@ class DeckChecker {
   // --- definitions ---------------------------------------------------------
 
   // A label text; reports "invalid <kind> label" (detail: `what` and the
-  // text, or the quoted text without `what`) and returns nullopt when it is not a label in 1..2147483647.
+  // text, or the quoted text without `what`) and returns nullopt when it is not a label
+  // in 1..2147483647.
   std::optional<std::int64_t> Label(int line, const std::string& text, Kind kind,
                                     const std::string& what) {
     const std::optional<std::int64_t> label = Integer(text);
     if (label && *label >= 1 && *label <= INT_MAX) return label;
-    Report(line, std::string("invalid ") + KindName(kind) + " label", what.empty() ? "\"" + Trim(text) + "\"" : what + Trim(text));
+    Report(line, std::string("invalid ") + KindName(kind) + " label",
+           what.empty() ? "\"" + Trim(text) + "\"" : what + Trim(text));
     return std::nullopt;
   }
 
@@ -360,6 +364,13 @@ class DeckChecker {
         const std::string name = Normal(Option(record, "elset"));
         if (!name.empty() && !HasOption(record, "instance"))
           scopes_[record.scope].elsets[name].push_back(&record);
+      }
+      if (k == "*material" || k == "*gasket behavior") {
+        const std::string name = Normal(Option(record, "name"));
+        if (name.empty()) Report(record.line, "empty name", record.keyword);
+        if (record.scope != "M" || record.step)
+          Report(record.line, "material inside a block", record.keyword);
+        if (!materials_.insert(name).second) Report(record.line, "material defined twice", name);
       }
       if (k == "*section controls") {
         const std::string name = Normal(Option(record, "name"));
@@ -680,6 +691,8 @@ class DeckChecker {
           !sectionControls_.count(Normal(Option(record, "controls"))))
         Report(record.line, "undefined section controls",
                "controls=" + Trim(Option(record, "controls")));
+      if (HasOption(record, "material") && !materials_.count(Normal(Option(record, "material"))))
+        Report(record.line, "undefined material", "material=" + Trim(Option(record, "material")));
     }
     // The sections an element takes: a part's or the flat file's own; an
     // instance's own and its part's.
@@ -690,7 +703,8 @@ class DeckChecker {
       std::vector<const Record*> sections;
       for (const std::string& k : ChainKeys(key)) {
         auto it = byScope.find(k);
-        if (it != byScope.end()) sections.insert(sections.end(), it->second.begin(), it->second.end());
+        if (it != byScope.end())
+          sections.insert(sections.end(), it->second.begin(), it->second.end());
       }
       if (sections.size() < 2) continue;
       std::map<std::int64_t, const Record*> taken;
@@ -703,8 +717,7 @@ class DeckChecker {
           if (fresh) continue;
           Report(record->line, "element with two sections",
                  "element " + std::to_string(label) + (key == "M" ? "" : " of " + key.substr(2)) +
-                     " also by line " +
-                     std::to_string(it->second->line));
+                     " also by line " + std::to_string(it->second->line));
           break;  // one finding per section keyword
         }
       }

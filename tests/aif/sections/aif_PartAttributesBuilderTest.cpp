@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "AttributesGuiCommon/ajbC_CheckingMessages.h"
 #include "BasMem/mem_Allocator.h"
 #include "HostModules/hst_ModelBuilder.h"
 #include "ModKerLow/dtu_DatumCsys.h"
@@ -14,6 +15,7 @@
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Set.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
+#include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kseC_BeamSection.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
@@ -74,6 +76,10 @@ class aif_PartAttributesBuilder : public ::testing::Test {
     std::string line, out;
     bool keep = false;
     while (std::getline(in, line)) {
+      if (line.rfind("** Description: ", 0) == 0) {  // inside a distribution
+        out += line + "\n";
+        continue;
+      }
       if (line.rfind("**", 0) == 0) {
         keep = false;
         if (line.rfind("** Region", 0) == 0 || line.rfind("** Section", 0) == 0 ||
@@ -522,3 +528,200 @@ TEST_F(aif_PartAttributesBuilder, EveryAllocationFaultLeavesNoPartialFile) {
 }
 
 }  // namespace
+
+// Sheet: three shells on eight nodes, "Thin" on the picked region Geo (the
+// first two shells) with its thickness and offset taken from the geometry:
+// node 1 met twice (the first thickness stands), a zero thickness, offsets
+// 0.25 and 0 (too small to write unless debugging).
+hst_ModelBuilder GeometrySheet(bool lightweight) {
+  hst_ModelBuilder b;
+  b.AddPart("Sheet",
+            hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0, 2, 0, 0, 2, 1, 0, 3, 0, 0, 3, 1, 0},
+                     "S4R", 4, {0, 1, 2, 3, 1, 4, 5, 2, 4, 6, 7, 5}));
+  kseC_HomogenousShellSection shell;
+  shell.thickness = 0.1;
+  shell.material = "Steel";
+  b.AddSection("Thin", shell);
+  rgnC_Region geo = Elements("Geo", "Sheet", {0, 1}, {1, 2}, true);
+  geo.SetKernelNodeIndices(1, {0, 1, 2});
+  geo.SetKernelNodeIndices(2, {0, 1, 2});
+  geo.SetKernelThicknesses({0, 1, 2, 1}, {0.2, 0.3, 0.0, 0.9});
+  geo.SetKernelOffsets({0, 1}, {0.25, 1e-7});
+  ptoC_SectionAssignment assignment(geo, "Thin");
+  assignment.SetThicknessAssignment(ptoC_SectionAssignment::kThicknessFromGeometry);
+  assignment.SetOffset(6);
+  b.AddPartAttribute("Sheet", assignment);
+  b.AddInstance("Sheet-1", "Sheet", {.lightweight = lightweight});
+  b.AddInstance("Sheet-2", "Sheet", {.lightweight = lightweight});
+  b.AddStep("Load", kprC_StaticStep());
+  return b;
+}
+
+// The text between `from` and `to` (excluded) in `deck`.
+std::string Between(const std::string& deck, const std::string& from, const std::string& to) {
+  const std::size_t begin = deck.find(from);
+  if (begin == std::string::npos) return "(no " + from + ")";
+  return deck.substr(begin, deck.find(to, begin) - begin);
+}
+
+// A lightweight part takes its thickness and offset once; a zero thickness
+// is written, a tiny offset is not (unless debugging); a node met twice keeps
+// its first thickness. Flat, with clashing labels, rows name the nodes and
+// elements as the mesh blocks do, and the section names the distribution as
+// it is written.
+TEST_F(aif_PartAttributesBuilder, ThicknessAndOffsetFromGeometry) {
+  const std::string deck = Deck(GeometrySheet(true));
+  EXPECT_EQ(Between(deck, "*Nodal Thickness", "*End Part"),
+            "*Nodal Thickness\n"
+            "** Description: Nodal thickness determined from geometry\n"
+            "1, 0.2\n2, 0.3\n3, 0.\n"
+            "** Region: (Thin:Picked)\n*Elset, elset=Geo\n 1, 2\n"
+            "*Distribution, name=Offset_Sheet_2, location=ELEMENT, Table=Offset_Sheet_2_Table\n"
+            "** Description: Offset determined from geometry\n"
+            ",     0.\n1,   0.25\n"
+            "** Section: Thin\n"
+            "*Shell Section, elset=Geo, material=Steel, offset=Offset_Sheet_2, nodal thickness\n"
+            "0.1, 5\n");
+  EXPECT_EQ(Between(deck, "*Distribution Table", "*End Step"),
+            "*Distribution Table, name=Offset_Sheet_2_Table\nratio\n");
+  EXPECT_EQ(Uses(uses_), "Offset_Sheet_2 0:Sheet [ Sheet-1 Sheet-2 ] ( ratio ) x1\n");
+
+  auto instance = [](const std::string& i, const std::string& nodes, const std::string& elements,
+                     const std::string& offsets, const std::string& number) {
+    const std::string offset = i + "_Offset_Sheet_" + number;
+    return "*Nodal Thickness\n** Description: Nodal thickness determined from geometry\n" + nodes +
+           "** Region: (Thin:Picked)\n*Elset, elset=" + i + "_Geo\n" + elements +
+           "*Distribution, name=" + offset + ", location=ELEMENT, Table=" + offset +
+           "_Table\n** Description: Offset determined from geometry\n,     0.\n" + offsets +
+           "** Section: Thin\n*Shell Section, elset=" + i +
+           "_Geo, material=Steel, offset=" + offset + ", nodal thickness\n0.1, 5\n";
+  };
+  const std::string tables =
+      "*System\n*Distribution Table, name=Sheet-1_Offset_Sheet_2_Table\nratio\n"
+      "*Distribution Table, name=Sheet-2_Offset_Sheet_4_Table\nratio\n";
+  EXPECT_EQ(Attributes(Deck(GeometrySheet(false), true)),
+            instance("Sheet-1", "1, 0.2\n2, 0.3\n3, 0.\n", " 1, 2\n", "1, 0.25\n", "2") +
+                instance("Sheet-2", "9, 0.2\n10, 0.3\n11, 0.\n", " 4, 5\n", "4, 0.25\n", "4") +
+                tables);
+
+  setenv("MVX_DEBUG_DISTRIBUTION", "", 1);
+  const std::string debug = Attributes(Deck(GeometrySheet(false), true));
+  unsetenv("MVX_DEBUG_DISTRIBUTION");
+  EXPECT_EQ(
+      debug,
+      instance("Sheet-1", "1, 0.2\n2, 0.3\n3, 0.\n", " 1, 2\n", "1, 0.25\n2, 1.e-07\n", "2") +
+          instance("Sheet-2", "9, 0.2\n10, 0.3\n11, 0.\n", " 4, 5\n", "4, 0.25\n5, 1.e-07\n", "4") +
+          tables);
+}
+
+// Stores `field` as analytical field `name` of the model of `b`.
+void AddAnalyticalField(hst_ModelBuilder& b, const cow_String& name,
+                        const kfdC_AnalyticalField& field) {
+  dynamic_cast<mdl_MapString2ObjCow<kfdC_AnalyticalField>&>(
+      b.MutableModel().MutableExtension(bas_NewModel::analyticalFieldCmd))
+      .Set(name, field);
+}
+
+// A strip of five bricks; shells whose thickness comes from analytical
+// fields: F = 1 + x at elements 1 and 2 (two sections, two distributions),
+// at the nodes of element 3 (node 3 twice), a mapping that fails on element
+// 4 and a field the model lacks on element 5.
+hst_ModelBuilder FieldStrip(bool lightweight) {
+  hst_ModelBuilder b;
+  b.AddPart("Strip", hst_GridMesh(5, 1, 1));
+  kfdC_ExpressionField f;
+  f.SetDescription("Linear");
+  f.constant = 1.0;
+  f.gradient = {1.0, 0.0, 0.0};
+  AddAnalyticalField(b, "F", f);
+  kfdC_MappedField m;
+  m.failure = "No source data.";
+  AddAnalyticalField(b, "M", m);
+  auto shell = [&](const char* name, int type, const char* field) {
+    kseC_HomogenousShellSection section;
+    section.thickness = 0.1;
+    section.material = "Steel";
+    section.thicknessType = type;
+    section.thicknessField = field;
+    b.AddSection(name, section);
+  };
+  shell("ByF", 1, "F");
+  shell("AtNodes", 3, "F");
+  shell("ByM", 1, "M");
+  shell("ByLost", 1, "Lost");
+  const char* sections[] = {"ByF", "ByF", "AtNodes", "ByM", "ByLost"};
+  for (int e = 0; e < 5; ++e) {
+    rgnC_Region region =
+        Elements(cow_String("R") + std::to_string(e + 1), "Strip", {e}, {1, 2}, true);
+    if (e == 2) {
+      region.SetKernelNodeIndices(1, {2, 2, 3});
+      region.SetKernelNodeIndices(2, {2, 2, 3});
+    }
+    b.AddPartAttribute("Strip", ptoC_SectionAssignment(region, sections[e]));
+  }
+  b.AddInstance("Strip-1", "Strip", {.lightweight = lightweight});
+  b.AddInstance("Strip-2", "Strip", {.lightweight = lightweight});
+  b.AddStep("Load", kprC_StaticStep());
+  return b;
+}
+
+// Each use of a field gets its own distribution (F, F-1) and table; nodal
+// thickness is written at the region's nodes, each once; a failed mapping and
+// a missing field drop the thickness with a checking message. Flat, with
+// clashing labels, rows name elements and nodes as the mesh blocks do.
+TEST_F(aif_PartAttributesBuilder, ThicknessFromAnalyticalFields) {
+  ajbC_CheckingMessages::Instance().Messages().Clear();
+  auto region = [](const std::string& prefix, int n, const char* section) {
+    const std::string label = std::to_string(n);
+    return "** Region: (" + std::string(section) + ":Picked)\n*Elset, elset=" + prefix + "R" +
+           label + "\n " + label + ",\n** Section: " + section + "\n";
+  };
+  auto distribution = [](const std::string& name, const std::string& row) {
+    return "*Distribution, name=" + name + ", location=ELEMENT, Table=" + name +
+           "_Table\n** Description: Linear From Analytical Field F\n,     1.\n" + row;
+  };
+  const std::string shell = "*Shell Section, elset=R";
+  const std::string deck = Deck(FieldStrip(true));
+  EXPECT_EQ(Between(deck, "*Distribution, name=F,", "*End Part"),
+            distribution("F", "1,    1.5\n") + region("", 1, "ByF") + shell +
+                "1, material=Steel, shell thickness=F\n1., 5\n" +
+                distribution("F-1", "2,    2.5\n") + region("", 2, "ByF") + shell +
+                "2, material=Steel, shell thickness=F-1\n1., 5\n"
+                "*Nodal Thickness\n** Description: Linear From Analytical Field F\n3, 3.\n4, 4.\n" +
+                region("", 3, "AtNodes") + shell + "3, material=Steel, nodal thickness\n1., 5\n" +
+                region("", 4, "ByM") + shell + "4, material=Steel, shell thickness=M\n1., 5\n" +
+                region("", 5, "ByLost") + shell +
+                "5, material=Steel, shell thickness=Lost\n1., 5\n");
+  EXPECT_EQ(Between(deck, "*Distribution Table", "*End Step"),
+            "*Distribution Table, name=F_Table\nlength\n"
+            "*Distribution Table, name=F-1_Table\nlength\n");
+  EXPECT_EQ(Uses(uses_),
+            "F 0:Strip [ Strip-1 Strip-2 ] ( length ) x1\nF-1 0:Strip [ Strip-1 Strip-2 ] ( length "
+            ") x1\n");
+  const auto& messages = ajbC_CheckingMessages::Instance().Messages();
+  ASSERT_EQ(messages.Length(), 4u);  // the deck is written twice
+  const std::string tail = "\",\nthis thickness definition will be missing in the input file.";
+  EXPECT_EQ(messages[0].Str(),
+            "No source data.\nDue to the failure of evaluating the shell thickness\n"
+            "from analytical field \"M" +
+                tail);
+  EXPECT_EQ(messages[1].Str(),
+            "The analytical field is not defined in the model.\nDue to the failure of "
+            "evaluating the shell thickness\nfrom analytical field \"Lost" +
+                tail);
+
+  const std::string flat = Attributes(Deck(FieldStrip(false), true));
+  auto flatRegion = [](int label, int set, const char* section) {
+    return "** Region: (" + std::string(section) + ":Picked)\n*Elset, elset=Strip-2_R" +
+           std::to_string(set) + "\n " + std::to_string(label) + ",\n** Section: " + section +
+           "\n*Shell Section, elset=Strip-2_R" + std::to_string(set) + ", material=Steel, ";
+  };
+  EXPECT_EQ(
+      Between(flat, "*Distribution, name=Strip-2_F-2", "** Region: (ByM"),
+      distribution("Strip-2_F-2", "6, 1.5\n") + flatRegion(6, 1, "ByF") +
+          "shell thickness=Strip-2_F-2\n1., 5\n" + distribution("Strip-2_F-3", "7, 2.5\n") +
+          flatRegion(7, 2, "ByF") + "shell thickness=Strip-2_F-3\n1., 5\n" +
+          "*Nodal Thickness\n** Description: Linear From Analytical Field F\n27, 3.\n28, 4.\n" +
+          flatRegion(8, 3, "AtNodes") + "nodal thickness\n1., 5\n");
+  ajbC_CheckingMessages::Instance().Messages().Clear();
+}

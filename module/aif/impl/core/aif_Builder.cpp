@@ -13,10 +13,12 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_OutputFile.h"
 #include "aif/impl/core/aif_SetNameRegistry.h"
+#include "aif/impl/materials/aif_MaterialBuilder.h"
 #include "aif/impl/model/aif_InstanceBuilder.h"
 #include "aif/impl/model/aif_ModelAttributesBuilder.h"
 #include "aif/impl/model/aif_PartBuilder.h"
 #include "aif/impl/model/aif_RegionBuilder.h"
+#include "aif/impl/sections/aif_DiscreteFieldsBuilder.h"
 #include "aif/impl/sections/aif_PartAttributesBuilder.h"
 
 namespace {
@@ -31,12 +33,10 @@ std::unique_ptr<akw_BuilderComponent> MakeComponent(akw_ModelInfo& info) {
 
 // The components, in member order (the order of aif_Builder::Component).
 constexpr Make kMembers[aif_Builder::kComponentCount] = {
-    MakeComponent<aif_InstanceBuilder>,
-    MakeComponent<aif_JobKeywordsBuilder>,
-    MakeComponent<aif_ModelAttributesBuilder>,
-    MakeComponent<aif_PartBuilder>,
-    MakeComponent<aif_PartAttributesBuilder>,
-    MakeComponent<aif_RegionBuilder>,
+    MakeComponent<aif_DiscreteFieldsBuilder>,  MakeComponent<aif_InstanceBuilder>,
+    MakeComponent<aif_JobKeywordsBuilder>,     MakeComponent<aif_MaterialBuilder>,
+    MakeComponent<aif_ModelAttributesBuilder>, MakeComponent<aif_PartBuilder>,
+    MakeComponent<aif_PartAttributesBuilder>,  MakeComponent<aif_RegionBuilder>,
     MakeComponent<aif_FinalBuilder>,
 };
 
@@ -44,22 +44,16 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
 // builder, then the fastener builders (after the instance builder's
 // connector sections are known), then the final builder.
 constexpr aif_Builder::Component kBuildOrder[] = {
-    aif_Builder::kPart,
-    aif_Builder::kInstance,
-    aif_Builder::kRegion,
-    aif_Builder::kPartAttributes,
-    aif_Builder::kModelAttributes,
-    aif_Builder::kFinal,
+    aif_Builder::kPart,           aif_Builder::kInstance, aif_Builder::kRegion,
+    aif_Builder::kPartAttributes, aif_Builder::kMaterial, aif_Builder::kModelAttributes,
+    aif_Builder::kDiscreteFields, aif_Builder::kFinal,
 };
 
 // The order in which the components' lists are written, section by section.
 constexpr aif_Builder::Component kWriteOrder[] = {
-    aif_Builder::kPart,
-    aif_Builder::kInstance,
-    aif_Builder::kRegion,
-    aif_Builder::kPartAttributes,
-    aif_Builder::kModelAttributes,
-    aif_Builder::kFinal,
+    aif_Builder::kPart,           aif_Builder::kInstance, aif_Builder::kRegion,
+    aif_Builder::kPartAttributes, aif_Builder::kMaterial, aif_Builder::kModelAttributes,
+    aif_Builder::kDiscreteFields, aif_Builder::kFinal,
 };
 
 // The components whose model definitions a restart job writes before its

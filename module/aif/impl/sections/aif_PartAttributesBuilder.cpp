@@ -1,17 +1,26 @@
 #include "aif/impl/sections/aif_PartAttributesBuilder.h"
 
+#include <optional>
 #include <string>
 #include <unordered_set>
 
 #include "AFCInputFileWriter/akw_MorvexName.h"
+#include "AttributesGuiCommon/ajbC_CheckingMessages.h"
 #include "AttributesIntObj/asoK_Assembly.h"
+#include "AttributesIntObj/asoK_InstanceNames.h"
+#include "MSVCR90/rt_Runtime.h"
 #include "ModKerLow/asoF_PartInstance.h"
 #include "ModKerLow/ptoC_BeamOrientation.h"
 #include "ModKerLow/ptoC_RebarOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/ptoK_Part.h"
+#include "ModKerLow/rgnF_IndexLabels.h"
+#include "ModKerLow/rgnK_ElementCentroids.h"
 #include "ModKerLow/rgnK_Region.h"
+#include "ModKerLow/rgnK_RegionIds.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
+#include "OdbAttrEO/kfdC_AnalyticalField.h"
+#include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kseC_BeamSection.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "OdbCoreGeom/bme_Mesh.h"
@@ -29,11 +38,14 @@
 #include "aif/impl/sections/aif_BeamGeneralSection.h"
 #include "aif/impl/sections/aif_BeamSection.h"
 #include "aif/impl/sections/aif_CohesiveSection.h"
+#include "aif/impl/sections/aif_Distribution.h"
+#include "aif/impl/sections/aif_DistributionTable.h"
 #include "aif/impl/sections/aif_EulerianSection.h"
 #include "aif/impl/sections/aif_GasketSection.h"
 #include "aif/impl/sections/aif_HourglassStiffness.h"
 #include "aif/impl/sections/aif_InterfaceSection.h"
 #include "aif/impl/sections/aif_MembraneSection.h"
+#include "aif/impl/sections/aif_NodalThickness.h"
 #include "aif/impl/sections/aif_RefPointSection.h"
 #include "aif/impl/sections/aif_SectionControls.h"
 #include "aif/impl/sections/aif_ShellGeneralSection.h"
@@ -73,7 +85,9 @@ constexpr unsigned kGeneralStiffness = 0x2600048;
 constexpr unsigned kEulerian = 0x2600049;
 
 // The element library of an analysis product: 0, 1, 2 give 1, 2, 3.
-int Library(int product) { return product >= 0 && product <= 2 ? product + 1 : 0; }
+int Library(int product) {
+  return product >= 0 && product <= 2 ? product + 1 : 0;
+}
 
 // Equal parameter sets (the identifier aside).
 bool SameControls(const bme_ElemCtrlParams& a, const bme_ElemCtrlParams& b) {
@@ -106,8 +120,12 @@ cow_List<const kern_Object*> AttributesOf(const ptoK_Part& part, unsigned kind) 
   return list;
 }
 
-bool IsGeometryShell(unsigned type) { return type == kHomogeneousShell || type == kCompositeShell; }
-bool IsSolidType(unsigned type) { return type >= 0x2600002 && type <= kCompositeSolid; }
+bool IsGeometryShell(unsigned type) {
+  return type == kHomogeneousShell || type == kCompositeShell;
+}
+bool IsSolidType(unsigned type) {
+  return type >= 0x2600002 && type <= kCompositeSolid;
+}
 bool IsShellType(unsigned type) {
   return (type >= 0x260000A && type <= kUserShell) || type == kGeneralStiffness;
 }
@@ -151,6 +169,7 @@ void aif_PartAttributesBuilder::Build() {
   aif_ModelInfo& info = Info();
   const asoK_Assembly* assembly = info.Assembly();
   partSurfaces_.clear();
+  geometryDistributions_ = 0;
   if (!assembly) return;
   const ftr_FeatureList& features = assembly->ConstGetFeatureList();
   cow_List<cow_String> done;
@@ -234,8 +253,7 @@ void aif_PartAttributesBuilder::ReadAssignments(const asoF_PartInstance& instanc
   ReadOrientations(instance, ptoC_SectionAssignment::TypeId());
 }
 
-void aif_PartAttributesBuilder::ReadOrientations(const asoF_PartInstance& instance,
-                                                 unsigned kind) {
+void aif_PartAttributesBuilder::ReadOrientations(const asoF_PartInstance& instance, unsigned kind) {
   aif_ModelInfo& info = Info();
   const ptoK_Part& part = asoK_Assembly::GetOriginalPart(instance);
   cow_List<const kern_Object*> entries;
@@ -263,8 +281,8 @@ void aif_PartAttributesBuilder::ReadOrientations(const asoF_PartInstance& instan
       region = &nex_canDynamicCastRef<const ptoC_SectionAssignment>(*entries[i], kFile, __LINE__)
                     .RegionRef();
     else if (kind == kBeamOrientations)
-      region = &nex_canDynamicCastRef<const ptoC_BeamOrientation>(*entries[i], kFile, __LINE__)
-                    .Region();
+      region =
+          &nex_canDynamicCastRef<const ptoC_BeamOrientation>(*entries[i], kFile, __LINE__).Region();
     else
       region = &nex_canDynamicCastRef<const ptoC_MaterialOrientation>(*entries[i], kFile, __LINE__)
                     .Region();
@@ -367,6 +385,28 @@ void aif_PartAttributesBuilder::WriteGroups(const asoF_PartInstance& instance,
   const cow_String registryScope = aif_SurfaceFromElements::InternalSetScope(instance, info);
   writtenOrientations_.Clear();
 
+  // The thickness data of the regions whose thickness or offset comes from
+  // the geometry, computed once for the instance.
+  std::optional<mgt_ThicknessDataEvaluator> geometry;
+  {
+    cow_List<rgnC_Region> regions;
+    std::unordered_set<int> taken;
+    for (std::size_t p = 0; p < groups.Length(); ++p) {
+      const int s = groups.SectionIndex(p);
+      if (s < 0 || !taken.insert(s).second) continue;
+      const auto& assignment = nex_canDynamicCastRef<const ptoC_SectionAssignment>(
+          *assignments_[static_cast<std::size_t>(s)], kFile, __LINE__);
+      if (assignment.ThicknessAssignment() == ptoC_SectionAssignment::kThicknessFromGeometry ||
+          (assignment.OffsetKind() == 6 && s < ownAssignments_))
+        regions.Append(assignment.RegionRef());
+    }
+    if (!regions.IsEmpty()) {
+      geometry.emplace(true);
+      mgt_ComputeThicknessAndOffset(info.Assembly(), instance, info.Model().Name(), regions,
+                                    *geometry);
+    }
+  }
+
   for (std::size_t p = 0; p < groups.Length(); ++p) {
     const int s = groups.SectionIndex(p);
     if (s < 0) continue;
@@ -400,8 +440,29 @@ void aif_PartAttributesBuilder::WriteGroups(const asoF_PartInstance& instance,
     if (!sections_.Contains(group.sectionName)) continue;
     const kseC_Section& section = sections_.ConstGet(group.sectionName);
     const unsigned type = section.DynTypeId();
-    // Thickness distributions from fields or the geometry: later work; none
-    // is written, as when nothing can be evaluated.
+    if (assignment.ThicknessAssignment() != ptoC_SectionAssignment::kThicknessFromGeometry) {
+      if (IsGeometryShell(type) && !generated) {
+        const auto& shell =
+            nex_canDynamicCastRef<const kseC_GeometryShellSection>(section, kFile, __LINE__);
+        if (shell.thicknessType == 1)
+          group.thicknessDistribution = AddThicknessFieldDistribution(
+              instance, shell.thicknessField, {region}, kfdC_DiscreteField::kElements, "length");
+        else if (shell.thicknessType == 3)
+          group.thicknessDistribution = AddThicknessFieldDistribution(
+              instance, shell.thicknessField, {region}, kfdC_DiscreteField::kNodes, "length");
+      } else if (type == kMembrane) {
+        const auto& membrane =
+            nex_canDynamicCastRef<const kseC_MembraneSection>(section, kFile, __LINE__);
+        if (membrane.thicknessType == 1)
+          group.thicknessDistribution = AddThicknessFieldDistribution(
+              instance, membrane.thicknessField, {region}, kfdC_DiscreteField::kElements, "length");
+      }
+    } else {
+      group.nodalThickness = true;
+      group.thicknessDistribution = AddNodalThicknessFromGeometry(instance, {region}, *geometry);
+    }
+    if (flat && !group.thicknessDistribution.IsEmpty())
+      group.thicknessDistribution = instance.Name() + "_" + group.thicknessDistribution;
 
     const int c = groups.ElemCtrlIndex(p);
     bool defaultControls = false;
@@ -415,10 +476,10 @@ void aif_PartAttributesBuilder::WriteGroups(const asoF_PartInstance& instance,
     cow_String beamText;
     group.beamOrientation = groups.BeamOriIndex(p);
     if (group.beamOrientation >= 0)
-      beamText = RegionText(nex_canDynamicCastRef<const ptoC_BeamOrientation>(
-                                *beamOrientations[static_cast<std::size_t>(group.beamOrientation)],
-                                kFile, __LINE__)
-                                .Region());
+      beamText = RegionText(
+          nex_canDynamicCastRef<const ptoC_BeamOrientation>(
+              *beamOrientations[static_cast<std::size_t>(group.beamOrientation)], kFile, __LINE__)
+              .Region());
 
     cow_String materialText;
     const int m = groups.MatOriIndex(p);
@@ -496,10 +557,9 @@ void aif_PartAttributesBuilder::WriteGroups(const asoF_PartInstance& instance,
       }
     }
 
-    cow_String comment = "(" + group.sectionName + ":" +
-                         (region.Name().IsEmpty() ? cow_String(" Generated From Layup")
-                                                  : RegionText(region)) +
-                         ")";
+    cow_String comment =
+        "(" + group.sectionName + ":" +
+        (region.Name().IsEmpty() ? cow_String(" Generated From Layup") : RegionText(region)) + ")";
     if (!group.controls.IsEmpty())
       comment += ", (Controls:" + group.controls + ")";
     else if (defaultControls)
@@ -526,19 +586,25 @@ void aif_PartAttributesBuilder::WriteGroups(const asoF_PartInstance& instance,
     (void)owner;
 
     switch (assignment.OffsetKind()) {
-      case 1: group.offsetText = "SPOS"; break;
-      case 2: group.offsetText = "SNEG"; break;
-      case 3: group.offsetValue = assignment.OffsetValue(); break;
+      case 1:
+        group.offsetText = "SPOS";
+        break;
+      case 2:
+        group.offsetText = "SNEG";
+        break;
+      case 3:
+        group.offsetValue = assignment.OffsetValue();
+        break;
       case 5:
         group.offsetText = assignment.OffsetField();
         RegisterDiscreteField(instance, assignment.OffsetField(), {"ratio"});
         break;
       case 6:
-        // Offsets from the geometry: later work; for an own assignment none
-        // is written, as when nothing can be evaluated.
-        if (generated) group.offsetText = assignment.OffsetField();
+        group.offsetText = generated ? assignment.OffsetField()
+                                     : AddOffsetFromGeometry(instance, {region}, *geometry);
         break;
-      default: break;
+      default:
+        break;
     }
     AddSection(instance, group);
   }
@@ -568,6 +634,299 @@ void aif_PartAttributesBuilder::RegisterDiscreteField(const asoF_PartInstance& i
   uses.Append(use);
 }
 
+akw_DiscreteField aif_PartAttributesBuilder::DistributionRecord(
+    const asoF_PartInstance& instance, bool partLevel, const cow_String& name,
+    cow_List<cow_String> users, const cow_List<cow_String>& components) const {
+  akw_DiscreteField record;
+  record.field = name;
+  record.ownerKind = partLevel ? akw_DiscreteField::kPart : akw_DiscreteField::kInstance;
+  record.owner = partLevel ? instance.GetPartName() : instance.Name();
+  if (partLevel) {
+    record.users = std::move(users);
+  } else {
+    record.users.Append(instance.Name());
+  }
+  record.components = components;
+  record.useCount = 1;
+  return record;
+}
+
+void aif_PartAttributesBuilder::FileDistribution(const kfdC_DiscreteField& field,
+                                                 const akw_DiscreteField& record, bool nodal) {
+  aif_ModelInfo& info = Info();
+  if (!nodal) {
+    cow_List<akw_DiscreteField>& uses = info.DiscreteFieldUses();
+    bool held = false;
+    for (const akw_DiscreteField& use : uses)
+      if (use == record) {
+        held = true;
+        break;
+      }
+    if (!held) {
+      AddModelDefinition(aif_DistributionTable(field, record, info.IsPartBased()));
+      uses.Append(record);
+    }
+  }
+  const akw_KeywordHandle keyword = nodal
+                                        ? akw_KeywordHandle(aif_NodalThickness(field, record))
+                                        : akw_KeywordHandle(aif_Distribution(field, record, &info));
+  if (record.ownerKind == akw_DiscreteField::kPart) {
+    AddPartDefinition(record.owner, keyword);
+  } else {
+    for (const cow_String& user : record.users)
+      AddInstanceDefinition(user, keyword);
+  }
+}
+
+cow_String aif_PartAttributesBuilder::UniqueFieldName(const cow_String& base) const {
+  const cow_List<akw_DiscreteField>& uses = Info().DiscreteFieldUses();
+  std::unordered_set<std::string> names;
+  names.reserve(uses.Length());
+  for (const akw_DiscreteField& use : uses)
+    names.insert(use.field.Str());
+  cow_String name = base;
+  for (int counter = 1; names.count(name.Str()) != 0; ++counter)
+    name = base + "-" + std::to_string(counter);
+  return name;
+}
+
+namespace {
+
+// A data table being filled from several regions: the rows it holds, so that
+// a node or element met again keeps its first value.
+struct MergedTable {
+  kfdC_DataTable table;
+  std::unordered_set<int> labels;
+};
+
+void AddRows(MergedTable& merged, const cow_List<int>& ids, const cow_List<double>& values,
+             int shift) {
+  const std::size_t rows = ids.Length() < values.Length() ? ids.Length() : values.Length();
+  merged.labels.reserve(merged.labels.size() + rows);
+  for (std::size_t i = 0; i < rows; ++i) {
+    const int label = ids[i] + shift;
+    if (merged.labels.insert(label).second) merged.table.AddDomainValue(label, values[i]);
+  }
+}
+
+// Drops the repeated node ids of `ids` with their coordinate rows, so that
+// ids and rows stay in step.
+void UniqueWithRows(cow_List<int>& ids, cow_2DArray<double>& rows) {
+  std::unordered_set<int> seen;
+  seen.reserve(ids.Length());
+  cow_List<int> uniqueIds;
+  std::vector<std::size_t> kept;
+  for (std::size_t i = 0; i < ids.Length(); ++i)
+    if (seen.insert(ids[i]).second) {
+      uniqueIds.Append(ids[i]);
+      kept.push_back(i);
+    }
+  if (kept.size() == ids.Length()) return;
+  cow_2DArray<double> uniqueRows(kept.size(), 3, 0.0);
+  for (std::size_t r = 0; r < kept.size(); ++r)
+    for (std::size_t c = 0; c < 3; ++c)
+      uniqueRows.Modify(r, c) = kept[r] < rows.Rows() ? rows(kept[r], c) : 0.0;
+  ids = uniqueIds;
+  rows = uniqueRows;
+}
+
+}  // namespace
+
+cow_String aif_PartAttributesBuilder::AddThicknessFieldDistribution(
+    const asoF_PartInstance& instance, const cow_String& fieldName,
+    const cow_List<rgnC_Region>& regions, int location, const cow_String& columnType) {
+  aif_ModelInfo& info = Info();
+  const aif_Model& adapter = info.ModelAdapter();
+  const cow_String& model = info.Model().Name();
+  auto drop = [&](const cow_String& reason) {
+    ajbC_CheckingMessages::Instance().Messages().Append(atr_TranslateWithArg(
+        reason + "\nDue to the failure of evaluating the shell thickness\nfrom analytical field "
+                 "\"%s\",\nthis thickness definition will be missing in the input file.",
+        fieldName));
+    return cow_String();
+  };
+  if (!adapter.AnalyticalFields().Contains(fieldName)) {
+    // A discrete field of the name is written as such, from its record.
+    if (adapter.DiscreteFields().Contains(fieldName)) return cow_String();
+    return drop("The analytical field is not defined in the model.");
+  }
+  const kfdC_AnalyticalField& source = adapter.AnalyticalFields().ConstGet(fieldName);
+  const bool expression = source.DynTypeId() == kfdC_ExpressionField::TypeId();
+  if (!expression && source.DynTypeId() != kfdC_MappedField::TypeId())
+    return drop("The analytical field is of a kind that cannot be evaluated.");
+
+  const cow_String name = UniqueFieldName(fieldName);
+  const bool partLevel = info.IsLightweightInstance(instance);
+  const bool nodes = location == kfdC_DiscreteField::kNodes;
+  const bool usable = nodes ? info.NodeLabelsUsable() : info.ElementLabelsUsable();
+  // Element rows hold the label (usable labels) or the index + 1, which the
+  // distribution turns into the written label; node rows hold the label as
+  // the mesh block writes it, since the nodal thickness writes them as held.
+  const int nodeOffset = info.NodeOffset(instance.Name());
+  const int instanceId = static_cast<int>(instance.Id());
+  const bme_Mesh& mesh = *instance.ConstGetMesh();
+  std::vector<MergedTable> tables;
+  for (const rgnC_Region& region : regions) {
+    const rgnK_Region kernel(info.Assembly(), model, region);
+    cow_Map<int, cow_List<int>> idMap;
+    // Expression fields are evaluated at labelled points; mapped fields map
+    // onto indices, turned into labels afterwards.
+    const bool asLabels = expression && usable;
+    if (nodes)
+      kernel.GetNodeIds(idMap, instanceId, asLabels, false, true);
+    else
+      kernel.GetElementIds(idMap, nullptr, instanceId, asLabels, true);
+    const cow_List<int>* found = idMap.Find(instanceId);
+    if (!found || found->IsEmpty()) continue;  // unmeshed for this instance
+    cow_List<int> ids = *found;
+    cow_List<double> values;
+    if (expression) {
+      cow_2DArray<double> points;
+      if (nodes) {
+        rgnK_GetNodalCoords(region, instanceId, mesh, points);
+        UniqueWithRows(ids, points);
+      } else {
+        rgnK_GetElementCentroids(region, instanceId, mesh, points);
+      }
+      if (points.Rows() == 0) continue;
+      values = kfdK_EvaluateField(static_cast<const kfdC_ExpressionField&>(source), points, model);
+    } else {
+      if (nodes) {
+        rgnK_GetUniqueIds(idMap);
+        ids = *idMap.Find(instanceId);
+      }
+      cow_Map<int, cow_List<int>> mapped;
+      mapped.Set(instanceId, ids);
+      const kfdK_Mapping mapping(static_cast<const kfdC_MappedField&>(source), mapped, model);
+      cow_String failure, note;
+      mapping.mapping(instanceId, values, failure, note);
+      if (!failure.IsEmpty()) return drop(failure);
+      if (!note.IsEmpty()) ajbC_CheckingMessages::Instance().Messages().Append(note);
+      if (usable) {
+        if (nodes)
+          rgnF_Utils::ConvertNodeIndicesToLabels(mesh, ids);
+        else
+          rgnF_Utils::ConvertElemIndicesToLabels(mesh, ids);
+      }
+    }
+    const int shift = nodes ? nodeOffset : (usable ? 0 : 1);
+    const cow_String tableName =
+        partLevel ? cow_String() : info.FeatureName(static_cast<unsigned>(instanceId));
+    MergedTable* merged = nullptr;
+    for (MergedTable& table : tables)
+      if (table.table.Name() == tableName) merged = &table;
+    if (!merged) {
+      tables.push_back(MergedTable{kfdC_DataTable(tableName), {}});
+      merged = &tables.back();
+    }
+    AddRows(*merged, ids, values, shift);
+  }
+
+  kfdC_DiscreteField field;
+  field.SetLocation(location);
+  field.SetComponentCount(1);
+  field.SetDefaultValues({1.0});
+  field.SetDescription(source.Description() + " From Analytical Field " + fieldName);
+  for (const MergedTable& merged : tables)
+    field.AddDataTable(merged.table);
+  FileDistribution(
+      field, DistributionRecord(instance, partLevel, name, {instance.Name()}, {columnType}), nodes);
+  return name;
+}
+
+cow_String aif_PartAttributesBuilder::AddNodalThicknessFromGeometry(
+    const asoF_PartInstance& instance, const cow_List<rgnC_Region>& regions,
+    const mgt_ThicknessDataEvaluator& data) {
+  return AddThicknessFromGeometry(instance, regions, 0, ++geometryDistributions_, data);
+}
+
+cow_String aif_PartAttributesBuilder::AddOffsetFromGeometry(
+    const asoF_PartInstance& instance, const cow_List<rgnC_Region>& regions,
+    const mgt_ThicknessDataEvaluator& data) {
+  return AddThicknessFromGeometry(instance, regions, 1, ++geometryDistributions_, data);
+}
+
+cow_String aif_PartAttributesBuilder::AddThicknessFromGeometry(
+    const asoF_PartInstance& instance, const cow_List<rgnC_Region>& regions, int kind, int number,
+    const mgt_ThicknessDataEvaluator& data) {
+  aif_ModelInfo& info = Info();
+  const bool offsets = kind == 1;
+  const bool partLevel = info.IsLightweightInstance(instance);
+  const cow_String& model = info.Model().Name();
+  const cow_String name = cow_String(offsets ? "Offset_" : "Thickness_") + instance.GetPartName() +
+                          "_" + std::to_string(number);
+  kfdC_DiscreteField field;
+  field.SetLocation(offsets ? kfdC_DiscreteField::kElements : kfdC_DiscreteField::kNodes);
+  field.SetComponentCount(1);
+  field.SetDefaultValues({offsets ? 0.0 : 1.0});
+  field.SetDescription(offsets ? "Offset determined from geometry"
+                               : "Nodal thickness determined from geometry");
+  const bool debug = rt_getenv("MVX_DEBUG_DISTRIBUTION") != nullptr;
+
+  // The mesh services answer mesh indices with one value each; the region
+  // queries give the instances the rows belong to.
+  const int instanceId = static_cast<int>(instance.Id());
+  const bool usable = offsets ? info.ElementLabelsUsable() : info.NodeLabelsUsable();
+  const ptoK_Part& part = instance.ConstGetPart();
+  cow_List<int> ids;
+  cow_List<double> values;
+  cow_Map<int, cow_List<int>> owners;
+  for (const rgnC_Region& region : regions) {
+    const rgnK_Region kernel(info.Assembly(), model, region);
+    cow_Map<int, cow_List<int>> regionIds;
+    if (offsets) {
+      kernel.GetElementIds(regionIds, nullptr, instanceId, usable, true);
+      if (instance.IsLightweight())
+        mgt_GetElemOffset(part, cow_String(), model, region, data, ids, values);
+      else
+        mgt_GetElemOffset(info.Assembly(), instance, model, {region}, data, ids, values);
+    } else {
+      if (instance.IsLightweight())
+        mgt_GetNodalThickness(part, cow_String(), model, region, data, ids, values);
+      else
+        mgt_GetNodalThickness(info.Assembly(), instance, model, {region}, data, ids, values);
+      kernel.GetNodeIds(regionIds, instanceId, usable, false, true);
+    }
+    for (const auto& [id, members] : regionIds)
+      owners.Modify(id).Append(members);
+  }
+  rgnK_GetUniqueIds(owners);
+
+  // Rows hold what the keywords expect: an element's label when element
+  // labels are usable, else its index + 1 (the distribution adds the
+  // instance's offset); a node's label as the mesh block writes it.
+  const bme_Mesh& mesh = *instance.ConstGetMesh();
+  if (usable) {
+    if (offsets)
+      rgnF_Utils::ConvertElemIndicesToLabels(mesh, ids);
+    else
+      rgnF_Utils::ConvertNodeIndicesToLabels(mesh, ids);
+  }
+  const int shift = offsets ? (usable ? 0 : 1) : info.NodeOffset(instance.Name());
+  const std::size_t rows = ids.Length() < values.Length() ? ids.Length() : values.Length();
+  for (const auto& entry : owners) {
+    kfdC_DataTable table(partLevel ? cow_String()
+                                   : info.FeatureName(static_cast<unsigned>(entry.first)));
+    std::unordered_set<int> added;
+    added.reserve(rows);
+    for (std::size_t i = 0; i < rows; ++i) {
+      const int label = ids[i] + shift;
+      if (!added.insert(label).second) continue;  // the first region's value stands
+      const double value = values[i];
+      if (offsets && !debug && !(value > 1e-6 || value < -1e-6)) continue;
+      table.AddDomainValue(label, value);
+    }
+    field.AddDataTable(table);
+  }
+
+  cow_List<cow_String> targets;
+  if (partLevel) targets = asoK_GetInstanceNames(*info.Assembly(), instance.GetPartName(), model);
+  const akw_DiscreteField record = DistributionRecord(instance, partLevel, name, targets,
+                                                      {cow_String(offsets ? "ratio" : "length")});
+  FileDistribution(field, record, !offsets);
+  return name;
+}
+
 void aif_PartAttributesBuilder::RegisterLayerFields(const asoF_PartInstance& instance,
                                                     const cow_List<kseC_Layer>& layers) {
   for (const kseC_Layer& layer : layers) {
@@ -594,11 +953,10 @@ void aif_PartAttributesBuilder::AddLayerOrientations(const asoF_PartInstance& in
     // Named as the ply line writes it: the whole composed name made printable.
     const cow_String name = akw_MorvexName(prefix + std::to_string(i + 1), false).Printable();
     File(instance, partLevel,
-         aif_Orientation(&part, layer.datum, info.Model().Name(), name,
-                         layer.additionalRotationKind != 0, layer.additionalRotationAngle,
-                         ptoC_MaterialOrientation::AXIS_3,
-                         layer.additionalRotationKind == 2 ? layer.rotationDistribution
-                                                           : cow_String()));
+         aif_Orientation(
+             &part, layer.datum, info.Model().Name(), name, layer.additionalRotationKind != 0,
+             layer.additionalRotationAngle, ptoC_MaterialOrientation::AXIS_3,
+             layer.additionalRotationKind == 2 ? layer.rotationDistribution : cow_String()));
   }
 }
 
@@ -632,8 +990,7 @@ void aif_PartAttributesBuilder::AddSection(const asoF_PartInstance& instance, co
         AddLayerOrientations(instance, partLevel, group.sectionName, composite.layers, prefix);
       }
       File(instance, partLevel,
-           aif_SolidSection(set, section, group.orientationName, controls, stackDirection,
-                            prefix));
+           aif_SolidSection(set, section, group.orientationName, controls, stackDirection, prefix));
       if (hourglass) File(instance, partLevel, aif_HourglassStiffness(group.params));
       break;
     }
@@ -663,9 +1020,10 @@ void aif_PartAttributesBuilder::AddSection(const asoF_PartInstance& instance, co
              aif_ShellSection(set, section, group.orientationName, group.rebarOrientationName,
                               controls, group.offsetValue, info, stackDirection, prefix,
                               group.offsetText, instance.Name(), group.thicknessDistribution,
-                              false));
+                              group.nodalThickness));
       }
-      if (shell.transverseShear) File(instance, partLevel, aif_TransverseShear(*shell.transverseShear));
+      if (shell.transverseShear)
+        File(instance, partLevel, aif_TransverseShear(*shell.transverseShear));
       if (hourglass) File(instance, partLevel, aif_HourglassStiffness(group.params));
       break;
     }
@@ -680,9 +1038,8 @@ void aif_PartAttributesBuilder::AddSection(const asoF_PartInstance& instance, co
           nex_canDynamicCastRef<const kseC_MembraneSection>(section, kFile, __LINE__);
       if (membrane.thicknessType == 2)
         RegisterDiscreteField(instance, membrane.thicknessField, {"length"});
-      aif_MembraneSection keyword(set, section, group.orientationName,
-                                  group.rebarOrientationName, controls,
-                                  group.thicknessDistribution, &info);
+      aif_MembraneSection keyword(set, section, group.orientationName, group.rebarOrientationName,
+                                  controls, group.thicknessDistribution, &info);
       // A flat file names the thickness field's distribution after the instance.
       if (!info.IsPartBased()) keyword.SetNamePrefix(instance.Name());
       File(instance, partLevel, keyword);
@@ -719,8 +1076,7 @@ void aif_PartAttributesBuilder::AddSection(const asoF_PartInstance& instance, co
       File(instance, partLevel, aif_InterfaceSection(set, cow_String(), section));
       break;
     case kEulerian:
-      AddEulerianSection(instance, set, section, controls, stackDirection, group.params,
-                         partLevel);
+      AddEulerianSection(instance, set, section, controls, stackDirection, group.params, partLevel);
       break;
     default:
       break;
@@ -777,13 +1133,10 @@ void aif_PartAttributesBuilder::AddBeamSection(const asoF_PartInstance& instance
   }
 }
 
-void aif_PartAttributesBuilder::AddEulerianSection(const asoF_PartInstance& instance,
-                                                   const cow_String& setName,
-                                                   const kseC_Section& section,
-                                                   const cow_String& controls,
-                                                   const cow_String& stackDirection,
-                                                   const bme_ElemCtrlParams& params,
-                                                   bool partLevel) {
+void aif_PartAttributesBuilder::AddEulerianSection(
+    const asoF_PartInstance& instance, const cow_String& setName, const kseC_Section& section,
+    const cow_String& controls, const cow_String& stackDirection, const bme_ElemCtrlParams& params,
+    bool partLevel) {
   (void)stackDirection;  // the Eulerian keyword takes no orientation
   const aif_ModelInfo& info = Info();
   const auto& eulerian =

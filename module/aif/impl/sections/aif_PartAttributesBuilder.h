@@ -12,10 +12,12 @@
 #include <vector>
 
 #include "AFCInputFileWriter/akw_BuilderComponent.h"
+#include "AFCInputFileWriter/akw_DiscreteField.h"
 #include "BasShared/cow_COW.h"
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
+#include "ModKerLow/mgt_Thickness.h"
 #include "ModKerLow/ptoC_MaterialOrientation.h"
 #include "ModelDatabase/mdl_Repository.h"
 #include "OdbAttrEO/kern_RepositoryObjects.h"
@@ -26,6 +28,7 @@
 
 class aif_ModelInfo;
 class asoF_PartInstance;
+class kfdC_DiscreteField;
 
 class aif_PartAttributesBuilder : public akw_BuilderComponent {
  public:
@@ -58,6 +61,41 @@ class aif_PartAttributesBuilder : public akw_BuilderComponent {
   void AddSolidSection(const asoF_PartInstance& instance, const cow_String& setName,
                        const kseC_Section& section, const cow_String& controls);
 
+  // The thickness of the shell or membrane regions `regions` of `instance`
+  // from the analytical field `fieldName` evaluated at their elements
+  // (`location` 1: "*Distribution Table" in the model, once per record, and
+  // "*Distribution") or nodes (0: "*Nodal Thickness"), in the part for a
+  // lightweight instance of a part-based file, else in the instance. One
+  // column of `columnType`. A node or element of two regions keeps the value
+  // of the first. Returns the field's name, or it with "-1", "-2" ... when a
+  // recorded field has it. Returns empty, having filed nothing, and adds a
+  // checking message naming the field, when the model has no such
+  // analytical field, when it is of a kind that cannot be evaluated, or when
+  // its mapping fails.
+  cow_String AddThicknessFieldDistribution(const asoF_PartInstance& instance,
+                                           const cow_String& fieldName,
+                                           const cow_List<rgnC_Region>& regions, int location,
+                                           const cow_String& columnType);
+  // Distributions taken from the geometry of the shell regions `regions` of
+  // `instance`, as the mesh services computed them into `data`: kind 0 a
+  // "*Nodal Thickness" (one row per node), kind 1 an element offset, a
+  // "*Distribution Table" in the model (once per record) and a
+  // "*Distribution" (one row per element whose offset exceeds 1e-6 in
+  // magnitude; every element with MVX_DEBUG_DISTRIBUTION set). A node or
+  // element in two regions keeps the value of the first. Both go to the
+  // part for a lightweight instance of a part-based file, else to the
+  // instance. Returns the name, "Thickness_" or "Offset_", the part name, "_"
+  // and `number`.
+  cow_String AddThicknessFromGeometry(const asoF_PartInstance& instance,
+                                      const cow_List<rgnC_Region>& regions, int kind, int number,
+                                      const mgt_ThicknessDataEvaluator& data);
+  cow_String AddNodalThicknessFromGeometry(const asoF_PartInstance& instance,
+                                           const cow_List<rgnC_Region>& regions,
+                                           const mgt_ThicknessDataEvaluator& data);
+  cow_String AddOffsetFromGeometry(const asoF_PartInstance& instance,
+                                   const cow_List<rgnC_Region>& regions,
+                                   const mgt_ThicknessDataEvaluator& data);
+
  private:
   // What the section step needs of one group.
   struct Group {
@@ -72,6 +110,7 @@ class aif_PartAttributesBuilder : public akw_BuilderComponent {
     double offsetValue = 0.0;
     cow_String offsetText;
     cow_String thicknessDistribution;
+    bool nodalThickness = false;
   };
 
   aif_ModelInfo& Info() const;
@@ -97,6 +136,21 @@ class aif_PartAttributesBuilder : public akw_BuilderComponent {
   // count raised and the instance added to its users on each further use.
   void RegisterDiscreteField(const asoF_PartInstance& instance, const cow_String& field,
                              const cow_List<cow_String>& components);
+  // The record of a distribution this builder makes for `instance`: owner
+  // and users by the part-level rule (`partLevel`: the part, with `users`;
+  // else the instance alone), one column of each of `components`.
+  akw_DiscreteField DistributionRecord(const asoF_PartInstance& instance, bool partLevel,
+                                       const cow_String& name, cow_List<cow_String> users,
+                                       const cow_List<cow_String>& components) const;
+  // Files the distribution of `field` for `record`: its "*Distribution
+  // Table" in the model and the record in the model info unless an equal
+  // record is there; "*Distribution" (or, with `nodal`, "*Nodal Thickness")
+  // in the part (owner kind 0) or in every user instance.
+  void FileDistribution(const kfdC_DiscreteField& field, const akw_DiscreteField& record,
+                        bool nodal);
+  // `base`, or `base` + "-" + n with the smallest n >= 1 that no recorded
+  // discrete field is named.
+  cow_String UniqueFieldName(const cow_String& base) const;
   // The element-control index of `params`: the first equal entry of the
   // table, else a new one.
   int ControlIndex(const bme_ElemCtrlParams& params);
@@ -110,9 +164,9 @@ class aif_PartAttributesBuilder : public akw_BuilderComponent {
 
   // Per instance.
   std::vector<bme_Property> properties_;
-  omi_UintTable<int> labels_;          // label >= 0 -> position
-  omi_UintTable<int> negativeLabels_;  // |label| of a negative label -> position
-  omi_UintTable<int> assignmentSizes_; // assignment index -> elements covered
+  omi_UintTable<int> labels_;           // label >= 0 -> position
+  omi_UintTable<int> negativeLabels_;   // |label| of a negative label -> position
+  omi_UintTable<int> assignmentSizes_;  // assignment index -> elements covered
   cow_List<cow_String> writtenOrientations_;
   // Per write: "part\nsurface" of the Eulerian material surfaces filed in a
   // part, so that two instances of one part do not define them twice.
@@ -125,4 +179,6 @@ class aif_PartAttributesBuilder : public akw_BuilderComponent {
   cow_List<cow_COW<kern_Object>> orientations_;
   int ownAssignments_ = 0;
   int ownOrientations_ = 0;
+  // Per write: the number of the last distribution taken from the geometry.
+  int geometryDistributions_ = 0;
 };

@@ -1,0 +1,194 @@
+// The discrete-fields builder: which keywords each recorded use of a field
+// becomes and where they are filed; and its place in the deck.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "PyUtils/pyo_MorvexEnvFile.h"
+#include "aif/impl/core/aif_Builder.h"
+#include "aif/impl/sections/aif_DiscreteFieldsBuilder.h"
+#include "aif_DistributionTest.h"
+#include "aif_SectionTestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using aif_distribution_test::Record;
+using aif_distribution_test::ScalarField;
+using aif_distribution_test::Table;
+using aif_section_test::Lines;
+
+constexpr int kPart = akw_DiscreteField::kPart;
+constexpr int kInstance = akw_DiscreteField::kInstance;
+constexpr int kAssembly = akw_DiscreteField::kAssembly;
+constexpr int kModel = akw_DiscreteField::kModel;
+
+std::string Text(const akw_KeywordList& keywords) {
+  return aif_test::WrittenText([&](utl_Stream& s) { akw_WriteKeywords(s, keywords); });
+}
+
+kfdC_DiscreteField NodeField(int components) {
+  kfdC_DiscreteField field;
+  field.SetLocation(kfdC_DiscreteField::kNodes);
+  field.SetComponentCount(components);
+  field.SetDefaultValues({1.0, 1.0});
+  field.AddDataTable(Table("", {5}, {0.5, 0.25}));
+  return field;
+}
+
+// The model of part "P" with instances A and B, its repository holding the
+// fields F (elements), T (one value at nodes), N (two values at nodes) and
+// O (orientations at elements, one table per instance).
+class Fixture : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
+    fs::remove(path_);
+  }
+  void Make(bool flat) {
+    if (flat) pyo_MorvexEnvFile::Instance().Set("cae_no_parts_input_file", 1);
+    builder_.AddPart("P", hst_GridMesh(2, 1, 1));
+    builder_.AddInstance("A", "P");
+    builder_.AddInstance("B", "P");
+    kfdC_DiscreteField orientations;
+    orientations.SetDataKind(kfdC_DiscreteField::kOrientations);
+    orientations.SetDefaultValues({1.0});
+    orientations.AddDataTable(Table("A", {2}, {3.0}));
+    builder_.AddDiscreteField("F", ScalarField())
+        .AddDiscreteField("T", NodeField(1))
+        .AddDiscreteField("N", NodeField(2))
+        .AddDiscreteField("O", orientations);
+    model_ = builder_.Model();
+    job_ = std::make_unique<aif_Job>("Job-1", builder_.Job(), model_);
+    info_ = std::make_unique<aif_ModelInfo>(*job_);
+    pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
+  }
+  aif_DiscreteFieldsBuilder Built(std::initializer_list<akw_DiscreteField> records) {
+    for (const akw_DiscreteField& record : records)
+      info_->DiscreteFieldUses().Append(record);
+    aif_DiscreteFieldsBuilder builder(*info_);
+    builder.Build();
+    return builder;
+  }
+
+  hst_ModelBuilder builder_;
+  bas_NewModel model_;
+  std::unique_ptr<aif_Job> job_;
+  std::unique_ptr<aif_ModelInfo> info_;
+  std::string path_ = (fs::temp_directory_path() /
+                       ("aif_DiscreteFieldsBuilderTest." + std::to_string(getpid()) + ".inp"))
+                          .string();
+};
+
+// Inside this namespace the suite name finds the fixture; the builder is
+// ::aif_DiscreteFieldsBuilder.
+using aif_DiscreteFieldsBuilder = Fixture;
+
+TEST_F(aif_DiscreteFieldsBuilder, PartBasedFilingByScopeAndKind) {
+  Make(false);
+  const ::aif_DiscreteFieldsBuilder b =
+      Built({Record("Missing", kInstance, {"A"}), Record("F", kInstance, {"A"}, "A"),
+             Record("F", kInstance, {"B"}, "B"), Record("T", kPart, {"A"}),
+             Record("T", kInstance, {"A", "B"}, "A"), Record("N", kPart, {"A"}),
+             Record("O", kPart, {"A"})});
+  // One table per field; the missing field writes nothing.
+  EXPECT_EQ(Text(b.ModelDefinition()), Lines({"*Distribution Table, name=F_Table", "SCALAR",
+                                              "*Distribution Table, name=N_Table", "SCALAR",
+                                              "*Distribution Table, name=O_Table", "SCALAR"}));
+  EXPECT_EQ(b.FiledTables().Length(), 3u);
+  const std::string f = Lines({"*Distribution, name=F, location=ELEMENT, Table=F_Table",
+                               "** Description: density", ",    1.5", "1,    2.5", "2,   3.25"});
+  EXPECT_EQ(Text(b.InstanceDefinition("A")), f + Lines({"1, 7.", "*Nodal Thickness", "5, 0.5"}));
+  EXPECT_EQ(Text(b.InstanceDefinition("B")), f + Lines({"2, 8.", "*Nodal Thickness", "5, 0.5"}));
+  // A two-value node field is a distribution, not a thickness.
+  EXPECT_EQ(
+      Text(b.PartDefinition("P")),
+      Lines({"*Nodal Thickness", "5, 0.5", "*Distribution, name=N, location=NODE, Table=N_Table",
+             ",     1.,     1.", "5,    0.5,   0.25"}));
+  // An orientation field of several tables goes to the assembly, whatever
+  // its record's scope.
+  EXPECT_EQ(Text(b.AssemblyDefinition()),
+            Lines({"*Distribution, name=A.O, location=ELEMENT, Table=O_Table", ",           1.",
+                   "A.2, 3."}));
+}
+
+TEST_F(aif_DiscreteFieldsBuilder, FlatRecordsFileTheirOwnTablesUnderTheFirstInstance) {
+  Make(true);
+  const ::aif_DiscreteFieldsBuilder b =
+      Built({Record("F", kInstance, {"A", "B"}, "A"), Record("F", kInstance, {"B"}, "B"),
+             Record("F", kModel, {"A", "B"}), Record("F", kModel, {"A"})});
+  EXPECT_EQ(Text(b.ModelDefinition()),
+            Lines({"*Distribution Table, name=A_F_Table",
+                   "SCALAR",
+                   "*Distribution Table, name=B_F_Table",
+                   "SCALAR",
+                   "*Distribution Table, name=B_F_Table",
+                   "SCALAR",
+                   "*Distribution Table, name=F_Table",
+                   "SCALAR",
+                   "*Distribution, name=F, location=ELEMENT, Table=F_Table",
+                   "** Description: density",
+                   ",    1.5",
+                   "1,    2.5",
+                   "2,   3.25",
+                   "1, 7.",
+                   "4, 8.",
+                   "*Distribution, name=F, location=ELEMENT, Table=F_Table",
+                   "** Description: density",
+                   ",    1.5",
+                   "1,    2.5",
+                   "2,   3.25",
+                   "1, 7.",
+                   "4, 8."}));
+  // The first record writes both instances' distributions under A.
+  const std::string a = Text(b.InstanceDefinition("A"));
+  EXPECT_NE(a.find("*Distribution, name=A_F,"), std::string::npos);
+  EXPECT_NE(
+      a.find(Lines({"*Distribution, name=B_F, location=ELEMENT, Table=B_F_Table",
+                    "** Description: density", ",    1.5", "3,    2.5", "4,   3.25", "4, 8."})),
+      std::string::npos);
+  EXPECT_EQ(Text(b.InstanceDefinition("B")),
+            Lines({"*Distribution, name=B_F, location=ELEMENT, Table=B_F_Table",
+                   "** Description: density", ",    1.5", "3,    2.5", "4,   3.25", "4, 8."}));
+
+  info_->DiscreteFieldUses().Append(Record("F", kInstance, {}, "C"));
+  ::aif_DiscreteFieldsBuilder failing(*info_);
+  try {
+    failing.Build();
+    ADD_FAILURE() << "no error";
+  } catch (const aif_Exception& e) {
+    EXPECT_EQ(e.Message().Str(), "The discrete field F is used by no instance.");
+  }
+}
+
+TEST_F(aif_DiscreteFieldsBuilder, InTheDeckAfterTheInstancesAndAFailureRemovesTheFile) {
+  Make(false);
+  info_->DiscreteFieldUses().Append(Record("F", kAssembly, {"B"}));
+  aif_Builder driver(*info_);
+  ASSERT_TRUE(driver.WriteInputFile(path_, false, true));
+  const std::string deck = aif_test::ReadFile(path_);
+  EXPECT_NE(
+      deck.find(Lines({"*End Instance", "**  ",
+                       "*Distribution, name=B.F, location=ELEMENT, Table=F_Table",
+                       "** Description: density", ",    1.5", "B.1,    2.5", "B.2,   3.25",
+                       "B.2, 8.", "*End Assembly", "*Distribution Table, name=F_Table", "SCALAR"})),
+      std::string::npos)
+      << deck;
+
+  // A field whose table is short stops the write: no file is left.
+  kfdC_DiscreteField broken = ScalarField();
+  broken.AddDataTable(Table("B", {1, 2}, {1.0}));
+  builder_.AddDiscreteField("F", broken);
+  model_ = builder_.Model();
+  aif_Job job("Job-1", builder_.Job(), model_);
+  aif_ModelInfo info(job);
+  info.DiscreteFieldUses().Append(Record("F", kAssembly, {"B"}));
+  aif_Builder failing(info);
+  EXPECT_THROW(failing.WriteInputFile(path_, false, true), aif_Exception);
+  EXPECT_FALSE(fs::exists(path_));
+}
+
+}  // namespace
