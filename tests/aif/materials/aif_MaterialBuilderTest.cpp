@@ -18,6 +18,7 @@
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "support/aif_DeckTestSupport.h"
 #include "support/aif_MaterialTestSupport.h"
 
 namespace {
@@ -51,17 +52,8 @@ Filed Build(const hst_ModelBuilder& b) {
   const bas_NewModel model = b.Model();
   aif_Job job("Job-1", b.Job(), model);
   aif_ModelInfo info(job);
-  aif_MaterialBuilder builder(info);
-  builder.Build();
-  std::unique_ptr<akw_BuilderComponent> clone(builder.Clone());
-  auto text = [](const akw_KeywordList& list) {
-    return aif_test::WrittenText([&](utl_Stream& s) { akw_WriteKeywords(s, list); });
-  };
-  return {text(clone->ModelDefinition()),
-          text(clone->PartDefinition("Block")) + text(clone->InstanceDefinition("Block-1")) +
-              text(clone->AssemblyDefinition()) + text(clone->StepDefinition("Initial", "")) +
-              text(clone->StepDefinition("Step-1", "")),
-          Records(info.DiscreteFieldUses())};
+  const aif_test::FiledText filed = aif_test::BuildAndWrite<aif_MaterialBuilder>(info);
+  return {filed.model, filed.other, Records(info.DiscreteFieldUses())};
 }
 
 hst_ModelBuilder Model() {
@@ -296,27 +288,11 @@ TEST(aif_MaterialBuilder, AFailedMappedDensityIsReportedAndSkipsOnlyItsMaterial)
   }
 }
 
-class aif_MaterialDeckTest : public ::testing::Test {
- protected:
-  void TearDown() override { fs::remove(path_); }
-  std::string Deck(const hst_ModelBuilder& b) {
-    const bas_NewModel model = b.Model();
-    aif_Job job("Job-1", b.Job(), model);
-    aif_ModelInfo info(job);
-    aif_Builder builder(info);
-    EXPECT_TRUE(builder.WriteInputFile(path_, false, true));
-    return aif_test::ReadFile(path_);
-  }
-  std::string path_ =
-      (fs::temp_directory_path() / ("aif_MaterialDeckTest." + std::to_string(getpid()) + ".inp"))
-          .string();
-};
-
-TEST_F(aif_MaterialDeckTest, MaterialsFollowTheAssemblyAndPrecedeTheModelAttributes) {
+TEST(aif_MaterialDeckTest, MaterialsFollowTheAssemblyAndPrecedeTheModelAttributes) {
   hst_ModelBuilder b = Model();
   b.AddMaterial("Steel", Elastic(210));
   b.MutableModel().SetPhysicalConstants(-273.15, 1.7976931348623157e308, 1.7976931348623157e308);
-  const std::string deck = Deck(b);
+  const std::string deck = aif_test::TempDeck("aif_MaterialDeckTest").Write(b);
   const std::size_t end = deck.find("*End Assembly\n");
   ASSERT_NE(std::string::npos, end) << deck;
   EXPECT_EQ("*End Assembly\n" + std::string(kBanner) +

@@ -17,6 +17,7 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/model/aif_AcousticWaveFormulation.h"
 #include "aif/impl/model/aif_PhysicalConstants.h"
+#include "support/aif_DeckTestSupport.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -79,27 +80,13 @@ hst_ModelBuilder Model(double absoluteZero, double stefanBoltzmann, double unive
   return b;
 }
 
-// What the builder files for the model of `b`, each list written out.
-struct Filed {
-  std::string model;
-  std::string other;  // every other list of the builder, written one after the other
-};
+using Filed = aif_test::FiledText;
 
 Filed Build(const hst_ModelBuilder& b) {
   const bas_NewModel model = b.Model();
   aif_Job job("Job-1", b.Job(), model);
   aif_ModelInfo info(job);
-  aif_ModelAttributesBuilder builder(info);
-  builder.Build();
-  // A clone carries what was filed.
-  std::unique_ptr<akw_BuilderComponent> clone(builder.Clone());
-  auto text = [](const akw_KeywordList& list) {
-    return aif_test::WrittenText([&](utl_Stream& s) { akw_WriteKeywords(s, list); });
-  };
-  return {text(clone->ModelDefinition()),
-          text(clone->PartDefinition("Block")) + text(clone->InstanceDefinition("Block-1")) +
-              text(clone->AssemblyDefinition()) + text(clone->StepDefinition("Initial", "")) +
-              text(clone->StepDefinition("Step-1", ""))};
+  return aif_test::BuildAndWrite<aif_ModelAttributesBuilder>(info);
 }
 
 TEST(aif_ModelAttributesBuilder, FilesTheBannerAndKeywordsOnlyWhenTheModelSetsSomething) {
@@ -122,25 +109,15 @@ TEST(aif_ModelAttributesBuilder, FilesTheBannerAndKeywordsOnlyWhenTheModelSetsSo
 
 class aif_ModelAttributesDeckTest : public ::testing::Test {
  protected:
-  void TearDown() override { fs::remove(path_); }
-  std::string Deck(const hst_ModelBuilder& b) {
-    const bas_NewModel model = b.Model();
-    aif_Job job("Job-1", b.Job(), model);
-    aif_ModelInfo info(job);
-    aif_Builder builder(info);
-    EXPECT_TRUE(builder.WriteInputFile(path_, false, true));
-    return aif_test::ReadFile(path_);
-  }
+  std::string Deck(const hst_ModelBuilder& b) { return deck_.Write(b); }
   // The deck from the end of the assembly on.
   std::string Tail(const hst_ModelBuilder& b) {
     const std::string deck = Deck(b);
     const std::size_t end = deck.find("*End Assembly\n");
     return end == std::string::npos ? "no assembly end in:\n" + deck : deck.substr(end);
   }
-  // One file per test process: ctest runs the tests of this file in parallel.
-  std::string path_ = (fs::temp_directory_path() /
-                       ("aif_ModelAttributesDeckTest." + std::to_string(getpid()) + ".inp"))
-                          .string();
+  aif_test::TempDeck deck_{"aif_ModelAttributesDeckTest"};
+  const std::string& path_ = deck_.Path();
 };
 
 TEST_F(aif_ModelAttributesDeckTest, TheModelDataCarriesTheAttributesBeforeTheHistory) {

@@ -17,6 +17,7 @@
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif_MeshTestSupport.h"
+#include "support/aif_DeckTestSupport.h"
 
 namespace {
 
@@ -60,19 +61,10 @@ class aif_ModelBuildersTest : public ::testing::Test {
  protected:
   void TearDown() override {
     pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
-    fs::remove(path_);
   }
-  std::string Deck(const hst_ModelBuilder& b) {
-    const bas_NewModel model = b.Model();
-    aif_Job job("Job-1", b.Job(), model);
-    aif_ModelInfo info(job);
-    aif_Builder builder(info);
-    EXPECT_TRUE(builder.WriteInputFile(path_, false, true));
-    return aif_test::ReadFile(path_);
-  }
-  std::string path_ =
-      (fs::temp_directory_path() / ("aif_ModelBuildersTest." + std::to_string(getpid()) + ".inp"))
-          .string();
+  std::string Deck(const hst_ModelBuilder& b) { return deck_.Write(b); }
+  aif_test::TempDeck deck_{"aif_ModelBuildersTest"};
+  const std::string& path_ = deck_.Path();
 };
 
 TEST_F(aif_ModelBuildersTest, GoldenFrameDecks) {

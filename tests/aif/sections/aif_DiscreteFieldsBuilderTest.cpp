@@ -12,6 +12,7 @@
 #include "aif/impl/sections/aif_DiscreteFieldsBuilder.h"
 #include "aif_DistributionTest.h"
 #include "aif_SectionTestSupport.h"
+#include "support/aif_DeckTestSupport.h"
 
 namespace {
 
@@ -46,7 +47,6 @@ class Fixture : public ::testing::Test {
  protected:
   void TearDown() override {
     pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
-    fs::remove(path_);
   }
   void Make(bool flat) {
     if (flat) pyo_MorvexEnvFile::Instance().Set("cae_no_parts_input_file", 1);
@@ -78,9 +78,8 @@ class Fixture : public ::testing::Test {
   bas_NewModel model_;
   std::unique_ptr<aif_Job> job_;
   std::unique_ptr<aif_ModelInfo> info_;
-  std::string path_ = (fs::temp_directory_path() /
-                       ("aif_DiscreteFieldsBuilderTest." + std::to_string(getpid()) + ".inp"))
-                          .string();
+  aif_test::TempDeck deck_{"aif_DiscreteFieldsBuilderTest"};
+  const std::string& path_ = deck_.Path();
 };
 
 // Inside this namespace the suite name finds the fixture; the builder is
