@@ -3,10 +3,14 @@
 // optional additional rotation about one of the local axes.
 #pragma once
 
+#include <optional>
+
+#include "BasShared/cow_List.h"
 #include "BasShared/cow_String.h"
 #include "ModKerLow/dtmK_Datum.h"
 #include "OdbAttrEO/kern_Object.h"
 #include "OdbCoreGeom/rgnC_Region.h"
+#include "QivGeom/gsl_Vector.h"
 
 class ptoC_MaterialOrientation : public kern_Object {
  public:
@@ -58,6 +62,32 @@ class ptoC_MaterialOrientation : public kern_Object {
   void SetStackDirection(int code) { stackDirection_ = code; }
   void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
 
+  // A discrete orientation (kind 4) derives its axes per element from two
+  // directions, 0 the normal and 1 the primary axis: each given by a region
+  // of picked geometry (direction kind 0) or by a datum reference.
+  // Null when the direction has no region.
+  const rgnC_Region* DirectionRegion(int d) const {
+    return directionRegions_[d] ? &*directionRegions_[d] : nullptr;
+  }
+  rgnC_Region* MutableDirectionRegion(int d) {
+    return directionRegions_[d] ? &*directionRegions_[d] : nullptr;
+  }
+  void SetDirectionRegion(int d, const rgnC_Region& region) { directionRegions_[d] = region; }
+  int DirectionKind(int d) const { return directionKinds_[d]; }
+  void SetDirectionKind(int d, int kind) { directionKinds_[d] = kind; }
+  const dtmC_DatumRef& DirectionDatum(int d) const { return directionDatums_[d]; }
+  void SetDirectionDatum(int d, const dtmC_DatumRef& datum) { directionDatums_[d] = datum; }
+
+  // Stand-in for the kernel's evaluation of a discrete orientation: the four
+  // direction lists it answers, one vector per evaluated point, as a test
+  // stored them (see kseK_EvaluateDiscreteOrientation).
+  struct KernelAxes {
+    cow_List<gsl_Vector> lists[4];
+    bool fails = false;
+  };
+  const KernelAxes& KernelDiscreteAxes() const { return axes_; }
+  void SetKernelDiscreteAxes(const KernelAxes& axes) { axes_ = axes; }
+
  private:
   rgnC_Region region_;
   int kind_ = kGlobal;
@@ -69,4 +99,8 @@ class ptoC_MaterialOrientation : public kern_Object {
   cow_String angleFieldName_;
   int stackDirection_ = 0;
   bool suppressed_ = false;
+  std::optional<rgnC_Region> directionRegions_[2];
+  int directionKinds_[2] = {0, 0};
+  dtmC_DatumRef directionDatums_[2];
+  KernelAxes axes_;
 };

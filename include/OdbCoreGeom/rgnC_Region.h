@@ -57,6 +57,7 @@ class rgnC_Region : public kern_Object {
   const cow_String& Name() const { return name_; }
   // Outermost owner first.
   const cow_List<cow_String>& OwnerNames() const { return ownerNames_; }
+  void AddOwnerName(const cow_String& name) { ownerNames_.Append(name); }
   int Flags() const { return flags_; }
   // A region picked in the viewport rather than a named set or surface.
   bool IsPicked() const { return picked_; }

@@ -1,6 +1,8 @@
 // Seeded random models (parts of several element types, label gaps up to
 // 2147483647, instances, sets, surfaces, sections, orientations, controls,
-// hostile names, flat and part-based files, label offsets) written through
+// hostile names, flat and part-based files, label offsets, materials,
+// discrete and analytical fields used by densities, shell and membrane
+// thicknesses and shell offsets) written through
 // the driver and read back by an independent checker (support/aif_DeckChecker.h).
 // A failure names its seed; AIF_RANDOM_MODEL_SEED=17 runs that one and prints
 // its deck; AIF_RANDOM_MODEL_COUNT sets the number of models (300).
@@ -28,6 +30,8 @@
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Utils.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
+#include "OdbAttrEO/kfdC_AnalyticalField.h"
+#include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kseC_BeamSection.h"
@@ -138,6 +142,7 @@ class Generator {
   void Generate() {
     PlanParts();
     PlanInstances();
+    AddFields();
     for (PartPlan& part : parts_)
       AddPart(part);
     for (const InstancePlan& instance : instances_)
@@ -303,9 +308,11 @@ class Generator {
     for (int p = 0; p < count; ++p) {
       PartPlan part;
       part.name = Name("Part");
-      const std::vector<Family> families = {
-          Family::kBrick,      Family::kBrick20,   Family::kTet,  Family::kWedge, Family::kShell,
-          Family::kPlanarQuad, Family::kPlanarTri, Family::kBeam, Family::kTruss, Family::kDisplay};
+      // Shells twice: their sections take thicknesses and offsets from fields.
+      const std::vector<Family> families = {Family::kBrick,      Family::kBrick20,   Family::kTet,
+                                            Family::kWedge,      Family::kShell,     Family::kShell,
+                                            Family::kPlanarQuad, Family::kPlanarTri, Family::kBeam,
+                                            Family::kTruss,      Family::kDisplay};
       part.family = rng_.Pick(families);
       const bool planarCapable = part.family == Family::kPlanarQuad ||
                                  part.family == Family::kPlanarTri ||
@@ -509,18 +516,29 @@ class Generator {
           if (part.family == Family::kShell) {
             kseC_HomogenousShellSection shell;
             shell.material = "Steel";
+            sectionMaterial_ = "Steel";
             shell.thickness = rng_.Real(0.01, 1);
+            // A thickness from an analytical field at the elements (1) or
+            // nodes (3), or from a discrete field (2).
+            const int type = rng_.Uniform(0, 3);
+            if (type != 0) shell.thicknessField = FieldFor(type != 2);
+            if (!shell.thicknessField.IsEmpty()) shell.thicknessType = type;
             builder.AddSection(name, shell);
           } else {
             kseC_HomogenousSolidSection solid;
             solid.material = "Steel";
+            sectionMaterial_ = "Steel";
             if (rng_.Chance(0.5)) solid.thickness = rng_.Real(0.1, 2);
             builder.AddSection(name, solid);
           }
         } else {
           kseC_MembraneSection membrane;
           membrane.material = "Rubber";
+          sectionMaterial_ = "Rubber";
           membrane.thickness = rng_.Real(0.01, 1);
+          const int type = rng_.Uniform(0, 2);
+          if (type != 0) membrane.thicknessField = FieldFor(type == 1);
+          if (!membrane.thicknessField.IsEmpty()) membrane.thicknessType = type;
           builder.AddSection(name, membrane);
         }
         break;
@@ -532,6 +550,7 @@ class Generator {
         kseC_BeamSection beam;
         beam.profileName = profile;
         beam.materialName = "Steel";
+        sectionMaterial_ = "Steel";
         beam.integration = rng_.Uniform(0, 1);
         if (rng_.Chance(0.3)) {
           const std::string end = Writable("Prof");
@@ -548,6 +567,7 @@ class Generator {
       case Family::kTruss: {
         kseC_TrussSection truss;
         truss.material = "Steel";
+        sectionMaterial_ = "Steel";
         truss.area = rng_.Real(0.01, 1);
         builder.AddSection(name, truss);
         break;
@@ -556,10 +576,12 @@ class Generator {
         if (rng_.Chance(0.25)) {
           kseC_CohesiveSection cohesive;
           cohesive.material = "Glue";
+          sectionMaterial_ = "Glue";
           builder.AddSection(name, cohesive);
         } else {
           kseC_HomogenousSolidSection solid;
           solid.material = "Steel";
+          sectionMaterial_ = "Steel";
           builder.AddSection(name, solid);
         }
     }
@@ -603,9 +625,16 @@ class Generator {
         section = Writable("NoSuchSection");
       } else {
         section = AddSectionFor(part);
+        for (const InstancePlan& instance : instances_)
+          if (&parts_[instance.part] == &part && Written(instance))
+            assignedMaterials_.insert(sectionMaterial_);
       }
-      kernel.AddAttribute(
-          ptoC_SectionAssignment(ElementRegion(part, regionName, elements, picked), section));
+      ptoC_SectionAssignment assignment(ElementRegion(part, regionName, elements, picked), section);
+      // A shell offset given by a discrete field.
+      const std::string offset = FieldFor(false, kOffset);
+      if (part.family == Family::kShell && !offset.empty() && rng_.Chance(0.4))
+        assignment.SetOffset(5, 0.0, offset);
+      kernel.AddAttribute(assignment);
     }
     const int orientations = rng_.Chance(0.4) ? rng_.Uniform(1, 2) : 0;
     for (int o = 0; o < orientations; ++o) {
@@ -775,6 +804,79 @@ class Generator {
     description << "contact node sets" << told << "\n";
   }
 
+  // The uses of a discrete field. A field serves one of them: the writer
+  // names a field's distribution and table after the field alone, so one
+  // field with two column types in one scope would be defined twice.
+  enum Use { kDensity, kThickness, kOffset };
+
+  // The name of a field of the model: analytical, or discrete for `use`;
+  // empty when the model has none.
+  std::string FieldFor(bool analytical, Use use = kThickness) {
+    const std::vector<std::string>& names =
+        analytical ? analyticalFields_ : discreteFields_[static_cast<std::size_t>(use)];
+    return names.empty() ? std::string() : rng_.Pick(names);
+  }
+
+  // Whether `instance` is written with its mesh: active, its mesh not
+  // locked.
+  bool Written(const InstancePlan& instance) const {
+    return instance.options.active && !(instance.options.locks & ftr_LOCK_MESH);
+  }
+
+  // Discrete fields at the elements (a table of some elements per written
+  // instance, its labels the index + 1 of meshes numbered 1..; tables of
+  // instances the deck leaves out would name elements it lacks) and
+  // analytical fields (expressions of the coordinates, or mapped values,
+  // one time in six with a note).
+  void AddFields() {
+    const int discrete = rng_.Uniform(0, 3);
+    const int firstUse = rng_.Uniform(0, 2);
+    for (int f = 0; f < discrete; ++f) {
+      const std::string name = Writable("DField");
+      const Use use = static_cast<Use>((firstUse + f) % 3);
+      kfdC_DiscreteField field;
+      field.SetLocation(kfdC_DiscreteField::kElements);
+      field.SetDefaultValues({rng_.Real(0.1, 10)});
+      if (rng_.Chance(0.5)) field.SetDescription(Writable("About"));
+      std::string told;
+      for (const InstancePlan& instance : instances_) {
+        const PartPlan& part = parts_[instance.part];
+        if (!ElementMembers(part) || !Written(instance)) continue;
+        kfdC_DataTable table(instance.name);
+        for (int index : Indices(part.mesh->NumElements(), 3))
+          table.AddDomainValue(index + 1, rng_.Real(0.1, 10));
+        field.AddDataTable(table);
+        told += " \"" + instance.name + "\"";
+      }
+      builder.AddDiscreteField(name, field);
+      discreteFields_[use].push_back(name);
+      description << "discrete field \"" << name << "\" use " << use << " tables" << told << "\n";
+    }
+    const int analytical = rng_.Uniform(0, 2);
+    for (int f = 0; f < analytical; ++f) {
+      const std::string name = Writable("AField");
+      std::string told;
+      if (rng_.Chance(0.6)) {
+        kfdC_ExpressionField field;
+        field.SetDescription(Writable("Expr"));
+        field.constant = rng_.Real(0.5, 2);
+        field.gradient = {rng_.Real(-0.1, 0.1), 0.0, rng_.Real(-0.1, 0.1)};
+        builder.AddAnalyticalField(name, field);
+        told = "expression";
+      } else {
+        kfdC_MappedField field;
+        for (int index = 0; index < 3; ++index)
+          if (rng_.Chance(0.6)) field.values.Set(index, rng_.Real(0.5, 2));
+        field.fallback = rng_.Real(0.5, 2);
+        if (rng_.Chance(0.15)) field.note = "Mapped with points outside.", told += " note";
+        builder.AddAnalyticalField(name, field);
+        told = "mapped" + told;
+      }
+      analyticalFields_.push_back(name);
+      description << "analytical field \"" << name << "\" " << told << "\n";
+    }
+  }
+
   template <class O>
   cow_COW<O> Behaviour(int values) {
     O option;
@@ -808,7 +910,25 @@ class Generator {
         told += " regularized";
       }
       if (rng_.Chance(0.8)) m.elastic = Behaviour<kmaC_Elastic>(2), told += " elastic";
-      if (rng_.Chance(0.5)) m.density = Behaviour<kmaC_Density>(1), told += " density";
+      if (rng_.Chance(0.5)) {
+        m.density = Behaviour<kmaC_Density>(1);
+        told += " density";
+        // A density given by an analytical (1) or a discrete (2) field.
+        // Analytical only for materials the sections of written instances
+        // name: the "*Density" line names its distribution even when no
+        // element gives it rows.
+        const int kind = rng_.Uniform(0, 2);
+        std::string field;
+        if (kind == 2) field = FieldFor(false, kDensity);
+        if (kind == 1 && assignedMaterials_.count(name)) field = FieldFor(true);
+        if (!field.empty()) {
+          kmaC_Density density = *m.density;
+          density.densityKind = kind;
+          density.fieldName = field;
+          m.density = cow_COW<kmaC_Density>(density);
+          told += " from field \"" + field + "\"";
+        }
+      }
       if (rng_.Chance(0.3)) m.plastic = Behaviour<kmaC_Plastic>(2), told += " plastic";
       if (rng_.Chance(0.2)) m.expansion = Behaviour<kmaC_Expansion>(1), told += " expansion";
       if (rng_.Chance(0.2)) {
@@ -844,6 +964,10 @@ class Generator {
   }
 
   std::vector<std::string> assemblySets_;
+  std::vector<std::string> discreteFields_[3], analyticalFields_;  // discrete: by Use
+  // Materials named by sections assigned on written instances.
+  std::set<std::string> assignedMaterials_;
+  std::string sectionMaterial_;  // the material of the last section AddSectionFor stored
 };
 
 // The finding texts of the checker for `deck`.
@@ -1087,6 +1211,84 @@ TEST(aif_RandomModelTest, CheckerChecksMaterials) {
       "line 17: undefined material: material=Copper | "
       "*Solid Section, elset=C, material=Copper\n",
       Findings(deck));
+}
+
+// Distributions: tables once per model, distributions once per scope (an
+// instance with its part), Table= defined, rows naming nodes or elements of
+// their scope ("Inst.label" outside the parts) once, section options and
+// "*Density" naming defined distributions ("ASSEMBLY_" + a distribution
+// outside the parts).
+TEST(aif_RandomModelTest, CheckerChecksDistributions) {
+  const std::string sound =
+      "*Part, name=P\n"
+      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"
+      "*Element, type=S3, elset=A\n 1, 1, 2, 1\n"
+      "*Element, type=S3, elset=B\n 2, 2, 1, 2\n"
+      "*Distribution, name=Thick, location=ELEMENT, Table=T_Table\n"
+      "** Description: grows\n,     1.\n1,    0.5\n"
+      "*Shell Section, elset=A, material=Steel, offset=-0.5, shell thickness=Thick\n1., 5\n"
+      "*End Part\n"
+      "*Assembly, name=Assembly\n"
+      "*Instance, name=\"I 1\", part=P\n"
+      "*Distribution, name=Off, location=NODE, Table=O_Table\n,     0.\n2,    0.5\n"
+      "*Nodal Thickness\n1, 0.5\n2, 0.25\n"
+      "*Shell Section, elset=B, material=Steel, offset=Off, nodal thickness\n1., 5\n"
+      "*End Instance\n"
+      "*Distribution, name=\"I 1\".Rho, location=ELEMENT, Table=Rho_Table\n,    1.5\n"
+      "\"I 1\".1,    2.5\n"
+      "*Distribution, name=Orient, location=ELEMENT, table=_TM_Dist_Table\n"
+      ",   1., 0., 0.,   0., 1., 0.\n\"I 1\".2,   0., 1., 0.,   1., 0., 0.\n"
+      "*End Assembly\n"
+      "*Distribution Table, name=T_Table\nlength\n"
+      "*Distribution Table, name=O_Table\nratio\n"
+      "*Distribution Table, name=Rho_Table\nDENSITY\n"
+      "*Distribution, name=Rho, location=ELEMENT, Table=Rho_Table\n,    7.8\n\"I 1\".2, 11.7\n"
+      "*Material, name=Steel\n*Density\nASSEMBLY_Rho\n"
+      "*Distribution, name=\"My Rho\", location=ELEMENT, Table=Rho_Table\n,    7.8\n"
+      "*Material, name=Other\n*Density\n\"ASSEMBLY_My Rho\"\n"
+      "*Material, name=Plain\n*Density\n 7.8,\n";
+  EXPECT_EQ("", Findings(sound));
+  // Flat: one scope, plain names.
+  EXPECT_EQ("", Findings("*Node\n 1, 0., 0.\n*Element, type=MASS, elset=I_E\n 3, 1\n"
+                         "*Distribution Table, name=I_F_Table\nDENSITY\n"
+                         "*Distribution, name=I_F, location=ELEMENT, Table=I_F_Table\n,   1.\n"
+                         "3, 2.\n*Material, name=M\n*Density\nI_F\n"));
+  const std::string faulty =
+      "*Part, name=P\n"                                                        // 1
+      "*Node\n 1, 0., 0.\n"                                                    // 2-3
+      "*Element, type=T2D2, elset=A\n 1, 1, 1\n"                               // 4-5
+      "*Distribution, name=D, location=ELEMENT, Table=Nope\n,  1.\n7, 2.\n"    // 6-8
+      "*Distribution, name=d, location=ELEMENT, Table=T\n,  1.\n"              // 9-10
+      "*Shell Section, elset=A, material=M, shell thickness=Missing\n1., 5\n"  // 11-12
+      "*End Part\n"                                                            // 13
+      "*Assembly, name=Assembly\n"                                             // 14
+      "*Instance, name=I, part=P\n"                                            // 15
+      "*Distribution, name=D, location=NODE, Table=T\n1, 3.\n1, 2.\n"          // 16-18
+      "*Nodal Thickness\n1, 0.5\n2, 0.5\n"                                     // 19-21
+      "*End Instance\n"                                                        // 22
+      "*Distribution, name=E, location=ELEMENT\n,  1.\nI.1, 2.\nJ.1, 2.\n"     // 23-26
+      "*End Assembly\n"                                                        // 27
+      "*Distribution Table, name=T\nlength\n"                                  // 28-29
+      "*Distribution Table, name=t\nlength\n"                                  // 30-31
+      "*Material, name=M\n*Density\nASSEMBLY_D\n"                              // 32-34
+      "*Material, name=N\n*Density\nE\n"                                       // 35-37
+      "*Material, name=O\n*Density\nASSEMBLY_E\n";                             // 38-40
+  EXPECT_EQ(
+      "line 9: distribution defined twice: d | *Distribution, name=d, location=ELEMENT, Table=T\n"
+      "line 16: distribution defined twice: d | *Distribution, name=D, location=NODE, Table=T\n"
+      "line 30: distribution table defined twice: t | *Distribution Table, name=t\n"
+      "line 11: undefined distribution: shell thickness=Missing | "
+      "*Shell Section, elset=A, material=M, shell thickness=Missing\n"
+      "line 6: undefined distribution table: Table=Nope | "
+      "*Distribution, name=D, location=ELEMENT, Table=Nope\n"
+      "line 8: undefined element: distribution row 7 | 7, 2.\n"
+      "line 18: distribution row given twice: 1 | 1, 2.\n"
+      "line 21: undefined node: nodal thickness row 2 | 2, 0.5\n"
+      "line 23: distribution without table= | *Distribution, name=E, location=ELEMENT\n"
+      "line 26: undefined instance: distribution row J.1 | J.1, 2.\n"
+      "line 34: undefined distribution: *Density ASSEMBLY_D | ASSEMBLY_D\n"
+      "line 37: undefined distribution: *Density E | E\n",
+      Findings(faulty));
 }
 
 // What writing one random model gave.

@@ -9,13 +9,20 @@
 // controls once per model, and section keywords (outside assembly and steps,
 // own-scope elset/orientation, controls anywhere, one section per element,
 // material= defined), materials ("*Material", "*Gasket Behavior") once per
-// model and outside blocks. References may precede definitions.
+// model and outside blocks, and distributions: "*Distribution Table" once
+// per model, "*Distribution" once per scope (an instance with its part),
+// every Table= defined, every row naming a node or element of its scope
+// ("Inst.label" outside the parts) once, every distribution a section option
+// (shell thickness=, membrane thickness=, offset=) or a "*Density" data line
+// names defined; a "*Density" may name "ASSEMBLY_" + a distribution defined
+// outside the parts. References may precede definitions.
 #pragma once
 
 #include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <map>
 #include <optional>
 #include <set>
@@ -43,6 +50,7 @@ class DeckChecker {
     CheckInstanceOverlaps();
     Refer();
     CheckSections();
+    CheckDistributions();
     return std::move(findings_);
   }
 
@@ -63,7 +71,8 @@ class DeckChecker {
     std::string part;  // instances: the normalized name of their part
     bool instance = false;
     std::unordered_set<std::int64_t> nodes, elements;
-    std::set<std::string> names[6];  // by Kind; kNode and kElement unused
+    std::set<std::string> names[6];       // by Kind; kNode and kElement unused
+    std::set<std::string> distributions;  // names of *Distribution
     // The records that define each element set (*Elset blocks and the
     // elset= of *Element), by normalized name.
     std::map<std::string, std::vector<const Record*>> elsets;
@@ -75,6 +84,7 @@ class DeckChecker {
   std::map<std::string, Scope> scopes_;
   std::set<std::string> sectionControls_;                // names of *Section Controls
   std::set<std::string> materials_;                      // names of *Material and *Gasket Behavior
+  std::set<std::string> tables_;                         // names of *Distribution Table
   std::map<std::string, std::string> orientationLines_;  // "scope|name" -> first line
   std::vector<DeckFinding> findings_;
 
@@ -372,6 +382,24 @@ class DeckChecker {
           Report(record.line, "material inside a block", record.keyword);
         if (!materials_.insert(name).second) Report(record.line, "material defined twice", name);
       }
+      if (k == "*distribution table") {
+        const std::string name = Normal(Option(record, "name"));
+        if (name.empty())
+          Report(record.line, "empty name", "*Distribution Table");
+        else if (!tables_.insert(name).second)
+          Report(record.line, "distribution table defined twice", name);
+      }
+      if (k == "*distribution") {
+        const std::string name = Normal(Option(record, "name"));
+        if (name.empty()) {
+          Report(record.line, "empty name", "*Distribution");
+        } else {
+          bool twice = !scopes_[record.scope].distributions.insert(name).second;
+          for (const std::string& key : ChainKeys(record.scope))
+            twice = twice || (key != record.scope && scopes_[key].distributions.count(name));
+          if (twice) Report(record.line, "distribution defined twice", name);
+        }
+      }
       if (k == "*section controls") {
         const std::string name = Normal(Option(record, "name"));
         if (name.empty()) Report(record.line, "empty name", "*Section Controls");
@@ -667,6 +695,13 @@ class DeckChecker {
     // Section records by the scope they are written in.
     std::map<std::string, std::vector<const Record*>> byScope;
     for (const Record& record : records_) {
+      // An orientation given by element axes names their distribution on
+      // its first data line.
+      if (!record.broken && record.keyword == "*orientation" && !record.data.empty() &&
+          Normal(Option(record, "system")) == "rectangular" &&
+          record.data[0].second.find(',') == std::string::npos &&
+          !HasDistribution(record.scope, Normal(record.data[0].second)))
+        Report(record.data[0].first, "undefined distribution", record.data[0].second);
       if (record.broken || !IsSection(record.keyword)) continue;
       const std::string& name = record.keyword;
       if (record.scope == "A") {
@@ -693,6 +728,14 @@ class DeckChecker {
                "controls=" + Trim(Option(record, "controls")));
       if (HasOption(record, "material") && !materials_.count(Normal(Option(record, "material"))))
         Report(record.line, "undefined material", "material=" + Trim(Option(record, "material")));
+      for (const char* key : {"shell thickness", "membrane thickness", "offset"}) {
+        const std::string value = Trim(Option(record, key));
+        if (value.empty() || IsNumber(value)) continue;
+        const std::string distribution = Normal(value);
+        if (distribution == "spos" || distribution == "sneg") continue;
+        if (!HasDistribution(record.scope, distribution))
+          Report(record.line, "undefined distribution", std::string(key) + "=" + value);
+      }
     }
     // The sections an element takes: a part's or the flat file's own; an
     // instance's own and its part's.
@@ -720,6 +763,78 @@ class DeckChecker {
                      " also by line " + std::to_string(it->second->line));
           break;  // one finding per section keyword
         }
+      }
+    }
+  }
+
+  // --- distributions -------------------------------------------------------
+
+  // A number as a data line holds it ("7.8", "1e-3", "-2."); names are not.
+  static bool IsNumber(const std::string& raw) {
+    const std::string t = Trim(raw);
+    if (t.empty()) return false;
+    char* end = nullptr;
+    std::strtod(t.c_str(), &end);
+    return end == t.c_str() + t.size();
+  }
+  bool HasDistribution(const std::string& scope, const std::string& name) const {
+    for (const Scope* s : Chain(scope))
+      if (s->distributions.count(name)) return true;
+    return false;
+  }
+  // A row's first field: a label of `kind` in `scope`, or outside the parts
+  // "Inst.label" of an instance.
+  void ReferRowLabel(const std::string& scope, int line, Kind kind, const std::string& raw,
+                     const std::string& what) {
+    const std::vector<std::string> parts = Split(Trim(raw), '.');
+    if (parts.size() > 1 && Integer(parts.back())) {
+      const std::string instance = Normal(Join(parts, 0, parts.size() - 1));
+      if ((scope != "A" && scope != "M") || !scopes_.count("I:" + instance)) {
+        Report(line, "undefined instance", what + Trim(raw));
+        return;
+      }
+      ReferLabel("I:" + instance, line, kind, parts.back(), what);
+      return;
+    }
+    ReferLabel(scope, line, kind, raw, what);
+  }
+
+  void CheckDistributions() {
+    for (const Record& record : records_) {
+      if (record.broken) continue;
+      const std::string& k = record.keyword;
+      if (k == "*distribution") {
+        const std::string table = Trim(Option(record, "table"));
+        if (table.empty())
+          Report(record.line, "distribution without table=", "");
+        else if (Normal(table) != "_tm_dist_table" && !tables_.count(Normal(table)))
+          Report(record.line, "undefined distribution table", "Table=" + table);
+        const Kind kind = Lower(Trim(Option(record, "location"))) == "node" ? kNode : kElement;
+        std::set<std::string> rows;
+        bool repeated = false;
+        for (const auto& [line, text] : record.data) {
+          const std::string first = Trim(Split(text, ',')[0]);
+          if (first.empty()) continue;
+          ReferRowLabel(record.scope, line, kind, first, "distribution row ");
+          if (!rows.insert(Normal(first)).second && !repeated) {
+            repeated = true;  // once per distribution
+            Report(line, "distribution row given twice", first);
+          }
+        }
+      } else if (k == "*nodal thickness") {
+        for (const auto& [line, text] : record.data)
+          ReferRowLabel(record.scope, line, kNode, Split(text, ',')[0], "nodal thickness row ");
+      } else if (k == "*density" && !record.data.empty()) {
+        const auto& [line, text] = record.data.front();
+        const std::string first = Trim(Split(text, ',')[0]);
+        if (first.empty() || IsNumber(first)) continue;
+        const std::string name = Normal(first);
+        static const std::string prefix = "assembly_";
+        const bool outside = name.compare(0, prefix.size(), prefix) == 0 &&
+                             (HasDistribution("A", name.substr(prefix.size())) ||
+                              HasDistribution("M", name.substr(prefix.size())));
+        if (!outside && !HasDistribution(record.scope, name))
+          Report(line, "undefined distribution", "*Density " + first);
       }
     }
   }

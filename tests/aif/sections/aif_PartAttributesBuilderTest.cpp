@@ -173,6 +173,9 @@ std::string SteelLines(const std::string& region, const std::string& elset,
          after;
 }
 
+const std::string kSystem =
+    "*System\n          0.,          0.,          0.,          1.,          0.,          0.\n"
+    "          0.,          0.,          1.\n";
 const std::string kHourglass = "*Hourglass Stiffness\n0.5, , 0., 0.\n";
 const std::string kBanner =
     "** ELEMENT CONTROLS\n*Section Controls, name=EC-1, hourglass=VISCOUS\n1., 1., 1.\n";
@@ -496,6 +499,98 @@ TEST_F(aif_PartAttributesBuilder, ReferencePointOnAMeshNode) {
             "*Solid Section, elset=All, material=Steel, ref node=Peg-RefPt_\n1., \n");
 }
 
+// Block: three bricks, Steel on All, a discrete orientation over "Disc"
+// whose stored axes turn from element to element (brick 2 listed twice);
+// `fails`: the evaluation fails. `instances` placed a quarter turn about x.
+hst_ModelBuilder DiscreteBlock(int instances, bool lightweight, bool fails = false) {
+  hst_ModelBuilder b;
+  b.AddPart("Block", hst_GridMesh(3, 1, 1));
+  rgnF_Set all(Elements("All", "", {0, 1, 2}, {1, 2, 3}));
+  all.typeMask = rgnF_Set::kElementSet;
+  all.SetId(7);
+  all.SetName("All");
+  b.MutablePart("Block").FeatureList().Add(all);
+  b.AddSection("Steel", Solid());
+  b.AddPartAttribute(
+      "Block", ptoC_SectionAssignment(Elements("All", "Block", {0, 1, 2}, {1, 2, 3}), "Steel"));
+  ptoC_MaterialOrientation discrete;
+  discrete.SetRegion(Elements("Disc", "Block", {0, 1, 1, 2}, {1, 2, 3}));
+  discrete.SetDefinitionKind(ptoC_MaterialOrientation::kDiscrete);
+  ptoC_MaterialOrientation::KernelAxes axes;
+  axes.lists[0] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+  axes.lists[1] = {{0, 1, 0}, {0, 0, 1}, {1, 0, 0}};
+  axes.lists[2] = axes.lists[3] = axes.lists[0];
+  axes.fails = fails;
+  discrete.SetKernelDiscreteAxes(axes);
+  b.AddPartAttribute("Block", discrete);
+  gsl_Matrix quarter;
+  quarter.SetRotationVectors({1, 0, 0}, {0, 0, 1}, {0, -1, 0});
+  for (int i = 1; i <= instances; ++i)
+    b.AddInstance(cow_String("Block-") + std::to_string(i), "Block",
+                  {.lightweight = lightweight, .transform = quarter});
+  b.AddStep("Load", kprC_StaticStep());
+  return b;
+}
+
+// A discrete orientation becomes a distribution of the element axes named
+// "-DiscOrient" (then "-1", "-2" as names repeat), an element listed twice
+// gives one row; the orientation names it. Part-based with lightweight
+// instances it is filed once in the part, unturned; flat once per instance,
+// turned by the placement, with each instance's labels. A failed evaluation
+// files nothing and the section names no orientation.
+TEST_F(aif_PartAttributesBuilder, DiscreteOrientationDistributions) {
+  // The instance's set, the distribution `dist` with `rows`, the orientation
+  // `ori` naming it and the section; `p` the flat instance ("" part-based).
+  auto block = [](const std::string& p, const std::string& dist, const std::string& rows,
+                  const std::string& labels) {
+    const std::string set = p.empty() ? "" : p + "_", ori = p.empty() ? "Ori-1" : p + "-Ori-1";
+    return std::string(p.empty() ? "" : kSystem) + "*Elset, elset=" + set + "All, generate\n " +
+           labels + ",  1\n*Distribution, name=" + set + dist + ", location=ELEMENT, Table=" + set +
+           dist + "_Table\n** Description: Distribution generated from Discrete " +
+           "Orientation\n,           1.,           0.,           0.,           0.,           " +
+           "1.,           0.\n" + rows + "*Orientation, name=" + ori + ", system=RECTANGULAR\n" +
+           set + dist + "\n1, 0.\n** Section: Steel\n*Solid Section, elset=" + set +
+           "All, orientation=" + ori + ", stack direction=1, material=Steel\n,\n";
+  };
+  auto table = [](const std::string& name) {
+    return "*Distribution Table, name=" + name + "_Table\ncoord3D, coord3D\n";
+  };
+  // A row of the long form: each value right-aligned in 12 columns.
+  auto wide = [](const std::string& label, std::initializer_list<const char*> values) {
+    std::string row = label;
+    for (const char* value : values)
+      row += ", " + std::string(12 - std::string(value).size(), ' ') + value;
+    return row + "\n";
+  };
+  EXPECT_EQ(Attributes(Deck(DiscreteBlock(2, true))),
+            block("", "Ori-1-DiscOrient",
+                  wide("1", {"1.", "0.", "0.", "0.", "1.", "0."}) +
+                      wide("2", {"0.", "1.", "0.", "0.", "0.", "1."}) +
+                      wide("3", {"0.", "0.", "1.", "1.", "0.", "0."}),
+                  "1,  3") +
+                table("Ori-1-DiscOrient"));
+  EXPECT_EQ(Uses(uses_), "Ori-1-DiscOrient 0:Block [ Block-1 Block-2 ] ( coord3D coord3D ) x1\n");
+
+  // Turned a quarter about x: y becomes z, z becomes -y.
+  auto rows = [](int first) {
+    const std::string a = std::to_string(first), b = std::to_string(first + 1),
+                      c = std::to_string(first + 2);
+    return a + ", 1., 0., 0., 0., 0., 1.\n" + b + ", 0., 0., 1., 0., -1., 0.\n" + c +
+           ", 0., -1., 0., 1., 0., 0.\n";
+  };
+  EXPECT_EQ(Attributes(Deck(DiscreteBlock(3, false), true)),
+            block("Block-1", "Ori-1-DiscOrient", rows(1), "1,  3") +
+                block("Block-2", "Ori-1-DiscOrient-1", rows(4), "4,  6") +
+                block("Block-3", "Ori-1-DiscOrient-2", rows(7), "7,  9") + "*System\n" +
+                table("Block-1_Ori-1-DiscOrient") + table("Block-2_Ori-1-DiscOrient-1") +
+                table("Block-3_Ori-1-DiscOrient-2"));
+
+  EXPECT_EQ(Attributes(Deck(DiscreteBlock(1, false, true))),
+            "*Elset, elset=All, generate\n 1,  3,  1\n** Section: Steel\n"
+            "*Solid Section, elset=All, stack direction=1, material=Steel\n,\n");
+  EXPECT_EQ(Uses(uses_), "");
+}
+
 // The Nth allocation of a write with sections fails, N = 1, 2, ...: each
 // failure reaches the caller and leaves no file; the first clean write is whole.
 TEST_F(aif_PartAttributesBuilder, EveryAllocationFaultLeavesNoPartialFile) {
@@ -612,6 +707,62 @@ TEST_F(aif_PartAttributesBuilder, ThicknessAndOffsetFromGeometry) {
       instance("Sheet-1", "1, 0.2\n2, 0.3\n3, 0.\n", " 1, 2\n", "1, 0.25\n2, 1.e-07\n", "2") +
           instance("Sheet-2", "9, 0.2\n10, 0.3\n11, 0.\n", " 4, 5\n", "4, 0.25\n5, 1.e-07\n", "4") +
           tables);
+}
+
+// Sheet of three shells: "Thick" takes its nodal thickness from discrete
+// field T (node 2 at 0.5, node 3 at 0.7, default 2) on the picked region of
+// shell 1 whose nodes are listed 3, 2, 1, 2; "Lost" names a field the model
+// lacks, on shell 2.
+hst_ModelBuilder DiscreteThicknessSheet(bool lightweight) {
+  hst_ModelBuilder b;
+  b.AddPart("Sheet",
+            hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0, 2, 0, 0, 2, 1, 0, 3, 0, 0, 3, 1, 0},
+                     "S4R", 4, {0, 1, 2, 3, 1, 4, 5, 2, 4, 6, 7, 5}));
+  kfdC_DiscreteField t;
+  t.SetLocation(kfdC_DiscreteField::kNodes);
+  t.SetDefaultValues({2.0});
+  kfdC_DataTable rows;
+  rows.AddDomainValue(2, 0.5);
+  rows.AddDomainValue(3, 0.7);
+  t.AddDataTable(rows);
+  b.AddDiscreteField("T", t);
+  for (const char* name : {"Thick", "Lost"}) {
+    kseC_HomogenousShellSection shell;
+    shell.thickness = 0.1;
+    shell.material = "Steel";
+    shell.thicknessType = 4;
+    shell.thicknessField = name[0] == 'T' ? "T" : "Lost";
+    b.AddSection(name, shell);
+    rgnC_Region region = Elements(name, "Sheet", {name[0] == 'T' ? 0 : 1}, {1, 2}, true);
+    region.SetKernelNodeIndices(1, {2, 1, 0, 1});
+    region.SetKernelNodeIndices(2, {2, 1, 0, 1});
+    b.AddPartAttribute("Sheet", ptoC_SectionAssignment(region, name));
+  }
+  b.AddInstance("Sheet-1", "Sheet", {.lightweight = lightweight});
+  b.AddInstance("Sheet-2", "Sheet", {.lightweight = lightweight});
+  b.AddStep("Load", kprC_StaticStep());
+  return b;
+}
+
+// Nodal thickness from a discrete field: each node once, in label order,
+// the field's value or its default; once in the part for lightweight
+// instances, per instance (with its node labels) in a flat file. A field the
+// model lacks writes no thickness.
+TEST_F(aif_PartAttributesBuilder, NodalThicknessFromADiscreteField) {
+  auto lines = [](const std::string& p, const std::string& rows, const std::string& labels) {
+    auto group = [&](const std::string& name, const std::string& label) {
+      return "** Region: (" + name + ":Picked)\n*Elset, elset=" + p + name + "\n " + label +
+             ",\n** Section: " + name + "\n*Shell Section, elset=" + p + name +
+             ", material=Steel, nodal thickness\n1., 5\n";
+    };
+    return "*Nodal Thickness\n" + rows + group("Thick", labels.substr(0, labels.find(' '))) +
+           group("Lost", labels.substr(labels.find(' ') + 1));
+  };
+  EXPECT_EQ(Attributes(Deck(DiscreteThicknessSheet(true))),
+            lines("", "1, 2.\n2, 0.5\n3, 0.7\n", "1 2"));
+  EXPECT_EQ(Attributes(Deck(DiscreteThicknessSheet(false), true)),
+            lines("Sheet-1_", "1, 2.\n2, 0.5\n3, 0.7\n", "1 2") +
+                lines("Sheet-2_", "9, 2.\n10, 0.5\n11, 0.7\n", "4 5") + "*System\n");
 }
 
 // Stores `field` as analytical field `name` of the model of `b`.

@@ -160,6 +160,7 @@ void aif_MaterialBuilder::FileAnalyticalDensity(const cow_String& name,
   for (unsigned id : ftr_Accessor<asoF_PartInstance>::GetActiveIdsForSimulation(features)) {
     const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id);
     if (!instance || !instance->MeshExists()) continue;
+    if (features.IsLocked(id, ftr_LOCK_MESH)) continue;  // its elements are not written
     const ptoK_Part& part = instance->ConstGetPart();
     const bme_Mesh& mesh = *part.ConstGetMesh();
     cow_List<rgnC_Region> regions;
@@ -194,7 +195,9 @@ void aif_MaterialBuilder::FileAnalyticalDensity(const cow_String& name,
         for (const cow_String& user : record.users)
           named = named || user == instanceName;
         if (!named) record.users.Append(instanceName);
-        if (!aif_IsLightweightInstance(*instance, info.IsPartBased())) table.SetName(instanceName);
+        // Named by its instance even for a lightweight one: the distribution
+        // lives outside the parts, where only "Inst.label" names an element.
+        table.SetName(instanceName);
         // The table holds the mesh labels when they are usable, else the
         // element's index + 1; the distribution adds the instance's offset.
         const int offset = labelsUsable ? 0 : 1;
@@ -221,8 +224,10 @@ void aif_MaterialBuilder::FileAnalyticalDensity(const cow_String& name,
           if (labelsUsable) rgnF_Utils::ConvertElemIndicesToLabels(mesh, labels);
         }
         const std::size_t count = std::min(labels.Length(), evaluated.Length());
+        // An element of two regions naming the material keeps its first row.
         for (std::size_t i = 0; i < count; ++i)
-          table.AddDomainValue(labels[i] + offset, rho * evaluated[i]);
+          if (table.GetDomainPos(labels[i] + offset) < 0)
+            table.AddDomainValue(labels[i] + offset, rho * evaluated[i]);
       }
     }
     values.AddDataTable(table);

@@ -91,6 +91,12 @@ void WriteRows(utl_Stream& stream, const kfdC_DiscreteField& field, const kfdC_D
   }
 }
 
+// The row prefix that names `instance` from outside it: its printable name
+// (quoted when it holds a comma, a blank, ...) and ".".
+cow_String QualifiedPrefix(const cow_String& instance) {
+  return akw_MorvexName(instance, false).Printable() + ".";
+}
+
 bool IsPartScope(int scope) {
   return scope == akw_DiscreteField::kAssembly || scope == akw_DiscreteField::kModel;
 }
@@ -192,11 +198,12 @@ void aif_Distribution::WriteFieldForm(utl_Stream& stream) const {
       for (const kfdC_DataTable& table : field_.DataTables()) {
         if (table.Name().IsEmpty()) {
           const bool qualified = partBased && IsPartScope(scope);
-          WriteRows(stream, field_, table, qualified ? instance + "." : cow_String(), offset, true);
+          WriteRows(stream, field_, table, qualified ? QualifiedPrefix(instance) : cow_String(),
+                    offset, true);
         } else if (table.Name() == instance) {
           const bool qualified = partBased && IsPartScope(scope);
-          WriteRows(stream, field_, table, qualified ? table.Name() + "." : cow_String(), offset,
-                    false);
+          WriteRows(stream, field_, table, qualified ? QualifiedPrefix(table.Name()) : cow_String(),
+                    offset, false);
         }
       }
     }
@@ -212,7 +219,7 @@ void aif_Distribution::WriteModelForm(utl_Stream& stream) const {
     if (table.Name().IsEmpty())
       WriteRows(stream, field_, table, cow_String(), 0, true);
     else
-      WriteRows(stream, field_, table, partBased ? table.Name() + "." : cow_String(),
+      WriteRows(stream, field_, table, partBased ? QualifiedPrefix(table.Name()) : cow_String(),
                 LabelOffset(info, field_, table.Name()), false);
   }
 }

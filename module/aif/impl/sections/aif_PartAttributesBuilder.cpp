@@ -1,5 +1,6 @@
 #include "aif/impl/sections/aif_PartAttributesBuilder.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <unordered_set>
@@ -23,6 +24,7 @@
 #include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kseC_BeamSection.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
+#include "OdbAttrEO/kseK_DiscreteOrientation.h"
 #include "OdbCoreGeom/bme_Mesh.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivGeom/gsl_Vector.h"
@@ -361,7 +363,8 @@ void aif_PartAttributesBuilder::GroupAndWrite(const asoF_PartInstance& instance)
 void aif_PartAttributesBuilder::AddOrientationOnce(const asoF_PartInstance& instance,
                                                    bool partLevel,
                                                    const ptoC_MaterialOrientation& orientation,
-                                                   const cow_String& name) {
+                                                   const cow_String& name,
+                                                   const cow_String& distribution) {
   if (orientation.IsSuppressed() || writtenOrientations_.IndexOf(name) >= 0) return;
   writtenOrientations_.Append(name);
   const aif_ModelInfo& info = Info();
@@ -370,7 +373,7 @@ void aif_PartAttributesBuilder::AddOrientationOnce(const asoF_PartInstance& inst
   const ptoK_Part& part = asoK_Assembly::GetOriginalPart(instance);
   File(instance, partLevel,
        aif_Orientation(&part, orientation, info.Model().Name(), name, transform, 0, !flat,
-                       instance.Name(), cow_String()));
+                       instance.Name(), distribution));
 }
 
 void aif_PartAttributesBuilder::WriteGroups(const asoF_PartInstance& instance,
@@ -450,6 +453,9 @@ void aif_PartAttributesBuilder::WriteGroups(const asoF_PartInstance& instance,
         else if (shell.thicknessType == 3)
           group.thicknessDistribution = AddThicknessFieldDistribution(
               instance, shell.thicknessField, {region}, kfdC_DiscreteField::kNodes, "length");
+        else if (shell.thicknessType == 4)
+          group.thicknessDistribution =
+              AddNodalThicknessFromDiscreteField(instance, {region}, shell.thicknessField);
       } else if (type == kMembrane) {
         const auto& membrane =
             nex_canDynamicCastRef<const kseC_MembraneSection>(section, kFile, __LINE__);
@@ -490,11 +496,20 @@ void aif_PartAttributesBuilder::WriteGroups(const asoF_PartInstance& instance,
       materialText = RegionText(orientation.Region());
       bool write = true;
       cow_String name;
+      cow_String distribution;
       switch (orientation.DefinitionKind()) {
         case ptoC_MaterialOrientation::kDiscrete:
-          // Discrete orientation distributions: later work; none is written.
           name = Numbered("Ori-", m + 1);
-          if (const cow_String* distribution = distributionNames_.Find(m)) (void)distribution;
+          if (!generated) {
+            distribution = AddDiscreteOrientationDistribution(orientation, name,
+                                                              {orientation.Region()}, instance);
+            distributionNames_.Set(m, distribution);
+          } else if (const cow_String* found = distributionNames_.Find(m)) {
+            distribution = *found;
+          }
+          // Without a distribution the orientation has no axes: neither it
+          // nor the section's reference to it is written.
+          write = !distribution.IsEmpty();
           break;
         case ptoC_MaterialOrientation::kField:
           name = "Ori-" + aif_PrintableName(orientation.FieldName());
@@ -531,7 +546,7 @@ void aif_PartAttributesBuilder::WriteGroups(const asoF_PartInstance& instance,
       } else if (write) {
         if (orientation.AdditionalRotationType() == ptoC_MaterialOrientation::kRotationField)
           RegisterDiscreteField(instance, orientation.AngleFieldName(), {"angle"});
-        AddOrientationOnce(instance, partLevel, orientation, name);
+        AddOrientationOnce(instance, partLevel, orientation, name, distribution);
       }
       group.orientationName = write ? name : cow_String();
       const int code = orientation.StackDirection();
@@ -1172,4 +1187,164 @@ void aif_PartAttributesBuilder::AddControls() {
     }
     AddModelDefinition(keyword);
   }
+}
+
+cow_String aif_PartAttributesBuilder::AddDiscreteOrientationDistribution(
+    const ptoC_MaterialOrientation& orientation, const cow_String& name,
+    const cow_List<rgnC_Region>& regions, const asoF_PartInstance& instance) {
+  aif_ModelInfo& info = Info();
+  const cow_String& model = info.Model().Name();
+  const int instanceId = static_cast<int>(instance.Id());
+
+  // The copy the kernel evaluates: its direction geometry and datums as the
+  // instance's.
+  ptoC_MaterialOrientation local(orientation);
+  for (int d = 0; d < 2; ++d) {
+    if (rgnC_Region* region = local.MutableDirectionRegion(d))
+      region->AddOwnerName(instance.Name());
+    if (!local.DirectionDatum(d).IsNullRef()) {
+      dtmC_DatumRef datum = local.DirectionDatum(d);
+      datum.owners = {instance.Name()};
+      local.SetDirectionDatum(d, datum);
+    }
+  }
+
+  const cow_String distributionName = UniqueFieldName(name + "-DiscOrient");
+  const bool partLevel = info.IsLightweightInstance(instance);
+  const bool usable = info.ElementLabelsUsable();
+  const ptoK_Part& part = asoK_Assembly::GetOriginalPart(instance);
+  const bme_Mesh& mesh = *instance.ConstGetMesh();
+
+  // The element centroids, each element once in the order first met.
+  kfdC_DataTable table(cow_String(), 6);
+  cow_List<int> elements;
+  cow_List<gsl_Vector> points;
+  std::unordered_set<int> met;
+  bool solidFlag = false;
+  for (const rgnC_Region& region : regions) {
+    const rgnK_Region kernel(info.Assembly(), model, region);
+    solidFlag = (kernel.Flags() & 2) != 0 && part.GetSpace() == ptoK_SPACE_3D;
+    cow_2DArray<double> centroids;
+    rgnK_GetElementCentroids(region, instanceId, mesh, centroids);
+    cow_Map<int, cow_List<int>> ids;
+    kernel.GetElementIds(ids, nullptr, instanceId, usable, true);
+    if (centroids.Rows() == 0 || ids.IsEmpty()) return cow_String();
+    const int first = ids.begin()->first;
+    if (!partLevel) table.SetName(info.FeatureName(static_cast<unsigned>(first)));
+    if (first != instanceId) continue;  // the centroids are the instance's
+    const cow_List<int>& members = ids.begin()->second;
+    met.reserve(met.size() + members.Length());
+    for (std::size_t i = 0; i < members.Length() && i < centroids.Rows(); ++i) {
+      if (!met.insert(members[i]).second) continue;
+      elements.Append(members[i]);
+      points.Append(gsl_Vector(centroids(i, 0), centroids(i, 1), centroids(i, 2)));
+    }
+  }
+
+  cow_List<gdy_HitRecord> hits[2];
+  for (int d = 0; d < 2; ++d)
+    if (local.DirectionKind(d) == 0 && local.DirectionRegion(d))
+      rgnK_Region(info.Assembly(), model, *local.DirectionRegion(d)).GetAllGeomComponents(hits[d]);
+  cow_List<gsl_Vector> directions[4];
+  if (!kseK_EvaluateDiscreteOrientation(local, info.Assembly(), hits[0], hits[1], model, points,
+                                        solidFlag, directions, 0.0, false))
+    return cow_String();
+
+  // Rows hold the element's label (usable labels) or its index + 1; the
+  // distribution adds the instance's offset.
+  const int shift = usable ? 0 : 1;
+  const cow_List<gsl_Vector>& axis1 = directions[solidFlag ? 1 : 0];
+  const cow_List<gsl_Vector>& axis2 = directions[solidFlag ? 2 : 1];
+  const bool flat = !info.IsPartBased();
+  const gsl_Matrix transform = flat ? instance.GetTransform() : gsl_Matrix();
+  for (std::size_t i = 0; i < elements.Length(); ++i) {
+    gsl_Vector a = axis1[i], b = axis2[i];
+    if (flat) {
+      a = transform.Rotate(a);
+      b = transform.Rotate(b);
+    }
+    const double row[6] = {a.x, a.y, a.z, b.x, b.y, b.z};
+    table.AddDomainValue(elements[i] + shift, row);
+  }
+
+  kfdC_DiscreteField field;
+  field.SetLocation(kfdC_DiscreteField::kElements);
+  field.SetDataKind(kfdC_DiscreteField::kOrientations);
+  field.SetComponentCount(6);
+  field.SetDefaultValues({1.0, 0.0, 0.0, 0.0, 1.0, 0.0});
+  field.SetDescription("Distribution generated from Discrete Orientation");
+  field.AddDataTable(table);
+  cow_List<cow_String> targets;
+  if (partLevel) targets = asoK_GetInstanceNames(*info.Assembly(), instance.GetPartName(), model);
+  FileDistribution(field,
+                   DistributionRecord(instance, partLevel, distributionName, targets,
+                                      {cow_String("coord3D"), cow_String("coord3D")}),
+                   false);
+  return distributionName;
+}
+
+cow_String aif_PartAttributesBuilder::AddNodalThicknessFromDiscreteField(
+    const asoF_PartInstance& instance, const cow_List<rgnC_Region>& regions,
+    const cow_String& fieldName) {
+  aif_ModelInfo& info = Info();
+  const mdl_MapString2ObjCow<kfdC_DiscreteField>& fields = info.ModelAdapter().DiscreteFields();
+  if (!fields.Contains(fieldName)) return cow_String();
+  const kfdC_DiscreteField& source = fields.ConstGet(fieldName);
+  const cow_String& model = info.Model().Name();
+  const bool partLevel = info.IsLightweightInstance(instance);
+  const cow_String name =
+      UniqueFieldName(partLevel ? fieldName : instance.Name() + "_" + fieldName);
+
+  // The source's rows of this instance: its table named by the instance,
+  // else its unnamed one. They hold labels (usable labels) or indices + 1.
+  const kfdC_DataTable* values = nullptr;
+  for (const kfdC_DataTable& table : source.DataTables())
+    if (table.Name() == instance.Name() || (!values && table.Name().IsEmpty())) values = &table;
+  const double fallback = source.DefaultValues().IsEmpty() ? 1.0 : source.DefaultValues()[0];
+
+  const bool usable = info.NodeLabelsUsable();
+  const int offset = info.NodeOffset(instance.Name());
+  const int instanceId = static_cast<int>(instance.Id());
+  kfdC_DataTable table;
+  std::unordered_set<int> added;
+  for (const rgnC_Region& region : regions) {
+    const rgnK_Region kernel(info.Assembly(), model, region);
+    cow_Map<int, cow_List<int>> labels, indices;
+    kernel.GetNodeIds(labels, instanceId, true, false, true);
+    kernel.GetNodeIds(indices, instanceId, false, false, true);
+    rgnK_GetUniqueIds(labels);
+    rgnK_GetUniqueIds(indices);
+    for (const auto& [id, ids] : labels) {
+      const cow_List<int>* index = indices.Find(id);
+      if (ids.IsEmpty() || !index || index->Length() != ids.Length()) continue;
+      if (!partLevel) table.SetName(info.FeatureName(static_cast<unsigned>(id)));
+      added.reserve(added.size() + ids.Length());
+      for (std::size_t i = 0; i < ids.Length(); ++i) {
+        const int node = (usable ? ids[i] : (*index)[i]) + offset;
+        if (!added.insert(node).second) continue;
+        const int key = usable ? ids[i] : (*index)[i] + 1;
+        const long long at = values ? values->GetDomainPos(key) : -1;
+        // A short value list counts as not holding the node.
+        const std::size_t slot =
+            at < 0 ? 0
+                   : static_cast<std::size_t>(at) *
+                         static_cast<std::size_t>(std::max(values->ComponentCount(), 1));
+        const double value =
+            at >= 0 && slot < values->Values().Length() ? values->Values()[slot] : fallback;
+        table.AddDomainValue(node, value);
+      }
+    }
+  }
+  table.SortTables();
+
+  kfdC_DiscreteField field;
+  field.SetLocation(kfdC_DiscreteField::kNodes);
+  field.SetComponentCount(1);
+  field.SetDefaultValues({1.0});
+  field.AddDataTable(table);
+  cow_List<cow_String> targets;
+  if (partLevel) targets = asoK_GetInstanceNames(*info.Assembly(), instance.GetPartName(), model);
+  FileDistribution(
+      field, DistributionRecord(instance, partLevel, name, targets, {cow_String("length")}), true);
+  return name;
 }

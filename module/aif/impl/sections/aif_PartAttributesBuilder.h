@@ -95,6 +95,32 @@ class aif_PartAttributesBuilder : public akw_BuilderComponent {
   cow_String AddOffsetFromGeometry(const asoF_PartInstance& instance,
                                    const cow_List<rgnC_Region>& regions,
                                    const mgt_ThicknessDataEvaluator& data);
+  // "*Nodal Thickness" of the nodes of `regions` of `instance` (each node
+  // once, the first region's row standing) from the discrete field
+  // `fieldName`: a node's value in the field's table of the instance (else
+  // its unnamed table), else the field's default; rows in label order, in
+  // the part for a lightweight instance of a part-based file, else in the
+  // instance. Returns the name (the field's; flat: the instance's name, "_"
+  // and it; "-1", "-2" ... when a recorded field has it), or empty, filing
+  // nothing, when the model holds no discrete field of the name.
+  cow_String AddNodalThicknessFromDiscreteField(const asoF_PartInstance& instance,
+                                                const cow_List<rgnC_Region>& regions,
+                                                const cow_String& fieldName);
+  // The discrete orientation `orientation` (named `name`, "Ori-n") over the
+  // elements of `regions` of `instance`, as the kernel evaluates its two
+  // local directions at the element centroids: a "*Distribution Table" of
+  // two "coord3D" columns in the model (once per record) and a
+  // "*Distribution" with one row per element (each once, however many
+  // regions hold it) of the 1- and 2-direction, in the part for a
+  // lightweight instance of a part-based file, else in the instance (flat:
+  // turned into the assembly frame). Returns `name` + "-DiscOrient", or it
+  // with "-1", "-2" ... when a recorded field has it. Returns empty, having
+  // filed nothing, when a region has no centroids or no element ids for the
+  // instance, or when the evaluation fails.
+  cow_String AddDiscreteOrientationDistribution(const ptoC_MaterialOrientation& orientation,
+                                                const cow_String& name,
+                                                const cow_List<rgnC_Region>& regions,
+                                                const asoF_PartInstance& instance);
 
  private:
   // What the section step needs of one group.
@@ -121,8 +147,10 @@ class aif_PartAttributesBuilder : public akw_BuilderComponent {
   void CollectControls(const asoF_PartInstance& instance);
   void GroupAndWrite(const asoF_PartInstance& instance);
   void WriteGroups(const asoF_PartInstance& instance, const bme_MapPropertyArray& groups);
+  // `distribution`: the distribution a discrete orientation names.
   void AddOrientationOnce(const asoF_PartInstance& instance, bool partLevel,
-                          const ptoC_MaterialOrientation& orientation, const cow_String& name);
+                          const ptoC_MaterialOrientation& orientation, const cow_String& name,
+                          const cow_String& distribution = cow_String());
   void AddSection(const asoF_PartInstance& instance, const Group& group);
   // The discrete fields a composite section's layers read: thickness fields
   // ("length") and angle fields ("angle").

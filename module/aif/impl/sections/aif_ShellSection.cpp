@@ -15,17 +15,31 @@ namespace {
 
 constexpr char kFile[] = "module/aif/impl/aif_ShellSection";
 
-cow_String Printable(const cow_String& name) { return akw_MorvexName(name, false).Printable(); }
+cow_String Printable(const cow_String& name) {
+  return akw_MorvexName(name, false).Printable();
+}
 
-utl_Stream& Option(utl_Stream& stream) { return (stream << ", ").OptionalLineBreak(); }
+utl_Stream& Option(utl_Stream& stream) {
+  return (stream << ", ").OptionalLineBreak();
+}
+// The same for an option `length` characters long: the line ends first when
+// the option would not fit on it.
+utl_Stream& Option(utl_Stream& stream, std::size_t length) {
+  return (stream << ", ").OptionalLineBreak(length);
+}
 
 const char* LayerOptionText(int option) {
   switch (option) {
-    case 1: return "smear all layers";
-    case 2: return "membrane only";
-    case 3: return "bending only";
-    case 4: return "smear keep core";
-    default: return nullptr;
+    case 1:
+      return "smear all layers";
+    case 2:
+      return "membrane only";
+    case 3:
+      return "bending only";
+    case 4:
+      return "smear keep core";
+    default:
+      return nullptr;
   }
 }
 
@@ -57,12 +71,13 @@ void aif_ShellSection::Write(utl_Stream& stream) const {
   nex_canDynamicCastRef<const kseC_ShellSection>(section, kFile, __LINE__);
   const unsigned kind = section.DynTypeId();
   if (kind == kseC_UserShellSection::TypeId() || kind == kseC_GeneralShellSection::TypeId())
-    nex_Exception::Throw(aif_Exception(atr_Translate("Shell general section unimplemented")),
-                         kFile, __LINE__);
+    nex_Exception::Throw(aif_Exception(atr_Translate("Shell general section unimplemented")), kFile,
+                         __LINE__);
   const bool composite = kind == kseC_CompositeShellSection::TypeId();
   if (!composite && kind != kseC_HomogenousShellSection::TypeId()) return;
 
-  const auto& shell = nex_canDynamicCastRef<const kseC_GeometryShellSection>(section, kFile, __LINE__);
+  const auto& shell =
+      nex_canDynamicCastRef<const kseC_GeometryShellSection>(section, kFile, __LINE__);
   const bool partBased =
       nex_canDynamicCastRef<const aif_ModelInfo>(*modelInfo_, kFile, __LINE__).IsPartBased();
   // Names composed here are made printable once, as a whole, before anything
@@ -80,8 +95,8 @@ void aif_ShellSection::Write(utl_Stream& stream) const {
     if (!thicknessDistribution_.IsEmpty())
       thicknessName = Printable(thicknessDistribution_);
     else
-      thicknessName = Printable(partBased ? shell.thicknessField
-                                          : namePrefix_ + "_" + shell.thicknessField);
+      thicknessName =
+          Printable(partBased ? shell.thicknessField : namePrefix_ + "_" + shell.thicknessField);
   }
 
   stream << (shell.general ? "*Shell General Section, elset=" : "*Shell Section, elset=")
@@ -90,7 +105,8 @@ void aif_ShellSection::Write(utl_Stream& stream) const {
   if (composite) {
     Option(stream) << "composite";
   } else {
-    homogeneous = &nex_canDynamicCastRef<const kseC_HomogenousShellSection>(section, kFile, __LINE__);
+    homogeneous =
+        &nex_canDynamicCastRef<const kseC_HomogenousShellSection>(section, kFile, __LINE__);
     Option(stream) << "material=" << akw_MorvexName(homogeneous->material, false);
   }
   if (!orientation_.IsEmpty()) Option(stream) << "orientation=" << orientation_;
@@ -99,19 +115,20 @@ void aif_ShellSection::Write(utl_Stream& stream) const {
   if (shell.integrationRule != 0 && !shell.general)
     Option(stream) << "section integration="
                    << omu_PrimEnum<kseC_GeometryShellSection::IntegrationRuleEnm>(
-                          shell.integrationRule).GetString();
+                          shell.integrationRule)
+                          .GetString();
   if (shell.poissonFlag != 0) Option(stream) << "poisson=" << shell.poisson;
   if (shell.thicknessModulus != DBL_MAX)
     Option(stream) << "thickness modulus=" << shell.thicknessModulus;
   if (offset_ != 0.0)
     Option(stream) << "offset=" << offset_;
   else if (!offsetName.IsEmpty())
-    Option(stream) << "offset=" << offsetName;
+    Option(stream, 7 + offsetName.Str().size()) << "offset=" << offsetName;
   if (shell.densityFlag) Option(stream) << "density=" << shell.density;
   if (nodal)
     Option(stream) << "nodal thickness";
   else if (shell.thicknessType == 1 || shell.thicknessType == 2)
-    Option(stream) << "shell thickness=" << thicknessName;
+    Option(stream, 16 + thicknessName.Str().size()) << "shell thickness=" << thicknessName;
   if (!stackDirection_.IsEmpty()) Option(stream) << "stack direction=" << stackDirection_;
   if (shell.general)
     if (const char* text = LayerOptionText(shell.layerOption)) Option(stream) << text;
