@@ -196,3 +196,9 @@ std::shared_ptr<bme_Mesh> hst_Mesh(std::initializer_list<float> coordinates, con
   mesh->AddElementClass(type, nodesPerElement).MutableConnectivity().assign(connectivity);
   return mesh;
 }
+
+hst_ModelBuilder& hst_ModelBuilder::AddCompositeLayup(const cow_String& part,
+                                                      const ptoK_CompositeLayup& layup) {
+  MutablePart(part).AddCompositeLayup(layup);
+  return *this;
+}

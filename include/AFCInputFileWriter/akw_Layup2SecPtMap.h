@@ -18,12 +18,30 @@ class akw_Layup2SecPtMap {
     clones_.Set(instance, part);
   }
   const cow_Map<cow_String, cow_String>& Clones() const { return clones_; }
+
+  // The section points of a set generated from a layup: the instance (or
+  // part) it belongs to, the set, its section and, per layer in order
+  // through the thickness, the number of section points.
+  struct Section {
+    cow_String instance;
+    cow_String set;
+    cow_String section;
+    cow_List<int> points;
+  };
+  void AddSection(const cow_String& instance, const cow_String& set, const cow_String& section,
+                  const cow_List<int>& points) {
+    sections_.Append(Section{instance, set, section, points});
+  }
+  const cow_List<Section>& Sections() const { return sections_; }
+
   void Clear() {
     elsets_.Clear();
     clones_ = cow_Map<cow_String, cow_String>();
+    sections_.Clear();
   }
 
  private:
   cow_List<cow_String> elsets_;
   cow_Map<cow_String, cow_String> clones_;
+  cow_List<Section> sections_;
 };

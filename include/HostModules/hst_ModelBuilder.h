@@ -78,6 +78,10 @@ class hst_ModelBuilder {
   // repository under `name`.
   hst_ModelBuilder& AddDiscreteField(const cow_String& name, const kfdC_DiscreteField& field);
 
+  // Layups: appends `layup` (its plies, kinds and the expansion the kernel
+  // answers for it) to the composite layups of part `part`.
+  hst_ModelBuilder& AddCompositeLayup(const cow_String& part, const ptoK_CompositeLayup& layup);
+
   // Adds an instance of the part named `part` (added before) to the assembly;
   // returns its feature id.
   unsigned AddInstance(const cow_String& name, const cow_String& part,

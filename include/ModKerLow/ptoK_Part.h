@@ -9,6 +9,7 @@
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_String.h"
 #include "OdbCoreGeom/bme_Mesh.h"
+#include "OdbCoreGeom/rgnC_Region.h"
 #include "VwrModKer/ftr_FeatureList.h"
 
 // Analysis types of a part.
@@ -19,10 +20,37 @@ inline constexpr int ptoK_ANALYTIC_RIGID = 4003;
 inline constexpr int ptoK_SPACE_3D = 2000;
 inline constexpr int ptoK_SPACE_2D = 2001;
 
-// A composite layup of a part: its name and the names of its plies in order.
+class kseK_LayupExpansion;
+class ptoC_MaterialOrientation;
+
+// A ply of a composite layup: whether it is left out, and its region.
+struct ptoK_CompositePly {
+  bool suppressed = false;
+  rgnC_Region region;
+};
+
+// A composite layup of a part: its name and the names of its plies in order,
+// the plies themselves, and how its thickness, offset and orientation are
+// given.
 struct ptoK_CompositeLayup {
   cow_String name;
   cow_List<cow_String> plies;
+
+  bool suppressed = false;                 // left out of the analysis
+  cow_List<ptoK_CompositePly> plyRegions;  // by ply number
+  int thicknessKind = 0;  // 1 analytical field, 3 discrete field, 4 nodal from a discrete field
+  cow_String analyticalField;
+  cow_String discreteField;
+  int thicknessAssignment = 0;  // 1 from the geometry
+  int offsetKind = 0;           // 6 from the geometry
+  int orientationKind = 0;      // 4 discrete
+  // The layup's orientation (a discrete one: orientationKind 4), or null.
+  std::shared_ptr<const ptoC_MaterialOrientation> orientation;
+  int stackDirection = 0;  // 0 "1", 1 "2", 2 "3", 3 "ORIENTATION"
+  int layupKind = 0;       // 1 or 2: a stack direction is recorded
+  // What the kernel expands the layup into (kseK_SectionAssignmentsFromLayup),
+  // or null for nothing.
+  std::shared_ptr<const kseK_LayupExpansion> expansion;
 };
 
 class gml_GeometricModel;

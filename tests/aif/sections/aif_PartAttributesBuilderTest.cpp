@@ -16,18 +16,34 @@
 #include "ModKerLow/rgnF_Set.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
+#include "OdbAttrEO/kmaC_ElasticThermalOptions.h"
+#include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kseC_BeamSection.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
+#include "OdbAttrEO/kseK_SectionAssignmentsFromLayup.h"
 #include "OdbCoreGeom/bme_ElemCtrlParams.h"
 #include "PyUtils/pyo_MorvexEnvFile.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "support/aif_MaterialTestSupport.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
+
+// A shell section of `thickness` in Steel whose thickness of kind `type` may
+// come from `field`.
+void AddFieldShell(hst_ModelBuilder& b, const char* name, double thickness, int type,
+                   const char* field) {
+  kseC_HomogenousShellSection section;
+  section.thickness = thickness;
+  section.material = "Steel";
+  section.thicknessType = type;
+  section.thicknessField = field;
+  b.AddSection(name, section);
+}
 
 namespace fs = std::filesystem;
 
@@ -66,6 +82,7 @@ class aif_PartAttributesBuilder : public ::testing::Test {
     EXPECT_TRUE(builder.WriteInputFile(path_, false, true));
     EXPECT_EQ(first, aif_test::ReadFile(path_)) << "a second write differs";
     uses_ = info.DiscreteFieldUses();
+    sectionPoints_ = info.LayupData().Sections();
     pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
     return first;
   }
@@ -101,6 +118,7 @@ class aif_PartAttributesBuilder : public ::testing::Test {
                        ("aif_PartAttributesBuilderTest." + std::to_string(getpid()) + ".inp"))
                           .string();
   cow_List<akw_DiscreteField> uses_;
+  cow_List<akw_Layup2SecPtMap::Section> sectionPoints_;
 };
 
 // A named set feature of a part holding `indices` for instance ids 1 and 2.
@@ -789,12 +807,7 @@ hst_ModelBuilder FieldStrip(bool lightweight) {
   m.failure = "No source data.";
   AddAnalyticalField(b, "M", m);
   auto shell = [&](const char* name, int type, const char* field) {
-    kseC_HomogenousShellSection section;
-    section.thickness = 0.1;
-    section.material = "Steel";
-    section.thicknessType = type;
-    section.thicknessField = field;
-    b.AddSection(name, section);
+    AddFieldShell(b, name, 0.1, type, field);
   };
   shell("ByF", 1, "F");
   shell("AtNodes", 3, "F");
@@ -875,4 +888,366 @@ TEST_F(aif_PartAttributesBuilder, ThicknessFromAnalyticalFields) {
           "*Nodal Thickness\n** Description: Linear From Analytical Field F\n27, 3.\n28, 4.\n" +
           flatRegion(8, 3, "AtNodes") + "nodal thickness\n1., 5\n");
   ajbC_CheckingMessages::Instance().Messages().Clear();
+}
+
+namespace {
+
+// A composite shell with plies of `points` section points each; `field`: its
+// thickness from the field F.
+kseC_CompositeShellSection Plies(std::initializer_list<int> points, bool symmetric,
+                                 bool field = true) {
+  kseC_CompositeShellSection section;
+  section.symmetric = symmetric;
+  section.thicknessType = field ? 1 : 0;
+  section.thicknessField = field ? "F" : "";
+  for (int n : points) {
+    kseC_Layer layer;
+    layer.thickness = 0.5;
+    layer.numIntPoints = n;
+    layer.material = "Steel";
+    section.layers.Append(layer);
+  }
+  return section;
+}
+
+// Strip of five bricks with shell sections. Element 1: the part's own "Own"
+// (thickness from F, a datum-less orientation). Layups, added in the order
+// C, B, A: "Layup-A" (stack direction 3, a discrete orientation, thickness
+// from F) generates "Layup-A-1" (symmetric, elements 2, 3) and "Layup-A-2"
+// (element 4); "Layup-B" is excluded (element 5); "Layup-C" (stack
+// direction 2, offset 0.5 from the geometry) generates "Layup-C-1" on
+// element 5.
+hst_ModelBuilder LayupStrip(int instances, bool lightweight) {
+  hst_ModelBuilder b;
+  b.AddPart("Strip", hst_GridMesh(5, 1, 1));
+  kfdC_ExpressionField f;
+  f.SetDescription("Linear");
+  f.constant = 1.0;
+  f.gradient = {1.0, 0.0, 0.0};
+  AddAnalyticalField(b, "F", f);
+  std::initializer_list<int> ids = {1, 2, 3};
+  kseC_HomogenousShellSection own;
+  own.thickness = 0.1;
+  own.material = "Steel";
+  own.thicknessType = 1;
+  own.thicknessField = "F";
+  b.AddSection("Own", own);
+  b.AddPartAttribute("Strip",
+                     ptoC_SectionAssignment(Elements("R1", "Strip", {0}, ids, true), "Own"));
+  ptoC_MaterialOrientation ownOrientation;
+  ownOrientation.SetRegion(Elements("R1", "Strip", {0}, ids, true));
+  ownOrientation.SetDefinitionKind(ptoC_MaterialOrientation::kDatum);
+  b.AddPartAttribute("Strip", ownOrientation);
+
+  // Generated sections, assignments and orientations of one layup.
+  auto expand = [&](std::initializer_list<std::pair<const char*, std::vector<int>>> sets,
+                    std::initializer_list<kseC_CompositeShellSection> sections, int kind) {
+    auto expansion = std::make_shared<kseK_LayupExpansion>();
+    auto section = sections.begin();
+    for (const auto& [set, elements] : sets) {
+      gdy_CompositeHitSet hits;
+      for (int e : elements)
+        hits.elementIndices.Append(e);
+      expansion->hitSets.Set(set, hits);
+      expansion->sections.Set(cow_String(set) + "-S", *section++);
+      expansion->assignments.Append(cow_COW<kern_Object>(
+          ptoC_SectionAssignment(rgnC_Region(set, {"Strip"}), cow_String(set) + "-S")));
+      ptoC_MaterialOrientation orientation;
+      orientation.SetRegion(rgnC_Region(set, {"Strip"}));
+      orientation.SetDefinitionKind(kind);
+      expansion->orientations.Append(cow_COW<kern_Object>(orientation));
+    }
+    return expansion;
+  };
+  ptoK_CompositeLayup c;
+  c.name = "Layup-C";
+  c.layupKind = 2;
+  c.stackDirection = 1;
+  c.expansion =
+      expand({{"Layup-C-1", {4}}}, {Plies({3}, false, false)}, ptoC_MaterialOrientation::kDatum);
+  c.offsetKind = 6;
+  rgnC_Region plyC = Elements("Ply-C", "Strip", {4}, ids);
+  plyC.SetKernelOffsets({4}, {0.5});
+  c.plyRegions.Append({false, plyC});
+  ptoK_CompositeLayup excluded;
+  excluded.name = "Layup-B";
+  excluded.suppressed = true;
+  excluded.expansion =
+      expand({{"Excluded", {4}}}, {Plies({9}, false)}, ptoC_MaterialOrientation::kDatum);
+  ptoK_CompositeLayup a;
+  a.name = "Layup-A";
+  a.layupKind = 1;
+  a.stackDirection = 2;
+  a.thicknessKind = 1;
+  a.analyticalField = "F";
+  a.orientationKind = 4;
+  auto discrete = std::make_shared<ptoC_MaterialOrientation>();
+  discrete->SetDefinitionKind(ptoC_MaterialOrientation::kDiscrete);
+  ptoC_MaterialOrientation::KernelAxes axes;
+  axes.lists[0] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+  axes.lists[1] = {{0, 1, 0}, {0, 0, 1}, {1, 0, 0}};
+  axes.lists[2] = axes.lists[3] = axes.lists[0];
+  discrete->SetKernelDiscreteAxes(axes);
+  a.orientation = discrete;
+  a.plyRegions.Append({false, Elements("Ply-1", "Strip", {1, 2}, ids)});
+  a.plyRegions.Append({false, Elements("Ply-2", "Strip", {3}, ids)});
+  a.plyRegions.Append({false, Elements("Ply-1", "Strip", {1, 2}, ids)});  // listed twice
+  a.plyRegions.Append({true, Elements("Ply-X", "Strip", {4}, ids)});      // excluded ply
+  a.expansion =
+      expand({{"Layup-A-1", {1, 2}}, {"Layup-A-2", {3}}}, {Plies({3, 5}, true), Plies({7}, false)},
+             ptoC_MaterialOrientation::kDiscrete);
+  b.AddCompositeLayup("Strip", c)
+      .AddCompositeLayup("Strip", excluded)
+      .AddCompositeLayup("Strip", a);
+  for (int i = 1; i <= instances; ++i)
+    b.AddInstance(cow_String("Strip-") + std::to_string(i), "Strip", {.lightweight = lightweight});
+  b.AddStep("Load", kprC_StaticStep());
+  return b;
+}
+
+std::string SectionPoints(const cow_List<akw_Layup2SecPtMap::Section>& sections) {
+  std::string text;
+  for (const auto& section : sections) {
+    text.append(section.instance.Str()).append(" ").append(section.set.Str());
+    text.append(" ").append(section.section.Str()).append(":");
+    for (int n : section.points)
+      text.append(" ").append(std::to_string(n));
+    text.append("\n");
+  }
+  return text;
+}
+
+}  // namespace
+
+// Layups in name order become generated sets, sections and orientations
+// behind the part's own (an excluded layup and an excluded ply add nothing):
+// the layup's stack direction reaches its generated sections, not the part's
+// own; one discrete orientation distribution over the plies is named by each
+// generated orientation; the layup's field thickness takes the field's name,
+// a later use "-1"; an offset from the ply geometry is named by the layup's
+// sections. A symmetric section lists its section points twice, the second
+// time reversed. Part-based, lightweight: once in the part.
+TEST_F(aif_PartAttributesBuilder, CompositeLayups) {
+  // The distributions of instance `p` ("" part-based): layup A's thickness
+  // (`a`) and orientation (`o`), layup C's offset (`off`), the own section's
+  // thickness (`own`), on elements `e` (the first the own one); `wide` rows.
+  auto distributions = [](const std::string& p, const std::string& a, const std::string& o,
+                          const std::string& off, const std::string& own, int e, bool wide) {
+    auto label = [&](int n) { return std::to_string(e + n); };
+    const std::string pad = wide ? "   " : "";
+    auto row = [&](int n, const char* values) {
+      std::string line = label(n) + ",";
+      for (const char* v = values; *v; ++v)
+        line += std::string(wide ? "           " : " ") + *v + ".,";
+      line.pop_back();
+      return line + "\n";
+    };
+    auto field = [&](const std::string& name) {
+      return "*Distribution, name=" + p + name + ", location=ELEMENT, Table=" + p + name +
+             "_Table\n** Description: Linear From Analytical Field F\n,     1.\n";
+    };
+    return field(a) + label(1) + "," + pad + " 2.5\n" + label(2) + "," + pad + " 3.5\n" + label(3) +
+           "," + pad + " 4.5\n*Distribution, name=" + p + o + ", location=ELEMENT, Table=" + p + o +
+           "_Table\n** Description: Distribution generated from Discrete Orientation\n"
+           ",           1.,           0.,           0.,           0.,           1.,           "
+           "0.\n" +
+           row(1, "100010") + row(2, "010001") + row(3, "001100") + "*Distribution, name=" + p +
+           off + ", location=ELEMENT, Table=" + p + off +
+           "_Table\n** Description: Offset determined from geometry\n,     0.\n" + label(4) + "," +
+           pad + " 0.5\n" + field(own) + label(0) + "," + pad + " 1.5\n";
+  };
+  // The sections of instance `p` (flat: "p_" prefixes, "_p" suffixes the
+  // generated sets).
+  auto sections = [](const std::string& p, const std::string& a, const std::string& o,
+                     const std::string& off, const std::string& own, int e) {
+    const std::string q = p.empty() ? "" : p + "_", ori = p.empty() ? "Ori-" : p + "-Ori-",
+                      s = p.empty() ? "" : "_" + p;
+    auto label = [&](int n) { return std::to_string(e + n); };
+    auto discrete = [&](const std::string& n) {
+      return "*Orientation, name=" + ori + n + ", system=RECTANGULAR\n" + q + o + "\n1, 0.\n";
+    };
+    auto generated = [&](const std::string& set, const std::string& labels) {
+      return "** Region: (" + set + "-S:" + set + "), (Material Orientation:" + set +
+             ")\n*Elset, elset=" + set + s + "\n" + labels + "\n** Section: " + set +
+             "-S\n*Shell Section, elset=" + set + s + ", composite, ";
+    };
+    return "*Orientation, name=" + ori +
+           "1\n1., 0., 0., 0., 1., 0.\n1, 0.\n"
+           "** Region: (Own:Picked), (Material Orientation:Picked)\n*Elset, elset=" +
+           q + "R1\n " + label(0) + ",\n** Section: Own\n*Shell Section, elset=" + q +
+           "R1, material=Steel, orientation=" + ori + "1, shell thickness=" + q + own +
+           ", stack direction=1\n1., 5\n" + discrete("2") +
+           generated("Layup-A-1", std::string(" ").append(label(1)).append(", ").append(label(2))) +
+           "orientation=" + ori + "2, shell thickness=" + q + a +
+           ", stack direction=3, symmetric\n0.5, 3, Steel, 0.\n"
+           "0.5, 5, Steel, 0.\n" +
+           discrete("3") + generated("Layup-A-2", std::string(" ").append(label(3)).append(",")) +
+           "orientation=" + ori + "3, shell thickness=" + q + a +
+           ", stack direction=3\n0.5, 7, Steel, 0.\n" +
+           generated("Layup-C-1", std::string(e > 1 ? "" : " ").append(label(4)).append(",")) +
+           "offset=" + q + off + ", stack direction=2\n0.5, 3, Steel, 0.\n";
+  };
+  auto tables = [](const std::string& p, const std::string& a, const std::string& o,
+                   const std::string& off, const std::string& own) {
+    return "*Distribution Table, name=" + p + a + "_Table\nlength\n*Distribution Table, name=" + p +
+           o + "_Table\ncoord3D, coord3D\n*Distribution Table, name=" + p + off +
+           "_Table\nratio\n*Distribution Table, name=" + p + own + "_Table\nlength\n";
+  };
+
+  EXPECT_EQ(Attributes(Deck(LayupStrip(2, true))),
+            distributions("", "F", "Ori-2-DiscOrient", "Offset_Strip_1", "F-1", 1, true) +
+                sections("", "F", "Ori-2-DiscOrient", "Offset_Strip_1", "F-1", 1) +
+                tables("", "F", "Ori-2-DiscOrient", "Offset_Strip_1", "F-1"));
+  EXPECT_EQ(SectionPoints(sectionPoints_),
+            "Strip-1 Layup-A-1 Layup-A-1-S: 3 5 5 3\nStrip-1 Layup-A-2 Layup-A-2-S: 7\n"
+            "Strip-1 Layup-C-1 Layup-C-1-S: 3\n");
+  EXPECT_EQ(Uses(uses_),
+            "F 0:Strip [ Strip-1 Strip-2 ] ( length ) x1\n"
+            "Ori-2-DiscOrient 0:Strip [ Strip-1 Strip-2 ] ( coord3D coord3D ) x1\n"
+            "Offset_Strip_1 0:Strip [ Strip-1 Strip-2 ] ( ratio ) x1\n"
+            "F-1 0:Strip [ Strip-1 Strip-2 ] ( length ) x1\n");
+
+  // Flat, labels shifted by the first instance's five elements.
+  const std::string flat = Attributes(Deck(LayupStrip(2, false), true));
+  EXPECT_EQ(
+      Between(flat, "*Distribution, name=Strip-2_F-2,", "*System"),
+      distributions("Strip-2_", "F-2", "Ori-2-DiscOrient-1", "Offset_Strip_2", "F-3", 6, false) +
+          sections("Strip-2", "F-2", "Ori-2-DiscOrient-1", "Offset_Strip_2", "F-3", 6));
+  EXPECT_EQ(flat.substr(flat.find("*System\n") + 8),
+            tables("Strip-1_", "F", "Ori-2-DiscOrient", "Offset_Strip_1", "F-1") +
+                tables("Strip-2_", "F-2", "Ori-2-DiscOrient-1", "Offset_Strip_2", "F-3"));
+  EXPECT_EQ(SectionPoints(sectionPoints_),
+            "Strip-1 Layup-A-1 Layup-A-1-S: 3 5 5 3\nStrip-1 Layup-A-2 Layup-A-2-S: 7\n"
+            "Strip-1 Layup-C-1 Layup-C-1-S: 3\nStrip-2 Layup-A-1 Layup-A-1-S: 3 5 5 3\n"
+            "Strip-2 Layup-A-2 Layup-A-2-S: 7\nStrip-2 Layup-C-1 Layup-C-1-S: 3\n");
+}
+
+namespace {
+
+// A strip of five shells made of Steel (elastic, its density scaled by the
+// analytical field Rho): element 1 thickness from the analytical field T,
+// element 2 offset from the geometry, element 3 a discrete orientation,
+// elements 4 and 5 the layup "Layup-1" (two plies, stack direction 1).
+hst_ModelBuilder GoldenStrip() {
+  hst_ModelBuilder b;
+  b.AddPart("Strip",
+            hst_Mesh({0, 0, 0, 0, 1, 0, 1, 0, 0, 1, 1, 0, 2, 0, 0, 2, 1, 0,
+                      3, 0, 0, 3, 1, 0, 4, 0, 0, 4, 1, 0, 5, 0, 0, 5, 1, 0},
+                     "S4R", 4, {0, 2, 3, 1, 2, 4, 5, 3, 4, 6, 7, 5, 6, 8, 9, 7, 8, 10, 11, 9}));
+
+  kmaC_Material steel;
+  steel.elastic = aif_test::Handle(aif_test::Option<kmaC_Elastic>({{210000.0, 0.3}}));
+  auto density = aif_test::Option<kmaC_Density>({{8.0}});
+  density.densityKind = 1;
+  density.fieldName = "Rho";
+  steel.density = aif_test::Handle(density);
+  b.AddMaterial("Steel", steel);
+  kfdC_ExpressionField rho;
+  rho.SetDescription("Denser along x");
+  rho.constant = 1.0;
+  rho.gradient = {0.5, 0.0, 0.0};
+  b.AddAnalyticalField("Rho", rho);
+  kfdC_ExpressionField t;
+  t.SetDescription("Thicker along x");
+  t.constant = 0.5;
+  t.gradient = {0.25, 0.0, 0.0};
+  b.AddAnalyticalField("T", t);
+
+  auto shell = [&](const char* name, int thicknessType, const char* field) {
+    AddFieldShell(b, name, 0.2, thicknessType, field);
+  };
+  shell("Thick", 1, "T");
+  shell("Offset", 0, "");
+  shell("Oriented", 0, "");
+  std::initializer_list<int> id = {1};
+  b.AddPartAttribute("Strip",
+                     ptoC_SectionAssignment(Elements("R1", "Strip", {0}, id, true), "Thick"));
+  rgnC_Region offset = Elements("R2", "Strip", {1}, id, true);
+  offset.SetKernelOffsets({1}, {0.25});
+  ptoC_SectionAssignment offsetAssignment(offset, "Offset");
+  offsetAssignment.SetOffset(6);
+  b.AddPartAttribute("Strip", offsetAssignment);
+  b.AddPartAttribute("Strip",
+                     ptoC_SectionAssignment(Elements("R3", "Strip", {2}, id, true), "Oriented"));
+  ptoC_MaterialOrientation discrete;
+  discrete.SetRegion(Elements("R3", "Strip", {2}, id, true));
+  discrete.SetDefinitionKind(ptoC_MaterialOrientation::kDiscrete);
+  ptoC_MaterialOrientation::KernelAxes axes;
+  axes.lists[0] = {{0.6, 0.8, 0}};
+  axes.lists[1] = {{-0.8, 0.6, 0}};
+  axes.lists[2] = axes.lists[3] = axes.lists[0];
+  discrete.SetKernelDiscreteAxes(axes);
+  b.AddPartAttribute("Strip", discrete);
+
+  kseC_CompositeShellSection plies;
+  for (double angle : {0.0, 90.0}) {
+    kseC_Layer layer;
+    layer.thickness = 0.1;
+    layer.material = "Steel";
+    layer.orientationAngle = angle;
+    plies.layers.Append(layer);
+  }
+  auto expansion = std::make_shared<kseK_LayupExpansion>();
+  gdy_CompositeHitSet hits;
+  hits.elementIndices = {3, 4};
+  expansion->hitSets.Set("Layup-1-1", hits);
+  expansion->sections.Set("Layup-1-S", plies);
+  expansion->assignments.Append(cow_COW<kern_Object>(
+      ptoC_SectionAssignment(rgnC_Region("Layup-1-1", {"Strip"}), "Layup-1-S")));
+  ptoC_MaterialOrientation global;
+  global.SetRegion(rgnC_Region("Layup-1-1", {"Strip"}));
+  expansion->orientations.Append(cow_COW<kern_Object>(global));
+  ptoK_CompositeLayup layup;
+  layup.name = "Layup-1";
+  layup.plies = {"Ply-1", "Ply-2"};
+  layup.layupKind = 1;
+  layup.expansion = expansion;
+  b.AddCompositeLayup("Strip", layup);
+
+  b.AddInstance("Strip-1", "Strip");
+  b.AddStep("Load", kprC_StaticStep());
+  return b;
+}
+
+}  // namespace
+
+// Whole decks, part-based and flat, of a model whose sections take a layup,
+// a field thickness, a geometry offset, a discrete orientation and a
+// material with a field density.
+TEST_F(aif_PartAttributesBuilder, GoldenDecksWithLayupThicknessOffsetOrientationAndDensity) {
+  aif_test::ExpectGolden(Deck(GoldenStrip()), "aif/sections/golden/layup_fields_part_based.inp");
+  aif_test::ExpectGolden(Deck(GoldenStrip(), true), "aif/sections/golden/layup_fields_flat.inp");
+}
+
+// A layup whose expansion gives a section that is not composite stops the
+// write with the type test's text; no file is left.
+TEST_F(aif_PartAttributesBuilder, ALayupSectionThatIsNotCompositeStopsTheWrite) {
+  hst_ModelBuilder b;
+  b.AddPart("Strip", hst_GridMesh(1, 1, 1));
+  auto expansion = std::make_shared<kseK_LayupExpansion>();
+  gdy_CompositeHitSet hits;
+  hits.elementIndices = {0};
+  expansion->hitSets.Set("Layup-1-1", hits);
+  kseC_HomogenousShellSection plain;
+  plain.material = "Steel";
+  expansion->sections.Set("Plain", plain);
+  expansion->assignments.Append(
+      cow_COW<kern_Object>(ptoC_SectionAssignment(rgnC_Region("Layup-1-1", {"Strip"}), "Plain")));
+  ptoK_CompositeLayup layup;
+  layup.name = "Layup-1";
+  layup.expansion = expansion;
+  b.AddCompositeLayup("Strip", layup);
+  b.AddInstance("Strip-1", "Strip");
+  b.AddStep("Load", kprC_StaticStep());
+  std::string text;
+  try {
+    Deck(b);
+  } catch (const nex_TextException& e) {
+    text = e.Text().Str();
+  }
+  const std::string expected =
+      "Type test failed: the object is not a kseC_CompositeShellSection (source file "
+      "module/aif/impl/aif_PartAttributesBuilder, line ";
+  EXPECT_EQ(text.substr(0, expected.size()), expected);
+  EXPECT_FALSE(fs::exists(path_));
 }

@@ -25,6 +25,7 @@
 #include "OdbAttrEO/kseC_BeamSection.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "OdbAttrEO/kseK_DiscreteOrientation.h"
+#include "OdbAttrEO/kseK_SectionAssignmentsFromLayup.h"
 #include "OdbCoreGeom/bme_Mesh.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivGeom/gsl_Vector.h"
@@ -197,7 +198,7 @@ void aif_PartAttributesBuilder::Build() {
     ReadOrientations(*instance, kBeamOrientations);
     ReadOrientations(*instance, kMaterialOrientations);
     ReadOrientations(*instance, kRebarOrientations);
-    // Composite layups add their assignments here (later work).
+    AddLayups(*instance);
     GroupAndWrite(*instance);
   }
   AddControls();
@@ -312,6 +313,168 @@ void aif_PartAttributesBuilder::ReadOrientations(const asoF_PartInstance& instan
     }
     if (kind == ptoC_SectionAssignment::TypeId())
       assignmentSizes_.Set(static_cast<unsigned>(index), covered);
+  }
+}
+
+void aif_PartAttributesBuilder::AddLayups(const asoF_PartInstance& instance) {
+  aif_ModelInfo& info = Info();
+  const ptoK_Part& part = asoK_Assembly::GetOriginalPart(instance);
+  if (part.CompositeLayups().IsEmpty()) return;
+  const cow_String& model = info.Model().Name();
+  const bme_Mesh& mesh = *instance.ConstGetMesh();
+  const bool usable = info.ElementLabelsUsable();
+
+  std::vector<const ptoK_CompositeLayup*> layups;
+  for (const ptoK_CompositeLayup& layup : part.CompositeLayups())
+    if (!layup.suppressed) layups.push_back(&layup);
+  std::stable_sort(layups.begin(), layups.end(),
+                   [](const ptoK_CompositeLayup* a, const ptoK_CompositeLayup* b) {
+                     return a->name.Str() < b->name.Str();
+                   });
+
+  for (const ptoK_CompositeLayup* layup : layups) {
+    mdl_MapString2ObjCow<kseC_Section> generated;
+    cow_Map<cow_String, gdy_CompositeHitSet> hits;
+    cow_List<cow_COW<kern_Object>> newAssignments, newOrientations;
+    kseK_SectionAssignmentsFromLayup(*layup, model, info.Assembly(), instance.Name(), generated,
+                                     hits, newAssignments, newOrientations);
+
+    // The elements of each generated set, as the property table knows them.
+    cow_Map<cow_String, cow_List<int>> members;
+    for (const auto& [set, hitSet] : hits) {
+      cow_List<int> ids;
+      gme_GetElementIdsFromHits(hitSet, mesh, ids);
+      if (usable) rgnF_Utils::ConvertElemIndicesToLabels(mesh, ids);
+      members.Set(set, std::move(ids));
+    }
+
+    // The regions of the plies in use, each named region once.
+    const bool fromGeometry =
+        layup->thicknessAssignment == ptoC_SectionAssignment::kThicknessFromGeometry;
+    const bool thicknessField =
+        layup->thicknessKind == 1 || layup->thicknessKind == 3 || layup->thicknessKind == 4;
+    cow_List<rgnC_Region> regions;
+    if (thicknessField || layup->orientationKind == 4 || fromGeometry || layup->offsetKind == 6) {
+      std::unordered_set<std::string> named;
+      for (const ptoK_CompositePly& ply : layup->plyRegions) {
+        if (ply.suppressed) continue;
+        if (!ply.region.IsPicked() && !ply.region.Name().IsEmpty() &&
+            !named.insert(ply.region.Name().Str()).second)
+          continue;
+        rgnC_Region region = ply.region;
+        region.AddOwnerName(instance.Name());
+        regions.Append(region);
+      }
+    }
+
+    cow_String thickness;
+    cow_String offset;
+    if (!fromGeometry) {
+      if (layup->thicknessKind == 1)
+        thickness = AddThicknessFieldDistribution(instance, layup->analyticalField, regions,
+                                                  kfdC_DiscreteField::kElements, "length");
+      else if (layup->thicknessKind == 3)
+        thickness = AddThicknessFieldDistribution(instance, layup->discreteField, regions,
+                                                  kfdC_DiscreteField::kNodes, "length");
+      else if (layup->thicknessKind == 4)
+        thickness = AddNodalThicknessFromDiscreteField(instance, regions, layup->discreteField);
+    }
+    if ((fromGeometry || layup->offsetKind == 6) && !regions.IsEmpty()) {
+      mgt_ThicknessDataEvaluator data(true);
+      mgt_ComputeThicknessAndOffset(info.Assembly(), instance, model, regions, data);
+      if (layup->offsetKind == 6) offset = AddOffsetFromGeometry(instance, regions, data);
+      if (fromGeometry) thickness = AddNodalThicknessFromGeometry(instance, regions, data);
+    }
+    // The section keyword adds the instance's name back in a flat file.
+    const std::string prefix = instance.Name().Str() + "_";
+    if (thickness.Str().rfind(prefix, 0) == 0)
+      thickness = cow_String(thickness.Str().substr(prefix.size()));
+    if (!thickness.IsEmpty() && !(thickness == layup->analyticalField)) {
+      cow_List<cow_String> shells;
+      for (const auto& [name, section] : generated.ConstGetMap())
+        if (IsGeometryShell(section->DynTypeId())) shells.Append(name);
+      for (const cow_String& name : shells)
+        nex_canDynamicCastRef<kseC_GeometryShellSection>(generated.Modify(name), kFile, __LINE__)
+            .thicknessField = thickness;
+    }
+
+    // The generated assignments and orientations behind those held so far
+    // (behind the part's own ones and those of earlier layups).
+    const int firstOrientation = static_cast<int>(orientations_.Length());
+    for (std::size_t k = 0; k < newAssignments.Length(); ++k) {
+      ptoC_SectionAssignment assignment =
+          nex_canDynamicCastRef<const ptoC_SectionAssignment>(*newAssignments[k], kFile, __LINE__);
+      if (layup->offsetKind == 6) assignment.SetOffset(6, 0.0, offset);
+      const cow_String sectionName = assignment.SectionName();
+      if (generated.Contains(sectionName))
+        sections_.Set(sectionName, generated.ConstGet(sectionName));
+      const int index = static_cast<int>(assignments_.Length());
+      assignments_.Append(cow_COW<kern_Object>(assignment));
+      int orientationIndex = -1;
+      if (k < newOrientations.Length()) {
+        orientationIndex = static_cast<int>(orientations_.Length());
+        orientations_.Append(newOrientations[k]);
+      }
+
+      const cow_String set = assignment.RegionRef().Name();
+      int covered = 0;
+      if (const cow_List<int>* ids = members.Find(set)) {
+        for (int label : *ids) {
+          const int* position = Position(label);
+          if (!position) continue;  // not an element of this mesh
+          ++covered;
+          bme_Property& property = properties_[static_cast<std::size_t>(*position)];
+          property.section = index;
+          property.matOri = orientationIndex;
+        }
+      }
+      assignmentSizes_.Set(static_cast<unsigned>(index), covered);
+
+      // Section points per layer through the thickness; a symmetric section
+      // repeats its layers in reverse.
+      if (generated.Contains(sectionName)) {
+        const kseC_Section& section = generated.ConstGet(sectionName);
+        const cow_List<kseC_Layer>* layers = nullptr;
+        bool symmetric = false;
+        if (section.DynTypeId() == kCompositeSolid) {
+          const auto& solid =
+              nex_canDynamicCastRef<const kseC_CompositeSolidSection>(section, kFile, __LINE__);
+          layers = &solid.layers;
+          symmetric = solid.symmetric;
+        } else {
+          const auto& shell =
+              nex_canDynamicCastRef<const kseC_CompositeShellSection>(section, kFile, __LINE__);
+          layers = &shell.layers;
+          symmetric = shell.symmetric;
+        }
+        cow_List<int> points;
+        points.Reserve(layers->Length() * (symmetric ? 2 : 1));
+        for (const kseC_Layer& layer : *layers)
+          points.Append(layer.numIntPoints);
+        if (symmetric)
+          for (std::size_t l = layers->Length(); l-- > 0;)
+            points.Append((*layers)[l].numIntPoints);
+        info.LayupData().AddSection(instance.Name(), set, sectionName, points);
+      }
+
+      // The section keyword reads the stack direction by the group's
+      // material orientation: record it under the generated orientation.
+      if ((layup->layupKind == 1 || layup->layupKind == 2) && orientationIndex >= 0 &&
+          layup->stackDirection >= 0 && layup->stackDirection <= 3) {
+        static const char* const kStack[] = {"1", "2", "3", "ORIENTATION"};
+        stackDirections_.Set(orientationIndex, kStack[layup->stackDirection]);
+      }
+    }
+
+    // A discrete orientation: one distribution over the plies, named by
+    // every orientation of the layup.
+    const int lastOrientation = static_cast<int>(orientations_.Length());
+    if (layup->orientationKind == 4 && layup->orientation && lastOrientation > firstOrientation) {
+      const cow_String distribution = AddDiscreteOrientationDistribution(
+          *layup->orientation, Numbered("Ori-", firstOrientation + 1), regions, instance);
+      for (int o = firstOrientation; o < lastOrientation; ++o)
+        distributionNames_.Set(o, distribution);
+    }
   }
 }
 
@@ -550,7 +713,9 @@ void aif_PartAttributesBuilder::WriteGroups(const asoF_PartInstance& instance,
       }
       group.orientationName = write ? name : cow_String();
       const int code = orientation.StackDirection();
-      if (IsSolidType(type)) {
+      if (m >= ownOrientations_ && stackDirections_.Contains(m)) {
+        // The layup that generated the orientation gave the stack direction.
+      } else if (IsSolidType(type)) {
         if (code == 0) stackDirections_.Set(m, "1");
         if (code == 1) stackDirections_.Set(m, "2");
         if (code == 3) stackDirections_.Set(m, "ORIENTATION");

@@ -145,6 +145,11 @@ class aif_PartAttributesBuilder : public akw_BuilderComponent {
   void ReadAssignments(const asoF_PartInstance& instance);
   void ReadOrientations(const asoF_PartInstance& instance, unsigned kind);
   void CollectControls(const asoF_PartInstance& instance);
+  // The section assignments, sections and material orientations the part's
+  // composite layups generate, appended behind the part's own, with the
+  // elements they cover marked, their section points recorded, and their
+  // thickness, offset, stack direction and discrete orientation prepared.
+  void AddLayups(const asoF_PartInstance& instance);
   void GroupAndWrite(const asoF_PartInstance& instance);
   void WriteGroups(const asoF_PartInstance& instance, const bme_MapPropertyArray& groups);
   // `distribution`: the distribution a discrete orientation names.
