@@ -1,6 +1,8 @@
 // The part-attributes builder through the driver, part-based and flat.
 #include <gtest/gtest.h>
+
 #include <unistd.h>
+#include <array>
 
 #include <filesystem>
 #include <sstream>
@@ -35,6 +37,16 @@ namespace {
 
 // A shell section of `thickness` in Steel whose thickness of kind `type` may
 // come from `field`.
+// An expression field: constant + gradient . (x, y, z).
+kfdC_ExpressionField Expression(const char* description, double constant,
+                                std::array<double, 3> gradient) {
+  kfdC_ExpressionField field;
+  field.SetDescription(description);
+  field.constant = constant;
+  field.gradient = gradient;
+  return field;
+}
+
 void AddFieldShell(hst_ModelBuilder& b, const char* name, double thickness, int type,
                    const char* field) {
   kseC_HomogenousShellSection section;
@@ -798,10 +810,7 @@ void AddAnalyticalField(hst_ModelBuilder& b, const cow_String& name,
 hst_ModelBuilder FieldStrip(bool lightweight) {
   hst_ModelBuilder b;
   b.AddPart("Strip", hst_GridMesh(5, 1, 1));
-  kfdC_ExpressionField f;
-  f.SetDescription("Linear");
-  f.constant = 1.0;
-  f.gradient = {1.0, 0.0, 0.0};
+  const kfdC_ExpressionField f = Expression("Linear", 1.0, {1.0, 0.0, 0.0});
   AddAnalyticalField(b, "F", f);
   kfdC_MappedField m;
   m.failure = "No source data.";
@@ -920,10 +929,7 @@ kseC_CompositeShellSection Plies(std::initializer_list<int> points, bool symmetr
 hst_ModelBuilder LayupStrip(int instances, bool lightweight) {
   hst_ModelBuilder b;
   b.AddPart("Strip", hst_GridMesh(5, 1, 1));
-  kfdC_ExpressionField f;
-  f.SetDescription("Linear");
-  f.constant = 1.0;
-  f.gradient = {1.0, 0.0, 0.0};
+  const kfdC_ExpressionField f = Expression("Linear", 1.0, {1.0, 0.0, 0.0});
   AddAnalyticalField(b, "F", f);
   std::initializer_list<int> ids = {1, 2, 3};
   kseC_HomogenousShellSection own;
@@ -1142,15 +1148,9 @@ hst_ModelBuilder GoldenStrip() {
   density.fieldName = "Rho";
   steel.density = aif_test::Handle(density);
   b.AddMaterial("Steel", steel);
-  kfdC_ExpressionField rho;
-  rho.SetDescription("Denser along x");
-  rho.constant = 1.0;
-  rho.gradient = {0.5, 0.0, 0.0};
+  const kfdC_ExpressionField rho = Expression("Denser along x", 1.0, {0.5, 0.0, 0.0});
   b.AddAnalyticalField("Rho", rho);
-  kfdC_ExpressionField t;
-  t.SetDescription("Thicker along x");
-  t.constant = 0.5;
-  t.gradient = {0.25, 0.0, 0.0};
+  const kfdC_ExpressionField t = Expression("Thicker along x", 0.5, {0.25, 0.0, 0.0});
   b.AddAnalyticalField("T", t);
 
   auto shell = [&](const char* name, int thicknessType, const char* field) {
