@@ -86,9 +86,10 @@ std::shared_ptr<bme_Mesh> WithElementLabels(const bme_Mesh& mesh, const std::vec
 struct ObjectKinds {
   // Composite layups expanded into generated sections, assignments and
   // orientations (plies at angles, a discrete layup orientation, geometry
-  // offsets). Waits: a density from an analytical field on a material used
-  // only through a layup names a distribution never written.
-  bool layups = false;
+  // offsets). Their material counts as unassigned, so it takes no analytical
+  // density (one used only through a layup names a distribution never
+  // written).
+  bool layups = true;
   // Plies that name an orientation of their own or a datum system, in
   // layups and in composite sections assigned directly. Waits: a composite
   // section's ply orientation filed only in the first instance; "Ori-<sec>-L1"
