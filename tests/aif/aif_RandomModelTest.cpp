@@ -2,10 +2,13 @@
 // 2147483647, instances, sets, surfaces, sections, orientations, controls,
 // hostile names, flat and part-based files, label offsets, materials,
 // discrete and analytical fields used by densities, shell and membrane
-// thicknesses and shell offsets) written through
+// thicknesses and shell offsets; the kinds of ObjectKinds: layups, ply
+// orientations, discrete and field orientations, thickness and offsets from
+// the geometry, fields at nodes, gasket sections) written through
 // the driver and read back by an independent checker (support/aif_DeckChecker.h).
 // A failure names its seed; AIF_RANDOM_MODEL_SEED=17 runs that one and prints
-// its deck; AIF_RANDOM_MODEL_COUNT sets the number of models (300).
+// its deck; AIF_RANDOM_MODEL_COUNT sets the number of models (300);
+// AIF_RANDOM_MODEL_KINDS switches on object kinds that are off (ObjectKinds).
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -38,6 +41,7 @@
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "OdbAttrEO/kseC_PointSection.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
+#include "OdbAttrEO/kseK_SectionAssignmentsFromLayup.h"
 #include "OdbCoreGeom/bme_ElemCtrlParams.h"
 #include "PyUtils/pyo_MorvexEnvFile.h"
 #include "aif/impl/core/aif_Builder.h"
@@ -75,6 +79,42 @@ std::shared_ptr<bme_Mesh> WithElementLabels(const bme_Mesh& mesh, const std::vec
   }
   return out;
 }
+
+// The kinds of object the generator may add beyond parts, sets, sections
+// and materials, one switch each. A switch that is off waits for the writer
+// fault named beside it.
+struct ObjectKinds {
+  // Composite layups expanded into generated sections, assignments and
+  // orientations (plies at angles, a discrete layup orientation, geometry
+  // offsets). Their material counts as unassigned, so it takes no analytical
+  // density (one used only through a layup names a distribution never
+  // written).
+  bool layups = true;
+  // Plies that name an orientation of their own or a datum system, in
+  // layups and in composite sections assigned directly. Waits: a composite
+  // section's ply orientation filed only in the first instance; "Ori-<sec>-L1"
+  // defined twice when two groups share one composite section.
+  bool plyOrientations = false;
+  // Material orientations evaluated per element into a "-DiscOrient"
+  // distribution.
+  bool discreteOrientations = true;
+  // Shell thickness and offsets taken from the geometry ("*Nodal Thickness"
+  // rows and an offset distribution). Waits: "Offset_<part>_<n>" keeps a
+  // part name's double quote; a membrane section names "Thickness_<part>_<n>",
+  // never defined; nodes shared by two groups of one assignment given twice.
+  bool geometryThickness = false;
+  // Orientations whose axes come from an orientation field and whose
+  // additional rotation angle comes from an angle field. Waits: the field
+  // name quoted inside "Ori-" (`Ori-"my field"`).
+  bool fieldOrientations = false;
+  // Discrete fields located at nodes, giving nodal shell thickness. Waits:
+  // every table written in every instance's "*Nodal Thickness" and the
+  // section naming "NT"; tables of inactive and mesh-locked instances.
+  bool nodalFields = false;
+  // Gasket sections naming a material that has a gasket behaviour. Waits:
+  // the section names a material written only as "*Gasket Behavior".
+  bool gasketSections = false;
+};
 
 class Rng {
  public:
@@ -129,7 +169,7 @@ struct InstancePlan {
 // One random model and its description.
 class Generator {
  public:
-  explicit Generator(std::uint32_t seed) : rng_(seed) {}
+  Generator(std::uint32_t seed, const ObjectKinds& kinds) : rng_(seed), kinds_(kinds) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -156,6 +196,7 @@ class Generator {
 
  private:
   Rng rng_;
+  ObjectKinds kinds_;
   std::vector<PartPlan> parts_;
   std::vector<InstancePlan> instances_;
   int names_ = 0;
@@ -513,7 +554,10 @@ class Generator {
       case Family::kPlanarQuad:
       case Family::kPlanarTri:
         if (two || rng_.Chance(0.5)) {
-          if (part.family == Family::kShell) {
+          if (part.family == Family::kShell && kinds_.plyOrientations && rng_.Chance(0.25)) {
+            builder.AddSection(name, Composite(part));
+            sectionMaterial_ = "Steel";
+          } else if (part.family == Family::kShell) {
             kseC_HomogenousShellSection shell;
             shell.material = "Steel";
             sectionMaterial_ = "Steel";
@@ -523,6 +567,15 @@ class Generator {
             const int type = rng_.Uniform(0, 3);
             if (type != 0) shell.thicknessField = FieldFor(type != 2);
             if (!shell.thicknessField.IsEmpty()) shell.thicknessType = type;
+            // Nodal thickness from a field at the nodes of the region.
+            if (kinds_.nodalFields && NodeMembers(part) && rng_.Chance(0.4)) {
+              const std::string field = FieldFor(false, kNodalThickness);
+              if (!field.empty()) {
+                shell.thicknessField = field;
+                shell.thicknessType = 4;
+                sectionNodal_ = true;
+              }
+            }
             builder.AddSection(name, shell);
           } else {
             kseC_HomogenousSolidSection solid;
@@ -573,7 +626,12 @@ class Generator {
         break;
       }
       default:
-        if (rng_.Chance(0.25)) {
+        if (kinds_.gasketSections && rng_.Chance(0.15)) {
+          kseC_GasketSection gasket;
+          gasket.material = "Seal";
+          sectionMaterial_ = "Seal";
+          builder.AddSection(name, gasket);
+        } else if (rng_.Chance(0.25)) {
           kseC_CohesiveSection cohesive;
           cohesive.material = "Glue";
           sectionMaterial_ = "Glue";
@@ -586,6 +644,104 @@ class Generator {
         }
     }
     return name;
+  }
+
+  // A datum system of `part` under a new name.
+  std::string Datum(const PartPlan& part) {
+    const std::string csys = Writable("Csys");
+    dtu_DatumCsys datum(1, {0, 0, 0}, {0, 1, 0}, {-1, 0, 0}, {0, 0, 1});
+    datum.SetId(++featureIds_);
+    datum.SetName(csys);
+    builder.MutablePart(part.name).FeatureList().Add(datum);
+    return csys;
+  }
+
+  // A composite shell section of Steel plies: at an angle, or (ply
+  // orientations on) naming an orientation or a datum system of `part`.
+  kseC_CompositeShellSection Composite(const PartPlan& part) {
+    kseC_CompositeShellSection section;
+    section.symmetric = rng_.Chance(0.3);
+    const int plies = rng_.Uniform(1, 3);
+    for (int i = 0; i < plies; ++i) {
+      kseC_Layer layer;
+      layer.thickness = rng_.Real(0.01, 0.5);
+      layer.numIntPoints = rng_.Pick(std::vector<int>{1, 3, 5});
+      layer.material = "Steel";
+      layer.plyName = Writable("Ply");
+      const int form = kinds_.plyOrientations ? rng_.Uniform(0, 2) : 0;
+      if (form == 0) layer.orientationAngle = rng_.Real(-90, 90);
+      if (form == 1) layer.orientation = Writable("PlyOri");
+      if (form == 2) layer.datum = dtmC_DatumRef{{cow_String(part.name)}, cow_String(Datum(part))};
+      section.layers.Append(layer);
+    }
+    return section;
+  }
+
+  // A layup of `part` over `elements` (mesh indices), expanded into one
+  // generated section, assignment and orientation; a discrete orientation
+  // of the layup and offsets from the geometry when those kinds are on.
+  void AddLayup(const PartPlan& part, const std::vector<int>& elements) {
+    ptoK_CompositeLayup layup;
+    layup.name = Writable("Layup");
+    const std::string set = layup.name.Str() + "-1";
+    auto expansion = std::make_shared<kseK_LayupExpansion>();
+    gdy_CompositeHitSet hits;
+    for (int e : elements)
+      hits.elementIndices.Append(e);
+    expansion->hitSets.Set(set, hits);
+    const kseC_CompositeShellSection section = Composite(part);
+    expansion->sections.Set(set + "-S", section);
+    expansion->assignments.Append(cow_COW<kern_Object>(
+        ptoC_SectionAssignment(rgnC_Region(set, {part.name}), set + "-S")));
+    ptoC_MaterialOrientation generated;
+    generated.SetRegion(rgnC_Region(set, {part.name}));
+    generated.SetDefinitionKind(rng_.Chance(0.5) ? ptoC_MaterialOrientation::kDatum
+                                                 : ptoC_MaterialOrientation::kGlobal);
+    expansion->orientations.Append(cow_COW<kern_Object>(generated));
+    for (std::size_t i = 0; i < section.layers.Length(); ++i)
+      layup.plies.Append(section.layers[i].plyName);
+    layup.plyRegions.Append({false, ElementRegion(part, set + "-Plies", elements, false)});
+    layup.layupKind = 1;
+    layup.stackDirection = rng_.Uniform(0, 3);
+    std::string told;
+    if (kinds_.discreteOrientations && rng_.Chance(0.4)) {
+      layup.orientationKind = 4;
+      layup.orientation = std::make_shared<ptoC_MaterialOrientation>(
+          Discrete(ElementRegion(part, set, elements, false), elements.size()));
+      told += " discrete orientation";
+    }
+    if (kinds_.geometryThickness && rng_.Chance(0.4)) {
+      layup.offsetKind = 6;
+      rgnC_Region& plies = layup.plyRegions.Modify(0).region;
+      cow_List<double> offsets;
+      for (std::size_t e = 0; e < elements.size(); ++e)
+        offsets.Append(rng_.Real(-0.5, 0.5));
+      plies.SetKernelOffsets(ToList(elements), offsets);
+      told += " geometry offsets";
+    }
+    layup.expansion = expansion;
+    builder.AddCompositeLayup(part.name, layup);
+    description << "part \"" << part.name << "\": layup \"" << layup.name.Str() << "\" of "
+                << section.layers.Length() << " plies on " << elements.size() << " elements"
+                << told << "\n";
+  }
+
+  // A discrete orientation over `region`: per element a normal and a
+  // primary axis turned in the plane.
+  ptoC_MaterialOrientation Discrete(const rgnC_Region& region, std::size_t elements) {
+    ptoC_MaterialOrientation orientation;
+    orientation.SetRegion(region);
+    orientation.SetDefinitionKind(ptoC_MaterialOrientation::kDiscrete);
+    ptoC_MaterialOrientation::KernelAxes axes;
+    for (std::size_t e = 0; e < elements; ++e) {
+      const double a = rng_.Real(0, 3);
+      axes.lists[0].Append(gsl_Vector(0, 0, 1));
+      axes.lists[1].Append(gsl_Vector(std::cos(a), std::sin(a), 0));
+    }
+    axes.lists[2] = axes.lists[3] = axes.lists[0];
+    axes.fails = rng_.Chance(0.05);
+    orientation.SetKernelDiscreteAxes(axes);
+    return orientation;
   }
 
   // A region of `part` named `name` over the elements `elements` (mesh
@@ -608,9 +764,24 @@ class Generator {
     std::vector<int> all(count);
     for (std::size_t e = 0; e < count; ++e)
       all[e] = static_cast<int>(e);
+    // A layup takes the last elements; the part's own assignments and
+    // orientations the others.
+    std::vector<int> layup;
+    if (kinds_.layups && part.family == Family::kShell && count >= 2 && rng_.Chance(0.4)) {
+      const std::size_t taken = count >= 3 && rng_.Chance(0.5) ? 2 : 1;
+      layup.assign(all.end() - static_cast<std::ptrdiff_t>(taken), all.end());
+      all.resize(count - taken);
+    }
+    auto some = [&](int most) {
+      std::vector<int> picked = Indices(all.size(), most);
+      for (int& index : picked)
+        index = all[static_cast<std::size_t>(index)];
+      return picked;
+    };
+    bool geometryDone = false;
     const int assignments = rng_.Uniform(1, 3);
     for (int a = 0; a < assignments; ++a) {
-      const std::vector<int> elements = a == 0 && rng_.Chance(0.6) ? all : Indices(count, 3);
+      const std::vector<int> elements = a == 0 && rng_.Chance(0.6) ? all : some(3);
       const bool picked = rng_.Chance(0.4);
       const std::string regionName = Writable(picked ? "Pick" : "Sect");
       if (!picked) {  // a set feature of the part under the region's name
@@ -629,21 +800,71 @@ class Generator {
           if (&parts_[instance.part] == &part && Written(instance))
             assignedMaterials_.insert(sectionMaterial_);
       }
-      ptoC_SectionAssignment assignment(ElementRegion(part, regionName, elements, picked), section);
+      rgnC_Region region = ElementRegion(part, regionName, elements, picked);
+      if (sectionNodal_) {  // the nodes the nodal thickness is given at
+        const std::vector<int> nodes = Indices(part.mesh->NumNodes(), 4);
+        for (unsigned instance : part.instances)
+          region.SetKernelNodeIndices(static_cast<int>(instance), ToList(nodes));
+        sectionNodal_ = false;
+      }
+      // Thickness (at some nodes) and offsets (per element) from the
+      // geometry, on one assignment of a shell part.
+      const bool geometry = kinds_.geometryThickness && part.family == Family::kShell &&
+                            NodeMembers(part) && !geometryDone && rng_.Chance(0.3);
+      bool geometryOffsets = false;
+      if (geometry) {
+        geometryDone = true;
+        const std::vector<int> nodes = Indices(part.mesh->NumNodes(), 4);
+        cow_List<double> thicknesses, offsets;
+        for (std::size_t n = 0; n < nodes.size(); ++n)
+          thicknesses.Append(rng_.Real(0.01, 1));
+        for (unsigned instance : part.instances)
+          region.SetKernelNodeIndices(static_cast<int>(instance), ToList(nodes));
+        region.SetKernelThicknesses(ToList(nodes), thicknesses);
+        geometryOffsets = rng_.Chance(0.5);
+        if (geometryOffsets) {
+          for (std::size_t e = 0; e < elements.size(); ++e)
+            offsets.Append(rng_.Real(-0.5, 0.5));
+          region.SetKernelOffsets(ToList(elements), offsets);
+        }
+        description << "part \"" << part.name << "\": thickness" << (geometryOffsets ? " and offsets" : "")
+                    << " from the geometry on \"" << regionName << "\"\n";
+      }
+      ptoC_SectionAssignment assignment(region, section);
+      if (geometry) assignment.SetThicknessAssignment(ptoC_SectionAssignment::kThicknessFromGeometry);
       // A shell offset given by a discrete field.
       const std::string offset = FieldFor(false, kOffset);
-      if (part.family == Family::kShell && !offset.empty() && rng_.Chance(0.4))
+      if (geometryOffsets)
+        assignment.SetOffset(6);
+      else if (part.family == Family::kShell && !offset.empty() && rng_.Chance(0.4))
         assignment.SetOffset(5, 0.0, offset);
       kernel.AddAttribute(assignment);
     }
+    if (!layup.empty()) AddLayup(part, layup);
     const int orientations = rng_.Chance(0.4) ? rng_.Uniform(1, 2) : 0;
     for (int o = 0; o < orientations; ++o) {
       ptoC_MaterialOrientation orientation;
-      const std::vector<int> elements = rng_.Chance(0.3) ? all : Indices(count, 3);
+      const std::vector<int> elements = rng_.Chance(0.3) ? all : some(3);
       const std::string regionName = Writable("Ori");
       orientation.SetRegion(ElementRegion(part, regionName, elements, true));
       orientation.SetStackDirection(rng_.Uniform(0, 3));
-      switch (rng_.Uniform(0, 2)) {
+      int form = rng_.Uniform(0, 2);
+      if ((kinds_.discreteOrientations || kinds_.fieldOrientations) && rng_.Chance(0.4))
+        form = kinds_.discreteOrientations && (!kinds_.fieldOrientations || rng_.Chance(0.5)) ? 3 : 4;
+      std::string angleField;
+      switch (form) {
+        case 3:
+          orientation.SetDefinitionKind(ptoC_MaterialOrientation::kDiscrete);
+          orientation.SetKernelDiscreteAxes(
+              Discrete(orientation.Region(), elements.size()).KernelDiscreteAxes());
+          break;
+        case 4:
+          if (!FieldFor(false, kOrientationField).empty()) {
+            orientation.SetDefinitionKind(ptoC_MaterialOrientation::kField);
+            orientation.SetFieldName(FieldFor(false, kOrientationField));
+          }
+          if (rng_.Chance(0.5)) angleField = FieldFor(false, kAngle);
+          break;
         case 0:
           break;
         case 1: {
@@ -663,6 +884,9 @@ class Generator {
         orientation.SetAdditionalRotation(ptoC_MaterialOrientation::kRotationAngle,
                                           rng_.Real(-90, 90), "");
       }
+      if (!angleField.empty())
+        orientation.SetAdditionalRotation(ptoC_MaterialOrientation::kRotationField, 0.0,
+                                          angleField);
       kernel.AddAttribute(orientation);
     }
   }
@@ -807,7 +1031,7 @@ class Generator {
   // The uses of a discrete field. A field serves one of them: the writer
   // names a field's distribution and table after the field alone, so one
   // field with two column types in one scope would be defined twice.
-  enum Use { kDensity, kThickness, kOffset };
+  enum Use { kDensity, kThickness, kOffset, kOrientationField, kAngle, kNodalThickness, kUses };
 
   // The name of a field of the model: analytical, or discrete for `use`;
   // empty when the model has none.
@@ -829,6 +1053,7 @@ class Generator {
   // analytical fields (expressions of the coordinates, or mapped values,
   // one time in six with a note).
   void AddFields() {
+    AddLaterFields();
     const int discrete = rng_.Uniform(0, 3);
     const int firstUse = rng_.Uniform(0, 2);
     for (int f = 0; f < discrete; ++f) {
@@ -877,6 +1102,59 @@ class Generator {
     }
   }
 
+  // A discrete field for `use`: a table per written instance of a part
+  // whose nodes (`nodes`) or elements are numbered 1.., `components` values
+  // a row.
+  void AddDiscreteField(Use use, bool nodes, int components, int dataKind) {
+    const std::string name = Writable(nodes ? "NField" : "DField");
+    kfdC_DiscreteField field;
+    field.SetLocation(nodes ? kfdC_DiscreteField::kNodes : kfdC_DiscreteField::kElements);
+    field.SetDataKind(dataKind);
+    field.SetComponentCount(components);
+    // Orientation rows: two unit axes, the first turned in the plane.
+    auto values = [&](std::vector<double>& row) {
+      row.assign(static_cast<std::size_t>(components), 0.0);
+      if (components == 6) {
+        const double a = rng_.Real(0, 3);
+        row = {std::cos(a), std::sin(a), 0.0, -std::sin(a), std::cos(a), 0.0};
+      } else {
+        row[0] = rng_.Real(0.1, 10);
+      }
+    };
+    std::vector<double> row;
+    values(row);
+    cow_List<double> defaults;
+    for (double value : row)
+      defaults.Append(value);
+    field.SetDefaultValues(defaults);
+    std::string told;
+    for (const InstancePlan& instance : instances_) {
+      const PartPlan& part = parts_[instance.part];
+      if (!(nodes ? NodeMembers(part) : ElementMembers(part)) || !Written(instance)) continue;
+      kfdC_DataTable table(instance.name, components);
+      for (int index : Indices(nodes ? part.mesh->NumNodes() : part.mesh->NumElements(), 3)) {
+        values(row);
+        table.AddDomainValue(index + 1, row.data());
+      }
+      field.AddDataTable(table);
+      told += " \"" + instance.name + "\"";
+    }
+    builder.AddDiscreteField(name, field);
+    discreteFields_[use].push_back(name);
+    description << "discrete field \"" << name << "\" use " << use << (nodes ? " at nodes" : "")
+                << " tables" << told << "\n";
+  }
+
+  // The fields of the object kinds switched on.
+  void AddLaterFields() {
+    if (kinds_.fieldOrientations && rng_.Chance(0.5)) {
+      AddDiscreteField(kOrientationField, false, 6, kfdC_DiscreteField::kOrientations);
+      AddDiscreteField(kAngle, false, 1, kfdC_DiscreteField::kValues);
+    }
+    if (kinds_.nodalFields && rng_.Chance(0.5))
+      AddDiscreteField(kNodalThickness, true, 1, kfdC_DiscreteField::kValues);
+  }
+
   template <class O>
   cow_COW<O> Behaviour(int values) {
     O option;
@@ -897,6 +1175,8 @@ class Generator {
     const int extra = rng_.Uniform(0, 2);
     for (int i = 0; i < extra; ++i)
       names.push_back(Writable("Mat"));
+    // Gasket sections name Seal, which has a gasket behaviour.
+    if (kinds_.gasketSections) names.push_back("Seal");
     for (const std::string& name : names) {
       kmaC_Material m;
       std::string told;
@@ -936,7 +1216,7 @@ class Generator {
             Behaviour<kmaC_DamageInitiation>(2);
         told += " damage";
       }
-      if (rng_.Chance(0.15)) {
+      if (rng_.Chance(0.15) || name == "Seal") {
         m.membraneElastic = Behaviour<kmaC_MembraneElastic>(1);
         told += " gasket";
       }
@@ -964,10 +1244,12 @@ class Generator {
   }
 
   std::vector<std::string> assemblySets_;
-  std::vector<std::string> discreteFields_[3], analyticalFields_;  // discrete: by Use
+  std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // Materials named by sections assigned on written instances.
   std::set<std::string> assignedMaterials_;
   std::string sectionMaterial_;  // the material of the last section AddSectionFor stored
+  bool sectionNodal_ = false;    // that section takes nodal thickness from a field
+  unsigned featureIds_ = 10000;  // ids of the datum systems plies name
 };
 
 // The finding texts of the checker for `deck`.
@@ -1291,6 +1573,49 @@ TEST(aif_RandomModelTest, CheckerChecksDistributions) {
       Findings(faulty));
 }
 
+// Qualified names split at the first dot outside quotes; ply lines name a
+// "*Material" and an orientation of their scope; orientation data lines
+// name defined distributions; a gasket section names a "*Material"; a node
+// takes one nodal thickness in its scope.
+TEST(aif_RandomModelTest, CheckerChecksQualifiedNamesPliesOrientationDataAndNodalThickness) {
+  const std::string deck =
+      "*Part, name=P\n"                                                           // 1
+      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"                                           // 2-4
+      "*Element, type=S3, elset=A\n 1, 1, 2, 1\n"                                 // 5-6
+      "*Element, type=S3, elset=B\n 2, 2, 1, 2\n"                                 // 7-8
+      "*Nset, nset=All\n 1, 2\n"                                                 // 9-10
+      "*Orientation, name=PlyOri, system=user\n"                                  // 11
+      "*Distribution, name=Axes, location=ELEMENT, Table=_TM_Dist_Table\n"        // 12
+      ",   1., 0., 0.,   0., 1., 0.\n"                                            // 13
+      "*Orientation, name=Ori-1\nAxes\n3, Angles\n"                               // 14-16
+      "*Orientation, name=Ori-2, system=RECTANGULAR\nNoAxes\n3, 30.\n"            // 17-19
+      "*Shell Section, elset=A, composite\n"                                      // 20
+      "0.1, 3, Steel, PlyOri, P1\n0.2, 3, Steel, 45., P2\n0.3, 3, Seal, Ori-9, P3\n"  // 21-23
+      "*Gasket Section, elset=B, material=Seal\n"                                 // 24
+      "*Nodal Thickness\n1, 0.5\n2, 0.5\n1, 0.7\n"                                // 25-28
+      "*End Part\n"                                                               // 29
+      "*Assembly, name=Assembly\n"                                                // 30
+      "*Instance, name=A.b, part=P\n"                                             // 31
+      "*Nodal Thickness\n2, 0.5\n"                                                // 32-33
+      "*End Instance\n"                                                           // 34
+      "*Surface, type=NODE, name=T\nA.b.All, 1.\n\"A.b\".All, 1.\n"                 // 35-37
+      "*Element, type=MASS, elset=M\n 9, A.b.1\n 10, \"A.b\".1\n"                  // 38-40
+      "*End Assembly\n"                                                           // 41
+      "*Material, name=Steel\n*Gasket Behavior, name=Seal\n";                     // 42-43
+  EXPECT_EQ(
+      "line 36: undefined nset: surface member A.b.All | A.b.All, 1.\n"
+      "line 39: undefined instance: element node A.b.1 |  9, A.b.1\n"
+      "line 16: undefined distribution: orientation angle Angles | 3, Angles\n"
+      "line 18: undefined distribution: NoAxes | NoAxes\n"
+      "line 23: undefined material: ply material Seal | 0.3, 3, Seal, Ori-9, P3\n"
+      "line 23: undefined orientation: ply orientation Ori-9 | 0.3, 3, Seal, Ori-9, P3\n"
+      "line 24: gasket section names no *Material: material=Seal | "
+      "*Gasket Section, elset=B, material=Seal\n"
+      "line 28: nodal thickness row given twice: 1 | 1, 0.7\n"
+      "line 33: nodal thickness defined twice: node 2 | 2, 0.5\n",
+      Findings(deck));
+}
+
 // What writing one random model gave.
 struct Outcome {
   std::uint32_t seed = 0;
@@ -1311,10 +1636,34 @@ aif_test::DeckFinding Finding(const std::string& kind, const std::string& detail
   return {kind, 0, kind + ": " + detail};
 }
 
+// The object kinds of this run: the defaults, or those AIF_RANDOM_MODEL_KINDS
+// names ("all", or switch names joined by ",", e.g. "layups,nodalFields")
+// switched on besides; "none" first switches every kind off.
+ObjectKinds KindsOfThisRun() {
+  ObjectKinds kinds;
+  const char* text = std::getenv("AIF_RANDOM_MODEL_KINDS");
+  if (!text) return kinds;
+  const std::string names = std::string(",") + text + ",";
+  auto on = [&](const char* name) {
+    return names.find(",all,") != std::string::npos ||
+           names.find(std::string(",") + name + ",") != std::string::npos;
+  };
+  if (names.find(",none,") != std::string::npos) kinds = ObjectKinds{false, false, false, false, false, false, false};
+  kinds.layups = kinds.layups || on("layups");
+  kinds.plyOrientations = kinds.plyOrientations || on("plyOrientations");
+  kinds.discreteOrientations = kinds.discreteOrientations || on("discreteOrientations");
+  kinds.geometryThickness = kinds.geometryThickness || on("geometryThickness");
+  kinds.fieldOrientations = kinds.fieldOrientations || on("fieldOrientations");
+  kinds.nodalFields = kinds.nodalFields || on("nodalFields");
+  kinds.gasketSections = kinds.gasketSections || on("gasketSections");
+  return kinds;
+}
+
 Outcome WriteRandomModel(std::uint32_t seed) {
   Outcome out;
   out.seed = seed;
-  Generator g(seed);
+  static const ObjectKinds kinds = KindsOfThisRun();
+  Generator g(seed, kinds);
   g.Generate();
   out.description = g.description.str();
 

@@ -4,15 +4,19 @@
 // Scopes: each part; each instance with its part; the assembly; the rest of
 // the file. Checks block balance, line length (256), quotes, empty names,
 // labels (1..2147483647, once per scope), element nodes, set members, every
-// referenced name (Inst.Name from the assembly looks in instance Inst; names
-// compare unquoted and case-blind), orientations once per scope, section
+// referenced name (Inst.Name from the assembly looks in instance Inst, split
+// at the first dot outside quotes as the solver splits it, so a dotted
+// instance name must be quoted; names compare unquoted and case-blind), orientations once per scope, section
 // controls once per model, and section keywords (outside assembly and steps,
 // own-scope elset/orientation, controls anywhere, one section per element,
-// material= defined), materials ("*Material", "*Gasket Behavior") once per
+// material= defined, a gasket section's a "*Material", ply lines naming a
+// "*Material" and an orientation of their scope), materials ("*Material", "*Gasket Behavior") once per
 // model and outside blocks, and distributions: "*Distribution Table" once
 // per model, "*Distribution" once per scope (an instance with its part),
 // every Table= defined, every row naming a node or element of its scope
-// ("Inst.label" outside the parts) once, every distribution a section option
+// ("Inst.label" outside the parts) once, each node once in the
+// "*Nodal Thickness" blocks of a scope, orientation data lines naming defined
+// distributions (axes or an orientation field; an angle), every distribution a section option
 // (shell thickness=, membrane thickness=, offset=) or a "*Density" data line
 // names defined; a "*Density" may name "ASSEMBLY_" + a distribution defined
 // outside the parts. References may precede definitions.
@@ -84,8 +88,11 @@ class DeckChecker {
   std::map<std::string, Scope> scopes_;
   std::set<std::string> sectionControls_;                // names of *Section Controls
   std::set<std::string> materials_;                      // names of *Material and *Gasket Behavior
+  std::set<std::string> plainMaterials_;                 // names of *Material alone
   std::set<std::string> tables_;                         // names of *Distribution Table
   std::map<std::string, std::string> orientationLines_;  // "scope|name" -> first line
+  // The nodes given a thickness by "*Nodal Thickness", by scope.
+  std::map<std::string, std::set<std::string>> nodalThickness_;
   std::vector<DeckFinding> findings_;
 
   // --- reporting -----------------------------------------------------------
@@ -381,6 +388,7 @@ class DeckChecker {
         if (record.scope != "M" || record.step)
           Report(record.line, "material inside a block", record.keyword);
         if (!materials_.insert(name).second) Report(record.line, "material defined twice", name);
+        if (k == "*material") plainMaterials_.insert(name);
       }
       if (k == "*distribution table") {
         const std::string name = Normal(Option(record, "name"));
@@ -482,16 +490,14 @@ class DeckChecker {
   }
 
   // Whether the name `raw` of `kind` is defined where `scope` looks it up:
-  // as it stands, or, from the assembly, "Inst.Name" in instance Inst (every
-  // split at a dot is tried).
+  // as it stands, or, from the assembly, "Inst.Name" in instance Inst, split
+  // at the first dot outside quotes ("A.b.S" is instance A, name "b.S").
   bool Resolves(const std::string& scope, Kind kind, const std::string& raw) const {
     const std::vector<std::string> c = Components(raw);
     if (Has(scope, kind, Join(c, 0, c.size()))) return true;
-    for (std::size_t split = 1; split < c.size(); ++split) {
-      const std::string instance = InstanceScope(scope, Join(c, 0, split));
-      if (!instance.empty() && Has(instance, kind, Join(c, split, c.size()))) return true;
-    }
-    return false;
+    if (c.size() < 2) return false;
+    const std::string instance = InstanceScope(scope, c[0]);
+    return !instance.empty() && Has(instance, kind, Join(c, 1, c.size()));
   }
   void ReferName(const Record& record, int line, Kind kind, const std::string& raw,
                  const std::string& what) {
@@ -502,15 +508,16 @@ class DeckChecker {
     if (!Resolves(record.scope, kind, raw))
       Report(line, std::string("undefined ") + KindName(kind), what + Trim(raw));
   }
-  // A node reference: a label, or "Inst.label" from the assembly.
+  // A node reference: a label, or "Inst.label" from the assembly (split at
+  // the first dot outside quotes: "A.b.7" names instance A).
   void ReferNode(const std::string& scope, int line, const std::string& raw,
                  const std::string& what) {
     const std::vector<std::string> parts = Split(Trim(raw), '.');
     std::string where = scope;
     std::string labelText = Trim(raw);
     if (parts.size() > 1 && Integer(parts.back())) {
-      where = InstanceScope(scope, Normal(Join(parts, 0, parts.size() - 1)));
-      labelText = parts.back();
+      where = InstanceScope(scope, Normal(parts[0]));
+      labelText = Join(parts, 1, parts.size());
       if (where.empty()) {
         Report(line, "undefined instance", what + Trim(raw));
         return;
@@ -691,17 +698,41 @@ class DeckChecker {
     }
   }
 
+  // The ply lines of a composite section: thickness, integration points,
+  // material (a "*Material"), orientation (an angle, or an "*Orientation" of
+  // the section's scope) and ply name.
+  void CheckPlies(const Record& record) {
+    for (const auto& [line, text] : record.data) {
+      const std::vector<std::string> f = Split(text, ',');
+      if (f.size() > 2 && !Trim(f[2]).empty() && !plainMaterials_.count(Normal(f[2])))
+        Report(line, "undefined material", "ply material " + Trim(f[2]));
+      if (f.size() > 3 && !Trim(f[3]).empty() && !IsNumber(f[3]) &&
+          !Has(record.scope, kOrientation, Normal(f[3])))
+        Report(line, "undefined orientation", "ply orientation " + Trim(f[3]));
+    }
+  }
+
+  // The distributions an orientation names: element axes (or an orientation
+  // field) on a first data line of one name, an angle distribution as the
+  // second field of the rotation line.
+  void CheckOrientationData(const Record& record) {
+    if (record.data.empty()) return;
+    const auto& [line, first] = record.data[0];
+    if (first.find(',') == std::string::npos && !IsNumber(first) &&
+        !HasDistribution(record.scope, Normal(first)))
+      Report(line, "undefined distribution", Trim(first));
+    if (record.data.size() < 2) return;
+    const auto& [rotationLine, rotation] = record.data[1];
+    const std::vector<std::string> f = Split(rotation, ',');
+    if (f.size() == 2 && !IsNumber(f[1]) && !HasDistribution(record.scope, Normal(f[1])))
+      Report(rotationLine, "undefined distribution", "orientation angle " + Trim(f[1]));
+  }
+
   void CheckSections() {
     // Section records by the scope they are written in.
     std::map<std::string, std::vector<const Record*>> byScope;
     for (const Record& record : records_) {
-      // An orientation given by element axes names their distribution on
-      // its first data line.
-      if (!record.broken && record.keyword == "*orientation" && !record.data.empty() &&
-          Normal(Option(record, "system")) == "rectangular" &&
-          record.data[0].second.find(',') == std::string::npos &&
-          !HasDistribution(record.scope, Normal(record.data[0].second)))
-        Report(record.data[0].first, "undefined distribution", record.data[0].second);
+      if (!record.broken && record.keyword == "*orientation") CheckOrientationData(record);
       if (record.broken || !IsSection(record.keyword)) continue;
       const std::string& name = record.keyword;
       if (record.scope == "A") {
@@ -726,8 +757,14 @@ class DeckChecker {
           !sectionControls_.count(Normal(Option(record, "controls"))))
         Report(record.line, "undefined section controls",
                "controls=" + Trim(Option(record, "controls")));
-      if (HasOption(record, "material") && !materials_.count(Normal(Option(record, "material"))))
+      const std::string material = Normal(Option(record, "material"));
+      if (HasOption(record, "material") && !materials_.count(material))
         Report(record.line, "undefined material", "material=" + Trim(Option(record, "material")));
+      else if (name == "*gasket section" && HasOption(record, "material") &&
+               !plainMaterials_.count(material))
+        Report(record.line, "gasket section names no *Material",
+               "material=" + Trim(Option(record, "material")));
+      if (HasOption(record, "composite")) CheckPlies(record);
       for (const char* key : {"shell thickness", "membrane thickness", "offset"}) {
         const std::string value = Trim(Option(record, key));
         if (value.empty() || IsNumber(value)) continue;
@@ -783,17 +820,17 @@ class DeckChecker {
     return false;
   }
   // A row's first field: a label of `kind` in `scope`, or outside the parts
-  // "Inst.label" of an instance.
+  // "Inst.label" of an instance (split at the first dot outside quotes).
   void ReferRowLabel(const std::string& scope, int line, Kind kind, const std::string& raw,
                      const std::string& what) {
     const std::vector<std::string> parts = Split(Trim(raw), '.');
     if (parts.size() > 1 && Integer(parts.back())) {
-      const std::string instance = Normal(Join(parts, 0, parts.size() - 1));
+      const std::string instance = Normal(parts[0]);
       if ((scope != "A" && scope != "M") || !scopes_.count("I:" + instance)) {
         Report(line, "undefined instance", what + Trim(raw));
         return;
       }
-      ReferLabel("I:" + instance, line, kind, parts.back(), what);
+      ReferLabel("I:" + instance, line, kind, Join(parts, 1, parts.size()), what);
       return;
     }
     ReferLabel(scope, line, kind, raw, what);
@@ -822,8 +859,27 @@ class DeckChecker {
           }
         }
       } else if (k == "*nodal thickness") {
-        for (const auto& [line, text] : record.data)
-          ReferRowLabel(record.scope, line, kNode, Split(text, ',')[0], "nodal thickness row ");
+        // Each node once in a block and once in its scope (an instance
+        // with its part); one finding of each kind per block.
+        std::set<std::string> rows;
+        bool repeated = false, earlier = false;
+        for (const auto& [line, text] : record.data) {
+          const std::string first = Trim(Split(text, ',')[0]);
+          ReferRowLabel(record.scope, line, kNode, first, "nodal thickness row ");
+          if (first.empty()) continue;
+          const std::string node = Normal(first);
+          if (!rows.insert(node).second) {
+            if (!repeated) Report(line, "nodal thickness row given twice", first);
+            repeated = true;
+            continue;
+          }
+          bool before = false;
+          for (const std::string& key : ChainKeys(record.scope))
+            before = before || nodalThickness_[key].count(node);
+          if (before && !earlier) Report(line, "nodal thickness defined twice", "node " + first);
+          earlier = earlier || before;
+        }
+        nodalThickness_[record.scope].insert(rows.begin(), rows.end());
       } else if (k == "*density" && !record.data.empty()) {
         const auto& [line, text] = record.data.front();
         const std::string first = Trim(Split(text, ',')[0]);

@@ -51,6 +51,23 @@ TEST(aif_NameRoutinesTest, PrintableNameTreatsEachComponent) {
   }
 }
 
+// The reader splits a qualified name at its first dot outside quotes: a
+// component holding a dot is quoted; names quoted already or holding quotes
+// keep their form; blanks and commas are quoted as before.
+TEST(aif_NameRoutinesTest, QualifiedNamesQuoteEachDottedComponent) {
+  EXPECT_EQ(aif_QualifiedName({"A_b-c.d2", "A_b-c.d2-RefPt_"}),
+            "\"A_b-c.d2\".\"A_b-c.d2-RefPt_\"");
+  EXPECT_EQ(aif_QualifiedName({"Assembly", "I-1", "Set.3"}), "Assembly.I-1.\"Set.3\"");
+  EXPECT_EQ(aif_QualifiedName({"I 1", "My Set"}), "\"I 1\".\"My Set\"");
+  EXPECT_EQ(aif_QualifiedName({"I.1 x", "S,2"}), "\"I.1 x\".\"S,2\"");
+  EXPECT_EQ(aif_QualifiedName({"\"I.1\"", "S"}), "\"I.1\".S");
+  EXPECT_EQ(aif_QualifiedName({"I-1", "S"}), "I-1.S");
+  EXPECT_EQ(aif_QualifiedPrefix("A.b"), "\"A.b\".");
+  EXPECT_EQ(aif_QualifiedPrefix("Block-1"), "Block-1.");
+  EXPECT_EQ(aif_PrintableComponent("a.b"), "\"a.b\"");
+  EXPECT_THROW(aif_QualifiedName({"I.1", "a\tb"}), nex_TextException);
+}
+
 TEST(aif_NameRoutinesTest, NamesTheFileCannotCarryAreRefusedNamingTheObject) {
   auto refusal = [](const cow_String& name, const char* object) -> std::string {
     try {

@@ -93,6 +93,21 @@ TEST_F(aif_RegionNameTest, ScopedNamesInAPartBasedFile) {
   EXPECT_EQ(quoted.SetName(2), "\"I 1\".\"My Set\"");
 }
 
+// An instance or set name holding a dot is quoted wherever it is one
+// component of a qualified name; alone (scope 1) it stands as it is.
+TEST_F(aif_RegionNameTest, DottedComponentsOfQualifiedNamesAreQuoted) {
+  const aif_RegionName dotted(rgnC_Region("S.1", {"Assembly", "A_b-c.d2"}), Parts());
+  EXPECT_EQ(dotted.QualifiedName(1), "S.1");
+  EXPECT_EQ(dotted.QualifiedName(2), "\"A_b-c.d2\".\"S.1\"");
+  EXPECT_EQ(dotted.QualifiedName(3), "Assembly.\"A_b-c.d2\".\"S.1\"");
+  EXPECT_EQ(dotted.SetName(2), "\"A_b-c.d2\".\"S.1\"");
+  EXPECT_EQ(dotted.SetName(3), "Assembly.\"A_b-c.d2\".\"S.1\"");
+  // Flat names hold no dots; "_CNS_" names neither.
+  EXPECT_EQ(aif_RegionName(rgnC_Region("S.1", {"Assembly", "A.b"}), Flat()).SetName(2), "A_b_S_1");
+  EXPECT_EQ(aif_RegionName(rgnC_Region("S", {"Assembly", "A.b"}, 1), Parts()).SetName(2),
+            "A_b_S_CNS_");
+}
+
 TEST_F(aif_RegionNameTest, ScopedNamesInAFlatFileIgnoreTheScope) {
   for (int scope = 0; scope <= 4; ++scope) {
     SCOPED_TRACE(scope);

@@ -356,6 +356,31 @@ TEST(aif_RegionBuilderTest, RigidBodiesForRigidInstancesNotCoveredByTheUser) {
             flat.Instance("Free"));
 }
 
+// The reader takes the text before a qualified name's first dot for the
+// instance: a dotted instance name is quoted in the rigid body's references
+// and in the face sets its surfaces name.
+TEST(aif_RegionBuilderTest, DottedInstanceNamesAreQuotedInQualifiedNames) {
+  hst_ModelBuilder b("Model-1");
+  b.AddPart("Rigid", hst_GridMesh(2, 1, 1), ptoK_DISCRETE_RIGID, ptoK_SPACE_3D, 1);
+  b.AddPart("Block", hst_GridMesh(2, 1, 1));
+  b.MutablePart("Block").FeatureList().Add(
+      Region<rgnF_Surface>(1, "Top", {2}, {}, {1, 0}, {"S2", "S2"}));
+  b.AddInstance("A_b-c.d2", "Rigid");
+  b.AddInstance("B.1", "Block");
+  b.Steps().SetAnalysisProduct(kprC_EXPLICIT);
+  b.AddStep("Heat", kprC_TempDisplacementDynamicsStep());
+  Built built(b);
+  EXPECT_EQ("*Elset, elset=A_b-c.d2\n 1, 2\n", built.Instance("A_b-c.d2"));
+  EXPECT_EQ(
+      "*Rigid Body, ref node=\"A_b-c.d2\".\"A_b-c.d2-RefPt_\", elset=\"A_b-c.d2\".\"A_b-c.d2\", "
+      "isothermal=YES\n",
+      built.Assembly());
+  EXPECT_EQ(
+      "*Elset, elset=\"B.1\"._Top_S2, internal\n 1, 2\n"
+      "*Surface, type=ELEMENT, name=Top\n\"B.1\"._Top_S2, S2\n",
+      built.Instance("B.1"));
+}
+
 TEST(aif_RegionBuilderTest, NoRigidBodyNamesAReferencePointThatIsNotWritten) {
   cmdC_WIP::Clear();
   Built built(Rigids(0));

@@ -1,6 +1,6 @@
 // Rows written outside the parts name their element as "Inst.label", with
-// the instance name as its "*Instance" keyword writes it: quoted when it
-// holds a comma or a blank.
+// the instance name quoted when it holds a comma, a blank or a dot (the
+// reader takes the text before the first dot for the instance).
 #include <gtest/gtest.h>
 
 #include "aif/impl/sections/aif_Distribution.h"
@@ -28,7 +28,7 @@ TEST(aif_Distribution, RowsOutsideThePartsQuoteTheInstanceName) {
   EXPECT_EQ(KeywordText(aif_Distribution(field, Record("M_F", akw_DiscreteField::kModel, {}),
                                          context.Info())),
             Lines({"*Distribution, name=M_F, location=ELEMENT, Table=M_F_Table", ",    1.5",
-                   "2,    2.5", "\"A,1\".1, 7.", "\"B 2\".2, 8.", "C.3.1, 9."}));
+                   "2,    2.5", "\"A,1\".1, 7.", "\"B 2\".2, 8.", "\"C.3\".1, 9."}));
   // Assembly scope, a dotted field name: one distribution, the unnamed
   // table's rows once per instance.
   EXPECT_EQ(

@@ -65,6 +65,32 @@ cow_String aif_PrintableName(const cow_String& name) {
   return cow_String(std::move(out));
 }
 
+cow_String aif_PrintableComponent(const cow_String& name) {
+  const std::string_view text = name.View();
+  if (text.find('"') != std::string_view::npos) return aif_PrintableName(name);
+  const cow_String printable = akw_MorvexName(name, false).Printable();
+  if (text.find('.') == std::string_view::npos) return printable;
+  // Plain text apart from its dots is printable as it stands: only the
+  // quotes are missing. Any other name came back quoted already.
+  if (aif_IsQuotedName(printable)) return printable;
+  return cow_String("\"" + name.Str() + "\"");
+}
+
+cow_String aif_QualifiedName(std::initializer_list<cow_String> components) {
+  std::string out;
+  bool first = true;
+  for (const cow_String& component : components) {
+    if (!first) out += '.';
+    first = false;
+    out += aif_PrintableComponent(component).View();
+  }
+  return cow_String(std::move(out));
+}
+
+cow_String aif_QualifiedPrefix(const cow_String& scope) {
+  return aif_PrintableComponent(scope) + ".";
+}
+
 namespace {
 
 // Whether every double quote of `text` opens or closes a whole component

@@ -5,6 +5,7 @@
 // in its printable form.
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 
 #include "BasShared/cow_String.h"
@@ -30,6 +31,25 @@ void aif_SplitQualifiedName(const cow_String& name, cow_String& prefix, cow_Stri
 // nex_TextException when any component, quoted or not, holds a line break or
 // another control character.
 cow_String aif_PrintableName(const cow_String& name);
+
+// One component of a qualified name as it is written: a name holding a
+// double quote is taken as written already (aif_PrintableName); a name
+// holding a "." is enclosed in double quotes, since the reader splits a
+// qualified name at its first dot outside quotes ("Inst.1" -> "\"Inst.1\"");
+// any other name is made printable (quoted when it holds a blank, a comma,
+// ...). Throws nex_TextException for a control character.
+cow_String aif_PrintableComponent(const cow_String& name);
+
+// The qualified name of `components` ("Instance", "Set" -> "Instance.Set";
+// "Assembly", "A.b", "Set" -> "Assembly.\"A.b\".Set"): each made a printable
+// component, joined with ".". Every keyword that names a set, surface, node
+// or distribution row of another scope composes the name here.
+cow_String aif_QualifiedName(std::initializer_list<cow_String> components);
+
+// The prefix that reaches names and labels of `scope` from outside it: its
+// printable component and "." ("Inst." for "Inst.12", "\"A.b\"." for a
+// dotted instance name).
+cow_String aif_QualifiedPrefix(const cow_String& scope);
 
 // Refuses a name the input file cannot carry, before the keyword naming it
 // writes anything: throws aif_Exception when `name` is empty ("The part name

@@ -28,21 +28,24 @@ cow_String aif_RegionName::QualifiedName(int scope) const {
 }
 
 cow_String aif_RegionName::ScopedName(const cow_String& name, int scope) const {
-  cow_String scoped;
   if (!info_.IsPartBased()) {
-    scoped = aif_InstanceQualifiedName(region_, name);
+    cow_String scoped = aif_InstanceQualifiedName(region_, name);
     const cow_List<cow_String>& owners = region_.OwnerNames();
     if (owners.Length() == 1 && owners[0] != "Assembly" && owners[0] != "rootAssembly")
       scoped = owners[0] + "." + scoped;
-    scoped = DotsToUnderscores(scoped);
-  } else if (scope == 1) {
-    scoped = name;
-  } else if (scope == 2) {
-    scoped = aif_InstanceQualifiedName(region_, name);
-  } else if (scope == 3) {
-    scoped = "Assembly." + aif_InstanceQualifiedName(region_, name);
+    return aif_PrintableName(DotsToUnderscores(scoped)) + suffix_;
   }
-  return aif_PrintableName(scoped) + suffix_;
+  if (scope == 1) return aif_PrintableName(name) + suffix_;
+  if (scope == 2) return InstanceQualified(name) + suffix_;
+  if (scope == 3) return "Assembly." + InstanceQualified(name) + suffix_;
+  return suffix_;
+}
+
+cow_String aif_RegionName::InstanceQualified(const cow_String& name) const {
+  const cow_List<cow_String>& owners = region_.OwnerNames();
+  if (owners.IsEmpty()) return cow_String();
+  if (owners.Length() == 1) return aif_PrintableName(name);
+  return aif_QualifiedName({owners[1], name});
 }
 
 cow_String aif_RegionName::SetName(int scope) const {
@@ -51,18 +54,30 @@ cow_String aif_RegionName::SetName(int scope) const {
   if (!kernelRegion.IsValid(true)) return aif_PrintableName(region_.Name()) + suffix_;
 
   const bool partBased = info_.IsPartBased();
-  cow_String name;
+  const int flags = region_.Flags();
+  const bool cns = (flags & kNoCnsBit) == 0 && (flags & kCnsBits) != 0;
+  cow_String instance, last;  // instance-qualified in part-based files: composed, not joined
+  cow_String name;            // the joined text, for flat files and "_CNS_" names
   if (kernelRegion.ContainsAnalRigidSurf()) {
-    const unsigned instance = kernelRegion.InstanceIds(true)[0];
+    const unsigned id = kernelRegion.InstanceIds(true)[0];
     const aif_AnalyticRigidSurfaceMap surfaces =
         assembly ? aif_AnalyticRigidSurfaceMap(*assembly) : aif_AnalyticRigidSurfaceMap();
-    name = info_.FeatureName(instance) + (partBased ? "." : "_") + surfaces.SurfaceName(instance);
+    instance = info_.FeatureName(id);
+    last = surfaces.SurfaceName(id);
+    name = instance + (partBased ? "." : "_") + last;
   } else {
     name = aif_InstanceQualifiedName(region_, region_.Name());
+    if (region_.OwnerNames().Length() >= 2) instance = region_.OwnerNames()[1];
+    last = region_.Name();
     if (!partBased) name = DotsToUnderscores(name);
   }
-  const int flags = region_.Flags();
-  if ((flags & kNoCnsBit) == 0 && (flags & kCnsBits) != 0) name = DotsToUnderscores(name) + "_CNS_";
-  if (partBased && scope == 3) name = "Assembly." + name;
-  return aif_PrintableName(name) + suffix_;
+  cow_String printable;
+  if (cns)
+    printable = aif_PrintableName(DotsToUnderscores(name) + "_CNS_");
+  else if (partBased && !instance.IsEmpty())
+    printable = aif_QualifiedName({instance, last});
+  else
+    printable = aif_PrintableName(name);
+  if (partBased && scope == 3) printable = "Assembly." + printable;
+  return printable + suffix_;
 }

@@ -40,6 +40,11 @@ class aif_RegionName {
   cow_String SetName(int scope) const;
 
  private:
+  // `name` qualified by the region's instance, made printable: "" without
+  // owner names, `name` with one, "Instance.name" (each component quoted
+  // when it holds a ".") with two or more.
+  cow_String InstanceQualified(const cow_String& name) const;
+
   rgnC_Region region_;
   const aif_ModelInfo& info_;
   cow_String suffix_;

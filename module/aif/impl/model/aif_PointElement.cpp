@@ -4,7 +4,6 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "AFCInputFileWriter/akw_MorvexName.h"
 #include "ModKerLow/asoF_PartInstance.h"
 #include "QivBasicUtils/utl_Stream.h"
 #include "VwrModKer/ftr_FeatureList.h"
@@ -89,7 +88,7 @@ aif_PointElement::aif_PointElement(const KeyedLists& renumbering, const KeyedLis
       const cow_List<int>& steps = copySteps.Get(key);
       step = steps[1] > 0 ? steps[1] : steps[0];
     }
-    const cow_String name = partBased && key != kAssemblyKey ? aif_PrintableName(key) + "." : key;
+    const cow_String name = partBased && key != kAssemblyKey ? aif_QualifiedPrefix(key) : key;
 
     const std::unordered_map<int, int> table = PairTable(*pairs);
     for (int n : numbers) {
@@ -130,7 +129,7 @@ void aif_PointElement::WriteMapForm(utl_Stream& stream) const {
     for (int label : labels) {
       if (!written.insert(label).second) continue;
       stream << elementLabels_[next++] << ", ";
-      if (partBased && !instance.IsEmpty()) stream << akw_MorvexName(instance, false) << ".";
+      if (partBased && !instance.IsEmpty()) stream << aif_QualifiedPrefix(instance);
       stream << label + offset << endl;
     }
   }

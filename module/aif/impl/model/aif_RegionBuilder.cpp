@@ -396,9 +396,9 @@ void aif_RegionBuilder::RigidBodies() {
       else if (partsMet.IndexOf(part.GetName()) < 0)
         AddPartDefinition(part.GetName(), elements);
       if (partBased) {
-        const cow_String prefix = aif_PrintableName(instance.Name()) + ".";
-        elset = prefix + elset;
-        refPoint = prefix + refPoint;
+        const cow_String& set = lightweight ? part.GetName() : instance.Name();
+        elset = aif_QualifiedName({instance.Name(), set});
+        refPoint = aif_QualifiedName({instance.Name(), owner + akw_ModelInfo::RefPtSuffix()});
       }
       AddAssemblyDefinition(aif_RigidBody(refPoint, elset, "", isothermal));
       if (partsMet.IndexOf(part.GetName()) < 0) partsMet.Append(part.GetName());

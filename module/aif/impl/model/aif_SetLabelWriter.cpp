@@ -184,7 +184,8 @@ aif_SetLabelWriter::NameMap aif_SetLabelWriter::WriteInternalFaceSets(
     cow_String suffix;
     for (int n = 1; !registry.AddElset(scopeText + stem + face + suffix, false); ++n)
       suffix = CounterSuffix(n);
-    const cow_String printable = aif_PrintableName(scopeText + stem + face + suffix);
+    const cow_String printable = (scope.IsEmpty() ? cow_String() : aif_QualifiedPrefix(scope)) +
+                                 aif_PrintableName(stem + face + suffix);
     names.Set(face, printable);
 
     LabelsById members;

@@ -11,6 +11,7 @@
 #include "QivBasicUtils/utl_Stream.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/sections/aif_DiscreteFieldLines.h"
 
 namespace {
@@ -91,10 +92,9 @@ void WriteRows(utl_Stream& stream, const kfdC_DiscreteField& field, const kfdC_D
   }
 }
 
-// The row prefix that names `instance` from outside it: its printable name
-// (quoted when it holds a comma, a blank, ...) and ".".
+// The row prefix that names `instance` from outside it.
 cow_String QualifiedPrefix(const cow_String& instance) {
-  return akw_MorvexName(instance, false).Printable() + ".";
+  return aif_QualifiedPrefix(instance);
 }
 
 bool IsPartScope(int scope) {
