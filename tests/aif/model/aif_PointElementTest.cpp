@@ -54,6 +54,12 @@ TEST(aif_PointElement, MapFormReferencesNodesPerFileKind) {
   // Assembly nodes take the offset of the keyword's own instance.
   aif_PointElement own(Nodes({{1, {2}}}), 2, true, "ROTARYI", "R", *flat.info);
   EXPECT_EQ(KeywordText(own), "*Element, type=ROTARYI, elset=R\n6, 11\n");
+
+  // A set name that would carry the line past 256 characters goes on the next
+  // line; the keyword line ends with its comma and blank.
+  const std::string longSet = std::string(120, 'I') + "_" + std::string(110, 'P') + "_HEATCAP_";
+  aif_PointElement longName(Nodes({{1, {2}}}), 2, true, "HEATCAP", longSet.c_str(), *flat.info);
+  EXPECT_EQ(KeywordText(longName), "*Element, type=HEATCAP, \nelset=" + longSet + "\n7, 11\n");
 }
 
 // The list form takes its labels from the context as it writes: one write.

@@ -110,7 +110,10 @@ aif_PointElement::aif_PointElement(const KeyedLists& renumbering, const KeyedLis
 
 void aif_PointElement::Write(utl_Stream& stream) const {
   stream << "*Element, type=" << elementType_;
-  if (!elementSet_.IsEmpty()) stream << ", elset=" << elementSet_;
+  // A set name made of long instance and region names goes on the next line
+  // rather than past the longest line the solver reads.
+  if (!elementSet_.IsEmpty())
+    (stream << ", ").OptionalLineBreak(6 + elementSet_.Length()) << "elset=" << elementSet_;
   stream << endl;
   if (instanceId_ == kListForm)
     WriteListForm(stream);
