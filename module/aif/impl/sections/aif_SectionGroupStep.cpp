@@ -54,8 +54,11 @@ void aif_SectionGroupStep::Write(const aif_InstanceScope& scope) {
   state_.labels.Clear();
   state_.negativeLabels.Clear();
 
-  Walk walk{groups, aif_PartAttributesState::AttributesOf(*scope.part, kBeamOrientations),
-            aif_PartAttributesState::AttributesOf(*scope.part, kRebarOrientations), std::nullopt};
+  Walk walk{groups,
+            aif_PartAttributesState::AttributesOf(*scope.part, kBeamOrientations),
+            aif_PartAttributesState::AttributesOf(*scope.part, kRebarOrientations),
+            std::nullopt,
+            {}};
   state_.writtenOrientations.Clear();
   ComputeGeometry(scope, walk);
   for (std::size_t p = 0; p < groups.Length(); ++p)
@@ -141,7 +144,7 @@ void aif_SectionGroupStep::WriteGroup(const aif_InstanceScope& scope, Walk& walk
     comment += ", (Controls:Default)";
   if (group.beamOrientation >= 0) comment += ", (Beam Orientation:" + beamText + ")";
   if (m >= 0) comment += ", (Material Orientation:" + materialText + ")";
-  WriteSet(scope, region, group, comment, members, madeHere);
+  WriteSet(scope, walk, region, p, group, comment, members, madeHere);
 
   Offset(scope, walk, assignment, generated, group);
   aif_SectionStep(state_, filer_).Add(scope, group);
@@ -203,8 +206,9 @@ void aif_SectionGroupStep::Thickness(const aif_InstanceScope& scope, const Walk&
     group.thicknessDistribution = scope.name + "_" + group.thicknessDistribution;
 }
 
-void aif_SectionGroupStep::WriteSet(const aif_InstanceScope& scope, const rgnC_Region& region,
-                                    const aif_PartAttributesState::Group& group,
+void aif_SectionGroupStep::WriteSet(const aif_InstanceScope& scope, Walk& walk,
+                                    const rgnC_Region& region, std::size_t p,
+                                    aif_PartAttributesState::Group& group,
                                     const cow_String& comment, const std::vector<int>& members,
                                     bool madeHere) {
   // A picked region is written here unless a set of its name is written
@@ -215,6 +219,13 @@ void aif_SectionGroupStep::WriteSet(const aif_InstanceScope& scope, const rgnC_R
     madeHere = !aif_SetNameRegistry::Instance().IsElset(registered);
   }
   if (!madeHere) return;
+  if (!walk.sets.insert(group.setName.Str()).second) {
+    rgnC_Region scoped(region.Name(), {scope.part->GetName(), scope.name}, region.Flags());
+    scoped.SetPicked(region.IsPicked());
+    group.setName =
+        aif_RegionName(scoped, state_.info).ScopedName(Numbered("_I", static_cast<int>(p) + 1), 1);
+    walk.sets.insert(group.setName.Str());
+  }
   filer_.ToScope(scope, aif_Comment("Region: " + comment));
   aif_Elset::LabelsById labels;
   cow_List<int>& list = labels.Modify(scope.id);

@@ -1,0 +1,147 @@
+// The part-attributes builder through the driver: each definition it makes
+// lands once in the scope that names it (part, instance or the flat file),
+// set names do not clash, skipped and missing inputs, and the names sections
+// give their orientations, materials and profiles.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "HostModules/hst_ModelBuilder.h"
+#include "ModKerLow/dtu_DatumCsys.h"
+#include "ModKerLow/ptoC_MaterialOrientation.h"
+#include "ModKerLow/ptoC_RebarOrientation.h"
+#include "ModKerLow/ptoC_SectionAssignment.h"
+#include "ModKerLow/rgnF_Set.h"
+#include "OdbAttrEO/kbpC_Profiles.h"
+#include "OdbAttrEO/kmaC_ElasticThermalOptions.h"
+#include "OdbAttrEO/kmaC_Material.h"
+#include "OdbAttrEO/kseC_BeamSection.h"
+#include "OdbAttrEO/kseC_OtherSections.h"
+#include "OdbAttrEO/kseC_SolidShellSections.h"
+#include "PyUtils/pyo_MorvexEnvFile.h"
+#include "aif/impl/core/aif_Builder.h"
+#include "aif/impl/core/aif_Exception.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+#include "support/aif_DeckTestSupport.h"
+#include "support/aif_MaterialTestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A region of `part` holding the elements `indices` of the instances `ids`.
+rgnC_Region Elements(const cow_String& name, const cow_String& part, const cow_List<int>& indices,
+                     std::initializer_list<int> ids = {1, 2}, bool picked = true) {
+  rgnC_Region region(name, {part});
+  region.SetPicked(picked);
+  for (int id : ids)
+    region.SetKernelElementIndices(id, indices);
+  return region;
+}
+
+// Two four-node shells side by side.
+std::shared_ptr<bme_Mesh> TwoShells() {
+  return hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0, 2, 0, 0, 2, 1, 0}, "S4R", 4,
+                  {0, 1, 2, 3, 1, 4, 5, 2});
+}
+
+// The scope lines and what the part-attributes builder writes in them: the
+// "*Part", "*Instance" and "*End" lines, the "Region"/"Section" comments and
+// every other keyword with its data lines; no nodes, elements, steps or
+// materials. A flat file has no scope lines.
+std::string Scoped(const std::string& deck) {
+  std::istringstream in(deck);
+  std::string line, out;
+  bool keep = false;
+  auto starts = [&line](const char* text) { return line.rfind(text, 0) == 0; };
+  while (std::getline(in, line)) {
+    if (starts("**")) {
+      keep = false;
+      if (starts("** Region") || starts("** Section")) out += line + "\n";
+      continue;
+    }
+    if (starts("*")) {
+      keep = !starts("*Node") && !starts("*Element") && !starts("*Assembly") &&
+             !starts("*End Assembly") && !starts("*Step") && !starts("*Static") &&
+             !starts("*End Step") && !starts("*Material") && !starts("*Elastic") &&
+             !starts("*Gasket Behavior") && !starts("*Gasket Elasticity") && !starts("*System");
+      if (starts("*Part") || starts("*End") || starts("*Instance")) {
+        if (keep) out += line + "\n";
+        keep = false;
+        continue;
+      }
+    }
+    if (keep) out += line + "\n";
+  }
+  return out;
+}
+
+// What a part-based deck holds for the part `part` with its one ordinary
+// instance `instance` whose scope holds `lines`.
+std::string InInstance(const std::string& part, const std::string& instance,
+                       const std::string& lines) {
+  return "*Part, name=" + part + "\n*End Part\n*Instance, name=" + instance + ", part=" + part +
+         "\n" + lines + "*End Instance\n";
+}
+
+class aif_PartAttributesBuilderScope : public ::testing::Test {
+ protected:
+  void TearDown() override { pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file"); }
+  // The deck of `b`, part-based or (`flat`) without parts.
+  std::string Deck(const hst_ModelBuilder& b, bool flat = false) {
+    if (flat) pyo_MorvexEnvFile::Instance().Set("cae_no_parts_input_file", 1);
+    const std::string text = deck_.Write(b);
+    pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
+    return text;
+  }
+  // The message of the aif_Exception writing `b` throws ("" for none); no
+  // file is left behind either way of failing.
+  std::string Failure(const hst_ModelBuilder& b) {
+    const bas_NewModel model = b.Model();
+    aif_Job job("Job-1", b.Job(), model);
+    aif_ModelInfo info(job);
+    aif_Builder builder(info);
+    std::string message;
+    try {
+      builder.WriteInputFile(deck_.Path(), false, true);
+    } catch (const aif_Exception& e) {
+      message = e.Message().Str();
+      EXPECT_FALSE(fs::exists(deck_.Path())) << "a partial file is left";
+    }
+    return message;
+  }
+  aif_test::TempDeck deck_{"aif_PartAttributesBuilderScopeTest"};
+};
+
+// Two picked regions named "Pick" with different sections: the second gets
+// a set of its own.
+TEST_F(aif_PartAttributesBuilderScope, PickedRegionsOfOneNameGetSetsOfTheirOwn) {
+  hst_ModelBuilder b;
+  b.AddPart("Skin", TwoShells());
+  kseC_HomogenousShellSection thin, thick;
+  thin.thickness = 0.1;
+  thin.material = "Steel";
+  thick.thickness = 0.2;
+  thick.material = "Steel";
+  b.AddSection("Thin", thin);
+  b.AddSection("Thick", thick);
+  b.AddPartAttribute("Skin", ptoC_SectionAssignment(Elements("Pick", "Skin", {0}, {1}), "Thin"));
+  b.AddPartAttribute("Skin", ptoC_SectionAssignment(Elements("Pick", "Skin", {1}, {1}), "Thick"));
+  b.AddInstance("Skin-1", "Skin");
+  b.AddStep("Load", kprC_StaticStep());
+  auto group = [](const std::string& section, const std::string& set, const char* options,
+                  int label, const char* thickness) {
+    return "** Region: (" + section + ":Picked)\n*Elset, elset=" + set + options + "\n " +
+           std::to_string(label) + ",\n** Section: " + section + "\n*Shell Section, elset=" + set +
+           ", material=Steel\n" + thickness + ", 5\n";
+  };
+  EXPECT_EQ(Scoped(Deck(b)), InInstance("Skin", "Skin-1",
+                                        group("Thin", "Pick", "", 1, "0.1") +
+                                            group("Thick", "_I2", ", internal", 2, "0.2")));
+  EXPECT_EQ(Scoped(Deck(b, true)), group("Thin", "Skin-1_Pick", "", 1, "0.1") +
+                                       group("Thick", "Skin-1__I2", "", 2, "0.2"));
+}
+
+}  // namespace
