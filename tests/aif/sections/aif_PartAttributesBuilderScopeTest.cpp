@@ -115,6 +115,34 @@ class aif_PartAttributesBuilderScope : public ::testing::Test {
   aif_test::TempDeck deck_{"aif_PartAttributesBuilderScopeTest"};
 };
 
+// Two solids of "Block": Steel on the set All, then a suppressed assignment
+// of Alu on the first brick, which neither writes nor takes its elements.
+TEST_F(aif_PartAttributesBuilderScope, ASuppressedAssignmentIsSkipped) {
+  hst_ModelBuilder b;
+  b.AddPart("Block", hst_GridMesh(2, 1, 1));
+  rgnF_Set all(Elements("All", "", {0, 1}, {1}, false));
+  all.typeMask = rgnF_Set::kElementSet;
+  all.SetId(7);
+  all.SetName("All");
+  b.MutablePart("Block").FeatureList().Add(all);
+  kseC_HomogenousSolidSection steel, alu;
+  steel.material = "Steel";
+  alu.material = "Alu";
+  b.AddSection("Steel", steel);
+  b.AddSection("Alu", alu);
+  b.AddPartAttribute("Block",
+                     ptoC_SectionAssignment(Elements("All", "Block", {0, 1}, {1}, false), "Steel"));
+  ptoC_SectionAssignment off(Elements("First", "Block", {0}, {1}), "Alu");
+  off.SetSuppressed(true);
+  b.AddPartAttribute("Block", off);
+  b.AddInstance("Block-1", "Block");
+  b.AddStep("Load", kprC_StaticStep());
+  EXPECT_EQ(Scoped(Deck(b)),
+            "*Part, name=Block\n*End Part\n*Instance, name=Block-1, part=Block\n"
+            "*Elset, elset=All\n 1, 2\n** Section: Steel\n"
+            "*Solid Section, elset=All, material=Steel\n,\n*End Instance\n");
+}
+
 // Two picked regions named "Pick" with different sections: the second gets
 // a set of its own.
 TEST_F(aif_PartAttributesBuilderScope, PickedRegionsOfOneNameGetSetsOfTheirOwn) {
