@@ -172,4 +172,33 @@ TEST_F(aif_PartAttributesBuilderScope, PickedRegionsOfOneNameGetSetsOfTheirOwn) 
                                        group("Thick", "Skin-1__I2", "", 2, "0.2"));
 }
 
+// A gasket section names a material with gasket behaviours as its
+// behaviour, one without as its material.
+TEST_F(aif_PartAttributesBuilderScope, GasketSectionsNameTheBehaviourWhenTheMaterialHasOne) {
+  hst_ModelBuilder b;
+  b.AddPart("Seal", hst_GridMesh(2, 1, 1));
+  kmaC_Material rubber;
+  rubber.membraneElastic = aif_test::Handle(aif_test::Option<kmaC_MembraneElastic>({{5}}));
+  b.AddMaterial("Rubber", rubber);
+  b.AddMaterial("Steel", kmaC_Material());
+  kseC_GasketSection soft, hard;
+  soft.material = "Rubber";
+  hard.material = "Steel";
+  b.AddSection("Soft", soft);
+  b.AddSection("Hard", hard);
+  b.AddPartAttribute("Seal", ptoC_SectionAssignment(Elements("S", "Seal", {0}, {1}), "Soft"));
+  b.AddPartAttribute("Seal", ptoC_SectionAssignment(Elements("H", "Seal", {1}, {1}), "Hard"));
+  b.AddInstance("Seal-1", "Seal");
+  b.AddStep("Load", kprC_StaticStep());
+  const std::string deck = Deck(b);
+  EXPECT_EQ(Scoped(deck),
+            InInstance("Seal", "Seal-1",
+                       "** Region: (Soft:Picked)\n*Elset, elset=S\n 1,\n** Section: Soft\n"
+                       "*Gasket Section, elset=S, behavior=Rubber\n , 0., 0., 0.\n"
+                       "** Region: (Hard:Picked)\n*Elset, elset=H\n 2,\n** Section: Hard\n"
+                       "*Gasket Section, elset=H, material=Steel\n , 0., 0., 0.\n"));
+  EXPECT_NE(deck.find("\n*Gasket Behavior, name=Rubber\n"), std::string::npos) << deck;
+  EXPECT_NE(deck.find("\n*Material, name=Steel\n"), std::string::npos) << deck;
+}
+
 }  // namespace
