@@ -201,4 +201,34 @@ TEST_F(aif_PartAttributesBuilderScope, GasketSectionsNameTheBehaviourWhenTheMate
   EXPECT_NE(deck.find("\n*Material, name=Steel\n"), std::string::npos) << deck;
 }
 
+// An orientation given by the field "my field" is named "Ori-my field" as a
+// whole: one pair of quotes on the orientation and in the section.
+TEST_F(aif_PartAttributesBuilderScope, AFieldOrientationIsQuotedAsAWhole) {
+  hst_ModelBuilder b;
+  b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  kseC_HomogenousSolidSection steel;
+  steel.material = "Steel";
+  b.AddSection("Steel", steel);
+  b.AddPartAttribute("Block", ptoC_SectionAssignment(Elements("P", "Block", {0}, {1}), "Steel"));
+  ptoC_MaterialOrientation field;
+  field.SetRegion(Elements("P", "Block", {0}, {1}));
+  field.SetDefinitionKind(ptoC_MaterialOrientation::kField);
+  field.SetFieldName("my field");
+  b.AddPartAttribute("Block", field);
+  b.AddInstance("Block-1", "Block");
+  b.AddStep("Load", kprC_StaticStep());
+  auto lines = [](const std::string& name, const std::string& distribution) {
+    return "*Orientation, name=" + name + "\n" + distribution +
+           "\n1, 0.\n** Region: (Steel:Picked), (Material Orientation:Picked)\n"
+           "*Elset, elset=" +
+           std::string(name.find("Block-1") != std::string::npos ? "Block-1_P" : "P") +
+           "\n 1,\n** Section: Steel\n*Solid Section, elset=" +
+           std::string(name.find("Block-1") != std::string::npos ? "Block-1_P" : "P") +
+           ", orientation=" + name + ", stack direction=1, material=Steel\n,\n";
+  };
+  EXPECT_EQ(Scoped(Deck(b)),
+            InInstance("Block", "Block-1", lines("\"Ori-my field\"", "\"my field\"")));
+  EXPECT_EQ(Scoped(Deck(b, true)), lines("\"Block-1-Ori-my field\"", "\"Block-1_my field\""));
+}
+
 }  // namespace

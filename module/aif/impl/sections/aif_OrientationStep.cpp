@@ -50,7 +50,9 @@ cow_String aif_OrientationStep::ForGroup(const aif_InstanceScope& scope, int m, 
   bool write = true;
   cow_String distribution;
   cow_String name = Name(scope, orientation, m, generated, sectionType, write, distribution);
-  if (scope.flat && !name.IsEmpty()) name = aif_PrintableName(scope.name + "-" + name);
+  // The whole composed name is made printable once, as the section and the
+  // orientation keyword both write it ("Ori-my field" in one pair of quotes).
+  if (!name.IsEmpty()) name = aif_PrintableName(scope.flat ? scope.name + "-" + name : name);
   if (orientation.DefinitionKind() == ptoC_MaterialOrientation::kUser) {
     // Once per scope, however many groups it covers.
     if (state_.writtenOrientations.IndexOf(name) < 0) {
@@ -87,7 +89,7 @@ cow_String aif_OrientationStep::Name(const aif_InstanceScope& scope,
       return name;
     }
     case ptoC_MaterialOrientation::kField: {
-      const cow_String name = "Ori-" + aif_PrintableName(orientation.FieldName());
+      const cow_String name = "Ori-" + orientation.FieldName();
       aif_DiscreteFieldRecords(state_, filer_)
           .Register(scope, orientation.FieldName(), {"coord3d", "coord3d"});
       return name;

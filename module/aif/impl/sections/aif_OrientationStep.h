@@ -43,7 +43,8 @@ class aif_OrientationStep {
   void AddSectionOrientations(const aif_InstanceScope& scope);
 
  private:
-  // The name of orientation `m` and, for a discrete one, its distribution;
+  // The name of orientation `m`, as composed (the caller makes it printable
+  // as a whole), and, for a discrete one, its distribution;
   // `write` false when it is not written (a discrete one without a
   // distribution, a global one the section or region makes needless).
   cow_String Name(const aif_InstanceScope& scope, const ptoC_MaterialOrientation& orientation,
