@@ -231,4 +231,50 @@ TEST_F(aif_PartAttributesBuilderScope, AFieldOrientationIsQuotedAsAWhole) {
   EXPECT_EQ(Scoped(Deck(b, true)), lines("\"Block-1-Ori-my field\"", "\"Block-1_my field\""));
 }
 
+// A rebar orientation reaches the rebar layers of membrane and surface
+// sections as it does those of shells.
+TEST_F(aif_PartAttributesBuilderScope, MembraneAndSurfaceRebarTakeTheRebarOrientation) {
+  hst_ModelBuilder b;
+  b.AddPart("Web", TwoShells());
+  dtu_DatumCsys csys(dtu_DatumCsys::kRectangular, {0, 0, 0}, {0, 1, 0}, {-1, 0, 0}, {0, 0, 1});
+  csys.SetId(5);
+  csys.SetName("Csys-1");
+  b.MutablePart("Web").FeatureList().Add(csys);
+  kseC_Rebar rebar;
+  kseC_LayerProperties bars;
+  bars.layerName = "Bars";
+  bars.material = "Steel";
+  bars.r1 = 1.0;
+  rebar.layers.Append(bars);
+  kseC_MembraneSection membrane;
+  membrane.material = "Steel";
+  membrane.rebar = rebar;
+  kseC_SurfaceSection surface;
+  surface.rebar = rebar;
+  b.AddSection("Membrane", membrane);
+  b.AddSection("Surface", surface);
+  b.AddPartAttribute("Web", ptoC_SectionAssignment(Elements("M", "Web", {0}, {1}), "Membrane"));
+  b.AddPartAttribute("Web", ptoC_SectionAssignment(Elements("S", "Web", {1}, {1}), "Surface"));
+  ptoC_RebarOrientation orientation;
+  orientation.SetRegion(Elements("R", "Web", {0, 1}, {1}));
+  dtmC_DatumRef datum;
+  datum.name = "Csys-1";
+  orientation.SetDatumRef(datum);
+  orientation.SetDefinitionKind(ptoC_MaterialOrientation::kDatum);
+  b.AddPartAttribute("Web", orientation);
+  b.AddInstance("Web-1", "Web");
+  b.AddStep("Load", kprC_StaticStep());
+  const std::string layer = "*Rebar Layer, orientation=RebarOri-1\nBars, 1., 0., , Steel, 0., 1\n";
+  EXPECT_EQ(Scoped(Deck(b)),
+            InInstance("Web", "Web-1",
+                       "*Orientation, name=RebarOri-1\n"
+                       "          0.,           1.,           0.,          -1.,           0.,"
+                       "           0.\n1, 0.\n** Region: (Membrane:Picked)\n*Elset, elset=M\n 1,\n"
+                       "** Section: Membrane\n*Membrane Section, elset=M, material=Steel\n1., \n" +
+                           layer +
+                           "** Region: (Surface:Picked)\n*Elset, elset=S\n 2,\n** Section: "
+                           "Surface\n*Surface Section, elset=S\n" +
+                           layer));
+}
+
 }  // namespace

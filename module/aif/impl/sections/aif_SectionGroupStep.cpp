@@ -36,10 +36,19 @@ const ptoC_SectionAssignment& AssignmentAt(const aif_PartAttributesState& state,
       *state.assignments[static_cast<std::size_t>(s)], kFile, __LINE__);
 }
 
-// Whether the section's rebar takes a rebar orientation.
+// Whether the section's rebar takes a rebar orientation: a shell, membrane
+// or surface section with rebar.
 bool UsesRebarOrientation(const kseC_Section& section) {
-  if (!IsGeometryShell(section.DynTypeId())) return false;
-  return static_cast<const kseC_GeometryShellSection&>(section).Rebar() != nullptr;
+  const unsigned type = section.DynTypeId();
+  if (IsGeometryShell(type))
+    return static_cast<const kseC_GeometryShellSection&>(section).Rebar() != nullptr;
+  if (type == kMembrane)
+    return nex_canDynamicCastRef<const kseC_MembraneSection>(section, kFile, __LINE__).Rebar() !=
+           nullptr;
+  if (type == kSurface)
+    return nex_canDynamicCastRef<const kseC_SurfaceSection>(section, kFile, __LINE__).Rebar() !=
+           nullptr;
+  return false;
 }
 
 }  // namespace
