@@ -277,4 +277,36 @@ TEST_F(aif_PartAttributesBuilderScope, MembraneAndSurfaceRebarTakeTheRebarOrient
                            layer));
 }
 
+// A tapered beam integrated during the analysis writes both profiles; a
+// beam naming a profile the model lacks stops the write, naming both.
+TEST_F(aif_PartAttributesBuilderScope, TaperedBeamsAndMissingProfiles) {
+  auto rod = [](const char* profile) {
+    hst_ModelBuilder b;
+    b.AddPart("Rod", hst_Mesh({0, 0, 0, 1, 0, 0}, "B31", 2, {0, 1}));
+    kbpC_CircularProfile start, end;
+    start.r = 2.0;
+    end.r = 1.0;
+    b.AddProfile("P1", start);
+    b.AddProfile("P2", end);
+    kseC_BeamSection beam;
+    beam.profileName = profile;
+    beam.endProfileName = "P2";
+    beam.taper = 1;
+    beam.integration = 1;
+    b.AddSection("Taper", beam);
+    b.AddPartAttribute("Rod", ptoC_SectionAssignment(Elements("All", "Rod", {0}, {1}), "Taper"));
+    b.AddInstance("Rod-1", "Rod");
+    b.AddStep("Load", kprC_StaticStep());
+    return b;
+  };
+  EXPECT_EQ(Scoped(Deck(rod("P1"))),
+            InInstance("Rod", "Rod-1",
+                       "** Region: (Taper:Picked)\n*Elset, elset=All\n 1,\n"
+                       "** Section: Taper  Profile: P1\n"
+                       "*Beam Section, elset=All, material=, temperature=GRADIENTS, Taper, "
+                       "section=CIRC\n2.\n1.\n0.,0.,-1.\n*Transverse Shear\n0., 0., \n"));
+  EXPECT_EQ(Failure(rod("Missing")),
+            "The beam section Taper names the profile Missing, which the model does not define.");
+}
+
 }  // namespace
