@@ -164,6 +164,9 @@ void aif_OrientationStep::AddLayerOrientations(const aif_InstanceScope& scope,
           .Register(scope, layer.rotationDistribution, {"angle"});
     // Named as the ply line writes it: the whole composed name made printable.
     const cow_String name = akw_MorvexName(prefix + std::to_string(i + 1), false).Printable();
+    // Once per scope, however many groups use the section.
+    if (state_.writtenOrientations.IndexOf(name) >= 0) continue;
+    state_.writtenOrientations.Append(name);
     filer_.ToScope(
         scope, aif_Orientation(
                    scope.part, layer.datum, state_.info.Model().Name(), name,

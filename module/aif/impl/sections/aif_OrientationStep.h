@@ -34,8 +34,8 @@ class aif_OrientationStep {
   cow_String ForRebar(const aif_InstanceScope& scope, const kern_Object& rebar, int r);
   // The orientations of the plies of `layers` of section `sectionName` that
   // name a datum, "Ori-<section>-L<n>" (flat: the instance's name and "-"
-  // before it), their angle fields recorded. `prefix` is set to the name
-  // before the ply number.
+  // before it), their angle fields recorded, each name once per part or
+  // instance. `prefix` is set to the name before the ply number.
   void AddLayerOrientations(const aif_InstanceScope& scope, const cow_String& sectionName,
                             const cow_List<kseC_Layer>& layers, cow_String& prefix);
   // After the groups: the orientations the used sections name themselves
