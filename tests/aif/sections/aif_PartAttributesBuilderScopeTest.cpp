@@ -115,6 +115,64 @@ class aif_PartAttributesBuilderScope : public ::testing::Test {
   aif_test::TempDeck deck_{"aif_PartAttributesBuilderScopeTest"};
 };
 
+// A composite shell "Comp": ply 1 in its own system (the generated
+// "Ori-Comp-L1"), ply 2 in the orientation "PlyOri" the section names. Both
+// shells of "Skin" use it through two picked regions, so two groups of one
+// scope write it.
+hst_ModelBuilder CompositeSkin(bool lightweight) {
+  hst_ModelBuilder b;
+  b.AddPart("Skin", TwoShells());
+  dtu_DatumCsys csys(dtu_DatumCsys::kRectangular, {0, 0, 0}, {0, 1, 0}, {-1, 0, 0}, {0, 0, 1});
+  csys.SetId(5);
+  csys.SetName("Csys-1");
+  b.MutablePart("Skin").FeatureList().Add(csys);
+  kseC_CompositeShellSection composite;
+  for (int i = 0; i < 2; ++i) {
+    kseC_Layer ply;
+    ply.thickness = 0.5;
+    ply.material = "Carbon";
+    if (i == 0)
+      ply.datum.name = "Csys-1";
+    else
+      ply.orientation = "PlyOri";
+    composite.layers.Append(ply);
+  }
+  b.AddSection("Comp", composite);
+  b.AddPartAttribute("Skin", ptoC_SectionAssignment(Elements("A", "Skin", {0}), "Comp"));
+  b.AddPartAttribute("Skin", ptoC_SectionAssignment(Elements("B", "Skin", {1}), "Comp"));
+  b.AddInstance("Skin-1", "Skin", {.lightweight = lightweight});
+  b.AddInstance("Skin-2", "Skin", {.lightweight = lightweight});
+  b.AddStep("Load", kprC_StaticStep());
+  return b;
+}
+
+// Layer orientations once per scope, however many groups use the section;
+// the orientation a ply names is defined where the section is: in the part
+// of lightweight instances, once in a flat file.
+TEST_F(aif_PartAttributesBuilderScope, PlyOrientationsOncePerScope) {
+  const std::string axes =
+      "          0.,           1.,           0.,          -1.,           0.,           0.\n";
+  // Group `set` (labels `label`); `p` the flat instance prefix; `first`: the
+  // group that defines the layer orientation.
+  auto group = [&](const std::string& p, const std::string& set, int label, bool first) {
+    return "** Region: (Comp:Picked)\n*Elset, elset=" + (p.empty() ? "" : p + "_") + set + "\n " +
+           std::to_string(label) + ",\n** Section: Comp\n" +
+           (first ? "*Orientation, name=" + (p.empty() ? "" : p + "-") + "Ori-Comp-L1\n" + axes
+                  : "") +
+           "*Shell Section, elset=" + (p.empty() ? "" : p + "_") + set +
+           ", composite\n0.5, 3, Carbon, " + (p.empty() ? "" : p + "-") +
+           "Ori-Comp-L1\n0.5, 3, Carbon, PlyOri\n";
+  };
+  const std::string user = "*Orientation, name=PlyOri, system=user\n";
+  EXPECT_EQ(Scoped(Deck(CompositeSkin(true))),
+            "*Part, name=Skin\n" + group("", "A", 1, true) + group("", "B", 2, false) + user +
+                "*End Part\n*Instance, name=Skin-1, part=Skin\n*End Instance\n"
+                "*Instance, name=Skin-2, part=Skin\n*End Instance\n");
+  EXPECT_EQ(Scoped(Deck(CompositeSkin(false), true)),
+            group("Skin-1", "A", 1, true) + group("Skin-1", "B", 2, false) + user +
+                group("Skin-2", "A", 3, true) + group("Skin-2", "B", 4, false));
+}
+
 // Two solids of "Block": Steel on the set All, then a suppressed assignment
 // of Alu on the first brick, which neither writes nor takes its elements.
 TEST_F(aif_PartAttributesBuilderScope, ASuppressedAssignmentIsSkipped) {

@@ -180,11 +180,14 @@ void aif_OrientationStep::AddSectionOrientations(const aif_InstanceScope& scope)
   cow_List<cow_String> names;
   for (const cow_String& name : state_.usedSections)
     if (state_.sections.Contains(name)) AddUserOrientations(state_.sections.ConstGet(name), names);
-  // Each name once for the instance, also when several sections name it.
-  cow_List<cow_String> added;
+  // Filed where the sections are, each name once in its scope. The plies
+  // name them as they stand, so a flat file, one scope for all instances,
+  // defines each once for the write.
   for (const cow_String& name : names) {
-    if (added.IndexOf(name) >= 0) continue;
-    added.Append(name);
-    filer_.ToInstance(scope.name, aif_Orientation(aif_PrintableName(name)));
+    const cow_String printable = aif_PrintableName(name);
+    if (state_.writtenOrientations.IndexOf(printable) >= 0) continue;
+    if (scope.flat && !state_.flatPlyOrientations.insert(printable.Str()).second) continue;
+    state_.writtenOrientations.Append(printable);
+    filer_.ToScope(scope, aif_Orientation(printable));
   }
 }

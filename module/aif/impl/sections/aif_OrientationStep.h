@@ -39,7 +39,8 @@ class aif_OrientationStep {
   void AddLayerOrientations(const aif_InstanceScope& scope, const cow_String& sectionName,
                             const cow_List<kseC_Layer>& layers, cow_String& prefix);
   // After the groups: the orientations the used sections name themselves
-  // (composite plies), each name once, to the instance.
+  // (composite plies), filed where the sections are, each name once per part
+  // or instance (flat: once per write).
   void AddSectionOrientations(const aif_InstanceScope& scope);
 
  private:
