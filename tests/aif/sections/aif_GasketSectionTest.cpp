@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "aif/sections/aif_SectionTestSupport.h"
 
@@ -36,6 +38,27 @@ TEST(aif_GasketSection, MaterialOrBehaviourAndDataLine) {
   quoted.material = "Gasket 1";
   EXPECT_EQ(KeywordText(aif_GasketSection("G", quoted, true, "")),
             Lines({"*Gasket Section, elset=G, behavior=\"Gasket 1\"", "0., 2., 4., 1."}));
+}
+
+TEST(aif_GasketSection, LongNamesGoOnOnFurtherLines) {
+  // 80-character names: the line passes the break column after the material
+  // and goes on with the orientation.
+  kseC_GasketSection section = Gasket(3.0, 0.5);
+  section.material = "M" + std::string(79, 'm');
+  const std::string set = "E" + std::string(79, 'e');
+  const std::string orientation = "Ori-" + std::string(76, 'o');
+  EXPECT_EQ(
+      KeywordText(aif_GasketSection(set, section, false, orientation)),
+      Lines({"*Gasket Section, elset=" + set + ", material=" + section.material.Str() + ", ",
+             "orientation=" + orientation + ", stabilization stiffness=0.5", "3., 2., 4., 1."}));
+  // Still short of the break column, but the behaviour's name would take the
+  // line past 256 characters: it starts the next line.
+  section.material = "B" + std::string(139, 'b');
+  const std::string shortSet = "E" + std::string(99, 'e');
+  EXPECT_EQ(KeywordText(aif_GasketSection(shortSet, section, true, "")),
+            Lines({"*Gasket Section, elset=" + shortSet + ", ",
+                   "behavior=" + section.material.Str() + ", ", "stabilization stiffness=0.5",
+                   "3., 2., 4., 1."}));
 }
 
 TEST(aif_GasketSection, AnotherSectionKindWritesNothing) {

@@ -49,7 +49,7 @@ TEST(aif_SectionControls, EveryOptionInItsOrder) {
   p.SetScalingFactors45(1.0, 3.0);
   EXPECT_EQ(KeywordText(aif_SectionControls(p, "EC-7", 0)),
             Lines({"*Section Controls, name=EC-7, DISTORTION CONTROL=YES, length ratio=0.2, "
-                   "ELEMENT DELETION=NO, kinematic split=CENTROID, MAX DEGRADATION=0.5, "
+                   "ELEMENT DELETION=NO, kinematic split=CENTROID, MAX DEGRADATION=0.5, ",
                    "hourglass=ENHANCED, second order accuracy=YES, VISCOSITY=0.01, "
                    "stress rate=SPIN, weight factor=0.7",
                    "0.5, 0.25, 2., 1., 3."}));
@@ -99,4 +99,29 @@ TEST(aif_SectionControls, ToleranceOfTheDefaults) {
             Lines({"*Section Controls, name=EC-1, length ratio=0.1000011, "
                    "MAX DEGRADATION=1.5e-06, weight factor=0.4999985",
                    "1., 1., 1., 1., 1.0000015"}));
+}
+
+TEST(aif_SectionControls, EveryOptionWithLongValuesStaysWithinALine) {
+  // On one line these options take 329 characters: the line goes on after
+  // the comma that passes the break column.
+  const double value = -1.2345678901234567e-100;
+  bme_ElemCtrlParams p;
+  p.SetDistortionControl(1);
+  p.SetLengthRatio(value);
+  p.SetElementDeletion(2);
+  p.SetKinematicSplit(2);
+  p.SetMaxDegradation(1.2345678901234567e+100);
+  p.SetHourglassControl(1);
+  p.SetSecondOrderAccuracy(1);
+  p.SetViscosity(value);
+  p.SetStressRate(2);
+  p.SetWeightFactor(value);
+  EXPECT_EQ(
+      KeywordText(aif_SectionControls(p, "EC-12", 0)),
+      Lines({"*Section Controls, name=EC-12, DISTORTION CONTROL=YES, "
+             "length ratio=-1.2345678901234567e-100, ELEMENT DELETION=NO, "
+             "kinematic split=ORTHOGONAL, ",
+             "MAX DEGRADATION=1.2345678901234567e+100, hourglass=RELAX STIFFNESS, "
+             "second order accuracy=YES, VISCOSITY=-1.2345678901234567e-100, stress rate=SPIN, ",
+             "weight factor=-1.2345678901234567e-100", "1., 1., 1."}));
 }

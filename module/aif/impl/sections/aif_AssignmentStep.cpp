@@ -53,10 +53,14 @@ void aif_AssignmentStep::ReadOrientations(const aif_InstanceScope& scope, unsign
   const cow_String& modelName = info.Model().Name();
   for (std::size_t i = 0; i < entries.Length(); ++i) {
     const rgnC_Region* region = nullptr;
-    if (kind == ptoC_SectionAssignment::TypeId())
-      region = &nex_canDynamicCastRef<const ptoC_SectionAssignment>(*entries[i], kFile, __LINE__)
-                    .RegionRef();
-    else if (kind == kBeamOrientations)
+    if (kind == ptoC_SectionAssignment::TypeId()) {
+      const auto& assignment =
+          nex_canDynamicCastRef<const ptoC_SectionAssignment>(*entries[i], kFile, __LINE__);
+      // A suppressed assignment keeps its index but takes no element, so it
+      // is neither written nor put in place of the active section.
+      if (assignment.IsSuppressed()) continue;
+      region = &assignment.RegionRef();
+    } else if (kind == kBeamOrientations)
       region =
           &nex_canDynamicCastRef<const ptoC_BeamOrientation>(*entries[i], kFile, __LINE__).Region();
     else

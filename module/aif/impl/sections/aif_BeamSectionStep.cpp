@@ -6,6 +6,7 @@
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivGeom/gsl_Vector.h"
 #include "aif/impl/core/aif_Comment.h"
+#include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/sections/aif_BeamGeneralSection.h"
 #include "aif/impl/sections/aif_BeamSection.h"
@@ -27,17 +28,21 @@ void aif_BeamSectionStep::Add(const aif_InstanceScope& scope, bool partLevel,
   const aif_ModelInfo& info = state_.info;
   const auto& beam = nex_canDynamicCastRef<const kseC_BeamSection>(section, kFile, __LINE__);
   const auto& profiles = info.ModelAdapter().Profiles();
-  // A missing profile raises the repository's range error.
+  if (!profiles.Contains(beam.profileName))
+    nex_Exception::Throw(aif_Exception("The beam section " + sectionName + " names the profile " +
+                                       beam.profileName + ", which the model does not define."),
+                         kFile, __LINE__);
   const kbpC_BeamProfile& profile = profiles.ConstGet(beam.profileName);
+  // A tapered section ends in its end profile however it is integrated (the
+  // keyword refuses a tapered section without one).
   const kbpC_BeamProfile* endProfile = nullptr;
+  if (beam.taper == 1 && profiles.Contains(beam.endProfileName))
+    endProfile = &profiles.ConstGet(beam.endProfileName);
   cow_String comment = "Section: " + sectionName;
-  if (beam.integration == 1 || beam.taper == 0) {
+  if (beam.integration == 1 || beam.taper == 0)
     comment += "  Profile: " + beam.profileName;
-  } else if (beam.taper == 1) {
+  else if (beam.taper == 1)
     comment += "  Start Profile: " + beam.profileName + "  End Profile: " + beam.endProfileName;
-    if (profiles.Contains(beam.endProfileName))
-      endProfile = &profiles.ConstGet(beam.endProfileName);
-  }
   filer_.ToScope(scope, partLevel, aif_Comment(comment));
 
   gsl_Vector n1(0.0, 0.0, -1.0);

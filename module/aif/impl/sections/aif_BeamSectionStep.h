@@ -18,8 +18,10 @@ class aif_BeamSectionStep {
   // Files to the part when `partLevel`, else to the instance of `scope`. The
   // first beam direction is (0, 0, -1) unless `beamOrientation` (an index
   // into the part's beam orientations, -1 for none) gives one; a flat file
-  // turns it by the instance's placement. Throws cow_OutOfRange when the
-  // section names a profile the model lacks.
+  // turns it by the instance's placement. A tapered section passes its end
+  // profile, however it is integrated. Throws aif_Exception ("The beam
+  // section S names the profile P, which the model does not define.") when
+  // the section names a profile the model lacks.
   void Add(const aif_InstanceScope& scope, bool partLevel, const cow_String& sectionName,
            const cow_String& setName, const kseC_Section& section, int beamOrientation);
 

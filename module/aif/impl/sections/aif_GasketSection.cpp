@@ -1,6 +1,7 @@
 #include "aif/impl/sections/aif_GasketSection.h"
 
 #include <cfloat>
+#include <cstddef>
 
 #include "AFCInputFileWriter/akw_MorvexName.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
@@ -10,6 +11,16 @@
 namespace {
 
 constexpr char kFile[] = "module/aif/impl/sections/aif_GasketSection";
+
+// The most characters a real takes in its shortest round-trip form.
+constexpr std::size_t kRealLength = 24;
+
+// Starts an option `length` characters long: on a continuation line when the
+// line is past the break column or the option would take it past 256
+// characters.
+utl_Stream& Option(utl_Stream& stream, std::size_t length) {
+  return (stream << ", ").OptionalLineBreak(length);
+}
 
 }  // namespace
 
@@ -23,13 +34,14 @@ aif_GasketSection::aif_GasketSection(cow_String elementSet, const kseC_Section& 
 void aif_GasketSection::Write(utl_Stream& stream) const {
   if (section_->DynTypeId() != kseC_GasketSection::TypeId()) return;
   const auto& section = nex_canDynamicCastRef<const kseC_GasketSection>(*section_, kFile, __LINE__);
+  const cow_String material = akw_MorvexName(section.material, false).Printable();
   stream << "*Gasket Section, elset=" << elementSet_;
-  stream.OptionalLineBreak() << (behavior_ ? ", behavior=" : ", material=")
-                             << akw_MorvexName(section.material, false);
+  Option(stream, 9 + material.Length()) << (behavior_ ? "behavior=" : "material=") << material;
   if (!orientation_.IsEmpty())
-    (stream << ", ").OptionalLineBreak() << "orientation=" << orientation_;
+    Option(stream, 12 + orientation_.Length()) << "orientation=" << orientation_;
   if (section.stabilizationStiffness != DBL_MAX)
-    stream.OptionalLineBreak() << ", stabilization stiffness=" << section.stabilizationStiffness;
+    Option(stream, 24 + kRealLength)
+        << "stabilization stiffness=" << section.stabilizationStiffness;
   stream << endl;
   if (section.g3 != DBL_MAX)
     stream << section.g3;

@@ -18,7 +18,9 @@ class aif_GasketSection : public akw_Keyword {
   aif_GasketSection(const aif_GasketSection&) = default;
 
   akw_Keyword* Clone() const override { return new aif_GasketSection(*this); }
-  // The keyword line, then the data line "G3, G2, G4, G1" with a single blank
+  // The keyword line (going on on the next line after the comma that passes
+  // the break column, or before an option that would take it past 256
+  // characters), then the data line "G3, G2, G4, G1" with a single blank
   // in place of an unset G3. Writes nothing for a section that is not a
   // gasket section.
   void Write(utl_Stream& stream) const override;

@@ -50,7 +50,9 @@ cow_String aif_OrientationStep::ForGroup(const aif_InstanceScope& scope, int m, 
   bool write = true;
   cow_String distribution;
   cow_String name = Name(scope, orientation, m, generated, sectionType, write, distribution);
-  if (scope.flat && !name.IsEmpty()) name = aif_PrintableName(scope.name + "-" + name);
+  // The whole composed name is made printable once, as the section and the
+  // orientation keyword both write it ("Ori-my field" in one pair of quotes).
+  if (!name.IsEmpty()) name = aif_PrintableName(scope.flat ? scope.name + "-" + name : name);
   if (orientation.DefinitionKind() == ptoC_MaterialOrientation::kUser) {
     // Once per scope, however many groups it covers.
     if (state_.writtenOrientations.IndexOf(name) < 0) {
@@ -87,7 +89,7 @@ cow_String aif_OrientationStep::Name(const aif_InstanceScope& scope,
       return name;
     }
     case ptoC_MaterialOrientation::kField: {
-      const cow_String name = "Ori-" + aif_PrintableName(orientation.FieldName());
+      const cow_String name = "Ori-" + orientation.FieldName();
       aif_DiscreteFieldRecords(state_, filer_)
           .Register(scope, orientation.FieldName(), {"coord3d", "coord3d"});
       return name;
@@ -162,6 +164,9 @@ void aif_OrientationStep::AddLayerOrientations(const aif_InstanceScope& scope,
           .Register(scope, layer.rotationDistribution, {"angle"});
     // Named as the ply line writes it: the whole composed name made printable.
     const cow_String name = akw_MorvexName(prefix + std::to_string(i + 1), false).Printable();
+    // Once per scope, however many groups use the section.
+    if (state_.writtenOrientations.IndexOf(name) >= 0) continue;
+    state_.writtenOrientations.Append(name);
     filer_.ToScope(
         scope, aif_Orientation(
                    scope.part, layer.datum, state_.info.Model().Name(), name,
@@ -175,11 +180,14 @@ void aif_OrientationStep::AddSectionOrientations(const aif_InstanceScope& scope)
   cow_List<cow_String> names;
   for (const cow_String& name : state_.usedSections)
     if (state_.sections.Contains(name)) AddUserOrientations(state_.sections.ConstGet(name), names);
-  // Each name once for the instance, also when several sections name it.
-  cow_List<cow_String> added;
+  // Filed where the sections are, each name once in its scope. The plies
+  // name them as they stand, so a flat file, one scope for all instances,
+  // defines each once for the write.
   for (const cow_String& name : names) {
-    if (added.IndexOf(name) >= 0) continue;
-    added.Append(name);
-    filer_.ToInstance(scope.name, aif_Orientation(aif_PrintableName(name)));
+    const cow_String printable = aif_PrintableName(name);
+    if (state_.writtenOrientations.IndexOf(printable) >= 0) continue;
+    if (scope.flat && !state_.flatPlyOrientations.insert(printable.Str()).second) continue;
+    state_.writtenOrientations.Append(printable);
+    filer_.ToScope(scope, aif_Orientation(printable));
   }
 }

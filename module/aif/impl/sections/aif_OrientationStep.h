@@ -34,16 +34,18 @@ class aif_OrientationStep {
   cow_String ForRebar(const aif_InstanceScope& scope, const kern_Object& rebar, int r);
   // The orientations of the plies of `layers` of section `sectionName` that
   // name a datum, "Ori-<section>-L<n>" (flat: the instance's name and "-"
-  // before it), their angle fields recorded. `prefix` is set to the name
-  // before the ply number.
+  // before it), their angle fields recorded, each name once per part or
+  // instance. `prefix` is set to the name before the ply number.
   void AddLayerOrientations(const aif_InstanceScope& scope, const cow_String& sectionName,
                             const cow_List<kseC_Layer>& layers, cow_String& prefix);
   // After the groups: the orientations the used sections name themselves
-  // (composite plies), each name once, to the instance.
+  // (composite plies), filed where the sections are, each name once per part
+  // or instance (flat: once per write).
   void AddSectionOrientations(const aif_InstanceScope& scope);
 
  private:
-  // The name of orientation `m` and, for a discrete one, its distribution;
+  // The name of orientation `m`, as composed (the caller makes it printable
+  // as a whole), and, for a discrete one, its distribution;
   // `write` false when it is not written (a discrete one without a
   // distribution, a global one the section or region makes needless).
   cow_String Name(const aif_InstanceScope& scope, const ptoC_MaterialOrientation& orientation,

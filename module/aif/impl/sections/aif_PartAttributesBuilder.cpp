@@ -50,6 +50,7 @@ void aif_PartAttributesBuilder::Build() {
   aif_ModelInfo& info = state_.info;
   const asoK_Assembly* assembly = info.Assembly();
   state_.partSurfaces.clear();
+  state_.flatPlyOrientations.clear();
   state_.geometryDistributions = 0;
   if (!assembly) return;
   Filing filer(*this);

@@ -29,7 +29,7 @@ class aif_PartAttributesBuilder : public akw_BuilderComponent {
   aif_PartAttributesBuilder(const aif_PartAttributesBuilder&) = default;
 
   // Throws the type test's nex_TextException when an attribute or a section
-  // is not of the class its kind says, cow_OutOfRange when a beam section
+  // is not of the class its kind says, aif_Exception when a beam section
   // names a profile the model lacks, and aif_Exception from the set keywords.
   void Build() override;
   akw_BuilderComponent* Clone() const override { return new aif_PartAttributesBuilder(*this); }

@@ -70,6 +70,9 @@ struct aif_PartAttributesState {
   // Per write: "part\nsurface" of the Eulerian material surfaces filed in a
   // part, so that two instances of one part do not define them twice.
   std::unordered_set<std::string> partSurfaces;
+  // Per write, flat files: the orientations composite plies name, defined
+  // once for all instances.
+  std::unordered_set<std::string> flatPlyOrientations;
   // Per write: the number of the last distribution taken from the geometry.
   int geometryDistributions = 0;
 

@@ -21,7 +21,9 @@ class aif_SectionControls : public akw_Keyword {
   // The keyword line with the options that differ from their defaults
   // (distortion control, length ratio, element deletion, kinematic split,
   // max degradation, hourglass, second order accuracy, viscosity, stress
-  // rate, weight factor, in that order), then the data line of the scaling
+  // rate, weight factor, in that order; the line goes on on the next one
+  // after the comma that passes the break column, or before an option that
+  // would take it past 256 characters), then the data line of the scaling
   // factors: "s1, s2, s3", and ", s4, s5" unless both are 1. Nothing when
   // IsEmpty.
   void Write(utl_Stream& stream) const override;

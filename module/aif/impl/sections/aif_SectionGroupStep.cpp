@@ -36,10 +36,19 @@ const ptoC_SectionAssignment& AssignmentAt(const aif_PartAttributesState& state,
       *state.assignments[static_cast<std::size_t>(s)], kFile, __LINE__);
 }
 
-// Whether the section's rebar takes a rebar orientation.
+// Whether the section's rebar takes a rebar orientation: a shell, membrane
+// or surface section with rebar.
 bool UsesRebarOrientation(const kseC_Section& section) {
-  if (!IsGeometryShell(section.DynTypeId())) return false;
-  return static_cast<const kseC_GeometryShellSection&>(section).Rebar() != nullptr;
+  const unsigned type = section.DynTypeId();
+  if (IsGeometryShell(type))
+    return static_cast<const kseC_GeometryShellSection&>(section).Rebar() != nullptr;
+  if (type == kMembrane)
+    return nex_canDynamicCastRef<const kseC_MembraneSection>(section, kFile, __LINE__).Rebar() !=
+           nullptr;
+  if (type == kSurface)
+    return nex_canDynamicCastRef<const kseC_SurfaceSection>(section, kFile, __LINE__).Rebar() !=
+           nullptr;
+  return false;
 }
 
 }  // namespace
@@ -54,8 +63,11 @@ void aif_SectionGroupStep::Write(const aif_InstanceScope& scope) {
   state_.labels.Clear();
   state_.negativeLabels.Clear();
 
-  Walk walk{groups, aif_PartAttributesState::AttributesOf(*scope.part, kBeamOrientations),
-            aif_PartAttributesState::AttributesOf(*scope.part, kRebarOrientations), std::nullopt};
+  Walk walk{groups,
+            aif_PartAttributesState::AttributesOf(*scope.part, kBeamOrientations),
+            aif_PartAttributesState::AttributesOf(*scope.part, kRebarOrientations),
+            std::nullopt,
+            {}};
   state_.writtenOrientations.Clear();
   ComputeGeometry(scope, walk);
   for (std::size_t p = 0; p < groups.Length(); ++p)
@@ -141,7 +153,7 @@ void aif_SectionGroupStep::WriteGroup(const aif_InstanceScope& scope, Walk& walk
     comment += ", (Controls:Default)";
   if (group.beamOrientation >= 0) comment += ", (Beam Orientation:" + beamText + ")";
   if (m >= 0) comment += ", (Material Orientation:" + materialText + ")";
-  WriteSet(scope, region, group, comment, members, madeHere);
+  WriteSet(scope, walk, region, p, group, comment, members, madeHere);
 
   Offset(scope, walk, assignment, generated, group);
   aif_SectionStep(state_, filer_).Add(scope, group);
@@ -203,8 +215,9 @@ void aif_SectionGroupStep::Thickness(const aif_InstanceScope& scope, const Walk&
     group.thicknessDistribution = scope.name + "_" + group.thicknessDistribution;
 }
 
-void aif_SectionGroupStep::WriteSet(const aif_InstanceScope& scope, const rgnC_Region& region,
-                                    const aif_PartAttributesState::Group& group,
+void aif_SectionGroupStep::WriteSet(const aif_InstanceScope& scope, Walk& walk,
+                                    const rgnC_Region& region, std::size_t p,
+                                    aif_PartAttributesState::Group& group,
                                     const cow_String& comment, const std::vector<int>& members,
                                     bool madeHere) {
   // A picked region is written here unless a set of its name is written
@@ -215,6 +228,13 @@ void aif_SectionGroupStep::WriteSet(const aif_InstanceScope& scope, const rgnC_R
     madeHere = !aif_SetNameRegistry::Instance().IsElset(registered);
   }
   if (!madeHere) return;
+  if (!walk.sets.insert(group.setName.Str()).second) {
+    rgnC_Region scoped(region.Name(), {scope.part->GetName(), scope.name}, region.Flags());
+    scoped.SetPicked(region.IsPicked());
+    group.setName =
+        aif_RegionName(scoped, state_.info).ScopedName(Numbered("_I", static_cast<int>(p) + 1), 1);
+    walk.sets.insert(group.setName.Str());
+  }
   filer_.ToScope(scope, aif_Comment("Region: " + comment));
   aif_Elset::LabelsById labels;
   cow_List<int>& list = labels.Modify(scope.id);

@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
+#include <unordered_set>
 
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_String.h"
@@ -38,6 +40,8 @@ class aif_SectionGroupStep {
     // The thickness data of the regions whose thickness or offset comes from
     // the geometry, computed once for the instance.
     std::optional<mgt_ThicknessDataEvaluator> geometry;
+    // The element sets the groups have written so far.
+    std::unordered_set<std::string> sets;
   };
 
   // Computes `walk.geometry` when an assignment of the groups takes its
@@ -53,9 +57,11 @@ class aif_SectionGroupStep {
   void Thickness(const aif_InstanceScope& scope, const Walk& walk,
                  const ptoC_SectionAssignment& assignment, const kseC_Section& section,
                  bool generated, aif_PartAttributesState::Group& group);
-  // The comment and set of the group, unless the set is written already.
-  void WriteSet(const aif_InstanceScope& scope, const rgnC_Region& region,
-                const aif_PartAttributesState::Group& group, const cow_String& comment,
+  // The comment and set of the group, unless the set is written already. A
+  // set whose name an earlier group's set took (two picked regions of one
+  // name) is named as the region's "_I" set of the group instead.
+  void WriteSet(const aif_InstanceScope& scope, Walk& walk, const rgnC_Region& region,
+                std::size_t p, aif_PartAttributesState::Group& group, const cow_String& comment,
                 const std::vector<int>& members, bool madeHere);
   // The group's offset from its assignment.
   void Offset(const aif_InstanceScope& scope, const Walk& walk,

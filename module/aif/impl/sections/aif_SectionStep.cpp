@@ -1,5 +1,6 @@
 #include "aif/impl/sections/aif_SectionStep.h"
 
+#include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "QivBasicUtils/nex_Exception.h"
@@ -43,6 +44,14 @@ void RegisterLayerFields(aif_DiscreteFieldRecords& records, const aif_InstanceSc
 }
 
 }  // namespace
+
+bool aif_SectionStep::HasGasketBehavior(const kseC_GasketSection& section) const {
+  const auto& materials = state_.info.ModelAdapter().Materials();
+  if (!materials.Contains(section.material)) return false;
+  const kmaC_Material& material = materials.ConstGet(section.material);
+  return !material.membraneElastic.IsNull() || !material.transShearElastic.IsNull() ||
+         !material.thicknessBehavior.IsNull();
+}
 
 void aif_SectionStep::Add(const aif_InstanceScope& scope,
                           const aif_PartAttributesState::Group& group) {
@@ -175,9 +184,8 @@ void aif_SectionStep::AddOther(const aif_InstanceScope& scope, const Keyed& keye
     case kGasket: {
       const auto& gasket =
           nex_canDynamicCastRef<const kseC_GasketSection>(keyed.section, kFile, __LINE__);
-      // The material's gasket behaviours are not modelled yet: none is set.
-      (void)gasket;
-      filer_.ToScope(scope, aif_GasketSection(set, keyed.section, false, group.orientationName));
+      filer_.ToScope(scope, aif_GasketSection(set, keyed.section, HasGasketBehavior(gasket),
+                                              group.orientationName));
       AddHourglass(scope, keyed);
       break;
     }

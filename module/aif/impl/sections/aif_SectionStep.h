@@ -8,6 +8,7 @@
 #include "aif/impl/sections/aif_PartAttributesState.h"
 
 class aif_PartAttributesFiler;
+class kseC_GasketSection;
 class kseC_Section;
 struct aif_InstanceScope;
 
@@ -43,6 +44,10 @@ class aif_SectionStep {
   // kind this step does not know.
   void AddOther(const aif_InstanceScope& scope, const Keyed& keyed);
   void AddHourglass(const aif_InstanceScope& scope, const Keyed& keyed);
+  // Whether the gasket section's material has a gasket behaviour (membrane
+  // or transverse-shear elasticity, thickness behaviour): the material is
+  // then written as "*Gasket Behavior" and the section names it so.
+  bool HasGasketBehavior(const kseC_GasketSection& section) const;
 
   aif_PartAttributesState& state_;
   aif_PartAttributesFiler& filer_;
