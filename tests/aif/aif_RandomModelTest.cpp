@@ -91,10 +91,8 @@ struct ObjectKinds {
   // written).
   bool layups = true;
   // Plies that name an orientation of their own or a datum system, in
-  // layups and in composite sections assigned directly. Waits: a composite
-  // section's ply orientation filed only in the first instance; "Ori-<sec>-L1"
-  // defined twice when two groups share one composite section.
-  bool plyOrientations = false;
+  // layups and in composite sections assigned directly.
+  bool plyOrientations = true;
   // Material orientations evaluated per element into a "-DiscOrient"
   // distribution.
   bool discreteOrientations = true;
@@ -111,9 +109,8 @@ struct ObjectKinds {
   // every table written in every instance's "*Nodal Thickness" and the
   // section naming "NT"; tables of inactive and mesh-locked instances.
   bool nodalFields = false;
-  // Gasket sections naming a material that has a gasket behaviour. Waits:
-  // the section names a material written only as "*Gasket Behavior".
-  bool gasketSections = false;
+  // Gasket sections naming a material that has a gasket behaviour.
+  bool gasketSections = true;
 };
 
 class Rng {

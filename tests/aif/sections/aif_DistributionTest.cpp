@@ -97,6 +97,18 @@ TEST(aif_Distribution, ModelScopeIsOneDistributionNamedByTheField) {
              "** Description: density", ",    1.5", "1,    2.5", "2,   3.25", "1, 7.", "4, 8."}));
 }
 
+TEST(aif_Distribution, LongNamesPutTheOptionsOnFurtherLines) {
+  // A 230-character name: "location=" would pass 256 characters on the
+  // keyword line, and the table's name would pass it on the next.
+  const std::string name(230, 'N');
+  const kfdC_DiscreteField field = ScalarField();
+  Context partBased(false);
+  const std::string text =
+      KeywordText(aif_Distribution(field, Record(name.c_str(), kModel, {"A"}), partBased.Info()));
+  EXPECT_EQ(text.substr(0, text.find("** Description")),
+            "*Distribution, name=" + name + ", \nlocation=ELEMENT, \nTable=" + name + "_Table\n");
+}
+
 TEST(aif_Distribution, NodeRowsFollowTheNodeLabelsAndOffsetsApply) {
   // Two components at nodes, no description: the second instance's nodes
   // are written from 13 on.

@@ -32,7 +32,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // A region of `part` holding the elements `indices` of the instances `ids`.
-rgnC_Region Elements(const cow_String& name, const cow_String& part, const cow_List<int>& indices,
+rgnC_Region PickedRegion(const cow_String& name, const cow_String& part, const cow_List<int>& indices,
                      std::initializer_list<int> ids = {1, 2}, bool picked = true) {
   rgnC_Region region(name, {part});
   region.SetPicked(picked);
@@ -138,8 +138,8 @@ hst_ModelBuilder CompositeSkin(bool lightweight) {
     composite.layers.Append(ply);
   }
   b.AddSection("Comp", composite);
-  b.AddPartAttribute("Skin", ptoC_SectionAssignment(Elements("A", "Skin", {0}), "Comp"));
-  b.AddPartAttribute("Skin", ptoC_SectionAssignment(Elements("B", "Skin", {1}), "Comp"));
+  b.AddPartAttribute("Skin", ptoC_SectionAssignment(PickedRegion("A", "Skin", {0}), "Comp"));
+  b.AddPartAttribute("Skin", ptoC_SectionAssignment(PickedRegion("B", "Skin", {1}), "Comp"));
   b.AddInstance("Skin-1", "Skin", {.lightweight = lightweight});
   b.AddInstance("Skin-2", "Skin", {.lightweight = lightweight});
   b.AddStep("Load", kprC_StaticStep());
@@ -178,7 +178,7 @@ TEST_F(aif_PartAttributesBuilderScope, PlyOrientationsOncePerScope) {
 TEST_F(aif_PartAttributesBuilderScope, ASuppressedAssignmentIsSkipped) {
   hst_ModelBuilder b;
   b.AddPart("Block", hst_GridMesh(2, 1, 1));
-  rgnF_Set all(Elements("All", "", {0, 1}, {1}, false));
+  rgnF_Set all(PickedRegion("All", "", {0, 1}, {1}, false));
   all.typeMask = rgnF_Set::kElementSet;
   all.SetId(7);
   all.SetName("All");
@@ -189,8 +189,8 @@ TEST_F(aif_PartAttributesBuilderScope, ASuppressedAssignmentIsSkipped) {
   b.AddSection("Steel", steel);
   b.AddSection("Alu", alu);
   b.AddPartAttribute("Block",
-                     ptoC_SectionAssignment(Elements("All", "Block", {0, 1}, {1}, false), "Steel"));
-  ptoC_SectionAssignment off(Elements("First", "Block", {0}, {1}), "Alu");
+                     ptoC_SectionAssignment(PickedRegion("All", "Block", {0, 1}, {1}, false), "Steel"));
+  ptoC_SectionAssignment off(PickedRegion("First", "Block", {0}, {1}), "Alu");
   off.SetSuppressed(true);
   b.AddPartAttribute("Block", off);
   b.AddInstance("Block-1", "Block");
@@ -213,8 +213,8 @@ TEST_F(aif_PartAttributesBuilderScope, PickedRegionsOfOneNameGetSetsOfTheirOwn) 
   thick.material = "Steel";
   b.AddSection("Thin", thin);
   b.AddSection("Thick", thick);
-  b.AddPartAttribute("Skin", ptoC_SectionAssignment(Elements("Pick", "Skin", {0}, {1}), "Thin"));
-  b.AddPartAttribute("Skin", ptoC_SectionAssignment(Elements("Pick", "Skin", {1}, {1}), "Thick"));
+  b.AddPartAttribute("Skin", ptoC_SectionAssignment(PickedRegion("Pick", "Skin", {0}, {1}), "Thin"));
+  b.AddPartAttribute("Skin", ptoC_SectionAssignment(PickedRegion("Pick", "Skin", {1}, {1}), "Thick"));
   b.AddInstance("Skin-1", "Skin");
   b.AddStep("Load", kprC_StaticStep());
   auto group = [](const std::string& section, const std::string& set, const char* options,
@@ -244,8 +244,8 @@ TEST_F(aif_PartAttributesBuilderScope, GasketSectionsNameTheBehaviourWhenTheMate
   hard.material = "Steel";
   b.AddSection("Soft", soft);
   b.AddSection("Hard", hard);
-  b.AddPartAttribute("Seal", ptoC_SectionAssignment(Elements("S", "Seal", {0}, {1}), "Soft"));
-  b.AddPartAttribute("Seal", ptoC_SectionAssignment(Elements("H", "Seal", {1}, {1}), "Hard"));
+  b.AddPartAttribute("Seal", ptoC_SectionAssignment(PickedRegion("S", "Seal", {0}, {1}), "Soft"));
+  b.AddPartAttribute("Seal", ptoC_SectionAssignment(PickedRegion("H", "Seal", {1}, {1}), "Hard"));
   b.AddInstance("Seal-1", "Seal");
   b.AddStep("Load", kprC_StaticStep());
   const std::string deck = Deck(b);
@@ -267,9 +267,9 @@ TEST_F(aif_PartAttributesBuilderScope, AFieldOrientationIsQuotedAsAWhole) {
   kseC_HomogenousSolidSection steel;
   steel.material = "Steel";
   b.AddSection("Steel", steel);
-  b.AddPartAttribute("Block", ptoC_SectionAssignment(Elements("P", "Block", {0}, {1}), "Steel"));
+  b.AddPartAttribute("Block", ptoC_SectionAssignment(PickedRegion("P", "Block", {0}, {1}), "Steel"));
   ptoC_MaterialOrientation field;
-  field.SetRegion(Elements("P", "Block", {0}, {1}));
+  field.SetRegion(PickedRegion("P", "Block", {0}, {1}));
   field.SetDefinitionKind(ptoC_MaterialOrientation::kField);
   field.SetFieldName("my field");
   b.AddPartAttribute("Block", field);
@@ -311,10 +311,10 @@ TEST_F(aif_PartAttributesBuilderScope, MembraneAndSurfaceRebarTakeTheRebarOrient
   surface.rebar = rebar;
   b.AddSection("Membrane", membrane);
   b.AddSection("Surface", surface);
-  b.AddPartAttribute("Web", ptoC_SectionAssignment(Elements("M", "Web", {0}, {1}), "Membrane"));
-  b.AddPartAttribute("Web", ptoC_SectionAssignment(Elements("S", "Web", {1}, {1}), "Surface"));
+  b.AddPartAttribute("Web", ptoC_SectionAssignment(PickedRegion("M", "Web", {0}, {1}), "Membrane"));
+  b.AddPartAttribute("Web", ptoC_SectionAssignment(PickedRegion("S", "Web", {1}, {1}), "Surface"));
   ptoC_RebarOrientation orientation;
-  orientation.SetRegion(Elements("R", "Web", {0, 1}, {1}));
+  orientation.SetRegion(PickedRegion("R", "Web", {0, 1}, {1}));
   dtmC_DatumRef datum;
   datum.name = "Csys-1";
   orientation.SetDatumRef(datum);
@@ -352,7 +352,7 @@ TEST_F(aif_PartAttributesBuilderScope, TaperedBeamsAndMissingProfiles) {
     beam.taper = 1;
     beam.integration = 1;
     b.AddSection("Taper", beam);
-    b.AddPartAttribute("Rod", ptoC_SectionAssignment(Elements("All", "Rod", {0}, {1}), "Taper"));
+    b.AddPartAttribute("Rod", ptoC_SectionAssignment(PickedRegion("All", "Rod", {0}, {1}), "Taper"));
     b.AddInstance("Rod-1", "Rod");
     b.AddStep("Load", kprC_StaticStep());
     return b;

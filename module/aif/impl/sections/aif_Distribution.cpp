@@ -1,6 +1,7 @@
 #include "aif/impl/sections/aif_Distribution.h"
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <utility>
@@ -46,10 +47,14 @@ int LabelOffset(const aif_ModelInfo& info, const kfdC_DiscreteField& field,
 
 void WriteKeywordLine(utl_Stream& stream, const kfdC_DiscreteField& field, const cow_String& name,
                       const cow_String& table) {
-  stream << "*Distribution, name=" << akw_MorvexName(name, false).Printable() << ", location="
-         << (field.Location() == kfdC_DiscreteField::kNodes ? "NODE, " : "ELEMENT, ");
-  stream.OptionalLineBreak();
-  stream << "Table=" << akw_MorvexName(table, false).Printable();
+  // Long names push the options onto further lines rather than past the
+  // longest line the solver reads.
+  const char* location =
+      field.Location() == kfdC_DiscreteField::kNodes ? "location=NODE" : "location=ELEMENT";
+  const cow_String tableName = akw_MorvexName(table, false).Printable();
+  stream << "*Distribution, name=" << akw_MorvexName(name, false).Printable() << ", ";
+  stream.OptionalLineBreak(std::strlen(location)) << location << ", ";
+  stream.OptionalLineBreak(6 + tableName.Length()) << "Table=" << tableName;
   stream.LineBreak();
 }
 
@@ -226,8 +231,9 @@ void aif_Distribution::WriteModelForm(utl_Stream& stream) const {
 
 void aif_Distribution::WriteOrientationForm(utl_Stream& stream) const {
   auto& info = nex_canDynamicCastRef<aif_ModelInfo>(*info_, kFile, __LINE__);
-  stream << "*Distribution, name=" << akw_MorvexName(name_, false).Printable()
-         << ", location=ELEMENT, table=_TM_Dist_Table";
+  stream << "*Distribution, name=" << akw_MorvexName(name_, false).Printable() << ", ";
+  stream.OptionalLineBreak(std::strlen("location=ELEMENT")) << "location=ELEMENT, ";
+  stream.OptionalLineBreak(std::strlen("table=_TM_Dist_Table")) << "table=_TM_Dist_Table";
   stream.LineBreak();
 
   int label = static_cast<int>(info.ReserveElementLabels(cow_String(), 0) -
