@@ -117,7 +117,16 @@ TEST(aif_JouleHeatFraction, OneValueInTwelveColumnsAndOneLineKeywords) {
   kmaC_InelasticHeatFraction inelastic;
   inelastic.fraction = 0.123456789;
   EXPECT_EQ(Written<aif_InelasticHeatFraction>(inelastic),
-            "*Inelastic Heat Fraction\n    0.123457,\n");
+            "*Inelastic Heat Fraction\n 0.123456789,\n");
+  // Every digit the value holds, the width kept for short values and left
+  // behind by long ones.
+  joule.fraction = 1.0 / 3.0;
+  EXPECT_EQ(Written<aif_JouleHeatFraction>(joule), "*Joule Heat Fraction\n0.3333333333333333,\n");
+  joule.fraction = 1e-300;
+  EXPECT_EQ(Written<aif_JouleHeatFraction>(joule), "*Joule Heat Fraction\n     1.e-300,\n");
+  inelastic.fraction = 1;
+  EXPECT_EQ(Written<aif_InelasticHeatFraction>(inelastic),
+            "*Inelastic Heat Fraction\n          1.,\n");
 
   EXPECT_EQ(Written<aif_HeatGeneration>(Option<kmaC_HeatGeneration>({{1, 2}})),
             "*Heat Generation\n");
