@@ -4,35 +4,28 @@
 // orientations and its section keyword; once for the model, the
 // "*Section Controls" that non-default element controls need. The driver
 // builds it sixth. Keywords of a lightweight instance of a part-based file go
-// to the part (once per part), all others to the instance.
+// to the part (once per part), all others to the instance. It is a short
+// walk: the steps are the aif_*Step classes beside it, which share an
+// aif_PartAttributesState and receive each instance's aif_InstanceScope.
 #pragma once
 
-#include <string>
-#include <unordered_set>
-#include <vector>
-
 #include "AFCInputFileWriter/akw_BuilderComponent.h"
-#include "AFCInputFileWriter/akw_DiscreteField.h"
-#include "BasShared/cow_COW.h"
 #include "BasShared/cow_List.h"
-#include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 #include "ModKerLow/mgt_Thickness.h"
 #include "ModKerLow/ptoC_MaterialOrientation.h"
-#include "ModelDatabase/mdl_Repository.h"
-#include "OdbAttrEO/kern_RepositoryObjects.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "OdbCoreGeom/bme_ElemCtrlParams.h"
-#include "OdbCoreGeom/bme_Property.h"
-#include "QivBasicUtils/omi_UintTable.h"
+#include "aif/impl/sections/aif_InstanceScope.h"
+#include "aif/impl/sections/aif_PartAttributesState.h"
 
-class aif_ModelInfo;
+class aif_PartAttributesFiler;
 class asoF_PartInstance;
-class kfdC_DiscreteField;
+class rgnC_Region;
 
 class aif_PartAttributesBuilder : public akw_BuilderComponent {
  public:
-  explicit aif_PartAttributesBuilder(akw_ModelInfo& modelInfo) : akw_BuilderComponent(modelInfo) {}
+  explicit aif_PartAttributesBuilder(akw_ModelInfo& modelInfo);
   aif_PartAttributesBuilder(const aif_PartAttributesBuilder&) = default;
 
   // Throws the type test's nex_TextException when an attribute or a section
@@ -123,95 +116,18 @@ class aif_PartAttributesBuilder : public akw_BuilderComponent {
                                                 const asoF_PartInstance& instance);
 
  private:
-  // What the section step needs of one group.
-  struct Group {
-    cow_String sectionName;
-    cow_String setName;
-    int beamOrientation = -1;
-    int materialOrientation = -1;
-    cow_String orientationName;
-    cow_String rebarOrientationName;
-    cow_String controls;
-    bme_ElemCtrlParams params;
-    double offsetValue = 0.0;
-    cow_String offsetText;
-    cow_String thicknessDistribution;
-    bool nodalThickness = false;
-  };
+  class Filing;
 
-  aif_ModelInfo& Info() const;
-  void File(const asoF_PartInstance& instance, bool partLevel, const akw_Keyword& keyword);
-  void Reset(const asoF_PartInstance& instance);
-  void ReadAssignments(const asoF_PartInstance& instance);
-  void ReadOrientations(const asoF_PartInstance& instance, unsigned kind);
-  void CollectControls(const asoF_PartInstance& instance);
-  // The section assignments, sections and material orientations the part's
-  // composite layups generate, appended behind the part's own, with the
-  // elements they cover marked, their section points recorded, and their
-  // thickness, offset, stack direction and discrete orientation prepared.
-  void AddLayups(const asoF_PartInstance& instance);
-  void GroupAndWrite(const asoF_PartInstance& instance);
-  void WriteGroups(const asoF_PartInstance& instance, const bme_MapPropertyArray& groups);
-  // `distribution`: the distribution a discrete orientation names.
-  void AddOrientationOnce(const asoF_PartInstance& instance, bool partLevel,
-                          const ptoC_MaterialOrientation& orientation, const cow_String& name,
-                          const cow_String& distribution = cow_String());
-  void AddSection(const asoF_PartInstance& instance, const Group& group);
-  // The discrete fields a composite section's layers read: thickness fields
-  // ("length") and angle fields ("angle").
-  void RegisterLayerFields(const asoF_PartInstance& instance, const cow_List<kseC_Layer>& layers);
-  void AddLayerOrientations(const asoF_PartInstance& instance, bool partLevel,
-                            const cow_String& sectionName, const cow_List<kseC_Layer>& layers,
-                            cow_String& prefix);
-  void AddControls();
-  // Records a use of discrete field `field` with column types `components`
-  // by `instance`: one record per field, owner and column types, its use
-  // count raised and the instance added to its users on each further use.
-  void RegisterDiscreteField(const asoF_PartInstance& instance, const cow_String& field,
-                             const cow_List<cow_String>& components);
-  // The record of a distribution this builder makes for `instance`: owner
-  // and users by the part-level rule (`partLevel`: the part, with `users`;
-  // else the instance alone), one column of each of `components`.
-  akw_DiscreteField DistributionRecord(const asoF_PartInstance& instance, bool partLevel,
-                                       const cow_String& name, cow_List<cow_String> users,
-                                       const cow_List<cow_String>& components) const;
-  // Files the distribution of `field` for `record`: its "*Distribution
-  // Table" in the model and the record in the model info unless an equal
-  // record is there; "*Distribution" (or, with `nodal`, "*Nodal Thickness")
-  // in the part (owner kind 0) or in every user instance.
-  void FileDistribution(const kfdC_DiscreteField& field, const akw_DiscreteField& record,
-                        bool nodal);
-  // `base`, or `base` + "-" + n with the smallest n >= 1 that no recorded
-  // discrete field is named.
-  cow_String UniqueFieldName(const cow_String& base) const;
-  // The element-control index of `params`: the first equal entry of the
-  // table, else a new one.
-  int ControlIndex(const bme_ElemCtrlParams& params);
-  // The position of `label` in the property table, or null.
-  const int* Position(int label) const;
+  // The instance's part is written already (a lightweight instance of a
+  // part written before): the instance takes its layup data and becomes a
+  // user of the part's discrete-field records.
+  void SharePart(const aif_InstanceScope& scope);
+  // The steps of one instance, in order: reset, assignments, element
+  // controls, beam, material and rebar orientations, layups, groups.
+  void RunSteps(const aif_InstanceScope& scope, aif_PartAttributesFiler& filer);
+  // The scope of `instance` for a public step.
+  aif_InstanceScope Scope(const asoF_PartInstance& instance) const;
 
-  // Element controls of the whole write, by index (-1 the defaults when any
-  // other is present).
-  cow_Map<int, bme_ElemCtrlParams> controls_;
-  int controlCount_ = 0;
-
-  // Per instance.
-  std::vector<bme_Property> properties_;
-  omi_UintTable<int> labels_;           // label >= 0 -> position
-  omi_UintTable<int> negativeLabels_;   // |label| of a negative label -> position
-  omi_UintTable<int> assignmentSizes_;  // assignment index -> elements covered
-  cow_List<cow_String> writtenOrientations_;
-  // Per write: "part\nsurface" of the Eulerian material surfaces filed in a
-  // part, so that two instances of one part do not define them twice.
-  std::unordered_set<std::string> partSurfaces_;
-  cow_List<cow_String> usedSections_;
-  cow_Map<int, cow_String> stackDirections_;
-  cow_Map<int, cow_String> distributionNames_;
-  mdl_MapString2ObjCow<kseC_Section> sections_;
-  cow_List<cow_COW<kern_Object>> assignments_;
-  cow_List<cow_COW<kern_Object>> orientations_;
-  int ownAssignments_ = 0;
-  int ownOrientations_ = 0;
-  // Per write: the number of the last distribution taken from the geometry.
-  int geometryDistributions_ = 0;
+  // The data the steps share: per write and per instance.
+  aif_PartAttributesState state_;
 };

@@ -1,0 +1,91 @@
+#include "aif/impl/sections/aif_DiscreteFieldRecords.h"
+
+#include <string>
+#include <unordered_set>
+
+#include "OdbAttrEO/kfdC_DiscreteField.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/sections/aif_Distribution.h"
+#include "aif/impl/sections/aif_DistributionTable.h"
+#include "aif/impl/sections/aif_InstanceScope.h"
+#include "aif/impl/sections/aif_NodalThickness.h"
+#include "aif/impl/sections/aif_PartAttributesFiler.h"
+#include "aif/impl/sections/aif_PartAttributesState.h"
+
+void aif_DiscreteFieldRecords::Register(const aif_InstanceScope& scope, const cow_String& field,
+                                        const cow_List<cow_String>& components) {
+  akw_DiscreteField use;
+  use.field = field;
+  use.ownerKind = scope.partLevel ? akw_DiscreteField::kPart : akw_DiscreteField::kInstance;
+  use.owner = scope.owner;
+  use.users.Append(scope.name);
+  use.components = components;
+  cow_List<akw_DiscreteField>& uses = state_.info.DiscreteFieldUses();
+  for (std::size_t i = 0; i < uses.Length(); ++i) {
+    if (!(uses[i] == use)) continue;
+    if (uses[i].owner != use.owner) break;
+    akw_DiscreteField& found = uses.Modify(i);
+    ++found.useCount;
+    if (found.users.IndexOf(scope.name) < 0) found.users.Append(scope.name);
+    return;
+  }
+  use.useCount = 1;
+  uses.Append(use);
+}
+
+akw_DiscreteField aif_DiscreteFieldRecords::Record(const aif_InstanceScope& scope,
+                                                   const cow_String& name,
+                                                   cow_List<cow_String> users,
+                                                   const cow_List<cow_String>& components) {
+  akw_DiscreteField record;
+  record.field = name;
+  record.ownerKind = scope.partLevel ? akw_DiscreteField::kPart : akw_DiscreteField::kInstance;
+  record.owner = scope.owner;
+  if (scope.partLevel) {
+    record.users = std::move(users);
+  } else {
+    record.users.Append(scope.name);
+  }
+  record.components = components;
+  record.useCount = 1;
+  return record;
+}
+
+void aif_DiscreteFieldRecords::File(const kfdC_DiscreteField& field,
+                                    const akw_DiscreteField& record, bool nodal) {
+  aif_ModelInfo& info = state_.info;
+  if (!nodal) {
+    cow_List<akw_DiscreteField>& uses = info.DiscreteFieldUses();
+    bool held = false;
+    for (const akw_DiscreteField& use : uses)
+      if (use == record) {
+        held = true;
+        break;
+      }
+    if (!held) {
+      filer_.ToModel(aif_DistributionTable(field, record, info.IsPartBased()));
+      uses.Append(record);
+    }
+  }
+  const akw_KeywordHandle keyword = nodal
+                                        ? akw_KeywordHandle(aif_NodalThickness(field, record))
+                                        : akw_KeywordHandle(aif_Distribution(field, record, &info));
+  if (record.ownerKind == akw_DiscreteField::kPart) {
+    filer_.ToPart(record.owner, keyword);
+  } else {
+    for (const cow_String& user : record.users)
+      filer_.ToInstance(user, keyword);
+  }
+}
+
+cow_String aif_DiscreteFieldRecords::UniqueName(const cow_String& base) const {
+  const cow_List<akw_DiscreteField>& uses = state_.info.DiscreteFieldUses();
+  std::unordered_set<std::string> names;
+  names.reserve(uses.Length());
+  for (const akw_DiscreteField& use : uses)
+    names.insert(use.field.Str());
+  cow_String name = base;
+  for (int counter = 1; names.count(name.Str()) != 0; ++counter)
+    name = base + "-" + std::to_string(counter);
+  return name;
+}

@@ -1,0 +1,90 @@
+// What the part-attribute steps share: the element controls and names of the
+// whole write, and the element property table, attribute lists and name maps
+// of the instance being written. aif_PartAttributesBuilder owns it (a copy
+// of the builder copies it); every step works on it by reference.
+#pragma once
+
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "BasShared/cow_COW.h"
+#include "BasShared/cow_List.h"
+#include "BasShared/cow_Map.h"
+#include "BasShared/cow_String.h"
+#include "ModelDatabase/mdl_Repository.h"
+#include "OdbAttrEO/kern_RepositoryObjects.h"
+#include "OdbAttrEO/kseC_SolidShellSections.h"
+#include "OdbCoreGeom/bme_ElemCtrlParams.h"
+#include "OdbCoreGeom/bme_Property.h"
+#include "QivBasicUtils/omi_UintTable.h"
+
+class aif_ModelInfo;
+class ptoK_Part;
+class rgnC_Region;
+struct aif_InstanceScope;
+
+struct aif_PartAttributesState {
+  // The source file the type tests name (the builder's, for every step).
+  static constexpr char kSourceFile[] = "module/aif/impl/aif_PartAttributesBuilder";
+
+  // What the section step needs of one group.
+  struct Group {
+    cow_String sectionName;
+    cow_String setName;
+    int beamOrientation = -1;
+    int materialOrientation = -1;
+    cow_String orientationName;
+    cow_String rebarOrientationName;
+    cow_String controls;
+    bme_ElemCtrlParams params;
+    double offsetValue = 0.0;
+    cow_String offsetText;
+    cow_String thicknessDistribution;
+    bool nodalThickness = false;
+  };
+
+  explicit aif_PartAttributesState(aif_ModelInfo& modelInfo) : info(modelInfo) {}
+
+  // Empties the per-instance data, takes the model's sections, and fills the
+  // property table with one default property per element of the instance's
+  // mesh, in mesh order, labelled as the model info says labels are usable
+  // (else by position), each label recorded to its position.
+  void ResetInstance(const aif_InstanceScope& scope);
+  // The position of `label` in the property table, or null.
+  const int* Position(int label) const;
+
+  // `text` followed by `number`.
+  static cow_String Numbered(const char* text, int number);
+  // The region text of a comment: "Picked" for a picked region, else its name.
+  static cow_String RegionText(const rgnC_Region& region);
+  // The attributes of `kind` of the part, in the part's order.
+  static cow_List<const kern_Object*> AttributesOf(const ptoK_Part& part, unsigned kind);
+
+  aif_ModelInfo& info;
+
+  // Element controls of the whole write, by index (-1 the defaults when any
+  // other is present).
+  cow_Map<int, bme_ElemCtrlParams> controls;
+  int controlCount = 0;
+  // Per write: "part\nsurface" of the Eulerian material surfaces filed in a
+  // part, so that two instances of one part do not define them twice.
+  std::unordered_set<std::string> partSurfaces;
+  // Per write: the number of the last distribution taken from the geometry.
+  int geometryDistributions = 0;
+
+  // Per instance.
+  std::vector<bme_Property> properties;
+  omi_UintTable<int> labels;           // label >= 0 -> position
+  omi_UintTable<int> negativeLabels;   // |label| of a negative label -> position
+  omi_UintTable<int> assignmentSizes;  // assignment index -> elements covered
+  cow_List<cow_String> writtenOrientations;
+  cow_List<cow_String> usedSections;
+  cow_Map<int, cow_String> stackDirections;
+  cow_Map<int, cow_String> distributionNames;
+  mdl_MapString2ObjCow<kseC_Section> sections;
+  cow_List<cow_COW<kern_Object>> assignments;
+  cow_List<cow_COW<kern_Object>> orientations;
+  int ownAssignments = 0;
+  int ownOrientations = 0;
+};

@@ -1,0 +1,67 @@
+// The section-assignment group step of aif_PartAttributesBuilder: groups the
+// instance's elements by section assignment, element controls and beam,
+// material and rebar orientation, and writes each group's thickness,
+// orientations, comment, element set, offset and section keyword.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+#include "BasShared/cow_List.h"
+#include "BasShared/cow_String.h"
+#include "ModKerLow/mgt_Thickness.h"
+#include "OdbCoreGeom/bme_Property.h"
+#include "aif/impl/sections/aif_PartAttributesState.h"
+
+class aif_PartAttributesFiler;
+class kern_Object;
+class ptoC_SectionAssignment;
+class rgnC_Region;
+struct aif_InstanceScope;
+
+class aif_SectionGroupStep {
+ public:
+  aif_SectionGroupStep(aif_PartAttributesState& state, aif_PartAttributesFiler& filer)
+      : state_(state), filer_(filer) {}
+
+  // Groups the property table (then emptied, with the label tables), writes
+  // the groups, then the orientations the used sections name themselves.
+  // Nothing for an empty table.
+  void Write(const aif_InstanceScope& scope);
+
+ private:
+  // What the groups of one instance share.
+  struct Walk {
+    const bme_MapPropertyArray& groups;
+    cow_List<const kern_Object*> beamOrientations;
+    cow_List<const kern_Object*> rebarOrientations;
+    // The thickness data of the regions whose thickness or offset comes from
+    // the geometry, computed once for the instance.
+    std::optional<mgt_ThicknessDataEvaluator> geometry;
+  };
+
+  // Computes `walk.geometry` when an assignment of the groups takes its
+  // thickness, or (its own) its offset, from the geometry.
+  void ComputeGeometry(const aif_InstanceScope& scope, Walk& walk) const;
+  void WriteGroup(const aif_InstanceScope& scope, Walk& walk, std::size_t p);
+  // The group's set name: a generated set's name (numbered when the group is
+  // part of it, flat: the instance's name after it); a complete assignment's
+  // region (`madeHere` false); else the region's "_I" set of the group.
+  cow_String SetName(const aif_InstanceScope& scope, const rgnC_Region& region, bool generated,
+                     bool complete, std::size_t p, bool& madeHere) const;
+  // The thickness distribution the group's section reads.
+  void Thickness(const aif_InstanceScope& scope, const Walk& walk,
+                 const ptoC_SectionAssignment& assignment, const kseC_Section& section,
+                 bool generated, aif_PartAttributesState::Group& group);
+  // The comment and set of the group, unless the set is written already.
+  void WriteSet(const aif_InstanceScope& scope, const rgnC_Region& region,
+                const aif_PartAttributesState::Group& group, const cow_String& comment,
+                const std::vector<int>& members, bool madeHere);
+  // The group's offset from its assignment.
+  void Offset(const aif_InstanceScope& scope, const Walk& walk,
+              const ptoC_SectionAssignment& assignment, bool generated,
+              aif_PartAttributesState::Group& group);
+
+  aif_PartAttributesState& state_;
+  aif_PartAttributesFiler& filer_;
+};

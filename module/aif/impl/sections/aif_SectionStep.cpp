@@ -1,0 +1,211 @@
+#include "aif/impl/sections/aif_SectionStep.h"
+
+#include "OdbAttrEO/kseC_OtherSections.h"
+#include "OdbAttrEO/kseC_SolidShellSections.h"
+#include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/core/aif_Comment.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/sections/aif_BeamSectionStep.h"
+#include "aif/impl/sections/aif_CohesiveSection.h"
+#include "aif/impl/sections/aif_DiscreteFieldRecords.h"
+#include "aif/impl/sections/aif_ElementControlsStep.h"
+#include "aif/impl/sections/aif_EulerianSectionStep.h"
+#include "aif/impl/sections/aif_GasketSection.h"
+#include "aif/impl/sections/aif_HourglassStiffness.h"
+#include "aif/impl/sections/aif_InstanceScope.h"
+#include "aif/impl/sections/aif_InterfaceSection.h"
+#include "aif/impl/sections/aif_MembraneSection.h"
+#include "aif/impl/sections/aif_OrientationStep.h"
+#include "aif/impl/sections/aif_PartAttributesFiler.h"
+#include "aif/impl/sections/aif_RefPointSection.h"
+#include "aif/impl/sections/aif_SectionKinds.h"
+#include "aif/impl/sections/aif_ShellGeneralSection.h"
+#include "aif/impl/sections/aif_ShellSection.h"
+#include "aif/impl/sections/aif_SolidSection.h"
+#include "aif/impl/sections/aif_SurfaceSection.h"
+#include "aif/impl/sections/aif_TransverseShear.h"
+
+namespace {
+
+constexpr const char* kFile = aif_PartAttributesState::kSourceFile;
+
+using namespace aif_SectionKinds;
+
+// The discrete fields a composite section's layers read: thickness fields
+// ("length") and angle fields ("angle").
+void RegisterLayerFields(aif_DiscreteFieldRecords& records, const aif_InstanceScope& scope,
+                         const cow_List<kseC_Layer>& layers) {
+  for (const kseC_Layer& layer : layers) {
+    if (layer.thicknessFlag == 1) records.Register(scope, layer.thicknessDistribution, {"length"});
+    if (layer.additionalRotationKind == 2)
+      records.Register(scope, layer.rotationDistribution, {"angle"});
+  }
+}
+
+}  // namespace
+
+void aif_SectionStep::Add(const aif_InstanceScope& scope,
+                          const aif_PartAttributesState::Group& group) {
+  aif_ModelInfo& info = state_.info;
+  if (!state_.sections.Contains(group.sectionName)) return;
+  const kseC_Section& section = state_.sections.ConstGet(group.sectionName);
+  state_.usedSections.Append(group.sectionName);
+  const unsigned type = section.DynTypeId();
+  if (type != kBeam && type != kNoComment)
+    filer_.ToScope(scope, aif_Comment("Section: " + group.sectionName));
+
+  const int product = info.AnalysisProduct();
+  const cow_String* stack = state_.stackDirections.Find(group.materialOrientation);
+  const Keyed keyed{
+      group,
+      section,
+      type,
+      group.params.HasDefaultSectionControls(aif_ElementControlsStep::Library(product))
+          ? cow_String()
+          : group.controls,
+      stack ? *stack : cow_String(),
+      product == 0};
+
+  switch (type) {
+    case kCompositeSolid:
+    case kHomogeneousSolid:
+    case kFluid:
+      AddSolid(scope, keyed);
+      break;
+    case kHomogeneousShell:
+    case kCompositeShell:
+    case kGeneralShell:
+    case kUserShell:
+    case kGeneralStiffness:
+      AddShell(scope, keyed);
+      break;
+    case kBeam:
+      aif_BeamSectionStep(state_, filer_)
+          .Add(scope, scope.partLevel, group.sectionName, group.setName, section,
+               group.beamOrientation);
+      break;
+    case kTruss:
+      AddTruss(scope, group.setName, section, keyed.controls);
+      break;
+    case kMembrane:
+      AddMembrane(scope, keyed);
+      break;
+    case kEulerian:
+      // The Eulerian keyword takes no orientation: no stack direction.
+      aif_EulerianSectionStep(state_, filer_)
+          .Add(scope, scope.partLevel, group.setName, section, keyed.controls, group.params);
+      break;
+    default:
+      AddOther(scope, keyed);
+      break;
+  }
+  info.LayupData().AddSectionElset(group.setName);
+}
+
+void aif_SectionStep::AddHourglass(const aif_InstanceScope& scope, const Keyed& keyed) {
+  if (keyed.hourglass) filer_.ToScope(scope, aif_HourglassStiffness(keyed.group.params));
+}
+
+void aif_SectionStep::AddSolid(const aif_InstanceScope& scope, const Keyed& keyed) {
+  const aif_PartAttributesState::Group& group = keyed.group;
+  cow_String prefix;
+  if (keyed.type == kCompositeSolid) {
+    const auto& composite =
+        nex_canDynamicCastRef<const kseC_CompositeSolidSection>(keyed.section, kFile, __LINE__);
+    aif_DiscreteFieldRecords records(state_, filer_);
+    RegisterLayerFields(records, scope, composite.layers);
+    aif_OrientationStep(state_, filer_)
+        .AddLayerOrientations(scope, group.sectionName, composite.layers, prefix);
+  }
+  filer_.ToScope(scope, aif_SolidSection(group.setName, keyed.section, group.orientationName,
+                                         keyed.controls, keyed.stackDirection, prefix));
+  AddHourglass(scope, keyed);
+}
+
+void aif_SectionStep::AddShell(const aif_InstanceScope& scope, const Keyed& keyed) {
+  const aif_PartAttributesState::Group& group = keyed.group;
+  const auto& shell =
+      nex_canDynamicCastRef<const kseC_ShellSection>(keyed.section, kFile, __LINE__);
+  aif_DiscreteFieldRecords records(state_, filer_);
+  cow_String prefix;
+  if (IsGeometryShell(keyed.type)) {
+    const auto& geometry = static_cast<const kseC_GeometryShellSection&>(shell);
+    if (geometry.thicknessType == 2) records.Register(scope, geometry.thicknessField, {"length"});
+  }
+  if (keyed.type == kCompositeShell) {
+    const auto& composite = static_cast<const kseC_CompositeShellSection&>(shell);
+    RegisterLayerFields(records, scope, composite.layers);
+    aif_OrientationStep(state_, filer_)
+        .AddLayerOrientations(scope, group.sectionName, composite.layers, prefix);
+  }
+  if (keyed.type == kUserShell || keyed.type == kGeneralStiffness) {
+    filer_.ToScope(
+        scope, aif_ShellGeneralSection(group.setName, keyed.section, group.orientationName,
+                                       keyed.controls, group.offsetValue, keyed.stackDirection));
+  } else {
+    filer_.ToScope(scope,
+                   aif_ShellSection(group.setName, keyed.section, group.orientationName,
+                                    group.rebarOrientationName, keyed.controls, group.offsetValue,
+                                    state_.info, keyed.stackDirection, prefix, group.offsetText,
+                                    scope.name, group.thicknessDistribution, group.nodalThickness));
+  }
+  if (shell.transverseShear) filer_.ToScope(scope, aif_TransverseShear(*shell.transverseShear));
+  AddHourglass(scope, keyed);
+}
+
+void aif_SectionStep::AddMembrane(const aif_InstanceScope& scope, const Keyed& keyed) {
+  const aif_PartAttributesState::Group& group = keyed.group;
+  const auto& membrane =
+      nex_canDynamicCastRef<const kseC_MembraneSection>(keyed.section, kFile, __LINE__);
+  if (membrane.thicknessType == 2)
+    aif_DiscreteFieldRecords(state_, filer_).Register(scope, membrane.thicknessField, {"length"});
+  aif_MembraneSection keyword(group.setName, keyed.section, group.orientationName,
+                              group.rebarOrientationName, keyed.controls,
+                              group.thicknessDistribution, &state_.info);
+  // A flat file names the thickness field's distribution after the instance.
+  if (scope.flat) keyword.SetNamePrefix(scope.name);
+  filer_.ToScope(scope, keyword);
+  AddHourglass(scope, keyed);
+}
+
+void aif_SectionStep::AddOther(const aif_InstanceScope& scope, const Keyed& keyed) {
+  const aif_PartAttributesState::Group& group = keyed.group;
+  const cow_String& set = group.setName;
+  switch (keyed.type) {
+    case kGasket: {
+      const auto& gasket =
+          nex_canDynamicCastRef<const kseC_GasketSection>(keyed.section, kFile, __LINE__);
+      // The material's gasket behaviours are not modelled yet: none is set.
+      (void)gasket;
+      filer_.ToScope(scope, aif_GasketSection(set, keyed.section, false, group.orientationName));
+      AddHourglass(scope, keyed);
+      break;
+    }
+    case kPeg:
+    case kAcousticInfinite:
+      filer_.ToScope(scope, aif_RefPointSection(set, keyed.section, group.orientationName,
+                                                keyed.controls, scope.RefPointName()));
+      AddHourglass(scope, keyed);
+      break;
+    case kSurface:
+      nex_canDynamicCastRef<const kseC_SurfaceSection>(keyed.section, kFile, __LINE__);
+      filer_.ToScope(scope, aif_SurfaceSection(set, keyed.section, group.rebarOrientationName));
+      break;
+    case kCohesive:
+      filer_.ToScope(
+          scope, aif_CohesiveSection(set, keyed.section, group.orientationName, keyed.controls));
+      AddHourglass(scope, keyed);
+      break;
+    case kInterface:
+      filer_.ToScope(scope, aif_InterfaceSection(set, cow_String(), keyed.section));
+      break;
+    default:
+      break;
+  }
+}
+
+void aif_SectionStep::AddTruss(const aif_InstanceScope& scope, const cow_String& setName,
+                               const kseC_Section& section, const cow_String& controls) {
+  filer_.ToScope(scope, aif_SolidSection(setName, section, cow_String(), controls, cow_String(),
+                                         cow_String()));
+}
