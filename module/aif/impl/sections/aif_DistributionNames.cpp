@@ -44,11 +44,16 @@ cow_String aif_DistributionNames::Take(const std::string& key, const cow_String&
 }
 
 cow_String aif_DistributionNames::NewName(const cow_String& base) {
+  const cow_String name = FreeName(base);
+  taken_.insert(Upper(name));
+  return name;
+}
+
+cow_String aif_DistributionNames::FreeName(const cow_String& base) const {
   cow_String name = base;
   for (int counter = 1; taken_.count(Upper(name)) != 0 || reserved_.count(Upper(name)) != 0;
        ++counter)
     name = base + "-" + std::to_string(counter);
-  taken_.insert(Upper(name));
   return name;
 }
 

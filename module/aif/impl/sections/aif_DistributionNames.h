@@ -40,6 +40,9 @@ class aif_DistributionNames {
   // A name for a use of its own: the first free, unreserved of `base`,
   // base-1, ...
   cow_String NewName(const cow_String& base);
+  // The name NewName would give now, not taken (for what is written without
+  // a name, such as a "*Nodal Thickness").
+  cow_String FreeName(const cow_String& base) const;
   // Keeps `name` for the uses of the discrete field of that name.
   void Reserve(const cow_String& name);
   // Whether a use holds `name` (letter case ignored).
