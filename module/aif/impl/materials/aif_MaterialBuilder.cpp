@@ -269,6 +269,76 @@ void MaterialBuilderAddRows(kfdC_DataTable& table, const cow_List<int>& labels, 
 
 }  // namespace
 
+namespace {
+
+// What evaluating one analytical density needs.
+struct MaterialBuilderDensity {
+  const kfdC_AnalyticalField& field;
+  bool expression;  // an expression field, else a mapped one
+  double rho;
+  cow_String evaluated;  // the evaluators' name for the work
+  bool labelsUsable;
+};
+
+// The field's values at `indices` (element indices of instance `id`, those
+// of `region` when it is given, else of a set a layup generated); false when
+// a mapping fails. A mapping's note goes to the checking messages.
+bool MaterialBuilderValuesAt(const MaterialBuilderDensity& density, int id, const bme_Mesh& mesh,
+                             const rgnC_Region* region, const cow_List<int>& indices,
+                             cow_List<double>& values) {
+  if (density.expression) {
+    cow_2DArray<double> centroids;
+    if (region)
+      rgnK_GetElementCentroids(*region, id, mesh, centroids);
+    else
+      centroids = MaterialBuilderCentroids(mesh, indices);
+    values = kfdK_EvaluateField(static_cast<const kfdC_ExpressionField&>(density.field), centroids,
+                                density.evaluated);
+    return true;
+  }
+  cow_Map<int, cow_List<int>> ids;
+  ids.Set(id, indices);
+  cow_String failure, note;
+  kfdK_Mapping(static_cast<const kfdC_MappedField&>(density.field), ids, density.evaluated)
+      .mapping(id, values, failure, note);
+  if (!note.IsEmpty()) ajbC_CheckingMessages::Instance().Messages().Append(note);
+  return failure.IsEmpty();
+}
+
+// Fills `table` with the rows of the elements of instance `id` that `uses`
+// holds; false when a mapping fails. The table holds the mesh labels when
+// they are usable, else the element's index + 1 (the distribution adds the
+// instance's offset); an element met again keeps its first row.
+bool MaterialBuilderInstanceRows(const MaterialBuilderDensity& density, const cow_String& model,
+                                 unsigned id, const bme_Mesh& mesh, const MaterialBuilderUses& uses,
+                                 kfdC_DataTable& table) {
+  const int offset = density.labelsUsable ? 0 : 1;
+  const auto add = [&](const rgnC_Region* region, const cow_List<int>& indices) {
+    cow_List<double> values;
+    if (!MaterialBuilderValuesAt(density, static_cast<int>(id), mesh, region, indices, values))
+      return false;
+    cow_List<int> labels = indices;
+    if (density.labelsUsable) rgnF_Utils::ConvertElemIndicesToLabels(mesh, labels);
+    MaterialBuilderAddRows(table, labels, offset, values, density.rho);
+    return true;
+  };
+  for (const rgnC_Region& region : uses.regions) {
+    if (!density.expression && region.KernelElementIndices().IsEmpty() &&
+        region.KernelNodeIndices().IsEmpty())
+      continue;  // unmeshed: nothing to map onto
+    cow_Map<int, cow_List<int>> ids;
+    rgnK_Region(nullptr, model, region)
+        .GetElementIds(ids, nullptr, static_cast<int>(id), false, false);
+    const cow_List<int>* indices = ids.Find(static_cast<int>(id));
+    if (indices && !add(&region, *indices)) return false;
+  }
+  for (const cow_List<int>& indices : uses.generated)
+    if (!add(nullptr, indices)) return false;
+  return true;
+}
+
+}  // namespace
+
 cow_String aif_MaterialBuilder::FileAnalyticalDensity(const cow_String& name,
                                                       const kmaC_Material& material,
                                                       std::vector<akw_KeywordHandle>& keywords) {
@@ -277,97 +347,44 @@ cow_String aif_MaterialBuilder::FileAnalyticalDensity(const cow_String& name,
   const cow_String& fieldName = material.density->fieldName;
   const kfdC_AnalyticalField& field = model.AnalyticalFields().ConstGet(fieldName);
   const bool expression = field.DynTypeId() == kfdC_ExpressionField::TypeId();
-  const bool mapped = field.DynTypeId() == kfdC_MappedField::TypeId();
-  if (!expression && !mapped) return cow_String();
-  const kmaC_MaterialTable& densities = material.density->table;
-  const double rho = densities.Rows() > 0 && densities.Columns() > 0 ? densities(0, 0) : 0.0;
-  const cow_String evaluated = name + "_" + fieldName;  // the evaluators' name for the work
+  if (!expression && field.DynTypeId() != kfdC_MappedField::TypeId()) return cow_String();
   const asoK_Assembly* assembly = info.Assembly();
   if (!assembly) return cow_String();
-  const ftr_FeatureList& features = assembly->ConstGetFeatureList();
-  const bool labelsUsable = info.ElementLabelsUsable();
-  // The table holds the mesh labels when they are usable, else the element's
-  // index + 1; the distribution adds the instance's offset.
-  const int offset = labelsUsable ? 0 : 1;
-  const auto fail = [&]() {
-    ajbC_CheckingMessages::Instance().Messages().Append(atr_TranslateWithArg(
-        atr_TranslateWithArg(
-            "\nDue to the failure of evaluating the density of\nmaterial \"%s\" from "
-            "analytical field \"%s\",\nthis density will be missing in the input file.",
-            name),
-        fieldName));
-    return cow_String();
-  };
-  // Mapped values come for element indices; turned into labels when usable.
-  const auto map = [&](const cow_Map<int, cow_List<int>>& ids, int instanceId,
-                       cow_List<double>& values, cow_String& failure) {
-    cow_String note;
-    kfdK_Mapping(static_cast<const kfdC_MappedField&>(field), ids, evaluated)
-        .mapping(instanceId, values, failure, note);
-    if (!note.IsEmpty()) ajbC_CheckingMessages::Instance().Messages().Append(note);
-  };
+  const kmaC_MaterialTable& densities = material.density->table;
+  const MaterialBuilderDensity density{
+      field, expression, densities.Rows() > 0 && densities.Columns() > 0 ? densities(0, 0) : 0.0,
+      name + "_" + fieldName, info.ElementLabelsUsable()};
 
   kfdC_DiscreteField values;
   values.SetLocation(kfdC_DiscreteField::kElements);
   values.SetComponentCount(1);
-  values.SetDefaultValues({rho});
+  values.SetDefaultValues({density.rho});
   values.SetDescription(field.Description() + " From Analytical Field " + fieldName);
   akw_DiscreteField record;
   record.ownerKind = akw_DiscreteField::kModel;
   record.components.Append("DENSITY");
   record.useCount = 1;
 
+  const ftr_FeatureList& features = assembly->ConstGetFeatureList();
   for (unsigned id : ftr_Accessor<asoF_PartInstance>::GetActiveIdsForSimulation(features)) {
     const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id);
     if (!instance || !instance->MeshExists()) continue;
     if (features.IsLocked(id, ftr_LOCK_MESH)) continue;  // its elements are not written
     const MaterialBuilderUses uses = MaterialBuilderUsesOf(info, *instance, name);
     if (uses.IsEmpty()) continue;
-    const bme_Mesh& mesh = *instance->ConstGetPart().ConstGetMesh();
-    const cow_String instanceName = info.FeatureName(id);
     // Named by its instance even for a lightweight one: the distribution
     // lives outside the parts, where only "Inst.label" names an element.
+    const cow_String instanceName = info.FeatureName(id);
     kfdC_DataTable table(instanceName, 1);
-
-    for (const rgnC_Region& region : uses.regions) {
-      const rgnK_Region kernel(nullptr, model.Name(), region);
-      cow_Map<int, cow_List<int>> ids;
-      if (mapped && region.KernelElementIndices().IsEmpty() && region.KernelNodeIndices().IsEmpty())
-        continue;
-      kernel.GetElementIds(ids, nullptr, static_cast<int>(id), expression && labelsUsable, false);
-      for (const auto& [instanceId, elements] : ids) {
-        if (instanceId != static_cast<int>(id)) continue;  // another instance's own walk
-        cow_List<int> labels = elements;
-        cow_List<double> evaluatedValues;
-        if (expression) {
-          cow_2DArray<double> centroids;
-          rgnK_GetElementCentroids(region, instanceId, mesh, centroids);
-          evaluatedValues = kfdK_EvaluateField(static_cast<const kfdC_ExpressionField&>(field),
-                                               centroids, evaluated);
-        } else {
-          cow_String failure;
-          map(ids, instanceId, evaluatedValues, failure);
-          if (!failure.IsEmpty()) return fail();
-          if (labelsUsable) rgnF_Utils::ConvertElemIndicesToLabels(mesh, labels);
-        }
-        MaterialBuilderAddRows(table, labels, offset, evaluatedValues, rho);
-      }
-    }
-    for (const cow_List<int>& indices : uses.generated) {
-      cow_List<double> evaluatedValues;
-      if (expression) {
-        evaluatedValues = kfdK_EvaluateField(static_cast<const kfdC_ExpressionField&>(field),
-                                             MaterialBuilderCentroids(mesh, indices), evaluated);
-      } else {
-        cow_Map<int, cow_List<int>> ids;
-        ids.Set(static_cast<int>(id), indices);
-        cow_String failure;
-        map(ids, static_cast<int>(id), evaluatedValues, failure);
-        if (!failure.IsEmpty()) return fail();
-      }
-      cow_List<int> labels = indices;
-      if (labelsUsable) rgnF_Utils::ConvertElemIndicesToLabels(mesh, labels);
-      MaterialBuilderAddRows(table, labels, offset, evaluatedValues, rho);
+    if (!MaterialBuilderInstanceRows(density, model.Name(), id,
+                                     *instance->ConstGetPart().ConstGetMesh(), uses, table)) {
+      ajbC_CheckingMessages::Instance().Messages().Append(atr_TranslateWithArg(
+          atr_TranslateWithArg(
+              "\nDue to the failure of evaluating the density of\nmaterial \"%s\" from "
+              "analytical field \"%s\",\nthis density will be missing in the input file.",
+              name),
+          fieldName));
+      return cow_String();
     }
     if (table.Labels().IsEmpty()) continue;
     record.users.Append(instanceName);
@@ -375,7 +392,7 @@ cow_String aif_MaterialBuilder::FileAnalyticalDensity(const cow_String& name,
   }
   if (values.DataTables().IsEmpty()) return cow_String();
   record.field =
-      info.DistributionNames().NameOf(aif_DistributionNames::DensityKey(name), evaluated);
+      info.DistributionNames().NameOf(aif_DistributionNames::DensityKey(name), density.evaluated);
   keywords.push_back(akw_KeywordHandle(aif_DistributionTable(values, record, info.IsPartBased())));
   keywords.push_back(akw_KeywordHandle(aif_Distribution(values, record, &info)));
   return record.field;
