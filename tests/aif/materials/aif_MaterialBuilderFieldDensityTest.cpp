@@ -3,6 +3,8 @@
 // written stops the write naming material and field.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -12,10 +14,12 @@
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "OdbAttrEO/kseK_SectionAssignmentsFromLayup.h"
+#include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/materials/aif_MaterialBuilder.h"
 #include "aif/impl/sections/aif_DiscreteFieldsBuilder.h"
+#include "support/aif_DeckTestSupport.h"
 #include "support/aif_MaterialTestSupport.h"
 
 namespace {
@@ -239,6 +243,28 @@ TEST(aif_MaterialBuilderFieldDensity, DensitiesTheDeckCannotGiveStopTheWrite) {
       "The materials STEEL and Steel differ only in letter case, which the solver does not "
       "tell apart.",
       Refusal(cases));
+}
+
+TEST(aif_MaterialBuilderFieldDensity, ARefusedDensityLeavesNoFile) {
+  hst_ModelBuilder b = Block("Steel");
+  b.AddMaterial("Steel", FieldDensity(2, "Nowhere"));
+  const aif_test::TempDeck deck("aif_MaterialBuilderFieldDensityTest");
+  { std::ofstream(deck.Path()) << "an earlier deck\n"; }
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(), model);
+  aif_ModelInfo info(job);
+  aif_Builder driver(info);
+  try {
+    driver.WriteInputFile(deck.Path(), false, true);
+    ADD_FAILURE() << "no exception";
+  } catch (const aif_Exception& e) {
+    EXPECT_EQ(
+        "The density of material Steel names the discrete field Nowhere, which the model does "
+        "not define.",
+        e.Message().Str());
+  }
+  // Neither a partial deck nor the earlier one: a failed write leaves no file.
+  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
 }
 
 }  // namespace
