@@ -117,7 +117,16 @@ TEST(aif_JouleHeatFraction, OneValueInTwelveColumnsAndOneLineKeywords) {
   kmaC_InelasticHeatFraction inelastic;
   inelastic.fraction = 0.123456789;
   EXPECT_EQ(Written<aif_InelasticHeatFraction>(inelastic),
-            "*Inelastic Heat Fraction\n    0.123457,\n");
+            "*Inelastic Heat Fraction\n 0.123456789,\n");
+  // Every digit the value holds, the width kept for short values and left
+  // behind by long ones.
+  joule.fraction = 1.0 / 3.0;
+  EXPECT_EQ(Written<aif_JouleHeatFraction>(joule), "*Joule Heat Fraction\n0.3333333333333333,\n");
+  joule.fraction = 1e-300;
+  EXPECT_EQ(Written<aif_JouleHeatFraction>(joule), "*Joule Heat Fraction\n     1.e-300,\n");
+  inelastic.fraction = 1;
+  EXPECT_EQ(Written<aif_InelasticHeatFraction>(inelastic),
+            "*Inelastic Heat Fraction\n          1.,\n");
 
   EXPECT_EQ(Written<aif_HeatGeneration>(Option<kmaC_HeatGeneration>({{1, 2}})),
             "*Heat Generation\n");
@@ -159,32 +168,31 @@ TEST(aif_ElectricalConductivity, AnisotropyTypes) {
 TEST(aif_Density, FieldDistributionNamesAndTable) {
   struct Case {
     int kind;
-    const char* material;
-    const char* field;
+    const char* distribution;
     bool partBased;
-    std::string line;
+    std::string text;
   };
   const std::vector<Case> cases = {
-      {1, "STEEL", "RHO", true, "ASSEMBLY_STEEL_RHO"},
-      {1, "STEEL", "RHO", false, "STEEL_RHO"},
-      {1, "my steel", "RHO", true, "\"ASSEMBLY_my steel_RHO\""},
-      {1, "my steel", "RHO", false, "\"my steel_RHO\""},
-      {2, "STEEL", "RHO_MAP", true, "ASSEMBLY_RHO_MAP"},
-      {2, "STEEL", "RHO_MAP", false, "RHO_MAP"},
-      {2, "STEEL", "rho map", true, "\"ASSEMBLY_rho map\""},
+      {1, "STEEL_RHO", true, "*Density\nASSEMBLY_STEEL_RHO\n"},
+      {1, "STEEL_RHO", false, "*Density\nSTEEL_RHO\n"},
+      {1, "my steel_RHO", true, "*Density\n\"ASSEMBLY_my steel_RHO\"\n"},
+      {2, "RHO_MAP-1", false, "*Density\nRHO_MAP-1\n"},
+      {2, "rho map", true, "*Density\n\"ASSEMBLY_rho map\"\n"},
+      // A distribution the deck does not define is not named: no keyword.
+      {1, "", true, ""},
+      {2, "", false, ""},
   };
   for (const Case& c : cases) {
     // d is ignored: a field density writes no dependencies and no table.
     auto density = Option<kmaC_Density>({{7.8e-9, 1, 2}}, 2, false);
     density.densityKind = c.kind;
-    density.fieldName = c.field;
-    EXPECT_EQ(Written<aif_Density>(density, cow_String(c.material), c.partBased),
-              "*Density\n" + c.line + "\n");
+    density.fieldName = "RHO";
+    EXPECT_EQ(Written<aif_Density>(density, cow_String(c.distribution), c.partBased), c.text);
   }
   auto table = Option<kmaC_Density>({{7.8e-9, 1, 2}}, 2, false);
   table.densityKind = 3;
   table.fieldName = "RHO";
-  EXPECT_EQ(Written<aif_Density>(table, cow_String("STEEL"), true),
+  EXPECT_EQ(Written<aif_Density>(table, cow_String(), true),
             "*Density, dependencies=2\n 7.8e-09, , 1., 2.\n");
 }
 

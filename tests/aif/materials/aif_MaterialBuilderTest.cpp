@@ -13,6 +13,7 @@
 #include "AttributesGuiCommon/ajbC_CheckingMessages.h"
 #include "HostModules/hst_ModelBuilder.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
+#include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "aif/impl/core/aif_Builder.h"
@@ -136,6 +137,11 @@ TEST(aif_MaterialBuilder, DiscreteDensitiesAreRecordedOncePerFieldAndCounted) {
   b.AddMaterial("B", FieldDensity(2, "Rho"));
   b.AddMaterial("C", FieldDensity(2, "Other"));
   b.AddMaterial("D", FieldDensity(0, "Rho"));  // a table: no record
+  for (const char* field : {"Rho", "Other"}) {
+    kfdC_DiscreteField discrete;
+    discrete.SetDefaultValues({1.0});
+    b.AddDiscreteField(field, discrete);
+  }
   b.MutableModel().SetSpecificHeatSetting(2);
   kmaC_Material heat;
   auto specific = Option<kmaC_SpecificHeat>({{450}});
@@ -202,10 +208,10 @@ TEST(aif_MaterialBuilder, AnAnalyticalDensityIsEvaluatedOverTheElementsThatUseTh
   b.AddMaterial("Unused", FieldDensity(1, "Rho"));  // no section: no distribution
   b.AddAnalyticalField("Rho", Linear());
   const std::string material = "*Material, name=Steel\n*Density\n";
-  const std::string unused = "*Material, name=Unused\n*Density\n";
+  // Unused's density would name a distribution without rows: left out.
+  const std::string unused = "*Material, name=Unused\n";
   // Part-based: labels usable, each instance's elements by their labels.
   EXPECT_EQ(std::string(kBanner) + material + "ASSEMBLY_Steel_Rho\n" + unused +
-                "ASSEMBLY_Unused_Rho\n"
                 "*Distribution Table, name=Steel_Rho_Table\nDENSITY\n"
                 "*Distribution, name=Steel_Rho, location=ELEMENT, Table=Steel_Rho_Table\n"
                 "** Description: Grows along x From Analytical Field Rho\n"
@@ -214,7 +220,6 @@ TEST(aif_MaterialBuilder, AnAnalyticalDensityIsEvaluatedOverTheElementsThatUseTh
   // Flat: the two instances' labels conflict, so the tables hold the index
   // + 1 and the rows name the elements as the mesh block numbers them.
   EXPECT_EQ(std::string(kBanner) + material + "Steel_Rho\n" + unused +
-                "Unused_Rho\n"
                 "*Distribution Table, name=Steel_Rho_Table\nDENSITY\n"
                 "*Distribution, name=Steel_Rho, location=ELEMENT, Table=Steel_Rho_Table\n"
                 "** Description: Grows along x From Analytical Field Rho\n"

@@ -128,11 +128,12 @@ TEST(aif_Material, EveryBehaviourInItsRowOrderAndNoGasketBehaviour) {
       "*User Material, constants=0\n*User Output Variables\n*Viscoelastic, time=PRONY\n"
       "*Cast Iron Plasticity\n*Viscous\n*Mohr Coulomb\n*Concrete Damaged Plasticity\n"
       "*Low Density Foam\n*Viscosity\n",
-      KeywordLines(Written<aif_Material>(cow_String("Steel"), m, 2, false)));
+      KeywordLines(Written<aif_Material>(cow_String("Steel"), m, 2, false, cow_String())));
   // Without viscoelasticity the elastic keywords leave their moduli out;
   // another model value leaves the specific heat's type out.
   m.viscoelastic = cow_COW<kmaC_Viscoelastic>();
-  const std::string lines = KeywordLines(Written<aif_Material>(cow_String("Steel"), m, 0, false));
+  const std::string lines =
+      KeywordLines(Written<aif_Material>(cow_String("Steel"), m, 0, false, cow_String()));
   EXPECT_NE(std::string::npos, lines.find("*Drucker Prager\n*Elastic\n*No Compression\n"));
   EXPECT_NE(std::string::npos, lines.find("*Hyperelastic, arruda-boyce\n*Hyperfoam\n"));
   EXPECT_NE(std::string::npos, lines.find("*Sorption\n*Specific Heat\n*Swelling\n"));
@@ -143,17 +144,17 @@ TEST(aif_Material, KeywordLineWithDescriptionAndRegularization) {
   m.elastic = Handle(Option<kmaC_Elastic>({{210000, 0.3}}));
   // Nothing held but the behaviour: the bare line.
   EXPECT_EQ("*Material, name=Steel\n*Elastic\n 210000., 0.3\n",
-            Written<aif_Material>(cow_String("Steel"), m, 0, false));
+            Written<aif_Material>(cow_String("Steel"), m, 0, false, cow_String()));
   // A regularization at its defaults writes no option; a name with a blank
   // is quoted.
   m.regularization = Handle(kmaC_Regularization());
   EXPECT_EQ("*Material, name=\"Mild Steel\"\n*Elastic\n 210000., 0.3\n",
-            Written<aif_Material>(cow_String("Mild Steel"), m, 0, false));
+            Written<aif_Material>(cow_String("Mild Steel"), m, 0, false, cow_String()));
   kmaC_Regularization kind;
   kind.strainRateRegularization = kmaC_Regularization::LINEAR;
   m.regularization = Handle(kind);
   EXPECT_EQ("*Material, name=Steel, strain rate regularization=LINEAR\n*Elastic\n 210000., 0.3\n",
-            Written<aif_Material>(cow_String("Steel"), m, 0, false));
+            Written<aif_Material>(cow_String("Steel"), m, 0, false, cow_String()));
   kmaC_Regularization both = kind;
   both.rtol = 0.05;
   m.regularization = Handle(both);
@@ -167,23 +168,24 @@ TEST(aif_Material, KeywordLineWithDescriptionAndRegularization) {
       "** second line\n"
       "*Material, name=Steel, rtol=0.05, strain rate regularization=LINEAR\n"
       "*Elastic\n 210000., 0.3\n",
-      Written<aif_Material>(cow_String("Steel"), m, 0, false));
+      Written<aif_Material>(cow_String("Steel"), m, 0, false, cow_String()));
 }
 
-TEST(aif_Material, AFieldDensityNamesItsDistributionByMaterialAndFile) {
+TEST(aif_Material, AFieldDensityNamesTheDistributionItIsGiven) {
   kmaC_Material m;
   auto density = Option<kmaC_Density>({{7.8}});
-  density.densityKind = 1;  // analytical: material_field
+  density.densityKind = 1;
   density.fieldName = "Rho";
   m.density = Handle(density);
-  EXPECT_EQ("*Material, name=Steel\n*Density\nASSEMBLY_Steel_Rho\n",
-            Written<aif_Material>(cow_String("Steel"), m, 0, true));
-  EXPECT_EQ("*Material, name=Steel\n*Density\nSteel_Rho\n",
-            Written<aif_Material>(cow_String("Steel"), m, 0, false));
-  density.densityKind = 2;  // discrete: the field alone
+  EXPECT_EQ("*Material, name=Steel\n*Density\nASSEMBLY_Steel_Rho-1\n",
+            Written<aif_Material>(cow_String("Steel"), m, 0, true, cow_String("Steel_Rho-1")));
+  density.densityKind = 2;
   m.density = Handle(density);
   EXPECT_EQ("*Material, name=Steel\n*Density\nRho\n",
-            Written<aif_Material>(cow_String("Steel"), m, 0, false));
+            Written<aif_Material>(cow_String("Steel"), m, 0, false, cow_String("Rho")));
+  // No distribution defined: no "*Density" naming one.
+  EXPECT_EQ("*Material, name=Steel\n",
+            Written<aif_Material>(cow_String("Steel"), m, 0, false, cow_String()));
 }
 
 TEST(aif_GasketBehavior, OnlyTheGasketBehavioursInTheirOrder) {

@@ -201,7 +201,7 @@ TEST(aif_ClayPlasticity, TabularRowsBeginEmpty) {
   auto clay = Option<kmaC_ClayPlasticity>({{1, 2, 3}});
   clay.hardening = kmaC_ClayPlasticity::TABULAR;
   EXPECT_EQ(Written<aif_ClayPlasticity>(clay),
-            "*Clay Plasticity, hardening=TABULAR\n,  1., 2., 3.\n");
+            "*Clay Plasticity, hardening=TABULAR\n , 1., 2., 3.\n");
   // Every row keeps its values in place, not only the first.
   clay.table = aif_test::Table({{1, 2, 3, 4}, {5, 6, 7, 8}});
   clay.dependencies = 1;
@@ -209,7 +209,18 @@ TEST(aif_ClayPlasticity, TabularRowsBeginEmpty) {
   clay.clayHardening = Sub<kmaC_ClayHardening>();
   EXPECT_EQ(Written<aif_ClayPlasticity>(clay),
             "*Clay Plasticity, dependencies=1, hardening=TABULAR, intercept=0.5\n"
-            ",  1., 2., 3., , 4.\n,  5., 6., 7., , 8.\n*Clay Hardening\n 1., 2.\n");
+            " , 1., 2., 3., , 4.\n , 5., 6., 7., , 8.\n*Clay Hardening\n 1., 2.\n");
+  // Four field variables: the blank is the first of the eight values of the
+  // first line.
+  clay.table = aif_test::Table({{1, 2, 3, 4, 5, 6, 7, 8}});
+  clay.dependencies = 4;
+  clay.intercept = DBL_MAX;
+  clay.clayHardening = {};
+  EXPECT_EQ(Written<aif_ClayPlasticity>(clay),
+            "*Clay Plasticity, dependencies=4, hardening=TABULAR\n"
+            " , 1., 2., 3., 4., , 5., 6.\n 7., 8.\n");
+  clay.table = aif_test::Table({{1, 2, 3, 4}, {5, 6, 7, 8}});
+  clay.dependencies = 1;
   clay.hardening = kmaC_ClayPlasticity::EXPONENTIAL;
   clay.intercept = DBL_MAX;
   clay.clayHardening = {};

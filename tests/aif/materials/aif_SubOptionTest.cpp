@@ -374,7 +374,13 @@ TEST(aif_SubOption, PorousFailureCriteriaInFieldsOfTwelve) {
     o.failureFraction = 0.5;
   });
   EXPECT_EQ(Written<aif_PorousFailureCriteria>(criteria),
-            "*Porous Failure Criteria\n    0.123457,          0.5\n");
+            "*Porous Failure Criteria\n 0.123456789,          0.5\n");
+  const auto third = With(kmaC_PorousFailureCriteria(), [](auto& o) {
+    o.fractureFraction = 1.0 / 3.0;
+    o.failureFraction = -2.5e-5;
+  });
+  EXPECT_EQ(Written<aif_PorousFailureCriteria>(third),
+            "*Porous Failure Criteria\n0.3333333333333333,     -2.5e-05\n");
 }
 
 // ---- rate grouping of the Drucker-Prager hardening ---------------------------------

@@ -27,6 +27,14 @@ constexpr int kInstance = akw_DiscreteField::kInstance;
 constexpr int kAssembly = akw_DiscreteField::kAssembly;
 constexpr int kModel = akw_DiscreteField::kModel;
 
+// A use of a shell thickness.
+akw_DiscreteField Thickness(const char* name, int scope, std::initializer_list<cow_String> users,
+                            const char* owner = "P") {
+  akw_DiscreteField record = Record(name, scope, users, owner);
+  record.components = {"length"};
+  return record;
+}
+
 std::string Text(const akw_KeywordList& keywords) {
   return aif_test::WrittenText([&](utl_Stream& s) { akw_WriteKeywords(s, keywords); });
 }
@@ -45,9 +53,7 @@ kfdC_DiscreteField NodeField(int components) {
 // O (orientations at elements, one table per instance).
 class Fixture : public ::testing::Test {
  protected:
-  void TearDown() override {
-    pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
-  }
+  void TearDown() override { pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file"); }
   void Make(bool flat) {
     if (flat) pyo_MorvexEnvFile::Instance().Set("cae_no_parts_input_file", 1);
     builder_.AddPart("P", hst_GridMesh(2, 1, 1));
@@ -90,8 +96,8 @@ TEST_F(aif_DiscreteFieldsBuilder, PartBasedFilingByScopeAndKind) {
   Make(false);
   const ::aif_DiscreteFieldsBuilder b =
       Built({Record("Missing", kInstance, {"A"}), Record("F", kInstance, {"A"}, "A"),
-             Record("F", kInstance, {"B"}, "B"), Record("T", kPart, {"A"}),
-             Record("T", kInstance, {"A", "B"}, "A"), Record("N", kPart, {"A"}),
+             Record("F", kInstance, {"B"}, "B"), Thickness("T", kPart, {"A"}),
+             Thickness("T", kInstance, {"A", "B"}, "A"), Record("N", kPart, {"A"}),
              Record("O", kPart, {"A"})});
   // One table per field; the missing field writes nothing.
   EXPECT_EQ(Text(b.ModelDefinition()), Lines({"*Distribution Table, name=F_Table", "SCALAR",
@@ -188,6 +194,79 @@ TEST_F(aif_DiscreteFieldsBuilder, InTheDeckAfterTheInstancesAndAFailureRemovesTh
   aif_Builder failing(info);
   EXPECT_THROW(failing.WriteInputFile(path_, false, true), aif_Exception);
   EXPECT_FALSE(fs::exists(path_));
+}
+
+TEST_F(aif_DiscreteFieldsBuilder, NodalThicknessWritesEachScopesOwnRowsAsItsMeshNumbersThem) {
+  // NT: node 1 of A is 0.5, node 1 of B 0.7; the unnamed table stands for
+  // any instance without a table of its own.
+  kfdC_DiscreteField nt;
+  nt.SetLocation(kfdC_DiscreteField::kNodes);
+  nt.SetDefaultValues({1.0});
+  nt.AddDataTable(Table("A", {1}, {0.5}));
+  nt.AddDataTable(Table("B", {1}, {0.7}));
+  builder_.AddDiscreteField("NT", nt);
+  kfdC_DiscreteField shared;
+  shared.SetLocation(kfdC_DiscreteField::kNodes);
+  shared.SetDefaultValues({1.0});
+  shared.AddDataTable(Table("", {2}, {0.9}));
+  shared.AddDataTable(Table("A", {3}, {0.1}));
+  builder_.AddDiscreteField("S", shared);
+  // Flat: B's nodes are written from 13 on.
+  Make(true);
+  const ::aif_DiscreteFieldsBuilder flat =
+      Built({Thickness("NT", kInstance, {"A", "B"}, "A"), Thickness("S", kInstance, {"B"}, "B")});
+  EXPECT_EQ(Text(flat.InstanceDefinition("A")), Lines({"*Nodal Thickness", "1, 0.5"}));
+  EXPECT_EQ(Text(flat.InstanceDefinition("B")),
+            Lines({"*Nodal Thickness", "13, 0.7", "*Nodal Thickness", "14, 0.9"}));
+  EXPECT_EQ(Text(flat.ModelDefinition()), "");
+}
+
+TEST_F(aif_DiscreteFieldsBuilder, NodalThicknessOfAPartTakesTheUnnamedTableOnce) {
+  kfdC_DiscreteField nt;
+  nt.SetLocation(kfdC_DiscreteField::kNodes);
+  nt.SetDefaultValues({1.0});
+  nt.AddDataTable(Table("A", {1}, {0.5}));
+  nt.AddDataTable(Table("", {1}, {0.7}));
+  builder_.AddDiscreteField("NT", nt);
+  Make(false);
+  const ::aif_DiscreteFieldsBuilder b = Built({Thickness("NT", kPart, {"A", "B"})});
+  EXPECT_EQ(Text(b.PartDefinition("P")), Lines({"*Nodal Thickness", "1, 0.7"}));
+  EXPECT_EQ(Text(b.InstanceDefinition("A")), "");
+}
+
+TEST_F(aif_DiscreteFieldsBuilder, NodeValuesForAnAngleOrAnOffsetStopTheWrite) {
+  Make(false);
+  for (const char* use : {"angle", "ratio", "DENSITY"}) {
+    akw_DiscreteField record = Record("T", kInstance, {"A"}, "A");
+    record.components = {use};
+    info_->DiscreteFieldUses().Clear();
+    info_->DiscreteFieldUses().Append(record);
+    ::aif_DiscreteFieldsBuilder b(*info_);
+    try {
+      b.Build();
+      ADD_FAILURE() << use;
+    } catch (const aif_Exception& e) {
+      EXPECT_EQ(e.Message().Str(), std::string("The discrete field T holds values at nodes, but "
+                                               "its use (") +
+                                       use + ") takes values per element.");
+    }
+  }
+}
+
+TEST_F(aif_DiscreteFieldsBuilder, OneFieldOfTwoUsesGivesTwoDistributions) {
+  // F as a thickness and as an angle: two column types, two names; the
+  // thickness use asked first and keeps the field's name.
+  Make(false);
+  akw_DiscreteField angle = Record("F", kInstance, {"A"}, "A");
+  angle.components = {"angle"};
+  const ::aif_DiscreteFieldsBuilder b = Built({Thickness("F", kInstance, {"A"}, "A"), angle});
+  EXPECT_EQ(Text(b.ModelDefinition()), Lines({"*Distribution Table, name=F_Table", "length",
+                                              "*Distribution Table, name=F-1_Table", "angle"}));
+  const std::string rows =
+      Lines({"** Description: density", ",    1.5", "1,    2.5", "2,   3.25", "1, 7."});
+  EXPECT_EQ(Text(b.InstanceDefinition("A")),
+            "*Distribution, name=F, location=ELEMENT, Table=F_Table\n" + rows +
+                "*Distribution, name=F-1, location=ELEMENT, Table=F-1_Table\n" + rows);
 }
 
 }  // namespace

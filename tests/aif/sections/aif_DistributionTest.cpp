@@ -119,19 +119,26 @@ TEST(aif_Distribution, NodeRowsFollowTheNodeLabelsAndOffsetsApply) {
   field.AddDataTable(Table("B", {1, 12}, {1.0, 2.0, 3.0, 4.0}));
   Context flat(true);
   EXPECT_EQ(KeywordText(aif_Distribution(field, Record("N", kInstance, {"B"}), flat.Info())),
-            Lines({"*Distribution, name=B_N, location=NODE, Table=B_N_Table", ", 0.123457,    -2.",
+            Lines({"*Distribution, name=B_N, location=NODE, Table=B_N_Table", ", 0.1234567,    -2.",
                    "13, 1., 2.", "24, 3., 4."}));
 
   // Without a conflict the labels are kept, shifted by the environment's
   // offsets.
   Context shifted(true, {"B"}, "1000", "500");
   EXPECT_EQ(KeywordText(aif_Distribution(field, Record("N", kInstance, {"B"}), shifted.Info())),
-            Lines({"*Distribution, name=B_N, location=NODE, Table=B_N_Table", ", 0.123457,    -2.",
+            Lines({"*Distribution, name=B_N, location=NODE, Table=B_N_Table", ", 0.1234567,    -2.",
                    "501, 1., 2.", "512, 3., 4."}));
   field.SetLocation(kfdC_DiscreteField::kElements);
   EXPECT_EQ(KeywordText(aif_Distribution(field, Record("N", kInstance, {"B"}), shifted.Info())),
             Lines({"*Distribution, name=B_N, location=ELEMENT, Table=B_N_Table",
-                   ", 0.123457,    -2.", "1001, 1., 2.", "1012, 3., 4."}));
+                   ", 0.1234567,    -2.", "1001, 1., 2.", "1012, 3., 4."}));
+  // An unnamed table's rows keep every digit, in the padded columns of the
+  // default line, as a named table's rows do.
+  field.AddDataTable(Table("", {2}, {1.0617283945, 1.0 / 3.0}));
+  EXPECT_EQ(
+      KeywordText(aif_Distribution(field, Record("N", kInstance, {"B"}), shifted.Info())),
+      Lines({"*Distribution, name=B_N, location=ELEMENT, Table=B_N_Table", ", 0.1234567,    -2.",
+             "1001, 1., 2.", "1012, 3., 4.", "1002, 1.0617283945, 0.3333333333333333"}));
 }
 
 TEST(aif_Distribution, OrientationDataInTheLongFormAndTheSingleTable) {
@@ -148,9 +155,9 @@ TEST(aif_Distribution, OrientationDataInTheLongFormAndTheSingleTable) {
   EXPECT_EQ(
       KeywordText(aif_Distribution(field, Record("O", kInstance, {"B", "A"}), flat.Info())),
       Lines({"*Distribution, name=B_O, location=ELEMENT, Table=B_O_Table", "** Description: two",
-             "** lines", ",           1., 0.123456789012346", "4,          0.5,           0.",
+             "** lines", ",           1., 0.12345678901234568", "4,          0.5,           0.",
              "*Distribution, name=A_O, location=ELEMENT, Table=A_O_Table", "** Description: two",
-             "** lines", ",           1., 0.123456789012346", "4,          0.5,           0."}));
+             "** lines", ",           1., 0.12345678901234568", "4,          0.5,           0."}));
 
   field = kfdC_DiscreteField();
   field.SetDataKind(kfdC_DiscreteField::kOrientations);

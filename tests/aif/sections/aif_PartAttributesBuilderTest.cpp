@@ -862,9 +862,9 @@ TEST_F(aif_PartAttributesBuilder, ThicknessFromAnalyticalFields) {
                 "2, material=Steel, shell thickness=F-1\n1., 5\n"
                 "*Nodal Thickness\n** Description: Linear From Analytical Field F\n3, 3.\n4, 4.\n" +
                 region("", 3, "AtNodes") + shell + "3, material=Steel, nodal thickness\n1., 5\n" +
-                region("", 4, "ByM") + shell + "4, material=Steel, shell thickness=M\n1., 5\n" +
-                region("", 5, "ByLost") + shell +
-                "5, material=Steel, shell thickness=Lost\n1., 5\n");
+                // The dropped thicknesses: the sections' own, no field named.
+                region("", 4, "ByM") + shell + "4, material=Steel\n0.1, 5\n" +
+                region("", 5, "ByLost") + shell + "5, material=Steel\n0.1, 5\n");
   EXPECT_EQ(Between(deck, "*Distribution Table", "*End Step"),
             "*Distribution Table, name=F_Table\nlength\n"
             "*Distribution Table, name=F-1_Table\nlength\n");

@@ -134,6 +134,15 @@ void aif_DataLineTable::Write(utl_Stream& stream) const {
   }
 }
 
+utl_Stream& aif_WriteReal(utl_Stream& stream, double value, int width) {
+  if (value < stream.SmallestReal() && -value < stream.SmallestReal()) value = 0.0;
+  char text[kRealBufferSize];
+  const std::size_t n = RealText(text, value);
+  for (std::size_t pad = width > 0 ? static_cast<std::size_t>(width) : 0; pad > n; --pad)
+    stream.Write(" ", 1);
+  return stream.Write(text, n);
+}
+
 utl_Stream& aif_DataLineTableWrite(utl_Stream& stream, const aif_DataLineTable& table) {
   table.Write(stream);
   return stream;

@@ -70,3 +70,10 @@ utl_Stream& aif_DataLineTableWrite(utl_Stream& stream, const aif_DataLineTable& 
 inline utl_Stream& operator<<(utl_Stream& stream, const aif_DataLineTable& table) {
   return aif_DataLineTableWrite(stream, table);
 }
+
+// One value outside a table, in the same form as a table cell: the shortest
+// text that reads back to `value`, made a real, right-aligned in `width`
+// characters (a longer text is written whole). A value below the stream's
+// smallest-real threshold is written "0.". Throws nex_TextException for NaN
+// and infinities, writing nothing.
+utl_Stream& aif_WriteReal(utl_Stream& stream, double value, int width);

@@ -206,8 +206,18 @@ void aif_ModelInfo::ResetForWrite() {
   nextElementLabels_.clear();
   wireLabels_ = cow_COW<WireLabels>(new WireLabels());
   discreteFields_.Clear();
+  distributionNames_.Clear();
   LayupData().Clear();
   NumberLabels();
+}
+
+aif_DistributionNames& aif_ModelInfo::DistributionNames() {
+  if (!distributionNames_.HasReservations()) {
+    distributionNames_.Reserve(cow_String());  // marks the reservations made
+    for (const auto& [name, field] : ModelAdapter().DiscreteFields().ConstGetMap())
+      distributionNames_.Reserve(name);
+  }
+  return distributionNames_;
 }
 
 const aif_Model& aif_ModelInfo::ModelAdapter() const {

@@ -34,6 +34,7 @@
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_Model.h"
 #include "aif/impl/core/aif_OptimizationProcess.h"
+#include "aif/impl/sections/aif_DistributionNames.h"
 
 class aif_ModelInfo : public akw_ModelInfo {
  public:
@@ -120,6 +121,10 @@ class aif_ModelInfo : public akw_ModelInfo {
   // builder; empty at the start of every write.
   cow_List<akw_DiscreteField>& DiscreteFieldUses() { return discreteFields_; }
   const cow_List<akw_DiscreteField>& DiscreteFieldUses() const { return discreteFields_; }
+  // The distribution names given out during this write; at the start of
+  // every write holding only the reservations of the model's discrete-field
+  // names, made on first use.
+  aif_DistributionNames& DistributionNames();
 
  private:
   void Construct(const bas_NewModel& model, const cow_String& modelName,
@@ -164,6 +169,7 @@ class aif_ModelInfo : public akw_ModelInfo {
   std::unordered_map<unsigned, std::unique_ptr<cow_Map<int, cow_String>>> vertexSurfaces_;
   cow_COW<WireLabels> wireLabels_;
   cow_List<akw_DiscreteField> discreteFields_;
+  aif_DistributionNames distributionNames_;
   // Parts with lightweight and ordinary instances whose meshes are written.
   std::unordered_set<std::string> mixedParts_;
 };

@@ -1,5 +1,5 @@
-// "*Inelastic Heat Fraction" and one data line: the fraction right-aligned in
-// 12 characters with at most 6 significant digits, then ",".
+// "*Inelastic Heat Fraction" and one data line: the fraction as the shortest
+// text that reads back to it, right-aligned in 12 characters, then ",".
 #pragma once
 
 #include "OdbAttrEO/kmaC_ElasticThermalOptions.h"

@@ -93,7 +93,7 @@ void aif_Material::Write(utl_Stream& stream) const {
         stream, m.damageInitiation[static_cast<std::size_t>(criterion)], criterion);
   aif_WriteSubOption<aif_Damping>(stream, m.damping);
   aif_WriteSubOption<aif_DeformationPlasticity>(stream, m.deformationPlasticity);
-  aif_WriteSubOption<aif_Density>(stream, m.density, name_, partBased_);
+  aif_WriteSubOption<aif_Density>(stream, m.density, densityDistribution_, partBased_);
   aif_WriteSubOption<aif_Depvar>(stream, m.depvar);
   aif_WriteSubOption<aif_Dielectric>(stream, m.dielectric);
   aif_WriteSubOption<aif_Diffusivity>(stream, m.diffusivity);

@@ -14,13 +14,16 @@ class aif_Material : public akw_Keyword {
  public:
   // `specificHeatSetting`: the model's value handed to "*Specific Heat";
   // `partBased`: whether the file is part-based (a density given by a field
-  // then names its distribution with the "ASSEMBLY_" prefix).
+  // then names its distribution with the "ASSEMBLY_" prefix);
+  // `densityDistribution`: the distribution that holds a density given by a
+  // field, empty when the deck defines none (the density is left out).
   aif_Material(const cow_String& name, const kmaC_Material& material, int specificHeatSetting,
-               bool partBased)
+               bool partBased, const cow_String& densityDistribution)
       : name_(name),
         material_(material),
         specificHeatSetting_(specificHeatSetting),
-        partBased_(partBased) {}
+        partBased_(partBased),
+        densityDistribution_(densityDistribution) {}
 
   akw_Keyword* Clone() const override { return new aif_Material(*this); }
   // The description as wrapped comment lines (none when empty), the line
@@ -34,4 +37,5 @@ class aif_Material : public akw_Keyword {
   kmaC_Material material_;
   int specificHeatSetting_;
   bool partBased_;
+  cow_String densityDistribution_;
 };

@@ -1,8 +1,5 @@
 #include "aif/impl/sections/aif_DiscreteFieldRecords.h"
 
-#include <string>
-#include <unordered_set>
-
 #include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/sections/aif_Distribution.h"
@@ -12,14 +9,16 @@
 #include "aif/impl/sections/aif_PartAttributesFiler.h"
 #include "aif/impl/sections/aif_PartAttributesState.h"
 
-void aif_DiscreteFieldRecords::Register(const aif_InstanceScope& scope, const cow_String& field,
-                                        const cow_List<cow_String>& components) {
+cow_String aif_DiscreteFieldRecords::Register(const aif_InstanceScope& scope,
+                                              const cow_String& field,
+                                              const cow_List<cow_String>& components) {
   akw_DiscreteField use;
   use.field = field;
   use.ownerKind = scope.partLevel ? akw_DiscreteField::kPart : akw_DiscreteField::kInstance;
   use.owner = scope.owner;
   use.users.Append(scope.name);
   use.components = components;
+  const cow_String name = state_.info.DistributionNames().FieldUseName(use);
   cow_List<akw_DiscreteField>& uses = state_.info.DiscreteFieldUses();
   for (std::size_t i = 0; i < uses.Length(); ++i) {
     if (!(uses[i] == use)) continue;
@@ -27,10 +26,11 @@ void aif_DiscreteFieldRecords::Register(const aif_InstanceScope& scope, const co
     akw_DiscreteField& found = uses.Modify(i);
     ++found.useCount;
     if (found.users.IndexOf(scope.name) < 0) found.users.Append(scope.name);
-    return;
+    return name;
   }
   use.useCount = 1;
   uses.Append(use);
+  return name;
 }
 
 akw_DiscreteField aif_DiscreteFieldRecords::Record(const aif_InstanceScope& scope,
@@ -79,13 +79,5 @@ void aif_DiscreteFieldRecords::File(const kfdC_DiscreteField& field,
 }
 
 cow_String aif_DiscreteFieldRecords::UniqueName(const cow_String& base) const {
-  const cow_List<akw_DiscreteField>& uses = state_.info.DiscreteFieldUses();
-  std::unordered_set<std::string> names;
-  names.reserve(uses.Length());
-  for (const akw_DiscreteField& use : uses)
-    names.insert(use.field.Str());
-  cow_String name = base;
-  for (int counter = 1; names.count(name.Str()) != 0; ++counter)
-    name = base + "-" + std::to_string(counter);
-  return name;
+  return state_.info.DistributionNames().NewName(base);
 }

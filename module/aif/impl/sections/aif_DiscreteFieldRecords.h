@@ -21,9 +21,12 @@ class aif_DiscreteFieldRecords {
   // Records a use of discrete field `field` with column types `components`
   // by the instance of `scope`: one record per field, owner and column types,
   // its use count raised and the instance added to its users on each further
-  // use.
-  void Register(const aif_InstanceScope& scope, const cow_String& field,
-                const cow_List<cow_String>& components);
+  // use. Returns the name of the use's distribution, as the write's
+  // distribution-name registry gives it (the field's name, or it with "-1",
+  // "-2" ... for a second use of other column types): the name a keyword
+  // refers to it by.
+  cow_String Register(const aif_InstanceScope& scope, const cow_String& field,
+                      const cow_List<cow_String>& components);
   // The record of a distribution a step makes for the instance of `scope`:
   // owner and users by the part-level rule (part level: the part, with
   // `users`; else the instance alone), one column of each of `components`.
@@ -35,8 +38,9 @@ class aif_DiscreteFieldRecords {
   // record is there; "*Distribution" (or, with `nodal`, "*Nodal Thickness")
   // in the part (owner kind 0) or in every user instance.
   void File(const kfdC_DiscreteField& field, const akw_DiscreteField& record, bool nodal);
-  // `base`, or `base` + "-" + n with the smallest n >= 1 that no recorded
-  // discrete field is named.
+  // A distribution name of its own, from the write's distribution-name
+  // registry: `base`, or `base` + "-" + n with the smallest n >= 1 that no
+  // other use holds and no discrete field of the model is named.
   cow_String UniqueName(const cow_String& base) const;
 
  private:

@@ -10,6 +10,7 @@
 #include "AFCInputFileWriter/akw_MorvexName.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
+#include "aif/impl/core/aif_DataLineTable.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
@@ -21,14 +22,11 @@ constexpr char kFile[] = "module/aif/impl/sections/aif_Distribution";
 constexpr double kSameDirection = 1e-5;
 constexpr double kZero = 1e-12;
 
-// How a field's values are printed: orientations in the long form.
-struct Format {
-  int width;
-  int precision;
-};
-
-Format FormatOf(const kfdC_DiscreteField& field) {
-  return field.DataKind() == kfdC_DiscreteField::kOrientations ? Format{12, 15} : Format{6, 6};
+// The width of a default value or a row value of an unnamed table: the
+// shortest text that reads back to the value, right-aligned in 12 characters
+// for orientations, 6 for other data.
+int WidthOf(const kfdC_DiscreteField& field) {
+  return field.DataKind() == kfdC_DiscreteField::kOrientations ? 12 : 6;
 }
 
 std::size_t Components(const kfdC_DiscreteField& field) {
@@ -63,21 +61,21 @@ void WriteHead(utl_Stream& stream, const kfdC_DiscreteField& field, const cow_St
                const cow_String& table) {
   WriteKeywordLine(stream, field, name, table);
   aif_WriteFieldDescription(stream, field);
-  const Format format = FormatOf(field);
+  const int width = WidthOf(field);
   const std::size_t components = Components(field);
   for (std::size_t i = 0; i < components; ++i) {
     stream.Write(", ", 2);
-    stream.Print(field.DefaultValues()[i], format.width, format.precision);
+    aif_WriteReal(stream, field.DefaultValues()[i], width);
   }
   stream.LineBreak();
 }
 
 // One line per label of `table`: prefix + (label + offset), then the values,
-// through Print in the field's format when `printed`, else in the stream's
-// shortest form.
+// each the shortest text that reads back to it, right-aligned in the field's
+// width when `padded`.
 void WriteRows(utl_Stream& stream, const kfdC_DiscreteField& field, const kfdC_DataTable& table,
-               const cow_String& prefix, int offset, bool printed) {
-  const Format format = FormatOf(field);
+               const cow_String& prefix, int offset, bool padded) {
+  const int width = padded ? WidthOf(field) : 0;
   const std::size_t components = Components(field);
   const cow_List<int>& labels = table.Labels();
   const cow_List<double>& values = table.Values();
@@ -88,10 +86,7 @@ void WriteRows(utl_Stream& stream, const kfdC_DiscreteField& field, const kfdC_D
     stream.Print(static_cast<int>(static_cast<long long>(labels[row]) + offset), 0);
     for (std::size_t c = 0; c < components; ++c, ++value) {
       stream.Write(", ", 2);
-      if (printed)
-        stream.Print(*value, format.width, format.precision);
-      else
-        stream << *value;
+      aif_WriteReal(stream, *value, width);
     }
     stream.LineBreak();
   }

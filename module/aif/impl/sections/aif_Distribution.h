@@ -13,6 +13,10 @@
 // named by an instance by that instance; the one table of a single-table
 // orientation field by the record's first instance (0 without one); the
 // unnamed tables of a model-scope field are written as held.
+//
+// Values. Each value is the shortest text that reads back to the same
+// double; default values and the rows of unnamed tables are right-aligned in
+// 6 characters (12 for orientations), named tables' rows are not padded.
 #pragma once
 
 #include "AFCInputFileWriter/akw_DiscreteField.h"

@@ -1,6 +1,7 @@
 // "*Distribution Table, name=...": the column types of a discrete field's
 // distribution. The discrete-fields builder makes one per recorded use of a
-// field (once per field in a part-based file).
+// field (once per distribution name in a part-based file); the record's
+// field member holds the distribution's name.
 #pragma once
 
 #include "AFCInputFileWriter/akw_DiscreteField.h"

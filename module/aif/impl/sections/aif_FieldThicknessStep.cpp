@@ -193,8 +193,10 @@ cow_String aif_FieldThicknessStep::FromAnalyticalField(const aif_InstanceScope& 
     return Drop("The analytical field is of a kind that cannot be evaluated.", fieldName);
 
   aif_DiscreteFieldRecords records(state_, filer_);
-  const cow_String name = records.UniqueName(fieldName);
   const bool nodes = location == kfdC_DiscreteField::kNodes;
+  // A "*Nodal Thickness" has no name: it takes none from the registry.
+  const cow_String name =
+      nodes ? info.DistributionNames().FreeName(fieldName) : records.UniqueName(fieldName);
   FieldRows rows{
       source, expression, nodes, nodes ? info.NodeLabelsUsable() : info.ElementLabelsUsable(), {}};
   for (const rgnC_Region& region : regions) {
@@ -223,8 +225,9 @@ cow_String aif_FieldThicknessStep::FromDiscreteField(const aif_InstanceScope& sc
   const kfdC_DiscreteField& source = fields.ConstGet(fieldName);
   const cow_String& model = info.Model().Name();
   aif_DiscreteFieldRecords records(state_, filer_);
+  // A "*Nodal Thickness" has no name: it takes none from the registry.
   const cow_String name =
-      records.UniqueName(scope.partLevel ? fieldName : scope.name + "_" + fieldName);
+      info.DistributionNames().FreeName(scope.partLevel ? fieldName : scope.name + "_" + fieldName);
 
   // The source's rows of this instance: its table named by the instance,
   // else its unnamed one. They hold labels (usable labels) or indices + 1.
@@ -267,4 +270,33 @@ cow_String aif_FieldThicknessStep::FromDiscreteField(const aif_InstanceScope& sc
   records.File(
       field, aif_DiscreteFieldRecords::Record(scope, name, targets, {cow_String("length")}), true);
   return name;
+}
+
+cow_String aif_FieldThicknessStep::FromDiscreteFieldUse(const aif_InstanceScope& scope,
+                                                        const cow_String& fieldName, bool membrane,
+                                                        bool& nodal) {
+  nodal = false;
+  const auto& fields = state_.info.ModelAdapter().DiscreteFields();
+  const auto drop = [&](const char* reason) {
+    ajbC_CheckingMessages::Instance().Messages().Append(atr_TranslateWithArg(
+        cow_String(reason) + "\nthis thickness definition will be missing in the input file.",
+        fieldName));
+    return cow_String();
+  };
+  if (!fields.Contains(fieldName))
+    return drop("\nThe discrete field \"%s\" is not defined in the model,");
+  const kfdC_DiscreteField& field = fields.ConstGet(fieldName);
+  const bool atNodes =
+      field.Location() == kfdC_DiscreteField::kNodes && field.ComponentCount() == 1;
+  if (atNodes && membrane)
+    return drop(
+        "\nThe discrete field \"%s\" holds values at nodes, which a membrane\n"
+        "thickness cannot take,");
+  const cow_String name =
+      aif_DiscreteFieldRecords(state_, filer_).Register(scope, fieldName, {"length"});
+  if (atNodes) {
+    nodal = true;
+    return cow_String();
+  }
+  return scope.flat ? scope.name + "_" + name : name;
 }

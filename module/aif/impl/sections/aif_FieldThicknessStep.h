@@ -39,6 +39,17 @@ class aif_FieldThicknessStep {
   // no discrete field of the name.
   cow_String FromDiscreteField(const aif_InstanceScope& scope, const cow_List<rgnC_Region>& regions,
                                const cow_String& fieldName);
+  // A shell's (or, with `membrane`, a membrane's) thickness given by the
+  // distribution of the discrete field `fieldName`: records the use for the
+  // discrete-fields builder and returns how the section names it. A
+  // node-located scalar field of a shell sets `nodal` and returns empty: the
+  // section asks for the nodal thickness, which the discrete-fields builder
+  // writes in the scope. Otherwise the distribution's name (flat: the
+  // instance's name, "_" and it). Returns empty without `nodal`, recording
+  // nothing and adding a checking message naming the field, when the model
+  // holds no such field or a membrane's field holds values at nodes.
+  cow_String FromDiscreteFieldUse(const aif_InstanceScope& scope, const cow_String& fieldName,
+                                  bool membrane, bool& nodal);
 
  private:
   aif_PartAttributesState& state_;

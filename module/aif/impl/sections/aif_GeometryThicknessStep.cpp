@@ -72,8 +72,9 @@ cow_String aif_GeometryThicknessStep::Add(const aif_InstanceScope& scope,
                                           int number, const mgt_ThicknessDataEvaluator& data) {
   aif_ModelInfo& info = state_.info;
   const bool offsets = kind == 1;
-  const cow_String name = cow_String(offsets ? "Offset_" : "Thickness_") + scope.partName + "_" +
-                          std::to_string(number);
+  const cow_String name = aif_DiscreteFieldRecords(state_, filer_)
+                              .UniqueName(cow_String(offsets ? "Offset_" : "Thickness_") +
+                                          scope.partName + "_" + std::to_string(number));
   kfdC_DiscreteField field;
   field.SetLocation(offsets ? kfdC_DiscreteField::kElements : kfdC_DiscreteField::kNodes);
   field.SetComponentCount(1);
@@ -109,6 +110,8 @@ cow_String aif_GeometryThicknessStep::Add(const aif_InstanceScope& scope,
       if (!added.insert(label).second) continue;  // the first region's value stands
       const double value = values[i];
       if (offsets && !debug && !(value > 1e-6 || value < -1e-6)) continue;
+      // A node an earlier assignment of the scope gave its thickness keeps it.
+      if (!offsets && !state_.geometryThicknessNodes.insert(label).second) continue;
       table.AddDomainValue(label, value);
     }
     field.AddDataTable(table);

@@ -23,9 +23,11 @@ class aif_GeometryThicknessStep {
   // "*Distribution Table" in the model (once per record) and a
   // "*Distribution" (one row per element whose offset exceeds 1e-6 in
   // magnitude; every element with MVX_DEBUG_DISTRIBUTION set). A node or
-  // element in two regions keeps the value of the first. Filed by the
-  // part-level rule. Returns the name, "Thickness_" or "Offset_", the part
-  // name, "_" and `number`.
+  // element in two regions keeps the value of the first, and a node an
+  // earlier nodal thickness of the instance's scope holds is not written
+  // again. Filed by the part-level rule. Returns the name, "Thickness_" or
+  // "Offset_", the part name, "_" and `number` (with "-1", "-2" ... when the
+  // write's distribution-name registry holds it).
   cow_String Add(const aif_InstanceScope& scope, const cow_List<rgnC_Region>& regions, int kind,
                  int number, const mgt_ThicknessDataEvaluator& data);
   // Add of kind 0 or 1 under the next number of the write.

@@ -74,8 +74,11 @@ void aif_PartAttributesBuilder::Build() {
 void aif_PartAttributesBuilder::SharePart(const aif_InstanceScope& scope) {
   aif_ModelInfo& info = state_.info;
   info.LayupData().CloneLayupData(scope.name, scope.partName);
+  // The part's records: owned by the part, not by an instance that happens
+  // to bear the part's name.
   for (std::size_t i = 0; i < info.DiscreteFieldUses().Length(); ++i) {
-    if (info.DiscreteFieldUses()[i].owner != scope.partName) continue;
+    const akw_DiscreteField& held = info.DiscreteFieldUses()[i];
+    if (held.ownerKind != akw_DiscreteField::kPart || held.owner != scope.partName) continue;
     akw_DiscreteField& use = info.DiscreteFieldUses().Modify(i);
     if (use.users.IndexOf(scope.name) < 0) use.users.Append(scope.name);
   }

@@ -42,6 +42,9 @@ struct aif_PartAttributesState {
     cow_String offsetText;
     cow_String thicknessDistribution;
     bool nodalThickness = false;
+    // The thickness field gave nothing the deck defines: the section keeps
+    // its own thickness and names no distribution.
+    bool thicknessDropped = false;
   };
 
   explicit aif_PartAttributesState(aif_ModelInfo& modelInfo) : info(modelInfo) {}
@@ -82,6 +85,10 @@ struct aif_PartAttributesState {
   omi_UintTable<int> negativeLabels;   // |label| of a negative label -> position
   omi_UintTable<int> assignmentSizes;  // assignment index -> elements covered
   cow_List<cow_String> writtenOrientations;
+  // The nodes given a thickness from the geometry in the instance's scope:
+  // a node shared by two such assignments is written once, with the first
+  // one's value.
+  std::unordered_set<int> geometryThicknessNodes;
   cow_List<cow_String> usedSections;
   cow_Map<int, cow_String> stackDirections;
   cow_Map<int, cow_String> distributionNames;

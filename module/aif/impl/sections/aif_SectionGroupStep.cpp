@@ -179,6 +179,14 @@ cow_String aif_SectionGroupStep::SetName(const aif_InstanceScope& scope, const r
   return regionName.ScopedName(Numbered("_I", static_cast<int>(p) + 1), 1);
 }
 
+bool aif_SectionGroupStep::Dropped(const aif_PartAttributesState::Group& group,
+                                   const cow_String& field) const {
+  // An analytical field that gave nothing; a discrete field of the name is
+  // written from its own record.
+  return group.thicknessDistribution.IsEmpty() &&
+         !state_.info.ModelAdapter().DiscreteFields().Contains(field);
+}
+
 void aif_SectionGroupStep::Thickness(const aif_InstanceScope& scope, const Walk& walk,
                                      const ptoC_SectionAssignment& assignment,
                                      const kseC_Section& section, bool generated,
@@ -196,15 +204,19 @@ void aif_SectionGroupStep::Thickness(const aif_InstanceScope& scope, const Walk&
       else if (shell.thicknessType == 3)
         group.thicknessDistribution = fields.FromAnalyticalField(
             scope, shell.thicknessField, {region}, kfdC_DiscreteField::kNodes, "length");
+      if (shell.thicknessType == 1 || shell.thicknessType == 3)
+        group.thicknessDropped = Dropped(group, shell.thicknessField);
       else if (shell.thicknessType == 4)
         group.thicknessDistribution =
             fields.FromDiscreteField(scope, {region}, shell.thicknessField);
     } else if (type == kMembrane) {
       const auto& membrane =
           nex_canDynamicCastRef<const kseC_MembraneSection>(section, kFile, __LINE__);
-      if (membrane.thicknessType == 1)
+      if (membrane.thicknessType == 1) {
         group.thicknessDistribution = fields.FromAnalyticalField(
             scope, membrane.thicknessField, {region}, kfdC_DiscreteField::kElements, "length");
+        group.thicknessDropped = Dropped(group, membrane.thicknessField);
+      }
     }
   } else {
     group.nodalThickness = true;
@@ -258,8 +270,9 @@ void aif_SectionGroupStep::Offset(const aif_InstanceScope& scope, const Walk& wa
       group.offsetValue = assignment.OffsetValue();
       break;
     case 5:
-      group.offsetText = assignment.OffsetField();
-      aif_DiscreteFieldRecords(state_, filer_).Register(scope, assignment.OffsetField(), {"ratio"});
+      // The section names the distribution the registry gave the use.
+      group.offsetText = aif_DiscreteFieldRecords(state_, filer_)
+                             .Register(scope, assignment.OffsetField(), {"ratio"});
       break;
     case 6:
       group.offsetText = generated

@@ -57,6 +57,9 @@ class aif_SectionGroupStep {
   void Thickness(const aif_InstanceScope& scope, const Walk& walk,
                  const ptoC_SectionAssignment& assignment, const kseC_Section& section,
                  bool generated, aif_PartAttributesState::Group& group);
+  // Whether the analytical thickness field `field` of the group gave no
+  // distribution (and no discrete field of the name stands in for it).
+  bool Dropped(const aif_PartAttributesState::Group& group, const cow_String& field) const;
   // The comment and set of the group, unless the set is written already. A
   // set whose name an earlier group's set took (two picked regions of one
   // name) is named as the region's "_I" set of the group instead.

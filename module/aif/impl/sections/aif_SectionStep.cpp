@@ -1,5 +1,7 @@
 #include "aif/impl/sections/aif_SectionStep.h"
 
+#include <memory>
+
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
@@ -11,6 +13,7 @@
 #include "aif/impl/sections/aif_DiscreteFieldRecords.h"
 #include "aif/impl/sections/aif_ElementControlsStep.h"
 #include "aif/impl/sections/aif_EulerianSectionStep.h"
+#include "aif/impl/sections/aif_FieldThicknessStep.h"
 #include "aif/impl/sections/aif_GasketSection.h"
 #include "aif/impl/sections/aif_HourglassStiffness.h"
 #include "aif/impl/sections/aif_InstanceScope.h"
@@ -41,6 +44,20 @@ void RegisterLayerFields(aif_DiscreteFieldRecords& records, const aif_InstanceSc
     if (layer.additionalRotationKind == 2)
       records.Register(scope, layer.rotationDistribution, {"angle"});
   }
+}
+
+// A copy of the shell or membrane `section` whose thickness is its own
+// value, not a field's.
+kseC_Section* WithOwnThickness(const kseC_Section& section) {
+  kseC_Section* copy = section.Clone();
+  if (auto* shell = dynamic_cast<kseC_GeometryShellSection*>(copy)) {
+    shell->thicknessType = 0;
+    shell->thicknessField = cow_String();
+  } else if (auto* membrane = dynamic_cast<kseC_MembraneSection*>(copy)) {
+    membrane->thicknessType = 0;
+    membrane->thicknessField = cow_String();
+  }
+  return copy;
 }
 
 }  // namespace
@@ -137,10 +154,20 @@ void aif_SectionStep::AddShell(const aif_InstanceScope& scope, const Keyed& keye
       nex_canDynamicCastRef<const kseC_ShellSection>(keyed.section, kFile, __LINE__);
   aif_DiscreteFieldRecords records(state_, filer_);
   cow_String prefix;
+  cow_String thickness = group.thicknessDistribution;
+  bool nodal = group.nodalThickness;
+  bool dropped = group.thicknessDropped;
   if (IsGeometryShell(keyed.type)) {
     const auto& geometry = static_cast<const kseC_GeometryShellSection&>(shell);
-    if (geometry.thicknessType == 2) records.Register(scope, geometry.thicknessField, {"length"});
+    if (geometry.thicknessType == 2) {
+      thickness = aif_FieldThicknessStep(state_, filer_)
+                      .FromDiscreteFieldUse(scope, geometry.thicknessField, false, nodal);
+      dropped = thickness.IsEmpty() && !nodal;
+    }
   }
+  // A dropped thickness field: the section's own thickness, no field named.
+  const std::unique_ptr<kseC_Section> own(dropped ? WithOwnThickness(keyed.section) : nullptr);
+  const kseC_Section& section = own ? *own : keyed.section;
   if (keyed.type == kCompositeShell) {
     const auto& composite = static_cast<const kseC_CompositeShellSection&>(shell);
     RegisterLayerFields(records, scope, composite.layers);
@@ -149,14 +176,13 @@ void aif_SectionStep::AddShell(const aif_InstanceScope& scope, const Keyed& keye
   }
   if (keyed.type == kUserShell || keyed.type == kGeneralStiffness) {
     filer_.ToScope(
-        scope, aif_ShellGeneralSection(group.setName, keyed.section, group.orientationName,
+        scope, aif_ShellGeneralSection(group.setName, section, group.orientationName,
                                        keyed.controls, group.offsetValue, keyed.stackDirection));
   } else {
-    filer_.ToScope(scope,
-                   aif_ShellSection(group.setName, keyed.section, group.orientationName,
-                                    group.rebarOrientationName, keyed.controls, group.offsetValue,
-                                    state_.info, keyed.stackDirection, prefix, group.offsetText,
-                                    scope.name, group.thicknessDistribution, group.nodalThickness));
+    filer_.ToScope(scope, aif_ShellSection(group.setName, section, group.orientationName,
+                                           group.rebarOrientationName, keyed.controls,
+                                           group.offsetValue, state_.info, keyed.stackDirection,
+                                           prefix, group.offsetText, scope.name, thickness, nodal));
   }
   if (shell.transverseShear) filer_.ToScope(scope, aif_TransverseShear(*shell.transverseShear));
   AddHourglass(scope, keyed);
@@ -166,11 +192,18 @@ void aif_SectionStep::AddMembrane(const aif_InstanceScope& scope, const Keyed& k
   const aif_PartAttributesState::Group& group = keyed.group;
   const auto& membrane =
       nex_canDynamicCastRef<const kseC_MembraneSection>(keyed.section, kFile, __LINE__);
-  if (membrane.thicknessType == 2)
-    aif_DiscreteFieldRecords(state_, filer_).Register(scope, membrane.thicknessField, {"length"});
-  aif_MembraneSection keyword(group.setName, keyed.section, group.orientationName,
-                              group.rebarOrientationName, keyed.controls,
-                              group.thicknessDistribution, &state_.info);
+  cow_String thickness = group.thicknessDistribution;
+  bool dropped = group.thicknessDropped;
+  if (membrane.thicknessType == 2) {
+    bool nodal = false;
+    thickness = aif_FieldThicknessStep(state_, filer_)
+                    .FromDiscreteFieldUse(scope, membrane.thicknessField, true, nodal);
+    dropped = thickness.IsEmpty();
+  }
+  // A dropped thickness field: the section's own thickness, no field named.
+  const std::unique_ptr<kseC_Section> own(dropped ? WithOwnThickness(keyed.section) : nullptr);
+  aif_MembraneSection keyword(group.setName, own ? *own : keyed.section, group.orientationName,
+                              group.rebarOrientationName, keyed.controls, thickness, &state_.info);
   // A flat file names the thickness field's distribution after the instance.
   if (scope.flat) keyword.SetNamePrefix(scope.name);
   filer_.ToScope(scope, keyword);
