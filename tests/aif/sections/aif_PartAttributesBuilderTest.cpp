@@ -30,6 +30,7 @@
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/sections/aif_SectionTestSupport.h"
 #include "support/aif_MaterialTestSupport.h"
 #include "support/aif_TestSupport.h"
 
@@ -682,12 +683,7 @@ hst_ModelBuilder GeometrySheet(bool lightweight) {
   return b;
 }
 
-// The text between `from` and `to` (excluded) in `deck`.
-std::string Between(const std::string& deck, const std::string& from, const std::string& to) {
-  const std::size_t begin = deck.find(from);
-  if (begin == std::string::npos) return "(no " + from + ")";
-  return deck.substr(begin, deck.find(to, begin) - begin);
-}
+using aif_section_test::Between;
 
 // A lightweight part takes its thickness and offset once; a zero thickness
 // is written, a tiny offset is not (unless debugging); a node met twice keeps

@@ -18,6 +18,7 @@
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/sections/aif_SectionTestSupport.h"
 #include "support/aif_DeckTestSupport.h"
 #include "support/aif_MaterialTestSupport.h"
 
@@ -75,12 +76,7 @@ Written Write(hst_ModelBuilder b, bool flat = false) {
   return ::testing::AssertionFailure() << "no\n" << lines << "in\n" << deck;
 }
 
-// The text from `from` up to `to` (excluded).
-std::string Between(const std::string& deck, const std::string& from, const std::string& to) {
-  const std::size_t begin = deck.find(from);
-  if (begin == std::string::npos) return "(no " + from + ")";
-  return deck.substr(begin, deck.find(to, begin) - begin);
-}
+using aif_section_test::Between;
 
 }  // namespace
 

@@ -22,4 +22,13 @@ inline std::string Lines(std::initializer_list<std::string> lines) {
 
 using aif_test::ThrownText;
 
+// The text of `deck` from `from` up to `to` (excluded); "(no FROM)" when
+// `from` is not there.
+inline std::string Between(const std::string& deck, const std::string& from,
+                           const std::string& to) {
+  const std::size_t begin = deck.find(from);
+  if (begin == std::string::npos) return "(no " + from + ")";
+  return deck.substr(begin, deck.find(to, begin) - begin);
+}
+
 }  // namespace aif_section_test
