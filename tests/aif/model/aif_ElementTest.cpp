@@ -100,6 +100,10 @@ TEST(aif_Element, SingleElements) {
             "*Element, type=MASS, elset=_Pt_MASS_\n5, 12\n");
   EXPECT_EQ(KeywordText(aif_Element(17, 3, cow_String("SPRING1"), "")),
             "*Element, type=SPRING1\n17, 3\n");
+  // A set name that would carry the line past 256 characters goes on the next.
+  const std::string longSet(230, 'S');
+  EXPECT_EQ(KeywordText(aif_Element(5, 12, *mass, longSet.c_str())),
+            "*Element, type=MASS, \nelset=" + longSet + "\n5, 12\n");
   EXPECT_EQ(ErrorOf(aif_Element(0, 3, *mass, "")),
             "The element of type MASS would be written with label 0; labels must lie between 1 "
             "and 2147483647.");

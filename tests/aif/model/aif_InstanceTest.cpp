@@ -42,6 +42,11 @@ TEST(aif_Instance, PlacementLines) {
   // turns about the axis through the shifted origin.
   EXPECT_EQ(header + Row({"1.", "-1.", "0."}) + Row({"1.", "-1.", "0.", "1.", "-1.", "1.", "90."}),
             Instance(gsl_Matrix::AxisRotation({1, 0, 0}, {0, 0, 1}, kPi / 2)));
+  // Two long names: the part goes on the next line rather than past 256
+  // characters.
+  const std::string name(125, 'I'), part(125, 'P');
+  EXPECT_EQ("*Instance, name=" + name + ", \npart=" + part + "\n",
+            Instance(gsl_Matrix(), name.c_str(), part.c_str()));
 }
 
 TEST(aif_Instance, ImportedInstanceNamesTheResultsFileOnly) {

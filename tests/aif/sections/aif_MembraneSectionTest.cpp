@@ -38,6 +38,13 @@ TEST(aif_MembraneSection, UniformAndFieldThickness) {
                    "1., "}));
   EXPECT_EQ(KeywordText(aif_MembraneSection("M", Membrane(2), "", "", "", "", nullptr)),
             Lines({"*Membrane Section, elset=M, material=Rubber, membrane thickness=F", "1., "}));
+  // Long orientation and distribution names: each option that would pass 256
+  // characters goes on a line of its own.
+  const std::string orientation(120, 'O'), distribution(125, 'D');
+  EXPECT_EQ(KeywordText(aif_MembraneSection("M", Membrane(1), orientation.c_str(), "", "",
+                                            distribution.c_str(), nullptr)),
+            Lines({"*Membrane Section, elset=M, material=Rubber, orientation=" + orientation + ", ",
+                   "membrane thickness=" + distribution, "1., "}));
 }
 
 TEST(aif_MembraneSection, FieldNameInAFlatFileCarriesTheOwnerPrefix) {

@@ -175,7 +175,10 @@ void aif_Element::Write(utl_Stream& stream) const {
   CheckLabels(std::min(elementLabel_, nodeLabel_), std::max(elementLabel_, nodeLabel_), "element",
               "type " + typeName_.Str(), __LINE__);
   stream << "*Element, type=" << typeName_;
-  if (!elementSetName_.IsEmpty()) stream << ", elset=" << elementSetName_;
+  // A long set name goes on the next line rather than past 256 characters.
+  if (!elementSetName_.IsEmpty())
+    (stream << ", ").OptionalLineBreak(6 + elementSetName_.Length()) << "elset="
+                                                                      << elementSetName_;
   stream << endl;
   if (form_ == kTypeText) {
     stream << elementLabel_ << ", " << nodeLabel_ << endl;

@@ -45,8 +45,11 @@ void aif_Instance::Write(utl_Stream& stream) const {
     stream.LineBreak();
     return;
   }
-  stream << ", name=" << akw_MorvexName(instanceName_, false).Printable()
-         << ", part=" << akw_MorvexName(partName_, false).Printable() << endl;
+  // Two long names put the part on the next line rather than past 256
+  // characters.
+  const cow_String part = akw_MorvexName(partName_, false).Printable();
+  stream << ", name=" << akw_MorvexName(instanceName_, false).Printable() << ", ";
+  stream.OptionalLineBreak(5 + part.Length()) << "part=" << part << endl;
 
   const gsl_Util& tolerances = gsl_Util::Instance();
   const gsl_Vector t = transform_.GetTranslation();

@@ -1,5 +1,7 @@
 #include "aif/impl/sections/aif_MembraneSection.h"
 
+#include <string>
+
 #include "AFCInputFileWriter/akw_MorvexName.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "QivBasicUtils/nex_Exception.h"
@@ -44,13 +46,16 @@ void aif_MembraneSection::Write(utl_Stream& stream) const {
     }
   }
   stream << "*Membrane Section, elset=" << elementSet_;
-  (stream << ", ").OptionalLineBreak() << "material=" << akw_MorvexName(section.material, false);
-  if (!orientation_.IsEmpty())
-    (stream << ", ").OptionalLineBreak() << "orientation=" << orientation_;
-  if (!controls_.IsEmpty()) (stream << ", ").OptionalLineBreak() << "controls=" << controls_;
+  // Each option goes on the next line when it would carry the line past 256
+  // characters.
+  const auto option = [&stream](const std::string& text) {
+    (stream << ", ").OptionalLineBreak(text.size()) << text.c_str();
+  };
+  option("material=" + akw_MorvexName(section.material, false).Printable().Str());
+  if (!orientation_.IsEmpty()) option("orientation=" + orientation_.Str());
+  if (!controls_.IsEmpty()) option("controls=" + controls_.Str());
   if (fieldThickness)
-    (stream << ", ").OptionalLineBreak()
-        << "membrane thickness=" << akw_MorvexName(thicknessName, false).Printable();
+    option("membrane thickness=" + akw_MorvexName(thicknessName, false).Printable().Str());
   if (section.poissonFlag != 0)
     (stream << ", ").OptionalLineBreak() << "poisson=" << section.poisson;
   stream << endl << (fieldThickness ? 1.0 : section.thickness) << ", " << endl;
