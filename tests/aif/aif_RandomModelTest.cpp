@@ -4,8 +4,11 @@
 // discrete and analytical fields used by densities, shell and membrane
 // thicknesses and shell offsets; the kinds of ObjectKinds: layups, ply
 // orientations, discrete and field orientations, thickness and offsets from
-// the geometry, fields at nodes, gasket sections) written through
-// the driver and read back by an independent checker (support/aif_DeckChecker.h).
+// the geometry, fields at nodes, gasket sections, densities from fields,
+// failing fields, instance names, repeated picked regions, suppressed
+// assignments, rebar) written through the driver and read back by an
+// independent checker (support/aif_DeckChecker.h). A model made to meet a
+// refusal must be refused; other refusals are counted.
 // A failure names its seed; AIF_RANDOM_MODEL_SEED=17 runs that one and prints
 // its deck; AIF_RANDOM_MODEL_COUNT sets the number of models (300);
 // AIF_RANDOM_MODEL_KINDS switches on object kinds that are off (ObjectKinds).
@@ -1809,6 +1812,69 @@ TEST(aif_RandomModelTest, CheckerChecksQualifiedNamesPliesOrientationDataAndNoda
       "line 28: nodal thickness row given twice: 1 | 1, 0.7\n"
       "line 33: nodal thickness defined twice: node 2 | 2, 0.5\n",
       Findings(deck));
+}
+
+// Orientations are named as their "*Orientation" line writes them and
+// defined once in an instance with its part; a gasket section's behavior=
+// names a "*Gasket Behavior"; rebar layers name a "*Material"; a section
+// with nodal thickness finds a "*Nodal Thickness" in its scope or in each
+// instance of its part; a section's set is one "*Elset" block of its scope.
+TEST(aif_RandomModelTest, CheckerChecksOrientationNamesBehaviorsRebarAndSectionSets) {
+  const std::string sound =
+      "*Part, name=P\n"
+      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"
+      "*Element, type=M3D3, elset=All\n 1, 1, 2, 1\n 2, 2, 1, 2\n"
+      "*Orientation, name=\"Ori-my field\"\n1., 0., 0., 0., 1., 0.\n"
+      "*Elset, elset=A\n 1,\n*Elset, elset=B\n 2,\n"
+      "*Membrane Section, elset=A, material=Steel, orientation=\"Ori-my field\"\n1.,\n"
+      "*Rebar Layer, orientation=\"Ori-my field\"\nBars, 1., 0., , Steel, 0., 1\n"
+      "*Shell Section, elset=B, material=Steel, nodal thickness\n1., 5\n"
+      "*End Part\n"
+      "*Assembly, name=Assembly\n"
+      "*Instance, name=I, part=P\n*Nodal Thickness\n1, 0.5\n2, 0.5\n*End Instance\n"
+      "*Elset, elset=S, instance=I\n 1,\n*Elset, elset=S, instance=I\n 2,\n"
+      "*End Assembly\n"
+      "*Material, name=Steel\n*Gasket Behavior, name=Seal\n";
+  EXPECT_EQ("", Findings(sound));
+  const std::string faulty =
+      "*Part, name=P\n"                                                           // 1
+      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"                                           // 2-4
+      "*Element, type=M3D3, elset=All\n 1, 1, 2, 1\n 2, 2, 1, 2\n"                // 5-7
+      "*Element, type=S3, elset=C\n 3, 1, 2, 1\n"                                 // 8-9
+      "*Element, type=S3, elset=D\n 4, 1, 2, 1\n"                                 // 10-11
+      "*Element, type=S3, elset=G\n 5, 1, 2, 1\n"                                 // 12-13
+      "*Orientation, name=\"Ori-my field\"\n"                                     // 14
+      "*Orientation, name=Ori-1\n"                                               // 15
+      "*Elset, elset=A\n 1,\n*Elset, elset=A\n 2,\n"                              // 16-19
+      "*Membrane Section, elset=A, material=Steel, orientation=\"ori-my field\"\n"  // 20
+      "*Rebar Layer, orientation=\"Ori-1\"\nBars, 1., 0., , Copper, 0., 1\n"      // 21-22
+      "*Shell Section, elset=C, composite\n0.1, 3, Steel, ORI-1, P1\n"            // 23-24
+      "*Shell Section, elset=D, material=Steel, nodal thickness\n"                // 25
+      "*Gasket Section, elset=G, behavior=Gone\n"                                 // 26
+      "*End Part\n"                                                               // 27
+      "*Assembly, name=Assembly\n"                                                // 28
+      "*Instance, name=I, part=P\n"                                               // 29
+      "*Orientation, name=ori-1\n"                                               // 30
+      "*End Instance\n"                                                           // 31
+      "*End Assembly\n"                                                           // 32
+      "*Material, name=Steel\n";                                                  // 33
+  EXPECT_EQ(
+      "line 30: orientation defined twice: ori-1 | *Orientation, name=ori-1\n"
+      "line 21: orientation written otherwise: orientation=\"Ori-1\" for Ori-1 | "
+      "*Rebar Layer, orientation=\"Ori-1\"\n"
+      "line 22: undefined material: rebar material Copper | Bars, 1., 0., , Copper, 0., 1\n"
+      "line 20: section elset defined twice: 2 *Elset blocks of A | "
+      "*Membrane Section, elset=A, material=Steel, orientation=\"ori-my field\"\n"
+      "line 20: orientation written otherwise: orientation=\"ori-my field\" for "
+      "\"Ori-my field\" | *Membrane Section, elset=A, material=Steel, "
+      "orientation=\"ori-my field\"\n"
+      "line 24: orientation written otherwise: ply orientation ORI-1 for Ori-1 | "
+      "0.1, 3, Steel, ORI-1, P1\n"
+      "line 25: nodal thickness not given: no *Nodal Thickness in scope | "
+      "*Shell Section, elset=D, material=Steel, nodal thickness\n"
+      "line 26: undefined gasket behavior: behavior=Gone | "
+      "*Gasket Section, elset=G, behavior=Gone\n",
+      Findings(faulty));
 }
 
 // What writing one random model gave.

@@ -6,11 +6,16 @@
 // labels (1..2147483647, once per scope), element nodes, set members, every
 // referenced name (Inst.Name from the assembly looks in instance Inst, split
 // at the first dot outside quotes as the solver splits it, so a dotted
-// instance name must be quoted; names compare unquoted and case-blind), orientations once per scope, section
+// instance name must be quoted; names compare unquoted and case-blind;
+// orientations are also named exactly as their "*Orientation" line writes
+// them), orientations once per scope (an instance with its part), section
 // controls once per model, and section keywords (outside assembly and steps,
-// own-scope elset/orientation, controls anywhere, one section per element,
-// material= defined, a gasket section's a "*Material", ply lines naming a
-// "*Material" and an orientation of their scope), materials ("*Material", "*Gasket Behavior") once per
+// own-scope elset/orientation, the set one "*Elset" block of the scope,
+// controls anywhere, one section per element, material= defined, a gasket
+// section's a "*Material" and its behavior= a "*Gasket Behavior", ply lines
+// and rebar layers naming a "*Material", ply lines an orientation of their
+// scope, a nodal-thickness section a "*Nodal Thickness" in its scope or in
+// each instance of its part), materials ("*Material", "*Gasket Behavior") once per
 // model and outside blocks, and distributions: "*Distribution Table" once
 // per model, "*Distribution" once per scope (an instance with its part),
 // every Table= defined, every row naming a node or element of its scope
