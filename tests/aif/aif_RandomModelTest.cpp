@@ -906,9 +906,10 @@ class Generator {
         sectionNodal_ = false;
       }
       // Thickness (at some nodes) and offsets (per element) from the
-      // geometry, on one assignment of a shell part.
+      // geometry, on one assignment of a shell part or on two adjacent ones.
       const bool geometry = kinds_.geometryThickness && part.family == Family::kShell &&
-                            NodeMembers(part) && !geometryDone && rng_.Chance(0.3);
+                            NodeMembers(part) && (!geometryDone || rng_.Chance(0.5)) &&
+                            rng_.Chance(0.3);
       bool geometryOffsets = false;
       if (geometry) {
         geometryDone = true;
