@@ -4,8 +4,11 @@
 // discrete and analytical fields used by densities, shell and membrane
 // thicknesses and shell offsets; the kinds of ObjectKinds: layups, ply
 // orientations, discrete and field orientations, thickness and offsets from
-// the geometry, fields at nodes, gasket sections) written through
-// the driver and read back by an independent checker (support/aif_DeckChecker.h).
+// the geometry, fields at nodes, gasket sections, densities from fields,
+// failing fields, instance names, repeated picked regions, suppressed
+// assignments, rebar) written through the driver and read back by an
+// independent checker (support/aif_DeckChecker.h). A model made to meet a
+// refusal must be refused; other refusals are counted.
 // A failure names its seed; AIF_RANDOM_MODEL_SEED=17 runs that one and prints
 // its deck; AIF_RANDOM_MODEL_COUNT sets the number of models (300);
 // AIF_RANDOM_MODEL_KINDS switches on object kinds that are off (ObjectKinds).
@@ -30,6 +33,7 @@
 #include "HostModules/hst_ModelBuilder.h"
 #include "ModKerLow/dtu_DatumCsys.h"
 #include "ModKerLow/ptoC_MaterialOrientation.h"
+#include "ModKerLow/ptoC_RebarOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Utils.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
@@ -111,6 +115,33 @@ struct ObjectKinds {
   bool nodalFields = false;
   // Gasket sections naming a material that has a gasket behaviour.
   bool gasketSections = true;
+  // Densities from fields on every material (one used only through a
+  // layup, one no section uses), discrete densities over tables of
+  // instances the deck leaves out, a discrete field under two column types,
+  // discrete fields named like analytical fields or like
+  // "<material>_<field>"; now and then a density the writer refuses (a
+  // missing, empty or node-located field, a table naming no instance, two
+  // materials whose names differ only in case).
+  bool densities = true;
+  // Analytical fields whose mapping fails, and shell and membrane
+  // thicknesses naming a field the model lacks.
+  bool failingFields = true;
+  // An ordinary instance named like a part that has lightweight instances.
+  bool instanceNames = true;
+  // A picked region of the name of an earlier one, taking another section.
+  bool pickedRegions = true;
+  // Section assignments that are suppressed.
+  bool suppressedAssignments = true;
+  // Membrane and surface sections with rebar, and a rebar orientation.
+  bool rebar = true;
+  // A discrete field named exactly like an analytical field. Waits: a
+  // failing analytical thickness field whose name a discrete field holds
+  // leaves the section naming a distribution never written.
+  bool likeNamedFields = false;
+  // Hostile names of 81 to 120 characters (past the solver's 80; else at
+  // most 80). Waits: "*Rigid Body, ref node=", "*Nset, nset=.., instance=" and a
+  // section's "elset=" pass 256 characters.
+  bool overlongNames = false;
 };
 
 class Rng {
@@ -175,6 +206,9 @@ class Generator {
   std::string nodeOffset, elementOffset;
   int noPartsKey = -1;
   bool jobKeywords = false;
+  // Texts of the refusals the model is made to meet: the writer must stop
+  // with an aif_Exception whose message holds one of them.
+  std::vector<std::string> refusals;
 
   void Generate() {
     PlanParts();
@@ -214,7 +248,8 @@ class Generator {
         return stem + "." + n;
       case 4: {
         std::string name = stem + "-" + n + "-";
-        for (std::size_t length = static_cast<std::size_t>(rng_.Uniform(80, 120));
+        for (std::size_t length = static_cast<std::size_t>(
+                 kinds_.overlongNames ? rng_.Uniform(80, 120) : rng_.Uniform(60, 80));
              name.size() < length;)
           name += static_cast<char>('a' + name.size() % 26);
         return name;
@@ -434,6 +469,18 @@ class Generator {
         instances_.push_back(instance);
       }
     }
+    // An ordinary instance named like a part that has lightweight instances.
+    if (!kinds_.instanceNames || !rng_.Chance(0.3)) return;
+    for (const InstancePlan& light : instances_) {
+      if (!light.options.lightweight) continue;
+      const std::string& partName = parts_[light.part].name;
+      for (InstancePlan& instance : instances_)
+        if (!instance.options.lightweight) {
+          description << "instance \"" << instance.name << "\" renamed \"" << partName << "\"\n";
+          instance.name = partName;
+          return;
+        }
+    }
   }
 
   // Up to `most` distinct indices below `count`, at least one.
@@ -541,10 +588,20 @@ class Generator {
     return name;
   }
 
+  // A writable name of at most 40 characters, for the names that end up on
+  // ply lines (layups, their generated sections, plies, ply orientations):
+  // the solver's names hold at most 80 characters, and a ply line, which
+  // cannot be broken, holds several of them.
+  std::string Short(const std::string& stem) {
+    std::string name = Writable(stem);
+    if (name.size() > 40) name.resize(40);
+    return name;
+  }
+
   // A section that suits the elements of `part`, stored in the model under
   // a new name; beams get a profile (or two, tapered).
   std::string AddSectionFor(const PartPlan& part) {
-    const std::string name = Writable("Sec");
+    std::string name = Writable("Sec");
     const bool two = part.space == ptoK_SPACE_2D;
     switch (part.family) {
       case Family::kShell:
@@ -552,6 +609,7 @@ class Generator {
       case Family::kPlanarTri:
         if (two || rng_.Chance(0.5)) {
           if (part.family == Family::kShell && kinds_.plyOrientations && rng_.Chance(0.25)) {
+            name.resize(std::min<std::size_t>(name.size(), 40));
             builder.AddSection(name, Composite(part));
             sectionMaterial_ = "Steel";
           } else if (part.family == Family::kShell) {
@@ -563,6 +621,8 @@ class Generator {
             // nodes (3), or from a discrete field (2).
             const int type = rng_.Uniform(0, 3);
             if (type != 0) shell.thicknessField = FieldFor(type != 2);
+            if (type != 0 && kinds_.failingFields && rng_.Chance(0.15))
+              shell.thicknessField = "NoSuchField";
             if (!shell.thicknessField.IsEmpty()) shell.thicknessType = type;
             // Nodal thickness from a field at the nodes of the region.
             if (kinds_.nodalFields && NodeMembers(part) && rng_.Chance(0.4)) {
@@ -588,7 +648,21 @@ class Generator {
           membrane.thickness = rng_.Real(0.01, 1);
           const int type = rng_.Uniform(0, 2);
           if (type != 0) membrane.thicknessField = FieldFor(type == 1);
+          if (type != 0 && kinds_.failingFields && rng_.Chance(0.15))
+            membrane.thicknessField = "NoSuchField";
           if (!membrane.thicknessField.IsEmpty()) membrane.thicknessType = type;
+          if (kinds_.rebar && rng_.Chance(0.35)) {
+            // Rebar of Steel, on this membrane or on a surface section.
+            sectionRebar_ = true;
+            if (rng_.Chance(0.5)) {
+              kseC_SurfaceSection surface;
+              surface.rebar = Rebar();
+              sectionMaterial_ = "Steel";
+              builder.AddSection(name, surface);
+              break;
+            }
+            membrane.rebar = Rebar();
+          }
           builder.AddSection(name, membrane);
         }
         break;
@@ -643,6 +717,24 @@ class Generator {
     return name;
   }
 
+  // One or two rebar layers of Steel, one geometry kind for the section.
+  kseC_Rebar Rebar() {
+    kseC_Rebar rebar;
+    rebar.geometry = rng_.Uniform(0, 2);
+    const int layers = rng_.Uniform(1, 2);
+    for (int i = 0; i < layers; ++i) {
+      kseC_LayerProperties layer;
+      layer.layerName = Short("Bars");
+      layer.material = "Steel";
+      layer.r1 = rng_.Real(0.01, 1);
+      layer.r2 = rng_.Real(-90, 90);
+      layer.r3 = rng_.Real(0.01, 1);
+      layer.r5 = rng_.Real(0.01, 1);
+      rebar.layers.Append(layer);
+    }
+    return rebar;
+  }
+
   // A datum system of `part` under a new name.
   std::string Datum(const PartPlan& part) {
     const std::string csys = Writable("Csys");
@@ -663,11 +755,12 @@ class Generator {
       kseC_Layer layer;
       layer.thickness = rng_.Real(0.01, 0.5);
       layer.numIntPoints = rng_.Pick(std::vector<int>{1, 3, 5});
-      layer.material = "Steel";
-      layer.plyName = Writable("Ply");
+      // Fibre: a material sections name only through plies.
+      layer.material = kinds_.densities && rng_.Chance(0.3) ? "Fibre" : "Steel";
+      layer.plyName = Short("Ply");
       const int form = kinds_.plyOrientations ? rng_.Uniform(0, 2) : 0;
       if (form == 0) layer.orientationAngle = rng_.Real(-90, 90);
-      if (form == 1) layer.orientation = Writable("PlyOri");
+      if (form == 1) layer.orientation = Short("PlyOri");
       if (form == 2) layer.datum = dtmC_DatumRef{{cow_String(part.name)}, cow_String(Datum(part))};
       section.layers.Append(layer);
     }
@@ -679,7 +772,7 @@ class Generator {
   // of the layup and offsets from the geometry when those kinds are on.
   void AddLayup(const PartPlan& part, const std::vector<int>& elements) {
     ptoK_CompositeLayup layup;
-    layup.name = Writable("Layup");
+    layup.name = Short("Layup");
     const std::string set = layup.name.Str() + "-1";
     auto expansion = std::make_shared<kseK_LayupExpansion>();
     gdy_CompositeHitSet hits;
@@ -776,11 +869,19 @@ class Generator {
       return picked;
     };
     bool geometryDone = false;
+    std::string pickedName;  // the name of the last picked region
     const int assignments = rng_.Uniform(1, 3);
     for (int a = 0; a < assignments; ++a) {
       const std::vector<int> elements = a == 0 && rng_.Chance(0.6) ? all : some(3);
       const bool picked = rng_.Chance(0.4);
-      const std::string regionName = Writable(picked ? "Pick" : "Sect");
+      std::string regionName = Writable(picked ? "Pick" : "Sect");
+      if (picked && kinds_.pickedRegions && !pickedName.empty() && rng_.Chance(0.6)) {
+        regionName = pickedName;
+        description << "part \"" << part.name << "\": picked region \"" << regionName
+                    << "\" again\n";
+      }
+      if (picked) pickedName = regionName;
+      const bool suppressed = kinds_.suppressedAssignments && rng_.Chance(0.1);
       if (!picked) {  // a set feature of the part under the region's name
         rgnF_Set set(ElementRegion(part, regionName, elements, false));
         set.SetId(++id);
@@ -794,7 +895,7 @@ class Generator {
       } else {
         section = AddSectionFor(part);
         for (const InstancePlan& instance : instances_)
-          if (&parts_[instance.part] == &part && Written(instance))
+          if (&parts_[instance.part] == &part && Written(instance) && !suppressed)
             assignedMaterials_.insert(sectionMaterial_);
       }
       rgnC_Region region = ElementRegion(part, regionName, elements, picked);
@@ -805,9 +906,10 @@ class Generator {
         sectionNodal_ = false;
       }
       // Thickness (at some nodes) and offsets (per element) from the
-      // geometry, on one assignment of a shell part.
+      // geometry, on one assignment of a shell part or on two adjacent ones.
       const bool geometry = kinds_.geometryThickness && part.family == Family::kShell &&
-                            NodeMembers(part) && !geometryDone && rng_.Chance(0.3);
+                            NodeMembers(part) && (!geometryDone || rng_.Chance(0.5)) &&
+                            rng_.Chance(0.3);
       bool geometryOffsets = false;
       if (geometry) {
         geometryDone = true;
@@ -828,6 +930,11 @@ class Generator {
                     << " from the geometry on \"" << regionName << "\"\n";
       }
       ptoC_SectionAssignment assignment(region, section);
+      if (suppressed) {
+        assignment.SetSuppressed(true);
+        description << "part \"" << part.name << "\": assignment on \"" << regionName
+                    << "\" suppressed\n";
+      }
       if (geometry) assignment.SetThicknessAssignment(ptoC_SectionAssignment::kThicknessFromGeometry);
       // A shell offset given by a discrete field.
       const std::string offset = FieldFor(false, kOffset);
@@ -838,6 +945,16 @@ class Generator {
       kernel.AddAttribute(assignment);
     }
     if (!layup.empty()) AddLayup(part, layup);
+    if (sectionRebar_) {  // a rebar orientation on a datum system, over some elements
+      sectionRebar_ = false;
+      ptoC_RebarOrientation orientation;
+      orientation.SetRegion(ElementRegion(part, Writable("Rebar"), rng_.Chance(0.5) ? all : some(3),
+                                          true));
+      orientation.SetDefinitionKind(ptoC_MaterialOrientation::kDatum);
+      orientation.SetDatumRef({{part.name}, Datum(part)});
+      kernel.AddAttribute(orientation);
+      description << "part \"" << part.name << "\": rebar orientation\n";
+    }
     const int orientations = rng_.Chance(0.4) ? rng_.Uniform(1, 2) : 0;
     for (int o = 0; o < orientations; ++o) {
       ptoC_MaterialOrientation orientation;
@@ -1054,25 +1171,12 @@ class Generator {
     const int discrete = rng_.Uniform(0, 3);
     const int firstUse = rng_.Uniform(0, 2);
     for (int f = 0; f < discrete; ++f) {
-      const std::string name = Writable("DField");
-      const Use use = static_cast<Use>((firstUse + f) % 3);
-      kfdC_DiscreteField field;
-      field.SetLocation(kfdC_DiscreteField::kElements);
-      field.SetDefaultValues({rng_.Real(0.1, 10)});
-      if (rng_.Chance(0.5)) field.SetDescription(Writable("About"));
-      std::string told;
-      for (const InstancePlan& instance : instances_) {
-        const PartPlan& part = parts_[instance.part];
-        if (!ElementMembers(part) || !Written(instance)) continue;
-        kfdC_DataTable table(instance.name);
-        for (int index : Indices(part.mesh->NumElements(), 3))
-          table.AddDomainValue(index + 1, rng_.Real(0.1, 10));
-        field.AddDataTable(table);
-        told += " \"" + instance.name + "\"";
-      }
-      builder.AddDiscreteField(name, field);
-      discreteFields_[use].push_back(name);
-      description << "discrete field \"" << name << "\" use " << use << " tables" << told << "\n";
+      std::vector<Use> uses = {static_cast<Use>((firstUse + f) % 3)};
+      // One field under two column types: a density and a thickness or an
+      // offset.
+      if (kinds_.densities && rng_.Chance(0.3))
+        uses = {kDensity, rng_.Chance(0.5) ? kThickness : kOffset};
+      AddElementField(Writable("DField"), uses);
     }
     const int analytical = rng_.Uniform(0, 2);
     for (int f = 0; f < analytical; ++f) {
@@ -1097,6 +1201,54 @@ class Generator {
       analyticalFields_.push_back(name);
       description << "analytical field \"" << name << "\" " << told << "\n";
     }
+    if (kinds_.failingFields && rng_.Chance(0.3)) {  // a mapping that fails
+      const std::string name = Writable("FailField");
+      kfdC_MappedField field;
+      field.failure = "The mapping found no source points.";
+      builder.AddAnalyticalField(name, field);
+      analyticalFields_.push_back(name);
+      description << "analytical field \"" << name << "\" failing\n";
+    }
+    // A discrete field named like the distribution of an analytical
+    // density ("<material>_<field>"), or like an analytical field.
+    if (kinds_.densities && !analyticalFields_.empty() && rng_.Chance(0.3)) {
+      const std::string& like = rng_.Pick(analyticalFields_);
+      const std::vector<std::string> materials = {"Steel", "Rubber", "Fibre"};
+      const bool same = kinds_.likeNamedFields && rng_.Chance(0.5);
+      AddElementField(same ? like : rng_.Pick(materials) + "_" + like,
+                      {kDensity, rng_.Chance(0.5) ? kThickness : kDensity});
+    }
+  }
+
+  // A discrete field at the elements for `uses`: a table of some elements
+  // per written instance whose elements are numbered 1.. (labels the index
+  // + 1); a density field (densities on) also holds tables of instances the
+  // deck leaves out.
+  void AddElementField(const std::string& name, const std::vector<Use>& uses) {
+    kfdC_DiscreteField field;
+    field.SetLocation(kfdC_DiscreteField::kElements);
+    field.SetDefaultValues({rng_.Real(0.1, 10)});
+    if (rng_.Chance(0.5)) field.SetDescription(Writable("About"));
+    const bool density = std::find(uses.begin(), uses.end(), kDensity) != uses.end();
+    std::string told;
+    for (const InstancePlan& instance : instances_) {
+      const PartPlan& part = parts_[instance.part];
+      if (!ElementMembers(part)) continue;
+      if (!Written(instance) && !(kinds_.densities && density)) continue;
+      kfdC_DataTable table(instance.name);
+      for (int index : Indices(part.mesh->NumElements(), 3))
+        table.AddDomainValue(index + 1, rng_.Real(0.1, 10));
+      field.AddDataTable(table);
+      told += " \"" + instance.name + "\"";
+    }
+    builder.AddDiscreteField(name, field);
+    description << "discrete field \"" << name << "\" use";
+    for (Use use : uses) {
+      std::vector<std::string>& names = discreteFields_[use];
+      if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+      description << " " << use;
+    }
+    description << " tables" << told << "\n";
   }
 
   // A discrete field for `use`: a table per written instance of a part
@@ -1174,6 +1326,13 @@ class Generator {
       names.push_back(Writable("Mat"));
     // Gasket sections name Seal, which has a gasket behaviour.
     if (kinds_.gasketSections) names.push_back("Seal");
+    if (kinds_.densities) names.push_back("Fibre");
+    // Now and then a density the writer refuses, on Steel.
+    const int refused = kinds_.densities && rng_.Chance(0.05) ? rng_.Uniform(0, 4) : -1;
+    if (refused == 4) {
+      names.push_back("STEEL");
+      refusals.push_back("differ only in letter case");
+    }
     for (const std::string& name : names) {
       kmaC_Material m;
       std::string told;
@@ -1187,18 +1346,24 @@ class Generator {
         told += " regularized";
       }
       if (rng_.Chance(0.8)) m.elastic = Behaviour<kmaC_Elastic>(2), told += " elastic";
-      if (rng_.Chance(0.5)) {
+      const bool refusedHere = name == "Steel" && refused >= 0 && refused < 4;
+      if (rng_.Chance(0.5) || refusedHere) {
         m.density = Behaviour<kmaC_Density>(1);
         told += " density";
-        // A density given by an analytical (1) or a discrete (2) field.
-        // Analytical only for materials the sections of written instances
-        // name: the "*Density" line names its distribution even when no
-        // element gives it rows.
-        const int kind = rng_.Uniform(0, 2);
+        // A density given by an analytical (1) or a discrete (2) field: any
+        // material when densities are on (one no element uses, or whose
+        // mapping fails, is left without "*Density"), else only materials
+        // the sections of written instances name.
+        int kind = rng_.Uniform(0, 2);
         std::string field;
         if (kind == 2) field = FieldFor(false, kDensity);
-        if (kind == 1 && assignedMaterials_.count(name)) field = FieldFor(true);
-        if (!field.empty()) {
+        if (kind == 1 && (kinds_.densities || assignedMaterials_.count(name)))
+          field = FieldFor(true);
+        if (refusedHere) {
+          kind = refused >= 2 ? 2 : rng_.Uniform(1, 2);
+          field = RefusedDensityField(refused);
+        }
+        if (!field.empty() || refusedHere) {
           kmaC_Density density = *m.density;
           density.densityKind = kind;
           density.fieldName = field;
@@ -1220,6 +1385,42 @@ class Generator {
       builder.AddMaterial(name, m);
       description << "material \"" << name << "\"" << told << "\n";
     }
+  }
+
+  // The field of a density the writer refuses (`refused`: 0 a field the
+  // model lacks, 1 none, 2 a discrete field with a table naming no
+  // instance, 3 a discrete field at nodes), noting the refusal expected.
+  std::string RefusedDensityField(int refused) {
+    if (refused == 0) {
+      refusals.push_back("which the model does not define.");
+      return "NoSuchField";
+    }
+    if (refused == 1) {
+      refusals.push_back("field but names none.");
+      return std::string();
+    }
+    const std::string name = Writable(refused == 2 ? "Anonymous" : "NodeDensity");
+    kfdC_DiscreteField field;
+    field.SetLocation(refused == 2 ? kfdC_DiscreteField::kElements : kfdC_DiscreteField::kNodes);
+    field.SetDefaultValues({rng_.Real(0.1, 10)});
+    kfdC_DataTable table(refused == 2 ? std::string() : std::string("Nowhere"));
+    table.AddDomainValue(1, rng_.Real(0.1, 10));
+    field.AddDataTable(table);
+    for (const InstancePlan& instance : instances_) {
+      const PartPlan& part = parts_[instance.part];
+      if (refused == 3 && NodeMembers(part) && Written(instance)) {
+        kfdC_DataTable own(instance.name);
+        own.AddDomainValue(1, rng_.Real(0.1, 10));
+        field.AddDataTable(own);
+      }
+    }
+    builder.AddDiscreteField(name, field);
+    description << "discrete field \"" << name << "\" refused as a density\n";
+    // A field at nodes is refused as a density only when the material
+    // is processed as discrete.
+    refusals.push_back(refused == 2 ? "which holds a table naming no instance."
+                                    : "holds values at nodes");
+    return name;
   }
 
   void PlanEnvironment() {
@@ -1246,6 +1447,7 @@ class Generator {
   std::set<std::string> assignedMaterials_;
   std::string sectionMaterial_;  // the material of the last section AddSectionFor stored
   bool sectionNodal_ = false;    // that section takes nodal thickness from a field
+  bool sectionRebar_ = false;    // a section of the part's has rebar
   unsigned featureIds_ = 10000;  // ids of the datum systems plies name
 };
 
@@ -1613,6 +1815,69 @@ TEST(aif_RandomModelTest, CheckerChecksQualifiedNamesPliesOrientationDataAndNoda
       Findings(deck));
 }
 
+// Orientations are named as their "*Orientation" line writes them and
+// defined once in an instance with its part; a gasket section's behavior=
+// names a "*Gasket Behavior"; rebar layers name a "*Material"; a section
+// with nodal thickness finds a "*Nodal Thickness" in its scope or in each
+// instance of its part; a section's set is one "*Elset" block of its scope.
+TEST(aif_RandomModelTest, CheckerChecksOrientationNamesBehaviorsRebarAndSectionSets) {
+  const std::string sound =
+      "*Part, name=P\n"
+      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"
+      "*Element, type=M3D3, elset=All\n 1, 1, 2, 1\n 2, 2, 1, 2\n"
+      "*Orientation, name=\"Ori-my field\"\n1., 0., 0., 0., 1., 0.\n"
+      "*Elset, elset=A\n 1,\n*Elset, elset=B\n 2,\n"
+      "*Membrane Section, elset=A, material=Steel, orientation=\"Ori-my field\"\n1.,\n"
+      "*Rebar Layer, orientation=\"Ori-my field\"\nBars, 1., 0., , Steel, 0., 1\n"
+      "*Shell Section, elset=B, material=Steel, nodal thickness\n1., 5\n"
+      "*End Part\n"
+      "*Assembly, name=Assembly\n"
+      "*Instance, name=I, part=P\n*Nodal Thickness\n1, 0.5\n2, 0.5\n*End Instance\n"
+      "*Elset, elset=S, instance=I\n 1,\n*Elset, elset=S, instance=I\n 2,\n"
+      "*End Assembly\n"
+      "*Material, name=Steel\n*Gasket Behavior, name=Seal\n";
+  EXPECT_EQ("", Findings(sound));
+  const std::string faulty =
+      "*Part, name=P\n"                                                           // 1
+      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"                                           // 2-4
+      "*Element, type=M3D3, elset=All\n 1, 1, 2, 1\n 2, 2, 1, 2\n"                // 5-7
+      "*Element, type=S3, elset=C\n 3, 1, 2, 1\n"                                 // 8-9
+      "*Element, type=S3, elset=D\n 4, 1, 2, 1\n"                                 // 10-11
+      "*Element, type=S3, elset=G\n 5, 1, 2, 1\n"                                 // 12-13
+      "*Orientation, name=\"Ori-my field\"\n"                                     // 14
+      "*Orientation, name=Ori-1\n"                                               // 15
+      "*Elset, elset=A\n 1,\n*Elset, elset=A\n 2,\n"                              // 16-19
+      "*Membrane Section, elset=A, material=Steel, orientation=\"ori-my field\"\n"  // 20
+      "*Rebar Layer, orientation=\"Ori-1\"\nBars, 1., 0., , Copper, 0., 1\n"      // 21-22
+      "*Shell Section, elset=C, composite\n0.1, 3, Steel, ORI-1, P1\n"            // 23-24
+      "*Shell Section, elset=D, material=Steel, nodal thickness\n"                // 25
+      "*Gasket Section, elset=G, behavior=Gone\n"                                 // 26
+      "*End Part\n"                                                               // 27
+      "*Assembly, name=Assembly\n"                                                // 28
+      "*Instance, name=I, part=P\n"                                               // 29
+      "*Orientation, name=ori-1\n"                                               // 30
+      "*End Instance\n"                                                           // 31
+      "*End Assembly\n"                                                           // 32
+      "*Material, name=Steel\n";                                                  // 33
+  EXPECT_EQ(
+      "line 30: orientation defined twice: ori-1 | *Orientation, name=ori-1\n"
+      "line 21: orientation written otherwise: orientation=\"Ori-1\" for Ori-1 | "
+      "*Rebar Layer, orientation=\"Ori-1\"\n"
+      "line 22: undefined material: rebar material Copper | Bars, 1., 0., , Copper, 0., 1\n"
+      "line 20: section elset defined twice: 2 *Elset blocks of A | "
+      "*Membrane Section, elset=A, material=Steel, orientation=\"ori-my field\"\n"
+      "line 20: orientation written otherwise: orientation=\"ori-my field\" for "
+      "\"Ori-my field\" | *Membrane Section, elset=A, material=Steel, "
+      "orientation=\"ori-my field\"\n"
+      "line 24: orientation written otherwise: ply orientation ORI-1 for Ori-1 | "
+      "0.1, 3, Steel, ORI-1, P1\n"
+      "line 25: nodal thickness not given: no *Nodal Thickness in scope | "
+      "*Shell Section, elset=D, material=Steel, nodal thickness\n"
+      "line 26: undefined gasket behavior: behavior=Gone | "
+      "*Gasket Section, elset=G, behavior=Gone\n",
+      Findings(faulty));
+}
+
 // What writing one random model gave.
 struct Outcome {
   std::uint32_t seed = 0;
@@ -1645,7 +1910,13 @@ ObjectKinds KindsOfThisRun() {
     return names.find(",all,") != std::string::npos ||
            names.find(std::string(",") + name + ",") != std::string::npos;
   };
-  if (names.find(",none,") != std::string::npos) kinds = ObjectKinds{false, false, false, false, false, false, false};
+  if (names.find(",none,") != std::string::npos) {
+    kinds.layups = kinds.plyOrientations = kinds.discreteOrientations = false;
+    kinds.geometryThickness = kinds.fieldOrientations = kinds.nodalFields = false;
+    kinds.gasketSections = kinds.densities = kinds.failingFields = kinds.instanceNames = false;
+    kinds.pickedRegions = kinds.suppressedAssignments = kinds.rebar = false;
+    kinds.likeNamedFields = kinds.overlongNames = false;
+  }
   kinds.layups = kinds.layups || on("layups");
   kinds.plyOrientations = kinds.plyOrientations || on("plyOrientations");
   kinds.discreteOrientations = kinds.discreteOrientations || on("discreteOrientations");
@@ -1653,6 +1924,14 @@ ObjectKinds KindsOfThisRun() {
   kinds.fieldOrientations = kinds.fieldOrientations || on("fieldOrientations");
   kinds.nodalFields = kinds.nodalFields || on("nodalFields");
   kinds.gasketSections = kinds.gasketSections || on("gasketSections");
+  kinds.densities = kinds.densities || on("densities");
+  kinds.failingFields = kinds.failingFields || on("failingFields");
+  kinds.instanceNames = kinds.instanceNames || on("instanceNames");
+  kinds.pickedRegions = kinds.pickedRegions || on("pickedRegions");
+  kinds.suppressedAssignments = kinds.suppressedAssignments || on("suppressedAssignments");
+  kinds.rebar = kinds.rebar || on("rebar");
+  kinds.likeNamedFields = kinds.likeNamedFields || on("likeNamedFields");
+  kinds.overlongNames = kinds.overlongNames || on("overlongNames");
   return kinds;
 }
 
@@ -1690,6 +1969,11 @@ Outcome WriteRandomModel(std::uint32_t seed) {
   } catch (const std::exception& e) {
     out.findings.push_back(Finding("exception other than aif_Exception", e.what()));
   }
+  // A model made to be refused must be refused (by that fault or one met
+  // before it).
+  if (!g.refusals.empty() && out.refusal.empty())
+    out.findings.push_back(Finding("refusal expected", "the writer wrote a model it must refuse (\"" +
+                                                          g.refusals.front() + "\")"));
   unsetenv("TVN_AIF_NODEOFFSET");
   unsetenv("TVN_AIF_ELEMENTOFFSET");
   env.Remove("cae_no_parts_input_file");
@@ -1720,8 +2004,8 @@ TEST(aif_RandomModelTest, DecksOfRandomModelsAreConsistent) {
   }
   const char* count = std::getenv("AIF_RANDOM_MODEL_COUNT");
   const std::uint32_t models = count ? static_cast<std::uint32_t>(std::stoul(count)) : 300;
-  // Per class of fault: how many models show it and the smallest such seed.
-  std::map<std::string, std::pair<int, std::uint32_t>> classes;
+  // Per class of fault: the seeds of the models that show it.
+  std::map<std::string, std::vector<std::uint32_t>> classes;
   std::vector<Outcome> failed;
   std::map<std::string, int> refusals;
   for (std::uint32_t seed = 1; seed <= models; ++seed) {
@@ -1732,16 +2016,19 @@ TEST(aif_RandomModelTest, DecksOfRandomModelsAreConsistent) {
     for (const aif_test::DeckFinding& finding : out.findings)
       kinds.insert(finding.kind);
     for (const std::string& kind : kinds) {
-      auto [it, fresh] = classes.try_emplace(kind, 0, seed);
-      ++it->second.first;
+      classes[kind].push_back(seed);
     }
     failed.push_back(std::move(out));
   }
   if (failed.empty()) return;
   std::ostringstream summary;
-  summary << failed.size() << " of " << models << " models fail; by class (models, first seed):\n";
-  for (const auto& [kind, seen] : classes)
-    summary << "  " << kind << ": " << seen.first << ", seed " << seen.second << "\n";
+  summary << failed.size() << " of " << models << " models fail; by class (models: seeds):\n";
+  for (const auto& [kind, seeds] : classes) {
+    summary << "  " << kind << ": " << seeds.size() << ":";
+    for (std::size_t i = 0; i < seeds.size() && i < 12; ++i)
+      summary << " " << seeds[i];
+    summary << (seeds.size() > 12 ? " ...\n" : "\n");
+  }
   summary << "refused by the writer (" << refusals.size() << " distinct messages):\n";
   int shown = 0;
   for (const auto& [message, times] : refusals)

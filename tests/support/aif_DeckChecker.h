@@ -6,11 +6,16 @@
 // labels (1..2147483647, once per scope), element nodes, set members, every
 // referenced name (Inst.Name from the assembly looks in instance Inst, split
 // at the first dot outside quotes as the solver splits it, so a dotted
-// instance name must be quoted; names compare unquoted and case-blind), orientations once per scope, section
+// instance name must be quoted; names compare unquoted and case-blind;
+// orientations are also named exactly as their "*Orientation" line writes
+// them), orientations once per scope (an instance with its part), section
 // controls once per model, and section keywords (outside assembly and steps,
-// own-scope elset/orientation, controls anywhere, one section per element,
-// material= defined, a gasket section's a "*Material", ply lines naming a
-// "*Material" and an orientation of their scope), materials ("*Material", "*Gasket Behavior") once per
+// own-scope elset/orientation, the set one "*Elset" block of the scope,
+// controls anywhere, one section per element, material= defined, a gasket
+// section's a "*Material" and its behavior= a "*Gasket Behavior", ply lines
+// and rebar layers naming a "*Material", ply lines an orientation of their
+// scope, a nodal-thickness section a "*Nodal Thickness" in its scope or in
+// each instance of its part), materials ("*Material", "*Gasket Behavior") once per
 // model and outside blocks, and distributions: "*Distribution Table" once
 // per model, "*Distribution" once per scope (an instance with its part),
 // every Table= defined, every row naming a node or element of its scope
@@ -91,6 +96,11 @@ class DeckChecker {
   std::set<std::string> plainMaterials_;                 // names of *Material alone
   std::set<std::string> tables_;                         // names of *Distribution Table
   std::map<std::string, std::string> orientationLines_;  // "scope|name" -> first line
+  // The name of each "*Orientation" as written (trimmed), by "scope|name".
+  std::map<std::string, std::string> orientationTexts_;
+  std::set<std::string> gasketBehaviors_;  // names of *Gasket Behavior
+  std::map<std::string, int> elsetBlocks_;  // *Elset blocks by "scope|name"
+  std::set<std::string> nodalScopes_;      // scopes holding a *Nodal Thickness
   // The nodes given a thickness by "*Nodal Thickness", by scope.
   std::map<std::string, std::set<std::string>> nodalThickness_;
   std::vector<DeckFinding> findings_;
@@ -389,6 +399,7 @@ class DeckChecker {
           Report(record.line, "material inside a block", record.keyword);
         if (!materials_.insert(name).second) Report(record.line, "material defined twice", name);
         if (k == "*material") plainMaterials_.insert(name);
+        if (k == "*gasket behavior") gasketBehaviors_.insert(name);
       }
       if (k == "*distribution table") {
         const std::string name = Normal(Option(record, "name"));
@@ -408,6 +419,7 @@ class DeckChecker {
           if (twice) Report(record.line, "distribution defined twice", name);
         }
       }
+      if (k == "*nodal thickness") nodalScopes_.insert(record.scope);
       if (k == "*section controls") {
         const std::string name = Normal(Option(record, "name"));
         if (name.empty()) Report(record.line, "empty name", "*Section Controls");
@@ -426,13 +438,20 @@ class DeckChecker {
         DefineName(record, kNset, "nset");
       } else if (k == "*elset") {
         DefineName(record, kElset, "elset");
+        const std::string name = Normal(Option(record, "elset"));
+        if (!name.empty() && !HasOption(record, "instance"))
+          ++elsetBlocks_[record.scope + "|" + name];
       } else if (k == "*surface") {
         DefineName(record, kSurface, "name");
       } else if (k == "*orientation") {
         const std::string name = Normal(Option(record, "name"));
         const std::string& text = lines_[static_cast<std::size_t>(record.line) - 1];
-        const bool fresh = orientationLines_.try_emplace(record.scope + "|" + name, text).second;
+        bool fresh = orientationLines_.try_emplace(record.scope + "|" + name, text).second;
+        // An instance and its part are one scope.
+        for (const std::string& key : ChainKeys(record.scope))
+          fresh = fresh && (key == record.scope || !orientationLines_.count(key + "|" + name));
         if (!name.empty() && !fresh) Report(record.line, "orientation defined twice", name);
+        orientationTexts_.try_emplace(record.scope + "|" + name, Trim(Option(record, "name")));
         DefineName(record, kOrientation, "name");
       }
     }
@@ -532,6 +551,24 @@ class DeckChecker {
       Report(line, std::string("undefined ") + KindName(kind), what + std::to_string(*label));
   }
 
+  // An orientation reference: defined where `record` looks it up, and
+  // written as its "*Orientation" line writes it (the same quotes).
+  void ReferOrientation(const Record& record, int line, const std::string& raw,
+                        const std::string& what) {
+    const std::string name = Normal(raw);
+    if (!Resolves(record.scope, kOrientation, raw)) {
+      Report(line, "undefined orientation", what + Trim(raw));
+      return;
+    }
+    for (const std::string& key : ChainKeys(record.scope)) {
+      auto it = orientationTexts_.find(key + "|" + name);
+      if (it == orientationTexts_.end()) continue;
+      if (it->second != Trim(raw))
+        Report(line, "orientation written otherwise", what + Trim(raw) + " for " + it->second);
+      return;
+    }
+  }
+
   // The members of a *Nset or *Elset block.
   void ReferMembers(const Record& record, Kind labelKind, Kind setKind) {
     std::string scope = record.scope;
@@ -610,7 +647,7 @@ class DeckChecker {
         } else if (key == "nset" && !defines) {
           ReferName(record, record.line, kNset, value, "nset=");
         } else if (key == "orientation") {
-          ReferName(record, record.line, kOrientation, value, "orientation=");
+          ReferOrientation(record, record.line, value, "orientation=");
         } else if (key == "analytical surface" || key == "surface") {
           ReferName(record, record.line, kSurface, value, key + "=");
         } else if (key == "ref node" || key == "pin nset" || key == "tie nset") {
@@ -632,6 +669,13 @@ class DeckChecker {
         ReferMembers(record, kElement, kElset);
       } else if (k == "*surface") {
         ReferSurfaceRows(record);
+      } else if (k == "*rebar layer") {
+        // Layer name, area, spacing, position, material, angle, ...
+        for (const auto& [line, text] : record.data) {
+          const std::vector<std::string> f = Split(text, ',');
+          if (f.size() > 4 && !plainMaterials_.count(Normal(f[4])))
+            Report(line, "undefined material", "rebar material " + Trim(f[4]));
+        }
       } else if (k == "*tie" || k == "*shell to solid coupling") {
         for (const auto& [line, text] : record.data)
           for (const std::string& field : Split(text, ','))
@@ -706,9 +750,8 @@ class DeckChecker {
       const std::vector<std::string> f = Split(text, ',');
       if (f.size() > 2 && !Trim(f[2]).empty() && !plainMaterials_.count(Normal(f[2])))
         Report(line, "undefined material", "ply material " + Trim(f[2]));
-      if (f.size() > 3 && !Trim(f[3]).empty() && !IsNumber(f[3]) &&
-          !Has(record.scope, kOrientation, Normal(f[3])))
-        Report(line, "undefined orientation", "ply orientation " + Trim(f[3]));
+      if (f.size() > 3 && !Trim(f[3]).empty() && !IsNumber(f[3]))
+        ReferOrientation(record, line, f[3], "ply orientation ");
     }
   }
 
@@ -749,10 +792,33 @@ class DeckChecker {
         Report(record.line, "section without elset=", "");
       else if (!Has(record.scope, kElset, elset))
         Report(record.line, "undefined elset", "elset=" + Trim(Option(record, "elset")));
-      if (HasOption(record, "orientation") &&
-          !Has(record.scope, kOrientation, Normal(Option(record, "orientation"))))
-        Report(record.line, "undefined orientation",
-               "orientation=" + Trim(Option(record, "orientation")));
+      // A section's set is one "*Elset" block of its scope (an instance with
+      // its part): a second block of the name would add another group's
+      // elements to it.
+      int blocks = 0;
+      for (const std::string& key : ChainKeys(record.scope)) {
+        auto it = elsetBlocks_.find(key + "|" + elset);
+        blocks += it == elsetBlocks_.end() ? 0 : it->second;
+      }
+      if (blocks > 1)
+        Report(record.line, "section elset defined twice",
+               std::to_string(blocks) + " *Elset blocks of " + Trim(Option(record, "elset")));
+      if (HasOption(record, "orientation"))
+        ReferOrientation(record, record.line, Option(record, "orientation"), "orientation=");
+      if (HasOption(record, "behavior") && !gasketBehaviors_.count(Normal(Option(record, "behavior"))))
+        Report(record.line, "undefined gasket behavior",
+               "behavior=" + Trim(Option(record, "behavior")));
+      if (HasOption(record, "nodal thickness")) {
+        // Its nodes' thicknesses in its scope (an instance with its part; a
+        // part's section also by each instance's own block).
+        bool given = false;
+        for (const std::string& key : ChainKeys(record.scope))
+          given = given || nodalScopes_.count(key);
+        for (const auto& [key, scope] : scopes_)
+          given = given || (scope.instance && record.scope == "P:" + scope.part &&
+                            nodalScopes_.count(key));
+        if (!given) Report(record.line, "nodal thickness not given", "no *Nodal Thickness in scope");
+      }
       if (HasOption(record, "controls") &&
           !sectionControls_.count(Normal(Option(record, "controls"))))
         Report(record.line, "undefined section controls",
