@@ -181,10 +181,12 @@ cow_String aif_SectionGroupStep::SetName(const aif_InstanceScope& scope, const r
 
 bool aif_SectionGroupStep::Dropped(const aif_PartAttributesState::Group& group,
                                    const cow_String& field) const {
-  // An analytical field that gave nothing; a discrete field of the name is
-  // written from its own record.
+  // An analytical field that gave nothing is dropped, even when a discrete
+  // field shares its name (that one is written only for its own uses). A
+  // name only a discrete field has is written from that field's record.
+  const aif_Model& model = state_.info.ModelAdapter();
   return group.thicknessDistribution.IsEmpty() &&
-         !state_.info.ModelAdapter().DiscreteFields().Contains(field);
+         (model.AnalyticalFields().Contains(field) || !model.DiscreteFields().Contains(field));
 }
 
 void aif_SectionGroupStep::Thickness(const aif_InstanceScope& scope, const Walk& walk,
