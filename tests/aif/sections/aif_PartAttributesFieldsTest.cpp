@@ -249,3 +249,47 @@ TEST(aif_PartAttributesFields, NamesGivenTwiceGetTheirOwn) {
   // Shell 2 from analytical field F beside the unused discrete field F.
   EXPECT_TRUE(Holds(density, "*Shell Section, elset=R2, material=Steel, shell thickness=F-1\n"));
 }
+
+TEST(aif_PartAttributesFields, AnglesAndPliesNameTheirUsesDistribution) {
+  // Discrete field F gives shell R1 its offset ("ratio", first: it takes
+  // F) and the shell R2 the angle of its orientation and of its ply
+  // ("angle", F-1); field Axes gives that orientation its axes.
+  hst_ModelBuilder b;
+  b.AddPart("Sheet", TwoShells());
+  kfdC_DiscreteField f;
+  f.SetDefaultValues({0.5});
+  b.AddDiscreteField("F", f);
+  kfdC_DiscreteField axes;
+  axes.SetComponentCount(6);
+  axes.SetDefaultValues({1, 0, 0, 0, 1, 0});
+  b.AddDiscreteField("Axes", axes);
+  b.AddSection("Plain", ShellSection(0, ""));
+  kseC_CompositeShellSection plies;
+  plies.thicknessType = 0;
+  kseC_Layer ply;
+  ply.thickness = 0.2;
+  ply.material = "Steel";
+  ply.additionalRotationKind = 2;
+  ply.rotationDistribution = "F";
+  plies.layers.Append(ply);
+  b.AddSection("Plies", plies);
+  ptoC_SectionAssignment first(Shell("R1", 0, {0, 1, 2, 3}), "Plain");
+  first.SetOffset(5, 0.0, "F");
+  b.AddPartAttribute("Sheet", first);
+  b.AddPartAttribute("Sheet", ptoC_SectionAssignment(Shell("R2", 1, {1, 4, 5, 2}), "Plies"));
+  ptoC_MaterialOrientation turned;
+  turned.SetRegion(Shell("R2", 1, {1, 4, 5, 2}));
+  turned.SetDefinitionKind(ptoC_MaterialOrientation::kField);
+  turned.SetFieldName("Axes");
+  turned.SetAxis(ptoC_MaterialOrientation::AXIS_3);
+  turned.SetAdditionalRotation(ptoC_MaterialOrientation::kRotationField, 0.0, "F");
+  b.AddPartAttribute("Sheet", turned);
+  b.AddInstance("Sheet-1", "Sheet");
+  const std::string deck = Write(b).deck;
+  EXPECT_TRUE(Holds(deck, "*Shell Section, elset=R1, material=Steel, offset=F\n"));
+  EXPECT_TRUE(Holds(deck, "*Orientation, name=Ori-Axes\nAxes\n3, F-1\n"));
+  EXPECT_TRUE(Holds(deck, "0.2, 3, Steel, F-1\n"));
+  EXPECT_TRUE(Holds(deck, "*Distribution, name=F, location=ELEMENT, Table=F_Table\n"));
+  EXPECT_TRUE(Holds(deck, "*Distribution, name=F-1, location=ELEMENT, Table=F-1_Table\n"));
+  EXPECT_TRUE(Holds(deck, "*Distribution Table, name=F-1_Table\nangle\n"));
+}
