@@ -293,3 +293,50 @@ TEST(aif_PartAttributesFields, AnglesAndPliesNameTheirUsesDistribution) {
   EXPECT_TRUE(Holds(deck, "*Distribution, name=F-1, location=ELEMENT, Table=F-1_Table\n"));
   EXPECT_TRUE(Holds(deck, "*Distribution Table, name=F-1_Table\nangle\n"));
 }
+
+TEST(aif_PartAttributesFields, GeometryDistributionsNameOnlyWhatTheDeckDefines) {
+  // Part `Part"1` placed once, flat: shell Left takes its offset from the
+  // geometry, membrane Right (thickness from a field) its thickness.
+  hst_ModelBuilder b;
+  b.AddPart("Part\"1", TwoShells());
+  b.AddSection("Thin", ShellSection(0, ""));
+  kseC_MembraneSection membrane;
+  membrane.material = "Steel";
+  membrane.thickness = 0.2;
+  membrane.thicknessType = 1;
+  membrane.thicknessField = "Gauge";
+  b.AddSection("Skin", membrane);
+  const auto shell = [](const char* name, int element, const cow_List<int>& nodes) {
+    rgnC_Region region(name, {"Part\"1"});
+    region.SetPicked(true);
+    region.SetKernelElementIndices(1, {element});
+    region.SetKernelNodeIndices(1, nodes);
+    return region;
+  };
+  rgnC_Region left = shell("Left", 0, {0, 1, 2, 3});
+  left.SetKernelOffsets({0}, {0.5});
+  rgnC_Region right = shell("Right", 1, {1, 4, 5, 2});
+  right.SetKernelThicknesses({1, 4, 5, 2}, {0.9, 0.5, 0.6, 0.9});
+  ptoC_SectionAssignment offset(left, "Thin");
+  offset.SetOffset(6);
+  b.AddPartAttribute("Part\"1", offset);
+  ptoC_SectionAssignment thick(right, "Skin");
+  thick.SetThicknessAssignment(ptoC_SectionAssignment::kThicknessFromGeometry);
+  b.AddPartAttribute("Part\"1", thick);
+  b.AddInstance("Sheet-1", "Part\"1");
+  const std::string deck = Write(b, true).deck;
+  // The part's quote does not reach the names made from it.
+  EXPECT_TRUE(Holds(deck,
+                    "*Distribution, name=Sheet-1_Offset_Part1_1, location=ELEMENT, "
+                    "Table=Sheet-1_Offset_Part1_1_Table\n"
+                    "** Description: Offset determined from geometry\n,     0.\n1, 0.5\n"));
+  EXPECT_TRUE(Holds(deck,
+                    "*Shell Section, elset=Sheet-1_Left, material=Steel, "
+                    "offset=Sheet-1_Offset_Part1_1\n0.1, 5\n"));
+  EXPECT_TRUE(Holds(deck, "*Distribution Table, name=Sheet-1_Offset_Part1_1_Table\nratio\n"));
+  // The membrane's thickness is the nodal rows; it names no distribution.
+  EXPECT_TRUE(Holds(deck,
+                    "*Nodal Thickness\n** Description: Nodal thickness determined from geometry\n"
+                    "2, 0.9\n5, 0.5\n6, 0.6\n3, 0.9\n"));
+  EXPECT_TRUE(Holds(deck, "*Membrane Section, elset=Sheet-1_Right, material=Steel\n0.2, \n"));
+}

@@ -206,7 +206,10 @@ void aif_SectionStep::AddMembrane(const aif_InstanceScope& scope, const Keyed& k
   const auto& membrane =
       nex_canDynamicCastRef<const kseC_MembraneSection>(keyed.section, kFile, __LINE__);
   cow_String thickness = group.thicknessDistribution;
-  bool dropped = group.thicknessDropped;
+  // A thickness from the geometry is the "*Nodal Thickness" rows of the
+  // group's nodes, which carry no name the section could refer to: the
+  // section keeps its own thickness (as a uniform one does) and names none.
+  bool dropped = group.thicknessDropped || group.nodalThickness;
   if (membrane.thicknessType == 2) {
     bool nodal = false;
     thickness = aif_FieldThicknessStep(state_, filer_)
