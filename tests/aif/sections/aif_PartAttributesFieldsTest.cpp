@@ -340,3 +340,35 @@ TEST(aif_PartAttributesFields, GeometryDistributionsNameOnlyWhatTheDeckDefines) 
                     "2, 0.9\n5, 0.5\n6, 0.6\n3, 0.9\n"));
   EXPECT_TRUE(Holds(deck, "*Membrane Section, elset=Sheet-1_Right, material=Steel\n0.2, \n"));
 }
+
+TEST(aif_PartAttributesFields, GroupsOfOneAssignmentGiveItsNodalThicknessOnce) {
+  // Nodal thickness from discrete field NT over both shells; an orientation
+  // on shell 2 splits the assignment into two groups.
+  hst_ModelBuilder b;
+  b.AddPart("Sheet", TwoShells());
+  b.AddSection("Thick", ShellSection(4, "NT"));
+  rgnC_Region both("R", {"Sheet"});
+  both.SetPicked(true);
+  both.SetKernelElementIndices(1, {0, 1});
+  both.SetKernelNodeIndices(1, {0, 1, 2, 3, 4, 5});
+  b.AddPartAttribute("Sheet", ptoC_SectionAssignment(both, "Thick"));
+  ptoC_MaterialOrientation user;
+  user.SetRegion(Shell("Right", 1, {1, 4, 5, 2}));
+  user.SetDefinitionKind(ptoC_MaterialOrientation::kUser);
+  b.AddPartAttribute("Sheet", user);
+  kfdC_DiscreteField nt;
+  nt.SetLocation(kfdC_DiscreteField::kNodes);
+  nt.SetDefaultValues({1.0});
+  kfdC_DataTable values;
+  values.AddDomainValue(2, 0.5);
+  nt.AddDataTable(values);
+  b.AddDiscreteField("NT", nt);
+  b.AddInstance("Sheet-1", "Sheet");
+  for (bool flat : {false, true}) {
+    const std::string deck = Write(b, flat).deck;
+    const std::size_t first = deck.find("*Nodal Thickness\n");
+    EXPECT_NE(std::string::npos, first) << deck;
+    EXPECT_EQ(std::string::npos, deck.find("*Nodal Thickness\n", first + 1)) << deck;
+    EXPECT_TRUE(Holds(deck, "*Nodal Thickness\n1, 1.\n2, 0.5\n3, 1.\n4, 1.\n5, 1.\n6, 1.\n"));
+  }
+}

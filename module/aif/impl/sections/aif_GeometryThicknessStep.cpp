@@ -121,7 +121,7 @@ cow_String aif_GeometryThicknessStep::Add(const aif_InstanceScope& scope,
       const double value = values[i];
       if (offsets && !debug && !(value > 1e-6 || value < -1e-6)) continue;
       // A node an earlier assignment of the scope gave its thickness keeps it.
-      if (!offsets && !state_.geometryThicknessNodes.insert(label).second) continue;
+      if (!offsets && !state_.nodalThicknessNodes.insert(label).second) continue;
       table.AddDomainValue(label, value);
     }
     field.AddDataTable(table);
