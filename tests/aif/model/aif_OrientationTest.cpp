@@ -62,6 +62,15 @@ TEST_F(aif_OrientationTest, FormsWithoutADatum) {
   byField.SetAdditionalRotation(Axis::kRotationField, 0, "Angles");
   EXPECT_EQ("*Orientation, name=Ori-1\n\"Part 1_Ori field\"\n3, \"Part 1_Angles\"\n",
             FromMaterial(byField, 0, false));
+  // The distributions the fields' uses were given replace the fields' own
+  // names, prefixed the same way.
+  const aif_Orientation::FieldDistributions given{"Angles-1", "Ori field-2"};
+  EXPECT_EQ("*Orientation, name=Ori-1\n\"Part 1_Ori field-2\"\n3, \"Part 1_Angles-1\"\n",
+            KeywordText(aif_Orientation(&part_, byField, "Model-1", "Ori-1", gsl_Matrix(), 0,
+                                        false, "Part 1", "Dist", given)));
+  EXPECT_EQ("*Orientation, name=Ori-1\n\"Ori field-2\"\n3, Angles-1\n",
+            KeywordText(aif_Orientation(&part_, byField, "Model-1", "Ori-1", gsl_Matrix(), 0,
+                                        true, "Part 1", "Dist", given)));
   // A raw instance name in a flat file's name is quoted; a control
   // character cannot be written.
   EXPECT_EQ("*Orientation, name=\"Inst 1-Ori-3\", system=user\n",

@@ -249,3 +249,126 @@ TEST(aif_PartAttributesFields, NamesGivenTwiceGetTheirOwn) {
   // Shell 2 from analytical field F beside the unused discrete field F.
   EXPECT_TRUE(Holds(density, "*Shell Section, elset=R2, material=Steel, shell thickness=F-1\n"));
 }
+
+TEST(aif_PartAttributesFields, AnglesAndPliesNameTheirUsesDistribution) {
+  // Discrete field F gives shell R1 its offset ("ratio", first: it takes
+  // F) and the shell R2 the angle of its orientation and of its ply
+  // ("angle", F-1); field Axes gives that orientation its axes.
+  hst_ModelBuilder b;
+  b.AddPart("Sheet", TwoShells());
+  kfdC_DiscreteField f;
+  f.SetDefaultValues({0.5});
+  b.AddDiscreteField("F", f);
+  kfdC_DiscreteField axes;
+  axes.SetComponentCount(6);
+  axes.SetDefaultValues({1, 0, 0, 0, 1, 0});
+  b.AddDiscreteField("Axes", axes);
+  b.AddSection("Plain", ShellSection(0, ""));
+  kseC_CompositeShellSection plies;
+  plies.thicknessType = 0;
+  kseC_Layer ply;
+  ply.thickness = 0.2;
+  ply.material = "Steel";
+  ply.additionalRotationKind = 2;
+  ply.rotationDistribution = "F";
+  plies.layers.Append(ply);
+  b.AddSection("Plies", plies);
+  ptoC_SectionAssignment first(Shell("R1", 0, {0, 1, 2, 3}), "Plain");
+  first.SetOffset(5, 0.0, "F");
+  b.AddPartAttribute("Sheet", first);
+  b.AddPartAttribute("Sheet", ptoC_SectionAssignment(Shell("R2", 1, {1, 4, 5, 2}), "Plies"));
+  ptoC_MaterialOrientation turned;
+  turned.SetRegion(Shell("R2", 1, {1, 4, 5, 2}));
+  turned.SetDefinitionKind(ptoC_MaterialOrientation::kField);
+  turned.SetFieldName("Axes");
+  turned.SetAxis(ptoC_MaterialOrientation::AXIS_3);
+  turned.SetAdditionalRotation(ptoC_MaterialOrientation::kRotationField, 0.0, "F");
+  b.AddPartAttribute("Sheet", turned);
+  b.AddInstance("Sheet-1", "Sheet");
+  const std::string deck = Write(b).deck;
+  EXPECT_TRUE(Holds(deck, "*Shell Section, elset=R1, material=Steel, offset=F\n"));
+  EXPECT_TRUE(Holds(deck, "*Orientation, name=Ori-Axes\nAxes\n3, F-1\n"));
+  EXPECT_TRUE(Holds(deck, "0.2, 3, Steel, F-1\n"));
+  EXPECT_TRUE(Holds(deck, "*Distribution, name=F, location=ELEMENT, Table=F_Table\n"));
+  EXPECT_TRUE(Holds(deck, "*Distribution, name=F-1, location=ELEMENT, Table=F-1_Table\n"));
+  EXPECT_TRUE(Holds(deck, "*Distribution Table, name=F-1_Table\nangle\n"));
+}
+
+TEST(aif_PartAttributesFields, GeometryDistributionsNameOnlyWhatTheDeckDefines) {
+  // Part `Part"1` placed once, flat: shell Left takes its offset from the
+  // geometry, membrane Right (thickness from a field) its thickness.
+  hst_ModelBuilder b;
+  b.AddPart("Part\"1", TwoShells());
+  b.AddSection("Thin", ShellSection(0, ""));
+  kseC_MembraneSection membrane;
+  membrane.material = "Steel";
+  membrane.thickness = 0.2;
+  membrane.thicknessType = 1;
+  membrane.thicknessField = "Gauge";
+  b.AddSection("Skin", membrane);
+  const auto shell = [](const char* name, int element, const cow_List<int>& nodes) {
+    rgnC_Region region(name, {"Part\"1"});
+    region.SetPicked(true);
+    region.SetKernelElementIndices(1, {element});
+    region.SetKernelNodeIndices(1, nodes);
+    return region;
+  };
+  rgnC_Region left = shell("Left", 0, {0, 1, 2, 3});
+  left.SetKernelOffsets({0}, {0.5});
+  rgnC_Region right = shell("Right", 1, {1, 4, 5, 2});
+  right.SetKernelThicknesses({1, 4, 5, 2}, {0.9, 0.5, 0.6, 0.9});
+  ptoC_SectionAssignment offset(left, "Thin");
+  offset.SetOffset(6);
+  b.AddPartAttribute("Part\"1", offset);
+  ptoC_SectionAssignment thick(right, "Skin");
+  thick.SetThicknessAssignment(ptoC_SectionAssignment::kThicknessFromGeometry);
+  b.AddPartAttribute("Part\"1", thick);
+  b.AddInstance("Sheet-1", "Part\"1");
+  const std::string deck = Write(b, true).deck;
+  // The part's quote does not reach the names made from it.
+  EXPECT_TRUE(Holds(deck,
+                    "*Distribution, name=Sheet-1_Offset_Part1_1, location=ELEMENT, "
+                    "Table=Sheet-1_Offset_Part1_1_Table\n"
+                    "** Description: Offset determined from geometry\n,     0.\n1, 0.5\n"));
+  EXPECT_TRUE(Holds(deck,
+                    "*Shell Section, elset=Sheet-1_Left, material=Steel, "
+                    "offset=Sheet-1_Offset_Part1_1\n0.1, 5\n"));
+  EXPECT_TRUE(Holds(deck, "*Distribution Table, name=Sheet-1_Offset_Part1_1_Table\nratio\n"));
+  // The membrane's thickness is the nodal rows; it names no distribution.
+  EXPECT_TRUE(Holds(deck,
+                    "*Nodal Thickness\n** Description: Nodal thickness determined from geometry\n"
+                    "2, 0.9\n5, 0.5\n6, 0.6\n3, 0.9\n"));
+  EXPECT_TRUE(Holds(deck, "*Membrane Section, elset=Sheet-1_Right, material=Steel\n0.2, \n"));
+}
+
+TEST(aif_PartAttributesFields, GroupsOfOneAssignmentGiveItsNodalThicknessOnce) {
+  // Nodal thickness from discrete field NT over both shells; an orientation
+  // on shell 2 splits the assignment into two groups.
+  hst_ModelBuilder b;
+  b.AddPart("Sheet", TwoShells());
+  b.AddSection("Thick", ShellSection(4, "NT"));
+  rgnC_Region both("R", {"Sheet"});
+  both.SetPicked(true);
+  both.SetKernelElementIndices(1, {0, 1});
+  both.SetKernelNodeIndices(1, {0, 1, 2, 3, 4, 5});
+  b.AddPartAttribute("Sheet", ptoC_SectionAssignment(both, "Thick"));
+  ptoC_MaterialOrientation user;
+  user.SetRegion(Shell("Right", 1, {1, 4, 5, 2}));
+  user.SetDefinitionKind(ptoC_MaterialOrientation::kUser);
+  b.AddPartAttribute("Sheet", user);
+  kfdC_DiscreteField nt;
+  nt.SetLocation(kfdC_DiscreteField::kNodes);
+  nt.SetDefaultValues({1.0});
+  kfdC_DataTable values;
+  values.AddDomainValue(2, 0.5);
+  nt.AddDataTable(values);
+  b.AddDiscreteField("NT", nt);
+  b.AddInstance("Sheet-1", "Sheet");
+  for (bool flat : {false, true}) {
+    const std::string deck = Write(b, flat).deck;
+    const std::size_t first = deck.find("*Nodal Thickness\n");
+    EXPECT_NE(std::string::npos, first) << deck;
+    EXPECT_EQ(std::string::npos, deck.find("*Nodal Thickness\n", first + 1)) << deck;
+    EXPECT_TRUE(Holds(deck, "*Nodal Thickness\n1, 1.\n2, 0.5\n3, 1.\n4, 1.\n5, 1.\n6, 1.\n"));
+  }
+}

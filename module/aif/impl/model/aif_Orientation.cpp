@@ -67,7 +67,8 @@ aif_Orientation::aif_Orientation(const ftr_PrimaryObject* object,
                                  const ptoC_MaterialOrientation& orientation,
                                  const cow_String& modelName, const cow_String& name,
                                  const gsl_Matrix& transform, int system, bool namesAreLocal,
-                                 const cow_String& prefix, const cow_String& systemName)
+                                 const cow_String& prefix, const cow_String& systemName,
+                                 const FieldDistributions& distributions)
     : name_(name),
       angle_(orientation.AdditionalRotationAngle()),
       additionalRotation_(true),
@@ -75,9 +76,13 @@ aif_Orientation::aif_Orientation(const ftr_PrimaryObject* object,
       kind_(orientation.DefinitionKind()) {
   SetAxis(orientation.Axis());
   if (orientation.AdditionalRotationType() == ptoC_MaterialOrientation::kRotationField)
-    angleFieldName_ = Qualified(orientation.AngleFieldName(), namesAreLocal, prefix);
+    angleFieldName_ = Qualified(
+        distributions.angle.IsEmpty() ? orientation.AngleFieldName() : distributions.angle,
+        namesAreLocal, prefix);
   if (kind_ == kField) {
-    systemName_ = Qualified(orientation.FieldName(), namesAreLocal, prefix);
+    systemName_ = Qualified(
+        distributions.axes.IsEmpty() ? orientation.FieldName() : distributions.axes,
+        namesAreLocal, prefix);
   } else if (kind_ == kNamedSystem) {
     systemName_ = Qualified(systemName, namesAreLocal, prefix);
     system_ = 1;

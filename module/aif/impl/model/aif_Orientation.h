@@ -56,16 +56,24 @@ class aif_Orientation : public akw_Keyword {
                   const cow_String& modelName, const cow_String& name, const gsl_Matrix& transform);
   // The coordinates definition that names a distribution.
   aif_Orientation(const cow_String& name, const cow_String& distributionName);
+  // The distributions a material orientation's fields are defined under (the
+  // names the write's distribution-name registry gave their uses); an empty
+  // one stands for the field's own name.
+  struct FieldDistributions {
+    cow_String angle;  // of the angle field (rotation type 2)
+    cow_String axes;   // of the orientation field (kind 2)
+  };
   // From a material orientation of a part: its kind selects the definition
   // line, its axis and angle (or angle field) the rotation line, which is
-  // always written. The angle field (rotation type 2), the orientation field
-  // (kind 2) and `systemName` (kind 4, then rectangular) are prefixed with
-  // `prefix` and "_" unless `namesAreLocal`. Other kinds take the datum
-  // system, moved by `transform`, when the orientation names one.
+  // always written. The angle field's distribution (rotation type 2), the
+  // orientation field's (kind 2) and `systemName` (kind 4, then rectangular)
+  // are prefixed with `prefix` and "_" unless `namesAreLocal`. Other kinds
+  // take the datum system, moved by `transform`, when the orientation names
+  // one.
   aif_Orientation(const ftr_PrimaryObject* object, const ptoC_MaterialOrientation& orientation,
                   const cow_String& modelName, const cow_String& name, const gsl_Matrix& transform,
                   int system, bool namesAreLocal, const cow_String& prefix,
-                  const cow_String& systemName);
+                  const cow_String& systemName, const FieldDistributions& distributions = {});
   aif_Orientation(const aif_Orientation&) = default;
   ~aif_Orientation() override = default;
 

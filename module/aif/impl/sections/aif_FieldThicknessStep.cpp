@@ -238,7 +238,9 @@ cow_String aif_FieldThicknessStep::FromDiscreteField(const aif_InstanceScope& sc
 
   const bool usable = info.NodeLabelsUsable();
   kfdC_DataTable table;
-  std::unordered_set<int> added;
+  // A node an earlier group of the scope gave its thickness keeps it (the
+  // groups of one assignment share its region).
+  std::unordered_set<int>& added = state_.nodalThicknessNodes;
   for (const rgnC_Region& region : regions) {
     const rgnK_Region kernel(info.Assembly(), model, region);
     cow_Map<int, cow_List<int>> labels, indices;
@@ -259,6 +261,8 @@ cow_String aif_FieldThicknessStep::FromDiscreteField(const aif_InstanceScope& sc
     }
   }
   table.SortTables();
+  // Every node has its thickness already: no keyword without rows.
+  if (table.Labels().IsEmpty()) return name;
 
   kfdC_DiscreteField field;
   field.SetLocation(kfdC_DiscreteField::kNodes);

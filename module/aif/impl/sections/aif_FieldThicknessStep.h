@@ -31,7 +31,9 @@ class aif_FieldThicknessStep {
                                  const cow_List<rgnC_Region>& regions, int location,
                                  const cow_String& columnType);
   // "*Nodal Thickness" of the nodes of `regions` (each node once, the first
-  // region's row standing) from the discrete field `fieldName`: a node's
+  // region's row standing; none that an earlier "*Nodal Thickness" of the
+  // instance's scope holds; no keyword when no node is left) from the
+  // discrete field `fieldName`: a node's
   // value in the field's table of the instance (else its unnamed table),
   // else the field's default; rows in label order. Returns the name (the
   // field's; flat: the instance's name, "_" and it; "-1", "-2" ... when a

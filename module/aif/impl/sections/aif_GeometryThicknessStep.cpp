@@ -53,6 +53,15 @@ void GeometryRows(const aif_ModelInfo& info, const aif_InstanceScope& scope,
   rgnK_GetUniqueIds(owners);
 }
 
+// The part's name as a distribution name built from it carries it: without
+// its double quotes, since a quote can only enclose a whole name (a part
+// `Part"1` gives Offset_Part1_2, which every keyword then writes whole).
+std::string InName(const cow_String& part) {
+  std::string text = part.Str();
+  std::erase(text, '"');
+  return text;
+}
+
 }  // namespace
 
 cow_String aif_GeometryThicknessStep::AddNodalThickness(const aif_InstanceScope& scope,
@@ -74,7 +83,8 @@ cow_String aif_GeometryThicknessStep::Add(const aif_InstanceScope& scope,
   const bool offsets = kind == 1;
   const cow_String name = aif_DiscreteFieldRecords(state_, filer_)
                               .UniqueName(cow_String(offsets ? "Offset_" : "Thickness_") +
-                                          scope.partName + "_" + std::to_string(number));
+                                          InName(scope.partName) + "_" +
+                                          std::to_string(number));
   kfdC_DiscreteField field;
   field.SetLocation(offsets ? kfdC_DiscreteField::kElements : kfdC_DiscreteField::kNodes);
   field.SetComponentCount(1);
@@ -111,7 +121,7 @@ cow_String aif_GeometryThicknessStep::Add(const aif_InstanceScope& scope,
       const double value = values[i];
       if (offsets && !debug && !(value > 1e-6 || value < -1e-6)) continue;
       // A node an earlier assignment of the scope gave its thickness keeps it.
-      if (!offsets && !state_.geometryThicknessNodes.insert(label).second) continue;
+      if (!offsets && !state_.nodalThicknessNodes.insert(label).second) continue;
       table.AddDomainValue(label, value);
     }
     field.AddDataTable(table);

@@ -26,7 +26,7 @@ class aif_GeometryThicknessStep {
   // element in two regions keeps the value of the first, and a node an
   // earlier nodal thickness of the instance's scope holds is not written
   // again. Filed by the part-level rule. Returns the name, "Thickness_" or
-  // "Offset_", the part name, "_" and `number` (with "-1", "-2" ... when the
+  // "Offset_", the part name without double quotes, "_" and `number` (with "-1", "-2" ... when the
   // write's distribution-name registry holds it).
   cow_String Add(const aif_InstanceScope& scope, const cow_List<rgnC_Region>& regions, int kind,
                  int number, const mgt_ThicknessDataEvaluator& data);

@@ -49,7 +49,9 @@ cow_String aif_OrientationStep::ForGroup(const aif_InstanceScope& scope, int m, 
   regionText = aif_PartAttributesState::RegionText(orientation.Region());
   bool write = true;
   cow_String distribution;
-  cow_String name = Name(scope, orientation, m, generated, sectionType, write, distribution);
+  aif_Orientation::FieldDistributions fields;
+  cow_String name =
+      Name(scope, orientation, m, generated, sectionType, write, distribution, fields.axes);
   // The whole composed name is made printable once, as the section and the
   // orientation keyword both write it ("Ori-my field" in one pair of quotes).
   if (!name.IsEmpty()) name = aif_PrintableName(scope.flat ? scope.name + "-" + name : name);
@@ -60,10 +62,13 @@ cow_String aif_OrientationStep::ForGroup(const aif_InstanceScope& scope, int m, 
       filer_.ToScope(scope, aif_Orientation(name));
     }
   } else if (write) {
+    // The rotation line names the distribution of the angle field's use,
+    // which is not the field's own name when the field is used with other
+    // columns as well.
     if (orientation.AdditionalRotationType() == ptoC_MaterialOrientation::kRotationField)
-      aif_DiscreteFieldRecords(state_, filer_)
-          .Register(scope, orientation.AngleFieldName(), {"angle"});
-    AddOnce(scope, orientation, name, distribution);
+      fields.angle = aif_DiscreteFieldRecords(state_, filer_)
+                         .Register(scope, orientation.AngleFieldName(), {"angle"});
+    AddOnce(scope, orientation, name, distribution, fields);
   }
   SetStackDirection(orientation, m, sectionType);
   return write ? name : cow_String();
@@ -72,7 +77,7 @@ cow_String aif_OrientationStep::ForGroup(const aif_InstanceScope& scope, int m, 
 cow_String aif_OrientationStep::Name(const aif_InstanceScope& scope,
                                      const ptoC_MaterialOrientation& orientation, int m,
                                      bool generated, unsigned sectionType, bool& write,
-                                     cow_String& distribution) {
+                                     cow_String& distribution, cow_String& axes) {
   switch (orientation.DefinitionKind()) {
     case ptoC_MaterialOrientation::kDiscrete: {
       const cow_String name = Numbered("Ori-", m + 1);
@@ -90,8 +95,8 @@ cow_String aif_OrientationStep::Name(const aif_InstanceScope& scope,
     }
     case ptoC_MaterialOrientation::kField: {
       const cow_String name = "Ori-" + orientation.FieldName();
-      aif_DiscreteFieldRecords(state_, filer_)
-          .Register(scope, orientation.FieldName(), {"coord3d", "coord3d"});
+      axes = aif_DiscreteFieldRecords(state_, filer_)
+                 .Register(scope, orientation.FieldName(), {"coord3d", "coord3d"});
       return name;
     }
     case ptoC_MaterialOrientation::kDatum:
@@ -143,11 +148,13 @@ cow_String aif_OrientationStep::ForRebar(const aif_InstanceScope& scope, const k
 
 void aif_OrientationStep::AddOnce(const aif_InstanceScope& scope,
                                   const ptoC_MaterialOrientation& orientation,
-                                  const cow_String& name, const cow_String& distribution) {
+                                  const cow_String& name, const cow_String& distribution,
+                                  const aif_Orientation::FieldDistributions& fields) {
   if (orientation.IsSuppressed() || state_.writtenOrientations.IndexOf(name) >= 0) return;
   state_.writtenOrientations.Append(name);
-  filer_.ToScope(scope, aif_Orientation(scope.part, orientation, state_.info.Model().Name(), name,
-                                        scope.transform, 0, !scope.flat, scope.name, distribution));
+  filer_.ToScope(scope,
+                 aif_Orientation(scope.part, orientation, state_.info.Model().Name(), name,
+                                 scope.transform, 0, !scope.flat, scope.name, distribution, fields));
 }
 
 void aif_OrientationStep::AddLayerOrientations(const aif_InstanceScope& scope,
@@ -159,9 +166,11 @@ void aif_OrientationStep::AddLayerOrientations(const aif_InstanceScope& scope,
   for (std::size_t i = 0; i < layers.Length(); ++i) {
     const kseC_Layer& layer = layers[i];
     if (layer.datum.IsNullRef()) continue;
+    // The rotation line names the distribution of the angle field's use.
+    cow_String angle;
     if (layer.additionalRotationKind == 2)
-      aif_DiscreteFieldRecords(state_, filer_)
-          .Register(scope, layer.rotationDistribution, {"angle"});
+      angle = aif_DiscreteFieldRecords(state_, filer_)
+                  .Register(scope, layer.rotationDistribution, {"angle"});
     // Named as the ply line writes it: the whole composed name made printable.
     const cow_String name = akw_MorvexName(prefix + std::to_string(i + 1), false).Printable();
     // Once per scope, however many groups use the section.
@@ -172,7 +181,7 @@ void aif_OrientationStep::AddLayerOrientations(const aif_InstanceScope& scope,
                    scope.part, layer.datum, state_.info.Model().Name(), name,
                    layer.additionalRotationKind != 0, layer.additionalRotationAngle,
                    ptoC_MaterialOrientation::AXIS_3,
-                   layer.additionalRotationKind == 2 ? layer.rotationDistribution : cow_String()));
+                   angle));
   }
 }
 

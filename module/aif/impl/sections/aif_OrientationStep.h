@@ -6,6 +6,7 @@
 
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_String.h"
+#include "aif/impl/model/aif_Orientation.h"
 
 class aif_PartAttributesFiler;
 class kern_Object;
@@ -45,18 +46,21 @@ class aif_OrientationStep {
 
  private:
   // The name of orientation `m`, as composed (the caller makes it printable
-  // as a whole), and, for a discrete one, its distribution;
+  // as a whole), and, for a discrete one, its distribution, for one whose
+  // axes come from an orientation field, that field's distribution (`axes`);
   // `write` false when it is not written (a discrete one without a
   // distribution, a global one the section or region makes needless).
   cow_String Name(const aif_InstanceScope& scope, const ptoC_MaterialOrientation& orientation,
                   int m, bool generated, unsigned sectionType, bool& write,
-                  cow_String& distribution);
+                  cow_String& distribution, cow_String& axes);
   // The stack direction of orientation `m` for a section of `sectionType`,
   // unless the layup that generated it gave one.
   void SetStackDirection(const ptoC_MaterialOrientation& orientation, int m, unsigned sectionType);
-  // `distribution`: the distribution a discrete orientation names.
+  // `distribution`: the distribution a discrete orientation names; `fields`
+  // those of its angle and orientation fields.
   void AddOnce(const aif_InstanceScope& scope, const ptoC_MaterialOrientation& orientation,
-               const cow_String& name, const cow_String& distribution = cow_String());
+               const cow_String& name, const cow_String& distribution = cow_String(),
+               const aif_Orientation::FieldDistributions& fields = {});
 
   aif_PartAttributesState& state_;
   aif_PartAttributesFiler& filer_;

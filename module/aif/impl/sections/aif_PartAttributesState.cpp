@@ -20,7 +20,7 @@ void aif_PartAttributesState::ResetInstance(const aif_InstanceScope& scope) {
   stackDirections.Clear();
   distributionNames.Clear();
   usedSections.Clear();
-  geometryThicknessNodes.clear();
+  nodalThicknessNodes.clear();
 
   const bme_Mesh& mesh = *scope.mesh;
   const std::size_t count = mesh.NumElements();

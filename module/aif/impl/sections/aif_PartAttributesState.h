@@ -85,10 +85,10 @@ struct aif_PartAttributesState {
   omi_UintTable<int> negativeLabels;   // |label| of a negative label -> position
   omi_UintTable<int> assignmentSizes;  // assignment index -> elements covered
   cow_List<cow_String> writtenOrientations;
-  // The nodes given a thickness from the geometry in the instance's scope:
-  // a node shared by two such assignments is written once, with the first
-  // one's value.
-  std::unordered_set<int> geometryThicknessNodes;
+  // The nodes a "*Nodal Thickness" of the instance's scope holds (from the
+  // geometry or from a discrete field): a node that two groups or
+  // assignments share is written once, with the first one's value.
+  std::unordered_set<int> nodalThicknessNodes;
   cow_List<cow_String> usedSections;
   cow_Map<int, cow_String> stackDirections;
   cow_Map<int, cow_String> distributionNames;

@@ -35,14 +35,22 @@ constexpr const char* kFile = aif_PartAttributesState::kSourceFile;
 
 using namespace aif_SectionKinds;
 
-// The discrete fields a composite section's layers read: thickness fields
-// ("length") and angle fields ("angle").
+// Records the discrete fields a composite section's layers read, thickness
+// fields ("length") and angle fields ("angle"), and names each in `layers`
+// by its use's distribution, as the ply lines are to name it (a field used
+// with other columns as well has a distribution of another name).
 void RegisterLayerFields(aif_DiscreteFieldRecords& records, const aif_InstanceScope& scope,
-                         const cow_List<kseC_Layer>& layers) {
-  for (const kseC_Layer& layer : layers) {
-    if (layer.thicknessFlag == 1) records.Register(scope, layer.thicknessDistribution, {"length"});
-    if (layer.additionalRotationKind == 2)
-      records.Register(scope, layer.rotationDistribution, {"angle"});
+                         cow_List<kseC_Layer>& layers) {
+  for (std::size_t i = 0; i < layers.Length(); ++i) {
+    const kseC_Layer& layer = layers[i];
+    if (layer.thicknessFlag == 1) {
+      const cow_String name = records.Register(scope, layer.thicknessDistribution, {"length"});
+      if (!(name == layer.thicknessDistribution)) layers.Modify(i).thicknessDistribution = name;
+    }
+    if (layer.additionalRotationKind == 2) {
+      const cow_String name = records.Register(scope, layer.rotationDistribution, {"angle"});
+      if (!(name == layer.rotationDistribution)) layers.Modify(i).rotationDistribution = name;
+    }
   }
 }
 
@@ -135,16 +143,19 @@ void aif_SectionStep::AddHourglass(const aif_InstanceScope& scope, const Keyed& 
 void aif_SectionStep::AddSolid(const aif_InstanceScope& scope, const Keyed& keyed) {
   const aif_PartAttributesState::Group& group = keyed.group;
   cow_String prefix;
+  std::unique_ptr<kseC_Section> plies;  // the section, its plies naming their distributions
   if (keyed.type == kCompositeSolid) {
     const auto& composite =
         nex_canDynamicCastRef<const kseC_CompositeSolidSection>(keyed.section, kFile, __LINE__);
+    plies.reset(keyed.section.Clone());
     aif_DiscreteFieldRecords records(state_, filer_);
-    RegisterLayerFields(records, scope, composite.layers);
+    RegisterLayerFields(records, scope, static_cast<kseC_CompositeSolidSection&>(*plies).layers);
     aif_OrientationStep(state_, filer_)
         .AddLayerOrientations(scope, group.sectionName, composite.layers, prefix);
   }
-  filer_.ToScope(scope, aif_SolidSection(group.setName, keyed.section, group.orientationName,
-                                         keyed.controls, keyed.stackDirection, prefix));
+  filer_.ToScope(scope, aif_SolidSection(group.setName, plies ? *plies : keyed.section,
+                                         group.orientationName, keyed.controls,
+                                         keyed.stackDirection, prefix));
   AddHourglass(scope, keyed);
 }
 
@@ -166,14 +177,16 @@ void aif_SectionStep::AddShell(const aif_InstanceScope& scope, const Keyed& keye
     }
   }
   // A dropped thickness field: the section's own thickness, no field named.
-  const std::unique_ptr<kseC_Section> own(dropped ? WithOwnThickness(keyed.section) : nullptr);
-  const kseC_Section& section = own ? *own : keyed.section;
+  std::unique_ptr<kseC_Section> own(dropped ? WithOwnThickness(keyed.section) : nullptr);
   if (keyed.type == kCompositeShell) {
     const auto& composite = static_cast<const kseC_CompositeShellSection&>(shell);
-    RegisterLayerFields(records, scope, composite.layers);
+    // The plies name their fields' distributions.
+    if (!own) own.reset(keyed.section.Clone());
+    RegisterLayerFields(records, scope, static_cast<kseC_CompositeShellSection&>(*own).layers);
     aif_OrientationStep(state_, filer_)
         .AddLayerOrientations(scope, group.sectionName, composite.layers, prefix);
   }
+  const kseC_Section& section = own ? *own : keyed.section;
   if (keyed.type == kUserShell || keyed.type == kGeneralStiffness) {
     filer_.ToScope(
         scope, aif_ShellGeneralSection(group.setName, section, group.orientationName,
@@ -193,7 +206,10 @@ void aif_SectionStep::AddMembrane(const aif_InstanceScope& scope, const Keyed& k
   const auto& membrane =
       nex_canDynamicCastRef<const kseC_MembraneSection>(keyed.section, kFile, __LINE__);
   cow_String thickness = group.thicknessDistribution;
-  bool dropped = group.thicknessDropped;
+  // A thickness from the geometry is the "*Nodal Thickness" rows of the
+  // group's nodes, which carry no name the section could refer to: the
+  // section keeps its own thickness (as a uniform one does) and names none.
+  bool dropped = group.thicknessDropped || group.nodalThickness;
   if (membrane.thicknessType == 2) {
     bool nodal = false;
     thickness = aif_FieldThicknessStep(state_, filer_)
