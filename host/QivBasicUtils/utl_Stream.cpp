@@ -78,8 +78,11 @@ utl_Stream& utl_Stream::OptionalLineBreak(std::size_t nextLength) {
   char before = size >= 2 ? cur_[-2] : (size == 1 ? sentTail_[1] : sentTail_[0]);
   bool afterComma = last == ',' || (last == ' ' && before == ',');
   if (!afterComma) return *this;
+  // Room is kept for the ", " that may follow the option: a line the solver
+  // cuts at kMaxLineLength would otherwise lose the comma that continues it.
   const std::size_t column = Column();
-  if (column > static_cast<std::size_t>(breakColumn_) || column + nextLength > kMaxLineLength)
+  if (column > static_cast<std::size_t>(breakColumn_) ||
+      (nextLength > 0 && column + nextLength + 2 > kMaxLineLength))
     LineBreak();
   return *this;
 }

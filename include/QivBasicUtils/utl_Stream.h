@@ -70,7 +70,8 @@ class utl_Stream {
   // on the next line; writes nothing otherwise.
   utl_Stream& OptionalLineBreak();
   // The same, and after a comma also ends the line when `nextLength` more
-  // characters would make it longer than kMaxLineLength: a caller that knows
+  // characters and the ", " that may follow them would make it longer than
+  // kMaxLineLength: a caller that knows
   // the length of the option it writes next keeps every line within what the
   // solver reads (an option longer than a line by itself still overflows).
   utl_Stream& OptionalLineBreak(std::size_t nextLength);

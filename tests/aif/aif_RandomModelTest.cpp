@@ -132,10 +132,8 @@ struct ObjectKinds {
   bool suppressedAssignments = true;
   // Membrane and surface sections with rebar, and a rebar orientation.
   bool rebar = true;
-  // A discrete field named exactly like an analytical field. Waits: a
-  // failing analytical thickness field whose name a discrete field holds
-  // leaves the section naming a distribution never written.
-  bool likeNamedFields = false;
+  // A discrete field named exactly like an analytical field.
+  bool likeNamedFields = true;
   // Hostile names of 81 to 120 characters (past the solver's 80; else at
   // most 80). Waits: "*Rigid Body, ref node=", "*Nset, nset=.., instance=" and a
   // section's "elset=" pass 256 characters.

@@ -232,6 +232,19 @@ TEST(utl_StreamTest, OptionalLineBreakEndsLongLinesAfterAComma) {
   EXPECT_EQ(StreamText(keywordLine), expected);
   for (std::size_t size = 1; size <= 48; ++size)
     EXPECT_EQ(StreamText(keywordLine, size), expected) << "buffer of " << size;
+
+  // Told the length of the next option, the line ends before it when the
+  // option and the ", " after it would pass 256 characters: a line of 100
+  // characters and ", " takes an option of 152, not one of 153.
+  auto withOption = [](std::size_t length) {
+    return WrittenText([&](utl_Stream& s) {
+      s << std::string(100, 'a').c_str() << ", ";
+      s.OptionalLineBreak(length);
+      s << std::string(length, 'o').c_str() << ", x" << endl;
+    });
+  };
+  EXPECT_EQ(withOption(152), std::string(100, 'a') + ", " + std::string(152, 'o') + ", x\n");
+  EXPECT_EQ(withOption(153), std::string(100, 'a') + ", \n" + std::string(153, 'o') + ", x\n");
 }
 
 TEST(utl_StreamTest, FixNumericStringMakesPreformattedNumbersReals) {
