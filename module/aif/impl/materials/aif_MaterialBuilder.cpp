@@ -76,32 +76,6 @@ bool MaterialBuilderSectionUses(const kseC_Section& section, const cow_String& m
   return text == material;
 }
 
-// The centroids of the elements `indices` of `mesh` (the mean of their
-// nodes' coordinates), one row each; an index outside the mesh gives the
-// origin.
-cow_2DArray<double> MaterialBuilderCentroids(const bme_Mesh& mesh, const cow_List<int>& indices) {
-  cow_2DArray<double> centroids(indices.Length(), 3, 0.0);
-  const std::vector<float>& xyz = mesh.NodeData().Coordinates();
-  for (std::size_t row = 0; row < indices.Length(); ++row) {
-    const int index = indices[row];
-    for (const bme_ElementClass& element : mesh.ElementClasses()) {
-      const std::size_t first = element.FirstElementIndex();
-      if (index < 0 || static_cast<std::size_t>(index) < first ||
-          static_cast<std::size_t>(index) >= first + element.NumElements())
-        continue;
-      const std::size_t n = static_cast<std::size_t>(element.NodesPerElement());
-      const std::size_t at = (static_cast<std::size_t>(index) - first) * n;
-      for (std::size_t k = 0; k < n; ++k) {
-        const std::size_t node = static_cast<std::size_t>(element.Connectivity()[at + k]);
-        for (std::size_t axis = 0; axis < 3 && 3 * node + axis < xyz.size(); ++axis)
-          centroids.Modify(row, axis) += xyz[3 * node + axis] / static_cast<double>(n);
-      }
-      break;
-    }
-  }
-  return centroids;
-}
-
 std::string MaterialBuilderUpper(const cow_String& name) {
   std::string text = name.Str();
   for (char& c : text)
@@ -287,11 +261,11 @@ bool MaterialBuilderValuesAt(const MaterialBuilderDensity& density, int id, cons
                              const rgnC_Region* region, const cow_List<int>& indices,
                              cow_List<double>& values) {
   if (density.expression) {
+    // The elements of a set a layup generated stand in a region of their own.
+    rgnC_Region generated;
+    if (!region) generated.SetKernelElementIndices(id, indices);
     cow_2DArray<double> centroids;
-    if (region)
-      rgnK_GetElementCentroids(*region, id, mesh, centroids);
-    else
-      centroids = MaterialBuilderCentroids(mesh, indices);
+    rgnK_GetElementCentroids(region ? *region : generated, id, mesh, centroids);
     values = kfdK_EvaluateField(static_cast<const kfdC_ExpressionField&>(density.field), centroids,
                                 density.evaluated);
     return true;
