@@ -162,3 +162,9 @@ bool aif_IsLightweightInstance(const asoF_PartInstance& instance, bool partBased
 std::shared_ptr<const bme_Mesh> aif_MeshFromFacets(const asoF_PartInstance& instance) {
   return tri_MeshFromFacets::CreateMesh(instance.ConstGetPart(), instance.Id());
 }
+
+cow_String aif_UpperCaseName(const cow_String& name) {
+  atr_StringBase upper(name);
+  upper.ToUpper();
+  return upper;
+}

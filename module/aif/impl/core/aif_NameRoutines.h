@@ -60,6 +60,10 @@ cow_String aif_QualifiedPrefix(const cow_String& scope);
 // "instance", "node set", ...). Quoted components ("\"My part\"") pass.
 void aif_CheckWritableName(const cow_String& name, const char* object);
 
+// `name` in capitals: the solver does not tell names apart by letter case,
+// so names are compared in this form.
+cow_String aif_UpperCaseName(const cow_String& name);
+
 // Whether `name` is a name the writer generated (written with ", internal"
 // in a part-based file): its last component is not empty and begins or ends
 // with "_", or is quoted and has "_" just inside either quote.

@@ -2,16 +2,11 @@
 
 #include "BasShared/atr_String.h"
 #include "VwrCmd/cmdC_WIP.h"
+#include "aif/impl/core/aif_NameRoutines.h"
 
 namespace {
 
 aif_SetNameRegistry* g_registry = nullptr;
-
-cow_String UpperCase(const cow_String& name) {
-  atr_StringBase upper(name);
-  upper.ToUpper();
-  return upper;
-}
 
 }  // namespace
 
@@ -33,7 +28,7 @@ void aif_SetNameRegistry::Clear() {
 
 bool aif_SetNameRegistry::Add(Names& names, const cow_String& name, bool warn,
                               const char* warning) {
-  cow_String key = UpperCase(name);
+  cow_String key = aif_UpperCaseName(name);
   if (names.Contains(key)) {
     if (warn) cmdC_WIP::Warning(atr_TranslateWithArg(warning, name));
     return false;
@@ -61,5 +56,5 @@ bool aif_SetNameRegistry::AddSurface(const cow_String& name, bool warn) {
 }
 
 bool aif_SetNameRegistry::IsElset(const cow_String& name) const {
-  return elsets_.Contains(UpperCase(name));
+  return elsets_.Contains(aif_UpperCaseName(name));
 }

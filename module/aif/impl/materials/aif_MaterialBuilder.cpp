@@ -76,13 +76,6 @@ bool MaterialBuilderSectionUses(const kseC_Section& section, const cow_String& m
   return text == material;
 }
 
-std::string MaterialBuilderUpper(const cow_String& name) {
-  std::string text = name.Str();
-  for (char& c : text)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
 }  // namespace
 
 void aif_MaterialBuilder::Build() {
@@ -128,7 +121,7 @@ void aif_MaterialBuilder::CheckNames() const {
   const aif_Model& model = static_cast<const aif_ModelInfo&>(ModelInfo()).ModelAdapter();
   std::unordered_map<std::string, cow_String> seen;
   for (const auto& [name, handle] : model.Materials().ConstGetMap()) {
-    const auto [held, added] = seen.emplace(MaterialBuilderUpper(name), name);
+    const auto [held, added] = seen.emplace(aif_UpperCaseName(name).Str(), name);
     if (!added)
       throw aif_Exception("The materials " + held->second + " and " + name +
                           " differ only in letter case, which the solver does not tell apart.");

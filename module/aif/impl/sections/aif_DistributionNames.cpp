@@ -1,14 +1,11 @@
 #include "aif/impl/sections/aif_DistributionNames.h"
 
-#include <cctype>
+#include "aif/impl/core/aif_NameRoutines.h"
 
 namespace {
 
 std::string Upper(const cow_String& name) {
-  std::string text = name.Str();
-  for (char& c : text)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
+  return aif_UpperCaseName(name).Str();
 }
 
 }  // namespace
