@@ -11,6 +11,8 @@
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 
+class akw_BuilderFiling;
+
 class akw_BuilderComponent : public mem_AllocationOperators {
  public:
   explicit akw_BuilderComponent(akw_ModelInfo& modelInfo);
@@ -60,6 +62,7 @@ class akw_BuilderComponent : public mem_AllocationOperators {
   void AddDesignAreaDefinition(const akw_Keyword& k) { designArea_.Append(akw_KeywordHandle(k)); }
 
  private:
+  friend class akw_BuilderFiling;
   using StepKey = std::pair<cow_String, cow_String>;  // step name, load-case name
 
   akw_ModelInfo* modelInfo_;
@@ -73,4 +76,17 @@ class akw_BuilderComponent : public mem_AllocationOperators {
   akw_KeywordList singleTerm_;
   akw_KeywordList combinedTerm_;
   akw_KeywordList designArea_;
+};
+
+// The one route by which a free keyword routine files into the builder it is
+// handed (connector behaviours, assembled-fastener orientations): the adders
+// stay protected on every builder.
+class akw_BuilderFiling {
+ public:
+  static void AddModelDefinition(akw_BuilderComponent& builder, const akw_Keyword& k) {
+    builder.AddModelDefinition(k);
+  }
+  static void AddAssemblyDefinition(akw_BuilderComponent& builder, const akw_Keyword& k) {
+    builder.AddAssemblyDefinition(k);
+  }
 };
