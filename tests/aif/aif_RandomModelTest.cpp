@@ -104,11 +104,8 @@ struct ObjectKinds {
   // rows and an offset distribution).
   bool geometryThickness = true;
   // Orientations whose axes come from an orientation field and whose
-  // additional rotation angle comes from an angle field. Waits: a field of
-  // several tables is defined in the assembly as "<instance>.<field>", which
-  // the checker does not yet take as the field's distribution in that
-  // instance (seeds 6, 23, 268).
-  bool fieldOrientations = false;
+  // additional rotation angle comes from an angle field.
+  bool fieldOrientations = true;
   // Discrete fields located at nodes, giving nodal shell thickness.
   bool nodalFields = true;
   // Gasket sections naming a material that has a gasket behaviour.
@@ -1809,6 +1806,29 @@ TEST(aif_RandomModelTest, CheckerChecksQualifiedNamesPliesOrientationDataAndNoda
       "line 28: nodal thickness row given twice: 1 | 1, 0.7\n"
       "line 33: nodal thickness defined twice: node 2 | 2, 0.5\n",
       Findings(deck));
+}
+
+// An instance's own distribution is defined in the assembly as "Inst.name"
+// (each component quoted on its own); the orientations of the instance and
+// of its part name it unqualified. A name holding "." is the assembly's.
+TEST(aif_RandomModelTest, CheckerTakesInstanceDistributionsOfTheAssembly) {
+  const std::string deck =
+      "*Part, name=P\n"                                                     // 1
+      "*Orientation, name=Ori-P\nPartAxes\n1, 0.\n"                        // 2-4
+      "*End Part\n"                                                         // 5
+      "*Assembly, name=Assembly\n"                                          // 6
+      "*Instance, name=\"I 1\", part=P\n"                                   // 7
+      "*Orientation, name=Ori-I\nAxes\n1, 0.\n"                            // 8-10
+      "*Orientation, name=Ori-W\nWhole\n1, 0.\n"                           // 11-13
+      "*Orientation, name=Ori-D\nG.x\n1, 0.\n"                             // 14-16
+      "*End Instance\n"                                                     // 17
+      "*Distribution, name=\"I 1\".Axes, location=ELEMENT, Table=T\n,  1.\n" // 18-19
+      "*Distribution, name=\"I 1\".PartAxes, location=ELEMENT, Table=T\n,  1.\n"
+      "*Distribution, name=\"I 1.Whole\", location=ELEMENT, Table=T\n,  1.\n"
+      "*Distribution, name=G.x, location=ELEMENT, Table=T\n,  1.\n"
+      "*End Assembly\n"
+      "*Distribution Table, name=T\ncoord3d\n";
+  EXPECT_EQ("line 12: undefined distribution: Whole | Whole\n", Findings(deck));
 }
 
 // Orientations are named as their "*Orientation" line writes them and

@@ -417,6 +417,12 @@ class DeckChecker {
           for (const std::string& key : ChainKeys(record.scope))
             twice = twice || (key != record.scope && scopes_[key].distributions.count(name));
           if (twice) Report(record.line, "distribution defined twice", name);
+          // "Inst.name" in the assembly is the instance's own distribution
+          // "name", which the instance's (and its part's) orientations name.
+          const std::vector<std::string> q = Split(Trim(Option(record, "name")), '.');
+          if (record.scope == "A" && q.size() == 2 && scopes_.count("I:" + Normal(q[0])) &&
+              !scopes_["I:" + Normal(q[0])].distributions.insert(Normal(q[1])).second)
+            Report(record.line, "distribution defined twice", name);
         }
       }
       if (k == "*nodal thickness") nodalScopes_.insert(record.scope);
@@ -880,9 +886,18 @@ class DeckChecker {
     std::strtod(t.c_str(), &end);
     return end == t.c_str() + t.size();
   }
+  // A part's orientation may name a distribution its instances define
+  // ("Inst.name" in the assembly): each instance gives its own rows.
   bool HasDistribution(const std::string& scope, const std::string& name) const {
     for (const Scope* s : Chain(scope))
       if (s->distributions.count(name)) return true;
+    // A name holding "." is one of the assembly's.
+    if (name.find('.') != std::string::npos && scopes_.count("A") &&
+        scopes_.at("A").distributions.count(name))
+      return true;
+    if (scope.rfind("P:", 0) == 0)
+      for (const auto& [key, s] : scopes_)
+        if (s.instance && "P:" + s.part == scope && s.distributions.count(name)) return true;
     return false;
   }
   // A row's first field: a label of `kind` in `scope`, or outside the parts

@@ -67,6 +67,8 @@ class Fixture : public ::testing::Test {
         .AddDiscreteField("T", NodeField(1))
         .AddDiscreteField("N", NodeField(2))
         .AddDiscreteField("O", orientations);
+    orientations.AddDataTable(Table("B", {1}, {4.0}));
+    builder_.AddDiscreteField("O.d", orientations);
     model_ = builder_.Model();
     job_ = std::make_unique<aif_Job>("Job-1", builder_.Job(), model_);
     info_ = std::make_unique<aif_ModelInfo>(*job_);
@@ -118,6 +120,19 @@ TEST_F(aif_DiscreteFieldsBuilder, PartBasedFilingByScopeAndKind) {
   EXPECT_EQ(Text(b.AssemblyDefinition()),
             Lines({"*Distribution, name=A.O, location=ELEMENT, Table=O_Table", ",           1.",
                    "A.2, 3."}));
+}
+
+// An orientation field whose name holds "." is not qualified in the
+// assembly: the uses of two instances make one distribution holding both
+// instances' rows (two would define one name twice).
+TEST_F(aif_DiscreteFieldsBuilder, DottedOrientationFieldOfTwoInstancesIsOneDistribution) {
+  Make(false);
+  const ::aif_DiscreteFieldsBuilder b =
+      Built({Record("O.d", kInstance, {"A"}, "A"), Record("O.d", kInstance, {"B"}, "B")});
+  EXPECT_EQ(Text(b.AssemblyDefinition()),
+            Lines({"*Distribution, name=O.d, location=ELEMENT, Table=O.d_Table",
+                   ",           1.", "A.2, 3.", "B.1, 4."}));
+  EXPECT_EQ(Text(b.ModelDefinition()), Lines({"*Distribution Table, name=O.d_Table", "SCALAR"}));
 }
 
 TEST_F(aif_DiscreteFieldsBuilder, FlatRecordsFileTheirOwnTablesUnderTheFirstInstance) {

@@ -36,6 +36,15 @@ TEST(aif_Distribution, RowsOutsideThePartsQuoteTheInstanceName) {
           field, Record("G.x", akw_DiscreteField::kAssembly, {"A,1", "B 2"}), context.Info())),
       Lines({"*Distribution, name=G.x, location=ELEMENT, Table=G.x_Table", ",    1.5",
              "\"A,1\".2,    2.5", "\"A,1\".1, 7.", "\"B 2\".2,    2.5", "\"B 2\".2, 8."}));
+  // Assembly scope, one distribution per instance: the name is qualified
+  // component by component ("B 2".G, not "B 2.G", which reads as one name).
+  EXPECT_EQ(
+      KeywordText(aif_Distribution(field, Record("G", akw_DiscreteField::kAssembly, {"B 2", "C.3"}),
+                                   context.Info())),
+      Lines({"*Distribution, name=\"B 2\".G, location=ELEMENT, Table=G_Table", ",    1.5",
+             "\"B 2\".2,    2.5", "\"B 2\".2, 8.",
+             "*Distribution, name=\"C.3\".G, location=ELEMENT, Table=G_Table", ",    1.5",
+             "\"C.3\".2,    2.5", "\"C.3\".1, 9."}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "AttributesIntObj/asoK_Assembly.h"
 #include "ModKerLow/asoF_PartInstance.h"
@@ -83,6 +84,13 @@ kfdC_DiscreteField WithOneTable(const kfdC_DiscreteField& field, const kfdC_Data
   return kept;
 }
 
+bool SameColumns(const akw_DiscreteField& a, const akw_DiscreteField& b) {
+  if (a.components.Length() != b.components.Length()) return false;
+  for (std::size_t i = 0; i < a.components.Length(); ++i)
+    if (a.components[i] != b.components[i]) return false;
+  return true;
+}
+
 }  // namespace
 
 void aif_DiscreteFieldsBuilder::Build() {
@@ -92,10 +100,33 @@ void aif_DiscreteFieldsBuilder::Build() {
   // A copy: the list shares its records, and the per-record step changes
   // its own copy only.
   const cow_List<akw_DiscreteField> records = info.DiscreteFieldUses();
+  // An orientation field with tables per instance is written in the
+  // assembly. A name holding "." is not qualified by the instance there, so
+  // the uses of every instance make one distribution: the first use takes
+  // the users of the later ones, which are not written again.
+  std::vector<akw_DiscreteField> kept;
   for (const akw_DiscreteField& record : records) {
     if (!fields.Contains(record.field)) continue;
-    BuildRecord(fields.ConstGet(record.field), record);
+    const kfdC_DiscreteField& field = fields.ConstGet(record.field);
+    const bool oneAssemblyName =
+        info.IsPartBased() && record.field.Find('.') != std::string::npos &&
+        field.Location() == kfdC_DiscreteField::kElements &&
+        field.DataKind() == kfdC_DiscreteField::kOrientations && !field.SingleTable() &&
+        record.ownerKind != akw_DiscreteField::kModel;
+    akw_DiscreteField* first = nullptr;
+    for (akw_DiscreteField& held : kept)
+      if (oneAssemblyName && !first && held.field == record.field &&
+          held.ownerKind != akw_DiscreteField::kModel && SameColumns(held, record))
+        first = &held;
+    if (!first) {
+      kept.push_back(record);
+      continue;
+    }
+    for (const cow_String& user : record.users)
+      if (first->users.IndexOf(user) < 0) first->users.Append(user);
   }
+  for (const akw_DiscreteField& record : kept)
+    BuildRecord(fields.ConstGet(record.field), record);
 }
 
 void aif_DiscreteFieldsBuilder::BuildRecord(const kfdC_DiscreteField& source,

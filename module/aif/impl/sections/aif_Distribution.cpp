@@ -43,6 +43,7 @@ int LabelOffset(const aif_ModelInfo& info, const kfdC_DiscreteField& field,
   return usable ? offset : offset - 1;
 }
 
+// `name` is printable already.
 void WriteKeywordLine(utl_Stream& stream, const kfdC_DiscreteField& field, const cow_String& name,
                       const cow_String& table) {
   // Long names push the options onto further lines rather than past the
@@ -50,7 +51,7 @@ void WriteKeywordLine(utl_Stream& stream, const kfdC_DiscreteField& field, const
   const char* location =
       field.Location() == kfdC_DiscreteField::kNodes ? "location=NODE" : "location=ELEMENT";
   const cow_String tableName = akw_MorvexName(table, false).Printable();
-  stream << "*Distribution, name=" << akw_MorvexName(name, false).Printable() << ", ";
+  stream << "*Distribution, name=" << name << ", ";
   stream.OptionalLineBreak(std::strlen(location)) << location << ", ";
   stream.OptionalLineBreak(6 + tableName.Length()) << "Table=" << tableName;
   stream.LineBreak();
@@ -165,14 +166,17 @@ void aif_Distribution::WriteFieldForm(utl_Stream& stream) const {
   const bool dotted = field.Find('.') != std::string::npos;
   bool first = true;
   for (const cow_String& instance : record_.users) {
-    cow_String namePrefix, tablePrefix;
-    if (scope == akw_DiscreteField::kAssembly && !instance.IsEmpty() && partBased && !dotted)
-      namePrefix = instance + ".";
-    else if (!partBased)
-      namePrefix = tablePrefix = instance + "_";
+    // The printable name: an instance's own distribution in the assembly is
+    // qualified by the instance, each component made printable on its own.
+    cow_String name, tablePrefix;
+    if (scope == akw_DiscreteField::kAssembly && !instance.IsEmpty() && partBased && !dotted) {
+      name = aif_QualifiedName({instance, field});
+    } else {
+      if (!partBased) tablePrefix = instance + "_";
+      name = akw_MorvexName(tablePrefix + field, false).Printable();
+    }
     if (scope != akw_DiscreteField::kAssembly && partBased && !first) continue;
     first = false;
-    const cow_String name = namePrefix + field;
     Definition* definition = nullptr;
     for (Definition& held : definitions)
       if (held.name == name) definition = &held;
@@ -214,7 +218,7 @@ void aif_Distribution::WriteModelForm(utl_Stream& stream) const {
   const auto& info = nex_canDynamicCastRef<const aif_ModelInfo>(*info_, kFile, __LINE__);
   const bool partBased = info.IsPartBased();
   const cow_String& field = record_.field;
-  WriteHead(stream, field_, field, field + "_Table");
+  WriteHead(stream, field_, akw_MorvexName(field, false).Printable(), field + "_Table");
   for (const kfdC_DataTable& table : field_.DataTables()) {
     if (table.Name().IsEmpty())
       WriteRows(stream, field_, table, cow_String(), 0, true);
