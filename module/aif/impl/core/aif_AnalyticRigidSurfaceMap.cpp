@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr char kFile[] = "aif_AnalyticRigidSurfaceMap.cpp";
+constexpr char kAnalyticRigidSurfaceMapFile[] = "aif_AnalyticRigidSurfaceMap.cpp";
 
 }  // namespace
 
@@ -22,7 +22,7 @@ aif_AnalyticRigidSurfaceMap::aif_AnalyticRigidSurfaceMap(const asoK_Assembly& as
   }
   for (unsigned surface : rgnF_Utils::GetGeomSurfaceIds(features)) {
     const auto& geomSurface =
-        nex_canDynamicCastRef<const rgnF_GeomSurface>(*features.Get(surface), kFile, __LINE__);
+        nex_canDynamicCastRef<const rgnF_GeomSurface>(*features.Get(surface), kAnalyticRigidSurfaceMapFile, __LINE__);
     const rgnK_Region region(&assembly, cow_String(), geomSurface.Region());
     if (!region.ContainsAnalRigidSurf()) continue;
     const cow_List<unsigned> instances = region.InstanceIds(true);

@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_Builder";
+constexpr char kBuilderFile[] = "module/aif/impl/aif_Builder";
 
 using Make = std::unique_ptr<akw_BuilderComponent> (*)(akw_ModelInfo&);
 template <class Component>
@@ -81,7 +81,7 @@ bool aif_Builder::WriteInputFile(const cow_String& path, bool jobKeywords, bool 
         Build(jobKeywords, model);
         Write(file.Stream(), jobKeywords, model);
       },
-      kFile, 218);
+      kBuilderFile, 218);
   file.Close();
   return true;
 }
@@ -200,7 +200,7 @@ void aif_Builder::WriteHistory(utl_Stream& out, const ComponentList& components)
       nex_Exception::Throw(
           aif_Exception(atr_TranslateWithArg(
               "The restart step %s is not an active step of the model.", restartStep)),
-          kFile, __LINE__);
+          kBuilderFile, __LINE__);
     ++first;
   }
   for (std::size_t i = first; i < names.Length(); ++i) {
@@ -211,7 +211,7 @@ void aif_Builder::WriteHistory(utl_Stream& out, const ComponentList& components)
     for (const auto& component : components)
       WriteKeywordList(out, component->StepDefinition(name, cow_String()));
     if (!cls_Registry::IsDerived(step.DynTypeId(), kprC_AnalysisStep::TypeId())) continue;
-    const auto& analysis = nex_canDynamicCastRef<const kprC_AnalysisStep>(step, kFile, __LINE__);
+    const auto& analysis = nex_canDynamicCastRef<const kprC_AnalysisStep>(step, kBuilderFile, __LINE__);
     for (const auto& [loadCase, object] : analysis.LoadCases().ConstGetMap()) {
       if (loadCase.IsEmpty() || object->Suppressed()) continue;
       for (const auto& component : components)

@@ -12,10 +12,10 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_Heading";
+constexpr char kHeadingFile[] = "module/aif/impl/aif_Heading";
 
 const ajbC_ModelJob& ModelJob(const akw_Job& job) {
-  return nex_canDynamicCastRef<const ajbC_ModelJob>(job.JobObject(), kFile, 24);
+  return nex_canDynamicCastRef<const ajbC_ModelJob>(job.JobObject(), kHeadingFile, 24);
 }
 
 }  // namespace

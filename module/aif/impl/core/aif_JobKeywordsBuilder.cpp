@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_JobKeywordsBuilder";
+constexpr char kJobKeywordsBuilderFile[] = "module/aif/impl/aif_JobKeywordsBuilder";
 constexpr char kResultsModel[] = "Default Model";
 
 // The error for a restart step the earlier job's results do not hold, in the
@@ -30,7 +30,7 @@ constexpr char kResultsModel[] = "Default Model";
     const std::size_t at = text.find("%s");
     if (at != std::string::npos) text.replace(at, 2, arg);
   }
-  nex_Exception::Throw(aif_Exception(cow_String(std::move(text))), kFile, line);
+  nex_Exception::Throw(aif_Exception(cow_String(std::move(text))), kJobKeywordsBuilderFile, line);
 }
 
 // The restart-read keyword for the model's restart job and step. Throws
@@ -40,7 +40,7 @@ aif_Restart RestartRead(const aif_Model& model) {
                               .Portable()
                               .AbsolutePathName();
   if (rt_access(path.CStr(), 0) != 0)
-    nex_Exception::Throw(aif_Exception(atr_TranslateWithArg("Missing .odb file %s", path)), kFile,
+    nex_Exception::Throw(aif_Exception(atr_TranslateWithArg("Missing .odb file %s", path)), kJobKeywordsBuilderFile,
                          49);
 
   const aif_ResultsLookup results(path);
@@ -51,7 +51,7 @@ aif_Restart RestartRead(const aif_Model& model) {
   const unsigned procedureType = found->getKprProcedureType();
   bool cycle = false;
   if (procedureType == kprC_DirectCyclicStep::TypeId())
-    cycle = nex_canDynamicCastRef<const kprC_DirectCyclicStep>(found->AnalysisStep(), kFile, 84)
+    cycle = nex_canDynamicCastRef<const kprC_DirectCyclicStep>(found->AnalysisStep(), kJobKeywordsBuilderFile, 84)
                 .Cycle();
   return aif_Restart(found->stepId(), model.RestartIncrement(), model.RestartEndStep(),
                      procedureType, cycle);

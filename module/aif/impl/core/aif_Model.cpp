@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_Model";
+constexpr char kAifModelFile[] = "module/aif/impl/aif_Model";
 constexpr char kModelFile[] = "include/bas_NewModel";
 
 }  // namespace
@@ -20,7 +20,7 @@ aif_Model::aif_Model(const bas_NewModel& model, const cow_String& name)
     if (counted == 0) initial = stepName;
     if (counted == 1) firstAnalysis = stepName;
     if (counted >= 1 && firstGeneral.IsEmpty()) {
-      const auto& analysis = nex_canDynamicCastRef<const kprC_AnalysisStep>(step, kFile, __LINE__);
+      const auto& analysis = nex_canDynamicCastRef<const kprC_AnalysisStep>(step, kAifModelFile, __LINE__);
       if (!analysis.Perturbation()) firstGeneral = stepName;
     }
     ++counted;
@@ -32,7 +32,7 @@ template <class Repository>
 const Repository& aif_Model::Get(const char* command, int line) const {
   const mdl_Repository& repository = nex_canDynamicCastRef<const mdl_Repository>(
       model_->ConstGetExtension(command), kModelFile, line);
-  return nex_canDynamicCastRef<const Repository>(repository, kFile, line);
+  return nex_canDynamicCastRef<const Repository>(repository, kAifModelFile, line);
 }
 
 #define AIF_REPOSITORY(Operation, Type, command)       \
@@ -76,5 +76,5 @@ AIF_REPOSITORY(Parts, mdl_IDRepository<ptoK_Part>, partCmd)
 
 const mdl_IDRepository<asoK_Assembly>& aif_Model::Assemblies() const {
   const mdl_Extension& extension = model_->ConstGetExtension(bas_NewModel::assyCmd);
-  return nex_canDynamicCastRef<const mdl_IDRepository<asoK_Assembly>>(extension, kFile, __LINE__);
+  return nex_canDynamicCastRef<const mdl_IDRepository<asoK_Assembly>>(extension, kAifModelFile, __LINE__);
 }

@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_ModelInfo";
+constexpr char kModelInfoFile[] = "module/aif/impl/aif_ModelInfo";
 constexpr int kLargestOffset = INT_MAX / 2;  // room left for the labels above it
 
 // The label offset in environment variable `name`: 0 when it is unset or
@@ -49,7 +49,7 @@ constexpr long long kLargestLabel = INT_MAX;
   if (!owner.IsEmpty()) text += " of instance " + owner.Str();
   text += " run past " + std::to_string(kLargestLabel) +
           ", the largest label the input file can hold.";
-  nex_Exception::Throw(aif_Exception(cow_String(std::move(text))), kFile, line);
+  nex_Exception::Throw(aif_Exception(cow_String(std::move(text))), kModelInfoFile, line);
 }
 
 // `label` as an int; the overflow error for `owner` when it passes the range.
@@ -137,7 +137,7 @@ int HighestElementLabel(const bme_Mesh* mesh) {
 
 aif_ModelInfo::aif_ModelInfo(const aif_Job& job) : job_(job), wireLabels_(new WireLabels()) {
   const auto& modelJob =
-      nex_canDynamicCastRef<const ajbC_ModelJob>(job.JobObject(), kFile, __LINE__);
+      nex_canDynamicCastRef<const ajbC_ModelJob>(job.JobObject(), kModelInfoFile, __LINE__);
   // The adapter reads the model of the context's own copy of the job, which
   // lives as long as the context.
   Construct(static_cast<const aif_Job&>(*job_).Model(), modelJob.ModelName(), cow_String());
@@ -146,7 +146,7 @@ aif_ModelInfo::aif_ModelInfo(const aif_Job& job) : job_(job), wireLabels_(new Wi
 aif_ModelInfo::aif_ModelInfo(const aif_OptimizationProcess& process)
     : process_(process), wireLabels_(new WireLabels()) {
   const auto& optimization =
-      nex_canDynamicCastRef<const ajbC_Optimization>(process.OptimizationObject(), kFile, __LINE__);
+      nex_canDynamicCastRef<const ajbC_Optimization>(process.OptimizationObject(), kModelInfoFile, __LINE__);
   Construct(static_cast<const aif_OptimizationProcess&>(*process_).Model(),
             optimization.ModelName(), optimization.TaskName());
 }
@@ -253,7 +253,7 @@ bool aif_ModelInfo::DecidePartBasedOutput(const aif_Model& model) {
     }
     const kprC_Step& step = steps.ConstGet(name);
     if (step.Suppressed()) continue;
-    const auto& analysis = nex_canDynamicCastRef<const kprC_AnalysisStep>(step, kFile, __LINE__);
+    const auto& analysis = nex_canDynamicCastRef<const kprC_AnalysisStep>(step, kModelInfoFile, __LINE__);
     if (analysis.DynTypeId() == kprC_SubstructureGenerateStep::TypeId()) return false;
   }
   return true;

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_NameRoutines";
+constexpr char kNameRoutinesFile[] = "module/aif/impl/aif_NameRoutines";
 
 bool IsQuoted(std::string_view name) {
   return name.size() > 2 && name.front() == '"' && name.back() == '"';
@@ -121,7 +121,7 @@ void aif_CheckWritableName(const cow_String& name, const char* object) {
   if (text.empty())
     nex_Exception::Throw(
         aif_Exception(atr_Translate(kind + " is empty and cannot be written to the input file.")),
-        kFile, __LINE__);
+        kNameRoutinesFile, __LINE__);
   std::size_t quotes = 0;
   for (char c : text)
     quotes += c == '"';
@@ -130,14 +130,14 @@ void aif_CheckWritableName(const cow_String& name, const char* object) {
         aif_Exception(atr_TranslateWithArg(kind + " %s holds an unpaired double quote and "
                                                   "cannot be written to the input file.",
                                            name)),
-        kFile, __LINE__);
+        kNameRoutinesFile, __LINE__);
   if (!QuotesEncloseComponents(text))
     nex_Exception::Throw(
         aif_Exception(atr_TranslateWithArg(kind + " %s holds double quotes that do not enclose a "
                                                   "whole name and cannot be written to the input "
                                                   "file.",
                                            name)),
-        kFile, __LINE__);
+        kNameRoutinesFile, __LINE__);
 }
 
 bool aif_IsInternalName(const cow_String& name) {

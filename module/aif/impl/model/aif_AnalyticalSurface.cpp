@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr const char* kFile = "module/aif/impl/model/aif_AnalyticalSurface";
+constexpr const char* kAnalyticalSurfaceFile = "module/aif/impl/model/aif_AnalyticalSurface";
 // Distance of the axis reference points from the origin.
 constexpr double kAxisLength = 100.0;
 // Profile values: width and significant digits.
@@ -83,7 +83,7 @@ void aif_AnalyticalSurface::Write(utl_Stream& stream) const {
                       " has " + std::to_string(points_.Length()) + " points; its " +
                       std::to_string(kinds_.Length()) + " segments need " + std::to_string(needed) +
                       "."),
-        kFile, __LINE__);
+        kAnalyticalSurfaceFile, __LINE__);
 
   const bool partBased = info_->IsPartBased();
   gsl_Matrix transform = transform_;

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_DatumCsys";
+constexpr char kDatumCsysFile[] = "module/aif/impl/aif_DatumCsys";
 
 // The "system=" or "type=" option of each kind, null for a rectangular system
 // (which takes none); false for a kind this writer does not know.
@@ -58,9 +58,9 @@ aif_DatumCsys::aif_DatumCsys(const ftr_PrimaryObject* object, const cow_String& 
   const std::unique_ptr<dtu_Datum> datum = dtmK_Datum(object, modelName, reference).MakeDatum();
   if (datum) {
     if (datum->DynTypeId() != dtu_DatumCsys::TypeId())
-      nex_Exception::Throw(aif_Exception(atr_Translate("Wrong datum type. Expected CSYS.")), kFile,
+      nex_Exception::Throw(aif_Exception(atr_Translate("Wrong datum type. Expected CSYS.")), kDatumCsysFile,
                            __LINE__);
-    auto& csys = nex_canDynamicCastRef<dtu_DatumCsys>(*datum, kFile, __LINE__);
+    auto& csys = nex_canDynamicCastRef<dtu_DatumCsys>(*datum, kDatumCsysFile, __LINE__);
     if (!transform.IsIdentity()) csys.Transform(transform);
     csys.Geometry(origin_, axes_[0], axes_[1], axes_[2]);
     kind_ = csys.Kind();

@@ -17,14 +17,14 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_Element";
+constexpr char kElementFile[] = "module/aif/impl/aif_Element";
 constexpr char kIndent[] = "                                ";  // 32 blanks
 constexpr int kMaxNodeWidth = 7;
 constexpr int kFirstLineNodes = 15;
 constexpr int kContinuationNodes = 16;
 
 [[noreturn]] void Fail(const std::string& text, int line) {
-  nex_Exception::Throw(aif_Exception(cow_String(text)), kFile, line);
+  nex_Exception::Throw(aif_Exception(cow_String(text)), kElementFile, line);
 }
 
 // The number of decimal digits of `value` (at least 1).

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/model/aif_Elset";
+constexpr char kElsetFile[] = "module/aif/impl/model/aif_Elset";
 constexpr int kAssemblyId = static_cast<int>(ftr_kAssemblyId);
 
 // A region of faces or nodes only (kind bit 2 without the element bits 0 and
@@ -27,7 +27,7 @@ bool HasNoElements(const rgnK_Region& region) {
 }
 
 [[noreturn]] void Fail(const cow_String& text, int line) {
-  nex_Exception::Throw(aif_Exception(text), kFile, line);
+  nex_Exception::Throw(aif_Exception(text), kElsetFile, line);
 }
 
 cow_String ModelName(const aif_ModelInfo& info) {

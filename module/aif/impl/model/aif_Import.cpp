@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_Import";
+constexpr char kImportFile[] = "module/aif/impl/aif_Import";
 constexpr char kResultsModel[] = "Default Model";
 // The procedure type reported for a step the results do not name: never the
 // direct cyclic one, so the increment counts increments.
@@ -39,7 +39,7 @@ const ddb_Step* AnalysisStep(const ddb_Model& model, int number) {
     const std::size_t at = text.find("%s");
     if (at != std::string::npos) text.replace(at, 2, arg);
   }
-  nex_Exception::Throw(aif_Exception(cow_String(std::move(text))), kFile, __LINE__);
+  nex_Exception::Throw(aif_Exception(cow_String(std::move(text))), kImportFile, __LINE__);
 }
 
 // The option that names the increment of `step` (-1: unset) in the results of
@@ -48,7 +48,7 @@ const char* IncrementOption(const cow_String& jobName, int step) {
   const cow_String path =
       VZLBasUtlFilePath(jobName + ".odb", cow_String()).Portable().AbsolutePathName();
   if (rt_access(path.CStr(), 0) != 0)
-    nex_Exception::Throw(aif_Exception(atr_TranslateWithArg("Missing .odb file %s", path)), kFile,
+    nex_Exception::Throw(aif_Exception(atr_TranslateWithArg("Missing .odb file %s", path)), kImportFile,
                          __LINE__);
 
   const aif_ResultsLookup results(path);
@@ -75,7 +75,7 @@ aif_Import::aif_Import(const akw_Model& model, const kpfC_Field& field)
 aif_Import::~aif_Import() = default;
 
 void aif_Import::Write(utl_Stream& stream) const {
-  const auto& field = nex_canDynamicCastRef<const kpfC_InitialState>(*field_, kFile, __LINE__);
+  const auto& field = nex_canDynamicCastRef<const kpfC_InitialState>(*field_, kImportFile, __LINE__);
   const kpfC_InitialStateState& state = field.ConstGetState(model_.InitialStepName());
   const int step = state.StepNumber();
   const int increment = state.IncrementNumber();

@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_InstanceBuilder";
+constexpr char kInstanceBuilderFile[] = "module/aif/impl/aif_InstanceBuilder";
 
 // The active initial-state fields of `fields`, in key order.
 template <class Visit>
@@ -27,7 +27,7 @@ void ForInitialStates(const kprC_PropagatingContainer<kpfC_Field>& fields, Visit
   for (const auto& entry : fields.ConstGetMap()) {
     const kpfC_Field& field = *entry.second;
     if (field.Inactive() != 0 || field.DynTypeId() != kpfC_InitialState::TypeId()) continue;
-    if (visit(nex_canDynamicCastRef<const kpfC_InitialState>(field, kFile, __LINE__))) return;
+    if (visit(nex_canDynamicCastRef<const kpfC_InitialState>(field, kInstanceBuilderFile, __LINE__))) return;
   }
 }
 

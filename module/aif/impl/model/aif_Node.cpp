@@ -14,10 +14,10 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_Node";
+constexpr char kNodeFile[] = "module/aif/impl/aif_Node";
 
 [[noreturn]] void Fail(const std::string& text, int line) {
-  nex_Exception::Throw(aif_Exception(cow_String(text)), kFile, line);
+  nex_Exception::Throw(aif_Exception(cow_String(text)), kNodeFile, line);
 }
 
 std::string Owner(const cow_String& name) {

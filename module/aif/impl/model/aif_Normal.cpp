@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/model/aif_Normal.cpp";
+constexpr char kNormalFile[] = "module/aif/impl/model/aif_Normal.cpp";
 constexpr double kZero = 1e-12;
 
 void WriteComponent(utl_Stream& stream, double value) {
@@ -100,7 +100,7 @@ void aif_Normal::Write(utl_Stream& stream) const {
                 aif_Exception("Node " + std::to_string(templateLabel) +
                               " of the fastener template instance " + instanceName.Str() +
                               " has no label in the fastener copies."),
-                kFile, __LINE__);
+                kNormalFile, __LINE__);
           stream << label << ", " << *mapped + shift * nodeShift;
           WriteComponent(stream, normal.UnitX());
           WriteComponent(stream, normal.UnitY());

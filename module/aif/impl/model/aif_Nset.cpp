@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/model/aif_Nset";
+constexpr char kNsetFile[] = "module/aif/impl/model/aif_Nset";
 constexpr int kAssemblyId = static_cast<int>(ftr_kAssemblyId);
 
 cow_String ModelName(const aif_ModelInfo& info) {
@@ -29,7 +29,7 @@ cow_String ModelName(const aif_ModelInfo& info) {
   nex_Exception::Throw(
       aif_Exception(atr_TranslateWithArg(
           "Cannot create nset %s from region: a template node has no label", name)),
-      kFile, line);
+      kNsetFile, line);
 }
 
 // The fastener key of a set: its name without enclosing quotes, up to and

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/model/aif_PointElement.cpp";
+constexpr char kPointElementFile[] = "module/aif/impl/model/aif_PointElement.cpp";
 const cow_String kAssemblyKey = "ASSY";
 
 // The element set name without enclosing double quotes, up to and including
@@ -97,7 +97,7 @@ aif_PointElement::aif_PointElement(const KeyedLists& renumbering, const KeyedLis
         nex_Exception::Throw(
             aif_Exception("Node " + std::to_string(n + 1) + " of the fastener template instance " +
                           key.Str() + " has no renumbered label in the fastener copies."),
-            kFile, __LINE__);
+            kPointElementFile, __LINE__);
       for (int c = 0; c < copies; ++c) {
         labels_.firstNames.Append(name);
         labels_.firstLabels.Append(pair->second + c * step);

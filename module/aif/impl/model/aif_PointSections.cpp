@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_PointSections";
+constexpr char kPointSectionsFile[] = "module/aif/impl/aif_PointSections";
 
 template <class Keyword>
 void Append(akw_KeywordList& list, const Keyword& keyword) {
@@ -44,7 +44,7 @@ cow_String Orientation(const aif_ModelInfo& info, const asoF_PartInstance& insta
   for (const cow_COW<kern_Object>& attribute : part.Attributes()) {
     if (attribute->DynTypeId() != ptoC_MaterialOrientation::TypeId()) continue;
     const auto& orientation =
-        nex_canDynamicCastRef<const ptoC_MaterialOrientation>(*attribute, kFile, __LINE__);
+        nex_canDynamicCastRef<const ptoC_MaterialOrientation>(*attribute, kPointSectionsFile, __LINE__);
     const int clash = rgnK_Region(&part, modelName, orientation.Region()).Clash(point);
     if (clash == 0 || clash == 1) {
       match = &orientation;
@@ -77,7 +77,7 @@ akw_KeywordList aif_PointSections::Keywords(aif_ModelInfo& info, const asoF_Part
   for (std::size_t i = attributes.Length(); i-- > 0;) {
     if (attributes[i]->DynTypeId() != ptoC_SectionAssignment::TypeId()) continue;
     const auto& assignment =
-        nex_canDynamicCastRef<const ptoC_SectionAssignment>(*attributes[i], kFile, __LINE__);
+        nex_canDynamicCastRef<const ptoC_SectionAssignment>(*attributes[i], kPointSectionsFile, __LINE__);
     if (assignment.IsSuppressed()) continue;
     const rgnC_Region& region = assignment.RegionRef();
     if (!rgnK_Region(&part, info.Model().Name(), region).IsValid(true)) continue;
@@ -86,7 +86,7 @@ akw_KeywordList aif_PointSections::Keywords(aif_ModelInfo& info, const asoF_Part
         sections.ConstGet(sectionName).DynTypeId() != kseC_PointSection::TypeId())
       continue;
     const auto& section = nex_canDynamicCastRef<const kseC_PointSection>(
-        sections.ConstGet(sectionName), kFile, __LINE__);
+        sections.ConstGet(sectionName), kPointSectionsFile, __LINE__);
     // The point elements' sets are named after the region: in a flat file,
     // where every instance writes its own, qualified by the instance (as
     // "Instance_Region"), so that no two instances define one set.

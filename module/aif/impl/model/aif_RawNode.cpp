@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_RawNode";
+constexpr char kRawNodeFile[] = "module/aif/impl/aif_RawNode";
 
 }  // namespace
 
@@ -27,7 +27,7 @@ aif_RawNode::aif_RawNode(cow_List<int> labels, cow_List<float> x, cow_List<float
                                  std::to_string(n) + " labels, " + std::to_string(x_.Length()) +
                                  ", " + std::to_string(y_.Length()) + " and " +
                                  std::to_string(z_.Length()) + " coordinates).")),
-        kFile, __LINE__);
+        kRawNodeFile, __LINE__);
 }
 
 aif_RawNode::aif_RawNode(int label, float x, float y, float z, bool internalAllowed,
@@ -47,7 +47,7 @@ void aif_RawNode::Write(utl_Stream& stream) const {
     if (label < 1)
       nex_Exception::Throw(aif_Exception(cow_String("The node label " + std::to_string(label) +
                                                     " cannot be written; node labels begin at 1.")),
-                           kFile, __LINE__);
+                           kRawNodeFile, __LINE__);
 
   stream << "*Node" << endl;
   for (std::size_t i = 0; i < labels_.Length(); ++i)

@@ -33,7 +33,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_RegionBuilder";
+constexpr char kRegionBuilderFile[] = "module/aif/impl/aif_RegionBuilder";
 constexpr char kAssembly[] = "Assembly";
 
 // Whether a set feature is written as a node set, as an element set.
@@ -234,7 +234,7 @@ void aif_RegionBuilder::AssemblySets() {
   // written by their own keywords.
   cow_List<cow_String> skip;
   const auto& engineering = nex_canDynamicCastRef<const kefC_EngineeringFeatures>(
-      assembly.ConstGetEngineeringFeatures(), kFile, __LINE__);
+      assembly.ConstGetEngineeringFeatures(), kRegionBuilderFile, __LINE__);
   for (const auto& spring : engineering.Springs())
     for (const rgnC_Region& region : spring->Regions())
       skip.Append(region.Name());
@@ -336,7 +336,7 @@ bool aif_RegionBuilder::Isothermal() const {
   const cow_List<cow_String>& names = steps.Keys();
   for (std::size_t i = 1; i < names.Length(); ++i) {
     const auto& step =
-        nex_canDynamicCastRef<const kprC_AnalysisStep>(steps.ConstGet(names[i]), kFile, __LINE__);
+        nex_canDynamicCastRef<const kprC_AnalysisStep>(steps.ConstGet(names[i]), kRegionBuilderFile, __LINE__);
     if (step.Suppressed()) continue;
     if (step.DynTypeId() == kprC_TempDisplacementDynamicsStep::TypeId()) return true;
   }
@@ -353,7 +353,7 @@ void aif_RegionBuilder::RigidBodies() {
   for (const auto& entry : info.ModelAdapter().Constraints().ConstGetMap()) {
     if (entry.second->DynTypeId() != kcoC_RigidBody::TypeId() || entry.second->Suppressed())
       continue;
-    const auto& body = nex_canDynamicCastRef<const kcoC_RigidBody>(*entry.second, kFile, __LINE__);
+    const auto& body = nex_canDynamicCastRef<const kcoC_RigidBody>(*entry.second, kRegionBuilderFile, __LINE__);
     for (int role = 0; role < kcoC_RigidBody::kRoleCount; ++role) {
       const rgnK_Region region(&assembly, info.Model().Name(),
                                body.Region(static_cast<kcoC_RigidBody::Role>(role)));

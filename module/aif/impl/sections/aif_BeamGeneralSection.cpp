@@ -11,10 +11,10 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_BeamGeneralSection";
+constexpr char kBeamGeneralSectionFile[] = "module/aif/impl/aif_BeamGeneralSection";
 
 void GeneralizedLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_GeneralizedProfile>(profile, kFile, __LINE__);
+  const auto& p = nex_canDynamicCastRef<const kbpC_GeneralizedProfile>(profile, kBeamGeneralSectionFile, __LINE__);
   s << p.area << ", " << p.i11 << ", " << p.i12 << ", " << p.i22 << ", " << p.j;
   if (p.gamma0 != 0.0 || p.gammaW != 0.0) s << ", " << p.gamma0 << ", " << p.gammaW;
 }
@@ -87,7 +87,7 @@ void aif_BeamGeneralSection::WritePoint(utl_Stream& stream, const char* keyword,
                              cow_String(keyword + 1) +
                                  " of the beam section of element set %s needs two coordinates.",
                              ElementSet())),
-                         kFile, __LINE__);
+                         kBeamGeneralSectionFile, __LINE__);
   if (point[0] == 0.0 && point[1] == 0.0) return;
   stream << keyword;
   stream.LineBreak();

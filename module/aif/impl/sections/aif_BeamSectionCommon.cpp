@@ -11,15 +11,15 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_BeamSectionCommon";
+constexpr char kBeamSectionCommonFile[] = "module/aif/impl/aif_BeamSectionCommon";
 
 void PipeLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_PipeProfile>(profile, kFile, __LINE__);
+  const auto& p = nex_canDynamicCastRef<const kbpC_PipeProfile>(profile, kBeamSectionCommonFile, __LINE__);
   s << p.r << ", " << p.t;
 }
 
 void BoxLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_BoxProfile>(profile, kFile, __LINE__);
+  const auto& p = nex_canDynamicCastRef<const kbpC_BoxProfile>(profile, kBeamSectionCommonFile, __LINE__);
   s << p.a << ", " << p.b << ", " << p.t1;
   if (p.uniformThickness)
     s << ", " << p.t1 << ", " << p.t1 << ", " << p.t1;
@@ -28,39 +28,39 @@ void BoxLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
 }
 
 void IbeamLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_IbeamProfile>(profile, kFile, __LINE__);
+  const auto& p = nex_canDynamicCastRef<const kbpC_IbeamProfile>(profile, kBeamSectionCommonFile, __LINE__);
   s << p.l << ", " << p.h << ", " << p.b1 << ", " << p.b2 << ", " << p.t1 << ", " << p.t2 << ", "
     << p.t3;
 }
 
 // A T is an I without a bottom flange: b1 and t1 are 0.
 void TbeamLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_TbeamProfile>(profile, kFile, __LINE__);
+  const auto& p = nex_canDynamicCastRef<const kbpC_TbeamProfile>(profile, kBeamSectionCommonFile, __LINE__);
   s << p.l << ", " << p.h << ", " << 0.0 << ", " << p.b << ", " << 0.0 << ", " << p.tf << ", "
     << p.tw;
 }
 
 void CircularLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  s << nex_canDynamicCastRef<const kbpC_CircularProfile>(profile, kFile, __LINE__).r;
+  s << nex_canDynamicCastRef<const kbpC_CircularProfile>(profile, kBeamSectionCommonFile, __LINE__).r;
 }
 
 void HexagonalLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_HexagonalProfile>(profile, kFile, __LINE__);
+  const auto& p = nex_canDynamicCastRef<const kbpC_HexagonalProfile>(profile, kBeamSectionCommonFile, __LINE__);
   s << p.r << ", " << p.t;
 }
 
 void LbeamLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_LbeamProfile>(profile, kFile, __LINE__);
+  const auto& p = nex_canDynamicCastRef<const kbpC_LbeamProfile>(profile, kBeamSectionCommonFile, __LINE__);
   s << p.a << ", " << p.b << ", " << p.t1 << ", " << p.t2;
 }
 
 void RectangularLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_RectangularProfile>(profile, kFile, __LINE__);
+  const auto& p = nex_canDynamicCastRef<const kbpC_RectangularProfile>(profile, kBeamSectionCommonFile, __LINE__);
   s << p.a << ", " << p.b;
 }
 
 void TrapezoidalLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_TrapezoidalProfile>(profile, kFile, __LINE__);
+  const auto& p = nex_canDynamicCastRef<const kbpC_TrapezoidalProfile>(profile, kBeamSectionCommonFile, __LINE__);
   s << p.a << ", " << p.b << ", " << p.c << ", " << p.d;
 }
 
@@ -76,7 +76,7 @@ aif_BeamSectionCommon::aif_BeamSectionCommon(cow_String elementSet, const kseC_S
       profile_(profile ? cow_COW<kbpC_BeamProfile>(*profile) : cow_COW<kbpC_BeamProfile>()),
       endProfile_(endProfile ? cow_COW<kbpC_BeamProfile>(*endProfile)
                              : cow_COW<kbpC_BeamProfile>()) {
-  nex_canDynamicCastRef<const kseC_BeamSection>(section, kFile, __LINE__);
+  nex_canDynamicCastRef<const kseC_BeamSection>(section, kBeamSectionCommonFile, __LINE__);
 }
 
 const kseC_BeamSection& aif_BeamSectionCommon::Beam() const {
@@ -153,7 +153,7 @@ void aif_BeamSectionCommon::WriteShape(utl_Stream& stream, const char* shape,
             "The tapered beam section of element set %s has no end profile of the shape of "
             "its start profile.",
             elementSet_)),
-        kFile, __LINE__);
+        kBeamSectionCommonFile, __LINE__);
   Option(stream, std::strlen(shape)) << shape;
   stream.LineBreak();
   line(stream, *profile_);
@@ -168,7 +168,7 @@ void aif_BeamSectionCommon::WriteShape(utl_Stream& stream, const char* shape,
 // points and its thickness); every further point adds a line x, y, t. A
 // tapered section writes no end profile for this shape.
 void aif_BeamSectionCommon::WriteArbitraryProfile(utl_Stream& stream) const {
-  const auto& p = nex_canDynamicCastRef<const kbpC_ArbitraryProfile>(*profile_, kFile, __LINE__);
+  const auto& p = nex_canDynamicCastRef<const kbpC_ArbitraryProfile>(*profile_, kBeamSectionCommonFile, __LINE__);
   const cow_2DArray<double>& points = p.points;
   if (points.Rows() < 2 || points.Columns() < 3)
     nex_Exception::Throw(
@@ -176,7 +176,7 @@ void aif_BeamSectionCommon::WriteArbitraryProfile(utl_Stream& stream) const {
             "The arbitrary beam profile of the section of element set %s needs at least two "
             "points, each with x, y and a thickness.",
             elementSet_)),
-        kFile, __LINE__);
+        kBeamSectionCommonFile, __LINE__);
   Option(stream, 17) << "section=ARBITRARY";
   stream.LineBreak();
   stream << static_cast<int>(points.Rows() - 1) << ", " << points(0, 0) << ", " << points(0, 1);

@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr const char* kFile = aif_PartAttributesState::kSourceFile;
+constexpr const char* kBeamSectionStepFile = aif_PartAttributesState::kSourceFile;
 
 }  // namespace
 
@@ -26,12 +26,12 @@ void aif_BeamSectionStep::Add(const aif_InstanceScope& scope, bool partLevel,
                               const cow_String& sectionName, const cow_String& setName,
                               const kseC_Section& section, int beamOrientation) {
   const aif_ModelInfo& info = state_.info;
-  const auto& beam = nex_canDynamicCastRef<const kseC_BeamSection>(section, kFile, __LINE__);
+  const auto& beam = nex_canDynamicCastRef<const kseC_BeamSection>(section, kBeamSectionStepFile, __LINE__);
   const auto& profiles = info.ModelAdapter().Profiles();
   if (!profiles.Contains(beam.profileName))
     nex_Exception::Throw(aif_Exception("The beam section " + sectionName + " names the profile " +
                                        beam.profileName + ", which the model does not define."),
-                         kFile, __LINE__);
+                         kBeamSectionStepFile, __LINE__);
   const kbpC_BeamProfile& profile = profiles.ConstGet(beam.profileName);
   // A tapered section ends in its end profile however it is integrated (the
   // keyword refuses a tapered section without one).
@@ -50,7 +50,7 @@ void aif_BeamSectionStep::Add(const aif_InstanceScope& scope, bool partLevel,
     const cow_List<const kern_Object*> orientations =
         aif_PartAttributesState::AttributesOf(*scope.part, aif_SectionKinds::kBeamOrientations);
     const auto& orientation = nex_canDynamicCastRef<const ptoC_BeamOrientation>(
-        *orientations[static_cast<std::size_t>(beamOrientation)], kFile, __LINE__);
+        *orientations[static_cast<std::size_t>(beamOrientation)], kBeamSectionStepFile, __LINE__);
     const auto& d = orientation.FirstDirection();
     n1 = gsl_Vector(d[0], d[1], d[2]);
   }

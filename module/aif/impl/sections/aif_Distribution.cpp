@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/sections/aif_Distribution";
+constexpr char kDistributionFile[] = "module/aif/impl/sections/aif_Distribution";
 constexpr double kSameDirection = 1e-5;
 constexpr double kZero = 1e-12;
 
@@ -145,7 +145,7 @@ void aif_Distribution::Write(utl_Stream& stream) const {
 }
 
 void aif_Distribution::WriteFieldForm(utl_Stream& stream) const {
-  const auto& info = nex_canDynamicCastRef<const aif_ModelInfo>(*info_, kFile, __LINE__);
+  const auto& info = nex_canDynamicCastRef<const aif_ModelInfo>(*info_, kDistributionFile, __LINE__);
   const bool partBased = info.IsPartBased();
   const int scope = record_.ownerKind;
   const cow_String& field = record_.field;
@@ -215,7 +215,7 @@ void aif_Distribution::WriteFieldForm(utl_Stream& stream) const {
 }
 
 void aif_Distribution::WriteModelForm(utl_Stream& stream) const {
-  const auto& info = nex_canDynamicCastRef<const aif_ModelInfo>(*info_, kFile, __LINE__);
+  const auto& info = nex_canDynamicCastRef<const aif_ModelInfo>(*info_, kDistributionFile, __LINE__);
   const bool partBased = info.IsPartBased();
   const cow_String& field = record_.field;
   WriteHead(stream, field_, akw_MorvexName(field, false).Printable(), field + "_Table");
@@ -229,7 +229,7 @@ void aif_Distribution::WriteModelForm(utl_Stream& stream) const {
 }
 
 void aif_Distribution::WriteOrientationForm(utl_Stream& stream) const {
-  auto& info = nex_canDynamicCastRef<aif_ModelInfo>(*info_, kFile, __LINE__);
+  auto& info = nex_canDynamicCastRef<aif_ModelInfo>(*info_, kDistributionFile, __LINE__);
   stream << "*Distribution, name=" << akw_MorvexName(name_, false).Printable() << ", ";
   stream.OptionalLineBreak(std::strlen("location=ELEMENT")) << "location=ELEMENT, ";
   stream.OptionalLineBreak(std::strlen("table=_TM_Dist_Table")) << "table=_TM_Dist_Table";

@@ -7,20 +7,14 @@
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
+#include "aif/impl/core/aif_KeywordOption.h"
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/sections/aif_GasketSection";
+constexpr char kGasketSectionFile[] = "module/aif/impl/sections/aif_GasketSection";
 
 // The most characters a real takes in its shortest round-trip form.
 constexpr std::size_t kRealLength = 24;
-
-// Starts an option `length` characters long: on a continuation line when the
-// line is past the break column or the option would take it past 256
-// characters.
-utl_Stream& Option(utl_Stream& stream, std::size_t length) {
-  return (stream << ", ").OptionalLineBreak(length);
-}
 
 }  // namespace
 
@@ -33,14 +27,14 @@ aif_GasketSection::aif_GasketSection(cow_String elementSet, const kseC_Section& 
 
 void aif_GasketSection::Write(utl_Stream& stream) const {
   if (section_->DynTypeId() != kseC_GasketSection::TypeId()) return;
-  const auto& section = nex_canDynamicCastRef<const kseC_GasketSection>(*section_, kFile, __LINE__);
+  const auto& section = nex_canDynamicCastRef<const kseC_GasketSection>(*section_, kGasketSectionFile, __LINE__);
   const cow_String material = akw_MorvexName(section.material, false).Printable();
   stream << "*Gasket Section, elset=" << elementSet_;
-  Option(stream, 9 + material.Length()) << (behavior_ ? "behavior=" : "material=") << material;
+  aif_Option(stream, 9 + material.Length()) << (behavior_ ? "behavior=" : "material=") << material;
   if (!orientation_.IsEmpty())
-    Option(stream, 12 + orientation_.Length()) << "orientation=" << orientation_;
+    aif_Option(stream, 12 + orientation_.Length()) << "orientation=" << orientation_;
   if (section.stabilizationStiffness != DBL_MAX)
-    Option(stream, 24 + kRealLength)
+    aif_Option(stream, 24 + kRealLength)
         << "stabilization stiffness=" << section.stabilizationStiffness;
   stream << endl;
   if (section.g3 != DBL_MAX)

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/sections/aif_InterfaceSection";
+constexpr char kInterfaceSectionFile[] = "module/aif/impl/sections/aif_InterfaceSection";
 
 }  // namespace
 
@@ -20,6 +20,6 @@ void aif_InterfaceSection::Write(utl_Stream& stream) const {
                             ? dynamic_cast<const kseC_AcousticInterfaceSection*>(section_.Get())
                             : nullptr;
   if (!section)
-    nex_Exception::Throw(aif_Exception("Unknown acoustic interface section type"), kFile, __LINE__);
+    nex_Exception::Throw(aif_Exception("Unknown acoustic interface section type"), kInterfaceSectionFile, __LINE__);
   stream << "*Interface, elset=" << elementSet_ << endl << section->value << endl;
 }

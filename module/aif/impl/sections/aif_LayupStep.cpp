@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr const char* kFile = aif_PartAttributesState::kSourceFile;
+constexpr const char* kLayupStepFile = aif_PartAttributesState::kSourceFile;
 
 // The regions of the layup's plies in use, each named region once, as the
 // instance's; none unless a thickness, offset or orientation needs them.
@@ -91,7 +91,7 @@ void aif_LayupStep::AddLayup(const aif_InstanceScope& scope, const ptoK_Composit
     for (const auto& [name, section] : generated.sections.ConstGetMap())
       if (aif_SectionKinds::IsGeometryShell(section->DynTypeId())) shells.Append(name);
     for (const cow_String& name : shells)
-      nex_canDynamicCastRef<kseC_GeometryShellSection>(generated.sections.Modify(name), kFile,
+      nex_canDynamicCastRef<kseC_GeometryShellSection>(generated.sections.Modify(name), kLayupStepFile,
                                                        __LINE__)
           .thicknessField = thickness;
   }
@@ -150,7 +150,7 @@ void aif_LayupStep::AppendAssignment(const aif_InstanceScope& scope,
                                      const ptoK_CompositeLayup& layup, const Generated& generated,
                                      std::size_t k, const cow_String& offset) {
   ptoC_SectionAssignment assignment = nex_canDynamicCastRef<const ptoC_SectionAssignment>(
-      *generated.assignments[k], kFile, __LINE__);
+      *generated.assignments[k], kLayupStepFile, __LINE__);
   if (layup.offsetKind == 6) assignment.SetOffset(6, 0.0, offset);
   const cow_String sectionName = assignment.SectionName();
   if (generated.sections.Contains(sectionName))
@@ -195,12 +195,12 @@ void aif_LayupStep::RecordSectionPoints(const aif_InstanceScope& scope, const ks
   bool symmetric = false;
   if (section.DynTypeId() == aif_SectionKinds::kCompositeSolid) {
     const auto& solid =
-        nex_canDynamicCastRef<const kseC_CompositeSolidSection>(section, kFile, __LINE__);
+        nex_canDynamicCastRef<const kseC_CompositeSolidSection>(section, kLayupStepFile, __LINE__);
     layers = &solid.layers;
     symmetric = solid.symmetric;
   } else {
     const auto& shell =
-        nex_canDynamicCastRef<const kseC_CompositeShellSection>(section, kFile, __LINE__);
+        nex_canDynamicCastRef<const kseC_CompositeShellSection>(section, kLayupStepFile, __LINE__);
     layers = &shell.layers;
     symmetric = shell.symmetric;
   }

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/sections/aif_MembraneSection";
+constexpr char kMembraneSectionFile[] = "module/aif/impl/sections/aif_MembraneSection";
 
 }  // namespace
 
@@ -29,7 +29,7 @@ aif_MembraneSection::aif_MembraneSection(cow_String elementSet, const kseC_Secti
 
 void aif_MembraneSection::Write(utl_Stream& stream) const {
   const auto& section =
-      nex_canDynamicCastRef<const kseC_MembraneSection>(*section_, kFile, __LINE__);
+      nex_canDynamicCastRef<const kseC_MembraneSection>(*section_, kMembraneSectionFile, __LINE__);
   const bool fieldThickness = section.thicknessType == 1 || section.thicknessType == 2;
   cow_String thicknessName;
   if (fieldThickness) {
@@ -41,7 +41,7 @@ void aif_MembraneSection::Write(utl_Stream& stream) const {
       // owner given the field name stands alone (never a bare "_" prefix).
       const bool flat =
           info_ &&
-          !nex_canDynamicCastRef<const aif_ModelInfo>(*info_, kFile, __LINE__).IsPartBased();
+          !nex_canDynamicCastRef<const aif_ModelInfo>(*info_, kMembraneSectionFile, __LINE__).IsPartBased();
       if (flat && !namePrefix_.IsEmpty()) thicknessName = namePrefix_ + "_" + thicknessName;
     }
   }

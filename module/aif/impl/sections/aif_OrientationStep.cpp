@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr const char* kFile = aif_PartAttributesState::kSourceFile;
+constexpr const char* kOrientationStepFile = aif_PartAttributesState::kSourceFile;
 
 constexpr auto* Numbered = &aif_PartAttributesState::Numbered;
 using namespace aif_SectionKinds;
@@ -45,7 +45,7 @@ void AddUserOrientations(const kseC_Section& section, cow_List<cow_String>& name
 cow_String aif_OrientationStep::ForGroup(const aif_InstanceScope& scope, int m, bool generated,
                                          unsigned sectionType, cow_String& regionText) {
   const auto& orientation = nex_canDynamicCastRef<const ptoC_MaterialOrientation>(
-      *state_.orientations[static_cast<std::size_t>(m)], kFile, __LINE__);
+      *state_.orientations[static_cast<std::size_t>(m)], kOrientationStepFile, __LINE__);
   regionText = aif_PartAttributesState::RegionText(orientation.Region());
   bool write = true;
   cow_String distribution;
@@ -137,7 +137,7 @@ void aif_OrientationStep::SetStackDirection(const ptoC_MaterialOrientation& orie
 cow_String aif_OrientationStep::ForRebar(const aif_InstanceScope& scope, const kern_Object& rebar,
                                          int r) {
   const auto& orientation =
-      nex_canDynamicCastRef<const ptoC_MaterialOrientation>(rebar, kFile, __LINE__);
+      nex_canDynamicCastRef<const ptoC_MaterialOrientation>(rebar, kOrientationStepFile, __LINE__);
   if (orientation.DatumRef().IsNullRef()) return cow_String();
   cow_String name = Numbered("RebarOri-", r + 1);
   if (scope.flat) name = scope.name + "-" + name;

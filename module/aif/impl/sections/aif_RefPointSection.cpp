@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/sections/aif_RefPointSection";
+constexpr char kRefPointSectionFile[] = "module/aif/impl/sections/aif_RefPointSection";
 
 }  // namespace
 
@@ -32,7 +32,7 @@ void aif_RefPointSection::Write(utl_Stream& stream) const {
   // The kind is known before anything is written, so that no keyword line
   // is left unfinished.
   if (!peg && !infinite)
-    nex_Exception::Throw(aif_Exception("Unknown section type"), kFile, __LINE__);
+    nex_Exception::Throw(aif_Exception("Unknown section type"), kRefPointSectionFile, __LINE__);
   stream << "*Solid Section, elset=" << elementSet_;
   if (!orientation_.IsEmpty())
     (stream << ", ").OptionalLineBreak() << "orientation=" << orientation_;

@@ -25,7 +25,7 @@
 
 namespace {
 
-constexpr const char* kFile = aif_PartAttributesState::kSourceFile;
+constexpr const char* kSectionGroupStepFile = aif_PartAttributesState::kSourceFile;
 constexpr auto* Numbered = &aif_PartAttributesState::Numbered;
 constexpr auto* RegionText = &aif_PartAttributesState::RegionText;
 
@@ -33,7 +33,7 @@ using namespace aif_SectionKinds;
 
 const ptoC_SectionAssignment& AssignmentAt(const aif_PartAttributesState& state, int s) {
   return nex_canDynamicCastRef<const ptoC_SectionAssignment>(
-      *state.assignments[static_cast<std::size_t>(s)], kFile, __LINE__);
+      *state.assignments[static_cast<std::size_t>(s)], kSectionGroupStepFile, __LINE__);
 }
 
 // Whether the section's rebar takes a rebar orientation: a shell, membrane
@@ -43,10 +43,10 @@ bool UsesRebarOrientation(const kseC_Section& section) {
   if (IsGeometryShell(type))
     return static_cast<const kseC_GeometryShellSection&>(section).Rebar() != nullptr;
   if (type == kMembrane)
-    return nex_canDynamicCastRef<const kseC_MembraneSection>(section, kFile, __LINE__).Rebar() !=
+    return nex_canDynamicCastRef<const kseC_MembraneSection>(section, kSectionGroupStepFile, __LINE__).Rebar() !=
            nullptr;
   if (type == kSurface)
-    return nex_canDynamicCastRef<const kseC_SurfaceSection>(section, kFile, __LINE__).Rebar() !=
+    return nex_canDynamicCastRef<const kseC_SurfaceSection>(section, kSectionGroupStepFile, __LINE__).Rebar() !=
            nullptr;
   return false;
 }
@@ -129,7 +129,7 @@ void aif_SectionGroupStep::WriteGroup(const aif_InstanceScope& scope, Walk& walk
     beamText =
         RegionText(nex_canDynamicCastRef<const ptoC_BeamOrientation>(
                        *walk.beamOrientations[static_cast<std::size_t>(group.beamOrientation)],
-                       kFile, __LINE__)
+                       kSectionGroupStepFile, __LINE__)
                        .Region());
 
   aif_OrientationStep orientations(state_, filer_);
@@ -199,7 +199,7 @@ void aif_SectionGroupStep::Thickness(const aif_InstanceScope& scope, const Walk&
   if (assignment.ThicknessAssignment() != ptoC_SectionAssignment::kThicknessFromGeometry) {
     if (IsGeometryShell(type) && !generated) {
       const auto& shell =
-          nex_canDynamicCastRef<const kseC_GeometryShellSection>(section, kFile, __LINE__);
+          nex_canDynamicCastRef<const kseC_GeometryShellSection>(section, kSectionGroupStepFile, __LINE__);
       if (shell.thicknessType == 1)
         group.thicknessDistribution = fields.FromAnalyticalField(
             scope, shell.thicknessField, {region}, kfdC_DiscreteField::kElements, "length");
@@ -213,7 +213,7 @@ void aif_SectionGroupStep::Thickness(const aif_InstanceScope& scope, const Walk&
             fields.FromDiscreteField(scope, {region}, shell.thicknessField);
     } else if (type == kMembrane) {
       const auto& membrane =
-          nex_canDynamicCastRef<const kseC_MembraneSection>(section, kFile, __LINE__);
+          nex_canDynamicCastRef<const kseC_MembraneSection>(section, kSectionGroupStepFile, __LINE__);
       if (membrane.thicknessType == 1) {
         group.thicknessDistribution = fields.FromAnalyticalField(
             scope, membrane.thicknessField, {region}, kfdC_DiscreteField::kElements, "length");

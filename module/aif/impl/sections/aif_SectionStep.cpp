@@ -31,7 +31,7 @@
 
 namespace {
 
-constexpr const char* kFile = aif_PartAttributesState::kSourceFile;
+constexpr const char* kSectionStepFile = aif_PartAttributesState::kSourceFile;
 
 using namespace aif_SectionKinds;
 
@@ -146,7 +146,7 @@ void aif_SectionStep::AddSolid(const aif_InstanceScope& scope, const Keyed& keye
   std::unique_ptr<kseC_Section> plies;  // the section, its plies naming their distributions
   if (keyed.type == kCompositeSolid) {
     const auto& composite =
-        nex_canDynamicCastRef<const kseC_CompositeSolidSection>(keyed.section, kFile, __LINE__);
+        nex_canDynamicCastRef<const kseC_CompositeSolidSection>(keyed.section, kSectionStepFile, __LINE__);
     plies.reset(keyed.section.Clone());
     aif_DiscreteFieldRecords records(state_, filer_);
     RegisterLayerFields(records, scope, static_cast<kseC_CompositeSolidSection&>(*plies).layers);
@@ -162,7 +162,7 @@ void aif_SectionStep::AddSolid(const aif_InstanceScope& scope, const Keyed& keye
 void aif_SectionStep::AddShell(const aif_InstanceScope& scope, const Keyed& keyed) {
   const aif_PartAttributesState::Group& group = keyed.group;
   const auto& shell =
-      nex_canDynamicCastRef<const kseC_ShellSection>(keyed.section, kFile, __LINE__);
+      nex_canDynamicCastRef<const kseC_ShellSection>(keyed.section, kSectionStepFile, __LINE__);
   aif_DiscreteFieldRecords records(state_, filer_);
   cow_String prefix;
   cow_String thickness = group.thicknessDistribution;
@@ -204,7 +204,7 @@ void aif_SectionStep::AddShell(const aif_InstanceScope& scope, const Keyed& keye
 void aif_SectionStep::AddMembrane(const aif_InstanceScope& scope, const Keyed& keyed) {
   const aif_PartAttributesState::Group& group = keyed.group;
   const auto& membrane =
-      nex_canDynamicCastRef<const kseC_MembraneSection>(keyed.section, kFile, __LINE__);
+      nex_canDynamicCastRef<const kseC_MembraneSection>(keyed.section, kSectionStepFile, __LINE__);
   cow_String thickness = group.thicknessDistribution;
   // A thickness from the geometry is the "*Nodal Thickness" rows of the
   // group's nodes, which carry no name the section could refer to: the
@@ -232,7 +232,7 @@ void aif_SectionStep::AddOther(const aif_InstanceScope& scope, const Keyed& keye
   switch (keyed.type) {
     case kGasket: {
       const auto& gasket =
-          nex_canDynamicCastRef<const kseC_GasketSection>(keyed.section, kFile, __LINE__);
+          nex_canDynamicCastRef<const kseC_GasketSection>(keyed.section, kSectionStepFile, __LINE__);
       filer_.ToScope(scope, aif_GasketSection(set, keyed.section, HasGasketBehavior(gasket),
                                               group.orientationName));
       AddHourglass(scope, keyed);
@@ -245,7 +245,7 @@ void aif_SectionStep::AddOther(const aif_InstanceScope& scope, const Keyed& keye
       AddHourglass(scope, keyed);
       break;
     case kSurface:
-      nex_canDynamicCastRef<const kseC_SurfaceSection>(keyed.section, kFile, __LINE__);
+      nex_canDynamicCastRef<const kseC_SurfaceSection>(keyed.section, kSectionStepFile, __LINE__);
       filer_.ToScope(scope, aif_SurfaceSection(set, keyed.section, group.rebarOrientationName));
       break;
     case kCohesive:

@@ -5,12 +5,11 @@
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
 #include "aif/impl/core/aif_Exception.h"
+#include "aif/impl/core/aif_KeywordOption.h"
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_ShellGeneralSection";
-
-utl_Stream& Option(utl_Stream& stream) { return (stream << ", ").OptionalLineBreak(); }
+constexpr char kShellGeneralSectionFile[] = "module/aif/impl/aif_ShellGeneralSection";
 
 constexpr int kPositionsPerLine = 8;
 
@@ -29,27 +28,27 @@ aif_ShellGeneralSection::aif_ShellGeneralSection(cow_String elementSet,
 
 void aif_ShellGeneralSection::Write(utl_Stream& stream) const {
   const kseC_Section& section = *section_;
-  nex_canDynamicCastRef<const kseC_ShellSection>(section, kFile, __LINE__);
+  nex_canDynamicCastRef<const kseC_ShellSection>(section, kShellGeneralSectionFile, __LINE__);
   if (section.DynTypeId() == kseC_UserShellSection::TypeId())
     nex_Exception::Throw(aif_Exception(atr_Translate("Shell general section unimplemented")),
-                         kFile, __LINE__);
+                         kShellGeneralSectionFile, __LINE__);
   if (section.DynTypeId() != kseC_GeneralStiffnessSection::TypeId()) return;
   const auto& general =
-      nex_canDynamicCastRef<const kseC_GeneralStiffnessSection>(section, kFile, __LINE__);
+      nex_canDynamicCastRef<const kseC_GeneralStiffnessSection>(section, kShellGeneralSectionFile, __LINE__);
   // Short lists fail here, before the keyword has written a byte.
   (void)general.stiffness[20];
   if (general.thermalFlag) (void)general.thermal[5];
 
   stream << "*Shell General Section, elset=" << elementSet_;
-  if (!orientation_.IsEmpty()) Option(stream) << "orientation=" << orientation_;
-  if (!controls_.IsEmpty()) Option(stream) << "controls=" << controls_;
-  if (general.densityFlag) Option(stream) << "density=" << general.density;
-  if (general.zero != DBL_MAX) Option(stream) << "zero=" << general.zero;
-  if (general.poissonFlag != 0) Option(stream) << "poisson=" << general.poisson;
+  if (!orientation_.IsEmpty()) aif_Option(stream) << "orientation=" << orientation_;
+  if (!controls_.IsEmpty()) aif_Option(stream) << "controls=" << controls_;
+  if (general.densityFlag) aif_Option(stream) << "density=" << general.density;
+  if (general.zero != DBL_MAX) aif_Option(stream) << "zero=" << general.zero;
+  if (general.poissonFlag != 0) aif_Option(stream) << "poisson=" << general.poisson;
   if (general.thicknessModulus != DBL_MAX)
-    Option(stream) << "thickness modulus=" << general.thicknessModulus;
-  if (!stackDirection_.IsEmpty()) Option(stream) << "stack direction=" << stackDirection_;
-  if (general.dependencies != 0) Option(stream) << "dependencies=" << general.dependencies;
+    aif_Option(stream) << "thickness modulus=" << general.thicknessModulus;
+  if (!stackDirection_.IsEmpty()) aif_Option(stream) << "stack direction=" << stackDirection_;
+  if (general.dependencies != 0) aif_Option(stream) << "dependencies=" << general.dependencies;
   stream.LineBreak();
 
   for (std::size_t i = 0; i < 16; ++i) {

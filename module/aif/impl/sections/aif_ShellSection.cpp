@@ -8,25 +8,13 @@
 #include "QivBasicUtils/utl_Stream.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/core/aif_KeywordOption.h"
 #include "aif/impl/sections/aif_RebarLayer.h"
 #include "aif/impl/sections/aif_SolidSection.h"
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_ShellSection";
-
-cow_String Printable(const cow_String& name) {
-  return akw_MorvexName(name, false).Printable();
-}
-
-utl_Stream& Option(utl_Stream& stream) {
-  return (stream << ", ").OptionalLineBreak();
-}
-// The same for an option `length` characters long: the line ends first when
-// the option would not fit on it.
-utl_Stream& Option(utl_Stream& stream, std::size_t length) {
-  return (stream << ", ").OptionalLineBreak(length);
-}
+constexpr char kShellSectionFile[] = "module/aif/impl/aif_ShellSection";
 
 const char* LayerOptionText(int option) {
   switch (option) {
@@ -68,18 +56,18 @@ aif_ShellSection::aif_ShellSection(cow_String elementSet, const kseC_Section& se
 
 void aif_ShellSection::Write(utl_Stream& stream) const {
   const kseC_Section& section = *section_;
-  nex_canDynamicCastRef<const kseC_ShellSection>(section, kFile, __LINE__);
+  nex_canDynamicCastRef<const kseC_ShellSection>(section, kShellSectionFile, __LINE__);
   const unsigned kind = section.DynTypeId();
   if (kind == kseC_UserShellSection::TypeId() || kind == kseC_GeneralShellSection::TypeId())
-    nex_Exception::Throw(aif_Exception(atr_Translate("Shell general section unimplemented")), kFile,
+    nex_Exception::Throw(aif_Exception(atr_Translate("Shell general section unimplemented")), kShellSectionFile,
                          __LINE__);
   const bool composite = kind == kseC_CompositeShellSection::TypeId();
   if (!composite && kind != kseC_HomogenousShellSection::TypeId()) return;
 
   const auto& shell =
-      nex_canDynamicCastRef<const kseC_GeometryShellSection>(section, kFile, __LINE__);
+      nex_canDynamicCastRef<const kseC_GeometryShellSection>(section, kShellSectionFile, __LINE__);
   const bool partBased =
-      nex_canDynamicCastRef<const aif_ModelInfo>(*modelInfo_, kFile, __LINE__).IsPartBased();
+      nex_canDynamicCastRef<const aif_ModelInfo>(*modelInfo_, kShellSectionFile, __LINE__).IsPartBased();
   // Names composed here are made printable once, as a whole, before anything
   // is written: a name that cannot be written stops the keyword untouched.
   cow_String offsetName;
@@ -87,56 +75,56 @@ void aif_ShellSection::Write(utl_Stream& stream) const {
     offsetName = offsetDistribution_;
     if (!partBased && !namePrefix_.IsEmpty() && !(offsetName == "SPOS") && !(offsetName == "SNEG"))
       offsetName = namePrefix_ + "_" + offsetName;
-    offsetName = Printable(offsetName);
+    offsetName = akw_MorvexName(offsetName, false).Printable();
   }
   const bool nodal = shell.thicknessType == 3 || shell.thicknessType == 4 || nodalThickness_;
   cow_String thicknessName;
   if (!nodal && (shell.thicknessType == 1 || shell.thicknessType == 2)) {
     if (!thicknessDistribution_.IsEmpty())
-      thicknessName = Printable(thicknessDistribution_);
+      thicknessName = akw_MorvexName(thicknessDistribution_, false).Printable();
     else
       thicknessName =
-          Printable(partBased ? shell.thicknessField : namePrefix_ + "_" + shell.thicknessField);
+          akw_MorvexName(partBased ? shell.thicknessField : namePrefix_ + "_" + shell.thicknessField, false).Printable();
   }
 
   stream << (shell.general ? "*Shell General Section, elset=" : "*Shell Section, elset=")
          << elementSet_;
   const kseC_HomogenousShellSection* homogeneous = nullptr;
   if (composite) {
-    Option(stream) << "composite";
+    aif_Option(stream) << "composite";
   } else {
     homogeneous =
-        &nex_canDynamicCastRef<const kseC_HomogenousShellSection>(section, kFile, __LINE__);
-    Option(stream) << "material=" << akw_MorvexName(homogeneous->material, false);
+        &nex_canDynamicCastRef<const kseC_HomogenousShellSection>(section, kShellSectionFile, __LINE__);
+    aif_Option(stream) << "material=" << akw_MorvexName(homogeneous->material, false);
   }
-  if (!orientation_.IsEmpty()) Option(stream) << "orientation=" << orientation_;
-  if (!controls_.IsEmpty()) Option(stream) << "controls=" << controls_;
-  if (shell.temperatureMode == 1) Option(stream) << "temperature=" << shell.temperaturePoints;
+  if (!orientation_.IsEmpty()) aif_Option(stream) << "orientation=" << orientation_;
+  if (!controls_.IsEmpty()) aif_Option(stream) << "controls=" << controls_;
+  if (shell.temperatureMode == 1) aif_Option(stream) << "temperature=" << shell.temperaturePoints;
   if (shell.integrationRule != 0 && !shell.general)
-    Option(stream) << "section integration="
+    aif_Option(stream) << "section integration="
                    << omu_PrimEnum<kseC_GeometryShellSection::IntegrationRuleEnm>(
                           shell.integrationRule)
                           .GetString();
-  if (shell.poissonFlag != 0) Option(stream) << "poisson=" << shell.poisson;
+  if (shell.poissonFlag != 0) aif_Option(stream) << "poisson=" << shell.poisson;
   if (shell.thicknessModulus != DBL_MAX)
-    Option(stream) << "thickness modulus=" << shell.thicknessModulus;
+    aif_Option(stream) << "thickness modulus=" << shell.thicknessModulus;
   if (offset_ != 0.0)
-    Option(stream) << "offset=" << offset_;
+    aif_Option(stream) << "offset=" << offset_;
   else if (!offsetName.IsEmpty())
-    Option(stream, 7 + offsetName.Str().size()) << "offset=" << offsetName;
-  if (shell.densityFlag) Option(stream) << "density=" << shell.density;
+    aif_Option(stream, 7 + offsetName.Str().size()) << "offset=" << offsetName;
+  if (shell.densityFlag) aif_Option(stream) << "density=" << shell.density;
   if (nodal)
-    Option(stream) << "nodal thickness";
+    aif_Option(stream) << "nodal thickness";
   else if (shell.thicknessType == 1 || shell.thicknessType == 2)
-    Option(stream, 16 + thicknessName.Str().size()) << "shell thickness=" << thicknessName;
-  if (!stackDirection_.IsEmpty()) Option(stream) << "stack direction=" << stackDirection_;
+    aif_Option(stream, 16 + thicknessName.Str().size()) << "shell thickness=" << thicknessName;
+  if (!stackDirection_.IsEmpty()) aif_Option(stream) << "stack direction=" << stackDirection_;
   if (shell.general)
-    if (const char* text = LayerOptionText(shell.layerOption)) Option(stream) << text;
+    if (const char* text = LayerOptionText(shell.layerOption)) aif_Option(stream) << text;
   const kseC_CompositeShellSection* layered = nullptr;
   if (composite) {
-    layered = &nex_canDynamicCastRef<const kseC_CompositeShellSection>(section, kFile, __LINE__);
-    if (!layered->layup.IsEmpty()) Option(stream) << "layup=" << Printable(layered->layup);
-    if (layered->symmetric) Option(stream) << "symmetric";
+    layered = &nex_canDynamicCastRef<const kseC_CompositeShellSection>(section, kShellSectionFile, __LINE__);
+    if (!layered->layup.IsEmpty()) aif_Option(stream) << "layup=" << akw_MorvexName(layered->layup, false).Printable();
+    if (layered->symmetric) aif_Option(stream) << "symmetric";
   }
   stream.LineBreak();
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/sections/aif_SurfaceSection";
+constexpr char kSurfaceSectionFile[] = "module/aif/impl/sections/aif_SurfaceSection";
 
 }  // namespace
 
@@ -19,7 +19,7 @@ aif_SurfaceSection::aif_SurfaceSection(cow_String elementSet, const kseC_Section
 
 void aif_SurfaceSection::Write(utl_Stream& stream) const {
   const auto& section =
-      nex_canDynamicCastRef<const kseC_SurfaceSection>(*section_, kFile, __LINE__);
+      nex_canDynamicCastRef<const kseC_SurfaceSection>(*section_, kSurfaceSectionFile, __LINE__);
   stream << "*Surface Section, elset=" << elementSet_;
   if (section.densityFlag) stream << ", density=" << section.density;
   stream << endl;
