@@ -7,6 +7,7 @@
 #include "aif/impl/sections/aif_ConnectorHardening.h"
 #include "aif/impl/sections/aif_ConnectorPlasticity.h"
 #include "aif/impl/sections/aif_ConnectorPotential.h"
+#include "aif/model/aif_MeshTestSupport.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -113,6 +114,23 @@ TEST(aif_ConnectorFriction, PredefinedAndUserDefined) {
   friction.data = CbehPlasticData({{0.3}});
   EXPECT_EQ(KeywordText(aif_ConnectorFriction(friction, nullptr, 2)),
             "*Connector Friction, component=3, contact force=5\n 0.3,\n");
+}
+
+TEST(aif_ConnectorFriction, LawThenPotential) {
+  hst_ModelBuilder b;
+  b.AddPart("P", hst_GridMesh(1, 1, 1));
+  b.AddInstance("P-1", "P");
+  aif_test::MeshContext context(b, false);
+  kbeC_ConnectorFriction friction;
+  friction.data = CbehPlasticData({{0.2}});
+  kbeC_ConnectorTangentialBehavior law;
+  law.data = cow_2DArray<double>{{0.3}};
+  friction.tangential = law;
+  friction.potential.terms = {CbehComponentTerm(1, 0)};
+  EXPECT_EQ(KeywordText(aif_ConnectorFriction(friction, context.info.get(), 3)),
+            "*Connector Friction, predefined\n 0.2,\n"
+            "*Friction\n 0.3,\n"
+            "*Connector Potential\n1, 2., 3., ABS, 4., 1.0\n");
 }
 
 TEST(aif_ConnectorPlasticity, PerComponentOrWithPotential) {
