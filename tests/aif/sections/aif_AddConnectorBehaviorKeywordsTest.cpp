@@ -20,6 +20,7 @@
 #include "aif/impl/sections/aif_AddConnectorBehaviorKeywords.h"
 #include "aif/impl/sections/aif_FastenerPfName.h"
 #include "support/aif_DeckChecker.h"
+#include "support/aif_RandomConnectorBehavior.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -197,6 +198,22 @@ TEST(aif_AddConnectorBehaviorKeywords, CheckerFollowsBehaviorReferences) {
                 "empty contact force: empty contact force | *Connector Friction, contact force=",
                 "undefined connector behavior: undefined connector behavior: C | *Connector "
                 "Section, elset=E, behavior=C"}));
+}
+
+// Random sections, three to a model (the third a copy of the first under
+// another name): every block the checker reads back is consistent.
+TEST(aif_AddConnectorBehaviorKeywords, RandomSectionsReadBackClean) {
+  for (unsigned seed = 1; seed <= 200; ++seed) {
+    aif_test::RandomConnectorBehavior random(seed);
+    CbehFiled filed;
+    const kseC_ConnectorSection first = random.Section();
+    aif_AddConnectorBehaviorKeywords(filed.builder, "Conn-A", first);
+    aif_AddConnectorBehaviorKeywords(filed.builder, "Conn B", random.Section());
+    aif_AddConnectorBehaviorKeywords(filed.builder, "Conn-C", first);
+    const std::string deck = filed.Text();
+    for (const aif_test::DeckFinding& finding : aif_test::CheckDeck(deck))
+      ADD_FAILURE() << "seed " << seed << ": " << finding.text;
+  }
 }
 
 // Claims to be an elasticity option without being one.
