@@ -72,21 +72,31 @@ bool asoK_V5ElemLabelsConflict(const asoK_Assembly& assembly, const cow_List<uns
 }
 
 int asoK_NumberAttachmentNodes(const ftr_FeatureList& features, unsigned id) {
+  if (id == ftr_kAssemblyId) return features.AssemblyAttachments().HighestPosition();
   const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id);
   return instance ? instance->AttachmentPoints() + instance->AttachmentLines() : 0;
 }
 
 bool asoK_GetAttachmentNodeNumbers(const ftr_FeatureList& features, unsigned id,
-                                   asoK_AttachmentTree& points, asoK_AttachmentTree& lines,
+                                   asoK_AttachmentTree& first, asoK_AttachmentTree& second,
                                    int base) {
   ++g_attachmentQueries;
+  if (id == ftr_kAssemblyId) {
+    const ftr_AssemblyAttachments& stored = features.AssemblyAttachments();
+    if (stored.IsEmpty()) return false;
+    for (const auto& [index, ends] : stored.lines)
+      first.Set(index, asoK_AttachmentRecord{{base + ends.first}, {base + ends.second}});
+    for (const auto& [index, position] : stored.points)
+      second.Set(index, asoK_AttachmentRecord{{base + position}, {}});
+    return true;
+  }
   const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id);
   if (!instance) return false;
   int label = base;
   for (int i = 0; i < instance->AttachmentPoints(); ++i)
-    points.Set(i, asoK_AttachmentNode{++label});
+    first.Set(i, asoK_AttachmentRecord{{++label}, {}});
   for (int i = 0; i < instance->AttachmentLines(); ++i)
-    lines.Set(i, asoK_AttachmentNode{++label});
+    second.Set(i, asoK_AttachmentRecord{{++label}, {}});
   return true;
 }
 

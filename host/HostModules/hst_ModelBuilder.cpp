@@ -122,6 +122,20 @@ hst_ModelBuilder& hst_ModelBuilder::AddAssemblyNodes(std::shared_ptr<const bme_M
   return *this;
 }
 
+hst_ModelBuilder& hst_ModelBuilder::AddAssemblyAttachmentLine(int index, int end1, int end2) {
+  ftr_AssemblyAttachments attachments = assembly_.ConstGetFeatureList().AssemblyAttachments();
+  attachments.lines.Set(index, {end1, end2});
+  assembly_.FeatureList().SetAssemblyAttachments(assembly_.Name(), attachments);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddAssemblyAttachmentNode(int index, int node) {
+  ftr_AssemblyAttachments attachments = assembly_.ConstGetFeatureList().AssemblyAttachments();
+  attachments.points.Set(index, node);
+  assembly_.FeatureList().SetAssemblyAttachments(assembly_.Name(), attachments);
+  return *this;
+}
+
 hst_ModelBuilder& hst_ModelBuilder::WithoutAssembly() {
   withAssembly_ = false;
   return *this;

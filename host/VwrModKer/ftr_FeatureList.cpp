@@ -1,5 +1,7 @@
 #include "VwrModKer/ftr_FeatureList.h"
 
+#include <algorithm>
+
 const ftr_Feature* ftr_FeatureList::Get(unsigned id) const {
   const cow_COW<ftr_Feature>* feature = features_.Find(id);
   return feature ? feature->Get() : nullptr;
@@ -31,6 +33,25 @@ void ftr_FeatureList::SetAssemblyOwnNodes(const cow_String& assemblyName,
                                           int referencePoints) {
   assemblyMesh_ = std::move(mesh);
   assemblyReferencePoints_ = referencePoints;
+  ftr_Feature own;
+  own.SetId(ftr_kAssemblyId);
+  own.SetName(assemblyName);
+  Add(own);
+}
+
+int ftr_AssemblyAttachments::HighestPosition() const {
+  int highest = 0;
+  for (const auto& [index, ends] : lines)
+    highest = std::max({highest, ends.first, ends.second});
+  for (const auto& [index, position] : points)
+    highest = std::max(highest, position);
+  return highest;
+}
+
+void ftr_FeatureList::SetAssemblyAttachments(const cow_String& assemblyName,
+                                             const ftr_AssemblyAttachments& attachments) {
+  assemblyAttachments_ = attachments;
+  if (features_.Contains(ftr_kAssemblyId)) return;
   ftr_Feature own;
   own.SetId(ftr_kAssemblyId);
   own.SetName(assemblyName);

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "AttributesIntObj/asoK_AttachmentRecord.h"
 #include "BasShared/cow_COW.h"
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_Map.h"
@@ -30,6 +31,11 @@ class asoK_Assembly : public ftr_PrimaryObject {
   bool RequiresFlatInputFile() const { return requiresFlat_; }
   void SetRequiresFlatInputFile(bool flat) { requiresFlat_ = flat; }
 
+  // The kernel's space query: whether the assembly is of the modelling space
+  // `code` (2000 three-dimensional, the default; 2001 two-dimensional).
+  bool IsSpace(int code) const { return space_ == code; }
+  void SetSpace(int code) { space_ = code; }
+
   // The assembly's engineering features: a kefC_EngineeringFeatures (an empty
   // one unless one was stored); any other kernel object a test stores is
   // handed out as it is, for the reader's type test.
@@ -44,16 +50,9 @@ class asoK_Assembly : public ftr_PrimaryObject {
  private:
   cow_String name_;
   bool requiresFlat_ = false;
+  int space_ = 2000;
   cow_COW<kern_Object> engineeringFeatures_;
 };
-
-// An attachment node: its label and position.
-struct asoK_AttachmentNode {
-  int label = 0;
-  double x = 0, y = 0, z = 0;
-};
-// Attachment nodes of one instance by attachment index.
-using asoK_AttachmentTree = cow_Map<int, asoK_AttachmentNode>;
 
 // Whether the node labels of the features `ids` collide, the labels in use
 // added to `used`. A feature's node labels are its mesh's user labels when
@@ -65,15 +64,20 @@ bool asoK_V5NodeLabelsConflict(const asoK_Assembly& assembly, const cow_List<uns
 // them for every element, else the mesh-wide index + 1).
 bool asoK_V5ElemLabelsConflict(const asoK_Assembly& assembly, const cow_List<unsigned>& ids,
                                omi_BlkBitVect& used);
-// The number of attachment nodes of feature `id` (points and lines).
+// The number of attachment nodes of feature `id` (points and lines; for the
+// assembly, ftr_kAssemblyId, the highest position its records use).
 int asoK_NumberAttachmentNodes(const ftr_FeatureList& features, unsigned id);
-// Numbers the attachment nodes of instance `id` after `base`: its attachment
-// points get base+1, base+2, ... in `points` (keyed by point index from 0),
-// then its attachment lines the following labels in `lines`. The stand-in
-// knows no attachment geometry: every node lies at the origin. False, with the
-// trees untouched, when `id` is not a part instance.
+// Numbers the attachment nodes of feature `id` after `base`, into two tables.
+// A part instance: its attachment points get base+1, base+2, ... in `first`
+// (keyed by point index from 0), then its attachment lines the following
+// labels in `second`, one node each. The assembly (ftr_kAssemblyId): `first`
+// holds its attachment lines, each record with the nodes of both ends, and
+// `second` its single attachment nodes; each node is base + the position the
+// feature list stores for it. The stand-in knows no attachment geometry:
+// every node lies at the origin. False, with the tables untouched, when `id`
+// is not a part instance and not an assembly with attachment records.
 bool asoK_GetAttachmentNodeNumbers(const ftr_FeatureList& features, unsigned id,
-                                   asoK_AttachmentTree& points, asoK_AttachmentTree& lines,
+                                   asoK_AttachmentTree& first, asoK_AttachmentTree& second,
                                    int base);
 // How often asoK_GetAttachmentNodeNumbers was called (for tests of caching).
 long asoK_AttachmentQueries();

@@ -91,6 +91,12 @@ class hst_ModelBuilder {
   }
   // Gives the assembly a mesh and reference points of its own.
   hst_ModelBuilder& AddAssemblyNodes(std::shared_ptr<const bme_Mesh> mesh, int referencePoints);
+  // Gives the assembly an attachment line at geometric index `index` whose
+  // ends are its attachment nodes `end1` and `end2`, or a single attachment
+  // node at vertex `index`: nodes as positions (1, 2, ...) after the label
+  // base the writer gives the assembly's attachment nodes.
+  hst_ModelBuilder& AddAssemblyAttachmentLine(int index, int end1, int end2);
+  hst_ModelBuilder& AddAssemblyAttachmentNode(int index, int node);
   // The model gets no assembly named "Assembly".
   hst_ModelBuilder& WithoutAssembly();
   asoK_Assembly& Assembly() { return assembly_; }

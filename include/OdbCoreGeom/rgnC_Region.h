@@ -28,6 +28,7 @@ struct rgnC_Dot {
   bool vertexDot = false;  // method 1: a dot on a vertex
   bool referenceDot = false;
   int vertexIndex = -1;
+  bool missing = false;  // the polyline has no dot at this end (a wire to ground)
 };
 
 // A geometric component of a region with the marks the kernel reads off it

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "BasShared/cow_COW.h"
@@ -66,6 +67,17 @@ class ftr_EvaluatedRep {
   cow_List<unsigned> ids_;
 };
 
+// The assembly's attachment records as the host stores them, by geometric
+// index: the two end nodes of each attachment line and the node of each single
+// attachment point, each as a position (1, 2, ...) after the label base the
+// writer's numbering gives the assembly.
+struct ftr_AssemblyAttachments {
+  cow_Map<int, std::pair<int, int>> lines;
+  cow_Map<int, int> points;
+  bool IsEmpty() const { return lines.IsEmpty() && points.IsEmpty(); }
+  int HighestPosition() const;
+};
+
 class ftr_FeatureList {
  public:
   // The feature with `id`, or null.
@@ -79,7 +91,8 @@ class ftr_FeatureList {
   const bme_Mesh* ConstGetMesh(unsigned id) const;
   // The ids of all features in the order they were added. The assembly's own
   // feature (ftr_kAssemblyId, named after the assembly) is among them exactly
-  // when the assembly has a mesh or reference points of its own.
+  // when the assembly has a mesh, reference points or attachment records of
+  // its own.
   ftr_EvaluatedRep ConstEvaluatedRep() const { return ftr_EvaluatedRep(order_); }
 
   // Vertex-surface name pairs stored for a surface name (what the region
@@ -95,6 +108,11 @@ class ftr_FeatureList {
   void SetAssemblyOwnNodes(const cow_String& assemblyName, std::shared_ptr<const bme_Mesh> mesh,
                            int referencePoints);
   int AssemblyReferencePoints() const { return assemblyReferencePoints_; }
+  // Gives the assembly attachment records (and so a feature of its own, like
+  // SetAssemblyOwnNodes, keeping a mesh and reference points given before).
+  void SetAssemblyAttachments(const cow_String& assemblyName,
+                              const ftr_AssemblyAttachments& attachments);
+  const ftr_AssemblyAttachments& AssemblyAttachments() const { return assemblyAttachments_; }
   void SetVertexSurfacePairs(const cow_String& surface, const cow_Map<int, cow_String>& pairs) {
     vertexSurfaces_.Set(surface, pairs);
   }
@@ -104,6 +122,7 @@ class ftr_FeatureList {
   cow_List<unsigned> order_;
   std::shared_ptr<const bme_Mesh> assemblyMesh_;
   int assemblyReferencePoints_ = 0;
+  ftr_AssemblyAttachments assemblyAttachments_;
   cow_Map<cow_String, cow_Map<int, cow_String>> vertexSurfaces_;
 };
 

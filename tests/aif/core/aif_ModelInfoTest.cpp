@@ -179,7 +179,7 @@ TEST_F(aif_ModelInfoTest, FlatWithoutConflictKeepsLabelsAndStartsAboveTheHighest
   // Attachment nodes and fresh labels follow the highest label (250 + 1000).
   const asoK_AttachmentTree *points = nullptr, *lines = nullptr;
   ASSERT_TRUE(info.AttachmentNodeNumbers(high, points, lines));
-  EXPECT_EQ(1251, points->Find(0)->label);
+  EXPECT_EQ(1251, points->Find(0)->end1.label);
   EXPECT_EQ(1254, info.NextNodeLabel("any"));
   EXPECT_EQ(541, info.NextElementLabel("any"));
   EXPECT_EQ(546, info.ReserveElementLabels("other", 5));
@@ -247,8 +247,8 @@ TEST_F(aif_ModelInfoTest, FlatConflictNumbersInstancesOneAfterTheOther) {
   EXPECT_FALSE(info.NodeLabelsUsable() || info.ElementLabelsUsable());
   const asoK_AttachmentTree *points = nullptr, *lines = nullptr;
   ASSERT_TRUE(info.AttachmentNodeNumbers(strip, points, lines));
-  EXPECT_EQ(11, points->Find(0)->label);
-  EXPECT_EQ(12, lines->Find(0)->label);
+  EXPECT_EQ(11, points->Find(0)->end1.label);
+  EXPECT_EQ(12, lines->Find(0)->end1.label);
 
   EXPECT_EQ("Strip-1 1/1 Strip-2 13/1 Brick-1 23/1 Brick-2 31/2 Bare-1 39/3",
             Offsets(info, {"Strip-1", "Strip-2", "Brick-1", "Brick-2", "Bare-1"}));
@@ -324,7 +324,7 @@ TEST_F(aif_ModelInfoTest, KernelLookupsAreCachedUntilReleased) {
   EXPECT_EQ(nullptr, info.LabelTable());
   EXPECT_FALSE(info.VertexSurfaceName(5, features, "Unknown", cached));
   ASSERT_TRUE(info.AttachmentNodeNumbers(brick, points, lines));
-  EXPECT_EQ(9, points->Find(0)->label);
+  EXPECT_EQ(9, points->Find(0)->end1.label);
   EXPECT_EQ(before + 4, asoK_AttachmentQueries());
   EXPECT_EQ(41, *info.WireElementLabels()->Find(-3));
   EXPECT_EQ(42, *info.WireElementLabels()->Find(3));

@@ -78,6 +78,25 @@ TEST(aif_Nset, BlocksOffsetsRegionsAndWires) {
             "*Nset, nset=F\n23,24\n");
 }
 
+TEST(aif_Nset, AssemblyAttachmentLinesAddBothEndNodes) {
+  Model m;
+  // Line 4 ends on the assembly's attachment nodes 1 and 2, line 6 on 2 and
+  // 4; node 5 is a single attachment node at vertex 0.
+  m.b.AddAssemblyAttachmentLine(4, 1, 2).AddAssemblyAttachmentLine(6, 2, 4);
+  m.b.AddAssemblyAttachmentNode(0, 5);
+  MeshContext c(m.b, false);
+  rgnC_GeomComponent line{.kind = rgnC_GeomComponent::kEdge, .index = 4, .attachmentLine = true};
+  rgnC_GeomComponent shared = line;
+  shared.index = 6;
+  rgnC_GeomComponent unknown = line;
+  unknown.index = 5;  // no record: adds nothing
+  const rgnC_Region region = Region({}, {line, unknown, shared});
+  EXPECT_EQ(KeywordText(aif_Nset(c.info->Assembly(), region, "A", false, 0, *c.info)),
+            "*Nset, nset=A\n 1, 2, 4\n");
+  // Kind 2 leaves attachment lines out.
+  EXPECT_EQ(KeywordText(aif_Nset(c.info->Assembly(), region, "A", false, 2, *c.info)), "");
+}
+
 TEST(aif_Nset, FastenerTemplatesNeverWriteALabelBelowOne) {
   Model m;
   MeshContext c(m.b, false);

@@ -430,9 +430,9 @@ void aif_ModelInfo::ReleaseAttachmentNodes() {
   labelTable_.reset();
 }
 
-bool aif_ModelInfo::AttachmentNodeNumbers(unsigned id, const asoK_AttachmentTree*& points,
-                                          const asoK_AttachmentTree*& lines) {
-  points = lines = nullptr;
+bool aif_ModelInfo::AttachmentNodeNumbers(unsigned id, const asoK_AttachmentTree*& first,
+                                          const asoK_AttachmentTree*& second) {
+  first = second = nullptr;
   auto cached = attachments_.find(id);
   if (cached == attachments_.end()) {
     if (assembly_.IsNull()) return false;
@@ -444,8 +444,8 @@ bool aif_ModelInfo::AttachmentNodeNumbers(unsigned id, const asoK_AttachmentTree
       return false;
     cached = attachments_.emplace(id, std::move(numbers)).first;
   }
-  points = &cached->second->points;
-  lines = &cached->second->lines;
+  first = &cached->second->points;
+  second = &cached->second->lines;
   return true;
 }
 

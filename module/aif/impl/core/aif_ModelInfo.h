@@ -79,11 +79,14 @@ class aif_ModelInfo : public akw_ModelInfo {
   virtual void ReleaseAttachmentNodes();
   virtual bool NodeLabelsUsable() const { return partBased_ || !nodeConflict_; }
   virtual bool ElementLabelsUsable() const { return partBased_ || !elementConflict_; }
-  // The attachment-node numbers of instance `id` (points, then lines), asked
-  // of the kernel once and kept until ReleaseAttachmentNodes; false (both out
-  // values null) when the kernel has none.
-  virtual bool AttachmentNodeNumbers(unsigned id, const asoK_AttachmentTree*& points,
-                                     const asoK_AttachmentTree*& lines);
+  // The attachment-node tables of feature `id`, asked of the kernel once and
+  // kept until ReleaseAttachmentNodes; false (both out values null) when the
+  // kernel has none. An instance's first table holds its attachment points,
+  // its second its attachment lines, one node each; the assembly's
+  // (ftr_kAssemblyId) first holds its attachment lines with both end nodes,
+  // its second its single attachment nodes.
+  virtual bool AttachmentNodeNumbers(unsigned id, const asoK_AttachmentTree*& first,
+                                     const asoK_AttachmentTree*& second);
   // The vertex-surface name pairs of `surface` for feature `id`, asked of the
   // kernel once per id; false (null) when there are none.
   virtual bool VertexSurfaceName(unsigned id, const ftr_FeatureList& features,

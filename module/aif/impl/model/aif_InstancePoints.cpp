@@ -41,7 +41,7 @@ akw_KeywordList aif_InstancePoints::AttachmentNodes(const asoF_PartInstance& ins
   for (const asoK_AttachmentTree* tree : {points, lines}) {
     if (!tree) continue;
     for (const auto& entry : *tree) {
-      const asoK_AttachmentNode& node = entry.second;
+      const asoK_AttachmentNode& node = entry.second.end1;
       labels.Append(node.label);
       x.Append(static_cast<float>(node.x));
       y.Append(static_cast<float>(node.y));

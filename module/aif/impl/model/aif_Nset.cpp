@@ -49,15 +49,19 @@ void aif_Nset::AddNode(int id, int label) {
 void aif_Nset::AddAttachmentPoint(int vertex, int id) {
   const asoK_AttachmentTree *points = nullptr, *lines = nullptr;
   if (!info_->AttachmentNodeNumbers(static_cast<unsigned>(id), points, lines)) return;
-  if (const asoK_AttachmentNode* node = points->Find(vertex))
-    AddNode(id, node->label - info_->AssyNodeOffsetsID(id));
+  if (const asoK_AttachmentRecord* record = points->Find(vertex))
+    AddNode(id, record->end1.label - info_->AssyNodeOffsetsID(id));
 }
 
+// The assembly's first table holds its attachment lines, each with the nodes
+// of both ends; each end joins the set once.
 void aif_Nset::AddAttachmentLine(int edge, int id) {
-  const asoK_AttachmentTree *points = nullptr, *lines = nullptr;
-  if (!info_->AttachmentNodeNumbers(static_cast<unsigned>(id), points, lines)) return;
-  // The stand-in's attachment line carries one node.
-  if (const asoK_AttachmentNode* node = lines->Find(edge)) {
+  const asoK_AttachmentTree *lines = nullptr, *single = nullptr;
+  if (!info_->AttachmentNodeNumbers(static_cast<unsigned>(id), lines, single)) return;
+  const asoK_AttachmentRecord* record = lines->Find(edge);
+  if (!record) return;
+  for (const asoK_AttachmentNode* node : {&record->end1, &record->end2}) {
+    if (node->label == 0) continue;
     const int label = node->label - info_->AssyNodeOffsetsID(id);
     const cow_List<int>* list = labels_.Find(id);
     if (!list || list->IndexOf(label) < 0) AddNode(id, label);

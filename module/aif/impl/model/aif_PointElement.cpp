@@ -1,7 +1,6 @@
 #include "aif/impl/model/aif_PointElement.h"
 
 #include <string>
-#include <unordered_map>
 #include <unordered_set>
 
 #include "ModKerLow/asoF_PartInstance.h"
@@ -10,33 +9,12 @@
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
+#include "aif/impl/model/aif_FastenerCopyLabels.h"
 
 namespace {
 
 constexpr char kPointElementFile[] = "module/aif/impl/model/aif_PointElement.cpp";
-const cow_String kAssemblyKey = "ASSY";
-
-// The element set name without enclosing double quotes, up to and including
-// its first "_"; empty without one.
-cow_String NamePrefix(const cow_String& elementSet) {
-  std::string_view name = elementSet.View();
-  while (!name.empty() && name.front() == '"')
-    name.remove_prefix(1);
-  while (!name.empty() && name.back() == '"')
-    name.remove_suffix(1);
-  const std::size_t underscore = name.find('_');
-  return underscore == std::string_view::npos ? cow_String()
-                                              : cow_String(name.substr(0, underscore + 1));
-}
-
-// Template label to first-copy label from a flat list of pairs; the first
-// pair of a template label wins.
-std::unordered_map<int, int> PairTable(const cow_List<int>& pairs) {
-  std::unordered_map<int, int> table;
-  for (std::size_t i = 0; i + 1 < pairs.Length(); i += 2)
-    table.emplace(pairs[i], pairs[i + 1]);
-  return table;
-}
+const cow_String& kAssemblyKey = aif_FastenerCopyLabels::kAssemblyKey;
 
 }  // namespace
 
@@ -69,38 +47,26 @@ aif_PointElement::aif_PointElement(const KeyedLists& renumbering, const KeyedLis
       info_(&info),
       runningLabel_(counter) {
   const bool partBased = info.IsPartBased();
-  const cow_String prefix = NamePrefix(elementSet_);
+  const cow_String prefix = aif_FastenerCopyLabels::NamePrefix(elementSet_);
+  const aif_FastenerCopyLabels copyLabels(renumbering, copySteps, info);
   for (const auto& [id, numbers] : nodes_) {
-    cow_String key = kAssemblyKey;
-    if (assemblyNodes_)
-      key = assemblyKey;
-    else if (const asoF_PartInstance* instance =
-                 asoF_Utils::ConstGetPartInstance(templateFeatures, static_cast<unsigned>(id)))
-      key = prefix + instance->Name();
-    const cow_List<int>* pairs = renumbering.Find(key);
-    if (!pairs) continue;
-
-    int step = 1;
-    if (key == kAssemblyKey) {
-      const int offset = info.AssyNodeOffsetsID(id);
-      if (partBased && offset >= 1) step = offset;
-    } else {
-      const cow_List<int>& steps = copySteps.Get(key);
-      step = steps[1] > 0 ? steps[1] : steps[0];
-    }
+    const cow_String key = assemblyNodes_ ? assemblyKey
+                                          : aif_FastenerCopyLabels::Key(prefix, templateFeatures, id);
+    if (!copyLabels.Holds(key)) continue;
+    const int step = copyLabels.Step(key, id);
     const cow_String name = partBased && key != kAssemblyKey ? aif_QualifiedPrefix(key) : key;
-
-    const std::unordered_map<int, int> table = PairTable(*pairs);
     for (int n : numbers) {
-      auto pair = table.find(n + 1);
-      if (pair == table.end() || pair->second < 1)
+      // A node without a label of its own in the copies would make elements
+      // on nodes that do not exist.
+      const std::optional<int> first = copyLabels.FirstCopyLabel(key, n + 1);
+      if (!first || *first < 1)
         nex_Exception::Throw(
             aif_Exception("Node " + std::to_string(n + 1) + " of the fastener template instance " +
                           key.Str() + " has no renumbered label in the fastener copies."),
             kPointElementFile, __LINE__);
       for (int c = 0; c < copies; ++c) {
         labels_.firstNames.Append(name);
-        labels_.firstLabels.Append(pair->second + c * step);
+        labels_.firstLabels.Append(*first + c * step);
         ++count_;
       }
     }
