@@ -1,5 +1,7 @@
 #include "VwrModKer/ftr_FeatureList.h"
 
+#include "OdbAttrEO/kefC_EngineeringFeatures.h"
+
 const ftr_Feature* ftr_FeatureList::Get(unsigned id) const {
   const cow_COW<ftr_Feature>* feature = features_.Find(id);
   return feature ? feature->Get() : nullptr;
@@ -35,4 +37,9 @@ void ftr_FeatureList::SetAssemblyOwnNodes(const cow_String& assemblyName,
   own.SetId(ftr_kAssemblyId);
   own.SetName(assemblyName);
   Add(own);
+}
+
+const kern_Object& ftr_PrimaryObject::ConstGetEngineeringFeatures() const {
+  static const kefC_EngineeringFeatures none;
+  return engineeringFeatures_.IsNull() ? none : *engineeringFeatures_;
 }

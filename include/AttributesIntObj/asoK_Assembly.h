@@ -30,21 +30,12 @@ class asoK_Assembly : public ftr_PrimaryObject {
   bool RequiresFlatInputFile() const { return requiresFlat_; }
   void SetRequiresFlatInputFile(bool flat) { requiresFlat_ = flat; }
 
-  // The assembly's engineering features: a kefC_EngineeringFeatures (an empty
-  // one unless one was stored); any other kernel object a test stores is
-  // handed out as it is, for the reader's type test.
-  const kern_Object& ConstGetEngineeringFeatures() const;
-  void SetEngineeringFeatures(const kern_Object& features) {
-    engineeringFeatures_ = cow_COW<kern_Object>(features);
-  }
-
   // The part `instance` was made from, with its attributes.
   static const ptoK_Part& GetOriginalPart(const asoF_PartInstance& instance);
 
  private:
   cow_String name_;
   bool requiresFlat_ = false;
-  cow_COW<kern_Object> engineeringFeatures_;
 };
 
 // An attachment node: its label and position.
