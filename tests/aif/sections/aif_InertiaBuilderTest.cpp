@@ -160,6 +160,20 @@ TEST(aif_InertiaBuilder, FlatNamesOrientationsAndModelsWithoutAssembly) {
             "*Rotary Inertia, elset=B_2__Spin_Tip, orientation=B.2_Block-Csys\n"
             "1., 1., 1., 0., 0., 0.\n");
 
+  // The assembly's own nodes are written with plain labels.
+  hst_ModelBuilder own;
+  own.AddPart("Block", hst_GridMesh(1, 1, 1));
+  own.AddInstance("B-1", "Block");
+  own.AddAssemblyNodes(hst_GridMesh(1, 1, 1), 0);
+  kefC_EngineeringFeatures assembly;
+  kefC_PointMassInertia held =
+      PointMass("Held", FeatureRegion("Pt", {"Assembly"}, {ftr_kAssemblyId, 1}, {4}));
+  held.SetMass(3.0);
+  assembly.AddInertia(held);
+  own.Assembly().SetEngineeringFeatures(assembly);
+  EXPECT_EQ(InertiaBuilt(own).Assembly(),
+            "*Element, type=MASS, elset=_Held_Pt\n2, B-1.5\n3, 5\n*Mass, elset=_Held_Pt\n3., \n");
+
   hst_ModelBuilder without;
   without.AddPart("Block", hst_GridMesh(1, 1, 1));
   without.SetPartEngineeringFeatures("Block", block);
