@@ -91,8 +91,16 @@ TEST(aif_SpringBuilder, PartInstanceAndAssemblySprings) {
   lightweight.lightweight = true;
   b.AddInstance("Light-1", "Light", lightweight);
   b.AddInstance("Light-2", "Light", lightweight);
+  hst_ModelBuilder::InstanceOptions locked;
+  locked.locks = ftr_LOCK_MESH;
+  b.AddInstance("Block-2", "Block", locked);  // id 4: its mesh is not written
 
   kefC_EngineeringFeatures assembly;
+  kefC_SpringToGround lockedGround;
+  lockedGround.SetName("OnLocked");
+  lockedGround.SetRegion(FeatureRegion("L", {"Assembly"}, {4}, {0}));
+  lockedGround.SetSpringStiffness(1.0);
+  assembly.AddSpring(lockedGround);
   kefC_TwoPointSpring across =
       TwoPoint("Across", 1, FeatureRegion("X", {"Assembly"}, {1}, {4}),
                FeatureRegion("Y", {"Assembly"}, {2}, {0}));
@@ -118,8 +126,11 @@ TEST(aif_SpringBuilder, PartInstanceAndAssemblySprings) {
   EXPECT_EQ(built.Part("Light"),
             "*Dashpot, elset=\"My spring-dashpot\"\n3\n2.\n"
             "*Element, type=Dashpot1, elset=\"My spring-dashpot\"\n3, 1\n");
-  EXPECT_EQ(built.Instance("Light-1") + built.Instance("Light-2") + built.Part("Block"), "");
-  // The assembly's nodes are qualified by their instances.
+  EXPECT_EQ(built.Instance("Light-1") + built.Instance("Light-2") + built.Part("Block") +
+                built.Instance("Block-2"),
+            "");
+  // The assembly's nodes are qualified by their instances; nodes of an
+  // instance whose mesh is not written give no element.
   EXPECT_EQ(built.Assembly(),
             "*Spring, elset=Across-spring\n2\n3.\n"
             "*Element, type=Spring2, elset=Across-spring\n1, Block-1.5, Light-1.1\n");

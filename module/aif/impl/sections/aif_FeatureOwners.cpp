@@ -13,7 +13,7 @@ void aif_ForEachFeatureOwner(const aif_ModelInfo& info,
   cow_List<cow_String> partsDone;
   for (unsigned id : ftr_Accessor<asoF_PartInstance>::GetActiveIdsForSimulation(features)) {
     const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, id);
-    if (!instance) continue;
+    if (!instance || features.IsLocked(id, ftr_LOCK_MESH)) continue;
     aif_FeatureOwner owner;
     owner.object = &asoK_Assembly::GetOriginalPart(*instance);
     owner.id = id;
@@ -35,4 +35,20 @@ void aif_ForEachFeatureOwner(const aif_ModelInfo& info,
   owner.object = assembly;
   owner.partBased = partBased;
   visit(owner);
+}
+
+void aif_KeepWrittenNodes(const aif_ModelInfo& info, cow_Map<int, cow_List<int>>& nodes) {
+  const asoK_Assembly* assembly = info.Assembly();
+  if (!assembly) return;
+  const ftr_FeatureList& features = assembly->ConstGetFeatureList();
+  cow_List<int> unwritten;
+  for (const auto& [id, labels] : nodes) {
+    if (id == static_cast<int>(ftr_kAssemblyId)) continue;
+    const unsigned feature = static_cast<unsigned>(id);
+    const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(features, feature);
+    if (!instance || !instance->ActiveForSimulation() || features.IsLocked(feature, ftr_LOCK_MESH))
+      unwritten.Append(id);
+  }
+  for (int id : unwritten)
+    nodes.Remove(id);
 }

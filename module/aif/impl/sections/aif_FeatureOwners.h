@@ -8,6 +8,8 @@
 
 #include <functional>
 
+#include "BasShared/cow_List.h"
+#include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 #include "VwrModKer/ftr_FeatureList.h"
 
@@ -40,5 +42,14 @@ struct aif_FeatureOwner {
 };
 
 // Calls `visit` for each owner; nothing for a model without an assembly.
+// Only meshes the file holds carry features: an instance whose mesh is
+// locked is skipped, and a part is taken with its first lightweight instance
+// that is not locked.
 void aif_ForEachFeatureOwner(const aif_ModelInfo& info,
                              const std::function<void(const aif_FeatureOwner&)>& visit);
+
+// Leaves out of `nodes` (node labels by instance id) the instances whose
+// mesh the file does not hold (locked, inactive, not an instance), so that
+// no element names a node that is not written; the assembly's own nodes
+// stay.
+void aif_KeepWrittenNodes(const aif_ModelInfo& info, cow_Map<int, cow_List<int>>& nodes);

@@ -81,6 +81,7 @@ void aif_InertiaBuilder::Inertia(const aif_FeatureOwner& owner, const kefC_Inert
 
   cow_Map<int, cow_List<int>> nodes;
   kernel.GetNodeIds(nodes, static_cast<int>(owner.id), info.NodeLabelsUsable(), false, true);
+  if (owner.AssemblyLevel()) aif_KeepWrittenNodes(info, nodes);
   if (!HasNodes(nodes)) return;
   // The point elements' own set, made from the inertia's and the region's
   // names; its qualifying dots become "_" (outside quotes), and the name is

@@ -38,6 +38,7 @@ NodeMap NodeIds(const aif_ModelInfo& info, const aif_FeatureOwner& owner,
   const rgnK_Region kernel(owner.object, info.Model().Name(), region);
   if (!kernel.IsValid(true)) return nodes;
   kernel.GetNodeIds(nodes, static_cast<int>(owner.id), info.NodeLabelsUsable(), false, true);
+  if (owner.AssemblyLevel()) aif_KeepWrittenNodes(info, nodes);
   return nodes;
 }
 
