@@ -2,6 +2,8 @@
 // spring builder files them (part, instance, assembly) with which labels.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -14,6 +16,7 @@
 #include "aif/impl/sections/aif_SpringElement.h"
 #include "aif/impl/sections/aif_SpringProperty.h"
 #include "aif_FeatureTestSupport.h"
+#include "support/aif_DeckTestSupport.h"
 
 namespace {
 
@@ -172,6 +175,77 @@ TEST(aif_SpringBuilder, FlatFilesOrientationsAndModelsWithoutAssembly) {
   without.WithoutAssembly();
   const SpringBuilt nothing(without);
   EXPECT_EQ(nothing.Part("Block") + nothing.Assembly() + nothing.Model(), "");
+}
+
+}  // namespace
+
+namespace {
+
+// A part "Block" with a spring to ground named `spring` and a point mass,
+// its instance "Block-1", and an assembly spring between the instance's
+// nodes.
+hst_ModelBuilder SpringDeckModel(const char* spring) {
+  hst_ModelBuilder b;
+  b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  kefC_EngineeringFeatures block;
+  kefC_SpringToGround ground;
+  ground.SetName(spring);
+  ground.SetRegion(FeatureRegion("G", {"Block"}, {1}, {0}));
+  ground.SetDofs(3, 0);
+  ground.SetSpringStiffness(5.0);
+  block.AddSpring(ground);
+  kefC_PointMassInertia point;
+  point.SetName("M");
+  point.SetRegions({FeatureRegion("Tip", {"Block"}, {1}, {7})});
+  point.SetMass(2.0);
+  block.AddInertia(point);
+  b.SetPartEngineeringFeatures("Block", block);
+  b.AddInstance("Block-1", "Block");
+  kefC_EngineeringFeatures assembly;
+  kefC_TwoPointSpring tie = TwoPoint("Tie", 1, FeatureRegion("X", {"Assembly"}, {1}, {1}),
+                                     FeatureRegion("Y", {"Assembly"}, {1}, {2}));
+  tie.SetSpringStiffness(1.0);
+  assembly.AddSpring(tie);
+  b.Assembly().SetEngineeringFeatures(assembly);
+  return b;
+}
+
+TEST(aif_SpringBuilder, DeckOrderAndAnUnwritableNameLeavesNoFile) {
+  hst_ModelBuilder b = SpringDeckModel("Ground");
+  const aif_test::TempDeck deck("aif_SpringBuilderTest");
+  const std::string text = deck.Write(b);
+  // Inertias, then springs, in the instance block; the assembly's springs
+  // after the instances.
+  const std::size_t from = text.find("1, 1, 2, 4, 3, 5, 6, 8, 7\n");
+  ASSERT_NE(from, std::string::npos) << text;
+  EXPECT_EQ(text.substr(from),
+            "1, 1, 2, 4, 3, 5, 6, 8, 7\n"
+            "*Element, type=MASS, elset=Block-1__M_Tip\n2, 8\n"
+            "*Mass, elset=Block-1__M_Tip\n2., \n"
+            "*Spring, elset=Ground-spring\n3\n5.\n"
+            "*Element, type=Spring1, elset=Ground-spring\n3, 1\n"
+            "*End Instance\n"
+            "**  \n"
+            "*Spring, elset=Tie-spring\n1, 1\n1.\n"
+            "*Element, type=Spring2, elset=Tie-spring\n1, Block-1.2, Block-1.3\n"
+            "*End Assembly\n");
+
+  // A name the file cannot carry stops the write: no file is left, and an
+  // existing one is gone too.
+  std::ofstream(deck.Path()) << "old\n";
+  const bas_NewModel model = SpringDeckModel("Q\"1").Model();
+  aif_Job job("Job-1", SpringDeckModel("Q\"1").Job(), model);
+  aif_ModelInfo info(job);
+  aif_Builder builder(info);
+  try {
+    builder.WriteInputFile(deck.Path(), false, true);
+    ADD_FAILURE() << "the write went through";
+  } catch (const aif_Exception& e) {
+    EXPECT_EQ(e.Message().Str(),
+              "The element set name Q\"1-spring holds an unpaired double quote and cannot be "
+              "written to the input file.");
+  }
+  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
 }
 
 }  // namespace
