@@ -88,6 +88,10 @@ TEST(aif_SubstructureBuilder, FlatDecksOnlyAndTheSetIsDefined) {
   const gsl_Matrix moved = gsl_Matrix::Translation({0, 0, 3});
   using Built = aif_test::FeatureBuilt<aif_SubstructureBuilder>;
   EXPECT_EQ(Built(SubstructureModel(moved, false)).Instance("Sub-1"), "");
+  hst_ModelBuilder without = SubstructureModel(moved);
+  without.WithoutAssembly();
+  const Built none(without);
+  EXPECT_EQ(none.Instance("Sub-1") + none.Assembly() + none.Model(), "");
 
   // Through the driver: the file element, then the property naming a set
   // the deck defines.
