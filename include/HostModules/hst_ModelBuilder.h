@@ -37,8 +37,8 @@ class hst_ModelBuilder {
     int attachmentLines = 0;
     ftr_Theory theory;
     bool lightweight = false;
-    bool active = true;    // active for simulation
-    gsl_Matrix transform;  // the placement; the identity by default
+    bool active = true;         // active for simulation
+    gsl_Matrix transform;       // the placement; the identity by default
     bool substructure = false;  // the instance stands for a substructure
   };
 

@@ -38,7 +38,8 @@ TEST(aif_NonstructuralMass, UnitsWholeOrNotAtAllAndVolumeProportionalForTotalMas
             "*Nonstructural Mass, elset=Skin, units=TOTAL MASS, "
             "distribution=VOLUME PROPORTIONAL\n4., \n");
   EXPECT_EQ(text(1, 4.0, true), "*Nonstructural Mass, elset=Skin, units=MASS PER VOLUME\n4., \n");
-  EXPECT_EQ(text(3, -1.0, false), "*Nonstructural Mass, elset=Skin, units=MASS PER LENGTH\n-1., \n");
+  EXPECT_EQ(text(3, -1.0, false),
+            "*Nonstructural Mass, elset=Skin, units=MASS PER LENGTH\n-1., \n");
   // A code without a text leaves the option out rather than a bare "units=".
   EXPECT_EQ(text(9, 1.0, true), "*Nonstructural Mass, elset=Skin\n1., \n");
 }
@@ -77,7 +78,8 @@ TEST(aif_InertiaBuilder, PointMassesHeatCapacitancesAndNonstructuralMasses) {
   b.SetPartEngineeringFeatures("Block", block);
 
   kefC_EngineeringFeatures light;
-  kefC_PointMassInertia spinning = PointMass("Spin", FeatureRegion("My pt", {"Light"}, {2, 3}, {0}));
+  kefC_PointMassInertia spinning =
+      PointMass("Spin", FeatureRegion("My pt", {"Light"}, {2, 3}, {0}));
   spinning.SetRotaryInertia({0.5, 0.5, 0.5, 0, 0, 0});
   light.AddInertia(spinning);
   b.SetPartEngineeringFeatures("Light", light);

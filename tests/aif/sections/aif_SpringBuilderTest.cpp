@@ -104,9 +104,8 @@ TEST(aif_SpringBuilder, PartInstanceAndAssemblySprings) {
   lockedGround.SetRegion(FeatureRegion("L", {"Assembly"}, {4}, {0}));
   lockedGround.SetSpringStiffness(1.0);
   assembly.AddSpring(lockedGround);
-  kefC_TwoPointSpring across =
-      TwoPoint("Across", 1, FeatureRegion("X", {"Assembly"}, {1}, {4}),
-               FeatureRegion("Y", {"Assembly"}, {2}, {0}));
+  kefC_TwoPointSpring across = TwoPoint("Across", 1, FeatureRegion("X", {"Assembly"}, {1}, {4}),
+                                        FeatureRegion("Y", {"Assembly"}, {2}, {0}));
   across.SetSpringStiffness(3.0);
   across.SetDofs(2, 0);
   assembly.AddSpring(across);

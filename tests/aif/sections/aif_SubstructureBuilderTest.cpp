@@ -47,7 +47,8 @@ std::string SubstructureText(const gsl_Matrix& transform, const char* name, bool
     record->SetValue(claimed ? 1 : 0);
     info.LabelTable()->Set(1, std::move(record));
   }
-  const auto& instance = *asoF_Utils::ConstGetPartInstance(info.Assembly()->ConstGetFeatureList(), 1);
+  const auto& instance =
+      *asoF_Utils::ConstGetPartInstance(info.Assembly()->ConstGetFeatureList(), 1);
   return aif_test::KeywordText(aif_SubstructureProperty(instance, info));
 }
 

@@ -59,18 +59,18 @@ void aif_InertiaBuilder::Inertia(const aif_FeatureOwner& owner, const kefC_Inert
       type != kefC_HeatCapacitance::TypeId())
     return;
   const rgnC_Region region =
-      nonstructural
-          ? nex_canDynamicCastRef<const kefC_NonstructuralMass>(inertia, kFile, __LINE__).OwnRegion()
-          : inertia.Region();
+      nonstructural ? nex_canDynamicCastRef<const kefC_NonstructuralMass>(inertia, kFile, __LINE__)
+                          .OwnRegion()
+                    : inertia.Region();
   const rgnK_Region kernel(owner.object, info.Model().Name(), region);
   if (!kernel.IsValid(true)) return;
 
   // A part's region taken in an instance's context is named as the region
   // builder names the instance's sets.
-  const rgnC_Region named = owner.AssemblyLevel()
-                                ? region
-                                : rgnC_Region(region.Name(), {owner.part, owner.instance},
-                                              region.Flags());
+  const rgnC_Region named =
+      owner.AssemblyLevel()
+          ? region
+          : rgnC_Region(region.Name(), {owner.part, owner.instance}, region.Flags());
   const aif_RegionName names(named, info);
   if (nonstructural) {
     // The set is the region's own, as written in this scope.
@@ -95,15 +95,17 @@ void aif_InertiaBuilder::Inertia(const aif_FeatureOwner& owner, const kefC_Inert
     return;
   }
   const auto& heat = nex_canDynamicCastRef<const kefC_HeatCapacitance>(inertia, kFile, __LINE__);
-  const aif_HeatCap capacitance(set, heat.TemperatureDependent(), heat.Dependencies(), heat.Table());
+  const aif_HeatCap capacitance(set, heat.TemperatureDependent(), heat.Dependencies(),
+                                heat.Table());
   if (capacitance.IsEmpty()) return;
-  File(owner, aif_PointElement(nodes, static_cast<int>(owner.id), !owner.AssemblyLevel(),
-                               "HEATCAP", set, info));
+  File(owner, aif_PointElement(nodes, static_cast<int>(owner.id), !owner.AssemblyLevel(), "HEATCAP",
+                               set, info));
   File(owner, capacitance);
 }
 
 void aif_InertiaBuilder::PointMass(const aif_FeatureOwner& owner, const kefC_Inertia& inertia,
-                                   const cow_Map<int, cow_List<int>>& nodes, const cow_String& set) {
+                                   const cow_Map<int, cow_List<int>>& nodes,
+                                   const cow_String& set) {
   aif_ModelInfo& info = Info();
   const auto& point = nex_canDynamicCastRef<const kefC_PointMassInertia>(inertia, kFile, __LINE__);
   const bool both = point.HasMass() && point.HasRotaryI();
@@ -136,8 +138,14 @@ void aif_InertiaBuilder::PointMass(const aif_FeatureOwner& owner, const kefC_Ine
 
 void aif_InertiaBuilder::File(const aif_FeatureOwner& owner, const akw_Keyword& keyword) {
   switch (owner.scope) {
-    case aif_FeatureOwner::kPart: AddPartDefinition(owner.name, keyword); break;
-    case aif_FeatureOwner::kInstance: AddInstanceDefinition(owner.name, keyword); break;
-    case aif_FeatureOwner::kAssembly: AddAssemblyDefinition(keyword); break;
+    case aif_FeatureOwner::kPart:
+      AddPartDefinition(owner.name, keyword);
+      break;
+    case aif_FeatureOwner::kInstance:
+      AddInstanceDefinition(owner.name, keyword);
+      break;
+    case aif_FeatureOwner::kAssembly:
+      AddAssemblyDefinition(keyword);
+      break;
   }
 }

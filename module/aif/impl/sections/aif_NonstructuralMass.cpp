@@ -11,11 +11,16 @@ constexpr char kFile[] = "module/aif/impl/sections/aif_NonstructuralMass.cpp";
 // The option text of a units code; null for a code without one.
 const char* UnitsText(int units) {
   switch (units) {
-    case 0: return "TOTAL MASS";
-    case 1: return "MASS PER VOLUME";
-    case 2: return "MASS PER AREA";
-    case 3: return "MASS PER LENGTH";
-    default: return nullptr;
+    case 0:
+      return "TOTAL MASS";
+    case 1:
+      return "MASS PER VOLUME";
+    case 2:
+      return "MASS PER AREA";
+    case 3:
+      return "MASS PER LENGTH";
+    default:
+      return nullptr;
   }
 }
 
@@ -35,7 +40,8 @@ void aif_NonstructuralMass::Write(utl_Stream& stream) const {
   stream.OptionalLineBreak(6 + elementSet_.Length()) << "elset=" << elementSet_;
   // An option is written whole or not at all: a code without a text leaves
   // it out rather than a bare "units=".
-  if (const char* units = UnitsText(units_)) (stream << ", ").OptionalLineBreak() << "units=" << units;
+  if (const char* units = UnitsText(units_))
+    (stream << ", ").OptionalLineBreak() << "units=" << units;
   if (units_ == 0 && volumeProportional_)
     (stream << ", ").OptionalLineBreak() << "distribution=VOLUME PROPORTIONAL";
   stream << endl << value_ << ", " << endl;

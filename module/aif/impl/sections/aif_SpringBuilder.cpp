@@ -93,8 +93,9 @@ void aif_SpringBuilder::OwnerSprings(const aif_FeatureOwner& owner) {
   std::vector<const kefC_Spring*> springs;
   for (const auto& spring : features.Springs())
     springs.push_back(spring.Get());
-  std::stable_sort(springs.begin(), springs.end(),
-                   [](const kefC_Spring* a, const kefC_Spring* b) { return a->Name() < b->Name(); });
+  std::stable_sort(springs.begin(), springs.end(), [](const kefC_Spring* a, const kefC_Spring* b) {
+    return a->Name() < b->Name();
+  });
   for (const kefC_Spring* spring : springs) {
     if (spring->IsExcluded() || (!spring->HasSpring() && !spring->HasDashpot())) continue;
     Spring(owner, *spring);
@@ -107,7 +108,8 @@ void aif_SpringBuilder::Spring(const aif_FeatureOwner& owner, const kefC_Spring&
   cow_String springType, dashpotType;
   const unsigned type = spring.DynTypeId();
   if (type == kefC_TwoPointSpring::TypeId()) {
-    const auto& twoPoint = nex_canDynamicCastRef<const kefC_TwoPointSpring>(spring, kFile, __LINE__);
+    const auto& twoPoint =
+        nex_canDynamicCastRef<const kefC_TwoPointSpring>(spring, kFile, __LINE__);
     for (const rgnC_RegionPair& pair : twoPoint.RegionPairs()) {
       const cow_String first = FirstNode(info, owner, pair.First());
       const cow_String second = FirstNode(info, owner, pair.Second());
@@ -159,8 +161,14 @@ void aif_SpringBuilder::Spring(const aif_FeatureOwner& owner, const kefC_Spring&
 
 void aif_SpringBuilder::File(const aif_FeatureOwner& owner, const akw_Keyword& keyword) {
   switch (owner.scope) {
-    case aif_FeatureOwner::kPart: AddPartDefinition(owner.name, keyword); break;
-    case aif_FeatureOwner::kInstance: AddInstanceDefinition(owner.name, keyword); break;
-    case aif_FeatureOwner::kAssembly: AddAssemblyDefinition(keyword); break;
+    case aif_FeatureOwner::kPart:
+      AddPartDefinition(owner.name, keyword);
+      break;
+    case aif_FeatureOwner::kInstance:
+      AddInstanceDefinition(owner.name, keyword);
+      break;
+    case aif_FeatureOwner::kAssembly:
+      AddAssemblyDefinition(keyword);
+      break;
   }
 }
