@@ -81,7 +81,7 @@ TEST(aif_SubstructureProperty, TranslationAndRotationLines) {
   // No set claimed the record, whose name is the element type: the file
   // element gets a set of its own, which the property names.
   EXPECT_EQ(SubstructureText(gsl_Matrix(), "Z1", false),
-            "*Elset, elset=Sub-1_Substructure_\n7, \n"
+            "*Elset, elset=Sub-1_Substructure_\n 7,\n"
             "*Substructure Property, elset=Sub-1_Substructure_\n");
 }
 
@@ -99,7 +99,7 @@ TEST(aif_SubstructureBuilder, FlatDecksOnlyAndTheSetIsDefined) {
   aif_test::TempDeck deck("aif_SubstructureBuilderTest");
   const std::string text = deck.Write(SubstructureModel(moved));
   EXPECT_NE(text.find("*Element, type=Z1, file=sub.dat\n1, 1, 2, 3, 4, 5, 6, 7, 8\n"
-                      "*Elset, elset=Sub-1_Substructure_\n1, \n"
+                      "*Elset, elset=Sub-1_Substructure_\n 1,\n"
                       "*Substructure Property, elset=Sub-1_Substructure_\n"
                       "          0.,           0.,           3.\n"),
             std::string::npos)

@@ -43,7 +43,7 @@ void aif_SubstructureProperty::Write(utl_Stream& stream) const {
     // No set written so far is wholly the substructure: the record holds the
     // element type, which names no set. The file element gets a set of its own.
     elementSet = aif_PrintableComponent(instance_ + "_Substructure_");
-    stream << "*Elset, elset=" << elementSet << endl << record.FirstLabel() << ", " << endl;
+    stream << "*Elset, elset=" << elementSet << endl << ' ' << record.FirstLabel() << ',' << endl;
   }
   stream << "*Substructure Property, ";
   stream.OptionalLineBreak(6 + elementSet.Length()) << "elset=" << elementSet << endl;
