@@ -6,9 +6,9 @@
 // orientations, discrete and field orientations, thickness and offsets from
 // the geometry, fields at nodes, gasket sections, densities from fields,
 // failing fields, instance names, repeated picked regions, suppressed
-// assignments, rebar, springs, inertias) written through the driver and read back by an
-// independent checker (support/aif_DeckChecker.h). A model made to meet a
-// refusal must be refused; other refusals are counted.
+// assignments, rebar, springs, inertias, substructures) written through the
+// driver and read back by an independent checker (support/aif_DeckChecker.h).
+// A model made to meet a refusal must be refused; other refusals are counted.
 // A failure names its seed; AIF_RANDOM_MODEL_SEED=17 runs that one and prints
 // its deck; AIF_RANDOM_MODEL_COUNT sets the number of models (300);
 // AIF_RANDOM_MODEL_KINDS switches on object kinds that are off (ObjectKinds).
@@ -148,6 +148,10 @@ struct ObjectKinds {
   // Point masses, rotary inertias, heat capacitances and nonstructural
   // masses of parts and of the assembly.
   bool inertias = true;
+  // A substructure instance whose element lies in a file, placed by a
+  // translation and a turn, now and then with an assembly set that is wholly
+  // the substructure.
+  bool substructures = true;
 };
 
 class Rng {
@@ -189,9 +193,9 @@ struct PartPlan {
   int space = ptoK_SPACE_3D;
   std::shared_ptr<bme_Mesh> mesh;  // null: a part without a mesh
   bool nodeLabels = false, elementLabels = false;
-  std::vector<std::string> faces;     // face identifiers of its elements (none for lines)
-  std::vector<std::string> setNames;  // its sets, for references from elsewhere
-  std::vector<unsigned> instances;    // ids of its instances
+  std::vector<std::string> faces;            // face identifiers of its elements (none for lines)
+  std::vector<std::string> setNames;         // its sets, for references from elsewhere
+  std::vector<unsigned> instances;           // ids of its instances
   std::vector<std::string> elementSetNames;  // its named sets with elements
 };
 
@@ -229,6 +233,7 @@ class Generator {
     AddAssemblyNodes();
     AddAssemblyRegions();
     AddAssemblyFeatures();
+    AddSubstructure();
     AddContactNodeSets();
     AddMaterials();
     PlanEnvironment();
@@ -601,10 +606,14 @@ class Generator {
   std::string FeatureName(const std::string& stem) {
     const std::string n = std::to_string(++featureNames_);
     switch (featureRng_.Uniform(0, 5)) {
-      case 0: return "My " + stem + " " + n;
-      case 1: return stem + "." + n;
-      case 2: return stem + "," + n;
-      default: return stem + "-" + n;
+      case 0:
+        return "My " + stem + " " + n;
+      case 1:
+        return stem + "." + n;
+      case 2:
+        return stem + "," + n;
+      default:
+        return stem + "-" + n;
     }
   }
 
@@ -643,10 +652,10 @@ class Generator {
                   const std::vector<std::pair<unsigned, std::size_t>>& ends,
                   const std::vector<unsigned>* every, std::string& told) {
     for (int i = featureRng_.Uniform(0, 2); i > 0; --i) {
-      const auto& [a, aNodes] = ends[static_cast<std::size_t>(
-          featureRng_.Uniform(0, static_cast<int>(ends.size()) - 1))];
-      const auto& [b, bNodes] = ends[static_cast<std::size_t>(
-          featureRng_.Uniform(0, static_cast<int>(ends.size()) - 1))];
+      const auto& [a, aNodes] =
+          ends[static_cast<std::size_t>(featureRng_.Uniform(0, static_cast<int>(ends.size()) - 1))];
+      const auto& [b, bNodes] =
+          ends[static_cast<std::size_t>(featureRng_.Uniform(0, static_cast<int>(ends.size()) - 1))];
       const std::string name = FeatureName("Spring");
       if (featureRng_.Chance(0.6)) {
         kefC_TwoPointSpring spring;
@@ -683,10 +692,11 @@ class Generator {
                         const std::vector<std::pair<unsigned, std::size_t>>& on,
                         const std::vector<unsigned>* every, std::string& told) {
     for (int i = featureRng_.Uniform(0, 2); i > 0; --i) {
-      const auto& [id, nodes] = on[static_cast<std::size_t>(
-          featureRng_.Uniform(0, static_cast<int>(on.size()) - 1))];
-      const rgnC_Region region = NodeRegion(
-          FeatureName("Pt"), owners, every ? *every : std::vector<unsigned>{id}, FeatureNodes(nodes, 2));
+      const auto& [id, nodes] =
+          on[static_cast<std::size_t>(featureRng_.Uniform(0, static_cast<int>(on.size()) - 1))];
+      const rgnC_Region region =
+          NodeRegion(FeatureName("Pt"), owners, every ? *every : std::vector<unsigned>{id},
+                     FeatureNodes(nodes, 2));
       const std::string name = FeatureName("Inertia");
       if (featureRng_.Chance(0.75)) {
         kefC_PointMassInertia point;
@@ -738,6 +748,41 @@ class Generator {
     }
     kernel.SetEngineeringFeatures(features);
     if (!told.empty()) description << "part \"" << part.name << "\" features:" << told << "\n";
+  }
+
+  // A part "Reduced-n" of one brick held in a file and its substructure
+  // instance (id 900), moved and turned.
+  void AddSubstructure() {
+    if (!kinds_.substructures || !featureRng_.Chance(0.3)) return;
+    const std::string part = FeatureName("Reduced");
+    auto mesh = hst_GridMesh(1, 1, 1);
+    mesh->SetElementFile("Z1", "sub.dat");
+    builder.AddPart(part, mesh);
+    hst_ModelBuilder::InstanceOptions options;
+    options.id = 900;
+    options.theory.fileElements = true;
+    options.substructure = true;
+    options.transform =
+        gsl_Matrix::Translation({featureRng_.Real(-5, 5), 0.0, featureRng_.Real(-5, 5)}) *
+        gsl_Matrix::AxisRotation({0, 0, 0}, {featureRng_.Real(-1, 1), 0.0, 1.0},
+                                 featureRng_.Real(-3, 3));
+    const std::string name = FeatureName("Sub");
+    builder.AddInstance(name, part, options);
+    std::string told;
+    if (featureRng_.Chance(0.5)) {
+      const std::string set = FeatureName("SubSet");
+      rgnC_Region region(set, {});
+      region.SetKernelElementIndices(900, {0});
+      rgnF_Set whole(region);
+      whole.SetId(950);
+      whole.SetName(set);
+      whole.typeMask = rgnF_Set::kElementSet;
+      whole.SetAllSubstructureRegion(true);
+      builder.Assembly().FeatureList().Add(whole);
+      told = " with the set \"" + set + "\"";
+    }
+    description << "substructure instance \"" << name << "\" id 900 of \"" << part << "\"" << told
+                << "\n";
   }
 
   // Springs between and point inertias on nodes of instances and of the
@@ -2127,7 +2172,7 @@ ObjectKinds KindsOfThisRun() {
     kinds.gasketSections = kinds.densities = kinds.failingFields = kinds.instanceNames = false;
     kinds.pickedRegions = kinds.suppressedAssignments = kinds.rebar = false;
     kinds.likeNamedFields = kinds.overlongNames = false;
-    kinds.springs = kinds.inertias = false;
+    kinds.springs = kinds.inertias = kinds.substructures = false;
   }
   kinds.layups = kinds.layups || on("layups");
   kinds.plyOrientations = kinds.plyOrientations || on("plyOrientations");
@@ -2146,6 +2191,7 @@ ObjectKinds KindsOfThisRun() {
   kinds.overlongNames = kinds.overlongNames || on("overlongNames");
   kinds.springs = kinds.springs || on("springs");
   kinds.inertias = kinds.inertias || on("inertias");
+  kinds.substructures = kinds.substructures || on("substructures");
   return kinds;
 }
 
