@@ -3,10 +3,10 @@
 // The sample is a frame: a meshed block carrying a point mass whose rotary
 // inertia is oriented by a datum coordinate system, with a node set of its
 // base and a surface of its top, placed twice (turned and lifted, then in
-// place), and a shell plate with a reference point placed once as a
-// lightweight instance; one static step. The block is a steel solid, the
-// plate an aluminium shell; both materials are elastic, the steel has a
-// density. It grows with the writer.
+// place) and tied by a spring, and a shell plate with a reference point
+// placed once as a lightweight instance; one static step. The block is a
+// steel solid, the plate an aluminium shell; both materials are elastic, the
+// steel has a density. It grows with the writer.
 #include <cmath>
 #include <cstdio>
 
@@ -15,6 +15,7 @@
 #include "ModKerLow/ptoC_MaterialOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Utils.h"
+#include "OdbAttrEO/kefC_TwoPointSpring.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kseC_PointSection.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
@@ -131,6 +132,21 @@ hst_ModelBuilder SampleModel() {
                               gsl_Matrix::AxisRotation({0, 0, 0}, {0, 0, 1}, quarter)});
   b.AddInstance("Block-2", "Block");
   b.AddInstance("Plate-1", "Plate", {.lightweight = true});
+
+  // A spring of the assembly ties the last node of the turned block to the
+  // first of the block in place (instances 1 and 2), along z.
+  rgnC_Region lifted("Spring-Top", {"Assembly"});
+  lifted.SetKernelNodeIndices(1, {44});
+  rgnC_Region grounded("Spring-Base", {"Assembly"});
+  grounded.SetKernelNodeIndices(2, {0});
+  kefC_TwoPointSpring link;
+  link.SetName("Link");
+  link.SetRegionPairs({rgnC_RegionPair(lifted, grounded)});
+  link.SetDofs(3, 3);
+  link.SetSpringStiffness(1000.0);
+  kefC_EngineeringFeatures assembly;
+  assembly.AddSpring(link);
+  b.Assembly().SetEngineeringFeatures(assembly);
   // No analysis step yet: the deck gains one once steps are written, so that
   // it never closes a step it has not opened.
   return b;

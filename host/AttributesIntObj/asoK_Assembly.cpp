@@ -1,7 +1,6 @@
 #include "AttributesIntObj/asoK_Assembly.h"
 
 #include "ModKerLow/asoF_PartInstance.h"
-#include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbCoreGeom/bme_Mesh.h"
 
 namespace {
@@ -37,11 +36,6 @@ bool Conflict(const asoK_Assembly& assembly, const cow_List<unsigned>& ids, omi_
 }
 
 }  // namespace
-
-const kern_Object& asoK_Assembly::ConstGetEngineeringFeatures() const {
-  static const kefC_EngineeringFeatures none;
-  return engineeringFeatures_.IsNull() ? none : *engineeringFeatures_;
-}
 
 bool asoK_V5NodeLabelsConflict(const asoK_Assembly& assembly, const cow_List<unsigned>& ids,
                                omi_BlkBitVect& used) {

@@ -112,6 +112,7 @@ unsigned hst_ModelBuilder::AddInstance(const cow_String& name, const cow_String&
   instance.SetLightweight(options.lightweight);
   instance.SetActiveForSimulation(options.active);
   instance.SetTransform(options.transform);
+  instance.SetSubstructure(options.substructure);
   assembly_.FeatureList().Add(instance);
   return instance.Id();
 }
@@ -214,5 +215,11 @@ std::shared_ptr<bme_Mesh> hst_Mesh(std::initializer_list<float> coordinates, con
 hst_ModelBuilder& hst_ModelBuilder::AddCompositeLayup(const cow_String& part,
                                                       const ptoK_CompositeLayup& layup) {
   MutablePart(part).AddCompositeLayup(layup);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::SetPartEngineeringFeatures(const cow_String& part,
+                                                               const kern_Object& features) {
+  MutablePart(part).SetEngineeringFeatures(features);
   return *this;
 }

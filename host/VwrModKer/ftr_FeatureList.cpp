@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "OdbAttrEO/kefC_EngineeringFeatures.h"
+
 const ftr_Feature* ftr_FeatureList::Get(unsigned id) const {
   const cow_COW<ftr_Feature>* feature = features_.Find(id);
   return feature ? feature->Get() : nullptr;
@@ -56,4 +58,9 @@ void ftr_FeatureList::SetAssemblyAttachments(const cow_String& assemblyName,
   own.SetId(ftr_kAssemblyId);
   own.SetName(assemblyName);
   Add(own);
+}
+
+const kern_Object& ftr_PrimaryObject::ConstGetEngineeringFeatures() const {
+  static const kefC_EngineeringFeatures none;
+  return engineeringFeatures_.IsNull() ? none : *engineeringFeatures_;
 }

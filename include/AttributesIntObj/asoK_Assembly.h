@@ -36,14 +36,6 @@ class asoK_Assembly : public ftr_PrimaryObject {
   bool IsSpace(int code) const { return space_ == code; }
   void SetSpace(int code) { space_ = code; }
 
-  // The assembly's engineering features: a kefC_EngineeringFeatures (an empty
-  // one unless one was stored); any other kernel object a test stores is
-  // handed out as it is, for the reader's type test.
-  const kern_Object& ConstGetEngineeringFeatures() const;
-  void SetEngineeringFeatures(const kern_Object& features) {
-    engineeringFeatures_ = cow_COW<kern_Object>(features);
-  }
-
   // The part `instance` was made from, with its attributes.
   static const ptoK_Part& GetOriginalPart(const asoF_PartInstance& instance);
 
@@ -51,7 +43,6 @@ class asoK_Assembly : public ftr_PrimaryObject {
   cow_String name_;
   bool requiresFlat_ = false;
   int space_ = 2000;
-  cow_COW<kern_Object> engineeringFeatures_;
 };
 
 // Whether the node labels of the features `ids` collide, the labels in use

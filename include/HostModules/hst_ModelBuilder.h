@@ -37,8 +37,9 @@ class hst_ModelBuilder {
     int attachmentLines = 0;
     ftr_Theory theory;
     bool lightweight = false;
-    bool active = true;    // active for simulation
-    gsl_Matrix transform;  // the placement; the identity by default
+    bool active = true;         // active for simulation
+    gsl_Matrix transform;       // the placement; the identity by default
+    bool substructure = false;  // the instance stands for a substructure
   };
 
   explicit hst_ModelBuilder(const cow_String& modelName = "Model-1");
@@ -81,6 +82,11 @@ class hst_ModelBuilder {
   // Layups: appends `layup` (its plies, kinds and the expansion the kernel
   // answers for it) to the composite layups of part `part`.
   hst_ModelBuilder& AddCompositeLayup(const cow_String& part, const ptoK_CompositeLayup& layup);
+
+  // Engineering features: stores a copy of `features` (a
+  // kefC_EngineeringFeatures) as the engineering features of part `part`.
+  // Instances added before keep the part as it was.
+  hst_ModelBuilder& SetPartEngineeringFeatures(const cow_String& part, const kern_Object& features);
 
   // Adds an instance of the part named `part` (added before) to the assembly;
   // returns its feature id.

@@ -42,6 +42,9 @@ class asoF_PartInstance : public ftr_Feature {
     attachmentPoints_ = points;
     attachmentLines_ = lines;
   }
+  // An instance that stands for a substructure (a reduced part).
+  bool IsSubstructure() const { return substructure_; }
+  void SetSubstructure(bool substructure) { substructure_ = substructure; }
 
  private:
   std::shared_ptr<const ptoK_Part> part_ = std::make_shared<ptoK_Part>();
@@ -50,6 +53,7 @@ class asoF_PartInstance : public ftr_Feature {
   bool lightweight_ = false;
   bool active_ = true;
   gsl_Matrix transform_;
+  bool substructure_ = false;
 };
 
 // Typed access to the features of a list.

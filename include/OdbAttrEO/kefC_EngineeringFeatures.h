@@ -1,16 +1,23 @@
 // The engineering features of a part or the assembly: springs and dashpots,
-// and inertias (point masses and rotary inertias, heat capacitances), each
-// with the regions it is applied to. The writer reads only their regions.
+// and inertias (point masses and rotary inertias, heat capacitances,
+// nonstructural masses), each with the regions it is applied to.
 #pragma once
 
+#include <array>
 #include <utility>
 
+#include "BasShared/cow_2DArray.h"
 #include "BasShared/cow_COW.h"
 #include "BasShared/cow_List.h"
+#include "BasShared/cow_String.h"
+#include "ModKerLow/dtmK_Datum.h"
 #include "OdbAttrEO/kern_Object.h"
 #include "OdbCoreGeom/rgnC_Region.h"
 
-// A spring or dashpot, between the points of its regions.
+// A spring or dashpot: its degrees of freedom, stiffness and dashpot
+// coefficient, an optional orientation datum. The kinds that are written are
+// kefC_TwoPointSpring and kefC_SpringToGround; Regions() lists every region
+// of the spring (the region builder leaves their kernel-made sets out).
 class kefC_Spring : public kern_Object {
  public:
   static constexpr unsigned kTypeId = 0x34C0001;
@@ -19,13 +26,56 @@ class kefC_Spring : public kern_Object {
   kefC_Spring* Clone() const override { return new kefC_Spring(*this); }
   CLS_REGISTER(kefC_Spring, kern_Object)
 
+  const cow_String& Name() const { return name_; }
   const cow_List<rgnC_Region>& Regions() const { return regions_; }
+  // The orientation datum; a null reference when the spring has none.
+  const dtmC_DatumRef& OrientationDatum() const { return orientation_; }
+  int FirstDof() const { return firstDof_; }
+  int SecondDof() const { return secondDof_; }
+  double SpringStiffness() const { return stiffness_; }
+  double DashpotCoefficient() const { return dashpot_; }
+  bool HasSpring() const { return hasSpring_; }
+  bool HasDashpot() const { return hasDashpot_; }
+  // An excluded spring is not written.
+  bool IsExcluded() const { return excluded_; }
+
+  void SetName(const cow_String& name) { name_ = name; }
   void SetRegions(cow_List<rgnC_Region> regions) { regions_ = std::move(regions); }
+  void SetOrientationDatum(const dtmC_DatumRef& datum) { orientation_ = datum; }
+  void SetDofs(int first, int second) {
+    firstDof_ = first;
+    secondDof_ = second;
+  }
+  // Each setter also sets its flag.
+  void SetSpringStiffness(double value) {
+    stiffness_ = value;
+    hasSpring_ = true;
+  }
+  void SetDashpotCoefficient(double value) {
+    dashpot_ = value;
+    hasDashpot_ = true;
+  }
+  void SetFlags(bool spring, bool dashpot) {
+    hasSpring_ = spring;
+    hasDashpot_ = dashpot;
+  }
+  void SetExcluded(bool excluded) { excluded_ = excluded; }
 
  private:
+  cow_String name_;
   cow_List<rgnC_Region> regions_;
+  dtmC_DatumRef orientation_;
+  int firstDof_ = 0;
+  int secondDof_ = 0;
+  double stiffness_ = 0.0;
+  double dashpot_ = 0.0;
+  bool hasSpring_ = false;
+  bool hasDashpot_ = false;
+  bool excluded_ = false;
 };
 
+// An inertia feature: its name and regions. Point masses and heat
+// capacitances apply to their first region (Region()).
 class kefC_Inertia : public kern_Object {
  public:
   static constexpr unsigned kTypeId = 0x34C0003;
@@ -34,14 +84,25 @@ class kefC_Inertia : public kern_Object {
   kefC_Inertia* Clone() const override { return new kefC_Inertia(*this); }
   CLS_REGISTER(kefC_Inertia, kern_Object)
 
+  const cow_String& Name() const { return name_; }
   const cow_List<rgnC_Region>& Regions() const { return regions_; }
+  // The first region; an empty region when there is none.
+  rgnC_Region Region() const { return regions_.IsEmpty() ? rgnC_Region() : regions_[0]; }
+  // An excluded inertia is not written.
+  bool IsExcluded() const { return excluded_; }
+
+  void SetName(const cow_String& name) { name_ = name; }
   void SetRegions(cow_List<rgnC_Region> regions) { regions_ = std::move(regions); }
+  void SetExcluded(bool excluded) { excluded_ = excluded; }
 
  private:
+  cow_String name_;
   cow_List<rgnC_Region> regions_;
+  bool excluded_ = false;
 };
 
-// A point mass and rotary inertia.
+// A point mass and rotary inertia: a mass, the inertia tensor (I11, I22, I33,
+// I12, I13, I23), damping values and an optional orientation datum.
 class kefC_PointMassInertia : public kefC_Inertia {
  public:
   static constexpr unsigned kTypeId = 0x34C0004;
@@ -49,21 +110,68 @@ class kefC_PointMassInertia : public kefC_Inertia {
   unsigned DynTypeId() const override { return kTypeId; }
   kefC_PointMassInertia* Clone() const override { return new kefC_PointMassInertia(*this); }
   CLS_REGISTER(kefC_PointMassInertia, kefC_Inertia)
+
+  bool HasMass() const { return hasMass_; }
+  bool HasRotaryI() const { return hasRotary_; }
+  double Mass() const { return mass_; }
+  const std::array<double, 6>& RotaryInertia() const { return rotary_; }
+  double Alpha() const { return alpha_; }
+  double Composite() const { return composite_; }
+  const dtmC_DatumRef& OrientationDatum() const { return orientation_; }
+
+  // Each setter also sets its flag.
+  void SetMass(double mass) {
+    mass_ = mass;
+    hasMass_ = true;
+  }
+  void SetRotaryInertia(const std::array<double, 6>& components) {
+    rotary_ = components;
+    hasRotary_ = true;
+  }
+  void SetDamping(double alpha, double composite) {
+    alpha_ = alpha;
+    composite_ = composite;
+  }
+  void SetOrientationDatum(const dtmC_DatumRef& datum) { orientation_ = datum; }
+
+ private:
+  bool hasMass_ = false;
+  bool hasRotary_ = false;
+  double mass_ = 0.0;
+  std::array<double, 6> rotary_{};
+  double alpha_ = 0.0;
+  double composite_ = 0.0;
+  dtmC_DatumRef orientation_;
 };
 
-// A heat capacitance at points.
-class kefC_HeatCapacitanceInertia : public kefC_Inertia {
+// A heat capacitance at points: rows of the value, the temperature when
+// temperature dependent, then the field variables.
+class kefC_HeatCapacitance : public kefC_Inertia {
  public:
   static constexpr unsigned kTypeId = 0x34C0005;
   static unsigned TypeId() { return kTypeId; }
   unsigned DynTypeId() const override { return kTypeId; }
-  kefC_HeatCapacitanceInertia* Clone() const override {
-    return new kefC_HeatCapacitanceInertia(*this);
+  kefC_HeatCapacitance* Clone() const override { return new kefC_HeatCapacitance(*this); }
+  CLS_REGISTER(kefC_HeatCapacitance, kefC_Inertia)
+
+  bool TemperatureDependent() const { return temperatureDependent_; }
+  int Dependencies() const { return dependencies_; }
+  const cow_2DArray<double>& Table() const { return table_; }
+  void SetTable(bool temperatureDependent, int dependencies, cow_2DArray<double> table) {
+    temperatureDependent_ = temperatureDependent;
+    dependencies_ = dependencies;
+    table_ = std::move(table);
   }
-  CLS_REGISTER(kefC_HeatCapacitanceInertia, kefC_Inertia)
+
+ private:
+  bool temperatureDependent_ = false;
+  int dependencies_ = 0;
+  cow_2DArray<double> table_;
 };
 
-// A nonstructural mass spread over its regions (not a point inertia).
+// A nonstructural mass spread over the elements of its own region: a value
+// in units of 0 total mass, 1 mass per volume, 2 mass per area, 3 mass per
+// length; a total mass may be spread in proportion to element volume.
 class kefC_NonstructuralMass : public kefC_Inertia {
  public:
   static constexpr unsigned kTypeId = 0x34C0006;
@@ -71,6 +179,24 @@ class kefC_NonstructuralMass : public kefC_Inertia {
   unsigned DynTypeId() const override { return kTypeId; }
   kefC_NonstructuralMass* Clone() const override { return new kefC_NonstructuralMass(*this); }
   CLS_REGISTER(kefC_NonstructuralMass, kefC_Inertia)
+
+  const rgnC_Region& OwnRegion() const { return region_; }
+  int Units() const { return units_; }
+  double Value() const { return value_; }
+  bool VolumeProportional() const { return volumeProportional_; }
+
+  void SetOwnRegion(const rgnC_Region& region) { region_ = region; }
+  void SetValue(int units, double value, bool volumeProportional = false) {
+    units_ = units;
+    value_ = value;
+    volumeProportional_ = volumeProportional;
+  }
+
+ private:
+  rgnC_Region region_;
+  int units_ = 0;
+  double value_ = 0.0;
+  bool volumeProportional_ = false;
 };
 
 // The engineering features of one owner, in repository order.

@@ -137,6 +137,16 @@ class ftr_PrimaryObject : public kern_Object {
   ftr_FeatureList& FeatureList() { return features_; }
   virtual bool IsPart() const { return false; }
 
+  // The object's engineering features (springs, dashpots, inertias): a
+  // kefC_EngineeringFeatures, an empty one unless one was stored; any other
+  // kernel object a test stores is handed out as it is, for the reader's
+  // type test.
+  const kern_Object& ConstGetEngineeringFeatures() const;
+  void SetEngineeringFeatures(const kern_Object& features) {
+    engineeringFeatures_ = cow_COW<kern_Object>(features);
+  }
+
  private:
   ftr_FeatureList features_;
+  cow_COW<kern_Object> engineeringFeatures_;
 };

@@ -6,9 +6,9 @@
 // orientations, discrete and field orientations, thickness and offsets from
 // the geometry, fields at nodes, gasket sections, densities from fields,
 // failing fields, instance names, repeated picked regions, suppressed
-// assignments, rebar) written through the driver and read back by an
-// independent checker (support/aif_DeckChecker.h). A model made to meet a
-// refusal must be refused; other refusals are counted.
+// assignments, rebar, springs, inertias, substructures) written through the
+// driver and read back by an independent checker (support/aif_DeckChecker.h).
+// A model made to meet a refusal must be refused; other refusals are counted.
 // A failure names its seed; AIF_RANDOM_MODEL_SEED=17 runs that one and prints
 // its deck; AIF_RANDOM_MODEL_COUNT sets the number of models (300);
 // AIF_RANDOM_MODEL_KINDS switches on object kinds that are off (ObjectKinds).
@@ -37,6 +37,9 @@
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Utils.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
+#include "OdbAttrEO/kefC_EngineeringFeatures.h"
+#include "OdbAttrEO/kefC_SpringToGround.h"
+#include "OdbAttrEO/kefC_TwoPointSpring.h"
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kinC_Interaction.h"
@@ -137,6 +140,17 @@ struct ObjectKinds {
   // "*Distribution Table, name=Inst_Field_Table") may pass 256 characters
   // (7 of 20,000 models).
   bool overlongNames = false;
+  // Springs and dashpots (two-point and to ground) of parts and of the
+  // assembly, without orientation datums (their orientations are not
+  // defined in the deck yet).
+  bool springs = true;
+  // Point masses, rotary inertias, heat capacitances and nonstructural
+  // masses of parts and of the assembly.
+  bool inertias = true;
+  // A substructure instance whose element lies in a file, placed by a
+  // translation and a turn, now and then with an assembly set that is wholly
+  // the substructure.
+  bool substructures = true;
 };
 
 class Rng {
@@ -178,9 +192,10 @@ struct PartPlan {
   int space = ptoK_SPACE_3D;
   std::shared_ptr<bme_Mesh> mesh;  // null: a part without a mesh
   bool nodeLabels = false, elementLabels = false;
-  std::vector<std::string> faces;     // face identifiers of its elements (none for lines)
-  std::vector<std::string> setNames;  // its sets, for references from elsewhere
-  std::vector<unsigned> instances;    // ids of its instances
+  std::vector<std::string> faces;            // face identifiers of its elements (none for lines)
+  std::vector<std::string> setNames;         // its sets, for references from elsewhere
+  std::vector<unsigned> instances;           // ids of its instances
+  std::vector<std::string> elementSetNames;  // its named sets with elements
 };
 
 struct InstancePlan {
@@ -192,7 +207,8 @@ struct InstancePlan {
 // One random model and its description.
 class Generator {
  public:
-  Generator(std::uint32_t seed, const ObjectKinds& kinds) : rng_(seed), kinds_(kinds) {}
+  Generator(std::uint32_t seed, const ObjectKinds& kinds)
+      : rng_(seed), featureRng_(seed * 2654435761u + 17u), kinds_(kinds) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -215,6 +231,8 @@ class Generator {
       builder.AddInstance(instance.name, parts_[instance.part].name, instance.options);
     AddAssemblyNodes();
     AddAssemblyRegions();
+    AddAssemblyFeatures();
+    AddSubstructure();
     AddContactNodeSets();
     AddMaterials();
     PlanEnvironment();
@@ -222,6 +240,10 @@ class Generator {
 
  private:
   Rng rng_;
+  // Draws for engineering features, apart from rng_ so that the rest of a
+  // seed's model stays as it was before features came.
+  Rng featureRng_;
+  int featureNames_ = 0;
   ObjectKinds kinds_;
   std::vector<PartPlan> parts_;
   std::vector<InstancePlan> instances_;
@@ -552,6 +574,7 @@ class Generator {
       set.typeMask = mask;
       features.Add(set);
       if (mask != rgnF_Set::kElementSet) part.setNames.push_back(name);
+      if (mask != rgnF_Set::kNodeSet && !name.empty()) part.elementSetNames.push_back(name);
       told += " set \"" + name + "\" mask " + std::to_string(mask);
     }
     if (ElementMembers(part) && !part.faces.empty() && rng_.Chance(0.4)) {
@@ -573,6 +596,211 @@ class Generator {
       AddSectionAssignments(part, kernel, id);
     if (points && rng_.Chance(0.7)) AddPointSection(part, kernel, ++id);
     if (!told.empty()) description << "part \"" << part.name << "\":" << told << "\n";
+    AddPartFeatures(part, kernel);
+  }
+
+  // --- engineering features (drawn from featureRng_) ----------------------
+
+  // A feature name, now and then with blanks, a comma or a dot.
+  std::string FeatureName(const std::string& stem) {
+    const std::string n = std::to_string(++featureNames_);
+    switch (featureRng_.Uniform(0, 5)) {
+      case 0:
+        return "My " + stem + " " + n;
+      case 1:
+        return stem + "." + n;
+      case 2:
+        return stem + "," + n;
+      default:
+        return stem + "-" + n;
+    }
+  }
+
+  // A region `name` of `owners` with `nodes` on each instance of `on`.
+  static rgnC_Region NodeRegion(const std::string& name, cow_List<cow_String> owners,
+                                const std::vector<unsigned>& on, const std::vector<int>& nodes) {
+    rgnC_Region region(name, std::move(owners));
+    for (unsigned id : on)
+      region.SetKernelNodeIndices(static_cast<int>(id), ToList(nodes));
+    return region;
+  }
+
+  // Up to `most` node indices below `count`.
+  std::vector<int> FeatureNodes(std::size_t count, int most) {
+    std::vector<int> out;
+    for (int i = featureRng_.Uniform(1, most); i > 0; --i)
+      out.push_back(featureRng_.Uniform(0, static_cast<int>(count) - 1));
+    return out;
+  }
+
+  // Flags, degrees of freedom and values of a spring; sometimes neither a
+  // spring nor a dashpot, or excluded.
+  void SpringValues(kefC_Spring& spring, std::string& told) {
+    spring.SetDofs(featureRng_.Uniform(0, 3), featureRng_.Uniform(0, 3));
+    if (featureRng_.Chance(0.8)) spring.SetSpringStiffness(featureRng_.Real(1, 1000));
+    if (featureRng_.Chance(0.4)) spring.SetDashpotCoefficient(featureRng_.Real(0, 1));
+    spring.SetExcluded(featureRng_.Chance(0.1));
+    told += std::string(spring.HasSpring() ? " spring" : "") +
+            (spring.HasDashpot() ? " dashpot" : "") + (spring.IsExcluded() ? " excluded" : "");
+  }
+
+  // Springs of `owners` between nodes of two of `ends` (instance ids with
+  // their node counts), or to ground on nodes of one. With `every`, a part's
+  // feature: each region holds its nodes on every instance of `every`.
+  void AddSprings(kefC_EngineeringFeatures& features, const cow_List<cow_String>& owners,
+                  const std::vector<std::pair<unsigned, std::size_t>>& ends,
+                  const std::vector<unsigned>* every, std::string& told) {
+    for (int i = featureRng_.Uniform(0, 2); i > 0; --i) {
+      const auto& [a, aNodes] =
+          ends[static_cast<std::size_t>(featureRng_.Uniform(0, static_cast<int>(ends.size()) - 1))];
+      const auto& [b, bNodes] =
+          ends[static_cast<std::size_t>(featureRng_.Uniform(0, static_cast<int>(ends.size()) - 1))];
+      const std::string name = FeatureName("Spring");
+      if (featureRng_.Chance(0.6)) {
+        kefC_TwoPointSpring spring;
+        spring.SetName(name);
+        spring.SetKind(featureRng_.Uniform(0, 2));
+        cow_List<rgnC_RegionPair> pairs;
+        for (int p = featureRng_.Uniform(1, 2); p > 0; --p)
+          pairs.Append(rgnC_RegionPair(
+              NodeRegion(FeatureName("SpA"), owners, every ? *every : std::vector<unsigned>{a},
+                         FeatureNodes(aNodes, 2)),
+              NodeRegion(FeatureName("SpB"), owners, every ? *every : std::vector<unsigned>{b},
+                         FeatureNodes(bNodes, 2))));
+        spring.SetRegionPairs(pairs);
+        told += " two-point spring \"" + name + "\" kind " + std::to_string(spring.Kind()) +
+                " pairs " + std::to_string(pairs.Length());
+        SpringValues(spring, told);
+        features.AddSpring(spring);
+      } else {
+        kefC_SpringToGround spring;
+        spring.SetName(name);
+        spring.SetRegion(NodeRegion(FeatureName("Gr"), owners,
+                                    every ? *every : std::vector<unsigned>{a},
+                                    FeatureNodes(aNodes, 3)));
+        told += " spring to ground \"" + name + "\"";
+        SpringValues(spring, told);
+        features.AddSpring(spring);
+      }
+    }
+  }
+
+  // Point masses and heat capacitances on nodes of one of `on`; `every` as
+  // for springs.
+  void AddPointInertias(kefC_EngineeringFeatures& features, const cow_List<cow_String>& owners,
+                        const std::vector<std::pair<unsigned, std::size_t>>& on,
+                        const std::vector<unsigned>* every, std::string& told) {
+    for (int i = featureRng_.Uniform(0, 2); i > 0; --i) {
+      const auto& [id, nodes] =
+          on[static_cast<std::size_t>(featureRng_.Uniform(0, static_cast<int>(on.size()) - 1))];
+      const rgnC_Region region =
+          NodeRegion(FeatureName("Pt"), owners, every ? *every : std::vector<unsigned>{id},
+                     FeatureNodes(nodes, 2));
+      const std::string name = FeatureName("Inertia");
+      if (featureRng_.Chance(0.75)) {
+        kefC_PointMassInertia point;
+        point.SetName(name);
+        point.SetRegions({region});
+        if (featureRng_.Chance(0.7)) point.SetMass(featureRng_.Chance(0.1) ? 0.0 : 2.5);
+        if (featureRng_.Chance(0.5)) point.SetRotaryInertia({1.0, 2.0, 3.0, 0.0, 0.0, 0.0});
+        if (featureRng_.Chance(0.3)) point.SetDamping(0.1, 0.0);
+        point.SetExcluded(featureRng_.Chance(0.1));
+        told += " point mass \"" + name + "\"" + (point.HasMass() ? " mass" : "") +
+                (point.HasRotaryI() ? " rotary" : "") + (point.IsExcluded() ? " excluded" : "");
+        features.AddInertia(point);
+      } else {
+        kefC_HeatCapacitance heat;
+        heat.SetName(name);
+        heat.SetRegions({region});
+        heat.SetTable(false, 0, {{featureRng_.Real(1, 100)}});
+        told += " heat capacitance \"" + name + "\"";
+        features.AddInertia(heat);
+      }
+    }
+  }
+
+  void AddPartFeatures(const PartPlan& part, ptoK_Part& kernel) {
+    if (!(kinds_.springs || kinds_.inertias) || !NodeMembers(part) || part.instances.empty() ||
+        !featureRng_.Chance(0.5))
+      return;
+    kefC_EngineeringFeatures features;
+    std::string told;
+    const cow_List<cow_String> owners{cow_String(part.name)};
+    const std::vector<std::pair<unsigned, std::size_t>> ends{
+        {part.instances[0], part.mesh->NumNodes()}};
+    if (kinds_.springs) AddSprings(features, owners, ends, &part.instances, told);
+    if (kinds_.inertias) {
+      AddPointInertias(features, owners, ends, &part.instances, told);
+      if (!part.elementSetNames.empty() && featureRng_.Chance(0.9)) {
+        kefC_NonstructuralMass mass;
+        const std::string name = FeatureName("Nsm");
+        const std::string set = featureRng_.Pick(part.elementSetNames);
+        mass.SetName(name);
+        mass.SetOwnRegion(rgnC_Region(set, owners));
+        const int units = featureRng_.Uniform(0, 4);  // 4: a code without a text
+        const double value = featureRng_.Chance(0.15) ? 0.0 : 1.5;
+        mass.SetValue(units, value, featureRng_.Chance(0.5));
+        told += " nonstructural mass \"" + name + "\" on \"" + set + "\" units " +
+                std::to_string(units);
+        features.AddInertia(mass);
+      }
+    }
+    kernel.SetEngineeringFeatures(features);
+    if (!told.empty()) description << "part \"" << part.name << "\" features:" << told << "\n";
+  }
+
+  // A part "Reduced-n" of one brick held in a file and its substructure
+  // instance (id 900), moved and turned.
+  void AddSubstructure() {
+    if (!kinds_.substructures || !featureRng_.Chance(0.3)) return;
+    const std::string part = FeatureName("Reduced");
+    auto mesh = hst_GridMesh(1, 1, 1);
+    mesh->SetElementFile("Z1", "sub.dat");
+    builder.AddPart(part, mesh);
+    hst_ModelBuilder::InstanceOptions options;
+    options.id = 900;
+    options.theory.fileElements = true;
+    options.substructure = true;
+    options.transform =
+        gsl_Matrix::Translation({featureRng_.Real(-5, 5), 0.0, featureRng_.Real(-5, 5)}) *
+        gsl_Matrix::AxisRotation({0, 0, 0}, {featureRng_.Real(-1, 1), 0.0, 1.0},
+                                 featureRng_.Real(-3, 3));
+    const std::string name = FeatureName("Sub");
+    builder.AddInstance(name, part, options);
+    std::string told;
+    if (featureRng_.Chance(0.5)) {
+      const std::string set = FeatureName("SubSet");
+      rgnC_Region region(set, {});
+      region.SetKernelElementIndices(900, {0});
+      rgnF_Set whole(region);
+      whole.SetId(950);
+      whole.SetName(set);
+      whole.typeMask = rgnF_Set::kElementSet;
+      whole.SetAllSubstructureRegion(true);
+      builder.Assembly().FeatureList().Add(whole);
+      told = " with the set \"" + set + "\"";
+    }
+    description << "substructure instance \"" << name << "\" id 900 of \"" << part << "\"" << told
+                << "\n";
+  }
+
+  // Springs between and point inertias on nodes of instances and of the
+  // assembly's own mesh.
+  void AddAssemblyFeatures() {
+    if (!(kinds_.springs || kinds_.inertias) || !featureRng_.Chance(0.4)) return;
+    std::vector<std::pair<unsigned, std::size_t>> ends;
+    for (const InstancePlan& instance : instances_)
+      if (NodeMembers(parts_[instance.part]))
+        ends.emplace_back(instance.options.id, parts_[instance.part].mesh->NumNodes());
+    if (assemblyMesh_) ends.emplace_back(ftr_kAssemblyId, assemblyNodes_);
+    if (ends.empty()) return;
+    kefC_EngineeringFeatures features;
+    std::string told;
+    const cow_List<cow_String> owners{cow_String("Assembly")};
+    if (kinds_.springs) AddSprings(features, owners, ends, nullptr, told);
+    if (kinds_.inertias) AddPointInertias(features, owners, ends, nullptr, told);
+    builder.Assembly().SetEngineeringFeatures(features);
+    if (!told.empty()) description << "assembly features:" << told << "\n";
   }
 
   // A hostile name without the unpaired quote the writer refuses: the
@@ -1581,6 +1809,38 @@ TEST(aif_RandomModelTest, CheckerFollowsMpcNodesAndSets) {
       Findings(deck));
 }
 
+// Spring, dashpot and mass keywords name element sets of their scope: the
+// sets of their "*Element" lines, or sets the scope defines otherwise.
+TEST(aif_RandomModelTest, CheckerFollowsSpringAndMassElementSets) {
+  const std::string deck =
+      "*Part, name=P\n"                                                     // 1
+      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"                                    // 2-4
+      "*Element, type=B21, elset=Bars\n 1, 1, 2\n"                         // 5-6
+      "*Spring, elset=S-spring\n1, 1\n10.\n"                               // 7-9
+      "*Element, type=SpringA, elset=S-spring\n 2, 1, 2\n"                 // 10-11
+      "*Nonstructural Mass, elset=Bars, units=MASS PER LENGTH\n1.5, \n"    // 12-13
+      "*End Part\n"                                                         // 14
+      "*Assembly, name=Assembly\n"                                          // 15
+      "*Instance, name=I, part=P\n"                                         // 16
+      "*Dashpot, elset=D-dashpot\n\n0.5\n"                                 // 17-19
+      "*Nonstructural Mass, elset=Skin, units=MASS PER AREA\n2.5, \n"      // 20-21
+      "*Rotary Inertia, elset=Bars\n1., 1., 1., 0., 0., 0.\n"              // 22-23
+      "*End Instance\n"                                                     // 24
+      "*Element, type=Spring2, elset=G-spring\n 1, I.1, I.2\n"             // 25-26
+      "*Spring, elset=G-spring\n2\n3.\n"                                   // 27-29
+      "*Mass, elset=Pt_MASS_\n1., \n"                                      // 30-31
+      "*Spring, elset=S-spring\n1\n1.\n"                                   // 32-34
+      "*End Assembly\n"                                                     // 35
+      "*Substructure Property, elset=Z1\n";                                 // 36
+  EXPECT_EQ("line 17: undefined elset: elset=D-dashpot | *Dashpot, elset=D-dashpot\n"
+            "line 20: undefined elset: elset=Skin | "
+            "*Nonstructural Mass, elset=Skin, units=MASS PER AREA\n"
+            "line 30: undefined elset: elset=Pt_MASS_ | *Mass, elset=Pt_MASS_\n"
+            "line 32: undefined elset: elset=S-spring | *Spring, elset=S-spring\n"
+            "line 36: undefined elset: elset=Z1 | *Substructure Property, elset=Z1\n",
+            Findings(deck));
+}
+
 // Section keywords: their sets and orientations in their own scope (an
 // instance sees its part's), controls and materials anywhere in the model
 // (checked with the materials), at most one section per element; orientations once per scope
@@ -1953,6 +2213,7 @@ ObjectKinds KindsOfThisRun() {
     kinds.gasketSections = kinds.densities = kinds.failingFields = kinds.instanceNames = false;
     kinds.pickedRegions = kinds.suppressedAssignments = kinds.rebar = false;
     kinds.likeNamedFields = kinds.overlongNames = false;
+    kinds.springs = kinds.inertias = kinds.substructures = false;
   }
   kinds.layups = kinds.layups || on("layups");
   kinds.plyOrientations = kinds.plyOrientations || on("plyOrientations");
@@ -1969,6 +2230,9 @@ ObjectKinds KindsOfThisRun() {
   kinds.rebar = kinds.rebar || on("rebar");
   kinds.likeNamedFields = kinds.likeNamedFields || on("likeNamedFields");
   kinds.overlongNames = kinds.overlongNames || on("overlongNames");
+  kinds.springs = kinds.springs || on("springs");
+  kinds.inertias = kinds.inertias || on("inertias");
+  kinds.substructures = kinds.substructures || on("substructures");
   return kinds;
 }
 

@@ -4,7 +4,9 @@
 // Scopes: each part; each instance with its part; the assembly; the rest of
 // the file. Checks block balance, line length (256), quotes, empty names,
 // labels (1..2147483647, once per scope), element nodes, set members, every
-// referenced name (Inst.Name from the assembly looks in instance Inst, split
+// referenced name (the elset= of "*Spring", "*Dashpot", "*Mass", "*Rotary
+// Inertia", "*Heat Cap", "*Nonstructural Mass" and "*Substructure Property"
+// among them; Inst.Name from the assembly looks in instance Inst, split
 // at the first dot outside quotes as the solver splits it, so a dotted
 // instance name must be quoted; names compare unquoted and case-blind;
 // orientations are also named exactly as their "*Orientation" line writes

@@ -98,6 +98,25 @@ TEST(aif_NameRoutinesTest, NamesTheFileCannotCarryAreRefusedNamingTheObject) {
     EXPECT_EQ("accepted", refusal(name, "part")) << name;
 }
 
+TEST(aif_NameRoutinesTest, ComposedNamesAreMadePrintableOnce) {
+  // Extended before quoting: the text goes inside the quotes.
+  EXPECT_EQ(aif_ComposedName("\"My set\"", "MASS_"), "\"My setMASS_\"");
+  EXPECT_EQ(aif_ComposedName("Set", "ROTI_"), "SetROTI_");
+  // Qualifying dots become "_", quoted components are joined unquoted.
+  EXPECT_EQ(aif_ComposedName("\"A b\".Set", ""), "\"A b_Set\"");
+  EXPECT_EQ(aif_ComposedName("Inst._M_Set", "MASS_"), "Inst__M_SetMASS_");
+  // A dot inside quotes stays and keeps the name quoted.
+  EXPECT_EQ(aif_ComposedName("\"A.b\".S", ""), "\"A.b_S\"");
+  EXPECT_EQ(aif_ComposedName("", "X"), "X");
+  EXPECT_THROW(aif_ComposedName("A\nB", ""), nex_TextException);
+
+  // Orientation names of engineering features.
+  EXPECT_EQ(aif_FeatureOrientationName("Part-1-Csys", "Inst", true), "Part-1-Csys");
+  EXPECT_EQ(aif_FeatureOrientationName("Part-1-Csys", "", false), "Part-1-Csys");
+  EXPECT_EQ(aif_FeatureOrientationName("Part-1-Csys", "Inst", false), "Inst_Part-1-Csys");
+  EXPECT_EQ(aif_FeatureOrientationName("Csys 2", "My inst", false), "\"My inst_Csys 2\"");
+}
+
 TEST(aif_NameRoutinesTest, InternalNames) {
   for (const char* name : {"I._S", "S_", "\"_a b\"", "I.\"a b_\"", "\"_\""})
     EXPECT_TRUE(aif_IsInternalName(name)) << name;

@@ -11,6 +11,7 @@
 #include "AFCInputFileWriter/akw_DiscreteField.h"
 #include "AttributesGuiCommon/ajbC_CheckingMessages.h"
 #include "HostModules/hst_ModelBuilder.h"
+#include "ModKerLow/ptoC_MaterialOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kfdC_DiscreteField.h"

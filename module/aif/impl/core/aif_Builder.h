@@ -43,6 +43,9 @@ class aif_Builder {
     kPart,
     kPartAttributes,
     kRegion,
+    kSubstructure,
+    kInertia,
+    kSpring,
     kFinal,
     kComponentCount
   };

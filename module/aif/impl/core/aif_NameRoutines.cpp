@@ -168,3 +168,28 @@ cow_String aif_UpperCaseName(const cow_String& name) {
   upper.ToUpper();
   return upper;
 }
+
+cow_String aif_ComposedName(const cow_String& written, const cow_String& suffix) {
+  const std::string_view text = written.View();
+  std::string out;
+  out.reserve(text.size() + suffix.Length());
+  bool quoted = false;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    if (i < text.size() && text[i] == '"') quoted = !quoted;
+    if (i < text.size() && (text[i] != '.' || quoted)) continue;
+    if (start > 0) out += '_';
+    out += aif_UnquoteName(cow_String(text.substr(start, i - start))).View();
+    start = i + 1;
+  }
+  out += suffix.View();
+  return aif_PrintableComponent(cow_String(std::move(out)));
+}
+
+cow_String aif_FeatureOrientationName(const cow_String& datumFullName, const cow_String& instance,
+                                      bool partBased) {
+  // Printed as the datum systems' own names are (aif_ModelInfo::DatumCsysName).
+  const cow_String name =
+      partBased || instance.IsEmpty() ? datumFullName : instance + "_" + datumFullName;
+  return akw_MorvexName(name, false).Printable();
+}

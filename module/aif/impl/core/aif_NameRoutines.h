@@ -82,3 +82,23 @@ bool aif_IsLightweightInstance(const asoF_PartInstance& instance, bool partBased
 // The facet mesh of an instance without a mesh of its own, made from its
 // part's geometry and its feature id; never null.
 std::shared_ptr<const bme_Mesh> aif_MeshFromFacets(const asoF_PartInstance& instance);
+
+// A name the writer makes for a definition of its own from a name as it is
+// written (printable, perhaps qualified) and more text: the components of
+// `written` (split at the dots outside double quotes) unquoted and joined
+// with "_", then `suffix` appended, and the whole made printable once, as
+// one component ("\"My set\"" + "MASS_" -> "\"My setMASS_\"";
+// "\"A b\".Set" -> "\"A b_Set\""; a dot inside quotes stays and keeps the
+// result quoted). Extending a name after making it printable would put text
+// after its closing quote. Throws nex_TextException for a control character.
+cow_String aif_ComposedName(const cow_String& written, const cow_String& suffix);
+
+// The name of the orientation an engineering feature (a spring, a rotary
+// inertia) refers to through its datum system, `datumFullName` being the
+// datum's full name with "-" between its owners: in a part-based file, and
+// for a feature of a part or of the assembly (empty `instance`), the full
+// name; for a feature written with an instance of a flat file, `instance`,
+// "_" and the full name. Made printable once, as the datum system's own name
+// is.
+cow_String aif_FeatureOrientationName(const cow_String& datumFullName, const cow_String& instance,
+                                      bool partBased);

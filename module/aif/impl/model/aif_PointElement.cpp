@@ -91,8 +91,10 @@ void aif_PointElement::WriteMapForm(utl_Stream& stream) const {
   const bool partBased = info_->IsPartBased();
   std::size_t next = 0;
   for (const auto& [id, labels] : nodes_) {
-    const cow_String instance =
-        assemblyNodes_ ? cow_String() : info_->FeatureName(static_cast<unsigned>(id));
+    // The assembly's own nodes are written with plain labels.
+    const cow_String instance = assemblyNodes_ || id == static_cast<int>(ftr_kAssemblyId)
+                                    ? cow_String()
+                                    : info_->FeatureName(static_cast<unsigned>(id));
     const int offset = info_->AssyNodeOffsetsID(assemblyNodes_ ? instanceId_ : id);
     std::unordered_set<int> written;
     for (int label : labels) {

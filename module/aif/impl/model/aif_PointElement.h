@@ -51,7 +51,8 @@ class aif_PointElement : public akw_Keyword {
   akw_Keyword* Clone() const override { return new aif_PointElement(*this); }
   // "*Element, type=TYPE[, elset=SET]", then one line "label, node" per
   // element. A node is "INSTANCE.label" in a part-based file when it is not
-  // an assembly node, otherwise the label alone. The map form writes a node
+  // an assembly node (nor one of the assembly's own mesh), otherwise the
+  // label alone. The map form writes a node
   // listed twice for one instance once (its second label stays unused); the
   // list form takes its labels from the context as it writes.
   void Write(utl_Stream& stream) const override;

@@ -240,7 +240,7 @@ void aif_RegionBuilder::AssemblySets() {
       skip.Append(region.Name());
   for (const auto& inertia : engineering.Inertias()) {
     const unsigned type = inertia->DynTypeId();
-    if (type != kefC_PointMassInertia::TypeId() && type != kefC_HeatCapacitanceInertia::TypeId())
+    if (type != kefC_PointMassInertia::TypeId() && type != kefC_HeatCapacitance::TypeId())
       continue;
     for (const rgnC_Region& region : inertia->Regions())
       skip.Append(region.Name());

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_Friction";
+constexpr char kFrictionFile[] = "module/aif/impl/aif_Friction";
 
 // Contact formulations.
 constexpr int kFrictionless = 0;
@@ -59,7 +59,7 @@ aif_Friction::aif_Friction(const kbeC_ConnectorFriction& friction, akw_ModelInfo
     : friction_(friction), info_(info) {}
 
 int aif_Friction::Product() const {
-  return nex_canDynamicCastRef<aif_ModelInfo>(*info_, kFile, __LINE__).AnalysisProduct();
+  return nex_canDynamicCastRef<aif_ModelInfo>(*info_, kFrictionFile, __LINE__).AnalysisProduct();
 }
 
 void aif_Friction::Write(utl_Stream& stream) const {
@@ -70,10 +70,10 @@ void aif_Friction::Write(utl_Stream& stream) const {
 void aif_Friction::WritePropertyForm(utl_Stream& stream) const {
   if (property_.IsNull()) return;
   if (property_->DynTypeId() != kinC_ContactProperty::TypeId())
-    nex_Exception::Throw(aif_Exception(atr_Translate("Unimplemented *Friction print")), kFile,
+    nex_Exception::Throw(aif_Exception(atr_Translate("Unimplemented *Friction print")), kFrictionFile,
                          __LINE__);
   const auto& contact =
-      nex_canDynamicCastRef<const kinC_ContactProperty>(*property_, kFile, __LINE__);
+      nex_canDynamicCastRef<const kinC_ContactProperty>(*property_, kFrictionFile, __LINE__);
   const kinC_TangentialBehavior* law =
       contact.holdsTangentialBehavior ? &contact.tangentialBehavior : nullptr;
   if ((frictionlessDefault_ && !law) || (law && law->formulation == kFrictionless)) {

@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr char kFile[] = "module/aif/impl/aif_NewConnectorSection";
+constexpr char kNewConnectorSectionFile[] = "module/aif/impl/aif_NewConnectorSection";
 
 // `text` with its first `from` replaced by `to`;
 // unchanged when it holds none.
@@ -57,7 +57,7 @@ std::string ConnectionTypeLine(const kseC_ConnectorSection& section) {
     const std::size_t at = text.find("%s");
     if (at != std::string::npos) text.replace(at, 2, arg);
   }
-  nex_Exception::Throw(aif_Exception(cow_String(std::move(text))), kFile, line);
+  nex_Exception::Throw(aif_Exception(cow_String(std::move(text))), kNewConnectorSectionFile, line);
 }
 
 // The datum coordinate system `reference` names in `object`, shared with the
@@ -136,7 +136,7 @@ cow_String aif_NewConnectorSection::GeneratedName(const char* kind) const {
 
 void aif_NewConnectorSection::Write(utl_Stream& stream) const {
   const auto& section =
-      nex_canDynamicCastRef<const kseC_ConnectorSection>(*section_, kFile, __LINE__);
+      nex_canDynamicCastRef<const kseC_ConnectorSection>(*section_, kNewConnectorSectionFile, __LINE__);
   if (discreteFastener_) aif_Comment("\n@DODOVE, object=discrete fastener").Write(stream);
 
   stream << "*Connector Section, elset=" << elementSet_;
@@ -171,7 +171,7 @@ void aif_NewConnectorSection::WriteOrientationLine(utl_Stream& stream, bool& wri
     return;
   }
   if (firstNull && secondNull) return;
-  const auto& info = nex_canDynamicCastRef<aif_ModelInfo>(*info_, kFile, __LINE__);
+  const auto& info = nex_canDynamicCastRef<aif_ModelInfo>(*info_, kNewConnectorSectionFile, __LINE__);
   const cow_String region = orientation_.RegionRef().Name();
   const auto secondName = [&] {
     return info.DatumCsysName(orientation_.SecondDatum(), orientation_.SecondAngle(),

@@ -22,7 +22,6 @@ namespace {
 
 constexpr const char* kOrientationStepFile = aif_PartAttributesState::kSourceFile;
 
-constexpr auto* Numbered = &aif_PartAttributesState::Numbered;
 using namespace aif_SectionKinds;
 
 // The names of the orientations a section names itself (plies that name an
@@ -80,7 +79,7 @@ cow_String aif_OrientationStep::Name(const aif_InstanceScope& scope,
                                      cow_String& distribution, cow_String& axes) {
   switch (orientation.DefinitionKind()) {
     case ptoC_MaterialOrientation::kDiscrete: {
-      const cow_String name = Numbered("Ori-", m + 1);
+      const cow_String name = aif_PartAttributesState::Numbered("Ori-", m + 1);
       if (!generated) {
         distribution = aif_DiscreteOrientationStep(state_, filer_)
                            .Add(scope, orientation, name, {orientation.Region()});
@@ -100,7 +99,8 @@ cow_String aif_OrientationStep::Name(const aif_InstanceScope& scope,
       return name;
     }
     case ptoC_MaterialOrientation::kDatum:
-      if (!orientation.DatumRef().IsNullRef()) return Numbered("Ori-", m + 1);
+      if (!orientation.DatumRef().IsNullRef())
+        return aif_PartAttributesState::Numbered("Ori-", m + 1);
       [[fallthrough]];
     case ptoC_MaterialOrientation::kGlobal:
       if (generated && IsGeometryShell(sectionType)) {
@@ -113,9 +113,9 @@ cow_String aif_OrientationStep::Name(const aif_InstanceScope& scope,
         write = false;
         return cow_String();
       }
-      return Numbered("Ori-", m + 1);
+      return aif_PartAttributesState::Numbered("Ori-", m + 1);
     default:
-      return Numbered("Ori-", m + 1);
+      return aif_PartAttributesState::Numbered("Ori-", m + 1);
   }
 }
 
@@ -139,7 +139,7 @@ cow_String aif_OrientationStep::ForRebar(const aif_InstanceScope& scope, const k
   const auto& orientation =
       nex_canDynamicCastRef<const ptoC_MaterialOrientation>(rebar, kOrientationStepFile, __LINE__);
   if (orientation.DatumRef().IsNullRef()) return cow_String();
-  cow_String name = Numbered("RebarOri-", r + 1);
+  cow_String name = aif_PartAttributesState::Numbered("RebarOri-", r + 1);
   if (scope.flat) name = scope.name + "-" + name;
   name = aif_PrintableName(name);
   AddOnce(scope, orientation, name);
@@ -152,9 +152,9 @@ void aif_OrientationStep::AddOnce(const aif_InstanceScope& scope,
                                   const aif_Orientation::FieldDistributions& fields) {
   if (orientation.IsSuppressed() || state_.writtenOrientations.IndexOf(name) >= 0) return;
   state_.writtenOrientations.Append(name);
-  filer_.ToScope(scope,
-                 aif_Orientation(scope.part, orientation, state_.info.Model().Name(), name,
-                                 scope.transform, 0, !scope.flat, scope.name, distribution, fields));
+  filer_.ToScope(
+      scope, aif_Orientation(scope.part, orientation, state_.info.Model().Name(), name,
+                             scope.transform, 0, !scope.flat, scope.name, distribution, fields));
 }
 
 void aif_OrientationStep::AddLayerOrientations(const aif_InstanceScope& scope,
@@ -176,12 +176,10 @@ void aif_OrientationStep::AddLayerOrientations(const aif_InstanceScope& scope,
     // Once per scope, however many groups use the section.
     if (state_.writtenOrientations.IndexOf(name) >= 0) continue;
     state_.writtenOrientations.Append(name);
-    filer_.ToScope(
-        scope, aif_Orientation(
-                   scope.part, layer.datum, state_.info.Model().Name(), name,
-                   layer.additionalRotationKind != 0, layer.additionalRotationAngle,
-                   ptoC_MaterialOrientation::AXIS_3,
-                   angle));
+    filer_.ToScope(scope,
+                   aif_Orientation(scope.part, layer.datum, state_.info.Model().Name(), name,
+                                   layer.additionalRotationKind != 0, layer.additionalRotationAngle,
+                                   ptoC_MaterialOrientation::AXIS_3, angle));
   }
 }
 

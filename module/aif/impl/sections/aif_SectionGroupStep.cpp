@@ -26,8 +26,6 @@
 namespace {
 
 constexpr const char* kSectionGroupStepFile = aif_PartAttributesState::kSourceFile;
-constexpr auto* Numbered = &aif_PartAttributesState::Numbered;
-constexpr auto* RegionText = &aif_PartAttributesState::RegionText;
 
 using namespace aif_SectionKinds;
 
@@ -43,11 +41,13 @@ bool UsesRebarOrientation(const kseC_Section& section) {
   if (IsGeometryShell(type))
     return static_cast<const kseC_GeometryShellSection&>(section).Rebar() != nullptr;
   if (type == kMembrane)
-    return nex_canDynamicCastRef<const kseC_MembraneSection>(section, kSectionGroupStepFile, __LINE__).Rebar() !=
-           nullptr;
+    return nex_canDynamicCastRef<const kseC_MembraneSection>(section, kSectionGroupStepFile,
+                                                             __LINE__)
+               .Rebar() != nullptr;
   if (type == kSurface)
-    return nex_canDynamicCastRef<const kseC_SurfaceSection>(section, kSectionGroupStepFile, __LINE__).Rebar() !=
-           nullptr;
+    return nex_canDynamicCastRef<const kseC_SurfaceSection>(section, kSectionGroupStepFile,
+                                                            __LINE__)
+               .Rebar() != nullptr;
   return false;
 }
 
@@ -118,7 +118,7 @@ void aif_SectionGroupStep::WriteGroup(const aif_InstanceScope& scope, Walk& walk
   bool defaultControls = false;
   if (c >= 0) {
     group.params = state_.controls.Get(c);
-    group.controls = Numbered("EC-", c + 1);
+    group.controls = aif_PartAttributesState::Numbered("EC-", c + 1);
   } else {
     defaultControls = !state_.controls.IsEmpty();
   }
@@ -126,11 +126,11 @@ void aif_SectionGroupStep::WriteGroup(const aif_InstanceScope& scope, Walk& walk
   cow_String beamText;
   group.beamOrientation = groups.BeamOriIndex(p);
   if (group.beamOrientation >= 0)
-    beamText =
-        RegionText(nex_canDynamicCastRef<const ptoC_BeamOrientation>(
-                       *walk.beamOrientations[static_cast<std::size_t>(group.beamOrientation)],
-                       kSectionGroupStepFile, __LINE__)
-                       .Region());
+    beamText = aif_PartAttributesState::RegionText(
+        nex_canDynamicCastRef<const ptoC_BeamOrientation>(
+            *walk.beamOrientations[static_cast<std::size_t>(group.beamOrientation)],
+            kSectionGroupStepFile, __LINE__)
+            .Region());
 
   aif_OrientationStep orientations(state_, filer_);
   cow_String materialText;
@@ -144,9 +144,10 @@ void aif_SectionGroupStep::WriteGroup(const aif_InstanceScope& scope, Walk& walk
     group.rebarOrientationName =
         orientations.ForRebar(scope, *walk.rebarOrientations[static_cast<std::size_t>(r)], r);
 
-  cow_String comment =
-      "(" + group.sectionName + ":" +
-      (region.Name().IsEmpty() ? cow_String(" Generated From Layup") : RegionText(region)) + ")";
+  cow_String comment = "(" + group.sectionName + ":" +
+                       (region.Name().IsEmpty() ? cow_String(" Generated From Layup")
+                                                : aif_PartAttributesState::RegionText(region)) +
+                       ")";
   if (!group.controls.IsEmpty())
     comment += ", (Controls:" + group.controls + ")";
   else if (defaultControls)
@@ -168,7 +169,7 @@ cow_String aif_SectionGroupStep::SetName(const aif_InstanceScope& scope, const r
   const aif_RegionName regionName(scoped, state_.info);
   if (generated) {
     cow_String name = region.Name();
-    if (!complete) name += Numbered("-", static_cast<int>(p) + 1);
+    if (!complete) name += aif_PartAttributesState::Numbered("-", static_cast<int>(p) + 1);
     if (scope.flat) name += "_" + scope.name;
     return aif_PrintableName(name);
   }
@@ -176,7 +177,7 @@ cow_String aif_SectionGroupStep::SetName(const aif_InstanceScope& scope, const r
     madeHere = false;
     return regionName.QualifiedName(1);
   }
-  return regionName.ScopedName(Numbered("_I", static_cast<int>(p) + 1), 1);
+  return regionName.ScopedName(aif_PartAttributesState::Numbered("_I", static_cast<int>(p) + 1), 1);
 }
 
 bool aif_SectionGroupStep::Dropped(const aif_PartAttributesState::Group& group,
@@ -198,8 +199,8 @@ void aif_SectionGroupStep::Thickness(const aif_InstanceScope& scope, const Walk&
   aif_FieldThicknessStep fields(state_, filer_);
   if (assignment.ThicknessAssignment() != ptoC_SectionAssignment::kThicknessFromGeometry) {
     if (IsGeometryShell(type) && !generated) {
-      const auto& shell =
-          nex_canDynamicCastRef<const kseC_GeometryShellSection>(section, kSectionGroupStepFile, __LINE__);
+      const auto& shell = nex_canDynamicCastRef<const kseC_GeometryShellSection>(
+          section, kSectionGroupStepFile, __LINE__);
       if (shell.thicknessType == 1)
         group.thicknessDistribution = fields.FromAnalyticalField(
             scope, shell.thicknessField, {region}, kfdC_DiscreteField::kElements, "length");
@@ -212,8 +213,8 @@ void aif_SectionGroupStep::Thickness(const aif_InstanceScope& scope, const Walk&
         group.thicknessDistribution =
             fields.FromDiscreteField(scope, {region}, shell.thicknessField);
     } else if (type == kMembrane) {
-      const auto& membrane =
-          nex_canDynamicCastRef<const kseC_MembraneSection>(section, kSectionGroupStepFile, __LINE__);
+      const auto& membrane = nex_canDynamicCastRef<const kseC_MembraneSection>(
+          section, kSectionGroupStepFile, __LINE__);
       if (membrane.thicknessType == 1) {
         group.thicknessDistribution = fields.FromAnalyticalField(
             scope, membrane.thicknessField, {region}, kfdC_DiscreteField::kElements, "length");
@@ -246,7 +247,8 @@ void aif_SectionGroupStep::WriteSet(const aif_InstanceScope& scope, Walk& walk,
     rgnC_Region scoped(region.Name(), {scope.part->GetName(), scope.name}, region.Flags());
     scoped.SetPicked(region.IsPicked());
     group.setName =
-        aif_RegionName(scoped, state_.info).ScopedName(Numbered("_I", static_cast<int>(p) + 1), 1);
+        aif_RegionName(scoped, state_.info)
+            .ScopedName(aif_PartAttributesState::Numbered("_I", static_cast<int>(p) + 1), 1);
     walk.sets.insert(group.setName.Str());
   }
   filer_.ToScope(scope, aif_Comment("Region: " + comment));

@@ -68,8 +68,8 @@ void aif_SolidSection::Write(utl_Stream& stream) const {
     if (!controls_.IsEmpty()) aif_Option(stream) << "controls=" << controls_;
     if (!stackDirection_.IsEmpty()) aif_Option(stream) << "stack direction=" << stackDirection_;
     if (!composite) {
-      const auto& solid =
-          nex_canDynamicCastRef<const kseC_HomogenousSolidSection>(section, kSolidSectionFile, __LINE__);
+      const auto& solid = nex_canDynamicCastRef<const kseC_HomogenousSolidSection>(
+          section, kSolidSectionFile, __LINE__);
       aif_Option(stream) << "material=" << akw_MorvexName(solid.material, false);
       stream.LineBreak();
       if (solid.thickness != DBL_MAX) stream << solid.thickness;
@@ -77,9 +77,10 @@ void aif_SolidSection::Write(utl_Stream& stream) const {
       stream.LineBreak();
       return;
     }
-    const auto& layered =
-        nex_canDynamicCastRef<const kseC_CompositeSolidSection>(section, kSolidSectionFile, __LINE__);
-    if (!layered.layup.IsEmpty()) aif_Option(stream) << "layup=" << akw_MorvexName(layered.layup, false).Printable();
+    const auto& layered = nex_canDynamicCastRef<const kseC_CompositeSolidSection>(
+        section, kSolidSectionFile, __LINE__);
+    if (!layered.layup.IsEmpty())
+      aif_Option(stream) << "layup=" << akw_MorvexName(layered.layup, false).Printable();
     if (layered.symmetric) aif_Option(stream) << "symmetric";
     stream.LineBreak();
     std::size_t index = 0;
@@ -89,8 +90,8 @@ void aif_SolidSection::Write(utl_Stream& stream) const {
   }
   if (kind == kseC_HomogenousFluidSection::TypeId()) {
     nex_canDynamicCastRef<const kseC_FluidSection>(section, kSolidSectionFile, __LINE__);
-    const auto& fluid =
-        nex_canDynamicCastRef<const kseC_HomogenousFluidSection>(section, kSolidSectionFile, __LINE__);
+    const auto& fluid = nex_canDynamicCastRef<const kseC_HomogenousFluidSection>(
+        section, kSolidSectionFile, __LINE__);
     stream << "*Solid Section, elset=" << elementSet_;
     aif_Option(stream) << "material=" << akw_MorvexName(fluid.material, false);
     stream.LineBreak();
@@ -99,7 +100,8 @@ void aif_SolidSection::Write(utl_Stream& stream) const {
     return;
   }
   if (kind == kseC_TrussSection::TypeId()) {
-    const auto& truss = nex_canDynamicCastRef<const kseC_TrussSection>(section, kSolidSectionFile, __LINE__);
+    const auto& truss =
+        nex_canDynamicCastRef<const kseC_TrussSection>(section, kSolidSectionFile, __LINE__);
     stream << "*Solid Section, elset=" << elementSet_;
     aif_Option(stream) << "material=" << akw_MorvexName(truss.material, false);
     stream.LineBreak();

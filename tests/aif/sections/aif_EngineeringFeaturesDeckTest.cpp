@@ -1,0 +1,187 @@
+// Whole decks of a model with springs, dashpots, inertias and a substructure
+// instance, part-based and flat, against their golden files; and every file
+// or allocation fault while writing them reaches the caller and leaves no
+// file.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "BasMem/mem_Allocator.h"
+#include "HostModules/hst_ModelBuilder.h"
+#include "MSVCR90/rt_Runtime.h"
+#include "ModKerLow/rgnF_Set.h"
+#include "OdbAttrEO/kefC_EngineeringFeatures.h"
+#include "OdbAttrEO/kefC_SpringToGround.h"
+#include "OdbAttrEO/kefC_TwoPointSpring.h"
+#include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/core/aif_Builder.h"
+#include "aif/impl/core/aif_Exception.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+#include "aif_FeatureTestSupport.h"
+#include "support/aif_TestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using aif_test::FeatureRegion;
+
+// Two blocks "B-1" and "B-2" (ids 1, 2) with a spring and dashpot between
+// two corners and a point mass with rotary inertia on a third; a lightweight
+// plate "L-1" (id 3) with a spring to ground on its four nodes and a heat
+// capacitance; the assembly's spring between the blocks and its
+// nonstructural mass on an element set of both; a substructure instance
+// "Sub-1" (id 4) whose element lies in a file, moved and turned.
+hst_ModelBuilder FeaturesModel() {
+  hst_ModelBuilder b;
+  b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  kefC_EngineeringFeatures block;
+  kefC_TwoPointSpring corner;
+  corner.SetName("Corner");
+  corner.SetRegionPairs({rgnC_RegionPair(FeatureRegion("A", {"Block"}, {1, 2}, {0}),
+                                         FeatureRegion("C", {"Block"}, {1, 2}, {7}))});
+  corner.SetDofs(1, 1);
+  corner.SetSpringStiffness(250.0);
+  corner.SetDashpotCoefficient(0.02);
+  block.AddSpring(corner);
+  kefC_PointMassInertia motor;
+  motor.SetName("Motor");
+  motor.SetRegions({FeatureRegion("Top", {"Block"}, {1, 2}, {6})});
+  motor.SetMass(12.5);
+  motor.SetRotaryInertia({0.4, 0.4, 0.7, 0, 0, 0});
+  block.AddInertia(motor);
+  b.SetPartEngineeringFeatures("Block", block);
+
+  b.AddPart("Plate", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0}, "S4R", 4, {0, 1, 2, 3}));
+  kefC_EngineeringFeatures plate;
+  kefC_SpringToGround ground;
+  ground.SetName("My ground");
+  ground.SetRegion(FeatureRegion("Edge", {"Plate"}, {3}, {0, 1, 2, 3}));
+  ground.SetDofs(3, 0);
+  ground.SetSpringStiffness(40.0);
+  plate.AddSpring(ground);
+  kefC_HeatCapacitance heat;
+  heat.SetName("Heat");
+  heat.SetRegions({FeatureRegion("Corner", {"Plate"}, {3}, {2})});
+  heat.SetTable(true, 0, {{4.5, 20.0}, {5.0, 100.0}});
+  plate.AddInertia(heat);
+  b.SetPartEngineeringFeatures("Plate", plate);
+
+  auto reduced = hst_GridMesh(1, 1, 1);
+  reduced->SetElementFile("Z1", "sub.dat");
+  b.AddPart("Reduced", reduced);
+
+  b.AddInstance("B-1", "Block");
+  b.AddInstance("B-2", "Block", {.transform = gsl_Matrix::Translation({0.0, 0.0, 2.0})});
+  b.AddInstance("L-1", "Plate", {.lightweight = true});
+  hst_ModelBuilder::InstanceOptions sub;
+  sub.theory.fileElements = true;
+  sub.substructure = true;
+  sub.transform = gsl_Matrix::Translation({5.0, 0.0, 0.0}) *
+                  gsl_Matrix::AxisRotation({0, 0, 0}, {0, 0, 1}, std::acos(0.0));
+  b.AddInstance("Sub-1", "Reduced", sub);
+
+  kefC_EngineeringFeatures assembly;
+  kefC_TwoPointSpring link;
+  link.SetName("Link");
+  link.SetKind(1);
+  link.SetRegionPairs({rgnC_RegionPair(FeatureRegion("Low", {"Assembly"}, {1}, {7}),
+                                       FeatureRegion("High", {"Assembly"}, {2}, {0}))});
+  link.SetDofs(3, 3);
+  link.SetSpringStiffness(1000.0);
+  assembly.AddSpring(link);
+  kefC_NonstructuralMass paint;
+  paint.SetName("Paint");
+  paint.SetOwnRegion(rgnC_Region("Skins", {"Assembly"}));
+  paint.SetValue(2, 0.5);
+  assembly.AddInertia(paint);
+  b.Assembly().SetEngineeringFeatures(assembly);
+  rgnC_Region skins("Skins", {});
+  skins.SetKernelElementIndices(1, {0});
+  skins.SetKernelElementIndices(2, {0});
+  rgnF_Set skinSet(skins);
+  skinSet.SetId(100);
+  skinSet.SetName("Skins");
+  skinSet.typeMask = rgnF_Set::kElementSet;
+  b.Assembly().FeatureList().Add(skinSet);
+  return b;
+}
+
+class EngineeringFeaturesDeck : public ::testing::Test {
+ protected:
+  EngineeringFeaturesDeck()
+      : path_((fs::temp_directory_path() /
+               ("aif_EngineeringFeaturesDeckTest." + std::to_string(getpid()) + ".inp"))
+                  .string()) {}
+  ~EngineeringFeaturesDeck() override { fs::remove(path_); }
+
+  std::string Deck(bool flat) {
+    hst_ModelBuilder b = FeaturesModel();
+    b.Assembly().SetRequiresFlatInputFile(flat);
+    const bas_NewModel model = b.Model();
+    aif_Job job("Job-1", b.Job(), model);
+    aif_ModelInfo info(job);
+    aif_Builder builder(info);
+    EXPECT_TRUE(builder.WriteInputFile(path_, false, true));
+    const std::string deck = aif_test::ReadFile(path_);
+    fs::remove(path_);
+    return deck;
+  }
+
+  std::string path_;
+};
+
+TEST_F(EngineeringFeaturesDeck, GoldenDecksPartBasedAndFlat) {
+  aif_test::ExpectGolden(Deck(false), "aif/sections/golden/engineering_features_part_based.inp");
+  aif_test::ExpectGolden(Deck(true), "aif/sections/golden/engineering_features_flat.inp");
+}
+
+TEST_F(EngineeringFeaturesDeck, EveryFaultLeavesNoFile) {
+  for (bool flat : {false, true}) {
+    const std::string complete = Deck(flat);
+    hst_ModelBuilder b = FeaturesModel();
+    b.Assembly().SetRequiresFlatInputFile(flat);
+    const bas_NewModel model = b.Model();
+    aif_Job job("Job-1", b.Job(), model);
+    aif_ModelInfo info(job);
+    aif_Builder builder(info);
+    for (long n = 1;; ++n) {
+      rt_FailCall(rt_Call::Write, n, false);
+      bool written = false;
+      std::string error;
+      try {
+        written = builder.WriteInputFile(path_, false, true);
+      } catch (const aif_Exception& e) {
+        error = e.Message().Str();
+      }
+      rt_ClearFaults();
+      if (written) break;
+      EXPECT_NE(error.find(" could not be written completely (the disk may be full)."),
+                std::string::npos)
+          << error;
+      EXPECT_EQ(error.find("The input file " + path_), 0u) << error;
+      EXPECT_FALSE(fs::exists(path_)) << "write " << n;
+      ASSERT_LT(n, 10) << "the write never completes";
+    }
+    EXPECT_EQ(complete, aif_test::ReadFile(path_));
+    fs::remove(path_);
+    for (long n = 1;; ++n) {
+      mem_FailAllocation(n, false);
+      bool written = false;
+      try {
+        written = builder.WriteInputFile(path_, false, true);
+      } catch (const nex_OutOfMemoryException& e) {
+        EXPECT_EQ("Out of memory.", e.UserReport().Str());
+      }
+      mem_ClearFault();
+      if (written) break;
+      EXPECT_FALSE(fs::exists(path_)) << "allocation " << n;
+      ASSERT_LT(n, 100000) << "the write never completes";
+    }
+    EXPECT_EQ(complete, aif_test::ReadFile(path_));
+    fs::remove(path_);
+  }
+}
+
+}  // namespace
