@@ -1,8 +1,10 @@
 #include "OdbAttrEO/kseC_Utils.h"
 
+#include <cfloat>
 #include <string>
 
 #include "OdbAttrEO/kseC_BeamSection.h"
+#include "OdbAttrEO/kseC_ConnectorSection.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 
@@ -43,4 +45,14 @@ void kseC_Utils::GetMaterialName(const kseC_Section& section, cow_String& materi
          Named<kseC_GasketSection>(section, material) ||
          Named<kseC_PEGSection>(section, material) ||
          Named<kseC_AcousticInfiniteSection>(section, material));
+}
+
+bool kseC_Utils::IsConnectorSectionEmpty(const kseC_ConnectorSection& section) {
+  return section.BehaviorOptions().IsEmpty() && IsConnectorConstitutiveReferencesSetDefault(section);
+}
+
+bool kseC_Utils::IsConnectorConstitutiveReferencesSetDefault(const kseC_ConnectorSection& section) {
+  for (double value : section.ConstitutiveReferences())
+    if (value != DBL_MAX) return false;
+  return true;
 }

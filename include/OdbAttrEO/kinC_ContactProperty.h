@@ -1,6 +1,7 @@
 // A contact interaction property. Besides the property itself it may hold the
 // damage data of cohesive contact: the initiation criterion with its table,
-// and optionally an evolution (with a table of its own) and a stabilization.
+// and optionally an evolution (with a table of its own) and a stabilization;
+// and its tangential behaviour (friction).
 #pragma once
 
 #include <cfloat>
@@ -34,6 +35,30 @@ struct kinC_CohesiveDamage {
   double stabilizationCoefficient = 0.0;
 };
 
+// Tangential behaviour of contact. Formulation codes: 0 frictionless,
+// 1 coefficient table, 2 exponential decay, 3 rough, 4 Lagrange, 5 user.
+// Directionality 2 is anisotropic. The three dependence flags say whether the
+// first, second and third column after the coefficients (slip rate, contact
+// pressure, temperature) are given. Exponential decay is defined by
+// coefficients (0) or test data (1). Elastic slip kind 0 gives a slip
+// tolerance, 1 an absolute elastic slip. An unset optional double holds the
+// largest double.
+struct kinC_TangentialBehavior {
+  int formulation = 0;
+  int directionality = 0;
+  bool dependence[3] = {false, false, false};
+  int dependencies = 0;
+  int exponentialDecayDefinition = 0;
+  cow_2DArray<double> table;
+  double shearStressLimit = DBL_MAX;
+  int elasticSlipKind = 0;
+  double slipTolerance = 0.005;
+  double elasticSlip = 0.0;
+  double shearTractionSlope = DBL_MAX;
+  int userStateVariables = 0;
+  bool userProperties = false;
+};
+
 class kinC_ContactProperty : public kinC_InteractionProperty {
  public:
   static constexpr unsigned kTypeId = 0x3070010;
@@ -44,4 +69,7 @@ class kinC_ContactProperty : public kinC_InteractionProperty {
 
   bool holdsCohesiveDamage = false;
   kinC_CohesiveDamage cohesiveDamage;
+
+  bool holdsTangentialBehavior = false;
+  kinC_TangentialBehavior tangentialBehavior;
 };

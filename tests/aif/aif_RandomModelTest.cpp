@@ -1563,6 +1563,25 @@ TEST(aif_RandomModelTest, CheckerReportsEachFault) {
       Findings(deck));
 }
 
+// "*MPC" lines: after the type, each field a node ("Inst.label" from the
+// assembly) or a node set; an empty field names nothing.
+TEST(aif_RandomModelTest, CheckerFollowsMpcNodesAndSets) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0.\n 2, 1., 0.\n*Nset, nset=Ends\n 1, 2\n*End Part\n"  // 1-7
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"           // 8-10
+      "*Node\n 5, 0., 1.\n"                                                             // 11-12
+      "*MPC\nBEAM, I.1, I.2\nTIE, I.Ends, 5\n"                                          // 13-15
+      "*MPC, user, mode=dof\n3, I.7, J.1\nPIN, I.Ends, \nLINK, Tips, 6\n"               // 16-19
+      "*End Assembly\n";
+  EXPECT_EQ(
+      "line 17: undefined node: MPC node 7 | 3, I.7, J.1\n"
+      "line 17: undefined instance: MPC node J.1 | 3, I.7, J.1\n"
+      "line 18: empty reference: MPC set  | PIN, I.Ends, \n"
+      "line 19: undefined nset: MPC set Tips | LINK, Tips, 6\n"
+      "line 19: undefined node: MPC node 6 | LINK, Tips, 6\n",
+      Findings(deck));
+}
+
 // Section keywords: their sets and orientations in their own scope (an
 // instance sees its part's), controls and materials anywhere in the model
 // (checked with the materials), at most one section per element; orientations once per scope

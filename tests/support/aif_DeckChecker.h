@@ -24,7 +24,8 @@
 // distributions (axes or an orientation field; an angle), every distribution a section option
 // (shell thickness=, membrane thickness=, offset=) or a "*Density" data line
 // names defined; a "*Density" may name "ASSEMBLY_" + a distribution defined
-// outside the parts. References may precede definitions.
+// outside the parts; "*MPC" data lines name defined nodes ("Inst.label") or
+// node sets. References may precede definitions.
 #pragma once
 
 #include <algorithm>
@@ -675,6 +676,18 @@ class DeckChecker {
           const std::vector<std::string> f = Split(text, ',');
           if (f.size() > 4 && !plainMaterials_.count(Normal(f[4])))
             Report(line, "undefined material", "rebar material " + Trim(f[4]));
+        }
+      } else if (k == "*mpc") {
+        // The type, then nodes (a label, "Inst.label") or node sets.
+        for (const auto& [line, text] : record.data) {
+          const std::vector<std::string> f = Split(text, ',');
+          for (std::size_t i = 1; i < f.size(); ++i) {
+            const std::vector<std::string> parts = Split(Trim(f[i]), '.');
+            if (Integer(parts.back()))
+              ReferNode(record.scope, line, f[i], "MPC node ");
+            else
+              ReferName(record, line, kNset, f[i], "MPC set ");
+          }
         }
       } else if (k == "*tie" || k == "*shell to solid coupling") {
         for (const auto& [line, text] : record.data)

@@ -19,6 +19,8 @@
 // 6 characters (12 for orientations), named tables' rows are not padded.
 #pragma once
 
+#include <memory>
+
 #include "AFCInputFileWriter/akw_DiscreteField.h"
 #include "AFCInputFileWriter/akw_Keyword.h"
 #include "AFCInputFileWriter/akw_ModelInfo.h"
@@ -61,6 +63,15 @@ class aif_Distribution : public akw_Keyword {
   // model info's element labels.
   void Write(utl_Stream& stream) const override;
 
+  // Orientation form: turns the axes of `csys` in place of the system given
+  // at construction, holding a share of it so that it lives as long as any
+  // copy of the keyword (a distribution filed in a builder's list outlives
+  // its maker).
+  void ShareCsys(std::shared_ptr<const dtu_DatumCsys> csys) {
+    csys_ = csys.get();
+    sharedCsys_ = std::move(csys);
+  }
+
   bool IsOrientationForm() const { return orientationForm_; }
   int Kept() const { return kept_; }
 
@@ -75,6 +86,7 @@ class aif_Distribution : public akw_Keyword {
   bool orientationForm_ = false;
   cow_String name_;
   const dtu_DatumCsys* csys_ = nullptr;
+  std::shared_ptr<const dtu_DatumCsys> sharedCsys_;
   cow_List<gsl_Matrix> rotations_;
   aif_InstanceLabelLists labels_;
   bool fixedAxes_ = false;

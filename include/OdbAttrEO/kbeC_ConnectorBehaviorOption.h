@@ -1,0 +1,22 @@
+// Base of the kernel's connector behaviour options, the entries of a
+// connector section's ordered option list.
+#pragma once
+
+#include "OdbAttrEO/kern_Object.h"
+
+KERN_CLASS(kbeC_ConnectorBehaviorOption, kern_Object, 0x2700001)
+
+// Declares a connector behaviour option class with its type id.
+#define KBEC_OPTION_CLASS(Name, Id)       \
+ public:                                  \
+  static constexpr unsigned kTypeId = Id; \
+  static unsigned TypeId() {              \
+    return kTypeId;                       \
+  }                                       \
+  unsigned DynTypeId() const override {   \
+    return kTypeId;                       \
+  }                                       \
+  Name* Clone() const override {          \
+    return new Name(*this);               \
+  }                                       \
+  CLS_REGISTER(Name, kbeC_ConnectorBehaviorOption)
