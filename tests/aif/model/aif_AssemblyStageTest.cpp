@@ -1,0 +1,107 @@
+// The assembly's own definitions through the driver: attachment nodes around
+// the discrete-fastener tag, connector elements with their sections and one
+// behaviour block per section, the use counts, and the wire labels an
+// assembly set lists afterwards.
+#include <string>
+
+#include "ModKerLow/ptoC_SectionAssignment.h"
+#include "ModKerLow/rgnF_Set.h"
+#include "OdbAttrEO/kseC_ConnectorSection.h"
+#include "aif/impl/model/aif_InstanceBuilder.h"
+#include "aif_MeshTestSupport.h"
+#include "support/aif_DeckTestSupport.h"
+
+namespace {
+
+// The text of `deck` from the line starting with `from` up to (not
+// including) the line starting with `to`.
+std::string StageLines(const std::string& deck, const std::string& from, const std::string& to) {
+  const std::size_t start = deck.find("\n" + from);
+  if (start == std::string::npos) return "no " + from;
+  const std::size_t end = deck.find("\n" + to, start + 1);
+  return deck.substr(start + 1, end == std::string::npos ? std::string::npos : end - start);
+}
+
+rgnC_GeomComponent StageWire(int index, rgnC_Dot first, rgnC_Dot second) {
+  rgnC_GeomComponent wire{.kind = rgnC_GeomComponent::kEdge, .index = index, .nonMeshable = true};
+  wire.ends[0] = first;
+  wire.ends[1] = second;
+  return wire;
+}
+
+rgnC_Region StageWires(const char* name, cow_List<rgnC_GeomComponent> components) {
+  rgnC_Region region(name, {"Assembly"});
+  region.SetKernelComponents(std::move(components));
+  return region;
+}
+
+// Two instances of a 20-node part joined by two wires of the connector
+// section "Hinge", each wire its own assignment; the assembly's attachment
+// line 8 and single node 0; the assembly set "Joints" holds both wires.
+hst_ModelBuilder Joined() {
+  hst_ModelBuilder b;
+  b.AddPart("P", hst_GridMesh(4, 1, 1));
+  b.AddInstance("P-1", "P");
+  b.AddInstance("P-2", "P");
+  b.AddAssemblyAttachmentLine(8, 1, 2).AddAssemblyAttachmentNode(0, 3);
+  kseC_ConnectorSection hinge;
+  hinge.SetTypes(0, 1, 2);
+  hinge.SetConnectionTypeText("Cartesian + Cardan");
+  hinge.SetConstitutiveReferences({1.0, DBL_MAX, DBL_MAX, DBL_MAX, DBL_MAX, DBL_MAX});
+  const rgnC_GeomComponent first = StageWire(
+      1, {.resolved = true, .instanceId = 1, .label = 3}, {.resolved = true, .instanceId = 2, .label = 7});
+  const rgnC_GeomComponent second =
+      StageWire(2, {.missing = true}, {.resolved = true, .instanceId = 2, .label = 5});
+  b.AddAssemblySection("Hinge", hinge, StageWires("Wire-1", {first}));
+  b.AddAssemblySection("Hinge", hinge, StageWires("Wire-2", {second}));
+  rgnF_Set joints(StageWires("Joints", {first, second}));
+  joints.SetId(300);
+  joints.SetName("Joints");
+  joints.typeMask = rgnF_Set::kElementSet;
+  b.Assembly().FeatureList().Add(joints);
+  return b;
+}
+
+TEST(aif_AssemblyStage, TwoWiresOfOneSectionAndTheAttachmentNodes) {
+  aif_test::TempDeck file("aif_AssemblyStageTest");
+  const std::string deck = file.Write(Joined());
+  // Attachment-line ends (1, 2) come before the tag when the single node
+  // (3) has the higher label; one element and one section per assignment;
+  // the set lists the wires' elements.
+  EXPECT_EQ(StageLines(deck.substr(deck.rfind("*End Instance")), "*Node", "*End Assembly"),
+            "*Node\n"
+            "      1,           0.,           0.,           0.\n"
+            "      2,           0.,           0.,           0.\n"
+            "** \n"
+            "** @DODOVE, object=discrete fastener\n"
+            "*Node\n"
+            "      3,           0.,           0.,           0.\n"
+            "*Element, type=CONN3D2\n"
+            "1, P-1.3, P-2.7\n"
+            "*Connector Section, elset=Wire-1, behavior=Hinge\n"
+            "Cartesian, Cardan\n"
+            "*Element, type=CONN3D2\n"
+            "2,  , P-2.5\n"
+            "*Connector Section, elset=Wire-2, behavior=Hinge\n"
+            "Cartesian, Cardan\n"
+            "*Elset, elset=Joints\n"
+            " 1, 2\n");
+  // One behaviour block for the section.
+  EXPECT_EQ(StageLines(deck, "*Connector Behavior", "**"),
+            "*Connector Behavior, name=Hinge\n"
+            "*Connector Constitutive Reference\n"
+            "1., , , , , \n");
+  EXPECT_EQ(deck.find("*Connector Behavior", deck.find("*Connector Behavior") + 1),
+            std::string::npos);
+
+  // The instance builder counts two uses of the section.
+  const hst_ModelBuilder b = Joined();
+  aif_test::MeshContext c(b, false);
+  aif_InstanceBuilder builder(*c.info);
+  builder.Build();
+  ASSERT_NE(builder.ConnectorSectionUses().Find("Hinge"), nullptr);
+  EXPECT_EQ(*builder.ConnectorSectionUses().Find("Hinge"), 2);
+  EXPECT_EQ(builder.ConnectorSectionUses().Length(), 1u);
+}
+
+}  // namespace
