@@ -86,10 +86,6 @@ TEST(aif_MPC, ConstraintFormNamesTypeSlaveAndControlPoint) {
   EXPECT_EQ(KeywordText(aif_MPC("C", user, context.Info())),
             Lines({"*MPC, user, mode=node", "12, Part-1-1.Set-1, RP-1"}));
 
-  // A flat file names the instance's set by the instance and the set.
-  MpcContext flat(true);
-  EXPECT_EQ(KeywordText(aif_MPC("C", kcoC_MPC(slave, point, kcoC_MPC::kBeam), flat.Info())),
-            Lines({"*MPC", "BEAM, Part-1-1_Set-1, RP-1"}));
 
   // Another constraint kind fails the type test before anything is written.
   EXPECT_EQ(ThrownText(aif_MPC("C", kcoC_Constraint(), context.Info()))
