@@ -20,9 +20,12 @@ namespace {
 
 using Option = kbeC_ConnectorBehaviorOption;
 
+// The source the type tests of the options name.
+constexpr char kFile[] = "module/aif/impl/aif_Utils";
+
 template <class T>
 const T& As(const Option& option) {
-  return nex_canDynamicCastRef<const T>(option, __FILE__, __LINE__);
+  return nex_canDynamicCastRef<const T>(option, kFile, __LINE__);
 }
 
 // Files the keyword of one option (a type the writer does not know is left

@@ -6,6 +6,7 @@
 #include "QivBasicUtils/utl_Stream.h"
 #include "aif/impl/materials/aif_MaterialOptionFrame.h"
 #include "aif/impl/sections/aif_ConnectorPotential.h"
+#include "aif/impl/sections/aif_Friction.h"
 
 void aif_ConnectorFriction::WriteKeywordLine(utl_Stream& stream) const {
   const kbeC_ConnectorFriction& f = option_;
@@ -48,6 +49,7 @@ void aif_ConnectorFriction::Write(utl_Stream& stream) const {
   if (option_.frictionKind == 1 && option_.independentCode != 2)
     aif_WriteComponentLine(stream, option_.independentComponents);
   WriteTable(stream);
+  aif_Friction(option_, modelInfo_).Write(stream);
   aif_ConnectorPotential(option_, optionIndex_, stem_).Write(stream);
 }
 

@@ -18,7 +18,8 @@ class aif_ConnectorFriction
     : public aif_ConnectorOptionKeyword<aif_ConnectorFriction, kbeC_ConnectorFriction> {
  public:
   // `optionIndex` (from 1) and `stem` make the generated names; the model
-  // info goes to the friction law's keyword.
+  // info (an aif_ModelInfo, read only when the option has a friction law)
+  // goes to the friction law's keyword.
   aif_ConnectorFriction(const kbeC_ConnectorFriction& option, akw_ModelInfo* modelInfo,
                         int optionIndex, const cow_String& stem = cow_String())
       : aif_ConnectorOptionKeyword(option),
