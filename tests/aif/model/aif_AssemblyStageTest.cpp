@@ -7,6 +7,7 @@
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Set.h"
 #include "OdbAttrEO/kseC_ConnectorSection.h"
+#include "OdbAttrEO/kseC_MPCSection.h"
 #include "aif/impl/model/aif_InstanceBuilder.h"
 #include "aif_MeshTestSupport.h"
 #include "support/aif_DeckTestSupport.h"
@@ -102,6 +103,30 @@ TEST(aif_AssemblyStage, TwoWiresOfOneSectionAndTheAttachmentNodes) {
   ASSERT_NE(builder.ConnectorSectionUses().Find("Hinge"), nullptr);
   EXPECT_EQ(*builder.ConnectorSectionUses().Find("Hinge"), 2);
   EXPECT_EQ(builder.ConnectorSectionUses().Length(), 1u);
+}
+
+TEST(aif_AssemblyStage, MpcSectionsWriteTheirWiresAndNothingWithout) {
+  hst_ModelBuilder b;
+  b.AddPart("P", hst_GridMesh(4, 1, 1));
+  b.AddInstance("P-1", "P");
+  b.AddInstance("P-2", "P");
+  const rgnC_GeomComponent wire = StageWire(
+      4, {.resolved = true, .instanceId = 1, .label = 3}, {.resolved = true, .instanceId = 2, .label = 7});
+  b.AddAssemblySection("Tied", kseC_MPCSection(kseC_MPCSection::kTie), StageWires("Tie-1", {wire}));
+  const rgnC_GeomComponent plainEdge{.kind = rgnC_GeomComponent::kEdge, .index = 5};
+  b.AddAssemblySection("Bent", kseC_MPCSection(kseC_MPCSection::kElbow),
+                       StageWires("Elbow-1", {plainEdge}));
+  // A suppressed assignment and one whose section the model lacks add nothing.
+  ptoC_SectionAssignment suppressed(StageWires("Tie-2", {wire}), "Tied");
+  suppressed.SetSuppressed(true);
+  b.Assembly().AddSectionAssignment(suppressed);
+  b.Assembly().AddSectionAssignment(ptoC_SectionAssignment(StageWires("Tie-3", {wire}), "Gone"));
+
+  aif_test::TempDeck file("aif_AssemblyStageTest");
+  const std::string deck = file.Write(b);
+  EXPECT_EQ(StageLines(deck.substr(deck.rfind("*End Instance")), "*MPC", "*End Assembly"),
+            "*MPC\nTIE, P-1.3, P-2.7\n");
+  EXPECT_EQ(deck.find("*MPC", deck.find("*MPC") + 1), std::string::npos);
 }
 
 }  // namespace

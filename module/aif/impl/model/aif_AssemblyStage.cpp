@@ -12,6 +12,7 @@
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_Comment.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/constraints/aif_MPC.h"
 #include "aif/impl/core/aif_RegionName.h"
 #include "aif/impl/model/aif_AssemblyElement.h"
 #include "aif/impl/model/aif_Node.h"
@@ -149,6 +150,12 @@ akw_KeywordList aif_AssemblyStage::MeshAndConnectors(akw_BuilderComponent& build
             builder, sectionName,
             nex_canDynamicCastRef<const kseC_ConnectorSection>(section, kFile, __LINE__));
       }
+    } else if (section.DynTypeId() == kseC_MPCSection::TypeId()) {
+      keywords.Append(akw_KeywordHandle(
+          new aif_MPC(sectionName,
+                      cow_COW<kseC_Section>(
+                          nex_canDynamicCastRef<const kseC_MPCSection>(section, kFile, __LINE__)),
+                      assignment.RegionRef(), &info)));
     }
   }
   return keywords;

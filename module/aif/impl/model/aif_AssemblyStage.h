@@ -30,7 +30,8 @@ class aif_AssemblyStage {
   // connector sections give an aif_AssemblyElement and an
   // aif_NewConnectorSection, their behaviour block is filed through
   // `builder` for the first assignment of the section, and `uses` counts the
-  // assignments per section name.
+  // assignments per section name; MPC sections give an aif_MPC of the
+  // region. Other sections add nothing.
   static akw_KeywordList MeshAndConnectors(akw_BuilderComponent& builder, aif_ModelInfo& info,
                                            cow_Btree<cow_String, int>& uses);
 };
