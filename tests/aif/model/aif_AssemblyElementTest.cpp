@@ -67,7 +67,7 @@ TEST(aif_AssemblyElement, WiresGroundEndsAttachmentLinesAndRecordedLabels) {
             "*Element, type=CONN3D2\n"
             "1, P-1.3, P-2.7\n"
             "2,  , P-2.5\n"
-            "3, P-1.4, \n"
+            "3, P-1.4\n"
             "4, P-2.1, P-1.21\n"  // P-1's attachment point follows its 20 nodes
             "** \n"
             "** @DODOVE, object=discrete fastener\n"
@@ -88,7 +88,7 @@ TEST(aif_AssemblyElement, WiresGroundEndsAttachmentLinesAndRecordedLabels) {
             "*Element, type=CONN3D2\n"
             "9, 4, 29\n"
             "10,  , 27\n"
-            "11, 5, \n"
+            "11, 5\n"
             "12, 23, 21\n"
             "** \n"
             "** @DODOVE, object=discrete fastener\n"
@@ -172,12 +172,12 @@ TEST(aif_AssemblyElement, ReadyListsRepeatTheTemplateWiresPerCopy) {
   EXPECT_EQ(lists.secondLabels[1], -1);
   EXPECT_EQ(WrittenOnce(element),
             "*Element, type=CONN3D2, elset=\"Fast_c\"\n"
-            "1, Fast_P-1.201, \n"
-            "2, Fast_P-1.251, \n"
+            "1, Fast_P-1.201\n"
+            "2, Fast_P-1.251\n"
             "3,  , Fast_P-1.201\n"
             "4,  , Fast_P-1.251\n"
-            "5,  , \n"  // the first end finds no node: the second is not resolved
-            "6,  , \n");
+            "5\n"  // the first end finds no node: the second is not resolved
+            "6\n");
 
   // Flat: the node number + 1 is looked up (10 + 1 pairs with 202), and the
   // labels go without prefix.
@@ -187,7 +187,7 @@ TEST(aif_AssemblyElement, ReadyListsRepeatTheTemplateWiresPerCopy) {
   const aif_AssemblyElement flatElement(region, "Fast_c", 1, templateAssembly, "Model-1",
                                         renumbering, steps, *flat.info, flatLists, flatCounter);
   EXPECT_EQ(WrittenOnce(flatElement),
-            "*Element, type=CONN3D2, elset=Fast_c\n9, 202, \n10,  , 202\n11,  , \n");
+            "*Element, type=CONN3D2, elset=Fast_c\n9, 202\n10,  , 202\n11\n");
 
   // An invalid region leaves the record and the counter alone and writes nothing.
   rgnC_Region invalid = region;

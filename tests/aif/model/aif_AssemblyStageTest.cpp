@@ -2,12 +2,14 @@
 // the discrete-fastener tag, connector elements with their sections and one
 // behaviour block per section, the use counts, and the wire labels an
 // assembly set lists afterwards.
+#include <filesystem>
 #include <string>
 
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Set.h"
 #include "OdbAttrEO/kseC_ConnectorSection.h"
 #include "OdbAttrEO/kseC_MPCSection.h"
+#include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/model/aif_InstanceBuilder.h"
 #include "aif_MeshTestSupport.h"
 #include "support/aif_DeckTestSupport.h"
@@ -105,11 +107,46 @@ TEST(aif_AssemblyStage, TwoWiresOfOneSectionAndTheAttachmentNodes) {
   EXPECT_EQ(builder.ConnectorSectionUses().Length(), 1u);
 }
 
+// The driver's refusal of `b`: the aif_Exception text, and no file left.
+std::string RefusalOf(const hst_ModelBuilder& b) {
+  aif_test::TempDeck file("aif_AssemblyStageRefusal");
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(), model);
+  aif_ModelInfo info(job);
+  aif_Builder builder(info);
+  const std::string message =
+      aif_test::MessageOf([&] { builder.WriteInputFile(file.Path(), false, true); });
+  EXPECT_FALSE(std::filesystem::exists(file.Path())) << "a partial deck was left";
+  return message;
+}
+
+TEST(aif_AssemblyStage, UnwritableWiresStopTheWriteAndLeaveNoFile) {
+  // A connector section whose name the file cannot carry.
+  hst_ModelBuilder quoted = Joined();
+  kseC_ConnectorSection section;
+  section.SetConstitutiveReferences({1.0, DBL_MAX, DBL_MAX, DBL_MAX, DBL_MAX, DBL_MAX});
+  const rgnC_GeomComponent wire = StageWire(
+      6, {.resolved = true, .instanceId = 1, .label = 2}, {.resolved = true, .instanceId = 2, .label = 2});
+  quoted.AddAssemblySection("Hinge\"2", section, StageWires("Wire-3", {wire}));
+  EXPECT_EQ(RefusalOf(quoted),
+            "The connector section name Hinge\"2 holds an unpaired double quote and cannot be "
+            "written to the input file.");
+
+  // A wire end on a point without a node.
+  hst_ModelBuilder loose = Joined();
+  const rgnC_GeomComponent dangling =
+      StageWire(7, {.instanceId = 2, .vertexDot = true, .vertexIndex = 4}, {.missing = true});
+  loose.AddAssemblySection("Hinge", section, StageWires("Wire-4", {dangling}));
+  EXPECT_EQ(RefusalOf(loose),
+            "A wire of the connector element set Wire-4 ends on a point without a node; its "
+            "connector cannot be written.");
+}
+
 TEST(aif_AssemblyStage, MpcSectionsWriteTheirWiresAndNothingWithout) {
   hst_ModelBuilder b;
   b.AddPart("P", hst_GridMesh(4, 1, 1));
   b.AddInstance("P-1", "P");
-  b.AddInstance("P-2", "P");
+  b.AddInstance("P.2", "P");  // a dotted name is quoted in node references
   const rgnC_GeomComponent wire = StageWire(
       4, {.resolved = true, .instanceId = 1, .label = 3}, {.resolved = true, .instanceId = 2, .label = 7});
   b.AddAssemblySection("Tied", kseC_MPCSection(kseC_MPCSection::kTie), StageWires("Tie-1", {wire}));
@@ -125,7 +162,7 @@ TEST(aif_AssemblyStage, MpcSectionsWriteTheirWiresAndNothingWithout) {
   aif_test::TempDeck file("aif_AssemblyStageTest");
   const std::string deck = file.Write(b);
   EXPECT_EQ(StageLines(deck.substr(deck.rfind("*End Instance")), "*MPC", "*End Assembly"),
-            "*MPC\nTIE, P-1.3, P-2.7\n");
+            "*MPC\nTIE, P-1.3, \"P.2\".7\n");
   EXPECT_EQ(deck.find("*MPC", deck.find("*MPC") + 1), std::string::npos);
 }
 

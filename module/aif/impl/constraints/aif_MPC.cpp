@@ -103,8 +103,10 @@ bool aif_MPC::WriteDotNode(utl_Stream& stream, const rgnC_Dot& dot) const {
   // A part-based file gives every instance the offset 0.
   const int label = dot.label + info.AssyNodeOffsetsID(static_cast<int>(dot.instanceId));
   if (info.IsPartBased()) {
-    const cow_String instance = aif_PrintableName(info.FeatureName(dot.instanceId));
-    if (!instance.IsEmpty()) stream << instance << ".";
+    // A dotted instance name is quoted: the solver splits "Inst.6.14" at its
+    // first dot.
+    const cow_String instance = info.FeatureName(dot.instanceId);
+    if (!instance.IsEmpty()) stream << aif_QualifiedPrefix(instance);
   }
   stream << label;
   return true;

@@ -63,6 +63,19 @@ cow_String EndText(const rgnC_Dot& dot, const cow_String& elementSet, aif_ModelI
   return text + cow_String(std::to_string(label));
 }
 
+// The rest of an element line after its label: ", end1, end2", a blank
+// field for a missing first end (",  , end2"), and nothing after the last
+// end written. A data line that ends with a comma goes on in the next line
+// for the solver, which would take the next element's label and nodes as
+// nodes of this one.
+void WriteEnds(utl_Stream& stream, const cow_String& first, const cow_String& second) {
+  if (!second.IsEmpty())
+    stream << ", " << (first.IsEmpty() ? cow_String(" ") : first) << ", " << second;
+  else if (!first.IsEmpty())
+    stream << ", " << first;
+  stream << endl;
+}
+
 }  // namespace
 
 aif_AssemblyElement::aif_AssemblyElement(const rgnC_Region& region, const cow_String& elementSet,
@@ -158,12 +171,8 @@ void aif_AssemblyElement::WriteWires(utl_Stream& stream) const {
     for (const WireLine& wire : wires) {
       const int label = info_->NextElementLabel(assemblyName);
       recorded.Set(wire.component, label);
-      stream << label << ", ";
-      if (wire.first.IsEmpty())
-        stream << " , ";
-      else
-        stream << wire.first << ", ";
-      stream << wire.second << endl;
+      stream << label;
+      WriteEnds(stream, wire.first, wire.second);
     }
   }
 
@@ -193,12 +202,15 @@ void aif_AssemblyElement::WriteReadyLists(utl_Stream& stream) const {
   stream.OptionalLineBreak(6 + elementSet_.Length()) << "elset=" << elementSet_ << endl;
   const cow_String assemblyName = info_->FeatureName(ftr_kAssemblyId);
   for (std::size_t i = 0; i < lists_.firstLabels.Length(); ++i) {
-    stream << info_->NextElementLabel(assemblyName) << ", ";
-    if (lists_.firstLabels[i] < 0)
-      stream << " , ";
-    else
-      stream << lists_.firstNames[i] << lists_.firstLabels[i] << ", ";
-    if (lists_.secondLabels[i] > 0) stream << lists_.secondNames[i] << lists_.secondLabels[i];
-    stream << endl;
+    stream << info_->NextElementLabel(assemblyName);
+    const cow_String first =
+        lists_.firstLabels[i] < 0
+            ? cow_String()
+            : lists_.firstNames[i] + cow_String(std::to_string(lists_.firstLabels[i]));
+    const cow_String second =
+        lists_.secondLabels[i] > 0
+            ? lists_.secondNames[i] + cow_String(std::to_string(lists_.secondLabels[i]))
+            : cow_String();
+    WriteEnds(stream, first, second);
   }
 }

@@ -48,8 +48,9 @@ class aif_AssemblyElement : public akw_Keyword {
   // two-dimensional assembly with active instances), then per wire
   // "label, end1, end2" with a fresh assembly element label. An end is the
   // offset label (flat) or "Inst.label" (part-based); a wire without a first
-  // end writes " , " in its place, one without a second end stops after the
-  // first end's ", ". Then, after the tag comment "@DODOVE, object=discrete
+  // end leaves its field blank ("label,  , end2"), one without a second end
+  // stops after the first end ("label, end1"): no line ends with a comma,
+  // which would carry the element on into the next line. Then, after the tag comment "@DODOVE, object=discrete
   // fastener" and a header of their own, one element per attachment line of
   // the region that the assembly's attachment table holds: "label, n1, n2".
   // Each element's label is recorded under its component's index in the
@@ -58,8 +59,9 @@ class aif_AssemblyElement : public akw_Keyword {
   // resolves to no node.
   //
   // Ready-list form: "*Element, type=TYPE, elset=SET", then per entry
-  // "label, end1, end2" with a fresh assembly element label; end 1 -1 is
-  // written " , ", end 2 -1 not at all. Nothing without entries.
+  // "label, end1, end2" with a fresh assembly element label; end 1 -1 is a
+  // blank field, end 2 -1 is not written (nor the comma before it).
+  // Nothing without entries.
   void Write(utl_Stream& stream) const override;
 
  private:

@@ -12,6 +12,7 @@
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_Comment.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/constraints/aif_MPC.h"
 #include "aif/impl/core/aif_RegionName.h"
 #include "aif/impl/model/aif_AssemblyElement.h"
@@ -137,6 +138,9 @@ akw_KeywordList aif_AssemblyStage::MeshAndConnectors(akw_BuilderComponent& build
     const cow_String setName = aif_RegionName(assignment.RegionRef(), info).QualifiedName(1);
 
     if (section.DynTypeId() == kseC_ConnectorSection::TypeId()) {
+      // The section's name names its behaviour block: a name the file cannot
+      // carry stops the write.
+      aif_CheckWritableName(sectionName, "connector section");
       keywords.Append(
           akw_KeywordHandle(new aif_AssemblyElement(assignment.RegionRef(), setName, info)));
       keywords.Append(akw_KeywordHandle(new aif_NewConnectorSection(
