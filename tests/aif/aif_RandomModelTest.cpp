@@ -1682,6 +1682,22 @@ TEST(aif_RandomModelTest, CheckerFollowsMpcNodesAndSets) {
 // (checked with the materials), at most one section per element; orientations once per scope
 // (the same name in an instance and in the flat file's scope is no clash;
 // a repeat word for word is one too), section controls once per model.
+TEST(aif_RandomModelTest, CheckerFollowsConnectorElementsAndSections) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0.\n 2, 1., 0.\n*End Part\n"                     // 1-5
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"       // 6-8
+      "*Element, type=CONN3D2\n1, I.1, I.2\n2,  , I.2\n3, I.1, \n4, I.2\n"          // 9-13
+      "*Connector Section, elset=Wires\nCartesian, Cardan\n"                        // 14-15
+      "*Connector Section, elset=Joints\nCartesian, Cardan\n"                       // 16-17
+      "*Elset, elset=Wires\n 1, 2\n"                                                // 18-19
+      "*End Assembly\n";
+  // Line 12 ends with a comma: element 3 goes on with "4, I.2" as nodes.
+  EXPECT_EQ(
+      "line 12: undefined node: element node 4 | 3, I.1, \n"
+      "line 16: undefined elset: elset=Joints | *Connector Section, elset=Joints\n",
+      Findings(deck));
+}
+
 TEST(aif_RandomModelTest, CheckerChecksSectionKeywords) {
   const std::string sound =
       "*Part, name=P\n"
