@@ -10,6 +10,8 @@
 #include "OdbAttrEO/kseC_ConnectorSection.h"
 #include "OdbAttrEO/kseC_MPCSection.h"
 #include "aif/impl/core/aif_Builder.h"
+#include "aif/impl/model/aif_AssemblyElement.h"
+#include "aif/impl/model/aif_AssemblyStage.h"
 #include "aif/impl/model/aif_InstanceBuilder.h"
 #include "aif_MeshTestSupport.h"
 #include "support/aif_DeckTestSupport.h"
@@ -105,6 +107,36 @@ TEST(aif_AssemblyStage, TwoWiresOfOneSectionAndTheAttachmentNodes) {
   ASSERT_NE(builder.ConnectorSectionUses().Find("Hinge"), nullptr);
   EXPECT_EQ(*builder.ConnectorSectionUses().Find("Hinge"), 2);
   EXPECT_EQ(builder.ConnectorSectionUses().Length(), 1u);
+
+  // Without an assembly there is nothing to file and nothing to count.
+  hst_ModelBuilder bare = Joined();
+  bare.WithoutAssembly();
+  aif_test::MeshContext none(bare, false);
+  aif_InstanceBuilder empty(*none.info);
+  empty.Build();
+  EXPECT_EQ(empty.AssemblyDefinition().Length(), 0u);
+  EXPECT_EQ(empty.ModelDefinition().Length(), 0u);
+  EXPECT_TRUE(empty.ConnectorSectionUses().IsEmpty());
+  const rgnC_Region wires = StageWires("Wire-1", {StageWire(1, {.missing = true}, {.missing = true})});
+  EXPECT_EQ(aif_test::StreamText([&](utl_Stream& s) {
+              aif_AssemblyElement(wires, "Wire-1", *none.info).Write(s);
+            }),
+            "");
+}
+
+TEST(aif_AssemblyStage, ReferencePointsOnExistingAssemblyNodesGetNoNode) {
+  hst_ModelBuilder b;
+  auto mesh = hst_Mesh({0, 0, 0, 1, 0, 0}, "T3D2", 2, {0, 1});
+  mesh->MutableNodeData().MutableUserNodeLabels() = {5, 6};
+  b.AddAssemblyNodes(mesh, 2);
+  // The first point is the assembly's node 6; the second gets node 8 (after
+  // the highest label, 6, and the first point's 7).
+  b.Assembly().FeatureList().SetAssemblyReferencePointUserLabel(0, 6);
+  const aif_test::MeshContext c(b, false);
+  std::string written;
+  for (const akw_KeywordHandle& k : aif_AssemblyStage::ReferenceNodes(*c.info))
+    written += aif_test::KeywordText(*k);
+  EXPECT_EQ(written, "*Node\n      8,           0.,           0.,           0.\n");
 }
 
 // The driver's refusal of `b`: the aif_Exception text, and no file left.
