@@ -89,4 +89,9 @@ class akw_BuilderFiling {
   static void AddAssemblyDefinition(akw_BuilderComponent& builder, const akw_Keyword& k) {
     builder.AddAssemblyDefinition(k);
   }
+  // The context of the write the builder serves (what the filed keywords ask
+  // of the model info).
+  static akw_ModelInfo& ModelInfo(const akw_BuilderComponent& builder) {
+    return builder.ModelInfo();
+  }
 };

@@ -25,7 +25,10 @@
 // (shell thickness=, membrane thickness=, offset=) or a "*Density" data line
 // names defined; a "*Density" may name "ASSEMBLY_" + a distribution defined
 // outside the parts; "*MPC" data lines name defined nodes ("Inst.label") or
-// node sets. References may precede definitions.
+// node sets; connector behaviours once per model, every behavior= of a
+// connector section defined, derived components defined by one behaviour and
+// defined wherever a potential term or a contact force= names them.
+// References may precede definitions.
 #pragma once
 
 #include <algorithm>
@@ -61,6 +64,7 @@ class DeckChecker {
     Refer();
     CheckSections();
     CheckDistributions();
+    CheckConnectorBehaviors();
     return std::move(findings_);
   }
 
@@ -818,7 +822,10 @@ class DeckChecker {
                std::to_string(blocks) + " *Elset blocks of " + Trim(Option(record, "elset")));
       if (HasOption(record, "orientation"))
         ReferOrientation(record, record.line, Option(record, "orientation"), "orientation=");
-      if (HasOption(record, "behavior") && !gasketBehaviors_.count(Normal(Option(record, "behavior"))))
+      // A connector section's behavior= names a connector behaviour (checked
+      // with the behaviours), any other section's a gasket behaviour.
+      if (HasOption(record, "behavior") && name != "*connector section" &&
+          !gasketBehaviors_.count(Normal(Option(record, "behavior"))))
         Report(record.line, "undefined gasket behavior",
                "behavior=" + Trim(Option(record, "behavior")));
       if (HasOption(record, "nodal thickness")) {
@@ -970,6 +977,57 @@ class DeckChecker {
                               HasDistribution("M", name.substr(prefix.size())));
         if (!outside && !HasDistribution(record.scope, name))
           Report(line, "undefined distribution", "*Density " + first);
+      }
+    }
+  }
+
+  // --- connector behaviours --------------------------------------------------
+
+  // "*Connector Behavior" once per model, outside blocks; every behavior= of
+  // a "*Connector Section" defined; "*Connector Derived Component" names
+  // (one keyword per term, so a name may repeat inside its block) defined by
+  // one behaviour block only, and every derived component that a potential
+  // term or a friction's contact force= names defined.
+  void CheckConnectorBehaviors() {
+    std::set<std::string> behaviors;
+    std::map<std::string, std::string> derivedOwner;  // component -> behaviour
+    std::string current;
+    for (const Record& record : records_) {
+      const std::string& k = record.keyword;
+      if (k == "*connector behavior") {
+        current = Normal(Option(record, "name"));
+        if (current.empty()) Report(record.line, "empty name", "*Connector Behavior");
+        if (record.scope != "M" || record.step)
+          Report(record.line, "connector behavior inside a block", current);
+        if (!behaviors.insert(current).second)
+          Report(record.line, "connector behavior defined twice", current);
+      } else if (k == "*connector derived component") {
+        const std::string name = Normal(Option(record, "name"));
+        const auto [at, fresh] = derivedOwner.emplace(name, current);
+        if (!fresh && at->second != current)
+          Report(record.line, "derived component defined by two behaviors", name);
+      }
+    }
+    for (const Record& record : records_) {
+      if (record.broken) continue;
+      const std::string& k = record.keyword;
+      if (k == "*connector section" && HasOption(record, "behavior") &&
+          !behaviors.count(Normal(Option(record, "behavior"))))
+        Report(record.line, "undefined connector behavior", Option(record, "behavior"));
+      if (k == "*connector friction") {
+        const std::string force = Trim(Option(record, "contact force"));
+        if (HasOption(record, "contact force") && force.empty())
+          Report(record.line, "empty contact force", "");
+        if (!force.empty() && !IsNumber(force) && !derivedOwner.count(Normal(force)))
+          Report(record.line, "undefined derived component", force);
+      }
+      if (k != "*connector potential") continue;
+      for (const auto& [line, text] : record.data) {
+        const std::string first = Trim(Split(text, ',')[0]);
+        if (first.empty())
+          Report(line, "potential term without component", "");
+        else if (!IsNumber(first) && !derivedOwner.count(Normal(first)))
+          Report(line, "undefined derived component", first);
       }
     }
   }

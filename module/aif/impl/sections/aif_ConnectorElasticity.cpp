@@ -1,0 +1,23 @@
+#include "aif/impl/sections/aif_ConnectorElasticity.h"
+
+#include "QivBasicUtils/utl_Stream.h"
+#include "aif/impl/sections/aif_ConnectorMatrixTable.h"
+#include "aif/impl/sections/aif_ConnectorOptionFrame.h"
+
+void aif_ConnectorElasticity::Write(utl_Stream& stream) const {
+  if (option_.behavior == 2) {
+    stream << "*Connector Elasticity, rigid";
+    stream.LineBreak();
+    aif_WriteComponentLine(stream, option_.components);
+    return;
+  }
+  const aif_ConnectorMatrixTable table{"*Connector Elasticity",
+                                       option_.behavior,
+                                       option_.coupling,
+                                       option_.frequencyDependent,
+                                       option_.components,
+                                       option_.independentComponents,
+                                       option_.data,
+                                       1};
+  table.Write(stream);
+}
