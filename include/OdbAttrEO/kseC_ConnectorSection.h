@@ -62,8 +62,8 @@ class kseC_ConnectorSection : public kseC_Section {
     type8Second_ = second;
   }
   void SetType7Value(double value) { type7Value_ = value; }
-  void SetTableSettings(bool regularize, bool defaultTolerance, double tolerance,
-                        int extrapolation, int integration) {
+  void SetTableSettings(bool regularize, bool defaultTolerance, double tolerance, int extrapolation,
+                        int integration) {
     regularize_ = regularize;
     defaultTolerance_ = defaultTolerance;
     tolerance_ = tolerance;

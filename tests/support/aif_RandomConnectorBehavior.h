@@ -28,7 +28,8 @@ class RandomConnectorBehavior {
   kseC_ConnectorSection Section() {
     kseC_ConnectorSection section;
     section.SetTableSettings(Chance(2), Chance(2), 0.01 * Int(1, 9), Int(0, 1), Int(1, 2));
-    if (Chance(3)) section.SetConstitutiveReferences({0.5, DBL_MAX, DBL_MAX, 1.0, DBL_MAX, DBL_MAX});
+    if (Chance(3))
+      section.SetConstitutiveReferences({0.5, DBL_MAX, DBL_MAX, 1.0, DBL_MAX, DBL_MAX});
     for (int i = Int(0, 12); i > 0; --i)
       AddOption(section);
     return section;
@@ -49,7 +50,8 @@ class RandomConnectorBehavior {
     data.dependencies = Chance(3) ? 1 : 0;
     data.temperatureDependent = Chance(3);
     const int width = columns + data.dependencies + (data.temperatureDependent ? 1 : 0);
-    cow_2DArray<double> values(static_cast<std::size_t>(Int(1, 2)), static_cast<std::size_t>(width));
+    cow_2DArray<double> values(static_cast<std::size_t>(Int(1, 2)),
+                               static_cast<std::size_t>(width));
     for (std::size_t r = 0; r < values.Rows(); ++r)
       for (std::size_t c = 0; c < values.Columns(); ++c)
         values.Modify(r, c) = Int(-20, 20) * 0.5;

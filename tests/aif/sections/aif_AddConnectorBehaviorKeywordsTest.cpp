@@ -91,7 +91,7 @@ kseC_ConnectorSection CbehEveryOption() {
   kbeC_ConnectorElasticity elasticity;
   elasticity.components = {1, 3};
   elasticity.data.table = mdl_PropertyTable(cow_2DArray<double>{{1000., 3000.}});
-  section.AddBehaviorOption(elasticity);  // 1
+  section.AddBehaviorOption(elasticity);         // 1
   section.AddBehaviorOption(CbehPlasticity(2));  // 2
   kbeC_ConnectorDamping damping;
   damping.components = {1};
@@ -109,7 +109,7 @@ kseC_ConnectorSection CbehEveryOption() {
   failure.components = {3};
   failure.values = {DBL_MAX, 5.0, DBL_MAX, DBL_MAX};
   failure.release = 1;
-  section.AddBehaviorOption(failure);  // 6
+  section.AddBehaviorOption(failure);                         // 6
   section.AddBehaviorOption(kbeC_ConnectorBehaviorOption());  // 7: not a kind the writer knows
   kbeC_ConnectorDamage damage;
   damage.initiation.table = mdl_PropertyTable(cow_2DArray<double>{{-1e36, 0.4}});
@@ -125,7 +125,7 @@ kseC_ConnectorSection CbehEveryOption() {
   friction.contactForceDerived = CbehComponent(5);
   friction.data.table = mdl_PropertyTable(cow_2DArray<double>{{0.1}});
   friction.potential.terms = {CbehTerm(6, true)};
-  section.AddBehaviorOption(friction);  // 9
+  section.AddBehaviorOption(friction);           // 9
   section.AddBehaviorOption(CbehPlasticity(3));  // 10
   return section;
 }
@@ -159,12 +159,13 @@ TEST(aif_AddConnectorBehaviorKeywords, EmptySectionAndSeparateNames) {
   EXPECT_EQ(filed.Text(),
             "*Connector Behavior, name=A\n*Connector Plasticity\n"
             "*Connector Hardening, definition=TABULAR\n 50., 0.\n"
-            "*Connector Potential\n1, 1., 2., ABS, 1., 1.0\nA-BO-1-CP-2" + block +
+            "*Connector Potential\n1, 1., 2., ABS, 1., 1.0\nA-BO-1-CP-2" +
+                block +
                 "A-BO-1-CP-2\n2\n 1.,\n"
                 "*Connector Behavior, name=B\n*Connector Plasticity\n"
                 "*Connector Hardening, definition=TABULAR\n 50., 0.\n"
-                "*Connector Potential\n1, 1., 2., ABS, 1., 1.0\nB-BO-1-CP-2" + block +
-                "B-BO-1-CP-2\n2\n 1.,\n");
+                "*Connector Potential\n1, 1., 2., ABS, 1., 1.0\nB-BO-1-CP-2" +
+                block + "B-BO-1-CP-2\n2\n 1.,\n");
   EXPECT_TRUE(aif_test::CheckDeck(filed.Text()).empty());
 }
 

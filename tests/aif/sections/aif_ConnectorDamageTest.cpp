@@ -37,9 +37,10 @@ TEST(aif_ConnectorDamageInitiation, BlankLimitsAndPerComponentSequence) {
   damage.evolutionPotential.terms = {CbehDamageTerm(3)};
   // The cells keep the width of the widest number of their column.
   // Without evolution data neither the evolution nor its potential appears.
-  EXPECT_EQ(KeywordText(aif_ConnectorDamageInitiation(damage, 1)),
-            "*Connector Damage Initiation, component=1, criterion=MOTION\n  ,    0.5\n    -0.5,  \n"
-            "*Connector Damage Initiation, component=2, criterion=MOTION\n  ,    0.5\n    -0.5,  \n");
+  EXPECT_EQ(
+      KeywordText(aif_ConnectorDamageInitiation(damage, 1)),
+      "*Connector Damage Initiation, component=1, criterion=MOTION\n  ,    0.5\n    -0.5,  \n"
+      "*Connector Damage Initiation, component=2, criterion=MOTION\n  ,    0.5\n    -0.5,  \n");
 
   // With evolution: initiation, its data, evolution, its potential, per
   // component.

@@ -58,21 +58,21 @@ TEST(aif_ConnectorConstitutiveReference, UnsetValuesLeftEmpty) {
 }
 
 TEST(aif_ConnectorElasticity, LinearUncoupledOneKeywordPerComponent) {
-  auto option = CbehMatrixOption<kbeC_ConnectorElasticity>(0, 0, {1, 3},
-                                                           CbehElasticData({{100., 300.}}));
+  auto option =
+      CbehMatrixOption<kbeC_ConnectorElasticity>(0, 0, {1, 3}, CbehElasticData({{100., 300.}}));
   EXPECT_EQ(KeywordText(aif_ConnectorElasticity(option)),
             "*Connector Elasticity, component=1\n 100.,\n"
             "*Connector Elasticity, component=3\n 300.,\n");
   // With a dependency and no temperature: " " stands for the frequency and
   // the temperature ahead of the field variable.
-  option = CbehMatrixOption<kbeC_ConnectorElasticity>(
-      0, 0, {2}, CbehElasticData({{10., 1.}, {20., 2.}}, 1));
+  option = CbehMatrixOption<kbeC_ConnectorElasticity>(0, 0, {2},
+                                                      CbehElasticData({{10., 1.}, {20., 2.}}, 1));
   EXPECT_EQ(KeywordText(aif_ConnectorElasticity(option)),
             "*Connector Elasticity, component=2, dependencies=1\n 10., , , 1.\n 20., , , 2.\n");
   // Temperature-dependent: the temperature column is the kernel's, the
   // frequency position stays empty.
-  option = CbehMatrixOption<kbeC_ConnectorElasticity>(0, 0, {1},
-                                                      CbehElasticData({{10., 20.}}, 0, true));
+  option =
+      CbehMatrixOption<kbeC_ConnectorElasticity>(0, 0, {1}, CbehElasticData({{10., 20.}}, 0, true));
   EXPECT_EQ(KeywordText(aif_ConnectorElasticity(option)),
             "*Connector Elasticity, component=1\n 10., , 20.\n");
   // Frequency-dependent: nothing is inserted for it.
@@ -97,15 +97,15 @@ TEST(aif_ConnectorElasticity, LinearCoupledLowerTriangle) {
             "*Connector Elasticity\n 11., 21., 22., , , , , \n , , 51., 52., , , 55.\n\n");
   // With a dependency the 21 positions are all filled, then come the
   // temperature and the field variable, and no empty lines follow.
-  option = CbehMatrixOption<kbeC_ConnectorElasticity>(0, 1, {1},
-                                                      CbehElasticData({{11., 1.}}, 1));
+  option = CbehMatrixOption<kbeC_ConnectorElasticity>(0, 1, {1}, CbehElasticData({{11., 1.}}, 1));
   EXPECT_EQ(KeywordText(aif_ConnectorElasticity(option)),
-            "*Connector Elasticity, dependencies=1\n 11., , , , , , , \n , , , , , , , \n , , , , , , 1.\n");
+            "*Connector Elasticity, dependencies=1\n 11., , , , , , , \n , , , , , , , \n , , , , "
+            ", , 1.\n");
 }
 
 TEST(aif_ConnectorElasticity, NonlinearAndRigid) {
-  auto option = CbehMatrixOption<kbeC_ConnectorElasticity>(
-      1, 0, {1, 2}, CbehElasticData({{5., -1.}, {7., 1.}}));
+  auto option = CbehMatrixOption<kbeC_ConnectorElasticity>(1, 0, {1, 2},
+                                                           CbehElasticData({{5., -1.}, {7., 1.}}));
   EXPECT_EQ(KeywordText(aif_ConnectorElasticity(option)),
             "*Connector Elasticity, nonlinear, component=1\n 5., -1.\n 7.,  1.\n"
             "*Connector Elasticity, nonlinear, component=2\n 5., -1.\n 7.,  1.\n");
@@ -137,17 +137,24 @@ TEST(aif_ConnectorElasticity, NonlinearAndRigid) {
 }
 
 TEST(aif_ConnectorDamping, TwinOfElasticity) {
-  auto option = CbehMatrixOption<kbeC_ConnectorDamping>(0, 0, {1},
-                                                        CbehElasticData({{0.5}}));
+  auto option = CbehMatrixOption<kbeC_ConnectorDamping>(0, 0, {1}, CbehElasticData({{0.5}}));
   kbeC_TableOptions settings;
   settings.regularizeDefault = false;
   settings.regularize = false;
   option.data.options = settings;
   EXPECT_EQ(KeywordText(aif_ConnectorDamping(option)),
             "*Connector Damping, component=1, regularize=OFF, rtol=0.03\n 0.5,\n");
+  settings.regularize = true;
+  settings.toleranceDefault = false;
+  settings.tolerance = 0.1;
+  settings.extrapolationDefault = false;
+  option.data.options = settings;
+  EXPECT_EQ(KeywordText(aif_ConnectorDamping(option)),
+            "*Connector Damping, component=1, regularize=ON, rtol=0.1, "
+            "extrapolation=CONSTANT\n 0.5,\n");
   // Nonlinear coupled: two columns per component (j and j + n).
-  option = CbehMatrixOption<kbeC_ConnectorDamping>(
-      1, 1, {1, 2}, CbehElasticData({{1., 2., 10., 20., 0.5}}));
+  option = CbehMatrixOption<kbeC_ConnectorDamping>(1, 1, {1, 2},
+                                                   CbehElasticData({{1., 2., 10., 20., 0.5}}));
   option.independentComponents = {3};
   EXPECT_EQ(KeywordText(aif_ConnectorDamping(option)),
             "*Connector Damping, nonlinear, component=1, independent components=CONSTITUTIVE "

@@ -64,14 +64,13 @@ void FileOption(akw_BuilderComponent& builder, const Option& option, int index,
 
 }  // namespace
 
-void aif_AddConnectorBehaviorKeywords(akw_BuilderComponent& builder,
-                                      const cow_String& behaviorName,
+void aif_AddConnectorBehaviorKeywords(akw_BuilderComponent& builder, const cow_String& behaviorName,
                                       const kseC_ConnectorSection& section) {
   if (kseC_Utils::IsConnectorSectionEmpty(section)) return;
   akw_BuilderFiling::AddModelDefinition(
-      builder, aif_ConnectorBehavior(behaviorName, section.Regularize(),
-                                     section.DefaultTolerance(), section.Tolerance(),
-                                     section.Extrapolation() == 1, section.Integration() == 2));
+      builder, aif_ConnectorBehavior(behaviorName, section.Regularize(), section.DefaultTolerance(),
+                                     section.Tolerance(), section.Extrapolation() == 1,
+                                     section.Integration() == 2));
   akw_BuilderFiling::AddModelDefinition(builder, aif_ConnectorConstitutiveReference(section));
 
   const cow_String stem = behaviorName + "-";

@@ -20,6 +20,5 @@ class kseC_ConnectorSection;
 
 // Throws the type test's error for an option whose type id names an option
 // class it is not.
-void aif_AddConnectorBehaviorKeywords(akw_BuilderComponent& builder,
-                                      const cow_String& behaviorName,
+void aif_AddConnectorBehaviorKeywords(akw_BuilderComponent& builder, const cow_String& behaviorName,
                                       const kseC_ConnectorSection& section);

@@ -3,13 +3,13 @@
 #include "aif/impl/sections/aif_ConnectorMatrixTable.h"
 
 void aif_ConnectorDamping::Write(utl_Stream& stream) const {
-  const aif_ConnectorMatrixTable table{"*Connector Damping",
-                                       option_.behavior,
-                                       option_.coupling,
-                                       option_.frequencyDependent,
-                                       option_.components,
-                                       option_.independentComponents,
-                                       option_.data,
-                                       2};
+  const aif_ConnectorMatrixTable table{.keyword = "*Connector Damping",
+                                       .behavior = option_.behavior,
+                                       .coupling = option_.coupling,
+                                       .frequencyDependent = option_.frequencyDependent,
+                                       .components = option_.components,
+                                       .independentComponents = option_.independentComponents,
+                                       .data = option_.data,
+                                       .columnsPerComponent = 2};
   table.Write(stream);
 }

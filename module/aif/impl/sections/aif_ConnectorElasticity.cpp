@@ -11,13 +11,13 @@ void aif_ConnectorElasticity::Write(utl_Stream& stream) const {
     aif_WriteComponentLine(stream, option_.components);
     return;
   }
-  const aif_ConnectorMatrixTable table{"*Connector Elasticity",
-                                       option_.behavior,
-                                       option_.coupling,
-                                       option_.frequencyDependent,
-                                       option_.components,
-                                       option_.independentComponents,
-                                       option_.data,
-                                       1};
+  const aif_ConnectorMatrixTable table{.keyword = "*Connector Elasticity",
+                                       .behavior = option_.behavior,
+                                       .coupling = option_.coupling,
+                                       .frequencyDependent = option_.frequencyDependent,
+                                       .components = option_.components,
+                                       .independentComponents = option_.independentComponents,
+                                       .data = option_.data,
+                                       .columnsPerComponent = 1};
   table.Write(stream);
 }

@@ -23,8 +23,7 @@ void aif_ConnectorFriction::WriteKeywordLine(utl_Stream& stream) const {
   }
   aif_WriteDependencies(stream, f.data.dependencies);
   if (f.independentCode == 0) aif_WriteOption(stream, "independent components=POSITION");
-  if (f.independentCode == 1)
-    aif_WriteOption(stream, "independent components=CONSTITUTIVE MOTION");
+  if (f.independentCode == 1) aif_WriteOption(stream, "independent components=CONSTITUTIVE MOTION");
   if (f.stickStiffness != DBL_MAX) aif_WriteOption(stream, "stick stiffness=", f.stickStiffness);
   aif_WriteTableOptions(stream, f.data.TableOptions());
   stream.LineBreak();

@@ -25,7 +25,9 @@ void aif_ConnectorHardening::Write(utl_Stream& stream) const {
   if (option_.kinematic) {
     const int definition = option_.kinematicDefinition;
     WriteHardening(stream, "*Connector Hardening, type=KINEMATIC, definition=",
-                   definition == 0 ? "HALF CYCLE" : definition == 2 ? "PARAMETERS" : "STABILIZED",
+                   definition == 0   ? "HALF CYCLE"
+                   : definition == 2 ? "PARAMETERS"
+                                     : "STABILIZED",
                    option_.kinematicData);
   }
 }

@@ -5,8 +5,8 @@
 
 #include "QivBasicUtils/utl_Stream.h"
 
-void aif_WriteConnectorLimits(utl_Stream& stream, const char* keyword, const char* option,
-                              int code, const std::array<double, 4>& values,
+void aif_WriteConnectorLimits(utl_Stream& stream, const char* keyword, const char* option, int code,
+                              const std::array<double, 4>& values,
                               const cow_List<int>& components) {
   bool anySet = false;
   for (double value : values)

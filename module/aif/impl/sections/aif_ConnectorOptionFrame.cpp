@@ -13,8 +13,8 @@ void aif_WriteTableOptions(utl_Stream& stream, const kbeC_TableOptions* options,
     aif_WriteOption(stream, "rtol=", options->toleranceDefault ? 0.03 : options->tolerance);
   }
   if (!options->extrapolationDefault)
-    aif_WriteOption(stream, options->extrapolation == 1 ? "extrapolation=LINEAR"
-                                                        : "extrapolation=CONSTANT");
+    aif_WriteOption(
+        stream, options->extrapolation == 1 ? "extrapolation=LINEAR" : "extrapolation=CONSTANT");
   if (!rateForm) return;
   if (!options->rateFilterDefault && options->rateFilterFactor != 0.9)
     aif_WriteOption(stream, "rate filter factor=", options->rateFilterFactor);

@@ -6,8 +6,7 @@
 #include "OdbAttrEO/kbeC_ConnectorStop.h"
 #include "aif/impl/sections/aif_ConnectorOptionKeyword.h"
 
-class aif_ConnectorStop
-    : public aif_ConnectorOptionKeyword<aif_ConnectorStop, kbeC_ConnectorStop> {
+class aif_ConnectorStop : public aif_ConnectorOptionKeyword<aif_ConnectorStop, kbeC_ConnectorStop> {
  public:
   explicit aif_ConnectorStop(const kbeC_ConnectorStop& option)
       : aif_ConnectorOptionKeyword(option) {}
