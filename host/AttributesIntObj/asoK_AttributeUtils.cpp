@@ -22,9 +22,9 @@ cow_Map<cow_String, int> asoK_AttributeUtils::GetConnectorMap(const Attributes& 
   return map;
 }
 
-bool asoK_AttributeUtils::FindOrientation(const Attributes& orientations,
-                                          const rgnC_Region& region, const cow_String& modelName,
-                                          int& index, ptoC_ConnectorOrientation& orientation) {
+bool asoK_AttributeUtils::FindOrientation(const Attributes& orientations, const rgnC_Region& region,
+                                          const cow_String& modelName, int& index,
+                                          ptoC_ConnectorOrientation& orientation) {
   const rgnK_Region wires(nullptr, modelName, region);
   for (std::size_t i = orientations.Length(); i-- > 0;) {
     const ptoC_ConnectorOrientation* candidate = AsOrientation(orientations[i]);

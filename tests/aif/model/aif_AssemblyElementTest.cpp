@@ -56,11 +56,10 @@ TEST(aif_AssemblyElement, WiresGroundEndsAttachmentLinesAndRecordedLabels) {
   const hst_ModelBuilder b = WiredModel();
   const rgnC_Dot onPoint{.instanceId = 1, .vertexDot = true, .vertexIndex = 0};
   const rgnC_GeomComponent plainEdge{.kind = rgnC_GeomComponent::kEdge, .index = 6};
-  const rgnC_Region region = WireRegion({Wire(2, NodeDot(1, 3), NodeDot(2, 7)),
-                                         Wire(3, kNoDot, NodeDot(2, 5)), plainEdge,
-                                         AttachmentLine(9),  // no record: no element
-                                         Wire(-4, NodeDot(1, 4), kNoDot), AttachmentLine(8),
-                                         Wire(5, NodeDot(2, 1), onPoint)});
+  const rgnC_Region region = WireRegion(
+      {Wire(2, NodeDot(1, 3), NodeDot(2, 7)), Wire(3, kNoDot, NodeDot(2, 5)), plainEdge,
+       AttachmentLine(9),  // no record: no element
+       Wire(-4, NodeDot(1, 4), kNoDot), AttachmentLine(8), Wire(5, NodeDot(2, 1), onPoint)});
 
   aif_test::MeshContext partBased(b, false);
   EXPECT_EQ(WrittenOnce(aif_AssemblyElement(region, "Wires", *partBased.info)),
@@ -113,9 +112,8 @@ TEST(aif_AssemblyElement, AnEndWithoutANodeStopsTheWriteBeforeAnyLine) {
       WireRegion({Wire(2, NodeDot(1, 3), NodeDot(2, 7)), Wire(3, nowhere, NodeDot(2, 5))}),
       "\"Wire set\"", *c.info);
   std::string message;
-  EXPECT_EQ(aif_test::StreamText([&](utl_Stream& s) {
-              message = aif_test::MessageOf([&] { element.Write(s); });
-            }),
+  EXPECT_EQ(aif_test::StreamText(
+                [&](utl_Stream& s) { message = aif_test::MessageOf([&] { element.Write(s); }); }),
             "");
   EXPECT_EQ(message,
             "A wire of the connector element set \"Wire set\" ends on a point without a node; its "

@@ -53,8 +53,8 @@ hst_ModelBuilder Joined() {
   hinge.SetTypes(0, 1, 2);
   hinge.SetConnectionTypeText("Cartesian + Cardan");
   hinge.SetConstitutiveReferences({1.0, DBL_MAX, DBL_MAX, DBL_MAX, DBL_MAX, DBL_MAX});
-  const rgnC_GeomComponent first = StageWire(
-      1, {.resolved = true, .instanceId = 1, .label = 3}, {.resolved = true, .instanceId = 2, .label = 7});
+  const rgnC_GeomComponent first = StageWire(1, {.resolved = true, .instanceId = 1, .label = 3},
+                                             {.resolved = true, .instanceId = 2, .label = 7});
   const rgnC_GeomComponent second =
       StageWire(2, {.missing = true}, {.resolved = true, .instanceId = 2, .label = 5});
   b.AddAssemblySection("Hinge", hinge, StageWires("Wire-1", {first}));
@@ -117,10 +117,10 @@ TEST(aif_AssemblyStage, TwoWiresOfOneSectionAndTheAttachmentNodes) {
   EXPECT_EQ(empty.AssemblyDefinition().Length(), 0u);
   EXPECT_EQ(empty.ModelDefinition().Length(), 0u);
   EXPECT_TRUE(empty.ConnectorSectionUses().IsEmpty());
-  const rgnC_Region wires = StageWires("Wire-1", {StageWire(1, {.missing = true}, {.missing = true})});
-  EXPECT_EQ(aif_test::StreamText([&](utl_Stream& s) {
-              aif_AssemblyElement(wires, "Wire-1", *none.info).Write(s);
-            }),
+  const rgnC_Region wires =
+      StageWires("Wire-1", {StageWire(1, {.missing = true}, {.missing = true})});
+  EXPECT_EQ(aif_test::StreamText(
+                [&](utl_Stream& s) { aif_AssemblyElement(wires, "Wire-1", *none.info).Write(s); }),
             "");
 }
 
@@ -157,8 +157,8 @@ TEST(aif_AssemblyStage, UnwritableWiresStopTheWriteAndLeaveNoFile) {
   hst_ModelBuilder quoted = Joined();
   kseC_ConnectorSection section;
   section.SetConstitutiveReferences({1.0, DBL_MAX, DBL_MAX, DBL_MAX, DBL_MAX, DBL_MAX});
-  const rgnC_GeomComponent wire = StageWire(
-      6, {.resolved = true, .instanceId = 1, .label = 2}, {.resolved = true, .instanceId = 2, .label = 2});
+  const rgnC_GeomComponent wire = StageWire(6, {.resolved = true, .instanceId = 1, .label = 2},
+                                            {.resolved = true, .instanceId = 2, .label = 2});
   quoted.AddAssemblySection("Hinge\"2", section, StageWires("Wire-3", {wire}));
   EXPECT_EQ(RefusalOf(quoted),
             "The connector section name Hinge\"2 holds an unpaired double quote and cannot be "
@@ -179,8 +179,8 @@ TEST(aif_AssemblyStage, MpcSectionsWriteTheirWiresAndNothingWithout) {
   b.AddPart("P", hst_GridMesh(4, 1, 1));
   b.AddInstance("P-1", "P");
   b.AddInstance("P.2", "P");  // a dotted name is quoted in node references
-  const rgnC_GeomComponent wire = StageWire(
-      4, {.resolved = true, .instanceId = 1, .label = 3}, {.resolved = true, .instanceId = 2, .label = 7});
+  const rgnC_GeomComponent wire = StageWire(4, {.resolved = true, .instanceId = 1, .label = 3},
+                                            {.resolved = true, .instanceId = 2, .label = 7});
   b.AddAssemblySection("Tied", kseC_MPCSection(kseC_MPCSection::kTie), StageWires("Tie-1", {wire}));
   const rgnC_GeomComponent plainEdge{.kind = rgnC_GeomComponent::kEdge, .index = 5};
   b.AddAssemblySection("Bent", kseC_MPCSection(kseC_MPCSection::kElbow),

@@ -84,14 +84,10 @@ aif_AssemblyElement::aif_AssemblyElement(const rgnC_Region& region, const cow_St
 
 aif_AssemblyElement::aif_AssemblyElement(const rgnC_Region& region, const cow_String& elementSet,
                                          int copies, const asoK_Assembly& templateAssembly,
-                                         const cow_String& modelName,
-                                         const KeyedLists& renumbering,
+                                         const cow_String& modelName, const KeyedLists& renumbering,
                                          const KeyedLists& copySteps, aif_ModelInfo& info,
                                          aif_InstanceLabelLists& labels, int& counter)
-    : region_(region),
-      elementSet_(elementSet),
-      info_(&info),
-      templateAssembly_(templateAssembly) {
+    : region_(region), elementSet_(elementSet), info_(&info), templateAssembly_(templateAssembly) {
   const rgnK_Region kernel(&templateAssembly, modelName, region);
   if (!kernel.IsValid(true)) return;
   const cow_String prefix = aif_FastenerCopyLabels::NamePrefix(elementSet);

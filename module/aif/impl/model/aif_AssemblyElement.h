@@ -24,8 +24,7 @@ class aif_AssemblyElement : public akw_Keyword {
 
   // Instance-builder form: the wires of `region`, an assembly region, whose
   // element set is `elementSet`.
-  aif_AssemblyElement(const rgnC_Region& region, const cow_String& elementSet,
-                      aif_ModelInfo& info);
+  aif_AssemblyElement(const rgnC_Region& region, const cow_String& elementSet, aif_ModelInfo& info);
 
   // Ready-list form. Resolves each end of every wire of the template's
   // `region` to its template node, and the node through its pair in
@@ -50,12 +49,11 @@ class aif_AssemblyElement : public akw_Keyword {
   // offset label (flat) or "Inst.label" (part-based); a wire without a first
   // end leaves its field blank ("label,  , end2"), one without a second end
   // stops after the first end ("label, end1"): no line ends with a comma,
-  // which would carry the element on into the next line. Then, after the tag comment "@DODOVE, object=discrete
-  // fastener" and a header of their own, one element per attachment line of
-  // the region that the assembly's attachment table holds: "label, n1, n2".
-  // Each element's label is recorded under its component's index in the
-  // context's wire element labels. Nothing without wires or lines. Throws
-  // aif_Exception, before writing anything, when a wire's end has a dot that
+  // which would carry the element on into the next line. Then, after the tag comment "@DODOVE,
+  // object=discrete fastener" and a header of their own, one element per attachment line of the
+  // region that the assembly's attachment table holds: "label, n1, n2". Each element's label is
+  // recorded under its component's index in the context's wire element labels. Nothing without
+  // wires or lines. Throws aif_Exception, before writing anything, when a wire's end has a dot that
   // resolves to no node.
   //
   // Ready-list form: "*Element, type=TYPE, elset=SET", then per entry

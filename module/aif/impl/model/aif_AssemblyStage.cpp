@@ -10,10 +10,10 @@
 #include "OdbAttrEO/kseC_ConnectorSection.h"
 #include "OdbAttrEO/kseC_MPCSection.h"
 #include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/constraints/aif_MPC.h"
 #include "aif/impl/core/aif_Comment.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
-#include "aif/impl/constraints/aif_MPC.h"
 #include "aif/impl/core/aif_RegionName.h"
 #include "aif/impl/model/aif_AssemblyElement.h"
 #include "aif/impl/model/aif_Node.h"
@@ -85,9 +85,9 @@ akw_KeywordList aif_AssemblyStage::ReferenceNodes(const aif_ModelInfo& info) {
   for (const ref_RefNode& node :
        ref_Utils::GetRefNodes(features, ftr_kAssemblyId, info.NodeLabelsUsable())) {
     if (ref_Utils::UserNodeLabelExists(features, ftr_kAssemblyId, node.userLabel)) continue;
-    keywords.Append(akw_KeywordHandle(new aif_RawNode(
-        node.label + offset, static_cast<float>(node.x), static_cast<float>(node.y),
-        static_cast<float>(node.z), info.IsPartBased(), cow_String())));
+    keywords.Append(akw_KeywordHandle(
+        new aif_RawNode(node.label + offset, static_cast<float>(node.x), static_cast<float>(node.y),
+                        static_cast<float>(node.z), info.IsPartBased(), cow_String())));
   }
   return keywords;
 }
@@ -106,8 +106,8 @@ akw_KeywordList aif_AssemblyStage::AttachmentNodes(aif_ModelInfo& info) {
     fastener.Add(record.end1, taken);
 
   const bool partBased = info.IsPartBased();
-  const bool endsFirst = !ends.labels.IsEmpty() && !fastener.labels.IsEmpty() &&
-                         fastener.labels[0] > ends.labels[0];
+  const bool endsFirst =
+      !ends.labels.IsEmpty() && !fastener.labels.IsEmpty() && fastener.labels[0] > ends.labels[0];
   if (endsFirst) keywords.Append(ends.Keyword(partBased));
   if (!fastener.labels.IsEmpty()) {
     keywords.Append(akw_KeywordHandle(new aif_Comment("\n@DODOVE, object=discrete fastener")));
