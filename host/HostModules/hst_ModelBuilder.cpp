@@ -137,6 +137,22 @@ hst_ModelBuilder& hst_ModelBuilder::AddAssemblyAttachmentNode(int index, int nod
   return *this;
 }
 
+hst_ModelBuilder& hst_ModelBuilder::AddAssemblySection(const cow_String& sectionName,
+                                                       const kseC_Section& section,
+                                                       const rgnC_Region& wires,
+                                                       const cow_String& orientationName) {
+  AddSection(sectionName, section);
+  ptoC_SectionAssignment assignment(wires, sectionName);
+  assignment.SetOrientationName(orientationName);
+  assembly_.AddSectionAssignment(assignment);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddConnectorOrientation(const kern_Object& orientation) {
+  assembly_.AddConnectorOrientation(orientation);
+  return *this;
+}
+
 hst_ModelBuilder& hst_ModelBuilder::WithoutAssembly() {
   withAssembly_ = false;
   return *this;

@@ -15,7 +15,8 @@ cow_List<ref_RefNode> ref_Utils::GetRefNodes(const ftr_FeatureList& features, un
                              : (mesh ? static_cast<int>(mesh->NumNodes()) : 0) - 1;
     for (int i = 0; i < features.AssemblyReferencePoints(); ++i) {
       ++label;
-      nodes.Append(ref_RefNode{label, label, 0.0, 0.0, 0.0});
+      const int userLabel = features.AssemblyReferencePointUserLabel(i);
+      nodes.Append(ref_RefNode{label, userLabel != 0 ? userLabel : label, 0.0, 0.0, 0.0});
     }
     return nodes;
   }

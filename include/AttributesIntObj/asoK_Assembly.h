@@ -39,10 +39,24 @@ class asoK_Assembly : public ftr_PrimaryObject {
   // The part `instance` was made from, with its attributes.
   static const ptoK_Part& GetOriginalPart(const asoF_PartInstance& instance);
 
+  // The assembly's own attributes, in list order: section assignments of its
+  // wires (ptoC_SectionAssignment with a connector or MPC section) and
+  // connector orientations (ptoC_ConnectorOrientation).
+  const cow_List<cow_COW<kern_Object>>& SectionAssignments() const { return assignments_; }
+  const cow_List<cow_COW<kern_Object>>& ConnectorOrientations() const { return orientations_; }
+  void AddSectionAssignment(const kern_Object& assignment) {
+    assignments_.Append(cow_COW<kern_Object>(assignment));
+  }
+  void AddConnectorOrientation(const kern_Object& orientation) {
+    orientations_.Append(cow_COW<kern_Object>(orientation));
+  }
+
  private:
   cow_String name_;
   bool requiresFlat_ = false;
   int space_ = 2000;
+  cow_List<cow_COW<kern_Object>> assignments_;
+  cow_List<cow_COW<kern_Object>> orientations_;
 };
 
 // Whether the node labels of the features `ids` collide, the labels in use

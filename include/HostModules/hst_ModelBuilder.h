@@ -103,6 +103,15 @@ class hst_ModelBuilder {
   // base the writer gives the assembly's attachment nodes.
   hst_ModelBuilder& AddAssemblyAttachmentLine(int index, int end1, int end2);
   hst_ModelBuilder& AddAssemblyAttachmentNode(int index, int node);
+  // Assembly-level wires: stores `section` (a kseC_ConnectorSection or
+  // kseC_MPCSection) as `sectionName` and assigns it to the assembly region
+  // `wires`; a connector assignment may name its orientation.
+  hst_ModelBuilder& AddAssemblySection(const cow_String& sectionName, const kseC_Section& section,
+                                       const rgnC_Region& wires,
+                                       const cow_String& orientationName = cow_String());
+  // Appends a copy of `orientation` (a ptoC_ConnectorOrientation) to the
+  // assembly's connector orientations.
+  hst_ModelBuilder& AddConnectorOrientation(const kern_Object& orientation);
   // The model gets no assembly named "Assembly".
   hst_ModelBuilder& WithoutAssembly();
   asoK_Assembly& Assembly() { return assembly_; }

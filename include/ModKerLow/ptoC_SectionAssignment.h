@@ -20,6 +20,10 @@ class ptoC_SectionAssignment : public kern_Object {
 
   const rgnC_Region& RegionRef() const { return region_; }
   const cow_String& SectionName() const { return section_; }
+  // The name a connector assignment keeps beside its section name: the
+  // connector orientation of its wires (empty: found by region).
+  const cow_String& OrientationName() const { return orientationName_; }
+  void SetOrientationName(const cow_String& name) { orientationName_ = name; }
   // The part-attribute status query: an assignment it excludes is not written.
   bool IsSuppressed() const { return suppressed_; }
   void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
@@ -43,6 +47,7 @@ class ptoC_SectionAssignment : public kern_Object {
  private:
   rgnC_Region region_;
   cow_String section_;
+  cow_String orientationName_;
   bool suppressed_ = false;
   int thicknessAssignment_ = 0;
   int offsetKind_ = 0;

@@ -17,8 +17,9 @@ namespace ref_Utils {
 // point order. With usable labels they are numbered after the highest node
 // label of the instance's mesh; without, they continue the mesh's zero-based
 // node indices (the caller adds the instance's offset to either). The user
-// label is the same number. The assembly's own feature (ftr_kAssemblyId)
-// gives the assembly's reference points the same way. None for any other
+// label is the same number unless the point was given one of its own. The
+// assembly's own feature (ftr_kAssemblyId) gives the assembly's reference
+// points the same way. None for any other
 // feature.
 cow_List<ref_RefNode> GetRefNodes(const ftr_FeatureList& features, unsigned id, bool labelsUsable);
 // Whether the mesh of feature `id` already has a node with user label `label`.

@@ -108,6 +108,15 @@ class ftr_FeatureList {
   void SetAssemblyOwnNodes(const cow_String& assemblyName, std::shared_ptr<const bme_Mesh> mesh,
                            int referencePoints);
   int AssemblyReferencePoints() const { return assemblyReferencePoints_; }
+  // The user label given to the assembly's reference point `point` (from 0),
+  // or 0 when it has none of its own.
+  int AssemblyReferencePointUserLabel(int point) const {
+    const int* label = assemblyReferenceUserLabels_.Find(point);
+    return label ? *label : 0;
+  }
+  void SetAssemblyReferencePointUserLabel(int point, int label) {
+    assemblyReferenceUserLabels_.Set(point, label);
+  }
   // Gives the assembly attachment records (and so a feature of its own, like
   // SetAssemblyOwnNodes, keeping a mesh and reference points given before).
   void SetAssemblyAttachments(const cow_String& assemblyName,
@@ -123,6 +132,7 @@ class ftr_FeatureList {
   std::shared_ptr<const bme_Mesh> assemblyMesh_;
   int assemblyReferencePoints_ = 0;
   ftr_AssemblyAttachments assemblyAttachments_;
+  cow_Map<int, int> assemblyReferenceUserLabels_;
   cow_Map<cow_String, cow_Map<int, cow_String>> vertexSurfaces_;
 };
 

@@ -45,6 +45,8 @@
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kseC_BeamSection.h"
+#include "OdbAttrEO/kseC_ConnectorSection.h"
+#include "OdbAttrEO/kseC_MPCSection.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "OdbAttrEO/kseC_PointSection.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
@@ -55,6 +57,7 @@
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "support/aif_DeckChecker.h"
+#include "support/aif_RandomConnectorBehavior.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -151,6 +154,10 @@ struct ObjectKinds {
   // translation and a turn, now and then with an assembly set that is wholly
   // the substructure.
   bool substructures = true;
+  // Assembly wires between nodes of written instances (or to the ground),
+  // in assembly element sets with a connector section of random behaviour
+  // or an MPC section, and the assembly's attachment lines and nodes.
+  bool connectors = true;
 };
 
 class Rng {
@@ -233,6 +240,7 @@ class Generator {
     AddAssemblyRegions();
     AddAssemblyFeatures();
     AddSubstructure();
+    AddConnectors();
     AddContactNodeSets();
     AddMaterials();
     PlanEnvironment();
@@ -1340,6 +1348,93 @@ class Generator {
     }
   }
 
+  // An end of a wire on a random node of a written instance whose nodes are
+  // numbered 1.. (the dot's label is a mesh index + 1 below the node count,
+  // a node under either numbering of a flat file), or no dot.
+  rgnC_Dot WireEnd(const std::vector<const InstancePlan*>& ends, std::string& told) {
+    if (rng_.Chance(0.15)) {
+      told += " ground";
+      return rgnC_Dot{.missing = true};
+    }
+    const InstancePlan& instance = *rng_.Pick(ends);
+    const int nodes = static_cast<int>(parts_[instance.part].mesh->NumNodes());
+    const int label = rng_.Uniform(1, nodes - 1);
+    told += " \"" + instance.name + "\"." + std::to_string(label);
+    return rgnC_Dot{.resolved = true, .instanceId = instance.options.id, .label = label};
+  }
+
+  // Assembly element sets of wires (and now and then attachment lines), each
+  // taking a connector section of random behaviour (some shared by two sets)
+  // or an MPC section.
+  void AddConnectors() {
+    if (!kinds_.connectors) return;
+    std::vector<const InstancePlan*> ends;
+    for (const InstancePlan& instance : instances_)
+      if (Written(instance) && NodeMembers(parts_[instance.part]) &&
+          parts_[instance.part].mesh->NumNodes() >= 2)
+        ends.push_back(&instance);
+    if (ends.empty() || !rng_.Chance(0.6)) return;
+    // The attachment line joins one set at most: a line of two sets would
+    // be written as two elements, one in each set.
+    bool attachmentLine = rng_.Chance(0.3);
+    if (attachmentLine) {
+      builder.AddAssemblyAttachmentLine(1, 1, 2).AddAssemblyAttachmentNode(0, 3);
+      description << "assembly attachment line 1 and node 0\n";
+    }
+    ftr_FeatureList& features = builder.Assembly().FeatureList();
+    unsigned id = 900;
+    int edge = 10;
+    std::vector<std::string> sections;
+    const int sets = rng_.Uniform(1, 3);
+    for (int s = 0; s < sets; ++s) {
+      const std::string name = Name("Wires");
+      std::string told;
+      cow_List<rgnC_GeomComponent> components;
+      for (int w = rng_.Uniform(1, 3); w > 0; --w) {
+        rgnC_GeomComponent wire{
+            .kind = rgnC_GeomComponent::kEdge, .index = ++edge, .nonMeshable = true};
+        told += " wire";
+        wire.ends[0] = WireEnd(ends, told);
+        wire.ends[1] = WireEnd(ends, told);
+        components.Append(wire);
+      }
+      if (attachmentLine && rng_.Chance(0.5)) {
+        attachmentLine = false;
+        components.Append(
+            rgnC_GeomComponent{.kind = rgnC_GeomComponent::kEdge, .index = 1, .attachmentLine = true});
+        told += " attachment line 1";
+      }
+      rgnC_Region region(name, {});
+      region.SetKernelComponents(components);
+      rgnF_Set set(region);
+      set.SetId(++id);
+      set.SetName(name);
+      set.typeMask = rgnF_Set::kElementSet;
+      features.Add(set);
+      // The assignment names the set as an assembly region.
+      region.AddOwnerName("Assembly");
+
+      std::string section;
+      if (!sections.empty() && rng_.Chance(0.3)) {
+        section = rng_.Pick(sections);
+        builder.Assembly().AddSectionAssignment(ptoC_SectionAssignment(region, section));
+      } else if (rng_.Chance(0.2)) {
+        section = Writable("Mpc");
+        builder.AddAssemblySection(section, kseC_MPCSection(rng_.Uniform(0, 5), 0, 2), region);
+      } else {
+        section = Writable("Conn");
+        kseC_ConnectorSection connector =
+            aif_test::RandomConnectorBehavior(static_cast<unsigned>(rng_.Uniform(0, 1 << 20)))
+                .Section();
+        connector.SetTypes(0, 1, 2);
+        connector.SetConnectionTypeText("Cartesian + Cardan");
+        builder.AddAssemblySection(section, connector, region);
+        sections.push_back(section);
+      }
+      description << "wire set \"" << name << "\" section \"" << section << "\"" << told << "\n";
+    }
+  }
+
   // Interactions naming node sets of instances or of the assembly for
   // contact.
   void AddContactNodeSets() {
@@ -1846,6 +1941,22 @@ TEST(aif_RandomModelTest, CheckerFollowsSpringAndMassElementSets) {
 // (checked with the materials), at most one section per element; orientations once per scope
 // (the same name in an instance and in the flat file's scope is no clash;
 // a repeat word for word is one too), section controls once per model.
+TEST(aif_RandomModelTest, CheckerFollowsConnectorElementsAndSections) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0.\n 2, 1., 0.\n*End Part\n"                     // 1-5
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"       // 6-8
+      "*Element, type=CONN3D2\n1, I.1, I.2\n2,  , I.2\n3, I.1, \n4, I.2\n"          // 9-13
+      "*Connector Section, elset=Wires\nCartesian, Cardan\n"                        // 14-15
+      "*Connector Section, elset=Joints\nCartesian, Cardan\n"                       // 16-17
+      "*Elset, elset=Wires\n 1, 2\n"                                                // 18-19
+      "*End Assembly\n";
+  // Line 12 ends with a comma: element 3 goes on with "4, I.2" as nodes.
+  EXPECT_EQ(
+      "line 12: undefined node: element node 4 | 3, I.1, \n"
+      "line 16: undefined elset: elset=Joints | *Connector Section, elset=Joints\n",
+      Findings(deck));
+}
+
 TEST(aif_RandomModelTest, CheckerChecksSectionKeywords) {
   const std::string sound =
       "*Part, name=P\n"
@@ -2212,7 +2323,7 @@ ObjectKinds KindsOfThisRun() {
     kinds.geometryThickness = kinds.fieldOrientations = kinds.nodalFields = false;
     kinds.gasketSections = kinds.densities = kinds.failingFields = kinds.instanceNames = false;
     kinds.pickedRegions = kinds.suppressedAssignments = kinds.rebar = false;
-    kinds.likeNamedFields = kinds.overlongNames = false;
+    kinds.likeNamedFields = kinds.overlongNames = kinds.connectors = false;
     kinds.springs = kinds.inertias = kinds.substructures = false;
   }
   kinds.layups = kinds.layups || on("layups");
@@ -2233,6 +2344,7 @@ ObjectKinds KindsOfThisRun() {
   kinds.springs = kinds.springs || on("springs");
   kinds.inertias = kinds.inertias || on("inertias");
   kinds.substructures = kinds.substructures || on("substructures");
+  kinds.connectors = kinds.connectors || on("connectors");
   return kinds;
 }
 

@@ -803,7 +803,8 @@ class DeckChecker {
       if (!record.broken && record.keyword == "*orientation") CheckOrientationData(record);
       if (record.broken || !IsSection(record.keyword)) continue;
       const std::string& name = record.keyword;
-      if (record.scope == "A") {
+      // Connector sections belong to the assembly's connector elements.
+      if (record.scope == "A" && name != "*connector section") {
         Report(record.line, "section keyword in the assembly", name);
         continue;
       }

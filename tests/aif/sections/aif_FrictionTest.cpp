@@ -125,9 +125,6 @@ TEST(aif_Friction, ContactDecayRoughAndUserLaws) {
   law.userProperties = true;
   EXPECT_EQ(KeywordText(aif_Friction(ContactWith(&law), context.Info(), false)),
             Lines({"*Friction, user, depvar=2, properties=3", " 1., 2., 3."}));
-  law.userProperties = false;
-  EXPECT_EQ(KeywordText(aif_Friction(ContactWith(&law), context.Info(), false)),
-            Lines({"*Friction, user, depvar=2"}));
 }
 
 TEST(aif_Friction, ConnectorLaws) {

@@ -80,7 +80,6 @@ TEST(aif_NewConnectorSection, ConnectionTypeTexts) {
   // Joined names of assembled types 3, 10 and 8; the first blank only.
   EXPECT_EQ(typeLine(ConnectorOfType(3, 0, 0, "Univ J J")), Lines({"UnivJ J,"}));
   EXPECT_EQ(typeLine(ConnectorOfType(10, 0, 0, "Flex J")), Lines({"FlexJ,"}));
-  EXPECT_EQ(typeLine(ConnectorOfType(5, 0, 0, "Flex J")), Lines({"Flex J,"}));
   // (Type 8 always has its values' line.)
   EXPECT_EQ(typeLine(ConnectorOfType(8, 0, 0, "Cv R")), Lines({"Cvr,", "", "0., "}));
   // Projection names shortened: the rotational one wherever it stands twice.
@@ -89,8 +88,6 @@ TEST(aif_NewConnectorSection, ConnectionTypeTexts) {
   EXPECT_EQ(typeLine(ConnectorOfType(
                 0, 1, 7, "Projection Flexion-Torsion + Projection Flexion-Torsion")),
             Lines({"Proj Flex-Tors, Proj Flex-Tors"}));
-  EXPECT_EQ(typeLine(ConnectorOfType(0, 1, 1, "Projection Cartesian + Align")),
-            Lines({"Projection Cartesian, Align"}));
 }
 
 TEST(aif_NewConnectorSection, KeywordLineBehaviorAndDiscreteFastenerComment) {
@@ -104,9 +101,6 @@ TEST(aif_NewConnectorSection, KeywordLineBehaviorAndDiscreteFastenerComment) {
             Lines({"** ", "** @DODOVE, object=discrete fastener",
                    "*Connector Section, elset=Wire-1-Set-1, behavior=Conn_Sect",
                    "Cartesian, Cardan"}));
-  EXPECT_EQ(KeywordText(aif_NewConnectorSection("Conn Sect", "E", &section, WireOrientation(),
-                                                context.Info(), false)),
-            Lines({"*Connector Section, elset=E, behavior=\"Conn Sect\"", "Cartesian, Cardan"}));
 
   // Another section kind fails the type test before anything is written.
   const kseC_Section other;

@@ -111,6 +111,9 @@ class aif_ModelInfo : public akw_ModelInfo {
   // instance, so that every instance's mesh is defined exactly once in its
   // scope (the part and the instance).
   bool IsLightweightInstance(const asoF_PartInstance& instance) const;
+  // The name of the model written; empty without one (the kernel's region
+  // queries take it).
+  cow_String ModelName() const { return ModelHandle().IsNull() ? cow_String() : Model().Name(); }
 
   // Whether the write restarts an earlier analysis (never for an
   // optimization process, which has no job).

@@ -17,7 +17,7 @@
 namespace {
 
 constexpr char kElsetFile[] = "module/aif/impl/model/aif_Elset";
-constexpr int kAssemblyId = static_cast<int>(ftr_kAssemblyId);
+constexpr int kElsetAssemblyId = static_cast<int>(ftr_kAssemblyId);
 
 // A region of faces or nodes only (kind bit 2 without the element bits 0 and
 // 1) has no elements to list.
@@ -28,10 +28,6 @@ bool HasNoElements(const rgnK_Region& region) {
 
 [[noreturn]] void Fail(const cow_String& text, int line) {
   nex_Exception::Throw(aif_Exception(text), kElsetFile, line);
-}
-
-cow_String ModelName(const aif_ModelInfo& info) {
-  return info.ModelHandle().IsNull() ? cow_String() : info.Model().Name();
 }
 
 }  // namespace
@@ -45,7 +41,7 @@ aif_Elset::aif_Elset(const asoF_PartInstance& instance, const rgnF_Set& set, con
                      aif_ModelInfo& info)
     : name_(name), info_(&info), substructure_(set.IsAllSubstructureRegion()) {
   // The part the assembly resolves for the instance is the instance's part.
-  const rgnK_Region region(&instance.ConstGetPart(), ModelName(info), set.Region());
+  const rgnK_Region region(&instance.ConstGetPart(), info.ModelName(), set.Region());
   CollectRegion(region, static_cast<int>(instance.Id()), "Cannot create elset from this region");
 }
 
@@ -76,8 +72,8 @@ aif_Elset::aif_Elset(const cow_String& name, const rgnF_Set& set, aif_ModelInfo&
       info_(&info),
       instanceOption_(true),
       substructure_(set.IsAllSubstructureRegion()) {
-  const rgnK_Region region(info.Assembly(), ModelName(info), set.Region());
-  CollectRegion(region, kAssemblyId, "Cannot create elset from this region");
+  const rgnK_Region region(info.Assembly(), info.ModelName(), set.Region());
+  CollectRegion(region, kElsetAssemblyId, "Cannot create elset from this region");
   for (const rgnC_GeomComponent& component : region.GeomComponents())
     if (component.kind == rgnC_GeomComponent::kEdge && component.index <= region.ModelEdgeCount() &&
         (component.nonMeshable || component.attachmentLine))
@@ -109,7 +105,7 @@ aif_Elset::aif_Elset(const asoK_Assembly& templateModel, const rgnF_Set& set,
     : name_(name), info_(&info), instanceOption_(true) {
   const rgnK_Region region(&templateModel, "Assembly", set.Region());
   LabelsById read;
-  region.GetElementIds(read, nullptr, kAssemblyId, false, true);
+  region.GetElementIds(read, nullptr, kElsetAssemblyId, false, true);
 
   cow_String trimmed = name;
   if (aif_IsQuotedName(trimmed)) trimmed = aif_UnquoteName(trimmed);
@@ -176,8 +172,8 @@ void aif_Elset::Write(utl_Stream& stream) const {
   // lines belong to the sets of their edges.
   const cow_COW<aif_ModelInfo::WireLabels>& wires = info_->WireElementLabels();
   if (!wires.IsNull() && !wires->IsEmpty() && !edgeIndices_.IsEmpty()) {
-    cow_List<int>& assembly = labels.Modify(kAssemblyId);
-    const int offset = info_->AssyElementOffsetsID(kAssemblyId);
+    cow_List<int>& assembly = labels.Modify(kElsetAssemblyId);
+    const int offset = info_->AssyElementOffsetsID(kElsetAssemblyId);
     for (int edge : edgeIndices_)
       if (const int* label = wires->Find(edge)) assembly.Append(*label - offset);
   }

@@ -1,19 +1,18 @@
 #include "aif/impl/model/aif_InstanceBuilder.h"
 
 #include "ModKerLow/asoF_PartInstance.h"
-#include "ModKerLow/ref_Utils.h"
 #include "OdbAttrEO/kpfC_InitialState.h"
 #include "OdbCoreGeom/bme_Mesh.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_Comment.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
+#include "aif/impl/model/aif_AssemblyStage.h"
 #include "aif/impl/model/aif_ElementFromMesh.h"
 #include "aif/impl/model/aif_Import.h"
 #include "aif/impl/model/aif_Instance.h"
 #include "aif/impl/model/aif_InstancePoints.h"
 #include "aif/impl/model/aif_Node.h"
-#include "aif/impl/model/aif_RawNode.h"
 #include "aif/impl/model/aif_PointSections.h"
 #include "aif/impl/model/aif_System.h"
 
@@ -112,15 +111,11 @@ void aif_InstanceBuilder::Build() {
   }
   if (!partBased) AddAssemblyDefinition(aif_System(gsl_Matrix()));
 
-  // The assembly's own reference points and mesh, so that the assembly's
-  // sets name nodes of the file.
-  const int offset = info.AssyNodeOffsetsID(static_cast<int>(ftr_kAssemblyId));
-  for (const ref_RefNode& node :
-       ref_Utils::GetRefNodes(features, ftr_kAssemblyId, info.NodeLabelsUsable())) {
-    if (ref_Utils::UserNodeLabelExists(features, ftr_kAssemblyId, node.userLabel)) continue;
-    AddAssemblyDefinition(aif_RawNode(node.label + offset, static_cast<float>(node.x),
-                                      static_cast<float>(node.y), static_cast<float>(node.z),
-                                      partBased, cow_String()));
-  }
-  AddAssemblyDefinition(aif_Node(*info.Assembly(), info));
+  // The assembly's own nodes, connectors and multi-point constraints.
+  for (const auto& k : aif_AssemblyStage::ReferenceNodes(info))
+    AddAssemblyDefinition(k);
+  for (const auto& k : aif_AssemblyStage::AttachmentNodes(info))
+    AddAssemblyDefinition(k);
+  for (const auto& k : aif_AssemblyStage::MeshAndConnectors(*this, info, connectorUses_))
+    AddAssemblyDefinition(k);
 }

@@ -2,7 +2,8 @@
 // definition: its banner, "*Instance" (part-based) or the local "*System"
 // (flat), the import of an initial state, and the instance's mesh, reference
 // points and attachment nodes. A flat file then returns to the global system
-// in the assembly definition.
+// in the assembly definition, and the assembly's own nodes, connectors and
+// multi-point constraints follow (aif_AssemblyStage).
 #pragma once
 
 #include "AFCInputFileWriter/akw_BuilderComponent.h"

@@ -17,11 +17,7 @@
 namespace {
 
 constexpr char kNsetFile[] = "module/aif/impl/model/aif_Nset";
-constexpr int kAssemblyId = static_cast<int>(ftr_kAssemblyId);
-
-cow_String ModelName(const aif_ModelInfo& info) {
-  return info.ModelHandle().IsNull() ? cow_String() : info.Model().Name();
-}
+constexpr int kNsetAssemblyId = static_cast<int>(ftr_kAssemblyId);
 
 // A template node whose copy would get no label of its own (no pair, or a
 // label below 1) is refused rather than written as 0 or a negative label.
@@ -72,7 +68,7 @@ aif_Nset::aif_Nset(const asoF_PartInstance& instance, const rgnC_Region& region,
                    const cow_String& name, aif_ModelInfo& info)
     : name_(name), info_(&info) {
   // The part the assembly resolves for the instance is the instance's part.
-  const rgnK_Region kernel(&instance.ConstGetPart(), ModelName(info), region);
+  const rgnK_Region kernel(&instance.ConstGetPart(), info.ModelName(), region);
   const int id = static_cast<int>(instance.Id());
   kernel.GetNodeIds(labels_, id, info.NodeLabelsUsable(), false, true);
   for (const rgnC_GeomComponent& component : kernel.GeomComponents())
@@ -83,8 +79,8 @@ aif_Nset::aif_Nset(const asoF_PartInstance& instance, const rgnC_Region& region,
 aif_Nset::aif_Nset(const ftr_PrimaryObject* object, const rgnC_Region& region,
                    const cow_String& name, bool edges, int kind, aif_ModelInfo& info)
     : instanceOption_(true), name_(name), info_(&info) {
-  const rgnK_Region kernel(object, ModelName(info), region);
-  if (kind != 1) kernel.GetNodeIds(labels_, kAssemblyId, info.NodeLabelsUsable(), false, true);
+  const rgnK_Region kernel(object, info.ModelName(), region);
+  if (kind != 1) kernel.GetNodeIds(labels_, kNsetAssemblyId, info.NodeLabelsUsable(), false, true);
   const int edgeCount = kernel.ModelEdgeCount();
   for (const rgnC_GeomComponent& component : kernel.GeomComponents()) {
     if (component.kind == rgnC_GeomComponent::kEdge) {
@@ -94,14 +90,14 @@ aif_Nset::aif_Nset(const ftr_PrimaryObject* object, const rgnC_Region& region,
           if (dot.resolved)
             AddNode(static_cast<int>(dot.instanceId), dot.label);
           else if (dot.vertexDot)
-            AddAttachmentPoint(dot.vertexIndex, kAssemblyId);
+            AddAttachmentPoint(dot.vertexIndex, kNsetAssemblyId);
         }
       }
       if (kind != 2 && component.index <= edgeCount && component.attachmentLine)
-        AddAttachmentLine(component.index, kAssemblyId);
+        AddAttachmentLine(component.index, kNsetAssemblyId);
     }
     if (kind != 1 && component.kind == rgnC_GeomComponent::kVertex && component.attachmentPoint)
-      AddAttachmentPoint(component.index, kAssemblyId);
+      AddAttachmentPoint(component.index, kNsetAssemblyId);
   }
 }
 
@@ -152,7 +148,7 @@ aif_Nset::aif_Nset(const asoK_Assembly& templateModel, const rgnC_Region& region
     : instanceOption_(true), name_(name), stringMembers_(members), info_(&info) {
   const rgnK_Region kernel(&templateModel, "Assembly", region);
   LabelsById read;
-  kernel.GetNodeIds(read, kAssemblyId, false, false, true);
+  kernel.GetNodeIds(read, kNsetAssemblyId, false, false, true);
   const cow_String prefix = KeyPrefix(name);
   const ftr_FeatureList& features = templateModel.ConstGetFeatureList();
   auto keyOf = [&](int id) {

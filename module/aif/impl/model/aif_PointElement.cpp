@@ -50,8 +50,8 @@ aif_PointElement::aif_PointElement(const KeyedLists& renumbering, const KeyedLis
   const cow_String prefix = aif_FastenerCopyLabels::NamePrefix(elementSet_);
   const aif_FastenerCopyLabels copyLabels(renumbering, copySteps, info);
   for (const auto& [id, numbers] : nodes_) {
-    const cow_String key = assemblyNodes_ ? assemblyKey
-                                          : aif_FastenerCopyLabels::Key(prefix, templateFeatures, id);
+    const cow_String key =
+        assemblyNodes_ ? assemblyKey : aif_FastenerCopyLabels::Key(prefix, templateFeatures, id);
     if (!copyLabels.Holds(key)) continue;
     const int step = copyLabels.Step(key, id);
     const cow_String name = partBased && key != kAssemblyKey ? aif_QualifiedPrefix(key) : key;

@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int kLabelsPerLine = 16;
-constexpr int kAssemblyId = static_cast<int>(ftr_kAssemblyId);
+constexpr int kSetLabelWriterAssemblyId = static_cast<int>(ftr_kAssemblyId);
 const cow_String kAssemblyKey("ASSY");
 const cow_String kAttachmentSurfacePrefix("_INT-ATTSETSURF");
 
@@ -138,7 +138,7 @@ void aif_SetLabelWriter::WriteInstanceBlocks(utl_Stream& stream, const LabelsByI
     // The assembly's own members (its feature id) are written in the
     // assembly scope with plain labels: there is no instance to name.
     cow_String option;
-    if (info.IsPartBased() && instanceOption_ && id != kAssemblyId) {
+    if (info.IsPartBased() && instanceOption_ && id != kSetLabelWriterAssemblyId) {
       const cow_String name = info.FeatureName(static_cast<unsigned>(id));
       if (!name.IsEmpty()) option = InstanceOptionText(name);
     }

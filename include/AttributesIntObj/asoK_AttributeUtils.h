@@ -1,0 +1,30 @@
+// The kernel's routines over the assembly's attributes that the writer asks
+// about connector orientations.
+#pragma once
+
+#include "BasShared/cow_COW.h"
+#include "BasShared/cow_List.h"
+#include "BasShared/cow_Map.h"
+#include "BasShared/cow_String.h"
+#include "OdbAttrEO/kern_Object.h"
+#include "OdbCoreGeom/rgnC_Region.h"
+
+class ptoC_ConnectorOrientation;
+
+class asoK_AttributeUtils {
+ public:
+  using Attributes = cow_List<cow_COW<kern_Object>>;
+
+  // The connector orientations by name, to their index in `orientations`.
+  // The stand-in names an orientation after its region (the wire set it
+  // orients); the first of two with one name wins. Other attributes are
+  // passed over.
+  static cow_Map<cow_String, int> GetConnectorMap(const Attributes& orientations);
+  // The connector orientation of the wires of `region`: the last of
+  // `orientations` whose region is `region` (rgnK_Region::Clash 0) is copied
+  // into `orientation` and its index put in `index`; false, both left as
+  // they are, when none is.
+  static bool FindOrientation(const Attributes& orientations, const rgnC_Region& region,
+                              const cow_String& modelName, int& index,
+                              ptoC_ConnectorOrientation& orientation);
+};
