@@ -21,8 +21,8 @@ aif_AnalyticRigidSurfaceMap::aif_AnalyticRigidSurfaceMap(const asoK_Assembly& as
       Add(id, partFeatures.Get(surface)->Name());
   }
   for (unsigned surface : rgnF_Utils::GetGeomSurfaceIds(features)) {
-    const auto& geomSurface =
-        nex_canDynamicCastRef<const rgnF_GeomSurface>(*features.Get(surface), kAnalyticRigidSurfaceMapFile, __LINE__);
+    const auto& geomSurface = nex_canDynamicCastRef<const rgnF_GeomSurface>(
+        *features.Get(surface), kAnalyticRigidSurfaceMapFile, __LINE__);
     const rgnK_Region region(&assembly, cow_String(), geomSurface.Region());
     if (!region.ContainsAnalRigidSurf()) continue;
     const cow_List<unsigned> instances = region.InstanceIds(true);

@@ -224,7 +224,8 @@ void aif_Builder::WriteHistory(utl_Stream& out, const ComponentList& components)
     for (const auto& component : components)
       WriteKeywordList(out, component->StepDefinition(name, cow_String()));
     if (!cls_Registry::IsDerived(step.DynTypeId(), kprC_AnalysisStep::TypeId())) continue;
-    const auto& analysis = nex_canDynamicCastRef<const kprC_AnalysisStep>(step, kBuilderFile, __LINE__);
+    const auto& analysis =
+        nex_canDynamicCastRef<const kprC_AnalysisStep>(step, kBuilderFile, __LINE__);
     for (const auto& [loadCase, object] : analysis.LoadCases().ConstGetMap()) {
       if (loadCase.IsEmpty() || object->Suppressed()) continue;
       for (const auto& component : components)

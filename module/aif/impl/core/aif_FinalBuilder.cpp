@@ -49,7 +49,8 @@ void aif_FinalBuilder::Build() {
       AddStepDefinition(name, aif_RawKeyword(step.InputSnippet()));
     }
     if (counted == 1) continue;  // the initial step is not closed
-    const auto& analysis = nex_canDynamicCastRef<const kprC_AnalysisStep>(step, kFinalBuilderFile, 96);
+    const auto& analysis =
+        nex_canDynamicCastRef<const kprC_AnalysisStep>(step, kFinalBuilderFile, 96);
     const bool substructure = analysis.DynTypeId() == kprC_SubstructureGenerateStep::TypeId();
     cow_String lastLoadCase;
     for (const auto& [loadCase, object] : analysis.LoadCases().ConstGetMap()) {

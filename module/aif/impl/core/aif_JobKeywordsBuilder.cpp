@@ -40,8 +40,8 @@ aif_Restart RestartRead(const aif_Model& model) {
                               .Portable()
                               .AbsolutePathName();
   if (rt_access(path.CStr(), 0) != 0)
-    nex_Exception::Throw(aif_Exception(atr_TranslateWithArg("Missing .odb file %s", path)), kJobKeywordsBuilderFile,
-                         49);
+    nex_Exception::Throw(aif_Exception(atr_TranslateWithArg("Missing .odb file %s", path)),
+                         kJobKeywordsBuilderFile, 49);
 
   const aif_ResultsLookup results(path);
   const ddb_StepContainer& steps = results.Ddb().ConstGetModel(kResultsModel).Steps();
@@ -51,7 +51,8 @@ aif_Restart RestartRead(const aif_Model& model) {
   const unsigned procedureType = found->getKprProcedureType();
   bool cycle = false;
   if (procedureType == kprC_DirectCyclicStep::TypeId())
-    cycle = nex_canDynamicCastRef<const kprC_DirectCyclicStep>(found->AnalysisStep(), kJobKeywordsBuilderFile, 84)
+    cycle = nex_canDynamicCastRef<const kprC_DirectCyclicStep>(found->AnalysisStep(),
+                                                               kJobKeywordsBuilderFile, 84)
                 .Cycle();
   return aif_Restart(found->stepId(), model.RestartIncrement(), model.RestartEndStep(),
                      procedureType, cycle);

@@ -24,8 +24,7 @@ class aif_KestBuilder {
 
   // `unused` is accepted for the host's sake and ignored. Without `write`
   // the file is created empty.
-  bool WriteInputFile(const cow_String& path, const cow_String& extraLine, bool unused,
-                      bool write);
+  bool WriteInputFile(const cow_String& path, const cow_String& extraLine, bool unused, bool write);
 
  private:
   void BuildAndWrite(utl_Stream& out, const cow_String& extraLine);

@@ -20,7 +20,8 @@ aif_Model::aif_Model(const bas_NewModel& model, const cow_String& name)
     if (counted == 0) initial = stepName;
     if (counted == 1) firstAnalysis = stepName;
     if (counted >= 1 && firstGeneral.IsEmpty()) {
-      const auto& analysis = nex_canDynamicCastRef<const kprC_AnalysisStep>(step, kAifModelFile, __LINE__);
+      const auto& analysis =
+          nex_canDynamicCastRef<const kprC_AnalysisStep>(step, kAifModelFile, __LINE__);
       if (!analysis.Perturbation()) firstGeneral = stepName;
     }
     ++counted;
@@ -76,5 +77,6 @@ AIF_REPOSITORY(Parts, mdl_IDRepository<ptoK_Part>, partCmd)
 
 const mdl_IDRepository<asoK_Assembly>& aif_Model::Assemblies() const {
   const mdl_Extension& extension = model_->ConstGetExtension(bas_NewModel::assyCmd);
-  return nex_canDynamicCastRef<const mdl_IDRepository<asoK_Assembly>>(extension, kAifModelFile, __LINE__);
+  return nex_canDynamicCastRef<const mdl_IDRepository<asoK_Assembly>>(extension, kAifModelFile,
+                                                                      __LINE__);
 }

@@ -47,8 +47,8 @@ constexpr long long kLargestLabel = INT_MAX;
 [[noreturn]] void LabelOverflow(const char* kind, const cow_String& owner, int line) {
   std::string text = std::string("The ") + kind + " labels";
   if (!owner.IsEmpty()) text += " of instance " + owner.Str();
-  text += " run past " + std::to_string(kLargestLabel) +
-          ", the largest label the input file can hold.";
+  text +=
+      " run past " + std::to_string(kLargestLabel) + ", the largest label the input file can hold.";
   nex_Exception::Throw(aif_Exception(cow_String(std::move(text))), kModelInfoFile, line);
 }
 
@@ -145,8 +145,8 @@ aif_ModelInfo::aif_ModelInfo(const aif_Job& job) : job_(job), wireLabels_(new Wi
 
 aif_ModelInfo::aif_ModelInfo(const aif_OptimizationProcess& process)
     : process_(process), wireLabels_(new WireLabels()) {
-  const auto& optimization =
-      nex_canDynamicCastRef<const ajbC_Optimization>(process.OptimizationObject(), kModelInfoFile, __LINE__);
+  const auto& optimization = nex_canDynamicCastRef<const ajbC_Optimization>(
+      process.OptimizationObject(), kModelInfoFile, __LINE__);
   Construct(static_cast<const aif_OptimizationProcess&>(*process_).Model(),
             optimization.ModelName(), optimization.TaskName());
 }
@@ -253,7 +253,8 @@ bool aif_ModelInfo::DecidePartBasedOutput(const aif_Model& model) {
     }
     const kprC_Step& step = steps.ConstGet(name);
     if (step.Suppressed()) continue;
-    const auto& analysis = nex_canDynamicCastRef<const kprC_AnalysisStep>(step, kModelInfoFile, __LINE__);
+    const auto& analysis =
+        nex_canDynamicCastRef<const kprC_AnalysisStep>(step, kModelInfoFile, __LINE__);
     if (analysis.DynTypeId() == kprC_SubstructureGenerateStep::TypeId()) return false;
   }
   return true;
@@ -354,17 +355,16 @@ void aif_ModelInfo::NumberLabelsPerPart(const cow_List<unsigned>& ids) {
     const cow_String name = FeatureName(id);
     std::shared_ptr<const bme_Mesh> display;
     const bme_Mesh* mesh = WrittenMesh(features, id, display);
-    totalNodes_ = CheckedLabel(
-        totalNodes_ + (mesh ? static_cast<long long>(mesh->NumNodes()) : 0) +
-            ReferenceNodeCount(features, id),
-        "node", name, __LINE__);
+    totalNodes_ = CheckedLabel(totalNodes_ + (mesh ? static_cast<long long>(mesh->NumNodes()) : 0) +
+                                   ReferenceNodeCount(features, id),
+                               "node", name, __LINE__);
     SetOffsets(name, id, 0, 0);
 
     const long long highest = (mesh ? static_cast<long long>(mesh->NodeData().HighestLabel()) : 0) +
                               ReferenceNodeCount(features, id);
     attachmentBases_[id] = CheckedLabel(highest, "node", name, __LINE__);
-    nextNodeLabels_[name.Str()] = CheckedLabel(highest + asoK_NumberAttachmentNodes(features, id),
-                                               "node", name, __LINE__);
+    nextNodeLabels_[name.Str()] =
+        CheckedLabel(highest + asoK_NumberAttachmentNodes(features, id), "node", name, __LINE__);
     nextElementLabels_[name.Str()] = HighestElementLabel(mesh);
   }
 }
@@ -391,8 +391,8 @@ int aif_ModelInfo::NextElementLabel(const cow_String& instance) {
 }
 
 int aif_ModelInfo::ReserveElementLabels(const cow_String& instance, int count) {
-  return Advance(partBased_ ? &nextElementLabels_[instance.Str()] : nullptr, elementCounter_,
-                 count, "element", instance);
+  return Advance(partBased_ ? &nextElementLabels_[instance.Str()] : nullptr, elementCounter_, count,
+                 "element", instance);
 }
 
 int aif_ModelInfo::Advance(int* perInstance, long long& fileCounter, int count, const char* kind,

@@ -22,11 +22,11 @@ class aif_MaterialOptionKeyword : public akw_Keyword {
 
 // Declares `Name`, the keyword of the kernel option `Option`, constructed from
 // the option alone; its Write is defined in Name's source file.
-#define AIF_MATERIAL_OPTION_KEYWORD(Name, Option)                             \
-  class Name : public aif_MaterialOptionKeyword<Name, Option> {               \
-   public:                                                                    \
+#define AIF_MATERIAL_OPTION_KEYWORD(Name, Option)                              \
+  class Name : public aif_MaterialOptionKeyword<Name, Option> {                \
+   public:                                                                     \
     explicit Name(const Option& option) : aif_MaterialOptionKeyword(option) {} \
-    void Write(utl_Stream& stream) const override;                            \
+    void Write(utl_Stream& stream) const override;                             \
   };
 
 // Writes the sub-option `sub` with its keyword class when the handle is set;

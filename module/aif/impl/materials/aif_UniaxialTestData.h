@@ -6,7 +6,8 @@
 #include "OdbAttrEO/kmaC_SubOptions.h"
 #include "aif/impl/materials/aif_MaterialOptionKeyword.h"
 
-class aif_UniaxialTestData : public aif_MaterialOptionKeyword<aif_UniaxialTestData, kmaC_UniaxialTestData> {
+class aif_UniaxialTestData
+    : public aif_MaterialOptionKeyword<aif_UniaxialTestData, kmaC_UniaxialTestData> {
  public:
   aif_UniaxialTestData(const kmaC_UniaxialTestData& option, int direction)
       : aif_MaterialOptionKeyword(option), direction_(direction) {}

@@ -126,8 +126,8 @@ akw_KeywordList aif_AssemblyStage::MeshAndConnectors(akw_BuilderComponent& build
   const cow_Map<cow_String, int> byName =
       asoK_AttributeUtils::GetConnectorMap(assembly->ConnectorOrientations());
   for (const cow_COW<kern_Object>& attribute : assembly->SectionAssignments()) {
-    const auto& assignment =
-        nex_canDynamicCastRef<const ptoC_SectionAssignment>(*attribute, kAssemblyStageFile, __LINE__);
+    const auto& assignment = nex_canDynamicCastRef<const ptoC_SectionAssignment>(
+        *attribute, kAssemblyStageFile, __LINE__);
     const cow_String& sectionName = assignment.SectionName();
     if (assignment.IsSuppressed() || !sections.Contains(sectionName)) continue;
     const kseC_Section& section = sections.ConstGet(sectionName);
@@ -146,15 +146,15 @@ akw_KeywordList aif_AssemblyStage::MeshAndConnectors(akw_BuilderComponent& build
         uses.Set(sectionName, *count + 1);
       } else {
         uses.Set(sectionName, 1);
-        aif_AddConnectorBehaviorKeywords(
-            builder, sectionName,
-            nex_canDynamicCastRef<const kseC_ConnectorSection>(section, kAssemblyStageFile, __LINE__));
+        aif_AddConnectorBehaviorKeywords(builder, sectionName,
+                                         nex_canDynamicCastRef<const kseC_ConnectorSection>(
+                                             section, kAssemblyStageFile, __LINE__));
       }
     } else if (section.DynTypeId() == kseC_MPCSection::TypeId()) {
       keywords.Append(akw_KeywordHandle(
           new aif_MPC(sectionName,
-                      cow_COW<kseC_Section>(
-                          nex_canDynamicCastRef<const kseC_MPCSection>(section, kAssemblyStageFile, __LINE__)),
+                      cow_COW<kseC_Section>(nex_canDynamicCastRef<const kseC_MPCSection>(
+                          section, kAssemblyStageFile, __LINE__)),
                       assignment.RegionRef(), &info)));
     }
   }

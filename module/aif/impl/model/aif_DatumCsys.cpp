@@ -58,8 +58,8 @@ aif_DatumCsys::aif_DatumCsys(const ftr_PrimaryObject* object, const cow_String& 
   const std::unique_ptr<dtu_Datum> datum = dtmK_Datum(object, modelName, reference).MakeDatum();
   if (datum) {
     if (datum->DynTypeId() != dtu_DatumCsys::TypeId())
-      nex_Exception::Throw(aif_Exception(atr_Translate("Wrong datum type. Expected CSYS.")), kDatumCsysFile,
-                           __LINE__);
+      nex_Exception::Throw(aif_Exception(atr_Translate("Wrong datum type. Expected CSYS.")),
+                           kDatumCsysFile, __LINE__);
     auto& csys = nex_canDynamicCastRef<dtu_DatumCsys>(*datum, kDatumCsysFile, __LINE__);
     if (!transform.IsIdentity()) csys.Transform(transform);
     csys.Geometry(origin_, axes_[0], axes_[1], axes_[2]);

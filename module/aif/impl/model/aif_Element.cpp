@@ -177,8 +177,7 @@ void aif_Element::Write(utl_Stream& stream) const {
   stream << "*Element, type=" << typeName_;
   // A long set name goes on the next line rather than past 256 characters.
   if (!elementSetName_.IsEmpty())
-    (stream << ", ").OptionalLineBreak(6 + elementSetName_.Length()) << "elset="
-                                                                      << elementSetName_;
+    (stream << ", ").OptionalLineBreak(6 + elementSetName_.Length()) << "elset=" << elementSetName_;
   stream << endl;
   if (form_ == kTypeText) {
     stream << elementLabel_ << ", " << nodeLabel_ << endl;

@@ -48,8 +48,8 @@ const char* IncrementOption(const cow_String& jobName, int step) {
   const cow_String path =
       VZLBasUtlFilePath(jobName + ".odb", cow_String()).Portable().AbsolutePathName();
   if (rt_access(path.CStr(), 0) != 0)
-    nex_Exception::Throw(aif_Exception(atr_TranslateWithArg("Missing .odb file %s", path)), kImportFile,
-                         __LINE__);
+    nex_Exception::Throw(aif_Exception(atr_TranslateWithArg("Missing .odb file %s", path)),
+                         kImportFile, __LINE__);
 
   const aif_ResultsLookup results(path);
   const ddb_Model& model = results.Ddb().ConstGetModel(kResultsModel);
@@ -75,7 +75,8 @@ aif_Import::aif_Import(const akw_Model& model, const kpfC_Field& field)
 aif_Import::~aif_Import() = default;
 
 void aif_Import::Write(utl_Stream& stream) const {
-  const auto& field = nex_canDynamicCastRef<const kpfC_InitialState>(*field_, kImportFile, __LINE__);
+  const auto& field =
+      nex_canDynamicCastRef<const kpfC_InitialState>(*field_, kImportFile, __LINE__);
   const kpfC_InitialStateState& state = field.ConstGetState(model_.InitialStepName());
   const int step = state.StepNumber();
   const int increment = state.IncrementNumber();

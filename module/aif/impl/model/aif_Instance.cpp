@@ -36,7 +36,8 @@ void aif_Instance::Write(utl_Stream& stream) const {
   if (!fromInitialState_) aif_CheckWritableName(partName_, "part");
   stream << "*Instance";
   if (fromInitialState_) {
-    const auto& field = nex_canDynamicCastRef<const kpfC_InitialState>(*field_, kInstanceFile, __LINE__);
+    const auto& field =
+        nex_canDynamicCastRef<const kpfC_InitialState>(*field_, kInstanceFile, __LINE__);
     const kpfC_InitialStateState& state = field.ConstGetState(model_->InitialStepName());
     const VZLBasUtlFilePath library(state.JobName() + ".odb", cow_String());
     // The file-name form: a library name with a blank or a comma is quoted.

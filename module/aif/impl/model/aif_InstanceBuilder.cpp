@@ -26,7 +26,9 @@ void ForInitialStates(const kprC_PropagatingContainer<kpfC_Field>& fields, Visit
   for (const auto& entry : fields.ConstGetMap()) {
     const kpfC_Field& field = *entry.second;
     if (field.Inactive() != 0 || field.DynTypeId() != kpfC_InitialState::TypeId()) continue;
-    if (visit(nex_canDynamicCastRef<const kpfC_InitialState>(field, kInstanceBuilderFile, __LINE__))) return;
+    if (visit(
+            nex_canDynamicCastRef<const kpfC_InitialState>(field, kInstanceBuilderFile, __LINE__)))
+      return;
   }
 }
 

@@ -19,8 +19,8 @@ akw_KeywordList aif_InstancePoints::ReferenceNodes(const asoF_PartInstance& inst
     // written. Without usable labels the numbers are positions after the
     // mesh's nodes, never user labels, so every point gets its node.
     if (labelsUsable && ref_Utils::UserNodeLabelExists(features, instance.Id(), node.userLabel)) {
-      keywords.Append(akw_KeywordHandle(
-          new aif_RawNset(node.userLabel + offset, setName, info.IsPartBased())));
+      keywords.Append(
+          akw_KeywordHandle(new aif_RawNset(node.userLabel + offset, setName, info.IsPartBased())));
       continue;
     }
     keywords.Append(akw_KeywordHandle(

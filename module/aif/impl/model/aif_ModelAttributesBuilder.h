@@ -8,8 +8,7 @@
 
 class aif_ModelAttributesBuilder : public akw_BuilderComponent {
  public:
-  explicit aif_ModelAttributesBuilder(akw_ModelInfo& modelInfo)
-      : akw_BuilderComponent(modelInfo) {}
+  explicit aif_ModelAttributesBuilder(akw_ModelInfo& modelInfo) : akw_BuilderComponent(modelInfo) {}
   aif_ModelAttributesBuilder(const aif_ModelAttributesBuilder&) = default;
 
   // Files the banner and both keywords (each keyword leaves out what the

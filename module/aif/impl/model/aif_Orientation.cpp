@@ -80,9 +80,9 @@ aif_Orientation::aif_Orientation(const ftr_PrimaryObject* object,
         distributions.angle.IsEmpty() ? orientation.AngleFieldName() : distributions.angle,
         namesAreLocal, prefix);
   if (kind_ == kField) {
-    systemName_ = Qualified(
-        distributions.axes.IsEmpty() ? orientation.FieldName() : distributions.axes,
-        namesAreLocal, prefix);
+    systemName_ =
+        Qualified(distributions.axes.IsEmpty() ? orientation.FieldName() : distributions.axes,
+                  namesAreLocal, prefix);
   } else if (kind_ == kNamedSystem) {
     systemName_ = Qualified(systemName, namesAreLocal, prefix);
     system_ = 1;

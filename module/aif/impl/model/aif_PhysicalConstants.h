@@ -11,7 +11,9 @@ class aif_PhysicalConstants : public akw_Keyword {
   static constexpr double kUnset = 1.7976931348623157e308;
 
   aif_PhysicalConstants(double absoluteZero, double stefanBoltzmann, double universalGas)
-      : absoluteZero_(absoluteZero), stefanBoltzmann_(stefanBoltzmann), universalGas_(universalGas) {}
+      : absoluteZero_(absoluteZero),
+        stefanBoltzmann_(stefanBoltzmann),
+        universalGas_(universalGas) {}
   aif_PhysicalConstants(const aif_PhysicalConstants&) = default;
 
   akw_Keyword* Clone() const override { return new aif_PhysicalConstants(*this); }

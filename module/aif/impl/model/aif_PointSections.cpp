@@ -43,8 +43,8 @@ cow_String Orientation(const aif_ModelInfo& info, const asoF_PartInstance& insta
   int position = 0, matchPosition = 0;
   for (const cow_COW<kern_Object>& attribute : part.Attributes()) {
     if (attribute->DynTypeId() != ptoC_MaterialOrientation::TypeId()) continue;
-    const auto& orientation =
-        nex_canDynamicCastRef<const ptoC_MaterialOrientation>(*attribute, kPointSectionsFile, __LINE__);
+    const auto& orientation = nex_canDynamicCastRef<const ptoC_MaterialOrientation>(
+        *attribute, kPointSectionsFile, __LINE__);
     const int clash = rgnK_Region(&part, modelName, orientation.Region()).Clash(point);
     if (clash == 0 || clash == 1) {
       match = &orientation;
@@ -76,8 +76,8 @@ akw_KeywordList aif_PointSections::Keywords(aif_ModelInfo& info, const asoF_Part
   const cow_List<cow_COW<kern_Object>>& attributes = part.Attributes();
   for (std::size_t i = attributes.Length(); i-- > 0;) {
     if (attributes[i]->DynTypeId() != ptoC_SectionAssignment::TypeId()) continue;
-    const auto& assignment =
-        nex_canDynamicCastRef<const ptoC_SectionAssignment>(*attributes[i], kPointSectionsFile, __LINE__);
+    const auto& assignment = nex_canDynamicCastRef<const ptoC_SectionAssignment>(
+        *attributes[i], kPointSectionsFile, __LINE__);
     if (assignment.IsSuppressed()) continue;
     const rgnC_Region& region = assignment.RegionRef();
     if (!rgnK_Region(&part, info.Model().Name(), region).IsValid(true)) continue;

@@ -113,8 +113,7 @@ void aif_RegionBuilder::FindUnwrittenMeshes() {
   ForActiveInstances(*assembly, [&](const asoF_PartInstance& instance, unsigned id) {
     if (features.IsLocked(id, ftr_LOCK_MESH)) return;
     if (!decided.insert(instance.GetPartName().Str()).second) return;
-    if (info.IsLightweightInstance(instance))
-      partMeshes.insert(instance.GetPartName().Str());
+    if (info.IsLightweightInstance(instance)) partMeshes.insert(instance.GetPartName().Str());
   });
   ForActiveInstances(*assembly, [&](const asoF_PartInstance& instance, unsigned id) {
     const bool written = info.IsLightweightInstance(instance)
@@ -240,8 +239,7 @@ void aif_RegionBuilder::AssemblySets() {
       skip.Append(region.Name());
   for (const auto& inertia : engineering.Inertias()) {
     const unsigned type = inertia->DynTypeId();
-    if (type != kefC_PointMassInertia::TypeId() && type != kefC_HeatCapacitance::TypeId())
-      continue;
+    if (type != kefC_PointMassInertia::TypeId() && type != kefC_HeatCapacitance::TypeId()) continue;
     for (const rgnC_Region& region : inertia->Regions())
       skip.Append(region.Name());
   }
@@ -316,8 +314,8 @@ void aif_RegionBuilder::ContactNodeSetSurfaces() {
   for (const rgnC_Region& region : regions) {
     const cow_List<cow_String>& owners = region.OwnerNames();
     if (owners.Length() >= 2 && setless.count(owners[1].Str())) continue;
-    if (owners.Length() >= 2 && emptyNodeSets_.count(partOf[owners[1].Str()] + "\n" +
-                                                     region.Name().Str()))
+    if (owners.Length() >= 2 &&
+        emptyNodeSets_.count(partOf[owners[1].Str()] + "\n" + region.Name().Str()))
       continue;
     const aif_RegionName regionName(region, info);
     const cow_String setName = regionName.SetName(Scope(2));
@@ -335,8 +333,8 @@ bool aif_RegionBuilder::Isothermal() const {
   const kprC_StepContainer& steps = info.ModelAdapter().Steps();
   const cow_List<cow_String>& names = steps.Keys();
   for (std::size_t i = 1; i < names.Length(); ++i) {
-    const auto& step =
-        nex_canDynamicCastRef<const kprC_AnalysisStep>(steps.ConstGet(names[i]), kRegionBuilderFile, __LINE__);
+    const auto& step = nex_canDynamicCastRef<const kprC_AnalysisStep>(steps.ConstGet(names[i]),
+                                                                      kRegionBuilderFile, __LINE__);
     if (step.Suppressed()) continue;
     if (step.DynTypeId() == kprC_TempDisplacementDynamicsStep::TypeId()) return true;
   }
@@ -353,7 +351,8 @@ void aif_RegionBuilder::RigidBodies() {
   for (const auto& entry : info.ModelAdapter().Constraints().ConstGetMap()) {
     if (entry.second->DynTypeId() != kcoC_RigidBody::TypeId() || entry.second->Suppressed())
       continue;
-    const auto& body = nex_canDynamicCastRef<const kcoC_RigidBody>(*entry.second, kRegionBuilderFile, __LINE__);
+    const auto& body =
+        nex_canDynamicCastRef<const kcoC_RigidBody>(*entry.second, kRegionBuilderFile, __LINE__);
     for (int role = 0; role < kcoC_RigidBody::kRoleCount; ++role) {
       const rgnK_Region region(&assembly, info.Model().Name(),
                                body.Region(static_cast<kcoC_RigidBody::Role>(role)));

@@ -38,8 +38,8 @@ void aif_AssignmentStep::ReadOrientations(const aif_InstanceScope& scope, unsign
       entries.Append(&*assignment);
   } else if (kind == kMaterialOrientations) {
     for (const kern_Object* attribute : aif_PartAttributesState::AttributesOf(part, kind)) {
-      const auto& orientation =
-          nex_canDynamicCastRef<const ptoC_MaterialOrientation>(*attribute, kAssignmentStepFile, __LINE__);
+      const auto& orientation = nex_canDynamicCastRef<const ptoC_MaterialOrientation>(
+          *attribute, kAssignmentStepFile, __LINE__);
       if (orientation.IsSuppressed()) continue;
       state_.orientations.Append(cow_COW<kern_Object>(orientation));
       entries.Append(&orientation);
@@ -54,17 +54,19 @@ void aif_AssignmentStep::ReadOrientations(const aif_InstanceScope& scope, unsign
   for (std::size_t i = 0; i < entries.Length(); ++i) {
     const rgnC_Region* region = nullptr;
     if (kind == ptoC_SectionAssignment::TypeId()) {
-      const auto& assignment =
-          nex_canDynamicCastRef<const ptoC_SectionAssignment>(*entries[i], kAssignmentStepFile, __LINE__);
+      const auto& assignment = nex_canDynamicCastRef<const ptoC_SectionAssignment>(
+          *entries[i], kAssignmentStepFile, __LINE__);
       // A suppressed assignment keeps its index but takes no element, so it
       // is neither written nor put in place of the active section.
       if (assignment.IsSuppressed()) continue;
       region = &assignment.RegionRef();
     } else if (kind == kBeamOrientations)
-      region =
-          &nex_canDynamicCastRef<const ptoC_BeamOrientation>(*entries[i], kAssignmentStepFile, __LINE__).Region();
+      region = &nex_canDynamicCastRef<const ptoC_BeamOrientation>(*entries[i], kAssignmentStepFile,
+                                                                  __LINE__)
+                    .Region();
     else
-      region = &nex_canDynamicCastRef<const ptoC_MaterialOrientation>(*entries[i], kAssignmentStepFile, __LINE__)
+      region = &nex_canDynamicCastRef<const ptoC_MaterialOrientation>(*entries[i],
+                                                                      kAssignmentStepFile, __LINE__)
                     .Region();
     const rgnK_Region kernelRegion(info.Assembly(), modelName, *region);
     if (!kernelRegion.IsValid(true)) continue;

@@ -14,7 +14,8 @@ namespace {
 constexpr char kBeamGeneralSectionFile[] = "module/aif/impl/aif_BeamGeneralSection";
 
 void GeneralizedLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_GeneralizedProfile>(profile, kBeamGeneralSectionFile, __LINE__);
+  const auto& p = nex_canDynamicCastRef<const kbpC_GeneralizedProfile>(
+      profile, kBeamGeneralSectionFile, __LINE__);
   s << p.area << ", " << p.i11 << ", " << p.i12 << ", " << p.i22 << ", " << p.j;
   if (p.gamma0 != 0.0 || p.gammaW != 0.0) s << ", " << p.gamma0 << ", " << p.gammaW;
 }

@@ -14,12 +14,14 @@ namespace {
 constexpr char kBeamSectionCommonFile[] = "module/aif/impl/aif_BeamSectionCommon";
 
 void PipeLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_PipeProfile>(profile, kBeamSectionCommonFile, __LINE__);
+  const auto& p =
+      nex_canDynamicCastRef<const kbpC_PipeProfile>(profile, kBeamSectionCommonFile, __LINE__);
   s << p.r << ", " << p.t;
 }
 
 void BoxLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_BoxProfile>(profile, kBeamSectionCommonFile, __LINE__);
+  const auto& p =
+      nex_canDynamicCastRef<const kbpC_BoxProfile>(profile, kBeamSectionCommonFile, __LINE__);
   s << p.a << ", " << p.b << ", " << p.t1;
   if (p.uniformThickness)
     s << ", " << p.t1 << ", " << p.t1 << ", " << p.t1;
@@ -28,39 +30,46 @@ void BoxLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
 }
 
 void IbeamLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_IbeamProfile>(profile, kBeamSectionCommonFile, __LINE__);
+  const auto& p =
+      nex_canDynamicCastRef<const kbpC_IbeamProfile>(profile, kBeamSectionCommonFile, __LINE__);
   s << p.l << ", " << p.h << ", " << p.b1 << ", " << p.b2 << ", " << p.t1 << ", " << p.t2 << ", "
     << p.t3;
 }
 
 // A T is an I without a bottom flange: b1 and t1 are 0.
 void TbeamLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_TbeamProfile>(profile, kBeamSectionCommonFile, __LINE__);
+  const auto& p =
+      nex_canDynamicCastRef<const kbpC_TbeamProfile>(profile, kBeamSectionCommonFile, __LINE__);
   s << p.l << ", " << p.h << ", " << 0.0 << ", " << p.b << ", " << 0.0 << ", " << p.tf << ", "
     << p.tw;
 }
 
 void CircularLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  s << nex_canDynamicCastRef<const kbpC_CircularProfile>(profile, kBeamSectionCommonFile, __LINE__).r;
+  s << nex_canDynamicCastRef<const kbpC_CircularProfile>(profile, kBeamSectionCommonFile, __LINE__)
+           .r;
 }
 
 void HexagonalLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_HexagonalProfile>(profile, kBeamSectionCommonFile, __LINE__);
+  const auto& p =
+      nex_canDynamicCastRef<const kbpC_HexagonalProfile>(profile, kBeamSectionCommonFile, __LINE__);
   s << p.r << ", " << p.t;
 }
 
 void LbeamLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_LbeamProfile>(profile, kBeamSectionCommonFile, __LINE__);
+  const auto& p =
+      nex_canDynamicCastRef<const kbpC_LbeamProfile>(profile, kBeamSectionCommonFile, __LINE__);
   s << p.a << ", " << p.b << ", " << p.t1 << ", " << p.t2;
 }
 
 void RectangularLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_RectangularProfile>(profile, kBeamSectionCommonFile, __LINE__);
+  const auto& p = nex_canDynamicCastRef<const kbpC_RectangularProfile>(
+      profile, kBeamSectionCommonFile, __LINE__);
   s << p.a << ", " << p.b;
 }
 
 void TrapezoidalLine(utl_Stream& s, const kbpC_BeamProfile& profile) {
-  const auto& p = nex_canDynamicCastRef<const kbpC_TrapezoidalProfile>(profile, kBeamSectionCommonFile, __LINE__);
+  const auto& p = nex_canDynamicCastRef<const kbpC_TrapezoidalProfile>(
+      profile, kBeamSectionCommonFile, __LINE__);
   s << p.a << ", " << p.b << ", " << p.c << ", " << p.d;
 }
 
@@ -168,7 +177,8 @@ void aif_BeamSectionCommon::WriteShape(utl_Stream& stream, const char* shape,
 // points and its thickness); every further point adds a line x, y, t. A
 // tapered section writes no end profile for this shape.
 void aif_BeamSectionCommon::WriteArbitraryProfile(utl_Stream& stream) const {
-  const auto& p = nex_canDynamicCastRef<const kbpC_ArbitraryProfile>(*profile_, kBeamSectionCommonFile, __LINE__);
+  const auto& p = nex_canDynamicCastRef<const kbpC_ArbitraryProfile>(
+      *profile_, kBeamSectionCommonFile, __LINE__);
   const cow_2DArray<double>& points = p.points;
   if (points.Rows() < 2 || points.Columns() < 3)
     nex_Exception::Throw(

@@ -26,7 +26,8 @@ void aif_BeamSectionStep::Add(const aif_InstanceScope& scope, bool partLevel,
                               const cow_String& sectionName, const cow_String& setName,
                               const kseC_Section& section, int beamOrientation) {
   const aif_ModelInfo& info = state_.info;
-  const auto& beam = nex_canDynamicCastRef<const kseC_BeamSection>(section, kBeamSectionStepFile, __LINE__);
+  const auto& beam =
+      nex_canDynamicCastRef<const kseC_BeamSection>(section, kBeamSectionStepFile, __LINE__);
   const auto& profiles = info.ModelAdapter().Profiles();
   if (!profiles.Contains(beam.profileName))
     nex_Exception::Throw(aif_Exception("The beam section " + sectionName + " names the profile " +

@@ -25,7 +25,8 @@ void aif_CohesiveSection::Write(utl_Stream& stream) const {
   const auto* cohesive = section_->DynTypeId() == kseC_CohesiveSection::TypeId()
                              ? dynamic_cast<const kseC_CohesiveSection*>(section_.Get())
                              : nullptr;
-  if (!cohesive) nex_Exception::Throw(aif_Exception("Unknown section type"), kCohesiveSectionFile, __LINE__);
+  if (!cohesive)
+    nex_Exception::Throw(aif_Exception("Unknown section type"), kCohesiveSectionFile, __LINE__);
   const kseC_CohesiveSection& section = *cohesive;
   stream << "*Cohesive Section, elset=" << elementSet_;
   if (!orientation_.IsEmpty())

@@ -145,7 +145,8 @@ void aif_Distribution::Write(utl_Stream& stream) const {
 }
 
 void aif_Distribution::WriteFieldForm(utl_Stream& stream) const {
-  const auto& info = nex_canDynamicCastRef<const aif_ModelInfo>(*info_, kDistributionFile, __LINE__);
+  const auto& info =
+      nex_canDynamicCastRef<const aif_ModelInfo>(*info_, kDistributionFile, __LINE__);
   const bool partBased = info.IsPartBased();
   const int scope = record_.ownerKind;
   const cow_String& field = record_.field;
@@ -215,7 +216,8 @@ void aif_Distribution::WriteFieldForm(utl_Stream& stream) const {
 }
 
 void aif_Distribution::WriteModelForm(utl_Stream& stream) const {
-  const auto& info = nex_canDynamicCastRef<const aif_ModelInfo>(*info_, kDistributionFile, __LINE__);
+  const auto& info =
+      nex_canDynamicCastRef<const aif_ModelInfo>(*info_, kDistributionFile, __LINE__);
   const bool partBased = info.IsPartBased();
   const cow_String& field = record_.field;
   WriteHead(stream, field_, akw_MorvexName(field, false).Printable(), field + "_Table");

@@ -30,11 +30,13 @@ void aif_EulerianSection::Write(utl_Stream& stream) const {
                              ? dynamic_cast<const kseC_EulerianSection*>(section_.Get())
                              : nullptr;
   if (!eulerian)
-    nex_Exception::Throw(aif_Exception("Not a Eulerian section type"), kEulerianSectionFile, __LINE__);
+    nex_Exception::Throw(aif_Exception("Not a Eulerian section type"), kEulerianSectionFile,
+                         __LINE__);
   const kseC_EulerianSection& section = *eulerian;
   bool partBased = true;
   if (info_)
-    partBased = nex_canDynamicCastRef<const aif_ModelInfo>(*info_, kEulerianSectionFile, __LINE__).IsPartBased();
+    partBased = nex_canDynamicCastRef<const aif_ModelInfo>(*info_, kEulerianSectionFile, __LINE__)
+                    .IsPartBased();
   stream << "*Eulerian Section, elset=" << elementSet_;
   if (!controls_.IsEmpty()) (stream << ", ").OptionalLineBreak() << "controls=" << controls_;
   if (!orientation_.IsEmpty())

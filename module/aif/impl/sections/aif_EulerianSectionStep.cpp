@@ -23,8 +23,8 @@ void aif_EulerianSectionStep::Add(const aif_InstanceScope& scope, bool partLevel
                                   const cow_String& setName, const kseC_Section& section,
                                   const cow_String& controls, const bme_ElemCtrlParams& params) {
   const aif_ModelInfo& info = state_.info;
-  const auto& eulerian =
-      nex_canDynamicCastRef<const kseC_EulerianSection>(section, kEulerianSectionStepFile, __LINE__);
+  const auto& eulerian = nex_canDynamicCastRef<const kseC_EulerianSection>(
+      section, kEulerianSectionStepFile, __LINE__);
   filer_.ToScope(scope, partLevel,
                  aif_EulerianSection(setName, section, cow_String(), controls, scope.name, &info));
   filer_.ToScope(scope, partLevel, aif_HourglassStiffness(params));

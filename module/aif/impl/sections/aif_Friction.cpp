@@ -70,8 +70,8 @@ void aif_Friction::Write(utl_Stream& stream) const {
 void aif_Friction::WritePropertyForm(utl_Stream& stream) const {
   if (property_.IsNull()) return;
   if (property_->DynTypeId() != kinC_ContactProperty::TypeId())
-    nex_Exception::Throw(aif_Exception(atr_Translate("Unimplemented *Friction print")), kFrictionFile,
-                         __LINE__);
+    nex_Exception::Throw(aif_Exception(atr_Translate("Unimplemented *Friction print")),
+                         kFrictionFile, __LINE__);
   const auto& contact =
       nex_canDynamicCastRef<const kinC_ContactProperty>(*property_, kFrictionFile, __LINE__);
   const kinC_TangentialBehavior* law =
@@ -119,8 +119,7 @@ void aif_Friction::WritePropertyOptions(utl_Stream& stream,
   if (product == 0 && coefficientsOrDecay && law.elasticSlipKind == 0)
     aif_WriteOption(stream, "slip tolerance=", law.slipTolerance);
   if (f == kUser) aif_WriteOption(stream, "user");
-  if (product == 0 && (f == kCoefficients || f == kLagrange) &&
-      law.directionality == kAnisotropic)
+  if (product == 0 && (f == kCoefficients || f == kLagrange) && law.directionality == kAnisotropic)
     aif_WriteOption(stream, "anisotropic");
   if ((f == kCoefficients || (product == 0 && f == kLagrange)) && law.dependencies > 0)
     aif_WriteOption(stream, "dependencies=", law.dependencies);

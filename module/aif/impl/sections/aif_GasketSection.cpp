@@ -27,7 +27,8 @@ aif_GasketSection::aif_GasketSection(cow_String elementSet, const kseC_Section& 
 
 void aif_GasketSection::Write(utl_Stream& stream) const {
   if (section_->DynTypeId() != kseC_GasketSection::TypeId()) return;
-  const auto& section = nex_canDynamicCastRef<const kseC_GasketSection>(*section_, kGasketSectionFile, __LINE__);
+  const auto& section =
+      nex_canDynamicCastRef<const kseC_GasketSection>(*section_, kGasketSectionFile, __LINE__);
   const cow_String material = akw_MorvexName(section.material, false).Printable();
   stream << "*Gasket Section, elset=" << elementSet_;
   aif_Option(stream, 9 + material.Length()) << (behavior_ ? "behavior=" : "material=") << material;

@@ -83,8 +83,7 @@ cow_String aif_GeometryThicknessStep::Add(const aif_InstanceScope& scope,
   const bool offsets = kind == 1;
   const cow_String name = aif_DiscreteFieldRecords(state_, filer_)
                               .UniqueName(cow_String(offsets ? "Offset_" : "Thickness_") +
-                                          InName(scope.partName) + "_" +
-                                          std::to_string(number));
+                                          InName(scope.partName) + "_" + std::to_string(number));
   kfdC_DiscreteField field;
   field.SetLocation(offsets ? kfdC_DiscreteField::kElements : kfdC_DiscreteField::kNodes);
   field.SetComponentCount(1);

@@ -58,10 +58,10 @@ void aif_InertiaBuilder::Inertia(const aif_FeatureOwner& owner, const kefC_Inert
   if (!nonstructural && type != kefC_PointMassInertia::TypeId() &&
       type != kefC_HeatCapacitance::TypeId())
     return;
-  const rgnC_Region region =
-      nonstructural ? nex_canDynamicCastRef<const kefC_NonstructuralMass>(inertia, kInertiaBuilderFile, __LINE__)
-                          .OwnRegion()
-                    : inertia.Region();
+  const rgnC_Region region = nonstructural ? nex_canDynamicCastRef<const kefC_NonstructuralMass>(
+                                                 inertia, kInertiaBuilderFile, __LINE__)
+                                                 .OwnRegion()
+                                           : inertia.Region();
   const rgnK_Region kernel(owner.object, info.Model().Name(), region);
   if (!kernel.IsValid(true)) return;
 
@@ -94,7 +94,8 @@ void aif_InertiaBuilder::Inertia(const aif_FeatureOwner& owner, const kefC_Inert
     PointMass(owner, inertia, nodes, set);
     return;
   }
-  const auto& heat = nex_canDynamicCastRef<const kefC_HeatCapacitance>(inertia, kInertiaBuilderFile, __LINE__);
+  const auto& heat =
+      nex_canDynamicCastRef<const kefC_HeatCapacitance>(inertia, kInertiaBuilderFile, __LINE__);
   const aif_HeatCap capacitance(set, heat.TemperatureDependent(), heat.Dependencies(),
                                 heat.Table());
   if (capacitance.IsEmpty()) return;
@@ -107,7 +108,8 @@ void aif_InertiaBuilder::PointMass(const aif_FeatureOwner& owner, const kefC_Ine
                                    const cow_Map<int, cow_List<int>>& nodes,
                                    const cow_String& set) {
   aif_ModelInfo& info = Info();
-  const auto& point = nex_canDynamicCastRef<const kefC_PointMassInertia>(inertia, kInertiaBuilderFile, __LINE__);
+  const auto& point =
+      nex_canDynamicCastRef<const kefC_PointMassInertia>(inertia, kInertiaBuilderFile, __LINE__);
   const bool both = point.HasMass() && point.HasRotaryI();
   const int id = static_cast<int>(owner.id);
   if (point.HasMass()) {

@@ -20,6 +20,7 @@ void aif_InterfaceSection::Write(utl_Stream& stream) const {
                             ? dynamic_cast<const kseC_AcousticInterfaceSection*>(section_.Get())
                             : nullptr;
   if (!section)
-    nex_Exception::Throw(aif_Exception("Unknown acoustic interface section type"), kInterfaceSectionFile, __LINE__);
+    nex_Exception::Throw(aif_Exception("Unknown acoustic interface section type"),
+                         kInterfaceSectionFile, __LINE__);
   stream << "*Interface, elset=" << elementSet_ << endl << section->value << endl;
 }

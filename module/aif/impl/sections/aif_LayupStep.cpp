@@ -91,8 +91,8 @@ void aif_LayupStep::AddLayup(const aif_InstanceScope& scope, const ptoK_Composit
     for (const auto& [name, section] : generated.sections.ConstGetMap())
       if (aif_SectionKinds::IsGeometryShell(section->DynTypeId())) shells.Append(name);
     for (const cow_String& name : shells)
-      nex_canDynamicCastRef<kseC_GeometryShellSection>(generated.sections.Modify(name), kLayupStepFile,
-                                                       __LINE__)
+      nex_canDynamicCastRef<kseC_GeometryShellSection>(generated.sections.Modify(name),
+                                                       kLayupStepFile, __LINE__)
           .thicknessField = thickness;
   }
 

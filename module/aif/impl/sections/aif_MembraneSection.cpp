@@ -39,9 +39,9 @@ void aif_MembraneSection::Write(utl_Stream& stream) const {
       thicknessName = section.thicknessField;
       // A flat file names the field's distribution after its owner; with no
       // owner given the field name stands alone (never a bare "_" prefix).
-      const bool flat =
-          info_ &&
-          !nex_canDynamicCastRef<const aif_ModelInfo>(*info_, kMembraneSectionFile, __LINE__).IsPartBased();
+      const bool flat = info_ && !nex_canDynamicCastRef<const aif_ModelInfo>(
+                                      *info_, kMembraneSectionFile, __LINE__)
+                                      .IsPartBased();
       if (flat && !namePrefix_.IsEmpty()) thicknessName = namePrefix_ + "_" + thicknessName;
     }
   }

@@ -50,8 +50,9 @@ std::string ConnectionTypeLine(const kseC_ConnectorSection& section) {
 [[noreturn]] void ThrowUnresolvedDatum(const cow_String& section, const cow_String& datum,
                                        int line) {
   std::string text =
-      atr_Translate("The connector orientation of section %s names the datum %s, which is not a "
-                    "datum coordinate system of the model.")
+      atr_Translate(
+          "The connector orientation of section %s names the datum %s, which is not a "
+          "datum coordinate system of the model.")
           .Str();
   for (const std::string& arg : {section.Str(), datum.Str()}) {
     const std::size_t at = text.find("%s");
@@ -113,8 +114,8 @@ aif_NewConnectorSection::aif_NewConnectorSection(
   // A null first reference orients the first end by the global axes.
   akw_BuilderFiling::AddAssemblyDefinition(
       builder, aif_Orientation(GeneratedName("Orient-1-"), GeneratedName("OriDist-1-")));
-  aif_Distribution firstAxes(GeneratedName("OriDist-1-"), nullptr, rotations, labels_, firstNull,
-                             1, info_);
+  aif_Distribution firstAxes(GeneratedName("OriDist-1-"), nullptr, rotations, labels_, firstNull, 1,
+                             info_);
   firstAxes.ShareCsys(first);
   akw_BuilderFiling::AddAssemblyDefinition(builder, firstAxes);
   if (second) {
@@ -135,8 +136,8 @@ cow_String aif_NewConnectorSection::GeneratedName(const char* kind) const {
 }
 
 void aif_NewConnectorSection::Write(utl_Stream& stream) const {
-  const auto& section =
-      nex_canDynamicCastRef<const kseC_ConnectorSection>(*section_, kNewConnectorSectionFile, __LINE__);
+  const auto& section = nex_canDynamicCastRef<const kseC_ConnectorSection>(
+      *section_, kNewConnectorSectionFile, __LINE__);
   if (discreteFastener_) aif_Comment("\n@DODOVE, object=discrete fastener").Write(stream);
 
   stream << "*Connector Section, elset=" << elementSet_;
@@ -171,7 +172,8 @@ void aif_NewConnectorSection::WriteOrientationLine(utl_Stream& stream, bool& wri
     return;
   }
   if (firstNull && secondNull) return;
-  const auto& info = nex_canDynamicCastRef<aif_ModelInfo>(*info_, kNewConnectorSectionFile, __LINE__);
+  const auto& info =
+      nex_canDynamicCastRef<aif_ModelInfo>(*info_, kNewConnectorSectionFile, __LINE__);
   const cow_String region = orientation_.RegionRef().Name();
   const auto secondName = [&] {
     return info.DatumCsysName(orientation_.SecondDatum(), orientation_.SecondAngle(),

@@ -28,7 +28,8 @@ const char* UnitsText(int units) {
 
 aif_NonstructuralMass::aif_NonstructuralMass(cow_String elementSet, const kefC_Inertia& inertia)
     : elementSet_(std::move(elementSet)) {
-  const auto& mass = nex_canDynamicCastRef<const kefC_NonstructuralMass>(inertia, kNonstructuralMassFile, __LINE__);
+  const auto& mass = nex_canDynamicCastRef<const kefC_NonstructuralMass>(
+      inertia, kNonstructuralMassFile, __LINE__);
   units_ = mass.Units();
   value_ = mass.Value();
   volumeProportional_ = mass.VolumeProportional();

@@ -24,7 +24,8 @@ void aif_RebarLayer::WriteLayer(utl_Stream& stream, const kseC_LayerProperties& 
   stream << ", " << akw_MorvexName(layer.material, false) << ", ";
   if (layer.orientation.IsEmpty()) stream << layer.r2;
   stream << ", 1";
-  if (rebar_->geometry != 0 && rebar_->geometry != 1) stream << ", " << layer.r6 << ", " << layer.r7;
+  if (rebar_->geometry != 0 && rebar_->geometry != 1)
+    stream << ", " << layer.r6 << ", " << layer.r7;
   stream.LineBreak();
 }
 

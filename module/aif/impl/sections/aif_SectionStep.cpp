@@ -145,17 +145,17 @@ void aif_SectionStep::AddSolid(const aif_InstanceScope& scope, const Keyed& keye
   cow_String prefix;
   std::unique_ptr<kseC_Section> plies;  // the section, its plies naming their distributions
   if (keyed.type == kCompositeSolid) {
-    const auto& composite =
-        nex_canDynamicCastRef<const kseC_CompositeSolidSection>(keyed.section, kSectionStepFile, __LINE__);
+    const auto& composite = nex_canDynamicCastRef<const kseC_CompositeSolidSection>(
+        keyed.section, kSectionStepFile, __LINE__);
     plies.reset(keyed.section.Clone());
     aif_DiscreteFieldRecords records(state_, filer_);
     RegisterLayerFields(records, scope, static_cast<kseC_CompositeSolidSection&>(*plies).layers);
     aif_OrientationStep(state_, filer_)
         .AddLayerOrientations(scope, group.sectionName, composite.layers, prefix);
   }
-  filer_.ToScope(scope, aif_SolidSection(group.setName, plies ? *plies : keyed.section,
-                                         group.orientationName, keyed.controls,
-                                         keyed.stackDirection, prefix));
+  filer_.ToScope(
+      scope, aif_SolidSection(group.setName, plies ? *plies : keyed.section, group.orientationName,
+                              keyed.controls, keyed.stackDirection, prefix));
   AddHourglass(scope, keyed);
 }
 
@@ -231,8 +231,8 @@ void aif_SectionStep::AddOther(const aif_InstanceScope& scope, const Keyed& keye
   const cow_String& set = group.setName;
   switch (keyed.type) {
     case kGasket: {
-      const auto& gasket =
-          nex_canDynamicCastRef<const kseC_GasketSection>(keyed.section, kSectionStepFile, __LINE__);
+      const auto& gasket = nex_canDynamicCastRef<const kseC_GasketSection>(
+          keyed.section, kSectionStepFile, __LINE__);
       filer_.ToScope(scope, aif_GasketSection(set, keyed.section, HasGasketBehavior(gasket),
                                               group.orientationName));
       AddHourglass(scope, keyed);

@@ -15,8 +15,7 @@ constexpr int kPositionsPerLine = 8;
 
 }  // namespace
 
-aif_ShellGeneralSection::aif_ShellGeneralSection(cow_String elementSet,
-                                                 const kseC_Section& section,
+aif_ShellGeneralSection::aif_ShellGeneralSection(cow_String elementSet, const kseC_Section& section,
                                                  cow_String orientation, cow_String controls,
                                                  double offset, cow_String stackDirection)
     : controls_(std::move(controls)),
@@ -33,8 +32,8 @@ void aif_ShellGeneralSection::Write(utl_Stream& stream) const {
     nex_Exception::Throw(aif_Exception(atr_Translate("Shell general section unimplemented")),
                          kShellGeneralSectionFile, __LINE__);
   if (section.DynTypeId() != kseC_GeneralStiffnessSection::TypeId()) return;
-  const auto& general =
-      nex_canDynamicCastRef<const kseC_GeneralStiffnessSection>(section, kShellGeneralSectionFile, __LINE__);
+  const auto& general = nex_canDynamicCastRef<const kseC_GeneralStiffnessSection>(
+      section, kShellGeneralSectionFile, __LINE__);
   // Short lists fail here, before the keyword has written a byte.
   (void)general.stiffness[20];
   if (general.thermalFlag) (void)general.thermal[5];
@@ -56,12 +55,14 @@ void aif_ShellGeneralSection::Write(utl_Stream& stream) const {
     stream << general.stiffness[i];
     if (i % 8 == 7) stream.LineBreak();
   }
-  for (std::size_t i = 16; i < 21; ++i) stream << general.stiffness[i] << ", ";
+  for (std::size_t i = 16; i < 21; ++i)
+    stream << general.stiffness[i] << ", ";
   stream.LineBreak();
 
   const cow_2DArray<double>& table = general.table;
   if (general.thermalFlag) {
-    for (std::size_t i = 0; i < 6; ++i) stream << general.thermal[i] << ", ";
+    for (std::size_t i = 0; i < 6; ++i)
+      stream << general.thermal[i] << ", ";
     stream.LineBreak();
   } else if (table.Rows() > 0) {
     stream.LineBreak();

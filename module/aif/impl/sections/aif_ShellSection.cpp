@@ -7,8 +7,8 @@
 #include "QivBasicUtils/omu_PrimEnum.h"
 #include "QivBasicUtils/utl_Stream.h"
 #include "aif/impl/core/aif_Exception.h"
-#include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_KeywordOption.h"
+#include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/sections/aif_RebarLayer.h"
 #include "aif/impl/sections/aif_SolidSection.h"
 
@@ -59,15 +59,16 @@ void aif_ShellSection::Write(utl_Stream& stream) const {
   nex_canDynamicCastRef<const kseC_ShellSection>(section, kShellSectionFile, __LINE__);
   const unsigned kind = section.DynTypeId();
   if (kind == kseC_UserShellSection::TypeId() || kind == kseC_GeneralShellSection::TypeId())
-    nex_Exception::Throw(aif_Exception(atr_Translate("Shell general section unimplemented")), kShellSectionFile,
-                         __LINE__);
+    nex_Exception::Throw(aif_Exception(atr_Translate("Shell general section unimplemented")),
+                         kShellSectionFile, __LINE__);
   const bool composite = kind == kseC_CompositeShellSection::TypeId();
   if (!composite && kind != kseC_HomogenousShellSection::TypeId()) return;
 
   const auto& shell =
       nex_canDynamicCastRef<const kseC_GeometryShellSection>(section, kShellSectionFile, __LINE__);
   const bool partBased =
-      nex_canDynamicCastRef<const aif_ModelInfo>(*modelInfo_, kShellSectionFile, __LINE__).IsPartBased();
+      nex_canDynamicCastRef<const aif_ModelInfo>(*modelInfo_, kShellSectionFile, __LINE__)
+          .IsPartBased();
   // Names composed here are made printable once, as a whole, before anything
   // is written: a name that cannot be written stops the keyword untouched.
   cow_String offsetName;
@@ -84,7 +85,9 @@ void aif_ShellSection::Write(utl_Stream& stream) const {
       thicknessName = akw_MorvexName(thicknessDistribution_, false).Printable();
     else
       thicknessName =
-          akw_MorvexName(partBased ? shell.thicknessField : namePrefix_ + "_" + shell.thicknessField, false).Printable();
+          akw_MorvexName(
+              partBased ? shell.thicknessField : namePrefix_ + "_" + shell.thicknessField, false)
+              .Printable();
   }
 
   stream << (shell.general ? "*Shell General Section, elset=" : "*Shell Section, elset=")
@@ -93,8 +96,8 @@ void aif_ShellSection::Write(utl_Stream& stream) const {
   if (composite) {
     aif_Option(stream) << "composite";
   } else {
-    homogeneous =
-        &nex_canDynamicCastRef<const kseC_HomogenousShellSection>(section, kShellSectionFile, __LINE__);
+    homogeneous = &nex_canDynamicCastRef<const kseC_HomogenousShellSection>(
+        section, kShellSectionFile, __LINE__);
     aif_Option(stream) << "material=" << akw_MorvexName(homogeneous->material, false);
   }
   if (!orientation_.IsEmpty()) aif_Option(stream) << "orientation=" << orientation_;
@@ -102,9 +105,9 @@ void aif_ShellSection::Write(utl_Stream& stream) const {
   if (shell.temperatureMode == 1) aif_Option(stream) << "temperature=" << shell.temperaturePoints;
   if (shell.integrationRule != 0 && !shell.general)
     aif_Option(stream) << "section integration="
-                   << omu_PrimEnum<kseC_GeometryShellSection::IntegrationRuleEnm>(
-                          shell.integrationRule)
-                          .GetString();
+                       << omu_PrimEnum<kseC_GeometryShellSection::IntegrationRuleEnm>(
+                              shell.integrationRule)
+                              .GetString();
   if (shell.poissonFlag != 0) aif_Option(stream) << "poisson=" << shell.poisson;
   if (shell.thicknessModulus != DBL_MAX)
     aif_Option(stream) << "thickness modulus=" << shell.thicknessModulus;
@@ -122,8 +125,10 @@ void aif_ShellSection::Write(utl_Stream& stream) const {
     if (const char* text = LayerOptionText(shell.layerOption)) aif_Option(stream) << text;
   const kseC_CompositeShellSection* layered = nullptr;
   if (composite) {
-    layered = &nex_canDynamicCastRef<const kseC_CompositeShellSection>(section, kShellSectionFile, __LINE__);
-    if (!layered->layup.IsEmpty()) aif_Option(stream) << "layup=" << akw_MorvexName(layered->layup, false).Printable();
+    layered = &nex_canDynamicCastRef<const kseC_CompositeShellSection>(section, kShellSectionFile,
+                                                                       __LINE__);
+    if (!layered->layup.IsEmpty())
+      aif_Option(stream) << "layup=" << akw_MorvexName(layered->layup, false).Printable();
     if (layered->symmetric) aif_Option(stream) << "symmetric";
   }
   stream.LineBreak();

@@ -19,8 +19,7 @@ class aif_SolidSection : public akw_Keyword {
   // stem of the orientations the builder made for plies with a coordinate
   // system of their own: ply i (from 1) names prefix + i.
   aif_SolidSection(cow_String elementSet, const kseC_Section& section, cow_String orientation,
-                   cow_String controls, cow_String stackDirection,
-                   cow_String plyOrientationPrefix);
+                   cow_String controls, cow_String stackDirection, cow_String plyOrientationPrefix);
   aif_SolidSection(const aif_SolidSection&) = default;
 
   akw_Keyword* Clone() const override { return new aif_SolidSection(*this); }

@@ -119,7 +119,8 @@ void aif_SpringBuilder::Spring(const aif_FeatureOwner& owner, const kefC_Spring&
     springType = cow_String("Spring") + KindSuffix(twoPoint.Kind());
     dashpotType = cow_String("Dashpot") + KindSuffix(twoPoint.Kind());
   } else if (type == kefC_SpringToGround::TypeId()) {
-    const auto& ground = nex_canDynamicCastRef<const kefC_SpringToGround>(spring, kSpringBuilderFile, __LINE__);
+    const auto& ground =
+        nex_canDynamicCastRef<const kefC_SpringToGround>(spring, kSpringBuilderFile, __LINE__);
     for (const auto& [id, labels] : NodeIds(info, owner, ground.Region()))
       for (int label : labels)
         AddElement(info, owner, spring, NodeText(info, owner, id, label), tables);
