@@ -51,6 +51,7 @@ hst_ModelBuilder SampleModel(bool substructure = false) {
   skin.thickness = 0.002;
   skin.material = "Aluminium";
   b.AddSection("Skin", skin);
+  b.AddMaterial("Aluminium", kmaC_Material());
   b.AddInstance("Block-1", "Block");
   b.AddInstance("Plate-1", "Plate", {.lightweight = true});
   b.AddInstance("Block-2", "Block");

@@ -43,6 +43,7 @@ hst_ModelBuilder Frame() {
   kseC_HomogenousSolidSection steel;
   steel.material = "Steel";
   b.AddSection("Steel", steel);
+  b.AddMaterial("Steel", kmaC_Material());
 
   b.AddPart("Plate", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0}, "S4R", 4, {0, 1, 2, 3}));
   b.MutablePart("Plate").SetReferencePoints({{0.5, 0.5, 0.0}});

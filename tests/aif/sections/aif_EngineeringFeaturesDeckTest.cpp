@@ -12,9 +12,12 @@
 #include "HostModules/hst_ModelBuilder.h"
 #include "MSVCR90/rt_Runtime.h"
 #include "ModKerLow/rgnF_Set.h"
+#include "OdbAttrEO/kbeC_ConnectorElasticity.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/kefC_SpringToGround.h"
 #include "OdbAttrEO/kefC_TwoPointSpring.h"
+#include "OdbAttrEO/kseC_ConnectorSection.h"
+#include "OdbAttrEO/kseC_MPCSection.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Exception.h"
@@ -32,7 +35,9 @@ using aif_test::FeatureRegion;
 // plate "L-1" (id 3) with a spring to ground on its four nodes and a heat
 // capacitance; the assembly's spring between the blocks and its
 // nonstructural mass on an element set of both; a substructure instance
-// "Sub-1" (id 4) whose element lies in a file, moved and turned.
+// "Sub-1" (id 4) whose element lies in a file, moved and turned; two
+// assembly wires of the connector section "Hinge" (elastic in component 1)
+// joining the blocks, and one wire of a TIE multi-point constraint.
 hst_ModelBuilder FeaturesModel() {
   hst_ModelBuilder b;
   b.AddPart("Block", hst_GridMesh(1, 1, 1));
@@ -105,6 +110,33 @@ hst_ModelBuilder FeaturesModel() {
   skinSet.SetName("Skins");
   skinSet.typeMask = rgnF_Set::kElementSet;
   b.Assembly().FeatureList().Add(skinSet);
+
+  kseC_ConnectorSection hinge;
+  hinge.SetTypes(0, 1, 2);
+  hinge.SetConnectionTypeText("Cartesian + Cardan");
+  kbeC_ConnectorElasticity spring;
+  spring.components = {1};
+  spring.data.table = mdl_PropertyTable({{5000.0}});
+  hinge.AddBehaviorOption(spring);
+  auto wire = [](int index, int fromLabel, int toLabel) {
+    rgnC_GeomComponent edge{.kind = rgnC_GeomComponent::kEdge, .index = index, .nonMeshable = true};
+    edge.ends[0] = {.resolved = true, .instanceId = 1, .label = fromLabel};
+    edge.ends[1] = {.resolved = true, .instanceId = 2, .label = toLabel};
+    rgnC_Region region(index == 3 ? "Tie-1" : "Wire-" + std::to_string(index), {"Assembly"});
+    region.SetKernelComponents({edge});
+    return region;
+  };
+  // Each wire region is an assembly set too, which lists its connector.
+  for (int index : {1, 2}) {
+    const rgnC_Region region = wire(index, index == 1 ? 5 : 8, index == 1 ? 1 : 4);
+    rgnF_Set set(region);
+    set.SetId(static_cast<unsigned>(300 + index));
+    set.SetName("Wire-" + std::to_string(index));
+    set.typeMask = rgnF_Set::kElementSet;
+    b.Assembly().FeatureList().Add(set);
+    b.AddAssemblySection("Hinge", hinge, region);
+  }
+  b.AddAssemblySection("Tied", kseC_MPCSection(kseC_MPCSection::kTie), wire(3, 6, 2));
   return b;
 }
 
