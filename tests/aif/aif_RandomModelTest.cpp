@@ -12,6 +12,8 @@
 // A failure names its seed; AIF_RANDOM_MODEL_SEED=17 runs that one and prints
 // its deck; AIF_RANDOM_MODEL_COUNT sets the number of models (300);
 // AIF_RANDOM_MODEL_KINDS switches on object kinds that are off (ObjectKinds).
+// The golden decks and the sample model's deck are read back by the same
+// checker.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -56,6 +58,7 @@
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif_SampleModel.h"
 #include "support/aif_DeckChecker.h"
 #include "support/aif_RandomConnectorBehavior.h"
 #include "support/aif_TestSupport.h"
@@ -1012,8 +1015,8 @@ class Generator {
     expansion->hitSets.Set(set, hits);
     const kseC_CompositeShellSection section = Composite(part);
     expansion->sections.Set(set + "-S", section);
-    expansion->assignments.Append(cow_COW<kern_Object>(
-        ptoC_SectionAssignment(rgnC_Region(set, {part.name}), set + "-S")));
+    expansion->assignments.Append(
+        cow_COW<kern_Object>(ptoC_SectionAssignment(rgnC_Region(set, {part.name}), set + "-S")));
     ptoC_MaterialOrientation generated;
     generated.SetRegion(rgnC_Region(set, {part.name}));
     generated.SetDefinitionKind(rng_.Chance(0.5) ? ptoC_MaterialOrientation::kDatum
@@ -1043,8 +1046,8 @@ class Generator {
     layup.expansion = expansion;
     builder.AddCompositeLayup(part.name, layup);
     description << "part \"" << part.name << "\": layup \"" << layup.name.Str() << "\" of "
-                << section.layers.Length() << " plies on " << elements.size() << " elements"
-                << told << "\n";
+                << section.layers.Length() << " plies on " << elements.size() << " elements" << told
+                << "\n";
   }
 
   // A discrete orientation over `region`: per element a normal and a
@@ -1157,8 +1160,9 @@ class Generator {
             offsets.Append(rng_.Real(-0.5, 0.5));
           region.SetKernelOffsets(ToList(elements), offsets);
         }
-        description << "part \"" << part.name << "\": thickness" << (geometryOffsets ? " and offsets" : "")
-                    << " from the geometry on \"" << regionName << "\"\n";
+        description << "part \"" << part.name << "\": thickness"
+                    << (geometryOffsets ? " and offsets" : "") << " from the geometry on \""
+                    << regionName << "\"\n";
       }
       ptoC_SectionAssignment assignment(region, section);
       if (suppressed) {
@@ -1166,7 +1170,8 @@ class Generator {
         description << "part \"" << part.name << "\": assignment on \"" << regionName
                     << "\" suppressed\n";
       }
-      if (geometry) assignment.SetThicknessAssignment(ptoC_SectionAssignment::kThicknessFromGeometry);
+      if (geometry)
+        assignment.SetThicknessAssignment(ptoC_SectionAssignment::kThicknessFromGeometry);
       // A shell offset given by a discrete field.
       const std::string offset = FieldFor(false, kOffset);
       if (geometryOffsets)
@@ -1179,8 +1184,8 @@ class Generator {
     if (sectionRebar_) {  // a rebar orientation on a datum system, over some elements
       sectionRebar_ = false;
       ptoC_RebarOrientation orientation;
-      orientation.SetRegion(ElementRegion(part, Writable("Rebar"), rng_.Chance(0.5) ? all : some(3),
-                                          true));
+      orientation.SetRegion(
+          ElementRegion(part, Writable("Rebar"), rng_.Chance(0.5) ? all : some(3), true));
       orientation.SetDefinitionKind(ptoC_MaterialOrientation::kDatum);
       orientation.SetDatumRef({{part.name}, Datum(part)});
       kernel.AddAttribute(orientation);
@@ -1195,7 +1200,8 @@ class Generator {
       orientation.SetStackDirection(rng_.Uniform(0, 3));
       int form = rng_.Uniform(0, 2);
       if ((kinds_.discreteOrientations || kinds_.fieldOrientations) && rng_.Chance(0.4))
-        form = kinds_.discreteOrientations && (!kinds_.fieldOrientations || rng_.Chance(0.5)) ? 3 : 4;
+        form =
+            kinds_.discreteOrientations && (!kinds_.fieldOrientations || rng_.Chance(0.5)) ? 3 : 4;
       std::string angleField;
       switch (form) {
         case 3:
@@ -1400,8 +1406,8 @@ class Generator {
       }
       if (attachmentLine && rng_.Chance(0.5)) {
         attachmentLine = false;
-        components.Append(
-            rgnC_GeomComponent{.kind = rgnC_GeomComponent::kEdge, .index = 1, .attachmentLine = true});
+        components.Append(rgnC_GeomComponent{
+            .kind = rgnC_GeomComponent::kEdge, .index = 1, .attachmentLine = true});
         told += " attachment line 1";
       }
       rgnC_Region region(name, {});
@@ -1890,10 +1896,10 @@ TEST(aif_RandomModelTest, CheckerReportsEachFault) {
 TEST(aif_RandomModelTest, CheckerFollowsMpcNodesAndSets) {
   const std::string deck =
       "*Part, name=P\n*Node\n 1, 0., 0.\n 2, 1., 0.\n*Nset, nset=Ends\n 1, 2\n*End Part\n"  // 1-7
-      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"           // 8-10
-      "*Node\n 5, 0., 1.\n"                                                             // 11-12
-      "*MPC\nBEAM, I.1, I.2\nTIE, I.Ends, 5\n"                                          // 13-15
-      "*MPC, user, mode=dof\n3, I.7, J.1\nPIN, I.Ends, \nLINK, Tips, 6\n"               // 16-19
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"                // 8-10
+      "*Node\n 5, 0., 1.\n"                                                                 // 11-12
+      "*MPC\nBEAM, I.1, I.2\nTIE, I.Ends, 5\n"                                              // 13-15
+      "*MPC, user, mode=dof\n3, I.7, J.1\nPIN, I.Ends, \nLINK, Tips, 6\n"                   // 16-19
       "*End Assembly\n";
   EXPECT_EQ(
       "line 17: undefined node: MPC node 7 | 3, I.7, J.1\n"
@@ -1908,32 +1914,33 @@ TEST(aif_RandomModelTest, CheckerFollowsMpcNodesAndSets) {
 // sets of their "*Element" lines, or sets the scope defines otherwise.
 TEST(aif_RandomModelTest, CheckerFollowsSpringAndMassElementSets) {
   const std::string deck =
-      "*Part, name=P\n"                                                     // 1
-      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"                                    // 2-4
-      "*Element, type=B21, elset=Bars\n 1, 1, 2\n"                         // 5-6
-      "*Spring, elset=S-spring\n1, 1\n10.\n"                               // 7-9
-      "*Element, type=SpringA, elset=S-spring\n 2, 1, 2\n"                 // 10-11
-      "*Nonstructural Mass, elset=Bars, units=MASS PER LENGTH\n1.5, \n"    // 12-13
-      "*End Part\n"                                                         // 14
-      "*Assembly, name=Assembly\n"                                          // 15
-      "*Instance, name=I, part=P\n"                                         // 16
-      "*Dashpot, elset=D-dashpot\n\n0.5\n"                                 // 17-19
-      "*Nonstructural Mass, elset=Skin, units=MASS PER AREA\n2.5, \n"      // 20-21
-      "*Rotary Inertia, elset=Bars\n1., 1., 1., 0., 0., 0.\n"              // 22-23
-      "*End Instance\n"                                                     // 24
-      "*Element, type=Spring2, elset=G-spring\n 1, I.1, I.2\n"             // 25-26
-      "*Spring, elset=G-spring\n2\n3.\n"                                   // 27-29
-      "*Mass, elset=Pt_MASS_\n1., \n"                                      // 30-31
-      "*Spring, elset=S-spring\n1\n1.\n"                                   // 32-34
-      "*End Assembly\n"                                                     // 35
-      "*Substructure Property, elset=Z1\n";                                 // 36
-  EXPECT_EQ("line 17: undefined elset: elset=D-dashpot | *Dashpot, elset=D-dashpot\n"
-            "line 20: undefined elset: elset=Skin | "
-            "*Nonstructural Mass, elset=Skin, units=MASS PER AREA\n"
-            "line 30: undefined elset: elset=Pt_MASS_ | *Mass, elset=Pt_MASS_\n"
-            "line 32: undefined elset: elset=S-spring | *Spring, elset=S-spring\n"
-            "line 36: undefined elset: elset=Z1 | *Substructure Property, elset=Z1\n",
-            Findings(deck));
+      "*Part, name=P\n"                                                  // 1
+      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"                                  // 2-4
+      "*Element, type=B21, elset=Bars\n 1, 1, 2\n"                       // 5-6
+      "*Spring, elset=S-spring\n1, 1\n10.\n"                             // 7-9
+      "*Element, type=SpringA, elset=S-spring\n 2, 1, 2\n"               // 10-11
+      "*Nonstructural Mass, elset=Bars, units=MASS PER LENGTH\n1.5, \n"  // 12-13
+      "*End Part\n"                                                      // 14
+      "*Assembly, name=Assembly\n"                                       // 15
+      "*Instance, name=I, part=P\n"                                      // 16
+      "*Dashpot, elset=D-dashpot\n\n0.5\n"                               // 17-19
+      "*Nonstructural Mass, elset=Skin, units=MASS PER AREA\n2.5, \n"    // 20-21
+      "*Rotary Inertia, elset=Bars\n1., 1., 1., 0., 0., 0.\n"            // 22-23
+      "*End Instance\n"                                                  // 24
+      "*Element, type=Spring2, elset=G-spring\n 1, I.1, I.2\n"           // 25-26
+      "*Spring, elset=G-spring\n2\n3.\n"                                 // 27-29
+      "*Mass, elset=Pt_MASS_\n1., \n"                                    // 30-31
+      "*Spring, elset=S-spring\n1\n1.\n"                                 // 32-34
+      "*End Assembly\n"                                                  // 35
+      "*Substructure Property, elset=Z1\n";                              // 36
+  EXPECT_EQ(
+      "line 17: undefined elset: elset=D-dashpot | *Dashpot, elset=D-dashpot\n"
+      "line 20: undefined elset: elset=Skin | "
+      "*Nonstructural Mass, elset=Skin, units=MASS PER AREA\n"
+      "line 30: undefined elset: elset=Pt_MASS_ | *Mass, elset=Pt_MASS_\n"
+      "line 32: undefined elset: elset=S-spring | *Spring, elset=S-spring\n"
+      "line 36: undefined elset: elset=Z1 | *Substructure Property, elset=Z1\n",
+      Findings(deck));
 }
 
 // Section keywords: their sets and orientations in their own scope (an
@@ -1943,12 +1950,12 @@ TEST(aif_RandomModelTest, CheckerFollowsSpringAndMassElementSets) {
 // a repeat word for word is one too), section controls once per model.
 TEST(aif_RandomModelTest, CheckerFollowsConnectorElementsAndSections) {
   const std::string deck =
-      "*Part, name=P\n*Node\n 1, 0., 0.\n 2, 1., 0.\n*End Part\n"                     // 1-5
-      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"       // 6-8
-      "*Element, type=CONN3D2\n1, I.1, I.2\n2,  , I.2\n3, I.1, \n4, I.2\n"          // 9-13
-      "*Connector Section, elset=Wires\nCartesian, Cardan\n"                        // 14-15
-      "*Connector Section, elset=Joints\nCartesian, Cardan\n"                       // 16-17
-      "*Elset, elset=Wires\n 1, 2\n"                                                // 18-19
+      "*Part, name=P\n*Node\n 1, 0., 0.\n 2, 1., 0.\n*End Part\n"             // 1-5
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"  // 6-8
+      "*Element, type=CONN3D2\n1, I.1, I.2\n2,  , I.2\n3, I.1, \n4, I.2\n"    // 9-13
+      "*Connector Section, elset=Wires\nCartesian, Cardan\n"                  // 14-15
+      "*Connector Section, elset=Joints\nCartesian, Cardan\n"                 // 16-17
+      "*Elset, elset=Wires\n 1, 2\n"                                          // 18-19
       "*End Assembly\n";
   // Line 12 ends with a comma: element 3 goes on with "4, I.2" as nodes.
   EXPECT_EQ(
@@ -2163,29 +2170,29 @@ TEST(aif_RandomModelTest, CheckerChecksDistributions) {
 // takes one nodal thickness in its scope.
 TEST(aif_RandomModelTest, CheckerChecksQualifiedNamesPliesOrientationDataAndNodalThickness) {
   const std::string deck =
-      "*Part, name=P\n"                                                           // 1
-      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"                                           // 2-4
-      "*Element, type=S3, elset=A\n 1, 1, 2, 1\n"                                 // 5-6
-      "*Element, type=S3, elset=B\n 2, 2, 1, 2\n"                                 // 7-8
-      "*Nset, nset=All\n 1, 2\n"                                                 // 9-10
-      "*Orientation, name=PlyOri, system=user\n"                                  // 11
-      "*Distribution, name=Axes, location=ELEMENT, Table=_TM_Dist_Table\n"        // 12
-      ",   1., 0., 0.,   0., 1., 0.\n"                                            // 13
-      "*Orientation, name=Ori-1\nAxes\n3, Angles\n"                               // 14-16
-      "*Orientation, name=Ori-2, system=RECTANGULAR\nNoAxes\n3, 30.\n"            // 17-19
-      "*Shell Section, elset=A, composite\n"                                      // 20
+      "*Part, name=P\n"                                                               // 1
+      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"                                               // 2-4
+      "*Element, type=S3, elset=A\n 1, 1, 2, 1\n"                                     // 5-6
+      "*Element, type=S3, elset=B\n 2, 2, 1, 2\n"                                     // 7-8
+      "*Nset, nset=All\n 1, 2\n"                                                      // 9-10
+      "*Orientation, name=PlyOri, system=user\n"                                      // 11
+      "*Distribution, name=Axes, location=ELEMENT, Table=_TM_Dist_Table\n"            // 12
+      ",   1., 0., 0.,   0., 1., 0.\n"                                                // 13
+      "*Orientation, name=Ori-1\nAxes\n3, Angles\n"                                   // 14-16
+      "*Orientation, name=Ori-2, system=RECTANGULAR\nNoAxes\n3, 30.\n"                // 17-19
+      "*Shell Section, elset=A, composite\n"                                          // 20
       "0.1, 3, Steel, PlyOri, P1\n0.2, 3, Steel, 45., P2\n0.3, 3, Seal, Ori-9, P3\n"  // 21-23
-      "*Gasket Section, elset=B, material=Seal\n"                                 // 24
-      "*Nodal Thickness\n1, 0.5\n2, 0.5\n1, 0.7\n"                                // 25-28
-      "*End Part\n"                                                               // 29
-      "*Assembly, name=Assembly\n"                                                // 30
-      "*Instance, name=A.b, part=P\n"                                             // 31
-      "*Nodal Thickness\n2, 0.5\n"                                                // 32-33
-      "*End Instance\n"                                                           // 34
-      "*Surface, type=NODE, name=T\nA.b.All, 1.\n\"A.b\".All, 1.\n"                 // 35-37
-      "*Element, type=MASS, elset=M\n 9, A.b.1\n 10, \"A.b\".1\n"                  // 38-40
-      "*End Assembly\n"                                                           // 41
-      "*Material, name=Steel\n*Gasket Behavior, name=Seal\n";                     // 42-43
+      "*Gasket Section, elset=B, material=Seal\n"                                     // 24
+      "*Nodal Thickness\n1, 0.5\n2, 0.5\n1, 0.7\n"                                    // 25-28
+      "*End Part\n"                                                                   // 29
+      "*Assembly, name=Assembly\n"                                                    // 30
+      "*Instance, name=A.b, part=P\n"                                                 // 31
+      "*Nodal Thickness\n2, 0.5\n"                                                    // 32-33
+      "*End Instance\n"                                                               // 34
+      "*Surface, type=NODE, name=T\nA.b.All, 1.\n\"A.b\".All, 1.\n"                   // 35-37
+      "*Element, type=MASS, elset=M\n 9, A.b.1\n 10, \"A.b\".1\n"                     // 38-40
+      "*End Assembly\n"                                                               // 41
+      "*Material, name=Steel\n*Gasket Behavior, name=Seal\n";                         // 42-43
   EXPECT_EQ(
       "line 36: undefined nset: surface member A.b.All | A.b.All, 1.\n"
       "line 39: undefined instance: element node A.b.1 |  9, A.b.1\n"
@@ -2205,16 +2212,16 @@ TEST(aif_RandomModelTest, CheckerChecksQualifiedNamesPliesOrientationDataAndNoda
 // of its part name it unqualified. A name holding "." is the assembly's.
 TEST(aif_RandomModelTest, CheckerTakesInstanceDistributionsOfTheAssembly) {
   const std::string deck =
-      "*Part, name=P\n"                                                     // 1
-      "*Orientation, name=Ori-P\nPartAxes\n1, 0.\n"                        // 2-4
-      "*End Part\n"                                                         // 5
-      "*Assembly, name=Assembly\n"                                          // 6
-      "*Instance, name=\"I 1\", part=P\n"                                   // 7
-      "*Orientation, name=Ori-I\nAxes\n1, 0.\n"                            // 8-10
-      "*Orientation, name=Ori-W\nWhole\n1, 0.\n"                           // 11-13
-      "*Orientation, name=Ori-D\nG.x\n1, 0.\n"                             // 14-16
-      "*End Instance\n"                                                     // 17
-      "*Distribution, name=\"I 1\".Axes, location=ELEMENT, Table=T\n,  1.\n" // 18-19
+      "*Part, name=P\n"                                                       // 1
+      "*Orientation, name=Ori-P\nPartAxes\n1, 0.\n"                           // 2-4
+      "*End Part\n"                                                           // 5
+      "*Assembly, name=Assembly\n"                                            // 6
+      "*Instance, name=\"I 1\", part=P\n"                                     // 7
+      "*Orientation, name=Ori-I\nAxes\n1, 0.\n"                               // 8-10
+      "*Orientation, name=Ori-W\nWhole\n1, 0.\n"                              // 11-13
+      "*Orientation, name=Ori-D\nG.x\n1, 0.\n"                                // 14-16
+      "*End Instance\n"                                                       // 17
+      "*Distribution, name=\"I 1\".Axes, location=ELEMENT, Table=T\n,  1.\n"  // 18-19
       "*Distribution, name=\"I 1\".PartAxes, location=ELEMENT, Table=T\n,  1.\n"
       "*Distribution, name=\"I 1.Whole\", location=ELEMENT, Table=T\n,  1.\n"
       "*Distribution, name=G.x, location=ELEMENT, Table=T\n,  1.\n"
@@ -2246,27 +2253,27 @@ TEST(aif_RandomModelTest, CheckerChecksOrientationNamesBehaviorsRebarAndSectionS
       "*Material, name=Steel\n*Gasket Behavior, name=Seal\n";
   EXPECT_EQ("", Findings(sound));
   const std::string faulty =
-      "*Part, name=P\n"                                                           // 1
-      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"                                           // 2-4
-      "*Element, type=M3D3, elset=All\n 1, 1, 2, 1\n 2, 2, 1, 2\n"                // 5-7
-      "*Element, type=S3, elset=C\n 3, 1, 2, 1\n"                                 // 8-9
-      "*Element, type=S3, elset=D\n 4, 1, 2, 1\n"                                 // 10-11
-      "*Element, type=S3, elset=G\n 5, 1, 2, 1\n"                                 // 12-13
-      "*Orientation, name=\"Ori-my field\"\n"                                     // 14
-      "*Orientation, name=Ori-1\n"                                               // 15
-      "*Elset, elset=A\n 1,\n*Elset, elset=A\n 2,\n"                              // 16-19
+      "*Part, name=P\n"                                                             // 1
+      "*Node\n 1, 0., 0.\n 2, 1., 0.\n"                                             // 2-4
+      "*Element, type=M3D3, elset=All\n 1, 1, 2, 1\n 2, 2, 1, 2\n"                  // 5-7
+      "*Element, type=S3, elset=C\n 3, 1, 2, 1\n"                                   // 8-9
+      "*Element, type=S3, elset=D\n 4, 1, 2, 1\n"                                   // 10-11
+      "*Element, type=S3, elset=G\n 5, 1, 2, 1\n"                                   // 12-13
+      "*Orientation, name=\"Ori-my field\"\n"                                       // 14
+      "*Orientation, name=Ori-1\n"                                                  // 15
+      "*Elset, elset=A\n 1,\n*Elset, elset=A\n 2,\n"                                // 16-19
       "*Membrane Section, elset=A, material=Steel, orientation=\"ori-my field\"\n"  // 20
-      "*Rebar Layer, orientation=\"Ori-1\"\nBars, 1., 0., , Copper, 0., 1\n"      // 21-22
-      "*Shell Section, elset=C, composite\n0.1, 3, Steel, ORI-1, P1\n"            // 23-24
-      "*Shell Section, elset=D, material=Steel, nodal thickness\n"                // 25
-      "*Gasket Section, elset=G, behavior=Gone\n"                                 // 26
-      "*End Part\n"                                                               // 27
-      "*Assembly, name=Assembly\n"                                                // 28
-      "*Instance, name=I, part=P\n"                                               // 29
-      "*Orientation, name=ori-1\n"                                               // 30
-      "*End Instance\n"                                                           // 31
-      "*End Assembly\n"                                                           // 32
-      "*Material, name=Steel\n";                                                  // 33
+      "*Rebar Layer, orientation=\"Ori-1\"\nBars, 1., 0., , Copper, 0., 1\n"        // 21-22
+      "*Shell Section, elset=C, composite\n0.1, 3, Steel, ORI-1, P1\n"              // 23-24
+      "*Shell Section, elset=D, material=Steel, nodal thickness\n"                  // 25
+      "*Gasket Section, elset=G, behavior=Gone\n"                                   // 26
+      "*End Part\n"                                                                 // 27
+      "*Assembly, name=Assembly\n"                                                  // 28
+      "*Instance, name=I, part=P\n"                                                 // 29
+      "*Orientation, name=ori-1\n"                                                  // 30
+      "*End Instance\n"                                                             // 31
+      "*End Assembly\n"                                                             // 32
+      "*Material, name=Steel\n";                                                    // 33
   EXPECT_EQ(
       "line 30: orientation defined twice: ori-1 | *Orientation, name=ori-1\n"
       "line 21: orientation written otherwise: orientation=\"Ori-1\" for Ori-1 | "
@@ -2385,8 +2392,9 @@ Outcome WriteRandomModel(std::uint32_t seed) {
   // A model made to be refused must be refused (by that fault or one met
   // before it).
   if (!g.refusals.empty() && out.refusal.empty())
-    out.findings.push_back(Finding("refusal expected", "the writer wrote a model it must refuse (\"" +
-                                                          g.refusals.front() + "\")"));
+    out.findings.push_back(
+        Finding("refusal expected",
+                "the writer wrote a model it must refuse (\"" + g.refusals.front() + "\")"));
   unsetenv("TVN_AIF_NODEOFFSET");
   unsetenv("TVN_AIF_ELEMENTOFFSET");
   env.Remove("cae_no_parts_input_file");
@@ -2476,6 +2484,28 @@ TEST(aif_RandomModelTest, GoldenDecksAreConsistent) {
     EXPECT_EQ("", findings) << entry.path();
   }
   EXPECT_GE(decks, 8);
+}
+
+// The sample model's deck reads back clean, and holds what the sample is
+// made to show: its connector with the behaviour it names, and its spring.
+TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("aif_SampleDeck." + std::to_string(getpid()) + ".inp"))
+                               .string();
+  const hst_ModelBuilder sample = aif_SampleModel();
+  const bas_NewModel model = sample.Model();
+  const aif_Job job("sample", sample.Job(), model);
+  aif_ModelInfo info(job);
+  aif_Builder writer(info);
+  ASSERT_TRUE(writer.WriteInputFile(path, true, true));
+  const std::string deck = aif_test::ReadFile(path);
+  std::filesystem::remove(path);
+  EXPECT_EQ("", Findings(deck));
+  EXPECT_NE(deck.find("*Connector Section, elset=Bushing-Wire, behavior=Bushing\n"
+                      "Cartesian, Cardan\n"),
+            std::string::npos);
+  EXPECT_NE(deck.find("*Connector Behavior, name=Bushing\n"), std::string::npos);
+  EXPECT_NE(deck.find("*Spring, elset=Link-spring\n"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,172 @@
+// The sample model, as the host would hand it to the writer.
+//
+// The sample is a frame: a meshed block carrying a point mass whose rotary
+// inertia is oriented by a datum coordinate system, with a node set of its
+// base and a surface of its top, placed twice (turned and lifted, then in
+// place) and joined by a spring and a connector, and a shell plate with a reference point
+// placed once as a lightweight instance; one static step. The block is a
+// steel solid, the plate an aluminium shell; both materials are elastic, the
+// steel has a density. It grows with the writer.
+#pragma once
+
+#include <cmath>
+
+#include "HostModules/hst_ModelBuilder.h"
+#include "ModKerLow/dtu_DatumCsys.h"
+#include "ModKerLow/ptoC_MaterialOrientation.h"
+#include "ModKerLow/ptoC_SectionAssignment.h"
+#include "ModKerLow/rgnF_Utils.h"
+#include "OdbAttrEO/kbeC_ConnectorElasticity.h"
+#include "OdbAttrEO/kefC_TwoPointSpring.h"
+#include "OdbAttrEO/kmaC_Material.h"
+#include "OdbAttrEO/kseC_ConnectorSection.h"
+#include "OdbAttrEO/kseC_PointSection.h"
+#include "OdbAttrEO/kseC_SolidShellSections.h"
+
+// An option of class O holding one row of values.
+template <class O>
+inline cow_COW<O> aif_SampleRow(std::initializer_list<double> values) {
+  O option;
+  option.table = kmaC_MaterialTable(cow_2DArray<double>({values}));
+  return cow_COW<O>(option);
+}
+
+inline hst_ModelBuilder aif_SampleModel() {
+  hst_ModelBuilder b("Frame");
+  b.AddPart("Block", hst_GridMesh(4, 2, 2, 0.25));
+  ptoK_Part& block = b.MutablePart("Block");
+  block.SetReferencePoints({{0.5, 0.25, 0.75}});
+  dtu_DatumCsys csys(dtu_DatumCsys::kRectangular, gsl_Point(0.5, 0.25, 0.75),
+                     gsl_Vector(0.6, 0.8, 0.0), gsl_Vector(-0.8, 0.6, 0.0), gsl_Vector(0, 0, 1));
+  csys.SetId(5);
+  csys.SetName("Mount");
+  block.FeatureList().Add(csys);
+  const rgnC_Region mount("Mount-Point", {"Block"});
+  block.AddAttribute(ptoC_SectionAssignment(mount, "Motor"));
+  ptoC_MaterialOrientation orientation;
+  orientation.SetRegion(mount);
+  orientation.SetDefinitionKind(ptoC_MaterialOrientation::kDatum);
+  orientation.SetDatumRef({{"Block"}, "Mount"});
+  block.AddAttribute(orientation);
+  kseC_PointSection motor;
+  motor.SetMass(12.5);
+  motor.SetRotaryInertia({0.4, 0.0, 0.0, 0.4, 0.0, 0.7});
+  b.AddSection("Motor", motor);
+
+  // The block's base nodes as a node set and its top faces as a surface, on
+  // both block instances (ids 1 and 2).
+  rgnC_Region base("Base", {});
+  rgnC_Region top("Top", {});
+  cow_List<int> baseNodes, topElements;
+  cow_List<cow_String> topFaces;
+  for (int n = 0; n < 15; ++n)
+    baseNodes.Append(n);
+  for (int e = 8; e < 16; ++e) {
+    topElements.Append(e);
+    topFaces.Append("S2");
+  }
+  for (int instance : {1, 2}) {
+    base.SetKernelNodeIndices(instance, baseNodes);
+    top.SetKernelElementIndices(instance, topElements, topFaces);
+  }
+  rgnF_Set baseSet(base);
+  baseSet.SetId(10);
+  baseSet.SetName("Base");
+  baseSet.typeMask = rgnF_Set::kNodeSet;
+  block.FeatureList().Add(baseSet);
+  rgnF_Surface topSurface(top);
+  topSurface.SetId(11);
+  topSurface.SetName("Top");
+  block.FeatureList().Add(topSurface);
+
+  // Every brick of the block, as the element set "All", is steel.
+  rgnC_Region all("All", {"Block"});
+  cow_List<int> bricks;
+  for (int e = 0; e < 16; ++e)
+    bricks.Append(e);
+  for (int instance : {1, 2})
+    all.SetKernelElementIndices(instance, bricks);
+  rgnF_Set allSet(all);
+  allSet.SetId(12);
+  allSet.SetName("All");
+  allSet.typeMask = rgnF_Set::kElementSet;
+  block.FeatureList().Add(allSet);
+  block.AddAttribute(ptoC_SectionAssignment(all, "Steel"));
+  kseC_HomogenousSolidSection steel;
+  steel.material = "Steel";
+  b.AddSection("Steel", steel);
+
+  b.AddPart("Plate", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0}, "S4R", 4, {0, 1, 2, 3}));
+  ptoK_Part& plate = b.MutablePart("Plate");
+  plate.SetReferencePoints({{0.5, 0.5, 0.0}});
+  // The plate's one element, as the element set "Face", is a 2 mm
+  // aluminium shell.
+  rgnC_Region face("Face", {"Plate"});
+  face.SetKernelElementIndices(3, {0});
+  rgnF_Set faceSet(face);
+  faceSet.SetId(13);
+  faceSet.SetName("Face");
+  faceSet.typeMask = rgnF_Set::kElementSet;
+  plate.FeatureList().Add(faceSet);
+  plate.AddAttribute(ptoC_SectionAssignment(face, "Skin"));
+  kseC_HomogenousShellSection skin;
+  skin.thickness = 0.002;
+  skin.material = "Aluminium";
+  b.AddSection("Skin", skin);
+
+  kmaC_Material steelMaterial;
+  steelMaterial.description = "Structural steel";
+  steelMaterial.elastic = aif_SampleRow<kmaC_Elastic>({210000.0, 0.3});
+  steelMaterial.density = aif_SampleRow<kmaC_Density>({7.85e-09});
+  b.AddMaterial("Steel", steelMaterial);
+  kmaC_Material aluminium;
+  aluminium.elastic = aif_SampleRow<kmaC_Elastic>({70000.0, 0.33});
+  b.AddMaterial("Aluminium", aluminium);
+
+  const double quarter = std::acos(0.0);
+  b.AddInstance("Block-1", "Block",
+                {.transform = gsl_Matrix::Translation({0.0, 0.0, 1.0}) *
+                              gsl_Matrix::AxisRotation({0, 0, 0}, {0, 0, 1}, quarter)});
+  b.AddInstance("Block-2", "Block");
+  b.AddInstance("Plate-1", "Plate", {.lightweight = true});
+
+  // A spring of the assembly ties the last node of the turned block to the
+  // first of the block in place (instances 1 and 2), along z.
+  rgnC_Region lifted("Spring-Top", {"Assembly"});
+  lifted.SetKernelNodeIndices(1, {44});
+  rgnC_Region grounded("Spring-Base", {"Assembly"});
+  grounded.SetKernelNodeIndices(2, {0});
+  kefC_TwoPointSpring link;
+  link.SetName("Link");
+  link.SetRegionPairs({rgnC_RegionPair(lifted, grounded)});
+  link.SetDofs(3, 3);
+  link.SetSpringStiffness(1000.0);
+  kefC_EngineeringFeatures assembly;
+  assembly.AddSpring(link);
+  b.Assembly().SetEngineeringFeatures(assembly);
+
+  // A bushing of the assembly: a wire from a top corner of the turned block
+  // to a node of the block in place, its connector elastic in the three
+  // translations. The wire is the assembly set "Bushing-Wire".
+  rgnC_GeomComponent edge{.kind = rgnC_GeomComponent::kEdge, .index = 1, .nonMeshable = true};
+  edge.ends[0] = {.resolved = true, .instanceId = 1, .label = 41};
+  edge.ends[1] = {.resolved = true, .instanceId = 2, .label = 5};
+  rgnC_Region wire("Bushing-Wire", {"Assembly"});
+  wire.SetKernelComponents({edge});
+  rgnF_Set wireSet(wire);
+  wireSet.SetId(20);
+  wireSet.SetName("Bushing-Wire");
+  wireSet.typeMask = rgnF_Set::kElementSet;
+  b.Assembly().FeatureList().Add(wireSet);
+  kseC_ConnectorSection bushing;
+  bushing.SetTypes(0, 1, 2);
+  bushing.SetConnectionTypeText("Cartesian + Cardan");
+  kbeC_ConnectorElasticity stiffness;
+  stiffness.components = {1, 2, 3};
+  stiffness.data.table = mdl_PropertyTable(cow_2DArray<double>({{5000.0, 5000.0, 20000.0}}));
+  bushing.AddBehaviorOption(stiffness);
+  b.AddAssemblySection("Bushing", bushing, wire);
+  // No analysis step yet: the deck gains one once steps are written, so that
+  // it never closes a step it has not opened.
+  return b;
+}
