@@ -148,7 +148,9 @@ cow_Map<cow_String, cow_List<int>> KeyedLists(
 
 TEST(aif_AssemblyElement, ReadyListsRepeatTheTemplateWiresPerCopy) {
   const hst_ModelBuilder b = WiredModel();
-  const asoK_Assembly& templateAssembly = *aif_test::MeshContext(b, false).info->Assembly();
+  // The context holding the template assembly lives as long as the test.
+  const aif_test::MeshContext templateContext(b, false);
+  const asoK_Assembly& templateAssembly = *templateContext.info->Assembly();
   // Template node 10 of P-1 becomes 201 in the first copy, copies 50 apart;
   // P-2's node 4 has no pair.
   const auto renumbering = KeyedLists({{"Fast_P-1", {9, 150, 10, 201, 11, 202}}, {"Fast_P-2", {}}});
