@@ -6,7 +6,10 @@
 // assembly. Facts about each owner are worked out here once.
 #pragma once
 
+#include <algorithm>
 #include <functional>
+#include <type_traits>
+#include <vector>
 
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_Map.h"
@@ -47,6 +50,19 @@ struct aif_FeatureOwner {
 // that is not locked.
 void aif_ForEachFeatureOwner(const aif_ModelInfo& info,
                              const std::function<void(const aif_FeatureOwner&)>& visit);
+
+// The features a list of handles holds (springs, inertias) in repository
+// order, which is by name.
+template <class Handles>
+auto aif_FeaturesByName(const Handles& handles) {
+  using Feature = std::remove_cvref_t<decltype(*handles[0].Get())>;
+  std::vector<const Feature*> features;
+  for (const auto& handle : handles)
+    features.push_back(handle.Get());
+  std::stable_sort(features.begin(), features.end(),
+                   [](const Feature* a, const Feature* b) { return a->Name() < b->Name(); });
+  return features;
+}
 
 // Leaves out of `nodes` (node labels by instance id) the instances whose
 // mesh the file does not hold (locked, inactive, not an instance), so that

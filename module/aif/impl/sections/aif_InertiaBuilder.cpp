@@ -40,14 +40,7 @@ void aif_InertiaBuilder::Build() {
 void aif_InertiaBuilder::OwnerInertias(const aif_FeatureOwner& owner) {
   const auto& features = nex_canDynamicCastRef<const kefC_EngineeringFeatures>(
       owner.object->ConstGetEngineeringFeatures(), kInertiaBuilderFile, __LINE__);
-  // Inertias in repository order, which is by name.
-  std::vector<const kefC_Inertia*> inertias;
-  for (const auto& inertia : features.Inertias())
-    inertias.push_back(inertia.Get());
-  std::stable_sort(
-      inertias.begin(), inertias.end(),
-      [](const kefC_Inertia* a, const kefC_Inertia* b) { return a->Name() < b->Name(); });
-  for (const kefC_Inertia* inertia : inertias)
+  for (const kefC_Inertia* inertia : aif_FeaturesByName(features.Inertias()))
     if (!inertia->IsExcluded()) Inertia(owner, *inertia);
 }
 

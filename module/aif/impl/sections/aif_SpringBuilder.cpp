@@ -89,14 +89,7 @@ void aif_SpringBuilder::Build() {
 void aif_SpringBuilder::OwnerSprings(const aif_FeatureOwner& owner) {
   const auto& features = nex_canDynamicCastRef<const kefC_EngineeringFeatures>(
       owner.object->ConstGetEngineeringFeatures(), kSpringBuilderFile, __LINE__);
-  // Springs in repository order, which is by name.
-  std::vector<const kefC_Spring*> springs;
-  for (const auto& spring : features.Springs())
-    springs.push_back(spring.Get());
-  std::stable_sort(springs.begin(), springs.end(), [](const kefC_Spring* a, const kefC_Spring* b) {
-    return a->Name() < b->Name();
-  });
-  for (const kefC_Spring* spring : springs) {
+  for (const kefC_Spring* spring : aif_FeaturesByName(features.Springs())) {
     if (spring->IsExcluded() || (!spring->HasSpring() && !spring->HasDashpot())) continue;
     Spring(owner, *spring);
   }
