@@ -71,6 +71,22 @@ class rgnK_Region : public cls_Object {
     (void)activeOnly;
     Collect(region_.KernelElementIndices(), ids, faces, instanceId, labelsUsable);
   }
+  // The number of vertices among the region's geometric components.
+  int NumVertices() const {
+    int count = 0;
+    for (const rgnC_GeomComponent& component : region_.KernelComponents())
+      if (component.kind == rgnC_GeomComponent::kVertex) ++count;
+    return count;
+  }
+  // Whether the region holds anything: a stored node, element or geometric
+  // component.
+  bool HasMembers() const {
+    for (const auto& entry : region_.KernelNodeIndices())
+      if (!entry.second.IsEmpty()) return true;
+    for (const auto& entry : region_.KernelElementIndices())
+      if (!entry.second.IsEmpty()) return true;
+    return !region_.KernelComponents().IsEmpty();
+  }
   // The region's kind bits (rgnC_Region::Flags).
   int Flags() const { return region_.Flags(); }
   const cow_List<rgnC_GeomComponent>& GeomComponents() const { return region_.KernelComponents(); }

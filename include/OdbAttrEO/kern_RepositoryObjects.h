@@ -11,9 +11,9 @@
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kpfC_InitialState.h"
+#include "OdbAttrEO/kprC_TimePoint.h"
 
 KERN_CLASS(kadC_AdptMeshCtrl, kern_Object, 0x3010001)
-KERN_CLASS(kprC_TimePoint, kern_Object, 0x23C0101)
 KERN_CLASS(kamC_Amplitude, kern_Object, 0x3020001)
 KERN_CLASS(kbcC_BC, kern_Object, 0x3030001)
 KERN_CLASS(kflC_Filter, kern_Object, 0x3060001)

@@ -73,20 +73,53 @@ class kprC_AnalysisStep : public kprC_Step {
   CLS_REGISTER(kprC_AnalysisStep, kprC_Step)
   kprC_AnalysisStep* Clone() const override = 0;
 
-  // A linear perturbation step (it does not start a general step).
+  // A linear perturbation step (it does not start a general step). The
+  // procedures that only perturb the base state say so by default.
   bool Perturbation() const { return perturbation_; }
   void SetPerturbation(bool perturbation) { perturbation_ = perturbation; }
 
+  // Geometric nonlinearity: 0 off, 1 on.
+  int Nlgeom() const { return nlgeom_; }
+  void SetNlgeom(int nlgeom) { nlgeom_ = nlgeom; }
+  // 0 a steady-state response, any other value transient.
+  int Response() const { return response_; }
+  void SetResponse(int response) { response_ = response; }
+  const cow_String& Description() const { return description_; }
+  void SetDescription(const cow_String& description) { description_ = description; }
+  // 0 the direct solver, 1 iterative.
+  int MatrixSolver() const { return matrixSolver_; }
+  void SetMatrixSolver(int solver) { matrixSolver_ = solver; }
+  // Unsymmetric matrix storage: 1 off, 2 on, any other value not set.
+  int MatrixStorage() const { return matrixStorage_; }
+  void SetMatrixStorage(int storage) { matrixStorage_ = storage; }
+  // Conversion of severe discontinuity iterations: 0 off, 1 on, others not set.
+  int ConvertSDI() const { return convertSDI_; }
+  void SetConvertSDI(int convert) { convertSDI_ = convert; }
+  // 0 full Newton, 1 separated, 2 quasi-Newton; with quasi-Newton the kernel
+  // is reformed every `ReformKernel()` iterations.
+  int SolutionTechnique() const { return solutionTechnique_; }
+  void SetSolutionTechnique(int technique) { solutionTechnique_ = technique; }
+  int ReformKernel() const { return reformKernel_; }
+  void SetReformKernel(int iterations) { reformKernel_ = iterations; }
+  double TimePeriod() const { return timePeriod_; }
+  void SetTimePeriod(double period) { timePeriod_ = period; }
+
+ protected:
+  explicit kprC_AnalysisStep(bool perturbation = false) : perturbation_(perturbation) {}
+
  private:
   bool perturbation_ = false;
+  int nlgeom_ = 0;
+  int response_ = 0;
+  cow_String description_;
+  int matrixSolver_ = 0;
+  int matrixStorage_ = 0;
+  int convertSDI_ = 2;
+  int solutionTechnique_ = 0;
+  int reformKernel_ = 8;
+  double timePeriod_ = 1.0;
 };
 
-#define KPR_STEP_CLASS(Name, Id) KERN_CLASS(Name, kprC_AnalysisStep, Id)
-KPR_STEP_CLASS(kprC_StaticStep, 0x23C0073)
-KPR_STEP_CLASS(kprC_FrequencyStep, 0x23C0011)
-KPR_STEP_CLASS(kprC_TempDisplacementDynamicsStep, 0x23C007B)
-KPR_STEP_CLASS(kprC_SubstructureGenerateStep, 0x23C007C)
-#undef KPR_STEP_CLASS
 
 // The model's steps in their order.
 class kprC_StepContainer : public mdl_Repository {
@@ -115,3 +148,6 @@ class kprC_StepContainer : public mdl_Repository {
   cow_Map<cow_String, cow_COW<kprC_Step>> steps_;
   kprC_AnalysisProductEnm product_ = kprC_STANDARD;
 };
+
+// The procedure classes of analysis steps.
+#include "OdbAttrEO/kprC_AnalysisSteps.h"
