@@ -44,7 +44,12 @@ KPR_STEP_HEAD(kprC_StaticStep, kprC_STATIC_PROCEDURE, false)
 };
 
 KPR_STEP_HEAD(kprC_StaticRiksStep, 0x23C006D, false)
-  KPR_RECORD(kprC_Incrementation, Incrementation, kprC_Incrementation())
+  // The arc-length increment has no upper bound unless one is given.
+  KPR_RECORD(kprC_Incrementation, Incrementation, [] {
+    kprC_Incrementation increments;
+    increments.SetMaxInc(1e36);
+    return increments;
+  }())
   KPR_FIELD(bool, Adiabatic, false)
   KPR_FIELD(cow_String, FullyPlasticRegion, cow_String())
   KPR_FIELD(bool, LongTerm, false)
