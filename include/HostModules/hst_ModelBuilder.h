@@ -119,13 +119,14 @@ class hst_ModelBuilder {
   // Appends a copy of `step`, with `loadCases` added to it.
   hst_ModelBuilder& AddStep(const cow_String& name, const kprC_Step& step,
                             std::initializer_list<const char*> loadCases = {});
-  // A step of `Step` that is suppressed, or a perturbation step, or carries a snippet.
+  // A step of `Step` that is suppressed, or a perturbation step, or carries a
+  // snippet. A kind that perturbs by default stays a perturbation step.
   template <class Step>
   static Step MakeStep(bool suppressed = false, bool perturbation = false,
                        const cow_String& snippet = cow_String()) {
     Step step;
     step.SetSuppressed(suppressed);
-    step.SetPerturbation(perturbation);
+    if (perturbation) step.SetPerturbation(true);
     step.SetInputSnippet(snippet);
     return step;
   }

@@ -75,6 +75,10 @@ TEST(kprC_AnalysisSteps, KindsKeepTheirIdsAndPerturbationStepsSaySoByDefault) {
   kprC_FrequencyStep frequency;
   frequency.SetPerturbation(false);
   EXPECT_FALSE(frequency.Perturbation());
+  // The test helper keeps a kind's own flag unless asked for a perturbation.
+  EXPECT_TRUE(hst_ModelBuilder::MakeStep<kprC_FrequencyStep>(true).Perturbation());
+  EXPECT_FALSE(hst_ModelBuilder::MakeStep<kprC_StaticStep>(true).Perturbation());
+  EXPECT_TRUE(hst_ModelBuilder::MakeStep<kprC_StaticStep>(false, true).Perturbation());
 }
 
 TEST(kprC_AnalysisSteps, DefaultsAreTheSolverDefaults) {
