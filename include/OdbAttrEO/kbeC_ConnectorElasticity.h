@@ -2,22 +2,10 @@
 // or coupled.
 #pragma once
 
-#include "BasShared/cow_List.h"
 #include "OdbAttrEO/kbeC_ConnectorBehaviorOption.h"
-#include "OdbAttrEO/kbeC_ConnectorTableData.h"
+#include "OdbAttrEO/kbeC_ConnectorMatrixFields.h"
 
-class kbeC_ConnectorElasticity : public kbeC_ConnectorBehaviorOption {
+class kbeC_ConnectorElasticity : public kbeC_ConnectorBehaviorOption,
+                                 public kbeC_ConnectorMatrixFields {
   KBEC_OPTION_CLASS(kbeC_ConnectorElasticity, 0x2700002)
-
-  // 0 linear, 1 nonlinear, 2 rigid.
-  int behavior = 0;
-  // 0 uncoupled, 1 coupled; for a nonlinear coupled option 2 selects the
-  // independent components by position.
-  int coupling = 0;
-  bool frequencyDependent = false;
-  cow_List<int> components;
-  cow_List<int> independentComponents;
-  // Columns: the component values, the frequency when frequency-dependent,
-  // the temperature when temperature-dependent, one per dependency.
-  kbeC_ConnectorTableData data;
 };

@@ -11,13 +11,5 @@ void aif_ConnectorElasticity::Write(utl_Stream& stream) const {
     aif_WriteComponentLine(stream, option_.components);
     return;
   }
-  const aif_ConnectorMatrixTable table{.keyword = "*Connector Elasticity",
-                                       .behavior = option_.behavior,
-                                       .coupling = option_.coupling,
-                                       .frequencyDependent = option_.frequencyDependent,
-                                       .components = option_.components,
-                                       .independentComponents = option_.independentComponents,
-                                       .data = option_.data,
-                                       .columnsPerComponent = 1};
-  table.Write(stream);
+  aif_ConnectorMatrixTable::Of("*Connector Elasticity", option_, 1).Write(stream);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "BasShared/cow_List.h"
+#include "OdbAttrEO/kbeC_ConnectorMatrixFields.h"
 #include "OdbAttrEO/kbeC_ConnectorTableData.h"
 #include "aif/impl/core/aif_DataLineTable.h"
 
@@ -19,6 +20,15 @@ struct aif_ConnectorMatrixTable {
   // Columns per component in a nonlinear coupled table (elasticity 1,
   // damping 2: the component's columns j and j + n).
   int columnsPerComponent;
+
+  // The table of an elasticity or damping option's fields.
+  static aif_ConnectorMatrixTable Of(const char* keyword, const kbeC_ConnectorMatrixFields& option,
+                                     int columnsPerComponent) {
+    return {keyword,           option.behavior,
+            option.coupling,   option.frequencyDependent,
+            option.components, option.independentComponents,
+            option.data,       columnsPerComponent};
+  }
 
   // The linear and nonlinear forms; nothing for another behaviour kind.
   void Write(utl_Stream& stream) const;
