@@ -1,0 +1,29 @@
+#include "aif/impl/steps/aif_ProcedureOptions.h"
+
+#include "OdbAttrEO/kprC_StepRecords.h"
+#include "QivBasicUtils/utl_Stream.h"
+#include "aif/impl/core/aif_KeywordOption.h"
+
+void aif_WriteStabilization(utl_Stream& stream, const kprC_Stabilization& stabilization) {
+  const int method = stabilization.Method();
+  if (method == 1 || method == 2) {
+    aif_Option(stream) << (method == 1 ? "stabilize" : "stabilize, factor");
+    if (stabilization.Magnitude() != kprC_UNSET && !stabilization.Continue())
+      stream << "=" << stabilization.Magnitude();
+  }
+  if (method == 0) return;
+  aif_Option(stream) << "allsdtol=";
+  if (stabilization.Tolerance() != kprC_UNSET)
+    stream << stabilization.Tolerance();
+  else
+    stream << "0";
+  stream << (stabilization.Continue() ? ", continue=YES" : ", continue=NO");
+}
+
+void aif_WriteIfSet(utl_Stream& stream, double value) {
+  if (value != kprC_UNSET) stream << value;
+}
+
+void aif_WriteIfGiven(utl_Stream& stream, int value) {
+  if (value != kprC_NOT_GIVEN) stream << value;
+}
