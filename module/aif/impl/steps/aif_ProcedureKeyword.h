@@ -27,9 +27,9 @@ class aif_ProcedureKeyword : public akw_Keyword {
 // Declares `Name`, the procedure keyword of kernel step class `Step`,
 // constructed from the step alone; its constructor and Write are defined in
 // Name's source file.
-#define AIF_PROCEDURE_KEYWORD(Name, Step)                   \
-  class Name : public aif_ProcedureKeyword<Name, Step> {    \
-   public:                                                  \
-    explicit Name(const kprC_Step& step);                   \
-    void Write(utl_Stream& stream) const override;          \
+#define AIF_PROCEDURE_KEYWORD(Name, Step)                \
+  class Name : public aif_ProcedureKeyword<Name, Step> { \
+   public:                                               \
+    explicit Name(const kprC_Step& step);                \
+    void Write(utl_Stream& stream) const override;       \
   };
