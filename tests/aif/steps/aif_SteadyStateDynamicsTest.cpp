@@ -105,25 +105,4 @@ TEST(aif_SteadyStateDynamicsTest, RandomResponse) {
             "10., 100.5, 4, 2., 1\n");
 }
 
-TEST(aif_SteadyStateDynamicsTest, OtherStepKindsFailTypeTest) {
-  const kprC_FrequencyStep frequency;
-  const auto failure = [](auto make) {
-    try {
-      make();
-    } catch (const nex_TextException& e) {
-      return e.Text().Str();
-    }
-    return std::string();
-  };
-  EXPECT_NE(failure([&] { aif_SteadyStateModal k(frequency); }).find("kprC_SteadyStateModalStep"),
-            std::string::npos);
-  EXPECT_NE(
-      failure([&] { aif_SteadyStateSubspace k(frequency); }).find("kprC_SteadyStateSubspaceStep"),
-      std::string::npos);
-  EXPECT_NE(failure([&] { aif_SteadyStateDirect k(frequency); }).find("kprC_SteadyStateDirectStep"),
-            std::string::npos);
-  EXPECT_NE(failure([&] { aif_RandomResponse k(frequency); }).find("kprC_RandomResponseStep"),
-            std::string::npos);
-}
-
 }  // namespace
