@@ -13,7 +13,7 @@ kprC_ResponseSpectrumStep SpectrumStep(int comp, int sum) {
   step.SetComp(comp);
   step.SetSum(sum);
   kprC_ResponseSpectrumComponent first, second;
-  first.SetSpectrumName("Spec-1");
+  first.SetSpectrumName("Spectrum-1");
   first.SetScale(9.81);
   first.SetDuration(12.0);
   second.SetSpectrumName("Quake spectrum");
@@ -29,12 +29,12 @@ TEST(aif_ResponseSpectrumTest, Summations) {
   // CQC: five fields per line; a name that needs quoting is quoted.
   EXPECT_EQ(KeywordText(aif_ResponseSpectrum(SpectrumStep(0, 1))),
             "*Response Spectrum, sum=CQC\n"
-            "Spec-1,1., 0., 0., 9.81\n"
+            "Spectrum-1,1., 0., 0., 9.81\n"
             "\"Quake spectrum\",0., 0.6, 0.8, 1.\n");
   // DSC adds the duration.
   EXPECT_EQ(KeywordText(aif_ResponseSpectrum(SpectrumStep(2, 5))),
             "*Response Spectrum, comp=SRSS, sum=DSC\n"
-            "Spec-1,1., 0., 0., 9.81, 12.\n"
+            "Spectrum-1,1., 0., 0., 9.81, 12.\n"
             "\"Quake spectrum\",0., 0.6, 0.8, 1., 0.5\n");
 
   const char* comps[] = {"", ", comp=ALGEBRAIC", ", comp=SRSS", ", comp=R30", ", comp=R40", ""};
