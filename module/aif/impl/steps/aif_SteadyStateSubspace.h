@@ -1,0 +1,9 @@
+// "*Steady State Dynamics" of a subspace-projection steady-state dynamics step: the keyword line
+// with its options, then one data line per frequency range. Made by the step
+// builder.
+#pragma once
+
+#include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "aif/impl/steps/aif_ProcedureKeyword.h"
+
+AIF_PROCEDURE_KEYWORD(aif_SteadyStateSubspace, kprC_SteadyStateSubspaceStep)
