@@ -1,6 +1,7 @@
 #include "aif/impl/steps/aif_Step.h"
 
 #include <string>
+#include <utility>
 
 #include "AFCInputFileWriter/akw_MorvexName.h"
 #include "BasShared/atr_String.h"
@@ -13,84 +14,64 @@ namespace {
 
 constexpr char kStepFile[] = "module/aif/impl/steps/aif_Step.cpp";
 
-enum class StepNlgeomForm { kNone, kOnChange, kCarried };
+enum class StepNlgeomForm { kNoNlgeom, kNlgeomOnChange, kNlgeomCarried };
+// The amplitude option and the kind's own default (ramp when the response is
+// steady state, whatever the kind).
+enum class StepAmplitudeRule { kNoAmplitude, kAmplitudeStep, kAmplitudeRamp };
 // Which steps may carry the unsymm option.
-enum class StepUnsymmRule { kNever, kAlways, kSeparatedTechnique, kConsolidation };
+enum class StepUnsymmRule { kNoUnsymm, kUnsymm, kUnsymmSeparated, kUnsymmConsolidation };
 
 // The options a kind of step writes on its "*Step" line. `extrapolation`:
-// the default extrapolation, or -1 when the kind writes no extrapolation.
-// `amplitudeRamp`: the kind's own default amplitude is ramp (step
-// otherwise); `amplitude` says whether the option is written at all.
+// the kind's default extrapolation, or -1 when it writes none.
 struct StepOptionRow {
   unsigned typeId;
   bool perturbation;
   StepNlgeomForm nlgeom;
   int extrapolation;
-  bool amplitude;
-  bool amplitudeRamp;
+  StepAmplitudeRule amplitude;
   bool increments;
   StepUnsymmRule unsymm;
 };
 
-const StepOptionRow kStepRows[] = {
-    {kprC_AnnealStep::kTypeId, false, StepNlgeomForm::kOnChange, -1, false, false, false,
-     StepUnsymmRule::kNever},
-    {kprC_ExplicitDynamicsStep::kTypeId, false, StepNlgeomForm::kOnChange, -1, false, false, false,
-     StepUnsymmRule::kNever},
-    {kprC_TempDisplacementDynamicsStep::kTypeId, false, StepNlgeomForm::kOnChange, -1, false, false,
-     false, StepUnsymmRule::kNever},
-    {kprC_BuckleStep::kTypeId, true, StepNlgeomForm::kNone, -1, false, false, false,
-     StepUnsymmRule::kNever},
-    {kprC_FrequencyStep::kTypeId, true, StepNlgeomForm::kNone, -1, false, false, false,
-     StepUnsymmRule::kNever},
-    {kprC_ModalDynamicsStep::kTypeId, true, StepNlgeomForm::kNone, -1, false, false, false,
-     StepUnsymmRule::kNever},
-    {kprC_RandomResponseStep::kTypeId, true, StepNlgeomForm::kNone, -1, false, false, false,
-     StepUnsymmRule::kNever},
-    {kprC_ResponseSpectrumStep::kTypeId, true, StepNlgeomForm::kNone, -1, false, false, false,
-     StepUnsymmRule::kNever},
-    {kprC_SteadyStateModalStep::kTypeId, true, StepNlgeomForm::kNone, -1, false, false, false,
-     StepUnsymmRule::kNever},
-    {kprC_StaticLinearPerturbationStep::kTypeId, true, StepNlgeomForm::kNone, -1, false, false,
-     false, StepUnsymmRule::kAlways},
-    {kprC_SteadyStateDirectStep::kTypeId, true, StepNlgeomForm::kNone, -1, false, false, false,
-     StepUnsymmRule::kAlways},
-    {kprC_ComplexFrequencyStep::kTypeId, true, StepNlgeomForm::kNone, -1, false, false, false,
-     StepUnsymmRule::kAlways},
-    {kprC_SteadyStateSubspaceStep::kTypeId, true, StepNlgeomForm::kNone, -1, false, false, false,
-     StepUnsymmRule::kAlways},
-    {kprC_GeostaticStep::kTypeId, false, StepNlgeomForm::kCarried, -1, false, false, false,
-     StepUnsymmRule::kAlways},
-    {kprC_CoupledTempDisplacementStep::kTypeId, false, StepNlgeomForm::kCarried, 0, true, false,
-     true, StepUnsymmRule::kSeparatedTechnique},
-    {kprC_CoupledThermalElectricStep::kTypeId, false, StepNlgeomForm::kNone, 0, true, false, true,
-     StepUnsymmRule::kSeparatedTechnique},
-    {kprC_HeatTransferStep::kTypeId, false, StepNlgeomForm::kNone, 0, true, false, true,
-     StepUnsymmRule::kAlways},
-    {kprC_MassDiffusionStep::kTypeId, false, StepNlgeomForm::kNone, 0, true, false, true,
-     StepUnsymmRule::kNever},
-    {kprC_ImplicitDynamicsStep::kTypeId, false, StepNlgeomForm::kCarried, 4, true, false, true,
-     StepUnsymmRule::kAlways},
-    {kprC_SoilsStep::kTypeId, false, StepNlgeomForm::kCarried, 0, true, false, true,
-     StepUnsymmRule::kConsolidation},
-    {kprC_StaticStep::kTypeId, false, StepNlgeomForm::kCarried, 0, true, true, true,
-     StepUnsymmRule::kAlways},
-    {kprC_StaticRiksStep::kTypeId, false, StepNlgeomForm::kCarried, 0, false, false, true,
-     StepUnsymmRule::kAlways},
-    {kprC_SubspaceDynamicsStep::kTypeId, false, StepNlgeomForm::kCarried, -1, true, false, true,
-     StepUnsymmRule::kNever},
-    {kprC_ViscoStep::kTypeId, false, StepNlgeomForm::kCarried, 0, true, false, true,
-     StepUnsymmRule::kAlways},
-    {kprC_DirectCyclicStep::kTypeId, false, StepNlgeomForm::kNone, 0, false, false, true,
-     StepUnsymmRule::kAlways},
-    {kprC_SubstructureGenerateStep::kTypeId, false, StepNlgeomForm::kNone, -1, false, false, false,
-     StepUnsymmRule::kAlways},
-    {kprC_FlowStep::kTypeId, false, StepNlgeomForm::kNone, -1, false, false, false,
-     StepUnsymmRule::kAlways},
-};
-
+// The row of the kind `typeId`; null for a kind without one.
 const StepOptionRow* FindStepRow(unsigned typeId) {
-  for (const StepOptionRow& row : kStepRows)
+  using enum StepNlgeomForm;
+  using enum StepAmplitudeRule;
+  using enum StepUnsymmRule;
+  constexpr int kNoExtrapolation = -1;
+  // clang-format off
+  static const StepOptionRow rows[] = {
+      // kind                                          perturb. nlgeom           extrapolation     amplitude       inc.   unsymm
+      {kprC_AnnealStep::kTypeId,                        false,   kNlgeomOnChange, kNoExtrapolation, kNoAmplitude,   false, kNoUnsymm},
+      {kprC_ExplicitDynamicsStep::kTypeId,              false,   kNlgeomOnChange, kNoExtrapolation, kNoAmplitude,   false, kNoUnsymm},
+      {kprC_TempDisplacementDynamicsStep::kTypeId,      false,   kNlgeomOnChange, kNoExtrapolation, kNoAmplitude,   false, kNoUnsymm},
+      {kprC_BuckleStep::kTypeId,                        true,    kNoNlgeom,       kNoExtrapolation, kNoAmplitude,   false, kNoUnsymm},
+      {kprC_FrequencyStep::kTypeId,                     true,    kNoNlgeom,       kNoExtrapolation, kNoAmplitude,   false, kNoUnsymm},
+      {kprC_ModalDynamicsStep::kTypeId,                 true,    kNoNlgeom,       kNoExtrapolation, kNoAmplitude,   false, kNoUnsymm},
+      {kprC_RandomResponseStep::kTypeId,                true,    kNoNlgeom,       kNoExtrapolation, kNoAmplitude,   false, kNoUnsymm},
+      {kprC_ResponseSpectrumStep::kTypeId,              true,    kNoNlgeom,       kNoExtrapolation, kNoAmplitude,   false, kNoUnsymm},
+      {kprC_SteadyStateModalStep::kTypeId,              true,    kNoNlgeom,       kNoExtrapolation, kNoAmplitude,   false, kNoUnsymm},
+      {kprC_StaticLinearPerturbationStep::kTypeId,      true,    kNoNlgeom,       kNoExtrapolation, kNoAmplitude,   false, kUnsymm},
+      {kprC_SteadyStateDirectStep::kTypeId,             true,    kNoNlgeom,       kNoExtrapolation, kNoAmplitude,   false, kUnsymm},
+      {kprC_ComplexFrequencyStep::kTypeId,              true,    kNoNlgeom,       kNoExtrapolation, kNoAmplitude,   false, kUnsymm},
+      {kprC_SteadyStateSubspaceStep::kTypeId,           true,    kNoNlgeom,       kNoExtrapolation, kNoAmplitude,   false, kUnsymm},
+      {kprC_GeostaticStep::kTypeId,                     false,   kNlgeomCarried,  kNoExtrapolation, kNoAmplitude,   false, kUnsymm},
+      {kprC_CoupledTempDisplacementStep::kTypeId,       false,   kNlgeomCarried,  0,                kAmplitudeStep, true,  kUnsymmSeparated},
+      {kprC_CoupledThermalElectricStep::kTypeId,        false,   kNoNlgeom,       0,                kAmplitudeStep, true,  kUnsymmSeparated},
+      {kprC_HeatTransferStep::kTypeId,                  false,   kNoNlgeom,       0,                kAmplitudeStep, true,  kUnsymm},
+      {kprC_MassDiffusionStep::kTypeId,                 false,   kNoNlgeom,       0,                kAmplitudeStep, true,  kNoUnsymm},
+      {kprC_ImplicitDynamicsStep::kTypeId,              false,   kNlgeomCarried,  4,                kAmplitudeStep, true,  kUnsymm},
+      {kprC_SoilsStep::kTypeId,                         false,   kNlgeomCarried,  0,                kAmplitudeStep, true,  kUnsymmConsolidation},
+      {kprC_StaticStep::kTypeId,                        false,   kNlgeomCarried,  0,                kAmplitudeRamp, true,  kUnsymm},
+      {kprC_StaticRiksStep::kTypeId,                    false,   kNlgeomCarried,  0,                kNoAmplitude,   true,  kUnsymm},
+      {kprC_SubspaceDynamicsStep::kTypeId,              false,   kNlgeomCarried,  kNoExtrapolation, kAmplitudeStep, true,  kNoUnsymm},
+      {kprC_ViscoStep::kTypeId,                         false,   kNlgeomCarried,  0,                kAmplitudeStep, true,  kUnsymm},
+      {kprC_DirectCyclicStep::kTypeId,                  false,   kNoNlgeom,       0,                kNoAmplitude,   true,  kUnsymm},
+      {kprC_SubstructureGenerateStep::kTypeId,          false,   kNoNlgeom,       kNoExtrapolation, kNoAmplitude,   false, kUnsymm},
+      {kprC_FlowStep::kTypeId,                          false,   kNoNlgeom,       kNoExtrapolation, kNoAmplitude,   false, kUnsymm},
+  };
+  // clang-format on
+  for (const StepOptionRow& row : rows)
     if (row.typeId == typeId) return &row;
   return nullptr;
 }
@@ -138,22 +119,22 @@ const char* StepExtrapolationText(int value) {
 
 bool StepAllowsUnsymm(const kprC_AnalysisStep& step, StepUnsymmRule rule) {
   switch (rule) {
-    case StepUnsymmRule::kAlways:
+    case StepUnsymmRule::kUnsymm:
       return true;
-    case StepUnsymmRule::kSeparatedTechnique:
+    case StepUnsymmRule::kUnsymmSeparated:
       return step.SolutionTechnique() == 1;
-    case StepUnsymmRule::kConsolidation:
+    case StepUnsymmRule::kUnsymmConsolidation:
       return nex_canDynamicCastRef<const kprC_SoilsStep>(step, kStepFile, __LINE__)
                  .Consolidation() == 0;
-    case StepUnsymmRule::kNever:
+    case StepUnsymmRule::kNoUnsymm:
       break;
   }
   return false;
 }
 
-}  // namespace
-
-cow_String aif_Step::DescriptionLine(const cow_String& description) {
+// The description as one data line: line breaks as blanks, and a blank before
+// a leading "*" so that the line reads neither as a keyword nor as a comment.
+cow_String StepDescriptionLine(const cow_String& description) {
   std::string line = description.Str();
   for (char& c : line)
     if (c == '\n' || c == '\r') c = ' ';
@@ -161,6 +142,8 @@ cow_String aif_Step::DescriptionLine(const cow_String& description) {
   if (first != std::string::npos && line[first] == '*') line.insert(0, 1, ' ');
   return cow_String(std::move(line));
 }
+
+}  // namespace
 
 void aif_Step::Write(utl_Stream& stream) const {
   const kprC_AnalysisStep& step = *step_;
@@ -174,21 +157,23 @@ void aif_Step::Write(utl_Stream& stream) const {
   if (row->perturbation) stream << ", perturbation";
 
   const bool nlgeomOn = step.Nlgeom() != 0;
-  if (row->nlgeom == StepNlgeomForm::kOnChange && nlgeomOn != nlgeomCarried_)
+  if (row->nlgeom == StepNlgeomForm::kNlgeomOnChange && nlgeomOn != nlgeomCarried_)
     stream << (nlgeomOn ? ", nlgeom=YES" : ", nlgeom=NO");
-  else if (row->nlgeom == StepNlgeomForm::kCarried && (nlgeomOn || nlgeomCarried_))
+  else if (row->nlgeom == StepNlgeomForm::kNlgeomCarried && (nlgeomOn || nlgeomCarried_))
     stream << ", nlgeom=YES";
 
-  if (row->extrapolation >= 0 || row->amplitude || row->increments) {
+  const bool amplitude = row->amplitude != StepAmplitudeRule::kNoAmplitude;
+  if (row->extrapolation >= 0 || amplitude || row->increments) {
     const kprC_Incrementation& incrementation = StepIncrementation(step);
     if (row->extrapolation >= 0 && incrementation.Extrapolation() != row->extrapolation)
       stream << ", extrapolation=" << StepExtrapolationText(incrementation.Extrapolation());
-    if (row->amplitude) {
+    if (amplitude) {
       const bool quasiStatic =
           step.DynTypeId() == kprC_ImplicitDynamicsStep::kTypeId &&
           nex_canDynamicCastRef<const kprC_ImplicitDynamicsStep>(step, kStepFile, __LINE__)
                   .Application() == 3;
-      const bool defaultRamp = row->amplitudeRamp || step.Response() == 0 || quasiStatic;
+      const bool defaultRamp = row->amplitude == StepAmplitudeRule::kAmplitudeRamp ||
+                               step.Response() == 0 || quasiStatic;
       const bool ramp = incrementation.Amplitude() != 0;
       if (ramp != defaultRamp) stream << (ramp ? ", amplitude=RAMP" : ", amplitude=STEP");
     }
@@ -210,7 +195,7 @@ void aif_Step::Write(utl_Stream& stream) const {
   stream.LineBreak();
 
   if (!step.Description().IsEmpty()) {
-    stream << DescriptionLine(step.Description());
+    stream << StepDescriptionLine(step.Description());
     stream.LineBreak();
   }
 }

@@ -34,10 +34,6 @@ class aif_Step : public akw_Keyword {
   // out *Step card" before anything is written.
   void Write(utl_Stream& stream) const override;
 
-  // The description as it is written: line breaks as blanks, a blank before a
-  // leading "*".
-  static cow_String DescriptionLine(const cow_String& description);
-
  private:
   bool nlgeomCarried_;
   const kprC_AnalysisStep* step_;
