@@ -4,7 +4,8 @@
 // inertia is oriented by a datum coordinate system, with a node set of its
 // base and a surface of its top, placed twice (turned and lifted, then in
 // place) and joined by a spring and a connector, and a shell plate with a reference point
-// placed once as a lightweight instance; one static step. The block is a
+// placed once as a lightweight instance; a static step with geometric
+// nonlinearity, then a frequency step. The block is a
 // steel solid, the plate an aluminium shell; both materials are elastic, the
 // steel has a density. It grows with the writer.
 #pragma once
@@ -166,7 +167,15 @@ inline hst_ModelBuilder aif_SampleModel() {
   stiffness.data.table = mdl_PropertyTable(cow_2DArray<double>({{5000.0, 5000.0, 20000.0}}));
   bushing.AddBehaviorOption(stiffness);
   b.AddAssemblySection("Bushing", bushing, wire);
-  // No analysis step yet: the deck gains one once steps are written, so that
-  // it never closes a step it has not opened.
+  // The analysis: a geometrically nonlinear static step, then the natural
+  // frequencies of the loaded frame.
+  kprC_StaticStep load;
+  load.SetNlgeom(1);
+  load.SetDescription("Static preload of the frame");
+  load.MutableIncrementation().SetInitialInc(0.1);
+  b.AddStep("Load", load);
+  kprC_FrequencyStep modes;
+  modes.SetNumEigen(10);
+  b.AddStep("Modes", modes);
   return b;
 }

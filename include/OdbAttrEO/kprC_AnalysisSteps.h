@@ -12,8 +12,9 @@ inline constexpr unsigned kprC_EXPLICIT_DYNAMICS_PROCEDURE = 0x23C0069;
 inline constexpr unsigned kprC_CFD_PROCEDURE = 0x23C0091;
 inline constexpr unsigned kprC_DIRECT_CYCLIC_PROCEDURE = 0x23C008F;
 
-// A step class: `Perturbation` is its default perturbation flag.
-#define KPR_STEP_HEAD(Name, Id, Perturbation)                    \
+// A step class: `Perturbation` is its default perturbation flag, `Response`
+// its default response (0 steady state, 1 transient).
+#define KPR_STEP_HEAD(Name, Id, Perturbation, Response)          \
   class Name : public kprC_AnalysisStep {                        \
    public:                                                       \
     static constexpr unsigned kTypeId = Id;                      \
@@ -21,7 +22,7 @@ inline constexpr unsigned kprC_DIRECT_CYCLIC_PROCEDURE = 0x23C008F;
     unsigned DynTypeId() const override { return kTypeId; }      \
     CLS_REGISTER(Name, kprC_AnalysisStep)                        \
     Name* Clone() const override { return new Name(*this); }     \
-    Name() : kprC_AnalysisStep(Perturbation) {}
+    Name() : kprC_AnalysisStep(Perturbation, Response) {}
 
 // A record field: read through `Name()`, changed through `MutableName()`.
 #define KPR_RECORD(Type, Name, Default)                 \
@@ -35,7 +36,7 @@ inline constexpr unsigned kprC_DIRECT_CYCLIC_PROCEDURE = 0x23C008F;
 
 // Static -------------------------------------------------------------------
 
-KPR_STEP_HEAD(kprC_StaticStep, kprC_STATIC_PROCEDURE, false)
+KPR_STEP_HEAD(kprC_StaticStep, kprC_STATIC_PROCEDURE, false, 0)
   KPR_RECORD(kprC_Incrementation, Incrementation, kprC_Incrementation(1, 0))
   KPR_RECORD(kprC_Stabilization, Stabilization, kprC_Stabilization())
   KPR_FIELD(bool, Adiabatic, false)
@@ -43,7 +44,7 @@ KPR_STEP_HEAD(kprC_StaticStep, kprC_STATIC_PROCEDURE, false)
   KPR_FIELD(bool, LongTerm, false)
 };
 
-KPR_STEP_HEAD(kprC_StaticRiksStep, 0x23C006D, false)
+KPR_STEP_HEAD(kprC_StaticRiksStep, 0x23C006D, false, 0)
   // The arc-length increment has no upper bound unless one is given.
   KPR_RECORD(kprC_Incrementation, Incrementation, [] {
     kprC_Incrementation increments;
@@ -62,15 +63,15 @@ KPR_STEP_HEAD(kprC_StaticRiksStep, 0x23C006D, false)
   KPR_FIELD(double, Displacement, 0.0)
 };
 
-KPR_STEP_HEAD(kprC_StaticLinearPerturbationStep, 0x23C006E, true)
+KPR_STEP_HEAD(kprC_StaticLinearPerturbationStep, 0x23C006E, true, 0)
 };
 
-KPR_STEP_HEAD(kprC_GeostaticStep, 0x23C0064, false)
+KPR_STEP_HEAD(kprC_GeostaticStep, 0x23C0064, false, 0)
   KPR_RECORD(kprC_Incrementation, Incrementation, kprC_Incrementation())
   KPR_FIELD(double, Utol, 1e-05)
 };
 
-KPR_STEP_HEAD(kprC_SoilsStep, 0x23C006C, false)
+KPR_STEP_HEAD(kprC_SoilsStep, 0x23C006C, false, 1)
   KPR_RECORD(kprC_Incrementation, Incrementation, kprC_Incrementation())
   KPR_RECORD(kprC_Stabilization, Stabilization, kprC_Stabilization())
   // 0 a consolidation analysis, 1 steady-state pore fluid flow.
@@ -81,7 +82,7 @@ KPR_STEP_HEAD(kprC_SoilsStep, 0x23C006C, false)
   KPR_FIELD(double, CreepTolerance, 0.0)
 };
 
-KPR_STEP_HEAD(kprC_ViscoStep, 0x23C0072, false)
+KPR_STEP_HEAD(kprC_ViscoStep, 0x23C0072, false, 1)
   KPR_RECORD(kprC_Incrementation, Incrementation, kprC_Incrementation())
   KPR_RECORD(kprC_Stabilization, Stabilization, kprC_Stabilization())
   KPR_FIELD(double, CreepTolerance, 0.001)
@@ -90,7 +91,7 @@ KPR_STEP_HEAD(kprC_ViscoStep, 0x23C0072, false)
 
 // Dynamics ---------------------------------------------------------------------
 
-KPR_STEP_HEAD(kprC_ImplicitDynamicsStep, 0x23C0066, false)
+KPR_STEP_HEAD(kprC_ImplicitDynamicsStep, 0x23C0066, false, 1)
   KPR_RECORD(kprC_Incrementation, Incrementation, kprC_Incrementation(0, 4))
   KPR_FIELD(double, Alpha, kprC_UNSET)
   KPR_FIELD(bool, Adiabatic, false)
@@ -105,22 +106,22 @@ KPR_STEP_HEAD(kprC_ImplicitDynamicsStep, 0x23C0066, false)
   KPR_FIELD(bool, NoMaxInc, false)
 };
 
-KPR_STEP_HEAD(kprC_ExplicitDynamicsStep, kprC_EXPLICIT_DYNAMICS_PROCEDURE, false)
+KPR_STEP_HEAD(kprC_ExplicitDynamicsStep, kprC_EXPLICIT_DYNAMICS_PROCEDURE, false, 0)
   KPR_RECORD(kprC_ExplicitControls, Controls, kprC_ExplicitControls())
   KPR_FIELD(bool, Adiabatic, false)
 };
 
-KPR_STEP_HEAD(kprC_TempDisplacementDynamicsStep, 0x23C007B, false)
+KPR_STEP_HEAD(kprC_TempDisplacementDynamicsStep, 0x23C007B, false, 0)
   KPR_RECORD(kprC_ExplicitControls, Controls, kprC_ExplicitControls())
 };
 
-KPR_STEP_HEAD(kprC_SubspaceDynamicsStep, 0x23C0071, false)
+KPR_STEP_HEAD(kprC_SubspaceDynamicsStep, 0x23C0071, false, 1)
   KPR_RECORD(kprC_Incrementation, Incrementation, kprC_Incrementation())
   KPR_FIELD(double, TimeIncrement, 0.1)
   KPR_FIELD(int, NumEigenmodes, 0)  // modes to select; 0 all
 };
 
-KPR_STEP_HEAD(kprC_ModalDynamicsStep, 0x23C0068, true)
+KPR_STEP_HEAD(kprC_ModalDynamicsStep, 0x23C0068, true, 0)
   KPR_FIELD(double, TimeIncrement, 0.1)
   KPR_FIELD(bool, Continue, false)
   KPR_RECORD(kprC_ModalDampings, Damping, kprC_ModalDampings())
@@ -128,7 +129,7 @@ KPR_STEP_HEAD(kprC_ModalDynamicsStep, 0x23C0068, true)
 
 // Eigenvalue and linear dynamics ------------------------------------------------
 
-KPR_STEP_HEAD(kprC_FrequencyStep, 0x23C0011, true)
+KPR_STEP_HEAD(kprC_FrequencyStep, 0x23C0011, true, 0)
   // 0 subspace, 1 Lanczos, 2 AMS.
   KPR_FIELD(int, Eigensolver, 1)
   KPR_FIELD(bool, Sim, false)
@@ -156,7 +157,7 @@ KPR_STEP_HEAD(kprC_FrequencyStep, 0x23C0011, true)
   KPR_FIELD(cow_List<int>, ResidualModeDirections, {})
 };
 
-KPR_STEP_HEAD(kprC_BuckleStep, 0x23C0061, true)
+KPR_STEP_HEAD(kprC_BuckleStep, 0x23C0061, true, 0)
   KPR_FIELD(int, Eigensolver, 0)  // 0 subspace, 1 Lanczos
   KPR_FIELD(int, NumEigen, 1)
   KPR_FIELD(double, MinEigen, kprC_UNSET)
@@ -167,7 +168,7 @@ KPR_STEP_HEAD(kprC_BuckleStep, 0x23C0061, true)
   KPR_FIELD(int, MaxIterations, 30)
 };
 
-KPR_STEP_HEAD(kprC_ComplexFrequencyStep, 0x23C0074, true)
+KPR_STEP_HEAD(kprC_ComplexFrequencyStep, 0x23C0074, true, 0)
   KPR_FIELD(double, PropertyEvaluation, kprC_UNSET)
   KPR_FIELD(bool, FrictionDamping, false)
   KPR_FIELD(int, NumEigen, kprC_NOT_GIVEN)
@@ -176,14 +177,14 @@ KPR_STEP_HEAD(kprC_ComplexFrequencyStep, 0x23C0074, true)
   KPR_FIELD(double, Shift, 0.0)
 };
 
-KPR_STEP_HEAD(kprC_SteadyStateModalStep, 0x23C0070, true)
+KPR_STEP_HEAD(kprC_SteadyStateModalStep, 0x23C0070, true, 0)
   KPR_FIELD(int, FrequencyScale, 0)  // 1 linear
   KPR_FIELD(int, Interval, 1)        // 0 range, 1 none, others eigenfrequency
   KPR_FIELD(cow_List<kprC_SteadyStateModalFrequency>, Frequencies, {})
   KPR_RECORD(kprC_ModalDampings, Damping, kprC_ModalDampings())
 };
 
-KPR_STEP_HEAD(kprC_SteadyStateSubspaceStep, 0x23C0075, true)
+KPR_STEP_HEAD(kprC_SteadyStateSubspaceStep, 0x23C0075, true, 0)
   // 1 constant, 2 eigenfrequency, 3 property change, 4 range.
   KPR_FIELD(int, Projection, 0)
   KPR_FIELD(double, DampingChange, 0.1)
@@ -195,7 +196,7 @@ KPR_STEP_HEAD(kprC_SteadyStateSubspaceStep, 0x23C0075, true)
   KPR_FIELD(cow_List<kprC_SteadyStateModalFrequency>, Frequencies, {})
 };
 
-KPR_STEP_HEAD(kprC_SteadyStateDirectStep, 0x23C006F, true)
+KPR_STEP_HEAD(kprC_SteadyStateDirectStep, 0x23C006F, true, 0)
   KPR_FIELD(int, ResponseType, 1)
   KPR_FIELD(int, FrequencyScale, 0)
   KPR_FIELD(bool, IntervalEigenfrequency, false)
@@ -203,7 +204,7 @@ KPR_STEP_HEAD(kprC_SteadyStateDirectStep, 0x23C006F, true)
   KPR_FIELD(cow_List<kprC_SteadyStateModalFrequency>, Frequencies, {})
 };
 
-KPR_STEP_HEAD(kprC_ResponseSpectrumStep, 0x23C006B, true)
+KPR_STEP_HEAD(kprC_ResponseSpectrumStep, 0x23C006B, true, 0)
   // 1 algebraic, 2 SRSS, 3 R30, 4 R40.
   KPR_FIELD(int, Comp, 0)
   // 0 ABS, 1 CQC, 2 NRL, 3 SRSS, 4 TENP, 5 DSC, 6 GRP.
@@ -212,7 +213,7 @@ KPR_STEP_HEAD(kprC_ResponseSpectrumStep, 0x23C006B, true)
   KPR_RECORD(kprC_ModalDampings, Damping, kprC_ModalDampings())
 };
 
-KPR_STEP_HEAD(kprC_RandomResponseStep, 0x23C006A, true)
+KPR_STEP_HEAD(kprC_RandomResponseStep, 0x23C006A, true, 0)
   KPR_FIELD(int, FrequencyScale, 0)
   KPR_FIELD(cow_List<kprC_RandomResponseFrequency>, Frequencies, {})
   KPR_RECORD(kprC_ModalDampings, Damping, kprC_ModalDampings())
@@ -220,27 +221,27 @@ KPR_STEP_HEAD(kprC_RandomResponseStep, 0x23C006A, true)
 
 // Heat, diffusion and coupled ---------------------------------------------------
 
-KPR_STEP_HEAD(kprC_HeatTransferStep, 0x23C0065, false)
+KPR_STEP_HEAD(kprC_HeatTransferStep, 0x23C0065, false, 1)
   KPR_RECORD(kprC_Incrementation, Incrementation, kprC_Incrementation())
   KPR_FIELD(double, EndRate, kprC_UNSET)  // end-of-step temperature rate
   KPR_FIELD(double, Deltmx, 0.0)
   KPR_FIELD(double, Mxdem, 0.1)
 };
 
-KPR_STEP_HEAD(kprC_MassDiffusionStep, 0x23C0067, false)
+KPR_STEP_HEAD(kprC_MassDiffusionStep, 0x23C0067, false, 1)
   KPR_RECORD(kprC_Incrementation, Incrementation, kprC_Incrementation())
   KPR_FIELD(double, EndRate, 0.0)  // unset at 0
   KPR_FIELD(double, Dcmax, 0.0)
 };
 
-KPR_STEP_HEAD(kprC_CoupledThermalElectricStep, 0x23C0063, false)
+KPR_STEP_HEAD(kprC_CoupledThermalElectricStep, 0x23C0063, false, 1)
   KPR_RECORD(kprC_Incrementation, Incrementation, kprC_Incrementation())
   KPR_FIELD(double, EndRate, kprC_UNSET)
   KPR_FIELD(double, Deltmx, 0.0)
   KPR_FIELD(double, Mxdem, 0.1)
 };
 
-KPR_STEP_HEAD(kprC_CoupledTempDisplacementStep, 0x23C0062, false)
+KPR_STEP_HEAD(kprC_CoupledTempDisplacementStep, 0x23C0062, false, 1)
   KPR_RECORD(kprC_Incrementation, Incrementation, kprC_Incrementation())
   KPR_RECORD(kprC_Stabilization, Stabilization, kprC_Stabilization())
   KPR_FIELD(int, Creep, 0)  // 1 explicit, 2 none
@@ -248,11 +249,11 @@ KPR_STEP_HEAD(kprC_CoupledTempDisplacementStep, 0x23C0062, false)
   KPR_FIELD(double, CreepTolerance, 0.0)
 };
 
-KPR_STEP_HEAD(kprC_AnnealStep, 0x23C0060, false)
+KPR_STEP_HEAD(kprC_AnnealStep, 0x23C0060, false, 0)
   KPR_FIELD(double, Temperature, kprC_UNSET)
 };
 
-KPR_STEP_HEAD(kprC_DirectCyclicStep, kprC_DIRECT_CYCLIC_PROCEDURE, false)
+KPR_STEP_HEAD(kprC_DirectCyclicStep, kprC_DIRECT_CYCLIC_PROCEDURE, false, 0)
   // Restart points of the step count cycles rather than iterations.
   KPR_FIELD(bool, Cycle, false)
   KPR_RECORD(kprC_Incrementation, Incrementation, kprC_Incrementation())
@@ -275,7 +276,7 @@ KPR_STEP_HEAD(kprC_DirectCyclicStep, kprC_DIRECT_CYCLIC_PROCEDURE, false)
 
 // Flow -------------------------------------------------------------------------
 
-KPR_STEP_HEAD(kprC_FlowStep, kprC_CFD_PROCEDURE, false)
+KPR_STEP_HEAD(kprC_FlowStep, kprC_CFD_PROCEDURE, false, 0)
   KPR_FIELD(double, TimeIncrement, 0.001)
   KPR_FIELD(double, InitialTimeFactor, 1.0)  // second value of the time line
   KPR_FIELD(int, EnergyEquation, 0)          // 1 temperature
@@ -301,7 +302,7 @@ KPR_STEP_HEAD(kprC_FlowStep, kprC_CFD_PROCEDURE, false)
 
 // Substructures ---------------------------------------------------------------
 
-KPR_STEP_HEAD(kprC_SubstructureGenerateStep, 0x23C007C, false)
+KPR_STEP_HEAD(kprC_SubstructureGenerateStep, 0x23C007C, false, 0)
  public:
   enum GlobalDampingEnm { GLOBAL_NONE = 0, GLOBAL_ALL = 1, GLOBAL_ACOUSTIC = 2, GLOBAL_MECHANICAL = 3 };
   enum ViscousDampingEnm { VISCOUS_NONE = 0, VISCOUS_ELEMENT = 1, VISCOUS_FACTOR = 2, VISCOUS_COMBINED = 3 };

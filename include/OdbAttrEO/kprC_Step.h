@@ -105,7 +105,10 @@ class kprC_AnalysisStep : public kprC_Step {
   void SetTimePeriod(double period) { timePeriod_ = period; }
 
  protected:
-  explicit kprC_AnalysisStep(bool perturbation = false) : perturbation_(perturbation) {}
+  // The procedure classes give their own default perturbation flag and
+  // response: the transient procedures start transient.
+  explicit kprC_AnalysisStep(bool perturbation = false, int response = 0)
+      : perturbation_(perturbation), response_(response) {}
 
  private:
   bool perturbation_ = false;

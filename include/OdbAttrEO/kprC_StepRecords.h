@@ -55,10 +55,11 @@ class kprC_Stabilization {
   KPR_FIELD(bool, Continue, false)
 };
 
-// A frequency range of an eigenmode selection (bounds in the kernel's order).
+// A frequency range of an eigenmode selection, its bounds held in the
+// kernel's order: the upper bound first, then the lower.
 class kprC_FrequencyRange {
-  KPR_FIELD(double, Lower, 0.0)
   KPR_FIELD(double, Upper, 0.0)
+  KPR_FIELD(double, Lower, 0.0)
 };
 
 // A range of mode numbers of an eigenmode selection.

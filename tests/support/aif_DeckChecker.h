@@ -29,8 +29,11 @@
 // outside the parts; "*MPC" data lines name defined nodes ("Inst.label") or
 // node sets; connector behaviours once per model, every behavior= of a
 // connector section defined, derived components defined by one behaviour and
-// defined wherever a potential term or a contact force= names them.
-// References may precede definitions.
+// defined wherever a potential term or a contact force= names them; steps
+// named once, "*Load Case" closed inside its step ("*Substructure Load Case"
+// has no end line), every time points= a "*Time Points" defined once, the
+// node of a Riks data line and the node sets of AMS residual-mode lines
+// defined. References may precede definitions.
 #pragma once
 
 #include <algorithm>
@@ -105,9 +108,10 @@ class DeckChecker {
   std::map<std::string, std::string> orientationLines_;  // "scope|name" -> first line
   // The name of each "*Orientation" as written (trimmed), by "scope|name".
   std::map<std::string, std::string> orientationTexts_;
-  std::set<std::string> gasketBehaviors_;  // names of *Gasket Behavior
+  std::set<std::string> gasketBehaviors_;   // names of *Gasket Behavior
+  std::set<std::string> timePoints_;        // names of *Time Points
   std::map<std::string, int> elsetBlocks_;  // *Elset blocks by "scope|name"
-  std::set<std::string> nodalScopes_;      // scopes holding a *Nodal Thickness
+  std::set<std::string> nodalScopes_;       // scopes holding a *Nodal Thickness
   // The nodes given a thickness by "*Nodal Thickness", by scope.
   std::map<std::string, std::set<std::string>> nodalThickness_;
   std::vector<DeckFinding> findings_;
@@ -245,8 +249,9 @@ class DeckChecker {
   // the block structure.
   void Parse() {
     std::string part, instance;  // normalized names of the open blocks
-    bool assembly = false, step = false;
-    int partLine = 0, instanceLine = 0, assemblyLine = 0, stepLine = 0;
+    bool assembly = false, step = false, loadCase = false;
+    int partLine = 0, instanceLine = 0, assemblyLine = 0, stepLine = 0, loadCaseLine = 0;
+    std::set<std::string> stepNames;
     scopes_["M"];
     auto scope = [&]() -> std::string {
       if (!instance.empty()) return "I:" + instance;
@@ -331,11 +336,30 @@ class DeckChecker {
         instance.clear();
       } else if (k == "*step") {
         if (step || !part.empty() || assembly) Report(lineNo, "*Step inside another block", "");
+        if (name.empty()) Report(lineNo, "empty name", "*Step");
+        if (!name.empty() && !stepNames.insert(name).second)
+          Report(lineNo, "step defined twice", name);
         step = true;
         stepLine = lineNo;
       } else if (k == "*end step") {
         if (!step) Report(lineNo, "*End Step without *Step", "");
+        if (loadCase) Report(loadCaseLine, "*Load Case not closed", "");
         step = false;
+        loadCase = false;
+      } else if (k == "*load case" || k == "*substructure load case") {
+        // A substructure load case has no end line: the next one or the
+        // step's end closes it.
+        if (!step || loadCase) Report(lineNo, "*Load Case outside a step or inside another", "");
+        if (name.empty()) Report(lineNo, "empty name", record.keyword);
+        loadCase = k == "*load case";
+        loadCaseLine = lineNo;
+      } else if (k == "*end load case") {
+        if (!loadCase) Report(lineNo, "*End Load Case without *Load Case", "");
+        loadCase = false;
+      } else if (k == "*time points") {
+        if (name.empty()) Report(lineNo, "empty name", "*Time Points");
+        if (!name.empty() && !timePoints_.insert(name).second)
+          Report(lineNo, "time points defined twice", name);
       }
       record.scope = scope();
       record.step = step && k != "*step";
@@ -537,8 +561,13 @@ class DeckChecker {
       Report(line, "empty reference", what);
       return;
     }
-    if (!Resolves(record.scope, kind, raw))
+    if (!Resolves(LookupScope(record), kind, raw))
       Report(line, std::string("undefined ") + KindName(kind), what + Trim(raw));
+  }
+  // Where the names a record refers to are looked up: its own scope, but the
+  // assembly's for the history of a deck with an assembly.
+  std::string LookupScope(const Record& record) const {
+    return record.step && scopes_.count("A") ? std::string("A") : record.scope;
   }
   // A node reference: a label, or "Inst.label" from the assembly (split at
   // the first dot outside quotes: "A.b.7" names instance A).
@@ -663,6 +692,8 @@ class DeckChecker {
           ReferOrientation(record, record.line, value, "orientation=");
         } else if (key == "analytical surface" || key == "surface") {
           ReferName(record, record.line, kSurface, value, key + "=");
+        } else if (key == "time points" && !timePoints_.count(Normal(value))) {
+          Report(record.line, "undefined time points", "time points=" + value);
         } else if (key == "ref node" || key == "pin nset" || key == "tie nset") {
           if (Integer(value))
             ReferNode(record.scope, record.line, value, key + "=");
@@ -682,6 +713,25 @@ class DeckChecker {
         ReferMembers(record, kElement, kElset);
       } else if (k == "*surface") {
         ReferSurfaceRows(record);
+      } else if (k == "*static" && HasOption(record, "riks") && !record.data.empty()) {
+        // Initial, period, min, max, factor, then the node whose
+        // displacement ends the analysis: a label or a node set.
+        const auto& [line, text] = record.data[0];
+        const std::vector<std::string> f = Split(text, ',');
+        if (f.size() > 5 && !Trim(f[5]).empty()) {
+          if (Integer(Trim(f[5])))
+            ReferNode(LookupScope(record), line, f[5], "Riks node ");
+          else
+            ReferName(record, line, kNset, Trim(f[5]), "Riks node ");
+        }
+      } else if (k == "*frequency" && Lower(Option(record, "eigensolver")) == "ams" &&
+                 HasOption(record, "residual modes")) {
+        // After the eigenvalue line, one line per residual-mode region: its
+        // node set and a direction.
+        for (std::size_t row = 1; row < record.data.size(); ++row) {
+          const std::vector<std::string> f = Split(record.data[row].second, ',');
+          ReferName(record, record.data[row].first, kNset, Trim(f[0]), "residual modes ");
+        }
       } else if (k == "*rebar layer") {
         // Layer name, area, spacing, position, material, angle, ...
         for (const auto& [line, text] : record.data) {
@@ -844,9 +894,10 @@ class DeckChecker {
         for (const std::string& key : ChainKeys(record.scope))
           given = given || nodalScopes_.count(key);
         for (const auto& [key, scope] : scopes_)
-          given = given || (scope.instance && record.scope == "P:" + scope.part &&
-                            nodalScopes_.count(key));
-        if (!given) Report(record.line, "nodal thickness not given", "no *Nodal Thickness in scope");
+          given = given ||
+                  (scope.instance && record.scope == "P:" + scope.part && nodalScopes_.count(key));
+        if (!given)
+          Report(record.line, "nodal thickness not given", "no *Nodal Thickness in scope");
       }
       if (HasOption(record, "controls") &&
           !sectionControls_.count(Normal(Option(record, "controls"))))

@@ -51,6 +51,13 @@ inline std::string KeywordText(const akw_Keyword& keyword) {
   return WrittenText([&](utl_Stream& s) { keyword.Write(s); });
 }
 
+// The lines that open a default-constructed static step `name` (automatic
+// increments over a period of 1), from its banner to its data line.
+inline std::string StaticStepLines(const std::string& name) {
+  return "** ----------------------------------------------------------------\n** \n** STEP: " +
+         name + "\n** \n*Step, name=" + name + "\n*Static\n1., 1., 1.e-05, 1.\n";
+}
+
 }  // namespace aif_test
 
 #include <cstdlib>

@@ -189,6 +189,11 @@ TEST_F(aif_BuilderTest, SectionsWithoutAssemblyAndProgressMessages) {
   b.AddStep("Step-1", kprC_StaticStep(), {"LC-1"});
   EXPECT_EQ(
       "**\n** PARTS\n**\n"
+      "** ----------------------------------------------------------------\n** \n"
+      "** STEP: Step-1\n** \n"
+      "*Step, name=Step-1\n*Static\n1., 1., 1.e-05, 1.\n"
+      "** \n** LOAD CASES\n** \n"
+      "*Load Case, name=LC-1\n"
       "*End Load Case\n"
       "*End Step\n",
       Deck(b, false, true));

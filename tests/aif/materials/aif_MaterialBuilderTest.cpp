@@ -303,7 +303,8 @@ TEST(aif_MaterialDeckTest, MaterialsFollowTheAssemblyAndPrecedeTheModelAttribute
   EXPECT_EQ("*End Assembly\n" + std::string(kBanner) +
                 "*Material, name=Steel\n*Elastic\n 210., 0.3\n"
                 "** \n** PHYSICAL CONSTANTS\n** \n"
-                "*Physical Constants, absolute zero=-273.15\n*End Step\n",
+                "*Physical Constants, absolute zero=-273.15\n" +
+                aif_test::StaticStepLines("Step-1") + "*End Step\n",
             deck.substr(end));
 }
 

@@ -29,9 +29,10 @@ constexpr double kUnset = aif_PhysicalConstants::kUnset;
 constexpr char kBanner[] = "** \n** PHYSICAL CONSTANTS\n** \n";
 
 TEST(aif_PhysicalConstants, WritesTheSetConstantsInOrderOnOneLine) {
-  EXPECT_EQ("*Physical Constants, absolute zero=-273.15, stefan boltzmann=5.669e-08, "
-            "universal gas=8.31434\n",
-            KeywordText(aif_PhysicalConstants(-273.15, 5.669e-8, 8.31434)));
+  EXPECT_EQ(
+      "*Physical Constants, absolute zero=-273.15, stefan boltzmann=5.669e-08, "
+      "universal gas=8.31434\n",
+      KeywordText(aif_PhysicalConstants(-273.15, 5.669e-8, 8.31434)));
   EXPECT_EQ("*Physical Constants, absolute zero=-273.15\n",
             KeywordText(aif_PhysicalConstants(-273.15, kUnset, kUnset)));
   // Zero is a value like any other, written in the solver's real form.
@@ -41,15 +42,16 @@ TEST(aif_PhysicalConstants, WritesTheSetConstantsInOrderOnOneLine) {
   EXPECT_EQ("", KeywordText(aif_PhysicalConstants(kUnset, kUnset, kUnset)));
   // A line longer than the break column is not continued.
   const double big = -1.7976931348623157e308;
-  EXPECT_EQ("*Physical Constants, absolute zero=-1.7976931348623157e+308, stefan "
-            "boltzmann=-1.7976931348623157e+308, universal gas=-1.7976931348623157e+308\n",
-            KeywordText(aif_PhysicalConstants(big, big, big)));
+  EXPECT_EQ(
+      "*Physical Constants, absolute zero=-1.7976931348623157e+308, stefan "
+      "boltzmann=-1.7976931348623157e+308, universal gas=-1.7976931348623157e+308\n",
+      KeywordText(aif_PhysicalConstants(big, big, big)));
 }
 
 TEST(aif_PhysicalConstants, AValueIsUnsetWhenItsShortFormIsThatOfTheLargestDouble) {
   EXPECT_FALSE(aif_PhysicalConstants::IsSet(kUnset));
-  EXPECT_FALSE(aif_PhysicalConstants::IsSet(1.79769e308));       // the same six digits
-  EXPECT_FALSE(aif_PhysicalConstants::IsSet(1.7976925e308));      // rounds to them
+  EXPECT_FALSE(aif_PhysicalConstants::IsSet(1.79769e308));    // the same six digits
+  EXPECT_FALSE(aif_PhysicalConstants::IsSet(1.7976925e308));  // rounds to them
   EXPECT_TRUE(aif_PhysicalConstants::IsSet(1.79768e308));
   EXPECT_TRUE(aif_PhysicalConstants::IsSet(-kUnset));
   EXPECT_TRUE(aif_PhysicalConstants::IsSet(0.0));
@@ -123,13 +125,15 @@ class aif_ModelAttributesDeckTest : public ::testing::Test {
 TEST_F(aif_ModelAttributesDeckTest, TheModelDataCarriesTheAttributesBeforeTheHistory) {
   EXPECT_EQ("*End Assembly\n" + std::string(kBanner) +
                 "*Physical Constants, absolute zero=-273.15, universal gas=8.31434\n"
-                "*Acoustic Wave Formulation, type=TOTAL WAVE\n"
-                "*End Step\n",
+                "*Acoustic Wave Formulation, type=TOTAL WAVE\n" +
+                aif_test::StaticStepLines("Step-1") + "*End Step\n",
             Tail(Model(-273.15, kUnset, 8.31434, 2)));
-  EXPECT_EQ("*End Assembly\n" + std::string(kBanner) + "*Acoustic Wave Formulation\n*End Step\n",
+  EXPECT_EQ("*End Assembly\n" + std::string(kBanner) + "*Acoustic Wave Formulation\n" +
+                aif_test::StaticStepLines("Step-1") + "*End Step\n",
             Tail(Model(kUnset, kUnset, kUnset, 1)));
   // Nothing set: the assembly is followed by the history at once.
-  EXPECT_EQ("*End Assembly\n*End Step\n", Tail(Model(kUnset, kUnset, kUnset, 0)));
+  EXPECT_EQ("*End Assembly\n" + aif_test::StaticStepLines("Step-1") + "*End Step\n",
+            Tail(Model(kUnset, kUnset, kUnset, 0)));
 
   // A restart deck goes on with the history: the restarted job has them.
   hst_ModelBuilder restart = Model(-273.15, kUnset, kUnset, 2);
@@ -141,7 +145,7 @@ TEST_F(aif_ModelAttributesDeckTest, TheModelDataCarriesTheAttributesBeforeTheHis
     aif_ModelInfo info(job);
     aif_Builder builder(info);
     ASSERT_TRUE(builder.WriteInputFile(path_, false, true));
-    EXPECT_EQ("*End Step\n", aif_test::ReadFile(path_));
+    EXPECT_EQ(aif_test::StaticStepLines("Step-2") + "*End Step\n", aif_test::ReadFile(path_));
   }
 
   // A flat file carries them in its model data as well.

@@ -703,7 +703,7 @@ TEST_F(aif_PartAttributesBuilder, ThicknessAndOffsetFromGeometry) {
             "** Section: Thin\n"
             "*Shell Section, elset=Geo, material=Steel, offset=Offset_Sheet_2, nodal thickness\n"
             "0.1, 5\n");
-  EXPECT_EQ(Between(deck, "*Distribution Table", "*End Step"),
+  EXPECT_EQ(Between(deck, "*Distribution Table", "** ----"),
             "*Distribution Table, name=Offset_Sheet_2_Table\nratio\n");
   EXPECT_EQ(Uses(uses_), "Offset_Sheet_2 0:Sheet [ Sheet-1 Sheet-2 ] ( ratio ) x1\n");
 
@@ -861,7 +861,7 @@ TEST_F(aif_PartAttributesBuilder, ThicknessFromAnalyticalFields) {
                 // The dropped thicknesses: the sections' own, no field named.
                 region("", 4, "ByM") + shell + "4, material=Steel\n0.1, 5\n" +
                 region("", 5, "ByLost") + shell + "5, material=Steel\n0.1, 5\n");
-  EXPECT_EQ(Between(deck, "*Distribution Table", "*End Step"),
+  EXPECT_EQ(Between(deck, "*Distribution Table", "** ----"),
             "*Distribution Table, name=F_Table\nlength\n"
             "*Distribution Table, name=F-1_Table\nlength\n");
   EXPECT_EQ(Uses(uses_),

@@ -10,6 +10,7 @@ using aif_test::KeywordText;
 
 TEST(CoupledThermalElectricTest, SteadyAndTransient) {
   kprC_CoupledThermalElectricStep step;
+  step.SetResponse(0);
   step.SetDeltmx(5.0);
   step.SetMxdem(0.2);
   EXPECT_EQ(

@@ -21,12 +21,12 @@ TEST(aif_SelectEigenmodesTest, Forms) {
   EXPECT_EQ(KeywordText(aif_SelectEigenmodes(cow_List<kprC_ModeRange>{low, high})),
             "*Select Eigenmodes, generate\n1, 10, 1\n20, 40, 5\n");
 
-  // The second bound of a range comes first.
+  // The kernel holds the upper bound first: the line reads lower, upper.
   kprC_FrequencyRange band;
   band.SetLower(10.0);
   band.SetUpper(250.5);
   EXPECT_EQ(KeywordText(aif_SelectEigenmodes(cow_List<kprC_FrequencyRange>{band})),
-            "*Select Eigenmodes, definition=FREQUENCY RANGE\n250.5, 10.\n");
+            "*Select Eigenmodes, definition=FREQUENCY RANGE\n10., 250.5\n");
 }
 
 TEST(aif_SelectEigenmodesTest, EmptyRangesWriteNothing) {

@@ -23,6 +23,7 @@
 #include "aif/impl/sections/aif_PartAttributesBuilder.h"
 #include "aif/impl/sections/aif_SpringBuilder.h"
 #include "aif/impl/sections/aif_SubstructureBuilder.h"
+#include "aif/impl/steps/aif_StepBuilder.h"
 
 namespace {
 
@@ -36,36 +37,38 @@ std::unique_ptr<akw_BuilderComponent> MakeComponent(akw_ModelInfo& info) {
 
 // The components, in member order (the order of aif_Builder::Component).
 constexpr Make kMembers[aif_Builder::kComponentCount] = {
-    MakeComponent<aif_DiscreteFieldsBuilder>,  MakeComponent<aif_InstanceBuilder>,
-    MakeComponent<aif_JobKeywordsBuilder>,     MakeComponent<aif_MaterialBuilder>,
-    MakeComponent<aif_ModelAttributesBuilder>, MakeComponent<aif_PartBuilder>,
-    MakeComponent<aif_PartAttributesBuilder>,  MakeComponent<aif_RegionBuilder>,
-    MakeComponent<aif_SubstructureBuilder>,    MakeComponent<aif_InertiaBuilder>,
-    MakeComponent<aif_SpringBuilder>,          MakeComponent<aif_FinalBuilder>,
+    MakeComponent<aif_DiscreteFieldsBuilder>,
+    MakeComponent<aif_InstanceBuilder>,
+    MakeComponent<aif_JobKeywordsBuilder>,
+    MakeComponent<aif_MaterialBuilder>,
+    MakeComponent<aif_ModelAttributesBuilder>,
+    MakeComponent<aif_PartBuilder>,
+    MakeComponent<aif_PartAttributesBuilder>,
+    MakeComponent<aif_RegionBuilder>,
+    MakeComponent<aif_StepBuilder>,
+    MakeComponent<aif_SubstructureBuilder>,
+    MakeComponent<aif_InertiaBuilder>,
+    MakeComponent<aif_SpringBuilder>,
+    MakeComponent<aif_FinalBuilder>,
 };
 
 // The order in which the components build with the model flag: every domain
 // builder, then the fastener builders (after the instance builder's
 // connector sections are known), then the final builder.
 constexpr aif_Builder::Component kBuildOrder[] = {
-    aif_Builder::kPart,
-    aif_Builder::kInstance,
-    aif_Builder::kRegion,
-    aif_Builder::kSubstructure,
-    aif_Builder::kPartAttributes,
-    aif_Builder::kMaterial,
-    aif_Builder::kModelAttributes,
-    aif_Builder::kInertia,
-    aif_Builder::kSpring,
-    aif_Builder::kDiscreteFields,
-    aif_Builder::kFinal,
+    aif_Builder::kPart,     aif_Builder::kInstance,        aif_Builder::kStep,
+    aif_Builder::kRegion,   aif_Builder::kSubstructure,    aif_Builder::kPartAttributes,
+    aif_Builder::kMaterial, aif_Builder::kModelAttributes, aif_Builder::kInertia,
+    aif_Builder::kSpring,   aif_Builder::kDiscreteFields,  aif_Builder::kFinal,
 };
 
 // The order in which the components' lists are written, section by section.
 constexpr aif_Builder::Component kWriteOrder[] = {
-    aif_Builder::kPart,           aif_Builder::kInstance,       aif_Builder::kRegion,
-    aif_Builder::kSubstructure,   aif_Builder::kPartAttributes, aif_Builder::kMaterial,
-    aif_Builder::kInertia,        aif_Builder::kSpring,         aif_Builder::kModelAttributes,
+    aif_Builder::kPart,           aif_Builder::kInstance,
+    aif_Builder::kStep,           aif_Builder::kRegion,
+    aif_Builder::kSubstructure,   aif_Builder::kPartAttributes,
+    aif_Builder::kMaterial,       aif_Builder::kInertia,
+    aif_Builder::kSpring,         aif_Builder::kModelAttributes,
     aif_Builder::kDiscreteFields, aif_Builder::kFinal,
 };
 

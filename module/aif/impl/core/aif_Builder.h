@@ -43,6 +43,7 @@ class aif_Builder {
     kPart,
     kPartAttributes,
     kRegion,
+    kStep,
     kSubstructure,
     kInertia,
     kSpring,

@@ -27,7 +27,8 @@ void aif_SelectEigenmodes::Write(utl_Stream& stream) const {
       stream << ", definition=FREQUENCY RANGE";
       stream.LineBreak();
       for (const kprC_FrequencyRange& range : frequencyRanges_) {
-        stream << range.Upper() << ", " << range.Lower();
+        // The second bound the kernel holds, then the first: lower, upper.
+        stream << range.Lower() << ", " << range.Upper();
         stream.LineBreak();
       }
       break;
