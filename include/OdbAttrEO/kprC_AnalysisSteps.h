@@ -304,9 +304,13 @@ KPR_STEP_HEAD(kprC_FlowStep, kprC_CFD_PROCEDURE, false, 0)
 
 KPR_STEP_HEAD(kprC_SubstructureGenerateStep, 0x23C007C, false, 0)
  public:
-  enum GlobalDampingEnm { GLOBAL_NONE = 0, GLOBAL_ALL = 1, GLOBAL_ACOUSTIC = 2, GLOBAL_MECHANICAL = 3 };
-  enum ViscousDampingEnm { VISCOUS_NONE = 0, VISCOUS_ELEMENT = 1, VISCOUS_FACTOR = 2, VISCOUS_COMBINED = 3 };
-  enum StructuralDampingEnm {
+  enum GlobalDampingEnm : int {
+    GLOBAL_NONE = 0, GLOBAL_ALL = 1, GLOBAL_ACOUSTIC = 2, GLOBAL_MECHANICAL = 3
+  };
+  enum ViscousDampingEnm : int {
+    VISCOUS_NONE = 0, VISCOUS_ELEMENT = 1, VISCOUS_FACTOR = 2, VISCOUS_COMBINED = 3
+  };
+  enum StructuralDampingEnm : int {
     STRUCTURAL_NONE = 0, STRUCTURAL_ELEMENT = 1, STRUCTURAL_FACTOR = 2, STRUCTURAL_COMBINED = 3
   };
   KPR_FIELD(int, SubstructureId, 0)

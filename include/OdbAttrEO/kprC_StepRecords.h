@@ -137,7 +137,7 @@ class kprC_ModalDampings {
 // A mass scaling definition of an explicit step.
 class kprC_MassScaling {
  public:
-  enum MassScalingTypeEnm { UNIFORM = 0, BELOW_MIN = 1, SET_EQUAL_DT = 2, NONUNIFORM = 3 };
+  enum MassScalingTypeEnm : int { UNIFORM = 0, BELOW_MIN = 1, SET_EQUAL_DT = 2, NONUNIFORM = 3 };
   // Variable scaling, applied during the step; fixed scaling otherwise.
   KPR_FIELD(bool, IsVariable, false)
   // 0 semi-automatic, 1 automatic (rolling), 2 reinitialize mass, 3 disable

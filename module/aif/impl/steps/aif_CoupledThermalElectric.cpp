@@ -28,11 +28,7 @@ void aif_CoupledThermalElectric::Write(utl_Stream& stream) const {
   }
   stream.LineBreak();
 
-  stream << increments.InitialInc() << ", " << step_.TimePeriod() << ", ";
-  if (automatic)
-    stream << increments.MinInc() << ", " << increments.MaxInc() << ", ";
-  else
-    stream << ", ,";
+  aif_WriteTransientIncrements(stream, increments, step_.TimePeriod(), false);
   aif_WriteIfSet(stream, step_.EndRate());
   stream.LineBreak();
 }

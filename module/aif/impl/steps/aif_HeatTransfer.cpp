@@ -25,13 +25,7 @@ void aif_HeatTransfer::Write(utl_Stream& stream) const {
   if (step_.Mxdem() != kHeatTransferDefaultMxdem) aif_Option(stream) << "mxdem=" << step_.Mxdem();
   stream.LineBreak();
 
-  stream << increments.InitialInc() << ", " << step_.TimePeriod() << ", ";
-  if (automatic)
-    stream << increments.MinInc() << ", " << increments.MaxInc() << ", ";
-  else if (steady)
-    stream << increments.InitialInc() << ", " << increments.InitialInc() << ", ";
-  else
-    stream << ", ,";
+  aif_WriteTransientIncrements(stream, increments, step_.TimePeriod(), steady);
   aif_WriteIfSet(stream, step_.EndRate());
   stream.LineBreak();
 }

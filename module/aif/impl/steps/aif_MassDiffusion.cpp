@@ -2,6 +2,7 @@
 
 #include "QivBasicUtils/utl_Stream.h"
 #include "aif/impl/core/aif_KeywordOption.h"
+#include "aif/impl/steps/aif_ProcedureOptions.h"
 
 namespace {
 constexpr char kMassDiffusionFile[] = "module/aif/impl/steps/aif_MassDiffusion.cpp";
@@ -23,11 +24,7 @@ void aif_MassDiffusion::Write(utl_Stream& stream) const {
   }
   stream.LineBreak();
 
-  stream << increments.InitialInc() << ", " << step_.TimePeriod() << ", ";
-  if (automatic)
-    stream << increments.MinInc() << ", " << increments.MaxInc() << ", ";
-  else
-    stream << ", ,";
+  aif_WriteTransientIncrements(stream, increments, step_.TimePeriod(), false);
   if (endRate) stream << step_.EndRate();
   stream.LineBreak();
 }

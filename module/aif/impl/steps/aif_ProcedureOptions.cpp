@@ -27,3 +27,22 @@ void aif_WriteIfSet(utl_Stream& stream, double value) {
 void aif_WriteIfGiven(utl_Stream& stream, int value) {
   if (value != kprC_NOT_GIVEN) stream << value;
 }
+
+void aif_WriteStaticHead(utl_Stream& stream, const kprC_Incrementation& increments, bool adiabatic,
+                         const cow_String& fullyPlastic) {
+  stream << "*Static";
+  if (adiabatic) stream << ", adiabatic";
+  if (increments.Method() != 0) stream << (increments.NoStop() ? ", direct=NO STOP" : ", direct");
+  if (!fullyPlastic.IsEmpty()) aif_Option(stream) << "fully plastic=" << fullyPlastic;
+}
+
+void aif_WriteTransientIncrements(utl_Stream& stream, const kprC_Incrementation& increments,
+                                  double period, bool repeatInitial) {
+  stream << increments.InitialInc() << ", " << period << ", ";
+  if (increments.Method() == 0)
+    stream << increments.MinInc() << ", " << increments.MaxInc() << ", ";
+  else if (repeatInitial)
+    stream << increments.InitialInc() << ", " << increments.InitialInc() << ", ";
+  else
+    stream << ", ,";
+}

@@ -5,6 +5,9 @@
 // (aif_Option), so that a long keyword line goes on after its comma.
 #pragma once
 
+#include "BasShared/cow_String.h"
+
+class kprC_Incrementation;
 class kprC_Stabilization;
 class utl_Stream;
 
@@ -14,6 +17,20 @@ class utl_Stream;
 // with the tolerance (", allsdtol=0" when it is unset) and ", continue=YES" or
 // ", continue=NO". Method 0 writes nothing.
 void aif_WriteStabilization(utl_Stream& stream, const kprC_Stabilization& stabilization);
+
+// "*Static" with the options a general static and a Riks step share:
+// ", adiabatic", with fixed incrementation ", direct=NO STOP" (no stop) or
+// ", direct", and ", fully plastic=" with the region's name when it is set.
+void aif_WriteStaticHead(utl_Stream& stream, const kprC_Incrementation& increments, bool adiabatic,
+                         const cow_String& fullyPlastic);
+
+// The head of the data line of a heat transfer, mass diffusion or coupled
+// thermal-electrical procedure, each field followed by ", ": the initial
+// increment and the period, then the minimum and maximum increments
+// (automatic incrementation), the initial increment twice (fixed, with
+// `repeatInitial`) or two blank fields (", ,").
+void aif_WriteTransientIncrements(utl_Stream& stream, const kprC_Incrementation& increments,
+                                  double period, bool repeatInitial);
 
 // A real field of a data line: the value, or nothing when it is unset
 // (kprC_UNSET, the largest double).

@@ -13,11 +13,7 @@ aif_Static::aif_Static(const kprC_Step& step) : aif_ProcedureKeyword(step, kStat
 void aif_Static::Write(utl_Stream& stream) const {
   const kprC_Incrementation& increments = step_.Incrementation();
   const bool automatic = increments.Method() == 0;
-  stream << "*Static";
-  if (step_.Adiabatic()) stream << ", adiabatic";
-  if (!automatic) stream << (increments.NoStop() ? ", direct=NO STOP" : ", direct");
-  if (!step_.FullyPlasticRegion().IsEmpty())
-    aif_Option(stream) << "fully plastic=" << step_.FullyPlasticRegion();
+  aif_WriteStaticHead(stream, increments, step_.Adiabatic(), step_.FullyPlasticRegion());
   aif_WriteStabilization(stream, step_.Stabilization());
   if (step_.LongTerm()) aif_Option(stream) << "long term";
   stream.LineBreak();

@@ -16,11 +16,7 @@ aif_StaticRiks::aif_StaticRiks(const kprC_Step& step, const cow_String& nodeRegi
 void aif_StaticRiks::Write(utl_Stream& stream) const {
   const kprC_Incrementation& increments = step_.Incrementation();
   const bool automatic = increments.Method() == 0;
-  stream << "*Static";
-  if (step_.Adiabatic()) stream << ", adiabatic";
-  if (!automatic) stream << (increments.NoStop() ? ", direct=NO STOP" : ", direct");
-  if (!step_.FullyPlasticRegion().IsEmpty())
-    aif_Option(stream) << "fully plastic=" << step_.FullyPlasticRegion();
+  aif_WriteStaticHead(stream, increments, step_.Adiabatic(), step_.FullyPlasticRegion());
   if (step_.LongTerm()) aif_Option(stream) << "long term";
   aif_Option(stream) << "riks";
   stream.LineBreak();
