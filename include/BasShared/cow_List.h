@@ -3,6 +3,7 @@
 // keyword handles is passed around by value without copying the keywords.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <utility>
@@ -36,6 +37,33 @@ class cow_List {
     for (std::size_t i = 0; i < Length(); ++i)
       if ((*rep_)[i] == value) return static_cast<long long>(i);
     return -1;
+  }
+
+  bool IsMember(const T& value) const { return IndexOf(value) >= 0; }
+  // Appends `value` unless an equal element is held; true when appended.
+  bool AppendUnlessMember(const T& value) {
+    if (IsMember(value)) return false;
+    Append(value);
+    return true;
+  }
+  // Orders the elements by their operator<, equal elements keeping their
+  // order.
+  void Sort() {
+    if (Length() > 1) std::stable_sort(Mutable().begin(), Mutable().end());
+  }
+  // Element by element; shorter first on a common prefix.
+  friend bool operator==(const cow_List& a, const cow_List& b) {
+    if (a.Length() != b.Length()) return false;
+    for (std::size_t i = 0; i < a.Length(); ++i)
+      if (!(a[i] == b[i])) return false;
+    return true;
+  }
+  friend bool operator<(const cow_List& a, const cow_List& b) {
+    for (std::size_t i = 0; i < a.Length() && i < b.Length(); ++i) {
+      if (a[i] < b[i]) return true;
+      if (b[i] < a[i]) return false;
+    }
+    return a.Length() < b.Length();
   }
 
   void Append(const T& value) { Mutable().push_back(value); }

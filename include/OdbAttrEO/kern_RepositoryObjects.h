@@ -11,23 +11,21 @@
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kpfC_InitialState.h"
+#include "OdbAttrEO/kflC_Filter.h"
+#include "OdbAttrEO/korC_IntegratedOutputSection.h"
+#include "OdbAttrEO/korC_Output.h"
 #include "OdbAttrEO/kprC_TimePoint.h"
 
 KERN_CLASS(kadC_AdptMeshCtrl, kern_Object, 0x3010001)
 KERN_CLASS(kamC_Amplitude, kern_Object, 0x3020001)
 KERN_CLASS(kbcC_BC, kern_Object, 0x3030001)
-KERN_CLASS(kflC_Filter, kern_Object, 0x3060001)
 KERN_CLASS(kinC_ContactControls, kern_Object, 0x3070001)
 KERN_CLASS(kinC_ContactInitialization, kern_Object, 0x3070002)
 KERN_CLASS(kinC_InteractionProperty, kern_Object, 0x3070003)
 KERN_CLASS(kloC_Load, kern_Object, 0x3080001)
 KERN_CLASS(kprC_AdptMeshCons, kern_Object, 0x23C0102)
-KERN_CLASS(korC_FieldOutput, kern_Object, 0x30A0001)
-KERN_CLASS(korC_HistoryOutput, kern_Object, 0x30A0002)
-KERN_CLASS(korC_IntegratedOutputSection, kern_Object, 0x30A0003)
 KERN_CLASS(kseC_Section, kern_Object, 0x2600001)
 KERN_CLASS(kspC_SurfaceProperty, kern_Object, 0x30C0001)
-KERN_CLASS(karC_RemeshingRule, kern_Object, 0x30D0001)
 KERN_CLASS(kopC_Task, kern_Object, 0x30F0001)
 
 // Objects defined per step and carried over to the following steps.
