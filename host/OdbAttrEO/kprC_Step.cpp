@@ -1,5 +1,11 @@
 #include "OdbAttrEO/kprC_Step.h"
 
+#include "OdbAttrEO/kprC_Procedure.h"
+
+bool kprC_AnalysisStep::Explicit() const {
+  return kprC_IsExplicit(DynTypeId());
+}
+
 void kprC_Step::AddLoadCase(const cow_String& name, bool suppressed) {
   klcC_LoadCase loadCase;
   loadCase.SetSuppressed(suppressed);

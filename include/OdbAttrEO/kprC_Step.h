@@ -5,9 +5,11 @@
 
 #include <utility>
 
+#include "BasShared/cow_COW.h"
 #include "ModelDatabase/mdl_Repository.h"
 #include "OdbAttrEO/kern_Object.h"
 #include "OdbAttrEO/kern_RepositoryObjects.h"
+#include "OdbAttrEO/kprC_StepRequests.h"
 
 // The analysis product the model's steps need.
 enum kprC_AnalysisProductEnm {
@@ -104,6 +106,36 @@ class kprC_AnalysisStep : public kprC_Step {
   double TimePeriod() const { return timePeriod_; }
   void SetTimePeriod(double period) { timePeriod_ = period; }
 
+  // Whether the explicit solver runs the step's procedure.
+  bool Explicit() const;
+  // The step drives a simulation-based process (false unless set).
+  bool SimBased() const { return simBased_; }
+  void SetSimBased(bool simBased) { simBased_ = simBased; }
+
+  // The requests the step carries beside its procedure, each empty unless
+  // set; a step's copy shares them until one of the two is changed. (The
+  // explicit procedures' own Controls, their time incrementation, hide the
+  // solution controls handle in those classes; reach it through this class.)
+  const cow_COW<kprC_Restart>& Restart() const { return restart_; }
+  void SetRestart(const cow_COW<kprC_Restart>& restart) { restart_ = restart; }
+  void SetRestart(const kprC_Restart& restart) { restart_ = cow_COW<kprC_Restart>(restart); }
+  const cow_COW<kprC_Monitor>& Monitor() const { return monitor_; }
+  void SetMonitor(const cow_COW<kprC_Monitor>& monitor) { monitor_ = monitor; }
+  void SetMonitor(const kprC_Monitor& monitor) { monitor_ = cow_COW<kprC_Monitor>(monitor); }
+  const cow_COW<kprC_DiagnosticPrint>& DiagnosticPrint() const { return print_; }
+  void SetDiagnosticPrint(const cow_COW<kprC_DiagnosticPrint>& print) { print_ = print; }
+  void SetDiagnosticPrint(const kprC_DiagnosticPrint& print) {
+    print_ = cow_COW<kprC_DiagnosticPrint>(print);
+  }
+  const cow_COW<kprC_Controls>& Controls() const { return controls_; }
+  void SetControls(const cow_COW<kprC_Controls>& controls) { controls_ = controls; }
+  void SetControls(const kprC_Controls& controls) { controls_ = cow_COW<kprC_Controls>(controls); }
+  const cow_COW<kprC_LinearCtrl>& LinearCtrl() const { return linearCtrl_; }
+  void SetLinearCtrl(const cow_COW<kprC_LinearCtrl>& control) { linearCtrl_ = control; }
+  void SetLinearCtrl(const kprC_LinearCtrl& control) {
+    linearCtrl_ = cow_COW<kprC_LinearCtrl>(control);
+  }
+
  protected:
   // The procedure classes give their own default perturbation flag and
   // response: the transient procedures start transient.
@@ -121,6 +153,12 @@ class kprC_AnalysisStep : public kprC_Step {
   int solutionTechnique_ = 0;
   int reformKernel_ = 8;
   double timePeriod_ = 1.0;
+  bool simBased_ = false;
+  cow_COW<kprC_Restart> restart_;
+  cow_COW<kprC_Monitor> monitor_;
+  cow_COW<kprC_DiagnosticPrint> print_;
+  cow_COW<kprC_Controls> controls_;
+  cow_COW<kprC_LinearCtrl> linearCtrl_;
 };
 
 
