@@ -57,31 +57,16 @@ TEST(kprC_StepRequests, HandlesAreEmptyByDefaultAndTravelWithTheStep) {
   EXPECT_EQ(dynamics.Controls().Method(), 0);
 }
 
-TEST(kprC_StepRequests, KindsAndEquality) {
-  EXPECT_TRUE(kprC_ExplicitRestart().IsExplicit());
-  EXPECT_TRUE(kprC_StandardRestart().IsStandard());
-  EXPECT_FALSE(kprC_FlowRestart().IsExplicit() || kprC_FlowRestart().IsStandard());
-  EXPECT_TRUE(kprC_ExplicitMonitor().IsExplicit());
-  EXPECT_FALSE(kprC_StandardMonitor().IsExplicit());
-  EXPECT_TRUE(kprC_ExplicitDiagnosticPrint().IsExplicit());
-  EXPECT_TRUE(kprC_StandardDiagnosticPrint().IsStandard());
-  EXPECT_TRUE(kprC_PerturbationDiagnosticPrint().IsPerturbation());
-  EXPECT_FALSE(kprC_PerturbationDiagnosticPrint().IsStandard());
-
-  // Equal only in the same class with the same settings.
+TEST(kprC_StepRequests, EqualOnlyInTheSameClassWithTheSameSettings) {
   EXPECT_TRUE(kprC_StandardRestart() == kprC_StandardRestart());
   EXPECT_FALSE(kprC_StandardRestart() == kprC_FlowRestart());
   kprC_ExplicitRestart overlay;
   overlay.SetOverlay(true);
   EXPECT_FALSE(overlay == kprC_ExplicitRestart());
-  EXPECT_TRUE(kprC_PerturbationDiagnosticPrint() == kprC_PerturbationDiagnosticPrint());
   EXPECT_FALSE(kprC_PerturbationDiagnosticPrint() == kprC_StandardDiagnosticPrint());
   kprC_StandardDiagnosticPrint residual;
   residual.SetResidual(false);
   EXPECT_FALSE(residual == kprC_StandardDiagnosticPrint());
-  kprC_ExplicitDiagnosticPrint dmass;
-  dmass.SetDmass(true);
-  EXPECT_FALSE(dmass == kprC_ExplicitDiagnosticPrint());
 }
 
 TEST(kprC_StepRequests, DefaultListsHaveTheLengthsTheWriterReads) {
