@@ -225,7 +225,7 @@ TEST(ControlsTest, ListsThatCannotBeWrittenThrowBeforeWriting) {
   hugeCount.SetTimeIncrementation(
       ControlsWith(kprC_PrimaryControls::timeIncrementationDef(false), 2, 3e9));
   EXPECT_EQ(ThrownText(aif_TypicalControls(hugeCount, false)),
-            "The time incrementation controls hold a count too large for an integer");
+            "The time incrementation controls hold a count outside the integer range");
   kprC_TypicalControls nanCount;
   nanCount.SetTimeIncrementation(
       ControlsWith(kprC_PrimaryControls::timeIncrementationDef(false), 0, nan));
@@ -234,7 +234,7 @@ TEST(ControlsTest, ListsThatCannotBeWrittenThrowBeforeWriting) {
   kprC_TypicalControls negativeCount;
   negativeCount.SetLineSearch(ControlsWith(kprC_PrimaryControls::lineSearchDef(), 0, -1e12));
   EXPECT_EQ(ThrownText(aif_TypicalControls(negativeCount, true)),
-            "The line search controls hold a count too large for an integer");
+            "The line search controls hold a count outside the integer range");
   // The largest counts an int holds are written.
   kprC_TypicalControls largest;
   largest.SetLineSearch(ControlsWith(kprC_PrimaryControls::lineSearchDef(), 0, 2147483647.0));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 #include "OdbAttrEO/kprC_StepRequests.h"
@@ -36,6 +37,19 @@ TEST(SolverControlsTest, ResetAndDataLine) {
   EXPECT_EQ(KeywordText(*copy), "*Solver Controls, reset\n");
   control.SetLeaveOut(true);
   EXPECT_EQ(KeywordText(aif_SolverControls(control)), "");
+}
+
+TEST(SolverControlsTest, ToleranceThatIsNotANumberThrowsBeforeWriting) {
+  kprC_LinearCtrl control;
+  control.SetTolerance(std::numeric_limits<double>::quiet_NaN());
+  EXPECT_EQ(aif_test::ThrownText(aif_SolverControls(control)),
+            "The linear solver controls hold a tolerance that is not a number");
+  control.SetTolerance(-std::numeric_limits<double>::infinity());
+  EXPECT_EQ(aif_test::ThrownText(aif_SolverControls(control)),
+            "The linear solver controls hold a tolerance that is not a number");
+  // Not written with defaults only, so not checked.
+  control.SetDefaults(true);
+  EXPECT_EQ(KeywordText(aif_SolverControls(control)), "*Solver Controls, reset\n");
 }
 
 }  // namespace

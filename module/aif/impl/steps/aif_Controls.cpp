@@ -71,7 +71,7 @@ void CheckControlsList(const cow_List<double>& values, const cow_List<double>& d
       ThrowControlsError("The %s controls hold a value that is not a number", list, __LINE__);
     // Truncation to int is defined for values within (INT_MIN - 1, INT_MAX + 1).
     if (i < counts && !(value > -2147483649.0 && value < 2147483648.0))
-      ThrowControlsError("The %s controls hold a count too large for an integer", list, __LINE__);
+      ThrowControlsError("The %s controls hold a count outside the integer range", list, __LINE__);
   }
 }
 

@@ -18,7 +18,8 @@ class aif_SolverControls : public akw_Keyword {
   // reset" and, unless the control asks for defaults only, "*Solver
   // Controls" with the data line "<tolerance>, <first limit>" and ",
   // <second limit>", each value blank (the second with its separator left
-  // out) when it is 0.
+  // out) when it is 0. Throws aif_Exception, having written nothing, when
+  // the tolerance to be written is not a finite number.
   void Write(utl_Stream& stream) const override;
 
  private:
