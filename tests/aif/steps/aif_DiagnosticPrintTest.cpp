@@ -13,7 +13,8 @@ using aif_test::ThrownText;
 
 // What "*Print" writes for the step's print `print` with `inForce` in force
 // before the step.
-std::string PrintLines(const kprC_DiagnosticPrint& print, const kprC_DiagnosticPrint& inForce) {
+std::string DiagnosticPrintLines(const kprC_DiagnosticPrint& print,
+                                 const kprC_DiagnosticPrint& inForce) {
   return KeywordText(aif_DiagnosticPrint(cow_COW<kprC_DiagnosticPrint>(print),
                                          cow_COW<kprC_DiagnosticPrint>(inForce)));
 }
@@ -29,14 +30,14 @@ class PrintClaimingStandard : public kprC_DiagnosticPrint {
 TEST(DiagnosticPrintTest, StandardPrintsWriteWhatDiffersFromThePrintInForce) {
   const kprC_StandardDiagnosticPrint defaults;
   // Identical prints in consecutive steps: no line.
-  EXPECT_EQ(PrintLines(defaults, defaults), "");
+  EXPECT_EQ(DiagnosticPrintLines(defaults, defaults), "");
 
   kprC_StandardDiagnosticPrint contact;
   contact.SetContact(true);
-  EXPECT_EQ(PrintLines(contact, defaults), "*Print, contact=YES\n");
-  EXPECT_EQ(PrintLines(contact, contact), "");
+  EXPECT_EQ(DiagnosticPrintLines(contact, defaults), "*Print, contact=YES\n");
+  EXPECT_EQ(DiagnosticPrintLines(contact, contact), "");
   // Back to the defaults: the switch is written against the print in force.
-  EXPECT_EQ(PrintLines(defaults, contact), "*Print, contact=NO\n");
+  EXPECT_EQ(DiagnosticPrintLines(defaults, contact), "*Print, contact=NO\n");
 
   // Every value, in order, against the defaults.
   kprC_StandardDiagnosticPrint all;
@@ -46,39 +47,39 @@ TEST(DiagnosticPrintTest, StandardPrintsWriteWhatDiffersFromThePrintInForce) {
   all.SetPlasticity(true);
   all.SetResidual(false);
   all.SetSolve(true);
-  EXPECT_EQ(PrintLines(all, defaults),
+  EXPECT_EQ(DiagnosticPrintLines(all, defaults),
             "*Print, contact=YES, frequency=3, model change=YES, plasticity=YES, residual=NO, "
             "solve=YES\n");
   // Against another standard print only what differs from it.
   kprC_StandardDiagnosticPrint plasticity = all;
   plasticity.SetPlasticity(false);
-  EXPECT_EQ(PrintLines(plasticity, all), "*Print, plasticity=NO\n");
+  EXPECT_EQ(DiagnosticPrintLines(plasticity, all), "*Print, plasticity=NO\n");
 
   // After an explicit print the standard defaults are the reference.
   const kprC_ExplicitDiagnosticPrint explicitDefaults;
-  EXPECT_EQ(PrintLines(contact, explicitDefaults), "*Print, contact=YES\n");
-  EXPECT_EQ(PrintLines(defaults, explicitDefaults), "*Print\n");
+  EXPECT_EQ(DiagnosticPrintLines(contact, explicitDefaults), "*Print, contact=YES\n");
+  EXPECT_EQ(DiagnosticPrintLines(defaults, explicitDefaults), "*Print\n");
 }
 
 TEST(DiagnosticPrintTest, ExplicitPrintsWriteEachSwitchThatDiffers) {
   const kprC_ExplicitDiagnosticPrint defaults;
-  EXPECT_EQ(PrintLines(defaults, defaults), "");
+  EXPECT_EQ(DiagnosticPrintLines(defaults, defaults), "");
 
   kprC_ExplicitDiagnosticPrint all;
   all.SetAllke(false);
   all.SetCriticalElement(true);
   all.SetEtotal(true);
   all.SetDmass(true);
-  EXPECT_EQ(PrintLines(all, defaults),
+  EXPECT_EQ(DiagnosticPrintLines(all, defaults),
             "*Print, allke=NO, critical element=YES, etotal=YES, dmass=YES\n");
   kprC_ExplicitDiagnosticPrint dmass = all;
   dmass.SetDmass(false);
-  EXPECT_EQ(PrintLines(dmass, all), "*Print, dmass=NO\n");
+  EXPECT_EQ(DiagnosticPrintLines(dmass, all), "*Print, dmass=NO\n");
   // In force a standard print: compared with the explicit defaults, and the
   // keyword stands alone when nothing differs from them.
-  EXPECT_EQ(PrintLines(dmass, kprC_StandardDiagnosticPrint()),
+  EXPECT_EQ(DiagnosticPrintLines(dmass, kprC_StandardDiagnosticPrint()),
             "*Print, allke=NO, critical element=YES, etotal=YES\n");
-  EXPECT_EQ(PrintLines(defaults, kprC_StandardDiagnosticPrint()), "*Print\n");
+  EXPECT_EQ(DiagnosticPrintLines(defaults, kprC_StandardDiagnosticPrint()), "*Print\n");
 }
 
 TEST(DiagnosticPrintTest, PerturbationPrintsAfterAStandardPrint) {
@@ -87,26 +88,27 @@ TEST(DiagnosticPrintTest, PerturbationPrintsAfterAStandardPrint) {
   kprC_PerturbationDiagnosticPrint perturbation;
   // Same frequency and solve switch as the general print in force: no line,
   // whatever the general print's other switches.
-  EXPECT_EQ(PrintLines(perturbation, general), "");
+  EXPECT_EQ(DiagnosticPrintLines(perturbation, general), "");
 
   perturbation.SetSolve(true);
-  EXPECT_EQ(PrintLines(perturbation, general), "*Print, solve=YES\n");
+  EXPECT_EQ(DiagnosticPrintLines(perturbation, general), "*Print, solve=YES\n");
   perturbation.SetFrequency(4);
-  EXPECT_EQ(PrintLines(perturbation, general), "*Print, frequency=4, solve=YES\n");
+  EXPECT_EQ(DiagnosticPrintLines(perturbation, general), "*Print, frequency=4, solve=YES\n");
 
   // Written against the perturbation defaults, not the print in force: the
   // general print's frequency 4 is not left out.
   general.SetFrequency(4);
-  EXPECT_EQ(PrintLines(perturbation, general), "*Print, frequency=4, solve=YES\n");
+  EXPECT_EQ(DiagnosticPrintLines(perturbation, general), "*Print, frequency=4, solve=YES\n");
   general.SetSolve(true);
-  EXPECT_EQ(PrintLines(perturbation, general), "");
+  EXPECT_EQ(DiagnosticPrintLines(perturbation, general), "");
   // Back to the defaults after a general print that differs: "*Print" alone.
-  EXPECT_EQ(PrintLines(kprC_PerturbationDiagnosticPrint(), general), "*Print\n");
+  EXPECT_EQ(DiagnosticPrintLines(kprC_PerturbationDiagnosticPrint(), general), "*Print\n");
 
   // In force another perturbation or an explicit print: no comparison.
-  EXPECT_EQ(PrintLines(kprC_PerturbationDiagnosticPrint(), kprC_PerturbationDiagnosticPrint()),
-            "*Print\n");
-  EXPECT_EQ(PrintLines(perturbation, kprC_ExplicitDiagnosticPrint()),
+  EXPECT_EQ(
+      DiagnosticPrintLines(kprC_PerturbationDiagnosticPrint(), kprC_PerturbationDiagnosticPrint()),
+      "*Print\n");
+  EXPECT_EQ(DiagnosticPrintLines(perturbation, kprC_ExplicitDiagnosticPrint()),
             "*Print, frequency=4, solve=YES\n");
 }
 

@@ -1,12 +1,12 @@
 #include "aif/impl/steps/aif_Controls.h"
 
+#include <cmath>
+
 #include "BasShared/atr_String.h"
 #include "OdbAttrEO/kprC_StepRequests.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
 #include "aif/impl/core/aif_Exception.h"
-
-#include <cmath>
 
 namespace {
 
@@ -14,16 +14,16 @@ constexpr char kControlsFile[] = "module/aif/impl/steps/aif_Controls.cpp";
 
 // The time incrementation counts come first, the ratios after them on lines
 // of eight, the last ratio alone.
-constexpr std::size_t kIncrementCounts = 11;
-constexpr std::size_t kIncrementRatios = 19;
-constexpr std::size_t kIncrementLast = 27;
+constexpr std::size_t kControlsIncrementCounts = 11;
+constexpr std::size_t kControlsIncrementRatios = 19;
+constexpr std::size_t kControlsIncrementLast = 27;
 // Field tolerances: the first line holds eight values, the rest follow.
-constexpr std::size_t kFieldFirstLine = 8;
+constexpr std::size_t kControlsFieldFirstLine = 8;
 // Line search: the count and four factors; direct cyclic: five values.
-constexpr std::size_t kLineSearchValues = 5;
-constexpr std::size_t kDirectCyclicValues = 5;
+constexpr std::size_t kControlsLineSearchValues = 5;
+constexpr std::size_t kControlsDirectCyclicValues = 5;
 // The line search count that the quasi-Newton technique uses by default.
-constexpr int kQuasiNewtonLineSearch = 5;
+constexpr int kControlsQuasiNewtonLineSearch = 5;
 
 // Whether entries [first, end) of `values` and `defaults` differ.
 bool ControlsDiffer(const cow_List<double>& values, const cow_List<double>& defaults,
@@ -84,11 +84,11 @@ void WriteControlsField(utl_Stream& stream, const char* name, const cow_List<dou
   stream << "*Controls, parameters=field, field=" << name;
   stream.LineBreak();
   if (values.Length() > 3)
-    WriteControlsDataLine(stream, values, defaults, 0, kFieldFirstLine, false);
-  if (values.Length() > kFieldFirstLine && defaults.Length() > kFieldFirstLine &&
-      ControlsDiffer(values, defaults, kFieldFirstLine, values.Length())) {
+    WriteControlsDataLine(stream, values, defaults, 0, kControlsFieldFirstLine, false);
+  if (values.Length() > kControlsFieldFirstLine && defaults.Length() > kControlsFieldFirstLine &&
+      ControlsDiffer(values, defaults, kControlsFieldFirstLine, values.Length())) {
     stream.LineBreak();
-    WriteControlsDataLine(stream, values, defaults, kFieldFirstLine, 0, false);
+    WriteControlsDataLine(stream, values, defaults, kControlsFieldFirstLine, 0, false);
   }
   stream.LineBreak();
 }
@@ -121,7 +121,7 @@ void aif_Controls::WriteControls(utl_Stream& stream, const kprC_Controls& own,
     if (*directCyclic != defaults) {
       stream << "*Controls, type=direct cyclic";
       stream.LineBreak();
-      WriteControlsDataLine(stream, *directCyclic, defaults, 0, kDirectCyclicValues, false);
+      WriteControlsDataLine(stream, *directCyclic, defaults, 0, kControlsDirectCyclicValues, false);
       stream.LineBreak();
     }
   }
@@ -132,7 +132,7 @@ void aif_Controls::CheckCommon(const kprC_PrimaryControls& common) const {
       kprC_PrimaryControls::timeIncrementationDef(common.Discontinuous());
   if (common.TimeIncrementation() != increments)
     CheckControlsList(common.TimeIncrementation(), increments, "time incrementation",
-                      kIncrementCounts);
+                      kControlsIncrementCounts);
   const cow_List<double> constraints = kprC_PrimaryControls::constraintsDef();
   if (common.Constraints() != constraints)
     CheckControlsList(common.Constraints(), constraints, "constraints", 0);
@@ -153,22 +153,23 @@ void aif_Controls::WriteCommon(utl_Stream& stream, const kprC_PrimaryControls& c
   if (increments != incrementDefaults) {
     stream << "*Controls, parameters=time incrementation";
     stream.LineBreak();
-    WriteControlsDataLine(stream, increments, incrementDefaults, 0, kIncrementCounts, true);
+    WriteControlsDataLine(stream, increments, incrementDefaults, 0, kControlsIncrementCounts, true);
     if (increments.Length() == incrementDefaults.Length()) {
-      const std::size_t end = kIncrementLast + 1;
-      if (ControlsDiffer(increments, incrementDefaults, kIncrementCounts, end)) {
+      const std::size_t end = kControlsIncrementLast + 1;
+      if (ControlsDiffer(increments, incrementDefaults, kControlsIncrementCounts, end)) {
         stream.LineBreak();
-        WriteControlsDataLine(stream, increments, incrementDefaults, kIncrementCounts,
-                              kIncrementRatios, false);
+        WriteControlsDataLine(stream, increments, incrementDefaults, kControlsIncrementCounts,
+                              kControlsIncrementRatios, false);
       }
-      if (ControlsDiffer(increments, incrementDefaults, kIncrementRatios, end)) {
+      if (ControlsDiffer(increments, incrementDefaults, kControlsIncrementRatios, end)) {
         stream.LineBreak();
-        WriteControlsDataLine(stream, increments, incrementDefaults, kIncrementRatios,
-                              kIncrementLast, false);
+        WriteControlsDataLine(stream, increments, incrementDefaults, kControlsIncrementRatios,
+                              kControlsIncrementLast, false);
       }
-      if (ControlsDiffer(increments, incrementDefaults, kIncrementLast, end)) {
+      if (ControlsDiffer(increments, incrementDefaults, kControlsIncrementLast, end)) {
         stream.LineBreak();
-        WriteControlsDataLine(stream, increments, incrementDefaults, kIncrementLast, end, false);
+        WriteControlsDataLine(stream, increments, incrementDefaults, kControlsIncrementLast, end,
+                              false);
       }
     }
     stream.LineBreak();
@@ -188,14 +189,15 @@ void aif_Controls::WriteCommon(utl_Stream& stream, const kprC_PrimaryControls& c
   if (!lineSearch.IsEmpty() && lineSearch != lineSearchDefaults) {
     const int count = static_cast<int>(lineSearch[0]);
     const int defaultCount = static_cast<int>(lineSearchDefaults[0]);
-    const int expectedCount = lineSearch_ ? kQuasiNewtonLineSearch : defaultCount;
+    const int expectedCount = lineSearch_ ? kControlsQuasiNewtonLineSearch : defaultCount;
     if (count != expectedCount ||
         ControlsDiffer(lineSearch, lineSearchDefaults, 1, lineSearch.Length())) {
       stream << "*Controls, parameters=line search";
       stream.LineBreak();
       if (count != defaultCount) stream << count;
       stream << ", ";
-      WriteControlsDataLine(stream, lineSearch, lineSearchDefaults, 1, kLineSearchValues, false);
+      WriteControlsDataLine(stream, lineSearch, lineSearchDefaults, 1, kControlsLineSearchValues,
+                            false);
       stream.LineBreak();
     }
   }
