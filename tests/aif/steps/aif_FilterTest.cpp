@@ -9,7 +9,7 @@ namespace {
 using aif_test::KeywordText;
 
 template <class Filter>
-Filter FilterOf(double cutoff, int order = 2) {
+Filter LowPassFilterOf(double cutoff, int order = 2) {
   Filter filter;
   filter.SetCutoffFrequency(cutoff);
   filter.SetOrder(order);
@@ -18,40 +18,40 @@ Filter FilterOf(double cutoff, int order = 2) {
 
 TEST(aif_FilterTest, LowPassKindsWriteTheirTypeAndOneDataLine) {
   // Order 2 is the default: the cutoff frequency alone.
-  EXPECT_EQ(KeywordText(aif_Filter("F1", FilterOf<kflC_ButterworthFilter>(100.0))),
+  EXPECT_EQ(KeywordText(aif_Filter("F1", LowPassFilterOf<kflC_ButterworthFilter>(100.0))),
             "*Filter, name=F1, type=BUTTERWORTH\n100.\n");
-  EXPECT_EQ(KeywordText(aif_Filter("F1", FilterOf<kflC_ButterworthFilter>(100.0, 4))),
+  EXPECT_EQ(KeywordText(aif_Filter("F1", LowPassFilterOf<kflC_ButterworthFilter>(100.0, 4))),
             "*Filter, name=F1, type=BUTTERWORTH\n100., 4\n");
   // A Chebyshev filter's ripple factor at its default is blank; its
   // separator stays.
-  EXPECT_EQ(KeywordText(aif_Filter("F2", FilterOf<kflC_Chebyshev1Filter>(50.0))),
+  EXPECT_EQ(KeywordText(aif_Filter("F2", LowPassFilterOf<kflC_Chebyshev1Filter>(50.0))),
             "*Filter, name=F2, type=CHEBYS1\n50., \n");
-  EXPECT_EQ(KeywordText(aif_Filter("F2", FilterOf<kflC_Chebyshev1Filter>(50.0, 4))),
+  EXPECT_EQ(KeywordText(aif_Filter("F2", LowPassFilterOf<kflC_Chebyshev1Filter>(50.0, 4))),
             "*Filter, name=F2, type=CHEBYS1\n50., , 4\n");
-  auto rippled1 = FilterOf<kflC_Chebyshev1Filter>(50.0, 3);
+  auto rippled1 = LowPassFilterOf<kflC_Chebyshev1Filter>(50.0, 3);
   rippled1.SetRippleFactor(0.5);
   EXPECT_EQ(KeywordText(aif_Filter("F2", rippled1)),
             "*Filter, name=F2, type=CHEBYS1\n50., 0.5, 3\n");
   // Each Chebyshev kind has its own default: 0.225 is written for type 2.
-  EXPECT_EQ(KeywordText(aif_Filter("F3", FilterOf<kflC_Chebyshev2Filter>(20.0))),
+  EXPECT_EQ(KeywordText(aif_Filter("F3", LowPassFilterOf<kflC_Chebyshev2Filter>(20.0))),
             "*Filter, name=F3, type=CHEBYS2\n20., \n");
-  auto rippled2 = FilterOf<kflC_Chebyshev2Filter>(20.0);
+  auto rippled2 = LowPassFilterOf<kflC_Chebyshev2Filter>(20.0);
   rippled2.SetRippleFactor(0.225);
   EXPECT_EQ(KeywordText(aif_Filter("F3", rippled2)),
             "*Filter, name=F3, type=CHEBYS2\n20., 0.225\n");
 
   // A cutoff frequency of 0 is blank: the line starts with the separator,
   // or is empty when nothing follows.
-  EXPECT_EQ(KeywordText(aif_Filter("F4", FilterOf<kflC_ButterworthFilter>(0.0, 6))),
+  EXPECT_EQ(KeywordText(aif_Filter("F4", LowPassFilterOf<kflC_ButterworthFilter>(0.0, 6))),
             "*Filter, name=F4, type=BUTTERWORTH\n, 6\n");
-  EXPECT_EQ(KeywordText(aif_Filter("F4", FilterOf<kflC_ButterworthFilter>(0.0))),
+  EXPECT_EQ(KeywordText(aif_Filter("F4", LowPassFilterOf<kflC_ButterworthFilter>(0.0))),
             "*Filter, name=F4, type=BUTTERWORTH\n\n");
-  EXPECT_EQ(KeywordText(aif_Filter("F4", FilterOf<kflC_Chebyshev2Filter>(0.0))),
+  EXPECT_EQ(KeywordText(aif_Filter("F4", LowPassFilterOf<kflC_Chebyshev2Filter>(0.0))),
             "*Filter, name=F4, type=CHEBYS2\n, \n");
 }
 
 TEST(aif_FilterTest, OperatorLimitHaltAndInvariantOptions) {
-  auto butterworth = FilterOf<kflC_ButterworthFilter>(250.0);
+  auto butterworth = LowPassFilterOf<kflC_ButterworthFilter>(250.0);
   butterworth.SetOperation(3);
   butterworth.SetLimit(1.5e6);
   butterworth.SetHalt(true);
@@ -82,7 +82,7 @@ TEST(aif_FilterTest, OperatorLimitHaltAndInvariantOptions) {
 }
 
 TEST(aif_FilterTest, NamesAreWrittenPrintable) {
-  EXPECT_EQ(KeywordText(aif_Filter("Low pass", FilterOf<kflC_ButterworthFilter>(60.0))),
+  EXPECT_EQ(KeywordText(aif_Filter("Low pass", LowPassFilterOf<kflC_ButterworthFilter>(60.0))),
             "*Filter, name=\"Low pass\", type=BUTTERWORTH\n60.\n");
 }
 

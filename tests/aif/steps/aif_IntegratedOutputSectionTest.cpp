@@ -11,7 +11,7 @@ namespace {
 using aif_test::KeywordText;
 using aif_test::OutputDataContext;
 
-korC_IntegratedOutputSection SectionWithMotion(int motion, bool center) {
+korC_IntegratedOutputSection OutputSectionWithMotion(int motion, bool center) {
   korC_IntegratedOutputSection section;
   section.SetRefNodeMotion(motion);
   section.SetPositionAtCenter(center);
@@ -23,24 +23,24 @@ TEST(aif_IntegratedOutputSectionTest, ReferenceNodePositionAndMotion) {
   const aif_ModelInfo& info = context.info;
   // Without a reference node neither position nor motion is written.
   EXPECT_EQ(KeywordText(aif_IntegratedOutputSection("Cut", "Block-1.Top", "",
-                                                    SectionWithMotion(1, true), info)),
+                                                    OutputSectionWithMotion(1, true), info)),
             "*Integrated Output Section, name=Cut, surface=Block-1.Top, project orientation=NO\n");
   EXPECT_EQ(KeywordText(aif_IntegratedOutputSection("Cut", "Block-1.Top", "Block-1.RP",
-                                                    SectionWithMotion(0, false), info)),
+                                                    OutputSectionWithMotion(0, false), info)),
             "*Integrated Output Section, name=Cut, surface=Block-1.Top, ref node=Block-1.RP, "
             "position=INPUT, ref node motion=INDEPENDENT, project orientation=NO\n");
-  EXPECT_EQ(KeywordText(
-                aif_IntegratedOutputSection("Cut", "Top", "RP", SectionWithMotion(1, true), info)),
+  EXPECT_EQ(KeywordText(aif_IntegratedOutputSection("Cut", "Top", "RP",
+                                                    OutputSectionWithMotion(1, true), info)),
             "*Integrated Output Section, name=Cut, surface=Top, ref node=RP, position=CENTER, "
             "ref node motion=AVERAGE, project orientation=NO\n");
-  EXPECT_EQ(KeywordText(
-                aif_IntegratedOutputSection("Cut", "Top", "RP", SectionWithMotion(2, false), info)),
+  EXPECT_EQ(KeywordText(aif_IntegratedOutputSection("Cut", "Top", "RP",
+                                                    OutputSectionWithMotion(2, false), info)),
             "*Integrated Output Section, name=Cut, surface=Top, ref node=RP, position=INPUT, "
             "ref node motion=AVERAGE_TRANSLATION, project orientation=NO\n");
   // A motion without a word is left out rather than written bare.
   for (int motion : {-1, 3})
-    EXPECT_EQ(KeywordText(aif_IntegratedOutputSection("Cut", "Top", "RP",
-                                                      SectionWithMotion(motion, false), info)),
+    EXPECT_EQ(KeywordText(aif_IntegratedOutputSection(
+                  "Cut", "Top", "RP", OutputSectionWithMotion(motion, false), info)),
               "*Integrated Output Section, name=Cut, surface=Top, ref node=RP, position=INPUT, "
               "project orientation=NO\n");
   // The section's name is written printable.
@@ -51,8 +51,8 @@ TEST(aif_IntegratedOutputSectionTest, ReferenceNodePositionAndMotion) {
 
 TEST(aif_IntegratedOutputSectionTest, RestartJobsWriteNoMotion) {
   const OutputDataContext context(aif_test::OutputDataModel(kprC_EXPLICIT), ajbC_RESTART);
-  EXPECT_EQ(KeywordText(aif_IntegratedOutputSection("Cut", "Top", "RP", SectionWithMotion(1, true),
-                                                    context.info)),
+  EXPECT_EQ(KeywordText(aif_IntegratedOutputSection(
+                "Cut", "Top", "RP", OutputSectionWithMotion(1, true), context.info)),
             "*Integrated Output Section, name=Cut, surface=Top, ref node=RP, position=CENTER, "
             "project orientation=NO\n");
 }

@@ -58,7 +58,7 @@ TEST(aif_OutputDataBuildersTest, FiltersOnlyForProductOneInNameOrder) {
 // Sections on the instance's surface "Top": "B" with a valid reference node
 // of the instance, "A" with a reference node whose instance is gone, "C"
 // without a reference node.
-hst_ModelBuilder SectionsModel(kprC_AnalysisProductEnm product) {
+hst_ModelBuilder OutputSectionsModel(kprC_AnalysisProductEnm product) {
   hst_ModelBuilder b = OutputDataModel(product);
   const rgnC_Region top("Top", {"Assembly", "Block-1"});
   korC_IntegratedOutputSection withNode;
@@ -76,7 +76,7 @@ hst_ModelBuilder SectionsModel(kprC_AnalysisProductEnm product) {
 }
 
 TEST(aif_OutputDataBuildersTest, IntegratedOutputSectionsOnlyForProductOneUnderTheirBanner) {
-  OutputDataContext explicitProduct(SectionsModel(kprC_EXPLICIT));
+  OutputDataContext explicitProduct(OutputSectionsModel(kprC_EXPLICIT));
   const aif_test::FiledText filed =
       BuildAndWrite<aif_IntegratedOutputSectionBuilder>(explicitProduct.info);
   EXPECT_EQ(filed.model, "");
@@ -89,7 +89,7 @@ TEST(aif_OutputDataBuildersTest, IntegratedOutputSectionsOnlyForProductOneUnderT
             "*Integrated Output Section, name=C, surface=Outer, project orientation=NO\n");
 
   // Another product files neither the banner nor the sections.
-  OutputDataContext standard(SectionsModel(kprC_STANDARD));
+  OutputDataContext standard(OutputSectionsModel(kprC_STANDARD));
   const aif_test::FiledText none = BuildAndWrite<aif_IntegratedOutputSectionBuilder>(standard.info);
   EXPECT_EQ(none.model + none.other, "");
   // Without sections there is no banner.

@@ -9,7 +9,7 @@ namespace {
 constexpr char kRetainedNodalDofsFile[] = "module/aif/impl/steps/aif_RetainedNodalDofs.cpp";
 constexpr int kRetainedDofCount = 6;
 
-bool IsRetained(unsigned bits, int dof) {
+bool RetainedDofIsSet(unsigned bits, int dof) {
   return (bits >> dof) & 1u;
 }
 
@@ -35,9 +35,9 @@ void aif_RetainedNodalDofs::Write(utl_Stream& stream) const {
   for (const cow_String& name : names_) {
     const unsigned bits = dofs_.Get(name);
     for (int first = 1; first <= kRetainedDofCount; ++first) {
-      if (!IsRetained(bits, first)) continue;
+      if (!RetainedDofIsSet(bits, first)) continue;
       int last = first;
-      while (last < kRetainedDofCount && IsRetained(bits, last + 1))
+      while (last < kRetainedDofCount && RetainedDofIsSet(bits, last + 1))
         ++last;
       stream << name << ", " << first << ", " << last;
       stream.LineBreak();

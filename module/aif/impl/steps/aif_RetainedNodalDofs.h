@@ -35,10 +35,6 @@ class aif_RetainedNodalDofs : public akw_Keyword {
   // consecutive degrees of freedom; an entry that retains none writes no line.
   void Write(utl_Stream& stream) const override;
 
-  const cow_String& StepName() const { return step_; }
-  const cow_String& SecondName() const { return secondName_; }
-  int Number() const { return number_; }
-
  private:
   cow_String step_;
   cow_String secondName_;
