@@ -90,6 +90,27 @@ hst_ModelBuilder& hst_ModelBuilder::AddField(const cow_String& name, const kpfC_
   return *this;
 }
 
+// Output data.
+hst_ModelBuilder& hst_ModelBuilder::AddTimePoint(const cow_String& name,
+                                                 const kprC_TimePoint& points) {
+  Extension<mdl_MapString2ObjCow<kprC_TimePoint>>(model_, bas_NewModel::timePointCmd)
+      .Set(name, points);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddFilter(const cow_String& name, const kflC_Filter& filter) {
+  Extension<mdl_MapString2ObjCow<kflC_Filter>>(model_, bas_NewModel::filterCmd).Set(name, filter);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddIntegratedOutputSection(
+    const cow_String& name, const korC_IntegratedOutputSection& section) {
+  Extension<mdl_MapString2ObjCow<korC_IntegratedOutputSection>>(
+      model_, bas_NewModel::integratedOutputSectionCmd)
+      .Set(name, section);
+  return *this;
+}
+
 // Discrete fields.
 hst_ModelBuilder& hst_ModelBuilder::AddDiscreteField(const cow_String& name,
                                                      const kfdC_DiscreteField& field) {

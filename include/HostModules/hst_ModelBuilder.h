@@ -23,8 +23,11 @@
 #include "ModKerLow/ptoK_Part.h"
 #include "ModelDatabase/bas_NewModel.h"
 #include "OdbAttrEO/kfdC_DiscreteField.h"
+#include "OdbAttrEO/kflC_Filter.h"
+#include "OdbAttrEO/korC_IntegratedOutputSection.h"
 #include "OdbAttrEO/kpfC_InitialState.h"
 #include "OdbAttrEO/kprC_Step.h"
+#include "OdbAttrEO/kprC_TimePoint.h"
 #include "OdbCoreGeom/bme_Mesh.h"
 #include "QivGeom/gsl_Matrix.h"
 
@@ -74,6 +77,14 @@ class hst_ModelBuilder {
   hst_ModelBuilder& AddPartAttribute(const cow_String& part, const kern_Object& attribute);
   // Stores a copy of `field` (e.g. a kpfC_InitialState) in the model.
   hst_ModelBuilder& AddField(const cow_String& name, const kpfC_Field& field);
+
+  // Output data of the model: stores a copy of `points` in the model's time
+  // points, of `filter` (any kflC_Filter kind) in its filters and of
+  // `section` in its integrated output sections, each under `name`.
+  hst_ModelBuilder& AddTimePoint(const cow_String& name, const kprC_TimePoint& points);
+  hst_ModelBuilder& AddFilter(const cow_String& name, const kflC_Filter& filter);
+  hst_ModelBuilder& AddIntegratedOutputSection(const cow_String& name,
+                                               const korC_IntegratedOutputSection& section);
 
   // Discrete fields: stores a copy of `field` in the model's discrete-field
   // repository under `name`.

@@ -87,6 +87,25 @@ class rgnK_Region : public cls_Object {
       if (!entry.second.IsEmpty()) return true;
     return !region_.KernelComponents().IsEmpty();
   }
+  // Whether the region holds points only: it has members (HasMembers), no
+  // stored element and no geometric component but vertices.
+  bool IsPointSet() const {
+    if (!HasMembers()) return false;
+    for (const auto& entry : region_.KernelElementIndices())
+      if (!entry.second.IsEmpty()) return false;
+    for (const rgnC_GeomComponent& component : region_.KernelComponents())
+      if (component.kind != rgnC_GeomComponent::kVertex) return false;
+    return true;
+  }
+  // Whether the region is exactly one point: a point set (IsPointSet) of
+  // one stored node or one vertex, counted over all instances.
+  bool IsSinglePoint() const {
+    if (!IsPointSet()) return false;
+    std::size_t points = region_.KernelComponents().Length();
+    for (const auto& entry : region_.KernelNodeIndices())
+      points += entry.second.Length();
+    return points == 1;
+  }
   // The region's kind bits (rgnC_Region::Flags).
   int Flags() const { return region_.Flags(); }
   const cow_List<rgnC_GeomComponent>& GeomComponents() const { return region_.KernelComponents(); }

@@ -1,8 +1,14 @@
 // An integrated output section of the model: a surface over which output is
-// integrated.
+// integrated, with an optional reference node that the section's motion and
+// output refer to, and an optional local system. Accessors and setters only;
+// a default-constructed section has no regions, an independent reference
+// node at its input position and no orientation.
 #pragma once
 
+#include "ModKerLow/dtmK_Datum.h"
 #include "OdbAttrEO/kern_Object.h"
+#include "OdbAttrEO/kprC_StepRecords.h"
+#include "OdbCoreGeom/rgnC_Region.h"
 
 class korC_IntegratedOutputSection : public kern_Object {
  public:
@@ -13,4 +19,19 @@ class korC_IntegratedOutputSection : public kern_Object {
     return new korC_IntegratedOutputSection(*this);
   }
   CLS_REGISTER(korC_IntegratedOutputSection, kern_Object)
+
+  // The surface integrated over.
+  KPR_FIELD(rgnC_Region, SurfaceRegion, rgnC_Region())
+  // The reference node; the default-constructed region when there is none.
+  KPR_FIELD(rgnC_Region, RefNodeRegion, rgnC_Region())
+  // How the reference node moves: 0 independently, 1 with the surface's
+  // average motion, 2 with its average translation.
+  KPR_FIELD(int, RefNodeMotion, 0)
+  // Whether the reference node sits at the surface's centre rather than at
+  // its input position.
+  KPR_FIELD(bool, PositionAtCenter, false)
+  // Whether the local system is projected onto the surface.
+  KPR_FIELD(bool, ProjectOrientation, false)
+  // The local system; a null reference when there is none.
+  KPR_FIELD(dtmC_DatumRef, Orientation, dtmC_DatumRef())
 };

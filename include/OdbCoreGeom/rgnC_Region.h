@@ -60,6 +60,12 @@ class rgnC_Region : public kern_Object {
   const cow_List<cow_String>& OwnerNames() const { return ownerNames_; }
   void AddOwnerName(const cow_String& name) { ownerNames_.Append(name); }
   int Flags() const { return flags_; }
+  // Regions are equal when they name the same set or surface: the same name,
+  // owners and kind bits (what the kernel answers for them is not compared).
+  // A default-constructed region is the empty region.
+  bool operator==(const rgnC_Region& other) const {
+    return name_ == other.name_ && ownerNames_ == other.ownerNames_ && flags_ == other.flags_;
+  }
   // A region picked in the viewport rather than a named set or surface.
   bool IsPicked() const { return picked_; }
   void SetPicked(bool picked) { picked_ = picked; }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -12,6 +13,7 @@
 #include "HostModules/hst_ModelBuilder.h"
 #include "MSVCR90/rt_Runtime.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
+#include "ModKerLow/rgnF_Set.h"
 #include "OdbAttrEO/kprC_Procedure.h"
 #include "OdbAttrEO/kseC_PointSection.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
@@ -150,6 +152,74 @@ TEST_F(aif_BuilderTest, RestartDeck) {
       ddb_Model("Default Model").AddStep("Step-1", ddb_Step(1, kprC_STATIC_PROCEDURE)));
   ExpectGolden(Deck(b, true, true, ajbC_RESTART), "aif/core/golden/restart_job.inp");
   ddb_DdbContainer::ClearResults();
+}
+
+// A block placed once with an assembly node set, a material, a filter, an
+// integrated output section on the set, and time points; analysis product 1.
+hst_ModelBuilder OutputDataDeckModel() {
+  hst_ModelBuilder b("Model-1");
+  b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  b.AddInstance("Block-1", "Block");
+  rgnC_Region fixed("Fixed", {});
+  fixed.SetKernelNodeIndices(1, {0});
+  rgnF_Set set(fixed);
+  set.SetName("Fixed");
+  set.typeMask = rgnF_Set::kNodeSet;
+  b.Assembly().FeatureList().Add(set);
+  b.AddMaterial("Steel", kmaC_Material());
+  kflC_ButterworthFilter smooth;
+  smooth.SetCutoffFrequency(100.0);
+  b.AddFilter("Smooth", smooth);
+  korC_IntegratedOutputSection cut;
+  cut.SetSurfaceRegion(rgnC_Region("Fixed", {"Assembly"}));
+  b.AddIntegratedOutputSection("Cut", cut);
+  b.AddTimePoint("Times", kprC_TimePoint({{0.5}, {1.0}}));
+  b.AddStep("Step-1", kprC_StaticStep());
+  b.AddStep("Step-2", kprC_StaticStep());
+  b.Steps().SetAnalysisProduct(kprC_EXPLICIT);
+  return b;
+}
+
+// Filters go with the model data before the materials, integrated output
+// sections with the assembly data, time points with the model data after
+// the builders before them; a restart deck writes only the filters and the
+// regions, the filters first.
+TEST_F(aif_BuilderTest, OutputDataInTheirSectionsAndBeforeARestartHistory) {
+  hst_ModelBuilder b = OutputDataDeckModel();
+  b.MutableModel().SetPhysicalConstants(-273.15, DBL_MAX, DBL_MAX);
+  const std::string deck = Deck(b, false, true);
+  const std::size_t instanceEnd = deck.find("*End Instance\n");
+  ASSERT_NE(instanceEnd, std::string::npos) << deck;
+  const std::string step =
+      "*Static\n1., 1., 1.e-05, 1.\n"
+      "*End Step\n";
+  EXPECT_EQ(deck.substr(instanceEnd),
+            "*End Instance\n"
+            "**  \n"
+            "*Nset, nset=Fixed, instance=Block-1\n 1,\n"
+            "** \n** INTEGRATED OUTPUT SECTIONS\n** \n"
+            "*Integrated Output Section, name=Cut, surface=Fixed, project orientation=NO\n"
+            "*End Assembly\n"
+            "*Filter, name=Smooth, type=BUTTERWORTH\n100.\n"
+            "** \n** MATERIALS\n** \n"
+            "*Material, name=Steel\n"
+            "*Time Points, name=Times\n0.5, 1.\n"
+            "** \n** PHYSICAL CONSTANTS\n** \n"
+            "*Physical Constants, absolute zero=-273.15\n"
+            "** ----------------------------------------------------------------\n** \n"
+            "** STEP: Step-1\n** \n*Step, name=Step-1, nlgeom=YES\n" +
+                step +
+                "** ----------------------------------------------------------------\n** \n"
+                "** STEP: Step-2\n** \n*Step, name=Step-2, nlgeom=YES\n" +
+                step);
+
+  b.MutableModel().SetRestart("Previous", "Step-1", -2, false);
+  EXPECT_EQ(Deck(b, false, true, ajbC_RESTART),
+            "*Filter, name=Smooth, type=BUTTERWORTH\n100.\n"
+            "*Nset, nset=Assembly.Fixed, instance=Block-1\n 1,\n"
+            "** ----------------------------------------------------------------\n** \n"
+            "** STEP: Step-2\n** \n*Step, name=Step-2, nlgeom=YES\n" +
+                step);
 }
 
 TEST_F(aif_BuilderTest, ClosingKeywordsOfPartsInstancesAndTheAssembly) {

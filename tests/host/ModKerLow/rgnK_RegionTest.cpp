@@ -1,5 +1,7 @@
-// The region kernel stand-in: vertex count and membership.
+// The region kernel stand-in: vertex count, membership and point sets.
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "ModKerLow/rgnK_Region.h"
 
@@ -27,4 +29,38 @@ TEST(rgnK_Region, VerticesCountOnlyVertexComponentsAndAnyStoredMemberCounts) {
   rgnC_Region elements = region;
   elements.SetKernelElementIndices(1000, {0});
   EXPECT_TRUE(rgnK_Region(nullptr, "Model-1", elements).HasMembers());
+}
+
+TEST(rgnK_Region, PointSetsHoldOnlyNodesOrVerticesAndASinglePointIsOneOfThem) {
+  auto kinds = [](const rgnC_Region& region) {
+    const rgnK_Region kernel(nullptr, "Model-1", region);
+    return std::string(kernel.IsPointSet() ? "set" : "-") + (kernel.IsSinglePoint() ? "+one" : "");
+  };
+  const rgnC_Region empty("Ref", {"Assembly"});
+  EXPECT_EQ(kinds(empty), "-");
+
+  rgnC_Region node = empty;
+  node.SetKernelNodeIndices(2, {7});
+  EXPECT_EQ(kinds(node), "set+one");
+  rgnC_Region twoInstances = node;  // one node in each of two instances
+  twoInstances.SetKernelNodeIndices(3, {0});
+  EXPECT_EQ(kinds(twoInstances), "set");
+  rgnC_Region twoNodes = empty;
+  twoNodes.SetKernelNodeIndices(2, {0, 1});
+  EXPECT_EQ(kinds(twoNodes), "set");
+
+  rgnC_GeomComponent vertex, edge;
+  edge.kind = rgnC_GeomComponent::kEdge;
+  rgnC_Region oneVertex = empty;
+  oneVertex.SetKernelComponents({vertex});
+  EXPECT_EQ(kinds(oneVertex), "set+one");
+  rgnC_Region vertexAndNode = node;
+  vertexAndNode.SetKernelComponents({vertex});
+  EXPECT_EQ(kinds(vertexAndNode), "set");
+  rgnC_Region withEdge = empty;
+  withEdge.SetKernelComponents({vertex, edge});
+  EXPECT_EQ(kinds(withEdge), "-");
+  rgnC_Region withElement = node;
+  withElement.SetKernelElementIndices(2, {0});
+  EXPECT_EQ(kinds(withElement), "-");
 }

@@ -23,7 +23,10 @@
 #include "aif/impl/sections/aif_PartAttributesBuilder.h"
 #include "aif/impl/sections/aif_SpringBuilder.h"
 #include "aif/impl/sections/aif_SubstructureBuilder.h"
+#include "aif/impl/steps/aif_FilterBuilder.h"
+#include "aif/impl/steps/aif_IntegratedOutputSectionBuilder.h"
 #include "aif/impl/steps/aif_StepBuilder.h"
+#include "aif/impl/steps/aif_TimePointsBuilder.h"
 
 namespace {
 
@@ -38,7 +41,9 @@ std::unique_ptr<akw_BuilderComponent> MakeComponent(akw_ModelInfo& info) {
 // The components, in member order (the order of aif_Builder::Component).
 constexpr Make kMembers[aif_Builder::kComponentCount] = {
     MakeComponent<aif_DiscreteFieldsBuilder>,
+    MakeComponent<aif_FilterBuilder>,
     MakeComponent<aif_InstanceBuilder>,
+    MakeComponent<aif_IntegratedOutputSectionBuilder>,
     MakeComponent<aif_JobKeywordsBuilder>,
     MakeComponent<aif_MaterialBuilder>,
     MakeComponent<aif_ModelAttributesBuilder>,
@@ -47,6 +52,7 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
     MakeComponent<aif_RegionBuilder>,
     MakeComponent<aif_StepBuilder>,
     MakeComponent<aif_SubstructureBuilder>,
+    MakeComponent<aif_TimePointsBuilder>,
     MakeComponent<aif_InertiaBuilder>,
     MakeComponent<aif_SpringBuilder>,
     MakeComponent<aif_FinalBuilder>,
@@ -56,26 +62,47 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
 // builder, then the fastener builders (after the instance builder's
 // connector sections are known), then the final builder.
 constexpr aif_Builder::Component kBuildOrder[] = {
-    aif_Builder::kPart,     aif_Builder::kInstance,        aif_Builder::kStep,
-    aif_Builder::kRegion,   aif_Builder::kSubstructure,    aif_Builder::kPartAttributes,
-    aif_Builder::kMaterial, aif_Builder::kModelAttributes, aif_Builder::kInertia,
-    aif_Builder::kSpring,   aif_Builder::kDiscreteFields,  aif_Builder::kFinal,
+    aif_Builder::kPart,
+    aif_Builder::kInstance,
+    aif_Builder::kStep,
+    aif_Builder::kRegion,
+    aif_Builder::kSubstructure,
+    aif_Builder::kPartAttributes,
+    aif_Builder::kFilter,
+    aif_Builder::kMaterial,
+    aif_Builder::kIntegratedOutputSection,
+    aif_Builder::kModelAttributes,
+    aif_Builder::kInertia,
+    aif_Builder::kSpring,
+    aif_Builder::kTimePoints,
+    aif_Builder::kDiscreteFields,
+    aif_Builder::kFinal,
 };
 
 // The order in which the components' lists are written, section by section.
 constexpr aif_Builder::Component kWriteOrder[] = {
-    aif_Builder::kPart,           aif_Builder::kInstance,
-    aif_Builder::kStep,           aif_Builder::kRegion,
-    aif_Builder::kSubstructure,   aif_Builder::kPartAttributes,
-    aif_Builder::kMaterial,       aif_Builder::kInertia,
-    aif_Builder::kSpring,         aif_Builder::kModelAttributes,
-    aif_Builder::kDiscreteFields, aif_Builder::kFinal,
+    aif_Builder::kPart,
+    aif_Builder::kInstance,
+    aif_Builder::kStep,
+    aif_Builder::kRegion,
+    aif_Builder::kSubstructure,
+    aif_Builder::kPartAttributes,
+    aif_Builder::kFilter,
+    aif_Builder::kMaterial,
+    aif_Builder::kInertia,
+    aif_Builder::kIntegratedOutputSection,
+    aif_Builder::kSpring,
+    aif_Builder::kTimePoints,
+    aif_Builder::kModelAttributes,
+    aif_Builder::kDiscreteFields,
+    aif_Builder::kFinal,
 };
 
 // The components whose model definitions a restart job writes before its
-// history: amplitudes, filters (as those builders arrive) and the sets and
+// history: amplitudes (as that builder arrives), filters and the sets and
 // surfaces the restarted job lacks.
 constexpr aif_Builder::Component kRestartDefinitions[] = {
+    aif_Builder::kFilter,
     aif_Builder::kRegion,
 };
 

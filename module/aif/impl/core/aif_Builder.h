@@ -36,7 +36,9 @@ class aif_Builder {
   // order; each has its place in the build order and the write order.
   enum Component {
     kDiscreteFields,
+    kFilter,
     kInstance,
+    kIntegratedOutputSection,
     kJobKeywords,
     kMaterial,
     kModelAttributes,
@@ -45,6 +47,7 @@ class aif_Builder {
     kRegion,
     kStep,
     kSubstructure,
+    kTimePoints,
     kInertia,
     kSpring,
     kFinal,

@@ -1,0 +1,40 @@
+#include "aif/impl/steps/aif_IntegratedOutputSection.h"
+
+#include "AFCInputFileWriter/akw_MorvexName.h"
+#include "QivBasicUtils/utl_Stream.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+
+namespace {
+
+// The motion of a section's reference node by its code; null for a code the
+// solver has no word for.
+const char* SectionRefNodeMotion(int motion) {
+  switch (motion) {
+    case 0:
+      return "INDEPENDENT";
+    case 1:
+      return "AVERAGE";
+    case 2:
+      return "AVERAGE_TRANSLATION";
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+void aif_IntegratedOutputSection::Write(utl_Stream& stream) const {
+  stream << "*Integrated Output Section, name=" << akw_MorvexName(name_, false);
+  stream << ", surface=" << surface_;
+  if (!refNode_.IsEmpty()) {
+    stream << ", ref node=" << refNode_;
+    stream << ", position=" << (section_.PositionAtCenter() ? "CENTER" : "INPUT");
+    if (!info_->IsRestart())
+      if (const char* motion = SectionRefNodeMotion(section_.RefNodeMotion()))
+        stream << ", ref node motion=" << motion;
+  }
+  if (!section_.Orientation().IsNullRef())
+    stream << ", orientation=" << info_->DatumCsysName(section_.Orientation(), 0.0, cow_String());
+  stream << ", project orientation=" << (section_.ProjectOrientation() ? "YES" : "NO");
+  stream.LineBreak();
+}
