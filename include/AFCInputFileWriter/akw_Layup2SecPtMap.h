@@ -7,6 +7,7 @@
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
+#include "OdbCoreGeom/rgnC_Region.h"
 
 class akw_Layup2SecPtMap {
  public:
@@ -33,6 +34,25 @@ class akw_Layup2SecPtMap {
     sections_.Append(Section{instance, set, section, points});
   }
   const cow_List<Section>& Sections() const { return sections_; }
+
+  // Which section points of a layup's sets an output request asks for: the
+  // sum of the ply positions (bottom, middle, top of each ply), or the whole
+  // section.
+  static constexpr int kBottom = 1;
+  static constexpr int kTop = 2;
+  static constexpr int kMiddle = 4;
+  static constexpr int kWholeSection = 8;
+  // An element set generated from a layup, as an output request names it,
+  // with the section points selected in it.
+  struct ElsetPoints {
+    rgnC_Region elset;
+    cow_List<int> points;
+  };
+  // The element sets of layup `layup` of the instance (or part) named by
+  // `prefix` (its qualified prefix, "Inst." or empty), each with the section
+  // points `selection` picks; nothing for a layup the map does not hold.
+  cow_List<ElsetPoints> ElsetsAndSectionPoints(const cow_String& layup, const cow_String& prefix,
+                                               int selection) const;
 
   void Clear() {
     elsets_.Clear();
