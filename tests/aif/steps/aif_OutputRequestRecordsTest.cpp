@@ -4,6 +4,7 @@
 // one line of its comment name and the values the output keywords write.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 #include <string>
 #include <type_traits>
@@ -97,10 +98,14 @@ Request RecordsTestRequest(int domain = korC_WHOLE_MODEL, const rgnC_Region& reg
 // Builds the model of `b`, then returns the records of both channels of
 // every step named in `steps`, each step headed by "[step field]" and
 // "[step history]".
-std::string CollectedRecords(const hst_ModelBuilder& b, std::initializer_list<const char*> steps) {
+// `prepare`, when given, sees the model info before the records are
+// collected.
+std::string CollectedRecords(const hst_ModelBuilder& b, std::initializer_list<const char*> steps,
+                             const std::function<void(aif_ModelInfo&)>& prepare = nullptr) {
   const bas_NewModel model = b.Model();
   aif_Job job("Job-1", b.Job(), model);
   aif_ModelInfo info(job);
+  if (prepare) prepare(info);
   aif_OutputRequestBuilder builder(info);
   std::string text;
   for (const char* name : steps) {
@@ -375,6 +380,59 @@ TEST_F(OutputRequestRecordsTest, RequestsForAnEmptyVariableListAreDropped) {
             "[Step-2 history]\n"
             "All |  | every 1 marks | ALL\n"
             "Preselected |  | every 1 marks | PRESELECT\n");
+}
+
+// A layup request names the sets generated from its layups as they were
+// written (each set a partial group was split into, a lightweight instance
+// reaching its part's sets), with the section points its mode picks: every
+// point, the chosen ply positions (none without a position), or the
+// request's own points. A layup without sets adds nothing.
+TEST_F(OutputRequestRecordsTest, LayupRequestsNameTheWrittenSets) {
+  hst_ModelBuilder b;
+  b.AddStep("Step-1", kprC_StaticStep());
+  auto field = [&](const char* name, cow_List<cow_String> layups, int mode, bool middle = false) {
+    korC_FieldOutput request = RecordsTestRequest<korC_FieldOutput>(korC_LAYUP);
+    request.SetLayupNames(layups);
+    request.SetLayupMode(mode);
+    request.SetPlyMiddle(middle);
+    request.SetSectionPoints({9});
+    request.SetState("Step-1", RecordsTestState<korC_FieldOutputState>({"S"}));
+    b.AddFieldOutput(name, request);
+  };
+  field("A-whole", {"Panel-1.Skin"}, 0);
+  field("B-middle", {"Panel-2.Skin", "Panel-1.Core"}, 1, true);
+  field("C-every", {"Skin"}, 2);
+  field("D-none", {"Panel-1.Core", "Panel-1.Missing"}, 1);
+  korC_HistoryOutput history = RecordsTestRequest<korC_HistoryOutput>(korC_LAYUP);
+  history.SetLayupNames({"\"Panel-1\".Core"});
+  history.SetState("Step-1", RecordsTestState<korC_HistoryOutputState>({"S"}));
+  b.AddHistoryOutput("H", history);
+
+  EXPECT_EQ(
+      CollectedRecords(b, {"Step-1"},
+                       [](aif_ModelInfo& info) {
+                         akw_Layup2SecPtMap& map = info.LayupData();
+                         map.AddSection("Panel-1", "Skin-1", "Skin-1-S", {3, 1}, "Panel", "Skin");
+                         map.RewireSet("Panel-1", "Skin-1", "Skin-1-1");
+                         map.RewireSet("Panel-1", "Skin-1", "Skin-1-3");
+                         map.AddSection("Panel-1", "Core-1", "Core-1-S", {5}, "Panel", "Core");
+                         map.AddSection("Other-1", "Skin-1", "Skin-1-S", {3, 1}, "Other", "Skin");
+                         map.CloneLayupData("Panel-2", "Panel");
+                       }),
+      "[Step-1 field]\n"
+      "A-whole | Assembly.Panel-1.Skin-1-1 | every 1 marks | S | points 1,2,3,4\n"
+      "A-whole | Assembly.Panel-1.Skin-1-3 | every 1 marks | S | points 1,2,3,4\n"
+      "B-middle | Assembly.Panel-2.Skin-1-1 | every 1 marks | S | points 2,4\n"
+      "B-middle | Assembly.Panel-2.Skin-1-3 | every 1 marks | S | points 2,4\n"
+      "B-middle | Assembly.Panel-1.Core-1 | every 1 marks | S | points 3\n"
+      "C-every | Assembly.Panel-1.Skin-1-1 | every 1 marks | S | points 9\n"
+      "C-every | Assembly.Panel-1.Skin-1-3 | every 1 marks | S | points 9\n"
+      "C-every | Assembly.Panel-2.Skin-1-1 | every 1 marks | S | points 9\n"
+      "C-every | Assembly.Panel-2.Skin-1-3 | every 1 marks | S | points 9\n"
+      "C-every | Assembly.Other-1.Skin-1 | every 1 marks | S | points 9\n"
+      "D-none | Assembly.Panel-1.Core-1 | every 1 marks | S\n"
+      "[Step-1 history]\n"
+      "H | Assembly.Panel-1.Core-1 | every 1 marks | S | points 1,2,3,4,5\n");
 }
 
 }  // namespace

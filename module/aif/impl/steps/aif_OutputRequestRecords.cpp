@@ -254,7 +254,11 @@ void aif_OutputRequestBuilder::AddLayupRequests(const korC_OdbRequest& record,
     for (const akw_Layup2SecPtMap::ElsetPoints& entry :
          Info().LayupData().ElsetsAndSectionPoints(layup, prefix, selection)) {
       korC_OdbRequest layupRecord = record;
-      layupRecord.region = entry.elset;
+      // The set as written: reached through its instance, or, in a flat
+      // file, a set of the assembly whose name carries the instance already.
+      layupRecord.region = Info().IsPartBased()
+                               ? rgnC_Region(entry.elset, {cow_String("Assembly"), entry.instance})
+                               : rgnC_Region(entry.elset, {cow_String("Assembly")});
       if (request.LayupMode() != 2) layupRecord.sectionPoints = entry.points;
       AddRequestRecord(layupRecord, requestName, names, channel);
     }
