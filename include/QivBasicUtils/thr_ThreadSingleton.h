@@ -1,5 +1,5 @@
-// One object of T per thread, made on first use and kept for the thread's
-// life.
+// One object of `T` per thread, made on first use in that thread and
+// destroyed when the thread ends. `T` must be default-constructible.
 #pragma once
 
 template <class T>
