@@ -15,13 +15,13 @@ namespace {
 
 // A remeshing rule's record writes every increment when the rule asks for
 // it, else only at the end of the step (an unreachable increment count).
-constexpr int kRemeshingEveryIncrement = 1;
-constexpr int kRemeshingStepEnd = 99999;
+constexpr int kRecordsRemeshingEveryIncrement = 1;
+constexpr int kRecordsRemeshingStepEnd = 99999;
 
 // The record of `request` in a step with `state`: what the request covers
 // and the state's frequency values. The frequency kind, the variables and
 // the fields of one request kind are set by the caller.
-korC_OdbRequest OutputRecordFromRequest(const korC_Output& request, const korC_OutputState& state) {
+korC_OdbRequest RecordsFillFromRequest(const korC_Output& request, const korC_OutputState& state) {
   korC_OdbRequest record;
   record.region = request.Region();
   record.boltLoadName = request.BoltLoadName();
@@ -49,8 +49,8 @@ korC_OdbRequest OutputRecordFromRequest(const korC_Output& request, const korC_O
 // preselected or complete list of the table. Returns false when the request
 // asks for nothing: the table's list is empty or the variables kind is
 // unknown.
-bool SetOutputRecordVariables(korC_OutputState& state, unsigned procedure, int channelType,
-                              bool simulation, int domain, korC_OdbRequest& record) {
+bool RecordsSetVariables(korC_OutputState& state, unsigned procedure, int channelType,
+                         bool simulation, int domain, korC_OdbRequest& record) {
   if (!state.Variables().IsEmpty()) {
     state.ConvertVariablesToVariablesSymbol(procedure, false);
     if (!state.Variables().IsEmpty()) {
@@ -72,7 +72,7 @@ bool SetOutputRecordVariables(korC_OutputState& state, unsigned procedure, int c
 }
 
 // Whether `request` is written in `stepName` at all.
-bool OutputRequestApplies(const korC_Output& request, const cow_String& stepName) {
+bool RecordsRequestApplies(const korC_Output& request, const cow_String& stepName) {
   return !request.Suppressed() && korC_Output::IsActive(request.Status(stepName)) &&
          request.Domain() != korC_SKIPPED;
 }
@@ -87,16 +87,16 @@ korC_OdbChannel aif_OutputRequestBuilder::CollectFieldRequests(const cow_String&
   const aif_Model& model = Info().ModelAdapter();
   for (const auto& [requestName, handle] : model.FieldOutputRequests().ConstGetMap()) {
     const korC_FieldOutput& request = *handle;
-    if (!OutputRequestApplies(request, stepName)) continue;
+    if (!RecordsRequestApplies(request, stepName)) continue;
     korC_FieldOutputState state = request.ConstGetState(stepName);
-    korC_OdbRequest record = OutputRecordFromRequest(request, state);
+    korC_OdbRequest record = RecordsFillFromRequest(request, state);
     record.plainOutput = request.PlainOutput();
     record.sensor = false;
     record.sharing = true;
     record.thirdFlag = false;
     SetRequestFrequency(state, step, procedure, true, record);
-    if (!SetOutputRecordVariables(state, procedure, channel.Type(), simulation_, request.Domain(),
-                                  record))
+    if (!RecordsSetVariables(state, procedure, channel.Type(), simulation_, request.Domain(),
+                             record))
       continue;
     // Assembled fasteners (domain 13) name their fastener's sets; they are
     // written as the request stands until the fastener sets are written.
@@ -128,7 +128,8 @@ korC_OdbChannel aif_OutputRequestBuilder::CollectFieldRequests(const cow_String&
     record.variables = rule.GetFullVariableList();
     record.variables.Append(cow_String("EVOL"));
     record.frequencyType = korC_OdbRequest::FREQUENCY;
-    record.frequency = rule.OutputFrequency() ? kRemeshingEveryIncrement : kRemeshingStepEnd;
+    record.frequency =
+        rule.OutputFrequency() ? kRecordsRemeshingEveryIncrement : kRecordsRemeshingStepEnd;
     record.timeInterval = 0.0;
     record.numberInterval = 0;
     record.rebarMode = 0;
@@ -151,9 +152,9 @@ korC_OdbChannel aif_OutputRequestBuilder::CollectHistoryRequests(
   for (const auto& [requestName, handle] :
        Info().ModelAdapter().HistoryOutputRequests().ConstGetMap()) {
     const korC_HistoryOutput& request = *handle;
-    if (!OutputRequestApplies(request, stepName)) continue;
+    if (!RecordsRequestApplies(request, stepName)) continue;
     korC_HistoryOutputState state = request.ConstGetState(stepName);
-    korC_OdbRequest record = OutputRecordFromRequest(request, state);
+    korC_OdbRequest record = RecordsFillFromRequest(request, state);
     record.instanceName = request.InstanceName();
     record.springDashpotNames = request.SpringDashpotNames();
     record.sensor = request.Sensor();
@@ -161,8 +162,8 @@ korC_OdbChannel aif_OutputRequestBuilder::CollectHistoryRequests(
     record.thirdFlag = request.ThirdFlag();
     SetRequestFrequency(state, step, procedure, false, record);
     state.ReconstructVariables(procedure);
-    if (!SetOutputRecordVariables(state, procedure, channel.Type(), simulation_, request.Domain(),
-                                  record))
+    if (!RecordsSetVariables(state, procedure, channel.Type(), simulation_, request.Domain(),
+                             record))
       continue;
     // Assembled fasteners (domain 13): as for field output. A substructure
     // request is one record: its instance names the one substructure.
