@@ -1,6 +1,7 @@
 #include "HostModules/hst_ModelBuilder.h"
 
 #include "ModKerLow/ptoC_SectionAssignment.h"
+#include "OdbAttrEO/kern_RepositoryObjects.h"
 #include "QivBasicUtils/nex_Exception.h"
 
 namespace {
@@ -258,5 +259,29 @@ hst_ModelBuilder& hst_ModelBuilder::AddCompositeLayup(const cow_String& part,
 hst_ModelBuilder& hst_ModelBuilder::SetPartEngineeringFeatures(const cow_String& part,
                                                                const kern_Object& features) {
   MutablePart(part).SetEngineeringFeatures(features);
+  return *this;
+}
+
+// Output requests.
+hst_ModelBuilder& hst_ModelBuilder::AddFieldOutput(const cow_String& name,
+                                                   const korC_FieldOutput& request) {
+  Extension<kprC_PropagatingContainer<korC_FieldOutput>>(model_,
+                                                         bas_NewModel::fieldOutputRequestCmd)
+      .Set(name, request);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddHistoryOutput(const cow_String& name,
+                                                     const korC_HistoryOutput& request) {
+  Extension<kprC_PropagatingContainer<korC_HistoryOutput>>(model_,
+                                                           bas_NewModel::historyOutputRequestCmd)
+      .Set(name, request);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddRemeshingRule(const cow_String& name,
+                                                     const karC_RemeshingRule& rule) {
+  Extension<mdl_MapString2ObjCow<karC_RemeshingRule>>(model_, bas_NewModel::remeshingRuleCmd)
+      .Set(name, rule);
   return *this;
 }

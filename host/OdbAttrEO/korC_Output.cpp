@@ -19,7 +19,7 @@ void DefaultOutputState(korC_OutputState& state, unsigned procedure, bool field)
 }
 
 auto OutputRecordKey(const korC_OdbRequest& r) {
-  return std::make_tuple(r.frequencyType, r.frequency, r.numberInterval, r.timeInterval, r.modeList,
+  return std::make_tuple(r.frequencyType, r.frequency, r.domain, r.numberInterval, r.timeInterval, r.modeList,
                          r.timeMarks, r.filterName, r.timePointsName, r.sensor, r.sharing,
                          r.instanceName, r.region.Name(), r.region.OwnerNames(), r.region.Flags(),
                          r.boltLoadName, r.fastenerSetName, r.templateModelName, r.interactionNames,

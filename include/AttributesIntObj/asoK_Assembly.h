@@ -50,6 +50,10 @@ class asoK_Assembly : public ftr_PrimaryObject {
   void AddConnectorOrientation(const kern_Object& orientation) {
     orientations_.Append(cow_COW<kern_Object>(orientation));
   }
+  // The recovery sets of the substructure instances, each named by the
+  // instance, "." and what is recovered there ("node", "elem" or "all").
+  const cow_List<cow_String>& SubstructureRecoverySetNames() const { return recoverySets_; }
+  void AddSubstructureRecoverySetName(const cow_String& name) { recoverySets_.Append(name); }
 
  private:
   cow_String name_;
@@ -57,7 +61,16 @@ class asoK_Assembly : public ftr_PrimaryObject {
   int space_ = 2000;
   cow_List<cow_COW<kern_Object>> assignments_;
   cow_List<cow_COW<kern_Object>> orientations_;
+  cow_List<cow_String> recoverySets_;
 };
+
+// The recovery sets of the substructure instances of `assembly` (null: none)
+// in model `modelName`: "Instance.word" each.
+inline cow_List<cow_String> asoK_GetSubstructureRecoverySetNames(const asoK_Assembly* assembly,
+                                                                 const cow_String& modelName) {
+  (void)modelName;
+  return assembly ? assembly->SubstructureRecoverySetNames() : cow_List<cow_String>();
+}
 
 // Whether the node labels of the features `ids` collide, the labels in use
 // added to `used`. A feature's node labels are its mesh's user labels when

@@ -25,6 +25,7 @@
 #include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kflC_Filter.h"
 #include "OdbAttrEO/korC_IntegratedOutputSection.h"
+#include "OdbAttrEO/korC_Output.h"
 #include "OdbAttrEO/kpfC_InitialState.h"
 #include "OdbAttrEO/kprC_Step.h"
 #include "OdbAttrEO/kprC_TimePoint.h"
@@ -98,6 +99,13 @@ class hst_ModelBuilder {
   // kefC_EngineeringFeatures) as the engineering features of part `part`.
   // Instances added before keep the part as it was.
   hst_ModelBuilder& SetPartEngineeringFeatures(const cow_String& part, const kern_Object& features);
+
+  // Output requests: stores a copy of `request` (`rule`) under `name` in the
+  // model's field output requests, history output requests or remeshing
+  // rules.
+  hst_ModelBuilder& AddFieldOutput(const cow_String& name, const korC_FieldOutput& request);
+  hst_ModelBuilder& AddHistoryOutput(const cow_String& name, const korC_HistoryOutput& request);
+  hst_ModelBuilder& AddRemeshingRule(const cow_String& name, const karC_RemeshingRule& rule);
 
   // Adds an instance of the part named `part` (added before) to the assembly;
   // returns its feature id.

@@ -11,6 +11,7 @@
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_String.h"
 #include "ModKerLow/dtmK_Datum.h"
+#include "ModelDatabase/mdl_Repository.h"
 #include "OdbAttrEO/kern_Object.h"
 #include "OdbCoreGeom/rgnC_Region.h"
 
@@ -199,6 +200,42 @@ class kefC_NonstructuralMass : public kefC_Inertia {
   bool volumeProportional_ = false;
 };
 
+// A fastener: point fasteners are written through their generated "_pf_"
+// sets, discrete fasteners through their region.
+class kefC_Fastener : public kern_Object {
+ public:
+  static constexpr unsigned kTypeId = 0x34C0010;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  kefC_Fastener* Clone() const override { return new kefC_Fastener(*this); }
+  CLS_REGISTER(kefC_Fastener, kern_Object)
+
+  bool Suppressed() const { return suppressed_; }
+  void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
+  const rgnC_Region& Region() const { return region_; }
+  void SetRegion(const rgnC_Region& region) { region_ = region; }
+
+ private:
+  bool suppressed_ = false;
+  rgnC_Region region_;
+};
+class kefC_PointFastener : public kefC_Fastener {
+ public:
+  static constexpr unsigned kTypeId = 0x34C0011;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  kefC_PointFastener* Clone() const override { return new kefC_PointFastener(*this); }
+  CLS_REGISTER(kefC_PointFastener, kefC_Fastener)
+};
+class kefC_DiscreteFastener : public kefC_Fastener {
+ public:
+  static constexpr unsigned kTypeId = 0x34C0012;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  kefC_DiscreteFastener* Clone() const override { return new kefC_DiscreteFastener(*this); }
+  CLS_REGISTER(kefC_DiscreteFastener, kefC_Fastener)
+};
+
 // The engineering features of one owner, in repository order.
 class kefC_EngineeringFeatures : public kern_Object {
  public:
@@ -212,8 +249,14 @@ class kefC_EngineeringFeatures : public kern_Object {
   const cow_List<cow_COW<kefC_Inertia>>& Inertias() const { return inertias_; }
   void AddSpring(const kefC_Spring& spring) { springs_.Append(cow_COW<kefC_Spring>(spring)); }
   void AddInertia(const kefC_Inertia& inertia) { inertias_.Append(cow_COW<kefC_Inertia>(inertia)); }
+  // The fasteners by name.
+  const mdl_MapString2ObjCow<kefC_Fastener>& Fasteners() const { return fasteners_; }
+  void AddFastener(const cow_String& name, const kefC_Fastener& fastener) {
+    fasteners_.Set(name, fastener);
+  }
 
  private:
   cow_List<cow_COW<kefC_Spring>> springs_;
   cow_List<cow_COW<kefC_Inertia>> inertias_;
+  mdl_MapString2ObjCow<kefC_Fastener> fasteners_;
 };

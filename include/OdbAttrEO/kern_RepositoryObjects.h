@@ -9,6 +9,7 @@
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kinC_Interaction.h"
+#include "OdbAttrEO/kloC_Load.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kpfC_InitialState.h"
 #include "OdbAttrEO/kflC_Filter.h"
@@ -22,7 +23,6 @@ KERN_CLASS(kbcC_BC, kern_Object, 0x3030001)
 KERN_CLASS(kinC_ContactControls, kern_Object, 0x3070001)
 KERN_CLASS(kinC_ContactInitialization, kern_Object, 0x3070002)
 KERN_CLASS(kinC_InteractionProperty, kern_Object, 0x3070003)
-KERN_CLASS(kloC_Load, kern_Object, 0x3080001)
 KERN_CLASS(kprC_AdptMeshCons, kern_Object, 0x23C0102)
 KERN_CLASS(kseC_Section, kern_Object, 0x2600001)
 KERN_CLASS(kspC_SurfaceProperty, kern_Object, 0x30C0001)

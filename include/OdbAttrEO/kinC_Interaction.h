@@ -21,10 +21,43 @@ class kinC_Interaction : public kern_Object {
   // The node sets the interaction names for contact, in order.
   const cow_List<rgnC_Region>& ConstGetContactNodeSets() const { return contactNodeSets_; }
 
+  // Whether the interaction exists in `step` (created there or carried over).
+  bool HasStep(const cow_String& step) const { return steps_.IsMember(step); }
+  void AddStep(const cow_String& step) { steps_.AppendUnlessMember(step); }
+
   void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
   void SetContactNodeSets(cow_List<rgnC_Region> regions) { contactNodeSets_ = std::move(regions); }
 
  private:
   bool suppressed_ = false;
   cow_List<rgnC_Region> contactNodeSets_;
+  cow_List<cow_String> steps_;
 };
+
+// The contact interactions output requests can name: surface-to-surface
+// contact (two surfaces) and self contact (one), in the standard and the
+// explicit solver.
+#define KIN_CONTACT_CLASS(Name, Id)                                  \
+  class Name : public kinC_Interaction {                             \
+   public:                                                           \
+    static constexpr unsigned kTypeId = Id;                          \
+    static unsigned TypeId() { return kTypeId; }                     \
+    unsigned DynTypeId() const override { return kTypeId; }          \
+    Name* Clone() const override { return new Name(*this); }         \
+    CLS_REGISTER(Name, kinC_Interaction)                             \
+    const rgnC_Region& FirstSurface() const { return first_; }       \
+    const rgnC_Region& SecondSurface() const { return second_; }     \
+    void SetSurfaces(const rgnC_Region& first, const rgnC_Region& second = rgnC_Region()) { \
+      first_ = first;                                                \
+      second_ = second;                                              \
+    }                                                                \
+                                                                     \
+   private:                                                          \
+    rgnC_Region first_;                                              \
+    rgnC_Region second_;                                             \
+  };
+KIN_CONTACT_CLASS(kinC_SurfaceToSurfaceContactStd, 0x3070011)
+KIN_CONTACT_CLASS(kinC_SurfaceToSurfaceContactXpl, 0x3070012)
+KIN_CONTACT_CLASS(kinC_SelfContactStd, 0x3070013)
+KIN_CONTACT_CLASS(kinC_SelfContactXpl, 0x3070014)
+#undef KIN_CONTACT_CLASS

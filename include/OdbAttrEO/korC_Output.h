@@ -202,6 +202,7 @@ struct korC_OdbRequest {
     TIME_POINTS = 4
   };
 
+  korC_DomainTypeEnm domain = korC_WHOLE_MODEL;
   rgnC_Region region;
   cow_String boltLoadName;
   cow_String fastenerSetName;

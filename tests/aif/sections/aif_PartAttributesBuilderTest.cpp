@@ -96,8 +96,32 @@ class aif_PartAttributesBuilder : public ::testing::Test {
     EXPECT_EQ(first, aif_test::ReadFile(path_)) << "a second write differs";
     uses_ = info.DiscreteFieldUses();
     sectionPoints_ = info.LayupData().Sections();
+    layupSets_ = LayupSets(info.LayupData());
     pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
     return first;
+  }
+  // The sets of layups "Layup-A" and "Layup-C" as output requests reach
+  // them, every section point and the bottom and top points of each layer:
+  // "layup instance set: points | points".
+  static std::string LayupSets(const akw_Layup2SecPtMap& map) {
+    std::string text;
+    for (const char* layup : {"Layup-A", "Layup-C"}) {
+      const auto whole = map.ElsetsAndSectionPoints(layup, "", akw_Layup2SecPtMap::kWholeSection);
+      const auto ends = map.ElsetsAndSectionPoints(
+          layup, "", akw_Layup2SecPtMap::kBottom + akw_Layup2SecPtMap::kTop);
+      EXPECT_EQ(whole.Length(), ends.Length());
+      for (std::size_t i = 0; i < whole.Length() && i < ends.Length(); ++i) {
+        text.append(layup).append(" ").append(whole[i].instance.Str()).append(" ");
+        text.append(whole[i].elset.Str()).append(":");
+        for (int n : whole[i].points)
+          text.append(" ").append(std::to_string(n));
+        text.append(" |");
+        for (int n : ends[i].points)
+          text.append(" ").append(std::to_string(n));
+        text.append("\n");
+      }
+    }
+    return text;
   }
   // The lines of `deck` this builder writes: no nodes, elements, parts,
   // instances, steps or banners.
@@ -132,6 +156,7 @@ class aif_PartAttributesBuilder : public ::testing::Test {
                           .string();
   cow_List<akw_DiscreteField> uses_;
   cow_List<akw_Layup2SecPtMap::Section> sectionPoints_;
+  std::string layupSets_;
 };
 
 // A named set feature of a part holding `indices` for instance ids 1 and 2.
@@ -1103,6 +1128,16 @@ TEST_F(aif_PartAttributesBuilder, CompositeLayups) {
   EXPECT_EQ(SectionPoints(sectionPoints_),
             "Strip-1 Layup-A-1 Layup-A-1-S: 3 5 5 3\nStrip-1 Layup-A-2 Layup-A-2-S: 7\n"
             "Strip-1 Layup-C-1 Layup-C-1-S: 3\n");
+  // Both lightweight instances reach the sets written once in the part.
+  EXPECT_EQ(layupSets_,
+            "Layup-A Strip-1 Layup-A-1: 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 | "
+            "1 3 4 8 9 13 14 16\n"
+            "Layup-A Strip-2 Layup-A-1: 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 | "
+            "1 3 4 8 9 13 14 16\n"
+            "Layup-A Strip-1 Layup-A-2: 1 2 3 4 5 6 7 | 1 7\n"
+            "Layup-A Strip-2 Layup-A-2: 1 2 3 4 5 6 7 | 1 7\n"
+            "Layup-C Strip-1 Layup-C-1: 1 2 3 | 1 3\n"
+            "Layup-C Strip-2 Layup-C-1: 1 2 3 | 1 3\n");
   EXPECT_EQ(Uses(uses_),
             "F 0:Strip [ Strip-1 Strip-2 ] ( length ) x1\n"
             "Ori-2-DiscOrient 0:Strip [ Strip-1 Strip-2 ] ( coord3D coord3D ) x1\n"
@@ -1122,6 +1157,16 @@ TEST_F(aif_PartAttributesBuilder, CompositeLayups) {
             "Strip-1 Layup-A-1 Layup-A-1-S: 3 5 5 3\nStrip-1 Layup-A-2 Layup-A-2-S: 7\n"
             "Strip-1 Layup-C-1 Layup-C-1-S: 3\nStrip-2 Layup-A-1 Layup-A-1-S: 3 5 5 3\n"
             "Strip-2 Layup-A-2 Layup-A-2-S: 7\nStrip-2 Layup-C-1 Layup-C-1-S: 3\n");
+  // Flat: each instance's own sets, named with the instance.
+  EXPECT_EQ(layupSets_,
+            "Layup-A Strip-1 Layup-A-1_Strip-1: 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 | "
+            "1 3 4 8 9 13 14 16\n"
+            "Layup-A Strip-1 Layup-A-2_Strip-1: 1 2 3 4 5 6 7 | 1 7\n"
+            "Layup-A Strip-2 Layup-A-1_Strip-2: 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 | "
+            "1 3 4 8 9 13 14 16\n"
+            "Layup-A Strip-2 Layup-A-2_Strip-2: 1 2 3 4 5 6 7 | 1 7\n"
+            "Layup-C Strip-1 Layup-C-1_Strip-1: 1 2 3 | 1 3\n"
+            "Layup-C Strip-2 Layup-C-1_Strip-2: 1 2 3 | 1 3\n");
 }
 
 namespace {

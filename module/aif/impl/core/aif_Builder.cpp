@@ -25,6 +25,7 @@
 #include "aif/impl/sections/aif_SubstructureBuilder.h"
 #include "aif/impl/steps/aif_FilterBuilder.h"
 #include "aif/impl/steps/aif_IntegratedOutputSectionBuilder.h"
+#include "aif/impl/steps/aif_OutputRequestBuilder.h"
 #include "aif/impl/steps/aif_StepBuilder.h"
 #include "aif/impl/steps/aif_TimePointsBuilder.h"
 
@@ -47,6 +48,7 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
     MakeComponent<aif_JobKeywordsBuilder>,
     MakeComponent<aif_MaterialBuilder>,
     MakeComponent<aif_ModelAttributesBuilder>,
+    MakeComponent<aif_OutputRequestBuilder>,
     MakeComponent<aif_PartBuilder>,
     MakeComponent<aif_PartAttributesBuilder>,
     MakeComponent<aif_RegionBuilder>,
@@ -71,6 +73,7 @@ constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kFilter,
     aif_Builder::kMaterial,
     aif_Builder::kIntegratedOutputSection,
+    aif_Builder::kOutputRequest,
     aif_Builder::kModelAttributes,
     aif_Builder::kInertia,
     aif_Builder::kSpring,
@@ -91,6 +94,7 @@ constexpr aif_Builder::Component kWriteOrder[] = {
     aif_Builder::kMaterial,
     aif_Builder::kInertia,
     aif_Builder::kIntegratedOutputSection,
+    aif_Builder::kOutputRequest,
     aif_Builder::kSpring,
     aif_Builder::kTimePoints,
     aif_Builder::kModelAttributes,

@@ -42,6 +42,7 @@ class aif_Builder {
     kJobKeywords,
     kMaterial,
     kModelAttributes,
+    kOutputRequest,
     kPart,
     kPartAttributes,
     kRegion,

@@ -178,7 +178,8 @@ void aif_LayupStep::AppendAssignment(const aif_InstanceScope& scope,
   state_.assignmentSizes.Set(static_cast<unsigned>(index), covered);
 
   if (generated.sections.Contains(sectionName))
-    RecordSectionPoints(scope, generated.sections.ConstGet(sectionName), set, sectionName);
+    RecordSectionPoints(scope, generated.sections.ConstGet(sectionName), set, sectionName,
+                        layup.name);
 
   // The section keyword reads the stack direction by the group's material
   // orientation: record it under the generated orientation.
@@ -190,7 +191,8 @@ void aif_LayupStep::AppendAssignment(const aif_InstanceScope& scope,
 }
 
 void aif_LayupStep::RecordSectionPoints(const aif_InstanceScope& scope, const kseC_Section& section,
-                                        const cow_String& set, const cow_String& sectionName) {
+                                        const cow_String& set, const cow_String& sectionName,
+                                        const cow_String& layupName) {
   const cow_List<kseC_Layer>* layers = nullptr;
   bool symmetric = false;
   if (section.DynTypeId() == aif_SectionKinds::kCompositeSolid) {
@@ -211,5 +213,6 @@ void aif_LayupStep::RecordSectionPoints(const aif_InstanceScope& scope, const ks
   if (symmetric)
     for (std::size_t l = layers->Length(); l-- > 0;)
       points.Append((*layers)[l].numIntPoints);
-  state_.info.LayupData().AddSection(scope.name, set, sectionName, points);
+  state_.info.LayupData().AddSection(scope.name, set, sectionName, points, scope.partName,
+                                     layupName);
 }

@@ -49,9 +49,11 @@ class aif_LayupStep {
   void AppendAssignment(const aif_InstanceScope& scope, const ptoK_CompositeLayup& layup,
                         const Generated& generated, std::size_t k, const cow_String& offset);
   // The section points per layer through the thickness of `sectionName`
-  // over `set`; a symmetric section repeats its layers in reverse.
+  // over `set`, generated from layup `layupName`; a symmetric section
+  // repeats its layers in reverse.
   void RecordSectionPoints(const aif_InstanceScope& scope, const kseC_Section& section,
-                           const cow_String& set, const cow_String& sectionName);
+                           const cow_String& set, const cow_String& sectionName,
+                           const cow_String& layupName);
 
   aif_PartAttributesState& state_;
   aif_PartAttributesFiler& filer_;

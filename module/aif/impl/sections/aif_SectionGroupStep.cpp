@@ -155,6 +155,8 @@ void aif_SectionGroupStep::WriteGroup(const aif_InstanceScope& scope, Walk& walk
   if (group.beamOrientation >= 0) comment += ", (Beam Orientation:" + beamText + ")";
   if (m >= 0) comment += ", (Material Orientation:" + materialText + ")";
   WriteSet(scope, walk, region, p, group, comment, members, madeHere);
+  // Output requests on the layup name the sets as written.
+  if (generated) state_.info.LayupData().RewireSet(scope.name, region.Name(), group.setName);
 
   Offset(scope, walk, assignment, generated, group);
   aif_SectionStep(state_, filer_).Add(scope, group);

@@ -21,6 +21,7 @@
 
 class aif_ModelInfo;
 class kprC_AnalysisStep;
+class kprC_DiagnosticPrint;
 
 class aif_OutputRequestBuilder : public akw_BuilderComponent {
  public:
@@ -52,6 +53,18 @@ class aif_OutputRequestBuilder : public akw_BuilderComponent {
 
   // --- keywords (aif_OutputRequestKeywords.cpp) ----------------------------
 
+  // A spring or dashpot named by a history request ("Name" of the assembly,
+  // or "Instance.Name" of the instance's part): whether it exists, what it
+  // holds, and the names its sets are composed from.
+  struct SpringDashpot {
+    bool found = false;
+    bool springs = false;
+    bool dashpots = false;
+    cow_String instance;  // empty for the assembly's
+    cow_String base;      // the feature's own name
+  };
+  static SpringDashpot SpringDashpotInfo(const aif_ModelInfo& info, const cow_String& name);
+
   // Files the keywords of one channel of `stepName`.
   void WriteRequestChannel(const korC_OdbChannel& channel, const cow_String& stepName,
                            double timePeriod, unsigned procedure,
@@ -72,6 +85,22 @@ class aif_OutputRequestBuilder : public akw_BuilderComponent {
                         korC_OdbChannel& channel) const;
 
   // --- keywords ------------------------------------------------------------
+  // What a record's keywords name: its region (and a second one), the
+  // element set of a bolt load, whether the bolt load applies in the step,
+  // whether a contact region is named.
+  struct RegionNames {
+    cow_String region;
+    cow_String second;
+    cow_String boltSet;
+    bool boltActive = false;
+    bool contactName = false;
+  };
+  RegionNames RequestRegionNames(const korC_OdbRequest& record, const cow_String& stepName);
+  void BoltLoadRegion(const korC_OdbRequest& record, const cow_String& stepName,
+                      RegionNames& names);
+  cow_String FastenerRegionName(const cow_String& name) const;
+  bool RegionHasNodes(const korC_OdbRequest& record) const;
+  bool RegionHasElements(const korC_OdbRequest& record) const;
   void WriteDefaultOutput(const korC_OdbChannel& channel, const cow_String& stepName,
                           double timePeriod, unsigned procedure, bool preselected);
   void AddBlockKeywords(const korC_OdbRequest& record, const korC_OdbChannel& channel,
@@ -98,4 +127,8 @@ class aif_OutputRequestBuilder : public akw_BuilderComponent {
   cow_List<cow_String> pendingBlockSteps_;
   // Bolt-load element sets already filed in this write.
   cow_List<cow_String> boltSets_;
+  // The print settings in force, carried from step to step, and whether an
+  // unsuppressed step has been met yet.
+  cow_COW<kprC_DiagnosticPrint> carriedPrint_;
+  bool firstPrintStep_ = true;
 };
