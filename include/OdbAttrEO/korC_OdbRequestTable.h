@@ -1,6 +1,6 @@
 // The kernel's table of output variables: for every variable name, whether it
 // is a variable of its own (a parent request) or a component of one, and its
-// specification (which output keyword carries it); per channel, the
+// codes (which output keyword carries it); per channel, the
 // preselected and the complete variable lists. One table per thread
 // (thr_ThreadSingleton<korC_OdbRequestTable>::Instance()).
 //
@@ -51,7 +51,7 @@ class korC_OdbRequestTable {
   bool IsComponentRequest(const cow_String& name, unsigned procedure) const;
   // The variable `name` is a component of; empty for any other name.
   cow_String RequestFromComponent(const cow_String& name, unsigned procedure) const;
-  // The specification of variable `name`; a default one (position -1) for a
+  // The codes of variable `name`; default ones (position -1) for a
   // name that is not a variable in `procedure`.
   korC_OdbRequestSpec Request(const cow_String& name, unsigned procedure) const;
 

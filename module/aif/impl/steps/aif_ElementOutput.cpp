@@ -7,7 +7,7 @@
 namespace {
 
 constexpr std::size_t kElementOutputPerLine = 16;
-// Specification codes: element variables; contact variables that element
+// Table codes: element variables; contact variables that element
 // output carries when asked for by name outside an interaction; variables of
 // other keywords that element output carries too; rebar-only variables.
 constexpr int kElementOutputPosition = 1;

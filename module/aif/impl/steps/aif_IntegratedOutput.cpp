@@ -9,7 +9,7 @@
 namespace {
 
 constexpr std::size_t kIntegratedOutputPerLine = 16;
-// Specification codes: integrated variables; those integrated over a
+// Table codes: integrated variables; those integrated over a
 // section; variables of other keywords integrated over an element set too.
 constexpr int kIntegratedOutputPosition = 9;
 constexpr int kIntegratedOutputSection = 5;

@@ -13,7 +13,7 @@
 
 class utl_Stream;
 
-// Whether a keyword writes a variable, from the specification of the variable
+// Whether a keyword writes a variable, from the table codes of the variable
 // asked for; `direct`: the variable was named as itself, not through one of
 // its components.
 using aif_OutputVariableTest = std::function<bool(const korC_OdbRequestSpec& spec, bool direct)>;
