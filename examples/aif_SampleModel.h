@@ -5,7 +5,8 @@
 // base and a surface of its top, placed twice (turned and lifted, then in
 // place) and joined by a spring and a connector, and a shell plate with a reference point
 // placed once as a lightweight instance; a static step with geometric
-// nonlinearity, then a frequency step. The block is a
+// nonlinearity, restart data and field and history output, then a frequency
+// step. The block is a
 // steel solid, the plate an aluminium shell; both materials are elastic, the
 // steel has a density. It grows with the writer.
 #pragma once
@@ -20,6 +21,8 @@
 #include "OdbAttrEO/kbeC_ConnectorElasticity.h"
 #include "OdbAttrEO/kefC_TwoPointSpring.h"
 #include "OdbAttrEO/kmaC_Material.h"
+#include "OdbAttrEO/korC_Output.h"
+#include "OdbAttrEO/kprC_StepRequests.h"
 #include "OdbAttrEO/kseC_ConnectorSection.h"
 #include "OdbAttrEO/kseC_PointSection.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
@@ -173,7 +176,24 @@ inline hst_ModelBuilder aif_SampleModel() {
   load.SetNlgeom(1);
   load.SetDescription("Static preload of the frame");
   load.MutableIncrementation().SetInitialInc(0.1);
+  // Restart data every 10 increments.
+  kprC_StandardRestart restart;
+  restart.SetFrequency(10);
+  load.SetRestart(restart);
   b.AddStep("Load", load);
+  // Stresses, strains and displacements every 5 increments; the energies of
+  // the whole model at every increment.
+  korC_FieldOutput fields;
+  korC_FieldOutputState everyFive;
+  everyFive.SetFrequency(5);
+  fields.SetState("Load", everyFive);
+  b.AddFieldOutput("F-Output-1", fields);
+  korC_HistoryOutput energies;
+  korC_HistoryOutputState energyList;
+  energyList.SetVariablesKind(korC_LIST);
+  energyList.SetVariables({"ALLIE", "ALLKE"});
+  energies.SetState("Load", energyList);
+  b.AddHistoryOutput("H-Output-1", energies);
   kprC_FrequencyStep modes;
   modes.SetNumEigen(10);
   b.AddStep("Modes", modes);

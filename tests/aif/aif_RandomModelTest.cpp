@@ -2901,7 +2901,7 @@ TEST(aif_RandomModelTest, GoldenDecksAreConsistent) {
 
 // The sample model's deck reads back clean, and holds what the sample is
 // made to show: its connector with the behaviour it names, its spring and
-// its two steps.
+// its two steps with their output.
 TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
   const std::string path = (std::filesystem::temp_directory_path() /
                             ("aif_SampleDeck." + std::to_string(getpid()) + ".inp"))
@@ -2920,13 +2920,20 @@ TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
             std::string::npos);
   EXPECT_NE(deck.find("*Connector Behavior, name=Bushing\n"), std::string::npos);
   EXPECT_NE(deck.find("*Spring, elset=Link-spring\n"), std::string::npos);
-  // Its two steps, each opened and closed.
+  // Its two steps, each opened and closed, the first with its restart and
+  // output requests, the second with the default output.
   EXPECT_NE(deck.find("** STEP: Load\n** \n*Step, name=Load, nlgeom=YES\n"
-                      "Static preload of the frame\n*Static\n0.1, 1., 1.e-05, 1.\n*End Step\n"),
+                      "Static preload of the frame\n*Static\n0.1, 1., 1.e-05, 1.\n"
+                      "** \n** OUTPUT REQUESTS\n** \n*Restart, write, frequency=10\n"
+                      "** \n** FIELD OUTPUT: F-Output-1\n** \n"
+                      "*Output, field, variable=PRESELECT, frequency=5\n"
+                      "** \n** HISTORY OUTPUT: H-Output-1\n** \n"
+                      "*Output, history\n*Energy Output\nALLIE, ALLKE\n*End Step\n"),
             std::string::npos);
   EXPECT_NE(deck.find("** STEP: Modes\n** \n*Step, name=Modes, perturbation\n"
                       "*Frequency, eigensolver=Lanczos, acoustic coupling=on, "
-                      "normalization=displacement\n10, , , , , \n*End Step\n"),
+                      "normalization=displacement\n10, , , , , \n"
+                      "*Output, field, variable=PRESELECT\n*Node Output\n*End Step\n"),
             std::string::npos);
 }
 

@@ -51,11 +51,18 @@ inline std::string KeywordText(const akw_Keyword& keyword) {
   return WrittenText([&](utl_Stream& s) { keyword.Write(s); });
 }
 
-// The lines that open a default-constructed static step `name` (automatic
-// increments over a period of 1), from its banner to its data line.
+// The output a static step writes when it asks for none.
+inline std::string DefaultOutputLines() {
+  return "*Output, field, frequency=0\n*Output, history, frequency=0\n";
+}
+
+// The lines of a default-constructed static step `name` (automatic
+// increments over a period of 1) that asks for no output, from its banner to
+// its default field and history output.
 inline std::string StaticStepLines(const std::string& name) {
   return "** ----------------------------------------------------------------\n** \n** STEP: " +
-         name + "\n** \n*Step, name=" + name + "\n*Static\n1., 1., 1.e-05, 1.\n";
+         name + "\n** \n*Step, name=" + name + "\n*Static\n1., 1., 1.e-05, 1.\n" +
+         DefaultOutputLines();
 }
 
 }  // namespace aif_test

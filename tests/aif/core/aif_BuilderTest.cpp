@@ -191,8 +191,7 @@ TEST_F(aif_BuilderTest, OutputDataInTheirSectionsAndBeforeARestartHistory) {
   const std::size_t instanceEnd = deck.find("*End Instance\n");
   ASSERT_NE(instanceEnd, std::string::npos) << deck;
   const std::string step =
-      "*Static\n1., 1., 1.e-05, 1.\n"
-      "*End Step\n";
+      "*Static\n1., 1., 1.e-05, 1.\n" + aif_test::DefaultOutputLines() + "*End Step\n";
   EXPECT_EQ(deck.substr(instanceEnd),
             "*End Instance\n"
             "**  \n"
@@ -261,11 +260,12 @@ TEST_F(aif_BuilderTest, SectionsWithoutAssemblyAndProgressMessages) {
       "**\n** PARTS\n**\n"
       "** ----------------------------------------------------------------\n** \n"
       "** STEP: Step-1\n** \n"
-      "*Step, name=Step-1\n*Static\n1., 1., 1.e-05, 1.\n"
-      "** \n** LOAD CASES\n** \n"
-      "*Load Case, name=LC-1\n"
-      "*End Load Case\n"
-      "*End Step\n",
+      "*Step, name=Step-1\n*Static\n1., 1., 1.e-05, 1.\n" +
+          aif_test::DefaultOutputLines() +
+          "** \n** LOAD CASES\n** \n"
+          "*Load Case, name=LC-1\n"
+          "*End Load Case\n"
+          "*End Step\n",
       Deck(b, false, true));
   EXPECT_EQ((std::vector<std::string>{
                 "Writing assembly related keywords...", "Writing model definition...",

@@ -49,8 +49,8 @@ std::shared_ptr<bme_Mesh> TwoShells() {
 
 // The scope lines and what the part-attributes builder writes in them: the
 // "*Part", "*Instance" and "*End" lines, the "Region"/"Section" comments and
-// every other keyword with its data lines; no nodes, elements, steps or
-// materials. A flat file has no scope lines.
+// every other keyword with its data lines; no nodes, elements, steps, output
+// requests or materials. A flat file has no scope lines.
 std::string Scoped(const std::string& deck) {
   std::istringstream in(deck);
   std::string line, out;
@@ -65,7 +65,7 @@ std::string Scoped(const std::string& deck) {
     if (starts("*")) {
       keep = !starts("*Node") && !starts("*Element") && !starts("*Assembly") &&
              !starts("*End Assembly") && !starts("*Step") && !starts("*Static") &&
-             !starts("*End Step") && !starts("*Material") && !starts("*Elastic") &&
+             !starts("*End Step") && !starts("*Output") && !starts("*Material") && !starts("*Elastic") &&
              !starts("*Gasket Behavior") && !starts("*Gasket Elasticity") && !starts("*System");
       if (starts("*Part") || starts("*End") || starts("*Instance")) {
         if (keep) out += line + "\n";

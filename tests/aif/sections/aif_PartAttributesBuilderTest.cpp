@@ -145,7 +145,8 @@ class aif_PartAttributesBuilder : public ::testing::Test {
         keep = line.rfind("*Node", 0) != 0 && line.rfind("*Element", 0) != 0 &&
                line.rfind("*Part", 0) != 0 && line.rfind("*End", 0) != 0 &&
                line.rfind("*Instance", 0) != 0 && line.rfind("*Assembly", 0) != 0 &&
-               line.rfind("*Step", 0) != 0 && line.rfind("*Static", 0) != 0;
+               line.rfind("*Step", 0) != 0 && line.rfind("*Static", 0) != 0 &&
+               line.rfind("*Output", 0) != 0;
       }
       if (keep) out += line + "\n";
     }

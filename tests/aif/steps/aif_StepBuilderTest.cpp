@@ -22,6 +22,15 @@ std::string StepBuilderHistory(const std::string& deck) {
   return step == std::string::npos ? std::string() : deck.substr(deck.rfind("** ----", step));
 }
 
+// `history` without the output a step writes when it asks for none.
+std::string StepBuilderWithoutDefaultOutput(std::string history) {
+  for (const std::string line : {"*Output, field, frequency=0\n", "*Output, history, frequency=0\n",
+                                 "*Output, field, variable=PRESELECT, number interval=0\n"})
+    for (std::size_t at; (at = history.find(line)) != std::string::npos;)
+      history.erase(at, line.size());
+  return history;
+}
+
 // A block with an instance, an assembly element set "Scaled" and an
 // instance element set "Block-1.Core" for the mass scalings; steps as the
 // tests add them.
@@ -95,6 +104,12 @@ void AddStepBuilderSequence(hst_ModelBuilder& b) {
   b.AddStep("Random", random);
 }
 
+// What an explicit step asks for when it asks for nothing: the preselected
+// field output at the empty request's interval count, history every 0
+// increments.
+const std::string kStepBuilderExplicitOutput =
+    "*Output, field, variable=PRESELECT, number interval=0\n*Output, history, frequency=0\n";
+
 // The history of the sequence, the variable mass scaling on `set`.
 std::string StepBuilderSequenceText(const std::string& set) {
   const std::string banner =
@@ -103,13 +118,14 @@ std::string StepBuilderSequenceText(const std::string& set) {
   return banner +
          "** STEP: Preload\n** \n"
          "*Step, name=Preload, nlgeom=YES\nBolt preload\n"
-         "*Static\n1., 1., 1.e-05, 1.\n"
-         "*End Step\n" +
+         "*Static\n1., 1., 1.e-05, 1.\n" +
+         aif_test::DefaultOutputLines() + "*End Step\n" +
          // The suppressed step is not there; the load case set aside is left
          // out, and the banner stands under the first case written.
          banner +
          "** STEP: Perturb\n** \n"
-         "*Step, name=Perturb, perturbation\n*Static\n"
+         "*Step, name=Perturb, perturbation\n*Static\n" +
+         aif_test::DefaultOutputLines() +
          "** \n** LOAD CASES\n** \n"
          "*Load Case, name=A\n*End Load Case\n"
          "*Load Case, name=\"C needs quotes\"\n*End Load Case\n"
@@ -119,8 +135,8 @@ std::string StepBuilderSequenceText(const std::string& set) {
          banner +
          "** STEP: Shake\n** \n"
          "*Step, name=Shake, perturbation\n"
-         "*Modal Dynamic, continue=YES\n0.01, 1.\n"
-         "*End Step\n" +
+         "*Modal Dynamic, continue=YES\n0.01, 1.\n" +
+         aif_test::DefaultOutputLines() + "*End Step\n" +
          // Nonlinearity carried from the first step is switched off.
          banner +
          "** STEP: Impact\n** \n"
@@ -135,16 +151,14 @@ std::string StepBuilderSequenceText(const std::string& set) {
          set +
          "\n"
          "*Variable Mass Scaling, elset=" +
-         set +
-         ", dt=1.e-06, type=below min, number interval=10\n"
-         "*End Step\n" +
-         banner +
+         set + ", dt=1.e-06, type=below min, number interval=10\n" + kStepBuilderExplicitOutput +
+         "*End Step\n" + banner +
          "** STEP: Random\n** \n"
          "*Step, name=Random, perturbation\n"
          "*Random Response\n1., 50., 20, 3., \n"
          "*Modal Damping, rayleigh\n1, 5, 0.1, 0.2\n"
-         "*Modal Damping, structural, definition=FREQUENCY RANGE\n10., 0.03\n"
-         "*End Step\n";
+         "*Modal Damping, structural, definition=FREQUENCY RANGE\n10., 0.03\n" +
+         aif_test::DefaultOutputLines() + "*End Step\n";
 }
 
 TEST(StepBuilderTest, StepBlocksOfPartBasedAndFlatDecks) {
@@ -210,7 +224,8 @@ TEST(StepBuilderTest, EachKindFilesItsCompanions) {
   aif_test::TempDeck deck("StepBuilderKinds");
   const std::string banner =
       "** ----------------------------------------------------------------\n** \n";
-  EXPECT_EQ(StepBuilderHistory(deck.Write(b)),
+  // The output requests are not this builder's.
+  EXPECT_EQ(StepBuilderWithoutDefaultOutput(StepBuilderHistory(deck.Write(b))),
             banner +
                 "** STEP: QuasiNewton\n** \n*Step, name=QuasiNewton\n"
                 "*Static\n1., 1., 1.e-05, 1.\n"

@@ -13,16 +13,16 @@
 #include "aif/impl/core/aif_RegionName.h"
 #include "aif/impl/steps/aif_CTDControls.h"
 #include "aif/impl/steps/aif_CTEControls.h"
+#include "aif/impl/steps/aif_DiagnosticPrint.h"
 #include "aif/impl/steps/aif_DirectCyclicControls.h"
 #include "aif/impl/steps/aif_ElectricalControls.h"
 #include "aif/impl/steps/aif_HeatTransferControls.h"
 #include "aif/impl/steps/aif_MassDiffusionControls.h"
-#include "aif/impl/steps/aif_PoreControls.h"
-#include "aif/impl/steps/aif_TypicalControls.h"
-#include "aif/impl/steps/aif_DiagnosticPrint.h"
 #include "aif/impl/steps/aif_Monitor.h"
+#include "aif/impl/steps/aif_PoreControls.h"
 #include "aif/impl/steps/aif_Restart.h"
 #include "aif/impl/steps/aif_SolverControls.h"
+#include "aif/impl/steps/aif_TypicalControls.h"
 
 namespace {
 
@@ -207,6 +207,5 @@ void aif_OutputRequestBuilder::AddRestartPrintMonitor(const cow_String& stepName
       }
     }
   }
-  if (!monitorName.IsEmpty())
-    AddStepDefinition(stepName, aif_Monitor(step.Monitor(), monitorName));
+  if (!monitorName.IsEmpty()) AddStepDefinition(stepName, aif_Monitor(step.Monitor(), monitorName));
 }

@@ -39,8 +39,7 @@ class aif_OutputRequestBuilder : public akw_BuilderComponent {
   // of merged records; `names` receives the comment name of each record.
   korC_OdbChannel CollectFieldRequests(const cow_String& stepName, const kprC_AnalysisStep& step,
                                        cow_List<cow_String>& names) const;
-  korC_OdbChannel CollectHistoryRequests(const cow_String& stepName,
-                                         const kprC_AnalysisStep& step,
+  korC_OdbChannel CollectHistoryRequests(const cow_String& stepName, const kprC_AnalysisStep& step,
                                          cow_List<cow_String>& names) const;
   // Sets the record's frequency kind from `state`, or from the procedure's
   // default state when the procedure does not allow the state's kind.

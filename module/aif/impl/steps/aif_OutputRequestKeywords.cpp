@@ -36,8 +36,7 @@
 
 namespace {
 
-constexpr char kOutputRequestKeywordsFile[] =
-    "module/aif/impl/steps/aif_OutputRequestKeywords.cpp";
+constexpr char kOutputRequestKeywordsFile[] = "module/aif/impl/steps/aif_OutputRequestKeywords.cpp";
 // The region kernel's id for members of every instance of the assembly.
 constexpr int kOutputRequestAssemblyId = 1000;
 
@@ -150,15 +149,14 @@ void aif_OutputRequestBuilder::WriteDefaultOutput(const korC_OdbChannel& channel
   if (channel.IsField()) {
     if (kprC_ModesIsAllowed(procedure)) {
       record.frequencyType = korC_OdbRequest::MODE_LIST;
-      AddStepDefinition(stepName, MakeOutputKeyword(record, channel, preselected, false,
-                                                    timePeriod, procedure));
-      AddStepDefinition(stepName,
-                        aif_NodeOutput(channel, record, procedure, cow_String(), false, false,
-                                       false));
+      AddStepDefinition(
+          stepName, MakeOutputKeyword(record, channel, preselected, false, timePeriod, procedure));
+      AddStepDefinition(
+          stepName, aif_NodeOutput(channel, record, procedure, cow_String(), false, false, false));
       return;
     }
-    record.frequencyType = kprC_IsExplicit(procedure) ? korC_OdbRequest::NUMBER_INTERVAL
-                                                      : korC_OdbRequest::FREQUENCY;
+    record.frequencyType =
+        kprC_IsExplicit(procedure) ? korC_OdbRequest::NUMBER_INTERVAL : korC_OdbRequest::FREQUENCY;
   } else {
     if (kprC_IsFrequencyBuckle(procedure)) return;
     record.frequencyType = korC_OdbRequest::FREQUENCY;
@@ -168,9 +166,8 @@ void aif_OutputRequestBuilder::WriteDefaultOutput(const korC_OdbChannel& channel
 }
 
 void aif_OutputRequestBuilder::FlushPendingKeywords(bool last, const korC_OdbChannel& channel,
-                                                    const cow_String& stepName,
-                                                    double timePeriod, unsigned procedure,
-                                                    bool preselected) {
+                                                    const cow_String& stepName, double timePeriod,
+                                                    unsigned procedure, bool preselected) {
   if (!pendingOutput_.IsEmpty()) {
     // An "*Output" that no block keyword follows is not written.
     if (!pendingBlocks_.IsEmpty())
@@ -296,18 +293,14 @@ void aif_OutputRequestBuilder::BoltLoadRegion(const korC_OdbRequest& record,
   // steps name the load.
   if (!boltSets_.AppendUnlessMember(names.boltSet)) return;
   cow_Map<int, cow_List<int>> labels;
-  region.GetElementIds(labels, nullptr, kOutputRequestAssemblyId, info.ElementLabelsUsable(),
-                       true);
+  region.GetElementIds(labels, nullptr, kOutputRequestAssemblyId, info.ElementLabelsUsable(), true);
   AddAssemblyDefinition(aif_Elset(names.boltSet, labels, info.IsPartBased(), info));
 }
 
-void aif_OutputRequestBuilder::AddBlockKeywords(const korC_OdbRequest& record,
-                                                const korC_OdbChannel& channel,
-                                                const cow_String& stepName,
-                                                const cow_String& regionName,
-                                                const cow_String& boltSetName, unsigned procedure,
-                                                bool all, bool preselected, bool whole,
-                                                bool contactName, bool boltActive) {
+void aif_OutputRequestBuilder::AddBlockKeywords(
+    const korC_OdbRequest& record, const korC_OdbChannel& channel, const cow_String& stepName,
+    const cow_String& regionName, const cow_String& boltSetName, unsigned procedure, bool all,
+    bool preselected, bool whole, bool contactName, bool boltActive) {
   aif_ModelInfo& info = Info();
   auto queue = [&](const akw_Keyword& keyword) {
     pendingBlocks_.Append(akw_KeywordHandle(keyword));
@@ -327,13 +320,12 @@ void aif_OutputRequestBuilder::AddBlockKeywords(const korC_OdbRequest& record,
 
   const bool contactDomain = record.domain == korC_CONTACT || record.domain == korC_INTERACTION;
   if (!contactDomain) {
-    bool node = !(record.sensor && !rgnK_Region(info.Assembly(), info.ModelName(), record.region)
-                                        .IsSinglePoint());
+    bool node = !(record.sensor &&
+                  !rgnK_Region(info.Assembly(), info.ModelName(), record.region).IsSinglePoint());
     node = node && !(!field && flow) && record.domain != korC_LAYUP &&
            !(rebarOnly && record.domain == korC_SPRINGS) && !(wholeDefault && !sectionPoints) &&
            (boltActive || RegionHasNodes(record));
-    if (node)
-      queue(aif_NodeOutput(channel, record, procedure, regionName, preselected, all, true));
+    if (node) queue(aif_NodeOutput(channel, record, procedure, regionName, preselected, all, true));
 
     if (!(field && flow)) {
       if (wholeDefault && !sectionPoints) {
@@ -341,12 +333,11 @@ void aif_OutputRequestBuilder::AddBlockKeywords(const korC_OdbRequest& record,
           queue(aif_ElementOutput(channel, record, procedure, regionName, preselected, all, true));
       } else if (!boltSetName.IsEmpty()) {
         if (boltActive)
-          queue(aif_ElementOutput(channel, record, procedure, boltSetName, preselected, all,
-                                  false));
+          queue(
+              aif_ElementOutput(channel, record, procedure, boltSetName, preselected, all, false));
       } else if (RegionHasElements(record) || whole) {
         if (!rebarOnly) {
-          queue(aif_ElementOutput(channel, record, procedure, regionName, preselected, all,
-                                  false));
+          queue(aif_ElementOutput(channel, record, procedure, regionName, preselected, all, false));
           queue(aif_IntegratedOutput(record, procedure, preselected, all, regionName));
         }
         if (record.rebarMode != 0)
@@ -439,9 +430,9 @@ void aif_OutputRequestBuilder::WriteRequestChannel(const korC_OdbChannel& channe
     AddStepDefinition(stepName, aif_Comment(base + " OUTPUT: " + record.commentName + "\n"));
     const RegionNames names = RequestRegionNames(record, stepName);
     const bool last = noOutputYet && i + 1 == records.Length();
-    const bool whole = record.domain == korC_WHOLE_MODEL ||
-                       (record.domain == korC_SUBSTRUCTURE &&
-                        IsEntireSubstructure(record.instanceName));
+    const bool whole =
+        record.domain == korC_WHOLE_MODEL ||
+        (record.domain == korC_SUBSTRUCTURE && IsEntireSubstructure(record.instanceName));
     const bool all = record.variablesKind == 2;
     const bool preselected = record.variablesKind == 1;
     const bool substructure = !record.instanceName.IsEmpty();
