@@ -18,11 +18,10 @@ constexpr int kOutputModesPerLine = 16;
 
 }  // namespace
 
-aif_Output::aif_Output(const korC_OdbChannel& channel, Mode mode, int frequency, bool preselect,
+aif_Output::aif_Output(const korC_OdbChannel& channel, Mode mode, bool timeMarks, bool preselect,
                        bool all, unsigned procedure, const cow_String& filter,
                        const cow_String& sensor)
-    : frequency_(frequency),
-      timeMarks_(!kprC_IsExplicit(procedure)),
+    : timeMarks_(timeMarks),
       filter_(filter),
       mode_(mode),
       preselect_(preselect),
@@ -30,59 +29,44 @@ aif_Output::aif_Output(const korC_OdbChannel& channel, Mode mode, int frequency,
       procedure_(procedure),
       channel_(channel),
       sensor_(sensor) {}
+
+aif_Output::aif_Output(const korC_OdbChannel& channel, Mode mode, int frequency, bool preselect,
+                       bool all, unsigned procedure, const cow_String& filter,
+                       const cow_String& sensor)
+    : aif_Output(channel, mode, !kprC_IsExplicit(procedure), preselect, all, procedure, filter,
+                 sensor) {
+  frequency_ = frequency;
+}
 
 aif_Output::aif_Output(const korC_OdbChannel& channel, Mode mode, int numberInterval,
                        bool timeMarks, bool preselect, bool all, double stepPeriod,
                        unsigned procedure, const cow_String& filter, const cow_String& sensor)
-    : numberInterval_(numberInterval),
-      timeMarks_(timeMarks),
-      filter_(filter),
-      mode_(mode),
-      preselect_(preselect),
-      all_(all),
-      stepPeriod_(stepPeriod),
-      procedure_(procedure),
-      channel_(channel),
-      sensor_(sensor) {}
+    : aif_Output(channel, mode, timeMarks, preselect, all, procedure, filter, sensor) {
+  numberInterval_ = numberInterval;
+  stepPeriod_ = stepPeriod;
+}
 
 aif_Output::aif_Output(const korC_OdbChannel& channel, Mode mode, double timeInterval,
                        bool timeMarks, bool preselect, bool all, unsigned procedure,
                        const cow_String& filter, const cow_String& sensor)
-    : timeMarks_(timeMarks),
-      filter_(filter),
-      timeInterval_(timeInterval),
-      mode_(mode),
-      preselect_(preselect),
-      all_(all),
-      procedure_(procedure),
-      channel_(channel),
-      sensor_(sensor) {}
+    : aif_Output(channel, mode, timeMarks, preselect, all, procedure, filter, sensor) {
+  timeInterval_ = timeInterval;
+}
 
 aif_Output::aif_Output(const korC_OdbChannel& channel, Mode mode, const cow_List<int>& modes,
                        bool preselect, bool all, unsigned procedure, const cow_String& filter,
                        const cow_String& sensor)
-    : timeMarks_(!kprC_IsExplicit(procedure)),
-      filter_(filter),
-      modes_(modes),
-      mode_(mode),
-      preselect_(preselect),
-      all_(all),
-      procedure_(procedure),
-      channel_(channel),
-      sensor_(sensor) {}
+    : aif_Output(channel, mode, !kprC_IsExplicit(procedure), preselect, all, procedure, filter,
+                 sensor) {
+  modes_ = modes;
+}
 
 aif_Output::aif_Output(const korC_OdbChannel& channel, Mode mode, const cow_String& timePoints,
                        bool timeMarks, bool preselect, bool all, unsigned procedure,
                        const cow_String& filter, const cow_String& sensor)
-    : timeMarks_(timeMarks),
-      filter_(filter),
-      timePoints_(timePoints),
-      mode_(mode),
-      preselect_(preselect),
-      all_(all),
-      procedure_(procedure),
-      channel_(channel),
-      sensor_(sensor) {}
+    : aif_Output(channel, mode, timeMarks, preselect, all, procedure, filter, sensor) {
+  timePoints_ = timePoints;
+}
 
 void aif_Output::Write(utl_Stream& stream) const {
   const bool field = channel_.Type() == 1;

@@ -61,6 +61,9 @@ class aif_Output : public akw_Keyword {
   void Write(utl_Stream& stream) const override;
 
  private:
+  // What every form sets; the form's own value is set after.
+  aif_Output(const korC_OdbChannel& channel, Mode mode, bool timeMarks, bool preselect, bool all,
+             unsigned procedure, const cow_String& filter, const cow_String& sensor);
   void WriteTiming(utl_Stream& stream, bool field) const;
   void WriteModeList(utl_Stream& stream) const;
 
