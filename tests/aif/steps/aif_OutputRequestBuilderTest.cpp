@@ -7,6 +7,7 @@
 
 #include "HostModules/hst_ModelBuilder.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
+#include "OdbAttrEO/kefC_SpringToGround.h"
 #include "OdbAttrEO/kefC_TwoPointSpring.h"
 #include "OdbAttrEO/kern_RepositoryObjects.h"
 #include "OdbAttrEO/kinC_Interaction.h"
@@ -774,4 +775,96 @@ TEST(aif_OutputRequestBuilder, RebarElementOutputOncePerRegion) {
             "*Element Output, rebar, directions=YES, variable=PRESELECT\n"
             "*Output, history, frequency=0\n"
             "*End Step\n");
+}
+
+TEST(aif_OutputRequestBuilder, InstanceSpringsContactAndSensors) {
+  for (bool flat : {false, true}) {
+    SCOPED_TRACE(flat ? "flat" : "part-based");
+    hst_ModelBuilder b = OutputBuilderModel();
+    b.Assembly().SetRequiresFlatInputFile(flat);
+    // A spring to ground of the part, named through the instance: the set
+    // the spring builder writes for that instance.
+    kefC_EngineeringFeatures block;
+    kefC_SpringToGround ground;
+    ground.SetName("Ground");
+    rgnC_Region grounded("G", {"Block"});
+    grounded.SetKernelNodeIndices(2, {0});  // on Block-2, the second instance
+    ground.SetRegion(grounded);
+    ground.SetDofs(3, 0);
+    ground.SetSpringStiffness(5.0);
+    block.AddSpring(ground);
+    b.SetPartEngineeringFeatures("Block", block);
+    b.AddInstance("Block-2", "Block");
+    b.AddStep("Step-1", kprC_StaticStep());
+    korC_HistoryOutput springs = OutputBuilderHistory(
+        "Step-1", OutputBuilderState<korC_HistoryOutputState>({"S11"}), korC_SPRINGS);
+    springs.SetSpringDashpotNames({"Block-2.Ground"});
+    b.AddHistoryOutput("H-Ground", springs);
+    // A sensor on a region of more than one point gets no node output.
+    korC_HistoryOutput sensor =
+        OutputBuilderHistory("Step-1", OutputBuilderState<korC_HistoryOutputState>({"U1", "S11"}),
+                             korC_REGION, OutputBuilderRegion("Top"));
+    sensor.SetSensor(true);
+    b.AddHistoryOutput("H-Sensor", sensor);
+    // Contact output of a surface-to-surface interaction in the step; one
+    // that is suppressed, or not in the step, gives nothing.
+    kinC_SurfaceToSurfaceContactStd contact;
+    contact.SetSurfaces(rgnC_Region("Master", {"Assembly", "Block-1"}),
+                        rgnC_Region("Slave", {"Assembly", "Block-2"}));
+    contact.AddStep("Step-1");
+    auto& interactions = static_cast<kprC_PropagatingContainer<kinC_Interaction>&>(
+        b.MutableModel().MutableExtension(bas_NewModel::interactionCmd));
+    interactions.Set("Int-1", contact);
+    interactions.Set("Int-Later", kinC_SurfaceToSurfaceContactStd());
+    for (const char* name : {"Int-1", "Int-Later"}) {
+      korC_FieldOutput request = OutputBuilderField(
+          "Step-1", OutputBuilderState<korC_FieldOutputState>({"CSTRESS"}), korC_INTERACTION);
+      request.SetInteractionNames({name});
+      b.AddFieldOutput(std::string("F-") + name, request);
+    }
+
+    const std::string deck = OutputBuilderDeck(b, "output_builder_instance_springs");
+    // Instance-qualified names: "Block-1.Top" part-based, "Block-1_Top" flat.
+    const std::string dot = flat ? "_" : ".";
+    EXPECT_EQ(OutputBuilderStep(deck, "Step-1"),
+              "** ----------------------------------------------------------------\n"
+              "** \n"
+              "** STEP: Step-1\n"
+              "** \n"
+              "*Step, name=Step-1\n"
+              "*Static\n"
+              "1., 1., 1.e-05, 1.\n"
+              "** \n"
+              "** OUTPUT REQUESTS\n"
+              "** \n"
+              "** \n"
+              "** FIELD OUTPUT: F-Int-1\n"
+              "** \n"
+              "*Output, field\n"
+              "*Contact Output, master=Block-1" +
+                  dot + "Master, slave=Block-2" + dot +
+                  "Slave\n"
+                  "CSTRESS, \n"
+                  // The second record shares the first one's "*Output" and
+                  // writes nothing of its own.
+                  "** \n"
+                  "** FIELD OUTPUT: F-Int-Later\n"
+                  "** \n"
+                  "** \n"
+                  "** HISTORY OUTPUT: H-Sensor\n"
+                  "** \n"
+                  "*Output, history, sensor, name=H-Sensor\n"
+                  "*Element Output, elset=Block-1" +
+                  dot + "Top\nS11, \n" +
+                  "** \n"
+                  "** HISTORY OUTPUT: H-Ground\n"
+                  "** \n"
+                  "*Output, history\n"
+                  "*Element Output, elset=Block-2" +
+                  dot + "Ground-spring\nS11, \n*End Step\n");
+    // The spring set named is the one the spring builder defines.
+    EXPECT_NE(deck.find(flat ? "*Spring, elset=Block-2_Ground-spring\n"
+                             : "*Spring, elset=Ground-spring\n"),
+              std::string::npos);
+  }
 }
