@@ -3,6 +3,7 @@
 // banner, restart, print, monitor, field and history output).
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "HostModules/hst_ModelBuilder.h"
@@ -867,4 +868,30 @@ TEST(aif_OutputRequestBuilder, InstanceSpringsContactAndSensors) {
                              : "*Spring, elset=Ground-spring\n"),
               std::string::npos);
   }
+}
+
+// A perturbation print after an explicit first step finds no standard
+// print to update: the host's type test fails, and no deck is left.
+TEST(aif_OutputRequestBuilder, PerturbationPrintAfterAnExplicitStep) {
+  hst_ModelBuilder b = OutputBuilderModel();
+  b.AddStep("Impact", kprC_ExplicitDynamicsStep());
+  kprC_StaticLinearPerturbationStep perturb;
+  perturb.SetDiagnosticPrint(kprC_PerturbationDiagnosticPrint());
+  b.AddStep("Perturb", perturb);
+
+  const aif_test::TempDeck deck("output_builder_print_error");
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(), model);
+  aif_ModelInfo info(job);
+  aif_Builder builder(info);
+  std::string error = "no error";
+  try {
+    builder.WriteInputFile(deck.Path(), false, true);
+  } catch (const nex_TextException& e) {
+    error = e.Text().Str();
+  }
+  EXPECT_EQ(error.substr(0, error.find(", line ")),
+            "Type test failed: the object is not a kprC_StandardDiagnosticPrint (source file "
+            "module/aif/impl/steps/aif_OutputRequestBuilder.cpp");
+  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
 }
