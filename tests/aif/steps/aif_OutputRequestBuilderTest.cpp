@@ -129,7 +129,8 @@ TEST(aif_OutputRequestBuilder, ControlsBannerRestartAndMonitor) {
   kprC_HeatTransferControls heat;
   watched.SetControls(heat);
   b.AddStep("Watched", watched);
-  // Substructure generation: no restart and no default output.
+  // Substructure generation: no restart and no default output. Such a step
+  // makes the deck flat, so the monitor names "Block-1_Tip".
   kprC_SubstructureGenerateStep generate;
   generate.SetRestart(restart);
   b.AddStep("Generate", generate);
@@ -369,7 +370,7 @@ TEST(aif_OutputRequestBuilder, MergedSensorAndDefaultOutput) {
   b.AddStep("Cases", cases);
   b.AddHistoryOutput(
       "H-3", OutputBuilderHistory("Cases", OutputBuilderState<korC_HistoryOutputState>({"U1"})));
-  // Substructure generation: no output at all.
+  // Substructure generation: no output at all (and a flat deck).
   b.AddStep("Generate", kprC_SubstructureGenerateStep());
   // A frequency step: the default field output by modes with a node output,
   // no default history output.
@@ -469,7 +470,9 @@ TEST(aif_OutputRequestBuilder, DroppedOutputRemeshingAndFrequencyFallback) {
   rule.SetDescription("");
   b.AddRemeshingRule("Rule-2", rule);
   // A mode list in an explicit step falls back to the procedure's default
-  // states: 20 intervals for field output, 200 for history output.
+  // states: 20 intervals for field output, 200 for history output, the
+  // defaults "*Output" leaves unwritten (history output at 20 intervals
+  // would write "time interval=0.05").
   b.AddStep("Impact", kprC_ExplicitDynamicsStep());
   korC_FieldOutputState fieldModes = OutputBuilderState<korC_FieldOutputState>({"U"});
   fieldModes.SetFrequencyKind(korC_MODES);
@@ -659,7 +662,7 @@ TEST(aif_OutputRequestBuilder, SpringsDashpotsAndBoltLoads) {
       "Step-1", OutputBuilderState<korC_HistoryOutputState>({"S11", "E11"}), korC_SPRINGS);
   springs.SetSpringDashpotNames({"Pair"});
   b.AddHistoryOutput("H-Springs", springs);
-  // Three requests over two steps name the bolt load: its element set is
+  // Two requests over two steps name the bolt load: its element set is
   // filed once.
   for (int every : {1, 2}) {
     korC_FieldOutput request = OutputBuilderField(
@@ -808,7 +811,7 @@ TEST(aif_OutputRequestBuilder, InstanceSpringsContactAndSensors) {
     sensor.SetSensor(true);
     b.AddHistoryOutput("H-Sensor", sensor);
     // Contact output of a surface-to-surface interaction in the step; one
-    // that is suppressed, or not in the step, gives nothing.
+    // not in the step gives no block keyword.
     kinC_SurfaceToSurfaceContactStd contact;
     contact.SetSurfaces(rgnC_Region("Master", {"Assembly", "Block-1"}),
                         rgnC_Region("Slave", {"Assembly", "Block-2"}));
