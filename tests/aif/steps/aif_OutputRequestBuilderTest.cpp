@@ -741,9 +741,13 @@ TEST(aif_OutputRequestBuilder, SpringsDashpotsAndBoltLoads) {
   EXPECT_GT(deck.find("*End Assembly"), set);
 }
 
-TEST(aif_OutputRequestBuilder, RebarElementOutputOncePerRegion) {
+TEST(aif_OutputRequestBuilder, WholeModelPreselectedAndRebarOutput) {
   hst_ModelBuilder b = OutputBuilderModel();
   b.AddStep("Step-1", kprC_StaticStep());
+  // Whole-model preselected output with rebar output as well: with the
+  // plain-output flag only the rebar "*Element Output" follows the
+  // preselected "*Output"; without it the full set of block keywords, the
+  // rebar one once.
   for (bool plain : {true, false}) {
     korC_FieldOutput request =
         OutputBuilderField("Step-1", OutputBuilderPreselected<korC_FieldOutputState>());
@@ -751,6 +755,10 @@ TEST(aif_OutputRequestBuilder, RebarElementOutputOncePerRegion) {
     request.SetPlainOutput(plain);
     b.AddFieldOutput(plain ? "F-Plain" : "F-Full", request);
   }
+  // Without rebar output, the plain preselected "*Output" stands alone.
+  b.AddFieldOutput("F-None",
+                   OutputBuilderField("Step-1", OutputBuilderPreselected<korC_FieldOutputState>(
+                                                    korC_PRESELECTED, 4)));
   const std::string deck = OutputBuilderDeck(b, "output_builder_rebar");
   EXPECT_EQ(OutputBuilderStep(deck, "Step-1"),
             "** ----------------------------------------------------------------\n"
@@ -777,6 +785,10 @@ TEST(aif_OutputRequestBuilder, RebarElementOutputOncePerRegion) {
             "** \n"
             "*Output, field, variable=PRESELECT\n"
             "*Element Output, rebar, directions=YES, variable=PRESELECT\n"
+            "** \n"
+            "** FIELD OUTPUT: F-None\n"
+            "** \n"
+            "*Output, field, variable=PRESELECT, frequency=4\n"
             "*Output, history, frequency=0\n"
             "*End Step\n");
 }
