@@ -14,7 +14,9 @@
 #include "MSVCR90/rt_Runtime.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Set.h"
+#include "OdbAttrEO/korC_Output.h"
 #include "OdbAttrEO/kprC_Procedure.h"
+#include "OdbAttrEO/kprC_StepRequests.h"
 #include "OdbAttrEO/kseC_PointSection.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "OdbCore/ddb_DdbContainer.h"
@@ -71,7 +73,26 @@ hst_ModelBuilder SampleModel(bool substructure = false) {
   b.AddStep("Modes", kprC_FrequencyStep());
   kprC_StaticStep quiet;  // every load case suppressed
   quiet.AddLoadCase("LC-1", true);
+  kprC_StandardRestart restart;
+  restart.SetFrequency(10);
+  quiet.SetRestart(restart);
   b.AddStep("Quiet", quiet);
+  // Output requests of the whole model: field output in Quiet, history
+  // output from Step-1 on (dropped where a load case is written).
+  korC_FieldOutputState fieldState;
+  fieldState.SetVariablesKind(korC_LIST);
+  fieldState.SetVariables({"U", "S"});
+  fieldState.SetFrequency(5);
+  korC_FieldOutput field;
+  field.SetState("Quiet", fieldState);
+  b.AddFieldOutput("F-Output-1", field);
+  korC_HistoryOutputState historyState;
+  historyState.SetVariablesKind(korC_LIST);
+  historyState.SetVariables({"ALLKE"});
+  korC_HistoryOutput history;
+  history.SetState("Step-1", historyState);
+  history.SetState("Quiet", historyState, 2);
+  b.AddHistoryOutput("H-Output-1", history);
   if (substructure) b.AddStep("Reduce", kprC_SubstructureGenerateStep(), {"LC-A", "LC-B"});
   return b;
 }

@@ -1,0 +1,912 @@
+// What the output request builder files for each step, through the driver:
+// whole step blocks from the banner to "*End Step" (controls, the output
+// banner, restart, print, monitor, field and history output).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "HostModules/hst_ModelBuilder.h"
+#include "OdbAttrEO/kefC_EngineeringFeatures.h"
+#include "OdbAttrEO/kefC_SpringToGround.h"
+#include "OdbAttrEO/kefC_TwoPointSpring.h"
+#include "OdbAttrEO/kern_RepositoryObjects.h"
+#include "OdbAttrEO/kinC_Interaction.h"
+#include "OdbAttrEO/kloC_Load.h"
+#include "OdbAttrEO/korC_Output.h"
+#include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "OdbAttrEO/kprC_StepRequests.h"
+#include "support/aif_DeckTestSupport.h"
+
+namespace {
+
+// The block of step `name` in `deck`, from its banner to "*End Step"; empty
+// when the deck has no such step.
+std::string OutputBuilderStep(const std::string& deck, const std::string& name) {
+  const std::size_t step = deck.find("** STEP: " + name + "\n");
+  if (step == std::string::npos) return std::string();
+  const std::size_t begin = deck.rfind("** ----", step);
+  const std::size_t end = deck.find("*End Step\n", step);
+  return deck.substr(begin, end + 10 - begin);
+}
+
+// One brick part "Block" and its instance "Block-1".
+hst_ModelBuilder OutputBuilderModel() {
+  hst_ModelBuilder b;
+  b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  b.AddInstance("Block-1", "Block");
+  return b;
+}
+
+// A region of the instance whose nodes and elements are its first node and
+// element; valid unless `valid` is false.
+rgnC_Region OutputBuilderRegion(const char* name, int flags = 0, bool valid = true) {
+  rgnC_Region region(name, {"Assembly", "Block-1"}, flags);
+  region.SetKernelNodeIndices(1, {0});
+  region.SetKernelElementIndices(1, {0});
+  region.SetKernelValid(valid);
+  return region;
+}
+
+template <class State>
+State OutputBuilderState(cow_List<cow_String> variables, int frequency = 1) {
+  State state;
+  state.SetVariables(std::move(variables));
+  state.SetFrequency(frequency);
+  state.SetVariablesKind(korC_LIST);
+  return state;
+}
+
+template <class State>
+State OutputBuilderPreselected(korC_VariablesTypeEnm kind = korC_PRESELECTED, int frequency = 1) {
+  State state;
+  state.SetFrequency(frequency);
+  state.SetVariablesKind(kind);
+  return state;
+}
+
+korC_FieldOutput OutputBuilderField(const char* step, const korC_FieldOutputState& state,
+                                    korC_DomainTypeEnm domain = korC_WHOLE_MODEL,
+                                    const rgnC_Region& region = {}) {
+  korC_FieldOutput request;
+  request.SetDomain(domain);
+  request.SetRegion(region);
+  request.SetState(step, state);
+  return request;
+}
+
+korC_HistoryOutput OutputBuilderHistory(const char* step, const korC_HistoryOutputState& state,
+                                        korC_DomainTypeEnm domain = korC_WHOLE_MODEL,
+                                        const rgnC_Region& region = {}) {
+  korC_HistoryOutput request;
+  request.SetDomain(domain);
+  request.SetRegion(region);
+  request.SetState(step, state);
+  return request;
+}
+
+std::string OutputBuilderDeck(const hst_ModelBuilder& b, const char* name) {
+  const aif_test::TempDeck deck(name);
+  return deck.Write(b);
+}
+
+}  // namespace
+
+TEST(aif_OutputRequestBuilder, ControlsBannerRestartAndMonitor) {
+  hst_ModelBuilder b = OutputBuilderModel();
+  // Controls and solver controls written, each behind its banner.
+  kprC_StaticStep controlled;
+  kprC_TypicalControls controls;
+  controls.SetDiscontinuous(true);
+  controlled.SetControls(controls);
+  kprC_LinearCtrl solver;
+  solver.SetTolerance(0.001);
+  solver.SetMaxIterations(50);
+  controlled.SetLinearCtrl(solver);
+  b.AddStep("Controlled", controlled);
+  // Both left out: no banner, nothing written.
+  kprC_StaticStep quiet;
+  kprC_TypicalControls leftOut;
+  leftOut.SetLeaveOut(true);
+  quiet.SetControls(leftOut);
+  kprC_LinearCtrl solverLeftOut;
+  solverLeftOut.SetLeaveOut(true);
+  quiet.SetLinearCtrl(solverLeftOut);
+  // A monitor on a region the kernel finds invalid: no monitor, no banner.
+  kprC_StandardMonitor lost;
+  lost.SetRegion(OutputBuilderRegion("Gone", 0, false));
+  quiet.SetMonitor(lost);
+  b.AddStep("Quiet", quiet);
+  // Restart and a monitor on a valid region, after the controls.
+  kprC_StaticStep watched;
+  kprC_StandardRestart restart;
+  restart.SetFrequency(5);
+  watched.SetRestart(restart);
+  kprC_StandardMonitor monitor;
+  monitor.SetRegion(OutputBuilderRegion("Tip"));
+  monitor.SetDof(2);
+  watched.SetMonitor(monitor);
+  kprC_HeatTransferControls heat;
+  watched.SetControls(heat);
+  b.AddStep("Watched", watched);
+  // Substructure generation: no restart and no default output. Such a step
+  // makes the deck flat, so the monitor names "Block-1_Tip".
+  kprC_SubstructureGenerateStep generate;
+  generate.SetRestart(restart);
+  b.AddStep("Generate", generate);
+
+  const std::string deck = OutputBuilderDeck(b, "output_builder_controls");
+  EXPECT_EQ(OutputBuilderStep(deck, "Controlled"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Controlled\n"
+            "** \n"
+            "*Step, name=Controlled\n"
+            "*Static\n"
+            "1., 1., 1.e-05, 1.\n"
+            "** \n"
+            "** CONTROLS\n"
+            "** \n"
+            "*Controls, reset\n"
+            "*Controls, analysis=discontinuous\n"
+            "*Controls, parameters=time incrementation\n"
+            "4, 8, , , , , , 5, , , \n"
+            "** \n"
+            "** SOLVER CONTROLS\n"
+            "** \n"
+            "*Solver Controls, reset\n"
+            "*Solver Controls\n"
+            "0.001, 50\n"
+            "*Output, field, frequency=0\n"
+            "*Output, history, frequency=0\n"
+            "*End Step\n");
+  EXPECT_EQ(OutputBuilderStep(deck, "Quiet"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Quiet\n"
+            "** \n"
+            "*Step, name=Quiet\n"
+            "*Static\n"
+            "1., 1., 1.e-05, 1.\n"
+            "*Output, field, frequency=0\n"
+            "*Output, history, frequency=0\n"
+            "*End Step\n");
+  EXPECT_EQ(OutputBuilderStep(deck, "Watched"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Watched\n"
+            "** \n"
+            "*Step, name=Watched\n"
+            "*Static\n"
+            "1., 1., 1.e-05, 1.\n"
+            "** \n"
+            "** CONTROLS\n"
+            "** \n"
+            "*Controls, reset\n"
+            "** \n"
+            "** OUTPUT REQUESTS\n"
+            "** \n"
+            "*Restart, write, frequency=5\n"
+            "*Monitor, dof=2, node=Block-1_Tip, frequency=1\n"
+            "*Output, field, frequency=0\n"
+            "*Output, history, frequency=0\n"
+            "*End Step\n");
+  EXPECT_EQ(OutputBuilderStep(deck, "Generate"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Generate\n"
+            "** \n"
+            "*Step, name=Generate\n"
+            "*Substructure Generate, overwrite, recovery matrix=NO\n"
+            "*Damping Controls, structural=NONE, viscous=NONE\n"
+            "** \n"
+            "** OUTPUT REQUESTS\n"
+            "** \n"
+            "*End Step\n");
+}
+
+TEST(aif_OutputRequestBuilder, PrintCarriedFromStepToStep) {
+  // A standard model whose first step is suppressed and explicit: the first
+  // written step compares with the default standard print, so its default
+  // print writes nothing.
+  hst_ModelBuilder b = OutputBuilderModel();
+  kprC_ExplicitDynamicsStep skippedExplicit =
+      hst_ModelBuilder::MakeStep<kprC_ExplicitDynamicsStep>(true);
+  kprC_ExplicitDiagnosticPrint explicitPrint;
+  explicitPrint.SetAllke(false);
+  skippedExplicit.SetDiagnosticPrint(explicitPrint);
+  b.AddStep("SkippedExplicit", skippedExplicit);
+  kprC_StaticStep first;
+  first.SetDiagnosticPrint(kprC_StandardDiagnosticPrint());
+  b.AddStep("First", first);
+  kprC_StaticStep contact;
+  kprC_StandardDiagnosticPrint contactPrint;
+  contactPrint.SetContact(true);
+  contact.SetDiagnosticPrint(contactPrint);
+  b.AddStep("Contact", contact);
+  // A suppressed step's print changes nothing.
+  kprC_StaticStep skipped = hst_ModelBuilder::MakeStep<kprC_StaticStep>(true);
+  kprC_StandardDiagnosticPrint plasticity = contactPrint;
+  plasticity.SetPlasticity(true);
+  skipped.SetDiagnosticPrint(plasticity);
+  b.AddStep("Skipped", skipped);
+  // A perturbation print changes only the frequency and solve settings.
+  kprC_StaticLinearPerturbationStep perturb;
+  kprC_PerturbationDiagnosticPrint perturbPrint;
+  perturbPrint.SetFrequency(3);
+  perturb.SetDiagnosticPrint(perturbPrint);
+  b.AddStep("Perturb", perturb);
+  kprC_StaticStep after;
+  after.SetDiagnosticPrint(contactPrint);
+  b.AddStep("After", after);
+
+  const std::string deck = OutputBuilderDeck(b, "output_builder_print");
+  EXPECT_EQ(OutputBuilderStep(deck, "First"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: First\n"
+            "** \n"
+            "*Step, name=First\n"
+            "*Static\n"
+            "1., 1., 1.e-05, 1.\n"
+            "** \n"
+            "** OUTPUT REQUESTS\n"
+            "** \n"
+            "*Output, field, frequency=0\n"
+            "*Output, history, frequency=0\n"
+            "*End Step\n");
+  EXPECT_EQ(OutputBuilderStep(deck, "Contact"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Contact\n"
+            "** \n"
+            "*Step, name=Contact\n"
+            "*Static\n"
+            "1., 1., 1.e-05, 1.\n"
+            "** \n"
+            "** OUTPUT REQUESTS\n"
+            "** \n"
+            "*Print, contact=YES\n"
+            "*Output, field, frequency=0\n"
+            "*Output, history, frequency=0\n"
+            "*End Step\n");
+  EXPECT_EQ(OutputBuilderStep(deck, "Perturb"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Perturb\n"
+            "** \n"
+            "*Step, name=Perturb, perturbation\n"
+            "*Static\n"
+            "** \n"
+            "** OUTPUT REQUESTS\n"
+            "** \n"
+            "*Print, frequency=3\n"
+            "*Output, field, frequency=0\n"
+            "*Output, history, frequency=0\n"
+            "*End Step\n");
+  EXPECT_EQ(OutputBuilderStep(deck, "After"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: After\n"
+            "** \n"
+            "*Step, name=After\n"
+            "*Static\n"
+            "1., 1., 1.e-05, 1.\n"
+            "** \n"
+            "** OUTPUT REQUESTS\n"
+            "** \n"
+            "*Print, frequency=1\n"
+            "*Output, field, frequency=0\n"
+            "*Output, history, frequency=0\n"
+            "*End Step\n");
+
+  // An explicit first step compares with the default explicit print.
+  hst_ModelBuilder x = OutputBuilderModel();
+  kprC_ExplicitDynamicsStep impact;
+  impact.SetDiagnosticPrint(kprC_ExplicitDiagnosticPrint());
+  x.AddStep("Impact", impact);
+  kprC_ExplicitDynamicsStep again;
+  again.SetDiagnosticPrint(explicitPrint);
+  x.AddStep("Again", again);
+  const std::string explicitDeck = OutputBuilderDeck(x, "output_builder_print_explicit");
+  EXPECT_EQ(OutputBuilderStep(explicitDeck, "Impact"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Impact\n"
+            "** \n"
+            "*Step, name=Impact\n"
+            "*Dynamic, Explicit\n"
+            ", 1.\n"
+            "*Bulk Viscosity\n"
+            "0.06, 1.2\n"
+            "** \n"
+            "** OUTPUT REQUESTS\n"
+            "** \n"
+            "*Output, field, variable=PRESELECT, number interval=0\n"
+            "*Output, history, frequency=0\n"
+            "*End Step\n");
+  EXPECT_EQ(OutputBuilderStep(explicitDeck, "Again"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Again\n"
+            "** \n"
+            "*Step, name=Again\n"
+            "*Dynamic, Explicit\n"
+            ", 1.\n"
+            "*Bulk Viscosity\n"
+            "0.06, 1.2\n"
+            "** \n"
+            "** OUTPUT REQUESTS\n"
+            "** \n"
+            "*Print, allke=NO\n"
+            "*Output, field, variable=PRESELECT, number interval=0\n"
+            "*Output, history, frequency=0\n"
+            "*End Step\n");
+}
+
+TEST(aif_OutputRequestBuilder, MergedSensorAndDefaultOutput) {
+  hst_ModelBuilder b = OutputBuilderModel();
+  b.AddStep("Step-1", kprC_StaticStep());
+  // Two equal field requests share one record and one "*Output".
+  const korC_FieldOutputState fieldState = OutputBuilderState<korC_FieldOutputState>({"U", "S"}, 2);
+  b.AddFieldOutput(
+      "F-1", OutputBuilderField("Step-1", fieldState, korC_REGION, OutputBuilderRegion("Top")));
+  b.AddFieldOutput(
+      "F-2", OutputBuilderField("Step-1", fieldState, korC_REGION, OutputBuilderRegion("Top")));
+  // Two equal sensor history requests stay two records.
+  korC_HistoryOutput sensor = OutputBuilderHistory(
+      "Step-1", OutputBuilderState<korC_HistoryOutputState>({"U1"}), korC_REGION, [] {
+        rgnC_Region point("Point", {"Assembly", "Block-1"});
+        point.SetKernelNodeIndices(1, {0});
+        return point;
+      }());
+  sensor.SetSensor(true);
+  b.AddHistoryOutput("H-1", sensor);
+  b.AddHistoryOutput("H-2", sensor);
+  // A step with an unsuppressed load case gets no history requests, only the
+  // default history output.
+  kprC_StaticLinearPerturbationStep cases;
+  cases.AddLoadCase("A");
+  b.AddStep("Cases", cases);
+  b.AddHistoryOutput(
+      "H-3", OutputBuilderHistory("Cases", OutputBuilderState<korC_HistoryOutputState>({"U1"})));
+  // Substructure generation: no output at all (and a flat deck).
+  b.AddStep("Generate", kprC_SubstructureGenerateStep());
+  // A frequency step: the default field output by modes with a node output,
+  // no default history output.
+  b.AddStep("Modes", kprC_FrequencyStep());
+
+  const std::string deck = OutputBuilderDeck(b, "output_builder_merged");
+  EXPECT_EQ(OutputBuilderStep(deck, "Step-1"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Step-1\n"
+            "** \n"
+            "*Step, name=Step-1\n"
+            "*Static\n"
+            "1., 1., 1.e-05, 1.\n"
+            "** \n"
+            "** OUTPUT REQUESTS\n"
+            "** \n"
+            "** \n"
+            "** FIELD OUTPUT: F-1, F-2\n"
+            "** \n"
+            "*Output, field, frequency=2\n"
+            "*Node Output, nset=Block-1_Top\n"
+            "U, \n"
+            "*Element Output, elset=Block-1_Top, directions=YES\n"
+            "S, \n"
+            "** \n"
+            "** HISTORY OUTPUT: H-1\n"
+            "** \n"
+            "*Output, history, sensor, name=H-1\n"
+            "*Node Output, nset=Block-1_Point\n"
+            "U1, \n"
+            "** \n"
+            "** HISTORY OUTPUT: H-2\n"
+            "** \n"
+            "*Output, history, sensor, name=H-2\n"
+            "*Node Output, nset=Block-1_Point\n"
+            "U1, \n"
+            "*End Step\n");
+  EXPECT_EQ(OutputBuilderStep(deck, "Cases"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Cases\n"
+            "** \n"
+            "*Step, name=Cases, perturbation\n"
+            "*Static\n"
+            "*Output, field, frequency=0\n"
+            "*Output, history, frequency=0\n"
+            "** \n"
+            "** LOAD CASES\n"
+            "** \n"
+            "*Load Case, name=A\n"
+            "*End Load Case\n"
+            "*End Step\n");
+  EXPECT_EQ(OutputBuilderStep(deck, "Generate"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Generate\n"
+            "** \n"
+            "*Step, name=Generate\n"
+            "*Substructure Generate, overwrite, recovery matrix=NO\n"
+            "*Damping Controls, structural=NONE, viscous=NONE\n"
+            "*End Step\n");
+  EXPECT_EQ(OutputBuilderStep(deck, "Modes"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Modes\n"
+            "** \n"
+            "*Step, name=Modes, perturbation\n"
+            "*Frequency, eigensolver=Lanczos, acoustic coupling=on, normalization=displacement\n"
+            ", , , , , \n"
+            "*Output, field, variable=PRESELECT\n"
+            "*Node Output\n"
+            "*End Step\n");
+}
+
+TEST(aif_OutputRequestBuilder, DroppedOutputRemeshingAndFrequencyFallback) {
+  hst_ModelBuilder b = OutputBuilderModel();
+  b.AddStep("Flow", kprC_FlowStep());
+  // A flow step writes no element output in the field: a request on a
+  // region without nodes gives no block keyword, so its "*Output" is
+  // dropped; the next one is written.
+  b.AddFieldOutput("A-none",
+                   OutputBuilderField("Flow", OutputBuilderPreselected<korC_FieldOutputState>(),
+                                      korC_REGION, OutputBuilderRegion("Faces", 2)));
+  b.AddFieldOutput("B-nodes",
+                   OutputBuilderField("Flow", OutputBuilderPreselected<korC_FieldOutputState>(),
+                                      korC_REGION, OutputBuilderRegion("Inlet")));
+  // Remeshing rules: every 99999 increments, or every increment.
+  b.AddStep("Adapt", kprC_StaticStep());
+  karC_RemeshingRule rule;
+  rule.SetStepName("Adapt");
+  rule.SetRegion(OutputBuilderRegion("Zone"));
+  rule.SetVariables({"PEEQ"});
+  rule.SetDescription("coarse");
+  b.AddRemeshingRule("Rule-1", rule);
+  rule.SetOutputFrequency(true);
+  rule.SetDescription("");
+  b.AddRemeshingRule("Rule-2", rule);
+  // A mode list in an explicit step falls back to the procedure's default
+  // states: 20 intervals for field output, 200 for history output, the
+  // defaults "*Output" leaves unwritten (history output at 20 intervals
+  // would write "time interval=0.05").
+  b.AddStep("Impact", kprC_ExplicitDynamicsStep());
+  korC_FieldOutputState fieldModes = OutputBuilderState<korC_FieldOutputState>({"U"});
+  fieldModes.SetFrequencyKind(korC_MODES);
+  fieldModes.SetModeList({1, 2});
+  b.AddFieldOutput("F-Modes", OutputBuilderField("Impact", fieldModes));
+  korC_HistoryOutputState historyModes = OutputBuilderState<korC_HistoryOutputState>({"ALLKE"});
+  historyModes.SetFrequencyKind(korC_MODES);
+  b.AddHistoryOutput("H-Modes", OutputBuilderHistory("Impact", historyModes));
+
+  const std::string deck = OutputBuilderDeck(b, "output_builder_dropped");
+  EXPECT_EQ(OutputBuilderStep(deck, "Flow"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Flow\n"
+            "** \n"
+            "*Step, name=Flow\n"
+            "*CFD, incompressible navier stokes\n"
+            "0.001, 1., 0.45, 1.25, 1\n"
+            "1., 0.5,  ,  , 0.5\n"
+            "*Momentum Equation Solver\n"
+            "500, 10, 1.e-05\n"
+            "*Pressure Equation Solver\n"
+            "500, 10, 1.e-05\n"
+            "ICC, 0, 1, CG\n"
+            "*Transport Equation Solver\n"
+            "500, 10, 1.e-05\n"
+            "** \n"
+            "** OUTPUT REQUESTS\n"
+            "** \n"
+            "** \n"
+            "** FIELD OUTPUT: A-none\n"
+            "** \n"
+            "** \n"
+            "** FIELD OUTPUT: B-nodes\n"
+            "** \n"
+            "*Output, field, frequency=1\n"
+            "*Node Output, nset=Block-1.Inlet, variable=PRESELECT\n"
+            "*Output, history, frequency=0\n"
+            "*End Step\n");
+  EXPECT_EQ(OutputBuilderStep(deck, "Adapt"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Adapt\n"
+            "** \n"
+            "*Step, name=Adapt\n"
+            "*Static\n"
+            "1., 1., 1.e-05, 1.\n"
+            "** \n"
+            "** OUTPUT REQUESTS\n"
+            "** \n"
+            "** \n"
+            "** FIELD OUTPUT:  from REMESHING RULE: Rule-2\n"
+            "** \n"
+            "*Output, field\n"
+            "*Element Output, elset=Block-1.Zone, directions=YES\n"
+            "PEEQ, EVOL\n"
+            "** \n"
+            "** FIELD OUTPUT:  from REMESHING RULE: Rule-1\n"
+            "** coarse\n"
+            "** \n"
+            "*Output, field, frequency=99999\n"
+            "*Element Output, elset=Block-1.Zone, directions=YES\n"
+            "PEEQ, EVOL\n"
+            "*Output, history, frequency=0\n"
+            "*End Step\n");
+  EXPECT_EQ(OutputBuilderStep(deck, "Impact"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Impact\n"
+            "** \n"
+            "*Step, name=Impact\n"
+            "*Dynamic, Explicit\n"
+            ", 1.\n"
+            "*Bulk Viscosity\n"
+            "0.06, 1.2\n"
+            "** \n"
+            "** OUTPUT REQUESTS\n"
+            "** \n"
+            "** \n"
+            "** FIELD OUTPUT: F-Modes\n"
+            "** \n"
+            "*Output, field, time marks=YES\n"
+            "*Node Output\n"
+            "U, \n"
+            "** \n"
+            "** HISTORY OUTPUT: H-Modes\n"
+            "** \n"
+            "*Output, history, time marks=YES\n"
+            "*Energy Output\n"
+            "ALLKE, \n"
+            "*End Step\n");
+}
+
+TEST(aif_OutputRequestBuilder, SubstructurePaths) {
+  hst_ModelBuilder b = OutputBuilderModel();
+  b.AddPart("Reduced");
+  hst_ModelBuilder::InstanceOptions substructure;
+  substructure.substructure = true;
+  b.AddInstance("Sub-1", "Reduced", substructure);
+  b.AddInstance("Sub-2", "Reduced", substructure);
+  // Sub-1 recovers its nodes, Sub-2 its elements.
+  b.Assembly().AddSubstructureRecoverySetName("Sub-1.node");
+  b.Assembly().AddSubstructureRecoverySetName("Sub-2.elem");
+  b.AddStep("Step-1", kprC_StaticStep());
+  korC_HistoryOutput whole = OutputBuilderHistory(
+      "Step-1", OutputBuilderState<korC_HistoryOutputState>({"U1", "S11"}), korC_SUBSTRUCTURE);
+  whole.SetInstanceName("Sub-1.Entire Substructure");
+  b.AddHistoryOutput("H-Sub", whole);
+  korC_HistoryOutput other = whole;
+  other.SetInstanceName("Sub-2.Core");
+  b.AddHistoryOutput("H-Other", other);
+  // A field request with two entries: one record each.
+  korC_FieldOutput entries = OutputBuilderField(
+      "Step-1", OutputBuilderState<korC_FieldOutputState>({"U"}), korC_SUBSTRUCTURE);
+  entries.SetSubstructureEntries({"Sub-1.Core", "Sub-2.Entire Substructure"});
+  b.AddFieldOutput("F-Sub", entries);
+
+  const std::string deck = OutputBuilderDeck(b, "output_builder_substructure");
+  EXPECT_EQ(OutputBuilderStep(deck, "Step-1"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Step-1\n"
+            "** \n"
+            "*Step, name=Step-1\n"
+            "*Static\n"
+            "1., 1., 1.e-05, 1.\n"
+            "** \n"
+            "** OUTPUT REQUESTS\n"
+            "** \n"
+            "** \n"
+            "** FIELD OUTPUT: F-Sub-1\n"
+            "** \n"
+            "** Output Request for Part Instance: Sub-1\n"
+            "*Substructure Path, enter element=0\n"
+            "*Output, field\n"
+            "*Node Output, nset=Core\n"
+            "U, \n"
+            "*Substructure Path, leave\n"
+            "** \n"
+            "** FIELD OUTPUT: F-Sub-2\n"
+            "** \n"
+            "** \n"
+            "** HISTORY OUTPUT: H-Sub\n"
+            "** \n"
+            "** Output Request for Part Instance: Sub-1\n"
+            "*Substructure Path, enter element=0\n"
+            "*Output, history\n"
+            "*Node Output\n"
+            "U1, \n"
+            "*Element Output\n"
+            "S11, \n"
+            "*Substructure Path, leave\n"
+            "** \n"
+            "** HISTORY OUTPUT: H-Other\n"
+            "** \n"
+            "** Output Request for Part Instance: Sub-2\n"
+            "*Substructure Path, enter element=0\n"
+            "*Output, history\n"
+            "*Element Output, elset=Core\n"
+            "S11, \n"
+            "*Substructure Path, leave\n"
+            "*End Step\n");
+}
+
+TEST(aif_OutputRequestBuilder, SpringsDashpotsAndBoltLoads) {
+  hst_ModelBuilder b = OutputBuilderModel();
+  kefC_EngineeringFeatures features;
+  kefC_TwoPointSpring pair;
+  pair.SetName("Pair");
+  pair.SetRegionPairs({rgnC_RegionPair(OutputBuilderRegion("A"), OutputBuilderRegion("B"))});
+  pair.SetDofs(1, 1);
+  pair.SetSpringStiffness(10.0);
+  pair.SetDashpotCoefficient(0.5);
+  features.AddSpring(pair);
+  b.Assembly().SetEngineeringFeatures(features);
+  kloC_BoltLoad bolt;
+  bolt.SetRegion(OutputBuilderRegion("Shank"));
+  bolt.SetStatus("Step-1", 1);
+  bolt.SetStatus("Step-2", 2);
+  auto& loads = static_cast<kprC_PropagatingContainer<kloC_Load>&>(
+      b.MutableModel().MutableExtension(bas_NewModel::loadCmd));
+  loads.Set("Bolt", bolt);
+  b.AddStep("Step-1", kprC_StaticStep());
+  b.AddStep("Step-2", kprC_StaticStep());
+
+  korC_HistoryOutput springs = OutputBuilderHistory(
+      "Step-1", OutputBuilderState<korC_HistoryOutputState>({"S11", "E11"}), korC_SPRINGS);
+  springs.SetSpringDashpotNames({"Pair"});
+  b.AddHistoryOutput("H-Springs", springs);
+  // Two requests over two steps name the bolt load: its element set is
+  // filed once.
+  for (int every : {1, 2}) {
+    korC_FieldOutput request = OutputBuilderField(
+        "Step-1", OutputBuilderState<korC_FieldOutputState>({"U", "S"}, every), korC_BOLT_LOAD);
+    request.SetBoltLoadName("Bolt");
+    request.SetState("Step-2", OutputBuilderState<korC_FieldOutputState>({"U", "S"}, 3));
+    b.AddFieldOutput("F-Bolt-" + std::to_string(every), request);
+  }
+
+  const std::string deck = OutputBuilderDeck(b, "output_builder_springs");
+  EXPECT_EQ(OutputBuilderStep(deck, "Step-1"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Step-1\n"
+            "** \n"
+            "*Step, name=Step-1\n"
+            "*Static\n"
+            "1., 1., 1.e-05, 1.\n"
+            "** \n"
+            "** OUTPUT REQUESTS\n"
+            "** \n"
+            "** \n"
+            "** FIELD OUTPUT: F-Bolt-1\n"
+            "** \n"
+            "*Output, field\n"
+            "*Node Output, nset=_Bolt_blrn_\n"
+            "U, \n"
+            "*Element Output, elset=_Bolt, directions=YES\n"
+            "S, \n"
+            "** \n"
+            "** FIELD OUTPUT: F-Bolt-2\n"
+            "** \n"
+            "*Output, field, frequency=2\n"
+            "*Node Output, nset=_Bolt_blrn_\n"
+            "U, \n"
+            "*Element Output, elset=_Bolt, directions=YES\n"
+            "S, \n"
+            "** \n"
+            "** HISTORY OUTPUT: H-Springs\n"
+            "** \n"
+            "*Output, history\n"
+            "*Element Output, elset=Pair-dashpot\n"
+            "S11, \n"
+            "*Element Output, elset=Pair-spring\n"
+            "S11, \n"
+            "*End Step\n");
+  EXPECT_EQ(OutputBuilderStep(deck, "Step-2"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Step-2\n"
+            "** \n"
+            "*Step, name=Step-2\n"
+            "*Static\n"
+            "1., 1., 1.e-05, 1.\n"
+            "** \n"
+            "** OUTPUT REQUESTS\n"
+            "** \n"
+            "** \n"
+            "** FIELD OUTPUT: F-Bolt-1, F-Bolt-2\n"
+            "** \n"
+            "*Output, field, frequency=3\n"
+            "*Node Output, nset=_Bolt_blrn_\n"
+            "U, \n"
+            "*Element Output, elset=_Bolt, directions=YES\n"
+            "S, \n"
+            "*Output, history, frequency=0\n"
+            "*End Step\n");
+  // The bolt's element set, once, in the assembly.
+  const std::size_t set = deck.find("*Elset, elset=_Bolt");
+  ASSERT_NE(set, std::string::npos);
+  EXPECT_EQ(deck.substr(set, deck.find("\n*", set) + 1 - set),
+            "*Elset, elset=_Bolt, internal, instance=Block-1\n"
+            " 1,\n");
+  EXPECT_EQ(deck.find("*Elset, elset=_Bolt", set + 1), std::string::npos);
+  EXPECT_LT(deck.find("*Assembly"), set);
+  EXPECT_GT(deck.find("*End Assembly"), set);
+}
+
+TEST(aif_OutputRequestBuilder, WholeModelPreselectedAndRebarOutput) {
+  hst_ModelBuilder b = OutputBuilderModel();
+  b.AddStep("Step-1", kprC_StaticStep());
+  // Whole-model preselected output with rebar output as well: with the
+  // plain-output flag only the rebar "*Element Output" follows the
+  // preselected "*Output"; without it the full set of block keywords, the
+  // rebar one once.
+  for (bool plain : {true, false}) {
+    korC_FieldOutput request =
+        OutputBuilderField("Step-1", OutputBuilderPreselected<korC_FieldOutputState>());
+    request.SetRebarMode(1);
+    request.SetPlainOutput(plain);
+    b.AddFieldOutput(plain ? "F-Plain" : "F-Full", request);
+  }
+  // Without rebar output, the plain preselected "*Output" stands alone.
+  b.AddFieldOutput("F-None",
+                   OutputBuilderField("Step-1", OutputBuilderPreselected<korC_FieldOutputState>(
+                                                    korC_PRESELECTED, 4)));
+  const std::string deck = OutputBuilderDeck(b, "output_builder_rebar");
+  EXPECT_EQ(OutputBuilderStep(deck, "Step-1"),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** STEP: Step-1\n"
+            "** \n"
+            "*Step, name=Step-1\n"
+            "*Static\n"
+            "1., 1., 1.e-05, 1.\n"
+            "** \n"
+            "** OUTPUT REQUESTS\n"
+            "** \n"
+            "** \n"
+            "** FIELD OUTPUT: F-Full\n"
+            "** \n"
+            "*Output, field\n"
+            "*Node Output, variable=PRESELECT\n"
+            "*Element Output, directions=YES, variable=PRESELECT\n"
+            "*Element Output, rebar, directions=YES, variable=PRESELECT\n"
+            "*Energy Output, variable=PRESELECT\n"
+            "*Contact Output, variable=PRESELECT\n"
+            "** \n"
+            "** FIELD OUTPUT: F-Plain\n"
+            "** \n"
+            "*Output, field, variable=PRESELECT\n"
+            "*Element Output, rebar, directions=YES, variable=PRESELECT\n"
+            "** \n"
+            "** FIELD OUTPUT: F-None\n"
+            "** \n"
+            "*Output, field, variable=PRESELECT, frequency=4\n"
+            "*Output, history, frequency=0\n"
+            "*End Step\n");
+}
+
+TEST(aif_OutputRequestBuilder, InstanceSpringsContactAndSensors) {
+  for (bool flat : {false, true}) {
+    SCOPED_TRACE(flat ? "flat" : "part-based");
+    hst_ModelBuilder b = OutputBuilderModel();
+    b.Assembly().SetRequiresFlatInputFile(flat);
+    // A spring to ground of the part, named through the instance: the set
+    // the spring builder writes for that instance.
+    kefC_EngineeringFeatures block;
+    kefC_SpringToGround ground;
+    ground.SetName("Ground");
+    rgnC_Region grounded("G", {"Block"});
+    grounded.SetKernelNodeIndices(2, {0});  // on Block-2, the second instance
+    ground.SetRegion(grounded);
+    ground.SetDofs(3, 0);
+    ground.SetSpringStiffness(5.0);
+    block.AddSpring(ground);
+    b.SetPartEngineeringFeatures("Block", block);
+    b.AddInstance("Block-2", "Block");
+    b.AddStep("Step-1", kprC_StaticStep());
+    korC_HistoryOutput springs = OutputBuilderHistory(
+        "Step-1", OutputBuilderState<korC_HistoryOutputState>({"S11"}), korC_SPRINGS);
+    springs.SetSpringDashpotNames({"Block-2.Ground"});
+    b.AddHistoryOutput("H-Ground", springs);
+    // A sensor on a region of more than one point gets no node output.
+    korC_HistoryOutput sensor =
+        OutputBuilderHistory("Step-1", OutputBuilderState<korC_HistoryOutputState>({"U1", "S11"}),
+                             korC_REGION, OutputBuilderRegion("Top"));
+    sensor.SetSensor(true);
+    b.AddHistoryOutput("H-Sensor", sensor);
+    // Contact output of a surface-to-surface interaction in the step; one
+    // not in the step gives no block keyword.
+    kinC_SurfaceToSurfaceContactStd contact;
+    contact.SetSurfaces(rgnC_Region("Master", {"Assembly", "Block-1"}),
+                        rgnC_Region("Slave", {"Assembly", "Block-2"}));
+    contact.AddStep("Step-1");
+    auto& interactions = static_cast<kprC_PropagatingContainer<kinC_Interaction>&>(
+        b.MutableModel().MutableExtension(bas_NewModel::interactionCmd));
+    interactions.Set("Int-1", contact);
+    interactions.Set("Int-Later", kinC_SurfaceToSurfaceContactStd());
+    for (const char* name : {"Int-1", "Int-Later"}) {
+      korC_FieldOutput request = OutputBuilderField(
+          "Step-1", OutputBuilderState<korC_FieldOutputState>({"CSTRESS"}), korC_INTERACTION);
+      request.SetInteractionNames({name});
+      b.AddFieldOutput(std::string("F-") + name, request);
+    }
+
+    const std::string deck = OutputBuilderDeck(b, "output_builder_instance_springs");
+    // Instance-qualified names: "Block-1.Top" part-based, "Block-1_Top" flat.
+    const std::string dot = flat ? "_" : ".";
+    EXPECT_EQ(OutputBuilderStep(deck, "Step-1"),
+              "** ----------------------------------------------------------------\n"
+              "** \n"
+              "** STEP: Step-1\n"
+              "** \n"
+              "*Step, name=Step-1\n"
+              "*Static\n"
+              "1., 1., 1.e-05, 1.\n"
+              "** \n"
+              "** OUTPUT REQUESTS\n"
+              "** \n"
+              "** \n"
+              "** FIELD OUTPUT: F-Int-1\n"
+              "** \n"
+              "*Output, field\n"
+              "*Contact Output, master=Block-1" +
+                  dot + "Master, slave=Block-2" + dot +
+                  "Slave\n"
+                  "CSTRESS, \n"
+                  // The second record shares the first one's "*Output" and
+                  // writes nothing of its own.
+                  "** \n"
+                  "** FIELD OUTPUT: F-Int-Later\n"
+                  "** \n"
+                  "** \n"
+                  "** HISTORY OUTPUT: H-Sensor\n"
+                  "** \n"
+                  "*Output, history, sensor, name=H-Sensor\n"
+                  "*Element Output, elset=Block-1" +
+                  dot + "Top\nS11, \n" +
+                  "** \n"
+                  "** HISTORY OUTPUT: H-Ground\n"
+                  "** \n"
+                  "*Output, history\n"
+                  "*Element Output, elset=Block-2" +
+                  dot + "Ground-spring\nS11, \n*End Step\n");
+    // The spring set named is the one the spring builder defines.
+    EXPECT_NE(deck.find(flat ? "*Spring, elset=Block-2_Ground-spring\n"
+                             : "*Spring, elset=Ground-spring\n"),
+              std::string::npos);
+  }
+}
+
+// A perturbation print after an explicit first step finds no standard
+// print to update: the host's type test fails, and no deck is left.
+TEST(aif_OutputRequestBuilder, PerturbationPrintAfterAnExplicitStep) {
+  hst_ModelBuilder b = OutputBuilderModel();
+  b.AddStep("Impact", kprC_ExplicitDynamicsStep());
+  kprC_StaticLinearPerturbationStep perturb;
+  perturb.SetDiagnosticPrint(kprC_PerturbationDiagnosticPrint());
+  b.AddStep("Perturb", perturb);
+
+  const aif_test::TempDeck deck("output_builder_print_error");
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(), model);
+  aif_ModelInfo info(job);
+  aif_Builder builder(info);
+  std::string error = "no error";
+  try {
+    builder.WriteInputFile(deck.Path(), false, true);
+  } catch (const nex_TextException& e) {
+    error = e.Text().Str();
+  }
+  EXPECT_EQ(error.substr(0, error.find(", line ")),
+            "Type test failed: the object is not a kprC_StandardDiagnosticPrint (source file "
+            "module/aif/impl/steps/aif_OutputRequestBuilder.cpp");
+  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
+}
