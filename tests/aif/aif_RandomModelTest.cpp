@@ -2367,6 +2367,62 @@ TEST(aif_RandomModelTest, CheckerFollowsStepsAndLoadCases) {
       Findings(deck));
 }
 
+// Output data: filters and integrated output sections once, the names
+// output keywords give defined (variable keywords by the generic set check),
+// variable keywords only under an "*Output" of their step and path level,
+// substructure paths balanced within their step.
+TEST(aif_RandomModelTest, CheckerFollowsOutputRequests) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0.\n 2, 1., 0.\n"                               // 1-4
+      "*Element, type=B21, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n*End Part\n"  // 5-9
+      "*Assembly, name=A\n*Instance, name=I, part=P\n*End Instance\n"                // 10-12
+      "*Surface, type=NODE, name=\"My Skin\"\nI.Tip, 1.\n"                           // 13-14
+      "*Integrated Output Section, name=Cut, surface=\"My Skin\", ref node=I.Tip, "
+      "position=INPUT, project orientation=NO\n"  // 15
+      "*Integrated Output Section, name=cut, surface=Gone, ref node=I.Nowhere, "
+      "project orientation=NO\n"                                                  // 16
+      "*End Assembly\n"                                                           // 17
+      "*Filter, name=\"F 1\", type=BUTTERWORTH\n100.\n*Filter, name=\"f 1\"\n"    // 18-20
+      "*Output, field\n"                                                          // 21
+      "*Step, name=S1\n*Static\n"                                                 // 22-23
+      "*Monitor, dof=1, node=I.Tip, frequency=1\n*Monitor, dof=2, node=I.2\n"     // 24-25
+      "*Monitor, dof=2, node=I.9\n*Monitor, dof=1, node=Far\n"                    // 26-27
+      "*Node Output, nset=I.Tip\nU\n"                                             // 28-29
+      "*Output, history, filter=\"F 1\"\n*Node Output, nset=I.Tip\nU\n"           // 30-32
+      "*Element Output, elset=I.Bars\nS\n*Energy Output, elset=I.Gone\n"          // 33-35
+      "*Integrated Output, section=CUT\nSOF\n*Integrated Output, section=Nope\n"  // 36-38
+      "*Output, history, filter=Other\n"                                          // 39
+      "*Substructure Path, enter element=1\n*Node Output\n"                       // 40-41
+      "*Output, field\n*Node Output\n*Substructure Path, leave\n"                 // 42-44
+      "*Contact Output\n*Substructure Path, leave\n"                              // 45-46
+      "*Substructure Path, enter element=1\n*End Step\n"                          // 47-48
+      "*Substructure Path, leave\n*Node Output\n";                                // 49-50
+  EXPECT_EQ(
+      "line 16: undefined surface: surface=Gone | *Integrated Output Section, name=cut, "
+      "surface=Gone, ref node=I.Nowhere, project orientation=NO\n"
+      "line 16: undefined nset: ref node=I.Nowhere | *Integrated Output Section, name=cut, "
+      "surface=Gone, ref node=I.Nowhere, project orientation=NO\n"
+      "line 35: undefined elset: elset=I.Gone | *Energy Output, elset=I.Gone\n"
+      "line 16: integrated output section defined twice: cut | *Integrated Output Section, "
+      "name=cut, surface=Gone, ref node=I.Nowhere, project orientation=NO\n"
+      "line 20: filter defined twice: f 1 | *Filter, name=\"f 1\"\n"
+      "line 21: *Output outside a step | *Output, field\n"
+      "line 26: undefined node: node=9 | *Monitor, dof=2, node=I.9\n"
+      "line 27: undefined nset: node=Far | *Monitor, dof=1, node=Far\n"
+      "line 28: output variable keyword without *Output | *Node Output, nset=I.Tip\n"
+      "line 38: undefined integrated output section: section=Nope | "
+      "*Integrated Output, section=Nope\n"
+      "line 39: undefined filter: filter=Other | *Output, history, filter=Other\n"
+      "line 41: output variable keyword without *Output | *Node Output\n"
+      "line 45: output variable keyword without *Output | *Contact Output\n"
+      "line 46: *Substructure Path, leave without enter | *Substructure Path, leave\n"
+      "line 47: *Substructure Path not left | *Substructure Path, enter element=1\n"
+      "line 49: *Substructure Path outside a step | *Substructure Path, leave\n"
+      "line 49: *Substructure Path, leave without enter | *Substructure Path, leave\n"
+      "line 50: output variable keyword without *Output | *Node Output\n",
+      Findings(deck));
+}
+
 TEST(aif_RandomModelTest, CheckerFollowsConnectorElementsAndSections) {
   const std::string deck =
       "*Part, name=P\n*Node\n 1, 0., 0.\n 2, 1., 0.\n*End Part\n"             // 1-5
