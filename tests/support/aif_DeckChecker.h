@@ -1151,13 +1151,14 @@ class DeckChecker {
         endStep();
         continue;
       }
+      if (k == "*output") {  // its names may be unreadable, the keyword is not
+        if (!record.step) Report(record.line, "*Output outside a step", "");
+        output = record.step;
+      }
       if (record.broken) continue;
       if (HasOption(record, "filter") && !filters.count(Normal(Option(record, "filter"))))
         Report(record.line, "undefined filter", "filter=" + Trim(Option(record, "filter")));
-      if (k == "*output") {
-        if (!record.step) Report(record.line, "*Output outside a step", "");
-        output = record.step;
-      } else if (IsOutputVariableKeyword(k)) {
+      if (IsOutputVariableKeyword(k)) {
         if (!output) Report(record.line, "output variable keyword without *Output", "");
         if (k == "*integrated output" && HasOption(record, "section") &&
             !sections.count(Normal(Option(record, "section"))))
@@ -1172,6 +1173,15 @@ class DeckChecker {
                         [](const auto& o) { return o.first.rfind("enter", 0) == 0; });
         if (enter) {
           entered.push_back(record.line);
+          // The substructure's element: a label, defined where a flat file
+          // holds it (a part-based file holds it in its instance).
+          for (const auto& [key, value] : record.options)
+            if (key.rfind("enter", 0) == 0 && key.find("element") != std::string::npos) {
+              if (scopes_.count("A"))
+                Label(record.line, value, kElement, "element=");
+              else
+                ReferLabel("M", record.line, kElement, value, "element=");
+            }
         } else if (HasOption(record, "leave")) {
           if (entered.empty())
             Report(record.line, "*Substructure Path, leave without enter", "");
@@ -1179,11 +1189,13 @@ class DeckChecker {
             entered.pop_back();
         }
       } else if (k == "*monitor") {
+        // A node set of the name, else a label or "Inst.label".
         const std::string node = Trim(Option(record, "node"));
-        if (Integer(node) || Integer(Split(node, '.').back()))
-          ReferNode(LookupScope(record), record.line, node, "node=");
-        else
+        if (!Integer(node) &&
+            (Resolves(LookupScope(record), kNset, node) || !Integer(Split(node, '.').back())))
           ReferName(record, record.line, kNset, node, "node=");
+        else
+          ReferNode(LookupScope(record), record.line, node, "node=");
       }
     }
     endStep();
