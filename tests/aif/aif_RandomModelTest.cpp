@@ -6,8 +6,10 @@
 // orientations, discrete and field orientations, thickness and offsets from
 // the geometry, fields at nodes, gasket sections, densities from fields,
 // failing fields, instance names, repeated picked regions, suppressed
-// assignments, rebar, springs, inertias, substructures) written through the
-// driver and read back by an independent checker (support/aif_DeckChecker.h).
+// assignments, rebar, springs, inertias, substructures, steps, output data
+// and requests with the step's restart, print, monitor and controls) written
+// through the driver and read back by an independent checker
+// (support/aif_DeckChecker.h).
 // A model made to meet a refusal must be refused; other refusals are counted.
 // A failure names its seed; AIF_RANDOM_MODEL_SEED=17 runs that one and prints
 // its deck; AIF_RANDOM_MODEL_COUNT sets the number of models (300);
@@ -2618,10 +2620,16 @@ class Generator {
         korC_IntegratedOutputSection section;
         section.SetSurfaceRegion(OutputRegion(surface, true));
         std::string told;
+        // "*Integrated Output Section" writes its options without a line
+        // break: three names of up to 80 characters (quoted) and 132
+        // characters of options pass the solver's 256. The three names keep
+        // to 120 characters together.
         if (!nodeSets.empty() && r.Chance(0.6)) {
           const std::string node = r.Pick(nodeSets);
-          section.SetRefNodeRegion(OutputRegion(node, false));
-          told = " ref node \"" + node + "\"";
+          if (name.size() + surface.size() + node.size() + 6 <= 120) {
+            section.SetRefNodeRegion(OutputRegion(node, false));
+            told = " ref node \"" + node + "\"";
+          }
         }
         section.SetRefNodeMotion(r.Uniform(0, 3));
         section.SetPositionAtCenter(r.Chance(0.5));
