@@ -6,8 +6,10 @@
 // orientations, discrete and field orientations, thickness and offsets from
 // the geometry, fields at nodes, gasket sections, densities from fields,
 // failing fields, instance names, repeated picked regions, suppressed
-// assignments, rebar, springs, inertias, substructures) written through the
-// driver and read back by an independent checker (support/aif_DeckChecker.h).
+// assignments, rebar, springs, inertias, substructures, steps, output data
+// and requests with the step's restart, print, monitor and controls) written
+// through the driver and read back by an independent checker
+// (support/aif_DeckChecker.h).
 // A model made to meet a refusal must be refused; other refusals are counted.
 // A failure names its seed; AIF_RANDOM_MODEL_SEED=17 runs that one and prints
 // its deck; AIF_RANDOM_MODEL_COUNT sets the number of models (300);
@@ -44,8 +46,13 @@
 #include "OdbAttrEO/kefC_TwoPointSpring.h"
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kfdC_DiscreteField.h"
+#include "OdbAttrEO/kflC_Filter.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kmaC_Material.h"
+#include "OdbAttrEO/korC_IntegratedOutputSection.h"
+#include "OdbAttrEO/korC_Output.h"
+#include "OdbAttrEO/kprC_StepRequests.h"
+#include "OdbAttrEO/kprC_TimePoint.h"
 #include "OdbAttrEO/kseC_BeamSection.h"
 #include "OdbAttrEO/kseC_ConnectorSection.h"
 #include "OdbAttrEO/kseC_MPCSection.h"
@@ -166,6 +173,22 @@ struct ObjectKinds {
   // scaling on assembly element sets, Riks and AMS node sets, substructure
   // recovery regions; now and then an explicit step the writer refuses.
   bool steps = true;
+  // Output data and requests, drawn apart from the rest: time points, output
+  // filters and integrated output sections on assembly surfaces (analysis
+  // product 1 only, set now and then), field and history output requests on
+  // the steps (whole model, assembly sets, integrated output sections;
+  // preselected, all or listed variables; every frequency kind; filters,
+  // sensors), remeshing rules, and per step restart, print, monitor,
+  // solution controls and solver controls of random kinds; now and then
+  // controls the writer refuses.
+  bool outputRequests = true;
+  // Field output from inside the substructure instance (its whole or a
+  // region of it by name). Off: in a part-based deck "*Substructure Path,
+  // enter element=" names element 0 (no label is recorded for the
+  // substructure's element); and a listed request following a listed
+  // request of equal frequency shares that request's "*Output", so inside
+  // its path its variable keywords come without an "*Output".
+  bool substructureOutput = false;
 };
 
 class Rng {
@@ -226,7 +249,8 @@ class Generator {
       : rng_(seed),
         featureRng_(seed * 2654435761u + 17u),
         kinds_(kinds),
-        stepRng_(seed * 2246822519u + 29u) {}
+        stepRng_(seed * 2246822519u + 29u),
+        outputRng_(seed * 3266489917u + 41u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -255,6 +279,7 @@ class Generator {
     AddContactNodeSets();
     AddMaterials();
     if (kinds_.steps) AddSteps();
+    if (kinds_.outputRequests) AddOutputData();
     PlanEnvironment();
   }
 
@@ -272,9 +297,10 @@ class Generator {
   std::size_t assemblyNodes_ = 0;
 
   // A name for `stem`, hostile one time in three.
-  std::string Name(const std::string& stem) {
+  std::string Name(const std::string& stem) { return NameFrom(rng_, stem); }
+  std::string NameFrom(Rng& rng, const std::string& stem) {
     const std::string n = std::to_string(++names_);
-    switch (rng_.Chance(0.35) ? rng_.Uniform(0, 6) : -1) {
+    switch (rng.Chance(0.35) ? rng.Uniform(0, 6) : -1) {
       case 0:
         return "My " + stem + " " + n;
       case 1:
@@ -286,7 +312,7 @@ class Generator {
       case 4: {
         std::string name = stem + "-" + n + "-";
         for (std::size_t length = static_cast<std::size_t>(
-                 kinds_.overlongNames ? rng_.Uniform(80, 120) : rng_.Uniform(60, 80));
+                 kinds_.overlongNames ? rng.Uniform(80, 120) : rng.Uniform(60, 80));
              name.size() < length;)
           name += static_cast<char>('a' + name.size() % 26);
         return name;
@@ -787,6 +813,7 @@ class Generator {
                                  featureRng_.Real(-3, 3));
     const std::string name = FeatureName("Sub");
     builder.AddInstance(name, part, options);
+    substructure_ = name;
     std::string told;
     if (featureRng_.Chance(0.5)) {
       const std::string set = FeatureName("SubSet");
@@ -1360,6 +1387,7 @@ class Generator {
       surface.SetId(++id);
       surface.SetName(name);
       features.Add(surface);
+      assemblySurfaces_[name] = region;
       description << "assembly surface \"" << name << "\"" << told << "\n";
     }
   }
@@ -2146,10 +2174,519 @@ class Generator {
         refused =
             refused || (!step->Suppressed() && !loadCase->Suppressed() && unpaired(caseName.Str()));
       if (refused) refusals.push_back("holds an unpaired double quote");
+      if (kinds_.outputRequests) AddStepRequests(*step, told);
       builder.AddStep(cow_String(name), *step);
+      steps_.push_back({name, step->DynTypeId(), step->Suppressed()});
       description << "step \"" << name << "\" kind " << kind
                   << (step->Suppressed() ? " suppressed" : "") << " load cases " << cases.size()
                   << told << "\n";
+    }
+  }
+
+  // --- output data and requests --------------------------------------------
+
+  // A hostile output name, drawn from the output draws, without an unpaired
+  // quote: "*Time Points", "*Filter", "*Integrated Output Section" and the
+  // "*Output" naming time points, a filter or a sensor write such a name as
+  // it stands (unbalanced quotes) where other keywords refuse it.
+  std::string OutputName(const std::string& stem) {
+    std::string name = NameFrom(outputRng_, stem);
+    std::replace(name.begin(), name.end(), '"', '\'');
+    return name;
+  }
+
+  // An assembly set or surface as an output request names it: the kind bits
+  // say what the deck writes it as (node set 1, element set 2, surface 8).
+  rgnC_Region OutputRegion(const std::string& name, bool surface) const {
+    const rgnC_Region& held = surface ? assemblySurfaces_.at(name) : assemblyRegions_.at(name);
+    int flags = 1 << 3;
+    if (!surface) {
+      const std::vector<std::string> nodeSets = AssemblySetsWith(true);
+      const std::vector<std::string> elementSets = AssemblySetsWith(false);
+      flags = 0;
+      if (std::find(nodeSets.begin(), nodeSets.end(), name) != nodeSets.end()) flags |= 1;
+      if (std::find(elementSets.begin(), elementSets.end(), name) != elementSets.end()) flags |= 2;
+    }
+    rgnC_Region ref(name, {"Assembly"}, flags);
+    for (const auto& [id, nodes] : held.KernelNodeIndices())
+      ref.SetKernelNodeIndices(id, nodes);
+    for (const auto& [id, elements] : held.KernelElementIndices())
+      ref.SetKernelElementIndices(id, elements);
+    return ref;
+  }
+
+  // Whether every member of `region` lies in an instance written with its
+  // own mesh or in the assembly's own nodes.
+  bool AllMembersWritten(const rgnC_Region& region) const {
+    auto written = [&](int id) {
+      if (id == static_cast<int>(ftr_kAssemblyId)) return true;
+      for (const InstancePlan& instance : instances_)
+        if (static_cast<int>(instance.options.id) == id)
+          return Written(instance) && !instance.options.lightweight;
+      return false;
+    };
+    for (const auto& [id, list] : region.KernelNodeIndices())
+      if (!list.IsEmpty() && !written(id)) return false;
+    for (const auto& [id, list] : region.KernelElementIndices())
+      if (!list.IsEmpty() && !written(id)) return false;
+    return true;
+  }
+
+  // The assembly surfaces with faces of an instance written with its mesh.
+  std::vector<std::string> WrittenAssemblySurfaces() const {
+    std::vector<std::string> names;
+    for (const auto& [name, region] : assemblySurfaces_)
+      for (const auto& [id, list] : region.KernelElementIndices()) {
+        bool written = false;
+        for (const InstancePlan& instance : instances_)
+          written = written || (static_cast<int>(instance.options.id) == id && Written(instance) &&
+                                !instance.options.lightweight);
+        if (!list.IsEmpty() && written) {
+          names.push_back(name);
+          break;
+        }
+      }
+    return names;
+  }
+
+  // A list of `count` values from the defaults of a controls list, one
+  // entry changed (a count where the list starts with counts).
+  cow_List<double> ChangedControls(const cow_List<double>& defaults, std::size_t counts) {
+    Rng& r = outputRng_;
+    cow_List<double> values = defaults;
+    if (values.IsEmpty()) return values;
+    const std::size_t at =
+        static_cast<std::size_t>(r.Uniform(0, static_cast<int>(values.Length()) - 1));
+    values.Modify(at) = at < counts ? static_cast<double>(r.Uniform(1, 30))
+                                    : r.Pick(std::vector<double>{0.25, 1.5, 1e-06, 0.0});
+    return values;
+  }
+
+  // Solution controls of a random kind; now and then a list the writer
+  // refuses (in a step that is written).
+  std::unique_ptr<kprC_Controls> StepControls(bool written, std::string& told) {
+    Rng& r = outputRng_;
+    std::unique_ptr<kprC_PrimaryControls> controls;
+    switch (r.Uniform(0, 7)) {
+      case 0: {
+        auto c = std::make_unique<kprC_TypicalControls>();
+        if (r.Chance(0.4)) c->SetDisplacement(ChangedControls(c->Displacement(), 0));
+        if (r.Chance(0.2)) c->SetRotation(ChangedControls(c->Rotation(), 0));
+        controls = std::move(c);
+        break;
+      }
+      case 1: {
+        auto c = std::make_unique<kprC_HeatTransferControls>();
+        if (r.Chance(0.4)) c->SetTemperature(ChangedControls(c->Temperature(), 0));
+        controls = std::move(c);
+        break;
+      }
+      case 2: {
+        auto c = std::make_unique<kprC_MassDiffusionControls>();
+        if (r.Chance(0.4)) c->SetConcentration(ChangedControls(c->Concentration(), 0));
+        controls = std::move(c);
+        break;
+      }
+      case 3: {
+        auto c = std::make_unique<kprC_CTEControls>();
+        if (r.Chance(0.4)) c->SetElectricalPotential(ChangedControls(c->ElectricalPotential(), 0));
+        controls = std::move(c);
+        break;
+      }
+      case 4: {
+        auto c = std::make_unique<kprC_CTDControls>();
+        if (r.Chance(0.4)) c->SetTemperature(ChangedControls(c->Temperature(), 0));
+        controls = std::move(c);
+        break;
+      }
+      case 5: {
+        auto c = std::make_unique<kprC_PoreControls>();
+        if (r.Chance(0.4)) c->SetPoreFluidPressure(ChangedControls(c->PoreFluidPressure(), 0));
+        controls = std::move(c);
+        break;
+      }
+      case 6: {
+        auto c = std::make_unique<kprC_ElectricalControls>();
+        if (r.Chance(0.4)) c->SetElectricalPotential(ChangedControls(c->ElectricalPotential(), 0));
+        controls = std::move(c);
+        break;
+      }
+      default: {
+        auto c = std::make_unique<kprC_DirectCyclicControls>();
+        if (r.Chance(0.4)) c->SetDirectCyclic(ChangedControls(c->DirectCyclic(), 0));
+        controls = std::move(c);
+        break;
+      }
+    }
+    told += " controls " + std::to_string(controls->DynTypeId() & 0xF);
+    controls->SetLeaveOut(r.Chance(0.1));
+    controls->SetDefaults(r.Chance(0.2));
+    controls->SetDiscontinuous(r.Chance(0.3));
+    if (r.Chance(0.4))
+      controls->SetTimeIncrementation(ChangedControls(controls->TimeIncrementation(), 11));
+    if (r.Chance(0.2)) controls->SetConstraints(ChangedControls(controls->Constraints(), 0));
+    if (r.Chance(0.3))
+      controls->SetLineSearch(r.Chance(0.3) ? cow_List<double>()
+                                            : ChangedControls(controls->LineSearch(), 1));
+    if (r.Chance(0.04)) {
+      cow_List<double> list = controls->TimeIncrementation();
+      const int fault = r.Uniform(0, 2);
+      if (fault == 0) list.Modify(12) = std::nan("");
+      if (fault == 1) list.Modify(3) = 3e9;
+      if (fault == 2) list.Append(1.0);
+      controls->SetTimeIncrementation(list);
+      told += " refused controls";
+      if (written && !controls->LeaveOut() && !controls->Defaults())
+        refusals.push_back(fault == 0   ? "hold a value that is not a number"
+                           : fault == 1 ? "hold a count outside the integer range"
+                                        : "do not hold as many values as their defaults");
+    }
+    return controls;
+  }
+
+  // Restart, print, monitor, solution controls and solver controls of step
+  // `step`, each now and then.
+  void AddStepRequests(kprC_AnalysisStep& step, std::string& told) {
+    Rng& r = outputRng_;
+    if (r.Chance(0.3)) {
+      switch (r.Uniform(0, 2)) {
+        case 0: {
+          kprC_ExplicitRestart restart;
+          restart.SetOverlay(r.Chance(0.5));
+          restart.SetNumberIntervals(r.Uniform(0, 5));
+          restart.SetTimeMarks(r.Chance(0.5));
+          step.SetRestart(restart);
+          break;
+        }
+        case 1: {
+          kprC_StandardRestart restart;
+          restart.SetOverlay(r.Chance(0.5));
+          restart.SetFrequency(r.Uniform(0, 10));
+          restart.SetNumberIntervals(r.Chance(0.5) ? 0 : r.Uniform(1, 5));
+          restart.SetTimeMarks(r.Chance(0.5));
+          step.SetRestart(restart);
+          break;
+        }
+        default: {
+          kprC_FlowRestart restart;
+          restart.SetFrequency(r.Uniform(0, 10));
+          restart.SetNumberIntervals(r.Uniform(0, 5));
+          step.SetRestart(restart);
+        }
+      }
+      told += " restart";
+    }
+    // The print in force, as the writer carries it over the written steps:
+    // the first one's default, then each general print. A perturbation
+    // print while an explicit one is in force fails the writer's type test
+    // (a host error: the host never pairs them), so it is not drawn then.
+    if (!step.Suppressed() && printInForce_ == 0) printInForce_ = step.Explicit() ? 1 : 2;
+    if (r.Chance(0.3)) {
+      int kind = r.Uniform(0, 2);
+      if (kind == 2 && printInForce_ == 1) kind = 1;
+      if (!step.Suppressed() && kind != 2) printInForce_ = kind + 1;
+      switch (kind) {
+        case 0: {
+          kprC_ExplicitDiagnosticPrint print;
+          print.SetAllke(r.Chance(0.5));
+          print.SetCriticalElement(r.Chance(0.5));
+          print.SetEtotal(r.Chance(0.5));
+          print.SetDmass(r.Chance(0.5));
+          step.SetDiagnosticPrint(print);
+          break;
+        }
+        case 1: {
+          kprC_StandardDiagnosticPrint print;
+          print.SetContact(r.Chance(0.5));
+          print.SetFrequency(r.Uniform(0, 3));
+          print.SetModelChange(r.Chance(0.5));
+          print.SetPlasticity(r.Chance(0.5));
+          print.SetResidual(r.Chance(0.5));
+          print.SetSolve(r.Chance(0.5));
+          step.SetDiagnosticPrint(print);
+          break;
+        }
+        default: {
+          kprC_PerturbationDiagnosticPrint print;
+          print.SetFrequency(r.Uniform(0, 3));
+          print.SetSolve(r.Chance(0.5));
+          step.SetDiagnosticPrint(print);
+        }
+      }
+      told += " print";
+    }
+    const std::vector<std::string> nodeSets = AssemblySetsWith(true);
+    if (!nodeSets.empty() && r.Chance(0.3)) {
+      const std::string set = r.Pick(nodeSets);
+      std::unique_ptr<kprC_Monitor> monitor;
+      if (r.Chance(0.5)) {
+        monitor = std::make_unique<kprC_ExplicitMonitor>();
+      } else {
+        auto standard = std::make_unique<kprC_StandardMonitor>();
+        standard->SetFrequency(r.Uniform(1, 5));
+        monitor = std::move(standard);
+      }
+      monitor->SetRegion(OutputRegion(set, false));
+      monitor->SetDof(r.Uniform(1, 6));
+      step.SetMonitor(*monitor);
+      told += " monitor \"" + set + "\"";
+    }
+    if (r.Chance(0.3)) step.SetControls(*StepControls(!step.Suppressed(), told));
+    if (r.Chance(0.2)) {
+      kprC_LinearCtrl control;
+      control.SetLeaveOut(r.Chance(0.1));
+      control.SetDefaults(r.Chance(0.2));
+      if (r.Chance(0.5)) control.SetTolerance(r.Pick(std::vector<double>{1e-05, 0.5}));
+      if (r.Chance(0.5)) control.SetMaxIterations(r.Uniform(1, 500));
+      if (r.Chance(0.5)) control.SetRestartIterations(r.Uniform(1, 50));
+      if (r.Chance(0.04)) {
+        control.SetTolerance(std::nan(""));
+        if (!step.Suppressed() && !control.LeaveOut() && !control.Defaults())
+          refusals.push_back("hold a tolerance that is not a number");
+      }
+      step.SetLinearCtrl(control);
+      told += " solver controls";
+    }
+    step.SetSimBased(r.Chance(0.05));
+  }
+
+  // The variables a request may list: those of the request table's
+  // built-in content, components among them, and a name it does not know.
+  std::vector<std::string> OutputVariables(bool field) {
+    static const std::vector<std::string> fieldNames = {
+        "U",       "V",     "A",       "RF",    "CF", "NT",   "RT",  "COORD", "S",     "E",
+        "PE",      "PEEQ",  "LE",      "SF",    "SE", "TEMP", "HFL", "EVOL",  "RBFOR", "GU",
+        "CSTRESS", "CDISP", "CSTATUS", "RADFL", "U1", "U3",   "S11", "S23",   "RF2",   "NOSUCH"};
+    static const std::vector<std::string> historyNames = {
+        "ALLIE", "ALLKE", "ELSE", "ELKE", "ENER", "DMASS",  "SOF",   "SOM", "IVOL",  "U",
+        "RF",    "S",     "E",    "GU",   "GA",   "CFORCE", "RADFL", "U2",  "NOSUCH"};
+    const std::vector<std::string>& pool = field ? fieldNames : historyNames;
+    std::vector<std::string> names;
+    for (int i = outputRng_.Uniform(1, 4); i > 0; --i) {
+      const std::string& name = outputRng_.Pick(pool);
+      if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+    }
+    return names;
+  }
+
+  // A random state of a request in a step of procedure `procedure`.
+  //
+  // `oneKind`: the request's set is written as a node set or an element set
+  // only. Its lists then hold a node and an element variable: a record that
+  // gives nothing for its set (only element variables for a node set, or the
+  // reverse) still counts as the "*Output" that the next record of equal
+  // frequency follows, so that record's variable keywords come without one.
+  template <class State>
+  State OutputState(unsigned procedure, bool field, bool oneKind) {
+    Rng& r = outputRng_;
+    State state = r.Chance(0.3) ? State(procedure) : State();
+    state.SetVariablesKind(static_cast<korC_VariablesTypeEnm>(r.Uniform(0, 2)));
+    if (state.VariablesKind() == korC_LIST || r.Chance(0.1)) {
+      cow_List<cow_String> list;
+      for (const std::string& name : OutputVariables(field))
+        list.Append(cow_String(name));
+      if (oneKind) list.AppendUnlessMember(cow_String("U")), list.AppendUnlessMember("S");
+      state.SetVariables(list);
+    }
+    std::vector<korC_TypeEnm> kinds = {korC_FREQUENCY, korC_NUMBER_INTERVAL, korC_TIME_INTERVAL,
+                                       korC_MODES, korC_NO_FREQUENCY};
+    if (!timePoints_.empty()) kinds.push_back(korC_TIME_POINTS);
+    state.SetFrequencyKind(r.Pick(kinds));
+    state.SetFrequency(r.Pick(std::vector<int>{0, 1, 5, 10, 99999}));
+    state.SetNumberInterval(r.Pick(std::vector<int>{1, 7, 20, 200}));
+    state.SetTimeInterval(r.Pick(std::vector<double>{0.0, 0.1, 1e-05, 2.5}));
+    cow_List<int> modes;
+    for (int i = r.Chance(0.5) ? r.Uniform(1, 20) : 0; i > 0; --i)
+      modes.Append(r.Uniform(1, 40));
+    state.SetModeList(modes);
+    if (!timePoints_.empty()) state.SetTimePointsName(cow_String(r.Pick(timePoints_)));
+    state.SetTimeMarks(r.Chance(0.5));
+    return state;
+  }
+
+  // The per-step states of `request`: created in a random step, then
+  // carried over, modified or deactivated in the later ones.
+  template <class State, class Request>
+  void OutputSteps(Request& request, bool field, std::string& told) {
+    Rng& r = outputRng_;
+    if (steps_.empty()) return;
+    std::size_t first = static_cast<std::size_t>(r.Uniform(0, static_cast<int>(steps_.size()) - 1));
+    told += " from \"" + steps_[first].name + "\"";
+    const int kinds = request.Region().Flags() & 3;
+    const bool oneKind = request.Domain() == korC_REGION && kinds != 3;
+    State state = OutputState<State>(steps_[first].procedure, field, oneKind);
+    request.SetState(cow_String(steps_[first].name), state, 1);
+    for (std::size_t i = first + 1; i < steps_.size(); ++i) {
+      const int status = r.Pick(std::vector<int>{2, 2, 3, 4});
+      if (status == 3) state = OutputState<State>(steps_[i].procedure, field, oneKind);
+      request.SetState(cow_String(steps_[i].name), state, status);
+      if (status == 4) {
+        told += " to \"" + steps_[i].name + "\"";
+        break;
+      }
+    }
+  }
+
+  // What a request covers: the whole model, an assembly set, or (history
+  // output of analysis product 1) an integrated output section.
+  //
+  // Only sets whose members all lie in instances the deck writes: a set
+  // holding elements of an instance left out (mesh locked) is named by
+  // "*Element Output, elset=" (the region kernel answers that it holds
+  // elements) though no such element set is written.
+  void OutputDomain(korC_Output& request, bool field, std::string& told) {
+    Rng& r = outputRng_;
+    std::vector<std::string> sets;
+    for (const std::string& set : AssemblySetsWith(r.Chance(0.5)))
+      if (AllMembersWritten(assemblyRegions_.at(set))) sets.push_back(set);
+    const int pick = r.Uniform(0, 3);
+    if (pick == 3 && !field && !sections_.empty()) {
+      const std::string section = r.Pick(sections_);
+      request.SetDomain(korC_SECTION);
+      request.SetIntegratedOutputSectionName(cow_String(section));
+      told += " section \"" + section + "\"";
+    } else if (pick >= 1 && !sets.empty()) {
+      const std::string set = r.Pick(sets);
+      request.SetDomain(korC_REGION);
+      request.SetRegion(OutputRegion(set, false));
+      told += " set \"" + set + "\"";
+    }
+    if (r.Chance(0.15)) request.SetSuppressed(true), told += " suppressed";
+    if (!filters_.empty() && !field && r.Chance(0.4)) {
+      const std::string filter = r.Pick(filters_);
+      request.SetFilterName(cow_String(filter));
+      told += " filter \"" + filter + "\"";
+    }
+  }
+
+  // Time points, filters, integrated output sections, output requests and
+  // remeshing rules.
+  void AddOutputData() {
+    Rng& r = outputRng_;
+    for (int i = r.Chance(0.4) ? r.Uniform(1, 2) : 0; i > 0; --i) {
+      const std::string name = OutputName("TP");
+      cow_List<cow_List<double>> rows;
+      const bool ranges = r.Chance(0.4);
+      for (int row = r.Uniform(1, 3); row > 0; --row)
+        rows.Append(ranges ? cow_List<double>{0.1 * row, 1.0, 0.1} : cow_List<double>{0.25 * row});
+      builder.AddTimePoint(cow_String(name), kprC_TimePoint(rows));
+      timePoints_.push_back(name);
+      description << "time points \"" << name << "\"\n";
+    }
+    // Filters and integrated output sections are written for product 1 only.
+    if (r.Chance(0.3)) {
+      builder.Steps().SetAnalysisProduct(kprC_EXPLICIT);
+      description << "analysis product 1\n";
+      for (int i = r.Uniform(0, 3); i > 0; --i) {
+        const std::string name = OutputName("Filter");
+        std::unique_ptr<kflC_Filter> filter;
+        switch (r.Uniform(0, 4)) {
+          case 0:
+            filter = std::make_unique<kflC_ButterworthFilter>();
+            break;
+          case 1: {
+            auto chebyshev = std::make_unique<kflC_Chebyshev1Filter>();
+            if (r.Chance(0.5)) chebyshev->SetRippleFactor(0.1);
+            filter = std::move(chebyshev);
+            break;
+          }
+          case 2: {
+            auto chebyshev = std::make_unique<kflC_Chebyshev2Filter>();
+            if (r.Chance(0.5)) chebyshev->SetRippleFactor(0.05);
+            filter = std::move(chebyshev);
+            break;
+          }
+          case 3:
+            filter = std::make_unique<kflC_OperatorFilter>();
+            break;
+          default:
+            filter = std::make_unique<kflC_Filter>();
+        }
+        filter->SetCutoffFrequency(r.Chance(0.3) ? 0.0 : 100.0);
+        filter->SetOrder(r.Uniform(1, 4));
+        filter->SetOperation(r.Uniform(0, 4));
+        filter->SetHalt(r.Chance(0.3));
+        if (r.Chance(0.3)) filter->SetLimit(50.0);
+        filter->SetInvariant(r.Uniform(0, 3));
+        builder.AddFilter(cow_String(name), *filter);
+        filters_.push_back(name);
+        description << "filter \"" << name << "\"\n";
+      }
+      const std::vector<std::string> surfaces = WrittenAssemblySurfaces();
+      const std::vector<std::string> nodeSets = AssemblySetsWith(true);
+      for (int i = surfaces.empty() ? 0 : r.Uniform(0, 2); i > 0; --i) {
+        const std::string name = OutputName("IOS");
+        const std::string surface = r.Pick(surfaces);
+        korC_IntegratedOutputSection section;
+        section.SetSurfaceRegion(OutputRegion(surface, true));
+        std::string told;
+        // "*Integrated Output Section" writes its options without a line
+        // break: three names of up to 80 characters (quoted) and 132
+        // characters of options pass the solver's 256. The three names keep
+        // to 120 characters together.
+        if (!nodeSets.empty() && r.Chance(0.6)) {
+          const std::string node = r.Pick(nodeSets);
+          if (name.size() + surface.size() + node.size() + 6 <= 120) {
+            section.SetRefNodeRegion(OutputRegion(node, false));
+            told = " ref node \"" + node + "\"";
+          }
+        }
+        section.SetRefNodeMotion(r.Uniform(0, 3));
+        section.SetPositionAtCenter(r.Chance(0.5));
+        section.SetProjectOrientation(r.Chance(0.5));
+        builder.AddIntegratedOutputSection(cow_String(name), section);
+        sections_.push_back(name);
+        description << "integrated output section \"" << name << "\" on \"" << surface << "\""
+                    << told << "\n";
+      }
+    }
+    for (int i = steps_.empty() ? 0 : r.Uniform(0, 3); i > 0; --i) {
+      const std::string name = OutputName("F-Output");
+      korC_FieldOutput request;
+      std::string told;
+      OutputDomain(request, true, told);
+      // Output from inside the substructure: the whole of it, or a region
+      // of it by name.
+      if (kinds_.substructureOutput && !substructure_.empty() && r.Chance(0.3)) {
+        request.SetDomain(korC_SUBSTRUCTURE);
+        request.SetRegion(rgnC_Region());
+        cow_List<cow_String> entries;
+        for (int e = r.Uniform(1, 2); e > 0; --e)
+          entries.Append(cow_String(substructure_ + "." +
+                                    (r.Chance(0.5) ? "Entire Substructure" : "Retained")));
+        request.SetSubstructureEntries(entries);
+        told += " substructure";
+      }
+      request.SetPlainOutput(r.Chance(0.7));
+      request.SetRebarMode(r.Chance(0.2) ? r.Uniform(1, 2) : 0);
+      OutputSteps<korC_FieldOutputState>(request, true, told);
+      builder.AddFieldOutput(cow_String(name), request);
+      description << "field output \"" << name << "\"" << told << "\n";
+    }
+    for (int i = steps_.empty() ? 0 : r.Uniform(0, 3); i > 0; --i) {
+      const std::string name = OutputName("H-Output");
+      korC_HistoryOutput request;
+      std::string told;
+      OutputDomain(request, false, told);
+      if (request.Domain() == korC_REGION && r.Chance(0.3))
+        request.SetSensor(true), told += " sensor";
+      request.SetSharing(r.Chance(0.8));
+      OutputSteps<korC_HistoryOutputState>(request, false, told);
+      builder.AddHistoryOutput(cow_String(name), request);
+      description << "history output \"" << name << "\"" << told << "\n";
+    }
+    const std::vector<std::string> elementSets = AssemblySetsWith(false);
+    if (!steps_.empty() && !elementSets.empty() && r.Chance(0.15)) {
+      const std::string name = OutputName("Rule");
+      karC_RemeshingRule rule;
+      rule.SetStepName(cow_String(r.Pick(steps_).name));
+      rule.SetRegion(OutputRegion(r.Pick(elementSets), false));
+      rule.SetVariables({cow_String("ENDEN"), cow_String("S")});
+      rule.SetOutputFrequency(r.Chance(0.5));
+      rule.SetHasSizingMethod(r.Chance(0.8));
+      if (r.Chance(0.3)) rule.SetDescription(cow_String("*Not a keyword\nsecond line"));
+      builder.AddRemeshingRule(cow_String(name), rule);
+      description << "remeshing rule \"" << name << "\" in \"" << rule.StepName().Str() << "\"\n";
     }
   }
 
@@ -2157,6 +2694,20 @@ class Generator {
   // The assembly's sets and the members each holds, by name.
   std::map<std::string, rgnC_Region> assemblyRegions_;
   Rng stepRng_{0};
+  // Draws of the output data and requests (ObjectKinds::outputRequests).
+  Rng outputRng_{0};
+  // The assembly's surfaces and their members, by name.
+  std::map<std::string, rgnC_Region> assemblySurfaces_;
+  // The generated steps in their order: name, procedure, suppressed.
+  struct StepPlan {
+    std::string name;
+    unsigned procedure = 0;
+    bool suppressed = false;
+  };
+  std::vector<StepPlan> steps_;
+  int printInForce_ = 0;  // the writer's print in force: 0 none yet, 1 explicit, 2 standard
+  std::vector<std::string> timePoints_, filters_, sections_;  // generated output data
+  std::string substructure_;  // the substructure instance, when there is one
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // Materials named by sections assigned on written instances.
   std::set<std::string> assignedMaterials_;
@@ -2364,6 +2915,64 @@ TEST(aif_RandomModelTest, CheckerFollowsStepsAndLoadCases) {
       "line 23: undefined nset: Riks node I.Gone | 0.1, 1., , , , I.Gone, 2, 0.5\n"
       "line 24: undefined time points: time points=Other | *Direct Cyclic, time points=Other\n"
       "line 29: undefined nset: residual modes Nowhere | Nowhere, 2\n",
+      Findings(deck));
+}
+
+// Output data: filters and integrated output sections once, the names
+// output keywords give defined (variable keywords by the generic set check,
+// a monitored dotted set name before a label), variable keywords only under
+// an "*Output" of their step and path level, substructure paths balanced
+// within their step and entered at a valid element label.
+TEST(aif_RandomModelTest, CheckerFollowsOutputRequests) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0.\n 2, 1., 0.\n"                                 // 1-4
+      "*Element, type=B21, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip.2\n 2,\n*End Part\n"  // 5-9
+      "*Assembly, name=A\n*Instance, name=I, part=P\n*End Instance\n"                  // 10-12
+      "*Surface, type=NODE, name=\"My Skin\"\nI.Tip.2, 1.\n"                           // 13-14
+      "*Integrated Output Section, name=Cut, surface=\"My Skin\", ref node=I.Tip.2, "
+      "position=INPUT, project orientation=NO\n"  // 15
+      "*Integrated Output Section, name=cut, surface=Gone, ref node=I.Nowhere, "
+      "project orientation=NO\n"                                                  // 16
+      "*End Assembly\n"                                                           // 17
+      "*Filter, name=\"F 1\", type=BUTTERWORTH\n100.\n*Filter, name=\"f 1\"\n"    // 18-20
+      "*Output, field\n"                                                          // 21
+      "*Step, name=S1\n*Static\n"                                                 // 22-23
+      "*Monitor, dof=1, node=I.Tip.2, frequency=1\n*Monitor, dof=2, node=I.2\n"   // 24-25
+      "*Monitor, dof=2, node=I.9\n*Monitor, dof=1, node=Far\n"                    // 26-27
+      "*Node Output, nset=I.Tip.2\nU\n"                                           // 28-29
+      "*Output, history, filter=\"F 1\"\n*Node Output, nset=I.Tip.2\nU\n"         // 30-32
+      "*Element Output, elset=I.Bars\nS\n*Energy Output, elset=I.Gone\n"          // 33-35
+      "*Integrated Output, section=CUT\nSOF\n*Integrated Output, section=Nope\n"  // 36-38
+      "*Output, history, filter=Other\n"                                          // 39
+      "*Substructure Path, enter element=1\n*Node Output\n"                       // 40-41
+      "*Output, field\n*Node Output\n*Substructure Path, leave\n"                 // 42-44
+      "*Contact Output\n*Substructure Path, leave\n"                              // 45-46
+      "*Substructure Path, enter element=0\n*End Step\n"                          // 47-48
+      "*Substructure Path, leave\n*Node Output\n";                                // 49-50
+  EXPECT_EQ(
+      "line 16: undefined surface: surface=Gone | *Integrated Output Section, name=cut, "
+      "surface=Gone, ref node=I.Nowhere, project orientation=NO\n"
+      "line 16: undefined nset: ref node=I.Nowhere | *Integrated Output Section, name=cut, "
+      "surface=Gone, ref node=I.Nowhere, project orientation=NO\n"
+      "line 35: undefined elset: elset=I.Gone | *Energy Output, elset=I.Gone\n"
+      "line 16: integrated output section defined twice: cut | *Integrated Output Section, "
+      "name=cut, surface=Gone, ref node=I.Nowhere, project orientation=NO\n"
+      "line 20: filter defined twice: f 1 | *Filter, name=\"f 1\"\n"
+      "line 21: *Output outside a step | *Output, field\n"
+      "line 26: undefined node: node=9 | *Monitor, dof=2, node=I.9\n"
+      "line 27: undefined nset: node=Far | *Monitor, dof=1, node=Far\n"
+      "line 28: output variable keyword without *Output | *Node Output, nset=I.Tip.2\n"
+      "line 38: undefined integrated output section: section=Nope | "
+      "*Integrated Output, section=Nope\n"
+      "line 39: undefined filter: filter=Other | *Output, history, filter=Other\n"
+      "line 41: output variable keyword without *Output | *Node Output\n"
+      "line 45: output variable keyword without *Output | *Contact Output\n"
+      "line 46: *Substructure Path, leave without enter | *Substructure Path, leave\n"
+      "line 47: invalid element label: element=0 | *Substructure Path, enter element=0\n"
+      "line 47: *Substructure Path not left | *Substructure Path, enter element=0\n"
+      "line 49: *Substructure Path outside a step | *Substructure Path, leave\n"
+      "line 49: *Substructure Path, leave without enter | *Substructure Path, leave\n"
+      "line 50: output variable keyword without *Output | *Node Output\n",
       Findings(deck));
 }
 
@@ -2751,6 +3360,7 @@ ObjectKinds KindsOfThisRun() {
     kinds.pickedRegions = kinds.suppressedAssignments = kinds.rebar = false;
     kinds.likeNamedFields = kinds.overlongNames = kinds.connectors = false;
     kinds.springs = kinds.inertias = kinds.substructures = false;
+    kinds.outputRequests = kinds.substructureOutput = false;
   }
   kinds.layups = kinds.layups || on("layups");
   kinds.plyOrientations = kinds.plyOrientations || on("plyOrientations");
@@ -2771,6 +3381,8 @@ ObjectKinds KindsOfThisRun() {
   kinds.inertias = kinds.inertias || on("inertias");
   kinds.substructures = kinds.substructures || on("substructures");
   kinds.connectors = kinds.connectors || on("connectors");
+  kinds.outputRequests = kinds.outputRequests || on("outputRequests");
+  kinds.substructureOutput = kinds.substructureOutput || on("substructureOutput");
   return kinds;
 }
 

@@ -33,7 +33,13 @@
 // named once, "*Load Case" closed inside its step ("*Substructure Load Case"
 // has no end line), every time points= a "*Time Points" defined once, the
 // node of a Riks data line and the node sets of AMS residual-mode lines
-// defined. References may precede definitions.
+// defined; output data: "*Filter" and "*Integrated Output Section" once per
+// model, every filter= and section= defined (a section's surface= and ref
+// node= as any other), "*Monitor, node=" a node or node set, "*Output" only
+// in a step, the output variable keywords ("*Node Output", "*Element
+// Output", ...) only after an "*Output" of their step and path level, and
+// "*Substructure Path, enter" left again in its step. References may precede
+// definitions.
 #pragma once
 
 #include <algorithm>
@@ -70,6 +76,7 @@ class DeckChecker {
     CheckSections();
     CheckDistributions();
     CheckConnectorBehaviors();
+    CheckOutputRequests();
     return std::move(findings_);
   }
 
@@ -761,9 +768,11 @@ class DeckChecker {
 
   // --- section keywords ----------------------------------------------------
 
+  // A section keyword ("*Solid Section", "*Connector Section", ...); an
+  // integrated output section is output data, not a section of elements.
   static bool IsSection(const std::string& keyword) {
     static const std::string tail = " section";
-    return keyword.size() > tail.size() &&
+    return keyword.size() > tail.size() && keyword != "*integrated output section" &&
            keyword.compare(keyword.size() - tail.size(), tail.size(), tail) == 0;
   }
 
@@ -1099,6 +1108,97 @@ class DeckChecker {
           Report(line, "undefined derived component", first);
       }
     }
+  }
+
+  // --- output requests -----------------------------------------------------
+
+  static bool IsOutputVariableKeyword(const std::string& keyword) {
+    static const std::set<std::string> keywords = {
+        "*node output",  "*element output",        "*energy output",    "*contact output",
+        "*modal output", "*incrementation output", "*radiation output", "*integrated output"};
+    return keywords.count(keyword) > 0;
+  }
+
+  // "*Filter" and "*Integrated Output Section" once per model, every
+  // filter= and section= defined; "*Monitor, node=" a node or a node set;
+  // "*Output" only in a step, the output variable keywords only after an
+  // "*Output" of their step and of their substructure path level (a
+  // "*Substructure Path" line ends the "*Output" before it); "*Substructure
+  // Path, enter" left again in its step.
+  void CheckOutputRequests() {
+    std::set<std::string> filters, sections;
+    for (const Record& record : records_) {
+      const std::string& k = record.keyword;
+      if (k != "*filter" && k != "*integrated output section") continue;
+      const std::string name = Normal(Option(record, "name"));
+      const bool filter = k == "*filter";
+      if (name.empty())
+        Report(record.line, "empty name", filter ? "*Filter" : "*Integrated Output Section");
+      else if (!(filter ? filters : sections).insert(name).second)
+        Report(record.line,
+               filter ? "filter defined twice" : "integrated output section defined twice", name);
+    }
+    bool output = false;       // an "*Output" opens output of the current level
+    std::vector<int> entered;  // lines of the open "*Substructure Path, enter"
+    auto endStep = [&]() {
+      if (!entered.empty()) Report(entered.back(), "*Substructure Path not left", "");
+      entered.clear();
+      output = false;
+    };
+    for (const Record& record : records_) {
+      const std::string& k = record.keyword;
+      if (k == "*step" || k == "*end step") {
+        endStep();
+        continue;
+      }
+      if (k == "*output") {  // its names may be unreadable, the keyword is not
+        if (!record.step) Report(record.line, "*Output outside a step", "");
+        output = record.step;
+      }
+      if (record.broken) continue;
+      if (HasOption(record, "filter") && !filters.count(Normal(Option(record, "filter"))))
+        Report(record.line, "undefined filter", "filter=" + Trim(Option(record, "filter")));
+      if (IsOutputVariableKeyword(k)) {
+        if (!output) Report(record.line, "output variable keyword without *Output", "");
+        if (k == "*integrated output" && HasOption(record, "section") &&
+            !sections.count(Normal(Option(record, "section"))))
+          Report(record.line, "undefined integrated output section",
+                 "section=" + Trim(Option(record, "section")));
+      } else if (k == "*substructure path") {
+        output = false;
+        if (!record.step) Report(record.line, "*Substructure Path outside a step", "");
+        // "enter element=N" reads as the option "enter element".
+        const bool enter =
+            std::any_of(record.options.begin(), record.options.end(),
+                        [](const auto& o) { return o.first.rfind("enter", 0) == 0; });
+        if (enter) {
+          entered.push_back(record.line);
+          // The substructure's element: a label, defined where a flat file
+          // holds it (a part-based file holds it in its instance).
+          for (const auto& [key, value] : record.options)
+            if (key.rfind("enter", 0) == 0 && key.find("element") != std::string::npos) {
+              if (scopes_.count("A"))
+                Label(record.line, value, kElement, "element=");
+              else
+                ReferLabel("M", record.line, kElement, value, "element=");
+            }
+        } else if (HasOption(record, "leave")) {
+          if (entered.empty())
+            Report(record.line, "*Substructure Path, leave without enter", "");
+          else
+            entered.pop_back();
+        }
+      } else if (k == "*monitor") {
+        // A node set of the name, else a label or "Inst.label".
+        const std::string node = Trim(Option(record, "node"));
+        if (!Integer(node) &&
+            (Resolves(LookupScope(record), kNset, node) || !Integer(Split(node, '.').back())))
+          ReferName(record, record.line, kNset, node, "node=");
+        else
+          ReferNode(LookupScope(record), record.line, node, "node=");
+      }
+    }
+    endStep();
   }
 };
 
