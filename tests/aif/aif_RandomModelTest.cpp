@@ -185,9 +185,7 @@ struct ObjectKinds {
   // Field output from inside the substructure instance (its whole or a
   // region of it by name). Off: in a part-based deck "*Substructure Path,
   // enter element=" names element 0 (no label is recorded for the
-  // substructure's element); and a listed request following a listed
-  // request of equal frequency shares that request's "*Output", so inside
-  // its path its variable keywords come without an "*Output".
+  // substructure's element).
   bool substructureOutput = false;
 };
 
@@ -2186,9 +2184,9 @@ class Generator {
   // --- output data and requests --------------------------------------------
 
   // A hostile output name, drawn from the output draws, without an unpaired
-  // quote: "*Time Points", "*Filter", "*Integrated Output Section" and the
-  // "*Output" naming time points, a filter or a sensor write such a name as
-  // it stands (unbalanced quotes) where other keywords refuse it.
+  // quote, which the writer refuses in time points, filters, integrated
+  // output sections and sensors as in every other name: the models that
+  // name them should mostly be written.
   std::string OutputName(const std::string& stem) {
     std::string name = NameFrom(outputRng_, stem);
     std::replace(name.begin(), name.end(), '"', '\'');

@@ -76,3 +76,20 @@ TEST(aif_IntegratedOutputSectionTest, LocalSystemAndProjection) {
 }
 
 }  // namespace
+
+namespace {
+
+// Three names of 80 characters do not fit on one line: the line goes on
+// after the comma that would take it past what the solver reads (and, as
+// every long keyword line, after a comma past the stream's break column).
+TEST(aif_IntegratedOutputSectionTest, LongNamesContinueTheLine) {
+  const OutputDataContext context(aif_test::OutputDataModel(kprC_EXPLICIT));
+  const std::string name(80, 'n'), surface(80, 's'), node(80, 'r');
+  EXPECT_EQ(
+      KeywordText(aif_IntegratedOutputSection(name.c_str(), surface.c_str(), node.c_str(),
+                                              OutputSectionWithMotion(0, false), context.info)),
+      "*Integrated Output Section, name=" + name + ", surface=" + surface + ", \nref node=" + node +
+          ", position=INPUT, ref node motion=INDEPENDENT, \nproject orientation=NO\n");
+}
+
+}  // namespace

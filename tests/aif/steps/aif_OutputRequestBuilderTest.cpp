@@ -910,3 +910,65 @@ TEST(aif_OutputRequestBuilder, PerturbationPrintAfterAnExplicitStep) {
             "module/aif/impl/steps/aif_OutputRequestBuilder.cpp");
   EXPECT_FALSE(std::filesystem::exists(deck.Path()));
 }
+
+namespace {
+
+// A record whose region cannot take its variables writes nothing, and the
+// next record of the same frequency opens its own "*Output" rather than
+// following one never written; a substructure record never follows an
+// "*Output" outside its path.
+TEST(aif_OutputRequestBuilder, ARecordAfterADroppedOneOpensItsOwnOutput) {
+  hst_ModelBuilder b = OutputBuilderModel();
+  b.AddStep("Load", kprC_StaticStep());
+  // Elements only (kind bit 1): its node variable has nowhere to go.
+  b.AddFieldOutput("A", OutputBuilderField("Load", OutputBuilderState<korC_FieldOutputState>({"U"}),
+                                           korC_REGION, OutputBuilderRegion("Edges", 1 << 1)));
+  b.AddFieldOutput("B", OutputBuilderField("Load", OutputBuilderState<korC_FieldOutputState>({"S"}),
+                                           korC_REGION, OutputBuilderRegion("Zone")));
+  aif_test::TempDeck deck("OutputBuilderDropped");
+  EXPECT_EQ(OutputBuilderStep(deck.Write(b), "Load"),
+            "** ----------------------------------------------------------------\n** \n"
+            "** STEP: Load\n** \n*Step, name=Load\n*Static\n1., 1., 1.e-05, 1.\n"
+            "** \n** OUTPUT REQUESTS\n** \n"
+            "** \n** FIELD OUTPUT: A\n** \n"
+            "** \n** FIELD OUTPUT: B\n** \n"
+            "*Output, field\n*Element Output, elset=Block-1.Zone, directions=YES\nS, \n"
+            "*Output, history, frequency=0\n*End Step\n");
+}
+
+// Names that would break their lines stop the write, whichever keyword
+// names them first.
+TEST(aif_OutputRequestBuilder, UnwritableOutputNamesStopTheWrite) {
+  auto refusal = [](const hst_ModelBuilder& b) {
+    const bas_NewModel model = b.Model();
+    aif_Job job("Job-1", b.Job(), model);
+    aif_ModelInfo info(job);
+    aif_Builder builder(info);
+    aif_test::TempDeck deck("OutputBuilderNames");
+    std::string message;
+    try {
+      EXPECT_TRUE(builder.WriteInputFile(deck.Path(), false, true));
+    } catch (const aif_Exception& e) {
+      message = e.Message().Str();
+      EXPECT_FALSE(std::filesystem::exists(deck.Path()));
+    }
+    return message;
+  };
+  hst_ModelBuilder points = OutputBuilderModel();
+  points.AddTimePoint("Half\"way", kprC_TimePoint({{0.5}}));
+  EXPECT_EQ(refusal(points),
+            "The time points name Half\"way holds an unpaired double quote and cannot be written "
+            "to the input file.");
+
+  hst_ModelBuilder filtered = OutputBuilderModel();
+  filtered.AddStep("Load", kprC_StaticStep());
+  korC_FieldOutputState state = OutputBuilderState<korC_FieldOutputState>({"U"});
+  korC_FieldOutput request = OutputBuilderField("Load", state);
+  request.SetFilterName("Low\"pass");
+  filtered.AddFieldOutput("F-1", request);
+  EXPECT_EQ(refusal(filtered),
+            "The filter name Low\"pass holds an unpaired double quote and cannot be written to "
+            "the input file.");
+}
+
+}  // namespace

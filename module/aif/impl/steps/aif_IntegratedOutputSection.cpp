@@ -2,6 +2,7 @@
 
 #include "AFCInputFileWriter/akw_MorvexName.h"
 #include "QivBasicUtils/utl_Stream.h"
+#include "aif/impl/core/aif_KeywordOption.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 
 namespace {
@@ -24,17 +25,20 @@ const char* SectionRefNodeMotion(int motion) {
 }  // namespace
 
 void aif_IntegratedOutputSection::Write(utl_Stream& stream) const {
+  // Each option goes on after its comma when it would take the line past
+  // what the solver reads: three long names do not fit on one line.
+  auto option = [&stream](const cow_String& text) { aif_Option(stream, text.Length()) << text; };
   stream << "*Integrated Output Section, name=" << akw_MorvexName(name_, false);
-  stream << ", surface=" << surface_;
+  option("surface=" + surface_);
   if (!refNode_.IsEmpty()) {
-    stream << ", ref node=" << refNode_;
-    stream << ", position=" << (section_.PositionAtCenter() ? "CENTER" : "INPUT");
+    option("ref node=" + refNode_);
+    option(cow_String("position=") + (section_.PositionAtCenter() ? "CENTER" : "INPUT"));
     if (!info_->IsRestart())
       if (const char* motion = SectionRefNodeMotion(section_.RefNodeMotion()))
-        stream << ", ref node motion=" << motion;
+        option(cow_String("ref node motion=") + motion);
   }
   if (!section_.Orientation().IsNullRef())
-    stream << ", orientation=" << info_->DatumCsysName(section_.Orientation(), 0.0, cow_String());
-  stream << ", project orientation=" << (section_.ProjectOrientation() ? "YES" : "NO");
+    option("orientation=" + info_->DatumCsysName(section_.Orientation(), 0.0, cow_String()));
+  option(cow_String("project orientation=") + (section_.ProjectOrientation() ? "YES" : "NO"));
   stream.LineBreak();
 }

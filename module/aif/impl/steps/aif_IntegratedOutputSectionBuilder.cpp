@@ -3,6 +3,7 @@
 #include "ModKerLow/rgnK_Region.h"
 #include "aif/impl/core/aif_Comment.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/core/aif_RegionName.h"
 #include "aif/impl/steps/aif_IntegratedOutputSection.h"
 
@@ -28,6 +29,7 @@ void aif_IntegratedOutputSectionBuilder::Build() {
     if (!(node == rgnC_Region()) &&
         rgnK_Region(info.Assembly(), info.ModelName(), node).IsValid(true))
       refNode = aif_RegionName(node, info).QualifiedName(kSectionNameScope);
+    aif_CheckWritableName(name, "integrated output section");
     AddAssemblyDefinition(aif_IntegratedOutputSection(name, surface, refNode, section, info));
   }
 }

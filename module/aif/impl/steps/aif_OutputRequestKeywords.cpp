@@ -110,6 +110,11 @@ aif_Output MakeOutputKeyword(const korC_OdbRequest& record, const korC_OdbChanne
                              bool preselected, bool all, double timePeriod, unsigned procedure) {
   const cow_String sensor =
       record.sensor && !preselected && !all ? record.commentName : cow_String();
+  // Names the file cannot carry stop the write rather than break the line.
+  if (!record.filterName.IsEmpty()) aif_CheckWritableName(record.filterName, "filter");
+  if (!sensor.IsEmpty()) aif_CheckWritableName(sensor, "sensor");
+  if (record.frequencyType == korC_OdbRequest::TIME_POINTS && !record.timePointsName.IsEmpty())
+    aif_CheckWritableName(record.timePointsName, "time points");
   const omu_PrimEnum<korC_OdbRequest::TypeEnm, 1> kind(record.frequencyType);
   switch (record.frequencyType) {
     case korC_OdbRequest::FREQUENCY:
@@ -131,11 +136,13 @@ aif_Output MakeOutputKeyword(const korC_OdbRequest& record, const korC_OdbChanne
 }
 
 // Whether `record` needs an "*Output" of its own rather than following the
-// previous record's.
+// previous record's. A record of a substructure always opens its own inside
+// its path: the "*Output" before it stands outside.
 bool NeedsNewOutputKeyword(const korC_OdbRequest& previous, const korC_OdbRequest& record,
                            bool noOutputYet, bool all, bool preselected) {
-  return noOutputYet || all || preselected || record.variablesKind == 1 ||
-         record.variablesKind == 2 || !korC_OdbRequest::EqualFrequency(previous, record) ||
+  return noOutputYet || all || preselected || !record.instanceName.IsEmpty() ||
+         record.variablesKind == 1 || record.variablesKind == 2 ||
+         !korC_OdbRequest::EqualFrequency(previous, record) ||
          previous.filterName != record.filterName || !previous.sharing || !record.sharing ||
          !previous.instanceName.IsEmpty() || previous.sensor || record.sensor;
 }
@@ -425,6 +432,10 @@ void aif_OutputRequestBuilder::WriteRequestChannel(const korC_OdbChannel& channe
   const int extraKind = !channel.IsField() && kprC_IsFlow(procedure) ? 2 : 3;
   korC_OdbRequest previous;
   bool noOutputYet = true;
+  // Whether the previous record's "*Output" was written, so that a record of
+  // the same frequency may follow it; one dropped (its record gave nothing)
+  // leaves the next record to open its own.
+  bool outputWritten = false;
   for (std::size_t i = 0; i < records.Length(); ++i) {
     const korC_OdbRequest& record = records[i];
     AddStepDefinition(stepName, aif_Comment(base + " OUTPUT: " + record.commentName + "\n"));
@@ -437,7 +448,7 @@ void aif_OutputRequestBuilder::WriteRequestChannel(const korC_OdbChannel& channe
     const bool preselected = record.variablesKind == 1;
     const bool substructure = !record.instanceName.IsEmpty();
     aif_ModelInfo& info = Info();
-    if (NeedsNewOutputKeyword(previous, record, noOutputYet, all, preselected)) {
+    if (!outputWritten || NeedsNewOutputKeyword(previous, record, noOutputYet, all, preselected)) {
       previous = record;
       noOutputYet = false;
       if ((all || preselected) &&
@@ -467,6 +478,7 @@ void aif_OutputRequestBuilder::WriteRequestChannel(const korC_OdbChannel& channe
           // Nothing of the record can be written for its region.
           if (last) WriteDefaultOutput(channel, stepName, timePeriod, procedure, preselected);
           ClearPending();
+          outputWritten = false;
           continue;
         }
         const aif_Output output =
@@ -476,6 +488,7 @@ void aif_OutputRequestBuilder::WriteRequestChannel(const korC_OdbChannel& channe
           pendingBlockSteps_.Append(stepName);
         } else {
           AddStepDefinition(stepName, output);
+          outputWritten = true;
         }
       }
     }
@@ -485,6 +498,7 @@ void aif_OutputRequestBuilder::WriteRequestChannel(const korC_OdbChannel& channe
       AddBlockKeywords(record, channel, stepName, names.second, names.boltSet, procedure, all,
                        preselected, whole, names.contactName, names.boltActive);
     if (!substructure) {
+      if (!pendingOutput_.IsEmpty()) outputWritten = !pendingBlocks_.IsEmpty();
       FlushPendingKeywords(last, channel, stepName, timePeriod, procedure, preselected);
     } else if (!pendingBlocks_.IsEmpty()) {
       AddStepDefinition(pendingBlockSteps_[0],
