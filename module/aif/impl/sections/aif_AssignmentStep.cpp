@@ -49,6 +49,8 @@ void aif_AssignmentStep::ReadOrientations(const aif_InstanceScope& scope, unsign
     entries = aif_PartAttributesState::AttributesOf(part, kind);
   }
 
+  // Orientations matter only to elements a group writes.
+  const bool marks = kind == ptoC_SectionAssignment::TypeId() || state_.MarksElements(scope);
   const int instanceId = scope.id;
   const cow_String& modelName = info.Model().Name();
   for (std::size_t i = 0; i < entries.Length(); ++i) {
@@ -68,6 +70,7 @@ void aif_AssignmentStep::ReadOrientations(const aif_InstanceScope& scope, unsign
       region = &nex_canDynamicCastRef<const ptoC_MaterialOrientation>(*entries[i],
                                                                       kAssignmentStepFile, __LINE__)
                     .Region();
+    if (!marks) continue;
     const rgnK_Region kernelRegion(info.Assembly(), modelName, *region);
     if (!kernelRegion.IsValid(true)) continue;
     cow_Map<int, cow_List<int>> ids;
@@ -76,19 +79,17 @@ void aif_AssignmentStep::ReadOrientations(const aif_InstanceScope& scope, unsign
     if (!members) continue;
     const int index = static_cast<int>(i);
     int covered = 0;
+    // A later entry overwrites an earlier one.
+    const aif_ElementProperties::Column column =
+        kind == ptoC_SectionAssignment::TypeId() ? aif_ElementProperties::kSection
+        : kind == kBeamOrientations              ? aif_ElementProperties::kBeamOri
+        : kind == kMaterialOrientations          ? aif_ElementProperties::kMatOri
+                                                 : aif_ElementProperties::kRebarOri;
     for (int label : *members) {
-      const int* position = state_.Position(label);
-      if (!position) continue;  // not an element of this mesh
+      const long long position = state_.elements.Position(label);
+      if (position < 0) continue;  // not an element of this mesh
       ++covered;
-      bme_Property& property = state_.properties[static_cast<std::size_t>(*position)];
-      if (kind == ptoC_SectionAssignment::TypeId())
-        property.section = index;  // a later entry overwrites an earlier one
-      else if (kind == kBeamOrientations)
-        property.beamOri = index;
-      else if (kind == kMaterialOrientations)
-        property.matOri = index;
-      else
-        property.rebarOri = index;
+      state_.elements.Set(column, static_cast<std::size_t>(position), index);
     }
     if (kind == ptoC_SectionAssignment::TypeId())
       state_.assignmentSizes.Set(static_cast<unsigned>(index), covered);

@@ -38,13 +38,14 @@ int aif_ElementControlsStep::Index(const bme_ElemCtrlParams& params) const {
 }
 
 void aif_ElementControlsStep::Collect(const aif_InstanceScope& scope) {
+  const bool marks = state_.MarksElements(scope);
   for (const bme_ElementClass& elementClass : scope.mesh->ElementClasses()) {
     const auto& params = elementClass.ElemCtrlParams();
     if (!params || params->IsDefault()) continue;
     const int index = Index(*params);
     const std::size_t first = elementClass.FirstElementIndex();
-    for (std::size_t e = 0; e < elementClass.NumElements(); ++e)
-      state_.properties[first + e].elemCtrl = index;
+    for (std::size_t e = 0; marks && e < elementClass.NumElements(); ++e)
+      state_.elements.Set(aif_ElementProperties::kElemCtrl, first + e, index);
     if (!state_.controls.Contains(index)) {
       state_.controls.Set(index, *params);
       ++state_.controlCount;

@@ -167,12 +167,12 @@ void aif_LayupStep::AppendAssignment(const aif_InstanceScope& scope,
   int covered = 0;
   if (const cow_List<int>* ids = generated.members.Find(set)) {
     for (int label : *ids) {
-      const int* position = state_.Position(label);
-      if (!position) continue;  // not an element of this mesh
+      const long long position = state_.elements.Position(label);
+      if (position < 0) continue;  // not an element of this mesh
       ++covered;
-      bme_Property& property = state_.properties[static_cast<std::size_t>(*position)];
-      property.section = index;
-      property.matOri = orientationIndex;
+      const auto at = static_cast<std::size_t>(position);
+      state_.elements.Set(aif_ElementProperties::kSection, at, index);
+      state_.elements.Set(aif_ElementProperties::kMatOri, at, orientationIndex);
     }
   }
   state_.assignmentSizes.Set(static_cast<unsigned>(index), covered);

@@ -52,6 +52,7 @@ void aif_PartAttributesBuilder::Build() {
   state_.partSurfaces.clear();
   state_.flatPlyOrientations.clear();
   state_.geometryDistributions = 0;
+  state_.tablePeakBytes = 0;
   if (!assembly) return;
   Filing filer(*this);
   const ftr_FeatureList& features = assembly->ConstGetFeatureList();
@@ -94,6 +95,7 @@ void aif_PartAttributesBuilder::RunSteps(const aif_InstanceScope& scope,
   assignments.ReadOrientations(scope, aif_SectionKinds::kMaterialOrientations);
   assignments.ReadOrientations(scope, aif_SectionKinds::kRebarOrientations);
   aif_LayupStep(state_, filer).Add(scope);
+  state_.NoteTableBytes();
   aif_SectionGroupStep(state_, filer).Write(scope);
 }
 

@@ -33,6 +33,10 @@ class aif_PartAttributesBuilder : public akw_BuilderComponent {
   // names a profile the model lacks, and aif_Exception from the set keywords.
   void Build() override;
   akw_BuilderComponent* Clone() const override { return new aif_PartAttributesBuilder(*this); }
+  // The most heap bytes the per-element tables (the element table and its
+  // groups) held at once in the last Build: none for a model whose parts
+  // have no section assignment and no composite layup.
+  std::size_t TablePeakBytes() const { return state_.tablePeakBytes; }
 
   // The beam step: a comment naming the section and its profiles, then
   // "*Beam General Section" (integration 0) or "*Beam Section" followed by

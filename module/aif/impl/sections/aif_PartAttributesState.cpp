@@ -1,5 +1,7 @@
 #include "aif/impl/sections/aif_PartAttributesState.h"
 
+#include <algorithm>
+
 #include "ModKerLow/ptoK_Part.h"
 #include "OdbCoreGeom/bme_Mesh.h"
 #include "OdbCoreGeom/rgnC_Region.h"
@@ -7,9 +9,6 @@
 #include "aif/impl/sections/aif_InstanceScope.h"
 
 void aif_PartAttributesState::ResetInstance(const aif_InstanceScope& scope) {
-  properties.clear();
-  labels.Clear();
-  negativeLabels.Clear();
   assignmentSizes.Clear();
   ownAssignments = ownOrientations = 0;
   assignments.Clear();
@@ -22,32 +21,15 @@ void aif_PartAttributesState::ResetInstance(const aif_InstanceScope& scope) {
   usedSections.Clear();
   nodalThicknessNodes.clear();
 
-  const bme_Mesh& mesh = *scope.mesh;
-  const std::size_t count = mesh.NumElements();
-  properties.reserve(count);
-  labels.Reserve(count + 1);
-  const bool usable = info.ElementLabelsUsable();
-  int position = 0;
-  for (const bme_ElementClass& elementClass : mesh.ElementClasses()) {
-    const std::size_t n = elementClass.NumElements();
-    const bool stored = elementClass.HasLabelTable();
-    for (std::size_t e = 0; e < n; ++e, ++position) {
-      bme_Property property;
-      property.label = !usable  ? position
-                       : stored ? elementClass.UserLabels()[e]
-                                : static_cast<int>(elementClass.FirstElementIndex() + e + 1);
-      if (property.label >= 0)
-        labels.Set(static_cast<unsigned>(property.label), position);
-      else
-        negativeLabels.Set(0u - static_cast<unsigned>(property.label), position);
-      properties.push_back(property);
-    }
-  }
+  elements.Reset(scope.mesh, info.ElementLabelsUsable());
 }
 
-const int* aif_PartAttributesState::Position(int label) const {
-  return label >= 0 ? labels.Find(static_cast<unsigned>(label))
-                    : negativeLabels.Find(0u - static_cast<unsigned>(label));
+bool aif_PartAttributesState::MarksElements(const aif_InstanceScope& scope) const {
+  return elements.Has(aif_ElementProperties::kSection) || !scope.part->CompositeLayups().IsEmpty();
+}
+
+void aif_PartAttributesState::NoteTableBytes(std::size_t groupBytes) {
+  tablePeakBytes = std::max(tablePeakBytes, elements.Bytes() + groupBytes);
 }
 
 cow_String aif_PartAttributesState::Numbered(const char* text, int number) {

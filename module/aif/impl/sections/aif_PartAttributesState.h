@@ -16,8 +16,8 @@
 #include "OdbAttrEO/kern_RepositoryObjects.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "OdbCoreGeom/bme_ElemCtrlParams.h"
-#include "OdbCoreGeom/bme_Property.h"
 #include "QivBasicUtils/omi_UintTable.h"
+#include "aif/impl/sections/aif_ElementProperties.h"
 
 class aif_ModelInfo;
 class ptoK_Part;
@@ -49,13 +49,18 @@ struct aif_PartAttributesState {
 
   explicit aif_PartAttributesState(aif_ModelInfo& modelInfo) : info(modelInfo) {}
 
-  // Empties the per-instance data, takes the model's sections, and fills the
-  // property table with one default property per element of the instance's
-  // mesh, in mesh order, labelled as the model info says labels are usable
-  // (else by position), each label recorded to its position.
+  // Empties the per-instance data, takes the model's sections, and sets the
+  // element table over the instance's mesh, labelled as the model info says
+  // labels are usable (else by position). The table holds nothing yet.
   void ResetInstance(const aif_InstanceScope& scope);
-  // The position of `label` in the property table, or null.
-  const int* Position(int label) const;
+  // Whether the steps mark the element table for the instance: only when a
+  // group can take a section, that is when an element has a section
+  // assignment or the part has composite layups (which assign sections
+  // later). Otherwise no group is written and the table stays empty.
+  bool MarksElements(const aif_InstanceScope& scope) const;
+  // Records the bytes the element table and `groupBytes` hold now in the
+  // write's peak.
+  void NoteTableBytes(std::size_t groupBytes = 0);
 
   // `text` followed by `number`.
   static cow_String Numbered(const char* text, int number);
@@ -78,11 +83,12 @@ struct aif_PartAttributesState {
   std::unordered_set<std::string> flatPlyOrientations;
   // Per write: the number of the last distribution taken from the geometry.
   int geometryDistributions = 0;
+  // Per write: the most heap bytes the per-element tables (the element
+  // table and the groups) held at once.
+  std::size_t tablePeakBytes = 0;
 
   // Per instance.
-  std::vector<bme_Property> properties;
-  omi_UintTable<int> labels;           // label >= 0 -> position
-  omi_UintTable<int> negativeLabels;   // |label| of a negative label -> position
+  aif_ElementProperties elements;
   omi_UintTable<int> assignmentSizes;  // assignment index -> elements covered
   cow_List<cow_String> writtenOrientations;
   // The nodes a "*Nodal Thickness" of the instance's scope holds (from the

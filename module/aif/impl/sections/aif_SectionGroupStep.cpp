@@ -15,6 +15,7 @@
 #include "aif/impl/core/aif_SetNameRegistry.h"
 #include "aif/impl/model/aif_Elset.h"
 #include "aif/impl/sections/aif_DiscreteFieldRecords.h"
+#include "aif/impl/sections/aif_ElementGroups.h"
 #include "aif/impl/sections/aif_FieldThicknessStep.h"
 #include "aif/impl/sections/aif_GeometryThicknessStep.h"
 #include "aif/impl/sections/aif_InstanceScope.h"
@@ -54,14 +55,15 @@ bool UsesRebarOrientation(const kseC_Section& section) {
 }  // namespace
 
 void aif_SectionGroupStep::Write(const aif_InstanceScope& scope) {
-  if (state_.properties.empty()) return;
-  bme_MapPropertyArray groups;
-  for (const bme_Property& property : state_.properties)
-    groups.Add(property);
-  state_.properties.clear();
-  state_.properties.shrink_to_fit();
-  state_.labels.Clear();
-  state_.negativeLabels.Clear();
+  if (state_.elements.Size() == 0) return;
+  // Without a section no group is written: no groups are made.
+  state_.NoteTableBytes();
+  state_.elements.ReleaseLookup();
+  aif_ElementGroups groups = state_.elements.Has(aif_ElementProperties::kSection)
+                                 ? aif_ElementGroups(state_.elements)
+                                 : aif_ElementGroups();
+  state_.NoteTableBytes(groups.Bytes());
+  state_.elements.Release();
 
   Walk walk{groups,
             aif_PartAttributesState::AttributesOf(*scope.part, kBeamOrientations),
@@ -95,7 +97,7 @@ void aif_SectionGroupStep::ComputeGeometry(const aif_InstanceScope& scope, Walk&
 }
 
 void aif_SectionGroupStep::WriteGroup(const aif_InstanceScope& scope, Walk& walk, std::size_t p) {
-  const bme_MapPropertyArray& groups = walk.groups;
+  const aif_ElementGroups& groups = walk.groups;
   const int s = groups.SectionIndex(p);
   if (s < 0) return;
   const ptoC_SectionAssignment& assignment = AssignmentAt(state_, s);
@@ -103,7 +105,7 @@ void aif_SectionGroupStep::WriteGroup(const aif_InstanceScope& scope, Walk& walk
   const bool generated = s >= state_.ownAssignments;
   const std::vector<int>& members = groups.ElementIds(p);
   const int* size = state_.assignmentSizes.Find(static_cast<unsigned>(s));
-  const bool complete = size && static_cast<std::size_t>(*size) == members.size();
+  const bool complete = size && static_cast<std::size_t>(*size) == groups.Count(p);
 
   aif_PartAttributesState::Group group;
   bool madeHere = true;
@@ -155,6 +157,7 @@ void aif_SectionGroupStep::WriteGroup(const aif_InstanceScope& scope, Walk& walk
   if (group.beamOrientation >= 0) comment += ", (Beam Orientation:" + beamText + ")";
   if (m >= 0) comment += ", (Material Orientation:" + materialText + ")";
   WriteSet(scope, walk, region, p, group, comment, members, madeHere);
+  walk.groups.Release(p);  // the set keyword holds its own copy
   // Output requests on the layup name the sets as written.
   if (generated) state_.info.LayupData().RewireSet(scope.name, region.Name(), group.setName);
 

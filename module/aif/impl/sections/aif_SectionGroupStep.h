@@ -12,9 +12,9 @@
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_String.h"
 #include "ModKerLow/mgt_Thickness.h"
-#include "OdbCoreGeom/bme_Property.h"
 #include "aif/impl/sections/aif_PartAttributesState.h"
 
+class aif_ElementGroups;
 class aif_PartAttributesFiler;
 class kern_Object;
 class ptoC_SectionAssignment;
@@ -26,15 +26,15 @@ class aif_SectionGroupStep {
   aif_SectionGroupStep(aif_PartAttributesState& state, aif_PartAttributesFiler& filer)
       : state_(state), filer_(filer) {}
 
-  // Groups the property table (then emptied, with the label tables), writes
-  // the groups, then the orientations the used sections name themselves.
-  // Nothing for an empty table.
+  // Groups the element table (then emptied), writes the groups, then the
+  // orientations the used sections name themselves. Nothing for a mesh
+  // without elements.
   void Write(const aif_InstanceScope& scope);
 
  private:
   // What the groups of one instance share.
   struct Walk {
-    const bme_MapPropertyArray& groups;
+    aif_ElementGroups& groups;
     cow_List<const kern_Object*> beamOrientations;
     cow_List<const kern_Object*> rebarOrientations;
     // The thickness data of the regions whose thickness or offset comes from
