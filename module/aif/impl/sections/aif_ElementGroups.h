@@ -14,13 +14,13 @@ class aif_ElementProperties;
 
 class aif_ElementGroups {
  public:
-  // Groups the elements of `table`. The label lists are made at their
-  // final size (the groups are counted first), so the groups hold at most
-  // one int per element with a section assignment, beside a few bytes per
-  // group.
-  explicit aif_ElementGroups(const aif_ElementProperties& table);
-  // No group.
-  aif_ElementGroups() = default;
+  // Groups the elements of `table` and empties it. A first pass numbers and
+  // counts the groups, writing each element's group in place of its section
+  // column and freeing the other columns; a second makes the label lists at
+  // their final size. So the groups never hold more than the table held
+  // (one int per element for the group numbers, one for the labels of the
+  // elements with a section assignment), beside a few bytes per group.
+  explicit aif_ElementGroups(aif_ElementProperties& table);
 
   std::size_t Length() const { return groups_.size(); }
   int SectionIndex(std::size_t key) const { return groups_[key].property.section; }
@@ -35,8 +35,9 @@ class aif_ElementGroups {
   std::size_t Count(std::size_t key) const { return groups_[key].count; }
   // Frees the labels of group `key`.
   void Release(std::size_t key);
-  // The heap bytes the groups hold now.
-  std::size_t Bytes() const;
+  // The most heap bytes the grouping held at once, the table's columns it
+  // started from included.
+  std::size_t PeakBytes() const { return peakBytes_; }
 
  private:
   struct Group {
@@ -46,4 +47,5 @@ class aif_ElementGroups {
   };
 
   std::vector<Group> groups_;
+  std::size_t peakBytes_ = 0;
 };

@@ -8,6 +8,7 @@ void aif_ElementProperties::Reset(const bme_Mesh* mesh, bool usableLabels) {
   mesh_ = mesh;
   usable_ = usableLabels;
   count_ = mesh ? mesh->NumElements() : 0;
+  peakBytes_ = 0;
 }
 
 void aif_ElementProperties::Release() {
@@ -18,7 +19,7 @@ void aif_ElementProperties::Release() {
 
 void aif_ElementProperties::ReleaseLookup() {
   std::vector<int>().swap(dense_);
-  std::unordered_map<int, int>().swap(sparse_);
+  std::vector<int>().swap(byLabel_);
   lookupBuilt_ = run_ = false;
 }
 
@@ -36,20 +37,45 @@ void aif_ElementProperties::BuildLookup() {
   run_ = run;
   first_ = first;
   if (run || count_ == 0) return;
-  // Close labels (the span at most about twice the count) take an array.
+  // Close labels take an array of at most one int per element (and 1024).
   const unsigned long long span = static_cast<unsigned long long>(high - low) + 1;
-  if (span <= 2 * static_cast<unsigned long long>(count_) + 1024) {
+  if (span <= static_cast<unsigned long long>(count_) + 1024) {
     low_ = low;
     dense_.assign(static_cast<std::size_t>(span), -1);
+    peakBytes_ = std::max(peakBytes_, Bytes());
     ForEachLabel([&](std::size_t position, int label) {
       dense_[static_cast<std::size_t>(label - low)] = static_cast<int>(position);
     });
     return;
   }
-  sparse_.reserve(count_);
+  // Far labels: the positions sorted by label, of equal labels the last.
+  std::vector<std::pair<int, int>> pairs;
+  pairs.reserve(count_);
   ForEachLabel([&](std::size_t position, int label) {
-    sparse_.insert_or_assign(label, static_cast<int>(position));
+    pairs.emplace_back(label, static_cast<int>(position));
   });
+  std::sort(pairs.begin(), pairs.end());
+  byLabel_.reserve(count_);
+  peakBytes_ = std::max(peakBytes_, Bytes() + pairs.capacity() * sizeof(pairs[0]));
+  for (std::size_t i = 0; i < pairs.size(); ++i)
+    if (i + 1 == pairs.size() || pairs[i + 1].first != pairs[i].first)
+      byLabel_.push_back(pairs[i].second);
+}
+
+int aif_ElementProperties::LabelAt(std::size_t position) const {
+  if (!usable_) return static_cast<int>(position);
+  std::size_t start = 0;
+  for (const bme_ElementClass& elementClass : mesh_->ElementClasses()) {
+    const std::size_t n = elementClass.NumElements();
+    if (position < start + n) {
+      const std::size_t e = position - start;
+      return elementClass.HasLabelTable()
+                 ? elementClass.UserLabels()[e]
+                 : static_cast<int>(elementClass.FirstElementIndex() + e + 1);
+    }
+    start += n;
+  }
+  return 0;  // not reached: positions are below the count
 }
 
 long long aif_ElementProperties::Position(int label) {
@@ -64,8 +90,11 @@ long long aif_ElementProperties::Position(int label) {
                ? dense_[static_cast<std::size_t>(slot)]
                : -1;
   }
-  const auto it = sparse_.find(label);
-  return it == sparse_.end() ? -1 : it->second;
+  const auto it =
+      std::lower_bound(byLabel_.begin(), byLabel_.end(), label, [this](int position, int wanted) {
+        return LabelAt(static_cast<std::size_t>(position)) < wanted;
+      });
+  return it != byLabel_.end() && LabelAt(static_cast<std::size_t>(*it)) == label ? *it : -1;
 }
 
 void aif_ElementProperties::Set(Column column, std::size_t position, int index) {
@@ -73,16 +102,14 @@ void aif_ElementProperties::Set(Column column, std::size_t position, int index) 
   if (values.empty()) {
     if (index < 0) return;
     values.assign(count_, -1);
+    peakBytes_ = std::max(peakBytes_, Bytes());
   }
   values[position] = index;
 }
 
 std::size_t aif_ElementProperties::Bytes() const {
-  std::size_t bytes = dense_.capacity() * sizeof(int);
+  std::size_t bytes = (dense_.capacity() + byLabel_.capacity()) * sizeof(int);
   for (const std::vector<int>& column : columns_)
     bytes += column.capacity() * sizeof(int);
-  // A hash node: the link, the pair and the allocator's rounding.
-  if (!sparse_.empty() || sparse_.bucket_count() > 1)
-    bytes += sparse_.bucket_count() * sizeof(void*) + sparse_.size() * 32;
   return bytes;
 }

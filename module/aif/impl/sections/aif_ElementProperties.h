@@ -8,11 +8,11 @@
 // the first index of its kind set, and the label-to-position lookup by the
 // first lookup, and then only when the labels are not one unbroken rising
 // run (a run is answered by arithmetic). Labels are never stored: they are
-// read again from the mesh.
+// read again from the mesh. So the table holds at most 24 bytes per element
+// (five columns and a lookup of one int per element), beside 4 KiB.
 #pragma once
 
 #include <cstddef>
-#include <unordered_map>
 #include <vector>
 
 #include "OdbCoreGeom/bme_Mesh.h"
@@ -44,14 +44,21 @@ class aif_ElementProperties {
     return values.empty() ? -1 : values[position];
   }
   bool Has(Column column) const { return !columns_[column].empty(); }
+  // Hands over the column (empty when not made), leaving it unmade.
+  std::vector<int> TakeColumn(Column column) { return std::move(columns_[column]); }
   // Calls `visit(position, label)` for every element, in mesh order.
   template <class Visit>
   void ForEachLabel(Visit&& visit) const;
   // The heap bytes the columns and the lookup hold now.
   std::size_t Bytes() const;
+  // The most heap bytes the table held at once since Reset, the lookup's
+  // passing sort included.
+  std::size_t PeakBytes() const { return peakBytes_; }
 
  private:
   void BuildLookup();
+  // The label of the element at `position`.
+  int LabelAt(std::size_t position) const;
 
   const bme_Mesh* mesh_ = nullptr;
   bool usable_ = false;
@@ -59,13 +66,16 @@ class aif_ElementProperties {
   std::vector<int> columns_[kColumns];
   // The lookup: labels first_ .. first_ + count_ - 1 in mesh order need none
   // (run_); else a dense array over [low_, low_ + dense_.size()) of
-  // positions (-1: none) when the labels are close, else a hash map.
+  // positions (-1: none) when the labels span at most the count and 1024
+  // more, else the positions in label order (of equal labels the last),
+  // searched by halving.
   bool run_ = false;
   bool lookupBuilt_ = false;
   long long first_ = 0;
   long long low_ = 0;
   std::vector<int> dense_;
-  std::unordered_map<int, int> sparse_;
+  std::vector<int> byLabel_;
+  std::size_t peakBytes_ = 0;
 };
 
 template <class Visit>

@@ -95,7 +95,6 @@ void aif_PartAttributesBuilder::RunSteps(const aif_InstanceScope& scope,
   assignments.ReadOrientations(scope, aif_SectionKinds::kMaterialOrientations);
   assignments.ReadOrientations(scope, aif_SectionKinds::kRebarOrientations);
   aif_LayupStep(state_, filer).Add(scope);
-  state_.NoteTableBytes();
   aif_SectionGroupStep(state_, filer).Write(scope);
 }
 

@@ -1,7 +1,5 @@
 #include "aif/impl/sections/aif_PartAttributesState.h"
 
-#include <algorithm>
-
 #include "ModKerLow/ptoK_Part.h"
 #include "OdbCoreGeom/bme_Mesh.h"
 #include "OdbCoreGeom/rgnC_Region.h"
@@ -26,10 +24,6 @@ void aif_PartAttributesState::ResetInstance(const aif_InstanceScope& scope) {
 
 bool aif_PartAttributesState::MarksElements(const aif_InstanceScope& scope) const {
   return elements.Has(aif_ElementProperties::kSection) || !scope.part->CompositeLayups().IsEmpty();
-}
-
-void aif_PartAttributesState::NoteTableBytes(std::size_t groupBytes) {
-  tablePeakBytes = std::max(tablePeakBytes, elements.Bytes() + groupBytes);
 }
 
 cow_String aif_PartAttributesState::Numbered(const char* text, int number) {

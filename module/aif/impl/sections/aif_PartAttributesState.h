@@ -4,6 +4,7 @@
 // of the builder copies it); every step works on it by reference.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -58,9 +59,8 @@ struct aif_PartAttributesState {
   // assignment or the part has composite layups (which assign sections
   // later). Otherwise no group is written and the table stays empty.
   bool MarksElements(const aif_InstanceScope& scope) const;
-  // Records the bytes the element table and `groupBytes` hold now in the
-  // write's peak.
-  void NoteTableBytes(std::size_t groupBytes = 0);
+  // Records `bytes` of per-element tables held at once in the write's peak.
+  void NoteTableBytes(std::size_t bytes) { tablePeakBytes = std::max(tablePeakBytes, bytes); }
 
   // `text` followed by `number`.
   static cow_String Numbered(const char* text, int number);

@@ -56,14 +56,9 @@ bool UsesRebarOrientation(const kseC_Section& section) {
 
 void aif_SectionGroupStep::Write(const aif_InstanceScope& scope) {
   if (state_.elements.Size() == 0) return;
-  // Without a section no group is written: no groups are made.
-  state_.NoteTableBytes();
-  state_.elements.ReleaseLookup();
-  aif_ElementGroups groups = state_.elements.Has(aif_ElementProperties::kSection)
-                                 ? aif_ElementGroups(state_.elements)
-                                 : aif_ElementGroups();
-  state_.NoteTableBytes(groups.Bytes());
-  state_.elements.Release();
+  state_.NoteTableBytes(state_.elements.PeakBytes());
+  aif_ElementGroups groups(state_.elements);
+  state_.NoteTableBytes(groups.PeakBytes());
 
   Walk walk{groups,
             aif_PartAttributesState::AttributesOf(*scope.part, kBeamOrientations),
