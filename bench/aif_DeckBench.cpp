@@ -1,21 +1,31 @@
 // Writes the whole deck of a structured grid of 100 x 100 x 100 bricks
 // (1,000,000 elements, 1,030,301 nodes; one part, one instance) through the
 // input-file driver, part-based and flat, and in the same run a plain
-// fprintf loop writing the same node and element lines, so that the ratio
-// holds on a noisy machine. Reports MB/s of deck, the ratio, and the peak
-// memory the write adds to the model's own arrays.
+// fprintf loop writing the same node and element lines and a raw copy
+// (fwrite of the deck's bytes in 64 KiB blocks to a new file, fclose
+// included), so that the ratios hold on a noisy machine. Reports MB/s of
+// deck, the ratios (speedup_vs_fprintf, deck_vs_raw_copy: the deck's time
+// over the copy's), the build and write phases apart (build_ms, write_ms,
+// per write), and the peak memory the write adds to the model's own arrays:
+// resident (added_peak_MiB, measured before the copy holds the deck's bytes)
+// and heap (added_heap_MiB, counted by this program's operator new).
 //
 // SplitGrid writes the same grid (and a 50^3 one, to show the build is
-// linear) with two section assignments: a solid section on the set "All" of
-// every element, then another on the set "Half" of two elements in four, so
-// that the first is written through an "_I" set of the other half (both sets
-// lists of labels, not generate ranges). Its added_B_per_element divides
-// the peak resident size the write adds by the element count; run it alone
-// (--benchmark_filter=SplitGrid/100) to compare with WholeDeck/0 run alone,
-// since the peak of a process only grows. PartAttributesTables runs the
-// part-attributes builder alone on the split grid and reports the peak heap
-// it adds per element (counted by this program's operator new), keywords it
-// files included, and its time per element at two sizes.
+// linear, and a 215^3 one of 9,938,375 elements) with two section
+// assignments: a solid section on the set "All" of every element, then
+// another on the set "Half" of two elements in four, so that the first is
+// written through an "_I" set of the other half (both sets lists of labels,
+// not generate ranges). It reports the time per element, the phases apart,
+// and the heap peak the write adds (added_heap_MiB, heap_B_per_element).
+// Its added_B_per_element divides the peak resident size the write adds by
+// the element count; run each size alone (--benchmark_filter=SplitGrid/100,
+// SplitGrid/215) to compare with WholeDeck/0 run alone, since the peak of a
+// process only grows (the heap counters are reset for each run).
+// PartAttributesTables runs the part-attributes builder alone on the split
+// grid and reports the peak heap it adds per element (counted by this
+// program's operator new), keywords it files included, the peak its own
+// tables account for (tables_B_per_element), and its time per element at
+// two sizes.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <sys/resource.h>
@@ -27,6 +37,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 #include "HostModules/hst_ModelBuilder.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
@@ -55,7 +68,9 @@ void operator delete(void* p) noexcept {
   g_liveBytes -= static_cast<long long>(malloc_usable_size(p));
   std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void operator delete(void* p, std::size_t) noexcept {
+  operator delete(p);
+}
 
 namespace {
 
@@ -89,8 +104,9 @@ hst_ModelBuilder SplitGridModel(int cells) {
     if ((e / 4) % 2 == 0 ? inBlock < 2 : inBlock == 0 || inBlock == 3) half.Append(e);
   }
   unsigned id = 0;
-  for (const auto& [name, members] : {std::pair<const char*, const cow_List<int>*>{"All", &all},
-                                      std::pair<const char*, const cow_List<int>*>{"Half", &half}}) {
+  for (const auto& [name, members] :
+       {std::pair<const char*, const cow_List<int>*>{"All", &all},
+        std::pair<const char*, const cow_List<int>*>{"Half", &half}}) {
     rgnC_Region region(name, {"Block"});
     region.SetKernelElementIndices(1, *members);
     rgnF_Set set(region);
@@ -106,6 +122,31 @@ hst_ModelBuilder SplitGridModel(int cells) {
   b.AddInstance("Block-1", "Block");
   b.AddStep("Step-1", kprC_StaticStep());
   return b;
+}
+
+// The heap bytes allocated now, starting a new peak from them.
+long long StartHeapPeak() {
+  const long long live = g_liveBytes.load();
+  g_peakBytes = live;
+  return live;
+}
+
+// The bytes of the file at `path`.
+std::vector<char> DeckBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The raw copy: `bytes` to a new file at `path` with fwrite in 64 KiB
+// blocks, fclose included; returns the seconds taken.
+double RawCopy(const std::vector<char>& bytes, const char* path) {
+  constexpr std::size_t kBlock = 64 * 1024;
+  const auto start = std::chrono::steady_clock::now();
+  FILE* file = std::fopen(path, "wb");
+  for (std::size_t at = 0; at < bytes.size(); at += kBlock)
+    std::fwrite(bytes.data() + at, 1, std::min(kBlock, bytes.size() - at), file);
+  std::fclose(file);
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 double PeakMiB() {
@@ -145,26 +186,39 @@ void WholeDeck(benchmark::State& state) {
   aif_Builder builder(info);
   const auto path = std::filesystem::temp_directory_path() / "aif_DeckBench.inp";
   const auto plainPath = std::filesystem::temp_directory_path() / "aif_DeckBench.plain";
+  const auto copyPath = std::filesystem::temp_directory_path() / "aif_DeckBench.copy";
   const double before = PeakMiB();
-  double deckSeconds = 0, plainSeconds = 0;
+  double deckSeconds = 0, plainSeconds = 0, copySeconds = 0, buildSeconds = 0;
+  double addedPeak = 0, addedHeap = 0;
   std::uintmax_t bytes = 0;
   for (auto _ : state) {
+    const long long live = StartHeapPeak();
     const auto start = std::chrono::steady_clock::now();
     builder.WriteInputFile(path.string(), true, true);
     deckSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    bytes = std::filesystem::file_size(path);
+    buildSeconds += builder.LastBuildSeconds();
+    addedHeap = std::max(addedHeap, static_cast<double>(g_peakBytes.load() - live) / 1048576.0);
     state.PauseTiming();
+    bytes = std::filesystem::file_size(path);
+    if (copySeconds == 0) addedPeak = PeakMiB() - before;  // before any copy's buffer
     plainSeconds += PlainLoop(*info.ModelAdapter().Parts().ConstGet("Block").ConstGetMesh(),
                               plainPath.string().c_str());
+    copySeconds += RawCopy(DeckBytes(path), copyPath.string().c_str());
     state.ResumeTiming();
   }
   pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
-  std::filesystem::remove(path);
-  std::filesystem::remove(plainPath);
+  for (const auto& file : {path, plainPath, copyPath})
+    std::filesystem::remove(file);
+  const double iterations = static_cast<double>(state.iterations());
   state.SetBytesProcessed(static_cast<int64_t>(bytes) * state.iterations());
-  state.counters["deck_MBps"] = static_cast<double>(bytes) * state.iterations() / deckSeconds / 1e6;
+  state.counters["deck_MBps"] = static_cast<double>(bytes) * iterations / deckSeconds / 1e6;
   state.counters["speedup_vs_fprintf"] = plainSeconds / deckSeconds;
-  state.counters["added_peak_MiB"] = PeakMiB() - before;
+  state.counters["deck_vs_raw_copy"] = deckSeconds / copySeconds;
+  state.counters["raw_copy_ms"] = copySeconds / iterations * 1e3;
+  state.counters["build_ms"] = buildSeconds / iterations * 1e3;
+  state.counters["write_ms"] = (deckSeconds - buildSeconds) / iterations * 1e3;
+  state.counters["added_peak_MiB"] = addedPeak;
+  state.counters["added_heap_MiB"] = addedHeap;
   state.SetLabel(flat ? "flat" : "part-based");
 }
 
@@ -178,12 +232,15 @@ void SplitGrid(benchmark::State& state) {
   aif_Builder builder(info);
   const auto path = std::filesystem::temp_directory_path() / "aif_DeckBench.split.inp";
   const double before = PeakMiB();
-  double seconds = 0;
+  double seconds = 0, buildSeconds = 0, addedHeap = 0;
   std::uintmax_t bytes = 0;
   for (auto _ : state) {
+    const long long live = StartHeapPeak();
     const auto begin = std::chrono::steady_clock::now();
     builder.WriteInputFile(path.string(), true, true);
     seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    buildSeconds += builder.LastBuildSeconds();
+    addedHeap = std::max(addedHeap, static_cast<double>(g_peakBytes.load() - live));
     bytes = std::filesystem::file_size(path);
   }
   if (!std::getenv("AIF_BENCH_KEEP")) std::filesystem::remove(path);
@@ -192,6 +249,10 @@ void SplitGrid(benchmark::State& state) {
   state.counters["deck_MBps"] = static_cast<double>(bytes) * state.iterations() / seconds / 1e6;
   state.counters["deck_MB"] = static_cast<double>(bytes) / 1e6;
   state.counters["ns_per_element"] = seconds / state.iterations() / elements * 1e9;
+  state.counters["build_ms"] = buildSeconds / state.iterations() * 1e3;
+  state.counters["write_ms"] = (seconds - buildSeconds) / state.iterations() * 1e3;
+  state.counters["added_heap_MiB"] = addedHeap / 1048576.0;
+  state.counters["heap_B_per_element"] = addedHeap / elements;
   state.counters["model_MiB"] = before - start;
   state.counters["added_peak_MiB"] = PeakMiB() - before;
   state.counters["added_B_per_element"] = (PeakMiB() - before) * 1048576.0 / elements;
@@ -204,7 +265,7 @@ void PartAttributesTables(benchmark::State& state) {
   aif_Job job("Job-1", b.Job(), model);
   aif_ModelInfo info(job);
   const double elements = static_cast<double>(cells) * cells * cells;
-  double seconds = 0, added = 0, kept = 0;
+  double seconds = 0, added = 0, kept = 0, tables = 0;
   for (auto _ : state) {
     const long long before = g_liveBytes.load();
     g_peakBytes = before;
@@ -215,11 +276,13 @@ void PartAttributesTables(benchmark::State& state) {
       seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
       added = static_cast<double>(g_peakBytes.load() - before);
       kept = static_cast<double>(g_liveBytes.load() - before);
+      tables = static_cast<double>(builder.TablePeakBytes());
     }
   }
   state.counters["ns_per_element"] = seconds / state.iterations() / elements * 1e9;
   state.counters["peak_B_per_element"] = added / elements;
   state.counters["kept_B_per_element"] = kept / elements;
+  state.counters["tables_B_per_element"] = tables / elements;
 }
 
 }  // namespace
@@ -227,4 +290,7 @@ void PartAttributesTables(benchmark::State& state) {
 BENCHMARK(PartAttributesTables)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(WholeDeck)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(SplitGrid)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(3);
+// About ten million elements: one write, about 1.4 GB of deck in the
+// temporary directory.
+BENCHMARK(SplitGrid)->Arg(215)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK_MAIN();

@@ -1,5 +1,6 @@
 #include "aif/impl/core/aif_Builder.h"
 
+#include <chrono>
 #include <new>
 
 #include "BasShared/atr_String.h"
@@ -84,22 +85,14 @@ constexpr aif_Builder::Component kBuildOrder[] = {
 
 // The order in which the components' lists are written, section by section.
 constexpr aif_Builder::Component kWriteOrder[] = {
-    aif_Builder::kPart,
-    aif_Builder::kInstance,
-    aif_Builder::kStep,
-    aif_Builder::kRegion,
-    aif_Builder::kSubstructure,
-    aif_Builder::kPartAttributes,
-    aif_Builder::kFilter,
-    aif_Builder::kMaterial,
-    aif_Builder::kInertia,
-    aif_Builder::kIntegratedOutputSection,
-    aif_Builder::kOutputRequest,
-    aif_Builder::kSpring,
-    aif_Builder::kTimePoints,
-    aif_Builder::kModelAttributes,
-    aif_Builder::kDiscreteFields,
-    aif_Builder::kFinal,
+    aif_Builder::kPart,           aif_Builder::kInstance,
+    aif_Builder::kStep,           aif_Builder::kRegion,
+    aif_Builder::kSubstructure,   aif_Builder::kPartAttributes,
+    aif_Builder::kFilter,         aif_Builder::kMaterial,
+    aif_Builder::kInertia,        aif_Builder::kIntegratedOutputSection,
+    aif_Builder::kOutputRequest,  aif_Builder::kSpring,
+    aif_Builder::kTimePoints,     aif_Builder::kModelAttributes,
+    aif_Builder::kDiscreteFields, aif_Builder::kFinal,
 };
 
 // The components whose model definitions a restart job writes before its
@@ -123,13 +116,19 @@ aif_Builder::~aif_Builder() = default;
 bool aif_Builder::WriteInputFile(const cow_String& path, bool jobKeywords, bool model) {
   aif_OutputFile file;
   if (!file.Open(path)) return false;
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point start = Clock::now();
+  Clock::time_point built;
   aif_TranslateAllocationFailure(
       [&] {
         Build(jobKeywords, model);
+        built = Clock::now();
         Write(file.Stream(), jobKeywords, model);
       },
       kBuilderFile, 218);
   file.Close();
+  buildSeconds_ = std::chrono::duration<double>(built - start).count();
+  writeSeconds_ = std::chrono::duration<double>(Clock::now() - built).count();
   return true;
 }
 

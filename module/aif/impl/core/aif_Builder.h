@@ -31,6 +31,11 @@ class aif_Builder {
   ~aif_Builder();
 
   bool WriteInputFile(const cow_String& path, bool jobKeywords, bool model);
+  // The seconds the last WriteInputFile that returned true spent building
+  // (the components walking the model) and writing (their keywords to the
+  // file, its close included), on a steady clock.
+  double LastBuildSeconds() const { return buildSeconds_; }
+  double LastWriteSeconds() const { return writeSeconds_; }
 
   // The builder components, one per domain. Members of the driver in this
   // order; each has its place in the build order and the write order.
@@ -76,4 +81,6 @@ class aif_Builder {
   cow_List<cow_String> extraParts_;
   cow_List<cow_String> extraInstances_;
   int writes_ = 0;
+  double buildSeconds_ = 0;
+  double writeSeconds_ = 0;
 };
