@@ -1,10 +1,9 @@
 #include "aif/impl/sections/aif_ElementGroups.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "aif/impl/sections/aif_ElementProperties.h"
-
-#include <algorithm>
 
 namespace {
 
