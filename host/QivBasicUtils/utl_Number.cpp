@@ -176,7 +176,9 @@ bool RoundedDecimal(double value, int precision, std::uint64_t& digits, int& exp
       } else {
         const int f = -e;
         if (k > 38 || mBits + kNumberPow10Wide.bits[k] > 128 || f > 127) return false;
-        const NumberU128 n = static_cast<NumberU128>(m) * kNumberPow10Wide.value[k];
+        // One 64-bit multiply when the power of ten fits in 64 bits.
+        const NumberU128 n = k <= 19 ? static_cast<NumberU128>(m) * kNumberPow10[k]
+                                     : static_cast<NumberU128>(m) * kNumberPow10Wide.value[k];
         const NumberU128 whole = n >> f;
         if (whole >= high) continue;
         const NumberU128 rest = n & ((static_cast<NumberU128>(1) << f) - 1);
@@ -228,6 +230,12 @@ std::size_t FastGeneralReal(char* out, double value, int precision) {
   const bool negative = std::signbit(value);
   if (!RoundedDecimal(std::fabs(value), precision, digits, e10)) return 0;
   int count = precision;
+  if (count > 4 && digits % 10000 == 0) {
+    while (count > 4 && digits % 10000 == 0) {
+      digits /= 10000;
+      count -= 4;
+    }
+  }
   while (count > 1 && digits % 10 == 0) {
     digits /= 10;
     --count;

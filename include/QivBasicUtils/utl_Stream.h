@@ -25,6 +25,7 @@
 
 #include "BasShared/cow_String.h"
 #include "QivBasicUtils/aio_ios.h"
+#include "QivBasicUtils/utl_Number.h"
 
 class utl_Stream {
  public:
@@ -166,6 +167,8 @@ class utl_Stream {
     return n;
   }
   utl_Stream& PutPadded(const char* text, std::size_t size, int width);
+  // A real's text (the first `size` bytes of `text`) right-aligned in `width`.
+  utl_Stream& PutReal(const char (&text)[kRealBufferSize + 1], std::size_t size, int width);
   void Send();
   std::size_t Column() const;
 
