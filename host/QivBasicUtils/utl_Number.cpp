@@ -240,7 +240,10 @@ std::size_t FastGeneralReal(char* out, double value, int precision) {
     digits /= 10;
     --count;
   }
-  char d[20];
+  // The digits, then zeros: every copy below has a fixed size and what it
+  // puts past the text is left unused in `out` (kRealBufferSize bytes).
+  char d[40];
+  std::memset(d, '0', sizeof d);
   PutNumberDigits(d + count, digits, count);
 
   char* p = out;
@@ -248,7 +251,7 @@ std::size_t FastGeneralReal(char* out, double value, int precision) {
   if (e10 < -4 || e10 >= precision) {
     *p++ = d[0];
     *p++ = '.';
-    std::memcpy(p, d + 1, static_cast<std::size_t>(count - 1));
+    std::memcpy(p, d + 1, 16);
     p += count - 1;
     *p++ = 'e';
     unsigned x;
@@ -263,26 +266,22 @@ std::size_t FastGeneralReal(char* out, double value, int precision) {
     PutNumberDigits(p + width, x, width);
     p += width;
   } else if (e10 >= 0) {
+    // Whole digits (zeros after the last significant one), the point, the
+    // rest.
     const int whole = e10 + 1;
-    if (count <= whole) {
-      std::memcpy(p, d, static_cast<std::size_t>(count));
-      p += count;
-      std::memset(p, '0', static_cast<std::size_t>(whole - count));
-      p += whole - count;
-      *p++ = '.';
-    } else {
-      std::memcpy(p, d, static_cast<std::size_t>(whole));
-      p += whole;
-      *p++ = '.';
-      std::memcpy(p, d + whole, static_cast<std::size_t>(count - whole));
+    std::memcpy(p, d, 20);
+    p += whole;
+    *p++ = '.';
+    if (count > whole) {
+      std::memcpy(p, d + whole, 16);
       p += count - whole;
     }
   } else {
     *p++ = '0';
     *p++ = '.';
-    std::memset(p, '0', static_cast<std::size_t>(-e10 - 1));
+    std::memset(p, '0', 4);
     p += -e10 - 1;
-    std::memcpy(p, d, static_cast<std::size_t>(count));
+    std::memcpy(p, d, 20);
     p += count;
   }
   return static_cast<std::size_t>(p - out);
