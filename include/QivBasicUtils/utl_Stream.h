@@ -1,8 +1,9 @@
 // The text stream every line of an input file goes through. It owns a buffer
 // and hands full buffers to one sink (aio_ostream); text is appended with a
 // single comparison on the fast path. Numbers are formatted with std::to_chars
-// only: the bytes do not depend on the platform, the locale or on where the
-// buffer happens to flush.
+// or, for integers and for reals in fields, with exact integer arithmetic that
+// gives the same bytes: the bytes do not depend on the platform, the locale or
+// on where the buffer happens to flush.
 //
 // Number forms:
 //  - a real is always readable as a real: a mantissa without a decimal point
