@@ -122,17 +122,33 @@ constexpr char kNumberDigitPairs[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
+// Writes the four decimal digits of `v` (below 10000) at `out`.
+inline void PutNumberDigits4(char* out, unsigned v) {
+  std::memcpy(out, kNumberDigitPairs + 2 * (v / 100), 2);
+  std::memcpy(out + 2, kNumberDigitPairs + 2 * (v % 100), 2);
+}
+
 // Writes the `count` decimal digits of `n` (leading zeros included) ending
-// just before `end`.
+// just before `end`. Eight digits at a time in two independent halves: the
+// divisions of one do not wait for the other's.
 inline void PutNumberDigits(char* end, std::uint64_t n, int count) {
+  while (count >= 8) {
+    const auto eight = static_cast<unsigned>(n % 100000000);
+    n /= 100000000;
+    end -= 8;
+    PutNumberDigits4(end, eight / 10000);
+    PutNumberDigits4(end + 4, eight % 10000);
+    count -= 8;
+  }
+  auto rest = static_cast<unsigned>(n);
   while (count >= 2) {
-    const unsigned pair = static_cast<unsigned>(n % 100);
-    n /= 100;
+    const unsigned pair = rest % 100;
+    rest /= 100;
     end -= 2;
     std::memcpy(end, kNumberDigitPairs + 2 * pair, 2);
     count -= 2;
   }
-  if (count) *--end = static_cast<char>('0' + n % 10);
+  if (count) *--end = static_cast<char>('0' + rest % 10);
 }
 
 // The significand of a positive finite `value` rounded to `precision` digits
