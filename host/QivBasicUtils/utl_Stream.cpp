@@ -100,26 +100,65 @@ utl_Stream& utl_Stream::PutPadded(const char* text, std::size_t size, int width)
   return Write(text, size);
 }
 
+utl_Stream& utl_Stream::PutReal(const char (&text)[kRealBufferSize + 1], std::size_t size,
+                                int width) {
+  // Fixed-size copies on the fast path: 32 blanks and 32 bytes of the text's
+  // buffer are copied and only the field's bytes are kept (what lies past
+  // them is overwritten by what follows).
+  if (width <= 32 && size <= 32 && end_ - cur_ >= 64) {
+    const std::size_t pad = width > 0 && static_cast<std::size_t>(width) > size ? width - size : 0;
+    std::memset(cur_, ' ', 32);
+    std::memcpy(cur_ + pad, text, 32);
+    cur_ += pad + size;
+    return *this;
+  }
+  return PutPadded(text, size, width);
+}
+
 utl_Stream& utl_Stream::PrintSlow(int value, int width) {
   char text[16];
-  auto result = std::to_chars(text, text + sizeof text, value);
-  return PutPadded(text, static_cast<std::size_t>(result.ptr - text), width);
+  const std::size_t n = PutInteger(text, value);
+  return PutPadded(text, n, width);
 }
 
 utl_Stream& utl_Stream::Print(unsigned int value, int width) {
+  if (width <= 16 && end_ - cur_ >= 32) {
+    const std::size_t n = IntegerDigits(value);
+    std::memset(cur_, ' ', 16);
+    if (width > 0 && static_cast<std::size_t>(width) > n)
+      cur_ += static_cast<std::size_t>(width) - n;
+    PutDigits(cur_ + n, value);
+    cur_ += n;
+    return *this;
+  }
   char text[16];
-  auto result = std::to_chars(text, text + sizeof text, value);
-  return PutPadded(text, static_cast<std::size_t>(result.ptr - text), width);
+  const std::size_t n = IntegerDigits(value);
+  PutDigits(text + n, value);
+  return PutPadded(text, n, width);
 }
 
 utl_Stream& utl_Stream::Print(double value, int width, int precision) {
+  char text[kRealBufferSize + 1];
+  if (std::fabs(value) < smallestReal_) value = 0.0;
+  std::size_t n = utl_FormatGeneralReal(text, value, precision > 0 ? precision : doublePrecision_);
+  return PutReal(text, n, width);
+}
+
+utl_Stream& utl_Stream::Print(float value, int width, int precision) {
+  char text[kRealBufferSize + 1];
+  if (std::fabs(value) < smallestReal_) value = 0.0f;
+  std::size_t n = utl_FormatGeneralReal(text, value, precision > 0 ? precision : floatPrecision_);
+  return PutReal(text, n, width);
+}
+
+utl_Stream& utl_Stream::PrintReference(double value, int width, int precision) {
   char text[kRealBufferSize + 1];
   if (std::fabs(value) < smallestReal_) value = 0.0;
   std::size_t n = utl_FormatGeneral(text, value, precision > 0 ? precision : doublePrecision_);
   return PutPadded(text, utl_AddRealMarker(text, n), width);
 }
 
-utl_Stream& utl_Stream::Print(float value, int width, int precision) {
+utl_Stream& utl_Stream::PrintReference(float value, int width, int precision) {
   char text[kRealBufferSize + 1];
   if (std::fabs(value) < smallestReal_) value = 0.0f;
   std::size_t n = utl_FormatGeneral(text, value, precision > 0 ? precision : floatPrecision_);

@@ -1,8 +1,9 @@
 // The text stream every line of an input file goes through. It owns a buffer
 // and hands full buffers to one sink (aio_ostream); text is appended with a
 // single comparison on the fast path. Numbers are formatted with std::to_chars
-// only: the bytes do not depend on the platform, the locale or on where the
-// buffer happens to flush.
+// or, for integers and for reals in fields, with exact integer arithmetic that
+// gives the same bytes: the bytes do not depend on the platform, the locale or
+// on where the buffer happens to flush.
 //
 // Number forms:
 //  - a real is always readable as a real: a mantissa without a decimal point
@@ -25,6 +26,7 @@
 
 #include "BasShared/cow_String.h"
 #include "QivBasicUtils/aio_ios.h"
+#include "QivBasicUtils/utl_Number.h"
 
 class utl_Stream {
  public:
@@ -83,13 +85,13 @@ class utl_Stream {
     // Fast path for the labels of node and element lines: the digits go
     // straight into the buffer behind a fixed run of blanks.
     if (width <= 16 && end_ - cur_ >= 32) {
-      char digits[16];
-      const std::size_t n =
-          static_cast<std::size_t>(std::to_chars(digits, digits + 16, value).ptr - digits);
       std::memset(cur_, ' ', 16);
+      const unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : value;
+      const std::size_t n = IntegerDigits(magnitude) + (value < 0);
       if (width > 0 && static_cast<std::size_t>(width) > n)
         cur_ += static_cast<std::size_t>(width) - n;
-      std::memcpy(cur_, digits, n);
+      if (value < 0) *cur_ = '-';
+      PutDigits(cur_ + n, magnitude);
       cur_ += n;
       return *this;
     }
@@ -97,6 +99,10 @@ class utl_Stream {
   }
   utl_Stream& Print(unsigned int value, int width);
   utl_Stream& Print(const char* text) { return *this << text; }
+  // Print through std::to_chars alone: the same bytes as Print, more slowly
+  // (Print takes exact integer shortcuts).
+  utl_Stream& PrintReference(double value, int width, int precision);
+  utl_Stream& PrintReference(float value, int width, int precision);
 
   // Hands everything buffered to the sink.
   utl_Stream& Flush();
@@ -128,7 +134,42 @@ class utl_Stream {
  private:
   utl_Stream& WriteSlow(const char* data, std::size_t size);
   utl_Stream& PrintSlow(int value, int width);
+  // The number of decimal digits of `value` (1 for 0).
+  static std::size_t IntegerDigits(unsigned value) {
+    std::size_t n = 1;
+    for (; value >= 10000; value /= 10000)
+      n += 4;
+    return n + (value >= 10) + (value >= 100) + (value >= 1000);
+  }
+  // Writes the digits of `value` ending just before `end`.
+  static void PutDigits(char* end, unsigned value) {
+    static constexpr char kPairs[] =
+        "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243"
+        "4445464748495051525354555657585960616263646566676869707172737475767778798081828384858687"
+        "888990919293949596979899";
+    while (value >= 100) {
+      const unsigned pair = value % 100;
+      value /= 100;
+      end -= 2;
+      std::memcpy(end, kPairs + 2 * pair, 2);
+    }
+    if (value >= 10) {
+      std::memcpy(end - 2, kPairs + 2 * value, 2);
+    } else {
+      end[-1] = static_cast<char>('0' + value);
+    }
+  }
+  // Writes `value` (sign and digits) at `out` and returns its length.
+  static std::size_t PutInteger(char* out, int value) {
+    const unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : value;
+    const std::size_t n = IntegerDigits(magnitude) + (value < 0);
+    if (value < 0) out[0] = '-';
+    PutDigits(out + n, magnitude);
+    return n;
+  }
   utl_Stream& PutPadded(const char* text, std::size_t size, int width);
+  // A real's text (the first `size` bytes of `text`) right-aligned in `width`.
+  utl_Stream& PutReal(const char (&text)[kRealBufferSize + 1], std::size_t size, int width);
   void Send();
   std::size_t Column() const;
 
