@@ -5,11 +5,11 @@
 namespace {
 
 korC_OdbRequestSpec RequestSpec(int position, int category = 0, int auxiliary = 1) {
-  korC_OdbRequestSpec spec;
-  spec.position = position;
-  spec.category = category;
-  spec.auxiliary = auxiliary;
-  return spec;
+  korC_OdbRequestSpec definition;
+  definition.position = position;
+  definition.category = category;
+  definition.auxiliary = auxiliary;
+  return definition;
 }
 
 }  // namespace
@@ -39,7 +39,7 @@ cow_String korC_OdbRequestTable::RequestFromComponent(const cow_String& name,
 korC_OdbRequestSpec korC_OdbRequestTable::Request(const cow_String& name,
                                                   unsigned procedure) const {
   const Variable* variable = Find(name, procedure);
-  return variable ? variable->spec : korC_OdbRequestSpec();
+  return variable ? variable->definition : korC_OdbRequestSpec();
 }
 
 cow_String korC_OdbRequestTable::ListKey(int channelType, unsigned procedure) {
@@ -154,10 +154,11 @@ void korC_OdbRequestTable::Reset() {
   SetAll(2, kAnyProcedure, {"ALLIE", "ALLKE", "ELSE", "ELKE", "DMASS"});
 }
 
-void korC_OdbRequestTable::RegisterVariable(const cow_String& name, const korC_OdbRequestSpec& spec,
+void korC_OdbRequestTable::RegisterVariable(const cow_String& name,
+                                            const korC_OdbRequestSpec& definition,
                                             const cow_List<unsigned>& procedures) {
   components_.Remove(name);
-  variables_.Set(name, Variable{spec, procedures});
+  variables_.Set(name, Variable{definition, procedures});
 }
 
 void korC_OdbRequestTable::RegisterComponent(const cow_String& name, const cow_String& parent) {

@@ -97,9 +97,9 @@ class korC_OdbRequestTable {
   //  ELKE, DMASS"; no default requests and no set answers.
   // Every variable holds for every procedure.
   void Reset();
-  // Makes `name` a variable with `spec`; with `procedures` not empty, a
+  // Makes `name` a variable with `definition`; with `procedures` not empty, a
   // variable of those procedures only.
-  void RegisterVariable(const cow_String& name, const korC_OdbRequestSpec& spec,
+  void RegisterVariable(const cow_String& name, const korC_OdbRequestSpec& definition,
                         const cow_List<unsigned>& procedures = {});
   // Makes `name` a component of variable `parent`.
   void RegisterComponent(const cow_String& name, const cow_String& parent);
@@ -113,7 +113,7 @@ class korC_OdbRequestTable {
 
  private:
   struct Variable {
-    korC_OdbRequestSpec spec;
+    korC_OdbRequestSpec definition;
     cow_List<unsigned> procedures;  // empty: every procedure
   };
   // Per (channel type, procedure) lists.

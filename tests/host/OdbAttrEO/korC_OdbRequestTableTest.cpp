@@ -46,9 +46,9 @@ TEST_F(korC_OdbRequestTableTest, VariablesComponentsAndLists) {
   EXPECT_EQ(table.All(2, 8, 0, 0), (Names{"ALLIE"}));
 
   // A variable of one procedure, with its components, is unknown in others.
-  korC_OdbRequestSpec spec;
-  spec.position = 1;
-  RequestTable().RegisterVariable("EDOT", spec, {8});
+  korC_OdbRequestSpec definition;
+  definition.position = 1;
+  RequestTable().RegisterVariable("EDOT", definition, {8});
   RequestTable().RegisterComponent("EDOT1", "EDOT");
   EXPECT_TRUE(table.IsComponentRequest("EDOT1", 8));
   EXPECT_FALSE(table.IsComponentRequest("EDOT1", 7));

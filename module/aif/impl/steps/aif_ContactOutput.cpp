@@ -32,9 +32,9 @@ aif_ContactOutput::aif_ContactOutput(const korC_OdbRequest& request, unsigned pr
 
 void aif_ContactOutput::Write(utl_Stream& stream) const {
   const cow_List<cow_String> names = aif_SiftOutputVariables(
-      request_.variables, procedure_, [](const korC_OdbRequestSpec& spec, bool) {
-        return spec.Position() == kContactOutputPosition ||
-               spec.Position() == kContactOutputStatusPosition;
+      request_.variables, procedure_, [](const korC_OdbRequestSpec& definition, bool) {
+        return definition.Position() == kContactOutputPosition ||
+               definition.Position() == kContactOutputStatusPosition;
       });
   if (names.IsEmpty() && !preselect_ && !all_) return;
 

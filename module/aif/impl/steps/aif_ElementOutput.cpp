@@ -33,12 +33,12 @@ void aif_ElementOutput::Write(utl_Stream& stream) const {
   const bool rebar = rebar_;
   cow_List<cow_String> names = aif_SiftOutputVariables(
       request_.variables, procedure_,
-      [noInteraction, rebar](const korC_OdbRequestSpec& spec, bool direct) {
+      [noInteraction, rebar](const korC_OdbRequestSpec& definition, bool direct) {
         const bool element =
-            spec.Position() == kElementOutputPosition ||
-            (spec.Position() == kElementOutputContactPosition && direct && noInteraction) ||
-            spec.Auxiliary() == kElementOutputAlsoElement;
-        return element && (rebar || spec.Category() != kElementOutputRebarOnly);
+            definition.Position() == kElementOutputPosition ||
+            (definition.Position() == kElementOutputContactPosition && direct && noInteraction) ||
+            definition.Auxiliary() == kElementOutputAlsoElement;
+        return element && (rebar || definition.Category() != kElementOutputRebarOnly);
       },
       rebar_);
   if (names.IsEmpty() && !preselect_ && !all_) return;

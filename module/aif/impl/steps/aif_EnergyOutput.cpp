@@ -20,8 +20,8 @@ aif_EnergyOutput::aif_EnergyOutput(const korC_OdbRequest& request, unsigned proc
 
 void aif_EnergyOutput::Write(utl_Stream& stream) const {
   const cow_List<cow_String> names = aif_SiftOutputVariables(
-      request_.variables, procedure_, [](const korC_OdbRequestSpec& spec, bool) {
-        return spec.Position() == kEnergyOutputPosition;
+      request_.variables, procedure_, [](const korC_OdbRequestSpec& definition, bool) {
+        return definition.Position() == kEnergyOutputPosition;
       });
   if (names.IsEmpty() && !preselect_ && !all_) return;
   stream << "*Energy Output";

@@ -16,8 +16,8 @@ aif_IncrementationOutput::aif_IncrementationOutput(const korC_OdbRequest& reques
 
 void aif_IncrementationOutput::Write(utl_Stream& stream) const {
   const cow_List<cow_String> names = aif_SiftOutputVariables(
-      request_.variables, procedure_, [](const korC_OdbRequestSpec& spec, bool) {
-        return spec.Position() == kIncrementationOutputPosition;
+      request_.variables, procedure_, [](const korC_OdbRequestSpec& definition, bool) {
+        return definition.Position() == kIncrementationOutputPosition;
       });
   if (names.IsEmpty() && !preselect_ && !all_) return;
   stream << "*Incrementation Output";

@@ -32,13 +32,13 @@ void aif_IntegratedOutput::Write(utl_Stream& stream) const {
   if (overSection && section.IsEmpty()) return;
 
   const cow_List<cow_String> names = aif_SiftOutputVariables(
-      request_.variables, procedure_, [overSection](const korC_OdbRequestSpec& spec, bool) {
+      request_.variables, procedure_, [overSection](const korC_OdbRequestSpec& definition, bool) {
         if (overSection)
-          return spec.Position() == kIntegratedOutputPosition &&
-                 spec.Category() == kIntegratedOutputSection;
-        return (spec.Position() == kIntegratedOutputPosition &&
-                spec.Category() != kIntegratedOutputSection) ||
-               spec.Auxiliary() == kIntegratedOutputOverSet;
+          return definition.Position() == kIntegratedOutputPosition &&
+                 definition.Category() == kIntegratedOutputSection;
+        return (definition.Position() == kIntegratedOutputPosition &&
+                definition.Category() != kIntegratedOutputSection) ||
+               definition.Auxiliary() == kIntegratedOutputOverSet;
       });
   if (names.IsEmpty() && !preselect_ && !all_) return;
 

@@ -15,8 +15,8 @@ aif_ModalOutput::aif_ModalOutput(const korC_OdbRequest& request, unsigned proced
 
 void aif_ModalOutput::Write(utl_Stream& stream) const {
   const cow_List<cow_String> names = aif_SiftOutputVariables(
-      request_.variables, procedure_, [](const korC_OdbRequestSpec& spec, bool) {
-        return spec.Position() == kModalOutputPosition;
+      request_.variables, procedure_, [](const korC_OdbRequestSpec& definition, bool) {
+        return definition.Position() == kModalOutputPosition;
       });
   if (names.IsEmpty() && !all_) return;
   stream << "*Modal Output";

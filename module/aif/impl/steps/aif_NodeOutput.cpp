@@ -24,8 +24,9 @@ aif_NodeOutput::aif_NodeOutput(const korC_OdbChannel& channel, const korC_OdbReq
 
 void aif_NodeOutput::Write(utl_Stream& stream) const {
   const cow_List<cow_String> names = aif_SiftOutputVariables(
-      request_.variables, procedure_,
-      [](const korC_OdbRequestSpec& spec, bool) { return spec.Position() == kNodeOutputPosition; });
+      request_.variables, procedure_, [](const korC_OdbRequestSpec& definition, bool) {
+        return definition.Position() == kNodeOutputPosition;
+      });
   if (names.IsEmpty() && !preselect_ && !all_ && omitWhenEmpty_) return;
 
   stream << "*Node Output";

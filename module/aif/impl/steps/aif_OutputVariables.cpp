@@ -20,10 +20,11 @@ cow_List<cow_String> aif_SiftOutputVariables(const cow_List<cow_String>& variabl
       request = table.RequestFromComponent(name, procedure);
       direct = false;
     }
-    const korC_OdbRequestSpec spec = table.Request(request, procedure);
-    if (!keeps(spec, direct)) continue;
+    const korC_OdbRequestSpec definition = table.Request(request, procedure);
+    if (!keeps(definition, direct)) continue;
     const cow_String& asked = asVariable ? request : name;
-    const cow_String* mapped = spec.NameMap().IsEmpty() ? nullptr : spec.NameMap().Find(asked);
+    const cow_String* mapped =
+        definition.NameMap().IsEmpty() ? nullptr : definition.NameMap().Find(asked);
     names.AppendUnlessMember(mapped ? *mapped : asked);
   }
   return names;

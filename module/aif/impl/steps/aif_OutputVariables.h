@@ -16,7 +16,8 @@ class utl_Stream;
 // Whether a keyword writes a variable, from the table codes of the variable
 // asked for; `direct`: the variable was named as itself, not through one of
 // its components.
-using aif_OutputVariableTest = std::function<bool(const korC_OdbRequestSpec& spec, bool direct)>;
+using aif_OutputVariableTest =
+    std::function<bool(const korC_OdbRequestSpec& definition, bool direct)>;
 
 // The names a keyword writes for `variables`, in order and each once: a name
 // the table knows neither as a variable nor as a component in `procedure` is

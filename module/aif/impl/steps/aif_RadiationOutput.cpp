@@ -16,8 +16,8 @@ aif_RadiationOutput::aif_RadiationOutput(const korC_OdbRequest& request, unsigne
 
 void aif_RadiationOutput::Write(utl_Stream& stream) const {
   const cow_List<cow_String> names = aif_SiftOutputVariables(
-      request_.variables, procedure_, [](const korC_OdbRequestSpec& spec, bool) {
-        return spec.Position() == kRadiationOutputPosition;
+      request_.variables, procedure_, [](const korC_OdbRequestSpec& definition, bool) {
+        return definition.Position() == kRadiationOutputPosition;
       });
   if (names.IsEmpty() && !all_) return;
   stream << "*Radiation Output";
