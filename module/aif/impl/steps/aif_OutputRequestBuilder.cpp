@@ -64,14 +64,11 @@ aif_OutputRequestBuilder::aif_OutputRequestBuilder(akw_ModelInfo& modelInfo)
   const aif_ModelInfo& info = Info();
   for (const auto& [name, rule] : info.ModelAdapter().RemeshingRules().ConstGetMap())
     if (!rule->Suppressed()) remeshingSteps_.AppendUnlessMember(rule->StepName());
-  // "Instance.word": the instance path is everything before the last dot.
+  // "Instance.word"; a name without a dot is an instance recovering nothing.
   for (const cow_String& set :
        asoK_GetSubstructureRecoverySetNames(info.Assembly(), info.ModelName())) {
-    const std::string text = set.Str();
-    const std::size_t dot = text.rfind('.');
-    const cow_String instance(dot == std::string::npos ? text : text.substr(0, dot));
-    const cow_String word(dot == std::string::npos ? std::string() : text.substr(dot + 1));
-    recoverySets_.Modify(instance).Append(word);
+    const bool dotted = set.View().find('.') != std::string_view::npos;
+    recoverySets_.Modify(EntryInstance(set)).Append(dotted ? EntryLast(set) : cow_String());
   }
 }
 
@@ -97,7 +94,6 @@ bool aif_OutputRequestBuilder::StepHasHistoryOutput(const cow_String& stepName) 
 void aif_OutputRequestBuilder::Build() {
   simulation_ = false;
   carriedPrint_ = cow_COW<kprC_DiagnosticPrint>();
-  firstPrintStep_ = true;
   boltSets_.Clear();
   const aif_ModelInfo& info = Info();
   const kprC_StepContainer& steps = info.ModelAdapter().Steps();
@@ -183,12 +179,12 @@ void aif_OutputRequestBuilder::AddRestartPrintMonitor(const cow_String& stepName
   if (!step.Restart().IsNull() && step.DynTypeId() != kprC_SubstructureGenerateStep::TypeId())
     AddStepDefinition(stepName, aif_Restart(*step.Restart()));
   if (!step.Suppressed()) {
-    if (firstPrintStep_) {
+    // The first unsuppressed step compares with the default print.
+    if (carriedPrint_.IsNull()) {
       if (step.Explicit())
         carriedPrint_ = cow_COW<kprC_DiagnosticPrint>(new kprC_ExplicitDiagnosticPrint());
       else
         carriedPrint_ = cow_COW<kprC_DiagnosticPrint>(new kprC_StandardDiagnosticPrint());
-      firstPrintStep_ = false;
     }
     if (!step.DiagnosticPrint().IsNull()) {
       const kprC_DiagnosticPrint& print = *step.DiagnosticPrint();

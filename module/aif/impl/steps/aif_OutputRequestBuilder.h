@@ -100,6 +100,18 @@ class aif_OutputRequestBuilder : public akw_BuilderComponent {
   cow_String FastenerRegionName(const cow_String& name) const;
   bool RegionHasNodes(const korC_OdbRequest& record) const;
   bool RegionHasElements(const korC_OdbRequest& record) const;
+  // Whether the substructure instance of `entry` recovers `word` ("node" or
+  // "elem") or all.
+  bool RecoveryHolds(const cow_String& entry, const char* word) const;
+
+ public:
+  // A substructure entry ("instance path.region", the recovery set names
+  // "instance path.word" alike) split at its last dot: the instance path
+  // and the last component. Without a dot both are the whole entry.
+  static cow_String EntryInstance(const cow_String& entry);
+  static cow_String EntryLast(const cow_String& entry);
+
+ private:
   void WriteDefaultOutput(const korC_OdbChannel& channel, const cow_String& stepName,
                           double timePeriod, unsigned procedure, bool preselected);
   void AddBlockKeywords(const korC_OdbRequest& record, const korC_OdbChannel& channel,
@@ -126,8 +138,7 @@ class aif_OutputRequestBuilder : public akw_BuilderComponent {
   cow_List<cow_String> pendingBlockSteps_;
   // Bolt-load element sets already filed in this write.
   cow_List<cow_String> boltSets_;
-  // The print settings in force, carried from step to step, and whether an
-  // unsuppressed step has been met yet.
+  // The print settings in force, carried from step to step; empty until the
+  // first unsuppressed step.
   cow_COW<kprC_DiagnosticPrint> carriedPrint_;
-  bool firstPrintStep_ = true;
 };

@@ -40,20 +40,13 @@ constexpr char kOutputRequestKeywordsFile[] = "module/aif/impl/steps/aif_OutputR
 // The region kernel's id for members of every instance of the assembly.
 constexpr int kOutputRequestAssemblyId = 1000;
 
-// The last component of a substructure entry ("instance path.region").
-cow_String SubstructureEntryRegion(const cow_String& entry) {
-  const std::string text = entry.Str();
-  const std::size_t dot = text.rfind('.');
-  return cow_String(dot == std::string::npos ? text : text.substr(dot + 1));
-}
-// Everything before it: the instance path.
-cow_String SubstructureEntryInstance(const cow_String& entry) {
-  const std::string text = entry.Str();
-  const std::size_t dot = text.rfind('.');
-  return cow_String(dot == std::string::npos ? text : text.substr(0, dot));
-}
 bool IsEntireSubstructure(const cow_String& entry) {
-  return SubstructureEntryRegion(entry) == atr_Translate("Entire Substructure");
+  return aif_OutputRequestBuilder::EntryLast(entry) == atr_Translate("Entire Substructure");
+}
+
+// A region kind that names elements only: bit 1 without bits 0 and 2.
+bool OutputRegionKindWithoutNodes(int kind) {
+  return (kind & (1 << 1)) != 0 && (kind & ((1 << 0) | (1 << 2))) == 0;
 }
 
 }  // namespace
@@ -187,25 +180,34 @@ void aif_OutputRequestBuilder::FlushPendingKeywords(bool last, const korC_OdbCha
   ClearPending();
 }
 
+cow_String aif_OutputRequestBuilder::EntryInstance(const cow_String& entry) {
+  const std::string text = entry.Str();
+  const std::size_t dot = text.rfind('.');
+  return cow_String(dot == std::string::npos ? text : text.substr(0, dot));
+}
+
+cow_String aif_OutputRequestBuilder::EntryLast(const cow_String& entry) {
+  const std::string text = entry.Str();
+  const std::size_t dot = text.rfind('.');
+  return cow_String(dot == std::string::npos ? text : text.substr(dot + 1));
+}
+
+bool aif_OutputRequestBuilder::RecoveryHolds(const cow_String& entry, const char* word) const {
+  const cow_List<cow_String>* words = recoverySets_.Find(EntryInstance(entry));
+  return words && (words->IsMember(word) || words->IsMember("all"));
+}
+
 bool aif_OutputRequestBuilder::RegionHasNodes(const korC_OdbRequest& record) const {
-  if (record.domain == korC_SUBSTRUCTURE) {
-    const cow_List<cow_String>* words =
-        recoverySets_.Find(SubstructureEntryInstance(record.instanceName));
-    return words && (words->IsMember("node") || words->IsMember("all"));
-  }
+  if (record.domain == korC_SUBSTRUCTURE) return RecoveryHolds(record.instanceName, "node");
   const aif_ModelInfo& info = Info();
   const rgnK_Region region(info.Assembly(), info.ModelName(), record.region);
   const int kind = record.region.Flags();
   if ((kind & (1 << 3)) != 0 || !region.IsValid(true)) return true;
-  return !((kind & (1 << 1)) != 0 && (kind & ((1 << 0) | (1 << 2))) == 0);
+  return !OutputRegionKindWithoutNodes(kind);
 }
 
 bool aif_OutputRequestBuilder::RegionHasElements(const korC_OdbRequest& record) const {
-  if (record.domain == korC_SUBSTRUCTURE) {
-    const cow_List<cow_String>* words =
-        recoverySets_.Find(SubstructureEntryInstance(record.instanceName));
-    return words && (words->IsMember("elem") || words->IsMember("all"));
-  }
+  if (record.domain == korC_SUBSTRUCTURE) return RecoveryHolds(record.instanceName, "elem");
   const aif_ModelInfo& info = Info();
   const rgnK_Region region(info.Assembly(), info.ModelName(), record.region);
   const int kind = record.region.Flags();
@@ -257,8 +259,7 @@ aif_OutputRequestBuilder::RegionNames aif_OutputRequestBuilder::RequestRegionNam
       break;
     }
     case korC_SUBSTRUCTURE:
-      if (!IsEntireSubstructure(record.instanceName))
-        names.region = SubstructureEntryRegion(record.instanceName);
+      if (!IsEntireSubstructure(record.instanceName)) names.region = EntryLast(record.instanceName);
       break;
     case korC_ASSEMBLED_FASTENER:
       names.region = record.fastenerSetName;
@@ -398,8 +399,8 @@ void aif_OutputRequestBuilder::AddBlockKeywords(
       }
     } else if (record.domain == korC_REGION && !contactName) {
       const int kind = record.region.Flags();
-      const bool nodeOnly = (kind & (1 << 1)) != 0 && (kind & ((1 << 0) | (1 << 2))) == 0;
-      if (kind == 0 || nodeOnly || (preselected && explicitSolver)) contact = false;
+      if (kind == 0 || OutputRegionKindWithoutNodes(kind) || (preselected && explicitSolver))
+        contact = false;
     }
     if (contact)
       queue(aif_ContactOutput(record, procedure, preselected, all, first, second, third,
