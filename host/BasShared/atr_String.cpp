@@ -49,3 +49,16 @@ atr_String atr_TranslateWithArg(const cow_String& format, const cow_String& arg)
   if (at != std::string::npos) text.replace(at, 2, arg.Str());
   return atr_String(std::move(text));
 }
+
+atr_String atr_TranslateFormat3(const cow_String& format, const cow_String& a,
+                                const cow_String& b, const cow_String& c) {
+  std::string text = atr_Translate(format).Str();
+  std::size_t from = 0;
+  for (const cow_String* arg : {&a, &b, &c}) {
+    std::size_t at = text.find("%s", from);
+    if (at == std::string::npos) break;
+    text.replace(at, 2, arg->Str());
+    from = at + arg->Str().size();
+  }
+  return atr_String(std::move(text));
+}

@@ -113,6 +113,13 @@ hst_ModelBuilder& hst_ModelBuilder::AddIntegratedOutputSection(
 }
 
 // Discrete fields.
+hst_ModelBuilder& hst_ModelBuilder::AddLoad(const cow_String& name, const kloC_Load& load) {
+  auto& loads = Extension<kprC_PropagatingContainer<kloC_Load>>(model_, bas_NewModel::loadCmd);
+  loads.Set(name, load);
+  loads.Modify(name).SetName(name);
+  return *this;
+}
+
 hst_ModelBuilder& hst_ModelBuilder::AddDiscreteField(const cow_String& name,
                                                      const kfdC_DiscreteField& field) {
   Extension<mdl_MapString2ObjCow<kfdC_DiscreteField>>(model_, bas_NewModel::discreteFieldsCmd)

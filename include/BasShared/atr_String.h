@@ -37,3 +37,8 @@ atr_String atr_Translate(const cow_String& text);
 // The format translated, then its first "%s" replaced by `arg` (the argument
 // itself is not translated). A format without "%s" is returned translated.
 atr_String atr_TranslateWithArg(const cow_String& format, const cow_String& arg);
+// The format translated, then its first three "%s" replaced by `a`, `b` and
+// `c` in order (the arguments are not translated; a missing "%s" drops its
+// argument).
+atr_String atr_TranslateFormat3(const cow_String& format, const cow_String& a,
+                                const cow_String& b, const cow_String& c);

@@ -89,6 +89,9 @@ class hst_ModelBuilder {
 
   // Discrete fields: stores a copy of `field` in the model's discrete-field
   // repository under `name`.
+  // Adds a copy of `load` under `name` (its Name set to `name`); its
+  // statuses and states per step come with it.
+  hst_ModelBuilder& AddLoad(const cow_String& name, const kloC_Load& load);
   hst_ModelBuilder& AddDiscreteField(const cow_String& name, const kfdC_DiscreteField& field);
 
   // Layups: appends `layup` (its plies, kinds and the expansion the kernel

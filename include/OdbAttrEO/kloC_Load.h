@@ -1,12 +1,95 @@
-// Loads of the model, defined in a step and carried over to later ones. The
-// writer reads, so far, what output requests on bolt loads need: a load's
-// suppression, its propagation status per step and its region.
+// Loads of the model, defined in a step and carried over to later ones: a
+// propagation status and a state per step, the region loaded, and per kind
+// what the load keywords read (complex values, fields, axes, directions).
 #pragma once
 
+#include <array>
+#include <utility>
+
+#include "BasShared/cow_COW.h"
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
+#include "ModKerLow/dtmK_Datum.h"
+#include "ModelDatabase/mdl_PropAttr.h"
 #include "OdbAttrEO/kern_Object.h"
 #include "OdbCoreGeom/rgnC_Region.h"
+#include "QivBasicUtils/omi_complex.h"
+#include "QivGeom/gsl_ModelSegment.h"
+#include "QivGeom/gsl_Point.h"
+
+// How a bolt load acts in a step.
+enum kloC_BoltLoadMethodEnm {
+  kloC_APPLY_FORCE = 0,
+  kloC_ADJUST_LENGTH = 1,
+  kloC_FIX_LENGTH = 2,
+};
+
+// A load's state in one step. Every kind keeps its values here: the
+// magnitude or up to three components (values 0 to 2), each with its own
+// status; the amplitude; for a bolt load its method, length and leading
+// flag.
+class kloC_LoadState : public kern_Object {
+ public:
+  static constexpr unsigned kTypeId = 0x3080002;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  kloC_LoadState* Clone() const override { return new kloC_LoadState(*this); }
+  CLS_REGISTER(kloC_LoadState, kern_Object)
+
+  kloC_LoadState() = default;
+  // A state of `status` whose first values are `values`, each with `status`.
+  kloC_LoadState(int status, std::initializer_list<double> values) : status_(status) {
+    std::size_t i = 0;
+    for (double value : values)
+      if (i < values_.size()) values_[i++].Set(value, status);
+  }
+
+  // The state's own propagation status in its step.
+  int Status() const { return status_; }
+  void SetStatus(int status) { status_ = status; }
+
+  const mdl_PropAttr<cow_String>& Amplitude() const { return amplitude_; }
+  const cow_String& AmplitudeName() const { return amplitude_.Value(); }
+  void SetAmplitude(const cow_String& name, int status) { amplitude_.Set(name, status); }
+
+  // Value `i` (0 to 2): the magnitude, a component or a further value.
+  const mdl_PropAttr<double>& Value(std::size_t i) const { return values_[i]; }
+  void SetValue(std::size_t i, double value, int status, bool modified = false) {
+    values_[i].Set(value, status, modified);
+  }
+
+  // Bolt loads.
+  const mdl_PropAttr<kloC_BoltLoadMethodEnm>& Method() const { return method_; }
+  void SetMethod(kloC_BoltLoadMethodEnm method, int status, bool modified) {
+    method_.Set(method, status, modified);
+  }
+  const mdl_PropAttr<double>& Length() const { return length_; }
+  void SetLength(double length, int status) { length_.Set(length, status); }
+  bool Leading() const { return leading_; }
+  void SetLeading(bool leading) { leading_ = leading; }
+
+ private:
+  int status_ = 0;
+  mdl_PropAttr<cow_String> amplitude_;
+  std::array<mdl_PropAttr<double>, 3> values_;
+  mdl_PropAttr<kloC_BoltLoadMethodEnm> method_;
+  mdl_PropAttr<double> length_;
+  bool leading_ = false;
+};
+
+// The per-kind names of the state.
+using kloC_ConcentratedForceState = kloC_LoadState;
+using kloC_MomentState = kloC_LoadState;
+using kloC_PressureState = kloC_LoadState;
+using kloC_SurfaceTractionState = kloC_LoadState;
+using kloC_ShellEdgeLoadState = kloC_LoadState;
+using kloC_BodyForceState = kloC_LoadState;
+using kloC_LineLoadState = kloC_LoadState;
+using kloC_GravityState = kloC_LoadState;
+using kloC_RotationalBodyForceState = kloC_LoadState;
+using kloC_CoriolisForceState = kloC_LoadState;
+using kloC_PipePressureState = kloC_LoadState;
+using kloC_BoltLoadState = kloC_LoadState;
 
 class kloC_Load : public kern_Object {
  public:
@@ -19,28 +102,362 @@ class kloC_Load : public kern_Object {
   // Whether a propagation status applies the load: created, carried over or
   // modified in the step (1 to 3).
   static bool IsActive(int status) { return status >= 1 && status <= 3; }
+
+  const cow_String& Name() const { return name_; }
+  void SetName(const cow_String& name) { name_ = name; }
+  bool Suppressed() const { return suppressed_; }
+  void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
+
   // The status in `step`; 0 for a step the load does not have.
   int Status(const cow_String& step) const {
     return statuses_.Contains(step) ? statuses_.Get(step) : 0;
   }
   void SetStatus(const cow_String& step, int status) { statuses_.Set(step, status); }
-  bool Suppressed() const { return suppressed_; }
-  void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
+  // The state in `step` as the kernel hands it out (any kernel object a test
+  // stores); an empty kloC_LoadState for a step without one.
+  const kern_Object& ConstGetStateQuad(const cow_String& step) const;
+  // The state in `step` as a load state; an empty one for a step without a
+  // load state.
+  const kloC_LoadState& ConstGetState(const cow_String& step) const;
+  // Gives the load `status` and `state` in `step`.
+  void SetState(const cow_String& step, int status, const kern_Object& state) {
+    statuses_.Set(step, status);
+    states_.Set(step, cow_COW<kern_Object>(state));
+  }
+
   const rgnC_Region& Region() const { return region_; }
   void SetRegion(const rgnC_Region& region) { region_ = region; }
+  // A pressure's second region (the empty region when none).
+  const rgnC_Region& SecondRegion() const { return secondRegion_; }
+  void SetSecondRegion(const rgnC_Region& region) { secondRegion_ = region; }
+
+  // Whether the load's magnitude comes from a field; `fieldName` then names
+  // it. Distributed loads and tractions answer by their distribution (2).
+  virtual bool UsesField(cow_String& fieldName) const {
+    fieldName = fieldName_;
+    return !fieldName_.IsEmpty();
+  }
+  const cow_String& FieldName() const { return fieldName_; }
+  void SetFieldName(const cow_String& name) { fieldName_ = name; }
+  // The kernel's distribution code; its meaning depends on the kind.
+  int Distribution() const { return distribution_; }
+  void SetDistribution(int distribution) { distribution_ = distribution; }
+
+  // Complex loads: the flag and up to three complex values.
+  bool IsComplex() const { return complex_; }
+  const omi_complex& ComplexValue(std::size_t i) const { return complexValues_[i]; }
+  void SetComplex(std::initializer_list<omi_complex> values) {
+    complex_ = true;
+    std::size_t i = 0;
+    for (const omi_complex& value : values)
+      if (i < complexValues_.size()) complexValues_[i++] = value;
+  }
+  void SetComplexValue(std::size_t i, const omi_complex& value) { complexValues_[i] = value; }
+  void SetIsComplex(bool complex) { complex_ = complex; }
+
+  // Forces, moments and tractions that follow the deformation.
+  bool Follower() const { return follower_; }
+  void SetFollower(bool follower) { follower_ = follower; }
 
  private:
-  cow_Map<cow_String, int> statuses_;
+  cow_String name_;
   bool suppressed_ = false;
+  cow_Map<cow_String, int> statuses_;
+  cow_Map<cow_String, cow_COW<kern_Object>> states_;
   rgnC_Region region_;
+  rgnC_Region secondRegion_;
+  cow_String fieldName_;
+  int distribution_ = 0;
+  bool complex_ = false;
+  std::array<omi_complex, 3> complexValues_;
+  bool follower_ = false;
 };
 
+#define KLO_LOAD_CLASS(Name, Base, Id)                       \
+  static constexpr unsigned kTypeId = Id;                    \
+  static unsigned TypeId() { return kTypeId; }               \
+  unsigned DynTypeId() const override { return kTypeId; }    \
+  Name* Clone() const override { return new Name(*this); }   \
+  CLS_REGISTER(Name, Base)
+
+// Loads whose distribution code 2 means "given by a field".
+class kloC_Distributed : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_Distributed, kloC_Load, 0x2880012)
+  bool UsesField(cow_String& fieldName) const override {
+    fieldName = FieldName();
+    return Distribution() == 2;
+  }
+};
+
+// Surface tractions and shell edge loads.
+class kloC_Traction : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_Traction, kloC_Load, 0x2880054)
+  bool UsesField(cow_String& fieldName) const override {
+    fieldName = FieldName();
+    return Distribution() == 2;
+  }
+  // 0 to 4; the label it selects depends on the kind.
+  int TractionKind() const { return tractionKind_; }
+  void SetTractionKind(int kind) { tractionKind_ = kind; }
+  bool ConstantResultant() const { return constantResultant_; }
+  void SetConstantResultant(bool constant) { constantResultant_ = constant; }
+  // The orientation named by the load itself (empty when none), else the
+  // datum system and its angle.
+  const cow_String& OrientationName() const { return orientationName_; }
+  void SetOrientationName(const cow_String& name) { orientationName_ = name; }
+  const dtmC_DatumRef& DatumRef() const { return datum_; }
+  double OrientationNumber() const { return orientationNumber_; }
+  void SetDatum(const dtmC_DatumRef& datum, double number) {
+    datum_ = datum;
+    orientationNumber_ = number;
+  }
+  const gsl_ModelSegment& DirectionSegment() const { return direction_; }
+  void SetDirectionSegment(const gsl_ModelSegment& direction) { direction_ = direction; }
+
+ private:
+  int tractionKind_ = 0;
+  bool constantResultant_ = false;
+  cow_String orientationName_;
+  dtmC_DatumRef datum_;
+  double orientationNumber_ = 0.0;
+  gsl_ModelSegment direction_;
+};
+
+// Concentrated loads.
+class kloC_ConcentratedForce : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_ConcentratedForce, kloC_Load, 0x2880001)
+};
+class kloC_Moment : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_Moment, kloC_Load, 0x2880002)
+  // The modelling space the moment was defined in (filters its components).
+  int ModelSpaceCode() const { return modelSpace_; }
+  void SetModelSpaceCode(int code) { modelSpace_ = code; }
+
+ private:
+  int modelSpace_ = 0;
+};
+class kloC_PEGLoad : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_PEGLoad, kloC_Load, 0x288000A)
+};
+class kloC_ConcentratedPoreFluid : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_ConcentratedPoreFluid, kloC_Load, 0x288000B)
+};
+class kloC_InwardVolAccel : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_InwardVolAccel, kloC_Load, 0x288000C)
+};
+class kloC_ReferencePressure : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_ReferencePressure, kloC_Load, 0x288000D)
+};
 // A bolt load: a pre-tension applied across a cut of its region.
 class kloC_BoltLoad : public kloC_Load {
  public:
-  static constexpr unsigned kTypeId = 0x2880024;
-  static unsigned TypeId() { return kTypeId; }
-  unsigned DynTypeId() const override { return kTypeId; }
-  kloC_BoltLoad* Clone() const override { return new kloC_BoltLoad(*this); }
-  CLS_REGISTER(kloC_BoltLoad, kloC_Load)
+  KLO_LOAD_CLASS(kloC_BoltLoad, kloC_Load, 0x2880024)
+  // How the bolt axis is found (0 or 1 let an element region define the
+  // section) and the kind of the region (4: elements).
+  int AxisSetting() const { return axisSetting_; }
+  void SetAxisSetting(int setting) { axisSetting_ = setting; }
+  int RegionType() const { return regionType_; }
+  void SetRegionType(int type) { regionType_ = type; }
+
+ private:
+  int axisSetting_ = 0;
+  int regionType_ = 0;
 };
+
+// Distributed mechanical loads.
+class kloC_Pressure : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_Pressure, kloC_Load, 0x2880003)
+};
+class kloC_SurfaceTraction : public kloC_Traction {
+ public:
+  KLO_LOAD_CLASS(kloC_SurfaceTraction, kloC_Traction, 0x2880055)
+};
+class kloC_ShellEdgeLoad : public kloC_Traction {
+ public:
+  KLO_LOAD_CLASS(kloC_ShellEdgeLoad, kloC_Traction, 0x2880057)
+};
+class kloC_BodyForce : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_BodyForce, kloC_Load, 0x2880004)
+};
+class kloC_LineLoad : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_LineLoad, kloC_Load, 0x2880005)
+  // 1: the global system (PX, PY, PZ); otherwise the beam's local one.
+  int DirectionSystem() const { return system_; }
+  void SetDirectionSystem(int system) { system_ = system; }
+
+ private:
+  int system_ = 1;
+};
+class kloC_Gravity : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_Gravity, kloC_Load, 0x2880006)
+};
+// Loads about an axis through two points.
+class kloC_RotationalBodyForce : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_RotationalBodyForce, kloC_Load, 0x2880007)
+  bool Centrifugal() const { return centrifugal_; }
+  bool RotaryAcceleration() const { return rotary_; }
+  void SetEffects(bool centrifugal, bool rotaryAcceleration) {
+    centrifugal_ = centrifugal;
+    rotary_ = rotaryAcceleration;
+  }
+  const gsl_Point& AxisPoint1() const { return axis1_; }
+  const gsl_Point& AxisPoint2() const { return axis2_; }
+  void SetAxis(const gsl_Point& first, const gsl_Point& second) {
+    axis1_ = first;
+    axis2_ = second;
+  }
+
+ private:
+  bool centrifugal_ = false;
+  bool rotary_ = false;
+  gsl_Point axis1_;
+  gsl_Point axis2_;
+};
+class kloC_CoriolisForce : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_CoriolisForce, kloC_Load, 0x2880008)
+  const gsl_Point& AxisPoint1() const { return axis1_; }
+  const gsl_Point& AxisPoint2() const { return axis2_; }
+  void SetAxis(const gsl_Point& first, const gsl_Point& second) {
+    axis1_ = first;
+    axis2_ = second;
+  }
+
+ private:
+  gsl_Point axis1_;
+  gsl_Point axis2_;
+};
+class kloC_PipePressure : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_PipePressure, kloC_Load, 0x2880009)
+  // Clear: internal ("PI"); set: external ("PE").
+  bool External() const { return external_; }
+  void SetExternal(bool external) { external_ = external; }
+  // The load's fixed value, the last field of its data line.
+  double FixedValue() const { return fixed_; }
+  void SetFixedValue(double value) { fixed_ = value; }
+
+ private:
+  bool external_ = false;
+  double fixed_ = 0.0;
+};
+// A surface of a submodel driven by the stresses of a global model.
+class kloC_SubmodelStressBased : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_SubmodelStressBased, kloC_Load, 0x2880023)
+  const cow_String& GlobalElset() const { return globalElset_; }
+  void SetGlobalElset(const cow_String& name) { globalElset_ = name; }
+  double AbsoluteExteriorTolerance() const { return absoluteTolerance_; }
+  double ExteriorTolerance() const { return exteriorTolerance_; }
+  void SetTolerances(double absolute, double exterior) {
+    absoluteTolerance_ = absolute;
+    exteriorTolerance_ = exterior;
+  }
+
+ private:
+  cow_String globalElset_;
+  double absoluteTolerance_ = 0.0;
+  double exteriorTolerance_ = 0.0;
+};
+
+// Thermal, mass-diffusion, pore-fluid and electrical loads.
+class kloC_ConcentratedHeatFlux : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_ConcentratedHeatFlux, kloC_Load, 0x2880010)
+};
+class kloC_ConcentratedConcentrationFlux : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_ConcentratedConcentrationFlux, kloC_Load, 0x2880011)
+};
+class kloC_BodyHeatFlux : public kloC_Distributed {
+ public:
+  KLO_LOAD_CLASS(kloC_BodyHeatFlux, kloC_Distributed, 0x2880013)
+};
+class kloC_SurfaceHeatFlux : public kloC_Distributed {
+ public:
+  KLO_LOAD_CLASS(kloC_SurfaceHeatFlux, kloC_Distributed, 0x2880014)
+};
+class kloC_BodyConcentrationFlux : public kloC_Distributed {
+ public:
+  KLO_LOAD_CLASS(kloC_BodyConcentrationFlux, kloC_Distributed, 0x2880015)
+};
+class kloC_SurfaceConcentrationFlux : public kloC_Distributed {
+ public:
+  KLO_LOAD_CLASS(kloC_SurfaceConcentrationFlux, kloC_Distributed, 0x2880016)
+};
+class kloC_SurfacePoreFluid : public kloC_Distributed {
+ public:
+  KLO_LOAD_CLASS(kloC_SurfacePoreFluid, kloC_Distributed, 0x2880017)
+};
+class kloC_HydroFluidFlow : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_HydroFluidFlow, kloC_Load, 0x2880018)
+};
+class kloC_ConcentratedCharge : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_ConcentratedCharge, kloC_Load, 0x2880019)
+};
+class kloC_SurfaceCharge : public kloC_Distributed {
+ public:
+  KLO_LOAD_CLASS(kloC_SurfaceCharge, kloC_Distributed, 0x288001A)
+};
+class kloC_BodyCharge : public kloC_Distributed {
+ public:
+  KLO_LOAD_CLASS(kloC_BodyCharge, kloC_Distributed, 0x288001B)
+};
+class kloC_ConcentratedCurrent : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_ConcentratedCurrent, kloC_Load, 0x288001C)
+};
+class kloC_SurfaceCurrent : public kloC_Distributed {
+ public:
+  KLO_LOAD_CLASS(kloC_SurfaceCurrent, kloC_Distributed, 0x288001D)
+};
+class kloC_BodyCurrent : public kloC_Distributed {
+ public:
+  KLO_LOAD_CLASS(kloC_BodyCurrent, kloC_Distributed, 0x288001E)
+};
+
+// Connector, substructure and inertia-relief loads.
+class kloC_ConnectorForce : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_ConnectorForce, kloC_Load, 0x2880020)
+};
+class kloC_ConnectorMoment : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_ConnectorMoment, kloC_Load, 0x2880021)
+};
+class kloC_SubstructureLoad : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_SubstructureLoad, kloC_Load, 0x2880022)
+};
+class kloC_InertiaRelief : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_InertiaRelief, kloC_Load, 0x288004B)
+  const dtmC_DatumRef& DatumRef() const { return datum_; }
+  void SetDatumRef(const dtmC_DatumRef& datum) { datum_ = datum; }
+
+ private:
+  dtmC_DatumRef datum_;
+};
+
+// A kernel load kind that no load keyword writes.
+class kloC_OtherLoad : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_OtherLoad, kloC_Load, 0x2880030)
+};
+
+#undef KLO_LOAD_CLASS

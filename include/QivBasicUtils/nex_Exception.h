@@ -58,6 +58,25 @@ class nex_TextException : public nex_Exception {
   cow_String text_;
 };
 
+// A failed assertion of the host: the condition text as the source states it
+// (for example "\"Invalid load type for *Dload\" == 0").
+class nex_AssertException : public nex_Exception {
+ public:
+  static constexpr unsigned kTypeId = 0x0100004;
+  static unsigned TypeId() { return kTypeId; }
+
+  explicit nex_AssertException(cow_String condition) : condition_(std::move(condition)) {}
+
+  const cow_String& Condition() const { return condition_; }
+  cow_String UserReport() const override { return condition_; }
+  [[noreturn]] void Propagate() const override { throw *this; }
+  nex_Exception* Copy() const override { return new nex_AssertException(*this); }
+  unsigned DynTypeId() const override { return kTypeId; }
+
+ private:
+  cow_String condition_;
+};
+
 class nex_OutOfMemoryException : public nex_Exception {
  public:
   static constexpr unsigned kTypeId = 0x0100003;

@@ -1,0 +1,81 @@
+// The values of an analytical field over the nodes or the elements of a
+// region, instance by instance, evaluated in full before a keyword writes
+// anything: a keyword that finds the evaluation failed writes nothing of
+// itself, and the user reads why in the checking messages.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "BasShared/cow_List.h"
+#include "BasShared/cow_String.h"
+
+class aif_ModelInfo;
+class rgnC_Region;
+class utl_Stream;
+
+// What a failed evaluation names in its message: the kind of object ("body
+// force", "pressure"), its name, and what will be missing ("load" or
+// "predefined field").
+struct aif_FieldSubject {
+  const char* kind = "";
+  cow_String name;
+  const char* missing = "load";
+};
+
+class aif_FieldWalk {
+ public:
+  // The members of one instance, in the region's order, with the field's
+  // value at each.
+  struct Instance {
+    int id = 0;
+    // The printable instance name and "." in part-based files; empty in flat
+    // ones.
+    cow_String prefix;
+    // Added to each id to give the label written (the instance's node or
+    // element offset).
+    int offset = 0;
+    cow_List<int> ids;
+    // Elements only: the face or edge name of each member ("S3", "SPOS", ""),
+    // parallel to `ids`; empty when the region names none.
+    cow_List<cow_String> faces;
+    // The field at each member, parallel to `ids`.
+    cow_List<double> values;
+  };
+
+  // Nodes: each instance's unique node ids (rgnK_GetUniqueIds order) with
+  // the field at their placed coordinates. Instances in key order.
+  //
+  // Returns false when the field cannot be evaluated: no analytical field of
+  // `fieldName` in the model, a field neither expression nor mapped, a
+  // mapping that fails for an instance or gives fewer values than members.
+  // The message "\nDue to the failure of evaluating the <kind> \"<name>\"\n
+  // from analytical field \"<field>\",\nthis <missing> will be missing in the
+  // input file." is then appended to the checking messages and Instances()
+  // is empty. Mapping notes go to the checking warnings and the evaluation
+  // goes on. An instance an expression field has no points for is left out;
+  // a mapped field over a region without mesh members gives no instances
+  // (and succeeds).
+  bool EvaluateNodes(const aif_ModelInfo& info, const rgnC_Region& region,
+                     const cow_String& fieldName, const aif_FieldSubject& subject);
+  // Elements: each instance's element ids and face names (one entry per
+  // element and face) with the field at the entry's point: edge midpoints
+  // (category 1001), face centroids (1002) or element centroids (1003).
+  // Failures as for EvaluateNodes.
+  bool EvaluateElements(const aif_ModelInfo& info, const rgnC_Region& region,
+                        const cow_String& fieldName, int category,
+                        const aif_FieldSubject& subject);
+
+  const std::vector<Instance>& Instances() const { return instances_; }
+
+  // Writes the name of member `i` of `instance`: its prefix, then its id plus
+  // the instance's offset.
+  static void WriteReference(utl_Stream& stream, const Instance& instance, std::size_t i);
+
+  // Appends the evaluation-failure message for `subject` and `fieldName` to
+  // the checking messages.
+  static void ReportFailure(const aif_FieldSubject& subject, const cow_String& fieldName);
+
+ private:
+  std::vector<Instance> instances_;
+};

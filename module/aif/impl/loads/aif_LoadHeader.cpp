@@ -1,0 +1,41 @@
+#include "aif/impl/loads/aif_LoadHeader.h"
+
+#include "AFCInputFileWriter/akw_MorvexName.h"
+#include "OdbAttrEO/kloC_Load.h"
+#include "QivBasicUtils/nex_Exception.h"
+#include "QivBasicUtils/utl_Stream.h"
+#include "aif/impl/model/aif_SurfaceRoutines.h"
+
+aif_LoadStatus::aif_LoadStatus(const kloC_Load& load, const cow_String& step, bool opFlag,
+                               aif_RestateBy restateBy, const char* file, int line,
+                               aif_InactiveBy inactiveBy)
+    : newOp_(!opFlag), restate_(opFlag) {
+  const int status = load.Status(step);
+  if (inactiveBy == aif_InactiveBy::kDeactivatedOnly) {
+    inactive_ = status == 4;
+    if (inactive_) restate_ = false;
+  } else {
+    aif_IsLoadInactive(status, inactive_, restate_);
+  }
+  if (inactive_) return;
+  const auto& state = nex_canDynamicCastRef<const kloC_LoadState>(load.ConstGetStateQuad(step),
+                                                                   file, line);
+  amplitude_ = state.AmplitudeName();
+  const int clearing =
+      restateBy == aif_RestateBy::kStateStatus ? state.Status() : state.Amplitude().Status();
+  if (aif_IsNewOpStatus(clearing, restate_)) restate_ = false;
+}
+
+bool aif_LoadStatus::IsNew(int status) const { return aif_IsNewOpStatus(status, restate_); }
+
+void aif_WriteLoadHeader(utl_Stream& stream, const char* keyword,
+                         const aif_LoadHeaderPieces& pieces) {
+  stream << keyword;
+  if (pieces.newOp) stream << ", op=NEW";
+  if (pieces.follower) stream << ", follower";
+  if (!pieces.amplitude.IsEmpty())
+    stream << ", amplitude=" << akw_MorvexName(pieces.amplitude, false);
+  if (pieces.cyclic) stream << ", cyclic mode=" << pieces.cyclicMode;
+  if (pieces.part == 1) stream << ", real";
+  if (pieces.part == 2) stream << ", imaginary";
+}
