@@ -8,6 +8,7 @@
 #include "BasShared/cow_String.h"
 #include "OdbCoreGeom/rgnC_Region.h"
 #include "QivBasicUtils/cls_Registry.h"
+#include "QivGeom/gdy_CompositeHitSet.h"
 #include "QivGeom/gdy_HitRecord.h"
 
 class ftr_PrimaryObject;
@@ -71,6 +72,16 @@ class rgnK_Region : public cls_Object {
     (void)activeOnly;
     Collect(region_.KernelElementIndices(), ids, faces, instanceId, labelsUsable);
   }
+  // The region's element ids per instance as the first form gives them, and,
+  // parallel to them, the elements' mesh indices (from 0) that a mapping
+  // of an analytical field reads.
+  void GetElementIds(cow_Map<int, cow_List<int>>& ids, cow_Map<int, cow_List<int>>& indices,
+                     int instanceId, bool labelsUsable) const;
+  // The region's nodes as node hits per instance (the ids GetNodeIds gives).
+  void GetNodeHits(gdy_CompositeHitSet& hits, int instanceId, bool labelsUsable) const;
+  // Whether the region holds nodes, or elements, of a mesh.
+  bool HasMeshNodes() const;
+  bool HasMeshElements() const;
   // The number of vertices among the region's geometric components.
   int NumVertices() const {
     int count = 0;

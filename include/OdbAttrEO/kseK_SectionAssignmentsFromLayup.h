@@ -10,14 +10,10 @@
 #include "ModKerLow/ptoK_Part.h"
 #include "ModelDatabase/mdl_Repository.h"
 #include "OdbAttrEO/kern_RepositoryObjects.h"
+#include "QivGeom/gdy_CompositeHitSet.h"
 
 class bme_Mesh;
 
-// The picked geometry of a generated set, as the mesh elements it covers
-// (zero-based indices into the instance's mesh).
-struct gdy_CompositeHitSet {
-  cow_List<int> elementIndices;
-};
 
 // What a layup expands into: the generated sections by name, the hit set of
 // each generated set by set name, and the generated section assignments
