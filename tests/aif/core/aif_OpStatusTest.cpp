@@ -23,6 +23,7 @@ class TestOpStatus : public aif_OpStatus {
     if (typeId == kTemperatureBc) return 1;
     throw aif_Exception("Unimplemented bc->statusKey conversion");
   }
+  using aif_OpStatus::MarkCategory;
 };
 
 // The flags of both categories in every step, as "dt" letters per step
@@ -54,6 +55,27 @@ TEST(aif_OpStatusTest, MarkingSetsEveryCategoryOfOneStep) {
   EXPECT_EQ("-- -- -- --", Flags(status));
   status.MarkStepForAllCategories(3);
   EXPECT_EQ("-- -- -- dt", Flags(status));
+}
+
+TEST(aif_OpStatusTest, MarkingOneCategoryOfOneStep) {
+  TestOpStatus status;
+  status.InitializeSteps({"Initial", "Step-1", "Step-2"}, 2);
+  status.MarkCategory(1, 2);
+  EXPECT_EQ("-- -- -t", Flags(status));
+  EXPECT_TRUE(status.CategoryNeedsNewOp(1, "Step-2"));
+  EXPECT_FALSE(status.CategoryNeedsNewOp(0, "Step-2"));
+  status.MarkCategory(0, 1);
+  EXPECT_EQ("-- d- -t", Flags(status));
+  // Indices past the steps change nothing; a category never entered is an
+  // error, whatever the step.
+  status.MarkCategory(0, 3);
+  status.MarkCategory(1, -1);
+  EXPECT_EQ("-- d- -t", Flags(status));
+  EXPECT_THROW(status.MarkCategory(2, 1), cow_OutOfRange);
+  EXPECT_THROW(status.MarkCategory(2, 7), cow_OutOfRange);
+  EXPECT_THROW(status.CategoryNeedsNewOp(2, "Step-1"), cow_OutOfRange);
+  EXPECT_THROW(status.CategoryNeedsNewOp(0, "Step-3"), cow_OutOfRange);
+  EXPECT_EQ("-- d- -t", Flags(status));
 }
 
 TEST(aif_OpStatusTest, UnknownTypeStepOrCategoryIsAnError) {

@@ -24,9 +24,20 @@ void aif_OpStatus::MarkStepForAllCategories(int stepIndex) {
   }
 }
 
+void aif_OpStatus::MarkCategory(int category, int stepIndex) {
+  flags_.Get(category);  // raises the range error for a category never entered
+  if (stepIndex < 0 || static_cast<std::size_t>(stepIndex) >= steps_.Length()) return;
+  cow_List<int>& flags = flags_.Modify(category);
+  if (static_cast<std::size_t>(stepIndex) < flags.Length())
+    flags.Modify(static_cast<std::size_t>(stepIndex)) = 1;
+}
+
 bool aif_OpStatus::NeedsNewOp(unsigned typeId, const cow_String& step) const {
   bool flag = false;
-  int category = StatusKey(typeId, flag);
+  return CategoryNeedsNewOp(StatusKey(typeId, flag), step);
+}
+
+bool aif_OpStatus::CategoryNeedsNewOp(int category, const cow_String& step) const {
   long long index = steps_.IndexOf(step);
   const cow_List<int>& flags = flags_.Get(category);
   return flags[static_cast<std::size_t>(index)] == 1;

@@ -25,11 +25,20 @@ class aif_OpStatus : public mem_AllocationOperators {
   // Sets the flag of step `stepIndex` in every category; an index past the
   // steps changes nothing.
   void MarkStepForAllCategories(int stepIndex);
-  // Whether keywords of `typeId`'s category carry ", op=NEW" in `step`. A step
-  // or category that was never entered raises cow_OutOfRange.
+  // Whether keywords of `typeId`'s category carry ", op=NEW" in `step`, the
+  // category asked with a cleared selector. A step or category that was never
+  // entered raises cow_OutOfRange.
   bool NeedsNewOp(unsigned typeId, const cow_String& step) const;
+  // Whether keywords of `category` carry ", op=NEW" in `step`. A step or
+  // category that was never entered raises cow_OutOfRange.
+  bool CategoryNeedsNewOp(int category, const cow_String& step) const;
 
   const cow_List<cow_String>& Steps() const { return steps_; }
+
+ protected:
+  // Sets the flag of `category` in step `stepIndex`; an index past the steps
+  // changes nothing. A category that was never entered raises cow_OutOfRange.
+  void MarkCategory(int category, int stepIndex);
 
  private:
   cow_List<cow_String> steps_;
