@@ -2850,6 +2850,35 @@ TEST(aif_RandomModelTest, CheckerFollowsMpcNodesAndSets) {
       Findings(deck));
 }
 
+// A pre-tension section names its element set (in its instance) or its
+// surface and its reference node's set; submodel lines name node sets or
+// surfaces by the keyword's type.
+TEST(aif_RandomModelTest, CheckerFollowsPreTensionSectionsAndSubmodels) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0.\n 2, 1., 0.\n"                 // 1-4
+      "*Element, type=B21, elset=Bars\n 1, 1, 2\n*End Part\n"          // 5-7
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n"          // 8-9
+      "*Elset, elset=_B_blel_\n 1,\n*End Instance\n"                   // 10-12
+      "*Node\n 3, 0., 0., 0.\n*Nset, nset=_B_blrn_\n 3,\n"             // 13-16
+      "*Surface, type=ELEMENT, name=Cut\nI.Bars, SPOS\n"               // 17-18
+      "*Pre-tension Section, element= I._B_blel_, node=_B_blrn_\n"     // 19
+      "*Pre-tension Section, surface= Cut, node=_B_blrn_\n"            // 20
+      "*Pre-tension Section, element= I.Nope, node=_C_blrn_\n"         // 21
+      "*Pre-tension Section, surface= Gone, node=3\n"                  // 22
+      "*Submodel, type=NODE, global elset=G.Set\n_B_blrn_, \nCut, \n"  // 23-25
+      "*Submodel, type=SURFACE\nCut, \n_B_blrn_, \n"                   // 26-28
+      "*End Assembly\n";
+  EXPECT_EQ(
+      "line 21: undefined elset: element=I.Nope | *Pre-tension Section, element= I.Nope, "
+      "node=_C_blrn_\n"
+      "line 21: undefined nset: node=_C_blrn_ | *Pre-tension Section, element= I.Nope, "
+      "node=_C_blrn_\n"
+      "line 22: undefined surface: surface=Gone | *Pre-tension Section, surface= Gone, node=3\n"
+      "line 25: undefined nset: submodel region Cut | Cut, \n"
+      "line 28: undefined surface: submodel region _B_blrn_ | _B_blrn_, \n",
+      Findings(deck));
+}
+
 // Spring, dashpot and mass keywords name element sets of their scope: the
 // sets of their "*Element" lines, or sets the scope defines otherwise.
 TEST(aif_RandomModelTest, CheckerFollowsSpringAndMassElementSets) {

@@ -27,7 +27,9 @@
 // (shell thickness=, membrane thickness=, offset=) or a "*Density" data line
 // names defined; a "*Density" may name "ASSEMBLY_" + a distribution defined
 // outside the parts; "*MPC" data lines name defined nodes ("Inst.label") or
-// node sets; connector behaviours once per model, every behavior= of a
+// node sets; a "*Pre-tension Section" its element= element set and node=
+// node set, "*Submodel" data lines a node set or surface by its type=;
+// connector behaviours once per model, every behavior= of a
 // connector section defined, derived components defined by one behaviour and
 // defined wherever a potential term or a contact force= names them; steps
 // named once, "*Load Case" closed inside its step ("*Substructure Load Case"
@@ -739,6 +741,23 @@ class DeckChecker {
           const std::vector<std::string> f = Split(record.data[row].second, ',');
           ReferName(record, record.data[row].first, kNset, Trim(f[0]), "residual modes ");
         }
+      } else if (k == "*pre-tension section") {
+        // element= the section's element set; node= the reference node's set
+        // (or its label). surface= is followed with every keyword's.
+        if (HasOption(record, "element"))
+          ReferName(record, record.line, kElset, Option(record, "element"), "element=");
+        const std::string node = Trim(Option(record, "node"));
+        if (Integer(node))
+          ReferNode(record.scope, record.line, node, "node=");
+        else
+          ReferName(record, record.line, kNset, node, "node=");
+      } else if (k == "*submodel") {
+        // One region per line: a node set (type=NODE) or a surface
+        // (type=SURFACE). The global elset belongs to the global model.
+        const bool nodes = Lower(Trim(Option(record, "type"))) == "node";
+        for (const auto& [line, text] : record.data)
+          ReferName(record, line, nodes ? kNset : kSurface, Split(text, ',')[0],
+                    "submodel region ");
       } else if (k == "*rebar layer") {
         // Layer name, area, spacing, position, material, angle, ...
         for (const auto& [line, text] : record.data) {
@@ -773,6 +792,7 @@ class DeckChecker {
   static bool IsSection(const std::string& keyword) {
     static const std::string tail = " section";
     return keyword.size() > tail.size() && keyword != "*integrated output section" &&
+           keyword != "*pre-tension section" &&
            keyword.compare(keyword.size() - tail.size(), tail.size(), tail) == 0;
   }
 
