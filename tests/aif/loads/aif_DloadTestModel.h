@@ -1,4 +1,4 @@
-// The model the "*Dload" tests write in: a part "P" of two bricks with one
+// The model the "*Dload" tests write in: a part "P" of four bricks with one
 // instance "I-1" (id 1), or two instances "I-1" and "I-2" (ids 1 and 2),
 // part-based or flat; steps "Step-1" and "Step-2"; analytical and discrete
 // fields added before the model is made.
@@ -22,7 +22,7 @@ namespace aif_dload_test {
 class Model {
  public:
   explicit Model(int instances = 1) {
-    builder_.AddPart("P", hst_GridMesh(2, 1, 1));
+    builder_.AddPart("P", hst_GridMesh(4, 1, 1));
     for (int i = 1; i <= instances; ++i)
       builder_.AddInstance(("I-" + std::to_string(i)).c_str(), "P");
     builder_.AddStep("Step-1", kprC_StaticStep());
