@@ -146,6 +146,7 @@ TEST(DloadFieldTest, SurfaceLoadsElementByElement) {
 // appended once, also for a load written in two parts.
 TEST(DloadFieldTest, AFailedFieldLeavesTheLoadOut) {
   aif_dload_test::Model model;
+  model.Builder().AddAnalyticalField("Plain", kfdC_AnalyticalField());
   const aif_ModelInfo& info = model.Info();
   cow_List<atr_String> messages;
   kloC_Pressure pressure;
@@ -167,6 +168,12 @@ TEST(DloadFieldTest, AFailedFieldLeavesTheLoadOut) {
   ASSERT_EQ(1u, messages.Length());
   EXPECT_EQ(aif_dload_test::MissingLoadMessage("body force", "Load-1", "Missing"),
             messages[0].Str());
+
+  // A field neither expression nor mapped has no values to give.
+  force.SetFieldName("Plain");
+  EXPECT_EQ("", DloadWrittenOnce(force, info, messages));
+  ASSERT_EQ(1u, messages.Length());
+  EXPECT_EQ(aif_dload_test::MissingLoadMessage("body force", "Load-1", "Plain"), messages[0].Str());
 
   kloC_Gravity gravity;
   gravity.SetFieldName("Missing");
@@ -329,4 +336,66 @@ TEST(DloadFieldTest, BodyLoadsElementByElement) {
   pipe.SetComplex({{1.0, 2.0}});
   EXPECT_EQ("*Dload, real\nI-1.1, PI, 2., 0.5\n*Dload, imaginary\nI-1.1, PI, 4., 0.5\n",
             DloadFieldText(pipe, info));
+}
+
+// Mapped fields: a mapping's note goes to the warnings and the lines are
+// written; a mapping that fails or comes short for any instance leaves the
+// whole load out, the lines of the instances before it included; a region
+// without mesh members gives the keyword line alone.
+TEST(DloadFieldTest, MappedFields) {
+  aif_dload_test::Model model(2);
+  kfdC_MappedField mapped;
+  mapped.values.Set(0, 1.0);
+  mapped.values.Set(1, 2.5);
+  mapped.note = "3 points lie outside the source data.";
+  model.Builder().AddAnalyticalField("M", mapped);
+  kfdC_MappedField failing = mapped;
+  failing.note = "";
+  failing.instanceFailures.Set(2, "No source data near the target.");
+  model.Builder().AddAnalyticalField("Failing", failing);
+  kfdC_MappedField shortOne = mapped;
+  shortOne.note = "";
+  shortOne.shortInstances = {2};
+  model.Builder().AddAnalyticalField("Short", shortOne);
+  const aif_ModelInfo& info = model.Info();
+
+  rgnC_Region both("Surf-2", {"Assembly"});
+  both.SetKernelValid(true);
+  both.SetKernelInstanceIds({1, 2});
+  both.SetKernelElementIndices(1, {0, 1}, {"S1", "S1"});
+  both.SetKernelElementIndices(2, {1}, {"S3"});
+  kloC_Pressure pressure;
+  pressure.SetFieldName("M");
+  pressure.SetDistribution(3);
+  pressure.SetRegion(both);
+  SetState(pressure, 1, {2.0});
+  cow_List<atr_String> messages;
+
+  ajbC_CheckingMessages::Instance().Warnings().Clear();
+  EXPECT_EQ("*Dload\nI-1.1, P1, 2.\nI-1.2, P1, 5.\nI-2.2, P3, 5.\n",
+            DloadWrittenOnce(pressure, info, messages));
+  EXPECT_EQ(0u, messages.Length());
+  const cow_List<atr_String> warnings = ajbC_CheckingMessages::Instance().Warnings();
+  ajbC_CheckingMessages::Instance().Warnings().Clear();
+  ASSERT_EQ(2u, warnings.Length());  // one per instance mapped
+  EXPECT_EQ("3 points lie outside the source data.", warnings[0].Str());
+
+  for (const char* name : {"Failing", "Short"}) {
+    pressure.SetFieldName(name);
+    EXPECT_EQ("", DloadWrittenOnce(pressure, info, messages)) << name;
+    ASSERT_EQ(1u, messages.Length()) << name;
+    EXPECT_EQ(aif_dload_test::MissingLoadMessage("pressure", "Load-1", name), messages[0].Str());
+  }
+  // Complex: still one evaluation, one message, nothing written.
+  pressure.SetComplex({{1.0, 1.0}});
+  EXPECT_EQ("", DloadWrittenOnce(pressure, info, messages));
+  EXPECT_EQ(1u, messages.Length());
+
+  rgnC_Region empty("Surf-3", {"Assembly"});
+  empty.SetKernelValid(true);
+  pressure.SetRegion(empty);
+  pressure.SetFieldName("M");
+  pressure.SetIsComplex(false);
+  EXPECT_EQ("*Dload\n", DloadWrittenOnce(pressure, info, messages));
+  EXPECT_EQ(0u, messages.Length());
 }
