@@ -72,8 +72,9 @@ class aif_Dload : public akw_Keyword {
   // One line per evaluated element of `walk`: its reference, `baseLabel`
   // (with the face or edge number of a surface or edge load), scale *
   // magnitude * the field's value, and the kind's trailing fields. For
-  // gravity `gravity` is the vector written; its values are printed with
-  // `smallReal` as the smallest real (negative: none).
+  // gravity `gravity` is the vector whose direction follows the value. Each
+  // value is printed with `smallReal` as the smallest real (a negative one
+  // lets every value through).
   void WriteFieldLines(utl_Stream& stream, const aif_FieldWalk& walk, double magnitude,
                        const cow_String& baseLabel, const double (&gravity)[3],
                        double smallReal) const;
