@@ -25,11 +25,15 @@ void kfdK_Mapping::mapping(int instanceId, cow_List<double>& values, cow_String&
   values.Clear();
   failure = field_.failure;
   note = field_.note;
+  if (const cow_String* own = field_.instanceFailures.Find(instanceId)) failure = *own;
   if (!failure.IsEmpty()) return;
   const cow_List<int>* ids = elementIds_.Find(instanceId);
   if (!ids) return;
-  for (int id : *ids) {
-    const double* value = field_.values.Find(id);
+  std::size_t count = ids->Length();
+  if (count > 0 && field_.shortInstances.IsMember(instanceId)) --count;
+  values.Reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const double* value = field_.values.Find((*ids)[i]);
     values.Append(value ? *value : field_.fallback);
   }
 }

@@ -43,13 +43,18 @@ class kfdC_MappedField : public kfdC_AnalyticalField {
   kfdC_MappedField* Clone() const override { return new kfdC_MappedField(*this); }
   CLS_REGISTER(kfdC_MappedField, kfdC_AnalyticalField)
 
-  // What the stand-in's mapping answers: the value of each element index
-  // (from 0) of the mesh, `fallback` for an index without one, and the two
-  // texts (a failure, a note; empty when none).
+  // What the stand-in's mapping answers: the value of each mesh index (from
+  // 0; element or node indices, whichever the mapping is given), `fallback`
+  // for an index without one, and the two texts (a failure, a note; empty
+  // when none) of every instance. `instanceFailures` fails the instances it
+  // names with their own text; `shortInstances` gives those instances one
+  // value fewer than they have members (a kernel that comes up short).
   cow_Map<int, double> values;
   double fallback = 0.0;
   cow_String failure;
   cow_String note;
+  cow_Map<int, cow_String> instanceFailures;
+  cow_List<int> shortInstances;
 };
 
 // The values of `field` at `points` (one row x, y, z per point), one per
@@ -57,8 +62,9 @@ class kfdC_MappedField : public kfdC_AnalyticalField {
 cow_List<double> kfdK_EvaluateField(const kfdC_ExpressionField& field,
                                     const cow_2DArray<double>& points, const cow_String& name);
 
-// The mapping of a mapped field onto the elements `elementIds` (element
-// indices from 0, by instance id).
+// The mapping of a mapped field onto the elements (or nodes) `elementIds`
+// (mesh indices from 0, by instance id). The mapping shares the lists it is
+// given; it copies no member.
 class kfdK_Mapping {
  public:
   kfdK_Mapping(const kfdC_MappedField& field, const cow_Map<int, cow_List<int>>& elementIds,

@@ -1,0 +1,37 @@
+#include "ModKerLow/rgnK_Region.h"
+
+#include "ModKerLow/rgnK_RegionIds.h"
+
+void rgnK_Region::GetElementIds(cow_Map<int, cow_List<int>>& ids,
+                                cow_Map<int, cow_List<int>>& indices, int instanceId,
+                                bool labelsUsable) const {
+  Collect(region_.KernelElementIndices(), ids, nullptr, instanceId, labelsUsable);
+  for (const auto& [id, stored] : region_.KernelElementIndices()) {
+    if (instanceId != 1000 && id != instanceId) continue;
+    // The stored lists are the mesh indices: shared, not copied.
+    cow_List<int>& out = indices.Modify(id);
+    out.Append(stored);
+  }
+}
+
+void rgnK_Region::GetNodeHits(gdy_CompositeHitSet& hits, int instanceId, bool labelsUsable) const {
+  gdy_CompositeHitSet own;
+  GetNodeIds(own.nodeHits, instanceId, labelsUsable, false, false);
+  rgnK_GetUniqueIds(own.nodeHits);
+  if (hits.nodeHits.IsEmpty())
+    hits.nodeHits = own.nodeHits;
+  else
+    hits.Add(own);
+}
+
+bool rgnK_Region::HasMeshNodes() const {
+  for (const auto& entry : region_.KernelNodeIndices())
+    if (!entry.second.IsEmpty()) return true;
+  return false;
+}
+
+bool rgnK_Region::HasMeshElements() const {
+  for (const auto& entry : region_.KernelElementIndices())
+    if (!entry.second.IsEmpty()) return true;
+  return false;
+}

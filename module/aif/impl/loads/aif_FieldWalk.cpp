@@ -1,0 +1,190 @@
+#include "aif/impl/loads/aif_FieldWalk.h"
+
+#include "AFCInputFileWriter/akw_MorvexName.h"
+#include "AttributesGuiCommon/ajbC_CheckingMessages.h"
+#include "BasShared/atr_String.h"
+#include "ModKerLow/rgnK_ElementCentroids.h"
+#include "ModKerLow/rgnK_Region.h"
+#include "ModKerLow/rgnK_RegionIds.h"
+#include "OdbAttrEO/kfdC_AnalyticalField.h"
+#include "QivBasicUtils/nex_Exception.h"
+#include "QivBasicUtils/utl_Stream.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+
+namespace {
+
+constexpr const char* kFieldWalkFile = "module/aif/impl/loads/aif_FieldWalk.cpp";
+
+// The start of a member's name in instance `id`: the printable instance name
+// and "." in a part-based file when the instance has a name; else empty.
+cow_String FieldWalkPrefix(const aif_ModelInfo& info, int id) {
+  if (!info.IsPartBased()) return cow_String();
+  const cow_String name = info.FeatureName(static_cast<unsigned>(id));
+  if (name.IsEmpty()) return cow_String();
+  return akw_MorvexName(name, false).Printable() + ".";
+}
+
+// The analytical field `fieldName` of the model, or null when the model has
+// none of that name.
+const kfdC_AnalyticalField* FieldWalkFind(const aif_ModelInfo& info, const cow_String& fieldName) {
+  const auto& fields = info.ModelAdapter().AnalyticalFields();
+  if (!fields.Contains(fieldName)) return nullptr;
+  return &fields.ConstGet(fieldName);
+}
+
+// Maps `indices` (mesh indices per instance) with `field` and files each
+// instance's values into the instance of `instances` with its id; a note
+// goes to the checking warnings. False when an instance fails or comes
+// short of values for its members.
+bool FieldWalkMap(const aif_ModelInfo& info, const kfdC_AnalyticalField& field,
+                  const cow_Map<int, cow_List<int>>& indices,
+                  std::vector<aif_FieldWalk::Instance>& instances) {
+  const auto& mapped =
+      nex_canDynamicCastRef<const kfdC_MappedField>(field, kFieldWalkFile, __LINE__);
+  const kfdK_Mapping mapping(mapped, indices, info.ModelName());
+  for (aif_FieldWalk::Instance& instance : instances) {
+    cow_String failure, note;
+    mapping.mapping(instance.id, instance.values, failure, note);
+    if (!failure.IsEmpty()) return false;
+    if (!note.IsEmpty()) ajbC_CheckingMessages::Instance().Warnings().Append(atr_String(note));
+    if (instance.values.Length() < instance.ids.Length()) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void aif_FieldWalk::ReportFailure(const aif_FieldSubject& subject, const cow_String& fieldName) {
+  const cow_String format =
+      cow_String(
+          "\nDue to the failure of evaluating the %s \"%s\"\nfrom analytical field "
+          "\"%s\",\nthis ") +
+      subject.missing + " will be missing in the input file.";
+  ajbC_CheckingMessages::Instance().Messages().Append(
+      atr_TranslateFormat3(format, subject.kind, subject.name, fieldName));
+}
+
+void aif_FieldWalk::WriteReference(utl_Stream& stream, const Instance& instance, std::size_t i) {
+  stream << instance.prefix << (instance.ids[i] + instance.offset);
+}
+
+bool aif_FieldWalk::EvaluateNodes(const aif_ModelInfo& info, const rgnC_Region& region,
+                                  const cow_String& fieldName, const aif_FieldSubject& subject) {
+  instances_.clear();
+  const auto fail = [&] {
+    instances_.clear();
+    ReportFailure(subject, fieldName);
+    return false;
+  };
+  const kfdC_AnalyticalField* field = FieldWalkFind(info, fieldName);
+  if (!field) return fail();
+  const bool expression = field->DynTypeId() == kfdC_ExpressionField::TypeId();
+  if (!expression && field->DynTypeId() != kfdC_MappedField::TypeId()) return fail();
+
+  const rgnK_Region kernel(info.Assembly(), info.ModelName(), region);
+  const bool usable = info.NodeLabelsUsable();
+  if (!expression && !kernel.HasMeshNodes() && !kernel.HasMeshElements()) return true;
+  cow_Map<int, cow_List<int>> ids;
+  kernel.GetNodeIds(ids, 1000, usable, false, true);
+  rgnK_GetUniqueIds(ids);
+
+  if (expression) {
+    const auto& evaluated =
+        nex_canDynamicCastRef<const kfdC_ExpressionField>(*field, kFieldWalkFile, __LINE__);
+    cow_Map<int, cow_2DArray<double>> points;
+    rgnK_GetNodalCoords(kernel, info.Assembly(), usable, true, true, points);
+    for (const auto& [id, members] : ids) {
+      const cow_2DArray<double>* rows = points.Find(id);
+      if (!rows) continue;  // no coordinates: the instance is left out
+      if (rows->Rows() < members.Length()) return fail();
+      Instance instance;
+      instance.id = id;
+      instance.values = kfdK_EvaluateField(evaluated, *rows, info.ModelName());
+      if (instance.values.Length() < members.Length()) return fail();
+      points.Remove(id);  // the rows are done with: free them as the walk goes
+      instance.prefix = FieldWalkPrefix(info, id);
+      instance.offset = info.AssyNodeOffsetsID(id);
+      instance.ids = members;
+      instances_.push_back(std::move(instance));
+    }
+    return true;
+  }
+
+  // A mapping reads mesh indices; made unique they keep the ids' order.
+  cow_Map<int, cow_List<int>> indices;
+  kernel.GetNodeIds(indices, 1000, false, false, true);
+  rgnK_GetUniqueIds(indices);
+  for (const auto& [id, members] : ids) {
+    Instance instance;
+    instance.id = id;
+    instance.prefix = FieldWalkPrefix(info, id);
+    instance.offset = info.AssyNodeOffsetsID(id);
+    instance.ids = members;
+    instances_.push_back(std::move(instance));
+  }
+  ids.Clear();
+  if (!FieldWalkMap(info, *field, indices, instances_)) return fail();
+  return true;
+}
+
+bool aif_FieldWalk::EvaluateElements(const aif_ModelInfo& info, const rgnC_Region& region,
+                                     const cow_String& fieldName, int category,
+                                     const aif_FieldSubject& subject) {
+  instances_.clear();
+  const auto fail = [&] {
+    instances_.clear();
+    ReportFailure(subject, fieldName);
+    return false;
+  };
+  const kfdC_AnalyticalField* field = FieldWalkFind(info, fieldName);
+  if (!field) return fail();
+  const bool expression = field->DynTypeId() == kfdC_ExpressionField::TypeId();
+  if (!expression && field->DynTypeId() != kfdC_MappedField::TypeId()) return fail();
+
+  const rgnK_Region kernel(info.Assembly(), info.ModelName(), region);
+  const bool usable = info.ElementLabelsUsable();
+  if (!expression && !kernel.HasMeshNodes() && !kernel.HasMeshElements()) return true;
+  cow_Map<int, cow_List<int>> ids;
+  cow_Map<int, cow_List<cow_String>> faces;
+  kernel.GetElementIds(ids, &faces, 1000, usable, true);
+
+  const auto start = [&](int id, const cow_List<int>& members) {
+    Instance instance;
+    instance.id = id;
+    instance.prefix = FieldWalkPrefix(info, id);
+    instance.offset = info.AssyElementOffsetsID(id);
+    instance.ids = members;
+    if (const cow_List<cow_String>* names = faces.Find(id)) instance.faces = *names;
+    return instance;
+  };
+
+  if (expression) {
+    const auto& evaluated =
+        nex_canDynamicCastRef<const kfdC_ExpressionField>(*field, kFieldWalkFile, __LINE__);
+    cow_Map<int, cow_2DArray<double>> points;
+    rgnK_GetElementCentroids(kernel, info.Assembly(), category, usable, true, true, points);
+    for (const auto& [id, members] : ids) {
+      const cow_2DArray<double>* rows = points.Find(id);
+      if (!rows) continue;  // no centroids: the instance is left out
+      if (rows->Rows() < members.Length()) return fail();
+      Instance instance = start(id, members);
+      instance.values = kfdK_EvaluateField(evaluated, *rows, info.ModelName());
+      if (instance.values.Length() < members.Length()) return fail();
+      points.Remove(id);
+      instances_.push_back(std::move(instance));
+    }
+    return true;
+  }
+
+  cow_Map<int, cow_List<int>> indices;
+  {
+    cow_Map<int, cow_List<int>> again;  // the ids once more; only the indices are kept
+    kernel.GetElementIds(again, indices, 1000, usable);
+  }
+  for (const auto& [id, members] : ids)
+    instances_.push_back(start(id, members));
+  ids.Clear();
+  faces.Clear();
+  if (!FieldWalkMap(info, *field, indices, instances_)) return fail();
+  return true;
+}
