@@ -3,7 +3,10 @@
 // imaginary keyword, the moment's model-space filter, field-distributed loads
 // written node by node, the scale factor, and the refused kinds.
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "AttributesGuiCommon/ajbC_CheckingMessages.h"
 #include "HostModules/hst_ModelBuilder.h"
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kloC_Load.h"
@@ -19,14 +22,20 @@ using aif_test::ThrownText;
 
 constexpr char kCloadTestStep[] = "Step-1";
 
-// Two instances of one brick part; flat files number the second's nodes after
-// the first's.
+// Two instances, in place, of one part of 2 x 2 x 2 bricks (27 nodes); flat
+// files number the second's nodes after the first's. The analytical fields
+// "Ramp" (1 + x + 10 y + 100 z) and "Mapped".
 hst_ModelBuilder CloadTestModel(bool flat) {
   hst_ModelBuilder b;
-  b.AddPart("Block", hst_GridMesh(2, 1, 1));
+  b.AddPart("Block", hst_GridMesh(2, 2, 2));
   b.AddInstance("Block-1", "Block");
   b.AddInstance("Block-2", "Block");
   b.Assembly().SetRequiresFlatInputFile(flat);
+  kfdC_ExpressionField ramp;
+  ramp.constant = 1.0;
+  ramp.gradient = {1.0, 10.0, 100.0};
+  b.AddAnalyticalField("Ramp", ramp);
+  b.AddAnalyticalField("Mapped", kfdC_MappedField());
   return b;
 }
 
@@ -47,9 +56,49 @@ Load CloadTestLoad(int status, std::initializer_list<double> values) {
   return load;
 }
 
+// Node 17 of Block-1 (index 16, at (1, 2, 1): the field is 122) and node 1 of
+// both instances (the field is 1).
+rgnC_Region CloadTestNodes() {
+  rgnC_Region region = CloadTestSet();
+  region.SetKernelNodeIndices(1, {16, 0});
+  region.SetKernelNodeIndices(2, {0});
+  region.SetKernelInstanceIds({1, 2});
+  return region;
+}
+
+std::vector<std::string> CloadTestMessages() {
+  std::vector<std::string> texts;
+  for (const atr_String& text : ajbC_CheckingMessages::Instance().Messages())
+    texts.push_back(text.Str());
+  return texts;
+}
+
+std::string CloadTestFailure(const std::string& kind, const std::string& field) {
+  return "\nDue to the failure of evaluating the " + kind +
+         " \"Load-1\"\nfrom analytical field \"" + field +
+         "\",\nthis load will be missing in the input file.";
+}
+
+// The text of the error `make` throws and the text of a failed type test of
+// `Expected` in the keyword's source at the error's line: equal when `make`
+// failed that type test.
+template <class Expected, class Make>
+std::pair<std::string, std::string> CloadTestTypeTest(Make&& make) {
+  try {
+    make();
+  } catch (const nex_TextException& e) {
+    return {e.Text().Str(), nex_TypeTestText(nex_TypeName(typeid(Expected)).c_str(),
+                                             "module/aif/impl/loads/aif_Cload.cpp", e.Line())
+                                .Str()};
+  }
+  return {"no error", "a type test"};
+}
+
 class aif_CloadTest : public ::testing::Test {
  protected:
   explicit aif_CloadTest(bool flat = false) : b_(CloadTestModel(flat)) {}
+  void SetUp() override { ajbC_CheckingMessages::Instance().Messages().Clear(); }
+  void TearDown() override { ajbC_CheckingMessages::Instance().Messages().Clear(); }
 
   std::string Text(const kloC_Load& load, bool opFlag = true, double scale = 1.0,
                    const cow_String& name = "Load-1", bool cyclic = false, int mode = 0) {
@@ -306,13 +355,124 @@ TEST_F(aif_CloadTest, UnknownKindsAndComplexPoreFluidAreRefused) {
   // made.
   auto odd = CloadTestLoad<kloC_ConcentratedForce>(1, {1.0});
   odd.SetState(kCloadTestStep, 1, rgnC_Region());
-  try {
-    aif_Cload keyword2(odd, kCloadTestStep, true, info_, "Load-1", false, 0, 1.0);
-    ADD_FAILURE() << "no type test";
-  } catch (const nex_TextException& e) {
-    EXPECT_EQ(e.Text(), nex_TypeTestText(nex_TypeName(typeid(kloC_LoadState)).c_str(),
-                                         "module/aif/impl/loads/aif_Cload.cpp", e.Line()));
+  const auto stateTest = CloadTestTypeTest<kloC_LoadState>(
+      [&] { aif_Cload(odd, kCloadTestStep, true, info_, "Load-1", false, 0, 1.0); });
+  EXPECT_EQ(stateTest.first, stateTest.second);
+}
+
+TEST_F(aif_CloadTest, FieldLoadsWriteOneLinePerNodeOfTheirNewComponents) {
+  auto force = CloadTestLoad<kloC_ConcentratedForce>(1, {});
+  kloC_LoadState state(1, {});
+  state.SetValue(0, 2.0, 1);
+  state.SetValue(1, 0.0, 1);
+  state.SetValue(2, 3.0, 2);
+  force.SetState(kCloadTestStep, 1, state);
+  force.SetRegion(CloadTestNodes());
+  force.SetFieldName("Ramp");
+  // Zeros are written; the carried-over component waits for ", op=NEW".
+  EXPECT_EQ(Text(force, true, 0.5),
+            "*Cload\n"
+            "Block-1.17, 1, 122.\n"
+            "Block-1.1, 1, 1.\n"
+            "Block-2.1, 1, 1.\n"
+            "Block-1.17, 2, 0.\n"
+            "Block-1.1, 2, 0.\n"
+            "Block-2.1, 2, 0.\n");
+  state.SetValue(0, 2.0, 2);
+  state.SetValue(1, 0.0, 2);
+  force.SetState(kCloadTestStep, 1, state);
+  EXPECT_EQ(Text(force, false),
+            "*Cload, op=NEW\n"
+            "Block-1.17, 1, 244.\n"
+            "Block-1.1, 1, 2.\n"
+            "Block-2.1, 1, 2.\n"
+            "Block-1.17, 2, 0.\n"
+            "Block-1.1, 2, 0.\n"
+            "Block-2.1, 2, 0.\n"
+            "Block-1.17, 3, 366.\n"
+            "Block-1.1, 3, 3.\n"
+            "Block-2.1, 3, 3.\n");
+  // No new component: not even the keyword line, and nothing is evaluated.
+  EXPECT_EQ(Text(force), "");
+
+  // A moment filters the new components by its model-space code; its keyword
+  // line stands when none is left.
+  auto moment = CloadTestLoad<kloC_Moment>(1, {1.0, 2.0});
+  moment.SetRegion(CloadTestNodes());
+  moment.SetFieldName("Ramp");
+  moment.SetModelSpaceCode(2);
+  EXPECT_EQ(Text(moment), "*Cload\n");
+
+  // The single-value kinds: label 8 on every node.
+  auto fluid = CloadTestLoad<kloC_ConcentratedPoreFluid>(1, {-1.0});
+  fluid.SetRegion(CloadTestNodes());
+  fluid.SetFieldName("Ramp");
+  EXPECT_EQ(Text(fluid), "*Cload\nBlock-1.17, 8, -122.\nBlock-1.1, 8, -1.\nBlock-2.1, 8, -1.\n");
+  EXPECT_TRUE(CloadTestMessages().empty());
+}
+
+TEST_F(aif_CloadTest, ComplexFieldLoadsWriteEveryComponentOfBothParts) {
+  rgnC_Region node = CloadTestSet();
+  node.SetKernelNodeIndices(1, {16});
+  // Code 2 would leave only label 6 of a uniform complex moment.
+  auto moment = CloadTestLoad<kloC_Moment>(1, {});
+  moment.SetRegion(node);
+  moment.SetFieldName("Ramp");
+  moment.SetModelSpaceCode(2);
+  moment.SetFollower(true);
+  moment.SetComplex({omi_complex(1.0, 0.0), omi_complex(0.0, 2.0), omi_complex(0.0, 0.0)});
+  EXPECT_EQ(Text(moment, true, 0.5),
+            "*Cload, follower, real\n"
+            "Block-1.17, 4, 61.\n"
+            "Block-1.17, 5, 0.\n"
+            "Block-1.17, 6, 0.\n"
+            "*Cload, follower, imaginary\n"
+            "Block-1.17, 4, 0.\n"
+            "Block-1.17, 5, 122.\n"
+            "Block-1.17, 6, 0.\n");
+  auto accel = CloadTestLoad<kloC_InwardVolAccel>(0, {});
+  accel.SetRegion(node);
+  accel.SetFieldName("Ramp");
+  accel.SetComplex({omi_complex(0.0, 1.0)});
+  EXPECT_EQ(Text(accel),
+            "*Cload, real\nBlock-1.17, 8, 0.\n*Cload, imaginary\nBlock-1.17, 8, 122.\n");
+}
+
+TEST_F(aif_CloadTest, AFieldThatFailsLeavesTheLoadOutAndSaysWhy) {
+  auto force = CloadTestLoad<kloC_ConcentratedForce>(1, {1.0});
+  auto moment = CloadTestLoad<kloC_Moment>(1, {1.0});
+  auto peg = CloadTestLoad<kloC_PEGLoad>(1, {1.0});
+  auto fluid = CloadTestLoad<kloC_ConcentratedPoreFluid>(1, {1.0});
+  auto accel = CloadTestLoad<kloC_InwardVolAccel>(1, {1.0});
+  accel.SetComplex({omi_complex(1.0, 1.0)});
+  for (kloC_Load* load : std::initializer_list<kloC_Load*>{&force, &moment, &peg, &fluid, &accel}) {
+    load->SetRegion(CloadTestNodes());
+    load->SetFieldName("Nowhere");
+    // Written once: each write of a failing field says why once more.
+    const aif_Cload keyword(*load, kCloadTestStep, false, info_, "Load-1", false, 0, 1.0);
+    EXPECT_EQ(aif_test::StreamText([&](utl_Stream& s) { keyword.Write(s); }), "");
   }
+  EXPECT_EQ(CloadTestMessages(),
+            (std::vector<std::string>{CloadTestFailure("concentrated force", "Nowhere"),
+                                      CloadTestFailure("moment", "Nowhere"),
+                                      CloadTestFailure("generalized plane strain load", "Nowhere"),
+                                      CloadTestFailure("concentrated pore fluid", "Nowhere"),
+                                      CloadTestFailure("inward volume acceleration", "Nowhere")}));
+
+  // A field that is not an expression fails the type test before anything is
+  // written.
+  force.SetFieldName("Mapped");
+  const aif_Cload mapped(force, kCloadTestStep, true, info_, "Load-1", false, 0, 1.0);
+  const auto fieldTest = CloadTestTypeTest<kfdC_ExpressionField>([&] { KeywordText(mapped); });
+  EXPECT_EQ(fieldTest.first, fieldTest.second);
+  EXPECT_EQ(Thrown(force), fieldTest.first);
+}
+
+TEST_F(aif_CloadFlatTest, FieldLinesNameNodesByTheirOffsetLabels) {
+  auto force = CloadTestLoad<kloC_ConcentratedForce>(1, {1.0});
+  force.SetRegion(CloadTestNodes());
+  force.SetFieldName("Ramp");
+  EXPECT_EQ(Text(force, true, 0.5), "*Cload\n17, 1, 61.\n1, 1, 0.5\n28, 1, 0.5\n");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "aif/impl/loads/aif_Cload.h"
 
 #include "ModKerLow/rgnK_Region.h"
+#include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kloC_Load.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/omi_complex.h"
@@ -8,6 +9,7 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/core/aif_RegionName.h"
+#include "aif/impl/loads/aif_FieldWalk.h"
 
 namespace {
 
@@ -214,10 +216,53 @@ void aif_Cload::WriteComplex(utl_Stream& stream, const Directions& directions) c
 
 void aif_Cload::WriteFieldLoad(utl_Stream& stream, const kloC_LoadState& state,
                                const Directions& directions, const cow_String& fieldName) const {
-  (void)stream;
-  (void)state;
-  (void)directions;
-  (void)fieldName;
+  const auto& fields = info_->ModelAdapter().AnalyticalFields();
+  if (fields.Contains(fieldName))
+    nex_canDynamicCastRef<const kfdC_ExpressionField>(fields.ConstGet(fieldName), kCloadFile,
+                                                      __LINE__);
+  const bool complex = load_->IsComplex();
+  // Real: only the new components, and nothing at all when none is new.
+  bool isNew[3] = {false, false, false};
+  bool any = complex;
+  if (!complex)
+    for (int i = 0; i < directions.count; ++i) {
+      isNew[i] = status_.IsNew(state.Value(i).Status());
+      any = any || isNew[i];
+    }
+  if (!any) return;
+  // Evaluated in full before the keyword line, so that a failure leaves no
+  // keyword behind.
+  aif_FieldWalk walk;
+  if (!walk.EvaluateNodes(*info_, load_->Region(), fieldName,
+                          aif_FieldSubject{directions.kind, loadName_, "load"}))
+    return;
+  if (complex) {
+    // Every component of each part, the model-space filter not applied.
+    for (int part = 1; part <= 2; ++part) {
+      WriteHeader(stream, part, directions.follower);
+      for (int i = 0; i < directions.count; ++i) {
+        const omi_complex& value = load_->ComplexValue(i);
+        WriteFieldLines(stream, walk, part == 1 ? CloadRealPart(value) : CloadImagPart(value),
+                        directions.labels[i]);
+      }
+    }
+    return;
+  }
+  // The keyword line stands even when the model-space code admits none of
+  // the new components.
+  WriteHeader(stream, 0, directions.follower);
+  for (int i = 0; i < directions.count; ++i)
+    if (isNew[i] && directions.admitted[i])
+      WriteFieldLines(stream, walk, state.Value(i).Value(), directions.labels[i]);
+}
+
+void aif_Cload::WriteFieldLines(utl_Stream& stream, const aif_FieldWalk& walk, double magnitude,
+                                const char* label) const {
+  for (const aif_FieldWalk::Instance& instance : walk.Instances())
+    for (std::size_t j = 0; j < instance.ids.Length(); ++j) {
+      aif_FieldWalk::WriteReference(stream, instance, j);
+      WriteValue(stream, instance.values[j] * magnitude * scale_, label, true);
+    }
 }
 
 void aif_Cload::WriteReferencePressure(utl_Stream& stream) const {
