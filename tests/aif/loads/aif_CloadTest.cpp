@@ -338,6 +338,20 @@ TEST_F(aif_CloadTest, ScaleFactorMultipliesEveryValue) {
   EXPECT_EQ(Text(bolt, true, 0.5, "Bolt-1"), "*Cload\n_Bolt-1_blrn_, 1, 50.\n");
 }
 
+TEST_F(aif_CloadTest, DataLinesLeaveOutZerosOnlyWhenAsked) {
+  auto force = CloadTestLoad<kloC_ConcentratedForce>(1, {1.0});
+  const aif_Cload keyword(force, kCloadTestStep, true, info_, "Load-1", false, 0, 2.0);
+  EXPECT_EQ(aif_test::WrittenText([&](utl_Stream& s) {
+              keyword.WriteLine(s, 0.0, "1", true, false);
+              keyword.WriteLine(s, -0.0, "2", true, false);
+              keyword.WriteLine(s, 0.0, "3", true, true);
+              keyword.WriteNodeLine(s, "I.4", 0.0, "8", true, false);
+              keyword.WriteNodeLine(s, "I.4", 1.5, "8", false, false);
+              keyword.WriteLine(s, 0.25, "HP", true, false);
+            }),
+            "Block-1.Set-1, 3, 0.\nI.4, 8, 3.Block-1.Set-1, HP, 0.5\n");
+}
+
 TEST_F(aif_CloadTest, UnknownKindsAndComplexPoreFluidAreRefused) {
   auto other = CloadTestLoad<kloC_OtherLoad>(1, {1.0});
   EXPECT_EQ(Thrown(other), "\"Invalid load type for *Cload\" == 0");
