@@ -24,13 +24,15 @@ constexpr char kCloadTestStep[] = "Step-1";
 
 // Two instances, in place, of one part of 2 x 2 x 2 bricks (27 nodes); flat
 // files number the second's nodes after the first's. The analytical fields
-// "Ramp" (1 + x + 10 y + 100 z) and "Mapped".
-hst_ModelBuilder CloadTestModel(bool flat) {
+// "Ramp" (1 + x + 10 y + 100 z) and "Mapped". The assembly's nodes have a
+// twist degree of freedom when asked.
+hst_ModelBuilder CloadTestModel(bool flat, bool twist) {
   hst_ModelBuilder b;
   b.AddPart("Block", hst_GridMesh(2, 2, 2));
   b.AddInstance("Block-1", "Block");
   b.AddInstance("Block-2", "Block");
   b.Assembly().SetRequiresFlatInputFile(flat);
+  b.Assembly().SetTwistDof(twist);
   kfdC_ExpressionField ramp;
   ramp.constant = 1.0;
   ramp.gradient = {1.0, 10.0, 100.0};
@@ -96,7 +98,7 @@ std::pair<std::string, std::string> CloadTestTypeTest(Make&& make) {
 
 class aif_CloadTest : public ::testing::Test {
  protected:
-  explicit aif_CloadTest(bool flat = false) : b_(CloadTestModel(flat)) {}
+  explicit aif_CloadTest(bool flat = false, bool twist = false) : b_(CloadTestModel(flat, twist)) {}
   void SetUp() override { ajbC_CheckingMessages::Instance().Messages().Clear(); }
   void TearDown() override { ajbC_CheckingMessages::Instance().Messages().Clear(); }
 
@@ -117,6 +119,11 @@ class aif_CloadTest : public ::testing::Test {
 class aif_CloadFlatTest : public aif_CloadTest {
  protected:
   aif_CloadFlatTest() : aif_CloadTest(true) {}
+};
+
+class aif_CloadTwistTest : public aif_CloadTest {
+ protected:
+  aif_CloadTwistTest() : aif_CloadTest(false, true) {}
 };
 
 TEST_F(aif_CloadTest, InactiveLoadsWriteTheirKeywordLineAlone) {
@@ -328,6 +335,25 @@ TEST_F(aif_CloadTest, MomentsWriteTheRotationsTheirModelSpaceAdmits) {
   EXPECT_EQ(Text(moment),
             "*Cload, real\nBlock-1.Set-1, 4, 1.\nBlock-1.Set-1, 5, 2.\n"
             "*Cload, imaginary\nBlock-1.Set-1, 6, 3.\n");
+}
+
+TEST_F(aif_CloadTwistTest, ATwistAdmitsTheSecondRotationOfCodeFourInTheRealFormOnly) {
+  auto moment = CloadTestLoad<kloC_Moment>(1, {1.0, 2.0, 3.0});
+  moment.SetModelSpaceCode(4);
+  EXPECT_EQ(Text(moment), "*Cload\nBlock-1.Set-1, 5, 2.\nBlock-1.Set-1, 6, 3.\n");
+  moment.SetModelSpaceCode(2);
+  EXPECT_EQ(Text(moment), "*Cload\nBlock-1.Set-1, 6, 3.\n");
+
+  rgnC_Region node = CloadTestSet();
+  node.SetKernelNodeIndices(1, {16});
+  moment.SetRegion(node);
+  moment.SetFieldName("Ramp");
+  moment.SetModelSpaceCode(4);
+  EXPECT_EQ(Text(moment), "*Cload\nBlock-1.17, 5, 244.\nBlock-1.17, 6, 366.\n");
+
+  moment.SetFieldName("");
+  moment.SetComplex({omi_complex(1.0, 0.0), omi_complex(2.0, 0.0), omi_complex(3.0, 0.0)});
+  EXPECT_EQ(Text(moment), "*Cload, real\nBlock-1.Set-1, 6, 3.\n");
 }
 
 TEST_F(aif_CloadTest, ScaleFactorMultipliesEveryValue) {

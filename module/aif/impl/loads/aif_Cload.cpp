@@ -292,5 +292,6 @@ void aif_Cload::WriteBoltLoad(utl_Stream& stream) const {
 }
 
 bool aif_Cload::HasTwistDof() const {
-  return false;
+  const asoK_Assembly* assembly = info_->Assembly();
+  return assembly && assembly->HasTwistDof();
 }
