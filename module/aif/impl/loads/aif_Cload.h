@@ -41,7 +41,7 @@ class aif_Cload : public akw_Keyword {
   void Write(utl_Stream& stream) const override;
 
   // The keyword line: "*Cload", ", op=NEW", ", follower", ", amplitude=",
-  // ", cyclic mode=", then ", real" (part 1) or ", imaginary" (part 2); ended.
+  // ", cyclic mode=", then ", real" (`part` 1) or ", imaginary" (`part` 2); ended.
   void WriteHeader(utl_Stream& stream, int part, bool follower) const;
   // "set, label, value" with value = magnitude times the scale factor; nothing
   // when that value is 0 and `writeZero` is clear.
