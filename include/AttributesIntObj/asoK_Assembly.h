@@ -31,10 +31,7 @@ class asoK_Assembly : public ftr_PrimaryObject {
   bool RequiresFlatInputFile() const { return requiresFlat_; }
   void SetRequiresFlatInputFile(bool flat) { requiresFlat_ = flat; }
 
-  // The kernel's space query: whether the assembly is of the modelling space
-  // `code` (2000 three-dimensional, the default; 2001 two-dimensional).
-  bool IsSpace(int code) const { return space_ == code; }
-  void SetSpace(int code) { space_ = code; }
+  // The modelling space (IsSpace, SetSpace) is the primary object's.
 
   // The part `instance` was made from, with its attributes.
   static const ptoK_Part& GetOriginalPart(const asoF_PartInstance& instance);
@@ -58,7 +55,6 @@ class asoK_Assembly : public ftr_PrimaryObject {
  private:
   cow_String name_;
   bool requiresFlat_ = false;
-  int space_ = 2000;
   cow_List<cow_COW<kern_Object>> assignments_;
   cow_List<cow_COW<kern_Object>> orientations_;
   cow_List<cow_String> recoverySets_;

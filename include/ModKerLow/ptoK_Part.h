@@ -16,9 +16,10 @@
 inline constexpr int ptoK_DEFORMABLE = 4001;
 inline constexpr int ptoK_DISCRETE_RIGID = 4002;
 inline constexpr int ptoK_ANALYTIC_RIGID = 4003;
-// Modelling spaces.
+// Modelling spaces (ftr_PrimaryObject::IsSpace).
 inline constexpr int ptoK_SPACE_3D = 2000;
 inline constexpr int ptoK_SPACE_2D = 2001;
+inline constexpr int ptoK_SPACE_AXISYMMETRIC = 2002;
 
 class kseK_LayupExpansion;
 class ptoC_MaterialOrientation;
@@ -67,7 +68,6 @@ class ptoK_Part : public ftr_PrimaryObject {
 
   const cow_String& GetName() const { return name_; }
   int GetAnalysis() const { return analysis_; }
-  int GetSpace() const { return space_; }
   // The part's mesh, or null when it has none.
   const bme_Mesh* ConstGetMesh() const { return mesh_.get(); }
   std::shared_ptr<const bme_Mesh> MeshHandle() const { return mesh_; }
@@ -99,7 +99,6 @@ class ptoK_Part : public ftr_PrimaryObject {
   void AddCompositeLayup(const ptoK_CompositeLayup& layup) { layups_.Append(layup); }
 
   void SetAnalysis(int analysis) { analysis_ = analysis; }
-  void SetSpace(int space) { space_ = space; }
   void SetMesh(std::shared_ptr<const bme_Mesh> mesh) { mesh_ = std::move(mesh); }
   void SetReferencePoints(std::vector<std::array<double, 3>> points) {
     referencePoints_ = std::move(points);
@@ -116,7 +115,6 @@ class ptoK_Part : public ftr_PrimaryObject {
  private:
   cow_String name_;
   int analysis_ = ptoK_DEFORMABLE;
-  int space_ = ptoK_SPACE_3D;
   std::shared_ptr<const bme_Mesh> mesh_;
   std::vector<std::array<double, 3>> referencePoints_;
   std::vector<int> pointLabels_;

@@ -147,6 +147,17 @@ class ftr_PrimaryObject : public kern_Object {
   ftr_FeatureList& FeatureList() { return features_; }
   virtual bool IsPart() const { return false; }
 
+  // The kernel's space query: whether the object is of the modelling space
+  // `code` (ptoK_Part.h: 2000 three-dimensional, the default; 2001
+  // two-dimensional planar; 2002 axisymmetric).
+  bool IsSpace(int code) const { return space_ == code; }
+  int GetSpace() const { return space_; }
+  void SetSpace(int code) { space_ = code; }
+  // Whether the object's nodes carry a twist degree of freedom (an
+  // axisymmetric model with twist); no unless set.
+  bool HasTwistDof() const { return twistDof_; }
+  void SetTwistDof(bool twist) { twistDof_ = twist; }
+
   // The object's engineering features (springs, dashpots, inertias): a
   // kefC_EngineeringFeatures, an empty one unless one was stored; any other
   // kernel object a test stores is handed out as it is, for the reader's
@@ -159,4 +170,6 @@ class ftr_PrimaryObject : public kern_Object {
  private:
   ftr_FeatureList features_;
   cow_COW<kern_Object> engineeringFeatures_;
+  int space_ = 2000;
+  bool twistDof_ = false;
 };

@@ -145,6 +145,30 @@ TEST(aif_PartAttributesFields, ADroppedThicknessFieldIsNotNamedBySection) {
   EXPECT_TRUE(Holds(deck, "*Membrane Section, elset=R2, material=Steel\n0.2, \n"));
 }
 
+TEST(aif_PartAttributesFields, AMappingNoteIsAWarningAndTheThicknessIsKept) {
+  hst_ModelBuilder b;
+  b.AddPart("Sheet", TwoShells());
+  kfdC_MappedField noted;
+  noted.values.Set(0, 0.3);
+  noted.note = "Mapped with 1 of 4 points outside.";
+  dynamic_cast<mdl_MapString2ObjCow<kfdC_AnalyticalField>&>(
+      b.MutableModel().MutableExtension(bas_NewModel::analyticalFieldCmd))
+      .Set("Noted", noted);
+  b.AddSection("ByNoted", ShellSection(1, "Noted"));
+  b.AddPartAttribute("Sheet", ptoC_SectionAssignment(Shell("R1", 0, {0, 1, 2, 3}), "ByNoted"));
+  b.AddInstance("Sheet-1", "Sheet");
+  ajbC_CheckingMessages::Instance().Messages().Clear();
+  ajbC_CheckingMessages::Instance().Warnings().Clear();
+  const std::string deck = Write(b).deck;
+  EXPECT_TRUE(ajbC_CheckingMessages::Instance().Messages().IsEmpty());
+  const cow_List<atr_String>& warnings = ajbC_CheckingMessages::Instance().Warnings();
+  ASSERT_EQ(1u, warnings.Length());
+  EXPECT_EQ("Mapped with 1 of 4 points outside.", warnings[0].Str());
+  ajbC_CheckingMessages::Instance().Warnings().Clear();
+  EXPECT_TRUE(Holds(deck, "*Shell Section, elset=R1, material=Steel, shell thickness=Noted\n"))
+      << deck;
+}
+
 TEST(aif_PartAttributesFields, AdjacentGeometryThicknessesGiveSharedNodesOnce) {
   hst_ModelBuilder b;
   b.AddPart("Sheet", TwoShells());

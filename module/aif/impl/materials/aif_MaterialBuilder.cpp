@@ -249,7 +249,7 @@ struct MaterialBuilderDensity {
 
 // The field's values at `indices` (element indices of instance `id`, those
 // of `region` when it is given, else of a set a layup generated); false when
-// a mapping fails. A mapping's note goes to the checking messages.
+// a mapping fails. A mapping's note goes to the checking warnings.
 bool MaterialBuilderValuesAt(const MaterialBuilderDensity& density, int id, const bme_Mesh& mesh,
                              const rgnC_Region* region, const cow_List<int>& indices,
                              cow_List<double>& values) {
@@ -268,7 +268,7 @@ bool MaterialBuilderValuesAt(const MaterialBuilderDensity& density, int id, cons
   cow_String failure, note;
   kfdK_Mapping(static_cast<const kfdC_MappedField&>(density.field), ids, density.evaluated)
       .mapping(id, values, failure, note);
-  if (!note.IsEmpty()) ajbC_CheckingMessages::Instance().Messages().Append(note);
+  if (!note.IsEmpty()) ajbC_CheckingMessages::Instance().Warnings().Append(note);
   return failure.IsEmpty();
 }
 

@@ -100,7 +100,7 @@ bool ExpressionValues(const aif_ModelInfo& info, const aif_InstanceScope& scope,
 
 // A mapped field's values at `ids` (indices; unique for nodes, `idMap`
 // holding them), turned into labels when labels are usable. `failure` set
-// when the mapping fails; its note becomes a checking message.
+// when the mapping fails; its note becomes a checking warning.
 void MappedValues(const aif_ModelInfo& info, const aif_InstanceScope& scope, const FieldRows& rows,
                   cow_Map<int, cow_List<int>>& idMap, cow_List<int>& ids, cow_List<double>& values,
                   cow_String& failure) {
@@ -115,7 +115,7 @@ void MappedValues(const aif_ModelInfo& info, const aif_InstanceScope& scope, con
   cow_String note;
   mapping.mapping(scope.id, values, failure, note);
   if (!failure.IsEmpty()) return;
-  if (!note.IsEmpty()) ajbC_CheckingMessages::Instance().Messages().Append(note);
+  if (!note.IsEmpty()) ajbC_CheckingMessages::Instance().Warnings().Append(note);
   if (rows.usable) {
     if (rows.nodes)
       rgnF_Utils::ConvertNodeIndicesToLabels(*scope.mesh, ids);
