@@ -2879,6 +2879,38 @@ TEST(aif_RandomModelTest, CheckerFollowsPreTensionSectionsAndSubmodels) {
       Findings(deck));
 }
 
+// Load keywords: "*Cload" lines name node sets or nodes, "*Dload" lines
+// element sets or elements (a set of the name before a dotted label), a
+// pre-tension section its element set or surface and its node set, each
+// "*Submodel" line a node set or, for type=SURFACE, a surface.
+TEST(aif_RandomModelTest, CheckerFollowsLoadReferences) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"      // 5-8
+      "*Surface, type=ELEMENT, name=Skin\nBars, S1\n*End Part\n"                // 9-11
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"   // 12-14
+      "*Node\n 5, 0., 1., 0.\n*Nset, nset=_B_blrn_\n 5,\n"                     // 15-18
+      "*Pre-tension Section, element= I.Bars, node=_B_blrn_\n"                  // 19
+      "*Pre-tension Section, surface= I.Gone, node=Nothing\n"                   // 20
+      "*Submodel, type=NODE\nI.Tip, \nI.Lost, \n"                               // 21-23
+      "*Submodel, type=SURFACE\nI.Skin, \n*End Assembly\n"                      // 24-26
+      "*Step, name=S\n*Static\n"                                                // 27-28
+      "*Cload\nI.Tip, 1, 5.\nI.2, 2, 1.\nI.9, 2, 1.\nMissing, 3, 1.\n"         // 29-33
+      "*Dload\nI.Bars, GRAV, 9.81, 0., -1., 0.\nI.1, P2, 3.\nI.4, P, 1.\n"     // 34-37
+      "None, BX, 1.\n*End Step\n";                                              // 38-39
+  EXPECT_EQ(
+      "line 20: undefined surface: surface=I.Gone | "
+      "*Pre-tension Section, surface= I.Gone, node=Nothing\n"
+      "line 20: undefined nset: node=Nothing | "
+      "*Pre-tension Section, surface= I.Gone, node=Nothing\n"
+      "line 23: undefined nset: submodel region I.Lost | I.Lost, \n"
+      "line 32: undefined node: load node 9 | I.9, 2, 1.\n"
+      "line 33: undefined nset: load set Missing | Missing, 3, 1.\n"
+      "line 37: undefined element: load element 4 | I.4, P, 1.\n"
+      "line 38: undefined elset: load set None | None, BX, 1.\n",
+      Findings(deck));
+}
+
 // Spring, dashpot and mass keywords name element sets of their scope: the
 // sets of their "*Element" lines, or sets the scope defines otherwise.
 TEST(aif_RandomModelTest, CheckerFollowsSpringAndMassElementSets) {

@@ -40,8 +40,9 @@
 // node= as any other), "*Monitor, node=" a node or node set, "*Output" only
 // in a step, the output variable keywords ("*Node Output", "*Element
 // Output", ...) only after an "*Output" of their step and path level, and
-// "*Substructure Path, enter" left again in its step. References may precede
-// definitions.
+// "*Substructure Path, enter" left again in its step; each "*Cload" line a
+// node set or node, each "*Dload" line an element set or element.
+// References may precede definitions.
 #pragma once
 
 #include <algorithm>
@@ -582,6 +583,11 @@ class DeckChecker {
   // the first dot outside quotes: "A.b.7" names instance A).
   void ReferNode(const std::string& scope, int line, const std::string& raw,
                  const std::string& what) {
+    ReferMember(scope, line, raw, kNode, what);
+  }
+  // A node or element reference (`kind`): a label, or "Inst.label".
+  void ReferMember(const std::string& scope, int line, const std::string& raw, Kind kind,
+                   const std::string& what) {
     const std::vector<std::string> parts = Split(Trim(raw), '.');
     std::string where = scope;
     std::string labelText = Trim(raw);
@@ -593,7 +599,7 @@ class DeckChecker {
         return;
       }
     }
-    ReferLabel(where, line, kNode, labelText, what);
+    ReferLabel(where, line, kind, labelText, what);
   }
   void ReferLabel(const std::string& scope, int line, Kind kind, const std::string& text,
                   const std::string& what) {
@@ -776,6 +782,20 @@ class DeckChecker {
             else
               ReferName(record, line, kNset, f[i], "MPC set ");
           }
+        }
+      } else if (k == "*cload" || k == "*dload") {
+        // Each data line names a set, or one node or element by its label
+        // ("Inst.label" in the history of a part-based deck).
+        const bool nodes = k == "*cload";
+        for (const auto& [line, text] : record.data) {
+          const std::string first = Trim(Split(text, ',')[0]);
+          const std::vector<std::string> parts = Split(first, '.');
+          if (!first.empty() && Integer(Trim(parts.back())) &&
+              !Resolves(LookupScope(record), nodes ? kNset : kElset, first))
+            ReferMember(LookupScope(record), line, first, nodes ? kNode : kElement,
+                        nodes ? "load node " : "load element ");
+          else
+            ReferName(record, line, nodes ? kNset : kElset, first, "load set ");
         }
       } else if (k == "*tie" || k == "*shell to solid coupling") {
         for (const auto& [line, text] : record.data)

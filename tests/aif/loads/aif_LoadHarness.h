@@ -1,0 +1,98 @@
+// Writes the history of a model's concentrated and distributed loads step by
+// step the way the load builder files them: the status filter of each load in
+// each step, the op flag from the load op status, the modelling-space code,
+// the scale factor 1 and no cyclic mode. Each analysis step opens with a
+// "** STEP: " comment line; each written load with "** Load: " and its name.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "OdbAttrEO/kloC_Load.h"
+#include "OdbAttrEO/kprC_Step.h"
+#include "QivBasicUtils/utl_Stream.h"
+#include "aif/impl/core/aif_Model.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/core/aif_RegionName.h"
+#include "aif/impl/loads/aif_Cload.h"
+#include "aif/impl/loads/aif_Dload.h"
+#include "aif/impl/loads/aif_LoadOpStatus.h"
+#include "aif/impl/loads/aif_ModelSpace.h"
+#include "ModKerLow/rgnK_Region.h"
+#include "support/aif_TestSupport.h"
+
+namespace aif_load_test {
+
+inline bool IsConcentratedKind(unsigned id) {
+  return id == kloC_ConcentratedForce::TypeId() || id == kloC_Moment::TypeId() ||
+         id == kloC_BoltLoad::TypeId() || id == kloC_PEGLoad::TypeId() ||
+         id == kloC_ConcentratedPoreFluid::TypeId() || id == kloC_InwardVolAccel::TypeId() ||
+         id == kloC_ReferencePressure::TypeId();
+}
+
+// The kinds "*Dload" writes: the body kinds always, the surface kinds when a
+// field gives their magnitude.
+inline bool IsDistributedKind(const kloC_Load& load) {
+  const unsigned id = load.DynTypeId();
+  if (id == kloC_RotationalBodyForce::TypeId() || id == kloC_LineLoad::TypeId() ||
+      id == kloC_PipePressure::TypeId() || id == kloC_BodyForce::TypeId() ||
+      id == kloC_Gravity::TypeId() || id == kloC_CoriolisForce::TypeId())
+    return true;
+  cow_String field;
+  return (id == kloC_Pressure::TypeId() || id == kloC_SurfaceTraction::TypeId() ||
+          id == kloC_ShellEdgeLoad::TypeId()) &&
+         load.UsesField(field);
+}
+
+// Whether the builder writes `load` with status `status` in `step`.
+inline bool WrittenInStep(const kloC_Load& load, const cow_String& step, int status,
+                          const aif_LoadOpStatus& ops) {
+  if (load.DynTypeId() != kloC_BoltLoad::TypeId()) {
+    if (status == 1 || status == 3 || status == 4) return true;
+    return status == 2 && ops.LoadNeedsNewOp(load, step);
+  }
+  if (status == 8) return false;
+  const auto& method = load.ConstGetState(step).Method();
+  if (status == 1 || status == 4) return method.Value() == 0;
+  if (status == 2) return method.Value() == 0 && ops.LoadNeedsNewOp(load, step);
+  if (status == 3) return method.Value() == 0 || method.IsModified();
+  return false;
+}
+
+// The load history of `info`'s model.
+inline std::string LoadHistory(const aif_ModelInfo& info) {
+  const auto& loads = info.ModelAdapter().Loads();
+  const cow_List<cow_String> steps = info.ModelAdapter().Steps().UnsuppressedKeys();
+  aif_LoadOpStatus ops;
+  ops.BuildLoadOpStatus(loads, steps, info);
+  const int space = aif_ModelSpaceCode(info);
+  return aif_test::WrittenText([&](utl_Stream& stream) {
+    for (std::size_t s = 1; s < steps.Length(); ++s) {
+      const cow_String& step = steps[s];
+      stream << "** STEP: " << step;
+      stream.LineBreak();
+      for (const auto& [name, held] : loads.ConstGetMap()) {
+        const kloC_Load& load = *held;
+        if (load.Suppressed() || !WrittenInStep(load, step, load.Status(step), ops)) continue;
+        const bool opFlag = !ops.LoadNeedsNewOp(load, step);
+        std::unique_ptr<akw_Keyword> keyword;
+        if (IsConcentratedKind(load.DynTypeId())) {
+          const rgnK_Region region(info.Assembly(), info.ModelName(), load.Region());
+          if (!region.IsValid(true) || region.InstanceIds(true).IsEmpty()) continue;
+          keyword = std::make_unique<aif_Cload>(load, step, opFlag, info, name, false, -1, 1.0);
+        } else if (IsDistributedKind(load)) {
+          const cow_String set = aif_RegionName(load.Region(), info).QualifiedName(2);
+          keyword = std::make_unique<aif_Dload>(load, step, opFlag, set, space, info, false, -1,
+                                                1.0, name);
+        } else {
+          continue;
+        }
+        stream << "** Load: " << name;
+        stream.LineBreak();
+        keyword->Write(stream);
+      }
+    }
+  });
+}
+
+}  // namespace aif_load_test
