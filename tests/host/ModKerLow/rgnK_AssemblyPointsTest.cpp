@@ -40,8 +40,12 @@ rgnC_Region RegionPointsRegion() {
   return region;
 }
 
-void RegionPointsPut(std::ostringstream& out, int member) { out << member; }
-void RegionPointsPut(std::ostringstream& out, const cow_String& member) { out << member.Str(); }
+void RegionPointsPut(std::ostringstream& out, int member) {
+  out << member;
+}
+void RegionPointsPut(std::ostringstream& out, const cow_String& member) {
+  out << member.Str();
+}
 
 template <class T>
 std::string RegionPointsText(const cow_Map<int, T>& map) {
