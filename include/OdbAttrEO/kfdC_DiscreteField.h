@@ -4,8 +4,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
-#include <unordered_map>
+#include <vector>
 
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_String.h"
@@ -49,19 +50,33 @@ class kfdC_DataTable {
   // Replaces the domain as given, even when the lists do not agree with the
   // component count (the writers check before they read).
   void SetDomain(cow_List<int> labels, cow_List<double> values);
-  // The position of the first row of `label`, or -1 when the domain does not
-  // hold it. The first call builds a hash index; AddDomainValue keeps it.
+  // The row number of the first row of `label` (its values start at row *
+  // ComponentCount() in Values()), or -1 when the domain does not hold it.
+  // Labels added in rising order are found by a binary search over them;
+  // otherwise the first call builds an index without a node per row (a slot
+  // per label of a dense label range, else the rows ordered by label), which
+  // AddDomainValue keeps.
   long long GetDomainPos(int label) const;
   // Orders the rows by label; rows of one label keep their order.
   void SortTables();
 
  private:
-  using Index = std::unordered_map<int, long long>;
+  // The index of a domain whose labels do not rise: `slots` (row + 1 of the
+  // first row of label base + i, 0 for none) when not empty, else `order`
+  // (the rows sorted by label, rows of one label in row order).
+  struct Index {
+    long long base = 0;
+    std::vector<std::uint32_t> slots;
+    std::vector<std::uint32_t> order;
+  };
+  std::shared_ptr<Index> BuildIndex() const;
+  bool KeepIndex(int label, long long row);
 
   cow_String name_;
   int componentCount_ = 1;
   cow_List<int> labels_;
   cow_List<double> values_;
+  bool rising_ = true;  // every label at least the one before it
   mutable std::shared_ptr<Index> index_;
 };
 

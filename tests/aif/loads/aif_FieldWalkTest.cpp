@@ -143,6 +143,18 @@ TEST_F(aif_FieldWalkTest, NodesOfAnExpressionFieldAreUniqueAndPlacedAndNamedPerF
   EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(aif_FieldWalkTest, TheAssemblysOwnNodesHaveNoInstancePrefix) {
+  builder_.AddAssemblyNodes(hst_GridMesh(1, 1, 1, 2.0), 0);
+  rgnC_Region region("Set-1", {"Assembly"});
+  region.SetKernelNodeIndices(1000, {7});  // at (2, 2, 2)
+  region.SetKernelNodeIndices(1, {0});
+  bool ok = false;
+  EXPECT_EQ(Nodes(region, "Expr", ok),
+            "Block-1.1, 1.\n"
+            "8, 223.\n");
+  EXPECT_TRUE(ok);
+}
+
 TEST_F(aif_FieldWalkTest, FlatNodesAreBareLabelsShiftedByTheInstanceOffsets) {
   bool ok = false;
   // The two instances' labels collide: each numbered after the one before.

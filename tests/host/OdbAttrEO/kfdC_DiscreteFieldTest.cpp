@@ -42,6 +42,49 @@ TEST(kfdC_DataTable, RowsFoundThroughTheIndexAsTheyAreAddedAndSorted) {
   EXPECT_EQ(table.GetDomainPos(4), 0);
 }
 
+// The first row of `label` by a scan of the labels, or -1.
+long long FirstRowByScan(const kfdC_DataTable& table, int label) {
+  for (std::size_t row = 0; row < table.Labels().Length(); ++row)
+    if (table.Labels()[row] == label) return static_cast<long long>(row);
+  return -1;
+}
+
+TEST(kfdC_DataTable, RowNumbersOfRisingDenseAndSparseLabelsAsRowsAreAdded) {
+  // Each table gets its labels one at a time, every label looked up before
+  // it is added and the whole domain compared with a scan after each add;
+  // the values of a row start at row * ComponentCount().
+  const std::vector<std::vector<int>> domains = {
+      {1, 2, 2, 5, 9},                                        // rising, a label twice
+      {50, 49, 47, 48, 10, 60, 49, 100, 1},                   // falling and rising: dense
+      {7, -2000000000, 7, 2000000000, 0, -5, 2000000000, 3},  // sparse
+  };
+  for (const std::vector<int>& labels : domains) {
+    kfdC_DataTable table("T", 2);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+      EXPECT_EQ(table.GetDomainPos(labels[i]), FirstRowByScan(table, labels[i]));
+      const double values[2] = {static_cast<double>(i), -static_cast<double>(i)};
+      table.AddDomainValue(labels[i], values);
+      for (int label : labels)
+        EXPECT_EQ(table.GetDomainPos(label), FirstRowByScan(table, label)) << label;
+      EXPECT_EQ(table.GetDomainPos(123456), -1);
+    }
+    const long long row = table.GetDomainPos(labels.back());
+    EXPECT_EQ(table.Values()[static_cast<std::size_t>(row) * 2],
+              static_cast<double>(FirstRowByScan(table, labels.back())));
+  }
+
+  // A domain set at once, falling: found all the same, and sorted afterwards.
+  kfdC_DataTable set("S", 1);
+  set.SetDomain({30, 20, 10, 20}, {3.0, 2.0, 1.0, 2.5});
+  EXPECT_EQ(set.GetDomainPos(20), 1);
+  EXPECT_EQ(set.GetDomainPos(10), 2);
+  EXPECT_EQ(set.GetDomainPos(15), -1);
+  set.SortTables();
+  EXPECT_EQ(set.GetDomainPos(20), 1);
+  EXPECT_EQ(set.Values()[1], 2.0);
+  EXPECT_EQ(set.GetDomainPos(30), 3);
+}
+
 TEST(kfdC_DiscreteField, CopiesAreWhole) {
   kfdC_DiscreteField field;
   field.SetLocation(kfdC_DiscreteField::kNodes);

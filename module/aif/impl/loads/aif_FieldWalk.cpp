@@ -16,9 +16,11 @@ namespace {
 constexpr const char* kFieldWalkFile = "module/aif/impl/loads/aif_FieldWalk.cpp";
 
 // The start of a member's name in instance `id`: the printable instance name
-// and "." in a part-based file when the instance has a name; else empty.
+// and "." in a part-based file when the instance has a name; else empty. The
+// assembly's own nodes and elements (id 1000) belong to no instance: their
+// labels stand alone.
 cow_String FieldWalkPrefix(const aif_ModelInfo& info, int id) {
-  if (!info.IsPartBased()) return cow_String();
+  if (!info.IsPartBased() || id == static_cast<int>(ftr_kAssemblyId)) return cow_String();
   const cow_String name = info.FeatureName(static_cast<unsigned>(id));
   if (name.IsEmpty()) return cow_String();
   return akw_MorvexName(name, false).Printable() + ".";
