@@ -41,13 +41,13 @@ hst_ModelBuilder HistoryModel() {
 
   rgnC_Region tip = HistoryRegion("Tip", 1);
   tip.SetKernelNodeIndices(1, {11});
-  for (auto [name, values] : {std::pair<const char*, std::initializer_list<double>>{
-                                  "Force-1", {0.0, -10.0, 0.0}},
-                              {"Force-2", {5.0, 0.0, 0.0}}}) {
+  for (const char* name : {"Force-1", "Force-2"}) {
+    const bool first = name[6] == '1';
+    const double x = first ? 0.0 : 5.0, y = first ? -10.0 : 0.0;
     kloC_ConcentratedForce force;
     force.SetRegion(tip);
-    force.SetState("Step-1", 1, HistoryState(1, values));
-    force.SetState("Step-2", 2, HistoryState(2, values));
+    force.SetState("Step-1", 1, HistoryState(1, {x, y, 0.0}));
+    force.SetState("Step-2", 2, HistoryState(2, {x, y, 0.0}));
     b.AddLoad(name, force);
   }
 
