@@ -176,8 +176,8 @@ struct LoadGrid {
   Measure Body() const {
     return Write(
         [&] {
-          return std::make_unique<aif_Dload>(Load("Body"), "Step-1", true, "Block-1.AllElements",
-                                             1, *info, false, -1, 1.0, "Body");
+          return std::make_unique<aif_Dload>(Load("Body"), "Step-1", true, "Block-1.AllElements", 1,
+                                             *info, false, -1, 1.0, "Body");
         },
         elements);
   }

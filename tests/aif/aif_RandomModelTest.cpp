@@ -66,6 +66,7 @@
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif_SampleModel.h"
+#include "aif/loads/aif_LoadHarness.h"
 #include "support/aif_DeckChecker.h"
 #include "support/aif_RandomConnectorBehavior.h"
 #include "support/aif_TestSupport.h"
@@ -187,6 +188,9 @@ struct ObjectKinds {
   // enter element=" names element 0 (no label is recorded for the
   // substructure's element).
   bool substructureOutput = false;
+  // Concentrated and distributed loads, written by the load history harness
+  // into the steps of the written deck.
+  bool loads = true;
 };
 
 class Rng {
@@ -232,6 +236,7 @@ struct PartPlan {
   std::vector<std::string> setNames;         // its sets, for references from elsewhere
   std::vector<unsigned> instances;           // ids of its instances
   std::vector<std::string> elementSetNames;  // its named sets with elements
+  std::map<std::string, rgnC_Region> regions;  // its named sets, members by instance id
 };
 
 struct InstancePlan {
@@ -248,7 +253,8 @@ class Generator {
         featureRng_(seed * 2654435761u + 17u),
         kinds_(kinds),
         stepRng_(seed * 2246822519u + 29u),
-        outputRng_(seed * 3266489917u + 41u) {}
+        outputRng_(seed * 3266489917u + 41u),
+        loadRng_(seed * 668265263u + 53u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -278,6 +284,7 @@ class Generator {
     AddMaterials();
     if (kinds_.steps) AddSteps();
     if (kinds_.outputRequests) AddOutputData();
+    if (kinds_.loads) AddLoads();
     PlanEnvironment();
   }
 
@@ -619,6 +626,7 @@ class Generator {
       features.Add(set);
       if (mask != rgnF_Set::kElementSet) part.setNames.push_back(name);
       if (mask != rgnF_Set::kNodeSet && !name.empty()) part.elementSetNames.push_back(name);
+      if (!name.empty()) part.regions[name] = region;
       told += " set \"" + name + "\" mask " + std::to_string(mask);
     }
     if (ElementMembers(part) && !part.faces.empty() && rng_.Chance(0.4)) {
@@ -2688,12 +2696,166 @@ class Generator {
     }
   }
 
+  // Loads on the assembly's written sets and surfaces: concentrated forces
+  // and moments on node sets, gravity and body forces (uniform or from an
+  // analytical field) on element sets, pressures from an analytical field on
+  // surfaces. Each is created in a random unsuppressed analysis step and
+  // then carried over, modified or removed; suppressed now and then.
+  void AddLoads() {
+    Rng& r = loadRng_;
+    std::vector<std::string> analysis;
+    for (const StepPlan& step : steps_)
+      if (!step.suppressed) analysis.push_back(step.name);
+    if (analysis.empty()) return;
+    auto written = [&](std::vector<std::string> names) {
+      std::erase_if(names, [&](const std::string& name) {
+        return !AllMembersWritten(assemblyRegions_.at(name));
+      });
+      return names;
+    };
+    const std::vector<std::string> nodeSets = written(AssemblySetsWith(true));
+    const std::vector<std::string> elementSets = written(AssemblySetsWith(false));
+    // Loads given by a field name each element by its label: only on
+    // regions wholly written, of parts whose elements are numbered 1..
+    auto plain = [&](const rgnC_Region& region) {
+      if (!AllMembersWritten(region)) return false;
+      for (const auto& [id, list] : region.KernelElementIndices())
+        for (const InstancePlan& instance : instances_)
+          if (static_cast<int>(instance.options.id) == id &&
+              parts_[instance.part].elementLabels)
+            return false;
+      return true;
+    };
+    std::vector<std::string> surfaces;
+    for (const std::string& name : WrittenAssemblySurfaces())
+      if (plain(assemblySurfaces_.at(name))) surfaces.push_back(name);
+    // The sets of written instances' parts, as the assembly names them
+    // ("Inst.Set"): node sets for concentrated loads, element sets for
+    // distributed ones.
+    std::vector<rgnC_Region> partNodeSets, partElementSets;
+    for (const InstancePlan& instance : instances_) {
+      if (!Written(instance) || instance.options.lightweight) continue;
+      const int id = static_cast<int>(instance.options.id);
+      for (const auto& [set, held] : parts_[instance.part].regions) {
+        rgnC_Region ref(cow_String(set), {"Assembly", cow_String(instance.name)});
+        ref.SetKernelInstanceIds({instance.options.id});
+        if (const cow_List<int>* nodes = held.KernelNodeIndices().Find(id)) {
+          ref.SetKernelNodeIndices(id, *nodes);
+          if (!nodes->IsEmpty()) partNodeSets.push_back(ref);
+        }
+        if (const cow_List<int>* elements = held.KernelElementIndices().Find(id)) {
+          ref.SetKernelElementIndices(id, *elements);
+          if (!elements->IsEmpty()) partElementSets.push_back(ref);
+        }
+      }
+    }
+    for (int i = r.Uniform(0, 4); i > 0; --i) {
+      const int kind = r.Uniform(0, 3);
+      // Now and then a set of an instance's part in place of an assembly set.
+      const bool ofPart = r.Chance(0.5);
+      std::unique_ptr<kloC_Load> load;
+      std::string told;
+      std::string on;
+      std::size_t values = 3;
+      if (kind == 0 && ofPart && !partNodeSets.empty()) {
+        const rgnC_Region& region = r.Pick(partNodeSets);
+        on = region.OwnerNames()[1].Str() + "." + region.Name().Str();
+        load = std::make_unique<kloC_ConcentratedForce>(), told = "force";
+        load->SetRegion(region);
+      } else if ((kind == 1 || kind == 2) && ofPart && !partElementSets.empty()) {
+        const rgnC_Region& region = r.Pick(partElementSets);
+        on = region.OwnerNames()[1].Str() + "." + region.Name().Str();
+        if (kind == 1)
+          load = std::make_unique<kloC_Gravity>(), told = "gravity";
+        else
+          load = std::make_unique<kloC_BodyForce>(), told = "body force";
+        load->SetRegion(region);
+      } else if (kind == 0 && !nodeSets.empty()) {
+        on = r.Pick(nodeSets);
+        if (r.Chance(0.5)) {
+          load = std::make_unique<kloC_ConcentratedForce>(), told = "force";
+        } else {
+          auto moment = std::make_unique<kloC_Moment>();
+          moment->SetModelSpaceCode(r.Uniform(0, 4));
+          load = std::move(moment), told = "moment";
+        }
+        load->SetRegion(OutputRegion(on, false));
+        load->SetFollower(r.Chance(0.3));
+      } else if (kind == 1 && !elementSets.empty()) {
+        on = r.Pick(elementSets);
+        load = std::make_unique<kloC_Gravity>(), told = "gravity";
+        load->SetRegion(OutputRegion(on, false));
+      } else if (kind == 2 && !elementSets.empty()) {
+        on = r.Pick(elementSets);
+        load = std::make_unique<kloC_BodyForce>(), told = "body force";
+        load->SetRegion(OutputRegion(on, false));
+      } else if (kind == 3 && !surfaces.empty() && !analyticalFields_.empty()) {
+        on = r.Pick(surfaces);
+        load = std::make_unique<kloC_Pressure>(), told = "pressure";
+        const rgnC_Region& held = assemblySurfaces_.at(on);
+        rgnC_Region ref(on, {"Assembly"}, 1 << 3);
+        for (const auto& [id, elements] : held.KernelElementIndices()) {
+          const cow_List<cow_String>* faces = held.KernelElementFaces().Find(id);
+          ref.SetKernelElementIndices(id, elements, faces ? *faces : cow_List<cow_String>());
+        }
+        load->SetRegion(ref);
+        load->SetFieldName(cow_String(r.Pick(analyticalFields_)));
+        load->SetDistribution(3);
+        values = 1;
+      } else {
+        continue;
+      }
+      if (kind == 2 && !analyticalFields_.empty() && plain(load->Region()) && r.Chance(0.4)) {
+        load->SetFieldName(cow_String(r.Pick(analyticalFields_)));
+        load->SetDistribution(2);
+      }
+      if (kind != 3 && r.Chance(0.2)) {
+        load->SetIsComplex(true);
+        for (std::size_t c = 0; c < values; ++c)
+          load->SetComplexValue(c, omi_complex(r.Chance(0.5) ? 0.0 : r.Real(-5, 5),
+                                               r.Chance(0.5) ? 0.0 : r.Real(-5, 5)));
+        told += " complex";
+      }
+      // The instances the region touches, as the region kernel names them.
+      rgnC_Region region = load->Region();
+      std::set<unsigned> touched;
+      for (const auto* members : {&region.KernelNodeIndices(), &region.KernelElementIndices()})
+        for (const auto& [id, list] : *members)
+          if (!list.IsEmpty()) touched.insert(static_cast<unsigned>(id));
+      cow_List<unsigned> ids;
+      for (unsigned id : touched)
+        ids.Append(id);
+      region.SetKernelInstanceIds(ids);
+      load->SetRegion(region);
+      if (!load->FieldName().IsEmpty()) told += " field \"" + load->FieldName().Str() + "\"";
+      const std::size_t first = static_cast<std::size_t>(r.Uniform(0, static_cast<int>(analysis.size()) - 1));
+      for (std::size_t k = first; k < analysis.size(); ++k) {
+        const int status = k == first ? 1 : r.Pick(std::vector<int>{2, 2, 3, 4});
+        kloC_LoadState state;
+        state.SetStatus(status);
+        for (std::size_t c = 0; c < values; ++c)
+          state.SetValue(c, r.Chance(0.3) ? 0.0 : r.Real(-10, 10),
+                         status == 2 || (status == 3 && r.Chance(0.5)) ? 2 : 1);
+        load->SetState(cow_String(analysis[k]), status, state);
+        told.append(" ").append(std::to_string(status)).append("@").append(analysis[k]);
+        if (status == 4) break;
+      }
+      load->SetSuppressed(r.Chance(0.1));
+      const std::string name = Name("Load");
+      builder.AddLoad(cow_String(name), *load);
+      description << "load \"" << name << "\" " << told << " on \"" << on << "\""
+                  << (load->Suppressed() ? " suppressed" : "") << "\n";
+    }
+  }
+
   std::vector<std::string> assemblySets_;
   // The assembly's sets and the members each holds, by name.
   std::map<std::string, rgnC_Region> assemblyRegions_;
   Rng stepRng_{0};
   // Draws of the output data and requests (ObjectKinds::outputRequests).
   Rng outputRng_{0};
+  // Draws of the loads (ObjectKinds::loads).
+  Rng loadRng_{0};
   // The assembly's surfaces and their members, by name.
   std::map<std::string, rgnC_Region> assemblySurfaces_;
   // The generated steps in their order: name, procedure, suppressed.
@@ -3419,7 +3581,7 @@ ObjectKinds KindsOfThisRun() {
     kinds.pickedRegions = kinds.suppressedAssignments = kinds.rebar = false;
     kinds.likeNamedFields = kinds.overlongNames = kinds.connectors = false;
     kinds.springs = kinds.inertias = kinds.substructures = false;
-    kinds.outputRequests = kinds.substructureOutput = false;
+    kinds.outputRequests = kinds.substructureOutput = kinds.loads = false;
   }
   kinds.layups = kinds.layups || on("layups");
   kinds.plyOrientations = kinds.plyOrientations || on("plyOrientations");
@@ -3442,7 +3604,37 @@ ObjectKinds KindsOfThisRun() {
   kinds.connectors = kinds.connectors || on("connectors");
   kinds.outputRequests = kinds.outputRequests || on("outputRequests");
   kinds.substructureOutput = kinds.substructureOutput || on("substructureOutput");
+  kinds.loads = kinds.loads || on("loads");
   return kinds;
+}
+
+// Puts the loads of each analysis step of `history` (the harness's text,
+// a "** STEP: " line before each step's loads) at the end of that step in
+// the deck: before its "*End Step", the steps taken in order.
+void SpliceLoadHistory(const std::string& history, Outcome& out) {
+  std::vector<std::string> steps;
+  for (std::size_t at = 0; (at = history.find("** STEP: ", at)) != std::string::npos;) {
+    const std::size_t body = history.find('\n', at) + 1;
+    const std::size_t next = history.find("** STEP: ", body);
+    const std::size_t stop = next == std::string::npos ? history.size() : next;
+    steps.emplace_back(history.begin() + static_cast<std::ptrdiff_t>(body),
+                       history.begin() + static_cast<std::ptrdiff_t>(stop));
+    at = body;
+  }
+  std::string deck;
+  std::size_t from = 0, step = 0;
+  for (std::size_t end; (end = out.deck.find("\n*End Step\n", from)) != std::string::npos;) {
+    deck.append(out.deck, from, end + 1 - from);
+    if (step < steps.size()) deck += steps[step];
+    ++step;
+    from = end + 1;
+  }
+  deck.append(out.deck, from, std::string::npos);
+  if (step != steps.size() && history.find("\n*") != std::string::npos)
+    out.findings.push_back(Finding("load history steps differ",
+                                   std::to_string(steps.size()) + " steps of loads, " +
+                                       std::to_string(step) + " steps in the deck"));
+  out.deck = deck;
 }
 
 Outcome WriteRandomModel(std::uint32_t seed) {
@@ -3472,6 +3664,7 @@ Outcome WriteRandomModel(std::uint32_t seed) {
     if (!writer.WriteInputFile(kDeckPath, g.jobKeywords, true) ||
         aif_test::ReadFile(kDeckPath) != out.deck)
       out.findings.push_back(Finding("second write differs", "writing twice gave other bytes"));
+    if (!out.deck.empty()) SpliceLoadHistory(aif_load_test::LoadHistory(info), out);
   } catch (const aif_Exception& e) {
     out.refusal = e.Message().Str();
     if (fs::exists(kDeckPath))

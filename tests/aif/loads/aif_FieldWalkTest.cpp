@@ -155,6 +155,20 @@ TEST_F(aif_FieldWalkTest, TheAssemblysOwnNodesHaveNoInstancePrefix) {
   EXPECT_TRUE(ok);
 }
 
+// The reader splits "A.b.1" at its first dot: an instance name holding a
+// dot is quoted, so that its members stay its own.
+TEST_F(aif_FieldWalkTest, ADottedInstanceNameIsQuotedBeforeTheLabel) {
+  builder_.AddInstance("A.b", "Block");  // id 3
+  rgnC_Region region("Set-1", {"Assembly"});
+  region.SetKernelNodeIndices(3, {1});
+  region.SetKernelNodeIndices(1, {1});
+  bool ok = false;
+  EXPECT_EQ(Nodes(region, "Expr", ok),
+            "Block-1.2, 2.\n"
+            "\"A.b\".2, 2.\n");
+  EXPECT_TRUE(ok);
+}
+
 TEST_F(aif_FieldWalkTest, FlatNodesAreBareLabelsShiftedByTheInstanceOffsets) {
   bool ok = false;
   // The two instances' labels collide: each numbered after the one before.

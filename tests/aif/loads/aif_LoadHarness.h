@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "ModKerLow/rgnK_Region.h"
 #include "OdbAttrEO/kloC_Load.h"
 #include "OdbAttrEO/kprC_Step.h"
 #include "QivBasicUtils/utl_Stream.h"
@@ -18,7 +19,6 @@
 #include "aif/impl/loads/aif_Dload.h"
 #include "aif/impl/loads/aif_LoadOpStatus.h"
 #include "aif/impl/loads/aif_ModelSpace.h"
-#include "ModKerLow/rgnK_Region.h"
 #include "support/aif_TestSupport.h"
 
 namespace aif_load_test {

@@ -83,7 +83,8 @@ std::string HistoryOf(hst_ModelBuilder b, bool flat) {
 
 TEST(aif_LoadHistory, TwoStepsPartBasedAndFlat) {
   ajbC_CheckingMessages::Instance().Messages().Clear();
-  aif_test::ExpectGolden(HistoryOf(HistoryModel(), false), "aif/loads/golden/history_part_based.inp");
+  aif_test::ExpectGolden(HistoryOf(HistoryModel(), false),
+                         "aif/loads/golden/history_part_based.inp");
   aif_test::ExpectGolden(HistoryOf(HistoryModel(), true), "aif/loads/golden/history_flat.inp");
   EXPECT_TRUE(ajbC_CheckingMessages::Instance().Messages().IsEmpty());
 }

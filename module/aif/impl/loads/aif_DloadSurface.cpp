@@ -3,7 +3,6 @@
 // element by element.
 #include <vector>
 
-#include "AFCInputFileWriter/akw_MorvexName.h"
 #include "BasShared/cow_Map.h"
 #include "ModKerLow/rgnK_Region.h"
 #include "OdbAttrEO/kfdC_DiscreteField.h"
@@ -94,9 +93,7 @@ void aif_Dload::WriteDiscretePressure(utl_Stream& stream) const {
   for (const auto& [id, labels] : ids) {
     const int offset = info_->AssyElementOffsetsID(id);
     const cow_String instanceName = info_->FeatureName(static_cast<unsigned>(id));
-    cow_String prefix;
-    if (info_->IsPartBased() && !instanceName.IsEmpty())
-      prefix = akw_MorvexName(instanceName, false).Printable() + ".";
+    const cow_String prefix = aif_FieldWalk::Prefix(*info_, id);
     const kfdC_DataTable* table = nullptr;
     for (const kfdC_DataTable& candidate : field.DataTables())
       if (candidate.Name() == instanceName) {

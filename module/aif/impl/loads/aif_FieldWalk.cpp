@@ -1,6 +1,5 @@
 #include "aif/impl/loads/aif_FieldWalk.h"
 
-#include "AFCInputFileWriter/akw_MorvexName.h"
 #include "AttributesGuiCommon/ajbC_CheckingMessages.h"
 #include "BasShared/atr_String.h"
 #include "ModKerLow/rgnK_ElementCentroids.h"
@@ -10,21 +9,11 @@
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/core/aif_NameRoutines.h"
 
 namespace {
 
 constexpr const char* kFieldWalkFile = "module/aif/impl/loads/aif_FieldWalk.cpp";
-
-// The start of a member's name in instance `id`: the printable instance name
-// and "." in a part-based file when the instance has a name; else empty. The
-// assembly's own nodes and elements (id 1000) belong to no instance: their
-// labels stand alone.
-cow_String FieldWalkPrefix(const aif_ModelInfo& info, int id) {
-  if (!info.IsPartBased() || id == static_cast<int>(ftr_kAssemblyId)) return cow_String();
-  const cow_String name = info.FeatureName(static_cast<unsigned>(id));
-  if (name.IsEmpty()) return cow_String();
-  return akw_MorvexName(name, false).Printable() + ".";
-}
 
 // The analytical field `fieldName` of the model, or null when the model has
 // none of that name.
@@ -104,7 +93,7 @@ bool aif_FieldWalk::EvaluateNodes(const aif_ModelInfo& info, const rgnC_Region& 
       instance.values = kfdK_EvaluateField(evaluated, *rows, info.ModelName());
       if (instance.values.Length() < members.Length()) return fail();
       points.Remove(id);  // the rows are done with: free them as the walk goes
-      instance.prefix = FieldWalkPrefix(info, id);
+      instance.prefix = aif_FieldWalk::Prefix(info, id);
       instance.offset = info.AssyNodeOffsetsID(id);
       instance.ids = members;
       instances_.push_back(std::move(instance));
@@ -119,7 +108,7 @@ bool aif_FieldWalk::EvaluateNodes(const aif_ModelInfo& info, const rgnC_Region& 
   for (const auto& [id, members] : ids) {
     Instance instance;
     instance.id = id;
-    instance.prefix = FieldWalkPrefix(info, id);
+    instance.prefix = aif_FieldWalk::Prefix(info, id);
     instance.offset = info.AssyNodeOffsetsID(id);
     instance.ids = members;
     instances_.push_back(std::move(instance));
@@ -153,7 +142,7 @@ bool aif_FieldWalk::EvaluateElements(const aif_ModelInfo& info, const rgnC_Regio
   const auto start = [&](int id, const cow_List<int>& members) {
     Instance instance;
     instance.id = id;
-    instance.prefix = FieldWalkPrefix(info, id);
+    instance.prefix = aif_FieldWalk::Prefix(info, id);
     instance.offset = info.AssyElementOffsetsID(id);
     instance.ids = members;
     if (const cow_List<cow_String>* names = faces.Find(id)) instance.faces = *names;
@@ -189,4 +178,10 @@ bool aif_FieldWalk::EvaluateElements(const aif_ModelInfo& info, const rgnC_Regio
   faces.Clear();
   if (!FieldWalkMap(info, *field, indices, instances_)) return fail();
   return true;
+}
+
+cow_String aif_FieldWalk::Prefix(const aif_ModelInfo& info, int id) {
+  if (!info.IsPartBased() || id == static_cast<int>(ftr_kAssemblyId)) return cow_String();
+  const cow_String name = info.FeatureName(static_cast<unsigned>(id));
+  return name.IsEmpty() ? cow_String() : aif_QualifiedPrefix(name);
 }

@@ -29,8 +29,7 @@ class aif_FieldWalk {
   // value at each.
   struct Instance {
     int id = 0;
-    // The printable instance name and "." in part-based files; empty in flat
-    // ones.
+    // Prefix() of the instance.
     cow_String prefix;
     // Added to each id to give the label written (the instance's node or
     // element offset).
@@ -63,10 +62,16 @@ class aif_FieldWalk {
   // (category 1001), face centroids (1002) or element centroids (1003).
   // Failures as for EvaluateNodes.
   bool EvaluateElements(const aif_ModelInfo& info, const rgnC_Region& region,
-                        const cow_String& fieldName, int category,
-                        const aif_FieldSubject& subject);
+                        const cow_String& fieldName, int category, const aif_FieldSubject& subject);
 
   const std::vector<Instance>& Instances() const { return instances_; }
+
+  // The start of a member's name in instance `id`: in a part-based file the
+  // instance's name as a component of a qualified name (quoted when it
+  // holds a ".", so that "\"A.b\".7" names instance A.b) and "."; empty in
+  // a flat file, for the assembly's own members (id 1000) and for an
+  // instance without a name.
+  static cow_String Prefix(const aif_ModelInfo& info, int id);
 
   // Writes the name of member `i` of `instance`: its prefix, then its id plus
   // the instance's offset.

@@ -18,15 +18,17 @@ aif_LoadStatus::aif_LoadStatus(const kloC_Load& load, const cow_String& step, bo
     aif_IsLoadInactive(status, inactive_, restate_);
   }
   if (inactive_) return;
-  const auto& state = nex_canDynamicCastRef<const kloC_LoadState>(load.ConstGetStateQuad(step),
-                                                                   file, line);
+  const auto& state =
+      nex_canDynamicCastRef<const kloC_LoadState>(load.ConstGetStateQuad(step), file, line);
   amplitude_ = state.AmplitudeName();
   const int clearing =
       restateBy == aif_RestateBy::kStateStatus ? state.Status() : state.Amplitude().Status();
   if (aif_IsNewOpStatus(clearing, restate_)) restate_ = false;
 }
 
-bool aif_LoadStatus::IsNew(int status) const { return aif_IsNewOpStatus(status, restate_); }
+bool aif_LoadStatus::IsNew(int status) const {
+  return aif_IsNewOpStatus(status, restate_);
+}
 
 void aif_WriteLoadHeader(utl_Stream& stream, const char* keyword,
                          const aif_LoadHeaderPieces& pieces) {

@@ -25,8 +25,8 @@ class aif_LoadStatus {
   // state and clears the restate flag when its `restateBy` status is new
   // (1, or 2 while the flag is clear). `file` and `line` name the caller in
   // the type test of the state.
-  aif_LoadStatus(const kloC_Load& load, const cow_String& step, bool opFlag, aif_RestateBy restateBy,
-                 const char* file, int line,
+  aif_LoadStatus(const kloC_Load& load, const cow_String& step, bool opFlag,
+                 aif_RestateBy restateBy, const char* file, int line,
                  aif_InactiveBy inactiveBy = aif_InactiveBy::kDeactivatedOrInactive);
 
   bool NewOp() const { return newOp_; }
