@@ -61,66 +61,18 @@ void aif_FieldWalk::WriteReference(utl_Stream& stream, const Instance& instance,
 
 bool aif_FieldWalk::EvaluateNodes(const aif_ModelInfo& info, const rgnC_Region& region,
                                   const cow_String& fieldName, const aif_FieldSubject& subject) {
-  instances_.clear();
-  const auto fail = [&] {
-    instances_.clear();
-    ReportFailure(subject, fieldName);
-    return false;
-  };
-  const kfdC_AnalyticalField* field = FieldWalkFind(info, fieldName);
-  if (!field) return fail();
-  const bool expression = field->DynTypeId() == kfdC_ExpressionField::TypeId();
-  if (!expression && field->DynTypeId() != kfdC_MappedField::TypeId()) return fail();
-
-  const rgnK_Region kernel(info.Assembly(), info.ModelName(), region);
-  const bool usable = info.NodeLabelsUsable();
-  if (!expression && !kernel.HasMeshNodes() && !kernel.HasMeshElements()) return true;
-  cow_Map<int, cow_List<int>> ids;
-  kernel.GetNodeIds(ids, 1000, usable, false, true);
-  rgnK_GetUniqueIds(ids);
-
-  if (expression) {
-    const auto& evaluated =
-        nex_canDynamicCastRef<const kfdC_ExpressionField>(*field, kFieldWalkFile, __LINE__);
-    cow_Map<int, cow_2DArray<double>> points;
-    rgnK_GetNodalCoords(kernel, info.Assembly(), usable, true, true, points);
-    for (const auto& [id, members] : ids) {
-      const cow_2DArray<double>* rows = points.Find(id);
-      if (!rows) continue;  // no coordinates: the instance is left out
-      if (rows->Rows() < members.Length()) return fail();
-      Instance instance;
-      instance.id = id;
-      instance.values = kfdK_EvaluateField(evaluated, *rows, info.ModelName());
-      if (instance.values.Length() < members.Length()) return fail();
-      points.Remove(id);  // the rows are done with: free them as the walk goes
-      instance.prefix = aif_FieldWalk::Prefix(info, id);
-      instance.offset = info.AssyNodeOffsetsID(id);
-      instance.ids = members;
-      instances_.push_back(std::move(instance));
-    }
-    return true;
-  }
-
-  // A mapping reads mesh indices; made unique they keep the ids' order.
-  cow_Map<int, cow_List<int>> indices;
-  kernel.GetNodeIds(indices, 1000, false, false, true);
-  rgnK_GetUniqueIds(indices);
-  for (const auto& [id, members] : ids) {
-    Instance instance;
-    instance.id = id;
-    instance.prefix = aif_FieldWalk::Prefix(info, id);
-    instance.offset = info.AssyNodeOffsetsID(id);
-    instance.ids = members;
-    instances_.push_back(std::move(instance));
-  }
-  ids.Clear();
-  if (!FieldWalkMap(info, *field, indices, instances_)) return fail();
-  return true;
+  return Evaluate(info, region, fieldName, kNodes, subject);
 }
 
 bool aif_FieldWalk::EvaluateElements(const aif_ModelInfo& info, const rgnC_Region& region,
                                      const cow_String& fieldName, int category,
                                      const aif_FieldSubject& subject) {
+  return Evaluate(info, region, fieldName, category, subject);
+}
+
+bool aif_FieldWalk::Evaluate(const aif_ModelInfo& info, const rgnC_Region& region,
+                             const cow_String& fieldName, int category,
+                             const aif_FieldSubject& subject) {
   instances_.clear();
   const auto fail = [&] {
     instances_.clear();
@@ -133,17 +85,23 @@ bool aif_FieldWalk::EvaluateElements(const aif_ModelInfo& info, const rgnC_Regio
   if (!expression && field->DynTypeId() != kfdC_MappedField::TypeId()) return fail();
 
   const rgnK_Region kernel(info.Assembly(), info.ModelName(), region);
-  const bool usable = info.ElementLabelsUsable();
+  const bool nodes = category == kNodes;
+  const bool usable = nodes ? info.NodeLabelsUsable() : info.ElementLabelsUsable();
   if (!expression && !kernel.HasMeshNodes() && !kernel.HasMeshElements()) return true;
+  // Nodes: each once; elements: one entry per element and face.
   cow_Map<int, cow_List<int>> ids;
   cow_Map<int, cow_List<cow_String>> faces;
-  kernel.GetElementIds(ids, &faces, 1000, usable, true);
-
+  if (nodes) {
+    kernel.GetNodeIds(ids, 1000, usable, false, true);
+    rgnK_GetUniqueIds(ids);
+  } else {
+    kernel.GetElementIds(ids, &faces, 1000, usable, true);
+  }
   const auto start = [&](int id, const cow_List<int>& members) {
     Instance instance;
     instance.id = id;
-    instance.prefix = aif_FieldWalk::Prefix(info, id);
-    instance.offset = info.AssyElementOffsetsID(id);
+    instance.prefix = Prefix(info, id);
+    instance.offset = nodes ? info.AssyNodeOffsetsID(id) : info.AssyElementOffsetsID(id);
     instance.ids = members;
     if (const cow_List<cow_String>* names = faces.Find(id)) instance.faces = *names;
     return instance;
@@ -152,23 +110,31 @@ bool aif_FieldWalk::EvaluateElements(const aif_ModelInfo& info, const rgnC_Regio
   if (expression) {
     const auto& evaluated =
         nex_canDynamicCastRef<const kfdC_ExpressionField>(*field, kFieldWalkFile, __LINE__);
+    // One row per member, in the members' order.
     cow_Map<int, cow_2DArray<double>> points;
-    rgnK_GetElementCentroids(kernel, info.Assembly(), category, usable, true, true, points);
+    if (nodes)
+      rgnK_GetNodalCoords(kernel, info.Assembly(), usable, true, true, points);
+    else
+      rgnK_GetElementCentroids(kernel, info.Assembly(), category, usable, true, true, points);
     for (const auto& [id, members] : ids) {
       const cow_2DArray<double>* rows = points.Find(id);
-      if (!rows) continue;  // no centroids: the instance is left out
+      if (!rows) continue;  // no points: the instance is left out
       if (rows->Rows() < members.Length()) return fail();
       Instance instance = start(id, members);
       instance.values = kfdK_EvaluateField(evaluated, *rows, info.ModelName());
       if (instance.values.Length() < members.Length()) return fail();
-      points.Remove(id);
+      points.Remove(id);  // the rows are done with: free them as the walk goes
       instances_.push_back(std::move(instance));
     }
     return true;
   }
 
+  // A mapping reads mesh indices, parallel to the ids.
   cow_Map<int, cow_List<int>> indices;
-  {
+  if (nodes) {
+    kernel.GetNodeIds(indices, 1000, false, false, true);
+    rgnK_GetUniqueIds(indices);  // made unique they keep the ids' order
+  } else {
     cow_Map<int, cow_List<int>> again;  // the ids once more; only the indices are kept
     kernel.GetElementIds(again, indices, 1000, usable);
   }

@@ -82,5 +82,10 @@ class aif_FieldWalk {
   static void ReportFailure(const aif_FieldSubject& subject, const cow_String& fieldName);
 
  private:
+  // `category` kNodes for the nodes, else the element category.
+  static constexpr int kNodes = 0;
+  bool Evaluate(const aif_ModelInfo& info, const rgnC_Region& region, const cow_String& fieldName,
+                int category, const aif_FieldSubject& subject);
+
   std::vector<Instance> instances_;
 };
