@@ -180,6 +180,13 @@ class kloC_Load : public kern_Object {
   Name* Clone() const override { return new Name(*this); }   \
   CLS_REGISTER(Name, Base)
 
+// A load kind that adds nothing to its base but its type.
+#define KLO_PLAIN_LOAD(Name, Base, Id) \
+  class Name : public Base {           \
+   public:                             \
+    KLO_LOAD_CLASS(Name, Base, Id)     \
+  };
+
 // Loads whose distribution code 2 means "given by a field".
 class kloC_Distributed : public kloC_Load {
  public:
@@ -226,10 +233,7 @@ class kloC_Traction : public kloC_Load {
 };
 
 // Concentrated loads.
-class kloC_ConcentratedForce : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_ConcentratedForce, kloC_Load, 0x2880001)
-};
+KLO_PLAIN_LOAD(kloC_ConcentratedForce, kloC_Load, 0x2880001)
 class kloC_Moment : public kloC_Load {
  public:
   KLO_LOAD_CLASS(kloC_Moment, kloC_Load, 0x2880002)
@@ -240,22 +244,10 @@ class kloC_Moment : public kloC_Load {
  private:
   int modelSpace_ = 0;
 };
-class kloC_PEGLoad : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_PEGLoad, kloC_Load, 0x288000A)
-};
-class kloC_ConcentratedPoreFluid : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_ConcentratedPoreFluid, kloC_Load, 0x288000B)
-};
-class kloC_InwardVolAccel : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_InwardVolAccel, kloC_Load, 0x288000C)
-};
-class kloC_ReferencePressure : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_ReferencePressure, kloC_Load, 0x288000D)
-};
+KLO_PLAIN_LOAD(kloC_PEGLoad, kloC_Load, 0x288000A)
+KLO_PLAIN_LOAD(kloC_ConcentratedPoreFluid, kloC_Load, 0x288000B)
+KLO_PLAIN_LOAD(kloC_InwardVolAccel, kloC_Load, 0x288000C)
+KLO_PLAIN_LOAD(kloC_ReferencePressure, kloC_Load, 0x288000D)
 // A bolt load: a pre-tension applied across a cut of its region.
 class kloC_BoltLoad : public kloC_Load {
  public:
@@ -273,22 +265,10 @@ class kloC_BoltLoad : public kloC_Load {
 };
 
 // Distributed mechanical loads.
-class kloC_Pressure : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_Pressure, kloC_Load, 0x2880003)
-};
-class kloC_SurfaceTraction : public kloC_Traction {
- public:
-  KLO_LOAD_CLASS(kloC_SurfaceTraction, kloC_Traction, 0x2880055)
-};
-class kloC_ShellEdgeLoad : public kloC_Traction {
- public:
-  KLO_LOAD_CLASS(kloC_ShellEdgeLoad, kloC_Traction, 0x2880057)
-};
-class kloC_BodyForce : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_BodyForce, kloC_Load, 0x2880004)
-};
+KLO_PLAIN_LOAD(kloC_Pressure, kloC_Load, 0x2880003)
+KLO_PLAIN_LOAD(kloC_SurfaceTraction, kloC_Traction, 0x2880055)
+KLO_PLAIN_LOAD(kloC_ShellEdgeLoad, kloC_Traction, 0x2880057)
+KLO_PLAIN_LOAD(kloC_BodyForce, kloC_Load, 0x2880004)
 class kloC_LineLoad : public kloC_Load {
  public:
   KLO_LOAD_CLASS(kloC_LineLoad, kloC_Load, 0x2880005)
@@ -299,10 +279,7 @@ class kloC_LineLoad : public kloC_Load {
  private:
   int system_ = 1;
 };
-class kloC_Gravity : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_Gravity, kloC_Load, 0x2880006)
-};
+KLO_PLAIN_LOAD(kloC_Gravity, kloC_Load, 0x2880006)
 // Loads about an axis through two points.
 class kloC_RotationalBodyForce : public kloC_Load {
  public:
@@ -374,76 +351,25 @@ class kloC_SubmodelStressBased : public kloC_Load {
 };
 
 // Thermal, mass-diffusion, pore-fluid and electrical loads.
-class kloC_ConcentratedHeatFlux : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_ConcentratedHeatFlux, kloC_Load, 0x2880010)
-};
-class kloC_ConcentratedConcentrationFlux : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_ConcentratedConcentrationFlux, kloC_Load, 0x2880011)
-};
-class kloC_BodyHeatFlux : public kloC_Distributed {
- public:
-  KLO_LOAD_CLASS(kloC_BodyHeatFlux, kloC_Distributed, 0x2880013)
-};
-class kloC_SurfaceHeatFlux : public kloC_Distributed {
- public:
-  KLO_LOAD_CLASS(kloC_SurfaceHeatFlux, kloC_Distributed, 0x2880014)
-};
-class kloC_BodyConcentrationFlux : public kloC_Distributed {
- public:
-  KLO_LOAD_CLASS(kloC_BodyConcentrationFlux, kloC_Distributed, 0x2880015)
-};
-class kloC_SurfaceConcentrationFlux : public kloC_Distributed {
- public:
-  KLO_LOAD_CLASS(kloC_SurfaceConcentrationFlux, kloC_Distributed, 0x2880016)
-};
-class kloC_SurfacePoreFluid : public kloC_Distributed {
- public:
-  KLO_LOAD_CLASS(kloC_SurfacePoreFluid, kloC_Distributed, 0x2880017)
-};
-class kloC_HydroFluidFlow : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_HydroFluidFlow, kloC_Load, 0x2880018)
-};
-class kloC_ConcentratedCharge : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_ConcentratedCharge, kloC_Load, 0x2880019)
-};
-class kloC_SurfaceCharge : public kloC_Distributed {
- public:
-  KLO_LOAD_CLASS(kloC_SurfaceCharge, kloC_Distributed, 0x288001A)
-};
-class kloC_BodyCharge : public kloC_Distributed {
- public:
-  KLO_LOAD_CLASS(kloC_BodyCharge, kloC_Distributed, 0x288001B)
-};
-class kloC_ConcentratedCurrent : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_ConcentratedCurrent, kloC_Load, 0x288001C)
-};
-class kloC_SurfaceCurrent : public kloC_Distributed {
- public:
-  KLO_LOAD_CLASS(kloC_SurfaceCurrent, kloC_Distributed, 0x288001D)
-};
-class kloC_BodyCurrent : public kloC_Distributed {
- public:
-  KLO_LOAD_CLASS(kloC_BodyCurrent, kloC_Distributed, 0x288001E)
-};
+KLO_PLAIN_LOAD(kloC_ConcentratedHeatFlux, kloC_Load, 0x2880010)
+KLO_PLAIN_LOAD(kloC_ConcentratedConcentrationFlux, kloC_Load, 0x2880011)
+KLO_PLAIN_LOAD(kloC_BodyHeatFlux, kloC_Distributed, 0x2880013)
+KLO_PLAIN_LOAD(kloC_SurfaceHeatFlux, kloC_Distributed, 0x2880014)
+KLO_PLAIN_LOAD(kloC_BodyConcentrationFlux, kloC_Distributed, 0x2880015)
+KLO_PLAIN_LOAD(kloC_SurfaceConcentrationFlux, kloC_Distributed, 0x2880016)
+KLO_PLAIN_LOAD(kloC_SurfacePoreFluid, kloC_Distributed, 0x2880017)
+KLO_PLAIN_LOAD(kloC_HydroFluidFlow, kloC_Load, 0x2880018)
+KLO_PLAIN_LOAD(kloC_ConcentratedCharge, kloC_Load, 0x2880019)
+KLO_PLAIN_LOAD(kloC_SurfaceCharge, kloC_Distributed, 0x288001A)
+KLO_PLAIN_LOAD(kloC_BodyCharge, kloC_Distributed, 0x288001B)
+KLO_PLAIN_LOAD(kloC_ConcentratedCurrent, kloC_Load, 0x288001C)
+KLO_PLAIN_LOAD(kloC_SurfaceCurrent, kloC_Distributed, 0x288001D)
+KLO_PLAIN_LOAD(kloC_BodyCurrent, kloC_Distributed, 0x288001E)
 
 // Connector, substructure and inertia-relief loads.
-class kloC_ConnectorForce : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_ConnectorForce, kloC_Load, 0x2880020)
-};
-class kloC_ConnectorMoment : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_ConnectorMoment, kloC_Load, 0x2880021)
-};
-class kloC_SubstructureLoad : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_SubstructureLoad, kloC_Load, 0x2880022)
-};
+KLO_PLAIN_LOAD(kloC_ConnectorForce, kloC_Load, 0x2880020)
+KLO_PLAIN_LOAD(kloC_ConnectorMoment, kloC_Load, 0x2880021)
+KLO_PLAIN_LOAD(kloC_SubstructureLoad, kloC_Load, 0x2880022)
 class kloC_InertiaRelief : public kloC_Load {
  public:
   KLO_LOAD_CLASS(kloC_InertiaRelief, kloC_Load, 0x288004B)
@@ -455,9 +381,7 @@ class kloC_InertiaRelief : public kloC_Load {
 };
 
 // A kernel load kind that no load keyword writes.
-class kloC_OtherLoad : public kloC_Load {
- public:
-  KLO_LOAD_CLASS(kloC_OtherLoad, kloC_Load, 0x2880030)
-};
+KLO_PLAIN_LOAD(kloC_OtherLoad, kloC_Load, 0x2880030)
 
+#undef KLO_PLAIN_LOAD
 #undef KLO_LOAD_CLASS

@@ -15,14 +15,6 @@ namespace {
 
 constexpr char kCloadFile[] = "module/aif/impl/loads/aif_Cload.cpp";
 
-double CloadRealPart(const omi_complex& value) {
-  return value.IsConverted() ? value.ConvertedReal() : value.Real();
-}
-
-double CloadImagPart(const omi_complex& value) {
-  return value.IsConverted() ? value.ConvertedImag() : value.Imag();
-}
-
 // The name of the reference-point set a flat file defines for the region's
 // first instance, or the region's own name part-based; empty when the region
 // is invalid or touches no instance.
@@ -203,7 +195,7 @@ void aif_Cload::WriteComplex(utl_Stream& stream, const Directions& directions) c
     for (int i = 0; i < directions.count; ++i) {
       if (!directions.complexCounted[i]) continue;
       const omi_complex& value = load_->ComplexValue(i);
-      values[i] = part == 1 ? CloadRealPart(value) : CloadImagPart(value);
+      values[i] = aif_ComplexPart(value, part);
       any = any || values[i] != 0.0;
     }
     // A part whose components are all 0 writes no keyword.
@@ -242,8 +234,7 @@ void aif_Cload::WriteFieldLoad(utl_Stream& stream, const kloC_LoadState& state,
       WriteHeader(stream, part, directions.follower);
       for (int i = 0; i < directions.count; ++i) {
         const omi_complex& value = load_->ComplexValue(i);
-        WriteFieldLines(stream, walk, part == 1 ? CloadRealPart(value) : CloadImagPart(value),
-                        directions.labels[i]);
+        WriteFieldLines(stream, walk, aif_ComplexPart(value, part), directions.labels[i]);
       }
     }
     return;

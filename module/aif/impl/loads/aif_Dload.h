@@ -84,6 +84,8 @@ class aif_Dload : public akw_Keyword {
   void WriteCoriolisAxis(utl_Stream& stream) const;
   // The further values of a hydrostatic pipe pressure, then its fixed value.
   void WritePipeData(utl_Stream& stream, const kloC_LoadState& state) const;
+  // The direction of the element lines of every kind but gravity.
+  static constexpr double kNoGravity[3] = {0.0, 0.0, 0.0};
   // The smallest real printed beside a gravity of `magnitude`.
   static double GravitySmallReal(double magnitude) { return magnitude * 1e-9; }
 

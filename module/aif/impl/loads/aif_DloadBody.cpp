@@ -13,12 +13,6 @@
 namespace {
 
 constexpr char kDloadBodyFile[] = "module/aif/impl/loads/aif_DloadBody.cpp";
-constexpr double kDloadBodyNoGravity[3] = {0.0, 0.0, 0.0};
-
-double DloadBodyPart(const omi_complex& value, int part) {
-  if (part == 1) return value.IsConverted() ? value.ConvertedReal() : value.Real();
-  return value.IsConverted() ? value.ConvertedImag() : value.Imag();
-}
 
 double DloadBodyLength(const double (&v)[3]) {
   return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
@@ -69,7 +63,7 @@ void aif_Dload::WriteComponentLoad(utl_Stream& stream, bool lineLoad) const {
     WriteKeywordLine(stream, 0);
     for (int c = 0; c < 3; ++c)
       if (written[c])
-        WriteFieldLines(stream, walk, state.Value(c).Value(), labels[c], kDloadBodyNoGravity, -1.0);
+        WriteFieldLines(stream, walk, state.Value(c).Value(), labels[c], kNoGravity, -1.0);
     return;
   }
 
@@ -80,7 +74,7 @@ void aif_Dload::WriteComponentLoad(utl_Stream& stream, bool lineLoad) const {
   for (int part = 1; part <= 2; ++part) {
     double* v = parts[part - 1];
     for (int c = 0; c < 3; ++c)
-      v[c] = DloadBodyPart(load_->ComplexValue(static_cast<std::size_t>(c)), part);
+      v[c] = aif_ComplexPart(load_->ComplexValue(static_cast<std::size_t>(c)), part);
     if (modelSpace_ == 2 || IsAxisymmetric() || local) v[2] = 0.0;
     if (local && (modelSpace_ == 2 || IsAxisymmetric())) v[0] = 0.0;
     anyPart[part - 1] = v[0] != 0.0 || v[1] != 0.0 || v[2] != 0.0;
@@ -97,15 +91,14 @@ void aif_Dload::WriteComponentLoad(utl_Stream& stream, bool lineLoad) const {
     if (byField && !lineLoad) {
       WriteKeywordLine(stream, part);
       for (int c = 0; c < 3; ++c)
-        if (c < 2 || Is3D())
-          WriteFieldLines(stream, walk, v[c], labels[c], kDloadBodyNoGravity, -1.0);
+        if (c < 2 || Is3D()) WriteFieldLines(stream, walk, v[c], labels[c], kNoGravity, -1.0);
       continue;
     }
     if (!anyPart[part - 1]) continue;
     WriteKeywordLine(stream, part);
     for (int c = 0; c < 3; ++c) {
       if (byField) {
-        if (v[c] != 0.0) WriteFieldLines(stream, walk, v[c], labels[c], kDloadBodyNoGravity, -1.0);
+        if (v[c] != 0.0) WriteFieldLines(stream, walk, v[c], labels[c], kNoGravity, -1.0);
       } else {
         WriteSetLine(stream, v[c], labels[c], true, false);
       }
@@ -173,7 +166,7 @@ void aif_Dload::WriteGravity(utl_Stream& stream) const {
   for (int part = 1; part <= 2; ++part) {
     double g[3];
     for (std::size_t c = 0; c < 3; ++c)
-      g[c] = DloadBodyPart(load_->ComplexValue(c), part);
+      g[c] = aif_ComplexPart(load_->ComplexValue(c), part);
     const double length = DloadBodyLength(g);
     if (byField) {
       WriteKeywordLine(stream, part);
@@ -226,12 +219,12 @@ void aif_Dload::WriteTurningLoad(utl_Stream& stream, const cow_String& label, fl
     aif_FieldWalk walk;
     if (!EvaluateField(walk, 1003, kind)) return;
     WriteKeywordLine(stream, 0);
-    WriteFieldLines(stream, walk, value, label, kDloadBodyNoGravity, -1.0);
+    WriteFieldLines(stream, walk, value, label, kNoGravity, -1.0);
     return;
   }
   WriteKeywordLine(stream, 0);
   WriteSetLine(stream, value, label, false, true);
-  WriteTrailingFields(stream, kDloadBodyNoGravity);
+  WriteTrailingFields(stream, kNoGravity);
   stream.LineBreak();
 }
 
@@ -283,20 +276,20 @@ void aif_Dload::WritePipePressure(utl_Stream& stream) const {
     if (!EvaluateField(walk, 1003, "pipe presure")) return;
     if (!load_->IsComplex()) {
       WriteKeywordLine(stream, 0);
-      WriteFieldLines(stream, walk, state.Value(0).Value(), label, kDloadBodyNoGravity, -1.0);
+      WriteFieldLines(stream, walk, state.Value(0).Value(), label, kNoGravity, -1.0);
       return;
     }
     for (int part = 1; part <= 2; ++part) {
       WriteKeywordLine(stream, part);
-      WriteFieldLines(stream, walk, DloadBodyPart(load_->ComplexValue(0), part), label,
-                      kDloadBodyNoGravity, -1.0);
+      WriteFieldLines(stream, walk, aif_ComplexPart(load_->ComplexValue(0), part), label,
+                      kNoGravity, -1.0);
     }
     return;
   }
 
   if (load_->IsComplex()) {
     for (int part = 1; part <= 2; ++part) {
-      const double value = DloadBodyPart(load_->ComplexValue(0), part);
+      const double value = aif_ComplexPart(load_->ComplexValue(0), part);
       if (value == 0.0) continue;
       WriteKeywordLine(stream, part);
       WriteSetLine(stream, value, label, false, true);

@@ -15,12 +15,6 @@
 namespace {
 
 constexpr char kDloadSurfaceFile[] = "module/aif/impl/loads/aif_DloadSurface.cpp";
-constexpr double kDloadNoGravity[3] = {0.0, 0.0, 0.0};
-
-double DloadSurfacePart(const omi_complex& value, int part) {
-  if (part == 1) return value.IsConverted() ? value.ConvertedReal() : value.Real();
-  return value.IsConverted() ? value.ConvertedImag() : value.Imag();
-}
 
 // One element line of a discrete-field pressure, made before anything is
 // written.
@@ -46,15 +40,15 @@ void aif_Dload::WritePressure(utl_Stream& stream) const {
     aif_FieldWalk walk;
     if (!EvaluateField(walk, 1002, "pressure")) return;
     WriteKeywordLine(stream, 0);
-    WriteFieldLines(stream, walk, state.Value(0).Value(), "P", kDloadNoGravity, -1.0);
+    WriteFieldLines(stream, walk, state.Value(0).Value(), "P", aif_Dload::kNoGravity, -1.0);
     return;
   }
   aif_FieldWalk walk;
   if (!EvaluateField(walk, 1002, "pressure")) return;
   for (int part = 1; part <= 2; ++part) {
     WriteKeywordLine(stream, part);
-    WriteFieldLines(stream, walk, DloadSurfacePart(load_->ComplexValue(0), part), "P",
-                    kDloadNoGravity, -1.0);
+    WriteFieldLines(stream, walk, aif_ComplexPart(load_->ComplexValue(0), part), "P",
+                    aif_Dload::kNoGravity, -1.0);
   }
 }
 
@@ -171,12 +165,12 @@ void aif_Dload::WriteTraction(utl_Stream& stream, const cow_String& baseLabel, i
   };
   if (!load_->IsComplex()) {
     header(0);
-    WriteFieldLines(stream, walk, state.Value(0).Value(), baseLabel, kDloadNoGravity, -1.0);
+    WriteFieldLines(stream, walk, state.Value(0).Value(), baseLabel, aif_Dload::kNoGravity, -1.0);
     return;
   }
   for (int part = 1; part <= 2; ++part) {
     header(part);
-    WriteFieldLines(stream, walk, DloadSurfacePart(load_->ComplexValue(0), part), baseLabel,
-                    kDloadNoGravity, -1.0);
+    WriteFieldLines(stream, walk, aif_ComplexPart(load_->ComplexValue(0), part), baseLabel,
+                    aif_Dload::kNoGravity, -1.0);
   }
 }

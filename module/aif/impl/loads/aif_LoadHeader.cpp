@@ -3,6 +3,7 @@
 #include "AFCInputFileWriter/akw_MorvexName.h"
 #include "OdbAttrEO/kloC_Load.h"
 #include "QivBasicUtils/nex_Exception.h"
+#include "QivBasicUtils/omi_complex.h"
 #include "QivBasicUtils/utl_Stream.h"
 #include "aif/impl/model/aif_SurfaceRoutines.h"
 
@@ -40,4 +41,9 @@ void aif_WriteLoadHeader(utl_Stream& stream, const char* keyword,
   if (pieces.cyclic) stream << ", cyclic mode=" << pieces.cyclicMode;
   if (pieces.part == 1) stream << ", real";
   if (pieces.part == 2) stream << ", imaginary";
+}
+
+double aif_ComplexPart(const omi_complex& value, int part) {
+  if (part == 1) return value.IsConverted() ? value.ConvertedReal() : value.Real();
+  return value.IsConverted() ? value.ConvertedImag() : value.Imag();
 }

@@ -7,6 +7,7 @@
 #include "BasShared/cow_String.h"
 
 class kloC_Load;
+class omi_complex;
 class utl_Stream;
 
 // Which status clears the restate flag of an active load: the status of the
@@ -63,3 +64,7 @@ struct aif_LoadHeaderPieces {
 // a keyword can append options of its own before its line break.
 void aif_WriteLoadHeader(utl_Stream& stream, const char* keyword,
                          const aif_LoadHeaderPieces& pieces);
+
+// Part `part` of a complex magnitude: the real part for 1, the imaginary
+// part otherwise, read in its converted form when the value holds one.
+double aif_ComplexPart(const omi_complex& value, int part);
