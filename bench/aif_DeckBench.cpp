@@ -49,28 +49,7 @@
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/sections/aif_PartAttributesBuilder.h"
-
-// Live and peak heap bytes of this program, kept by the operators below.
-std::atomic<long long> g_liveBytes{0};
-std::atomic<long long> g_peakBytes{0};
-
-void* operator new(std::size_t size) {
-  void* p = std::malloc(size ? size : 1);
-  if (!p) throw std::bad_alloc();
-  const long long live = g_liveBytes += static_cast<long long>(malloc_usable_size(p));
-  long long peak = g_peakBytes.load();
-  while (live > peak && !g_peakBytes.compare_exchange_weak(peak, live)) {
-  }
-  return p;
-}
-void operator delete(void* p) noexcept {
-  if (!p) return;
-  g_liveBytes -= static_cast<long long>(malloc_usable_size(p));
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  operator delete(p);
-}
+#include "bench_HeapCounter.h"
 
 namespace {
 
@@ -122,13 +101,6 @@ hst_ModelBuilder SplitGridModel(int cells) {
   b.AddInstance("Block-1", "Block");
   b.AddStep("Step-1", kprC_StaticStep());
   return b;
-}
-
-// The heap bytes allocated now, starting a new peak from them.
-long long StartHeapPeak() {
-  const long long live = g_liveBytes.load();
-  g_peakBytes = live;
-  return live;
 }
 
 // The bytes of the file at `path`.
@@ -192,7 +164,7 @@ void WholeDeck(benchmark::State& state) {
   double addedPeak = 0, addedHeap = 0;
   std::uintmax_t bytes = 0;
   for (auto _ : state) {
-    const long long live = StartHeapPeak();
+    const long long live = bench_StartHeapPeak();
     const auto start = std::chrono::steady_clock::now();
     builder.WriteInputFile(path.string(), true, true);
     deckSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -235,7 +207,7 @@ void SplitGrid(benchmark::State& state) {
   double seconds = 0, buildSeconds = 0, addedHeap = 0;
   std::uintmax_t bytes = 0;
   for (auto _ : state) {
-    const long long live = StartHeapPeak();
+    const long long live = bench_StartHeapPeak();
     const auto begin = std::chrono::steady_clock::now();
     builder.WriteInputFile(path.string(), true, true);
     seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();

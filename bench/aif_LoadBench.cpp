@@ -35,29 +35,8 @@
 #include "aif/impl/loads/aif_Cload.h"
 #include "aif/impl/loads/aif_Dload.h"
 #include "aif/impl/loads/aif_LoadOpStatus.h"
+#include "bench_HeapCounter.h"
 #include "bench_Support.h"
-
-// Live and peak heap bytes of this program, kept by the operators below.
-std::atomic<long long> g_loadLiveBytes{0};
-std::atomic<long long> g_loadPeakBytes{0};
-
-void* operator new(std::size_t size) {
-  void* p = std::malloc(size ? size : 1);
-  if (!p) throw std::bad_alloc();
-  const long long live = g_loadLiveBytes += static_cast<long long>(malloc_usable_size(p));
-  long long peak = g_loadPeakBytes.load();
-  while (live > peak && !g_loadPeakBytes.compare_exchange_weak(peak, live)) {
-  }
-  return p;
-}
-void operator delete(void* p) noexcept {
-  if (!p) return;
-  g_loadLiveBytes -= static_cast<long long>(malloc_usable_size(p));
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  operator delete(p);
-}
 
 namespace {
 
@@ -155,13 +134,12 @@ struct LoadGrid {
                 long long members) const {
     Measure m;
     m.members = members;
-    const long long live = g_loadLiveBytes.load();
-    g_loadPeakBytes = live;
+    const long long live = bench_StartHeapPeak();
     const auto start = std::chrono::steady_clock::now();
     m.bytes = bench_WriteFile(
         LoadBenchPath(), [&](utl_Stream& stream) { make()->Write(stream); }, m.error);
     m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    m.addedHeap = g_loadPeakBytes.load() - live;
+    m.addedHeap = g_peakBytes.load() - live;
     return m;
   }
 
@@ -194,15 +172,14 @@ struct LoadGrid {
   Measure OpStatus() const {
     Measure m;
     m.members = 2 * nodes;
-    const long long live = g_loadLiveBytes.load();
-    g_loadPeakBytes = live;
+    const long long live = bench_StartHeapPeak();
     const auto start = std::chrono::steady_clock::now();
     aif_LoadOpStatus status;
     status.BuildLoadOpStatus(info->ModelAdapter().Loads(), {"Initial", "Step-1"}, *info);
     if (!status.LoadNeedsNewOp(Load("Pressure"), "Step-1"))
       m.error = "the two pressures sharing every node were not seen to overlap";
     m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    m.addedHeap = g_loadPeakBytes.load() - live;
+    m.addedHeap = g_peakBytes.load() - live;
     return m;
   }
 
