@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "BasShared/cow_COW.h"
+#include "BasShared/cow_List.h"
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 #include "ModKerLow/dtmK_Datum.h"
@@ -68,6 +69,28 @@ class kloC_LoadState : public kern_Object {
   bool Leading() const { return leading_; }
   void SetLeading(bool leading) { leading_ = leading; }
 
+  // Stress-based submodels: the global model's step and the scale of its
+  // stresses (1 unless set).
+  const cow_String& GlobalStep() const { return globalStep_; }
+  double GlobalScale() const { return globalScale_; }
+  void SetGlobalStep(const cow_String& step, double scale) {
+    globalStep_ = step;
+    globalScale_ = scale;
+  }
+
+  // Substructure loads: the substructure's load cases applied, in order.
+  const cow_List<cow_String>& LoadCaseNames() const { return loadCases_; }
+  void SetLoadCaseNames(const cow_List<cow_String>& names) { loadCases_ = names; }
+
+  // Inertia relief: fixed, the free directions 1 to 6 (index 0 to 5) and the
+  // reference point (empty when none).
+  bool Fixed() const { return fixed_; }
+  void SetFixed(bool fixed) { fixed_ = fixed; }
+  const std::array<bool, 6>& Directions() const { return directions_; }
+  void SetDirections(const std::array<bool, 6>& directions) { directions_ = directions; }
+  const cow_List<float>& ReferencePoint() const { return referencePoint_; }
+  void SetReferencePoint(const cow_List<float>& point) { referencePoint_ = point; }
+
  private:
   int status_ = 0;
   mdl_PropAttr<cow_String> amplitude_;
@@ -75,6 +98,12 @@ class kloC_LoadState : public kern_Object {
   mdl_PropAttr<kloC_BoltLoadMethodEnm> method_;
   mdl_PropAttr<double> length_;
   bool leading_ = false;
+  cow_String globalStep_;
+  double globalScale_ = 1.0;
+  cow_List<cow_String> loadCases_;
+  bool fixed_ = false;
+  std::array<bool, 6> directions_{};
+  cow_List<float> referencePoint_;
 };
 
 // The per-kind names of the state.
