@@ -33,11 +33,13 @@ bool aif_LoadStatus::IsNew(int status) const {
 
 void aif_WriteLoadHeader(utl_Stream& stream, const char* keyword,
                          const aif_LoadHeaderPieces& pieces) {
-  stream << keyword;
+  stream << keyword << pieces.beforeOp;
   if (pieces.newOp) stream << ", op=NEW";
   if (pieces.follower) stream << ", follower";
-  if (!pieces.amplitude.IsEmpty())
+  if (!pieces.amplitude.IsEmpty()) {
+    if (pieces.amplitudeBreak) stream.OptionalLineBreak();
     stream << ", amplitude=" << akw_MorvexName(pieces.amplitude, false);
+  }
   if (pieces.cyclic) stream << ", cyclic mode=" << pieces.cyclicMode;
   if (pieces.part == 1) stream << ", real";
   if (pieces.part == 2) stream << ", imaginary";

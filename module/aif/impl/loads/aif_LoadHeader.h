@@ -49,12 +49,16 @@ class aif_LoadStatus {
 };
 
 // The options of one load keyword line, in the order they are written after
-// the keyword: ", op=NEW", ", follower", ", amplitude=", ", cyclic mode=",
-// then ", real" (part 1) or ", imaginary" (part 2).
+// the keyword: options of the keyword's own that come first (such as
+// ", submodel, step=S"), ", op=NEW", ", follower", ", amplitude=" (after an
+// optional line break when asked), ", cyclic mode=", then ", real" (part 1)
+// or ", imaginary" (part 2).
 struct aif_LoadHeaderPieces {
+  cow_String beforeOp;
   bool newOp = false;
   bool follower = false;
   cow_String amplitude;
+  bool amplitudeBreak = false;
   bool cyclic = false;
   int cyclicMode = -1;
   int part = 0;
