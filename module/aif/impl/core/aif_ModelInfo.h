@@ -94,6 +94,7 @@ class aif_ModelInfo : public akw_ModelInfo {
   // The records of elements written with a file; null in a part-based file,
   // when no numbering ran and after ReleaseAttachmentNodes.
   virtual LabelTableType* LabelTable() { return labelTable_.get(); }
+  const LabelTableType* LabelTable() const { return labelTable_.get(); }
   virtual bool FeatureTheoryFlag(unsigned id) const;
   // The optimization process, or null for a job.
   virtual const akw_OptimizationProcess* OptimizationProcess() const { return process_.Get(); }

@@ -30,7 +30,7 @@ int aif_Sload::ElementLabel() const {
   if (!info_->FeatureTheoryFlag(id)) return 0;
   // The table is only looked up; the element keywords fill it while the model
   // data is written, before any history.
-  aif_ModelInfo::LabelTableType* table = const_cast<aif_ModelInfo*>(info_)->LabelTable();
+  const aif_ModelInfo::LabelTableType* table = info_->LabelTable();
   if (!table) return 0;
   const int key = static_cast<int>(id);
   const auto* held = table->Find(key);
