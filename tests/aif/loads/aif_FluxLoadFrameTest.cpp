@@ -190,6 +190,23 @@ std::vector<FluxTestCase> FluxTestCases() {
   };
 }
 
+// `lines` with the number that ends each line replaced by `change` of it
+// (the stream's form: "6." for 6, "-1." for -1, "0.5").
+std::string FluxTestValues(const std::string& lines, const std::function<double(double)>& change) {
+  std::string out;
+  std::size_t start = 0;
+  while (start < lines.size()) {
+    const std::size_t end = lines.find('\n', start);
+    const std::string line = lines.substr(start, end - start);
+    const std::size_t cut = line.find_last_of(" ,") + 1;
+    const double value = change(std::stod(line.substr(cut)));
+    std::string text = aif_test::WrittenText([&](utl_Stream& s) { s << value; });
+    out += line.substr(0, cut) + text + "\n";
+    start = end + 1;
+  }
+  return out;
+}
+
 bool FluxTestPerNode(const FluxTestCase& c) {
   return c.keyword == "*Cflux" || c.keyword == "*Cecurrent" || c.keyword == "*Cecharge";
 }
@@ -312,6 +329,154 @@ TEST_F(aif_FluxLoadFrameTest, ElementsWithoutFaceNamesKeepTheirLines) {
                          : "*Decurrent\nI-1.1,CS2, 12.\nI-1.2,CS, 12.\n";
       EXPECT_EQ(Text(*c, *load), expected) << c->name << (first ? " no faces" : " short faces");
     }
+  }
+}
+
+TEST_F(aif_FluxLoadFrameTest, ComplexPartsAreLoadCasesOrRealAndImaginary) {
+  for (const FluxTestCase& c : FluxTestCases()) {
+    if (!c.parts) continue;
+    const bool loadCase = c.keyword.find("current") != std::string::npos;
+    const std::string first = c.keyword + (loadCase ? ", load case=1\n" : ", real\n");
+    const std::string second = c.keyword + (loadCase ? ", load case=2\n" : ", imaginary\n");
+    // The set line with `value` in place of the magnitude.
+    auto line = [&](const std::string& value) {
+      return c.setLine.substr(0, c.setLine.size() - 2) + value + "\n";
+    };
+    // The magnitude's status is not consulted.
+    auto load = Load(c, 1, 9.0, 0);
+    load->SetComplex({omi_complex(3.0, 0.0)});
+    // Created in the step: the zero part writes its keyword line alone.
+    EXPECT_EQ(Text(c, *load), first + line("3.") + second) << c.name;
+    omi_complex converted(9.0, 9.0);
+    converted.SetConverted(1.0, -2.0);
+    load->SetComplexValue(0, converted);
+    EXPECT_EQ(Text(c, *load, true, 0.5), first + line("0.5") + second + line("-1.")) << c.name;
+
+    // The field lines of both parts, zeros written.
+    if (c.fieldLines.find("Set") == 0) continue;
+    load->SetComplexValue(0, omi_complex(1.0, 0.0));
+    load->SetFieldName("Z");
+    load->SetDistribution(2);
+    const std::string halves = FluxTestValues(c.fieldLines, [](double v) { return v / 2; });
+    const std::string zeros = FluxTestValues(c.fieldLines, [](double) { return 0.0; });
+    EXPECT_EQ(Text(c, *load), first + halves + second + zeros) << c.name;
+  }
+}
+
+TEST_F(aif_FluxLoadFrameTest, CurrentAndChargeValuesFollowTheirStatus) {
+  for (const FluxTestCase& c : FluxTestCases()) {
+    if (!c.parts) continue;
+    auto line = [&](const std::string& value) {
+      return c.setLine.substr(0, c.setLine.size() - 2) + value + "\n";
+    };
+    // Carried over: written only under ", op=NEW".
+    auto load = Load(c, 2, 2.0, 2);
+    EXPECT_EQ(Text(c, *load, true), c.keyword + "\n") << c.name;
+    EXPECT_EQ(Text(c, *load, false), c.keyword + ", op=NEW\n" + line("2.")) << c.name;
+    // Not set in the step nor carried over: never.
+    load = Load(c, 3, 2.0, 0);
+    EXPECT_EQ(Text(c, *load, false), c.keyword + ", op=NEW\n") << c.name;
+    // A zero created in the step or restated under ", op=NEW" is left out...
+    load = Load(c, 1, 0.0, 1);
+    EXPECT_EQ(Text(c, *load, true), c.keyword + "\n") << c.name;
+    load = Load(c, 3, 0.0, 1);
+    EXPECT_EQ(Text(c, *load, false), c.keyword + ", op=NEW\n") << c.name;
+    // ... but a load modified to 0 without ", op=NEW" writes its 0, or the
+    // solver would keep the old value.
+    EXPECT_EQ(Text(c, *load, true), c.keyword + "\n" + line("0.")) << c.name;
+    load->SetComplex({omi_complex(0.0, 0.0)});
+    EXPECT_EQ(Text(c, *load, true),
+              c.keyword +
+                  (c.keyword.find("current") != std::string::npos
+                       ? ", load case=1\n" + line("0.") + c.keyword + ", load case=2\n"
+                       : ", real\n" + line("0.") + c.keyword + ", imaginary\n") +
+                  line("0."))
+        << c.name;
+
+    // Field lines of a real load: nothing at all unless the magnitude is new.
+    if (c.fieldLines.find("Set") == 0) continue;
+    load = Load(c, 2, 2.0, 2);
+    load->SetFieldName("Z");
+    load->SetDistribution(2);
+    EXPECT_EQ(Text(c, *load, true), "") << c.name;
+    EXPECT_EQ(Text(c, *load, false), c.keyword + ", op=NEW\n" + c.fieldLines) << c.name;
+  }
+}
+
+TEST_F(aif_FluxLoadFrameTest, ScaleFactorMultipliesSetAndFieldLines) {
+  for (const FluxTestCase& c : FluxTestCases()) {
+    auto load = Load(c, 1, 4.0);
+    std::string line = c.setLine;
+    line.replace(line.size() - 2, 2, "2.");  // 4 x 0.5
+    EXPECT_EQ(Text(c, *load, true, 0.5), c.keyword + "\n" + line + "\n") << c.name;
+    // Magnitude 4 at half scale: the field lines of magnitude 2.
+    load->SetFieldName("Z");
+    load->SetDistribution(2);
+    EXPECT_EQ(Text(c, *load, true, 0.5), c.keyword + "\n" + c.fieldLines) << c.name;
+  }
+}
+
+// Mapped fields are evaluated like expression fields; a field the model lacks
+// or that cannot be evaluated leaves the whole keyword out and says why.
+TEST_F(aif_FluxLoadFrameTest, FieldsMappedOrFailing) {
+  const std::vector<FluxTestCase> cases = FluxTestCases();
+  auto load = Load(cases[8], 1, 2.0);  // surface heat Dflux
+  load->SetFieldName("M");
+  load->SetDistribution(2);
+  EXPECT_EQ(Text(cases[8], *load),
+            "*Dflux\nI-1.1, S2, 3.\nI-1.2, SPOS, 5.\nI-1.3, SNEG, 0.\n"
+            "I-1.4, S, 0.\n");
+  auto nodes = Load(cases[0], 1, 2.0);  // concentration Cflux
+  nodes->SetFieldName("M");
+  EXPECT_EQ(Text(cases[0], *nodes), "*Cflux\nI-1.1, 11, 3.\nI-1.11, 11, 0.\n");
+  EXPECT_EQ(aif_dload_test::TakeMessages().Length(), 0u);
+
+  for (const FluxTestCase& c : cases) {
+    if (c.fieldLines.find("Set") == 0) continue;
+    auto failing = Load(c, 1, 2.0);
+    failing->SetFieldName("Nowhere");
+    failing->SetDistribution(2);
+    if (c.parts) failing->SetComplex({omi_complex(1.0, 1.0)});
+    const auto keyword = c.make(*failing, Info(), false, 1.0);
+    EXPECT_EQ(aif_test::StreamText([&](utl_Stream& s) { keyword->Write(s); }), "") << c.name;
+  }
+  std::vector<std::string> messages;
+  for (const atr_String& text : aif_dload_test::TakeMessages())
+    messages.push_back(text.Str());
+  const std::vector<std::string> kinds = {"concentrated concentration flux",
+                                          "concentrated heat flux",
+                                          "concentrated current",
+                                          "concentrated charge",
+                                          "body heat flux",
+                                          "body concentration flux",
+                                          "surface concentration flux",
+                                          "surface heat flux",
+                                          "surface pore fluid flow",
+                                          "surface current",
+                                          "body current",
+                                          "surface charge",
+                                          "body charge"};
+  ASSERT_EQ(messages.size(), kinds.size());
+  for (std::size_t i = 0; i < kinds.size(); ++i)
+    EXPECT_EQ(messages[i], aif_dload_test::MissingLoadMessage(kinds[i], "Load-1", "Nowhere"));
+}
+
+TEST_F(aif_FluxLoadFrameTest, AStateThatIsNotALoadStateFailsItsTypeTest) {
+  for (const FluxTestCase& c : FluxTestCases()) {
+    auto load = Load(c, 1, 2.0);
+    load->SetState("Step-1", 1, rgnC_Region());
+    try {
+      c.make(*load, Info(), true, 1.0);
+      ADD_FAILURE() << c.name << ": no error";
+    } catch (const nex_TextException& e) {
+      EXPECT_EQ(
+          e.Text().Str(),
+          nex_TypeTestText(nex_TypeName(typeid(kloC_LoadState)).c_str(), c.file, e.Line()).Str())
+          << c.name;
+    }
+    // Deactivated, the state is not read.
+    load->SetStatus("Step-1", 4);
+    EXPECT_EQ(Text(c, *load), c.keyword + ", op=NEW\n") << c.name;
   }
 }
 
