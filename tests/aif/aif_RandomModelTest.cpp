@@ -2702,6 +2702,36 @@ class Generator {
     }
   }
 
+  // The unsuppressed analysis steps, in order: where loads may be created.
+  std::vector<std::string> LoadSteps() const {
+    std::vector<std::string> analysis;
+    for (const StepPlan& step : steps_)
+      if (!step.suppressed) analysis.push_back(step.name);
+    return analysis;
+  }
+  // The assembly sets holding nodes (or elements) whose every member the
+  // deck writes.
+  std::vector<std::string> WrittenLoadSets(bool nodes) const {
+    std::vector<std::string> names = AssemblySetsWith(nodes);
+    std::erase_if(names, [&](const std::string& name) {
+      return !AllMembersWritten(assemblyRegions_.at(name));
+    });
+    return names;
+  }
+  // Whether field lines may name each member of `region` by its label: it is
+  // wholly written, on parts whose nodes and elements are numbered 1..
+  bool PlainLoadRegion(const rgnC_Region& region) const {
+    if (!AllMembersWritten(region)) return false;
+    for (const InstancePlan& instance : instances_) {
+      const int id = static_cast<int>(instance.options.id);
+      const PartPlan& part = parts_[instance.part];
+      if ((region.KernelNodeIndices().Find(id) && part.nodeLabels) ||
+          (region.KernelElementIndices().Find(id) && part.elementLabels))
+        return false;
+    }
+    return true;
+  }
+
   // Loads on the assembly's written sets and surfaces: concentrated forces
   // and moments on node sets, gravity and body forces (uniform or from an
   // analytical field) on element sets, pressures from an analytical field or
@@ -2711,29 +2741,11 @@ class Generator {
   // removed; suppressed now and then.
   void AddLoads() {
     Rng& r = loadRng_;
-    std::vector<std::string> analysis;
-    for (const StepPlan& step : steps_)
-      if (!step.suppressed) analysis.push_back(step.name);
+    const std::vector<std::string> analysis = LoadSteps();
     if (analysis.empty()) return;
-    auto written = [&](std::vector<std::string> names) {
-      std::erase_if(names, [&](const std::string& name) {
-        return !AllMembersWritten(assemblyRegions_.at(name));
-      });
-      return names;
-    };
-    const std::vector<std::string> nodeSets = written(AssemblySetsWith(true));
-    const std::vector<std::string> elementSets = written(AssemblySetsWith(false));
-    // Loads given by a field name each element by its label: only on
-    // regions wholly written, of parts whose elements are numbered 1..
-    auto plain = [&](const rgnC_Region& region) {
-      if (!AllMembersWritten(region)) return false;
-      for (const auto& [id, list] : region.KernelElementIndices())
-        for (const InstancePlan& instance : instances_)
-          if (static_cast<int>(instance.options.id) == id &&
-              parts_[instance.part].elementLabels)
-            return false;
-      return true;
-    };
+    const std::vector<std::string> nodeSets = WrittenLoadSets(true);
+    const std::vector<std::string> elementSets = WrittenLoadSets(false);
+    const auto plain = [&](const rgnC_Region& region) { return PlainLoadRegion(region); };
     std::vector<std::string> surfaces;
     const std::vector<std::string> allSurfaces = WrittenAssemblySurfaces();
     for (const std::string& name : allSurfaces)
@@ -2893,31 +2905,11 @@ class Generator {
   // step and then carried over, modified or removed; suppressed now and then.
   void AddFluxLoads() {
     Rng& r = fluxRng_;
-    std::vector<std::string> analysis;
-    for (const StepPlan& step : steps_)
-      if (!step.suppressed) analysis.push_back(step.name);
+    const std::vector<std::string> analysis = LoadSteps();
     if (analysis.empty()) return;
-    auto written = [&](std::vector<std::string> names) {
-      std::erase_if(names, [&](const std::string& name) {
-        return !AllMembersWritten(assemblyRegions_.at(name));
-      });
-      return names;
-    };
-    const std::vector<std::string> nodeSets = written(AssemblySetsWith(true));
-    const std::vector<std::string> elementSets = written(AssemblySetsWith(false));
-    // Field lines name each member by its label: only on regions wholly
-    // written, of parts whose nodes and elements are numbered 1..
-    auto plain = [&](const rgnC_Region& region) {
-      if (!AllMembersWritten(region)) return false;
-      for (const InstancePlan& instance : instances_) {
-        const int id = static_cast<int>(instance.options.id);
-        const PartPlan& part = parts_[instance.part];
-        if ((region.KernelNodeIndices().Find(id) && part.nodeLabels) ||
-            (region.KernelElementIndices().Find(id) && part.elementLabels))
-          return false;
-      }
-      return true;
-    };
+    const std::vector<std::string> nodeSets = WrittenLoadSets(true);
+    const std::vector<std::string> elementSets = WrittenLoadSets(false);
+    const auto plain = [&](const rgnC_Region& region) { return PlainLoadRegion(region); };
     std::vector<std::string> surfaces = WrittenAssemblySurfaces();
     for (int i = r.Uniform(1, 4); i > 0; --i) {
       const int where = r.Uniform(0, 2);
@@ -3053,9 +3045,7 @@ class Generator {
   // analysis step and then carried over, modified or removed.
   void AddConnectorSubstructureAndReliefLoads() {
     Rng& r = miscLoadRng_;
-    std::vector<std::string> analysis;
-    for (const StepPlan& step : steps_)
-      if (!step.suppressed) analysis.push_back(step.name);
+    const std::vector<std::string> analysis = LoadSteps();
     if (analysis.empty()) return;
     // Statuses from the step of creation on; `fill` sets the state of one step.
     auto history = [&](kloC_Load& load, std::string& told, auto&& fill) {
