@@ -385,7 +385,16 @@ class kloC_SubmodelStressBased : public kloC_Load {
 };
 
 // Thermal, mass-diffusion, pore-fluid and electrical loads.
-KLO_PLAIN_LOAD(kloC_ConcentratedHeatFlux, kloC_Load, 0x2880010)
+class kloC_ConcentratedHeatFlux : public kloC_Load {
+ public:
+  KLO_LOAD_CLASS(kloC_ConcentratedHeatFlux, kloC_Load, 0x2880010)
+  // The degree of freedom the flux acts on (11 unless set).
+  int Dof() const { return dof_; }
+  void SetDof(int dof) { dof_ = dof; }
+
+ private:
+  int dof_ = 11;
+};
 KLO_PLAIN_LOAD(kloC_ConcentratedConcentrationFlux, kloC_Load, 0x2880011)
 KLO_PLAIN_LOAD(kloC_BodyHeatFlux, kloC_Distributed, 0x2880013)
 KLO_PLAIN_LOAD(kloC_SurfaceHeatFlux, kloC_Distributed, 0x2880014)
