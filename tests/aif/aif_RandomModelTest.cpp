@@ -254,7 +254,8 @@ class Generator {
         kinds_(kinds),
         stepRng_(seed * 2246822519u + 29u),
         outputRng_(seed * 3266489917u + 41u),
-        loadRng_(seed * 668265263u + 53u) {}
+        loadRng_(seed * 668265263u + 53u),
+        miscLoadRng_(seed * 374761393u + 67u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -285,6 +286,7 @@ class Generator {
     if (kinds_.steps) AddSteps();
     if (kinds_.outputRequests) AddOutputData();
     if (kinds_.loads) AddLoads();
+    if (kinds_.loads) AddConnectorSubstructureAndReliefLoads();
     PlanEnvironment();
   }
 
@@ -812,6 +814,7 @@ class Generator {
     hst_ModelBuilder::InstanceOptions options;
     options.id = 900;
     options.theory.fileElements = true;
+    options.theory.flag = true;  // the context's substructure instance test
     options.substructure = true;
     options.transform =
         gsl_Matrix::Translation({featureRng_.Real(-5, 5), 0.0, featureRng_.Real(-5, 5)}) *
@@ -1480,6 +1483,7 @@ class Generator {
         connector.SetConnectionTypeText("Cartesian + Cardan");
         builder.AddAssemblySection(section, connector, region);
         sections.push_back(section);
+        connectorSets_.push_back(name);
       }
       description << "wire set \"" << name << "\" section \"" << section << "\"" << told << "\n";
     }
@@ -2848,6 +2852,98 @@ class Generator {
     }
   }
 
+  // Connector forces and moments on the wire sets with a connector section
+  // (real or complex), substructure loads on the substructure instance and
+  // at most one inertia relief (free directions, fixed now and then, a
+  // reference point or none). Each is created in a random unsuppressed
+  // analysis step and then carried over, modified or removed.
+  void AddConnectorSubstructureAndReliefLoads() {
+    Rng& r = miscLoadRng_;
+    std::vector<std::string> analysis;
+    for (const StepPlan& step : steps_)
+      if (!step.suppressed) analysis.push_back(step.name);
+    if (analysis.empty()) return;
+    // Statuses from the step of creation on; `fill` sets the state of one step.
+    auto history = [&](kloC_Load& load, std::string& told, auto&& fill) {
+      const std::size_t first =
+          static_cast<std::size_t>(r.Uniform(0, static_cast<int>(analysis.size()) - 1));
+      for (std::size_t k = first; k < analysis.size(); ++k) {
+        const int status = k == first ? 1 : r.Pick(std::vector<int>{2, 2, 3, 4});
+        kloC_LoadState state;
+        state.SetStatus(status);
+        fill(state, status);
+        load.SetState(cow_String(analysis[k]), status, state);
+        told.append(" ").append(std::to_string(status)).append("@").append(analysis[k]);
+        if (status == 4) break;
+      }
+    };
+    auto attribute = [&](int status) {
+      return status == 2 || (status == 3 && r.Chance(0.5)) ? 2 : 1;
+    };
+    for (int i = connectorSets_.empty() ? 0 : r.Uniform(0, 2); i > 0; --i) {
+      const std::string on = r.Pick(connectorSets_);
+      std::unique_ptr<kloC_Load> load;
+      std::string told;
+      if (r.Chance(0.5))
+        load = std::make_unique<kloC_ConnectorForce>(), told = "connector force";
+      else
+        load = std::make_unique<kloC_ConnectorMoment>(), told = "connector moment";
+      load->SetRegion(rgnC_Region(cow_String(on), {"Assembly"}));
+      if (r.Chance(0.3)) {
+        load->SetIsComplex(true);
+        for (std::size_t c = 0; c < 3; ++c)
+          load->SetComplexValue(c, omi_complex(r.Chance(0.5) ? 0.0 : r.Real(-5, 5),
+                                               r.Chance(0.5) ? 0.0 : r.Real(-5, 5)));
+        told += " complex";
+      }
+      history(*load, told, [&](kloC_LoadState& state, int status) {
+        for (std::size_t c = 0; c < 3; ++c)
+          state.SetValue(c, r.Chance(0.3) ? 0.0 : r.Real(-10, 10), attribute(status));
+      });
+      load->SetSuppressed(r.Chance(0.1));
+      const std::string name = NameFrom(r, "Load");
+      builder.AddLoad(cow_String(name), *load);
+      description << "load \"" << name << "\" " << told << " on \"" << on << "\""
+                  << (load->Suppressed() ? " suppressed" : "") << "\n";
+    }
+    if (!substructure_.empty() && r.Chance(0.5)) {
+      kloC_SubstructureLoad load;
+      rgnC_Region region("SubLoads", {"Assembly", cow_String(substructure_)});
+      region.SetKernelInstanceIds({900});
+      load.SetRegion(region);
+      std::string told = "substructure load";
+      history(load, told, [&](kloC_LoadState& state, int status) {
+        state.SetValue(0, r.Real(-10, 10), attribute(status));
+        cow_List<cow_String> cases;
+        for (int c = r.Uniform(1, 3); c > 0; --c)
+          cases.Append(cow_String("Case-" + std::to_string(r.Uniform(1, 5))));
+        state.SetLoadCaseNames(cases);
+      });
+      const std::string name = NameFrom(r, "Load");
+      builder.AddLoad(cow_String(name), load);
+      description << "load \"" << name << "\" " << told << " on \"" << substructure_ << "\"\n";
+    }
+    if (r.Chance(0.3)) {
+      kloC_InertiaRelief load;
+      std::string told = "inertia relief";
+      history(load, told, [&](kloC_LoadState& state, int status) {
+        (void)status;
+        state.SetFixed(r.Chance(0.2));
+        std::array<bool, 6> free{};
+        for (bool& direction : free)
+          direction = r.Chance(0.6);
+        state.SetDirections(free);
+        if (r.Chance(0.5))
+          state.SetReferencePoint({static_cast<float>(r.Real(-5, 5)),
+                                   static_cast<float>(r.Real(-5, 5)),
+                                   static_cast<float>(r.Real(-5, 5))});
+      });
+      const std::string name = NameFrom(r, "Load");
+      builder.AddLoad(cow_String(name), load);
+      description << "load \"" << name << "\" " << told << "\n";
+    }
+  }
+
   std::vector<std::string> assemblySets_;
   // The assembly's sets and the members each holds, by name.
   std::map<std::string, rgnC_Region> assemblyRegions_;
@@ -2868,6 +2964,10 @@ class Generator {
   int printInForce_ = 0;  // the writer's print in force: 0 none yet, 1 explicit, 2 standard
   std::vector<std::string> timePoints_, filters_, sections_;  // generated output data
   std::string substructure_;  // the substructure instance, when there is one
+  std::vector<std::string> connectorSets_;  // assembly wire sets with a connector section
+  // Draws of the connector, substructure and inertia relief loads, apart
+  // from loadRng_ so that the other loads of a seed stay as they were.
+  Rng miscLoadRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // Materials named by sections assigned on written instances.
   std::set<std::string> assignedMaterials_;
@@ -3070,6 +3170,28 @@ TEST(aif_RandomModelTest, CheckerFollowsLoadReferences) {
       "line 33: undefined nset: load set Missing | Missing, 3, 1.\n"
       "line 37: undefined element: load element 4 | I.4, P, 1.\n"
       "line 38: undefined elset: load set None | None, BX, 1.\n",
+      Findings(deck));
+}
+
+// "*Connector Load" lines name element sets; "*Sload" lines the element of
+// the substructure by its label; "*Inertia Relief, orientation=" an
+// orientation.
+TEST(aif_RandomModelTest, CheckerFollowsConnectorSubstructureAndInertiaReliefLoads) {
+  const std::string deck =
+      "*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                          // 1-3
+      "*Element, type=Z1, file=sub.dat\n 7, 1, 2\n"                      // 4-5
+      "*Element, type=CONN3D2, elset=Wires\n 8, 1, 2\n"                  // 6-7
+      "*Orientation, name=Csys\n1., 0., 0., 0., 1., 0.\n"                // 8-9
+      "*Step, name=S\n*Static\n"                                         // 10-11
+      "*Connector Load\nWires, 1, 5.\nGone, 4, 1.\n"                    // 12-14
+      "*Sload\n7, Case-A, 2.\n9, Case-A, 2.\n"                          // 15-17
+      "*Inertia Relief, orientation=Csys\n1, 2, \n"                     // 18-19
+      "*Inertia Relief, orientation=Lost\n1, 2, \n*End Step\n";         // 20-22
+  EXPECT_EQ(
+      "line 14: undefined elset: load set Gone | Gone, 4, 1.\n"
+      "line 17: undefined element: substructure element 9 | 9, Case-A, 2.\n"
+      "line 20: undefined orientation: orientation=Lost | "
+      "*Inertia Relief, orientation=Lost\n",
       Findings(deck));
 }
 

@@ -41,7 +41,9 @@
 // in a step, the output variable keywords ("*Node Output", "*Element
 // Output", ...) only after an "*Output" of their step and path level, and
 // "*Substructure Path, enter" left again in its step; each "*Cload" line a
-// node set or node, each "*Dload" line an element set or element.
+// node set or node, each "*Dload" line an element set or element, each
+// "*Connector Load" line an element set, each "*Sload" line an element by its
+// label; an "*Inertia Relief" orientation= as any other.
 // References may precede definitions.
 #pragma once
 
@@ -797,6 +799,14 @@ class DeckChecker {
           else
             ReferName(record, line, nodes ? kNset : kElset, first, "load set ");
         }
+      } else if (k == "*connector load") {
+        for (const auto& [line, text] : record.data)
+          ReferName(record, line, kElset, Trim(Split(text, ',')[0]), "load set ");
+      } else if (k == "*sload") {
+        // The element that stands for the substructure, by its label.
+        for (const auto& [line, text] : record.data)
+          ReferMember(LookupScope(record), line, Trim(Split(text, ',')[0]), kElement,
+                      "substructure element ");
       } else if (k == "*tie" || k == "*shell to solid coupling") {
         for (const auto& [line, text] : record.data)
           for (const std::string& field : Split(text, ','))

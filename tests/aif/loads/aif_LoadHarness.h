@@ -1,7 +1,8 @@
-// Writes the history of a model's concentrated and distributed loads step by
-// step the way the load builder files them: the status filter of each load in
-// each step, the op flag from the load op status, the modelling-space code,
-// the scale factor 1 and no cyclic mode. Each analysis step opens with a
+// Writes the history of a model's concentrated, distributed, connector,
+// substructure and inertia relief loads step by step the way the load builder
+// files them: the status filter of each load in each step, the op flag from
+// the load op status, the modelling-space code, the scale factor 1 and no
+// cyclic mode. Each analysis step opens with a
 // "** STEP: " comment line; each written load with "** Load: " and its name.
 #pragma once
 
@@ -16,9 +17,12 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_RegionName.h"
 #include "aif/impl/loads/aif_Cload.h"
+#include "aif/impl/loads/aif_ConnectorLoad.h"
 #include "aif/impl/loads/aif_Dload.h"
+#include "aif/impl/loads/aif_InertiaRelief.h"
 #include "aif/impl/loads/aif_LoadOpStatus.h"
 #include "aif/impl/loads/aif_ModelSpace.h"
+#include "aif/impl/loads/aif_Sload.h"
 #include "support/aif_TestSupport.h"
 
 namespace aif_load_test {
@@ -84,6 +88,14 @@ inline std::string LoadHistory(const aif_ModelInfo& info) {
           const cow_String set = aif_RegionName(load.Region(), info).QualifiedName(2);
           keyword = std::make_unique<aif_Dload>(load, step, opFlag, set, space, info, false, -1,
                                                 1.0, name);
+        } else if (load.DynTypeId() == kloC_ConnectorForce::TypeId() ||
+                   load.DynTypeId() == kloC_ConnectorMoment::TypeId()) {
+          const cow_String set = aif_RegionName(load.Region(), info).QualifiedName(2);
+          keyword = std::make_unique<aif_ConnectorLoad>(load, set, step, opFlag, 1.0);
+        } else if (load.DynTypeId() == kloC_SubstructureLoad::TypeId()) {
+          keyword = std::make_unique<aif_Sload>(load, step, opFlag, info, 1.0);
+        } else if (load.DynTypeId() == kloC_InertiaRelief::TypeId()) {
+          keyword = std::make_unique<aif_InertiaRelief>(load, name, step, opFlag, info);
         } else {
           continue;
         }
