@@ -100,11 +100,12 @@ constexpr aif_Builder::Component kWriteOrder[] = {
 };
 
 // The components whose model definitions a restart job writes before its
-// history: amplitudes (as that builder arrives), filters and the sets and
-// surfaces the restarted job lacks.
+// history: amplitudes (as that builder arrives), filters, the sets and
+// surfaces the restarted job lacks and the element sets of the loads' faces.
 constexpr aif_Builder::Component kRestartDefinitions[] = {
     aif_Builder::kFilter,
     aif_Builder::kRegion,
+    aif_Builder::kLoad,
 };
 
 }  // namespace

@@ -21,8 +21,7 @@
 #include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/core/aif_RegionName.h"
 #include "aif/impl/loads/aif_Cload.h"
-#include "aif/impl/loads/aif_Dload.h"
-#include "aif/impl/loads/aif_ModelSpace.h"
+#include "aif/impl/loads/aif_InertiaRelief.h"
 #include "aif/impl/loads/aif_PreTensionSection.h"
 #include "aif/impl/model/aif_Elset.h"
 #include "aif/impl/model/aif_RawNode.h"
@@ -51,27 +50,6 @@ bool IsCloadKind(unsigned typeId) {
     default:
       return false;
   }
-}
-
-// The kinds "*Dload" writes whatever gives their magnitude.
-bool IsBodyDloadKind(unsigned typeId) {
-  switch (typeId) {
-    case kloC_RotationalBodyForce::kTypeId:
-    case kloC_LineLoad::kTypeId:
-    case kloC_PipePressure::kTypeId:
-    case kloC_BodyForce::kTypeId:
-    case kloC_Gravity::kTypeId:
-    case kloC_CoriolisForce::kTypeId:
-      return true;
-    default:
-      return false;
-  }
-}
-
-// The surface kinds "*Dload" writes when a field gives their magnitude.
-bool IsSurfaceDloadKind(unsigned typeId) {
-  return typeId == kloC_Pressure::kTypeId || typeId == kloC_SurfaceTraction::kTypeId ||
-         typeId == kloC_ShellEdgeLoad::kTypeId;
 }
 
 // A load case's factor in its shortest text ("0.5", "2").
@@ -253,7 +231,6 @@ void aif_LoadBuilder::AddLoadKeyword(const cow_String& name, const kloC_Load& lo
   aif_ModelInfo& info = Info();
   const unsigned typeId = load.DynTypeId();
   const bool opFlag = !opStatus_.LoadNeedsNewOp(load, step);
-  const int modelSpace = aif_ModelSpaceCode(info);
   if (loadCase.IsEmpty()) AddStepDefinition(step, header_.StepDefinitionHeader(step), loadCase);
 
   cow_String fieldName;
@@ -273,15 +250,20 @@ void aif_LoadBuilder::AddLoadKeyword(const cow_String& name, const kloC_Load& lo
                       loadCase);
     return;
   }
-  if (IsBodyDloadKind(typeId) || (IsSurfaceDloadKind(typeId) && usesField)) {
-    const cow_String regionName = aif_RegionName(load.Region(), info).QualifiedName(2);
+  if (typeId == kloC_InertiaRelief::kTypeId) {
+    // A relief removed while another still applies leaves out its removal,
+    // which would end that one too.
+    if (load.Status(step) == 4 && OtherInertiaReliefActive(name, step)) return;
     AddStepDefinition(step, comment, loadCase);
-    AddStepDefinition(step,
-                      aif_Dload(load, step, opFlag, regionName, modelSpace, info, cyclic,
-                                cyclicMode, scale, name),
-                      loadCase);
+    AddStepDefinition(step, aif_InertiaRelief(load, name, step, opFlag, info), loadCase);
     return;
   }
+  const Entry entry{
+      name,   load,   step,       loadCase,  scale,
+      opFlag, cyclic, cyclicMode, usesField, aif_RegionName(load.Region(), info).QualifiedName(2)};
+  if (AddMechanicalKeyword(entry, comment) || AddFluxKeyword(entry, comment) ||
+      AddElectricalKeyword(entry, comment) || AddOtherKeyword(entry, comment))
+    return;
   ThrowUnimplementedLoad(__LINE__);
 }
 

@@ -6,8 +6,11 @@
 // before the predefined fields.
 #pragma once
 
+#include <map>
+
 #include "AFCInputFileWriter/akw_BuilderComponent.h"
 #include "BasShared/cow_COW.h"
+#include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "aif/impl/core/aif_SectionHeader.h"
@@ -57,6 +60,30 @@ class aif_LoadBuilder : public akw_BuilderComponent {
   // step's own list).
   void AddLoadKeyword(const cow_String& name, const kloC_Load& load, const cow_String& step,
                       const cow_String& loadCase, double scale, bool cyclic, int cyclicMode);
+
+  // What one load written into one step or load case hands its keyword.
+  struct Entry {
+    const cow_String& name;
+    const kloC_Load& load;
+    const cow_String& step;
+    const cow_String& loadCase;
+    double scale;
+    bool opFlag;
+    bool cyclic;
+    int cyclicMode;
+    bool usesField;
+    cow_String regionName;  // qualified from the assembly
+  };
+  // The keyword of each group of kinds; false for a kind of another group.
+  // Each files the entry's comment and then its keyword(s).
+  bool AddMechanicalKeyword(const Entry& entry, const akw_Keyword& comment);
+  bool AddFluxKeyword(const Entry& entry, const akw_Keyword& comment);
+  bool AddElectricalKeyword(const Entry& entry, const akw_Keyword& comment);
+  bool AddOtherKeyword(const Entry& entry, const akw_Keyword& comment);
+  // A surface concentration flux without a field: one "*Dflux" per face of
+  // its region, each on an element set of the faces that the builder defines
+  // once per load.
+  void AddFaceFluxes(const Entry& entry, const akw_Keyword& comment);
   // Whether an inertia relief removed in `step` leaves its removal out: some
   // other unsuppressed inertia relief still applies there.
   bool OtherInertiaReliefActive(const cow_String& name, const cow_String& step) const;
@@ -67,4 +94,7 @@ class aif_LoadBuilder : public akw_BuilderComponent {
   aif_SectionHeader header_;
   bool cyclicSymmetry_ = false;
   cow_COW<kinC_Interaction> cyclicInteraction_;
+  // The element sets of the faces of each surface concentration flux written
+  // without a field, by load name: face name to the set's name.
+  std::map<cow_String, cow_Map<cow_String, cow_String>> faceSets_;
 };
