@@ -260,3 +260,157 @@ TEST(aif_LoadBuilder, BoltSectionsNodesAndSets) {
         << flat;
   }
 }
+
+namespace {
+
+kloC_InertiaRelief LoadBuilderRelief(std::initializer_list<std::pair<const char*, int>> statuses) {
+  kloC_InertiaRelief relief;
+  relief.SetRegion(LoadBuilderRegion("All", 1));
+  for (const auto& [step, status] : statuses) {
+    kloC_LoadState state;
+    state.SetStatus(status);
+    state.SetFixed(true);
+    relief.SetState(step, status, state);
+  }
+  return relief;
+}
+
+}  // namespace
+
+// An inertia relief removed while another still applies leaves out its
+// removal (it would end the other too); two removed together are both
+// removed.
+TEST(aif_LoadBuilder, InertiaReliefRemovedOnlyWhenNoOtherApplies) {
+  hst_ModelBuilder b = LoadBuilderModel(false);
+  for (const char* step : {"Step-1", "Step-2", "Step-3"})
+    b.AddStep(step, kprC_StaticStep());
+  b.AddLoad("Relief-A", LoadBuilderRelief({{"Step-1", 1}, {"Step-2", 4}}));
+  b.AddLoad("Relief-B", LoadBuilderRelief({{"Step-1", 1}, {"Step-2", 2}, {"Step-3", 4}}));
+  b.AddLoad("Relief-C", LoadBuilderRelief({{"Step-2", 1}, {"Step-3", 4}}));
+  const std::string deck = LoadBuilderDeck(b, "LoadBuilderRelief");
+  const std::string banner = "** \n** LOADS\n** \n";
+  EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-1"),
+            banner +
+                "** Name: Relief-A   Type: Inertia relief\n*Inertia Relief, fixed\n"
+                "** Name: Relief-B   Type: Inertia relief\n*Inertia Relief, fixed\n");
+  // Relief-A is removed while Relief-B carries on; the removal restates
+  // Relief-B.
+  EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-2"),
+            banner +
+                "** Name: Relief-B   Type: Inertia relief\n*Inertia Relief, fixed\n"
+                "** Name: Relief-C   Type: Inertia relief\n*Inertia Relief, fixed\n");
+  EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-3"),
+            banner +
+                "** Name: Relief-B   Type: Inertia relief\n*Inertia Relief, remove\n"
+                "** Name: Relief-C   Type: Inertia relief\n*Inertia Relief, remove\n");
+}
+
+// Loads carry the cyclic mode of the model's cyclic symmetry in a steady-state
+// modal step only; a suppressed cyclic symmetry counts for nothing.
+TEST(aif_LoadBuilder, CyclicModeOnlyInSteadyStateModalSteps) {
+  for (const bool suppressed : {false, true}) {
+    hst_ModelBuilder b = LoadBuilderModel(false);
+    b.AddStep("Step-1", kprC_StaticStep());
+    b.AddStep("Harmonic", kprC_SteadyStateModalStep());
+    kinC_CyclicSymmetry cyclic;
+    cyclic.SetSuppressed(suppressed);
+    cyclic.SetCyclicMode("Harmonic", 3);
+    b.AddInteraction("Cyclic", cyclic);
+    kloC_ConcentratedForce force = LoadBuilderForce(1, -10.0);
+    force.SetState("Harmonic", 1, LoadBuilderState(1, {0.0, 4.0, 0.0}));
+    b.AddLoad("Force", force);
+    const std::string deck = LoadBuilderDeck(b, "LoadBuilderCyclic");
+    EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-1"),
+              "** \n** LOADS\n** \n** Name: Force   Type: Concentrated force\n*Cload\n"
+              "Block-1.Tip, 1, 0.\nBlock-1.Tip, 2, -10.\nBlock-1.Tip, 3, 0.\n");
+    EXPECT_EQ(LoadBuilderStepLoads(deck, "Harmonic"),
+              "** \n** LOADS\n** \n** Name: Force   Type: Concentrated force\n*Cload" +
+                  std::string(suppressed ? "" : ", cyclic mode=3") +
+                  "\nBlock-1.Tip, 1, 0.\nBlock-1.Tip, 2, 4.\nBlock-1.Tip, 3, 0.\n")
+        << suppressed;
+  }
+}
+
+// In a step whose procedure takes load cases, a load is written into each
+// load case that names it, with that case's factor and without the loads
+// banner; a load no case names is not written there. A step of another
+// procedure writes its loads into its own list whatever load cases it has.
+TEST(aif_LoadBuilder, LoadCasesWriteTheirLoadsWithTheirFactors) {
+  hst_ModelBuilder b = LoadBuilderModel(false);
+  kprC_StaticLinearPerturbationStep perturb;
+  perturb.AddLoadCase("A");
+  perturb.AddLoadCase("B");
+  perturb.AddLoadCase("Off", true);
+  perturb.SetLoadCaseFactor("A", "Force", 2.0F);
+  perturb.SetLoadCaseFactor("B", "Force", 0.5F);
+  perturb.SetLoadCaseFactor("Off", "Gravity", 3.0F);
+  b.AddStep("Perturb", perturb);
+  kprC_StaticStep other;
+  other.AddLoadCase("A");
+  other.SetLoadCaseFactor("A", "Force", 2.0F);
+  b.AddStep("Static", other);
+  kloC_ConcentratedForce force = LoadBuilderForce(1, -10.0);
+  force.SetState("Perturb", 1, LoadBuilderState(1, {0.0, -10.0, 0.0}));
+  force.SetState("Static", 3, LoadBuilderState(1, {0.0, -20.0, 0.0}));
+  b.AddLoad("Force", force);
+  kloC_Gravity gravity = LoadBuilderGravity();
+  gravity.SetState("Perturb", 1, LoadBuilderState(1, {0.0, -9.81, 0.0}));
+  b.AddLoad("Gravity", gravity);
+  const std::string deck = LoadBuilderDeck(b, "LoadBuilderCases");
+  EXPECT_EQ(LoadBuilderSlice(deck, "** STEP: Perturb", "*End Step\n"),
+            "** STEP: Perturb\n** \n*Step, name=Perturb, perturbation\n*Static\n" +
+                aif_test::DefaultOutputLines() +
+                "** \n** LOAD CASES\n** \n"
+                "*Load Case, name=A\n"
+                "** Name: Force   Type: Concentrated force   Scale factor: 2\n"
+                "*Cload\nBlock-1.Tip, 1, 0.\nBlock-1.Tip, 2, -20.\nBlock-1.Tip, 3, 0.\n"
+                "*End Load Case\n"
+                "*Load Case, name=B\n"
+                "** Name: Force   Type: Concentrated force   Scale factor: 0.5\n"
+                "*Cload\nBlock-1.Tip, 1, 0.\nBlock-1.Tip, 2, -5.\nBlock-1.Tip, 3, 0.\n"
+                "*End Load Case\n");
+  EXPECT_EQ(LoadBuilderStepLoads(deck, "Static"),
+            "** \n** LOADS\n** \n** Name: Force   Type: Concentrated force\n*Cload\n"
+            "Block-1.Tip, 1, 0.\nBlock-1.Tip, 2, -20.\nBlock-1.Tip, 3, 0.\n");
+}
+
+// A load carried into a later step unchanged is written again there only
+// when its kind restates in that step: here a moment removed in Step-3
+// restates the concentrated loads, and the carried gravity stays unwritten.
+// A gravity removed in Step-2 restates the field pressure, written by
+// "*Dload" as gravity is, but not the uniform force.
+TEST(aif_LoadBuilder, CarriedLoadsRestateWhenTheirKindDoes) {
+  hst_ModelBuilder b = LoadBuilderModel(false);
+  for (const char* step : {"Step-1", "Step-2", "Step-3"})
+    b.AddStep(step, kprC_StaticStep());
+  kloC_ConcentratedForce force = LoadBuilderForce(1, -10.0);
+  force.SetState("Step-2", 2, LoadBuilderState(2, {0.0, -10.0, 0.0}));
+  force.SetState("Step-3", 2, LoadBuilderState(2, {0.0, -10.0, 0.0}));
+  b.AddLoad("Force", force);
+  kloC_Moment moment;
+  rgnC_Region corner = LoadBuilderRegion("Corner", 2);
+  corner.SetKernelNodeIndices(2, {0});
+  moment.SetRegion(corner);
+  moment.SetState("Step-1", 1, LoadBuilderState(1, {1.0, 0.0, 0.0}));
+  moment.SetState("Step-2", 2, LoadBuilderState(2, {1.0, 0.0, 0.0}));
+  moment.SetState("Step-3", 4, LoadBuilderState(4, {1.0, 0.0, 0.0}));
+  b.AddLoad("Moment", moment);
+  kloC_Gravity gravity = LoadBuilderGravity();
+  gravity.SetState("Step-2", 4, LoadBuilderState(4, {0.0, -9.81, 0.0}));
+  b.AddLoad("Gravity", gravity);
+  kloC_Pressure pressure = LoadBuilderFieldPressure();
+  pressure.SetState("Step-2", 2, LoadBuilderState(2, {2.0}));
+  pressure.SetState("Step-3", 2, LoadBuilderState(2, {2.0}));
+  b.AddLoad("Pressure", pressure);
+  const std::string deck = LoadBuilderDeck(b, "LoadBuilderCarried");
+  EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-2"),
+            "** \n** LOADS\n** \n"
+            "** Name: Gravity   Type: Gravity\n*Dload, op=NEW\n"
+            "** Name: Pressure   Type: Pressure Using Field: Ramp\n*Dload, op=NEW\n"
+            "Block-1.2, P2, 6.\n");
+  EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-3"),
+            "** \n** LOADS\n** \n"
+            "** Name: Force   Type: Concentrated force\n*Cload, op=NEW\n"
+            "Block-1.Tip, 1, 0.\nBlock-1.Tip, 2, -10.\nBlock-1.Tip, 3, 0.\n"
+            "** Name: Moment   Type: Moment\n*Cload, op=NEW\n");
+}
