@@ -414,3 +414,102 @@ TEST(aif_LoadBuilder, CarriedLoadsRestateWhenTheirKindDoes) {
             "Block-1.Tip, 1, 0.\nBlock-1.Tip, 2, -10.\nBlock-1.Tip, 3, 0.\n"
             "** Name: Moment   Type: Moment\n*Cload, op=NEW\n");
 }
+
+// A restart job that resumes at the end of a step restates every kind of
+// load in the step after it, and in the steps after that while the step
+// just restated carries its predecessor on. Without the end-step restart
+// nothing restates.
+TEST(aif_LoadBuilder, RestartRestatesTheStepsItResumesWith) {
+  hst_ModelBuilder b = LoadBuilderModel(false);
+  b.AddStep("Step-1", kprC_StaticStep());
+  kprC_StaticStep carried;
+  carried.SetContinuation(true);
+  b.AddStep("Step-2", carried);
+  b.AddStep("Step-3", kprC_StaticStep());
+  b.AddStep("Step-4", kprC_StaticStep());
+  kloC_ConcentratedForce force = LoadBuilderForce(1, -10.0);
+  for (const char* step : {"Step-2", "Step-3", "Step-4"})
+    force.SetState(step, 2, LoadBuilderState(2, {0.0, -10.0, 0.0}));
+  b.AddLoad("Force", force);
+  const std::string restated =
+      "** \n** LOADS\n** \n** Name: Force   Type: Concentrated force\n*Cload, op=NEW\n"
+      "Block-1.Tip, 1, 0.\nBlock-1.Tip, 2, -10.\nBlock-1.Tip, 3, 0.\n";
+
+  b.MutableModel().SetRestart("Previous", "Step-1", 5, true);
+  std::string deck = LoadBuilderDeck(b, "LoadBuilderRestart", ajbC_RESTART);
+  EXPECT_EQ(deck.find("** STEP: Step-1"), std::string::npos) << deck;
+  EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-2"), restated);
+  EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-3"), restated);
+  EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-4"), "");
+  EXPECT_NE(deck.find("** STEP: Step-4"), std::string::npos) << deck;
+
+  for (const bool endStep : {false, true}) {
+    b.MutableModel().SetRestart("Previous", "Step-1", endStep ? -2 : 5, endStep);
+    deck = LoadBuilderDeck(b, "LoadBuilderRestart", ajbC_RESTART);
+    EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-2"), "") << endStep;
+    EXPECT_NE(deck.find("** STEP: Step-2"), std::string::npos) << deck;
+  }
+  // The same model written as a full analysis restates nothing.
+  deck = LoadBuilderDeck(b, "LoadBuilderRestart");
+  EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-2"), "");
+}
+
+// A model without analysis steps writes no loads and no banner; its bolts'
+// sections and its submodels are still written, loads of one global element
+// set and tolerances sharing one "*Submodel".
+TEST(aif_LoadBuilder, WithoutAnalysisStepsSectionsAndSubmodelsOnly) {
+  hst_ModelBuilder b = LoadBuilderModel(false);
+  kloC_BoltLoad bolt;
+  bolt.SetRegion(LoadBuilderRegion("Cut", 1));
+  bolt.SetKernelAxis(gsl_Vector(1.0, 0.0, 0.0));
+  b.AddLoad("Bolt", bolt);
+  auto submodel = [](const char* surface, double tolerance) {
+    kloC_SubmodelStressBased load;
+    load.SetRegion(LoadBuilderRegion(surface, 1));
+    load.SetGlobalElset("Global");
+    load.SetTolerances(0.0, tolerance);
+    return load;
+  };
+  b.AddLoad("Sub-1", submodel("Face-1", 0.05));
+  b.AddLoad("Sub-2", submodel("Face-2", 0.1));
+  b.AddLoad("Sub-3", submodel("Face-3", 0.05));
+  kloC_SubmodelStressBased off = submodel("Face-4", 0.05);
+  off.SetSuppressed(true);
+  b.AddLoad("Sub-4", off);
+  const std::string deck = LoadBuilderDeck(b, "LoadBuilderNoSteps");
+  EXPECT_EQ(
+      LoadBuilderSlice(deck, "*Node\n      1,           0.,           0.,           0.\n*Nset",
+                       "*End Assembly\n"),
+      "");
+  EXPECT_EQ(deck.find("LOADS"), std::string::npos) << deck;
+}
+
+// A kind no load keyword writes stops the write when it would be written,
+// and the partly written file is removed; never written (suppressed), it
+// is no hindrance.
+TEST(aif_LoadBuilder, UnimplementedKindStopsTheWrite) {
+  hst_ModelBuilder b = LoadBuilderModel(false);
+  b.AddStep("Step-1", kprC_StaticStep());
+  kloC_OtherLoad other;
+  other.SetRegion(LoadBuilderRegion("All", 1));
+  other.SetState("Step-1", 1, LoadBuilderState(1, {1.0}));
+  other.SetSuppressed(true);
+  b.AddLoad("Other", other);
+  EXPECT_EQ(LoadBuilderStepLoads(LoadBuilderDeck(b, "LoadBuilderOther"), "Step-1"), "");
+
+  other.SetSuppressed(false);
+  b.AddLoad("Other", other);
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(), model);
+  aif_ModelInfo info(job);
+  aif_Builder builder(info);
+  const aif_test::TempDeck deck("LoadBuilderUnimplemented");
+  std::string message;
+  try {
+    builder.WriteInputFile(deck.Path(), false, true);
+  } catch (const aif_Exception& e) {
+    message = e.Message().Str();
+  }
+  EXPECT_EQ(message, "Unimplemented load type conversion");
+  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
+}
