@@ -480,7 +480,15 @@ TEST(aif_LoadBuilder, WithoutAnalysisStepsSectionsAndSubmodelsOnly) {
   EXPECT_EQ(
       LoadBuilderSlice(deck, "*Node\n      1,           0.,           0.,           0.\n*Nset",
                        "*End Assembly\n"),
-      "");
+      "*Node\n      1,           0.,           0.,           0.\n"
+      "*Nset, nset=_Bolt_blrn_, internal\n1, \n"
+      "** Pre-Tension Section for Bolt Load: Bolt\n"
+      "*Pre-tension Section, surface= Block-1.Cut, node=_Bolt_blrn_\n"
+      "          1.,           0.,           0.\n"
+      "*Submodel, type=SURFACE, exteriorTolerance=0.05, global elset=Global\n"
+      "Block-1.Face-1, \nBlock-1.Face-3, \n"
+      "*Submodel, type=SURFACE, exteriorTolerance=0.1, global elset=Global\n"
+      "Block-1.Face-2, \n");
   EXPECT_EQ(deck.find("LOADS"), std::string::npos) << deck;
 }
 
