@@ -8,6 +8,7 @@
 
 #include "AttributesGuiCommon/ajbC_Job.h"
 #include "HostModules/hst_ModelBuilder.h"
+#include "ModKerLow/rgnF_Set.h"
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kloC_Load.h"
@@ -520,4 +521,80 @@ TEST(aif_LoadBuilder, UnimplementedKindStopsTheWrite) {
   }
   EXPECT_EQ(message, "Unimplemented load type conversion");
   EXPECT_FALSE(std::filesystem::exists(deck.Path()));
+}
+
+namespace {
+
+// A surface concentration flux of 3 on faces S1 and S2 of Block-1 and S1 of
+// Block-2, created in Step-1 and carried into Step-2; a body heat flux
+// created in Step-1 and removed in Step-2.
+hst_ModelBuilder LoadBuilderFaceFluxModel() {
+  hst_ModelBuilder b = LoadBuilderModel(false);
+  // The assembly already holds an element set of the first face set's name.
+  rgnC_Region taken("_Flux_S1", {});
+  taken.SetKernelElementIndices(1, {0});
+  rgnF_Set set(taken);
+  set.SetName("_Flux_S1");
+  set.typeMask = rgnF_Set::kElementSet;
+  b.Assembly().FeatureList().Add(set);
+  b.AddStep("Step-1", kprC_StaticStep());
+  b.AddStep("Step-2", kprC_StaticStep());
+  kloC_SurfaceConcentrationFlux flux;
+  rgnC_Region skin("Skin", {"Assembly"});
+  skin.SetKernelInstanceIds({1, 2});
+  skin.SetKernelElementIndices(1, {0, 1}, {"S1", "S2"});
+  skin.SetKernelElementIndices(2, {0}, {"S1"});
+  flux.SetRegion(skin);
+  flux.SetState("Step-1", 1, LoadBuilderState(1, {3.0}));
+  flux.SetState("Step-2", 2, LoadBuilderState(2, {3.0}));
+  b.AddLoad("Flux", flux);
+  kloC_BodyHeatFlux heat;
+  heat.SetRegion(LoadBuilderRegion("All", 2));
+  heat.SetState("Step-1", 1, LoadBuilderState(1, {5.0}));
+  heat.SetState("Step-2", 4, LoadBuilderState(4, {5.0}));
+  b.AddLoad("Heat", heat);
+  return b;
+}
+
+}  // namespace
+
+// A surface concentration flux without a field writes one "*Dflux" per face,
+// each on an element set of that face's elements that the deck defines once
+// (a taken name gets "_1"). It restates with the body fluxes, whose keyword
+// it shares: the body heat flux removed in Step-2 rewrites it there.
+TEST(aif_LoadBuilder, FaceFluxesOnTheirOwnSets) {
+  const hst_ModelBuilder b = LoadBuilderFaceFluxModel();
+  const std::string deck = LoadBuilderDeck(b, "LoadBuilderFaceFlux");
+  EXPECT_EQ(LoadBuilderSlice(deck, "*Elset, elset=_Flux_S1_1", "*End Assembly\n"),
+            "*Elset, elset=_Flux_S1_1, internal, instance=Block-1\n 1,\n"
+            "*Elset, elset=_Flux_S1_1, internal, instance=Block-2\n 1,\n"
+            "*Elset, elset=_Flux_S2, internal, instance=Block-1\n 2,\n");
+  const std::string fluxes =
+      "*Dflux\n_Flux_S1_1, S1, 3.\n"
+      "*Dflux\n_Flux_S2, S2, 3.\n";
+  EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-1"),
+            "** \n** LOADS\n** \n"
+            "** Name: Flux   Type: Surface concentration flux\n" +
+                fluxes + "** Name: Heat   Type: Body heat flux\n*Dflux\nBlock-2.All, BF, 5.\n");
+  EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-2"),
+            "** \n** LOADS\n** \n"
+            "** Name: Flux   Type: Surface concentration flux\n"
+            "*Dflux, op=NEW\n_Flux_S1_1, S1, 3.\n"
+            "*Dflux, op=NEW\n_Flux_S2, S2, 3.\n"
+            "** Name: Heat   Type: Body heat flux\n*Dflux, op=NEW\n");
+  // A restart job defines the sets with its model definitions, ahead of the
+  // history it writes.
+  hst_ModelBuilder restart = LoadBuilderFaceFluxModel();
+  restart.MutableModel().SetRestart("Previous", "Step-1", -2, false);
+  const std::string restarted = LoadBuilderDeck(restart, "LoadBuilderFaceFlux", ajbC_RESTART);
+  EXPECT_EQ(LoadBuilderSlice(restarted, "*Elset, elset=Assembly._Flux_S1_1", "** ----"),
+            "*Elset, elset=Assembly._Flux_S1_1, internal, instance=Block-1\n 1,\n"
+            "*Elset, elset=Assembly._Flux_S1_1, internal, instance=Block-2\n 1,\n"
+            "*Elset, elset=Assembly._Flux_S2, internal, instance=Block-1\n 2,\n");
+  EXPECT_EQ(LoadBuilderStepLoads(restarted, "Step-2"),
+            "** \n** LOADS\n** \n"
+            "** Name: Flux   Type: Surface concentration flux\n"
+            "*Dflux, op=NEW\nAssembly._Flux_S1_1, S1, 3.\n"
+            "*Dflux, op=NEW\nAssembly._Flux_S2, S2, 3.\n"
+            "** Name: Heat   Type: Body heat flux\n*Dflux, op=NEW\n");
 }

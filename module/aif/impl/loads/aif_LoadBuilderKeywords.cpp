@@ -203,17 +203,22 @@ void aif_LoadBuilder::AddFaceFluxes(const Entry& e, const akw_Keyword& comment) 
   if (known == faceSets_.end()) {
     cow_Map<cow_String, cow_String> accepted;
     aif_SetNameRegistry& registry = aif_SetNameRegistry::Instance();
+    // A restart job defines them among its model definitions, where a
+    // part-based file reaches the assembly's sets through its name.
+    const bool modelLevel = info.IsRestart();
+    const cow_String scope =
+        modelLevel && info.IsPartBased() ? aif_QualifiedPrefix("Assembly") : cow_String();
     const cow_String base = akw_MorvexName(e.name, false).Printable();
     for (const auto& [face, generated] : aif_SetLabelWriter::MapMemberNames(faces, base)) {
       // The set's own name, as the registry knows set names: unquoted. A
       // load name holding a dot stays one component of it.
       const cow_String plain = "_" + e.name + "_" + face;
       cow_String suffix;
-      for (int n = 1; !registry.AddElset(plain + suffix, false); ++n)
+      for (int n = 1; !registry.AddElset(scope + plain + suffix, false); ++n)
         suffix = LoadBuilderCounter(n);
-      const cow_String name = suffix.IsEmpty() && e.name.Find('.') == cow_String::npos
-                                  ? generated
-                                  : akw_MorvexName(plain + suffix, false).Printable();
+      const cow_String name = scope + (suffix.IsEmpty() && e.name.Find('.') == cow_String::npos
+                                           ? generated
+                                           : akw_MorvexName(plain + suffix, false).Printable());
       accepted.Set(face, name);
 
       aif_Elset::LabelsById members;
@@ -224,7 +229,7 @@ void aif_LoadBuilder::AddFaceFluxes(const Entry& e, const akw_Keyword& comment) 
           if ((*ofId)[i] == face) members.Modify(id).Append(list[i]);
       }
       const aif_Elset set(name, members, true, info);
-      if (info.IsRestart())
+      if (modelLevel)
         AddModelDefinition(set);
       else
         AddAssemblyDefinition(set);
