@@ -598,3 +598,67 @@ TEST(aif_LoadBuilder, FaceFluxesOnTheirOwnSets) {
             "*Dflux, op=NEW\nAssembly._Flux_S2, S2, 3.\n"
             "** Name: Heat   Type: Body heat flux\n*Dflux, op=NEW\n");
 }
+
+namespace {
+
+// A load of `Kind` on the faces S2 of Block-1's upper brick, created in
+// Step-1 with magnitude `value`: uniform, or (`field`) distributed by the
+// field "Ramp".
+template <class Kind>
+Kind LoadBuilderSurfaceLoad(double value, bool field) {
+  Kind load;
+  rgnC_Region top = LoadBuilderRegion("Top", 1);
+  top.SetKernelElementIndices(1, {1}, {"S2"});
+  top.SetKernelNodeIndices(1, {8, 9, 10, 11});
+  load.SetRegion(top);
+  if (field) {
+    load.SetFieldName("Ramp");
+    load.SetDistribution(2);
+  }
+  load.SetState("Step-1", 1, LoadBuilderState(1, {value}));
+  return load;
+}
+
+}  // namespace
+
+// The flux, flow, current, charge and connector kinds each reach their
+// keyword; the surface kinds take the surface keyword when uniform and the
+// element keyword when a field distributes them.
+TEST(aif_LoadBuilder, DispatchOfFluxFlowCurrentChargeAndConnectorLoads) {
+  hst_ModelBuilder b = LoadBuilderModel(false);
+  b.AddStep("Step-1", kprC_StaticStep());
+  b.AddLoad("A-HeatFlux", LoadBuilderSurfaceLoad<kloC_SurfaceHeatFlux>(1.0, false));
+  b.AddLoad("B-HeatFluxField", LoadBuilderSurfaceLoad<kloC_SurfaceHeatFlux>(1.0, true));
+  b.AddLoad("C-Flow", LoadBuilderSurfaceLoad<kloC_SurfacePoreFluid>(2.0, false));
+  b.AddLoad("D-FlowField", LoadBuilderSurfaceLoad<kloC_SurfacePoreFluid>(2.0, true));
+  b.AddLoad("E-Charge", LoadBuilderSurfaceLoad<kloC_SurfaceCharge>(3.0, false));
+  b.AddLoad("F-ChargeField", LoadBuilderSurfaceLoad<kloC_SurfaceCharge>(3.0, true));
+  b.AddLoad("G-Current", LoadBuilderSurfaceLoad<kloC_SurfaceCurrent>(4.0, false));
+  b.AddLoad("H-CurrentField", LoadBuilderSurfaceLoad<kloC_SurfaceCurrent>(4.0, true));
+  b.AddLoad("I-PointFlux", LoadBuilderSurfaceLoad<kloC_ConcentratedHeatFlux>(5.0, false));
+  b.AddLoad("J-PointCharge", LoadBuilderSurfaceLoad<kloC_ConcentratedCharge>(6.0, false));
+  b.AddLoad("K-PointCurrent", LoadBuilderSurfaceLoad<kloC_ConcentratedCurrent>(7.0, false));
+  b.AddLoad("L-Cavity", LoadBuilderSurfaceLoad<kloC_HydroFluidFlow>(8.0, false));
+  b.AddLoad("M-Connector", LoadBuilderSurfaceLoad<kloC_ConnectorForce>(9.0, false));
+  const std::string deck = LoadBuilderDeck(b, "LoadBuilderFluxes");
+  EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-1"),
+            "** \n** LOADS\n** \n"
+            "** Name: A-HeatFlux   Type: Surface heat flux\n*Dsflux\nBlock-1.Top, S, 1.\n"
+            "** Name: B-HeatFluxField   Type: Surface heat flux Using Field: Ramp\n"
+            "*Dflux\nBlock-1.2, S2, 3.\n"
+            "** Name: C-Flow   Type: Surface pore fluid\n*Dsflow\nBlock-1.Top, S, 2.\n"
+            "** Name: D-FlowField   Type: Surface pore fluid Using Field: Ramp\n"
+            "*Dflow\nBlock-1.2, S2, 6.\n"
+            "** Name: E-Charge   Type: Surface charge\n*Dsecharge\nBlock-1.Top,ES,3.\n"
+            "** Name: F-ChargeField   Type: Surface charge Using Field: Ramp\n"
+            "*Decharge\nBlock-1.2,ES2, 7.5\n"
+            "** Name: G-Current   Type: Surface current\n*Dsecurrent\nBlock-1.Top,CS,4.\n"
+            "** Name: H-CurrentField   Type: Surface current Using Field: Ramp\n"
+            "*Decurrent\nBlock-1.2,CS2, 10.\n"
+            "** Name: I-PointFlux   Type: Concentrated heat flux\n*Cflux\nBlock-1.Top, 11, 5.\n"
+            "** Name: J-PointCharge   Type: Concentrated charge\n*Cecharge\nBlock-1.Top, ,6.\n"
+            "** Name: K-PointCurrent   Type: Concentrated current\n"
+            "*Cecurrent\nBlock-1.Top, ,7.\n"
+            "** Name: L-Cavity   Type: Fluid cavity flux\n*Fluid Flux\nBlock-1.Top, 8.\n"
+            "** Name: M-Connector   Type: Connector force\n*Connector Load\nBlock-1.Top, 1, 9.\n");
+}
