@@ -117,6 +117,8 @@ class rgnK_Region : public cls_Object {
       points += entry.second.Length();
     return points == 1;
   }
+  // The area of the region's faces (what asoK_CalculateRgnArea answers).
+  double Area() const { return region_.KernelArea(); }
   // The region's kind bits (rgnC_Region::Flags).
   int Flags() const { return region_.Flags(); }
   const cow_List<rgnC_GeomComponent>& GeomComponents() const { return region_.KernelComponents(); }

@@ -108,6 +108,10 @@ class rgnC_Region : public kern_Object {
   const cow_List<int>& KernelSurfaceTypes() const { return surfaceTypes_; }
   void SetKernelSurfaceTypes(cow_List<int> types) { surfaceTypes_ = std::move(types); }
 
+  // The area the kernel measures over the region's faces (0 unless set).
+  double KernelArea() const { return area_; }
+  void SetKernelArea(double area) { area_ = area; }
+
   // What the mesh services compute from the region's geometry (mgt_): node
   // indices with a shell thickness each, element indices with an offset
   // ratio each, the same for every instance of the part.
@@ -142,6 +146,7 @@ class rgnC_Region : public kern_Object {
   cow_List<rgnC_GeomComponent> components_;
   int modelEdges_ = INT_MAX;
   cow_List<int> surfaceTypes_;
+  double area_ = 0.0;
   cow_List<int> thicknessNodes_;
   cow_List<double> thicknesses_;
   cow_List<int> offsetElements_;

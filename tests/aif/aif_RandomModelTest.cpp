@@ -2702,9 +2702,11 @@ class Generator {
 
   // Loads on the assembly's written sets and surfaces: concentrated forces
   // and moments on node sets, gravity and body forces (uniform or from an
-  // analytical field) on element sets, pressures from an analytical field on
-  // surfaces. Each is created in a random unsuppressed analysis step and
-  // then carried over, modified or removed; suppressed now and then.
+  // analytical field) on element sets, pressures from an analytical field or
+  // uniform (by area, hydrostatic or as a total force, now and then with a
+  // reference node set) and surface tractions on surfaces. Each is created
+  // in a random unsuppressed analysis step and then carried over, modified or
+  // removed; suppressed now and then.
   void AddLoads() {
     Rng& r = loadRng_;
     std::vector<std::string> analysis;
@@ -2731,7 +2733,8 @@ class Generator {
       return true;
     };
     std::vector<std::string> surfaces;
-    for (const std::string& name : WrittenAssemblySurfaces())
+    const std::vector<std::string> allSurfaces = WrittenAssemblySurfaces();
+    for (const std::string& name : allSurfaces)
       if (plain(assemblySurfaces_.at(name))) surfaces.push_back(name);
     // The sets of written instances' parts, as the assembly names them
     // ("Inst.Set"): node sets for concentrated loads, element sets for
@@ -2793,7 +2796,7 @@ class Generator {
         on = r.Pick(elementSets);
         load = std::make_unique<kloC_BodyForce>(), told = "body force";
         load->SetRegion(OutputRegion(on, false));
-      } else if (kind == 3 && !surfaces.empty() && !analyticalFields_.empty()) {
+      } else if (kind == 3 && !surfaces.empty() && !analyticalFields_.empty() && r.Chance(0.5)) {
         on = r.Pick(surfaces);
         load = std::make_unique<kloC_Pressure>(), told = "pressure";
         const rgnC_Region& held = assemblySurfaces_.at(on);
@@ -2806,6 +2809,34 @@ class Generator {
         load->SetFieldName(cow_String(r.Pick(analyticalFields_)));
         load->SetDistribution(3);
         values = 1;
+      } else if (kind == 3 && !allSurfaces.empty()) {
+        // Written by "*Dsload" on the surface's name.
+        on = r.Pick(allSurfaces);
+        values = 1;
+        if (r.Chance(0.3)) {
+          auto traction = std::make_unique<kloC_SurfaceTraction>();
+          traction->SetTractionKind(r.Uniform(0, 1));
+          traction->SetDistribution(r.Uniform(0, 1));
+          traction->SetConstantResultant(r.Chance(0.5));
+          traction->SetDirectionSegment(
+              {{0.0, 0.0, 0.0}, {r.Real(-1, 1), r.Real(-1, 1), r.Real(-1, 1)}});
+          traction->SetFollower(r.Chance(0.5));
+          load = std::move(traction), told = "surface traction";
+          load->SetRegion(OutputRegion(on, true));
+        } else {
+          load = std::make_unique<kloC_Pressure>(), told = "uniform pressure";
+          rgnC_Region ref = OutputRegion(on, true);
+          ref.SetKernelArea(r.Chance(0.2) ? 0.0 : r.Real(0.5, 4));
+          load->SetRegion(ref);
+          const int distribution = r.Pick(std::vector<int>{0, 1, 2, 7});
+          load->SetDistribution(distribution);
+          if (distribution == 2) values = 3;
+          if (!nodeSets.empty() && r.Chance(0.3)) {
+            const std::string node = r.Pick(nodeSets);
+            load->SetSecondRegion(OutputRegion(node, false));
+            told += " ref node \"" + node + "\"";
+          }
+        }
       } else {
         continue;
       }
@@ -2813,7 +2844,7 @@ class Generator {
         load->SetFieldName(cow_String(r.Pick(analyticalFields_)));
         load->SetDistribution(2);
       }
-      if (kind != 3 && r.Chance(0.2)) {
+      if ((kind != 3 || load->FieldName().IsEmpty()) && r.Chance(0.2)) {
         load->SetIsComplex(true);
         for (std::size_t c = 0; c < values; ++c)
           load->SetComplexValue(c, omi_complex(r.Chance(0.5) ? 0.0 : r.Real(-5, 5),
@@ -3192,6 +3223,25 @@ TEST(aif_RandomModelTest, CheckerFollowsConnectorSubstructureAndInertiaReliefLoa
       "line 17: undefined element: substructure element 9 | 9, Case-A, 2.\n"
       "line 20: undefined orientation: orientation=Lost | "
       "*Inertia Relief, orientation=Lost\n",
+      Findings(deck));
+}
+
+// "*Dsload" lines name surfaces; its reference node and orientation are
+// followed as the options of any keyword.
+TEST(aif_RandomModelTest, CheckerFollowsSurfaceLoadReferences) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"     // 5-8
+      "*Surface, type=ELEMENT, name=Skin\nBars, S1\n*End Part\n"              // 9-11
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"  // 12-14
+      "*End Assembly\n*Step, name=S\n*Static\n"                               // 15-17
+      "*Dsload, ref node=I.Tip\nI.Skin, P, 2.\nI.Hull, P, 1.\n"               // 18-20
+      "*Dsload, op=NEW, ref node=I.Gone\nBars, TRVEC, 1., 0., 0., 1.\n"       // 21-22
+      "*Dsload, submodel, step=G\nI.Skin\n*End Step\n";                       // 23-25
+  EXPECT_EQ(
+      "line 20: undefined surface: load surface I.Hull | I.Hull, P, 1.\n"
+      "line 21: undefined nset: ref node=I.Gone | *Dsload, op=NEW, ref node=I.Gone\n"
+      "line 22: undefined surface: load surface Bars | Bars, TRVEC, 1., 0., 0., 1.\n",
       Findings(deck));
 }
 

@@ -807,6 +807,11 @@ class DeckChecker {
         for (const auto& [line, text] : record.data)
           ReferMember(LookupScope(record), line, Trim(Split(text, ',')[0]), kElement,
                       "substructure element ");
+      } else if (k == "*dsload") {
+        // Each data line names a surface (its options, the orientation and
+        // the reference node, are followed above).
+        for (const auto& [line, text] : record.data)
+          ReferName(record, line, kSurface, Split(text, ',')[0], "load surface ");
       } else if (k == "*tie" || k == "*shell to solid coupling") {
         for (const auto& [line, text] : record.data)
           for (const std::string& field : Split(text, ','))

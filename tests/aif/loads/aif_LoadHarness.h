@@ -1,8 +1,8 @@
-// Writes the history of a model's concentrated, distributed, connector,
-// substructure and inertia relief loads step by step the way the load builder
-// files them: the status filter of each load in each step, the op flag from
-// the load op status, the modelling-space code, the scale factor 1 and no
-// cyclic mode. Each analysis step opens with a
+// Writes the history of a model's concentrated, distributed, surface,
+// connector, substructure and inertia relief loads step by step the way the
+// load builder files them: the status filter of each load in each step, the op
+// flag from the load op status, the modelling-space code, the scale factor 1
+// and no cyclic mode. Each analysis step opens with a
 // "** STEP: " comment line; each written load with "** Load: " and its name.
 #pragma once
 
@@ -19,6 +19,7 @@
 #include "aif/impl/loads/aif_Cload.h"
 #include "aif/impl/loads/aif_ConnectorLoad.h"
 #include "aif/impl/loads/aif_Dload.h"
+#include "aif/impl/loads/aif_Dsload.h"
 #include "aif/impl/loads/aif_InertiaRelief.h"
 #include "aif/impl/loads/aif_LoadOpStatus.h"
 #include "aif/impl/loads/aif_ModelSpace.h"
@@ -46,6 +47,17 @@ inline bool IsDistributedKind(const kloC_Load& load) {
   return (id == kloC_Pressure::TypeId() || id == kloC_SurfaceTraction::TypeId() ||
           id == kloC_ShellEdgeLoad::TypeId()) &&
          load.UsesField(field);
+}
+
+// The kinds "*Dsload" writes: the surface kinds when no field gives their
+// magnitude, and the surfaces of stress-based submodels.
+inline bool IsSurfaceKind(const kloC_Load& load) {
+  const unsigned id = load.DynTypeId();
+  if (id == kloC_SubmodelStressBased::TypeId()) return true;
+  cow_String field;
+  return (id == kloC_Pressure::TypeId() || id == kloC_SurfaceTraction::TypeId() ||
+          id == kloC_ShellEdgeLoad::TypeId()) &&
+         !load.UsesField(field);
 }
 
 // Whether the builder writes `load` with status `status` in `step`.
@@ -88,6 +100,15 @@ inline std::string LoadHistory(const aif_ModelInfo& info) {
           const cow_String set = aif_RegionName(load.Region(), info).QualifiedName(2);
           keyword = std::make_unique<aif_Dload>(load, step, opFlag, set, space, info, false, -1,
                                                 1.0, name);
+        } else if (IsSurfaceKind(load)) {
+          // A pressure names its reference region's node set, when it has one.
+          const cow_String surface = aif_RegionName(load.Region(), info).QualifiedName(2);
+          cow_String refNode;
+          if (load.DynTypeId() == kloC_Pressure::TypeId() &&
+              !(load.SecondRegion() == rgnC_Region()))
+            refNode = aif_RegionName(load.SecondRegion(), info).QualifiedName(2);
+          keyword = std::make_unique<aif_Dsload>(load, step, opFlag, surface, info, false, -1, 1.0,
+                                                 name, refNode);
         } else if (load.DynTypeId() == kloC_ConnectorForce::TypeId() ||
                    load.DynTypeId() == kloC_ConnectorMoment::TypeId()) {
           const cow_String set = aif_RegionName(load.Region(), info).QualifiedName(2);

@@ -77,6 +77,8 @@ class aif_LoadBuilder : public akw_BuilderComponent {
   // The keyword of each group of kinds; false for a kind of another group.
   // Each files the entry's comment and then its keyword(s).
   bool AddMechanicalKeyword(const Entry& entry, const akw_Keyword& comment);
+  // "*Dsload" of a uniform surface load or a stress-based submodel.
+  void AddSurfaceLoad(const Entry& entry, const akw_Keyword& comment);
   bool AddFluxKeyword(const Entry& entry, const akw_Keyword& comment);
   bool AddElectricalKeyword(const Entry& entry, const akw_Keyword& comment);
   bool AddOtherKeyword(const Entry& entry, const akw_Keyword& comment);

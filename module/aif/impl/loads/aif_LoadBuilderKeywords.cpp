@@ -6,6 +6,7 @@
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
+#include "aif/impl/core/aif_RegionName.h"
 #include "aif/impl/core/aif_SetNameRegistry.h"
 #include "aif/impl/loads/aif_Cecharge.h"
 #include "aif/impl/loads/aif_Cecurrent.h"
@@ -20,6 +21,7 @@
 #include "aif/impl/loads/aif_Dsecurrent.h"
 #include "aif/impl/loads/aif_Dsflow.h"
 #include "aif/impl/loads/aif_Dsflux.h"
+#include "aif/impl/loads/aif_Dsload.h"
 #include "aif/impl/loads/aif_FluidFlux.h"
 #include "aif/impl/loads/aif_LoadBuilder.h"
 #include "aif/impl/loads/aif_ModelSpace.h"
@@ -60,7 +62,11 @@ bool aif_LoadBuilder::AddMechanicalKeyword(const Entry& e, const akw_Keyword& co
     case kloC_SurfaceTraction::kTypeId:
     case kloC_ShellEdgeLoad::kTypeId:
       if (e.usesField) break;
-      return false;
+      AddSurfaceLoad(e, comment);
+      return true;
+    case kloC_SubmodelStressBased::kTypeId:
+      AddSurfaceLoad(e, comment);
+      return true;
     default:
       return false;
   }
@@ -70,6 +76,18 @@ bool aif_LoadBuilder::AddMechanicalKeyword(const Entry& e, const akw_Keyword& co
                               Info(), e.cyclic, e.cyclicMode, e.scale, e.name),
                     e.loadCase);
   return true;
+}
+
+void aif_LoadBuilder::AddSurfaceLoad(const Entry& e, const akw_Keyword& comment) {
+  // A pressure names the node set of its reference region, when it has one.
+  cow_String refNode;
+  if (e.load.DynTypeId() == kloC_Pressure::kTypeId && !(e.load.SecondRegion() == rgnC_Region()))
+    refNode = aif_RegionName(e.load.SecondRegion(), Info()).QualifiedName(2);
+  AddStepDefinition(e.step, comment, e.loadCase);
+  AddStepDefinition(e.step,
+                    aif_Dsload(e.load, e.step, e.opFlag, e.regionName, Info(), e.cyclic,
+                               e.cyclicMode, e.scale, e.name, refNode),
+                    e.loadCase);
 }
 
 bool aif_LoadBuilder::AddFluxKeyword(const Entry& e, const akw_Keyword& comment) {
