@@ -125,6 +125,20 @@ TEST(aif_LoadBuilder, DispatchWithAndWithoutFields) {
     b.AddLoad("Lost", lost);
     b.AddLoad("Gravity", LoadBuilderGravity());
     b.AddLoad("Pressure", LoadBuilderFieldPressure());
+    kloC_Pressure uniform = LoadBuilderFieldPressure();
+    uniform.SetFieldName(cow_String());
+    uniform.SetDistribution(0);
+    rgnC_Region reference = LoadBuilderRegion("Ref", 1);
+    reference.SetKernelNodeIndices(1, {0});
+    uniform.SetSecondRegion(reference);
+    b.AddLoad("Uniform", uniform);
+    kloC_SubmodelStressBased submodel;
+    submodel.SetRegion(LoadBuilderRegion("Skin", 2));
+    submodel.SetGlobalElset("Global");
+    kloC_LoadState global;
+    global.SetGlobalStep("Step-7", 1.0);
+    submodel.SetState("Step-1", 1, global);
+    b.AddLoad("Submodel", submodel);
     const std::string deck = LoadBuilderDeck(b, "LoadBuilderDispatch");
     const std::string block = flat ? "Block-1_" : "Block-1.";
     EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-1"),
@@ -139,7 +153,11 @@ TEST(aif_LoadBuilder, DispatchWithAndWithoutFields) {
                   "All, GRAV, 9.81, 0., -1., 0.\n"
                   "** Name: Pressure   Type: Pressure Using Field: Ramp\n"
                   "*Dload\n" +
-                  (flat ? "" : "Block-1.") + "2, P2, 6.\n")
+                  (flat ? "" : "Block-1.") + "2, P2, 6.\n" +
+                  "** Name: Submodel   Type: Submodel\n*Dsload, submodel, step=Step-7\n" +
+                  (flat ? "Block-2_" : "Block-2.") + "Skin\n" +
+                  "** Name: Uniform   Type: Pressure\n*Dsload, ref node=" + block + "Ref\n" +
+                  block + "Top, P, 2.\n")
         << flat;
   }
 }
@@ -379,7 +397,8 @@ TEST(aif_LoadBuilder, LoadCasesWriteTheirLoadsWithTheirFactors) {
 // when its kind restates in that step: here a moment removed in Step-3
 // restates the concentrated loads, and the carried gravity stays unwritten.
 // A gravity removed in Step-2 restates the field pressure, written by
-// "*Dload" as gravity is, but not the uniform force.
+// "*Dload" as gravity is, but neither the uniform pressure ("*Dsload") nor the
+// force.
 TEST(aif_LoadBuilder, CarriedLoadsRestateWhenTheirKindDoes) {
   hst_ModelBuilder b = LoadBuilderModel(false);
   for (const char* step : {"Step-1", "Step-2", "Step-3"})
@@ -403,6 +422,10 @@ TEST(aif_LoadBuilder, CarriedLoadsRestateWhenTheirKindDoes) {
   pressure.SetState("Step-2", 2, LoadBuilderState(2, {2.0}));
   pressure.SetState("Step-3", 2, LoadBuilderState(2, {2.0}));
   b.AddLoad("Pressure", pressure);
+  kloC_Pressure uniform = pressure;
+  uniform.SetFieldName(cow_String());
+  uniform.SetDistribution(0);
+  b.AddLoad("Uniform", uniform);
   const std::string deck = LoadBuilderDeck(b, "LoadBuilderCarried");
   EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-2"),
             "** \n** LOADS\n** \n"
