@@ -255,6 +255,7 @@ class Generator {
         stepRng_(seed * 2246822519u + 29u),
         outputRng_(seed * 3266489917u + 41u),
         loadRng_(seed * 668265263u + 53u),
+        fluxRng_(seed * 1597334677u + 59u),
         miscLoadRng_(seed * 374761393u + 67u) {}
 
   hst_ModelBuilder builder{"Model-1"};
@@ -287,6 +288,7 @@ class Generator {
     if (kinds_.outputRequests) AddOutputData();
     if (kinds_.loads) AddLoads();
     if (kinds_.loads) AddConnectorSubstructureAndReliefLoads();
+    if (kinds_.loads) AddFluxLoads();
     PlanEnvironment();
   }
 
@@ -2975,6 +2977,168 @@ class Generator {
     }
   }
 
+  // Flux, flow, current and charge loads: concentrated ones on node sets,
+  // body ones on element sets, surface ones on surfaces (by name, or element
+  // by element when an analytical field gives them); a field now and then
+  // where every member is written and numbered from 1; currents and charges
+  // complex now and then. Each is created in a random unsuppressed analysis
+  // step and then carried over, modified or removed; suppressed now and then.
+  void AddFluxLoads() {
+    Rng& r = fluxRng_;
+    std::vector<std::string> analysis;
+    for (const StepPlan& step : steps_)
+      if (!step.suppressed) analysis.push_back(step.name);
+    if (analysis.empty()) return;
+    auto written = [&](std::vector<std::string> names) {
+      std::erase_if(names, [&](const std::string& name) {
+        return !AllMembersWritten(assemblyRegions_.at(name));
+      });
+      return names;
+    };
+    const std::vector<std::string> nodeSets = written(AssemblySetsWith(true));
+    const std::vector<std::string> elementSets = written(AssemblySetsWith(false));
+    // Field lines name each member by its label: only on regions wholly
+    // written, of parts whose nodes and elements are numbered 1..
+    auto plain = [&](const rgnC_Region& region) {
+      if (!AllMembersWritten(region)) return false;
+      for (const InstancePlan& instance : instances_) {
+        const int id = static_cast<int>(instance.options.id);
+        const PartPlan& part = parts_[instance.part];
+        if ((region.KernelNodeIndices().Find(id) && part.nodeLabels) ||
+            (region.KernelElementIndices().Find(id) && part.elementLabels))
+          return false;
+      }
+      return true;
+    };
+    std::vector<std::string> surfaces = WrittenAssemblySurfaces();
+    for (int i = r.Uniform(1, 4); i > 0; --i) {
+      const int where = r.Uniform(0, 2);
+      std::unique_ptr<kloC_Load> load;
+      std::string told, on;
+      bool electric = false, needsField = false;
+      if (where == 0 && !nodeSets.empty()) {
+        on = r.Pick(nodeSets);
+        switch (r.Uniform(0, 4)) {
+          case 0: {
+            auto heat = std::make_unique<kloC_ConcentratedHeatFlux>();
+            heat->SetDof(r.Chance(0.5) ? 11 : 12);
+            load = std::move(heat), told = "concentrated heat flux";
+            break;
+          }
+          case 1:
+            load = std::make_unique<kloC_ConcentratedConcentrationFlux>();
+            told = "concentrated concentration flux";
+            break;
+          case 2:
+            load = std::make_unique<kloC_ConcentratedCurrent>(), told = "concentrated current";
+            electric = true;
+            break;
+          case 3:
+            load = std::make_unique<kloC_ConcentratedCharge>(), told = "concentrated charge";
+            electric = true;
+            break;
+          default:
+            load = std::make_unique<kloC_HydroFluidFlow>(), told = "hydrostatic fluid flow";
+        }
+        load->SetRegion(OutputRegion(on, false));
+      } else if (where == 1 && !elementSets.empty()) {
+        on = r.Pick(elementSets);
+        switch (r.Uniform(0, 3)) {
+          case 0:
+            load = std::make_unique<kloC_BodyHeatFlux>(), told = "body heat flux";
+            break;
+          case 1:
+            load = std::make_unique<kloC_BodyConcentrationFlux>();
+            told = "body concentration flux";
+            break;
+          case 2:
+            load = std::make_unique<kloC_BodyCurrent>(), told = "body current";
+            electric = true;
+            break;
+          default:
+            load = std::make_unique<kloC_BodyCharge>(), told = "body charge";
+            electric = true;
+        }
+        load->SetRegion(OutputRegion(on, false));
+      } else if (where == 2 && !surfaces.empty()) {
+        on = r.Pick(surfaces);
+        switch (r.Uniform(0, 4)) {
+          case 0:
+            load = std::make_unique<kloC_SurfaceHeatFlux>(), told = "surface heat flux";
+            break;
+          case 1:
+            load = std::make_unique<kloC_SurfacePoreFluid>(), told = "surface pore fluid";
+            break;
+          case 2:
+            load = std::make_unique<kloC_SurfaceCurrent>(), told = "surface current";
+            electric = true;
+            break;
+          case 3:
+            load = std::make_unique<kloC_SurfaceCharge>(), told = "surface charge";
+            electric = true;
+            break;
+          default:
+            // Written per face on generated sets without a field.
+            load = std::make_unique<kloC_SurfaceConcentrationFlux>();
+            told = "surface concentration flux";
+            needsField = true;
+        }
+        const rgnC_Region& held = assemblySurfaces_.at(on);
+        rgnC_Region ref(on, {"Assembly"}, 1 << 3);
+        for (const auto& [id, elements] : held.KernelElementIndices()) {
+          const cow_List<cow_String>* faces = held.KernelElementFaces().Find(id);
+          ref.SetKernelElementIndices(id, elements, faces ? *faces : cow_List<cow_String>());
+        }
+        load->SetRegion(ref);
+      } else {
+        continue;
+      }
+      if (!analyticalFields_.empty() && plain(load->Region()) && (needsField || r.Chance(0.4))) {
+        load->SetFieldName(cow_String(r.Pick(analyticalFields_)));
+        load->SetDistribution(2);
+        told += " field \"" + load->FieldName().Str() + "\"";
+      } else if (needsField) {
+        continue;
+      } else if (!electric && r.Chance(0.2)) {
+        load->SetDistribution(1);
+        told += " user-defined";
+      }
+      if (electric && r.Chance(0.25)) {
+        load->SetComplexValue(0, omi_complex(r.Chance(0.5) ? 0.0 : r.Real(-5, 5),
+                                             r.Chance(0.5) ? 0.0 : r.Real(-5, 5)));
+        load->SetIsComplex(true);
+        told += " complex";
+      }
+      rgnC_Region region = load->Region();
+      std::set<unsigned> touched;
+      for (const auto* members : {&region.KernelNodeIndices(), &region.KernelElementIndices()})
+        for (const auto& [id, list] : *members)
+          if (!list.IsEmpty()) touched.insert(static_cast<unsigned>(id));
+      cow_List<unsigned> ids;
+      for (unsigned id : touched)
+        ids.Append(id);
+      region.SetKernelInstanceIds(ids);
+      load->SetRegion(region);
+      const std::size_t first =
+          static_cast<std::size_t>(r.Uniform(0, static_cast<int>(analysis.size()) - 1));
+      for (std::size_t k = first; k < analysis.size(); ++k) {
+        const int status = k == first ? 1 : r.Pick(std::vector<int>{2, 2, 3, 4});
+        kloC_LoadState state;
+        state.SetStatus(status);
+        state.SetValue(0, r.Chance(0.3) ? 0.0 : r.Real(-10, 10),
+                       status == 2 || (status == 3 && r.Chance(0.5)) ? 2 : 1);
+        load->SetState(cow_String(analysis[k]), status, state);
+        told.append(" ").append(std::to_string(status)).append("@").append(analysis[k]);
+        if (status == 4) break;
+      }
+      load->SetSuppressed(r.Chance(0.1));
+      const std::string name = NameFrom(r, "Flux");
+      builder.AddLoad(cow_String(name), *load);
+      description << "load \"" << name << "\" " << told << " on \"" << on << "\""
+                  << (load->Suppressed() ? " suppressed" : "") << "\n";
+    }
+  }
+
   std::vector<std::string> assemblySets_;
   // The assembly's sets and the members each holds, by name.
   std::map<std::string, rgnC_Region> assemblyRegions_;
@@ -2983,6 +3147,9 @@ class Generator {
   Rng outputRng_{0};
   // Draws of the loads (ObjectKinds::loads).
   Rng loadRng_{0};
+  // Draws of the flux, flow, current and charge loads (ObjectKinds::loads),
+  // apart from the other loads so that those stay as they were.
+  Rng fluxRng_{0};
   // The assembly's surfaces and their members, by name.
   std::map<std::string, rgnC_Region> assemblySurfaces_;
   // The generated steps in their order: name, procedure, suppressed.
@@ -3242,6 +3409,33 @@ TEST(aif_RandomModelTest, CheckerFollowsSurfaceLoadReferences) {
       "line 20: undefined surface: load surface I.Hull | I.Hull, P, 1.\n"
       "line 21: undefined nset: ref node=I.Gone | *Dsload, op=NEW, ref node=I.Gone\n"
       "line 22: undefined surface: load surface Bars | Bars, TRVEC, 1., 0., 0., 1.\n",
+      Findings(deck));
+}
+
+// Flux, flow, current and charge keywords: the concentrated ones name node
+// sets or nodes, the element-based ones element sets or elements, the
+// surface ones surfaces.
+TEST(aif_RandomModelTest, CheckerFollowsFluxLoadReferences) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"               // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"     // 5-8
+      "*Surface, type=ELEMENT, name=Skin\nBars, S1\n*End Part\n"               // 9-11
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"  // 12-14
+      "*End Assembly\n*Step, name=S\n*Static\n"                                // 15-17
+      "*Cflux\nI.Tip, 11, 5.\nI.9, 11, 1.\n"                                   // 18-20
+      "*Cecurrent, load case=1\nI.2, , 1.\nGone, ,2.\n"                        // 21-23
+      "*Fluid Flux\nNope, 2.\n"                                                // 24-25
+      "*Dflux\nI.Bars, BF, 1.\nI.1, S2, 3.\nI.4, SPOS, 1.\n"                  // 26-29
+      "*Decharge, real\nI.7,ES, 1.\nLost,EBF,2.\n"                             // 30-32
+      "*Dsflux\nI.Skin, S, 1.\n*Dsecurrent\nI.Hide,CS,1.\n*End Step\n";        // 33-37
+  EXPECT_EQ(
+      "line 20: undefined node: load node 9 | I.9, 11, 1.\n"
+      "line 23: undefined nset: load set Gone | Gone, ,2.\n"
+      "line 25: undefined nset: load set Nope | Nope, 2.\n"
+      "line 29: undefined element: load element 4 | I.4, SPOS, 1.\n"
+      "line 31: undefined element: load element 7 | I.7,ES, 1.\n"
+      "line 32: undefined elset: load set Lost | Lost,EBF,2.\n"
+      "line 36: undefined surface: load surface I.Hide | I.Hide,CS,1.\n",
       Findings(deck));
 }
 

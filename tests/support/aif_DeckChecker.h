@@ -41,9 +41,11 @@
 // in a step, the output variable keywords ("*Node Output", "*Element
 // Output", ...) only after an "*Output" of their step and path level, and
 // "*Substructure Path, enter" left again in its step; each "*Cload" line a
-// node set or node, each "*Dload" line an element set or element, each
-// "*Connector Load" line an element set, each "*Sload" line an element by its
-// label; an "*Inertia Relief" orientation= as any other.
+// node set or node, each "*Dload" line an element set or element (likewise
+// the concentrated and the element-based flux, flow, current and charge
+// keywords), each "*Dsflux", "*Dsflow", "*Dsecurrent" and "*Dsecharge" line a
+// surface, each "*Connector Load" line an element set, each "*Sload" line an
+// element by its label; an "*Inertia Relief" orientation= as any other.
 // References may precede definitions.
 #pragma once
 
@@ -785,10 +787,17 @@ class DeckChecker {
               ReferName(record, line, kNset, f[i], "MPC set ");
           }
         }
-      } else if (k == "*cload" || k == "*dload") {
+      } else if (k == "*dsflux" || k == "*dsflow" || k == "*dsecurrent" || k == "*dsecharge") {
+        // Each data line names a surface.
+        for (const auto& [line, text] : record.data)
+          ReferName(record, line, kSurface, Split(text, ',')[0], "load surface ");
+      } else if (k == "*cload" || k == "*dload" || k == "*cflux" || k == "*cecurrent" ||
+                 k == "*cecharge" || k == "*fluid flux" || k == "*dflux" || k == "*dflow" ||
+                 k == "*decurrent" || k == "*decharge") {
         // Each data line names a set, or one node or element by its label
         // ("Inst.label" in the history of a part-based deck).
-        const bool nodes = k == "*cload";
+        const bool nodes = k == "*cload" || k == "*cflux" || k == "*cecurrent" ||
+                           k == "*cecharge" || k == "*fluid flux";
         for (const auto& [line, text] : record.data) {
           const std::string first = Trim(Split(text, ',')[0]);
           const std::vector<std::string> parts = Split(first, '.');

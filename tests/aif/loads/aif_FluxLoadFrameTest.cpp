@@ -480,4 +480,22 @@ TEST_F(aif_FluxLoadFrameTest, AStateThatIsNotALoadStateFailsItsTypeTest) {
   }
 }
 
+TEST_F(aif_FluxLoadFrameTest, AnInstanceWithoutCentroidsIsLeftOut) {
+  // Instance 5 has no mesh in the model: its element gives no point.
+  rgnC_Region region = aif_dload_test::Elements({0}, {"S2"});
+  region.SetKernelElementIndices(5, {0}, {"S2"});
+  region.SetKernelInstanceIds({1, 5});
+  const std::vector<FluxTestCase> cases = FluxTestCases();
+  for (const FluxTestCase* c : {&cases[8], &cases[11], &cases[13]}) {
+    auto load = Load(*c, 1, 2.0);
+    load->SetFieldName("Z");
+    load->SetDistribution(2);
+    load->SetRegion(region);
+    EXPECT_EQ(Text(*c, *load),
+              c->keyword + "\n" + c->fieldLines.substr(0, c->fieldLines.find('\n') + 1))
+        << c->name;
+  }
+  EXPECT_EQ(aif_dload_test::TakeMessages().Length(), 0u);
+}
+
 }  // namespace

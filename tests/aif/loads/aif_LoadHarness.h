@@ -1,8 +1,8 @@
-// Writes the history of a model's concentrated, distributed, surface,
-// connector, substructure and inertia relief loads step by step the way the
-// load builder files them: the status filter of each load in each step, the op
-// flag from the load op status, the modelling-space code, the scale factor 1
-// and no cyclic mode. Each analysis step opens with a
+// Writes the history of a model's concentrated, distributed, surface, flux,
+// flow, current, charge, connector, substructure and inertia relief loads step
+// by step the way the load builder files them: the status filter of each load
+// in each step, the op flag from the load op status, the modelling-space code,
+// the scale factor 1 and no cyclic mode. Each analysis step opens with a
 // "** STEP: " comment line; each written load with "** Load: " and its name.
 #pragma once
 
@@ -16,10 +16,22 @@
 #include "aif/impl/core/aif_Model.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_RegionName.h"
+#include "aif/impl/loads/aif_Cecharge.h"
+#include "aif/impl/loads/aif_Cecurrent.h"
+#include "aif/impl/loads/aif_Cflux.h"
 #include "aif/impl/loads/aif_Cload.h"
 #include "aif/impl/loads/aif_ConnectorLoad.h"
+#include "aif/impl/loads/aif_Decharge.h"
+#include "aif/impl/loads/aif_Decurrent.h"
+#include "aif/impl/loads/aif_Dflow.h"
+#include "aif/impl/loads/aif_Dflux.h"
 #include "aif/impl/loads/aif_Dload.h"
+#include "aif/impl/loads/aif_Dsecharge.h"
+#include "aif/impl/loads/aif_Dsecurrent.h"
+#include "aif/impl/loads/aif_Dsflow.h"
+#include "aif/impl/loads/aif_Dsflux.h"
 #include "aif/impl/loads/aif_Dsload.h"
+#include "aif/impl/loads/aif_FluidFlux.h"
 #include "aif/impl/loads/aif_InertiaRelief.h"
 #include "aif/impl/loads/aif_LoadOpStatus.h"
 #include "aif/impl/loads/aif_ModelSpace.h"
@@ -58,6 +70,71 @@ inline bool IsSurfaceKind(const kloC_Load& load) {
   return (id == kloC_Pressure::TypeId() || id == kloC_SurfaceTraction::TypeId() ||
           id == kloC_ShellEdgeLoad::TypeId()) &&
          !load.UsesField(field);
+}
+
+// The flux, flow, current or charge keyword of `load` on `set` (its node set,
+// element set or surface), the surface kinds element by element when a field
+// gives their magnitude; null for the other kinds and for a surface
+// concentration flux without a field (written per face on generated sets).
+inline std::unique_ptr<akw_Keyword> FluxKeyword(const kloC_Load& load, const cow_String& step,
+                                                bool opFlag, const cow_String& set,
+                                                const aif_ModelInfo& info) {
+  const unsigned id = load.DynTypeId();
+  cow_String field;
+  const bool byField = load.UsesField(field);
+  if (id == kloC_ConcentratedHeatFlux::TypeId())
+    return std::make_unique<aif_Cflux>(static_cast<const kloC_ConcentratedHeatFlux&>(load), step,
+                                       info, opFlag, set, 1.0);
+  if (id == kloC_ConcentratedConcentrationFlux::TypeId())
+    return std::make_unique<aif_Cflux>(static_cast<const kloC_ConcentratedConcentrationFlux&>(load),
+                                       step, info, opFlag, set, 1.0);
+  if (id == kloC_ConcentratedCurrent::TypeId())
+    return std::make_unique<aif_Cecurrent>(static_cast<const kloC_ConcentratedCurrent&>(load), step,
+                                           info, opFlag, set, 1.0);
+  if (id == kloC_ConcentratedCharge::TypeId())
+    return std::make_unique<aif_Cecharge>(static_cast<const kloC_ConcentratedCharge&>(load), step,
+                                          info, opFlag, set, 1.0);
+  if (id == kloC_HydroFluidFlow::TypeId())
+    return std::make_unique<aif_FluidFlux>(static_cast<const kloC_HydroFluidFlow&>(load), step,
+                                           opFlag, set, 1.0);
+  if (id == kloC_BodyHeatFlux::TypeId())
+    return std::make_unique<aif_Dflux>(static_cast<const kloC_BodyHeatFlux&>(load), step, opFlag,
+                                       set, info, 1.0);
+  if (id == kloC_BodyConcentrationFlux::TypeId())
+    return std::make_unique<aif_Dflux>(static_cast<const kloC_BodyConcentrationFlux&>(load), step,
+                                       opFlag, set, info, 1.0);
+  if (id == kloC_SurfaceHeatFlux::TypeId()) {
+    const auto& flux = static_cast<const kloC_SurfaceHeatFlux&>(load);
+    if (byField) return std::make_unique<aif_Dflux>(flux, step, opFlag, set, info, 1.0);
+    return std::make_unique<aif_Dsflux>(flux, step, opFlag, set, 1.0);
+  }
+  if (id == kloC_SurfaceConcentrationFlux::TypeId()) {
+    if (!byField) return nullptr;
+    return std::make_unique<aif_Dflux>(static_cast<const kloC_SurfaceConcentrationFlux&>(load),
+                                       step, opFlag, set, "S", info, 1.0);
+  }
+  if (id == kloC_SurfacePoreFluid::TypeId()) {
+    const auto& flow = static_cast<const kloC_SurfacePoreFluid&>(load);
+    if (byField) return std::make_unique<aif_Dflow>(flow, step, opFlag, set, info, 1.0);
+    return std::make_unique<aif_Dsflow>(flow, step, opFlag, set, 1.0);
+  }
+  if (id == kloC_BodyCurrent::TypeId())
+    return std::make_unique<aif_Decurrent>(static_cast<const kloC_BodyCurrent&>(load), step, info,
+                                           opFlag, set, 1.0);
+  if (id == kloC_SurfaceCurrent::TypeId()) {
+    const auto& current = static_cast<const kloC_SurfaceCurrent&>(load);
+    if (byField) return std::make_unique<aif_Decurrent>(current, step, info, opFlag, set, 1.0);
+    return std::make_unique<aif_Dsecurrent>(current, step, opFlag, set, 1.0);
+  }
+  if (id == kloC_BodyCharge::TypeId())
+    return std::make_unique<aif_Decharge>(static_cast<const kloC_BodyCharge&>(load), step, info,
+                                          opFlag, set, 1.0);
+  if (id == kloC_SurfaceCharge::TypeId()) {
+    const auto& charge = static_cast<const kloC_SurfaceCharge&>(load);
+    if (byField) return std::make_unique<aif_Decharge>(charge, step, info, opFlag, set, 1.0);
+    return std::make_unique<aif_Dsecharge>(charge, step, opFlag, set, 1.0);
+  }
+  return nullptr;
 }
 
 // Whether the builder writes `load` with status `status` in `step`.
@@ -118,7 +195,9 @@ inline std::string LoadHistory(const aif_ModelInfo& info) {
         } else if (load.DynTypeId() == kloC_InertiaRelief::TypeId()) {
           keyword = std::make_unique<aif_InertiaRelief>(load, name, step, opFlag, info);
         } else {
-          continue;
+          const cow_String set = aif_RegionName(load.Region(), info).QualifiedName(2);
+          keyword = FluxKeyword(load, step, opFlag, set, info);
+          if (!keyword) continue;
         }
         stream << "** Load: " << name;
         stream.LineBreak();

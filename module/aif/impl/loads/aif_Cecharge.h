@@ -1,6 +1,7 @@
-// "*Cecharge": a concentrated charge in one step or load-case entry, on the node set the load
-// builder names, or node by node when an analytical field distributes it.
-// The two parts of a complex load are a real and an imaginary keyword.
+// "*Cecharge": a concentrated charge in one step or load-case entry, on the
+// node set the load builder names, or node by node when an analytical field
+// distributes it. The two parts of a complex load are a real and an
+// imaginary keyword.
 #pragma once
 
 #include "aif/impl/loads/aif_FluxLoadFrame.h"

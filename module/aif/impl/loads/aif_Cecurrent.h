@@ -1,6 +1,6 @@
-// "*Cecurrent": a concentrated current in one step or load-case entry, on the node set the load
-// builder names, or node by node when an analytical field distributes it.
-// The two parts of a complex load are load cases 1 and 2.
+// "*Cecurrent": a concentrated current in one step or load-case entry, on the
+// node set the load builder names, or node by node when an analytical field
+// distributes it. The two parts of a complex load are load cases 1 and 2.
 #pragma once
 
 #include "aif/impl/loads/aif_FluxLoadFrame.h"

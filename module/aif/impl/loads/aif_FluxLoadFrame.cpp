@@ -39,7 +39,7 @@ void aif_FluxLoadFrame::WriteHeader(utl_Stream& stream, int part) const {
   pieces.newOp = status_.NewOp();
   pieces.amplitude = status_.Amplitude();
   pieces.amplitudeBreak = table_.amplitudeBreak;
-  // Part 1 of a real load is the load itself: no marker.
+  // The first part of a real load is the load itself: no marker.
   const bool marked = part == 2 || (part == 1 && complex_);
   if (marked && table_.marker == aif_ComplexMarker::kRealImaginary) pieces.part = part;
   aif_WriteLoadHeader(stream, table_.keyword, pieces);

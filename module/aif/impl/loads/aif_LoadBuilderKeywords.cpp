@@ -124,7 +124,7 @@ bool aif_LoadBuilder::AddFluxKeyword(const Entry& e, const akw_Keyword& comment)
     case kloC_SurfaceConcentrationFlux::kTypeId:
       if (e.usesField)
         add(aif_Dflux(LoadBuilderAs<kloC_SurfaceConcentrationFlux>(e.load, __LINE__), e.step,
-                      e.opFlag, e.regionName, cow_String(), info, e.scale));
+                      e.opFlag, e.regionName, "S", info, e.scale));
       else
         AddFaceFluxes(e, comment);
       return true;
