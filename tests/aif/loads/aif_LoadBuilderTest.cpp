@@ -624,13 +624,13 @@ TEST(aif_LoadBuilder, FaceFluxesOnTheirOwnSets) {
 
 namespace {
 
-// A load of `Kind` on the faces S2 of Block-1's upper brick, created in
+// A load of `Kind` on the faces S2 of Block-1's upper brick (`surface`), created in
 // Step-1 with magnitude `value`: uniform, or (`field`) distributed by the
 // field "Ramp".
 template <class Kind>
-Kind LoadBuilderSurfaceLoad(double value, bool field) {
+Kind LoadBuilderSurfaceLoad(double value, bool field, const char* surface = "Top") {
   Kind load;
-  rgnC_Region top = LoadBuilderRegion("Top", 1);
+  rgnC_Region top = LoadBuilderRegion(surface, 1);
   top.SetKernelElementIndices(1, {1}, {"S2"});
   top.SetKernelNodeIndices(1, {8, 9, 10, 11});
   load.SetRegion(top);
@@ -663,6 +663,10 @@ TEST(aif_LoadBuilder, DispatchOfFluxFlowCurrentChargeAndConnectorLoads) {
   b.AddLoad("K-PointCurrent", LoadBuilderSurfaceLoad<kloC_ConcentratedCurrent>(7.0, false));
   b.AddLoad("L-Cavity", LoadBuilderSurfaceLoad<kloC_HydroFluidFlow>(8.0, false));
   b.AddLoad("M-Connector", LoadBuilderSurfaceLoad<kloC_ConnectorForce>(9.0, false));
+  // On a surface of its own: on the heat flux's it would overlap it, both
+  // written by "*Dflux".
+  b.AddLoad("N-ConcentrationField",
+            LoadBuilderSurfaceLoad<kloC_SurfaceConcentrationFlux>(1.5, true, "Side"));
   const std::string deck = LoadBuilderDeck(b, "LoadBuilderFluxes");
   EXPECT_EQ(LoadBuilderStepLoads(deck, "Step-1"),
             "** \n** LOADS\n** \n"
@@ -683,5 +687,7 @@ TEST(aif_LoadBuilder, DispatchOfFluxFlowCurrentChargeAndConnectorLoads) {
             "** Name: K-PointCurrent   Type: Concentrated current\n"
             "*Cecurrent\nBlock-1.Top, ,7.\n"
             "** Name: L-Cavity   Type: Fluid cavity flux\n*Fluid Flux\nBlock-1.Top, 8.\n"
-            "** Name: M-Connector   Type: Connector force\n*Connector Load\nBlock-1.Top, 1, 9.\n");
+            "** Name: M-Connector   Type: Connector force\n*Connector Load\nBlock-1.Top, 1, 9.\n"
+            "** Name: N-ConcentrationField   Type: Surface concentration flux Using Field: Ramp\n"
+            "*Dflux\nBlock-1.2, S2, 4.5\n");
 }
