@@ -34,7 +34,6 @@ constexpr int kLoadBuilderAllInstances = 1000;
 // A bolt region of elements (the region type query) lets the section be
 // element-based when the axis is found from the elements (settings 0 and 1).
 constexpr int kLoadBuilderElementRegion = 4;
-constexpr float kLoadBuilderUnsetNormal = 3.4028234663852886e+38F;
 
 // The concentrated kinds "*Cload" writes.
 bool IsCloadKind(unsigned typeId) {
