@@ -120,6 +120,13 @@ hst_ModelBuilder& hst_ModelBuilder::AddLoad(const cow_String& name, const kloC_L
   return *this;
 }
 
+hst_ModelBuilder& hst_ModelBuilder::AddInteraction(const cow_String& name,
+                                                   const kinC_Interaction& interaction) {
+  Extension<kprC_PropagatingContainer<kinC_Interaction>>(model_, bas_NewModel::interactionCmd)
+      .Set(name, interaction);
+  return *this;
+}
+
 hst_ModelBuilder& hst_ModelBuilder::AddDiscreteField(const cow_String& name,
                                                      const kfdC_DiscreteField& field) {
   Extension<mdl_MapString2ObjCow<kfdC_DiscreteField>>(model_, bas_NewModel::discreteFieldsCmd)

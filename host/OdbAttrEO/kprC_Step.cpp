@@ -12,6 +12,10 @@ void kprC_Step::AddLoadCase(const cow_String& name, bool suppressed) {
   loadCases_.Set(name, loadCase);
 }
 
+void kprC_Step::SetLoadCaseFactor(const cow_String& name, const cow_String& load, float factor) {
+  loadCases_.Modify(name).SetLoadScaleFactor(load, factor);
+}
+
 cow_List<cow_String> kprC_StepContainer::UnsuppressedKeys() const {
   cow_List<cow_String> keys;
   for (const cow_String& name : names_)

@@ -24,6 +24,7 @@
 #include "ModelDatabase/bas_NewModel.h"
 #include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kflC_Filter.h"
+#include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/korC_IntegratedOutputSection.h"
 #include "OdbAttrEO/korC_Output.h"
 #include "OdbAttrEO/kpfC_InitialState.h"
@@ -93,6 +94,8 @@ class hst_ModelBuilder {
   // statuses and states per step come with it.
   hst_ModelBuilder& AddLoad(const cow_String& name, const kloC_Load& load);
   hst_ModelBuilder& AddDiscreteField(const cow_String& name, const kfdC_DiscreteField& field);
+  // Stores a copy of `interaction` (any kinC_Interaction kind) under `name`.
+  hst_ModelBuilder& AddInteraction(const cow_String& name, const kinC_Interaction& interaction);
 
   // Layups: appends `layup` (its plies, kinds and the expansion the kernel
   // answers for it) to the composite layups of part `part`.

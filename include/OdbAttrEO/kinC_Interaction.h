@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "BasShared/cow_List.h"
+#include "BasShared/cow_Map.h"
 #include "OdbAttrEO/kern_Object.h"
 #include "OdbCoreGeom/rgnC_Region.h"
 
@@ -61,3 +62,40 @@ KIN_CONTACT_CLASS(kinC_SurfaceToSurfaceContactXpl, 0x3070012)
 KIN_CONTACT_CLASS(kinC_SelfContactStd, 0x3070013)
 KIN_CONTACT_CLASS(kinC_SelfContactXpl, 0x3070014)
 #undef KIN_CONTACT_CLASS
+
+// The state of a cyclic symmetry interaction in one step: the cyclic mode the
+// step's loads act in.
+class kinC_CyclicSymmetryState {
+ public:
+  int CyclicMode() const { return cyclicMode_; }
+  void SetCyclicMode(int mode) { cyclicMode_ = mode; }
+
+ private:
+  int cyclicMode_ = 0;
+};
+
+// Cyclic symmetry of the model: a sector repeated about an axis.
+class kinC_CyclicSymmetry : public kinC_Interaction {
+ public:
+  static constexpr unsigned kTypeId = 0x3070020;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  kinC_CyclicSymmetry* Clone() const override { return new kinC_CyclicSymmetry(*this); }
+  CLS_REGISTER(kinC_CyclicSymmetry, kinC_Interaction)
+
+  // The state in `step`; a state of mode 0 for a step without one.
+  const kinC_CyclicSymmetryState& ConstGetState(const cow_String& step) const {
+    static const kinC_CyclicSymmetryState none;
+    const kinC_CyclicSymmetryState* state = states_.Find(step);
+    return state ? *state : none;
+  }
+  void SetCyclicMode(const cow_String& step, int mode) {
+    kinC_CyclicSymmetryState state;
+    state.SetCyclicMode(mode);
+    states_.Set(step, state);
+    AddStep(step);
+  }
+
+ private:
+  cow_Map<cow_String, kinC_CyclicSymmetryState> states_;
+};

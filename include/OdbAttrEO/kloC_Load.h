@@ -17,6 +17,7 @@
 #include "QivBasicUtils/omi_complex.h"
 #include "QivGeom/gsl_ModelSegment.h"
 #include "QivGeom/gsl_Point.h"
+#include "QivGeom/gsl_Vector.h"
 
 // How a bolt load acts in a step.
 enum kloC_BoltLoadMethodEnm {
@@ -287,10 +288,14 @@ class kloC_BoltLoad : public kloC_Load {
   void SetAxisSetting(int setting) { axisSetting_ = setting; }
   int RegionType() const { return regionType_; }
   void SetRegionType(int type) { regionType_ = type; }
+  // The axis the kernel finds for the bolt (the zero vector unless set).
+  const gsl_Vector& KernelAxis() const { return axis_; }
+  void SetKernelAxis(const gsl_Vector& axis) { axis_ = axis; }
 
  private:
   int axisSetting_ = 0;
   int regionType_ = 0;
+  gsl_Vector axis_;
 };
 
 // Distributed mechanical loads.

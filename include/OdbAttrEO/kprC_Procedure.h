@@ -29,6 +29,12 @@ inline bool kprC_IsFlow(unsigned type) { return kprC_Procedure(type).flow; }
 inline bool kprC_IsImplicitModal(unsigned type) { return kprC_Procedure(type).implicitModal; }
 inline bool kprC_ModesIsAllowed(unsigned type) { return kprC_Procedure(type).modes; }
 inline bool kprC_IsFrequencyBuckle(unsigned type) { return kprC_Procedure(type).frequencyBuckle; }
+// Whether the procedure applies loads by load cases: the static linear
+// perturbation and the substructure generation.
+inline bool kprC_IsLoadCaseCapable(unsigned type) {
+  return type == kprC_StaticLinearPerturbationStep::kTypeId ||
+         type == kprC_SubstructureGenerateStep::kTypeId;
+}
 // Output every n increments: allowed for every procedure but the eigenvalue
 // extractions' field output (they write by modes).
 inline bool kprC_OutputFrequencyIsAllowed(unsigned type, bool field) {

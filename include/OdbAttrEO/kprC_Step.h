@@ -30,9 +30,14 @@ class klcC_LoadCase : public kern_Object {
 
   bool Suppressed() const { return suppressed_; }
   void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
+  // The loads the load case applies, by load name, each with its scale
+  // factor.
+  const cow_Map<cow_String, float>& LoadScaleFactors() const { return loadFactors_; }
+  void SetLoadScaleFactor(const cow_String& load, float factor) { loadFactors_.Set(load, factor); }
 
  private:
   bool suppressed_ = false;
+  cow_Map<cow_String, float> loadFactors_;
 };
 
 class kprC_Step : public kern_Object {
@@ -51,6 +56,9 @@ class kprC_Step : public kern_Object {
   void SetInputSnippet(const cow_String& snippet) { snippet_ = snippet; }
   // Adds a load case named `name`, suppressed or not.
   void AddLoadCase(const cow_String& name, bool suppressed = false);
+  // Gives load case `name` (added before) the scale factor `factor` for the
+  // load `load`.
+  void SetLoadCaseFactor(const cow_String& name, const cow_String& load, float factor);
 
  private:
   bool suppressed_ = false;
@@ -105,6 +113,11 @@ class kprC_AnalysisStep : public kprC_Step {
   void SetReformKernel(int iterations) { reformKernel_ = iterations; }
   double TimePeriod() const { return timePeriod_; }
   void SetTimePeriod(double period) { timePeriod_ = period; }
+  // Whether the step carries on the analysis of the step before it without
+  // a state of its own to restart from (false unless set): a restart that
+  // resumes before it restates the loads of the step after it too.
+  bool Continuation() const { return continuation_; }
+  void SetContinuation(bool continuation) { continuation_ = continuation; }
 
   // Whether the explicit solver runs the step's procedure.
   bool Explicit() const;
@@ -153,6 +166,7 @@ class kprC_AnalysisStep : public kprC_Step {
   int solutionTechnique_ = 0;
   int reformKernel_ = 8;
   double timePeriod_ = 1.0;
+  bool continuation_ = false;
   bool simBased_ = false;
   cow_COW<kprC_Restart> restart_;
   cow_COW<kprC_Monitor> monitor_;

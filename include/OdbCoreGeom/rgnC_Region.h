@@ -17,6 +17,7 @@
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 #include "OdbAttrEO/kern_Object.h"
+#include "QivGeom/gsl_Vector.h"
 
 // An end dot of an edge's polyline as the kernel resolves it: to a node of
 // an instance (psl_GetNode), or, when it is a vertex dot, to a vertex
@@ -127,6 +128,10 @@ class rgnC_Region : public kern_Object {
     offsets_ = std::move(values);
   }
 
+  // The tangent of the region's beam elements (the zero vector unless set).
+  const gsl_Vector& KernelBeamTangent() const { return beamTangent_; }
+  void SetKernelBeamTangent(const gsl_Vector& tangent) { beamTangent_ = tangent; }
+
  private:
   cow_String name_;
   cow_List<cow_String> ownerNames_;
@@ -146,4 +151,5 @@ class rgnC_Region : public kern_Object {
   cow_List<double> thicknesses_;
   cow_List<int> offsetElements_;
   cow_List<double> offsets_;
+  gsl_Vector beamTangent_;
 };

@@ -14,6 +14,7 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_OutputFile.h"
 #include "aif/impl/core/aif_SetNameRegistry.h"
+#include "aif/impl/loads/aif_LoadBuilder.h"
 #include "aif/impl/materials/aif_MaterialBuilder.h"
 #include "aif/impl/model/aif_InstanceBuilder.h"
 #include "aif/impl/model/aif_ModelAttributesBuilder.h"
@@ -47,6 +48,7 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
     MakeComponent<aif_InstanceBuilder>,
     MakeComponent<aif_IntegratedOutputSectionBuilder>,
     MakeComponent<aif_JobKeywordsBuilder>,
+    MakeComponent<aif_LoadBuilder>,
     MakeComponent<aif_MaterialBuilder>,
     MakeComponent<aif_ModelAttributesBuilder>,
     MakeComponent<aif_OutputRequestBuilder>,
@@ -74,6 +76,7 @@ constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kFilter,
     aif_Builder::kMaterial,
     aif_Builder::kIntegratedOutputSection,
+    aif_Builder::kLoad,
     aif_Builder::kOutputRequest,
     aif_Builder::kModelAttributes,
     aif_Builder::kInertia,
@@ -90,17 +93,19 @@ constexpr aif_Builder::Component kWriteOrder[] = {
     aif_Builder::kSubstructure,   aif_Builder::kPartAttributes,
     aif_Builder::kFilter,         aif_Builder::kMaterial,
     aif_Builder::kInertia,        aif_Builder::kIntegratedOutputSection,
-    aif_Builder::kOutputRequest,  aif_Builder::kSpring,
-    aif_Builder::kTimePoints,     aif_Builder::kModelAttributes,
-    aif_Builder::kDiscreteFields, aif_Builder::kFinal,
+    aif_Builder::kLoad,           aif_Builder::kOutputRequest,
+    aif_Builder::kSpring,         aif_Builder::kTimePoints,
+    aif_Builder::kModelAttributes, aif_Builder::kDiscreteFields,
+    aif_Builder::kFinal,
 };
 
 // The components whose model definitions a restart job writes before its
-// history: amplitudes (as that builder arrives), filters and the sets and
-// surfaces the restarted job lacks.
+// history: amplitudes (as that builder arrives), filters, the sets and
+// surfaces the restarted job lacks and the element sets of the loads' faces.
 constexpr aif_Builder::Component kRestartDefinitions[] = {
     aif_Builder::kFilter,
     aif_Builder::kRegion,
+    aif_Builder::kLoad,
 };
 
 }  // namespace

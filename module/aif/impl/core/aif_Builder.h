@@ -45,6 +45,7 @@ class aif_Builder {
     kInstance,
     kIntegratedOutputSection,
     kJobKeywords,
+    kLoad,
     kMaterial,
     kModelAttributes,
     kOutputRequest,
