@@ -66,7 +66,6 @@
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif_SampleModel.h"
-#include "aif/loads/aif_LoadHarness.h"
 #include "support/aif_DeckChecker.h"
 #include "support/aif_RandomConnectorBehavior.h"
 #include "support/aif_TestSupport.h"
@@ -188,8 +187,7 @@ struct ObjectKinds {
   // enter element=" names element 0 (no label is recorded for the
   // substructure's element).
   bool substructureOutput = false;
-  // Concentrated and distributed loads, written by the load history harness
-  // into the steps of the written deck.
+  // Loads of every kind the generators know, written by the load builder.
   bool loads = true;
 };
 
@@ -3964,35 +3962,6 @@ ObjectKinds KindsOfThisRun() {
   return kinds;
 }
 
-// Puts the loads of each analysis step of `history` (the harness's text,
-// a "** STEP: " line before each step's loads) at the end of that step in
-// the deck: before its "*End Step", the steps taken in order.
-void SpliceLoadHistory(const std::string& history, Outcome& out) {
-  std::vector<std::string> steps;
-  for (std::size_t at = 0; (at = history.find("** STEP: ", at)) != std::string::npos;) {
-    const std::size_t body = history.find('\n', at) + 1;
-    const std::size_t next = history.find("** STEP: ", body);
-    const std::size_t stop = next == std::string::npos ? history.size() : next;
-    steps.emplace_back(history.begin() + static_cast<std::ptrdiff_t>(body),
-                       history.begin() + static_cast<std::ptrdiff_t>(stop));
-    at = body;
-  }
-  std::string deck;
-  std::size_t from = 0, step = 0;
-  for (std::size_t end; (end = out.deck.find("\n*End Step\n", from)) != std::string::npos;) {
-    deck.append(out.deck, from, end + 1 - from);
-    if (step < steps.size()) deck += steps[step];
-    ++step;
-    from = end + 1;
-  }
-  deck.append(out.deck, from, std::string::npos);
-  if (step != steps.size() && history.find("\n*") != std::string::npos)
-    out.findings.push_back(Finding("load history steps differ",
-                                   std::to_string(steps.size()) + " steps of loads, " +
-                                       std::to_string(step) + " steps in the deck"));
-  out.deck = deck;
-}
-
 Outcome WriteRandomModel(std::uint32_t seed) {
   Outcome out;
   out.seed = seed;
@@ -4020,7 +3989,6 @@ Outcome WriteRandomModel(std::uint32_t seed) {
     if (!writer.WriteInputFile(kDeckPath, g.jobKeywords, true) ||
         aif_test::ReadFile(kDeckPath) != out.deck)
       out.findings.push_back(Finding("second write differs", "writing twice gave other bytes"));
-    if (!out.deck.empty()) SpliceLoadHistory(aif_load_test::LoadHistory(info), out);
   } catch (const aif_Exception& e) {
     out.refusal = e.Message().Str();
     if (fs::exists(kDeckPath))
