@@ -20,6 +20,7 @@
 #include "ModKerLow/rgnF_Utils.h"
 #include "OdbAttrEO/kbeC_ConnectorElasticity.h"
 #include "OdbAttrEO/kefC_TwoPointSpring.h"
+#include "OdbAttrEO/kloC_Load.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/korC_Output.h"
 #include "OdbAttrEO/kprC_StepRequests.h"
@@ -194,6 +195,28 @@ inline hst_ModelBuilder aif_SampleModel() {
   energyList.SetVariables({"ALLIE", "ALLKE"});
   energies.SetState("Load", energyList);
   b.AddHistoryOutput("H-Output-1", energies);
+  // The loads of the static step: a pressure on the top of the block in
+  // place, and a lift at the plate's reference point, named by the
+  // assembly's node set "Lift".
+  rgnC_Region blockTop("Top", {"Assembly", "Block-2"});
+  blockTop.SetKernelInstanceIds({2u});
+  blockTop.SetKernelElementIndices(2, topElements, topFaces);
+  kloC_Pressure squeeze;
+  squeeze.SetRegion(blockTop);
+  squeeze.SetState("Load", 1, kloC_LoadState(1, {0.5}));
+  b.AddLoad("Squeeze", squeeze);
+  rgnC_Region lift("Lift", {"Assembly"});
+  lift.SetKernelInstanceIds({3u});
+  lift.SetKernelNodeIndices(3, {4});  // the reference point, after the plate's 4 nodes
+  rgnF_Set liftSet(lift);
+  liftSet.SetId(21);
+  liftSet.SetName("Lift");
+  liftSet.typeMask = rgnF_Set::kNodeSet;
+  b.Assembly().FeatureList().Add(liftSet);
+  kloC_ConcentratedForce lifting;
+  lifting.SetRegion(lift);
+  lifting.SetState("Load", 1, kloC_LoadState(1, {0.0, 0.0, 250.0}));
+  b.AddLoad("Lift", lifting);
   kprC_FrequencyStep modes;
   modes.SetNumEigen(10);
   b.AddStep("Modes", modes);

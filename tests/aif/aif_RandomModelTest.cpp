@@ -4108,10 +4108,18 @@ TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
             std::string::npos);
   EXPECT_NE(deck.find("*Connector Behavior, name=Bushing\n"), std::string::npos);
   EXPECT_NE(deck.find("*Spring, elset=Link-spring\n"), std::string::npos);
-  // Its two steps, each opened and closed, the first with its restart and
-  // output requests, the second with the default output.
+  // Its two steps, each opened and closed, the first with its loads (the
+  // lift on the plate's reference point, named by the assembly set "Lift",
+  // and a pressure on Block-2's top), restart and output requests, the
+  // second with the default output.
+  EXPECT_NE(deck.find("*Nset, nset=Lift, instance=Plate-1\n 5,\n"), std::string::npos);
   EXPECT_NE(deck.find("** STEP: Load\n** \n*Step, name=Load, nlgeom=YES\n"
                       "Static preload of the frame\n*Static\n0.1, 1., 1.e-05, 1.\n"
+                      "** \n** LOADS\n** \n"
+                      "** Name: Lift   Type: Concentrated force\n"
+                      "*Cload\nLift, 1, 0.\nLift, 2, 0.\nLift, 3, 250.\n"
+                      "** Name: Squeeze   Type: Pressure\n"
+                      "*Dsload\nBlock-2.Top, P, 0.5\n"
                       "** \n** OUTPUT REQUESTS\n** \n*Restart, write, frequency=10\n"
                       "** \n** FIELD OUTPUT: F-Output-1\n** \n"
                       "*Output, field, variable=PRESELECT, frequency=5\n"
