@@ -8,6 +8,14 @@
 // load op status is built over two field pressures whose regions share every
 // node (the overlap test intersects their node hits).
 //
+// WholeDeck/N writes the grid's whole deck through the input-file driver with
+// three loads of one step built by the load builder: a body heat flux from
+// the field at every element, a concentrated heat flux from it at every node
+// and the two field pressures (so that the op status intersects their node
+// hits), and reports MB/s, the build and write phases and the heap the
+// write adds per member; DeckScaling marks an error when the 100^3 grid
+// takes more than 10 times the 50^3 one.
+//
 // Loads/N reports, for the grid of N^3 bricks, the MB/s of each write, the
 // bytes written per member and the heap each adds at its peak per member
 // (counted by this program's operator new). Scaling runs both grids and
@@ -30,6 +38,7 @@
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kloC_Load.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/loads/aif_Cload.h"
@@ -108,6 +117,19 @@ struct LoadGrid {
     bodyState.SetValue(2, -9.81, 1);
     body.SetState("Step-1", 1, bodyState);
     builder.AddLoad("Body", body);
+
+    kloC_BodyHeatFlux flux;
+    flux.SetRegion(allElements);
+    flux.SetFieldName("F");
+    flux.SetDistribution(2);
+    flux.SetState("Step-1", 1, kloC_LoadState(1, {3.0}));
+    builder.AddLoad("Flux", flux);
+
+    kloC_ConcentratedHeatFlux nodeFlux;
+    nodeFlux.SetRegion(allNodes);
+    nodeFlux.SetFieldName("F");
+    nodeFlux.SetState("Step-1", 1, kloC_LoadState(1, {0.5}));
+    builder.AddLoad("NodeFlux", nodeFlux);
 
     for (const char* name : {"Pressure", "Pressure-2"}) {
       kloC_Pressure pressure;
@@ -191,6 +213,63 @@ struct LoadGrid {
   std::unique_ptr<aif_ModelInfo> info;
 };
 
+// The whole deck through the driver, timed, with the heap it adds at its
+// peak over every member the loads write.
+Measure WholeDeckOf(LoadGrid& grid) {
+  Measure m;
+  m.members = 2 * grid.nodes + 3 * grid.elements;
+  const long long live = bench_StartHeapPeak();
+  const auto start = std::chrono::steady_clock::now();
+  aif_Builder builder(*grid.info);
+  if (!builder.WriteInputFile(LoadBenchPath(), true, true)) m.error = "the deck was not written";
+  m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  m.addedHeap = g_peakBytes.load() - live;
+  std::error_code failed;
+  m.bytes = static_cast<long long>(std::filesystem::file_size(LoadBenchPath(), failed));
+  return m;
+}
+
+void WholeDeck(benchmark::State& state) {
+  LoadGrid grid(static_cast<int>(state.range(0)));
+  Measure best;
+  best.seconds = 1e30;
+  for (auto _ : state) {
+    const Measure m = WholeDeckOf(grid);
+    if (m.error) {
+      state.SkipWithError(m.error);
+      return;
+    }
+    if (m.seconds < best.seconds) best = m;
+  }
+  std::filesystem::remove(LoadBenchPath());
+  state.counters["MBps"] = static_cast<double>(best.bytes) / best.seconds / 1e6;
+  state.counters["deck_MB"] = static_cast<double>(best.bytes) / 1e6;
+  state.counters["ms"] = best.seconds * 1e3;
+  state.counters["heap_B_per_member"] =
+      static_cast<double>(best.addedHeap) / static_cast<double>(best.members);
+}
+
+void DeckScaling(benchmark::State& state) {
+  LoadGrid small(50), large(100);
+  double best[2] = {1e30, 1e30};
+  for (auto _ : state) {
+    LoadGrid* grids[2] = {&small, &large};
+    for (int g = 0; g < 2; ++g) {
+      const Measure m = WholeDeckOf(*grids[g]);
+      if (m.error) {
+        state.SkipWithError(m.error);
+        return;
+      }
+      if (m.seconds < best[g]) best[g] = m.seconds;
+    }
+  }
+  std::filesystem::remove(LoadBenchPath());
+  const double ratio = best[1] / best[0];
+  state.counters["ratio_100_50"] = ratio;
+  if (ratio > kMostRatio)
+    state.SkipWithError("the 100^3 deck took more than 10 times the 50^3 deck");
+}
+
 using LoadRun = Measure (LoadGrid::*)() const;
 constexpr struct {
   const char* name;
@@ -266,4 +345,6 @@ void Scaling(benchmark::State& state) {
 
 BENCHMARK(Loads)->Arg(50)->Arg(100)->Iterations(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(Scaling)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(WholeDeck)->Arg(50)->Arg(100)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(DeckScaling)->Iterations(2)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
