@@ -4082,7 +4082,16 @@ TEST(aif_RandomModelTest, GoldenDecksAreConsistent) {
         deck.find("*Node") == std::string::npos)
       continue;
     ++decks;
-    EXPECT_EQ("", Findings(deck)) << entry.path();
+    std::string findings = Findings(deck);
+    // A restart deck names sets of the job it restarts from.
+    if (deck.find("\n*Restart, read") != std::string::npos) {
+      std::string kept;
+      std::istringstream lines(findings);
+      for (std::string line; std::getline(lines, line);)
+        if (line.find(": undefined ") == std::string::npos) kept += line + "\n";
+      findings = kept;
+    }
+    EXPECT_EQ("", findings) << entry.path();
   }
   EXPECT_GE(decks, 8);
 }

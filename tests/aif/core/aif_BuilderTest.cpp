@@ -8,12 +8,14 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 
 #include "BasMem/mem_Allocator.h"
 #include "HostModules/hst_ModelBuilder.h"
 #include "MSVCR90/rt_Runtime.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Set.h"
+#include "OdbAttrEO/kloC_Load.h"
 #include "OdbAttrEO/korC_Output.h"
 #include "OdbAttrEO/kprC_Procedure.h"
 #include "OdbAttrEO/kprC_StepRequests.h"
@@ -56,6 +58,21 @@ hst_ModelBuilder SampleModel(bool substructure = false) {
   skin.material = "Aluminium";
   b.AddSection("Skin", skin);
   b.AddMaterial("Aluminium", kmaC_Material());
+  // The block's top corner node and its brick, as sets of the part.
+  rgnC_Region corner("Corner", {"Block"});
+  rgnC_Region cube("Cube", {"Block"});
+  for (int instance : {1, 3, 4}) {
+    corner.SetKernelNodeIndices(instance, {7});
+    cube.SetKernelElementIndices(instance, {0});
+  }
+  for (auto [region, id, mask] : {std::tuple{&corner, 30u, rgnF_Set::kNodeSet},
+                                  std::tuple{&cube, 31u, rgnF_Set::kElementSet}}) {
+    rgnF_Set set(*region);
+    set.SetId(id);
+    set.SetName(region->Name());
+    set.typeMask = mask;
+    b.MutablePart("Block").FeatureList().Add(set);
+  }
   b.AddInstance("Block-1", "Block");
   b.AddInstance("Plate-1", "Plate", {.lightweight = true});
   b.AddInstance("Block-2", "Block");
@@ -93,7 +110,39 @@ hst_ModelBuilder SampleModel(bool substructure = false) {
   history.SetState("Step-1", historyState);
   history.SetState("Quiet", historyState, 2);
   b.AddHistoryOutput("H-Output-1", history);
-  if (substructure) b.AddStep("Reduce", kprC_SubstructureGenerateStep(), {"LC-A", "LC-B"});
+  // Loads: a push on the block's top corner, created in Step-1 (a static
+  // step writes its loads itself, load cases or not) and, with a
+  // substructure, modified in Reduce, whose load case LC-A applies it at
+  // half its value and LC-B not at all; a weight on Block-2, created in
+  // Step-1 and modified in Quiet.
+  rgnC_Region pushed("Corner", {"Assembly", "Block-1"});
+  pushed.SetKernelInstanceIds({1u});
+  pushed.SetKernelNodeIndices(1, {7});
+  kloC_ConcentratedForce push;
+  push.SetRegion(pushed);
+  push.SetState("Step-1", 1, kloC_LoadState(1, {0.0, 0.0, -5.0}));
+  b.AddLoad("Push", push);
+  rgnC_Region weighed("Cube", {"Assembly", "Block-2"});
+  weighed.SetKernelInstanceIds({3u});
+  weighed.SetKernelElementIndices(3, {0});
+  kloC_Gravity weight;
+  weight.SetRegion(weighed);
+  weight.SetState("Step-1", 1, kloC_LoadState(1, {0.0, 0.0, -9.81}));
+  kloC_LoadState lighter(3, {});
+  lighter.SetValue(2, -1.62, 1);
+  weight.SetState("Quiet", 3, lighter);
+  b.AddLoad("Weight", weight);
+  if (substructure) {
+    kprC_SubstructureGenerateStep reduce;
+    reduce.AddLoadCase("LC-A");
+    reduce.AddLoadCase("LC-B");
+    reduce.SetLoadCaseFactor("LC-A", "Push", 0.5f);
+    b.AddStep("Reduce", reduce);
+    kloC_LoadState harder(3, {});
+    harder.SetValue(2, -8.0, 1);
+    push.SetState("Reduce", 3, harder);
+    b.AddLoad("Push", push);
+  }
   return b;
 }
 
