@@ -79,18 +79,12 @@ void aif_Cload::WriteValue(utl_Stream& stream, double value, const char* label,
 
 void aif_Cload::WriteLine(utl_Stream& stream, double magnitude, const char* label, bool lineBreak,
                           bool writeZero) const {
-  const double value = magnitude * scale_;
-  if (value == 0.0 && !writeZero) return;
-  stream << setName_;
-  WriteValue(stream, value, label, lineBreak);
+  aif_WriteLoadDataLine(stream, setName_, label, magnitude * scale_, lineBreak, writeZero);
 }
 
 void aif_Cload::WriteNodeLine(utl_Stream& stream, const cow_String& nodeName, double magnitude,
                               const char* label, bool lineBreak, bool writeZero) const {
-  const double value = magnitude * scale_;
-  if (value == 0.0 && !writeZero) return;
-  stream << nodeName;
-  WriteValue(stream, value, label, lineBreak);
+  aif_WriteLoadDataLine(stream, nodeName, label, magnitude * scale_, lineBreak, writeZero);
 }
 
 void aif_Cload::Write(utl_Stream& stream) const {

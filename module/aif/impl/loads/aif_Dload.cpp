@@ -78,24 +78,16 @@ void aif_Dload::WriteTractionKeywordLine(utl_Stream& stream, int part, bool notF
                                          double orientationNumber) const {
   // The name's printable form first: a name that cannot be written stops the
   // write before the line is begun.
-  cow_String orientation;
-  if (!orientationName.IsEmpty())
-    orientation = akw_MorvexName(orientationName, false).Printable();
-  else if (!datum.IsNullRef())
-    orientation = info_->DatumCsysName(datum, orientationNumber, loadName_);
+  const cow_String orientation =
+      aif_TractionOrientation(*info_, orientationName, datum, orientationNumber, loadName_);
   aif_WriteLoadHeader(stream, "*Dload", Pieces(part));
-  if (notFollower) stream << ", follower=NO";
-  if (!orientation.IsEmpty()) stream << ", orientation=" << orientation;
-  if (constantResultant) stream << ", constant resultant=YES";
+  aif_WriteTractionOptions(stream, notFollower, orientation, constantResultant);
   stream.LineBreak();
 }
 
 void aif_Dload::WriteSetLine(utl_Stream& stream, double magnitude, const cow_String& label,
                              bool lineBreak, bool writeZero) const {
-  const double value = scale_ * magnitude;
-  if (value == 0.0 && !writeZero) return;
-  stream << setName_ << ", " << label << ", " << value;
-  if (lineBreak) stream.LineBreak();
+  aif_WriteLoadDataLine(stream, setName_, label, scale_ * magnitude, lineBreak, writeZero);
 }
 
 void aif_Dload::WriteElementLine(utl_Stream& stream, const aif_FieldWalk::Instance& instance,

@@ -81,11 +81,8 @@ void aif_Dsload::WriteKeywordLine(utl_Stream& stream, int part, bool notFollower
                                   const dtmC_DatumRef& datum, double orientationNumber) const {
   // The names' printable forms first: a name that cannot be written stops
   // the write before the line is begun.
-  cow_String orientation;
-  if (!orientationName.IsEmpty())
-    orientation = akw_MorvexName(orientationName, false).Printable();
-  else if (!datum.IsNullRef())
-    orientation = info_->DatumCsysName(datum, orientationNumber, loadName_);
+  const cow_String orientation =
+      aif_TractionOrientation(*info_, orientationName, datum, orientationNumber, loadName_);
   cow_String submodelStep;
   if (!submodelStep_.IsEmpty()) submodelStep = akw_MorvexName(submodelStep_, false).Printable();
 
@@ -103,19 +100,14 @@ void aif_Dsload::WriteKeywordLine(utl_Stream& stream, int part, bool notFollower
   pieces.cyclicMode = cyclicMode_;
   pieces.part = part;
   aif_WriteLoadHeader(stream, "", pieces);
-  if (notFollower) stream << ", follower=NO";
-  if (!orientation.IsEmpty()) stream << ", orientation=" << orientation;
-  if (constantResultant) stream << ", constant resultant=YES";
+  aif_WriteTractionOptions(stream, notFollower, orientation, constantResultant);
   if (!refNode_.IsEmpty()) stream << ", ref node=" << refNode_;
   stream.LineBreak();
 }
 
 void aif_Dsload::WriteLine(utl_Stream& stream, double magnitude, const cow_String& label,
                            bool lineBreak, bool writeZero) const {
-  const double value = magnitude * scale_;
-  if (value == 0.0 && !writeZero) return;
-  stream << surface_ << ", " << label << ", " << value;
-  if (lineBreak) stream.LineBreak();
+  aif_WriteLoadDataLine(stream, surface_, label, magnitude * scale_, lineBreak, writeZero);
 }
 
 bool aif_Dsload::OmitsZeroPart() const {

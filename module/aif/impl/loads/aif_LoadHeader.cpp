@@ -1,10 +1,12 @@
 #include "aif/impl/loads/aif_LoadHeader.h"
 
 #include "AFCInputFileWriter/akw_MorvexName.h"
+#include "ModKerLow/dtmK_Datum.h"
 #include "OdbAttrEO/kloC_Load.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/omi_complex.h"
 #include "QivBasicUtils/utl_Stream.h"
+#include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/model/aif_SurfaceRoutines.h"
 
 aif_LoadStatus::aif_LoadStatus(const kloC_Load& load, const cow_String& step, bool opFlag,
@@ -48,4 +50,26 @@ void aif_WriteLoadHeader(utl_Stream& stream, const char* keyword,
 double aif_ComplexPart(const omi_complex& value, int part) {
   if (part == 1) return value.IsConverted() ? value.ConvertedReal() : value.Real();
   return value.IsConverted() ? value.ConvertedImag() : value.Imag();
+}
+
+cow_String aif_TractionOrientation(const aif_ModelInfo& info, const cow_String& orientationName,
+                                   const dtmC_DatumRef& datum, double angle,
+                                   const cow_String& loadName) {
+  if (!orientationName.IsEmpty()) return akw_MorvexName(orientationName, false).Printable();
+  if (!datum.IsNullRef()) return info.DatumCsysName(datum, angle, loadName);
+  return cow_String();
+}
+
+void aif_WriteTractionOptions(utl_Stream& stream, bool notFollower, const cow_String& orientation,
+                              bool constantResultant) {
+  if (notFollower) stream << ", follower=NO";
+  if (!orientation.IsEmpty()) stream << ", orientation=" << orientation;
+  if (constantResultant) stream << ", constant resultant=YES";
+}
+
+void aif_WriteLoadDataLine(utl_Stream& stream, const cow_String& name, const cow_String& label,
+                           double value, bool lineBreak, bool writeZero) {
+  if (value == 0.0 && !writeZero) return;
+  stream << name << ", " << label << ", " << value;
+  if (lineBreak) stream.LineBreak();
 }

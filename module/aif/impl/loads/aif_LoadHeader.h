@@ -6,9 +6,11 @@
 
 #include "BasShared/cow_String.h"
 
+class aif_ModelInfo;
 class kloC_Load;
 class omi_complex;
 class utl_Stream;
+struct dtmC_DatumRef;
 
 // Which status clears the restate flag of an active load: the status of the
 // load's state in the step, or that of its amplitude attribute.
@@ -72,3 +74,20 @@ void aif_WriteLoadHeader(utl_Stream& stream, const char* keyword,
 // Part `part` of a complex magnitude: the real part for 1, the imaginary
 // part otherwise, read in its converted form when the value holds one.
 double aif_ComplexPart(const omi_complex& value, int part);
+
+// The orientation a traction names: the name given, printable (a line break
+// throws nex_TextException); else, for a datum system, the model info's
+// name of it with the angle and the load's name; else empty.
+cow_String aif_TractionOrientation(const aif_ModelInfo& info, const cow_String& orientationName,
+                                   const dtmC_DatumRef& datum, double angle,
+                                   const cow_String& loadName);
+// ", follower=NO", ", orientation=" and ", constant resultant=YES" as they
+// apply, after a traction's keyword line pieces.
+void aif_WriteTractionOptions(utl_Stream& stream, bool notFollower, const cow_String& orientation,
+                              bool constantResultant);
+
+// "<name>, <label>, <value>" of a load on a set, surface or member: nothing
+// when the value is exactly 0 and `writeZero` is clear; the line is ended
+// only when `lineBreak` is set.
+void aif_WriteLoadDataLine(utl_Stream& stream, const cow_String& name, const cow_String& label,
+                           double value, bool lineBreak, bool writeZero);
