@@ -17,6 +17,7 @@
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "support/aif_DeckChecker.h"
 #include "support/aif_DeckTestSupport.h"
 
 namespace {
@@ -278,6 +279,28 @@ TEST(aif_LoadBuilder, BoltSectionsNodesAndSets) {
               "*Cload\n_Bolt-C_blrn_, 1, 50.\n")
         << flat;
   }
+}
+
+// The element set of a bolt in an instance whose name holds a dot is named
+// through the quoted instance name, as the reader splits at the first dot.
+TEST(aif_LoadBuilder, BoltSetOfADottedInstanceIsNamedThroughItsQuotedName) {
+  hst_ModelBuilder b;
+  b.AddPart("Block", hst_GridMesh(1, 1, 2));
+  b.AddInstance("A.b", "Block");
+  b.AddStep("Step-1", kprC_StaticStep());
+  kloC_BoltLoad bolt = LoadBuilderBolt("Shank", 1, kloC_APPLY_FORCE, 10.0);
+  rgnC_Region shank("Shank", {"Assembly", "A.b"});
+  shank.SetKernelInstanceIds({1u});
+  shank.SetKernelElementIndices(1, {0});
+  bolt.SetRegion(shank);
+  bolt.SetRegionType(4);
+  b.AddLoad("Bolt", bolt);
+  const std::string deck = LoadBuilderDeck(b, "LoadBuilderDottedBolt");
+  EXPECT_NE(deck.find("*Pre-tension Section, element= \"A.b\"._Bolt_blel_, node=_Bolt_blrn_\n"),
+            std::string::npos)
+      << deck;
+  for (const aif_test::DeckFinding& finding : aif_test::CheckDeck(deck))
+    ADD_FAILURE() << finding.text;
 }
 
 namespace {

@@ -128,8 +128,9 @@ void aif_LoadBuilder::AddPreTensionSection(const cow_String& name, const kloC_Bo
       elementSet = setName;
       AddAssemblyDefinition(aif_Elset(setName, labels, true, info));
     } else {
-      elementSet = info.IsPartBased() ? akw_MorvexName(instance, false).Printable() + "." + setName
-                                      : setName;
+      // A dotted instance name is quoted, so that the reader does not split it.
+      elementSet =
+          info.IsPartBased() ? aif_QualifiedName({instance, "_" + name + "_blel_"}) : setName;
       AddInstanceDefinition(instance, aif_Elset(setName, labels, false, info));
     }
     rgnK_GetTangentToBeamSurface(
