@@ -120,6 +120,15 @@ hst_ModelBuilder& hst_ModelBuilder::AddLoad(const cow_String& name, const kloC_L
   return *this;
 }
 
+hst_ModelBuilder& hst_ModelBuilder::AddAdaptiveMeshConstraint(const cow_String& name,
+                                                              const kprC_AdptMeshCons& constraint) {
+  auto& constraints = Extension<kprC_PropagatingContainer<kprC_AdptMeshCons>>(
+      model_, bas_NewModel::adaptiveMeshConstraintCmd);
+  constraints.Set(name, constraint);
+  constraints.Modify(name).SetName(name);
+  return *this;
+}
+
 hst_ModelBuilder& hst_ModelBuilder::AddInteraction(const cow_String& name,
                                                    const kinC_Interaction& interaction) {
   Extension<kprC_PropagatingContainer<kinC_Interaction>>(model_, bas_NewModel::interactionCmd)

@@ -28,6 +28,7 @@
 #include "OdbAttrEO/korC_IntegratedOutputSection.h"
 #include "OdbAttrEO/korC_Output.h"
 #include "OdbAttrEO/kpfC_InitialState.h"
+#include "OdbAttrEO/kprC_AdptMeshCons.h"
 #include "OdbAttrEO/kprC_Step.h"
 #include "OdbAttrEO/kprC_TimePoint.h"
 #include "OdbCoreGeom/bme_Mesh.h"
@@ -93,6 +94,10 @@ class hst_ModelBuilder {
   // Adds a copy of `load` under `name` (its Name set to `name`); its
   // statuses and states per step come with it.
   hst_ModelBuilder& AddLoad(const cow_String& name, const kloC_Load& load);
+  // Stores a copy of `constraint` (a displacement or velocity adaptive mesh
+  // constraint) under `name`, named after it.
+  hst_ModelBuilder& AddAdaptiveMeshConstraint(const cow_String& name,
+                                              const kprC_AdptMeshCons& constraint);
   hst_ModelBuilder& AddDiscreteField(const cow_String& name, const kfdC_DiscreteField& field);
   // Stores a copy of `interaction` (any kinC_Interaction kind) under `name`.
   hst_ModelBuilder& AddInteraction(const cow_String& name, const kinC_Interaction& interaction);

@@ -6,6 +6,7 @@
 #include "OdbAttrEO/kbpC_Profiles.h"
 #include "OdbAttrEO/kcoC_Constraint.h"
 #include "OdbAttrEO/kern_Object.h"
+#include "OdbAttrEO/kprC_AdptMeshCons.h"
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kinC_Interaction.h"
@@ -23,7 +24,6 @@ KERN_CLASS(kbcC_BC, kern_Object, 0x3030001)
 KERN_CLASS(kinC_ContactControls, kern_Object, 0x3070001)
 KERN_CLASS(kinC_ContactInitialization, kern_Object, 0x3070002)
 KERN_CLASS(kinC_InteractionProperty, kern_Object, 0x3070003)
-KERN_CLASS(kprC_AdptMeshCons, kern_Object, 0x23C0102)
 KERN_CLASS(kseC_Section, kern_Object, 0x2600001)
 KERN_CLASS(kspC_SurfaceProperty, kern_Object, 0x30C0001)
 KERN_CLASS(kopC_Task, kern_Object, 0x30F0001)
