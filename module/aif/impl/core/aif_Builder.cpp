@@ -8,6 +8,7 @@
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
 #include "VwrCmd/cmdC_WIP.h"
+#include "aif/impl/conditions/aif_AdptMeshConsBuilder.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_FinalBuilder.h"
 #include "aif/impl/core/aif_JobKeywordsBuilder.h"
@@ -43,6 +44,7 @@ std::unique_ptr<akw_BuilderComponent> MakeComponent(akw_ModelInfo& info) {
 
 // The components, in member order (the order of aif_Builder::Component).
 constexpr Make kMembers[aif_Builder::kComponentCount] = {
+    MakeComponent<aif_AdptMeshConsBuilder>,
     MakeComponent<aif_DiscreteFieldsBuilder>,
     MakeComponent<aif_FilterBuilder>,
     MakeComponent<aif_InstanceBuilder>,
@@ -75,6 +77,7 @@ constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kPartAttributes,
     aif_Builder::kFilter,
     aif_Builder::kMaterial,
+    aif_Builder::kAdptMeshCons,
     aif_Builder::kIntegratedOutputSection,
     aif_Builder::kLoad,
     aif_Builder::kOutputRequest,
@@ -92,7 +95,8 @@ constexpr aif_Builder::Component kWriteOrder[] = {
     aif_Builder::kStep,           aif_Builder::kRegion,
     aif_Builder::kSubstructure,   aif_Builder::kPartAttributes,
     aif_Builder::kFilter,         aif_Builder::kMaterial,
-    aif_Builder::kInertia,        aif_Builder::kIntegratedOutputSection,
+    aif_Builder::kInertia,        aif_Builder::kAdptMeshCons,
+    aif_Builder::kIntegratedOutputSection,
     aif_Builder::kLoad,           aif_Builder::kOutputRequest,
     aif_Builder::kSpring,         aif_Builder::kTimePoints,
     aif_Builder::kModelAttributes, aif_Builder::kDiscreteFields,

@@ -40,6 +40,7 @@ class aif_Builder {
   // The builder components, one per domain. Members of the driver in this
   // order; each has its place in the build order and the write order.
   enum Component {
+    kAdptMeshCons,
     kDiscreteFields,
     kFilter,
     kInstance,
