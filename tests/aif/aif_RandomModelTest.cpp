@@ -189,6 +189,8 @@ struct ObjectKinds {
   bool substructureOutput = false;
   // Loads of every kind the generators know, written by the load builder.
   bool loads = true;
+  // Displacement and velocity adaptive mesh constraints on node sets.
+  bool adaptiveMeshConstraints = true;
 };
 
 class Rng {
@@ -254,7 +256,8 @@ class Generator {
         outputRng_(seed * 3266489917u + 41u),
         loadRng_(seed * 668265263u + 53u),
         miscLoadRng_(seed * 374761393u + 67u),
-        fluxRng_(seed * 1597334677u + 59u) {}
+        fluxRng_(seed * 1597334677u + 59u),
+        amcRng_(seed * 2869860233u + 71u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -287,6 +290,7 @@ class Generator {
     if (kinds_.loads) AddLoads();
     if (kinds_.loads) AddConnectorSubstructureAndReliefLoads();
     if (kinds_.loads) AddFluxLoads();
+    if (kinds_.adaptiveMeshConstraints) AddAdaptiveMeshConstraints();
     PlanEnvironment();
   }
 
@@ -2895,6 +2899,66 @@ class Generator {
     }
   }
 
+  // Adaptive mesh constraints on the assembly's written node sets:
+  // displacement or velocity, by degrees of freedom, Lagrangian or user;
+  // created in a random analysis step, then carried over (2 or 9), modified
+  // (3 or 10, really or not) or removed (4 or 11); suppressed now and then.
+  void AddAdaptiveMeshConstraints() {
+    Rng& r = amcRng_;
+    const std::vector<std::string> analysis = LoadSteps();
+    // The written assembly node sets, and the node sets of written
+    // instances' parts as the assembly names them ("Inst.Set").
+    std::vector<std::pair<std::string, rgnC_Region>> nodeSets;
+    for (const std::string& set : WrittenLoadSets(true))
+      nodeSets.emplace_back(set, OutputRegion(set, false));
+    for (const InstancePlan& instance : instances_) {
+      if (!Written(instance) || instance.options.lightweight) continue;
+      const int id = static_cast<int>(instance.options.id);
+      for (const auto& [set, held] : parts_[instance.part].regions) {
+        const cow_List<int>* nodes = held.KernelNodeIndices().Find(id);
+        if (!nodes || nodes->IsEmpty()) continue;
+        rgnC_Region ref(cow_String(set), {"Assembly", cow_String(instance.name)});
+        ref.SetKernelInstanceIds({instance.options.id});
+        ref.SetKernelNodeIndices(id, *nodes);
+        nodeSets.emplace_back(instance.name + "." + set, ref);
+      }
+    }
+    if (analysis.empty() || nodeSets.empty()) return;
+    for (int i = r.Uniform(0, 3); i > 0; --i) {
+      std::unique_ptr<kprC_AdptMeshCons> constraint;
+      std::string told;
+      if (r.Chance(0.5))
+        constraint = std::make_unique<kprC_DispAdptMeshCons>(), told = "displacement";
+      else
+        constraint = std::make_unique<kprC_VelAdptMeshCons>(), told = "velocity";
+      const auto& [on, region] = r.Pick(nodeSets);
+      constraint->SetRegion(region);
+      constraint->SetMotionType(r.Pick(std::vector<int>{0, 0, 0, 1, 2}));
+      told += " motion " + std::to_string(constraint->MotionTypeEnum());
+      const std::size_t first =
+          static_cast<std::size_t>(r.Uniform(0, static_cast<int>(analysis.size()) - 1));
+      for (std::size_t k = first; k < analysis.size(); ++k) {
+        const int status = k == first ? 1 : r.Pick(std::vector<int>{2, 2, 9, 3, 10, 4, 11});
+        kprC_AdptMeshConsState state;
+        state.SetStatus(status);
+        for (std::size_t d = 0; d < 6; ++d)
+          if (r.Chance(0.6))
+            state.SetDof(d, r.Chance(0.3) ? 0.0 : r.Real(-2, 2),
+                         status == 1 || ((status == 3 || status == 10) && r.Chance(0.5)) ? 1 : 2);
+        const cow_String step(analysis[k]);
+        constraint->SetState(step, status, state);
+        if (status == 3 || status == 10) constraint->SetModified(step, r.Chance(0.5));
+        told.append(" ").append(std::to_string(status)).append("@").append(analysis[k]);
+        if (status == 4 || status == 11) break;
+      }
+      constraint->SetSuppressed(r.Chance(0.1));
+      const std::string name = NameFrom(r, "Amc");
+      builder.AddAdaptiveMeshConstraint(cow_String(name), *constraint);
+      description << "adaptive mesh constraint \"" << name << "\" " << told << " on \"" << on
+                  << "\"" << (constraint->Suppressed() ? " suppressed" : "") << "\n";
+    }
+  }
+
   // Flux, flow, current and charge loads: concentrated ones on node sets,
   // body ones on element sets, surface ones on surfaces (by name, or element
   // by element when an analytical field gives them); a field now and then
@@ -3153,6 +3217,8 @@ class Generator {
   // Draws of the flux, flow, current and charge loads (ObjectKinds::loads),
   // apart from the other loads so that those stay as they were.
   Rng fluxRng_{0};
+  // Draws of the adaptive mesh constraints, apart from the rest.
+  Rng amcRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // Materials named by sections assigned on written instances.
   std::set<std::string> assignedMaterials_;
@@ -3355,6 +3421,24 @@ TEST(aif_RandomModelTest, CheckerFollowsLoadReferences) {
       "line 33: undefined nset: load set Missing | Missing, 3, 1.\n"
       "line 37: undefined element: load element 4 | I.4, P, 1.\n"
       "line 38: undefined elset: load set None | None, BX, 1.\n",
+      Findings(deck));
+}
+
+// "*Adaptive Mesh Constraint" data lines name node sets, with or without
+// degrees of freedom after the name.
+TEST(aif_RandomModelTest, CheckerFollowsAdaptiveMeshConstraintSets) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                 // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"       // 5-8
+      "*End Part\n*Assembly, name=Assembly\n*Instance, name=I, part=P\n"         // 9-11
+      "*End Instance\n*Node\n 5, 0., 1., 0.\n*Nset, nset=\"A,1\"\n 5,\n"         // 12-16
+      "*End Assembly\n*Step, name=S\n*Static\n"                                 // 17-19
+      "*Adaptive Mesh Constraint\nI.Tip, 1, 1, 0.5\n\"A,1\", 2, 2\nI.Bars, 3, 3\n" // 20-23
+      "*Adaptive Mesh Constraint, op=NEW, constraint type=LAGRANGIAN\nGone\n"     // 24-25
+      "*End Step\n";                                                             // 26
+  EXPECT_EQ(
+      "line 23: undefined nset: mesh constraint set I.Bars | I.Bars, 3, 3\n"
+      "line 25: undefined nset: mesh constraint set Gone | Gone\n",
       Findings(deck));
 }
 

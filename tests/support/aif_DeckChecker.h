@@ -45,7 +45,8 @@
 // the concentrated and the element-based flux, flow, current and charge
 // keywords), each "*Dsflux", "*Dsflow", "*Dsecurrent" and "*Dsecharge" line a
 // surface, each "*Connector Load" line an element set, each "*Sload" line an
-// element by its label; an "*Inertia Relief" orientation= as any other.
+// element by its label, each "*Adaptive Mesh Constraint" line a node set; an
+// "*Inertia Relief" orientation= as any other.
 // References may precede definitions.
 #pragma once
 
@@ -813,6 +814,10 @@ class DeckChecker {
         // the reference node, are followed above).
         for (const auto& [line, text] : record.data)
           ReferName(record, line, kSurface, Split(text, ',')[0], "load surface ");
+      } else if (k == "*adaptive mesh constraint") {
+        // Each data line names a node set.
+        for (const auto& [line, text] : record.data)
+          ReferName(record, line, kNset, Trim(Split(text, ',')[0]), "mesh constraint set ");
       } else if (k == "*connector load") {
         for (const auto& [line, text] : record.data)
           ReferName(record, line, kElset, Trim(Split(text, ',')[0]), "load set ");
