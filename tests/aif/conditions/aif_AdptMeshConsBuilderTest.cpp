@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "AttributesGuiCommon/ajbC_Job.h"
 #include "HostModules/hst_ModelBuilder.h"
 #include "OdbAttrEO/kprC_AdptMeshCons.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
@@ -52,9 +53,10 @@ Constraint AmcBuilderConstraint(const char* region) {
   return constraint;
 }
 
-std::string AmcBuilderWrite(const hst_ModelBuilder& b, const aif_test::TempDeck& deck) {
+std::string AmcBuilderWrite(const hst_ModelBuilder& b, const aif_test::TempDeck& deck,
+                            int jobType = ajbC_FULL_ANALYSIS) {
   const bas_NewModel model = b.Model();
-  aif_Job job("Job-1", b.Job(), model);
+  aif_Job job("Job-1", b.Job(jobType), model);
   aif_ModelInfo info(job);
   aif_Builder builder(info);
   try {
@@ -200,5 +202,56 @@ TEST(aif_AdptMeshConsBuilder, UnknownKindsStopTheWrite) {
     const aif_test::TempDeck deck("AmcBuilderOddRemoved");
     EXPECT_EQ("Unimplemented adptMeshCons->statusKey conversion", AmcBuilderWrite(b, deck));
     EXPECT_FALSE(std::filesystem::exists(deck.Path()));
+  }
+}
+
+// A restart job resuming at the end of Step-1 restates the constraints in
+// the steps after it up to and including the first that is not a
+// perturbation step; without the end-step restart, or as a full analysis,
+// nothing is restated.
+TEST(aif_AdptMeshConsBuilder, RestartRestatesTheStepsItResumesWith) {
+  hst_ModelBuilder b;
+  b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  b.AddInstance("Block-1", "Block");
+  b.AddStep("Step-1", kprC_StaticStep());
+  kprC_StaticStep perturbation;
+  perturbation.SetPerturbation(true);
+  b.AddStep("Step-2", perturbation);
+  b.AddStep("Step-3", kprC_StaticStep());
+  b.AddStep("Step-4", kprC_StaticStep());
+  auto a = AmcBuilderConstraint<kprC_VelAdptMeshCons>("Left");
+  AmcBuilderState(a, "Step-1", 1, 1.5, true);
+  for (const char* step : {"Step-2", "Step-3", "Step-4"})
+    AmcBuilderState(a, step, 2, 1.5, false);
+  b.AddAdaptiveMeshConstraint("A", a);
+  const std::string restated =
+      "** \n** ADAPTIVE MESH CONSTRAINTS\n** \n** Name: A Type: Velocity/Angular velocity\n"
+      "*Adaptive Mesh Constraint, op=NEW, type=VELOCITY\nBlock-1.Left, 1, 1, 1.5\n";
+
+  b.MutableModel().SetRestart("Previous", "Step-1", 5, true);
+  {
+    const aif_test::TempDeck deck("AmcBuilderRestart");
+    ASSERT_EQ("", AmcBuilderWrite(b, deck, ajbC_RESTART));
+    const std::string text = aif_test::ReadFile(deck.Path());
+    EXPECT_EQ(restated, AmcBuilderStepText(text, "Step-2"));
+    EXPECT_EQ(restated, AmcBuilderStepText(text, "Step-3"));
+    EXPECT_EQ("", AmcBuilderStepText(text, "Step-4"));
+  }
+  b.MutableModel().SetRestart("Previous", "Step-1", -2, true);
+  {
+    const aif_test::TempDeck deck("AmcBuilderRestartNoEnd");
+    ASSERT_EQ("", AmcBuilderWrite(b, deck, ajbC_RESTART));
+    EXPECT_EQ("", AmcBuilderStepText(aif_test::ReadFile(deck.Path()), "Step-2"));
+  }
+  b.MutableModel().SetRestart("Previous", "Step-1", 5, true);
+  {
+    const aif_test::TempDeck deck("AmcBuilderRestartFull");
+    ASSERT_EQ("", AmcBuilderWrite(b, deck));
+    const std::string text = aif_test::ReadFile(deck.Path());
+    EXPECT_EQ("", AmcBuilderStepText(text, "Step-2"));
+    EXPECT_EQ(
+        "** \n** ADAPTIVE MESH CONSTRAINTS\n** \n** Name: A Type: Velocity/Angular velocity\n"
+        "*Adaptive Mesh Constraint, type=VELOCITY\nBlock-1.Left, 1, 1, 1.5\n",
+        AmcBuilderStepText(text, "Step-1"));
   }
 }
