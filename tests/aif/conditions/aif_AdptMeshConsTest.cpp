@@ -172,11 +172,9 @@ TEST(aif_AdptMeshConsTest, UnknownConstraintClassesAreRefused) {
   EXPECT_EQ("Unimplemented adaptive mesh constraint in input file.",
             aif_test::ThrownText(
                 aif_AdptMeshCons(other, "Step-2", false, "Block-1.Nodes", false, "Initial")));
-  // Refused even when deactivated.
-  const auto removed = AmcConstraint<AmcOtherConstraint>("Step-2", 4, AmcState(4, {}, 0));
-  EXPECT_EQ("Unimplemented adaptive mesh constraint in input file.",
-            aif_test::ThrownText(
-                aif_AdptMeshCons(removed, "Step-2", true, "Block-1.Nodes", false, "Initial")));
+  // Removed, it writes its keyword line like any other.
+  const auto removed = AmcConstraint<AmcOtherConstraint>("Step-2", 4, AmcState(4, {}, 0), 1);
+  EXPECT_EQ("*Adaptive Mesh Constraint\n", AmcText(removed, true));
 
   aif_AdptMeshConsOpStatus status;
   bool selector = false;

@@ -68,18 +68,19 @@ void aif_AdptMeshCons::WriteDataLines(utl_Stream& stream) const {
 }
 
 void aif_AdptMeshCons::Write(utl_Stream& stream) const {
+  // A removal names no kind: its keyword line alone, whatever the class.
+  if (inactive_) {
+    WriteKeywordLine(stream, 0);
+    stream.LineBreak();
+    return;
+  }
+
   const unsigned typeId = constraint_->DynTypeId();
   const bool displacement = typeId == kprC_DispAdptMeshCons::kTypeId;
   if (!displacement && typeId != kprC_VelAdptMeshCons::kTypeId)
     nex_Exception::Throw(
         aif_Exception(atr_Translate("Unimplemented adaptive mesh constraint in input file.")),
         kAdptMeshConsFile, __LINE__);
-
-  if (inactive_) {
-    WriteKeywordLine(stream, 0);
-    stream.LineBreak();
-    return;
-  }
 
   if (displacement) {
     nex_canDynamicCastRef<const kprC_DispAdptMeshCons>(*constraint_, kAdptMeshConsFile, __LINE__);

@@ -25,8 +25,8 @@ class aif_AdptMeshCons : public akw_Keyword {
   // keyword line alone. A displacement constraint in a buckling step whose
   // state is real and whose mode lies outside 0 to 3 writes nothing. Throws
   // aif_Exception "Unimplemented adaptive mesh constraint in input file." for
-  // a constraint neither a displacement nor a velocity one, before anything
-  // is written.
+  // an active constraint neither a displacement nor a velocity one, before
+  // anything is written.
   void Write(utl_Stream& stream) const override;
 
   bool Inactive() const { return inactive_; }
