@@ -24,25 +24,13 @@ aif_ModelInfo& aif_AdptMeshConsBuilder::Info() const {
   return static_cast<aif_ModelInfo&>(ModelInfo());
 }
 
-void aif_AdptMeshConsBuilder::MarkAdptMeshConsRestartSteps(const kprC_StepContainer& steps) {
-  const aif_Model& model = Info().ModelAdapter();
-  if (!Info().IsRestart() || model.RestartIncrement() == -2 || !model.RestartEndStep()) return;
-  const cow_List<cow_String>& names = opStatus_.Steps();
-  const long long restart = names.IndexOf(model.RestartStepName());
-  if (restart < 0) return;
-  for (std::size_t i = static_cast<std::size_t>(restart) + 1; i < names.Length(); ++i) {
-    opStatus_.MarkStepForAllCategories(static_cast<int>(i));
-    const auto* analysis = dynamic_cast<const kprC_AnalysisStep*>(&steps.ConstGet(names[i]));
-    if (!analysis || !analysis->Perturbation()) break;
-  }
-}
-
 void aif_AdptMeshConsBuilder::Build() {
   const aif_Model& model = Info().ModelAdapter();
   const kprC_StepContainer& steps = model.Steps();
   const auto& constraints = model.AdaptiveMeshConstraints();
   opStatus_.BuildAdptMeshConsOpStatus(steps.UnsuppressedKeys(), constraints);
-  MarkAdptMeshConsRestartSteps(steps);
+  opStatus_.MarkStepsAfterRestart(
+      Info(), steps, [](const kprC_AnalysisStep& step) { return step.Perturbation(); });
   names_ = cow_List<cow_String>();
 
   const cow_List<cow_String>& stepNames = steps.Keys();

@@ -32,8 +32,6 @@ class aif_AdptMeshConsBuilder : public akw_BuilderComponent {
   akw_BuilderComponent* Clone() const override { return new aif_AdptMeshConsBuilder(*this); }
 
  private:
-  // Restates the constraints in the steps a restart resumes with.
-  void MarkAdptMeshConsRestartSteps(const kprC_StepContainer& steps);
   void AddConstraint(const cow_String& name, const kprC_AdptMeshCons& constraint,
                      const cow_String& step);
   aif_ModelInfo& Info() const;

@@ -2,6 +2,10 @@
 
 #include <vector>
 
+#include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "aif/impl/core/aif_Model.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+
 void aif_OpStatus::InitializeSteps(const cow_List<cow_String>& steps, int categoryCount) {
   steps_.Append(steps);
   cow_List<int> cleared;
@@ -41,4 +45,17 @@ bool aif_OpStatus::CategoryNeedsNewOp(int category, const cow_String& step) cons
   long long index = steps_.IndexOf(step);
   const cow_List<int>& flags = flags_.Get(category);
   return flags[static_cast<std::size_t>(index)] == 1;
+}
+
+void aif_OpStatus::MarkStepsAfterRestart(const aif_ModelInfo& info, const kprC_StepContainer& steps,
+                                         bool (*continues)(const kprC_AnalysisStep& step)) {
+  const aif_Model& model = info.ModelAdapter();
+  if (!info.IsRestart() || model.RestartIncrement() == -2 || !model.RestartEndStep()) return;
+  const long long restart = steps_.IndexOf(model.RestartStepName());
+  if (restart < 0) return;
+  for (std::size_t i = static_cast<std::size_t>(restart) + 1; i < steps_.Length(); ++i) {
+    MarkStepForAllCategories(static_cast<int>(i));
+    const auto* analysis = dynamic_cast<const kprC_AnalysisStep*>(&steps.ConstGet(steps_[i]));
+    if (!analysis || !continues(*analysis)) break;
+  }
 }

@@ -9,6 +9,10 @@
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 
+class aif_ModelInfo;
+class kprC_AnalysisStep;
+class kprC_StepContainer;
+
 class aif_OpStatus : public mem_AllocationOperators {
  public:
   aif_OpStatus() = default;
@@ -25,6 +29,13 @@ class aif_OpStatus : public mem_AllocationOperators {
   // Sets the flag of step `stepIndex` in every category; an index past the
   // steps changes nothing.
   void MarkStepForAllCategories(int stepIndex);
+  // A restart job that resumes at the end of its restart step (the model's
+  // restart increment given): marks every category in the step after the
+  // restart step, and in each following one while the step before it
+  // answers `continues`. Nothing for other jobs or a restart step not in the
+  // step list.
+  void MarkStepsAfterRestart(const aif_ModelInfo& info, const kprC_StepContainer& steps,
+                             bool (*continues)(const kprC_AnalysisStep& step));
   // Whether keywords of `typeId`'s category carry ", op=NEW" in `step`, the
   // category asked with a cleared selector. A step or category that was never
   // entered raises cow_OutOfRange.

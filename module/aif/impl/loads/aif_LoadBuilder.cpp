@@ -143,20 +143,6 @@ void aif_LoadBuilder::AddPreTensionSection(const cow_String& name, const kloC_Bo
       static_cast<float>(normal.z), info, elementSet));
 }
 
-void aif_LoadBuilder::MarkRestartSteps(const kprC_StepContainer& steps) {
-  const aif_Model& model = Info().ModelAdapter();
-  if (!Info().IsRestart() || model.RestartIncrement() == -2 || !model.RestartEndStep()) return;
-  const cow_List<cow_String>& names = opStatus_.Steps();
-  const long long restart = names.IndexOf(model.RestartStepName());
-  if (restart < 0) return;
-  for (std::size_t i = static_cast<std::size_t>(restart) + 1; i < names.Length(); ++i) {
-    opStatus_.MarkStepForAllCategories(static_cast<int>(i));
-    const kprC_Step& step = steps.ConstGet(names[i]);
-    const auto* analysis = dynamic_cast<const kprC_AnalysisStep*>(&step);
-    if (!analysis || !analysis->Continuation()) break;
-  }
-}
-
 bool aif_LoadBuilder::IsWrittenInStep(const kloC_Load& load, const cow_String& step, int status,
                                       const aif_LoadOpStatus& opStatus) {
   if (load.DynTypeId() != kloC_BoltLoad::TypeId()) {
@@ -178,7 +164,8 @@ void aif_LoadBuilder::AddStepLoads() {
   const kprC_StepContainer& steps = model.Steps();
   const auto& loads = model.Loads();
   opStatus_.BuildLoadOpStatus(loads, steps.UnsuppressedKeys(), Info());
-  MarkRestartSteps(steps);
+  opStatus_.MarkStepsAfterRestart(
+      Info(), steps, [](const kprC_AnalysisStep& step) { return step.Continuation(); });
   const cow_List<cow_String>& names = opStatus_.Steps();
   for (std::size_t i = 1; i < names.Length(); ++i) {
     const cow_String& stepName = names[i];

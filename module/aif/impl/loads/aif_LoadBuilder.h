@@ -49,8 +49,6 @@ class aif_LoadBuilder : public akw_BuilderComponent {
   void FindCyclicSymmetry();
   void AddPreTensionSections();
   void AddPreTensionSection(const cow_String& name, const kloC_BoltLoad& bolt);
-  // Restates every kind in the steps a restart resumes with.
-  void MarkRestartSteps(const kprC_StepContainer& steps);
   void AddStepLoads();
   // Writes `load` into `step`, or into each of the step's load cases that
   // names it.
