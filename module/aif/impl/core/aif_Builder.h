@@ -57,6 +57,7 @@ class aif_Builder {
     kTimePoints,
     kInertia,
     kSpring,
+    kAmplitude,
     kFinal,
     kComponentCount
   };
