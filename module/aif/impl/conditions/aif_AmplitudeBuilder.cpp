@@ -15,6 +15,7 @@
 #include "aif/impl/conditions/aif_Spectrum.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/core/aif_ResultsLookup.h"
 
 namespace {
@@ -55,6 +56,8 @@ void aif_AmplitudeBuilder::Build() {
 
   for (const auto& [name, amplitude] : model.Amplitudes().ConstGetMap()) {
     if (restart && oldNames.IsMember(cow_String(UpperAmplitudeName(name)))) continue;
+    // A name the file cannot carry stops the write rather than break lines.
+    aif_CheckWritableName(name, "amplitude");
     const unsigned kind = amplitude->DynTypeId();
     if (kind == kamC_PsdDefinition::TypeId())
       AddModelDefinition(aif_PsdDefinition(name, *amplitude));
