@@ -18,6 +18,7 @@
 #include "OdbCore/ddr_Root.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "support/aif_DeckTestSupport.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -95,6 +96,19 @@ TEST_F(AmplitudeBuilderTest, AmplitudesInNameOrderWithTheirBaselineCorrections) 
                 "*Baseline Correction\n"
                 "0.25, 0.75\n",
             AmplitudeBuilderText(b, b.Job()));
+
+  // A name with an unpaired double quote is refused.
+  hst_ModelBuilder quoted;
+  quoted.AddAmplitude("Ramp\"1", kamC_ActuatorAmplitude());
+  try {
+    AmplitudeBuilderText(quoted, quoted.Job());
+    ADD_FAILURE() << "no error for an unpaired quote";
+  } catch (const aif_Exception& e) {
+    EXPECT_EQ(
+        "The amplitude name Ramp\"1 holds an unpaired double quote and cannot be written to the "
+        "input file.",
+        e.Message());
+  }
 }
 
 TEST_F(AmplitudeBuilderTest, RestartSkipsTheAmplitudesOfTheEarlierJob) {
@@ -125,6 +139,49 @@ TEST_F(AmplitudeBuilderTest, RestartSkipsTheAmplitudesOfTheEarlierJob) {
   }
   atr_SetTranslator(before);
   EXPECT_TRUE(builder.ModelDefinition().IsEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// Through the driver: amplitudes stand after the part attributes and before
+// the filters; a refused amplitude leaves no partial file.
+TEST(aif_AmplitudeBuilderDriverTest, AmplitudesBeforeFiltersAndNoPartialFile) {
+  hst_ModelBuilder b;
+  b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  b.AddInstance("Block-1", "Block");
+  b.Steps().SetAnalysisProduct(kprC_EXPLICIT);
+  b.AddFilter("F-1", kflC_ButterworthFilter());
+  kamC_Tabular ramp;
+  ramp.SetData({{0.0, 0.0}, {1.0, 1.0}});
+  b.AddAmplitude("Ramp", ramp);
+  const aif_test::TempDeck deck("aif_amplitude_driver");
+  const std::string text = deck.Write(b);
+  const std::size_t end = text.find("*End Assembly\n");
+  ASSERT_NE(std::string::npos, end);
+  EXPECT_EQ(
+      "*End Assembly\n"
+      "*Amplitude, name=Ramp\n"
+      "             0.,              0.,              1.,              1.\n"
+      "*Filter, name=F-1, type=BUTTERWORTH\n"
+      "\n",
+      text.substr(end));
+
+  // A short row stops the write; the partly written file is removed.
+  ramp.SetData({{0.0, 0.0}, {1.0}});
+  b.AddAmplitude("Ramp", ramp);
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(), model);
+  aif_ModelInfo info(job);
+  aif_Builder builder(info);
+  try {
+    builder.WriteInputFile(deck.Path(), false, true);
+    ADD_FAILURE() << "no error for a short row";
+  } catch (const aif_Exception& e) {
+    EXPECT_EQ("Amplitude Ramp has a data row with too few values.", e.Message());
+  }
+  EXPECT_FALSE(fs::exists(deck.Path()));
 }
 
 }  // namespace
