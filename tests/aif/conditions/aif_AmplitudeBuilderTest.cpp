@@ -14,6 +14,7 @@
 
 #include "BasShared/atr_String.h"
 #include "HostModules/hst_ModelBuilder.h"
+#include "OdbAttrEO/kprC_Step.h"
 #include "OdbCore/ddb_DdbContainer.h"
 #include "OdbCore/ddr_Root.h"
 #include "aif/impl/core/aif_Exception.h"
@@ -139,6 +140,34 @@ TEST_F(AmplitudeBuilderTest, RestartSkipsTheAmplitudesOfTheEarlierJob) {
   }
   atr_SetTranslator(before);
   EXPECT_TRUE(builder.ModelDefinition().IsEmpty());
+}
+
+// A restart deck writes the new amplitudes first among its model definitions,
+// before the filters, then the steps after the restart step.
+TEST_F(AmplitudeBuilderTest, RestartDeckWritesNewAmplitudesBeforeFilters) {
+  hst_ModelBuilder b;
+  b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  b.AddInstance("Block-1", "Block");
+  b.AddFilter("F-1", kflC_ButterworthFilter());
+  kamC_Tabular ramp;
+  ramp.SetData({{0.0, 0.0}, {1.0, 1.0}});
+  b.AddAmplitude("ramp", ramp).AddAmplitude("Act", kamC_ActuatorAmplitude());
+  b.AddStep("Step-1", kprC_StaticStep());
+  b.AddStep("Step-2", kprC_StaticStep());
+  b.Steps().SetAnalysisProduct(kprC_EXPLICIT);
+  b.MutableModel().SetRestart((dir_ / "Job-0").string(), "Step-1", -2, false);
+  const aif_test::TempDeck deck("aif_amplitude_restart");
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(ajbC_RESTART), model);
+  aif_ModelInfo info(job);
+  aif_Builder driver(info);
+  ASSERT_TRUE(driver.WriteInputFile(deck.Path(), false, true));
+  const std::string text = aif_test::ReadFile(deck.Path());
+  EXPECT_EQ(
+      "*Amplitude, name=Act, definition=ACTUATOR\n"
+      "*Filter, name=F-1, type=BUTTERWORTH\n\n"
+      "** ----------------------------------------------------------------\n",
+      text.substr(0, text.find("** \n")));
 }
 
 }  // namespace
