@@ -130,10 +130,10 @@ class kamC_UserAmplitude : public kamC_Amplitude {
 // acceleration, 3 gravity.
 class kamC_SpectrumAmplitude : public kamC_Amplitude {
  public:
-  enum SpecificationUnitsEnm { DISPLACEMENT = 0, VELOCITY = 1, ACCELERATION = 2, GRAVITY = 3 };
+  enum UnitsEnm { DISPLACEMENT = 0, VELOCITY = 1, ACCELERATION = 2, GRAVITY = 3 };
   KAM_KIND(kamC_SpectrumAmplitude, kamC_Amplitude, 0x302000B)
   KAM_FIELD(int, Create, 0)
-  KAM_FIELD(SpecificationUnitsEnm, SpecificationUnits, ACCELERATION)
+  KAM_FIELD(UnitsEnm, SpectrumUnits, ACCELERATION)
   KAM_FIELD(int, EventType, 2)
   KAM_FIELD(int, Relative, 0)
   KAM_FIELD(double, TimeIncrement, 0.0)
@@ -144,7 +144,7 @@ class kamC_SpectrumAmplitude : public kamC_Amplitude {
 };
 
 template <>
-struct omu_EnumTexts<kamC_SpectrumAmplitude::SpecificationUnitsEnm> {
+struct omu_EnumTexts<kamC_SpectrumAmplitude::UnitsEnm> {
   static constexpr omu_EnumText kTable[] = {
       {0, "DISPLACEMENT"}, {1, "VELOCITY"}, {2, "ACCELERATION"}, {3, "GRAVITY"}};
 };

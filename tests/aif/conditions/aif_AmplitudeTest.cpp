@@ -10,9 +10,9 @@
 #include <string>
 
 #include "aif/impl/conditions/aif_BaselineCorrection.h"
-#include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/conditions/aif_PsdDefinition.h"
 #include "aif/impl/conditions/aif_Spectrum.h"
+#include "aif/impl/core/aif_Exception.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -185,7 +185,7 @@ TEST(aif_AmplitudeTest, RefusedAmplitudes) {
 
 TEST(aif_AmplitudeTest, SpectrumForms) {
   kamC_SpectrumAmplitude table;
-  table.SetSpecificationUnits(kamC_SpectrumAmplitude::GRAVITY);
+  table.SetSpectrumUnits(kamC_SpectrumAmplitude::GRAVITY);
   table.SetG(9.81);
   table.SetData({{0.5, 1.0, 0.02, 99.0}, {1.5, 2.0, 0.05}});
   EXPECT_EQ(
@@ -193,13 +193,13 @@ TEST(aif_AmplitudeTest, SpectrumForms) {
       "0.5, 1., 0.02\n"
       "1.5, 2., 0.05\n",
       aif_test::KeywordText(aif_Spectrum("Shock", table)));
-  table.SetSpecificationUnits(kamC_SpectrumAmplitude::VELOCITY);
+  table.SetSpectrumUnits(kamC_SpectrumAmplitude::VELOCITY);
   EXPECT_EQ("*Spectrum, name=Shock, type=VELOCITY\n0.5, 1., 0.02\n1.5, 2., 0.05\n",
             aif_test::KeywordText(aif_Spectrum("Shock", table)));
 
   kamC_SpectrumAmplitude created;
   created.SetCreate(1);
-  created.SetSpecificationUnits(kamC_SpectrumAmplitude::ACCELERATION);
+  created.SetSpectrumUnits(kamC_SpectrumAmplitude::ACCELERATION);
   created.SetEventType(1);
   created.SetTimeIncrement(0.01);
   created.SetData({{0.1, 0.2, 0.3}});
@@ -230,7 +230,7 @@ TEST(aif_AmplitudeTest, SpectrumForms) {
   created.SetEventType(7);
   created.SetRelative(0);
   created.SetAmplitudeName("");
-  created.SetSpecificationUnits(kamC_SpectrumAmplitude::GRAVITY);
+  created.SetSpectrumUnits(kamC_SpectrumAmplitude::GRAVITY);
   EXPECT_EQ(
       "*Spectrum, name=Quake, create, type=G, time increment=0.01, g=9.81, Damping Generate\n"
       "1., 2., 3.\n"

@@ -14,12 +14,10 @@ namespace {
 constexpr char kSpectrumFile[] = "module/aif/impl/conditions/aif_Spectrum.cpp";
 
 void WriteSpectrumUnits(utl_Stream& stream, const kamC_SpectrumAmplitude& spectrum) {
-  if (spectrum.SpecificationUnits() == kamC_SpectrumAmplitude::GRAVITY)
+  if (spectrum.SpectrumUnits() == kamC_SpectrumAmplitude::GRAVITY)
     stream << "G";
   else
-    stream << omu_PrimEnum<kamC_SpectrumAmplitude::SpecificationUnitsEnm>(
-                  spectrum.SpecificationUnits())
-                  .GetString();
+    stream << omu_PrimEnum<kamC_SpectrumAmplitude::UnitsEnm>(spectrum.SpectrumUnits()).GetString();
 }
 
 // Values [from, to) of `row`, separated by ", ", on one line.
@@ -54,7 +52,7 @@ void aif_Spectrum::Write(utl_Stream& stream) const {
   stream.OptionalLineBreak();
   if (spectrum.Create() == 0) {
     stream << ", type=";
-    if (spectrum.SpecificationUnits() == kamC_SpectrumAmplitude::GRAVITY)
+    if (spectrum.SpectrumUnits() == kamC_SpectrumAmplitude::GRAVITY)
       stream << "G, g=" << spectrum.G();
     else
       WriteSpectrumUnits(stream, spectrum);
@@ -73,8 +71,7 @@ void aif_Spectrum::Write(utl_Stream& stream) const {
   }
   stream << ", time increment=" << spectrum.TimeIncrement();
   stream.OptionalLineBreak();
-  if (spectrum.SpecificationUnits() == kamC_SpectrumAmplitude::GRAVITY ||
-      spectrum.EventType() == 3) {
+  if (spectrum.SpectrumUnits() == kamC_SpectrumAmplitude::GRAVITY || spectrum.EventType() == 3) {
     stream << ", g=" << spectrum.G();
     stream.OptionalLineBreak();
   }
