@@ -99,6 +99,13 @@ hst_ModelBuilder& hst_ModelBuilder::AddTimePoint(const cow_String& name,
   return *this;
 }
 
+hst_ModelBuilder& hst_ModelBuilder::AddAmplitude(const cow_String& name,
+                                                 const kamC_Amplitude& amplitude) {
+  Extension<mdl_MapString2ObjCow<kamC_Amplitude>>(model_, bas_NewModel::amplitudeCmd)
+      .Set(name, amplitude);
+  return *this;
+}
+
 hst_ModelBuilder& hst_ModelBuilder::AddFilter(const cow_String& name, const kflC_Filter& filter) {
   Extension<mdl_MapString2ObjCow<kflC_Filter>>(model_, bas_NewModel::filterCmd).Set(name, filter);
   return *this;

@@ -22,6 +22,7 @@
 #include "ModKerLow/asoF_PartInstance.h"
 #include "ModKerLow/ptoK_Part.h"
 #include "ModelDatabase/bas_NewModel.h"
+#include "OdbAttrEO/kamC_Amplitude.h"
 #include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kflC_Filter.h"
 #include "OdbAttrEO/kinC_Interaction.h"
@@ -86,6 +87,8 @@ class hst_ModelBuilder {
   // `section` in its integrated output sections, each under `name`.
   hst_ModelBuilder& AddTimePoint(const cow_String& name, const kprC_TimePoint& points);
   hst_ModelBuilder& AddFilter(const cow_String& name, const kflC_Filter& filter);
+  // Stores a copy of `amplitude` (any kamC_Amplitude kind) under `name`.
+  hst_ModelBuilder& AddAmplitude(const cow_String& name, const kamC_Amplitude& amplitude);
   hst_ModelBuilder& AddIntegratedOutputSection(const cow_String& name,
                                                const korC_IntegratedOutputSection& section);
 

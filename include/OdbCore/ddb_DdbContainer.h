@@ -65,12 +65,20 @@ class ddb_Model {
     product_ = product;
     return *this;
   }
+  // The names of the amplitudes the earlier job wrote (its amplitude
+  // repository's keys, upper-cased as the solver keeps them); none unless added.
+  const cow_List<cow_String>& AmplitudeNames() const { return amplitudes_; }
+  ddb_Model& AddAmplitude(const cow_String& name) {
+    amplitudes_.Append(name);
+    return *this;
+  }
 
  private:
   cow_String name_;
   ddb_StepContainer steps_;
   cow_List<cow_String> order_;
   int product_ = 0;
+  cow_List<cow_String> amplitudes_;
 };
 
 class ddb_DdbContainer {

@@ -40,6 +40,7 @@
 #include "ModKerLow/ptoC_RebarOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Utils.h"
+#include "OdbAttrEO/kamC_Amplitude.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/kefC_SpringToGround.h"
@@ -191,6 +192,8 @@ struct ObjectKinds {
   bool loads = true;
   // Displacement and velocity adaptive mesh constraints on node sets.
   bool adaptiveMeshConstraints = true;
+  // Amplitudes of every kind, some named by the loads.
+  bool amplitudes = true;
 };
 
 class Rng {
@@ -257,7 +260,8 @@ class Generator {
         loadRng_(seed * 668265263u + 53u),
         miscLoadRng_(seed * 374761393u + 67u),
         fluxRng_(seed * 1597334677u + 59u),
-        amcRng_(seed * 2869860233u + 71u) {}
+        amcRng_(seed * 2869860233u + 71u),
+        amplitudeRng_(seed * 2166136261u + 71u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -287,6 +291,7 @@ class Generator {
     AddMaterials();
     if (kinds_.steps) AddSteps();
     if (kinds_.outputRequests) AddOutputData();
+    if (kinds_.amplitudes) AddAmplitudes();
     if (kinds_.loads) AddLoads();
     if (kinds_.loads) AddConnectorSubstructureAndReliefLoads();
     if (kinds_.loads) AddFluxLoads();
@@ -2884,6 +2889,11 @@ class Generator {
         const int status = k == first ? 1 : r.Pick(std::vector<int>{2, 2, 3, 4});
         kloC_LoadState state;
         state.SetStatus(status);
+        if (!amplitudes_.empty() && amplitudeRng_.Chance(0.3)) {
+          const std::string amplitude = amplitudeRng_.Pick(amplitudes_);
+          state.SetAmplitude(cow_String(amplitude), 1);
+          told += " amplitude \"" + amplitude + "\"";
+        }
         for (std::size_t c = 0; c < values; ++c)
           state.SetValue(c, r.Chance(0.3) ? 0.0 : r.Real(-10, 10),
                          status == 2 || (status == 3 && r.Chance(0.5)) ? 2 : 1);
@@ -3209,6 +3219,102 @@ class Generator {
   std::vector<StepPlan> steps_;
   int printInForce_ = 0;  // the writer's print in force: 0 none yet, 1 explicit, 2 standard
   std::vector<std::string> timePoints_, filters_, sections_;  // generated output data
+  std::vector<std::string> amplitudes_;  // names of the amplitudes written as "*Amplitude"
+  int amplitudeNames_ = 0;
+
+  // Amplitudes of every kind under plain or blank-holding names; tabular and
+  // equally spaced ones may carry a baseline correction.
+  void AddAmplitudes() {
+    Rng& r = amplitudeRng_;
+    for (int i = r.Chance(0.5) ? r.Uniform(1, 5) : 0; i > 0; --i) {
+      const std::string n = std::to_string(++amplitudeNames_);
+      const std::string name = r.Chance(0.3) ? "My Amp " + n : "Amp-" + n;
+      kamC_Table table;
+      for (int row = r.Uniform(1, 10); row > 0; --row)
+        table.push_back({0.1 * row, r.Real(-1, 1), r.Real(0, 0.1)});
+      kamC_BaselineCorrection correction;
+      cow_List<double> values;
+      for (int v = r.Uniform(0, 10); v > 0; --v) values.Append(0.1 * v);
+      correction.SetValues(values);
+      std::unique_ptr<kamC_Amplitude> amplitude;
+      bool named = true;  // written as "*Amplitude", so that loads may name it
+      const int kind = r.Uniform(0, 10);
+      switch (kind) {
+        case 0: {
+          auto tabular = std::make_unique<kamC_Tabular>();
+          tabular->SetData(table);
+          if (r.Chance(0.3)) tabular->SetSmoothing(0.05);
+          tabular->SetHasBaselineCorrection(r.Chance(0.4));
+          tabular->SetBaselineCorrection(correction);
+          amplitude = std::move(tabular);
+          break;
+        }
+        case 1: {
+          auto spaced = std::make_unique<kamC_EquallySpaced>();
+          spaced->SetValues(values.IsEmpty() ? cow_List<double>{1.0} : values);
+          spaced->SetFixedInterval(0.5);
+          if (r.Chance(0.3)) spaced->SetBegin(1.0);
+          spaced->SetHasBaselineCorrection(r.Chance(0.4));
+          spaced->SetBaselineCorrection(correction);
+          amplitude = std::move(spaced);
+          break;
+        }
+        case 2: {
+          auto periodic = std::make_unique<kamC_Periodic>();
+          periodic->SetScalars({6.0, 0.0, 1.0});
+          if (r.Chance(0.7)) periodic->SetData(table);
+          amplitude = std::move(periodic);
+          break;
+        }
+        case 3:
+          amplitude = std::make_unique<kamC_Modulated>();
+          break;
+        case 4:
+          amplitude = std::make_unique<kamC_Decay>();
+          break;
+        case 5: {
+          auto step = std::make_unique<kamC_SmoothStep>();
+          step->SetData(table);
+          amplitude = std::move(step);
+          break;
+        }
+        case 6:
+          amplitude = std::make_unique<kamC_SolutionDependent>();
+          break;
+        case 7:
+          amplitude = std::make_unique<kamC_ActuatorAmplitude>();
+          break;
+        case 8: {
+          auto user = std::make_unique<kamC_UserAmplitude>();
+          user->SetVariables(r.Uniform(0, 3));
+          amplitude = std::move(user);
+          break;
+        }
+        case 9: {
+          auto spectrum = std::make_unique<kamC_SpectrumAmplitude>();
+          spectrum->SetData(table);
+          spectrum->SetCreate(r.Chance(0.5) ? 1 : 0);
+          if (spectrum->Create() != 0 && !amplitudes_.empty() && r.Chance(0.5))
+            spectrum->SetAmplitudeName(cow_String(r.Pick(amplitudes_)));
+          amplitude = std::move(spectrum);
+          named = false;
+          break;
+        }
+        default: {
+          auto psd = std::make_unique<kamC_PsdDefinition>();
+          psd->SetData(table);
+          psd->SetUser(r.Chance(0.3));
+          amplitude = std::move(psd);
+          named = false;
+          break;
+        }
+      }
+      if (r.Chance(0.2)) amplitude->SetTimeSpan(kamC_Amplitude::TOTAL);
+      builder.AddAmplitude(cow_String(name), *amplitude);
+      if (named) amplitudes_.push_back(name);
+      description << "amplitude \"" << name << "\" kind " << kind << "\n";
+    }
+  }
   std::string substructure_;  // the substructure instance, when there is one
   std::vector<std::string> connectorSets_;  // assembly wire sets with a connector section
   // Draws of the connector, substructure and inertia relief loads, apart
@@ -3219,6 +3325,8 @@ class Generator {
   Rng fluxRng_{0};
   // Draws of the adaptive mesh constraints, apart from the rest.
   Rng amcRng_{0};
+  // Draws of the amplitudes, apart from the rest.
+  Rng amplitudeRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // Materials named by sections assigned on written instances.
   std::set<std::string> assignedMaterials_;
@@ -4224,6 +4332,36 @@ TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
                       "normalization=displacement\n10, , , , , \n"
                       "*Output, field, variable=PRESELECT\n*Node Output\n*End Step\n"),
             std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// Amplitudes: every amplitude= of a load or of a created spectrum names an
+// "*Amplitude"; each name once; a baseline correction right after its
+// amplitude; none inside a step.
+TEST(aif_RandomModelTest, CheckerFollowsAmplitudes) {
+  const std::string deck =
+      "*Node\n 1, 0., 0.\n"                                                     // 1-2
+      "*Amplitude, name=\"My Amp\"\n0., 0., 1., 1.\n"                           // 3-4
+      "*Baseline Correction\n0.5\n"                                            // 5-6
+      "*Spectrum, name=S, create, type=G, amplitude=\"My Amp\"\n1., 2., 3.\n"  // 7-8
+      "*Spectrum, name=T, create, type=G, amplitude=S\n1., 2., 3.\n"           // 9-10
+      "*Psd-definition, name=\"my amp\"\n1., 2., 3.\n"                         // 11-12
+      "*Baseline Correction\n0.5\n"                                            // 13-14
+      "*Step, name=S1, amplitude=RAMP\n*Static\n"                              // 15-16
+      "*Cload, amplitude=\"My Amp\"\n1, 1, 1.\n"                               // 17-18
+      "*Cload, amplitude=Gone\n1, 1, 1.\n"                                     // 19-20
+      "*Amplitude, name=Late\n0., 0.\n*End Step\n";                           // 21-23
+  EXPECT_EQ(
+      "line 11: amplitude defined twice: my amp | *Psd-definition, name=\"my amp\"\n"
+      "line 13: *Baseline Correction not after *Amplitude | *Baseline Correction\n"
+      "line 21: amplitude inside a step | *Amplitude, name=Late\n"
+      "line 9: undefined amplitude: amplitude=S | *Spectrum, name=T, create, type=G, "
+      "amplitude=S\n"
+      "line 19: undefined amplitude: amplitude=Gone | *Cload, amplitude=Gone\n",
+      Findings(deck));
 }
 
 }  // namespace

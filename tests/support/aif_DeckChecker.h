@@ -85,6 +85,7 @@ class DeckChecker {
     CheckDistributions();
     CheckConnectorBehaviors();
     CheckOutputRequests();
+    CheckAmplitudes();
     return std::move(findings_);
   }
 
@@ -1186,6 +1187,33 @@ class DeckChecker {
         "*node output",  "*element output",        "*energy output",    "*contact output",
         "*modal output", "*incrementation output", "*radiation output", "*integrated output"};
     return keywords.count(keyword) > 0;
+  }
+
+  // "*Amplitude", "*Spectrum" and "*Psd-definition" once per name and
+  // outside the steps; "*Baseline Correction" right after an "*Amplitude";
+  // every amplitude= names an "*Amplitude" ("*Step, amplitude=" names the
+  // solver's own RAMP or STEP).
+  void CheckAmplitudes() {
+    std::set<std::string> all, amplitudes;  // every name; the "*Amplitude" names
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+      const Record& record = records_[i];
+      const std::string& k = record.keyword;
+      if (k == "*baseline correction" && (i == 0 || records_[i - 1].keyword != "*amplitude"))
+        Report(record.line, "*Baseline Correction not after *Amplitude", "");
+      if (k != "*amplitude" && k != "*spectrum" && k != "*psd-definition") continue;
+      if (record.step) Report(record.line, "amplitude inside a step", "");
+      const std::string name = Normal(Option(record, "name"));
+      if (name.empty())
+        Report(record.line, "empty name", "amplitude");
+      else if (!all.insert(name).second)
+        Report(record.line, "amplitude defined twice", name);
+      if (k == "*amplitude") amplitudes.insert(name);
+    }
+    for (const Record& record : records_) {
+      if (record.broken || record.keyword == "*step" || !HasOption(record, "amplitude")) continue;
+      if (!amplitudes.count(Normal(Option(record, "amplitude"))))
+        Report(record.line, "undefined amplitude", "amplitude=" + Trim(Option(record, "amplitude")));
+    }
   }
 
   // "*Filter" and "*Integrated Output Section" once per model, every

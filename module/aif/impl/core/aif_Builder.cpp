@@ -9,6 +9,7 @@
 #include "QivBasicUtils/utl_Stream.h"
 #include "VwrCmd/cmdC_WIP.h"
 #include "aif/impl/conditions/aif_AdptMeshConsBuilder.h"
+#include "aif/impl/conditions/aif_AmplitudeBuilder.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_FinalBuilder.h"
 #include "aif/impl/core/aif_JobKeywordsBuilder.h"
@@ -62,6 +63,7 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
     MakeComponent<aif_TimePointsBuilder>,
     MakeComponent<aif_InertiaBuilder>,
     MakeComponent<aif_SpringBuilder>,
+    MakeComponent<aif_AmplitudeBuilder>,
     MakeComponent<aif_FinalBuilder>,
 };
 
@@ -75,6 +77,7 @@ constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kRegion,
     aif_Builder::kSubstructure,
     aif_Builder::kPartAttributes,
+    aif_Builder::kAmplitude,
     aif_Builder::kFilter,
     aif_Builder::kMaterial,
     aif_Builder::kAdptMeshCons,
@@ -94,9 +97,9 @@ constexpr aif_Builder::Component kWriteOrder[] = {
     aif_Builder::kPart,           aif_Builder::kInstance,
     aif_Builder::kStep,           aif_Builder::kRegion,
     aif_Builder::kSubstructure,   aif_Builder::kPartAttributes,
-    aif_Builder::kFilter,         aif_Builder::kMaterial,
-    aif_Builder::kInertia,        aif_Builder::kAdptMeshCons,
-    aif_Builder::kIntegratedOutputSection,
+    aif_Builder::kAmplitude,      aif_Builder::kFilter,
+    aif_Builder::kMaterial,       aif_Builder::kInertia,
+    aif_Builder::kAdptMeshCons,   aif_Builder::kIntegratedOutputSection,
     aif_Builder::kLoad,           aif_Builder::kOutputRequest,
     aif_Builder::kSpring,         aif_Builder::kTimePoints,
     aif_Builder::kModelAttributes, aif_Builder::kDiscreteFields,
@@ -104,9 +107,10 @@ constexpr aif_Builder::Component kWriteOrder[] = {
 };
 
 // The components whose model definitions a restart job writes before its
-// history: amplitudes (as that builder arrives), filters, the sets and
-// surfaces the restarted job lacks and the element sets of the loads' faces.
+// history: amplitudes, filters, the sets and surfaces the restarted job lacks
+// and the element sets of the loads' faces.
 constexpr aif_Builder::Component kRestartDefinitions[] = {
+    aif_Builder::kAmplitude,
     aif_Builder::kFilter,
     aif_Builder::kRegion,
     aif_Builder::kLoad,

@@ -58,6 +58,7 @@ class aif_Builder {
     kTimePoints,
     kInertia,
     kSpring,
+    kAmplitude,
     kFinal,
     kComponentCount
   };

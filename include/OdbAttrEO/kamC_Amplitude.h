@@ -1,0 +1,171 @@
+// Amplitudes of the model: the base holds the time span every kind has; the
+// kind is the exact class. Tables are rows of doubles as the kernel stores
+// them (a row may be shorter than a keyword needs; the writer checks).
+// Accessors and setters only; a default-constructed amplitude carries the
+// kernel's ordinary defaults.
+#pragma once
+
+#include <array>
+#include <cfloat>
+#include <vector>
+
+#include "BasShared/cow_List.h"
+#include "BasShared/cow_String.h"
+#include "OdbAttrEO/kern_Object.h"
+#include "QivBasicUtils/omu_PrimEnum.h"
+
+#define KAM_KIND(Name, Base, Id)          \
+ public:                                  \
+  static constexpr unsigned kTypeId = Id; \
+  static unsigned TypeId() {              \
+    return kTypeId;                       \
+  }                                       \
+  unsigned DynTypeId() const override {   \
+    return kTypeId;                       \
+  }                                       \
+  Name* Clone() const override {          \
+    return new Name(*this);               \
+  }                                       \
+  CLS_REGISTER(Name, Base)
+
+#define KAM_FIELD(Type, Name, Default) \
+ public:                               \
+  const Type& Name() const {           \
+    return Name##_;                    \
+  }                                    \
+  void Set##Name(const Type& value) {  \
+    Name##_ = value;                   \
+  }                                    \
+                                       \
+ private:                              \
+  Type Name##_ = Default;
+
+using kamC_Table = std::vector<std::vector<double>>;
+using kamC_Scalars3 = std::array<double, 3>;
+using kamC_Scalars4 = std::array<double, 4>;
+using kamC_Scalars5 = std::array<double, 5>;
+
+// The baseline correction of a tabular or equally spaced amplitude: its
+// correction values and its uid.
+class kamC_BaselineCorrection {
+  KAM_FIELD(cow_List<double>, Values, cow_List<double>())
+  KAM_FIELD(int, Uid, 0)
+};
+
+class kamC_Amplitude : public kern_Object {
+ public:
+  // 0 the step time; 1 the total time.
+  enum TimeSpanEnm { STEP = 0, TOTAL = 1 };
+  KAM_KIND(kamC_Amplitude, kern_Object, 0x3020001)
+  KAM_FIELD(TimeSpanEnm, TimeSpan, STEP)
+};
+
+template <>
+struct omu_EnumTexts<kamC_Amplitude::TimeSpanEnm> {
+  static constexpr omu_EnumText kTable[] = {{0, "STEP"}, {1, "TOTAL"}};
+};
+
+// Time-value pairs; smoothing DBL_MAX when not given.
+class kamC_Tabular : public kamC_Amplitude {
+  KAM_KIND(kamC_Tabular, kamC_Amplitude, 0x3020002)
+  KAM_FIELD(double, Smoothing, DBL_MAX)
+  KAM_FIELD(kamC_Table, Data, kamC_Table())
+  KAM_FIELD(bool, HasBaselineCorrection, false)
+  KAM_FIELD(kamC_BaselineCorrection, BaselineCorrection, kamC_BaselineCorrection())
+};
+
+class kamC_EquallySpaced : public kamC_Amplitude {
+  KAM_KIND(kamC_EquallySpaced, kamC_Amplitude, 0x3020003)
+  KAM_FIELD(double, FixedInterval, 1.0)
+  KAM_FIELD(double, Begin, 0.0)
+  KAM_FIELD(double, Smoothing, DBL_MAX)
+  KAM_FIELD(cow_List<double>, Values, cow_List<double>())
+  KAM_FIELD(bool, HasBaselineCorrection, false)
+  KAM_FIELD(kamC_BaselineCorrection, BaselineCorrection, kamC_BaselineCorrection())
+};
+
+// Three scalars (circular frequency, start time, initial amplitude) and the
+// Fourier coefficient pairs.
+class kamC_Periodic : public kamC_Amplitude {
+  KAM_KIND(kamC_Periodic, kamC_Amplitude, 0x3020004)
+  KAM_FIELD(kamC_Scalars3, Scalars, {})
+  KAM_FIELD(kamC_Table, Data, kamC_Table())
+};
+
+// Five scalars: initial time, amplitude, two circular frequencies, A0.
+class kamC_Modulated : public kamC_Amplitude {
+  KAM_KIND(kamC_Modulated, kamC_Amplitude, 0x3020005)
+  KAM_FIELD(kamC_Scalars5, Scalars, {})
+};
+
+// Four scalars: initial time, initial amplitude, amplitude, decay time.
+class kamC_Decay : public kamC_Amplitude {
+  KAM_KIND(kamC_Decay, kamC_Amplitude, 0x3020006)
+  KAM_FIELD(kamC_Scalars4, Scalars, {})
+};
+
+// Time-value pairs joined by smooth steps.
+class kamC_SmoothStep : public kamC_Amplitude {
+  KAM_KIND(kamC_SmoothStep, kamC_Amplitude, 0x3020007)
+  KAM_FIELD(kamC_Table, Data, kamC_Table())
+};
+
+// Three scalars: initial, minimum and maximum value.
+class kamC_SolutionDependent : public kamC_Amplitude {
+  KAM_KIND(kamC_SolutionDependent, kamC_Amplitude, 0x3020008)
+  KAM_FIELD(kamC_Scalars3, Scalars, {})
+};
+
+class kamC_ActuatorAmplitude : public kamC_Amplitude {
+  KAM_KIND(kamC_ActuatorAmplitude, kamC_Amplitude, 0x3020009)
+};
+
+class kamC_UserAmplitude : public kamC_Amplitude {
+  KAM_KIND(kamC_UserAmplitude, kamC_Amplitude, 0x302000A)
+  KAM_FIELD(int, Variables, 0)
+};
+
+// A response spectrum: given as a table, or created from an amplitude (the
+// create flag non-zero). Event type 0 displacement, 1 velocity, 2
+// acceleration, 3 gravity.
+class kamC_SpectrumAmplitude : public kamC_Amplitude {
+ public:
+  enum UnitsEnm { DISPLACEMENT = 0, VELOCITY = 1, ACCELERATION = 2, GRAVITY = 3 };
+  KAM_KIND(kamC_SpectrumAmplitude, kamC_Amplitude, 0x302000B)
+  KAM_FIELD(int, Create, 0)
+  KAM_FIELD(UnitsEnm, SpectrumUnits, ACCELERATION)
+  KAM_FIELD(int, EventType, 2)
+  KAM_FIELD(int, Relative, 0)
+  KAM_FIELD(double, TimeIncrement, 0.0)
+  KAM_FIELD(double, G, 9.81)
+  KAM_FIELD(bool, DampingGenerate, false)
+  KAM_FIELD(cow_String, AmplitudeName, cow_String())
+  KAM_FIELD(kamC_Table, Data, kamC_Table())
+};
+
+template <>
+struct omu_EnumTexts<kamC_SpectrumAmplitude::UnitsEnm> {
+  static constexpr omu_EnumText kTable[] = {
+      {0, "DISPLACEMENT"}, {1, "VELOCITY"}, {2, "ACCELERATION"}, {3, "GRAVITY"}};
+};
+
+// A power spectral density definition; dB reference 0, g 1 and type 1 are
+// the defaults.
+class kamC_PsdDefinition : public kamC_Amplitude {
+ public:
+  enum PsdTypeEnm { DB = 0, BASE = 1, FORCE = 2 };
+  KAM_KIND(kamC_PsdDefinition, kamC_Amplitude, 0x302000C)
+  KAM_FIELD(double, DbReference, 0.0)
+  KAM_FIELD(double, G, 1.0)
+  KAM_FIELD(PsdTypeEnm, Type, BASE)
+  KAM_FIELD(bool, User, false)
+  KAM_FIELD(kamC_Table, Data, kamC_Table())
+};
+
+template <>
+struct omu_EnumTexts<kamC_PsdDefinition::PsdTypeEnm> {
+  static constexpr omu_EnumText kTable[] = {{0, "DB"}, {1, "BASE"}, {2, "FORCE"}};
+};
+
+#undef KAM_KIND
+#undef KAM_FIELD
