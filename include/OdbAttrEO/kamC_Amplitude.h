@@ -14,19 +14,7 @@
 #include "OdbAttrEO/kern_Object.h"
 #include "QivBasicUtils/omu_PrimEnum.h"
 
-#define KAM_KIND(Name, Base, Id)          \
- public:                                  \
-  static constexpr unsigned kTypeId = Id; \
-  static unsigned TypeId() {              \
-    return kTypeId;                       \
-  }                                       \
-  unsigned DynTypeId() const override {   \
-    return kTypeId;                       \
-  }                                       \
-  Name* Clone() const override {          \
-    return new Name(*this);               \
-  }                                       \
-  CLS_REGISTER(Name, Base)
+#define KAM_KIND(Name, Base, Id) KERN_CLASS_HEAD(Name, Base, Id)
 
 #define KAM_FIELD(Type, Name, Default) \
  public:                               \

@@ -7,16 +7,4 @@
 KERN_CLASS(kbeC_ConnectorBehaviorOption, kern_Object, 0x2700001)
 
 // Declares a connector behaviour option class with its type id.
-#define KBEC_OPTION_CLASS(Name, Id)       \
- public:                                  \
-  static constexpr unsigned kTypeId = Id; \
-  static unsigned TypeId() {              \
-    return kTypeId;                       \
-  }                                       \
-  unsigned DynTypeId() const override {   \
-    return kTypeId;                       \
-  }                                       \
-  Name* Clone() const override {          \
-    return new Name(*this);               \
-  }                                       \
-  CLS_REGISTER(Name, kbeC_ConnectorBehaviorOption)
+#define KBEC_OPTION_CLASS(Name, Id) KERN_CLASS_HEAD(Name, kbeC_ConnectorBehaviorOption, Id)

@@ -203,12 +203,7 @@ class kloC_Load : public kern_Object {
   bool follower_ = false;
 };
 
-#define KLO_LOAD_CLASS(Name, Base, Id)                       \
-  static constexpr unsigned kTypeId = Id;                    \
-  static unsigned TypeId() { return kTypeId; }               \
-  unsigned DynTypeId() const override { return kTypeId; }    \
-  Name* Clone() const override { return new Name(*this); }   \
-  CLS_REGISTER(Name, Base)
+#define KLO_LOAD_CLASS(Name, Base, Id) KERN_CLASS_HEAD(Name, Base, Id)
 
 // A load kind that adds nothing to its base but its type.
 #define KLO_PLAIN_LOAD(Name, Base, Id) \

@@ -12,19 +12,7 @@
 #include "OdbAttrEO/kern_RepositoryObjects.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 
-#define KSEC_SECTION_CLASS(Name, Id)      \
- public:                                  \
-  static constexpr unsigned kTypeId = Id; \
-  static unsigned TypeId() {              \
-    return kTypeId;                       \
-  }                                       \
-  unsigned DynTypeId() const override {   \
-    return kTypeId;                       \
-  }                                       \
-  Name* Clone() const override {          \
-    return new Name(*this);               \
-  }                                       \
-  CLS_REGISTER(Name, kseC_Section)
+#define KSEC_SECTION_CLASS(Name, Id) KERN_CLASS_HEAD(Name, kseC_Section, Id)
 
 class kseC_MembraneSection : public kseC_Section {
   KSEC_SECTION_CLASS(kseC_MembraneSection, 0x2600012)
