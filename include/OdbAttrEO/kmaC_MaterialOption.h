@@ -16,13 +16,7 @@
 #include "QivBasicUtils/omu_PrimEnum.h"
 
 // Declares a material option class with its type id; the body follows.
-#define KMAC_CLASS_HEAD(Name, Base, Id)                     \
- public:                                                    \
-  static constexpr unsigned kTypeId = Id;                   \
-  static unsigned TypeId() { return kTypeId; }              \
-  unsigned DynTypeId() const override { return kTypeId; }   \
-  Name* Clone() const override { return new Name(*this); }  \
-  CLS_REGISTER(Name, Base)
+#define KMAC_CLASS_HEAD(Name, Base, Id) KERN_CLASS_HEAD(Name, Base, Id)
 
 class kmaC_MaterialOption : public kern_Object {
  public:

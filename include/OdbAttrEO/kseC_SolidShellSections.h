@@ -17,13 +17,7 @@
 #include "QivBasicUtils/omu_PrimEnum.h"
 
 // Declares a section class with its type id; the body follows the macro.
-#define KSEC_CLASS_HEAD(Name, Base, Id)                      \
- public:                                                     \
-  static constexpr unsigned kTypeId = Id;                    \
-  static unsigned TypeId() { return kTypeId; }               \
-  unsigned DynTypeId() const override { return kTypeId; }    \
-  Name* Clone() const override { return new Name(*this); }   \
-  CLS_REGISTER(Name, Base)
+#define KSEC_CLASS_HEAD(Name, Base, Id) KERN_CLASS_HEAD(Name, Base, Id)
 
 // One rebar layer. R1 to R7 are the kernel's values (area, spacing, position,
 // angle, ...); the keywords only place them in columns.
