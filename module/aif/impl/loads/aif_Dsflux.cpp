@@ -6,24 +6,14 @@ namespace {
 
 constexpr char kDsfluxFile[] = "module/aif/impl/loads/aif_Dsflux.cpp";
 
-aif_FluxLoadTable DsfluxTable() {
-  aif_FluxLoadTable table;
-  table.keyword = "*Dsflux";
-  table.amplitudeBreak = true;
-  table.setText = ", S, ";
-  table.userText = ", SNU, ";
-  table.fieldLines = false;
-  return table;
-}
-
 }  // namespace
 
 aif_Dsflux::aif_Dsflux(const kloC_SurfaceHeatFlux& load, const cow_String& stepName, bool opFlag,
                        const cow_String& surfaceName, double scaleFactor)
-    : aif_FluxLoadFrame(DsfluxTable(), load, stepName, opFlag, surfaceName, nullptr, scaleFactor,
-                        kDsfluxFile, __LINE__) {}
+    : aif_FluxLoadFrame(aif_SurfaceFlowTable("*Dsflux"), load, stepName, opFlag, surfaceName,
+                        nullptr, scaleFactor, kDsfluxFile, __LINE__) {}
 
 aif_Dsflux::aif_Dsflux(const kloC_SurfaceConcentrationFlux& load, const cow_String& stepName,
                        bool opFlag, const cow_String& surfaceName, double scaleFactor)
-    : aif_FluxLoadFrame(DsfluxTable(), load, stepName, opFlag, surfaceName, nullptr, scaleFactor,
-                        kDsfluxFile, __LINE__) {}
+    : aif_FluxLoadFrame(aif_SurfaceFlowTable("*Dsflux"), load, stepName, opFlag, surfaceName,
+                        nullptr, scaleFactor, kDsfluxFile, __LINE__) {}

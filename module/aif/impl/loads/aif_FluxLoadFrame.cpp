@@ -154,3 +154,53 @@ void aif_FluxLoadFrame::WriteParts(utl_Stream& stream) const {
   WriteHeader(stream, 2);
   if (WriteLine(stream, 2)) stream.LineBreak();
 }
+
+aif_FluxLoadTable aif_ConcentratedElectricTable(const char* keyword, const char* kind,
+                                                aif_ComplexMarker marker) {
+  aif_FluxLoadTable table;
+  table.keyword = keyword;
+  table.kind = kind;
+  table.rule = aif_FluxValueRule::kStatusAndParts;
+  table.marker = marker;
+  table.setText = ", ,";
+  table.beforeLabel = ", , ";
+  return table;
+}
+
+aif_FluxLoadTable aif_ElementElectricTable(const char* keyword, const char* label, bool surface,
+                                           const char* kind, aif_ComplexMarker marker) {
+  aif_FluxLoadTable table;
+  table.keyword = keyword;
+  table.kind = kind;
+  table.rule = aif_FluxValueRule::kStatusAndParts;
+  table.marker = marker;
+  table.setText = cow_String(",") + label + ",";
+  table.perElement = true;
+  table.category = 1003;
+  table.beforeLabel = ",";
+  table.label = label;
+  table.afterLabel = ", ";
+  table.face = surface ? aif_FacePolicy::kFaceDigit : aif_FacePolicy::kNone;
+  return table;
+}
+
+aif_FluxLoadTable aif_SurfaceElectricTable(const char* keyword, const char* setText,
+                                           aif_ComplexMarker marker) {
+  aif_FluxLoadTable table;
+  table.keyword = keyword;
+  table.rule = aif_FluxValueRule::kStatusAndParts;
+  table.marker = marker;
+  table.setText = setText;
+  table.fieldLines = false;
+  return table;
+}
+
+aif_FluxLoadTable aif_SurfaceFlowTable(const char* keyword) {
+  aif_FluxLoadTable table;
+  table.keyword = keyword;
+  table.amplitudeBreak = true;
+  table.setText = ", S, ";
+  table.userText = ", SNU, ";
+  table.fieldLines = false;
+  return table;
+}

@@ -69,6 +69,23 @@ struct aif_FluxLoadTable {
   aif_FacePolicy face = aif_FacePolicy::kNone;
 };
 
+// The tables the current and charge keywords share; the two differ only by
+// keyword, kind, labels and complex marker (load cases for currents,
+// real/imaginary for charges). Concentrated: "set, ,value" and "node, ,
+// value", the degree of freedom left blank.
+aif_FluxLoadTable aif_ConcentratedElectricTable(const char* keyword, const char* kind,
+                                                aif_ComplexMarker marker);
+// Element-based: "set,<label>,value" and "element,<label>, value" at element
+// centroids; a surface load's lines name the face number.
+aif_FluxLoadTable aif_ElementElectricTable(const char* keyword, const char* label, bool surface,
+                                           const char* kind, aif_ComplexMarker marker);
+// Surface-based: "surface<setText>value", no field lines.
+aif_FluxLoadTable aif_SurfaceElectricTable(const char* keyword, const char* setText,
+                                           aif_ComplexMarker marker);
+// The surface flux and flow keywords: "surface, S, value" ("SNU"
+// user-defined), no field lines.
+aif_FluxLoadTable aif_SurfaceFlowTable(const char* keyword);
+
 class aif_FluxLoadFrame : public akw_Keyword {
  public:
   // `opFlag` clear: the keyword line carries ", op=NEW". Status 4 in the
