@@ -72,6 +72,8 @@ class aif_LoadBuilder : public akw_BuilderComponent {
     bool usesField;
     cow_String regionName;  // qualified from the assembly
   };
+  // Files `comment` and then `keyword` for the step and load case of `e`.
+  void AddCommented(const Entry& e, const akw_Keyword& comment, const akw_Keyword& keyword);
   // The keyword of each group of kinds; false for a kind of another group.
   // Each files the entry's comment and then its keyword(s).
   bool AddMechanicalKeyword(const Entry& entry, const akw_Keyword& comment);

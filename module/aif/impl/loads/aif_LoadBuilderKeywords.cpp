@@ -70,11 +70,9 @@ bool aif_LoadBuilder::AddMechanicalKeyword(const Entry& e, const akw_Keyword& co
     default:
       return false;
   }
-  AddStepDefinition(e.step, comment, e.loadCase);
-  AddStepDefinition(e.step,
-                    aif_Dload(e.load, e.step, e.opFlag, e.regionName, aif_ModelSpaceCode(Info()),
-                              Info(), e.cyclic, e.cyclicMode, e.scale, e.name),
-                    e.loadCase);
+  AddCommented(e, comment,
+               aif_Dload(e.load, e.step, e.opFlag, e.regionName, aif_ModelSpaceCode(Info()), Info(),
+                         e.cyclic, e.cyclicMode, e.scale, e.name));
   return true;
 }
 
@@ -83,19 +81,14 @@ void aif_LoadBuilder::AddSurfaceLoad(const Entry& e, const akw_Keyword& comment)
   cow_String refNode;
   if (e.load.DynTypeId() == kloC_Pressure::kTypeId && !(e.load.SecondRegion() == rgnC_Region()))
     refNode = aif_RegionName(e.load.SecondRegion(), Info()).QualifiedName(2);
-  AddStepDefinition(e.step, comment, e.loadCase);
-  AddStepDefinition(e.step,
-                    aif_Dsload(e.load, e.step, e.opFlag, e.regionName, Info(), e.cyclic,
-                               e.cyclicMode, e.scale, e.name, refNode),
-                    e.loadCase);
+  AddCommented(e, comment,
+               aif_Dsload(e.load, e.step, e.opFlag, e.regionName, Info(), e.cyclic, e.cyclicMode,
+                          e.scale, e.name, refNode));
 }
 
 bool aif_LoadBuilder::AddFluxKeyword(const Entry& e, const akw_Keyword& comment) {
   const aif_ModelInfo& info = Info();
-  auto add = [&](const akw_Keyword& keyword) {
-    AddStepDefinition(e.step, comment, e.loadCase);
-    AddStepDefinition(e.step, keyword, e.loadCase);
-  };
+  auto add = [&](const akw_Keyword& keyword) { AddCommented(e, comment, keyword); };
   switch (e.load.DynTypeId()) {
     case kloC_ConcentratedHeatFlux::kTypeId:
       add(aif_Cflux(LoadBuilderAs<kloC_ConcentratedHeatFlux>(e.load, __LINE__), e.step, info,
@@ -147,10 +140,7 @@ bool aif_LoadBuilder::AddFluxKeyword(const Entry& e, const akw_Keyword& comment)
 
 bool aif_LoadBuilder::AddElectricalKeyword(const Entry& e, const akw_Keyword& comment) {
   const aif_ModelInfo& info = Info();
-  auto add = [&](const akw_Keyword& keyword) {
-    AddStepDefinition(e.step, comment, e.loadCase);
-    AddStepDefinition(e.step, keyword, e.loadCase);
-  };
+  auto add = [&](const akw_Keyword& keyword) { AddCommented(e, comment, keyword); };
   switch (e.load.DynTypeId()) {
     case kloC_ConcentratedCharge::kTypeId:
       add(aif_Cecharge(LoadBuilderAs<kloC_ConcentratedCharge>(e.load, __LINE__), e.step, info,
@@ -193,13 +183,10 @@ bool aif_LoadBuilder::AddOtherKeyword(const Entry& e, const akw_Keyword& comment
   switch (e.load.DynTypeId()) {
     case kloC_ConnectorForce::kTypeId:
     case kloC_ConnectorMoment::kTypeId:
-      AddStepDefinition(e.step, comment, e.loadCase);
-      AddStepDefinition(e.step, aif_ConnectorLoad(e.load, e.regionName, e.step, e.opFlag, e.scale),
-                        e.loadCase);
+      AddCommented(e, comment, aif_ConnectorLoad(e.load, e.regionName, e.step, e.opFlag, e.scale));
       return true;
     case kloC_SubstructureLoad::kTypeId:
-      AddStepDefinition(e.step, comment, e.loadCase);
-      AddStepDefinition(e.step, aif_Sload(e.load, e.step, e.opFlag, Info(), e.scale), e.loadCase);
+      AddCommented(e, comment, aif_Sload(e.load, e.step, e.opFlag, Info(), e.scale));
       return true;
     default:
       return false;
@@ -260,4 +247,10 @@ void aif_LoadBuilder::AddFaceFluxes(const Entry& e, const akw_Keyword& comment) 
   for (const auto& [face, setName] : known->second)
     AddStepDefinition(e.step, aif_Dflux(flux, e.step, e.opFlag, setName, face, info, e.scale),
                       e.loadCase);
+}
+
+void aif_LoadBuilder::AddCommented(const Entry& e, const akw_Keyword& comment,
+                                   const akw_Keyword& keyword) {
+  AddStepDefinition(e.step, comment, e.loadCase);
+  AddStepDefinition(e.step, keyword, e.loadCase);
 }
