@@ -104,6 +104,10 @@ TEST(DloadFieldTest, SurfaceLoadsElementByElement) {
   pressure.SetFieldName("Zero");
   EXPECT_EQ("*Dload\nI-1.1, P4, 0.\nI-1.2, P, 0.\nI-1.3, P, 0.\nI-1.4, P, 0.\n",
             DloadFieldText(pressure, info));
+  // A face list shorter than the elements names no face for the rest.
+  pressure.SetRegion(Elements({0, 1}, {"S2"}));
+  EXPECT_EQ("*Dload\nI-1.1, P2, 0.\nI-1.2, P, 0.\n", DloadFieldText(pressure, info));
+  pressure.SetRegion(Elements({0, 1, 2, 3}, {"S4", "SPOS", "SNEG", ""}));
   // Not new in the step: nothing.
   SetState(pressure, 2, {1.5}, 2);
   EXPECT_EQ("", DloadFieldText(pressure, info));

@@ -103,7 +103,13 @@ bool aif_FieldWalk::Evaluate(const aif_ModelInfo& info, const rgnC_Region& regio
     instance.prefix = Prefix(info, id);
     instance.offset = nodes ? info.AssyNodeOffsetsID(id) : info.AssyElementOffsetsID(id);
     instance.ids = members;
-    if (const cow_List<cow_String>* names = faces.Find(id)) instance.faces = *names;
+    if (const cow_List<cow_String>* names = faces.Find(id)) {
+      instance.faces = *names;
+      // A member without a face name of its own has none (the keywords read
+      // one name per member).
+      while (instance.faces.Length() < members.Length())
+        instance.faces.Append(cow_String());
+    }
     return instance;
   };
 

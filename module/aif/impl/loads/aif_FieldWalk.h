@@ -36,7 +36,8 @@ class aif_FieldWalk {
     int offset = 0;
     cow_List<int> ids;
     // Elements only: the face or edge name of each member ("S3", "SPOS", ""),
-    // parallel to `ids`; empty when the region names none.
+    // parallel to `ids` (a member the region gives no name has ""); empty
+    // when the region names none.
     cow_List<cow_String> faces;
     // The field at each member, parallel to `ids`.
     cow_List<double> values;
