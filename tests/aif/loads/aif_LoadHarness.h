@@ -32,6 +32,7 @@
 #include "aif/impl/loads/aif_Dsload.h"
 #include "aif/impl/loads/aif_FluidFlux.h"
 #include "aif/impl/loads/aif_InertiaRelief.h"
+#include "aif/impl/loads/aif_LoadBuilder.h"
 #include "aif/impl/loads/aif_LoadOpStatus.h"
 #include "aif/impl/loads/aif_ModelSpace.h"
 #include "aif/impl/loads/aif_Sload.h"
@@ -136,21 +137,6 @@ inline std::unique_ptr<akw_Keyword> FluxKeyword(const kloC_Load& load, const cow
   return nullptr;
 }
 
-// Whether the builder writes `load` with status `status` in `step`.
-inline bool WrittenInStep(const kloC_Load& load, const cow_String& step, int status,
-                          const aif_LoadOpStatus& ops) {
-  if (load.DynTypeId() != kloC_BoltLoad::TypeId()) {
-    if (status == 1 || status == 3 || status == 4) return true;
-    return status == 2 && ops.LoadNeedsNewOp(load, step);
-  }
-  if (status == 8) return false;
-  const auto& method = load.ConstGetState(step).Method();
-  if (status == 1 || status == 4) return method.Value() == 0;
-  if (status == 2) return method.Value() == 0 && ops.LoadNeedsNewOp(load, step);
-  if (status == 3) return method.Value() == 0 || method.IsModified();
-  return false;
-}
-
 // The load history of `info`'s model.
 inline std::string LoadHistory(const aif_ModelInfo& info) {
   const auto& loads = info.ModelAdapter().Loads();
@@ -165,7 +151,7 @@ inline std::string LoadHistory(const aif_ModelInfo& info) {
       stream.LineBreak();
       for (const auto& [name, held] : loads.ConstGetMap()) {
         const kloC_Load& load = *held;
-        if (load.Suppressed() || !WrittenInStep(load, step, load.Status(step), ops)) continue;
+        if (load.Suppressed() || !aif_LoadBuilder::IsWrittenInStep(load, step, load.Status(step), ops)) continue;
         const bool opFlag = !ops.LoadNeedsNewOp(load, step);
         std::unique_ptr<akw_Keyword> keyword;
         if (IsConcentratedKind(load.DynTypeId())) {
