@@ -127,6 +127,20 @@ hst_ModelBuilder& hst_ModelBuilder::AddLoad(const cow_String& name, const kloC_L
   return *this;
 }
 
+hst_ModelBuilder& hst_ModelBuilder::AddBoundaryCondition(const cow_String& name,
+                                                         const kbcC_BC& condition) {
+  auto& conditions =
+      Extension<kprC_PropagatingContainer<kbcC_BC>>(model_, bas_NewModel::bcCmd);
+  conditions.Set(name, condition);
+  kbcC_BC& stored = conditions.Modify(name);
+  stored.SetName(name);
+  const kprC_StepContainer& steps = Steps();
+  for (const cow_String& step : steps.Keys())
+    if (stored.FindState(step) && stored.ProcedureType(step) == 0)
+      stored.SetProcedureType(step, steps.ConstGet(step).DynTypeId());
+  return *this;
+}
+
 hst_ModelBuilder& hst_ModelBuilder::AddAdaptiveMeshConstraint(const cow_String& name,
                                                               const kprC_AdptMeshCons& constraint) {
   auto& constraints = Extension<kprC_PropagatingContainer<kprC_AdptMeshCons>>(

@@ -8,7 +8,7 @@ const kloC_LoadState& EmptyLoadState() {
 }  // namespace
 
 const kern_Object& kloC_Load::ConstGetStateQuad(const cow_String& step) const {
-  if (const cow_COW<kern_Object>* state = states_.Find(step)) return **state;
+  if (const kern_Object* state = FindState(step)) return *state;
   return EmptyLoadState();
 }
 

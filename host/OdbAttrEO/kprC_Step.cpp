@@ -16,6 +16,15 @@ void kprC_Step::SetLoadCaseFactor(const cow_String& name, const cow_String& load
   loadCases_.Modify(name).SetLoadScaleFactor(load, factor);
 }
 
+void kprC_Step::SetLoadCaseBCFactor(const cow_String& name, const cow_String& condition,
+                                    float factor) {
+  loadCases_.Modify(name).SetBCScaleFactor(condition, factor);
+}
+
+void kprC_Step::SetLoadCaseBaseState(const cow_String& name, bool use) {
+  loadCases_.Modify(name).SetUseBaseState(use);
+}
+
 cow_List<cow_String> kprC_StepContainer::UnsuppressedKeys() const {
   cow_List<cow_String> keys;
   for (const cow_String& name : names_)

@@ -101,6 +101,10 @@ class hst_ModelBuilder {
   // constraint) under `name`, named after it.
   hst_ModelBuilder& AddAdaptiveMeshConstraint(const cow_String& name,
                                               const kprC_AdptMeshCons& constraint);
+  // Stores a copy of `condition` (any kbcC_BC kind) under `name`. A state the
+  // condition has in a step already added, given without a procedure type,
+  // takes that step's.
+  hst_ModelBuilder& AddBoundaryCondition(const cow_String& name, const kbcC_BC& condition);
   hst_ModelBuilder& AddDiscreteField(const cow_String& name, const kfdC_DiscreteField& field);
   // Stores a copy of `interaction` (any kinC_Interaction kind) under `name`.
   hst_ModelBuilder& AddInteraction(const cow_String& name, const kinC_Interaction& interaction);

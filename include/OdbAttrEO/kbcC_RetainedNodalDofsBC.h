@@ -10,7 +10,7 @@
 #include "BasShared/cow_COW.h"
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
-#include "OdbAttrEO/kern_RepositoryObjects.h"
+#include "OdbAttrEO/kbcC_BC.h"
 
 // The retained degrees of freedom in one step: switch i (0 to 5) retains
 // degree of freedom i + 1. All off by default.
@@ -37,7 +37,7 @@ class kbcC_RetainedNodalDofsBCState : public kern_Object {
 
 class kbcC_RetainedNodalDofsBC : public kbcC_BC {
  public:
-  static constexpr unsigned kTypeId = 0x3030002;
+  static constexpr unsigned kTypeId = 0x2980042;
   static unsigned TypeId() { return kTypeId; }
   unsigned DynTypeId() const override { return kTypeId; }
   kbcC_RetainedNodalDofsBC* Clone() const override { return new kbcC_RetainedNodalDofsBC(*this); }
@@ -47,13 +47,10 @@ class kbcC_RetainedNodalDofsBC : public kbcC_BC {
   // stores), else a state with every switch off.
   const kern_Object& ConstGetStateQuad(const cow_String& step) const {
     static const kbcC_RetainedNodalDofsBCState kNone;
-    const cow_COW<kern_Object>* state = states_.Find(step);
-    return state ? **state : kNone;
+    const kern_Object* state = FindState(step);
+    return state ? *state : kNone;
   }
   void SetState(const cow_String& step, const kern_Object& state) {
-    states_.Set(step, cow_COW<kern_Object>(state));
+    kprC_PropagatingObject::SetState(step, StepStatus(step), state);
   }
-
- private:
-  cow_Map<cow_String, cow_COW<kern_Object>> states_;
 };

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "BasShared/cow_String.h"
-#include "OdbAttrEO/kern_RepositoryObjects.h"
+#include "OdbAttrEO/kbcC_BC.h"
 
 class kbcC_SubmodelBC : public kbcC_BC {
  public:
@@ -12,6 +12,12 @@ class kbcC_SubmodelBC : public kbcC_BC {
   unsigned DynTypeId() const override { return kTypeId; }
   kbcC_SubmodelBC* Clone() const override { return new kbcC_SubmodelBC(*this); }
   CLS_REGISTER(kbcC_SubmodelBC, kbcC_BC)
+
+  // The submodel state in `step` (global step, fixed, increment, scale,
+  // degrees of freedom); an empty state for a step without one.
+  const kbcC_BCState& ConstGetState(const cow_String& step) const {
+    return kbcC_BC::ConstGetState(step);
+  }
 
   const cow_String& GlobalElset() const { return globalElset_; }
   void SetGlobalElset(const cow_String& name) { globalElset_ = name; }

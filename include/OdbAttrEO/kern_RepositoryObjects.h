@@ -4,6 +4,7 @@
 
 #include "ModelDatabase/mdl_Repository.h"
 #include "OdbAttrEO/kamC_Amplitude.h"
+#include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
 #include "OdbAttrEO/kcoC_Constraint.h"
 #include "OdbAttrEO/kern_Object.h"
@@ -20,7 +21,6 @@
 #include "OdbAttrEO/kprC_TimePoint.h"
 
 KERN_CLASS(kadC_AdptMeshCtrl, kern_Object, 0x3010001)
-KERN_CLASS(kbcC_BC, kern_Object, 0x3030001)
 KERN_CLASS(kinC_ContactControls, kern_Object, 0x3070001)
 KERN_CLASS(kinC_ContactInitialization, kern_Object, 0x3070002)
 KERN_CLASS(kinC_InteractionProperty, kern_Object, 0x3070003)

@@ -13,6 +13,7 @@
 #include "ModKerLow/dtmK_Datum.h"
 #include "ModelDatabase/mdl_PropAttr.h"
 #include "OdbAttrEO/kern_Object.h"
+#include "OdbAttrEO/kprC_PropagatingObject.h"
 #include "OdbCoreGeom/rgnC_Region.h"
 #include "QivBasicUtils/omi_complex.h"
 #include "QivGeom/gsl_ModelSegment.h"
@@ -121,39 +122,26 @@ using kloC_CoriolisForceState = kloC_LoadState;
 using kloC_PipePressureState = kloC_LoadState;
 using kloC_BoltLoadState = kloC_LoadState;
 
-class kloC_Load : public kern_Object {
+class kloC_Load : public kprC_PropagatingObject {
  public:
   static constexpr unsigned kTypeId = 0x3080001;
   static unsigned TypeId() { return kTypeId; }
   unsigned DynTypeId() const override { return kTypeId; }
   kloC_Load* Clone() const override { return new kloC_Load(*this); }
-  CLS_REGISTER(kloC_Load, kern_Object)
+  CLS_REGISTER(kloC_Load, kprC_PropagatingObject)
 
   // Whether a propagation status applies the load: created, carried over or
   // modified in the step (1 to 3).
   static bool IsActive(int status) { return status >= 1 && status <= 3; }
 
-  const cow_String& Name() const { return name_; }
-  void SetName(const cow_String& name) { name_ = name; }
-  bool Suppressed() const { return suppressed_; }
-  void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
-
   // The status in `step`; 0 for a step the load does not have.
-  int Status(const cow_String& step) const {
-    return statuses_.Contains(step) ? statuses_.Get(step) : 0;
-  }
-  void SetStatus(const cow_String& step, int status) { statuses_.Set(step, status); }
+  int Status(const cow_String& step) const { return StepStatus(step); }
   // The state in `step` as the kernel hands it out (any kernel object a test
   // stores); an empty kloC_LoadState for a step without one.
   const kern_Object& ConstGetStateQuad(const cow_String& step) const;
   // The state in `step` as a load state; an empty one for a step without a
   // load state.
   const kloC_LoadState& ConstGetState(const cow_String& step) const;
-  // Gives the load `status` and `state` in `step`.
-  void SetState(const cow_String& step, int status, const kern_Object& state) {
-    statuses_.Set(step, status);
-    states_.Set(step, cow_COW<kern_Object>(state));
-  }
 
   const rgnC_Region& Region() const { return region_; }
   void SetRegion(const rgnC_Region& region) { region_ = region; }
@@ -190,10 +178,6 @@ class kloC_Load : public kern_Object {
   void SetFollower(bool follower) { follower_ = follower; }
 
  private:
-  cow_String name_;
-  bool suppressed_ = false;
-  cow_Map<cow_String, int> statuses_;
-  cow_Map<cow_String, cow_COW<kern_Object>> states_;
   rgnC_Region region_;
   rgnC_Region secondRegion_;
   cow_String fieldName_;

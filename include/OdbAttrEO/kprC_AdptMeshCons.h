@@ -11,6 +11,7 @@
 #include "BasShared/cow_String.h"
 #include "ModelDatabase/mdl_PropAttr.h"
 #include "OdbAttrEO/kern_Object.h"
+#include "OdbAttrEO/kprC_PropagatingObject.h"
 #include "OdbCoreGeom/rgnC_Region.h"
 
 // A constraint's state in one step: its own status, the amplitude, the six
@@ -56,41 +57,26 @@ class kprC_AdptMeshConsState : public kern_Object {
 
 // Motion types: 1 Lagrangian, 2 user, any other value given by degrees of
 // freedom.
-class kprC_AdptMeshCons : public kern_Object {
+class kprC_AdptMeshCons : public kprC_PropagatingObject {
  public:
   static constexpr unsigned kTypeId = 0x23C0102;
   static unsigned TypeId() { return kTypeId; }
   unsigned DynTypeId() const override { return kTypeId; }
   kprC_AdptMeshCons* Clone() const override { return new kprC_AdptMeshCons(*this); }
-  CLS_REGISTER(kprC_AdptMeshCons, kern_Object)
-
-  const cow_String& Name() const { return name_; }
-  void SetName(const cow_String& name) { name_ = name; }
-  bool Suppressed() const { return suppressed_; }
-  void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
+  CLS_REGISTER(kprC_AdptMeshCons, kprC_PropagatingObject)
 
   // The propagation status in `step`; 0 for a step the constraint does not
   // have.
-  virtual int GetPropStatus(const cow_String& step) const {
-    return statuses_.Contains(step) ? statuses_.Get(step) : 0;
-  }
-  void SetStatus(const cow_String& step, int status) { statuses_.Set(step, status); }
+  virtual int GetPropStatus(const cow_String& step) const { return StepStatus(step); }
   // Whether a status 3 or 10 in `step` really modifies the constraint.
-  virtual bool IsModified(const cow_String& step) const {
-    return modified_.Contains(step) && modified_.Get(step);
-  }
-  void SetModified(const cow_String& step, bool modified) { modified_.Set(step, modified); }
+  virtual bool IsModified(const cow_String& step) const { return StepModified(step); }
 
   // The state in `step` as the kernel hands it out; an empty
   // kprC_AdptMeshConsState for a step without one.
   const kern_Object& ConstGetStateQuad(const cow_String& step) const {
     static const kprC_AdptMeshConsState kEmptyState;
-    if (const cow_COW<kern_Object>* state = states_.Find(step)) return **state;
-    return kEmptyState;
-  }
-  void SetState(const cow_String& step, int status, const kern_Object& state) {
-    statuses_.Set(step, status);
-    states_.Set(step, cow_COW<kern_Object>(state));
+    const kern_Object* state = FindState(step);
+    return state ? *state : kEmptyState;
   }
 
   int MotionTypeEnum() const { return motionType_; }
@@ -100,11 +86,6 @@ class kprC_AdptMeshCons : public kern_Object {
   void SetRegion(const rgnC_Region& region) { region_ = region; }
 
  private:
-  cow_String name_;
-  bool suppressed_ = false;
-  cow_Map<cow_String, int> statuses_;
-  cow_Map<cow_String, bool> modified_;
-  cow_Map<cow_String, cow_COW<kern_Object>> states_;
   int motionType_ = 0;
   rgnC_Region region_;
 };

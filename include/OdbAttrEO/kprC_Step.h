@@ -34,10 +34,22 @@ class klcC_LoadCase : public kern_Object {
   // factor.
   const cow_Map<cow_String, float>& LoadScaleFactors() const { return loadFactors_; }
   void SetLoadScaleFactor(const cow_String& load, float factor) { loadFactors_.Set(load, factor); }
+  // The boundary conditions the load case applies, by name, each with its
+  // scale factor.
+  const cow_Map<cow_String, float>& BCScaleFactors() const { return bcFactors_; }
+  void SetBCScaleFactor(const cow_String& condition, float factor) {
+    bcFactors_.Set(condition, factor);
+  }
+  // Whether the load case takes over the conditions of the base state (status
+  // 9 or 10 in its step) that it does not name.
+  bool UseBaseState() const { return baseState_; }
+  void SetUseBaseState(bool use) { baseState_ = use; }
 
  private:
   bool suppressed_ = false;
   cow_Map<cow_String, float> loadFactors_;
+  cow_Map<cow_String, float> bcFactors_;
+  bool baseState_ = false;
 };
 
 class kprC_Step : public kern_Object {
@@ -59,6 +71,10 @@ class kprC_Step : public kern_Object {
   // Gives load case `name` (added before) the scale factor `factor` for the
   // load `load`.
   void SetLoadCaseFactor(const cow_String& name, const cow_String& load, float factor);
+  // Gives load case `name` the scale factor `factor` for the boundary
+  // condition `condition`, and sets whether it takes over the base state.
+  void SetLoadCaseBCFactor(const cow_String& name, const cow_String& condition, float factor);
+  void SetLoadCaseBaseState(const cow_String& name, bool use);
 
  private:
   bool suppressed_ = false;
@@ -197,11 +213,21 @@ class kprC_StepContainer : public mdl_Repository {
   // Appends a copy of `step` under `name` (a name given again is replaced in place).
   void Append(const cow_String& name, const kprC_Step& step);
   void SetAnalysisProduct(kprC_AnalysisProductEnm product) { product_ = product; }
+  // The flow procedures' settings: the energy equation (1: solved) and the
+  // turbulence model (0 none, 1 one equation, 2 two equations).
+  int EnergyEquation() const { return energyEquation_; }
+  int TurbulenceModel() const { return turbulenceModel_; }
+  void SetFlowSettings(int energyEquation, int turbulenceModel) {
+    energyEquation_ = energyEquation;
+    turbulenceModel_ = turbulenceModel;
+  }
 
  private:
   cow_List<cow_String> names_;
   cow_Map<cow_String, cow_COW<kprC_Step>> steps_;
   kprC_AnalysisProductEnm product_ = kprC_STANDARD;
+  int energyEquation_ = 0;
+  int turbulenceModel_ = 0;
 };
 
 // The procedure classes of analysis steps.
