@@ -160,7 +160,27 @@ TEST(aif_EulerianKeywordsTest, MeshMotionOptionsAndDataLines) {
   EXPECT_EQ("*Eulerian Mesh Motion, elset=Box-1.All, op=NEW\n", EulerianMotionShortText(brief));
 }
 
-TEST(aif_EulerianKeywordsTest, MeshMotionNamesInFlatFiles) {
+TEST(aif_EulerianKeywordsTest, MeshMotionNames) {
+  // Part-based: names made printable component by component; a surface given
+  // as the condition's region is named by its set name.
+  EulerianModel quoted(false, ptoK_EULERIAN, true, {}, "Box 1", "All");
+  quoted.motion.SetInstanceName("Box 1");
+  quoted.motion.SetRegion(rgnC_Region("Skin", {"Assembly", "Tool-1"}));
+  quoted.motion.SetSurface(true, "ignored");
+  EXPECT_EQ(
+      "*Eulerian Mesh Motion, elset=\"Box 1\".All, surface=Tool-1.Skin\n"
+      " ,  ,  ,  ,  , \n"
+      " ,  ,  ,  ,  , \n"
+      " ,  , \n",
+      EulerianMotionText(quoted, kbcC_EulerianMotionBCState()));
+  quoted.motion.SetSurface(false, "Tool 2.Outer skin");
+  EXPECT_EQ(
+      "*Eulerian Mesh Motion, elset=\"Box 1\".All, surface=\"Tool 2\".\"Outer skin\"\n"
+      " ,  ,  ,  ,  , \n"
+      " ,  ,  ,  ,  , \n"
+      " ,  , \n",
+      EulerianMotionText(quoted, kbcC_EulerianMotionBCState()));
+
   // No "." at all in a flat file: the instance and the region joined by "_",
   // every "." inside them made "_" too; the surface name likewise.
   EulerianModel flat(true, ptoK_EULERIAN, true, {}, "Box.1", "All.Cells");
