@@ -78,7 +78,6 @@ TEST(aif_BoundaryKindsTest, DisplacementByStepKind) {
   EXPECT_EQ(first, Text(BndBuckling(1)));
   EXPECT_EQ(second, Text(BndBuckling(2)));
   EXPECT_EQ("", Text(BndBuckling(4)));
-  EXPECT_EQ("", Text(BndBuckling(-1)));
   // The initial step, and a state without a step object, are no buckling
   // steps.
   Options initial;

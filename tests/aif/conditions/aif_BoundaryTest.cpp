@@ -88,15 +88,7 @@ TEST(aif_BoundaryTest, HeaderOptionsAndDataLine) {
   EXPECT_TRUE(bare.Modify());
   EXPECT_EQ("*Boundary\n", aif_test::KeywordText(bare));
 
-  // The data line routine on its own: a fixed line has no value.
   const aif_Boundary keyword = aif_boundary_test::Keyword(Make<kbcC_DisplacementBC>(1, state));
-  EXPECT_EQ("Base, 3, 3\n", aif_test::WrittenText([&](utl_Stream& s) {
-              keyword.WriteDataLine(s, ", 3, 3", 0.5, true);
-            }));
-  EXPECT_EQ("Base, 3, 3, -2.5\n", aif_test::WrittenText([&](utl_Stream& s) {
-              keyword.WriteDataLine(s, ", 3, 3", -2.5, false);
-            }));
-
   // The header of temperature lists and of user subroutines.
   EXPECT_EQ("*Boundary, op=NEW, amplitude=\"Ramp 1\", load case=2\n",
             aif_test::WrittenText([&](utl_Stream& s) { keyword.WriteTemperatureHeader(s, 0, 2); }));
