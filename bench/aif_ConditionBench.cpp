@@ -1,14 +1,17 @@
-// Predefined fields distributed by an analytical field, written node by
-// node: on grids of 50^3 and 100^3 bricks (one part, one instance) a
-// temperature field whose one magnitude the expression field constant +
-// gradient . x distributes over every node, evaluated and written to a file
-// through the evaluator of predefined fields.
+// Temperatures distributed by an analytical field, written node by node: on
+// grids of 50^3 and 100^3 bricks (one part, one instance) the expression
+// field constant + gradient . x distributes one magnitude over every node,
+// evaluated and written to a file
+//   - as a temperature boundary condition ("*Boundary" through aif_Boundary),
+//   - as a temperature field through the evaluator of predefined fields.
 //
-// Temperature/N reports, for the grid of N^3 bricks, the time and the heap
-// the write adds at its peak per node, the MB/s and the heap left behind.
-// Scaling runs both grids and marks an error when a node of the larger grid
-// takes more than 1.25 times a node of the smaller, when the write adds 64
-// bytes of heap or more per node, or when it leaves heap behind.
+// Temperature/N/W reports, for the grid of N^3 bricks and the writer W (0 the
+// boundary condition, 1 the predefined field), the time and the heap the
+// write adds at its peak per node, the MB/s and the heap left behind.
+// Scaling runs both grids with both writers and marks an error when a node
+// of the larger grid takes more than 1.25 times a node of the smaller, when a
+// write adds 64 bytes of heap or more per node, or when it leaves heap
+// behind.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -17,9 +20,11 @@
 #include <string>
 
 #include "HostModules/hst_ModelBuilder.h"
+#include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kpfC_Field.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "aif/impl/conditions/aif_Boundary.h"
 #include "aif/impl/conditions/aif_PredefFieldUtils.h"
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
@@ -71,14 +76,21 @@ struct ConditionGrid {
     kpfC_GeneralFieldBaseState state;
     state.SetMagnitudes({mdl_PropAttr<double>(1.5, 1)});
     temperature.SetState("Step-1", state);
+    condition.SetName("BC-1");
+    condition.SetRegion(region);
+    condition.SetDistribution(kbcC_BC::kAnalyticalField, "F");
+    kbcC_DistributedBCState bcState;
+    bcState.SetMagnitude(1.5, 1);
+    condition.SetState("Step-1", 1, bcState, kprC_StaticStep::TypeId());
     model = builder.Model();
     job = std::make_unique<aif_Job>("Job-1", builder.Job(), model);
     info = std::make_unique<aif_ModelInfo>(*job);
   }
 
-  // The evaluator made and the lines written, timed, with the heap added at
-  // the peak and the heap left once the evaluator is gone.
-  ConditionMeasure Write() const {
+  // The keyword or evaluator of `writer` (0 the boundary condition, 1 the
+  // predefined field) made and the lines written, timed, with the heap added
+  // at the peak and the heap left once it is gone.
+  ConditionMeasure Write(int writer) const {
     ConditionMeasure m;
     m.nodes = nodes;
     const long long live = bench_StartHeapPeak();
@@ -86,8 +98,15 @@ struct ConditionGrid {
     m.bytes = bench_WriteFile(
         ConditionBenchPath(),
         [&](utl_Stream& stream) {
-          const aif_PredefFieldUtils utils(temperature, "Step-1", *info, 1);
-          utils.EvaluatePredefinedField(stream, 1.0, "temperature", "");
+          if (writer == 0) {
+            const int none = 0;
+            aif_Boundary(condition, "Step-1", false, "AllNodes", false, *info, "Initial", none,
+                         none, 1.0)
+                .Write(stream);
+          } else {
+            const aif_PredefFieldUtils utils(temperature, "Step-1", *info, 1);
+            utils.EvaluatePredefinedField(stream, 1.0, "temperature", "");
+          }
         },
         m.error);
     m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -99,6 +118,7 @@ struct ConditionGrid {
 
   hst_ModelBuilder builder;
   kpfC_Temperature temperature;
+  kbcC_TemperatureBC condition;
   long long nodes = 0;
   bas_NewModel model;
   std::unique_ptr<aif_Job> job;
@@ -106,8 +126,9 @@ struct ConditionGrid {
 };
 
 // The best of the iterations of `grid`; false (the state told) on an error.
-bool ConditionBest(benchmark::State& state, const ConditionGrid& grid, ConditionMeasure& best) {
-  const ConditionMeasure m = grid.Write();
+bool ConditionBest(benchmark::State& state, const ConditionGrid& grid, int writer,
+                   ConditionMeasure& best) {
+  const ConditionMeasure m = grid.Write(writer);
   if (m.error) {
     state.SkipWithError(m.error);
     return false;
@@ -118,9 +139,10 @@ bool ConditionBest(benchmark::State& state, const ConditionGrid& grid, Condition
 
 void Temperature(benchmark::State& state) {
   const ConditionGrid grid(static_cast<int>(state.range(0)));
+  const int writer = static_cast<int>(state.range(1));
   ConditionMeasure best;
   for (auto _ : state)
-    if (!ConditionBest(state, grid, best)) return;
+    if (!ConditionBest(state, grid, writer, best)) return;
   std::filesystem::remove(ConditionBenchPath());
   const double nodes = static_cast<double>(best.nodes);
   state.counters["ns_per_node"] = best.seconds * 1e9 / nodes;
@@ -131,32 +153,52 @@ void Temperature(benchmark::State& state) {
 
 void Scaling(benchmark::State& state) {
   const ConditionGrid small(50), large(100);
-  ConditionMeasure best[2];
+  // Per writer, the small and the large grid.
+  ConditionMeasure best[2][2];
   for (auto _ : state)
-    for (int g = 0; g < 2; ++g)
-      if (!ConditionBest(state, g == 0 ? small : large, best[g])) return;
+    for (int w = 0; w < 2; ++w)
+      for (int g = 0; g < 2; ++g)
+        if (!ConditionBest(state, g == 0 ? small : large, w, best[w][g])) return;
   std::filesystem::remove(ConditionBenchPath());
-  double perNode[2], heap[2];
-  for (int g = 0; g < 2; ++g) {
-    perNode[g] = best[g].seconds / static_cast<double>(best[g].nodes);
-    heap[g] = static_cast<double>(best[g].addedHeap) / static_cast<double>(best[g].nodes);
+  static const char* const kWriters[2] = {"boundary", "field"};
+  for (int w = 0; w < 2; ++w) {
+    double perNode[2], heap[2];
+    for (int g = 0; g < 2; ++g) {
+      const double nodes = static_cast<double>(best[w][g].nodes);
+      perNode[g] = best[w][g].seconds / nodes;
+      heap[g] = static_cast<double>(best[w][g].addedHeap) / nodes;
+    }
+    const double ratio = perNode[1] / perNode[0];
+    const std::string name = kWriters[w];
+    state.counters[name + "_node_time_ratio_100_50"] = ratio;
+    state.counters[name + "_ns_per_node_50"] = perNode[0] * 1e9;
+    state.counters[name + "_ns_per_node_100"] = perNode[1] * 1e9;
+    state.counters[name + "_heap_B_per_node_50"] = heap[0];
+    state.counters[name + "_heap_B_per_node_100"] = heap[1];
+    if (ratio > kMostNodeTimeRatio) {
+      state.SkipWithError(
+          "a node of the 100^3 grid took more than 1.25 times one of the 50^3 grid");
+      return;
+    }
+    if (heap[0] >= kMostHeapPerNode || heap[1] >= kMostHeapPerNode) {
+      state.SkipWithError("a write added 64 bytes of heap or more per node");
+      return;
+    }
+    if (best[w][0].leftHeap != 0 || best[w][1].leftHeap != 0) {
+      state.SkipWithError("a write left heap behind");
+      return;
+    }
   }
-  const double ratio = perNode[1] / perNode[0];
-  state.counters["node_time_ratio_100_50"] = ratio;
-  state.counters["ns_per_node_50"] = perNode[0] * 1e9;
-  state.counters["ns_per_node_100"] = perNode[1] * 1e9;
-  state.counters["heap_B_per_node_50"] = heap[0];
-  state.counters["heap_B_per_node_100"] = heap[1];
-  if (ratio > kMostNodeTimeRatio)
-    state.SkipWithError("a node of the 100^3 grid took more than 1.25 times one of the 50^3 grid");
-  else if (heap[0] >= kMostHeapPerNode || heap[1] >= kMostHeapPerNode)
-    state.SkipWithError("the write added 64 bytes of heap or more per node");
-  else if (best[0].leftHeap != 0 || best[1].leftHeap != 0)
-    state.SkipWithError("the write left heap behind");
 }
 
 }  // namespace
 
-BENCHMARK(Temperature)->Arg(50)->Arg(100)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(Temperature)
+    ->Args({50, 0})
+    ->Args({100, 0})
+    ->Args({50, 1})
+    ->Args({100, 1})
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(Scaling)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
