@@ -179,6 +179,7 @@ unsigned hst_ModelBuilder::AddInstance(const cow_String& name, const cow_String&
   instance.SetActiveForSimulation(options.active);
   instance.SetTransform(options.transform);
   instance.SetSubstructure(options.substructure);
+  instance.SetExcluded(options.excluded);
   assembly_.FeatureList().Add(instance);
   return instance.Id();
 }

@@ -47,6 +47,7 @@ class hst_ModelBuilder {
     bool active = true;         // active for simulation
     gsl_Matrix transform;       // the placement; the identity by default
     bool substructure = false;  // the instance stands for a substructure
+    bool excluded = false;      // the instance's exclusion test answers yes
   };
 
   explicit hst_ModelBuilder(const cow_String& modelName = "Model-1");

@@ -26,6 +26,13 @@ class asoF_PartInstance : public ftr_Feature {
   // node each, points numbered before lines.
   int AttachmentPoints() const { return attachmentPoints_; }
   int AttachmentLines() const { return attachmentLines_; }
+  // The analysis type of the instance: its part's (ptoK_DEFORMABLE, ...,
+  // ptoK_EULERIAN).
+  int GetAnalysis() const { return part_->GetAnalysis(); }
+  // The kernel's exclusion test: an excluded instance takes no part in the
+  // analysis's Eulerian definitions (no unless set).
+  virtual bool IsExcluded() const { return excluded_; }
+  void SetExcluded(bool excluded) { excluded_ = excluded; }
   // A lightweight instance shares its part's mesh definition in the file.
   bool IsLightweight() const { return lightweight_; }
   // An instance that takes part in the analysis (not suppressed).
@@ -54,6 +61,7 @@ class asoF_PartInstance : public ftr_Feature {
   bool active_ = true;
   gsl_Matrix transform_;
   bool substructure_ = false;
+  bool excluded_ = false;
 };
 
 // Typed access to the features of a list.

@@ -16,6 +16,7 @@
 inline constexpr int ptoK_DEFORMABLE = 4001;
 inline constexpr int ptoK_DISCRETE_RIGID = 4002;
 inline constexpr int ptoK_ANALYTIC_RIGID = 4003;
+inline constexpr int ptoK_EULERIAN = 4004;
 // Modelling spaces (ftr_PrimaryObject::IsSpace).
 inline constexpr int ptoK_SPACE_3D = 2000;
 inline constexpr int ptoK_SPACE_2D = 2001;
