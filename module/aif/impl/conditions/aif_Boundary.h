@@ -13,6 +13,7 @@
 
 class akw_ModelInfo;
 class aif_ModelInfo;
+struct aif_BoundaryFieldContext;
 
 class aif_Boundary : public akw_Keyword {
  public:
@@ -97,7 +98,22 @@ class aif_Boundary : public akw_Keyword {
                                int component) const;
 
  private:
+  // Fills submodelHeader_, submodelDriven_ and submodelScale_ from the
+  // submodel state of the step.
+  void BuildSubmodelHeader();
   bool BucklingStep() const;
+  // What the field lines need of this keyword.
+  aif_BoundaryFieldContext FieldContext() const;
+  // The single-value writers' header and data line: `text` is the
+  // component text; `testState` type-tests the step state first.
+  void WriteSingleValue(utl_Stream& stream, const cow_String& text, bool testState) const;
+  // The velocity components of a fluid inlet or wall, under `amplitude`.
+  void WriteFluidVelocity(utl_Stream& stream, const kbcC_BCState& state,
+                          const cow_String& amplitude) const;
+  // A fluid block of `variable` when it passes the component test.
+  void WriteFluidVariable(utl_Stream& stream, const kbcC_BCState& state,
+                          kbcC_FluidVariable variable, const cow_String& amplitude,
+                          const char* text) const;
 
   bool opNew_ = false;
   cow_COW<kbcC_BC> condition_;
