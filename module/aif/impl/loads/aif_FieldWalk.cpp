@@ -1,11 +1,14 @@
 #include "aif/impl/loads/aif_FieldWalk.h"
 
+#include <algorithm>
+
 #include "AttributesGuiCommon/ajbC_CheckingMessages.h"
 #include "BasShared/atr_String.h"
 #include "ModKerLow/rgnK_ElementCentroids.h"
 #include "ModKerLow/rgnK_Region.h"
 #include "ModKerLow/rgnK_RegionIds.h"
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
+#include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
 #include "aif/impl/core/aif_ModelInfo.h"
@@ -25,32 +28,38 @@ const kfdC_AnalyticalField* FieldWalkFind(const aif_ModelInfo& info, const cow_S
 
 // Maps `indices` (mesh indices per instance) with `field` and files each
 // instance's values into the instance of `instances` with its id; a note
-// goes to the checking warnings. False when an instance fails or comes
-// short of values for its members.
+// goes to the checking warnings. False when an instance fails (`failure`
+// then holds the mapping's text) or comes short of values for its members.
 bool FieldWalkMap(const aif_ModelInfo& info, const kfdC_AnalyticalField& field,
                   const cow_Map<int, cow_List<int>>& indices,
-                  std::vector<aif_FieldWalk::Instance>& instances) {
+                  std::vector<aif_FieldWalk::Instance>& instances, aif_FieldFailure& failed) {
   const auto& mapped =
       nex_canDynamicCastRef<const kfdC_MappedField>(field, kFieldWalkFile, __LINE__);
   const kfdK_Mapping mapping(mapped, indices, info.ModelName());
   for (aif_FieldWalk::Instance& instance : instances) {
     cow_String failure, note;
     mapping.mapping(instance.id, instance.values, failure, note);
-    if (!failure.IsEmpty()) return false;
+    if (!failure.IsEmpty()) {
+      failed.kind = aif_FieldFailure::kMapping;
+      failed.mappingError = failure;
+      return false;
+    }
     if (!note.IsEmpty()) ajbC_CheckingMessages::Instance().Warnings().Append(atr_String(note));
-    if (instance.values.Length() < instance.ids.Length()) return false;
+    if (instance.values.Length() < instance.ids.Length()) {
+      failed.kind = aif_FieldFailure::kShort;
+      return false;
+    }
   }
   return true;
 }
 
 }  // namespace
 
-void aif_FieldWalk::ReportFailure(const aif_FieldSubject& subject, const cow_String& fieldName) {
-  const cow_String format =
-      cow_String(
-          "\nDue to the failure of evaluating the %s \"%s\"\nfrom analytical field "
-          "\"%s\",\nthis ") +
-      subject.missing + " will be missing in the input file.";
+void aif_FieldWalk::ReportFailure(const aif_FieldSubject& subject, const cow_String& fieldName,
+                                  const char* source) {
+  const cow_String format = cow_String("\nDue to the failure of evaluating the %s \"%s\"\nfrom ") +
+                            source + " field \"%s\",\nthis " + subject.missing +
+                            " will be missing in the input file.";
   ajbC_CheckingMessages::Instance().Messages().Append(
       atr_TranslateFormat3(format, subject.kind, subject.name, fieldName));
 }
@@ -74,20 +83,22 @@ bool aif_FieldWalk::Evaluate(const aif_ModelInfo& info, const rgnC_Region& regio
                              const cow_String& fieldName, int category,
                              const aif_FieldSubject& subject) {
   instances_.clear();
-  const auto fail = [&] {
-    instances_.clear();
-    ReportFailure(subject, fieldName);
-    return false;
+  aif_FieldFailure failure;
+  const auto fail = [&](aif_FieldFailure::Kind kind) {
+    failure.kind = kind;
+    return Fail(subject, fieldName, failure);
   };
   const kfdC_AnalyticalField* field = FieldWalkFind(info, fieldName);
-  if (!field) return fail();
+  if (!field) return fail(aif_FieldFailure::kNoField);
   const bool expression = field->DynTypeId() == kfdC_ExpressionField::TypeId();
-  if (!expression && field->DynTypeId() != kfdC_MappedField::TypeId()) return fail();
+  if (!expression && field->DynTypeId() != kfdC_MappedField::TypeId())
+    return fail(aif_FieldFailure::kOtherKind);
 
   const rgnK_Region kernel(info.Assembly(), info.ModelName(), region);
   const bool nodes = category == kNodes;
   const bool usable = nodes ? info.NodeLabelsUsable() : info.ElementLabelsUsable();
-  if (!expression && !kernel.HasMeshNodes() && !kernel.HasMeshElements()) return true;
+  if (!expression && !kernel.HasMeshNodes() && !kernel.HasMeshElements())
+    return subject.report ? fail(aif_FieldFailure::kUnmeshed) : true;
   // Nodes: each once; elements: one entry per element and face.
   cow_Map<int, cow_List<int>> ids;
   cow_Map<int, cow_List<cow_String>> faces;
@@ -125,10 +136,10 @@ bool aif_FieldWalk::Evaluate(const aif_ModelInfo& info, const rgnC_Region& regio
     for (const auto& [id, members] : ids) {
       const cow_2DArray<double>* rows = points.Find(id);
       if (!rows) continue;  // no points: the instance is left out
-      if (rows->Rows() < members.Length()) return fail();
+      if (rows->Rows() < members.Length()) return fail(aif_FieldFailure::kShort);
       Instance instance = start(id, members);
       instance.values = kfdK_EvaluateField(evaluated, *rows, info.ModelName());
-      if (instance.values.Length() < members.Length()) return fail();
+      if (instance.values.Length() < members.Length()) return fail(aif_FieldFailure::kShort);
       points.Remove(id);  // the rows are done with: free them as the walk goes
       instances_.push_back(std::move(instance));
     }
@@ -148,7 +159,70 @@ bool aif_FieldWalk::Evaluate(const aif_ModelInfo& info, const rgnC_Region& regio
     instances_.push_back(start(id, members));
   ids.Clear();
   faces.Clear();
-  if (!FieldWalkMap(info, *field, indices, instances_)) return fail();
+  if (!FieldWalkMap(info, *field, indices, instances_, failure)) return fail(failure.kind);
+  return true;
+}
+
+bool aif_FieldWalk::Fail(const aif_FieldSubject& subject, const cow_String& fieldName,
+                         const aif_FieldFailure& failure, const char* source) {
+  instances_.clear();
+  if (subject.report)
+    subject.report(failure);
+  else
+    ReportFailure(subject, fieldName, source);
+  return false;
+}
+
+bool aif_FieldWalk::EvaluateDiscreteNodes(const aif_ModelInfo& info, const rgnC_Region& region,
+                                          const cow_String& fieldName, int component,
+                                          const aif_FieldSubject& subject) {
+  instances_.clear();
+  aif_FieldFailure failure;
+  const auto& fields = info.ModelAdapter().DiscreteFields();
+  if (!fields.Contains(fieldName)) return Fail(subject, fieldName, failure, "discrete");
+  const kfdC_DiscreteField& field = fields.ConstGet(fieldName);
+  const std::size_t column = component > 0 ? static_cast<std::size_t>(component - 1) : 0;
+  const bool hasDefault = component > 0 && column < field.DefaultValues().Length();
+  const double fallback = hasDefault ? field.DefaultValues()[column] : 0.0;
+
+  const rgnK_Region kernel(info.Assembly(), info.ModelName(), region);
+  const bool usable = info.NodeLabelsUsable();
+  cow_Map<int, cow_List<int>> ids;
+  kernel.GetNodeIds(ids, 1000, usable, false, true);
+  rgnK_GetUniqueIds(ids);
+  for (const auto& [id, members] : ids) {
+    Instance instance;
+    instance.id = id;
+    instance.prefix = Prefix(info, id);
+    instance.offset = info.AssyNodeOffsetsID(id);
+    instance.ids = members;
+    const cow_String name = info.FeatureName(static_cast<unsigned>(id));
+    const kfdC_DataTable* table = nullptr;
+    for (const kfdC_DataTable& candidate : field.DataTables())
+      if (candidate.Name() == name) {
+        table = &candidate;
+        break;
+      }
+    const std::size_t width =
+        table ? static_cast<std::size_t>(std::max(table->ComponentCount(), 0)) : 0;
+    instance.values.Reserve(members.Length());
+    for (const int node : members) {
+      // The tables hold plain labels: the mesh label, or the index + 1.
+      const long long row = table && column < width && component > 0
+                                ? table->GetDomainPos(usable ? node : node + 1)
+                                : -1;
+      const std::size_t slot = row < 0 ? 0 : static_cast<std::size_t>(row) * width + column;
+      if (row >= 0 && slot < table->Values().Length()) {
+        instance.values.Append(table->Values()[slot]);
+      } else if (hasDefault) {
+        instance.values.Append(fallback);
+      } else {
+        failure.kind = aif_FieldFailure::kNoDefault;
+        return Fail(subject, fieldName, failure, "discrete");
+      }
+    }
+    instances_.push_back(std::move(instance));
+  }
   return true;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "BasShared/cow_List.h"
@@ -14,6 +15,20 @@ class aif_ModelInfo;
 class rgnC_Region;
 class utl_Stream;
 
+// Why an evaluation failed, for a caller that tells the user itself.
+struct aif_FieldFailure {
+  enum Kind {
+    kNoField,    // the model has no analytical field of the name
+    kOtherKind,  // a field neither expression nor mapped
+    kShort,      // fewer points or values than members
+    kMapping,    // the mapping failed for an instance: `mappingError` says why
+    kUnmeshed,   // a mapped field over a region without mesh members
+    kNoDefault,  // a discrete field without a default for a node that needs it
+  };
+  Kind kind = kNoField;
+  cow_String mappingError;
+};
+
 // What a failed evaluation names in its message: the kind of object ("body
 // force", "pressure"), its name, and what will be missing ("load" or
 // "predefined field").
@@ -21,6 +36,10 @@ struct aif_FieldSubject {
   const char* kind = "";
   cow_String name;
   const char* missing = "load";
+  // When set, told of a failure in place of the message ReportFailure
+  // appends; a mapped field over a region without mesh members is then a
+  // failure too (kUnmeshed), which the caller may pass over in silence.
+  std::function<void(const aif_FieldFailure&)> report;
 };
 
 class aif_FieldWalk {
@@ -55,7 +74,7 @@ class aif_FieldWalk {
   // is empty. Mapping notes go to the checking warnings and the evaluation
   // goes on. An instance an expression field has no points for is left out;
   // a mapped field over a region without mesh members gives no instances
-  // (and succeeds).
+  // (and succeeds, unless `subject` has a report of its own).
   bool EvaluateNodes(const aif_ModelInfo& info, const rgnC_Region& region,
                      const cow_String& fieldName, const aif_FieldSubject& subject);
   // Elements: each instance's element ids and face names (one entry per
@@ -64,6 +83,20 @@ class aif_FieldWalk {
   // Failures as for EvaluateNodes.
   bool EvaluateElements(const aif_ModelInfo& info, const rgnC_Region& region,
                         const cow_String& fieldName, int category, const aif_FieldSubject& subject);
+
+  // Nodes of a discrete field (the model's discrete field `fieldName`): each
+  // instance's unique node ids as EvaluateNodes gives them, with the value of
+  // component `component` (from 1) at each. A node is looked up in the first
+  // data table named after its instance by its plain label (the id when node
+  // labels are usable, else the id + 1; the written label adds the offset as
+  // ever); a node the table does not hold, or whose row comes short of the
+  // component, and every node of an instance without a table, takes the
+  // field's default of that component. Fails (as EvaluateNodes does, kind
+  // kNoField or kNoDefault) when the model lacks the field or a node needs a
+  // default the field does not have.
+  bool EvaluateDiscreteNodes(const aif_ModelInfo& info, const rgnC_Region& region,
+                             const cow_String& fieldName, int component,
+                             const aif_FieldSubject& subject);
 
   const std::vector<Instance>& Instances() const { return instances_; }
 
@@ -79,12 +112,16 @@ class aif_FieldWalk {
   static void WriteReference(utl_Stream& stream, const Instance& instance, std::size_t i);
 
   // Appends the evaluation-failure message for `subject` and `fieldName` to
-  // the checking messages.
-  static void ReportFailure(const aif_FieldSubject& subject, const cow_String& fieldName);
+  // the checking messages; `source` names the kind of field ("analytical",
+  // "discrete").
+  static void ReportFailure(const aif_FieldSubject& subject, const cow_String& fieldName,
+                            const char* source = "analytical");
 
  private:
   // `category` kNodes for the nodes, else the element category.
   static constexpr int kNodes = 0;
+  bool Fail(const aif_FieldSubject& subject, const cow_String& fieldName,
+            const aif_FieldFailure& failure, const char* source = "analytical");
   bool Evaluate(const aif_ModelInfo& info, const rgnC_Region& region, const cow_String& fieldName,
                 int category, const aif_FieldSubject& subject);
 
