@@ -83,9 +83,16 @@ bool IsAnalysisStepForBoundary(const kprC_Step& step) {
   return cls_Registry::IsDerived(step.DynTypeId(), kprC_AnalysisStep::TypeId());
 }
 
+// Whether the driver writes the load case: not suppressed, and named (an
+// unnamed one has no block of its own, so what is filed under it would land
+// in the step's own list).
+bool IsLiveLoadCase(const cow_String& name, const klcC_LoadCase& loadCase) {
+  return !name.IsEmpty() && !loadCase.Suppressed();
+}
+
 bool HasLiveLoadCase(const kprC_Step& step) {
   for (const auto& [name, loadCase] : step.LoadCases().ConstGetMap())
-    if (!loadCase->Suppressed()) return true;
+    if (IsLiveLoadCase(name, *loadCase)) return true;
   return false;
 }
 
@@ -153,7 +160,7 @@ void aif_BoundaryConditionBuilder::AddStepConditions(const cow_String& stepName)
       // name it or take over the base state.
       bool cases = false;
       for (const auto& [caseName, loadCase] : step.LoadCases().ConstGetMap()) {
-        if (loadCase->Suppressed()) continue;
+        if (!IsLiveLoadCase(caseName, *loadCase)) continue;
         cases = true;
         if (const float* factor = loadCase->BCScaleFactors().Find(name))
           AddCondition(name, *condition, stepName, caseName, *factor);
@@ -312,7 +319,7 @@ cow_List<cow_String> aif_BoundaryConditionBuilder::AddBoltLoads(const cow_String
       continue;
     }
     for (const auto& [caseName, loadCase] : step.LoadCases().ConstGetMap()) {
-      if (loadCase->Suppressed()) continue;
+      if (!IsLiveLoadCase(caseName, *loadCase)) continue;
       if (const float* factor = loadCase->LoadScaleFactors().Find(name))
         if (AddBoltLoad(name, *load, stepName, caseName, *factor) && written.IndexOf(caseName) < 0)
           written.Append(caseName);
@@ -368,7 +375,7 @@ void aif_BoundaryConditionBuilder::AddLoadCaseResets(const cow_String& stepName,
   // A load case that applies no condition still ends the step's ones.
   const aif_RawKeyword reset("*Boundary, op=NEW");
   for (const auto& [caseName, loadCase] : step.LoadCases().ConstGetMap()) {
-    if (loadCase->Suppressed() || boltCases.IndexOf(caseName) >= 0 ||
+    if (!IsLiveLoadCase(caseName, *loadCase) || boltCases.IndexOf(caseName) >= 0 ||
         !loadCase->BCScaleFactors().IsEmpty())
       continue;
     if (!baseState || !loadCase->UseBaseState()) AddStepDefinition(stepName, reset, caseName);
