@@ -135,8 +135,8 @@ hst_ModelBuilder SampleModel(bool substructure = false) {
   weight.SetState("Quiet", 3, lighter);
   b.AddLoad("Weight", weight);
   // Boundary conditions: Block-2's corner clamped from the initial step on
-  // (carried over, so written once); Block-1's corner lifted in Step-1 by a
-  // ramp, at half its value in LC-1 (LC-3 names none and only ends the
+  // (carried over, so written once); Block-1's corner lifted in Step-1, at
+  // half its value in LC-1 (LC-3 names none and only ends the
   // step's ones), and released in Quiet; with a substructure, a hold created
   // in Reduce, the only condition the generation step writes.
   rgnC_Region clamped("Corner", {"Assembly", "Block-2"});
@@ -156,11 +156,9 @@ hst_ModelBuilder SampleModel(bool substructure = false) {
   lift.SetRegion(pushed);
   kbcC_DisplacementBCState raised;
   raised.SetComponent(2, 0.1, 1);
-  raised.SetAmplitude("Ramp", 1);
   lift.SetState("Step-1", 1, raised);
   kbcC_DisplacementBCState kept;
   kept.SetComponent(2, 0.1, 2);
-  kept.SetAmplitude("Ramp", 2);
   lift.SetState("Modes", 2, kept);
   lift.SetState("Quiet", 4, kbcC_DisplacementBCState());
   lift.SetState("Reduce", 5, kbcC_DisplacementBCState());
