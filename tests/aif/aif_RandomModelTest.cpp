@@ -4464,10 +4464,28 @@ TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
             std::string::npos);
   EXPECT_NE(deck.find("*Connector Behavior, name=Bushing\n"), std::string::npos);
   EXPECT_NE(deck.find("*Spring, elset=Link-spring\n"), std::string::npos);
+  // Its supports, from the initial step on, on the sets they name.
+  EXPECT_NE(deck.find("*Nset, nset=Corners, generate\n 1,  4,  1\n"), std::string::npos);
+  EXPECT_NE(deck.find("*Nset, nset=Mount-Point\n 46,\n"), std::string::npos);
+  EXPECT_NE(deck.find("*Amplitude, name=Ramp\n"), std::string::npos);
+  EXPECT_NE(deck.find("** \n** BOUNDARY CONDITIONS\n** \n"
+                      "** Name: Base-1 Type: Displacement/Rotation\n"
+                      "*Boundary\nBlock-1.Base, 1, 1\nBlock-1.Base, 2, 2\nBlock-1.Base, 3, 3\n"
+                      "** Name: Base-2 Type: Displacement/Rotation\n"
+                      "*Boundary\nBlock-2.Base, 1, 1\nBlock-2.Base, 2, 2\nBlock-2.Base, 3, 3\n"
+                      "** Name: Mount-1 Type: Symmetry/Antisymmetry/Encastre\n"
+                      "*Boundary\nBlock-1.Mount-Point, ENCASTRE\n"
+                      "** Name: Mount-2 Type: Symmetry/Antisymmetry/Encastre\n"
+                      "*Boundary\nBlock-2.Mount-Point, ENCASTRE\n"
+                      "** Name: Plate Type: Symmetry/Antisymmetry/Encastre\n"
+                      "*Boundary\nPlate-1.Corners, ENCASTRE\n"
+                      "** ----------------------------------------------------------------\n"
+                      "** \n** STEP: Load\n"),
+            std::string::npos);
   // Its two steps, each opened and closed, the first with its loads (the
   // lift on the plate's reference point, named by the assembly set "Lift",
-  // and a pressure on Block-2's top), restart and output requests, the
-  // second with the default output.
+  // and a pressure on Block-2's top, ramped), restart and output requests,
+  // the second with the default output; the supports carry over unwritten.
   EXPECT_NE(deck.find("*Nset, nset=Lift, instance=Plate-1\n 5,\n"), std::string::npos);
   EXPECT_NE(deck.find("** STEP: Load\n** \n*Step, name=Load, nlgeom=YES\n"
                       "Static preload of the frame\n*Static\n0.1, 1., 1.e-05, 1.\n"
@@ -4475,7 +4493,7 @@ TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
                       "** Name: Lift   Type: Concentrated force\n"
                       "*Cload\nLift, 1, 0.\nLift, 2, 0.\nLift, 3, 250.\n"
                       "** Name: Squeeze   Type: Pressure\n"
-                      "*Dsload\nBlock-2.Top, P, 0.5\n"
+                      "*Dsload, amplitude=Ramp\nBlock-2.Top, P, 0.5\n"
                       "** \n** OUTPUT REQUESTS\n** \n*Restart, write, frequency=10\n"
                       "** \n** FIELD OUTPUT: F-Output-1\n** \n"
                       "*Output, field, variable=PRESELECT, frequency=5\n"
