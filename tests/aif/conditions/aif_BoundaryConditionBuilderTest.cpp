@@ -15,6 +15,7 @@
 #include "MSVCR90/rt_Runtime.h"
 #include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kbcC_RetainedNodalDofsBC.h"
+#include "OdbAttrEO/kbcC_SubmodelBC.h"
 #include "OdbAttrEO/kloC_Load.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "VwrCmd/cmdC_WIP.h"
@@ -389,4 +390,83 @@ TEST(aif_BoundaryConditionBuilder, UnknownKindsStopTheWrite) {
   EXPECT_EQ("", BcBuilderDeckError(other, deck.Path()));
   rt_ClearFaults();
   EXPECT_EQ("old deck\n", aif_test::ReadFile(deck.Path()));
+}
+
+// The flow settings reach the fluid keywords only in flow steps: a wall that
+// holds the fluid at rest writes its wall distance and turbulence lines in
+// the flow step, and only its velocities in a static step. A wall with
+// nothing to write in a flow step files neither comment nor banner.
+TEST(aif_BoundaryConditionBuilder, FlowSettingsOnlyInFlowSteps) {
+  hst_ModelBuilder b = BcBuilderModel({});
+  b.AddStep("Flow", kprC_FlowStep());
+  b.AddStep("Static", kprC_StaticStep());
+  b.Steps().SetFlowSettings(1, 1);
+  for (const char* step : {"Flow", "Static"}) {
+    kbcC_FluidWallConditionBC wall;
+    wall.SetRegion(BcBuilderRegion("Wall", {0, 1}));
+    wall.SetWallConditionType(1);
+    wall.SetState(step, 1, kbcC_FluidBCState());
+    b.AddBoundaryCondition(std::string("Wall-") + step, wall);
+  }
+  const std::string atRest =
+      "*Fluid Boundary, type=Surface\nBlock-1.Wall, VELX, 0.\n"
+      "Block-1.Wall, VELY, 0.\nBlock-1.Wall, VELZ, 0.\n";
+  {
+    const BcBuilderRun run(b);
+    EXPECT_EQ(std::string(kBcBanner) + "** Name: Wall-Flow Type: Fluid wall condition\n" +
+                  "*Fluid Boundary, type=Surface\nBlock-1.Wall, DIST, 0.\n" + atRest +
+                  "*Fluid Boundary, type=Surface\nBlock-1.Wall, TURBNU, 0.\n",
+              run.Step("Flow"));
+    EXPECT_EQ(std::string(kBcBanner) + "** Name: Wall-Static Type: Fluid wall condition\n" + atRest,
+              run.Step("Static"));
+  }
+
+  hst_ModelBuilder idle = BcBuilderModel({});
+  idle.AddStep("Flow", kprC_FlowStep());
+  idle.Steps().SetFlowSettings(1, 0);
+  kbcC_FluidWallConditionBC still;
+  still.SetRegion(BcBuilderRegion("Wall", {0, 1}));
+  still.SetState("Flow", 1, kbcC_FluidBCState());
+  idle.AddBoundaryCondition("Still", still);
+  EXPECT_EQ("", BcBuilderRun(idle).Step("Flow"));
+}
+
+// Driven submodel conditions of a step share one comment and the first
+// one's header, and compatible ones one "*Submodel"; a fixed one stands on
+// its own. A connector motion is filed with its comment.
+TEST(aif_BoundaryConditionBuilder, SubmodelGroupsAndConnectorMotion) {
+  hst_ModelBuilder b = BcBuilderModel({"Step-1"});
+  auto submodel = [&](const char* name, const char* set, bool fixed) {
+    kbcC_SubmodelBC condition;
+    condition.SetRegion(BcBuilderRegion(set, {0}));
+    condition.SetGlobalElset("Global");
+    kbcC_SubmodelBCState state;
+    state.SetSubmodel("Step-9", false, fixed, 0, 1.0);
+    state.SetDofs({1, 2}, 1);
+    condition.SetState("Step-1", 1, state);
+    b.AddBoundaryCondition(name, condition);
+  };
+  submodel("A", "Base", false);
+  submodel("B", "Top", false);
+  submodel("C", "Side", true);
+  kbcC_ConnDisplacementBC motion;
+  motion.SetRegion(rgnC_Region("Wire", {"Assembly"}));
+  kbcC_ConnDisplacementBCState pulled;
+  pulled.SetComponent(0, 0.5, 1);
+  motion.SetState("Step-1", 1, pulled);
+  b.AddBoundaryCondition("Pull", motion);
+
+  const BcBuilderRun run(b);
+  EXPECT_EQ(std::string(kBcBanner) +
+                "** Name: C Type: Submodel\n*Boundary, fixed\n"
+                "Block-1.Side, 1, 1\nBlock-1.Side, 2, 2\n"
+                "** Name: Pull Type: Connector displacement\n"
+                "*Connector Motion\nWire, 1, 0.5\n"
+                "** Name: A, B Type: Submodel\n*Boundary, submodel, step=Step-9\n"
+                "Block-1.Base, 1, 1\nBlock-1.Base, 2, 2\nBlock-1.Top, 1, 1\nBlock-1.Top, 2, 2\n",
+            run.Step("Step-1"));
+  EXPECT_EQ(
+      "*Submodel, type=NODE, global elset=Global\n"
+      "Block-1.Base, \nBlock-1.Top, \nBlock-1.Side, \n",
+      BcBuilderRun::Text(run.builder.AssemblyDefinition()));
 }

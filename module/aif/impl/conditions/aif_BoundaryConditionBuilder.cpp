@@ -215,7 +215,7 @@ void aif_BoundaryConditionBuilder::AddCondition(const cow_String& name, const kb
   aif_ModelInfo& info = Info();
   cow_String setName;
   if (kind == BoundaryKind::kPorePressure) {
-    // Checked before the banner: a condition left out leaves no trace.
+    // A condition left out leaves no trace, not even its comment.
     setName = PorePressureSet(condition);
     if (setName.IsEmpty()) {
       cmdC_WIP::Warning(atr_TranslateWithArg(
@@ -229,7 +229,6 @@ void aif_BoundaryConditionBuilder::AddCondition(const cow_String& name, const kb
     setName = aif_RegionName(condition.Region(), info).QualifiedName(2);
   }
 
-  if (loadCase.IsEmpty()) AddStepDefinition(step, header_.StepDefinitionHeader(step));
   cow_String text = "Name: " + name + " Type: " + kbcC_BCTypeLabelMap::Label(typeId);
   cow_String fieldName;
   if (condition.UsesField(fieldName)) text += " Using Analytical Field: " + fieldName;
@@ -238,6 +237,7 @@ void aif_BoundaryConditionBuilder::AddCondition(const cow_String& name, const kb
   const aif_Comment comment(text);
 
   if (kind == BoundaryKind::kConnector) {
+    if (loadCase.IsEmpty()) AddStepDefinition(step, header_.StepDefinitionHeader(step));
     AddStepDefinition(step, comment, loadCase);
     const auto& connector =
         nex_canDynamicCastRef<const kbcC_ConnectorBC>(condition, kBoundaryBuilderFile, __LINE__);
@@ -275,11 +275,15 @@ void aif_BoundaryConditionBuilder::AddBoundary(const cow_String& name, const kbc
   const aif_Boundary keyword(
       condition, step, keepOp, setName, info.ModelAdapter().ShellToSolidSubmodel(), info,
       info.Model().InitialStepName(), energyEquation, turbulenceModel, scale);
+  // The banner goes only into a step that gets something under it: the
+  // driven submodel groups are filed at the end of the step's own list.
   if (keyword.SubmodelDriven()) {
+    AddStepDefinition(step, header_.StepDefinitionHeader(step));
     submodelGroups_.Add(step, name, keyword);
     return;
   }
   if (!writesData) return;
+  if (loadCase.IsEmpty()) AddStepDefinition(step, header_.StepDefinitionHeader(step));
   AddStepDefinition(step, comment, loadCase);
   AddStepDefinition(step, keyword, loadCase);
 }
