@@ -470,3 +470,38 @@ TEST(aif_BoundaryConditionBuilder, SubmodelGroupsAndConnectorMotion) {
       "Block-1.Base, \nBlock-1.Top, \nBlock-1.Side, \n",
       BcBuilderRun::Text(run.builder.AssemblyDefinition()));
 }
+
+// Bolt loads in steps without load cases: an adjusted length is written, a
+// force is not; a bolt whose region is not valid keeps its comment only;
+// a change back to a force ends the boundary (its method change restates the
+// step).
+TEST(aif_BoundaryConditionBuilder, BoltLoadBoundaries) {
+  hst_ModelBuilder b = BcBuilderModel({"Step-1", "Step-2"});
+  auto bolt = [&](const char* name, const rgnC_Region& region, kloC_BoltLoadMethodEnm method) {
+    kloC_BoltLoad load;
+    load.SetRegion(region);
+    kloC_LoadState first(1, {});
+    first.SetMethod(method, 1, false);
+    first.SetLength(0.25, 1);
+    load.SetState("Step-1", 1, first);
+    kloC_LoadState second(3, {});
+    second.SetMethod(kloC_APPLY_FORCE, 1, method != kloC_APPLY_FORCE);
+    load.SetState("Step-2", 3, second);
+    b.AddLoad(name, load);
+  };
+  bolt("A", BcBuilderRegion("Shank", {0}), kloC_ADJUST_LENGTH);
+  bolt("B", BcBuilderRegion("Shank", {0}), kloC_APPLY_FORCE);
+  rgnC_Region gone = BcBuilderRegion("Gone", {1});
+  gone.SetKernelValid(false);
+  bolt("C", gone, kloC_FIX_LENGTH);
+
+  const BcBuilderRun run(b);
+  EXPECT_EQ(std::string(kBcBanner) +
+                "** Name: A Type: Bolt load\n*Boundary\n_A_blrn_, 1, 1, 0.25\n"
+                "** Name: C Type: Bolt load\n",
+            run.Step("Step-1"));
+  EXPECT_EQ(std::string(kBcBanner) +
+                "** Name: A Type: Bolt load\n*Boundary, op=NEW\n"
+                "** Name: C Type: Bolt load\n",
+            run.Step("Step-2"));
+}
