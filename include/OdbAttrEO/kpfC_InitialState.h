@@ -7,6 +7,7 @@
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 #include "OdbAttrEO/kern_Object.h"
+#include "OdbCoreGeom/rgnC_Region.h"
 
 // Base of the predefined fields. A field of no more specific kind is a plain
 // kpfC_Field; the writer ignores those.
@@ -24,10 +25,18 @@ class kpfC_Field : public kern_Object {
   // and is not written.
   unsigned Inactive() const { return inactive_; }
   void SetInactive(unsigned inactive) { inactive_ = inactive; }
+  // The nodes the field applies to, and the analytical or discrete field
+  // that distributes its values over them (empty: none).
+  const rgnC_Region& Region() const { return region_; }
+  void SetRegion(const rgnC_Region& region) { region_ = region; }
+  const cow_String& DistributionFieldName() const { return distributionField_; }
+  void SetDistributionFieldName(const cow_String& name) { distributionField_ = name; }
 
  private:
   cow_String name_;
   unsigned inactive_ = 0;
+  rgnC_Region region_;
+  cow_String distributionField_;
 };
 
 // Base of the per-step states of a predefined field.

@@ -274,6 +274,14 @@ TEST_F(aif_BoundaryFieldLinesTest, AMissingFieldOrOneOfTheWrongKindStopsTheWrite
     aif_BoundaryFieldLines::WriteDiscreteFieldLines(s, context, ", 1", 1.0, 1);
   });
   EXPECT_NE(discrete.find("kfdC_DiscreteField"), std::string::npos) << discrete;
+  // Node lines with a magnitude are for the single-value kinds only.
+  kbcC_DisplacementBC displacement;
+  displacement.SetDistribution(kbcC_BC::kAnalyticalField, "Expr");
+  const aif_BoundaryFieldContext structural{info, displacement, "Step-1", false, 1.0};
+  const std::string wrongKind = thrown(
+      [&](utl_Stream& s) { aif_BoundaryFieldLines::WriteHeaderNodeLines(s, structural, 1); });
+  EXPECT_NE(wrongKind.find("the object is not a kbcC_DistributedBC"), std::string::npos)
+      << wrongKind;
   EXPECT_TRUE(Messages().empty());
 }
 

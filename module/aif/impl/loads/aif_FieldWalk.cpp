@@ -57,11 +57,16 @@ bool FieldWalkMap(const aif_ModelInfo& info, const kfdC_AnalyticalField& field,
 
 void aif_FieldWalk::ReportFailure(const aif_FieldSubject& subject, const cow_String& fieldName,
                                   const char* source) {
+  ajbC_CheckingMessages::Instance().Messages().Append(
+      atr_String(FailureText(subject, fieldName, source)));
+}
+
+cow_String aif_FieldWalk::FailureText(const aif_FieldSubject& subject, const cow_String& fieldName,
+                                      const char* source) {
   const cow_String format = cow_String("\nDue to the failure of evaluating the %s \"%s\"\nfrom ") +
                             source + " field \"%s\",\nthis " + subject.missing +
                             " will be missing in the input file.";
-  ajbC_CheckingMessages::Instance().Messages().Append(
-      atr_TranslateFormat3(format, subject.kind, subject.name, fieldName));
+  return atr_TranslateFormat3(format, subject.kind, subject.name, fieldName);
 }
 
 void aif_FieldWalk::WriteReference(utl_Stream& stream, const Instance& instance, std::size_t i) {

@@ -116,6 +116,9 @@ class aif_FieldWalk {
   // "discrete").
   static void ReportFailure(const aif_FieldSubject& subject, const cow_String& fieldName,
                             const char* source = "analytical");
+  // The text ReportFailure appends.
+  static cow_String FailureText(const aif_FieldSubject& subject, const cow_String& fieldName,
+                                const char* source = "analytical");
 
  private:
   // `category` kNodes for the nodes, else the element category.
