@@ -5,19 +5,24 @@
 // base and a surface of its top, placed twice (turned and lifted, then in
 // place) and joined by a spring and a connector, and a shell plate with a reference point
 // placed once as a lightweight instance; a static step with geometric
-// nonlinearity, restart data and field and history output, then a frequency
-// step. The block is a
+// nonlinearity, restart data and field and history output, a pressure
+// ramped by an amplitude and a lift, then a frequency step; the blocks'
+// bases, their mount points and the plate's corners are supported from the
+// initial step on. The block is a
 // steel solid, the plate an aluminium shell; both materials are elastic, the
 // steel has a density. It grows with the writer.
 #pragma once
 
 #include <cmath>
+#include <memory>
 
 #include "HostModules/hst_ModelBuilder.h"
 #include "ModKerLow/dtu_DatumCsys.h"
 #include "ModKerLow/ptoC_MaterialOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Utils.h"
+#include "OdbAttrEO/kamC_Amplitude.h"
+#include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kbeC_ConnectorElasticity.h"
 #include "OdbAttrEO/kefC_TwoPointSpring.h"
 #include "OdbAttrEO/kloC_Load.h"
@@ -79,6 +84,16 @@ inline hst_ModelBuilder aif_SampleModel() {
   baseSet.SetName("Base");
   baseSet.typeMask = rgnF_Set::kNodeSet;
   block.FeatureList().Add(baseSet);
+  // The point the motor's mass sits on (the block's reference point, after
+  // its 45 nodes) as a node set, so that conditions may hold it.
+  rgnC_Region mountNode("Mount-Point", {});
+  for (int instance : {1, 2})
+    mountNode.SetKernelNodeIndices(instance, {45});
+  rgnF_Set mountSet(mountNode);
+  mountSet.SetId(14);
+  mountSet.SetName("Mount-Point");
+  mountSet.typeMask = rgnF_Set::kNodeSet;
+  block.FeatureList().Add(mountSet);
   rgnF_Surface topSurface(top);
   topSurface.SetId(11);
   topSurface.SetName("Top");
@@ -113,6 +128,14 @@ inline hst_ModelBuilder aif_SampleModel() {
   faceSet.SetName("Face");
   faceSet.typeMask = rgnF_Set::kElementSet;
   plate.FeatureList().Add(faceSet);
+  // The plate's four nodes as the node set "Corners".
+  rgnC_Region corners("Corners", {"Plate"});
+  corners.SetKernelNodeIndices(3, {0, 1, 2, 3});
+  rgnF_Set cornerSet(corners);
+  cornerSet.SetId(15);
+  cornerSet.SetName("Corners");
+  cornerSet.typeMask = rgnF_Set::kNodeSet;
+  plate.FeatureList().Add(cornerSet);
   plate.AddAttribute(ptoC_SectionAssignment(face, "Skin"));
   kseC_HomogenousShellSection skin;
   skin.thickness = 0.002;
@@ -196,14 +219,20 @@ inline hst_ModelBuilder aif_SampleModel() {
   energies.SetState("Load", energyList);
   b.AddHistoryOutput("H-Output-1", energies);
   // The loads of the static step: a pressure on the top of the block in
-  // place, and a lift at the plate's reference point, named by the
-  // assembly's node set "Lift".
+  // place, ramped up over the step by the tabular amplitude "Ramp", and a
+  // lift at the plate's reference point, named by the assembly's node set
+  // "Lift".
+  kamC_Tabular ramp;
+  ramp.SetData({{0.0, 0.0}, {1.0, 1.0}});
+  b.AddAmplitude("Ramp", ramp);
   rgnC_Region blockTop("Top", {"Assembly", "Block-2"});
   blockTop.SetKernelInstanceIds({2u});
   blockTop.SetKernelElementIndices(2, topElements, topFaces);
   kloC_Pressure squeeze;
   squeeze.SetRegion(blockTop);
-  squeeze.SetState("Load", 1, kloC_LoadState(1, {0.5}));
+  kloC_LoadState pressing(1, {0.5});
+  pressing.SetAmplitude("Ramp", 1);
+  squeeze.SetState("Load", 1, pressing);
   b.AddLoad("Squeeze", squeeze);
   rgnC_Region lift("Lift", {"Assembly"});
   lift.SetKernelInstanceIds({3u});
@@ -220,5 +249,43 @@ inline hst_ModelBuilder aif_SampleModel() {
   kprC_FrequencyStep modes;
   modes.SetNumEigen(10);
   b.AddStep("Modes", modes);
+
+  // The supports, from the initial step on and carried into both steps: the
+  // bases of both blocks fixed in U1 to U3, both mount points and the
+  // plate's corners held in every degree of freedom.
+  auto support = [&b](const char* name, const kbcC_BC& kind, const rgnC_Region& region,
+                      const kern_Object& created, const kern_Object& carried) {
+    std::unique_ptr<kbcC_BC> condition(kind.Clone());
+    condition->SetRegion(region);
+    condition->SetCreatedStepName("Initial");
+    condition->SetState("Initial", 1, created);
+    for (const char* step : {"Load", "Modes"})
+      condition->SetState(step, 2, carried);
+    b.AddBoundaryCondition(name, *condition);
+  };
+  kbcC_DisplacementBCState fixedNow, fixedBefore;
+  for (std::size_t dof = 0; dof < 3; ++dof) {
+    fixedNow.SetComponent(dof, 0.0, 1);
+    fixedBefore.SetComponent(dof, 0.0, 2);
+  }
+  kbcC_TypeBCState heldNow, heldBefore;
+  heldNow.SetTypeName(kbcC_TypeBC::ENCASTRE, 1);
+  heldBefore.SetTypeName(kbcC_TypeBC::ENCASTRE, 2);
+  for (unsigned id : {1u, 2u}) {
+    const cow_String instance = id == 1 ? "Block-1" : "Block-2";
+    rgnC_Region instanceBase("Base", {"Assembly", instance});
+    instanceBase.SetKernelInstanceIds({id});
+    instanceBase.SetKernelNodeIndices(static_cast<int>(id), baseNodes);
+    support(id == 1 ? "Base-1" : "Base-2", kbcC_DisplacementBC(), instanceBase, fixedNow,
+            fixedBefore);
+    rgnC_Region instanceMount("Mount-Point", {"Assembly", instance});
+    instanceMount.SetKernelInstanceIds({id});
+    instanceMount.SetKernelNodeIndices(static_cast<int>(id), {45});
+    support(id == 1 ? "Mount-1" : "Mount-2", kbcC_TypeBC(), instanceMount, heldNow, heldBefore);
+  }
+  rgnC_Region plateCorners("Corners", {"Assembly", "Plate-1"});
+  plateCorners.SetKernelInstanceIds({3u});
+  plateCorners.SetKernelNodeIndices(3, {0, 1, 2, 3});
+  support("Plate", kbcC_TypeBC(), plateCorners, heldNow, heldBefore);
   return b;
 }

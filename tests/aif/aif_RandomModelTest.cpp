@@ -41,6 +41,7 @@
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Utils.h"
 #include "OdbAttrEO/kamC_Amplitude.h"
+#include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/kefC_SpringToGround.h"
@@ -194,6 +195,9 @@ struct ObjectKinds {
   bool adaptiveMeshConstraints = true;
   // Amplitudes of every kind, some named by the loads.
   bool amplitudes = true;
+  // Boundary conditions (displacement, velocity, type, temperature, pore
+  // pressure, connector motion) on node sets and connector sets.
+  bool boundaryConditions = true;
 };
 
 class Rng {
@@ -261,7 +265,8 @@ class Generator {
         miscLoadRng_(seed * 374761393u + 67u),
         fluxRng_(seed * 1597334677u + 59u),
         amcRng_(seed * 2869860233u + 71u),
-        amplitudeRng_(seed * 2166136261u + 71u) {}
+        amplitudeRng_(seed * 2166136261u + 71u),
+        bcRng_(seed * 2654435769u + 83u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -296,6 +301,7 @@ class Generator {
     if (kinds_.loads) AddConnectorSubstructureAndReliefLoads();
     if (kinds_.loads) AddFluxLoads();
     if (kinds_.adaptiveMeshConstraints) AddAdaptiveMeshConstraints();
+    if (kinds_.boundaryConditions) AddBoundaryConditions();
     PlanEnvironment();
   }
 
@@ -2969,6 +2975,128 @@ class Generator {
     }
   }
 
+  // Boundary conditions on the assembly's written node sets and on the node
+  // sets of written instances' parts: displacement, velocity, type,
+  // temperature (now and then from an analytical field, where every node is
+  // numbered from 1) and pore pressure (on its "_PP_" node set), now and then
+  // driven by an amplitude; connector motions on connector sets. Each is
+  // created in the initial step (connector motions: a random analysis step)
+  // or a random analysis step, then carried over (2 or 9), modified (3 or
+  // 10, really or not) or removed (4 or 11); suppressed now and then.
+  void AddBoundaryConditions() {
+    Rng& r = bcRng_;
+    const std::vector<std::string> analysis = LoadSteps();
+    std::vector<std::pair<std::string, rgnC_Region>> nodeSets;
+    for (const std::string& set : WrittenLoadSets(true))
+      nodeSets.emplace_back(set, OutputRegion(set, false));
+    for (const InstancePlan& instance : instances_) {
+      if (!Written(instance) || instance.options.lightweight) continue;
+      const int id = static_cast<int>(instance.options.id);
+      for (const auto& [set, held] : parts_[instance.part].regions) {
+        const cow_List<int>* nodes = held.KernelNodeIndices().Find(id);
+        if (!nodes || nodes->IsEmpty()) continue;
+        rgnC_Region ref(cow_String(set), {"Assembly", cow_String(instance.name)});
+        ref.SetKernelInstanceIds({instance.options.id});
+        ref.SetKernelNodeIndices(id, *nodes);
+        nodeSets.emplace_back(instance.name + "." + set, ref);
+      }
+    }
+    if (analysis.empty()) return;
+    for (int i = r.Uniform(0, 5); i > 0; --i) {
+      const int kind = r.Uniform(0, 5);
+      const bool connector = kind == 5;
+      if (connector ? connectorSets_.empty() : nodeSets.empty()) continue;
+      std::unique_ptr<kbcC_BC> condition;
+      std::string told, on;
+      switch (kind) {
+        case 0:
+          condition = std::make_unique<kbcC_DisplacementBC>(), told = "displacement";
+          break;
+        case 1:
+          condition = std::make_unique<kbcC_VelocityBC>(), told = "velocity";
+          break;
+        case 2:
+          condition = std::make_unique<kbcC_TypeBC>(), told = "type";
+          break;
+        case 3:
+          condition = std::make_unique<kbcC_TemperatureBC>(), told = "temperature";
+          break;
+        case 4:
+          condition = std::make_unique<kbcC_PorePressureBC>(), told = "pore pressure";
+          break;
+        default:
+          condition = std::make_unique<kbcC_ConnDisplacementBC>(), told = "connector motion";
+          break;
+      }
+      if (connector) {
+        on = r.Pick(connectorSets_);
+        condition->SetRegion(rgnC_Region(cow_String(on), {"Assembly"}));
+      } else {
+        const auto& [name, region] = r.Pick(nodeSets);
+        on = name;
+        condition->SetRegion(region);
+        if (kind == 3 && !analyticalFields_.empty() && PlainLoadRegion(region) &&
+            region.OwnerNames().Length() == 1 && r.Chance(0.3)) {
+          const std::string& field = r.Pick(analyticalFields_);
+          condition->SetDistribution(kbcC_BC::kAnalyticalField, cow_String(field));
+          told += " from field \"" + field + "\"";
+        }
+      }
+      if (kind == 0 && r.Chance(0.2)) condition->SetFixed(true), told += " fixed";
+      std::string amplitude;
+      if (!amplitudes_.empty() && r.Chance(0.3)) {
+        amplitude = r.Pick(amplitudes_);
+        told += " amplitude \"" + amplitude + "\"";
+      }
+      std::vector<std::string> steps = analysis;
+      if (!connector) steps.insert(steps.begin(), "Initial");
+      const std::size_t first =
+          static_cast<std::size_t>(r.Uniform(0, static_cast<int>(steps.size()) - 1));
+      for (std::size_t k = first; k < steps.size(); ++k) {
+        const int status = k == first ? 1 : r.Pick(std::vector<int>{2, 2, 9, 3, 10, 4, 11});
+        const bool removed = status == 4 || status == 11;
+        const int set = status == 1 || ((status == 3 || status == 10) && r.Chance(0.5)) ? 1 : 2;
+        // The state class of the kind, as the writers test it.
+        std::unique_ptr<kbcC_BCState> state;
+        switch (kind) {
+          case 0:
+            state = std::make_unique<kbcC_DisplacementBCState>();
+            break;
+          case 1:
+            state = std::make_unique<kbcC_VelocityBCState>();
+            break;
+          case 2:
+            state = std::make_unique<kbcC_TypeBCState>();
+            break;
+          case 3:
+          case 4:
+            state = std::make_unique<kbcC_DistributedBCState>();
+            break;
+          default:
+            state = std::make_unique<kbcC_ConnDisplacementBCState>();
+            break;
+        }
+        if (!removed) {
+          for (std::size_t c = 0; c < 6; ++c)
+            if (r.Chance(0.5)) state->SetComponent(c, r.Chance(0.3) ? 0.0 : r.Real(-2, 2), set);
+          state->SetMagnitude(r.Chance(0.2) ? 0.0 : r.Real(-50, 50), set);
+          state->SetTypeName(r.Uniform(0, 7), set);
+          if (!amplitude.empty()) state->SetAmplitude(cow_String(amplitude), set);
+        }
+        const cow_String step(steps[k]);
+        condition->SetState(step, status, *state);
+        if (status == 3 || status == 10) condition->SetModified(step, r.Chance(0.5));
+        told.append(" ").append(std::to_string(status)).append("@").append(steps[k]);
+        if (removed) break;
+      }
+      condition->SetSuppressed(r.Chance(0.1));
+      const std::string name = NameFrom(r, "BC");
+      builder.AddBoundaryCondition(cow_String(name), *condition);
+      description << "boundary condition \"" << name << "\" " << told << " on \"" << on << "\""
+                  << (condition->Suppressed() ? " suppressed" : "") << "\n";
+    }
+  }
+
   // Flux, flow, current and charge loads: concentrated ones on node sets,
   // body ones on element sets, surface ones on surfaces (by name, or element
   // by element when an analytical field gives them); a field now and then
@@ -3327,6 +3455,8 @@ class Generator {
   Rng amcRng_{0};
   // Draws of the amplitudes, apart from the rest.
   Rng amplitudeRng_{0};
+  // Draws of the boundary conditions, apart from the rest.
+  Rng bcRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // Materials named by sections assigned on written instances.
   std::set<std::string> assignedMaterials_;
@@ -3547,6 +3677,29 @@ TEST(aif_RandomModelTest, CheckerFollowsAdaptiveMeshConstraintSets) {
   EXPECT_EQ(
       "line 23: undefined nset: mesh constraint set I.Bars | I.Bars, 3, 3\n"
       "line 25: undefined nset: mesh constraint set Gone | Gone\n",
+      Findings(deck));
+}
+
+// "*Boundary" data lines name node sets (with a type or degrees of freedom
+// after the name) or nodes by label; "*Connector Motion" lines element sets;
+// amplitude= an "*Amplitude".
+TEST(aif_RandomModelTest, CheckerFollowsBoundaryReferences) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                  // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"        // 5-8
+      "*End Part\n*Assembly, name=Assembly\n*Instance, name=I, part=P\n"          // 9-11
+      "*Nset, nset=Wet_PP_, internal\n 1,\n*End Instance\n"                      // 12-14
+      "*End Assembly\n*Amplitude, name=Ramp\n0., 0., 1., 1.\n"                    // 15-17
+      "*Boundary\nI.Tip, ENCASTRE\nI.Wet_PP_, 8, 8, 5.\nI.2, 11, 11, 40.\n"        // 18-21
+      "*Step, name=S\n*Static\n"                                                 // 22-23
+      "*Boundary, op=NEW, amplitude=Ramp\nI.Tip, 3, 3, 0.5\nI.Bars, 1, 1\n"       // 24-26
+      "I.7, 11, 11, 1.\n*Boundary, amplitude=Gone\nI.Tip, 1, 1\n"                 // 27-29
+      "*Connector Motion\nI.Bars, 1, 0.5\nI.Tip, 2\n*End Step\n";                 // 30-33
+  EXPECT_EQ(
+      "line 26: undefined nset: boundary set I.Bars | I.Bars, 1, 1\n"
+      "line 27: undefined node: boundary node 7 | I.7, 11, 11, 1.\n"
+      "line 32: undefined elset: connector motion set I.Tip | I.Tip, 2\n"
+      "line 28: undefined amplitude: amplitude=Gone | *Boundary, amplitude=Gone\n",
       Findings(deck));
 }
 
@@ -4128,6 +4281,7 @@ ObjectKinds KindsOfThisRun() {
     kinds.likeNamedFields = kinds.overlongNames = kinds.connectors = false;
     kinds.springs = kinds.inertias = kinds.substructures = false;
     kinds.outputRequests = kinds.substructureOutput = kinds.loads = false;
+    kinds.boundaryConditions = false;
   }
   kinds.layups = kinds.layups || on("layups");
   kinds.plyOrientations = kinds.plyOrientations || on("plyOrientations");
@@ -4151,6 +4305,7 @@ ObjectKinds KindsOfThisRun() {
   kinds.outputRequests = kinds.outputRequests || on("outputRequests");
   kinds.substructureOutput = kinds.substructureOutput || on("substructureOutput");
   kinds.loads = kinds.loads || on("loads");
+  kinds.boundaryConditions = kinds.boundaryConditions || on("boundaryConditions");
   return kinds;
 }
 
@@ -4309,10 +4464,28 @@ TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
             std::string::npos);
   EXPECT_NE(deck.find("*Connector Behavior, name=Bushing\n"), std::string::npos);
   EXPECT_NE(deck.find("*Spring, elset=Link-spring\n"), std::string::npos);
+  // Its supports, from the initial step on, on the sets they name.
+  EXPECT_NE(deck.find("*Nset, nset=Corners, generate\n 1,  4,  1\n"), std::string::npos);
+  EXPECT_NE(deck.find("*Nset, nset=Mount-Point\n 46,\n"), std::string::npos);
+  EXPECT_NE(deck.find("*Amplitude, name=Ramp\n"), std::string::npos);
+  EXPECT_NE(deck.find("** \n** BOUNDARY CONDITIONS\n** \n"
+                      "** Name: Base-1 Type: Displacement/Rotation\n"
+                      "*Boundary\nBlock-1.Base, 1, 1\nBlock-1.Base, 2, 2\nBlock-1.Base, 3, 3\n"
+                      "** Name: Base-2 Type: Displacement/Rotation\n"
+                      "*Boundary\nBlock-2.Base, 1, 1\nBlock-2.Base, 2, 2\nBlock-2.Base, 3, 3\n"
+                      "** Name: Mount-1 Type: Symmetry/Antisymmetry/Encastre\n"
+                      "*Boundary\nBlock-1.Mount-Point, ENCASTRE\n"
+                      "** Name: Mount-2 Type: Symmetry/Antisymmetry/Encastre\n"
+                      "*Boundary\nBlock-2.Mount-Point, ENCASTRE\n"
+                      "** Name: Plate Type: Symmetry/Antisymmetry/Encastre\n"
+                      "*Boundary\nPlate-1.Corners, ENCASTRE\n"
+                      "** ----------------------------------------------------------------\n"
+                      "** \n** STEP: Load\n"),
+            std::string::npos);
   // Its two steps, each opened and closed, the first with its loads (the
   // lift on the plate's reference point, named by the assembly set "Lift",
-  // and a pressure on Block-2's top), restart and output requests, the
-  // second with the default output.
+  // and a pressure on Block-2's top, ramped), restart and output requests,
+  // the second with the default output; the supports carry over unwritten.
   EXPECT_NE(deck.find("*Nset, nset=Lift, instance=Plate-1\n 5,\n"), std::string::npos);
   EXPECT_NE(deck.find("** STEP: Load\n** \n*Step, name=Load, nlgeom=YES\n"
                       "Static preload of the frame\n*Static\n0.1, 1., 1.e-05, 1.\n"
@@ -4320,7 +4493,7 @@ TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
                       "** Name: Lift   Type: Concentrated force\n"
                       "*Cload\nLift, 1, 0.\nLift, 2, 0.\nLift, 3, 250.\n"
                       "** Name: Squeeze   Type: Pressure\n"
-                      "*Dsload\nBlock-2.Top, P, 0.5\n"
+                      "*Dsload, amplitude=Ramp\nBlock-2.Top, P, 0.5\n"
                       "** \n** OUTPUT REQUESTS\n** \n*Restart, write, frequency=10\n"
                       "** \n** FIELD OUTPUT: F-Output-1\n** \n"
                       "*Output, field, variable=PRESELECT, frequency=5\n"

@@ -45,8 +45,9 @@
 // the concentrated and the element-based flux, flow, current and charge
 // keywords), each "*Dsflux", "*Dsflow", "*Dsecurrent" and "*Dsecharge" line a
 // surface, each "*Connector Load" line an element set, each "*Sload" line an
-// element by its label, each "*Adaptive Mesh Constraint" line a node set; an
-// "*Inertia Relief" orientation= as any other.
+// element by its label, each "*Adaptive Mesh Constraint" line a node set,
+// each "*Boundary" line a node set or node, each "*Connector Motion" line an
+// element set; an "*Inertia Relief" orientation= as any other.
 // References may precede definitions.
 #pragma once
 
@@ -581,9 +582,11 @@ class DeckChecker {
       Report(line, std::string("undefined ") + KindName(kind), what + Trim(raw));
   }
   // Where the names a record refers to are looked up: its own scope, but the
-  // assembly's for the history of a deck with an assembly.
+  // assembly's for the history of a deck with an assembly and for the model
+  // data after it (the initial step's boundary conditions).
   std::string LookupScope(const Record& record) const {
-    return record.step && scopes_.count("A") ? std::string("A") : record.scope;
+    return (record.step || record.scope == "M") && scopes_.count("A") ? std::string("A")
+                                                                       : record.scope;
   }
   // A node reference: a label, or "Inst.label" from the assembly (split at
   // the first dot outside quotes: "A.b.7" names instance A).
@@ -815,6 +818,21 @@ class DeckChecker {
         // the reference node, are followed above).
         for (const auto& [line, text] : record.data)
           ReferName(record, line, kSurface, Split(text, ',')[0], "load surface ");
+      } else if (k == "*boundary") {
+        // Each data line names a node set, or one node by its label
+        // ("Inst.label" in the history of a part-based deck).
+        for (const auto& [line, text] : record.data) {
+          const std::string first = Trim(Split(text, ',')[0]);
+          const std::vector<std::string> parts = Split(first, '.');
+          if (!first.empty() && Integer(Trim(parts.back())) &&
+              !Resolves(LookupScope(record), kNset, first))
+            ReferMember(LookupScope(record), line, first, kNode, "boundary node ");
+          else
+            ReferName(record, line, kNset, first, "boundary set ");
+        }
+      } else if (k == "*connector motion") {
+        for (const auto& [line, text] : record.data)
+          ReferName(record, line, kElset, Trim(Split(text, ',')[0]), "connector motion set ");
       } else if (k == "*adaptive mesh constraint") {
         // Each data line names a node set.
         for (const auto& [line, text] : record.data)

@@ -15,6 +15,7 @@
 #include "MSVCR90/rt_Runtime.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Set.h"
+#include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kloC_Load.h"
 #include "OdbAttrEO/korC_Output.h"
 #include "OdbAttrEO/kprC_Procedure.h"
@@ -85,6 +86,7 @@ hst_ModelBuilder SampleModel(bool substructure = false) {
   loading.AddLoadCase("LC-2", true);
   loading.AddLoadCase("");
   loading.AddLoadCase("LC-3");
+  loading.SetLoadCaseBCFactor("LC-1", "Lift", 0.5f);
   b.AddStep("Step-1", loading);
   b.AddStep("Skipped", hst_ModelBuilder::MakeStep<kprC_StaticStep>(true));
   b.AddStep("Modes", kprC_FrequencyStep());
@@ -132,12 +134,47 @@ hst_ModelBuilder SampleModel(bool substructure = false) {
   lighter.SetValue(2, -1.62, 1);
   weight.SetState("Quiet", 3, lighter);
   b.AddLoad("Weight", weight);
+  // Boundary conditions: Block-2's corner clamped from the initial step on
+  // (carried over, so written once); Block-1's corner lifted in Step-1, at
+  // half its value in LC-1 (LC-3 names none and only ends the
+  // step's ones), and released in Quiet; with a substructure, a hold created
+  // in Reduce, the only condition the generation step writes.
+  rgnC_Region clamped("Corner", {"Assembly", "Block-2"});
+  clamped.SetKernelInstanceIds({3u});
+  clamped.SetKernelNodeIndices(3, {7});
+  kbcC_TypeBC clamp;
+  clamp.SetRegion(clamped);
+  kbcC_TypeBCState encastre;
+  encastre.SetTypeName(kbcC_TypeBC::ENCASTRE, 1);
+  clamp.SetState("Initial", 1, encastre);
+  kbcC_TypeBCState carried;
+  carried.SetTypeName(kbcC_TypeBC::ENCASTRE, 2);
+  for (const char* step : {"Step-1", "Modes", "Quiet", "Reduce"})
+    clamp.SetState(step, 2, carried);
+  b.AddBoundaryCondition("Clamp", clamp);
+  kbcC_DisplacementBC lift;
+  lift.SetRegion(pushed);
+  kbcC_DisplacementBCState raised;
+  raised.SetComponent(2, 0.1, 1);
+  lift.SetState("Step-1", 1, raised);
+  kbcC_DisplacementBCState kept;
+  kept.SetComponent(2, 0.1, 2);
+  lift.SetState("Modes", 2, kept);
+  lift.SetState("Quiet", 4, kbcC_DisplacementBCState());
+  lift.SetState("Reduce", 5, kbcC_DisplacementBCState());
+  b.AddBoundaryCondition("Lift", lift);
   if (substructure) {
     kprC_SubstructureGenerateStep reduce;
     reduce.AddLoadCase("LC-A");
     reduce.AddLoadCase("LC-B");
     reduce.SetLoadCaseFactor("LC-A", "Push", 0.5f);
     b.AddStep("Reduce", reduce);
+    kbcC_DisplacementBC hold;
+    hold.SetRegion(clamped);
+    kbcC_DisplacementBCState still;
+    still.SetComponent(0, 0.0, 1);
+    hold.SetState("Reduce", 1, still);
+    b.AddBoundaryCondition("Hold", hold);
     kloC_LoadState harder(3, {});
     harder.SetValue(2, -8.0, 1);
     push.SetState("Reduce", 3, harder);
@@ -334,6 +371,7 @@ TEST_F(aif_BuilderTest, SectionsWithoutAssemblyAndProgressMessages) {
           aif_test::DefaultOutputLines() +
           "** \n** LOAD CASES\n** \n"
           "*Load Case, name=LC-1\n"
+          "*Boundary, op=NEW\n"
           "*End Load Case\n"
           "*End Step\n",
       Deck(b, false, true));

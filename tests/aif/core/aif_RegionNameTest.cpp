@@ -160,7 +160,31 @@ TEST_F(aif_RegionNameTest, SuffixEndsEveryNameAndAnInvalidRegionKeepsItsOwnName)
   EXPECT_EQ(aif_RegionName(invalid, Parts()).SetName(3), "\"Bad Set\"");
   aif_RegionName flat(invalid, Flat());
   flat.SetSuffix("_PP_");
-  EXPECT_EQ(flat.SetName(2), "\"Bad Set\"_PP_");
+  EXPECT_EQ(flat.SetName(2), "\"Bad Set_PP_\"");
+}
+
+// The suffix joins the last component before it is quoted, so that a quoted
+// name stays one name: never the quoted name followed by the suffix.
+TEST_F(aif_RegionNameTest, SuffixJoinsTheLastComponentBeforeQuoting) {
+  aif_RegionName parts(rgnC_Region("a b", {"Assembly", "I 1"}), Parts());
+  parts.SetSuffix("_PP_");
+  EXPECT_EQ(parts.QualifiedName(1), "\"a b_PP_\"");
+  EXPECT_EQ(parts.QualifiedName(2), "\"I 1\".\"a b_PP_\"");
+  EXPECT_EQ(parts.QualifiedName(3), "Assembly.\"I 1\".\"a b_PP_\"");
+  EXPECT_EQ(parts.SetName(2), "\"I 1\".\"a b_PP_\"");
+
+  aif_RegionName assembly(rgnC_Region("a b", {"Assembly"}), Parts());
+  assembly.SetSuffix("_PP_");
+  EXPECT_EQ(assembly.QualifiedName(2), "\"a b_PP_\"");
+
+  aif_RegionName flat(rgnC_Region("a b", {"Assembly", "I"}), Flat());
+  flat.SetSuffix("_PP_");
+  EXPECT_EQ(flat.QualifiedName(2), "\"I_a b_PP_\"");
+
+  // A name needing no quotes is unchanged by the order.
+  aif_RegionName plain(kInstanceSet, Flat());
+  plain.SetSuffix("_PP_");
+  EXPECT_EQ(plain.QualifiedName(2), "I_S_PP_");
 }
 
 }  // namespace

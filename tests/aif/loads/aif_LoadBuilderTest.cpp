@@ -404,10 +404,14 @@ TEST(aif_LoadBuilder, LoadCasesWriteTheirLoadsWithTheirFactors) {
                 aif_test::DefaultOutputLines() +
                 "** \n** LOAD CASES\n** \n"
                 "*Load Case, name=A\n"
+                // A load case that applies no boundary condition ends the
+                // step's ones.
+                "*Boundary, op=NEW\n"
                 "** Name: Force   Type: Concentrated force   Scale factor: 2\n"
                 "*Cload\nBlock-1.Tip, 1, 0.\nBlock-1.Tip, 2, -20.\nBlock-1.Tip, 3, 0.\n"
                 "*End Load Case\n"
                 "*Load Case, name=B\n"
+                "*Boundary, op=NEW\n"
                 "** Name: Force   Type: Concentrated force   Scale factor: 0.5\n"
                 "*Cload\nBlock-1.Tip, 1, 0.\nBlock-1.Tip, 2, -5.\nBlock-1.Tip, 3, 0.\n"
                 "*End Load Case\n");

@@ -422,6 +422,7 @@ TEST(aif_OutputRequestBuilder, MergedSensorAndDefaultOutput) {
             "** LOAD CASES\n"
             "** \n"
             "*Load Case, name=A\n"
+            "*Boundary, op=NEW\n"
             "*End Load Case\n"
             "*End Step\n");
   EXPECT_EQ(OutputBuilderStep(deck, "Generate"),

@@ -127,8 +127,10 @@ std::string StepBuilderSequenceText(const std::string& set) {
          "*Step, name=Perturb, perturbation\n*Static\n" +
          aif_test::DefaultOutputLines() +
          "** \n** LOAD CASES\n** \n"
-         "*Load Case, name=A\n*End Load Case\n"
-         "*Load Case, name=\"C needs quotes\"\n*End Load Case\n"
+         // A load case that applies no boundary condition ends the step's
+         // ones.
+         "*Load Case, name=A\n*Boundary, op=NEW\n*End Load Case\n"
+         "*Load Case, name=\"C needs quotes\"\n*Boundary, op=NEW\n*End Load Case\n"
          "*End Step\n" +
          // The suppressed frequency step between does not break the
          // continuation.

@@ -10,6 +10,7 @@
 #include "VwrCmd/cmdC_WIP.h"
 #include "aif/impl/conditions/aif_AdptMeshConsBuilder.h"
 #include "aif/impl/conditions/aif_AmplitudeBuilder.h"
+#include "aif/impl/conditions/aif_BoundaryConditionBuilder.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_FinalBuilder.h"
 #include "aif/impl/core/aif_JobKeywordsBuilder.h"
@@ -64,6 +65,7 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
     MakeComponent<aif_InertiaBuilder>,
     MakeComponent<aif_SpringBuilder>,
     MakeComponent<aif_AmplitudeBuilder>,
+    MakeComponent<aif_BoundaryConditionBuilder>,
     MakeComponent<aif_FinalBuilder>,
 };
 
@@ -80,6 +82,7 @@ constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kAmplitude,
     aif_Builder::kFilter,
     aif_Builder::kMaterial,
+    aif_Builder::kBoundaryCondition,
     aif_Builder::kAdptMeshCons,
     aif_Builder::kIntegratedOutputSection,
     aif_Builder::kLoad,
@@ -94,15 +97,25 @@ constexpr aif_Builder::Component kBuildOrder[] = {
 
 // The order in which the components' lists are written, section by section.
 constexpr aif_Builder::Component kWriteOrder[] = {
-    aif_Builder::kPart,           aif_Builder::kInstance,
-    aif_Builder::kStep,           aif_Builder::kRegion,
-    aif_Builder::kSubstructure,   aif_Builder::kPartAttributes,
-    aif_Builder::kAmplitude,      aif_Builder::kFilter,
-    aif_Builder::kMaterial,       aif_Builder::kInertia,
-    aif_Builder::kAdptMeshCons,   aif_Builder::kIntegratedOutputSection,
-    aif_Builder::kLoad,           aif_Builder::kOutputRequest,
-    aif_Builder::kSpring,         aif_Builder::kTimePoints,
-    aif_Builder::kModelAttributes, aif_Builder::kDiscreteFields,
+    aif_Builder::kPart,
+    aif_Builder::kInstance,
+    aif_Builder::kStep,
+    aif_Builder::kRegion,
+    aif_Builder::kSubstructure,
+    aif_Builder::kPartAttributes,
+    aif_Builder::kAmplitude,
+    aif_Builder::kFilter,
+    aif_Builder::kMaterial,
+    aif_Builder::kInertia,
+    aif_Builder::kBoundaryCondition,
+    aif_Builder::kAdptMeshCons,
+    aif_Builder::kIntegratedOutputSection,
+    aif_Builder::kLoad,
+    aif_Builder::kOutputRequest,
+    aif_Builder::kSpring,
+    aif_Builder::kTimePoints,
+    aif_Builder::kModelAttributes,
+    aif_Builder::kDiscreteFields,
     aif_Builder::kFinal,
 };
 

@@ -59,6 +59,7 @@ class aif_Builder {
     kInertia,
     kSpring,
     kAmplitude,
+    kBoundaryCondition,
     kFinal,
     kComponentCount
   };

@@ -33,25 +33,25 @@ cow_String aif_RegionName::ScopedName(const cow_String& name, int scope) const {
     const cow_List<cow_String>& owners = region_.OwnerNames();
     if (owners.Length() == 1 && owners[0] != "Assembly" && owners[0] != "rootAssembly")
       scoped = owners[0] + "." + scoped;
-    return aif_PrintableName(DotsToUnderscores(scoped)) + suffix_;
+    return aif_PrintableName(DotsToUnderscores(scoped) + suffix_);
   }
-  if (scope == 1) return aif_PrintableName(name) + suffix_;
-  if (scope == 2) return InstanceQualified(name) + suffix_;
-  if (scope == 3) return "Assembly." + InstanceQualified(name) + suffix_;
+  if (scope == 1) return aif_PrintableName(name + suffix_);
+  if (scope == 2) return InstanceQualified(name);
+  if (scope == 3) return "Assembly." + InstanceQualified(name);
   return suffix_;
 }
 
 cow_String aif_RegionName::InstanceQualified(const cow_String& name) const {
   const cow_List<cow_String>& owners = region_.OwnerNames();
-  if (owners.IsEmpty()) return cow_String();
-  if (owners.Length() == 1) return aif_PrintableName(name);
-  return aif_QualifiedName({owners[1], name});
+  if (owners.IsEmpty()) return suffix_;
+  if (owners.Length() == 1) return aif_PrintableName(name + suffix_);
+  return aif_QualifiedName({owners[1], name + suffix_});
 }
 
 cow_String aif_RegionName::SetName(int scope) const {
   const asoK_Assembly* assembly = info_.Assembly();
   const rgnK_Region kernelRegion(assembly, info_.Model().Name(), region_);
-  if (!kernelRegion.IsValid(true)) return aif_PrintableName(region_.Name()) + suffix_;
+  if (!kernelRegion.IsValid(true)) return aif_PrintableName(region_.Name() + suffix_);
 
   const bool partBased = info_.IsPartBased();
   const int flags = region_.Flags();
@@ -73,11 +73,11 @@ cow_String aif_RegionName::SetName(int scope) const {
   }
   cow_String printable;
   if (cns)
-    printable = aif_PrintableName(DotsToUnderscores(name) + "_CNS_");
+    printable = aif_PrintableName(DotsToUnderscores(name) + "_CNS_" + suffix_);
   else if (partBased && !instance.IsEmpty())
-    printable = aif_QualifiedName({instance, last});
+    printable = aif_QualifiedName({instance, last + suffix_});
   else
-    printable = aif_PrintableName(name);
+    printable = aif_PrintableName(name + suffix_);
   if (partBased && scope == 3) printable = "Assembly." + printable;
-  return printable + suffix_;
+  return printable;
 }

@@ -6,7 +6,9 @@
 // assembly (qualified by the instance), 3 the model level ("Assembly." and
 // the instance-qualified name). A flat file has no scopes: a region is named
 // "Owner_Name" (a part's or instance's region) or by its plain name (the
-// assembly's). Every name made is printable and ends with the suffix.
+// assembly's). The suffix ends the last component of every name made, before
+// that component is made printable ("a b" with "_PP_" gives "a b_PP_" in
+// quotes, not the quoted name followed by the suffix).
 #pragma once
 
 #include "BasShared/cow_String.h"

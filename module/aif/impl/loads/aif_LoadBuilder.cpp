@@ -51,19 +51,18 @@ bool IsCloadKind(unsigned typeId) {
   }
 }
 
-// A load case's factor in its shortest text ("0.5", "2").
-cow_String LoadCaseFactorText(float factor) {
-  char text[32];
-  const char* end = std::to_chars(text, text + sizeof text, factor).ptr;
-  return cow_String(text, static_cast<std::size_t>(end - text));
-}
-
 [[noreturn]] void ThrowUnimplementedLoad(int line) {
   nex_Exception::Throw(aif_Exception(atr_Translate("Unimplemented load type conversion")),
                        kLoadBuilderFile, line);
 }
 
 }  // namespace
+
+cow_String aif_LoadCaseFactorText(float factor) {
+  char text[32];
+  const char* end = std::to_chars(text, text + sizeof text, factor).ptr;
+  return cow_String(text, static_cast<std::size_t>(end - text));
+}
 
 aif_LoadBuilder::aif_LoadBuilder(akw_ModelInfo& modelInfo)
     : akw_BuilderComponent(modelInfo), header_("LOADS") {}
@@ -225,7 +224,7 @@ void aif_LoadBuilder::AddLoadKeyword(const cow_String& name, const kloC_Load& lo
   cow_String text = "Name: " + name +
                     "   Type: " + omi_Singleton<kloC_LoadTypeLabelMap>::Instance().Label(typeId);
   if (!loadCase.IsEmpty())
-    text += "   Scale factor: " + LoadCaseFactorText(static_cast<float>(scale));
+    text += "   Scale factor: " + aif_LoadCaseFactorText(static_cast<float>(scale));
   if (usesField) text += " Using Field: " + fieldName;
   const aif_Comment comment(text);
 

@@ -22,6 +22,10 @@ class kloC_Load;
 class kprC_Step;
 class kprC_StepContainer;
 
+// A load case's scale factor in its shortest text ("0.5", "2"), as the
+// comments of loads and boundary conditions filed into load cases give it.
+cow_String aif_LoadCaseFactorText(float factor);
+
 class aif_LoadBuilder : public akw_BuilderComponent {
  public:
   explicit aif_LoadBuilder(akw_ModelInfo& modelInfo);

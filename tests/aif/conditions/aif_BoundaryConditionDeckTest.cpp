@@ -1,0 +1,191 @@
+// Boundary conditions in whole decks, part-based and flat: a fixed base, a
+// lift driven by an amplitude and removed in the second step, a temperature
+// from an analytical field; and no partial file whatever call fails.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "BasMem/mem_Allocator.h"
+#include "HostModules/hst_ModelBuilder.h"
+#include "MSVCR90/rt_Runtime.h"
+#include "ModKerLow/rgnF_Set.h"
+#include "OdbAttrEO/kamC_Amplitude.h"
+#include "OdbAttrEO/kbcC_BC.h"
+#include "OdbAttrEO/kfdC_AnalyticalField.h"
+#include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/core/aif_Builder.h"
+#include "aif/impl/core/aif_Exception.h"
+#include "aif/impl/core/aif_Job.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+#include "support/aif_TestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The part's node set `name` (feature `featureId`) over the nodes `indices`.
+void BcDeckSet(hst_ModelBuilder& b, const char* name, unsigned featureId,
+               std::initializer_list<int> indices) {
+  rgnC_Region partRegion(name, {"Block"});
+  for (int instance : {1, 2})
+    partRegion.SetKernelNodeIndices(instance, indices);
+  rgnF_Set set(partRegion);
+  set.SetId(featureId);
+  set.SetName(name);
+  set.typeMask = rgnF_Set::kNodeSet;
+  b.MutablePart("Block").FeatureList().Add(set);
+}
+
+// The set `name` of instance `instance` (1: Block-1, 2: Block-2).
+rgnC_Region BcDeckRegion(const char* name, unsigned instance, std::initializer_list<int> indices) {
+  rgnC_Region region(name, {"Assembly", instance == 1 ? "Block-1" : "Block-2"});
+  region.SetKernelInstanceIds({instance});
+  region.SetKernelNodeIndices(instance, indices);
+  return region;
+}
+
+// A column of two bricks placed twice; Step-1 and Step-2. Fixed holds
+// Block-1's base from the initial step on; Lift raises Block-1's top by
+// the amplitude Ramp in Step-1 and is removed in Step-2 (which restates the
+// others); Heat gives Block-2's top 20 + 10 z from the field Gradient.
+hst_ModelBuilder BcDeckModel() {
+  hst_ModelBuilder b("Model-1");
+  b.AddPart("Block", hst_GridMesh(1, 1, 2));
+  BcDeckSet(b, "Base", 40, {0, 1, 2, 3});
+  BcDeckSet(b, "Top", 41, {8, 9, 10, 11});
+  b.AddInstance("Block-1", "Block");
+  hst_ModelBuilder::InstanceOptions placed;
+  placed.transform = gsl_Matrix::Translation(gsl_Vector(3.0, 0.0, 0.0));
+  b.AddInstance("Block-2", "Block", placed);
+  b.AddStep("Step-1", kprC_StaticStep());
+  b.AddStep("Step-2", kprC_StaticStep());
+  kamC_Tabular ramp;
+  ramp.SetData({{0.0, 0.0}, {1.0, 1.0}});
+  b.AddAmplitude("Ramp", ramp);
+  kfdC_ExpressionField gradient;
+  gradient.constant = 20.0;
+  gradient.gradient = {0.0, 0.0, 10.0};
+  b.AddAnalyticalField("Gradient", gradient);
+
+  kbcC_DisplacementBC fixed;
+  fixed.SetRegion(BcDeckRegion("Base", 1, {0, 1, 2, 3}));
+  kbcC_DisplacementBCState held, carried;
+  for (std::size_t i = 0; i < 3; ++i) {
+    held.SetComponent(i, 0.0, 1);
+    carried.SetComponent(i, 0.0, 2);
+  }
+  fixed.SetState("Initial", 1, held);
+  fixed.SetState("Step-1", 2, carried);
+  fixed.SetState("Step-2", 2, carried);
+  b.AddBoundaryCondition("Fixed", fixed);
+
+  kbcC_DisplacementBC lift;
+  lift.SetRegion(BcDeckRegion("Top", 1, {8, 9, 10, 11}));
+  kbcC_DisplacementBCState raised;
+  raised.SetComponent(2, 0.2, 1);
+  raised.SetAmplitude("Ramp", 1);
+  lift.SetState("Step-1", 1, raised);
+  lift.SetState("Step-2", 4, kbcC_DisplacementBCState());
+  b.AddBoundaryCondition("Lift", lift);
+
+  kbcC_TemperatureBC heat;
+  heat.SetRegion(BcDeckRegion("Top", 2, {8, 9, 10, 11}));
+  heat.SetDistribution(kbcC_BC::kAnalyticalField, "Gradient");
+  kbcC_DistributedBCState hot, kept;
+  hot.SetMagnitude(1.0, 1);
+  kept.SetMagnitude(1.0, 2);
+  heat.SetState("Step-1", 1, hot);
+  heat.SetState("Step-2", 2, kept);
+  b.AddBoundaryCondition("Heat", heat);
+  return b;
+}
+
+class BoundaryConditionDeck : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = (fs::temp_directory_path() /
+             ("aif_BoundaryConditionDeck." + std::to_string(getpid()) + ".inp"))
+                .string();
+  }
+  void TearDown() override {
+    rt_ClearFaults();
+    mem_ClearFault();
+    fs::remove(path_);
+  }
+
+  static hst_ModelBuilder Model(bool flat) {
+    hst_ModelBuilder b = BcDeckModel();
+    b.Assembly().SetRequiresFlatInputFile(flat);
+    return b;
+  }
+
+  std::string Deck(bool flat) {
+    const hst_ModelBuilder b = Model(flat);
+    const bas_NewModel model = b.Model();
+    aif_Job job("Job-1", b.Job(), model);
+    aif_ModelInfo info(job);
+    aif_Builder builder(info);
+    EXPECT_TRUE(builder.WriteInputFile(path_, false, true));
+    const std::string deck = aif_test::ReadFile(path_);
+    fs::remove(path_);
+    return deck;
+  }
+
+  std::string path_;
+};
+
+TEST_F(BoundaryConditionDeck, GoldenDecksPartBasedAndFlat) {
+  aif_test::ExpectGolden(Deck(false), "aif/conditions/golden/boundary_conditions_part_based.inp");
+  aif_test::ExpectGolden(Deck(true), "aif/conditions/golden/boundary_conditions_flat.inp");
+}
+
+TEST_F(BoundaryConditionDeck, EveryFaultLeavesNoFile) {
+  for (bool flat : {false, true}) {
+    SCOPED_TRACE(flat ? "flat" : "part-based");
+    const std::string complete = Deck(flat);
+    const hst_ModelBuilder b = Model(flat);
+    const bas_NewModel model = b.Model();
+    aif_Job job("Job-1", b.Job(), model);
+    aif_ModelInfo info(job);
+    aif_Builder builder(info);
+    for (long n = 1;; ++n) {
+      rt_FailCall(rt_Call::Write, n, false);
+      bool written = false;
+      std::string error;
+      try {
+        written = builder.WriteInputFile(path_, false, true);
+      } catch (const aif_Exception& e) {
+        error = e.Message().Str();
+      }
+      rt_ClearFaults();
+      if (written) break;
+      EXPECT_EQ(
+          "The input file " + path_ + " could not be written completely (the disk may be full).",
+          error);
+      EXPECT_FALSE(fs::exists(path_)) << "write " << n;
+      ASSERT_LT(n, 10) << "the write never completes";
+    }
+    EXPECT_EQ(complete, aif_test::ReadFile(path_));
+    fs::remove(path_);
+    for (long n = 1;; ++n) {
+      mem_FailAllocation(n, false);
+      bool written = false;
+      try {
+        written = builder.WriteInputFile(path_, false, true);
+      } catch (const nex_OutOfMemoryException& e) {
+        EXPECT_EQ("Out of memory.", e.UserReport().Str());
+      }
+      mem_ClearFault();
+      if (written) break;
+      EXPECT_FALSE(fs::exists(path_)) << "allocation " << n;
+      ASSERT_LT(n, 100000) << "the write never completes";
+    }
+    EXPECT_EQ(complete, aif_test::ReadFile(path_));
+    fs::remove(path_);
+  }
+}
+
+}  // namespace
