@@ -23,18 +23,5 @@ void aif_AdptMeshConsOpStatus::BuildAdptMeshConsOpStatus(
     const cow_List<cow_String>& steps,
     const kprC_PropagatingContainer<kprC_AdptMeshCons>& constraints) {
   InitializeSteps(steps, kCategoryCount);
-  const cow_List<cow_String>& allSteps = Steps();
-  for (std::size_t index = 1; index < allSteps.Length(); ++index) {
-    const cow_String& step = allSteps[index];
-    for (const auto& entry : constraints.ConstGetMap()) {
-      const kprC_AdptMeshCons& constraint = *entry.second;
-      if (constraint.Suppressed()) continue;
-      const int status = constraint.GetPropStatus(step);
-      const bool removed = status == 4 || status == 11;
-      const bool modified = (status == 3 || status == 10) && constraint.IsModified(step);
-      if (!removed && !modified) continue;
-      bool selector = false;
-      MarkCategory(StatusKey(constraint.DynTypeId(), selector), static_cast<int>(index));
-    }
-  }
+  MarkRemovedOrModified(constraints);
 }

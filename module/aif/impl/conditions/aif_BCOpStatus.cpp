@@ -44,25 +44,8 @@ void aif_BCOpStatus::BuildBCOpStatus(const kprC_PropagatingContainer<kbcC_BC>& c
                                      const kprC_PropagatingContainer<kloC_Load>& loads,
                                      const cow_List<cow_String>& steps) {
   InitializeSteps(steps, kCategoryCount);
-  MarkBoundaryConditions(conditions);
+  MarkRemovedOrModified(conditions);
   MarkBoltLoads(loads);
-}
-
-void aif_BCOpStatus::MarkBoundaryConditions(const kprC_PropagatingContainer<kbcC_BC>& conditions) {
-  const cow_List<cow_String>& steps = Steps();
-  for (std::size_t index = 1; index < steps.Length(); ++index) {
-    const cow_String& step = steps[index];
-    for (const auto& entry : conditions.ConstGetMap()) {
-      const kbcC_BC& condition = *entry.second;
-      if (condition.Suppressed()) continue;
-      const int status = condition.GetPropStatus(step);
-      const bool removed = status == 4 || status == 11;
-      const bool modified = (status == 3 || status == 10) && condition.IsModified(step);
-      if (!removed && !modified) continue;
-      bool flag = false;
-      MarkCategory(StatusKey(condition.DynTypeId(), flag), static_cast<int>(index));
-    }
-  }
 }
 
 void aif_BCOpStatus::MarkBoltLoads(const kprC_PropagatingContainer<kloC_Load>& loads) {

@@ -34,9 +34,6 @@ class aif_BCOpStatus : public aif_OpStatus {
                        const cow_List<cow_String>& steps);
 
  private:
-  // Marks each unsuppressed condition's category in the steps where it is
-  // deactivated (4, 11), or modified (3, 10) with its modification test true.
-  void MarkBoundaryConditions(const kprC_PropagatingContainer<kbcC_BC>& conditions);
   // Marks category 0 in the steps where an unsuppressed bolt load's method
   // is changed (any status but 1), or where it is removed (4) with a method
   // other than 0; status 8 marks nothing.

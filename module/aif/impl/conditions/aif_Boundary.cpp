@@ -1,6 +1,5 @@
 #include "aif/impl/conditions/aif_Boundary.h"
 
-#include <charconv>
 #include <cstddef>
 
 #include "AFCInputFileWriter/akw_MorvexName.h"
@@ -15,25 +14,12 @@
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_KeywordOption.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/model/aif_SurfaceRoutines.h"
 
 namespace {
 
 constexpr char kBoundaryFile[] = "module/aif/impl/conditions/aif_Boundary.cpp";
-
-// The decimal digits of `value`.
-cow_String BoundaryIntText(int value) {
-  char digits[16];
-  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  return cow_String(digits, static_cast<std::size_t>(end - digits));
-}
-
-// The shortest text that reads back as `value` ("0.5", "2", "1e-05").
-cow_String BoundaryRealText(double value) {
-  char digits[32];
-  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  return cow_String(digits, static_cast<std::size_t>(end - digits));
-}
 
 }  // namespace
 
@@ -89,9 +75,9 @@ void aif_Boundary::BuildSubmodelHeader() {
   if (submodelDriven_) {
     header += ", submodel, step=";
     header += globalStep;
-    if (increment > 0) header += ", inc=" + BoundaryIntText(increment);
+    if (increment > 0) header += ", inc=" + aif_NumberText(increment);
     if (timeScale) header += ", timescale";
-    if (submodelScale_ != 1.0) header += ", scale=" + BoundaryRealText(submodelScale_);
+    if (submodelScale_ != 1.0) header += ", scale=" + aif_NumberText(submodelScale_);
   }
   submodelHeader_ = header;
 }
@@ -247,7 +233,7 @@ void aif_Boundary::WriteSubmodel(utl_Stream& stream) const {
   }
   if (!shellToSolid_) {
     for (int dof : state.Dofs().Value()) {
-      const cow_String number = BoundaryIntText(dof);
+      const cow_String number = aif_NumberText(dof);
       WriteDataLine(stream, ", " + number + ", " + number, 0.0, false);
     }
     return;

@@ -232,8 +232,7 @@ void aif_BoundaryConditionBuilder::AddCondition(const cow_String& name, const kb
   cow_String text = "Name: " + name + " Type: " + kbcC_BCTypeLabelMap::Label(typeId);
   cow_String fieldName;
   if (condition.UsesField(fieldName)) text += " Using Analytical Field: " + fieldName;
-  if (!loadCase.IsEmpty())
-    text += "   Scale factor: " + aif_LoadCaseFactorText(static_cast<float>(scale));
+  if (!loadCase.IsEmpty()) text += aif_LoadCaseFactorText(scale);
   const aif_Comment comment(text);
 
   if (kind == BoundaryKind::kConnector) {
@@ -350,8 +349,7 @@ bool aif_BoundaryConditionBuilder::AddBoltLoad(const cow_String& name, const klo
   if (loadCase.IsEmpty()) AddStepDefinition(step, header_.StepDefinitionHeader(step));
   cow_String text = "Name: " + name + " Type: " +
                     omi_Singleton<kloC_LoadTypeLabelMap>::Instance().Label(load.DynTypeId());
-  if (!loadCase.IsEmpty())
-    text += "   Scale factor: " + aif_LoadCaseFactorText(static_cast<float>(scale));
+  if (!loadCase.IsEmpty()) text += aif_LoadCaseFactorText(scale);
   AddStepDefinition(step, aif_Comment(text), loadCase);
   const rgnK_Region region(info.Assembly(), info.ModelName(), load.Region());
   if (region.IsValid(true) && !region.InstanceIds(true).IsEmpty())
@@ -389,19 +387,11 @@ void aif_BoundaryConditionBuilder::AddLoadCaseResets(const cow_String& stepName,
 void aif_BoundaryConditionBuilder::AddSubmodels() {
   const aif_ModelInfo& info = Info();
   const bool shellToSolid = info.ModelAdapter().ShellToSolidSubmodel();
-  std::vector<aif_Submodel> submodels;
-  for (const auto& [name, condition] : info.ModelAdapter().BoundaryConditions().ConstGetMap()) {
-    if (condition->Suppressed() || condition->DynTypeId() != kbcC_SubmodelBC::TypeId()) continue;
-    const cow_String regionName = aif_RegionName(condition->Region(), info).QualifiedName(2);
-    bool shared = false;
-    for (aif_Submodel& submodel : submodels)
-      if (submodel.IsCompatible(*condition)) {
-        submodel.AddRegion(regionName);
-        shared = true;
-        break;
-      }
-    if (!shared) submodels.emplace_back(shellToSolid, *condition, regionName);
-  }
+  const std::vector<aif_Submodel> submodels =
+      aif_Submodel::Group(info, info.ModelAdapter().BoundaryConditions(), kbcC_SubmodelBC::TypeId(),
+                          [shellToSolid](const kbcC_BC& condition, const cow_String& regionName) {
+                            return aif_Submodel(shellToSolid, condition, regionName);
+                          });
   for (const aif_Submodel& submodel : submodels)
     AddAssemblyDefinition(submodel);
 }

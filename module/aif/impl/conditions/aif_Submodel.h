@@ -5,9 +5,12 @@
 // element set and tolerances share one keyword listing all their regions.
 #pragma once
 
+#include <vector>
+
 #include "AFCInputFileWriter/akw_Keyword.h"
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_String.h"
+#include "aif/impl/core/aif_RegionName.h"
 
 class kbcC_BC;
 class kloC_Load;
@@ -33,6 +36,31 @@ class aif_Submodel : public akw_Keyword {
   bool IsCompatible(const kloC_Load& load) const;
   // Appends `name` to the regions unless it is listed already.
   void AddRegion(const cow_String& name);
+
+  // The keywords of the unsuppressed objects of type `typeId` in `objects`
+  // (a repository of conditions or loads), in order of creation: each
+  // object's region, named from the assembly, joins the first keyword
+  // compatible with the object, or starts one made by
+  // make(object, regionName).
+  template <class Repository, class Make>
+  static std::vector<aif_Submodel> Group(const aif_ModelInfo& info, const Repository& objects,
+                                         unsigned typeId, Make make) {
+    std::vector<aif_Submodel> submodels;
+    for (const auto& entry : objects.ConstGetMap()) {
+      const auto& object = *entry.second;
+      if (object.Suppressed() || object.DynTypeId() != typeId) continue;
+      const cow_String regionName = aif_RegionName(object.Region(), info).QualifiedName(2);
+      bool shared = false;
+      for (aif_Submodel& submodel : submodels)
+        if (submodel.IsCompatible(object)) {
+          submodel.AddRegion(regionName);
+          shared = true;
+          break;
+        }
+      if (!shared) submodels.push_back(make(object, regionName));
+    }
+    return submodels;
+  }
 
   // "*Submodel, type=NODE" or "SURFACE", the options that are given, then
   // one line "<region>, " per region. The global element set is written in

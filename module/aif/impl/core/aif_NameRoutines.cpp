@@ -1,6 +1,8 @@
 #include "aif/impl/core/aif_NameRoutines.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -192,4 +194,25 @@ cow_String aif_FeatureOrientationName(const cow_String& datumFullName, const cow
   const cow_String name =
       partBased || instance.IsEmpty() ? datumFullName : instance + "_" + datumFullName;
   return akw_MorvexName(name, false).Printable();
+}
+
+namespace {
+
+template <class T>
+cow_String NameRoutinesNumberText(T value) {
+  char text[32];
+  const char* end = std::to_chars(text, text + sizeof text, value).ptr;
+  return cow_String(text, static_cast<std::size_t>(end - text));
+}
+
+}  // namespace
+
+cow_String aif_NumberText(int value) {
+  return NameRoutinesNumberText(value);
+}
+cow_String aif_NumberText(float value) {
+  return NameRoutinesNumberText(value);
+}
+cow_String aif_NumberText(double value) {
+  return NameRoutinesNumberText(value);
 }

@@ -102,3 +102,10 @@ cow_String aif_ComposedName(const cow_String& written, const cow_String& suffix)
 // is.
 cow_String aif_FeatureOrientationName(const cow_String& datumFullName, const cow_String& instance,
                                       bool partBased);
+
+// Numbers inside composed texts (comments, option values built as one
+// string): the shortest text that reads back as the value ("2", "0.5",
+// "1e-05"), with no locale.
+cow_String aif_NumberText(int value);
+cow_String aif_NumberText(float value);
+cow_String aif_NumberText(double value);

@@ -4,6 +4,8 @@
 // that category afresh. A subclass maps kernel type ids to categories.
 #pragma once
 
+#include <cstddef>
+
 #include "BasMem/mem_Allocator.h"
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_Map.h"
@@ -50,6 +52,26 @@ class aif_OpStatus : public mem_AllocationOperators {
   // Sets the flag of `category` in step `stepIndex`; an index past the steps
   // changes nothing. A category that was never entered raises cow_OutOfRange.
   void MarkCategory(int category, int stepIndex);
+  // From the second step on, marks the category of every unsuppressed object
+  // of `objects` (a repository of step-dependent kernel objects) removed in
+  // the step (status 4 or 11), or modified there (3 or 10) when its
+  // modification test for the step holds.
+  template <class Repository>
+  void MarkRemovedOrModified(const Repository& objects) {
+    for (std::size_t index = 1; index < steps_.Length(); ++index) {
+      const cow_String& step = steps_[index];
+      for (const auto& entry : objects.ConstGetMap()) {
+        const auto& object = *entry.second;
+        if (object.Suppressed()) continue;
+        const int status = object.GetPropStatus(step);
+        const bool removed = status == 4 || status == 11;
+        const bool modified = (status == 3 || status == 10) && object.IsModified(step);
+        if (!removed && !modified) continue;
+        bool selector = false;
+        MarkCategory(StatusKey(object.DynTypeId(), selector), static_cast<int>(index));
+      }
+    }
+  }
 
  private:
   cow_List<cow_String> steps_;

@@ -1,6 +1,5 @@
 #include "aif/impl/loads/aif_LoadBuilder.h"
 
-#include <charconv>
 #include <vector>
 
 #include "AFCInputFileWriter/akw_MorvexName.h"
@@ -58,10 +57,8 @@ bool IsCloadKind(unsigned typeId) {
 
 }  // namespace
 
-cow_String aif_LoadCaseFactorText(float factor) {
-  char text[32];
-  const char* end = std::to_chars(text, text + sizeof text, factor).ptr;
-  return cow_String(text, static_cast<std::size_t>(end - text));
+cow_String aif_LoadCaseFactorText(double factor) {
+  return "   Scale factor: " + aif_NumberText(static_cast<float>(factor));
 }
 
 aif_LoadBuilder::aif_LoadBuilder(akw_ModelInfo& modelInfo)
@@ -223,8 +220,7 @@ void aif_LoadBuilder::AddLoadKeyword(const cow_String& name, const kloC_Load& lo
   const bool usesField = load.UsesField(fieldName);
   cow_String text = "Name: " + name +
                     "   Type: " + omi_Singleton<kloC_LoadTypeLabelMap>::Instance().Label(typeId);
-  if (!loadCase.IsEmpty())
-    text += "   Scale factor: " + aif_LoadCaseFactorText(static_cast<float>(scale));
+  if (!loadCase.IsEmpty()) text += aif_LoadCaseFactorText(scale);
   if (usesField) text += " Using Field: " + fieldName;
   const aif_Comment comment(text);
 
@@ -255,19 +251,11 @@ void aif_LoadBuilder::AddLoadKeyword(const cow_String& name, const kloC_Load& lo
 
 void aif_LoadBuilder::AddSubmodels() {
   const aif_ModelInfo& info = Info();
-  std::vector<aif_Submodel> submodels;
-  for (const auto& [name, load] : info.ModelAdapter().Loads().ConstGetMap()) {
-    if (load->Suppressed() || load->DynTypeId() != kloC_SubmodelStressBased::TypeId()) continue;
-    const cow_String regionName = aif_RegionName(load->Region(), info).QualifiedName(2);
-    bool shared = false;
-    for (aif_Submodel& submodel : submodels)
-      if (submodel.IsCompatible(*load)) {
-        submodel.AddRegion(regionName);
-        shared = true;
-        break;
-      }
-    if (!shared) submodels.emplace_back(*load, regionName);
-  }
+  const std::vector<aif_Submodel> submodels =
+      aif_Submodel::Group(info, info.ModelAdapter().Loads(), kloC_SubmodelStressBased::TypeId(),
+                          [](const kloC_Load& load, const cow_String& regionName) {
+                            return aif_Submodel(load, regionName);
+                          });
   for (const aif_Submodel& submodel : submodels)
     AddAssemblyDefinition(submodel);
 }

@@ -22,9 +22,9 @@ class kloC_Load;
 class kprC_Step;
 class kprC_StepContainer;
 
-// A load case's scale factor in its shortest text ("0.5", "2"), as the
-// comments of loads and boundary conditions filed into load cases give it.
-cow_String aif_LoadCaseFactorText(float factor);
+// The end of the comment of a load or boundary condition filed into a load
+// case: "   Scale factor: " and the factor in its shortest text ("0.5", "2").
+cow_String aif_LoadCaseFactorText(double factor);
 
 class aif_LoadBuilder : public akw_BuilderComponent {
  public:
