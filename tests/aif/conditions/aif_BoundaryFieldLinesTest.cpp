@@ -19,53 +19,21 @@
 #include "aif/impl/conditions/aif_BoundaryFieldLines.h"
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif_FieldTestModel.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
 
-// Block-1 (id 1, in place) and Block-2 (id 2, moved by 10 along x) of a part
-// of two bricks (nodes 0 to 11 at x 0..2, y 0..1, z 0..1, x fastest); step
-// "Step-1"; fields "Expr" (1 + x + 10 y + 100 z), "Plain" (neither
-// expression nor mapped), "Mapped" (index i maps to 5 + i) and the discrete
-// field "Disc".
-class aif_BoundaryFieldLinesTest : public ::testing::Test {
+// The field-line model with the condition "BC-1": a temperature on
+// TwoInstanceNodes() from "Expr", magnitude 2 set in "Step-1".
+class aif_BoundaryFieldLinesTest : public aif_FieldTestModel {
  protected:
   void SetUp() override {
-    ClearBoundaryFieldMessages();
-    builder_.AddPart("Block", hst_GridMesh(2, 1, 1));
-    builder_.AddInstance("Block-1", "Block");
-    hst_ModelBuilder::InstanceOptions moved;
-    moved.transform = gsl_Matrix::Translation(gsl_Vector(10.0, 0.0, 0.0));
-    builder_.AddInstance("Block-2", "Block", moved);
-    builder_.AddStep("Step-1", kprC_StaticStep());
-    kfdC_ExpressionField expression;
-    expression.constant = 1.0;
-    expression.gradient = {1.0, 10.0, 100.0};
-    builder_.AddAnalyticalField("Expr", expression);
-    builder_.AddAnalyticalField("Plain", kfdC_AnalyticalField());
-    for (int index = 0; index < 12; ++index)
-      mapped_.values.Set(index, 5.0 + index);
+    aif_FieldTestModel::SetUp();
     condition_.SetName("BC-1");
-    condition_.SetRegion(BoundaryFieldNodes());
+    condition_.SetRegion(TwoInstanceNodes());
     condition_.SetDistribution(kbcC_BC::kAnalyticalField, "Expr");
     SetMagnitude(2.0, 1);
-  }
-  void TearDown() override {
-    ClearBoundaryFieldMessages();
-    pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
-    unsetenv("TVN_AIF_NODEOFFSET");
-  }
-  static void ClearBoundaryFieldMessages() {
-    ajbC_CheckingMessages::Instance().Messages().Clear();
-    ajbC_CheckingMessages::Instance().Warnings().Clear();
-  }
-
-  // Nodes 1, 0, 1 of Block-1 and node 0 of Block-2.
-  static rgnC_Region BoundaryFieldNodes() {
-    rgnC_Region region("Set-1", {"Assembly"});
-    region.SetKernelNodeIndices(1, {1, 0, 1});
-    region.SetKernelNodeIndices(2, {0});
-    return region;
   }
 
   void SetMagnitude(double real, int status, double imaginary = 0.0, bool complex = false) {
@@ -73,20 +41,6 @@ class aif_BoundaryFieldLinesTest : public ::testing::Test {
     state.SetMagnitude(real, status, imaginary);
     state.SetUseComplex(complex);
     condition_.SetState("Step-1", 1, state);
-  }
-
-  // The model info of the model as built: flat when asked, with
-  // TVN_AIF_NODEOFFSET at `nodeOffset` when given.
-  const aif_ModelInfo& Info(bool flat = false, const char* nodeOffset = nullptr) {
-    builder_.AddAnalyticalField("Mapped", mapped_);
-    if (flat) pyo_MorvexEnvFile::Instance().Set("cae_no_parts_input_file", 1);
-    if (nodeOffset) setenv("TVN_AIF_NODEOFFSET", nodeOffset, 1);
-    model_ = builder_.Model();
-    job_ = std::make_unique<aif_Job>("Job-1", builder_.Job(), model_);
-    info_ = std::make_unique<aif_ModelInfo>(*job_);
-    pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
-    unsetenv("TVN_AIF_NODEOFFSET");
-    return *info_;
   }
 
   // What `write` writes after an open "*Boundary" header line, once (the
@@ -105,19 +59,7 @@ class aif_BoundaryFieldLinesTest : public ::testing::Test {
         [&](utl_Stream& s) { aif_BoundaryFieldLines::WriteHeaderNodeLines(s, context, loadCase); });
   }
 
-  static std::vector<std::string> Messages() {
-    std::vector<std::string> texts;
-    for (const atr_String& text : ajbC_CheckingMessages::Instance().Messages())
-      texts.push_back(text.Str());
-    return texts;
-  }
-
-  hst_ModelBuilder builder_;
-  kfdC_MappedField mapped_;
   kbcC_TemperatureBC condition_;
-  bas_NewModel model_;
-  std::unique_ptr<aif_Job> job_;
-  std::unique_ptr<aif_ModelInfo> info_;
 };
 
 const char* const kBoundaryUnmeshedText =
@@ -142,7 +84,7 @@ TEST_F(aif_BoundaryFieldLinesTest, NodeLinesNameNodesPerFileKindAndScaleTheMagni
 
 TEST_F(aif_BoundaryFieldLinesTest, NodeLinesTakeTheKindsComponentsAndTheLoadCasesPart) {
   kbcC_PorePressureBC pore;
-  pore.SetRegion(BoundaryFieldNodes());
+  pore.SetRegion(TwoInstanceNodes());
   pore.SetDistribution(kbcC_BC::kAnalyticalField, "Expr");
   kbcC_DistributedBCState state;
   state.SetMagnitude(2.0, 1, 3.0);
@@ -168,7 +110,7 @@ TEST_F(aif_BoundaryFieldLinesTest, NodeLinesTakeTheKindsComponentsAndTheLoadCase
             "Block-1.1, 8, 8, 2.\n"
             "Block-2.1, 8, 8, 22.\n");
   kbcC_FluidCavityPressureBC cavity;
-  cavity.SetRegion(BoundaryFieldNodes());
+  cavity.SetRegion(TwoInstanceNodes());
   cavity.SetDistribution(kbcC_BC::kAnalyticalField, "Expr");
   kbcC_DistributedBCState zero;
   zero.SetMagnitude(0.0, 1);
@@ -196,7 +138,7 @@ TEST_F(aif_BoundaryFieldLinesTest, AHeaderWithoutNodeLinesIsStillEnded) {
             "Block-2.1, 11, 11, 22.\n");
   // No state in the step.
   kbcC_TemperatureBC stateless;
-  stateless.SetRegion(BoundaryFieldNodes());
+  stateless.SetRegion(TwoInstanceNodes());
   stateless.SetDistribution(kbcC_BC::kAnalyticalField, "Expr");
   const aif_BoundaryFieldContext context{info, stateless, "Step-1", false, 1.0};
   EXPECT_EQ(AfterHeader([&](utl_Stream& s) {
@@ -219,17 +161,17 @@ TEST_F(aif_BoundaryFieldLinesTest, EachFailureEndsTheHeaderAndLeavesOneMessage) 
                             "missing from the input file."});
 
   // A region without mesh members.
-  ClearBoundaryFieldMessages();
+  ClearFieldMessages();
   condition_.SetRegion(rgnC_Region("Set-2", {"Assembly"}));
   EXPECT_EQ(HeaderLines(info), "*Boundary\n");
   EXPECT_EQ(Messages(), std::vector<std::string>{kBoundaryUnmeshedText});
 
   // A mapping that comes short of values for the nodes.
-  ClearBoundaryFieldMessages();
+  ClearFieldMessages();
   mapped_.instanceFailures.Clear();
   mapped_.shortInstances = {1};
   const aif_ModelInfo& shortInfo = Info();
-  condition_.SetRegion(BoundaryFieldNodes());
+  condition_.SetRegion(TwoInstanceNodes());
   EXPECT_EQ(HeaderLines(shortInfo), "*Boundary\n");
   EXPECT_EQ(Messages(),
             std::vector<std::string>{
@@ -237,7 +179,7 @@ TEST_F(aif_BoundaryFieldLinesTest, EachFailureEndsTheHeaderAndLeavesOneMessage) 
                 "datalines will be generated for these Boundary Conditions.\n"});
 
   // A field of neither kind.
-  ClearBoundaryFieldMessages();
+  ClearFieldMessages();
   condition_.SetDistribution(kbcC_BC::kAnalyticalField, "Plain");
   EXPECT_EQ(HeaderLines(shortInfo), "*Boundary\n");
   EXPECT_EQ(Messages(), std::vector<std::string>{

@@ -18,6 +18,7 @@
 #include "aif/impl/conditions/aif_PredefFieldUtils.h"
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif_FieldTestModel.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -58,28 +59,13 @@ TEST(aif_PredefFieldValuesTest, CeilDivideRoundsUpAndRefusesZero) {
   EXPECT_EQ(aif_CeilDivide(5, 0), 0);
 }
 
-// Block-1 (id 1, in place) and Block-2 (id 2, moved by 10 along x) of a part
-// of two bricks (nodes 0 to 11 at x 0..2, y 0..1, z 0..1, x fastest); fields
-// "Expr" (1 + x + 10 y + 100 z), "Plain" (neither kind), "Mapped" (index i
-// maps to 5 + i) and the discrete field "Disc" (Block-1's table holds labels
-// 1 and 2, default 7).
-class aif_PredefFieldUtilsTest : public ::testing::Test {
+// The field-line model with the discrete field "Disc" (Block-1's table
+// holds labels 1 and 2, default 7) and the temperature field "Field-1" on
+// TwoInstanceNodes() from "Expr", magnitude 2 in "Step-1".
+class aif_PredefFieldUtilsTest : public aif_FieldTestModel {
  protected:
   void SetUp() override {
-    ClearPredefMessages();
-    builder_.AddPart("Block", hst_GridMesh(2, 1, 1));
-    builder_.AddInstance("Block-1", "Block");
-    hst_ModelBuilder::InstanceOptions moved;
-    moved.transform = gsl_Matrix::Translation(gsl_Vector(10.0, 0.0, 0.0));
-    builder_.AddInstance("Block-2", "Block", moved);
-    builder_.AddStep("Step-1", kprC_StaticStep());
-    kfdC_ExpressionField expression;
-    expression.constant = 1.0;
-    expression.gradient = {1.0, 10.0, 100.0};
-    builder_.AddAnalyticalField("Expr", expression);
-    builder_.AddAnalyticalField("Plain", kfdC_AnalyticalField());
-    for (int index = 0; index < 12; ++index)
-      mapped_.values.Set(index, 5.0 + index);
+    aif_FieldTestModel::SetUp();
     discrete_.SetLocation(kfdC_DiscreteField::kNodes);
     discrete_.SetDefaultValues({7.0});
     kfdC_DataTable table("Block-1");
@@ -87,23 +73,12 @@ class aif_PredefFieldUtilsTest : public ::testing::Test {
     discrete_.AddDataTable(table);
 
     temperature_.SetName("Field-1");
-    temperature_.SetRegion(PredefNodes());
+    temperature_.SetRegion(TwoInstanceNodes());
     temperature_.SetDistributionFieldName("Expr");
     SetMagnitudes({2.0});
   }
-  void TearDown() override { ClearPredefMessages(); }
-  static void ClearPredefMessages() {
-    ajbC_CheckingMessages::Instance().Messages().Clear();
-    ajbC_CheckingMessages::Instance().Warnings().Clear();
-  }
+  void AddLateFields() override { builder_.AddDiscreteField("Disc", discrete_); }
 
-  // Nodes 1, 0, 1 of Block-1 and node 0 of Block-2.
-  static rgnC_Region PredefNodes() {
-    rgnC_Region region("Set-1", {"Assembly"});
-    region.SetKernelNodeIndices(1, {1, 0, 1});
-    region.SetKernelNodeIndices(2, {0});
-    return region;
-  }
   void SetMagnitudes(std::initializer_list<double> values) {
     cow_List<mdl_PropAttr<double>> magnitudes;
     for (double value : values)
@@ -111,17 +86,6 @@ class aif_PredefFieldUtilsTest : public ::testing::Test {
     kpfC_GeneralFieldBaseState state;
     state.SetMagnitudes(magnitudes);
     temperature_.SetState("Step-1", state);
-  }
-
-  const aif_ModelInfo& Info(bool flat = false) {
-    builder_.AddAnalyticalField("Mapped", mapped_);
-    builder_.AddDiscreteField("Disc", discrete_);
-    if (flat) pyo_MorvexEnvFile::Instance().Set("cae_no_parts_input_file", 1);
-    model_ = builder_.Model();
-    job_ = std::make_unique<aif_Job>("Job-1", builder_.Job(), model_);
-    info_ = std::make_unique<aif_ModelInfo>(*job_);
-    pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
-    return *info_;
   }
 
   // The lines of the temperature field, once.
@@ -135,25 +99,14 @@ class aif_PredefFieldUtilsTest : public ::testing::Test {
     return aif_test::StreamText([&](utl_Stream& s) { utils.EvaluateDiscreteField(s, scale); });
   }
 
-  static std::vector<std::string> Messages() {
-    std::vector<std::string> texts;
-    for (const atr_String& text : ajbC_CheckingMessages::Instance().Messages())
-      texts.push_back(text.Str());
-    return texts;
-  }
   static std::string PredefFailure(const std::string& field, const char* source = "analytical",
                                    const char* subject = "temperature \"\"") {
     return std::string("\nDue to the failure of evaluating the ") + subject + "\nfrom " + source +
            " field \"" + field + "\",\nthis predefined field will be missing in the input file.";
   }
 
-  hst_ModelBuilder builder_;
-  kfdC_MappedField mapped_;
   kfdC_DiscreteField discrete_;
   kpfC_Temperature temperature_;
-  bas_NewModel model_;
-  std::unique_ptr<aif_Job> job_;
-  std::unique_ptr<aif_ModelInfo> info_;
 };
 
 TEST_F(aif_PredefFieldUtilsTest, MagnitudesArePaddedByTheVariationCode) {
@@ -201,7 +154,7 @@ TEST_F(aif_PredefFieldUtilsTest, NodeLinesNamedPerFileKind) {
             "Block-2.1, 11., 11., 11., 11., 11., 11., 11., \n11., 11., 11.\n");
   // A field of another kind has no magnitudes: the labels alone.
   kpfC_Field plain;
-  plain.SetRegion(PredefNodes());
+  plain.SetRegion(TwoInstanceNodes());
   plain.SetDistributionFieldName("Expr");
   const aif_PredefFieldUtils utils(plain, "Step-1", Info(), 1);
   EXPECT_EQ(aif_test::WrittenText(
@@ -220,7 +173,7 @@ TEST_F(aif_PredefFieldUtilsTest, EachFailureLeavesOneMessageAndNoNodeLine) {
             std::vector<std::string>{"No source point near the target." + PredefFailure("Mapped")});
 
   // A mapping short of values, a field of neither kind, a missing field.
-  ClearPredefMessages();
+  ClearFieldMessages();
   mapped_.instanceFailures.Clear();
   mapped_.shortInstances = {1};
   EXPECT_EQ(Analytical(Info()), "");
@@ -232,7 +185,7 @@ TEST_F(aif_PredefFieldUtilsTest, EachFailureLeavesOneMessageAndNoNodeLine) {
                                                   PredefFailure("Nowhere")}));
 
   // A mapped field over a region without mesh members: nothing at all.
-  ClearPredefMessages();
+  ClearFieldMessages();
   temperature_.SetDistributionFieldName("Mapped");
   temperature_.SetRegion(rgnC_Region("Set-2", {"Assembly"}));
   EXPECT_EQ(Analytical(Info()), "");
