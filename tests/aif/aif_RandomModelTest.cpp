@@ -239,10 +239,10 @@ struct PartPlan {
   int space = ptoK_SPACE_3D;
   std::shared_ptr<bme_Mesh> mesh;  // null: a part without a mesh
   bool nodeLabels = false, elementLabels = false;
-  std::vector<std::string> faces;            // face identifiers of its elements (none for lines)
-  std::vector<std::string> setNames;         // its sets, for references from elsewhere
-  std::vector<unsigned> instances;           // ids of its instances
-  std::vector<std::string> elementSetNames;  // its named sets with elements
+  std::vector<std::string> faces;              // face identifiers of its elements (none for lines)
+  std::vector<std::string> setNames;           // its sets, for references from elsewhere
+  std::vector<unsigned> instances;             // ids of its instances
+  std::vector<std::string> elementSetNames;    // its named sets with elements
   std::map<std::string, rgnC_Region> regions;  // its named sets, members by instance id
 };
 
@@ -2890,7 +2890,8 @@ class Generator {
       region.SetKernelInstanceIds(ids);
       load->SetRegion(region);
       if (!load->FieldName().IsEmpty()) told += " field \"" + load->FieldName().Str() + "\"";
-      const std::size_t first = static_cast<std::size_t>(r.Uniform(0, static_cast<int>(analysis.size()) - 1));
+      const std::size_t first =
+          static_cast<std::size_t>(r.Uniform(0, static_cast<int>(analysis.size()) - 1));
       for (std::size_t k = first; k < analysis.size(); ++k) {
         const int status = k == first ? 1 : r.Pick(std::vector<int>{2, 2, 3, 4});
         kloC_LoadState state;
@@ -2915,15 +2916,9 @@ class Generator {
     }
   }
 
-  // Adaptive mesh constraints on the assembly's written node sets:
-  // displacement or velocity, by degrees of freedom, Lagrangian or user;
-  // created in a random analysis step, then carried over (2 or 9), modified
-  // (3 or 10, really or not) or removed (4 or 11); suppressed now and then.
-  void AddAdaptiveMeshConstraints() {
-    Rng& r = amcRng_;
-    const std::vector<std::string> analysis = LoadSteps();
-    // The written assembly node sets, and the node sets of written
-    // instances' parts as the assembly names them ("Inst.Set").
+  // The written assembly node sets, and the node sets of written instances'
+  // parts as the assembly names them ("Inst.Set"), each with its region.
+  std::vector<std::pair<std::string, rgnC_Region>> WrittenNodeSets() const {
     std::vector<std::pair<std::string, rgnC_Region>> nodeSets;
     for (const std::string& set : WrittenLoadSets(true))
       nodeSets.emplace_back(set, OutputRegion(set, false));
@@ -2939,6 +2934,17 @@ class Generator {
         nodeSets.emplace_back(instance.name + "." + set, ref);
       }
     }
+    return nodeSets;
+  }
+
+  // Adaptive mesh constraints on the assembly's written node sets:
+  // displacement or velocity, by degrees of freedom, Lagrangian or user;
+  // created in a random analysis step, then carried over (2 or 9), modified
+  // (3 or 10, really or not) or removed (4 or 11); suppressed now and then.
+  void AddAdaptiveMeshConstraints() {
+    Rng& r = amcRng_;
+    const std::vector<std::string> analysis = LoadSteps();
+    const std::vector<std::pair<std::string, rgnC_Region>> nodeSets = WrittenNodeSets();
     if (analysis.empty() || nodeSets.empty()) return;
     for (int i = r.Uniform(0, 3); i > 0; --i) {
       std::unique_ptr<kprC_AdptMeshCons> constraint;
@@ -2986,21 +2992,7 @@ class Generator {
   void AddBoundaryConditions() {
     Rng& r = bcRng_;
     const std::vector<std::string> analysis = LoadSteps();
-    std::vector<std::pair<std::string, rgnC_Region>> nodeSets;
-    for (const std::string& set : WrittenLoadSets(true))
-      nodeSets.emplace_back(set, OutputRegion(set, false));
-    for (const InstancePlan& instance : instances_) {
-      if (!Written(instance) || instance.options.lightweight) continue;
-      const int id = static_cast<int>(instance.options.id);
-      for (const auto& [set, held] : parts_[instance.part].regions) {
-        const cow_List<int>* nodes = held.KernelNodeIndices().Find(id);
-        if (!nodes || nodes->IsEmpty()) continue;
-        rgnC_Region ref(cow_String(set), {"Assembly", cow_String(instance.name)});
-        ref.SetKernelInstanceIds({instance.options.id});
-        ref.SetKernelNodeIndices(id, *nodes);
-        nodeSets.emplace_back(instance.name + "." + set, ref);
-      }
-    }
+    const std::vector<std::pair<std::string, rgnC_Region>> nodeSets = WrittenNodeSets();
     if (analysis.empty()) return;
     for (int i = r.Uniform(0, 5); i > 0; --i) {
       const int kind = r.Uniform(0, 5);
@@ -3362,7 +3354,8 @@ class Generator {
         table.push_back({0.1 * row, r.Real(-1, 1), r.Real(0, 0.1)});
       kamC_BaselineCorrection correction;
       cow_List<double> values;
-      for (int v = r.Uniform(0, 10); v > 0; --v) values.Append(0.1 * v);
+      for (int v = r.Uniform(0, 10); v > 0; --v)
+        values.Append(0.1 * v);
       correction.SetValues(values);
       std::unique_ptr<kamC_Amplitude> amplitude;
       bool named = true;  // written as "*Amplitude", so that loads may name it
@@ -3443,7 +3436,7 @@ class Generator {
       description << "amplitude \"" << name << "\" kind " << kind << "\n";
     }
   }
-  std::string substructure_;  // the substructure instance, when there is one
+  std::string substructure_;                // the substructure instance, when there is one
   std::vector<std::string> connectorSets_;  // assembly wire sets with a connector section
   // Draws of the connector, substructure and inertia relief loads, apart
   // from loadRng_ so that the other loads of a seed stay as they were.
@@ -3637,18 +3630,18 @@ TEST(aif_RandomModelTest, CheckerFollowsPreTensionSectionsAndSubmodels) {
 TEST(aif_RandomModelTest, CheckerFollowsLoadReferences) {
   const std::string deck =
       "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                // 1-4
-      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"      // 5-8
-      "*Surface, type=ELEMENT, name=Skin\nBars, S1\n*End Part\n"                // 9-11
-      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"   // 12-14
-      "*Node\n 5, 0., 1., 0.\n*Nset, nset=_B_blrn_\n 5,\n"                     // 15-18
-      "*Pre-tension Section, element= I.Bars, node=_B_blrn_\n"                  // 19
-      "*Pre-tension Section, surface= I.Gone, node=Nothing\n"                   // 20
-      "*Submodel, type=NODE\nI.Tip, \nI.Lost, \n"                               // 21-23
-      "*Submodel, type=SURFACE\nI.Skin, \n*End Assembly\n"                      // 24-26
-      "*Step, name=S\n*Static\n"                                                // 27-28
-      "*Cload\nI.Tip, 1, 5.\nI.2, 2, 1.\nI.9, 2, 1.\nMissing, 3, 1.\n"         // 29-33
-      "*Dload\nI.Bars, GRAV, 9.81, 0., -1., 0.\nI.1, P2, 3.\nI.4, P, 1.\n"     // 34-37
-      "None, BX, 1.\n*End Step\n";                                              // 38-39
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"     // 5-8
+      "*Surface, type=ELEMENT, name=Skin\nBars, S1\n*End Part\n"              // 9-11
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"  // 12-14
+      "*Node\n 5, 0., 1., 0.\n*Nset, nset=_B_blrn_\n 5,\n"                    // 15-18
+      "*Pre-tension Section, element= I.Bars, node=_B_blrn_\n"                // 19
+      "*Pre-tension Section, surface= I.Gone, node=Nothing\n"                 // 20
+      "*Submodel, type=NODE\nI.Tip, \nI.Lost, \n"                             // 21-23
+      "*Submodel, type=SURFACE\nI.Skin, \n*End Assembly\n"                    // 24-26
+      "*Step, name=S\n*Static\n"                                              // 27-28
+      "*Cload\nI.Tip, 1, 5.\nI.2, 2, 1.\nI.9, 2, 1.\nMissing, 3, 1.\n"        // 29-33
+      "*Dload\nI.Bars, GRAV, 9.81, 0., -1., 0.\nI.1, P2, 3.\nI.4, P, 1.\n"    // 34-37
+      "None, BX, 1.\n*End Step\n";                                            // 38-39
   EXPECT_EQ(
       "line 20: undefined surface: surface=I.Gone | "
       "*Pre-tension Section, surface= I.Gone, node=Nothing\n"
@@ -3666,14 +3659,14 @@ TEST(aif_RandomModelTest, CheckerFollowsLoadReferences) {
 // degrees of freedom after the name.
 TEST(aif_RandomModelTest, CheckerFollowsAdaptiveMeshConstraintSets) {
   const std::string deck =
-      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                 // 1-4
-      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"       // 5-8
-      "*End Part\n*Assembly, name=Assembly\n*Instance, name=I, part=P\n"         // 9-11
-      "*End Instance\n*Node\n 5, 0., 1., 0.\n*Nset, nset=\"A,1\"\n 5,\n"         // 12-16
-      "*End Assembly\n*Step, name=S\n*Static\n"                                 // 17-19
-      "*Adaptive Mesh Constraint\nI.Tip, 1, 1, 0.5\n\"A,1\", 2, 2\nI.Bars, 3, 3\n" // 20-23
-      "*Adaptive Mesh Constraint, op=NEW, constraint type=LAGRANGIAN\nGone\n"     // 24-25
-      "*End Step\n";                                                             // 26
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                      // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"           // 5-8
+      "*End Part\n*Assembly, name=Assembly\n*Instance, name=I, part=P\n"            // 9-11
+      "*End Instance\n*Node\n 5, 0., 1., 0.\n*Nset, nset=\"A,1\"\n 5,\n"            // 12-16
+      "*End Assembly\n*Step, name=S\n*Static\n"                                     // 17-19
+      "*Adaptive Mesh Constraint\nI.Tip, 1, 1, 0.5\n\"A,1\", 2, 2\nI.Bars, 3, 3\n"  // 20-23
+      "*Adaptive Mesh Constraint, op=NEW, constraint type=LAGRANGIAN\nGone\n"       // 24-25
+      "*End Step\n";                                                                // 26
   EXPECT_EQ(
       "line 23: undefined nset: mesh constraint set I.Bars | I.Bars, 3, 3\n"
       "line 25: undefined nset: mesh constraint set Gone | Gone\n",
@@ -3685,16 +3678,16 @@ TEST(aif_RandomModelTest, CheckerFollowsAdaptiveMeshConstraintSets) {
 // amplitude= an "*Amplitude".
 TEST(aif_RandomModelTest, CheckerFollowsBoundaryReferences) {
   const std::string deck =
-      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                  // 1-4
-      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"        // 5-8
-      "*End Part\n*Assembly, name=Assembly\n*Instance, name=I, part=P\n"          // 9-11
-      "*Nset, nset=Wet_PP_, internal\n 1,\n*End Instance\n"                      // 12-14
-      "*End Assembly\n*Amplitude, name=Ramp\n0., 0., 1., 1.\n"                    // 15-17
-      "*Boundary\nI.Tip, ENCASTRE\nI.Wet_PP_, 8, 8, 5.\nI.2, 11, 11, 40.\n"        // 18-21
-      "*Step, name=S\n*Static\n"                                                 // 22-23
-      "*Boundary, op=NEW, amplitude=Ramp\nI.Tip, 3, 3, 0.5\nI.Bars, 1, 1\n"       // 24-26
-      "I.7, 11, 11, 1.\n*Boundary, amplitude=Gone\nI.Tip, 1, 1\n"                 // 27-29
-      "*Connector Motion\nI.Bars, 1, 0.5\nI.Tip, 2\n*End Step\n";                 // 30-33
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"               // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"    // 5-8
+      "*End Part\n*Assembly, name=Assembly\n*Instance, name=I, part=P\n"     // 9-11
+      "*Nset, nset=Wet_PP_, internal\n 1,\n*End Instance\n"                  // 12-14
+      "*End Assembly\n*Amplitude, name=Ramp\n0., 0., 1., 1.\n"               // 15-17
+      "*Boundary\nI.Tip, ENCASTRE\nI.Wet_PP_, 8, 8, 5.\nI.2, 11, 11, 40.\n"  // 18-21
+      "*Step, name=S\n*Static\n"                                             // 22-23
+      "*Boundary, op=NEW, amplitude=Ramp\nI.Tip, 3, 3, 0.5\nI.Bars, 1, 1\n"  // 24-26
+      "I.7, 11, 11, 1.\n*Boundary, amplitude=Gone\nI.Tip, 1, 1\n"            // 27-29
+      "*Connector Motion\nI.Bars, 1, 0.5\nI.Tip, 2\n*End Step\n";            // 30-33
   EXPECT_EQ(
       "line 26: undefined nset: boundary set I.Bars | I.Bars, 1, 1\n"
       "line 27: undefined node: boundary node 7 | I.7, 11, 11, 1.\n"
@@ -3708,17 +3701,17 @@ TEST(aif_RandomModelTest, CheckerFollowsBoundaryReferences) {
 // surface ones surfaces.
 TEST(aif_RandomModelTest, CheckerFollowsFluxLoadReferences) {
   const std::string deck =
-      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"               // 1-4
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                // 1-4
       "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"     // 5-8
-      "*Surface, type=ELEMENT, name=Skin\nBars, S1\n*End Part\n"               // 9-11
+      "*Surface, type=ELEMENT, name=Skin\nBars, S1\n*End Part\n"              // 9-11
       "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"  // 12-14
-      "*End Assembly\n*Step, name=S\n*Static\n"                                // 15-17
-      "*Cflux\nI.Tip, 11, 5.\nI.9, 11, 1.\n"                                   // 18-20
-      "*Cecurrent, load case=1\nI.2, , 1.\nGone, ,2.\n"                        // 21-23
-      "*Fluid Flux\nNope, 2.\n"                                                // 24-25
+      "*End Assembly\n*Step, name=S\n*Static\n"                               // 15-17
+      "*Cflux\nI.Tip, 11, 5.\nI.9, 11, 1.\n"                                  // 18-20
+      "*Cecurrent, load case=1\nI.2, , 1.\nGone, ,2.\n"                       // 21-23
+      "*Fluid Flux\nNope, 2.\n"                                               // 24-25
       "*Dflux\nI.Bars, BF, 1.\nI.1, S2, 3.\nI.4, SPOS, 1.\n"                  // 26-29
-      "*Decharge, real\nI.7,ES, 1.\nLost,EBF,2.\n"                             // 30-32
-      "*Dsflux\nI.Skin, S, 1.\n*Dsecurrent\nI.Hide,CS,1.\n*End Step\n";        // 33-37
+      "*Decharge, real\nI.7,ES, 1.\nLost,EBF,2.\n"                            // 30-32
+      "*Dsflux\nI.Skin, S, 1.\n*Dsecurrent\nI.Hide,CS,1.\n*End Step\n";       // 33-37
   EXPECT_EQ(
       "line 20: undefined node: load node 9 | I.9, 11, 1.\n"
       "line 23: undefined nset: load set Gone | Gone, ,2.\n"
@@ -3729,7 +3722,6 @@ TEST(aif_RandomModelTest, CheckerFollowsFluxLoadReferences) {
       "line 36: undefined surface: load surface I.Hide | I.Hide,CS,1.\n",
       Findings(deck));
 }
-
 
 // "*Dsload" lines name surfaces; its reference node and orientation are
 // followed as the options of any keyword.
@@ -3755,15 +3747,15 @@ TEST(aif_RandomModelTest, CheckerFollowsSurfaceLoadReferences) {
 // orientation.
 TEST(aif_RandomModelTest, CheckerFollowsConnectorSubstructureAndInertiaReliefLoads) {
   const std::string deck =
-      "*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                          // 1-3
-      "*Element, type=Z1, file=sub.dat\n 7, 1, 2\n"                      // 4-5
-      "*Element, type=CONN3D2, elset=Wires\n 8, 1, 2\n"                  // 6-7
-      "*Orientation, name=Csys\n1., 0., 0., 0., 1., 0.\n"                // 8-9
-      "*Step, name=S\n*Static\n"                                         // 10-11
-      "*Connector Load\nWires, 1, 5.\nGone, 4, 1.\n"                    // 12-14
-      "*Sload\n7, Case-A, 2.\n9, Case-A, 2.\n"                          // 15-17
-      "*Inertia Relief, orientation=Csys\n1, 2, \n"                     // 18-19
-      "*Inertia Relief, orientation=Lost\n1, 2, \n*End Step\n";         // 20-22
+      "*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                  // 1-3
+      "*Element, type=Z1, file=sub.dat\n 7, 1, 2\n"              // 4-5
+      "*Element, type=CONN3D2, elset=Wires\n 8, 1, 2\n"          // 6-7
+      "*Orientation, name=Csys\n1., 0., 0., 0., 1., 0.\n"        // 8-9
+      "*Step, name=S\n*Static\n"                                 // 10-11
+      "*Connector Load\nWires, 1, 5.\nGone, 4, 1.\n"             // 12-14
+      "*Sload\n7, Case-A, 2.\n9, Case-A, 2.\n"                   // 15-17
+      "*Inertia Relief, orientation=Csys\n1, 2, \n"              // 18-19
+      "*Inertia Relief, orientation=Lost\n1, 2, \n*End Step\n";  // 20-22
   EXPECT_EQ(
       "line 14: undefined elset: load set Gone | Gone, 4, 1.\n"
       "line 17: undefined element: substructure element 9 | 9, Case-A, 2.\n"
@@ -4516,8 +4508,8 @@ namespace {
 // amplitude; none inside a step.
 TEST(aif_RandomModelTest, CheckerFollowsAmplitudes) {
   const std::string deck =
-      "*Node\n 1, 0., 0.\n"                                                     // 1-2
-      "*Amplitude, name=\"My Amp\"\n0., 0., 1., 1.\n"                           // 3-4
+      "*Node\n 1, 0., 0.\n"                                                    // 1-2
+      "*Amplitude, name=\"My Amp\"\n0., 0., 1., 1.\n"                          // 3-4
       "*Baseline Correction\n0.5\n"                                            // 5-6
       "*Spectrum, name=S, create, type=G, amplitude=\"My Amp\"\n1., 2., 3.\n"  // 7-8
       "*Spectrum, name=T, create, type=G, amplitude=S\n1., 2., 3.\n"           // 9-10
@@ -4526,7 +4518,7 @@ TEST(aif_RandomModelTest, CheckerFollowsAmplitudes) {
       "*Step, name=S1, amplitude=RAMP\n*Static\n"                              // 15-16
       "*Cload, amplitude=\"My Amp\"\n1, 1, 1.\n"                               // 17-18
       "*Cload, amplitude=Gone\n1, 1, 1.\n"                                     // 19-20
-      "*Amplitude, name=Late\n0., 0.\n*End Step\n";                           // 21-23
+      "*Amplitude, name=Late\n0., 0.\n*End Step\n";                            // 21-23
   EXPECT_EQ(
       "line 11: amplitude defined twice: my amp | *Psd-definition, name=\"my amp\"\n"
       "line 13: *Baseline Correction not after *Amplitude | *Baseline Correction\n"
