@@ -23,6 +23,7 @@
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif_FeatureTestSupport.h"
+#include "support/aif_FaultLoops.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -178,41 +179,7 @@ TEST_F(EngineeringFeaturesDeck, EveryFaultLeavesNoFile) {
     aif_Job job("Job-1", b.Job(), model);
     aif_ModelInfo info(job);
     aif_Builder builder(info);
-    for (long n = 1;; ++n) {
-      rt_FailCall(rt_Call::Write, n, false);
-      bool written = false;
-      std::string error;
-      try {
-        written = builder.WriteInputFile(path_, false, true);
-      } catch (const aif_Exception& e) {
-        error = e.Message().Str();
-      }
-      rt_ClearFaults();
-      if (written) break;
-      EXPECT_NE(error.find(" could not be written completely (the disk may be full)."),
-                std::string::npos)
-          << error;
-      EXPECT_EQ(error.find("The input file " + path_), 0u) << error;
-      EXPECT_FALSE(fs::exists(path_)) << "write " << n;
-      ASSERT_LT(n, 10) << "the write never completes";
-    }
-    EXPECT_EQ(complete, aif_test::ReadFile(path_));
-    fs::remove(path_);
-    for (long n = 1;; ++n) {
-      mem_FailAllocation(n, false);
-      bool written = false;
-      try {
-        written = builder.WriteInputFile(path_, false, true);
-      } catch (const nex_OutOfMemoryException& e) {
-        EXPECT_EQ("Out of memory.", e.UserReport().Str());
-      }
-      mem_ClearFault();
-      if (written) break;
-      EXPECT_FALSE(fs::exists(path_)) << "allocation " << n;
-      ASSERT_LT(n, 100000) << "the write never completes";
-    }
-    EXPECT_EQ(complete, aif_test::ReadFile(path_));
-    fs::remove(path_);
+    aif_test::ExpectEveryFaultLeavesNoFile(builder, path_, complete);
   }
 }
 
