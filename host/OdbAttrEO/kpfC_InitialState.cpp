@@ -2,6 +2,6 @@
 
 const kpfC_InitialStateState& kpfC_InitialState::ConstGetState(const cow_String& stepName) const {
   static const kpfC_InitialStateState unset;
-  const kpfC_InitialStateState* state = states_.Find(stepName);
+  const auto* state = dynamic_cast<const kpfC_InitialStateState*>(FindState(stepName));
   return state ? *state : unset;
 }

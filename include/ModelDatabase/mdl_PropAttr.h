@@ -14,6 +14,9 @@ class mdl_PropAttr {
   const T& Value() const { return value_; }
   int Status() const { return status_; }
   bool IsModified() const { return modified_; }
+  // Whether the attribute holds a value in the step: set there or carried
+  // over (status 1 or 2).
+  bool IsActive() const { return status_ == 1 || status_ == 2; }
 
   void Set(T value, int status, bool modified = false) {
     value_ = std::move(value);
