@@ -237,6 +237,52 @@ class kefC_DiscreteFastener : public kefC_Fastener {
 };
 
 // The engineering features of one owner, in repository order.
+// An XFEM crack: its crack domain and initial crack regions, whether the
+// initial crack is given, and node entries given directly (parallel lists:
+// node label, an integer, a first value, a flag and a second value).
+class kefC_XFEMCrack : public kern_Object {
+ public:
+  static constexpr unsigned kTypeId = 0x34C0010;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  kefC_XFEMCrack* Clone() const override { return new kefC_XFEMCrack(*this); }
+  CLS_REGISTER(kefC_XFEMCrack, kern_Object)
+
+  bool IsSuppressed() const { return suppressed_; }
+  void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
+  bool IsCrackSpecified() const { return specified_; }
+  void SetCrackSpecified(bool specified) { specified_ = specified; }
+  const rgnC_Region& CrackDomain() const { return domain_; }
+  const rgnC_Region& InitialCrack() const { return initialCrack_; }
+  void SetRegions(const rgnC_Region& domain, const rgnC_Region& initialCrack) {
+    domain_ = domain;
+    initialCrack_ = initialCrack;
+  }
+  const cow_List<int>& NodeLabels() const { return labels_; }
+  const cow_List<int>& NodeIntegers() const { return integers_; }
+  const cow_List<double>& FirstValues() const { return firstValues_; }
+  const cow_List<int>& Flags() const { return flags_; }
+  const cow_List<double>& SecondValues() const { return secondValues_; }
+  void AddNodeEntry(int label, int integer, double first, int flag, double second) {
+    labels_.Append(label);
+    integers_.Append(integer);
+    firstValues_.Append(first);
+    flags_.Append(flag);
+    secondValues_.Append(second);
+  }
+
+ private:
+  bool suppressed_ = false;
+  bool specified_ = false;
+  rgnC_Region domain_;
+  rgnC_Region initialCrack_;
+  cow_List<int> labels_;
+  cow_List<int> integers_;
+  cow_List<double> firstValues_;
+  cow_List<int> flags_;
+  cow_List<double> secondValues_;
+};
+
 class kefC_EngineeringFeatures : public kern_Object {
  public:
   static constexpr unsigned kTypeId = 0x34C0000;

@@ -99,3 +99,28 @@ class kinC_CyclicSymmetry : public kinC_Interaction {
  private:
   cow_Map<cow_String, kinC_CyclicSymmetryState> states_;
 };
+
+// An actuator or sensor: a user element on a region with its solution-
+// dependent variables (their count and initial values).
+class kinC_ActuatorSensor : public kinC_Interaction {
+ public:
+  static constexpr unsigned kTypeId = 0x3070030;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  kinC_ActuatorSensor* Clone() const override { return new kinC_ActuatorSensor(*this); }
+  CLS_REGISTER(kinC_ActuatorSensor, kinC_Interaction)
+
+  const rgnC_Region& Region() const { return region_; }
+  void SetRegion(const rgnC_Region& region) { region_ = region; }
+  int VariableCount() const { return variableCount_; }
+  const cow_List<double>& InitialValues() const { return values_; }
+  void SetVariables(int count, const cow_List<double>& initialValues) {
+    variableCount_ = count;
+    values_ = initialValues;
+  }
+
+ private:
+  rgnC_Region region_;
+  int variableCount_ = 0;
+  cow_List<double> values_;
+};
