@@ -1,5 +1,7 @@
 #include "HostModules/hst_ModelBuilder.h"
 
+#include "OdbAttrEO/kefC_EngineeringFeatures.h"
+
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "OdbAttrEO/kern_RepositoryObjects.h"
 #include "QivBasicUtils/nex_Exception.h"
@@ -154,6 +156,24 @@ hst_ModelBuilder& hst_ModelBuilder::AddInteraction(const cow_String& name,
                                                    const kinC_Interaction& interaction) {
   Extension<kprC_PropagatingContainer<kinC_Interaction>>(model_, bas_NewModel::interactionCmd)
       .Set(name, interaction);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddInteractionProperty(
+    const cow_String& name, const kinC_InteractionProperty& property) {
+  Extension<mdl_MapString2ObjCow<kinC_InteractionProperty>>(model_,
+                                                             bas_NewModel::interactionPropertyCmd)
+      .Set(name, property);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddCrack(const cow_String& name, const kern_Object& crack) {
+  const kern_Object& held = assembly_.ConstGetEngineeringFeatures();
+  kefC_EngineeringFeatures features;
+  if (held.DynTypeId() == kefC_EngineeringFeatures::TypeId())
+    features = static_cast<const kefC_EngineeringFeatures&>(held);
+  features.AddCrack(name, crack);
+  assembly_.SetEngineeringFeatures(features);
   return *this;
 }
 

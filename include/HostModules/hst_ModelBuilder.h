@@ -35,6 +35,8 @@
 #include "OdbCoreGeom/bme_Mesh.h"
 #include "QivGeom/gsl_Matrix.h"
 
+class kinC_InteractionProperty;
+
 class hst_ModelBuilder {
  public:
   struct InstanceOptions {
@@ -109,6 +111,12 @@ class hst_ModelBuilder {
   hst_ModelBuilder& AddDiscreteField(const cow_String& name, const kfdC_DiscreteField& field);
   // Stores a copy of `interaction` (any kinC_Interaction kind) under `name`.
   hst_ModelBuilder& AddInteraction(const cow_String& name, const kinC_Interaction& interaction);
+  // Stores a copy of `property` (e.g. a kinC_ContactProperty) under `name`.
+  hst_ModelBuilder& AddInteractionProperty(const cow_String& name,
+                                           const kinC_InteractionProperty& property);
+  // Stores a copy of `crack` (a kefC_XFEMCrack) under `name` among the
+  // assembly's engineering features.
+  hst_ModelBuilder& AddCrack(const cow_String& name, const kern_Object& crack);
 
   // Layups: appends `layup` (its plies, kinds and the expansion the kernel
   // answers for it) to the composite layups of part `part`.

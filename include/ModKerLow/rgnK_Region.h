@@ -34,6 +34,8 @@ class rgnK_Region : public cls_Object {
     (void)strict;
     return region_.KernelValid();
   }
+  // Whether the part instances the region was made on still exist.
+  bool OriginalPartInstancesStillExist() const { return region_.KernelInstancesExist(); }
   // How this region overlaps `other`: 0 when they are the same region (the
   // same name and owners), 2 when they share nothing. The stand-in knows no
   // partial overlaps (1).

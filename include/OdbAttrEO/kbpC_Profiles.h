@@ -6,7 +6,21 @@
 #include "BasShared/cow_2DArray.h"
 #include "OdbAttrEO/kern_Object.h"
 
-KERN_CLASS(kbpC_BeamProfile, kern_Object, 0x3040001)
+class kbpC_BeamProfile : public kern_Object {
+ public:
+  static constexpr unsigned kTypeId = 0x3040001;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  kbpC_BeamProfile* Clone() const override { return new kbpC_BeamProfile(*this); }
+  CLS_REGISTER(kbpC_BeamProfile, kern_Object)
+
+  // How many temperature values a beam of this profile takes; 1 unless set.
+  int TemperatureValueCount() const { return temperatures_; }
+  void SetTemperatureValueCount(int count) { temperatures_ = count; }
+
+ private:
+  int temperatures_ = 1;
+};
 
 // The type id, Clone and registration of one profile shape.
 // clang-format off

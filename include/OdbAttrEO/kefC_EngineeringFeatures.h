@@ -242,7 +242,7 @@ class kefC_DiscreteFastener : public kefC_Fastener {
 // node label, an integer, a first value, a flag and a second value).
 class kefC_XFEMCrack : public kern_Object {
  public:
-  static constexpr unsigned kTypeId = 0x34C0010;
+  static constexpr unsigned kTypeId = 0x34C0020;
   static unsigned TypeId() { return kTypeId; }
   unsigned DynTypeId() const override { return kTypeId; }
   kefC_XFEMCrack* Clone() const override { return new kefC_XFEMCrack(*this); }
@@ -300,9 +300,14 @@ class kefC_EngineeringFeatures : public kern_Object {
   void AddFastener(const cow_String& name, const kefC_Fastener& fastener) {
     fasteners_.Set(name, fastener);
   }
+  // The cracks by name (in name order); any kernel object a test stores is
+  // handed out as it is, for the reader's type test.
+  const mdl_MapString2ObjCow<kern_Object>& Cracks() const { return cracks_; }
+  void AddCrack(const cow_String& name, const kern_Object& crack) { cracks_.Set(name, crack); }
 
  private:
   cow_List<cow_COW<kefC_Spring>> springs_;
   cow_List<cow_COW<kefC_Inertia>> inertias_;
   mdl_MapString2ObjCow<kefC_Fastener> fasteners_;
+  mdl_MapString2ObjCow<kern_Object> cracks_;
 };

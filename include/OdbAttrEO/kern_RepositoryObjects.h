@@ -24,7 +24,29 @@ KERN_CLASS(kadC_AdptMeshCtrl, kern_Object, 0x3010001)
 KERN_CLASS(kinC_ContactControls, kern_Object, 0x3070001)
 KERN_CLASS(kinC_ContactInitialization, kern_Object, 0x3070002)
 KERN_CLASS(kinC_InteractionProperty, kern_Object, 0x3070003)
-KERN_CLASS(kseC_Section, kern_Object, 0x2600001)
+
+// A section of the model's section repository.
+class kseC_Section : public kern_Object {
+ public:
+  static constexpr unsigned kTypeId = 0x2600001;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  kseC_Section* Clone() const override { return new kseC_Section(*this); }
+  CLS_REGISTER(kseC_Section, kern_Object)
+
+  // How many temperature values a temperature data line of elements of this
+  // section holds (`heat`: the model has heat-transfer steps). A beam section
+  // answers a negative count when its profile decides. 1 unless set.
+  int TemperatureValueCount(bool heat) const { return heat ? heatTemperatures_ : temperatures_; }
+  void SetTemperatureValueCounts(int count, int heatCount) {
+    temperatures_ = count;
+    heatTemperatures_ = heatCount;
+  }
+
+ private:
+  int temperatures_ = 1;
+  int heatTemperatures_ = 1;
+};
 KERN_CLASS(kspC_SurfaceProperty, kern_Object, 0x30C0001)
 KERN_CLASS(kopC_Task, kern_Object, 0x30F0001)
 

@@ -72,4 +72,9 @@ class kinC_ContactProperty : public kinC_InteractionProperty {
 
   bool holdsTangentialBehavior = false;
   kinC_TangentialBehavior tangentialBehavior;
+
+  // The kind code of the property's first sub-option (-1: none) and its
+  // count of solution-dependent variables (read for kind 5).
+  int firstSubOptionKind = -1;
+  int firstSubOptionVariableCount = 0;
 };

@@ -40,6 +40,12 @@ class klcC_LoadCase : public kern_Object {
   void SetBCScaleFactor(const cow_String& condition, float factor) {
     bcFactors_.Set(condition, factor);
   }
+  // The predefined fields the load case applies, by name, each with its
+  // scale factor.
+  const cow_Map<cow_String, float>& FieldScaleFactors() const { return fieldFactors_; }
+  void SetFieldScaleFactor(const cow_String& field, float factor) {
+    fieldFactors_.Set(field, factor);
+  }
   // Whether the load case takes over the conditions of the base state (status
   // 9 or 10 in its step) that it does not name.
   bool UseBaseState() const { return baseState_; }
@@ -49,6 +55,7 @@ class klcC_LoadCase : public kern_Object {
   bool suppressed_ = false;
   cow_Map<cow_String, float> loadFactors_;
   cow_Map<cow_String, float> bcFactors_;
+  cow_Map<cow_String, float> fieldFactors_;
   bool baseState_ = false;
 };
 

@@ -76,6 +76,9 @@ class rgnC_Region : public kern_Object {
   bool KernelContainsAnalRigidSurf() const { return analRigidSurf_; }
   const cow_List<unsigned>& KernelInstanceIds() const { return instanceIds_; }
   void SetKernelValid(bool valid) { valid_ = valid; }
+  // Whether the part instances the region was made on still exist.
+  bool KernelInstancesExist() const { return instancesExist_; }
+  void SetKernelInstancesExist(bool exist) { instancesExist_ = exist; }
   void SetKernelContainsAnalRigidSurf(bool contains) { analRigidSurf_ = contains; }
   void SetKernelInstanceIds(cow_List<unsigned> ids) { instanceIds_ = std::move(ids); }
 
@@ -138,6 +141,7 @@ class rgnC_Region : public kern_Object {
   int flags_ = 0;
   bool picked_ = false;
   bool valid_ = true;
+  bool instancesExist_ = true;
   bool analRigidSurf_ = false;
   cow_List<unsigned> instanceIds_;
   cow_Map<int, cow_List<int>> nodes_;

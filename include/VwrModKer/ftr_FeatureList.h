@@ -166,10 +166,15 @@ class ftr_PrimaryObject : public kern_Object {
   void SetEngineeringFeatures(const kern_Object& features) {
     engineeringFeatures_ = cow_COW<kern_Object>(features);
   }
+  // The flag that guards access to the engineering features: clear while
+  // the kernel may not hand them out. Set unless cleared.
+  bool EngineeringFeaturesReady() const { return featuresReady_; }
+  void SetEngineeringFeaturesReady(bool ready) { featuresReady_ = ready; }
 
  private:
   ftr_FeatureList features_;
   cow_COW<kern_Object> engineeringFeatures_;
+  bool featuresReady_ = true;
   int space_ = 2000;
   bool twistDof_ = false;
 };
