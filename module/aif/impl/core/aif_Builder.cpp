@@ -11,6 +11,8 @@
 #include "aif/impl/conditions/aif_AdptMeshConsBuilder.h"
 #include "aif/impl/conditions/aif_AmplitudeBuilder.h"
 #include "aif/impl/conditions/aif_BoundaryConditionBuilder.h"
+#include "aif/impl/conditions/aif_FieldBuilder.h"
+#include "aif/impl/conditions/aif_InitialConditionBuilder.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_FinalBuilder.h"
 #include "aif/impl/core/aif_JobKeywordsBuilder.h"
@@ -66,6 +68,8 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
     MakeComponent<aif_SpringBuilder>,
     MakeComponent<aif_AmplitudeBuilder>,
     MakeComponent<aif_BoundaryConditionBuilder>,
+    MakeComponent<aif_InitialConditionBuilder>,
+    MakeComponent<aif_FieldBuilder>,
     MakeComponent<aif_FinalBuilder>,
 };
 
@@ -82,10 +86,12 @@ constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kAmplitude,
     aif_Builder::kFilter,
     aif_Builder::kMaterial,
+    aif_Builder::kInitialCondition,
     aif_Builder::kBoundaryCondition,
     aif_Builder::kAdptMeshCons,
     aif_Builder::kIntegratedOutputSection,
     aif_Builder::kLoad,
+    aif_Builder::kField,
     aif_Builder::kOutputRequest,
     aif_Builder::kModelAttributes,
     aif_Builder::kInertia,
@@ -107,10 +113,12 @@ constexpr aif_Builder::Component kWriteOrder[] = {
     aif_Builder::kFilter,
     aif_Builder::kMaterial,
     aif_Builder::kInertia,
+    aif_Builder::kInitialCondition,
     aif_Builder::kBoundaryCondition,
     aif_Builder::kAdptMeshCons,
     aif_Builder::kIntegratedOutputSection,
     aif_Builder::kLoad,
+    aif_Builder::kField,
     aif_Builder::kOutputRequest,
     aif_Builder::kSpring,
     aif_Builder::kTimePoints,

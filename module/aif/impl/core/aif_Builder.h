@@ -60,6 +60,8 @@ class aif_Builder {
     kSpring,
     kAmplitude,
     kBoundaryCondition,
+    kInitialCondition,
+    kField,
     kFinal,
     kComponentCount
   };
