@@ -21,6 +21,11 @@ void kprC_Step::SetLoadCaseBCFactor(const cow_String& name, const cow_String& co
   loadCases_.Modify(name).SetBCScaleFactor(condition, factor);
 }
 
+void kprC_Step::SetLoadCaseFieldFactor(const cow_String& name, const cow_String& field,
+                                       float factor) {
+  loadCases_.Modify(name).SetFieldScaleFactor(field, factor);
+}
+
 void kprC_Step::SetLoadCaseBaseState(const cow_String& name, bool use) {
   loadCases_.Modify(name).SetUseBaseState(use);
 }

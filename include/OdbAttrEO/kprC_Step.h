@@ -82,6 +82,9 @@ class kprC_Step : public kern_Object {
   // condition `condition`, and sets whether it takes over the base state.
   void SetLoadCaseBCFactor(const cow_String& name, const cow_String& condition, float factor);
   void SetLoadCaseBaseState(const cow_String& name, bool use);
+  // Gives load case `name` the scale factor `factor` for the predefined
+  // field `field`.
+  void SetLoadCaseFieldFactor(const cow_String& name, const cow_String& field, float factor);
 
  private:
   bool suppressed_ = false;
