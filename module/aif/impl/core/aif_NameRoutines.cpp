@@ -1,6 +1,7 @@
 #include "aif/impl/core/aif_NameRoutines.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstddef>
 #include <string>
@@ -215,4 +216,14 @@ cow_String aif_NumberText(float value) {
 }
 cow_String aif_NumberText(double value) {
   return NameRoutinesNumberText(value);
+}
+
+cow_String aif_ResultsFileName(const cow_String& name) {
+  constexpr std::size_t kExtension = 4;
+  const std::string_view text = name.View();
+  std::string tail(text.size() > kExtension ? text.substr(text.size() - kExtension) : "");
+  std::transform(tail.begin(), tail.end(), tail.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const cow_String kept = tail == ".fil" ? name.Substr(0, text.size() - kExtension) : name;
+  return akw_MorvexName(kept, true).PrintableFileName();
 }

@@ -109,3 +109,10 @@ cow_String aif_FeatureOrientationName(const cow_String& datumFullName, const cow
 cow_String aif_NumberText(int value);
 cow_String aif_NumberText(float value);
 cow_String aif_NumberText(double value);
+
+// A results-file name as an option writes it: without its ".fil" extension
+// (any letter case) when the name is longer than those four characters, in
+// its printable file-name form (akw_MorvexName::PrintableFileName). "RUN.FIL"
+// -> "RUN"; ".fil" and "RUN" unchanged. Throws nex_TextException for a
+// control character.
+cow_String aif_ResultsFileName(const cow_String& name);
