@@ -219,11 +219,13 @@ cow_String aif_NumberText(double value) {
 }
 
 cow_String aif_ResultsFileName(const cow_String& name) {
-  constexpr std::size_t kExtension = 4;
+  cow_String stem = name;
   const std::string_view text = name.View();
-  std::string tail(text.size() > kExtension ? text.substr(text.size() - kExtension) : "");
-  std::transform(tail.begin(), tail.end(), tail.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  const cow_String kept = tail == ".fil" ? name.Substr(0, text.size() - kExtension) : name;
-  return akw_MorvexName(kept, true).PrintableFileName();
+  if (text.size() > 4) {
+    std::string ending(text.substr(text.size() - 4));
+    std::transform(ending.begin(), ending.end(), ending.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (ending == ".fil") stem = name.Substr(0, text.size() - 4);
+  }
+  return akw_MorvexName(stem, true).PrintableFileName();
 }
