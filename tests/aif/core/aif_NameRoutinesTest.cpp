@@ -6,11 +6,10 @@
 
 #include <gtest/gtest.h>
 
-
 #include "HostModules/hst_ModelBuilder.h"
-#include "support/aif_TestSupport.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_Exception.h"
+#include "support/aif_TestSupport.h"
 
 namespace {
 
@@ -55,8 +54,7 @@ TEST(aif_NameRoutinesTest, PrintableNameTreatsEachComponent) {
 // component holding a dot is quoted; names quoted already or holding quotes
 // keep their form; blanks and commas are quoted as before.
 TEST(aif_NameRoutinesTest, QualifiedNamesQuoteEachDottedComponent) {
-  EXPECT_EQ(aif_QualifiedName({"A_b-c.d2", "A_b-c.d2-RefPt_"}),
-            "\"A_b-c.d2\".\"A_b-c.d2-RefPt_\"");
+  EXPECT_EQ(aif_QualifiedName({"A_b-c.d2", "A_b-c.d2-RefPt_"}), "\"A_b-c.d2\".\"A_b-c.d2-RefPt_\"");
   EXPECT_EQ(aif_QualifiedName({"Assembly", "I-1", "Set.3"}), "Assembly.I-1.\"Set.3\"");
   EXPECT_EQ(aif_QualifiedName({"I 1", "My Set"}), "\"I 1\".\"My Set\"");
   EXPECT_EQ(aif_QualifiedName({"I.1 x", "S,2"}), "\"I.1 x\".\"S,2\"");
@@ -146,6 +144,22 @@ TEST(aif_NameRoutinesTest, LightweightInstances) {
   EXPECT_FALSE(aif_IsLightweightInstance(instance(light), false) ||
                aif_IsLightweightInstance(instance(full), true));
   EXPECT_FALSE(aif_IsLightweightInstance(instance(rigid), true));
+}
+
+TEST(aif_NameRoutinesTest, ResultsFileNamesLoseTheirFilEnding) {
+  EXPECT_EQ(aif_ResultsFileName("run.fil"), "run");
+  EXPECT_EQ(aif_ResultsFileName("RUN.FIL"), "RUN");
+  EXPECT_EQ(aif_ResultsFileName("Run.FiL"), "Run");
+  EXPECT_EQ(aif_ResultsFileName("a.fil.fil"), "a.fil");
+  // Another ending, or a name no longer than the ending, is kept whole.
+  EXPECT_EQ(aif_ResultsFileName("run.odb"), "run.odb");
+  EXPECT_EQ(aif_ResultsFileName("runfil"), "runfil");
+  EXPECT_EQ(aif_ResultsFileName(".fil"), ".fil");
+  EXPECT_EQ(aif_ResultsFileName(".FIL"), ".FIL");
+  // The file-name form: quoted when it holds a blank or a comma.
+  EXPECT_EQ(aif_ResultsFileName("my run.fil"), "\"my run\"");
+  EXPECT_EQ(aif_ResultsFileName("a,b"), "\"a,b\"");
+  EXPECT_THROW(aif_ResultsFileName("a\nb.fil"), nex_TextException);
 }
 
 }  // namespace

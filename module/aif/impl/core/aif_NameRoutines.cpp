@@ -1,6 +1,7 @@
 #include "aif/impl/core/aif_NameRoutines.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstddef>
 #include <string>
@@ -215,4 +216,16 @@ cow_String aif_NumberText(float value) {
 }
 cow_String aif_NumberText(double value) {
   return NameRoutinesNumberText(value);
+}
+
+cow_String aif_ResultsFileName(const cow_String& name) {
+  cow_String stem = name;
+  const std::string_view text = name.View();
+  if (text.size() > 4) {
+    std::string ending(text.substr(text.size() - 4));
+    std::transform(ending.begin(), ending.end(), ending.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (ending == ".fil") stem = name.Substr(0, text.size() - 4);
+  }
+  return akw_MorvexName(stem, true).PrintableFileName();
 }

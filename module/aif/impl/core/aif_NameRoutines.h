@@ -103,6 +103,13 @@ cow_String aif_ComposedName(const cow_String& written, const cow_String& suffix)
 cow_String aif_FeatureOrientationName(const cow_String& datumFullName, const cow_String& instance,
                                       bool partBased);
 
+// The name of a results file an earlier job wrote, as a file option gives
+// it: without a ".fil" ending (in any letter case) when the name is longer
+// than those four characters, in its printable file-name form (quoted when it
+// holds a blank or a comma). Throws nex_TextException for a control
+// character.
+cow_String aif_ResultsFileName(const cow_String& name);
+
 // Numbers inside composed texts (comments, option values built as one
 // string): the shortest text that reads back as the value ("2", "0.5",
 // "1e-05"), with no locale.
