@@ -4,7 +4,6 @@
 // distributes it, or nothing more (user, geostatic and results-file kinds say
 // all in the header).
 
-#include "AttributesGuiCommon/ajbC_CheckingMessages.h"
 #include "BasShared/atr_String.h"
 #include "OdbAttrEO/kpfC_Field.h"
 #include "QivBasicUtils/nex_Exception.h"
@@ -29,6 +28,22 @@ void WriteRatioVariation(utl_Stream& stream, const kpfC_RatioBase& ratio) {
   if (ratio.Variation() != 1) return;
   stream << ", " << ratio.VariationFirst() << ", " << ratio.VariationSecond() << ", "
          << ratio.VariationThird();
+}
+
+// The one line of a uniform ratio: the region, the value and the variation.
+void WriteUniformRatio(utl_Stream& stream, const cow_String& regionName,
+                       const kpfC_RatioBase& ratio) {
+  stream << regionName << ", " << ratio.Value();
+  WriteRatioVariation(stream, ratio);
+  stream.LineBreak();
+}
+
+// Whether a ratio's values come from its distribution field: an analytical
+// or discrete distribution, or the uniform one through an analytical field.
+bool IsEvaluatedRatio(const kpfC_RatioBase& ratio) {
+  const int kind = ratio.Distribution();
+  return kind == kInitialAnalytical || kind == kInitialDiscrete ||
+         (kind == kInitialUniform && ratio.AnalyticalField() != 0);
 }
 
 }  // namespace
@@ -90,28 +105,20 @@ void aif_InitialConditions::WriteRatio(utl_Stream& stream) const {
   WriteHeader(stream);
   const auto& ratio =
       nex_canDynamicCastRef<const kpfC_VoidsRatio>(*field_, kInitialScalarFile, __LINE__);
-  const int kind = ratio.Distribution();
-  if (kind == kInitialUniform && ratio.AnalyticalField() == 0) {
-    stream << regionName_ << ", " << ratio.Value();
-    WriteRatioVariation(stream, ratio);
-    stream.LineBreak();
-  } else if (kind == kInitialUniform || kind == kInitialAnalytical || kind == kInitialDiscrete) {
+  if (IsEvaluatedRatio(ratio))
     WriteEvaluatedRatioValues(stream, "void ratio", cow_String());
-  }
+  else if (ratio.Distribution() == kInitialUniform)
+    WriteUniformRatio(stream, regionName_, ratio);
 }
 
 void aif_InitialConditions::WritePorePressure(utl_Stream& stream) const {
   WriteHeader(stream);
   const auto& pressure =
       nex_canDynamicCastRef<const kpfC_PorePressure>(*field_, kInitialScalarFile, __LINE__);
-  const int kind = pressure.Distribution();
-  if (kind == kInitialUniform && pressure.AnalyticalField() == 0) {
-    stream << regionName_ << ", " << pressure.Value();
-    WriteRatioVariation(stream, pressure);
-    stream.LineBreak();
-  } else if (kind == kInitialUniform || kind == kInitialAnalytical || kind == kInitialDiscrete) {
+  if (IsEvaluatedRatio(pressure))
     WriteEvaluatedRatioValues(stream, "pore pressure", cow_String());
-  }
+  else if (pressure.Distribution() == kInitialUniform)
+    WriteUniformRatio(stream, regionName_, pressure);
 }
 
 void aif_InitialConditions::WriteEvaluatedRatioValues(utl_Stream& stream,
@@ -135,13 +142,7 @@ void aif_InitialConditions::WriteEvaluatedRatioValues(utl_Stream& stream,
             aif_Exception(atr_Translate("Undefined Predefined Field type for Analytical/Discrete "
                                         "Field output.")),
             kInitialScalarFile, __LINE__);
-      if (failure.kind == aif_FieldFailure::kUnmeshed) return;  // nothing to evaluate
-      const aif_FieldSubject plain{subject.kind, subject.name, subject.missing};
-      // A mapping's own text leads the one message.
-      const cow_String prefix =
-          failure.kind == aif_FieldFailure::kMapping ? failure.mappingError : cow_String();
-      ajbC_CheckingMessages::Instance().Messages().Append(
-          atr_String(prefix + aif_FieldWalk::FailureText(plain, fieldName)));
+      aif_ReportPredefinedFieldFailure(subject, fieldName, failure);
     };
     evaluated = walk.EvaluateNodes(Info(), ratio.Region(), fieldName, subject);
   }
