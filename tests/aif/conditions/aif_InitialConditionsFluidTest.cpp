@@ -38,6 +38,7 @@ class aif_InitialFluidTest : public aif_FieldTestModel {
     builder_.AddInstance("Block-1", "Block");
     hst_ModelBuilder::InstanceOptions moved;
     moved.transform = gsl_Matrix::Translation(gsl_Vector(10.0, 0.0, 0.0));
+    moved.active = SecondInstanceActive();
     builder_.AddInstance("Block-2", "Block", moved);
     kfdC_ExpressionField expression;
     expression.constant = 1.0;
@@ -46,6 +47,8 @@ class aif_InitialFluidTest : public aif_FieldTestModel {
     AddFraction("FracAir", {0.25, 0.0});
     AddFraction("FracSteel", {0.75, 1.0});
   }
+
+  virtual bool SecondInstanceActive() const { return true; }
 
   void AddFraction(const char* name, std::initializer_list<double> values) {
     kfdC_DiscreteField field;
@@ -177,6 +180,24 @@ TEST_F(aif_InitialFluidTest, VolumeFractionsWithoutZeros) {
                 "\nDue to the failure of evaluating the predefined field \"Fill-1\"\nfrom "
                 "discrete field \"Nowhere\",\nthis predefined field will be missing in the input "
                 "file."});
+}
+
+// The same model with Block-2 suppressed.
+class aif_InitialFluidSuppressedTest : public aif_InitialFluidTest {
+ protected:
+  bool SecondInstanceActive() const override { return false; }
+};
+
+TEST_F(aif_InitialFluidSuppressedTest, VolumeFractionsSkipASuppressedInstance) {
+  kpfC_MaterialAssignment assignment;
+  assignment.SetRegion(Elements());
+  assignment.SetFractionField("Air", "FracAir");
+  assignment.SetFractionField("Steel", "FracSteel");
+  EXPECT_EQ(Text(assignment),
+            "*Initial Conditions, type=VOLUME FRACTION\n"
+            "Block-1.1, Air, 0.25\n"
+            "Block-1.1, Steel, 0.75\n"
+            "Block-1.2, Steel, 1.\n");
 }
 
 }  // namespace
