@@ -110,10 +110,12 @@ TEST_F(aif_InitialOtherTest, EnrichmentFromNodeEntriesAndLevelSets) {
   EXPECT_EQ(Enrichment(given, true), std::string(kEnrichmentLine) +
                                          "3, 1, \"Crack 1\", 0.5\n"
                                          "4, 2, \"Crack 1\", -0.25, 0.75\n");
-  // Level sets of the assembly's own nodes: no prefix.
-  EXPECT_EQ(Enrichment(LevelSetCrack("")), std::string(kEnrichmentLine) +
-                                               "5, 3,\"Crack 1\", 0.25\n"
-                                               "1, 4,\"Crack 1\", -0.5, 0.125\n");
+  // Level sets of the assembly's own nodes: no prefix, no shift.
+  for (bool flat : {false, true})
+    EXPECT_EQ(Enrichment(LevelSetCrack(""), flat), std::string(kEnrichmentLine) +
+                                                       "5, 3,\"Crack 1\", 0.25\n"
+                                                       "1, 4,\"Crack 1\", -0.5, 0.125\n")
+        << flat;
 
   // A manager that is not valid, or whose computation fails: the header
   // line only.

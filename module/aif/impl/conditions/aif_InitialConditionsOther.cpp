@@ -74,10 +74,12 @@ void aif_InitialConditions::WriteEnrichment(utl_Stream& stream) const {
   const cow_String& instance = manager.InstanceName();
   const bool prefixed = info.IsPartBased() && !instance.IsEmpty();
   const cow_String prefix = prefixed ? aif_QualifiedPrefix(instance) : cow_String();
-  // A flat file shifts the instance's labels as it shifts its mesh: by the
+  // A flat file shifts an instance's labels as it shifts its mesh: by the
   // instance's node offset, counted from 1 when its labels are replaced.
-  const int shift =
-      info.IsPartBased() ? 0 : info.NodeOffset(instance) - (info.NodeLabelsUsable() ? 0 : 1);
+  // The assembly's own labels stay.
+  int shift = 0;
+  if (!info.IsPartBased() && !instance.IsEmpty())
+    shift = info.NodeOffset(instance) - (info.NodeLabelsUsable() ? 0 : 1);
   const cow_String crackName = aif_PrintableName(crackName_);
   const auto node = [&](int label) { stream << prefix << (label + shift) << ", "; };
 
