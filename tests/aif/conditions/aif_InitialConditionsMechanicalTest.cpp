@@ -80,12 +80,6 @@ TEST_F(aif_InitialMechanicalTest, UniformVelocities) {
             "*Initial Conditions, type=ROTATING VELOCITY\n"
             "Set-1, 5., 1., 2., 9., \n"
             "2., 3., 0., 0., 0., 1., \n");
-  // A first point of fewer than two entries leaves the origin.
-  velocity.SetPoints({2.0f}, {});
-  EXPECT_EQ(Text(velocity),
-            "*Initial Conditions, type=ROTATING VELOCITY\n"
-            "Set-1, 5., 1., 2., 9., \n"
-            "0., 0., 0., 0., 0., 1., \n");
 }
 
 TEST_F(aif_InitialMechanicalTest, VelocitiesPerNodeFromAnExpression) {

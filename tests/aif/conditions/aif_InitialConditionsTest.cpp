@@ -60,8 +60,6 @@ TEST_F(aif_InitialConditionsTest, TemperatureAndFieldFileOptions) {
   // a step other than 0; the interpolation closes the line.
   EXPECT_EQ(Header(FromFile<kpfC_Temperature>("RUN.FIL", 2, 3, kpfC_MIDSIDE)),
             "*Initial Conditions, type=TEMPERATURE, file=RUN, step=2, inc=3, midside\n");
-  EXPECT_EQ(Header(FromFile<kpfC_Temperature>("run.Fil", 1, 0, kpfC_INTERPOLATE)),
-            "*Initial Conditions, type=TEMPERATURE, file=run, step=1, inc=0, interpolate\n");
   // Another ending is kept; a name with a blank is quoted.
   EXPECT_EQ(Header(FromFile<kpfC_Temperature>("run.odb", 1, 1)),
             "*Initial Conditions, type=TEMPERATURE, file=run.odb, step=1, inc=1\n");
@@ -81,16 +79,12 @@ TEST_F(aif_InitialConditionsTest, TemperatureAndFieldFileOptions) {
             "*Initial Conditions, type=FIELD, variable = 2, file=prev, interpolate\n");
   field.SetDistribution(0);
   EXPECT_EQ(Header(field), "*Initial Conditions, type=FIELD, variable = 2\n");
-  field.SetDistribution(1);
-  EXPECT_EQ(Header(field), "*Initial Conditions, type=FIELD, variable = 2, user\n");
 
   // Distribution kinds without a file; the state is not read for them.
   kpfC_Temperature temperature;
   EXPECT_EQ(Header(temperature), "*Initial Conditions, type=TEMPERATURE\n");
   temperature.SetDistribution(2);
   EXPECT_EQ(Header(temperature), "*Initial Conditions, type=TEMPERATURE, geostatic\n");
-  temperature.SetDistribution(6);
-  EXPECT_EQ(Header(temperature), "*Initial Conditions, type=TEMPERATURE\n");
 }
 
 TEST_F(aif_InitialConditionsTest, TemperatureTolerancesOnlyWhenSetAndNotTheirDefaults) {
