@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 
 #include "AttributesGuiCommon/ajbC_Job.h"
 #include "HostModules/hst_ModelBuilder.h"
@@ -95,8 +96,8 @@ struct FbRun {
 // field variable carried over is of another category and stays unwritten.
 TEST(aif_FieldBuilder, StatusesWithAndWithoutOpNew) {
   hst_ModelBuilder b = FbModel({"Step-1", "Step-2"});
-  for (int status : {1, 2, 3, 14})
-    b.AddField("T" + std::to_string(status), FbTemperature(10.0 * status, status));
+  for (const auto& [name, status] : {std::pair{"T1", 1}, {"T2", 2}, {"T3", 3}, {"T14", 14}})
+    b.AddField(name, FbTemperature(10.0 * status, status));
   kpfC_GeneralField variable;
   variable.SetRegion(FbRegion("Hot"));
   variable.SetVariable(2);
@@ -117,8 +118,8 @@ TEST(aif_FieldBuilder, StatusesWithAndWithoutOpNew) {
                   "** Name: T3   Type: Temperature\n*Temperature\nBlock-1.Hot, 31.\n",
               run.Step("Step-2"));
   }
-  for (int status : {4, 15})
-    b.AddField("T" + std::to_string(status), FbTemperature(10.0 * status, status));
+  for (const auto& [name, status] : {std::pair{"T4", 4}, {"T15", 15}})
+    b.AddField(name, FbTemperature(10.0 * status, status));
   const FbRun run(b);
   EXPECT_EQ(std::string(kFbBanner) +
                 "** Name: T1   Type: Temperature\n*Temperature, op=NEW\nBlock-1.Hot, 11.\n"
