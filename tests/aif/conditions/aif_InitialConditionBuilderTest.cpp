@@ -1,0 +1,156 @@
+// The initial-condition builder: XFEM cracks in name order, the actuator and
+// sensor states with one count of solution-dependent variables, and the
+// "_AS_" set only where its set is defined.
+#include "aif/impl/conditions/aif_InitialConditionBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "HostModules/hst_ModelBuilder.h"
+#include "OdbAttrEO/kefC_EngineeringFeatures.h"
+#include "OdbAttrEO/kinC_ContactProperty.h"
+#include "OdbAttrEO/kinC_Interaction.h"
+#include "OdbAttrEO/kmaC_Material.h"
+#include "OdbAttrEO/kmaC_PoreFluidOptions.h"
+#include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "aif/impl/core/aif_Job.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+#include "support/aif_TestSupport.h"
+
+namespace {
+
+constexpr char kIcbSolution[] = "*Initial Conditions, type=SOLUTION\n";
+
+hst_ModelBuilder IcbModel() {
+  hst_ModelBuilder b;
+  b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  b.AddInstance("Block-1", "Block");
+  b.AddStep("Step-1", kprC_StaticStep());
+  return b;
+}
+
+rgnC_Region IcbRegion(const char* name) {
+  rgnC_Region region(name, {"Assembly", "Block-1"});
+  region.SetKernelInstanceIds({1u});
+  return region;
+}
+
+kinC_ActuatorSensor IcbActuator(const rgnC_Region& region, int count,
+                                std::initializer_list<double> values) {
+  kinC_ActuatorSensor actuator;
+  actuator.SetRegion(region);
+  actuator.SetVariables(count, values);
+  return actuator;
+}
+
+kinC_ContactProperty IcbProperty(int kind, int count) {
+  kinC_ContactProperty property;
+  property.firstSubOptionKind = kind;
+  property.firstSubOptionVariableCount = count;
+  return property;
+}
+
+// What the builder filed under the initial step, and its variable count.
+struct IcbRun {
+  explicit IcbRun(const hst_ModelBuilder& b)
+      : model(b.Model()), job("Job-1", b.Job(), model), info(job), builder(info) {
+    builder.Build();
+  }
+  std::string Initial() const {
+    return aif_test::WrittenText(
+        [&](utl_Stream& s) { akw_WriteKeywords(s, builder.StepDefinition("Initial", "")); });
+  }
+  bas_NewModel model;
+  aif_Job job;
+  aif_ModelInfo info;
+  aif_InitialConditionBuilder builder;
+};
+
+}  // namespace
+
+// Cracks are filed in name order whatever order they were added in; a
+// suppressed crack and another kind of object in the repository file
+// nothing; with the assembly's features flag clear nothing is read at all.
+TEST(aif_InitialConditionBuilder, CracksInNameOrder) {
+  hst_ModelBuilder b = IcbModel();
+  EXPECT_EQ("", IcbRun(b).Initial());
+  for (const char* name : {"Crack-B", "Crack-A", "Crack-C"}) {
+    kefC_XFEMCrack crack;
+    crack.AddNodeEntry(name[6] == 'B' ? 2 : 1, 1, 0.5, 0, 0.0);
+    crack.SetSuppressed(name[6] == 'C');
+    b.AddCrack(name, crack);
+  }
+  b.AddCrack("Crack-D", kefC_Spring());
+  const std::string both =
+      "*Initial Conditions, type=ENRICHMENT\n1, 1, Crack-A, 0.5\n"
+      "*Initial Conditions, type=ENRICHMENT\n2, 1, Crack-B, 0.5\n";
+  EXPECT_EQ(both, IcbRun(b).Initial());
+  b.Assembly().SetEngineeringFeaturesReady(false);
+  EXPECT_EQ("", IcbRun(b).Initial());
+}
+
+// Actuators of 3 and 5 variables and a material with 8 dependent
+// variables: both lines span 8 (two lines). Without the material, the
+// contact property with 8 after one of another sub-option kind still
+// counts; a property of kind 5 with fewer does not lower it. Without an
+// actuator nothing is filed.
+TEST(aif_InitialConditionBuilder, OneVariableCountForEveryActuator) {
+  hst_ModelBuilder plain = IcbModel();
+  kmaC_Material material;
+  kmaC_Depvar depvar;
+  depvar.variableCount = 8;
+  material.depvar = cow_COW<kmaC_Depvar>(depvar);
+  plain.AddMaterial("Steel", material);
+  EXPECT_EQ(0, IcbRun(plain).builder.SolutionVariableCount());
+
+  auto actuators = [](hst_ModelBuilder& b) {
+    b.AddInteraction("Act-1", IcbActuator(IcbRegion("Tip"), 3, {1.0, 2.0, 3.0}));
+    b.AddInteraction("Act-2", IcbActuator(IcbRegion("Root"), 5, {}));
+  };
+  const std::string lines = std::string(kIcbSolution) + "Block-1.Tip_AS_, 1., 2., 3.\n\n" +
+                            kIcbSolution + "Block-1.Root_AS_, \n\n";
+  actuators(plain);
+  {
+    const IcbRun run(plain);
+    EXPECT_EQ(8, run.builder.SolutionVariableCount());
+    EXPECT_EQ(lines, run.Initial());
+  }
+
+  hst_ModelBuilder contact = IcbModel();
+  actuators(contact);
+  EXPECT_EQ(5, IcbRun(contact).builder.SolutionVariableCount());
+  contact.AddInteractionProperty("A-Friction", IcbProperty(3, 20));
+  contact.AddInteractionProperty("B-User", IcbProperty(5, 8));
+  contact.AddInteractionProperty("C-User", IcbProperty(5, 2));
+  const IcbRun run(contact);
+  EXPECT_EQ(8, run.builder.SolutionVariableCount());
+  EXPECT_EQ(lines, run.Initial());
+}
+
+// The "_AS_" set is named, and the actuator written, only where the set is
+// defined: a Standard analysis, a region the kernel resolves, on instances
+// that still exist. A name that needs quotes is quoted with its suffix.
+TEST(aif_InitialConditionBuilder, ActuatorSetOnlyWhereItIsDefined) {
+  hst_ModelBuilder b = IcbModel();
+  rgnC_Region invalid = IcbRegion("Lost");
+  invalid.SetKernelValid(false);
+  rgnC_Region gone = IcbRegion("Gone");
+  gone.SetKernelInstancesExist(false);
+  b.AddInteraction("Act-1", IcbActuator(invalid, 1, {1.0}));
+  b.AddInteraction("Act-2", IcbActuator(gone, 1, {2.0}));
+  b.AddInteraction("Act-3", IcbActuator(IcbRegion("Wet zone"), 1, {3.0}));
+  kinC_ActuatorSensor off = IcbActuator(IcbRegion("Off"), 1, {4.0});
+  off.SetSuppressed(true);
+  b.AddInteraction("Act-4", off);
+  {
+    const IcbRun run(b);
+    EXPECT_EQ(std::string(kIcbSolution) + "Block-1.\"Wet zone_AS_\", 3.\n", run.Initial());
+    EXPECT_EQ("", aif_ActuatorSensorSetName(run.info, invalid));
+    EXPECT_EQ("", aif_ActuatorSensorSetName(run.info, gone));
+  }
+  b.Steps().SetAnalysisProduct(kprC_EXPLICIT);
+  const IcbRun run(b);
+  EXPECT_EQ("", run.Initial());
+  EXPECT_EQ("", aif_ActuatorSensorSetName(run.info, IcbRegion("Wet zone")));
+}
