@@ -1,0 +1,154 @@
+// Predefined fields and initial conditions in whole decks, part-based and
+// flat: an initial temperature from an expression field, a field variable
+// and a velocity in the initial step, a temperature prescribed in Step-1 and
+// removed in Step-2; and no partial file whatever call fails.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "BasMem/mem_Allocator.h"
+#include "HostModules/hst_ModelBuilder.h"
+#include "MSVCR90/rt_Runtime.h"
+#include "ModKerLow/rgnF_Set.h"
+#include "OdbAttrEO/kfdC_AnalyticalField.h"
+#include "OdbAttrEO/kpfC_Field.h"
+#include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "aif/impl/core/aif_Builder.h"
+#include "aif/impl/core/aif_Job.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+#include "support/aif_FaultLoops.h"
+#include "support/aif_TestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The part's node set `name` (feature `featureId`) over the nodes `indices`.
+void FieldDeckSet(hst_ModelBuilder& b, const char* name, unsigned featureId,
+                  std::initializer_list<int> indices) {
+  rgnC_Region partRegion(name, {"Block"});
+  for (int instance : {1, 2})
+    partRegion.SetKernelNodeIndices(instance, indices);
+  rgnF_Set set(partRegion);
+  set.SetId(featureId);
+  set.SetName(name);
+  set.typeMask = rgnF_Set::kNodeSet;
+  b.MutablePart("Block").FeatureList().Add(set);
+}
+
+// The set `name` of instance `instance` (1: Block-1, 2: Block-2).
+rgnC_Region FieldDeckRegion(const char* name, unsigned instance,
+                            std::initializer_list<int> indices) {
+  rgnC_Region region(name, {"Assembly", instance == 1 ? "Block-1" : "Block-2"});
+  region.SetKernelInstanceIds({instance});
+  region.SetKernelNodeIndices(instance, indices);
+  return region;
+}
+
+kpfC_GeneralFieldBaseState FieldDeckValues(std::initializer_list<double> values) {
+  kpfC_GeneralFieldBaseState state;
+  state.SetValues(values);
+  return state;
+}
+
+// A column of two bricks placed twice; Step-1 and Step-2. Warm gives
+// Block-2's top 20 + 10 z from the field Gradient at the start; Var sets
+// field variable 1 on Block-1's base to 0.5; Spin moves Block-1's base
+// along x; Heat holds Block-1's top at 100 in Step-1 and is removed in
+// Step-2.
+hst_ModelBuilder FieldDeckModel() {
+  hst_ModelBuilder b("Model-1");
+  b.AddPart("Block", hst_GridMesh(1, 1, 2));
+  FieldDeckSet(b, "Base", 40, {0, 1, 2, 3});
+  FieldDeckSet(b, "Top", 41, {8, 9, 10, 11});
+  b.AddInstance("Block-1", "Block");
+  hst_ModelBuilder::InstanceOptions placed;
+  placed.transform = gsl_Matrix::Translation(gsl_Vector(3.0, 0.0, 0.0));
+  b.AddInstance("Block-2", "Block", placed);
+  b.AddStep("Step-1", kprC_StaticStep());
+  b.AddStep("Step-2", kprC_StaticStep());
+  kfdC_ExpressionField gradient;
+  gradient.constant = 20.0;
+  gradient.gradient = {0.0, 0.0, 10.0};
+  b.AddAnalyticalField("Gradient", gradient);
+
+  kpfC_Temperature warm;
+  warm.SetRegion(FieldDeckRegion("Top", 2, {8, 9, 10, 11}));
+  warm.SetDistribution(6);
+  warm.SetDistributionFieldName("Gradient");
+  warm.SetState("Initial", 1, FieldDeckValues({1.0}));
+  b.AddField("Warm", warm);
+
+  kpfC_GeneralField variable;
+  variable.SetRegion(FieldDeckRegion("Base", 1, {0, 1, 2, 3}));
+  variable.SetState("Initial", 1, FieldDeckValues({0.5}));
+  b.AddField("Var", variable);
+
+  kpfC_Velocity spin;
+  spin.SetRegion(FieldDeckRegion("Base", 1, {0, 1, 2, 3}));
+  spin.SetComponents({2.0, 0.0, 0.0});
+  spin.SetStatus("Initial", 1);
+  b.AddField("Spin", spin);
+
+  kpfC_Temperature heat;
+  heat.SetRegion(FieldDeckRegion("Top", 1, {8, 9, 10, 11}));
+  heat.SetState("Step-1", 1, FieldDeckValues({100.0}));
+  heat.SetState("Step-2", 4, kpfC_GeneralFieldBaseState());
+  b.AddField("Heat", heat);
+  return b;
+}
+
+class FieldDeck : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = (fs::temp_directory_path() / ("aif_FieldDeck." + std::to_string(getpid()) + ".inp"))
+                .string();
+  }
+  void TearDown() override {
+    rt_ClearFaults();
+    mem_ClearFault();
+    fs::remove(path_);
+  }
+
+  static hst_ModelBuilder Model(bool flat) {
+    hst_ModelBuilder b = FieldDeckModel();
+    b.Assembly().SetRequiresFlatInputFile(flat);
+    return b;
+  }
+
+  std::string Deck(bool flat) {
+    const hst_ModelBuilder b = Model(flat);
+    const bas_NewModel model = b.Model();
+    aif_Job job("Job-1", b.Job(), model);
+    aif_ModelInfo info(job);
+    aif_Builder builder(info);
+    EXPECT_TRUE(builder.WriteInputFile(path_, false, true));
+    const std::string deck = aif_test::ReadFile(path_);
+    fs::remove(path_);
+    return deck;
+  }
+
+  std::string path_;
+};
+
+TEST_F(FieldDeck, GoldenDecksPartBasedAndFlat) {
+  aif_test::ExpectGolden(Deck(false), "aif/conditions/golden/fields_part_based.inp");
+  aif_test::ExpectGolden(Deck(true), "aif/conditions/golden/fields_flat.inp");
+}
+
+TEST_F(FieldDeck, EveryFaultLeavesNoFile) {
+  for (bool flat : {false, true}) {
+    SCOPED_TRACE(flat ? "flat" : "part-based");
+    const std::string complete = Deck(flat);
+    const hst_ModelBuilder b = Model(flat);
+    const bas_NewModel model = b.Model();
+    aif_Job job("Job-1", b.Job(), model);
+    aif_ModelInfo info(job);
+    aif_Builder builder(info);
+    aif_test::ExpectEveryFaultLeavesNoFile(builder, path_, complete);
+  }
+}
+
+}  // namespace
