@@ -18,6 +18,7 @@
 #include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kloC_Load.h"
 #include "OdbAttrEO/korC_Output.h"
+#include "OdbAttrEO/kpfC_Field.h"
 #include "OdbAttrEO/kprC_Procedure.h"
 #include "OdbAttrEO/kprC_StepRequests.h"
 #include "OdbAttrEO/kseC_PointSection.h"
@@ -40,7 +41,8 @@ using aif_test::ReadFile;
 
 // Block (point mass) placed twice and once inactive; lightweight Plate (shell,
 // reference point); steps: initial with a snippet, load cases (one suppressed,
-// one unnamed), suppressed, frequency, all cases suppressed; `substructure`
+// one unnamed), suppressed, frequency, all cases suppressed; a temperature
+// from the start, raised in a load case; `substructure`
 // adds a generation step, which makes the file flat.
 hst_ModelBuilder SampleModel(bool substructure = false) {
   hst_ModelBuilder b("Model-1");
@@ -87,6 +89,7 @@ hst_ModelBuilder SampleModel(bool substructure = false) {
   loading.AddLoadCase("");
   loading.AddLoadCase("LC-3");
   loading.SetLoadCaseBCFactor("LC-1", "Lift", 0.5f);
+  loading.SetLoadCaseFieldFactor("LC-1", "Warmth", 0.5f);
   b.AddStep("Step-1", loading);
   b.AddStep("Skipped", hst_ModelBuilder::MakeStep<kprC_StaticStep>(true));
   b.AddStep("Modes", kprC_FrequencyStep());
@@ -163,6 +166,19 @@ hst_ModelBuilder SampleModel(bool substructure = false) {
   lift.SetState("Quiet", 4, kbcC_DisplacementBCState());
   lift.SetState("Reduce", 5, kbcC_DisplacementBCState());
   b.AddBoundaryCondition("Lift", lift);
+  // A temperature of Block-1's corner: 20 at the start, raised to 50 in
+  // Step-1, where only LC-1 applies it (at half), then carried over.
+  kpfC_Temperature warmth;
+  warmth.SetRegion(pushed);
+  kpfC_GeneralFieldBaseState start, raise, held;
+  start.SetValues({20.0});
+  raise.SetValues({50.0});
+  held.SetValues({50.0}, 2);
+  warmth.SetState("Initial", 1, start);
+  warmth.SetState("Step-1", 3, raise);
+  for (const char* step : {"Modes", "Quiet"})
+    warmth.SetState(step, 2, held);
+  b.AddField("Warmth", warmth);
   if (substructure) {
     kprC_SubstructureGenerateStep reduce;
     reduce.AddLoadCase("LC-A");
