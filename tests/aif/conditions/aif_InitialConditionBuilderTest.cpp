@@ -8,14 +8,17 @@
 #include <string>
 
 #include "HostModules/hst_ModelBuilder.h"
+#include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/kinC_ContactProperty.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kmaC_PoreFluidOptions.h"
+#include "OdbAttrEO/kpfC_Field.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "support/aif_DeckTestSupport.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -153,4 +156,41 @@ TEST(aif_InitialConditionBuilder, ActuatorSetOnlyWhereItIsDefined) {
   const IcbRun run(b);
   EXPECT_EQ("", run.Initial());
   EXPECT_EQ("", aif_ActuatorSensorSetName(run.info, IcbRegion("Wet zone")));
+}
+
+// Through the driver the actuator's state comes first in the initial step,
+// before the boundary conditions; the initial conditions of the predefined
+// fields come after them, behind their banner.
+TEST(aif_InitialConditionBuilder, WrittenBeforeTheBoundaryConditions) {
+  hst_ModelBuilder b = IcbModel();
+  b.AddInteraction("Act-1", IcbActuator(IcbRegion("Tip"), 1, {1.5}));
+  rgnC_Region base = IcbRegion("Base");
+  base.SetKernelNodeIndices(1, {0});
+  kbcC_DisplacementBC fixed;
+  fixed.SetRegion(base);
+  kbcC_DisplacementBCState held;
+  held.SetComponent(0, 0.0, 1);
+  fixed.SetState("Initial", 1, held);
+  b.AddBoundaryCondition("Fixed", fixed);
+  kpfC_Temperature warm;
+  warm.SetRegion(base);
+  kpfC_GeneralFieldBaseState state;
+  state.SetValues({20.0});
+  warm.SetState("Initial", 1, state);
+  b.AddField("Warm", warm);
+  const aif_test::TempDeck deck("IcbDriverOrder");
+  const std::string text = deck.Write(b);
+  const std::size_t begin = text.find("*End Assembly\n");
+  const std::size_t end = text.find("** ----");
+  ASSERT_NE(std::string::npos, begin);
+  ASSERT_NE(std::string::npos, end);
+  EXPECT_EQ(
+      "*End Assembly\n"
+      "*Initial Conditions, type=SOLUTION\nBlock-1.Tip_AS_, 1.5\n"
+      "** \n** BOUNDARY CONDITIONS\n** \n"
+      "** Name: Fixed Type: Displacement/Rotation\n*Boundary\nBlock-1.Base, 1, 1\n"
+      "** \n** PREDEFINED FIELDS\n** \n"
+      "** Name: Warm   Type: Temperature\n"
+      "*Initial Conditions, type=TEMPERATURE\nBlock-1.Base, 20.\n",
+      text.substr(begin, end - begin));
 }
