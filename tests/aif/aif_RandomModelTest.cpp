@@ -3696,6 +3696,31 @@ TEST(aif_RandomModelTest, CheckerFollowsBoundaryReferences) {
       Findings(deck));
 }
 
+// Predefined fields and initial conditions name node sets or nodes; lines
+// that go on with values and empty padding lines name nothing; an initial
+// condition inside a step is a fault.
+TEST(aif_RandomModelTest, CheckerFollowsFieldReferences) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                  // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"       // 5-8
+      "*End Part\n*Assembly, name=Assembly\n*Instance, name=I, part=P\n"        // 9-11
+      "*End Instance\n*End Assembly\n"                                         // 12-13
+      "*Initial Conditions, type=TEMPERATURE\nI.Tip, 1., 2., 3., 4., 5., 6., 7.\n" // 14-15
+      "8., 9.\n\nI.1, 20.\nI.9, 20.\n"                                          // 16-19
+      "*Initial Conditions, type=VELOCITY\nI.Bars, 1, 2.\n"                     // 20-21
+      "*Step, name=S\n*Static\n*Temperature\nI.Tip, 5.\nI.Bars, 5.\n"          // 22-26
+      "*Field, variable=1\nI.2, 1., \n*Pressure Stress\nGone, 2.\n"            // 27-30
+      "*Mass Flow Rate\nI.Tip, 1., 2., 3.\n"                                    // 31-32
+      "*Initial Conditions, type=FIELD, variable = 1\nI.Tip, 1.\n*End Step\n";  // 33-35
+  EXPECT_EQ(
+      "line 19: undefined node: field node 9 | I.9, 20.\n"
+      "line 21: undefined nset: field set I.Bars | I.Bars, 1, 2.\n"
+      "line 26: undefined nset: field set I.Bars | I.Bars, 5.\n"
+      "line 30: undefined nset: field set Gone | Gone, 2.\n"
+      "line 33: *Initial Conditions inside a step | *Initial Conditions, type=FIELD, variable = 1\n",
+      Findings(deck));
+}
+
 // Flux, flow, current and charge keywords: the concentrated ones name node
 // sets or nodes, the element-based ones element sets or elements, the
 // surface ones surfaces.

@@ -47,7 +47,9 @@
 // surface, each "*Connector Load" line an element set, each "*Sload" line an
 // element by its label, each "*Adaptive Mesh Constraint" line a node set,
 // each "*Boundary" line a node set or node, each "*Connector Motion" line an
-// element set; an "*Inertia Relief" orientation= as any other.
+// element set; each "*Temperature", "*Field", "*Pressure Stress", "*Mass Flow
+// Rate" and "*Initial Conditions" line a node set or node (lines going on
+// with values name nothing), "*Initial Conditions" only before the steps; an "*Inertia Relief" orientation= as any other.
 // References may precede definitions.
 #pragma once
 
@@ -829,6 +831,25 @@ class DeckChecker {
             ReferMember(LookupScope(record), line, first, kNode, "boundary node ");
           else
             ReferName(record, line, kNset, first, "boundary set ");
+        }
+      } else if (k == "*temperature" || k == "*field" || k == "*pressure stress" ||
+                 k == "*mass flow rate" || k == "*initial conditions") {
+        // An initial condition of the model lies before the first step.
+        if (k == "*initial conditions" && record.step)
+          Report(record.line, "*Initial Conditions inside a step", "");
+        // Each data line names a node set, or one node by its label; lines
+        // that go on with values, and empty padding lines, name nothing.
+        for (const auto& [line, text] : record.data) {
+          const std::string first = Trim(Split(text, ',')[0]);
+          if (first.empty()) continue;
+          const bool numeric = std::isdigit(static_cast<unsigned char>(first[0])) ||
+                               first[0] == '-' || first[0] == '.';
+          if (numeric && !Integer(first)) continue;
+          const std::vector<std::string> parts = Split(first, '.');
+          if (Integer(Trim(parts.back())) && !Resolves(LookupScope(record), kNset, first))
+            ReferMember(LookupScope(record), line, first, kNode, "field node ");
+          else
+            ReferName(record, line, kNset, first, "field set ");
         }
       } else if (k == "*connector motion") {
         for (const auto& [line, text] : record.data)
