@@ -53,6 +53,7 @@
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/korC_IntegratedOutputSection.h"
 #include "OdbAttrEO/korC_Output.h"
+#include "OdbAttrEO/kpfC_Field.h"
 #include "OdbAttrEO/kprC_StepRequests.h"
 #include "OdbAttrEO/kprC_TimePoint.h"
 #include "OdbAttrEO/kseC_BeamSection.h"
@@ -198,6 +199,9 @@ struct ObjectKinds {
   // Boundary conditions (displacement, velocity, type, temperature, pore
   // pressure, connector motion) on node sets and connector sets.
   bool boundaryConditions = true;
+  // Predefined fields (temperature, field variable, pressure stress, mass
+  // flow rate) over the steps, and initial temperatures and velocities.
+  bool predefinedFields = true;
 };
 
 class Rng {
@@ -266,7 +270,8 @@ class Generator {
         fluxRng_(seed * 1597334677u + 59u),
         amcRng_(seed * 2869860233u + 71u),
         amplitudeRng_(seed * 2166136261u + 71u),
-        bcRng_(seed * 2654435769u + 83u) {}
+        bcRng_(seed * 2654435769u + 83u),
+        fieldRng_(seed * 2246822507u + 97u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -302,6 +307,7 @@ class Generator {
     if (kinds_.loads) AddFluxLoads();
     if (kinds_.adaptiveMeshConstraints) AddAdaptiveMeshConstraints();
     if (kinds_.boundaryConditions) AddBoundaryConditions();
+    if (kinds_.predefinedFields) AddPredefinedFields();
     PlanEnvironment();
   }
 
@@ -3089,6 +3095,89 @@ class Generator {
     }
   }
 
+  // Predefined fields on the written node sets: temperatures and field
+  // variables created in the initial step (its initial conditions; a
+  // temperature now and then from an analytical field, where every node is
+  // numbered from 1) or in a random analysis step, pressure stresses and
+  // mass flow rates in an analysis step; then carried over (2 or 14),
+  // modified (3) or deactivated (4 or 15). Initial velocities in the initial
+  // step. Suppressed now and then.
+  void AddPredefinedFields() {
+    Rng& r = fieldRng_;
+    const std::vector<std::string> analysis = LoadSteps();
+    const std::vector<std::pair<std::string, rgnC_Region>> nodeSets = WrittenNodeSets();
+    if (nodeSets.empty()) return;
+    for (int i = r.Uniform(0, 5); i > 0; --i) {
+      const int kind = r.Uniform(0, 4);
+      const auto& [on, region] = r.Pick(nodeSets);
+      std::string told;
+      const std::string name = NameFrom(r, "Field");
+      if (kind == 4) {
+        kpfC_Velocity velocity;
+        velocity.SetRegion(region);
+        velocity.SetComponents({r.Real(-2, 2), r.Real(-2, 2), r.Real(-2, 2)});
+        velocity.SetStatus("Initial", 1);
+        velocity.SetSuppressed(r.Chance(0.1));
+        builder.AddField(cow_String(name), velocity);
+        description << "initial velocity \"" << name << "\" on \"" << on << "\""
+                    << (velocity.Suppressed() ? " suppressed" : "") << "\n";
+        continue;
+      }
+      if (analysis.empty() && kind >= 2) continue;
+      std::unique_ptr<kpfC_GeneralFieldBase> field;
+      int values = 1;
+      switch (kind) {
+        case 0:
+          field = std::make_unique<kpfC_Temperature>(), told = "temperature";
+          break;
+        case 1: {
+          auto variable = std::make_unique<kpfC_GeneralField>();
+          variable->SetVariable(r.Uniform(1, 3));
+          told = "field variable " + std::to_string(variable->Variable());
+          field = std::move(variable);
+          break;
+        }
+        case 2:
+          field = std::make_unique<kpfC_PressureStress>(), told = "pressure stress";
+          break;
+        default:
+          field = std::make_unique<kpfC_MassFlowRate>(), told = "mass flow rate", values = 3;
+          break;
+      }
+      field->SetRegion(region);
+      if (kind == 0 && !analyticalFields_.empty() && PlainLoadRegion(region) &&
+          region.OwnerNames().Length() == 1 && r.Chance(0.3)) {
+        const std::string& from = r.Pick(analyticalFields_);
+        field->SetDistribution(6);
+        field->SetDistributionFieldName(cow_String(from));
+        told += " from field \"" + from + "\"";
+      }
+      std::vector<std::string> steps = analysis;
+      if (kind <= 1) steps.insert(steps.begin(), "Initial");
+      if (steps.empty()) continue;
+      const std::size_t first =
+          static_cast<std::size_t>(r.Uniform(0, static_cast<int>(steps.size()) - 1));
+      for (std::size_t k = first; k < steps.size(); ++k) {
+        const int status = k == first ? 1 : r.Pick(std::vector<int>{2, 2, 14, 3, 4, 15});
+        const bool removed = status == 4 || status == 15;
+        kpfC_GeneralFieldBaseState state;
+        if (!removed) {
+          cow_List<mdl_PropAttr<double>> magnitudes;
+          for (int v = 0; v < values; ++v)
+            magnitudes.Append(mdl_PropAttr<double>(r.Real(-50, 50), status == 2 ? 2 : 1));
+          state.SetMagnitudes(magnitudes);
+        }
+        field->SetState(cow_String(steps[k]), status, state);
+        told.append(" ").append(std::to_string(status)).append("@").append(steps[k]);
+        if (removed) break;
+      }
+      field->SetSuppressed(r.Chance(0.1));
+      builder.AddField(cow_String(name), *field);
+      description << "predefined field \"" << name << "\" " << told << " on \"" << on << "\""
+                  << (field->Suppressed() ? " suppressed" : "") << "\n";
+    }
+  }
+
   // Flux, flow, current and charge loads: concentrated ones on node sets,
   // body ones on element sets, surface ones on surfaces (by name, or element
   // by element when an analytical field gives them); a field now and then
@@ -3450,6 +3539,7 @@ class Generator {
   Rng amplitudeRng_{0};
   // Draws of the boundary conditions, apart from the rest.
   Rng bcRng_{0};
+  Rng fieldRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // Materials named by sections assigned on written instances.
   std::set<std::string> assignedMaterials_;
@@ -3701,23 +3791,24 @@ TEST(aif_RandomModelTest, CheckerFollowsBoundaryReferences) {
 // condition inside a step is a fault.
 TEST(aif_RandomModelTest, CheckerFollowsFieldReferences) {
   const std::string deck =
-      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                  // 1-4
-      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"       // 5-8
-      "*End Part\n*Assembly, name=Assembly\n*Instance, name=I, part=P\n"        // 9-11
-      "*End Instance\n*End Assembly\n"                                         // 12-13
-      "*Initial Conditions, type=TEMPERATURE\nI.Tip, 1., 2., 3., 4., 5., 6., 7.\n" // 14-15
-      "8., 9.\n\nI.1, 20.\nI.9, 20.\n"                                          // 16-19
-      "*Initial Conditions, type=VELOCITY\nI.Bars, 1, 2.\n"                     // 20-21
-      "*Step, name=S\n*Static\n*Temperature\nI.Tip, 5.\nI.Bars, 5.\n"          // 22-26
-      "*Field, variable=1\nI.2, 1., \n*Pressure Stress\nGone, 2.\n"            // 27-30
-      "*Mass Flow Rate\nI.Tip, 1., 2., 3.\n"                                    // 31-32
-      "*Initial Conditions, type=FIELD, variable = 1\nI.Tip, 1.\n*End Step\n";  // 33-35
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                      // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"           // 5-8
+      "*End Part\n*Assembly, name=Assembly\n*Instance, name=I, part=P\n"            // 9-11
+      "*End Instance\n*End Assembly\n"                                              // 12-13
+      "*Initial Conditions, type=TEMPERATURE\nI.Tip, 1., 2., 3., 4., 5., 6., 7.\n"  // 14-15
+      "8., 9.\n\nI.1, 20.\nI.9, 20.\n"                                              // 16-19
+      "*Initial Conditions, type=VELOCITY\nI.Bars, 1, 2.\n"                         // 20-21
+      "*Step, name=S\n*Static\n*Temperature\nI.Tip, 5.\nI.Bars, 5.\n"               // 22-26
+      "*Field, variable=1\nI.2, 1., \n*Pressure Stress\nGone, 2.\n"                 // 27-30
+      "*Mass Flow Rate\nI.Tip, 1., 2., 3.\n"                                        // 31-32
+      "*Initial Conditions, type=FIELD, variable = 1\nI.Tip, 1.\n*End Step\n";      // 33-35
   EXPECT_EQ(
       "line 19: undefined node: field node 9 | I.9, 20.\n"
       "line 21: undefined nset: field set I.Bars | I.Bars, 1, 2.\n"
       "line 26: undefined nset: field set I.Bars | I.Bars, 5.\n"
       "line 30: undefined nset: field set Gone | Gone, 2.\n"
-      "line 33: *Initial Conditions inside a step | *Initial Conditions, type=FIELD, variable = 1\n",
+      "line 33: *Initial Conditions inside a step | *Initial Conditions, type=FIELD, variable = "
+      "1\n",
       Findings(deck));
 }
 
@@ -4298,7 +4389,7 @@ ObjectKinds KindsOfThisRun() {
     kinds.likeNamedFields = kinds.overlongNames = kinds.connectors = false;
     kinds.springs = kinds.inertias = kinds.substructures = false;
     kinds.outputRequests = kinds.substructureOutput = kinds.loads = false;
-    kinds.boundaryConditions = false;
+    kinds.boundaryConditions = kinds.predefinedFields = false;
   }
   kinds.layups = kinds.layups || on("layups");
   kinds.plyOrientations = kinds.plyOrientations || on("plyOrientations");
@@ -4323,6 +4414,7 @@ ObjectKinds KindsOfThisRun() {
   kinds.substructureOutput = kinds.substructureOutput || on("substructureOutput");
   kinds.loads = kinds.loads || on("loads");
   kinds.boundaryConditions = kinds.boundaryConditions || on("boundaryConditions");
+  kinds.predefinedFields = kinds.predefinedFields || on("predefinedFields");
   return kinds;
 }
 

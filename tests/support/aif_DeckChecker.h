@@ -49,7 +49,8 @@
 // each "*Boundary" line a node set or node, each "*Connector Motion" line an
 // element set; each "*Temperature", "*Field", "*Pressure Stress", "*Mass Flow
 // Rate" and "*Initial Conditions" line a node set or node (lines going on
-// with values name nothing), "*Initial Conditions" only before the steps; an "*Inertia Relief" orientation= as any other.
+// with values name nothing), "*Initial Conditions" only before the steps;
+// an "*Inertia Relief" orientation= as any other.
 // References may precede definitions.
 #pragma once
 
