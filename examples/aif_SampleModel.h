@@ -8,7 +8,8 @@
 // nonlinearity, restart data and field and history output, a pressure
 // ramped by an amplitude and a lift, then a frequency step; the blocks'
 // bases, their mount points and the plate's corners are supported from the
-// initial step on. The block is a
+// initial step on; the turned block starts at 20 degrees and is held at 80
+// in the static step. The block is a
 // steel solid, the plate an aluminium shell; both materials are elastic, the
 // steel has a density. It grows with the writer.
 #pragma once
@@ -28,6 +29,7 @@
 #include "OdbAttrEO/kloC_Load.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/korC_Output.h"
+#include "OdbAttrEO/kpfC_Field.h"
 #include "OdbAttrEO/kprC_StepRequests.h"
 #include "OdbAttrEO/kseC_ConnectorSection.h"
 #include "OdbAttrEO/kseC_PointSection.h"
@@ -84,6 +86,18 @@ inline hst_ModelBuilder aif_SampleModel() {
   baseSet.SetName("Base");
   baseSet.typeMask = rgnF_Set::kNodeSet;
   block.FeatureList().Add(baseSet);
+  // Every node of the block (45) as the node set "Nodes".
+  rgnC_Region nodes("Nodes", {});
+  cow_List<int> allNodes;
+  for (int n = 0; n < 45; ++n)
+    allNodes.Append(n);
+  for (int instance : {1, 2})
+    nodes.SetKernelNodeIndices(instance, allNodes);
+  rgnF_Set nodeSet(nodes);
+  nodeSet.SetId(16);
+  nodeSet.SetName("Nodes");
+  nodeSet.typeMask = rgnF_Set::kNodeSet;
+  block.FeatureList().Add(nodeSet);
   // The point the motor's mass sits on (the block's reference point, after
   // its 45 nodes) as a node set, so that conditions may hold it.
   rgnC_Region mountNode("Mount-Point", {});
@@ -249,6 +263,22 @@ inline hst_ModelBuilder aif_SampleModel() {
   kprC_FrequencyStep modes;
   modes.SetNumEigen(10);
   b.AddStep("Modes", modes);
+
+  // The turned block's temperature: 20 at the start, 80 during the static
+  // step, kept in the frequency step.
+  rgnC_Region warmed("Nodes", {"Assembly", "Block-1"});
+  warmed.SetKernelInstanceIds({1u});
+  warmed.SetKernelNodeIndices(1, allNodes);
+  kpfC_Temperature heat;
+  heat.SetRegion(warmed);
+  kpfC_GeneralFieldBaseState ambient, warm, kept;
+  ambient.SetValues({20.0});
+  warm.SetValues({80.0});
+  kept.SetValues({80.0}, 2);
+  heat.SetState("Initial", 1, ambient);
+  heat.SetState("Load", 3, warm);
+  heat.SetState("Modes", 2, kept);
+  b.AddField("Heat", heat);
 
   // The supports, from the initial step on and carried into both steps: the
   // bases of both blocks fixed in U1 to U3, both mount points and the

@@ -4573,7 +4573,8 @@ TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
             std::string::npos);
   EXPECT_NE(deck.find("*Connector Behavior, name=Bushing\n"), std::string::npos);
   EXPECT_NE(deck.find("*Spring, elset=Link-spring\n"), std::string::npos);
-  // Its supports, from the initial step on, on the sets they name.
+  // Its supports, from the initial step on, on the sets they name, and the
+  // turned block's initial temperature after them.
   EXPECT_NE(deck.find("*Nset, nset=Corners, generate\n 1,  4,  1\n"), std::string::npos);
   EXPECT_NE(deck.find("*Nset, nset=Mount-Point\n 46,\n"), std::string::npos);
   EXPECT_NE(deck.find("*Amplitude, name=Ramp\n"), std::string::npos);
@@ -4588,13 +4589,17 @@ TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
                       "*Boundary\nBlock-2.Mount-Point, ENCASTRE\n"
                       "** Name: Plate Type: Symmetry/Antisymmetry/Encastre\n"
                       "*Boundary\nPlate-1.Corners, ENCASTRE\n"
+                      "** \n** PREDEFINED FIELDS\n** \n"
+                      "** Name: Heat   Type: Temperature\n"
+                      "*Initial Conditions, type=TEMPERATURE\nBlock-1.Nodes, 20.\n"
                       "** ----------------------------------------------------------------\n"
                       "** \n** STEP: Load\n"),
             std::string::npos);
   // Its two steps, each opened and closed, the first with its loads (the
   // lift on the plate's reference point, named by the assembly set "Lift",
-  // and a pressure on Block-2's top, ramped), restart and output requests,
-  // the second with the default output; the supports carry over unwritten.
+  // and a pressure on Block-2's top, ramped), the block's temperature,
+  // restart and output requests, the second with the default output; the
+  // supports and the temperature carry over unwritten.
   EXPECT_NE(deck.find("*Nset, nset=Lift, instance=Plate-1\n 5,\n"), std::string::npos);
   EXPECT_NE(deck.find("** STEP: Load\n** \n*Step, name=Load, nlgeom=YES\n"
                       "Static preload of the frame\n*Static\n0.1, 1., 1.e-05, 1.\n"
@@ -4603,6 +4608,8 @@ TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
                       "*Cload\nLift, 1, 0.\nLift, 2, 0.\nLift, 3, 250.\n"
                       "** Name: Squeeze   Type: Pressure\n"
                       "*Dsload, amplitude=Ramp\nBlock-2.Top, P, 0.5\n"
+                      "** \n** PREDEFINED FIELDS\n** \n"
+                      "** Name: Heat   Type: Temperature\n*Temperature\nBlock-1.Nodes, 80.\n"
                       "** \n** OUTPUT REQUESTS\n** \n*Restart, write, frequency=10\n"
                       "** \n** FIELD OUTPUT: F-Output-1\n** \n"
                       "*Output, field, variable=PRESELECT, frequency=5\n"
