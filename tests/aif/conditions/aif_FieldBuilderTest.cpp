@@ -306,10 +306,25 @@ TEST(aif_FieldBuilder, WholeModelSetsOfWrittenInstances) {
   density.SetWholeModel(true);
   density.SetStatus("Initial", 1);
   b.AddField("B-Density", density);
+  kpfC_FluidDensity local;
+  local.SetRegion(FbRegion("Hot"));
+  local.SetDensity(2.5);
+  local.SetStatus("Initial", 1);
+  b.AddField("C-Density", local);
   EXPECT_EQ(
       "*Elset, elset=_PDF_WholeModel, internal, instance=Block-1\n 1,\n"
       "*Elset, elset=_PDF_WholeModel, internal, instance=Block-2\n 1,\n",
       FbRun::Text(FbRun(b).builder.AssemblyDefinition()));
+  // The whole-model fields name the set; another fluid field its region.
+  EXPECT_EQ(std::string(kFbBanner) +
+                "** Name: A-Velocity   Type: Fluid velocity\n"
+                "*Initial Conditions, type=VELOCITY, Element Average\n"
+                "_PDF_WholeModel, 1, 0.\n_PDF_WholeModel, 2, 0.\n_PDF_WholeModel, 3, 0.\n"
+                "** Name: B-Density   Type: Fluid density\n"
+                "*Initial Conditions, type=Density\n_PDF_WholeModel, 0.\n"
+                "** Name: C-Density   Type: Fluid density\n"
+                "*Initial Conditions, type=Density\nBlock-1.Hot, 2.5\n",
+            FbRun(b).Step("Initial"));
 }
 
 namespace {
