@@ -3,10 +3,15 @@
 // field constant + gradient . x distributes one magnitude over every node,
 // evaluated and written to a file
 //   - as a temperature boundary condition ("*Boundary" through aif_Boundary),
-//   - as a temperature field through the evaluator of predefined fields.
+//   - as a temperature field through the evaluator of predefined fields,
+// and a step's "*Temperature" (aif_FieldTemperature) takes every node's value
+// from a discrete field whose table holds every node (its labels falling, so
+// the table's lookup index is built, once, before any write: the index is
+// kept in the model's table and counts as model memory).
 //
 // Temperature/N/W reports, for the grid of N^3 bricks and the writer W (0 the
-// boundary condition, 1 the predefined field), the time and the heap the
+// boundary condition, 1 the predefined field, 2 the "*Temperature" keyword
+// from the discrete field), the time and the heap the
 // write adds at its peak per node, the MB/s and the heap left behind.
 // Scaling runs both grids with both writers and marks an error when a node
 // of the larger grid takes more than 1.25 times a node of the smaller, when a
@@ -22,9 +27,11 @@
 #include "HostModules/hst_ModelBuilder.h"
 #include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
+#include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kpfC_Field.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "aif/impl/conditions/aif_Boundary.h"
+#include "aif/impl/conditions/aif_FieldTemperature.h"
 #include "aif/impl/conditions/aif_PredefFieldUtils.h"
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
@@ -35,6 +42,7 @@ namespace {
 
 constexpr double kMostNodeTimeRatio = 1.25;
 constexpr double kMostHeapPerNode = 64.0;
+constexpr int kConditionWriters = 3;
 
 struct ConditionMeasure {
   double seconds = 0;
@@ -51,8 +59,9 @@ const std::string& ConditionBenchPath() {
   return path;
 }
 
-// The grid of `cells`^3 bricks with the field "F" and the temperature field
-// over every node.
+// The grid of `cells`^3 bricks with the field "F", the temperature field
+// over every node, and the discrete field "D" (a row per node of Block-1,
+// labels falling) distributing the temperature "Predefined Field-2".
 struct ConditionGrid {
   explicit ConditionGrid(int cells) : builder("Grid") {
     builder.AddPart("Block", hst_GridMesh(cells, cells, cells, 1.0 / cells));
@@ -63,6 +72,7 @@ struct ConditionGrid {
     field.gradient = {0.5, 0.25, 0.125};
     builder.AddAnalyticalField("F", field);
     nodes = static_cast<long long>(cells + 1) * (cells + 1) * (cells + 1);
+    builder.AddDiscreteField("D", DiscreteNodeField(nodes));
     cow_List<int> indices;
     indices.Reserve(static_cast<std::size_t>(nodes));
     for (long long n = 0; n < nodes; ++n)
@@ -76,6 +86,11 @@ struct ConditionGrid {
     kpfC_GeneralFieldBaseState state;
     state.SetMagnitudes({mdl_PropAttr<double>(1.5, 1)});
     temperature.SetState("Step-1", state);
+    discreteTemperature.SetName("Predefined Field-2");
+    discreteTemperature.SetRegion(region);
+    discreteTemperature.SetDistribution(7);
+    discreteTemperature.SetDistributionFieldName("D");
+    discreteTemperature.SetState("Step-1", 1, state);
     condition.SetName("BC-1");
     condition.SetRegion(region);
     condition.SetDistribution(kbcC_BC::kAnalyticalField, "F");
@@ -85,14 +100,42 @@ struct ConditionGrid {
     model = builder.Model();
     job = std::make_unique<aif_Job>("Job-1", builder.Job(), model);
     info = std::make_unique<aif_ModelInfo>(*job);
+    // The lookup index of the model's own table, built before measuring.
+    const kfdC_DataTable& table =
+        info->ModelAdapter().DiscreteFields().ConstGet("D").DataTables()[0];
+    if (table.GetDomainPos(1) < 0) indexError = "the discrete table lacks node 1";
+  }
+
+  // One table for Block-1 with labels `nodes` down to 1, each row 20 plus a
+  // thousandth of its label.
+  static kfdC_DiscreteField DiscreteNodeField(long long nodes) {
+    cow_List<int> labels;
+    cow_List<double> values;
+    labels.Reserve(static_cast<std::size_t>(nodes));
+    values.Reserve(static_cast<std::size_t>(nodes));
+    for (long long label = nodes; label >= 1; --label) {
+      labels.Append(static_cast<int>(label));
+      values.Append(20.0 + 0.001 * static_cast<double>(label));
+    }
+    kfdC_DataTable table("Block-1");
+    table.SetDomain(std::move(labels), std::move(values));
+    kfdC_DiscreteField discrete;
+    discrete.SetLocation(kfdC_DiscreteField::kNodes);
+    discrete.SetDefaultValues({0.0});
+    discrete.AddDataTable(table);
+    return discrete;
   }
 
   // The keyword or evaluator of `writer` (0 the boundary condition, 1 the
-  // predefined field) made and the lines written, timed, with the heap added
-  // at the peak and the heap left once it is gone.
+  // predefined field, 2 the "*Temperature" keyword from the discrete field) made and the lines
+  // written, timed, with the heap added at the peak and the heap left once it is gone.
   ConditionMeasure Write(int writer) const {
     ConditionMeasure m;
     m.nodes = nodes;
+    if (indexError) {
+      m.error = indexError;
+      return m;
+    }
     const long long live = bench_StartHeapPeak();
     const auto start = std::chrono::steady_clock::now();
     m.bytes = bench_WriteFile(
@@ -102,6 +145,9 @@ struct ConditionGrid {
             const int none = 0;
             aif_Boundary(condition, "Step-1", false, "AllNodes", false, *info, "Initial", none,
                          none, 1.0)
+                .Write(stream);
+          } else if (writer == 2) {
+            aif_FieldTemperature(discreteTemperature, "Step-1", true, "AllNodes", 1, *info, 1.0)
                 .Write(stream);
           } else {
             const aif_PredefFieldUtils utils(temperature, "Step-1", *info, 1);
@@ -118,7 +164,9 @@ struct ConditionGrid {
 
   hst_ModelBuilder builder;
   kpfC_Temperature temperature;
+  kpfC_Temperature discreteTemperature;
   kbcC_TemperatureBC condition;
+  const char* indexError = nullptr;
   long long nodes = 0;
   bas_NewModel model;
   std::unique_ptr<aif_Job> job;
@@ -154,14 +202,14 @@ void Temperature(benchmark::State& state) {
 void Scaling(benchmark::State& state) {
   const ConditionGrid small(50), large(100);
   // Per writer, the small and the large grid.
-  ConditionMeasure best[2][2];
+  ConditionMeasure best[kConditionWriters][2];
   for (auto _ : state)
-    for (int w = 0; w < 2; ++w)
+    for (int w = 0; w < kConditionWriters; ++w)
       for (int g = 0; g < 2; ++g)
         if (!ConditionBest(state, g == 0 ? small : large, w, best[w][g])) return;
   std::filesystem::remove(ConditionBenchPath());
-  static const char* const kWriters[2] = {"boundary", "field"};
-  for (int w = 0; w < 2; ++w) {
+  static const char* const kWriters[kConditionWriters] = {"boundary", "field", "discrete"};
+  for (int w = 0; w < kConditionWriters; ++w) {
     double perNode[2], heap[2];
     for (int g = 0; g < 2; ++g) {
       const double nodes = static_cast<double>(best[w][g].nodes);
@@ -198,6 +246,8 @@ BENCHMARK(Temperature)
     ->Args({100, 0})
     ->Args({50, 1})
     ->Args({100, 1})
+    ->Args({50, 2})
+    ->Args({100, 2})
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(Scaling)->Iterations(3)->Unit(benchmark::kMillisecond);
