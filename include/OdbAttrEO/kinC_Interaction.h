@@ -52,10 +52,14 @@ class kinC_Interaction : public kern_Object {
       first_ = first;                                                \
       second_ = second;                                              \
     }                                                                \
+    /* The node set of the contact's initial clearance; empty unless set. */ \
+    const rgnC_Region& NodeSetRegion() const { return nodeSet_; }   \
+    void SetNodeSetRegion(const rgnC_Region& nodeSet) { nodeSet_ = nodeSet; } \
                                                                      \
    private:                                                          \
     rgnC_Region first_;                                              \
     rgnC_Region second_;                                             \
+    rgnC_Region nodeSet_;                                            \
   };
 KIN_CONTACT_CLASS(kinC_SurfaceToSurfaceContactStd, 0x3070011)
 KIN_CONTACT_CLASS(kinC_SurfaceToSurfaceContactXpl, 0x3070012)

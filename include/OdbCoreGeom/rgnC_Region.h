@@ -44,6 +44,18 @@ struct rgnC_GeomComponent {
   rgnC_Dot ends[2];              // edge: its polyline's end dots
 };
 
+// One node's level sets as the mesh services compute them for an XFEM
+// crack: the node's label in its instance, the number the kernel gives it
+// beside the label, the first level-set value and, when `hasSecond`, the
+// second.
+struct rgnC_LevelSetNode {
+  int label = 0;
+  unsigned number = 0;
+  double first = 0.0;
+  bool hasSecond = false;
+  double second = 0.0;
+};
+
 class rgnC_Region : public kern_Object {
  public:
   static constexpr unsigned kTypeId = 0x0A00001;
@@ -128,6 +140,20 @@ class rgnC_Region : public kern_Object {
     offsets_ = std::move(values);
   }
 
+  // What the level-set services compute for an XFEM crack whose domain is
+  // this region (mgt_LevelSetMgr): the instance the level sets lie on, its
+  // nodes' values in order, and whether the computation succeeds (yes, with
+  // no values and no instance, unless set).
+  const cow_String& KernelLevelSetInstance() const { return levelSetInstance_; }
+  const cow_List<rgnC_LevelSetNode>& KernelLevelSets() const { return levelSets_; }
+  bool KernelLevelSetsComputable() const { return levelSetsComputable_; }
+  void SetKernelLevelSets(cow_String instance, cow_List<rgnC_LevelSetNode> nodes,
+                          bool computable = true) {
+    levelSetInstance_ = std::move(instance);
+    levelSets_ = std::move(nodes);
+    levelSetsComputable_ = computable;
+  }
+
   // The tangent of the region's beam elements (the zero vector unless set).
   const gsl_Vector& KernelBeamTangent() const { return beamTangent_; }
   void SetKernelBeamTangent(const gsl_Vector& tangent) { beamTangent_ = tangent; }
@@ -152,4 +178,7 @@ class rgnC_Region : public kern_Object {
   cow_List<int> offsetElements_;
   cow_List<double> offsets_;
   gsl_Vector beamTangent_;
+  cow_String levelSetInstance_;
+  cow_List<rgnC_LevelSetNode> levelSets_;
+  bool levelSetsComputable_ = true;
 };

@@ -69,13 +69,7 @@ void aif_PredefFieldUtils::EvaluatePredefinedField(utl_Stream& stream, double sc
   const std::string kind = kindText.Str();
   aif_FieldSubject subject{kind.c_str(), objectName, "predefined field"};
   subject.report = [&](const aif_FieldFailure& failure) {
-    if (failure.kind == aif_FieldFailure::kUnmeshed) return;  // nothing to evaluate
-    const aif_FieldSubject plain{subject.kind, subject.name, subject.missing};
-    // A mapping's own text leads the one message.
-    const cow_String prefix =
-        failure.kind == aif_FieldFailure::kMapping ? failure.mappingError : cow_String();
-    ajbC_CheckingMessages::Instance().Messages().Append(
-        atr_String(prefix + aif_FieldWalk::FailureText(plain, fieldName)));
+    aif_ReportPredefinedFieldFailure(subject, fieldName, failure);
   };
   aif_FieldWalk walk;
   if (!walk.EvaluateNodes(info_, field_->Region(), fieldName, subject)) return;
@@ -116,6 +110,17 @@ void aif_WritePredefinedFieldValues(utl_Stream& stream, int valueCount,
   const int wanted = aif_CeilDivide(valueCount + 1, kPredefLineColumns);
   for (; lines < wanted; ++lines)
     stream.LineBreak();
+}
+
+void aif_ReportPredefinedFieldFailure(const aif_FieldSubject& subject, const cow_String& fieldName,
+                                      const aif_FieldFailure& failure) {
+  if (failure.kind == aif_FieldFailure::kUnmeshed) return;  // nothing to evaluate
+  const aif_FieldSubject plain{subject.kind, subject.name, subject.missing};
+  // A mapping's own text leads the one message.
+  const cow_String prefix =
+      failure.kind == aif_FieldFailure::kMapping ? failure.mappingError : cow_String();
+  ajbC_CheckingMessages::Instance().Messages().Append(
+      atr_String(prefix + aif_FieldWalk::FailureText(plain, fieldName)));
 }
 
 int aif_CeilDivide(int a, int b) {

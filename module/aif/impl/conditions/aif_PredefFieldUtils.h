@@ -10,6 +10,8 @@
 #include "BasShared/cow_String.h"
 
 class akw_ModelInfo;
+struct aif_FieldFailure;
+struct aif_FieldSubject;
 class aif_ModelInfo;
 class kpfC_Field;
 class utl_Stream;
@@ -50,6 +52,13 @@ class aif_PredefFieldUtils {
 // aif_CeilDivide(valueCount + 1, 8) lines.
 void aif_WritePredefinedFieldValues(utl_Stream& stream, int valueCount,
                                     const cow_List<double>& values);
+
+// Tells the user that a predefined field distributed by the analytical field
+// `fieldName` will be missing: one checking message naming `subject`, led
+// by the mapping's own text when the mapping failed. A mapped field over a
+// region without mesh members has nothing to evaluate and is not reported.
+void aif_ReportPredefinedFieldFailure(const aif_FieldSubject& subject, const cow_String& fieldName,
+                                      const aif_FieldFailure& failure);
 
 // a / b, plus 1 when a remainder is left; 0 when b is 0.
 int aif_CeilDivide(int a, int b);

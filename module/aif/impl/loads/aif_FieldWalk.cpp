@@ -181,6 +181,18 @@ bool aif_FieldWalk::Fail(const aif_FieldSubject& subject, const cow_String& fiel
 bool aif_FieldWalk::EvaluateDiscreteNodes(const aif_ModelInfo& info, const rgnC_Region& region,
                                           const cow_String& fieldName, int component,
                                           const aif_FieldSubject& subject) {
+  return EvaluateDiscrete(info, region, fieldName, component, kNodes, subject);
+}
+
+bool aif_FieldWalk::EvaluateDiscreteElements(const aif_ModelInfo& info, const rgnC_Region& region,
+                                             const cow_String& fieldName, int component,
+                                             const aif_FieldSubject& subject) {
+  return EvaluateDiscrete(info, region, fieldName, component, kElementCentroids, subject);
+}
+
+bool aif_FieldWalk::EvaluateDiscrete(const aif_ModelInfo& info, const rgnC_Region& region,
+                                     const cow_String& fieldName, int component, int category,
+                                     const aif_FieldSubject& subject) {
   instances_.clear();
   aif_FieldFailure failure;
   const auto& fields = info.ModelAdapter().DiscreteFields();
@@ -191,15 +203,19 @@ bool aif_FieldWalk::EvaluateDiscreteNodes(const aif_ModelInfo& info, const rgnC_
   const double fallback = hasDefault ? field.DefaultValues()[column] : 0.0;
 
   const rgnK_Region kernel(info.Assembly(), info.ModelName(), region);
-  const bool usable = info.NodeLabelsUsable();
+  const bool nodes = category == kNodes;
+  const bool usable = nodes ? info.NodeLabelsUsable() : info.ElementLabelsUsable();
   cow_Map<int, cow_List<int>> ids;
-  kernel.GetNodeIds(ids, 1000, usable, false, true);
+  if (nodes)
+    kernel.GetNodeIds(ids, 1000, usable, false, true);
+  else
+    kernel.GetElementIds(ids, nullptr, 1000, usable, true);
   rgnK_GetUniqueIds(ids);
   for (const auto& [id, members] : ids) {
     Instance instance;
     instance.id = id;
     instance.prefix = Prefix(info, id);
-    instance.offset = info.AssyNodeOffsetsID(id);
+    instance.offset = nodes ? info.AssyNodeOffsetsID(id) : info.AssyElementOffsetsID(id);
     instance.ids = members;
     const cow_String name = info.FeatureName(static_cast<unsigned>(id));
     const kfdC_DataTable* table = nullptr;
@@ -211,10 +227,10 @@ bool aif_FieldWalk::EvaluateDiscreteNodes(const aif_ModelInfo& info, const rgnC_
     const std::size_t width =
         table ? static_cast<std::size_t>(std::max(table->ComponentCount(), 0)) : 0;
     instance.values.Reserve(members.Length());
-    for (const int node : members) {
+    for (const int member : members) {
       // The tables hold plain labels: the mesh label, or the index + 1.
       const long long row = table && column < width && component > 0
-                                ? table->GetDomainPos(usable ? node : node + 1)
+                                ? table->GetDomainPos(usable ? member : member + 1)
                                 : -1;
       const std::size_t slot = row < 0 ? 0 : static_cast<std::size_t>(row) * width + column;
       if (row >= 0 && slot < table->Values().Length()) {

@@ -98,6 +98,14 @@ class aif_FieldWalk {
                              const cow_String& fieldName, int component,
                              const aif_FieldSubject& subject);
 
+  // Elements of a discrete field: each instance's unique element ids (one
+  // entry per element, faces aside), looked up, defaulted and failing as
+  // EvaluateDiscreteNodes does, the written label adding the instance's
+  // element offset.
+  bool EvaluateDiscreteElements(const aif_ModelInfo& info, const rgnC_Region& region,
+                                const cow_String& fieldName, int component,
+                                const aif_FieldSubject& subject);
+
   const std::vector<Instance>& Instances() const { return instances_; }
 
   // The start of a member's name in instance `id`: in a part-based file the
@@ -123,6 +131,11 @@ class aif_FieldWalk {
  private:
   // `category` kNodes for the nodes, else the element category.
   static constexpr int kNodes = 0;
+  static constexpr int kElementCentroids = 1003;
+  // The discrete lookup of nodes (kNodes) or of elements (any other).
+  bool EvaluateDiscrete(const aif_ModelInfo& info, const rgnC_Region& region,
+                        const cow_String& fieldName, int component, int category,
+                        const aif_FieldSubject& subject);
   bool Fail(const aif_FieldSubject& subject, const cow_String& fieldName,
             const aif_FieldFailure& failure, const char* source = "analytical");
   bool Evaluate(const aif_ModelInfo& info, const rgnC_Region& region, const cow_String& fieldName,
