@@ -242,7 +242,7 @@ class kefC_DiscreteFastener : public kefC_Fastener {
 // node label, an integer, a first value, a flag and a second value).
 class kefC_XFEMCrack : public kern_Object {
  public:
-  static constexpr unsigned kTypeId = 0x34C0010;
+  static constexpr unsigned kTypeId = 0x34C0020;
   static unsigned TypeId() { return kTypeId; }
   unsigned DynTypeId() const override { return kTypeId; }
   kefC_XFEMCrack* Clone() const override { return new kefC_XFEMCrack(*this); }
