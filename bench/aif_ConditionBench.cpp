@@ -136,6 +136,9 @@ struct ConditionGrid {
       m.error = indexError;
       return m;
     }
+    // The file of the previous write is removed first, so that cutting it
+    // back is not charged to this one.
+    std::filesystem::remove(ConditionBenchPath());
     const long long live = bench_StartHeapPeak();
     const auto start = std::chrono::steady_clock::now();
     m.bytes = bench_WriteFile(

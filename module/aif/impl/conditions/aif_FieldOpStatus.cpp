@@ -5,7 +5,7 @@
 #include "BasShared/atr_String.h"
 #include "OdbAttrEO/kpfC_Field.h"
 #include "QivBasicUtils/nex_Exception.h"
-#include "aif/impl/conditions/aif_PredefFieldLines.h"
+#include "aif/impl/conditions/aif_PredefFieldKeyword.h"
 #include "aif/impl/core/aif_Exception.h"
 
 namespace {

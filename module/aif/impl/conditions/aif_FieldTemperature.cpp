@@ -3,7 +3,6 @@
 #include "OdbAttrEO/kpfC_Field.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
-#include "aif/impl/conditions/aif_PredefFieldLines.h"
 #include "aif/impl/conditions/aif_PredefFieldUtils.h"
 #include "aif/impl/core/aif_NameRoutines.h"
 
@@ -33,36 +32,19 @@ void WriteFieldTemperatureRange(utl_Stream& stream, const char* option,
 aif_FieldTemperature::aif_FieldTemperature(const kpfC_Field& field, const cow_String& stepName,
                                            bool keepOp, const cow_String& regionName,
                                            int valueCount, const akw_ModelInfo& info, double scale)
-    : field_(
-          &nex_canDynamicCastRef<const kpfC_Temperature>(field, kFieldTemperatureFile, __LINE__)),
-      stepName_(stepName),
-      regionName_(regionName),
-      keepOp_(keepOp),
-      scale_(scale),
+    : aif_PredefFieldKeyword(
+          nex_canDynamicCastRef<const kpfC_Temperature>(field, kFieldTemperatureFile, __LINE__),
+          stepName, keepOp, regionName, scale),
       valueCount_(valueCount),
       fieldUtils_(std::make_shared<const aif_PredefFieldUtils>(field, stepName, info, valueCount)) {
-  if (aif_IsPredefFieldRemoved(field.Status(stepName))) {
-    inactive_ = true;
-    keepOp_ = false;
-  }
 }
 
 void aif_FieldTemperature::Write(utl_Stream& stream) const {
-  const int distribution = field_->Distribution();
-  if (!inactive_ && !FieldTemperatureWritten(distribution)) {
-    aif_ReportUnwrittenPredefField(*field_, stepName_);
-    return;
-  }
-  aif_WritePredefFieldKeyword(stream, "*Temperature", keepOp_);
-  if (inactive_) {
-    stream.LineBreak();
-    return;
-  }
-  const kpfC_GeneralFieldBaseState& state = field_->ConstGetState(stepName_);
+  const int distribution = BaseField().Distribution();
+  if (!WriteStart(stream, "*Temperature", FieldTemperatureWritten(distribution))) return;
   switch (distribution) {
     case 0:
-      aif_WritePredefFieldAmplitude(stream, state);
-      stream.LineBreak();
+      EndWithAmplitude(stream);
       WriteUniform(stream);
       return;
     case 1:
@@ -76,26 +58,24 @@ void aif_FieldTemperature::Write(utl_Stream& stream) const {
       stream.LineBreak();
       return;
     case 6:
-      aif_WritePredefFieldAmplitude(stream, state);
-      stream.LineBreak();
-      fieldUtils_->EvaluatePredefinedField(stream, scale_, "temperature", cow_String());
+      EndWithAmplitude(stream);
+      fieldUtils_->EvaluatePredefinedField(stream, Scale(), "temperature", cow_String());
       return;
     default:  // 7, a discrete field
-      aif_WritePredefFieldAmplitude(stream, state);
-      stream.LineBreak();
-      fieldUtils_->EvaluateDiscreteField(stream, scale_);
+      EndWithAmplitude(stream);
+      fieldUtils_->EvaluateDiscreteField(stream, Scale());
       return;
   }
 }
 
 void aif_FieldTemperature::WriteUniform(utl_Stream& stream) const {
   // Every magnitude but the first of a further line is preceded by ", ".
-  stream << regionName_;
+  stream << RegionName();
   int item = 1;
   bool lineEnded = false;
   for (const double magnitude : fieldUtils_->FieldMagnitudes()) {
     if (item != 0) stream << ", ";
-    stream << magnitude * scale_;
+    stream << magnitude * Scale();
     lineEnded = ++item == kFieldTemperatureLineItems;
     if (lineEnded) {
       stream.LineBreak();
@@ -106,7 +86,7 @@ void aif_FieldTemperature::WriteUniform(utl_Stream& stream) const {
 }
 
 void aif_FieldTemperature::WriteFileOptions(utl_Stream& stream) const {
-  const kpfC_GeneralFieldBaseState& state = field_->ConstGetState(stepName_);
+  const kpfC_GeneralFieldBaseState& state = State();
   stream << ", file=" << aif_ResultsFileName(state.FileName().Value());
   WriteFieldTemperatureRange(stream, ", bstep=", state.BeginStep());
   WriteFieldTemperatureRange(stream, ", binc=", state.BeginIncrement());

@@ -6,15 +6,14 @@
 
 #include <memory>
 
-#include "AFCInputFileWriter/akw_Keyword.h"
 #include "BasShared/cow_String.h"
+#include "aif/impl/conditions/aif_PredefFieldKeyword.h"
 
 class akw_ModelInfo;
 class aif_PredefFieldUtils;
 class kpfC_Field;
-class kpfC_Temperature;
 
-class aif_FieldTemperature : public akw_Keyword {
+class aif_FieldTemperature : public aif_PredefFieldKeyword {
  public:
   // `field` (a kpfC_Temperature, tested here) is the model's own field and
   // must outlive the keyword, as must `info`; the field is not copied.
@@ -37,18 +36,10 @@ class aif_FieldTemperature : public akw_Keyword {
   // reports the failure in the checking messages.
   void Write(utl_Stream& stream) const override;
 
-  bool Inactive() const { return inactive_; }
-
  private:
   void WriteUniform(utl_Stream& stream) const;
   void WriteFileOptions(utl_Stream& stream) const;
 
-  const kpfC_Temperature* field_;
-  cow_String stepName_;
-  cow_String regionName_;
-  bool keepOp_;
-  bool inactive_ = false;
-  double scale_;
   int valueCount_;
   std::shared_ptr<const aif_PredefFieldUtils> fieldUtils_;
 };

@@ -5,7 +5,6 @@
 #include "OdbAttrEO/kpfC_Field.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
-#include "aif/impl/conditions/aif_PredefFieldLines.h"
 #include "aif/impl/core/aif_NameRoutines.h"
 
 namespace {
@@ -33,40 +32,27 @@ void WriteGeneralFieldStepRange(utl_Stream& stream, const kpfC_GeneralFieldBaseS
 
 aif_GeneralField::aif_GeneralField(const kpfC_Field& field, const cow_String& stepName, bool keepOp,
                                    const cow_String& regionName, double scale)
-    : field_(&nex_canDynamicCastRef<const kpfC_GeneralField>(field, kGeneralFieldFile, __LINE__)),
-      stepName_(stepName),
-      regionName_(regionName),
-      keepOp_(keepOp),
-      scale_(scale) {
-  if (aif_IsPredefFieldRemoved(field.Status(stepName))) {
-    inactive_ = true;
-    keepOp_ = false;
-  }
+    : aif_PredefFieldKeyword(
+          nex_canDynamicCastRef<const kpfC_GeneralField>(field, kGeneralFieldFile, __LINE__),
+          stepName, keepOp, regionName, scale) {}
+
+const kpfC_GeneralField& aif_GeneralField::Field() const {
+  return static_cast<const kpfC_GeneralField&>(BaseField());
 }
 
 void aif_GeneralField::Write(utl_Stream& stream) const {
-  const int distribution = field_->Distribution();
-  if (!inactive_ && distribution != 0 && distribution != 1 && distribution != 3 &&
-      distribution != 4) {
-    aif_ReportUnwrittenPredefField(*field_, stepName_);
-    return;
-  }
-  aif_WritePredefFieldKeyword(stream, "*Field", keepOp_);
-  if (inactive_) {
-    stream.LineBreak();
-    return;
-  }
-  if (field_->Number() != 0)
-    stream << ", number=" << field_->Number();
+  const int distribution = BaseField().Distribution();
+  const bool writable =
+      distribution == 0 || distribution == 1 || distribution == 3 || distribution == 4;
+  if (!WriteStart(stream, "*Field", writable)) return;
+  if (Field().Number() != 0)
+    stream << ", number=" << Field().Number();
   else
-    stream << ", variable=" << field_->Variable();
+    stream << ", variable=" << Field().Variable();
 
-  const kpfC_GeneralFieldBaseState& state = field_->ConstGetState(stepName_);
+  const kpfC_GeneralFieldBaseState& state = State();
   if (distribution == 1) {
-    stream << ", user";
-    stream.LineBreak();
-    stream << regionName_;
-    stream.LineBreak();
+    WriteUserLines(stream);
     return;
   }
   if (distribution == 3 || distribution == 4) {
@@ -78,14 +64,13 @@ void aif_GeneralField::Write(utl_Stream& stream) const {
     return;
   }
 
-  aif_WritePredefFieldAmplitude(stream, state);
-  stream.LineBreak();
+  EndWithAmplitude(stream);
   // Every value is followed by ", " but the one that fills its line.
-  stream << regionName_ << ", ";
+  stream << RegionName() << ", ";
   int item = 1;
   bool lineEnded = false;
   for (const mdl_PropAttr<double>& value : state.Magnitudes()) {
-    stream << value.Value() * scale_;
+    stream << value.Value() * Scale();
     lineEnded = ++item == kGeneralFieldLineItems;
     if (lineEnded) {
       stream.LineBreak();

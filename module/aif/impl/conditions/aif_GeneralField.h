@@ -4,13 +4,13 @@
 // and step.
 #pragma once
 
-#include "AFCInputFileWriter/akw_Keyword.h"
 #include "BasShared/cow_String.h"
+#include "aif/impl/conditions/aif_PredefFieldKeyword.h"
 
 class kpfC_Field;
 class kpfC_GeneralField;
 
-class aif_GeneralField : public akw_Keyword {
+class aif_GeneralField : public aif_PredefFieldKeyword {
  public:
   // `field` (a kpfC_GeneralField, tested here) is the model's own field and
   // must outlive the keyword; it is not copied. `keepOp` says the block
@@ -31,13 +31,6 @@ class aif_GeneralField : public akw_Keyword {
   // is missing.
   void Write(utl_Stream& stream) const override;
 
-  bool Inactive() const { return inactive_; }
-
  private:
-  const kpfC_GeneralField* field_;
-  cow_String stepName_;
-  cow_String regionName_;
-  bool keepOp_;
-  bool inactive_ = false;
-  double scale_;
+  const kpfC_GeneralField& Field() const;
 };

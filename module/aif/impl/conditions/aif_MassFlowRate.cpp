@@ -5,7 +5,6 @@
 #include "OdbAttrEO/kpfC_Field.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
-#include "aif/impl/conditions/aif_PredefFieldLines.h"
 
 namespace {
 
@@ -18,42 +17,22 @@ constexpr std::size_t kMassFlowRateValues = 3;
 
 aif_MassFlowRate::aif_MassFlowRate(const kpfC_Field& field, const cow_String& stepName, bool keepOp,
                                    const cow_String& regionName, double scale)
-    : field_(&nex_canDynamicCastRef<const kpfC_MassFlowRate>(field, kMassFlowRateFile, __LINE__)),
-      stepName_(stepName),
-      regionName_(regionName),
-      keepOp_(keepOp),
-      scale_(scale) {
-  if (aif_IsPredefFieldRemoved(field.Status(stepName))) {
-    inactive_ = true;
-    keepOp_ = false;
-  }
-}
+    : aif_PredefFieldKeyword(
+          nex_canDynamicCastRef<const kpfC_MassFlowRate>(field, kMassFlowRateFile, __LINE__),
+          stepName, keepOp, regionName, scale) {}
 
 void aif_MassFlowRate::Write(utl_Stream& stream) const {
-  const int distribution = field_->Distribution();
-  if (!inactive_ && distribution != 0 && distribution != 1) {
-    aif_ReportUnwrittenPredefField(*field_, stepName_);
-    return;
-  }
-  aif_WritePredefFieldKeyword(stream, "*Mass Flow Rate", keepOp_);
-  if (inactive_) {
-    stream.LineBreak();
-    return;
-  }
+  const int distribution = BaseField().Distribution();
+  if (!WriteStart(stream, "*Mass Flow Rate", distribution == 0 || distribution == 1)) return;
   if (distribution == 1) {
-    stream << ", user";
-    stream.LineBreak();
-    stream << regionName_;
-    stream.LineBreak();
+    WriteUserLines(stream);
     return;
   }
-  const kpfC_GeneralFieldBaseState& state = field_->ConstGetState(stepName_);
-  aif_WritePredefFieldAmplitude(stream, state);
-  stream.LineBreak();
+  EndWithAmplitude(stream);
   // The three values as stored; a value the state lacks is 0.
-  const cow_List<mdl_PropAttr<double>>& values = state.Magnitudes();
-  stream << regionName_;
+  const cow_List<mdl_PropAttr<double>>& values = State().Magnitudes();
+  stream << RegionName();
   for (std::size_t k = 0; k < kMassFlowRateValues; ++k)
-    stream << ", " << (k < values.Length() ? values[k].Value() * scale_ : 0.0);
+    stream << ", " << (k < values.Length() ? values[k].Value() * Scale() : 0.0);
   stream.LineBreak();
 }

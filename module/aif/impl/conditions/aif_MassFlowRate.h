@@ -4,13 +4,12 @@
 // step.
 #pragma once
 
-#include "AFCInputFileWriter/akw_Keyword.h"
 #include "BasShared/cow_String.h"
+#include "aif/impl/conditions/aif_PredefFieldKeyword.h"
 
 class kpfC_Field;
-class kpfC_MassFlowRate;
 
-class aif_MassFlowRate : public akw_Keyword {
+class aif_MassFlowRate : public aif_PredefFieldKeyword {
  public:
   // `field` (a kpfC_MassFlowRate, tested here) is the model's own field and
   // must outlive the keyword; it is not copied. `keepOp` says the block
@@ -27,14 +26,4 @@ class aif_MassFlowRate : public akw_Keyword {
   // subroutine are written; any other distribution writes nothing and
   // appends a checking message that the field is missing.
   void Write(utl_Stream& stream) const override;
-
-  bool Inactive() const { return inactive_; }
-
- private:
-  const kpfC_MassFlowRate* field_;
-  cow_String stepName_;
-  cow_String regionName_;
-  bool keepOp_;
-  bool inactive_ = false;
-  double scale_;
 };

@@ -3,7 +3,6 @@
 #include "OdbAttrEO/kpfC_Field.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
-#include "aif/impl/conditions/aif_PredefFieldLines.h"
 #include "aif/impl/core/aif_NameRoutines.h"
 
 namespace {
@@ -14,36 +13,18 @@ constexpr char kPressureStressFile[] = "module/aif/impl/conditions/aif_PressureS
 
 aif_PressureStress::aif_PressureStress(const kpfC_Field& field, const cow_String& stepName,
                                        bool keepOp, const cow_String& regionName, double scale)
-    : field_(
-          &nex_canDynamicCastRef<const kpfC_PressureStress>(field, kPressureStressFile, __LINE__)),
-      stepName_(stepName),
-      regionName_(regionName),
-      keepOp_(keepOp),
-      scale_(scale) {
-  if (aif_IsPredefFieldRemoved(field.Status(stepName))) {
-    inactive_ = true;
-    keepOp_ = false;
-  }
-}
+    : aif_PredefFieldKeyword(
+          nex_canDynamicCastRef<const kpfC_PressureStress>(field, kPressureStressFile, __LINE__),
+          stepName, keepOp, regionName, scale) {}
 
 void aif_PressureStress::Write(utl_Stream& stream) const {
-  const int distribution = field_->Distribution();
-  if (!inactive_ && distribution != 0 && distribution != 1 && distribution != 3 &&
-      distribution != 4) {
-    aif_ReportUnwrittenPredefField(*field_, stepName_);
-    return;
-  }
-  aif_WritePredefFieldKeyword(stream, "*Pressure Stress", keepOp_);
-  if (inactive_) {
-    stream.LineBreak();
-    return;
-  }
-  const kpfC_GeneralFieldBaseState& state = field_->ConstGetState(stepName_);
+  const int distribution = BaseField().Distribution();
+  const bool writable =
+      distribution == 0 || distribution == 1 || distribution == 3 || distribution == 4;
+  if (!WriteStart(stream, "*Pressure Stress", writable)) return;
+  const kpfC_GeneralFieldBaseState& state = State();
   if (distribution == 1) {
-    stream << ", user";
-    stream.LineBreak();
-    stream << regionName_;
-    stream.LineBreak();
+    WriteUserLines(stream);
     return;
   }
   if (distribution == 3 || distribution == 4) {
@@ -52,10 +33,9 @@ void aif_PressureStress::Write(utl_Stream& stream) const {
     stream.LineBreak();
     return;
   }
-  aif_WritePredefFieldAmplitude(stream, state);
-  stream.LineBreak();
+  EndWithAmplitude(stream);
   // The pressure is the first magnitude; a state without one writes 0.
   const cow_List<mdl_PropAttr<double>>& values = state.Magnitudes();
-  stream << regionName_ << ", " << (values.IsEmpty() ? 0.0 : values[0].Value() * scale_);
+  stream << RegionName() << ", " << (values.IsEmpty() ? 0.0 : values[0].Value() * Scale());
   stream.LineBreak();
 }

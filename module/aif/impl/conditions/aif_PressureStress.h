@@ -4,13 +4,12 @@
 // field and step.
 #pragma once
 
-#include "AFCInputFileWriter/akw_Keyword.h"
 #include "BasShared/cow_String.h"
+#include "aif/impl/conditions/aif_PredefFieldKeyword.h"
 
 class kpfC_Field;
-class kpfC_PressureStress;
 
-class aif_PressureStress : public akw_Keyword {
+class aif_PressureStress : public aif_PredefFieldKeyword {
  public:
   // `field` (a kpfC_PressureStress, tested here) is the model's own field
   // and must outlive the keyword; it is not copied. `keepOp` says the block
@@ -26,14 +25,4 @@ class aif_PressureStress : public akw_Keyword {
   // The keyword line and its data line. A distribution no option stands for
   // writes nothing and appends a checking message that the field is missing.
   void Write(utl_Stream& stream) const override;
-
-  bool Inactive() const { return inactive_; }
-
- private:
-  const kpfC_PressureStress* field_;
-  cow_String stepName_;
-  cow_String regionName_;
-  bool keepOp_;
-  bool inactive_ = false;
-  double scale_;
 };
