@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -18,6 +19,7 @@
 #include "OdbAttrEO/kpfC_Field.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "OdbAttrEO/kseC_BeamSection.h"
+#include "OdbAttrEO/kseK_SectionAssignmentsFromLayup.h"
 #include "VwrModKer/ftr_FeatureList.h"
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Exception.h"
@@ -243,6 +245,24 @@ TEST(aif_FieldBuilder, TemperatureValueCountFromSectionsAndProfiles) {
   EXPECT_EQ(4, FbRun(model("static", "Pipe")).builder.TemperatureValueCount());
   EXPECT_EQ(3, FbRun(model("static", "Missing")).builder.TemperatureValueCount());
   EXPECT_EQ(5, FbRun(model("heat", "Pipe")).builder.TemperatureValueCount());
+
+  // The sections a composite layup generates count too; a suppressed
+  // layup's do not.
+  auto expansion = std::make_shared<kseK_LayupExpansion>();
+  kseC_Section plies;
+  plies.SetTemperatureValueCounts(6, 6);
+  expansion->sections.Set("Plies", plies);
+  ptoK_CompositeLayup layup;
+  layup.name = "Layup-1";
+  layup.expansion = expansion;
+  for (bool suppressed : {true, false}) {
+    layup.suppressed = suppressed;
+    hst_ModelBuilder layered = FbModel({"Step-1"});
+    layered.AddPart("Layered", hst_GridMesh(1, 1, 1));
+    layered.AddCompositeLayup("Layered", layup);
+    layered.AddInstance("Layered-1", "Layered");
+    EXPECT_EQ(suppressed ? 1 : 6, FbRun(layered).builder.TemperatureValueCount());
+  }
 }
 
 // A restart resuming at the end of Step-1 restates the temperature carried
