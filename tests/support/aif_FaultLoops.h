@@ -1,4 +1,4 @@
-// The fault loops of the golden-deck tests: the deck written again and again
+// The golden-deck tests and their fault loops: the deck written again and again
 // with the n-th file write, then the n-th allocation, failing, until a write
 // goes through. Every failed write must leave no file and report what failed;
 // the write that goes through must give the complete deck.
@@ -6,14 +6,19 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
 
 #include "BasMem/mem_Allocator.h"
+#include "HostModules/hst_ModelBuilder.h"
 #include "MSVCR90/rt_Runtime.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Exception.h"
+#include "aif/impl/core/aif_Job.h"
+#include "aif/impl/core/aif_ModelInfo.h"
 #include "support/aif_TestSupport.h"
 
 namespace aif_test {
@@ -57,5 +62,68 @@ inline void ExpectEveryFaultLeavesNoFile(aif_Builder& builder, const std::string
   EXPECT_EQ(complete, ReadFile(path));
   std::filesystem::remove(path);
 }
+
+}  // namespace aif_test
+
+namespace aif_test {
+
+// A golden-deck test of one model written part-based and flat: the subclass
+// gives the model; Deck() writes it (model data only) to a file of its own
+// and reads it back; ExpectGoldenDecks compares both forms with their golden
+// files, ExpectEveryFaultLeavesNoFileBothWays runs the fault loops on both.
+class GoldenDeckFixture : public ::testing::Test {
+ protected:
+  virtual hst_ModelBuilder DeckModel() const = 0;
+
+  void SetUp() override {
+    path_ = (std::filesystem::temp_directory_path() /
+             (::testing::UnitTest::GetInstance()->current_test_suite()->name() + std::string(".") +
+              std::to_string(getpid()) + ".inp"))
+                .string();
+  }
+  void TearDown() override {
+    rt_ClearFaults();
+    mem_ClearFault();
+    std::filesystem::remove(path_);
+  }
+
+  hst_ModelBuilder Model(bool flat) const {
+    hst_ModelBuilder b = DeckModel();
+    b.Assembly().SetRequiresFlatInputFile(flat);
+    return b;
+  }
+
+  std::string Deck(bool flat) {
+    const hst_ModelBuilder b = Model(flat);
+    const bas_NewModel model = b.Model();
+    aif_Job job("Job-1", b.Job(), model);
+    aif_ModelInfo info(job);
+    aif_Builder builder(info);
+    EXPECT_TRUE(builder.WriteInputFile(path_, false, true));
+    const std::string deck = ReadFile(path_);
+    std::filesystem::remove(path_);
+    return deck;
+  }
+
+  void ExpectGoldenDecks(const std::string& partBased, const std::string& flat) {
+    ExpectGolden(Deck(false), partBased);
+    ExpectGolden(Deck(true), flat);
+  }
+
+  void ExpectEveryFaultLeavesNoFileBothWays() {
+    for (bool flat : {false, true}) {
+      SCOPED_TRACE(flat ? "flat" : "part-based");
+      const std::string complete = Deck(flat);
+      const hst_ModelBuilder b = Model(flat);
+      const bas_NewModel model = b.Model();
+      aif_Job job("Job-1", b.Job(), model);
+      aif_ModelInfo info(job);
+      aif_Builder builder(info);
+      ExpectEveryFaultLeavesNoFile(builder, path_, complete);
+    }
+  }
+
+  std::string path_;
+};
 
 }  // namespace aif_test

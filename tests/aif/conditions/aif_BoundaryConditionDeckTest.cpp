@@ -104,56 +104,18 @@ hst_ModelBuilder BcDeckModel() {
   return b;
 }
 
-class BoundaryConditionDeck : public ::testing::Test {
+class BoundaryConditionDeck : public aif_test::GoldenDeckFixture {
  protected:
-  void SetUp() override {
-    path_ = (fs::temp_directory_path() /
-             ("aif_BoundaryConditionDeck." + std::to_string(getpid()) + ".inp"))
-                .string();
-  }
-  void TearDown() override {
-    rt_ClearFaults();
-    mem_ClearFault();
-    fs::remove(path_);
-  }
-
-  static hst_ModelBuilder Model(bool flat) {
-    hst_ModelBuilder b = BcDeckModel();
-    b.Assembly().SetRequiresFlatInputFile(flat);
-    return b;
-  }
-
-  std::string Deck(bool flat) {
-    const hst_ModelBuilder b = Model(flat);
-    const bas_NewModel model = b.Model();
-    aif_Job job("Job-1", b.Job(), model);
-    aif_ModelInfo info(job);
-    aif_Builder builder(info);
-    EXPECT_TRUE(builder.WriteInputFile(path_, false, true));
-    const std::string deck = aif_test::ReadFile(path_);
-    fs::remove(path_);
-    return deck;
-  }
-
-  std::string path_;
+  hst_ModelBuilder DeckModel() const override { return BcDeckModel(); }
 };
 
 TEST_F(BoundaryConditionDeck, GoldenDecksPartBasedAndFlat) {
-  aif_test::ExpectGolden(Deck(false), "aif/conditions/golden/boundary_conditions_part_based.inp");
-  aif_test::ExpectGolden(Deck(true), "aif/conditions/golden/boundary_conditions_flat.inp");
+  ExpectGoldenDecks("aif/conditions/golden/boundary_conditions_part_based.inp",
+                    "aif/conditions/golden/boundary_conditions_flat.inp");
 }
 
 TEST_F(BoundaryConditionDeck, EveryFaultLeavesNoFile) {
-  for (bool flat : {false, true}) {
-    SCOPED_TRACE(flat ? "flat" : "part-based");
-    const std::string complete = Deck(flat);
-    const hst_ModelBuilder b = Model(flat);
-    const bas_NewModel model = b.Model();
-    aif_Job job("Job-1", b.Job(), model);
-    aif_ModelInfo info(job);
-    aif_Builder builder(info);
-    aif_test::ExpectEveryFaultLeavesNoFile(builder, path_, complete);
-  }
+  ExpectEveryFaultLeavesNoFileBothWays();
 }
 
 }  // namespace

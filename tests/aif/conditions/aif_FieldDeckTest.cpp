@@ -100,55 +100,18 @@ hst_ModelBuilder FieldDeckModel() {
   return b;
 }
 
-class FieldDeck : public ::testing::Test {
+class FieldDeck : public aif_test::GoldenDeckFixture {
  protected:
-  void SetUp() override {
-    path_ = (fs::temp_directory_path() / ("aif_FieldDeck." + std::to_string(getpid()) + ".inp"))
-                .string();
-  }
-  void TearDown() override {
-    rt_ClearFaults();
-    mem_ClearFault();
-    fs::remove(path_);
-  }
-
-  static hst_ModelBuilder Model(bool flat) {
-    hst_ModelBuilder b = FieldDeckModel();
-    b.Assembly().SetRequiresFlatInputFile(flat);
-    return b;
-  }
-
-  std::string Deck(bool flat) {
-    const hst_ModelBuilder b = Model(flat);
-    const bas_NewModel model = b.Model();
-    aif_Job job("Job-1", b.Job(), model);
-    aif_ModelInfo info(job);
-    aif_Builder builder(info);
-    EXPECT_TRUE(builder.WriteInputFile(path_, false, true));
-    const std::string deck = aif_test::ReadFile(path_);
-    fs::remove(path_);
-    return deck;
-  }
-
-  std::string path_;
+  hst_ModelBuilder DeckModel() const override { return FieldDeckModel(); }
 };
 
 TEST_F(FieldDeck, GoldenDecksPartBasedAndFlat) {
-  aif_test::ExpectGolden(Deck(false), "aif/conditions/golden/fields_part_based.inp");
-  aif_test::ExpectGolden(Deck(true), "aif/conditions/golden/fields_flat.inp");
+  ExpectGoldenDecks("aif/conditions/golden/fields_part_based.inp",
+                    "aif/conditions/golden/fields_flat.inp");
 }
 
 TEST_F(FieldDeck, EveryFaultLeavesNoFile) {
-  for (bool flat : {false, true}) {
-    SCOPED_TRACE(flat ? "flat" : "part-based");
-    const std::string complete = Deck(flat);
-    const hst_ModelBuilder b = Model(flat);
-    const bas_NewModel model = b.Model();
-    aif_Job job("Job-1", b.Job(), model);
-    aif_ModelInfo info(job);
-    aif_Builder builder(info);
-    aif_test::ExpectEveryFaultLeavesNoFile(builder, path_, complete);
-  }
+  ExpectEveryFaultLeavesNoFileBothWays();
 }
 
 }  // namespace

@@ -141,46 +141,18 @@ hst_ModelBuilder FeaturesModel() {
   return b;
 }
 
-class EngineeringFeaturesDeck : public ::testing::Test {
+class EngineeringFeaturesDeck : public aif_test::GoldenDeckFixture {
  protected:
-  EngineeringFeaturesDeck()
-      : path_((fs::temp_directory_path() /
-               ("aif_EngineeringFeaturesDeckTest." + std::to_string(getpid()) + ".inp"))
-                  .string()) {}
-  ~EngineeringFeaturesDeck() override { fs::remove(path_); }
-
-  std::string Deck(bool flat) {
-    hst_ModelBuilder b = FeaturesModel();
-    b.Assembly().SetRequiresFlatInputFile(flat);
-    const bas_NewModel model = b.Model();
-    aif_Job job("Job-1", b.Job(), model);
-    aif_ModelInfo info(job);
-    aif_Builder builder(info);
-    EXPECT_TRUE(builder.WriteInputFile(path_, false, true));
-    const std::string deck = aif_test::ReadFile(path_);
-    fs::remove(path_);
-    return deck;
-  }
-
-  std::string path_;
+  hst_ModelBuilder DeckModel() const override { return FeaturesModel(); }
 };
 
 TEST_F(EngineeringFeaturesDeck, GoldenDecksPartBasedAndFlat) {
-  aif_test::ExpectGolden(Deck(false), "aif/sections/golden/engineering_features_part_based.inp");
-  aif_test::ExpectGolden(Deck(true), "aif/sections/golden/engineering_features_flat.inp");
+  ExpectGoldenDecks("aif/sections/golden/engineering_features_part_based.inp",
+                    "aif/sections/golden/engineering_features_flat.inp");
 }
 
 TEST_F(EngineeringFeaturesDeck, EveryFaultLeavesNoFile) {
-  for (bool flat : {false, true}) {
-    const std::string complete = Deck(flat);
-    hst_ModelBuilder b = FeaturesModel();
-    b.Assembly().SetRequiresFlatInputFile(flat);
-    const bas_NewModel model = b.Model();
-    aif_Job job("Job-1", b.Job(), model);
-    aif_ModelInfo info(job);
-    aif_Builder builder(info);
-    aif_test::ExpectEveryFaultLeavesNoFile(builder, path_, complete);
-  }
+  ExpectEveryFaultLeavesNoFileBothWays();
 }
 
 }  // namespace
