@@ -127,3 +127,22 @@ class GoldenDeckFixture : public ::testing::Test {
 };
 
 }  // namespace aif_test
+
+namespace aif_test {
+
+// The message of the error that stops writing `b`'s model data to `path`
+// through the driver; empty when the write goes through.
+inline std::string DriverWriteError(const hst_ModelBuilder& b, const std::string& path) {
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(), model);
+  aif_ModelInfo info(job);
+  aif_Builder builder(info);
+  try {
+    builder.WriteInputFile(path, false, true);
+  } catch (const aif_Exception& e) {
+    return e.Message().Str();
+  }
+  return std::string();
+}
+
+}  // namespace aif_test

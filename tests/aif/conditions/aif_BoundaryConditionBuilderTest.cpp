@@ -24,6 +24,7 @@
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "support/aif_DeckTestSupport.h"
+#include "support/aif_FaultLoops.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -337,24 +338,6 @@ TEST(aif_BoundaryConditionBuilder, SubstructureRetainsDofs) {
             run.Step("Reduce"));
 }
 
-namespace {
-
-// The message of a write through the driver, empty when it succeeds.
-std::string BcBuilderDeckError(const hst_ModelBuilder& b, const std::string& path) {
-  const bas_NewModel model = b.Model();
-  aif_Job job("Job-1", b.Job(), model);
-  aif_ModelInfo info(job);
-  aif_Builder builder(info);
-  try {
-    builder.WriteInputFile(path, false, true);
-  } catch (const aif_Exception& e) {
-    return e.Message().Str();
-  }
-  return std::string();
-}
-
-}  // namespace
-
 // A kind the builder does not know is named by the builder; the kind it
 // passes on but no boundary keyword writes is refused by the keyword. Either
 // stops the write and removes the file; a read-only file stays as it was.
@@ -366,13 +349,13 @@ TEST(aif_BoundaryConditionBuilder, UnknownKindsStopTheWrite) {
   odd.SetSuppressed(true);
   b.AddBoundaryCondition("Odd one", odd);
   const aif_test::TempDeck deck("BcBuilderUnknown");
-  EXPECT_EQ("", BcBuilderDeckError(b, deck.Path()));
+  EXPECT_EQ("", aif_test::DriverWriteError(b, deck.Path()));
   EXPECT_TRUE(std::filesystem::exists(deck.Path()));
 
   odd.SetSuppressed(false);
   b.AddBoundaryCondition("Odd one", odd);
   EXPECT_EQ("Unimplemented keyword for boundary condition Odd one",
-            BcBuilderDeckError(b, deck.Path()));
+            aif_test::DriverWriteError(b, deck.Path()));
   EXPECT_FALSE(std::filesystem::exists(deck.Path()));
 
   hst_ModelBuilder other = BcBuilderModel({"Step-1"});
@@ -382,12 +365,12 @@ TEST(aif_BoundaryConditionBuilder, UnknownKindsStopTheWrite) {
   other.AddBoundaryCondition("Other one", passed);
   std::ofstream(deck.Path()) << "old deck\n";
   EXPECT_EQ("Unimplemented boundary condition in input file.",
-            BcBuilderDeckError(other, deck.Path()));
+            aif_test::DriverWriteError(other, deck.Path()));
   EXPECT_FALSE(std::filesystem::exists(deck.Path()));
 
   std::ofstream(deck.Path()) << "old deck\n";
   rt_FailCall(rt_Call::WriteAccess, 1, false);
-  EXPECT_EQ("", BcBuilderDeckError(other, deck.Path()));
+  EXPECT_EQ("", aif_test::DriverWriteError(other, deck.Path()));
   rt_ClearFaults();
   EXPECT_EQ("old deck\n", aif_test::ReadFile(deck.Path()));
 }

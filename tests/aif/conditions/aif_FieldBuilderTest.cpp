@@ -26,6 +26,7 @@
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "support/aif_DeckTestSupport.h"
+#include "support/aif_FaultLoops.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -347,24 +348,6 @@ TEST(aif_FieldBuilder, WholeModelSetsOfWrittenInstances) {
             FbRun(b).Step("Initial"));
 }
 
-namespace {
-
-// The message of a write through the driver, empty when it succeeds.
-std::string FbDeckError(const hst_ModelBuilder& b, const std::string& path) {
-  const bas_NewModel model = b.Model();
-  aif_Job job("Job-1", b.Job(), model);
-  aif_ModelInfo info(job);
-  aif_Builder builder(info);
-  try {
-    builder.WriteInputFile(path, false, true);
-  } catch (const aif_Exception& e) {
-    return e.Message().Str();
-  }
-  return std::string();
-}
-
-}  // namespace
-
 // Through the driver: an initial-state field beside a two-step history, a
 // suppressed field of a kind no writer knows and a plain field write no
 // predefined field at all. The unknown kind in the initial step stops the
@@ -397,12 +380,13 @@ TEST(aif_FieldBuilder, PassedOverFieldsAndUnknownKindThroughTheDriver) {
   odd.SetInactive(0);
   odd.SetStatus("Step-2", 1);
   b.AddField("Odd", odd);
-  EXPECT_EQ("Unimplemented field for initial condition!", FbDeckError(b, deck.Path()));
+  EXPECT_EQ("Unimplemented field for initial condition!",
+            aif_test::DriverWriteError(b, deck.Path()));
   EXPECT_FALSE(std::filesystem::exists(deck.Path()));
 
   std::ofstream(deck.Path()) << "old deck\n";
   rt_FailCall(rt_Call::WriteAccess, 1, false);
-  EXPECT_EQ("", FbDeckError(b, deck.Path()));
+  EXPECT_EQ("", aif_test::DriverWriteError(b, deck.Path()));
   rt_ClearFaults();
   EXPECT_EQ("old deck\n", aif_test::ReadFile(deck.Path()));
 }
