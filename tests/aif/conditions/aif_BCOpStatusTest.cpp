@@ -2,6 +2,7 @@
 // a deactivated or modified condition, or a bolt load, marks.
 
 #include "aif/impl/conditions/aif_BCOpStatus.h"
+#include "aif_OpStatusTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -23,22 +24,6 @@ cow_List<cow_String> BcOpSteps(std::initializer_list<const char*> names) {
   for (const char* name : names)
     steps.Append(name);
   return steps;
-}
-
-// One character per step of `category`: '1' where the step needs ", op=NEW".
-std::string BcOpFlags(const aif_BCOpStatus& status, int category) {
-  std::string flags;
-  for (const cow_String& step : status.Steps())
-    flags += status.CategoryNeedsNewOp(category, step) ? '1' : '0';
-  return flags;
-}
-
-template <class Condition>
-Condition BcOpCondition(std::initializer_list<std::pair<const char*, int>> statuses) {
-  Condition condition;
-  for (const auto& [step, status] : statuses)
-    condition.SetStatus(step, status);
-  return condition;
 }
 
 // A bolt load with `status` in Step-1 and the method attribute given there.
@@ -95,41 +80,41 @@ TEST(aif_BCOpStatusTest, ConditionsMarkRemovalsAndRealModifications) {
   const auto steps = BcOpSteps({"Initial", "Step-1", "Step-2", "Step-3", "Step-4", "Step-5"});
   kprC_PropagatingContainer<kbcC_BC> conditions;
   // Deactivated in Step-1 (4): category 0 only.
-  conditions.Set("A", BcOpCondition<kbcC_DisplacementBC>({{"Initial", 4}, {"Step-1", 4}}));
+  conditions.Set("A", WithStepStatuses<kbcC_DisplacementBC>({{"Initial", 4}, {"Step-1", 4}}));
   // Created (1) and carried over (2), statuses 5 to 9 and 12: no mark.
   conditions.Set("B",
-                 BcOpCondition<kbcC_TemperatureBC>(
+                 WithStepStatuses<kbcC_TemperatureBC>(
                      {{"Step-1", 1}, {"Step-2", 2}, {"Step-3", 5}, {"Step-4", 9}, {"Step-5", 12}}));
   // Modified (3, 10): a mark only where the modification test holds.
-  auto modified = BcOpCondition<kbcC_VelocityBC>({{"Step-2", 3}, {"Step-3", 10}, {"Step-4", 3}});
+  auto modified = WithStepStatuses<kbcC_VelocityBC>({{"Step-2", 3}, {"Step-3", 10}, {"Step-4", 3}});
   modified.SetModified("Step-3", true);
   conditions.Set("C", modified);
   // Suppressed: never.
-  auto suppressed = BcOpCondition<kbcC_DisplacementBC>({{"Step-5", 4}});
+  auto suppressed = WithStepStatuses<kbcC_DisplacementBC>({{"Step-5", 4}});
   suppressed.SetSuppressed(true);
   conditions.Set("D", suppressed);
   // A connector displacement deactivated in Step-4 (11): category 1 only.
-  conditions.Set("E", BcOpCondition<kbcC_ConnDisplacementBC>({{"Initial", 11}, {"Step-4", 11}}));
+  conditions.Set("E", WithStepStatuses<kbcC_ConnDisplacementBC>({{"Initial", 11}, {"Step-4", 11}}));
 
   aif_BCOpStatus status;
   status.BuildBCOpStatus(conditions, kprC_PropagatingContainer<kloC_Load>(), steps);
-  EXPECT_EQ("010100", BcOpFlags(status, 0));
-  EXPECT_EQ("000010", BcOpFlags(status, 1));
+  EXPECT_EQ("010100", OpStatusFlags(status, 0));
+  EXPECT_EQ("000010", OpStatusFlags(status, 1));
   EXPECT_TRUE(status.NeedsNewOp(kbcC_EulerianBC::TypeId(), "Step-3"));
   EXPECT_FALSE(status.NeedsNewOp(kbcC_ConnVelocityBC::TypeId(), "Step-3"));
 
   // One step besides the initial step, one displacement deactivated there.
   kprC_PropagatingContainer<kbcC_BC> single;
-  single.Set("Fixed", BcOpCondition<kbcC_DisplacementBC>({{"Step-1", 4}}));
+  single.Set("Fixed", WithStepStatuses<kbcC_DisplacementBC>({{"Step-1", 4}}));
   aif_BCOpStatus one;
   one.BuildBCOpStatus(single, kprC_PropagatingContainer<kloC_Load>(),
                       BcOpSteps({"Initial", "Step-1"}));
-  EXPECT_EQ("01", BcOpFlags(one, 0));
-  EXPECT_EQ("00", BcOpFlags(one, 1));
+  EXPECT_EQ("01", OpStatusFlags(one, 0));
+  EXPECT_EQ("00", OpStatusFlags(one, 1));
 
   // A condition of a kind without a category stops the build.
   kprC_PropagatingContainer<kbcC_BC> unknown;
-  unknown.Set("Odd", BcOpCondition<kbcC_ConnectorBC>({{"Step-1", 4}}));
+  unknown.Set("Odd", WithStepStatuses<kbcC_ConnectorBC>({{"Step-1", 4}}));
   aif_BCOpStatus refused;
   try {
     refused.BuildBCOpStatus(unknown, kprC_PropagatingContainer<kloC_Load>(),
@@ -164,9 +149,9 @@ TEST(aif_BCOpStatusTest, BoltLoadsMarkMethodChangesAndRemovals) {
     loads.Set("Bolt", BcOpBolt(c.status, c.method, c.methodModified));
     aif_BCOpStatus status;
     status.BuildBCOpStatus(kprC_PropagatingContainer<kbcC_BC>(), loads, steps);
-    EXPECT_EQ(c.flags, BcOpFlags(status, 0))
+    EXPECT_EQ(c.flags, OpStatusFlags(status, 0))
         << "status " << c.status << " method " << c.method << " modified " << c.methodModified;
-    EXPECT_EQ("00", BcOpFlags(status, 1));
+    EXPECT_EQ("00", OpStatusFlags(status, 1));
   }
 
   // Suppressed bolt loads and other loads are not looked at; the initial
@@ -185,7 +170,7 @@ TEST(aif_BCOpStatusTest, BoltLoadsMarkMethodChangesAndRemovals) {
   others.Set("Force", force);
   aif_BCOpStatus status;
   status.BuildBCOpStatus(kprC_PropagatingContainer<kbcC_BC>(), others, steps);
-  EXPECT_EQ("00", BcOpFlags(status, 0));
+  EXPECT_EQ("00", OpStatusFlags(status, 0));
 
   // A load with the bolt load's type id that is not one fails its type test.
   kprC_PropagatingContainer<kloC_Load> fake;

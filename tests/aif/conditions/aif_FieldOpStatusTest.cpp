@@ -1,6 +1,7 @@
 // Predefined-field op status: the category of every field kind, and the
 // steps a removed field (status 4 or 15) marks.
 #include "aif/impl/conditions/aif_FieldOpStatus.h"
+#include "aif_OpStatusTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -13,22 +14,6 @@
 #include "aif/impl/core/aif_Exception.h"
 
 namespace {
-
-// One character per step of `category`: '1' where the step needs ", op=NEW".
-std::string FieldOpFlags(const aif_FieldOpStatus& status, int category) {
-  std::string flags;
-  for (const cow_String& step : status.Steps())
-    flags += status.CategoryNeedsNewOp(category, step) ? '1' : '0';
-  return flags;
-}
-
-template <class Kind>
-Kind FieldOpField(std::initializer_list<std::pair<const char*, int>> statuses) {
-  Kind field;
-  for (const auto& [step, status] : statuses)
-    field.SetStatus(step, status);
-  return field;
-}
 
 std::string FieldOpKeyError(unsigned typeId) {
   aif_FieldOpStatus status;
@@ -63,36 +48,37 @@ TEST(aif_FieldOpStatusTest, RemovalsWithFourOrFifteenMarkTheirCategory) {
   kprC_PropagatingContainer<kpfC_Field> fields;
   // A temperature removed with 15 in Step-1, a general field with 4 in
   // Step-3: their categories in those steps only.
-  fields.Set("A", FieldOpField<kpfC_Temperature>({{"Step-1", 15}, {"Step-2", 1}}));
-  fields.Set("B", FieldOpField<kpfC_GeneralField>({{"Step-1", 1}, {"Step-2", 2}, {"Step-3", 4}}));
+  fields.Set("A", WithStepStatuses<kpfC_Temperature>({{"Step-1", 15}, {"Step-2", 1}}));
+  fields.Set("B",
+             WithStepStatuses<kpfC_GeneralField>({{"Step-1", 1}, {"Step-2", 2}, {"Step-3", 4}}));
   // Created, carried over, modified: no mark; the initial step never.
-  fields.Set("C", FieldOpField<kpfC_PressureStress>(
+  fields.Set("C", WithStepStatuses<kpfC_PressureStress>(
                       {{"Initial", 4}, {"Step-1", 1}, {"Step-2", 2}, {"Step-3", 3}}));
   // Suppressed: never.
-  auto suppressed = FieldOpField<kpfC_MassFlowRate>({{"Step-2", 4}});
+  auto suppressed = WithStepStatuses<kpfC_MassFlowRate>({{"Step-2", 4}});
   suppressed.SetInactive(1);
   fields.Set("D", suppressed);
   // A voids ratio with 15, and the plain field and initial state (no
   // category) with 4: only the voids ratio marks.
-  fields.Set("E", FieldOpField<kpfC_VoidsRatio>({{"Step-2", 15}}));
-  fields.Set("F", FieldOpField<kpfC_Field>({{"Step-2", 4}}));
-  fields.Set("G", FieldOpField<kpfC_InitialState>({{"Step-2", 15}}));
+  fields.Set("E", WithStepStatuses<kpfC_VoidsRatio>({{"Step-2", 15}}));
+  fields.Set("F", WithStepStatuses<kpfC_Field>({{"Step-2", 4}}));
+  fields.Set("G", WithStepStatuses<kpfC_InitialState>({{"Step-2", 15}}));
 
   aif_FieldOpStatus status;
   status.BuildFieldOpStatus(fields, kFieldOpSteps);
-  EXPECT_EQ("0100", FieldOpFlags(status, 0));
-  EXPECT_EQ("0000", FieldOpFlags(status, 1));
-  EXPECT_EQ("0000", FieldOpFlags(status, 2));
-  EXPECT_EQ("0001", FieldOpFlags(status, 3));
-  EXPECT_EQ("0010", FieldOpFlags(status, 15));
+  EXPECT_EQ("0100", OpStatusFlags(status, 0));
+  EXPECT_EQ("0000", OpStatusFlags(status, 1));
+  EXPECT_EQ("0000", OpStatusFlags(status, 2));
+  EXPECT_EQ("0001", OpStatusFlags(status, 3));
+  EXPECT_EQ("0010", OpStatusFlags(status, 15));
   for (int category : {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16})
-    EXPECT_EQ("0000", FieldOpFlags(status, category)) << category;
+    EXPECT_EQ("0000", OpStatusFlags(status, category)) << category;
   EXPECT_TRUE(status.NeedsNewOp(kpfC_Temperature::kTypeId, "Step-1"));
   EXPECT_FALSE(status.NeedsNewOp(kpfC_Temperature::kTypeId, "Step-2"));
 
   // A field of a kind without a category stops the build.
   kprC_PropagatingContainer<kpfC_Field> unknown;
-  unknown.Set("Odd", FieldOpField<kpfC_RatioBase>({{"Step-1", 4}}));
+  unknown.Set("Odd", WithStepStatuses<kpfC_RatioBase>({{"Step-1", 4}}));
   aif_FieldOpStatus refused;
   try {
     refused.BuildFieldOpStatus(unknown, kFieldOpSteps);
