@@ -3,14 +3,16 @@
 // field constant + gradient . x distributes one magnitude over every node,
 // evaluated and written to a file
 //   - as a temperature boundary condition ("*Boundary" through aif_Boundary),
-//   - as a temperature field through the evaluator of predefined fields,
+//   - as an initial temperature ("*Initial Conditions, type=TEMPERATURE"
+//     through aif_InitialConditions, whose node lines the evaluator of
+//     predefined fields writes),
 // and a step's "*Temperature" (aif_FieldTemperature) takes every node's value
 // from a discrete field whose table holds every node (its labels falling, so
 // the table's lookup index is built, once, before any write: the index is
 // kept in the model's table and counts as model memory).
 //
 // Temperature/N/W reports, for the grid of N^3 bricks and the writer W (0 the
-// boundary condition, 1 the predefined field, 2 the "*Temperature" keyword
+// boundary condition, 1 the initial temperature, 2 the "*Temperature" keyword
 // from the discrete field), the time and the heap the
 // write adds at its peak per node, the MB/s and the heap left behind.
 // Scaling runs both grids with both writers and marks an error when a node
@@ -32,7 +34,7 @@
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "aif/impl/conditions/aif_Boundary.h"
 #include "aif/impl/conditions/aif_FieldTemperature.h"
-#include "aif/impl/conditions/aif_PredefFieldUtils.h"
+#include "aif/impl/conditions/aif_InitialConditions.h"
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "bench_HeapCounter.h"
@@ -83,6 +85,7 @@ struct ConditionGrid {
     temperature.SetName("Predefined Field-1");
     temperature.SetRegion(region);
     temperature.SetDistributionFieldName("F");
+    temperature.SetDistribution(6);
     kpfC_GeneralFieldBaseState state;
     state.SetMagnitudes({mdl_PropAttr<double>(1.5, 1)});
     temperature.SetState("Step-1", state);
@@ -153,8 +156,9 @@ struct ConditionGrid {
             aif_FieldTemperature(discreteTemperature, "Step-1", true, "AllNodes", 1, *info, 1.0)
                 .Write(stream);
           } else {
-            const aif_PredefFieldUtils utils(temperature, "Step-1", *info, 1);
-            utils.EvaluatePredefinedField(stream, 1.0, "temperature", "");
+            aif_InitialConditions(temperature, "Initial", "Step-1", 0, "AllNodes", 1, 0, info.get(),
+                                  1.0)
+                .Write(stream);
           }
         },
         m.error);
@@ -211,7 +215,7 @@ void Scaling(benchmark::State& state) {
       for (int g = 0; g < 2; ++g)
         if (!ConditionBest(state, g == 0 ? small : large, w, best[w][g])) return;
   std::filesystem::remove(ConditionBenchPath());
-  static const char* const kWriters[kConditionWriters] = {"boundary", "field", "discrete"};
+  static const char* const kWriters[kConditionWriters] = {"boundary", "initial", "discrete"};
   for (int w = 0; w < kConditionWriters; ++w) {
     double perNode[2], heap[2];
     for (int g = 0; g < 2; ++g) {
