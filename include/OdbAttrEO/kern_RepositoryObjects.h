@@ -11,6 +11,8 @@
 #include "OdbAttrEO/kprC_AdptMeshCons.h"
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kfdC_DiscreteField.h"
+#include "OdbAttrEO/kinC_ContactControls.h"
+#include "OdbAttrEO/kinC_ContactInitialization.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kloC_Load.h"
 #include "OdbAttrEO/kmaC_Material.h"
@@ -21,8 +23,6 @@
 #include "OdbAttrEO/kprC_TimePoint.h"
 
 KERN_CLASS(kadC_AdptMeshCtrl, kern_Object, 0x3010001)
-KERN_CLASS(kinC_ContactControls, kern_Object, 0x3070001)
-KERN_CLASS(kinC_ContactInitialization, kern_Object, 0x3070002)
 KERN_CLASS(kinC_InteractionProperty, kern_Object, 0x3070003)
 
 // A section of the model's section repository.
