@@ -43,21 +43,7 @@ TEST(kinC_Interaction, StatesPerStepAndCopies) {
             cow_String("Prop-1"));
 }
 
-TEST(kinC_Interaction, ActiveAndBuiltInStatuses) {
-  for (int status : {1, 2, 3, 5})
-    EXPECT_TRUE(kinC_Interaction::IsActive(status)) << status;
-  for (int status : {0, 4, 6})
-    EXPECT_FALSE(kinC_Interaction::IsActive(status)) << status;
-  EXPECT_TRUE(kinC_Interaction::IsBuiltIn(5));
-  EXPECT_FALSE(kinC_Interaction::IsBuiltIn(1));
-  // The surface-to-surface kinds share their base; self contact does not.
-  const kinC_SurfaceToSurfaceContactXpl xpl;
-  const kinC_SelfContactXpl self;
-  const kinC_Interaction* surfaceToSurface = &xpl;
-  const kinC_Interaction* selfContact = &self;
-  EXPECT_NE(dynamic_cast<const kinC_SurfaceToSurfaceContact*>(surfaceToSurface), nullptr);
-  EXPECT_EQ(dynamic_cast<const kinC_SurfaceToSurfaceContact*>(selfContact), nullptr);
-  // The cyclic mode lives in the store too.
+TEST(kinC_Interaction, CyclicModeLivesInTheStore) {
   kinC_CyclicSymmetry cyclic;
   cyclic.SetCyclicMode("Step-1", 3);
   EXPECT_TRUE(cyclic.HasStep("Step-1"));
