@@ -21,6 +21,7 @@
 #include "ModKerLow/dtmK_Datum.h"
 #include "ModelDatabase/mdl_PropAttr.h"
 #include "OdbAttrEO/kern_Object.h"
+#include "OdbAttrEO/kinC_ContactClearance.h"
 #include "OdbAttrEO/kprC_PropagatingObject.h"
 #include "OdbCoreGeom/rgnC_Region.h"
 
@@ -174,13 +175,6 @@ class kinC_ContactPairInteraction : public kinC_Interaction {
   rgnC_Region nodeSet_;
 };
 
-// Initial clearance of a surface-to-surface pair: none, bolt data, a value.
-enum kinC_ClearanceTypeEnm {
-  kinC_NO_CLEARANCE = 0,
-  kinC_BOLT_CLEARANCE = 1,
-  kinC_VALUE_CLEARANCE = 2
-};
-
 // Surface-to-surface contact, standard or explicit: sliding, adjustment,
 // tie, critical penetration, extension zone, weighting, initial clearance
 // and bolt data, and the surface smoothing choice.
@@ -203,22 +197,11 @@ class kinC_SurfaceToSurfaceContact : public kinC_ContactPairInteraction {
   KIN_ATTR(double, Weight, 0.5)
 
  public:
-  // A kinC_ClearanceTypeEnm value.
-  int ClearanceType() const { return clearanceType_; }
-  void SetClearanceType(int type) { clearanceType_ = type; }
-  KIN_ATTR(double, ClearanceValue, 0.0)
-  // The four bolt values; the third and fourth may be unset (DBL_MAX).
-  KIN_ATTR(double, BoltValue1, 0.0)
-  KIN_ATTR(double, BoltValue2, 0.0)
-  KIN_ATTR(double, BoltValue3, DBL_MAX)
-  KIN_ATTR(double, BoltValue4, DBL_MAX)
-  KIN_ATTR(bool, BoltAxisFlip, false)
+  // The initial clearance: none, a bolt's data or a single value.
+  KIN_ATTR(kinC_ClearanceData, Clearance, kinC_ClearanceData())
   KIN_ATTR(dtmC_DatumRef, BoltAxis, dtmC_DatumRef())
   // 1 asks for geometric smoothing of the surfaces.
   KIN_ATTR(int, SurfaceSmoothing, 0)
-
- private:
-  int clearanceType_ = kinC_NO_CLEARANCE;
 };
 
 #define KIN_CONTACT_CLASS(Name, Base, State, Id)                           \
