@@ -41,6 +41,13 @@ TEST(aif_ContactAssignmentsTest, InclusionsOfTheWholeModelAndPairsThatApply) {
   const cow_COW<kinC_Interaction> whole(contact);
   EXPECT_EQ(KeywordText(aif_ContactInclusionsExclusions(whole, "Step-1", *context.info, true)),
             "*Contact Inclusions, ALL EXTERIOR\n");
+
+  // Any other interaction fails the type test.
+  const std::string error = ThrownText(aif_ContactInclusionsExclusions(
+      cow_COW<kinC_Interaction>(kinC_Interaction{}), "Step-1", *context.info, true));
+  EXPECT_TRUE(aif_gc_test::GcIsTypeTestError(
+      error, "kinC_ContactExp", "module/aif/impl/interactions/aif_ContactInclusionsExclusions.cpp"))
+      << error;
   EXPECT_EQ(KeywordText(aif_ContactInclusionsExclusions(whole, "Step-1", *context.info, false)),
             GcLines({"*Contact Exclusions", "Block-1.Top , Block-1.Side"}));
 }
@@ -101,6 +108,12 @@ TEST(aif_ContactAssignmentsTest, InitializationsOfStandardContactOnly) {
             GcLines({"*Contact Initialization Assignment", "Block-1.Top , Block-1.Bottom , CInit-1",
                      "Block-1.Side , Block-1.Rim , \"Init 2\""}));
 
+  // A name without its pair: the list's range error, before any line.
+  contact.initializationNames = {"CInit-1", "Init 2", "CInit-3"};
+  EXPECT_EQ(ThrownText(aif_InitializationAssignments(cow_COW<kinC_Interaction>(contact), "Step-1",
+                                                     *context.info)),
+            "out of range: cow_List: index 2 out of range (size 2)");
+
   const std::string error = ThrownText(aif_InitializationAssignments(
       cow_COW<kinC_Interaction>(kinC_ContactExp{}), "Step-1", *context.info));
   EXPECT_TRUE(aif_gc_test::GcIsTypeTestError(
@@ -150,6 +163,11 @@ TEST(aif_ContactAssignmentsTest, GeometricCorrectionsByModellingSpace) {
                      "_GC_gcs2_1, Spherical, 1., 2.", "_GC_gcs3_1, None"}));
 
   EXPECT_EQ(KeywordText(aif_SmoothingAssignments(contact, *solidContext.info, {})), "");
+  const std::string error = ThrownText(aif_SmoothingAssignments(
+      cow_COW<kinC_Interaction>(kinC_ContactExp{}), *solidContext.info, records));
+  EXPECT_TRUE(aif_gc_test::GcIsTypeTestError(
+      error, "kinC_ContactStd", "module/aif/impl/interactions/aif_SmoothingAssignments.cpp"))
+      << error;
 }
 
 }  // namespace

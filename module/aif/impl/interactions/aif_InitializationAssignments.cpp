@@ -26,11 +26,15 @@ void aif_InitializationAssignments::Write(utl_Stream& stream) const {
       *interaction_, kInitializationAssignmentsFile, __LINE__);
   const cow_List<cow_String>& names = contact.initializationNames;
   if (names.IsEmpty()) return;
+  // A name without its pair is the list's range error, raised before
+  // anything is written.
+  const cow_List<kinC_RegionPair>& pairs = contact.initializationPairs;
+  static_cast<void>(pairs[names.Length() - 1]);
 
   stream << "*Contact Initialization Assignment";
   stream.LineBreak();
   for (std::size_t i = 0; i < names.Length(); ++i) {
-    const kinC_RegionPair& pair = contact.initializationPairs[i];
+    const kinC_RegionPair& pair = pairs[i];
     stream << aif_ContactRegionName(pair.first, *info_) << " , "
            << aif_ContactRegionName(pair.second, *info_) << " , "
            << akw_MorvexName(names[i], false);
