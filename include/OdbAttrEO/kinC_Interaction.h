@@ -1,81 +1,294 @@
 // An interaction of the model (contact and the like), defined in a step and
-// carried over to later ones. It may be suppressed, and may name node sets
-// that contact treats as node-based surfaces.
+// carried over to later ones: a step-dependent kernel object with a
+// propagation status and a state per step. It may be suppressed, and may name
+// node sets that contact treats as node-based surfaces.
+//
+// Propagation statuses as the interactions use them: 0 the step does not
+// have the interaction, 1 created in the step, 2 carried over unchanged, 3
+// modified, 4 deactivated, 5 built into the step by its procedure.
+//
+// Type ids 0x3070100 to 0x307011f are this header's.
 #pragma once
 
+#include <cfloat>
+#include <memory>
+#include <string>
 #include <utility>
 
+#include "BasShared/cow_Error.h"
 #include "BasShared/cow_List.h"
-#include "BasShared/cow_Map.h"
+#include "BasShared/cow_String.h"
+#include "ModKerLow/dtmK_Datum.h"
+#include "ModelDatabase/mdl_PropAttr.h"
 #include "OdbAttrEO/kern_Object.h"
+#include "OdbAttrEO/kprC_PropagatingObject.h"
 #include "OdbCoreGeom/rgnC_Region.h"
 
-class kinC_Interaction : public kern_Object {
+// A plain attribute of a kernel object: its accessor and its setter.
+#define KIN_ATTR(Type, Name, Default) \
+ public:                              \
+  const Type& Name() const {          \
+    return Name##_;                   \
+  }                                   \
+  void Set##Name(const Type& value) { \
+    Name##_ = value;                  \
+  }                                   \
+                                      \
+ private:                             \
+  Type Name##_ = Default;
+
+// The state of an interaction in one step. The deactivated mark is never set
+// by the model: a writer sets it on a copy to remove a pair in a step.
+class kinC_InteractionState : public kern_Object {
+  KERN_CLASS_HEAD(kinC_InteractionState, kern_Object, 0x3070100)
+  KIN_ATTR(bool, Deactivated, false)
+};
+
+class kinC_Interaction : public kprC_PropagatingObject {
  public:
   static constexpr unsigned kTypeId = 0x3070004;
   static unsigned TypeId() { return kTypeId; }
   unsigned DynTypeId() const override { return kTypeId; }
   kinC_Interaction* Clone() const override { return new kinC_Interaction(*this); }
-  CLS_REGISTER(kinC_Interaction, kern_Object)
+  CLS_REGISTER(kinC_Interaction, kprC_PropagatingObject)
 
-  bool Suppressed() const { return suppressed_; }
+  // Whether a propagation status puts the interaction in the step: created,
+  // carried over, modified or built in (1, 2, 3, 5).
+  static bool IsActive(int status) { return (status >= 1 && status <= 3) || status == 5; }
+  // Whether a status is the one of an interaction the step's procedure
+  // builds in (5); such a state carries no setting of the user's.
+  static bool IsBuiltIn(int status) { return status == 5; }
+
+  // The propagation status in `step`; 0 for a step without one.
+  int GetPropStatus(const cow_String& step) const { return StepStatus(step); }
+  // Whether `step` changes the interaction's definition.
+  bool IsModified(const cow_String& step) const { return StepModified(step); }
+
+  // The name of the step that created the interaction.
+  const cow_String& CreateStepName() const { return createStep_; }
+  void SetCreateStepName(const cow_String& step) { createStep_ = step; }
+
   // The node sets the interaction names for contact, in order.
   const cow_List<rgnC_Region>& ConstGetContactNodeSets() const { return contactNodeSets_; }
-
-  // Whether the interaction exists in `step` (created there or carried over).
-  bool HasStep(const cow_String& step) const { return steps_.IsMember(step); }
-  void AddStep(const cow_String& step) { steps_.AppendUnlessMember(step); }
-
-  void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
   void SetContactNodeSets(cow_List<rgnC_Region> regions) { contactNodeSets_ = std::move(regions); }
 
+  // Whether the interaction has a state in `step` (created there or carried
+  // over).
+  bool HasStep(const cow_String& step) const { return FindState(step) != nullptr; }
+  // Gives the interaction a default state of its kind in `step` unless it
+  // has one there; the status stays as it is.
+  void AddStep(const cow_String& step) {
+    if (HasStep(step)) return;
+    const std::unique_ptr<kinC_InteractionState> state(NewState());
+    Insert(step, *state);
+  }
+  // The state in `step`. Throws cow_OutOfRange for a step without a state.
+  const kinC_InteractionState& ConstGetState(const cow_String& step) const {
+    const auto* state = dynamic_cast<const kinC_InteractionState*>(FindState(step));
+    if (!state)
+      throw cow_OutOfRange("interaction state: no state in step " + std::string(step.Str()));
+    return *state;
+  }
+  // Stores a copy of `state` as the state in `step`, replacing any; the
+  // status in `step` stays as it is.
+  void Insert(const cow_String& step, const kinC_InteractionState& state) {
+    SetState(step, StepStatus(step), state);
+  }
+
+ protected:
+  // A new default state of the interaction's kind, owned by the caller.
+  virtual kinC_InteractionState* NewState() const { return new kinC_InteractionState; }
+
  private:
-  bool suppressed_ = false;
+  cow_String createStep_;
   cow_List<rgnC_Region> contactNodeSets_;
-  cow_List<cow_String> steps_;
 };
 
-// The contact interactions output requests can name: surface-to-surface
-// contact (two surfaces) and self contact (one), in the standard and the
-// explicit solver.
-#define KIN_CONTACT_CLASS(Name, Id)                                  \
-  class Name : public kinC_Interaction {                             \
-   public:                                                           \
-    static constexpr unsigned kTypeId = Id;                          \
-    static unsigned TypeId() { return kTypeId; }                     \
-    unsigned DynTypeId() const override { return kTypeId; }          \
-    Name* Clone() const override { return new Name(*this); }         \
-    CLS_REGISTER(Name, kinC_Interaction)                             \
-    const rgnC_Region& FirstSurface() const { return first_; }       \
-    const rgnC_Region& SecondSurface() const { return second_; }     \
-    void SetSurfaces(const rgnC_Region& first, const rgnC_Region& second = rgnC_Region()) { \
-      first_ = first;                                                \
-      second_ = second;                                              \
-    }                                                                \
-    /* The node set of the contact's initial clearance; empty unless set. */ \
-    const rgnC_Region& NodeSetRegion() const { return nodeSet_; }   \
-    void SetNodeSetRegion(const rgnC_Region& nodeSet) { nodeSet_ = nodeSet; } \
-                                                                     \
-   private:                                                          \
-    rgnC_Region first_;                                              \
-    rgnC_Region second_;                                             \
-    rgnC_Region nodeSet_;                                            \
+// The state of a contact pair in one step: the interaction property and the
+// contact controls it names, and whether the pair is switched on. Each text
+// or switch carries its attribute state (1 set in the step, 2 carried over, 3
+// removed in the step) and whether the step modified it.
+class kinC_ContactPairState : public kinC_InteractionState {
+  KERN_CLASS_HEAD(kinC_ContactPairState, kinC_InteractionState, 0x3070101)
+
+  const mdl_PropAttr<cow_String>& InteractionProperty() const { return property_; }
+  void SetInteractionProperty(const cow_String& name, int status = 1, bool modified = false) {
+    property_.Set(name, status, modified);
+  }
+  const mdl_PropAttr<cow_String>& ContactControls() const { return controls_; }
+  void SetContactControls(const cow_String& name, int status = 1, bool modified = false) {
+    controls_.Set(name, status, modified);
+  }
+  const mdl_PropAttr<bool>& Active() const { return active_; }
+  void SetActive(bool active, int status = 1, bool modified = false) {
+    active_.Set(active, status, modified);
+  }
+
+ private:
+  mdl_PropAttr<cow_String> property_;
+  mdl_PropAttr<cow_String> controls_;
+  mdl_PropAttr<bool> active_{true, 1};
+};
+
+#define KIN_PAIR_STATE(Name, Id)                     \
+  class Name : public kinC_ContactPairState {        \
+    KERN_CLASS_HEAD(Name, kinC_ContactPairState, Id) \
   };
-KIN_CONTACT_CLASS(kinC_SurfaceToSurfaceContactStd, 0x3070011)
-KIN_CONTACT_CLASS(kinC_SurfaceToSurfaceContactXpl, 0x3070012)
-KIN_CONTACT_CLASS(kinC_SelfContactStd, 0x3070013)
-KIN_CONTACT_CLASS(kinC_SelfContactXpl, 0x3070014)
+KIN_PAIR_STATE(kinC_SurfaceToSurfaceContactStdState, 0x3070102)
+KIN_PAIR_STATE(kinC_SurfaceToSurfaceContactXplState, 0x3070103)
+KIN_PAIR_STATE(kinC_SelfContactStdState, 0x3070104)
+KIN_PAIR_STATE(kinC_SelfContactXplState, 0x3070105)
+#undef KIN_PAIR_STATE
+
+// The base of the contact pairs: surface-to-surface contact (two surfaces)
+// and self contact (one, in the first slot), in the standard and the
+// explicit solver, with the formulation settings the pair keyword reads.
+class kinC_ContactPairInteraction : public kinC_Interaction {
+  KERN_CLASS_HEAD(kinC_ContactPairInteraction, kinC_Interaction, 0x3070106)
+
+  const rgnC_Region& FirstSurface() const { return first_; }
+  const rgnC_Region& SecondSurface() const { return second_; }
+  void SetSurfaces(const rgnC_Region& first, const rgnC_Region& second = rgnC_Region()) {
+    first_ = first;
+    second_ = second;
+  }
+  // The node set of the contact's initial clearance (the slave node set of
+  // a bolt clearance); empty unless set.
+  const rgnC_Region& NodeSetRegion() const { return nodeSet_; }
+  void SetNodeSetRegion(const rgnC_Region& nodeSet) { nodeSet_ = nodeSet; }
+
+  // Standard formulation: discretization (1 surface to surface, otherwise
+  // node to surface), thickness, smoothing, tracking (0 state, 1 path) and
+  // supplementary constraints (0 selective, 1 no, 2 yes).
+  KIN_ATTR(int, Discretization, 0)
+  KIN_ATTR(bool, Thickness, true)
+  KIN_ATTR(double, Smoothing, 0.2)
+  KIN_ATTR(int, Tracking, 1)
+  KIN_ATTR(int, SupplementaryConstraints, 0)
+  // Explicit: the mechanical constraint (0 kinematic, 1 penalty).
+  KIN_ATTR(int, MechanicalConstraint, 0)
+
+ private:
+  rgnC_Region first_;
+  rgnC_Region second_;
+  rgnC_Region nodeSet_;
+};
+
+// Initial clearance of a surface-to-surface pair: none, bolt data, a value.
+enum kinC_ClearanceTypeEnm {
+  kinC_NO_CLEARANCE = 0,
+  kinC_BOLT_CLEARANCE = 1,
+  kinC_VALUE_CLEARANCE = 2
+};
+
+// Surface-to-surface contact, standard or explicit: sliding, adjustment,
+// tie, critical penetration, extension zone, weighting, initial clearance
+// and bolt data, and the surface smoothing choice.
+class kinC_SurfaceToSurfaceContact : public kinC_ContactPairInteraction {
+  KERN_CLASS_HEAD(kinC_SurfaceToSurfaceContact, kinC_ContactPairInteraction, 0x3070107)
+
+  // 0 small sliding, 1 finite sliding.
+  KIN_ATTR(int, SlidingFormulation, 1)
+  // 0 none, 1 overclosed only, 2 within the tolerance, 3 the adjust node set.
+  KIN_ATTR(int, AdjustMethod, 0)
+  KIN_ATTR(double, AdjustTolerance, 0.0)
+  KIN_ATTR(rgnC_Region, AdjustRegion, rgnC_Region())
+  KIN_ATTR(bool, Tied, false)
+  // The critical penetration is written only when the default flag is clear.
+  KIN_ATTR(bool, HcritDefault, true)
+  KIN_ATTR(double, Hcrit, 0.0)
+  KIN_ATTR(double, ExtensionZone, 0.1)
+  // Explicit: the weight is used when weighting is 1.
+  KIN_ATTR(int, Weighting, 0)
+  KIN_ATTR(double, Weight, 0.5)
+
+ public:
+  // A kinC_ClearanceTypeEnm value.
+  int ClearanceType() const { return clearanceType_; }
+  void SetClearanceType(int type) { clearanceType_ = type; }
+  KIN_ATTR(double, ClearanceValue, 0.0)
+  // The four bolt values; the third and fourth may be unset (DBL_MAX).
+  KIN_ATTR(double, BoltValue1, 0.0)
+  KIN_ATTR(double, BoltValue2, 0.0)
+  KIN_ATTR(double, BoltValue3, DBL_MAX)
+  KIN_ATTR(double, BoltValue4, DBL_MAX)
+  KIN_ATTR(bool, BoltAxisFlip, false)
+  KIN_ATTR(dtmC_DatumRef, BoltAxis, dtmC_DatumRef())
+  // 1 asks for geometric smoothing of the surfaces.
+  KIN_ATTR(int, SurfaceSmoothing, 0)
+
+ private:
+  int clearanceType_ = kinC_NO_CLEARANCE;
+};
+
+#define KIN_CONTACT_CLASS(Name, Base, State, Id)                           \
+  class Name : public Base {                                               \
+    KERN_CLASS_HEAD(Name, Base, Id)                                        \
+   protected:                                                              \
+    kinC_InteractionState* NewState() const override { return new State; } \
+  };
+KIN_CONTACT_CLASS(kinC_SurfaceToSurfaceContactStd, kinC_SurfaceToSurfaceContact,
+                  kinC_SurfaceToSurfaceContactStdState, 0x3070011)
+KIN_CONTACT_CLASS(kinC_SurfaceToSurfaceContactXpl, kinC_SurfaceToSurfaceContact,
+                  kinC_SurfaceToSurfaceContactXplState, 0x3070012)
+KIN_CONTACT_CLASS(kinC_SelfContactStd, kinC_ContactPairInteraction, kinC_SelfContactStdState,
+                  0x3070013)
+KIN_CONTACT_CLASS(kinC_SelfContactXpl, kinC_ContactPairInteraction, kinC_SelfContactXplState,
+                  0x3070014)
 #undef KIN_CONTACT_CLASS
+
+// The state of a model change in one step: whether elements are added
+// (true) or removed, and whether added elements take their strain.
+class kinC_ModelChangeState : public kinC_InteractionState {
+  KERN_CLASS_HEAD(kinC_ModelChangeState, kinC_InteractionState, 0x3070108)
+
+  const mdl_PropAttr<bool>& Add() const { return add_; }
+  void SetAdd(bool add, int status = 1) { add_.Set(add, status); }
+  const mdl_PropAttr<bool>& WithStrain() const { return strain_; }
+  void SetWithStrain(bool strain, int status = 1) { strain_.Set(strain, status); }
+
+ private:
+  mdl_PropAttr<bool> add_;
+  mdl_PropAttr<bool> strain_;
+};
+
+// Removes or adds the elements of a region in a step, or (the activation
+// flag set) asks the solver to activate model changes.
+class kinC_ModelChange : public kinC_Interaction {
+  KERN_CLASS_HEAD(kinC_ModelChange, kinC_Interaction, 0x3070109)
+  KIN_ATTR(bool, Activation, false)
+  KIN_ATTR(rgnC_Region, Region, rgnC_Region())
+
+ protected:
+  kinC_InteractionState* NewState() const override { return new kinC_ModelChangeState; }
+};
+
+// The state of a crack growth in one step: whether the crack may grow.
+class kinC_XFEMCrackGrowthState : public kinC_InteractionState {
+  KERN_CLASS_HEAD(kinC_XFEMCrackGrowthState, kinC_InteractionState, 0x307010a)
+
+  const mdl_PropAttr<bool>& Active() const { return active_; }
+  void SetActive(bool active, int status = 1) { active_.Set(active, status); }
+
+ private:
+  mdl_PropAttr<bool> active_{true, 1};
+};
+
+// Switches the growth of an enriched crack on or off per step; the crack is
+// named by its text.
+class kinC_XFEMCrackGrowth : public kinC_Interaction {
+  KERN_CLASS_HEAD(kinC_XFEMCrackGrowth, kinC_Interaction, 0x307010b)
+  KIN_ATTR(cow_String, CrackName, cow_String())
+
+ protected:
+  kinC_InteractionState* NewState() const override { return new kinC_XFEMCrackGrowthState; }
+};
 
 // The state of a cyclic symmetry interaction in one step: the cyclic mode the
 // step's loads act in.
-class kinC_CyclicSymmetryState {
- public:
-  int CyclicMode() const { return cyclicMode_; }
-  void SetCyclicMode(int mode) { cyclicMode_ = mode; }
-
- private:
-  int cyclicMode_ = 0;
+class kinC_CyclicSymmetryState : public kinC_InteractionState {
+  KERN_CLASS_HEAD(kinC_CyclicSymmetryState, kinC_InteractionState, 0x307010c)
+  KIN_ATTR(int, CyclicMode, 0)
 };
 
 // Cyclic symmetry of the model: a sector repeated about an axis.
@@ -90,18 +303,17 @@ class kinC_CyclicSymmetry : public kinC_Interaction {
   // The state in `step`; a state of mode 0 for a step without one.
   const kinC_CyclicSymmetryState& ConstGetState(const cow_String& step) const {
     static const kinC_CyclicSymmetryState none;
-    const kinC_CyclicSymmetryState* state = states_.Find(step);
+    const auto* state = dynamic_cast<const kinC_CyclicSymmetryState*>(FindState(step));
     return state ? *state : none;
   }
   void SetCyclicMode(const cow_String& step, int mode) {
     kinC_CyclicSymmetryState state;
     state.SetCyclicMode(mode);
-    states_.Set(step, state);
-    AddStep(step);
+    Insert(step, state);
   }
 
- private:
-  cow_Map<cow_String, kinC_CyclicSymmetryState> states_;
+ protected:
+  kinC_InteractionState* NewState() const override { return new kinC_CyclicSymmetryState; }
 };
 
 // An actuator or sensor: a user element on a region with its solution-
@@ -128,3 +340,5 @@ class kinC_ActuatorSensor : public kinC_Interaction {
   int variableCount_ = 0;
   cow_List<double> values_;
 };
+
+#undef KIN_ATTR
