@@ -7,11 +7,10 @@
 // Surface smoothing data of the standard solver's contact pairs are here too.
 #pragma once
 
-#include <cfloat>
-#include <utility>
+#include <string>
 
+#include "BasShared/cow_Error.h"
 #include "BasShared/cow_List.h"
-#include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 #include "ModelDatabase/mdl_PropAttr.h"
 #include "OdbAttrEO/kern_Object.h"
@@ -69,8 +68,8 @@ struct kinC_Smoothing {
 // General contact in one step: whether it covers the whole model, and per
 // entry of each assignment list of the interaction one attribute, at the
 // same position. An attribute whose status is 0 is not set in the step.
-class kinC_ContactExpState : public kern_Object {
-  KERN_CLASS_HEAD(kinC_ContactExpState, kern_Object, 0x3070052)
+class kinC_ContactExpState : public kinC_InteractionState {
+  KERN_CLASS_HEAD(kinC_ContactExpState, kinC_InteractionState, 0x3070052)
 
   bool WholeModel() const { return wholeModel_; }
   void SetWholeModel(bool whole) { wholeModel_ = whole; }
@@ -90,7 +89,8 @@ class kinC_ContactExpState : public kern_Object {
 };
 
 // General contact of the explicit solver. The lists are read with the step
-// state, entry by entry.
+// state, entry by entry; statuses and states are the interaction's store
+// (GetPropStatus, SetState with a kinC_ContactExpState).
 class kinC_ContactExp : public kinC_Interaction {
   KERN_CLASS_HEAD(kinC_ContactExp, kinC_Interaction, 0x3070050)
 
@@ -103,28 +103,18 @@ class kinC_ContactExp : public kinC_Interaction {
   cow_List<kinC_RegionPair> featureRegions;
   cow_List<kinC_RegionPair> masterSlavePairs;
 
-  // The propagation status in `step` (1 created, 2 carried over, 3
-  // modified, 4 inactive); 0 for a step without a state.
-  int GetPropStatus(const cow_String& step) const {
-    const int* status = statuses_.Find(step);
-    return status ? *status : 0;
-  }
-  // The state in `step`; an empty state (nothing set) for a step without one.
+  // The state in `step` (the interaction's store). Throws cow_OutOfRange
+  // for a step without a state.
   const kinC_ContactExpState& ConstGetState(const cow_String& step) const {
-    static const kinC_ContactExpState none;
-    const kinC_ContactExpState* state = states_.Find(step);
-    return state ? *state : none;
+    const auto* state = dynamic_cast<const kinC_ContactExpState*>(FindState(step));
+    if (!state)
+      throw cow_OutOfRange("general contact state: no state in step " + std::string(step.Str()));
+    return *state;
   }
   bool WholeModelContact(const cow_String& step) const { return ConstGetState(step).WholeModel(); }
-  void SetState(const cow_String& step, int status, const kinC_ContactExpState& state) {
-    statuses_.Set(step, status);
-    states_.Set(step, state);
-    AddStep(step);
-  }
 
- private:
-  cow_Map<cow_String, int> statuses_;
-  cow_Map<cow_String, kinC_ContactExpState> states_;
+ protected:
+  kinC_InteractionState* NewState() const override { return new kinC_ContactExpState; }
 };
 
 // General contact of the standard solver: besides the explicit lists, the

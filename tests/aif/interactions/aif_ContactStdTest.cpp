@@ -51,7 +51,7 @@ TEST(aif_ContactStdTest, TheContactLineAloneWithoutInteractionOrSetEntries) {
       "*Contact\n");
 
   // Lists whose entries the step leaves unset, or sets to "not included",
-  // write no keyword line; nor does a step without a state.
+  // write no keyword line.
   kinC_ContactStd contact = ContactStdOfEveryList();
   contact.initializationNames = {};
   kinC_ContactExpState unset;
@@ -61,7 +61,9 @@ TEST(aif_ContactStdTest, TheContactLineAloneWithoutInteractionOrSetEntries) {
   contact.SetState("Step-2", 2, unset);
   const cow_COW<kinC_Interaction> handle(contact);
   EXPECT_EQ(KeywordText(aif_ContactStd("GC", handle, "Step-2", info, {}, false)), "*Contact\n");
-  EXPECT_EQ(KeywordText(aif_ContactStd("GC", handle, "Step-9", info, {}, true)), "*Contact\n");
+  // A step without a state is the store's range error, before any line.
+  EXPECT_EQ(ThrownText(aif_ContactStd("GC", handle, "Step-9", info, {}, true)),
+            "out of range: general contact state: no state in step Step-9");
 }
 
 TEST(aif_ContactStdTest, AssignmentsFollowInTheirOrder) {
@@ -157,6 +159,12 @@ TEST(aif_ContactStdTest, ExplicitContactIsNewInEveryStepAndAloneWhereInactive) {
   contact.SetState("Step-2", 4, state);
   EXPECT_EQ(KeywordText(aif_Contact("GC", contact, "Step-2", *partBased.info)),
             "*Contact, op=NEW\n");
+  // Inactive, the state is not read: a step holding none writes the line.
+  contact.SetStatus("Step-3", 4);
+  EXPECT_EQ(KeywordText(aif_Contact("GC", contact, "Step-3", *partBased.info)),
+            "*Contact, op=NEW\n");
+  EXPECT_EQ(ThrownText(aif_Contact("GC", contact, "Step-4", *partBased.info)),
+            "out of range: general contact state: no state in step Step-4");
   // The keyword keeps its own copy of the contact.
   EXPECT_EQ(KeywordText(keyword), expected);
 }

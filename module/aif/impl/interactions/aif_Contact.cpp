@@ -24,10 +24,14 @@ aif_Contact::aif_Contact(cow_String name, const kinC_ContactExp& interaction, co
       info_(&info) {}
 
 void aif_Contact::Write(utl_Stream& stream) const {
+  const auto& contact = static_cast<const kinC_ContactExp&>(*interaction_);
+  const bool inactive = contact.GetPropStatus(stepName_) == kContactInactiveStatus;
+  // An active contact's state is read before the first line, so that a
+  // step without one leaves nothing written.
+  if (!inactive) static_cast<void>(contact.ConstGetState(stepName_));
   stream << "*Contact, op=NEW";
   stream.LineBreak();
-  const auto& contact = static_cast<const kinC_ContactExp&>(*interaction_);
-  if (contact.GetPropStatus(stepName_) == kContactInactiveStatus) return;
+  if (inactive) return;
 
   aif_ContactInclusionsExclusions(interaction_, stepName_, *info_, true).Write(stream);
   aif_ContactInclusionsExclusions(interaction_, stepName_, *info_, false).Write(stream);

@@ -21,7 +21,8 @@ class aif_Contact : public akw_Keyword {
 
   akw_Keyword* Clone() const override { return new aif_Contact(*this); }
   // "*Contact, op=NEW"; the assignments follow unless the contact's status
-  // in the step is 4 (inactive).
+  // in the step is 4 (inactive). Throws cow_OutOfRange, before writing, for
+  // an active contact without a state in the step.
   void Write(utl_Stream& stream) const override;
 
  private:

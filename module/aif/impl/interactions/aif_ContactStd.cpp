@@ -30,8 +30,12 @@ aif_ContactStd::aif_ContactStd(cow_String name, cow_COW<kinC_Interaction> intera
       corrections_(std::move(corrections)) {}
 
 void aif_ContactStd::Write(utl_Stream& stream) const {
+  // The type test and the step's state come before the first line: a
+  // failing write leaves nothing behind.
   if (!interaction_.IsNull())
-    nex_canDynamicCastRef<const kinC_ContactStd>(*interaction_, kContactStdFile, __LINE__);
+    static_cast<void>(
+        nex_canDynamicCastRef<const kinC_ContactStd>(*interaction_, kContactStdFile, __LINE__)
+            .ConstGetState(stepName_));
   stream << "*Contact";
   stream.LineBreak();
   if (interaction_.IsNull()) return;

@@ -27,6 +27,8 @@ class aif_ContactStd : public akw_Keyword {
 
   akw_Keyword* Clone() const override { return new aif_ContactStd(*this); }
   // "*Contact"; with an interaction, its assignment keywords after it.
+  // Throws, before writing, the type test's error for another interaction
+  // and cow_OutOfRange when it has no state in the step.
   void Write(utl_Stream& stream) const override;
 
  private:
