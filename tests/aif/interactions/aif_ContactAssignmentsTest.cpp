@@ -121,7 +121,7 @@ TEST(aif_ContactAssignmentsTest, InitializationsOfStandardContactOnly) {
       << error;
 }
 
-aif_GeometricCorrection Correction(const char* surface, const char* choice, const char* kind) {
+aif_GeometricCorrection GcCorrection(const char* surface, const char* choice, const char* kind) {
   aif_GeometricCorrection record;
   record.interactionName = "GC";
   record.surface = surface;
@@ -139,12 +139,12 @@ aif_GeometricCorrection Correction(const char* surface, const char* choice, cons
 TEST(aif_ContactAssignmentsTest, GeometricCorrectionsByModellingSpace) {
   const cow_COW<kinC_Interaction> contact(kinC_ContactStd{});
   const cow_List<aif_GeometricCorrection> records = {
-      Correction("_GC_gcs0_1", "", "Circumferential"),
+      GcCorrection("_GC_gcs0_1", "", "Circumferential"),
       // An assignment whose kind has no choice text carries the kind the
       // analysis found, in capitals: its second point is written as well.
-      Correction("_GC_gcs1_1", "", "CIRCUMFERENTIAL"),
-      Correction("_GC_gcs2_1", "Spherical", "CIRCUMFERENTIAL"),
-      Correction("_GC_gcs3_1", "None", "SPHERICAL")};
+      GcCorrection("_GC_gcs1_1", "", "CIRCUMFERENTIAL"),
+      GcCorrection("_GC_gcs2_1", "Spherical", "CIRCUMFERENTIAL"),
+      GcCorrection("_GC_gcs3_1", "None", "SPHERICAL")};
 
   const hst_ModelBuilder solid = aif_gc_test::GcModel(2000);
   const aif_gc_test::GcContext solidContext(solid, false);

@@ -14,7 +14,7 @@ constexpr char kInclusionsFile[] =
     "module/aif/impl/interactions/aif_ContactInclusionsExclusions.cpp";
 
 // Whether entry `index` applies in the step: set there, and true.
-bool InclusionApplies(const cow_List<mdl_PropAttr<bool>>& flags, std::size_t index) {
+bool ContactInclusionApplies(const cow_List<mdl_PropAttr<bool>>& flags, std::size_t index) {
   const mdl_PropAttr<bool>* flag = aif_ContactSetEntry(flags, index);
   return flag && flag->Value();
 }
@@ -45,7 +45,7 @@ void aif_ContactInclusionsExclusions::Write(utl_Stream& stream) const {
   const bool useText = dynamic_cast<const kinC_ContactStd*>(&contact) == nullptr;
   bool headed = false;
   for (std::size_t i = 0; i < pairs.Length(); ++i) {
-    if (!InclusionApplies(flags, i)) continue;
+    if (!ContactInclusionApplies(flags, i)) continue;
     if (!headed) {
       stream << keyword;
       stream.LineBreak();

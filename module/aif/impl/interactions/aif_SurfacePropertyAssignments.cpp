@@ -13,7 +13,7 @@ namespace {
 constexpr char kSurfacePropertyAssignmentsFile[] =
     "module/aif/impl/interactions/aif_SurfacePropertyAssignments.cpp";
 
-void WriteSurfaceValue(utl_Stream& stream, const kinC_SurfThick& thickness) {
+void WriteSurfaceAssignmentValue(utl_Stream& stream, const kinC_SurfThick& thickness) {
   if (thickness.kind == 0)
     stream << "ORIGINAL";
   else if (thickness.kind == 1 || thickness.kind == 3)
@@ -23,7 +23,7 @@ void WriteSurfaceValue(utl_Stream& stream, const kinC_SurfThick& thickness) {
   stream << " , " << thickness.scale;
 }
 
-void WriteSurfaceValue(utl_Stream& stream, const kinC_SurfOffset& offset) {
+void WriteSurfaceAssignmentValue(utl_Stream& stream, const kinC_SurfOffset& offset) {
   if (offset.kind == 0)
     stream << "ORIGINAL";
   else if (offset.kind == 1)
@@ -34,7 +34,7 @@ void WriteSurfaceValue(utl_Stream& stream, const kinC_SurfOffset& offset) {
     stream << offset.value;
 }
 
-void WriteSurfaceValue(utl_Stream& stream, const kinC_SurfFeature& feature) {
+void WriteSurfaceAssignmentValue(utl_Stream& stream, const kinC_SurfFeature& feature) {
   if (feature.kind == 0)
     stream << "PERIMETER EDGES";
   else if (feature.kind == 1)
@@ -56,7 +56,7 @@ void WriteSurfaceAssignment(utl_Stream& stream, const char* property,
     const mdl_PropAttr<T>* value = aif_ContactSetEntry(values, i);
     if (!value) continue;
     stream << aif_ContactRegionName(regions[i].first, info) << " , ";
-    WriteSurfaceValue(stream, value->Value());
+    WriteSurfaceAssignmentValue(stream, value->Value());
     stream.LineBreak();
   }
 }
