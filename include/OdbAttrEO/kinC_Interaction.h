@@ -284,6 +284,12 @@ class kinC_XFEMCrackGrowth : public kinC_Interaction {
   kinC_InteractionState* NewState() const override { return new kinC_XFEMCrackGrowthState; }
 };
 
+// An elastic foundation: its foundation keyword comes later; a contact pair
+// over one writes nothing.
+class kinC_ElasticFoundation : public kinC_Interaction {
+  KERN_CLASS_HEAD(kinC_ElasticFoundation, kinC_Interaction, 0x307010d)
+};
+
 // The state of a cyclic symmetry interaction in one step: the cyclic mode the
 // step's loads act in.
 class kinC_CyclicSymmetryState : public kinC_InteractionState {
