@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <memory>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,9 @@ template <class T>
 class cow_List {
  public:
   using const_iterator = typename std::vector<T>::const_iterator;
+  // What a read gives: a reference to the element, but a copy for bool, whose
+  // vector hands out proxies rather than references.
+  using const_reference = std::conditional_t<std::is_same_v<T, bool>, bool, const T&>;
 
   cow_List() = default;
   cow_List(std::initializer_list<T> items) : rep_(std::make_shared<std::vector<T>>(items)) {}
@@ -23,7 +27,7 @@ class cow_List {
   bool IsEmpty() const { return Length() == 0; }
 
   // Bounds-checked read; throws cow_OutOfRange.
-  const T& operator[](std::size_t index) const {
+  const_reference operator[](std::size_t index) const {
     if (index >= Length()) cow_ThrowOutOfRange("cow_List", static_cast<long long>(index), Length());
     return (*rep_)[index];
   }

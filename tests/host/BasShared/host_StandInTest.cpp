@@ -81,6 +81,16 @@ TEST(host_ContainerTest, ListCopiesShareUntilWritten) {
   EXPECT_TRUE(d.SharesWith(a));
 }
 
+// A list of flags reads its elements as values: the vector under it holds
+// bits, whose proxies a reference would outlive.
+TEST(host_ContainerTest, FlagListsReadTheirElements) {
+  const cow_List<bool> flags = {true, false, true};
+  const bool& last = flags[2];
+  EXPECT_TRUE(last);
+  EXPECT_FALSE(flags[1]);
+  EXPECT_EQ(flags.IndexOf(false), 1);
+}
+
 TEST(host_ContainerTest, MapCopiesShareUntilWritten) {
   cow_Map<cow_String, int> a;
   a.Set("a", 1);
