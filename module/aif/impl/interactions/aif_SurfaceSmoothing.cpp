@@ -6,18 +6,6 @@
 #include "BasShared/cow_Error.h"
 #include "QivBasicUtils/utl_Stream.h"
 
-namespace {
-
-// Mark `index` of `marks`, read by value: a list of bools cannot hand out a
-// reference to one of its elements. Throws cow_OutOfRange past the end.
-bool SmoothingMark(const cow_List<bool>& marks, std::size_t index) {
-  if (index >= marks.Length())
-    cow_ThrowOutOfRange("cow_List", static_cast<long long>(index), marks.Length());
-  return *(marks.begin() + static_cast<std::ptrdiff_t>(index));
-}
-
-}  // namespace
-
 aif_SurfaceSmoothing::aif_SurfaceSmoothing(cow_String name, cow_List<cow_String> masterNames,
                                            cow_List<cow_String> slaveNames, cow_List<double> x1,
                                            cow_List<double> y1, cow_List<double> z1,
@@ -42,10 +30,9 @@ void aif_SurfaceSmoothing::Write(utl_Stream& stream) const {
   stream.LineBreak();
   for (std::size_t i = 0; i < masterNames_.Length(); ++i) {
     stream << slaveNames_[i] << ", " << masterNames_[i] << ", "
-           << (SmoothingMark(spherical_, i) ? "SPHERICAL, " : "CIRCUMFERENTIAL, ") << x1_[i] << ", "
-           << y1_[i] << ", " << z1_[i];
-    if (SmoothingMark(circumferential_, i))
-      stream << ", " << x2_[i] << ", " << y2_[i] << ", " << z2_[i];
+           << (spherical_[i] ? "SPHERICAL, " : "CIRCUMFERENTIAL, ") << x1_[i] << ", " << y1_[i]
+           << ", " << z1_[i];
+    if (circumferential_[i]) stream << ", " << x2_[i] << ", " << y2_[i] << ", " << z2_[i];
     stream.LineBreak();
   }
 }
