@@ -16,17 +16,6 @@
 
 #define KAM_KIND(Name, Base, Id) KERN_CLASS_HEAD(Name, Base, Id)
 
-#define KAM_FIELD(Type, Name, Default) \
- public:                               \
-  const Type& Name() const {           \
-    return Name##_;                    \
-  }                                    \
-  void Set##Name(const Type& value) {  \
-    Name##_ = value;                   \
-  }                                    \
-                                       \
- private:                              \
-  Type Name##_ = Default;
 
 using kamC_Table = std::vector<std::vector<double>>;
 using kamC_Scalars3 = std::array<double, 3>;
@@ -36,8 +25,8 @@ using kamC_Scalars5 = std::array<double, 5>;
 // The baseline correction of a tabular or equally spaced amplitude: its
 // correction values and its uid.
 class kamC_BaselineCorrection {
-  KAM_FIELD(cow_List<double>, Values, cow_List<double>())
-  KAM_FIELD(int, Uid, 0)
+  KERN_ATTR(cow_List<double>, Values, cow_List<double>())
+  KERN_ATTR(int, Uid, 0)
 };
 
 class kamC_Amplitude : public kern_Object {
@@ -45,7 +34,7 @@ class kamC_Amplitude : public kern_Object {
   // 0 the step time; 1 the total time.
   enum TimeSpanEnm { STEP = 0, TOTAL = 1 };
   KAM_KIND(kamC_Amplitude, kern_Object, 0x3020001)
-  KAM_FIELD(TimeSpanEnm, TimeSpan, STEP)
+  KERN_ATTR(TimeSpanEnm, TimeSpan, STEP)
 };
 
 template <>
@@ -56,52 +45,52 @@ struct omu_EnumTexts<kamC_Amplitude::TimeSpanEnm> {
 // Time-value pairs; smoothing DBL_MAX when not given.
 class kamC_Tabular : public kamC_Amplitude {
   KAM_KIND(kamC_Tabular, kamC_Amplitude, 0x3020002)
-  KAM_FIELD(double, Smoothing, DBL_MAX)
-  KAM_FIELD(kamC_Table, Data, kamC_Table())
-  KAM_FIELD(bool, HasBaselineCorrection, false)
-  KAM_FIELD(kamC_BaselineCorrection, BaselineCorrection, kamC_BaselineCorrection())
+  KERN_ATTR(double, Smoothing, DBL_MAX)
+  KERN_ATTR(kamC_Table, Data, kamC_Table())
+  KERN_ATTR(bool, HasBaselineCorrection, false)
+  KERN_ATTR(kamC_BaselineCorrection, BaselineCorrection, kamC_BaselineCorrection())
 };
 
 class kamC_EquallySpaced : public kamC_Amplitude {
   KAM_KIND(kamC_EquallySpaced, kamC_Amplitude, 0x3020003)
-  KAM_FIELD(double, FixedInterval, 1.0)
-  KAM_FIELD(double, Begin, 0.0)
-  KAM_FIELD(double, Smoothing, DBL_MAX)
-  KAM_FIELD(cow_List<double>, Values, cow_List<double>())
-  KAM_FIELD(bool, HasBaselineCorrection, false)
-  KAM_FIELD(kamC_BaselineCorrection, BaselineCorrection, kamC_BaselineCorrection())
+  KERN_ATTR(double, FixedInterval, 1.0)
+  KERN_ATTR(double, Begin, 0.0)
+  KERN_ATTR(double, Smoothing, DBL_MAX)
+  KERN_ATTR(cow_List<double>, Values, cow_List<double>())
+  KERN_ATTR(bool, HasBaselineCorrection, false)
+  KERN_ATTR(kamC_BaselineCorrection, BaselineCorrection, kamC_BaselineCorrection())
 };
 
 // Three scalars (circular frequency, start time, initial amplitude) and the
 // Fourier coefficient pairs.
 class kamC_Periodic : public kamC_Amplitude {
   KAM_KIND(kamC_Periodic, kamC_Amplitude, 0x3020004)
-  KAM_FIELD(kamC_Scalars3, Scalars, {})
-  KAM_FIELD(kamC_Table, Data, kamC_Table())
+  KERN_ATTR(kamC_Scalars3, Scalars, {})
+  KERN_ATTR(kamC_Table, Data, kamC_Table())
 };
 
 // Five scalars: initial time, amplitude, two circular frequencies, A0.
 class kamC_Modulated : public kamC_Amplitude {
   KAM_KIND(kamC_Modulated, kamC_Amplitude, 0x3020005)
-  KAM_FIELD(kamC_Scalars5, Scalars, {})
+  KERN_ATTR(kamC_Scalars5, Scalars, {})
 };
 
 // Four scalars: initial time, initial amplitude, amplitude, decay time.
 class kamC_Decay : public kamC_Amplitude {
   KAM_KIND(kamC_Decay, kamC_Amplitude, 0x3020006)
-  KAM_FIELD(kamC_Scalars4, Scalars, {})
+  KERN_ATTR(kamC_Scalars4, Scalars, {})
 };
 
 // Time-value pairs joined by smooth steps.
 class kamC_SmoothStep : public kamC_Amplitude {
   KAM_KIND(kamC_SmoothStep, kamC_Amplitude, 0x3020007)
-  KAM_FIELD(kamC_Table, Data, kamC_Table())
+  KERN_ATTR(kamC_Table, Data, kamC_Table())
 };
 
 // Three scalars: initial, minimum and maximum value.
 class kamC_SolutionDependent : public kamC_Amplitude {
   KAM_KIND(kamC_SolutionDependent, kamC_Amplitude, 0x3020008)
-  KAM_FIELD(kamC_Scalars3, Scalars, {})
+  KERN_ATTR(kamC_Scalars3, Scalars, {})
 };
 
 class kamC_ActuatorAmplitude : public kamC_Amplitude {
@@ -110,7 +99,7 @@ class kamC_ActuatorAmplitude : public kamC_Amplitude {
 
 class kamC_UserAmplitude : public kamC_Amplitude {
   KAM_KIND(kamC_UserAmplitude, kamC_Amplitude, 0x302000A)
-  KAM_FIELD(int, Variables, 0)
+  KERN_ATTR(int, Variables, 0)
 };
 
 // A response spectrum: given as a table, or created from an amplitude (the
@@ -120,15 +109,15 @@ class kamC_SpectrumAmplitude : public kamC_Amplitude {
  public:
   enum UnitsEnm { DISPLACEMENT = 0, VELOCITY = 1, ACCELERATION = 2, GRAVITY = 3 };
   KAM_KIND(kamC_SpectrumAmplitude, kamC_Amplitude, 0x302000B)
-  KAM_FIELD(int, Create, 0)
-  KAM_FIELD(UnitsEnm, SpectrumUnits, ACCELERATION)
-  KAM_FIELD(int, EventType, 2)
-  KAM_FIELD(int, Relative, 0)
-  KAM_FIELD(double, TimeIncrement, 0.0)
-  KAM_FIELD(double, G, 9.81)
-  KAM_FIELD(bool, DampingGenerate, false)
-  KAM_FIELD(cow_String, AmplitudeName, cow_String())
-  KAM_FIELD(kamC_Table, Data, kamC_Table())
+  KERN_ATTR(int, Create, 0)
+  KERN_ATTR(UnitsEnm, SpectrumUnits, ACCELERATION)
+  KERN_ATTR(int, EventType, 2)
+  KERN_ATTR(int, Relative, 0)
+  KERN_ATTR(double, TimeIncrement, 0.0)
+  KERN_ATTR(double, G, 9.81)
+  KERN_ATTR(bool, DampingGenerate, false)
+  KERN_ATTR(cow_String, AmplitudeName, cow_String())
+  KERN_ATTR(kamC_Table, Data, kamC_Table())
 };
 
 template <>
@@ -143,11 +132,11 @@ class kamC_PsdDefinition : public kamC_Amplitude {
  public:
   enum PsdTypeEnm { DB = 0, BASE = 1, FORCE = 2 };
   KAM_KIND(kamC_PsdDefinition, kamC_Amplitude, 0x302000C)
-  KAM_FIELD(double, DbReference, 0.0)
-  KAM_FIELD(double, G, 1.0)
-  KAM_FIELD(PsdTypeEnm, Type, BASE)
-  KAM_FIELD(bool, User, false)
-  KAM_FIELD(kamC_Table, Data, kamC_Table())
+  KERN_ATTR(double, DbReference, 0.0)
+  KERN_ATTR(double, G, 1.0)
+  KERN_ATTR(PsdTypeEnm, Type, BASE)
+  KERN_ATTR(bool, User, false)
+  KERN_ATTR(kamC_Table, Data, kamC_Table())
 };
 
 template <>
@@ -156,4 +145,3 @@ struct omu_EnumTexts<kamC_PsdDefinition::PsdTypeEnm> {
 };
 
 #undef KAM_KIND
-#undef KAM_FIELD

@@ -35,3 +35,17 @@ class kern_Object : public cls_Object {
     Name* Clone() const override { return new Name(*this); } \
     CLS_REGISTER(Name, Base)                                 \
   };
+
+// A plain attribute of a kernel object: its accessor, its setter and the
+// member with its default. Leaves the class body in its private section.
+#define KERN_ATTR(Type, Name, Default) \
+ public:                               \
+  const Type& Name() const {           \
+    return Name##_;                    \
+  }                                    \
+  void Set##Name(const Type& value) {  \
+    Name##_ = value;                   \
+  }                                    \
+                                       \
+ private:                              \
+  Type Name##_ = Default;

@@ -25,24 +25,12 @@
 #include "OdbAttrEO/kprC_PropagatingObject.h"
 #include "OdbCoreGeom/rgnC_Region.h"
 
-// A plain attribute of a kernel object: its accessor and its setter.
-#define KIN_ATTR(Type, Name, Default) \
- public:                              \
-  const Type& Name() const {          \
-    return Name##_;                   \
-  }                                   \
-  void Set##Name(const Type& value) { \
-    Name##_ = value;                  \
-  }                                   \
-                                      \
- private:                             \
-  Type Name##_ = Default;
 
 // The state of an interaction in one step. The deactivated mark is never set
 // by the model: a writer sets it on a copy to remove a pair in a step.
 class kinC_InteractionState : public kern_Object {
   KERN_CLASS_HEAD(kinC_InteractionState, kern_Object, 0x3070100)
-  KIN_ATTR(bool, Deactivated, false)
+  KERN_ATTR(bool, Deactivated, false)
 };
 
 class kinC_Interaction : public kprC_PropagatingObject {
@@ -161,13 +149,13 @@ class kinC_ContactPairInteraction : public kinC_Interaction {
   // Standard formulation: discretization (1 surface to surface, otherwise
   // node to surface), thickness, smoothing, tracking (0 state, 1 path) and
   // supplementary constraints (0 selective, 1 no, 2 yes).
-  KIN_ATTR(int, Discretization, 0)
-  KIN_ATTR(bool, Thickness, true)
-  KIN_ATTR(double, Smoothing, 0.2)
-  KIN_ATTR(int, Tracking, 1)
-  KIN_ATTR(int, SupplementaryConstraints, 0)
+  KERN_ATTR(int, Discretization, 0)
+  KERN_ATTR(bool, Thickness, true)
+  KERN_ATTR(double, Smoothing, 0.2)
+  KERN_ATTR(int, Tracking, 1)
+  KERN_ATTR(int, SupplementaryConstraints, 0)
   // Explicit: the mechanical constraint (0 kinematic, 1 penalty).
-  KIN_ATTR(int, MechanicalConstraint, 0)
+  KERN_ATTR(int, MechanicalConstraint, 0)
 
  private:
   rgnC_Region first_;
@@ -182,26 +170,26 @@ class kinC_SurfaceToSurfaceContact : public kinC_ContactPairInteraction {
   KERN_CLASS_HEAD(kinC_SurfaceToSurfaceContact, kinC_ContactPairInteraction, 0x3070107)
 
   // 0 small sliding, 1 finite sliding.
-  KIN_ATTR(int, SlidingFormulation, 1)
+  KERN_ATTR(int, SlidingFormulation, 1)
   // 0 none, 1 overclosed only, 2 within the tolerance, 3 the adjust node set.
-  KIN_ATTR(int, AdjustMethod, 0)
-  KIN_ATTR(double, AdjustTolerance, 0.0)
-  KIN_ATTR(rgnC_Region, AdjustRegion, rgnC_Region())
-  KIN_ATTR(bool, Tied, false)
+  KERN_ATTR(int, AdjustMethod, 0)
+  KERN_ATTR(double, AdjustTolerance, 0.0)
+  KERN_ATTR(rgnC_Region, AdjustRegion, rgnC_Region())
+  KERN_ATTR(bool, Tied, false)
   // The critical penetration is written only when the default flag is clear.
-  KIN_ATTR(bool, HcritDefault, true)
-  KIN_ATTR(double, Hcrit, 0.0)
-  KIN_ATTR(double, ExtensionZone, 0.1)
+  KERN_ATTR(bool, HcritDefault, true)
+  KERN_ATTR(double, Hcrit, 0.0)
+  KERN_ATTR(double, ExtensionZone, 0.1)
   // Explicit: the weight is used when weighting is 1.
-  KIN_ATTR(int, Weighting, 0)
-  KIN_ATTR(double, Weight, 0.5)
+  KERN_ATTR(int, Weighting, 0)
+  KERN_ATTR(double, Weight, 0.5)
 
  public:
   // The initial clearance: none, a bolt's data or a single value.
-  KIN_ATTR(kinC_ClearanceData, Clearance, kinC_ClearanceData())
-  KIN_ATTR(dtmC_DatumRef, BoltAxis, dtmC_DatumRef())
+  KERN_ATTR(kinC_ClearanceData, Clearance, kinC_ClearanceData())
+  KERN_ATTR(dtmC_DatumRef, BoltAxis, dtmC_DatumRef())
   // 1 asks for geometric smoothing of the surfaces.
-  KIN_ATTR(int, SurfaceSmoothing, 0)
+  KERN_ATTR(int, SurfaceSmoothing, 0)
 };
 
 #define KIN_CONTACT_CLASS(Name, Base, State, Id)                           \
@@ -239,8 +227,8 @@ class kinC_ModelChangeState : public kinC_InteractionState {
 // flag set) asks the solver to activate model changes.
 class kinC_ModelChange : public kinC_Interaction {
   KERN_CLASS_HEAD(kinC_ModelChange, kinC_Interaction, 0x3070109)
-  KIN_ATTR(bool, Activation, false)
-  KIN_ATTR(rgnC_Region, Region, rgnC_Region())
+  KERN_ATTR(bool, Activation, false)
+  KERN_ATTR(rgnC_Region, Region, rgnC_Region())
 
  protected:
   kinC_InteractionState* NewState() const override { return new kinC_ModelChangeState; }
@@ -261,7 +249,7 @@ class kinC_XFEMCrackGrowthState : public kinC_InteractionState {
 // named by its text.
 class kinC_XFEMCrackGrowth : public kinC_Interaction {
   KERN_CLASS_HEAD(kinC_XFEMCrackGrowth, kinC_Interaction, 0x307010b)
-  KIN_ATTR(cow_String, CrackName, cow_String())
+  KERN_ATTR(cow_String, CrackName, cow_String())
 
  protected:
   kinC_InteractionState* NewState() const override { return new kinC_XFEMCrackGrowthState; }
@@ -277,7 +265,7 @@ class kinC_ElasticFoundation : public kinC_Interaction {
 // step's loads act in.
 class kinC_CyclicSymmetryState : public kinC_InteractionState {
   KERN_CLASS_HEAD(kinC_CyclicSymmetryState, kinC_InteractionState, 0x307010c)
-  KIN_ATTR(int, CyclicMode, 0)
+  KERN_ATTR(int, CyclicMode, 0)
 };
 
 // Cyclic symmetry of the model: a sector repeated about an axis.
@@ -330,4 +318,3 @@ class kinC_ActuatorSensor : public kinC_Interaction {
   cow_List<double> values_;
 };
 
-#undef KIN_ATTR
