@@ -16,12 +16,18 @@ class kern_Object : public cls_Object {
 
 // The head of a kernel class body: its type id, the dynamic type query, Clone
 // and the registry entry. Ends in the public section.
-#define KERN_CLASS_HEAD(Name, Base, Id)                    \
- public:                                                   \
-  static constexpr unsigned kTypeId = Id;                  \
-  static unsigned TypeId() { return kTypeId; }             \
-  unsigned DynTypeId() const override { return kTypeId; }  \
-  Name* Clone() const override { return new Name(*this); } \
+#define KERN_CLASS_HEAD(Name, Base, Id)   \
+ public:                                  \
+  static constexpr unsigned kTypeId = Id; \
+  static unsigned TypeId() {              \
+    return kTypeId;                       \
+  }                                       \
+  unsigned DynTypeId() const override {   \
+    return kTypeId;                       \
+  }                                       \
+  Name* Clone() const override {          \
+    return new Name(*this);               \
+  }                                       \
   CLS_REGISTER(Name, Base)
 
 // Declares a kernel class with its type id and nothing else; a class that the

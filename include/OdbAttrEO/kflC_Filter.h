@@ -17,19 +17,19 @@ class kflC_Filter : public kern_Object {
   CLS_REGISTER(kflC_Filter, kern_Object)
 
   // The cutoff frequency; 0 when not given.
-  KPR_FIELD(double, CutoffFrequency, 0.0)
+  KERN_ATTR(double, CutoffFrequency, 0.0)
   // The filter's order.
-  KPR_FIELD(int, Order, 2)
+  KERN_ATTR(int, Order, 2)
   // The operator applied to the filtered values: 1 minimum, 2 maximum,
   // 3 absolute maximum, anything else none.
-  KPR_FIELD(int, Operation, 0)
+  KERN_ATTR(int, Operation, 0)
   // Whether the analysis stops when the limit is reached.
-  KPR_FIELD(bool, Halt, false)
+  KERN_ATTR(bool, Halt, false)
   // The bound the operated value is checked against; kprC_UNSET when none.
-  KPR_FIELD(double, Limit, kprC_UNSET)
+  KERN_ATTR(double, Limit, kprC_UNSET)
   // The invariant filtered for tensor output: 1 first, 2 second, anything
   // else none.
-  KPR_FIELD(int, Invariant, 0)
+  KERN_ATTR(int, Invariant, 0)
 };
 
 class kflC_ButterworthFilter : public kflC_Filter {
@@ -50,7 +50,7 @@ class kflC_Chebyshev1Filter : public kflC_Filter {
   CLS_REGISTER(kflC_Chebyshev1Filter, kflC_Filter)
 
   // The allowed ripple in the pass band.
-  KPR_FIELD(double, RippleFactor, 0.225)
+  KERN_ATTR(double, RippleFactor, 0.225)
 };
 
 class kflC_Chebyshev2Filter : public kflC_Filter {
@@ -62,7 +62,7 @@ class kflC_Chebyshev2Filter : public kflC_Filter {
   CLS_REGISTER(kflC_Chebyshev2Filter, kflC_Filter)
 
   // The allowed ripple in the stop band.
-  KPR_FIELD(double, RippleFactor, 0.025)
+  KERN_ATTR(double, RippleFactor, 0.025)
 };
 
 class kflC_OperatorFilter : public kflC_Filter {

@@ -21,17 +21,17 @@ class korC_IntegratedOutputSection : public kern_Object {
   CLS_REGISTER(korC_IntegratedOutputSection, kern_Object)
 
   // The surface integrated over.
-  KPR_FIELD(rgnC_Region, SurfaceRegion, rgnC_Region())
+  KERN_ATTR(rgnC_Region, SurfaceRegion, rgnC_Region())
   // The reference node; the default-constructed region when there is none.
-  KPR_FIELD(rgnC_Region, RefNodeRegion, rgnC_Region())
+  KERN_ATTR(rgnC_Region, RefNodeRegion, rgnC_Region())
   // How the reference node moves: 0 independently, 1 with the surface's
   // average motion, 2 with its average translation.
-  KPR_FIELD(int, RefNodeMotion, 0)
+  KERN_ATTR(int, RefNodeMotion, 0)
   // Whether the reference node sits at the surface's centre rather than at
   // its input position.
-  KPR_FIELD(bool, PositionAtCenter, false)
+  KERN_ATTR(bool, PositionAtCenter, false)
   // Whether the local system is projected onto the surface.
-  KPR_FIELD(bool, ProjectOrientation, false)
+  KERN_ATTR(bool, ProjectOrientation, false)
   // The local system; a null reference when there is none.
-  KPR_FIELD(dtmC_DatumRef, Orientation, dtmC_DatumRef())
+  KERN_ATTR(dtmC_DatumRef, Orientation, dtmC_DatumRef())
 };

@@ -52,15 +52,15 @@ enum korC_TypeEnm : int {
 
 // The settings of a request in one step.
 class korC_OutputState {
-  KPR_FIELD(int, Frequency, 1)
-  KPR_FIELD(int, NumberInterval, 20)
-  KPR_FIELD(double, TimeInterval, 0.0)
-  KPR_FIELD(cow_List<int>, ModeList, {})
-  KPR_FIELD(cow_List<cow_String>, Variables, {})
-  KPR_FIELD(korC_VariablesTypeEnm, VariablesKind, korC_PRESELECTED)
-  KPR_FIELD(korC_TypeEnm, FrequencyKind, korC_FREQUENCY)
-  KPR_FIELD(cow_String, TimePointsName, cow_String())
-  KPR_FIELD(bool, TimeMarks, true)
+  KERN_ATTR(int, Frequency, 1)
+  KERN_ATTR(int, NumberInterval, 20)
+  KERN_ATTR(double, TimeInterval, 0.0)
+  KERN_ATTR(cow_List<int>, ModeList, {})
+  KERN_ATTR(cow_List<cow_String>, Variables, {})
+  KERN_ATTR(korC_VariablesTypeEnm, VariablesKind, korC_PRESELECTED)
+  KERN_ATTR(korC_TypeEnm, FrequencyKind, korC_FREQUENCY)
+  KERN_ATTR(cow_String, TimePointsName, cow_String())
+  KERN_ATTR(bool, TimeMarks, true)
 
  public:
   // The variables in the form the request table names them, for procedure
@@ -108,27 +108,27 @@ class korC_Output : public kern_Object {
   }
   void SetStatus(const cow_String& step, int status) { statuses_.Set(step, status); }
 
-  KPR_FIELD(bool, Suppressed, false)
-  KPR_FIELD(korC_DomainTypeEnm, Domain, korC_WHOLE_MODEL)
-  KPR_FIELD(rgnC_Region, Region, rgnC_Region())
-  KPR_FIELD(cow_String, BoltLoadName, cow_String())
-  KPR_FIELD(cow_String, FastenerName, cow_String())
-  KPR_FIELD(cow_String, FastenerSetSuffix, cow_String())
-  KPR_FIELD(cow_List<cow_String>, InteractionNames, {})
-  KPR_FIELD(cow_String, SecondName, cow_String())
-  KPR_FIELD(cow_List<cow_String>, LayupNames, {})
+  KERN_ATTR(bool, Suppressed, false)
+  KERN_ATTR(korC_DomainTypeEnm, Domain, korC_WHOLE_MODEL)
+  KERN_ATTR(rgnC_Region, Region, rgnC_Region())
+  KERN_ATTR(cow_String, BoltLoadName, cow_String())
+  KERN_ATTR(cow_String, FastenerName, cow_String())
+  KERN_ATTR(cow_String, FastenerSetSuffix, cow_String())
+  KERN_ATTR(cow_List<cow_String>, InteractionNames, {})
+  KERN_ATTR(cow_String, SecondName, cow_String())
+  KERN_ATTR(cow_List<cow_String>, LayupNames, {})
   // 0 the whole section, 1 the plies at the positions flagged below, 2 every
   // section point of the layup's sets.
-  KPR_FIELD(int, LayupMode, 0)
-  KPR_FIELD(bool, PlyBottom, false)
-  KPR_FIELD(bool, PlyMiddle, false)
-  KPR_FIELD(bool, PlyTop, false)
-  KPR_FIELD(cow_List<int>, SectionPoints, {})
-  KPR_FIELD(int, RebarMode, 0)  // 0 none, 1 also rebar, 2 rebar only
-  KPR_FIELD(cow_String, FilterName, cow_String())
-  KPR_FIELD(cow_String, IntegratedOutputSectionName, cow_String())
-  KPR_FIELD(bool, GlobalOutput, true)
-  KPR_FIELD(bool, Directions, true)
+  KERN_ATTR(int, LayupMode, 0)
+  KERN_ATTR(bool, PlyBottom, false)
+  KERN_ATTR(bool, PlyMiddle, false)
+  KERN_ATTR(bool, PlyTop, false)
+  KERN_ATTR(cow_List<int>, SectionPoints, {})
+  KERN_ATTR(int, RebarMode, 0)  // 0 none, 1 also rebar, 2 rebar only
+  KERN_ATTR(cow_String, FilterName, cow_String())
+  KERN_ATTR(cow_String, IntegratedOutputSectionName, cow_String())
+  KERN_ATTR(bool, GlobalOutput, true)
+  KERN_ATTR(bool, Directions, true)
 
  private:
   cow_Map<cow_String, int> statuses_;
@@ -153,8 +153,8 @@ class korC_FieldOutput : public korC_Output {
   }
   // Substructure entries: instance path + "." + region, or the instance path
   // + ".Entire Substructure".
-  KPR_FIELD(cow_List<cow_String>, SubstructureEntries, {})
-  KPR_FIELD(bool, PlainOutput, true)
+  KERN_ATTR(cow_List<cow_String>, SubstructureEntries, {})
+  KERN_ATTR(bool, PlainOutput, true)
 
  private:
   cow_Map<cow_String, korC_FieldOutputState> states_;
@@ -177,11 +177,11 @@ class korC_HistoryOutput : public korC_Output {
   }
   // The substructure entry (instance path + "." + region) of a substructure
   // request.
-  KPR_FIELD(cow_String, InstanceName, cow_String())
-  KPR_FIELD(cow_List<cow_String>, SpringDashpotNames, {})
-  KPR_FIELD(bool, Sensor, false)
-  KPR_FIELD(bool, Sharing, true)
-  KPR_FIELD(bool, ThirdFlag, false)
+  KERN_ATTR(cow_String, InstanceName, cow_String())
+  KERN_ATTR(cow_List<cow_String>, SpringDashpotNames, {})
+  KERN_ATTR(bool, Sensor, false)
+  KERN_ATTR(bool, Sharing, true)
+  KERN_ATTR(bool, ThirdFlag, false)
 
  private:
   cow_Map<cow_String, korC_HistoryOutputState> states_;
@@ -268,13 +268,13 @@ class karC_RemeshingRule : public kern_Object {
 
   // The rule's variables followed by nothing else; the writer appends "EVOL".
   cow_List<cow_String> GetFullVariableList() const { return Variables(); }
-  KPR_FIELD(bool, Suppressed, false)
-  KPR_FIELD(cow_String, StepName, cow_String())
-  KPR_FIELD(cow_String, Description, cow_String())
-  KPR_FIELD(rgnC_Region, Region, rgnC_Region())
+  KERN_ATTR(bool, Suppressed, false)
+  KERN_ATTR(cow_String, StepName, cow_String())
+  KERN_ATTR(cow_String, Description, cow_String())
+  KERN_ATTR(rgnC_Region, Region, rgnC_Region())
   // The rule's sizing method; a rule without one is incomplete and ignored.
-  KPR_FIELD(bool, HasSizingMethod, true)
+  KERN_ATTR(bool, HasSizingMethod, true)
   // Output at every increment (frequency 1) rather than at the end only.
-  KPR_FIELD(bool, OutputFrequency, false)
-  KPR_FIELD(cow_List<cow_String>, Variables, {})
+  KERN_ATTR(bool, OutputFrequency, false)
+  KERN_ATTR(cow_List<cow_String>, Variables, {})
 };

@@ -49,9 +49,9 @@ class kprC_ExplicitRestart : public kprC_Restart {
   bool IsExplicit() const override { return true; }
   bool Equals(const kprC_Restart& other) const override;
 
-  KPR_FIELD(bool, Overlay, false)
-  KPR_FIELD(int, NumberIntervals, 1)
-  KPR_FIELD(bool, TimeMarks, false)
+  KERN_ATTR(bool, Overlay, false)
+  KERN_ATTR(int, NumberIntervals, 1)
+  KERN_ATTR(bool, TimeMarks, false)
 };
 
 // Written every `Frequency` increments, or at `NumberIntervals` evenly
@@ -61,18 +61,18 @@ class kprC_StandardRestart : public kprC_Restart {
   bool IsStandard() const override { return true; }
   bool Equals(const kprC_Restart& other) const override;
 
-  KPR_FIELD(bool, Overlay, false)
-  KPR_FIELD(int, Frequency, 0)
-  KPR_FIELD(int, NumberIntervals, 0)
-  KPR_FIELD(bool, TimeMarks, false)
+  KERN_ATTR(bool, Overlay, false)
+  KERN_ATTR(int, Frequency, 0)
+  KERN_ATTR(int, NumberIntervals, 0)
+  KERN_ATTR(bool, TimeMarks, false)
 };
 
 class kprC_FlowRestart : public kprC_Restart {
   KPR_REQUEST_CLASS(kprC_FlowRestart, kprC_Restart, 0x23C0203)
   bool Equals(const kprC_Restart& other) const override;
 
-  KPR_FIELD(int, Frequency, 0)
-  KPR_FIELD(int, NumberIntervals, 0)
+  KERN_ATTR(int, Frequency, 0)
+  KERN_ATTR(int, NumberIntervals, 0)
 };
 
 // Monitor -------------------------------------------------------------------
@@ -89,8 +89,8 @@ class kprC_Monitor : public kern_Object {
 
   virtual bool IsExplicit() const { return false; }
 
-  KPR_FIELD(rgnC_Region, Region, rgnC_Region())
-  KPR_FIELD(int, Dof, 1)
+  KERN_ATTR(rgnC_Region, Region, rgnC_Region())
+  KERN_ATTR(int, Dof, 1)
 };
 
 class kprC_ExplicitMonitor : public kprC_Monitor {
@@ -101,7 +101,7 @@ class kprC_ExplicitMonitor : public kprC_Monitor {
 // Reported every `Frequency` increments.
 class kprC_StandardMonitor : public kprC_Monitor {
   KPR_REQUEST_CLASS(kprC_StandardMonitor, kprC_Monitor, 0x23C0212)
-  KPR_FIELD(int, Frequency, 1)
+  KERN_ATTR(int, Frequency, 1)
 };
 
 // Diagnostic print ----------------------------------------------------------
@@ -129,10 +129,10 @@ class kprC_ExplicitDiagnosticPrint : public kprC_DiagnosticPrint {
   bool IsExplicit() const override { return true; }
   bool Equals(const kprC_DiagnosticPrint& other) const override;
 
-  KPR_FIELD(bool, Allke, true)
-  KPR_FIELD(bool, CriticalElement, false)
-  KPR_FIELD(bool, Etotal, false)
-  KPR_FIELD(bool, Dmass, false)
+  KERN_ATTR(bool, Allke, true)
+  KERN_ATTR(bool, CriticalElement, false)
+  KERN_ATTR(bool, Etotal, false)
+  KERN_ATTR(bool, Dmass, false)
 };
 
 class kprC_StandardDiagnosticPrint : public kprC_DiagnosticPrint {
@@ -140,12 +140,12 @@ class kprC_StandardDiagnosticPrint : public kprC_DiagnosticPrint {
   bool IsStandard() const override { return true; }
   bool Equals(const kprC_DiagnosticPrint& other) const override;
 
-  KPR_FIELD(bool, Contact, false)
-  KPR_FIELD(int, Frequency, 1)
-  KPR_FIELD(bool, ModelChange, false)
-  KPR_FIELD(bool, Plasticity, false)
-  KPR_FIELD(bool, Residual, true)
-  KPR_FIELD(bool, Solve, false)
+  KERN_ATTR(bool, Contact, false)
+  KERN_ATTR(int, Frequency, 1)
+  KERN_ATTR(bool, ModelChange, false)
+  KERN_ATTR(bool, Plasticity, false)
+  KERN_ATTR(bool, Residual, true)
+  KERN_ATTR(bool, Solve, false)
 };
 
 // The print of a linear perturbation step: only the frequency and the solve
@@ -155,8 +155,8 @@ class kprC_PerturbationDiagnosticPrint : public kprC_DiagnosticPrint {
   bool IsPerturbation() const override { return true; }
   bool Equals(const kprC_DiagnosticPrint& other) const override;
 
-  KPR_FIELD(int, Frequency, 1)
-  KPR_FIELD(bool, Solve, false)
+  KERN_ATTR(int, Frequency, 1)
+  KERN_ATTR(bool, Solve, false)
 };
 
 // Solution controls ---------------------------------------------------------
@@ -171,8 +171,8 @@ class kprC_Controls : public kern_Object {
   CLS_REGISTER(kprC_Controls, kern_Object)
   kprC_Controls* Clone() const override = 0;
 
-  KPR_FIELD(bool, LeaveOut, false)
-  KPR_FIELD(bool, Defaults, false)
+  KERN_ATTR(bool, LeaveOut, false)
+  KERN_ATTR(bool, Defaults, false)
 };
 
 // The controls every kind shares: time incrementation (entries 0 to 10 are
@@ -197,50 +197,50 @@ class kprC_PrimaryControls : public kprC_Controls {
   // other field.
   static cow_List<double> fieldDef(bool displacement);
 
-  KPR_FIELD(bool, Discontinuous, false)
-  KPR_FIELD(cow_List<double>, TimeIncrementation, timeIncrementationDef(false))
-  KPR_FIELD(cow_List<double>, Constraints, constraintsDef())
-  KPR_FIELD(cow_List<double>, LineSearch, lineSearchDef())
+  KERN_ATTR(bool, Discontinuous, false)
+  KERN_ATTR(cow_List<double>, TimeIncrementation, timeIncrementationDef(false))
+  KERN_ATTR(cow_List<double>, Constraints, constraintsDef())
+  KERN_ATTR(cow_List<double>, LineSearch, lineSearchDef())
 };
 
 // General controls of a stress analysis.
 class kprC_TypicalControls : public kprC_PrimaryControls {
   KPR_REQUEST_CLASS(kprC_TypicalControls, kprC_PrimaryControls, 0x23C0232)
-  KPR_FIELD(cow_List<double>, Displacement, fieldDef(true))
-  KPR_FIELD(cow_List<double>, HydrostaticFluidPressure, fieldDef(false))
-  KPR_FIELD(cow_List<double>, Rotation, fieldDef(false))
+  KERN_ATTR(cow_List<double>, Displacement, fieldDef(true))
+  KERN_ATTR(cow_List<double>, HydrostaticFluidPressure, fieldDef(false))
+  KERN_ATTR(cow_List<double>, Rotation, fieldDef(false))
 };
 
 // Coupled temperature-displacement.
 class kprC_CTDControls : public kprC_TypicalControls {
   KPR_REQUEST_CLASS(kprC_CTDControls, kprC_TypicalControls, 0x23C0233)
-  KPR_FIELD(cow_List<double>, Temperature, fieldDef(false))
+  KERN_ATTR(cow_List<double>, Temperature, fieldDef(false))
 };
 
 class kprC_PoreControls : public kprC_TypicalControls {
   KPR_REQUEST_CLASS(kprC_PoreControls, kprC_TypicalControls, 0x23C0234)
-  KPR_FIELD(cow_List<double>, PoreFluidPressure, fieldDef(false))
+  KERN_ATTR(cow_List<double>, PoreFluidPressure, fieldDef(false))
 };
 
 class kprC_ElectricalControls : public kprC_TypicalControls {
   KPR_REQUEST_CLASS(kprC_ElectricalControls, kprC_TypicalControls, 0x23C0235)
-  KPR_FIELD(cow_List<double>, ElectricalPotential, fieldDef(false))
+  KERN_ATTR(cow_List<double>, ElectricalPotential, fieldDef(false))
 };
 
 class kprC_HeatTransferControls : public kprC_PrimaryControls {
   KPR_REQUEST_CLASS(kprC_HeatTransferControls, kprC_PrimaryControls, 0x23C0236)
-  KPR_FIELD(cow_List<double>, Temperature, fieldDef(false))
+  KERN_ATTR(cow_List<double>, Temperature, fieldDef(false))
 };
 
 // Coupled thermal-electrical.
 class kprC_CTEControls : public kprC_HeatTransferControls {
   KPR_REQUEST_CLASS(kprC_CTEControls, kprC_HeatTransferControls, 0x23C0237)
-  KPR_FIELD(cow_List<double>, ElectricalPotential, fieldDef(false))
+  KERN_ATTR(cow_List<double>, ElectricalPotential, fieldDef(false))
 };
 
 class kprC_MassDiffusionControls : public kprC_PrimaryControls {
   KPR_REQUEST_CLASS(kprC_MassDiffusionControls, kprC_PrimaryControls, 0x23C0238)
-  KPR_FIELD(cow_List<double>, Concentration, fieldDef(false))
+  KERN_ATTR(cow_List<double>, Concentration, fieldDef(false))
 };
 
 class kprC_DirectCyclicControls : public kprC_PrimaryControls {
@@ -248,9 +248,9 @@ class kprC_DirectCyclicControls : public kprC_PrimaryControls {
  public:
   static cow_List<double> directCyclicDef();
 
-  KPR_FIELD(cow_List<double>, Displacement, fieldDef(true))
-  KPR_FIELD(cow_List<double>, Rotation, fieldDef(false))
-  KPR_FIELD(cow_List<double>, DirectCyclic, directCyclicDef())
+  KERN_ATTR(cow_List<double>, Displacement, fieldDef(true))
+  KERN_ATTR(cow_List<double>, Rotation, fieldDef(false))
+  KERN_ATTR(cow_List<double>, DirectCyclic, directCyclicDef())
 };
 
 // Linear solver controls ----------------------------------------------------
@@ -259,9 +259,9 @@ class kprC_DirectCyclicControls : public kprC_PrimaryControls {
 // two iteration limits, 0 leaving each to the solver.
 class kprC_LinearCtrl : public kern_Object {
   KPR_REQUEST_CLASS(kprC_LinearCtrl, kern_Object, 0x23C0240)
-  KPR_FIELD(bool, LeaveOut, false)
-  KPR_FIELD(bool, Defaults, false)
-  KPR_FIELD(double, Tolerance, 0.0)
-  KPR_FIELD(int, MaxIterations, 0)
-  KPR_FIELD(int, RestartIterations, 0)
+  KERN_ATTR(bool, LeaveOut, false)
+  KERN_ATTR(bool, Defaults, false)
+  KERN_ATTR(double, Tolerance, 0.0)
+  KERN_ATTR(int, MaxIterations, 0)
+  KERN_ATTR(int, RestartIterations, 0)
 };
