@@ -159,6 +159,21 @@ hst_ModelBuilder& hst_ModelBuilder::AddInteraction(const cow_String& name,
   return *this;
 }
 
+hst_ModelBuilder& hst_ModelBuilder::AddContactControls(const cow_String& name,
+                                                      const kinC_ContactControls& controls) {
+  Extension<mdl_MapString2ObjCow<kinC_ContactControls>>(model_, bas_NewModel::contactControlCmd)
+      .Set(name, controls);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddContactInitialization(
+    const cow_String& name, const kinC_ContactInitialization& initialization) {
+  Extension<mdl_MapString2ObjCow<kinC_ContactInitialization>>(
+      model_, bas_NewModel::contactInitializationCmd)
+      .Set(name, initialization);
+  return *this;
+}
+
 hst_ModelBuilder& hst_ModelBuilder::AddInteractionProperty(
     const cow_String& name, const kinC_InteractionProperty& property) {
   Extension<mdl_MapString2ObjCow<kinC_InteractionProperty>>(model_,

@@ -35,6 +35,8 @@
 #include "OdbCoreGeom/bme_Mesh.h"
 #include "QivGeom/gsl_Matrix.h"
 
+class kinC_ContactControls;
+class kinC_ContactInitialization;
 class kinC_InteractionProperty;
 
 class hst_ModelBuilder {
@@ -114,6 +116,13 @@ class hst_ModelBuilder {
   // Stores a copy of `property` (e.g. a kinC_ContactProperty) under `name`.
   hst_ModelBuilder& AddInteractionProperty(const cow_String& name,
                                            const kinC_InteractionProperty& property);
+  // Stores a copy of `controls` (a kinC_ExpContactControls or
+  // kinC_StdContactControls) or of `initialization` (a
+  // kinC_StdInitialization) under `name`.
+  hst_ModelBuilder& AddContactControls(const cow_String& name,
+                                       const kinC_ContactControls& controls);
+  hst_ModelBuilder& AddContactInitialization(const cow_String& name,
+                                             const kinC_ContactInitialization& initialization);
   // Stores a copy of `crack` (a kefC_XFEMCrack) under `name` among the
   // assembly's engineering features.
   hst_ModelBuilder& AddCrack(const cow_String& name, const kern_Object& crack);

@@ -22,6 +22,13 @@ class kinC_ExpContactControls : public kinC_ContactControls {
     return std::make_unique<kinC_ExpContactControls>(*this);
   }
 
+  // Whether every setting is at its default (the increments count only
+  // when given).
+  bool IsDefault() const {
+    return fastLocalTracking && globalTrackingGiven == 0 && penaltyScale == 1.0 &&
+           warpCheckPeriod == 20 && warpCutOff == 20.0;
+  }
+
   bool fastLocalTracking = true;
   int globalTrackingGiven = 0;
   int globalTrackingIncrements = 0;

@@ -19,6 +19,7 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_OutputFile.h"
 #include "aif/impl/core/aif_SetNameRegistry.h"
+#include "aif/impl/interactions/aif_InteractionBuilder.h"
 #include "aif/impl/loads/aif_LoadBuilder.h"
 #include "aif/impl/materials/aif_MaterialBuilder.h"
 #include "aif/impl/model/aif_InstanceBuilder.h"
@@ -70,6 +71,7 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
     MakeComponent<aif_BoundaryConditionBuilder>,
     MakeComponent<aif_InitialConditionBuilder>,
     MakeComponent<aif_FieldBuilder>,
+    MakeComponent<aif_InteractionBuilder>,
     MakeComponent<aif_FinalBuilder>,
 };
 
@@ -92,6 +94,7 @@ constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kIntegratedOutputSection,
     aif_Builder::kLoad,
     aif_Builder::kField,
+    aif_Builder::kInteraction,
     aif_Builder::kOutputRequest,
     aif_Builder::kModelAttributes,
     aif_Builder::kInertia,
@@ -119,6 +122,7 @@ constexpr aif_Builder::Component kWriteOrder[] = {
     aif_Builder::kIntegratedOutputSection,
     aif_Builder::kLoad,
     aif_Builder::kField,
+    aif_Builder::kInteraction,
     aif_Builder::kOutputRequest,
     aif_Builder::kSpring,
     aif_Builder::kTimePoints,

@@ -62,6 +62,7 @@ class aif_Builder {
     kBoundaryCondition,
     kInitialCondition,
     kField,
+    kInteraction,
     kFinal,
     kComponentCount
   };
