@@ -202,6 +202,9 @@ struct ObjectKinds {
   // Predefined fields (temperature, field variable, pressure stress, mass
   // flow rate) over the steps, and initial temperatures and velocities.
   bool predefinedFields = true;
+  // Model changes: assembly element sets removed or added over the steps,
+  // and the activation line.
+  bool modelChanges = true;
 };
 
 class Rng {
@@ -271,7 +274,8 @@ class Generator {
         amcRng_(seed * 2869860233u + 71u),
         amplitudeRng_(seed * 2166136261u + 71u),
         bcRng_(seed * 2654435769u + 83u),
-        fieldRng_(seed * 2246822507u + 97u) {}
+        fieldRng_(seed * 2246822507u + 97u),
+        modelChangeRng_(seed * 3432918353u + 101u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -308,6 +312,7 @@ class Generator {
     if (kinds_.adaptiveMeshConstraints) AddAdaptiveMeshConstraints();
     if (kinds_.boundaryConditions) AddBoundaryConditions();
     if (kinds_.predefinedFields) AddPredefinedFields();
+    if (kinds_.modelChanges) AddModelChanges();
     PlanEnvironment();
   }
 
@@ -2987,6 +2992,45 @@ class Generator {
     }
   }
 
+  // Model changes: a written assembly element set removed or added (with
+  // strain now and then), or the activation line, created in a random
+  // analysis step and then carried over, modified or deactivated;
+  // suppressed now and then.
+  void AddModelChanges() {
+    Rng& r = modelChangeRng_;
+    const std::vector<std::string> analysis = LoadSteps();
+    const std::vector<std::string> elementSets = AssemblySetsWith(false);
+    if (analysis.empty()) return;
+    for (int i = r.Uniform(0, 2); i > 0; --i) {
+      kinC_ModelChange change;
+      std::string told;
+      if (elementSets.empty() || r.Chance(0.2)) {
+        change.SetActivation(true);
+        told = "activation";
+      } else {
+        const std::string set = r.Pick(elementSets);
+        change.SetRegion(AssemblyRef(set));
+        told = "on \"" + set + "\"";
+      }
+      const std::size_t first =
+          static_cast<std::size_t>(r.Uniform(0, static_cast<int>(analysis.size()) - 1));
+      for (std::size_t k = first; k < analysis.size(); ++k) {
+        const int status = k == first ? 1 : r.Pick(std::vector<int>{2, 2, 3, 4});
+        kinC_ModelChangeState state;
+        state.SetAdd(r.Chance(0.5));
+        state.SetWithStrain(r.Chance(0.3));
+        change.SetState(cow_String(analysis[k]), status, state);
+        told.append(" ").append(std::to_string(status)).append("@").append(analysis[k]);
+        if (status == 4) break;
+      }
+      change.SetSuppressed(r.Chance(0.1));
+      const std::string name = NameFrom(r, "Mc");
+      builder.AddInteraction(cow_String(name), change);
+      description << "model change \"" << name << "\" " << told
+                  << (change.Suppressed() ? " suppressed" : "") << "\n";
+    }
+  }
+
   // Boundary conditions on the assembly's written node sets and on the node
   // sets of written instances' parts: displacement, velocity, type,
   // temperature (now and then from an analytical field, where every node is
@@ -3540,6 +3584,8 @@ class Generator {
   // Draws of the boundary conditions, apart from the rest.
   Rng bcRng_{0};
   Rng fieldRng_{0};
+  // Draws of the model changes, apart from the rest.
+  Rng modelChangeRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // Materials named by sections assigned on written instances.
   std::set<std::string> assignedMaterials_;
@@ -3783,6 +3829,23 @@ TEST(aif_RandomModelTest, CheckerFollowsBoundaryReferences) {
       "line 27: undefined node: boundary node 7 | I.7, 11, 11, 1.\n"
       "line 32: undefined elset: connector motion set I.Tip | I.Tip, 2\n"
       "line 28: undefined amplitude: amplitude=Gone | *Boundary, amplitude=Gone\n",
+      Findings(deck));
+}
+
+// "*Model Change" data lines name element sets, those of a contact pair
+// surfaces; the activation line names nothing.
+TEST(aif_RandomModelTest, CheckerFollowsModelChangeSets) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                  // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"       // 5-8
+      "*End Part\n*Assembly, name=Assembly\n*Instance, name=I, part=P\n"        // 9-11
+      "*End Instance\n*Surface, type=NODE, name=Face\nI.Tip, 1.\n"              // 12-14
+      "*End Assembly\n*Step, name=S\n*Static\n*Model Change, activate\n"       // 15-18
+      "*Model Change, remove\nI.Bars, \n*Model Change, add\nI.Tip, \n"        // 19-22
+      "*Model Change, type=CONTACT PAIR, add\nFace, Gone\n*End Step\n";        // 23-25
+  EXPECT_EQ(
+      "line 22: undefined elset: model change set I.Tip | I.Tip, \n"
+      "line 24: undefined surface: model change surface Gone | Face, Gone\n",
       Findings(deck));
 }
 
@@ -4389,8 +4452,9 @@ ObjectKinds KindsOfThisRun() {
     kinds.likeNamedFields = kinds.overlongNames = kinds.connectors = false;
     kinds.springs = kinds.inertias = kinds.substructures = false;
     kinds.outputRequests = kinds.substructureOutput = kinds.loads = false;
-    kinds.boundaryConditions = kinds.predefinedFields = false;
+    kinds.boundaryConditions = kinds.predefinedFields = kinds.modelChanges = false;
   }
+  kinds.modelChanges = kinds.modelChanges || on("modelChanges");
   kinds.layups = kinds.layups || on("layups");
   kinds.plyOrientations = kinds.plyOrientations || on("plyOrientations");
   kinds.discreteOrientations = kinds.discreteOrientations || on("discreteOrientations");

@@ -50,6 +50,7 @@
 // element set; each "*Temperature", "*Field", "*Pressure Stress", "*Mass Flow
 // Rate" and "*Initial Conditions" line a node set or node (lines going on
 // with values name nothing), "*Initial Conditions" only before the steps;
+// each "*Model Change" line an element set (of a contact pair: surfaces);
 // an "*Inertia Relief" orientation= as any other.
 // References may precede definitions.
 #pragma once
@@ -851,6 +852,17 @@ class DeckChecker {
             ReferMember(LookupScope(record), line, first, kNode, "field node ");
           else
             ReferName(record, line, kNset, first, "field set ");
+        }
+      } else if (k == "*model change") {
+        // Each data line names an element set; a contact pair's its
+        // surfaces. The activation line has none.
+        const bool pair = Normal(Option(record, "type")) == Normal("CONTACT PAIR");
+        for (const auto& [line, text] : record.data) {
+          const std::vector<std::string> fields = Split(text, ',');
+          for (std::size_t i = 0; i < (pair ? fields.size() : 1); ++i)
+            if (!Trim(fields[i]).empty())
+              ReferName(record, line, pair ? kSurface : kElset, fields[i],
+                        pair ? "model change surface " : "model change set ");
         }
       } else if (k == "*connector motion") {
         for (const auto& [line, text] : record.data)
