@@ -266,6 +266,33 @@ TEST(aif_InteractionBuilder, ExplicitPairSwitchedOffOrGone) {
             run.Step("Step-4"));
 }
 
+// The clearance of a pair created in a later step goes in the first
+// analysis step without a banner; a pair without one writes none.
+TEST(aif_InteractionBuilder, ExplicitPairClearanceInTheFirstStep) {
+  hst_ModelBuilder b = IbModel({"Step-1", "Step-2"});
+  kinC_SurfaceToSurfaceContactXpl pair = IbPair();
+  kinC_ClearanceData data;
+  data.clearanceType = 2;
+  data.value = 0.05;
+  pair.SetClearance(data);
+  IbSetStep(pair, "Step-2", 1, IbPairState("Prop-1", true, false, true));
+  b.AddInteraction("CP-C", pair);
+  kinC_SurfaceToSurfaceContactXpl plain = IbPair();
+  IbSetStep(plain, "Step-2", 1, IbPairState("Prop-1", true, false, true));
+  b.AddInteraction("CP-D", plain);
+
+  const IbRun run(b);
+  EXPECT_EQ("*Clearance, cpset=CP-C, value=0.05\n", run.Step("Step-1"));
+  EXPECT_EQ(std::string(kIbBanner) +
+                "** Interaction: CP-C\n*Contact Pair, interaction=Prop-1, mechanical "
+                "constraint=KINEMATIC, cpset=CP-C\n" +
+                kIbPairData +
+                "** Interaction: CP-D\n*Contact Pair, interaction=Prop-1, mechanical "
+                "constraint=KINEMATIC, cpset=CP-D\n" +
+                kIbPairData,
+            run.Step("Step-2"));
+}
+
 // Controls: default controls named in the creation step write nothing,
 // changed controls in a later step write their options with a reset, and
 // controls removed later write the reset alone.

@@ -4,6 +4,8 @@
 
 #include "AFCInputFileWriter/akw_Model.h"
 #include "AFCInputFileWriter/akw_MorvexName.h"
+#include "AttributesIntObj/asoK_Assembly.h"
+#include "ModKerLow/dtmK_Datum.h"
 #include "OdbAttrEO/kinC_ContactControls.h"
 #include "OdbAttrEO/kinC_ContactInitialization.h"
 #include "OdbAttrEO/kinC_Interaction.h"
@@ -12,6 +14,8 @@
 #include "aif/impl/core/aif_Comment.h"
 #include "aif/impl/core/aif_Model.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/core/aif_RegionName.h"
+#include "aif/impl/interactions/aif_Clearance.h"
 #include "aif/impl/interactions/aif_ContactControls.h"
 #include "aif/impl/interactions/aif_ContactInitialization.h"
 #include "aif/impl/interactions/aif_ContactPair.h"
@@ -105,24 +109,25 @@ void aif_InteractionBuilder::AddInteractionKeyword(const cow_String& step,
 void aif_InteractionBuilder::WriteSurfaceToSurfaceContactXpl(const kinC_Interaction& interaction,
                                                              const cow_String& name,
                                                              const aif_Comment& comment) {
-  // The initial clearance of a pair is not written yet.
-  WriteContactPairXpl(interaction, name, comment);
+  WriteContactPairXpl(interaction, name, comment, true);
 }
 
 void aif_InteractionBuilder::WriteSelfContactXpl(const kinC_Interaction& interaction,
                                                  const cow_String& name,
                                                  const aif_Comment& comment) {
-  WriteContactPairXpl(interaction, name, comment);
+  WriteContactPairXpl(interaction, name, comment, false);
 }
 
 // An Explicit pair is written again in each step that changes it, always
 // with its contact pair set, so that a later step can delete and re-add it.
 // The initial step's pair goes in the first analysis step. A step in which
 // the pair has no state deletes it only when an earlier step had one: a
-// pair that does not exist yet is never deleted.
+// pair that does not exist yet is never deleted. The clearance of a
+// surface-to-surface pair goes in the first analysis step, without a
+// banner, when the pair is created.
 void aif_InteractionBuilder::WriteContactPairXpl(const kinC_Interaction& interaction,
-                                                 const cow_String& name,
-                                                 const aif_Comment& comment) {
+                                                 const cow_String& name, const aif_Comment& comment,
+                                                 bool clearance) {
   if (interaction.Suppressed()) return;
   const aif_Model& model = Info().ModelAdapter();
   const cow_String& initial = Model().InitialStepName();
@@ -133,6 +138,8 @@ void aif_InteractionBuilder::WriteContactPairXpl(const kinC_Interaction& interac
     const bool hasState = interaction.HasStep(step);
     const bool existedBefore = existed;
     existed = existed || hasState;
+    if (clearance && interaction.GetPropStatus(step) == 1 && !firstAnalysis.IsEmpty())
+      AddClearanceXpl(interaction, name, firstAnalysis);
     if (!interaction.IsModified(step)) continue;
 
     const aif_ContactPair pair(name, interaction, step, Info(), true);
@@ -187,6 +194,23 @@ void aif_InteractionBuilder::WriteContactPairXpl(const kinC_Interaction& interac
                         aif_ContactControls(kinC_ExpContactControls(), name, created, true));
     }
   }
+}
+
+void aif_InteractionBuilder::AddClearanceXpl(const kinC_Interaction& interaction,
+                                             const cow_String& name, const cow_String& step) {
+  const auto& pair = nex_canDynamicCastRef<const kinC_SurfaceToSurfaceContact>(
+      interaction, kInteractionBuilderFile, __LINE__);
+  const kinC_ClearanceData& data = pair.Clearance();
+  if (data.clearanceType == 0) return;
+  // The clearance region is named when the pair names one.
+  const rgnC_Region& region = pair.NodeSetRegion();
+  const cow_String regionName =
+      region.Name().IsEmpty() ? cow_String() : aif_RegionName(region, Info()).QualifiedName(2);
+  const dtmK_Datum boltAxis(data.clearanceType == 1 ? Info().Assembly() : nullptr,
+                            Info().ModelName(),
+                            data.clearanceType == 1 ? pair.BoltAxis() : dtmC_DatumRef());
+  AddStepDefinition(step, aif_Clearance(cow_COW<kinC_Interaction>(interaction), data, regionName,
+                                        boltAxis, name));
 }
 
 void aif_InteractionBuilder::WriteModelChange(const kinC_Interaction& interaction,

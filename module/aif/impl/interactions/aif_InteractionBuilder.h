@@ -6,9 +6,10 @@
 // built and written between the field builder and the output-request
 // builder.
 //
-// Kinds built so far: the Explicit surface-to-surface and self contact pairs,
-// model changes and crack growth (enrichment activation). Interactions of
-// every other kind are passed over and write nothing yet.
+// Kinds built so far: the Explicit surface-to-surface (with its clearance)
+// and self contact pairs, model changes and crack growth (enrichment
+// activation). Interactions of every other kind are passed over and write
+// nothing yet.
 #pragma once
 
 #include "AFCInputFileWriter/akw_BuilderComponent.h"
@@ -42,9 +43,13 @@ class aif_InteractionBuilder : public akw_BuilderComponent {
                                        const aif_Comment& comment);
   void WriteSelfContactXpl(const kinC_Interaction& interaction, const cow_String& name,
                            const aif_Comment& comment);
-  // The step walk shared by the two Explicit pairs.
+  // The step walk shared by the two Explicit pairs; `clearance` for the
+  // surface-to-surface pair.
   void WriteContactPairXpl(const kinC_Interaction& interaction, const cow_String& name,
-                           const aif_Comment& comment);
+                           const aif_Comment& comment, bool clearance);
+  // "*Clearance" of a surface-to-surface pair in `step`, when it has one.
+  void AddClearanceXpl(const kinC_Interaction& interaction, const cow_String& name,
+                       const cow_String& step);
   void WriteModelChange(const kinC_Interaction& interaction, const cow_String& name,
                         const aif_Comment& comment);
   void WriteEnrichmentActivation(const kinC_Interaction& interaction, const cow_String& name,
