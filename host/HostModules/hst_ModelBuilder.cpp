@@ -160,7 +160,7 @@ hst_ModelBuilder& hst_ModelBuilder::AddInteraction(const cow_String& name,
 }
 
 hst_ModelBuilder& hst_ModelBuilder::AddContactControls(const cow_String& name,
-                                                      const kinC_ContactControls& controls) {
+                                                       const kinC_ContactControls& controls) {
   Extension<mdl_MapString2ObjCow<kinC_ContactControls>>(model_, bas_NewModel::contactControlCmd)
       .Set(name, controls);
   return *this;

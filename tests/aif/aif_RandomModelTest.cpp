@@ -3836,13 +3836,13 @@ TEST(aif_RandomModelTest, CheckerFollowsBoundaryReferences) {
 // surfaces; the activation line names nothing.
 TEST(aif_RandomModelTest, CheckerFollowsModelChangeSets) {
   const std::string deck =
-      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                  // 1-4
-      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"       // 5-8
-      "*End Part\n*Assembly, name=Assembly\n*Instance, name=I, part=P\n"        // 9-11
-      "*End Instance\n*Surface, type=NODE, name=Face\nI.Tip, 1.\n"              // 12-14
-      "*End Assembly\n*Step, name=S\n*Static\n*Model Change, activate\n"       // 15-18
-      "*Model Change, remove\nI.Bars, \n*Model Change, add\nI.Tip, \n"        // 19-22
-      "*Model Change, type=CONTACT PAIR, add\nFace, Gone\n*End Step\n";        // 23-25
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"             // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"  // 5-8
+      "*End Part\n*Assembly, name=Assembly\n*Instance, name=I, part=P\n"   // 9-11
+      "*End Instance\n*Surface, type=NODE, name=Face\nI.Tip, 1.\n"         // 12-14
+      "*End Assembly\n*Step, name=S\n*Static\n*Model Change, activate\n"   // 15-18
+      "*Model Change, remove\nI.Bars, \n*Model Change, add\nI.Tip, \n"     // 19-22
+      "*Model Change, type=CONTACT PAIR, add\nFace, Gone\n*End Step\n";    // 23-25
   EXPECT_EQ(
       "line 22: undefined elset: model change set I.Tip | I.Tip, \n"
       "line 24: undefined surface: model change surface Gone | Face, Gone\n",
