@@ -25,7 +25,6 @@
 #include "OdbAttrEO/kprC_PropagatingObject.h"
 #include "OdbCoreGeom/rgnC_Region.h"
 
-
 // The state of an interaction in one step. The deactivated mark is never set
 // by the model: a writer sets it on a copy to remove a pair in a step.
 class kinC_InteractionState : public kern_Object {
@@ -123,11 +122,17 @@ class kinC_ContactPairState : public kinC_InteractionState {
   class Name : public kinC_ContactPairState {        \
     KERN_CLASS_HEAD(Name, kinC_ContactPairState, Id) \
   };
-KIN_PAIR_STATE(kinC_SurfaceToSurfaceContactStdState, 0x3070102)
 KIN_PAIR_STATE(kinC_SurfaceToSurfaceContactXplState, 0x3070103)
 KIN_PAIR_STATE(kinC_SelfContactStdState, 0x3070104)
 KIN_PAIR_STATE(kinC_SelfContactXplState, 0x3070105)
 #undef KIN_PAIR_STATE
+
+// The state of a Standard surface-to-surface pair in one step, with the
+// step's interference fit (type 0, none, unless set).
+class kinC_SurfaceToSurfaceContactStdState : public kinC_ContactPairState {
+  KERN_CLASS_HEAD(kinC_SurfaceToSurfaceContactStdState, kinC_ContactPairState, 0x3070102)
+  KERN_ATTR(kinC_InterferenceData, Interference, kinC_InterferenceData())
+};
 
 // The base of the contact pairs: surface-to-surface contact (two surfaces)
 // and self contact (one, in the first slot), in the standard and the
@@ -317,4 +322,3 @@ class kinC_ActuatorSensor : public kinC_Interaction {
   int variableCount_ = 0;
   cow_List<double> values_;
 };
-

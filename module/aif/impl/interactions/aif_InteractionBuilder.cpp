@@ -8,6 +8,7 @@
 #include "ModKerLow/dtmK_Datum.h"
 #include "OdbAttrEO/kinC_ContactControls.h"
 #include "OdbAttrEO/kinC_ContactInitialization.h"
+#include "OdbAttrEO/kinC_ContactProperty.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "QivBasicUtils/nex_Exception.h"
@@ -15,12 +16,15 @@
 #include "aif/impl/core/aif_Model.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_RegionName.h"
+#include "aif/impl/interactions/aif_ChangeFriction.h"
 #include "aif/impl/interactions/aif_Clearance.h"
 #include "aif/impl/interactions/aif_ContactControls.h"
 #include "aif/impl/interactions/aif_ContactInitialization.h"
+#include "aif/impl/interactions/aif_ContactInterference.h"
 #include "aif/impl/interactions/aif_ContactPair.h"
 #include "aif/impl/interactions/aif_EnrichmentActivation.h"
 #include "aif/impl/interactions/aif_ModelChange.h"
+#include "aif/impl/sections/aif_Friction.h"
 
 namespace {
 
@@ -34,6 +38,31 @@ bool TakesContactInitializations(int product) {
 }
 
 }  // namespace
+
+bool aif_GeneratesPropertyNames(int product) {
+  return product == 0 || product == 3;
+}
+
+cow_String aif_ChangedPropertyName(const cow_String& interactionName) {
+  return "_" + interactionName + "-Prop";
+}
+
+cow_List<cow_String> aif_ContactPropertyHistory(const kinC_Interaction& interaction,
+                                                const cow_List<cow_String>& steps) {
+  cow_List<cow_String> history;
+  for (const cow_String& step : steps) {
+    const int status = interaction.GetPropStatus(step);
+    if (!kinC_Interaction::IsActive(status) || kinC_Interaction::IsBuiltIn(status) ||
+        !interaction.HasStep(step))
+      continue;
+    const auto* state =
+        dynamic_cast<const kinC_ContactPairState*>(&interaction.ConstGetState(step));
+    if (!state) return cow_List<cow_String>();
+    if (state->InteractionProperty().IsModified())
+      history.Append(state->InteractionProperty().Value());
+  }
+  return history;
+}
 
 aif_InteractionBuilder::aif_InteractionBuilder(akw_ModelInfo& modelInfo)
     : akw_BuilderComponent(modelInfo),
@@ -78,10 +107,17 @@ void aif_InteractionBuilder::WriteInteractionByType(const kinC_Interaction& inte
                                                     const cow_String& name,
                                                     const aif_Comment& comment) {
   const unsigned typeId = interaction.DynTypeId();
-  // Rows not built yet, which write nothing: the Standard pairs and
-  // general contact, the co-simulations, cavity radiation, cyclic symmetry
-  // and elastic foundations.
-  if (typeId == kinC_SurfaceToSurfaceContactXpl::TypeId()) {
+  // Rows not built yet, which write nothing: Standard general contact, the co-simulations, cavity
+  // radiation, cyclic symmetry and elastic foundations.
+  if (typeId == kinC_SurfaceToSurfaceContactStd::TypeId()) {
+    WriteSurfaceToSurfaceContactStd(nex_canDynamicCastRef<const kinC_SurfaceToSurfaceContactStd>(
+                                        interaction, kInteractionBuilderFile, __LINE__),
+                                    name, comment);
+  } else if (typeId == kinC_SelfContactStd::TypeId()) {
+    WriteSelfContactStd(nex_canDynamicCastRef<const kinC_SelfContactStd>(
+                            interaction, kInteractionBuilderFile, __LINE__),
+                        name, comment);
+  } else if (typeId == kinC_SurfaceToSurfaceContactXpl::TypeId()) {
     WriteSurfaceToSurfaceContactXpl(nex_canDynamicCastRef<const kinC_SurfaceToSurfaceContactXpl>(
                                         interaction, kInteractionBuilderFile, __LINE__),
                                     name, comment);
@@ -104,6 +140,165 @@ void aif_InteractionBuilder::AddInteractionKeyword(const cow_String& step,
                                                    const akw_Keyword& keyword) {
   AddStepDefinition(step, interactionsHeader.StepDefinitionHeader(step));
   AddStepDefinition(step, keyword);
+}
+
+void aif_InteractionBuilder::WriteSurfaceToSurfaceContactStd(const kinC_Interaction& interaction,
+                                                             const cow_String& name,
+                                                             const aif_Comment& comment) {
+  WriteContactPairStd(interaction, name, comment, true);
+}
+
+void aif_InteractionBuilder::WriteSelfContactStd(const kinC_Interaction& interaction,
+                                                 const cow_String& name,
+                                                 const aif_Comment& comment) {
+  WriteContactPairStd(interaction, name, comment, false);
+}
+
+// A Standard pair is defined once, in the initial step, whatever step
+// created it; later steps add or remove it with "*Model Change", change its
+// friction with "*Change Friction" and set its controls. A pair whose
+// property changes between steps is written with a property of its own
+// ("_<name>-Prop") where the product writes generated names. Every keyword
+// of one step follows one "Interaction: " comment.
+void aif_InteractionBuilder::WriteContactPairStd(const kinC_Interaction& interaction,
+                                                 const cow_String& name, const aif_Comment& comment,
+                                                 bool surfaceToSurface) {
+  if (interaction.Suppressed()) return;
+  const aif_Model& model = Info().ModelAdapter();
+  const cow_List<cow_String> steps = model.Steps().UnsuppressedKeys();
+  const cow_String& createStep = interaction.CreateStepName();
+  const bool renames = aif_GeneratesPropertyNames(Info().AnalysisProduct());
+  const cow_String changedName = aif_ChangedPropertyName(name);
+
+  cow_COW<kinC_Interaction> copy(interaction);
+  if (renames && aif_ContactPropertyHistory(interaction, steps).Length() > 1 &&
+      interaction.HasStep(createStep)) {
+    std::unique_ptr<kinC_ContactPairState> state(
+        nex_canDynamicCastRef<const kinC_ContactPairState>(interaction.ConstGetState(createStep),
+                                                           kInteractionBuilderFile, __LINE__)
+            .Clone());
+    const mdl_PropAttr<cow_String>& property = state->InteractionProperty();
+    state->SetInteractionProperty(changedName, property.Status(), property.IsModified());
+    std::unique_ptr<kinC_Interaction> renamed(interaction.Clone());
+    renamed->Insert(createStep, *state);
+    copy = cow_COW<kinC_Interaction>(*renamed);
+  }
+
+  const auto& pair = nex_canDynamicCastRef<const kinC_ContactPairInteraction>(
+      interaction, kInteractionBuilderFile, __LINE__);
+  const cow_String master = aif_RegionName(pair.FirstSurface(), Info()).SetName(2);
+  const cow_String slave =
+      surfaceToSurface ? aif_RegionName(pair.SecondSurface(), Info()).SetName(2) : master;
+
+  const cow_String& initial = Model().InitialStepName();
+  // Surface smoothing (a geometric correction) is not written yet.
+  AddInteractionKeyword(initial, comment);
+  AddStepDefinition(initial, aif_ContactPair(name, *copy, createStep, Info(), false));
+  if (surfaceToSurface) AddClearanceStd(*copy, master, slave);
+
+  const cow_String& firstGeneral = Model().FirstGeneralStepName();
+  bool tracked = true;
+  bool first = true;
+  for (const cow_String& step : steps) {
+    if (first) {
+      first = false;
+      continue;
+    }
+    bool created = false;
+    bool grouped = false;
+    // The comment once per step, before the step's first keyword.
+    auto file = [&](const akw_Keyword& keyword) {
+      if (!grouped) AddInteractionKeyword(step, comment);
+      grouped = true;
+      AddStepDefinition(step, keyword);
+    };
+    const kinC_ContactPairState* state =
+        interaction.HasStep(step)
+            ? &nex_canDynamicCastRef<const kinC_ContactPairState>(interaction.ConstGetState(step),
+                                                                  kInteractionBuilderFile, __LINE__)
+            : nullptr;
+    const int status = interaction.GetPropStatus(step);
+    bool interference = false;
+    if (status == 0) {
+      if (step == firstGeneral) file(aif_ModelChange(name, *copy, step, Info(), true));
+    } else if (status == 1) {
+      created = true;
+      if (step != firstGeneral) {
+        const bool remove = !surfaceToSurface && state && !state->Active().Value();
+        file(aif_ModelChange(name, *copy, step, Info(), remove));
+      }
+      interference = true;
+    } else if (status == 3 && state) {
+      if (state->InteractionProperty().IsModified()) {
+        const cow_String& propertyName = state->InteractionProperty().Value();
+        const auto& property = nex_canDynamicCastRef<const kinC_ContactProperty>(
+            model.InteractionProperties().ConstGet(propertyName), kInteractionBuilderFile,
+            __LINE__);
+        file(aif_ChangeFriction(renames ? changedName : propertyName));
+        file(aif_Friction(cow_COW<kinC_InteractionProperty>(property), &Info(), true));
+      }
+      if (state->Active().IsModified() && state->Active().Value() != tracked) {
+        file(aif_ModelChange(name, *copy, step, Info(), !state->Active().Value()));
+        tracked = state->Active().Value();
+      }
+      interference = true;
+    } else if (status == 4) {
+      // A pair already removed is not removed again; a later switch-on
+      // adds it back.
+      if (tracked) file(aif_ModelChange(name, *copy, step, Info(), true));
+      tracked = false;
+    }
+    if (interference && surfaceToSurface && state) {
+      const auto* pairState = dynamic_cast<const kinC_SurfaceToSurfaceContactStdState*>(state);
+      if (pairState) {
+        const aif_ContactInterference keyword(copy, step, Info(), pairState->Interference());
+        if (!keyword.IsEmpty()) file(keyword);
+      }
+    }
+    if (state) AddContactControlsStd(*copy, name, step, created, master, slave);
+  }
+}
+
+void aif_InteractionBuilder::AddClearanceStd(const kinC_Interaction& interaction,
+                                             const cow_String& master, const cow_String& slave) {
+  const auto& pair = nex_canDynamicCastRef<const kinC_SurfaceToSurfaceContact>(
+      interaction, kInteractionBuilderFile, __LINE__);
+  const kinC_ClearanceData& data = pair.Clearance();
+  if (data.clearanceType == 0) return;
+  const rgnC_Region& region = pair.NodeSetRegion();
+  const cow_String regionName =
+      region.Name().IsEmpty() ? cow_String() : aif_RegionName(region, Info()).QualifiedName(2);
+  const dtmK_Datum boltAxis(data.clearanceType == 1 ? Info().Assembly() : nullptr,
+                            Info().ModelName(),
+                            data.clearanceType == 1 ? pair.BoltAxis() : dtmC_DatumRef());
+  AddModelDefinition(aif_Clearance(cow_COW<kinC_Interaction>(interaction), data, regionName,
+                                   boltAxis, master, slave));
+}
+
+void aif_InteractionBuilder::AddContactControlsStd(const kinC_Interaction& interaction,
+                                                   const cow_String& name, const cow_String& step,
+                                                   bool created, const cow_String& master,
+                                                   const cow_String& slave) {
+  const auto& state = nex_canDynamicCastRef<const kinC_ContactPairState>(
+      interaction.ConstGetState(step), kInteractionBuilderFile, __LINE__);
+  const mdl_PropAttr<cow_String>& controlsName = state.ContactControls();
+  const bool firstGeneral = step == Model().FirstGeneralStepName();
+  const int attributeState = controlsName.Status();
+  const aif_Comment controlsComment("Contact Controls for Interaction: " + name);
+  if (!controlsName.Value().IsEmpty() &&
+      (attributeState == 1 || (attributeState == 2 && firstGeneral) ||
+       (attributeState == 3 && !firstGeneral))) {
+    const auto& controls = nex_canDynamicCastRef<const kinC_StdContactControls>(
+        Info().ModelAdapter().ContactControls().ConstGet(controlsName.Value()),
+        kInteractionBuilderFile, __LINE__);
+    if (controls.IsDefault() && created) return;
+    AddInteractionKeyword(step, controlsComment);
+    AddStepDefinition(step, aif_ContactControls(controls, master, slave, created, false));
+  } else if (controlsName.Value().IsEmpty() && attributeState == 3 && !created) {
+    AddInteractionKeyword(step, controlsComment);
+    AddStepDefinition(step,
+                      aif_ContactControls(kinC_StdContactControls(), master, slave, false, true));
+  }
 }
 
 void aif_InteractionBuilder::WriteSurfaceToSurfaceContactXpl(const kinC_Interaction& interaction,

@@ -6,19 +6,37 @@
 // built and written between the field builder and the output-request
 // builder.
 //
-// Kinds built so far: the Explicit surface-to-surface (with its clearance)
-// and self contact pairs, model changes and crack growth (enrichment
+// Kinds built so far: the Standard and Explicit surface-to-surface (with
+// their clearance) and self contact pairs, model changes and crack growth (enrichment
 // activation). Interactions of every other kind are passed over and write
 // nothing yet.
 #pragma once
 
 #include "AFCInputFileWriter/akw_BuilderComponent.h"
+#include "BasShared/cow_List.h"
 #include "BasShared/cow_String.h"
 #include "aif/impl/core/aif_SectionHeader.h"
 
 class aif_Comment;
 class aif_ModelInfo;
 class kinC_Interaction;
+
+// Whether jobs of the analysis product give an interaction whose property
+// changes between steps a property of its own ("_<name>-Prop") and write
+// generated property names: Standard (0) and input-file jobs (3).
+bool aif_GeneratesPropertyNames(int product);
+
+// The name of the property written for an interaction whose property
+// changes between steps: "_", the name and "-Prop", as composed; keywords
+// make it printable when they write it.
+cow_String aif_ChangedPropertyName(const cow_String& interactionName);
+
+// The interaction-property names of `interaction`, in the order of `steps`,
+// of the steps in which its status is active and not built in and its
+// state's property attribute is modified. Empty for an interaction whose
+// states carry no property attribute (everything but the contact pairs).
+cow_List<cow_String> aif_ContactPropertyHistory(const kinC_Interaction& interaction,
+                                                const cow_List<cow_String>& steps);
 
 class aif_InteractionBuilder : public akw_BuilderComponent {
  public:
@@ -38,6 +56,23 @@ class aif_InteractionBuilder : public akw_BuilderComponent {
   // for a kind without one.
   void WriteInteractionByType(const kinC_Interaction& interaction, const cow_String& name,
                               const aif_Comment& comment);
+
+  void WriteSurfaceToSurfaceContactStd(const kinC_Interaction& interaction, const cow_String& name,
+                                       const aif_Comment& comment);
+  void WriteSelfContactStd(const kinC_Interaction& interaction, const cow_String& name,
+                           const aif_Comment& comment);
+  // The step walk shared by the two Standard pairs; `surfaceToSurface` for
+  // the pair with a clearance and interference.
+  void WriteContactPairStd(const kinC_Interaction& interaction, const cow_String& name,
+                           const aif_Comment& comment, bool surfaceToSurface);
+  // "*Clearance" of a Standard surface-to-surface pair in the model
+  // definition, when it has one.
+  void AddClearanceStd(const kinC_Interaction& interaction, const cow_String& master,
+                       const cow_String& slave);
+  // "*Contact Controls" of a Standard pair in `step`, as its state there asks.
+  void AddContactControlsStd(const kinC_Interaction& interaction, const cow_String& name,
+                             const cow_String& step, bool created, const cow_String& master,
+                             const cow_String& slave);
 
   void WriteSurfaceToSurfaceContactXpl(const kinC_Interaction& interaction, const cow_String& name,
                                        const aif_Comment& comment);
