@@ -1,0 +1,316 @@
+// The interaction builder's Standard contact pairs: the pair in the initial
+// step whatever step created it, model changes that add and remove it, a
+// changed property with its friction, clearance, interference, controls;
+// the property history; the failure of a changed property that is not a
+// contact property, through the driver.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "HostModules/hst_ModelBuilder.h"
+#include "OdbAttrEO/kinC_ContactControls.h"
+#include "OdbAttrEO/kinC_ContactProperty.h"
+#include "OdbAttrEO/kinC_Interaction.h"
+#include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "aif/impl/core/aif_Job.h"
+#include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/interactions/aif_InteractionBuilder.h"
+#include "support/aif_DeckTestSupport.h"
+#include "support/aif_FaultLoops.h"
+#include "support/aif_TestSupport.h"
+
+namespace {
+
+constexpr char kSbBanner[] = "** \n** INTERACTIONS\n** \n";
+
+// A block placed once; Step-1 a perturbation step, so that Step-2 is the
+// first general step, then `later` static steps.
+hst_ModelBuilder SbModel(std::initializer_list<const char*> later) {
+  hst_ModelBuilder b;
+  b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  b.AddInstance("Block-1", "Block");
+  b.AddStep("Step-1", kprC_StaticLinearPerturbationStep());
+  for (const char* step : later)
+    b.AddStep(step, kprC_StaticStep());
+  b.AddInteractionProperty("IntProp-1", kinC_ContactProperty());
+  b.AddInteractionProperty("IntProp-2", kinC_ContactProperty());
+  return b;
+}
+
+rgnC_Region SbRegion(const char* name) {
+  return rgnC_Region(name, {"Assembly", "Block-1"});
+}
+
+struct SbRun {
+  explicit SbRun(const hst_ModelBuilder& b)
+      : model(b.Model()), job("Job-1", b.Job(), model), info(job), builder(info) {
+    builder.Build();
+  }
+  static std::string Text(const akw_KeywordList& list) {
+    return aif_test::WrittenText([&](utl_Stream& s) { akw_WriteKeywords(s, list); });
+  }
+  std::string Step(const char* step) const { return Text(builder.StepDefinition(step, "")); }
+  std::string Definition() const { return Text(builder.ModelDefinition()); }
+  bas_NewModel model;
+  aif_Job job;
+  aif_ModelInfo info;
+  aif_InteractionBuilder builder;
+};
+
+template <class State>
+State SbState(const char* property, bool active, bool propertyModified = false,
+              bool activeModified = false) {
+  State state;
+  state.SetInteractionProperty(property, 1, propertyModified);
+  state.SetActive(active, 1, activeModified);
+  return state;
+}
+
+void SbSetStep(kinC_Interaction& interaction, const char* step, int status,
+               const kinC_InteractionState& state) {
+  interaction.SetState(step, status, state);
+  interaction.SetModified(step, true);
+}
+
+kinC_SurfaceToSurfaceContactStd SbPair(const char* createStep) {
+  kinC_SurfaceToSurfaceContactStd pair;
+  pair.SetSurfaces(SbRegion("Master"), SbRegion("Slave"));
+  pair.SetCreateStepName(createStep);
+  return pair;
+}
+
+using SbPairState = kinC_SurfaceToSurfaceContactStdState;
+
+}  // namespace
+
+// The pair stands in the initial step whatever step created it. Created in
+// Step-3 while Step-2 is the first general step: Step-3 adds it and Step-2,
+// where it has status 0, removes it. Created in the first general step: no
+// model change at all. The perturbation step gets nothing.
+TEST(aif_InteractionBuilderStd, PairDefinedInTheInitialStep) {
+  const std::string pairLines =
+      "** Interaction: CP-1\n*Contact Pair, interaction=IntProp-1\n"
+      "Block-1.Slave, Block-1.Master\n";
+  hst_ModelBuilder b = SbModel({"Step-2", "Step-3"});
+  kinC_SurfaceToSurfaceContactStd later = SbPair("Step-3");
+  SbSetStep(later, "Step-2", 0, SbPairState());
+  SbSetStep(later, "Step-3", 1, SbState<SbPairState>("IntProp-1", true, true));
+  hst_ModelBuilder laterModel = b;
+  laterModel.AddInteraction("CP-1", later);
+  {
+    const SbRun run(laterModel);
+    EXPECT_EQ(kSbBanner + pairLines, run.Step("Initial"));
+    EXPECT_EQ("", run.Step("Step-1"));
+    EXPECT_EQ(std::string(kSbBanner) +
+                  "** Interaction: CP-1\n*Model Change, type=CONTACT PAIR, remove\n"
+                  "Block-1.Slave, Block-1.Master\n",
+              run.Step("Step-2"));
+    EXPECT_EQ(std::string(kSbBanner) +
+                  "** Interaction: CP-1\n*Model Change, type=CONTACT PAIR, add\n"
+                  "Block-1.Slave, Block-1.Master\n",
+              run.Step("Step-3"));
+    EXPECT_EQ("", run.Definition());
+  }
+  kinC_SurfaceToSurfaceContactStd first = SbPair("Step-2");
+  SbSetStep(first, "Step-2", 1, SbState<SbPairState>("IntProp-1", true, true));
+  SbSetStep(first, "Step-3", 2, SbState<SbPairState>("IntProp-1", true));
+  b.AddInteraction("CP-1", first);
+  const SbRun run(b);
+  EXPECT_EQ(kSbBanner + pairLines, run.Step("Initial"));
+  EXPECT_EQ("", run.Step("Step-1"));
+  EXPECT_EQ("", run.Step("Step-2"));
+  EXPECT_EQ("", run.Step("Step-3"));
+}
+
+// A property that changes between steps: the pair names "_CP-1-Prop", and
+// the changing step writes "*Change Friction" with that name and the new
+// property's friction, behind one comment. A pair whose property stays the
+// same keeps its name (a carried-over property is not a change).
+TEST(aif_InteractionBuilderStd, ChangedPropertyWritesChangeFriction) {
+  hst_ModelBuilder b = SbModel({"Step-2", "Step-3"});
+  hst_ModelBuilder same = b;
+  kinC_SurfaceToSurfaceContactStd pair = SbPair("Step-2");
+  SbSetStep(pair, "Step-2", 1, SbState<SbPairState>("IntProp-1", true, true));
+  kinC_SurfaceToSurfaceContactStd kept = pair;
+  SbSetStep(pair, "Step-3", 3, SbState<SbPairState>("IntProp-2", true, true));
+  SbSetStep(kept, "Step-3", 3, SbState<SbPairState>("IntProp-1", true));
+  b.AddInteraction("CP-1", pair);
+  {
+    const SbRun run(b);
+    EXPECT_EQ(std::string(kSbBanner) +
+                  "** Interaction: CP-1\n*Contact Pair, interaction=_CP-1-Prop\n"
+                  "Block-1.Slave, Block-1.Master\n",
+              run.Step("Initial"));
+    EXPECT_EQ("", run.Step("Step-2"));
+    EXPECT_EQ(std::string(kSbBanner) +
+                  "** Interaction: CP-1\n*Change Friction, interaction=_CP-1-Prop\n"
+                  "*Friction\n0.,\n",
+              run.Step("Step-3"));
+  }
+  same.AddInteraction("CP-1", kept);
+  const SbRun run(same);
+  EXPECT_EQ(std::string(kSbBanner) +
+                "** Interaction: CP-1\n*Contact Pair, interaction=IntProp-1\n"
+                "Block-1.Slave, Block-1.Master\n",
+            run.Step("Initial"));
+  EXPECT_EQ("", run.Step("Step-3"));
+}
+
+// The history lists the property of each step where it is set, in step
+// order, over created and modified steps; an interaction whose states
+// carry no property answers empty. The changed-property name is composed
+// raw (the keywords quote it); only products 0 and 3 generate names.
+TEST(aif_InteractionBuilderStd, PropertyHistoryAndNames) {
+  kinC_SurfaceToSurfaceContactStd pair = SbPair("Step-2");
+  SbSetStep(pair, "Step-2", 1, SbState<SbPairState>("IntProp-1", true, true));
+  SbSetStep(pair, "Step-3", 2, SbState<SbPairState>("IntProp-1", true));
+  SbSetStep(pair, "Step-4", 3, SbState<SbPairState>("IntProp-2", true, true));
+  SbSetStep(pair, "Step-5", 4, SbState<SbPairState>("IntProp-3", true, true));
+  SbSetStep(pair, "Step-6", 5, SbState<SbPairState>("IntProp-4", true, true));
+  const cow_List<cow_String> steps = {"Initial", "Step-2", "Step-3", "Step-4", "Step-5", "Step-6"};
+  const cow_List<cow_String> history = aif_ContactPropertyHistory(pair, steps);
+  ASSERT_EQ(2u, history.Length());
+  EXPECT_EQ(cow_String("IntProp-1"), history[0]);
+  EXPECT_EQ(cow_String("IntProp-2"), history[1]);
+
+  kinC_ModelChange change;
+  SbSetStep(change, "Step-2", 1, kinC_ModelChangeState());
+  EXPECT_TRUE(aif_ContactPropertyHistory(change, steps).IsEmpty());
+
+  EXPECT_EQ(cow_String("_CP 1-Prop"), aif_ChangedPropertyName("CP 1"));
+  EXPECT_TRUE(aif_GeneratesPropertyNames(0));
+  EXPECT_FALSE(aif_GeneratesPropertyNames(1));
+  EXPECT_FALSE(aif_GeneratesPropertyNames(2));
+  EXPECT_TRUE(aif_GeneratesPropertyNames(3));
+}
+
+// Off, on, off: a removing, an adding, a removing model change; staying
+// off writes nothing. A pair deactivated in a step (status 4) is removed
+// there, once.
+TEST(aif_InteractionBuilderStd, SwitchedOffAndOn) {
+  const std::string data = "Block-1.Slave, Block-1.Master\n";
+  const std::string remove = std::string(kSbBanner) +
+                             "** Interaction: CP-1\n*Model Change, type=CONTACT PAIR, remove\n" +
+                             data;
+  const std::string add = std::string(kSbBanner) +
+                          "** Interaction: CP-1\n*Model Change, type=CONTACT PAIR, add\n" + data;
+  {
+    hst_ModelBuilder b = SbModel({"Step-2", "Step-3", "Step-4", "Step-5", "Step-6"});
+    kinC_SurfaceToSurfaceContactStd pair = SbPair("Step-2");
+    SbSetStep(pair, "Step-2", 1, SbState<SbPairState>("IntProp-1", true, true));
+    SbSetStep(pair, "Step-3", 3, SbState<SbPairState>("IntProp-1", false, false, true));
+    SbSetStep(pair, "Step-4", 3, SbState<SbPairState>("IntProp-1", true, false, true));
+    SbSetStep(pair, "Step-5", 3, SbState<SbPairState>("IntProp-1", false, false, true));
+    SbSetStep(pair, "Step-6", 3, SbState<SbPairState>("IntProp-1", false, false, true));
+    b.AddInteraction("CP-1", pair);
+    const SbRun run(b);
+    EXPECT_EQ("", run.Step("Step-2"));
+    EXPECT_EQ(remove, run.Step("Step-3"));
+    EXPECT_EQ(add, run.Step("Step-4"));
+    EXPECT_EQ(remove, run.Step("Step-5"));
+    EXPECT_EQ("", run.Step("Step-6"));
+  }
+  hst_ModelBuilder b = SbModel({"Step-2", "Step-3", "Step-4"});
+  kinC_SurfaceToSurfaceContactStd pair = SbPair("Step-2");
+  SbSetStep(pair, "Step-2", 1, SbState<SbPairState>("IntProp-1", true, true));
+  SbSetStep(pair, "Step-3", 4, SbState<SbPairState>("IntProp-1", true));
+  SbSetStep(pair, "Step-4", 4, SbState<SbPairState>("IntProp-1", true));
+  b.AddInteraction("CP-1", pair);
+  const SbRun run(b);
+  EXPECT_EQ(remove, run.Step("Step-3"));
+  EXPECT_EQ("", run.Step("Step-4"));
+}
+
+// The clearance of a surface-to-surface pair stands once in the model
+// definition; its interference in the steps that ask for it, behind the
+// step's one comment. A self contact writes neither and names its surface
+// for both sides; created switched off in a later step, it is removed there.
+TEST(aif_InteractionBuilderStd, ClearanceInterferenceAndSelfContact) {
+  hst_ModelBuilder b = SbModel({"Step-2", "Step-3"});
+  kinC_SurfaceToSurfaceContactStd pair = SbPair("Step-3");
+  kinC_ClearanceData clearance;
+  clearance.clearanceType = 2;
+  clearance.value = 0.25;
+  pair.SetClearance(clearance);
+  SbPairState created = SbState<SbPairState>("IntProp-1", true, true);
+  kinC_InterferenceData shrink;
+  shrink.interferenceType.Set(1, 1);
+  created.SetInterference(shrink);
+  SbSetStep(pair, "Step-3", 1, created);
+  b.AddInteraction("CP-1", pair);
+
+  kinC_SelfContactStd self;
+  self.SetSurfaces(SbRegion("Outer"));
+  self.SetCreateStepName("Step-3");
+  SbSetStep(self, "Step-3", 1, SbState<kinC_SelfContactStdState>("IntProp-2", false, true));
+  b.AddInteraction("SC-1", self);
+  const SbRun run(b);
+  EXPECT_EQ("*Clearance, master=Block-1.Master, slave=Block-1.Slave, value=0.25\n",
+            run.Definition());
+  EXPECT_EQ(std::string(kSbBanner) +
+                "** Interaction: CP-1\n*Contact Pair, interaction=IntProp-1\n"
+                "Block-1.Slave, Block-1.Master\n"
+                "** Interaction: SC-1\n*Contact Pair, interaction=IntProp-2\nBlock-1.Outer,\n",
+            run.Step("Initial"));
+  EXPECT_EQ(std::string(kSbBanner) +
+                "** Interaction: CP-1\n*Model Change, type=CONTACT PAIR, add\n"
+                "Block-1.Slave, Block-1.Master\n*Contact Interference, shrink\n"
+                "Block-1.Slave, Block-1.Master\n"
+                "** Interaction: SC-1\n*Model Change, type=CONTACT PAIR, remove\nBlock-1.Outer, \n",
+            run.Step("Step-3"));
+}
+
+// Default controls named in the creation step write nothing; controls set
+// later write the reset line and the controls; controls removed later (an
+// empty name, attribute state 3) write the reset line alone.
+TEST(aif_InteractionBuilderStd, ContactControls) {
+  hst_ModelBuilder b = SbModel({"Step-2", "Step-3", "Step-4"});
+  b.AddContactControls("CC-Default", kinC_StdContactControls());
+  kinC_StdContactControls scaled;
+  scaled.stiffnessScaleFactor = 2.0;
+  b.AddContactControls("CC-Scaled", scaled);
+  kinC_SurfaceToSurfaceContactStd pair = SbPair("Step-2");
+  SbPairState created = SbState<SbPairState>("IntProp-1", true, true);
+  created.SetContactControls("CC-Default", 1, true);
+  SbSetStep(pair, "Step-2", 1, created);
+  SbPairState set = SbState<SbPairState>("IntProp-1", true);
+  set.SetContactControls("CC-Scaled", 3, true);
+  SbSetStep(pair, "Step-3", 3, set);
+  SbPairState removed = SbState<SbPairState>("IntProp-1", true);
+  removed.SetContactControls("", 3, true);
+  SbSetStep(pair, "Step-4", 3, removed);
+  b.AddInteraction("CP-1", pair);
+  const SbRun run(b);
+  EXPECT_EQ("", run.Step("Step-2"));
+  EXPECT_EQ(std::string(kSbBanner) +
+                "** Contact Controls for Interaction: CP-1\n"
+                "*Contact Controls, master=Block-1.Master, slave=Block-1.Slave, reset\n"
+                "*Contact Controls, master=Block-1.Master, slave=Block-1.Slave, "
+                "stiffnessScaleFactor=2.\n",
+            run.Step("Step-3"));
+  EXPECT_EQ(std::string(kSbBanner) +
+                "** Contact Controls for Interaction: CP-1\n"
+                "*Contact Controls, master=Block-1.Master, slave=Block-1.Slave, reset\n",
+            run.Step("Step-4"));
+}
+
+// A changed property that is not a contact property fails its type test:
+// the write stops and the partial file is removed.
+TEST(aif_InteractionBuilderStd, ChangedPropertyNotAContactProperty) {
+  hst_ModelBuilder b = SbModel({"Step-2", "Step-3"});
+  b.AddInteractionProperty("Other", kinC_InteractionProperty());
+  kinC_SurfaceToSurfaceContactStd pair = SbPair("Step-2");
+  SbSetStep(pair, "Step-2", 1, SbState<SbPairState>("IntProp-1", true, true));
+  SbSetStep(pair, "Step-3", 3, SbState<SbPairState>("Other", true, true));
+  b.AddInteraction("CP-1", pair);
+  const aif_test::TempDeck deck("SbDriver");
+  std::filesystem::remove(deck.Path());
+  try {
+    aif_test::DriverWriteError(b, deck.Path());
+    ADD_FAILURE() << "no error";
+  } catch (const nex_TextException& e) {
+    EXPECT_EQ("module/aif/impl/interactions/aif_InteractionBuilder.cpp", std::string(e.File()));
+  }
+  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
+}
