@@ -2,7 +2,7 @@
 //
 // The sample is a frame: a meshed block carrying a point mass whose rotary
 // inertia is oriented by a datum coordinate system, with a node set of its
-// base and a surface of its top, placed twice (turned and lifted, then in
+// base and surfaces of its top and its bottom, placed twice (turned and lifted, then in
 // place) and joined by a spring and a connector, and a shell plate with a reference point
 // placed once as a lightweight instance; a static step with geometric
 // nonlinearity, restart data and field and history output, a pressure
@@ -65,8 +65,8 @@ inline hst_ModelBuilder aif_SampleModel() {
   motor.SetRotaryInertia({0.4, 0.0, 0.0, 0.4, 0.0, 0.7});
   b.AddSection("Motor", motor);
 
-  // The block's base nodes as a node set and its top faces as a surface, on
-  // both block instances (ids 1 and 2).
+  // The block's base nodes as a node set, its top faces and its bottom faces
+  // as surfaces, on both block instances (ids 1 and 2).
   rgnC_Region base("Base", {});
   rgnC_Region top("Top", {});
   cow_List<int> baseNodes, topElements;
@@ -112,6 +112,20 @@ inline hst_ModelBuilder aif_SampleModel() {
   topSurface.SetId(11);
   topSurface.SetName("Top");
   block.FeatureList().Add(topSurface);
+  // The lower layer's bricks (0 to 7) by their lower faces.
+  rgnC_Region bottom("Bottom", {});
+  cow_List<int> bottomElements;
+  cow_List<cow_String> bottomFaces;
+  for (int e = 0; e < 8; ++e) {
+    bottomElements.Append(e);
+    bottomFaces.Append("S1");
+  }
+  for (int instance : {1, 2})
+    bottom.SetKernelElementIndices(instance, bottomElements, bottomFaces);
+  rgnF_Surface bottomSurface(bottom);
+  bottomSurface.SetId(17);
+  bottomSurface.SetName("Bottom");
+  block.FeatureList().Add(bottomSurface);
 
   // Every brick of the block, as the element set "All", is steel.
   rgnC_Region all("All", {"Block"});

@@ -856,6 +856,17 @@ TEST(aif_OutputRequestBuilder, InstanceSpringsContactAndSensors) {
               "*Step, name=Step-1\n"
               "*Static\n"
               "1., 1., 1.e-05, 1.\n"
+              // Standard pairs stand in the initial step; neither has a
+              // status in Step-1, the first general step, which removes them.
+              "** \n"
+              "** INTERACTIONS\n"
+              "** \n"
+              "** Interaction: Int-1\n"
+              "*Model Change, type=CONTACT PAIR, remove\n"
+              "Block-2" + dot + "Slave, Block-1" + dot + "Master\n"
+              "** Interaction: Int-Later\n"
+              "*Model Change, type=CONTACT PAIR, remove\n"
+              ", \n"
               "** \n"
               "** OUTPUT REQUESTS\n"
               "** \n"
