@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "HostModules/hst_ModelBuilder.h"
@@ -296,7 +297,8 @@ TEST(aif_InteractionBuilderStd, ContactControls) {
 }
 
 // A changed property that is not a contact property fails its type test:
-// the write stops and the partial file is removed.
+// the write stops and the partial file is removed, also where a deck stood
+// before.
 TEST(aif_InteractionBuilderStd, ChangedPropertyNotAContactProperty) {
   hst_ModelBuilder b = SbModel({"Step-2", "Step-3"});
   b.AddInteractionProperty("Other", kinC_InteractionProperty());
@@ -312,5 +314,10 @@ TEST(aif_InteractionBuilderStd, ChangedPropertyNotAContactProperty) {
   } catch (const nex_TextException& e) {
     EXPECT_EQ("module/aif/impl/interactions/aif_InteractionBuilder.cpp", std::string(e.File()));
   }
+  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
+  // A deck already at the path is replaced by the write, so the failure
+  // removes it too.
+  { std::ofstream(deck.Path()) << "old deck\n"; }
+  EXPECT_THROW(aif_test::DriverWriteError(b, deck.Path()), nex_TextException);
   EXPECT_FALSE(std::filesystem::exists(deck.Path()));
 }
