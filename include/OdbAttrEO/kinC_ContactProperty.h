@@ -67,6 +67,11 @@ class kinC_ContactProperty : public kinC_InteractionProperty {
   kinC_ContactProperty* Clone() const override { return new kinC_ContactProperty(*this); }
   CLS_REGISTER(kinC_ContactProperty, kinC_InteractionProperty)
 
+  // Cohesive behaviour, when held: its eligibility code (2: only the
+  // contacts bonded at the start, written ", eligibility=SPECIFIED
+  // CONTACTS").
+  bool holdsCohesiveBehavior = false;
+  int cohesiveEligibility = 0;
   bool holdsCohesiveDamage = false;
   kinC_CohesiveDamage cohesiveDamage;
 

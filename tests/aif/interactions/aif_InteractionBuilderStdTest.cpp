@@ -321,3 +321,35 @@ TEST(aif_InteractionBuilderStd, ChangedPropertyNotAContactProperty) {
   EXPECT_THROW(aif_test::DriverWriteError(b, deck.Path()), nex_TextException);
   EXPECT_FALSE(std::filesystem::exists(deck.Path()));
 }
+
+// A surface-to-surface pair created with a cohesive property that bonds
+// only specified contacts gets its initial contact in the initial step,
+// behind the pair, whatever step created it; another eligibility does not.
+TEST(aif_InteractionBuilderStd, BondedInitialContact) {
+  hst_ModelBuilder b = SbModel({"Step-2", "Step-3"});
+  kinC_ContactProperty bonding;
+  bonding.holdsCohesiveBehavior = true;
+  bonding.cohesiveEligibility = 2;
+  b.AddInteractionProperty("Bonding", bonding);
+  kinC_ContactProperty everywhere = bonding;
+  everywhere.cohesiveEligibility = 1;
+  b.AddInteractionProperty("Everywhere", everywhere);
+  kinC_SurfaceToSurfaceContactStd bonded = SbPair("Step-3");
+  SbSetStep(bonded, "Step-3", 1, SbState<SbPairState>("Bonding", true, true));
+  b.AddInteraction("CP-1", bonded);
+  kinC_SurfaceToSurfaceContactStd other = SbPair("Step-2");
+  SbSetStep(other, "Step-2", 1, SbState<SbPairState>("Everywhere", true, true));
+  b.AddInteraction("CP-2", other);
+  const SbRun run(b);
+  EXPECT_EQ(std::string(kSbBanner) +
+                "** Interaction: CP-1\n*Contact Pair, interaction=Bonding\n"
+                "Block-1.Slave, Block-1.Master\n"
+                "*Initial Conditions, type=CONTACT\nBlock-1.Slave, Block-1.Master, \n"
+                "** Interaction: CP-2\n*Contact Pair, interaction=Everywhere\n"
+                "Block-1.Slave, Block-1.Master\n",
+            run.Step("Initial"));
+  EXPECT_EQ(std::string(kSbBanner) +
+                "** Interaction: CP-1\n*Model Change, type=CONTACT PAIR, add\n"
+                "Block-1.Slave, Block-1.Master\n",
+            run.Step("Step-3"));
+}

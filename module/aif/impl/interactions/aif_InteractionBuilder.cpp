@@ -12,6 +12,7 @@
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/conditions/aif_InitialConditions.h"
 #include "aif/impl/core/aif_Comment.h"
 #include "aif/impl/core/aif_Model.h"
 #include "aif/impl/core/aif_ModelInfo.h"
@@ -35,6 +36,21 @@ constexpr char kInteractionBuilderFile[] =
 // run from an input file.
 bool TakesContactInitializations(int product) {
   return product == 0 || product == 3;
+}
+
+// Whether the pair's property in `step` is a contact property whose
+// cohesive behaviour bonds only the contacts named at the start (eligibility
+// 2). A property the repository does not hold bonds nothing.
+bool BondsSpecifiedContacts(const aif_Model& model, const kinC_Interaction& interaction,
+                            const cow_String& step) {
+  if (!interaction.HasStep(step)) return false;
+  const auto* state = dynamic_cast<const kinC_ContactPairState*>(&interaction.ConstGetState(step));
+  if (!state) return false;
+  const cow_String& name = state->InteractionProperty().Value();
+  if (name.IsEmpty() || !model.InteractionProperties().Contains(name)) return false;
+  const auto* property =
+      dynamic_cast<const kinC_ContactProperty*>(&model.InteractionProperties().ConstGet(name));
+  return property && property->holdsCohesiveBehavior && property->cohesiveEligibility == 2;
 }
 
 }  // namespace
@@ -197,11 +213,22 @@ void aif_InteractionBuilder::WriteContactPairStd(const kinC_Interaction& interac
   if (surfaceToSurface) AddClearanceStd(*copy, master, slave);
 
   const cow_String& firstGeneral = Model().FirstGeneralStepName();
+  // Bonded initial contact of a surface-to-surface pair created with a
+  // cohesive property of eligibility 2 goes in the initial step.
+  auto bondInitially = [&](const cow_String& step) {
+    if (surfaceToSurface && BondsSpecifiedContacts(model, interaction, step))
+      AddInteractionKeyword(
+          initial,
+          aif_InitialConditions(nex_canDynamicCastRef<const kinC_SurfaceToSurfaceContactStd>(
+                                    interaction, kInteractionBuilderFile, __LINE__),
+                                &Info(), kinC_SurfaceToSurfaceContactStd::TypeId()));
+  };
   bool tracked = true;
   bool first = true;
   for (const cow_String& step : steps) {
     if (first) {
       first = false;
+      if (interaction.GetPropStatus(step) == 1) bondInitially(step);
       continue;
     }
     bool created = false;
@@ -255,6 +282,7 @@ void aif_InteractionBuilder::WriteContactPairStd(const kinC_Interaction& interac
         if (!keyword.IsEmpty()) file(keyword);
       }
     }
+    if (status == 1) bondInitially(step);
     if (state) AddContactControlsStd(*copy, name, step, created, master, slave);
   }
 }
