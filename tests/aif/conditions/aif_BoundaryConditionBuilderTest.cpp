@@ -25,6 +25,7 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "support/aif_DeckTestSupport.h"
 #include "support/aif_FaultLoops.h"
+#include "support/aif_BuilderRun.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -77,23 +78,7 @@ hst_ModelBuilder BcBuilderModel(std::initializer_list<const char*> steps) {
   return b;
 }
 
-// The builder built over a model, with the texts of its lists.
-struct BcBuilderRun {
-  explicit BcBuilderRun(const hst_ModelBuilder& b, int jobType = ajbC_FULL_ANALYSIS)
-      : model(b.Model()), job("Job-1", b.Job(jobType), model), info(job), builder(info) {
-    builder.Build();
-  }
-  static std::string Text(const akw_KeywordList& list) {
-    return aif_test::WrittenText([&](utl_Stream& s) { akw_WriteKeywords(s, list); });
-  }
-  std::string Step(const char* step, const char* loadCase = "") const {
-    return Text(builder.StepDefinition(step, loadCase));
-  }
-  bas_NewModel model;
-  aif_Job job;
-  aif_ModelInfo info;
-  aif_BoundaryConditionBuilder builder;
-};
+using BcBuilderRun = aif_test::BuilderRun<aif_BoundaryConditionBuilder>;
 
 }  // namespace
 

@@ -27,6 +27,7 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "support/aif_DeckTestSupport.h"
 #include "support/aif_FaultLoops.h"
+#include "support/aif_BuilderRun.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -71,23 +72,7 @@ kpfC_Temperature FbTemperature(double value, int later) {
   return field;
 }
 
-// The builder built over a model, with the texts of its lists.
-struct FbRun {
-  explicit FbRun(const hst_ModelBuilder& b, int jobType = ajbC_FULL_ANALYSIS)
-      : model(b.Model()), job("Job-1", b.Job(jobType), model), info(job), builder(info) {
-    builder.Build();
-  }
-  static std::string Text(const akw_KeywordList& list) {
-    return aif_test::WrittenText([&](utl_Stream& s) { akw_WriteKeywords(s, list); });
-  }
-  std::string Step(const char* step, const char* loadCase = "") const {
-    return Text(builder.StepDefinition(step, loadCase));
-  }
-  bas_NewModel model;
-  aif_Job job;
-  aif_ModelInfo info;
-  aif_FieldBuilder builder;
-};
+using FbRun = aif_test::BuilderRun<aif_FieldBuilder>;
 
 }  // namespace
 

@@ -19,6 +19,7 @@
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "support/aif_DeckTestSupport.h"
+#include "support/aif_BuilderRun.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -54,21 +55,7 @@ kinC_ContactProperty IcbProperty(int kind, int count) {
   return property;
 }
 
-// What the builder filed under the initial step, and its variable count.
-struct IcbRun {
-  explicit IcbRun(const hst_ModelBuilder& b)
-      : model(b.Model()), job("Job-1", b.Job(), model), info(job), builder(info) {
-    builder.Build();
-  }
-  std::string Initial() const {
-    return aif_test::WrittenText(
-        [&](utl_Stream& s) { akw_WriteKeywords(s, builder.StepDefinition("Initial", "")); });
-  }
-  bas_NewModel model;
-  aif_Job job;
-  aif_ModelInfo info;
-  aif_InitialConditionBuilder builder;
-};
+using IcbRun = aif_test::BuilderRun<aif_InitialConditionBuilder>;
 
 }  // namespace
 
@@ -77,7 +64,7 @@ struct IcbRun {
 // nothing; with the assembly's features flag clear nothing is read at all.
 TEST(aif_InitialConditionBuilder, CracksInNameOrder) {
   hst_ModelBuilder b = IcbModel();
-  EXPECT_EQ("", IcbRun(b).Initial());
+  EXPECT_EQ("", IcbRun(b).Step("Initial"));
   for (const char* name : {"Crack-B", "Crack-A", "Crack-C"}) {
     kefC_XFEMCrack crack;
     crack.AddNodeEntry(name[6] == 'B' ? 2 : 1, 1, 0.5, 0, 0.0);
@@ -88,9 +75,9 @@ TEST(aif_InitialConditionBuilder, CracksInNameOrder) {
   const std::string both =
       "*Initial Conditions, type=ENRICHMENT\n1, 1, Crack-A, 0.5\n"
       "*Initial Conditions, type=ENRICHMENT\n2, 1, Crack-B, 0.5\n";
-  EXPECT_EQ(both, IcbRun(b).Initial());
+  EXPECT_EQ(both, IcbRun(b).Step("Initial"));
   b.Assembly().SetEngineeringFeaturesReady(false);
-  EXPECT_EQ("", IcbRun(b).Initial());
+  EXPECT_EQ("", IcbRun(b).Step("Initial"));
 }
 
 // Actuators of 3 and 5 variables and a material with 8 dependent
@@ -117,7 +104,7 @@ TEST(aif_InitialConditionBuilder, OneVariableCountForEveryActuator) {
   {
     const IcbRun run(plain);
     EXPECT_EQ(8, run.builder.SolutionVariableCount());
-    EXPECT_EQ(lines, run.Initial());
+    EXPECT_EQ(lines, run.Step("Initial"));
   }
 
   hst_ModelBuilder contact = IcbModel();
@@ -128,7 +115,7 @@ TEST(aif_InitialConditionBuilder, OneVariableCountForEveryActuator) {
   contact.AddInteractionProperty("C-User", IcbProperty(5, 2));
   const IcbRun run(contact);
   EXPECT_EQ(8, run.builder.SolutionVariableCount());
-  EXPECT_EQ(lines, run.Initial());
+  EXPECT_EQ(lines, run.Step("Initial"));
 }
 
 // The "_AS_" set is named, and the actuator written, only where the set is
@@ -148,13 +135,13 @@ TEST(aif_InitialConditionBuilder, ActuatorSetOnlyWhereItIsDefined) {
   b.AddInteraction("Act-4", off);
   {
     const IcbRun run(b);
-    EXPECT_EQ(std::string(kIcbSolution) + "Block-1.\"Wet zone_AS_\", 3.\n", run.Initial());
+    EXPECT_EQ(std::string(kIcbSolution) + "Block-1.\"Wet zone_AS_\", 3.\n", run.Step("Initial"));
     EXPECT_EQ("", aif_ActuatorSensorSetName(run.info, invalid));
     EXPECT_EQ("", aif_ActuatorSensorSetName(run.info, gone));
   }
   b.Steps().SetAnalysisProduct(kprC_EXPLICIT);
   const IcbRun run(b);
-  EXPECT_EQ("", run.Initial());
+  EXPECT_EQ("", run.Step("Initial"));
   EXPECT_EQ("", aif_ActuatorSensorSetName(run.info, IcbRegion("Wet zone")));
 }
 

@@ -19,6 +19,7 @@
 #include "aif/impl/interactions/aif_InteractionBuilder.h"
 #include "support/aif_DeckTestSupport.h"
 #include "support/aif_FaultLoops.h"
+#include "support/aif_BuilderRun.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -43,21 +44,7 @@ rgnC_Region SbRegion(const char* name) {
   return rgnC_Region(name, {"Assembly", "Block-1"});
 }
 
-struct SbRun {
-  explicit SbRun(const hst_ModelBuilder& b)
-      : model(b.Model()), job("Job-1", b.Job(), model), info(job), builder(info) {
-    builder.Build();
-  }
-  static std::string Text(const akw_KeywordList& list) {
-    return aif_test::WrittenText([&](utl_Stream& s) { akw_WriteKeywords(s, list); });
-  }
-  std::string Step(const char* step) const { return Text(builder.StepDefinition(step, "")); }
-  std::string Definition() const { return Text(builder.ModelDefinition()); }
-  bas_NewModel model;
-  aif_Job job;
-  aif_ModelInfo info;
-  aif_InteractionBuilder builder;
-};
+using SbRun = aif_test::BuilderRun<aif_InteractionBuilder>;
 
 template <class State>
 State SbState(const char* property, bool active, bool propertyModified = false,

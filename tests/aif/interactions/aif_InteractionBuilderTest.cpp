@@ -21,6 +21,7 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "support/aif_DeckTestSupport.h"
 #include "support/aif_FaultLoops.h"
+#include "support/aif_BuilderRun.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -43,22 +44,7 @@ rgnC_Region IbRegion(const char* name) {
   return rgnC_Region(name, {"Assembly", "Block-1"});
 }
 
-// The builder built over a model, with the texts of its lists.
-struct IbRun {
-  explicit IbRun(const hst_ModelBuilder& b)
-      : model(b.Model()), job("Job-1", b.Job(), model), info(job), builder(info) {
-    builder.Build();
-  }
-  static std::string Text(const akw_KeywordList& list) {
-    return aif_test::WrittenText([&](utl_Stream& s) { akw_WriteKeywords(s, list); });
-  }
-  std::string Step(const char* step) const { return Text(builder.StepDefinition(step, "")); }
-  std::string Definition() const { return Text(builder.ModelDefinition()); }
-  bas_NewModel model;
-  aif_Job job;
-  aif_ModelInfo info;
-  aif_InteractionBuilder builder;
-};
+using IbRun = aif_test::BuilderRun<aif_InteractionBuilder>;
 
 // A pair state naming `property`, switched on or off; the
 // switch and the property marked modified when asked.
