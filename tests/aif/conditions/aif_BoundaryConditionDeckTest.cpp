@@ -20,6 +20,7 @@
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif_ColumnDeckModel.h"
 #include "support/aif_FaultLoops.h"
 #include "support/aif_TestSupport.h"
 
@@ -27,52 +28,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The part's node set `name` (feature `featureId`) over the nodes `indices`.
-void BcDeckSet(hst_ModelBuilder& b, const char* name, unsigned featureId,
-               std::initializer_list<int> indices) {
-  rgnC_Region partRegion(name, {"Block"});
-  for (int instance : {1, 2})
-    partRegion.SetKernelNodeIndices(instance, indices);
-  rgnF_Set set(partRegion);
-  set.SetId(featureId);
-  set.SetName(name);
-  set.typeMask = rgnF_Set::kNodeSet;
-  b.MutablePart("Block").FeatureList().Add(set);
-}
-
-// The set `name` of instance `instance` (1: Block-1, 2: Block-2).
-rgnC_Region BcDeckRegion(const char* name, unsigned instance, std::initializer_list<int> indices) {
-  rgnC_Region region(name, {"Assembly", instance == 1 ? "Block-1" : "Block-2"});
-  region.SetKernelInstanceIds({instance});
-  region.SetKernelNodeIndices(instance, indices);
-  return region;
-}
-
 // A column of two bricks placed twice; Step-1 and Step-2. Fixed holds
 // Block-1's base from the initial step on; Lift raises Block-1's top by
 // the amplitude Ramp in Step-1 and is removed in Step-2 (which restates the
 // others); Heat gives Block-2's top 20 + 10 z from the field Gradient.
 hst_ModelBuilder BcDeckModel() {
-  hst_ModelBuilder b("Model-1");
-  b.AddPart("Block", hst_GridMesh(1, 1, 2));
-  BcDeckSet(b, "Base", 40, {0, 1, 2, 3});
-  BcDeckSet(b, "Top", 41, {8, 9, 10, 11});
-  b.AddInstance("Block-1", "Block");
-  hst_ModelBuilder::InstanceOptions placed;
-  placed.transform = gsl_Matrix::Translation(gsl_Vector(3.0, 0.0, 0.0));
-  b.AddInstance("Block-2", "Block", placed);
-  b.AddStep("Step-1", kprC_StaticStep());
-  b.AddStep("Step-2", kprC_StaticStep());
+  hst_ModelBuilder b = ColumnDeckModel();
   kamC_Tabular ramp;
   ramp.SetData({{0.0, 0.0}, {1.0, 1.0}});
   b.AddAmplitude("Ramp", ramp);
-  kfdC_ExpressionField gradient;
-  gradient.constant = 20.0;
-  gradient.gradient = {0.0, 0.0, 10.0};
-  b.AddAnalyticalField("Gradient", gradient);
 
   kbcC_DisplacementBC fixed;
-  fixed.SetRegion(BcDeckRegion("Base", 1, {0, 1, 2, 3}));
+  fixed.SetRegion(ColumnDeckRegion("Base", 1, {0, 1, 2, 3}));
   kbcC_DisplacementBCState held, carried;
   for (std::size_t i = 0; i < 3; ++i) {
     held.SetComponent(i, 0.0, 1);
@@ -84,7 +51,7 @@ hst_ModelBuilder BcDeckModel() {
   b.AddBoundaryCondition("Fixed", fixed);
 
   kbcC_DisplacementBC lift;
-  lift.SetRegion(BcDeckRegion("Top", 1, {8, 9, 10, 11}));
+  lift.SetRegion(ColumnDeckRegion("Top", 1, {8, 9, 10, 11}));
   kbcC_DisplacementBCState raised;
   raised.SetComponent(2, 0.2, 1);
   raised.SetAmplitude("Ramp", 1);
@@ -93,7 +60,7 @@ hst_ModelBuilder BcDeckModel() {
   b.AddBoundaryCondition("Lift", lift);
 
   kbcC_TemperatureBC heat;
-  heat.SetRegion(BcDeckRegion("Top", 2, {8, 9, 10, 11}));
+  heat.SetRegion(ColumnDeckRegion("Top", 2, {8, 9, 10, 11}));
   heat.SetDistribution(kbcC_BC::kAnalyticalField, "Gradient");
   kbcC_DistributedBCState hot, kept;
   hot.SetMagnitude(1.0, 1);

@@ -18,34 +18,13 @@
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif_ColumnDeckModel.h"
 #include "support/aif_FaultLoops.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The part's node set `name` (feature `featureId`) over the nodes `indices`.
-void FieldDeckSet(hst_ModelBuilder& b, const char* name, unsigned featureId,
-                  std::initializer_list<int> indices) {
-  rgnC_Region partRegion(name, {"Block"});
-  for (int instance : {1, 2})
-    partRegion.SetKernelNodeIndices(instance, indices);
-  rgnF_Set set(partRegion);
-  set.SetId(featureId);
-  set.SetName(name);
-  set.typeMask = rgnF_Set::kNodeSet;
-  b.MutablePart("Block").FeatureList().Add(set);
-}
-
-// The set `name` of instance `instance` (1: Block-1, 2: Block-2).
-rgnC_Region FieldDeckRegion(const char* name, unsigned instance,
-                            std::initializer_list<int> indices) {
-  rgnC_Region region(name, {"Assembly", instance == 1 ? "Block-1" : "Block-2"});
-  region.SetKernelInstanceIds({instance});
-  region.SetKernelNodeIndices(instance, indices);
-  return region;
-}
 
 kpfC_GeneralFieldBaseState FieldDeckValues(std::initializer_list<double> values) {
   kpfC_GeneralFieldBaseState state;
@@ -59,41 +38,28 @@ kpfC_GeneralFieldBaseState FieldDeckValues(std::initializer_list<double> values)
 // along x; Heat holds Block-1's top at 100 in Step-1 and is removed in
 // Step-2.
 hst_ModelBuilder FieldDeckModel() {
-  hst_ModelBuilder b("Model-1");
-  b.AddPart("Block", hst_GridMesh(1, 1, 2));
-  FieldDeckSet(b, "Base", 40, {0, 1, 2, 3});
-  FieldDeckSet(b, "Top", 41, {8, 9, 10, 11});
-  b.AddInstance("Block-1", "Block");
-  hst_ModelBuilder::InstanceOptions placed;
-  placed.transform = gsl_Matrix::Translation(gsl_Vector(3.0, 0.0, 0.0));
-  b.AddInstance("Block-2", "Block", placed);
-  b.AddStep("Step-1", kprC_StaticStep());
-  b.AddStep("Step-2", kprC_StaticStep());
-  kfdC_ExpressionField gradient;
-  gradient.constant = 20.0;
-  gradient.gradient = {0.0, 0.0, 10.0};
-  b.AddAnalyticalField("Gradient", gradient);
+  hst_ModelBuilder b = ColumnDeckModel();
 
   kpfC_Temperature warm;
-  warm.SetRegion(FieldDeckRegion("Top", 2, {8, 9, 10, 11}));
+  warm.SetRegion(ColumnDeckRegion("Top", 2, {8, 9, 10, 11}));
   warm.SetDistribution(6);
   warm.SetDistributionFieldName("Gradient");
   warm.SetState("Initial", 1, FieldDeckValues({1.0}));
   b.AddField("Warm", warm);
 
   kpfC_GeneralField variable;
-  variable.SetRegion(FieldDeckRegion("Base", 1, {0, 1, 2, 3}));
+  variable.SetRegion(ColumnDeckRegion("Base", 1, {0, 1, 2, 3}));
   variable.SetState("Initial", 1, FieldDeckValues({0.5}));
   b.AddField("Var", variable);
 
   kpfC_Velocity spin;
-  spin.SetRegion(FieldDeckRegion("Base", 1, {0, 1, 2, 3}));
+  spin.SetRegion(ColumnDeckRegion("Base", 1, {0, 1, 2, 3}));
   spin.SetComponents({2.0, 0.0, 0.0});
   spin.SetStatus("Initial", 1);
   b.AddField("Spin", spin);
 
   kpfC_Temperature heat;
-  heat.SetRegion(FieldDeckRegion("Top", 1, {8, 9, 10, 11}));
+  heat.SetRegion(ColumnDeckRegion("Top", 1, {8, 9, 10, 11}));
   heat.SetState("Step-1", 1, FieldDeckValues({100.0}));
   heat.SetState("Step-2", 4, kpfC_GeneralFieldBaseState());
   b.AddField("Heat", heat);
