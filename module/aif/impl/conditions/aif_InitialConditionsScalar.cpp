@@ -46,25 +46,28 @@ bool IsEvaluatedRatio(const kpfC_RatioBase& ratio) {
          (kind == kInitialUniform && ratio.AnalyticalField() != 0);
 }
 
+// The node lines of a field distributed by an analytical or a discrete
+// field (`quantity` names it in a failure message); nothing for the other
+// distributions.
+void WriteInitialFieldNodeLines(utl_Stream& stream, const aif_PredefFieldUtils& evaluator,
+                                int distribution, const char* quantity) {
+  if (distribution == kInitialAnalytical)
+    evaluator.EvaluatePredefinedField(stream, 1.0, quantity, cow_String());
+  else if (distribution == kInitialDiscrete)
+    evaluator.EvaluateDiscreteField(stream, 1.0);
+}
+
 }  // namespace
 
 void aif_InitialConditions::WriteTemperature(utl_Stream& stream) const {
   nex_canDynamicCastRef<const kpfC_Temperature>(*field_, kInitialScalarFile, __LINE__);
   WriteHeader(stream);
-  switch (field_->Distribution()) {
-    case kInitialUniform:
-      stream << regionName_;
-      aif_WritePredefinedFieldValues(stream, temperatureValueCount_, evaluator_->FieldMagnitudes());
-      break;
-    case kInitialAnalytical:
-      evaluator_->EvaluatePredefinedField(stream, 1.0, "temperature", cow_String());
-      break;
-    case kInitialDiscrete:
-      evaluator_->EvaluateDiscreteField(stream, 1.0);
-      break;
-    default:
-      break;
+  if (field_->Distribution() == kInitialUniform) {
+    stream << regionName_;
+    aif_WritePredefinedFieldValues(stream, temperatureValueCount_, evaluator_->FieldMagnitudes());
+    return;
   }
+  WriteInitialFieldNodeLines(stream, *evaluator_, field_->Distribution(), "temperature");
 }
 
 void aif_InitialConditions::WriteField(utl_Stream& stream) const {
@@ -85,20 +88,12 @@ void aif_InitialConditions::WriteSaturation(utl_Stream& stream) const {
   WriteHeader(stream);
   // The evaluator's magnitude of a saturation is its value: the node lines
   // carry value x the node's share once, with no further factor.
-  switch (saturation.Distribution()) {
-    case kInitialUniform:
-      stream << regionName_ << ", " << saturation.Value();
-      stream.LineBreak();
-      break;
-    case kInitialAnalytical:
-      evaluator_->EvaluatePredefinedField(stream, 1.0, "saturation", cow_String());
-      break;
-    case kInitialDiscrete:
-      evaluator_->EvaluateDiscreteField(stream, 1.0);
-      break;
-    default:
-      break;
+  if (saturation.Distribution() == kInitialUniform) {
+    stream << regionName_ << ", " << saturation.Value();
+    stream.LineBreak();
+    return;
   }
+  WriteInitialFieldNodeLines(stream, *evaluator_, saturation.Distribution(), "saturation");
 }
 
 void aif_InitialConditions::WriteRatio(utl_Stream& stream) const {

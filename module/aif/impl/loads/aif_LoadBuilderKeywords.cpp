@@ -1,5 +1,7 @@
 // The load builder's keyword per load kind: each group files the comment of
 // one load and then the keyword(s) its kind and field choice take.
+#include <functional>
+
 #include "AFCInputFileWriter/akw_MorvexName.h"
 #include "ModKerLow/rgnK_Region.h"
 #include "OdbAttrEO/kloC_Load.h"
@@ -24,6 +26,8 @@
 #include "aif/impl/loads/aif_Dsload.h"
 #include "aif/impl/loads/aif_FluidFlux.h"
 #include "aif/impl/loads/aif_LoadBuilder.h"
+
+#include <functional>
 #include "aif/impl/loads/aif_ModelSpace.h"
 #include "aif/impl/loads/aif_Sload.h"
 #include "aif/impl/model/aif_Elset.h"
@@ -138,45 +142,48 @@ bool aif_LoadBuilder::AddFluxKeyword(const Entry& e, const akw_Keyword& comment)
   }
 }
 
-bool aif_LoadBuilder::AddElectricalKeyword(const Entry& e, const akw_Keyword& comment) {
-  const aif_ModelInfo& info = Info();
-  auto add = [&](const akw_Keyword& keyword) { AddCommented(e, comment, keyword); };
+namespace {
+
+// Adds the charge or current keyword of the entry's load when it is of one
+// of the three kinds (concentrated, surface, body): a surface load given by
+// a field takes the element form, otherwise the surface form. False for
+// other kinds.
+template <class Ce, class De, class Dse, class Concentrated, class Surface, class Body, class Entry>
+bool LoadBuilderAddElectric(const Entry& e, const aif_ModelInfo& info,
+                            const std::function<void(const akw_Keyword&)>& add) {
   switch (e.load.DynTypeId()) {
-    case kloC_ConcentratedCharge::kTypeId:
-      add(aif_Cecharge(LoadBuilderAs<kloC_ConcentratedCharge>(e.load, __LINE__), e.step, info,
-                       e.opFlag, e.regionName, e.scale));
+    case Concentrated::kTypeId:
+      add(Ce(LoadBuilderAs<Concentrated>(e.load, __LINE__), e.step, info, e.opFlag, e.regionName,
+             e.scale));
       return true;
-    case kloC_SurfaceCharge::kTypeId: {
-      const auto& charge = LoadBuilderAs<kloC_SurfaceCharge>(e.load, __LINE__);
+    case Surface::kTypeId: {
+      const auto& surface = LoadBuilderAs<Surface>(e.load, __LINE__);
       if (e.usesField)
-        add(aif_Decharge(charge, e.step, info, e.opFlag, e.regionName, e.scale));
+        add(De(surface, e.step, info, e.opFlag, e.regionName, e.scale));
       else
-        add(aif_Dsecharge(charge, e.step, e.opFlag, e.regionName, e.scale));
+        add(Dse(surface, e.step, e.opFlag, e.regionName, e.scale));
       return true;
     }
-    case kloC_BodyCharge::kTypeId:
-      add(aif_Decharge(LoadBuilderAs<kloC_BodyCharge>(e.load, __LINE__), e.step, info, e.opFlag,
-                       e.regionName, e.scale));
-      return true;
-    case kloC_ConcentratedCurrent::kTypeId:
-      add(aif_Cecurrent(LoadBuilderAs<kloC_ConcentratedCurrent>(e.load, __LINE__), e.step, info,
-                        e.opFlag, e.regionName, e.scale));
-      return true;
-    case kloC_SurfaceCurrent::kTypeId: {
-      const auto& current = LoadBuilderAs<kloC_SurfaceCurrent>(e.load, __LINE__);
-      if (e.usesField)
-        add(aif_Decurrent(current, e.step, info, e.opFlag, e.regionName, e.scale));
-      else
-        add(aif_Dsecurrent(current, e.step, e.opFlag, e.regionName, e.scale));
-      return true;
-    }
-    case kloC_BodyCurrent::kTypeId:
-      add(aif_Decurrent(LoadBuilderAs<kloC_BodyCurrent>(e.load, __LINE__), e.step, info, e.opFlag,
-                        e.regionName, e.scale));
+    case Body::kTypeId:
+      add(De(LoadBuilderAs<Body>(e.load, __LINE__), e.step, info, e.opFlag, e.regionName, e.scale));
       return true;
     default:
       return false;
   }
+}
+
+}  // namespace
+
+bool aif_LoadBuilder::AddElectricalKeyword(const Entry& e, const akw_Keyword& comment) {
+  const aif_ModelInfo& info = Info();
+  const std::function<void(const akw_Keyword&)> add = [&](const akw_Keyword& keyword) {
+    AddCommented(e, comment, keyword);
+  };
+  return LoadBuilderAddElectric<aif_Cecharge, aif_Decharge, aif_Dsecharge, kloC_ConcentratedCharge,
+                                kloC_SurfaceCharge, kloC_BodyCharge>(e, info, add) ||
+         LoadBuilderAddElectric<aif_Cecurrent, aif_Decurrent, aif_Dsecurrent,
+                                kloC_ConcentratedCurrent, kloC_SurfaceCurrent, kloC_BodyCurrent>(
+             e, info, add);
 }
 
 bool aif_LoadBuilder::AddOtherKeyword(const Entry& e, const akw_Keyword& comment) {
