@@ -7,7 +7,8 @@
 // the geometry, fields at nodes, gasket sections, densities from fields,
 // failing fields, instance names, repeated picked regions, suppressed
 // assignments, rebar, springs, inertias, substructures, steps, output data
-// and requests with the step's restart, print, monitor and controls) written
+// and requests with the step's restart, print, monitor and controls, loads,
+// boundary conditions, fields, model changes and contact pairs) written
 // through the driver and read back by an independent checker
 // (support/aif_DeckChecker.h).
 // A model made to meet a refusal must be refused; other refusals are counted.
@@ -49,6 +50,7 @@
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kflC_Filter.h"
+#include "OdbAttrEO/kinC_ContactProperty.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/korC_IntegratedOutputSection.h"
@@ -205,6 +207,10 @@ struct ObjectKinds {
   // Model changes: assembly element sets removed or added over the steps,
   // and the activation line.
   bool modelChanges = true;
+  // Contact pairs (surface to surface and self contact, of the product's
+  // solver) on written assembly surfaces, with clearances, property changes
+  // and switches over the steps.
+  bool contactPairs = true;
 };
 
 class Rng {
@@ -246,11 +252,12 @@ struct PartPlan {
   int space = ptoK_SPACE_3D;
   std::shared_ptr<bme_Mesh> mesh;  // null: a part without a mesh
   bool nodeLabels = false, elementLabels = false;
-  std::vector<std::string> faces;              // face identifiers of its elements (none for lines)
-  std::vector<std::string> setNames;           // its sets, for references from elsewhere
-  std::vector<unsigned> instances;             // ids of its instances
-  std::vector<std::string> elementSetNames;    // its named sets with elements
-  std::map<std::string, rgnC_Region> regions;  // its named sets, members by instance id
+  std::vector<std::string> faces;               // face identifiers of its elements (none for lines)
+  std::vector<std::string> setNames;            // its sets, for references from elsewhere
+  std::vector<unsigned> instances;              // ids of its instances
+  std::vector<std::string> elementSetNames;     // its named sets with elements
+  std::map<std::string, rgnC_Region> regions;   // its named sets, members by instance id
+  std::map<std::string, rgnC_Region> surfaces;  // its surfaces, faces by instance id
 };
 
 struct InstancePlan {
@@ -275,7 +282,8 @@ class Generator {
         amplitudeRng_(seed * 2166136261u + 71u),
         bcRng_(seed * 2654435769u + 83u),
         fieldRng_(seed * 2246822507u + 97u),
-        modelChangeRng_(seed * 3432918353u + 101u) {}
+        modelChangeRng_(seed * 3432918353u + 101u),
+        contactRng_(seed * 2654435761u + 103u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -313,6 +321,7 @@ class Generator {
     if (kinds_.boundaryConditions) AddBoundaryConditions();
     if (kinds_.predefinedFields) AddPredefinedFields();
     if (kinds_.modelChanges) AddModelChanges();
+    if (kinds_.contactPairs) AddContactPairs();
     PlanEnvironment();
   }
 
@@ -670,6 +679,7 @@ class Generator {
       surface.SetId(++id);
       surface.SetName(name);
       features.Add(surface);
+      part.surfaces[name] = region;
       told += " surface \"" + name + "\"";
     }
     if (ElementMembers(part) && !part.instances.empty() && rng_.Chance(0.8))
@@ -2612,6 +2622,7 @@ class Generator {
     // Filters and integrated output sections are written for product 1 only.
     if (r.Chance(0.3)) {
       builder.Steps().SetAnalysisProduct(kprC_EXPLICIT);
+      explicit_ = true;
       description << "analysis product 1\n";
       for (int i = r.Uniform(0, 3); i > 0; --i) {
         const std::string name = OutputName("Filter");
@@ -3028,6 +3039,113 @@ class Generator {
       builder.AddInteraction(cow_String(name), change);
       description << "model change \"" << name << "\" " << told
                   << (change.Suppressed() ? " suppressed" : "") << "\n";
+    }
+  }
+
+  // Contact pairs on the written assembly surfaces, of the product's solver:
+  // surface to surface (now and then with a clearance value) or self
+  // contact, naming one of two contact properties. Each is created in the
+  // initial step or a random analysis step, then carried over, modified
+  // (its property changed, or switched off or on) or removed; suppressed
+  // now and then.
+  void AddContactPairs() {
+    Rng& r = contactRng_;
+    // The written assembly surfaces, and the surfaces of written instances'
+    // parts as the assembly names them ("Inst.Surf").
+    std::map<std::string, rgnC_Region> regions;
+    for (const std::string& name : WrittenAssemblySurfaces())
+      regions[name] = OutputRegion(name, true);
+    for (const InstancePlan& instance : instances_) {
+      if (!Written(instance) || instance.options.lightweight) continue;
+      for (const auto& [name, held] : parts_[instance.part].surfaces) {
+        rgnC_Region ref(cow_String(name), {"Assembly", cow_String(instance.name)});
+        ref.SetKernelInstanceIds({instance.options.id});
+        regions[instance.name + "." + name] = ref;
+      }
+    }
+    std::vector<std::string> surfaces;
+    for (const auto& entry : regions)
+      surfaces.push_back(entry.first);
+    std::vector<std::string> steps = LoadSteps();
+    if (surfaces.empty() || steps.empty()) return;
+    steps.insert(steps.begin(), "Initial");
+    // Hostile names without the unpaired quote the writer refuses.
+    auto writable = [&r, this](const char* stem) {
+      std::string name = NameFrom(r, stem);
+      std::replace(name.begin(), name.end(), '"', '\'');
+      return name;
+    };
+    const std::vector<std::string> properties = {writable("IntProp"), writable("IntProp")};
+    for (const std::string& property : properties)
+      builder.AddInteractionProperty(cow_String(property), kinC_ContactProperty());
+    for (int i = r.Uniform(0, 2); i > 0; --i) {
+      const bool self = surfaces.size() < 2 || r.Chance(0.3);
+      std::unique_ptr<kinC_ContactPairInteraction> pair;
+      if (self)
+        pair = explicit_ ? std::unique_ptr<kinC_ContactPairInteraction>(new kinC_SelfContactXpl)
+                         : std::unique_ptr<kinC_ContactPairInteraction>(new kinC_SelfContactStd);
+      else
+        pair =
+            explicit_
+                ? std::unique_ptr<kinC_ContactPairInteraction>(new kinC_SurfaceToSurfaceContactXpl)
+                : std::unique_ptr<kinC_ContactPairInteraction>(new kinC_SurfaceToSurfaceContactStd);
+      const std::string first = r.Pick(surfaces);
+      std::string second = first;
+      while (!self && second == first)
+        second = r.Pick(surfaces);
+      std::string told = std::string(self ? "self contact" : "contact pair") + " on \"" + first +
+                         "\"" + (self ? "" : " and \"" + second + "\"");
+      pair->SetSurfaces(regions.at(first), self ? rgnC_Region() : regions.at(second));
+      if (!self && r.Chance(0.3)) {
+        kinC_ClearanceData clearance;
+        clearance.clearanceType = 2;
+        clearance.value = 0.01 * r.Uniform(1, 9);
+        static_cast<kinC_SurfaceToSurfaceContact&>(*pair).SetClearance(clearance);
+        told += " clearance";
+      }
+      const std::size_t created =
+          r.Chance(0.5)
+              ? 0
+              : static_cast<std::size_t>(r.Uniform(1, static_cast<int>(steps.size()) - 1));
+      pair->SetCreateStepName(cow_String(steps[created]));
+      std::string property = r.Pick(properties);
+      bool active = true;
+      for (std::size_t k = created; k < steps.size(); ++k) {
+        const cow_String step(steps[k]);
+        const int status = k == created ? 1 : r.Pick(std::vector<int>{2, 2, 3, 4});
+        if (status == 4) {
+          pair->SetStatus(step, 4);
+          pair->SetModified(step, true);
+          told.append(" 4@").append(steps[k]);
+          break;
+        }
+        bool propertyChanged = status == 1;
+        bool switched = false;
+        if (status == 3) {
+          if (r.Chance(0.5)) {
+            property = property == properties[0] ? properties[1] : properties[0];
+            propertyChanged = true;
+          } else {
+            active = !active;
+            switched = true;
+          }
+        }
+        pair->AddStep(step);
+        std::unique_ptr<kinC_ContactPairState> state(
+            static_cast<kinC_ContactPairState*>(pair->ConstGetState(step).Clone()));
+        state->SetInteractionProperty(cow_String(property), status == 1 ? 1 : 2, propertyChanged);
+        state->SetActive(active, switched ? 1 : 2, switched);
+        pair->SetState(step, status, *state);
+        pair->SetModified(step, status != 2);
+        told.append(" ").append(std::to_string(status)).append("@").append(steps[k]);
+        if (propertyChanged) told.append("(").append(property).append(")");
+        if (switched) told.append(active ? "(on)" : "(off)");
+      }
+      pair->SetSuppressed(r.Chance(0.1));
+      const std::string name = writable("Cp");
+      builder.AddInteraction(cow_String(name), *pair);
+      description << told << " \"" << name << "\"" << (pair->Suppressed() ? " suppressed" : "")
+                  << "\n";
     }
   }
 
@@ -3586,6 +3704,9 @@ class Generator {
   Rng fieldRng_{0};
   // Draws of the model changes, apart from the rest.
   Rng modelChangeRng_{0};
+  // Draws of the contact pairs, apart from the rest.
+  Rng contactRng_{0};
+  bool explicit_ = false;                                              // the analysis product is 1
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // Materials named by sections assigned on written instances.
   std::set<std::string> assignedMaterials_;
@@ -4453,8 +4574,10 @@ ObjectKinds KindsOfThisRun() {
     kinds.springs = kinds.inertias = kinds.substructures = false;
     kinds.outputRequests = kinds.substructureOutput = kinds.loads = false;
     kinds.boundaryConditions = kinds.predefinedFields = kinds.modelChanges = false;
+    kinds.contactPairs = false;
   }
   kinds.modelChanges = kinds.modelChanges || on("modelChanges");
+  kinds.contactPairs = kinds.contactPairs || on("contactPairs");
   kinds.layups = kinds.layups || on("layups");
   kinds.plyOrientations = kinds.plyOrientations || on("plyOrientations");
   kinds.discreteOrientations = kinds.discreteOrientations || on("discreteOrientations");

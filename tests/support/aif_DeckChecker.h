@@ -51,6 +51,8 @@
 // Rate" and "*Initial Conditions" line a node set or node (lines going on
 // with values name nothing), "*Initial Conditions" only before the steps;
 // each "*Model Change" line an element set (of a contact pair: surfaces);
+// each "*Contact Pair" and "*Contact Interference" line its surfaces, and
+// every master= and slave= a surface;
 // an "*Inertia Relief" orientation= as any other.
 // References may precede definitions.
 #pragma once
@@ -590,7 +592,7 @@ class DeckChecker {
   // data after it (the initial step's boundary conditions).
   std::string LookupScope(const Record& record) const {
     return (record.step || record.scope == "M") && scopes_.count("A") ? std::string("A")
-                                                                       : record.scope;
+                                                                      : record.scope;
   }
   // A node reference: a label, or "Inst.label" from the assembly (split at
   // the first dot outside quotes: "A.b.7" names instance A).
@@ -718,7 +720,8 @@ class DeckChecker {
           ReferName(record, record.line, kNset, value, "nset=");
         } else if (key == "orientation") {
           ReferOrientation(record, record.line, value, "orientation=");
-        } else if (key == "analytical surface" || key == "surface") {
+        } else if (key == "analytical surface" || key == "surface" || key == "master" ||
+                   key == "slave") {
           ReferName(record, record.line, kSurface, value, key + "=");
         } else if (key == "time points" && !timePoints_.count(Normal(value))) {
           Report(record.line, "undefined time points", "time points=" + value);
@@ -879,6 +882,15 @@ class DeckChecker {
         for (const auto& [line, text] : record.data)
           ReferMember(LookupScope(record), line, Trim(Split(text, ',')[0]), kElement,
                       "substructure element ");
+      } else if (k == "*contact pair" || k == "*contact interference") {
+        // The pair's two surfaces (a self contact leaves the second empty);
+        // an interference's values follow them.
+        for (const auto& [line, text] : record.data) {
+          const std::vector<std::string> fields = Split(text, ',');
+          for (std::size_t i = 0; i < std::min<std::size_t>(fields.size(), 2); ++i)
+            if (!Trim(fields[i]).empty())
+              ReferName(record, line, kSurface, fields[i], "contact surface ");
+        }
       } else if (k == "*tie" || k == "*shell to solid coupling") {
         for (const auto& [line, text] : record.data)
           for (const std::string& field : Split(text, ','))
@@ -1264,7 +1276,8 @@ class DeckChecker {
     for (const Record& record : records_) {
       if (record.broken || record.keyword == "*step" || !HasOption(record, "amplitude")) continue;
       if (!amplitudes.count(Normal(Option(record, "amplitude"))))
-        Report(record.line, "undefined amplitude", "amplitude=" + Trim(Option(record, "amplitude")));
+        Report(record.line, "undefined amplitude",
+               "amplitude=" + Trim(Option(record, "amplitude")));
     }
   }
 

@@ -114,6 +114,9 @@ TEST(aif_ChangeFriction, NameWrittenPrintableOnce) {
   const cow_String generated("_Bolt pair-Prop");
   EXPECT_EQ(KeywordText(aif_ChangeFriction(generated)),
             "*Change Friction, interaction=\"_Bolt pair-Prop\"\n");
+  EXPECT_EQ(ThrownText(aif_ChangeFriction("_Bolt\"1-Prop")),
+            "The interaction property name _Bolt\"1-Prop holds an unpaired double quote and "
+            "cannot be written to the input file.");
 }
 
 }  // namespace

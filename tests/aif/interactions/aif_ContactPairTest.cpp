@@ -223,4 +223,20 @@ TEST_F(aif_ContactPairTest, OtherInteractionsAndStatesOfAnotherKind) {
             0u);
 }
 
+TEST_F(aif_ContactPairTest, NamesWithAnUnpairedQuoteAreRefused) {
+  // The property and the pair set are names the file must carry; an
+  // unpaired quote would run the option line on.
+  kinC_SurfaceToSurfaceContactStd pair = StdPair();
+  pair.Insert("Step-1", ContactPairTestState<kinC_SurfaceToSurfaceContactStdState>("Prop\"1"));
+  EXPECT_EQ(aif_test::ThrownText(aif_ContactPair("Int-1", pair, "Step-1", Info(), false)),
+            "The interaction property name Prop\"1 holds an unpaired double quote and cannot be "
+            "written to the input file.");
+  EXPECT_EQ(aif_test::ThrownText(aif_ContactPair("Int\"1", XplPair(), "Step-1", Info(), true)),
+            "The contact pair name Int\"1 holds an unpaired double quote and cannot be written "
+            "to the input file.");
+  // Without a pair set the pair's own name is not written.
+  EXPECT_EQ(PairText(StdPair(), false, "", "Int\"1"),
+            std::string("*Contact Pair, interaction=Prop-1\n") + kStdPairData);
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_KeywordOption.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/core/aif_RegionName.h"
 
 namespace {
@@ -63,6 +64,14 @@ cow_String aif_ContactPair::SurfaceName(const rgnC_Region& region) const {
 }
 
 void aif_ContactPair::Write(utl_Stream& stream) const {
+  // Names the file cannot carry are refused before anything is written.
+  if (interaction_->HasStep(stepName_)) {
+    const auto* state =
+        dynamic_cast<const kinC_ContactPairState*>(&interaction_->ConstGetState(stepName_));
+    if (state && !state->InteractionProperty().Value().IsEmpty())
+      aif_CheckWritableName(state->InteractionProperty().Value(), "interaction property");
+  }
+  if (writeCpset_) aif_CheckWritableName(name_, "contact pair");
   const unsigned type = interaction_->DynTypeId();
   if (type == kinC_SurfaceToSurfaceContactStd::TypeId())
     WriteSurfaceToSurfaceStd(stream);
