@@ -75,7 +75,7 @@ void aif_Friction::WritePropertyForm(utl_Stream& stream) const {
   const auto& contact =
       nex_canDynamicCastRef<const kinC_ContactProperty>(*property_, kFrictionFile, __LINE__);
   const kinC_TangentialBehavior* law =
-      contact.holdsTangentialBehavior ? &contact.tangentialBehavior : nullptr;
+      contact.Find<kinC_TangentialBehavior>();
   if ((frictionlessDefault_ && !law) || (law && law->formulation == kFrictionless)) {
     stream << "*Friction" << endl << 0.0 << "," << endl;
     return;
