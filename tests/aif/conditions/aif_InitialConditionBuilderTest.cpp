@@ -48,10 +48,12 @@ kinC_ActuatorSensor IcbActuator(const rgnC_Region& region, int count,
   return actuator;
 }
 
+// A contact property holding `count` state variables, after a friction
+// option unless `kind` is the state variables' own kind.
 kinC_ContactProperty IcbProperty(int kind, int count) {
   kinC_ContactProperty property;
-  property.firstSubOptionKind = kind;
-  property.firstSubOptionVariableCount = count;
+  if (kind != kinC_CONTACT_STATE_VARIABLES) property.Set(kinC_TangentialBehavior());
+  property.Set(kinC_ContactStateVariables{count});
   return property;
 }
 
@@ -110,9 +112,9 @@ TEST(aif_InitialConditionBuilder, OneVariableCountForEveryActuator) {
   hst_ModelBuilder contact = IcbModel();
   actuators(contact);
   EXPECT_EQ(5, IcbRun(contact).builder.SolutionVariableCount());
-  contact.AddInteractionProperty("A-Friction", IcbProperty(3, 20));
-  contact.AddInteractionProperty("B-User", IcbProperty(5, 8));
-  contact.AddInteractionProperty("C-User", IcbProperty(5, 2));
+  contact.AddInteractionProperty("A-Friction", IcbProperty(kinC_TANGENTIAL_BEHAVIOR, 20));
+  contact.AddInteractionProperty("B-User", IcbProperty(kinC_CONTACT_STATE_VARIABLES, 8));
+  contact.AddInteractionProperty("C-User", IcbProperty(kinC_CONTACT_STATE_VARIABLES, 2));
   const IcbRun run(contact);
   EXPECT_EQ(8, run.builder.SolutionVariableCount());
   EXPECT_EQ(lines, run.Step("Initial"));

@@ -315,11 +315,10 @@ TEST(aif_InteractionBuilderStd, ChangedPropertyNotAContactProperty) {
 TEST(aif_InteractionBuilderStd, BondedInitialContact) {
   hst_ModelBuilder b = SbModel({"Step-2", "Step-3"});
   kinC_ContactProperty bonding;
-  bonding.holdsCohesiveBehavior = true;
-  bonding.cohesiveEligibility = 2;
+  bonding.Set(kinC_CohesiveBehavior{}).eligibility = 2;
   b.AddInteractionProperty("Bonding", bonding);
   kinC_ContactProperty everywhere = bonding;
-  everywhere.cohesiveEligibility = 1;
+  everywhere.Set(kinC_CohesiveBehavior{}).eligibility = 1;
   b.AddInteractionProperty("Everywhere", everywhere);
   kinC_SurfaceToSurfaceContactStd bonded = SbPair("Step-3");
   SbSetStep(bonded, "Step-3", 1, SbState<SbPairState>("Bonding", true, true));

@@ -28,8 +28,7 @@ std::string ContactText(const PropertyHandle& property) {
 
 PropertyHandle Contact(const kinC_CohesiveDamage& damage) {
   auto* property = new kinC_ContactProperty;
-  property->holdsCohesiveDamage = true;
-  property->cohesiveDamage = damage;
+  property->Set(damage);
   return PropertyHandle(property);
 }
 

@@ -29,10 +29,7 @@ struct FrictionContext {
 
 cow_COW<kinC_InteractionProperty> ContactWith(const kinC_TangentialBehavior* law) {
   kinC_ContactProperty property;
-  if (law) {
-    property.holdsTangentialBehavior = true;
-    property.tangentialBehavior = *law;
-  }
+  if (law) property.Set(*law);
   return cow_COW<kinC_InteractionProperty>(property);
 }
 

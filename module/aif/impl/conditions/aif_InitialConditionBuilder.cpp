@@ -83,8 +83,8 @@ int aif_InitialConditionBuilder::SolutionVariableCount() const {
     if (property->DynTypeId() != kinC_ContactProperty::TypeId()) continue;
     const auto& contact = nex_canDynamicCastRef<const kinC_ContactProperty>(
         *property, kInitialConditionBuilderFile, __LINE__);
-    if (contact.firstSubOptionKind == kInitialConditionDepvarOption)
-      count = std::max(count, contact.firstSubOptionVariableCount);
+    if (contact.FirstOptionKind() == kInitialConditionDepvarOption)
+      count = std::max(count, contact.Get<kinC_ContactStateVariables>().count);
   }
   return count;
 }

@@ -50,7 +50,7 @@ bool BondsSpecifiedContacts(const aif_Model& model, const kinC_Interaction& inte
   if (name.IsEmpty() || !model.InteractionProperties().Contains(name)) return false;
   const auto* property =
       dynamic_cast<const kinC_ContactProperty*>(&model.InteractionProperties().ConstGet(name));
-  return property && property->holdsCohesiveBehavior && property->cohesiveEligibility == 2;
+  return property && property->Get<kinC_CohesiveBehavior>().eligibility == 2;
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ void aif_DamageEvolution::WriteContact(utl_Stream& stream) const {
   if (property_.IsNull() || property_->DynTypeId() != kinC_ContactProperty::TypeId()) return;
   const kinC_CohesiveDamage& damage =
       nex_canDynamicCastRef<const kinC_ContactProperty>(*property_, __FILE__, __LINE__)
-          .cohesiveDamage;
+          .Get<kinC_CohesiveDamage>();
   if (!damage.evolution) return;
   stream << "*Damage Evolution"
          << (damage.evolutionType == 0 ? ", type=DISPLACEMENT" : ", type=ENERGY");

@@ -69,7 +69,7 @@ void aif_DamageInitiation::WriteContact(utl_Stream& stream) const {
   if (property_.IsNull() || property_->DynTypeId() != kinC_ContactProperty::TypeId()) return;
   const kinC_CohesiveDamage& damage =
       nex_canDynamicCastRef<const kinC_ContactProperty>(*property_, __FILE__, __LINE__)
-          .cohesiveDamage;
+          .Get<kinC_CohesiveDamage>();
   stream << "*Damage Initiation";
   const cow_String criterion =
       DamageInitiationName(kDamageInitiationContactCriteria, damage.criterion);

@@ -33,7 +33,7 @@ void aif_DamageStabilization::WriteContact(utl_Stream& stream) const {
   if (property_.IsNull() || property_->DynTypeId() != kinC_ContactProperty::TypeId()) return;
   const kinC_CohesiveDamage& damage =
       nex_canDynamicCastRef<const kinC_ContactProperty>(*property_, __FILE__, __LINE__)
-          .cohesiveDamage;
+          .Get<kinC_CohesiveDamage>();
   if (!damage.stabilization) return;
   stream << "*Damage Stabilization" << endl << damage.stabilizationCoefficient << endl;
 }

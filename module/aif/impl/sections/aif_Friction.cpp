@@ -74,8 +74,7 @@ void aif_Friction::WritePropertyForm(utl_Stream& stream) const {
                          kFrictionFile, __LINE__);
   const auto& contact =
       nex_canDynamicCastRef<const kinC_ContactProperty>(*property_, kFrictionFile, __LINE__);
-  const kinC_TangentialBehavior* law =
-      contact.holdsTangentialBehavior ? &contact.tangentialBehavior : nullptr;
+  const kinC_TangentialBehavior* law = contact.Find<kinC_TangentialBehavior>();
   if ((frictionlessDefault_ && !law) || (law && law->formulation == kFrictionless)) {
     stream << "*Friction" << endl << 0.0 << "," << endl;
     return;
