@@ -25,9 +25,9 @@ namespace {
 // A contact property with a friction coefficient.
 kinC_ContactProperty InteractionDeckProperty(double coefficient) {
   kinC_ContactProperty property;
-  property.holdsTangentialBehavior = true;
-  property.tangentialBehavior.formulation = 1;
-  property.tangentialBehavior.table = cow_2DArray<double>({{coefficient}});
+  kinC_TangentialBehavior& friction = property.Set<kinC_TangentialBehavior>();
+  friction.formulation = 1;
+  friction.table = cow_2DArray<double>({{coefficient}});
   return property;
 }
 
