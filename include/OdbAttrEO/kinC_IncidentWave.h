@@ -37,11 +37,11 @@ class kinC_IncidentWave : public kinC_Interaction {
   // Amplitude names; empty for none.
   KERN_ATTR(cow_String, RealAmplitude, cow_String())
   KERN_ATTR(cow_String, ImaginaryAmplitude, cow_String())
-  // The air blast's detonation time and magnitude factor.
+  // The air blast's two values, written in place of the magnitude.
   KERN_ATTR(double, ConwepFirstValue, 0.0)
   KERN_ATTR(double, ConwepSecondValue, 1.0)
-  // The charge's depth and the direction of the free surface's normal, which
-  // the underwater explosion's charge keyword writes.
+  // A value and a direction of the wave that the underwater explosion's
+  // charge keyword writes on its last line.
   KERN_ATTR(double, WaveValue, 0.0)
   KERN_ATTR(gsl_ModelSegment, WaveSegment, gsl_ModelSegment())
 
