@@ -197,14 +197,6 @@ KBC_STATE(kbcC_EulerianMotionBCState, kbcC_BCState, 0x3030019)
 KBC_STATE(kbcC_ConnDisplacementBCState, kbcC_BCState, 0x303001a)
 #undef KBC_STATE
 
-// A condition's state in a step as the kernel hands it out: the state (null
-// when the condition has none there) and the type id of the step's
-// procedure (0 when there is no step object).
-struct kprC_PropagatingState {
-  const kern_Object* state = nullptr;
-  unsigned procedureType = 0;
-};
-
 class kbcC_BC : public kprC_PropagatingObject {
   KERN_CLASS_HEAD(kbcC_BC, kprC_PropagatingObject, 0x3030001)
 

@@ -17,6 +17,7 @@
 
 #include "BasShared/cow_Error.h"
 #include "BasShared/cow_List.h"
+#include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 #include "ModKerLow/dtmK_Datum.h"
 #include "ModelDatabase/mdl_PropAttr.h"
@@ -83,6 +84,19 @@ class kinC_Interaction : public kprC_PropagatingObject {
     SetState(step, StepStatus(step), state);
   }
 
+  // The state in `step` (null for a step without one) and the type id of
+  // the step's procedure (0 when no procedure type was given for `step`).
+  kprC_PropagatingState ConstGetStateQuad(const cow_String& step) const {
+    kprC_PropagatingState quad;
+    quad.state = FindState(step);
+    const unsigned* type = procedures_.Find(step);
+    quad.procedureType = type ? *type : 0;
+    return quad;
+  }
+  void SetProcedureType(const cow_String& step, unsigned procedureType) {
+    procedures_.Set(step, procedureType);
+  }
+
  protected:
   // A new default state of the interaction's kind, owned by the caller.
   virtual kinC_InteractionState* NewState() const { return new kinC_InteractionState; }
@@ -90,6 +104,7 @@ class kinC_Interaction : public kprC_PropagatingObject {
  private:
   cow_String createStep_;
   cow_List<rgnC_Region> contactNodeSets_;
+  cow_Map<cow_String, unsigned> procedures_;
 };
 
 // The state of a contact pair in one step: the interaction property and the

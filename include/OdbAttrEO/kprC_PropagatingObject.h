@@ -9,6 +9,14 @@
 #include "BasShared/cow_String.h"
 #include "OdbAttrEO/kern_Object.h"
 
+// An object's state in a step as the kernel hands it out: the state (null
+// when the object has none there) and the type id of the step's procedure
+// (0 when there is no step object).
+struct kprC_PropagatingState {
+  const kern_Object* state = nullptr;
+  unsigned procedureType = 0;
+};
+
 class kprC_PropagatingObject : public kern_Object {
  public:
   static constexpr unsigned kTypeId = 0x23C0110;

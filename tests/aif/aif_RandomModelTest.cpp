@@ -51,6 +51,8 @@
 #include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kflC_Filter.h"
 #include "OdbAttrEO/kinC_ContactProperty.h"
+#include "OdbAttrEO/kinC_IncidentWave.h"
+#include "OdbAttrEO/kinC_IncidentWaveProperty.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/korC_IntegratedOutputSection.h"
@@ -211,6 +213,9 @@ struct ObjectKinds {
   // solver) on written assembly surfaces, with clearances, property changes
   // and switches over the steps.
   bool contactPairs = true;
+  // Incident waves on assembly node sets over the steps, with their
+  // properties (a property now and then shared by two waves).
+  bool incidentWaves = true;
 };
 
 class Rng {
@@ -283,7 +288,8 @@ class Generator {
         bcRng_(seed * 2654435769u + 83u),
         fieldRng_(seed * 2246822507u + 97u),
         modelChangeRng_(seed * 3432918353u + 101u),
-        contactRng_(seed * 2654435761u + 103u) {}
+        contactRng_(seed * 2654435761u + 103u),
+        incidentWaveRng_(seed * 2891336453u + 107u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -322,6 +328,7 @@ class Generator {
     if (kinds_.predefinedFields) AddPredefinedFields();
     if (kinds_.modelChanges) AddModelChanges();
     if (kinds_.contactPairs) AddContactPairs();
+    if (kinds_.incidentWaves) AddIncidentWaves();
     PlanEnvironment();
   }
 
@@ -3149,6 +3156,75 @@ class Generator {
     }
   }
 
+  // Incident waves: one to three properties of random wave type, source and
+  // values, each named by one or two waves; each wave, of a random
+  // definition (an amplitude definition only when amplitudes are written,
+  // now and then with an imaginary amplitude too), on three written assembly
+  // node sets, is created in a random analysis step, then carried over,
+  // modified or deactivated; suppressed now and then.
+  void AddIncidentWaves() {
+    Rng& r = incidentWaveRng_;
+    const std::vector<std::string> analysis = LoadSteps();
+    const std::vector<std::string> nodeSets = AssemblySetsWith(true);
+    if (analysis.empty() || nodeSets.empty() || !r.Chance(0.5)) return;
+    auto procedureOf = [&](const std::string& step) {
+      for (const StepPlan& plan : steps_)
+        if (plan.name == step) return plan.procedure;
+      return 0u;
+    };
+    for (int p = r.Uniform(1, 3); p > 0; --p) {
+      kinC_IncidentWaveProperty property;
+      property.SetWaveType(r.Uniform(1, 4));
+      property.SetSourceDefinition(r.Uniform(1, 2));
+      property.SetFluidDensity(r.Real(900, 1100));
+      property.SetSoundSpeed(r.Real(1400, 1600));
+      property.SetChargeDensity(r.Real(1000, 2000));
+      property.SetBubbleDrag(r.Chance(0.5));
+      property.SetIntegrationSteps(r.Uniform(100, 1000));
+      property.SetDiffuseSeeds(r.Uniform(1, 50));
+      property.SetSourceFirstValue(r.Real(-1, 1));
+      property.SetBlastEquivalentMass(r.Real(1, 100));
+      const std::string propertyName = NameFrom(r, "Iwp");
+      builder.AddInteractionProperty(cow_String(propertyName), property);
+      description << "incident wave property \"" << propertyName << "\" type "
+                  << property.WaveType() << " source " << property.SourceDefinition() << "\n";
+      for (int w = r.Uniform(1, 2); w > 0; --w) {
+        kinC_IncidentWave wave;
+        int definition = r.Uniform(0, 3);
+        if (amplitudes_.empty() && definition < kinC_IncidentWave::kUndex) definition += 2;
+        wave.SetDefinition(definition);
+        wave.SetPropertyName(cow_String(propertyName));
+        if (definition < kinC_IncidentWave::kUndex) {
+          wave.SetRealAmplitude(cow_String(r.Pick(amplitudes_)));
+          if (r.Chance(0.4)) wave.SetImaginaryAmplitude(cow_String(r.Pick(amplitudes_)));
+        }
+        wave.SetFirstRegion(AssemblyRef(r.Pick(nodeSets)));
+        wave.SetSecondRegion(AssemblyRef(r.Pick(nodeSets)));
+        wave.SetThirdRegion(AssemblyRef(r.Pick(nodeSets)));
+        wave.SetMagnitude(r.Real(-10, 10));
+        wave.SetConwepFirstValue(r.Real(0, 0.01));
+        wave.SetWaveValue(r.Real(-50, 0));
+        wave.SetWaveSegment(gsl_ModelSegment({0, 0, 0}, {r.Real(-1, 1), r.Real(-1, 1), 1}));
+        std::string told = "definition " + std::to_string(definition);
+        const std::size_t first =
+            static_cast<std::size_t>(r.Uniform(0, static_cast<int>(analysis.size()) - 1));
+        for (std::size_t k = first; k < analysis.size(); ++k) {
+          const int status = k == first ? 1 : r.Pick(std::vector<int>{2, 2, 3, 4});
+          const cow_String step(analysis[k]);
+          wave.SetState(step, status, kinC_IncidentWaveState());
+          wave.SetProcedureType(step, procedureOf(analysis[k]));
+          told.append(" ").append(std::to_string(status)).append("@").append(analysis[k]);
+          if (status == 4) break;
+        }
+        wave.SetSuppressed(r.Chance(0.1));
+        const std::string name = NameFrom(r, "Wave");
+        builder.AddInteraction(cow_String(name), wave);
+        description << "incident wave \"" << name << "\" " << told
+                    << (wave.Suppressed() ? " suppressed" : "") << "\n";
+      }
+    }
+  }
+
   // Boundary conditions on the assembly's written node sets and on the node
   // sets of written instances' parts: displacement, velocity, type,
   // temperature (now and then from an analytical field, where every node is
@@ -3707,6 +3783,8 @@ class Generator {
   // Draws of the contact pairs, apart from the rest.
   Rng contactRng_{0};
   bool explicit_ = false;                                              // the analysis product is 1
+  // Draws of the incident waves, apart from the rest.
+  Rng incidentWaveRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // Materials named by sections assigned on written instances.
   std::set<std::string> assignedMaterials_;
@@ -4574,10 +4652,11 @@ ObjectKinds KindsOfThisRun() {
     kinds.springs = kinds.inertias = kinds.substructures = false;
     kinds.outputRequests = kinds.substructureOutput = kinds.loads = false;
     kinds.boundaryConditions = kinds.predefinedFields = kinds.modelChanges = false;
-    kinds.contactPairs = false;
+    kinds.contactPairs = kinds.incidentWaves = false;
   }
   kinds.modelChanges = kinds.modelChanges || on("modelChanges");
   kinds.contactPairs = kinds.contactPairs || on("contactPairs");
+  kinds.incidentWaves = kinds.incidentWaves || on("incidentWaves");
   kinds.layups = kinds.layups || on("layups");
   kinds.plyOrientations = kinds.plyOrientations || on("plyOrientations");
   kinds.discreteOrientations = kinds.discreteOrientations || on("discreteOrientations");
@@ -4837,6 +4916,42 @@ TEST(aif_RandomModelTest, CheckerFollowsAmplitudes) {
       "line 9: undefined amplitude: amplitude=S | *Spectrum, name=T, create, type=G, "
       "amplitude=S\n"
       "line 19: undefined amplitude: amplitude=Gone | *Cload, amplitude=Gone\n",
+      Findings(deck));
+}
+
+TEST(aif_RandomModelTest, CheckerFollowsIncidentWaves) {
+  const std::string deck =
+      "*Node\n 1, 0., 0.\n*Amplitude, name=A1\n0., 0., 1., 1.\n"                           // 1-4
+      "*Incident Wave Interaction Property, name=\"Wave prop\", type=SPHERE\n1., 4.\n"     // 5-6
+      "*UNDEX Charge Property\n1., 2., 3., 4., 5., 6.\n"                                   // 7-8
+      "*Incident Wave Interaction Property, name=Blast, type=AIR BLAST\n"                  // 9
+      "*CONWEP Charge Property\n1., 2.\n3., 4., 5.\n*UNDEX Charge Property\n1.\n"          // 10-14
+      "*Incident Wave Interaction Property, name=blast, type=AIR BLAST\n"                  // 15
+      "*Node\n 2, 1., 0.\n*CONWEP Charge Property\n1., 2.\n"                               // 16-19
+      "*Step, name=S1\n*Static\n"                                                          // 20-21
+      "*Incident Wave Interaction, pressure amplitude=A1, property=\"Wave prop\"\n"        // 22
+      "I.Standoff, I.Surf, I.Source, 2.5\n"                                                // 23
+      "*Incident Wave Interaction, real, acceleration amplitude=Gone, property=Missing\n"  // 24
+      "I.Standoff, I.Surf, I.Source, 2.5\n"                                                // 25
+      "*Incident Wave Interaction, load case=2, pressure amplitude=A2, property=Blast\n"   // 26
+      "I.Standoff, I.Surf, I.Source, 2.5\n"                                                // 27
+      "*Incident Wave Interaction Property, name=Late\n1., 2.\n*End Step\n"                // 28-30
+      "*Incident Wave Interaction, CONWEP, property=Blast\nI.S, I.T,   , 0., 1.\n";        // 31-32
+  EXPECT_EQ(
+      "line 15: incident wave property defined twice: blast | *Incident Wave Interaction "
+      "Property, name=blast, type=AIR BLAST\n"
+      "line 18: charge property not after its incident wave property | *CONWEP Charge "
+      "Property\n"
+      "line 28: incident wave property inside a step | *Incident Wave Interaction Property, "
+      "name=Late\n"
+      "line 24: undefined incident wave property: property=Missing | *Incident Wave "
+      "Interaction, real, acceleration amplitude=Gone, property=Missing\n"
+      "line 24: undefined amplitude: acceleration amplitude=Gone | *Incident Wave "
+      "Interaction, real, acceleration amplitude=Gone, property=Missing\n"
+      "line 26: undefined amplitude: pressure amplitude=A2 | *Incident Wave Interaction, load "
+      "case=2, pressure amplitude=A2, property=Blast\n"
+      "line 31: *Incident Wave Interaction outside a step | *Incident Wave Interaction, "
+      "CONWEP, property=Blast\n",
       Findings(deck));
 }
 

@@ -53,7 +53,12 @@
 // each "*Model Change" line an element set (of a contact pair: surfaces);
 // each "*Contact Pair" and "*Contact Interference" line its surfaces, and
 // every master= and slave= a surface;
-// an "*Inertia Relief" orientation= as any other.
+// an "*Inertia Relief" orientation= as any other. Incident waves: each
+// "*Incident Wave Interaction Property" once per model outside the steps,
+// its "*CONWEP Charge Property" and "*UNDEX Charge Property" right after it;
+// "*Incident Wave Interaction" only in a step, its property= a defined
+// incident wave property and its pressure or acceleration amplitude= a
+// defined "*Amplitude".
 // References may precede definitions.
 #pragma once
 
@@ -93,6 +98,7 @@ class DeckChecker {
     CheckConnectorBehaviors();
     CheckOutputRequests();
     CheckAmplitudes();
+    CheckIncidentWaves();
     return std::move(findings_);
   }
 
@@ -1278,6 +1284,40 @@ class DeckChecker {
       if (!amplitudes.count(Normal(Option(record, "amplitude"))))
         Report(record.line, "undefined amplitude",
                "amplitude=" + Trim(Option(record, "amplitude")));
+    }
+  }
+
+  // Incident waves and their properties (see the header comment).
+  void CheckIncidentWaves() {
+    std::set<std::string> properties, amplitudes;
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+      const Record& record = records_[i];
+      const std::string& k = record.keyword;
+      if (k == "*amplitude") amplitudes.insert(Normal(Option(record, "name")));
+      if (k == "*conwep charge property" || k == "*undex charge property") {
+        const std::string before = i == 0 ? "" : records_[i - 1].keyword;
+        if (before != "*incident wave interaction property" &&
+            !(k == "*undex charge property" && before == "*conwep charge property"))
+          Report(record.line, "charge property not after its incident wave property", "");
+      }
+      if (k != "*incident wave interaction property") continue;
+      if (record.step) Report(record.line, "incident wave property inside a step", "");
+      const std::string name = Normal(Option(record, "name"));
+      if (name.empty())
+        Report(record.line, "empty name", "*Incident Wave Interaction Property");
+      else if (!properties.insert(name).second)
+        Report(record.line, "incident wave property defined twice", name);
+    }
+    for (const Record& record : records_) {
+      if (record.broken || record.keyword != "*incident wave interaction") continue;
+      if (!record.step) Report(record.line, "*Incident Wave Interaction outside a step", "");
+      if (!properties.count(Normal(Option(record, "property"))))
+        Report(record.line, "undefined incident wave property",
+               "property=" + Trim(Option(record, "property")));
+      for (const char* key : {"pressure amplitude", "acceleration amplitude"})
+        if (HasOption(record, key) && !amplitudes.count(Normal(Option(record, key))))
+          Report(record.line, "undefined amplitude",
+                 std::string(key) + "=" + Trim(Option(record, key)));
     }
   }
 
