@@ -13,6 +13,7 @@
 #include "ModelDatabase/mdl_PropAttr.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbCoreGeom/rgnC_Region.h"
+#include "QivBasicUtils/omu_PrimEnum.h"
 #include "QivGeom/gsl_Dot.h"
 #include "QivGeom/gsl_ModelSegment.h"
 
@@ -31,6 +32,15 @@ class kinC_AcousticImpedanceState : public kinC_InteractionState {
 };
 
 class kinC_AcousticImpedance : public kinC_Interaction {
+ public:
+  enum NonreflectingShapeEnm : int {
+    PLANAR = 0,
+    IMPROVED = 1,
+    CIRCULAR = 2,
+    SPHERICAL = 3,
+    ELLIPTICAL = 4,
+    PROLATE_SPHEROIDAL = 5
+  };
   KERN_CLASS_HEAD(kinC_AcousticImpedance, kinC_Interaction, 0x3070064)
   KERN_ATTR(rgnC_Region, Region, rgnC_Region())
   KERN_ATTR(int, Kind, 0)
@@ -59,4 +69,11 @@ class kinC_AcousticImpedance : public kinC_Interaction {
 
  protected:
   kinC_InteractionState* NewState() const override { return new kinC_AcousticImpedanceState; }
+};
+
+template <>
+struct omu_EnumTexts<kinC_AcousticImpedance::NonreflectingShapeEnm> {
+  static constexpr omu_EnumText kTable[] = {{0, "PLANAR"},     {1, "IMPROVED"},
+                                            {2, "CIRCULAR"},   {3, "SPHERICAL"},
+                                            {4, "ELLIPTICAL"}, {5, "PROLATE SPHEROIDAL"}};
 };
