@@ -15,7 +15,7 @@ class kinC_ContactControls : public kern_Object {
 // Explicit controls. `globalTrackingGiven` says the number of global tracking
 // increments is set.
 class kinC_ExpContactControls : public kinC_ContactControls {
-  KERN_CLASS_HEAD(kinC_ExpContactControls, kinC_ContactControls, 0x3070052)
+  KERN_CLASS_HEAD(kinC_ExpContactControls, kinC_ContactControls, 0x3070055)
 
   // A copy owned by the caller, sharing nothing with this object.
   std::unique_ptr<kinC_ExpContactControls> DeepCopy() const {
@@ -44,7 +44,7 @@ class kinC_ExpContactControls : public kinC_ContactControls {
 // maxSeparationError mean unset. stabilizationThirdGiven is 1 when the third
 // stabilization data value is given.
 class kinC_StdContactControls : public kinC_ContactControls {
-  KERN_CLASS_HEAD(kinC_StdContactControls, kinC_ContactControls, 0x3070051)
+  KERN_CLASS_HEAD(kinC_StdContactControls, kinC_ContactControls, 0x3070054)
 
   // A copy owned by the caller, sharing nothing with this object.
   std::unique_ptr<kinC_StdContactControls> DeepCopy() const {

@@ -3,7 +3,7 @@
 // an underwater explosion or an air blast; its property names the wave's
 // type and charge.
 //
-// Type ids 0x3070060 and 0x3070160 are this header's (0x3070061 is the
+// Type ids 0x3070070 and 0x3070170 are this header's (0x3070071 is the
 // property's).
 #pragma once
 
@@ -14,11 +14,11 @@
 
 // The state of an incident wave in one step.
 class kinC_IncidentWaveState : public kinC_InteractionState {
-  KERN_CLASS_HEAD(kinC_IncidentWaveState, kinC_InteractionState, 0x3070160)
+  KERN_CLASS_HEAD(kinC_IncidentWaveState, kinC_InteractionState, 0x3070170)
 };
 
 class kinC_IncidentWave : public kinC_Interaction {
-  KERN_CLASS_HEAD(kinC_IncidentWave, kinC_Interaction, 0x3070060)
+  KERN_CLASS_HEAD(kinC_IncidentWave, kinC_Interaction, 0x3070070)
 
   // Definitions.
   static constexpr int kPressureAmplitude = 0;

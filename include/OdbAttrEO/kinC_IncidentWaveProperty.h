@@ -3,13 +3,13 @@
 // values) and the charge of an air blast. The values are held in the kernel's
 // order; each group of the writer's lines reads its own run of them.
 //
-// Type id 0x3070061 is this header's.
+// Type id 0x3070071 is this header's.
 #pragma once
 
 #include "OdbAttrEO/kern_RepositoryObjects.h"
 
 class kinC_IncidentWaveProperty : public kinC_InteractionProperty {
-  KERN_CLASS_HEAD(kinC_IncidentWaveProperty, kinC_InteractionProperty, 0x3070061)
+  KERN_CLASS_HEAD(kinC_IncidentWaveProperty, kinC_InteractionProperty, 0x3070071)
 
   // Wave types.
   static constexpr int kSphere = 1;

@@ -314,7 +314,10 @@ class kinC_CyclicSymmetry : public kinC_Interaction {
 };
 
 // An actuator or sensor: a user element on a region with its solution-
-// dependent variables (their count and initial values).
+// dependent variables (their count and initial values). Its user element
+// has a type, a number of coordinates (0: none given), may be unsymmetric and
+// carries a line of active degrees of freedom, written as it stands. The
+// property it names is empty when it names none.
 class kinC_ActuatorSensor : public kinC_Interaction {
  public:
   static constexpr unsigned kTypeId = 0x3070030;
@@ -331,9 +334,24 @@ class kinC_ActuatorSensor : public kinC_Interaction {
     variableCount_ = count;
     values_ = initialValues;
   }
+  const cow_String& PropertyName() const { return propertyName_; }
+  void SetPropertyName(const cow_String& name) { propertyName_ = name; }
+  const cow_String& ElementType() const { return elementType_; }
+  void SetElementType(const cow_String& type) { elementType_ = type; }
+  int CoordinateCount() const { return coordinateCount_; }
+  void SetCoordinateCount(int count) { coordinateCount_ = count; }
+  bool Unsymmetric() const { return unsymmetric_; }
+  void SetUnsymmetric(bool unsymmetric) { unsymmetric_ = unsymmetric; }
+  const cow_String& DofLine() const { return dofLine_; }
+  void SetDofLine(const cow_String& line) { dofLine_ = line; }
 
  private:
   rgnC_Region region_;
   int variableCount_ = 0;
   cow_List<double> values_;
+  cow_String propertyName_;
+  cow_String elementType_;
+  int coordinateCount_ = 0;
+  bool unsymmetric_ = false;
+  cow_String dofLine_;
 };

@@ -4048,6 +4048,26 @@ TEST(aif_RandomModelTest, CheckerFollowsModelChangeSets) {
       Findings(deck));
 }
 
+// An impedance names a defined impedance property (compared unquoted and
+// case-blind) and a surface; a nonreflecting one names no property.
+TEST(aif_RandomModelTest, CheckerFollowsImpedancePropertiesAndSurfaces) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                          // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*End Part\n"                          // 5-7
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"            // 8-10
+      "*Surface, type=ELEMENT, name=Skin\nI.Bars, S1\n*End Assembly\n"                  // 11-13
+      "*Impedance Property, name=\"Imp 1\", data=IMPEDANCE\n 1., 2.\n"                  // 14-15
+      "*Impedance Property, name=imp 1\n 1., 2.\n"                                      // 16-17
+      "*Step, name=S\n*Steady State Dynamics\n*Simpedance, property=\"IMP 1\"\nSkin\n"  // 18-21
+      "*Simpedance, property=Imp-2\nSkin\n"                                             // 22-23
+      "*Simpedance, nonreflecting=SPHERICAL, op=NEW\nGone, 2.5\n*End Step\n";           // 24-26
+  EXPECT_EQ(
+      "line 16: impedance property defined twice: imp 1 | *Impedance Property, name=imp 1\n"
+      "line 22: undefined impedance property: property=Imp-2 | *Simpedance, property=Imp-2\n"
+      "line 25: undefined surface: impedance surface Gone | Gone, 2.5\n",
+      Findings(deck));
+}
+
 // Predefined fields and initial conditions name node sets or nodes; lines
 // that go on with values and empty padding lines name nothing; an initial
 // condition inside a step is a fault.

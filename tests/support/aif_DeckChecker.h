@@ -53,6 +53,8 @@
 // each "*Model Change" line an element set (of a contact pair: surfaces);
 // each "*Contact Pair" and "*Contact Interference" line its surfaces, and
 // every master= and slave= a surface;
+// "*Impedance Property" named once per model, each "*Simpedance" property=
+// one of them and its data line a surface;
 // an "*Inertia Relief" orientation= as any other. Incident waves: each
 // "*Incident Wave Interaction Property" once per model outside the steps,
 // its "*CONWEP Charge Property" and "*UNDEX Charge Property" right after it;
@@ -143,6 +145,8 @@ class DeckChecker {
   std::set<std::string> nodalScopes_;       // scopes holding a *Nodal Thickness
   // The nodes given a thickness by "*Nodal Thickness", by scope.
   std::map<std::string, std::set<std::string>> nodalThickness_;
+  // The names of "*Impedance Property".
+  std::set<std::string> impedanceProperties_;
   std::vector<DeckFinding> findings_;
 
   // --- reporting -----------------------------------------------------------
@@ -389,6 +393,10 @@ class DeckChecker {
         if (name.empty()) Report(lineNo, "empty name", "*Time Points");
         if (!name.empty() && !timePoints_.insert(name).second)
           Report(lineNo, "time points defined twice", name);
+      } else if (k == "*impedance property") {
+        if (name.empty()) Report(lineNo, "empty name", "*Impedance Property");
+        if (!name.empty() && !impedanceProperties_.insert(name).second)
+          Report(lineNo, "impedance property defined twice", name);
       }
       record.scope = scope();
       record.step = step && k != "*step";
@@ -873,6 +881,15 @@ class DeckChecker {
               ReferName(record, line, pair ? kSurface : kElset, fields[i],
                         pair ? "model change surface " : "model change set ");
         }
+      } else if (k == "*simpedance") {
+        // A nonreflecting boundary names no property; the data line names
+        // the surface.
+        if (HasOption(record, "property") &&
+            !impedanceProperties_.count(Normal(Option(record, "property"))))
+          Report(record.line, "undefined impedance property",
+                 "property=" + Option(record, "property"));
+        for (const auto& [line, text] : record.data)
+          ReferName(record, line, kSurface, Split(text, ',')[0], "impedance surface ");
       } else if (k == "*connector motion") {
         for (const auto& [line, text] : record.data)
           ReferName(record, line, kElset, Trim(Split(text, ',')[0]), "connector motion set ");
