@@ -3184,7 +3184,9 @@ class Generator {
       property.SetDiffuseSeeds(r.Uniform(1, 50));
       property.SetSourceFirstValue(r.Real(-1, 1));
       property.SetBlastEquivalentMass(r.Real(1, 100));
-      const std::string propertyName = NameFrom(r, "Iwp");
+      // A hostile name without the unpaired quote the writer refuses.
+      std::string propertyName = NameFrom(r, "Iwp");
+      std::replace(propertyName.begin(), propertyName.end(), '"', '\'');
       builder.AddInteractionProperty(cow_String(propertyName), property);
       description << "incident wave property \"" << propertyName << "\" type "
                   << property.WaveType() << " source " << property.SourceDefinition() << "\n";

@@ -91,8 +91,7 @@ aif_ModelInfo& aif_InteractionBuilder::Info() const {
 }
 
 void aif_InteractionBuilder::Build() {
-  // The interaction properties come first once they are built; they would
-  // go behind propertiesHeader.
+  WriteInteractionProperties();
   WriteContactInitializations();
 
   const auto& interactions = Info().ModelAdapter().Interactions();

@@ -13,8 +13,11 @@
 #pragma once
 
 #include "AFCInputFileWriter/akw_BuilderComponent.h"
+#include "BasShared/cow_COW.h"
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_String.h"
+#include "ModelDatabase/mdl_Repository.h"
+#include "OdbAttrEO/kern_RepositoryObjects.h"
 #include "aif/impl/core/aif_SectionHeader.h"
 
 class aif_Comment;
@@ -49,6 +52,18 @@ class aif_InteractionBuilder : public akw_BuilderComponent {
   void Build() override;
 
  private:
+  // Every interaction property into the model definition behind the
+  // "INTERACTION PROPERTIES" banner, the copies under generated names among
+  // them; then the properties of incident waves (each once) and of
+  // actuators/sensors (Standard only).
+  void WriteInteractionProperties();
+  // Adds to `properties` the copies under generated names that contact with
+  // a property changing between steps names (products 0 and 3 only).
+  // Throws aif_Exception when a generated name is a property's of the model.
+  void AddGeneratedProperties(mdl_MapString2ObjCow<kinC_InteractionProperty>& properties) const;
+  // "*Surface Interaction" and the behaviour keywords of a contact property.
+  void WriteContactProperty(const cow_String& name,
+                            const cow_COW<kinC_InteractionProperty>& property);
   // "*Contact Initialization Data" per initialization, in key order, when
   // the analysis product is 0 (Standard) or 3 (input-file job).
   void WriteContactInitializations();
