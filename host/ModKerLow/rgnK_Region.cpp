@@ -24,8 +24,8 @@ void rgnK_Region::GetNodeHits(gdy_CompositeHitSet& hits, int instanceId, bool la
     hits.Add(own);
 }
 
-void rgnK_Region::GetCompositeHits(gdy_CompositeHitSet& hits, bool vertices, bool edges,
-                                   bool cells, bool faces, bool keepEmpty) const {
+void rgnK_Region::GetCompositeHits(gdy_CompositeHitSet& hits, bool vertices, bool edges, bool cells,
+                                   bool faces, bool keepEmpty) const {
   (void)vertices;
   (void)edges;
   (void)cells;

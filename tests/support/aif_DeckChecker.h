@@ -51,6 +51,10 @@
 // Rate" and "*Initial Conditions" line a node set or node (lines going on
 // with values name nothing), "*Initial Conditions" only before the steps;
 // each "*Model Change" line an element set (of a contact pair: surfaces);
+// geometric smoothing: each "*Surface Smoothing" row its slave and master
+// surface (where not empty), each line of "*Surface Property Assignment,
+// property=GEOMETRIC CORRECTION" its surface, every "geometric correction="
+// of a "*Contact Pair" a "*Surface Smoothing" defined once per model;
 // an "*Inertia Relief" orientation= as any other.
 // References may precede definitions.
 #pragma once
@@ -91,6 +95,7 @@ class DeckChecker {
     CheckConnectorBehaviors();
     CheckOutputRequests();
     CheckAmplitudes();
+    CheckSmoothing();
     return std::move(findings_);
   }
 
@@ -696,6 +701,36 @@ class DeckChecker {
         ReferLabel(record.scope, line, nodes ? kNode : kElement, first, "surface member ");
       else
         ReferName(record, line, nodes ? kNset : kElset, first, "surface member ");
+    }
+  }
+
+  // Geometric smoothing: the surfaces its rows and correction lines name,
+  // and the "*Surface Smoothing" definitions contact pairs name.
+  void CheckSmoothing() {
+    std::set<std::string> smoothings;
+    for (const Record& record : records_)
+      if (!record.broken && record.keyword == "*surface smoothing" &&
+          !smoothings.insert(Normal(Option(record, "name"))).second)
+        Report(record.line, "duplicate surface smoothing", Option(record, "name"));
+    for (const Record& record : records_) {
+      if (record.broken) continue;
+      const std::string& k = record.keyword;
+      if (k == "*surface smoothing") {
+        for (const auto& [line, text] : record.data) {
+          const std::vector<std::string> fields = Split(text, ',');
+          for (std::size_t i = 0; i < 2 && i < fields.size(); ++i)
+            if (!Trim(fields[i]).empty())
+              ReferName(record, line, kSurface, fields[i], "smoothing surface ");
+        }
+      } else if (k == "*surface property assignment" &&
+                 Normal(Option(record, "property")) == Normal("GEOMETRIC CORRECTION")) {
+        for (const auto& [line, text] : record.data)
+          ReferName(record, line, kSurface, Split(text, ',')[0], "geometric correction surface ");
+      } else if (k == "*contact pair" && HasOption(record, "geometric correction") &&
+                 !smoothings.count(Normal(Option(record, "geometric correction")))) {
+        Report(record.line, "undefined surface smoothing",
+               "geometric correction=" + Option(record, "geometric correction"));
+      }
     }
   }
 

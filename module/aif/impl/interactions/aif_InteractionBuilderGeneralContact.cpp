@@ -168,7 +168,8 @@ void aif_InteractionBuilder::WriteGeneralContactStd(const kinC_Interaction& inte
 // The known names follow the property assignments as the steps set them:
 // the creation step gives one per assignment (at its position, set or
 // not), and a modifying step that names another property for an
-// assignment writes the change and updates it. An assignment a later step
+// assignment writes the change and updates it. The step's comment goes
+// before its first change; a step without one writes nothing. An assignment a later step
 // adds beyond the known ones gets no change (its property is not among the
 // generated ones); the step is named in a warning and the write goes on.
 void aif_InteractionBuilder::AddGeneralContactChanges(const kinC_ContactStd& contact,
@@ -189,8 +190,8 @@ void aif_InteractionBuilder::AddGeneralContactChanges(const kinC_ContactStd& con
         known.Append(property.Value());
       continue;
     }
-    AddStepDefinition(step, comment);
     bool added = false;
+    bool commented = false;
     for (std::size_t j = 0; j < state.properties.Length(); ++j) {
       const mdl_PropAttr<cow_String>& property = state.properties[j];
       // An assignment the step leaves unset changes nothing.
@@ -206,6 +207,8 @@ void aif_InteractionBuilder::AddGeneralContactChanges(const kinC_ContactStd& con
       if (value == known[j]) continue;
       const auto& contactProperty = nex_canDynamicCastRef<const kinC_ContactProperty>(
           model.InteractionProperties().ConstGet(value), kGeneralContactBuilderFile, __LINE__);
+      if (!commented) AddStepDefinition(step, comment);
+      commented = true;
       AddStepDefinition(
           step,
           aif_ChangeFriction(
