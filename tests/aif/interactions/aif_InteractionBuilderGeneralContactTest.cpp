@@ -378,6 +378,26 @@ TEST_F(aif_InteractionBuilderGeneralContact, ChangedAssignmentChangesFriction) {
     EXPECT_EQ("", run.Step("Step-3"));
   }
 
+  // A product that writes no generated names (Explicit): the assignments
+  // and the change name the properties themselves.
+  {
+    hst_ModelBuilder b = GsModel();
+    b.Steps().SetAnalysisProduct(kprC_EXPLICIT);
+    b.AddInteraction("GC", contact);
+    const GsRun run(b);
+    EXPECT_NE(std::string::npos, run.Step("Initial").find("*Contact Property Assignment\n"
+                                                          "Block-1.Top , Block-1.Bottom , "
+                                                          "IntProp-1\nBlock-1.Side , "
+                                                          "Block-1.Top , IntProp-1\n"));
+    EXPECT_EQ(aif_gc_test::GcLines({
+                  "** Interaction: GC",
+                  "*Change Friction, interaction=IntProp-2",
+                  "*Friction",
+                  "0.,",
+              }),
+              run.Step("Step-2"));
+  }
+
   hst_ModelBuilder b = GsModel();
   b.AddInteractionProperty("Other", kinC_InteractionProperty());
   kinC_ContactStd other = GsContact();
@@ -429,4 +449,26 @@ TEST_F(aif_InteractionBuilderGeneralContact, LaterAddedAssignmentWarns) {
                        "assignment that no earlier step made; no change of friction is written "
                        "for it."),
             warnings[0]);
+}
+
+// The property history of Standard general contact lists the modified
+// assignments' properties of each step where one is modified, in step and
+// assignment order; Explicit general contact, which names its properties
+// in every step it writes, has none.
+TEST_F(aif_InteractionBuilderGeneralContact, PropertyHistoryOfGeneralContact) {
+  kinC_ContactStd contact = GsContact();
+  contact.SetState("Initial", 1, GsState({{"IntProp-1", 1, true}, {"IntProp-2", 1, true}}));
+  contact.SetState("Step-1", 2, GsState({{"IntProp-1", 2}, {"IntProp-2", 2}}));
+  contact.SetState("Step-2", 3, GsState({{"IntProp-1", 2}, {"IntProp-3", 1, true}}));
+  contact.SetState("Step-3", 4, GsState({{"IntProp-4", 1, true}, {"IntProp-2", 2}}));
+  const cow_List<cow_String> steps = {"Initial", "Step-1", "Step-2", "Step-3"};
+  const cow_List<cow_String> history = aif_ContactPropertyHistory(contact, steps);
+  ASSERT_EQ(3u, history.Length());
+  EXPECT_EQ(cow_String("IntProp-1"), history[0]);
+  EXPECT_EQ(cow_String("IntProp-2"), history[1]);
+  EXPECT_EQ(cow_String("IntProp-3"), history[2]);
+
+  kinC_ContactExp explicitContact;
+  explicitContact.SetState("Initial", 1, GsState({{"IntProp-1", 1, true}}));
+  EXPECT_TRUE(aif_ContactPropertyHistory(explicitContact, steps).IsEmpty());
 }

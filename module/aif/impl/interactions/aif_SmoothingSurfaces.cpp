@@ -74,7 +74,7 @@ cow_List<aif_SmoothingPiece> aif_SmoothingSurfaces::Find(const gdy_CompositeHitS
   const asoK_Assembly* assembly = info_.Assembly();
   if (!assembly) return pieces;
   cow_List<asoK_RotationalAxisData> axes;
-  const bool found = pairSurface || assembly->IsSpace(ptoK_SPACE_3D)
+  const bool found = (pairSurface || assembly->IsSpace(ptoK_SPACE_3D))
                          ? asoK_GetRotationalAxisData(faces, assembly, axes, 0)
                          : asoK_Get2DRotationalAxisData(faces, assembly, axes, 0);
   if (!found) return pieces;
