@@ -127,6 +127,8 @@ class aif_InteractionBuilder : public akw_BuilderComponent {
   // text (and files nothing) when neither surface has a piece.
   cow_String WritePairSurfaceSmoothing(const cow_String& name, const rgnC_Region& master,
                                        const rgnC_Region& slave);
+  // The finder of smoothing pieces over the model info; it files the
+  // generated surfaces in the assembly definition.
   aif_SmoothingSurfaces Smoothing();
 
   void WriteModelChange(const kinC_Interaction& interaction, const cow_String& name,
