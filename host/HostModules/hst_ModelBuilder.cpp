@@ -1,5 +1,6 @@
 #include "HostModules/hst_ModelBuilder.h"
 
+#include "ModelDatabase/bas_Mdb.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 
 #include "ModKerLow/ptoC_SectionAssignment.h"
@@ -278,6 +279,11 @@ bas_NewModel hst_ModelBuilder::Model() const {
   auto assemblies = std::make_shared<mdl_IDRepository<asoK_Assembly>>();
   if (withAssembly_) assemblies->Set(assembly_.Name(), assembly_);
   model.SetExtension(bas_NewModel::assyCmd, assemblies);
+  // Registration with the model database: the model handed out is the one
+  // the database holds under its name (copies share the repositories), so
+  // that routines reaching the model through the database (temporary sets
+  // in the assembly) change the model the job writes.
+  bas_Basis::Instance().Fetch().SetModel(model);
   return model;
 }
 

@@ -24,6 +24,22 @@ void rgnK_Region::GetNodeHits(gdy_CompositeHitSet& hits, int instanceId, bool la
     hits.Add(own);
 }
 
+void rgnK_Region::GetCompositeHits(gdy_CompositeHitSet& hits, bool vertices, bool edges, bool cells,
+                                   bool faces, bool keepEmpty) const {
+  (void)vertices;
+  (void)edges;
+  (void)cells;
+  if (!faces) return;
+  for (const auto& [id, indices] : region_.KernelElementIndices()) {
+    if (indices.IsEmpty() && !keepEmpty) continue;
+    hits.faceElements.Modify(id).Append(indices);
+    const cow_List<cow_String>* names = region_.KernelElementFaces().Find(id);
+    cow_List<cow_String>& out = hits.faceIds.Modify(id);
+    for (std::size_t i = 0; i < indices.Length(); ++i)
+      out.Append(names && i < names->Length() ? (*names)[i] : cow_String());
+  }
+}
+
 bool rgnK_Region::HasMeshNodes() const {
   for (const auto& entry : region_.KernelNodeIndices())
     if (!entry.second.IsEmpty()) return true;

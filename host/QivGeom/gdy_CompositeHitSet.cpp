@@ -93,3 +93,29 @@ long long gdy_CompositeHitSet::HitCount() const {
     count += static_cast<long long>(entry.second.Length());
   return count;
 }
+
+bool gdy_CompositeHitSet::HasFaces() const {
+  if (!bodies.IsEmpty()) return true;
+  for (const auto& entry : faceElements)
+    if (!entry.second.IsEmpty()) return true;
+  return false;
+}
+
+namespace {
+
+template <class V>
+bool gdy_SameHitMap(const cow_Map<int, cow_List<V>>& a, const cow_Map<int, cow_List<V>>& b) {
+  if (a.Length() != b.Length()) return false;
+  for (const auto& [id, hits] : a) {
+    const cow_List<V>* theirs = b.Find(id);
+    if (!theirs || !(*theirs == hits)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool gdy_CompositeHitSet::SameFaces(const gdy_CompositeHitSet& other) const {
+  return bodies == other.bodies && gdy_SameHitMap(faceElements, other.faceElements) &&
+         gdy_SameHitMap(faceIds, other.faceIds);
+}

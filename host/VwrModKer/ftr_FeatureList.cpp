@@ -30,6 +30,26 @@ void ftr_FeatureList::Add(const ftr_Feature& feature) {
   features_.Set(feature.Id(), cow_COW<ftr_Feature>(feature));
 }
 
+bool ftr_FeatureList::RegenerateFeatureAndAppend(ftr_Feature& feature) {
+  if (feature.Name().IsEmpty()) return false;
+  unsigned highest = 0;
+  for (unsigned id : order_)
+    highest = std::max(highest, id);
+  feature.SetId(highest + 1);
+  Add(feature);
+  ++regenerated_;
+  return true;
+}
+
+bool ftr_FeatureList::Delete(unsigned id) {
+  if (!features_.Remove(id)) return false;
+  cow_List<unsigned> kept;
+  for (unsigned other : order_)
+    if (other != id) kept.Append(other);
+  order_ = kept;
+  return true;
+}
+
 void ftr_FeatureList::SetAssemblyOwnNodes(const cow_String& assemblyName,
                                           std::shared_ptr<const bme_Mesh> mesh,
                                           int referencePoints) {

@@ -189,7 +189,9 @@ class hst_ModelBuilder {
 
   // The model being built, for setting its values and repositories.
   bas_NewModel& MutableModel() { return model_; }
-  // The finished model (the assembly stored into its repository).
+  // The finished model (the assembly stored into its repository), also
+  // registered under its name in the model database (bas_Basis), replacing
+  // a model of that name.
   bas_NewModel Model() const;
   // A model job of the model.
   ajbC_ModelJob Job(int jobType = ajbC_FULL_ANALYSIS) const;

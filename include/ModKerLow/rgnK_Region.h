@@ -81,6 +81,13 @@ class rgnK_Region : public cls_Object {
                      int instanceId, bool labelsUsable) const;
   // The region's nodes as node hits per instance (the ids GetNodeIds gives).
   void GetNodeHits(gdy_CompositeHitSet& hits, int instanceId, bool labelsUsable) const;
+  // The region's geometry as composite hits, added to `hits`. The flags pick
+  // the kinds of entities: vertices, edges, cells, faces, and whether
+  // instances without any hit are kept. The stand-in collects faces only:
+  // with `faces` set, the stored element indices and their face identifiers
+  // (rgnC_Region::SetKernelElementIndices) become face hits per instance.
+  void GetCompositeHits(gdy_CompositeHitSet& hits, bool vertices, bool edges, bool cells,
+                        bool faces, bool keepEmpty) const;
   // Whether the region holds nodes, or elements, of a mesh.
   bool HasMeshNodes() const;
   bool HasMeshElements() const;

@@ -3,6 +3,7 @@
 // theory records and meshes by id.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -38,6 +39,8 @@ class ftr_Feature : public kern_Object {
   ftr_Feature* Clone() const override { return new ftr_Feature(*this); }
 
   unsigned Id() const { return id_; }
+  // The kernel's spelling of Id().
+  unsigned GetID() const { return id_; }
   const cow_String& Name() const { return name_; }
   int Locks() const { return locks_; }
   const ftr_Theory& Theory() const { return theory_; }
@@ -103,6 +106,16 @@ class ftr_FeatureList {
 
   // Building: adds (or replaces) a feature under its id.
   void Add(const ftr_Feature& feature);
+  // Temporary features (sets a writer makes and deletes again): gives
+  // `feature` the next free id (above every id of the list), regenerates it
+  // against the list (nothing to do in the stand-in) and appends a copy.
+  // Returns false, appending nothing, for a feature without a name.
+  bool RegenerateFeatureAndAppend(ftr_Feature& feature);
+  // Removes the feature `id`; false when the list has none.
+  bool Delete(unsigned id);
+  // How many features RegenerateFeatureAndAppend appended over the list's
+  // life, deleted or not (tests tell from it that temporary sets were made).
+  std::size_t RegeneratedCount() const { return regenerated_; }
   // Gives the assembly a mesh and reference points of its own: adds the
   // feature ftr_kAssemblyId named `assemblyName`.
   void SetAssemblyOwnNodes(const cow_String& assemblyName, std::shared_ptr<const bme_Mesh> mesh,
@@ -134,6 +147,7 @@ class ftr_FeatureList {
   ftr_AssemblyAttachments assemblyAttachments_;
   cow_Map<int, int> assemblyReferenceUserLabels_;
   cow_Map<cow_String, cow_Map<int, cow_String>> vertexSurfaces_;
+  std::size_t regenerated_ = 0;
 };
 
 // A part or the assembly: the owner of a feature list.

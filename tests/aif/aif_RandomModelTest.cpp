@@ -35,12 +35,14 @@
 #include <string>
 #include <vector>
 
+#include "AttributesIntObj/asoK_RotationalAxis.h"
 #include "HostModules/hst_ModelBuilder.h"
 #include "ModKerLow/dtu_DatumCsys.h"
 #include "ModKerLow/ptoC_MaterialOrientation.h"
 #include "ModKerLow/ptoC_RebarOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Utils.h"
+#include "ModKerLow/rgnK_Region.h"
 #include "OdbAttrEO/kamC_Amplitude.h"
 #include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
@@ -53,6 +55,7 @@
 #include "OdbAttrEO/kinC_ContactProperty.h"
 #include "OdbAttrEO/kinC_IncidentWave.h"
 #include "OdbAttrEO/kinC_IncidentWaveProperty.h"
+#include "OdbAttrEO/kinC_GeneralContact.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/korC_IntegratedOutputSection.h"
@@ -216,6 +219,9 @@ struct ObjectKinds {
   // Incident waves on assembly node sets over the steps, with their
   // properties (a property now and then shared by two waves).
   bool incidentWaves = true;
+  // Standard general contact smoothing written assembly surfaces and the
+  // whole model (rotational pieces scripted for the axis analysis).
+  bool generalContact = true;
 };
 
 class Rng {
@@ -289,7 +295,8 @@ class Generator {
         fieldRng_(seed * 2246822507u + 97u),
         modelChangeRng_(seed * 3432918353u + 101u),
         contactRng_(seed * 2654435761u + 103u),
-        incidentWaveRng_(seed * 2891336453u + 107u) {}
+        incidentWaveRng_(seed * 2891336453u + 107u),
+        generalContactRng_(seed * 2654435789u + 109u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -329,6 +336,7 @@ class Generator {
     if (kinds_.modelChanges) AddModelChanges();
     if (kinds_.contactPairs) AddContactPairs();
     if (kinds_.incidentWaves) AddIncidentWaves();
+    if (kinds_.generalContact) AddGeneralContact();
     PlanEnvironment();
   }
 
@@ -3227,6 +3235,79 @@ class Generator {
     }
   }
 
+  // Standard general contact created in the initial step (or, now and then,
+  // a later one, when it writes no "*Contact"), smoothing some written
+  // assembly surfaces by assignment (kind codes 0 to 2, or 7, which has no
+  // choice) and now and then the whole model. The axis analysis is scripted
+  // to find one piece per written instance a surface has faces on: a
+  // cylinder-like piece, or now and then a sphere-like one. Suppressed now
+  // and then.
+  void AddGeneralContact() {
+    Rng& r = generalContactRng_;
+    asoK_ClearRotationalAxisScripts();
+    if (r.Chance(0.4)) return;
+    kinC_ContactStd contact;
+    std::string told;
+    auto pieces = [&](const rgnC_Region& region) {
+      cow_List<asoK_RotationalAxisData> found;
+      for (const auto& [id, elements] : region.KernelElementIndices()) {
+        bool written = false;
+        for (const InstancePlan& instance : instances_)
+          written = written || (static_cast<int>(instance.options.id) == id && Written(instance) &&
+                                !instance.options.lightweight);
+        if (!written || elements.IsEmpty()) continue;
+        asoK_RotationalAxisData piece;
+        rgnC_Region own;
+        const cow_List<cow_String>* faces = region.KernelElementFaces().Find(id);
+        own.SetKernelElementIndices(id, elements, faces ? *faces : cow_List<cow_String>());
+        rgnK_Region(nullptr, "", own)
+            .GetCompositeHits(piece.hits, false, false, false, true, false);
+        piece.point[0] = r.Uniform(-5, 5);
+        piece.point[1] = r.Uniform(-5, 5);
+        piece.point[2] = r.Uniform(-5, 5);
+        if (r.Chance(0.7)) piece.direction = gsl_Vector(0.0, 0.0, 1.0);
+        found.Append(piece);
+      }
+      return found;
+    };
+    const std::vector<std::string> surfaces = WrittenAssemblySurfaces();
+    if (!surfaces.empty())
+      for (int i = r.Uniform(0, 2); i > 0; --i) {
+        const std::string surface = r.Pick(surfaces);
+        const rgnC_Region& region = assemblySurfaces_.at(surface);
+        const int kind = r.Pick(std::vector<int>{0, 1, 1, 2, 7});
+        contact.smoothings.Append(kinC_Smoothing{kind});
+        contact.smoothingRegions.Append(kinC_RegionPair{region, rgnC_Region(), ""});
+        gdy_CompositeHitSet hits;
+        rgnK_Region(nullptr, "", region).GetCompositeHits(hits, false, false, false, true, false);
+        const cow_List<asoK_RotationalAxisData> found = pieces(region);
+        asoK_ScriptRotationalAxisData(hits, found, false);
+        asoK_ScriptRotationalAxisData(hits, found, true);
+        told += " smoothing " + std::to_string(kind) + " of \"" + surface + "\"";
+      }
+    if (!surfaces.empty() && r.Chance(0.3)) {
+      contact.wholeModelSmoothing = true;
+      // Parts have no geometric models here: the whole model's hit set is
+      // empty.
+      const cow_List<asoK_RotationalAxisData> found =
+          pieces(assemblySurfaces_.at(r.Pick(surfaces)));
+      asoK_ScriptRotationalAxisData(gdy_CompositeHitSet(), found, false);
+      asoK_ScriptRotationalAxisData(gdy_CompositeHitSet(), found, true);
+      told += " whole model";
+    }
+    const std::vector<std::string> analysis = LoadSteps();
+    const std::string created =
+        analysis.empty() || r.Chance(0.8) ? std::string("Initial") : r.Pick(analysis);
+    kinC_ContactExpState state;
+    state.SetWholeModel(true);
+    contact.SetState(cow_String(created), 1, state);
+    contact.SetSuppressed(r.Chance(0.1));
+    const std::string name = NameFrom(r, "Gc");
+    builder.AddInteraction(cow_String(name), contact);
+    description << "general contact \"" << name << "\" created in " << created << told
+                << (contact.Suppressed() ? " suppressed" : "") << "\n";
+  }
+
   // Boundary conditions on the assembly's written node sets and on the node
   // sets of written instances' parts: displacement, velocity, type,
   // temperature (now and then from an analytical field, where every node is
@@ -3784,9 +3865,11 @@ class Generator {
   Rng modelChangeRng_{0};
   // Draws of the contact pairs, apart from the rest.
   Rng contactRng_{0};
-  bool explicit_ = false;                                              // the analysis product is 1
+  bool explicit_ = false;  // the analysis product is 1
   // Draws of the incident waves, apart from the rest.
   Rng incidentWaveRng_{0};
+  // Draws of the general contact, apart from the rest.
+  Rng generalContactRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // Materials named by sections assigned on written instances.
   std::set<std::string> assignedMaterials_;
@@ -4674,8 +4757,9 @@ ObjectKinds KindsOfThisRun() {
     kinds.springs = kinds.inertias = kinds.substructures = false;
     kinds.outputRequests = kinds.substructureOutput = kinds.loads = false;
     kinds.boundaryConditions = kinds.predefinedFields = kinds.modelChanges = false;
-    kinds.contactPairs = kinds.incidentWaves = false;
+    kinds.contactPairs = kinds.incidentWaves = kinds.generalContact = false;
   }
+  kinds.generalContact = kinds.generalContact || on("generalContact");
   kinds.modelChanges = kinds.modelChanges || on("modelChanges");
   kinds.contactPairs = kinds.contactPairs || on("contactPairs");
   kinds.incidentWaves = kinds.incidentWaves || on("incidentWaves");
@@ -4978,3 +5062,34 @@ TEST(aif_RandomModelTest, CheckerFollowsIncidentWaves) {
 }
 
 }  // namespace
+
+// Geometric smoothing: the rows of "*Surface Smoothing" name surfaces (an
+// empty field names none), so do the lines of the geometric-correction
+// assignment; a contact pair's "geometric correction=" names a "*Surface
+// Smoothing", defined once.
+TEST(aif_RandomModelTest, CheckerFollowsSmoothing) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                     // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*End Part\n"                     // 5-7
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"       // 8-10
+      "*Surface, type=ELEMENT, name=_G_gcs1_1\nI.Bars, S1\n*End Assembly\n"        // 11-13
+      "*Surface Smoothing, name=CP\n, _G_gcs1_1, SPHERICAL, 0., 0., 0.\n"          // 14-15
+      "Lost, , SPHERICAL, 0., 0., 0.\n*Surface Smoothing, name=CP\n"               // 16-17
+      "*Contact Pair, interaction=P, geometric correction=CP\nI.Bars, I.Bars\n"    // 18-19
+      "*Contact Pair, interaction=P, geometric correction=None\nI.Bars, I.Bars\n"  // 20-21
+      "*Contact\n*Surface Property Assignment, property=GEOMETRIC CORRECTION\n"    // 22-23
+      "_G_gcs1_1, None\nGone, Spherical, 0., 0., 0.\n";                            // 24-25
+  std::string text;
+  for (const aif_test::DeckFinding& finding : aif_test::CheckDeck(deck))
+    if (finding.text.find("smoothing") != std::string::npos ||
+        finding.text.find("correction") != std::string::npos)
+      text += finding.text + "\n";
+  EXPECT_EQ(
+      "line 17: duplicate surface smoothing: CP | *Surface Smoothing, name=CP\n"
+      "line 16: undefined surface: smoothing surface Lost | Lost, , SPHERICAL, 0., 0., 0.\n"
+      "line 20: undefined surface smoothing: geometric correction=None | *Contact Pair, "
+      "interaction=P, geometric correction=None\n"
+      "line 25: undefined surface: geometric correction surface Gone | Gone, Spherical, 0., "
+      "0., 0.\n",
+      text);
+}

@@ -53,6 +53,10 @@
 // each "*Model Change" line an element set (of a contact pair: surfaces);
 // each "*Contact Pair" and "*Contact Interference" line its surfaces, and
 // every master= and slave= a surface;
+// geometric smoothing: each "*Surface Smoothing" row its slave and master
+// surface (where not empty), each line of "*Surface Property Assignment,
+// property=GEOMETRIC CORRECTION" its surface, every "geometric correction="
+// of a "*Contact Pair" a "*Surface Smoothing" defined once per model;
 // "*Impedance Property" named once per model, each "*Simpedance" property=
 // one of them and its data line a surface;
 // an "*Inertia Relief" orientation= as any other. Incident waves: each
@@ -101,6 +105,7 @@ class DeckChecker {
     CheckOutputRequests();
     CheckAmplitudes();
     CheckIncidentWaves();
+    CheckSmoothing();
     return std::move(findings_);
   }
 
@@ -712,6 +717,36 @@ class DeckChecker {
         ReferLabel(record.scope, line, nodes ? kNode : kElement, first, "surface member ");
       else
         ReferName(record, line, nodes ? kNset : kElset, first, "surface member ");
+    }
+  }
+
+  // Geometric smoothing: the surfaces its rows and correction lines name,
+  // and the "*Surface Smoothing" definitions contact pairs name.
+  void CheckSmoothing() {
+    std::set<std::string> smoothings;
+    for (const Record& record : records_)
+      if (!record.broken && record.keyword == "*surface smoothing" &&
+          !smoothings.insert(Normal(Option(record, "name"))).second)
+        Report(record.line, "duplicate surface smoothing", Option(record, "name"));
+    for (const Record& record : records_) {
+      if (record.broken) continue;
+      const std::string& k = record.keyword;
+      if (k == "*surface smoothing") {
+        for (const auto& [line, text] : record.data) {
+          const std::vector<std::string> fields = Split(text, ',');
+          for (std::size_t i = 0; i < 2 && i < fields.size(); ++i)
+            if (!Trim(fields[i]).empty())
+              ReferName(record, line, kSurface, fields[i], "smoothing surface ");
+        }
+      } else if (k == "*surface property assignment" &&
+                 Normal(Option(record, "property")) == Normal("GEOMETRIC CORRECTION")) {
+        for (const auto& [line, text] : record.data)
+          ReferName(record, line, kSurface, Split(text, ',')[0], "geometric correction surface ");
+      } else if (k == "*contact pair" && HasOption(record, "geometric correction") &&
+                 !smoothings.count(Normal(Option(record, "geometric correction")))) {
+        Report(record.line, "undefined surface smoothing",
+               "geometric correction=" + Option(record, "geometric correction"));
+      }
     }
   }
 

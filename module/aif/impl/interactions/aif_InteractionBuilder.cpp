@@ -3,15 +3,16 @@
 #include <memory>
 
 #include "AFCInputFileWriter/akw_Model.h"
-#include "AFCInputFileWriter/akw_MorvexName.h"
 #include "AttributesIntObj/asoK_Assembly.h"
 #include "ModKerLow/dtmK_Datum.h"
 #include "OdbAttrEO/kinC_ContactControls.h"
 #include "OdbAttrEO/kinC_ContactInitialization.h"
 #include "OdbAttrEO/kinC_ContactProperty.h"
+#include "OdbAttrEO/kinC_GeneralContact.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "QivBasicUtils/nex_Exception.h"
+#include "QivBasicUtils/omu_MorvexName.h"
 #include "aif/impl/conditions/aif_InitialConditions.h"
 #include "aif/impl/core/aif_Comment.h"
 #include "aif/impl/core/aif_Model.h"
@@ -71,11 +72,17 @@ cow_List<cow_String> aif_ContactPropertyHistory(const kinC_Interaction& interact
     if (!kinC_Interaction::IsActive(status) || kinC_Interaction::IsBuiltIn(status) ||
         !interaction.HasStep(step))
       continue;
-    const auto* state =
-        dynamic_cast<const kinC_ContactPairState*>(&interaction.ConstGetState(step));
-    if (!state) return cow_List<cow_String>();
-    if (state->InteractionProperty().IsModified())
-      history.Append(state->InteractionProperty().Value());
+    const kinC_InteractionState& state = interaction.ConstGetState(step);
+    if (const auto* pair = dynamic_cast<const kinC_ContactPairState*>(&state)) {
+      if (pair->InteractionProperty().IsModified())
+        history.Append(pair->InteractionProperty().Value());
+    } else if (const auto* general = dynamic_cast<const kinC_ContactExpState*>(&state);
+               general && dynamic_cast<const kinC_ContactStd*>(&interaction)) {
+      for (const mdl_PropAttr<cow_String>& property : general->properties)
+        if (property.IsModified()) history.Append(property.Value());
+    } else {
+      return cow_List<cow_String>();
+    }
   }
   return history;
 }
@@ -114,7 +121,7 @@ void aif_InteractionBuilder::WriteContactInitializations() {
         initializations.ConstGet(key), kInteractionBuilderFile, __LINE__);
     AddModelDefinition(initializationHeader.ModelDefinitionHeader());
     AddModelDefinition(
-        aif_ContactInitialization(initialization, akw_MorvexName(key, false).Printable()));
+        aif_ContactInitialization(initialization, omu_MorvexName::QuoteIfNeeded(key)));
   }
 }
 
@@ -122,8 +129,8 @@ void aif_InteractionBuilder::WriteInteractionByType(const kinC_Interaction& inte
                                                     const cow_String& name,
                                                     const aif_Comment& comment) {
   const unsigned typeId = interaction.DynTypeId();
-  // Rows not built yet, which write nothing: Standard general contact, the co-simulations, cavity
-  // radiation, cyclic symmetry and elastic foundations.
+  // Rows not built yet, which write nothing: the co-simulations, cavity radiation, cyclic symmetry
+  // and elastic foundations.
   if (typeId == kinC_SurfaceToSurfaceContactStd::TypeId()) {
     WriteSurfaceToSurfaceContactStd(nex_canDynamicCastRef<const kinC_SurfaceToSurfaceContactStd>(
                                         interaction, kInteractionBuilderFile, __LINE__),
@@ -140,6 +147,10 @@ void aif_InteractionBuilder::WriteInteractionByType(const kinC_Interaction& inte
     WriteSelfContactXpl(nex_canDynamicCastRef<const kinC_SelfContactXpl>(
                             interaction, kInteractionBuilderFile, __LINE__),
                         name, comment);
+  } else if (typeId == kinC_ContactStd::TypeId()) {
+    WriteGeneralContactStd(nex_canDynamicCastRef<const kinC_ContactStd>(
+                               interaction, kInteractionBuilderFile, __LINE__),
+                           name, comment);
   } else if (typeId == kinC_ModelChange::TypeId()) {
     WriteModelChange(nex_canDynamicCastRef<const kinC_ModelChange>(
                          interaction, kInteractionBuilderFile, __LINE__),
@@ -205,10 +216,18 @@ void aif_InteractionBuilder::WriteContactPairStd(const kinC_Interaction& interac
   const cow_String slave =
       surfaceToSurface ? aif_RegionName(pair.SecondSurface(), Info()).SetName(2) : master;
 
+  // Geometric smoothing of a surface-to-surface pair's surfaces: the pair
+  // names its "*Surface Smoothing" definition, when its surfaces have
+  // rotationally symmetric pieces.
+  cow_String correction;
+  if (surfaceToSurface && nex_canDynamicCastRef<const kinC_SurfaceToSurfaceContact>(
+                              interaction, kInteractionBuilderFile, __LINE__)
+                                  .SurfaceSmoothing() == 1)
+    correction = WritePairSurfaceSmoothing(name, pair.FirstSurface(), pair.SecondSurface());
+
   const cow_String& initial = Model().InitialStepName();
-  // Surface smoothing (a geometric correction) is not written yet.
   AddInteractionKeyword(initial, comment);
-  AddStepDefinition(initial, aif_ContactPair(name, *copy, createStep, Info(), false));
+  AddStepDefinition(initial, aif_ContactPair(name, *copy, createStep, Info(), false, correction));
   if (surfaceToSurface) AddClearanceStd(*copy, master, slave);
 
   const cow_String& firstGeneral = Model().FirstGeneralStepName();

@@ -7,7 +7,8 @@
 // builder.
 //
 // Kinds built so far: the Standard and Explicit surface-to-surface (with
-// their clearance) and self contact pairs, model changes and crack growth (enrichment
+// their clearance) and self contact pairs, Standard general contact with its
+// geometric smoothing, model changes and crack growth (enrichment
 // activation). Interactions of every other kind are passed over and write
 // nothing yet.
 #pragma once
@@ -19,10 +20,14 @@
 #include "ModelDatabase/mdl_Repository.h"
 #include "OdbAttrEO/kern_RepositoryObjects.h"
 #include "aif/impl/core/aif_SectionHeader.h"
+#include "aif/impl/interactions/aif_GeometricCorrection.h"
+#include "aif/impl/interactions/aif_SmoothingSurfaces.h"
 
 class aif_Comment;
 class aif_ModelInfo;
+class kinC_ContactStd;
 class kinC_Interaction;
+class rgnC_Region;
 
 // Whether jobs of the analysis product give an interaction whose property
 // changes between steps a property of its own ("_<name>-Prop") and write
@@ -36,8 +41,14 @@ cow_String aif_ChangedPropertyName(const cow_String& interactionName);
 
 // The interaction-property names of `interaction`, in the order of `steps`,
 // of the steps in which its status is active and not built in and its
-// state's property attribute is modified. Empty for an interaction whose
-// states carry no property attribute (everything but the contact pairs).
+// state's property attribute is modified. Standard general contact has one
+// property attribute per property assignment: a step counts when one of
+// them is modified, and gives the values of the modified ones in
+// assignment order (the creation step, which sets them all, gives the
+// assignments' properties at their positions). Empty for an interaction
+// whose states carry no property attribute (everything but the contact
+// pairs and Standard general contact; Explicit general contact names its
+// properties in every step it writes).
 cow_List<cow_String> aif_ContactPropertyHistory(const kinC_Interaction& interaction,
                                                 const cow_List<cow_String>& steps);
 
@@ -100,6 +111,41 @@ class aif_InteractionBuilder : public akw_BuilderComponent {
   // "*Clearance" of a surface-to-surface pair in `step`, when it has one.
   void AddClearanceXpl(const kinC_Interaction& interaction, const cow_String& name,
                        const cow_String& step);
+  // Standard general contact: "*Contact" in the initial step when it is
+  // created there, with the geometric corrections of its smoothing, and, when
+  // its property assignments change, "*Change Friction" with the friction
+  // block in the steps that change them.
+  void WriteGeneralContactStd(const kinC_Interaction& interaction, const cow_String& name,
+                              const aif_Comment& comment);
+  // The friction changes of general contact step by step (comment and
+  // keywords without a banner).
+  void AddGeneralContactChanges(const kinC_ContactStd& contact, const cow_String& name,
+                                const aif_Comment& comment, const cow_List<cow_String>& steps,
+                                bool renames);
+  // The smoothing pieces of general contact: of `hits` when given, else of
+  // the faces of `region`; surfaces "_NAME_gcsK_1", "_NAME_gcsK_2", ... in the
+  // assembly definition.
+  cow_List<aif_SmoothingPiece> BuildSmoothingSurfaces(const cow_String& name,
+                                                      const rgnC_Region& region, int k,
+                                                      const gdy_CompositeHitSet* hits);
+  // One geometric-correction record per smoothing piece of `region` (see
+  // BuildSmoothingSurfaces), appended to `records`; false when there is none.
+  bool CollectGeometricCorrections(const cow_String& name, const rgnC_Region& region,
+                                   const cow_String& choice,
+                                   cow_List<aif_GeometricCorrection>& records, int k);
+  // The smoothing pieces of a pair's master (or slave) surface: surfaces
+  // "_NAME_msm_1", ... ("_NAME_ssm_1", ...) in the assembly definition.
+  cow_List<aif_SmoothingPiece> BuildPairSmoothingSurfaces(const cow_String& name,
+                                                          const rgnC_Region& region, bool master);
+  // "*Surface Smoothing" of a Standard surface-to-surface pair in the model
+  // definition; returns its name for "geometric correction=", or an empty
+  // text (and files nothing) when neither surface has a piece.
+  cow_String WritePairSurfaceSmoothing(const cow_String& name, const rgnC_Region& master,
+                                       const rgnC_Region& slave);
+  // The finder of smoothing pieces over the model info; it files the
+  // generated surfaces in the assembly definition.
+  aif_SmoothingSurfaces Smoothing();
+
   void WriteModelChange(const kinC_Interaction& interaction, const cow_String& name,
                         const aif_Comment& comment);
   void WriteEnrichmentActivation(const kinC_Interaction& interaction, const cow_String& name,
