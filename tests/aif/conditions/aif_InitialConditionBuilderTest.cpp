@@ -173,8 +173,12 @@ TEST(aif_InitialConditionBuilder, WrittenBeforeTheBoundaryConditions) {
   const std::size_t end = text.find("** ----");
   ASSERT_NE(std::string::npos, begin);
   ASSERT_NE(std::string::npos, end);
+  // The actuator's property (the interaction builder's) comes first.
   EXPECT_EQ(
       "*End Assembly\n"
+      "** \n** INTERACTION PROPERTIES\n** \n"
+      "** Interaction property: (dummy property), Type: Actuator/Sensor\n"
+      "*Uel Property, elset=Block-1.Tip_AS_\n"
       "*Initial Conditions, type=SOLUTION\nBlock-1.Tip_AS_, 1.5\n"
       "** \n** BOUNDARY CONDITIONS\n** \n"
       "** Name: Fixed Type: Displacement/Rotation\n*Boundary\nBlock-1.Base, 1, 1\n"

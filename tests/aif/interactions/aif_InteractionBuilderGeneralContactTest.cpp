@@ -67,6 +67,17 @@ hst_ModelBuilder GsModel() {
   return b;
 }
 
+// The model definition's properties of GsModel.
+const std::string kGsProperties = aif_gc_test::GcLines({
+    "** ",
+    "** INTERACTION PROPERTIES",
+    "** ",
+    "*Surface Interaction, name=IntProp-1",
+    "1.,",
+    "*Surface Interaction, name=IntProp-2",
+    "1.,",
+});
+
 // The ids of the features of the model's assembly as the model database
 // holds it, and how many temporary features were appended to it.
 cow_List<unsigned> GsDatabaseFeatureIds() {
@@ -150,12 +161,12 @@ TEST_F(aif_InteractionBuilderGeneralContact, PairSmoothingSurfaces) {
                 "__CP-1_ssm_1_S3, S3",
             }),
             GsOnce(run.builder.AssemblyDefinition()));
-  EXPECT_EQ(aif_gc_test::GcLines({
-                "*Surface Smoothing, name=CP-1",
-                ", _CP-1_msm_1, CIRCUMFERENTIAL, 1., 2., 3., 1., 2., 4.",
-                ", _CP-1_msm_2, SPHERICAL, 0.5, 0., 0.",
-                "_CP-1_ssm_1, , CIRCUMFERENTIAL, 0., 0., 0., 2.e-06, 0., 0.",
-            }),
+  EXPECT_EQ(kGsProperties + aif_gc_test::GcLines({
+                                "*Surface Smoothing, name=CP-1",
+                                ", _CP-1_msm_1, CIRCUMFERENTIAL, 1., 2., 3., 1., 2., 4.",
+                                ", _CP-1_msm_2, SPHERICAL, 0.5, 0., 0.",
+                                "_CP-1_ssm_1, , CIRCUMFERENTIAL, 0., 0., 0., 2.e-06, 0., 0.",
+                            }),
             run.Definition());
   EXPECT_EQ(kGsBanner + aif_gc_test::GcLines({
                             "** Interaction: CP-1",
@@ -201,7 +212,7 @@ TEST_F(aif_InteractionBuilderGeneralContact, PairWithoutPiecesHasNoCorrection) {
     const GsRun run(model);
     EXPECT_EQ(pairLines + (choice == 1 ? "Rigid-1.Face" : "Block-1.Slave") + ", Block-1.Master\n",
               run.Step("Initial"));
-    EXPECT_EQ("", run.Definition());
+    EXPECT_EQ(kGsProperties, run.Definition());
     EXPECT_EQ("", GsOnce(run.builder.AssemblyDefinition()));
   }
 }

@@ -17,14 +17,18 @@
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/interactions/aif_InteractionBuilder.h"
+#include "support/aif_BuilderRun.h"
 #include "support/aif_DeckTestSupport.h"
 #include "support/aif_FaultLoops.h"
-#include "support/aif_BuilderRun.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
 
 constexpr char kSbBanner[] = "** \n** INTERACTIONS\n** \n";
+// The model definition's properties of SbModel.
+constexpr char kSbProperties[] =
+    "** \n** INTERACTION PROPERTIES\n** \n*Surface Interaction, name=IntProp-1\n1.,\n"
+    "*Surface Interaction, name=IntProp-2\n1.,\n";
 
 // A block placed once; Step-1 a perturbation step, so that Step-2 is the
 // first general step, then `later` static steps.
@@ -98,7 +102,7 @@ TEST(aif_InteractionBuilderStd, PairDefinedInTheInitialStep) {
                   "** Interaction: CP-1\n*Model Change, type=CONTACT PAIR, add\n"
                   "Block-1.Slave, Block-1.Master\n",
               run.Step("Step-3"));
-    EXPECT_EQ("", run.Definition());
+    EXPECT_EQ(kSbProperties, run.Definition());
   }
   kinC_SurfaceToSurfaceContactStd first = SbPair("Step-2");
   SbSetStep(first, "Step-2", 1, SbState<SbPairState>("IntProp-1", true, true));
@@ -234,7 +238,8 @@ TEST(aif_InteractionBuilderStd, ClearanceInterferenceAndSelfContact) {
   SbSetStep(self, "Step-3", 1, SbState<kinC_SelfContactStdState>("IntProp-2", false, true));
   b.AddInteraction("SC-1", self);
   const SbRun run(b);
-  EXPECT_EQ("*Clearance, master=Block-1.Master, slave=Block-1.Slave, value=0.25\n",
+  EXPECT_EQ(std::string(kSbProperties) +
+                "*Clearance, master=Block-1.Master, slave=Block-1.Slave, value=0.25\n",
             run.Definition());
   EXPECT_EQ(std::string(kSbBanner) +
                 "** Interaction: CP-1\n*Contact Pair, interaction=IntProp-1\n"

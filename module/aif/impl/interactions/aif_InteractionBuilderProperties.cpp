@@ -179,9 +179,9 @@ void aif_InteractionBuilder::WriteInteractionProperties() {
       AddModelDefinition(propertiesHeader.ModelDefinitionHeader());
       AddModelDefinition(comment);
       AddModelDefinition(aif_UelProperty(
-          propertyName.IsEmpty()
-              ? cow_COW<kinC_InteractionProperty>(kinC_ActuatorSensorProp())
-              : cow_COW<kinC_InteractionProperty>(model.InteractionProperties().ConstGet(propertyName)),
+          propertyName.IsEmpty() ? cow_COW<kinC_InteractionProperty>(kinC_ActuatorSensorProp())
+                                 : cow_COW<kinC_InteractionProperty>(
+                                       model.InteractionProperties().ConstGet(propertyName)),
           elementSet));
     }
   }
@@ -215,12 +215,10 @@ void aif_InteractionBuilder::WriteContactProperty(const cow_String& name,
   }
   if (property.Holds<kinC_FractureCriterion>())
     AddModelDefinition(aif_FractureCriterion(handle, Info()));
-  if (property.Holds<kinC_ContactDamping>())
-    AddModelDefinition(aif_ContactDamping(handle, Info()));
+  if (property.Holds<kinC_ContactDamping>()) AddModelDefinition(aif_ContactDamping(handle, Info()));
   if (property.Holds<kinC_GapConductance>())
     AddModelDefinition(aif_GapConductance(property, Info()));
   if (property.Holds<kinC_GapHeatGeneration>())
     AddModelDefinition(aif_GapHeatGeneration(property, Info()));
-  if (property.Holds<kinC_GapRadiation>())
-    AddModelDefinition(aif_GapRadiation(property, Info()));
+  if (property.Holds<kinC_GapRadiation>()) AddModelDefinition(aif_GapRadiation(property, Info()));
 }
