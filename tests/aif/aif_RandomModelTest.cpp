@@ -53,9 +53,9 @@
 #include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kflC_Filter.h"
 #include "OdbAttrEO/kinC_ContactProperty.h"
+#include "OdbAttrEO/kinC_GeneralContact.h"
 #include "OdbAttrEO/kinC_IncidentWave.h"
 #include "OdbAttrEO/kinC_IncidentWaveProperty.h"
-#include "OdbAttrEO/kinC_GeneralContact.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/korC_IntegratedOutputSection.h"
@@ -5025,6 +5025,34 @@ TEST(aif_RandomModelTest, CheckerFollowsAmplitudes) {
       Findings(deck));
 }
 
+// Interaction properties: defined once, outside blocks; named by contact
+// pairs, changes of friction and property assignments.
+TEST(aif_RandomModelTest, CheckerFollowsInteractionProperties) {
+  const std::string deck =
+      "*Part, name=P\n*Surface Interaction, name=Inside\n1.,\n*End Part\n"  // 1-4
+      "*Surface Interaction, name=\"Rough one\"\n1.,\n*Friction\n0.3,\n"    // 5-8
+      "*Surface Interaction, name=rough ONE\n1.,\n"                         // 9-10
+      "*Step, name=S1\n*Static\n"                                           // 11-12
+      "*Change Friction, interaction=\"Rough one\"\n*Friction\n0.2,\n"      // 13-15
+      "*Change Friction, interaction=Gone\n"                                // 16
+      "*Contact Pair, interaction=Missing\n"                                // 17
+      "*Contact\n*Contact Property Assignment\n , , \"Rough one\"\n"        // 18-20
+      " , , Lost\n*End Step\n";                                             // 21-22
+  std::string text;
+  for (const aif_test::DeckFinding& finding : aif_test::CheckDeck(deck))
+    if (finding.text.find("interaction property") != std::string::npos) text += finding.text + "\n";
+  EXPECT_EQ(
+      "line 2: interaction property inside a block: inside | *Surface Interaction, name=Inside\n"
+      "line 9: interaction property defined twice: rough one | *Surface Interaction, name=rough "
+      "ONE\n"
+      "line 16: undefined interaction property: interaction=Gone | *Change Friction, "
+      "interaction=Gone\n"
+      "line 17: undefined interaction property: interaction=Missing | *Contact Pair, "
+      "interaction=Missing\n"
+      "line 21: undefined interaction property: assigned Lost |  , , Lost\n",
+      text);
+}
+
 TEST(aif_RandomModelTest, CheckerFollowsIncidentWaves) {
   const std::string deck =
       "*Node\n 1, 0., 0.\n*Amplitude, name=A1\n0., 0., 1., 1.\n"                           // 1-4
@@ -5078,7 +5106,8 @@ TEST(aif_RandomModelTest, CheckerFollowsSmoothing) {
       "*Contact Pair, interaction=P, geometric correction=CP\nI.Bars, I.Bars\n"    // 18-19
       "*Contact Pair, interaction=P, geometric correction=None\nI.Bars, I.Bars\n"  // 20-21
       "*Contact\n*Surface Property Assignment, property=GEOMETRIC CORRECTION\n"    // 22-23
-      "_G_gcs1_1, None\nGone, Spherical, 0., 0., 0.\n";                            // 24-25
+      "_G_gcs1_1, None\nGone, Spherical, 0., 0., 0.\n"                             // 24-25
+      "*Surface Interaction, name=P\n1.,\n";                                       // 26-27
   std::string text;
   for (const aif_test::DeckFinding& finding : aif_test::CheckDeck(deck))
     if (finding.text.find("smoothing") != std::string::npos ||
