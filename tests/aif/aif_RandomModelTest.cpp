@@ -3057,6 +3057,83 @@ class Generator {
     }
   }
 
+  // A contact property with random options, each drawn on its own: the
+  // section data, friction, a pressure-overclosure relation (with the tables
+  // it needs) or enforcement method, cohesive behaviour with damage,
+  // contact damping and the gap options.
+  static kinC_ContactProperty RandomContactProperty(Rng& r, std::string& told) {
+    kinC_ContactProperty property;
+    auto table = [&r](std::size_t rows, std::size_t columns) {
+      cow_2DArray<double> values(rows, columns);
+      for (std::size_t row = 0; row < rows; ++row)
+        for (std::size_t column = 0; column < columns; ++column)
+          values.Modify(row, column) = 0.5 * r.Uniform(1, 9) + static_cast<double>(row);
+      return values;
+    };
+    if (r.Chance(0.3)) {
+      kinC_ContactSection& section = property.Set<kinC_ContactSection>();
+      section.dataValue = 0.5 * r.Uniform(1, 4);
+      if (r.Chance(0.5)) section.padThickness = 0.1 * r.Uniform(1, 5);
+      told += " section";
+    }
+    if (r.Chance(0.7)) {
+      kinC_TangentialBehavior& friction = property.Set<kinC_TangentialBehavior>();
+      friction.formulation = r.Uniform(0, 1);
+      if (friction.formulation == 1) friction.table = table(1, 1);
+      told += " friction " + std::to_string(friction.formulation);
+    }
+    if (r.Chance(0.5)) {
+      kinC_NormalBehavior& normal = property.Set<kinC_NormalBehavior>();
+      normal.pressureOverclosure = r.Uniform(0, 4);
+      normal.allowSeparation = r.Chance(0.7);
+      normal.constraintEnforcementMethod = r.Chance(0.6) ? 0 : r.Uniform(1, 3);
+      normal.penaltyKind = r.Uniform(0, 1);
+      if (r.Chance(0.5)) normal.contactStiffness = 100.0 * r.Uniform(1, 9);
+      normal.exponentialTable = table(2, 2);
+      normal.pressureOverclosureTable = table(static_cast<std::size_t>(r.Uniform(1, 3)), 2);
+      if (r.Chance(0.3)) normal.scaleFactorValue1 = 0.1 * r.Uniform(1, 5);
+      told += " normal " + std::to_string(normal.pressureOverclosure) + "/" +
+              std::to_string(normal.constraintEnforcementMethod);
+    }
+    if (r.Chance(0.2)) {
+      kinC_CohesiveBehavior& cohesive = property.Set<kinC_CohesiveBehavior>();
+      cohesive.eligibility = r.Uniform(0, 1);
+      cohesive.defaultContactPenalties = r.Chance(0.5);
+      cohesive.table = table(1, 3);
+      told += " cohesive";
+      if (r.Chance(0.5)) {
+        kinC_CohesiveDamage& damage = property.Set<kinC_CohesiveDamage>();
+        damage.criterion = r.Uniform(0, 3);
+        damage.table = table(1, 3);
+        damage.evolution = r.Chance(0.5);
+        damage.evolutionTable = table(1, 1);
+        told += " damage";
+      }
+    }
+    if (r.Chance(0.2)) {
+      kinC_ContactDamping& damping = property.Set<kinC_ContactDamping>();
+      damping.definition = r.Uniform(0, 1);
+      damping.variation = r.Uniform(0, 2);
+      damping.table = table(3, 2);
+      told += " damping " + std::to_string(damping.variation);
+    }
+    if (r.Chance(0.2)) {
+      kinC_GapConductance& conductance = property.Set<kinC_GapConductance>();
+      conductance.clearanceDependency = true;
+      conductance.clearanceTable = table(2, 2);
+      told += " gap conductance";
+    }
+    if (r.Chance(0.1)) {
+      property.Set<kinC_GapHeatGeneration>();
+      told += " gap heat generation";
+    }
+    if (r.Chance(0.1)) {
+      property.Set<kinC_GapRadiation>().table = table(2, 2);
+      told += " gap radiation";
+    }
+    return property;
+  }
+
   // Contact pairs on the written assembly surfaces, of the product's solver:
   // surface to surface (now and then with a clearance value) or self
   // contact, naming one of two contact properties. Each is created in the
@@ -3091,8 +3168,11 @@ class Generator {
       return name;
     };
     const std::vector<std::string> properties = {writable("IntProp"), writable("IntProp")};
-    for (const std::string& property : properties)
-      builder.AddInteractionProperty(cow_String(property), kinC_ContactProperty());
+    for (const std::string& property : properties) {
+      std::string told;
+      builder.AddInteractionProperty(cow_String(property), RandomContactProperty(r, told));
+      description << "contact property \"" << property << "\"" << told << "\n";
+    }
     for (int i = r.Uniform(0, 2); i > 0; --i) {
       const bool self = surfaces.size() < 2 || r.Chance(0.3);
       std::unique_ptr<kinC_ContactPairInteraction> pair;
