@@ -5005,8 +5005,8 @@ TEST(aif_RandomModelTest, GoldenDecksAreConsistent) {
 }
 
 // The sample model's deck reads back clean, and holds what the sample is
-// made to show: its connector with the behaviour it names, its spring and
-// its two steps with their output.
+// made to show: its connector with the behaviour it names, its spring, its
+// supports, its contact and its two steps with their output.
 TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
   const std::string path = (std::filesystem::temp_directory_path() /
                             ("aif_SampleDeck." + std::to_string(getpid()) + ".inp"))
@@ -5030,6 +5030,11 @@ TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
   EXPECT_NE(deck.find("*Nset, nset=Corners, generate\n 1,  4,  1\n"), std::string::npos);
   EXPECT_NE(deck.find("*Nset, nset=Mount-Point\n 46,\n"), std::string::npos);
   EXPECT_NE(deck.find("*Amplitude, name=Ramp\n"), std::string::npos);
+  // The blocks' contact property, with its friction and hard contact.
+  EXPECT_NE(deck.find("** \n** INTERACTION PROPERTIES\n** \n*Surface Interaction, name=Touching\n"
+                      "1.,\n*Friction, slip tolerance=0.005\n 0.2,\n"
+                      "*Surface Behavior, pressure-overclosure=HARD\n"),
+            std::string::npos);
   EXPECT_NE(deck.find("** \n** BOUNDARY CONDITIONS\n** \n"
                       "** Name: Base-1 Type: Displacement/Rotation\n"
                       "*Boundary\nBlock-1.Base, 1, 1\nBlock-1.Base, 2, 2\nBlock-1.Base, 3, 3\n"
@@ -5044,6 +5049,9 @@ TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
                       "** \n** PREDEFINED FIELDS\n** \n"
                       "** Name: Heat   Type: Temperature\n"
                       "*Initial Conditions, type=TEMPERATURE\nBlock-1.Nodes, 20.\n"
+                      "** \n** INTERACTIONS\n** \n"
+                      "** Interaction: Blocks\n"
+                      "*Contact Pair, interaction=Touching\nBlock-2.Bottom, Block-1.Top\n"
                       "** ----------------------------------------------------------------\n"
                       "** \n** STEP: Load\n"),
             std::string::npos);
