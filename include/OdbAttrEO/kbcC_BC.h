@@ -215,14 +215,6 @@ class kbcC_BC : public kprC_PropagatingObject {
     return (status >= 1 && status <= 3) || status == 9 || status == 10;
   }
 
-  // The state in `step` and the step's procedure type.
-  kprC_PropagatingState ConstGetStateQuad(const cow_String& step) const {
-    kprC_PropagatingState quad;
-    quad.state = FindState(step);
-    const unsigned* type = procedures_.Find(step);
-    quad.procedureType = type ? *type : 0;
-    return quad;
-  }
   // The state in `step` as a condition state; an empty one for a step
   // without one.
   const kbcC_BCState& ConstGetState(const cow_String& step) const;
@@ -232,13 +224,6 @@ class kbcC_BC : public kprC_PropagatingObject {
                 unsigned procedureType = 0) {
     kprC_PropagatingObject::SetState(step, status, state);
     SetProcedureType(step, procedureType);
-  }
-  void SetProcedureType(const cow_String& step, unsigned procedureType) {
-    procedures_.Set(step, procedureType);
-  }
-  unsigned ProcedureType(const cow_String& step) const {
-    const unsigned* type = procedures_.Find(step);
-    return type ? *type : 0;
   }
 
   // The magnitude attribute and its parts in `step` (single-value kinds).
@@ -275,7 +260,6 @@ class kbcC_BC : public kprC_PropagatingObject {
   void SetFixed(bool fixed) { fixed_ = fixed; }
 
  private:
-  cow_Map<cow_String, unsigned> procedures_;
   rgnC_Region region_;
   cow_String createdStep_;
   int distribution_ = kUniform;

@@ -84,19 +84,6 @@ class kinC_Interaction : public kprC_PropagatingObject {
     SetState(step, StepStatus(step), state);
   }
 
-  // The state in `step` (null for a step without one) and the type id of
-  // the step's procedure (0 when no procedure type was given for `step`).
-  kprC_PropagatingState ConstGetStateQuad(const cow_String& step) const {
-    kprC_PropagatingState quad;
-    quad.state = FindState(step);
-    const unsigned* type = procedures_.Find(step);
-    quad.procedureType = type ? *type : 0;
-    return quad;
-  }
-  void SetProcedureType(const cow_String& step, unsigned procedureType) {
-    procedures_.Set(step, procedureType);
-  }
-
  protected:
   // A new default state of the interaction's kind, owned by the caller.
   virtual kinC_InteractionState* NewState() const { return new kinC_InteractionState; }
@@ -104,7 +91,6 @@ class kinC_Interaction : public kprC_PropagatingObject {
  private:
   cow_String createStep_;
   cow_List<rgnC_Region> contactNodeSets_;
-  cow_Map<cow_String, unsigned> procedures_;
 };
 
 // The state of a contact pair in one step: the interaction property and the

@@ -48,6 +48,23 @@ class kprC_PropagatingObject : public kern_Object {
     const cow_COW<kern_Object>* state = states_.Find(step);
     return state ? &**state : nullptr;
   }
+  // The state in `step` (null for a step without one) and the type id of
+  // the step's procedure (0 when no procedure type was given for `step`).
+  kprC_PropagatingState ConstGetStateQuad(const cow_String& step) const {
+    kprC_PropagatingState quad;
+    quad.state = FindState(step);
+    quad.procedureType = ProcedureType(step);
+    return quad;
+  }
+  // The type id of `step`'s procedure as given (0: none given).
+  unsigned ProcedureType(const cow_String& step) const {
+    const unsigned* type = procedures_.Find(step);
+    return type ? *type : 0;
+  }
+  void SetProcedureType(const cow_String& step, unsigned procedureType) {
+    procedures_.Set(step, procedureType);
+  }
+
   // Gives the object `status` and `state` in `step`.
   void SetState(const cow_String& step, int status, const kern_Object& state) {
     statuses_.Set(step, status);
@@ -60,4 +77,5 @@ class kprC_PropagatingObject : public kern_Object {
   cow_Map<cow_String, int> statuses_;
   cow_Map<cow_String, bool> modified_;
   cow_Map<cow_String, cow_COW<kern_Object>> states_;
+  cow_Map<cow_String, unsigned> procedures_;
 };
