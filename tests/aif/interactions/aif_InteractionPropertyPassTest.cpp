@@ -351,19 +351,23 @@ TEST(aif_InteractionPropertyPass, GeneralContactCopiesPerAssignment) {
   };
   const std::string own =
       PpFrictionBlock("A", "0.1") + PpFrictionBlock("B", "0.2") + PpFrictionBlock("C", "0.3");
-  {
-    hst_ModelBuilder b = model(kprC_STANDARD);
+  for (kprC_AnalysisProductEnm product : {kprC_STANDARD, kprC_INPUT_FILE}) {
+    SCOPED_TRACE(product);
+    hst_ModelBuilder b = model(product);
     kinC_ContactStd contact = PpGeneralContact(2);
     contact.SetState("Initial", 1, PpGeneralState({{"B", 1, true}, {"A", 1, true}}));
     contact.SetState("Step-1", 2, PpGeneralState({{"B", 2}, {"A", 2}}));
     contact.SetState("Step-2", 3, PpGeneralState({{"B", 2}, {"C", 1, true}}));
     b.AddInteraction("GC", contact);
     const PpRun run(b);
-    EXPECT_EQ(
-        kPpBanner + own + PpFrictionBlock("_GC-Prop1", "0.2") + PpFrictionBlock("_GC-Prop2", "0.1"),
-        run.Definition());
+    EXPECT_EQ(kPpBanner + PpFrictionBlock("A", "0.1", product) +
+                  PpFrictionBlock("B", "0.2", product) + PpFrictionBlock("C", "0.3", product) +
+                  PpFrictionBlock("_GC-Prop1", "0.2", product) +
+                  PpFrictionBlock("_GC-Prop2", "0.1", product),
+              run.Definition());
     EXPECT_EQ(GcLines({"** Interaction: GC", "*Change Friction, interaction=_GC-Prop2",
-                       "*Friction, slip tolerance=0.005", " 0.3,"}),
+                       product == kprC_STANDARD ? "*Friction, slip tolerance=0.005" : "*Friction",
+                       " 0.3,"}),
               run.Step("Step-2"));
   }
   {
