@@ -6,9 +6,8 @@
 //   initialization;
 // - an Explicit model with one pair, created in the initial step, whose
 //   property changes in Step-2.
-// The properties the pairs name stand under "INTERACTION PROPERTIES": the
-// Standard deck's changing pair names its own copy "_Stack-Prop" of the
-// property it starts with; Explicit names the properties themselves.
+// The decks name interaction properties ("interaction=", "*Change
+// Friction") that the interaction-property pass does not write yet.
 #include <gtest/gtest.h>
 
 #include <string>
