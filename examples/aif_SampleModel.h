@@ -11,7 +11,8 @@
 // initial step on; the turned block starts at 20 degrees and is held at 80
 // in the static step. The block is a
 // steel solid, the plate an aluminium shell; both materials are elastic, the
-// steel has a density. It grows with the writer.
+// steel has a density. The turned block's top is in contact with the other
+// block's bottom, with friction and hard contact. It grows with the writer.
 #pragma once
 
 #include <cmath>
@@ -26,6 +27,8 @@
 #include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kbeC_ConnectorElasticity.h"
 #include "OdbAttrEO/kefC_TwoPointSpring.h"
+#include "OdbAttrEO/kinC_ContactProperty.h"
+#include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kloC_Load.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/korC_Output.h"
@@ -331,5 +334,24 @@ inline hst_ModelBuilder aif_SampleModel() {
   plateCorners.SetKernelInstanceIds({3u});
   plateCorners.SetKernelNodeIndices(3, {0, 1, 2, 3});
   support("Plate", kbcC_TypeBC(), plateCorners, heldNow, heldBefore);
+
+  // The turned block's top touches the lower block's bottom from the
+  // initial step on, with friction and hard contact.
+  kinC_ContactProperty touching;
+  touching.Set<kinC_TangentialBehavior>({.formulation = 1, .table = cow_2DArray<double>({{0.2}})});
+  touching.Set<kinC_NormalBehavior>();
+  b.AddInteractionProperty("Touching", touching);
+  kinC_SurfaceToSurfaceContactStd blocks;
+  blocks.SetSurfaces(rgnC_Region("Top", {"Assembly", "Block-1"}),
+                     rgnC_Region("Bottom", {"Assembly", "Block-2"}));
+  blocks.SetCreateStepName("Initial");
+  kinC_SurfaceToSurfaceContactStdState touchingNow;
+  touchingNow.SetInteractionProperty("Touching", 1, true);
+  blocks.SetState("Initial", 1, touchingNow);
+  kinC_SurfaceToSurfaceContactStdState touchingBefore;
+  touchingBefore.SetInteractionProperty("Touching", 2);
+  for (const char* step : {"Load", "Modes"})
+    blocks.SetState(step, 2, touchingBefore);
+  b.AddInteraction("Blocks", blocks);
   return b;
 }

@@ -53,9 +53,9 @@
 #include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kflC_Filter.h"
 #include "OdbAttrEO/kinC_ContactProperty.h"
+#include "OdbAttrEO/kinC_GeneralContact.h"
 #include "OdbAttrEO/kinC_IncidentWave.h"
 #include "OdbAttrEO/kinC_IncidentWaveProperty.h"
-#include "OdbAttrEO/kinC_GeneralContact.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/korC_IntegratedOutputSection.h"
@@ -3057,6 +3057,83 @@ class Generator {
     }
   }
 
+  // A contact property with random options, each drawn on its own: the
+  // section data, friction, a pressure-overclosure relation (with the tables
+  // it needs) or enforcement method, cohesive behaviour with damage,
+  // contact damping and the gap options.
+  static kinC_ContactProperty RandomContactProperty(Rng& r, std::string& told) {
+    kinC_ContactProperty property;
+    auto table = [&r](std::size_t rows, std::size_t columns) {
+      cow_2DArray<double> values(rows, columns);
+      for (std::size_t row = 0; row < rows; ++row)
+        for (std::size_t column = 0; column < columns; ++column)
+          values.Modify(row, column) = 0.5 * r.Uniform(1, 9) + static_cast<double>(row);
+      return values;
+    };
+    if (r.Chance(0.3)) {
+      kinC_ContactSection& section = property.Set<kinC_ContactSection>();
+      section.dataValue = 0.5 * r.Uniform(1, 4);
+      if (r.Chance(0.5)) section.padThickness = 0.1 * r.Uniform(1, 5);
+      told += " section";
+    }
+    if (r.Chance(0.7)) {
+      kinC_TangentialBehavior& friction = property.Set<kinC_TangentialBehavior>();
+      friction.formulation = r.Uniform(0, 1);
+      if (friction.formulation == 1) friction.table = table(1, 1);
+      told += " friction " + std::to_string(friction.formulation);
+    }
+    if (r.Chance(0.5)) {
+      kinC_NormalBehavior& normal = property.Set<kinC_NormalBehavior>();
+      normal.pressureOverclosure = r.Uniform(0, 4);
+      normal.allowSeparation = r.Chance(0.7);
+      normal.constraintEnforcementMethod = r.Chance(0.6) ? 0 : r.Uniform(1, 3);
+      normal.penaltyKind = r.Uniform(0, 1);
+      if (r.Chance(0.5)) normal.contactStiffness = 100.0 * r.Uniform(1, 9);
+      normal.exponentialTable = table(2, 2);
+      normal.pressureOverclosureTable = table(static_cast<std::size_t>(r.Uniform(1, 3)), 2);
+      if (r.Chance(0.3)) normal.scaleFactorValue1 = 0.1 * r.Uniform(1, 5);
+      told += " normal " + std::to_string(normal.pressureOverclosure) + "/" +
+              std::to_string(normal.constraintEnforcementMethod);
+    }
+    if (r.Chance(0.2)) {
+      kinC_CohesiveBehavior& cohesive = property.Set<kinC_CohesiveBehavior>();
+      cohesive.eligibility = r.Uniform(0, 1);
+      cohesive.defaultContactPenalties = r.Chance(0.5);
+      cohesive.table = table(1, 3);
+      told += " cohesive";
+      if (r.Chance(0.5)) {
+        kinC_CohesiveDamage& damage = property.Set<kinC_CohesiveDamage>();
+        damage.criterion = r.Uniform(0, 3);
+        damage.table = table(1, 3);
+        damage.evolution = r.Chance(0.5);
+        damage.evolutionTable = table(1, 1);
+        told += " damage";
+      }
+    }
+    if (r.Chance(0.2)) {
+      kinC_ContactDamping& damping = property.Set<kinC_ContactDamping>();
+      damping.definition = r.Uniform(0, 1);
+      damping.variation = r.Uniform(0, 2);
+      damping.table = table(3, 2);
+      told += " damping " + std::to_string(damping.variation);
+    }
+    if (r.Chance(0.2)) {
+      kinC_GapConductance& conductance = property.Set<kinC_GapConductance>();
+      conductance.clearanceDependency = true;
+      conductance.clearanceTable = table(2, 2);
+      told += " gap conductance";
+    }
+    if (r.Chance(0.1)) {
+      property.Set<kinC_GapHeatGeneration>();
+      told += " gap heat generation";
+    }
+    if (r.Chance(0.1)) {
+      property.Set<kinC_GapRadiation>().table = table(2, 2);
+      told += " gap radiation";
+    }
+    return property;
+  }
+
   // Contact pairs on the written assembly surfaces, of the product's solver:
   // surface to surface (now and then with a clearance value) or self
   // contact, naming one of two contact properties. Each is created in the
@@ -3091,8 +3168,11 @@ class Generator {
       return name;
     };
     const std::vector<std::string> properties = {writable("IntProp"), writable("IntProp")};
-    for (const std::string& property : properties)
-      builder.AddInteractionProperty(cow_String(property), kinC_ContactProperty());
+    for (const std::string& property : properties) {
+      std::string told;
+      builder.AddInteractionProperty(cow_String(property), RandomContactProperty(r, told));
+      description << "contact property \"" << property << "\"" << told << "\n";
+    }
     for (int i = r.Uniform(0, 2); i > 0; --i) {
       const bool self = surfaces.size() < 2 || r.Chance(0.3);
       std::unique_ptr<kinC_ContactPairInteraction> pair;
@@ -4925,8 +5005,8 @@ TEST(aif_RandomModelTest, GoldenDecksAreConsistent) {
 }
 
 // The sample model's deck reads back clean, and holds what the sample is
-// made to show: its connector with the behaviour it names, its spring and
-// its two steps with their output.
+// made to show: its connector with the behaviour it names, its spring, its
+// supports, its contact and its two steps with their output.
 TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
   const std::string path = (std::filesystem::temp_directory_path() /
                             ("aif_SampleDeck." + std::to_string(getpid()) + ".inp"))
@@ -4950,6 +5030,11 @@ TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
   EXPECT_NE(deck.find("*Nset, nset=Corners, generate\n 1,  4,  1\n"), std::string::npos);
   EXPECT_NE(deck.find("*Nset, nset=Mount-Point\n 46,\n"), std::string::npos);
   EXPECT_NE(deck.find("*Amplitude, name=Ramp\n"), std::string::npos);
+  // The blocks' contact property, with its friction and hard contact.
+  EXPECT_NE(deck.find("** \n** INTERACTION PROPERTIES\n** \n*Surface Interaction, name=Touching\n"
+                      "1.,\n*Friction, slip tolerance=0.005\n 0.2,\n"
+                      "*Surface Behavior, pressure-overclosure=HARD\n"),
+            std::string::npos);
   EXPECT_NE(deck.find("** \n** BOUNDARY CONDITIONS\n** \n"
                       "** Name: Base-1 Type: Displacement/Rotation\n"
                       "*Boundary\nBlock-1.Base, 1, 1\nBlock-1.Base, 2, 2\nBlock-1.Base, 3, 3\n"
@@ -4964,6 +5049,9 @@ TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
                       "** \n** PREDEFINED FIELDS\n** \n"
                       "** Name: Heat   Type: Temperature\n"
                       "*Initial Conditions, type=TEMPERATURE\nBlock-1.Nodes, 20.\n"
+                      "** \n** INTERACTIONS\n** \n"
+                      "** Interaction: Blocks\n"
+                      "*Contact Pair, interaction=Touching\nBlock-2.Bottom, Block-1.Top\n"
                       "** ----------------------------------------------------------------\n"
                       "** \n** STEP: Load\n"),
             std::string::npos);
@@ -5025,6 +5113,34 @@ TEST(aif_RandomModelTest, CheckerFollowsAmplitudes) {
       Findings(deck));
 }
 
+// Interaction properties: defined once, outside blocks; named by contact
+// pairs, changes of friction and property assignments.
+TEST(aif_RandomModelTest, CheckerFollowsInteractionProperties) {
+  const std::string deck =
+      "*Part, name=P\n*Surface Interaction, name=Inside\n1.,\n*End Part\n"  // 1-4
+      "*Surface Interaction, name=\"Rough one\"\n1.,\n*Friction\n0.3,\n"    // 5-8
+      "*Surface Interaction, name=rough ONE\n1.,\n"                         // 9-10
+      "*Step, name=S1\n*Static\n"                                           // 11-12
+      "*Change Friction, interaction=\"Rough one\"\n*Friction\n0.2,\n"      // 13-15
+      "*Change Friction, interaction=Gone\n"                                // 16
+      "*Contact Pair, interaction=Missing\n"                                // 17
+      "*Contact\n*Contact Property Assignment\n , , \"Rough one\"\n"        // 18-20
+      " , , Lost\n*End Step\n";                                             // 21-22
+  std::string text;
+  for (const aif_test::DeckFinding& finding : aif_test::CheckDeck(deck))
+    if (finding.text.find("interaction property") != std::string::npos) text += finding.text + "\n";
+  EXPECT_EQ(
+      "line 2: interaction property inside a block: inside | *Surface Interaction, name=Inside\n"
+      "line 9: interaction property defined twice: rough one | *Surface Interaction, name=rough "
+      "ONE\n"
+      "line 16: undefined interaction property: interaction=Gone | *Change Friction, "
+      "interaction=Gone\n"
+      "line 17: undefined interaction property: interaction=Missing | *Contact Pair, "
+      "interaction=Missing\n"
+      "line 21: undefined interaction property: assigned Lost |  , , Lost\n",
+      text);
+}
+
 TEST(aif_RandomModelTest, CheckerFollowsIncidentWaves) {
   const std::string deck =
       "*Node\n 1, 0., 0.\n*Amplitude, name=A1\n0., 0., 1., 1.\n"                           // 1-4
@@ -5078,7 +5194,8 @@ TEST(aif_RandomModelTest, CheckerFollowsSmoothing) {
       "*Contact Pair, interaction=P, geometric correction=CP\nI.Bars, I.Bars\n"    // 18-19
       "*Contact Pair, interaction=P, geometric correction=None\nI.Bars, I.Bars\n"  // 20-21
       "*Contact\n*Surface Property Assignment, property=GEOMETRIC CORRECTION\n"    // 22-23
-      "_G_gcs1_1, None\nGone, Spherical, 0., 0., 0.\n";                            // 24-25
+      "_G_gcs1_1, None\nGone, Spherical, 0., 0., 0.\n"                             // 24-25
+      "*Surface Interaction, name=P\n1.,\n";                                       // 26-27
   std::string text;
   for (const aif_test::DeckFinding& finding : aif_test::CheckDeck(deck))
     if (finding.text.find("smoothing") != std::string::npos ||

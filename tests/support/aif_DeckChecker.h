@@ -57,6 +57,9 @@
 // surface (where not empty), each line of "*Surface Property Assignment,
 // property=GEOMETRIC CORRECTION" its surface, every "geometric correction="
 // of a "*Contact Pair" a "*Surface Smoothing" defined once per model;
+// "*Surface Interaction" once per model outside blocks, every interaction=
+// of "*Contact Pair" and "*Change Friction" and the property of each
+// "*Contact Property Assignment" line one of them;
 // "*Impedance Property" named once per model, each "*Simpedance" property=
 // one of them and its data line a surface;
 // an "*Inertia Relief" orientation= as any other. Incident waves: each
@@ -105,6 +108,7 @@ class DeckChecker {
     CheckOutputRequests();
     CheckAmplitudes();
     CheckIncidentWaves();
+    CheckInteractionProperties();
     CheckSmoothing();
     return std::move(findings_);
   }
@@ -1336,6 +1340,36 @@ class DeckChecker {
       if (!amplitudes.count(Normal(Option(record, "amplitude"))))
         Report(record.line, "undefined amplitude",
                "amplitude=" + Trim(Option(record, "amplitude")));
+    }
+  }
+
+  // "*Surface Interaction" once per model, outside blocks; every
+  // interaction= of a "*Contact Pair" or "*Change Friction", and the
+  // property each "*Contact Property Assignment" line ends with, defined.
+  void CheckInteractionProperties() {
+    std::set<std::string> properties;
+    for (const Record& record : records_) {
+      if (record.keyword != "*surface interaction") continue;
+      const std::string name = Normal(Option(record, "name"));
+      if (name.empty()) Report(record.line, "empty name", "*Surface Interaction");
+      if (record.scope != "M" || record.step)
+        Report(record.line, "interaction property inside a block", name);
+      if (!properties.insert(name).second)
+        Report(record.line, "interaction property defined twice", name);
+    }
+    for (const Record& record : records_) {
+      if (record.broken) continue;
+      const std::string& k = record.keyword;
+      if ((k == "*contact pair" || k == "*change friction") && HasOption(record, "interaction") &&
+          !properties.count(Normal(Option(record, "interaction"))))
+        Report(record.line, "undefined interaction property",
+               "interaction=" + Trim(Option(record, "interaction")));
+      if (k != "*contact property assignment") continue;
+      for (const auto& [line, text] : record.data) {
+        const std::vector<std::string> fields = Split(text, ',');
+        if (fields.size() > 2 && !properties.count(Normal(fields[2])))
+          Report(line, "undefined interaction property", "assigned " + Trim(fields[2]));
+      }
     }
   }
 

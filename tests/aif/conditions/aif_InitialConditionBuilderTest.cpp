@@ -18,8 +18,8 @@
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
-#include "support/aif_DeckTestSupport.h"
 #include "support/aif_BuilderRun.h"
+#include "support/aif_DeckTestSupport.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -152,7 +152,9 @@ TEST(aif_InitialConditionBuilder, ActuatorSetOnlyWhereItIsDefined) {
 // fields come after them, behind their banner.
 TEST(aif_InitialConditionBuilder, WrittenBeforeTheBoundaryConditions) {
   hst_ModelBuilder b = IcbModel();
-  b.AddInteraction("Act-1", IcbActuator(IcbRegion("Tip"), 1, {1.5}));
+  rgnC_Region tip = IcbRegion("Tip");
+  tip.SetKernelNodeIndices(1, {7});
+  b.AddInteraction("Act-1", IcbActuator(tip, 1, {1.5}));
   rgnC_Region base = IcbRegion("Base");
   base.SetKernelNodeIndices(1, {0});
   kbcC_DisplacementBC fixed;

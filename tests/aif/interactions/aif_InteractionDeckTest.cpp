@@ -3,11 +3,12 @@
 // - a Standard model over three steps: a pair between two stacked blocks
 //   whose property changes in Step-2 and which is switched off in Step-3, a
 //   self contact created in Step-1 and removed in Step-3, and a contact
-//   initialization;
+//   initialization, and general contact of the whole model whose property
+//   assignment changes in Step-2;
 // - an Explicit model with one pair, created in the initial step, whose
 //   property changes in Step-2.
-// The decks name interaction properties ("interaction=", "*Change
-// Friction") that the interaction-property pass does not write yet.
+// The properties come first, with the copies under generated names that
+// the changing contact names.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,6 +17,7 @@
 #include "ModKerLow/rgnF_Utils.h"
 #include "OdbAttrEO/kinC_ContactInitialization.h"
 #include "OdbAttrEO/kinC_ContactProperty.h"
+#include "OdbAttrEO/kinC_GeneralContact.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "support/aif_FaultLoops.h"
@@ -102,6 +104,23 @@ hst_ModelBuilder StandardInteractionDeckModel() {
   self.SetState("Step-2", 2, InteractionDeckState<SelfState>("Rough", false));
   self.SetStatus("Step-3", 4);
   b.AddInteraction("Self", self);
+
+  kinC_ContactStd general;
+  general.propertyAssignments.Append(kinC_RegionPair{InteractionDeckSurface("Top", "Block-1"),
+                                                     InteractionDeckSurface("Bottom", "Block-2"),
+                                                     cow_String()});
+  general.SetCreateStepName("Initial");
+  kinC_ContactExpState generalState;
+  generalState.SetWholeModel(true);
+  generalState.properties = {mdl_PropAttr<cow_String>("Rough", 1, true)};
+  general.SetState("Initial", 1, generalState);
+  generalState.properties = {mdl_PropAttr<cow_String>("Rough", 2)};
+  general.SetState("Step-1", 2, generalState);
+  generalState.properties = {mdl_PropAttr<cow_String>("Smooth", 1, true)};
+  general.SetState("Step-2", 3, generalState);
+  generalState.properties = {mdl_PropAttr<cow_String>("Smooth", 2)};
+  general.SetState("Step-3", 2, generalState);
+  b.AddInteraction("General", general);
 
   kinC_StdInitialization initialization;
   initialization.searchAbove = 0.05;

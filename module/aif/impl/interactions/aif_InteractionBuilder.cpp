@@ -109,8 +109,8 @@ void aif_InteractionBuilder::Build() {
     WriteInteractionByType(interaction, name, comment);
   }
   // The step-dependent kinds (film, radiation, Explicit general contact and
-  // the like) and the actuators/sensors are not built yet: they write
-  // nothing.
+  // the like) are not built yet: they write nothing.
+  WriteActuatorSensors();
 }
 
 void aif_InteractionBuilder::WriteContactInitializations() {

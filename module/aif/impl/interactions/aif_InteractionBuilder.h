@@ -151,6 +151,19 @@ class aif_InteractionBuilder : public akw_BuilderComponent {
   void WriteEnrichmentActivation(const kinC_Interaction& interaction, const cow_String& name,
                                  const aif_Comment& comment);
 
+  // Each actuator or sensor of a Standard analysis as a user element in the
+  // part or instance holding its region, then its sets and element
+  // (WriteActuatorSensorSets). Throws aif_Exception for a region without
+  // nodes.
+  void WriteActuatorSensors();
+  // The "_AS_" node set and element set of each actuator or sensor in the
+  // assembly, and its one-node element in its part or instance.
+  void WriteActuatorSensorSets();
+  // Files `keyword` in the definition of `part` when `partLevel`, else in
+  // that of `instance`.
+  void AddPartOrInstanceDefinition(bool partLevel, const cow_String& part,
+                                   const cow_String& instance, const akw_Keyword& keyword);
+
   // Files the step's "INTERACTIONS" banner (once per step) and `keyword`.
   void AddInteractionKeyword(const cow_String& step, const akw_Keyword& keyword);
   aif_ModelInfo& Info() const;
