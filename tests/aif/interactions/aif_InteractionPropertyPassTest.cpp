@@ -48,9 +48,11 @@ hst_ModelBuilder PpModel() {
   return b;
 }
 
+// The region `name` of Block-1 over its first node.
 rgnC_Region PpRegion(const char* name) {
   rgnC_Region region(name, {"Assembly", "Block-1"});
   region.SetKernelInstanceIds({1u});
+  region.SetKernelNodeIndices(1, {0});
   return region;
 }
 
@@ -68,9 +70,11 @@ kinC_ContactProperty PpFriction(double coefficient) {
 // input-file job (no slip tolerance there).
 std::string PpFrictionBlock(const std::string& name, const char* coefficient,
                             kprC_AnalysisProductEnm product = kprC_STANDARD) {
+  std::string data(" ");
+  data.append(coefficient).append(",");
   return GcLines({"*Surface Interaction, name=" + name, "1.,",
                   product == kprC_STANDARD ? "*Friction, slip tolerance=0.005" : "*Friction",
-                  " " + std::string(coefficient) + ","});
+                  data});
 }
 
 // A Standard surface-to-surface pair created in the initial step with
