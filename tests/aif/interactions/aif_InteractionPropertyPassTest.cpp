@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "AttributesGuiCommon/ajbC_CheckingMessages.h"
 #include "HostModules/hst_ModelBuilder.h"
 #include "MSVCR90/rt_Runtime.h"
 #include "OdbAttrEO/kinC_AcousticImpedanceProp.h"
@@ -403,6 +404,31 @@ TEST(aif_InteractionPropertyPass, GeneralContactCopiesPerAssignment) {
                                  "*Surface Interaction, name=B", "*Friction", " 0.2,",
                                  "*Surface Interaction, name=C", "*Friction", " 0.3,"}),
             PpRun(b).Definition());
+}
+
+// An assignment a later step adds beyond those of the creating step has no
+// definition, but the steps after it change its friction under its
+// generated name: that name gets a copy of the property first assigned
+// there, so that the deck names only properties it defines.
+TEST(aif_InteractionPropertyPass, GeneralContactLaterAssignmentHasItsCopy) {
+  hst_ModelBuilder b = PpModel();
+  b.AddInteractionProperty("A", PpFriction(0.1));
+  b.AddInteractionProperty("B", PpFriction(0.2));
+  b.AddInteractionProperty("C", PpFriction(0.3));
+  kinC_ContactStd contact = PpGeneralContact(2);
+  contact.SetState("Initial", 1, PpGeneralState({{"A", 1, true}}));
+  contact.SetState("Step-1", 3, PpGeneralState({{"B", 1, true}, {"C", 1, true}}));
+  contact.SetState("Step-2", 3, PpGeneralState({{"B", 2}, {"A", 1, true}}));
+  b.AddInteraction("GC", contact);
+  const PpRun run(b);
+  ajbC_CheckingMessages::Instance().Warnings().Clear();
+  EXPECT_EQ(kPpBanner + PpFrictionBlock("A", "0.1") + PpFrictionBlock("B", "0.2") +
+                PpFrictionBlock("C", "0.3") + PpFrictionBlock("_GC-Prop1", "0.1") +
+                PpFrictionBlock("_GC-Prop2", "0.3"),
+            run.Definition());
+  EXPECT_EQ(GcLines({"** Interaction: GC", "*Change Friction, interaction=_GC-Prop2",
+                     "*Friction, slip tolerance=0.005", " 0.1,"}),
+            run.Step("Step-2"));
 }
 
 // A generated name that a property of the model already has would replace
