@@ -69,8 +69,9 @@ cow_String PropertyPassCreateStep(const kinC_Interaction& interaction,
 // that creates it, "_<name>-Prop<j>" for the assignment at position j (from
 // 1), a copy of the property assigned there: the names its assignments and
 // "*Change Friction" lines use. Assignments not set in that step, or naming
-// no property, get none. A generated name that a property of the model
-// already has would replace that property: it stops the write.
+// no property, get none; an assignment a later step adds gets the copy of
+// the property first assigned there. A generated name that a property of
+// the model already has would replace that property: it stops the write.
 void aif_InteractionBuilder::AddGeneratedProperties(
     mdl_MapString2ObjCow<kinC_InteractionProperty>& properties) const {
   if (!aif_GeneratesPropertyNames(Info().AnalysisProduct())) return;
@@ -107,6 +108,29 @@ void aif_InteractionBuilder::AddGeneratedProperties(
       if (assigned.Status() == 0 || assigned.Value().IsEmpty()) continue;
       insert(name, aif_ChangedPropertyName(name) + aif_NumberText(static_cast<int>(j) + 1),
              assigned.Value());
+    }
+    // An assignment a later modifying step adds beyond those of the
+    // creating step gets no definition of its own, but the steps after it
+    // change its friction under its generated name: that name needs a
+    // property too, a copy of the one first assigned there.
+    std::size_t known = state.properties.Length();
+    bool after = false;
+    for (const cow_String& step : steps) {
+      if (step == created) {
+        after = true;
+        continue;
+      }
+      if (!after || interaction.GetPropStatus(step) != 3 || !interaction.HasStep(step)) continue;
+      const auto& later = nex_canDynamicCastRef<const kinC_ContactExpState>(
+          interaction.ConstGetState(step), kInteractionPropertiesFile, __LINE__);
+      for (std::size_t j = known; j < later.properties.Length(); ++j) {
+        const mdl_PropAttr<cow_String>& assigned = later.properties[j];
+        if (assigned.Status() == 0) continue;
+        known = j + 1;
+        if (!assigned.Value().IsEmpty())
+          insert(name, aif_ChangedPropertyName(name) + aif_NumberText(static_cast<int>(j) + 1),
+                 assigned.Value());
+      }
     }
   }
 }
