@@ -70,6 +70,23 @@ std::optional<ActuatorSensorPlace> FindActuatorSensorPlace(const aif_ModelInfo& 
   return place;
 }
 
+// Calls `visit` with the name, the interaction and the place of each
+// unsuppressed actuator or sensor of `info`'s model that has a place, in the
+// container's order.
+template <class Visit>
+void VisitActuatorSensors(const aif_ModelInfo& info, Visit visit) {
+  const auto& interactions = info.ModelAdapter().Interactions();
+  for (const cow_String& name : interactions.Keys()) {
+    const kinC_Interaction& interaction = interactions.ConstGet(name);
+    if (interaction.Suppressed() || interaction.DynTypeId() != kinC_ActuatorSensor::TypeId())
+      continue;
+    const auto& actuator = nex_canDynamicCastRef<const kinC_ActuatorSensor>(
+        interaction, kActuatorSensorFile, __LINE__);
+    const std::optional<ActuatorSensorPlace> place = FindActuatorSensorPlace(info, name, actuator);
+    if (place) visit(name, actuator, *place);
+  }
+}
+
 }  // namespace
 
 void aif_InteractionBuilder::AddPartOrInstanceDefinition(bool partLevel, const cow_String& part,
@@ -84,21 +101,13 @@ void aif_InteractionBuilder::AddPartOrInstanceDefinition(bool partLevel, const c
 void aif_InteractionBuilder::WriteActuatorSensors() {
   if (Info().AnalysisProduct() != kprC_STANDARD) return;
   const aif_Model& model = Info().ModelAdapter();
-  const auto& interactions = model.Interactions();
-  for (const cow_String& name : interactions.Keys()) {
-    const kinC_Interaction& interaction = interactions.ConstGet(name);
-    if (interaction.Suppressed() || interaction.DynTypeId() != kinC_ActuatorSensor::TypeId())
-      continue;
-    const auto& actuator = nex_canDynamicCastRef<const kinC_ActuatorSensor>(
-        interaction, kActuatorSensorFile, __LINE__);
-    const std::optional<ActuatorSensorPlace> place =
-        FindActuatorSensorPlace(Info(), name, actuator);
-    if (!place) continue;
+  VisitActuatorSensors(Info(), [&](const cow_String& name, const kinC_ActuatorSensor& actuator,
+                                   const ActuatorSensorPlace& place) {
     auto file = [&](const akw_Keyword& keyword) {
-      AddPartOrInstanceDefinition(place->partLevel, place->partName, place->instanceName, keyword);
+      AddPartOrInstanceDefinition(place.partLevel, place.partName, place.instanceName, keyword);
     };
     file(aif_Comment("Interaction = " + name + ", Type: Actuator/Sensor"));
-    const cow_COW<kinC_Interaction> handle(interaction);
+    const cow_COW<kinC_Interaction> handle(actuator);
     if (actuator.PropertyName().IsEmpty()) {
       file(aif_UserElement(handle));
     } else {
@@ -107,32 +116,24 @@ void aif_InteractionBuilder::WriteActuatorSensors() {
           __LINE__);
       file(aif_UserElement(handle, property));
     }
-  }
+  });
   WriteActuatorSensorSets();
 }
 
 void aif_InteractionBuilder::WriteActuatorSensorSets() {
-  const auto& interactions = Info().ModelAdapter().Interactions();
-  for (const cow_String& name : interactions.Keys()) {
-    const kinC_Interaction& interaction = interactions.ConstGet(name);
-    if (interaction.Suppressed() || interaction.DynTypeId() != kinC_ActuatorSensor::TypeId())
-      continue;
-    const auto& actuator = nex_canDynamicCastRef<const kinC_ActuatorSensor>(
-        interaction, kActuatorSensorFile, __LINE__);
-    const std::optional<ActuatorSensorPlace> place =
-        FindActuatorSensorPlace(Info(), name, actuator);
-    if (!place) continue;
+  VisitActuatorSensors(Info(), [&](const cow_String& /*name*/, const kinC_ActuatorSensor& actuator,
+                                   const ActuatorSensorPlace& place) {
     const cow_String setName = aif_ActuatorSensorSetName(Info(), actuator.Region());
-    AddAssemblyDefinition(aif_Nset(setName, place->nodes, true, Info()));
+    AddAssemblyDefinition(aif_Nset(setName, place.nodes, true, Info()));
     const int nodeLabel =
-        place->nodes.begin()->second[0] + Info().AssyNodeOffsetsID(place->instanceId);
-    const int elementLabel = Info().NextElementLabel(place->instanceName);
+        place.nodes.begin()->second[0] + Info().AssyNodeOffsetsID(place.instanceId);
+    const int elementLabel = Info().NextElementLabel(place.instanceName);
     AddPartOrInstanceDefinition(
-        place->partLevel, place->partName, place->instanceName,
+        place.partLevel, place.partName, place.instanceName,
         aif_Element(elementLabel, nodeLabel, actuator.ElementType(), cow_String()));
     cow_Map<int, cow_List<int>> elements;
-    elements.Modify(place->instanceId)
-        .Append(elementLabel - Info().AssyElementOffsetsID(place->instanceId));
+    elements.Modify(place.instanceId)
+        .Append(elementLabel - Info().AssyElementOffsetsID(place.instanceId));
     AddAssemblyDefinition(aif_Elset(setName, elements, true, Info()));
-  }
+  });
 }
