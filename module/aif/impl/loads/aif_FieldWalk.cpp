@@ -190,6 +190,12 @@ bool aif_FieldWalk::EvaluateDiscreteElements(const aif_ModelInfo& info, const rg
   return EvaluateDiscrete(info, region, fieldName, component, kElementCentroids, subject);
 }
 
+bool aif_FieldWalk::EvaluateDiscreteFaces(const aif_ModelInfo& info, const rgnC_Region& region,
+                                          const cow_String& fieldName, int component,
+                                          const aif_FieldSubject& subject) {
+  return EvaluateDiscrete(info, region, fieldName, component, kFaceCentroids, subject);
+}
+
 bool aif_FieldWalk::EvaluateDiscrete(const aif_ModelInfo& info, const rgnC_Region& region,
                                      const cow_String& fieldName, int component, int category,
                                      const aif_FieldSubject& subject) {
@@ -205,18 +211,26 @@ bool aif_FieldWalk::EvaluateDiscrete(const aif_ModelInfo& info, const rgnC_Regio
   const rgnK_Region kernel(info.Assembly(), info.ModelName(), region);
   const bool nodes = category == kNodes;
   const bool usable = nodes ? info.NodeLabelsUsable() : info.ElementLabelsUsable();
+  // Faces: one entry per element and face, as the analytical walk has them.
+  const bool perFace = category == kFaceCentroids;
   cow_Map<int, cow_List<int>> ids;
+  cow_Map<int, cow_List<cow_String>> faces;
   if (nodes)
     kernel.GetNodeIds(ids, 1000, usable, false, true);
   else
-    kernel.GetElementIds(ids, nullptr, 1000, usable, true);
-  rgnK_GetUniqueIds(ids);
+    kernel.GetElementIds(ids, perFace ? &faces : nullptr, 1000, usable, true);
+  if (!perFace) rgnK_GetUniqueIds(ids);
   for (const auto& [id, members] : ids) {
     Instance instance;
     instance.id = id;
     instance.prefix = Prefix(info, id);
     instance.offset = nodes ? info.AssyNodeOffsetsID(id) : info.AssyElementOffsetsID(id);
     instance.ids = members;
+    if (const cow_List<cow_String>* names = faces.Find(id)) {
+      instance.faces = *names;
+      while (instance.faces.Length() < members.Length())
+        instance.faces.Append(cow_String());
+    }
     const cow_String name = info.FeatureName(static_cast<unsigned>(id));
     const kfdC_DataTable* table = nullptr;
     for (const kfdC_DataTable& candidate : field.DataTables())
@@ -224,6 +238,13 @@ bool aif_FieldWalk::EvaluateDiscrete(const aif_ModelInfo& info, const rgnC_Regio
         table = &candidate;
         break;
       }
+    if (!table && untabled_) {
+      instance.values.Reserve(members.Length());
+      for (std::size_t i = 0; i < members.Length(); ++i)
+        instance.values.Append(*untabled_);
+      instances_.push_back(std::move(instance));
+      continue;
+    }
     const std::size_t width =
         table ? static_cast<std::size_t>(std::max(table->ComponentCount(), 0)) : 0;
     instance.values.Reserve(members.Length());

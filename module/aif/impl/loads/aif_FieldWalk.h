@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "BasShared/cow_List.h"
@@ -106,6 +107,20 @@ class aif_FieldWalk {
                                 const cow_String& fieldName, int component,
                                 const aif_FieldSubject& subject);
 
+  // Element faces of a discrete field: one entry per element and face, in
+  // the order and with the faces EvaluateElements gives them at the face
+  // centroids (1002), each looked up by its element as
+  // EvaluateDiscreteElements does. Fails as EvaluateDiscreteNodes does.
+  bool EvaluateDiscreteFaces(const aif_ModelInfo& info, const rgnC_Region& region,
+                             const cow_String& fieldName, int component,
+                             const aif_FieldSubject& subject);
+
+  // From now on, in the discrete evaluations, an instance the field has no
+  // table for takes `value` for every member in place of the field's
+  // default, and needs no default (a film or radiation condition keeps its
+  // uniform value there).
+  void SetUntabledValue(double value) { untabled_ = value; }
+
   const std::vector<Instance>& Instances() const { return instances_; }
 
   // The start of a member's name in instance `id`: in a part-based file the
@@ -131,6 +146,7 @@ class aif_FieldWalk {
  private:
   // `category` kNodes for the nodes, else the element category.
   static constexpr int kNodes = 0;
+  static constexpr int kFaceCentroids = 1002;
   static constexpr int kElementCentroids = 1003;
   // The discrete lookup of nodes (kNodes) or of elements (any other).
   bool EvaluateDiscrete(const aif_ModelInfo& info, const rgnC_Region& region,
@@ -142,4 +158,5 @@ class aif_FieldWalk {
                 int category, const aif_FieldSubject& subject);
 
   std::vector<Instance> instances_;
+  std::optional<double> untabled_;
 };
