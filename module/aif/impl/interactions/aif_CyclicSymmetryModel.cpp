@@ -1,5 +1,6 @@
 #include "aif/impl/interactions/aif_CyclicSymmetryModel.h"
 
+#include <cfloat>
 #include <optional>
 
 #include "BasShared/cow_2DArray.h"
@@ -80,6 +81,10 @@ bool aif_CyclicSymmetryModel::AxisPoint(const rgnC_Region& region, const aif_Mod
   if (kernel.IsMeshRegion()) return CyclicMeshNodePoint(kernel, info, point);
   if (kernel.IsRefPointSet()) return CyclicReferencePoint(kernel, point);
   return CyclicVertexPoint(kernel, info, point);
+}
+
+double aif_CyclicSymmetryModel::TiePositionTolerance(const kinC_CyclicSymmetry& cyclic) {
+  return cyclic.PositionToleranceKind() == 1 ? cyclic.PositionTolerance() : DBL_MAX;
 }
 
 void aif_CyclicSymmetryModel::Write(utl_Stream& stream) const {

@@ -32,6 +32,9 @@ class aif_CyclicSymmetryModel : public akw_Keyword {
   // The coordinates of the single point `region` stands for, in assembly
   // coordinates; false when it stands for none.
   static bool AxisPoint(const rgnC_Region& region, const aif_ModelInfo& info, gsl_Point& point);
+  // The position tolerance the symmetry's tie is given: the symmetry's own
+  // when its tolerance kind is 1, else the unset value DBL_MAX.
+  static double TiePositionTolerance(const kinC_CyclicSymmetry& cyclic);
 
  private:
   cow_COW<kinC_Interaction> interaction_;

@@ -25,6 +25,13 @@ class aif_SelectCyclicSymmetryModes : public akw_Keyword {
   // interaction.
   void Write(utl_Stream& stream) const override;
 
+  // Whether a frequency step in which the symmetry has propagation status
+  // `status` gets the mode selection: yes when it carries the symmetry over
+  // or modifies it (2, 3); no when the step does not have it, creates it,
+  // deactivates it or builds it in (0, 1, 4, 5, 6). Throws aif_Exception
+  // "Error in cyclic symmetry status." for any other status.
+  static bool WrittenInStep(int status);
+
  private:
   cow_String stepName_;
   cow_COW<kinC_Interaction> interaction_;
