@@ -3,6 +3,8 @@
 // what was stored on the region (rgnC_Region::SetKernel...).
 #pragma once
 
+#include <optional>
+
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
@@ -98,14 +100,30 @@ class rgnK_Region : public cls_Object {
       if (component.kind == rgnC_GeomComponent::kVertex) ++count;
     return count;
   }
-  // Whether the region holds anything: a stored node, element or geometric
-  // component.
+  // Whether the region holds anything: a stored node, element, geometric
+  // component or reference point.
   bool HasMembers() const {
+    return IsMeshRegion() || !region_.KernelComponents().IsEmpty() ||
+           !region_.KernelRefPointHits().IsEmpty();
+  }
+  // Whether the region is made of mesh entities: a stored node or element.
+  bool IsMeshRegion() const {
     for (const auto& entry : region_.KernelNodeIndices())
       if (!entry.second.IsEmpty()) return true;
     for (const auto& entry : region_.KernelElementIndices())
       if (!entry.second.IsEmpty()) return true;
-    return !region_.KernelComponents().IsEmpty();
+    return false;
+  }
+  // Whether the region is a set of reference points
+  // (rgnC_Region::SetKernelRefPoints).
+  bool IsRefPointSet() const { return region_.KernelRefPointSet(); }
+  // The geometry kernel's hit records of the region's reference points, in
+  // order: the point each computes (assembly coordinates), or none where the
+  // kernel has no record. `withVertices` adds the vertices' records in the
+  // kernel; the stand-in keeps none for them.
+  void GetGeomHitRecords(cow_List<std::optional<gsl_Point>>& records, bool withVertices) const {
+    (void)withVertices;
+    records = region_.KernelRefPointHits();
   }
   // Whether the region holds points only: it has members (HasMembers), no
   // stored element and no geometric component but vertices.
@@ -118,10 +136,11 @@ class rgnK_Region : public cls_Object {
     return true;
   }
   // Whether the region is exactly one point: a point set (IsPointSet) of
-  // one stored node or one vertex, counted over all instances.
+  // one stored node, one vertex or one reference point, counted over all
+  // instances.
   bool IsSinglePoint() const {
     if (!IsPointSet()) return false;
-    std::size_t points = region_.KernelComponents().Length();
+    std::size_t points = region_.KernelComponents().Length() + region_.KernelRefPointHits().Length();
     for (const auto& entry : region_.KernelNodeIndices())
       points += entry.second.Length();
     return points == 1;

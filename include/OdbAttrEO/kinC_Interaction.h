@@ -7,7 +7,7 @@
 // have the interaction, 1 created in the step, 2 carried over unchanged, 3
 // modified, 4 deactivated, 5 built into the step by its procedure.
 //
-// Type ids 0x3070100 to 0x307011f are this header's.
+// Type ids 0x3070100 to 0x307011f (and 0x30701a1) are this header's.
 #pragma once
 
 #include <cfloat>
@@ -261,20 +261,81 @@ class kinC_XFEMCrackGrowth : public kinC_Interaction {
   kinC_InteractionState* NewState() const override { return new kinC_XFEMCrackGrowthState; }
 };
 
-// An elastic foundation: its foundation keyword comes later; a contact pair
-// over one writes nothing.
-class kinC_ElasticFoundation : public kinC_Interaction {
-  KERN_CLASS_HEAD(kinC_ElasticFoundation, kinC_Interaction, 0x307010d)
+// The state of an elastic foundation in one step: the foundation stiffness
+// per area (0 unless set).
+class kinC_ElasticFoundationState : public kinC_InteractionState {
+  KERN_CLASS_HEAD(kinC_ElasticFoundationState, kinC_InteractionState, 0x30701a1)
+
+  const mdl_PropAttr<double>& Stiffness() const { return stiffness_; }
+  void SetStiffness(double stiffness, int status = 1) { stiffness_.Set(stiffness, status); }
+
+ private:
+  mdl_PropAttr<double> stiffness_{0.0, 1};
 };
 
+// An elastic foundation on the faces of a surface (its region), with a
+// stiffness per step. A contact pair over one writes nothing.
+class kinC_ElasticFoundation : public kinC_Interaction {
+  KERN_CLASS_HEAD(kinC_ElasticFoundation, kinC_Interaction, 0x307010d)
+
+  const rgnC_Region& Region() const { return region_; }
+  void SetRegion(const rgnC_Region& region) { region_ = region; }
+
+  // The state in `step`. Throws cow_OutOfRange for a step without one.
+  const kinC_ElasticFoundationState& ConstGetState(const cow_String& step) const {
+    const auto* state = dynamic_cast<const kinC_ElasticFoundationState*>(FindState(step));
+    if (!state)
+      throw cow_OutOfRange("elastic foundation state: no state in step " +
+                           std::string(step.Str()));
+    return *state;
+  }
+  // Gives `step` the status `status` and a state of stiffness `stiffness`.
+  void SetStepStiffness(const cow_String& step, int status, double stiffness) {
+    kinC_ElasticFoundationState state;
+    state.SetStiffness(stiffness);
+    SetState(step, status, state);
+  }
+
+ protected:
+  kinC_InteractionState* NewState() const override { return new kinC_ElasticFoundationState; }
+
+ private:
+  rgnC_Region region_;
+};
+
+// Which nodal diameters a frequency step extracts for a cyclic symmetry: all
+// of them, or the range the step state gives.
+enum kinC_NodalDiameterEnm { kinC_ALL_NODAL_DIAMETERS = 0, kinC_SPECIFIED_NODAL_DIAMETERS = 1 };
+
 // The state of a cyclic symmetry interaction in one step: the cyclic mode the
-// step's loads act in.
+// step's loads act in, and the nodal diameters a frequency step selects (all,
+// unless a range is given).
 class kinC_CyclicSymmetryState : public kinC_InteractionState {
   KERN_CLASS_HEAD(kinC_CyclicSymmetryState, kinC_InteractionState, 0x307010c)
   KERN_ATTR(int, CyclicMode, 0)
+
+ public:
+  const mdl_PropAttr<kinC_NodalDiameterEnm>& NodalDiameter() const { return nodalDiameter_; }
+  const mdl_PropAttr<int>& LowestNodalDiameter() const { return lowest_; }
+  const mdl_PropAttr<int>& HighestNodalDiameter() const { return highest_; }
+  void SetNodalDiameters(kinC_NodalDiameterEnm selection, int lowest, int highest,
+                         int status = 1) {
+    nodalDiameter_.Set(selection, status);
+    lowest_.Set(lowest, status);
+    highest_.Set(highest, status);
+  }
+
+ private:
+  mdl_PropAttr<kinC_NodalDiameterEnm> nodalDiameter_{kinC_ALL_NODAL_DIAMETERS, 1};
+  mdl_PropAttr<int> lowest_{0, 1};
+  mdl_PropAttr<int> highest_{0, 1};
 };
 
-// Cyclic symmetry of the model: a sector repeated about an axis.
+// Cyclic symmetry of the model: a sector repeated about an axis. The sector
+// has a number of copies around the axis, two axis points (regions of one
+// point each: a node, a reference point or a vertex) and two surfaces tied to
+// each other, with the tie's adjust flag and position tolerance (used when
+// the tolerance kind is 1).
 class kinC_CyclicSymmetry : public kinC_Interaction {
  public:
   static constexpr unsigned kTypeId = 0x3070020;
@@ -282,6 +343,38 @@ class kinC_CyclicSymmetry : public kinC_Interaction {
   unsigned DynTypeId() const override { return kTypeId; }
   kinC_CyclicSymmetry* Clone() const override { return new kinC_CyclicSymmetry(*this); }
   CLS_REGISTER(kinC_CyclicSymmetry, kinC_Interaction)
+
+  int RepetitiveSectors() const { return sectors_; }
+  void SetRepetitiveSectors(int sectors) { sectors_ = sectors; }
+  const rgnC_Region& FirstAxisPoint() const { return firstAxisPoint_; }
+  const rgnC_Region& SecondAxisPoint() const { return secondAxisPoint_; }
+  void SetAxisPoints(const rgnC_Region& first, const rgnC_Region& second) {
+    firstAxisPoint_ = first;
+    secondAxisPoint_ = second;
+  }
+  const rgnC_Region& FirstSurface() const { return firstSurface_; }
+  const rgnC_Region& SecondSurface() const { return secondSurface_; }
+  void SetSurfaces(const rgnC_Region& first, const rgnC_Region& second) {
+    firstSurface_ = first;
+    secondSurface_ = second;
+  }
+  bool Adjust() const { return adjust_; }
+  void SetAdjust(bool adjust) { adjust_ = adjust; }
+  int PositionToleranceKind() const { return toleranceKind_; }
+  double PositionTolerance() const { return tolerance_; }
+  void SetPositionTolerance(int kind, double tolerance) {
+    toleranceKind_ = kind;
+    tolerance_ = tolerance;
+  }
+  // Gives `step` the status `status` and a state selecting `selection` with
+  // the range `lowest` to `highest` (the cyclic mode of a state the step had
+  // is kept).
+  void SetStepNodalDiameters(const cow_String& step, int status, kinC_NodalDiameterEnm selection,
+                             int lowest, int highest) {
+    kinC_CyclicSymmetryState state = ConstGetState(step);
+    state.SetNodalDiameters(selection, lowest, highest);
+    SetState(step, status, state);
+  }
 
   // The state in `step`; a state of mode 0 for a step without one.
   const kinC_CyclicSymmetryState& ConstGetState(const cow_String& step) const {
@@ -297,6 +390,16 @@ class kinC_CyclicSymmetry : public kinC_Interaction {
 
  protected:
   kinC_InteractionState* NewState() const override { return new kinC_CyclicSymmetryState; }
+
+ private:
+  int sectors_ = 2;
+  rgnC_Region firstAxisPoint_;
+  rgnC_Region secondAxisPoint_;
+  rgnC_Region firstSurface_;
+  rgnC_Region secondSurface_;
+  bool adjust_ = true;
+  int toleranceKind_ = 0;
+  double tolerance_ = DBL_MAX;
 };
 
 // An actuator or sensor: a user element on a region with its solution-

@@ -11,12 +11,14 @@
 #pragma once
 
 #include <climits>
+#include <optional>
 #include <utility>
 
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 #include "OdbAttrEO/kern_Object.h"
+#include "QivGeom/gsl_Point.h"
 #include "QivGeom/gsl_Vector.h"
 
 // An end dot of an edge's polyline as the kernel resolves it: to a node of
@@ -42,6 +44,7 @@ struct rgnC_GeomComponent {
   bool attachmentLine = false;   // edge: gml_IsAttachmentLine
   bool attachmentPoint = false;  // vertex: gml_IsAttachmentPt
   rgnC_Dot ends[2];              // edge: its polyline's end dots
+  gsl_Point coords;              // vertex: its coordinates in part coordinates
 };
 
 // One node's level sets as the mesh services compute them for an XFEM
@@ -157,6 +160,17 @@ class rgnC_Region : public kern_Object {
     levelSetsComputable_ = computable;
   }
 
+  // A reference point set: the region stands for reference points, one per
+  // entry of `hits`, each entry the point (assembly coordinates) the geometry
+  // kernel's hit record computes for it, or none where the kernel has no
+  // record. Not a reference point set unless set.
+  bool KernelRefPointSet() const { return refPointSet_; }
+  const cow_List<std::optional<gsl_Point>>& KernelRefPointHits() const { return refPointHits_; }
+  void SetKernelRefPoints(cow_List<std::optional<gsl_Point>> hits) {
+    refPointSet_ = true;
+    refPointHits_ = std::move(hits);
+  }
+
   // The tangent of the region's beam elements (the zero vector unless set).
   const gsl_Vector& KernelBeamTangent() const { return beamTangent_; }
   void SetKernelBeamTangent(const gsl_Vector& tangent) { beamTangent_ = tangent; }
@@ -182,6 +196,8 @@ class rgnC_Region : public kern_Object {
   cow_List<int> offsetElements_;
   cow_List<double> offsets_;
   gsl_Vector beamTangent_;
+  bool refPointSet_ = false;
+  cow_List<std::optional<gsl_Point>> refPointHits_;
   cow_String levelSetInstance_;
   cow_List<rgnC_LevelSetNode> levelSets_;
   bool levelSetsComputable_ = true;

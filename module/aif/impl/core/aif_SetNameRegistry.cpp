@@ -24,6 +24,12 @@ void aif_SetNameRegistry::Clear() {
   elsets_.Clear();
   nsets_.Clear();
   surfaces_.Clear();
+  surfaceFaceSets_.Clear();
+}
+
+void aif_SetNameRegistry::RecordSurfaceFaceSets(const cow_String& surface,
+                                                const cow_Map<cow_String, cow_String>& sets) {
+  surfaceFaceSets_.Set(surface, sets);
 }
 
 bool aif_SetNameRegistry::Add(Names& names, const cow_String& name, bool warn,

@@ -25,6 +25,18 @@ class aif_SetNameRegistry {
   // Whether `name` is a registered element-set name, in any letter case.
   bool IsElset(const cow_String& name) const;
 
+  // The internal face sets an element-based surface wrote: per face
+  // identifier, the name its "*Elset" line carried (clash counter included),
+  // kept under the surface's name as the assembly refers to it. A surface
+  // written again replaces the record. Keywords written later that name the
+  // surface's face sets (a foundation) look them up, and get null for a
+  // surface that wrote none in this write.
+  void RecordSurfaceFaceSets(const cow_String& surface,
+                             const cow_Map<cow_String, cow_String>& sets);
+  const cow_Map<cow_String, cow_String>* SurfaceFaceSets(const cow_String& surface) const {
+    return surfaceFaceSets_.Find(surface);
+  }
+
  private:
   aif_SetNameRegistry() = default;
 
@@ -34,4 +46,5 @@ class aif_SetNameRegistry {
   Names elsets_;
   Names nsets_;
   Names surfaces_;
+  cow_Map<cow_String, cow_Map<cow_String, cow_String>> surfaceFaceSets_;
 };

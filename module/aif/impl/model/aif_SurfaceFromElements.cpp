@@ -13,6 +13,7 @@
 #include "QivBasicUtils/utl_Stream.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
+#include "aif/impl/core/aif_SetNameRegistry.h"
 #include "aif/impl/model/aif_SetLabelWriter.h"
 
 namespace {
@@ -129,6 +130,10 @@ void aif_SurfaceFromElements::Write(utl_Stream& stream) const {
   writer.SetInstanceOption(instanceOption_);
   const aif_SetLabelWriter::NameMap sets =
       writer.WriteInternalFaceSets(stream, faces_, labels_, name_, scope_, *info_);
+  // Keywords written later name these sets through the surface (a foundation
+  // gives one line per face set): they need the names chosen here.
+  aif_SetNameRegistry::Instance().RecordSurfaceFaceSets(
+      scope_.IsEmpty() ? name_ : aif_QualifiedPrefix(scope_) + name_, sets);
 
   stream << "*Surface, type=ELEMENT, name=" << akw_MorvexName(name_, false).Printable();
   if (info_->IsPartBased() && aif_IsInternalName(name_)) stream << ", internal";
