@@ -32,6 +32,18 @@ bool gsl_Vector::Normalize() {
   return true;
 }
 
+gsl_Vector gsl_Vector::AnyOrthogonalUnit() const {
+  const double ax = std::fabs(x), ay = std::fabs(y), az = std::fabs(z);
+  gsl_Vector axis(0.0, 0.0, 1.0);
+  if (ax <= ay && ax <= az)
+    axis = gsl_Vector(1.0, 0.0, 0.0);
+  else if (ay <= az)
+    axis = gsl_Vector(0.0, 1.0, 0.0);
+  gsl_Vector unit = Cross(axis);
+  unit.Normalize();
+  return unit;
+}
+
 void gsl_Vector::RotateAndTransform(const gsl_Matrix& transform) {
   *this = transform.Rotate(*this);
 }

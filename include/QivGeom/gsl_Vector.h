@@ -29,6 +29,14 @@ class gsl_Vector {
   gsl_Vector Cross(const gsl_Vector& v) const {
     return {y * v.z - z * v.y, z * v.x - x * v.z, x * v.y - y * v.x};
   }
+  // The geometry library's spelling of Cross.
+  gsl_Vector CrossProduct(const gsl_Vector& v) const { return Cross(v); }
+  // A unit vector orthogonal to this one, the same on every call: this
+  // vector crossed with the coordinate axis along which its component is
+  // smallest in magnitude (x before y before z on a tie), scaled to length
+  // 1. (0, 0, 1) gives (0, 1, 0); (1, 0, 0) gives (0, 0, 1); (0, 1, 0)
+  // gives (0, 0, -1). The zero vector gives the zero vector.
+  gsl_Vector AnyOrthogonalUnit() const;
   gsl_Vector operator+(const gsl_Vector& v) const { return {x + v.x, y + v.y, z + v.z}; }
   gsl_Vector operator-(const gsl_Vector& v) const { return {x - v.x, y - v.y, z - v.z}; }
   gsl_Vector operator-() const { return {-x, -y, -z}; }
