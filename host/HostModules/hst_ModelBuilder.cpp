@@ -130,17 +130,24 @@ hst_ModelBuilder& hst_ModelBuilder::AddLoad(const cow_String& name, const kloC_L
   return *this;
 }
 
-hst_ModelBuilder& hst_ModelBuilder::AddBoundaryCondition(const cow_String& name,
-                                                         const kbcC_BC& condition) {
-  auto& conditions =
-      Extension<kprC_PropagatingContainer<kbcC_BC>>(model_, bas_NewModel::bcCmd);
-  conditions.Set(name, condition);
-  kbcC_BC& stored = conditions.Modify(name);
+// Stores a copy of `object` under `name` in `objects`, named after its key,
+// and gives each of its states in a step of `steps` that step's procedure
+// type where none was given.
+template <class Object>
+static void StoreStepObject(kprC_PropagatingContainer<Object>& objects, const cow_String& name,
+                            const Object& object, const kprC_StepContainer& steps) {
+  objects.Set(name, object);
+  Object& stored = objects.Modify(name);
   stored.SetName(name);
-  const kprC_StepContainer& steps = Steps();
   for (const cow_String& step : steps.Keys())
     if (stored.FindState(step) && stored.ProcedureType(step) == 0)
       stored.SetProcedureType(step, steps.ConstGet(step).DynTypeId());
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddBoundaryCondition(const cow_String& name,
+                                                         const kbcC_BC& condition) {
+  StoreStepObject(Extension<kprC_PropagatingContainer<kbcC_BC>>(model_, bas_NewModel::bcCmd),
+                  name, condition, Steps());
   return *this;
 }
 
@@ -155,8 +162,9 @@ hst_ModelBuilder& hst_ModelBuilder::AddAdaptiveMeshConstraint(const cow_String& 
 
 hst_ModelBuilder& hst_ModelBuilder::AddInteraction(const cow_String& name,
                                                    const kinC_Interaction& interaction) {
-  Extension<kprC_PropagatingContainer<kinC_Interaction>>(model_, bas_NewModel::interactionCmd)
-      .Set(name, interaction);
+  StoreStepObject(Extension<kprC_PropagatingContainer<kinC_Interaction>>(
+                      model_, bas_NewModel::interactionCmd),
+                  name, interaction, Steps());
   return *this;
 }
 

@@ -111,7 +111,9 @@ class hst_ModelBuilder {
   // takes that step's.
   hst_ModelBuilder& AddBoundaryCondition(const cow_String& name, const kbcC_BC& condition);
   hst_ModelBuilder& AddDiscreteField(const cow_String& name, const kfdC_DiscreteField& field);
-  // Stores a copy of `interaction` (any kinC_Interaction kind) under `name`.
+  // Stores a copy of `interaction` (any kinC_Interaction kind) under `name`,
+  // named after it, each state in a step added before taking that step's
+  // procedure type unless one was given (as boundary conditions do).
   hst_ModelBuilder& AddInteraction(const cow_String& name, const kinC_Interaction& interaction);
   // Stores a copy of `property` (e.g. a kinC_ContactProperty) under `name`.
   hst_ModelBuilder& AddInteractionProperty(const cow_String& name,

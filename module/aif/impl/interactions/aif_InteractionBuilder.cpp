@@ -108,8 +108,7 @@ void aif_InteractionBuilder::Build() {
     const aif_Comment comment("Interaction: " + name);
     WriteInteractionByType(interaction, name, comment);
   }
-  // The step-dependent kinds (film, radiation, Explicit general contact and
-  // the like) are not built yet: they write nothing.
+  WriteStepInteractions();
   WriteActuatorSensors();
 }
 

@@ -21,6 +21,7 @@
 #include "OdbAttrEO/kern_RepositoryObjects.h"
 #include "aif/impl/core/aif_SectionHeader.h"
 #include "aif/impl/interactions/aif_GeometricCorrection.h"
+#include "aif/impl/interactions/aif_InteractionOpStatus.h"
 #include "aif/impl/interactions/aif_SmoothingSurfaces.h"
 
 class aif_Comment;
@@ -151,6 +152,17 @@ class aif_InteractionBuilder : public akw_BuilderComponent {
   void WriteEnrichmentActivation(const kinC_Interaction& interaction, const cow_String& name,
                                  const aif_Comment& comment);
 
+  // Film and radiation conditions, Explicit general contact, acoustic
+  // impedance, incident waves and pressure penetration, step by step, with
+  // ", op=NEW" where opStatus restates their kind.
+  void WriteStepInteractions();
+  // The keyword of a step-dependent interaction in `step` behind the
+  // step's banner and its "Interaction: " comment; `opFlag` false writes
+  // ", op=NEW". An acoustic impedance reads the initial step's state when
+  // `useInitialStep`.
+  void WriteStepInteraction(const cow_String& name, const kinC_Interaction& interaction,
+                            const cow_String& step, bool opFlag, bool useInitialStep);
+
   // Each actuator or sensor of a Standard analysis as a user element in the
   // part or instance holding its region, then its sets and element
   // (WriteActuatorSensorSets). Throws aif_Exception for a region without
@@ -171,4 +183,5 @@ class aif_InteractionBuilder : public akw_BuilderComponent {
   aif_SectionHeader interactionsHeader;
   aif_SectionHeader propertiesHeader;
   aif_SectionHeader initializationHeader;
+  aif_InteractionOpStatus opStatus;
 };

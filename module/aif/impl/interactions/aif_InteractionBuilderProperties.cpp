@@ -2,9 +2,7 @@
 // the model, with the copies under generated names that step-dependent
 // contact names, then the properties incident waves and actuators/sensors
 // reach through their interactions.
-#include <algorithm>
 #include <cfloat>
-#include <vector>
 
 #include "AFCInputFileWriter/akw_Model.h"
 #include "BasShared/atr_String.h"
@@ -164,7 +162,7 @@ void aif_InteractionBuilder::WriteInteractionProperties() {
 
   const aif_Model& model = Info().ModelAdapter();
   const auto& interactions = model.Interactions();
-  std::vector<cow_String> writtenWaves;
+  cow_List<cow_String> writtenWaves;
   for (const cow_String& name : interactions.Keys()) {
     const kinC_Interaction& interaction = interactions.ConstGet(name);
     if (interaction.Suppressed()) continue;
@@ -180,14 +178,13 @@ void aif_InteractionBuilder::WriteInteractionProperties() {
           model.InteractionProperties().ConstGet(propertyName));
       // A property several waves share is written once, with the charge
       // data of the first of them.
-      if (std::find(writtenWaves.begin(), writtenWaves.end(), propertyName) != writtenWaves.end())
-        continue;
+      if (writtenWaves.IsMember(propertyName)) continue;
       aif_UNDEXChargeProperty undex(property);
       undex.SetWaveData(wave.WaveValue(), wave.WaveSegment());
       AddModelDefinition(aif_IncidentWaveProperty(propertyName, property));
       AddModelDefinition(aif_CONWEPChargeProperty(property));
       AddModelDefinition(undex);
-      writtenWaves.push_back(propertyName);
+      writtenWaves.Append(propertyName);
     } else if (typeId == kinC_ActuatorSensor::TypeId() &&
                Info().AnalysisProduct() == kprC_STANDARD) {
       const auto& actuator = nex_canDynamicCastRef<const kinC_ActuatorSensor>(
