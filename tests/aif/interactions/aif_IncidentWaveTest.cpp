@@ -114,6 +114,23 @@ TEST(aif_IncidentWaveTest, WritesOnlyInItsCreatingStep) {
   EXPECT_EQ(IncidentWaveText(deactivated, "Step-2"), "");
 }
 
+// Three region names too long for one data line are refused before
+// anything is written; names that fit are written as they are.
+TEST(aif_IncidentWaveTest, RegionNamesTooLongForTheLine) {
+  kinC_IncidentWave wave = MakeIncidentWave(kinC_IncidentWave::kPressureAmplitude);
+  wave.SetName("Blast 1");
+  const std::string long80(80, 'a');
+  EXPECT_EQ(
+      ThrownText(aif_IncidentWave(wave, "Step-1", long80.c_str(), long80.c_str(), long80.c_str())),
+      "The region names of the incident wave interaction Blast 1 are too long: its data "
+      "line would run past 256 characters.");
+  const std::string long75(75, 'b');
+  EXPECT_EQ(
+      KeywordText(aif_IncidentWave(wave, "Step-1", long75.c_str(), long75.c_str(), long75.c_str())),
+      "*Incident Wave Interaction, pressure amplitude=Amp-1, property=\"Wave prop\"\n" + long75 +
+          ", " + long75 + ", " + long75 + ", 2.5\n");
+}
+
 TEST(aif_IncidentWaveTest, DefinitionsOutsideSteadyState) {
   kinC_IncidentWave wave = MakeIncidentWave(kinC_IncidentWave::kAccelerationAmplitude);
   wave.SetRealAmplitude("Pulse 1");

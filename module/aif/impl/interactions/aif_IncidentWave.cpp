@@ -1,11 +1,21 @@
 #include "aif/impl/interactions/aif_IncidentWave.h"
 
 #include "AFCInputFileWriter/akw_MorvexName.h"
+#include "BasShared/atr_String.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
+#include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_KeywordOption.h"
 
 namespace {
+
+constexpr char kIncidentWaveFile[] = "module/aif/impl/interactions/aif_IncidentWave.cpp";
+
+// The longest line the solver reads, and room for the magnitude after the
+// three region names.
+constexpr std::size_t kIncidentWaveLineLimit = 256;
+constexpr std::size_t kIncidentWaveValueRoom = 30;
 
 // Whether a procedure type id is one of the two steady-state dynamics steps
 // that take real and imaginary amplitudes.
@@ -36,6 +46,16 @@ aif_IncidentWave::aif_IncidentWave(const kinC_IncidentWave& interaction, const c
 
 void aif_IncidentWave::Write(utl_Stream& stream) const {
   if (interaction_.GetPropStatus(stepName_) != 1) return;
+  // The data line carries the three region names and a value: a line the
+  // solver would cut short is refused before anything is written.
+  if (first_.Length() + second_.Length() + third_.Length() + kIncidentWaveValueRoom >
+      kIncidentWaveLineLimit)
+    nex_Exception::Throw(
+        aif_Exception(atr_TranslateWithArg(
+            "The region names of the incident wave interaction %s are too long: its data line "
+            "would run past 256 characters.",
+            interaction_.Name())),
+        kIncidentWaveFile, __LINE__);
   const bool steadyState =
       IsIncidentWaveSteadyState(interaction_.ConstGetStateQuad(stepName_).procedureType);
   const int definition = interaction_.Definition();
