@@ -172,6 +172,12 @@ TEST(aif_Film, FilmFaceLinesFromEachKindOfField) {
             "I-1.1, F3, 450., 8.\n"
             "I-1.2, F4, 900., 1.\n"
             "I-2.1, FPOS, 3450., 2.\n");
+  // A mapped field over a region without mesh members has nothing to
+  // evaluate: the keyword line alone, and no message.
+  kinC_FilmCondition unmeshed = SurfaceFilm(3, 0, "Mapped");
+  unmeshed.SetRegion(rgnC_Region("Set-2", {"Assembly"}));
+  EXPECT_EQ(FilmTestWrittenOnce(aif_Film(unmeshed, "Step-1", true, info)),
+            "*Film, amplitude=Amp-1, film amplitude=Amp-2\n");
   EXPECT_TRUE(TakeMessages().empty());
 }
 
@@ -273,9 +279,14 @@ TEST(aif_Film, CfilmNodeLines) {
   // A field the model lacks: the keyword line alone and the concentrated
   // message.
   EXPECT_EQ(CfilmText(NodalFilm(3, 0, "Nowhere"), info), "*Cfilm, amplitude=Amp-1\n");
+  EXPECT_EQ(CfilmText(NodalFilm(0, 1, "", "Nowhere"), info),
+            "*Cfilm, amplitude=Amp-1, film amplitude=Amp-2\n");
   EXPECT_EQ(TakeMessages(),
             (std::vector<std::string>{
                 "\nDue to the failure of evaluating the film coefficient of concentrated\n film "
+                "condition \"Film-1\" from analytical field \"Nowhere\",\nthis interaction will "
+                "be missing in the input file.",
+                "\nDue to the failure of evaluating the sink temperature of concentrated\n film "
                 "condition \"Film-1\" from analytical field \"Nowhere\",\nthis interaction will "
                 "be missing in the input file."}));
 }
