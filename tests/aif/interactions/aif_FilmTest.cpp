@@ -172,6 +172,12 @@ TEST(aif_Film, FilmFaceLinesFromEachKindOfField) {
             "I-1.1, F3, 450., 8.\n"
             "I-1.2, F4, 900., 1.\n"
             "I-2.1, FPOS, 3450., 2.\n");
+  // Two expression fields read the centroids of one fetch.
+  EXPECT_EQ(FilmText(SurfaceFilm(3, 1, "Expr", "Expr"), info, true, true),
+            "*Film, amplitude=Amp-1, film amplitude=Amp-2\n"
+            "I-1.1, F3, 450., 3.\n"
+            "I-1.2, F4, 900., 6.\n"
+            "I-2.1, FPOS, 3450., 23.\n");
   // A mapped field over a region without mesh members has nothing to
   // evaluate: the keyword line alone, and no message.
   kinC_FilmCondition unmeshed = SurfaceFilm(3, 0, "Mapped");
@@ -276,6 +282,12 @@ TEST(aif_Film, CfilmNodeLines) {
             "I-1.1, 0.25, 300., \"Film Prop\"\n"
             "I-1.3, 0.25, 900., \"Film Prop\"\n"
             "I-2.2, 0.25, 3600., \"Film Prop\"\n");
+  // Both values from expressions, at the coordinates of one fetch.
+  EXPECT_EQ(CfilmText(NodalFilm(3, 1, "Expr", "Expr"), info),
+            "*Cfilm, amplitude=Amp-1\n"
+            "I-1.1, 0.25, 300., 2.\n"
+            "I-1.3, 0.25, 900., 6.\n"
+            "I-2.2, 0.25, 3600., 24.\n");
   // A field the model lacks: the keyword line alone and the concentrated
   // message.
   EXPECT_EQ(CfilmText(NodalFilm(3, 0, "Nowhere"), info), "*Cfilm, amplitude=Amp-1\n");
