@@ -53,10 +53,13 @@
 #include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kflC_Filter.h"
 #include "OdbAttrEO/kinC_ContactProperty.h"
+#include "OdbAttrEO/kinC_FilmCondition.h"
+#include "OdbAttrEO/kinC_FilmConditionProp.h"
 #include "OdbAttrEO/kinC_GeneralContact.h"
 #include "OdbAttrEO/kinC_IncidentWave.h"
 #include "OdbAttrEO/kinC_IncidentWaveProperty.h"
 #include "OdbAttrEO/kinC_Interaction.h"
+#include "OdbAttrEO/kinC_RadiationCondition.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/korC_IntegratedOutputSection.h"
 #include "OdbAttrEO/korC_Output.h"
@@ -222,6 +225,9 @@ struct ObjectKinds {
   // Standard general contact smoothing written assembly surfaces and the
   // whole model (rotational pieces scripted for the axis analysis).
   bool generalContact = true;
+  // Film and radiation conditions on written assembly surfaces and node
+  // sets over the steps, with a film property now and then.
+  bool thermalConditions = true;
 };
 
 class Rng {
@@ -296,7 +302,8 @@ class Generator {
         modelChangeRng_(seed * 3432918353u + 101u),
         contactRng_(seed * 2654435761u + 103u),
         incidentWaveRng_(seed * 2891336453u + 107u),
-        generalContactRng_(seed * 2654435789u + 109u) {}
+        generalContactRng_(seed * 2654435789u + 109u),
+        thermalRng_(seed * 2246822519u + 113u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -337,6 +344,7 @@ class Generator {
     if (kinds_.contactPairs) AddContactPairs();
     if (kinds_.incidentWaves) AddIncidentWaves();
     if (kinds_.generalContact) AddGeneralContact();
+    if (kinds_.thermalConditions) AddThermalConditions();
     PlanEnvironment();
   }
 
@@ -3321,6 +3329,123 @@ class Generator {
     }
   }
 
+  // Film and radiation conditions: on written assembly surfaces (uniform,
+  // or now and then distributed by an analytical field) and, concentrated,
+  // on written assembly node sets; each created in a random analysis step,
+  // then carried over, modified or deactivated. Film coefficients come from
+  // the state, a film property or a user subroutine (or the field), sinks
+  // and coefficients now and then with amplitudes.
+  void AddThermalConditions() {
+    Rng& r = thermalRng_;
+    const std::vector<std::string> analysis = LoadSteps();
+    const std::vector<std::string> surfaces = WrittenAssemblySurfaces();
+    const std::vector<std::string> nodeSets = AssemblySetsWith(true);
+    if (analysis.empty() || (surfaces.empty() && nodeSets.empty()) || !r.Chance(0.5)) return;
+    std::string property;
+    if (r.Chance(0.5)) {
+      property = NameFrom(r, "FilmProp");
+      std::replace(property.begin(), property.end(), '"', '\'');
+      kinC_FilmConditionProp film;
+      film.SetTable(cow_2DArray<double>{{r.Real(1, 10), r.Real(0, 100)}});
+      builder.AddInteractionProperty(cow_String(property), film);
+      description << "film property \"" << property << "\"\n";
+    }
+    auto procedureOf = [&](const std::string& step) {
+      for (const StepPlan& plan : steps_)
+        if (plan.name == step) return plan.procedure;
+      return 0u;
+    };
+    auto amplitude = [&]() {
+      return !amplitudes_.empty() && r.Chance(0.3) ? cow_String(r.Pick(amplitudes_)) : cow_String();
+    };
+    for (int c = r.Uniform(1, 4); c > 0; --c) {
+      const bool concentrated = surfaces.empty() || (!nodeSets.empty() && r.Chance(0.5));
+      const bool film = r.Chance(0.6);
+      const bool field = !analyticalFields_.empty() && r.Chance(0.3);
+      const std::string on = concentrated ? r.Pick(nodeSets) : r.Pick(surfaces);
+      rgnC_Region region = OutputRegion(on, !concentrated);
+      if (!concentrated) {
+        // The faces of the surface, as a field walks them.
+        rgnC_Region faces(on, {"Assembly"}, 1 << 3);
+        const rgnC_Region& held = assemblySurfaces_.at(on);
+        for (const auto& [id, elements] : held.KernelElementIndices()) {
+          const cow_List<cow_String>* names = held.KernelElementFaces().Find(id);
+          faces.SetKernelElementIndices(id, elements, names ? *names : cow_List<cow_String>());
+        }
+        region = faces;
+      }
+      std::unique_ptr<kinC_Interaction> condition;
+      std::string told = concentrated ? "concentrated " : "";
+      int definition = 0;
+      if (film) {
+        std::unique_ptr<kinC_FilmCondition> made(concentrated ? new kinC_ConcFilmCondition
+                                                              : new kinC_FilmCondition);
+        definition = r.Uniform(0, 2);
+        if (definition == 1 && property.empty()) definition = 0;
+        if (field) {
+          if (r.Chance(0.5)) definition = 3;
+          made->SetSinkDefinition(definition == 3 && r.Chance(0.5) ? 0 : 1);
+          made->SetFieldName(cow_String(r.Pick(analyticalFields_)));
+          made->SetSinkFieldName(cow_String(r.Pick(analyticalFields_)));
+        }
+        made->SetFilmCoefficientDefinition(definition);
+        made->SetRegion(region);
+        if (concentrated)
+          static_cast<kinC_ConcFilmCondition&>(*made).SetRegionType(r.Uniform(0, 2));
+        told += "film definition " + std::to_string(definition) + " sink " +
+                std::to_string(made->SinkDefinition());
+        condition = std::move(made);
+      } else {
+        std::unique_ptr<kinC_RadiationToAmbient> made(concentrated ? new kinC_ConcRadiationToAmbient
+                                                                   : new kinC_RadiationToAmbient);
+        made->SetRadiationKind(concentrated ? 0 : r.Uniform(0, 1));
+        if (field) made->SetFieldName(cow_String(r.Pick(analyticalFields_)));
+        made->SetRegion(region);
+        if (concentrated)
+          static_cast<kinC_ConcRadiationToAmbient&>(*made).SetRegionType(r.Uniform(0, 2));
+        told += "radiation kind " + std::to_string(made->RadiationKind()) + (field ? " field" : "");
+        condition = std::move(made);
+      }
+      const std::size_t first =
+          static_cast<std::size_t>(r.Uniform(0, static_cast<int>(analysis.size()) - 1));
+      for (std::size_t k = first; k < analysis.size(); ++k) {
+        const int status = k == first ? 1 : r.Pick(std::vector<int>{2, 2, 3, 4});
+        const cow_String step(analysis[k]);
+        if (film) {
+          kinC_ConcFilmConditionState state;
+          state.SetSinkTemperature({r.Real(0, 400), status == 1 || status == 3 ? 1 : 2});
+          state.SetSinkAmplitude({amplitude(), 1});
+          state.SetFilmCoefficient({r.Real(0.5, 50), 1});
+          state.SetFilmAmplitude({amplitude(), 1});
+          state.SetFilmProperty({cow_String(property), 1});
+          state.SetNodalArea({r.Real(0.01, 1), 1});
+          if (concentrated)
+            condition->SetState(step, status, state);
+          else
+            condition->SetState(step, status, kinC_FilmConditionState(state));
+        } else {
+          kinC_ConcRadiationToAmbientState state;
+          state.SetSinkTemperature({r.Real(0, 400), 1});
+          state.SetAmplitude({amplitude(), 1});
+          state.SetEmissivity({r.Real(0.1, 1), 1});
+          state.SetNodalArea({r.Real(0.01, 1), 1});
+          if (concentrated)
+            condition->SetState(step, status, state);
+          else
+            condition->SetState(step, status, kinC_RadiationToAmbientState(state));
+        }
+        condition->SetProcedureType(step, procedureOf(analysis[k]));
+        told.append(" ").append(std::to_string(status)).append("@").append(analysis[k]);
+        if (status == 4) break;
+      }
+      condition->SetSuppressed(r.Chance(0.1));
+      const std::string name = NameFrom(r, film ? "Film" : "Radiation");
+      builder.AddInteraction(cow_String(name), *condition);
+      description << "thermal condition \"" << name << "\" on \"" << on << "\" " << told
+                  << (condition->Suppressed() ? " suppressed" : "") << "\n";
+    }
+  }
+
   // Standard general contact created in the initial step (or, now and then,
   // a later one, when it writes no "*Contact"), smoothing some written
   // assembly surfaces by assignment (kind codes 0 to 2, or 7, which has no
@@ -3956,6 +4081,8 @@ class Generator {
   Rng incidentWaveRng_{0};
   // Draws of the general contact, apart from the rest.
   Rng generalContactRng_{0};
+  // Draws of the film and radiation conditions, apart from the rest.
+  Rng thermalRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // Materials named by sections assigned on written instances.
   std::set<std::string> assignedMaterials_;
@@ -4844,7 +4971,9 @@ ObjectKinds KindsOfThisRun() {
     kinds.outputRequests = kinds.substructureOutput = kinds.loads = false;
     kinds.boundaryConditions = kinds.predefinedFields = kinds.modelChanges = false;
     kinds.contactPairs = kinds.incidentWaves = kinds.generalContact = false;
+    kinds.thermalConditions = false;
   }
+  kinds.thermalConditions = kinds.thermalConditions || on("thermalConditions");
   kinds.generalContact = kinds.generalContact || on("generalContact");
   kinds.modelChanges = kinds.modelChanges || on("modelChanges");
   kinds.contactPairs = kinds.contactPairs || on("contactPairs");

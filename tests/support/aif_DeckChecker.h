@@ -67,7 +67,12 @@
 // its "*CONWEP Charge Property" and "*UNDEX Charge Property" right after it;
 // "*Incident Wave Interaction" only in a step, its property= a defined
 // incident wave property and its pressure or acceleration amplitude= a
-// defined "*Amplitude".
+// defined "*Amplitude". Film and radiation: each "*Sfilm" and "*Sradiate"
+// line a surface, each "*Film" and "*Radiate" line an element by its label,
+// each "*Cfilm" and "*Cradiate" line a node set or node, a film coefficient
+// given by name (of "*Sfilm", "*Film" and "*Cfilm" lines) a "*Film
+// Property" defined once per model, and every film amplitude= an
+// "*Amplitude".
 // References may precede definitions.
 #pragma once
 
@@ -156,6 +161,8 @@ class DeckChecker {
   std::map<std::string, std::set<std::string>> nodalThickness_;
   // The names of "*Impedance Property".
   std::set<std::string> impedanceProperties_;
+  // The names of "*Film Property".
+  std::set<std::string> filmProperties_;
   std::vector<DeckFinding> findings_;
 
   // --- reporting -----------------------------------------------------------
@@ -406,6 +413,10 @@ class DeckChecker {
         if (name.empty()) Report(lineNo, "empty name", "*Impedance Property");
         if (!name.empty() && !impedanceProperties_.insert(name).second)
           Report(lineNo, "impedance property defined twice", name);
+      } else if (k == "*film property") {
+        if (name.empty()) Report(lineNo, "empty name", "*Film Property");
+        if (!name.empty() && !filmProperties_.insert(name).second)
+          Report(lineNo, "film property defined twice", name);
       }
       record.scope = scope();
       record.step = step && k != "*step";
@@ -929,6 +940,9 @@ class DeckChecker {
                  "property=" + Option(record, "property"));
         for (const auto& [line, text] : record.data)
           ReferName(record, line, kSurface, Split(text, ',')[0], "impedance surface ");
+      } else if (k == "*sfilm" || k == "*film" || k == "*cfilm" || k == "*sradiate" ||
+                 k == "*radiate" || k == "*cradiate") {
+        ReferThermalCondition(record);
       } else if (k == "*connector motion") {
         for (const auto& [line, text] : record.data)
           ReferName(record, line, kElset, Trim(Split(text, ',')[0]), "connector motion set ");
@@ -1313,6 +1327,48 @@ class DeckChecker {
         "*node output",  "*element output",        "*energy output",    "*contact output",
         "*modal output", "*incrementation output", "*radiation output", "*integrated output"};
     return keywords.count(keyword) > 0;
+  }
+
+  // A film or radiation keyword's lines (see the header comment). A film
+  // line's last field names a film property unless it is a number.
+  void ReferThermalCondition(const Record& record) {
+    const std::string& k = record.keyword;
+    const bool surface = k == "*sfilm" || k == "*sradiate";
+    const bool faces = k == "*film" || k == "*radiate";
+    const bool film = k == "*sfilm" || k == "*film" || k == "*cfilm";
+    for (const auto& [line, text] : record.data) {
+      const std::vector<std::string> f = Split(text, ',');
+      const std::string first = Trim(f[0]);
+      if (surface) {
+        ReferName(record, line, kSurface, first, "film or radiation surface ");
+      } else if (faces) {
+        ReferMember(LookupScope(record), line, first, kElement, "film or radiation element ");
+      } else {
+        const std::vector<std::string> parts = Split(first, '.');
+        if (!first.empty() && Integer(Trim(parts.back())) &&
+            !Resolves(LookupScope(record), kNset, first))
+          ReferMember(LookupScope(record), line, first, kNode, "film or radiation node ");
+        else
+          ReferName(record, line, kNset, first, "film or radiation set ");
+      }
+      const std::string last = Trim(f.back());
+      const bool number =
+          !last.empty() && (std::isdigit(static_cast<unsigned char>(last[0])) || last[0] == '-' ||
+                            last[0] == '.' || last[0] == '+');
+      if (film && f.size() > 2 && !last.empty() && !number &&
+          !filmProperties_.count(Normal(last)))
+        Report(line, "undefined film property", last);
+    }
+    if (HasOption(record, "film amplitude")) {
+      bool defined = false;
+      for (const Record& other : records_)
+        if (other.keyword == "*amplitude" &&
+            Normal(Option(other, "name")) == Normal(Option(record, "film amplitude")))
+          defined = true;
+      if (!defined)
+        Report(record.line, "undefined amplitude",
+               "film amplitude=" + Trim(Option(record, "film amplitude")));
+    }
   }
 
   // "*Amplitude", "*Spectrum" and "*Psd-definition" once per name and

@@ -3,6 +3,7 @@
 // element faces and nodes, with every way an evaluation fails.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "aif/impl/interactions/aif_Film.h"
 #include "aif/impl/interactions/aif_Sfilm.h"
 #include "aif_ThermalTestModel.h"
+#include "support/aif_DeckChecker.h"
 #include "support/aif_TestSupport.h"
 
 using aif_thermal_test::TakeMessages;
@@ -170,6 +172,18 @@ TEST(aif_Film, FilmFaceLinesFromEachKindOfField) {
             "I-1.1, F3, 450., 8.\n"
             "I-1.2, F4, 900., 1.\n"
             "I-2.1, FPOS, 3450., 2.\n");
+  // Two expression fields read the centroids of one fetch.
+  EXPECT_EQ(FilmText(SurfaceFilm(3, 1, "Expr", "Expr"), info, true, true),
+            "*Film, amplitude=Amp-1, film amplitude=Amp-2\n"
+            "I-1.1, F3, 450., 3.\n"
+            "I-1.2, F4, 900., 6.\n"
+            "I-2.1, FPOS, 3450., 23.\n");
+  // A mapped field over a region without mesh members has nothing to
+  // evaluate: the keyword line alone, and no message.
+  kinC_FilmCondition unmeshed = SurfaceFilm(3, 0, "Mapped");
+  unmeshed.SetRegion(rgnC_Region("Set-2", {"Assembly"}));
+  EXPECT_EQ(FilmTestWrittenOnce(aif_Film(unmeshed, "Step-1", true, info)),
+            "*Film, amplitude=Amp-1, film amplitude=Amp-2\n");
   EXPECT_TRUE(TakeMessages().empty());
 }
 
@@ -268,12 +282,53 @@ TEST(aif_Film, CfilmNodeLines) {
             "I-1.1, 0.25, 300., \"Film Prop\"\n"
             "I-1.3, 0.25, 900., \"Film Prop\"\n"
             "I-2.2, 0.25, 3600., \"Film Prop\"\n");
+  // Both values from expressions, at the coordinates of one fetch.
+  EXPECT_EQ(CfilmText(NodalFilm(3, 1, "Expr", "Expr"), info),
+            "*Cfilm, amplitude=Amp-1\n"
+            "I-1.1, 0.25, 300., 2.\n"
+            "I-1.3, 0.25, 900., 6.\n"
+            "I-2.2, 0.25, 3600., 24.\n");
   // A field the model lacks: the keyword line alone and the concentrated
   // message.
   EXPECT_EQ(CfilmText(NodalFilm(3, 0, "Nowhere"), info), "*Cfilm, amplitude=Amp-1\n");
+  EXPECT_EQ(CfilmText(NodalFilm(0, 1, "", "Nowhere"), info),
+            "*Cfilm, amplitude=Amp-1, film amplitude=Amp-2\n");
   EXPECT_EQ(TakeMessages(),
             (std::vector<std::string>{
                 "\nDue to the failure of evaluating the film coefficient of concentrated\n film "
                 "condition \"Film-1\" from analytical field \"Nowhere\",\nthis interaction will "
+                "be missing in the input file.",
+                "\nDue to the failure of evaluating the sink temperature of concentrated\n film "
+                "condition \"Film-1\" from analytical field \"Nowhere\",\nthis interaction will "
                 "be missing in the input file."}));
+}
+
+// The deck checker follows what the film and radiation keywords name: the
+// lines the keywords write refer to a deck defining some names and lacking
+// others.
+TEST(aif_Film, TheDeckCheckerFollowsFilmAndRadiationReferences) {
+  const std::string definitions =
+      "*Node\n1, 0., 0., 0.\n2, 1., 0., 0.\n3, 1., 1., 0.\n4, 0., 1., 0.\n"
+      "5, 0., 0., 1.\n6, 1., 0., 1.\n7, 1., 1., 1.\n8, 0., 1., 1.\n"
+      "*Element, type=C3D8, elset=E\n1, 1, 2, 3, 4, 5, 6, 7, 8\n"
+      "*Nset, nset=N\n1, 2\n*Surface, name=Top\nE, S2\n"
+      "*Film Property, name=\"Film Prop\"\n2.5\n"
+      "*Amplitude, name=Amp-1\n0., 1.\n*Step, name=Step-1\n*Heat Transfer\n";
+  const std::string defined =
+      "*Sfilm, amplitude=Amp-1, film amplitude=Amp-1\nTop, F, 300., \"Film Prop\"\n"
+      "*Film\n1, F2, 300., 2.\n*Cfilm\nN, 0.25, 300., 2.\n1, 0.25, 300., \"Film Prop\"\n"
+      "*Sradiate\nTop, R, 20., 0.5\n*Radiate\n1, R2, 20., 0.5\n*Cradiate\n2, 0.25, 20., 0.5\n";
+  EXPECT_TRUE(aif_test::CheckDeck(definitions + defined + "*End Step\n").empty());
+
+  const std::string undefined =
+      "*Sfilm, film amplitude=Amp-2\nBottom, F, 300., Other\n*Film\n9, F2, 300., 2.\n"
+      "*Cradiate\nM, 0.25, 20., 0.5\n*Cfilm\n12, 0.25, 300., 2.\n";
+  std::vector<std::string> kinds;
+  for (const aif_test::DeckFinding& finding :
+       aif_test::CheckDeck(definitions + undefined + "*End Step\n"))
+    kinds.push_back(finding.kind);
+  std::sort(kinds.begin(), kinds.end());
+  EXPECT_EQ(kinds, (std::vector<std::string>{"undefined amplitude", "undefined element",
+                                             "undefined film property", "undefined node",
+                                             "undefined nset", "undefined surface"}));
 }

@@ -58,8 +58,18 @@ bool aif_ThermalConditionLines::Evaluate(const aif_ModelInfo& info, const rgnC_R
                                          const aif_ThermalFactor& sink) {
   coefficientUsed_ = coefficient.kind != aif_ThermalFactor::kNone;
   sinkUsed_ = sink.kind != aif_ThermalFactor::kNone;
-  if (!EvaluateThermalFactor(coefficient_, info, region, members, conditionName, coefficient) ||
-      !EvaluateThermalFactor(sink_, info, region, members, conditionName, sink)) {
+  // Two analytical fields read the coordinates or centroids of one fetch.
+  cow_Map<int, cow_2DArray<double>> points;
+  const bool share = coefficient.kind == aif_ThermalFactor::kAnalytical &&
+                     sink.kind == aif_ThermalFactor::kAnalytical;
+  coefficient_.SharePoints(share ? &points : nullptr);
+  sink_.SharePoints(share ? &points : nullptr);
+  const bool evaluated =
+      EvaluateThermalFactor(coefficient_, info, region, members, conditionName, coefficient) &&
+      EvaluateThermalFactor(sink_, info, region, members, conditionName, sink);
+  coefficient_.SharePoints(nullptr);
+  sink_.SharePoints(nullptr);
+  if (!evaluated) {
     coefficientUsed_ = sinkUsed_ = false;
     return false;
   }

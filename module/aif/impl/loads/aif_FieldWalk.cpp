@@ -133,11 +133,14 @@ bool aif_FieldWalk::Evaluate(const aif_ModelInfo& info, const rgnC_Region& regio
     const auto& evaluated =
         nex_canDynamicCastRef<const kfdC_ExpressionField>(*field, kFieldWalkFile, __LINE__);
     // One row per member, in the members' order.
-    cow_Map<int, cow_2DArray<double>> points;
-    if (nodes)
-      rgnK_GetNodalCoords(kernel, info.Assembly(), usable, true, true, points);
-    else
-      rgnK_GetElementCentroids(kernel, info.Assembly(), category, usable, true, true, points);
+    cow_Map<int, cow_2DArray<double>> own;
+    cow_Map<int, cow_2DArray<double>>& points = sharedPoints_ ? *sharedPoints_ : own;
+    if (points.IsEmpty()) {
+      if (nodes)
+        rgnK_GetNodalCoords(kernel, info.Assembly(), usable, true, true, points);
+      else
+        rgnK_GetElementCentroids(kernel, info.Assembly(), category, usable, true, true, points);
+    }
     for (const auto& [id, members] : ids) {
       const cow_2DArray<double>* rows = points.Find(id);
       if (!rows) continue;  // no points: the instance is left out
@@ -145,7 +148,7 @@ bool aif_FieldWalk::Evaluate(const aif_ModelInfo& info, const rgnC_Region& regio
       Instance instance = start(id, members);
       instance.values = kfdK_EvaluateField(evaluated, *rows, info.ModelName());
       if (instance.values.Length() < members.Length()) return fail(aif_FieldFailure::kShort);
-      points.Remove(id);  // the rows are done with: free them as the walk goes
+      if (!sharedPoints_) points.Remove(id);  // done with: free them as the walk goes
       instances_.push_back(std::move(instance));
     }
     return true;

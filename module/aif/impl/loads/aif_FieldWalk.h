@@ -9,7 +9,9 @@
 #include <optional>
 #include <vector>
 
+#include "BasShared/cow_2DArray.h"
 #include "BasShared/cow_List.h"
+#include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 
 class aif_ModelInfo;
@@ -121,6 +123,13 @@ class aif_FieldWalk {
   // uniform value there).
   void SetUntabledValue(double value) { untabled_ = value; }
 
+  // Lets walks over one region share the points of their expression fields:
+  // the first evaluation fetches the points into `points` and keeps them
+  // there, later ones (of the same members) read them from there. Null, as
+  // ever, fetches them per evaluation and frees them instance by instance.
+  // `points` must outlive the evaluations.
+  void SharePoints(cow_Map<int, cow_2DArray<double>>* points) { sharedPoints_ = points; }
+
   const std::vector<Instance>& Instances() const { return instances_; }
 
   // The start of a member's name in instance `id`: in a part-based file the
@@ -159,4 +168,5 @@ class aif_FieldWalk {
 
   std::vector<Instance> instances_;
   std::optional<double> untabled_;
+  cow_Map<int, cow_2DArray<double>>* sharedPoints_ = nullptr;
 };
