@@ -925,6 +925,10 @@ class DeckChecker {
                  "property=" + Option(record, "property"));
         for (const auto& [line, text] : record.data)
           ReferName(record, line, kSurface, Split(text, ',')[0], "impedance surface ");
+      } else if (k == "*foundation") {
+        // Each data line names an element set of a surface's faces.
+        for (const auto& [line, text] : record.data)
+          ReferName(record, line, kElset, Trim(Split(text, ',')[0]), "foundation set ");
       } else if (k == "*connector motion") {
         for (const auto& [line, text] : record.data)
           ReferName(record, line, kElset, Trim(Split(text, ',')[0]), "connector motion set ");
