@@ -140,7 +140,8 @@ class rgnK_Region : public cls_Object {
   // instances.
   bool IsSinglePoint() const {
     if (!IsPointSet()) return false;
-    std::size_t points = region_.KernelComponents().Length() + region_.KernelRefPointHits().Length();
+    std::size_t points =
+        region_.KernelComponents().Length() + region_.KernelRefPointHits().Length();
     for (const auto& entry : region_.KernelNodeIndices())
       points += entry.second.Length();
     return points == 1;

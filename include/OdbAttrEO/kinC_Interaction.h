@@ -285,8 +285,7 @@ class kinC_ElasticFoundation : public kinC_Interaction {
   const kinC_ElasticFoundationState& ConstGetState(const cow_String& step) const {
     const auto* state = dynamic_cast<const kinC_ElasticFoundationState*>(FindState(step));
     if (!state)
-      throw cow_OutOfRange("elastic foundation state: no state in step " +
-                           std::string(step.Str()));
+      throw cow_OutOfRange("elastic foundation state: no state in step " + std::string(step.Str()));
     return *state;
   }
   // Gives `step` the status `status` and a state of stiffness `stiffness`.
@@ -318,8 +317,7 @@ class kinC_CyclicSymmetryState : public kinC_InteractionState {
   const mdl_PropAttr<kinC_NodalDiameterEnm>& NodalDiameter() const { return nodalDiameter_; }
   const mdl_PropAttr<int>& LowestNodalDiameter() const { return lowest_; }
   const mdl_PropAttr<int>& HighestNodalDiameter() const { return highest_; }
-  void SetNodalDiameters(kinC_NodalDiameterEnm selection, int lowest, int highest,
-                         int status = 1) {
+  void SetNodalDiameters(kinC_NodalDiameterEnm selection, int lowest, int highest, int status = 1) {
     nodalDiameter_.Set(selection, status);
     lowest_.Set(lowest, status);
     highest_.Set(highest, status);

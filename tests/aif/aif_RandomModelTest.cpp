@@ -4366,6 +4366,24 @@ TEST(aif_RandomModelTest, CheckerFollowsImpedancePropertiesAndSurfaces) {
       Findings(deck));
 }
 
+// A foundation's data lines name element sets (a surface's face sets); a
+// pressure penetration names its contact's surfaces.
+TEST(aif_RandomModelTest, CheckerFollowsFoundationSetsAndPenetrationSurfaces) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                    // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*End Part\n"                    // 5-7
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"      // 8-10
+      "*Elset, elset=_Skin_S1_1, instance=I\n 1,\n"                               // 11-12
+      "*Surface, type=ELEMENT, name=Skin\n_Skin_S1_1, S1\n*End Assembly\n"        // 13-15
+      "*Foundation\n_Skin_S1_1, F1, 250.\n_Skin_S1, F1, 250.\n"                   // 16-18
+      "*Step, name=S\n*Static\n*Pressure Penetration, master=Skin, slave=Gone\n"  // 19-21
+      "*End Step\n";                                                              // 22
+  EXPECT_EQ(
+      "line 18: undefined elset: foundation set _Skin_S1 | _Skin_S1, F1, 250.\n"
+      "line 21: undefined surface: slave=Gone | *Pressure Penetration, master=Skin, slave=Gone\n",
+      Findings(deck));
+}
+
 // Predefined fields and initial conditions name node sets or nodes; lines
 // that go on with values and empty padding lines name nothing; an initial
 // condition inside a step is a fault.

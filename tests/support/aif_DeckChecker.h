@@ -943,6 +943,10 @@ class DeckChecker {
       } else if (k == "*sfilm" || k == "*film" || k == "*cfilm" || k == "*sradiate" ||
                  k == "*radiate" || k == "*cradiate") {
         ReferThermalCondition(record);
+      } else if (k == "*foundation") {
+        // Each data line names an element set of a surface's faces.
+        for (const auto& [line, text] : record.data)
+          ReferName(record, line, kElset, Trim(Split(text, ',')[0]), "foundation set ");
       } else if (k == "*connector motion") {
         for (const auto& [line, text] : record.data)
           ReferName(record, line, kElset, Trim(Split(text, ',')[0]), "connector motion set ");

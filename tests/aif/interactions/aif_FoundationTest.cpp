@@ -92,4 +92,15 @@ TEST_F(aif_FoundationSurfaceTest, NamesTheSetsTheSurfaceWrote) {
   aif_SetNameRegistry::Instance().Clear();
   EXPECT_EQ(FoundationText(FoundationOf(), surface, "Block-1.Top"),
             "*Foundation\nBlock-1._Top_S1, F1, 250.\nBlock-1._Top_S3, F3, 250.\n");
+
+  // A flat file names the surface "Block-1_Top" in the assembly.
+  const aif_ModelInfo& flat = Info(true);
+  aif_SetNameRegistry::Instance().AddElset("_Block-1_Top_S3", false);
+  const asoF_PartInstance& flatInstance =
+      *asoF_Utils::ConstGetPartInstance(flat.Assembly()->ConstGetFeatureList(), 1);
+  aif_test::StreamText([&](utl_Stream& stream) {
+    aif_SurfaceFromElements(rgnF_Set(surface), flatInstance, flat, "Block-1_Top", "").Write(stream);
+  });
+  EXPECT_EQ(FoundationText(FoundationOf(), surface, "Block-1_Top"),
+            "*Foundation\n_Block-1_Top_S1, F1, 250.\n_Block-1_Top_S3_1, F3, 250.\n");
 }

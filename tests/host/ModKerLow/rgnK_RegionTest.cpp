@@ -64,3 +64,25 @@ TEST(rgnK_Region, PointSetsHoldOnlyNodesOrVerticesAndASinglePointIsOneOfThem) {
   withElement.SetKernelElementIndices(2, {0});
   EXPECT_EQ(kinds(withElement), "-");
 }
+
+TEST(rgnK_Region, ReferencePointSetsAreNoMeshRegionsAndCountTheirPoints) {
+  auto kinds = [](const rgnC_Region& region) {
+    const rgnK_Region kernel(nullptr, "Model-1", region);
+    return std::string(kernel.IsMeshRegion() ? "mesh" : "-") +
+           (kernel.IsRefPointSet() ? "+rp" : "") + (kernel.IsSinglePoint() ? "+one" : "");
+  };
+  rgnC_Region node("Ref", {"Assembly"});
+  node.SetKernelNodeIndices(2, {7});
+  EXPECT_EQ(kinds(node), "mesh+one");
+  // One point with or without a hit record; two points are no single one.
+  rgnC_Region reference("RP", {"Assembly"});
+  reference.SetKernelRefPoints({gsl_Point(1.0, 2.0, 3.0)});
+  EXPECT_EQ(kinds(reference), "-+rp+one");
+  reference.SetKernelRefPoints({std::nullopt});
+  EXPECT_EQ(kinds(reference), "-+rp+one");
+  reference.SetKernelRefPoints({gsl_Point(), gsl_Point()});
+  EXPECT_EQ(kinds(reference), "-+rp");
+  cow_List<std::optional<gsl_Point>> records;
+  rgnK_Region(nullptr, "Model-1", reference).GetGeomHitRecords(records, false);
+  EXPECT_EQ(records.Length(), 2u);
+}
