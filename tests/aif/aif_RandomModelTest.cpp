@@ -5061,6 +5061,59 @@ TEST(aif_RandomModelTest, CheckerFollowsIncidentWaves) {
       Findings(deck));
 }
 
+// Cavity radiation: the definition once outside the steps with its surfaces
+// and their properties, the viewfactor in a step naming a cavity and its
+// symmetry right after it, blocking surfaces; co-simulation: the keywords in
+// a step, controls= one of the same step, the region lines by their type.
+TEST(aif_RandomModelTest, CheckerFollowsCavitiesAndCosimulations) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                           // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Ends\n 1, 2\n*End Part\n"  // 5-9
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"             // 10-12
+      "*Surface, type=ELEMENT, name=Skin\nI.Bars, S1\n*End Assembly\n"                   // 13-15
+      "*Surface Property, name=\"Emis 1\"\n"                                             // 16
+      "*Cavity Definition, name=Cav, Set property\nSkin, \"Emis 1\"\nGone, Missing\n"    // 17-19
+      "*Cavity Definition, name=cav, Set property\nSkin, \n"                             // 20-21
+      "*Step, name=S1\n*Static\n"                                                        // 22-23
+      "*Radiation Viewfactor, cavity=Cav, symmetry=Cav_SYM_, blocking=PARTIAL\n"         // 24
+      "Skin, Lost\n*Radiation Symmetry, name=Cav_SYM_\n*Reflection, type=ZCONST\n1.\n"   // 25-28
+      "*Radiation Viewfactor, cavity=Other, symmetry=X_SYM_\n"                           // 29
+      "*Radiation Symmetry, name=Y_SYM_\n"                                               // 30
+      "*Radiation Viewfactor, cavity=Cav, symmetry=Z_SYM_\n"                             // 31
+      "*Co-simulation, name=A, controls=A_Ctrls, program=MORVEX\n"                       // 32
+      "*Co-simulation Region, type=SURFACE\nSkin, U, V, \n"                              // 33-34
+      "*Co-simulation Region, import, type=NODE\nI.Ends, U\nLost, U\n"                   // 35-37
+      "*Co-simulation Controls, name=A_Ctrls, time incrementation=lockstep\n"            // 38
+      "*Co-simulation, name=B, controls=B_Ctrls\n*End Step\n"                            // 39-40
+      "*Step, name=S2\n*Static\n"                                                        // 41-42
+      "*Co-simulation, name=A, controls=A_Ctrls, program=MORVEX\n"                       // 43
+      "*Co-simulation Controls, name=C_Ctrls\n*Co-simulation Controls, name=C_Ctrls\n"   // 44-45
+      "*End Step\n*Co-simulation Controls, name=Out\n"                                   // 46-47
+      "*Radiation Viewfactor, cavity=Cav, off\n";                                        // 48
+  EXPECT_EQ(
+      "line 19: undefined surface: cavity surface Gone | Gone, Missing\n"
+      "line 19: undefined surface property: Missing | Gone, Missing\n"
+      "line 20: cavity defined twice: cav | *Cavity Definition, name=cav, Set property\n"
+      "line 25: undefined surface: blocking surface Lost | Skin, Lost\n"
+      "line 29: undefined cavity: cavity=Other | *Radiation Viewfactor, cavity=Other, "
+      "symmetry=X_SYM_\n"
+      "line 30: *Radiation Symmetry not after its viewfactor | *Radiation Symmetry, "
+      "name=Y_SYM_\n"
+      "line 31: undefined radiation symmetry: symmetry=Z_SYM_ | *Radiation Viewfactor, "
+      "cavity=Cav, symmetry=Z_SYM_\n"
+      "line 48: *Radiation Viewfactor outside a step | *Radiation Viewfactor, cavity=Cav, off\n"
+      "line 37: undefined nset: co-simulation region Lost | Lost, U\n"
+      "line 39: undefined co-simulation controls: controls=B_Ctrls | *Co-simulation, name=B, "
+      "controls=B_Ctrls\n"
+      "line 45: co-simulation controls defined twice in a step: c_ctrls | *Co-simulation "
+      "Controls, name=C_Ctrls\n"
+      "line 47: co-simulation keyword outside a step: *co-simulation controls | "
+      "*Co-simulation Controls, name=Out\n"
+      "line 43: undefined co-simulation controls: controls=A_Ctrls | *Co-simulation, name=A, "
+      "controls=A_Ctrls, program=MORVEX\n",
+      Findings(deck));
+}
+
 }  // namespace
 
 // Geometric smoothing: the rows of "*Surface Smoothing" name surfaces (an
