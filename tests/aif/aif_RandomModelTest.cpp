@@ -52,10 +52,13 @@
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kflC_Filter.h"
+#include "OdbAttrEO/kinC_CavityRadiation.h"
+#include "OdbAttrEO/kinC_CavityRadiationProp.h"
 #include "OdbAttrEO/kinC_ContactProperty.h"
 #include "OdbAttrEO/kinC_FilmCondition.h"
 #include "OdbAttrEO/kinC_FilmConditionProp.h"
 #include "OdbAttrEO/kinC_GeneralContact.h"
+#include "OdbAttrEO/kinC_Cosimulation.h"
 #include "OdbAttrEO/kinC_IncidentWave.h"
 #include "OdbAttrEO/kinC_IncidentWaveProperty.h"
 #include "OdbAttrEO/kinC_Interaction.h"
@@ -228,6 +231,11 @@ struct ObjectKinds {
   // Film and radiation conditions on written assembly surfaces and node
   // sets over the steps, with a film property now and then.
   bool thermalConditions = true;
+  // Radiation cavities on written assembly surfaces with their surface
+  // properties, controls, blocking and symmetries over the steps, and
+  // co-simulations of both kinds (no partner model) on written assembly
+  // surfaces and node sets.
+  bool cavitiesAndCosimulations = true;
 };
 
 class Rng {
@@ -303,7 +311,8 @@ class Generator {
         contactRng_(seed * 2654435761u + 103u),
         incidentWaveRng_(seed * 2891336453u + 107u),
         generalContactRng_(seed * 2654435789u + 109u),
-        thermalRng_(seed * 2246822519u + 113u) {}
+        thermalRng_(seed * 2246822519u + 113u),
+        cavityRng_(seed * 3266489917u + 127u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -345,6 +354,7 @@ class Generator {
     if (kinds_.incidentWaves) AddIncidentWaves();
     if (kinds_.generalContact) AddGeneralContact();
     if (kinds_.thermalConditions) AddThermalConditions();
+    if (kinds_.cavitiesAndCosimulations) AddCavitiesAndCosimulations();
     PlanEnvironment();
   }
 
@@ -3446,6 +3456,142 @@ class Generator {
     }
   }
 
+  // Radiation cavities: one or two cavity radiation properties, and up to
+  // two cavities on one to three written assembly surfaces (the property
+  // list now and then shorter), with an ambient temperature now and then,
+  // random controls, and now and then every kind of symmetry with all its
+  // geometry. Each is created in the first analysis step, then carried
+  // over, modified or deactivated. Co-simulations of either kind on a
+  // written assembly surface or node set, created in a random analysis step
+  // with up to nine exchanged variables (imported and exported ones for
+  // fluid-structure) and random coupling codes. Suppressed now and then.
+  void AddCavitiesAndCosimulations() {
+    Rng& r = cavityRng_;
+    const std::vector<std::string> analysis = LoadSteps();
+    const std::vector<std::string> surfaces = WrittenAssemblySurfaces();
+    const std::vector<std::string> nodeSets = WrittenLoadSets(true);
+    if (analysis.empty() || surfaces.empty() || !r.Chance(0.6)) return;
+    auto hostile = [&](const char* stem) {
+      std::string name = NameFrom(r, stem);
+      std::replace(name.begin(), name.end(), '"', '\'');
+      return name;
+    };
+    std::vector<std::string> properties;
+    for (int p = r.Uniform(1, 2); p > 0; --p) {
+      kinC_CavityRadiationProp property;
+      property.SetTable({{r.Real(0.1, 1.0)}});
+      properties.push_back(hostile("Emis"));
+      builder.AddInteractionProperty(cow_String(properties.back()), property);
+      description << "cavity radiation property \"" << properties.back() << "\"\n";
+    }
+    auto pickSurfaces = [&](int count) {
+      cow_List<rgnC_Region> regions;
+      for (; count > 0; --count)
+        regions.Append(OutputRegion(r.Pick(surfaces), true));
+      return regions;
+    };
+    auto point = [&]() { return gsl_Point(r.Real(-1, 1), r.Real(-1, 1), r.Real(-1, 1)); };
+    auto normal = [&]() { return gsl_Vector(r.Real(0.1, 1), r.Real(-1, 1), r.Real(-1, 1)); };
+    for (int c = r.Uniform(1, 2); c > 0; --c) {
+      kinC_CavityRadiation cavity;
+      const int count = r.Uniform(1, 3);
+      cavity.SetSurfaces(pickSurfaces(count));
+      cow_List<cow_String> names;
+      for (int i = r.Chance(0.2) ? 1 : 0; i < count; ++i)
+        names.Append(cow_String(r.Pick(properties)));
+      cavity.SetSurfacePropertyNames(names);
+      if (r.Chance(0.5)) cavity.SetAmbientTemperature(r.Chance(0.2) ? 0.0 : r.Real(-50, 500));
+      if (r.Chance(0.3)) cavity.SetInfinitesimal(r.Real(1, 100));
+      if (r.Chance(0.3)) cavity.SetIntegration(r.Uniform(1, 5));
+      if (r.Chance(0.3)) cavity.SetLumpedArea(r.Real(1, 10));
+      const bool symmetric = r.Chance(0.4);
+      if (symmetric) {
+        cavity.SetCyclicSymmetry(r.Chance(0.5));
+        cavity.SetCyclicSectors(r.Uniform(2, 12));
+        cavity.SetRotationPoint(cow_COW<gsl_Dot>(gsl_Dot(point())));
+        cavity.SetRotationEndPoint(cow_COW<gsl_Dot>(gsl_Dot(point())));
+        cavity.SetSymmetryPoint(cow_COW<gsl_Dot>(gsl_Dot(point())));
+        cavity.SetPeriodicCount(r.Uniform(0, 3));
+        for (int i = 0; i < 3; ++i) {
+          kinC_CavityPeriodicSymmetry periodic;
+          periodic.repetitions = r.Uniform(2, 4);
+          periodic.axis = cow_COW<gsl_StLine>(gsl_StLine(point(), normal()));
+          periodic.plane = cow_COW<gsl_Plane>(gsl_Plane(point(), normal()));
+          periodic.distance = cow_COW<gsl_ModelSegment>(gsl_ModelSegment(point(), point()));
+          cavity.SetPeriodic(i, periodic);
+        }
+        cavity.SetPeriodicSymmetryZ(r.Real(-1, 1));
+        cavity.SetPeriodicDistanceZ(r.Real(0.1, 1));
+        cavity.SetReflectionCount(r.Uniform(0, 3));
+        for (int i = 0; i < 2; ++i)
+          cavity.SetReflectionLine(i, cow_COW<gsl_StLine>(gsl_StLine(point(), normal())));
+        for (int i = 0; i < 3; ++i)
+          cavity.SetReflectionPlane(i, cow_COW<gsl_Plane>(gsl_Plane(point(), normal())));
+        cavity.SetReflectionZ(r.Real(-1, 1));
+      }
+      std::string told;
+      for (std::size_t k = 0; k < analysis.size(); ++k) {
+        const int status = k == 0 ? 1 : r.Pick(std::vector<int>{2, 2, 3, 4});
+        kinC_CavityRadiationState state;
+        const int blocking = r.Uniform(0, 2);
+        state.SetBlocking({static_cast<kinC_CavityRadiationBlockingEnm>(blocking), 1});
+        if (blocking == kinC_BLOCKING_PARTIAL)
+          state.SetBlockingSurfaces({pickSurfaces(r.Uniform(1, 10)), 1});
+        if (r.Chance(0.3)) state.SetRange({r.Real(1, 100), 1});
+        if (r.Chance(0.3)) state.SetReflection({false, 1});
+        if (r.Chance(0.3)) state.SetViewfactorTolerance({r.Real(0.01, 0.2), 1});
+        cavity.SetState(cow_String(analysis[k]), status, state);
+        told.append(" ").append(std::to_string(status)).append("@").append(analysis[k]);
+        if (status == 4) break;
+      }
+      cavity.SetSuppressed(r.Chance(0.1));
+      const std::string name = hostile("Cavity");
+      builder.AddInteraction(cow_String(name), cavity);
+      description << "cavity \"" << name << "\"" << (symmetric ? " symmetric" : "") << told
+                  << (cavity.Suppressed() ? " suppressed" : "") << "\n";
+    }
+
+    static const std::vector<std::string> variables = {"U",     "V",    "A",   "CF", "LUMPEDMASS",
+                                                       "TRSHR", "TEMP", "HFL", "NT"};
+    auto pickVariables = [&]() {
+      cow_List<cow_String> picked;
+      for (int n = r.Uniform(0, 9); n > 0; --n)
+        picked.Append(cow_String(r.Pick(variables)));
+      return picked;
+    };
+    for (int c = r.Uniform(0, 2); c > 0; --c) {
+      const bool onSurface = nodeSets.empty() || r.Chance(0.5);
+      const rgnC_Region region = OutputRegion(r.Pick(onSurface ? surfaces : nodeSets), onSurface);
+      const cow_String step(r.Pick(analysis));
+      const bool fsi = r.Chance(0.5);
+      const std::string name = hostile(fsi ? "Fsi" : "Cosim");
+      if (fsi) {
+        kinC_FSICosimulation cosim;
+        cosim.SetRegion(region);
+        cosim.SetCouplingScheme(r.Uniform(0, 2));
+        cosim.SetTimeIncrementation(r.Uniform(0, 2));
+        cosim.SetTimeMarks(r.Uniform(0, 2));
+        cosim.SetStepSizeKind(r.Uniform(0, 5));
+        cosim.SetStepSize(r.Real(0.001, 1));
+        cosim.SetSchemeModifier(r.Uniform(0, 4));
+        cosim.SetStepVariables(step, 1, pickVariables(), pickVariables());
+        cosim.SetSuppressed(r.Chance(0.1));
+        builder.AddInteraction(cow_String(name), cosim);
+      } else {
+        kinC_StdXplCosimulation cosim;
+        cosim.SetRegion(region);
+        cosim.SetTimeIncrementation(r.Uniform(1, 2));
+        cosim.SetStepSizeChoice(r.Uniform(0, 1));
+        cosim.SetStepSize(r.Real(0.001, 1));
+        cosim.SetStepVariables(step, 1, pickVariables());
+        cosim.SetSuppressed(r.Chance(0.1));
+        builder.AddInteraction(cow_String(name), cosim);
+      }
+      description << (fsi ? "fluid-structure" : "standard-explicit") << " co-simulation \"" << name
+                  << "\" created in " << step.Str() << "\n";
+    }
+  }
+
   // Standard general contact created in the initial step (or, now and then,
   // a later one, when it writes no "*Contact"), smoothing some written
   // assembly surfaces by assignment (kind codes 0 to 2, or 7, which has no
@@ -4083,6 +4229,8 @@ class Generator {
   Rng generalContactRng_{0};
   // Draws of the film and radiation conditions, apart from the rest.
   Rng thermalRng_{0};
+  // Draws of the cavities and co-simulations, apart from the rest.
+  Rng cavityRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // Materials named by sections assigned on written instances.
   std::set<std::string> assignedMaterials_;
@@ -4989,9 +5137,11 @@ ObjectKinds KindsOfThisRun() {
     kinds.outputRequests = kinds.substructureOutput = kinds.loads = false;
     kinds.boundaryConditions = kinds.predefinedFields = kinds.modelChanges = false;
     kinds.contactPairs = kinds.incidentWaves = kinds.generalContact = false;
-    kinds.thermalConditions = false;
+    kinds.thermalConditions = kinds.cavitiesAndCosimulations = false;
   }
   kinds.thermalConditions = kinds.thermalConditions || on("thermalConditions");
+  kinds.cavitiesAndCosimulations =
+      kinds.cavitiesAndCosimulations || on("cavitiesAndCosimulations");
   kinds.generalContact = kinds.generalContact || on("generalContact");
   kinds.modelChanges = kinds.modelChanges || on("modelChanges");
   kinds.contactPairs = kinds.contactPairs || on("contactPairs");
@@ -5327,6 +5477,59 @@ TEST(aif_RandomModelTest, CheckerFollowsIncidentWaves) {
       "case=2, pressure amplitude=A2, property=Blast\n"
       "line 31: *Incident Wave Interaction outside a step | *Incident Wave Interaction, "
       "CONWEP, property=Blast\n",
+      Findings(deck));
+}
+
+// Cavity radiation: the definition once outside the steps with its surfaces
+// and their properties, the viewfactor in a step naming a cavity and its
+// symmetry right after it, blocking surfaces; co-simulation: the keywords in
+// a step, controls= one of the same step, the region lines by their type.
+TEST(aif_RandomModelTest, CheckerFollowsCavitiesAndCosimulations) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                           // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Ends\n 1, 2\n*End Part\n"  // 5-9
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"             // 10-12
+      "*Surface, type=ELEMENT, name=Skin\nI.Bars, S1\n*End Assembly\n"                   // 13-15
+      "*Surface Property, name=\"Emis 1\"\n"                                             // 16
+      "*Cavity Definition, name=Cav, Set property\nSkin, \"Emis 1\"\nGone, Missing\n"    // 17-19
+      "*Cavity Definition, name=cav, Set property\nSkin, \n"                             // 20-21
+      "*Step, name=S1\n*Static\n"                                                        // 22-23
+      "*Radiation Viewfactor, cavity=Cav, symmetry=Cav_SYM_, blocking=PARTIAL\n"         // 24
+      "Skin, Lost\n*Radiation Symmetry, name=Cav_SYM_\n*Reflection, type=ZCONST\n1.\n"   // 25-28
+      "*Radiation Viewfactor, cavity=Other, symmetry=X_SYM_\n"                           // 29
+      "*Radiation Symmetry, name=Y_SYM_\n"                                               // 30
+      "*Radiation Viewfactor, cavity=Cav, symmetry=Z_SYM_\n"                             // 31
+      "*Co-simulation, name=A, controls=A_Ctrls, program=MORVEX\n"                       // 32
+      "*Co-simulation Region, type=SURFACE\nSkin, U, V, \n"                              // 33-34
+      "*Co-simulation Region, import, type=NODE\nI.Ends, U\nLost, U\n"                   // 35-37
+      "*Co-simulation Controls, name=A_Ctrls, time incrementation=lockstep\n"            // 38
+      "*Co-simulation, name=B, controls=B_Ctrls\n*End Step\n"                            // 39-40
+      "*Step, name=S2\n*Static\n"                                                        // 41-42
+      "*Co-simulation, name=A, controls=A_Ctrls, program=MORVEX\n"                       // 43
+      "*Co-simulation Controls, name=C_Ctrls\n*Co-simulation Controls, name=C_Ctrls\n"   // 44-45
+      "*End Step\n*Co-simulation Controls, name=Out\n"                                   // 46-47
+      "*Radiation Viewfactor, cavity=Cav, off\n";                                        // 48
+  EXPECT_EQ(
+      "line 19: undefined surface: cavity surface Gone | Gone, Missing\n"
+      "line 19: undefined surface property: Missing | Gone, Missing\n"
+      "line 20: cavity defined twice: cav | *Cavity Definition, name=cav, Set property\n"
+      "line 25: undefined surface: blocking surface Lost | Skin, Lost\n"
+      "line 29: undefined cavity: cavity=Other | *Radiation Viewfactor, cavity=Other, "
+      "symmetry=X_SYM_\n"
+      "line 30: *Radiation Symmetry not after its viewfactor | *Radiation Symmetry, "
+      "name=Y_SYM_\n"
+      "line 31: undefined radiation symmetry: symmetry=Z_SYM_ | *Radiation Viewfactor, "
+      "cavity=Cav, symmetry=Z_SYM_\n"
+      "line 48: *Radiation Viewfactor outside a step | *Radiation Viewfactor, cavity=Cav, off\n"
+      "line 37: undefined nset: co-simulation region Lost | Lost, U\n"
+      "line 39: undefined co-simulation controls: controls=B_Ctrls | *Co-simulation, name=B, "
+      "controls=B_Ctrls\n"
+      "line 45: co-simulation controls defined twice in a step: c_ctrls | *Co-simulation "
+      "Controls, name=C_Ctrls\n"
+      "line 47: co-simulation keyword outside a step: *co-simulation controls | "
+      "*Co-simulation Controls, name=Out\n"
+      "line 43: undefined co-simulation controls: controls=A_Ctrls | *Co-simulation, name=A, "
+      "controls=A_Ctrls, program=MORVEX\n",
       Findings(deck));
 }
 

@@ -72,7 +72,15 @@
 // each "*Cfilm" and "*Cradiate" line a node set or node, a film coefficient
 // given by name (of "*Sfilm", "*Film" and "*Cfilm" lines) a "*Film
 // Property" defined once per model, and every film amplitude= an
-// "*Amplitude".
+// "*Amplitude". Cavity radiation: "*Cavity Definition" once per
+// model outside the steps, each data line a surface and, where given, a
+// defined "*Surface Property"; "*Radiation Viewfactor" only in a step, its
+// cavity= a defined cavity, its symmetry= the "*Radiation Symmetry" right
+// after its lines (and every "*Radiation Symmetry" so named), the data
+// lines of partial blocking surfaces. Co-simulation: its three keywords
+// only in a step, each "*Co-simulation Controls" once per step and every
+// controls= one of that step, each "*Co-simulation Region" line a surface
+// (type=SURFACE) or node set (type=NODE).
 // References may precede definitions.
 #pragma once
 
@@ -115,6 +123,8 @@ class DeckChecker {
     CheckIncidentWaves();
     CheckInteractionProperties();
     CheckSmoothing();
+    CheckRadiationCavities();
+    CheckCosimulations();
     return std::move(findings_);
   }
 
@@ -1465,6 +1475,87 @@ class DeckChecker {
           Report(record.line, "undefined amplitude",
                  std::string(key) + "=" + Trim(Option(record, key)));
     }
+  }
+
+  // Cavities, their viewfactors and symmetries (see the header comment).
+  void CheckRadiationCavities() {
+    std::set<std::string> cavities, surfaceProperties;
+    for (const Record& record : records_)
+      if (record.keyword == "*surface property")
+        surfaceProperties.insert(Normal(Option(record, "name")));
+    for (const Record& record : records_) {
+      if (record.broken || record.keyword != "*cavity definition") continue;
+      if (record.step) Report(record.line, "*Cavity Definition inside a step", "");
+      const std::string name = Normal(Option(record, "name"));
+      if (name.empty())
+        Report(record.line, "empty name", "*Cavity Definition");
+      else if (!cavities.insert(name).second)
+        Report(record.line, "cavity defined twice", name);
+      for (const auto& [line, text] : record.data) {
+        const std::vector<std::string> fields = Split(text, ',');
+        ReferName(record, line, kSurface, fields[0], "cavity surface ");
+        if (fields.size() > 1 && !Normal(fields[1]).empty() &&
+            !surfaceProperties.count(Normal(fields[1])))
+          Report(line, "undefined surface property", Trim(fields[1]));
+      }
+    }
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+      const Record& record = records_[i];
+      if (record.broken) continue;
+      if (record.keyword == "*radiation symmetry") {
+        const Record* before = i == 0 ? nullptr : &records_[i - 1];
+        if (!before || before->keyword != "*radiation viewfactor" ||
+            Normal(Option(*before, "symmetry")) != Normal(Option(record, "name")))
+          Report(record.line, "*Radiation Symmetry not after its viewfactor", "");
+        continue;
+      }
+      if (record.keyword != "*radiation viewfactor") continue;
+      if (!record.step) Report(record.line, "*Radiation Viewfactor outside a step", "");
+      if (!cavities.count(Normal(Option(record, "cavity"))))
+        Report(record.line, "undefined cavity", "cavity=" + Trim(Option(record, "cavity")));
+      if (HasOption(record, "symmetry") &&
+          (i + 1 == records_.size() || records_[i + 1].keyword != "*radiation symmetry"))
+        Report(record.line, "undefined radiation symmetry",
+               "symmetry=" + Trim(Option(record, "symmetry")));
+      for (const auto& [line, text] : record.data)
+        for (const std::string& field : Split(text, ','))
+          if (!Trim(field).empty()) ReferName(record, line, kSurface, field, "blocking surface ");
+    }
+  }
+
+  // Co-simulation keywords (see the header comment).
+  void CheckCosimulations() {
+    std::set<std::string> controls;  // of the current step
+    std::vector<const Record*> cosimulations;
+    auto endStep = [&]() {
+      for (const Record* record : cosimulations)
+        if (!controls.count(Normal(Option(*record, "controls"))))
+          Report(record->line, "undefined co-simulation controls",
+                 "controls=" + Trim(Option(*record, "controls")));
+      controls.clear();
+      cosimulations.clear();
+    };
+    for (const Record& record : records_) {
+      const std::string& k = record.keyword;
+      if (k == "*step") endStep();
+      if (record.broken || k.rfind("*co-simulation", 0) != 0) continue;
+      if (!record.step) Report(record.line, "co-simulation keyword outside a step", record.keyword);
+      if (k == "*co-simulation controls") {
+        const std::string name = Normal(Option(record, "name"));
+        if (name.empty())
+          Report(record.line, "empty name", "*Co-simulation Controls");
+        else if (!controls.insert(name).second)
+          Report(record.line, "co-simulation controls defined twice in a step", name);
+      } else if (k == "*co-simulation") {
+        cosimulations.push_back(&record);
+      } else if (k == "*co-simulation region") {
+        const bool surface = Normal(Option(record, "type")) == "surface";
+        for (const auto& [line, text] : record.data)
+          ReferName(record, line, surface ? kSurface : kNset, Split(text, ',')[0],
+                    "co-simulation region ");
+      }
+    }
+    endStep();
   }
 
   // "*Filter" and "*Integrated Output Section" once per model, every

@@ -29,9 +29,9 @@ namespace {
 // A one-brick model in the modelling space `space` (2000 three-dimensional,
 // 2001 planar, 2002 axisymmetric, another code none of these) with the
 // context the cavity keywords are given.
-class CavityModel {
+class CavityTestModel {
  public:
-  explicit CavityModel(int space = 2000) {
+  explicit CavityTestModel(int space = 2000) {
     builder_.AddPart("Block", hst_GridMesh(1, 1, 1));
     builder_.AddInstance("Block-1", "Block");
     builder_.AddStep("Step-1", kprC_StaticStep());
@@ -87,7 +87,7 @@ CavityWritten CavityWriteCatching(const akw_Keyword& keyword) {
   return written;
 }
 
-std::string ViewfactorText(const CavityModel& model, const kinC_CavityRadiation& cavity,
+std::string ViewfactorText(const CavityTestModel& model, const kinC_CavityRadiation& cavity,
                            const char* name = "Cavity-1") {
   return aif_test::KeywordText(
       aif_RadiationViewfactor(name, CavityHandle(cavity), "Step-1", model.Info()));
@@ -126,7 +126,7 @@ kinC_CavityRadiation SymmetricCavity() {
 }  // namespace
 
 TEST(aif_CavityDefinition, AmbientTemperatureAndSurfaceProperties) {
-  const CavityModel model;
+  const CavityTestModel model;
   kinC_CavityRadiation cavity;
   cavity.SetSurfaces({CavitySurface("Top"), CavitySurface("Skin"), CavitySurface("Master")});
   // A property list shorter than the surfaces: the last surface names none.
@@ -152,7 +152,7 @@ TEST(aif_CavityDefinition, AmbientTemperatureAndSurfaceProperties) {
 }
 
 TEST(aif_RadiationViewfactor, ControlsOfTheStep) {
-  const CavityModel model;
+  const CavityTestModel model;
   kinC_CavityRadiation cavity = PlainCavity();
   EXPECT_EQ(ViewfactorText(model, cavity), "*Radiation Viewfactor, cavity=Cavity-1\n");
 
@@ -188,7 +188,7 @@ TEST(aif_RadiationViewfactor, ControlsOfTheStep) {
 }
 
 TEST(aif_RadiationViewfactor, PartialBlockingSurfacesEightALine) {
-  const CavityModel model;
+  const CavityTestModel model;
   kinC_CavityRadiation cavity = PlainCavity();
   auto withBlocking = [&](int count) {
     static const char* const names[] = {"B1", "B2", "B3", "B4", "B5", "B6", "B7", "B8", "B9"};
@@ -215,7 +215,7 @@ TEST(aif_RadiationViewfactor, PartialBlockingSurfacesEightALine) {
 }
 
 TEST(aif_RadiationViewfactor, SymmetryNameHoldsTheSuffixInsideItsQuotes) {
-  const CavityModel model(2003);  // no space with symmetry forms
+  const CavityTestModel model(2003);  // no space with symmetry forms
   kinC_CavityRadiation cavity = PlainCavity();
   cavity.SetReflectionCount(1);
   EXPECT_EQ(ViewfactorText(model, cavity, "my cavity"),
@@ -240,7 +240,7 @@ TEST(aif_RadiationViewfactor, SymmetriesInEachModellingSpace) {
   // Three-dimensional: the rotation axis, three planes each. A plane with
   // normal (0, 0, 1) is spanned by (0, 1, 0) and (1, 0, 0); normal (1, 0, 0)
   // by (0, 0, 1) and (0, 1, 0).
-  EXPECT_EQ(ViewfactorText(CavityModel(2000), SymmetricCavity()),
+  EXPECT_EQ(ViewfactorText(CavityTestModel(2000), SymmetricCavity()),
             head +
                 "*Cyclic, nc=4, type=AXIS\n0., 0., 0., 0., 0., 1.\n1., 0.5, 0.\n"
                 "*Periodic, type=3D\n0., 0., 0., 0., 1., 0.\n1., 0., 0., 3., 0., 0.\n"
@@ -252,7 +252,7 @@ TEST(aif_RadiationViewfactor, SymmetriesInEachModellingSpace) {
   // Planar: two forms of each at most. The axis through (1, 2) along
   // (0, 1) with a distance (0, 0) to (3, 0) gives 1, 2, 1, 3, 3, 0; the
   // reflection line through (1, 2) along (0, 1) gives 1, 2, 1, 1.
-  EXPECT_EQ(ViewfactorText(CavityModel(2001), SymmetricCavity()),
+  EXPECT_EQ(ViewfactorText(CavityTestModel(2001), SymmetricCavity()),
             head +
                 "*Cyclic, nc=4, type=POINT\n0., 0., 1., 0.5\n"
                 "*Periodic, type=2D\n1., 2., 1., 3., 3., 0.\n"
@@ -261,14 +261,14 @@ TEST(aif_RadiationViewfactor, SymmetriesInEachModellingSpace) {
                 "*Reflection, type=LINE\n0., 0., -2., -1.\n");
   // Axisymmetric: one ZDIR and one ZCONST block whatever the counts; the
   // cyclic symmetry has no form here and writes nothing.
-  EXPECT_EQ(ViewfactorText(CavityModel(2002), SymmetricCavity()),
+  EXPECT_EQ(ViewfactorText(CavityTestModel(2002), SymmetricCavity()),
             head + "*Periodic, type=ZDIR\n1.5, 0.5\n*Reflection, type=ZCONST\n-2.\n");
   // No modelling space with symmetry forms: the head alone.
-  EXPECT_EQ(ViewfactorText(CavityModel(2003), SymmetricCavity()), head);
+  EXPECT_EQ(ViewfactorText(CavityTestModel(2003), SymmetricCavity()), head);
 }
 
 TEST(aif_RadiationViewfactor, GeometryIsRegeneratedOnACopy) {
-  const CavityModel model(2001);
+  const CavityTestModel model(2001);
   kinC_CavityRadiation cavity = PlainCavity();
   cavity.SetCyclicSymmetry(true);
   gsl_Dot moved({1, 1, 0});
@@ -372,7 +372,7 @@ TEST(aif_RadiationViewfactor, MissingGeometryFailsAfterTheKeywordLine) {
        "reflection symmetry plane."},
   };
   for (const Case& c : cases) {
-    const CavityModel model(c.space);
+    const CavityTestModel model(c.space);
     kinC_CavityRadiation cavity = SymmetricCavity();
     c.change(cavity);
     const CavityWritten written = CavityWriteCatching(
@@ -388,12 +388,12 @@ TEST(aif_Cyclic, OnlyThreeDimensionalAndPlanarFormsAreWritten) {
   kinC_CavityRadiation cavity;
   cavity.SetCyclicSymmetry(true);
   for (const int space : {1, 0}) {
-    const CavityModel model;
+    const CavityTestModel model;
     EXPECT_EQ(aif_test::KeywordText(aif_Cyclic("Cavity-1", cavity, model.Info(), space)), "")
         << "space " << space;
   }
   // Without the flag, nothing in any space.
-  const CavityModel model;
+  const CavityTestModel model;
   cavity.SetCyclicSymmetry(false);
   EXPECT_EQ(aif_test::KeywordText(aif_Cyclic("Cavity-1", cavity, model.Info(), 3)), "");
   // A symmetry error names the interaction as it is, an unset one as empty.

@@ -20,17 +20,17 @@ constexpr char kViewfactorFile[] = "module/aif/impl/interactions/aif_RadiationVi
 // Blocking surfaces on one data line.
 constexpr int kBlockingNamesPerLine = 8;
 // Defaults of the controls, compared exactly: a default is not written.
-constexpr double kDefaultViewfactorTolerance = 0.05;
-constexpr double kDefaultInfinitesimal = 64.0;
-constexpr int kDefaultIntegration = 3;
-constexpr double kDefaultLumpedArea = 5.0;
+constexpr double kViewfactorDefaultTolerance = 0.05;
+constexpr double kViewfactorDefaultInfinitesimal = 64.0;
+constexpr int kViewfactorDefaultIntegration = 3;
+constexpr double kViewfactorDefaultLumpedArea = 5.0;
 
 bool CavityHasSymmetries(const kinC_CavityRadiation& cavity) {
   return cavity.CyclicSymmetry() || cavity.PeriodicCount() > 0 || cavity.ReflectionCount() > 0;
 }
 
-void WriteBlockingSurfaces(utl_Stream& stream, const cow_List<rgnC_Region>& surfaces,
-                           const aif_ModelInfo& info) {
+void WriteViewfactorBlockingSurfaces(utl_Stream& stream, const cow_List<rgnC_Region>& surfaces,
+                                     const aif_ModelInfo& info) {
   int inLine = 0;
   for (std::size_t i = 0; i < surfaces.Length(); ++i) {
     if (i > 0) {
@@ -78,18 +78,18 @@ void aif_RadiationViewfactor::Write(utl_Stream& stream) const {
     aif_Option(stream) << "blocking=PARTIAL";
   if (state.Range().Value() != DBL_MAX) aif_Option(stream) << "range=" << state.Range().Value();
   if (!state.Reflection().Value()) aif_Option(stream) << "reflection=NO";
-  if (state.ViewfactorTolerance().Value() != kDefaultViewfactorTolerance)
+  if (state.ViewfactorTolerance().Value() != kViewfactorDefaultTolerance)
     aif_Option(stream) << "vtol=" << state.ViewfactorTolerance().Value();
-  if (cavity.Infinitesimal() != kDefaultInfinitesimal)
+  if (cavity.Infinitesimal() != kViewfactorDefaultInfinitesimal)
     aif_Option(stream) << "infinitesimal=" << cavity.Infinitesimal();
-  if (cavity.Integration() != kDefaultIntegration)
+  if (cavity.Integration() != kViewfactorDefaultIntegration)
     aif_Option(stream) << "integration=" << cavity.Integration();
-  if (cavity.LumpedArea() != kDefaultLumpedArea)
+  if (cavity.LumpedArea() != kViewfactorDefaultLumpedArea)
     aif_Option(stream) << "lumped area=" << cavity.LumpedArea();
   stream.LineBreak();
 
   if (blocking == kinC_BLOCKING_PARTIAL)
-    WriteBlockingSurfaces(stream, state.BlockingSurfaces().Value(), *info_);
+    WriteViewfactorBlockingSurfaces(stream, state.BlockingSurfaces().Value(), *info_);
 
   if (!symmetries) return;
   const int space = aif_CavitySpaceCode(*info_);
