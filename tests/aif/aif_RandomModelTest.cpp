@@ -52,13 +52,14 @@
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kflC_Filter.h"
+#include "OdbAttrEO/kinC_ActuatorSensorProp.h"
 #include "OdbAttrEO/kinC_CavityRadiation.h"
 #include "OdbAttrEO/kinC_CavityRadiationProp.h"
 #include "OdbAttrEO/kinC_ContactProperty.h"
+#include "OdbAttrEO/kinC_Cosimulation.h"
 #include "OdbAttrEO/kinC_FilmCondition.h"
 #include "OdbAttrEO/kinC_FilmConditionProp.h"
 #include "OdbAttrEO/kinC_GeneralContact.h"
-#include "OdbAttrEO/kinC_Cosimulation.h"
 #include "OdbAttrEO/kinC_IncidentWave.h"
 #include "OdbAttrEO/kinC_IncidentWaveProperty.h"
 #include "OdbAttrEO/kinC_Interaction.h"
@@ -236,6 +237,9 @@ struct ObjectKinds {
   // co-simulations of both kinds (no partner model) on written assembly
   // surfaces and node sets.
   bool cavitiesAndCosimulations = true;
+  // Actuators and sensors on written node sets, as user elements with a
+  // property now and then and solution-dependent variables.
+  bool actuators = true;
 };
 
 class Rng {
@@ -312,7 +316,8 @@ class Generator {
         incidentWaveRng_(seed * 2891336453u + 107u),
         generalContactRng_(seed * 2654435789u + 109u),
         thermalRng_(seed * 2246822519u + 113u),
-        cavityRng_(seed * 3266489917u + 127u) {}
+        cavityRng_(seed * 3266489917u + 127u),
+        actuatorRng_(seed * 374761393u + 131u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -355,6 +360,7 @@ class Generator {
     if (kinds_.generalContact) AddGeneralContact();
     if (kinds_.thermalConditions) AddThermalConditions();
     if (kinds_.cavitiesAndCosimulations) AddCavitiesAndCosimulations();
+    if (kinds_.actuators) AddActuatorSensors();
     PlanEnvironment();
   }
 
@@ -2992,6 +2998,54 @@ class Generator {
     return nodeSets;
   }
 
+  // Actuators and sensors on written node sets (of the assembly or of an
+  // instance's part): a user element type, its coordinates and degrees of
+  // freedom, solution-dependent variables with initial values now and then,
+  // and now and then a property with real and integer values. Suppressed
+  // now and then.
+  void AddActuatorSensors() {
+    Rng& r = actuatorRng_;
+    const std::vector<std::pair<std::string, rgnC_Region>> nodeSets = WrittenNodeSets();
+    if (nodeSets.empty() || !r.Chance(0.4)) return;
+    for (int i = r.Uniform(1, 2); i > 0; --i) {
+      const auto& [on, region] = r.Pick(nodeSets);
+      kinC_ActuatorSensor actuator;
+      actuator.SetRegion(region);
+      actuator.SetElementType(cow_String("U" + std::to_string(r.Uniform(1, 9))));
+      actuator.SetCoordinateCount(r.Uniform(1, 3));
+      actuator.SetDofLine(r.Chance(0.5) ? "1, 2, 3" : "11");
+      actuator.SetUnsymmetric(r.Chance(0.2));
+      const int variables = r.Uniform(0, 3);
+      cow_List<double> values;
+      if (variables > 0 && r.Chance(0.5))
+        for (int v = 0; v < variables; ++v)
+          values.Append(0.5 * r.Uniform(0, 8));
+      actuator.SetVariables(variables, values);
+      std::string told;
+      if (r.Chance(0.5)) {
+        std::string property = NameFrom(r, "AsProp");
+        std::replace(property.begin(), property.end(), '"', '\'');
+        kinC_ActuatorSensorProp values_;
+        cow_List<double> reals;
+        for (int v = r.Uniform(0, 4); v > 0; --v)
+          reals.Append(0.25 * r.Uniform(1, 9));
+        cow_List<int> integers;
+        for (int v = r.Uniform(0, 3); v > 0; --v)
+          integers.Append(r.Uniform(1, 9));
+        values_.SetRealValues(reals);
+        values_.SetIntegerValues(integers);
+        builder.AddInteractionProperty(cow_String(property), values_);
+        actuator.SetPropertyName(cow_String(property));
+        told = " property \"" + property + "\"";
+      }
+      actuator.SetSuppressed(r.Chance(0.1));
+      const std::string name = NameFrom(r, "Actuator");
+      builder.AddInteraction(cow_String(name), actuator);
+      description << "actuator/sensor \"" << name << "\" on \"" << on << "\"" << told
+                  << (actuator.Suppressed() ? " suppressed" : "") << "\n";
+    }
+  }
+
   // Adaptive mesh constraints on the assembly's written node sets:
   // displacement or velocity, by degrees of freedom, Lagrangian or user;
   // created in a random analysis step, then carried over (2 or 9), modified
@@ -4231,6 +4285,8 @@ class Generator {
   Rng thermalRng_{0};
   // Draws of the cavities and co-simulations, apart from the rest.
   Rng cavityRng_{0};
+  // Draws of the actuators and sensors, apart from the rest.
+  Rng actuatorRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // Materials named by sections assigned on written instances.
   std::set<std::string> assignedMaterials_;
@@ -5137,11 +5193,11 @@ ObjectKinds KindsOfThisRun() {
     kinds.outputRequests = kinds.substructureOutput = kinds.loads = false;
     kinds.boundaryConditions = kinds.predefinedFields = kinds.modelChanges = false;
     kinds.contactPairs = kinds.incidentWaves = kinds.generalContact = false;
-    kinds.thermalConditions = kinds.cavitiesAndCosimulations = false;
+    kinds.thermalConditions = kinds.cavitiesAndCosimulations = kinds.actuators = false;
   }
+  kinds.actuators = kinds.actuators || on("actuators");
   kinds.thermalConditions = kinds.thermalConditions || on("thermalConditions");
-  kinds.cavitiesAndCosimulations =
-      kinds.cavitiesAndCosimulations || on("cavitiesAndCosimulations");
+  kinds.cavitiesAndCosimulations = kinds.cavitiesAndCosimulations || on("cavitiesAndCosimulations");
   kinds.generalContact = kinds.generalContact || on("generalContact");
   kinds.modelChanges = kinds.modelChanges || on("modelChanges");
   kinds.contactPairs = kinds.contactPairs || on("contactPairs");

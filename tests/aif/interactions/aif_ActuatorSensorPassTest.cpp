@@ -147,3 +147,38 @@ TEST(aif_ActuatorSensorPass, RegionWithoutNodesStopsTheWrite) {
       aif_test::DriverWriteError(b, path));
   EXPECT_FALSE(std::filesystem::exists(path));
 }
+
+// On the assembly's own nodes the user element and its element (labelled
+// after the assembly's own element) stand in the assembly; two actuators or sensors on one region
+// would define one
+// "_AS_" set twice and stop the write, naming both.
+TEST(aif_ActuatorSensorPass, AssemblyNodesAndSharedRegions) {
+  hst_ModelBuilder b = AspModel();
+  b.AddAssemblyNodes(hst_Mesh({0, 0, 0, 1, 0, 0}, "T3D2", 2, {0, 1}), 0);
+  rgnC_Region own("Own", {"Assembly"});
+  own.SetKernelInstanceIds({1000u});
+  own.SetKernelNodeIndices(1000, {1});
+  b.AddInteraction("Act-1", AspActuator(own));
+  {
+    const AspRun run(b);
+    EXPECT_EQ(
+        "** Interaction = Act-1, Type: Actuator/Sensor\n"
+        "*User Element, type=U1, nodes=1, coordinates=3, properties=0, i properties=0, "
+        "variables=0\n"
+        "1, 2, 3\n"
+        "*Nset, nset=Own_AS_, internal\n 2,\n"
+        "*Element, type=U1\n"
+        "2, 2\n"
+        "*Elset, elset=Own_AS_, internal\n 2,\n",
+        AspRun::Text(run.builder.AssemblyDefinition()));
+    EXPECT_EQ("", AspRun::Text(run.builder.InstanceDefinition("Block-1")));
+  }
+  b.AddInteraction("Act-2", AspActuator(own));
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "aif_ActuatorSensorShared.inp").string();
+  EXPECT_EQ(
+      "The actuators/sensors Act-1 and Act-2 share the region Own_AS_; each needs a region of "
+      "its own.",
+      aif_test::DriverWriteError(b, path));
+  EXPECT_FALSE(std::filesystem::exists(path));
+}

@@ -171,9 +171,10 @@ class aif_InteractionBuilder : public akw_BuilderComponent {
   // The "_AS_" node set and element set of each actuator or sensor in the
   // assembly, and its one-node element in its part or instance.
   void WriteActuatorSensorSets();
-  // Files `keyword` in the definition of `part` when `partLevel`, else in
-  // that of `instance`.
-  void AddPartOrInstanceDefinition(bool partLevel, const cow_String& part,
+  // Files `keyword` where an actuator or sensor on `instanceId` is written:
+  // the assembly for the assembly's own nodes, else the definition of
+  // `part` when `partLevel`, else that of `instance`.
+  void AddActuatorSensorDefinition(int instanceId, bool partLevel, const cow_String& part,
                                    const cow_String& instance, const akw_Keyword& keyword);
 
   // Files the step's "INTERACTIONS" banner (once per step) and `keyword`.

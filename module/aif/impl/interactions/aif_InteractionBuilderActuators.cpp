@@ -31,8 +31,9 @@ constexpr char kActuatorSensorFile[] =
     "module/aif/impl/interactions/aif_InteractionBuilderActuators.cpp";
 
 // Where an actuator or sensor is written: its region's nodes by instance
-// id, the first instance its region touches, and whether its keywords go to
-// that instance's part (a lightweight instance of a part-based file).
+// id, the first instance its region touches (the assembly's own nodes have
+// the assembly's id), and whether its keywords go to that instance's part
+// (a lightweight instance of a part-based file).
 struct ActuatorSensorPlace {
   cow_Map<int, cow_List<int>> nodes;
   int instanceId = 0;
@@ -89,10 +90,13 @@ void VisitActuatorSensors(const aif_ModelInfo& info, Visit visit) {
 
 }  // namespace
 
-void aif_InteractionBuilder::AddPartOrInstanceDefinition(bool partLevel, const cow_String& part,
+void aif_InteractionBuilder::AddActuatorSensorDefinition(int instanceId, bool partLevel,
+                                                         const cow_String& part,
                                                          const cow_String& instance,
                                                          const akw_Keyword& keyword) {
-  if (partLevel)
+  if (instanceId == static_cast<int>(ftr_kAssemblyId))
+    AddAssemblyDefinition(keyword);
+  else if (partLevel)
     AddPartDefinition(part, keyword);
   else
     AddInstanceDefinition(instance, keyword);
@@ -101,10 +105,23 @@ void aif_InteractionBuilder::AddPartOrInstanceDefinition(bool partLevel, const c
 void aif_InteractionBuilder::WriteActuatorSensors() {
   if (Info().AnalysisProduct() != kprC_STANDARD) return;
   const aif_Model& model = Info().ModelAdapter();
+  // Two actuators or sensors on one region would define one "_AS_" set
+  // twice: refused, naming both.
+  cow_Map<cow_String, cow_String> ownerOfSet;
   VisitActuatorSensors(Info(), [&](const cow_String& name, const kinC_ActuatorSensor& actuator,
                                    const ActuatorSensorPlace& place) {
+    const cow_String setName = aif_ActuatorSensorSetName(Info(), actuator.Region());
+    if (const cow_String* other = ownerOfSet.Find(setName))
+      nex_Exception::Throw(
+          aif_Exception(atr_TranslateFormat3(
+              "The actuators/sensors %s and %s share the region %s; each needs a region of "
+              "its own.",
+              *other, name, setName)),
+          kActuatorSensorFile, __LINE__);
+    ownerOfSet.Set(setName, name);
     auto file = [&](const akw_Keyword& keyword) {
-      AddPartOrInstanceDefinition(place.partLevel, place.partName, place.instanceName, keyword);
+      AddActuatorSensorDefinition(place.instanceId, place.partLevel, place.partName,
+                                  place.instanceName, keyword);
     };
     file(aif_Comment("Interaction = " + name + ", Type: Actuator/Sensor"));
     const cow_COW<kinC_Interaction> handle(actuator);
@@ -128,8 +145,8 @@ void aif_InteractionBuilder::WriteActuatorSensorSets() {
     const int nodeLabel =
         place.nodes.begin()->second[0] + Info().AssyNodeOffsetsID(place.instanceId);
     const int elementLabel = Info().NextElementLabel(place.instanceName);
-    AddPartOrInstanceDefinition(
-        place.partLevel, place.partName, place.instanceName,
+    AddActuatorSensorDefinition(
+        place.instanceId, place.partLevel, place.partName, place.instanceName,
         aif_Element(elementLabel, nodeLabel, actuator.ElementType(), cow_String()));
     cow_Map<int, cow_List<int>> elements;
     elements.Modify(place.instanceId)
