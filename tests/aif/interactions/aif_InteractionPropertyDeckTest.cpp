@@ -3,15 +3,18 @@
 // pair between them, one property of each kind the repository walk writes
 // (a contact property with friction, HARD behaviour, damping and the gap
 // options; a cohesive one with damage and a fracture criterion; a film, a
-// cavity-radiation and an impedance property), and an incident-wave
-// property reached through the incident wave that names it.
+// cavity-radiation and an impedance property), an incident-wave property
+// reached through the incident wave that names it, and an actuator with its
+// property, written as a user element on Block-1's tip node.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "HostModules/hst_ModelBuilder.h"
+#include "ModKerLow/rgnF_Set.h"
 #include "ModKerLow/rgnF_Utils.h"
 #include "OdbAttrEO/kinC_AcousticImpedanceProp.h"
+#include "OdbAttrEO/kinC_ActuatorSensorProp.h"
 #include "OdbAttrEO/kinC_CavityRadiationProp.h"
 #include "OdbAttrEO/kinC_ContactProperty.h"
 #include "OdbAttrEO/kinC_FilmConditionProp.h"
@@ -81,6 +84,14 @@ hst_ModelBuilder PropertyDeckModel() {
   };
   addSurface("Top", 40, 1, "S2");
   addSurface("Bottom", 41, 0, "S1");
+  rgnC_Region tip("Tip", {"Block"});
+  for (int instance : {1, 2})
+    tip.SetKernelNodeIndices(instance, {11});
+  rgnF_Set tipSet(tip);
+  tipSet.SetId(42);
+  tipSet.SetName("Tip");
+  tipSet.typeMask = rgnF_Set::kNodeSet;
+  b.MutablePart("Block").FeatureList().Add(tipSet);
   b.AddInstance("Block-1", "Block");
   hst_ModelBuilder::InstanceOptions placed;
   placed.transform = gsl_Matrix::Translation(gsl_Vector(0.0, 0.0, 2.0));
@@ -128,11 +139,29 @@ hst_ModelBuilder PropertyDeckModel() {
   kinC_IncidentWave incident;
   incident.SetDefinition(kinC_IncidentWave::kUndex);
   incident.SetFirstRegion(PropertyDeckSurface("Top", "Block-2"));
+  incident.SetSecondRegion(PropertyDeckSurface("Tip", "Block-1"));
+  incident.SetThirdRegion(PropertyDeckSurface("Tip", "Block-2"));
   incident.SetPropertyName("IWP-1");
   incident.SetWaveValue(-25.0);
   incident.SetWaveSegment(gsl_ModelSegment({0, 0, 10}, {0, 0, 4}));
   incident.SetStatus("Step-1", 1);
   b.AddInteraction("Wave-1", incident);
+
+  kinC_ActuatorSensorProp gain;
+  gain.SetRealValues({1.5, 2.5});
+  gain.SetIntegerValues({4});
+  b.AddInteractionProperty("Gain", gain);
+  rgnC_Region actuatorTip("Tip", {"Assembly", "Block-1"});
+  actuatorTip.SetKernelInstanceIds({1u});
+  actuatorTip.SetKernelNodeIndices(1, {11});
+  kinC_ActuatorSensor actuator;
+  actuator.SetRegion(actuatorTip);
+  actuator.SetElementType("U1");
+  actuator.SetCoordinateCount(3);
+  actuator.SetDofLine("1, 2, 3");
+  actuator.SetVariables(1, {0.5});
+  actuator.SetPropertyName("Gain");
+  b.AddInteraction("Act-1", actuator);
   return b;
 }
 
