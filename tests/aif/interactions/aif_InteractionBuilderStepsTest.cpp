@@ -226,8 +226,8 @@ TEST(aif_InteractionBuilderSteps, ConcentratedFilmsAndRadiation) {
 
 // An impedance of status 8 is written (with the initial step's property)
 // until its name is known; status 2 writes it while its name is unknown or
-// its category is restated. Deactivating one in the initial step restates
-// nothing.
+// its category is restated (Imp-X deactivated in Step-3). One deactivated
+// in the initial step writes nothing there.
 TEST(aif_InteractionBuilderSteps, AcousticImpedanceWrittenOnceAndRestated) {
   hst_ModelBuilder b = SpModel({"Step-1", "Step-2", "Step-3"});
   b.AddInteraction("Imp-0",
@@ -327,7 +327,9 @@ TEST(aif_InteractionBuilderSteps, RestartRestatesEveryKindUpToTheFirstGeneralSte
   b.AddInteraction("Imp", SpImpedance(carried));
   b.AddInteraction("PP", SpPenetration(carried));
   b.AddInteraction("Rad", SpSurfaceRadiation(false, carried));
-  b.AddInteraction("Wave", SpWave(carried));
+  // The wave, modified and then deactivated, is still written only in
+  // Step-1.
+  b.AddInteraction("Wave", SpWave({{"Step-1", 1}, {"Pert-2", 2}, {"Step-3", 3}, {"Step-4", 4}}));
   b.AddInteractionProperty("Wave prop", kinC_IncidentWaveProperty());
 
   auto lines = [](const char* step, bool newOp, const char* penetrationTime) {
