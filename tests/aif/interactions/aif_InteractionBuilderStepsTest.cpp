@@ -201,20 +201,23 @@ TEST(aif_InteractionBuilderSteps, PropagatedFilmsRestatedWhereTheirCategoryIsDea
 }
 
 // Concentrated films share one category whatever their definition;
-// radiation and concentrated radiation have categories of their own.
+// surface films, radiation and concentrated radiation have categories of
+// their own.
 TEST(aif_InteractionBuilderSteps, ConcentratedFilmsAndRadiation) {
   hst_ModelBuilder b = SpModel({"Step-1", "Step-2"});
   b.AddInteraction("Cfilm-0", SpNodalFilm(0, {{"Step-1", 1}, {"Step-2", 2}}));
   b.AddInteraction("Cfilm-3", SpNodalFilm(3, {{"Step-1", 1}, {"Step-2", 4}}));
   b.AddInteraction("Crad", SpNodalRadiation({{"Step-1", 1}, {"Step-2", 2}}));
+  b.AddInteraction("Film-N", SpSurfaceFilm(0, 0, {{"Step-1", 1}, {"Step-2", 2}}));
   b.AddInteraction("Rad-E", SpSurfaceRadiation(true, {{"Step-1", 1}, {"Step-2", 2}}));
   b.AddInteraction("Rad-U", SpSurfaceRadiation(false, {{"Step-1", 3}, {"Step-2", 4}}));
   const SpRun run(b);
   EXPECT_EQ(std::string(kSpBanner) + SpComment("Cfilm-0") + "*Cfilm\nI-1.Set-1, 0.25, 300., 2.\n" +
                 SpComment("Cfilm-3", "Expr") + "*Cfilm\nI-1.1, 0.25, 300., 2.\n" +
-                SpComment("Crad") + "*Cradiate\nI-1.Set-1, 0.25, 20., 0.5\n" +
-                SpComment("Rad-E", "Expr") + "*Radiate\nI-1.1, R3, 20., 0.75\n" +
-                SpComment("Rad-U") + "*Sradiate\nI-1.Surf-1, R, 20., 0.5\n",
+                SpComment("Crad") + "*Cradiate\nI-1.Set-1, 0.25, 20., 0.5\n" + SpComment("Film-N") +
+                "*Sfilm\n" + kSpSfilm + SpComment("Rad-E", "Expr") +
+                "*Radiate\nI-1.1, R3, 20., 0.75\n" + SpComment("Rad-U") +
+                "*Sradiate\nI-1.Surf-1, R, 20., 0.5\n",
             run.Step("Step-1"));
   EXPECT_EQ(std::string(kSpBanner) + SpComment("Cfilm-0") +
                 "*Cfilm, op=NEW\nI-1.Set-1, 0.25, 300., 2.\n" + SpComment("Cfilm-3", "Expr") +
