@@ -1635,6 +1635,7 @@ class Generator {
         field.constant = rng_.Real(0.5, 2);
         field.gradient = {rng_.Real(-0.1, 0.1), 0.0, rng_.Real(-0.1, 0.1)};
         builder.AddAnalyticalField(name, field);
+        expressionFields_.push_back(name);
         told = "expression";
       } else {
         kfdC_MappedField field;
@@ -3463,11 +3464,14 @@ class Generator {
         std::unique_ptr<kinC_RadiationToAmbient> made(concentrated ? new kinC_ConcRadiationToAmbient
                                                                    : new kinC_RadiationToAmbient);
         made->SetRadiationKind(concentrated ? 0 : r.Uniform(0, 1));
-        if (field) made->SetFieldName(cow_String(r.Pick(analyticalFields_)));
+        // A nodal emissivity is distributed by an expression field only.
+        const std::vector<std::string>& fields = concentrated ? expressionFields_ : analyticalFields_;
+        if (field && !fields.empty()) made->SetFieldName(cow_String(r.Pick(fields)));
         made->SetRegion(region);
         if (concentrated)
           static_cast<kinC_ConcRadiationToAmbient&>(*made).SetRegionType(r.Uniform(0, 2));
-        told += "radiation kind " + std::to_string(made->RadiationKind()) + (field ? " field" : "");
+        told += "radiation kind " + std::to_string(made->RadiationKind()) +
+                (made->FieldName().IsEmpty() ? "" : " field");
         condition = std::move(made);
       }
       const std::size_t first =
@@ -4288,6 +4292,9 @@ class Generator {
   // Draws of the actuators and sensors, apart from the rest.
   Rng actuatorRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
+  // The analytical fields that are expressions (concentrated radiation takes
+  // no other kind).
+  std::vector<std::string> expressionFields_;
   // Materials named by sections assigned on written instances.
   std::set<std::string> assignedMaterials_;
   std::string sectionMaterial_;  // the material of the last section AddSectionFor stored

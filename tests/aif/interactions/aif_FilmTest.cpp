@@ -187,6 +187,37 @@ TEST(aif_Film, FilmFaceLinesFromEachKindOfField) {
   EXPECT_TRUE(TakeMessages().empty());
 }
 
+// Lines name only members of instances whose mesh the file holds: an
+// inactive or a mesh-locked I-2 gives no line, whichever field leads.
+TEST(aif_Film, LinesLeaveOutInstancesWhoseMeshIsNotWritten) {
+  hst_ModelBuilder::InstanceOptions inactive, locked;
+  inactive.active = false;
+  locked.locks = ftr_LOCK_MESH;
+  for (const hst_ModelBuilder::InstanceOptions& second : {inactive, locked}) {
+    aif_thermal_test::Model model(second);
+    const aif_ModelInfo& info = model.Info();
+    EXPECT_EQ(FilmText(SurfaceFilm(3, 1, "Expr", "Expr"), info),
+              "*Film, amplitude=Amp-1, film amplitude=Amp-2\n"
+              "I-1.1, F3, 450., 3.\n"
+              "I-1.2, F4, 900., 6.\n");
+    // The mapping and the discrete lookup see I-1 alone: one note.
+    EXPECT_EQ(FilmText(SurfaceFilm(4, 1, "Disc", "Mapped"), info),
+              "*Film, amplitude=Amp-1, film amplitude=Amp-2\n"
+              "I-1.1, F3, 600., 8.\n"
+              "I-1.2, F4, 900., 1.\n");
+    EXPECT_EQ(TakeMessages(true), (std::vector<std::string>{model.mapped.note.Str()}));
+    EXPECT_EQ(FilmText(SurfaceFilm(1, 2, "", "Disc"), info),
+              "*Film, amplitude=Amp-1, film amplitude=Amp-2\n"
+              "I-1.1, F3, 1200., \"Film Prop\"\n"
+              "I-1.2, F4, 150., \"Film Prop\"\n");
+    EXPECT_EQ(CfilmText(NodalFilm(3, 1, "Expr", "Expr"), info),
+              "*Cfilm, amplitude=Amp-1\n"
+              "I-1.1, 0.25, 300., 2.\n"
+              "I-1.3, 0.25, 900., 6.\n");
+    EXPECT_TRUE(TakeMessages().empty());
+  }
+}
+
 TEST(aif_Film, FlatFileLabelsAreOffsetNumbers) {
   aif_thermal_test::Model model;
   const aif_ModelInfo& info = model.Info(true);

@@ -169,3 +169,22 @@ TEST(aif_Radiation, CradiateSetAndNodeLines) {
   EXPECT_NE(thrown.find("module/aif/impl/interactions/aif_Cradiate.cpp"), std::string::npos)
       << thrown;
 }
+
+// An inactive or a mesh-locked I-2 gives no face or node line.
+TEST(aif_Radiation, LinesLeaveOutInstancesWhoseMeshIsNotWritten) {
+  hst_ModelBuilder::InstanceOptions inactive, locked;
+  inactive.active = false;
+  locked.locks = ftr_LOCK_MESH;
+  for (const hst_ModelBuilder::InstanceOptions& second : {inactive, locked}) {
+    aif_thermal_test::Model model(second);
+    const aif_ModelInfo& info = model.Info();
+    EXPECT_EQ(RadiateText(SurfaceRadiation("Mapped"), info),
+              "*Radiate, amplitude=Amp-1\n"
+              "I-1.1, R3, 20., 1.\n"
+              "I-1.2, R4, 20., 1.5\n");
+    EXPECT_EQ(CradiateText(NodalRadiation("Expr"), info),
+              "*Cradiate, amplitude=Amp-1\n"
+              "I-1.1, 0.25, 20., 0.5\n"
+              "I-1.3, 0.25, 20., 1.5\n");
+  }
+}

@@ -24,10 +24,11 @@ namespace aif_thermal_test {
 
 class Model {
  public:
-  Model() {
+  // `second` sets I-2 apart (inactive, mesh-locked); its placement is kept.
+  explicit Model(hst_ModelBuilder::InstanceOptions second = {}) {
     builder_.AddPart("P", hst_GridMesh(2, 1, 1));
     builder_.AddInstance("I-1", "P");
-    hst_ModelBuilder::InstanceOptions moved;
+    hst_ModelBuilder::InstanceOptions moved = second;
     moved.transform = gsl_Matrix::Translation(gsl_Vector(10.0, 0.0, 0.0));
     builder_.AddInstance("I-2", "P", moved);
     builder_.AddStep("Step-1", kprC_StaticStep());

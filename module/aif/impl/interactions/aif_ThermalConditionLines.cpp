@@ -40,6 +40,8 @@ bool EvaluateThermalFactor(aif_FieldWalk& walk, const aif_ModelInfo& info,
         atr_String(lead + atr_TranslateFormat3(ThermalFailureFormat(factor), conditionName,
                                                factor.fieldName, cow_String())));
   };
+  // Lines name only members the file holds.
+  walk.LeaveOutUnwrittenMeshes();
   const bool faces = members == aif_ThermalConditionLines::kFaces;
   if (factor.kind == aif_ThermalFactor::kDiscrete) {
     walk.SetUntabledValue(1.0);

@@ -48,7 +48,8 @@ class aif_ThermalConditionLines {
   // Evaluates `coefficient` and `sink` (either may be kNone, not both) over
   // the unique nodes or the element faces (face centroids) of `region`,
   // every instance before anything is written; two analytical fields share
-  // one fetch of the points. An instance without points
+  // one fetch of the points. Members of instances whose mesh the file does
+  // not hold (inactive, mesh-locked) are left out. An instance without points
   // for an expression field is left out; one a discrete field has no table
   // for keeps the uniform value (factor 1).
   //

@@ -13,6 +13,7 @@
 #include "QivBasicUtils/utl_Stream.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
+#include "aif/impl/sections/aif_FeatureOwners.h"
 
 namespace {
 
@@ -113,6 +114,7 @@ bool aif_FieldWalk::Evaluate(const aif_ModelInfo& info, const rgnC_Region& regio
   } else {
     kernel.GetElementIds(ids, &faces, 1000, usable, true);
   }
+  if (writtenOnly_) aif_KeepWrittenNodes(info, ids);
   const auto start = [&](int id, const cow_List<int>& members) {
     Instance instance;
     instance.id = id;
@@ -163,6 +165,7 @@ bool aif_FieldWalk::Evaluate(const aif_ModelInfo& info, const rgnC_Region& regio
     cow_Map<int, cow_List<int>> again;  // the ids once more; only the indices are kept
     kernel.GetElementIds(again, indices, 1000, usable);
   }
+  if (writtenOnly_) aif_KeepWrittenNodes(info, indices);
   for (const auto& [id, members] : ids)
     instances_.push_back(start(id, members));
   ids.Clear();
@@ -222,6 +225,7 @@ bool aif_FieldWalk::EvaluateDiscrete(const aif_ModelInfo& info, const rgnC_Regio
     kernel.GetNodeIds(ids, 1000, usable, false, true);
   else
     kernel.GetElementIds(ids, perFace ? &faces : nullptr, 1000, usable, true);
+  if (writtenOnly_) aif_KeepWrittenNodes(info, ids);
   if (!perFace) rgnK_GetUniqueIds(ids);
   for (const auto& [id, members] : ids) {
     Instance instance;

@@ -123,6 +123,12 @@ class aif_FieldWalk {
   // uniform value there).
   void SetUntabledValue(double value) { untabled_ = value; }
 
+  // From now on the evaluations leave out the members of instances whose
+  // mesh the file does not hold (inactive, mesh-locked, not an instance;
+  // aif_KeepWrittenNodes), so that no line names a node or an element the
+  // file lacks; the assembly's own members stay.
+  void LeaveOutUnwrittenMeshes() { writtenOnly_ = true; }
+
   // Lets walks over one region share the points of their expression fields:
   // the first evaluation fetches the points into `points` and keeps them
   // there, later ones (of the same members) read them from there. Null, as
@@ -168,5 +174,6 @@ class aif_FieldWalk {
 
   std::vector<Instance> instances_;
   std::optional<double> untabled_;
+  bool writtenOnly_ = false;
   cow_Map<int, cow_2DArray<double>>* sharedPoints_ = nullptr;
 };

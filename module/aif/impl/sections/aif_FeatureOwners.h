@@ -64,8 +64,8 @@ auto aif_FeaturesByName(const Handles& handles) {
   return features;
 }
 
-// Leaves out of `nodes` (node labels by instance id) the instances whose
-// mesh the file does not hold (locked, inactive, not an instance), so that
-// no element names a node that is not written; the assembly's own nodes
-// stay.
+// Leaves out of `nodes` (node labels by instance id; element labels serve
+// as well) the instances whose mesh the file does not hold (locked,
+// inactive, not an instance), so that no element names a node that is not
+// written; the assembly's own members stay.
 void aif_KeepWrittenNodes(const aif_ModelInfo& info, cow_Map<int, cow_List<int>>& nodes);
