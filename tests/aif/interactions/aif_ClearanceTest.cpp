@@ -66,6 +66,14 @@ TEST_F(aif_ClearanceTest, ValueAndNone) {
   EXPECT_EQ(KeywordText(aif_Clearance(ExplicitClearancePair(), data, "", kNoBoltAxis, "Pair 1")),
             "*Clearance, cpset=\"Pair 1\", value=0.05\n");
 
+  // Two long surface names: the line goes on on the next one once it has
+  // grown long, never past the 256 characters the solver reads.
+  const std::string master = "Inst-7." + std::string(80, 'm');
+  const std::string slave = "Inst-6." + std::string(80, 's');
+  EXPECT_EQ(KeywordText(aif_Clearance(StandardClearancePair(), data, "Bolt-Set", kNoBoltAxis,
+                                      master.c_str(), slave.c_str())),
+            "*Clearance, master=" + master + ", slave=" + slave + ", \nvalue=0.05\n");
+
   // Another type code: the keyword line alone.
   data.clearanceType = 3;
   EXPECT_EQ(StandardClearanceText(data), "*Clearance, master=Inst.M, slave=Inst.S\n");

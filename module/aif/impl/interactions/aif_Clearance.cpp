@@ -7,6 +7,7 @@
 #include "ModKerLow/dtu_DatumAxis.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
+#include "aif/impl/core/aif_KeywordOption.h"
 
 namespace {
 
@@ -48,16 +49,21 @@ void aif_Clearance::Write(utl_Stream& stream) const {
                                                                  __LINE__);
   if (clearance_.clearanceType == 0) return;
 
+  // Two long surface names would carry the line past what the solver
+  // reads: each option may go on the next line.
   stream << "*Clearance";
-  if (isStandard)
-    stream << ", master=" << master_ << ", slave=" << slave_;
-  else
+  if (isStandard) {
+    aif_Option(stream, master_.Length() + 7) << "master=" << master_;
+    aif_Option(stream, slave_.Length() + 6) << "slave=" << slave_;
+  } else {
     stream << ", cpset=" << akw_MorvexName(cpset_, false);
+  }
   if (clearance_.clearanceType == 2) {
-    stream << ", value=" << clearance_.value;
+    aif_Option(stream, 30) << "value=" << clearance_.value;
     stream.LineBreak();
   } else if (clearance_.clearanceType == 1) {
-    stream << ", bolt, tabular";
+    aif_Option(stream) << "bolt";
+    aif_Option(stream) << "tabular";
     stream.LineBreak();
     WriteBoltLines(stream);
   } else {
