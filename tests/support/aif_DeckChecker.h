@@ -79,8 +79,10 @@
 // after its lines (and every "*Radiation Symmetry" so named), the data
 // lines of partial blocking surfaces. Co-simulation: its three keywords
 // only in a step, each "*Co-simulation Controls" once per step and every
-// controls= one of that step, each "*Co-simulation Region" line a surface
-// (type=SURFACE) or node set (type=NODE).
+// controls= one of that step, the region of each "*Co-simulation Region"
+// (opening its first line in the Standard-Explicit form, every line of the
+// import and export blocks) a surface (type=SURFACE) or node set
+// (type=NODE).
 // References may precede definitions.
 #pragma once
 
@@ -1550,9 +1552,14 @@ class DeckChecker {
         cosimulations.push_back(&record);
       } else if (k == "*co-simulation region") {
         const bool surface = Normal(Option(record, "type")) == "surface";
-        for (const auto& [line, text] : record.data)
+        // Standard-Explicit: the region opens the first line, the variables
+        // run on over the next ones; fluid-structure: one region per line.
+        const bool perLine = HasOption(record, "import") || HasOption(record, "export");
+        for (const auto& [line, text] : record.data) {
           ReferName(record, line, surface ? kSurface : kNset, Split(text, ',')[0],
                     "co-simulation region ");
+          if (!perLine) break;
+        }
       }
     }
     endStep();
