@@ -5,11 +5,11 @@
 
 #include "AFCInputFileWriter/akw_Model.h"
 #include "AttributesIntObj/asoK_Assembly.h"
+#include "BasShared/atr_String.h"
 #include "ModKerLow/rgnK_Region.h"
 #include "OdbAttrEO/kinC_CavityRadiation.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
-#include "BasShared/atr_String.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_Comment.h"
 #include "aif/impl/core/aif_Exception.h"
@@ -26,7 +26,8 @@
 
 namespace {
 
-constexpr char kCavityBuilderFile[] = "module/aif/impl/interactions/aif_InteractionBuilderCavity.cpp";
+constexpr char kCavityBuilderFile[] =
+    "module/aif/impl/interactions/aif_InteractionBuilderCavity.cpp";
 
 // The repository's own handle of the interaction `name`, so that keywords
 // written after the walk share the model's object; a copy of `interaction`
@@ -73,8 +74,9 @@ void aif_InteractionBuilder::WriteCavityRadiation(const kinC_Interaction& intera
         if (step != firstAnalysis) continue;
         break;
       default:
-        nex_Exception::Throw(aif_Exception(atr_Translate("Error in cavity radiation history status.")),
-                             kCavityBuilderFile, __LINE__);
+        nex_Exception::Throw(
+            aif_Exception(atr_Translate("Error in cavity radiation history status.")),
+            kCavityBuilderFile, __LINE__);
     }
     AddInteractionKeyword(step, comment);
     AddStepDefinition(step, viewfactor);

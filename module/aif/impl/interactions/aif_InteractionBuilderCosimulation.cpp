@@ -5,11 +5,11 @@
 #include <memory>
 
 #include "AFCInputFileWriter/akw_Model.h"
+#include "BasShared/atr_String.h"
 #include "ModelDatabase/bas_Mdb.h"
 #include "OdbAttrEO/kinC_Cosimulation.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
-#include "BasShared/atr_String.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_Comment.h"
 #include "aif/impl/core/aif_Exception.h"
@@ -135,9 +135,9 @@ void aif_InteractionBuilder::SetFsiCosimulationDefaults(kinC_FSICosimulation& co
   const kprC_Step& step = steps.ConstGet(stepName);
   std::unique_ptr<kinC_FSICosimulationState> state;
   if (const kern_Object* found = cosim.ConstGetStateQuad(stepName).state)
-    state.reset(nex_canDynamicCastRef<const kinC_FSICosimulationState>(*found, kCosimBuilderFile,
-                                                                       __LINE__)
-                    .Clone());
+    state.reset(
+        nex_canDynamicCastRef<const kinC_FSICosimulationState>(*found, kCosimBuilderFile, __LINE__)
+            .Clone());
   else
     state = std::make_unique<kinC_FSICosimulationState>();
   mdl_PropAttr<cow_List<cow_String>> imports = state->ImportVariables();
