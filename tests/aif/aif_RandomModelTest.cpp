@@ -3590,6 +3590,63 @@ class Generator {
       description << (fsi ? "fluid-structure" : "standard-explicit") << " co-simulation \"" << name
                   << "\" created in " << step.Str() << "\n";
     }
+    AddCyclicSymmetriesAndFoundations(analysis, surfaces);
+  }
+
+  // Now and then a cyclic symmetry tying two written assembly surfaces (no
+  // axis points), with or without its position tolerance, created in the
+  // initial step and carried over or modified in each analysis step with a
+  // random range of nodal diameters; and up to two elastic foundations on
+  // written assembly surfaces (their faces as the surface has them),
+  // created or deactivated in the initial step. Suppressed now and then.
+  void AddCyclicSymmetriesAndFoundations(const std::vector<std::string>& analysis,
+                                         const std::vector<std::string>& surfaces) {
+    Rng& r = cavityRng_;
+    auto faceRegion = [&](const std::string& name) {
+      rgnC_Region region = OutputRegion(name, true);
+      const rgnC_Region& held = assemblySurfaces_.at(name);
+      for (const auto& [id, elements] : held.KernelElementIndices()) {
+        const cow_List<cow_String>* faces = held.KernelElementFaces().Find(id);
+        region.SetKernelElementIndices(id, elements, faces ? *faces : cow_List<cow_String>());
+      }
+      return region;
+    };
+    if (r.Chance(0.3)) {
+      kinC_CyclicSymmetry cyclic;
+      cyclic.SetRepetitiveSectors(r.Uniform(2, 24));
+      cyclic.SetSurfaces(OutputRegion(r.Pick(surfaces), true),
+                         OutputRegion(r.Pick(surfaces), true));
+      cyclic.SetAdjust(r.Chance(0.5));
+      cyclic.SetPositionTolerance(r.Uniform(0, 1), r.Real(0.001, 0.1));
+      cyclic.SetStepNodalDiameters("Initial", 1, kinC_ALL_NODAL_DIAMETERS, 0, 0);
+      std::string told;
+      for (const std::string& step : analysis) {
+        const int status = r.Pick(std::vector<int>{2, 2, 3});
+        const int lowest = r.Uniform(0, 3);
+        cyclic.SetStepNodalDiameters(cow_String(step), status,
+                                     r.Chance(0.5) ? kinC_SPECIFIED_NODAL_DIAMETERS
+                                                   : kinC_ALL_NODAL_DIAMETERS,
+                                     lowest, lowest + r.Uniform(0, 4));
+        told.append(" ").append(std::to_string(status)).append("@").append(step);
+      }
+      cyclic.SetSuppressed(r.Chance(0.1));
+      const std::string name = NameFrom(r, "Cyclic");
+      builder.AddInteraction(cow_String(name), cyclic);
+      description << "cyclic symmetry \"" << name << "\"" << told
+                  << (cyclic.Suppressed() ? " suppressed" : "") << "\n";
+    }
+    for (int f = r.Chance(0.4) ? r.Uniform(1, 2) : 0; f > 0; --f) {
+      const std::string on = r.Pick(surfaces);
+      kinC_ElasticFoundation foundation;
+      foundation.SetRegion(faceRegion(on));
+      const int status = r.Chance(0.8) ? 1 : 4;
+      foundation.SetStepStiffness("Initial", status, r.Real(1, 1000));
+      foundation.SetSuppressed(r.Chance(0.1));
+      const std::string name = NameFrom(r, "Foundation");
+      builder.AddInteraction(cow_String(name), foundation);
+      description << "elastic foundation \"" << name << "\" on \"" << on << "\" " << status
+                  << "@Initial" << (foundation.Suppressed() ? " suppressed" : "") << "\n";
+    }
   }
 
   // Standard general contact created in the initial step (or, now and then,
