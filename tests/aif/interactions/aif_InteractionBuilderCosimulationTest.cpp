@@ -144,6 +144,12 @@ TEST_F(aif_InteractionBuilderCosimulation, NoPartnerWritesTheOwnValues) {
   const CbRun run(b);
   EXPECT_EQ(CbFsiHead("F") + CbExports({"NT"}) + "*Co-simulation Controls, name=F_Ctrls\n",
             run.Step("Step-1"));
+  // The context lists the database's models in its order; a model the
+  // database does not hold is listed alone.
+  EXPECT_EQ(cow_List<cow_String>({"Fluid", "Solid"}), run.info.ModelNames());
+  bas_Basis::Instance().Fetch().RemoveModel("Fluid");
+  const aif_ModelInfo alone(run.job);
+  EXPECT_EQ(cow_List<cow_String>({"Fluid"}), alone.ModelNames());
 }
 
 // A flow step coupled to an explicit dynamics step: a list the user gave

@@ -43,8 +43,7 @@ void WriteViewfactorBlockingSurfaces(utl_Stream& stream, const cow_List<rgnC_Reg
       lineLength += 2;
       // Eight names a line, fewer where long names would take the line
       // past what the solver reads (the ", " after the name included).
-      if (inLine == kBlockingNamesPerLine ||
-          lineLength + length + 2 > kViewfactorLineLimit) {
+      if (inLine == kBlockingNamesPerLine || lineLength + length + 2 > kViewfactorLineLimit) {
         stream.LineBreak();
         inLine = 0;
         lineLength = 0;
