@@ -5592,6 +5592,32 @@ TEST(aif_RandomModelTest, CheckerFollowsCavitiesAndCosimulations) {
 
 }  // namespace
 
+// Cyclic symmetry: the model keyword once, outside the steps; the mode
+// selection only in a step. A Standard-Explicit co-simulation region names
+// its region on the first line only: the variables it runs on with are no
+// regions.
+TEST(aif_RandomModelTest, CheckerFollowsCyclicSymmetryAndCosimulationRuns) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                           // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*End Part\n"                            // 5-7
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"             // 8-10
+      "*Surface, type=ELEMENT, name=Skin\nI.Bars, S1\n*End Assembly\n"                   // 11-13
+      "*Cyclic Symmetry Model, n=12\n*Cyclic Symmetry Model, n=6\n"                      // 14-15
+      "*Select Cyclic Symmetry Modes\n"                                                   // 16
+      "*Step, name=S1\n*Frequency\n*Select Cyclic Symmetry Modes, nmin=1, nmax=2\n"      // 17-19
+      "*Cyclic Symmetry Model, n=4\n"                                                     // 20
+      "*Co-simulation, name=A, controls=A_Ctrls, program=MORVEX\n"                        // 21
+      "*Co-simulation Region, type=SURFACE\nSkin, A1, A2, A3, A4, A5, A6, A7\nA8, \n"     // 22-24
+      "*Co-simulation Controls, name=A_Ctrls\n*End Step\n";                              // 25-26
+  EXPECT_EQ(
+      "line 15: cyclic symmetry model given twice | *Cyclic Symmetry Model, n=6\n"
+      "line 16: *Select Cyclic Symmetry Modes outside a step | *Select Cyclic Symmetry "
+      "Modes\n"
+      "line 20: *Cyclic Symmetry Model inside a step | *Cyclic Symmetry Model, n=4\n"
+      "line 20: cyclic symmetry model given twice | *Cyclic Symmetry Model, n=4\n",
+      Findings(deck));
+}
+
 // Geometric smoothing: the rows of "*Surface Smoothing" name surfaces (an
 // empty field names none), so do the lines of the geometric-correction
 // assignment; a contact pair's "geometric correction=" names a "*Surface

@@ -82,7 +82,8 @@
 // controls= one of that step, the region of each "*Co-simulation Region"
 // (opening its first line in the Standard-Explicit form, every line of the
 // import and export blocks) a surface (type=SURFACE) or node set
-// (type=NODE).
+// (type=NODE). Cyclic symmetry: "*Cyclic Symmetry Model" once at most,
+// outside the steps; "*Select Cyclic Symmetry Modes" only in a step.
 // References may precede definitions.
 #pragma once
 
@@ -127,6 +128,7 @@ class DeckChecker {
     CheckSmoothing();
     CheckRadiationCavities();
     CheckCosimulations();
+    CheckCyclicSymmetry();
     return std::move(findings_);
   }
 
@@ -1563,6 +1565,21 @@ class DeckChecker {
       }
     }
     endStep();
+  }
+
+  // Cyclic symmetry (see the header comment).
+  void CheckCyclicSymmetry() {
+    bool model = false;
+    for (const Record& record : records_) {
+      if (record.broken) continue;
+      if (record.keyword == "*cyclic symmetry model") {
+        if (record.step) Report(record.line, "*Cyclic Symmetry Model inside a step", "");
+        if (model) Report(record.line, "cyclic symmetry model given twice", "");
+        model = true;
+      } else if (record.keyword == "*select cyclic symmetry modes" && !record.step) {
+        Report(record.line, "*Select Cyclic Symmetry Modes outside a step", "");
+      }
+    }
   }
 
   // "*Filter" and "*Integrated Output Section" once per model, every
