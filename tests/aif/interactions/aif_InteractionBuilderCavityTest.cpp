@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "HostModules/hst_ModelBuilder.h"
+#include "MSVCR90/rt_Runtime.h"
 #include "OdbAttrEO/kinC_CavityRadiation.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
@@ -43,12 +45,22 @@ std::string CvAssembly(const CvRun& run) {
   return CvRun::Text(run.builder.AssemblyDefinition());
 }
 
-// `b` through the driver fails with `error` and leaves no file.
+// `b` through the driver fails with `error`: no file is left, a deck that
+// stood at the path goes with it, and a file the runtime reports read-only
+// stays as it was.
 void CvExpectDriverRefuses(const hst_ModelBuilder& b, const std::string& error) {
   const aif_test::TempDeck deck("CvDriver");
   std::filesystem::remove(deck.Path());
   EXPECT_EQ(error, aif_test::DriverWriteError(b, deck.Path()));
   EXPECT_FALSE(std::filesystem::exists(deck.Path()));
+  { std::ofstream(deck.Path()) << "old deck\n"; }
+  EXPECT_EQ(error, aif_test::DriverWriteError(b, deck.Path()));
+  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
+  { std::ofstream(deck.Path()) << "old deck\n"; }
+  rt_FailCall(rt_Call::WriteAccess, 1, false);
+  EXPECT_EQ("", aif_test::DriverWriteError(b, deck.Path()));
+  rt_ClearFaults();
+  EXPECT_EQ("old deck\n", aif_test::ReadFile(deck.Path()));
 }
 
 }  // namespace
