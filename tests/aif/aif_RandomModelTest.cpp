@@ -43,6 +43,7 @@
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Utils.h"
 #include "ModKerLow/rgnK_Region.h"
+#include "ModelDatabase/bas_Mdb.h"
 #include "OdbAttrEO/kamC_Amplitude.h"
 #include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
@@ -55,10 +56,10 @@
 #include "OdbAttrEO/kinC_CavityRadiation.h"
 #include "OdbAttrEO/kinC_CavityRadiationProp.h"
 #include "OdbAttrEO/kinC_ContactProperty.h"
+#include "OdbAttrEO/kinC_Cosimulation.h"
 #include "OdbAttrEO/kinC_FilmCondition.h"
 #include "OdbAttrEO/kinC_FilmConditionProp.h"
 #include "OdbAttrEO/kinC_GeneralContact.h"
-#include "OdbAttrEO/kinC_Cosimulation.h"
 #include "OdbAttrEO/kinC_IncidentWave.h"
 #include "OdbAttrEO/kinC_IncidentWaveProperty.h"
 #include "OdbAttrEO/kinC_Interaction.h"
@@ -324,6 +325,9 @@ class Generator {
   // Texts of the refusals the model is made to meet: the writer must stop
   // with an aif_Exception whose message holds one of them.
   std::vector<std::string> refusals;
+  // Partner models registered in the model database for the fluid-structure
+  // co-simulations; removed again once the model is written.
+  std::vector<std::string> partnerModels;
 
   void Generate() {
     PlanParts();
@@ -3577,6 +3581,7 @@ class Generator {
         cosim.SetStepVariables(step, 1, pickVariables(), pickVariables());
         cosim.SetSuppressed(r.Chance(0.1));
         builder.AddInteraction(cow_String(name), cosim);
+        if (partnerModels.empty() && r.Chance(0.5)) AddFsiPartnerModel(r, region);
       } else {
         kinC_StdXplCosimulation cosim;
         cosim.SetRegion(region);
@@ -3591,6 +3596,48 @@ class Generator {
                   << "\" created in " << step.Str() << "\n";
     }
     AddCyclicSymmetriesAndFoundations(analysis, surfaces);
+  }
+
+  // A partner model of the fluid-structure co-simulations: one step of a
+  // procedure the exchange defaults tell apart (or a static one, which no
+  // flow step can couple with), its flow steps solving the energy equation
+  // now and then, and a fluid-structure co-simulation created in that step
+  // (now and then in none, so that it is passed over).
+  void AddFsiPartnerModel(Rng& r, const rgnC_Region& region) {
+    const std::string name = "Partner-" + std::to_string(r.Uniform(1, 999));
+    hst_ModelBuilder partner{cow_String(name)};
+    const int kind = r.Uniform(0, 5);
+    switch (kind) {
+      case 0:
+        partner.AddStep("P-Step", kprC_FlowStep());
+        break;
+      case 1:
+        partner.AddStep("P-Step", kprC_ExplicitDynamicsStep());
+        break;
+      case 2:
+        partner.AddStep("P-Step", kprC_TempDisplacementDynamicsStep());
+        break;
+      case 3:
+        partner.AddStep("P-Step", kprC_ImplicitDynamicsStep());
+        break;
+      case 4:
+        partner.AddStep("P-Step", kprC_HeatTransferStep());
+        break;
+      default:
+        partner.AddStep("P-Step", kprC_StaticStep());
+        break;
+    }
+    const int energy = r.Uniform(0, 1);
+    partner.Steps().SetFlowSettings(energy, 0);
+    kinC_FSICosimulation cosim;
+    cosim.SetRegion(region);
+    const bool created = r.Chance(0.85);
+    cosim.SetStepVariables("P-Step", created ? 1 : 2, {}, {});
+    partner.AddInteraction("Partner-Fsi", cosim);
+    partner.Model();
+    partnerModels.push_back(name);
+    description << "partner model \"" << name << "\" step kind " << kind << " energy " << energy
+                << (created ? "" : " never created") << "\n";
   }
 
   // Now and then a cyclic symmetry tying two written assembly surfaces (no
@@ -3623,14 +3670,17 @@ class Generator {
       for (const std::string& step : analysis) {
         const int status = r.Pick(std::vector<int>{2, 2, 3});
         const int lowest = r.Uniform(0, 3);
-        cyclic.SetStepNodalDiameters(cow_String(step), status,
-                                     r.Chance(0.5) ? kinC_SPECIFIED_NODAL_DIAMETERS
-                                                   : kinC_ALL_NODAL_DIAMETERS,
-                                     lowest, lowest + r.Uniform(0, 4));
+        cyclic.SetStepNodalDiameters(
+            cow_String(step), status,
+            r.Chance(0.5) ? kinC_SPECIFIED_NODAL_DIAMETERS : kinC_ALL_NODAL_DIAMETERS, lowest,
+            lowest + r.Uniform(0, 4));
         told.append(" ").append(std::to_string(status)).append("@").append(step);
       }
       cyclic.SetSuppressed(r.Chance(0.1));
-      const std::string name = NameFrom(r, "Cyclic");
+      // The tie is named after the symmetry: no quotes inside the name, as
+      // for cavities and co-simulations.
+      std::string name = NameFrom(r, "Cyclic");
+      std::replace(name.begin(), name.end(), '"', '\'');
       builder.AddInteraction(cow_String(name), cyclic);
       description << "cyclic symmetry \"" << name << "\"" << told
                   << (cyclic.Suppressed() ? " suppressed" : "") << "\n";
@@ -5197,8 +5247,7 @@ ObjectKinds KindsOfThisRun() {
     kinds.thermalConditions = kinds.cavitiesAndCosimulations = false;
   }
   kinds.thermalConditions = kinds.thermalConditions || on("thermalConditions");
-  kinds.cavitiesAndCosimulations =
-      kinds.cavitiesAndCosimulations || on("cavitiesAndCosimulations");
+  kinds.cavitiesAndCosimulations = kinds.cavitiesAndCosimulations || on("cavitiesAndCosimulations");
   kinds.generalContact = kinds.generalContact || on("generalContact");
   kinds.modelChanges = kinds.modelChanges || on("modelChanges");
   kinds.contactPairs = kinds.contactPairs || on("contactPairs");
@@ -5264,6 +5313,8 @@ Outcome WriteRandomModel(std::uint32_t seed) {
   } catch (const std::exception& e) {
     out.findings.push_back(Finding("exception other than aif_Exception", e.what()));
   }
+  for (const std::string& partner : g.partnerModels)
+    bas_Basis::Instance().Fetch().RemoveModel(cow_String(partner));
   // A model made to be refused must be refused (by that fault or one met
   // before it).
   if (!g.refusals.empty() && out.refusal.empty())
@@ -5598,17 +5649,17 @@ TEST(aif_RandomModelTest, CheckerFollowsCavitiesAndCosimulations) {
 // regions.
 TEST(aif_RandomModelTest, CheckerFollowsCyclicSymmetryAndCosimulationRuns) {
   const std::string deck =
-      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                           // 1-4
-      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*End Part\n"                            // 5-7
-      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"             // 8-10
-      "*Surface, type=ELEMENT, name=Skin\nI.Bars, S1\n*End Assembly\n"                   // 11-13
-      "*Cyclic Symmetry Model, n=12\n*Cyclic Symmetry Model, n=6\n"                      // 14-15
-      "*Select Cyclic Symmetry Modes\n"                                                   // 16
-      "*Step, name=S1\n*Frequency\n*Select Cyclic Symmetry Modes, nmin=1, nmax=2\n"      // 17-19
-      "*Cyclic Symmetry Model, n=4\n"                                                     // 20
-      "*Co-simulation, name=A, controls=A_Ctrls, program=MORVEX\n"                        // 21
-      "*Co-simulation Region, type=SURFACE\nSkin, A1, A2, A3, A4, A5, A6, A7\nA8, \n"     // 22-24
-      "*Co-simulation Controls, name=A_Ctrls\n*End Step\n";                              // 25-26
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                         // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*End Part\n"                         // 5-7
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"           // 8-10
+      "*Surface, type=ELEMENT, name=Skin\nI.Bars, S1\n*End Assembly\n"                 // 11-13
+      "*Cyclic Symmetry Model, n=12\n*Cyclic Symmetry Model, n=6\n"                    // 14-15
+      "*Select Cyclic Symmetry Modes\n"                                                // 16
+      "*Step, name=S1\n*Frequency\n*Select Cyclic Symmetry Modes, nmin=1, nmax=2\n"    // 17-19
+      "*Cyclic Symmetry Model, n=4\n"                                                  // 20
+      "*Co-simulation, name=A, controls=A_Ctrls, program=MORVEX\n"                     // 21
+      "*Co-simulation Region, type=SURFACE\nSkin, A1, A2, A3, A4, A5, A6, A7\nA8, \n"  // 22-24
+      "*Co-simulation Controls, name=A_Ctrls\n*End Step\n";                            // 25-26
   EXPECT_EQ(
       "line 15: cyclic symmetry model given twice | *Cyclic Symmetry Model, n=6\n"
       "line 16: *Select Cyclic Symmetry Modes outside a step | *Select Cyclic Symmetry "
