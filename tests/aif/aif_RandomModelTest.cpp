@@ -5247,7 +5247,8 @@ ObjectKinds KindsOfThisRun() {
     kinds.thermalConditions = kinds.cavitiesAndCosimulations = false;
   }
   kinds.thermalConditions = kinds.thermalConditions || on("thermalConditions");
-  kinds.cavitiesAndCosimulations = kinds.cavitiesAndCosimulations || on("cavitiesAndCosimulations");
+  kinds.cavitiesAndCosimulations =
+      kinds.cavitiesAndCosimulations || on("cavitiesAndCosimulations");
   kinds.generalContact = kinds.generalContact || on("generalContact");
   kinds.modelChanges = kinds.modelChanges || on("modelChanges");
   kinds.contactPairs = kinds.contactPairs || on("contactPairs");
