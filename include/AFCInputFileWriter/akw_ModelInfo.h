@@ -6,6 +6,7 @@
 #include "AFCInputFileWriter/akw_Model.h"
 #include "BasMem/mem_Allocator.h"
 #include "BasShared/cow_COW.h"
+#include "BasShared/cow_List.h"
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 
@@ -31,11 +32,17 @@ class akw_ModelInfo : public mem_AllocationOperators {
   akw_Layup2SecPtMap& LayupData() { return layupData_; }
   const akw_Layup2SecPtMap& LayupData() const { return layupData_; }
 
+  // The names of the models of the session the written model may be
+  // coupled with, the written model's own name among them, in the model
+  // database's order; filled by the context when it is constructed.
+  const cow_List<cow_String>& ModelNames() const { return modelNames_; }
+
  protected:
   akw_ModelInfo() = default;
   explicit akw_ModelInfo(cow_COW<akw_Model> model) : model_(std::move(model)) {}
 
   void SetModel(cow_COW<akw_Model> model) { model_ = std::move(model); }
+  void SetModelNames(cow_List<cow_String> names) { modelNames_ = std::move(names); }
   void SetAssyNodeOffset(int instanceId, int offset) { nodeOffsets_.Set(instanceId, offset); }
   void SetAssyElementOffset(int instanceId, int offset) { elementOffsets_.Set(instanceId, offset); }
 
@@ -44,4 +51,5 @@ class akw_ModelInfo : public mem_AllocationOperators {
   cow_Map<int, int> nodeOffsets_;
   cow_Map<int, int> elementOffsets_;
   akw_Layup2SecPtMap layupData_;
+  cow_List<cow_String> modelNames_;
 };

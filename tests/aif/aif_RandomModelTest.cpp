@@ -43,6 +43,7 @@
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Utils.h"
 #include "ModKerLow/rgnK_Region.h"
+#include "ModelDatabase/bas_Mdb.h"
 #include "OdbAttrEO/kamC_Amplitude.h"
 #include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
@@ -329,6 +330,9 @@ class Generator {
   // Texts of the refusals the model is made to meet: the writer must stop
   // with an aif_Exception whose message holds one of them.
   std::vector<std::string> refusals;
+  // Partner models registered in the model database for the fluid-structure
+  // co-simulations; removed again once the model is written.
+  std::vector<std::string> partnerModels;
 
   void Generate() {
     PlanParts();
@@ -3635,6 +3639,7 @@ class Generator {
         cosim.SetStepVariables(step, 1, pickVariables(), pickVariables());
         cosim.SetSuppressed(r.Chance(0.1));
         builder.AddInteraction(cow_String(name), cosim);
+        if (partnerModels.empty() && r.Chance(0.5)) AddFsiPartnerModel(r, region);
       } else {
         kinC_StdXplCosimulation cosim;
         cosim.SetRegion(region);
@@ -3647,6 +3652,108 @@ class Generator {
       }
       description << (fsi ? "fluid-structure" : "standard-explicit") << " co-simulation \"" << name
                   << "\" created in " << step.Str() << "\n";
+    }
+    AddCyclicSymmetriesAndFoundations(analysis, surfaces);
+  }
+
+  // A partner model of the fluid-structure co-simulations: one step of a
+  // procedure the exchange defaults tell apart (or a static one, which no
+  // flow step can couple with), its flow steps solving the energy equation
+  // now and then, and a fluid-structure co-simulation created in that step
+  // (now and then in none, so that it is passed over).
+  void AddFsiPartnerModel(Rng& r, const rgnC_Region& region) {
+    const std::string name = "Partner-" + std::to_string(r.Uniform(1, 999));
+    hst_ModelBuilder partner{cow_String(name)};
+    const int kind = r.Uniform(0, 5);
+    switch (kind) {
+      case 0:
+        partner.AddStep("P-Step", kprC_FlowStep());
+        break;
+      case 1:
+        partner.AddStep("P-Step", kprC_ExplicitDynamicsStep());
+        break;
+      case 2:
+        partner.AddStep("P-Step", kprC_TempDisplacementDynamicsStep());
+        break;
+      case 3:
+        partner.AddStep("P-Step", kprC_ImplicitDynamicsStep());
+        break;
+      case 4:
+        partner.AddStep("P-Step", kprC_HeatTransferStep());
+        break;
+      default:
+        partner.AddStep("P-Step", kprC_StaticStep());
+        break;
+    }
+    const int energy = r.Uniform(0, 1);
+    partner.Steps().SetFlowSettings(energy, 0);
+    kinC_FSICosimulation cosim;
+    cosim.SetRegion(region);
+    const bool created = r.Chance(0.85);
+    cosim.SetStepVariables("P-Step", created ? 1 : 2, {}, {});
+    partner.AddInteraction("Partner-Fsi", cosim);
+    partner.Model();
+    partnerModels.push_back(name);
+    description << "partner model \"" << name << "\" step kind " << kind << " energy " << energy
+                << (created ? "" : " never created") << "\n";
+  }
+
+  // Now and then a cyclic symmetry tying two written assembly surfaces (no
+  // axis points), with or without its position tolerance, created in the
+  // initial step and carried over or modified in each analysis step with a
+  // random range of nodal diameters; and up to two elastic foundations on
+  // written assembly surfaces (their faces as the surface has them),
+  // created or deactivated in the initial step. Suppressed now and then.
+  void AddCyclicSymmetriesAndFoundations(const std::vector<std::string>& analysis,
+                                         const std::vector<std::string>& surfaces) {
+    Rng& r = cavityRng_;
+    auto faceRegion = [&](const std::string& name) {
+      rgnC_Region region = OutputRegion(name, true);
+      const rgnC_Region& held = assemblySurfaces_.at(name);
+      for (const auto& [id, elements] : held.KernelElementIndices()) {
+        const cow_List<cow_String>* faces = held.KernelElementFaces().Find(id);
+        region.SetKernelElementIndices(id, elements, faces ? *faces : cow_List<cow_String>());
+      }
+      return region;
+    };
+    if (r.Chance(0.3)) {
+      kinC_CyclicSymmetry cyclic;
+      cyclic.SetRepetitiveSectors(r.Uniform(2, 24));
+      cyclic.SetSurfaces(OutputRegion(r.Pick(surfaces), true),
+                         OutputRegion(r.Pick(surfaces), true));
+      cyclic.SetAdjust(r.Chance(0.5));
+      cyclic.SetPositionTolerance(r.Uniform(0, 1), r.Real(0.001, 0.1));
+      cyclic.SetStepNodalDiameters("Initial", 1, kinC_ALL_NODAL_DIAMETERS, 0, 0);
+      std::string told;
+      for (const std::string& step : analysis) {
+        const int status = r.Pick(std::vector<int>{2, 2, 3});
+        const int lowest = r.Uniform(0, 3);
+        cyclic.SetStepNodalDiameters(
+            cow_String(step), status,
+            r.Chance(0.5) ? kinC_SPECIFIED_NODAL_DIAMETERS : kinC_ALL_NODAL_DIAMETERS, lowest,
+            lowest + r.Uniform(0, 4));
+        told.append(" ").append(std::to_string(status)).append("@").append(step);
+      }
+      cyclic.SetSuppressed(r.Chance(0.1));
+      // The tie is named after the symmetry: no quotes inside the name, as
+      // for cavities and co-simulations.
+      std::string name = NameFrom(r, "Cyclic");
+      std::replace(name.begin(), name.end(), '"', '\'');
+      builder.AddInteraction(cow_String(name), cyclic);
+      description << "cyclic symmetry \"" << name << "\"" << told
+                  << (cyclic.Suppressed() ? " suppressed" : "") << "\n";
+    }
+    for (int f = r.Chance(0.4) ? r.Uniform(1, 2) : 0; f > 0; --f) {
+      const std::string on = r.Pick(surfaces);
+      kinC_ElasticFoundation foundation;
+      foundation.SetRegion(faceRegion(on));
+      const int status = r.Chance(0.8) ? 1 : 4;
+      foundation.SetStepStiffness("Initial", status, r.Real(1, 1000));
+      foundation.SetSuppressed(r.Chance(0.1));
+      const std::string name = NameFrom(r, "Foundation");
+      builder.AddInteraction(cow_String(name), foundation);
+      description << "elastic foundation \"" << name << "\" on \"" << on << "\" " << status
+                  << "@Initial" << (foundation.Suppressed() ? " suppressed" : "") << "\n";
     }
   }
 
@@ -5270,6 +5377,8 @@ Outcome WriteRandomModel(std::uint32_t seed) {
   } catch (const std::exception& e) {
     out.findings.push_back(Finding("exception other than aif_Exception", e.what()));
   }
+  for (const std::string& partner : g.partnerModels)
+    bas_Basis::Instance().Fetch().RemoveModel(cow_String(partner));
   // A model made to be refused must be refused (by that fault or one met
   // before it).
   if (!g.refusals.empty() && out.refusal.empty())
@@ -5597,6 +5706,32 @@ TEST(aif_RandomModelTest, CheckerFollowsCavitiesAndCosimulations) {
 }
 
 }  // namespace
+
+// Cyclic symmetry: the model keyword once, outside the steps; the mode
+// selection only in a step. A Standard-Explicit co-simulation region names
+// its region on the first line only: the variables it runs on with are no
+// regions.
+TEST(aif_RandomModelTest, CheckerFollowsCyclicSymmetryAndCosimulationRuns) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                         // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*End Part\n"                         // 5-7
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"           // 8-10
+      "*Surface, type=ELEMENT, name=Skin\nI.Bars, S1\n*End Assembly\n"                 // 11-13
+      "*Cyclic Symmetry Model, n=12\n*Cyclic Symmetry Model, n=6\n"                    // 14-15
+      "*Select Cyclic Symmetry Modes\n"                                                // 16
+      "*Step, name=S1\n*Frequency\n*Select Cyclic Symmetry Modes, nmin=1, nmax=2\n"    // 17-19
+      "*Cyclic Symmetry Model, n=4\n"                                                  // 20
+      "*Co-simulation, name=A, controls=A_Ctrls, program=MORVEX\n"                     // 21
+      "*Co-simulation Region, type=SURFACE\nSkin, A1, A2, A3, A4, A5, A6, A7\nA8, \n"  // 22-24
+      "*Co-simulation Controls, name=A_Ctrls\n*End Step\n";                            // 25-26
+  EXPECT_EQ(
+      "line 15: cyclic symmetry model given twice | *Cyclic Symmetry Model, n=6\n"
+      "line 16: *Select Cyclic Symmetry Modes outside a step | *Select Cyclic Symmetry "
+      "Modes\n"
+      "line 20: *Cyclic Symmetry Model inside a step | *Cyclic Symmetry Model, n=4\n"
+      "line 20: cyclic symmetry model given twice | *Cyclic Symmetry Model, n=4\n",
+      Findings(deck));
+}
 
 // Geometric smoothing: the rows of "*Surface Smoothing" name surfaces (an
 // empty field names none), so do the lines of the geometric-correction

@@ -79,8 +79,11 @@
 // after its lines (and every "*Radiation Symmetry" so named), the data
 // lines of partial blocking surfaces. Co-simulation: its three keywords
 // only in a step, each "*Co-simulation Controls" once per step and every
-// controls= one of that step, each "*Co-simulation Region" line a surface
-// (type=SURFACE) or node set (type=NODE).
+// controls= one of that step, the region of each "*Co-simulation Region"
+// (opening its first line in the Standard-Explicit form, every line of the
+// import and export blocks) a surface (type=SURFACE) or node set
+// (type=NODE). Cyclic symmetry: "*Cyclic Symmetry Model" once at most,
+// outside the steps; "*Select Cyclic Symmetry Modes" only in a step.
 // References may precede definitions.
 #pragma once
 
@@ -125,6 +128,7 @@ class DeckChecker {
     CheckSmoothing();
     CheckRadiationCavities();
     CheckCosimulations();
+    CheckCyclicSymmetry();
     return std::move(findings_);
   }
 
@@ -1550,12 +1554,32 @@ class DeckChecker {
         cosimulations.push_back(&record);
       } else if (k == "*co-simulation region") {
         const bool surface = Normal(Option(record, "type")) == "surface";
-        for (const auto& [line, text] : record.data)
+        // Standard-Explicit: the region opens the first line, the variables
+        // run on over the next ones; fluid-structure: one region per line.
+        const bool perLine = HasOption(record, "import") || HasOption(record, "export");
+        for (const auto& [line, text] : record.data) {
           ReferName(record, line, surface ? kSurface : kNset, Split(text, ',')[0],
                     "co-simulation region ");
+          if (!perLine) break;
+        }
       }
     }
     endStep();
+  }
+
+  // Cyclic symmetry (see the header comment).
+  void CheckCyclicSymmetry() {
+    bool model = false;
+    for (const Record& record : records_) {
+      if (record.broken) continue;
+      if (record.keyword == "*cyclic symmetry model") {
+        if (record.step) Report(record.line, "*Cyclic Symmetry Model inside a step", "");
+        if (model) Report(record.line, "cyclic symmetry model given twice", "");
+        model = true;
+      } else if (record.keyword == "*select cyclic symmetry modes" && !record.step) {
+        Report(record.line, "*Select Cyclic Symmetry Modes outside a step", "");
+      }
+    }
   }
 
   // "*Filter" and "*Integrated Output Section" once per model, every

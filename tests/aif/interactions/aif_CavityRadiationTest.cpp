@@ -212,6 +212,19 @@ TEST(aif_RadiationViewfactor, PartialBlockingSurfacesEightALine) {
   EXPECT_EQ(withBlocking(1), head + "Block-1.B1\n");
   // No blocking surfaces: the line end alone.
   EXPECT_EQ(withBlocking(0), head + "\n");
+
+  // Long names: fewer a line, so that no line passes 256 characters.
+  const std::string longName(60, 'L');
+  cow_List<rgnC_Region> longSurfaces;
+  for (int i = 0; i < 7; ++i)
+    longSurfaces.Append(CavitySurface((longName + std::to_string(i)).c_str()));
+  kinC_CavityRadiationState state;
+  state.SetBlocking({kinC_BLOCKING_PARTIAL, 1});
+  state.SetBlockingSurfaces({longSurfaces, 1});
+  cavity.SetState("Step-1", 1, state);
+  const std::string q = "Block-1." + longName;
+  EXPECT_EQ(ViewfactorText(model, cavity), head + q + "0, " + q + "1, " + q + "2, \n" + q + "3, " +
+                                               q + "4, " + q + "5, \n" + q + "6\n");
 }
 
 TEST(aif_RadiationViewfactor, SymmetryNameHoldsTheSuffixInsideItsQuotes) {

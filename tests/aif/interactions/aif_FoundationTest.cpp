@@ -88,6 +88,14 @@ TEST_F(aif_FoundationSurfaceTest, NamesTheSetsTheSurfaceWrote) {
   EXPECT_NE(surfaceText.find("Block-1._Top_S1_1, S1\n"), std::string::npos) << surfaceText;
   EXPECT_EQ(FoundationText(FoundationOf(), surface, "Block-1.Top"),
             "*Foundation\nBlock-1._Top_S1_1, F1, 250.\nBlock-1._Top_S3, F3, 250.\n");
+  // A face the surface wrote no set for (its elements left out of the
+  // file) gives no line.
+  aif_SetNameRegistry::Instance().Clear();
+  cow_Map<cow_String, cow_String> onlyS3;
+  onlyS3.Set("S3", "Block-1._Top_S3");
+  aif_SetNameRegistry::Instance().RecordSurfaceFaceSets("Block-1.Top", onlyS3);
+  EXPECT_EQ(FoundationText(FoundationOf(), surface, "Block-1.Top"),
+            "*Foundation\nBlock-1._Top_S3, F3, 250.\n");
   // A new write forgets the surfaces of the last.
   aif_SetNameRegistry::Instance().Clear();
   EXPECT_EQ(FoundationText(FoundationOf(), surface, "Block-1.Top"),

@@ -8,6 +8,7 @@
 
 #include "AFCInputFileWriter/akw_MorvexName.h"
 #include "MSVCR90/rt_Runtime.h"
+#include "ModelDatabase/bas_Mdb.h"
 #include "ModKerLow/asoF_PartInstance.h"
 #include "OdbCoreGeom/bme_Mesh.h"
 #include "PyUtils/pyo_MorvexEnvFile.h"
@@ -160,6 +161,14 @@ void aif_ModelInfo::Construct(const bas_NewModel& model, const cow_String& model
   aif_Model adapter(model, modelName);
   adapter.SetOptimizationText(optimizationText);
   SetModel(cow_COW<akw_Model>(adapter));
+  // The models a co-simulation may find its partner in: those of the model
+  // database, when it holds the written model; otherwise the written model
+  // alone.
+  const bas_Mdb& database = bas_Basis::Instance().Fetch();
+  if (database.ConstGetModel(modelName))
+    SetModelNames(database.ModelNames());
+  else
+    SetModelNames(cow_List<cow_String>({modelName}));
   const aif_Model& held = ModelAdapter();
   partBased_ = DecidePartBasedOutput(held);
   HoldAssembly(held);

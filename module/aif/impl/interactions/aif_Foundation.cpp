@@ -64,6 +64,9 @@ void aif_Foundation::Write(utl_Stream& stream) const {
   stream << "*Foundation" << endl;
   for (const auto& [name, face] : elementSets_) {
     const cow_String* set = written ? written->Find(face) : nullptr;
+    // A face the surface wrote no set for lies only on elements left out of
+    // the file (members of mesh-locked or inactive instances): no line.
+    if (written && !set) continue;
     stream << (set ? *set : name) << ", " << LoadLabel(face) << ", " << stiffness << endl;
   }
 }

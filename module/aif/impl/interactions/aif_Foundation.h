@@ -29,7 +29,9 @@ class aif_Foundation : public akw_Keyword {
   // set names "_<surface>_<face>": the set, the load label (S1 to S6 give F1
   // to F6, SPOS and SNEG give F) and the stiffness. The set is named as the
   // surface wrote it earlier in this write (with the counter a name clash
-  // gave it), or by its plain name when the surface wrote none. Throws,
+  // gave it), or by its plain name when the surface wrote none; a face the
+  // surface wrote no set for (its elements left out of the file) gives no
+  // line. Throws,
   // writing nothing: aif_Exception "Unknown foundation interaction face
   // label" for any other face; the type test for another interaction kind
   // or state.

@@ -5,9 +5,11 @@
 #include "AFCInputFileWriter/akw_Model.h"
 #include "AttributesIntObj/asoK_Assembly.h"
 #include "ModKerLow/dtmK_Datum.h"
+#include "OdbAttrEO/kinC_CavityRadiation.h"
 #include "OdbAttrEO/kinC_ContactControls.h"
 #include "OdbAttrEO/kinC_ContactInitialization.h"
 #include "OdbAttrEO/kinC_ContactProperty.h"
+#include "OdbAttrEO/kinC_Cosimulation.h"
 #include "OdbAttrEO/kinC_GeneralContact.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
@@ -128,8 +130,6 @@ void aif_InteractionBuilder::WriteInteractionByType(const kinC_Interaction& inte
                                                     const cow_String& name,
                                                     const aif_Comment& comment) {
   const unsigned typeId = interaction.DynTypeId();
-  // Rows not built yet, which write nothing: the co-simulations, cavity radiation, cyclic symmetry
-  // and elastic foundations.
   if (typeId == kinC_SurfaceToSurfaceContactStd::TypeId()) {
     WriteSurfaceToSurfaceContactStd(nex_canDynamicCastRef<const kinC_SurfaceToSurfaceContactStd>(
                                         interaction, kInteractionBuilderFile, __LINE__),
@@ -158,6 +158,26 @@ void aif_InteractionBuilder::WriteInteractionByType(const kinC_Interaction& inte
     WriteEnrichmentActivation(nex_canDynamicCastRef<const kinC_XFEMCrackGrowth>(
                                   interaction, kInteractionBuilderFile, __LINE__),
                               name, comment);
+  } else if (typeId == kinC_FSICosimulation::TypeId()) {
+    WriteFsiCosimulation(nex_canDynamicCastRef<const kinC_FSICosimulation>(
+                             interaction, kInteractionBuilderFile, __LINE__),
+                         name, comment);
+  } else if (typeId == kinC_StdXplCosimulation::TypeId()) {
+    WriteCosimulation(nex_canDynamicCastRef<const kinC_StdXplCosimulation>(
+                          interaction, kInteractionBuilderFile, __LINE__),
+                      name, comment);
+  } else if (typeId == kinC_CavityRadiation::TypeId()) {
+    WriteCavityRadiation(nex_canDynamicCastRef<const kinC_CavityRadiation>(
+                             interaction, kInteractionBuilderFile, __LINE__),
+                         name, comment);
+  } else if (typeId == kinC_CyclicSymmetry::TypeId()) {
+    WriteCyclicSymmetry(nex_canDynamicCastRef<const kinC_CyclicSymmetry>(
+                            interaction, kInteractionBuilderFile, __LINE__),
+                        name, comment);
+  } else if (typeId == kinC_ElasticFoundation::TypeId()) {
+    WriteElasticFoundation(nex_canDynamicCastRef<const kinC_ElasticFoundation>(
+                               interaction, kInteractionBuilderFile, __LINE__),
+                           name, comment);
   }
 }
 

@@ -6,11 +6,13 @@
 // built and written between the field builder and the output-request
 // builder.
 //
-// Kinds built so far: the Standard and Explicit surface-to-surface (with
-// their clearance) and self contact pairs, Standard general contact with its
-// geometric smoothing, model changes and crack growth (enrichment
-// activation). Interactions of every other kind are passed over and write
-// nothing yet.
+// Kinds written by the per-interaction pass: the Standard and Explicit
+// surface-to-surface (with their clearance) and self contact pairs,
+// Standard general contact with its geometric smoothing, co-simulations of
+// both kinds, model changes, crack growth (enrichment activation), radiation
+// cavities, cyclic symmetry and elastic foundations. The step-dependent
+// kinds and actuators/sensors have passes of their own; interactions of any
+// other kind write nothing.
 #pragma once
 
 #include "AFCInputFileWriter/akw_BuilderComponent.h"
@@ -19,6 +21,7 @@
 #include "BasShared/cow_String.h"
 #include "ModelDatabase/mdl_Repository.h"
 #include "OdbAttrEO/kern_RepositoryObjects.h"
+#include "OdbAttrEO/kprC_Step.h"
 #include "aif/impl/core/aif_SectionHeader.h"
 #include "aif/impl/interactions/aif_GeometricCorrection.h"
 #include "aif/impl/interactions/aif_InteractionOpStatus.h"
@@ -27,6 +30,7 @@
 class aif_Comment;
 class aif_ModelInfo;
 class kinC_ContactStd;
+class kinC_FSICosimulation;
 class kinC_Interaction;
 class rgnC_Region;
 
@@ -52,6 +56,13 @@ cow_String aif_ChangedPropertyName(const cow_String& interactionName);
 // properties in every step it writes).
 cow_List<cow_String> aif_ContactPropertyHistory(const kinC_Interaction& interaction,
                                                 const cow_List<cow_String>& steps);
+
+// The step of a partner model in which its fluid-structure co-simulation
+// is created, and the energy-equation setting of that model's flow steps.
+struct aif_FsiPartnerStep {
+  cow_COW<kprC_Step> step;
+  int energyEquation = 0;
+};
 
 class aif_InteractionBuilder : public akw_BuilderComponent {
  public:
@@ -151,6 +162,48 @@ class aif_InteractionBuilder : public akw_BuilderComponent {
                         const aif_Comment& comment);
   void WriteEnrichmentActivation(const kinC_Interaction& interaction, const cow_String& name,
                                  const aif_Comment& comment);
+
+  // A Standard-Explicit co-simulation: in each analysis step that creates
+  // it, its comment, "*Co-simulation", "*Co-simulation Region" and
+  // "*Co-simulation Controls" (no banner), all named after the interaction.
+  void WriteCosimulation(const kinC_Interaction& interaction, const cow_String& name,
+                         const aif_Comment& comment);
+  // A fluid-structure co-simulation: as WriteCosimulation, from a copy that
+  // SetFsiCosimulationDefaults completed against the first partner step
+  // found (none: the interaction's own values).
+  void WriteFsiCosimulation(const kinC_Interaction& interaction, const cow_String& name,
+                            const aif_Comment& comment);
+  // The partner steps: for each unsuppressed fluid-structure co-simulation
+  // of the other models the context names (in that order, each model's
+  // interactions in key order) the step that creates it; one that no step
+  // creates is passed over.
+  cow_List<aif_FsiPartnerStep> FsiPartnerSteps() const;
+  // Completes the coupling codes left unset (0) and the empty import and
+  // export lists of `cosim` in `step` from the procedures of this model's
+  // step and of `partner`'s; step size kind 5 forces subcycle. Throws
+  // aif_Exception "Error -- Invalid cosimulation combination" (heat
+  // transfer with a flow step that does not solve the energy equation) or
+  // "Illegal Step Type" (a flow step with a procedure it cannot couple
+  // with).
+  void SetFsiCosimulationDefaults(kinC_FSICosimulation& cosim, const cow_String& step,
+                                  const aif_FsiPartnerStep& partner) const;
+
+  // A radiation cavity: "*Cavity Definition" in the initial step, then a
+  // "*Radiation Viewfactor" in each analysis step that creates or modifies
+  // it, switched off where it is deactivated or absent, and in the first
+  // analysis step when it is carried over. Throws aif_Exception for a
+  // status outside these.
+  void WriteCavityRadiation(const kinC_Interaction& interaction, const cow_String& name,
+                            const aif_Comment& comment);
+  // A cyclic symmetry: "*Cyclic Symmetry Model" in the initial step, its
+  // "*Tie" in the assembly, and "*Select Cyclic Symmetry Modes" in each
+  // unsuppressed frequency step that carries it over or modifies it.
+  void WriteCyclicSymmetry(const kinC_Interaction& interaction, const cow_String& name,
+                           const aif_Comment& comment);
+  // An elastic foundation: "*Foundation" in the initial step, when its
+  // region is valid in the assembly; nothing otherwise.
+  void WriteElasticFoundation(const kinC_Interaction& interaction, const cow_String& name,
+                              const aif_Comment& comment);
 
   // Film and radiation conditions, Explicit general contact, acoustic
   // impedance, incident waves and pressure penetration, step by step, with

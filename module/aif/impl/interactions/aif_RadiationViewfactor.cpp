@@ -19,6 +19,8 @@ namespace {
 constexpr char kViewfactorFile[] = "module/aif/impl/interactions/aif_RadiationViewfactor.cpp";
 // Blocking surfaces on one data line.
 constexpr int kBlockingNamesPerLine = 8;
+// The longest data line the solver reads.
+constexpr std::size_t kViewfactorLineLimit = 256;
 // Defaults of the controls, compared exactly: a default is not written.
 constexpr double kViewfactorDefaultTolerance = 0.05;
 constexpr double kViewfactorDefaultInfinitesimal = 64.0;
@@ -32,15 +34,23 @@ bool CavityHasSymmetries(const kinC_CavityRadiation& cavity) {
 void WriteViewfactorBlockingSurfaces(utl_Stream& stream, const cow_List<rgnC_Region>& surfaces,
                                      const aif_ModelInfo& info) {
   int inLine = 0;
+  std::size_t lineLength = 0;
   for (std::size_t i = 0; i < surfaces.Length(); ++i) {
+    const cow_String name = aif_RegionName(surfaces[i], info).SetName(2);
+    const std::size_t length = name.Length();
     if (i > 0) {
       stream << ", ";
-      if (inLine == kBlockingNamesPerLine) {
+      lineLength += 2;
+      // Eight names a line, fewer where long names would take the line
+      // past what the solver reads (the ", " after the name included).
+      if (inLine == kBlockingNamesPerLine || lineLength + length + 2 > kViewfactorLineLimit) {
         stream.LineBreak();
         inLine = 0;
+        lineLength = 0;
       }
     }
-    stream << aif_RegionName(surfaces[i], info).SetName(2);
+    stream << name;
+    lineLength += length;
     ++inLine;
   }
   stream.LineBreak();
