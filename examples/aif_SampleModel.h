@@ -353,5 +353,21 @@ inline hst_ModelBuilder aif_SampleModel() {
   for (const char* step : {"Load", "Modes"})
     blocks.SetState(step, 2, touchingBefore);
   b.AddInteraction("Blocks", blocks);
+
+  // The plate's underside (the negative face of its element) as an assembly
+  // surface, resting on an elastic foundation from the initial step on.
+  rgnC_Region underside("Underside", {"Assembly"});
+  underside.SetKernelInstanceIds({3u});
+  underside.SetKernelElementIndices(3, {0}, {cow_String("SNEG")});
+  rgnF_Surface undersideSurface(underside);
+  undersideSurface.SetId(22);
+  undersideSurface.SetName("Underside");
+  b.Assembly().FeatureList().Add(undersideSurface);
+  kinC_ElasticFoundation bed;
+  bed.SetRegion(underside);
+  bed.SetStepStiffness("Initial", 1, 50.0);
+  for (const char* step : {"Load", "Modes"})
+    bed.SetStepStiffness(step, 2, 50.0);
+  b.AddInteraction("Bed", bed);
   return b;
 }

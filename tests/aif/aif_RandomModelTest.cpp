@@ -3469,7 +3469,8 @@ class Generator {
                                                                    : new kinC_RadiationToAmbient);
         made->SetRadiationKind(concentrated ? 0 : r.Uniform(0, 1));
         // A nodal emissivity is distributed by an expression field only.
-        const std::vector<std::string>& fields = concentrated ? expressionFields_ : analyticalFields_;
+        const std::vector<std::string>& fields =
+            concentrated ? expressionFields_ : analyticalFields_;
         if (field && !fields.empty()) made->SetFieldName(cow_String(r.Pick(fields)));
         made->SetRegion(region);
         if (concentrated)
@@ -5481,7 +5482,8 @@ TEST(aif_RandomModelTest, GoldenDecksAreConsistent) {
 
 // The sample model's deck reads back clean, and holds what the sample is
 // made to show: its connector with the behaviour it names, its spring, its
-// supports, its contact and its two steps with their output.
+// supports, its contact, the plate's foundation and its two steps with their
+// output.
 TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
   const std::string path = (std::filesystem::temp_directory_path() /
                             ("aif_SampleDeck." + std::to_string(getpid()) + ".inp"))
@@ -5505,6 +5507,10 @@ TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
   EXPECT_NE(deck.find("*Nset, nset=Corners, generate\n 1,  4,  1\n"), std::string::npos);
   EXPECT_NE(deck.find("*Nset, nset=Mount-Point\n 46,\n"), std::string::npos);
   EXPECT_NE(deck.find("*Amplitude, name=Ramp\n"), std::string::npos);
+  // The plate's underside, whose face set the foundation names.
+  EXPECT_NE(deck.find("*Elset, elset=_Underside_SNEG, internal, instance=Plate-1\n 1,\n"
+                      "*Surface, type=ELEMENT, name=Underside\n_Underside_SNEG, SNEG\n"),
+            std::string::npos);
   // The blocks' contact property, with its friction and hard contact.
   EXPECT_NE(deck.find("** \n** INTERACTION PROPERTIES\n** \n*Surface Interaction, name=Touching\n"
                       "1.,\n*Friction, slip tolerance=0.005\n 0.2,\n"
@@ -5525,6 +5531,7 @@ TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
                       "** Name: Heat   Type: Temperature\n"
                       "*Initial Conditions, type=TEMPERATURE\nBlock-1.Nodes, 20.\n"
                       "** \n** INTERACTIONS\n** \n"
+                      "** Interaction: Bed\n*Foundation\n_Underside_SNEG, F, 50.\n"
                       "** Interaction: Blocks\n"
                       "*Contact Pair, interaction=Touching\nBlock-2.Bottom, Block-1.Top\n"
                       "** ----------------------------------------------------------------\n"
