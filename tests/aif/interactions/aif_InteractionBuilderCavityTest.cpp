@@ -208,3 +208,21 @@ TEST(aif_InteractionBuilderCavity, FoundationOnValidSurfacesOnly) {
             run.Step("Initial"));
   EXPECT_EQ("", run.Step("Step-1"));
 }
+
+// A foundation is written with the initial step's stiffness: one created in
+// a later step stops the write, naming it, and leaves no file.
+TEST(aif_InteractionBuilderCavity, FoundationWithoutInitialStiffnessStopsTheWrite) {
+  hst_ModelBuilder b = CvModel<kprC_StaticStep>({"Step-1"});
+  rgnC_Region surface = CvRegion("Base");
+  surface.SetKernelElementIndices(1, {0}, {cow_String("S1")});
+  surface.SetKernelInstanceIds({1});
+  kinC_ElasticFoundation late;
+  late.SetRegion(surface);
+  late.SetStepStiffness("Step-1", 1, 250.0);
+  b.AddInteraction("Late", late);
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "aif_FoundationLate.inp").string();
+  EXPECT_EQ("The elastic foundation Late has no stiffness in the initial step.",
+            aif_test::DriverWriteError(b, path));
+  EXPECT_FALSE(std::filesystem::exists(path));
+}

@@ -121,6 +121,13 @@ void aif_InteractionBuilder::WriteElasticFoundation(const kinC_Interaction& inte
   if (!region.IsValid(true)) return;
   const cow_String setName = aif_RegionName(foundation.Region(), Info()).SetName(2);
   const cow_String& initial = Model().InitialStepName();
+  // The foundation is written with the initial step's stiffness: one the
+  // initial step does not hold cannot be written.
+  if (!foundation.HasStep(initial))
+    nex_Exception::Throw(
+        aif_Exception(atr_TranslateWithArg(
+            "The elastic foundation %s has no stiffness in the initial step.", name)),
+        kCavityBuilderFile, __LINE__);
   AddInteractionKeyword(initial, comment);
   AddStepDefinition(initial, aif_Foundation(CavityBuilderHandle(Info(), name, interaction), initial,
                                             region, setName));
