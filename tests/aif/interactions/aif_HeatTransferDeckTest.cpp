@@ -15,6 +15,7 @@
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kinC_RadiationCondition.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "aif_PartSurface.h"
 #include "support/aif_FaultLoops.h"
 
 namespace {
@@ -29,17 +30,8 @@ rgnC_Region HeatDeckSurface(const char* name, int element, const char* face) {
 hst_ModelBuilder HeatTransferDeckModel() {
   hst_ModelBuilder b("Model-1");
   b.AddPart("Plate", hst_GridMesh(2, 1, 1));
-  const auto addSurface = [&b](const char* name, unsigned featureId, int element,
-                               const char* face) {
-    rgnC_Region region(name, {"Plate"});
-    region.SetKernelElementIndices(1, {element}, {cow_String(face)});
-    rgnF_Surface surface(region);
-    surface.SetId(featureId);
-    surface.SetName(name);
-    b.MutablePart("Plate").FeatureList().Add(surface);
-  };
-  addSurface("Top", 40, 1, "S2");
-  addSurface("Bottom", 41, 0, "S1");
+  aif_AddPartSurface(b, "Plate", "Top", 40, 1, "S2", {1});
+  aif_AddPartSurface(b, "Plate", "Bottom", 41, 0, "S1", {1});
   b.AddInstance("Plate-1", "Plate");
   b.AddStep("Heat-1", kprC_HeatTransferStep());
   b.AddStep("Heat-2", kprC_HeatTransferStep());

@@ -22,6 +22,7 @@
 #include "OdbAttrEO/kinC_IncidentWaveProperty.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "aif_PartSurface.h"
 #include "support/aif_FaultLoops.h"
 
 namespace {
@@ -72,18 +73,8 @@ kinC_ContactProperty PropertyDeckBondProperty() {
 hst_ModelBuilder PropertyDeckModel() {
   hst_ModelBuilder b("Model-1");
   b.AddPart("Block", hst_GridMesh(1, 1, 2));
-  const auto addSurface = [&b](const char* name, unsigned featureId, int element,
-                               const char* face) {
-    rgnC_Region region(name, {"Block"});
-    for (int instance : {1, 2})
-      region.SetKernelElementIndices(instance, {element}, {cow_String(face)});
-    rgnF_Surface surface(region);
-    surface.SetId(featureId);
-    surface.SetName(name);
-    b.MutablePart("Block").FeatureList().Add(surface);
-  };
-  addSurface("Top", 40, 1, "S2");
-  addSurface("Bottom", 41, 0, "S1");
+  aif_AddPartSurface(b, "Block", "Top", 40, 1, "S2", {1, 2});
+  aif_AddPartSurface(b, "Block", "Bottom", 41, 0, "S1", {1, 2});
   rgnC_Region tip("Tip", {"Block"});
   for (int instance : {1, 2})
     tip.SetKernelNodeIndices(instance, {11});
