@@ -63,3 +63,17 @@ TEST(aif_Equation, TermsNamedByTheirSets) {
                 .rfind("Type test failed: the object is not a kcoC_Equation", 0),
             0u);
 }
+
+TEST(aif_Equation, WritesTheModelsStoredConstraint) {
+  // The model's constraint repository hands out what the model builder
+  // stored, as the constraint builder reads it.
+  hst_ModelBuilder b;
+  b.AddPart("Part-1", hst_GridMesh(1, 1, 1));
+  b.AddInstance("Part-1-1", "Part-1");
+  b.AddConstraint("Eq-1", kcoC_Equation({{1.5, "Part-1-1.Top", 2}}));
+  aif_test::MeshContext context(b, false);
+  const auto& constraints = context.info->ModelAdapter().Constraints();
+  ASSERT_TRUE(constraints.Contains("Eq-1"));
+  EXPECT_EQ(KeywordText(aif_Equation("Eq-1", constraints.ConstGet("Eq-1"), *context.info)),
+            "*Equation\n1\nPart-1-1.Top, 2, 1.5\n");
+}
