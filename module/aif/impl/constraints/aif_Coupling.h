@@ -23,8 +23,7 @@ class aif_Coupling : public akw_Keyword {
   // here) must outlive the keyword.
   aif_Coupling(cow_String name, const kcoC_Constraint& constraint, const akw_ModelInfo& info);
   // Node-label form: the reference node by its label, the surface by name.
-  // A label of 0 falls through to the node-set form, then to the kernel
-  // regions.
+  // A label of 0 names no node: the kernel regions are written instead.
   aif_Coupling(cow_String name, const kcoC_Constraint& constraint, const akw_ModelInfo& info,
                std::uint32_t refNodeLabel, cow_String surfaceName);
   // Node-set form: the reference node set and the surface by name
