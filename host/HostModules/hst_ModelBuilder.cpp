@@ -168,6 +168,14 @@ hst_ModelBuilder& hst_ModelBuilder::AddInteraction(const cow_String& name,
   return *this;
 }
 
+// Constraints.
+hst_ModelBuilder& hst_ModelBuilder::AddConstraint(const cow_String& name,
+                                                  const kcoC_Constraint& constraint) {
+  Extension<mdl_MapString2ObjCow<kcoC_Constraint>>(model_, bas_NewModel::constraintCmd)
+      .Set(name, constraint);
+  return *this;
+}
+
 hst_ModelBuilder& hst_ModelBuilder::AddContactControls(const cow_String& name,
                                                        const kinC_ContactControls& controls) {
   Extension<mdl_MapString2ObjCow<kinC_ContactControls>>(model_, bas_NewModel::contactControlCmd)

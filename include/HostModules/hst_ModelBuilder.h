@@ -97,6 +97,11 @@ class hst_ModelBuilder {
   hst_ModelBuilder& AddIntegratedOutputSection(const cow_String& name,
                                                const korC_IntegratedOutputSection& section);
 
+  // Constraints: stores a copy of `constraint` (any kcoC_Constraint kind:
+  // coupling, equation, tie, rigid body, ...) in the model's constraint
+  // repository under `name`.
+  hst_ModelBuilder& AddConstraint(const cow_String& name, const kcoC_Constraint& constraint);
+
   // Discrete fields: stores a copy of `field` in the model's discrete-field
   // repository under `name`.
   // Adds a copy of `load` under `name` (its Name set to `name`); its
