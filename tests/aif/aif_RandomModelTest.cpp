@@ -9,9 +9,8 @@
 // assignments, rebar, springs, inertias, substructures, steps, output data
 // and requests with the step's restart, print, monitor and controls, loads,
 // boundary conditions, fields, model changes, contact pairs and adaptive
-// mesh controls and domains) written
-// through the driver and read back by an independent checker
-// (support/aif_DeckChecker.h).
+// mesh controls and domains) written through the driver and read back by an
+// independent checker (support/aif_DeckChecker.h).
 // A model made to meet a refusal must be refused; other refusals are counted.
 // A failure names its seed; AIF_RANDOM_MODEL_SEED=17 runs that one and prints
 // its deck; AIF_RANDOM_MODEL_COUNT sets the number of models (300);

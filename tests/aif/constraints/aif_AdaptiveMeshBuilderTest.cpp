@@ -8,9 +8,12 @@
 #include <string>
 
 #include "HostModules/hst_ModelBuilder.h"
+#include "OdbAttrEO/kbcC_BC.h"
+#include "OdbAttrEO/kprC_AdptMeshCons.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "support/aif_DeckTestSupport.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -170,4 +173,42 @@ TEST(aif_AdaptiveMeshBuilder, ExplicitAgainstImplicitSteps) {
                                   "[S2]\n" + explicitDomain)
         << (explicitFirst ? "explicit first" : "implicit first");
   }
+}
+
+// Through the driver: the adaptive meshing of a step comes after its
+// boundary conditions and before its adaptive mesh constraints.
+TEST(aif_AdaptiveMeshBuilder, WrittenAfterTheBoundaryConditions) {
+  hst_ModelBuilder b = AdaptiveMeshBuilderModel();
+  b.AddStep("Step-1", kprC_StaticStep());
+  b.AddAdaptiveMeshControls("C1", kadC_AdptMeshCtrl());
+  b.AddAdaptiveMeshDomain("Step-1", "D", AdaptiveMeshBuilderDomain("Set-1"));
+  rgnC_Region nodes("Base", {"Assembly", "Block-1"});
+  nodes.SetKernelInstanceIds({1u});
+  nodes.SetKernelNodeIndices(1, {0, 1});
+  kbcC_DisplacementBC fixed;
+  fixed.SetRegion(nodes);
+  kbcC_DisplacementBCState fixedState;
+  fixedState.SetComponent(0, 0.0, 1);
+  fixed.SetState("Step-1", 1, fixedState);
+  b.AddBoundaryCondition("Fixed", fixed);
+  kprC_DispAdptMeshCons constraint;
+  constraint.SetRegion(nodes);
+  kprC_AdptMeshConsState constraintState;
+  constraintState.SetStatus(1);
+  constraintState.SetDof(0, 0.5, 1);
+  constraint.SetState("Step-1", 1, constraintState);
+  b.AddAdaptiveMeshConstraint("A", constraint);
+
+  const aif_test::TempDeck deck("aif_adaptive_mesh_driver");
+  const std::string text = deck.Write(b);
+  const std::size_t begin = text.find("** BOUNDARY CONDITIONS");
+  const std::size_t end = text.find("*Output, field", begin);
+  ASSERT_NE(begin, std::string::npos) << text;
+  EXPECT_EQ(text.substr(begin, end - begin),
+            "** BOUNDARY CONDITIONS\n** \n** Name: Fixed Type: Displacement/Rotation\n"
+            "*Boundary\nBlock-1.Base, 1, 1\n"
+            "*Adaptive Mesh Controls, name=C1\n1., 0.\n"
+            "*Adaptive Mesh, elset=Block-1.Set-1, op=NEW\n"
+            "** \n** ADAPTIVE MESH CONSTRAINTS\n** \n** Name: A Type: Displacement/Rotation\n"
+            "*Adaptive Mesh Constraint\nBlock-1.Base, 1, 1, 0.5\n");
 }
