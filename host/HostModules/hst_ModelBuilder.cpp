@@ -286,6 +286,22 @@ hst_ModelBuilder& hst_ModelBuilder::AddStep(const cow_String& name, const kprC_S
   return *this;
 }
 
+hst_ModelBuilder& hst_ModelBuilder::AddAdaptiveMeshControls(const cow_String& name,
+                                                             const kadC_AdptMeshCtrl& controls) {
+  Extension<mdl_MapString2ObjCow<kadC_AdptMeshCtrl>>(model_, bas_NewModel::adaptiveMeshControlCmd)
+      .Set(name, controls);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddAdaptiveMeshDomain(const cow_String& step,
+                                                           const cow_String& name,
+                                                           const kadC_AdptMeshDomain& domain) {
+  std::unique_ptr<kprC_Step> copy(Steps().ConstGet(step).Clone());
+  dynamic_cast<kprC_AnalysisStep&>(*copy).MutableAdaptiveMeshDomains().Set(name, domain);
+  Steps().Append(step, *copy);
+  return *this;
+}
+
 kprC_StepContainer& hst_ModelBuilder::Steps() {
   return Extension<kprC_StepContainer>(model_, bas_NewModel::stepCmd);
 }

@@ -193,6 +193,13 @@ class hst_ModelBuilder {
     return step;
   }
   kprC_StepContainer& Steps();
+  // Adaptive meshing: a copy of `controls` stored as the controls `name`,
+  // and a copy of `domain` stored as the domain `name` of the analysis step
+  // `step` (added before; the step is replaced by a copy holding it).
+  hst_ModelBuilder& AddAdaptiveMeshControls(const cow_String& name,
+                                            const kadC_AdptMeshCtrl& controls);
+  hst_ModelBuilder& AddAdaptiveMeshDomain(const cow_String& step, const cow_String& name,
+                                          const kadC_AdptMeshDomain& domain);
 
   // The model being built, for setting its values and repositories.
   bas_NewModel& MutableModel() { return model_; }

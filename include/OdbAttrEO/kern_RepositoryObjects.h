@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ModelDatabase/mdl_Repository.h"
+#include "OdbAttrEO/kadC_AdptMesh.h"
 #include "OdbAttrEO/kamC_Amplitude.h"
 #include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
@@ -22,7 +23,6 @@
 #include "OdbAttrEO/korC_Output.h"
 #include "OdbAttrEO/kprC_TimePoint.h"
 
-KERN_CLASS(kadC_AdptMeshCtrl, kern_Object, 0x3010001)
 KERN_CLASS(kinC_InteractionProperty, kern_Object, 0x3070003)
 
 // A section of the model's section repository.

@@ -144,6 +144,9 @@ class kprC_AnalysisStep : public kprC_Step {
   // resumes before it restates the loads of the step after it too.
   bool Continuation() const { return continuation_; }
   void SetContinuation(bool continuation) { continuation_ = continuation; }
+  // The adaptive mesh domains the step holds, by name (none unless added).
+  const mdl_MapString2ObjCow<kadC_AdptMeshDomain>& AdaptiveMeshDomains() const { return domains_; }
+  mdl_MapString2ObjCow<kadC_AdptMeshDomain>& MutableAdaptiveMeshDomains() { return domains_; }
 
   // Whether the explicit solver runs the step's procedure.
   bool Explicit() const;
@@ -193,6 +196,7 @@ class kprC_AnalysisStep : public kprC_Step {
   int reformKernel_ = 8;
   double timePeriod_ = 1.0;
   bool continuation_ = false;
+  mdl_MapString2ObjCow<kadC_AdptMeshDomain> domains_;
   bool simBased_ = false;
   cow_COW<kprC_Restart> restart_;
   cow_COW<kprC_Monitor> monitor_;

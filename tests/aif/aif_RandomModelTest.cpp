@@ -8,9 +8,9 @@
 // failing fields, instance names, repeated picked regions, suppressed
 // assignments, rebar, springs, inertias, substructures, steps, output data
 // and requests with the step's restart, print, monitor and controls, loads,
-// boundary conditions, fields, model changes and contact pairs) written
-// through the driver and read back by an independent checker
-// (support/aif_DeckChecker.h).
+// boundary conditions, fields, model changes, contact pairs and adaptive
+// mesh controls and domains) written through the driver and read back by an
+// independent checker (support/aif_DeckChecker.h).
 // A model made to meet a refusal must be refused; other refusals are counted.
 // A failure names its seed; AIF_RANDOM_MODEL_SEED=17 runs that one and prints
 // its deck; AIF_RANDOM_MODEL_COUNT sets the number of models (300);
@@ -241,6 +241,10 @@ struct ObjectKinds {
   // Actuators and sensors on written node sets, as user elements with a
   // property now and then and solution-dependent variables.
   bool actuators = true;
+  // Adaptive mesh controls with random options and adaptive mesh domains on
+  // written assembly element sets (now and then a deleted one) in random
+  // steps, suppressed ones among them, some naming the controls.
+  bool adaptiveMeshes = true;
 };
 
 class Rng {
@@ -318,7 +322,8 @@ class Generator {
         generalContactRng_(seed * 2654435789u + 109u),
         thermalRng_(seed * 2246822519u + 113u),
         cavityRng_(seed * 3266489917u + 127u),
-        actuatorRng_(seed * 374761393u + 131u) {}
+        actuatorRng_(seed * 374761393u + 131u),
+        adaptiveMeshRng_(seed * 2869860233u + 137u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -365,6 +370,7 @@ class Generator {
     if (kinds_.thermalConditions) AddThermalConditions();
     if (kinds_.cavitiesAndCosimulations) AddCavitiesAndCosimulations();
     if (kinds_.actuators) AddActuatorSensors();
+    if (kinds_.adaptiveMeshes) AddAdaptiveMeshes();
     PlanEnvironment();
   }
 
@@ -3051,6 +3057,76 @@ class Generator {
     }
   }
 
+  // Adaptive mesh controls (every option now and then away from its
+  // default) and, in random analysis steps (suppressed ones too), adaptive
+  // mesh domains on written assembly element sets, now and then naming
+  // controls, now and then on a deleted region (written as nothing).
+  void AddAdaptiveMeshes() {
+    Rng& r = adaptiveMeshRng_;
+    if (steps_.empty() || !r.Chance(0.5)) return;
+    std::vector<std::string> controls;
+    for (int i = r.Uniform(0, 2); i > 0; --i) {
+      kadC_AdptMeshCtrl c;
+      if (r.Chance(0.3)) c.SetAdvection(r.Uniform(0, 2));
+      if (r.Chance(0.3)) c.SetGeometricEnhancement(r.Uniform(0, 2));
+      if (r.Chance(0.3)) c.SetSmoothingPriority(r.Uniform(0, 1));
+      if (r.Chance(0.3)) c.SetInitialFeatureAngle(5.0 * r.Uniform(1, 12));
+      if (r.Chance(0.3)) c.SetTransitionFeatureAngle(5.0 * r.Uniform(1, 12));
+      if (r.Chance(0.3)) c.SetMomentumAdvection(r.Uniform(0, 2));
+      if (r.Chance(0.3)) c.SetMeshingPredictor(r.Uniform(0, 1));
+      if (r.Chance(0.3)) c.SetCurvatureRefinement(0.25 * r.Uniform(0, 8));
+      if (r.Chance(0.3)) c.SetMeshConstraintAngle(5.0 * r.Uniform(1, 18));
+      for (int d = 1; d <= 5; ++d)
+        if (r.Chance(0.3)) c.SetData(d, 0.25 * r.Uniform(0, 4));
+      // The printable form leaves an unpaired quote as it is (as for every
+      // other name the deck writes), so the controls' names have none.
+      std::string name = NameFrom(r, "AmCtrl");
+      std::replace(name.begin(), name.end(), '"', '\'');
+      builder.AddAdaptiveMeshControls(cow_String(name), c);
+      controls.push_back(name);
+      description << "adaptive mesh controls \"" << name << "\"\n";
+    }
+    // Written assembly element sets, and the element sets of written
+    // instances' parts as the assembly names them ("Inst.Set").
+    std::vector<std::pair<std::string, rgnC_Region>> elementSets;
+    for (const std::string& set : WrittenLoadSets(false))
+      elementSets.emplace_back(set, OutputRegion(set, false));
+    for (const InstancePlan& instance : instances_) {
+      if (!Written(instance) || instance.options.lightweight) continue;
+      const int id = static_cast<int>(instance.options.id);
+      for (const auto& [set, held] : parts_[instance.part].regions) {
+        const cow_List<int>* elements = held.KernelElementIndices().Find(id);
+        if (!elements || elements->IsEmpty()) continue;
+        rgnC_Region ref(cow_String(set), {"Assembly", cow_String(instance.name)});
+        ref.SetKernelInstanceIds({instance.options.id});
+        ref.SetKernelElementIndices(id, *elements);
+        elementSets.emplace_back(instance.name + "." + set, ref);
+      }
+    }
+    if (elementSets.empty()) return;
+    for (const StepPlan& step : steps_) {
+      if (!r.Chance(0.5)) continue;
+      for (int i = r.Uniform(1, 2); i > 0; --i) {
+        kadC_AdptMeshDomain domain;
+        auto [on, region] = r.Pick(elementSets);
+        if (r.Chance(0.1)) region.SetKernelValid(false), on += " (deleted)";
+        domain.SetRegion(region);
+        std::string told;
+        if (!controls.empty() && r.Chance(0.5)) {
+          domain.SetControlsName(cow_String(r.Pick(controls)));
+          told = " controls \"" + std::string(domain.ControlsName().Str()) + "\"";
+        }
+        if (r.Chance(0.3)) domain.SetFrequency(r.Uniform(0, 20));
+        if (r.Chance(0.3)) domain.SetInitialMeshSweeps(r.Uniform(0, 5));
+        if (r.Chance(0.3)) domain.SetMeshSweeps(r.Uniform(0, 5));
+        const std::string name = NameFrom(r, "Domain");
+        builder.AddAdaptiveMeshDomain(cow_String(step.name), cow_String(name), domain);
+        description << "adaptive mesh domain \"" << name << "\" in \"" << step.name << "\" on \""
+                    << on << "\"" << told << "\n";
+      }
+    }
+  }
+
   // Adaptive mesh constraints on the assembly's written node sets:
   // displacement or velocity, by degrees of freedom, Lagrangian or user;
   // created in a random analysis step, then carried over (2 or 9), modified
@@ -4399,6 +4475,8 @@ class Generator {
   Rng cavityRng_{0};
   // Draws of the actuators and sensors, apart from the rest.
   Rng actuatorRng_{0};
+  // Draws of the adaptive mesh controls and domains, apart from the rest.
+  Rng adaptiveMeshRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // The analytical fields that are expressions (concentrated radiation takes
   // no other kind).
@@ -5309,8 +5387,10 @@ ObjectKinds KindsOfThisRun() {
     kinds.boundaryConditions = kinds.predefinedFields = kinds.modelChanges = false;
     kinds.contactPairs = kinds.incidentWaves = kinds.generalContact = false;
     kinds.thermalConditions = kinds.cavitiesAndCosimulations = kinds.actuators = false;
+    kinds.adaptiveMeshes = false;
   }
   kinds.actuators = kinds.actuators || on("actuators");
+  kinds.adaptiveMeshes = kinds.adaptiveMeshes || on("adaptiveMeshes");
   kinds.thermalConditions = kinds.thermalConditions || on("thermalConditions");
   kinds.cavitiesAndCosimulations = kinds.cavitiesAndCosimulations || on("cavitiesAndCosimulations");
   kinds.generalContact = kinds.generalContact || on("generalContact");
@@ -5770,4 +5850,30 @@ TEST(aif_RandomModelTest, CheckerFollowsSmoothing) {
       "line 25: undefined surface: geometric correction surface Gone | Gone, Spherical, 0., "
       "0., 0.\n",
       text);
+}
+
+// Adaptive meshing: the keywords only in a step, the controls named once per
+// model, every controls= of an "*Adaptive Mesh" one of them, its elset= an
+// element set.
+TEST(aif_RandomModelTest, CheckerFollowsAdaptiveMeshes) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                        // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*End Part\n"                        // 5-7
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"          // 8-10
+      "*End Assembly\n*Adaptive Mesh Controls, name=Early\n1., 0.\n"                  // 11-13
+      "*Step, name=S1\n*Static\n*Adaptive Mesh Controls, name=\"C 1\"\n1., 0.\n"      // 14-17
+      "*Adaptive Mesh Controls, name=c 1\n1., 0.\n"                                   // 18-19
+      "*Adaptive Mesh, elset=I.Bars, controls=\"C 1\", op=NEW\n"                      // 20
+      "*Adaptive Mesh, elset=I.Gone, controls=Early, op=NEW\n"                        // 21
+      "*Adaptive Mesh, elset=I.Bars, controls=Other, op=NEW\n*End Step\n"             // 22-23
+      "*Step, name=S2\n*Static\n*Adaptive Mesh, op=NEW\n*End Step\n";                 // 24-27
+  EXPECT_EQ(
+      "line 21: undefined elset: elset=I.Gone | *Adaptive Mesh, elset=I.Gone, controls=Early, "
+      "op=NEW\n"
+      "line 12: adaptive mesh keyword outside a step: *adaptive mesh controls | *Adaptive "
+      "Mesh Controls, name=Early\n"
+      "line 18: adaptive mesh controls defined twice: c 1 | *Adaptive Mesh Controls, name=c 1\n"
+      "line 22: undefined adaptive mesh controls: controls=Other | *Adaptive Mesh, "
+      "elset=I.Bars, controls=Other, op=NEW\n",
+      Findings(deck));
 }

@@ -84,6 +84,9 @@
 // import and export blocks) a surface (type=SURFACE) or node set
 // (type=NODE). Cyclic symmetry: "*Cyclic Symmetry Model" once at most,
 // outside the steps; "*Select Cyclic Symmetry Modes" only in a step.
+// Adaptive meshing: "*Adaptive Mesh Controls" and "*Adaptive Mesh" only in a
+// step, the controls named once per model, every controls= of an "*Adaptive
+// Mesh" one of them (its elset= as any other).
 // References may precede definitions.
 #pragma once
 
@@ -129,6 +132,7 @@ class DeckChecker {
     CheckRadiationCavities();
     CheckCosimulations();
     CheckCyclicSymmetry();
+    CheckAdaptiveMeshes();
     return std::move(findings_);
   }
 
@@ -1565,6 +1569,30 @@ class DeckChecker {
       }
     }
     endStep();
+  }
+
+  // Adaptive mesh controls and domains (see the header comment).
+  void CheckAdaptiveMeshes() {
+    std::set<std::string> controls;
+    std::vector<const Record*> domains;
+    for (const Record& record : records_) {
+      const std::string& k = record.keyword;
+      if (record.broken || (k != "*adaptive mesh controls" && k != "*adaptive mesh")) continue;
+      if (!record.step) Report(record.line, "adaptive mesh keyword outside a step", k);
+      if (k == "*adaptive mesh") {
+        if (HasOption(record, "controls")) domains.push_back(&record);
+        continue;
+      }
+      const std::string name = Normal(Option(record, "name"));
+      if (name.empty())
+        Report(record.line, "empty name", "*Adaptive Mesh Controls");
+      else if (!controls.insert(name).second)
+        Report(record.line, "adaptive mesh controls defined twice", name);
+    }
+    for (const Record* record : domains)
+      if (!controls.count(Normal(Option(*record, "controls"))))
+        Report(record->line, "undefined adaptive mesh controls",
+               "controls=" + Trim(Option(*record, "controls")));
   }
 
   // Cyclic symmetry (see the header comment).

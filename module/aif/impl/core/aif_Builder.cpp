@@ -13,6 +13,7 @@
 #include "aif/impl/conditions/aif_BoundaryConditionBuilder.h"
 #include "aif/impl/conditions/aif_FieldBuilder.h"
 #include "aif/impl/conditions/aif_InitialConditionBuilder.h"
+#include "aif/impl/constraints/aif_AdaptiveMeshBuilder.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_FinalBuilder.h"
 #include "aif/impl/core/aif_JobKeywordsBuilder.h"
@@ -72,6 +73,7 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
     MakeComponent<aif_InitialConditionBuilder>,
     MakeComponent<aif_FieldBuilder>,
     MakeComponent<aif_InteractionBuilder>,
+    MakeComponent<aif_AdaptiveMeshBuilder>,
     MakeComponent<aif_FinalBuilder>,
 };
 
@@ -90,6 +92,7 @@ constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kMaterial,
     aif_Builder::kInitialCondition,
     aif_Builder::kBoundaryCondition,
+    aif_Builder::kAdaptiveMesh,
     aif_Builder::kAdptMeshCons,
     aif_Builder::kIntegratedOutputSection,
     aif_Builder::kLoad,
@@ -118,6 +121,7 @@ constexpr aif_Builder::Component kWriteOrder[] = {
     aif_Builder::kInertia,
     aif_Builder::kInitialCondition,
     aif_Builder::kBoundaryCondition,
+    aif_Builder::kAdaptiveMesh,
     aif_Builder::kAdptMeshCons,
     aif_Builder::kIntegratedOutputSection,
     aif_Builder::kLoad,
