@@ -156,3 +156,18 @@ TEST(aif_FastenerBuilder, NothingWithoutReadableFeatures) {
   none.builder->Build();
   EXPECT_EQ(none.Assembly(), "");
 }
+
+TEST(aif_FastenerBuilder, FeaturesOfAnotherKindFailTheTypeTest) {
+  FastenerBuilderContext other(
+      [](hst_ModelBuilder& b) { b.Assembly().SetEngineeringFeatures(kefC_Spring()); });
+  std::string text;
+  try {
+    other.builder->Build();
+  } catch (const nex_TextException& e) {
+    text = e.Text().Str();
+  }
+  EXPECT_NE(text.find("kefC_EngineeringFeatures"), std::string::npos) << text;
+  EXPECT_NE(text.find("module/aif/impl/constraints/aif_FastenerBuilder.cpp"), std::string::npos)
+      << text;
+  EXPECT_EQ(other.Assembly(), "");
+}
