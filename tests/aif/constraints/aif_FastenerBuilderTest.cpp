@@ -11,6 +11,7 @@
 #include "OdbAttrEO/kseC_ConnectorSection.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "aif/model/aif_MeshTestSupport.h"
+#include "support/aif_DeckTestSupport.h"
 
 namespace {
 
@@ -170,4 +171,53 @@ TEST(aif_FastenerBuilder, FeaturesOfAnotherKindFailTheTypeTest) {
   EXPECT_NE(text.find("module/aif/impl/constraints/aif_FastenerBuilder.cpp"), std::string::npos)
       << text;
   EXPECT_EQ(other.Assembly(), "");
+}
+
+namespace {
+
+// The deck of a model whose assembly wires use the connector section "Conn"
+// and whose fasteners use "Conn" (filed by the instance builder) and
+// "Only-F" (filed by the fastener builder).
+std::string FastenerBuilderDeck() {
+  hst_ModelBuilder b;
+  b.AddPart("P", hst_GridMesh(1, 1, 1));
+  b.AddInstance("P-1", "P");
+  rgnC_GeomComponent wire{.kind = rgnC_GeomComponent::kEdge, .index = 1, .nonMeshable = true};
+  wire.ends[0] = {.resolved = true, .instanceId = 1, .label = 1};
+  wire.ends[1] = {.resolved = true, .instanceId = 1, .label = 2};
+  rgnC_Region wires("Wire-1", {"Assembly"});
+  wires.SetKernelComponents({wire});
+  b.AddAssemblySection("Conn", FastenerBuilderSection(), wires);
+  b.AddSection("Only-F", FastenerBuilderSection());
+  b.AddFastener("Bolt-1", FastenerBuilderPoint("Conn", 0));
+  b.AddFastener("Bolt-2", FastenerBuilderPoint("Only-F", 0));
+  b.AddFastener("Bolt-3", FastenerBuilderPoint("Only-F", 0));
+  aif_test::TempDeck file("aif_FastenerBuilderTest");
+  return file.Write(b);
+}
+
+std::size_t FastenerBuilderCount(const std::string& text, const std::string& line) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1))
+    ++count;
+  return count;
+}
+
+}  // namespace
+
+TEST(aif_FastenerBuilder, DeckFilesEachBehaviourOnceAndTheFastenersInTheAssembly) {
+  const std::string deck = FastenerBuilderDeck();
+  EXPECT_EQ(FastenerBuilderCount(deck, "*Connector Behavior, name=Conn\n"), 1u) << deck;
+  EXPECT_EQ(FastenerBuilderCount(deck, "*Connector Behavior, name=Only-F\n"), 1u) << deck;
+  // The fasteners stand in the assembly, in name order, before its end.
+  const std::size_t first = deck.find("** POINT-BASED FASTENER: Bolt-1\n");
+  const std::size_t second = deck.find("** POINT-BASED FASTENER: Bolt-2\n");
+  const std::size_t third = deck.find("** POINT-BASED FASTENER: Bolt-3\n");
+  const std::size_t end = deck.find("*End Assembly\n");
+  EXPECT_LT(first, second);
+  EXPECT_LT(second, third);
+  EXPECT_LT(third, end);
+  EXPECT_NE(end, std::string::npos);
+  EXPECT_NE(deck.find("*Connector Section, elset=_Bolt-3_pf_, behavior=Only-F\nCartesian,\n"),
+            std::string::npos);
 }
