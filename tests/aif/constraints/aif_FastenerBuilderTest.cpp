@@ -221,3 +221,33 @@ TEST(aif_FastenerBuilder, DeckFilesEachBehaviourOnceAndTheFastenersInTheAssembly
   EXPECT_NE(deck.find("*Connector Section, elset=_Bolt-3_pf_, behavior=Only-F\nCartesian,\n"),
             std::string::npos);
 }
+
+TEST(aif_FastenerBuilder, LocalSystemAndConnectorOrientation) {
+  FastenerBuilderContext context([](hst_ModelBuilder& b) {
+    kefC_PointFastener one = FastenerBuilderPoint("Conn", 0);
+    one.localCsys = dtmC_DatumRef{cow_List<cow_String>(), "Csys-1"};
+    one.datum1 = dtmC_DatumRef{cow_List<cow_String>(), "Csys-1"};
+    one.singleDatum = true;
+    one.targetSurfaces = {};
+    b.AddFastener("A", one);
+    kefC_PointFastener two = FastenerBuilderPoint("Conn", 0);
+    two.datum1 = dtmC_DatumRef{cow_List<cow_String>(), "Csys-1"};
+    two.datum2 = dtmC_DatumRef{cow_List<cow_String>(), "Csys-2"};
+    two.targetSurfaces = {};
+    b.AddFastener("B", two);
+  });
+  context.builder->Build();
+  // The local system names the fastener's orientation; one datum orients
+  // both connector ends, two name one each.
+  EXPECT_EQ(context.Assembly(),
+            "** \n** POINT-BASED FASTENER: A\n*Fastener Property, name=A\n0.5\n"
+            "*Connector Section, elset=_A_pf_, behavior=Conn\nCartesian,\nCsys-1,\n"
+            "*Fastener, interaction name=A, property=A, reference node set=Points, elset=_A_pf_, "
+            "coupling=CONTINUUM, attachment method=FACETOFACE, \nweighting method=UNIFORM, "
+            "adjust orientation=NO, orientation=Csys-1\n"
+            "** \n** POINT-BASED FASTENER: B\n*Fastener Property, name=B\n0.5\n"
+            "*Connector Section, elset=_B_pf_, behavior=Conn\nCartesian,\nCsys-1, Csys-2\n"
+            "*Fastener, interaction name=B, property=B, reference node set=Points, elset=_B_pf_, "
+            "coupling=CONTINUUM, attachment method=FACETOFACE, \nweighting method=UNIFORM, "
+            "adjust orientation=NO\n");
+}
