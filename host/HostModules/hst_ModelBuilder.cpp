@@ -380,6 +380,18 @@ hst_ModelBuilder& hst_ModelBuilder::SetPartEngineeringFeatures(const cow_String&
   return *this;
 }
 
+// Fasteners: kept among the assembly's engineering features, by name.
+hst_ModelBuilder& hst_ModelBuilder::AddFastener(const cow_String& name,
+                                                const kefC_Fastener& fastener) {
+  const kern_Object& held = assembly_.ConstGetEngineeringFeatures();
+  kefC_EngineeringFeatures features;
+  if (held.DynTypeId() == kefC_EngineeringFeatures::TypeId())
+    features = static_cast<const kefC_EngineeringFeatures&>(held);
+  features.AddFastener(name, fastener);
+  assembly_.SetEngineeringFeatures(features);
+  return *this;
+}
+
 // Output requests.
 hst_ModelBuilder& hst_ModelBuilder::AddFieldOutput(const cow_String& name,
                                                    const korC_FieldOutput& request) {

@@ -35,6 +35,7 @@
 #include "OdbCoreGeom/bme_Mesh.h"
 #include "QivGeom/gsl_Matrix.h"
 
+class kefC_Fastener;
 class kinC_ContactControls;
 class kinC_ContactInitialization;
 class kinC_InteractionProperty;
@@ -142,6 +143,11 @@ class hst_ModelBuilder {
   // kefC_EngineeringFeatures) as the engineering features of part `part`.
   // Instances added before keep the part as it was.
   hst_ModelBuilder& SetPartEngineeringFeatures(const cow_String& part, const kern_Object& features);
+
+  // Fasteners: stores a copy of `fastener` (a kefC_PointFastener or
+  // kefC_DiscreteFastener) under `name` among the assembly's engineering
+  // features.
+  hst_ModelBuilder& AddFastener(const cow_String& name, const kefC_Fastener& fastener);
 
   // Output requests: stores a copy of `request` (`rule`) under `name` in the
   // model's field output requests, history output requests or remeshing

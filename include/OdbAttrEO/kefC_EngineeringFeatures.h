@@ -12,7 +12,9 @@
 #include "BasShared/cow_String.h"
 #include "ModKerLow/dtmK_Datum.h"
 #include "ModelDatabase/mdl_Repository.h"
+#include "OdbAttrEO/kefC_FastenerEnums.h"
 #include "OdbAttrEO/kern_Object.h"
+#include "QivGeom/gsl_ModelSegment.h"
 #include "OdbCoreGeom/rgnC_Region.h"
 
 // A spring or dashpot: its degrees of freedom, stiffness and dashpot
@@ -215,6 +217,18 @@ class kefC_Fastener : public kern_Object {
   const rgnC_Region& Region() const { return region_; }
   void SetRegion(const rgnC_Region& region) { region_ = region; }
 
+  // The data both kinds share (unset doubles hold DBL_MAX): the local
+  // coordinate system (a null reference for none), whether the rotational
+  // DOFs 4, 5, 6 are coupled, and how the fastener's coupling weights and
+  // couples its surface nodes.
+  dtmC_DatumRef localCsys;
+  bool ur1 = true;
+  bool ur2 = true;
+  bool ur3 = true;
+  double radiusOfInfluence = 1.7976931348623157e308;
+  kefC_WeightingMethodEnum weightingMethod = kefC_WeightingMethodEnum::UNIFORM;
+  kefC_CouplingEnum coupling = kefC_CouplingEnum::CONTINUUM;
+
  private:
   bool suppressed_ = false;
   rgnC_Region region_;
@@ -226,6 +240,31 @@ class kefC_PointFastener : public kefC_Fastener {
   unsigned DynTypeId() const override { return kTypeId; }
   kefC_PointFastener* Clone() const override { return new kefC_PointFastener(*this); }
   CLS_REGISTER(kefC_PointFastener, kefC_Fastener)
+
+  const cow_List<rgnC_Region>& GetTargetSurfaces() const { return targetSurfaces; }
+
+  // Unset: DBL_MAX for the search radius, 2147483647 layers. An element-set
+  // indicator of 0 means the fastener uses connector elements of the
+  // section named connectorSection, oriented by datum 1 (and 2 unless
+  // singleDatum) with the axis (0, 1, 2) and angle of each.
+  cow_List<rgnC_Region> targetSurfaces;
+  double physicalRadius = 0.0;
+  double mass = 0.0;
+  int elementSetIndicator = 0;
+  cow_String connectorSection;
+  dtmC_DatumRef datum1;
+  dtmC_DatumRef datum2;
+  bool singleDatum = false;
+  double angle1 = 0.0;
+  double angle2 = 0.0;
+  int axis1 = 0;
+  int axis2 = 0;
+  gsl_ModelSegment projectionDirection;
+  double searchRadius = 1.7976931348623157e308;
+  int numberOfLayers = 2147483647;
+  bool adjustOrientation = false;
+  kefC_AttachmentMethodEnum attachmentMethod = kefC_AttachmentMethodEnum::FACETOFACE;
+  bool unsorted = false;
 };
 class kefC_DiscreteFastener : public kefC_Fastener {
  public:

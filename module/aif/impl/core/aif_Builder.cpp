@@ -14,6 +14,7 @@
 #include "aif/impl/conditions/aif_FieldBuilder.h"
 #include "aif/impl/conditions/aif_InitialConditionBuilder.h"
 #include "aif/impl/constraints/aif_AdaptiveMeshBuilder.h"
+#include "aif/impl/constraints/aif_FastenerBuilder.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_FinalBuilder.h"
 #include "aif/impl/core/aif_JobKeywordsBuilder.h"
@@ -74,6 +75,7 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
     MakeComponent<aif_FieldBuilder>,
     MakeComponent<aif_InteractionBuilder>,
     MakeComponent<aif_AdaptiveMeshBuilder>,
+    MakeComponent<aif_FastenerBuilder>,
     MakeComponent<aif_FinalBuilder>,
 };
 
@@ -104,6 +106,7 @@ constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kSpring,
     aif_Builder::kTimePoints,
     aif_Builder::kDiscreteFields,
+    aif_Builder::kFastener,
     aif_Builder::kFinal,
 };
 
@@ -131,6 +134,7 @@ constexpr aif_Builder::Component kWriteOrder[] = {
     aif_Builder::kSpring,
     aif_Builder::kTimePoints,
     aif_Builder::kModelAttributes,
+    aif_Builder::kFastener,
     aif_Builder::kDiscreteFields,
     aif_Builder::kFinal,
 };
@@ -187,8 +191,15 @@ void aif_Builder::Build(bool jobKeywords, bool model) {
   if (jobKeywords) Member(kJobKeywords)->Build();
   if (!model) return;
   aif_SetNameRegistry::Instance().Clear();
-  for (Component component : kBuildOrder)
+  for (Component component : kBuildOrder) {
+    // The fastener builder files behaviours only for the connector sections
+    // the instance builder has not filed.
+    if (component == kFastener)
+      static_cast<aif_FastenerBuilder&>(*Member(kFastener))
+          .SetConnectorSections(
+              static_cast<const aif_InstanceBuilder&>(*Member(kInstance)).ConnectorSectionUses());
     Member(component)->Build();
+  }
 }
 
 void aif_Builder::Write(utl_Stream& out, bool jobKeywords, bool model) {

@@ -64,6 +64,7 @@ class aif_Builder {
     kField,
     kInteraction,
     kAdaptiveMesh,
+    kFastener,
     kFinal,
     kComponentCount
   };
