@@ -189,6 +189,7 @@ class korC_HistoryOutput : public korC_Output {
   // for none), the number of contours, the contour type (0 J-integral, 1
   // C-integral, 2 T-stress, 3 stress intensity factors) and, for stress
   // intensity factors, the criterion of the crack's growth direction.
+ public:
   enum KFactorDirectionEnm : int { kNoDirection = 0, kMTS = 1, kMERR = 2, kKII0 = 3 };
   KERN_ATTR(cow_String, CrackName, cow_String())
   KERN_ATTR(cow_String, ResidualStressStepName, cow_String())
