@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cfloat>
 #include <utility>
 
 #include "BasShared/cow_2DArray.h"
@@ -16,6 +17,7 @@
 #include "OdbAttrEO/kern_Object.h"
 #include "QivGeom/gsl_ModelSegment.h"
 #include "OdbCoreGeom/rgnC_Region.h"
+#include "QivGeom/gsl_ModelSegment.h"
 
 // A spring or dashpot: its degrees of freedom, stiffness and dashpot
 // coefficient, an optional orientation datum. The kinds that are written are
@@ -310,6 +312,16 @@ class kefC_XFEMCrack : public kern_Object {
     secondValues_.Append(second);
   }
 
+  // Growth and enrichment: whether the crack may propagate, the radius of
+  // the enriched zone (DBL_MAX when unset) and the name of the contact
+  // interaction property of its faces (empty for none).
+  bool AllowGrowth() const { return allowGrowth_; }
+  void SetAllowGrowth(bool allow) { allowGrowth_ = allow; }
+  double EnrichmentRadius() const { return enrichmentRadius_; }
+  void SetEnrichmentRadius(double radius) { enrichmentRadius_ = radius; }
+  const cow_String& InteractionName() const { return interactionName_; }
+  void SetInteractionName(const cow_String& name) { interactionName_ = name; }
+
  private:
   bool suppressed_ = false;
   bool specified_ = false;
@@ -320,6 +332,62 @@ class kefC_XFEMCrack : public kern_Object {
   cow_List<double> firstValues_;
   cow_List<int> flags_;
   cow_List<double> secondValues_;
+  bool allowGrowth_ = false;
+  double enrichmentRadius_ = DBL_MAX;
+  cow_String interactionName_;
+};
+
+// A crack given by its front and tip regions, for contour integral output.
+// Its front advances along a normal (direction kind 0) or along q-vectors
+// (direction kind 1): one q-vector for the whole front, or one per front
+// segment. The front kind tells how the front region is taken apart into
+// segments; symmetric cracks model half of the crack.
+class kefC_ContourIntegral : public kern_Object {
+ public:
+  static constexpr unsigned kTypeId = 0x34C0028;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  kefC_ContourIntegral* Clone() const override { return new kefC_ContourIntegral(*this); }
+  CLS_REGISTER(kefC_ContourIntegral, kern_Object)
+
+  static constexpr int kNormal = 0;
+  static constexpr int kQVectors = 1;
+
+  bool IsSuppressed() const { return suppressed_; }
+  void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
+  const rgnC_Region& CrackFront() const { return front_; }
+  const rgnC_Region& CrackTip() const { return tip_; }
+  void SetRegions(const rgnC_Region& front, const rgnC_Region& tip) {
+    front_ = front;
+    tip_ = tip;
+  }
+  int FrontKind() const { return frontKind_; }
+  void SetFrontKind(int kind) { frontKind_ = kind; }
+  bool Symmetric() const { return symmetric_; }
+  void SetSymmetric(bool symmetric) { symmetric_ = symmetric; }
+  int DirectionKind() const { return directionKind_; }
+  // The normal of the crack plane (direction kind 0).
+  const gsl_ModelSegment& Normal() const { return normal_; }
+  void SetNormal(const gsl_ModelSegment& normal) {
+    normal_ = normal;
+    directionKind_ = kNormal;
+  }
+  // The q-vectors (direction kind 1).
+  const cow_List<gsl_ModelSegment>& QVectors() const { return qVectors_; }
+  void SetQVectors(cow_List<gsl_ModelSegment> qVectors) {
+    qVectors_ = std::move(qVectors);
+    directionKind_ = kQVectors;
+  }
+
+ private:
+  bool suppressed_ = false;
+  rgnC_Region front_;
+  rgnC_Region tip_;
+  int frontKind_ = 0;
+  bool symmetric_ = false;
+  int directionKind_ = kQVectors;
+  gsl_ModelSegment normal_;
+  cow_List<gsl_ModelSegment> qVectors_;
 };
 
 class kefC_EngineeringFeatures : public kern_Object {

@@ -13,6 +13,7 @@
 #include "OdbAttrEO/kern_Object.h"
 #include "OdbAttrEO/kprC_StepRecords.h"
 #include "OdbCoreGeom/rgnC_Region.h"
+#include "QivBasicUtils/omu_PrimEnum.h"
 
 // What a request covers: 0 the whole model, 1 a region, 2 a bolt load, 3 a
 // composite layup, 4 (never written), 5 a fastener, 6 a contact region, 7 an
@@ -183,8 +184,26 @@ class korC_HistoryOutput : public korC_Output {
   KERN_ATTR(bool, Sharing, true)
   KERN_ATTR(bool, ThirdFlag, false)
 
+  // Crack requests (contour integrals): the crack's name (empty for any
+  // other request), the step whose residual stresses are subtracted (empty
+  // for none), the number of contours, the contour type (0 J-integral, 1
+  // C-integral, 2 T-stress, 3 stress intensity factors) and, for stress
+  // intensity factors, the criterion of the crack's growth direction.
+ public:
+  enum KFactorDirectionEnm : int { kNoDirection = 0, kMTS = 1, kMERR = 2, kKII0 = 3 };
+  KERN_ATTR(cow_String, CrackName, cow_String())
+  KERN_ATTR(cow_String, ResidualStressStepName, cow_String())
+  KERN_ATTR(int, NumberOfContours, 5)
+  KERN_ATTR(int, ContourType, 0)
+  KERN_ATTR(KFactorDirectionEnm, KFactorDirection, kNoDirection)
+
  private:
   cow_Map<cow_String, korC_HistoryOutputState> states_;
+};
+
+template <>
+struct omu_EnumTexts<korC_HistoryOutput::KFactorDirectionEnm> {
+  static constexpr omu_EnumText kTable[] = {{0, ""}, {1, "MTS"}, {2, "MERR"}, {3, "KII0"}};
 };
 
 // One output request as the writer writes it: what a request (or a remeshing

@@ -5877,3 +5877,37 @@ TEST(aif_RandomModelTest, CheckerFollowsAdaptiveMeshes) {
       "elset=I.Bars, controls=Other, op=NEW\n",
       Findings(deck));
 }
+
+// Cracks: "*Enrichment" elset= and interaction=, an XFEM "*Contour
+// Integral" naming an enrichment, the front and tip node sets of a contour
+// one (its normal line skipped); "*Transform, nset=" a node set.
+TEST(aif_RandomModelTest, CheckerFollowsCracksAndTransforms) {
+  const std::string deck =
+      "*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                                            // 1-3
+      "*Element, type=T3D2, elset=Dom\n 1, 1, 2\n"                                         // 4-5
+      "*Nset, nset=Front\n 1,\n*Nset, nset=Tip\n 2,\n"                                     // 6-9
+      "*Transform, nset=Tip\n1., 0., 0., 0., 1., 0.\n"                                     // 10-11
+      "*Transform, nset=Lost\n1., 0., 0., 0., 1., 0.\n"                                    // 12-13
+      "*Surface Interaction, name=Faces\n"                                                 // 14
+      "*Enrichment, name=Crack-1, type=PROPAGATION CRACK, elset=Dom, interaction=Faces\n"  // 15
+      "*Enrichment, name=Crack-1, type=STATIONARY CRACK, elset=Gone, interaction=None\n"   // 16
+      "*Step, name=S\n*Static\n"                                                           // 17-18
+      "*Contour Integral, crack name=Crack-1, contours=5, xfem\n"                          // 19
+      "*Contour Integral, crack name=Crack-2, contours=5, xfem\n"                          // 20
+      "*Contour Integral, crack name=H_C, contours=5, crack tip nodes, normal\n"           // 21
+      "0., 0., 1.\nFront, Tip\nFront, Missing\n"                                           // 22-24
+      "*Contour Integral, crack name=H_D, contours=5, crack tip nodes\n"                   // 25
+      "Front, Tip, 1., 0., 0.\n*End Step\n";                                               // 26-27
+  EXPECT_EQ(
+      "line 12: undefined nset: nset=Lost | *Transform, nset=Lost\n"
+      "line 16: undefined elset: elset=Gone | "
+      "*Enrichment, name=Crack-1, type=STATIONARY CRACK, elset=Gone, interaction=None\n"
+      "line 16: undefined interaction property: interaction=None | "
+      "*Enrichment, name=Crack-1, type=STATIONARY CRACK, elset=Gone, interaction=None\n"
+      "line 16: enrichment defined twice: Crack-1 | "
+      "*Enrichment, name=Crack-1, type=STATIONARY CRACK, elset=Gone, interaction=None\n"
+      "line 20: undefined enrichment: crack name=Crack-2 | "
+      "*Contour Integral, crack name=Crack-2, contours=5, xfem\n"
+      "line 24: undefined nset: crack tip Missing | Front, Missing\n",
+      Findings(deck));
+}

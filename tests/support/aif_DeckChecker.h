@@ -58,7 +58,7 @@
 // property=GEOMETRIC CORRECTION" its surface, every "geometric correction="
 // of a "*Contact Pair" a "*Surface Smoothing" defined once per model;
 // "*Surface Interaction" once per model outside blocks, every interaction=
-// of "*Contact Pair" and "*Change Friction" and the property of each
+// of "*Contact Pair", "*Change Friction" and "*Enrichment" and the property of each
 // "*Contact Property Assignment" line one of them;
 // "*Impedance Property" named once per model, each "*Simpedance" property=
 // one of them and its data line a surface;
@@ -87,6 +87,9 @@
 // Adaptive meshing: "*Adaptive Mesh Controls" and "*Adaptive Mesh" only in a
 // step, the controls named once per model, every controls= of an "*Adaptive
 // Mesh" one of them (its elset= as any other).
+// Cracks: each "*Enrichment" once (its elset= as any other), an XFEM
+// "*Contour Integral" crack name= one of them, every crack-front and
+// crack-tip node set of a contour one defined.
 // References may precede definitions.
 #pragma once
 
@@ -133,6 +136,7 @@ class DeckChecker {
     CheckCosimulations();
     CheckCyclicSymmetry();
     CheckAdaptiveMeshes();
+    CheckCracks();
     return std::move(findings_);
   }
 
@@ -1422,7 +1426,7 @@ class DeckChecker {
   }
 
   // "*Surface Interaction" once per model, outside blocks; every
-  // interaction= of a "*Contact Pair" or "*Change Friction", and the
+  // interaction= of a "*Contact Pair", "*Change Friction" or "*Enrichment", and the
   // property each "*Contact Property Assignment" line ends with, defined.
   void CheckInteractionProperties() {
     std::set<std::string> properties;
@@ -1438,7 +1442,8 @@ class DeckChecker {
     for (const Record& record : records_) {
       if (record.broken) continue;
       const std::string& k = record.keyword;
-      if ((k == "*contact pair" || k == "*change friction") && HasOption(record, "interaction") &&
+      if ((k == "*contact pair" || k == "*change friction" || k == "*enrichment") &&
+          HasOption(record, "interaction") &&
           !properties.count(Normal(Option(record, "interaction"))))
         Report(record.line, "undefined interaction property",
                "interaction=" + Trim(Option(record, "interaction")));
@@ -1606,6 +1611,33 @@ class DeckChecker {
         model = true;
       } else if (record.keyword == "*select cyclic symmetry modes" && !record.step) {
         Report(record.line, "*Select Cyclic Symmetry Modes outside a step", "");
+      }
+    }
+  }
+
+  // Cracks: each "*Enrichment" name once; an XFEM "*Contour Integral"
+  // names one of them by its crack name=; every segment line of a contour
+  // one (after its normal line, with ", normal") names a crack-front and a
+  // crack-tip node set.
+  void CheckCracks() {
+    std::set<std::string> enrichments;
+    for (const Record& record : records_)
+      if (record.keyword == "*enrichment" &&
+          !enrichments.insert(Normal(Option(record, "name"))).second)
+        Report(record.line, "enrichment defined twice", Trim(Option(record, "name")));
+    for (const Record& record : records_) {
+      if (record.broken || record.keyword != "*contour integral") continue;
+      if (HasOption(record, "xfem")) {
+        if (!enrichments.count(Normal(Option(record, "crack name"))))
+          Report(record.line, "undefined enrichment",
+                 "crack name=" + Trim(Option(record, "crack name")));
+        continue;
+      }
+      for (std::size_t i = HasOption(record, "normal") ? 1 : 0; i < record.data.size(); ++i) {
+        const auto& [line, text] = record.data[i];
+        const std::vector<std::string> f = Split(text, ',');
+        ReferName(record, line, kNset, f[0], "crack front ");
+        ReferName(record, line, kNset, f.size() > 1 ? f[1] : std::string(), "crack tip ");
       }
     }
   }
