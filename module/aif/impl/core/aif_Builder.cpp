@@ -13,6 +13,7 @@
 #include "aif/impl/conditions/aif_BoundaryConditionBuilder.h"
 #include "aif/impl/conditions/aif_FieldBuilder.h"
 #include "aif/impl/conditions/aif_InitialConditionBuilder.h"
+#include "aif/impl/constraints/aif_ConstraintBuilder.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_FinalBuilder.h"
 #include "aif/impl/core/aif_JobKeywordsBuilder.h"
@@ -72,6 +73,7 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
     MakeComponent<aif_InitialConditionBuilder>,
     MakeComponent<aif_FieldBuilder>,
     MakeComponent<aif_InteractionBuilder>,
+    MakeComponent<aif_ConstraintBuilder>,
     MakeComponent<aif_FinalBuilder>,
 };
 
@@ -88,6 +90,7 @@ constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kAmplitude,
     aif_Builder::kFilter,
     aif_Builder::kMaterial,
+    aif_Builder::kConstraint,
     aif_Builder::kInitialCondition,
     aif_Builder::kBoundaryCondition,
     aif_Builder::kAdptMeshCons,
@@ -115,6 +118,7 @@ constexpr aif_Builder::Component kWriteOrder[] = {
     aif_Builder::kAmplitude,
     aif_Builder::kFilter,
     aif_Builder::kMaterial,
+    aif_Builder::kConstraint,
     aif_Builder::kInertia,
     aif_Builder::kInitialCondition,
     aif_Builder::kBoundaryCondition,

@@ -63,6 +63,7 @@ class aif_Builder {
     kInitialCondition,
     kField,
     kInteraction,
+    kConstraint,
     kFinal,
     kComponentCount
   };
