@@ -1,0 +1,88 @@
+// The constraint builder at builder level: what a rigid body names, what an
+// empty or wholly suppressed repository files, and what is left filed when an
+// unknown kind stops the build.
+#include "aif/impl/constraints/aif_ConstraintBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include "OdbAttrEO/kcoC_AdjustPoints.h"
+#include "OdbAttrEO/kcoC_Constraint.h"
+#include "OdbAttrEO/kcoC_MPC.h"
+#include "aif/conditions/aif_ColumnDeckModel.h"
+#include "support/aif_BuilderRun.h"
+
+namespace {
+
+using ConstraintBuilderRun = aif_test::BuilderRun<aif_ConstraintBuilder>;
+
+rgnC_Region ConstraintBuilderBase(unsigned instance) {
+  return ColumnDeckRegion("Base", instance, {0, 1, 2, 3});
+}
+
+}  // namespace
+
+TEST(aif_ConstraintBuilder, RigidBodyOptionsFromItsRegionsAndFlags) {
+  hst_ModelBuilder b = ColumnDeckModel();
+  kcoC_RigidBody body;
+  body.SetRegion(kcoC_RigidBody::kRefPoint, ConstraintBuilderBase(1));
+  body.SetRegion(kcoC_RigidBody::kTie, ColumnDeckRegion("Top", 2, {8, 9, 10, 11}));
+  // A pin set the kernel no longer finds is left out, like an empty one.
+  rgnC_Region gone = ColumnDeckRegion("Top", 1, {8, 9, 10, 11});
+  gone.SetKernelValid(false);
+  body.SetRegion(kcoC_RigidBody::kPin, gone);
+  body.SetAnalyticalSurface(rgnC_Region("Face", {"Assembly"}));
+  body.SetCenterOfMass(true);
+  b.AddConstraint("Body", body);
+
+  kcoC_RigidBody bare;
+  bare.SetRegion(kcoC_RigidBody::kRefPoint, ConstraintBuilderBase(2));
+  b.AddConstraint("Bare", bare);
+
+  const ConstraintBuilderRun run(b);
+  EXPECT_EQ(ConstraintBuilderRun::Text(run.builder.AssemblyDefinition()),
+            "** Constraint: Bare\n"
+            "*Rigid Body, ref node=Block-2.Base\n"
+            "** Constraint: Body\n"
+            "*Rigid Body, ref node=Block-1.Base, tie nset=Block-2.Top, analytical surface=Face, "
+            "position=CENTER OF MASS\n");
+  EXPECT_EQ(ConstraintBuilderRun::Text(run.builder.ModelDefinition()), "");
+}
+
+TEST(aif_ConstraintBuilder, NothingFiledWithoutLiveConstraints) {
+  hst_ModelBuilder b = ColumnDeckModel();
+  EXPECT_EQ(ConstraintBuilderRun::Text(ConstraintBuilderRun(b).builder.AssemblyDefinition()), "");
+  // A suppressed constraint of a kind no keyword writes is passed over
+  // before its kind is asked.
+  kcoC_Constraint odd;
+  odd.SetSuppressed(true);
+  b.AddConstraint("Odd", odd);
+  EXPECT_EQ(ConstraintBuilderRun::Text(ConstraintBuilderRun(b).builder.AssemblyDefinition()), "");
+}
+
+TEST(aif_ConstraintBuilder, UnknownKindStopsTheBuildAfterWhatCameBefore) {
+  hst_ModelBuilder b = ColumnDeckModel();
+  b.AddConstraint("A",
+                  kcoC_MPC(ConstraintBuilderBase(1), ConstraintBuilderBase(2), kcoC_MPC::kPin));
+  b.AddConstraint("B",
+                  kcoC_AdjustPoints(ConstraintBuilderBase(1), rgnC_Region("Face", {"Assembly"})));
+  b.AddConstraint("C",
+                  kcoC_MPC(ConstraintBuilderBase(2), ConstraintBuilderBase(1), kcoC_MPC::kLink));
+  b.AddConstraint("D", kcoC_Constraint());
+  b.AddConstraint("E",
+                  kcoC_MPC(ConstraintBuilderBase(2), ConstraintBuilderBase(1), kcoC_MPC::kTie));
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(), model);
+  aif_ModelInfo info(job);
+  aif_ConstraintBuilder builder(info);
+  std::string error;
+  try {
+    builder.Build();
+  } catch (const aif_Exception& e) {
+    error = e.Message().Str();
+  }
+  EXPECT_EQ(error, "Unimplemented constraint type.");
+  EXPECT_EQ(ConstraintBuilderRun::Text(builder.AssemblyDefinition()),
+            "** Constraint: A\n*MPC\nPIN, Block-1.Base, Block-2.Base\n"
+            "** Constraint: B\n*Adjust, node set=Block-1.Base, surface=Face\n"
+            "** Constraint: C\n*MPC\nLINK, Block-2.Base, Block-1.Base\n");
+}
