@@ -7,6 +7,7 @@
 
 #include "OdbAttrEO/kcoC_AdjustPoints.h"
 #include "OdbAttrEO/kcoC_Constraint.h"
+#include "OdbAttrEO/kcoC_DisplayBody.h"
 #include "OdbAttrEO/kcoC_MPC.h"
 #include "aif/conditions/aif_ColumnDeckModel.h"
 #include "support/aif_BuilderRun.h"
@@ -85,4 +86,21 @@ TEST(aif_ConstraintBuilder, UnknownKindStopsTheBuildAfterWhatCameBefore) {
             "** Constraint: A\n*MPC\nPIN, Block-1.Base, Block-2.Base\n"
             "** Constraint: B\n*Adjust, node set=Block-1.Base, surface=Face\n"
             "** Constraint: C\n*MPC\nLINK, Block-2.Base, Block-1.Base\n");
+}
+
+TEST(aif_ConstraintBuilder, DisplayBodiesOnlyOfLiveInstances) {
+  hst_ModelBuilder b = ColumnDeckModel();
+  hst_ModelBuilder::InstanceOptions suppressed;
+  suppressed.active = false;
+  const unsigned off = b.AddInstance("Block-3", "Block", suppressed);
+  hst_ModelBuilder::InstanceOptions excluded;
+  excluded.excluded = true;
+  const unsigned out = b.AddInstance("Block-4", "Block", excluded);
+  b.AddConstraint("Display-1", kcoC_DisplayBody(1));
+  b.AddConstraint("Display-3", kcoC_DisplayBody(off));
+  b.AddConstraint("Display-4", kcoC_DisplayBody(out));
+  b.AddConstraint("Display-9", kcoC_DisplayBody(99));
+  const ConstraintBuilderRun run(b);
+  EXPECT_EQ(ConstraintBuilderRun::Text(run.builder.AssemblyDefinition()),
+            "** Constraint: Display-1\n*Display Body, instance=Block-1\n");
 }
