@@ -3151,7 +3151,6 @@ class Generator {
           rgnC_Region reference = point;
           if (r.Chance(0.05)) {
             reference.SetKernelValid(false);
-            refusals.push_back("of the rigid body");
             told = " (reference point deleted)";
           }
           body->SetRegion(kcoC_RigidBody::kRefPoint, reference);
@@ -3207,6 +3206,11 @@ class Generator {
           break;
       }
       constraint->SetSuppressed(r.Chance(0.1));
+      // A suppressed rigid body is never written, so its deleted reference
+      // point goes unnoticed.
+      const auto* rigid = dynamic_cast<const kcoC_RigidBody*>(constraint.get());
+      if (rigid && !rigid->Suppressed() && !rigid->Region(kcoC_RigidBody::kRefPoint).KernelValid())
+        refusals.push_back("of the rigid body");
       // Constraint names go on option lines as given: a lone quote would
       // unbalance the line, so the names hold none.
       std::string name = NameFrom(r, "Constraint");
