@@ -1393,9 +1393,11 @@ class DeckChecker {
           ReferName(record, line, kNset, first, "film or radiation set ");
       }
       const std::string last = Trim(f.back());
-      const bool number = !last.empty() && (std::isdigit(static_cast<unsigned char>(last[0])) ||
-                                            last[0] == '-' || last[0] == '.' || last[0] == '+');
-      if (film && f.size() > 2 && !last.empty() && !number && !filmProperties_.count(Normal(last)))
+      const bool number =
+          !last.empty() && (std::isdigit(static_cast<unsigned char>(last[0])) || last[0] == '-' ||
+                            last[0] == '.' || last[0] == '+');
+      if (film && f.size() > 2 && !last.empty() && !number &&
+          !filmProperties_.count(Normal(last)))
         Report(line, "undefined film property", last);
     }
     if (HasOption(record, "film amplitude")) {
