@@ -31,7 +31,9 @@ class kcoC_Constraint : public kern_Object {
 };
 
 // A rigid body: the reference point, the body's elements, its pinned nodes
-// and its tied nodes, each a region of the assembly (empty when not given).
+// and its tied nodes, each a region of the assembly (empty when not given);
+// an analytical surface, and whether the reference node is placed at the
+// centre of mass and the body is isothermal (both off unless set).
 class kcoC_RigidBody : public kcoC_Constraint {
  public:
   static constexpr unsigned kTypeId = 0x3050020;
@@ -43,7 +45,16 @@ class kcoC_RigidBody : public kcoC_Constraint {
   enum Role { kRefPoint, kBody, kPin, kTie, kRoleCount };
   const rgnC_Region& Region(Role role) const { return regions_[role]; }
   void SetRegion(Role role, rgnC_Region region) { regions_[role] = std::move(region); }
+  const rgnC_Region& AnalyticalSurface() const { return analyticalSurface_; }
+  void SetAnalyticalSurface(rgnC_Region region) { analyticalSurface_ = std::move(region); }
+  bool CenterOfMass() const { return centerOfMass_; }
+  bool Isothermal() const { return isothermal_; }
+  void SetCenterOfMass(bool centerOfMass) { centerOfMass_ = centerOfMass; }
+  void SetIsothermal(bool isothermal) { isothermal_ = isothermal; }
 
  private:
   std::array<rgnC_Region, kRoleCount> regions_;
+  rgnC_Region analyticalSurface_;
+  bool centerOfMass_ = false;
+  bool isothermal_ = false;
 };

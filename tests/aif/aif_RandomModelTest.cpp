@@ -47,6 +47,15 @@
 #include "OdbAttrEO/kamC_Amplitude.h"
 #include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
+#include "OdbAttrEO/kcoC_AdjustPoints.h"
+#include "OdbAttrEO/kcoC_Constraint.h"
+#include "OdbAttrEO/kcoC_Coupling.h"
+#include "OdbAttrEO/kcoC_DisplayBody.h"
+#include "OdbAttrEO/kcoC_EmbeddedRegion.h"
+#include "OdbAttrEO/kcoC_Equation.h"
+#include "OdbAttrEO/kcoC_MPC.h"
+#include "OdbAttrEO/kcoC_ShellSolidCoupling.h"
+#include "OdbAttrEO/kcoC_Tie.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/kefC_SpringToGround.h"
 #include "OdbAttrEO/kefC_TwoPointSpring.h"
@@ -245,6 +254,13 @@ struct ObjectKinds {
   // written assembly element sets (now and then a deleted one) in random
   // steps, suppressed ones among them, some naming the controls.
   bool adaptiveMeshes = true;
+  // Constraints of every kind on written node sets, element sets and
+  // surfaces of instances: ties, couplings (adjusted now and then),
+  // adjust points, rigid bodies, embedded regions, shell-to-solid
+  // couplings, multi-point constraints, equations, and display bodies of
+  // instances that are gone; suppressed now and then; now and then a rigid
+  // body whose reference point was deleted, which the writer refuses.
+  bool constraints = true;
 };
 
 class Rng {
@@ -323,7 +339,8 @@ class Generator {
         thermalRng_(seed * 2246822519u + 113u),
         cavityRng_(seed * 3266489917u + 127u),
         actuatorRng_(seed * 374761393u + 131u),
-        adaptiveMeshRng_(seed * 2869860233u + 137u) {}
+        adaptiveMeshRng_(seed * 2869860233u + 137u),
+        constraintRng_(seed * 3432918353u + 139u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -371,6 +388,7 @@ class Generator {
     if (kinds_.cavitiesAndCosimulations) AddCavitiesAndCosimulations();
     if (kinds_.actuators) AddActuatorSensors();
     if (kinds_.adaptiveMeshes) AddAdaptiveMeshes();
+    if (kinds_.constraints) AddConstraints();
     PlanEnvironment();
   }
 
@@ -3127,6 +3145,170 @@ class Generator {
     }
   }
 
+  // The sets (element sets when `elements`, else node sets) or surfaces of
+  // written instances' parts as the assembly names them ("Inst.Set"), each
+  // with its region.
+  std::vector<std::pair<std::string, rgnC_Region>> InstanceRegionsForConstraints(
+      bool surfaces, bool elements) const {
+    std::vector<std::pair<std::string, rgnC_Region>> found;
+    for (const InstancePlan& instance : instances_) {
+      if (!Written(instance) || instance.options.lightweight) continue;
+      const int id = static_cast<int>(instance.options.id);
+      const auto& held = surfaces ? parts_[instance.part].surfaces : parts_[instance.part].regions;
+      for (const auto& [name, region] : held) {
+        if (!surfaces) {
+          const cow_List<int>* members = elements ? region.KernelElementIndices().Find(id)
+                                                  : region.KernelNodeIndices().Find(id);
+          if (!members || members->IsEmpty()) continue;
+          if (elements && std::find(parts_[instance.part].elementSetNames.begin(),
+                                    parts_[instance.part].elementSetNames.end(),
+                                    name) == parts_[instance.part].elementSetNames.end())
+            continue;
+        }
+        rgnC_Region ref(cow_String(name), {"Assembly", cow_String(instance.name)});
+        ref.SetKernelInstanceIds({instance.options.id});
+        if (!surfaces && !elements)
+          ref.SetKernelNodeIndices(id, *region.KernelNodeIndices().Find(id));
+        if (!surfaces && elements)
+          ref.SetKernelElementIndices(id, *region.KernelElementIndices().Find(id));
+        found.emplace_back(instance.name + "." + name, ref);
+      }
+    }
+    return found;
+  }
+
+  // Constraints of random kinds on written regions of instances, each under
+  // a name of its own; suppressed now and then.
+  void AddConstraints() {
+    Rng& r = constraintRng_;
+    const auto nodeSets = InstanceRegionsForConstraints(false, false);
+    const auto elementSets = InstanceRegionsForConstraints(false, true);
+    const auto surfaces = InstanceRegionsForConstraints(true, false);
+    if (nodeSets.empty() || !r.Chance(0.5)) return;
+    for (int i = r.Uniform(1, 4); i > 0; --i) {
+      std::unique_ptr<kcoC_Constraint> constraint;
+      std::string told;
+      const auto& [pointName, point] = r.Pick(nodeSets);
+      switch (r.Uniform(0, 8)) {
+        case 0:
+          if (surfaces.empty()) continue;
+          {
+            const auto& [a, first] = r.Pick(surfaces);
+            const auto& [b, second] = r.Pick(surfaces);
+            auto tie = std::make_unique<kcoC_Tie>();
+            tie->SetRegions(first, second);
+            tie->SetAdjust(r.Chance(0.5));
+            constraint = std::move(tie);
+            told = "tie \"" + a + "\" \"" + b + "\"";
+          }
+          break;
+        case 1: {
+          if (surfaces.empty()) continue;
+          const auto& [on, surface] = r.Pick(surfaces);
+          auto coupling =
+              std::make_unique<kcoC_Coupling>(point, surface, r.Pick(std::vector<int>{0, 1, 2}));
+          for (int dof = 1; dof <= 6; ++dof)
+            coupling->SetDof(dof, r.Chance(0.6));
+          coupling->SetWeightingMethod(r.Uniform(0, 3));
+          coupling->SetAdjust(r.Chance(0.3));
+          constraint = std::move(coupling);
+          told = "coupling \"" + pointName + "\" to \"" + on + "\"";
+          break;
+        }
+        case 2: {
+          if (surfaces.empty()) continue;
+          const auto& [on, surface] = r.Pick(surfaces);
+          constraint = std::make_unique<kcoC_AdjustPoints>(point, surface);
+          told = "adjust \"" + pointName + "\" to \"" + on + "\"";
+          break;
+        }
+        case 3: {
+          auto body = std::make_unique<kcoC_RigidBody>();
+          rgnC_Region reference = point;
+          if (r.Chance(0.05)) {
+            reference.SetKernelValid(false);
+            told = " (reference point deleted)";
+          }
+          body->SetRegion(kcoC_RigidBody::kRefPoint, reference);
+          if (!elementSets.empty() && r.Chance(0.6))
+            body->SetRegion(kcoC_RigidBody::kBody, r.Pick(elementSets).second);
+          if (r.Chance(0.5)) body->SetRegion(kcoC_RigidBody::kTie, r.Pick(nodeSets).second);
+          if (r.Chance(0.3)) body->SetRegion(kcoC_RigidBody::kPin, r.Pick(nodeSets).second);
+          body->SetIsothermal(r.Chance(0.3));
+          body->SetCenterOfMass(r.Chance(0.3));
+          constraint = std::move(body);
+          told = "rigid body on \"" + pointName + "\"" + told;
+          break;
+        }
+        case 4: {
+          if (elementSets.size() < 2) continue;
+          const auto& [host, hostRegion] = r.Pick(elementSets);
+          const auto& [embedded, embeddedRegion] = r.Pick(elementSets);
+          constraint = std::make_unique<kcoC_EmbeddedRegion>(hostRegion, embeddedRegion);
+          told = "embedded \"" + embedded + "\" in \"" + host + "\"";
+          break;
+        }
+        case 5: {
+          if (surfaces.empty()) continue;
+          const auto& [a, first] = r.Pick(surfaces);
+          const auto& [b, second] = r.Pick(surfaces);
+          auto shell = std::make_unique<kcoC_ShellSolidCoupling>();
+          shell->SetRegions(first, second);
+          constraint = std::move(shell);
+          told = "shell to solid \"" + a + "\" \"" + b + "\"";
+          break;
+        }
+        case 6: {
+          const auto& [slaveName, slave] = r.Pick(nodeSets);
+          constraint = std::make_unique<kcoC_MPC>(slave, point, r.Uniform(0, 4));
+          told = "mpc \"" + slaveName + "\" to \"" + pointName + "\"";
+          break;
+        }
+        case 7: {
+          cow_List<kcoC_EquationTerm> terms;
+          for (int t = r.Uniform(0, 3); t > 0; --t) {
+            const auto& [set, region] = r.Pick(nodeSets);
+            // The host names an instance's set "Inst.Set", quoting an
+            // instance name that holds a dot itself.
+            std::string qualified = set;
+            if (region.OwnerNames().Length() > 1) {
+              const auto quoteDotted = [](const std::string& component) {
+                return component.find('.') == std::string::npos ? component
+                                                                : "\"" + component + "\"";
+              };
+              const std::string instance = region.OwnerNames()[1].Str();
+              qualified =
+                  quoteDotted(instance) + "." + quoteDotted(set.substr(instance.size() + 1));
+            }
+            terms.Append(
+                kcoC_EquationTerm{0.5 * r.Uniform(-4, 4), cow_String(qualified), r.Uniform(1, 6)});
+            told += " \"" + set + "\"";
+          }
+          constraint = std::make_unique<kcoC_Equation>(terms);
+          told = "equation" + told;
+          break;
+        }
+        default:
+          constraint = std::make_unique<kcoC_DisplayBody>(9999u);
+          told = "display body of a deleted instance";
+          break;
+      }
+      constraint->SetSuppressed(r.Chance(0.1));
+      // A suppressed rigid body is never written, so its deleted reference
+      // point goes unnoticed.
+      const auto* rigid = dynamic_cast<const kcoC_RigidBody*>(constraint.get());
+      if (rigid && !rigid->Suppressed() && !rigid->Region(kcoC_RigidBody::kRefPoint).KernelValid())
+        refusals.push_back("of the rigid body");
+      // Constraint names go on option lines as given: a lone quote would
+      // unbalance the line, so the names hold none.
+      std::string name = NameFrom(r, "Constraint");
+      std::replace(name.begin(), name.end(), '"', '\'');
+      builder.AddConstraint(cow_String(name), *constraint);
+      description << "constraint \"" << name << "\" " << told
+                  << (constraint->Suppressed() ? " suppressed" : "") << "\n";
+    }
+  }
+
   // Adaptive mesh constraints on the assembly's written node sets:
   // displacement or velocity, by degrees of freedom, Lagrangian or user;
   // created in a random analysis step, then carried over (2 or 9), modified
@@ -4477,6 +4659,8 @@ class Generator {
   Rng actuatorRng_{0};
   // Draws of the adaptive mesh controls and domains, apart from the rest.
   Rng adaptiveMeshRng_{0};
+  // Draws of the constraints (ObjectKinds::constraints).
+  Rng constraintRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // The analytical fields that are expressions (concentrated radiation takes
   // no other kind).
@@ -4700,6 +4884,28 @@ TEST(aif_RandomModelTest, CheckerFollowsAdaptiveMeshConstraintSets) {
   EXPECT_EQ(
       "line 23: undefined nset: mesh constraint set I.Bars | I.Bars, 3, 3\n"
       "line 25: undefined nset: mesh constraint set Gone | Gone\n",
+      Findings(deck));
+}
+
+// "*Equation" terms name node sets or nodes; "*Embedded Element" lines and
+// host elset= element sets; "*Adjust, node set=" a node set.
+TEST(aif_RandomModelTest, CheckerFollowsConstraintReferences) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"             // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Tip\n 2,\n"  // 5-8
+      "*End Part\n*Assembly, name=Assembly\n*Instance, name=I, part=P\n"   // 9-11
+      "*End Instance\n"                                                    // 12
+      "*Equation\n3\nI.Tip, 1, 1., I.2, 2, -1., Gone, 3, 0.5\n"            // 13-15
+      "*Embedded Element, host elset=I.Bars\nI.Bars, I.Tip\n"              // 16-17
+      "*Embedded Element, host elset=Missing\nI.Bars\n"                    // 18-19
+      "*Adjust, node set=I.Bars, surface=S\n"                              // 20
+      "*End Assembly\n";                                                   // 21
+  EXPECT_EQ(
+      "line 15: undefined nset: equation set Gone | I.Tip, 1, 1., I.2, 2, -1., Gone, 3, 0.5\n"
+      "line 17: undefined elset: embedded elset I.Tip | I.Bars, I.Tip\n"
+      "line 18: undefined elset: host elset=Missing | *Embedded Element, host elset=Missing\n"
+      "line 20: undefined nset: node set=I.Bars | *Adjust, node set=I.Bars, surface=S\n"
+      "line 20: undefined surface: surface=S | *Adjust, node set=I.Bars, surface=S\n",
       Findings(deck));
 }
 
@@ -5387,8 +5593,9 @@ ObjectKinds KindsOfThisRun() {
     kinds.boundaryConditions = kinds.predefinedFields = kinds.modelChanges = false;
     kinds.contactPairs = kinds.incidentWaves = kinds.generalContact = false;
     kinds.thermalConditions = kinds.cavitiesAndCosimulations = kinds.actuators = false;
-    kinds.adaptiveMeshes = false;
+    kinds.adaptiveMeshes = kinds.constraints = false;
   }
+  kinds.constraints = kinds.constraints || on("constraints");
   kinds.actuators = kinds.actuators || on("actuators");
   kinds.adaptiveMeshes = kinds.adaptiveMeshes || on("adaptiveMeshes");
   kinds.thermalConditions = kinds.thermalConditions || on("thermalConditions");
@@ -5857,16 +6064,16 @@ TEST(aif_RandomModelTest, CheckerFollowsSmoothing) {
 // element set.
 TEST(aif_RandomModelTest, CheckerFollowsAdaptiveMeshes) {
   const std::string deck =
-      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                        // 1-4
-      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*End Part\n"                        // 5-7
-      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"          // 8-10
-      "*End Assembly\n*Adaptive Mesh Controls, name=Early\n1., 0.\n"                  // 11-13
-      "*Step, name=S1\n*Static\n*Adaptive Mesh Controls, name=\"C 1\"\n1., 0.\n"      // 14-17
-      "*Adaptive Mesh Controls, name=c 1\n1., 0.\n"                                   // 18-19
-      "*Adaptive Mesh, elset=I.Bars, controls=\"C 1\", op=NEW\n"                      // 20
-      "*Adaptive Mesh, elset=I.Gone, controls=Early, op=NEW\n"                        // 21
-      "*Adaptive Mesh, elset=I.Bars, controls=Other, op=NEW\n*End Step\n"             // 22-23
-      "*Step, name=S2\n*Static\n*Adaptive Mesh, op=NEW\n*End Step\n";                 // 24-27
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                    // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*End Part\n"                    // 5-7
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"      // 8-10
+      "*End Assembly\n*Adaptive Mesh Controls, name=Early\n1., 0.\n"              // 11-13
+      "*Step, name=S1\n*Static\n*Adaptive Mesh Controls, name=\"C 1\"\n1., 0.\n"  // 14-17
+      "*Adaptive Mesh Controls, name=c 1\n1., 0.\n"                               // 18-19
+      "*Adaptive Mesh, elset=I.Bars, controls=\"C 1\", op=NEW\n"                  // 20
+      "*Adaptive Mesh, elset=I.Gone, controls=Early, op=NEW\n"                    // 21
+      "*Adaptive Mesh, elset=I.Bars, controls=Other, op=NEW\n*End Step\n"         // 22-23
+      "*Step, name=S2\n*Static\n*Adaptive Mesh, op=NEW\n*End Step\n";             // 24-27
   EXPECT_EQ(
       "line 21: undefined elset: elset=I.Gone | *Adaptive Mesh, elset=I.Gone, controls=Early, "
       "op=NEW\n"

@@ -811,6 +811,10 @@ class DeckChecker {
           ReferName(record, record.line, kSurface, value, key + "=");
         } else if (key == "time points" && !timePoints_.count(Normal(value))) {
           Report(record.line, "undefined time points", "time points=" + value);
+        } else if (key == "host elset") {
+          ReferName(record, record.line, kElset, value, "host elset=");
+        } else if (key == "node set" || key == "ref node set") {
+          ReferName(record, record.line, kNset, value, key + "=");
         } else if (key == "ref node" || key == "pin nset" || key == "tie nset") {
           if (Integer(value))
             ReferNode(record.scope, record.line, value, key + "=");
@@ -997,6 +1001,25 @@ class DeckChecker {
         for (const auto& [line, text] : record.data)
           for (const std::string& field : Split(text, ','))
             if (!Trim(field).empty()) ReferName(record, line, kSurface, field, "surface ");
+      } else if (k == "*equation") {
+        // The number of terms, then "set, dof, coefficient" per term, the
+        // set a node set or a node ("Inst.label").
+        for (std::size_t row = 1; row < record.data.size(); ++row) {
+          const auto& [line, text] = record.data[row];
+          const std::vector<std::string> f = Split(text, ',');
+          for (std::size_t i = 0; i < f.size(); i += 3) {
+            const std::string set = Trim(f[i]);
+            if (set.empty()) continue;
+            if (Integer(Split(set, '.').back()))
+              ReferNode(record.scope, line, set, "equation node ");
+            else
+              ReferName(record, line, kNset, set, "equation set ");
+          }
+        }
+      } else if (k == "*embedded element") {
+        for (const auto& [line, text] : record.data)
+          for (const std::string& field : Split(text, ','))
+            if (!Trim(field).empty()) ReferName(record, line, kElset, field, "embedded elset ");
       }
     }
   }

@@ -51,6 +51,14 @@ TEST(aif_Equation, TermsNamedByTheirSets) {
             "RP-1, 3, 1.e-05\n");
   EXPECT_EQ(KeywordText(aif_Equation("Eq-2", kcoC_Equation({{2.0, "A.b.c", 2}}), flat.Info())),
             "*Equation\n1\nA_b_c, 2, 2.\n");
+  // Quoted components (an instance or set name holding a dot): kept as they
+  // are in a part-based file; in a flat one the quotes go with the dots, as
+  // the flat file names the set.
+  const kcoC_Equation quoted({{1.0, "\"Inst.1\".\"Set.2\"", 3}});
+  EXPECT_EQ(KeywordText(aif_Equation("Eq-5", quoted, parts.Info())),
+            "*Equation\n1\n\"Inst.1\".\"Set.2\", 3, 1.\n");
+  EXPECT_EQ(KeywordText(aif_Equation("Eq-5", quoted, flat.Info())),
+            "*Equation\n1\nInst_1_Set_2, 3, 1.\n");
 
   // No terms: the count 0 alone.
   EXPECT_EQ(KeywordText(aif_Equation("Eq-3", kcoC_Equation(), parts.Info())), "*Equation\n0\n");

@@ -15,6 +15,17 @@ namespace {
 
 constexpr const char* kEquationFile = "module/aif/impl/constraints/aif_Equation.cpp";
 
+// The set a term names as a flat file defines it: the components of the
+// qualified name (split at the dots outside quotes, each without its
+// quotes) joined by "_", every dot inside them a "_" too ("\"Inst.1\".Set"
+// gives "Inst_1_Set").
+cow_String EquationFlatSetName(const cow_String& qualified) {
+  std::string flat;
+  for (const char c : std::string(qualified.Str()))
+    if (c != '"') flat += c == '.' ? '_' : c;
+  return cow_String(flat);
+}
+
 }  // namespace
 
 aif_Equation::aif_Equation(cow_String name, const kcoC_Constraint& constraint,
@@ -33,9 +44,8 @@ void aif_Equation::Write(utl_Stream& stream) const {
   std::vector<cow_String> names;
   names.reserve(terms.Length());
   for (const kcoC_EquationTerm& term : terms) {
-    std::string name = term.setName.Str();
-    if (!partBased) std::replace(name.begin(), name.end(), '.', '_');
-    names.push_back(aif_PrintableName(cow_String(std::move(name))));
+    names.push_back(partBased ? aif_PrintableName(term.setName)
+                              : aif_PrintableName(EquationFlatSetName(term.setName)));
   }
 
   stream << "*Equation" << endl << static_cast<int>(terms.Length()) << endl;

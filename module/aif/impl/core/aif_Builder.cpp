@@ -15,6 +15,7 @@
 #include "aif/impl/conditions/aif_InitialConditionBuilder.h"
 #include "aif/impl/constraints/aif_AdaptiveMeshBuilder.h"
 #include "aif/impl/constraints/aif_FastenerBuilder.h"
+#include "aif/impl/constraints/aif_ConstraintBuilder.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_FinalBuilder.h"
 #include "aif/impl/core/aif_JobKeywordsBuilder.h"
@@ -76,6 +77,7 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
     MakeComponent<aif_InteractionBuilder>,
     MakeComponent<aif_AdaptiveMeshBuilder>,
     MakeComponent<aif_FastenerBuilder>,
+    MakeComponent<aif_ConstraintBuilder>,
     MakeComponent<aif_FinalBuilder>,
 };
 
@@ -92,6 +94,7 @@ constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kAmplitude,
     aif_Builder::kFilter,
     aif_Builder::kMaterial,
+    aif_Builder::kConstraint,
     aif_Builder::kInitialCondition,
     aif_Builder::kBoundaryCondition,
     aif_Builder::kAdaptiveMesh,
@@ -121,6 +124,7 @@ constexpr aif_Builder::Component kWriteOrder[] = {
     aif_Builder::kAmplitude,
     aif_Builder::kFilter,
     aif_Builder::kMaterial,
+    aif_Builder::kConstraint,
     aif_Builder::kInertia,
     aif_Builder::kInitialCondition,
     aif_Builder::kBoundaryCondition,

@@ -65,6 +65,7 @@ class aif_Builder {
     kInteraction,
     kAdaptiveMesh,
     kFastener,
+    kConstraint,
     kFinal,
     kComponentCount
   };
