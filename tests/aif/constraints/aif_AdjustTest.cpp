@@ -10,23 +10,13 @@
 #include "aif/impl/constraints/aif_Kinematic.h"
 #include "aif/impl/core/aif_Comment.h"
 #include "aif/model/aif_MeshTestSupport.h"
+#include "aif_TwoInstanceContext.h"
 
 using aif_test::KeywordText;
 
 namespace {
 
-struct AdjustContext {
-  explicit AdjustContext(bool flat) {
-    b.AddPart("Part-1", hst_GridMesh(1, 1, 1));
-    b.AddInstance("Part-1-1", "Part-1");
-    b.AddInstance("Part-1-2", "Part-1");
-    mesh = std::make_unique<aif_test::MeshContext>(b, flat);
-  }
-  const akw_ModelInfo& Info() const { return *mesh->info; }
-
-  hst_ModelBuilder b;
-  std::unique_ptr<aif_test::MeshContext> mesh;
-};
+using AdjustContext = aif_TwoInstanceContext;
 
 }  // namespace
 

@@ -6,24 +6,14 @@
 #include "OdbAttrEO/kcoC_EmbeddedRegion.h"
 #include "OdbAttrEO/kcoC_Tie.h"
 #include "aif/model/aif_MeshTestSupport.h"
+#include "aif_TwoInstanceContext.h"
 
 using aif_test::KeywordText;
 using aif_test::ThrownText;
 
 namespace {
 
-struct EmbeddedContext {
-  explicit EmbeddedContext(bool flat) {
-    b.AddPart("Part-1", hst_GridMesh(1, 1, 1));
-    b.AddInstance("Part-1-1", "Part-1");
-    b.AddInstance("Part-1-2", "Part-1");
-    mesh = std::make_unique<aif_test::MeshContext>(b, flat);
-  }
-  const akw_ModelInfo& Info() const { return *mesh->info; }
-
-  hst_ModelBuilder b;
-  std::unique_ptr<aif_test::MeshContext> mesh;
-};
+using EmbeddedContext = aif_TwoInstanceContext;
 
 kcoC_EmbeddedRegion RebarInHost(int method, double absolute, double fractional) {
   kcoC_EmbeddedRegion embedded(rgnC_Region("Host", {"Assembly", "Part-1-1"}),
