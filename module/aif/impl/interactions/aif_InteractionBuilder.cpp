@@ -247,7 +247,9 @@ void aif_InteractionBuilder::WriteContactPairStd(const kinC_Interaction& interac
   const cow_String& initial = Model().InitialStepName();
   AddInteractionKeyword(initial, comment);
   AddStepDefinition(initial, aif_ContactPair(name, *copy, createStep, Info(), false, correction));
-  if (surfaceToSurface) AddClearanceStd(*copy, master, slave);
+  if (surfaceToSurface)
+    if (const auto clearance = ClearanceKeyword(*copy, master, slave, cow_String()))
+      AddModelDefinition(*clearance);
 
   const cow_String& firstGeneral = Model().FirstGeneralStepName();
   // Bonded initial contact of a surface-to-surface pair created with a
@@ -324,20 +326,23 @@ void aif_InteractionBuilder::WriteContactPairStd(const kinC_Interaction& interac
   }
 }
 
-void aif_InteractionBuilder::AddClearanceStd(const kinC_Interaction& interaction,
-                                             const cow_String& master, const cow_String& slave) {
+std::optional<aif_Clearance> aif_InteractionBuilder::ClearanceKeyword(
+    const kinC_Interaction& interaction, const cow_String& master, const cow_String& slave,
+    const cow_String& cpset) const {
   const auto& pair = nex_canDynamicCastRef<const kinC_SurfaceToSurfaceContact>(
       interaction, kInteractionBuilderFile, __LINE__);
   const kinC_ClearanceData& data = pair.Clearance();
-  if (data.clearanceType == 0) return;
+  if (data.clearanceType == 0) return std::nullopt;
+  // The clearance region is named when the pair names one.
   const rgnC_Region& region = pair.NodeSetRegion();
   const cow_String regionName =
       region.Name().IsEmpty() ? cow_String() : aif_RegionName(region, Info()).QualifiedName(2);
   const dtmK_Datum boltAxis(data.clearanceType == 1 ? Info().Assembly() : nullptr,
                             Info().ModelName(),
                             data.clearanceType == 1 ? pair.BoltAxis() : dtmC_DatumRef());
-  AddModelDefinition(aif_Clearance(cow_COW<kinC_Interaction>(interaction), data, regionName,
-                                   boltAxis, master, slave));
+  const cow_COW<kinC_Interaction> handle(interaction);
+  if (cpset.IsEmpty()) return aif_Clearance(handle, data, regionName, boltAxis, master, slave);
+  return aif_Clearance(handle, data, regionName, boltAxis, cpset);
 }
 
 void aif_InteractionBuilder::AddContactControlsStd(const kinC_Interaction& interaction,
@@ -399,7 +404,8 @@ void aif_InteractionBuilder::WriteContactPairXpl(const kinC_Interaction& interac
     const bool existedBefore = existed;
     existed = existed || hasState;
     if (clearance && interaction.GetPropStatus(step) == 1 && !firstAnalysis.IsEmpty())
-      AddClearanceXpl(interaction, name, firstAnalysis);
+      if (const auto keyword = ClearanceKeyword(interaction, cow_String(), cow_String(), name))
+        AddStepDefinition(firstAnalysis, *keyword);
     if (!interaction.IsModified(step)) continue;
 
     const aif_ContactPair pair(name, interaction, step, Info(), true);
@@ -454,23 +460,6 @@ void aif_InteractionBuilder::WriteContactPairXpl(const kinC_Interaction& interac
                         aif_ContactControls(kinC_ExpContactControls(), name, created, true));
     }
   }
-}
-
-void aif_InteractionBuilder::AddClearanceXpl(const kinC_Interaction& interaction,
-                                             const cow_String& name, const cow_String& step) {
-  const auto& pair = nex_canDynamicCastRef<const kinC_SurfaceToSurfaceContact>(
-      interaction, kInteractionBuilderFile, __LINE__);
-  const kinC_ClearanceData& data = pair.Clearance();
-  if (data.clearanceType == 0) return;
-  // The clearance region is named when the pair names one.
-  const rgnC_Region& region = pair.NodeSetRegion();
-  const cow_String regionName =
-      region.Name().IsEmpty() ? cow_String() : aif_RegionName(region, Info()).QualifiedName(2);
-  const dtmK_Datum boltAxis(data.clearanceType == 1 ? Info().Assembly() : nullptr,
-                            Info().ModelName(),
-                            data.clearanceType == 1 ? pair.BoltAxis() : dtmC_DatumRef());
-  AddStepDefinition(step, aif_Clearance(cow_COW<kinC_Interaction>(interaction), data, regionName,
-                                        boltAxis, name));
 }
 
 void aif_InteractionBuilder::WriteModelChange(const kinC_Interaction& interaction,

@@ -15,6 +15,8 @@
 // other kind write nothing.
 #pragma once
 
+#include <optional>
+
 #include "AFCInputFileWriter/akw_BuilderComponent.h"
 #include "BasShared/cow_COW.h"
 #include "BasShared/cow_List.h"
@@ -23,6 +25,7 @@
 #include "OdbAttrEO/kern_RepositoryObjects.h"
 #include "OdbAttrEO/kprC_Step.h"
 #include "aif/impl/core/aif_SectionHeader.h"
+#include "aif/impl/interactions/aif_Clearance.h"
 #include "aif/impl/interactions/aif_GeometricCorrection.h"
 #include "aif/impl/interactions/aif_InteractionOpStatus.h"
 #include "aif/impl/interactions/aif_SmoothingSurfaces.h"
@@ -103,10 +106,12 @@ class aif_InteractionBuilder : public akw_BuilderComponent {
   // the pair with a clearance and interference.
   void WriteContactPairStd(const kinC_Interaction& interaction, const cow_String& name,
                            const aif_Comment& comment, bool surfaceToSurface);
-  // "*Clearance" of a Standard surface-to-surface pair in the model
-  // definition, when it has one.
-  void AddClearanceStd(const kinC_Interaction& interaction, const cow_String& master,
-                       const cow_String& slave);
+  // "*Clearance" of a surface-to-surface pair, or none when it has no
+  // clearance: between `master` and `slave` (Standard) or, with `cpset` not
+  // empty, for that contact pair set (Explicit).
+  std::optional<aif_Clearance> ClearanceKeyword(const kinC_Interaction& interaction,
+                                                const cow_String& master, const cow_String& slave,
+                                                const cow_String& cpset) const;
   // "*Contact Controls" of a Standard pair in `step`, as its state there asks.
   void AddContactControlsStd(const kinC_Interaction& interaction, const cow_String& name,
                              const cow_String& step, bool created, const cow_String& master,
@@ -120,9 +125,6 @@ class aif_InteractionBuilder : public akw_BuilderComponent {
   // surface-to-surface pair.
   void WriteContactPairXpl(const kinC_Interaction& interaction, const cow_String& name,
                            const aif_Comment& comment, bool clearance);
-  // "*Clearance" of a surface-to-surface pair in `step`, when it has one.
-  void AddClearanceXpl(const kinC_Interaction& interaction, const cow_String& name,
-                       const cow_String& step);
   // Standard general contact: "*Contact" in the initial step when it is
   // created there, with the geometric corrections of its smoothing, and, when
   // its property assignments change, "*Change Friction" with the friction
