@@ -46,14 +46,8 @@ constexpr double kMostNodeTimeRatio = 1.25;
 constexpr double kMostHeapPerNode = 64.0;
 constexpr int kConditionWriters = 3;
 
-struct ConditionMeasure {
-  double seconds = 0;
-  long long bytes = 0;
-  long long nodes = 0;
-  long long addedHeap = 0;
-  long long leftHeap = 0;
-  const char* error = nullptr;
-};
+// A measure's members are the nodes written.
+using ConditionMeasure = bench_Measure;
 
 const std::string& ConditionBenchPath() {
   static const std::string path =
@@ -134,7 +128,7 @@ struct ConditionGrid {
   // written, timed, with the heap added at the peak and the heap left once it is gone.
   ConditionMeasure Write(int writer) const {
     ConditionMeasure m;
-    m.nodes = nodes;
+    m.members = nodes;
     if (indexError) {
       m.error = indexError;
       return m;
@@ -183,13 +177,7 @@ struct ConditionGrid {
 // The best of the iterations of `grid`; false (the state told) on an error.
 bool ConditionBest(benchmark::State& state, const ConditionGrid& grid, int writer,
                    ConditionMeasure& best) {
-  const ConditionMeasure m = grid.Write(writer);
-  if (m.error) {
-    state.SkipWithError(m.error);
-    return false;
-  }
-  if (best.nodes == 0 || m.seconds < best.seconds) best = m;
-  return true;
+  return bench_KeepFastest(state, grid.Write(writer), best);
 }
 
 void Temperature(benchmark::State& state) {
@@ -199,7 +187,7 @@ void Temperature(benchmark::State& state) {
   for (auto _ : state)
     if (!ConditionBest(state, grid, writer, best)) return;
   std::filesystem::remove(ConditionBenchPath());
-  const double nodes = static_cast<double>(best.nodes);
+  const double nodes = static_cast<double>(best.members);
   state.counters["ns_per_node"] = best.seconds * 1e9 / nodes;
   state.counters["MBps"] = static_cast<double>(best.bytes) / best.seconds / 1e6;
   state.counters["heap_B_per_node"] = static_cast<double>(best.addedHeap) / nodes;
@@ -219,7 +207,7 @@ void Scaling(benchmark::State& state) {
   for (int w = 0; w < kConditionWriters; ++w) {
     double perNode[2], heap[2];
     for (int g = 0; g < 2; ++g) {
-      const double nodes = static_cast<double>(best[w][g].nodes);
+      const double nodes = static_cast<double>(best[w][g].members);
       perNode[g] = best[w][g].seconds / nodes;
       heap[g] = static_cast<double>(best[w][g].addedHeap) / nodes;
     }

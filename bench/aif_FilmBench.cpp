@@ -43,14 +43,7 @@ constexpr double kFilmMostHeapPerMember = 64.0;
 constexpr int kFilmWriters = 3;
 const char* const kFilmWriterNames[kFilmWriters] = {"cfilm", "film", "node"};
 
-struct FilmMeasure {
-  double seconds = 0;
-  long long bytes = 0;
-  long long members = 0;
-  long long addedHeap = 0;
-  long long leftHeap = 0;
-  const char* error = nullptr;
-};
+using FilmMeasure = bench_Measure;
 
 const std::string& FilmBenchPath() {
   static const std::string path =
@@ -159,13 +152,7 @@ struct FilmGrid {
 
 // The best of the iterations of `grid`; false (the state told) on an error.
 bool FilmBest(benchmark::State& state, const FilmGrid& grid, int writer, FilmMeasure& best) {
-  const FilmMeasure m = grid.Write(writer);
-  if (m.error) {
-    state.SkipWithError(m.error);
-    return false;
-  }
-  if (best.members == 0 || m.seconds < best.seconds) best = m;
-  return true;
+  return bench_KeepFastest(state, grid.Write(writer), best);
 }
 
 void Film(benchmark::State& state) {

@@ -53,13 +53,7 @@ constexpr double kMostRatio = 10.0;
 constexpr double kMostHeapPerMember = 128.0;
 
 // What one measured run gave.
-struct Measure {
-  double seconds = 0;
-  long long bytes = 0;
-  long long members = 0;
-  long long addedHeap = 0;
-  const char* error = nullptr;
-};
+using Measure = bench_Measure;
 
 const std::string& LoadBenchPath() {
   static const std::string path =
@@ -232,15 +226,8 @@ Measure WholeDeckOf(LoadGrid& grid) {
 void WholeDeck(benchmark::State& state) {
   LoadGrid grid(static_cast<int>(state.range(0)));
   Measure best;
-  best.seconds = 1e30;
-  for (auto _ : state) {
-    const Measure m = WholeDeckOf(grid);
-    if (m.error) {
-      state.SkipWithError(m.error);
-      return;
-    }
-    if (m.seconds < best.seconds) best = m;
-  }
+  for (auto _ : state)
+    if (!bench_KeepFastest(state, WholeDeckOf(grid), best)) return;
   std::filesystem::remove(LoadBenchPath());
   state.counters["MBps"] = static_cast<double>(best.bytes) / best.seconds / 1e6;
   state.counters["deck_MB"] = static_cast<double>(best.bytes) / 1e6;
@@ -282,18 +269,9 @@ constexpr struct {
 void Loads(benchmark::State& state) {
   const LoadGrid grid(static_cast<int>(state.range(0)));
   Measure best[4];
-  for (auto& m : best)
-    m.seconds = 1e30;
-  for (auto _ : state) {
-    for (int r = 0; r < 4; ++r) {
-      const Measure m = (grid.*kLoadRuns[r].run)();
-      if (m.error) {
-        state.SkipWithError(m.error);
-        return;
-      }
-      if (m.seconds < best[r].seconds) best[r] = m;
-    }
-  }
+  for (auto _ : state)
+    for (int r = 0; r < 4; ++r)
+      if (!bench_KeepFastest(state, (grid.*kLoadRuns[r].run)(), best[r])) return;
   std::filesystem::remove(LoadBenchPath());
   for (int r = 0; r < 4; ++r) {
     const std::string name = kLoadRuns[r].name;
