@@ -16,6 +16,7 @@
 #include "aif/impl/constraints/aif_AdaptiveMeshBuilder.h"
 #include "aif/impl/constraints/aif_FastenerBuilder.h"
 #include "aif/impl/constraints/aif_ConstraintBuilder.h"
+#include "aif/impl/constraints/aif_CrackBuilder.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_FinalBuilder.h"
 #include "aif/impl/core/aif_JobKeywordsBuilder.h"
@@ -29,6 +30,7 @@
 #include "aif/impl/model/aif_ModelAttributesBuilder.h"
 #include "aif/impl/model/aif_PartBuilder.h"
 #include "aif/impl/model/aif_RegionBuilder.h"
+#include "aif/impl/model/aif_TransformBuilder.h"
 #include "aif/impl/sections/aif_DiscreteFieldsBuilder.h"
 #include "aif/impl/sections/aif_InertiaBuilder.h"
 #include "aif/impl/sections/aif_PartAttributesBuilder.h"
@@ -78,6 +80,8 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
     MakeComponent<aif_AdaptiveMeshBuilder>,
     MakeComponent<aif_FastenerBuilder>,
     MakeComponent<aif_ConstraintBuilder>,
+    MakeComponent<aif_TransformBuilder>,
+    MakeComponent<aif_CrackBuilder>,
     MakeComponent<aif_FinalBuilder>,
 };
 
@@ -94,6 +98,7 @@ constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kAmplitude,
     aif_Builder::kFilter,
     aif_Builder::kMaterial,
+    aif_Builder::kTransform,
     aif_Builder::kConstraint,
     aif_Builder::kInitialCondition,
     aif_Builder::kBoundaryCondition,
@@ -106,6 +111,7 @@ constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kOutputRequest,
     aif_Builder::kModelAttributes,
     aif_Builder::kInertia,
+    aif_Builder::kCrack,
     aif_Builder::kSpring,
     aif_Builder::kTimePoints,
     aif_Builder::kDiscreteFields,
@@ -124,6 +130,7 @@ constexpr aif_Builder::Component kWriteOrder[] = {
     aif_Builder::kAmplitude,
     aif_Builder::kFilter,
     aif_Builder::kMaterial,
+    aif_Builder::kTransform,
     aif_Builder::kConstraint,
     aif_Builder::kInertia,
     aif_Builder::kInitialCondition,
@@ -135,6 +142,7 @@ constexpr aif_Builder::Component kWriteOrder[] = {
     aif_Builder::kField,
     aif_Builder::kInteraction,
     aif_Builder::kOutputRequest,
+    aif_Builder::kCrack,
     aif_Builder::kSpring,
     aif_Builder::kTimePoints,
     aif_Builder::kModelAttributes,

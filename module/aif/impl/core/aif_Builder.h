@@ -66,6 +66,8 @@ class aif_Builder {
     kAdaptiveMesh,
     kFastener,
     kConstraint,
+    kTransform,
+    kCrack,
     kFinal,
     kComponentCount
   };
