@@ -12,7 +12,10 @@
 // in the static step. The block is a
 // steel solid, the plate an aluminium shell; both materials are elastic, the
 // steel has a density. The turned block's top is in contact with the other
-// block's bottom, with friction and hard contact. It grows with the writer.
+// block's bottom, with friction and hard contact; the plate rests on an
+// elastic foundation, hangs from its lifting point by a coupling and is
+// spot-welded to the block in place; an equation makes both blocks' middle
+// corners move alike along x. It grows with the writer.
 #pragma once
 
 #include <cmath>
@@ -26,6 +29,9 @@
 #include "OdbAttrEO/kamC_Amplitude.h"
 #include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kbeC_ConnectorElasticity.h"
+#include "OdbAttrEO/kcoC_Coupling.h"
+#include "OdbAttrEO/kcoC_Equation.h"
+#include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/kefC_TwoPointSpring.h"
 #include "OdbAttrEO/kinC_ContactProperty.h"
 #include "OdbAttrEO/kinC_Interaction.h"
@@ -111,6 +117,15 @@ inline hst_ModelBuilder aif_SampleModel() {
   mountSet.SetName("Mount-Point");
   mountSet.typeMask = rgnF_Set::kNodeSet;
   block.FeatureList().Add(mountSet);
+  // The far corner of the block's middle layer as the node set "Mid".
+  rgnC_Region middle("Mid", {});
+  for (int instance : {1, 2})
+    middle.SetKernelNodeIndices(instance, {29});
+  rgnF_Set middleSet(middle);
+  middleSet.SetId(18);
+  middleSet.SetName("Mid");
+  middleSet.typeMask = rgnF_Set::kNodeSet;
+  block.FeatureList().Add(middleSet);
   rgnF_Surface topSurface(top);
   topSurface.SetId(11);
   topSurface.SetName("Top");
@@ -149,7 +164,9 @@ inline hst_ModelBuilder aif_SampleModel() {
 
   b.AddPart("Plate", hst_Mesh({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0}, "S4R", 4, {0, 1, 2, 3}));
   ptoK_Part& plate = b.MutablePart("Plate");
-  plate.SetReferencePoints({{0.5, 0.5, 0.0}});
+  // The plate's reference points: the one it is lifted by, then the point
+  // it is bolted to the block at.
+  plate.SetReferencePoints({{0.5, 0.5, 0.0}, {0.25, 0.25, 0.0}});
   // The plate's one element, as the element set "Face", is a 2 mm
   // aluminium shell.
   rgnC_Region face("Face", {"Plate"});
@@ -369,5 +386,34 @@ inline hst_ModelBuilder aif_SampleModel() {
   for (const char* step : {"Load", "Modes"})
     bed.SetStepStiffness(step, 2, 50.0);
   b.AddInteraction("Bed", bed);
+
+  // The plate hangs from its lifting point: a distributing coupling spreads
+  // the point's motion over the plate's underside.
+  b.AddConstraint("Hanger", kcoC_Coupling(lift, underside, kcoC_Coupling::kDistributing));
+  // The middle layers' far corners of both blocks move alike along x.
+  b.AddConstraint("Level", kcoC_Equation({{.coefficient = 1.0, .setName = "Block-1.Mid", .dof = 1},
+                                          {.coefficient = -1.0, .setName = "Block-2.Mid", .dof = 1}}));
+
+  // A spot weld at the plate's second reference point (the assembly set
+  // "Bolt-Point") joins the lower block's bottom to the plate's underside
+  // through connector elements of the beam section "Weld".
+  rgnC_Region boltPoint("Bolt-Point", {"Assembly"});
+  boltPoint.SetKernelInstanceIds({3u});
+  boltPoint.SetKernelNodeIndices(3, {5});
+  rgnF_Set boltSet(boltPoint);
+  boltSet.SetId(23);
+  boltSet.SetName("Bolt-Point");
+  boltSet.typeMask = rgnF_Set::kNodeSet;
+  b.Assembly().FeatureList().Add(boltSet);
+  kseC_ConnectorSection weld;
+  weld.SetTypes(1, 0, 0);
+  weld.SetConnectionTypeText("Beam");
+  b.AddSection("Weld", weld);
+  kefC_PointFastener spot;
+  spot.SetRegion(boltPoint);
+  spot.targetSurfaces = {rgnC_Region("Bottom", {"Assembly", "Block-2"}), underside};
+  spot.physicalRadius = 0.01;
+  spot.connectorSection = "Weld";
+  b.AddFastener("Spot-Weld", spot);
   return b;
 }
