@@ -196,6 +196,19 @@ TEST_F(ConstraintDeck, ErrorsStopTheWriteAndLeaveNoFile) {
               "The reference point of the rigid body Rigid 1 no longer exists.");
     EXPECT_FALSE(std::filesystem::exists(path_));
   }
+  // So does an adjustment whose node set or surface was deleted.
+  for (bool pointsGone : {true, false}) {
+    hst_ModelBuilder b = ConstraintColumnModel();
+    rgnC_Region points = ColumnDeckRegion("Base", 2, {0, 1, 2, 3});
+    rgnC_Region surface = ColumnDeckRegion("Top", 1, {8, 9, 10, 11});
+    (pointsGone ? points : surface).SetKernelValid(false);
+    b.AddConstraint("Adjust 1", kcoC_AdjustPoints(points, surface));
+    std::ofstream(path_) << "old deck\n";
+    EXPECT_EQ(aif_test::DriverWriteError(b, path_),
+              pointsGone ? "The node set of the adjustment Adjust 1 no longer exists."
+                         : "The surface of the adjustment Adjust 1 no longer exists.");
+    EXPECT_FALSE(std::filesystem::exists(path_));
+  }
 }
 
 }  // namespace

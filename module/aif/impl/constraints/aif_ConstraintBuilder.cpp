@@ -85,6 +85,16 @@ void aif_ConstraintBuilder::Build() {
     } else if (kind == kcoC_AdjustPoints::TypeId()) {
       const kcoC_AdjustPoints& points = nex_canDynamicCastRef<const kcoC_AdjustPoints>(
           constraint, kConstraintBuilderFile, __LINE__);
+      // A deleted region would leave "*Adjust" naming nothing.
+      const char* message = nullptr;
+      if (RegionName(points.PointsRegion()).IsEmpty())
+        message = "The node set of the adjustment %s no longer exists.";
+      else if (!rgnK_Region(info.Assembly(), info.ModelName(), points.SurfaceRegion())
+                    .IsValid(true))
+        message = "The surface of the adjustment %s no longer exists.";
+      if (message)
+        nex_Exception::Throw(aif_Exception(atr_TranslateWithArg(message, name)),
+                             kConstraintBuilderFile, __LINE__);
       AddAssemblyDefinition(comment);
       AddAssemblyDefinition(aif_Adjust(&points, info, false));
     } else if (kind == kcoC_RigidBody::TypeId()) {

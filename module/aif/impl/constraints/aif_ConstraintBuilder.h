@@ -24,8 +24,9 @@ class aif_ConstraintBuilder : public akw_BuilderComponent {
 
   // Files every unsuppressed constraint. A constraint of a kind no keyword
   // writes stops the build with aif_Exception "Unimplemented constraint
-  // type." (the constraints before it stay filed); so does a rigid body
-  // whose reference point the kernel no longer finds.
+  // type." (the constraints before it stay filed); so do a rigid body
+  // whose reference point and an adjustment whose node set or surface the
+  // kernel no longer finds, naming the constraint.
   void Build() override;
 
   // The qualified name (assembly scope) under which a rigid body writes
