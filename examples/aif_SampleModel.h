@@ -52,6 +52,17 @@ inline cow_COW<O> aif_SampleRow(std::initializer_list<double> values) {
   return cow_COW<O>(option);
 }
 
+// Adds `region` as the set feature `id` of `features`, named as the region,
+// holding nodes or elements as `mask` says.
+inline void aif_SampleSet(ftr_FeatureList& features, const rgnC_Region& region, unsigned id,
+                          int mask) {
+  rgnF_Set set(region);
+  set.SetId(id);
+  set.SetName(region.Name());
+  set.typeMask = mask;
+  features.Add(set);
+}
+
 inline hst_ModelBuilder aif_SampleModel() {
   hst_ModelBuilder b("Frame");
   b.AddPart("Block", hst_GridMesh(4, 2, 2, 0.25));
@@ -90,11 +101,7 @@ inline hst_ModelBuilder aif_SampleModel() {
     base.SetKernelNodeIndices(instance, baseNodes);
     top.SetKernelElementIndices(instance, topElements, topFaces);
   }
-  rgnF_Set baseSet(base);
-  baseSet.SetId(10);
-  baseSet.SetName("Base");
-  baseSet.typeMask = rgnF_Set::kNodeSet;
-  block.FeatureList().Add(baseSet);
+  aif_SampleSet(block.FeatureList(), base, 10, rgnF_Set::kNodeSet);
   // Every node of the block (45) as the node set "Nodes".
   rgnC_Region nodes("Nodes", {});
   cow_List<int> allNodes;
@@ -102,30 +109,18 @@ inline hst_ModelBuilder aif_SampleModel() {
     allNodes.Append(n);
   for (int instance : {1, 2})
     nodes.SetKernelNodeIndices(instance, allNodes);
-  rgnF_Set nodeSet(nodes);
-  nodeSet.SetId(16);
-  nodeSet.SetName("Nodes");
-  nodeSet.typeMask = rgnF_Set::kNodeSet;
-  block.FeatureList().Add(nodeSet);
+  aif_SampleSet(block.FeatureList(), nodes, 16, rgnF_Set::kNodeSet);
   // The point the motor's mass sits on (the block's reference point, after
   // its 45 nodes) as a node set, so that conditions may hold it.
   rgnC_Region mountNode("Mount-Point", {});
   for (int instance : {1, 2})
     mountNode.SetKernelNodeIndices(instance, {45});
-  rgnF_Set mountSet(mountNode);
-  mountSet.SetId(14);
-  mountSet.SetName("Mount-Point");
-  mountSet.typeMask = rgnF_Set::kNodeSet;
-  block.FeatureList().Add(mountSet);
+  aif_SampleSet(block.FeatureList(), mountNode, 14, rgnF_Set::kNodeSet);
   // The far corner of the block's middle layer as the node set "Mid".
   rgnC_Region middle("Mid", {});
   for (int instance : {1, 2})
     middle.SetKernelNodeIndices(instance, {29});
-  rgnF_Set middleSet(middle);
-  middleSet.SetId(18);
-  middleSet.SetName("Mid");
-  middleSet.typeMask = rgnF_Set::kNodeSet;
-  block.FeatureList().Add(middleSet);
+  aif_SampleSet(block.FeatureList(), middle, 18, rgnF_Set::kNodeSet);
   rgnF_Surface topSurface(top);
   topSurface.SetId(11);
   topSurface.SetName("Top");
@@ -152,11 +147,7 @@ inline hst_ModelBuilder aif_SampleModel() {
     bricks.Append(e);
   for (int instance : {1, 2})
     all.SetKernelElementIndices(instance, bricks);
-  rgnF_Set allSet(all);
-  allSet.SetId(12);
-  allSet.SetName("All");
-  allSet.typeMask = rgnF_Set::kElementSet;
-  block.FeatureList().Add(allSet);
+  aif_SampleSet(block.FeatureList(), all, 12, rgnF_Set::kElementSet);
   block.AddAttribute(ptoC_SectionAssignment(all, "Steel"));
   kseC_HomogenousSolidSection steel;
   steel.material = "Steel";
@@ -171,19 +162,11 @@ inline hst_ModelBuilder aif_SampleModel() {
   // aluminium shell.
   rgnC_Region face("Face", {"Plate"});
   face.SetKernelElementIndices(3, {0});
-  rgnF_Set faceSet(face);
-  faceSet.SetId(13);
-  faceSet.SetName("Face");
-  faceSet.typeMask = rgnF_Set::kElementSet;
-  plate.FeatureList().Add(faceSet);
+  aif_SampleSet(plate.FeatureList(), face, 13, rgnF_Set::kElementSet);
   // The plate's four nodes as the node set "Corners".
   rgnC_Region corners("Corners", {"Plate"});
   corners.SetKernelNodeIndices(3, {0, 1, 2, 3});
-  rgnF_Set cornerSet(corners);
-  cornerSet.SetId(15);
-  cornerSet.SetName("Corners");
-  cornerSet.typeMask = rgnF_Set::kNodeSet;
-  plate.FeatureList().Add(cornerSet);
+  aif_SampleSet(plate.FeatureList(), corners, 15, rgnF_Set::kNodeSet);
   plate.AddAttribute(ptoC_SectionAssignment(face, "Skin"));
   kseC_HomogenousShellSection skin;
   skin.thickness = 0.002;
@@ -229,11 +212,7 @@ inline hst_ModelBuilder aif_SampleModel() {
   edge.ends[1] = {.resolved = true, .instanceId = 2, .label = 5};
   rgnC_Region wire("Bushing-Wire", {"Assembly"});
   wire.SetKernelComponents({edge});
-  rgnF_Set wireSet(wire);
-  wireSet.SetId(20);
-  wireSet.SetName("Bushing-Wire");
-  wireSet.typeMask = rgnF_Set::kElementSet;
-  b.Assembly().FeatureList().Add(wireSet);
+  aif_SampleSet(b.Assembly().FeatureList(), wire, 20, rgnF_Set::kElementSet);
   kseC_ConnectorSection bushing;
   bushing.SetTypes(0, 1, 2);
   bushing.SetConnectionTypeText("Cartesian + Cardan");
@@ -285,11 +264,7 @@ inline hst_ModelBuilder aif_SampleModel() {
   rgnC_Region lift("Lift", {"Assembly"});
   lift.SetKernelInstanceIds({3u});
   lift.SetKernelNodeIndices(3, {4});  // the reference point, after the plate's 4 nodes
-  rgnF_Set liftSet(lift);
-  liftSet.SetId(21);
-  liftSet.SetName("Lift");
-  liftSet.typeMask = rgnF_Set::kNodeSet;
-  b.Assembly().FeatureList().Add(liftSet);
+  aif_SampleSet(b.Assembly().FeatureList(), lift, 21, rgnF_Set::kNodeSet);
   kloC_ConcentratedForce lifting;
   lifting.SetRegion(lift);
   lifting.SetState("Load", 1, kloC_LoadState(1, {0.0, 0.0, 250.0}));
@@ -400,11 +375,7 @@ inline hst_ModelBuilder aif_SampleModel() {
   rgnC_Region boltPoint("Bolt-Point", {"Assembly"});
   boltPoint.SetKernelInstanceIds({3u});
   boltPoint.SetKernelNodeIndices(3, {5});
-  rgnF_Set boltSet(boltPoint);
-  boltSet.SetId(23);
-  boltSet.SetName("Bolt-Point");
-  boltSet.typeMask = rgnF_Set::kNodeSet;
-  b.Assembly().FeatureList().Add(boltSet);
+  aif_SampleSet(b.Assembly().FeatureList(), boltPoint, 23, rgnF_Set::kNodeSet);
   kseC_ConnectorSection weld;
   weld.SetTypes(1, 0, 0);
   weld.SetConnectionTypeText("Beam");
