@@ -123,9 +123,8 @@ void aif_FastenerBuilder::DiscreteFastener(const cow_String& name,
       AddAssemblyDefinition(
           aif_Comment(cow_String("\n@DODOVE, object=discrete fastener, name=") + name));
       // The whole name is made printable once, by the keyword.
-      AddAssemblyDefinition(aif_Coupling(base + number + (end == 1 ? "_end1" : "_end2"),
-                                         coupling, info, static_cast<std::uint32_t>(label),
-                                         surface));
+      AddAssemblyDefinition(aif_Coupling(base + number + (end == 1 ? "_end1" : "_end2"), coupling,
+                                         info, static_cast<std::uint32_t>(label), surface));
       AddAssemblyDefinition(aif_Distributing(coupling));
     }
   }
