@@ -6118,3 +6118,39 @@ TEST(aif_RandomModelTest, CheckerFollowsCracksAndTransforms) {
       "line 24: undefined nset: crack tip Missing | Front, Missing\n",
       Findings(deck));
 }
+
+TEST(aif_RandomModelTest, CheckerFollowsFasteners) {
+  const std::string deck =
+      "*Assembly, name=Assembly\n"                                                        // 1
+      "*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                                           // 2-4
+      "*Element, type=S3, elset=Face\n 1, 1, 2, 1\n"                                      // 5-6
+      "*Nset, nset=Refs\n 1,\n"                                                           // 7-8
+      "*Surface, type=ELEMENT, name=Skin\nFace, SPOS\n"                                   // 9-10
+      "*Fastener Property, name=P\n0.5\n"                                                 // 11-12
+      "*Fastener Property, name=P\n0.5\n"                                                 // 13-14
+      "*Connector Section, elset=_F_pf_, behavior=C\nCartesian,\n"                        // 15-16
+      "*Fastener, interaction name=F, property=P, reference node set=Refs, elset=_F_pf_, "
+      "coupling=CONTINUUM\n"                                                              // 17
+      "0., 0., 1.\nSkin, Lost\n"                                                          // 18-19
+      "*Fastener, interaction name=G, property=Q, reference node set=Gone, "
+      "coupling=CONTINUUM\n"                                                              // 20
+      "\nSkin\n"                                                                          // 21-22
+      "*Coupling, constraint name=_R_1_end1, ref node=2, surface=Skin\n"                  // 23
+      "*Distributing, weighting method=UNIFORM\n"                                         // 24
+      "*Coupling, constraint name=_R_1_end2, ref node=3, surface=Hull\n"                  // 25
+      "*Distributing, weighting method=UNIFORM\n"                                         // 26
+      "*End Assembly\n"                                                                   // 27
+      "*Connector Behavior, name=C\n";                                                    // 28
+  EXPECT_EQ(
+      "line 25: undefined node: ref node=3 | "
+      "*Coupling, constraint name=_R_1_end2, ref node=3, surface=Hull\n"
+      "line 25: undefined surface: surface=Hull | "
+      "*Coupling, constraint name=_R_1_end2, ref node=3, surface=Hull\n"
+      "line 13: fastener property defined twice: P | *Fastener Property, name=P\n"
+      "line 19: undefined surface: fastener surface Lost | Skin, Lost\n"
+      "line 20: undefined fastener property: property=Q | *Fastener, interaction name=G, "
+      "property=Q, reference node set=Gone, coupling=CONTINUUM\n"
+      "line 20: undefined nset: reference node set=Gone | *Fastener, interaction name=G, "
+      "property=Q, reference node set=Gone, coupling=CONTINUUM\n",
+      Findings(deck));
+}
