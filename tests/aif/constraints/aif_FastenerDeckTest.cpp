@@ -5,6 +5,8 @@
 // leaves no file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "HostModules/hst_ModelBuilder.h"
@@ -120,6 +122,58 @@ TEST_F(FastenerDeck, GoldenDecksPartBasedAndFlat) {
 
 TEST_F(FastenerDeck, EveryFaultLeavesNoFile) {
   ExpectEveryFaultLeavesNoFileBothWays();
+}
+
+// A fastener that claims a kind it is not of.
+class FastenerDeckImpostor : public kefC_Fastener {
+ public:
+  explicit FastenerDeckImpostor(unsigned type) : type_(type) {}
+  unsigned DynTypeId() const override { return type_; }
+  FastenerDeckImpostor* Clone() const override { return new FastenerDeckImpostor(*this); }
+
+ private:
+  unsigned type_;
+};
+
+// A section that claims to be a connector section but is not one.
+class FastenerDeckSectionImpostor : public kseC_Section {
+ public:
+  unsigned DynTypeId() const override { return kseC_ConnectorSection::TypeId(); }
+  FastenerDeckSectionImpostor* Clone() const override {
+    return new FastenerDeckSectionImpostor(*this);
+  }
+};
+
+TEST_F(FastenerDeck, FailedTypeTestStopsTheWriteAndLeavesNoFile) {
+  for (const char* kind :
+       {"kefC_PointFastener", "kefC_DiscreteFastener", "kseC_ConnectorSection"}) {
+    SCOPED_TRACE(kind);
+    hst_ModelBuilder b = FastenerDeckModel();
+    if (kind[1] == 'e') {
+      b.AddFastener("Bolt-D",
+                    FastenerDeckImpostor(kind[5] == 'P' ? kefC_PointFastener::TypeId()
+                                                        : kefC_DiscreteFastener::TypeId()));
+    } else {
+      b.AddSection("Fake", FastenerDeckSectionImpostor());
+      b.AddFastener("Bolt-D", FastenerDeckPoint("Fake", 0));
+    }
+    std::ofstream(path_) << "old deck\n";
+    const bas_NewModel model = b.Model();
+    aif_Job job("Job-1", b.Job(), model);
+    aif_ModelInfo info(job);
+    aif_Builder builder(info);
+    std::string text;
+    try {
+      builder.WriteInputFile(path_, false, true);
+    } catch (const nex_TextException& e) {
+      text = e.Text().Str();
+    }
+    EXPECT_EQ(text.find(std::string("Type test failed: the object is not a ") + kind +
+                        " (source file module/aif/impl/constraints/aif_FastenerBuilder.cpp, line "),
+              0u)
+        << text;
+    EXPECT_FALSE(std::filesystem::exists(path_));
+  }
 }
 
 }  // namespace
