@@ -3319,13 +3319,14 @@ class Generator {
     }
   }
 
-  // A fastener's (or its section's) name: writable, at most 40 characters
-  // (the first line of "*Fastener" names the fastener three times and
-  // cannot be broken before its elset=).
+  // A fastener's (or its section's) name: writable, at most 24 characters.
+  // The first line of "*Fastener" cannot be broken before its elset=: it
+  // names the fastener three times and its reference node set once, so
+  // longer names (or a set name above 60 characters) may pass 256.
   std::string FastenerName(const std::string& stem) {
     std::string name = NameFrom(fastenerRng_, stem);
     std::replace(name.begin(), name.end(), '"', '\'');
-    if (name.size() > 40) name.resize(40);
+    if (name.size() > 24) name.resize(24);
     return name;
   }
 
@@ -3339,12 +3340,21 @@ class Generator {
   // ObjectKinds::fasteners).
   void AddFasteners() {
     Rng& r = fastenerRng_;
-    const auto nodeSets = WrittenNodeSets();
+    std::vector<std::pair<std::string, rgnC_Region>> nodeSets;
+    for (const auto& entry : WrittenNodeSets())
+      if (entry.first.size() <= 60) nodeSets.push_back(entry);
     std::vector<std::pair<std::string, rgnC_Region>> surfaces =
         InstanceRegionsForConstraints(true, false);
-    const std::vector<std::string> assemblySurfaces = WrittenAssemblySurfaces();
-    for (const std::string& name : assemblySurfaces)
+    for (const std::string& name : WrittenAssemblySurfaces())
       surfaces.emplace_back(name, OutputRegion(name, true));
+    // The surfaces attachment vertices attach to are the kernel's own
+    // (plain names, the same in flat and part-based files).
+    std::vector<std::string> assemblySurfaces;
+    for (const std::string& name : WrittenAssemblySurfaces())
+      if (std::all_of(name.begin(), name.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-';
+          }))
+        assemblySurfaces.push_back(name);
     std::vector<std::string> wireSections, ownSections;
     for (const auto& assignment : builder.Assembly().SectionAssignments())
       if (const auto* a = dynamic_cast<const ptoC_SectionAssignment*>(assignment.Get()))
