@@ -3366,7 +3366,8 @@ class Generator {
       if (r.Chance(0.3)) fastener.radiusOfInfluence = r.Chance(0.2) ? 0.0 : r.Real(0.5, 5);
       // Now and then a weighting method the kernel does not know.
       fastener.weightingMethod = static_cast<kefC_WeightingMethodEnum>(r.Uniform(0, 4));
-      fastener.coupling = r.Chance(0.5) ? kefC_CouplingEnum::STRUCTURAL : kefC_CouplingEnum::CONTINUUM;
+      fastener.coupling =
+          r.Chance(0.5) ? kefC_CouplingEnum::STRUCTURAL : kefC_CouplingEnum::CONTINUUM;
       fastener.SetSuppressed(r.Chance(0.1));
       told += fastener.Suppressed() ? " suppressed" : "";
     };
@@ -3434,8 +3435,7 @@ class Generator {
     const ftr_AssemblyAttachments& attachments =
         builder.Assembly().ConstGetFeatureList().AssemblyAttachments();
     if (!attachments.lines.Find(1) || !r.Chance(0.7)) return;
-    rgnC_GeomComponent line{
-        .kind = rgnC_GeomComponent::kEdge, .index = 1, .attachmentLine = true};
+    rgnC_GeomComponent line{.kind = rgnC_GeomComponent::kEdge, .index = 1, .attachmentLine = true};
     line.ends[0].vertexIndex = 501;
     line.ends[1].vertexIndex = 502;
     builder.AddAssemblyGeomComponent(line).AddAssemblyGeomComponent(

@@ -1,6 +1,7 @@
 #include "aif/impl/constraints/aif_FastenerBuilder.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "AFCInputFileWriter/akw_MorvexName.h"
