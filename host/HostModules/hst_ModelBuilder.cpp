@@ -1,6 +1,7 @@
 #include "HostModules/hst_ModelBuilder.h"
 
 #include "ModelDatabase/bas_Mdb.h"
+#include "ModKerLow/brp_Body.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 
 #include "ModKerLow/ptoC_SectionAssignment.h"
@@ -389,6 +390,42 @@ hst_ModelBuilder& hst_ModelBuilder::AddFastener(const cow_String& name,
     features = static_cast<const kefC_EngineeringFeatures&>(held);
   features.AddFastener(name, fastener);
   assembly_.SetEngineeringFeatures(features);
+  return *this;
+}
+
+namespace {
+
+// `object`'s evaluated representation with `component` added (a copy: other
+// copies of the object keep theirs).
+void AddEvaluatedComponent(ftr_PrimaryObject& object, const rgnC_GeomComponent& component) {
+  auto body = object.EvaluatedBody() ? std::make_shared<brp_Body>(*object.EvaluatedBody())
+                                     : std::make_shared<brp_Body>();
+  body->AddComponent(component);
+  object.SetEvaluatedBody(std::move(body));
+}
+
+}  // namespace
+
+hst_ModelBuilder& hst_ModelBuilder::AddAssemblyGeomComponent(const rgnC_GeomComponent& component) {
+  AddEvaluatedComponent(assembly_, component);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddPartGeomComponent(const cow_String& part,
+                                                         const rgnC_GeomComponent& component) {
+  AddEvaluatedComponent(MutablePart(part), component);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::SetAssemblyAttachmentSurfaces(
+    const cow_Map<int, cow_String>& names) {
+  assembly_.FeatureList().SetVertexSurfacePairs("_INT-ATTSETSURF-ASSY-", names);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::SetPartAttachmentSurfaces(
+    const cow_String& part, const cow_Map<int, cow_String>& names) {
+  MutablePart(part).FeatureList().SetVertexSurfacePairs("_INT-ATTSETSURF-PART-", names);
   return *this;
 }
 

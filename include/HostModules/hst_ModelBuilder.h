@@ -18,6 +18,7 @@
 
 #include "AttributesGuiCommon/ajbC_Job.h"
 #include "AttributesIntObj/asoK_Assembly.h"
+#include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 #include "ModKerLow/asoF_PartInstance.h"
 #include "ModKerLow/ptoK_Part.h"
@@ -33,6 +34,7 @@
 #include "OdbAttrEO/kprC_Step.h"
 #include "OdbAttrEO/kprC_TimePoint.h"
 #include "OdbCoreGeom/bme_Mesh.h"
+#include "OdbCoreGeom/rgnC_Region.h"
 #include "QivGeom/gsl_Matrix.h"
 
 class kefC_Fastener;
@@ -148,6 +150,18 @@ class hst_ModelBuilder {
   // kefC_DiscreteFastener) under `name` among the assembly's engineering
   // features.
   hst_ModelBuilder& AddFastener(const cow_String& name, const kefC_Fastener& fastener);
+  // Geometry discrete fasteners attach to: adds `component` (under its
+  // index) to the evaluated representation of the assembly, or of part
+  // `part` (instances added before keep the part as it was).
+  hst_ModelBuilder& AddAssemblyGeomComponent(const rgnC_GeomComponent& component);
+  hst_ModelBuilder& AddPartGeomComponent(const cow_String& part,
+                                         const rgnC_GeomComponent& component);
+  // The surfaces the attachment vertices of the assembly (or of part `part`)
+  // attach to, by vertex index: what the region kernel reports for the
+  // vertex-surface pairs "_INT-ATTSETSURF-ASSY-" (or "_INT-ATTSETSURF-PART-").
+  hst_ModelBuilder& SetAssemblyAttachmentSurfaces(const cow_Map<int, cow_String>& names);
+  hst_ModelBuilder& SetPartAttachmentSurfaces(const cow_String& part,
+                                              const cow_Map<int, cow_String>& names);
 
   // Output requests: stores a copy of `request` (`rule`) under `name` in the
   // model's field output requests, history output requests or remeshing

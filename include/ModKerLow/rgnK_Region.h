@@ -11,6 +11,7 @@
 #include "OdbCoreGeom/rgnC_Region.h"
 #include "QivBasicUtils/cls_Registry.h"
 #include "QivGeom/gdy_CompositeHitSet.h"
+#include "QivGeom/gdy_GeomHitRecord.h"
 #include "QivGeom/gdy_HitRecord.h"
 
 class ftr_PrimaryObject;
@@ -124,6 +125,15 @@ class rgnK_Region : public cls_Object {
   void GetGeomHitRecords(cow_List<std::optional<gsl_Point>>& records, bool withVertices) const {
     (void)withVertices;
     records = region_.KernelRefPointHits();
+  }
+  // The geometry kernel's hit records of the region's geometric components,
+  // in order (a null record where the kernel keeps none): the feature each
+  // lies on and its component index there (rgnC_Region::SetKernelGeomHits).
+  // `withVertices` as above.
+  void GetGeomHitRecords(cow_List<std::optional<gdy_GeomHitRecord>>& records,
+                         bool withVertices) const {
+    (void)withVertices;
+    records = region_.KernelGeomHits();
   }
   // Whether the region holds points only: it has members (HasMembers), no
   // stored element and no geometric component but vertices.

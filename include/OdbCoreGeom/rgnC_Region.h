@@ -18,6 +18,7 @@
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 #include "OdbAttrEO/kern_Object.h"
+#include "QivGeom/gdy_GeomHitRecord.h"
 #include "QivGeom/gsl_Point.h"
 #include "QivGeom/gsl_Vector.h"
 
@@ -170,6 +171,13 @@ class rgnC_Region : public kern_Object {
     refPointSet_ = true;
     refPointHits_ = std::move(hits);
   }
+  // The geometry kernel's hit records of the region's geometric components
+  // (a null record where the kernel keeps none): the feature each lies on
+  // and its component index there.
+  const cow_List<std::optional<gdy_GeomHitRecord>>& KernelGeomHits() const { return geomHits_; }
+  void SetKernelGeomHits(cow_List<std::optional<gdy_GeomHitRecord>> hits) {
+    geomHits_ = std::move(hits);
+  }
 
   // The tangent of the region's beam elements (the zero vector unless set).
   const gsl_Vector& KernelBeamTangent() const { return beamTangent_; }
@@ -198,6 +206,7 @@ class rgnC_Region : public kern_Object {
   gsl_Vector beamTangent_;
   bool refPointSet_ = false;
   cow_List<std::optional<gsl_Point>> refPointHits_;
+  cow_List<std::optional<gdy_GeomHitRecord>> geomHits_;
   cow_String levelSetInstance_;
   cow_List<rgnC_LevelSetNode> levelSets_;
   bool levelSetsComputable_ = true;

@@ -15,6 +15,7 @@
 #include "OdbAttrEO/kern_Object.h"
 
 class bme_Mesh;
+class brp_Body;
 
 // Feature id that stands for the assembly itself in tables keyed by id.
 inline constexpr unsigned ftr_kAssemblyId = 1000;
@@ -185,8 +186,14 @@ class ftr_PrimaryObject : public kern_Object {
   bool EngineeringFeaturesReady() const { return featuresReady_; }
   void SetEngineeringFeaturesReady(bool ready) { featuresReady_ = ready; }
 
+  // The object's evaluated representation (brp_Body.h), or null when the
+  // object has no geometry. Copies of the object share it.
+  const brp_Body* EvaluatedBody() const { return evaluatedBody_.get(); }
+  void SetEvaluatedBody(std::shared_ptr<const brp_Body> body) { evaluatedBody_ = std::move(body); }
+
  private:
   ftr_FeatureList features_;
+  std::shared_ptr<const brp_Body> evaluatedBody_;
   cow_COW<kern_Object> engineeringFeatures_;
   bool featuresReady_ = true;
   int space_ = 2000;

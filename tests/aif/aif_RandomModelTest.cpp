@@ -261,6 +261,14 @@ struct ObjectKinds {
   // instances that are gone; suppressed now and then; now and then a rigid
   // body whose reference point was deleted, which the writer refuses.
   bool constraints = true;
+  // Point-based fasteners on written node sets with target surfaces, on
+  // connector sections of their own (some shared), of the assembly's wires
+  // or missing, or without connector elements; discrete fasteners over the
+  // assembly's attachment line, its ends attached to written assembly
+  // surfaces (or to none). No datum systems: the orientations a fastener's
+  // local system and its connector datums name are not defined in the deck
+  // until the transform builder writes them.
+  bool fasteners = true;
 };
 
 class Rng {
@@ -340,7 +348,8 @@ class Generator {
         cavityRng_(seed * 3266489917u + 127u),
         actuatorRng_(seed * 374761393u + 131u),
         adaptiveMeshRng_(seed * 2869860233u + 137u),
-        constraintRng_(seed * 3432918353u + 139u) {}
+        constraintRng_(seed * 3432918353u + 139u),
+        fastenerRng_(seed * 2891336453u + 149u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -389,6 +398,7 @@ class Generator {
     if (kinds_.actuators) AddActuatorSensors();
     if (kinds_.adaptiveMeshes) AddAdaptiveMeshes();
     if (kinds_.constraints) AddConstraints();
+    if (kinds_.fasteners) AddFasteners();
     PlanEnvironment();
   }
 
@@ -3309,6 +3319,167 @@ class Generator {
     }
   }
 
+  // A fastener's (or its section's) name: writable, at most 24 characters.
+  // The first line of "*Fastener" cannot be broken before its elset=: it
+  // names the fastener three times and its reference node set once, so
+  // longer names (or a set name above 60 characters) may pass 256.
+  std::string FastenerName(const std::string& stem) {
+    std::string name = NameFrom(fastenerRng_, stem);
+    std::replace(name.begin(), name.end(), '"', '\'');
+    if (name.size() > 24) name.resize(24);
+    return name;
+  }
+
+  // Point-based fasteners on written node sets, fastening written surfaces
+  // of instances and of the assembly (an empty region now and then), with
+  // random options; and discrete fasteners over the assembly's attachment
+  // line (when AddConnectors made one), its end vertices attached to
+  // written assembly surfaces or to none, with hit records the builder
+  // passes over (null, no component, no attachment line). Suppressed now
+  // and then. No local system and no connector orientation datums (see
+  // ObjectKinds::fasteners).
+  void AddFasteners() {
+    Rng& r = fastenerRng_;
+    std::vector<std::pair<std::string, rgnC_Region>> nodeSets;
+    for (const auto& entry : WrittenNodeSets())
+      if (entry.first.size() <= 60) nodeSets.push_back(entry);
+    std::vector<std::pair<std::string, rgnC_Region>> surfaces =
+        InstanceRegionsForConstraints(true, false);
+    for (const std::string& name : WrittenAssemblySurfaces())
+      surfaces.emplace_back(name, OutputRegion(name, true));
+    // The surfaces attachment vertices attach to are the kernel's own
+    // (plain names, the same in flat and part-based files).
+    std::vector<std::string> assemblySurfaces;
+    for (const std::string& name : WrittenAssemblySurfaces())
+      if (std::all_of(name.begin(), name.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-';
+          }))
+        assemblySurfaces.push_back(name);
+    std::vector<std::string> wireSections, ownSections;
+    for (const auto& assignment : builder.Assembly().SectionAssignments())
+      if (const auto* a = dynamic_cast<const ptoC_SectionAssignment*>(assignment.Get()))
+        wireSections.push_back(a->SectionName().Str());
+    const auto common = [&r](kefC_Fastener& fastener, std::string& told) {
+      fastener.ur1 = r.Chance(0.7);
+      fastener.ur2 = r.Chance(0.7);
+      fastener.ur3 = r.Chance(0.7);
+      if (r.Chance(0.3)) fastener.radiusOfInfluence = r.Chance(0.2) ? 0.0 : r.Real(0.5, 5);
+      // Now and then a weighting method the kernel does not know.
+      fastener.weightingMethod = static_cast<kefC_WeightingMethodEnum>(r.Uniform(0, 4));
+      fastener.coupling =
+          r.Chance(0.5) ? kefC_CouplingEnum::STRUCTURAL : kefC_CouplingEnum::CONTINUUM;
+      fastener.SetSuppressed(r.Chance(0.1));
+      told += fastener.Suppressed() ? " suppressed" : "";
+    };
+    for (int i = nodeSets.empty() || !r.Chance(0.4) ? 0 : r.Uniform(1, 3); i > 0; --i) {
+      const auto& [on, region] = r.Pick(nodeSets);
+      kefC_PointFastener fastener;
+      fastener.SetRegion(region);
+      std::string told = "on \"" + on + "\"";
+      for (int s = surfaces.empty() ? 0 : r.Uniform(0, 3); s > 0; --s) {
+        if (r.Chance(0.15)) {
+          fastener.targetSurfaces.Append(rgnC_Region());
+          told += " empty surface";
+          continue;
+        }
+        const auto& [name, surface] = r.Pick(surfaces);
+        fastener.targetSurfaces.Append(surface);
+        told += " surface \"" + name + "\"";
+      }
+      fastener.physicalRadius = r.Real(0.1, 2);
+      if (r.Chance(0.4)) fastener.mass = r.Chance(0.2) ? -1.5 : r.Real(0, 3);
+      if (r.Chance(0.3)) fastener.searchRadius = r.Real(0.5, 5);
+      if (r.Chance(0.3)) fastener.numberOfLayers = r.Uniform(1, 4);
+      fastener.adjustOrientation = r.Chance(0.5);
+      fastener.unsorted = r.Chance(0.2);
+      fastener.attachmentMethod = static_cast<kefC_AttachmentMethodEnum>(r.Uniform(0, 3));
+      if (r.Chance(0.5))
+        fastener.projectionDirection = gsl_ModelSegment(
+            gsl_Point(0, 0, 0), gsl_Point(r.Real(-1, 1), r.Real(-1, 1), r.Real(-1, 1)));
+      switch (r.Uniform(0, 3)) {
+        case 0:
+          if (!ownSections.empty() && r.Chance(0.4)) {
+            fastener.connectorSection = r.Pick(ownSections);
+          } else {
+            const std::string section = FastenerName("FConn");
+            kseC_ConnectorSection connector =
+                aif_test::RandomConnectorBehavior(static_cast<unsigned>(r.Uniform(0, 1 << 20)))
+                    .Section();
+            connector.SetTypes(0, 1, 2);
+            connector.SetConnectionTypeText("Cartesian + Cardan");
+            builder.AddSection(cow_String(section), connector);
+            ownSections.push_back(section);
+            fastener.connectorSection = section;
+          }
+          break;
+        case 1:
+          // A section of the assembly's wires (a connector or MPC section)
+          // whose behaviour the instance builder files.
+          if (!wireSections.empty()) fastener.connectorSection = r.Pick(wireSections);
+          break;
+        case 2:
+          fastener.connectorSection = "Missing-Section";
+          break;
+        default:
+          fastener.elementSetIndicator = r.Uniform(1, 3);
+          break;
+      }
+      told += " section \"" + fastener.connectorSection.Str() + "\" indicator " +
+              std::to_string(fastener.elementSetIndicator);
+      common(fastener, told);
+      const std::string name = FastenerName("Fastener");
+      builder.AddFastener(cow_String(name), fastener);
+      description << "point-based fastener \"" << name << "\" " << told << "\n";
+    }
+
+    const ftr_AssemblyAttachments& attachments =
+        builder.Assembly().ConstGetFeatureList().AssemblyAttachments();
+    if (!attachments.lines.Find(1) || !r.Chance(0.7)) return;
+    rgnC_GeomComponent line{.kind = rgnC_GeomComponent::kEdge, .index = 1, .attachmentLine = true};
+    line.ends[0].vertexIndex = 501;
+    line.ends[1].vertexIndex = 502;
+    builder.AddAssemblyGeomComponent(line).AddAssemblyGeomComponent(
+        rgnC_GeomComponent{.kind = rgnC_GeomComponent::kEdge, .index = 2});
+    cow_Map<int, cow_String> attached;
+    std::string told;
+    for (int vertex : {501, 502})
+      if (!assemblySurfaces.empty() && r.Chance(0.8)) {
+        const std::string& surface = r.Pick(assemblySurfaces);
+        attached.Set(vertex, cow_String(surface));
+        told += " vertex " + std::to_string(vertex) + " on \"" + surface + "\"";
+      }
+    builder.SetAssemblyAttachmentSurfaces(attached);
+    description << "attachment line 1 with vertices 501 and 502" << told << "\n";
+    for (int i = r.Uniform(1, 2); i > 0; --i) {
+      kefC_DiscreteFastener fastener;
+      cow_List<std::optional<gdy_GeomHitRecord>> hits;
+      std::string hitsTold;
+      for (int h = r.Uniform(1, 3); h > 0; --h) {
+        switch (r.Uniform(0, 4)) {
+          case 0:
+            hits.Append(std::nullopt), hitsTold += " null";
+            break;
+          case 1:
+            hits.Append(gdy_GeomHitRecord(ftr_kAssemblyId, 2)), hitsTold += " edge 2";
+            break;
+          case 2:
+            hits.Append(gdy_GeomHitRecord(ftr_kAssemblyId, 77)), hitsTold += " component 77";
+            break;
+          default:
+            hits.Append(gdy_GeomHitRecord(ftr_kAssemblyId, 1)), hitsTold += " line 1";
+            break;
+        }
+      }
+      rgnC_Region region(cow_String(FastenerName("Lines")), {"Assembly"});
+      region.SetKernelGeomHits(hits);
+      fastener.SetRegion(region);
+      common(fastener, hitsTold);
+      const std::string name = FastenerName("Discrete");
+      builder.AddFastener(cow_String(name), fastener);
+      description << "discrete fastener \"" << name << "\"" << hitsTold << "\n";
+    }
+  }
+
   // Adaptive mesh constraints on the assembly's written node sets:
   // displacement or velocity, by degrees of freedom, Lagrangian or user;
   // created in a random analysis step, then carried over (2 or 9), modified
@@ -4661,6 +4832,7 @@ class Generator {
   Rng adaptiveMeshRng_{0};
   // Draws of the constraints (ObjectKinds::constraints).
   Rng constraintRng_{0};
+  Rng fastenerRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // The analytical fields that are expressions (concentrated radiation takes
   // no other kind).
@@ -6116,5 +6288,41 @@ TEST(aif_RandomModelTest, CheckerFollowsCracksAndTransforms) {
       "line 20: undefined enrichment: crack name=Crack-2 | "
       "*Contour Integral, crack name=Crack-2, contours=5, xfem\n"
       "line 24: undefined nset: crack tip Missing | Front, Missing\n",
+      Findings(deck));
+}
+
+TEST(aif_RandomModelTest, CheckerFollowsFasteners) {
+  const std::string deck =
+      "*Assembly, name=Assembly\n"                                                        // 1
+      "*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                                           // 2-4
+      "*Element, type=S3, elset=Face\n 1, 1, 2, 1\n"                                      // 5-6
+      "*Nset, nset=Refs\n 1,\n"                                                           // 7-8
+      "*Surface, type=ELEMENT, name=Skin\nFace, SPOS\n"                                   // 9-10
+      "*Fastener Property, name=P\n0.5\n"                                                 // 11-12
+      "*Fastener Property, name=P\n0.5\n"                                                 // 13-14
+      "*Connector Section, elset=_F_pf_, behavior=C\nCartesian,\n"                        // 15-16
+      "*Fastener, interaction name=F, property=P, reference node set=Refs, elset=_F_pf_, "
+      "coupling=CONTINUUM\n"                                                              // 17
+      "0., 0., 1.\nSkin, Lost\n"                                                          // 18-19
+      "*Fastener, interaction name=G, property=Q, reference node set=Gone, "
+      "coupling=CONTINUUM\n"                                                              // 20
+      "\nSkin\n"                                                                          // 21-22
+      "*Coupling, constraint name=_R_1_end1, ref node=2, surface=Skin\n"                  // 23
+      "*Distributing, weighting method=UNIFORM\n"                                         // 24
+      "*Coupling, constraint name=_R_1_end2, ref node=3, surface=Hull\n"                  // 25
+      "*Distributing, weighting method=UNIFORM\n"                                         // 26
+      "*End Assembly\n"                                                                   // 27
+      "*Connector Behavior, name=C\n";                                                    // 28
+  EXPECT_EQ(
+      "line 25: undefined node: ref node=3 | "
+      "*Coupling, constraint name=_R_1_end2, ref node=3, surface=Hull\n"
+      "line 25: undefined surface: surface=Hull | "
+      "*Coupling, constraint name=_R_1_end2, ref node=3, surface=Hull\n"
+      "line 13: fastener property defined twice: P | *Fastener Property, name=P\n"
+      "line 19: undefined surface: fastener surface Lost | Skin, Lost\n"
+      "line 20: undefined fastener property: property=Q | *Fastener, interaction name=G, "
+      "property=Q, reference node set=Gone, coupling=CONTINUUM\n"
+      "line 20: undefined nset: reference node set=Gone | *Fastener, interaction name=G, "
+      "property=Q, reference node set=Gone, coupling=CONTINUUM\n",
       Findings(deck));
 }

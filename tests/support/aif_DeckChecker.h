@@ -90,6 +90,12 @@
 // Cracks: each "*Enrichment" once (its elset= as any other), an XFEM
 // "*Contour Integral" crack name= one of them, every crack-front and
 // crack-tip node set of a contour one defined.
+// Fasteners: the elset= of a "*Fastener" defines the element set the
+// solver generates for its connector elements; "*Fastener Property" named
+// once per model, every property= of a "*Fastener" one of them, its
+// reference node set= a node set and each name of its target-surface lines
+// (after the projection line) a surface; a discrete fastener's "*Coupling"
+// ref node= and surface= as any other.
 // References may precede definitions.
 #pragma once
 
@@ -122,6 +128,7 @@ class DeckChecker {
     SplitLines(deck);
     Parse();
     Define();
+    DefineFastenerSets();
     CheckInstanceOverlaps();
     Refer();
     CheckSections();
@@ -137,6 +144,7 @@ class DeckChecker {
     CheckCyclicSymmetry();
     CheckAdaptiveMeshes();
     CheckCracks();
+    CheckFasteners();
     return std::move(findings_);
   }
 
@@ -1661,6 +1669,47 @@ class DeckChecker {
         const std::vector<std::string> f = Split(text, ',');
         ReferName(record, line, kNset, f[0], "crack front ");
         ReferName(record, line, kNset, f.size() > 1 ? f[1] : std::string(), "crack tip ");
+      }
+    }
+  }
+
+  // The element sets the solver makes for fasteners' connector elements.
+  void DefineFastenerSets() {
+    for (const Record& record : records_)
+      if (record.keyword == "*fastener" && HasOption(record, "elset"))
+        DefineName(record, kElset, "elset");
+  }
+
+  // "*Fastener Property" once per model; a "*Fastener"'s property= one of
+  // them, its reference node set= a node set, its target surfaces (the data
+  // lines after the projection line) surfaces.
+  void CheckFasteners() {
+    std::set<std::string> properties;
+    for (const Record& record : records_) {
+      if (record.keyword != "*fastener property") continue;
+      const std::string name = Normal(Option(record, "name"));
+      if (name.empty())
+        Report(record.line, "empty name", "*Fastener Property");
+      else if (!properties.insert(name).second)
+        Report(record.line, "fastener property defined twice", Trim(Option(record, "name")));
+    }
+    for (const Record& record : records_) {
+      if (record.broken || record.keyword != "*fastener") continue;
+      if (!properties.count(Normal(Option(record, "property"))))
+        Report(record.line, "undefined fastener property",
+               "property=" + Trim(Option(record, "property")));
+      static const std::string kReferenceNodeSet = "reference node set";
+      ReferName(record, record.line, kNset, Option(record, kReferenceNodeSet),
+                kReferenceNodeSet + "=");
+      static const std::string kFastenerSurface = "fastener surface ";
+      for (std::size_t i = 1; i < record.data.size(); ++i) {
+        const auto& [line, text] = record.data[i];
+        for (const std::string& surface : Split(text, ',')) {
+          if (Normal(surface).empty())
+            Report(line, "empty reference", kFastenerSurface);
+          else if (!Resolves(LookupScope(record), kSurface, surface))
+            Report(line, "undefined surface", kFastenerSurface + Trim(surface));
+        }
       }
     }
   }

@@ -1,11 +1,13 @@
 // The fastener builder: point-based fasteners with their connector sections
-// and behaviours, discrete fasteners' banners.
+// and behaviours; discrete fasteners with the couplings of their attachment
+// lines' ends, and the attachment lines a region gives.
 #include "aif/impl/constraints/aif_FastenerBuilder.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "ModKerLow/rgnK_Region.h"
 #include "OdbAttrEO/kbeC_ConnectorElasticity.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/kseC_ConnectorSection.h"
@@ -250,4 +252,159 @@ TEST(aif_FastenerBuilder, LocalSystemAndConnectorOrientation) {
             "*Fastener, interaction name=B, property=B, reference node set=Points, elset=_B_pf_, "
             "coupling=CONTINUUM, attachment method=FACETOFACE, \nweighting method=UNIFORM, "
             "adjust orientation=NO\n");
+}
+
+namespace {
+
+// An attachment line of index `index` from vertex `first` to vertex `second`.
+rgnC_GeomComponent FastenerBuilderLine(int index, int first, int second) {
+  rgnC_GeomComponent line{
+      .kind = rgnC_GeomComponent::kEdge, .index = index, .attachmentLine = true};
+  line.ends[0].vertexIndex = first;
+  line.ends[1].vertexIndex = second;
+  return line;
+}
+
+kefC_DiscreteFastener FastenerBuilderDiscrete(
+    std::initializer_list<std::optional<gdy_GeomHitRecord>> hits) {
+  kefC_DiscreteFastener fastener;
+  rgnC_Region region("Lines", {"Assembly"});
+  region.SetKernelGeomHits(hits);
+  fastener.SetRegion(region);
+  return fastener;
+}
+
+cow_Map<int, cow_String> FastenerBuilderSurfaces(
+    std::initializer_list<std::pair<int, const char*>> pairs) {
+  cow_Map<int, cow_String> names;
+  for (const auto& [vertex, name] : pairs)
+    names.Set(vertex, name);
+  return names;
+}
+
+// The assembly's attachment lines 1 (vertices 11, 12; nodes 1, 2), 2 (13,
+// 14; nodes 3, 4) and 3 (15, 16; nodes 2, 5: node 2 shared with line 1),
+// the surfaces the vertices attach to (vertex 16 to none).
+void FastenerBuilderLines(hst_ModelBuilder& b) {
+  b.AddAssemblyAttachmentLine(1, 1, 2).AddAssemblyAttachmentLine(2, 3, 4).AddAssemblyAttachmentLine(
+      3, 2, 5);
+  b.AddAssemblyGeomComponent(FastenerBuilderLine(1, 11, 12))
+      .AddAssemblyGeomComponent(FastenerBuilderLine(2, 13, 14))
+      .AddAssemblyGeomComponent(FastenerBuilderLine(3, 15, 16));
+  b.SetAssemblyAttachmentSurfaces(FastenerBuilderSurfaces(
+      {{11, "Skin-A"}, {12, "Skin-B"}, {13, "Skin-A"}, {14, "Skin-C"}, {15, "Skin-D"}}));
+}
+
+// The comment, "*Coupling" and "*Distributing" of one served end with the
+// defaults of a discrete fastener.
+std::string FastenerBuilderEnd(const std::string& fastener, const std::string& coupling, int node,
+                               const std::string& surface) {
+  return "** \n** @DODOVE, object=discrete fastener, name=" + fastener +
+         "\n*Coupling, constraint name=" + coupling + ", ref node=" + std::to_string(node) +
+         ", surface=" + surface + "\n*Distributing, weighting method=UNIFORM\n";
+}
+
+}  // namespace
+
+TEST(aif_FastenerBuilder, DiscreteFastenersCoupleEachNodeOnce) {
+  FastenerBuilderContext context([](hst_ModelBuilder& b) {
+    FastenerBuilderLines(b);
+    // F: lines 1 and 2, every end served.
+    b.AddFastener(
+        "F", FastenerBuilderDiscrete({gdy_GeomHitRecord(1000, 1), gdy_GeomHitRecord(1000, 2)}));
+    // G, after F: line 3's first node was coupled by F, its second vertex
+    // attaches to no surface; line 1 again gives nothing.
+    b.AddFastener(
+        "G", FastenerBuilderDiscrete({gdy_GeomHitRecord(1000, 3), gdy_GeomHitRecord(1000, 1)}));
+  });
+  context.builder->Build();
+  EXPECT_EQ(context.Assembly(), "** \n** DISCRETE FASTENER: F\n" +
+                                    FastenerBuilderEnd("F", "_F_1_end1", 1, "Skin-A") +
+                                    FastenerBuilderEnd("F", "_F_1_end2", 2, "Skin-B") +
+                                    FastenerBuilderEnd("F", "_F_2_end1", 3, "Skin-A") +
+                                    FastenerBuilderEnd("F", "_F_2_end2", 4, "Skin-C") +
+                                    "** \n** DISCRETE FASTENER: G\n");
+  EXPECT_EQ(context.Model(), "");
+}
+
+TEST(aif_FastenerBuilder, DiscreteFastenerOptionsAndEndsPassedOver) {
+  FastenerBuilderContext context([](hst_ModelBuilder& b) {
+    FastenerBuilderLines(b);
+    // Line 4 ends in no node at its second end (label 0); line 5 has no
+    // attachment record; edge 6 is no attachment line.
+    b.AddAssemblyAttachmentLine(4, 6, 0);
+    b.AddAssemblyGeomComponent(FastenerBuilderLine(4, 17, 18))
+        .AddAssemblyGeomComponent(FastenerBuilderLine(5, 11, 12))
+        .AddAssemblyGeomComponent(
+            rgnC_GeomComponent{.kind = rgnC_GeomComponent::kEdge, .index = 6});
+    b.SetAssemblyAttachmentSurfaces(
+        FastenerBuilderSurfaces({{11, "Skin-A"}, {12, "Skin-B"}, {17, "Skin-E"}, {18, "Skin-F"}}));
+    // A name the solver takes only quoted, structural, cubic, an influence
+    // radius, UR2 free. Records: null, no component 9, edge 6, line 5 (no
+    // record: no coupling but its place counts), line 4.
+    kefC_DiscreteFastener fastener = FastenerBuilderDiscrete(
+        {std::nullopt, gdy_GeomHitRecord(1000, 9), gdy_GeomHitRecord(1000, 6),
+         gdy_GeomHitRecord(1000, 5), gdy_GeomHitRecord(1000, 4)});
+    fastener.coupling = kefC_CouplingEnum::STRUCTURAL;
+    fastener.weightingMethod = kefC_WeightingMethodEnum::CUBIC;
+    fastener.radiusOfInfluence = 2.5;
+    fastener.ur2 = false;
+    b.AddFastener("Rivet row", fastener);
+    // A weighting method the kernel does not know leaves the coupling's.
+    kefC_DiscreteFastener unknown = FastenerBuilderDiscrete({gdy_GeomHitRecord(1000, 1)});
+    unknown.weightingMethod = static_cast<kefC_WeightingMethodEnum>(7);
+    b.AddFastener("S", unknown);
+  });
+  context.builder->Build();
+  EXPECT_EQ(context.Assembly(),
+            "** \n** DISCRETE FASTENER: Rivet row\n"
+            "** \n** @DODOVE, object=discrete fastener, name=Rivet row\n"
+            "*Coupling, constraint name=\"_Rivet row_2_end1\", ref node=6, surface=Skin-E, "
+            "influence radius=2.5\n"
+            "*Distributing, weighting method=CUBIC, coupling=STRUCTURAL\n"
+            "1, 1\n2, 2\n3, 3\n4, 4\n6, 6\n"
+            "** \n** DISCRETE FASTENER: S\n" +
+                FastenerBuilderEnd("S", "_S_1_end1", 1, "Skin-A") +
+                FastenerBuilderEnd("S", "_S_1_end2", 2, "Skin-B"));
+}
+
+TEST(aif_FastenerBuilder, DiscreteFastenerWithoutAttachmentTableWritesItsBanner) {
+  FastenerBuilderContext context([](hst_ModelBuilder& b) {
+    b.AddAssemblyGeomComponent(FastenerBuilderLine(1, 11, 12));
+    b.SetAssemblyAttachmentSurfaces(FastenerBuilderSurfaces({{11, "Skin-A"}, {12, "Skin-B"}}));
+    b.AddFastener("F", FastenerBuilderDiscrete({gdy_GeomHitRecord(1000, 1)}));
+  });
+  context.builder->Build();
+  EXPECT_EQ(context.Assembly(), "** \n** DISCRETE FASTENER: F\n");
+}
+
+TEST(aif_FastenerBuilder, AttachmentLinesOfTheAssemblyAndOfParts) {
+  unsigned instance = 0;
+  FastenerBuilderContext context([&instance](hst_ModelBuilder& b) {
+    FastenerBuilderLines(b);
+    // The part Q's line 2 joins vertices 21 and 22; its instance Q-1.
+    b.AddPart("Q", hst_GridMesh(1, 1, 1));
+    b.AddPartGeomComponent("Q", FastenerBuilderLine(2, 21, 22));
+    b.SetPartAttachmentSurfaces("Q", FastenerBuilderSurfaces({{22, "Q-Face"}}));
+    instance = b.AddInstance("Q-1", "Q");
+  });
+  // Filled lists are emptied first.
+  cow_List<gml_InstanceGC> lines;
+  lines.Append(gml_InstanceGC{});
+  cow_List<cow_String> names1, names2;
+  names1.Append("old");
+  names2.Append("old");
+  rgnC_Region region("Lines", {"Assembly"});
+  region.SetKernelGeomHits({gdy_GeomHitRecord(instance, 2), gdy_GeomHitRecord(1000, 3),
+                            gdy_GeomHitRecord(77, 1), gdy_GeomHitRecord(instance, 3)});
+  const asoK_Assembly& assembly = *context.mesh->info->Assembly();
+  context.builder->CollectAttachmentLines(assembly, rgnK_Region(&assembly, "Model-1", region),
+                                          lines, names1, names2);
+  // The instance's line with its part's surfaces, the assembly's line 3
+  // with the assembly's; no instance 77; the part has no component 3.
+  std::string text;
+  for (std::size_t i = 0; i < lines.Length(); ++i)
+    text += std::to_string(lines[i].instanceId) + ":" + std::to_string(lines[i].component.index) +
+            " [" + names1[i].Str() + "] [" + names2[i].Str() + "]\n";
+  EXPECT_EQ(text, std::to_string(instance) + ":2 [] [Q-Face]\n1000:3 [Skin-D] []\n");
 }

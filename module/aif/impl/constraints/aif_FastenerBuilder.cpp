@@ -1,11 +1,21 @@
 #include "aif/impl/constraints/aif_FastenerBuilder.h"
 
+#include <cstdint>
+#include <optional>
+#include <string>
+
 #include "AFCInputFileWriter/akw_MorvexName.h"
 #include "AttributesIntObj/asoK_Assembly.h"
+#include "ModKerLow/asoF_PartInstance.h"
 #include "ModKerLow/ptoC_ConnectorOrientation.h"
+#include "ModKerLow/ptoK_Part.h"
+#include "ModKerLow/rgnK_Region.h"
+#include "OdbAttrEO/kcoC_Coupling.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/kseC_ConnectorSection.h"
 #include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/constraints/aif_Coupling.h"
+#include "aif/impl/constraints/aif_Distributing.h"
 #include "aif/impl/constraints/aif_Fastener.h"
 #include "aif/impl/constraints/aif_FastenerProperty.h"
 #include "aif/impl/core/aif_Comment.h"
@@ -18,6 +28,15 @@
 namespace {
 
 constexpr char kFastenerBuilderFile[] = "module/aif/impl/constraints/aif_FastenerBuilder.cpp";
+// The vertex-surface pairs of attachment vertices on the assembly and on parts.
+constexpr char kFastenerAssemblySurfaces[] = "_INT-ATTSETSURF-ASSY-";
+constexpr char kFastenerPartSurfaces[] = "_INT-ATTSETSURF-PART-";
+
+// The surface `pairs` name for vertex `vertex`; empty without pairs or name.
+cow_String FastenerEndSurface(const cow_Map<int, cow_String>* pairs, int vertex) {
+  const cow_String* name = pairs ? pairs->Find(vertex) : nullptr;
+  return name ? *name : cow_String();
+}
 
 // The kernel's axis number of a connector orientation: 0 and 1 as they are,
 // anything else the third axis.
@@ -41,6 +60,11 @@ void aif_FastenerBuilder::BuildFasteners(const asoK_Assembly* assembly) {
   if (!assembly || !assembly->EngineeringFeaturesReady()) return;
   const auto& features = nex_canDynamicCastRef<const kefC_EngineeringFeatures>(
       assembly->ConstGetEngineeringFeatures(), kFastenerBuilderFile, __LINE__);
+  // The assembly's attachment lines with the nodes of both ends (absent:
+  // discrete fasteners get their banners only).
+  const asoK_AttachmentTree *lines = nullptr, *single = nullptr;
+  Info().AttachmentNodeNumbers(ftr_kAssemblyId, lines, single);
+  cow_Btree<int, int> writtenNodes;
   for (const auto& [name, fastener] : features.Fasteners().ConstGetMap()) {
     if (fastener->Suppressed()) continue;
     const cow_String printable = akw_MorvexName(name, false).Printable();
@@ -50,9 +74,94 @@ void aif_FastenerBuilder::BuildFasteners(const asoK_Assembly* assembly) {
                     nex_canDynamicCastRef<const kefC_PointFastener>(*fastener, kFastenerBuilderFile,
                                                                     __LINE__));
     } else if (type == kefC_DiscreteFastener::TypeId()) {
-      nex_canDynamicCastRef<const kefC_DiscreteFastener>(*fastener, kFastenerBuilderFile, __LINE__);
-      AddAssemblyDefinition(aif_Comment(cow_String("\nDISCRETE FASTENER: ") + name));
+      DiscreteFastener(name,
+                       nex_canDynamicCastRef<const kefC_DiscreteFastener>(
+                           *fastener, kFastenerBuilderFile, __LINE__),
+                       *assembly, lines, writtenNodes);
     }
+  }
+}
+
+// The banner, then per attachment line and end a coupling of the end's node
+// to the surface it attaches to. A node is coupled once per file: the
+// written-node set is shared by every discrete fastener of the call.
+void aif_FastenerBuilder::DiscreteFastener(const cow_String& name,
+                                           const kefC_DiscreteFastener& fastener,
+                                           const asoK_Assembly& assembly,
+                                           const asoK_AttachmentTree* lines,
+                                           cow_Btree<int, int>& writtenNodes) {
+  aif_ModelInfo& info = Info();
+  AddAssemblyDefinition(aif_Comment(cow_String("\nDISCRETE FASTENER: ") + name));
+
+  kcoC_Coupling coupling;
+  coupling.SetDatum(fastener.localCsys);
+  coupling.SetInfluenceRadius(fastener.radiusOfInfluence);
+  coupling.SetDof(4, fastener.ur1);
+  coupling.SetDof(5, fastener.ur2);
+  coupling.SetDof(6, fastener.ur3);
+  const int method = static_cast<int>(fastener.weightingMethod);
+  if (method >= kcoC_Coupling::kUniform && method <= kcoC_Coupling::kCubic)
+    coupling.SetWeightingMethod(method);
+  if (fastener.coupling == kefC_CouplingEnum::STRUCTURAL)
+    coupling.SetCouplingType(kcoC_Coupling::kStructural);
+
+  cow_List<gml_InstanceGC> attached;
+  cow_List<cow_String> endNames1, endNames2;
+  CollectAttachmentLines(assembly, rgnK_Region(&assembly, info.ModelName(), fastener.Region()),
+                         attached, endNames1, endNames2);
+  const cow_String base = cow_String("_") + name + "_";
+  if (!lines) return;
+  for (std::size_t i = 0; i < attached.Length(); ++i) {
+    const asoK_AttachmentRecord* record = lines->Find(attached[i].component.index);
+    if (!record) continue;
+    const cow_String number(std::to_string(i + 1));
+    for (int end = 1; end <= 2; ++end) {
+      const cow_String& surface = end == 1 ? endNames1[i] : endNames2[i];
+      const int label = end == 1 ? record->end1.label : record->end2.label;
+      // A label of 0 names no node: the coupling would fall back on kernel
+      // regions it does not have and be written without node or surface.
+      if (surface.IsEmpty() || label <= 0 || !writtenNodes.Set(label, 1)) continue;
+      AddAssemblyDefinition(
+          aif_Comment(cow_String("\n@DODOVE, object=discrete fastener, name=") + name));
+      // The whole name is made printable once, by the keyword.
+      AddAssemblyDefinition(aif_Coupling(base + number + (end == 1 ? "_end1" : "_end2"), coupling,
+                                         info, static_cast<std::uint32_t>(label), surface));
+      AddAssemblyDefinition(aif_Distributing(coupling));
+    }
+  }
+}
+
+void aif_FastenerBuilder::CollectAttachmentLines(const asoK_Assembly& assembly,
+                                                 const rgnK_Region& region,
+                                                 cow_List<gml_InstanceGC>& lines,
+                                                 cow_List<cow_String>& endNames1,
+                                                 cow_List<cow_String>& endNames2) {
+  lines.Clear();
+  endNames1.Clear();
+  endNames2.Clear();
+  aif_ModelInfo& info = Info();
+  cow_List<std::optional<gdy_GeomHitRecord>> records;
+  region.GetGeomHitRecords(records, false);
+  for (const std::optional<gdy_GeomHitRecord>& record : records) {
+    if (!record) continue;
+    const unsigned id = record->GetInstanceId();
+    const rgnC_GeomComponent* component = nullptr;
+    const cow_Map<int, cow_String>* pairs = nullptr;
+    if (id == ftr_kAssemblyId) {
+      component = brp_GetGC(assembly.EvaluatedBody(), record->GetComponentIndex());
+      info.VertexSurfaceName(id, assembly.ConstGetFeatureList(), kFastenerAssemblySurfaces, pairs);
+    } else {
+      const asoF_PartInstance* instance =
+          asoF_Utils::ConstGetPartInstance(assembly.ConstGetFeatureList(), id);
+      if (!instance) continue;
+      const ptoK_Part& part = asoK_Assembly::GetOriginalPart(*instance);
+      component = brp_GetGC(part.EvaluatedBody(), record->GetComponentIndex());
+      info.VertexSurfaceName(id, part.ConstGetFeatureList(), kFastenerPartSurfaces, pairs);
+    }
+    if (!component || !gml_IsAttachmentLine(*component)) continue;
+    lines.Append(gml_InstanceGC{id, *component});
+    endNames1.Append(FastenerEndSurface(pairs, component->ends[0].vertexIndex));
+    endNames2.Append(FastenerEndSurface(pairs, component->ends[1].vertexIndex));
   }
 }
 
