@@ -19,6 +19,7 @@
 #include "OdbAttrEO/kprC_AdptMeshCons.h"
 #include "OdbAttrEO/kseC_ConnectorSection.h"
 #include "OdbAttrEO/kseC_MPCSection.h"
+#include "QivBasicUtils/nex_Exception.h"
 #include "aif/conditions/aif_ColumnDeckModel.h"
 #include "aif/impl/loads/aif_LoadHeader.h"
 #include "aif/impl/sections/aif_NewConnectorSection.h"
@@ -403,4 +404,23 @@ TEST(aif_TransformBuilder, EngineeringFeaturesOncePerPartOrPerInstance) {
     const TransformBuilderRun run(TransformFeatureModel(true, false, false));
     EXPECT_EQ(TransformBuilderRun::Text(run.builder.PartDefinition("Block")), "");
   }
+}
+
+TEST(aif_TransformBuilder, FeaturesOfAnotherClassFailTheTypeTest) {
+  hst_ModelBuilder b = TransformColumnModel();
+  b.Assembly().SetEngineeringFeatures(kefC_Spring());
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(), model);
+  aif_ModelInfo info(job);
+  aif_TransformBuilder builder(info);
+  std::string text;
+  try {
+    builder.Build();
+  } catch (const nex_TextException& e) {
+    text = e.Text().Str();
+  }
+  EXPECT_NE(text.find("Type test failed: the object is not a kefC_EngineeringFeatures (source file "
+                      "module/aif/impl/model/aif_TransformBuilder.cpp"),
+            std::string::npos)
+      << text;
 }

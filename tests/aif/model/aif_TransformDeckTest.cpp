@@ -5,6 +5,8 @@
 // in the deck; every file or allocation fault leaves no file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <initializer_list>
 #include <set>
 #include <string>
@@ -12,6 +14,7 @@
 #include "HostModules/hst_ModelBuilder.h"
 #include "ModKerLow/dtu_DatumCsys.h"
 #include "ModKerLow/ptoC_ConnectorOrientation.h"
+#include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Set.h"
 #include "OdbAttrEO/kbcC_BC.h"
 #include "OdbAttrEO/kcoC_Coupling.h"
@@ -22,7 +25,9 @@
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "OdbAttrEO/kseC_ConnectorSection.h"
 #include "OdbAttrEO/kseC_MPCSection.h"
+#include "QivBasicUtils/nex_Exception.h"
 #include "aif/conditions/aif_ColumnDeckModel.h"
+#include "aif/impl/core/aif_Builder.h"
 #include "aif/interactions/aif_PartSurface.h"
 #include "aif/sections/aif_FeatureTestSupport.h"
 #include "support/aif_FaultLoops.h"
@@ -200,6 +205,21 @@ std::set<std::string> TransformDeckNames(const std::string& deck, const std::str
   return names;
 }
 
+// The text of the failed type test that stops writing `b`'s model data to
+// `path`; empty when none does.
+std::string TransformDeckTypeError(const hst_ModelBuilder& b, const std::string& path) {
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(), model);
+  aif_ModelInfo info(job);
+  aif_Builder builder(info);
+  try {
+    builder.WriteInputFile(path, false, true);
+  } catch (const nex_TextException& e) {
+    return e.Text().Str();
+  }
+  return std::string();
+}
+
 }  // namespace
 
 TEST_F(TransformDeck, GoldenDecksPartBasedAndFlat) {
@@ -232,4 +252,36 @@ TEST_F(TransformDeck, EveryNameReferredToIsDefined) {
 
 TEST_F(TransformDeck, EveryFaultLeavesNoFile) {
   ExpectEveryFaultLeavesNoFileBothWays();
+}
+
+TEST_F(TransformDeck, ErrorsStopTheWriteAndLeaveNoFile) {
+  // A coupling in a datum that is no coordinate system.
+  {
+    hst_ModelBuilder b = TransformDeckModel();
+    dtu_Datum point;
+    point.SetId(60);
+    point.SetName("Point");
+    b.Assembly().FeatureList().Add(point);
+    kcoC_Coupling coupling(ColumnDeckRegion("Base", 1, {0}),
+                           rgnC_Region("Upper", {"Assembly", "Block-1"}),
+                           kcoC_Coupling::kKinematic);
+    coupling.SetDatum({{}, "Point"});
+    b.AddConstraint("Coupling-3", coupling);
+    std::ofstream(path_) << "old deck\n";
+    EXPECT_EQ(aif_test::DriverWriteError(b, path_), "Wrong datum type. Expected CSYS.");
+    EXPECT_FALSE(std::filesystem::exists(path_));
+  }
+  // An entry of the connector orientations that is no connector orientation
+  // fails the type test, naming the builder's source.
+  {
+    hst_ModelBuilder b = TransformDeckModel();
+    b.AddConnectorOrientation(ptoC_SectionAssignment());
+    std::ofstream(path_) << "old deck\n";
+    const std::string text = TransformDeckTypeError(b, path_);
+    EXPECT_NE(text.find("Type test failed: the object is not a ptoC_ConnectorOrientation (source "
+                        "file module/aif/impl/model/aif_TransformBuilder.cpp"),
+              std::string::npos)
+        << text;
+    EXPECT_FALSE(std::filesystem::exists(path_));
+  }
 }
