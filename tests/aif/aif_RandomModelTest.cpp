@@ -837,8 +837,7 @@ class Generator {
   // `command` (a T); a copy it changes (returning true) replaces the object.
   template <class T, class Repository, class Orient>
   void OrientEach(const char* command, Orient orient) {
-    auto* repository =
-        dynamic_cast<Repository*>(&builder.MutableModel().MutableExtension(command));
+    auto* repository = dynamic_cast<Repository*>(&builder.MutableModel().MutableExtension(command));
     if (!repository) return;
     for (const cow_String& name : repository->Keys()) {
       std::unique_ptr<T> copy(repository->ConstGet(name).Clone());
@@ -936,7 +935,9 @@ class Generator {
       const auto* assignment = dynamic_cast<const ptoC_SectionAssignment*>(attribute.Get());
       if (!assignment || !r.Chance(0.6)) continue;
       ptoC_ConnectorOrientation orientation(assignment->RegionRef());
-      const auto axis = [&] { return static_cast<ptoC_MaterialOrientation::axisEnm>(r.Uniform(0, 2)); };
+      const auto axis = [&] {
+        return static_cast<ptoC_MaterialOrientation::axisEnm>(r.Uniform(0, 2));
+      };
       const auto angle = [&] { return r.Chance(0.5) ? 0.0 : r.Real(-45, 45); };
       if (r.Chance(0.8)) orientation.SetFirst(AssemblyDatum(), axis(), angle());
       if (r.Chance(0.5)) orientation.SetSecond(AssemblyDatum(), axis(), angle());
