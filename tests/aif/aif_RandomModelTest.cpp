@@ -847,7 +847,7 @@ class Generator {
 
   void AddDatumOrientations() {
     Rng& r = datumRng_;
-    if (!r.Chance(0.7)) return;
+    if (!r.Chance(0.85)) return;
     std::string told;
     auto note = [&](const std::string& what, const std::string& name, const dtmC_DatumRef& d) {
       told += " " + what + " \"" + name + "\" in \"" + std::string(d.name.View()) + "\"";
@@ -855,7 +855,7 @@ class Generator {
     OrientEach<kcoC_Constraint, mdl_MapString2ObjCow<kcoC_Constraint>>(
         bas_NewModel::constraintCmd, [&](const std::string& name, kcoC_Constraint& constraint) {
           if (auto* coupling = dynamic_cast<kcoC_Coupling*>(&constraint)) {
-            if (!r.Chance(0.5)) return false;
+            if (!r.Chance(0.7)) return false;
             coupling->SetDatum(AssemblyDatum());
             note("coupling", name, coupling->Datum());
             return true;
@@ -887,7 +887,7 @@ class Generator {
           const unsigned type = load.DynTypeId();
           if (type == kloC_SurfaceTraction::TypeId() || type == kloC_ShellEdgeLoad::TypeId()) {
             auto& traction = static_cast<kloC_Traction&>(load);
-            if (!traction.OrientationName().IsEmpty() || !r.Chance(0.5)) return false;
+            if (!traction.OrientationName().IsEmpty() || !r.Chance(0.8)) return false;
             traction.SetDatum(AssemblyDatum(), r.Chance(0.5) ? 0.0 : r.Real(-90, 90));
             traction.SetOrientationAxis(r.Uniform(0, 3));
             note("traction", name, traction.DatumRef());
