@@ -1,6 +1,8 @@
 #include "AttributesIntObj/asoK_AttributeUtils.h"
 
+#include "AttributesIntObj/asoK_Assembly.h"
 #include "ModKerLow/ptoC_ConnectorOrientation.h"
+#include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnK_Region.h"
 
 namespace {
@@ -35,4 +37,18 @@ bool asoK_AttributeUtils::FindOrientation(const Attributes& orientations, const 
     return true;
   }
   return false;
+}
+
+int asoK_AttributeUtils::FindAttributeFromRegion(const rgnC_Region& region,
+                                                 const asoK_Assembly* assembly,
+                                                 const cow_String& modelName,
+                                                 const Attributes& attributes) {
+  const rgnK_Region wires(assembly, modelName, region);
+  for (std::size_t i = 0; i < attributes.Length(); ++i) {
+    if (attributes[i]->DynTypeId() != ptoC_SectionAssignment::TypeId()) continue;
+    const auto& assignment = static_cast<const ptoC_SectionAssignment&>(*attributes[i]);
+    if (wires.Clash(rgnK_Region(assembly, modelName, assignment.RegionRef())) == 0)
+      return static_cast<int>(i);
+  }
+  return -1;
 }

@@ -9,6 +9,7 @@
 #include "OdbAttrEO/kern_Object.h"
 #include "OdbCoreGeom/rgnC_Region.h"
 
+class asoK_Assembly;
 class ptoC_ConnectorOrientation;
 
 class asoK_AttributeUtils {
@@ -27,4 +28,10 @@ class asoK_AttributeUtils {
   static bool FindOrientation(const Attributes& orientations, const rgnC_Region& region,
                               const cow_String& modelName, int& index,
                               ptoC_ConnectorOrientation& orientation);
+  // The index in `attributes` of the section assignment (ptoC_SectionAssignment)
+  // of `region`: the first whose region is `region` (rgnK_Region::Clash 0,
+  // both resolved in `assembly`); -1 when none is. Other attributes are
+  // passed over.
+  static int FindAttributeFromRegion(const rgnC_Region& region, const asoK_Assembly* assembly,
+                                     const cow_String& modelName, const Attributes& attributes);
 };

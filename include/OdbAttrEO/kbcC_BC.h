@@ -258,9 +258,14 @@ class kbcC_BC : public kprC_PropagatingObject {
   // The condition holds its current value.
   bool Fixed() const { return fixed_; }
   void SetFixed(bool fixed) { fixed_ = fixed; }
+  // The datum coordinate system the condition's degrees of freedom are
+  // given in; a null reference for the global system.
+  const dtmC_DatumRef& LocalCsys() const { return localCsys_; }
+  void SetLocalCsys(const dtmC_DatumRef& csys) { localCsys_ = csys; }
 
  private:
   rgnC_Region region_;
+  dtmC_DatumRef localCsys_;
   cow_String createdStep_;
   int distribution_ = kUniform;
   cow_String fieldName_;

@@ -14,6 +14,9 @@ struct kcoC_EquationTerm {
   double coefficient = 0.0;
   cow_String setName;
   int dof = 0;
+  // The id of the assembly's datum coordinate system the degree of freedom
+  // is expressed in; -1 for the global system.
+  int csysId = -1;
 };
 
 class kcoC_Equation : public kcoC_Constraint {

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "ModKerLow/dtmK_Datum.h"
 #include "OdbAttrEO/kcoC_Constraint.h"
 #include "OdbCoreGeom/rgnC_Region.h"
 
@@ -35,6 +36,11 @@ class kcoC_MPC : public kcoC_Constraint {
   int UserMode() const { return userMode_; }
   int UserType() const { return userType_; }
 
+  // The local system the constrained nodes are transformed into; a null
+  // reference when there is none.
+  const dtmC_DatumRef& Datum() const { return datum_; }
+  void SetDatum(const dtmC_DatumRef& datum) { datum_ = datum; }
+
   void SetUser(int mode, int type) {
     userMode_ = mode;
     userType_ = type;
@@ -46,4 +52,5 @@ class kcoC_MPC : public kcoC_Constraint {
   int type_ = kBeam;
   int userMode_ = 0;
   int userType_ = 0;
+  dtmC_DatumRef datum_;
 };

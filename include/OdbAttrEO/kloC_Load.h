@@ -177,8 +177,14 @@ class kloC_Load : public kprC_PropagatingObject {
   bool Follower() const { return follower_; }
   void SetFollower(bool follower) { follower_ = follower; }
 
+  // Concentrated forces and moments: the datum coordinate system their
+  // components are given in; a null reference for the global system.
+  const dtmC_DatumRef& LocalCsys() const { return localCsys_; }
+  void SetLocalCsys(const dtmC_DatumRef& csys) { localCsys_ = csys; }
+
  private:
   rgnC_Region region_;
+  dtmC_DatumRef localCsys_;
   rgnC_Region secondRegion_;
   cow_String fieldName_;
   int distribution_ = 0;
@@ -229,6 +235,9 @@ class kloC_Traction : public kloC_Load {
     datum_ = datum;
     orientationNumber_ = number;
   }
+  // The local axis (0, 1, 2) the datum system is turned about by the angle.
+  int OrientationAxis() const { return orientationAxis_; }
+  void SetOrientationAxis(int axis) { orientationAxis_ = axis; }
   const gsl_ModelSegment& DirectionSegment() const { return direction_; }
   void SetDirectionSegment(const gsl_ModelSegment& direction) { direction_ = direction; }
 
@@ -238,6 +247,7 @@ class kloC_Traction : public kloC_Load {
   cow_String orientationName_;
   dtmC_DatumRef datum_;
   double orientationNumber_ = 0.0;
+  int orientationAxis_ = 0;
   gsl_ModelSegment direction_;
 };
 

@@ -9,6 +9,7 @@
 #include "BasShared/cow_COW.h"
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
+#include "ModKerLow/dtmK_Datum.h"
 #include "ModelDatabase/mdl_PropAttr.h"
 #include "OdbAttrEO/kern_Object.h"
 #include "OdbAttrEO/kprC_PropagatingObject.h"
@@ -84,10 +85,15 @@ class kprC_AdptMeshCons : public kprC_PropagatingObject {
 
   const rgnC_Region& Region() const { return region_; }
   void SetRegion(const rgnC_Region& region) { region_ = region; }
+  // The datum coordinate system the constrained mesh motion is given in; a
+  // null reference for the global system.
+  const dtmC_DatumRef& LocalCsys() const { return localCsys_; }
+  void SetLocalCsys(const dtmC_DatumRef& csys) { localCsys_ = csys; }
 
  private:
   int motionType_ = 0;
   rgnC_Region region_;
+  dtmC_DatumRef localCsys_;
 };
 
 class kprC_DispAdptMeshCons : public kprC_AdptMeshCons {

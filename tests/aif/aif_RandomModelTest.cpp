@@ -29,6 +29,7 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <random>
 #include <set>
 #include <sstream>
@@ -38,6 +39,7 @@
 #include "AttributesIntObj/asoK_RotationalAxis.h"
 #include "HostModules/hst_ModelBuilder.h"
 #include "ModKerLow/dtu_DatumCsys.h"
+#include "ModKerLow/ptoC_ConnectorOrientation.h"
 #include "ModKerLow/ptoC_MaterialOrientation.h"
 #include "ModKerLow/ptoC_RebarOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
@@ -78,6 +80,7 @@
 #include "OdbAttrEO/korC_IntegratedOutputSection.h"
 #include "OdbAttrEO/korC_Output.h"
 #include "OdbAttrEO/kpfC_Field.h"
+#include "OdbAttrEO/kprC_AdptMeshCons.h"
 #include "OdbAttrEO/kprC_StepRequests.h"
 #include "OdbAttrEO/kprC_TimePoint.h"
 #include "OdbAttrEO/kseC_BeamSection.h"
@@ -181,8 +184,8 @@ struct ObjectKinds {
   // (7 of 20,000 models).
   bool overlongNames = false;
   // Springs and dashpots (two-point and to ground) of parts and of the
-  // assembly, without orientation datums (their orientations are not
-  // defined in the deck yet).
+  // assembly; with datumOrientations, now and then oriented by a datum
+  // system (as are rotary inertias).
   bool springs = true;
   // Point masses, rotary inertias, heat capacitances and nonstructural
   // masses of parts and of the assembly.
@@ -269,6 +272,13 @@ struct ObjectKinds {
   // local system and its connector datums name are not defined in the deck
   // until the transform builder writes them.
   bool fasteners = true;
+  // Datum systems of the assembly and the parts that objects are given in:
+  // couplings, multi-point constraints and equation terms, tractions,
+  // inertia reliefs, concentrated forces and moments, displacement and
+  // velocity conditions, adaptive mesh constraints, integrated output
+  // sections, connectors of the assembly's wire sets (one or two systems,
+  // turned now and then), springs and rotary inertias.
+  bool datumOrientations = true;
 };
 
 class Rng {
@@ -349,7 +359,8 @@ class Generator {
         actuatorRng_(seed * 374761393u + 131u),
         adaptiveMeshRng_(seed * 2869860233u + 137u),
         constraintRng_(seed * 3432918353u + 139u),
-        fastenerRng_(seed * 2891336453u + 149u) {}
+        fastenerRng_(seed * 2891336453u + 149u),
+        datumRng_(seed * 1181783497u + 157u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -399,6 +410,7 @@ class Generator {
     if (kinds_.adaptiveMeshes) AddAdaptiveMeshes();
     if (kinds_.constraints) AddConstraints();
     if (kinds_.fasteners) AddFasteners();
+    if (kinds_.datumOrientations) AddDatumOrientations();
     PlanEnvironment();
   }
 
@@ -766,6 +778,186 @@ class Generator {
     AddPartFeatures(part, kernel);
   }
 
+  // --- datum systems objects are given in (drawn from datumRng_) ---------
+
+  // A datum coordinate system of a random kind added to `object` under a
+  // new name (now and then one the file must quote); its name and id.
+  std::pair<std::string, unsigned> AddDatumSystem(ftr_PrimaryObject& object) {
+    Rng& r = datumRng_;
+    const std::string name =
+        "Csys" + std::string(r.Chance(0.2) ? " " : "-") + std::to_string(++datumIds_);
+    const gsl_Vector axes[3][3] = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}},
+                                   {{0, 1, 0}, {-1, 0, 0}, {0, 0, 1}},
+                                   {{1, 0, 0}, {0, 0, -1}, {0, 1, 0}}};
+    const int turn = r.Uniform(0, 2);
+    dtu_DatumCsys datum(r.Uniform(1, 3), {r.Real(-2, 2), r.Real(-2, 2), 0.0}, axes[turn][0],
+                        axes[turn][1], axes[turn][2]);
+    datum.SetId(datumIds_);
+    datum.SetName(name);
+    object.FeatureList().Add(datum);
+    return {name, datumIds_};
+  }
+
+  // One of the assembly's datum systems (made on first use, two to four).
+  dtmC_DatumRef AssemblyDatum() {
+    if (assemblyDatums_.empty())
+      for (int n = datumRng_.Uniform(2, 4); n > 0; --n)
+        assemblyDatums_.push_back(AddDatumSystem(builder.Assembly()));
+    return {{}, cow_String(datumRng_.Pick(assemblyDatums_).first)};
+  }
+
+  // Gives springs and point masses of `features` (of `object`, a part whose
+  // datum references name `owners`, or the assembly) a datum system of
+  // `object` now and then. Not for a part whose name holds a double quote:
+  // the orientation's name holds the part's name, and a name holding a quote
+  // is written as it stands (unbalanced when the quote is unpaired).
+  void OrientFeatures(kefC_EngineeringFeatures& features, ftr_PrimaryObject& object,
+                      const cow_List<cow_String>& owners, std::string& told) {
+    Rng& r = datumRng_;
+    if (!r.Chance(0.5)) return;
+    for (const cow_String& owner : owners)
+      if (owner.Find('"') != cow_String::npos) return;
+    std::vector<std::string> systems;
+    for (int n = r.Uniform(1, 2); n > 0; --n)
+      systems.push_back(AddDatumSystem(object).first);
+    auto datum = [&] { return dtmC_DatumRef{owners, cow_String(r.Pick(systems))}; };
+    kefC_EngineeringFeatures oriented;
+    for (const cow_COW<kefC_Spring>& spring : features.Springs()) {
+      std::unique_ptr<kefC_Spring> copy(spring->Clone());
+      if (r.Chance(0.6)) {
+        copy->SetOrientationDatum(datum());
+        told += " spring \"" + std::string(copy->Name().View()) + "\" in \"" +
+                std::string(copy->OrientationDatum().name.View()) + "\"";
+      }
+      oriented.AddSpring(*copy);
+    }
+    for (const cow_COW<kefC_Inertia>& inertia : features.Inertias()) {
+      std::unique_ptr<kefC_Inertia> copy(inertia->Clone());
+      if (auto* point = dynamic_cast<kefC_PointMassInertia*>(copy.get()); point && r.Chance(0.6)) {
+        point->SetOrientationDatum(datum());
+        told += " inertia \"" + std::string(point->Name().View()) + "\" in \"" +
+                std::string(point->OrientationDatum().name.View()) + "\"";
+      }
+      oriented.AddInertia(*copy);
+    }
+    features = oriented;
+  }
+
+  // Calls `orient` on a copy of every object of the repository of
+  // `command` (a T); a copy it changes (returning true) replaces the object.
+  template <class T, class Repository, class Orient>
+  void OrientEach(const char* command, Orient orient) {
+    auto* repository = dynamic_cast<Repository*>(&builder.MutableModel().MutableExtension(command));
+    if (!repository) return;
+    for (const cow_String& name : repository->Keys()) {
+      std::unique_ptr<T> copy(repository->ConstGet(name).Clone());
+      if (orient(std::string(name.View()), *copy)) repository->Set(name, *copy);
+    }
+  }
+
+  void AddDatumOrientations() {
+    Rng& r = datumRng_;
+    if (!r.Chance(0.85)) return;
+    std::string told;
+    auto note = [&](const std::string& what, const std::string& name, const dtmC_DatumRef& d) {
+      told += " " + what + " \"" + name + "\" in \"" + std::string(d.name.View()) + "\"";
+    };
+    OrientEach<kcoC_Constraint, mdl_MapString2ObjCow<kcoC_Constraint>>(
+        bas_NewModel::constraintCmd, [&](const std::string& name, kcoC_Constraint& constraint) {
+          if (auto* coupling = dynamic_cast<kcoC_Coupling*>(&constraint)) {
+            if (!r.Chance(0.7)) return false;
+            coupling->SetDatum(AssemblyDatum());
+            note("coupling", name, coupling->Datum());
+            return true;
+          }
+          if (auto* mpc = dynamic_cast<kcoC_MPC*>(&constraint)) {
+            if (!r.Chance(0.3)) return false;
+            mpc->SetDatum(AssemblyDatum());
+            note("MPC", name, mpc->Datum());
+            return true;
+          }
+          auto* equation = dynamic_cast<kcoC_Equation*>(&constraint);
+          if (!equation || !r.Chance(0.4)) return false;
+          cow_List<kcoC_EquationTerm> terms;
+          for (kcoC_EquationTerm term : equation->Terms()) {
+            if (r.Chance(0.5)) {
+              const std::string system(AssemblyDatum().name.View());
+              for (const auto& [datum, id] : assemblyDatums_)
+                if (datum == system) term.csysId = static_cast<int>(id);
+              told += " equation \"" + name + "\" term \"" + std::string(term.setName.View()) +
+                      "\" in \"" + system + "\"";
+            }
+            terms.Append(term);
+          }
+          equation->SetTerms(terms);
+          return true;
+        });
+    OrientEach<kloC_Load, kprC_PropagatingContainer<kloC_Load>>(
+        bas_NewModel::loadCmd, [&](const std::string& name, kloC_Load& load) {
+          const unsigned type = load.DynTypeId();
+          if (type == kloC_SurfaceTraction::TypeId() || type == kloC_ShellEdgeLoad::TypeId()) {
+            auto& traction = static_cast<kloC_Traction&>(load);
+            if (!traction.OrientationName().IsEmpty() || !r.Chance(0.8)) return false;
+            traction.SetDatum(AssemblyDatum(), r.Chance(0.5) ? 0.0 : r.Real(-90, 90));
+            traction.SetOrientationAxis(r.Uniform(0, 3));
+            note("traction", name, traction.DatumRef());
+          } else if (type == kloC_InertiaRelief::TypeId()) {
+            if (!r.Chance(0.5)) return false;
+            static_cast<kloC_InertiaRelief&>(load).SetDatumRef(AssemblyDatum());
+            note("inertia relief", name, static_cast<kloC_InertiaRelief&>(load).DatumRef());
+          } else if (type == kloC_ConcentratedForce::TypeId() || type == kloC_Moment::TypeId()) {
+            if (!r.Chance(0.3)) return false;
+            load.SetLocalCsys(AssemblyDatum());
+            note("concentrated load", name, load.LocalCsys());
+          } else {
+            return false;
+          }
+          return true;
+        });
+    OrientEach<kbcC_BC, kprC_PropagatingContainer<kbcC_BC>>(
+        bas_NewModel::bcCmd, [&](const std::string& name, kbcC_BC& condition) {
+          const unsigned type = condition.DynTypeId();
+          if (type != kbcC_DisplacementBC::TypeId() && type != kbcC_VelocityBC::TypeId())
+            return false;
+          if (condition.Region().Name().IsEmpty() || !r.Chance(0.3)) return false;
+          condition.SetLocalCsys(AssemblyDatum());
+          note("boundary condition", name, condition.LocalCsys());
+          return true;
+        });
+    OrientEach<kprC_AdptMeshCons, kprC_PropagatingContainer<kprC_AdptMeshCons>>(
+        bas_NewModel::adaptiveMeshConstraintCmd,
+        [&](const std::string& name, kprC_AdptMeshCons& constraint) {
+          if (constraint.Region().Name().IsEmpty() || !r.Chance(0.3)) return false;
+          constraint.SetLocalCsys(AssemblyDatum());
+          note("adaptive mesh constraint", name, constraint.LocalCsys());
+          return true;
+        });
+    OrientEach<korC_IntegratedOutputSection, mdl_MapString2ObjCow<korC_IntegratedOutputSection>>(
+        bas_NewModel::integratedOutputSectionCmd,
+        [&](const std::string& name, korC_IntegratedOutputSection& section) {
+          if (!r.Chance(0.5)) return false;
+          section.SetOrientation(AssemblyDatum());
+          note("integrated output section", name, section.Orientation());
+          return true;
+        });
+    // Connectors: the wire sets' orientations, one or two systems.
+    for (const cow_COW<kern_Object>& attribute : builder.Assembly().SectionAssignments()) {
+      const auto* assignment = dynamic_cast<const ptoC_SectionAssignment*>(attribute.Get());
+      if (!assignment || !r.Chance(0.6)) continue;
+      ptoC_ConnectorOrientation orientation(assignment->RegionRef());
+      const auto axis = [&] {
+        return static_cast<ptoC_MaterialOrientation::axisEnm>(r.Uniform(0, 2));
+      };
+      const auto angle = [&] { return r.Chance(0.5) ? 0.0 : r.Real(-45, 45); };
+      if (r.Chance(0.8)) orientation.SetFirst(AssemblyDatum(), axis(), angle());
+      if (r.Chance(0.5)) orientation.SetSecond(AssemblyDatum(), axis(), angle());
+      orientation.SetOneOrientation(r.Chance(0.3));
+      builder.AddConnectorOrientation(orientation);
+      told += " wire set \"" + std::string(assignment->RegionRef().Name().View()) + "\" oriented";
+    }
+    if (!told.empty()) description << "datum systems:" << told << "\n";
+  }
+
   // --- engineering features (drawn from featureRng_) ----------------------
 
   // A feature name, now and then with blanks, a comma or a dot.
@@ -912,6 +1104,7 @@ class Generator {
         features.AddInertia(mass);
       }
     }
+    if (kinds_.datumOrientations) OrientFeatures(features, kernel, owners, told);
     kernel.SetEngineeringFeatures(features);
     if (!told.empty()) description << "part \"" << part.name << "\" features:" << told << "\n";
   }
@@ -968,6 +1161,7 @@ class Generator {
     const cow_List<cow_String> owners{cow_String("Assembly")};
     if (kinds_.springs) AddSprings(features, owners, ends, nullptr, told);
     if (kinds_.inertias) AddPointInertias(features, owners, ends, nullptr, told);
+    if (kinds_.datumOrientations) OrientFeatures(features, builder.Assembly(), {}, told);
     builder.Assembly().SetEngineeringFeatures(features);
     if (!told.empty()) description << "assembly features:" << told << "\n";
   }
@@ -4833,6 +5027,12 @@ class Generator {
   // Draws of the constraints (ObjectKinds::constraints).
   Rng constraintRng_{0};
   Rng fastenerRng_{0};
+  // Draws of the datum systems objects are given in
+  // (ObjectKinds::datumOrientations).
+  Rng datumRng_{0};
+  unsigned datumIds_ = 20000;  // ids of those datum systems
+  // The assembly's datum systems (names and ids) made for them.
+  std::vector<std::pair<std::string, unsigned>> assemblyDatums_;
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // The analytical fields that are expressions (concentrated radiation takes
   // no other kind).

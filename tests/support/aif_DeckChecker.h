@@ -87,6 +87,12 @@
 // Adaptive meshing: "*Adaptive Mesh Controls" and "*Adaptive Mesh" only in a
 // step, the controls named once per model, every controls= of an "*Adaptive
 // Mesh" one of them (its elset= as any other).
+// Datum systems: every "*Transform, nset=" a node set (as any other
+// nset=), the member names of the "_T-" sets defined sets; every
+// "orientation=" (of "*Coupling", "*Dsload", "*Dload", "*Inertia Relief",
+// "*Spring", "*Rotary Inertia", "*Fastener", ...) an "*Orientation" in scope,
+// and so is every name on a "*Connector Section" orientation line (its
+// second data line, numbers passed over).
 // Cracks: each "*Enrichment" once (its elset= as any other), an XFEM
 // "*Contour Integral" crack name= one of them, every crack-front and
 // crack-tip node set of a contour one defined.
@@ -145,6 +151,7 @@ class DeckChecker {
     CheckAdaptiveMeshes();
     CheckCracks();
     CheckFasteners();
+    CheckConnectorOrientations();
     return std::move(findings_);
   }
 
@@ -687,16 +694,18 @@ class DeckChecker {
       Report(line, std::string("undefined ") + KindName(kind), what + std::to_string(*label));
   }
 
-  // An orientation reference: defined where `record` looks it up, and
-  // written as its "*Orientation" line writes it (the same quotes).
+  // An orientation reference: defined where `record` looks it up (a step's
+  // in the assembly, as its other names), and written as its "*Orientation"
+  // line writes it (the same quotes).
   void ReferOrientation(const Record& record, int line, const std::string& raw,
                         const std::string& what) {
     const std::string name = Normal(raw);
-    if (!Resolves(record.scope, kOrientation, raw)) {
+    const std::string scope = LookupScope(record);
+    if (!Resolves(scope, kOrientation, raw)) {
       Report(line, "undefined orientation", what + Trim(raw));
       return;
     }
-    for (const std::string& key : ChainKeys(record.scope)) {
+    for (const std::string& key : ChainKeys(scope)) {
       auto it = orientationTexts_.find(key + "|" + name);
       if (it == orientationTexts_.end()) continue;
       if (it->second != Trim(raw))
@@ -1710,6 +1719,25 @@ class DeckChecker {
           else if (!Resolves(LookupScope(record), kSurface, surface))
             Report(line, "undefined surface", kFastenerSurface + Trim(surface));
         }
+      }
+    }
+  }
+
+  // The orientations a "*Connector Section" names on its second data line
+  // (one or two, the first possibly empty); a number there is the data of a
+  // section written without an orientation line.
+  void CheckConnectorOrientations() {
+    for (const Record& record : records_) {
+      if (record.broken || record.keyword != "*connector section" || record.data.size() < 2)
+        continue;
+      const auto& [line, text] = record.data[1];
+      for (const std::string& field : Split(text, ',')) {
+        const std::string token = Trim(field);
+        if (token.empty()) continue;
+        char* end = nullptr;
+        std::strtod(token.c_str(), &end);
+        if (end && *end == '\0') continue;
+        ReferOrientation(record, line, token, "connector orientation ");
       }
     }
   }
