@@ -13,6 +13,7 @@
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/korC_Output.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "QivBasicUtils/nex_Exception.h"
 #include "VwrCmd/cmdC_WIP.h"
 #include "support/aif_BuilderRun.h"
 #include "support/aif_TestSupport.h"
@@ -298,4 +299,74 @@ TEST(aif_CrackBuilder, QVectorsThatDoNotFitStopTheWrite) {
   EXPECT_EQ(aif_test::ThrownText(*step[1]),
             "The crack Crack-1 has 0 q-vectors for 2 crack front segments: give one q-vector for "
             "the whole front, or one for each segment.");
+}
+
+// Different sets, a front of two elements and a tip of one: two segments
+// named "-1_" and "-2_" after each set, every tip set holding the tip's
+// nodes; the q-vector of each segment on its line.
+TEST(aif_CrackBuilder, DifferentSetsTwoSegments) {
+  hst_ModelBuilder b = CrackBuilderModel();
+  kefC_ContourIntegral crack;
+  crack.SetRegions(CrackBuilderRegion("Front", {1, 0}), CrackBuilderRegion("Tip", {1}));
+  crack.SetQVectors({gsl_ModelSegment(gsl_Point(0, 0, 0), gsl_Point(3, 0, 4)),
+                     gsl_ModelSegment(gsl_Point(0, 0, 0), gsl_Point(0, -1, 0))});
+  b.AddCrack("Crack-1", crack);
+  b.AddHistoryOutput("H-1", CrackBuilderRequest("Crack-1", {0, 0, 1}));
+  EXPECT_EQ(CrackBuilderText(b),
+            "[Assembly]\n"
+            "*Nset, nset=Part-1-1_Front-1_, internal, instance=Part-1-1, generate\n"
+            "  5,  12,   1\n"
+            "*Nset, nset=Part-1-1_Tip-1_, internal, instance=Part-1-1, generate\n"
+            "  5,  12,   1\n"
+            "*Nset, nset=Part-1-1_Front-2_, internal, instance=Part-1-1, generate\n"
+            " 1,  8,  1\n"
+            "*Nset, nset=Part-1-1_Tip-2_, internal, instance=Part-1-1, generate\n"
+            "  5,  12,   1\n"
+            "[Initial]\n[Step-1]\n[Step-2]\n[Step-3]\n"
+            "** \n** HISTORY OUTPUT: H-1\n** \n"
+            "*Contour Integral, crack name=H-1_Crack-1, contours=5, crack tip nodes\n"
+            "Part-1-1_Front-1_, Part-1-1_Tip-1_, 0.6, 0., 0.8\n"
+            "Part-1-1_Front-2_, Part-1-1_Tip-2_, 0., -1., 0.\n");
+}
+
+// Engineering features of another class fail the type test: an error of
+// the writer naming this builder's source.
+TEST(aif_CrackBuilder, FeaturesOfAnotherKindFailTheTypeTest) {
+  hst_ModelBuilder b = CrackBuilderModel();
+  b.Assembly().SetEngineeringFeatures(kefC_Spring());
+  std::string text;
+  try {
+    CrackRun run(b);
+  } catch (const nex_TextException& e) {
+    text = e.Text().Str();
+  }
+  EXPECT_NE(text.find("kefC_EngineeringFeatures"), std::string::npos) << text;
+  EXPECT_NE(text.find("module/aif/impl/constraints/aif_CrackBuilder.cpp"), std::string::npos)
+      << text;
+}
+
+// A request created in a step that is not written and modified in the next:
+// the node sets its contour integral names are filed all the same.
+TEST(aif_CrackBuilder, SetsFiledWhereFirstNamed) {
+  hst_ModelBuilder b;
+  b.AddPart("Part-1", hst_GridMesh(1, 1, 2));
+  b.AddInstance("Part-1-1", "Part-1");
+  b.AddStep("Step-1", hst_ModelBuilder::MakeStep<kprC_StaticStep>(true))
+      .AddStep("Step-2", kprC_StaticStep());
+  const rgnC_Region front = CrackBuilderRegion("Front", {0});
+  kefC_ContourIntegral crack = CrackBuilderContour(front, front, 2);
+  b.AddCrack("Crack-1", crack);
+  b.AddHistoryOutput("H-1", CrackBuilderRequest("Crack-1", {1, 3}));
+  const CrackRun run(b);
+  EXPECT_EQ(CrackRun::Text(run.builder.AssemblyDefinition()),
+            "*Nset, nset=Part-1-1_Front-F1_, internal, instance=Part-1-1, generate\n"
+            " 1,  8,  1\n"
+            "*Nset, nset=Part-1-1_Front-T1_, internal, instance=Part-1-1, generate\n"
+            " 1,  8,  1\n");
+  EXPECT_EQ(run.Step("Step-1"), "");
+  EXPECT_EQ(run.Step("Step-2"),
+            "** \n** HISTORY OUTPUT: H-1\n** \n"
+            "*Contour Integral, crack name=H-1_Crack-1, contours=5, crack tip nodes, normal\n"
+            "0., 0., 1.\n"
+            "Part-1-1_Front-F1_, Part-1-1_Front-T1_\n");
 }

@@ -103,8 +103,12 @@ void aif_CrackBuilder::BuildContourIntegrals() {
   const cow_List<cow_String> steps = model.Steps().UnsuppressedKeys();
   const auto& cracks = features->Cracks();
   // Two requests on one contour-integral crack, or one request written in
-  // several steps, name the same crack-front node sets: each is filed once
-  // per write, when a contour integral first names it.
+  // several steps, name the same crack-front node sets (the layers come
+  // from the crack's regions, not from the request or the step): each set
+  // is filed once per write, when a contour integral first names it. That
+  // is mostly the step the request is created in; a request created in a
+  // step the file leaves out is first written where it is modified or
+  // switched off, and its sets come with it there.
   std::set<std::string> filedSets;
 
   for (const auto& [requestName, handle] : model.HistoryOutputRequests().ConstGetMap()) {
