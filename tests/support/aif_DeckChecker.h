@@ -87,9 +87,11 @@
 // Adaptive meshing: "*Adaptive Mesh Controls" and "*Adaptive Mesh" only in a
 // step, the controls named once per model, every controls= of an "*Adaptive
 // Mesh" one of them (its elset= as any other).
-// Cracks: each "*Enrichment" once (its elset= as any other), an XFEM
-// "*Contour Integral" crack name= one of them, every crack-front and
-// crack-tip node set of a contour one defined.
+// Cracks: each "*Enrichment" once (its elset= as any other, its
+// interaction= a "*Surface Interaction"), an XFEM "*Contour Integral" crack
+// name= one of them, every crack-front and crack-tip node set of a contour
+// one defined where the step's names are looked up (the assembly; "Inst.Set"
+// as any other qualified set).
 // References may precede definitions.
 #pragma once
 

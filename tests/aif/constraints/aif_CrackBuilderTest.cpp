@@ -248,8 +248,9 @@ TEST(aif_CrackBuilder, NoGridNoContourIntegral) {
 
 // The residual stress step counts the written steps from the initial one
 // (0), a suppressed step not among them: Step-2 behind a suppressed step is
-// step 2. A step the file does not hold (unknown, or suppressed) is warned
-// about once per request and left out of the keyword.
+// step 2. A step the file does not hold (unknown, or suppressed) is left
+// out of the keyword and warned about once per request (H-Step-9 is written
+// in Step-2 and Step-3), when its first contour integral is filed.
 TEST(aif_CrackBuilder, ResidualStressStepNumberOrWarning) {
   hst_ModelBuilder b;
   b.AddPart("Part-1", hst_GridMesh(1, 1, 2));
@@ -260,10 +261,16 @@ TEST(aif_CrackBuilder, ResidualStressStepNumberOrWarning) {
       .AddStep("Step-3", kprC_StaticStep());
   b.AddCrack("Crack-1", CrackBuilderXfem());
   for (const char* name : {"Step-2", "Skipped", "Step-9"}) {
-    korC_HistoryOutput request = CrackBuilderRequest("Crack-1", {0, 0, 1});
+    korC_HistoryOutput request =
+        CrackBuilderRequest("Crack-1", {0, name[5] == '9' ? 1 : 0, name[5] == '9' ? 3 : 1});
     request.SetResidualStressStepName(name);
     b.AddHistoryOutput(cow_String("H-") + name, request);
   }
+  // Created in the step left out and never written: nothing to warn about.
+  korC_HistoryOutput unwritten = CrackBuilderRequest("Crack-1", {});
+  unwritten.SetState("Skipped", korC_HistoryOutputState(), 1);
+  unwritten.SetResidualStressStepName("Step-9");
+  b.AddHistoryOutput("H-Unwritten", unwritten);
   cmdC_WIP::Clear();
   EXPECT_EQ(CrackRun(b).Step("Step-3"),
             "** \n** HISTORY OUTPUT: H-Skipped\n** \n"

@@ -127,18 +127,24 @@ void aif_CrackBuilder::BuildContourIntegrals() {
       continue;
 
     // The residual stresses of a step the file does not hold cannot be
-    // subtracted: the request is written without them, and the user told.
+    // subtracted: the request is written without them, and the user told
+    // once, with its first contour integral.
     int residualStep = -1;
+    bool unknownResidual = false;
     const cow_String& residualName = request.ResidualStressStepName();
     if (!residualName.IsEmpty()) {
       residualStep = static_cast<int>(steps.IndexOf(residualName));
-      if (residualStep < 0)
-        cmdC_WIP::Warning(atr_TranslateFormat3(
-            "The residual stress step %s of the history output request %s on the crack %s is "
-            "not a step of the input file: its contour integrals are written without residual "
-            "stresses.",
-            residualName, requestName, crackName));
+      unknownResidual = residualStep < 0;
     }
+    auto warnUnknownResidual = [&]() {
+      if (!unknownResidual) return;
+      unknownResidual = false;
+      cmdC_WIP::Warning(atr_TranslateFormat3(
+          "The residual stress step %s of the history output request %s on the crack %s is "
+          "not a step of the input file: its contour integrals are written without residual "
+          "stresses.",
+          residualName, requestName, crackName));
+    };
 
     for (std::size_t s = 1; s < steps.Length(); ++s) {
       const cow_String& step = steps[s];
@@ -148,6 +154,7 @@ void aif_CrackBuilder::BuildContourIntegrals() {
       if (xfem) {
         const auto& crack =
             nex_canDynamicCastRef<const kefC_XFEMCrack>(object, kCrackBuilderFile, __LINE__);
+        warnUnknownResidual();
         AddStepDefinition(step, comment);
         AddStepDefinition(step,
                           aif_ContourIntegral(request, requestName, crack, step, residualStep));
@@ -190,6 +197,7 @@ void aif_CrackBuilder::BuildContourIntegrals() {
             AddAssemblyDefinition(aif_Nset(tipSet, grid->TipNodes(i - 1, labels), true, info));
         }
       }
+      warnUnknownResidual();
       AddStepDefinition(step, comment);
       AddStepDefinition(
           step, aif_ContourIntegral(request, requestName, crack, step, fronts, tips, residualStep));
