@@ -3411,16 +3411,20 @@ class Generator {
     for (int i = sets.empty() ? 0 : r.Uniform(1, 2); i > 0; --i) {
       const CrackSet& frontSet =
           sets[static_cast<std::size_t>(r.Uniform(0, static_cast<int>(sets.size()) - 1))];
+      const CrackSet& tipSet =
+          sets[static_cast<std::size_t>(r.Uniform(0, static_cast<int>(sets.size()) - 1))];
+      const bool sameTip = r.Chance(0.4);
+      // A segment line names its front and tip sets and a q-vector without a
+      // break: the two set names keep to 120 characters together.
+      if (frontSet.name.size() + (sameTip ? frontSet : tipSet).name.size() > 120) continue;
       const auto [front, segments] = withElements(frontSet, 3);
       std::string told =
           " front \"" + frontSet.name + "\" " + std::to_string(segments) + " segment(s)";
       kefC_ContourIntegral crack;
-      if (r.Chance(0.4)) {
+      if (sameTip) {
         crack.SetRegions(front, front);
         told += " tip the same";
       } else {
-        const CrackSet& tipSet =
-            sets[static_cast<std::size_t>(r.Uniform(0, static_cast<int>(sets.size()) - 1))];
         crack.SetRegions(front, withElements(tipSet, 3).first);
         told += " tip \"" + tipSet.name + "\"";
       }
@@ -3481,7 +3485,13 @@ class Generator {
           break;
         }
       }
-      const std::string name = writable("H-Crack");
+      // The contour integral's line names the crack by the request's name,
+      // "_" and the crack's, with up to about 150 characters of options
+      // after it and no break: the two names keep to 100 characters
+      // together.
+      std::string name = writable("H-Crack");
+      if (name.size() + crack.size() > 100)
+        name.resize(std::max<std::size_t>(12, 100 - std::min<std::size_t>(crack.size(), 88)));
       builder.AddHistoryOutput(cow_String(name), request);
       description << "crack history output \"" << name << "\" on \"" << crack << "\"" << told
                   << "\n";
