@@ -148,8 +148,7 @@ TEST(aif_CrackBuilder, NothingWithoutAssemblyFeaturesOrCracks) {
 // Front and tip the same set Part-1-1.Front over two elements: two
 // segments, node sets "-F1_", "-T1_", "-F2_", "-T2_" of the elements'
 // nodes (writer-made: internal), filed once although two requests name
-// them and one is written in two steps; part-based with the instance
-// option, flat without.
+// them and one is written in two steps.
 TEST(aif_CrackBuilder, FrontEqualToTipTwoSegmentsFiledOnce) {
   hst_ModelBuilder b = CrackBuilderModel();
   const rgnC_Region front = CrackBuilderRegion("Front", {0, 1});
@@ -183,19 +182,6 @@ TEST(aif_CrackBuilder, FrontEqualToTipTwoSegmentsFiledOnce) {
                 "[Step-2]\n"
                 "** \n** HISTORY OUTPUT: H-1\n** \n" +
                 contour + "[Step-3]\n");
-
-  b.Assembly().SetRequiresFlatInputFile(true);
-  const std::string flat = CrackBuilderText(b);
-  EXPECT_EQ(flat.substr(0, flat.find("[Initial]")),
-            "[Assembly]\n"
-            "*Nset, nset=Part-1-1_Front-F1_, generate\n"
-            " 1,  8,  1\n"
-            "*Nset, nset=Part-1-1_Front-T1_, generate\n"
-            " 1,  8,  1\n"
-            "*Nset, nset=Part-1-1_Front-F2_, generate\n"
-            "  5,  12,   1\n"
-            "*Nset, nset=Part-1-1_Front-T2_, generate\n"
-            "  5,  12,   1\n");
 }
 
 // Different front and tip sets over one element each: with a front kind
@@ -288,24 +274,6 @@ TEST(aif_CrackBuilder, ResidualStressStepNumberOrWarning) {
                 "crack Crack-1 is not a step of the input file: its contour integrals are written "
                 "without residual stresses."}));
   cmdC_WIP::Clear();
-}
-
-// The q-vectors of a crack that fit neither one for the whole front nor one
-// per segment stop the write of its contour integral with an error naming
-// the crack.
-TEST(aif_CrackBuilder, QVectorsThatDoNotFitStopTheWrite) {
-  hst_ModelBuilder b = CrackBuilderModel();
-  const rgnC_Region front = CrackBuilderRegion("Front", {0, 1});
-  kefC_ContourIntegral crack = CrackBuilderContour(front, front);
-  crack.SetQVectors({});
-  b.AddCrack("Crack-1", crack);
-  b.AddHistoryOutput("H-1", CrackBuilderRequest("Crack-1", {1, 0, 0}));
-  const CrackRun run(b);
-  const akw_KeywordList step = run.builder.StepDefinition("Step-1", "");
-  ASSERT_EQ(step.Length(), 2u);
-  EXPECT_EQ(aif_test::ThrownText(*step[1]),
-            "The crack Crack-1 has 0 q-vectors for 2 crack front segments: give one q-vector for "
-            "the whole front, or one for each segment.");
 }
 
 // Different sets, a front of two elements and a tip of one: two segments
