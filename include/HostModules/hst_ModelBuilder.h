@@ -133,8 +133,9 @@ class hst_ModelBuilder {
                                        const kinC_ContactControls& controls);
   hst_ModelBuilder& AddContactInitialization(const cow_String& name,
                                              const kinC_ContactInitialization& initialization);
-  // Stores a copy of `crack` (a kefC_XFEMCrack) under `name` among the
-  // assembly's engineering features.
+  // Stores a copy of `crack` (a kefC_XFEMCrack or kefC_ContourIntegral;
+  // any other kernel object for a reader's type test) under `name` among
+  // the assembly's cracks.
   hst_ModelBuilder& AddCrack(const cow_String& name, const kern_Object& crack);
 
   // Layups: appends `layup` (its plies, kinds and the expansion the kernel

@@ -279,6 +279,12 @@ struct ObjectKinds {
   // sections, connectors of the assembly's wire sets (one or two systems,
   // turned now and then), springs and rotary inertias.
   bool datumOrientations = true;
+  // Cracks of the assembly: XFEM cracks on written element sets of
+  // instances, contour-integral cracks whose front and tip are written node
+  // sets of instances (in one to three segments), suppressed now and then;
+  // crack history requests on them over the steps, now and then on a crack
+  // that is missing or naming a residual stress step the file lacks.
+  bool cracks = true;
 };
 
 class Rng {
@@ -360,7 +366,8 @@ class Generator {
         adaptiveMeshRng_(seed * 2869860233u + 137u),
         constraintRng_(seed * 3432918353u + 139u),
         fastenerRng_(seed * 2891336453u + 149u),
-        datumRng_(seed * 1181783497u + 157u) {}
+        datumRng_(seed * 1181783497u + 157u),
+        crackRng_(seed * 2891336453u + 151u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -411,6 +418,7 @@ class Generator {
     if (kinds_.constraints) AddConstraints();
     if (kinds_.fasteners) AddFasteners();
     if (kinds_.datumOrientations) AddDatumOrientations();
+    if (kinds_.cracks) AddCracks();
     PlanEnvironment();
   }
 
@@ -3674,6 +3682,187 @@ class Generator {
     }
   }
 
+  // Cracks of the assembly and the history requests on them.
+  //   XFEM: on a written element set of an instance, growing or not, its
+  //   faces in contact by a property of its own and an enrichment radius now
+  //   and then.
+  //   Contour integral: front and tip written node sets of instances whose
+  //   nodes are numbered 1.. (the same set now and then), each given one to
+  //   three elements of its instance, of which the layer stand-in makes one
+  //   front segment each; a normal, or one q-vector, or one per segment (zero
+  //   length now and then); front kind 2 now and then.
+  //   Requests: one or two on most cracks, created in a random step, then
+  //   carried over, modified or switched off; now and then suppressed, on a
+  //   crack that is missing, or naming a residual stress step (a suppressed
+  //   one, or one the model lacks).
+  // Crack names and request names hold no unpaired quote.
+  void AddCracks() {
+    Rng& r = crackRng_;
+    if (steps_.empty() || !r.Chance(0.8)) return;
+    auto writable = [&r, this](const char* stem) {
+      std::string name = NameFrom(r, stem);
+      std::replace(name.begin(), name.end(), '"', '\'');
+      return name;
+    };
+    std::vector<std::string> cracks;
+    const auto elementSets = InstanceRegionsForConstraints(false, true);
+    for (int i = elementSets.empty() ? 0 : r.Uniform(1, 2); i > 0; --i) {
+      kefC_XFEMCrack crack;
+      const auto& [on, domain] = r.Pick(elementSets);
+      crack.SetRegions(domain, rgnC_Region());
+      crack.SetAllowGrowth(r.Chance(0.5));
+      std::string told;
+      if (r.Chance(0.5)) {
+        const std::string property = writable("CrackFaces");
+        builder.AddInteractionProperty(cow_String(property), kinC_ContactProperty());
+        crack.SetInteractionName(cow_String(property));
+        told += " faces \"" + property + "\"";
+      }
+      if (r.Chance(0.3)) {
+        crack.SetEnrichmentRadius(0.25 * r.Uniform(1, 8));
+        told += " radius";
+      }
+      crack.SetSuppressed(r.Chance(0.1));
+      const std::string name = writable("Crack");
+      builder.AddCrack(cow_String(name), crack);
+      cracks.push_back(name);
+      description << "xfem crack \"" << name << "\" on \"" << on << "\"" << told
+                  << (crack.IsSuppressed() ? " suppressed" : "") << "\n";
+    }
+
+    // Written node sets of instances with elements, their instance's
+    // element count beside each.
+    struct CrackSet {
+      std::string name;
+      rgnC_Region region;
+      int elements;
+    };
+    std::vector<CrackSet> sets;
+    for (const InstancePlan& instance : instances_) {
+      const PartPlan& part = parts_[instance.part];
+      if (!Written(instance) || instance.options.lightweight || !NodeMembers(part) ||
+          !ElementMembers(part))
+        continue;
+      const int id = static_cast<int>(instance.options.id);
+      for (const auto& [set, held] : part.regions) {
+        const cow_List<int>* nodes = held.KernelNodeIndices().Find(id);
+        if (!nodes || nodes->IsEmpty()) continue;
+        rgnC_Region ref(cow_String(set), {"Assembly", cow_String(instance.name)});
+        ref.SetKernelInstanceIds({instance.options.id});
+        ref.SetKernelNodeIndices(id, *nodes);
+        sets.push_back(
+            {instance.name + "." + set, ref, static_cast<int>(part.mesh->NumElements())});
+      }
+    }
+    // `set` given one to `most` distinct elements of its instance.
+    auto withElements = [&r](const CrackSet& set, int most) {
+      std::vector<int> elements;
+      for (int n = r.Uniform(1, std::min(most, set.elements)); n > 0;) {
+        const int element = r.Uniform(0, set.elements - 1);
+        if (std::find(elements.begin(), elements.end(), element) != elements.end()) continue;
+        elements.push_back(element);
+        --n;
+      }
+      rgnC_Region region = set.region;
+      region.SetKernelElementIndices(static_cast<int>(region.KernelInstanceIds()[0]),
+                                     ToList(elements));
+      return std::make_pair(region, elements.size());
+    };
+    auto vector = [&r]() {
+      if (r.Chance(0.1)) return gsl_ModelSegment(gsl_Point(1, 1, 1), gsl_Point(1, 1, 1));
+      return gsl_ModelSegment(gsl_Point(0, 0, 0),
+                              gsl_Point(r.Uniform(-2, 2), r.Uniform(-2, 2), r.Uniform(1, 2)));
+    };
+    for (int i = sets.empty() ? 0 : r.Uniform(1, 2); i > 0; --i) {
+      const CrackSet& frontSet =
+          sets[static_cast<std::size_t>(r.Uniform(0, static_cast<int>(sets.size()) - 1))];
+      const CrackSet& tipSet =
+          sets[static_cast<std::size_t>(r.Uniform(0, static_cast<int>(sets.size()) - 1))];
+      const bool sameTip = r.Chance(0.4);
+      // A segment line names its front and tip sets and a q-vector without a
+      // break: the two set names keep to 120 characters together.
+      if (frontSet.name.size() + (sameTip ? frontSet : tipSet).name.size() > 120) continue;
+      const auto [front, segments] = withElements(frontSet, 3);
+      std::string told =
+          " front \"" + frontSet.name + "\" " + std::to_string(segments) + " segment(s)";
+      kefC_ContourIntegral crack;
+      if (sameTip) {
+        crack.SetRegions(front, front);
+        told += " tip the same";
+      } else {
+        crack.SetRegions(front, withElements(tipSet, 3).first);
+        told += " tip \"" + tipSet.name + "\"";
+      }
+      crack.SetFrontKind(r.Chance(0.3) ? 2 : r.Uniform(0, 1));
+      crack.SetSymmetric(r.Chance(0.3));
+      if (r.Chance(0.4)) {
+        crack.SetNormal(vector());
+        told += " normal";
+      } else {
+        cow_List<gsl_ModelSegment> qVectors;
+        for (std::size_t q = r.Chance(0.5) ? 1 : segments; q > 0; --q)
+          qVectors.Append(vector());
+        crack.SetQVectors(qVectors);
+        told += " q-vectors " + std::to_string(qVectors.Length());
+      }
+      told += " front kind " + std::to_string(crack.FrontKind());
+      crack.SetSuppressed(r.Chance(0.1));
+      const std::string name = writable("Crack");
+      builder.AddCrack(cow_String(name), crack);
+      cracks.push_back(name);
+      description << "contour integral crack \"" << name << "\"" << told
+                  << (crack.IsSuppressed() ? " suppressed" : "") << "\n";
+    }
+    if (cracks.empty()) return;
+
+    // Most cracks get a request of their own, now and then a second; now
+    // and then a request names a crack that is missing.
+    std::vector<std::string> named;
+    for (const std::string& crack : cracks)
+      for (int i = r.Chance(0.85) ? (r.Chance(0.2) ? 2 : 1) : 0; i > 0; --i)
+        named.push_back(crack);
+    if (r.Chance(0.1)) named.push_back("Missing crack");
+    for (const std::string& crack : named) {
+      korC_HistoryOutput request;
+      std::string told;
+      request.SetCrackName(cow_String(crack));
+      request.SetNumberOfContours(r.Uniform(1, 10));
+      request.SetContourType(r.Uniform(0, 3));
+      request.SetKFactorDirection(
+          static_cast<korC_HistoryOutput::KFactorDirectionEnm>(r.Uniform(0, 3)));
+      if (r.Chance(0.3)) {
+        const std::string residual =
+            r.Chance(0.2) ? std::string("No such step") : r.Pick(steps_).name;
+        request.SetResidualStressStepName(cow_String(residual));
+        told += " residual stresses of \"" + residual + "\"";
+      }
+      if (r.Chance(0.1)) request.SetSuppressed(true), told += " suppressed";
+      const std::size_t first =
+          static_cast<std::size_t>(r.Uniform(0, static_cast<int>(steps_.size()) - 1));
+      told += " from \"" + steps_[first].name + "\"";
+      for (std::size_t s = first; s < steps_.size(); ++s) {
+        const int status = s == first ? 1 : r.Pick(std::vector<int>{2, 2, 3, 4});
+        korC_HistoryOutputState state;
+        state.SetFrequency(r.Pick(std::vector<int>{0, 1, 5, 10}));
+        request.SetState(cow_String(steps_[s].name), state, status);
+        if (status == 4) {
+          told += " to \"" + steps_[s].name + "\"";
+          break;
+        }
+      }
+      // The contour integral's line names the crack by the request's name,
+      // "_" and the crack's, with up to about 150 characters of options
+      // after it and no break: the two names keep to 100 characters
+      // together.
+      std::string name = writable("H-Crack");
+      if (name.size() + crack.size() > 100)
+        name.resize(std::max<std::size_t>(12, 100 - std::min<std::size_t>(crack.size(), 88)));
+      builder.AddHistoryOutput(cow_String(name), request);
+      description << "crack history output \"" << name << "\" on \"" << crack << "\"" << told
+                  << "\n";
+    }
+  }
+
   // Adaptive mesh constraints on the assembly's written node sets:
   // displacement or velocity, by degrees of freedom, Lagrangian or user;
   // created in a random analysis step, then carried over (2 or 9), modified
@@ -5033,6 +5222,8 @@ class Generator {
   unsigned datumIds_ = 20000;  // ids of those datum systems
   // The assembly's datum systems (names and ids) made for them.
   std::vector<std::pair<std::string, unsigned>> assemblyDatums_;
+  // Draws of the cracks and their requests (ObjectKinds::cracks).
+  Rng crackRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // The analytical fields that are expressions (concentrated radiation takes
   // no other kind).
@@ -5965,8 +6156,9 @@ ObjectKinds KindsOfThisRun() {
     kinds.boundaryConditions = kinds.predefinedFields = kinds.modelChanges = false;
     kinds.contactPairs = kinds.incidentWaves = kinds.generalContact = false;
     kinds.thermalConditions = kinds.cavitiesAndCosimulations = kinds.actuators = false;
-    kinds.adaptiveMeshes = kinds.constraints = false;
+    kinds.adaptiveMeshes = kinds.constraints = kinds.cracks = false;
   }
+  kinds.cracks = kinds.cracks || on("cracks");
   kinds.constraints = kinds.constraints || on("constraints");
   kinds.actuators = kinds.actuators || on("actuators");
   kinds.adaptiveMeshes = kinds.adaptiveMeshes || on("adaptiveMeshes");

@@ -93,9 +93,11 @@
 // "*Spring", "*Rotary Inertia", "*Fastener", ...) an "*Orientation" in scope,
 // and so is every name on a "*Connector Section" orientation line (its
 // second data line, numbers passed over).
-// Cracks: each "*Enrichment" once (its elset= as any other), an XFEM
-// "*Contour Integral" crack name= one of them, every crack-front and
-// crack-tip node set of a contour one defined.
+// Cracks: each "*Enrichment" once (its elset= as any other, its
+// interaction= a "*Surface Interaction"), an XFEM "*Contour Integral" crack
+// name= one of them, every crack-front and crack-tip node set of a contour
+// one defined where the step's names are looked up (the assembly; "Inst.Set"
+// as any other qualified set).
 // Fasteners: the elset= of a "*Fastener" defines the element set the
 // solver generates for its connector elements; "*Fastener Property" named
 // once per model, every property= of a "*Fastener" one of them, its
