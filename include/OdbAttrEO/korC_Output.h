@@ -16,7 +16,8 @@
 #include "QivBasicUtils/omu_PrimEnum.h"
 
 // What a request covers: 0 the whole model, 1 a region, 2 a bolt load, 3 a
-// composite layup, 4 (never written), 5 a fastener, 6 a contact region, 7 an
+// composite layup, 4 a crack (written by the crack builder as
+// "*Contour Integral", never as output), 5 a fastener, 6 a contact region, 7 an
 // integrated output section, 8 an interaction, 9 and 11 further region kinds,
 // 10 springs and dashpots, 12 a substructure, 13 an assembled fastener.
 enum korC_DomainTypeEnm : int {
@@ -25,6 +26,7 @@ enum korC_DomainTypeEnm : int {
   korC_BOLT_LOAD = 2,
   korC_LAYUP = 3,
   korC_SKIPPED = 4,
+  korC_CRACK = korC_SKIPPED,
   korC_FASTENER = 5,
   korC_CONTACT = 6,
   korC_SECTION = 7,

@@ -3826,6 +3826,7 @@ class Generator {
       korC_HistoryOutput request;
       std::string told;
       request.SetCrackName(cow_String(crack));
+      request.SetDomain(korC_CRACK);
       request.SetNumberOfContours(r.Uniform(1, 10));
       request.SetContourType(r.Uniform(0, 3));
       request.SetKFactorDirection(

@@ -65,6 +65,7 @@ kefC_ContourIntegral CrackBuilderContour(const rgnC_Region& front, const rgnC_Re
 korC_HistoryOutput CrackBuilderRequest(const char* crack, std::initializer_list<int> statuses) {
   korC_HistoryOutput request;
   request.SetCrackName(crack);
+  request.SetDomain(korC_CRACK);
   int step = 1;
   for (int status : statuses) {
     if (status != 0)

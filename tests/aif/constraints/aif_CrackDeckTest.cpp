@@ -68,6 +68,7 @@ hst_ModelBuilder CrackDeckModel() {
 
   korC_HistoryOutput factors;
   factors.SetCrackName("Crack-1");
+  factors.SetDomain(korC_CRACK);
   factors.SetContourType(3);
   factors.SetKFactorDirection(korC_HistoryOutput::kMTS);
   korC_HistoryOutputState every10;
@@ -79,6 +80,7 @@ hst_ModelBuilder CrackDeckModel() {
 
   korC_HistoryOutput integral;
   integral.SetCrackName("Crack-2");
+  integral.SetDomain(korC_CRACK);
   integral.SetNumberOfContours(4);
   integral.SetResidualStressStepName("Step-1");
   integral.SetState("Step-2", korC_HistoryOutputState(), 1);
