@@ -265,8 +265,19 @@ inline hst_ModelBuilder aif_SampleModel() {
   lift.SetKernelInstanceIds({3u});
   lift.SetKernelNodeIndices(3, {4});  // the reference point, after the plate's 4 nodes
   aif_SampleSet(b.Assembly().FeatureList(), lift, 21, rgnF_Set::kNodeSet);
+  // The plate's own axes: at its centre, turned by 45 degrees about z. The
+  // lift is given in them.
+  const double half = std::sqrt(0.5);
+  dtu_DatumCsys plateAxes(dtu_DatumCsys::kRectangular, gsl_Point(0.5, 0.5, 0.0),
+                          gsl_Vector(half, half, 0.0), gsl_Vector(-half, half, 0.0),
+                          gsl_Vector(0, 0, 1));
+  plateAxes.SetId(24);
+  plateAxes.SetName("Plate-Axes");
+  b.Assembly().FeatureList().Add(plateAxes);
+  const dtmC_DatumRef plateSystem{{}, "Plate-Axes"};
   kloC_ConcentratedForce lifting;
   lifting.SetRegion(lift);
+  lifting.SetLocalCsys(plateSystem);
   lifting.SetState("Load", 1, kloC_LoadState(1, {0.0, 0.0, 250.0}));
   b.AddLoad("Lift", lifting);
   kprC_FrequencyStep modes;
@@ -363,8 +374,10 @@ inline hst_ModelBuilder aif_SampleModel() {
   b.AddInteraction("Bed", bed);
 
   // The plate hangs from its lifting point: a distributing coupling spreads
-  // the point's motion over the plate's underside.
-  b.AddConstraint("Hanger", kcoC_Coupling(lift, underside, kcoC_Coupling::kDistributing));
+  // the point's motion over the plate's underside, in the plate's axes.
+  kcoC_Coupling hanger(lift, underside, kcoC_Coupling::kDistributing);
+  hanger.SetDatum(plateSystem);
+  b.AddConstraint("Hanger", hanger);
   // The middle layers' far corners of both blocks move alike along x.
   b.AddConstraint("Level", kcoC_Equation({{.coefficient = 1.0, .setName = "Block-1.Mid", .dof = 1},
                                           {.coefficient = -1.0, .setName = "Block-2.Mid", .dof = 1}}));
