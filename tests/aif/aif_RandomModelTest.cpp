@@ -268,16 +268,15 @@ struct ObjectKinds {
   // connector sections of their own (some shared), of the assembly's wires
   // or missing, or without connector elements; discrete fasteners over the
   // assembly's attachment line, its ends attached to written assembly
-  // surfaces (or to none). No datum systems: the orientations a fastener's
-  // local system and its connector datums name are not defined in the deck
-  // until the transform builder writes them.
+  // surfaces (or to none). Their datum systems come with the other datum
+  // orientations (ObjectKinds::datumOrientations).
   bool fasteners = true;
   // Datum systems of the assembly and the parts that objects are given in:
   // couplings, multi-point constraints and equation terms, tractions,
   // inertia reliefs, concentrated forces and moments, displacement and
   // velocity conditions, adaptive mesh constraints, integrated output
   // sections, connectors of the assembly's wire sets (one or two systems,
-  // turned now and then), springs and rotary inertias.
+  // turned now and then), point fasteners, springs and rotary inertias.
   bool datumOrientations = true;
   // Cracks of the assembly: XFEM cracks on written element sets of
   // instances, contour-integral cracks whose front and tip are written node
@@ -962,6 +961,30 @@ class Generator {
       orientation.SetOneOrientation(r.Chance(0.3));
       builder.AddConnectorOrientation(orientation);
       told += " wire set \"" + std::string(assignment->RegionRef().Name().View()) + "\" oriented";
+    }
+    // Point fasteners: the system their projection and "orientation=" name,
+    // and the one or two systems of their connector elements.
+    const kern_Object& held = builder.Assembly().ConstGetEngineeringFeatures();
+    if (held.DynTypeId() == kefC_EngineeringFeatures::TypeId()) {
+      kefC_EngineeringFeatures features = static_cast<const kefC_EngineeringFeatures&>(held);
+      bool changed = false;
+      for (const auto& [name, fastener] : features.Fasteners().ConstGetMap()) {
+        const auto* point = dynamic_cast<const kefC_PointFastener*>(fastener.Get());
+        if (!point || !r.Chance(0.6)) continue;
+        kefC_PointFastener copy = *point;
+        if (r.Chance(0.6)) copy.localCsys = AssemblyDatum();
+        if (r.Chance(0.7)) copy.datum1 = AssemblyDatum();
+        if (r.Chance(0.5)) copy.datum2 = AssemblyDatum();
+        copy.singleDatum = r.Chance(0.3);
+        copy.angle1 = r.Chance(0.5) ? 0.0 : r.Real(-45, 45);
+        copy.angle2 = r.Chance(0.5) ? 0.0 : r.Real(-45, 45);
+        copy.axis1 = r.Uniform(0, 3);
+        copy.axis2 = r.Uniform(0, 3);
+        features.AddFastener(name, copy);
+        changed = true;
+        told += " point fastener \"" + std::string(name.View()) + "\" oriented";
+      }
+      if (changed) builder.Assembly().SetEngineeringFeatures(features);
     }
     if (!told.empty()) description << "datum systems:" << told << "\n";
   }
