@@ -3,6 +3,9 @@
 // order), in the order of first use, into the option definitions.
 #pragma once
 
+#include "BasShared/cow_List.h"
+#include "BasShared/cow_String.h"
+#include "ModKerLow/dtmK_Datum.h"
 #include "aif/impl/optimization/aif_KestComponent.h"
 
 class aif_CsDefBuilder : public aif_KestComponent {
@@ -12,5 +15,14 @@ class aif_CsDefBuilder : public aif_KestComponent {
   akw_BuilderComponent* Clone() const override { return new aif_CsDefBuilder(*this); }
 
   // Builds nothing when the model has no task of the task name.
+  // A datum that is not a coordinate system stops the build with
+  // aif_Exception "Wrong datum type. Expected CSYS.".
   void Build() override;
+
+ private:
+  // Files the CS_DEF block of `datum` unless it is null, names no datum or
+  // its system is already filed.
+  void AddCsys(const dtmC_DatumRef& datum);
+
+  cow_List<cow_String> written_;  // the systems filed, by name
 };

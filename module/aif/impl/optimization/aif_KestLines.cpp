@@ -4,6 +4,7 @@
 
 #include "AFCInputFileWriter/akw_MorvexName.h"
 #include "ModKerLow/rgnK_Region.h"
+#include "OdbAttrEO/kopC_GeometricRestriction.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_RegionName.h"
 
@@ -140,6 +141,25 @@ cow_String aif_KestCsysName(dtmC_DatumRef datum, aif_ModelInfo& info) {
 void aif_KestCsysLine(dtmC_DatumRef datum, aif_ModelInfo& info, utl_Stream& stream,
                       const cow_String& key) {
   stream << "  " << key << " = " << aif_KestCsysName(std::move(datum), info) << endl;
+}
+
+bool aif_KestIsShapeLink(unsigned typeId) {
+  switch (typeId) {
+    case kopC_StampControl::kTypeId:
+    case kopC_DrillControl::kTypeId:
+    case kopC_TurnControl::kTypeId:
+    case kopC_ShapeDemoldControl::kTypeId:
+    case kopC_ShapeRotationalSymmetry::kTypeId:
+    case kopC_ShapePlanarSymmetry::kTypeId:
+    case kopC_CheckSlide::kTypeId:
+    case kopC_ShapePointSymmetry::kTypeId:
+    case kopC_ShapeVector::kTypeId:
+    case kopC_ShapeDirection::kTypeId:
+    case kopC_ShapeLength::kTypeId:
+      return true;
+    default:
+      return false;
+  }
 }
 
 cow_String aif_KestCheckBCName(cow_String name) {

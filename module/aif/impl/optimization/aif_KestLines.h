@@ -64,6 +64,11 @@ cow_String aif_KestCsysName(dtmC_DatumRef datum, aif_ModelInfo& info);
 void aif_KestCsysLine(dtmC_DatumRef datum, aif_ModelInfo& info, utl_Stream& stream,
                       const cow_String& key);
 
+// Whether a geometric restriction of kind `typeId` is a shape link (stamp,
+// drill, turn, demold, symmetry, vector, direction, length, slide check):
+// its only block is LINK_SHAPE, which OPTIMIZE does not name.
+bool aif_KestIsShapeLink(unsigned typeId);
+
 // The name of a shape task's boundary-condition check block.
 cow_String aif_KestCheckBCName(cow_String name);
 
@@ -78,6 +83,9 @@ cow_String aif_KestTaskName(const aif_ModelInfo& info, const char* suffix);
 class aif_KestBlock {
  public:
   aif_KestBlock(utl_Stream& stream, const char* name) : stream_(stream) { stream_ << name << endl; }
+  // The frame of a block whose block line is already written (for the
+  // helpers that write part of a block).
+  static aif_KestBlock Continue(utl_Stream& stream) { return aif_KestBlock(stream); }
   utl_Stream& Key(const char* key) { return stream_ << "  " << key << " = "; }
   template <class Value>
   void Line(const char* key, const Value& value) {
@@ -87,5 +95,7 @@ class aif_KestBlock {
   utl_Stream& Stream() { return stream_; }
 
  private:
+  explicit aif_KestBlock(utl_Stream& stream) : stream_(stream) {}
+
   utl_Stream& stream_;
 };
