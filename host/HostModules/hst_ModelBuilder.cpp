@@ -4,7 +4,9 @@
 #include "ModKerLow/brp_Body.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 
+#include "ModKerLow/dtu_DatumCsys.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
+#include "OdbAttrEO/kopC_Task.h"
 #include "OdbAttrEO/kern_RepositoryObjects.h"
 #include "QivBasicUtils/nex_Exception.h"
 
@@ -174,6 +176,20 @@ hst_ModelBuilder& hst_ModelBuilder::AddConstraint(const cow_String& name,
                                                   const kcoC_Constraint& constraint) {
   Extension<mdl_MapString2ObjCow<kcoC_Constraint>>(model_, bas_NewModel::constraintCmd)
       .Set(name, constraint);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddTask(const cow_String& name, const kopC_Task& task) {
+  Extension<mdl_MapString2ObjCow<kopC_Task>>(model_, bas_NewModel::taskCmd).Set(name, task);
+  return *this;
+}
+
+hst_ModelBuilder& hst_ModelBuilder::AddAssemblyDatum(const cow_String& name,
+                                                     const dtu_Datum& datum) {
+  std::unique_ptr<dtu_Datum> copy(datum.Clone());
+  copy->SetName(name);
+  copy->SetId(nextDatumId_++);
+  assembly_.FeatureList().Add(*copy);
   return *this;
 }
 

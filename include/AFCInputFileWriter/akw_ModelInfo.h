@@ -37,6 +37,11 @@ class akw_ModelInfo : public mem_AllocationOperators {
   // database's order; filled by the context when it is constructed.
   const cow_List<cow_String>& ModelNames() const { return modelNames_; }
 
+  // The identifiers of the optimization parameter file written with this
+  // context: each identifier to the kind (a type id) of the object that
+  // used it first. The driver empties it at the start of every write.
+  cow_Map<cow_String, unsigned>& KestIdentifiers() { return kestIdentifiers_; }
+
  protected:
   akw_ModelInfo() = default;
   explicit akw_ModelInfo(cow_COW<akw_Model> model) : model_(std::move(model)) {}
@@ -52,4 +57,5 @@ class akw_ModelInfo : public mem_AllocationOperators {
   cow_Map<int, int> elementOffsets_;
   akw_Layup2SecPtMap layupData_;
   cow_List<cow_String> modelNames_;
+  cow_Map<cow_String, unsigned> kestIdentifiers_;
 };

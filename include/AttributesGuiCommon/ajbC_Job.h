@@ -83,8 +83,21 @@ class ajbC_Optimization : public kern_Object {
   const cow_String& ModelName() const { return modelName_; }
   // The optimization's first text: the name of its task.
   const cow_String& TaskName() const { return taskName_; }
+  // The most iterations the optimization runs (50 unless set).
+  int IterationLimit() const { return iterationLimit_; }
+  void SetIterationLimit(int limit) { iterationLimit_ = limit; }
+  // The user's description of the optimization (empty unless set).
+  const cow_String& Description() const { return description_; }
+  void SetDescription(const cow_String& description) { description_ = description; }
+  // The base name of the solver input file the optimization runs (without
+  // ".inp"; empty unless set).
+  const cow_String& InputBaseName() const { return inputBaseName_; }
+  void SetInputBaseName(const cow_String& name) { inputBaseName_ = name; }
 
  private:
   cow_String modelName_;
   cow_String taskName_;
+  int iterationLimit_ = 50;
+  cow_String description_;
+  cow_String inputBaseName_;
 };

@@ -37,7 +37,9 @@
 #include "OdbCoreGeom/rgnC_Region.h"
 #include "QivGeom/gsl_Matrix.h"
 
+class dtu_Datum;
 class kefC_Fastener;
+class kopC_Task;
 class kinC_ContactControls;
 class kinC_ContactInitialization;
 class kinC_InteractionProperty;
@@ -104,6 +106,13 @@ class hst_ModelBuilder {
   // coupling, equation, tie, rigid body, ...) in the model's constraint
   // repository under `name`.
   hst_ModelBuilder& AddConstraint(const cow_String& name, const kcoC_Constraint& constraint);
+
+  // Optimization: stores a copy of `task` (a topology or shape task with its
+  // responses, restrictions, ... added through kopC_Task::Add) in the
+  // model's task repository under `name`.
+  hst_ModelBuilder& AddTask(const cow_String& name, const kopC_Task& task);
+  // Adds a datum coordinate system named `name` to the assembly's features.
+  hst_ModelBuilder& AddAssemblyDatum(const cow_String& name, const dtu_Datum& datum);
 
   // Discrete fields: stores a copy of `field` in the model's discrete-field
   // repository under `name`.
@@ -234,6 +243,7 @@ class hst_ModelBuilder {
  private:
   bas_NewModel model_;
   asoK_Assembly assembly_;
+  unsigned nextDatumId_ = 5000;  // feature ids of assembly datums, clear of instances
   bool withAssembly_ = true;
   unsigned nextId_ = 1;
 };

@@ -1,5 +1,5 @@
 // The kernel classes held in the model's repositories that the writer does not
-// read in detail yet: each has its type id only.
+// read in detail yet (each has its type id only), and the optimization task.
 #pragma once
 
 #include "ModelDatabase/mdl_Repository.h"
@@ -16,6 +16,9 @@
 #include "OdbAttrEO/kinC_ContactInitialization.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kloC_Load.h"
+#include "OdbAttrEO/kopC_DesignResponse.h"
+#include "OdbAttrEO/kopC_GeometricRestriction.h"
+#include "OdbAttrEO/kopC_StopCondition.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kpfC_InitialState.h"
 #include "OdbAttrEO/kflC_Filter.h"
@@ -48,7 +51,45 @@ class kseC_Section : public kern_Object {
   int heatTemperatures_ = 1;
 };
 KERN_CLASS(kspC_SurfaceProperty, kern_Object, 0x30C0001)
-KERN_CLASS(kopC_Task, kern_Object, 0x30F0001)
+// An optimization task: its design region, its algorithm code (1 topology
+// controller, 2 topology sensitivity, 4 shape controller, 8 shape
+// sensitivity) and five name-ordered maps of the objects it holds. The kinds
+// of task (kopC_TopologyTask, kopC_ShapeTask) are in kopC_Task.h.
+class kopC_Task : public kern_Object {
+  KERN_CLASS_HEAD(kopC_Task, kern_Object, 0x30F0001)
+  KERN_ATTR(rgnC_Region, DesignRegion, rgnC_Region())
+  KERN_ATTR(int, Algorithm, 1)
+  KERN_ATTR(mdl_MapString2ObjCow<kopC_DesignResponse>, DesignResponses, {})
+  KERN_ATTR(mdl_MapString2ObjCow<kopC_ObjectiveFunction>, ObjectiveFunctions, {})
+  KERN_ATTR(mdl_MapString2ObjCow<kopC_Constraint>, Constraints, {})
+  KERN_ATTR(mdl_MapString2ObjCow<kopC_GeometricRestriction>, GeometricRestrictions, {})
+  KERN_ATTR(mdl_MapString2ObjCow<kopC_StopCondition>, StopConditions, {})
+
+ public:
+  // Each stores a copy of the object under `name` (replacing one stored
+  // before) and returns the task, so that a test composes a task in a few
+  // lines.
+  kopC_Task& Add(const cow_String& name, const kopC_DesignResponse& response) {
+    DesignResponses_.Set(name, response);
+    return *this;
+  }
+  kopC_Task& Add(const cow_String& name, const kopC_ObjectiveFunction& objective) {
+    ObjectiveFunctions_.Set(name, objective);
+    return *this;
+  }
+  kopC_Task& Add(const cow_String& name, const kopC_Constraint& constraint) {
+    Constraints_.Set(name, constraint);
+    return *this;
+  }
+  kopC_Task& Add(const cow_String& name, const kopC_GeometricRestriction& restriction) {
+    GeometricRestrictions_.Set(name, restriction);
+    return *this;
+  }
+  kopC_Task& Add(const cow_String& name, const kopC_StopCondition& condition) {
+    StopConditions_.Set(name, condition);
+    return *this;
+  }
+};
 
 // Objects defined per step and carried over to the following steps.
 template <class T>

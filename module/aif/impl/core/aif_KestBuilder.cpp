@@ -10,15 +10,34 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_OutputFile.h"
 #include "aif/impl/core/aif_SetNameRegistry.h"
+#include "aif/impl/optimization/aif_CsDefBuilder.h"
+#include "aif/impl/optimization/aif_DesignResponseBuilder.h"
+#include "aif/impl/optimization/aif_GeometricRestrictionBuilder.h"
+#include "aif/impl/optimization/aif_KestConstraintBuilder.h"
+#include "aif/impl/optimization/aif_KestOptionBuilder.h"
+#include "aif/impl/optimization/aif_ObjectiveFunctionBuilder.h"
+#include "aif/impl/optimization/aif_StopConditionBuilder.h"
+#include "aif/impl/optimization/aif_TaskBuilder.h"
 
 namespace {
 
 using Make = std::unique_ptr<akw_BuilderComponent> (*)(akw_ModelInfo&);
 
-// The parameter-file components in build order (option, coordinate systems,
-// design response, objective function, constraint, geometric restriction,
-// task, stop condition), as their builders arrive.
-constexpr std::array<Make, 0> kBuildOrder = {};
+template <class Component>
+std::unique_ptr<akw_BuilderComponent> MakeKestComponent(akw_ModelInfo& info) {
+  return std::make_unique<Component>(info);
+}
+
+// The parameter-file components in build order. The coordinate-system
+// builder runs before every block that names a system; the task builder's
+// OPTIMIZE block is written before the stop blocks, so the task owns its
+// name in the identifier registry.
+constexpr std::array<Make, 8> kBuildOrder = {
+    MakeKestComponent<aif_KestOptionBuilder>,       MakeKestComponent<aif_CsDefBuilder>,
+    MakeKestComponent<aif_DesignResponseBuilder>,   MakeKestComponent<aif_ObjectiveFunctionBuilder>,
+    MakeKestComponent<aif_KestConstraintBuilder>,   MakeKestComponent<aif_GeometricRestrictionBuilder>,
+    MakeKestComponent<aif_TaskBuilder>,             MakeKestComponent<aif_StopConditionBuilder>,
+};
 
 // The sections of the file: a progress message and the list each component
 // gives for it.
@@ -53,6 +72,9 @@ bool aif_KestBuilder::WriteInputFile(const cow_String& path, const cow_String& e
 
 void aif_KestBuilder::BuildAndWrite(utl_Stream& out, const cow_String& extraLine) {
   aif_SetNameRegistry::Instance().Clear();
+  // Identifiers are owned per file: the coordinate-system builder already
+  // records names during Build.
+  modelInfo_.KestIdentifiers().Clear();
   components_.clear();
   for (Make make : kBuildOrder)
     components_.push_back(make(modelInfo_));

@@ -1,0 +1,3 @@
+#include "aif/impl/optimization/aif_DesignResponseBuilder.h"
+
+void aif_DesignResponseBuilder::Build() {}

@@ -1,0 +1,16 @@
+// Files the task's design responses: single-term responses (DRESP) into the
+// single-term definitions, combined-term responses after them into the
+// combined-term definitions, each after its banner.
+#pragma once
+
+#include "aif/impl/optimization/aif_KestComponent.h"
+
+class aif_DesignResponseBuilder : public aif_KestComponent {
+ public:
+  explicit aif_DesignResponseBuilder(akw_ModelInfo& modelInfo) : aif_KestComponent(modelInfo) {}
+  aif_DesignResponseBuilder(const aif_DesignResponseBuilder&) = default;
+  akw_BuilderComponent* Clone() const override { return new aif_DesignResponseBuilder(*this); }
+
+  // Builds nothing when the model has no task of the task name.
+  void Build() override;
+};

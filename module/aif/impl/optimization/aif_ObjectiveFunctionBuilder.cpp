@@ -1,0 +1,3 @@
+#include "aif/impl/optimization/aif_ObjectiveFunctionBuilder.h"
+
+void aif_ObjectiveFunctionBuilder::Build() {}

@@ -1,0 +1,15 @@
+// Files an OBJ_FUNC block per objective function of the task, each after its
+// banner, into the model definitions.
+#pragma once
+
+#include "aif/impl/optimization/aif_KestComponent.h"
+
+class aif_ObjectiveFunctionBuilder : public aif_KestComponent {
+ public:
+  explicit aif_ObjectiveFunctionBuilder(akw_ModelInfo& modelInfo) : aif_KestComponent(modelInfo) {}
+  aif_ObjectiveFunctionBuilder(const aif_ObjectiveFunctionBuilder&) = default;
+  akw_BuilderComponent* Clone() const override { return new aif_ObjectiveFunctionBuilder(*this); }
+
+  // Builds nothing when the model has no task of the task name.
+  void Build() override;
+};

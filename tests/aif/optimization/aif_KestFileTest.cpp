@@ -1,0 +1,200 @@
+// Whole parameter files written through the driver: golden files of a
+// topology and a shape task, a task the model lacks, the identifier
+// registry of each write, failures and the fault loops.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "BasMem/mem_Allocator.h"
+#include "MSVCR90/rt_Runtime.h"
+#include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/core/aif_Exception.h"
+#include "aif/impl/core/aif_KestBuilder.h"
+#include "aif/impl/optimization/aif_KestLines.h"
+#include "aif_KestTestSupport.h"
+#include "support/aif_TestSupport.h"
+
+namespace {
+
+using aif_kest_test::Context;
+using aif_test::ReadFile;
+
+// The optimization object of the file tests: 30 iterations, a description,
+// the solver input file Job-1.inp.
+ajbC_Optimization KestFileOptimization(const cow_String& task = "Task-1") {
+  ajbC_Optimization opt = aif_kest_test::Optimization(task);
+  opt.SetIterationLimit(30);
+  opt.SetDescription("Lighter plate");
+  opt.SetInputBaseName("Job-1");
+  return opt;
+}
+
+// A topology task on the plate: the design set, the sensitivity form with a
+// filter radius, a local stop condition named like the task, a stop
+// condition of another kind (its banner alone) and a suppressed one.
+hst_ModelBuilder KestTopologyModel() {
+  hst_ModelBuilder b = aif_kest_test::PlateModel();
+  kopC_TopologyTask task;
+  task.SetDesignRegion(rgnC_Region("Design", {"Plate-1"}, 2));
+  task.SetAlgorithm(2);
+  task.SetAlgorithmKind(1);
+  task.SetFreezeLoadRegions(true);
+  task.SetFilterRadius(0.8);
+  kopC_LocalStopCondition stop;
+  stop.SetMeasureType(1);
+  stop.SetComparison(3);
+  stop.SetReferenceValue(1.5);
+  stop.SetReferenceOperation(2);
+  stop.SetReferenceBase(1);
+  kopC_LocalStopCondition off;
+  off.SetSuppressed(true);
+  task.Add("Task-1", stop).Add("Global-Other", kopC_StopCondition()).Add("Off", off);
+  b.AddTask("Task-1", task);
+  return b;
+}
+
+// A shape task: its design set, the boundary-condition check, node-layer
+// smoothing and a stop condition.
+hst_ModelBuilder KestShapeModel() {
+  hst_ModelBuilder b = aif_kest_test::PlateModel();
+  kopC_ShapeTask task;
+  task.SetDesignRegion(rgnC_Region("Surface Nodes", {"Plate-1"}, 4));
+  task.SetAlgorithm(4);
+  task.SetCheckBoundaryConditions(true);
+  task.SetCheckFeasibleStart(true);
+  task.SetCheckRegion(rgnC_Region("Loaded", {"Plate-1"}, 4));
+  task.SetSmoothingRegionKind(2);
+  task.SetSmoothingNodeRegion(rgnC_Region("Around", {"Plate-1"}, 4));
+  task.SetSmoothingLayers(3);
+  task.SetQualityLevel(2);
+  kopC_LocalStopCondition stop;
+  stop.SetRegion(rgnC_Region("Surface Nodes", {"Plate-1"}, 4));
+  stop.SetQuantity(3);
+  stop.SetReferenceValue(0.1);
+  task.Add("Stop-Move", stop);
+  b.AddTask("Task-1", task);
+  return b;
+}
+
+class aif_KestFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = (std::filesystem::temp_directory_path() /
+             ("aif_KestFile." + std::to_string(getpid()) + ".par"))
+                .string();
+  }
+  void TearDown() override {
+    rt_ClearFaults();
+    mem_ClearFault();
+    std::filesystem::remove(path_);
+  }
+
+  // The file the driver writes for `b`'s task, with the extra line `extra`.
+  std::string Write(const hst_ModelBuilder& b,
+                    const ajbC_Optimization& opt = KestFileOptimization(),
+                    const cow_String& extra = "") {
+    Context c(b, opt);
+    aif_KestBuilder kest(c.Info());
+    EXPECT_TRUE(kest.WriteInputFile(path_, extra, false, true));
+    return ReadFile(path_);
+  }
+
+  // The message of the error that stops the write of `b`'s task.
+  std::string WriteError(const hst_ModelBuilder& b) {
+    Context c(b, KestFileOptimization());
+    aif_KestBuilder kest(c.Info());
+    try {
+      kest.WriteInputFile(path_, "", false, true);
+    } catch (const aif_Exception& e) {
+      return e.Message().Str();
+    }
+    return std::string();
+  }
+
+  std::string path_;
+};
+
+TEST_F(aif_KestFile, GoldenTopologyTask) {
+  aif_test::ExpectGolden(Write(KestTopologyModel()), "aif/optimization/golden/topology_task.par");
+}
+
+TEST_F(aif_KestFile, GoldenShapeTask) {
+  aif_test::ExpectGolden(Write(KestShapeModel(), KestFileOptimization(), "DRIVER 2"),
+                         "aif/optimization/golden/shape_task.par");
+}
+
+TEST_F(aif_KestFile, ATaskTheModelLacksGivesNoBlockFromAnyBuilder) {
+  EXPECT_EQ("DRIVER\nEXIT\n", Write(KestShapeModel(), KestFileOptimization("Task-2"), "DRIVER"));
+}
+
+TEST_F(aif_KestFile, EachWriteStartsWithAnEmptyRegistryAndTwoWritesAgree) {
+  Context c(KestTopologyModel(), KestFileOptimization());
+  aif_KestBuilder kest(c.Info());
+  // A name left over from earlier use of the context owns nothing now.
+  aif_KestIdName(c.Info(), "Task-1", aif_kKestStopCondition);
+  ASSERT_TRUE(kest.WriteInputFile(path_, "", false, true));
+  const std::string first = ReadFile(path_);
+  EXPECT_NE(std::string::npos, first.find("OPTIMIZE\n  ID_NAME = Task-1\n"));
+  EXPECT_NE(std::string::npos,
+            first.find("STOP\n  ID_NAME = Task-1_STOPCOND_\n  OPTIMIZE = Task-1\n"));
+  ASSERT_TRUE(kest.WriteInputFile(path_, "", false, true));
+  EXPECT_EQ(first, ReadFile(path_));
+}
+
+TEST_F(aif_KestFile, ADatumThatIsNoSystemStopsTheWriteAndLeavesNoFile) {
+  hst_ModelBuilder b = KestShapeModel();
+  kopC_ShapeTask task = static_cast<const kopC_ShapeTask&>(Context(b).Task());
+  kopC_FixedRegion fixed;
+  fixed.SetCsys(aif_kest_test::Datum("Point"));
+  task.Add("Fixed", fixed);
+  b.AddTask("Task-1", task);
+  std::ofstream(path_) << "old parameters\n";
+  EXPECT_EQ("Wrong datum type. Expected CSYS.", WriteError(b));
+  EXPECT_FALSE(std::filesystem::exists(path_));
+}
+
+TEST_F(aif_KestFile, EveryFaultLeavesNoFile) {
+  const hst_ModelBuilder b = KestTopologyModel();
+  const std::string complete = Write(b);
+  std::filesystem::remove(path_);
+  Context c(b, KestFileOptimization());
+  aif_KestBuilder kest(c.Info());
+  for (long n = 1;; ++n) {
+    rt_FailCall(rt_Call::Write, n, false);
+    bool written = false;
+    std::string error;
+    try {
+      written = kest.WriteInputFile(path_, "", false, true);
+    } catch (const aif_Exception& e) {
+      error = e.Message().Str();
+    }
+    rt_ClearFaults();
+    if (written) break;
+    EXPECT_EQ(
+        "The input file " + path_ + " could not be written completely (the disk may be full).",
+        error);
+    EXPECT_FALSE(std::filesystem::exists(path_)) << "write " << n;
+    ASSERT_LT(n, 10) << "the write never completes";
+  }
+  EXPECT_EQ(complete, ReadFile(path_));
+  std::filesystem::remove(path_);
+  for (long n = 1;; ++n) {
+    mem_FailAllocation(n, false);
+    bool written = false;
+    try {
+      written = kest.WriteInputFile(path_, "", false, true);
+    } catch (const nex_OutOfMemoryException& e) {
+      EXPECT_EQ("Out of memory.", e.UserReport().Str());
+    }
+    mem_ClearFault();
+    if (written) break;
+    EXPECT_FALSE(std::filesystem::exists(path_)) << "allocation " << n;
+    ASSERT_LT(n, 100000) << "the write never completes";
+  }
+  EXPECT_EQ(complete, ReadFile(path_));
+}
+
+}  // namespace
