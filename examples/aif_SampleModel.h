@@ -37,6 +37,7 @@
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kloC_Load.h"
 #include "OdbAttrEO/kmaC_Material.h"
+#include "OdbAttrEO/kopC_Task.h"
 #include "OdbAttrEO/korC_Output.h"
 #include "OdbAttrEO/kpfC_Field.h"
 #include "OdbAttrEO/kprC_StepRequests.h"
@@ -400,4 +401,31 @@ inline hst_ModelBuilder aif_SampleModel() {
   spot.connectorSection = "Weld";
   b.AddFastener("Spot-Weld", spot);
   return b;
+}
+
+// The sample's optimization: a topology task "Lighter" that takes material
+// out of the block in place (its bricks are the design area), keeping the
+// regions that carry loads, over at most 30 iterations.
+inline void aif_SampleTask(hst_ModelBuilder& b) {
+  rgnC_Region bricks("All", {"Assembly", "Block-2"});
+  bricks.SetKernelInstanceIds({2u});
+  cow_List<int> all;
+  for (int e = 0; e < 16; ++e)
+    all.Append(e);
+  bricks.SetKernelElementIndices(2, all);
+  kopC_TopologyTask task;
+  task.SetDesignRegion(bricks);
+  task.SetFreezeLoadRegions(true);
+  task.SetFilterRadius(0.5);
+  b.AddTask("Lighter", task);
+}
+
+// The optimization process that runs the task "Lighter" on the solver input
+// file `inputBaseName`.inp.
+inline ajbC_Optimization aif_SampleOptimization(const cow_String& inputBaseName) {
+  ajbC_Optimization optimization("Frame", "Lighter");
+  optimization.SetIterationLimit(30);
+  optimization.SetDescription("A lighter block in place");
+  optimization.SetInputBaseName(inputBaseName);
+  return optimization;
 }

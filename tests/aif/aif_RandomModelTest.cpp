@@ -94,7 +94,10 @@
 #include "PyUtils/pyo_MorvexEnvFile.h"
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Exception.h"
+#include "aif/impl/core/aif_KestBuilder.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "aif/impl/core/aif_OptimizationProcess.h"
+#include "aif/optimization/aif_KestChecker.h"
 #include "aif_SampleModel.h"
 #include "support/aif_DeckChecker.h"
 #include "support/aif_RandomConnectorBehavior.h"
@@ -6359,6 +6362,40 @@ TEST(aif_RandomModelTest, GoldenDecksAreConsistent) {
 // made to show: its connector with the behaviour it names, its spring, its
 // supports, its contact, the plate's foundation and its two steps with their
 // output.
+// The sample's optimization: its flat input file is as consistent as the
+// job's, and its parameter file names that file and only blocks it holds.
+TEST(aif_RandomModelTest, SampleOptimizationIsConsistent) {
+  const std::string base = (std::filesystem::temp_directory_path() /
+                            ("aif_SampleOptimization." + std::to_string(getpid())))
+                               .string();
+  hst_ModelBuilder sample = aif_SampleModel();
+  aif_SampleTask(sample);
+  const bas_NewModel model = sample.Model();
+  const aif_OptimizationProcess process("Lighter-Block", aif_SampleOptimization("sample-opt"),
+                                        model);
+  aif_ModelInfo deckInfo(process);
+  aif_Builder writer(deckInfo);
+  ASSERT_TRUE(writer.WriteInputFile(base + ".inp", true, true));
+  const std::string deck = aif_test::ReadFile(base + ".inp");
+  std::filesystem::remove(base + ".inp");
+  EXPECT_EQ("", Findings(deck));
+  EXPECT_EQ(deck.find("*Heading"), std::string::npos);  // no job, no job keywords
+  EXPECT_NE(deck.find("*Elset, elset=Block-2_All, generate\n"), std::string::npos);
+
+  aif_ModelInfo parameterInfo(process);
+  aif_KestBuilder parameters(parameterInfo);
+  ASSERT_TRUE(parameters.WriteInputFile(base + ".par", "", false, true));
+  const std::string file = aif_test::ReadFile(base + ".par");
+  std::filesystem::remove(base + ".par");
+  EXPECT_EQ("", aif_kest_test::KestFindings(file)) << file;
+  EXPECT_NE(file.find("FEM_INPUT\n  ID_NAME = sample-opt_INP_\n  FILE = sample-opt.inp\nEND_\n"),
+            std::string::npos)
+      << file;
+  EXPECT_NE(file.find("DV_TOPO\n  ID_NAME = Lighter_DESIGN_AREA_\n  EL_GROUP = Block-2_All\nEND_\n"),
+            std::string::npos)
+      << file;
+}
+
 TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
   const std::string path = (std::filesystem::temp_directory_path() /
                             ("aif_SampleDeck." + std::to_string(getpid()) + ".inp"))

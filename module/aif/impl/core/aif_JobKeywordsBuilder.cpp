@@ -61,9 +61,14 @@ aif_Restart RestartRead(const aif_Model& model) {
 }  // namespace
 
 aif_JobKeywordsBuilder::aif_JobKeywordsBuilder(akw_ModelInfo& modelInfo)
-    : akw_BuilderComponent(modelInfo), job_(*static_cast<const aif_ModelInfo&>(modelInfo).Job()) {}
+    : akw_BuilderComponent(modelInfo) {
+  // The context of an optimization process has no job.
+  if (const akw_Job* job = static_cast<const aif_ModelInfo&>(modelInfo).Job())
+    job_ = cow_COW<akw_Job>(*job);
+}
 
 void aif_JobKeywordsBuilder::Build() {
+  if (job_.IsNull()) return;
   const auto& info = static_cast<const aif_ModelInfo&>(ModelInfo());
   const aif_Model& model = info.ModelAdapter();
   AddModelDefinition(aif_Heading(*job_, model.Preamble()));

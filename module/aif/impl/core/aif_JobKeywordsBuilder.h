@@ -9,8 +9,9 @@
 
 class aif_JobKeywordsBuilder : public akw_BuilderComponent {
  public:
-  // `modelInfo` is the driver's aif_ModelInfo of a job; the builder keeps its
-  // own copy of the job.
+  // `modelInfo` is the driver's aif_ModelInfo; the builder keeps its own copy
+  // of the job. The context of an optimization process has none: the builder
+  // then files nothing.
   explicit aif_JobKeywordsBuilder(akw_ModelInfo& modelInfo);
   aif_JobKeywordsBuilder(const aif_JobKeywordsBuilder&) = default;
 
