@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/optimization/aif_CsDefBuilder.h"
 #include "aif/impl/optimization/aif_DesignResponseBuilder.h"
 #include "aif/impl/optimization/aif_GeometricRestrictionBuilder.h"
@@ -176,6 +177,39 @@ TEST(aif_KestBuilders, CombinedResponsesFollowWhatTheyCombine) {
       "! Constraint: Con-Y\n! \nCONSTRAINT\n  ID_NAME = Con-Y\n  DRESP = Y\n"
       "  MAGNITUDE = ABS\n  LE_VALUE = 0.\nEND_\n",
       KestBuilderLists(constraints));
+}
+
+TEST(aif_KestBuilders, ResponsesAndRestrictionsOfOtherKindsAreRefused) {
+  hst_ModelBuilder b = aif_kest_test::PlateModel();
+  kopC_TopologyTask task;
+  kopC_DesignResponse plainOff;
+  plainOff.SetSuppressed(true);
+  kopC_LoadFixation fixationOff;
+  fixationOff.SetSuppressed(true);
+  // Suppressed ones are passed over.
+  task.Add("Plain-Off", plainOff).Add("Held-Off", fixationOff);
+  b.AddTask("Task-1", task);
+  Context quiet(b);
+  aif_DesignResponseBuilder quietResponses(quiet.Info());
+  EXPECT_EQ("", KestBuilderLists(quietResponses));
+  aif_GeometricRestrictionBuilder quietRestrictions(quiet.Info());
+  EXPECT_EQ("", KestBuilderLists(quietRestrictions));
+
+  task.Add("Plain", kopC_DesignResponse()).Add("Held", kopC_LoadFixation());
+  b.AddTask("Task-1", task);
+  Context c(b);
+  const auto error = [](akw_BuilderComponent&& builder) {
+    try {
+      builder.Build();
+    } catch (const aif_Exception& e) {
+      return e.Message().Str();
+    }
+    return std::string();
+  };
+  EXPECT_EQ("Unimplemented design response input file writing method for Plain",
+            error(aif_DesignResponseBuilder(c.Info())));
+  EXPECT_EQ("Unimplemented geometric restriction input file writing method Held",
+            error(aif_GeometricRestrictionBuilder(c.Info())));
 }
 
 TEST(aif_KestBuilders, RestrictionsGetTheBlocksOfTheirKind) {
