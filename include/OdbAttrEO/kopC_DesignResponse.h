@@ -70,10 +70,10 @@ class kopC_CombinedTermDesignResponse : public kopC_DesignResponse {
 // What the optimization module knows of a result variable: flag 4 it is
 // read on an element group, 2 on a node group, 8 also on a second node
 // group.
-class kopC_VariableSpecItem {
+class kopC_VariableEntry {
  public:
-  kopC_VariableSpecItem() = default;
-  explicit kopC_VariableSpecItem(unsigned flags) : flags_(flags) {}
+  kopC_VariableEntry() = default;
+  explicit kopC_VariableEntry(unsigned flags) : flags_(flags) {}
   unsigned Flags() const { return flags_; }
 
  private:
@@ -89,17 +89,15 @@ class kopC_VariableTable : public kern_Object {
  public:
   static kopC_VariableTable& Instance() { return omi_Singleton<kopC_VariableTable>::Instance(); }
   // The entry of `name`; an unknown variable has no flags.
-  const kopC_VariableSpecItem& VariableSpec(const cow_String& name) const {
-    static const kopC_VariableSpecItem none;
-    const kopC_VariableSpecItem* item = items_.Find(name);
+  const kopC_VariableEntry& Entry(const cow_String& name) const {
+    static const kopC_VariableEntry none;
+    const kopC_VariableEntry* item = items_.Find(name);
     return item ? *item : none;
   }
-  void Set(const cow_String& name, unsigned flags) {
-    items_.Set(name, kopC_VariableSpecItem(flags));
-  }
+  void Set(const cow_String& name, unsigned flags) { items_.Set(name, kopC_VariableEntry(flags)); }
 
  private:
-  cow_Map<cow_String, kopC_VariableSpecItem> items_;
+  cow_Map<cow_String, kopC_VariableEntry> items_;
 };
 
 // The base of every objective function.

@@ -73,8 +73,7 @@ void aif_Dresp::WriteSingleTerm(utl_Stream& stream,
   aif_KestBlock block = aif_KestBlock::Continue(stream);
   block.Line("DEF_TYPE", "SYSTEM");
   block.Line("TYPE", response.VariableName());
-  const unsigned flags =
-      kopC_VariableTable::Instance().VariableSpec(response.VariableName()).Flags();
+  const unsigned flags = kopC_VariableTable::Instance().Entry(response.VariableName()).Flags();
   const bool elements = (flags & 4) && aif_KestElementGroupLine(response.Region(), info_, stream);
   if ((flags & 2) && !elements) aif_KestNodeGroupLine(response.Region(), info_, stream);
   if (flags & 8) aif_KestNodeGroupLine(response.SecondRegion(), info_, stream);
