@@ -190,3 +190,22 @@ class rgnK_Region : public cls_Object {
 
   rgnC_Region region_;
 };
+
+// The points of a region made of points only: the computed positions of its
+// reference points (assembly coordinates), in order. Fails (false, an
+// empty list) for a region that is no set of reference points or holds a
+// point the kernel cannot compute.
+inline bool rgnK_GetGslPointFromRegion(const rgnK_Region& region, cow_List<gsl_Point>& points) {
+  points.Clear();
+  if (!region.IsRefPointSet()) return false;
+  cow_List<std::optional<gsl_Point>> records;
+  region.GetGeomHitRecords(records, true);
+  for (const std::optional<gsl_Point>& record : records) {
+    if (!record) {
+      points.Clear();
+      return false;
+    }
+    points.Append(*record);
+  }
+  return true;
+}

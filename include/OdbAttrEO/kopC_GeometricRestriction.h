@@ -10,6 +10,7 @@
 #include "ModKerLow/dtmK_Datum.h"
 #include "OdbAttrEO/kopC_Object.h"
 #include "OdbCoreGeom/rgnC_Region.h"
+#include "QivGeom/gsl_ModelSegment.h"
 
 class kopC_GeometricRestriction : public kopC_Object {
   KERN_CLASS_HEAD(kopC_GeometricRestriction, kopC_Object, 0x3A40040)
@@ -26,35 +27,107 @@ class kopC_KestGeometricRestriction : public kopC_GeometricRestriction {
   KERN_ATTR(bool, FeasibleStart, false)
 };
 
-#define KOPC_RESTRICTION(Name, Id)                           \
-  class Name : public kopC_KestGeometricRestriction {        \
-    KERN_CLASS_HEAD(Name, kopC_KestGeometricRestriction, Id) \
+#define KOPC_RESTRICTION(Name, Base, Id) \
+  class Name : public Base {             \
+    KERN_CLASS_HEAD(Name, Base, Id)      \
   };
 
 // Topology restrictions.
-KOPC_RESTRICTION(kopC_FrozenArea, 0x3A4004E)
-KOPC_RESTRICTION(kopC_TopologyMemberSize, 0x3A4004F)
-KOPC_RESTRICTION(kopC_TopologyDemoldControl, 0x3A40054)
-KOPC_RESTRICTION(kopC_TopologyRotationalSymmetry, 0x3A40056)
-KOPC_RESTRICTION(kopC_TopologyCyclicSymmetry, 0x3A40057)
-KOPC_RESTRICTION(kopC_TopologyPlanarSymmetry, 0x3A40058)
-KOPC_RESTRICTION(kopC_TopologyPointSymmetry, 0x3A40064)
+KOPC_RESTRICTION(kopC_FrozenArea, kopC_KestGeometricRestriction, 0x3A4004E)
 
-// Shape restrictions written as links.
-KOPC_RESTRICTION(kopC_StampControl, 0x3A40055)
-KOPC_RESTRICTION(kopC_DrillControl, 0x3A4005A)
-KOPC_RESTRICTION(kopC_TurnControl, 0x3A4005B)
-KOPC_RESTRICTION(kopC_ShapeDemoldControl, 0x3A4005C)
-KOPC_RESTRICTION(kopC_ShapeRotationalSymmetry, 0x3A40060)
-KOPC_RESTRICTION(kopC_ShapePlanarSymmetry, 0x3A40061)
-KOPC_RESTRICTION(kopC_CheckSlide, 0x3A40063)
-KOPC_RESTRICTION(kopC_ShapePointSymmetry, 0x3A40065)
-KOPC_RESTRICTION(kopC_ShapeVector, 0x3A40066)
-KOPC_RESTRICTION(kopC_ShapeDirection, 0x3A40067)
-KOPC_RESTRICTION(kopC_ShapeLength, 0x3A40068)
+// Size kind 0 minimum, 1 maximum, 2 maximum with a minimum and a distance.
+class kopC_TopologyMemberSize : public kopC_KestGeometricRestriction {
+  KERN_CLASS_HEAD(kopC_TopologyMemberSize, kopC_KestGeometricRestriction, 0x3A4004F)
+  KERN_ATTR(int, SizeKind, 0)
+  KERN_ATTR(double, MinThickness, 0.0)
+  KERN_ATTR(double, MaxThickness, 0.0)
+  KERN_ATTR(double, Distance, 0.0)
+};
+
+// A casting condition: material may be removed only along the pull
+// direction (in the pull system, the restriction's Csys). Mid-plane
+// technique 0 none, 1 automatic, 2 automatic tight, 3 a surface (no pull
+// direction), 4 stamping, 5 a plane through the one point of
+// MidPlanePointRegion. An empty check region checks the restriction's own.
+class kopC_TopologyDemoldControl : public kopC_KestGeometricRestriction {
+  KERN_CLASS_HEAD(kopC_TopologyDemoldControl, kopC_KestGeometricRestriction, 0x3A40054)
+  KERN_ATTR(int, MidPlaneTechnique, 0)
+  KERN_ATTR(double, Angle, 0.0)
+  KERN_ATTR(rgnC_Region, CheckRegion, rgnC_Region())
+  KERN_ATTR(rgnC_Region, MidPlanePointRegion, rgnC_Region())
+  KERN_ATTR(gsl_ModelSegment, PullDirection, gsl_ModelSegment())
+  KERN_ATTR(bool, CreatePullGroup, false)
+};
+
+// The symmetries of a topology task, in the restriction's Csys. Axis 0 to
+// 2 (none for a point symmetry); IgnoreFrozen leaves frozen elements out of
+// the link.
+class kopC_TopologySymmetry : public kopC_KestGeometricRestriction {
+  KERN_CLASS_HEAD(kopC_TopologySymmetry, kopC_KestGeometricRestriction, 0x3A40042)
+  KERN_ATTR(int, Axis, 0)
+  KERN_ATTR(bool, IgnoreFrozen, false)
+};
+class kopC_TopologyRotationalSymmetry : public kopC_TopologySymmetry {
+  KERN_CLASS_HEAD(kopC_TopologyRotationalSymmetry, kopC_TopologySymmetry, 0x3A40056)
+  KERN_ATTR(double, Angle, 0.0)
+};
+class kopC_TopologyCyclicSymmetry : public kopC_TopologySymmetry {
+  KERN_CLASS_HEAD(kopC_TopologyCyclicSymmetry, kopC_TopologySymmetry, 0x3A40057)
+  KERN_ATTR(double, Translation, 0.0)
+};
+KOPC_RESTRICTION(kopC_TopologyPlanarSymmetry, kopC_TopologySymmetry, 0x3A40058)
+KOPC_RESTRICTION(kopC_TopologyPointSymmetry, kopC_TopologySymmetry, 0x3A40064)
+
+// Shape restrictions written as links: the client nodes follow a master.
+// Master kind 0 and 1 are the module's two criteria, 2 the nodes of
+// MasterRegion. `Direction` is the client direction (the demold direction
+// of a demold control), in the restriction's Csys; the three tolerances,
+// the angle and the undercut tolerance are read by the kinds that have
+// them.
+class kopC_ShapeLinkRestriction : public kopC_KestGeometricRestriction {
+  KERN_CLASS_HEAD(kopC_ShapeLinkRestriction, kopC_KestGeometricRestriction, 0x3A40043)
+  KERN_ATTR(int, MasterKind, 0)
+  KERN_ATTR(rgnC_Region, MasterRegion, rgnC_Region())
+  KERN_ATTR(gsl_ModelSegment, Direction, gsl_ModelSegment())
+  KERN_ATTR(double, Tolerance1, 0.0)
+  KERN_ATTR(double, Tolerance2, 0.0)
+  KERN_ATTR(double, Tolerance3, 0.0)
+  KERN_ATTR(double, Angle, 0.0)
+  KERN_ATTR(double, UndercutTolerance, 0.0)
+};
+KOPC_RESTRICTION(kopC_StampControl, kopC_ShapeLinkRestriction, 0x3A40055)
+KOPC_RESTRICTION(kopC_DrillControl, kopC_ShapeLinkRestriction, 0x3A4005A)
+KOPC_RESTRICTION(kopC_TurnControl, kopC_ShapeLinkRestriction, 0x3A4005B)
+// An empty check region checks the restriction's own region.
+class kopC_ShapeDemoldControl : public kopC_ShapeLinkRestriction {
+  KERN_CLASS_HEAD(kopC_ShapeDemoldControl, kopC_ShapeLinkRestriction, 0x3A4005C)
+  KERN_ATTR(rgnC_Region, CheckRegion, rgnC_Region())
+};
+KOPC_RESTRICTION(kopC_ShapeRotationalSymmetry, kopC_ShapeLinkRestriction, 0x3A40060)
+KOPC_RESTRICTION(kopC_ShapePlanarSymmetry, kopC_ShapeLinkRestriction, 0x3A40061)
+KOPC_RESTRICTION(kopC_ShapePointSymmetry, kopC_ShapeLinkRestriction, 0x3A40065)
+// Vector mode 0 a vector with three component flags, 1 a direction,
+// 2 a length.
+class kopC_ShapeVector : public kopC_ShapeLinkRestriction {
+  KERN_CLASS_HEAD(kopC_ShapeVector, kopC_ShapeLinkRestriction, 0x3A40066)
+  KERN_ATTR(int, VectorMode, 0)
+  KERN_ATTR(bool, Component1, false)
+  KERN_ATTR(bool, Component2, false)
+  KERN_ATTR(bool, Component3, false)
+};
+KOPC_RESTRICTION(kopC_ShapeDirection, kopC_ShapeLinkRestriction, 0x3A40067)
+KOPC_RESTRICTION(kopC_ShapeLength, kopC_ShapeLinkRestriction, 0x3A40068)
+// Slide mode 0 slides the client nodes along SlideMasterRegion (a turn
+// about the client direction), any other mode keeps FreeFormRegion free.
+class kopC_CheckSlide : public kopC_ShapeLinkRestriction {
+  KERN_CLASS_HEAD(kopC_CheckSlide, kopC_ShapeLinkRestriction, 0x3A40063)
+  KERN_ATTR(int, SlideMode, 0)
+  KERN_ATTR(rgnC_Region, SlideMasterRegion, rgnC_Region())
+  KERN_ATTR(rgnC_Region, FreeFormRegion, rgnC_Region())
+};
 
 // A load fixation: the parameter file has no block for it.
-KOPC_RESTRICTION(kopC_LoadFixation, 0x3A4005D)
+KOPC_RESTRICTION(kopC_LoadFixation, kopC_KestGeometricRestriction, 0x3A4005D)
 
 #undef KOPC_RESTRICTION
 

@@ -10,6 +10,7 @@
 
 #include "BasMem/mem_Allocator.h"
 #include "MSVCR90/rt_Runtime.h"
+#include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_KestBuilder.h"
@@ -32,11 +33,25 @@ ajbC_Optimization KestFileOptimization(const cow_String& task = "Task-1") {
   return opt;
 }
 
+// A step "Step-1" with the load cases "Heavy" and "Light" after the
+// initial step.
+kopC_StepOption KestFileOption(const char* step, const char* loadCase) {
+  kopC_StepOption option;
+  option.SetStepName(step);
+  option.SetLoadCaseName(loadCase);
+  return option;
+}
+
 // A topology task on the plate: the design set, the sensitivity form with a
 // filter radius, a local stop condition named like the task, a stop
-// condition of another kind (its banner alone) and a suppressed one.
+// condition of another kind (its banner alone) and a suppressed one. Its
+// objective minimizes a weighted sum of the compliance and the stress (in
+// Csys-1) under a bound on the stress; a frozen clamp, ribs of a member
+// size and a mirror plane restrict the design.
 hst_ModelBuilder KestTopologyModel() {
+  aif_kest_test::KestVariables();
   hst_ModelBuilder b = aif_kest_test::PlateModel();
+  b.AddStep("Step-1", kprC_StaticStep(), {"Heavy", "Light"});
   kopC_TopologyTask task;
   task.SetDesignRegion(rgnC_Region("Design", {"Plate-1"}, 2));
   task.SetAlgorithm(2);
@@ -52,6 +67,48 @@ hst_ModelBuilder KestTopologyModel() {
   kopC_LocalStopCondition off;
   off.SetSuppressed(true);
   task.Add("Task-1", stop).Add("Global-Other", kopC_StopCondition()).Add("Off", off);
+
+  kopC_SingleTermDesignResponse compliance;
+  compliance.SetVariableName("ENERGY");
+  compliance.SetRegion(rgnC_Region("Design", {"Plate-1"}, 2));
+  compliance.SetGroupOperator(3);
+  compliance.SetLoadCaseSelection(1);
+  compliance.SetStepOptions({KestFileOption("Step-1", "Heavy"), KestFileOption("Step-1", "Light")});
+  kopC_SingleTermDesignResponse stress;
+  stress.SetVariableName("SIG_MISES");
+  stress.SetGroupOperator(1);
+  stress.SetCsys(aif_kest_test::Datum("Csys-1"));
+  kopC_StepOption anyStatic;
+  anyStatic.SetAnalysisKind(1);
+  anyStatic.SetAll(false);
+  anyStatic.SetLast(5);
+  stress.SetStepOptions({anyStatic});
+  kopC_CombinedTermDesignResponse weighted;
+  weighted.SetOperator(6);
+  weighted.SetVariables({"Compliance", "Stress"});
+  weighted.SetWeights({1.0, 0.5});
+  task.Add("Compliance", compliance).Add("Stress", stress).Add("Weighted", weighted);
+  kopC_Objective term;
+  term.SetDesignResponse("Weighted");
+  kopC_KestObjectiveFunction objective;
+  objective.SetTerms({term});
+  kopC_KestConstraint bound;
+  bound.SetDesignResponse("Stress");
+  bound.SetRelation(3);
+  bound.SetValue(0.4);
+  task.Add("Stiff", objective).Add("Stress-Bound", bound);
+
+  kopC_FrozenArea clamp;
+  clamp.SetRegion(rgnC_Region("Clamp", {"Plate-1"}, 2));
+  kopC_TopologyMemberSize ribs;
+  ribs.SetSizeKind(2);
+  ribs.SetMinThickness(0.5);
+  ribs.SetMaxThickness(2.0);
+  ribs.SetDistance(4.0);
+  kopC_TopologyPlanarSymmetry mirror;
+  mirror.SetAxis(1);
+  mirror.SetCsys(aif_kest_test::Datum("Csys-1"));
+  task.Add("Clamp", clamp).Add("Ribs", ribs).Add("Mirror", mirror);
   b.AddTask("Task-1", task);
   return b;
 }
@@ -59,6 +116,7 @@ hst_ModelBuilder KestTopologyModel() {
 // A shape task: its design set, the boundary-condition check, node-layer
 // smoothing and a stop condition.
 hst_ModelBuilder KestShapeModel() {
+  aif_kest_test::KestVariables();
   hst_ModelBuilder b = aif_kest_test::PlateModel();
   kopC_ShapeTask task;
   task.SetDesignRegion(rgnC_Region("Surface Nodes", {"Plate-1"}, 4));
@@ -75,6 +133,32 @@ hst_ModelBuilder KestShapeModel() {
   stop.SetQuantity(3);
   stop.SetReferenceValue(0.1);
   task.Add("Stop-Move", stop);
+
+  kopC_SingleTermDesignResponse disp;
+  disp.SetVariableName("DISP");
+  disp.SetRegion(rgnC_Region("Surface Nodes", {"Plate-1"}, 4));
+  disp.SetGroupOperator(1);
+  kopC_Objective term;
+  term.SetDesignResponse("Disp");
+  term.SetSecondValue(0.0);
+  kopC_KestObjectiveFunction objective;
+  objective.SetTerms({term});
+  task.Add("Disp", disp).Add("Min-Disp", objective);
+  kopC_FixedRegion fixed;
+  fixed.SetRegion(rgnC_Region("Loaded", {"Plate-1"}, 4));
+  fixed.SetCsys(aif_kest_test::Datum("Cyl"));
+  fixed.SetFixed1(true);
+  fixed.SetFixed2(true);
+  kopC_Growth growth;
+  growth.SetGrowthLimit(0.5);
+  kopC_TurnControl turn;
+  turn.SetMasterKind(2);
+  turn.SetMasterRegion(rgnC_Region("Axis", {"Plate-1"}, 4));
+  turn.SetDirection(gsl_ModelSegment(gsl_Point(0, 0, 0), gsl_Point(0, 0, 2)));
+  turn.SetTolerance1(0.01);
+  turn.SetTolerance2(0.01);
+  turn.SetTolerance3(0.1);
+  task.Add("Fixed", fixed).Add("Limit", growth).Add("Turn", turn);
   b.AddTask("Task-1", task);
   return b;
 }
@@ -153,6 +237,29 @@ TEST_F(aif_KestFile, ADatumThatIsNoSystemStopsTheWriteAndLeavesNoFile) {
   b.AddTask("Task-1", task);
   std::ofstream(path_) << "old parameters\n";
   EXPECT_EQ("Wrong datum type. Expected CSYS.", WriteError(b));
+  EXPECT_FALSE(std::filesystem::exists(path_));
+}
+
+TEST_F(aif_KestFile, ALoadFixationOrAShortCombineStopsTheWriteAndLeavesNoFile) {
+  hst_ModelBuilder b = KestTopologyModel();
+  kopC_TopologyTask task = static_cast<const kopC_TopologyTask&>(Context(b).Task());
+  kopC_TopologyTask fixation = task;
+  fixation.Add("Held Load", kopC_LoadFixation());
+  b.AddTask("Task-1", fixation);
+  std::ofstream(path_) << "old parameters\n";
+  EXPECT_EQ("Unimplemented geometric restriction input file writing method Held Load",
+            WriteError(b));
+  EXPECT_FALSE(std::filesystem::exists(path_));
+
+  kopC_CombinedTermDesignResponse shortWeights;
+  shortWeights.SetOperator(6);
+  shortWeights.SetVariables({"Compliance", "Stress"});
+  shortWeights.SetWeights({1.0});
+  task.Add("Weighted", shortWeights);
+  b.AddTask("Task-1", task);
+  std::ofstream(path_) << "old parameters\n";
+  EXPECT_EQ("The combined design response Weighted has fewer weights than variables.",
+            WriteError(b));
   EXPECT_FALSE(std::filesystem::exists(path_));
 }
 

@@ -5,10 +5,12 @@
 
 #include <unistd.h>
 
+#include <cfloat>
 #include <filesystem>
 #include <random>
 #include <string>
 
+#include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "aif/impl/core/aif_KestBuilder.h"
 #include "aif_KestChecker.h"
 #include "aif_KestTestSupport.h"
@@ -26,6 +28,10 @@ class KestRandomTask {
   explicit KestRandomTask(unsigned seed) : random_(seed) {}
 
   const char* Name() { return Pick({"Task-1", "Stop-1", "My Task", "Obj", "Task-1_CHECK_BC_"}); }
+  // Restriction names: a restriction named like the task's boundary-condition
+  // check would share its identifier (one kind, one name), which the file
+  // cannot tell apart; the pool leaves that name out.
+  const char* RestrictionName() { return Pick({"Task-1", "Stop-1", "My Task", "Obj", "Task-2"}); }
 
   rgnC_Region Region() {
     switch (Int(0, 5)) {
@@ -62,6 +68,230 @@ class KestRandomTask {
     }
   }
 
+  // A datum reference: none, the two systems of the plate, or one that
+  // names no datum.
+  dtmC_DatumRef Csys() {
+    switch (Int(0, 3)) {
+      case 0:
+        return dtmC_DatumRef();
+      case 1:
+        return aif_kest_test::Datum("Csys-1");
+      case 2:
+        return aif_kest_test::Datum("Cyl");
+      default:
+        return aif_kest_test::Datum("Nowhere");
+    }
+  }
+
+  gsl_ModelSegment Segment() {
+    return gsl_ModelSegment(gsl_Point(0, 0, 0), gsl_Point(Int(0, 2), Int(-1, 1), Int(0, 3)));
+  }
+
+  // Responses named from the shared pool, combined ones naming others of
+  // the pool (present or not, suppressed or not, in chains and cycles);
+  // objectives and constraints naming responses of the pool.
+  void AddResponses(kopC_Task& task) {
+    for (int n = Int(0, 4); n > 0; --n) {
+      if (Int(0, 2) == 0) {
+        kopC_CombinedTermDesignResponse combined;
+        combined.SetOperator(Int(0, 32));
+        cow_List<cow_String> variables;
+        cow_List<double> weights;
+        for (int v = Int(0, 5); v > 0; --v) {
+          variables.Append(Name());
+          weights.Append(Int(1, 4) * 0.5);
+        }
+        combined.SetVariables(variables);
+        combined.SetWeights(weights);
+        combined.SetRadius(Int(1, 3));
+        combined.SetSuppressed(Int(0, 5) == 0);
+        task.Add(Name(), combined);
+        continue;
+      }
+      kopC_SingleTermDesignResponse single;
+      single.SetVariableName(Pick({"SIG_MISES", "DISP", "ENERGY", "DISP_REL", "MASS"}));
+      single.SetRegion(Region());
+      single.SetSecondRegion(Region());
+      single.SetCsys(Csys());
+      single.SetGroupOperator(Int(0, 5));
+      single.SetSectionPosition(Int(0, 5));
+      single.SetLoadCaseSelection(Int(0, 3));
+      cow_List<kopC_StepOption> options;
+      for (int o = Int(0, 3); o > 0; --o) {
+        kopC_StepOption option;
+        option.SetStepName(Pick({"", "Initial", "Step-1", "Step-2"}));
+        option.SetLoadCaseName(Pick({"", "LC-1", "LC-2"}));
+        option.SetAll(Int(0, 1));
+        option.SetFirst(Int(1, 3));
+        option.SetLast(Int(1, 5));
+        option.SetAnalysisKind(Int(0, 5));
+        options.Append(option);
+      }
+      single.SetStepOptions(options);
+      single.SetSuppressed(Int(0, 5) == 0);
+      task.Add(Name(), single);
+    }
+    for (int n = Int(0, 2); n > 0; --n) {
+      kopC_KestObjectiveFunction objective;
+      cow_List<kopC_Objective> terms;
+      for (int t = Int(0, 3); t > 0; --t) {
+        kopC_Objective term;
+        term.SetDesignResponse(Name());
+        term.SetExcluded(Int(0, 4) == 0);
+        term.SetSecondValue(Pick({DBL_MAX, 0.0, 2.5}));
+        terms.Append(term);
+      }
+      objective.SetTerms(terms);
+      objective.SetTarget(Int(0, 3));
+      objective.SetSuppressed(Int(0, 5) == 0);
+      task.Add(Name(), objective);
+    }
+    for (int n = Int(0, 2); n > 0; --n) {
+      kopC_KestConstraint constraint;
+      constraint.SetDesignResponse(Name());
+      constraint.SetRelation(Int(0, 6));
+      constraint.SetValue(Int(0, 4) * 0.25);
+      constraint.SetSuppressed(Int(0, 5) == 0);
+      task.Add(Name(), constraint);
+    }
+  }
+
+  template <class Restriction>
+  Restriction Restricted(Restriction restriction) {
+    restriction.SetRegion(Region());
+    restriction.SetCsys(Csys());
+    restriction.SetSuppressed(Int(0, 5) == 0);
+    return restriction;
+  }
+
+  template <class Symmetry>
+  Symmetry TopologySymmetry() {
+    Symmetry symmetry = Restricted(Symmetry());
+    symmetry.SetAxis(Int(0, 2));
+    symmetry.SetIgnoreFrozen(Int(0, 1));
+    return symmetry;
+  }
+
+  void AddTopologyRestrictions(kopC_Task& task) {
+    for (int n = Int(0, 3); n > 0; --n) {
+      switch (Int(0, 6)) {
+        case 0:
+          task.Add(RestrictionName(), Restricted(kopC_FrozenArea()));
+          break;
+        case 1: {
+          kopC_TopologyMemberSize size = Restricted(kopC_TopologyMemberSize());
+          size.SetSizeKind(Int(0, 3));
+          size.SetMaxThickness(Int(1, 4));
+          task.Add(RestrictionName(), size);
+          break;
+        }
+        case 2: {
+          kopC_TopologyDemoldControl demold = Restricted(kopC_TopologyDemoldControl());
+          demold.SetMidPlaneTechnique(Int(0, 6));
+          demold.SetCheckRegion(Region());
+          demold.SetPullDirection(Segment());
+          task.Add(RestrictionName(), demold);
+          break;
+        }
+        case 3:
+          task.Add(RestrictionName(), TopologySymmetry<kopC_TopologyRotationalSymmetry>());
+          break;
+        case 4:
+          task.Add(RestrictionName(), TopologySymmetry<kopC_TopologyCyclicSymmetry>());
+          break;
+        case 5:
+          task.Add(RestrictionName(), TopologySymmetry<kopC_TopologyPlanarSymmetry>());
+          break;
+        default:
+          task.Add(RestrictionName(), TopologySymmetry<kopC_TopologyPointSymmetry>());
+          break;
+      }
+    }
+  }
+
+  template <class Link>
+  Link ShapeLink() {
+    Link link = Restricted(Link());
+    link.SetMasterKind(Int(0, 2));
+    link.SetMasterRegion(Region());
+    link.SetDirection(Segment());
+    link.SetTolerance1(Int(0, 2) * 0.1);
+    return link;
+  }
+
+  void AddShapeRestrictions(kopC_Task& task) {
+    for (int n = Int(0, 4); n > 0; --n) {
+      switch (Int(0, 14)) {
+        case 0: {
+          kopC_ShapeMemberSize size = Restricted(kopC_ShapeMemberSize());
+          size.SetSizeMode(Int(0, 2));
+          task.Add(RestrictionName(), size);
+          break;
+        }
+        case 1: {
+          kopC_FixedRegion fixed = Restricted(kopC_FixedRegion());
+          fixed.SetFixed2(Int(0, 1));
+          task.Add(RestrictionName(), fixed);
+          break;
+        }
+        case 2: {
+          kopC_Growth growth = Restricted(kopC_Growth());
+          growth.SetShrinkLimit(0.5);
+          task.Add(RestrictionName(), growth);
+          break;
+        }
+        case 3:
+          task.Add(RestrictionName(), Restricted(kopC_PenetrationCheck()));
+          break;
+        case 4:
+          task.Add(RestrictionName(), ShapeLink<kopC_StampControl>());
+          break;
+        case 5:
+          task.Add(RestrictionName(), ShapeLink<kopC_DrillControl>());
+          break;
+        case 6:
+          task.Add(RestrictionName(), ShapeLink<kopC_TurnControl>());
+          break;
+        case 7: {
+          kopC_ShapeDemoldControl demold = ShapeLink<kopC_ShapeDemoldControl>();
+          demold.SetCheckRegion(Region());
+          task.Add(RestrictionName(), demold);
+          break;
+        }
+        case 8:
+          task.Add(RestrictionName(), ShapeLink<kopC_ShapeRotationalSymmetry>());
+          break;
+        case 9:
+          task.Add(RestrictionName(), ShapeLink<kopC_ShapePlanarSymmetry>());
+          break;
+        case 10:
+          task.Add(RestrictionName(), ShapeLink<kopC_ShapePointSymmetry>());
+          break;
+        case 11: {
+          kopC_ShapeVector vector = ShapeLink<kopC_ShapeVector>();
+          vector.SetVectorMode(Int(0, 3));
+          vector.SetComponent2(Int(0, 1));
+          task.Add(RestrictionName(), vector);
+          break;
+        }
+        case 12:
+          task.Add(RestrictionName(), ShapeLink<kopC_ShapeDirection>());
+          break;
+        case 13:
+          task.Add(RestrictionName(), ShapeLink<kopC_ShapeLength>());
+          break;
+        default: {
+          kopC_CheckSlide slide = ShapeLink<kopC_CheckSlide>();
+          slide.SetSlideMode(Int(0, 1));
+          slide.SetSlideMasterRegion(Region());
+          slide.SetFreeFormRegion(Region());
+          task.Add(RestrictionName(), slide);
+          break;
+        }
+      }
+    }
+  }
+
   kopC_TopologyTask Topology() {
     kopC_TopologyTask t;
     t.SetDesignRegion(Region());
@@ -76,6 +306,8 @@ class KestRandomTask {
     t.SetModeTrackingRegionSwitch(Int(0, 1));
     t.SetModeTrackingRegion(Region());
     AddStopConditions(t);
+    AddResponses(t);
+    AddTopologyRestrictions(t);
     return t;
   }
 
@@ -92,6 +324,8 @@ class KestRandomTask {
     t.SetQualityLevel(Int(0, 4));
     t.SetFreeSurfaceMode(Int(0, 1));
     AddStopConditions(t);
+    AddResponses(t);
+    AddShapeRestrictions(t);
     return t;
   }
 
@@ -109,10 +343,13 @@ TEST(aif_KestRandom, EveryReferenceNamesABlockOfTheFile) {
   const std::string path = (std::filesystem::temp_directory_path() /
                             ("aif_KestRandom." + std::to_string(getpid()) + ".par"))
                                .string();
-  for (unsigned seed = 1; seed <= 300; ++seed) {
+  for (unsigned seed = 1; seed <= 2000; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     KestRandomTask draw(seed);
+    aif_kest_test::KestVariables();
     hst_ModelBuilder b = aif_kest_test::PlateModel();
+    if (seed % 3) b.AddStep("Step-1", kprC_StaticStep(), {"LC-1", "LC-2"});
+    if (seed % 4 == 0) b.AddStep("Step-2", kprC_StaticStep());
     const char* taskName = draw.Name();
     if (seed % 2)
       b.AddTask(taskName, draw.Topology());
@@ -125,6 +362,25 @@ TEST(aif_KestRandom, EveryReferenceNamesABlockOfTheFile) {
     EXPECT_EQ("", aif_kest_test::KestFindings(file)) << file;
   }
   std::filesystem::remove(path);
+}
+
+TEST(aif_KestRandom, CheckerFindsReferencesToResponsesAndLinks) {
+  const std::string blocks =
+      "DRESP\n  ID_NAME = R\nEND_\nLINK_TOPO\n  ID_NAME = L\nEND_\n"
+      "OBJ_FUNC\n  ID_NAME = O\n  DRESP = R, 1., 0.\nEND_\n"
+      "CONSTRAINT\n  ID_NAME = C\n  DRESP = R\nEND_\n";
+  EXPECT_EQ("", aif_kest_test::KestFindings(
+                    blocks + "DRESP\n  ID_NAME = S\n  VAR_A = R\n  VARIABLE = R, 2.\n"
+                             "END_\nDVCON_TOPO\n  ID_NAME = D\n  CHECK_LINK = L\nEND_\n"
+                             "EXIT\n"));
+  EXPECT_EQ(
+      "line 17: DRESP VAR_B names no block: O\nline 18: DRESP VARIABLE names no block: X\n"
+      "line 19: DRESP VAR_D names no block: C\nline 23: DVCON_TOPO CHECK_LINK names no block: R\n"
+      "line 24: DVCON_TOPO DRESP names no block: L\n",
+      aif_kest_test::KestFindings(blocks +
+                                  "DRESP\n  ID_NAME = S\n  VAR_B = O\n  VARIABLE = X, 2.\n"
+                                  "  VAR_D = C\nEND_\nDVCON_TOPO\n  ID_NAME = D\n  CHECK_LINK = R\n"
+                                  "  DRESP = L, 1.\nEND_\nEXIT\n"));
 }
 
 TEST(aif_KestRandom, CheckerFindsWhatTheModuleWouldRefuse) {

@@ -27,6 +27,19 @@ inline hst_ModelBuilder PlateModel() {
   return b;
 }
 
+// The result variables of the tests in the variable table: "SIG_MISES" on
+// an element group (flag 4), "DISP" on a node group (2), "ENERGY" on either
+// (4 and 2), "DISP_REL" on a node group and a second one (2 and 8), "MASS"
+// on none.
+inline void KestVariables() {
+  kopC_VariableTable& table = kopC_VariableTable::Instance();
+  table.Set("SIG_MISES", 4);
+  table.Set("DISP", 2);
+  table.Set("ENERGY", 4 | 2);
+  table.Set("DISP_REL", 2 | 8);
+  table.Set("MASS", 0);
+}
+
 inline dtmC_DatumRef Datum(const char* name) {
   return dtmC_DatumRef{{}, name};
 }

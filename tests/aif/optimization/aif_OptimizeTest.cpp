@@ -11,6 +11,13 @@ namespace {
 using aif_kest_test::Context;
 using aif_test::KeywordText;
 
+// A constraint on the design response `response`.
+kopC_KestConstraint OptimizeConstraintOn(const char* response) {
+  kopC_KestConstraint constraint;
+  constraint.SetDesignResponse(response);
+  return constraint;
+}
+
 TEST(aif_Optimize, TopologyTaskNamesItsObjectsExceptSuppressedOnes) {
   hst_ModelBuilder b = aif_kest_test::PlateModel();
   kopC_TopologyTask empty;
@@ -21,13 +28,18 @@ TEST(aif_Optimize, TopologyTaskNamesItsObjectsExceptSuppressedOnes) {
   off.SetSuppressed(true);
   kopC_FrozenArea frozenOff;
   frozenOff.SetSuppressed(true);
-  kopC_KestConstraint constraintOff;
+  kopC_KestConstraint constraintOff = OptimizeConstraintOn("Mass");
   constraintOff.SetSuppressed(true);
   task.Add("Task-2", kopC_KestObjectiveFunction()).Add("Obj-B", kopC_KestObjectiveFunction());
   task.Add("Obj-A", off);
   task.Add("Frozen", kopC_FrozenArea()).Add("Frozen-Off", frozenOff);
   task.Add("Sym", kopC_TopologyPlanarSymmetry());
-  task.Add("Vol", kopC_KestConstraint()).Add("Con-Off", constraintOff);
+  // A constraint on a suppressed response has no block and is not named.
+  kopC_SingleTermDesignResponse responseOff;
+  responseOff.SetSuppressed(true);
+  task.Add("Mass", kopC_SingleTermDesignResponse()).Add("Mass-Off", responseOff);
+  task.Add("Vol", OptimizeConstraintOn("Mass")).Add("Con-Off", constraintOff);
+  task.Add("On-Off", OptimizeConstraintOn("Mass-Off"));
   task.SetAlgorithm(1);
   b.AddTask("Task-2", task);
 
@@ -51,7 +63,8 @@ TEST(aif_Optimize, ShapeTaskNamesItsCheckBlockBeforeConstraintsAndItsSmoothing) 
   kopC_ShapeTask task;
   task.SetAlgorithm(8);
   task.Add("Fixed", kopC_FixedRegion()).Add("Turn", kopC_TurnControl());
-  task.Add("Growth", kopC_Growth()).Add("Stress", kopC_KestConstraint());
+  task.Add("Growth", kopC_Growth()).Add("Stress", OptimizeConstraintOn("Mises"));
+  task.Add("Mises", kopC_SingleTermDesignResponse());
   b.AddTask("Task-1", task);
   Context plain(b);
   // Shape links have no DVCON block and are not named.

@@ -1,6 +1,10 @@
 // Files the task's design responses: single-term responses (DRESP) into the
 // single-term definitions, combined-term responses after them into the
-// combined-term definitions, each after its banner.
+// combined-term definitions, each after its banner. Combined responses come
+// after the combined responses they combine, else in name order (a cycle
+// keeps name order); one that combines a response without a block gets
+// none. A response of another kind throws aif_Exception "Unimplemented
+// design response input file writing method for NAME".
 #pragma once
 
 #include "aif/impl/optimization/aif_KestComponent.h"

@@ -1,5 +1,7 @@
 // Files a CONSTRAINT block per constraint of the task, each after its
-// banner, into the model definitions.
+// banner, into the model definitions. A constraint on a design response
+// that gets no DRESP block (suppressed, missing, or combining such a
+// response) bounds nothing the file defines and is left out.
 #pragma once
 
 #include "aif/impl/optimization/aif_KestComponent.h"

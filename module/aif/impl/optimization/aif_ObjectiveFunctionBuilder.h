@@ -1,5 +1,5 @@
 // Files an OBJ_FUNC block per objective function of the task, each after its
-// banner, into the model definitions.
+// banner, into the model definitions; the block knows the task's kind.
 #pragma once
 
 #include "aif/impl/optimization/aif_KestComponent.h"
