@@ -37,6 +37,7 @@
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kloC_Load.h"
 #include "OdbAttrEO/kmaC_Material.h"
+#include "OdbAttrEO/kopC_DesignResponse.h"
 #include "OdbAttrEO/kopC_Task.h"
 #include "OdbAttrEO/korC_Output.h"
 #include "OdbAttrEO/kpfC_Field.h"
@@ -405,7 +406,10 @@ inline hst_ModelBuilder aif_SampleModel() {
 
 // The sample's optimization: a topology task "Lighter" that takes material
 // out of the block in place (its bricks are the design area), keeping the
-// regions that carry loads, over at most 30 iterations.
+// regions that carry loads: the block is made as stiff as it can be (its
+// strain energy in the static step as small as it can be) with half of its
+// volume, over at most 30 iterations. The optimizer's variables are the
+// host's: the sample registers the two it uses, summed over elements.
 inline void aif_SampleTask(hst_ModelBuilder& b) {
   rgnC_Region bricks("All", {"Assembly", "Block-2"});
   bricks.SetKernelInstanceIds({2u});
@@ -417,6 +421,33 @@ inline void aif_SampleTask(hst_ModelBuilder& b) {
   task.SetDesignRegion(bricks);
   task.SetFreezeLoadRegions(true);
   task.SetFilterRadius(0.5);
+
+  kopC_VariableTable& variables = kopC_VariableTable::Instance();
+  variables.Set("STRAIN_ENERGY", 4);
+  variables.Set("VOLUME", 4);
+  kopC_StepOption loadStep;
+  loadStep.SetStepName("Load");
+  kopC_SingleTermDesignResponse energy;
+  energy.SetVariableName("STRAIN_ENERGY");
+  energy.SetRegion(bricks);
+  energy.SetGroupOperator(3);  // summed
+  energy.SetStepOptions({loadStep});
+  kopC_SingleTermDesignResponse volume;
+  volume.SetVariableName("VOLUME");
+  volume.SetRegion(bricks);
+  volume.SetGroupOperator(3);
+  volume.SetStepOptions({loadStep});
+  task.Add("Strain-Energy", energy).Add("Volume", volume);
+  kopC_Objective compliance;
+  compliance.SetDesignResponse("Strain-Energy");
+  kopC_KestObjectiveFunction stiffest;
+  stiffest.SetTarget(0);  // as small as it can be
+  stiffest.SetTerms({compliance});
+  kopC_KestConstraint half;
+  half.SetDesignResponse("Volume");
+  half.SetRelation(3);  // at most, relative to the start
+  half.SetValue(0.5);
+  task.Add("Stiffest", stiffest).Add("Half-Volume", half);
   b.AddTask("Lighter", task);
 }
 

@@ -6394,6 +6394,10 @@ TEST(aif_RandomModelTest, SampleOptimizationIsConsistent) {
   EXPECT_NE(file.find("DV_TOPO\n  ID_NAME = Lighter_DESIGN_AREA_\n  EL_GROUP = Block-2_All\nEND_\n"),
             std::string::npos)
       << file;
+  EXPECT_NE(file.find("OPTIMIZE\n  ID_NAME = Lighter\n  DV = Lighter_DESIGN_AREA_\n"
+                      "  OBJ_FUNC = Stiffest\n  CONSTRAINT = Half-Volume\n"),
+            std::string::npos)
+      << file;
 }
 
 TEST(aif_RandomModelTest, SampleDeckIsConsistent) {
