@@ -14,6 +14,7 @@
 #include "aif/impl/conditions/aif_FieldBuilder.h"
 #include "aif/impl/conditions/aif_InitialConditionBuilder.h"
 #include "aif/impl/constraints/aif_AdaptiveMeshBuilder.h"
+#include "aif/impl/constraints/aif_AsmbldFastenerBuilder.h"
 #include "aif/impl/constraints/aif_FastenerBuilder.h"
 #include "aif/impl/constraints/aif_ConstraintBuilder.h"
 #include "aif/impl/constraints/aif_CrackBuilder.h"
@@ -82,6 +83,7 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
     MakeComponent<aif_ConstraintBuilder>,
     MakeComponent<aif_TransformBuilder>,
     MakeComponent<aif_CrackBuilder>,
+    MakeComponent<aif_AsmbldFastenerBuilder>,
     MakeComponent<aif_FinalBuilder>,
 };
 
@@ -115,6 +117,7 @@ constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kSpring,
     aif_Builder::kTimePoints,
     aif_Builder::kDiscreteFields,
+    aif_Builder::kAsmbldFastener,
     aif_Builder::kFastener,
     aif_Builder::kFinal,
 };
@@ -147,6 +150,7 @@ constexpr aif_Builder::Component kWriteOrder[] = {
     aif_Builder::kTimePoints,
     aif_Builder::kModelAttributes,
     aif_Builder::kFastener,
+    aif_Builder::kAsmbldFastener,
     aif_Builder::kDiscreteFields,
     aif_Builder::kFinal,
 };
@@ -210,6 +214,12 @@ void aif_Builder::Build(bool jobKeywords, bool model) {
       static_cast<aif_FastenerBuilder&>(*Member(kFastener))
           .SetConnectorSections(
               static_cast<const aif_InstanceBuilder&>(*Member(kInstance)).ConnectorSectionUses());
+    // The assembled fasteners' pre-pass names the extra parts and instances.
+    if (component == kAsmbldFastener) {
+      static_cast<aif_AsmbldFastenerBuilder&>(*Member(kAsmbldFastener))
+          .BuildAssembledFasteners(extraParts_, extraInstances_);
+      continue;
+    }
     Member(component)->Build();
   }
 }

@@ -1,0 +1,154 @@
+// Expands the model's assembled fasteners into ordinary keywords: each
+// fastener copies the part instances, reference points, sets and sections of
+// its template model once per fastener point, as extra parts and instances
+// named prefix + "_" + template instance, and attaches the copies to the
+// model's surfaces. Build does nothing; the driver runs the pre-pass
+// BuildAssembledFasteners after the discrete-fields builder and before the
+// fastener builder, and writes the extra parts and instances it names after
+// the model's own. A fastener that cannot be placed is skipped; the reasons a
+// user must hear of go to the checking messages, the write goes on.
+#pragma once
+
+#include <memory>
+
+#include "AFCInputFileWriter/akw_BuilderComponent.h"
+#include "AttributesIntObj/asoK_Assembly.h"
+#include "BasShared/cow_COW.h"
+#include "BasShared/cow_List.h"
+#include "BasShared/cow_Map.h"
+#include "BasShared/cow_String.h"
+#include "ModelDatabase/bas_NewModel.h"
+#include "OdbCoreGeom/bme_Property.h"
+#include "QivGeom/gsl_Matrix.h"
+#include "QivGeom/gsl_Point.h"
+
+class aif_ModelInfo;
+class bme_ElemCtrlParams;
+class bme_Mesh;
+class dtu_Datum;
+class ftr_PrimaryObject;
+class kefC_AssembledFastener;
+class kseC_Section;
+class rgnC_Region;
+class rgnK_Region;
+
+class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
+ public:
+  explicit aif_AsmbldFastenerBuilder(akw_ModelInfo& modelInfo);
+  aif_AsmbldFastenerBuilder(const aif_AsmbldFastenerBuilder& other);
+  ~aif_AsmbldFastenerBuilder() override;
+
+  akw_BuilderComponent* Clone() const override { return new aif_AsmbldFastenerBuilder(*this); }
+  // Nothing: the work is done by BuildAssembledFasteners.
+  void Build() override {}
+
+  // The pre-pass: expands every assembled fastener of the model, in name
+  // order, appending the generated part names to `extraPartNames` and the
+  // generated instance names to `extraInstanceNames`; in a part-based file
+  // each generated part and instance is closed by "*End Part" and
+  // "*End Instance" after every other keyword of its name.
+  void BuildAssembledFasteners(cow_List<cow_String>& extraPartNames,
+                               cow_List<cow_String>& extraInstanceNames);
+
+  // The placements of the fastener `fastener`: finds the template assembly
+  // and positioning point, checks the regions, and computes one placement
+  // per fastener point. False, with nothing filed, when the fastener cannot
+  // be placed; a deleted first surface and failed normals also leave a
+  // message. `datum` receives the fastener's datum system (method 1).
+  bool PrepareAttachment(const kefC_AssembledFastener& fastener, std::unique_ptr<dtu_Datum>& datum);
+
+  // Appends one placement per point of `points` (a mesh region's nodes, or
+  // the vertices and reference points of a geometric one) to the
+  // placements. Mode 0 projects the points onto `surface` and turns the
+  // template by the surface normal; mode 1 turns it by the axes of `datum`
+  // (a datum coordinate system), mode 2 not at all; in both the template
+  // point lands on the fastener point. Any other mode appends nothing and
+  // succeeds. False when there are no points to place (a mesh region
+  // without nodes, a reference point without a location), when the
+  // projection gives nothing, or in mode 1 without a datum system.
+  bool ComputeSurfaceNormals(const rgnK_Region& points, const gsl_Point& templatePoint,
+                             const rgnK_Region& surface, int mode, const dtu_Datum* datum,
+                             const ftr_PrimaryObject& assembly);
+
+  // Makes the per-instance element tables ready for the mesh `mesh` of the
+  // template instance about to be copied: one default property per element
+  // (element i indexed under i), empty attribute lists, no used sections.
+  void ResetTemplateTables(const bme_Mesh& mesh);
+
+  // "*Solid Section" (a homogeneous solid section only) or
+  // "*Cohesive Section" for `elementSet`, each followed by
+  // "*Hourglass Stiffness" of `controls` for analysis product 0, filed under
+  // `owner` as part definition (part-based) or instance definition (flat).
+  // `sectionName` is not written.
+  void AddSolidSectionKeywords(const cow_String& owner, const cow_String& sectionName,
+                               const cow_String& elementSet, const kseC_Section& section,
+                               const bme_ElemCtrlParams& controls);
+  void AddCohesiveSectionKeywords(const cow_String& owner, const cow_String& sectionName,
+                                  const cow_String& elementSet, const kseC_Section& section,
+                                  const bme_ElemCtrlParams& controls);
+
+  // The generated names, in order of first appearance, counted from 1.
+  // AppendUniqueName gives the new name's position, or -1 (nothing
+  // appended) for a name already there. NameAt throws cow_OutOfRange for a
+  // position outside 1 to the count. IndexOfName gives the position of the
+  // first equal name (bytewise), or -1.
+  int AppendUniqueName(const cow_String& name);
+  cow_String NameAt(int position) const;
+  int IndexOfName(const cow_String& name) const;
+  const cow_List<cow_String>& GeneratedNames() const { return generatedNames_; }
+
+  // A template region's name as the copies carry it: empty for a region
+  // without owners, prefix + `name` for a region of the template assembly,
+  // prefix + instance + `separator` + `name` for a region of a template
+  // instance (its second owner).
+  cow_String TemplateQualifiedName(const cow_String& name, const rgnC_Region& region,
+                                   const char* separator) const;
+
+  // The current fastener's state, for the steps and their tests.
+  void SetPrefix(const cow_String& prefix) { prefix_ = prefix; }
+  const cow_String& Prefix() const { return prefix_; }
+  void SetFastenerName(const cow_String& name) { fastenerName_ = name; }
+  const cow_List<gsl_Matrix>& Placements() const { return placements_; }
+  const cow_List<bme_Property>& PropertyTable() const { return properties_; }
+  const cow_Btree<int, int>& PropertyIndex() const { return propertyIndex_; }
+  const cow_List<cow_String>& UsedSections() const { return usedSections_; }
+
+ private:
+  aif_ModelInfo& Info() const;
+  // Files `keyword` under `owner`: part definition when part-based, else
+  // instance definition.
+  void AddOwnerDefinition(const cow_String& owner, const akw_Keyword& keyword);
+  void StartCounters();
+  bool CollectFastenerPoints(const rgnK_Region& region, const ftr_PrimaryObject& assembly,
+                             cow_List<gsl_Point>& points) const;
+  void ExpandFastener(const cow_String& name, const kefC_AssembledFastener& fastener,
+                      cow_List<cow_String>& extraPartNames,
+                      cow_List<cow_String>& extraInstanceNames);
+
+  // Across the whole write.
+  bas_NewModel writtenModel_;
+  int nodeCounter_ = 0;
+  int elementCounter_ = 0;
+  int nextNodeLabel_ = 0;
+  int nextElementLabel_ = 0;
+  cow_List<cow_String> generatedNames_;
+
+  // Per fastener.
+  cow_String fastenerName_;
+  cow_String prefix_;
+  cow_String templateModelName_;
+  bas_NewModel templateModel_;
+  cow_COW<asoK_Assembly> templateAssembly_;
+  cow_List<gsl_Matrix> placements_;
+  cow_Btree<cow_String, int> attachedInstances_;
+  bool datumOriented_ = false;
+
+  // Per template instance.
+  cow_List<bme_Property> properties_;
+  cow_Btree<int, int> propertyIndex_;
+  std::unique_ptr<cow_List<cow_COW<kern_Object>>> sectionAssignments_;
+  std::unique_ptr<cow_List<cow_COW<kern_Object>>> orientationAssignments_;
+  int sectionAssignmentCount_ = 0;
+  int orientationAssignmentCount_ = 0;
+  cow_List<cow_String> usedSections_;
+};
