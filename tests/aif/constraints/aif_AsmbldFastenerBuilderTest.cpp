@@ -1,0 +1,183 @@
+// The assembled-fastener pre-pass: which fasteners it places, which it skips
+// in silence and which it reports, and that a model without one keeps its
+// labels and lists.
+#include "aif/impl/constraints/aif_AsmbldFastenerBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "AttributesGuiCommon/ajbC_CheckingMessages.h"
+#include "ModelDatabase/bas_Mdb.h"
+#include "OdbAttrEO/kefC_EngineeringFeatures.h"
+#include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "aif/model/aif_MeshTestSupport.h"
+#include "support/aif_DeckTestSupport.h"
+
+namespace {
+
+// The template "AfPrepTemplate": a bolt instance whose head is the template
+// region, and the positioning point set "Pos" at (0, 0, -1).
+void AfPrepTemplate(const std::function<void(hst_ModelBuilder&)>& change = {}) {
+  hst_ModelBuilder t("AfPrepTemplate");
+  t.AddPart("Bolt", hst_GridMesh(1, 1, 1));
+  t.AddInstance("Bolt-1", "Bolt");
+  t.AddAssemblyRegion("Head", rgnC_Region("Head", {"Assembly", "Bolt-1"}), true);
+  t.Assembly().SetPointSetLocation("Pos", gsl_Point(0, 0, -1));
+  if (change) change(t);
+  t.Model();
+}
+
+kefC_AssembledFastener AfPrepFastener() {
+  kefC_AssembledFastener fastener;
+  rgnC_Region points("Points", {"Assembly"});
+  points.SetKernelNodeIndices(1, {0, 1});
+  fastener.SetRegion(points);
+  fastener.templateModel = "AfPrepTemplate";
+  fastener.positioningSet = "Pos";
+  fastener.prefix = "B";
+  fastener.surfaceNames = {"Top"};
+  fastener.templateRegionNames = {"Head"};
+  return fastener;
+}
+
+// A plate model whose surface "Top" lies in the plane z = 1, with the
+// assembled fastener `fastener` (after `change`), run through the pre-pass.
+struct AfPrepContext {
+  explicit AfPrepContext(const kefC_AssembledFastener& fastener,
+                         const std::function<void(hst_ModelBuilder&, rgnC_Region&)>& change = {}) {
+    b.AddPart("Plate", hst_GridMesh(2, 2, 1));
+    b.AddInstance("Plate-1", "Plate");
+    b.AddStep("Step-1", kprC_StaticStep());
+    rgnC_Region top("Top", {"Assembly", "Plate-1"});
+    top.SetKernelPlane(gsl_Plane({0, 0, 1}, {0, 0, 1}));
+    if (change) change(b, top);
+    b.AddAssemblyRegion("Top", top, true);
+    b.AddFastener("AF-1", fastener);
+    mesh = std::make_unique<aif_test::MeshContext>(b, false);
+    builder = std::make_unique<aif_AsmbldFastenerBuilder>(*mesh->info);
+    ajbC_CheckingMessages::Instance().Messages().Clear();
+    builder->BuildAssembledFasteners(parts, instances);
+  }
+  std::string Messages() const {
+    std::string text;
+    for (const atr_String& message : ajbC_CheckingMessages::Instance().Messages())
+      text += message.Str() + "\n";
+    return text;
+  }
+  // Whether the builder filed nothing anywhere.
+  bool Empty() const {
+    return builder->AssemblyDefinition().IsEmpty() && builder->ModelDefinition().IsEmpty() &&
+           parts.IsEmpty() && instances.IsEmpty();
+  }
+
+  hst_ModelBuilder b;
+  std::unique_ptr<aif_test::MeshContext> mesh;
+  std::unique_ptr<aif_AsmbldFastenerBuilder> builder;
+  cow_List<cow_String> parts;
+  cow_List<cow_String> instances;
+};
+
+}  // namespace
+
+TEST(aif_AsmbldFastenerBuilder, PlacesTheTemplateAtEveryFastenerPoint) {
+  AfPrepTemplate();
+  AfPrepContext c(AfPrepFastener());
+  EXPECT_EQ(c.Messages(), "");
+  // The positioning point (0, 0, -1) lands on (0, 0, 1) and (1, 0, 1).
+  ASSERT_EQ(c.builder->Placements().Length(), 2u);
+  EXPECT_EQ(c.builder->Placements()[0].GetTranslation(), gsl_Vector(0, 0, 2));
+  EXPECT_EQ(c.builder->Placements()[1].GetTranslation(), gsl_Vector(1, 0, 2));
+  EXPECT_EQ(c.builder->Prefix(), cow_String("B_"));
+}
+
+TEST(aif_AsmbldFastenerBuilder, FastenersThatCannotBePlacedAreSkippedInSilence) {
+  AfPrepTemplate();
+  // Each case: no keyword, no name, no placement and no message.
+  const auto expectSilent = [](const AfPrepContext& c, const char* what) {
+    EXPECT_EQ(c.Messages(), "") << what;
+    EXPECT_TRUE(c.Empty()) << what;
+    EXPECT_TRUE(c.builder->Placements().IsEmpty()) << what;
+  };
+  kefC_AssembledFastener fastener = AfPrepFastener();
+  fastener.SetSuppressed(true);
+  expectSilent(AfPrepContext(fastener), "suppressed");
+
+  fastener = AfPrepFastener();
+  fastener.templateModel = "AfPrepNoSuchModel";
+  expectSilent(AfPrepContext(fastener), "missing template model");
+
+  fastener = AfPrepFastener();
+  fastener.positioningSet = "Elsewhere";
+  expectSilent(AfPrepContext(fastener), "missing positioning point");
+
+  fastener = AfPrepFastener();
+  fastener.templateRegionNames = {"Head", "Shank"};
+  fastener.surfaceNames = {"Top", "Top"};
+  expectSilent(AfPrepContext(fastener), "template region not in the template");
+
+  // A surface list shorter than the template regions, or empty, is not
+  // read past its end.
+  fastener = AfPrepFastener();
+  fastener.templateRegionNames = {"Head", "Head"};
+  expectSilent(AfPrepContext(fastener), "surface list too short");
+  fastener.templateRegionNames = {};
+  fastener.surfaceNames = {};
+  expectSilent(AfPrepContext(fastener), "no surfaces");
+
+  fastener = AfPrepFastener();
+  rgnC_Region gone = fastener.Region();
+  gone.SetKernelValid(false);
+  fastener.SetRegion(gone);
+  expectSilent(AfPrepContext(fastener), "invalid attachment region");
+
+  fastener = AfPrepFastener();
+  fastener.orientationMethod = 1;
+  fastener.datum.name = "NoSuchCsys";
+  expectSilent(AfPrepContext(fastener), "datum that cannot be made");
+
+  fastener = AfPrepFastener();
+  fastener.surfaceNames = {"Bottom"};
+  expectSilent(AfPrepContext(fastener), "model surface not in the model");
+
+  AfPrepTemplate([](hst_ModelBuilder& t) { t.WithoutAssembly(); });
+  expectSilent(AfPrepContext(AfPrepFastener()), "template without an assembly");
+}
+
+TEST(aif_AsmbldFastenerBuilder, DeletedFirstSurfaceAndFailedNormalsAreReported) {
+  AfPrepTemplate();
+  const AfPrepContext deleted(AfPrepFastener(), [](hst_ModelBuilder&, rgnC_Region& top) {
+    top.SetKernelInstancesExist(false);
+  });
+  EXPECT_EQ(deleted.Messages(),
+            "The first surface region is not valid for assembled fastener \"AF-1\".\n");
+  EXPECT_TRUE(deleted.Empty());
+
+  // A surface the kernel cannot project onto.
+  const AfPrepContext flat(AfPrepFastener(), [](hst_ModelBuilder&, rgnC_Region& top) {
+    top = rgnC_Region("Top", {"Assembly"});
+  });
+  EXPECT_EQ(flat.Messages(),
+            "Failure to calculate surface normals for assembled fastener \"AF-1\".\n");
+  EXPECT_TRUE(flat.Empty());
+  EXPECT_TRUE(flat.builder->Placements().IsEmpty());
+}
+
+TEST(aif_AsmbldFastenerBuilder, ModelWithoutAssembledFastenersKeepsItsLabels) {
+  hst_ModelBuilder b;
+  b.AddPart("Plate", hst_GridMesh(2, 2, 1));
+  b.AddInstance("Plate-1", "Plate");
+  b.AddFastener("Point", kefC_PointFastener());
+  aif_test::MeshContext mesh(b, true);
+  aif_AsmbldFastenerBuilder builder(*mesh.info);
+  cow_List<cow_String> parts = {"Existing"};
+  cow_List<cow_String> instances;
+  const int before = mesh.info->NextNodeLabel(cow_String());
+  builder.BuildAssembledFasteners(parts, instances);
+  // The next label is the one after `before`: the pre-pass took none.
+  EXPECT_EQ(mesh.info->NextNodeLabel(cow_String()), before + 1);
+  EXPECT_EQ(parts, cow_List<cow_String>({"Existing"}));
+  EXPECT_TRUE(instances.IsEmpty());
+  EXPECT_TRUE(builder.PartDefinition("Existing").IsEmpty());
+}
