@@ -181,3 +181,184 @@ TEST(aif_AsmbldFastenerBuilder, ModelWithoutAssembledFastenersKeepsItsLabels) {
   EXPECT_TRUE(instances.IsEmpty());
   EXPECT_TRUE(builder.PartDefinition("Existing").IsEmpty());
 }
+
+namespace {
+
+// The template "AfDeckTemplate": a bolt instance (one brick) with one
+// reference point, and a washer instance carrying the template region "Seat".
+void AfDeckTemplate() {
+  hst_ModelBuilder t("AfDeckTemplate");
+  t.AddPart("Bolt", hst_GridMesh(1, 1, 1), ptoK_DEFORMABLE, ptoK_SPACE_3D, 1);
+  t.MutablePart("Bolt").SetReferencePoints({{0.5, 0.5, 2.0}});
+  hst_ModelBuilder::InstanceOptions lifted;
+  lifted.transform = gsl_Matrix::Translation({0, 0, -1});
+  t.AddInstance("Bolt-1", "Bolt", lifted);
+  t.AddPart("Washer", hst_GridMesh(1, 1, 1));
+  t.AddInstance("Washer-1", "Washer");
+  t.AddAssemblyRegion("Seat", rgnC_Region("Seat", {"Assembly", "Washer-1"}), true);
+  t.Assembly().SetPointSetLocation("Pos", gsl_Point(0, 0, 0));
+  t.Model();
+}
+
+std::string AfDeck(bool flat, const std::function<void(hst_ModelBuilder&)>& more = {}) {
+  AfDeckTemplate();
+  hst_ModelBuilder b;
+  b.AddPart("Plate", hst_GridMesh(1, 1, 1));
+  b.AddInstance("Plate-1", "Plate");
+  rgnC_Region top("Top", {"Assembly", "Plate-1"});
+  top.SetKernelPlane(gsl_Plane({0, 0, 1}, {0, 0, 1}));
+  b.AddAssemblyRegion("Top", top, true);
+  kefC_AssembledFastener fastener;
+  rgnC_Region points("Points", {"Assembly"});
+  points.SetKernelNodeIndices(1, {4, 5});  // (0, 0, 1) and (1, 0, 1)
+  fastener.SetRegion(points);
+  fastener.templateModel = "AfDeckTemplate";
+  fastener.positioningSet = "Pos";
+  fastener.prefix = "M8";
+  fastener.surfaceNames = {"Top"};
+  fastener.templateRegionNames = {"Seat"};
+  b.AddFastener("Bolts", fastener);
+  if (more) more(b);
+  pyo_MorvexEnvFile::Instance().Set("cae_no_parts_input_file", flat ? 1 : 0);
+  aif_test::TempDeck deck(flat ? "af-flat" : "af-parts");
+  const std::string text = deck.Write(b);
+  pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
+  return text;
+}
+
+}  // namespace
+
+// One template instance with a mesh and a reference point placed at two
+// points; the instance carrying the template region is not copied. Part-based:
+// the generated part numbers from 1, closed by "*End Part" and
+// "*End Instance"; flat: nodes and elements run on after the model's.
+TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
+  EXPECT_EQ(AfDeck(false),
+            "**\n"
+            "** PARTS\n"
+            "**\n"
+            "*Part, name=Plate\n"
+            "*End Part\n"
+            "**  \n"
+            "** Part: M8_Bolt-1  from assembled fastener: Bolts\n"
+            "*Part, name=M8_Bolt-1\n"
+            "*Node\n"
+            "      1,           0.,           0.,           0.\n"
+            "      2,           1.,           0.,           0.\n"
+            "      3,           0.,           1.,           0.\n"
+            "      4,           1.,           1.,           0.\n"
+            "      5,           0.,           0.,           1.\n"
+            "      6,           1.,           0.,           1.\n"
+            "      7,           0.,           1.,           1.\n"
+            "      8,           1.,           1.,           1.\n"
+            "      9,           1.,           0.,           0.\n"
+            "     10,           2.,           0.,           0.\n"
+            "     11,           1.,           1.,           0.\n"
+            "     12,           2.,           1.,           0.\n"
+            "     13,           1.,           0.,           1.\n"
+            "     14,           2.,           0.,           1.\n"
+            "     15,           1.,           1.,           1.\n"
+            "     16,           2.,           1.,           1.\n"
+            "*Element, type=C3D8\n"
+            "1, 1, 2, 4, 3, 5, 6, 8, 7\n"
+            "2,  9, 10, 12, 11, 13, 14, 16, 15\n"
+            "*Node\n"
+            "     17,          0.5,          0.5,           2.\n"
+            "     18,          1.5,          0.5,           2.\n"
+            "*End Part\n"
+            "**\n"
+            "** ASSEMBLY\n"
+            "**\n"
+            "*Assembly, name=Assembly\n"
+            "**  \n"
+            "*Instance, name=Plate-1, part=Plate\n"
+            "*Node\n"
+            "      1,           0.,           0.,           0.\n"
+            "      2,           1.,           0.,           0.\n"
+            "      3,           0.,           1.,           0.\n"
+            "      4,           1.,           1.,           0.\n"
+            "      5,           0.,           0.,           1.\n"
+            "      6,           1.,           0.,           1.\n"
+            "      7,           0.,           1.,           1.\n"
+            "      8,           1.,           1.,           1.\n"
+            "*Element, type=C3D8\n"
+            "1, 1, 2, 4, 3, 5, 6, 8, 7\n"
+            "*End Instance\n"
+            "**  \n"
+            "**  \n"
+            "*Instance, name=M8_Bolt-1, part=M8_Bolt-1\n"
+            "*End Instance\n"
+            "*End Assembly\n");
+  EXPECT_EQ(AfDeck(true),
+            "** ----------------------------------------------------------------\n"
+            "** \n"
+            "** PART INSTANCE: Plate-1\n"
+            "** \n"
+            "*Node\n"
+            "      1,           0.,           0.,           0.\n"
+            "      2,           1.,           0.,           0.\n"
+            "      3,           0.,           1.,           0.\n"
+            "      4,           1.,           1.,           0.\n"
+            "      5,           0.,           0.,           1.\n"
+            "      6,           1.,           0.,           1.\n"
+            "      7,           0.,           1.,           1.\n"
+            "      8,           1.,           1.,           1.\n"
+            "*Element, type=C3D8\n"
+            "1, 1, 2, 4, 3, 5, 6, 8, 7\n"
+            "** Part instance: M8_Bolt-1  from assembled fastener: Bolts\n"
+            "*System\n"
+            "*Node\n"
+            "      9,           0.,           0.,           0.\n"
+            "     10,           1.,           0.,           0.\n"
+            "     11,           0.,           1.,           0.\n"
+            "     12,           1.,           1.,           0.\n"
+            "     13,           0.,           0.,           1.\n"
+            "     14,           1.,           0.,           1.\n"
+            "     15,           0.,           1.,           1.\n"
+            "     16,           1.,           1.,           1.\n"
+            "     17,           1.,           0.,           0.\n"
+            "     18,           2.,           0.,           0.\n"
+            "     19,           1.,           1.,           0.\n"
+            "     20,           2.,           1.,           0.\n"
+            "     21,           1.,           0.,           1.\n"
+            "     22,           2.,           0.,           1.\n"
+            "     23,           1.,           1.,           1.\n"
+            "     24,           2.,           1.,           1.\n"
+            "*Element, type=C3D8\n"
+            "2,  9, 10, 12, 11, 13, 14, 16, 15\n"
+            "3, 17, 18, 20, 19, 21, 22, 24, 23\n"
+            "*Node\n"
+            "     25,          0.5,          0.5,           2.\n"
+            "     26,          1.5,          0.5,           2.\n"
+            "*System\n");
+}
+
+// A second fastener of the same prefix and template, or a generated name the
+// model uses, would define a part and instance twice: that fastener is
+// skipped with a message, the first is written once.
+TEST(aif_AsmbldFastenerBuilder, GeneratedNameTakenSkipsTheLaterFastener) {
+  ajbC_CheckingMessages::Instance().Messages().Clear();
+  const std::string twice = AfDeck(false, [](hst_ModelBuilder& b) {
+    const kern_Object& held = b.Assembly().ConstGetEngineeringFeatures();
+    const auto& features = static_cast<const kefC_EngineeringFeatures&>(held);
+    b.AddFastener("Nuts", features.Fasteners().ConstGet("Bolts"));
+  });
+  EXPECT_EQ(twice, AfDeck(false));
+  std::string messages;
+  for (const atr_String& message : ajbC_CheckingMessages::Instance().Messages())
+    messages += message.Str() + "\n";
+  EXPECT_EQ(messages,
+            "Assembled fastener \"Nuts\" would generate the part and instance \"M8_Bolt-1\", a "
+            "name that the model or an earlier assembled fastener uses already. The assembled "
+            "fastener is not written.\n");
+
+  ajbC_CheckingMessages::Instance().Messages().Clear();
+  const std::string clash = AfDeck(true, [](hst_ModelBuilder& b) {
+    b.AddPart("M8_Bolt-1", hst_GridMesh(1, 1, 1));
+    b.AddInstance("Other", "M8_Bolt-1");
+  });
+  EXPECT_EQ(clash.find("from assembled fastener"), std::string::npos);
+  ASSERT_EQ(ajbC_CheckingMessages::Instance().Messages().Length(), 1u);
+  EXPECT_NE(ajbC_CheckingMessages::Instance().Messages()[0].Str().find("\"Bolts\""),
+            std::string::npos);
+}

@@ -45,6 +45,7 @@ aif_AsmbldFastenerBuilder::aif_AsmbldFastenerBuilder(const aif_AsmbldFastenerBui
       placements_(other.placements_),
       attachedInstances_(other.attachedInstances_),
       datumOriented_(other.datumOriented_),
+      copyLabels_(other.copyLabels_),
       properties_(other.properties_),
       propertyIndex_(other.propertyIndex_),
       sectionAssignmentCount_(other.sectionAssignmentCount_),
@@ -112,8 +113,6 @@ void aif_AsmbldFastenerBuilder::ExpandFastener(const cow_String& name,
                                                const kefC_AssembledFastener& fastener,
                                                cow_List<cow_String>& extraPartNames,
                                                cow_List<cow_String>& extraInstanceNames) {
-  (void)extraPartNames;
-  (void)extraInstanceNames;
   fastenerName_ = name;
   templateModelName_ = fastener.templateModel;
   const bas_NewModel* templateModel =
@@ -123,6 +122,7 @@ void aif_AsmbldFastenerBuilder::ExpandFastener(const cow_String& name,
   templateModel_ = *templateModel;
   std::unique_ptr<dtu_Datum> datum;
   if (!PrepareAttachment(fastener, datum)) return;
+  if (!AddTemplateInstances(extraPartNames, extraInstanceNames)) return;
 }
 
 bool aif_AsmbldFastenerBuilder::PrepareAttachment(const kefC_AssembledFastener& fastener,
@@ -134,6 +134,7 @@ bool aif_AsmbldFastenerBuilder::PrepareAttachment(const kefC_AssembledFastener& 
 
   placements_.Clear();
   attachedInstances_.Clear();
+  copyLabels_.clear();
   const asoK_Assembly& templateAssembly = *templateAssembly_;
 
   gsl_Point templatePoint;

@@ -9,7 +9,10 @@
 // user must hear of go to the checking messages, the write goes on.
 #pragma once
 
+#include <map>
 #include <memory>
+#include <string>
+#include <unordered_map>
 
 #include "AFCInputFileWriter/akw_BuilderComponent.h"
 #include "AttributesIntObj/asoK_Assembly.h"
@@ -70,6 +73,31 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
                              const rgnK_Region& surface, int mode, const dtu_Datum* datum,
                              const ftr_PrimaryObject& assembly);
 
+  // Copies the template's active part instances: one generated instance
+  // (and, part-based, one generated part) N = prefix + instance name per
+  // copied instance, holding the instance's mesh nodes and elements once per
+  // placement (not for an instance carrying a template region) and its
+  // reference points as consecutively labelled nodes. Appends the generated
+  // names to both lists. False, with a message and nothing filed, when a
+  // generated name is taken already (by the model or an earlier fastener).
+  bool AddTemplateInstances(cow_List<cow_String>& extraPartNames,
+                            cow_List<cow_String>& extraInstanceNames);
+
+  // Where the copies of one generated instance took their labels: mesh node
+  // index i of copy c is firstNode + c * meshNodes + i; the copies of a
+  // reference point carry consecutive labels from the one recorded under its
+  // template label; element i of copy c is elementOffset + c * meshElements
+  // + i + 1.
+  struct CopyLabels {
+    int firstNode = 0;
+    int meshNodes = 0;
+    std::unordered_map<int, int> referenceNodes;
+    int elementOffset = 0;
+    int meshElements = 0;
+  };
+  // The labels of generated instance `name`; null when it was not copied.
+  const CopyLabels* Labels(const cow_String& name) const;
+
   // Makes the per-instance element tables ready for the mesh `mesh` of the
   // template instance about to be copied: one default property per element
   // (element i indexed under i), empty attribute lists, no used sections.
@@ -119,6 +147,7 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   // instance definition.
   void AddOwnerDefinition(const cow_String& owner, const akw_Keyword& keyword);
   void StartCounters();
+  bool GeneratedNamesAreFree() const;
   bool CollectFastenerPoints(const rgnK_Region& region, const ftr_PrimaryObject& assembly,
                              cow_List<gsl_Point>& points) const;
   void ExpandFastener(const cow_String& name, const kefC_AssembledFastener& fastener,
@@ -142,6 +171,7 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   cow_List<gsl_Matrix> placements_;
   cow_Btree<cow_String, int> attachedInstances_;
   bool datumOriented_ = false;
+  std::map<std::string, CopyLabels> copyLabels_;
 
   // Per template instance.
   cow_List<bme_Property> properties_;
