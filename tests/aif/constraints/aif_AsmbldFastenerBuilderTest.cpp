@@ -9,9 +9,13 @@
 #include <string>
 
 #include "AttributesGuiCommon/ajbC_CheckingMessages.h"
+#include "ModKerLow/ptoC_SectionAssignment.h"
+#include "ModKerLow/rgnF_Set.h"
 #include "ModelDatabase/bas_Mdb.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "OdbAttrEO/kseC_OtherSections.h"
+#include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "aif/model/aif_MeshTestSupport.h"
 #include "support/aif_DeckTestSupport.h"
 
@@ -188,8 +192,22 @@ namespace {
 // reference point, and a washer instance carrying the template region "Seat".
 void AfDeckTemplate() {
   hst_ModelBuilder t("AfDeckTemplate");
-  t.AddPart("Bolt", hst_GridMesh(1, 1, 1), ptoK_DEFORMABLE, ptoK_SPACE_3D, 1);
+  t.AddPart("Bolt", hst_GridMesh(2, 1, 1), ptoK_DEFORMABLE, ptoK_SPACE_3D, 1);
   t.MutablePart("Bolt").SetReferencePoints({{0.5, 0.5, 2.0}});
+  // The set "Core": the first brick and its bottom nodes; the steel section
+  // on it, the glue section on the second brick, picked.
+  rgnC_Region core("Core", {"Bolt"});
+  core.SetKernelNodeIndices(0, {0, 1});
+  core.SetKernelElementIndices(0, {0});
+  rgnF_Set coreSet(core);
+  coreSet.SetId(7000);
+  coreSet.SetName("Core");
+  t.MutablePart("Bolt").FeatureList().Add(coreSet);
+  t.AddPartAttribute("Bolt", ptoC_SectionAssignment(core, "Steel"));
+  rgnC_Region picked("", {"Bolt"});
+  picked.SetPicked(true);
+  picked.SetKernelElementIndices(0, {1});
+  t.AddPartAttribute("Bolt", ptoC_SectionAssignment(picked, "Glue"));
   hst_ModelBuilder::InstanceOptions lifted;
   lifted.transform = gsl_Matrix::Translation({0, 0, -1});
   t.AddInstance("Bolt-1", "Bolt", lifted);
@@ -218,6 +236,12 @@ std::string AfDeck(bool flat, const std::function<void(hst_ModelBuilder&)>& more
   fastener.surfaceNames = {"Top"};
   fastener.templateRegionNames = {"Seat"};
   b.AddFastener("Bolts", fastener);
+  kseC_HomogenousSolidSection steel;
+  steel.material = "Steel";
+  b.AddSection("M8_Steel", steel);
+  kseC_CohesiveSection glue;
+  glue.material = "Glue";
+  b.AddSection("M8_Glue", glue);
   if (more) more(b);
   pyo_MorvexEnvFile::Instance().Set("cae_no_parts_input_file", flat ? 1 : 0);
   aif_test::TempDeck deck(flat ? "af-flat" : "af-parts");
@@ -245,26 +269,50 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "*Node\n"
             "      1,           0.,           0.,           0.\n"
             "      2,           1.,           0.,           0.\n"
-            "      3,           0.,           1.,           0.\n"
-            "      4,           1.,           1.,           0.\n"
-            "      5,           0.,           0.,           1.\n"
-            "      6,           1.,           0.,           1.\n"
-            "      7,           0.,           1.,           1.\n"
-            "      8,           1.,           1.,           1.\n"
-            "      9,           1.,           0.,           0.\n"
-            "     10,           2.,           0.,           0.\n"
-            "     11,           1.,           1.,           0.\n"
-            "     12,           2.,           1.,           0.\n"
-            "     13,           1.,           0.,           1.\n"
-            "     14,           2.,           0.,           1.\n"
-            "     15,           1.,           1.,           1.\n"
-            "     16,           2.,           1.,           1.\n"
+            "      3,           2.,           0.,           0.\n"
+            "      4,           0.,           1.,           0.\n"
+            "      5,           1.,           1.,           0.\n"
+            "      6,           2.,           1.,           0.\n"
+            "      7,           0.,           0.,           1.\n"
+            "      8,           1.,           0.,           1.\n"
+            "      9,           2.,           0.,           1.\n"
+            "     10,           0.,           1.,           1.\n"
+            "     11,           1.,           1.,           1.\n"
+            "     12,           2.,           1.,           1.\n"
+            "     13,           1.,           0.,           0.\n"
+            "     14,           2.,           0.,           0.\n"
+            "     15,           3.,           0.,           0.\n"
+            "     16,           1.,           1.,           0.\n"
+            "     17,           2.,           1.,           0.\n"
+            "     18,           3.,           1.,           0.\n"
+            "     19,           1.,           0.,           1.\n"
+            "     20,           2.,           0.,           1.\n"
+            "     21,           3.,           0.,           1.\n"
+            "     22,           1.,           1.,           1.\n"
+            "     23,           2.,           1.,           1.\n"
+            "     24,           3.,           1.,           1.\n"
             "*Element, type=C3D8\n"
-            "1, 1, 2, 4, 3, 5, 6, 8, 7\n"
-            "2,  9, 10, 12, 11, 13, 14, 16, 15\n"
+            "1,  1,  2,  5,  4,  7,  8, 11, 10\n"
+            "2,  2,  3,  6,  5,  8,  9, 12, 11\n"
+            "3, 13, 14, 17, 16, 19, 20, 23, 22\n"
+            "4, 14, 15, 18, 17, 20, 21, 24, 23\n"
             "*Node\n"
-            "     17,          0.5,          0.5,           2.\n"
-            "     18,          1.5,          0.5,           2.\n"
+            "     25,          0.5,          0.5,           2.\n"
+            "     26,          1.5,          0.5,           2.\n"
+            "** Part-level sets from assembled fastener: Bolts\n"
+            "*Nset, nset=Core\n"
+            "  1,  2, 13, 14\n"
+            "*Elset, elset=Core\n"
+            " 1, 3\n"
+            "** Section: M8_Steel  from assembled fastener: Bolts\n"
+            "*Solid Section, elset=Core, material=Steel\n"
+            ",\n"
+            "*Elset, elset=_Glue-2, internal\n"
+            " 2, 4\n"
+            "** Section: M8_Glue  from assembled fastener: Bolts\n"
+            "*Cohesive Section, elset=_Glue-2, material=Glue, response=TRACTION SEPARATION, "
+            "thickness=GEOMETRY\n"
+            ", \n"
             "*End Part\n"
             "**\n"
             "** ASSEMBLY\n"
@@ -310,26 +358,50 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "*Node\n"
             "      9,           0.,           0.,           0.\n"
             "     10,           1.,           0.,           0.\n"
-            "     11,           0.,           1.,           0.\n"
-            "     12,           1.,           1.,           0.\n"
-            "     13,           0.,           0.,           1.\n"
-            "     14,           1.,           0.,           1.\n"
-            "     15,           0.,           1.,           1.\n"
-            "     16,           1.,           1.,           1.\n"
-            "     17,           1.,           0.,           0.\n"
-            "     18,           2.,           0.,           0.\n"
-            "     19,           1.,           1.,           0.\n"
-            "     20,           2.,           1.,           0.\n"
-            "     21,           1.,           0.,           1.\n"
-            "     22,           2.,           0.,           1.\n"
-            "     23,           1.,           1.,           1.\n"
-            "     24,           2.,           1.,           1.\n"
+            "     11,           2.,           0.,           0.\n"
+            "     12,           0.,           1.,           0.\n"
+            "     13,           1.,           1.,           0.\n"
+            "     14,           2.,           1.,           0.\n"
+            "     15,           0.,           0.,           1.\n"
+            "     16,           1.,           0.,           1.\n"
+            "     17,           2.,           0.,           1.\n"
+            "     18,           0.,           1.,           1.\n"
+            "     19,           1.,           1.,           1.\n"
+            "     20,           2.,           1.,           1.\n"
+            "     21,           1.,           0.,           0.\n"
+            "     22,           2.,           0.,           0.\n"
+            "     23,           3.,           0.,           0.\n"
+            "     24,           1.,           1.,           0.\n"
+            "     25,           2.,           1.,           0.\n"
+            "     26,           3.,           1.,           0.\n"
+            "     27,           1.,           0.,           1.\n"
+            "     28,           2.,           0.,           1.\n"
+            "     29,           3.,           0.,           1.\n"
+            "     30,           1.,           1.,           1.\n"
+            "     31,           2.,           1.,           1.\n"
+            "     32,           3.,           1.,           1.\n"
             "*Element, type=C3D8\n"
-            "2,  9, 10, 12, 11, 13, 14, 16, 15\n"
-            "3, 17, 18, 20, 19, 21, 22, 24, 23\n"
+            "2,  9, 10, 13, 12, 15, 16, 19, 18\n"
+            "3, 10, 11, 14, 13, 16, 17, 20, 19\n"
+            "4, 21, 22, 25, 24, 27, 28, 31, 30\n"
+            "5, 22, 23, 26, 25, 28, 29, 32, 31\n"
             "*Node\n"
-            "     25,          0.5,          0.5,           2.\n"
-            "     26,          1.5,          0.5,           2.\n"
+            "     33,          0.5,          0.5,           2.\n"
+            "     34,          1.5,          0.5,           2.\n"
+            "** Part-level sets from assembled fastener: Bolts\n"
+            "*Nset, nset=M8_Bolt-1_Core\n"
+            "  9, 10, 21, 22\n"
+            "*Elset, elset=M8_Bolt-1_Core\n"
+            " 2, 4\n"
+            "** Section: M8_Steel  from assembled fastener: Bolts\n"
+            "*Solid Section, elset=M8_Bolt-1_Core, material=Steel\n"
+            ",\n"
+            "*Elset, elset=M8_Bolt-1__Glue-2\n"
+            " 3, 5\n"
+            "** Section: M8_Glue  from assembled fastener: Bolts\n"
+            "*Cohesive Section, elset=M8_Bolt-1__Glue-2, material=Glue, response=TRACTION "
+            "SEPARATION, thickness=GEOMETRY\n"
+            ", \n"
             "*System\n");
 }
 

@@ -50,7 +50,8 @@ aif_AsmbldFastenerBuilder::aif_AsmbldFastenerBuilder(const aif_AsmbldFastenerBui
       propertyIndex_(other.propertyIndex_),
       sectionAssignmentCount_(other.sectionAssignmentCount_),
       orientationAssignmentCount_(other.orientationAssignmentCount_),
-      usedSections_(other.usedSections_) {
+      usedSections_(other.usedSections_),
+      writtenSets_(other.writtenSets_) {
   // The attribute lists are owned: a copy gets lists of its own.
   if (other.sectionAssignments_)
     sectionAssignments_ =

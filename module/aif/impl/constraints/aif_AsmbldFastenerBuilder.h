@@ -11,6 +11,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <unordered_map>
 
@@ -26,6 +27,7 @@
 #include "QivGeom/gsl_Point.h"
 
 class aif_ModelInfo;
+class asoF_PartInstance;
 class bme_ElemCtrlParams;
 class bme_Mesh;
 class dtu_Datum;
@@ -148,6 +150,20 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   void AddOwnerDefinition(const cow_String& owner, const akw_Keyword& keyword);
   void StartCounters();
   bool GeneratedNamesAreFree() const;
+  // The part-level sets of the template part of `instance`, copied under
+  // generated instance `name`, and its solid and cohesive sections.
+  void AddPartSets(const cow_String& name, const asoF_PartInstance& instance,
+                   const CopyLabels& labels);
+  void AddSections(const cow_String& name, const asoF_PartInstance& instance,
+                   const CopyLabels& labels);
+  // A set of generated instance `instanceName` as the file names it:
+  // part-based its own name, flat instanceName + "_" + its name (one scope
+  // for the whole file); printable.
+  cow_String CopySetName(const cow_String& instanceName, const cow_String& setName) const;
+  cow_List<int> CopiedNodeLabels(const CopyLabels& labels, const cow_List<int>& indices) const;
+  cow_List<int> CopiedElementLabels(const CopyLabels& labels, const cow_List<int>& indices) const;
+  // A set keyword: under `owner`, or as model definition in a restart job.
+  void AddSetDefinition(const cow_String& owner, const akw_Keyword& keyword);
   bool CollectFastenerPoints(const rgnK_Region& region, const ftr_PrimaryObject& assembly,
                              cow_List<gsl_Point>& points) const;
   void ExpandFastener(const cow_String& name, const kefC_AssembledFastener& fastener,
@@ -181,4 +197,5 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   int sectionAssignmentCount_ = 0;
   int orientationAssignmentCount_ = 0;
   cow_List<cow_String> usedSections_;
+  std::set<std::string> writtenSets_;
 };

@@ -144,6 +144,9 @@ bool aif_AsmbldFastenerBuilder::AddTemplateInstances(cow_List<cow_String>& extra
       }
       AddOwnerDefinition(name, aif_RawNode(numbers, x, y, z, false));
     }
+    writtenSets_.clear();
+    AddPartSets(name, instance, labels);
+    AddSections(name, instance, labels);
   }
 
   if (!partBased) {
