@@ -210,8 +210,47 @@ void AfDeckTemplate() {
   t.AddPartAttribute("Bolt", ptoC_SectionAssignment(picked, "Glue"));
   hst_ModelBuilder::InstanceOptions lifted;
   lifted.transform = gsl_Matrix::Translation({0, 0, -1});
+  // A point mass with rotary inertia on the bolt's first node.
+  kefC_PointMassInertia head;
+  head.SetName("Head");
+  rgnC_Region headNode("Head", {"Bolt"});
+  headNode.SetKernelNodeIndices(0, {0});
+  head.SetRegions({headNode});
+  head.SetMass(2.5);
+  head.SetRotaryInertia({1, 2, 3, 0, 0, 0});
+  kefC_EngineeringFeatures boltFeatures;
+  boltFeatures.AddInertia(head);
+  t.MutablePart("Bolt").SetEngineeringFeatures(boltFeatures);
   t.AddInstance("Bolt-1", "Bolt", lifted);
+  // The assembly's own reference point with a point mass, and assembly sets
+  // over the bolt's copies and the reference point.
+  t.AddAssemblyNodes(nullptr, 1);
+  rgnC_Region tip("Tip", {"Assembly"});
+  tip.SetKernelNodeIndices(1000, {0});
+  kefC_PointMassInertia tipMass;
+  tipMass.SetName("Tip");
+  tipMass.SetRegions({tip});
+  tipMass.SetMass(0.5);
+  kefC_EngineeringFeatures assemblyFeatures;
+  assemblyFeatures.AddInertia(tipMass);
+  t.Assembly().SetEngineeringFeatures(assemblyFeatures);
+  rgnC_Region pins("Pins", {"Assembly"});
+  pins.SetKernelNodeIndices(1, {2, 5});
+  pins.SetKernelNodeIndices(1000, {0});
+  pins.SetKernelElementIndices(1, {1});
+  t.AddAssemblyRegion("Pins", pins);
   t.AddPart("Washer", hst_GridMesh(1, 1, 1));
+  // The washer is not copied: its point mass has no nodes to sit on and is
+  // left out.
+  kefC_PointMassInertia rim;
+  rim.SetName("Rim");
+  rgnC_Region rimNode("Rim", {"Washer"});
+  rimNode.SetKernelNodeIndices(0, {0});
+  rim.SetRegions({rimNode});
+  rim.SetMass(1.0);
+  kefC_EngineeringFeatures washerFeatures;
+  washerFeatures.AddInertia(rim);
+  t.MutablePart("Washer").SetEngineeringFeatures(washerFeatures);
   t.AddInstance("Washer-1", "Washer");
   t.AddAssemblyRegion("Seat", rgnC_Region("Seat", {"Assembly", "Washer-1"}), true);
   t.Assembly().SetPointSetLocation("Pos", gsl_Point(0, 0, 0));
@@ -252,10 +291,13 @@ std::string AfDeck(bool flat, const std::function<void(hst_ModelBuilder&)>& more
 
 }  // namespace
 
-// One template instance with a mesh and a reference point placed at two
-// points; the instance carrying the template region is not copied. Part-based:
-// the generated part numbers from 1, closed by "*End Part" and
-// "*End Instance"; flat: nodes and elements run on after the model's.
+// One template instance with a mesh, a reference point, a set, two sections
+// and a point mass placed at two points, with the template assembly's
+// reference point, set and point mass; the instance carrying the template
+// region is not copied. Part-based: the generated part numbers from 1, closed
+// by "*End Part" and "*End Instance", assembly-level members named by
+// instance; flat: nodes and elements run on after the model's, sets named by
+// their generated instance.
 TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
   EXPECT_EQ(AfDeck(false),
             "**\n"
@@ -313,6 +355,17 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "*Cohesive Section, elset=_Glue-2, material=Glue, response=TRACTION SEPARATION, "
             "thickness=GEOMETRY\n"
             ", \n"
+            "** Point mass/inertia: Head  from assembled fastener: Bolts\n"
+            "*Element, type=MASS, elset=Head-MASS\n"
+            "5, 1\n"
+            "6, 13\n"
+            "*Mass, elset=Head-MASS\n"
+            "2.5, \n"
+            "*Element, type=ROTARYI, elset=Head-ROTI\n"
+            "7, 1\n"
+            "8, 13\n"
+            "*Rotary Inertia, elset=Head-ROTI\n"
+            "1., 2., 3., 0., 0., 0.\n"
             "*End Part\n"
             "**\n"
             "** ASSEMBLY\n"
@@ -336,6 +389,23 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "**  \n"
             "*Instance, name=M8_Bolt-1, part=M8_Bolt-1\n"
             "*End Instance\n"
+            "** Assy-level ref pts from assembled fastener: Bolts\n"
+            "*Node\n"
+            "      2,           0.,           0.,           1.\n"
+            "      3,           1.,           0.,           1.\n"
+            "** Assy-level sets from assembled fastener: Bolts\n"
+            "*Nset, nset=M8_Pins\n"
+            " 2, 3\n"
+            "*Nset, nset=M8_Pins, instance=M8_Bolt-1\n"
+            "  3,  6, 15, 18\n"
+            "*Elset, elset=M8_Pins, instance=M8_Bolt-1\n"
+            " 2, 4\n"
+            "** Point mass/inertia: M8_Tip  from assembled fastener: Bolts\n"
+            "*Element, type=MASS, elset=M8_Tip\n"
+            "1, 2\n"
+            "2, 3\n"
+            "*Mass, elset=M8_Tip\n"
+            "0.5, \n"
             "*End Assembly\n");
   EXPECT_EQ(AfDeck(true),
             "** ----------------------------------------------------------------\n"
@@ -402,7 +472,33 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "*Cohesive Section, elset=M8_Bolt-1__Glue-2, material=Glue, response=TRACTION "
             "SEPARATION, thickness=GEOMETRY\n"
             ", \n"
-            "*System\n");
+            "** Point mass/inertia: M8_Bolt-1_Head  from assembled fastener: Bolts\n"
+            "*Element, type=MASS, elset=M8_Bolt-1_Head-MASS\n"
+            "6, 9\n"
+            "7, 21\n"
+            "*Mass, elset=M8_Bolt-1_Head-MASS\n"
+            "2.5, \n"
+            "*Element, type=ROTARYI, elset=M8_Bolt-1_Head-ROTI\n"
+            "8, 9\n"
+            "9, 21\n"
+            "*Rotary Inertia, elset=M8_Bolt-1_Head-ROTI\n"
+            "1., 2., 3., 0., 0., 0.\n"
+            "*System\n"
+            "** Assy-level ref pts from assembled fastener: Bolts\n"
+            "*Node\n"
+            "     35,           0.,           0.,           1.\n"
+            "     36,           1.,           0.,           1.\n"
+            "** Assy-level sets from assembled fastener: Bolts\n"
+            "*Nset, nset=M8_Pins\n"
+            " 11, 14, 23, 26, 35, 36\n"
+            "*Elset, elset=M8_Pins\n"
+            " 3, 5\n"
+            "** Point mass/inertia: M8_Tip  from assembled fastener: Bolts\n"
+            "*Element, type=MASS, elset=M8_Tip\n"
+            "10, 35\n"
+            "11, 36\n"
+            "*Mass, elset=M8_Tip\n"
+            "0.5, \n");
 }
 
 // A second fastener of the same prefix and template, or a generated name the

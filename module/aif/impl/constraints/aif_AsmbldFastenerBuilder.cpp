@@ -124,6 +124,8 @@ void aif_AsmbldFastenerBuilder::ExpandFastener(const cow_String& name,
   std::unique_ptr<dtu_Datum> datum;
   if (!PrepareAttachment(fastener, datum)) return;
   if (!AddTemplateInstances(extraPartNames, extraInstanceNames)) return;
+  if (!AddAssemblySetsAndRefPoints()) return;
+  if (!AddPointMassesAndInertias()) return;
 }
 
 bool aif_AsmbldFastenerBuilder::PrepareAttachment(const kefC_AssembledFastener& fastener,

@@ -14,6 +14,7 @@
 #include <set>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "AFCInputFileWriter/akw_BuilderComponent.h"
 #include "AttributesIntObj/asoK_Assembly.h"
@@ -25,6 +26,7 @@
 #include "OdbCoreGeom/bme_Property.h"
 #include "QivGeom/gsl_Matrix.h"
 #include "QivGeom/gsl_Point.h"
+#include "aif/impl/core/aif_RawKeyword.h"
 
 class aif_ModelInfo;
 class asoF_PartInstance;
@@ -96,7 +98,24 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
     std::unordered_map<int, int> referenceNodes;
     int elementOffset = 0;
     int meshElements = 0;
+    // Part-based: the next element label of the generated part.
+    int nextElement = 1;
+    // The assembly scope: its reference points' template labels in order.
+    std::vector<int> assemblyPoints;
   };
+  // The scope of the template assembly's own nodes and elements.
+  static constexpr const char* kAssemblyScope = "ASSY";
+
+  // The template assembly's reference points (consecutive labels per point)
+  // and its node and element sets over the copies, as assembly definitions
+  // (model definitions in a restart job). Always true.
+  bool AddAssemblySetsAndRefPoints();
+  // The point masses and rotary inertias of the template parts (under each
+  // copied instance) and of the template assembly, once per placement:
+  // "*Element" of MASS and ROTARYI elements under the feature's name
+  // ("-MASS" and "-ROTI" when it has both), "*Mass", "*Rotary Inertia".
+  // A template instance that was not copied contributes none. Always true.
+  bool AddPointMassesAndInertias();
   // The labels of generated instance `name`; null when it was not copied.
   const CopyLabels* Labels(const cow_String& name) const;
 
@@ -162,6 +181,12 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   cow_String CopySetName(const cow_String& instanceName, const cow_String& setName) const;
   cow_List<int> CopiedNodeLabels(const CopyLabels& labels, const cow_List<int>& indices) const;
   cow_List<int> CopiedElementLabels(const CopyLabels& labels, const cow_List<int>& indices) const;
+  void AddAssemblySetDefinition(const akw_Keyword& keyword);
+  void CopiedAssemblyMembers(const rgnK_Region& region, bool nodes,
+                             cow_Map<cow_String, cow_List<int>>& named, cow_List<int>& plain) const;
+  void AddInertiaKeywords(const ftr_PrimaryObject& owner, const asoF_PartInstance* instance);
+  aif_RawKeyword PointElements(const char* type, const cow_String& elementSet,
+                               const cow_String& scope, const cow_List<int>& nodes);
   // A set keyword: under `owner`, or as model definition in a restart job.
   void AddSetDefinition(const cow_String& owner, const akw_Keyword& keyword);
   bool CollectFastenerPoints(const rgnK_Region& region, const ftr_PrimaryObject& assembly,

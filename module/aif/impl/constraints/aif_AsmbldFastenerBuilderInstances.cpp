@@ -116,6 +116,7 @@ bool aif_AsmbldFastenerBuilder::AddTemplateInstances(cow_List<cow_String>& extra
       if (partBased) {
         labels.elementOffset = elementCounter_;
         elementCounter_ += elements * copies;
+        labels.nextElement = elementCounter_ + 1;
       } else {
         // Flat: the elements run on after the model's last element.
         const int last = Info().ReserveElementLabels(cow_String(), elements * copies);
