@@ -12,6 +12,8 @@
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Set.h"
 #include "ModelDatabase/bas_Mdb.h"
+#include "OdbAttrEO/kcoC_Coupling.h"
+#include "OdbAttrEO/kcoC_Tie.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
@@ -239,6 +241,24 @@ void AfDeckTemplate() {
   pins.SetKernelNodeIndices(1000, {0});
   pins.SetKernelElementIndices(1, {1});
   t.AddAssemblyRegion("Pins", pins);
+  // The tie and the coupling hold the copies on the seat (the model's
+  // surface); a coupling in a local system and one of three degrees of
+  // freedom are left out.
+  kcoC_Tie hold;
+  hold.SetRegions(rgnC_Region("Seat", {"Assembly", "Washer-1"}),
+                  rgnC_Region("Core", {"Assembly", "Bolt-1"}, 4));
+  t.AddConstraint("Hold", hold);
+  kcoC_Coupling grip(rgnC_Region("Pins", {"Assembly"}, 4),
+                     rgnC_Region("Seat", {"Assembly", "Washer-1"}), 0);
+  grip.SetDofs({true, true, true, true, true, true});
+  grip.SetAdjust(true);
+  t.AddConstraint("Grip", grip);
+  kcoC_Coupling local = grip;
+  local.SetDatum(dtmC_DatumRef{{}, "Csys-1"});
+  t.AddConstraint("Local", local);
+  kcoC_Coupling partial = grip;
+  partial.SetDof(4, false);
+  t.AddConstraint("Partial", partial);
   t.AddPart("Washer", hst_GridMesh(1, 1, 1));
   // The washer is not copied: its point mass has no nodes to sit on and is
   // left out.
@@ -294,8 +314,10 @@ std::string AfDeck(bool flat, const std::function<void(hst_ModelBuilder&)>& more
 // One template instance with a mesh, a reference point, a set, two sections
 // and a point mass placed at two points, with the template assembly's
 // reference point, set and point mass; the instance carrying the template
-// region is not copied. Part-based: the generated part numbers from 1, closed
-// by "*End Part" and "*End Instance", assembly-level members named by
+// region is not copied; a tie and a coupling with adjust re-pointed to the
+// model's surface (the coupling in a local system and the one of five degrees
+// of freedom left out), each copied region a node-based surface. Part-based: the generated part
+// numbers from 1, closed by "*End Part" and "*End Instance", assembly-level members named by
 // instance; flat: nodes and elements run on after the model's, sets named by
 // their generated instance.
 TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
@@ -400,6 +422,17 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "  3,  6, 15, 18\n"
             "*Elset, elset=M8_Pins, instance=M8_Bolt-1\n"
             " 2, 4\n"
+            "*Surface, type=NODE, name=M8_Pins_CNS_, internal\n"
+            "M8_Pins, 1.\n"
+            "*Surface, type=NODE, name=M8_Bolt-1_Core_CNS_, internal\n"
+            "M8_Bolt-1.Core, 1.\n"
+            "** Constraint: M8_Grip  from assembled fastener: Bolts\n"
+            "*Coupling, constraint name=M8_Grip, ref node set=M8_Pins, surface=Top\n"
+            "*Kinematic\n"
+            "*Adjust, node set=M8_Pins, surface=Top\n"
+            "** Constraint: M8_Hold  from assembled fastener: Bolts\n"
+            "*Tie, name=M8_Hold, adjust=yes\n"
+            "M8_Bolt-1_Core_CNS_, Top\n"
             "** Point mass/inertia: M8_Tip  from assembled fastener: Bolts\n"
             "*Element, type=MASS, elset=M8_Tip\n"
             "1, 2\n"
@@ -493,6 +526,17 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             " 11, 14, 23, 26, 35, 36\n"
             "*Elset, elset=M8_Pins\n"
             " 3, 5\n"
+            "*Surface, type=NODE, name=M8_Pins_CNS_\n"
+            "M8_Pins, 1.\n"
+            "*Surface, type=NODE, name=M8_Bolt-1_Core_CNS_\n"
+            "M8_Bolt-1_Core, 1.\n"
+            "** Constraint: M8_Grip  from assembled fastener: Bolts\n"
+            "*Coupling, constraint name=M8_Grip, ref node set=M8_Pins, surface=Top\n"
+            "*Kinematic\n"
+            "*Adjust, node set=M8_Pins, surface=Top\n"
+            "** Constraint: M8_Hold  from assembled fastener: Bolts\n"
+            "*Tie, name=M8_Hold, adjust=yes\n"
+            "M8_Bolt-1_Core_CNS_, Top\n"
             "** Point mass/inertia: M8_Tip  from assembled fastener: Bolts\n"
             "*Element, type=MASS, elset=M8_Tip\n"
             "10, 35\n"

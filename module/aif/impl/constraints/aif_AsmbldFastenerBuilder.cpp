@@ -125,6 +125,7 @@ void aif_AsmbldFastenerBuilder::ExpandFastener(const cow_String& name,
   if (!PrepareAttachment(fastener, datum)) return;
   if (!AddTemplateInstances(extraPartNames, extraInstanceNames)) return;
   if (!AddAssemblySetsAndRefPoints()) return;
+  if (!AddConstraints(fastener)) return;
   if (!AddPointMassesAndInertias()) return;
 }
 

@@ -116,6 +116,18 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   // ("-MASS" and "-ROTI" when it has both), "*Mass", "*Rotary Inertia".
   // A template instance that was not copied contributes none. Always true.
   bool AddPointMassesAndInertias();
+  // The template's ties, all-six-degree couplings without a local system,
+  // and point adjustments whose surface is a template region of `fastener`,
+  // written on the model surface that belongs to it; the other region named
+  // after the copies, each copied region a "*Surface, type=NODE" once.
+  // Always true.
+  bool AddConstraints(const kefC_AssembledFastener& fastener);
+  // The names the constraints give a copied template region: its set as the
+  // copies define it (part-based "P + instance.name", flat with "_"), and
+  // the node-based surface over it (P + instance + "_" + name, "_CNS_" for a
+  // node region).
+  cow_String RegionReference(const rgnC_Region& region) const;
+  cow_String ConstraintSurfaceName(const rgnC_Region& region) const;
   // The labels of generated instance `name`; null when it was not copied.
   const CopyLabels* Labels(const cow_String& name) const;
 
@@ -182,6 +194,9 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   cow_List<int> CopiedNodeLabels(const CopyLabels& labels, const cow_List<int>& indices) const;
   cow_List<int> CopiedElementLabels(const CopyLabels& labels, const cow_List<int>& indices) const;
   void AddAssemblySetDefinition(const akw_Keyword& keyword);
+  // The index of the template region of `fastener` that `region` is, with a
+  // model surface to stand for it; -1 otherwise.
+  int TemplateRegionIndex(const kefC_AssembledFastener& fastener, const rgnC_Region& region) const;
   void CopiedAssemblyMembers(const rgnK_Region& region, bool nodes,
                              cow_Map<cow_String, cow_List<int>>& named, cow_List<int>& plain) const;
   void AddInertiaKeywords(const ftr_PrimaryObject& owner, const asoF_PartInstance* instance);
