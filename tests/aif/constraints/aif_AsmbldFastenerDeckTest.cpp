@@ -12,6 +12,7 @@
 #include "OdbAttrEO/kcoC_Coupling.h"
 #include "OdbAttrEO/kcoC_Tie.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
+#include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "support/aif_FaultLoops.h"
@@ -104,6 +105,7 @@ hst_ModelBuilder AfGoldenModel() {
   steel.material = "Steel";
   b.AddSection("M8_Steel", steel);
   b.AddSection("M6_Steel", steel);
+  b.AddMaterial("Steel", kmaC_Material());
   return b;
 }
 
