@@ -574,3 +574,16 @@ TEST(aif_AsmbldFastenerBuilder, GeneratedNameTakenSkipsTheLaterFastener) {
   EXPECT_NE(ajbC_CheckingMessages::Instance().Messages()[0].Str().find("\"Bolts\""),
             std::string::npos);
 }
+
+// The template's connectors are not copied: the user is told once per
+// fastener, the rest of the fastener is placed and written.
+TEST(aif_AsmbldFastenerBuilder, TemplateConnectorsAreReportedAsLeftOut) {
+  AfPrepTemplate([](hst_ModelBuilder& t) {
+    t.Assembly().AddSectionAssignment(
+        ptoC_SectionAssignment(rgnC_Region("Wires", {"Assembly"}), "Conn"));
+  });
+  AfPrepContext c(AfPrepFastener());
+  EXPECT_EQ(c.Messages(),
+            "The connectors of the template of assembled fastener \"AF-1\" are not written.\n");
+  EXPECT_EQ(c.builder->Placements().Length(), 2u);
+}

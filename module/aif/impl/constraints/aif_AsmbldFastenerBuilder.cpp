@@ -6,6 +6,7 @@
 #include "AttributesIntObj/asoK_AttributeUtils.h"
 #include "BasShared/atr_String.h"
 #include "ModKerLow/dtmK_Datum.h"
+#include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnK_Region.h"
 #include "ModelDatabase/bas_Mdb.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
@@ -125,8 +126,22 @@ void aif_AsmbldFastenerBuilder::ExpandFastener(const cow_String& name,
   if (!PrepareAttachment(fastener, datum)) return;
   if (!AddTemplateInstances(extraPartNames, extraInstanceNames)) return;
   if (!AddAssemblySetsAndRefPoints()) return;
+  ReportConnectorsLeftOut();
   if (!AddConstraints(fastener)) return;
   if (!AddPointMassesAndInertias()) return;
+}
+
+void aif_AsmbldFastenerBuilder::ReportConnectorsLeftOut() const {
+  // The template's connector elements are not copied yet: say so rather than
+  // write a fastener whose parts hang loose without a word.
+  for (const cow_COW<kern_Object>& attribute : templateAssembly_->SectionAssignments()) {
+    if (attribute->DynTypeId() != ptoC_SectionAssignment::TypeId()) continue;
+    if (static_cast<const ptoC_SectionAssignment&>(*attribute).IsSuppressed()) continue;
+    AsmbldFastenerMessage(
+        "The connectors of the template of assembled fastener \"%s\" are not written.",
+        fastenerName_);
+    return;
+  }
 }
 
 bool aif_AsmbldFastenerBuilder::PrepareAttachment(const kefC_AssembledFastener& fastener,

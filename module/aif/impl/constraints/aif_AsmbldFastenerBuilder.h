@@ -180,6 +180,7 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   // instance definition.
   void AddOwnerDefinition(const cow_String& owner, const akw_Keyword& keyword);
   void StartCounters();
+  void ReportConnectorsLeftOut() const;
   bool GeneratedNamesAreFree() const;
   // The part-level sets of the template part of `instance`, copied under
   // generated instance `name`, and its solid and cohesive sections.
