@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sstream>
 #include <string>
 
 #include "AttributesGuiCommon/ajbC_CheckingMessages.h"
@@ -586,4 +587,35 @@ TEST(aif_AsmbldFastenerBuilder, TemplateConnectorsAreReportedAsLeftOut) {
   EXPECT_EQ(c.Messages(),
             "The connectors of the template of assembled fastener \"AF-1\" are not written.\n");
   EXPECT_EQ(c.builder->Placements().Length(), 2u);
+}
+
+// A prefix with a dot: generated names never hold one (the solver would
+// split them at it), in either layout; the sections keep the prefix as the
+// model names them.
+TEST(aif_AsmbldFastenerBuilder, GeneratedNamesHoldNoDot) {
+  const auto dotted = [](hst_ModelBuilder& b) {
+    const kern_Object& held = b.Assembly().ConstGetEngineeringFeatures();
+    const auto& features = static_cast<const kefC_EngineeringFeatures&>(held);
+    kefC_AssembledFastener other =
+        static_cast<const kefC_AssembledFastener&>(features.Fasteners().ConstGet("Bolts"));
+    other.prefix = "A.b";
+    b.AddFastener("Other", other);
+    kseC_HomogenousSolidSection steel;
+    steel.material = "Steel";
+    b.AddSection("A.b_Steel", steel);
+  };
+  for (bool flat : {false, true}) {
+    const std::string deck = AfDeck(flat, dotted);
+    std::istringstream lines(deck);
+    for (std::string line; std::getline(lines, line);)
+      if (line.rfind("**", 0) != 0) {
+        EXPECT_EQ(line.find("A.b"), std::string::npos) << line;
+      }
+    EXPECT_NE(deck.find("** Section: A.b_Steel"), std::string::npos)
+        << "the section comment names the model's section";
+    EXPECT_NE(deck.find(flat ? "*Solid Section, elset=A_b_Bolt-1_Core, material=Steel\n"
+                             : "*Instance, name=A_b_Bolt-1, part=A_b_Bolt-1\n"),
+              std::string::npos)
+        << flat;
+  }
 }

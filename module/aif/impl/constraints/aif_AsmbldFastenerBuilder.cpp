@@ -40,6 +40,7 @@ aif_AsmbldFastenerBuilder::aif_AsmbldFastenerBuilder(const aif_AsmbldFastenerBui
       generatedNames_(other.generatedNames_),
       fastenerName_(other.fastenerName_),
       prefix_(other.prefix_),
+      sectionPrefix_(other.sectionPrefix_),
       templateModelName_(other.templateModelName_),
       templateModel_(other.templateModel_),
       templateAssembly_(other.templateAssembly_),
@@ -101,6 +102,13 @@ void aif_AsmbldFastenerBuilder::BuildAssembledFasteners(cow_List<cow_String>& ex
   }
 }
 
+std::string aif_AsmbldFastenerBuilder::NoDots(const cow_String& text) {
+  std::string out = text.Str();
+  for (char& c : out)
+    if (c == '.') c = '_';
+  return out;
+}
+
 void aif_AsmbldFastenerBuilder::StartCounters() {
   // Flat: generated nodes run on after the model's; part-based: each
   // generated part numbers its own from 1.
@@ -120,7 +128,8 @@ void aif_AsmbldFastenerBuilder::ExpandFastener(const cow_String& name,
   const bas_NewModel* templateModel =
       bas_Basis::Instance().Fetch().ConstGetModel(templateModelName_);
   if (!templateModel) return;
-  prefix_ = cow_String(fastener.prefix.Str() + "_");
+  prefix_ = cow_String(NoDots(fastener.prefix) + "_");
+  sectionPrefix_ = cow_String(fastener.prefix.Str() + "_");
   templateModel_ = *templateModel;
   std::unique_ptr<dtu_Datum> datum;
   if (!PrepareAttachment(fastener, datum)) return;

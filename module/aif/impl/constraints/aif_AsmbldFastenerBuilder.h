@@ -179,6 +179,9 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   // Files `keyword` under `owner`: part definition when part-based, else
   // instance definition.
   void AddOwnerDefinition(const cow_String& owner, const akw_Keyword& keyword);
+  // `text` with every "." made "_": generated names never hold a dot, which
+  // the solver would take for an instance separator.
+  static std::string NoDots(const cow_String& text);
   void StartCounters();
   void ReportConnectorsLeftOut() const;
   bool GeneratedNamesAreFree() const;
@@ -222,6 +225,7 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   // Per fastener.
   cow_String fastenerName_;
   cow_String prefix_;
+  cow_String sectionPrefix_;  // the prefix as given: the model's sections carry it
   cow_String templateModelName_;
   bas_NewModel templateModel_;
   cow_COW<asoK_Assembly> templateAssembly_;

@@ -81,7 +81,7 @@ bool aif_AsmbldFastenerBuilder::AddAssemblySetsAndRefPoints() {
       first = false;
     }
     const cow_String name =
-        aif_PrintableName(cow_String(prefix_.Str() + AsmbldFastenerUnquoted(set->Name())));
+        aif_PrintableName(cow_String(prefix_.Str() + NoDots(AsmbldFastenerUnquoted(set->Name()))));
     cow_Map<cow_String, cow_List<int>> nodes, elements;
     cow_List<int> plainNodes, plainElements;
     CopiedAssemblyMembers(region, true, nodes, plainNodes);
@@ -141,7 +141,7 @@ void aif_AsmbldFastenerBuilder::CopiedAssemblyMembers(const rgnK_Region& region,
     const asoF_PartInstance* instance =
         asoF_Utils::ConstGetPartInstance(features, static_cast<unsigned>(id));
     if (!instance) continue;
-    const cow_String name(prefix_.Str() + instance->Name().Str());
+    const cow_String name(prefix_.Str() + NoDots(instance->Name()));
     const CopyLabels* labels = Labels(name);
     if (!labels) continue;  // the instance was not copied
     const cow_List<int> copied =
@@ -169,7 +169,7 @@ void aif_AsmbldFastenerBuilder::AddInertiaKeywords(const ftr_PrimaryObject& owne
                                                    const asoF_PartInstance* instance) {
   if (!owner.EngineeringFeaturesReady()) return;
   const cow_String scope =
-      instance ? cow_String(prefix_.Str() + instance->Name().Str()) : cow_String(kAssemblyScope);
+      instance ? cow_String(prefix_.Str() + NoDots(instance->Name())) : cow_String(kAssemblyScope);
   // An instance that was not copied has no labels: its masses would sit on
   // nodes that are not written.
   const CopyLabels* labels = Labels(scope);
@@ -205,7 +205,7 @@ void aif_AsmbldFastenerBuilder::AddInertiaKeywords(const ftr_PrimaryObject& owne
     }
     if (nodes.IsEmpty()) continue;
 
-    std::string setName = AsmbldFastenerUnquoted(mass->Name());
+    std::string setName = NoDots(AsmbldFastenerUnquoted(mass->Name()));
     if (!instance)
       setName = prefix_.Str() + setName;
     else if (!partBased)

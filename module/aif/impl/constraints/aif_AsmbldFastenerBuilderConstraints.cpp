@@ -52,19 +52,19 @@ cow_String aif_AsmbldFastenerBuilder::RegionReference(const rgnC_Region& region)
   const cow_List<cow_String>& owners = region.OwnerNames();
   if (owners.IsEmpty()) return cow_String();
   const bool partBased = Info().IsPartBased();
-  std::string name = owners.Length() >= 2
-                         ? prefix_.Str() + owners[1].Str() + "." + region.Name().Str()
-                         : prefix_.Str() + region.Name().Str();
-  if (!partBased) name = AfDotsToUnderscores(name);
-  if (partBased && Info().IsRestart()) name = "Assembly." + name;
-  return aif_PrintableName(cow_String(name));
+  const std::string set = NoDots(region.Name());
+  if (owners.Length() < 2) return aif_PrintableName(cow_String(prefix_.Str() + set));
+  const std::string instance = prefix_.Str() + NoDots(owners[1]);
+  if (!partBased) return aif_PrintableName(cow_String(instance + "_" + set));
+  const cow_String name = aif_PrintableName(cow_String(instance + "." + set));
+  return Info().IsRestart() ? cow_String("Assembly." + name.Str()) : name;
 }
 
 cow_String aif_AsmbldFastenerBuilder::ConstraintSurfaceName(const rgnC_Region& region) const {
   const cow_List<cow_String>& owners = region.OwnerNames();
   std::string name = owners.Length() >= 2
-                         ? prefix_.Str() + owners[1].Str() + "_" + region.Name().Str()
-                         : prefix_.Str() + region.Name().Str();
+                         ? prefix_.Str() + NoDots(owners[1]) + "_" + NoDots(region.Name())
+                         : prefix_.Str() + NoDots(region.Name());
   if (!Info().IsPartBased()) name = AfDotsToUnderscores(name);
   const int flags = region.Flags();
   if ((flags & (kAfNodes | kAfBothKinds)) && !(flags & kAfNoCns))
@@ -98,11 +98,8 @@ bool aif_AsmbldFastenerBuilder::AddConstraints(const kefC_AssembledFastener& fas
     if (!partBased) name = AfDotsToUnderscores(name);
     return aif_PrintableName(cow_String(name));
   };
-  const auto generated = [&](const rgnC_Region& region) {
-    std::string name = prefix_.Str() + region.FullName().Str();
-    if (!partBased) name = AfDotsToUnderscores(name);
-    return aif_PrintableName(cow_String(name));
-  };
+  // The copied region a constraint names: the set the copies define.
+  const auto generated = [&](const rgnC_Region& region) { return RegionReference(region); };
 
   // The copied regions the constraints use, each as one node-based surface;
   // regions that stand for a model surface are not copied.
@@ -137,7 +134,7 @@ bool aif_AsmbldFastenerBuilder::AddConstraints(const kefC_AssembledFastener& fas
 
   for (const auto& [name, constraint] : constraints.ConstGetMap()) {
     if (constraint->Suppressed()) continue;
-    const cow_String generatedName(prefix_.Str() + name.Str());
+    const cow_String generatedName(prefix_.Str() + NoDots(name));
     const aif_Comment comment("Constraint: " + generatedName.Str() +
                               "  from assembled fastener: " + fastenerName_.Str());
     const unsigned type = constraint->DynTypeId();

@@ -44,7 +44,7 @@ bool aif_AsmbldFastenerBuilder::GeneratedNamesAreFree() const {
       ftr_Accessor<asoF_PartInstance>::GetActiveNamesForSimulation(own);
   for (unsigned id : ftr_Accessor<asoF_PartInstance>::GetActiveIdsForSimulation(features)) {
     const asoF_PartInstance& instance = *asoF_Utils::ConstGetPartInstance(features, id);
-    const cow_String name(prefix_.Str() + instance.Name().Str());
+    const cow_String name(prefix_.Str() + NoDots(instance.Name()));
     if (IndexOfName(name) < 0 && !model.Parts().Contains(name) && !ownInstances.IsMember(name))
       continue;
     ajbC_CheckingMessages::Instance().Messages().Append(atr_TranslateFormat(
@@ -77,7 +77,7 @@ bool aif_AsmbldFastenerBuilder::AddTemplateInstances(cow_List<cow_String>& extra
     const cow_List<ref_RefNode> points = ref_Utils::GetRefNodes(features, id, true);
     if (!AsmbldFastenerCopies(instance, attached, !points.IsEmpty())) continue;
 
-    const cow_String name(prefix_.Str() + instance.Name().Str());
+    const cow_String name(prefix_.Str() + NoDots(instance.Name()));
     AppendUniqueName(name);
     extraInstanceNames.Append(name);
     if (partBased) {

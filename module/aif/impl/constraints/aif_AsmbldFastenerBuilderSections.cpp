@@ -46,6 +46,7 @@ cow_String aif_AsmbldFastenerBuilder::CopySetName(const cow_String& instanceName
   std::string name = setName.Str();
   if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
     name = name.substr(1, name.size() - 2);
+  name = NoDots(cow_String(name));
   if (!Info().IsPartBased()) name = instanceName.Str() + "_" + name;
   return aif_PrintableName(cow_String(name));
 }
@@ -153,7 +154,7 @@ void aif_AsmbldFastenerBuilder::AddSections(const cow_String& name,
     for (int index = 0; index < labels.meshElements; ++index)
       if (assigned[static_cast<std::size_t>(index)] == static_cast<int>(a)) group.Append(index);
     if (group.IsEmpty()) continue;
-    const cow_String sectionName(prefix_.Str() + assignments[a]->SectionName().Str());
+    const cow_String sectionName(sectionPrefix_.Str() + assignments[a]->SectionName().Str());
     if (!sections.Contains(sectionName)) continue;
     const kseC_Section& section = sections.ConstGet(sectionName);
     const unsigned type = section.DynTypeId();

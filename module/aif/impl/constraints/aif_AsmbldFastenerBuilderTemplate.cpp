@@ -168,5 +168,5 @@ cow_String aif_AsmbldFastenerBuilder::TemplateQualifiedName(const cow_String& na
   const cow_List<cow_String>& owners = region.OwnerNames();
   if (owners.IsEmpty()) return cow_String();
   if (owners.Length() == 1) return cow_String(prefix_.Str() + name.Str());
-  return cow_String(prefix_.Str() + owners[1].Str() + separator + name.Str());
+  return cow_String(prefix_.Str() + NoDots(owners[1]) + separator + name.Str());
 }
