@@ -278,7 +278,7 @@ void AfDeckTemplate() {
   t.Model();
 }
 
-std::string AfDeck(bool flat, const std::function<void(hst_ModelBuilder&)>& more = {}) {
+hst_ModelBuilder AfDeckModel(const std::function<void(hst_ModelBuilder&)>& more) {
   AfDeckTemplate();
   hst_ModelBuilder b;
   b.AddPart("Plate", hst_GridMesh(1, 1, 1));
@@ -303,6 +303,11 @@ std::string AfDeck(bool flat, const std::function<void(hst_ModelBuilder&)>& more
   glue.material = "Glue";
   b.AddSection("M8_Glue", glue);
   if (more) more(b);
+  return b;
+}
+
+std::string AfDeck(bool flat, const std::function<void(hst_ModelBuilder&)>& more = {}) {
+  const hst_ModelBuilder b = AfDeckModel(more);
   pyo_MorvexEnvFile::Instance().Set("cae_no_parts_input_file", flat ? 1 : 0);
   aif_test::TempDeck deck(flat ? "af-flat" : "af-parts");
   const std::string text = deck.Write(b);
@@ -618,4 +623,32 @@ TEST(aif_AsmbldFastenerBuilder, GeneratedNamesHoldNoDot) {
               std::string::npos)
         << flat;
   }
+}
+
+// A restart job files the fastener's sets and constraint surfaces as model
+// definitions (under assembly-qualified names part-based), its other
+// keywords where they always go.
+TEST(aif_AsmbldFastenerBuilder, RestartJobFilesSetsAndSurfacesAsModelDefinitions) {
+  hst_ModelBuilder b = AfDeckModel({});
+  b.MutableModel().SetRestart("Previous", "Step-1", -2, false);
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(ajbC_RESTART), model);
+  aif_ModelInfo info(job);
+  ASSERT_TRUE(info.IsRestart());
+  aif_AsmbldFastenerBuilder builder(info);
+  cow_List<cow_String> parts, instances;
+  builder.BuildAssembledFasteners(parts, instances);
+  const std::string definitions = aif_test::WrittenText(
+      [&](utl_Stream& s) { akw_WriteKeywords(s, builder.ModelDefinition()); });
+  const std::string assembly = aif_test::WrittenText(
+      [&](utl_Stream& s) { akw_WriteKeywords(s, builder.AssemblyDefinition()); });
+  EXPECT_NE(definitions.find("*Nset, nset=M8_Pins\n"), std::string::npos) << definitions;
+  EXPECT_NE(definitions.find("*Nset, nset=Assembly.M8_Bolt-1.Core\n"), std::string::npos) << definitions;
+  EXPECT_NE(definitions.find("*Surface, type=NODE, name=Assembly.M8_Bolt-1_Core_CNS_, internal\n"
+                             "Assembly.M8_Bolt-1.Core, 1.\n"),
+            std::string::npos)
+      << definitions;
+  EXPECT_EQ(assembly.find("*Nset"), std::string::npos) << assembly;
+  EXPECT_EQ(assembly.find("*Surface"), std::string::npos) << assembly;
+  EXPECT_NE(assembly.find("*Tie, name=M8_Hold"), std::string::npos) << assembly;
 }

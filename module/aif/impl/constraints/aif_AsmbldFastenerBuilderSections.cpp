@@ -91,7 +91,7 @@ void aif_AsmbldFastenerBuilder::AddPartSets(const cow_String& name,
           name, aif_Comment("Part-level sets from assembled fastener: " + fastenerName_.Str()));
       first = false;
     }
-    const cow_String setName = CopySetName(name, set->Name());
+    const cow_String setName = FiledSetName(name, set->Name());
     const cow_List<int> nodes = CopiedNodeLabels(labels, AsmbldFastenerIndices(region, true));
     const cow_List<int> elements =
         CopiedElementLabels(labels, AsmbldFastenerIndices(region, false));
@@ -107,6 +107,15 @@ void aif_AsmbldFastenerBuilder::AddPartSets(const cow_String& name,
     }
     writtenSets_.insert(set->Name().Str());
   }
+}
+
+cow_String aif_AsmbldFastenerBuilder::FiledSetName(const cow_String& instanceName,
+                                                   const cow_String& setName) const {
+  // A restart job files the sets as model definitions: part-based they are
+  // named through the assembly and their generated instance.
+  const cow_String name = CopySetName(instanceName, setName);
+  if (!Info().IsRestart() || !Info().IsPartBased()) return name;
+  return cow_String("Assembly." + aif_PrintableName(instanceName).Str() + "." + name.Str());
 }
 
 void aif_AsmbldFastenerBuilder::AddSetDefinition(const cow_String& owner,
@@ -169,9 +178,9 @@ void aif_AsmbldFastenerBuilder::AddSections(const cow_String& name,
     if (group.Length() == regionIndices[a].Length() && writtenSets_.count(region.Name().Str())) {
       elementSet = CopySetName(name, region.Name());
     } else {
-      elementSet = CopySetName(name, cow_String("_" + assignments[a]->SectionName().Str() + "-" +
-                                                std::to_string(a + 1)));
-      aif_Elset elset(elementSet, aif_Elset::LabelsById(), false, Info());
+      const cow_String own("_" + assignments[a]->SectionName().Str() + "-" + std::to_string(a + 1));
+      elementSet = CopySetName(name, own);
+      aif_Elset elset(FiledSetName(name, own), aif_Elset::LabelsById(), false, Info());
       elset.SetPlainLabels(CopiedElementLabels(labels, group));
       AddSetDefinition(name, elset);
     }
