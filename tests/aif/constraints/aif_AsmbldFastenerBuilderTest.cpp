@@ -19,6 +19,7 @@
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
+#include "OdbCoreGeom/bme_ElemCtrlParams.h"
 #include "aif/model/aif_MeshTestSupport.h"
 #include "support/aif_DeckTestSupport.h"
 
@@ -195,7 +196,13 @@ namespace {
 // reference point, and a washer instance carrying the template region "Seat".
 void AfDeckTemplate() {
   hst_ModelBuilder t("AfDeckTemplate");
-  t.AddPart("Bolt", hst_GridMesh(2, 1, 1), ptoK_DEFORMABLE, ptoK_SPACE_3D, 1);
+  // Its bricks carry hourglass stiffness, written after each section
+  // (analysis product 0).
+  std::shared_ptr<bme_Mesh> bolt = hst_GridMesh(2, 1, 1);
+  auto controls = std::make_shared<bme_ElemCtrlParams>();
+  controls->SetHourglassStiffness({0.5, 0.0, 0.0});
+  bolt->MutableElementClass(0).SetElemCtrlParams(controls);
+  t.AddPart("Bolt", bolt, ptoK_DEFORMABLE, ptoK_SPACE_3D, 1);
   t.MutablePart("Bolt").SetReferencePoints({{0.5, 0.5, 2.0}});
   // The set "Core": the first brick and its bottom nodes; the steel section
   // on it, the glue section on the second brick, picked.
@@ -377,12 +384,16 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "** Section: M8_Steel  from assembled fastener: Bolts\n"
             "*Solid Section, elset=Core, material=Steel\n"
             ",\n"
+            "*Hourglass Stiffness\n"
+            "0.5, , 0., 0.\n"
             "*Elset, elset=_Glue-2, internal\n"
             " 2, 4\n"
             "** Section: M8_Glue  from assembled fastener: Bolts\n"
             "*Cohesive Section, elset=_Glue-2, material=Glue, response=TRACTION SEPARATION, "
             "thickness=GEOMETRY\n"
             ", \n"
+            "*Hourglass Stiffness\n"
+            "0.5, , 0., 0.\n"
             "** Point mass/inertia: Head  from assembled fastener: Bolts\n"
             "*Element, type=MASS, elset=Head-MASS\n"
             "5, 1\n"
@@ -505,12 +516,16 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "** Section: M8_Steel  from assembled fastener: Bolts\n"
             "*Solid Section, elset=M8_Bolt-1_Core, material=Steel\n"
             ",\n"
+            "*Hourglass Stiffness\n"
+            "0.5, , 0., 0.\n"
             "*Elset, elset=M8_Bolt-1__Glue-2\n"
             " 3, 5\n"
             "** Section: M8_Glue  from assembled fastener: Bolts\n"
             "*Cohesive Section, elset=M8_Bolt-1__Glue-2, material=Glue, response=TRACTION "
             "SEPARATION, thickness=GEOMETRY\n"
             ", \n"
+            "*Hourglass Stiffness\n"
+            "0.5, , 0., 0.\n"
             "** Point mass/inertia: M8_Bolt-1_Head  from assembled fastener: Bolts\n"
             "*Element, type=MASS, elset=M8_Bolt-1_Head-MASS\n"
             "6, 9\n"
@@ -643,7 +658,8 @@ TEST(aif_AsmbldFastenerBuilder, RestartJobFilesSetsAndSurfacesAsModelDefinitions
   const std::string assembly = aif_test::WrittenText(
       [&](utl_Stream& s) { akw_WriteKeywords(s, builder.AssemblyDefinition()); });
   EXPECT_NE(definitions.find("*Nset, nset=M8_Pins\n"), std::string::npos) << definitions;
-  EXPECT_NE(definitions.find("*Nset, nset=Assembly.M8_Bolt-1.Core\n"), std::string::npos) << definitions;
+  EXPECT_NE(definitions.find("*Nset, nset=Assembly.M8_Bolt-1.Core\n"), std::string::npos)
+      << definitions;
   EXPECT_NE(definitions.find("*Surface, type=NODE, name=Assembly.M8_Bolt-1_Core_CNS_, internal\n"
                              "Assembly.M8_Bolt-1.Core, 1.\n"),
             std::string::npos)

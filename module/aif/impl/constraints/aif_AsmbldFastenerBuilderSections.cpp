@@ -156,7 +156,18 @@ void aif_AsmbldFastenerBuilder::AddSections(const cow_String& name,
   }
 
   const mdl_MapString2ObjCow<kseC_Section>& sections = Info().ModelAdapter().Sections();
-  const bme_ElemCtrlParams controls;
+  // The element controls of the class holding element `index` (the
+  // libraries' defaults where the class has none).
+  const bme_ElemCtrlParams defaults;
+  const auto controlsOf = [&](int index) -> const bme_ElemCtrlParams& {
+    for (const bme_ElementClass& elements : mesh->ElementClasses()) {
+      const std::size_t first = elements.FirstElementIndex();
+      if (static_cast<std::size_t>(index) >= first &&
+          static_cast<std::size_t>(index) < first + elements.NumElements())
+        return elements.ElemCtrlParams() ? *elements.ElemCtrlParams() : defaults;
+    }
+    return defaults;
+  };
   for (std::size_t a = 0; a < assignments.size(); ++a) {
     // The elements this assignment keeps.
     cow_List<int> group;
@@ -188,8 +199,8 @@ void aif_AsmbldFastenerBuilder::AddSections(const cow_String& name,
     AddOwnerDefinition(name, aif_Comment("Section: " + sectionName.Str() +
                                          "  from assembled fastener: " + fastenerName_.Str()));
     if (type == kseC_HomogenousSolidSection::TypeId())
-      AddSolidSectionKeywords(name, sectionName, elementSet, section, controls);
+      AddSolidSectionKeywords(name, sectionName, elementSet, section, controlsOf(group[0]));
     else
-      AddCohesiveSectionKeywords(name, sectionName, elementSet, section, controls);
+      AddCohesiveSectionKeywords(name, sectionName, elementSet, section, controlsOf(group[0]));
   }
 }
