@@ -10,13 +10,16 @@
 #include <string>
 
 #include "AttributesGuiCommon/ajbC_CheckingMessages.h"
+#include "ModKerLow/ptoC_BeamOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Set.h"
 #include "ModelDatabase/bas_Mdb.h"
+#include "OdbAttrEO/kbpC_Profiles.h"
 #include "OdbAttrEO/kcoC_Coupling.h"
 #include "OdbAttrEO/kcoC_Tie.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "OdbAttrEO/kseC_BeamSection.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "OdbCoreGeom/bme_ElemCtrlParams.h"
@@ -667,4 +670,64 @@ TEST(aif_AsmbldFastenerBuilder, RestartJobFilesSetsAndSurfacesAsModelDefinitions
   EXPECT_EQ(assembly.find("*Nset"), std::string::npos) << assembly;
   EXPECT_EQ(assembly.find("*Surface"), std::string::npos) << assembly;
   EXPECT_NE(assembly.find("*Tie, name=M8_Hold"), std::string::npos) << assembly;
+}
+
+// A beam template: the beam normals of the generated part once (every
+// element node of both copies), then the beam section under its set.
+TEST(aif_AsmbldFastenerBuilder, BeamSectionWithNormalsOncePerPart) {
+  hst_ModelBuilder t("AfBeamTemplate");
+  t.AddPart("Pin", hst_Mesh({0, 0, 0, 0, 0, 1, 0, 0, 2}, "B31", 2, {0, 1, 1, 2}));
+  rgnC_Region line("Line", {"Pin"});
+  line.SetKernelNodeIndices(0, {0, 1, 2});
+  line.SetKernelElementIndices(0, {0, 1});
+  rgnF_Set lineSet(line);
+  lineSet.SetId(7000);
+  lineSet.SetName("Line");
+  t.MutablePart("Pin").FeatureList().Add(lineSet);
+  t.AddPartAttribute("Pin", ptoC_SectionAssignment(line, "Rod"));
+  t.AddPartAttribute("Pin", ptoC_BeamOrientation(line, {1, 0, 0}));
+  t.AddInstance("Pin-1", "Pin");
+  t.AddPart("Washer", hst_GridMesh(1, 1, 1));
+  t.AddInstance("Washer-1", "Washer");
+  t.AddAssemblyRegion("Seat", rgnC_Region("Seat", {"Assembly", "Washer-1"}), true);
+  t.Assembly().SetPointSetLocation("Pos", gsl_Point(0, 0, 0));
+  t.Model();
+
+  kefC_AssembledFastener fastener = AfPrepFastener();
+  fastener.templateModel = "AfBeamTemplate";
+  fastener.templateRegionNames = {"Seat"};
+  AfPrepContext c(fastener, [](hst_ModelBuilder& b, rgnC_Region&) {
+    kseC_BeamSection rod;
+    rod.profileName = "Round";
+    rod.materialName = "Steel";
+    b.AddSection("B_Rod", rod);
+    kbpC_CircularProfile round;
+    round.r = 0.1;
+    b.AddProfile("Round", round);
+  });
+  EXPECT_EQ(c.Messages(), "");
+  const std::string part = aif_test::WrittenText(
+      [&](utl_Stream& s) { akw_WriteKeywords(s, c.builder->PartDefinition("B_Pin-1")); });
+  const std::size_t normals = part.find("** Beam orients for Part: B_Pin-1");
+  ASSERT_NE(normals, std::string::npos) << part;
+  EXPECT_EQ(part.substr(normals),
+            "** Beam orients for Part: B_Pin-1  from assembled fastener: AF-1\n"
+            "*Normal\n"
+            "1, 1, 0., 1., 0.\n"
+            "1, 2, 0., 1., 0.\n"
+            "2, 2, 0., 1., 0.\n"
+            "2, 3, 0., 1., 0.\n"
+            "3, 4, 0., 1., 0.\n"
+            "3, 5, 0., 1., 0.\n"
+            "4, 5, 0., 1., 0.\n"
+            "4, 6, 0., 1., 0.\n"
+            "** Section: B_Rod  Profile: Round  from assembled fastener: AF-1\n"
+            "*Beam Section, elset=Line, material=Steel, temperature=GRADIENTS, section=CIRC\n"
+            "0.1\n"
+            "0.,0.,-1.\n"
+            "*Transverse Shear\n"
+            "0., 0., \n"
+            "*End Part\n");
+  // The part's set the section names is written before.
+  EXPECT_NE(part.find("*Elset, elset=Line, generate\n 1,  4,  1\n"), std::string::npos) << part;
 }

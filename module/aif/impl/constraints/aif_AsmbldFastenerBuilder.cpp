@@ -53,7 +53,8 @@ aif_AsmbldFastenerBuilder::aif_AsmbldFastenerBuilder(const aif_AsmbldFastenerBui
       sectionAssignmentCount_(other.sectionAssignmentCount_),
       orientationAssignmentCount_(other.orientationAssignmentCount_),
       usedSections_(other.usedSections_),
-      writtenSets_(other.writtenSets_) {
+      writtenSets_(other.writtenSets_),
+      writtenBeamParts_(other.writtenBeamParts_) {
   // The attribute lists are owned: a copy gets lists of its own.
   if (other.sectionAssignments_)
     sectionAssignments_ =

@@ -35,6 +35,7 @@ class bme_Mesh;
 class dtu_Datum;
 class ftr_PrimaryObject;
 class kefC_AssembledFastener;
+class kseC_BeamSection;
 class kseC_Section;
 class rgnC_Region;
 class rgnK_Region;
@@ -191,6 +192,11 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
                    const CopyLabels& labels);
   void AddSections(const cow_String& name, const asoF_PartInstance& instance,
                    const CopyLabels& labels);
+  // "*Normal" of the copies once per generated part (from its part's beam
+  // orientation), then the beam section of `elementSet`.
+  void AddBeamSectionKeywords(const cow_String& name, const asoF_PartInstance& instance,
+                              const CopyLabels& labels, const cow_String& elementSet,
+                              const kseC_BeamSection& section, const cow_String& sectionName);
   // A set of generated instance `instanceName` as the file names it:
   // part-based its own name, flat instanceName + "_" + its name (one scope
   // for the whole file); printable.
@@ -246,4 +252,5 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   int orientationAssignmentCount_ = 0;
   cow_List<cow_String> usedSections_;
   std::set<std::string> writtenSets_;
+  cow_List<cow_String> writtenBeamParts_;
 };

@@ -5,11 +5,14 @@
 #include <vector>
 
 #include "ModKerLow/asoF_PartInstance.h"
+#include "ModKerLow/ptoC_BeamOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/ptoK_Part.h"
 #include "ModKerLow/rgnF_Utils.h"
 #include "ModKerLow/rgnK_Region.h"
+#include "OdbAttrEO/kbpC_Profiles.h"
 #include "OdbAttrEO/kern_RepositoryObjects.h"
+#include "OdbAttrEO/kseC_BeamSection.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "OdbCoreGeom/bme_ElemCtrlParams.h"
@@ -19,7 +22,12 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/model/aif_Elset.h"
+#include "aif/impl/model/aif_Node.h"
+#include "aif/impl/model/aif_Normal.h"
 #include "aif/impl/model/aif_Nset.h"
+#include "aif/impl/sections/aif_BeamGeneralSection.h"
+#include "aif/impl/sections/aif_BeamSection.h"
+#include "aif/impl/sections/aif_TransverseShear.h"
 
 namespace {
 
@@ -118,6 +126,48 @@ cow_String aif_AsmbldFastenerBuilder::FiledSetName(const cow_String& instanceNam
   return cow_String("Assembly." + aif_PrintableName(instanceName).Str() + "." + name.Str());
 }
 
+void aif_AsmbldFastenerBuilder::AddBeamSectionKeywords(
+    const cow_String& name, const asoF_PartInstance& instance, const CopyLabels& labels,
+    const cow_String& elementSet, const kseC_BeamSection& section, const cow_String& sectionName) {
+  // The beam normals of a generated part, once: from the part's first beam
+  // orientation, over every element of every copy.
+  const ptoK_Part& part = instance.ConstGetPart();
+  const ptoC_BeamOrientation* orientation = nullptr;
+  for (const cow_COW<kern_Object>& attribute : part.Attributes())
+    if (attribute->DynTypeId() == ptoC_BeamOrientation::TypeId()) {
+      orientation = static_cast<const ptoC_BeamOrientation*>(attribute.Get());
+      break;
+    }
+  if (orientation && !writtenBeamParts_.IsMember(name)) {
+    AddOwnerDefinition(name, aif_Comment("Beam orients for Part: " + name.Str() +
+                                         "  from assembled fastener: " + fastenerName_.Str()));
+    const bme_Mesh& mesh = *part.ConstGetMesh();
+    const aif_Node::Numbering numbering(
+        0, Info().NodeLabelsUsable(), Info().NodeLabelsUsable() && mesh.NodeData().HasLabelTable(),
+        &mesh.NodeData());
+    cow_Btree<int, int> nodeLabels;
+    for (int i = 0; i < labels.meshNodes; ++i)
+      nodeLabels.Set(static_cast<int>(numbering.Label(static_cast<std::size_t>(i))),
+                     labels.firstNode + i);
+    const std::array<double, 3>& n1 = orientation->FirstDirection();
+    AddOwnerDefinition(name, aif_Normal(Info(), instance, placements_, nodeLabels,
+                                        gsl_Vector(n1[0], n1[1], n1[2]), labels.elementOffset + 1));
+    writtenBeamParts_.Append(name);
+  }
+  const auto& profiles = Info().ModelAdapter().Profiles();
+  const kbpC_BeamProfile* profile =
+      profiles.Contains(section.profileName) ? &profiles.ConstGet(section.profileName) : nullptr;
+  AddOwnerDefinition(name, aif_Comment("Section: " + sectionName.Str() +
+                                       "  Profile: " + section.profileName.Str() +
+                                       "  from assembled fastener: " + fastenerName_.Str()));
+  if (section.integration == 0)
+    AddOwnerDefinition(
+        name, aif_BeamGeneralSection(elementSet, section, 0.0, 0.0, -1.0, -1.0, profile, nullptr));
+  else
+    AddOwnerDefinition(name, aif_BeamSection(elementSet, section, 0.0, 0.0, -1.0, -1.0, profile));
+  AddOwnerDefinition(name, aif_TransverseShear(section.transverseShear));
+}
+
 void aif_AsmbldFastenerBuilder::AddSetDefinition(const cow_String& owner,
                                                  const akw_Keyword& keyword) {
   if (Info().IsRestart())
@@ -178,7 +228,8 @@ void aif_AsmbldFastenerBuilder::AddSections(const cow_String& name,
     if (!sections.Contains(sectionName)) continue;
     const kseC_Section& section = sections.ConstGet(sectionName);
     const unsigned type = section.DynTypeId();
-    if (type != kseC_HomogenousSolidSection::TypeId() && type != kseC_CohesiveSection::TypeId())
+    if (type != kseC_HomogenousSolidSection::TypeId() && type != kseC_CohesiveSection::TypeId() &&
+        type != kseC_BeamSection::TypeId())
       continue;
 
     // A region that is a set of the part, written whole, names the
@@ -196,6 +247,11 @@ void aif_AsmbldFastenerBuilder::AddSections(const cow_String& name,
       AddSetDefinition(name, elset);
     }
     usedSections_.Append(sectionName);
+    if (type == kseC_BeamSection::TypeId()) {
+      AddBeamSectionKeywords(name, instance, labels, elementSet,
+                             static_cast<const kseC_BeamSection&>(section), sectionName);
+      continue;
+    }
     AddOwnerDefinition(name, aif_Comment("Section: " + sectionName.Str() +
                                          "  from assembled fastener: " + fastenerName_.Str()));
     if (type == kseC_HomogenousSolidSection::TypeId())
