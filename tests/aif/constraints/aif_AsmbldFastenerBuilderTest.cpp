@@ -20,6 +20,7 @@
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "OdbAttrEO/kseC_BeamSection.h"
+#include "OdbAttrEO/kseC_ConnectorSection.h"
 #include "OdbAttrEO/kseC_OtherSections.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "OdbCoreGeom/bme_ElemCtrlParams.h"
@@ -252,6 +253,23 @@ void AfDeckTemplate() {
   pins.SetKernelNodeIndices(1000, {0});
   pins.SetKernelElementIndices(1, {1});
   t.AddAssemblyRegion("Pins", pins);
+  // A wire from the bolt's first node to the assembly's reference point
+  // with a connector section; a second one with an orientation is reported
+  // and left out.
+  rgnC_Region wires("Wires", {"Assembly"});
+  rgnC_GeomComponent wire;
+  wire.kind = rgnC_GeomComponent::kEdge;
+  wire.ends[0].resolved = true;
+  wire.ends[0].instanceId = 1;
+  wire.ends[0].label = 1;
+  wire.ends[1].resolved = true;
+  wire.ends[1].instanceId = 1000;
+  wire.ends[1].label = 1;
+  wires.SetKernelComponents({wire});
+  t.Assembly().AddSectionAssignment(ptoC_SectionAssignment(wires, "Conn"));
+  ptoC_SectionAssignment turned(rgnC_Region("Turned", {"Assembly"}), "Conn");
+  turned.SetOrientationName("Ori-1");
+  t.Assembly().AddSectionAssignment(turned);
   // The tie and the coupling hold the copies on the seat (the model's
   // surface); a coupling in a local system and one of three degrees of
   // freedom are left out.
@@ -312,6 +330,10 @@ hst_ModelBuilder AfDeckModel(const std::function<void(hst_ModelBuilder&)>& more)
   kseC_CohesiveSection glue;
   glue.material = "Glue";
   b.AddSection("M8_Glue", glue);
+  kseC_ConnectorSection conn;
+  conn.SetTypes(0, 1, 0);
+  conn.SetConnectionTypeText("Cartesian");
+  b.AddSection("M8_Conn", conn);
   if (more) more(b);
   return b;
 }
@@ -337,6 +359,7 @@ std::string AfDeck(bool flat, const std::function<void(hst_ModelBuilder&)>& more
 // instance; flat: nodes and elements run on after the model's, sets named by
 // their generated instance.
 TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
+  ajbC_CheckingMessages::Instance().Messages().Clear();
   EXPECT_EQ(AfDeck(false),
             "**\n"
             "** PARTS\n"
@@ -442,6 +465,12 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "  3,  6, 15, 18\n"
             "*Elset, elset=M8_Pins, instance=M8_Bolt-1\n"
             " 2, 4\n"
+            "** Connectors from assembled fastener: Bolts\n"
+            "*Element, type=CONN3D2, elset=M8_Wires\n"
+            "1, M8_Bolt-1.1, 2\n"
+            "2, M8_Bolt-1.13, 3\n"
+            "*Connector Section, elset=M8_Wires\n"
+            "Cartesian,\n"
             "*Surface, type=NODE, name=M8_Pins_CNS_, internal\n"
             "M8_Pins, 1.\n"
             "*Surface, type=NODE, name=M8_Bolt-1_Core_CNS_, internal\n"
@@ -455,8 +484,8 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "M8_Bolt-1_Core_CNS_, Top\n"
             "** Point mass/inertia: M8_Tip  from assembled fastener: Bolts\n"
             "*Element, type=MASS, elset=M8_Tip\n"
-            "1, 2\n"
-            "2, 3\n"
+            "3, 2\n"
+            "4, 3\n"
             "*Mass, elset=M8_Tip\n"
             "0.5, \n"
             "*End Assembly\n");
@@ -531,13 +560,13 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "0.5, , 0., 0.\n"
             "** Point mass/inertia: M8_Bolt-1_Head  from assembled fastener: Bolts\n"
             "*Element, type=MASS, elset=M8_Bolt-1_Head-MASS\n"
-            "6, 9\n"
-            "7, 21\n"
+            "8, 9\n"
+            "9, 21\n"
             "*Mass, elset=M8_Bolt-1_Head-MASS\n"
             "2.5, \n"
             "*Element, type=ROTARYI, elset=M8_Bolt-1_Head-ROTI\n"
-            "8, 9\n"
-            "9, 21\n"
+            "10, 9\n"
+            "11, 21\n"
             "*Rotary Inertia, elset=M8_Bolt-1_Head-ROTI\n"
             "1., 2., 3., 0., 0., 0.\n"
             "*System\n"
@@ -550,6 +579,12 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             " 11, 14, 23, 26, 35, 36\n"
             "*Elset, elset=M8_Pins\n"
             " 3, 5\n"
+            "** Connectors from assembled fastener: Bolts\n"
+            "*Element, type=CONN3D2, elset=M8_Wires\n"
+            "6, 9, 35\n"
+            "7, 21, 36\n"
+            "*Connector Section, elset=M8_Wires\n"
+            "Cartesian,\n"
             "*Surface, type=NODE, name=M8_Pins_CNS_\n"
             "M8_Pins, 1.\n"
             "*Surface, type=NODE, name=M8_Bolt-1_Core_CNS_\n"
@@ -563,10 +598,15 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "M8_Bolt-1_Core_CNS_, Top\n"
             "** Point mass/inertia: M8_Tip  from assembled fastener: Bolts\n"
             "*Element, type=MASS, elset=M8_Tip\n"
-            "10, 35\n"
-            "11, 36\n"
+            "12, 35\n"
+            "13, 36\n"
             "*Mass, elset=M8_Tip\n"
             "0.5, \n");
+  // The oriented connectors are reported, once in each of the two writes.
+  ASSERT_EQ(ajbC_CheckingMessages::Instance().Messages().Length(), 2u);
+  EXPECT_EQ(ajbC_CheckingMessages::Instance().Messages()[0].Str(),
+            "The oriented connectors \"Turned\" of the template of assembled fastener \"Bolts\" "
+            "are not written.");
 }
 
 // A second fastener of the same prefix and template, or a generated name the
@@ -579,15 +619,17 @@ TEST(aif_AsmbldFastenerBuilder, GeneratedNameTakenSkipsTheLaterFastener) {
     const auto& features = static_cast<const kefC_EngineeringFeatures&>(held);
     b.AddFastener("Nuts", features.Fasteners().ConstGet("Bolts"));
   });
-  EXPECT_EQ(twice, AfDeck(false));
   std::string messages;
   for (const atr_String& message : ajbC_CheckingMessages::Instance().Messages())
     messages += message.Str() + "\n";
   EXPECT_EQ(messages,
+            "The oriented connectors \"Turned\" of the template of assembled fastener \"Bolts\" "
+            "are not written.\n"
             "Assembled fastener \"Nuts\" would generate the part and instance \"M8_Bolt-1\", a "
             "name that the model or an earlier assembled fastener uses already. The assembled "
             "fastener is not written.\n");
 
+  EXPECT_EQ(twice, AfDeck(false));
   ajbC_CheckingMessages::Instance().Messages().Clear();
   const std::string clash = AfDeck(true, [](hst_ModelBuilder& b) {
     b.AddPart("M8_Bolt-1", hst_GridMesh(1, 1, 1));
@@ -595,21 +637,8 @@ TEST(aif_AsmbldFastenerBuilder, GeneratedNameTakenSkipsTheLaterFastener) {
   });
   EXPECT_EQ(clash.find("from assembled fastener"), std::string::npos);
   ASSERT_EQ(ajbC_CheckingMessages::Instance().Messages().Length(), 1u);
-  EXPECT_NE(ajbC_CheckingMessages::Instance().Messages()[0].Str().find("\"Bolts\""),
+  EXPECT_NE(ajbC_CheckingMessages::Instance().Messages()[0].Str().find("\"M8_Bolt-1\""),
             std::string::npos);
-}
-
-// The template's connectors are not copied: the user is told once per
-// fastener, the rest of the fastener is placed and written.
-TEST(aif_AsmbldFastenerBuilder, TemplateConnectorsAreReportedAsLeftOut) {
-  AfPrepTemplate([](hst_ModelBuilder& t) {
-    t.Assembly().AddSectionAssignment(
-        ptoC_SectionAssignment(rgnC_Region("Wires", {"Assembly"}), "Conn"));
-  });
-  AfPrepContext c(AfPrepFastener());
-  EXPECT_EQ(c.Messages(),
-            "The connectors of the template of assembled fastener \"AF-1\" are not written.\n");
-  EXPECT_EQ(c.builder->Placements().Length(), 2u);
 }
 
 // A prefix with a dot: generated names never hold one (the solver would

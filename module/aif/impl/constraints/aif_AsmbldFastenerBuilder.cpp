@@ -54,7 +54,9 @@ aif_AsmbldFastenerBuilder::aif_AsmbldFastenerBuilder(const aif_AsmbldFastenerBui
       orientationAssignmentCount_(other.orientationAssignmentCount_),
       usedSections_(other.usedSections_),
       writtenSets_(other.writtenSets_),
-      writtenBeamParts_(other.writtenBeamParts_) {
+      writtenBeamParts_(other.writtenBeamParts_),
+      writtenBehaviors_(other.writtenBehaviors_),
+      distributionFiled_(other.distributionFiled_) {
   // The attribute lists are owned: a copy gets lists of its own.
   if (other.sectionAssignments_)
     sectionAssignments_ =
@@ -136,22 +138,9 @@ void aif_AsmbldFastenerBuilder::ExpandFastener(const cow_String& name,
   if (!PrepareAttachment(fastener, datum)) return;
   if (!AddTemplateInstances(extraPartNames, extraInstanceNames)) return;
   if (!AddAssemblySetsAndRefPoints()) return;
-  ReportConnectorsLeftOut();
+  if (!AddConnectors(distributionFiled_)) return;
   if (!AddConstraints(fastener)) return;
   if (!AddPointMassesAndInertias()) return;
-}
-
-void aif_AsmbldFastenerBuilder::ReportConnectorsLeftOut() const {
-  // The template's connector elements are not copied yet: say so rather than
-  // write a fastener whose parts hang loose without a word.
-  for (const cow_COW<kern_Object>& attribute : templateAssembly_->SectionAssignments()) {
-    if (attribute->DynTypeId() != ptoC_SectionAssignment::TypeId()) continue;
-    if (static_cast<const ptoC_SectionAssignment&>(*attribute).IsSuppressed()) continue;
-    AsmbldFastenerMessage(
-        "The connectors of the template of assembled fastener \"%s\" are not written.",
-        fastenerName_);
-    return;
-  }
 }
 
 bool aif_AsmbldFastenerBuilder::PrepareAttachment(const kefC_AssembledFastener& fastener,

@@ -38,6 +38,7 @@ class kefC_AssembledFastener;
 class kseC_BeamSection;
 class kseC_Section;
 class rgnC_Region;
+struct rgnC_Dot;
 class rgnK_Region;
 
 class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
@@ -123,6 +124,12 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   // after the copies, each copied region a "*Surface, type=NODE" once.
   // Always true.
   bool AddConstraints(const kefC_AssembledFastener& fastener);
+  // The template assembly's wires with a connector section of the model
+  // (prefix + section name), one CONN3D2 element per wire and placement
+  // under the element set prefix + region name, each end the copied node;
+  // the connector section and, once per file, its behaviours. Connectors
+  // with an orientation are reported and left out. Always true.
+  bool AddConnectors(bool& distributionFiled);
   // The names the constraints give a copied template region: its set as the
   // copies define it (part-based "P + instance.name", flat with "_"), and
   // the node-based surface over it (P + instance + "_" + name, "_CNS_" for a
@@ -184,7 +191,6 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   // the solver would take for an instance separator.
   static std::string NoDots(const cow_String& text);
   void StartCounters();
-  void ReportConnectorsLeftOut() const;
   bool GeneratedNamesAreFree() const;
   // The part-level sets of the template part of `instance`, copied under
   // generated instance `name`, and its solid and cohesive sections.
@@ -207,6 +213,9 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   cow_List<int> CopiedNodeLabels(const CopyLabels& labels, const cow_List<int>& indices) const;
   cow_List<int> CopiedElementLabels(const CopyLabels& labels, const cow_List<int>& indices) const;
   void AddAssemblySetDefinition(const akw_Keyword& keyword);
+  // A wire end in copy `copy` as an element line names it; empty for an end
+  // without a copied node.
+  std::string WireEnd(const rgnC_Dot& dot, int copy) const;
   // The index of the template region of `fastener` that `region` is, with a
   // model surface to stand for it; -1 otherwise.
   int TemplateRegionIndex(const kefC_AssembledFastener& fastener, const rgnC_Region& region) const;
@@ -253,4 +262,6 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   cow_List<cow_String> usedSections_;
   std::set<std::string> writtenSets_;
   cow_List<cow_String> writtenBeamParts_;
+  std::set<std::string> writtenBehaviors_;
+  bool distributionFiled_ = false;
 };
