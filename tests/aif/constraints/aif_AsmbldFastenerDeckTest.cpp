@@ -3,17 +3,19 @@
 // template (three points with prefix "M8", one point with prefix "M6"); the
 // template has a bolt instance (mesh, reference point, set, solid section,
 // point mass with rotary inertia), a washer carrying the template region, an
-// assembly reference point with a point mass, an assembly set, a tie and a
-// coupling with adjust. Both decks also run the fault loops.
+// assembly reference point with a point mass, an assembly set, a connector,
+// a tie and a coupling with adjust. Both decks also run the fault loops.
 #include <gtest/gtest.h>
 
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Set.h"
+#include "OdbAttrEO/kbeC_ConnectorElasticity.h"
 #include "OdbAttrEO/kcoC_Coupling.h"
 #include "OdbAttrEO/kcoC_Tie.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "OdbAttrEO/kseC_ConnectorSection.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "support/aif_FaultLoops.h"
 
@@ -62,6 +64,20 @@ void AfGoldenTemplate() {
   pins.SetKernelNodeIndices(1000, {0});
   t.AddAssemblyRegion("Pins", pins);
 
+  // A connector from the bolt's second node to the assembly's reference
+  // point.
+  rgnC_Region wires("Wires", {"Assembly"});
+  rgnC_GeomComponent wire;
+  wire.kind = rgnC_GeomComponent::kEdge;
+  wire.ends[0].resolved = true;
+  wire.ends[0].instanceId = 1;
+  wire.ends[0].label = 2;
+  wire.ends[1].resolved = true;
+  wire.ends[1].instanceId = 1000;
+  wire.ends[1].label = 1;
+  wires.SetKernelComponents({wire});
+  t.Assembly().AddSectionAssignment(ptoC_SectionAssignment(wires, "Spring"));
+
   kcoC_Tie hold;
   hold.SetRegions(rgnC_Region("Seat", {"Assembly", "Washer-1"}),
                   rgnC_Region("Core", {"Assembly", "Bolt-1"}, 4));
@@ -106,6 +122,14 @@ hst_ModelBuilder AfGoldenModel() {
   b.AddSection("M8_Steel", steel);
   b.AddSection("M6_Steel", steel);
   b.AddMaterial("Steel", kmaC_Material());
+  kseC_ConnectorSection spring;
+  spring.SetTypes(0, 1, 0);
+  spring.SetConnectionTypeText("Cartesian");
+  kbeC_ConnectorElasticity elasticity;
+  elasticity.components = {1};
+  spring.AddBehaviorOption(elasticity);
+  b.AddSection("M8_Spring", spring);
+  b.AddSection("M6_Spring", spring);
   return b;
 }
 
