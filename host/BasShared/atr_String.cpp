@@ -63,8 +63,7 @@ atr_String atr_TranslateFormat3(const cow_String& format, const cow_String& a,
   return atr_String(std::move(text));
 }
 
-atr_String atr_TranslateFormat(const cow_String& format, const cow_String& a,
-                               const cow_String& b) {
+atr_String atr_TranslateFormat(const cow_String& format, const cow_String& a, const cow_String& b) {
   const std::string text = atr_Translate(format).Str();
   std::string out;
   out.reserve(text.size() + a.Str().size() + b.Str().size());

@@ -54,9 +54,7 @@ class asoK_Assembly : public ftr_PrimaryObject {
   void AddSubstructureRecoverySetName(const cow_String& name) { recoverySets_.Append(name); }
   // The location of the point set `name` (what the kernel computes for a
   // set of one point); null when none was stored.
-  const gsl_Point* PointSetLocation(const cow_String& name) const {
-    return pointSets_.Find(name);
-  }
+  const gsl_Point* PointSetLocation(const cow_String& name) const { return pointSets_.Find(name); }
   void SetPointSetLocation(const cow_String& name, const gsl_Point& point) {
     pointSets_.Set(name, point);
   }

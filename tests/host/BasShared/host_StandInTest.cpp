@@ -166,7 +166,8 @@ TEST(host_TranslationTest, TwoArgumentFormatsPutArgumentsByPositionOrInTurn) {
   EXPECT_EQ(cow_String("Fastener \"F\" (Sec): %s"),
             atr_TranslateFormat("Fastener \"%s\" (%s): %s", "F", "Sec"));
   // Arguments holding marks are not searched again; "%" alone stays.
-  EXPECT_EQ(cow_String("%2$s and %s at 50%"), atr_TranslateFormat("%s and %s at 50%", "%2$s", "%s"));
+  EXPECT_EQ(cow_String("%2$s and %s at 50%"),
+            atr_TranslateFormat("%s and %s at 50%", "%2$s", "%s"));
   EXPECT_EQ(cow_String(""), atr_TranslateFormat("%s%s", "", ""));
   // The format is translated before the marks are filled.
   atr_Translator previous =
