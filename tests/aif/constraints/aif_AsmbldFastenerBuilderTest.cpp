@@ -14,6 +14,7 @@
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Set.h"
 #include "ModelDatabase/bas_Mdb.h"
+#include "OdbAttrEO/kbeC_ConnectorElasticity.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
 #include "OdbAttrEO/kcoC_Coupling.h"
 #include "OdbAttrEO/kcoC_Tie.h"
@@ -759,4 +760,34 @@ TEST(aif_AsmbldFastenerBuilder, BeamSectionWithNormalsOncePerPart) {
             "*End Part\n");
   // The part's set the section names is written before.
   EXPECT_NE(part.find("*Elset, elset=Line, generate\n 1,  4,  1\n"), std::string::npos) << part;
+}
+
+// A connector section's behaviours once per file: filed by the pre-pass
+// unless another builder filed them, and handed on for the fastener builder.
+TEST(aif_AsmbldFastenerBuilder, ConnectorBehavioursOncePerFile) {
+  const hst_ModelBuilder b = AfDeckModel([](hst_ModelBuilder& m) {
+    kseC_ConnectorSection conn;
+    conn.SetTypes(0, 1, 0);
+    conn.SetConnectionTypeText("Cartesian");
+    kbeC_ConnectorElasticity elasticity;
+    elasticity.components = {1};
+    conn.AddBehaviorOption(elasticity);
+    m.AddSection("M8_Conn", conn);
+  });
+  for (bool filedBefore : {false, true}) {
+    aif_test::MeshContext mesh(b, false);
+    aif_AsmbldFastenerBuilder builder(*mesh.info);
+    cow_Btree<cow_String, int> filed;
+    if (filedBefore) filed.Set("M8_Conn", 1);
+    builder.SetConnectorSections(filed);
+    cow_List<cow_String> parts, instances;
+    builder.BuildAssembledFasteners(parts, instances);
+    const std::string definitions = aif_test::WrittenText(
+        [&](utl_Stream& s) { akw_WriteKeywords(s, builder.ModelDefinition()); });
+    EXPECT_EQ(definitions, filedBefore ? ""
+                                       : "*Connector Behavior, name=M8_Conn\n"
+                                         "*Connector Elasticity, component=1\n");
+    EXPECT_EQ(builder.ConnectorSections(),
+              filedBefore ? cow_List<cow_String>() : cow_List<cow_String>({"M8_Conn"}));
+  }
 }

@@ -56,6 +56,7 @@ aif_AsmbldFastenerBuilder::aif_AsmbldFastenerBuilder(const aif_AsmbldFastenerBui
       writtenSets_(other.writtenSets_),
       writtenBeamParts_(other.writtenBeamParts_),
       writtenBehaviors_(other.writtenBehaviors_),
+      filedElsewhere_(other.filedElsewhere_),
       distributionFiled_(other.distributionFiled_) {
   // The attribute lists are owned: a copy gets lists of its own.
   if (other.sectionAssignments_)

@@ -59,6 +59,20 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   void BuildAssembledFasteners(cow_List<cow_String>& extraPartNames,
                                cow_List<cow_String>& extraInstanceNames);
 
+  // The connector sections whose behaviours other builders filed already
+  // (given before the pre-pass), and those whose behaviours the pre-pass
+  // filed (asked after it).
+  void SetConnectorSections(const cow_Btree<cow_String, int>& filed) {
+    for (const auto& entry : filed)
+      filedElsewhere_.insert(entry.first.Str());
+  }
+  cow_List<cow_String> ConnectorSections() const {
+    cow_List<cow_String> sections;
+    for (const std::string& section : writtenBehaviors_)
+      sections.Append(cow_String(section));
+    return sections;
+  }
+
   // The placements of the fastener `fastener`: finds the template assembly
   // and positioning point, checks the regions, and computes one placement
   // per fastener point. False, with nothing filed, when the fastener cannot
@@ -263,5 +277,6 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   std::set<std::string> writtenSets_;
   cow_List<cow_String> writtenBeamParts_;
   std::set<std::string> writtenBehaviors_;
+  std::set<std::string> filedElsewhere_;
   bool distributionFiled_ = false;
 };

@@ -107,7 +107,8 @@ bool aif_AsmbldFastenerBuilder::AddConnectors(bool& distributionFiled) {
     AddAssemblyDefinition(aif_NewConnectorSection(sectionName, elementSet, &section,
                                                   ptoC_ConnectorOrientation(), &Info(), false));
     // A section's behaviour once per file, whichever fastener uses it first.
-    if (writtenBehaviors_.insert(sectionName.Str()).second)
+    if (!filedElsewhere_.count(sectionName.Str()) &&
+        writtenBehaviors_.insert(sectionName.Str()).second)
       aif_AddConnectorBehaviorKeywords(*this, sectionName,
                                        static_cast<const kseC_ConnectorSection&>(section));
   }

@@ -208,16 +208,22 @@ void aif_Builder::Build(bool jobKeywords, bool model) {
   if (!model) return;
   aif_SetNameRegistry::Instance().Clear();
   for (Component component : kBuildOrder) {
-    // The fastener builder files behaviours only for the connector sections
-    // the instance builder has not filed.
-    if (component == kFastener)
-      static_cast<aif_FastenerBuilder&>(*Member(kFastener))
-          .SetConnectorSections(
-              static_cast<const aif_InstanceBuilder&>(*Member(kInstance)).ConnectorSectionUses());
+    // Each connector section's behaviours are filed once per file: the
+    // assembled fasteners skip the sections the instance builder filed, the
+    // fastener builder those of both.
+    const auto& instanceSections =
+        static_cast<const aif_InstanceBuilder&>(*Member(kInstance)).ConnectorSectionUses();
+    auto& assembled = static_cast<aif_AsmbldFastenerBuilder&>(*Member(kAsmbldFastener));
+    if (component == kFastener) {
+      cow_Btree<cow_String, int> filed = instanceSections;
+      for (const cow_String& section : assembled.ConnectorSections())
+        filed.Set(section, 1);
+      static_cast<aif_FastenerBuilder&>(*Member(kFastener)).SetConnectorSections(filed);
+    }
     // The assembled fasteners' pre-pass names the extra parts and instances.
     if (component == kAsmbldFastener) {
-      static_cast<aif_AsmbldFastenerBuilder&>(*Member(kAsmbldFastener))
-          .BuildAssembledFasteners(extraParts_, extraInstances_);
+      assembled.SetConnectorSections(instanceSections);
+      assembled.BuildAssembledFasteners(extraParts_, extraInstances_);
       continue;
     }
     Member(component)->Build();
