@@ -1,9 +1,12 @@
 #include "AttributesIntObj/asoK_AttributeUtils.h"
 
+#include <cmath>
+
 #include "AttributesIntObj/asoK_Assembly.h"
 #include "ModKerLow/ptoC_ConnectorOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnK_Region.h"
+#include "QivGeom/gsl_Matrix.h"
 
 namespace {
 
@@ -51,4 +54,40 @@ int asoK_AttributeUtils::FindAttributeFromRegion(const rgnC_Region& region,
       return static_cast<int>(i);
   }
   return -1;
+}
+
+bool asoK_AttributeUtils::GetPointSetLocation(const cow_String& modelName,
+                                              const cow_String& setName,
+                                              const asoK_Assembly& assembly, gsl_Point& point) {
+  (void)modelName;
+  const gsl_Point* location = assembly.PointSetLocation(setName);
+  if (!location) return false;
+  point = *location;
+  return true;
+}
+
+void asoK_AttributeUtils::ProjectSurfaceNormal(const rgnK_Region& surface,
+                                               const gsl_Point& templatePoint,
+                                               const cow_List<gsl_Point>& points,
+                                               cow_List<gsl_Matrix>& placements) {
+  const std::optional<gsl_Plane>& plane = surface.Region().KernelPlane();
+  if (!plane) return;
+  gsl_Vector normal = plane->Direction();
+  if (!normal.Normalize()) return;
+  // The template's z axis becomes the normal, its x axis the global x axis
+  // laid into the plane (the global y axis for a plane across x): a plane
+  // normal to z places the template unturned.
+  const gsl_Vector along = std::abs(normal.x) > 0.9 ? gsl_Vector(0, 1, 0) : gsl_Vector(1, 0, 0);
+  gsl_Vector first = along - normal * along.Dot(normal);
+  first.Normalize();
+  const gsl_Vector second = normal.Cross(first);
+  for (const gsl_Point& point : points) {
+    const double height = (point - plane->PointOn()).Dot(normal);
+    const gsl_Point onPlane = point - normal * height;
+    gsl_Matrix placement;
+    placement.SetRotationVectors(first, second, normal);
+    const gsl_Point turned = placement.Transform(templatePoint);
+    placement.SetTranslation(onPlane - turned);
+    placements.Append(placement);
+  }
 }

@@ -62,3 +62,27 @@ atr_String atr_TranslateFormat3(const cow_String& format, const cow_String& a,
   }
   return atr_String(std::move(text));
 }
+
+atr_String atr_TranslateFormat(const cow_String& format, const cow_String& a, const cow_String& b) {
+  const std::string text = atr_Translate(format).Str();
+  std::string out;
+  out.reserve(text.size() + a.Str().size() + b.Str().size());
+  int nextPlain = 0;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    if (text[at] == '%') {
+      if (text.compare(at, 4, "%1$s") == 0 || text.compare(at, 4, "%2$s") == 0) {
+        out += (text[at + 1] == '1' ? a : b).Str();
+        at += 4;
+        continue;
+      }
+      if (text.compare(at, 2, "%s") == 0 && nextPlain < 2) {
+        out += (nextPlain++ == 0 ? a : b).Str();
+        at += 2;
+        continue;
+      }
+    }
+    out += text[at++];
+  }
+  return atr_String(std::move(out));
+}

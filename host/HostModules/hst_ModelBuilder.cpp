@@ -1,5 +1,7 @@
 #include "HostModules/hst_ModelBuilder.h"
 
+#include "ModKerLow/rgnF_Utils.h"
+
 #include "ModelDatabase/bas_Mdb.h"
 #include "ModKerLow/brp_Body.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
@@ -191,6 +193,15 @@ hst_ModelBuilder& hst_ModelBuilder::AddAssemblyDatum(const cow_String& name,
   copy->SetId(nextDatumId_++);
   assembly_.FeatureList().Add(*copy);
   return *this;
+}
+
+unsigned hst_ModelBuilder::AddAssemblyRegion(const cow_String& name, const rgnC_Region& region,
+                                             bool surface) {
+  std::unique_ptr<rgnF_Set> feature(surface ? new rgnF_Surface(region) : new rgnF_Set(region));
+  feature->SetName(name);
+  feature->SetId(nextDatumId_++);
+  assembly_.FeatureList().Add(*feature);
+  return feature->Id();
 }
 
 hst_ModelBuilder& hst_ModelBuilder::AddContactControls(const cow_String& name,

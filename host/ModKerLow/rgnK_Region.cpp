@@ -1,5 +1,6 @@
 #include "ModKerLow/rgnK_Region.h"
 
+#include "ModKerLow/rgnF_Utils.h"
 #include "ModKerLow/rgnK_RegionIds.h"
 
 void rgnK_Region::GetElementIds(cow_Map<int, cow_List<int>>& ids,
@@ -50,4 +51,15 @@ bool rgnK_Region::HasMeshElements() const {
   for (const auto& entry : region_.KernelElementIndices())
     if (!entry.second.IsEmpty()) return true;
   return false;
+}
+
+rgnC_Region rgnK_GetRegion(const ftr_PrimaryObject& object, const cow_String& name, int kind) {
+  (void)kind;
+  const ftr_FeatureList& features = object.ConstGetFeatureList();
+  for (unsigned id : rgnF_Utils::GetRegionIds(features, true, true))
+    if (const rgnF_Set* set = rgnF_Utils::GetRegion(features, id))
+      if (set->Name() == name) return set->Region();
+  rgnC_Region missing(name, cow_List<cow_String>());
+  missing.SetKernelValid(false);
+  return missing;
 }

@@ -11,6 +11,7 @@
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
 #include "QivBasicUtils/omi_BlkBitVect.h"
+#include "QivGeom/gsl_Point.h"
 #include "VwrModKer/ftr_FeatureList.h"
 
 class asoF_PartInstance;
@@ -51,6 +52,12 @@ class asoK_Assembly : public ftr_PrimaryObject {
   // instance, "." and what is recovered there ("node", "elem" or "all").
   const cow_List<cow_String>& SubstructureRecoverySetNames() const { return recoverySets_; }
   void AddSubstructureRecoverySetName(const cow_String& name) { recoverySets_.Append(name); }
+  // The location of the point set `name` (what the kernel computes for a
+  // set of one point); null when none was stored.
+  const gsl_Point* PointSetLocation(const cow_String& name) const { return pointSets_.Find(name); }
+  void SetPointSetLocation(const cow_String& name, const gsl_Point& point) {
+    pointSets_.Set(name, point);
+  }
 
  private:
   cow_String name_;
@@ -58,6 +65,7 @@ class asoK_Assembly : public ftr_PrimaryObject {
   cow_List<cow_COW<kern_Object>> assignments_;
   cow_List<cow_COW<kern_Object>> orientations_;
   cow_List<cow_String> recoverySets_;
+  cow_Map<cow_String, gsl_Point> pointSets_;
 };
 
 // The recovery sets of the substructure instances of `assembly` (null: none)

@@ -10,7 +10,10 @@
 #include "OdbCoreGeom/rgnC_Region.h"
 
 class asoK_Assembly;
+class gsl_Matrix;
+class gsl_Point;
 class ptoC_ConnectorOrientation;
+class rgnK_Region;
 
 class asoK_AttributeUtils {
  public:
@@ -32,6 +35,21 @@ class asoK_AttributeUtils {
   // of `region`: the first whose region is `region` (rgnK_Region::Clash 0,
   // both resolved in `assembly`); -1 when none is. Other attributes are
   // passed over.
+  // The location of the point set `setName` of `assembly` in model
+  // `modelName`, put in `point`; false, `point` left as it is, when the
+  // assembly has no such point set. The stand-in answers the location stored
+  // on the assembly (asoK_Assembly::SetPointSetLocation).
+  static bool GetPointSetLocation(const cow_String& modelName, const cow_String& setName,
+                                  const asoK_Assembly& assembly, gsl_Point& point);
+  // One rigid placement per point of `points` appended to `placements`: it
+  // carries `templatePoint` onto the point's projection on `surface` and
+  // turns the template's z axis into the surface normal there. The stand-in
+  // projects onto the plane stored on the surface region
+  // (rgnC_Region::SetKernelPlane); a region without a plane (or a zero
+  // normal) appends nothing.
+  static void ProjectSurfaceNormal(const rgnK_Region& surface, const gsl_Point& templatePoint,
+                                   const cow_List<gsl_Point>& points,
+                                   cow_List<gsl_Matrix>& placements);
   static int FindAttributeFromRegion(const rgnC_Region& region, const asoK_Assembly* assembly,
                                      const cow_String& modelName, const Attributes& attributes);
 };

@@ -37,6 +37,12 @@ atr_String atr_Translate(const cow_String& text);
 // The format translated, then its first "%s" replaced by `arg` (the argument
 // itself is not translated). A format without "%s" is returned translated.
 atr_String atr_TranslateWithArg(const cow_String& format, const cow_String& arg);
+// The format translated, then `a` and `b` put in for its two substitution
+// marks: "%1$s" takes `a` and "%2$s" takes `b` wherever they stand (a
+// translation may reorder them); each plain "%s" takes the next argument not
+// yet used by a plain mark, `a` first. Arguments are not translated nor
+// searched for marks; a mark beyond the second is left as it is.
+atr_String atr_TranslateFormat(const cow_String& format, const cow_String& a, const cow_String& b);
 // The format translated, then its first three "%s" replaced by `a`, `b` and
 // `c` in order (the arguments are not translated; a missing "%s" drops its
 // argument).

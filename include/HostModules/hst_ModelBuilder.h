@@ -204,6 +204,11 @@ class hst_ModelBuilder {
   // Appends a copy of `orientation` (a ptoC_ConnectorOrientation) to the
   // assembly's connector orientations.
   hst_ModelBuilder& AddConnectorOrientation(const kern_Object& orientation);
+  // Adds a set (or, with `surface`, a surface) named `name` covering
+  // `region` to the assembly's features, under a fresh id; returns the id.
+  // Assembled fasteners find their surfaces and template regions by name.
+  unsigned AddAssemblyRegion(const cow_String& name, const rgnC_Region& region,
+                             bool surface = false);
   // The model gets no assembly named "Assembly".
   hst_ModelBuilder& WithoutAssembly();
   asoK_Assembly& Assembly() { return assembly_; }

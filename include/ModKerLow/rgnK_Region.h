@@ -31,6 +31,8 @@ class rgnK_Region : public cls_Object {
     (void)modelName;
   }
 
+  // The region as it was given.
+  const rgnC_Region& Region() const { return region_; }
   // Whether the region resolves to entities of the model. `strict` is the
   // kernel's stricter check; the stand-in answers the same either way.
   bool IsValid(bool strict) const {
@@ -209,3 +211,9 @@ inline bool rgnK_GetGslPointFromRegion(const rgnK_Region& region, cow_List<gsl_P
   }
   return true;
 }
+
+// The region of the set or surface named `name` (its feature name) among the
+// features of `object`; `kind` selects the kernel's region kinds (8: sets and
+// surfaces alike), which the stand-in does not tell apart. A name that names
+// neither gives a region that is not valid.
+rgnC_Region rgnK_GetRegion(const ftr_PrimaryObject& object, const cow_String& name, int kind);

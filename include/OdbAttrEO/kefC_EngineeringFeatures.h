@@ -277,6 +277,31 @@ class kefC_DiscreteFastener : public kefC_Fastener {
   CLS_REGISTER(kefC_DiscreteFastener, kefC_Fastener)
 };
 
+// An assembled fastener: copies of the template model `templateModel`
+// placed at every point of its region (the point set of the model, Region())
+// and attached to the model's surfaces. The template's positioning point set
+// `positioningSet` says which template point lands on a fastener point;
+// index i of `surfaceNames` (model surfaces) belongs to index i of
+// `templateRegionNames` (template regions). Orientation method 0 turns each
+// copy by the surface normal, 1 by the axes of the datum system `datum`.
+// Generated names begin with `prefix` + "_".
+class kefC_AssembledFastener : public kefC_Fastener {
+ public:
+  static constexpr unsigned kTypeId = 0x34C0013;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  kefC_AssembledFastener* Clone() const override { return new kefC_AssembledFastener(*this); }
+  CLS_REGISTER(kefC_AssembledFastener, kefC_Fastener)
+
+  cow_String templateModel;
+  cow_String positioningSet;
+  cow_String prefix;
+  cow_List<cow_String> surfaceNames;
+  cow_List<cow_String> templateRegionNames;
+  int orientationMethod = 0;
+  dtmC_DatumRef datum;
+};
+
 // The engineering features of one owner, in repository order.
 // An XFEM crack: its crack domain and initial crack regions, whether the
 // initial crack is given, and node entries given directly (parallel lists:

@@ -12,6 +12,7 @@
 
 #include <climits>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "BasShared/cow_List.h"
@@ -19,6 +20,7 @@
 #include "BasShared/cow_String.h"
 #include "OdbAttrEO/kern_Object.h"
 #include "QivGeom/gdy_GeomHitRecord.h"
+#include "QivGeom/gsl_Plane.h"
 #include "QivGeom/gsl_Point.h"
 #include "QivGeom/gsl_Vector.h"
 
@@ -75,6 +77,15 @@ class rgnC_Region : public kern_Object {
   const cow_String& Name() const { return name_; }
   // Outermost owner first.
   const cow_List<cow_String>& OwnerNames() const { return ownerNames_; }
+  // The name within its owner: the owners after the first (the assembly or
+  // part) and the name, joined by "." ("Bolt-1.Top"; "Top" for a region of
+  // the owner itself).
+  cow_String FullName() const {
+    std::string text;
+    for (std::size_t i = 1; i < ownerNames_.Length(); ++i)
+      text += ownerNames_[i].Str() + ".";
+    return cow_String(text + name_.Str());
+  }
   void AddOwnerName(const cow_String& name) { ownerNames_.Append(name); }
   int Flags() const { return flags_; }
   // Regions are equal when they name the same set or surface: the same name,
@@ -179,6 +190,11 @@ class rgnC_Region : public kern_Object {
     geomHits_ = std::move(hits);
   }
 
+  // The plane a surface region lies in, as the kernel projects points onto
+  // it (none unless set).
+  const std::optional<gsl_Plane>& KernelPlane() const { return plane_; }
+  void SetKernelPlane(const gsl_Plane& plane) { plane_ = plane; }
+
   // The tangent of the region's beam elements (the zero vector unless set).
   const gsl_Vector& KernelBeamTangent() const { return beamTangent_; }
   void SetKernelBeamTangent(const gsl_Vector& tangent) { beamTangent_ = tangent; }
@@ -204,6 +220,7 @@ class rgnC_Region : public kern_Object {
   cow_List<int> offsetElements_;
   cow_List<double> offsets_;
   gsl_Vector beamTangent_;
+  std::optional<gsl_Plane> plane_;
   bool refPointSet_ = false;
   cow_List<std::optional<gsl_Point>> refPointHits_;
   cow_List<std::optional<gdy_GeomHitRecord>> geomHits_;

@@ -369,7 +369,8 @@ class Generator {
         constraintRng_(seed * 3432918353u + 139u),
         fastenerRng_(seed * 2891336453u + 149u),
         datumRng_(seed * 1181783497u + 157u),
-        crackRng_(seed * 2891336453u + 151u) {}
+        crackRng_(seed * 2891336453u + 151u),
+        assembledFastenerRng_(seed * 2246822519u + 163u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -419,6 +420,7 @@ class Generator {
     if (kinds_.adaptiveMeshes) AddAdaptiveMeshes();
     if (kinds_.constraints) AddConstraints();
     if (kinds_.fasteners) AddFasteners();
+    if (kinds_.fasteners) AddAssembledFasteners();
     if (kinds_.datumOrientations) AddDatumOrientations();
     if (kinds_.cracks) AddCracks();
     PlanEnvironment();
@@ -3566,6 +3568,108 @@ class Generator {
   // passes over (null, no component, no attachment line). Suppressed now
   // and then. No local system and no connector orientation datums (see
   // ObjectKinds::fasteners).
+  // Assembled fasteners: a template model registered in the model database
+  // (removed after the write) with a bolt instance (mesh, reference point,
+  // set, point mass), a washer carrying the template region, the template
+  // assembly's reference point, set and point mass, a tie and a coupling;
+  // placed on the nodes of a small written node set and attached to a
+  // written assembly surface of plain name. Two fasteners of one prefix now
+  // and then: the second is refused with a message, never written twice.
+  void AddAssembledFasteners() {
+    Rng& r = assembledFastenerRng_;
+    if (!r.Chance(0.6)) return;
+    std::vector<std::pair<std::string, rgnC_Region>> points;
+    for (const auto& entry : WrittenNodeSets()) {
+      std::size_t count = 0;
+      for (const auto& held : entry.second.KernelNodeIndices())
+        count += held.second.Length();
+      if (count > 0 && count <= 12) points.push_back(entry);
+    }
+    std::vector<std::string> surfaces;
+    for (const std::string& name : WrittenAssemblySurfaces())
+      if (std::all_of(name.begin(), name.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-';
+          }))
+        surfaces.push_back(name);
+    if (points.empty() || surfaces.empty()) return;
+
+    const std::string templateName = "Random assembled-fastener template";
+    hst_ModelBuilder t{cow_String(templateName)};
+    t.AddPart("Bolt", hst_GridMesh(r.Uniform(1, 2), 1, 1), ptoK_DEFORMABLE, ptoK_SPACE_3D, 1);
+    t.MutablePart("Bolt").SetReferencePoints({{0.5, 0.5, 2.0}});
+    rgnC_Region core("Core", {"Bolt"});
+    core.SetKernelNodeIndices(0, {0, 1});
+    core.SetKernelElementIndices(0, {0});
+    rgnF_Set coreSet(core);
+    coreSet.SetId(7000);
+    coreSet.SetName("Core");
+    t.MutablePart("Bolt").FeatureList().Add(coreSet);
+    if (r.Chance(0.7)) {
+      kefC_PointMassInertia head;
+      head.SetName("Head");
+      rgnC_Region headNode("Head", {"Bolt"});
+      headNode.SetKernelNodeIndices(0, {0});
+      head.SetRegions({headNode});
+      if (r.Chance(0.8)) head.SetMass(r.Real(0.1, 2));
+      if (!head.HasMass() || r.Chance(0.5)) head.SetRotaryInertia({1, 1, 2, 0, 0, 0});
+      kefC_EngineeringFeatures features;
+      features.AddInertia(head);
+      t.MutablePart("Bolt").SetEngineeringFeatures(features);
+    }
+    t.AddInstance("Bolt-1", "Bolt");
+    t.AddPart("Washer", hst_GridMesh(1, 1, 1));
+    t.AddInstance("Washer-1", "Washer");
+    t.AddAssemblyRegion("Seat", rgnC_Region("Seat", {"Assembly", "Washer-1"}), true);
+    t.Assembly().SetPointSetLocation("Pos", gsl_Point(0, 0, 0));
+    t.AddAssemblyNodes(nullptr, 1);
+    rgnC_Region tip("Tip", {"Assembly"});
+    tip.SetKernelNodeIndices(1000, {0});
+    if (r.Chance(0.5)) {
+      kefC_PointMassInertia tipMass;
+      tipMass.SetName("Tip");
+      tipMass.SetRegions({tip});
+      tipMass.SetMass(0.5);
+      kefC_EngineeringFeatures features;
+      features.AddInertia(tipMass);
+      t.Assembly().SetEngineeringFeatures(features);
+    }
+    rgnC_Region pins("Pins", {"Assembly"});
+    pins.SetKernelNodeIndices(1, {2, 3});
+    pins.SetKernelNodeIndices(1000, {0});
+    t.AddAssemblyRegion("Pins", pins);
+    kcoC_Tie hold;
+    hold.SetRegions(rgnC_Region("Seat", {"Assembly", "Washer-1"}),
+                    rgnC_Region("Core", {"Assembly", "Bolt-1"}, 4));
+    t.AddConstraint("Hold", hold);
+    kcoC_Coupling grip(rgnC_Region("Pins", {"Assembly"}, 4),
+                       rgnC_Region("Seat", {"Assembly", "Washer-1"}), r.Uniform(0, 1));
+    grip.SetDofs({true, true, true, true, true, true});
+    grip.SetAdjust(r.Chance(0.5));
+    t.AddConstraint("Grip", grip);
+    t.Model();
+    partnerModels.push_back(templateName);
+
+    const int count = r.Chance(0.2) ? 2 : 1;
+    const std::string prefix = NameFrom(r, "AF");
+    for (int i = 0; i < count; ++i) {
+      const auto& [on, region] = r.Pick(points);
+      kefC_AssembledFastener fastener;
+      fastener.SetRegion(region);
+      fastener.templateModel = templateName;
+      fastener.positioningSet = "Pos";
+      fastener.prefix = r.Chance(0.3) ? prefix : NameFrom(r, "AF");
+      fastener.surfaceNames = {cow_String(r.Pick(surfaces))};
+      fastener.templateRegionNames = {"Seat"};
+      fastener.orientationMethod = 2;
+      fastener.SetSuppressed(r.Chance(0.1));
+      const std::string name = NameFrom(r, "Assembled");
+      builder.AddFastener(name, fastener);
+      description << "assembled fastener \"" << name << "\" prefix \"" << fastener.prefix.Str()
+                  << "\" on \"" << on << "\" attached to \"" << fastener.surfaceNames[0].Str()
+                  << "\"" << (fastener.Suppressed() ? " suppressed" : "") << "\n";
+    }
+  }
+
   void AddFasteners() {
     Rng& r = fastenerRng_;
     std::vector<std::pair<std::string, rgnC_Region>> nodeSets;
@@ -5251,6 +5355,8 @@ class Generator {
   std::vector<std::pair<std::string, unsigned>> assemblyDatums_;
   // Draws of the cracks and their requests (ObjectKinds::cracks).
   Rng crackRng_{0};
+  // Draws of the assembled fasteners and their template model.
+  Rng assembledFastenerRng_{0};
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // The analytical fields that are expressions (concentrated radiation takes
   // no other kind).

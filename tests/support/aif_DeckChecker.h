@@ -103,7 +103,12 @@
 // once per model, every property= of a "*Fastener" one of them, its
 // reference node set= a node set and each name of its target-surface lines
 // (after the projection line) a surface; a discrete fastener's "*Coupling"
-// ref node= and surface= as any other.
+// ref node= and surface= as any other. Assembled fasteners write nothing of
+// their own: their generated parts and instances, node-based surfaces,
+// ties, couplings, adjusts, MASS and ROTARYI elements with their "*Mass" and
+// "*Rotary Inertia" element sets, and their sections are checked by the
+// rules above (every name in the generated instance's scope or the
+// assembly's).
 // References may precede definitions.
 #pragma once
 

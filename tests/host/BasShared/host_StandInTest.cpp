@@ -158,6 +158,24 @@ TEST(host_TranslationTest, TranslatorSeesTheFormatNotTheArgument) {
   EXPECT_EQ(cow_String("plain"), atr_Translate("plain"));
 }
 
+TEST(host_TranslationTest, TwoArgumentFormatsPutArgumentsByPositionOrInTurn) {
+  // Numbered marks take their argument wherever the translation puts them.
+  EXPECT_EQ(cow_String("B before A, A again"),
+            atr_TranslateFormat("%2$s before %1$s, %1$s again", "A", "B"));
+  // Plain marks take the arguments in turn; a third plain mark stays.
+  EXPECT_EQ(cow_String("Fastener \"F\" (Sec): %s"),
+            atr_TranslateFormat("Fastener \"%s\" (%s): %s", "F", "Sec"));
+  // Arguments holding marks are not searched again; "%" alone stays.
+  EXPECT_EQ(cow_String("%2$s and %s at 50%"),
+            atr_TranslateFormat("%s and %s at 50%", "%2$s", "%s"));
+  EXPECT_EQ(cow_String(""), atr_TranslateFormat("%s%s", "", ""));
+  // The format is translated before the marks are filled.
+  atr_Translator previous =
+      atr_SetTranslator([](const cow_String& text) { return cow_String("<" + text.Str() + ">"); });
+  EXPECT_EQ(cow_String("<x %y>"), atr_TranslateFormat("%1$s %2$s", "x", "%y"));
+  atr_SetTranslator(previous);
+}
+
 TEST(host_ExceptionTest, TypeTestNamesTheExpectedClassFileAndLine) {
   hst_TestSquare square(3);
   hst_TestCircle circle;

@@ -14,6 +14,7 @@
 #include "aif/impl/conditions/aif_FieldBuilder.h"
 #include "aif/impl/conditions/aif_InitialConditionBuilder.h"
 #include "aif/impl/constraints/aif_AdaptiveMeshBuilder.h"
+#include "aif/impl/constraints/aif_AsmbldFastenerBuilder.h"
 #include "aif/impl/constraints/aif_FastenerBuilder.h"
 #include "aif/impl/constraints/aif_ConstraintBuilder.h"
 #include "aif/impl/constraints/aif_CrackBuilder.h"
@@ -82,6 +83,7 @@ constexpr Make kMembers[aif_Builder::kComponentCount] = {
     MakeComponent<aif_ConstraintBuilder>,
     MakeComponent<aif_TransformBuilder>,
     MakeComponent<aif_CrackBuilder>,
+    MakeComponent<aif_AsmbldFastenerBuilder>,
     MakeComponent<aif_FinalBuilder>,
 };
 
@@ -115,6 +117,7 @@ constexpr aif_Builder::Component kBuildOrder[] = {
     aif_Builder::kSpring,
     aif_Builder::kTimePoints,
     aif_Builder::kDiscreteFields,
+    aif_Builder::kAsmbldFastener,
     aif_Builder::kFastener,
     aif_Builder::kFinal,
 };
@@ -147,6 +150,7 @@ constexpr aif_Builder::Component kWriteOrder[] = {
     aif_Builder::kTimePoints,
     aif_Builder::kModelAttributes,
     aif_Builder::kFastener,
+    aif_Builder::kAsmbldFastener,
     aif_Builder::kDiscreteFields,
     aif_Builder::kFinal,
 };
@@ -204,12 +208,24 @@ void aif_Builder::Build(bool jobKeywords, bool model) {
   if (!model) return;
   aif_SetNameRegistry::Instance().Clear();
   for (Component component : kBuildOrder) {
-    // The fastener builder files behaviours only for the connector sections
-    // the instance builder has not filed.
-    if (component == kFastener)
-      static_cast<aif_FastenerBuilder&>(*Member(kFastener))
-          .SetConnectorSections(
-              static_cast<const aif_InstanceBuilder&>(*Member(kInstance)).ConnectorSectionUses());
+    // Each connector section's behaviours are filed once per file: the
+    // assembled fasteners skip the sections the instance builder filed, the
+    // fastener builder those of both.
+    const auto& instanceSections =
+        static_cast<const aif_InstanceBuilder&>(*Member(kInstance)).ConnectorSectionUses();
+    auto& assembled = static_cast<aif_AsmbldFastenerBuilder&>(*Member(kAsmbldFastener));
+    if (component == kFastener) {
+      cow_Btree<cow_String, int> filed = instanceSections;
+      for (const cow_String& section : assembled.ConnectorSections())
+        filed.Set(section, 1);
+      static_cast<aif_FastenerBuilder&>(*Member(kFastener)).SetConnectorSections(filed);
+    }
+    // The assembled fasteners' pre-pass names the extra parts and instances.
+    if (component == kAsmbldFastener) {
+      assembled.SetConnectorSections(instanceSections);
+      assembled.BuildAssembledFasteners(extraParts_, extraInstances_);
+      continue;
+    }
     Member(component)->Build();
   }
 }

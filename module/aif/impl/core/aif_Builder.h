@@ -68,6 +68,7 @@ class aif_Builder {
     kConstraint,
     kTransform,
     kCrack,
+    kAsmbldFastener,
     kFinal,
     kComponentCount
   };

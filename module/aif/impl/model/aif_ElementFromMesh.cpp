@@ -10,7 +10,27 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/model/aif_Element.h"
 
+void aif_ElementFromMesh::WriteTemplateCopies(utl_Stream& stream) const {
+  const int pairs = static_cast<int>(nodeLabelPairs_.Length() / 2);
+  std::map<std::string, std::vector<aif_Element>> byType;
+  for (const bme_ElementClass& elements : templateMesh_->ElementClasses())
+    if (elements.NumElements() > 0)
+      for (int copy = 0; copy < copies_; ++copy)
+        byType[elements.TypeName().Str()].emplace_back(
+            *info_, elements, *templateMesh_, nodeLabelPairs_, copy * pairs, 0, elementOffset_);
+  for (const auto& [type, keywords] : byType) {
+    stream << "*Element, type=" << type.c_str() << endl;
+    for (const aif_Element& keyword : keywords)
+      keyword.Write(stream);
+  }
+  stream.Flush();
+}
+
 void aif_ElementFromMesh::Write(utl_Stream& stream) const {
+  if (templateMesh_) {
+    WriteTemplateCopies(stream);
+    return;
+  }
   const asoK_Assembly* assembly = info_->Assembly();
   if (!assembly) return;
   const ftr_FeatureList& features = assembly->ConstGetFeatureList();

@@ -69,6 +69,47 @@ aif_Node::aif_Node(const asoK_Assembly& assembly, const aif_ModelInfo& info)
   TakeMesh(features.ConstGetMesh(ftr_kAssemblyId));
 }
 
+aif_Node::aif_Node(const asoF_PartInstance& instance, const aif_ModelInfo& info,
+                   const cow_List<gsl_Matrix>& copies, int firstLabel)
+    : labelsUsable_(info.NodeLabelsUsable()),
+      threeDimensional_(instance.ConstGetPart().GetSpace() == ptoK_SPACE_3D),
+      owner_(instance.Name()),
+      firstCopyLabel_(firstLabel) {
+  if (instance.Locks() & ftr_LOCK_MESH) return;
+  const bme_Mesh* mesh = instance.ConstGetMesh();
+  if (!mesh) return;
+  nodes_ = mesh->NodeDataHandle();
+  smallestReal_ = std::pow(10.0, -12) * nodes_->BoundingBox().Size();
+  // Each placement after the instance's own: one transform per copy.
+  copies_.Reserve(copies.Length());
+  for (const gsl_Matrix& copy : copies)
+    copies_.Append(copy * instance.GetTransform());
+}
+
+void aif_Node::WriteCopies(utl_Stream& stream) const {
+  const std::size_t count = nodes_->NumNodes();
+  const long long last = firstCopyLabel_ + static_cast<long long>(count * copies_.Length()) - 1;
+  if (firstCopyLabel_ < 1 || last > INT_MAX)
+    Fail("The copies of the nodes of " + Owner(owner_) + " would be written with label " +
+             std::to_string(firstCopyLabel_ < 1 ? firstCopyLabel_ : last) +
+             "; node labels must lie between 1 and " + std::to_string(INT_MAX) + ".",
+         __LINE__);
+  stream << "*Node" << endl;
+  utl_StreamSmallReal smallReal(stream, smallestReal_);
+  const float* xyz = nodes_->Coordinates().data();
+  int label = firstCopyLabel_;
+  for (const gsl_Matrix& copy : copies_) {
+    for (std::size_t i = 0; i < count; ++i) {
+      const float* p = xyz + 3 * i;
+      const gsl_Point placed = copy.Transform(gsl_Point(p[0], p[1], p[2]));
+      WriteLine(stream, label++, static_cast<float>(placed.x), static_cast<float>(placed.y),
+                static_cast<float>(placed.z));
+    }
+  }
+  smallReal.UnsetSmallestReal();
+  stream.Flush();
+}
+
 void aif_Node::TakeMesh(const bme_Mesh* mesh) {
   if (!mesh) return;
   subset_ = mesh->NodeSubset();
@@ -96,6 +137,10 @@ void aif_Node::WriteLine(utl_Stream& stream, int label, float x, float y, float 
 void aif_Node::Write(utl_Stream& stream) const {
   const std::vector<int>* subset = subset_.get();
   if (!nodes_ || nodes_->NumNodes() == 0 || (subset && subset->empty())) return;
+  if (firstCopyLabel_ != 0) {
+    if (!copies_.IsEmpty()) WriteCopies(stream);
+    return;
+  }
   const std::size_t count = nodes_->NumNodes();
   const Numbering labels = Labels();
 

@@ -15,8 +15,10 @@
 #include <vector>
 
 #include "AFCInputFileWriter/akw_Keyword.h"
+#include "BasShared/cow_List.h"
 #include "BasShared/cow_String.h"
 #include "OdbCoreGeom/bme_Mesh.h"
+#include "QivGeom/gsl_Matrix.h"
 
 class aif_ModelInfo;
 class asoF_PartInstance;
@@ -59,6 +61,13 @@ class aif_Node : public akw_Keyword {
   // when it has none. Three-dimensional unless the assembly has active
   // instances and none of them is three-dimensional.
   aif_Node(const asoK_Assembly& assembly, const aif_ModelInfo& info);
+  // The nodes of a fastener template instance once per copy: node index i
+  // of copy c gets label `firstLabel` + c * (node count) + i and is placed by
+  // the instance's transform, then by `copies[c]`. The template mesh is
+  // shared, not copied; the placed coordinates are computed as the lines are
+  // written. Nothing for a locked mesh or an instance without a mesh.
+  aif_Node(const asoF_PartInstance& instance, const aif_ModelInfo& info,
+           const cow_List<gsl_Matrix>& copies, int firstLabel);
   aif_Node(const aif_Node&) = default;
 
   akw_Keyword* Clone() const override { return new aif_Node(*this); }
@@ -80,6 +89,7 @@ class aif_Node : public akw_Keyword {
 
  private:
   void TakeMesh(const bme_Mesh* mesh);
+  void WriteCopies(utl_Stream& stream) const;
   Numbering Labels() const;
 
   int offset_ = 0;
@@ -90,4 +100,7 @@ class aif_Node : public akw_Keyword {
   std::shared_ptr<const bme_NodeData> nodes_;
   std::shared_ptr<const std::vector<int>> subset_;
   cow_String owner_;  // the instance's name, for error reports
+  // Template copies only: the placements, each after the instance's own.
+  cow_List<gsl_Matrix> copies_;
+  int firstCopyLabel_ = 0;
 };
