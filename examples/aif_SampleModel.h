@@ -31,6 +31,7 @@
 #include "OdbAttrEO/kbeC_ConnectorElasticity.h"
 #include "OdbAttrEO/kcoC_Coupling.h"
 #include "OdbAttrEO/kcoC_Equation.h"
+#include "OdbAttrEO/kcoC_Tie.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/kefC_TwoPointSpring.h"
 #include "OdbAttrEO/kinC_ContactProperty.h"
@@ -63,6 +64,33 @@ inline void aif_SampleSet(ftr_FeatureList& features, const rgnC_Region& region, 
   set.SetName(region.Name());
   set.typeMask = mask;
   features.Add(set);
+}
+
+// The template model "Clip" of the sample's assembled fastener: a small
+// steel cube ("Clip", its section "Steel") whose lower nodes ("Foot") are
+// tied to a stand-in of the surface it is fastened to ("Seat", on the
+// instance "Seat-1", which stands for the model's surface and is not
+// copied); the template is placed by its point "Pos", at the cube's foot.
+inline void aif_SampleClipTemplate() {
+  hst_ModelBuilder t("Clip");
+  t.AddPart("Clip", hst_GridMesh(1, 1, 1, 0.05));
+  rgnC_Region cube("Cube", {"Clip"});
+  cube.SetKernelElementIndices(0, {0});
+  aif_SampleSet(t.MutablePart("Clip").FeatureList(), cube, 7001, rgnF_Set::kElementSet);
+  rgnC_Region foot("Foot", {"Clip"});
+  foot.SetKernelNodeIndices(0, {0, 1, 2, 3});
+  aif_SampleSet(t.MutablePart("Clip").FeatureList(), foot, 7002, rgnF_Set::kNodeSet);
+  t.AddPartAttribute("Clip", ptoC_SectionAssignment(cube, "Steel"));
+  t.AddInstance("Clip-1", "Clip");
+  t.AddPart("Seat", hst_GridMesh(1, 1, 1));
+  t.AddInstance("Seat-1", "Seat");
+  t.AddAssemblyRegion("Seat", rgnC_Region("Seat", {"Assembly", "Seat-1"}), true);
+  t.Assembly().SetPointSetLocation("Pos", gsl_Point(0.025, 0.025, 0.0));
+  kcoC_Tie hold;
+  hold.SetRegions(rgnC_Region("Seat", {"Assembly", "Seat-1"}),
+                  rgnC_Region("Foot", {"Assembly", "Clip-1"}, 4));
+  t.AddConstraint("Hold", hold);
+  t.Model();
 }
 
 inline hst_ModelBuilder aif_SampleModel() {
@@ -364,6 +392,7 @@ inline hst_ModelBuilder aif_SampleModel() {
   rgnC_Region underside("Underside", {"Assembly"});
   underside.SetKernelInstanceIds({3u});
   underside.SetKernelElementIndices(3, {0}, {cow_String("SNEG")});
+  underside.SetKernelPlane(gsl_Plane(gsl_Point(0, 0, 0), gsl_Vector(0, 0, -1)));
   rgnF_Surface undersideSurface(underside);
   undersideSurface.SetId(22);
   undersideSurface.SetName("Underside");
@@ -401,6 +430,22 @@ inline hst_ModelBuilder aif_SampleModel() {
   spot.physicalRadius = 0.01;
   spot.connectorSection = "Weld";
   b.AddFastener("Spot-Weld", spot);
+
+  // Two clips of the template "Clip" fastened to the plate's underside at
+  // its first two corners; the written model holds their section
+  // "Clips_Steel".
+  aif_SampleClipTemplate();
+  kefC_AssembledFastener clips;
+  rgnC_Region clipPoints("Clip-Points", {"Assembly"});
+  clipPoints.SetKernelNodeIndices(3, {0, 1});
+  clips.SetRegion(clipPoints);
+  clips.templateModel = "Clip";
+  clips.positioningSet = "Pos";
+  clips.prefix = "Clips";
+  clips.surfaceNames = {"Underside"};
+  clips.templateRegionNames = {"Seat"};
+  b.AddFastener("Clips", clips);
+  b.AddSection("Clips_Steel", steel);
   return b;
 }
 
