@@ -14,8 +14,9 @@
 // steel has a density. The turned block's top is in contact with the other
 // block's bottom, with friction and hard contact; the plate rests on an
 // elastic foundation, hangs from its lifting point by a coupling and is
-// spot-welded to the block in place; an equation makes both blocks' middle
-// corners move alike along x. It grows with the writer.
+// spot-welded to the block in place and carries two clips of an assembled
+// fastener; an equation makes both blocks' middle corners move alike along
+// x. It grows with the writer.
 #pragma once
 
 #include <cmath>
