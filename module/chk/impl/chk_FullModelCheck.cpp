@@ -4,6 +4,7 @@
 #include "VwrCmd/cmdC_WIP.h"
 #include "chk/impl/chk_PhysicalConstantsCheck.h"
 #include "chk/impl/chk_RestartReadCheck.h"
+#include "chk/impl/chk_RestartTransformsCheck.h"
 
 namespace {
 
@@ -95,6 +96,10 @@ void chk_FullModelCheck::AddModelChecks(bool adaptivity, const bas_NewModel& mod
       {Form::kJobOnly,
        [](chk_FullModelCheck& c, const Args& a) {
          c.AddCheck(chk_RestartReadCheck(a.model, a.modelName, a.job, a.jobName));
+       }},
+      {Form::kBoth,
+       [](chk_FullModelCheck& c, const Args& a) {
+         c.AddCheck(chk_RestartTransformsCheck(a.model, a.modelName));
        }},
       {Form::kBoth,
        [](chk_FullModelCheck& c, const Args& a) {
