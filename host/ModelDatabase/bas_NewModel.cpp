@@ -2,6 +2,7 @@
 
 #include "AttributesIntObj/asoK_Assembly.h"
 #include "ModKerLow/ptoK_Part.h"
+#include "ModelDatabase/bas_KeywordBlock.h"
 #include "OdbAttrEO/kern_RepositoryObjects.h"
 #include "OdbAttrEO/kprC_Step.h"
 #include "QivBasicUtils/nex_Exception.h"
@@ -34,7 +35,8 @@
   X(discreteFieldsCmd, mdl_MapString2ObjCow<kfdC_DiscreteField>)                    \
   X(taskCmd, mdl_MapString2ObjCow<kopC_Task>)                                       \
   X(partCmd, mdl_IDRepository<ptoK_Part>)                                           \
-  X(assyCmd, mdl_IDRepository<asoK_Assembly>)
+  X(assyCmd, mdl_IDRepository<asoK_Assembly>)                                       \
+  X(keywordBlockCmd, bas_KeywordBlock)
 
 #define BAS_DEFINE_COMMAND(command, type) const char* const bas_NewModel::command = #command;
 BAS_EXTENSIONS(BAS_DEFINE_COMMAND)

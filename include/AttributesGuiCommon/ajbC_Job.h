@@ -2,6 +2,7 @@
 // input file (input-file job); an optimization names its model and task.
 #pragma once
 
+#include "BasShared/cow_List.h"
 #include "BasShared/cow_String.h"
 #include "OdbAttrEO/kern_Object.h"
 
@@ -100,4 +101,40 @@ class ajbC_Optimization : public kern_Object {
   int iterationLimit_ = 50;
   cow_String description_;
   cow_String inputBaseName_;
+};
+
+// An adaptivity process: a series of model jobs of one model, run with
+// remeshing in between; the process holds the job it starts from.
+class ajbC_Adaptivity : public kern_Object {
+ public:
+  static constexpr unsigned kTypeId = 0x0800005;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  ajbC_Adaptivity* Clone() const override { return new ajbC_Adaptivity(*this); }
+
+  explicit ajbC_Adaptivity(ajbC_ModelJob job = ajbC_ModelJob()) : job_(std::move(job)) {}
+  const ajbC_ModelJob& Job() const { return job_; }
+
+ private:
+  ajbC_ModelJob job_;
+};
+
+// A co-execution: a master model and its slave models, each named as it is
+// in the model database.
+class ajbC_Coexecution : public kern_Object {
+ public:
+  static constexpr unsigned kTypeId = 0x0800006;
+  static unsigned TypeId() { return kTypeId; }
+  unsigned DynTypeId() const override { return kTypeId; }
+  ajbC_Coexecution* Clone() const override { return new ajbC_Coexecution(*this); }
+
+  ajbC_Coexecution(cow_String masterModelName = cow_String(),
+                   cow_List<cow_String> slaveModelNames = cow_List<cow_String>())
+      : master_(std::move(masterModelName)), slaves_(std::move(slaveModelNames)) {}
+  const cow_String& MasterModelName() const { return master_; }
+  const cow_List<cow_String>& SlaveModelNames() const { return slaves_; }
+
+ private:
+  cow_String master_;
+  cow_List<cow_String> slaves_;
 };

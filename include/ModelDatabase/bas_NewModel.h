@@ -40,6 +40,7 @@ class bas_NewModel {
   static const char* const taskCmd;
   static const char* const partCmd;
   static const char* const assyCmd;
+  static const char* const keywordBlockCmd;
 
   explicit bas_NewModel(cow_String name = cow_String());
 
