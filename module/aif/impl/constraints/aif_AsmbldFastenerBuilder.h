@@ -224,6 +224,7 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   // The name a set keyword of the copies is filed under: CopySetName, or in
   // a part-based restart job "Assembly." + instance + "." + that name.
   cow_String FiledSetName(const cow_String& instanceName, const cow_String& setName) const;
+  cow_List<int> CopiedLabels(int first, int perCopy, const cow_List<int>& indices) const;
   cow_List<int> CopiedNodeLabels(const CopyLabels& labels, const cow_List<int>& indices) const;
   cow_List<int> CopiedElementLabels(const CopyLabels& labels, const cow_List<int>& indices) const;
   void AddAssemblySetDefinition(const akw_Keyword& keyword);

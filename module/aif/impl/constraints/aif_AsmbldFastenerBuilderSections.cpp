@@ -59,28 +59,28 @@ cow_String aif_AsmbldFastenerBuilder::CopySetName(const cow_String& instanceName
   return aif_PrintableName(cow_String(name));
 }
 
-cow_List<int> aif_AsmbldFastenerBuilder::CopiedNodeLabels(const CopyLabels& labels,
-                                                          const cow_List<int>& indices) const {
+// The labels of the members `indices` (of `perCopy` per copy) in every copy:
+// member i of copy c is first + c * perCopy + i. Indices outside the copy
+// are left out.
+cow_List<int> aif_AsmbldFastenerBuilder::CopiedLabels(int first, int perCopy,
+                                                      const cow_List<int>& indices) const {
   cow_List<int> out;
   const std::size_t copies = placements_.Length();
   out.Reserve(indices.Length() * copies);
   for (std::size_t c = 0; c < copies; ++c)
     for (int index : indices)
-      if (index >= 0 && index < labels.meshNodes)
-        out.Append(labels.firstNode + static_cast<int>(c) * labels.meshNodes + index);
+      if (index >= 0 && index < perCopy) out.Append(first + static_cast<int>(c) * perCopy + index);
   return out;
+}
+
+cow_List<int> aif_AsmbldFastenerBuilder::CopiedNodeLabels(const CopyLabels& labels,
+                                                          const cow_List<int>& indices) const {
+  return CopiedLabels(labels.firstNode, labels.meshNodes, indices);
 }
 
 cow_List<int> aif_AsmbldFastenerBuilder::CopiedElementLabels(const CopyLabels& labels,
                                                              const cow_List<int>& indices) const {
-  cow_List<int> out;
-  const std::size_t copies = placements_.Length();
-  out.Reserve(indices.Length() * copies);
-  for (std::size_t c = 0; c < copies; ++c)
-    for (int index : indices)
-      if (index >= 0 && index < labels.meshElements)
-        out.Append(labels.elementOffset + static_cast<int>(c) * labels.meshElements + index + 1);
-  return out;
+  return CopiedLabels(labels.elementOffset + 1, labels.meshElements, indices);
 }
 
 void aif_AsmbldFastenerBuilder::AddPartSets(const cow_String& name,

@@ -24,6 +24,16 @@ std::string Owner(const cow_String& name) {
   return name.IsEmpty() ? std::string("the mesh") : "instance " + name.Str();
 }
 
+// Stops the write when labels `lowest` to `highest` of `what` (e.g. "The
+// nodes of instance I") do not all lie between 1 and INT_MAX.
+void CheckNodeLabelRange(const std::string& what, long long lowest, long long highest,
+                         int line) {
+  if (lowest >= 1 && highest <= INT_MAX) return;
+  Fail(what + " would be written with label " + std::to_string(lowest < 1 ? lowest : highest) +
+           "; node labels must lie between 1 and " + std::to_string(INT_MAX) + ".",
+       line);
+}
+
 }  // namespace
 
 aif_Node::Numbering::Numbering(int offset, bool labelsUsable, bool labelTable,
@@ -89,11 +99,8 @@ aif_Node::aif_Node(const asoF_PartInstance& instance, const aif_ModelInfo& info,
 void aif_Node::WriteCopies(utl_Stream& stream) const {
   const std::size_t count = nodes_->NumNodes();
   const long long last = firstCopyLabel_ + static_cast<long long>(count * copies_.Length()) - 1;
-  if (firstCopyLabel_ < 1 || last > INT_MAX)
-    Fail("The copies of the nodes of " + Owner(owner_) + " would be written with label " +
-             std::to_string(firstCopyLabel_ < 1 ? firstCopyLabel_ : last) +
-             "; node labels must lie between 1 and " + std::to_string(INT_MAX) + ".",
-         __LINE__);
+  CheckNodeLabelRange("The copies of the nodes of " + Owner(owner_), firstCopyLabel_, last,
+                      __LINE__);
   stream << "*Node" << endl;
   utl_StreamSmallReal smallReal(stream, smallestReal_);
   const float* xyz = nodes_->Coordinates().data();
@@ -165,11 +172,7 @@ void aif_Node::Write(utl_Stream& stream) const {
     lowest = labels.Label(0);
     highest = labels.Label(count - 1);
   }
-  if (lowest < 1 || highest > INT_MAX)
-    Fail("The nodes of " + Owner(owner_) + " would be written with label " +
-             std::to_string(lowest < 1 ? lowest : highest) +
-             "; node labels must lie between 1 and " + std::to_string(INT_MAX) + ".",
-         __LINE__);
+  CheckNodeLabelRange("The nodes of " + Owner(owner_), lowest, highest, __LINE__);
 
   stream << "*Node" << endl;
   utl_StreamSmallReal smallReal(stream, smallestReal_);
