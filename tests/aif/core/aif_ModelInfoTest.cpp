@@ -135,8 +135,10 @@ TEST_F(aif_ModelInfoTest, ObjectsOfTheWrongClassFailTheTypeTest) {
   // A later step that is no analysis step.
   hst_ModelBuilder b = BlockModel();
   b.AddStep("Odd", kprC_InitialStep());
-  EXPECT_EQ("Type test failed: the object is not a kprC_AnalysisStep" + file,
-            typeTestError([&] { Write write(b); }));
+  EXPECT_EQ(
+      "Type test failed: the object is not a kprC_AnalysisStep (source file "
+      "module/aif/impl/core/aif_PartBasedOutput.cpp, line N).",
+      typeTestError([&] { Write write(b); }));
   SetFlat(1);  // a flat file never walks the steps
   EXPECT_FALSE(Write(b).info.IsPartBased());
 }

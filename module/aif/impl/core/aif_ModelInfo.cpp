@@ -16,6 +16,7 @@
 #include "QivBasicUtils/omi_BlkBitVect.h"
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_NameRoutines.h"
+#include "aif/impl/core/aif_PartBasedOutput.h"
 
 namespace {
 
@@ -241,32 +242,10 @@ void aif_ModelInfo::HoldAssembly(const aif_Model& model) {
 }
 
 bool aif_ModelInfo::DecidePartBasedOutput(const aif_Model& model) {
+  // An optimization process always reads a flat file.
   if (!process_.IsNull()) return false;
-  bool partBased = true;
-  const pyo_MorvexEnvFile& env = pyo_MorvexEnvFile::Instance();
-  if (env.Has("cae_no_parts_input_file"))
-    partBased = env.GetInt("cae_no_parts_input_file") == 0;
-  else if (model.VersionTag() == "v5")
-    partBased = false;
-  if (!partBased) return false;
-
   HoldAssembly(model);
-  if (!assembly_.IsNull() && assembly_->RequiresFlatInputFile()) return false;
-
-  const kprC_StepContainer& steps = model.Steps();
-  bool initial = true;
-  for (const cow_String& name : steps.Keys()) {
-    if (initial) {
-      initial = false;
-      continue;
-    }
-    const kprC_Step& step = steps.ConstGet(name);
-    if (step.Suppressed()) continue;
-    const auto& analysis =
-        nex_canDynamicCastRef<const kprC_AnalysisStep>(step, kModelInfoFile, __LINE__);
-    if (analysis.DynTypeId() == kprC_SubstructureGenerateStep::TypeId()) return false;
-  }
-  return true;
+  return aif_PartBasedOutput(model.HostModel());
 }
 
 void aif_ModelInfo::SetOffsets(const cow_String& name, unsigned id, int nodeOffset,
