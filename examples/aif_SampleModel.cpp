@@ -2,6 +2,8 @@
 // then, beside it, its optimization: the input file the optimization runs
 // (NAME-opt.inp, written flat as every optimization's is) and the
 // optimization parameter file (NAME.par) whose FEM_INPUT names it.
+// With "--check" in place of the path it runs the model checks over the
+// sample model instead and prints each check's findings.
 #include <cstdio>
 #include <string>
 
@@ -12,6 +14,9 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_OptimizationProcess.h"
 #include "aif_SampleModel.h"
+#include "chk/impl/chk_FullModelCheck.h"
+#include "chk/impl/chk_Initialize.h"
+#include "chk/impl/chk_Report.h"
 
 namespace {
 
@@ -50,13 +55,33 @@ bool WriteSampleOptimization(const bas_NewModel& model, const std::string& path)
   return parameters.WriteInputFile((base + ".par").c_str(), "", false, true);
 }
 
+// Runs the model checks of a job over the sample model and prints what each
+// check found; 1 when the checks could not be run.
+int CheckSample() {
+  int counter = 0;
+  chk_initialize(counter);
+  int status = 0;
+  try {
+    const hst_ModelBuilder builder = aif_SampleModel();
+    chk_FullModelCheck control(builder.Model(), "Frame", builder.Job(), "sample", false);
+    control.RunChecks();
+    std::fputs(chk_Report(control).CStr(), stdout);
+  } catch (const nex_Exception& e) {
+    std::fprintf(stderr, "%s\n", e.AsString().CStr());
+    status = 1;
+  }
+  chk_finalize(counter);
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT.inp\n", argv[0]);
+    std::fprintf(stderr, "usage: %s OUTPUT.inp | --check\n", argv[0]);
     return 2;
   }
+  if (std::string(argv[1]) == "--check") return CheckSample();
   const char* path = argv[1];
   int counter = 0;
   InputFileWriter_initialize(counter);
