@@ -33,6 +33,12 @@ class mgt_LevelSetMgr {
   // they belong to the assembly.
   const cow_String& InstanceName() const { return instance_; }
 
+  // Why the manager is not valid: the kernel's error type
+  // (mgt_LevelSetErrorType; 1 to 17 name a cause, 18 and above a failed
+  // computation); 0 while it is valid. The stand-in answers the type a test
+  // stored on the crack domain (rgnC_Region::SetKernelLevelSetErrorType).
+  int ErrorType() const { return valid_ ? 0 : domain_.KernelLevelSetErrorType(); }
+
  private:
   rgnC_Region domain_;
   bool valid_ = false;

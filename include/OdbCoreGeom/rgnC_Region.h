@@ -227,4 +227,14 @@ class rgnC_Region : public kern_Object {
   cow_String levelSetInstance_;
   cow_List<rgnC_LevelSetNode> levelSets_;
   bool levelSetsComputable_ = true;
+
+  // Why the level-set services fail for an XFEM crack whose domain is this
+  // region (mgt_LevelSetMgr::ErrorType): the kernel's error type, 0 unless
+  // set.
+ public:
+  int KernelLevelSetErrorType() const { return levelSetErrorType_; }
+  void SetKernelLevelSetErrorType(int type) { levelSetErrorType_ = type; }
+
+ private:
+  int levelSetErrorType_ = 0;
 };

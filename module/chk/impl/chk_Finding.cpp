@@ -36,6 +36,13 @@ bool chk_Finding::AppendTo(cow_List<atr_String>& list) const {
           break;
         case chk_LineForm::kJoined:
           break;
+        case chk_LineForm::kIndentedOne:
+          text += atr_TranslateWithArg(" %s\n", names_[i]).Str();
+          break;
+        case chk_LineForm::kDashed:
+          text += atr_TranslateWithArg("   %s - ", names_[i]).Str();
+          text += atr_Translate(steps_[i]).Str();
+          break;
       }
     }
   }

@@ -17,6 +17,9 @@ enum class chk_LineForm {
   kIndentedBlank,  // "    name \n"
   kInStep,         // "name in step " then "step \n"
   kJoined,         // the names joined by ", " into the header's one "%s"
+  // Added for the crack check.
+  kIndentedOne,  // " name\n" (the first one follows the header on its line)
+  kDashed,       // "   name - " then the translated second text given to Add
 };
 
 class chk_Finding {
