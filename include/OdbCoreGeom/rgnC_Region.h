@@ -227,4 +227,13 @@ class rgnC_Region : public kern_Object {
   cow_String levelSetInstance_;
   cow_List<rgnC_LevelSetNode> levelSets_;
   bool levelSetsComputable_ = true;
+
+  // The sides the region kernel gives the geometric components of a surface
+  // (read by rgnK_Region::GetAllGeomComponents), one per component.
+ public:
+  const cow_List<int>& KernelSides() const { return sides_; }
+  void SetKernelSides(cow_List<int> sides) { sides_ = std::move(sides); }
+
+ private:
+  cow_List<int> sides_;
 };
