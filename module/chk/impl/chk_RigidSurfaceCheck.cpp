@@ -31,6 +31,8 @@ struct RigidSurfaceCheckSurfaces {
     cow_List<gdy_HitRecord> components;
     cow_List<int> componentSides;
     region.GetAllGeomComponents(components, componentSides);
+    // A surface's side is its first component's; one without components
+    // counts as side 0 rather than reading past the list.
     sides.push_back(componentSides.IsEmpty() ? 0 : componentSides[0]);
     (region.IsInternal() ? internal : named).push_back(name);
   }
