@@ -23,3 +23,11 @@ bool ptsK_GetAnalyticRigidPoints(const ptoK_Part& part, cow_List<cow_String>& ki
   type = profile->type;
   return true;
 }
+
+bool ptsK_CheckSketchValidityForAnalytic(const ptoK_Part& part, const cow_String& instanceName,
+                                         cow_String& message) {
+  (void)instanceName;
+  if (part.SketchInvalidMessage().IsEmpty()) return true;
+  message = part.SketchInvalidMessage();
+  return false;
+}

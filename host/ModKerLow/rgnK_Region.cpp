@@ -63,3 +63,10 @@ rgnC_Region rgnK_GetRegion(const ftr_PrimaryObject& object, const cow_String& na
   missing.SetKernelValid(false);
   return missing;
 }
+
+rgnK_Region::rgnK_Region(const ftr_FeatureList& features, const cow_String& name,
+                         const rgnF_Set& set)
+    : region_(set.Region()), internal_(set.internalMark) {
+  (void)features;
+  (void)name;
+}

@@ -122,4 +122,14 @@ class ptoK_Part : public ftr_PrimaryObject {
   cow_List<cow_COW<kern_Object>> attributes_;
   std::shared_ptr<const gml_GeometricModel> geometricModel_;
   cow_List<ptoK_CompositeLayup> layups_;
+
+  // The answer of the sketch test of an analytic rigid part
+  // (ptsK_CheckSketchValidityForAnalytic): the message it gives for a sketch
+  // that cannot be used; empty (the sketch is usable) unless set.
+ public:
+  const cow_String& SketchInvalidMessage() const { return sketchInvalidMessage_; }
+  void SetSketchInvalidMessage(const cow_String& message) { sketchInvalidMessage_ = message; }
+
+ private:
+  cow_String sketchInvalidMessage_;
 };

@@ -14,3 +14,11 @@ class ptoK_Part;
 // without one it clears both lists, sets the type to 0 and returns false.
 bool ptsK_GetAnalyticRigidPoints(const ptoK_Part& part, cow_List<cow_String>& kinds,
                                  cow_List<gsl_Point>& points, ftr_FeatureType& type, bool revolved);
+
+// Whether the sketch of the analytic rigid part `part`, instanced as
+// `instanceName`, can be used for its analytical surface; when not, fills
+// `message` for the user. The stand-in answers what was set on the part
+// (ptoK_Part::SetSketchInvalidMessage): false with that message when one was
+// set, else true with `message` unchanged.
+bool ptsK_CheckSketchValidityForAnalytic(const ptoK_Part& part, const cow_String& instanceName,
+                                         cow_String& message);

@@ -15,6 +15,8 @@
 #include "QivGeom/gdy_HitRecord.h"
 
 class ftr_PrimaryObject;
+class ftr_FeatureList;
+class rgnF_Set;
 
 class rgnK_Region : public cls_Object {
  public:
@@ -191,6 +193,25 @@ class rgnK_Region : public cls_Object {
   }
 
   rgnC_Region region_;
+
+  // Surfaces as the rigid surface check reads them.
+ public:
+  // The region of the set or surface `set` of the features `features`
+  // (`name` is empty: the features' owner); it is internal when the set
+  // carries the internal mark.
+  rgnK_Region(const ftr_FeatureList& features, const cow_String& name, const rgnF_Set& set);
+  // Whether the application made the surface itself (picked for a contact
+  // interaction, a tie or a rigid body); no for a region not built from a set.
+  bool IsInternal() const { return internal_; }
+  // The geometric components as above, and the side of each component
+  // (rgnC_Region::SetKernelSides).
+  void GetAllGeomComponents(cow_List<gdy_HitRecord>& records, cow_List<int>& sides) const {
+    GetAllGeomComponents(records);
+    sides = region_.KernelSides();
+  }
+
+ private:
+  bool internal_ = false;
 };
 
 // The points of a region made of points only: the computed positions of its

@@ -237,4 +237,13 @@ class rgnC_Region : public kern_Object {
 
  private:
   int levelSetErrorType_ = 0;
+
+  // The sides the region kernel gives the geometric components of a surface
+  // (read by rgnK_Region::GetAllGeomComponents), one per component.
+ public:
+  const cow_List<int>& KernelSides() const { return sides_; }
+  void SetKernelSides(cow_List<int> sides) { sides_ = std::move(sides); }
+
+ private:
+  cow_List<int> sides_;
 };

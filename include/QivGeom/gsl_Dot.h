@@ -13,6 +13,7 @@
 
 #include "QivGeom/gsl_Point.h"
 
+class ftr_Feature;
 class ftr_FeatureList;
 
 class gsl_Dot {
@@ -38,4 +39,17 @@ class gsl_Dot {
   gsl_Point point_;
   std::optional<gsl_Point> regenerated_;
   int regenerations_ = 0;
+
+  // The entity the dot was picked on (a reference point, a datum point or
+  // the feature of a vertex), by its feature id in the assembly's feature
+  // list; none unless set.
+ public:
+  void SetEntityId(unsigned id) { entity_ = id; }
+  // The kernel's entity lookup: the feature the dot stands on, found in
+  // `features`; null when the dot has no entity or the list does not hold it
+  // (deleted, or suppressed: the lookup does not see suppressed features).
+  const ftr_Feature* FindEntity(const ftr_FeatureList& features) const;
+
+ private:
+  std::optional<unsigned> entity_;
 };

@@ -17,6 +17,7 @@
 #include "OdbCoreGeom/msh_Interfaces.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "VwrCmd/cmdC_WIP.h"
+#include "aif/impl/constraints/aif_RigidBodyRegions.h"
 #include "aif/impl/core/aif_AnalyticRigidSurfaceMap.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
@@ -353,9 +354,8 @@ void aif_RegionBuilder::RigidBodies() {
       continue;
     const auto& body =
         nex_canDynamicCastRef<const kcoC_RigidBody>(*entry.second, kRegionBuilderFile, __LINE__);
-    for (int role = 0; role < kcoC_RigidBody::kRoleCount; ++role) {
-      const rgnK_Region region(&assembly, info.Model().Name(),
-                               body.Region(static_cast<kcoC_RigidBody::Role>(role)));
+    for (const rgnC_Region& bodyRegion : aif_RigidBodyRegions(body)) {
+      const rgnK_Region region(&assembly, info.Model().Name(), bodyRegion);
       if (region.IsValid(true)) covered.Append(region.InstanceIds(true));
     }
   }
