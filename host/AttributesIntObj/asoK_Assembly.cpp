@@ -109,3 +109,11 @@ bool rgnK_GetVertexSurfaceNamePairs(const ftr_FeatureList& features, const cow_S
 const ptoK_Part& asoK_Assembly::GetOriginalPart(const asoF_PartInstance& instance) {
   return instance.ConstGetPart();
 }
+
+bool asoK_HasInstanceOrRefPts(const asoK_Assembly& assembly) {
+  const ftr_FeatureList& features = assembly.ConstGetFeatureList();
+  if (features.AssemblyReferencePoints() > 0) return true;
+  for (unsigned id : features.ConstEvaluatedRep().GetIds())
+    if (asoF_Utils::ConstGetPartInstance(features, id)) return true;
+  return false;
+}

@@ -29,3 +29,16 @@ bool bme_ElemCtrlParams::IsDefault() const {
 bool bme_ElemCtrlParams::HasDefaultSectionControls(int library) const {
   return SameSectionControls(LibraryDefaults(library >= 0 && library <= 3 ? library : 0));
 }
+
+bool operator==(const bme_ElemCtrlParams& a, const bme_ElemCtrlParams& b) {
+  return a.ElementConversion() == b.ElementConversion() &&
+         a.HourglassStiffness() == b.HourglassStiffness() &&
+         a.KinematicSplit() == b.KinematicSplit() &&
+         a.HourglassControl() == b.HourglassControl() && a.WeightFactor() == b.WeightFactor() &&
+         a.StressRate() == b.StressRate() && a.SecondOrderAccuracy() == b.SecondOrderAccuracy() &&
+         a.HourglassScaling() == b.HourglassScaling() &&
+         a.DistortionControl() == b.DistortionControl() && a.LengthRatio() == b.LengthRatio() &&
+         a.ElementDeletion() == b.ElementDeletion() && a.MaxDegradation() == b.MaxDegradation() &&
+         a.Viscosity() == b.Viscosity() && a.ScalingFactor4() == b.ScalingFactor4() &&
+         a.ScalingFactor5() == b.ScalingFactor5();
+}

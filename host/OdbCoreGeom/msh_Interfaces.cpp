@@ -53,3 +53,11 @@ void msh_BuildShellSolidInterfaces(const bme_Mesh& mesh,
 void msh_CleanShelLSolidInterfaceArray(std::vector<msh_ShellSolidInterface>& interfaces) {
   interfaces.clear();
 }
+
+bool msh_Mesh::ContainsPreviewElems() const {
+  return mesh_.ContainsPreviewElems();
+}
+
+bool msh_Mesh::IsMeshed(const gml_GeometricComponent& component) const {
+  return mesh_.IsComponentMeshed(component);
+}

@@ -10,6 +10,7 @@
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_Map.h"
 #include "BasShared/cow_String.h"
+#include "OdbCoreGeom/gml_GeometricComponent.h"
 #include "QivBasicUtils/omi_BlkBitVect.h"
 #include "QivGeom/gsl_Point.h"
 #include "VwrModKer/ftr_FeatureList.h"
@@ -59,6 +60,27 @@ class asoK_Assembly : public ftr_PrimaryObject {
     pointSets_.Set(name, point);
   }
 
+  // Lock and regeneration state and the reinforcements the mesh check reads.
+  // A reinforcement is a skin or a stringer of a part instance (instance id;
+  // ftr_kAssemblyId for the assembly's own) with the geometric components of
+  // its regions (asoK_ReinforcementMgr hands them out).
+  struct Reinforcement {
+    cow_String name;
+    int id = 0;
+    unsigned instanceId = 0;
+    bool stringer = false;
+    cow_List<gml_GeometricComponent> components;
+  };
+  bool IsLocked() const { return locked_; }
+  bool IsDatabaseLocked() const { return databaseLocked_; }
+  void SetLocked(bool locked) { locked_ = locked; }
+  void SetDatabaseLocked(bool locked) { databaseLocked_ = locked; }
+  const cow_List<Reinforcement>& Reinforcements() const { return reinforcements_; }
+  void AddReinforcement(const Reinforcement& reinforcement) { reinforcements_.Append(reinforcement); }
+  // Whether the assembly must be regenerated before it is used (no unless set).
+  bool IsOutOfDate() const { return outOfDate_; }
+  void SetOutOfDate(bool outOfDate) { outOfDate_ = outOfDate; }
+
  private:
   cow_String name_;
   bool requiresFlat_ = false;
@@ -66,14 +88,9 @@ class asoK_Assembly : public ftr_PrimaryObject {
   cow_List<cow_COW<kern_Object>> orientations_;
   cow_List<cow_String> recoverySets_;
   cow_Map<cow_String, gsl_Point> pointSets_;
-
-  // Assembly state the model checks read.
- public:
-  // Whether the assembly must be regenerated before it is used (no unless set).
-  bool IsOutOfDate() const { return outOfDate_; }
-  void SetOutOfDate(bool outOfDate) { outOfDate_ = outOfDate; }
-
- private:
+  bool locked_ = false;
+  bool databaseLocked_ = false;
+  cow_List<Reinforcement> reinforcements_;
   bool outOfDate_ = false;
 };
 
@@ -117,3 +134,7 @@ long asoK_AttachmentQueries();
 // false when there are none.
 bool rgnK_GetVertexSurfaceNamePairs(const ftr_FeatureList& features, const cow_String& surface,
                                     cow_Map<int, cow_String>& pairs);
+
+// Whether the assembly holds any part instance (active or not) or reference
+// points of its own.
+bool asoK_HasInstanceOrRefPts(const asoK_Assembly& assembly);

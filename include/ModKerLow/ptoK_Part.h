@@ -113,6 +113,11 @@ class ptoK_Part : public ftr_PrimaryObject {
     referencePoints_.assign(static_cast<std::size_t>(count), {0.0, 0.0, 0.0});
   }
 
+  // Whether the part's geometry has regions without mesh (what the mesh
+  // kernel reports to the mesh check besides a part without any mesh).
+  bool HasUnmeshedRegions() const { return unmeshedRegions_; }
+  void SetUnmeshedRegions(bool unmeshed) { unmeshedRegions_ = unmeshed; }
+
  private:
   cow_String name_;
   int analysis_ = ptoK_DEFORMABLE;
@@ -132,4 +137,6 @@ class ptoK_Part : public ftr_PrimaryObject {
 
  private:
   cow_String sketchInvalidMessage_;
+
+  bool unmeshedRegions_ = false;
 };

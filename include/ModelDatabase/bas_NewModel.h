@@ -90,6 +90,11 @@ class bas_NewModel {
   void SetShellToSolidSubmodel(bool flag) { shellToSolid_ = flag; }
   void SetPreamble(const cow_String& text) { preamble_ = text; }
 
+  // The model's type value (2: a model that may hold fluid elements only); 0
+  // unless set.
+  int ModelType() const { return modelType_; }
+  void SetModelType(int type) { modelType_ = type; }
+
  private:
   cow_String name_;
   cow_Map<cow_String, std::shared_ptr<mdl_Extension>> extensions_;
@@ -105,4 +110,5 @@ class bas_NewModel {
   cow_String versionTag_;
   bool shellToSolid_ = false;
   cow_String preamble_;
+  int modelType_ = 0;
 };

@@ -88,3 +88,10 @@ class bme_ElemCtrlParams {
   double scaling5_ = 1.0;
   unsigned uid_ = 0;
 };
+
+// Whether two sets of element-control parameters hold the same values (the
+// identifier is not compared).
+bool operator==(const bme_ElemCtrlParams& a, const bme_ElemCtrlParams& b);
+inline bool operator!=(const bme_ElemCtrlParams& a, const bme_ElemCtrlParams& b) {
+  return !(a == b);
+}

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "BasShared/cow_String.h"
+#include "OdbCoreGeom/gml_GeometricComponent.h"
 #include "QivGeom/gsl_BBox.h"
 
 class asoF_PartInstance;
@@ -88,6 +89,17 @@ class bme_ElementClass {
   // has one node per element and begins at element index 0.
   static std::unique_ptr<bme_ElementClass> ConstructObject(const cow_String& typeName);
 
+  // The element-type descriptor the mesh check reads: the interpolation and
+  // geometric order (2 for quadratic) and the shape code (4 triangle, 6
+  // quadrilateral); all 0 unless set.
+  struct TypeDescriptor {
+    int interpolationOrder = 0;
+    int geometricOrder = 0;
+    int shape = 0;
+  };
+  const TypeDescriptor& GetElemTypeDescriptor() const { return descriptor_; }
+  void SetElemTypeDescriptor(const TypeDescriptor& descriptor) { descriptor_ = descriptor; }
+
  private:
   cow_String typeName_;
   int nodesPerElement_;
@@ -95,6 +107,7 @@ class bme_ElementClass {
   std::vector<int> connectivity_;
   std::vector<int> labels_;
   std::shared_ptr<const bme_ElemCtrlParams> controls_;
+  TypeDescriptor descriptor_;
 };
 
 class bme_Mesh {
@@ -144,6 +157,20 @@ class bme_Mesh {
     interfaces_ = std::move(interfaces);
   }
 
+  // What the mesh kernel answers for the mesh check (msh_Mesh): whether the
+  // mesh holds preview elements, and which geometric components are meshed
+  // (none unless set).
+  bool ContainsPreviewElems() const { return previewElements_; }
+  void SetContainsPreviewElems(bool preview) { previewElements_ = preview; }
+  bool IsComponentMeshed(const gml_GeometricComponent& component) const {
+    for (const gml_GeometricComponent& meshed : meshedComponents_)
+      if (meshed == component) return true;
+    return false;
+  }
+  void SetComponentMeshed(const gml_GeometricComponent& component) {
+    meshedComponents_.push_back(component);
+  }
+
  private:
   std::shared_ptr<bme_NodeData> nodes_;
   std::vector<bme_ElementClass> classes_;
@@ -153,6 +180,8 @@ class bme_Mesh {
   bool overridesFileElements_ = false;
   std::shared_ptr<const bme_Mesh> displayMesh_;
   std::shared_ptr<const msh_MeshInterfaces> interfaces_;
+  bool previewElements_ = false;
+  std::vector<gml_GeometricComponent> meshedComponents_;
 };
 
 // Whether `instance` is a display instance, shown through a mesh made for

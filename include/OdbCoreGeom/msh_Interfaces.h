@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "OdbCoreGeom/gml_GeometricComponent.h"
+
 class bme_Mesh;
 
 // One side of a seam: elements of the mesh with the face (or edge) number of
@@ -128,6 +130,11 @@ class msh_Mesh {
   int NumIncompatibleFaces() const;
   // The incompatible face `i` (0 to NumIncompatibleFaces() - 1).
   const msh_Interface& GetIncompatibleFace(int i) const;
+
+  // For the mesh check: whether the mesh holds preview elements, and
+  // whether the geometric component `component` is meshed.
+  bool ContainsPreviewElems() const;
+  bool IsMeshed(const gml_GeometricComponent& component) const;
 
  private:
   const bme_Mesh& mesh_;
