@@ -179,13 +179,6 @@ TEST(chk_OutputCheckTest, FastenerRequests) {
   EXPECT_EQ((std::vector<std::string>{std::string(kHistoryFasteners) + "    H-Rigid \n"}),
             RunOutputCheck<chk_HistoryOutputCheck>(b.Model()).errors);
 
-  // The assembly's valid flag clear: the fasteners cannot be read.
-  b.Assembly().SetEngineeringFeaturesReady(false);
-  EXPECT_EQ((std::vector<std::string>{std::string(kFieldFasteners) +
-                                      "    F-Discrete \n    F-Missing \n    F-Off \n    F-Plain \n"
-                                      "    F-Rigid \n"}),
-            RunOutputCheck<chk_FieldOutputCheck>(b.Model()).errors);
-
   hst_ModelBuilder withoutAssembly("Model-1");
   withoutAssembly.WithoutAssembly();
   withoutAssembly.AddFieldOutput("F-Plain", fieldOn("PF-Plain"));
@@ -214,7 +207,6 @@ TEST(chk_OutputCheckTest, CrackRequests) {
   };
   const rgnC_Region solid = domainOf({rgnC_GeomComponent::kCell, rgnC_GeomComponent::kCell});
   const rgnC_Region shell = domainOf({rgnC_GeomComponent::kCell, rgnC_GeomComponent::kFace});
-  const rgnC_Region wire = domainOf({rgnC_GeomComponent::kEdge});
   auto crackOn = [](const rgnC_Region& domain, bool growth, bool suppressed = false) {
     kefC_XFEMCrack crack;
     crack.SetRegions(domain, rgnC_Region());
@@ -233,7 +225,6 @@ TEST(chk_OutputCheckTest, CrackRequests) {
   b.AddCrack("Crack-GrowSolid", crackOn(solid, true));
   b.AddCrack("Crack-GrowShell", crackOn(shell, true));
   b.AddCrack("Crack-StillShell", crackOn(shell, false));
-  b.AddCrack("Crack-StillWire", crackOn(wire, false));
   b.AddCrack("Crack-StillSolid", crackOn(solid, false));
   b.AddCrack("Crack-Off", crackOn(shell, true, true));
   kefC_ContourIntegral contour;
@@ -245,7 +236,6 @@ TEST(chk_OutputCheckTest, CrackRequests) {
   b.AddHistoryOutput("H-Off", requestOn("Crack-Off"));
   b.AddHistoryOutput("H-StillShell", requestOn("Crack-StillShell"));
   b.AddHistoryOutput("H-StillSolid", requestOn("Crack-StillSolid"));
-  b.AddHistoryOutput("H-StillWire", requestOn("Crack-StillWire"));
   korC_HistoryOutput region = requestOn("Crack-GrowSolid");
   region.SetDomain(korC_REGION);  // names a crack, but is no crack request
   b.AddHistoryOutput("H-Region", region);
@@ -255,9 +245,8 @@ TEST(chk_OutputCheckTest, CrackRequests) {
 
   OutputCheckFindings findings = RunOutputCheck<chk_HistoryOutputCheck>(b.Model());
   EXPECT_EQ(
-      (std::vector<std::string>{
-          std::string(kNotStationary) + "    H-GrowSolid \n",
-          std::string(kNotSolid) + "    H-GrowShell \n    H-StillShell \n    H-StillWire \n"}),
+      (std::vector<std::string>{std::string(kNotStationary) + "    H-GrowSolid \n",
+                                std::string(kNotSolid) + "    H-GrowShell \n    H-StillShell \n"}),
       findings.errors);
   EXPECT_TRUE(findings.warnings.empty());
 
@@ -284,7 +273,6 @@ TEST(chk_OutputCheckTest, StressInitializationSteps) {
   b.AddStep("Step-2", hst_ModelBuilder::MakeStep<kprC_StaticStep>(true));
   b.AddStep("Step-3", OutputCheckStep(false, true));
   b.AddHistoryOutput("S-After", requestWith("Step-3", "Step-1"));
-  b.AddHistoryOutput("S-Before", requestWith("Step-1", "Step-3"));
   b.AddHistoryOutput("S-Equal", requestWith("Step-1", "Step-1"));
   b.AddHistoryOutput("S-Initial", requestWith("Initial", "Step-1"));
   b.AddHistoryOutput("S-Missing", requestWith("Nowhere", "Step-3"));
