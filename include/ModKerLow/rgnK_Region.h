@@ -212,6 +212,17 @@ class rgnK_Region : public cls_Object {
 
  private:
   bool internal_ = false;
+
+  // Mesh association for the integrated output section check: true when the
+  // region's geometry is associated with a mesh; otherwise `partly` tells
+  // whether only some of its geometric entities lack a mesh (set) or the
+  // region has none at all (clear). Answers what the region stores
+  // (rgnC_Region::SetKernelMeshAssociation).
+ public:
+  bool GCsAssociatedWithMesh(bool& partly) const {
+    partly = region_.KernelPartlyMeshed();
+    return region_.KernelMeshAssociated();
+  }
 };
 
 // The points of a region made of points only: the computed positions of its

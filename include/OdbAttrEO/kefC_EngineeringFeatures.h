@@ -267,6 +267,10 @@ class kefC_PointFastener : public kefC_Fastener {
   bool adjustOrientation = false;
   kefC_AttachmentMethodEnum attachmentMethod = kefC_AttachmentMethodEnum::FACETOFACE;
   bool unsorted = false;
+
+  // Whether the fastener uses the Rigid MPC setting (the output checks list
+  // requests on such fasteners); no unless set.
+  bool rigidMpc = false;
 };
 class kefC_DiscreteFastener : public kefC_Fastener {
  public:

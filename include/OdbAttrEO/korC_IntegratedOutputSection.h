@@ -34,4 +34,9 @@ class korC_IntegratedOutputSection : public kern_Object {
   KERN_ATTR(bool, ProjectOrientation, false)
   // The local system; a null reference when there is none.
   KERN_ATTR(dtmC_DatumRef, Orientation, dtmC_DatumRef())
+
+  // Whether the section defines point motion: a reference node whose motion
+  // the solver is told (what a restart ignores).
+ public:
+  bool PointMotionDefined() const { return !(RefNodeRegion() == rgnC_Region()); }
 };

@@ -135,6 +135,10 @@ class korC_Output : public kern_Object {
 
  private:
   cow_Map<cow_String, int> statuses_;
+
+  // The step the request was created in (the output checks compare it with
+  // a crack request's stress initialization step); empty unless set.
+  KERN_ATTR(cow_String, CreateStepName, cow_String())
 };
 
 class korC_FieldOutput : public korC_Output {

@@ -90,6 +90,20 @@ class kprC_Step : public kern_Object {
   bool suppressed_ = false;
   mdl_MapString2ObjCow<klcC_LoadCase> loadCases_;
   cow_String snippet_;
+
+  // The kernel's answers whether the step honours output by number of
+  // intervals and time marks (kprC_OutputConsistency.h); yes unless set.
+ public:
+  bool NumberIntervalConsistent() const { return numberIntervalConsistent_; }
+  bool TimeMarksConsistent() const { return timeMarksConsistent_; }
+  void SetOutputConsistency(bool numberInterval, bool timeMarks) {
+    numberIntervalConsistent_ = numberInterval;
+    timeMarksConsistent_ = timeMarks;
+  }
+
+ private:
+  bool numberIntervalConsistent_ = true;
+  bool timeMarksConsistent_ = true;
 };
 
 class kprC_InitialStep : public kprC_Step {

@@ -246,4 +246,19 @@ class rgnC_Region : public kern_Object {
 
  private:
   cow_List<int> sides_;
+
+  // Whether the region's geometry is associated with a mesh, and, when it is
+  // not, whether only some of its entities lack one (read by
+  // rgnK_Region::GCsAssociatedWithMesh). Associated unless set.
+ public:
+  bool KernelMeshAssociated() const { return meshAssociated_; }
+  bool KernelPartlyMeshed() const { return partlyMeshed_; }
+  void SetKernelMeshAssociation(bool associated, bool partly = false) {
+    meshAssociated_ = associated;
+    partlyMeshed_ = !associated && partly;
+  }
+
+ private:
+  bool meshAssociated_ = true;
+  bool partlyMeshed_ = false;
 };

@@ -49,10 +49,13 @@ std::vector<std::string> ModelChecksInOrder(bool adaptivity) {
                                  "kloK_LoadCheck",
                                  "kbcK_BCCheck",
                                  "klcK_StepContainerCheck",
+                                 "chk_FieldOutputCheck",
+                                 "chk_HistoryOutputCheck",
                                  "kcnK_ConnectorCheck",
                                  "chk_PhysicalConstantsCheck",
                                  "kpfK_FieldCheck"};
   if (!adaptivity) lines.push_back("chk_RestartReadCheck");
+  lines.push_back("chk_IntegratedOutputSectionCheck");
   lines.push_back("chk_RestartTransformsCheck");
   lines.push_back(adaptivity ? "karK_RemeshingRuleCheck(true)" : "karK_RemeshingRuleCheck(false)");
   return lines;
@@ -152,6 +155,23 @@ TEST(chk_CheckControlTest, CosimulationNeedsItsModelsInTheDatabase) {
 TEST(chk_CheckControlTest, ChecksOutliveTheCallersJob) {
   hst_ModelBuilder b("Model-1");
   b.MutableModel().SetRestart("Job-Old", "Initial", -2, false);
+  // An explicit analysis whose section defines point motion: a restart job
+  // is warned about it.
+  b.AddStep("Step-1", kprC_ExplicitDynamicsStep());
+  korC_IntegratedOutputSection section;
+  section.SetSurfaceRegion(rgnC_Region("Surf-1", {"Assembly"}));
+  section.SetRefNodeRegion(rgnC_Region("RP-1", {"Assembly"}));
+  b.AddIntegratedOutputSection("Section-1", section);
+  const std::string pointMotion =
+      "Point motion is defined in the following integrated output\nsections but is ignored "
+      "during restart analyses:\n Section-1\n";
+  auto registered = [](const kut_CheckControl& control, const char* name) {
+    const kut_Check* check = nullptr;
+    for (std::size_t i = 0; i < control.CheckCount(); ++i)
+      if (control.CheckName(i) == name) check = &control.RegisteredCheck(i);
+    return check;
+  };
+
   std::unique_ptr<chk_FullModelCheck> control;
   {
     ajbC_ModelJob job = b.Job(ajbC_RESTART);
@@ -160,15 +180,31 @@ TEST(chk_CheckControlTest, ChecksOutliveTheCallersJob) {
         std::make_unique<chk_FullModelCheck>(b.Model(), "Model-1", job, cow_String(name), false);
   }
   control->RunChecks();
-  const kut_Check* restart = nullptr;
-  for (std::size_t i = 0; i < control->CheckCount(); ++i)
-    if (control->CheckName(i) == "chk_RestartReadCheck") restart = &control->RegisteredCheck(i);
+  const kut_Check* restart = registered(*control, "chk_RestartReadCheck");
   ASSERT_NE(nullptr, restart);
   ASSERT_EQ(1u, restart->Errors().Length());
   EXPECT_EQ(
       "To restart from the results of Job-Old,\nold and new Jobs must have a different "
       "name.\nCreate a new Job or rename the current one.",
       restart->Errors()[0].Str());
+  const kut_Check* sections = registered(*control, "chk_IntegratedOutputSectionCheck");
+  ASSERT_NE(nullptr, sections);
+  ASSERT_EQ(1u, sections->Warnings().Length());
+  EXPECT_EQ(pointMotion, sections->Warnings()[0].Str());
+
+  // The adaptivity form hands the process's job to the section check; the
+  // process may be gone too.
+  std::unique_ptr<chk_FullModelCheck> adaptivity;
+  {
+    ajbC_Adaptivity process(b.Job(ajbC_RESTART));
+    adaptivity = std::make_unique<chk_FullModelCheck>(b.Model(), "Model-1", process, false);
+  }
+  adaptivity->RunChecks();
+  const kut_Check* adaptivitySections = registered(*adaptivity, "chk_IntegratedOutputSectionCheck");
+  ASSERT_NE(nullptr, adaptivitySections);
+  ASSERT_EQ(1u, adaptivitySections->Warnings().Length());
+  EXPECT_EQ(pointMotion, adaptivitySections->Warnings()[0].Str());
+  cmdC_WIP::Clear();
 }
 
 // Every allocation failure while the control registers its checks reaches

@@ -30,6 +30,8 @@ TEST(chk_ReportTest, FullModelCheckFindings) {
       "kloK_LoadCheck\n"
       "kbcK_BCCheck\n"
       "klcK_StepContainerCheck\n"
+      "chk_FieldOutputCheck\n"
+      "chk_HistoryOutputCheck\n"
       "kcnK_ConnectorCheck\n"
       "chk_PhysicalConstantsCheck\n"
       "kpfK_FieldCheck\n"
@@ -37,6 +39,7 @@ TEST(chk_ReportTest, FullModelCheckFindings) {
       "  Error: To restart from the results of Job-1,\n"
       "    old and new Jobs must have a different name.\n"
       "    Create a new Job or rename the current one.\n"
+      "chk_IntegratedOutputSectionCheck\n"
       "chk_RestartTransformsCheck\n"
       "karK_RemeshingRuleCheck\n",
       chk_Report(control).Str());
@@ -57,7 +60,7 @@ TEST(chk_ReportTest, FullModelCheckFindings) {
                         "  Warning: Changes made to the restart model, \"Model-1\",\n"
                         "    through Edit Keywords will not be included in the\n"
                         "    continuation of the analysis.\n"
-                        "chk_RestartTransformsCheck\n"))
+                        "chk_IntegratedOutputSectionCheck\n"))
       << report;
 
   // The control's own finding comes first.

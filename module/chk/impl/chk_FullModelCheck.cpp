@@ -2,6 +2,9 @@
 
 #include "OdbAttrEO/kut_KernelChecks.h"
 #include "VwrCmd/cmdC_WIP.h"
+#include "chk/impl/chk_FieldOutputCheck.h"
+#include "chk/impl/chk_HistoryOutputCheck.h"
+#include "chk/impl/chk_IntegratedOutputSectionCheck.h"
 #include "chk/impl/chk_PhysicalConstantsCheck.h"
 #include "chk/impl/chk_RestartReadCheck.h"
 #include "chk/impl/chk_RestartTransformsCheck.h"
@@ -85,6 +88,14 @@ void chk_FullModelCheck::AddModelChecks(bool adaptivity, const bas_NewModel& mod
        [](chk_FullModelCheck& c, const Args& a) {
          c.AddCheck(klcK_StepContainerCheck(a.model, a.modelName));
        }},
+      {Form::kBoth,
+       [](chk_FullModelCheck& c, const Args& a) {
+         c.AddCheck(chk_FieldOutputCheck(a.model, a.modelName));
+       }},
+      {Form::kBoth,
+       [](chk_FullModelCheck& c, const Args& a) {
+         c.AddCheck(chk_HistoryOutputCheck(a.model, a.modelName));
+       }},
       {Form::kBoth, [](chk_FullModelCheck& c,
                        const Args& a) { c.AddCheck(kcnK_ConnectorCheck(a.model, a.modelName)); }},
       {Form::kBoth,
@@ -96,6 +107,10 @@ void chk_FullModelCheck::AddModelChecks(bool adaptivity, const bas_NewModel& mod
       {Form::kJobOnly,
        [](chk_FullModelCheck& c, const Args& a) {
          c.AddCheck(chk_RestartReadCheck(a.model, a.modelName, a.job, a.jobName));
+       }},
+      {Form::kBoth,
+       [](chk_FullModelCheck& c, const Args& a) {
+         c.AddCheck(chk_IntegratedOutputSectionCheck(a.model, a.modelName, a.job));
        }},
       {Form::kBoth,
        [](chk_FullModelCheck& c, const Args& a) {
