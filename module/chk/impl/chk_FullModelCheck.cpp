@@ -2,9 +2,12 @@
 
 #include "OdbAttrEO/kut_KernelChecks.h"
 #include "VwrCmd/cmdC_WIP.h"
+#include "chk/impl/chk_AdaptivityModelCheck.h"
+#include "chk/impl/chk_BCCheck.h"
 #include "chk/impl/chk_PhysicalConstantsCheck.h"
 #include "chk/impl/chk_RestartReadCheck.h"
 #include "chk/impl/chk_RestartTransformsCheck.h"
+#include "chk/impl/chk_StepCheck.h"
 
 namespace {
 
@@ -97,6 +100,10 @@ void chk_FullModelCheck::AddModelChecks(bool adaptivity, const bas_NewModel& mod
        [](chk_FullModelCheck& c, const Args& a) {
          c.AddCheck(chk_RestartReadCheck(a.model, a.modelName, a.job, a.jobName));
        }},
+      {Form::kBoth, [](chk_FullModelCheck& c,
+                       const Args& a) { c.AddCheck(chk_StepCheck(a.model, a.modelName)); }},
+      {Form::kBoth, [](chk_FullModelCheck& c,
+                       const Args& a) { c.AddCheck(chk_BCCheck(a.model, a.modelName)); }},
       {Form::kBoth,
        [](chk_FullModelCheck& c, const Args& a) {
          c.AddCheck(chk_RestartTransformsCheck(a.model, a.modelName));
@@ -104,6 +111,10 @@ void chk_FullModelCheck::AddModelChecks(bool adaptivity, const bas_NewModel& mod
       {Form::kBoth,
        [](chk_FullModelCheck& c, const Args& a) {
          c.AddCheck(karK_RemeshingRuleCheck(a.model, a.modelName, a.adaptivity));
+       }},
+      {Form::kAdaptivityOnly,
+       [](chk_FullModelCheck& c, const Args& a) {
+         c.AddCheck(chk_AdaptivityModelCheck(a.model, a.modelName));
        }},
   };
   const Args args{adaptivity, model, modelName, job, jobName, flag};
