@@ -117,8 +117,9 @@ void chk_BCCheck::Run() {
       // Nothing defines the current position in the first general step, in a
       // perturbation step or in an explicit one.
       const bool qualifies =
-          procedure != 0 && (BCCheckPerturbationStep(steps, created) ||
-                             kprC_IsExplicit(procedure) || created == firstGeneralStep);
+          procedure != 0 &&
+          (BCCheckPerturbationStep(steps, created) || kprC_IsExplicit(procedure) ||
+           (!firstGeneralStep.IsEmpty() && created == firstGeneralStep));
       if (qualifies && condition.ConstGetState(created).FixedAtCurrentPosition(procedure) &&
           condition.Fixed())
         ErrorList().Append(atr_TranslateWithArg(
