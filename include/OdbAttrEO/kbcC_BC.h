@@ -178,6 +178,29 @@ class kbcC_BCState : public kern_Object {
   double aspectRatioMax_ = 10.0;
   double volFracMin_ = 0.5;
   double buffer_ = 2.0;
+
+  // What the boundary-condition check reads of a state: whether the state
+  // keeps a condition fixed at its current position in a step of
+  // `procedureType` (yes unless set), and the turbulence type (0 none, 1 and
+  // 2 the two turbulence models) and energy-equation type (0 none) a fluid
+  // condition was created or last edited under.
+ public:
+  virtual bool FixedAtCurrentPosition(unsigned procedureType) const {
+    (void)procedureType;
+    return fixedAtCurrentPosition_;
+  }
+  void SetFixedAtCurrentPosition(bool fixed) { fixedAtCurrentPosition_ = fixed; }
+  int TurbulenceType() const { return turbulenceType_; }
+  int EnergyEquationType() const { return energyEquationType_; }
+  void SetFluidModels(int turbulenceType, int energyEquationType) {
+    turbulenceType_ = turbulenceType;
+    energyEquationType_ = energyEquationType;
+  }
+
+ private:
+  bool fixedAtCurrentPosition_ = true;
+  int turbulenceType_ = 0;
+  int energyEquationType_ = 0;
 };
 
 // The state of each kind.

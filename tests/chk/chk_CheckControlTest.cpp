@@ -56,8 +56,11 @@ std::vector<std::string> ModelChecksInOrder(bool adaptivity) {
                                  "kpfK_FieldCheck"};
   if (!adaptivity) lines.push_back("chk_RestartReadCheck");
   lines.push_back("chk_IntegratedOutputSectionCheck");
+  lines.push_back("chk_StepCheck");
+  lines.push_back("chk_BCCheck");
   lines.push_back("chk_RestartTransformsCheck");
   lines.push_back(adaptivity ? "karK_RemeshingRuleCheck(true)" : "karK_RemeshingRuleCheck(false)");
+  if (adaptivity) lines.push_back("chk_AdaptivityModelCheck");
   return lines;
 }
 

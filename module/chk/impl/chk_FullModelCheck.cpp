@@ -5,9 +5,12 @@
 #include "chk/impl/chk_FieldOutputCheck.h"
 #include "chk/impl/chk_HistoryOutputCheck.h"
 #include "chk/impl/chk_IntegratedOutputSectionCheck.h"
+#include "chk/impl/chk_AdaptivityModelCheck.h"
+#include "chk/impl/chk_BCCheck.h"
 #include "chk/impl/chk_PhysicalConstantsCheck.h"
 #include "chk/impl/chk_RestartReadCheck.h"
 #include "chk/impl/chk_RestartTransformsCheck.h"
+#include "chk/impl/chk_StepCheck.h"
 
 namespace {
 
@@ -112,6 +115,10 @@ void chk_FullModelCheck::AddModelChecks(bool adaptivity, const bas_NewModel& mod
        [](chk_FullModelCheck& c, const Args& a) {
          c.AddCheck(chk_IntegratedOutputSectionCheck(a.model, a.modelName, a.job));
        }},
+      {Form::kBoth, [](chk_FullModelCheck& c,
+                       const Args& a) { c.AddCheck(chk_StepCheck(a.model, a.modelName)); }},
+      {Form::kBoth, [](chk_FullModelCheck& c,
+                       const Args& a) { c.AddCheck(chk_BCCheck(a.model, a.modelName)); }},
       {Form::kBoth,
        [](chk_FullModelCheck& c, const Args& a) {
          c.AddCheck(chk_RestartTransformsCheck(a.model, a.modelName));
@@ -119,6 +126,10 @@ void chk_FullModelCheck::AddModelChecks(bool adaptivity, const bas_NewModel& mod
       {Form::kBoth,
        [](chk_FullModelCheck& c, const Args& a) {
          c.AddCheck(karK_RemeshingRuleCheck(a.model, a.modelName, a.adaptivity));
+       }},
+      {Form::kAdaptivityOnly,
+       [](chk_FullModelCheck& c, const Args& a) {
+         c.AddCheck(chk_AdaptivityModelCheck(a.model, a.modelName));
        }},
   };
   const Args args{adaptivity, model, modelName, job, jobName, flag};
