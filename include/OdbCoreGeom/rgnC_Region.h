@@ -227,4 +227,18 @@ class rgnC_Region : public kern_Object {
   cow_String levelSetInstance_;
   cow_List<rgnC_LevelSetNode> levelSets_;
   bool levelSetsComputable_ = true;
+
+ public:
+  // What the region kernel answers to the engineering-feature checks:
+  // whether the region's geometry is associated with a mesh (yes unless
+  // set), and whether the first mesh hit record of its nodes is gone (a
+  // deleted or suppressed node; no unless set).
+  bool KernelMeshAssociated() const { return meshAssociated_; }
+  void SetKernelMeshAssociated(bool associated) { meshAssociated_ = associated; }
+  bool KernelMeshHitMissing() const { return meshHitMissing_; }
+  void SetKernelMeshHitMissing(bool missing) { meshHitMissing_ = missing; }
+
+ private:
+  bool meshAssociated_ = true;
+  bool meshHitMissing_ = false;
 };
