@@ -27,7 +27,7 @@
 namespace {
 
 // The warning headers by condition number (index 0 unused).
-const char* const kAfHeaders[] = {
+const char* const kAfChkHeaders[] = {
     "",
     "\nThe following assembled fasteners specify a non-unique\nprefix string:",
     "\nThe following assembled fasteners reference non-existent\ntemplate models:",
@@ -99,11 +99,11 @@ const char* const kAfHeaders[] = {
 };
 
 // Condition `n`'s warning with the lines `lines` (each "\n  name  (...)").
-std::string AfWarning(int n, const std::string& lines) {
-  return kAfHeaders[n] + lines;
+std::string AfChkWarning(int n, const std::string& lines) {
+  return kAfChkHeaders[n] + lines;
 }
 
-rgnC_Region AfFaceRegion(const char* name, const char* instance) {
+rgnC_Region AfChkFaceRegion(const char* name, const char* instance) {
   rgnC_Region region(name, {"Assembly", instance});
   rgnC_GeomComponent face;
   face.kind = rgnC_GeomComponent::kFace;
@@ -117,8 +117,8 @@ rgnC_Region AfFaceRegion(const char* name, const char* instance) {
 // the reference point "RP" to "Face", and a connector of section "Conn"
 // (copied as "B_Conn"). The model: a plate with the surface "Top" and the
 // two attachment points "Points", and the assembled fastener "AF-1".
-struct AfSetup {
-  AfSetup() {
+struct AfChkSetup {
+  AfChkSetup() {
     position.SetKernelRefPoints({gsl_Point(0, 0, -1)});
     points.SetKernelNodeIndices(1, {0, 1});
     coupling = kcoC_Coupling(rgnC_Region("RP", {"Assembly"}), face, kcoC_Coupling::kKinematic);
@@ -137,12 +137,12 @@ struct AfSetup {
   std::vector<ptoC_BeamOrientation> boltOrientations;
   std::shared_ptr<kseC_Section> templateSteel = std::make_shared<kseC_HomogenousSolidSection>();
   rgnC_Region position{"Pos", {"Assembly"}};
-  rgnC_Region face = AfFaceRegion("Face", "Washer-1");
+  rgnC_Region face = AfChkFaceRegion("Face", "Washer-1");
   kcoC_Coupling coupling;
   std::function<void(hst_ModelBuilder&)> templateExtra;
   // Model.
   rgnC_Region points{"Points", {"Assembly"}};
-  rgnC_Region top = AfFaceRegion("Top", "Plate-1");
+  rgnC_Region top = AfChkFaceRegion("Top", "Plate-1");
   std::shared_ptr<kseC_Section> modelSteel = std::make_shared<kseC_HomogenousSolidSection>();
   bool modelConn = true;
   kefC_AssembledFastener fastener;
@@ -150,7 +150,7 @@ struct AfSetup {
 };
 
 // The template (registered in the model database) and the model of `setup`.
-bas_NewModel AfModels(AfSetup& setup) {
+bas_NewModel AfChkModels(AfChkSetup& setup) {
   hst_ModelBuilder t("AfCheckTemplate");
   t.AddPart("Bolt", setup.boltMesh);
   if (setup.boltSection)
@@ -184,8 +184,8 @@ bas_NewModel AfModels(AfSetup& setup) {
 }
 
 // The check's warnings for `setup` (no errors expected).
-std::vector<std::string> AfCheck(AfSetup& setup) {
-  chk_EngineeringFeaturesCheck check(AfModels(setup), "AfCheckModel");
+std::vector<std::string> AfChkCheck(AfChkSetup& setup) {
+  chk_EngineeringFeaturesCheck check(AfChkModels(setup), "AfCheckModel");
   check.Run();
   EXPECT_TRUE(check.Errors().IsEmpty());
   std::vector<std::string> warnings;
@@ -196,22 +196,22 @@ std::vector<std::string> AfCheck(AfSetup& setup) {
   return warnings;
 }
 
-struct AfVariant {
+struct AfChkVariant {
   const char* what;
-  std::function<void(AfSetup&)> change;
+  std::function<void(AfChkSetup&)> change;
   std::vector<std::string> expected;
 };
 
-void AfRunVariants(const std::vector<AfVariant>& variants) {
-  for (const AfVariant& variant : variants) {
-    AfSetup setup;
+void AfChkRunVariants(const std::vector<AfChkVariant>& variants) {
+  for (const AfChkVariant& variant : variants) {
+    AfChkSetup setup;
     if (variant.change) variant.change(setup);
-    EXPECT_EQ(AfCheck(setup), variant.expected) << variant.what;
+    EXPECT_EQ(AfChkCheck(setup), variant.expected) << variant.what;
   }
 }
 
 // A tie "Tie-1" of `master` to a node set.
-void AfAddTie(AfSetup& s, const rgnC_Region& master, int slaveFlags = 0) {
+void AfChkAddTie(AfChkSetup& s, const rgnC_Region& master, int slaveFlags = 0) {
   s.templateExtra = [master, slaveFlags](hst_ModelBuilder& t) {
     kcoC_Tie tie;
     tie.SetRegions(master, rgnC_Region("Nodes", {"Assembly", "Bolt-1"}, slaveFlags));
@@ -219,18 +219,18 @@ void AfAddTie(AfSetup& s, const rgnC_Region& master, int slaveFlags = 0) {
   };
 }
 
-void AfAddAdjust(AfSetup& s, const rgnC_Region& points, const rgnC_Region& surface) {
+void AfChkAddAdjust(AfChkSetup& s, const rgnC_Region& points, const rgnC_Region& surface) {
   s.templateExtra = [points, surface](hst_ModelBuilder& t) {
     t.AddConstraint("Adjust-1", kcoC_AdjustPoints(points, surface));
   };
 }
 
-rgnC_Region AfPicked(rgnC_Region region) {
+rgnC_Region AfChkPicked(rgnC_Region region) {
   region.SetPicked(true);
   return region;
 }
 
-rgnC_Region AfInvalid(rgnC_Region region) {
+rgnC_Region AfChkInvalid(rgnC_Region region) {
   region.SetKernelValid(false);
   return region;
 }
@@ -238,205 +238,213 @@ rgnC_Region AfInvalid(rgnC_Region region) {
 }  // namespace
 
 TEST(chk_AssembledFastenerCheckTest, EachConditionFromAVariantOfOneTemplate) {
-  const rgnC_Region other = AfFaceRegion("Other", "Washer-1");
-  AfRunVariants({
+  const rgnC_Region other = AfChkFaceRegion("Other", "Washer-1");
+  AfChkRunVariants({
       {"in order", nullptr, {}},
       {"suppressed",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.fastener.SetSuppressed(true);
          s.fastener.templateModel = "AfNoSuchTemplate";
        },
        {}},
       {"F1: Q and R repeat P's prefix",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.modelExtra = [&s](hst_ModelBuilder& m) {
            m.AddFastener("AF-3", s.fastener);
            m.AddFastener("AF-2", s.fastener);
          };
        },
-       {AfWarning(1, "\n  AF-2  (B)\n  AF-3  (B)")}},
+       {AfChkWarning(1, "\n  AF-2  (B)\n  AF-3  (B)")}},
       {"F2",
-       [](AfSetup& s) { s.fastener.templateModel = "AfNoSuchTemplate"; },
-       {AfWarning(2, "\n  AF-1  (AfNoSuchTemplate)")}},
+       [](AfChkSetup& s) { s.fastener.templateModel = "AfNoSuchTemplate"; },
+       {AfChkWarning(2, "\n  AF-1  (AfNoSuchTemplate)")}},
       {"F3",
-       [](AfSetup& s) { s.templateExtra = [](hst_ModelBuilder& t) { t.WithoutAssembly(); }; },
-       {AfWarning(3, "\n  AF-1  (AfCheckTemplate)")}},
+       [](AfChkSetup& s) { s.templateExtra = [](hst_ModelBuilder& t) { t.WithoutAssembly(); }; },
+       {AfChkWarning(3, "\n  AF-1  (AfCheckTemplate)")}},
       {"F4",
-       [](AfSetup& s) { s.points.SetKernelValid(false); },
-       {AfWarning(4, "\n  AF-1  (Points)")}},
+       [](AfChkSetup& s) { s.points.SetKernelValid(false); },
+       {AfChkWarning(4, "\n  AF-1  (Points)")}},
       {"F4 picked",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.points.SetPicked(true);
          s.points.SetKernelInstancesExist(false);
        },
-       {AfWarning(4, "\n  AF-1  ((Picked))")}},
+       {AfChkWarning(4, "\n  AF-1  ((Picked))")}},
       {"F5",
-       [](AfSetup& s) { s.points = rgnC_Region("Points", {"Assembly"}); },
-       {AfWarning(5, "\n  AF-1  (Points)")}},
+       [](AfChkSetup& s) { s.points = rgnC_Region("Points", {"Assembly"}); },
+       {AfChkWarning(5, "\n  AF-1  (Points)")}},
       {"F6",
-       [](AfSetup& s) { s.fastener.positioningSet = "Nowhere"; },
-       {AfWarning(6, "\n  AF-1  (Nowhere)")}},
+       [](AfChkSetup& s) { s.fastener.positioningSet = "Nowhere"; },
+       {AfChkWarning(6, "\n  AF-1  (Nowhere)")}},
       {"F7",
-       [](AfSetup& s) { s.position.SetKernelRefPoints({}); },
-       {AfWarning(7, "\n  AF-1  (Pos)")}},
+       [](AfChkSetup& s) { s.position.SetKernelRefPoints({}); },
+       {AfChkWarning(7, "\n  AF-1  (Pos)")}},
       {"F8",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.position.SetKernelRefPoints({gsl_Point(0, 0, 0), gsl_Point(1, 0, 0)});
        },
-       {AfWarning(8, "\n  AF-1  (Pos)")}},
+       {AfChkWarning(8, "\n  AF-1  (Pos)")}},
       {"F9 reference point",
-       [](AfSetup& s) { s.position.SetKernelRefPoints({std::nullopt}); },
-       {AfWarning(9, "\n  AF-1  (Pos)")}},
+       [](AfChkSetup& s) { s.position.SetKernelRefPoints({std::nullopt}); },
+       {AfChkWarning(9, "\n  AF-1  (Pos)")}},
       {"F9 node",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.position = rgnC_Region("Pos", {"Assembly", "Bolt-1"});
          s.position.SetKernelNodeIndices(1, {3});
          s.position.SetKernelMeshHitMissing(true);
        },
-       {AfWarning(9, "\n  AF-1  (Pos)")}},
+       {AfChkWarning(9, "\n  AF-1  (Pos)")}},
       {"F10",
-       [](AfSetup& s) { s.fastener.surfaceNames = {"Gone"}; },
-       {AfWarning(10, "\n  AF-1  (Gone)")}},
+       [](AfChkSetup& s) { s.fastener.surfaceNames = {"Gone"}; },
+       {AfChkWarning(10, "\n  AF-1  (Gone)")}},
       {"F11",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.top = rgnC_Region("Top", {"Assembly", "Plate-1"});
        },
-       {AfWarning(11, "\n  AF-1  (Top)")}},
+       {AfChkWarning(11, "\n  AF-1  (Top)")}},
       {"F12",
-       [](AfSetup& s) { s.fastener.templateRegionNames = {"Lost"}; },
-       {AfWarning(12, "\n  AF-1  (Lost)")}},
+       [](AfChkSetup& s) { s.fastener.templateRegionNames = {"Lost"}; },
+       {AfChkWarning(12, "\n  AF-1  (Lost)")}},
       {"F13",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.face = rgnC_Region("Face", {"Assembly", "Washer-1"});
        },
-       {AfWarning(13, "\n  AF-1  (Face)")}},
+       {AfChkWarning(13, "\n  AF-1  (Face)")}},
       {"F14",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.face.SetKernelNodeIndices(2, {0, 1, 2});
        },
-       {AfWarning(14, "\n  AF-1  (Face)")}},
+       {AfChkWarning(14, "\n  AF-1  (Face)")}},
       {"F15 named",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.fastener.orientationMethod = 1;
          s.fastener.datum = dtmC_DatumRef{{"Plate-1"}, "Csys-9"};
        },
-       {AfWarning(15, "\n  AF-1  (Plate-1 Csys-9)")}},
+       {AfChkWarning(15, "\n  AF-1  (Plate-1 Csys-9)")}},
       {"F15 no longer named",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.fastener.orientationMethod = 1;
          s.fastener.datum = dtmC_DatumRef{{"Plate-1"}, "Csys-9"};
          s.fastener.datum.kernelUnnamed = true;
        },
-       {AfWarning(15, "\n  AF-1")}},
+       {AfChkWarning(15, "\n  AF-1")}},
       {"F15 not for orientation by normals",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.fastener.datum = dtmC_DatumRef{{"Plate-1"}, "Csys-9"};
        },
        {}},
       {"F16",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.templateExtra = [](hst_ModelBuilder& t) {
            t.AddPart("Nut");
            t.AddInstance("Nut-1", "Nut");
          };
        },
-       {AfWarning(16, "\n  AF-1  (AfCheckTemplate, Nut-1)")}},
+       {AfChkWarning(16, "\n  AF-1  (AfCheckTemplate, Nut-1)")}},
       {"F17",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          auto interfaces = std::make_shared<msh_MeshInterfaces>();
          interfaces->incompatibleFaces.emplace_back(msh_DiscreteFace(), msh_DiscreteFace(), 0.1);
          s.boltMesh->SetInterfaces(interfaces);
        },
-       {AfWarning(17, "\n  AF-1  (AfCheckTemplate, Bolt-1)")}},
-      {"F18", [](AfSetup& s) { s.boltSection = false; }, {AfWarning(18, "\n  AF-1  (Bolt-1)")}},
+       {AfChkWarning(17, "\n  AF-1  (AfCheckTemplate, Bolt-1)")}},
+      {"F18",
+       [](AfChkSetup& s) { s.boltSection = false; },
+       {AfChkWarning(18, "\n  AF-1  (Bolt-1)")}},
       {"F19",
-       [](AfSetup& s) { s.modelSteel = nullptr; },
-       {AfWarning(19, "\n  AF-1  (Bolt-1, B_Steel)")}},
+       [](AfChkSetup& s) { s.modelSteel = nullptr; },
+       {AfChkWarning(19, "\n  AF-1  (Bolt-1, B_Steel)")}},
       {"F20 in the template",
-       [](AfSetup& s) { s.templateSteel = std::make_shared<kseC_MembraneSection>(); },
-       {AfWarning(20, "\n  AF-1  (Bolt-1, Steel)")}},
+       [](AfChkSetup& s) { s.templateSteel = std::make_shared<kseC_MembraneSection>(); },
+       {AfChkWarning(20, "\n  AF-1  (Bolt-1, Steel)")}},
       {"F20 in the model",
-       [](AfSetup& s) { s.modelSteel = std::make_shared<kseC_MembraneSection>(); },
-       {AfWarning(20, "\n  AF-1  (Bolt-1, Steel)")}},
+       [](AfChkSetup& s) { s.modelSteel = std::make_shared<kseC_MembraneSection>(); },
+       {AfChkWarning(20, "\n  AF-1  (Bolt-1, Steel)")}},
       {"F21 without orientation",
-       [](AfSetup& s) { s.modelSteel = std::make_shared<kseC_BeamSection>(); },
-       {AfWarning(21, "\n  AF-1  (Bolt-1)")}},
+       [](AfChkSetup& s) { s.modelSteel = std::make_shared<kseC_BeamSection>(); },
+       {AfChkWarning(21, "\n  AF-1  (Bolt-1)")}},
       {"F21 last orientation elsewhere",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.modelSteel = std::make_shared<kseC_BeamSection>();
          s.boltOrientations = {ptoC_BeamOrientation(rgnC_Region("All", {"Bolt"}), {0, 0, 1}),
                                ptoC_BeamOrientation(rgnC_Region("Half", {"Bolt"}), {0, 0, 1})};
        },
-       {AfWarning(21, "\n  AF-1  (Bolt-1)")}},
+       {AfChkWarning(21, "\n  AF-1  (Bolt-1)")}},
       {"F21 not when the last orientation covers the assignment",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.modelSteel = std::make_shared<kseC_BeamSection>();
          s.boltOrientations = {ptoC_BeamOrientation(rgnC_Region("Half", {"Bolt"}), {0, 0, 1}),
                                ptoC_BeamOrientation(rgnC_Region("All", {"Bolt"}), {0, 0, 1})};
        },
        {}},
       {"F22",
-       [](AfSetup& s) { s.boltActive = false; },
-       {AfWarning(22, "\n  AF-1  (AfCheckTemplate)")}},
+       [](AfChkSetup& s) { s.boltActive = false; },
+       {AfChkWarning(22, "\n  AF-1  (AfCheckTemplate)")}},
       {"F22 not with reference points of the template assembly",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.boltActive = false;
          s.templateExtra = [](hst_ModelBuilder& t) { t.AddAssemblyNodes(nullptr, 1); };
        },
        {}},
       {"F23",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.fastener.templateRegionNames = {"Face", "Side"};
          s.fastener.surfaceNames = {"Top", "Top"};
          s.templateExtra = [](hst_ModelBuilder& t) {
-           t.AddAssemblyRegion("Side", AfFaceRegion("Side", "Washer-1"), true);
+           t.AddAssemblyRegion("Side", AfChkFaceRegion("Side", "Washer-1"), true);
          };
        },
-       {AfWarning(23, "\n  AF-1  (Side)")}},
+       {AfChkWarning(23, "\n  AF-1  (Side)")}},
       {"F24",
-       [](AfSetup& s) {
-         s.coupling.SetRegions(AfInvalid(rgnC_Region("RP", {"Assembly"})), s.face);
+       [](AfChkSetup& s) {
+         s.coupling.SetRegions(AfChkInvalid(rgnC_Region("RP", {"Assembly"})), s.face);
        },
-       {AfWarning(24, "\n  AF-1  (Coupling-1, RP)")}},
+       {AfChkWarning(24, "\n  AF-1  (Coupling-1, RP)")}},
       {"F25 (and its surface unused)",
-       [](AfSetup& s) { s.coupling.SetRegions(rgnC_Region("RP", {"Assembly"}), AfPicked(s.face)); },
-       {AfWarning(23, "\n  AF-1  (Face)"), AfWarning(25, "\n  AF-1  (Coupling-1)")}},
+       [](AfChkSetup& s) {
+         s.coupling.SetRegions(rgnC_Region("RP", {"Assembly"}), AfChkPicked(s.face));
+       },
+       {AfChkWarning(23, "\n  AF-1  (Face)"), AfChkWarning(25, "\n  AF-1  (Coupling-1)")}},
       {"F26",
-       [](AfSetup& s) { s.coupling.SetDof(4, false); },
-       {AfWarning(26, "\n  AF-1  (Coupling-1)")}},
+       [](AfChkSetup& s) { s.coupling.SetDof(4, false); },
+       {AfChkWarning(26, "\n  AF-1  (Coupling-1)")}},
       {"F27",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.coupling.SetDatum(dtmC_DatumRef{{}, "Csys-1"});
        },
-       {AfWarning(27, "\n  AF-1  (Coupling-1)")}},
+       {AfChkWarning(27, "\n  AF-1  (Coupling-1)")}},
       {"F28",
-       [other](AfSetup& s) { s.coupling.SetRegions(rgnC_Region("RP", {"Assembly"}), other); },
-       {AfWarning(23, "\n  AF-1  (Face)"),
-        AfWarning(28, "\n  AF-1  (Coupling-1, Washer-1.Other)")}},
-      {"tie in order", [](AfSetup& s) { AfAddTie(s, s.face); }, {}},
+       [other](AfChkSetup& s) { s.coupling.SetRegions(rgnC_Region("RP", {"Assembly"}), other); },
+       {AfChkWarning(23, "\n  AF-1  (Face)"),
+        AfChkWarning(28, "\n  AF-1  (Coupling-1, Washer-1.Other)")}},
+      {"tie in order", [](AfChkSetup& s) { AfChkAddTie(s, s.face); }, {}},
       {"F29",
-       [](AfSetup& s) { AfAddTie(s, AfPicked(s.face)); },
-       {AfWarning(29, "\n  AF-1  (Tie-1)")}},
+       [](AfChkSetup& s) { AfChkAddTie(s, AfChkPicked(s.face)); },
+       {AfChkWarning(29, "\n  AF-1  (Tie-1)")}},
       {"F30",
-       [other](AfSetup& s) { AfAddTie(s, other); },
-       {AfWarning(30, "\n  AF-1  (Tie-1, Washer-1.Other)")}},
+       [other](AfChkSetup& s) { AfChkAddTie(s, other); },
+       {AfChkWarning(30, "\n  AF-1  (Tie-1, Washer-1.Other)")}},
       {"F31 (with F29)",
-       [](AfSetup& s) { AfAddTie(s, AfPicked(s.face), 8); },
-       {AfWarning(29, "\n  AF-1  (Tie-1)"), AfWarning(31, "\n  AF-1  (Tie-1)")}},
+       [](AfChkSetup& s) { AfChkAddTie(s, AfChkPicked(s.face), 8); },
+       {AfChkWarning(29, "\n  AF-1  (Tie-1)"), AfChkWarning(31, "\n  AF-1  (Tie-1)")}},
       {"adjust points in order",
-       [](AfSetup& s) { AfAddAdjust(s, rgnC_Region("Pts", {"Assembly"}), s.face); },
+       [](AfChkSetup& s) { AfChkAddAdjust(s, rgnC_Region("Pts", {"Assembly"}), s.face); },
        {}},
       {"F32",
-       [](AfSetup& s) { AfAddAdjust(s, AfInvalid(rgnC_Region("Pts", {"Assembly"})), s.face); },
-       {AfWarning(32, "\n  AF-1  (Adjust-1, Pts)")}},
+       [](AfChkSetup& s) {
+         AfChkAddAdjust(s, AfChkInvalid(rgnC_Region("Pts", {"Assembly"})), s.face);
+       },
+       {AfChkWarning(32, "\n  AF-1  (Adjust-1, Pts)")}},
       {"F33",
-       [](AfSetup& s) { AfAddAdjust(s, rgnC_Region("Pts", {"Assembly"}), AfPicked(s.face)); },
-       {AfWarning(33, "\n  AF-1  (Adjust-1)")}},
+       [](AfChkSetup& s) {
+         AfChkAddAdjust(s, rgnC_Region("Pts", {"Assembly"}), AfChkPicked(s.face));
+       },
+       {AfChkWarning(33, "\n  AF-1  (Adjust-1)")}},
       {"F34",
-       [other](AfSetup& s) { AfAddAdjust(s, rgnC_Region("Pts", {"Assembly"}), other); },
-       {AfWarning(34, "\n  AF-1  (Adjust-1, Washer-1.Other)")}},
+       [other](AfChkSetup& s) { AfChkAddAdjust(s, rgnC_Region("Pts", {"Assembly"}), other); },
+       {AfChkWarning(34, "\n  AF-1  (Adjust-1, Washer-1.Other)")}},
       {"F35, not for a suppressed constraint",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.templateExtra = [](hst_ModelBuilder& t) {
            t.AddConstraint("Eq-1", kcoC_Equation());
            kcoC_Equation off;
@@ -448,27 +456,27 @@ TEST(chk_AssembledFastenerCheckTest, EachConditionFromAVariantOfOneTemplate) {
            t.AddConstraint("Coupling-0", broken);
          };
        },
-       {AfWarning(35, "\n  AF-1  (Eq-1)")}},
-      {"F36", [](AfSetup& s) { s.modelConn = false; }, {AfWarning(36, "\n  AF-1  (B_Conn)")}},
+       {AfChkWarning(35, "\n  AF-1  (Eq-1)")}},
+      {"F36", [](AfChkSetup& s) { s.modelConn = false; }, {AfChkWarning(36, "\n  AF-1  (B_Conn)")}},
   });
 }
 
 // An assigned-surface list shorter than the template surfaces: the missing
 // surface is an assigned surface that is not valid, named as missing.
 TEST(chk_AssembledFastenerCheckTest, ShortAssignedSurfaceList) {
-  AfRunVariants({
+  AfChkRunVariants({
       {"none assigned",
-       [](AfSetup& s) { s.fastener.surfaceNames = {}; },
-       {AfWarning(10, "\n  AF-1  (no assigned surface for Face)")}},
+       [](AfChkSetup& s) { s.fastener.surfaceNames = {}; },
+       {AfChkWarning(10, "\n  AF-1  (no assigned surface for Face)")}},
       {"the second missing, the second template surface lost too",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.fastener.templateRegionNames = {"Face", "Lost"};
        },
-       {AfWarning(10, "\n  AF-1  (no assigned surface for Lost)"),
-        AfWarning(12, "\n  AF-1  (Lost)")}},
+       {AfChkWarning(10, "\n  AF-1  (no assigned surface for Lost)"),
+        AfChkWarning(12, "\n  AF-1  (Lost)")}},
       {"an empty name",
-       [](AfSetup& s) { s.fastener.surfaceNames = {""}; },
-       {AfWarning(10, "\n  AF-1  (no assigned surface for Face)")}},
+       [](AfChkSetup& s) { s.fastener.surfaceNames = {""}; },
+       {AfChkWarning(10, "\n  AF-1  (no assigned surface for Face)")}},
   });
 }
 
@@ -477,53 +485,53 @@ TEST(chk_AssembledFastenerCheckTest, ShortAssignedSurfaceList) {
 // and among its constraints accumulate; the prefix is noted before giving
 // up.
 TEST(chk_AssembledFastenerCheckTest, GiveUpRules) {
-  AfRunVariants({
+  AfChkRunVariants({
       {"F2 hides the rest",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.fastener.templateModel = "AfNoSuchTemplate";
          s.modelConn = false;
          s.modelSteel = nullptr;
        },
-       {AfWarning(2, "\n  AF-1  (AfNoSuchTemplate)")}},
+       {AfChkWarning(2, "\n  AF-1  (AfNoSuchTemplate)")}},
       {"F1 and F2 for the same fastener",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.modelExtra = [&s](hst_ModelBuilder& m) {
            kefC_AssembledFastener second = s.fastener;
            second.templateModel = "AfNoSuchTemplate";
            m.AddFastener("AF-2", second);
          };
        },
-       {AfWarning(1, "\n  AF-2  (B)"), AfWarning(2, "\n  AF-2  (AfNoSuchTemplate)")}},
+       {AfChkWarning(1, "\n  AF-2  (B)"), AfChkWarning(2, "\n  AF-2  (AfNoSuchTemplate)")}},
       {"F8 hides the sections",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.position.SetKernelRefPoints({gsl_Point(0, 0, 0), gsl_Point(1, 0, 0)});
          s.modelSteel = nullptr;
        },
-       {AfWarning(8, "\n  AF-1  (Pos)")}},
+       {AfChkWarning(8, "\n  AF-1  (Pos)")}},
       {"F10 and F12 at one index, nothing after them",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.fastener.surfaceNames = {"Gone"};
          s.fastener.templateRegionNames = {"Lost"};
          s.modelSteel = nullptr;
          s.coupling.SetDof(2, false);
        },
-       {AfWarning(10, "\n  AF-1  (Gone)"), AfWarning(12, "\n  AF-1  (Lost)")}},
+       {AfChkWarning(10, "\n  AF-1  (Gone)"), AfChkWarning(12, "\n  AF-1  (Lost)")}},
       {"F15 hides the parts",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.fastener.orientationMethod = 1;
          s.fastener.datum = dtmC_DatumRef{{}, "Csys-9"};
          s.modelSteel = nullptr;
        },
-       {AfWarning(15, "\n  AF-1  (Csys-9)")}},
+       {AfChkWarning(15, "\n  AF-1  (Csys-9)")}},
       {"F22 hides the constraints",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.boltActive = false;
          s.coupling.SetDof(2, false);
          s.modelConn = false;
        },
-       {AfWarning(22, "\n  AF-1  (AfCheckTemplate)")}},
+       {AfChkWarning(22, "\n  AF-1  (AfCheckTemplate)")}},
       {"parts, constraints and connectors accumulate, in table order",
-       [](AfSetup& s) {
+       [](AfChkSetup& s) {
          s.modelConn = false;
          s.modelSteel = nullptr;
          s.coupling.SetDof(6, false);
@@ -533,16 +541,16 @@ TEST(chk_AssembledFastenerCheckTest, GiveUpRules) {
            t.AddInstance("Nut-1", "Nut");
          };
        },
-       {AfWarning(16, "\n  AF-1  (AfCheckTemplate, Nut-1)"),
-        AfWarning(19, "\n  AF-1  (Bolt-1, B_Steel)"), AfWarning(26, "\n  AF-1  (Coupling-1)"),
-        AfWarning(27, "\n  AF-1  (Coupling-1)"), AfWarning(36, "\n  AF-1  (B_Conn)")}},
+       {AfChkWarning(16, "\n  AF-1  (AfCheckTemplate, Nut-1)"),
+        AfChkWarning(19, "\n  AF-1  (Bolt-1, B_Steel)"), AfChkWarning(26, "\n  AF-1  (Coupling-1)"),
+        AfChkWarning(27, "\n  AF-1  (Coupling-1)"), AfChkWarning(36, "\n  AF-1  (B_Conn)")}},
   });
 }
 
 // The warnings are appended after the walk: a failed type test on a later
 // fastener leaves none of the earlier ones' findings.
 TEST(chk_AssembledFastenerCheckTest, FailedTypeTestLeavesNoFinding) {
-  AfSetup setup;
+  AfChkSetup setup;
   setup.templateExtra = [](hst_ModelBuilder& t) {
     t.Assembly().AddSectionAssignment(kcoC_Equation());
   };
@@ -551,7 +559,7 @@ TEST(chk_AssembledFastenerCheckTest, FailedTypeTestLeavesNoFinding) {
     first.templateModel = "AfNoSuchTemplate";
     m.AddFastener("AF-0", first);
   };
-  chk_EngineeringFeaturesCheck check(AfModels(setup), "AfCheckModel");
+  chk_EngineeringFeaturesCheck check(AfChkModels(setup), "AfCheckModel");
   EXPECT_THROW(check.Run(), nex_Exception);
   EXPECT_TRUE(check.Warnings().IsEmpty());
   EXPECT_TRUE(check.Errors().IsEmpty());
