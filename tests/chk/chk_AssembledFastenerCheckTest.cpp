@@ -348,6 +348,13 @@ TEST(chk_AssembledFastenerCheckTest, EachConditionFromAVariantOfOneTemplate) {
          s.boltMesh->SetInterfaces(interfaces);
        },
        {AfChkWarning(17, "\n  AF-1  (AfCheckTemplate, Bolt-1)")}},
+      {"a meshed instance carrying a template surface: no section examined",
+       [](AfChkSetup& s) {
+         s.face = AfChkFaceRegion("Face", "Bolt-1");
+         s.coupling.SetRegions(rgnC_Region("RP", {"Assembly"}), s.face);
+         s.boltSection = false;
+       },
+       {AfChkWarning(16, "\n  AF-1  (AfCheckTemplate, Washer-1)")}},
       {"F18",
        [](AfChkSetup& s) { s.boltSection = false; },
        {AfChkWarning(18, "\n  AF-1  (Bolt-1)")}},
