@@ -192,13 +192,18 @@ class rgnK_Region : public cls_Object {
 
   rgnC_Region region_;
 
+  // Mesh association for the integrated output section check: true when the
+  // region's geometry is associated with a mesh; otherwise `partly` tells
+  // whether only some of its geometric entities lack a mesh (set) or the
+  // region has none at all (clear). Answers what the region stores
+  // (rgnC_Region::SetKernelMeshAssociation).
  public:
-  // Queries of the engineering-feature checks. Whether the region's geometry
-  // is associated with a mesh; `complete` receives the same answer.
-  bool GCsAssociatedWithMesh(bool& complete) const {
-    complete = region_.KernelMeshAssociated();
-    return complete;
+  bool GCsAssociatedWithMesh(bool& partly) const {
+    partly = region_.KernelPartlyMeshed();
+    return region_.KernelMeshAssociated();
   }
+
+  // Queries of the engineering-feature checks.
   // The region's hit records: one per stored node, stored element,
   // geometric component and reference point, in that order. Freed with
   // rgnK_DeleteHitRecords.
@@ -233,8 +238,8 @@ class rgnK_Region : public cls_Object {
     return count;
   }
   // The mesh hit records of the region's stored nodes, in order: each node's
-  // index, the first none when the kernel lost it
-  // (rgnC_Region::SetKernelMeshHitMissing).
+  // index, none for a stored index below 0 (a node the kernel lost: deleted
+  // or suppressed).
   void GetMeshHitRecords(cow_List<std::optional<int>>& records, bool withNodes,
                          bool activeOnly) const {
     (void)withNodes;
@@ -242,8 +247,7 @@ class rgnK_Region : public cls_Object {
     records.Clear();
     for (const auto& entry : region_.KernelNodeIndices())
       for (int index : entry.second)
-        records.Append(std::optional<int>(index));
-    if (!records.IsEmpty() && region_.KernelMeshHitMissing()) records.Modify(0) = std::nullopt;
+        records.Append(index < 0 ? std::optional<int>() : std::optional<int>(index));
   }
 };
 

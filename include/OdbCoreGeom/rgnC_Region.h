@@ -228,17 +228,18 @@ class rgnC_Region : public kern_Object {
   cow_List<rgnC_LevelSetNode> levelSets_;
   bool levelSetsComputable_ = true;
 
+  // Whether the region's geometry is associated with a mesh, and, when it is
+  // not, whether only some of its entities lack one (read by
+  // rgnK_Region::GCsAssociatedWithMesh). Associated unless set.
  public:
-  // What the region kernel answers to the engineering-feature checks:
-  // whether the region's geometry is associated with a mesh (yes unless
-  // set), and whether the first mesh hit record of its nodes is gone (a
-  // deleted or suppressed node; no unless set).
   bool KernelMeshAssociated() const { return meshAssociated_; }
-  void SetKernelMeshAssociated(bool associated) { meshAssociated_ = associated; }
-  bool KernelMeshHitMissing() const { return meshHitMissing_; }
-  void SetKernelMeshHitMissing(bool missing) { meshHitMissing_ = missing; }
+  bool KernelPartlyMeshed() const { return partlyMeshed_; }
+  void SetKernelMeshAssociation(bool associated, bool partly = false) {
+    meshAssociated_ = associated;
+    partlyMeshed_ = !associated && partly;
+  }
 
  private:
   bool meshAssociated_ = true;
-  bool meshHitMissing_ = false;
+  bool partlyMeshed_ = false;
 };

@@ -48,7 +48,7 @@ rgnC_Region EfcDeleted(const char* name) {
 }
 rgnC_Region EfcUnmeshed(const char* name) {
   rgnC_Region region = EfcPoint(name);
-  region.SetKernelMeshAssociated(false);
+  region.SetKernelMeshAssociation(false);
   return region;
 }
 

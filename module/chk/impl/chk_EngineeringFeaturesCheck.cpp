@@ -39,8 +39,8 @@ bool EngFeaturesRegionCut(const rgnK_Region& region) {
 }
 
 bool EngFeaturesUnmeshed(const rgnK_Region& region) {
-  bool complete = false;
-  return !region.GCsAssociatedWithMesh(complete);
+  bool partly = false;  // not read: a partly unmeshed region counts as unmeshed
+  return !region.GCsAssociatedWithMesh(partly);
 }
 
 std::size_t EngFeaturesHitCount(const rgnK_Region& region) {
