@@ -38,6 +38,7 @@ const bme_Mesh* mes_ConstGetMesh(const ftr_FeatureList& features, unsigned id) {
 
 cow_String dtmK_Datum::GetFullName(const cow_String& separator) const {
   cow_String name;
+  if (reference_.kernelUnnamed) return name;
   for (const cow_String& owner : reference_.owners)
     name += owner + separator;
   return name + reference_.name;

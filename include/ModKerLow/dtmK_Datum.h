@@ -18,6 +18,10 @@ struct dtmC_DatumRef {
 
   // A reference that names no datum (an object without a local system).
   bool IsNullRef() const { return name.IsEmpty(); }
+
+  // The kernel can no longer name the datum (its feature is gone):
+  // dtmK_Datum::GetFullName answers empty. No unless set.
+  bool kernelUnnamed = false;
 };
 
 class dtmK_Datum {

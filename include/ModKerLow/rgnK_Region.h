@@ -223,7 +223,60 @@ class rgnK_Region : public cls_Object {
     partly = region_.KernelPartlyMeshed();
     return region_.KernelMeshAssociated();
   }
+
+  // Queries of the engineering-feature checks.
+  // The region's hit records: one per stored node, stored element,
+  // geometric component and reference point, in that order. Freed with
+  // rgnK_DeleteHitRecords.
+  void GetHitRecords(cow_List<gdy_HitRecord>& records, bool withNodes, bool activeOnly) const {
+    (void)withNodes;
+    (void)activeOnly;
+    records.Clear();
+    for (const auto& entry : region_.KernelNodeIndices())
+      for (int index : entry.second)
+        records.Append(gdy_HitRecord(index, 0));
+    for (const auto& entry : region_.KernelElementIndices())
+      for (int index : entry.second)
+        records.Append(gdy_HitRecord(index, 0));
+    for (const rgnC_GeomComponent& component : region_.KernelComponents())
+      records.Append(gdy_HitRecord(component.index, 0));
+    for (std::size_t i = 0; i < region_.KernelRefPointHits().Length(); ++i)
+      records.Append(gdy_HitRecord(static_cast<int>(i), 0));
+  }
+  // A geometric region: one without stored nodes or elements.
+  bool IsGeomRegion() const { return !IsMeshRegion(); }
+  int NumRefPoints() const { return static_cast<int>(region_.KernelRefPointHits().Length()); }
+  int NumMeshNodes() const {
+    std::size_t count = 0;
+    for (const auto& entry : region_.KernelNodeIndices())
+      count += entry.second.Length();
+    return static_cast<int>(count);
+  }
+  int NumFaces() const {
+    int count = 0;
+    for (const rgnC_GeomComponent& component : region_.KernelComponents())
+      if (component.kind == rgnC_GeomComponent::kFace) ++count;
+    return count;
+  }
+  // The mesh hit records of the region's stored nodes, in order: each node's
+  // index, none for a stored index below 0 (a node the kernel lost: deleted
+  // or suppressed).
+  void GetMeshHitRecords(cow_List<std::optional<int>>& records, bool withNodes,
+                         bool activeOnly) const {
+    (void)withNodes;
+    (void)activeOnly;
+    records.Clear();
+    for (const auto& entry : region_.KernelNodeIndices())
+      for (int index : entry.second)
+        records.Append(index < 0 ? std::optional<int>() : std::optional<int>(index));
+  }
 };
+
+// Frees hit records the region kernel handed out.
+template <class Record>
+void rgnK_DeleteHitRecords(cow_List<Record>& records) {
+  records.Clear();
+}
 
 // The points of a region made of points only: the computed positions of its
 // reference points (assembly coordinates), in order. Fails (false, an

@@ -8,6 +8,14 @@ chk_Finding::chk_Finding(cow_String header, chk_LineForm form, cow_String advice
 void chk_Finding::Add(const cow_String& name, const cow_String& step) {
   names_.push_back(name);
   steps_.push_back(step);
+  seconds_.emplace_back();
+}
+
+void chk_Finding::AddDetails(const cow_String& name, const cow_String& detail,
+                             const cow_String& second) {
+  names_.push_back(name);
+  steps_.push_back(detail);
+  seconds_.push_back(second);
 }
 
 bool chk_Finding::AppendTo(cow_List<atr_String>& list) const {
@@ -42,6 +50,18 @@ bool chk_Finding::AppendTo(cow_List<atr_String>& list) const {
         case chk_LineForm::kDashed:
           text += atr_TranslateWithArg("   %s - ", names_[i]).Str();
           text += atr_Translate(steps_[i]).Str();
+          break;
+        case chk_LineForm::kDetail:
+          text += atr_TranslateFormat("\n  %s  (%s)", names_[i], steps_[i]).Str();
+          break;
+        case chk_LineForm::kTwoDetails:
+          text += atr_TranslateFormat3("\n  %s  (%s, %s)", names_[i], steps_[i], seconds_[i]).Str();
+          break;
+        case chk_LineForm::kDetailIfAny:
+          if (steps_[i].IsEmpty())
+            text += atr_TranslateWithArg("\n  %s", names_[i]).Str();
+          else
+            text += atr_TranslateFormat("\n  %s  (%s)", names_[i], steps_[i]).Str();
           break;
       }
     }

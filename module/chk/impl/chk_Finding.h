@@ -17,9 +17,11 @@ enum class chk_LineForm {
   kIndentedBlank,  // "    name \n"
   kInStep,         // "name in step " then "step \n"
   kJoined,         // the names joined by ", " into the header's one "%s"
-  // Added for the crack check.
-  kIndentedOne,  // " name\n" (the first one follows the header on its line)
-  kDashed,       // "   name - " then the translated second text given to Add
+  kIndentedOne,    // " name\n" (the first one follows the header on its line)
+  kDashed,         // "   name - " then the translated second text given to Add
+  kDetail,         // "\n  name  (detail)"
+  kTwoDetails,     // "\n  name  (detail, second)"
+  kDetailIfAny,    // "\n  name  (detail)", or "\n  name" when the detail is empty
 };
 
 class chk_Finding {
@@ -29,6 +31,9 @@ class chk_Finding {
 
   // Adds an object by its name; `step` is the step the line names (kInStep only).
   void Add(const cow_String& name, const cow_String& step = cow_String());
+  // Adds an object with its details (kDetail, kTwoDetails, kDetailIfAny).
+  void AddDetails(const cow_String& name, const cow_String& detail,
+                  const cow_String& second = cow_String());
   bool IsEmpty() const { return names_.empty(); }
 
   // Appends the finding to `list` when an object was added; returns whether it did.
@@ -40,4 +45,5 @@ class chk_Finding {
   cow_String advice_;
   std::vector<cow_String> names_;
   std::vector<cow_String> steps_;
+  std::vector<cow_String> seconds_;
 };
