@@ -2,14 +2,19 @@
 
 #include "OdbAttrEO/kut_KernelChecks.h"
 #include "VwrCmd/cmdC_WIP.h"
+#include "chk/impl/chk_AdaptivityModelCheck.h"
+#include "chk/impl/chk_BCCheck.h"
+#include "chk/impl/chk_ConstraintCheck.h"
+#include "chk/impl/chk_CrackCheck.h"
+#include "chk/impl/chk_EngineeringFeaturesCheck.h"
 #include "chk/impl/chk_FieldOutputCheck.h"
 #include "chk/impl/chk_HistoryOutputCheck.h"
 #include "chk/impl/chk_IntegratedOutputSectionCheck.h"
-#include "chk/impl/chk_AdaptivityModelCheck.h"
-#include "chk/impl/chk_BCCheck.h"
+#include "chk/impl/chk_MeshCheck.h"
 #include "chk/impl/chk_PhysicalConstantsCheck.h"
 #include "chk/impl/chk_RestartReadCheck.h"
 #include "chk/impl/chk_RestartTransformsCheck.h"
+#include "chk/impl/chk_RigidSurfaceCheck.h"
 #include "chk/impl/chk_StepCheck.h"
 
 namespace {
@@ -54,6 +59,10 @@ void chk_FullModelCheck::AddModelChecks(bool adaptivity, const bas_NewModel& mod
   // and whatever else its row passes.
   static const Row kRows[] = {
       {Form::kBoth, [](chk_FullModelCheck& c,
+                       const Args& a) { c.AddCheck(chk_MeshCheck(a.model, a.modelName)); }},
+      {Form::kBoth, [](chk_FullModelCheck& c,
+                       const Args& a) { c.AddCheck(chk_RigidSurfaceCheck(a.model, a.modelName)); }},
+      {Form::kBoth, [](chk_FullModelCheck& c,
                        const Args& a) { c.AddCheck(kfdK_FieldCheck(a.model, a.modelName)); }},
       {Form::kBoth,
        [](chk_FullModelCheck& c, const Args& a) {
@@ -91,14 +100,14 @@ void chk_FullModelCheck::AddModelChecks(bool adaptivity, const bas_NewModel& mod
        [](chk_FullModelCheck& c, const Args& a) {
          c.AddCheck(klcK_StepContainerCheck(a.model, a.modelName));
        }},
-      {Form::kBoth,
-       [](chk_FullModelCheck& c, const Args& a) {
-         c.AddCheck(chk_FieldOutputCheck(a.model, a.modelName));
-       }},
+      {Form::kBoth, [](chk_FullModelCheck& c,
+                       const Args& a) { c.AddCheck(chk_FieldOutputCheck(a.model, a.modelName)); }},
       {Form::kBoth,
        [](chk_FullModelCheck& c, const Args& a) {
          c.AddCheck(chk_HistoryOutputCheck(a.model, a.modelName));
        }},
+      {Form::kBoth, [](chk_FullModelCheck& c,
+                       const Args& a) { c.AddCheck(chk_ConstraintCheck(a.model, a.modelName)); }},
       {Form::kBoth, [](chk_FullModelCheck& c,
                        const Args& a) { c.AddCheck(kcnK_ConnectorCheck(a.model, a.modelName)); }},
       {Form::kBoth,
@@ -111,14 +120,20 @@ void chk_FullModelCheck::AddModelChecks(bool adaptivity, const bas_NewModel& mod
        [](chk_FullModelCheck& c, const Args& a) {
          c.AddCheck(chk_RestartReadCheck(a.model, a.modelName, a.job, a.jobName));
        }},
+      {Form::kBoth, [](chk_FullModelCheck& c,
+                       const Args& a) { c.AddCheck(chk_CrackCheck(a.model, a.modelName)); }},
       {Form::kBoth,
        [](chk_FullModelCheck& c, const Args& a) {
          c.AddCheck(chk_IntegratedOutputSectionCheck(a.model, a.modelName, a.job));
        }},
       {Form::kBoth, [](chk_FullModelCheck& c,
                        const Args& a) { c.AddCheck(chk_StepCheck(a.model, a.modelName)); }},
-      {Form::kBoth, [](chk_FullModelCheck& c,
-                       const Args& a) { c.AddCheck(chk_BCCheck(a.model, a.modelName)); }},
+      {Form::kBoth,
+       [](chk_FullModelCheck& c, const Args& a) {
+         c.AddCheck(chk_EngineeringFeaturesCheck(a.model, a.modelName));
+       }},
+      {Form::kBoth,
+       [](chk_FullModelCheck& c, const Args& a) { c.AddCheck(chk_BCCheck(a.model, a.modelName)); }},
       {Form::kBoth,
        [](chk_FullModelCheck& c, const Args& a) {
          c.AddCheck(chk_RestartTransformsCheck(a.model, a.modelName));
