@@ -66,6 +66,15 @@ class asoK_Assembly : public ftr_PrimaryObject {
   cow_List<cow_COW<kern_Object>> orientations_;
   cow_List<cow_String> recoverySets_;
   cow_Map<cow_String, gsl_Point> pointSets_;
+
+  // Whether the assembly lags behind its parts (regenerate first); no
+  // unless a test sets it. The beam sections check reads it.
+ public:
+  bool IsOutOfDate() const { return outOfDate_; }
+  void SetOutOfDate(bool outOfDate) { outOfDate_ = outOfDate; }
+
+ private:
+  bool outOfDate_ = false;
 };
 
 // The recovery sets of the substructure instances of `assembly` (null: none)

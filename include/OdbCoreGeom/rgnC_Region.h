@@ -227,4 +227,14 @@ class rgnC_Region : public kern_Object {
   cow_String levelSetInstance_;
   cow_List<rgnC_LevelSetNode> levelSets_;
   bool levelSetsComputable_ = true;
+
+  // Clash types the region kernel answers for this region against others
+  // (by the other region's name), set by tests: 4 and 5 (touching, apart)
+  // and any other type; rgnK_Region::Clash reads them.
+ public:
+  const int* KernelClash(const cow_String& other) const { return clashes_.Find(other); }
+  void SetKernelClash(const cow_String& other, int type) { clashes_.Set(other, type); }
+
+ private:
+  cow_Map<cow_String, int> clashes_;
 };

@@ -36,6 +36,9 @@ bool chk_Finding::AppendTo(cow_List<atr_String>& list) const {
           break;
         case chk_LineForm::kJoined:
           break;
+        case chk_LineForm::kTwoBlanks:
+          text += atr_TranslateWithArg("  %s\n", names_[i]).Str();
+          break;
       }
     }
   }

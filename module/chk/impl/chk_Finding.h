@@ -17,6 +17,7 @@ enum class chk_LineForm {
   kIndentedBlank,  // "    name \n"
   kInStep,         // "name in step " then "step \n"
   kJoined,         // the names joined by ", " into the header's one "%s"
+  kTwoBlanks,      // "  name\n"
 };
 
 class chk_Finding {
