@@ -15,6 +15,7 @@
 #include "OdbAttrEO/kbpC_Profiles.h"
 #include "OdbAttrEO/kseC_BeamSection.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
+#include "QivBasicUtils/nex_Exception.h"
 
 namespace {
 
@@ -211,4 +212,17 @@ TEST(chk_BeamSectionsCheckTest, MaterialOrientationsCoveredFromLastToFirst) {
       BeamOrientationError("Other", "Beam-A : Rib\n"),
       std::string(kMissingProfilesHeader) + "  P-None\n  P-None\n"};
   EXPECT_EQ(expected, BeamErrors(b));
+}
+
+TEST(chk_BeamSectionsCheckTest, FailedTypeTestPassesOutOfRun) {
+  // A section repository of another class.
+  hst_ModelBuilder b("Beam-Model");
+  b.AddPart("Frame");
+  b.AddInstance("Frame-1", "Frame");
+  b.MutableModel().SetExtension(bas_NewModel::sectionCmd,
+                                std::make_shared<mdl_MapString2ObjCow<kbpC_BeamProfile>>());
+  chk_BeamSectionsCheck check(b.Model(), "Beam-Model");
+  EXPECT_THROW(check.Run(), nex_Exception);
+  EXPECT_TRUE(check.Errors().IsEmpty());
+  bas_Basis::Instance().Fetch().RemoveModel("Beam-Model");
 }

@@ -16,6 +16,7 @@
 #include "OdbAttrEO/kloC_Load.h"
 #include "OdbAttrEO/kseC_ConnectorSection.h"
 #include "OdbAttrEO/kseC_MPCSection.h"
+#include "QivBasicUtils/nex_Exception.h"
 
 namespace {
 
@@ -224,4 +225,20 @@ TEST(chk_TransformsCheckTest, ModelWithoutAssemblyGivesNothing) {
   AddTransformsBC(b, "BC-1", TransformsRegion("Left", {0, 1, 2}), kTransformsCsys);
   AddTransformsLoad<kloC_ConcentratedForce>(b, "Load-1", TransformsRegion("Tip", {2}));
   EXPECT_TRUE(TransformsErrors(b).empty());
+}
+
+TEST(chk_TransformsCheckTest, FailedTypeTestPassesOutOfRun) {
+  // An assembly attribute listed as a section assignment that is none.
+  hst_ModelBuilder b = TransformsModel();
+  b.AddSection("Conn", kseC_ConnectorSection());
+  b.Assembly().AddSectionAssignment(ptoC_ConnectorOrientation(TransformsRegion("Wire", {0})));
+  chk_TransformsCheck check(b.Model(), "Xform-Model");
+  try {
+    check.Run();
+    ADD_FAILURE() << "the type test did not fail";
+  } catch (const nex_TextException& e) {
+    EXPECT_NE(std::string::npos, e.Text().Str().find("module/chk/impl/chk_TransformsCheck.cpp"));
+  }
+  EXPECT_TRUE(check.Errors().IsEmpty());
+  bas_Basis::Instance().Fetch().RemoveModel("Xform-Model");
 }
