@@ -28,3 +28,11 @@ cow_List<unsigned> rgnF_Utils::GetRegionIds(const ftr_FeatureList& features, boo
 const rgnF_Set* rgnF_Utils::GetRegion(const ftr_FeatureList& features, unsigned id) {
   return dynamic_cast<const rgnF_Set*>(features.Get(id));
 }
+
+const rgnF_Set* rgnF_Utils::GetSet(const ftr_FeatureList& features, const cow_String& name) {
+  for (unsigned id : GetRegionIds(features, true, false)) {
+    const rgnF_Set* set = GetRegion(features, id);
+    if (set && set->Name() == name) return set;
+  }
+  return nullptr;
+}

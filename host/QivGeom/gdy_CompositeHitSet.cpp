@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <set>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -118,4 +121,61 @@ bool gdy_SameHitMap(const cow_Map<int, cow_List<V>>& a, const cow_Map<int, cow_L
 bool gdy_CompositeHitSet::SameFaces(const gdy_CompositeHitSet& other) const {
   return bodies == other.bodies && gdy_SameHitMap(faceElements, other.faceElements) &&
          gdy_SameHitMap(faceIds, other.faceIds);
+}
+
+namespace {
+
+using gdy_FaceKeys = std::set<std::pair<int, std::string>>;
+
+// The face hits of `set` on instance `id` as (element, face) pairs.
+gdy_FaceKeys gdy_FacesOf(const gdy_CompositeHitSet& set, int id) {
+  gdy_FaceKeys keys;
+  const cow_List<int>* elements = set.faceElements.Find(id);
+  if (!elements) return keys;
+  const cow_List<cow_String>* faces = set.faceIds.Find(id);
+  for (std::size_t i = 0; i < elements->Length(); ++i)
+    keys.emplace((*elements)[i], faces && i < faces->Length() ? (*faces)[i].Str() : std::string());
+  return keys;
+}
+
+}  // namespace
+
+void gdy_CompositeHitSet::AddCompositeHitSet(const gdy_CompositeHitSet& other) {
+  if (&other == this) return;
+  Add(other);
+  for (const auto& [id, elements] : other.faceElements) {
+    const gdy_FaceKeys mine = gdy_FacesOf(*this, id);
+    const cow_List<cow_String>* faces = other.faceIds.Find(id);
+    cow_List<int>& outElements = faceElements.Modify(id);
+    cow_List<cow_String>& outFaces = faceIds.Modify(id);
+    while (outFaces.Length() < outElements.Length())
+      outFaces.Append(cow_String());
+    for (std::size_t i = 0; i < elements.Length(); ++i) {
+      const cow_String face = faces && i < faces->Length() ? (*faces)[i] : cow_String();
+      if (mine.count({elements[i], face.Str()})) continue;
+      outElements.Append(elements[i]);
+      outFaces.Append(face);
+    }
+  }
+  for (int body : other.bodies)
+    if (!bodies.IsMember(body)) bodies.Append(body);
+}
+
+bool gdy_CompositeHitSet::ContainsCompositeHitSet(const gdy_CompositeHitSet& other) const {
+  for (const auto& [id, theirs] : other.nodeHits) {
+    if (theirs.IsEmpty()) continue;
+    const cow_List<int>* mine = nodeHits.Find(id);
+    if (!mine) return false;
+    const gdy_IdMembership members(*mine);
+    for (int hit : theirs)
+      if (!members.Holds(hit)) return false;
+  }
+  for (const auto& entry : other.faceElements) {
+    const gdy_FaceKeys mine = gdy_FacesOf(*this, entry.first);
+    for (const auto& key : gdy_FacesOf(other, entry.first))
+      if (!mine.count(key)) return false;
+  }
+  for (int body : other.bodies)
+    if (!bodies.IsMember(body)) return false;
+  return true;
 }

@@ -45,5 +45,8 @@ cow_List<unsigned> GetGeomSurfaceIds(const ftr_FeatureList& features);
 cow_List<unsigned> GetRegionIds(const ftr_FeatureList& features, bool sets, bool surfaces);
 // The set, surface or geometric surface with `id`; null for any other id.
 const rgnF_Set* GetRegion(const ftr_FeatureList& features, unsigned id);
+// The set (not a surface) named `name` among `features`, the first in
+// feature order; null when there is none.
+const rgnF_Set* GetSet(const ftr_FeatureList& features, const cow_String& name);
 
 }  // namespace rgnF_Utils

@@ -45,10 +45,13 @@ class rgnK_Region : public cls_Object {
   bool OriginalPartInstancesStillExist() const { return region_.KernelInstancesExist(); }
   // How this region overlaps `other`: 0 when they are the same region (the
   // same name and owners), 2 when they share nothing. The stand-in knows no
-  // partial overlaps (1).
+  // partial overlaps (1). A type a test stored on either region for the
+  // other's name (rgnC_Region::SetKernelClash) is answered first.
   int Clash(const rgnK_Region& other) const {
     const rgnC_Region& a = region_;
     const rgnC_Region& b = other.region_;
+    if (const int* stored = a.KernelClash(b.Name())) return *stored;
+    if (const int* stored = b.KernelClash(a.Name())) return *stored;
     if (a.Name() != b.Name() || a.OwnerNames().Length() != b.OwnerNames().Length()) return 2;
     for (std::size_t i = 0; i < a.OwnerNames().Length(); ++i)
       if (a.OwnerNames()[i] != b.OwnerNames()[i]) return 2;

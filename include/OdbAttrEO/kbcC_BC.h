@@ -293,6 +293,15 @@ class kbcC_BC : public kprC_PropagatingObject {
   int distribution_ = kUniform;
   cow_String fieldName_;
   bool fixed_ = false;
+
+  // The condition's own status word, read by the transforms check: 0 for a
+  // condition in force (the default); tests set other values.
+ public:
+  int GetStatus() const { return status_; }
+  void SetStatusWord(int status) { status_ = status; }
+
+ private:
+  int status_ = 0;
 };
 
 #define KBC_KIND(Name, Base, Id)    \

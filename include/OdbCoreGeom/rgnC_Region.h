@@ -261,4 +261,14 @@ class rgnC_Region : public kern_Object {
  private:
   bool meshAssociated_ = true;
   bool partlyMeshed_ = false;
+
+  // Clash types the region kernel answers for this region against others
+  // (by the other region's name), set by tests: 4 and 5 (touching, apart)
+  // and any other type; rgnK_Region::Clash reads them.
+ public:
+  const int* KernelClash(const cow_String& other) const { return clashes_.Find(other); }
+  void SetKernelClash(const cow_String& other, int type) { clashes_.Set(other, type); }
+
+ private:
+  cow_Map<cow_String, int> clashes_;
 };

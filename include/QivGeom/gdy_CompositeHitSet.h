@@ -32,4 +32,11 @@ struct gdy_CompositeHitSet {
   void Add(const gdy_CompositeHitSet& other);
   // The number of node hits over all instances.
   long long HitCount() const;
+
+  // Union and containment over every kind of hit (node hits, face hits and
+  // bodies; element indices are not compared), for the beam sections check.
+  // Adds the hits of `other` this set does not hold yet.
+  void AddCompositeHitSet(const gdy_CompositeHitSet& other);
+  // Whether this set holds every hit of `other`.
+  bool ContainsCompositeHitSet(const gdy_CompositeHitSet& other) const;
 };

@@ -38,11 +38,15 @@ std::vector<std::string> RegisteredChecksOf(const kut_CheckControl& control) {
 }
 
 std::vector<std::string> ModelChecksInOrder(bool adaptivity) {
-  std::vector<std::string> lines{"kfdK_FieldCheck",
+  std::vector<std::string> lines{"chk_MeshCheck",
+                                 "chk_RigidSurfaceCheck",
+                                 "chk_TransformsCheck",
+                                 "kfdK_FieldCheck",
                                  "kseK_CompositeLayupCheck",
                                  "kseK_MaterialOrientationCheck",
                                  "kseK_SectionAssignmentCheck",
                                  "kinK_InteractionCheck(true)",
+                                 "chk_BeamSectionsCheck",
                                  "kcoK_ConstraintContainerCheck",
                                  "kprK_StepContainerCheck",
                                  "kmaK_MaterialContainerCheck",
@@ -51,12 +55,15 @@ std::vector<std::string> ModelChecksInOrder(bool adaptivity) {
                                  "klcK_StepContainerCheck",
                                  "chk_FieldOutputCheck",
                                  "chk_HistoryOutputCheck",
+                                 "chk_ConstraintCheck",
                                  "kcnK_ConnectorCheck",
                                  "chk_PhysicalConstantsCheck",
                                  "kpfK_FieldCheck"};
   if (!adaptivity) lines.push_back("chk_RestartReadCheck");
+  lines.push_back("chk_CrackCheck");
   lines.push_back("chk_IntegratedOutputSectionCheck");
   lines.push_back("chk_StepCheck");
+  lines.push_back("chk_EngineeringFeaturesCheck");
   lines.push_back("chk_BCCheck");
   lines.push_back("chk_RestartTransformsCheck");
   lines.push_back(adaptivity ? "karK_RemeshingRuleCheck(true)" : "karK_RemeshingRuleCheck(false)");

@@ -63,6 +63,9 @@ bool chk_Finding::AppendTo(cow_List<atr_String>& list) const {
           else
             text += atr_TranslateFormat("\n  %s  (%s)", names_[i], steps_[i]).Str();
           break;
+        case chk_LineForm::kTwoBlanks:
+          text += atr_TranslateWithArg("  %s\n", names_[i]).Str();
+          break;
       }
     }
   }

@@ -22,6 +22,7 @@ enum class chk_LineForm {
   kDetail,         // "\n  name  (detail)"
   kTwoDetails,     // "\n  name  (detail, second)"
   kDetailIfAny,    // "\n  name  (detail)", or "\n  name" when the detail is empty
+  kTwoBlanks,      // "  name\n"
 };
 
 class chk_Finding {

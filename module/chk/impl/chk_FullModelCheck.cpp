@@ -4,6 +4,7 @@
 #include "VwrCmd/cmdC_WIP.h"
 #include "chk/impl/chk_AdaptivityModelCheck.h"
 #include "chk/impl/chk_BCCheck.h"
+#include "chk/impl/chk_BeamSectionsCheck.h"
 #include "chk/impl/chk_ConstraintCheck.h"
 #include "chk/impl/chk_CrackCheck.h"
 #include "chk/impl/chk_EngineeringFeaturesCheck.h"
@@ -16,6 +17,7 @@
 #include "chk/impl/chk_RestartTransformsCheck.h"
 #include "chk/impl/chk_RigidSurfaceCheck.h"
 #include "chk/impl/chk_StepCheck.h"
+#include "chk/impl/chk_TransformsCheck.h"
 
 namespace {
 
@@ -63,6 +65,8 @@ void chk_FullModelCheck::AddModelChecks(bool adaptivity, const bas_NewModel& mod
       {Form::kBoth, [](chk_FullModelCheck& c,
                        const Args& a) { c.AddCheck(chk_RigidSurfaceCheck(a.model, a.modelName)); }},
       {Form::kBoth, [](chk_FullModelCheck& c,
+                       const Args& a) { c.AddCheck(chk_TransformsCheck(a.model, a.modelName)); }},
+      {Form::kBoth, [](chk_FullModelCheck& c,
                        const Args& a) { c.AddCheck(kfdK_FieldCheck(a.model, a.modelName)); }},
       {Form::kBoth,
        [](chk_FullModelCheck& c, const Args& a) {
@@ -80,6 +84,8 @@ void chk_FullModelCheck::AddModelChecks(bool adaptivity, const bas_NewModel& mod
        [](chk_FullModelCheck& c, const Args& a) {
          c.AddCheck(kinK_InteractionCheck(a.model, a.modelName, a.flag));
        }},
+      {Form::kBoth, [](chk_FullModelCheck& c,
+                       const Args& a) { c.AddCheck(chk_BeamSectionsCheck(a.model, a.modelName)); }},
       {Form::kBoth,
        [](chk_FullModelCheck& c, const Args& a) {
          c.AddCheck(kcoK_ConstraintContainerCheck(a.model, a.modelName));
