@@ -23,11 +23,17 @@ TEST(chk_ReportTest, FullModelCheckFindings) {
   cmdC_WIP::Clear();
   control.RunChecks();
   EXPECT_EQ(
+      "chk_MeshCheck\n"
+      "  Warning: The assembly is empty; therefore, an analysis \n"
+      "    cannot be performed on this model.\n"
+      "chk_RigidSurfaceCheck\n"
+      "chk_TransformsCheck\n"
       "kfdK_FieldCheck\n"
       "kseK_CompositeLayupCheck\n"
       "kseK_MaterialOrientationCheck\n"
       "kseK_SectionAssignmentCheck\n"
       "kinK_InteractionCheck\n"
+      "chk_BeamSectionsCheck\n"
       "kcoK_ConstraintContainerCheck\n"
       "kprK_StepContainerCheck\n"
       "kmaK_MaterialContainerCheck\n"
@@ -36,6 +42,7 @@ TEST(chk_ReportTest, FullModelCheckFindings) {
       "klcK_StepContainerCheck\n"
       "chk_FieldOutputCheck\n"
       "chk_HistoryOutputCheck\n"
+      "chk_ConstraintCheck\n"
       "kcnK_ConnectorCheck\n"
       "chk_PhysicalConstantsCheck\n"
       "kpfK_FieldCheck\n"
@@ -43,10 +50,12 @@ TEST(chk_ReportTest, FullModelCheckFindings) {
       "  Error: To restart from the results of Job-1,\n"
       "    old and new Jobs must have a different name.\n"
       "    Create a new Job or rename the current one.\n"
+      "chk_CrackCheck\n"
       "chk_IntegratedOutputSectionCheck\n"
       "chk_StepCheck\n"
       "  Error: Step, Frequency, has been specified to include residual modes.\n"
       "    A Static, Linear Perturbation step must immediately precede this step.\n"
+      "chk_EngineeringFeaturesCheck\n"
       "chk_BCCheck\n"
       "chk_RestartTransformsCheck\n"
       "karK_RemeshingRuleCheck\n",
