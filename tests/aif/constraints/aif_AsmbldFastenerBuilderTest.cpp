@@ -11,6 +11,7 @@
 
 #include "AttributesGuiCommon/ajbC_CheckingMessages.h"
 #include "ModKerLow/ptoC_BeamOrientation.h"
+#include "ModKerLow/ptoC_ConnectorOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Set.h"
 #include "ModelDatabase/bas_Mdb.h"
@@ -255,8 +256,9 @@ void AfDeckTemplate() {
   pins.SetKernelElementIndices(1, {1});
   t.AddAssemblyRegion("Pins", pins);
   // A wire from the bolt's first node to the assembly's reference point
-  // with a connector section; a second one with an orientation is reported
-  // and left out.
+  // with a connector section; a second assignment names an orientation the
+  // template lacks and holds no wire: it writes nothing and is not
+  // reported.
   rgnC_Region wires("Wires", {"Assembly"});
   rgnC_GeomComponent wire;
   wire.kind = rgnC_GeomComponent::kEdge;
@@ -603,11 +605,8 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "13, 36\n"
             "*Mass, elset=M8_Tip\n"
             "0.5, \n");
-  // The oriented connectors are reported, once in each of the two writes.
-  ASSERT_EQ(ajbC_CheckingMessages::Instance().Messages().Length(), 2u);
-  EXPECT_EQ(ajbC_CheckingMessages::Instance().Messages()[0].Str(),
-            "The oriented connectors \"Turned\" of the template of assembled fastener \"Bolts\" "
-            "are not written.");
+  // Neither write has anything to report.
+  EXPECT_TRUE(ajbC_CheckingMessages::Instance().Messages().IsEmpty());
 }
 
 // A second fastener of the same prefix and template, or a generated name the
@@ -624,8 +623,6 @@ TEST(aif_AsmbldFastenerBuilder, GeneratedNameTakenSkipsTheLaterFastener) {
   for (const atr_String& message : ajbC_CheckingMessages::Instance().Messages())
     messages += message.Str() + "\n";
   EXPECT_EQ(messages,
-            "The oriented connectors \"Turned\" of the template of assembled fastener \"Bolts\" "
-            "are not written.\n"
             "Assembled fastener \"Nuts\" would generate the part and instance \"M8_Bolt-1\", a "
             "name that the model or an earlier assembled fastener uses already. The assembled "
             "fastener is not written.\n");
@@ -790,4 +787,114 @@ TEST(aif_AsmbldFastenerBuilder, ConnectorBehavioursOncePerFile) {
     EXPECT_EQ(builder.ConnectorSections(),
               filedBefore ? cow_List<cow_String>() : cow_List<cow_String>({"M8_Conn"}));
   }
+}
+
+namespace {
+
+// The template "AfOriTemplate": a bolt (two bricks) whose first and second
+// nodes a wire joins, its connector turned by the template's datum system
+// `datum` (the template's system is "Csys-1"); the washer carries the
+// template region "Seat".
+void AfOriTemplate(const char* datum = "Csys-1") {
+  hst_ModelBuilder t("AfOriTemplate");
+  t.AddPart("Bolt", hst_GridMesh(2, 1, 1));
+  t.AddInstance("Bolt-1", "Bolt");
+  t.AddPart("Washer", hst_GridMesh(1, 1, 1));
+  t.AddInstance("Washer-1", "Washer");
+  t.AddAssemblyRegion("Seat", rgnC_Region("Seat", {"Assembly", "Washer-1"}), true);
+  t.Assembly().SetPointSetLocation("Pos", gsl_Point(0, 0, 0));
+  dtu_DatumCsys csys(dtu_DatumCsys::kRectangular, {}, {0, 1, 0}, {0, 0, 1}, {1, 0, 0});
+  csys.SetId(5);
+  csys.SetName("Csys-1");
+  t.Assembly().FeatureList().Add(csys);
+  rgnC_Region wires("Wires", {"Assembly"});
+  rgnC_GeomComponent wire;
+  wire.kind = rgnC_GeomComponent::kEdge;
+  for (int end = 0; end < 2; ++end) {
+    wire.ends[end].resolved = true;
+    wire.ends[end].instanceId = 1;
+    wire.ends[end].label = end + 1;
+  }
+  wires.SetKernelComponents({wire});
+  t.Assembly().AddSectionAssignment(ptoC_SectionAssignment(wires, "Conn"));
+  ptoC_ConnectorOrientation turned(wires);
+  turned.SetFirst(dtmC_DatumRef{{}, datum});
+  t.Assembly().AddConnectorOrientation(turned);
+  t.Model();
+}
+
+kefC_AssembledFastener AfOriFastener(const char* prefix) {
+  kefC_AssembledFastener fastener = AfPrepFastener();
+  fastener.templateModel = "AfOriTemplate";
+  fastener.prefix = prefix;
+  fastener.templateRegionNames = {"Seat"};
+  return fastener;
+}
+
+}  // namespace
+
+// Oriented connectors of two fasteners whose prefixes share the text before
+// their first "_": each fastener's orientations and distributions carry its
+// own prefix, the file holds one "_TM_Dist_Table", and every orientation a
+// section names and every distribution an orientation names is defined.
+TEST(aif_AsmbldFastenerBuilder, OrientedConnectorsOfTwoFasteners) {
+  AfOriTemplate();
+  const AfPrepContext c(AfOriFastener("AF_1"), [](hst_ModelBuilder& b, rgnC_Region&) {
+    b.AddFastener("AF-2", AfOriFastener("AF_2"));
+    kseC_ConnectorSection conn;
+    conn.SetTypes(0, 1, 0);
+    conn.SetConnectionTypeText("Cartesian");
+    b.AddSection("AF_1_Conn", conn);
+    b.AddSection("AF_2_Conn", conn);
+  });
+  EXPECT_EQ(c.Messages(), "");
+  const std::string assembly = aif_test::WrittenText(
+      [&](utl_Stream& s) { akw_WriteKeywords(s, c.builder->AssemblyDefinition()); });
+  const std::string model = aif_test::WrittenText(
+      [&](utl_Stream& s) { akw_WriteKeywords(s, c.builder->ModelDefinition()); });
+  // Each oriented connector's section names its own orientation, which names
+  // its own distribution; the first copy's axes (the datum system's) are the
+  // default and the second copy's, not turned, write no row.
+  EXPECT_EQ(assembly,
+            "** Connectors from assembled fastener: AF-1\n"
+            "*Element, type=CONN3D2, elset=AF_1_Wires\n"
+            "1, AF_1_Bolt-1.1, AF_1_Bolt-1.2\n"
+            "2, AF_1_Bolt-1.13, AF_1_Bolt-1.14\n"
+            "*Orientation, definition=COORDINATES, name=AF_1_Orient-1-1\n"
+            "AF_1_OriDist-1-1\n"
+            "1, 0.\n"
+            "*Distribution, name=AF_1_OriDist-1-1, location=ELEMENT, table=_TM_Dist_Table\n"
+            " ,   0., 1., 0.,   0., 0., 1.\n"
+            "*Connector Section, elset=AF_1_Wires\n"
+            "Cartesian,\n"
+            "AF_1_Orient-1-1, \n"
+            "** Connectors from assembled fastener: AF-2\n"
+            "*Element, type=CONN3D2, elset=AF_2_Wires\n"
+            "3, AF_2_Bolt-1.1, AF_2_Bolt-1.2\n"
+            "4, AF_2_Bolt-1.13, AF_2_Bolt-1.14\n"
+            "*Orientation, definition=COORDINATES, name=AF_2_Orient-1-1\n"
+            "AF_2_OriDist-1-1\n"
+            "1, 0.\n"
+            "*Distribution, name=AF_2_OriDist-1-1, location=ELEMENT, table=_TM_Dist_Table\n"
+            " ,   0., 1., 0.,   0., 0., 1.\n"
+            "*Connector Section, elset=AF_2_Wires\n"
+            "Cartesian,\n"
+            "AF_2_Orient-1-1, \n");
+  // The one table both distributions name.
+  EXPECT_EQ(model, "*Distribution Table, name=_TM_Dist_Table\nCOORD3D, COORD3D\n");
+
+  // A template datum that is no datum coordinate system stops the write
+  // with the section and the datum named (global axes would turn the
+  // connector silently).
+  AfOriTemplate("Missing");
+  EXPECT_EQ(aif_test::MessageOf([] {
+              const AfPrepContext failed(AfOriFastener("AF_1"),
+                                         [](hst_ModelBuilder& b, rgnC_Region&) {
+                                           kseC_ConnectorSection conn;
+                                           conn.SetTypes(0, 1, 0);
+                                           b.AddSection("AF_1_Conn", conn);
+                                         });
+            }),
+            "The connector orientation of section AF_1_Conn names the datum Missing, which is "
+            "not a datum coordinate system of the model.");
 }
