@@ -79,14 +79,15 @@ aif_AssemblyElement::aif_AssemblyElement(const rgnC_Region& region, const cow_St
     : region_(region), elementSet_(elementSet), info_(&info) {}
 
 aif_AssemblyElement::aif_AssemblyElement(const rgnC_Region& region, const cow_String& elementSet,
-                                         int copies, const asoK_Assembly& templateAssembly,
+                                         const cow_String& keyPrefix, int copies,
+                                         const asoK_Assembly& templateAssembly,
                                          const cow_String& modelName, const KeyedLists& renumbering,
                                          const KeyedLists& copySteps, aif_ModelInfo& info,
                                          aif_InstanceLabelLists& labels, int& counter)
     : region_(region), elementSet_(elementSet), info_(&info), templateAssembly_(templateAssembly) {
   const rgnK_Region kernel(&templateAssembly, modelName, region);
   if (!kernel.IsValid(true)) return;
-  const cow_String prefix = aif_FastenerCopyLabels::NamePrefix(elementSet);
+  const cow_String& prefix = keyPrefix;
   const cow_List<rgnC_GeomComponent>& components = kernel.GeomComponents();
   lists_.count = static_cast<int>(components.Length());
   const bool partBased = info.IsPartBased();

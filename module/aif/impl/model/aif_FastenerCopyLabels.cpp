@@ -13,17 +13,6 @@ aif_FastenerCopyLabels::aif_FastenerCopyLabels(const KeyedLists& renumbering,
                                                const aif_ModelInfo& info)
     : renumbering_(renumbering), copySteps_(copySteps), info_(info) {}
 
-cow_String aif_FastenerCopyLabels::NamePrefix(const cow_String& elementSet) {
-  std::string_view name = elementSet.View();
-  while (!name.empty() && name.front() == '"')
-    name.remove_prefix(1);
-  while (!name.empty() && name.back() == '"')
-    name.remove_suffix(1);
-  const std::size_t underscore = name.find('_');
-  return underscore == std::string_view::npos ? cow_String()
-                                              : cow_String(name.substr(0, underscore + 1));
-}
-
 cow_String aif_FastenerCopyLabels::Key(const cow_String& prefix, const ftr_FeatureList& features,
                                        int id) {
   if (const asoF_PartInstance* instance =

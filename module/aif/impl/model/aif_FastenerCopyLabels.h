@@ -19,8 +19,8 @@ class ftr_FeatureList;
 
 class aif_FastenerCopyLabels {
  public:
-  // Per key (a fastener's name prefix and a template instance's name, or
-  // "ASSY"): a list of numbers.
+  // Per key (a fastener's name prefix, given by the caller, and a template
+  // instance's name, or "ASSY"): a list of numbers.
   using KeyedLists = cow_Map<cow_String, cow_List<int>>;
   // The key of nodes that belong to no template instance.
   static const cow_String kAssemblyKey;
@@ -31,9 +31,6 @@ class aif_FastenerCopyLabels {
   aif_FastenerCopyLabels(const KeyedLists& renumbering, const KeyedLists& copySteps,
                          const aif_ModelInfo& info);
 
-  // The element set name without enclosing double quotes, up to and
-  // including its first "_"; empty without one.
-  static cow_String NamePrefix(const cow_String& elementSet);
   // `prefix` + the name of the template instance `id`, or "ASSY" when `id`
   // names no part instance of `features`.
   static cow_String Key(const cow_String& prefix, const ftr_FeatureList& features, int id);

@@ -34,7 +34,7 @@ aif_PointElement::aif_PointElement(const NodeMap& nodes, int instanceId, bool as
 }
 
 aif_PointElement::aif_PointElement(const KeyedLists& renumbering, const KeyedLists& copySteps,
-                                   const cow_String& assemblyKey,
+                                   const cow_String& assemblyKey, const cow_String& keyPrefix,
                                    const ftr_FeatureList& templateFeatures, const NodeMap& nodes,
                                    bool assemblyNodes, cow_String elementType,
                                    cow_String elementSet, aif_ModelInfo& info, int copies,
@@ -47,7 +47,7 @@ aif_PointElement::aif_PointElement(const KeyedLists& renumbering, const KeyedLis
       info_(&info),
       runningLabel_(counter) {
   const bool partBased = info.IsPartBased();
-  const cow_String prefix = aif_FastenerCopyLabels::NamePrefix(elementSet_);
+  const cow_String& prefix = keyPrefix;
   const aif_FastenerCopyLabels copyLabels(renumbering, copySteps, info);
   for (const auto& [id, numbers] : nodes_) {
     const cow_String key =
