@@ -3667,7 +3667,42 @@ class Generator {
       description << "assembled fastener \"" << name << "\" prefix \"" << fastener.prefix.Str()
                   << "\" on \"" << on << "\" attached to \"" << fastener.surfaceNames[0].Str()
                   << "\"" << (fastener.Suppressed() ? " suppressed" : "") << "\n";
+      if (!steps_.empty() && r.Chance(0.3)) AddAssembledFastenerOutput(name);
     }
+  }
+
+  // A field or history output request on the assembled fastener `fastener`
+  // in one step: on the template assembly's set "Pins", or now and then on
+  // a set the template lacks (dropped by the writer).
+  void AddAssembledFastenerOutput(const std::string& fastener) {
+    Rng& r = assembledFastenerRng_;
+    const auto& step = steps_[static_cast<std::size_t>(
+        r.Uniform(0, static_cast<int>(steps_.size()) - 1))];
+    const cow_String suffix = r.Chance(0.8) ? "Pins" : "Nowhere";
+    const bool field = r.Chance(0.5);
+    std::string name = NameFrom(r, field ? "F-Assembled" : "H-Assembled");
+    std::replace(name.begin(), name.end(), '"', '\'');
+    if (field) {
+      korC_FieldOutputState state;
+      state.SetVariables({"U", "S"});
+      korC_FieldOutput request;
+      request.SetDomain(korC_ASSEMBLED_FASTENER);
+      request.SetFastenerName(cow_String(fastener));
+      request.SetFastenerSetSuffix(suffix);
+      request.SetState(cow_String(step.name), state);
+      builder.AddFieldOutput(cow_String(name), request);
+    } else {
+      korC_HistoryOutputState state;
+      state.SetVariables({"RF1"});
+      korC_HistoryOutput request;
+      request.SetDomain(korC_ASSEMBLED_FASTENER);
+      request.SetFastenerName(cow_String(fastener));
+      request.SetFastenerSetSuffix(suffix);
+      request.SetState(cow_String(step.name), state);
+      builder.AddHistoryOutput(cow_String(name), request);
+    }
+    description << "output \"" << name << "\" on assembled fastener \"" << fastener
+                << "\" set \"" << suffix.Str() << "\" in \"" << step.name << "\"\n";
   }
 
   void AddFasteners() {

@@ -20,6 +20,7 @@
 #include "OdbAttrEO/kcoC_Coupling.h"
 #include "OdbAttrEO/kcoC_Tie.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
+#include "OdbAttrEO/korC_Output.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "OdbAttrEO/kseC_BeamSection.h"
 #include "OdbAttrEO/kseC_ConnectorSection.h"
@@ -897,4 +898,91 @@ TEST(aif_AsmbldFastenerBuilder, OrientedConnectorsOfTwoFasteners) {
             }),
             "The connector orientation of section AF_1_Conn names the datum Missing, which is "
             "not a datum coordinate system of the model.");
+}
+
+// Output requests on an assembled fastener name the set its copies define
+// for the template assembly's set they give: prefix, "_" and the set's name,
+// node output and element output as the template set holds nodes and
+// elements. A request on a template set that does not exist, or on a
+// suppressed fastener, is dropped; one on a fastener that cannot be placed
+// writes no line naming the set (it would name a set never written).
+TEST(aif_AsmbldFastenerBuilder, OutputRequestsNameTheSetsTheCopiesDefine) {
+  enum { kPlaced, kSuppressed, kUnplaced };
+  const auto requests = [](int variant) {
+    return [variant](hst_ModelBuilder& b) {
+      b.AddStep("Step-1", kprC_StaticStep());
+      korC_FieldOutputState fieldState;
+      fieldState.SetVariables({"U", "S"});
+      korC_FieldOutput field;
+      field.SetDomain(korC_ASSEMBLED_FASTENER);
+      field.SetFastenerName("Bolts");
+      field.SetFastenerSetSuffix("Pins");
+      field.SetState("Step-1", fieldState);
+      b.AddFieldOutput("F-Pins", field);
+      field.SetFastenerSetSuffix("Nowhere");
+      b.AddFieldOutput("F-Nowhere", field);
+      korC_HistoryOutputState historyState;
+      historyState.SetVariables({"RF1"});
+      korC_HistoryOutput history;
+      history.SetDomain(korC_ASSEMBLED_FASTENER);
+      history.SetFastenerName("Bolts");
+      history.SetFastenerSetSuffix("Pins");
+      history.SetState("Step-1", historyState);
+      b.AddHistoryOutput("H-Pins", history);
+      if (variant != kPlaced) {
+        const kern_Object& held = b.Assembly().ConstGetEngineeringFeatures();
+        const auto& features = static_cast<const kefC_EngineeringFeatures&>(held);
+        kefC_AssembledFastener off =
+            static_cast<const kefC_AssembledFastener&>(features.Fasteners().ConstGet("Bolts"));
+        if (variant == kSuppressed)
+          off.SetSuppressed(true);
+        else
+          off.surfaceNames = {"Bottom"};  // no such surface: not placed
+        b.AddFastener("Bolts", off);
+      }
+    };
+  };
+  for (bool flat : {false, true}) {
+    const std::string deck = AfDeck(flat, requests(kPlaced));
+    const std::size_t output = deck.find("** OUTPUT REQUESTS");
+    ASSERT_NE(output, std::string::npos) << deck;
+    EXPECT_EQ(deck.substr(output),
+              "** OUTPUT REQUESTS\n"
+              "** \n"
+              "** \n"
+              "** FIELD OUTPUT: F-Pins\n"
+              "** \n"
+              "*Output, field\n"
+              "*Node Output, nset=M8_Pins\n"
+              "U, \n"
+              "*Element Output, elset=M8_Pins, directions=YES\n"
+              "S, \n"
+              "** \n"
+              "** HISTORY OUTPUT: H-Pins\n"
+              "** \n"
+              "*Output, history\n"
+              "*Node Output, nset=M8_Pins\n"
+              "RF1, \n"
+              "*End Step\n")
+        << flat;
+    // Both sets the requests name are defined.
+    EXPECT_NE(deck.find("\n*Nset, nset=M8_Pins"), std::string::npos) << flat;
+    EXPECT_NE(deck.find("\n*Elset, elset=M8_Pins"), std::string::npos) << flat;
+
+    const std::string off = AfDeck(flat, requests(kSuppressed));
+    EXPECT_EQ(off.find("M8_Pins"), std::string::npos) << flat;
+    EXPECT_EQ(off.find("FIELD OUTPUT"), std::string::npos) << flat;
+    const std::string unplaced = AfDeck(flat, requests(kUnplaced));
+    EXPECT_EQ(unplaced.find("M8_Pins"), std::string::npos) << flat;
+    EXPECT_EQ(unplaced.substr(unplaced.find("** FIELD OUTPUT: F-Pins")),
+              "** FIELD OUTPUT: F-Pins\n"
+              "** \n"
+              "*Output, field\n"
+              "** \n"
+              "** HISTORY OUTPUT: H-Pins\n"
+              "** \n"
+              "*Output, history\n"
+              "*End Step\n")
+        << flat;
+  }
 }

@@ -194,6 +194,12 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   cow_String TemplateQualifiedName(const cow_String& name, const rgnC_Region& region,
                                    const char* separator) const;
 
+  // The name the file gives the copies of the template assembly's set
+  // `setName` for a fastener of prefix `prefix`: prefix + "_" + the set's
+  // name without enclosing quotes, every "." made "_", printable. Output
+  // requests on an assembled fastener name their set by it.
+  static cow_String AssemblySetName(const cow_String& prefix, const cow_String& setName);
+
   // The current fastener's state, for the steps and their tests.
   void SetPrefix(const cow_String& prefix) { prefix_ = prefix; }
   const cow_String& Prefix() const { return prefix_; }
