@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "AttributesGuiCommon/ajbC_CheckingMessages.h"
 #include "ModKerLow/ptoC_BeamOrientation.h"
@@ -984,5 +986,85 @@ TEST(aif_AsmbldFastenerBuilder, OutputRequestsNameTheSetsTheCopiesDefine) {
               "*Output, history\n"
               "*End Step\n")
         << flat;
+  }
+}
+
+namespace {
+
+// The labels each scope of `deck` defines twice: "*Node" and "*Element"
+// data lines, scoped by part and by instance (part-based: the assembly's
+// own lines apart), the whole file when flat. Each entry reads "scope kind label".
+std::vector<std::string> AfLabelsDefinedTwice(const std::string& deck) {
+  std::istringstream lines(deck);
+  std::map<std::string, int> seen;
+  std::vector<std::string> twice;
+  std::string scope = "file", kind;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("**", 0) == 0) continue;
+    if (line.rfind("*", 0) == 0) {
+      kind.clear();
+      if (line.rfind("*Part, name=", 0) == 0) scope = line.substr(12);
+      if (line == "*End Part") scope = "file";
+      if (line.rfind("*Assembly", 0) == 0) scope = "assembly";
+      if (line.rfind("*Instance, name=", 0) == 0) scope = line.substr(0, line.find(','));
+      if (line == "*End Instance") scope = "assembly";
+      if (line.rfind("*Node", 0) == 0 && line.rfind("*Node Output", 0) != 0) kind = "node";
+      if (line.rfind("*Element,", 0) == 0) kind = "element";
+      continue;
+    }
+    if (kind.empty()) continue;
+    std::string label = line.substr(0, line.find(','));
+    label.erase(0, label.find_first_not_of(' '));
+    if (++seen[scope + " " + kind + " " + label] == 2)
+      twice.push_back(scope + " " + kind + " " + label);
+  }
+  return twice;
+}
+
+}  // namespace
+
+// A model with its own assembly reference point and its own assembly
+// connector beside an assembled fastener: no label twice in a scope. Part-
+// based the fastener's assembly nodes and connectors count on from the
+// assembly's own; flat its elements count on from the model's last one.
+TEST(aif_AsmbldFastenerBuilder, NoLabelTwiceBesideTheModelsOwnAssemblyObjects) {
+  const auto own = [](hst_ModelBuilder& b) {
+    b.AddAssemblyNodes(nullptr, 1);
+    rgnC_Region wires("OwnWire", {"Assembly"});
+    rgnC_GeomComponent wire;
+    wire.kind = rgnC_GeomComponent::kEdge;
+    wire.nonMeshable = true;
+    wire.ends[0].resolved = true;
+    wire.ends[0].instanceId = 1;
+    wire.ends[0].label = 1;
+    wire.ends[1].resolved = true;
+    wire.ends[1].instanceId = 1000;
+    wire.ends[1].label = 1;
+    wire.ends[1].referenceDot = true;
+    wires.SetKernelComponents({wire});
+    b.Assembly().AddSectionAssignment(ptoC_SectionAssignment(wires, "M8_Conn"));
+  };
+  for (bool flat : {false, true}) {
+    const std::string deck = AfDeck(flat, own);
+    EXPECT_EQ(AfLabelsDefinedTwice(deck), std::vector<std::string>()) << deck;
+    // The model's own reference node and connector, then the fastener's
+    // assembly nodes, connectors and point masses.
+    const std::vector<const char*> blocks =
+        flat ? std::vector<const char*>{"*Element, type=C3D8\n2, 10, 11,",
+                                        "*Node\n      9,           0.,           0.,           0.\n"
+                                        "*Element, type=CONN3D2\n14, 1, 9\n",
+                                        "*Node\n     36,           0.,           0.,           1.\n"
+                                        "     37,           1.,           0.,           1.\n",
+                                        "elset=M8_Wires\n6, 10, 36\n7, 22, 37\n",
+                                        "elset=M8_Tip\n12, 36\n13, 37\n"}
+             : std::vector<const char*>{
+                   "*Node\n      1,           0.,           0.,           0.\n"
+                   "*Element, type=CONN3D2\n5, Plate-1.1, Assembly.1\n",
+                   "*Node\n      2,           0.,           0.,           1.\n"
+                   "      3,           1.,           0.,           1.\n",
+                   "elset=M8_Wires\n1, M8_Bolt-1.1, 2\n2, M8_Bolt-1.13, 3\n",
+                   "elset=M8_Tip\n3, 2\n4, 3\n"};
+    for (const char* block : blocks)
+      EXPECT_NE(deck.find(block), std::string::npos) << flat << "\n" << block << "\n" << deck;
   }
 }
