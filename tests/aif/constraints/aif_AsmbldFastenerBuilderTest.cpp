@@ -678,6 +678,8 @@ TEST(aif_AsmbldFastenerBuilder, GeneratedNamesHoldNoDot) {
 // keywords where they always go.
 TEST(aif_AsmbldFastenerBuilder, RestartJobFilesSetsAndSurfacesAsModelDefinitions) {
   hst_ModelBuilder b = AfDeckModel({});
+  b.AddStep("Step-1", kprC_StaticStep());
+  b.AddStep("Step-2", kprC_StaticStep());
   b.MutableModel().SetRestart("Previous", "Step-1", -2, false);
   const bas_NewModel model = b.Model();
   aif_Job job("Job-1", b.Job(ajbC_RESTART), model);
@@ -700,6 +702,17 @@ TEST(aif_AsmbldFastenerBuilder, RestartJobFilesSetsAndSurfacesAsModelDefinitions
   EXPECT_EQ(assembly.find("*Nset"), std::string::npos) << assembly;
   EXPECT_EQ(assembly.find("*Surface"), std::string::npos) << assembly;
   EXPECT_NE(assembly.find("*Tie, name=M8_Hold"), std::string::npos) << assembly;
+
+  // The builder is not one of the driver's restart definitions: the restart
+  // file holds none of the fastener's keywords (the restarted analysis has
+  // them), only the heading and the history after the restart step.
+  const aif_test::TempDeck deck("af-restart");
+  aif_Builder driver(info);
+  ASSERT_TRUE(driver.WriteInputFile(deck.Path(), false, true));
+  const std::string text = aif_test::ReadFile(deck.Path());
+  EXPECT_EQ(text.find("M8_"), std::string::npos) << text;
+  EXPECT_EQ(text.find("assembled fastener"), std::string::npos) << text;
+  EXPECT_NE(text.find("*Step, name=Step-2"), std::string::npos) << text;
 }
 
 // A beam template: the beam normals of the generated part once (every

@@ -115,6 +115,12 @@ cow_String aif_AsmbldFastenerBuilder::AssemblySetName(const cow_String& prefix,
       cow_String(NoDots(prefix) + "_" + NoDots(cow_String(AsmbldFastenerUnquoted(setName)))));
 }
 
+// In a restart job the sets (and the constraint surfaces) are filed as model
+// definitions under assembly-scope names, but this builder is not one of the
+// driver's restart definitions, so a restart file writes none of them: the
+// restarted analysis holds the fastener's copies, sets and surfaces already,
+// and the history written after the restart step names only what the model
+// defines. Writing them again would define the sets a second time.
 void aif_AsmbldFastenerBuilder::AddAssemblySetDefinition(const akw_Keyword& keyword) {
   if (Info().IsRestart())
     AddModelDefinition(keyword);
