@@ -10,8 +10,9 @@ const cow_String aif_FastenerCopyLabels::kAssemblyKey = "ASSY";
 
 aif_FastenerCopyLabels::aif_FastenerCopyLabels(const KeyedLists& renumbering,
                                                const KeyedLists& copySteps,
+                                               const KeyedLists& consecutive,
                                                const aif_ModelInfo& info)
-    : renumbering_(renumbering), copySteps_(copySteps), info_(info) {}
+    : renumbering_(renumbering), copySteps_(copySteps), consecutive_(consecutive), info_(info) {}
 
 cow_String aif_FastenerCopyLabels::Key(const cow_String& prefix, const ftr_FeatureList& features,
                                        int id) {
@@ -47,4 +48,10 @@ int aif_FastenerCopyLabels::Step(const cow_String& key, int id) const {
   if (!steps || steps->IsEmpty()) return 0;
   if (steps->Length() > 1 && (*steps)[1] > 0) return (*steps)[1];
   return (*steps)[0];
+}
+
+int aif_FastenerCopyLabels::StepOf(const cow_String& key, int id, int label) const {
+  if (const cow_List<int>* labels = consecutive_.Find(key); labels && labels->IsMember(label))
+    return 1;
+  return Step(key, id);
 }

@@ -28,8 +28,11 @@ class aif_FastenerCopyLabels {
   // `renumbering`: per key a flat list of pairs (template label, label in
   // the first copy). `copySteps`: per key at least two numbers, the second
   // (when positive, else the first) the label step between copies.
+  // `consecutive`: per key the template labels whose copies are numbered one
+  // apart (reference points: each point's copies take consecutive labels,
+  // whatever the key's step).
   aif_FastenerCopyLabels(const KeyedLists& renumbering, const KeyedLists& copySteps,
-                         const aif_ModelInfo& info);
+                         const KeyedLists& consecutive, const aif_ModelInfo& info);
 
   // `prefix` + the name of the template instance `id`, or "ASSY" when `id`
   // names no part instance of `features`.
@@ -45,12 +48,16 @@ class aif_FastenerCopyLabels {
   // is at least 1, else 1; for another key its copy-step list's second
   // number when positive, else its first (0 for a key without a list).
   int Step(const cow_String& key, int id) const;
+  // The step between the copies of template node `label` under `key`: 1 for
+  // a label listed as consecutive, else Step(key, id).
+  int StepOf(const cow_String& key, int id, int label) const;
 
  private:
   const std::unordered_map<int, int>& Table(const cow_String& key) const;
 
   const KeyedLists& renumbering_;
   const KeyedLists& copySteps_;
+  const KeyedLists& consecutive_;
   const aif_ModelInfo& info_;
   mutable std::unordered_map<std::string, std::unordered_map<int, int>> tables_;
 };
