@@ -3571,7 +3571,9 @@ class Generator {
   // Assembled fasteners: a template model registered in the model database
   // (removed after the write) with a bolt instance (mesh, reference point,
   // set, point mass), a washer carrying the template region, the template
-  // assembly's reference point, set and point mass, a tie and a coupling;
+  // assembly's reference point, set and point mass, a tie and a coupling,
+  // now and then a connector (oriented or not) with a model section per
+  // prefix;
   // placed on the nodes of a small written node set and attached to a
   // written assembly surface of plain name. Two fasteners of one prefix now
   // and then: the second is refused with a message, never written twice.
@@ -3646,6 +3648,8 @@ class Generator {
     grip.SetDofs({true, true, true, true, true, true});
     grip.SetAdjust(r.Chance(0.5));
     t.AddConstraint("Grip", grip);
+    const bool connector = r.Chance(0.5);
+    if (connector) AddAssembledFastenerConnector(t);
     t.Model();
     partnerModels.push_back(templateName);
 
@@ -3662,12 +3666,82 @@ class Generator {
       fastener.templateRegionNames = {"Seat"};
       fastener.orientationMethod = 2;
       fastener.SetSuppressed(r.Chance(0.1));
+      if (connector) {
+        // The model's connector section of the template's wire, by prefix.
+        kseC_ConnectorSection conn;
+        conn.SetTypes(0, 1, 0);
+        conn.SetConnectionTypeText("Cartesian");
+        builder.AddSection(fastener.prefix + "_Conn", conn);
+      }
       const std::string name = NameFrom(r, "Assembled");
       builder.AddFastener(name, fastener);
       description << "assembled fastener \"" << name << "\" prefix \"" << fastener.prefix.Str()
                   << "\" on \"" << on << "\" attached to \"" << fastener.surfaceNames[0].Str()
                   << "\"" << (fastener.Suppressed() ? " suppressed" : "") << "\n";
+      if (!steps_.empty() && r.Chance(0.3)) AddAssembledFastenerOutput(name);
     }
+  }
+
+  // The template's wire from the bolt's first node to the template
+  // assembly's reference point with the connector section "Conn", turned
+  // now and then by the template's datum system at one or both ends.
+  void AddAssembledFastenerConnector(hst_ModelBuilder& t) {
+    Rng& r = assembledFastenerRng_;
+    dtu_DatumCsys csys(dtu_DatumCsys::kRectangular, {}, {0, 1, 0}, {0, 0, 1}, {1, 0, 0});
+    csys.SetId(5);
+    csys.SetName("Csys-1");
+    t.Assembly().FeatureList().Add(csys);
+    rgnC_Region wires("Wires", {"Assembly"});
+    rgnC_GeomComponent wire;
+    wire.kind = rgnC_GeomComponent::kEdge;
+    wire.ends[0].resolved = true;
+    wire.ends[0].instanceId = 1;
+    wire.ends[0].label = 1;
+    wire.ends[1].resolved = true;
+    wire.ends[1].instanceId = 1000;
+    wire.ends[1].label = 1;
+    wires.SetKernelComponents({wire});
+    t.Assembly().AddSectionAssignment(ptoC_SectionAssignment(wires, "Conn"));
+    if (r.Chance(0.6)) {
+      ptoC_ConnectorOrientation turned(wires);
+      turned.SetFirst(dtmC_DatumRef{{}, "Csys-1"});
+      if (r.Chance(0.4)) turned.SetSecond(dtmC_DatumRef{{}, "Csys-1"});
+      t.Assembly().AddConnectorOrientation(turned);
+    }
+  }
+
+  // A field or history output request on the assembled fastener `fastener`
+  // in one step: on the template assembly's set "Pins", or now and then on
+  // a set the template lacks (dropped by the writer).
+  void AddAssembledFastenerOutput(const std::string& fastener) {
+    Rng& r = assembledFastenerRng_;
+    const auto& step = steps_[static_cast<std::size_t>(
+        r.Uniform(0, static_cast<int>(steps_.size()) - 1))];
+    const cow_String suffix = r.Chance(0.8) ? "Pins" : "Nowhere";
+    const bool field = r.Chance(0.5);
+    std::string name = NameFrom(r, field ? "F-Assembled" : "H-Assembled");
+    std::replace(name.begin(), name.end(), '"', '\'');
+    if (field) {
+      korC_FieldOutputState state;
+      state.SetVariables({"U", "S"});
+      korC_FieldOutput request;
+      request.SetDomain(korC_ASSEMBLED_FASTENER);
+      request.SetFastenerName(cow_String(fastener));
+      request.SetFastenerSetSuffix(suffix);
+      request.SetState(cow_String(step.name), state);
+      builder.AddFieldOutput(cow_String(name), request);
+    } else {
+      korC_HistoryOutputState state;
+      state.SetVariables({"RF1"});
+      korC_HistoryOutput request;
+      request.SetDomain(korC_ASSEMBLED_FASTENER);
+      request.SetFastenerName(cow_String(fastener));
+      request.SetFastenerSetSuffix(suffix);
+      request.SetState(cow_String(step.name), state);
+      builder.AddHistoryOutput(cow_String(name), request);
+    }
+    description << "output \"" << name << "\" on assembled fastener \"" << fastener
+                << "\" set \"" << suffix.Str() << "\" in \"" << step.name << "\"\n";
   }
 
   void AddFasteners() {

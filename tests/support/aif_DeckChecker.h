@@ -108,7 +108,8 @@
 // ties, couplings, adjusts, MASS and ROTARYI elements with their "*Mass" and
 // "*Rotary Inertia" element sets, and their sections are checked by the
 // rules above (every name in the generated instance's scope or the
-// assembly's).
+// assembly's); so are the nset= and elset= of output requests on an
+// assembled fastener, which must name a set its copies define.
 // References may precede definitions.
 #pragma once
 

@@ -6,11 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "AttributesGuiCommon/ajbC_CheckingMessages.h"
 #include "ModKerLow/ptoC_BeamOrientation.h"
+#include "ModKerLow/ptoC_ConnectorOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Set.h"
 #include "ModelDatabase/bas_Mdb.h"
@@ -19,6 +22,7 @@
 #include "OdbAttrEO/kcoC_Coupling.h"
 #include "OdbAttrEO/kcoC_Tie.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
+#include "OdbAttrEO/korC_Output.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "OdbAttrEO/kseC_BeamSection.h"
 #include "OdbAttrEO/kseC_ConnectorSection.h"
@@ -255,8 +259,9 @@ void AfDeckTemplate() {
   pins.SetKernelElementIndices(1, {1});
   t.AddAssemblyRegion("Pins", pins);
   // A wire from the bolt's first node to the assembly's reference point
-  // with a connector section; a second one with an orientation is reported
-  // and left out.
+  // with a connector section; a second assignment names an orientation the
+  // template lacks and holds no wire: it writes nothing and is not
+  // reported.
   rgnC_Region wires("Wires", {"Assembly"});
   rgnC_GeomComponent wire;
   wire.kind = rgnC_GeomComponent::kEdge;
@@ -603,11 +608,8 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "13, 36\n"
             "*Mass, elset=M8_Tip\n"
             "0.5, \n");
-  // The oriented connectors are reported, once in each of the two writes.
-  ASSERT_EQ(ajbC_CheckingMessages::Instance().Messages().Length(), 2u);
-  EXPECT_EQ(ajbC_CheckingMessages::Instance().Messages()[0].Str(),
-            "The oriented connectors \"Turned\" of the template of assembled fastener \"Bolts\" "
-            "are not written.");
+  // Neither write has anything to report.
+  EXPECT_TRUE(ajbC_CheckingMessages::Instance().Messages().IsEmpty());
 }
 
 // A second fastener of the same prefix and template, or a generated name the
@@ -624,8 +626,6 @@ TEST(aif_AsmbldFastenerBuilder, GeneratedNameTakenSkipsTheLaterFastener) {
   for (const atr_String& message : ajbC_CheckingMessages::Instance().Messages())
     messages += message.Str() + "\n";
   EXPECT_EQ(messages,
-            "The oriented connectors \"Turned\" of the template of assembled fastener \"Bolts\" "
-            "are not written.\n"
             "Assembled fastener \"Nuts\" would generate the part and instance \"M8_Bolt-1\", a "
             "name that the model or an earlier assembled fastener uses already. The assembled "
             "fastener is not written.\n");
@@ -678,6 +678,8 @@ TEST(aif_AsmbldFastenerBuilder, GeneratedNamesHoldNoDot) {
 // keywords where they always go.
 TEST(aif_AsmbldFastenerBuilder, RestartJobFilesSetsAndSurfacesAsModelDefinitions) {
   hst_ModelBuilder b = AfDeckModel({});
+  b.AddStep("Step-1", kprC_StaticStep());
+  b.AddStep("Step-2", kprC_StaticStep());
   b.MutableModel().SetRestart("Previous", "Step-1", -2, false);
   const bas_NewModel model = b.Model();
   aif_Job job("Job-1", b.Job(ajbC_RESTART), model);
@@ -700,6 +702,17 @@ TEST(aif_AsmbldFastenerBuilder, RestartJobFilesSetsAndSurfacesAsModelDefinitions
   EXPECT_EQ(assembly.find("*Nset"), std::string::npos) << assembly;
   EXPECT_EQ(assembly.find("*Surface"), std::string::npos) << assembly;
   EXPECT_NE(assembly.find("*Tie, name=M8_Hold"), std::string::npos) << assembly;
+
+  // The builder is not one of the driver's restart definitions: the restart
+  // file holds none of the fastener's keywords (the restarted analysis has
+  // them), only the heading and the history after the restart step.
+  const aif_test::TempDeck deck("af-restart");
+  aif_Builder driver(info);
+  ASSERT_TRUE(driver.WriteInputFile(deck.Path(), false, true));
+  const std::string text = aif_test::ReadFile(deck.Path());
+  EXPECT_EQ(text.find("M8_"), std::string::npos) << text;
+  EXPECT_EQ(text.find("assembled fastener"), std::string::npos) << text;
+  EXPECT_NE(text.find("*Step, name=Step-2"), std::string::npos) << text;
 }
 
 // A beam template: the beam normals of the generated part once (every
@@ -789,5 +802,282 @@ TEST(aif_AsmbldFastenerBuilder, ConnectorBehavioursOncePerFile) {
                                          "*Connector Elasticity, component=1\n");
     EXPECT_EQ(builder.ConnectorSections(),
               filedBefore ? cow_List<cow_String>() : cow_List<cow_String>({"M8_Conn"}));
+  }
+}
+
+namespace {
+
+// The template "AfOriTemplate": a bolt (two bricks) whose first and second
+// nodes a wire joins, its connector turned by the template's datum system
+// `datum` (the template's system is "Csys-1"); the washer carries the
+// template region "Seat".
+void AfOriTemplate(const char* datum = "Csys-1") {
+  hst_ModelBuilder t("AfOriTemplate");
+  t.AddPart("Bolt", hst_GridMesh(2, 1, 1));
+  t.AddInstance("Bolt-1", "Bolt");
+  t.AddPart("Washer", hst_GridMesh(1, 1, 1));
+  t.AddInstance("Washer-1", "Washer");
+  t.AddAssemblyRegion("Seat", rgnC_Region("Seat", {"Assembly", "Washer-1"}), true);
+  t.Assembly().SetPointSetLocation("Pos", gsl_Point(0, 0, 0));
+  dtu_DatumCsys csys(dtu_DatumCsys::kRectangular, {}, {0, 1, 0}, {0, 0, 1}, {1, 0, 0});
+  csys.SetId(5);
+  csys.SetName("Csys-1");
+  t.Assembly().FeatureList().Add(csys);
+  rgnC_Region wires("Wires", {"Assembly"});
+  rgnC_GeomComponent wire;
+  wire.kind = rgnC_GeomComponent::kEdge;
+  for (int end = 0; end < 2; ++end) {
+    wire.ends[end].resolved = true;
+    wire.ends[end].instanceId = 1;
+    wire.ends[end].label = end + 1;
+  }
+  wires.SetKernelComponents({wire});
+  t.Assembly().AddSectionAssignment(ptoC_SectionAssignment(wires, "Conn"));
+  ptoC_ConnectorOrientation turned(wires);
+  turned.SetFirst(dtmC_DatumRef{{}, datum});
+  t.Assembly().AddConnectorOrientation(turned);
+  t.Model();
+}
+
+kefC_AssembledFastener AfOriFastener(const char* prefix) {
+  kefC_AssembledFastener fastener = AfPrepFastener();
+  fastener.templateModel = "AfOriTemplate";
+  fastener.prefix = prefix;
+  fastener.templateRegionNames = {"Seat"};
+  return fastener;
+}
+
+}  // namespace
+
+// Oriented connectors of two fasteners whose prefixes share the text before
+// their first "_": each fastener's orientations and distributions carry its
+// own prefix, the file holds one "_TM_Dist_Table", and every orientation a
+// section names and every distribution an orientation names is defined.
+TEST(aif_AsmbldFastenerBuilder, OrientedConnectorsOfTwoFasteners) {
+  AfOriTemplate();
+  const AfPrepContext c(AfOriFastener("AF_1"), [](hst_ModelBuilder& b, rgnC_Region&) {
+    b.AddFastener("AF-2", AfOriFastener("AF_2"));
+    kseC_ConnectorSection conn;
+    conn.SetTypes(0, 1, 0);
+    conn.SetConnectionTypeText("Cartesian");
+    b.AddSection("AF_1_Conn", conn);
+    b.AddSection("AF_2_Conn", conn);
+  });
+  EXPECT_EQ(c.Messages(), "");
+  const std::string assembly = aif_test::WrittenText(
+      [&](utl_Stream& s) { akw_WriteKeywords(s, c.builder->AssemblyDefinition()); });
+  const std::string model = aif_test::WrittenText(
+      [&](utl_Stream& s) { akw_WriteKeywords(s, c.builder->ModelDefinition()); });
+  // Each oriented connector's section names its own orientation, which names
+  // its own distribution; the first copy's axes (the datum system's) are the
+  // default and the second copy's, not turned, write no row.
+  EXPECT_EQ(assembly,
+            "** Connectors from assembled fastener: AF-1\n"
+            "*Element, type=CONN3D2, elset=AF_1_Wires\n"
+            "1, AF_1_Bolt-1.1, AF_1_Bolt-1.2\n"
+            "2, AF_1_Bolt-1.13, AF_1_Bolt-1.14\n"
+            "*Orientation, definition=COORDINATES, name=AF_1_Orient-1-1\n"
+            "AF_1_OriDist-1-1\n"
+            "1, 0.\n"
+            "*Distribution, name=AF_1_OriDist-1-1, location=ELEMENT, table=_TM_Dist_Table\n"
+            " ,   0., 1., 0.,   0., 0., 1.\n"
+            "*Connector Section, elset=AF_1_Wires\n"
+            "Cartesian,\n"
+            "AF_1_Orient-1-1, \n"
+            "** Connectors from assembled fastener: AF-2\n"
+            "*Element, type=CONN3D2, elset=AF_2_Wires\n"
+            "3, AF_2_Bolt-1.1, AF_2_Bolt-1.2\n"
+            "4, AF_2_Bolt-1.13, AF_2_Bolt-1.14\n"
+            "*Orientation, definition=COORDINATES, name=AF_2_Orient-1-1\n"
+            "AF_2_OriDist-1-1\n"
+            "1, 0.\n"
+            "*Distribution, name=AF_2_OriDist-1-1, location=ELEMENT, table=_TM_Dist_Table\n"
+            " ,   0., 1., 0.,   0., 0., 1.\n"
+            "*Connector Section, elset=AF_2_Wires\n"
+            "Cartesian,\n"
+            "AF_2_Orient-1-1, \n");
+  // The one table both distributions name.
+  EXPECT_EQ(model, "*Distribution Table, name=_TM_Dist_Table\nCOORD3D, COORD3D\n");
+
+  // A template datum that is no datum coordinate system stops the write
+  // with the section and the datum named (global axes would turn the
+  // connector silently).
+  AfOriTemplate("Missing");
+  EXPECT_EQ(aif_test::MessageOf([] {
+              const AfPrepContext failed(AfOriFastener("AF_1"),
+                                         [](hst_ModelBuilder& b, rgnC_Region&) {
+                                           kseC_ConnectorSection conn;
+                                           conn.SetTypes(0, 1, 0);
+                                           b.AddSection("AF_1_Conn", conn);
+                                         });
+            }),
+            "The connector orientation of section AF_1_Conn names the datum Missing, which is "
+            "not a datum coordinate system of the model.");
+}
+
+// Output requests on an assembled fastener name the set its copies define
+// for the template assembly's set they give: prefix, "_" and the set's name,
+// node output and element output as the template set holds nodes and
+// elements. A request on a template set that does not exist, or on a
+// suppressed fastener, is dropped; one on a fastener that cannot be placed
+// writes no line naming the set (it would name a set never written).
+TEST(aif_AsmbldFastenerBuilder, OutputRequestsNameTheSetsTheCopiesDefine) {
+  enum { kPlaced, kSuppressed, kUnplaced };
+  const auto requests = [](int variant) {
+    return [variant](hst_ModelBuilder& b) {
+      b.AddStep("Step-1", kprC_StaticStep());
+      korC_FieldOutputState fieldState;
+      fieldState.SetVariables({"U", "S"});
+      korC_FieldOutput field;
+      field.SetDomain(korC_ASSEMBLED_FASTENER);
+      field.SetFastenerName("Bolts");
+      field.SetFastenerSetSuffix("Pins");
+      field.SetState("Step-1", fieldState);
+      b.AddFieldOutput("F-Pins", field);
+      field.SetFastenerSetSuffix("Nowhere");
+      b.AddFieldOutput("F-Nowhere", field);
+      korC_HistoryOutputState historyState;
+      historyState.SetVariables({"RF1"});
+      korC_HistoryOutput history;
+      history.SetDomain(korC_ASSEMBLED_FASTENER);
+      history.SetFastenerName("Bolts");
+      history.SetFastenerSetSuffix("Pins");
+      history.SetState("Step-1", historyState);
+      b.AddHistoryOutput("H-Pins", history);
+      if (variant != kPlaced) {
+        const kern_Object& held = b.Assembly().ConstGetEngineeringFeatures();
+        const auto& features = static_cast<const kefC_EngineeringFeatures&>(held);
+        kefC_AssembledFastener off =
+            static_cast<const kefC_AssembledFastener&>(features.Fasteners().ConstGet("Bolts"));
+        if (variant == kSuppressed)
+          off.SetSuppressed(true);
+        else
+          off.surfaceNames = {"Bottom"};  // no such surface: not placed
+        b.AddFastener("Bolts", off);
+      }
+    };
+  };
+  for (bool flat : {false, true}) {
+    const std::string deck = AfDeck(flat, requests(kPlaced));
+    const std::size_t output = deck.find("** OUTPUT REQUESTS");
+    ASSERT_NE(output, std::string::npos) << deck;
+    EXPECT_EQ(deck.substr(output),
+              "** OUTPUT REQUESTS\n"
+              "** \n"
+              "** \n"
+              "** FIELD OUTPUT: F-Pins\n"
+              "** \n"
+              "*Output, field\n"
+              "*Node Output, nset=M8_Pins\n"
+              "U, \n"
+              "*Element Output, elset=M8_Pins, directions=YES\n"
+              "S, \n"
+              "** \n"
+              "** HISTORY OUTPUT: H-Pins\n"
+              "** \n"
+              "*Output, history\n"
+              "*Node Output, nset=M8_Pins\n"
+              "RF1, \n"
+              "*End Step\n")
+        << flat;
+    // Both sets the requests name are defined.
+    EXPECT_NE(deck.find("\n*Nset, nset=M8_Pins"), std::string::npos) << flat;
+    EXPECT_NE(deck.find("\n*Elset, elset=M8_Pins"), std::string::npos) << flat;
+
+    const std::string off = AfDeck(flat, requests(kSuppressed));
+    EXPECT_EQ(off.find("M8_Pins"), std::string::npos) << flat;
+    EXPECT_EQ(off.find("FIELD OUTPUT"), std::string::npos) << flat;
+    const std::string unplaced = AfDeck(flat, requests(kUnplaced));
+    EXPECT_EQ(unplaced.find("M8_Pins"), std::string::npos) << flat;
+    EXPECT_EQ(unplaced.substr(unplaced.find("** FIELD OUTPUT: F-Pins")),
+              "** FIELD OUTPUT: F-Pins\n"
+              "** \n"
+              "*Output, field\n"
+              "** \n"
+              "** HISTORY OUTPUT: H-Pins\n"
+              "** \n"
+              "*Output, history\n"
+              "*End Step\n")
+        << flat;
+  }
+}
+
+namespace {
+
+// The labels each scope of `deck` defines twice: "*Node" and "*Element"
+// data lines, scoped by part and by instance (part-based: the assembly's
+// own lines apart), the whole file when flat. Each entry reads "scope kind label".
+std::vector<std::string> AfLabelsDefinedTwice(const std::string& deck) {
+  std::istringstream lines(deck);
+  std::map<std::string, int> seen;
+  std::vector<std::string> twice;
+  std::string scope = "file", kind;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("**", 0) == 0) continue;
+    if (line.rfind("*", 0) == 0) {
+      kind.clear();
+      if (line.rfind("*Part, name=", 0) == 0) scope = line.substr(12);
+      if (line == "*End Part") scope = "file";
+      if (line.rfind("*Assembly", 0) == 0) scope = "assembly";
+      if (line.rfind("*Instance, name=", 0) == 0) scope = line.substr(0, line.find(','));
+      if (line == "*End Instance") scope = "assembly";
+      if (line.rfind("*Node", 0) == 0 && line.rfind("*Node Output", 0) != 0) kind = "node";
+      if (line.rfind("*Element,", 0) == 0) kind = "element";
+      continue;
+    }
+    if (kind.empty()) continue;
+    std::string label = line.substr(0, line.find(','));
+    label.erase(0, label.find_first_not_of(' '));
+    if (++seen[scope + " " + kind + " " + label] == 2)
+      twice.push_back(scope + " " + kind + " " + label);
+  }
+  return twice;
+}
+
+}  // namespace
+
+// A model with its own assembly reference point and its own assembly
+// connector beside an assembled fastener: no label twice in a scope. Part-
+// based the fastener's assembly nodes and connectors count on from the
+// assembly's own; flat its elements count on from the model's last one.
+TEST(aif_AsmbldFastenerBuilder, NoLabelTwiceBesideTheModelsOwnAssemblyObjects) {
+  const auto own = [](hst_ModelBuilder& b) {
+    b.AddAssemblyNodes(nullptr, 1);
+    rgnC_Region wires("OwnWire", {"Assembly"});
+    rgnC_GeomComponent wire;
+    wire.kind = rgnC_GeomComponent::kEdge;
+    wire.nonMeshable = true;
+    wire.ends[0].resolved = true;
+    wire.ends[0].instanceId = 1;
+    wire.ends[0].label = 1;
+    wire.ends[1].resolved = true;
+    wire.ends[1].instanceId = 1000;
+    wire.ends[1].label = 1;
+    wire.ends[1].referenceDot = true;
+    wires.SetKernelComponents({wire});
+    b.Assembly().AddSectionAssignment(ptoC_SectionAssignment(wires, "M8_Conn"));
+  };
+  for (bool flat : {false, true}) {
+    const std::string deck = AfDeck(flat, own);
+    EXPECT_EQ(AfLabelsDefinedTwice(deck), std::vector<std::string>()) << deck;
+    // The model's own reference node and connector, then the fastener's
+    // assembly nodes, connectors and point masses.
+    const std::vector<const char*> blocks =
+        flat ? std::vector<const char*>{"*Element, type=C3D8\n2, 10, 11,",
+                                        "*Node\n      9,           0.,           0.,           0.\n"
+                                        "*Element, type=CONN3D2\n14, 1, 9\n",
+                                        "*Node\n     36,           0.,           0.,           1.\n"
+                                        "     37,           1.,           0.,           1.\n",
+                                        "elset=M8_Wires\n6, 10, 36\n7, 22, 37\n",
+                                        "elset=M8_Tip\n12, 36\n13, 37\n"}
+             : std::vector<const char*>{
+                   "*Node\n      1,           0.,           0.,           0.\n"
+                   "*Element, type=CONN3D2\n5, Plate-1.1, Assembly.1\n",
+                   "*Node\n      2,           0.,           0.,           1.\n"
+                   "      3,           1.,           0.,           1.\n",
+                   "elset=M8_Wires\n1, M8_Bolt-1.1, 2\n2, M8_Bolt-1.13, 3\n",
+                   "elset=M8_Tip\n3, 2\n4, 3\n"};
+    for (const char* block : blocks)
+      EXPECT_NE(deck.find(block), std::string::npos) << flat << "\n" << block << "\n" << deck;
   }
 }

@@ -87,6 +87,16 @@ TEST(aif_Coupling, ThreeFormsNameReferenceNodeAndSurface) {
                                      cow_String("Fast-1.Surf"))),
             CouplingLines({"*Coupling, constraint name=C, ref node set=Fast-1.\"Ref set\", "
                            "surface=Fast-1.Surf"}));
+  // Long names (an assembled fastener's prefix before each) carry the line
+  // on after an option: no line passes the 256 characters the solver reads.
+  const std::string stem(70, 'p');
+  const std::string longText = KeywordText(
+      aif_Coupling(cow_String(stem + "_Grip"), coupling, parts.Info(), cow_String(stem + "_Pins"),
+                   cow_String(stem + "_Surface-of-the-plate-with-a-long-name")));
+  EXPECT_EQ(longText,
+            CouplingLines(
+                {"*Coupling, constraint name=" + stem + "_Grip, ref node set=" + stem + "_Pins, ",
+                 "surface=" + stem + "_Surface-of-the-plate-with-a-long-name"}));
   // An empty set name falls through to the kernel regions.
   EXPECT_EQ(KeywordText(
                 aif_Coupling("C", coupling, parts.Info(), cow_String(), cow_String("Fast-1.Surf"))),

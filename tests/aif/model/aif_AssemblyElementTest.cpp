@@ -162,8 +162,8 @@ TEST(aif_AssemblyElement, ReadyListsRepeatTheTemplateWiresPerCopy) {
   aif_test::MeshContext partBased(b, false);
   aif_InstanceLabelLists lists;
   int counter = 7;
-  const aif_AssemblyElement element(region, "\"Fast_c\"", 2, templateAssembly, "Model-1",
-                                    renumbering, steps, *partBased.info, lists, counter);
+  const aif_AssemblyElement element(region, "\"Fast_c\"", "Fast_", 2, templateAssembly, "Model-1",
+                                    renumbering, steps, {}, *partBased.info, lists, counter);
   EXPECT_EQ(counter, 13);  // two copies of each of the three wires
   EXPECT_EQ(lists.count, 4);
   ASSERT_EQ(lists.firstLabels.Length(), 6u);
@@ -183,8 +183,8 @@ TEST(aif_AssemblyElement, ReadyListsRepeatTheTemplateWiresPerCopy) {
   aif_test::MeshContext flat(b, true);
   aif_InstanceLabelLists flatLists;
   int flatCounter = 0;
-  const aif_AssemblyElement flatElement(region, "Fast_c", 1, templateAssembly, "Model-1",
-                                        renumbering, steps, *flat.info, flatLists, flatCounter);
+  const aif_AssemblyElement flatElement(region, "Fast_c", "Fast_", 1, templateAssembly, "Model-1",
+                                        renumbering, steps, {}, *flat.info, flatLists, flatCounter);
   EXPECT_EQ(WrittenOnce(flatElement),
             "*Element, type=CONN3D2, elset=Fast_c\n9, 202\n10,  , 202\n11\n");
 
@@ -194,8 +194,8 @@ TEST(aif_AssemblyElement, ReadyListsRepeatTheTemplateWiresPerCopy) {
   aif_InstanceLabelLists untouched;
   untouched.count = 99;
   int same = 5;
-  const aif_AssemblyElement none(invalid, "Fast_c", 2, templateAssembly, "Model-1", renumbering,
-                                 steps, *partBased.info, untouched, same);
+  const aif_AssemblyElement none(invalid, "Fast_c", "Fast_", 2, templateAssembly, "Model-1",
+                                 renumbering, steps, {}, *partBased.info, untouched, same);
   EXPECT_EQ(same, 5);
   EXPECT_EQ(untouched.count, 99);
   EXPECT_EQ(WrittenOnce(none), "");

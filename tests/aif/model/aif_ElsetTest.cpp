@@ -71,14 +71,23 @@ TEST(aif_Elset, ConstructorsAndTheirRefusals) {
   EXPECT_EQ(KeywordText(aif_Elset(copies, "Fast_1", id1, 2, 10, 100, *flat.info)),
             "*Elset, elset=Fast_1\n 100, 102, 110, 112\n");
 
-  // A fastener template's assembly set: keyed by the name's prefix and the
+  // A fastener template's assembly set: keyed by the prefix given and the
   // instance name, from the start label, copies a mesh's element count apart.
   aif_Elset::LabelsByName starts;
   starts.Set("Fast_P-1", {-3});
   starts.Set("Fast_P-2", {});
   const aif_Elset assembly(*c.info->Assembly(), Set(1, {{id1, {0, 1}}, {id2, {0}}}), "\"Fast_x y\"",
-                           2, starts, *c.info);
+                           "Fast_", 2, starts, *c.info);
   EXPECT_EQ(KeywordText(assembly), "*Elset, elset=\"Fast_x y\", instance=Fast_P-1\n 1, 2, 5, 6\n");
+  // A prefix holding "_" ("Bolt_M8"): the members are keyed by it, not by
+  // the set name up to its first "_" ("Bolt_P-1", whose start would be read).
+  aif_Elset::LabelsByName boltStarts;
+  boltStarts.Set("Bolt_M8_P-1", {7});
+  boltStarts.Set("Bolt_P-1", {100});
+  const aif_Elset bolt(*c.info->Assembly(), Set(1, {{id1, {0, 1}}}), "Bolt_M8_Grip", "Bolt_M8_", 2,
+                       boltStarts, *c.info);
+  EXPECT_EQ(KeywordText(bolt),
+            "*Elset, elset=Bolt_M8_Grip, instance=Bolt_M8_P-1\n  7,  8, 11, 12\n");
 }
 
 TEST(aif_Elset, StringMembersInternalNamesWiresAndSubstructures) {

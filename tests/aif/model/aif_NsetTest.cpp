@@ -122,11 +122,27 @@ TEST(aif_Nset, FastenerTemplatesNeverWriteALabelBelowOne) {
   aif_Nset::PairsByKey keyed;
   keyed.Set("Fast_P-1", {{1, 50, 2}, {2, 60, 0}});
   keyed.Set("Fast_P-2", {{5, 500, 0}, {6, 600, 0}});
-  const aif_Nset copies(*c.info->Assembly(), Region({{m.first, {0, 1, 2}}}, {wire}), "Fast_s", {},
-                        2, 100, keyed, *c.info);
+  const aif_Nset copies(*c.info->Assembly(), Region({{m.first, {0, 1, 2}}}, {wire}), "Fast_s",
+                        "Fast_", {}, 2, 100, keyed, *c.info);
   EXPECT_EQ(KeywordText(copies),
             "*Nset, nset=Fast_s, instance=Fast_P-1\n  50,  51,  60, 160\n"
             "*Nset, nset=Fast_s, instance=Fast_P-2\n 500, 600\n");
+}
+
+// A fastener prefix holding "_" ("Bolt_M8"): the set's members are keyed by
+// the prefix given, not by the set name up to its first "_" (which would
+// read the pairs of "Bolt_P-1" and lose them); the first pair of a label
+// wins.
+TEST(aif_Nset, FastenerTemplateSetsKeyByTheGivenPrefix) {
+  Model m;
+  MeshContext c(m.b, false);
+  aif_Nset::PairsByKey keyed;
+  keyed.Set("Bolt_M8_P-1", {{1, 50, 0}, {2, 60, 0}, {1, 70, 0}});
+  keyed.Set("Bolt_P-1", {{1, 900, 0}, {2, 901, 0}});
+  const aif_Nset set(*c.info->Assembly(), Region({{m.first, {0, 1}}}), "Bolt_M8_Pins", "Bolt_M8_",
+                     {}, 2, 100, keyed, *c.info);
+  EXPECT_EQ(KeywordText(set),
+            "*Nset, nset=Bolt_M8_Pins, instance=Bolt_M8_P-1\n  50,  60, 150, 160\n");
 }
 
 TEST(aif_RawNset, OneLabelAndTheInternalOptionOnlyWhenAllowed) {

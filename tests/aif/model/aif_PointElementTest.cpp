@@ -88,8 +88,8 @@ TEST(aif_PointElement, ListFormRepeatsNodesPerCopyAndRefusesUnmappedNodes) {
   // Id 9 is no template instance and there is no "ASSY" list: skipped.
   const auto nodes = Nodes({{7, {3, 0}}, {8, {1}}, {9, {1}}});
   int counter = 40;
-  aif_PointElement mass(renumbering, steps, "", Template(), nodes, false, "MASS", "Fast_MASS",
-                        *partBased.info, 3, counter);
+  aif_PointElement mass(renumbering, steps, {}, "", "Fast_", Template(), nodes, false, "MASS",
+                        "Fast_MASS", *partBased.info, 3, counter);
   EXPECT_EQ(counter, 9);
   EXPECT_EQ(ListText(mass),
             "*Element, type=MASS, elset=Fast_MASS\n"
@@ -99,34 +99,68 @@ TEST(aif_PointElement, ListFormRepeatsNodesPerCopyAndRefusesUnmappedNodes) {
 
   // Assembly nodes in a part-based file count on from the caller's label.
   counter = 40;
-  aif_PointElement plain(Keyed({{"ASSY", {3, 7}}}), Keyed({}), "ASSY", Template(),
+  aif_PointElement plain(Keyed({{"ASSY", {3, 7}}}), Keyed({}), {}, "ASSY", "", Template(),
                          Nodes({{1000, {2}}}), true, "MASS", "Point", *partBased.info, 2, counter);
   EXPECT_EQ(counter, 2);
   EXPECT_EQ(ListText(plain), "*Element, type=MASS, elset=Point\n41, 7\n42, 8\n");
-  // A set name without "_": the keys are the instance names alone.
+  // An empty key prefix: the keys are the instance names alone.
   counter = 0;
-  aif_PointElement byName(Keyed({{"Inst-1", {1, 5}}}), Keyed({{"Inst-1", {1, 0}}}), "", Template(),
-                          Nodes({{7, {0}}}), false, "MASS", "Point", *partBased.info, 2, counter);
+  aif_PointElement byName(Keyed({{"Inst-1", {1, 5}}}), Keyed({{"Inst-1", {1, 0}}}), {}, "", "",
+                          Template(), Nodes({{7, {0}}}), false, "MASS", "Point", *partBased.info, 2,
+                          counter);
   EXPECT_EQ(ListText(byName), "*Element, type=MASS, elset=Point\n10, Inst-1.5\n11, Inst-1.6\n");
 
   // Flat: plain labels, element labels from the file's counter.
   Write flat(true);
   counter = 0;
-  aif_PointElement flatMass(renumbering, steps, "", Template(), Nodes({{7, {3}}}), false, "MASS",
-                            "Fast_M", *flat.info, 2, counter);
+  aif_PointElement flatMass(renumbering, steps, {}, "", "Fast_", Template(), Nodes({{7, {3}}}),
+                            false, "MASS", "Fast_M", *flat.info, 2, counter);
   EXPECT_EQ(ListText(flatMass), "*Element, type=MASS, elset=Fast_M\n3, 101\n4, 121\n");
 
   // A node without a usable renumbered label: no element may point at it.
   auto make = [&](const cow_List<int>& pairs) {
     int count = 0;
-    aif_PointElement(Keyed({{"F_Inst-1", pairs}}), Keyed({{"F_Inst-1", {2, 0}}}), "", Template(),
-                     Nodes({{7, {0, 5}}}), false, "MASS", "F_M", *flat.info, 2, count);
+    aif_PointElement(Keyed({{"F_Inst-1", pairs}}), Keyed({{"F_Inst-1", {2, 0}}}), {}, "", "F_",
+                     Template(), Nodes({{7, {0, 5}}}), false, "MASS", "F_M", *flat.info, 2, count);
   };
   for (const cow_List<int>& pairs : {cow_List<int>{1, 10}, cow_List<int>{1, 10, 6, 0}})
     EXPECT_EQ(aif_test::MessageOf([&] { make(pairs); }),
               "Node 6 of the fastener template instance F_Inst-1 has no renumbered label in the "
               "fastener copies.");
   EXPECT_NO_THROW(make({1, 10, 6, 12}));
+}
+
+// A fastener prefix holding "_" ("Bolt_M8"): the masses are keyed by the
+// prefix given; cut from the set name at its first "_" the key would be
+// "Bolt_Inst-1" and the masses skipped in silence.
+TEST(aif_PointElement, ListFormKeysByTheGivenPrefix) {
+  Write partBased(false);
+  int counter = 0;
+  const aif_PointElement bolt(Keyed({{"Bolt_M8_Inst-1", {1, 5}}, {"Bolt_Inst-1", {1, 90}}}),
+                              Keyed({{"Bolt_M8_Inst-1", {1, 0}}}), {}, "", "Bolt_M8_", Template(),
+                              Nodes({{7, {0}}}), false, "MASS", "Bolt_M8_Head", *partBased.info, 2,
+                              counter);
+  EXPECT_EQ(counter, 2);
+  EXPECT_EQ(ListText(bolt),
+            "*Element, type=MASS, elset=Bolt_M8_Head\n1, Bolt_M8_Inst-1.5\n2, Bolt_M8_Inst-1.6\n");
+}
+
+// An instance with a mesh and two reference points: the mesh node's copies
+// step by the mesh's node count, each reference point's copies take
+// consecutive labels (listed as consecutive), so its masses land on its own
+// copies rather than on the next reference point or a mesh node.
+TEST(aif_PointElement, ListFormNumbersReferencePointCopiesConsecutively) {
+  Write flat(true);  // its two blocks hold elements 1 and 2
+  int counter = 0;
+  // Mesh node 1 -> 101 (12 nodes a copy); reference points 13 -> 125 and
+  // 14 -> 127, each point's three copies one apart.
+  const aif_PointElement masses(Keyed({{"F_Inst-1", {1, 101, 13, 125, 14, 127}}}),
+                                Keyed({{"F_Inst-1", {1, 12}}}), Keyed({{"F_Inst-1", {13, 14}}}), "",
+                                "F_", Template(), Nodes({{7, {0, 12, 13}}}), false, "MASS", "F_M",
+                                *flat.info, 2, counter);
+  EXPECT_EQ(counter, 6);
+  EXPECT_EQ(ListText(masses),
+            "*Element, type=MASS, elset=F_M\n3, 101\n4, 113\n5, 125\n6, 126\n7, 127\n8, 128\n");
 }
 
 }  // namespace

@@ -187,12 +187,12 @@ TEST(aif_NewConnectorSection, AssembledFastenersFileEveryOrientationTheyName) {
   orientation.SetFirst(DatumRef({}, "Csys-1"));
   orientation.SetSecond(DatumRef({}, "Csys-2"));
 
-  // A behaviour name with "_": its prefix up to the "_" starts every name;
-  // both ends' orientations and distributions are filed.
+  // The name prefix given starts every name; both ends' orientations and
+  // distributions are filed.
   ConnectorTestBuilder builder(*context.Info());
   const aif_NewConnectorSection keyword("Fast_Conn", "Fast_Wires", &section, orientation,
                                         rotations, &templateAssembly, "Assembly", context.Info(),
-                                        labels, 3, builder);
+                                        labels, "Fast_", 3, 0, builder);
   EXPECT_EQ(KeywordText(keyword), Lines({"*Connector Section, elset=Fast_Wires",
                                          "Cartesian, Cardan", "Fast_Orient-1-3, Fast_Orient-2-3"}));
   EXPECT_EQ(
@@ -206,13 +206,14 @@ TEST(aif_NewConnectorSection, AssembledFastenersFileEveryOrientationTheyName) {
              "*Distribution, name=Fast_OriDist-2-3, location=ELEMENT, table=_TM_Dist_Table",
              " ,   1., 0., 0.,   0., 1., 0."}));
 
-  // Without "_" the whole name is the prefix; a first end without a datum
-  // takes the global axes, and no second end files nothing more.
+  // The prefix is the one given, not cut from the behaviour name; a first
+  // end without a datum takes the global axes, and no second end files
+  // nothing more.
   ConnectorTestBuilder second(*context.Info());
   orientation = WireOrientation();
   const aif_NewConnectorSection plain("Conn", "Wires", &section, orientation, rotations,
-                                      &templateAssembly, "Assembly", context.Info(), labels, 1,
-                                      second);
+                                      &templateAssembly, "Assembly", context.Info(), labels,
+                                      "Conn", 1, 0, second);
   EXPECT_EQ(KeywordText(plain),
             Lines({"*Connector Section, elset=Wires", "Cartesian, Cardan", "ConnOrient-1-1, "}));
   EXPECT_EQ(ListText(second.AssemblyDefinition()),
@@ -224,8 +225,8 @@ TEST(aif_NewConnectorSection, AssembledFastenersFileEveryOrientationTheyName) {
   // An empty resolving name only keeps the arguments.
   ConnectorTestBuilder untouched(*context.Info());
   const aif_NewConnectorSection unresolved("Conn", "Wires", &section, orientation, rotations,
-                                           &templateAssembly, "", context.Info(), labels, 1,
-                                           untouched);
+                                           &templateAssembly, "", context.Info(), labels,
+                                           "Conn", 1, 0, untouched);
   EXPECT_TRUE(untouched.AssemblyDefinition().IsEmpty());
 }
 
@@ -249,7 +250,7 @@ TEST(aif_NewConnectorSection, AssembledFastenerDatumThatDoesNotResolveStopsTheWr
     EXPECT_EQ(aif_test::MessageOf([&] {
                 aif_NewConnectorSection("Fast_Conn", "Fast_Wires", &section, orientation,
                                         rotations, &templateAssembly, "Assembly", context.Info(),
-                                        {}, 1, builder);
+                                        {}, "Fast_", 1, 0, builder);
               }),
               end == 0 ? "The connector orientation of section Fast_Conn names the datum Missing, "
                          "which is not a datum coordinate system of the model."
@@ -257,4 +258,24 @@ TEST(aif_NewConnectorSection, AssembledFastenerDatumThatDoesNotResolveStopsTheWr
                          "Inst-Missing, which is not a datum coordinate system of the model.");
     EXPECT_TRUE(builder.AssemblyDefinition().IsEmpty());
   }
+}
+
+// The builder gives the first connector element's label: the rows of the
+// distribution count on from it, whatever the model info numbered since.
+TEST(aif_NewConnectorSection, AssembledFastenerDistributionRowsFromTheFirstElement) {
+  ConnectorContext context;
+  asoK_Assembly templateAssembly("Assembly");
+  const kseC_ConnectorSection section = ConnectorOfType(0, 1, 0, "Cartesian");
+  // The second element turned a quarter about z: its axes differ.
+  const cow_List<gsl_Matrix> rotations = {
+      gsl_Matrix(), gsl_Matrix::AxisRotation({0, 0, 0}, {0, 0, 1}, M_PI / 2)};
+  ConnectorTestBuilder builder(*context.Info());
+  const aif_NewConnectorSection keyword("Conn", "Wires", &section, WireOrientation(), rotations,
+                                        &templateAssembly, "Assembly", context.Info(), {},
+                                        "AF_1_", 1, 7, builder);
+  EXPECT_EQ(ListText(builder.AssemblyDefinition()),
+            Lines({"*Orientation, definition=COORDINATES, name=AF_1_Orient-1-1",
+                   "AF_1_OriDist-1-1", "1, 0.",
+                   "*Distribution, name=AF_1_OriDist-1-1, location=ELEMENT, table=_TM_Dist_Table",
+                   " ,   1., 0., 0.,   0., 1., 0.", "8,   0., 1., 0.,   -1., 0., 0."}));
 }

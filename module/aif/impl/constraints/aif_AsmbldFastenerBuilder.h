@@ -141,8 +141,15 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   // The template assembly's wires with a connector section of the model
   // (prefix + section name), one CONN3D2 element per wire and placement
   // under the element set prefix + region name, each end the copied node;
-  // the connector section and, once per file, its behaviours. Connectors
-  // with an orientation are reported and left out. Always true.
+  // the connector section and, once per file, its behaviours. An oriented
+  // connector's section names the orientations "<prefix>Orient-1-<n>" (and
+  // "-2-" for a second system) of its n-th connector section, filed with
+  // their distributions (one row per element whose axes differ from the
+  // first's) before it; the first oriented connector of the write files the
+  // one "_TM_Dist_Table" as model definition, which `distributionFiled`
+  // records. Unturned connectors name no orientation. Always true; a datum
+  // of the template that is no datum coordinate system throws aif_Exception
+  // (the connector would turn silently otherwise).
   bool AddConnectors(bool& distributionFiled);
   // The names the constraints give a copied template region: its set as the
   // copies define it (part-based "P + instance.name", flat with "_"), and
@@ -186,6 +193,12 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   // instance (its second owner).
   cow_String TemplateQualifiedName(const cow_String& name, const rgnC_Region& region,
                                    const char* separator) const;
+
+  // The name the file gives the copies of the template assembly's set
+  // `setName` for a fastener of prefix `prefix`: prefix + "_" + the set's
+  // name without enclosing quotes, every "." made "_", printable. Output
+  // requests on an assembled fastener name their set by it.
+  static cow_String AssemblySetName(const cow_String& prefix, const cow_String& setName);
 
   // The current fastener's state, for the steps and their tests.
   void SetPrefix(const cow_String& prefix) { prefix_ = prefix; }

@@ -17,6 +17,7 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/core/aif_RawKeyword.h"
+#include "aif/impl/core/aif_SetNameRegistry.h"
 #include "aif/impl/model/aif_Elset.h"
 #include "aif/impl/model/aif_Mass.h"
 #include "aif/impl/model/aif_Nset.h"
@@ -80,8 +81,8 @@ bool aif_AsmbldFastenerBuilder::AddAssemblySetsAndRefPoints() {
           aif_Comment("Assy-level sets from assembled fastener: " + fastenerName_.Str()));
       first = false;
     }
-    const cow_String name =
-        aif_PrintableName(cow_String(prefix_.Str() + NoDots(AsmbldFastenerUnquoted(set->Name()))));
+    const cow_String name = aif_PrintableName(
+        cow_String(prefix_.Str() + NoDots(cow_String(AsmbldFastenerUnquoted(set->Name())))));
     cow_Map<cow_String, cow_List<int>> nodes, elements;
     cow_List<int> plainNodes, plainElements;
     CopiedAssemblyMembers(region, true, nodes, plainNodes);
@@ -93,6 +94,8 @@ bool aif_AsmbldFastenerBuilder::AddAssemblySetsAndRefPoints() {
       nset.SetNamedLabels(nodes);
       nset.SetPlainLabels(plainNodes);
       AddAssemblySetDefinition(nset);
+      // Output requests on the fastener look the set up when written.
+      aif_SetNameRegistry::Instance().AddNset(name, false);
     }
     if ((!elements.IsEmpty() || !plainElements.IsEmpty()) &&
         (mask & (rgnF_Set::kGeometrySet | rgnF_Set::kElementSet))) {
@@ -100,11 +103,24 @@ bool aif_AsmbldFastenerBuilder::AddAssemblySetsAndRefPoints() {
       elset.SetNamedLabels(elements);
       elset.SetPlainLabels(plainElements);
       AddAssemblySetDefinition(elset);
+      aif_SetNameRegistry::Instance().AddElset(name, false);
     }
   }
   return true;
 }
 
+cow_String aif_AsmbldFastenerBuilder::AssemblySetName(const cow_String& prefix,
+                                                      const cow_String& setName) {
+  return aif_PrintableName(
+      cow_String(NoDots(prefix) + "_" + NoDots(cow_String(AsmbldFastenerUnquoted(setName)))));
+}
+
+// In a restart job the sets (and the constraint surfaces) are filed as model
+// definitions under assembly-scope names, but this builder is not one of the
+// driver's restart definitions, so a restart file writes none of them: the
+// restarted analysis holds the fastener's copies, sets and surfaces already,
+// and the history written after the restart step names only what the model
+// defines. Writing them again would define the sets a second time.
 void aif_AsmbldFastenerBuilder::AddAssemblySetDefinition(const akw_Keyword& keyword) {
   if (Info().IsRestart())
     AddModelDefinition(keyword);

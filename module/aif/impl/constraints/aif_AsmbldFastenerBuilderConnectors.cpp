@@ -9,14 +9,22 @@
 #include "ModKerLow/asoF_PartInstance.h"
 #include "ModKerLow/ptoC_ConnectorOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
+#include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kseC_ConnectorSection.h"
+#include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/constraints/aif_AsmbldFastenerBuilder.h"
 #include "aif/impl/core/aif_Comment.h"
 #include "aif/impl/core/aif_Model.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/sections/aif_AddConnectorBehaviorKeywords.h"
+#include "aif/impl/sections/aif_DistributionTable.h"
 #include "aif/impl/sections/aif_NewConnectorSection.h"
+
+namespace {
+constexpr char kAsmbldConnectorsFile[] =
+    "module/aif/impl/constraints/aif_AsmbldFastenerBuilderConnectors.cpp";
+}  // namespace
 
 std::string aif_AsmbldFastenerBuilder::WireEnd(const rgnC_Dot& dot, int copy) const {
   if (!dot.resolved || dot.missing) return std::string();
@@ -44,10 +52,12 @@ std::string aif_AsmbldFastenerBuilder::WireEnd(const rgnC_Dot& dot, int copy) co
 }
 
 bool aif_AsmbldFastenerBuilder::AddConnectors(bool& distributionFiled) {
-  (void)distributionFiled;  // orientations are not copied (see below)
   const asoK_Assembly& assembly = *templateAssembly_;
   const mdl_MapString2ObjCow<kseC_Section>& sections = Info().ModelAdapter().Sections();
+  const asoK_AttributeUtils::Attributes& orientations = assembly.ConnectorOrientations();
+  const cow_Map<cow_String, int> byName = asoK_AttributeUtils::GetConnectorMap(orientations);
   bool first = true;
+  int counter = 1;  // names this fastener's connector orientations
   for (const cow_COW<kern_Object>& attribute : assembly.SectionAssignments()) {
     if (attribute->DynTypeId() != ptoC_SectionAssignment::TypeId()) continue;
     const auto& assignment = static_cast<const ptoC_SectionAssignment&>(*attribute);
@@ -57,21 +67,18 @@ bool aif_AsmbldFastenerBuilder::AddConnectors(bool& distributionFiled) {
     const kseC_Section& section = sections.ConstGet(sectionName);
     if (section.DynTypeId() != kseC_ConnectorSection::TypeId()) continue;
 
-    // A connector turned by an orientation would need its axes copied per
-    // placement, which is not done: such connectors are reported, not
-    // written with wrong axes.
+    // The orientation the assignment names, or else the one of its wires.
     ptoC_ConnectorOrientation orientation;
-    int index = -10;
-    const bool oriented = !assignment.OrientationName().IsEmpty() ||
-                          asoK_AttributeUtils::FindOrientation(
-                              assembly.ConnectorOrientations(), assignment.RegionRef(),
-                              templateModelName_, index, orientation);
-    if (oriented) {
-      ajbC_CheckingMessages::Instance().Messages().Append(atr_TranslateFormat(
-          "The oriented connectors \"%s\" of the template of assembled fastener \"%s\" are not "
-          "written.",
-          assignment.RegionRef().Name(), fastenerName_));
-      continue;
+    bool oriented = false;
+    if (assignment.OrientationName().IsEmpty()) {
+      int index = -10;
+      oriented = asoK_AttributeUtils::FindOrientation(orientations, assignment.RegionRef(),
+                                                      templateModelName_, index, orientation);
+    } else if (const int* index = byName.Find(assignment.OrientationName());
+               index && *index >= 0 && static_cast<std::size_t>(*index) < orientations.Length()) {
+      orientation = nex_canDynamicCastRef<const ptoC_ConnectorOrientation>(
+          *orientations[static_cast<std::size_t>(*index)], kAsmbldConnectorsFile, __LINE__);
+      oriented = true;
     }
 
     if (first) {
@@ -89,7 +96,9 @@ bool aif_AsmbldFastenerBuilder::AddConnectors(bool& distributionFiled) {
     if (count == 0) continue;
     const cow_String scope =
         Info().IsPartBased() ? Info().FeatureName(ftr_kAssemblyId) : cow_String();
-    int label = Info().ReserveElementLabels(scope, count) - count + 1;
+    const int firstLabel = Info().ReserveElementLabels(scope, count) - count + 1;
+    int label = firstLabel;
+    cow_List<gsl_Matrix> rotations;  // one per element, in label order
     std::string text = "*Element, type=CONN3D2, elset=" + elementSet.Str() + "\n";
     for (const rgnC_GeomComponent& wire : wires) {
       if (wire.kind != rgnC_GeomComponent::kEdge) continue;
@@ -101,11 +110,33 @@ bool aif_AsmbldFastenerBuilder::AddConnectors(bool& distributionFiled) {
         text += std::to_string(label++) + ", " + (end1.empty() ? " " : end1);
         if (!end2.empty()) text += ", " + end2;
         text += "\n";
+        rotations.Append(placements_[static_cast<std::size_t>(c)]);
       }
     }
     AddAssemblyDefinition(aif_RawKeyword(cow_String(text)));
-    AddAssemblyDefinition(aif_NewConnectorSection(sectionName, elementSet, &section,
-                                                  ptoC_ConnectorOrientation(), &Info(), false));
+    if (oriented) {
+      // The connector's axes turn with each placement: an "*Orientation" and
+      // a "*Distribution" per end, named prefix + "Orient-1-" + counter and so
+      // on (the fastener's prefix keeps two fasteners' names apart), over the
+      // one distribution table of the file.
+      if (!distributionFiled) {
+        akw_DiscreteField record;
+        record.field = "_TM_Dist";
+        record.ownerKind = akw_DiscreteField::kModel;
+        record.components = {"COORD3D", "COORD3D"};
+        AddModelDefinition(
+            aif_DistributionTable(kfdC_DiscreteField(), record, Info().IsPartBased()));
+        distributionFiled = true;
+      }
+      AddAssemblyDefinition(aif_NewConnectorSection(
+          sectionName, elementSet, &section, orientation, rotations, &assembly, templateModelName_,
+          &Info(), aif_InstanceLabelLists(), prefix_, counter, firstLabel, *this));
+    } else {
+      // Unturned connectors keep the global axes: no orientation line.
+      AddAssemblyDefinition(aif_NewConnectorSection(sectionName, elementSet, &section,
+                                                    ptoC_ConnectorOrientation(), &Info(), false));
+    }
+    ++counter;
     // A section's behaviour once per file, whichever fastener uses it first.
     if (!filedElsewhere_.count(sectionName.Str()) &&
         writtenBehaviors_.insert(sectionName.Str()).second)

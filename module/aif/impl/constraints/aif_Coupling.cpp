@@ -1,5 +1,6 @@
 #include "aif/impl/constraints/aif_Coupling.h"
 
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -10,6 +11,7 @@
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
 #include "aif/impl/core/aif_Exception.h"
+#include "aif/impl/core/aif_KeywordOption.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/core/aif_RegionName.h"
@@ -53,12 +55,12 @@ void aif_Coupling::Write(utl_Stream& stream) const {
   // regions the kernel no longer finds writes nothing. Each is printable
   // already.
   cow_String refNode, surface;
-  const char* refNodeOption = ", ref node=";
+  const char* refNodeOption = "ref node=";
   if (refNodeLabel_ != 0) {
     refNode = cow_String(std::to_string(refNodeLabel_));
     surface = akw_MorvexName(surfaceName_, false).Printable();
   } else if (!refNodeSetName_.IsEmpty()) {
-    refNodeOption = ", ref node set=";
+    refNodeOption = "ref node set=";
     refNode = aif_PrintableName(refNodeSetName_);
     surface = aif_PrintableName(surfaceName_);
   } else {
@@ -78,11 +80,16 @@ void aif_Coupling::Write(utl_Stream& stream) const {
     surface = aif_RegionName(coupling.SurfaceRegion(), info_).SetName(kCouplingAssemblyScope);
   }
 
-  stream << "*Coupling, constraint name=" << akw_MorvexName(name_, false) << refNodeOption
-         << refNode << ", surface=" << surface;
+  // Long names (generated ones of assembled fasteners run to twice a model
+  // name) carry the line on after an option rather than past the longest
+  // line the solver reads.
+  stream << "*Coupling, constraint name=" << akw_MorvexName(name_, false);
+  aif_Option(stream, std::strlen(refNodeOption) + refNode.Length()) << refNodeOption << refNode;
+  aif_Option(stream, std::strlen("surface=") + surface.Length()) << "surface=" << surface;
   if (coupling.InfluenceRadius() != kcoC_Coupling::kUnsetRadius)
-    stream << ", influence radius=" << coupling.InfluenceRadius();
+    aif_Option(stream) << "influence radius=" << coupling.InfluenceRadius();
   if (!coupling.Datum().IsNullRef())
-    stream << ", orientation=" << info_.DatumCsysName(coupling.Datum(), 0.0, cow_String());
+    aif_Option(stream) << "orientation="
+                       << info_.DatumCsysName(coupling.Datum(), 0.0, cow_String());
   stream << endl;
 }

@@ -157,7 +157,8 @@ constexpr aif_Builder::Component kWriteOrder[] = {
 
 // The components whose model definitions a restart job writes before its
 // history: amplitudes, filters, the sets and surfaces the restarted job lacks
-// and the element sets of the loads' faces.
+// and the element sets of the loads' faces. The assembled-fastener builder is
+// not among them: the restarted analysis holds its copies already.
 constexpr aif_Builder::Component kRestartDefinitions[] = {
     aif_Builder::kAmplitude,
     aif_Builder::kFilter,

@@ -64,3 +64,7 @@ bool aif_SetNameRegistry::AddSurface(const cow_String& name, bool warn) {
 bool aif_SetNameRegistry::IsElset(const cow_String& name) const {
   return elsets_.Contains(aif_UpperCaseName(name));
 }
+
+bool aif_SetNameRegistry::IsNset(const cow_String& name) const {
+  return nsets_.Contains(aif_UpperCaseName(name));
+}

@@ -22,8 +22,10 @@ class aif_SetNameRegistry {
   bool AddElset(const cow_String& name, bool warn);
   bool AddNset(const cow_String& name, bool warn);
   bool AddSurface(const cow_String& name, bool warn);
-  // Whether `name` is a registered element-set name, in any letter case.
+  // Whether `name` is a registered element-set (node-set) name, in any
+  // letter case.
   bool IsElset(const cow_String& name) const;
+  bool IsNset(const cow_String& name) const;
 
   // The internal face sets an element-based surface wrote: per face
   // identifier, the name its "*Elset" line carried (clash counter included),

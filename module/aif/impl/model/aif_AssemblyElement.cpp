@@ -79,19 +79,21 @@ aif_AssemblyElement::aif_AssemblyElement(const rgnC_Region& region, const cow_St
     : region_(region), elementSet_(elementSet), info_(&info) {}
 
 aif_AssemblyElement::aif_AssemblyElement(const rgnC_Region& region, const cow_String& elementSet,
-                                         int copies, const asoK_Assembly& templateAssembly,
+                                         const cow_String& keyPrefix, int copies,
+                                         const asoK_Assembly& templateAssembly,
                                          const cow_String& modelName, const KeyedLists& renumbering,
-                                         const KeyedLists& copySteps, aif_ModelInfo& info,
-                                         aif_InstanceLabelLists& labels, int& counter)
+                                         const KeyedLists& copySteps, const KeyedLists& consecutive,
+                                         aif_ModelInfo& info, aif_InstanceLabelLists& labels,
+                                         int& counter)
     : region_(region), elementSet_(elementSet), info_(&info), templateAssembly_(templateAssembly) {
   const rgnK_Region kernel(&templateAssembly, modelName, region);
   if (!kernel.IsValid(true)) return;
-  const cow_String prefix = aif_FastenerCopyLabels::NamePrefix(elementSet);
+  const cow_String& prefix = keyPrefix;
   const cow_List<rgnC_GeomComponent>& components = kernel.GeomComponents();
   lists_.count = static_cast<int>(components.Length());
   const bool partBased = info.IsPartBased();
   const ftr_FeatureList& features = templateAssembly.ConstGetFeatureList();
-  const aif_FastenerCopyLabels copyLabels(renumbering, copySteps, info);
+  const aif_FastenerCopyLabels copyLabels(renumbering, copySteps, consecutive, info);
 
   for (const rgnC_GeomComponent& component : components) {
     if (component.kind != rgnC_GeomComponent::kEdge || !component.nonMeshable) continue;
@@ -107,7 +109,7 @@ aif_AssemblyElement::aif_AssemblyElement(const rgnC_Region& region, const cow_St
       const cow_String key = aif_FastenerCopyLabels::Key(prefix, features, id);
       const int number = partBased ? dot.label : dot.label + 1;
       label[end] = copyLabels.FirstCopyLabel(key, number).value_or(-1);
-      step[end] = copyLabels.Step(key, id);
+      step[end] = copyLabels.StepOf(key, id, number);
       if (partBased && key != aif_FastenerCopyLabels::kAssemblyKey)
         name[end] = aif_QualifiedPrefix(key);
     }

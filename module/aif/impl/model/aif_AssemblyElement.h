@@ -28,17 +28,22 @@ class aif_AssemblyElement : public akw_Keyword {
 
   // Ready-list form. Resolves each end of every wire of the template's
   // `region` to its template node, and the node through its pair in
-  // `renumbering` (a flat file looks up the node number + 1) to its label in
-  // the first copy; copy c adds c times the key's step (aif_FastenerCopyLabels).
-  // An end without a dot, without a node or without a pair is -1 in every
-  // copy; once an end finds no node the ends after it are not resolved. Adds
-  // one element per wire and copy to `counter`; `labels` receives the lists
-  // (and the region's component count). An invalid region makes no lists and
-  // leaves `labels` and `counter` untouched.
-  aif_AssemblyElement(const rgnC_Region& region, const cow_String& elementSet, int copies,
+  // `renumbering` under `keyPrefix` (the fastener's name prefix, given) +
+  // its template instance's name, or "ASSY" (a flat file looks up the node
+  // number + 1), to its label in the first copy; copy c adds c times the
+  // key's step, or c for a label `consecutive` lists under the key
+  // (aif_FastenerCopyLabels). An end without a dot, without a node or
+  // without a pair is -1 in every copy; once an end finds no node the ends
+  // after it are not resolved. Adds one element per wire and copy to
+  // `counter`; `labels` receives the lists (and the region's component
+  // count). An invalid region makes no lists and leaves `labels` and
+  // `counter` untouched.
+  aif_AssemblyElement(const rgnC_Region& region, const cow_String& elementSet,
+                      const cow_String& keyPrefix, int copies,
                       const asoK_Assembly& templateAssembly, const cow_String& modelName,
                       const KeyedLists& renumbering, const KeyedLists& copySteps,
-                      aif_ModelInfo& info, aif_InstanceLabelLists& labels, int& counter);
+                      const KeyedLists& consecutive, aif_ModelInfo& info,
+                      aif_InstanceLabelLists& labels, int& counter);
   aif_AssemblyElement(const aif_AssemblyElement&) = default;
 
   akw_Keyword* Clone() const override { return new aif_AssemblyElement(*this); }

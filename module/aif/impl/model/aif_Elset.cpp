@@ -100,18 +100,14 @@ aif_Elset::aif_Elset(const rgnK_Region& region, const cow_String& name, int inst
 }
 
 aif_Elset::aif_Elset(const asoK_Assembly& templateModel, const rgnF_Set& set,
-                     const cow_String& name, int copies, const LabelsByName& startLabels,
-                     aif_ModelInfo& info)
+                     const cow_String& name, const cow_String& keyPrefix, int copies,
+                     const LabelsByName& startLabels, aif_ModelInfo& info)
     : name_(name), info_(&info), instanceOption_(true) {
   const rgnK_Region region(&templateModel, "Assembly", set.Region());
   LabelsById read;
   region.GetElementIds(read, nullptr, kElsetAssemblyId, false, true);
 
-  cow_String trimmed = name;
-  if (aif_IsQuotedName(trimmed)) trimmed = aif_UnquoteName(trimmed);
-  const std::size_t underscore = trimmed.Find('_');
-  const cow_String prefix =
-      underscore == cow_String::npos ? cow_String() : trimmed.Substr(0, underscore + 1);
+  const cow_String& prefix = keyPrefix;
 
   const ftr_FeatureList& features = templateModel.ConstGetFeatureList();
   for (const auto& [id, labels] : read) {

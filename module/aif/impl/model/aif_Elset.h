@@ -47,11 +47,13 @@ class aif_Elset : public akw_Keyword {
   aif_Elset(const rgnK_Region& region, const cow_String& name, int instanceId, int copies,
             int stride, int baseOffset, aif_ModelInfo& info);
   // `copies` copies of `set`, a set of a fastener template's assembly: the
-  // members of each template instance keyed by the set name's prefix (up to
-  // its first "_") + the instance name ("ASSY" for the assembly's own), from
-  // the start label recorded under that key in `startLabels`.
+  // members of each template instance keyed by `keyPrefix` (the fastener's
+  // name prefix, given: one holding "_" cannot be cut from the set name) +
+  // the instance name ("ASSY" for the assembly's own), from the start label
+  // recorded under that key in `startLabels`.
   aif_Elset(const asoK_Assembly& templateModel, const rgnF_Set& set, const cow_String& name,
-            int copies, const LabelsByName& startLabels, aif_ModelInfo& info);
+            const cow_String& keyPrefix, int copies, const LabelsByName& startLabels,
+            aif_ModelInfo& info);
 
   aif_Elset* Clone() const override { return new aif_Elset(*this); }
   // Records in the context's label table (a flat file) replace the labels of

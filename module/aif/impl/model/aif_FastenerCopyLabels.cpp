@@ -10,19 +10,9 @@ const cow_String aif_FastenerCopyLabels::kAssemblyKey = "ASSY";
 
 aif_FastenerCopyLabels::aif_FastenerCopyLabels(const KeyedLists& renumbering,
                                                const KeyedLists& copySteps,
+                                               const KeyedLists& consecutive,
                                                const aif_ModelInfo& info)
-    : renumbering_(renumbering), copySteps_(copySteps), info_(info) {}
-
-cow_String aif_FastenerCopyLabels::NamePrefix(const cow_String& elementSet) {
-  std::string_view name = elementSet.View();
-  while (!name.empty() && name.front() == '"')
-    name.remove_prefix(1);
-  while (!name.empty() && name.back() == '"')
-    name.remove_suffix(1);
-  const std::size_t underscore = name.find('_');
-  return underscore == std::string_view::npos ? cow_String()
-                                              : cow_String(name.substr(0, underscore + 1));
-}
+    : renumbering_(renumbering), copySteps_(copySteps), consecutive_(consecutive), info_(info) {}
 
 cow_String aif_FastenerCopyLabels::Key(const cow_String& prefix, const ftr_FeatureList& features,
                                        int id) {
@@ -58,4 +48,10 @@ int aif_FastenerCopyLabels::Step(const cow_String& key, int id) const {
   if (!steps || steps->IsEmpty()) return 0;
   if (steps->Length() > 1 && (*steps)[1] > 0) return (*steps)[1];
   return (*steps)[0];
+}
+
+int aif_FastenerCopyLabels::StepOf(const cow_String& key, int id, int label) const {
+  if (const cow_List<int>* labels = consecutive_.Find(key); labels && labels->IsMember(label))
+    return 1;
+  return Step(key, id);
 }

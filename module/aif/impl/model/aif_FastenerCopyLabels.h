@@ -19,8 +19,8 @@ class ftr_FeatureList;
 
 class aif_FastenerCopyLabels {
  public:
-  // Per key (a fastener's name prefix and a template instance's name, or
-  // "ASSY"): a list of numbers.
+  // Per key (a fastener's name prefix, given by the caller, and a template
+  // instance's name, or "ASSY"): a list of numbers.
   using KeyedLists = cow_Map<cow_String, cow_List<int>>;
   // The key of nodes that belong to no template instance.
   static const cow_String kAssemblyKey;
@@ -28,12 +28,12 @@ class aif_FastenerCopyLabels {
   // `renumbering`: per key a flat list of pairs (template label, label in
   // the first copy). `copySteps`: per key at least two numbers, the second
   // (when positive, else the first) the label step between copies.
+  // `consecutive`: per key the template labels whose copies are numbered one
+  // apart (reference points: each point's copies take consecutive labels,
+  // whatever the key's step).
   aif_FastenerCopyLabels(const KeyedLists& renumbering, const KeyedLists& copySteps,
-                         const aif_ModelInfo& info);
+                         const KeyedLists& consecutive, const aif_ModelInfo& info);
 
-  // The element set name without enclosing double quotes, up to and
-  // including its first "_"; empty without one.
-  static cow_String NamePrefix(const cow_String& elementSet);
   // `prefix` + the name of the template instance `id`, or "ASSY" when `id`
   // names no part instance of `features`.
   static cow_String Key(const cow_String& prefix, const ftr_FeatureList& features, int id);
@@ -48,12 +48,16 @@ class aif_FastenerCopyLabels {
   // is at least 1, else 1; for another key its copy-step list's second
   // number when positive, else its first (0 for a key without a list).
   int Step(const cow_String& key, int id) const;
+  // The step between the copies of template node `label` under `key`: 1 for
+  // a label listed as consecutive, else Step(key, id).
+  int StepOf(const cow_String& key, int id, int label) const;
 
  private:
   const std::unordered_map<int, int>& Table(const cow_String& key) const;
 
   const KeyedLists& renumbering_;
   const KeyedLists& copySteps_;
+  const KeyedLists& consecutive_;
   const aif_ModelInfo& info_;
   mutable std::unordered_map<std::string, std::unordered_map<int, int>> tables_;
 };

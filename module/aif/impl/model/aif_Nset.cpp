@@ -28,14 +28,6 @@ constexpr int kNsetAssemblyId = static_cast<int>(ftr_kAssemblyId);
       kNsetFile, line);
 }
 
-// The fastener key of a set: its name without enclosing quotes, up to and
-// including the first "_" (empty without one).
-cow_String KeyPrefix(const cow_String& name) {
-  const cow_String trimmed = aif_IsQuotedName(name) ? aif_UnquoteName(name) : name;
-  const std::size_t underscore = trimmed.Find('_');
-  return underscore == cow_String::npos ? cow_String() : trimmed.Substr(0, underscore + 1);
-}
-
 }  // namespace
 
 void aif_Nset::AddNode(int id, int label) {
@@ -129,27 +121,34 @@ aif_Nset::aif_Nset(const rgnK_Region& region, const cow_String& name, int instan
 }
 
 void aif_Nset::AddTemplateNode(const cow_String& key, int label, int copies, int stride,
-                               const PairsByKey& pairs) {
-  const cow_List<LabelPair>* list = pairs.Find(key);
-  if (!list) return;
-  for (const LabelPair& pair : *list) {
-    if (pair.oldLabel != label) continue;
-    if (pair.newLabel < 1) FailTemplateNode(name_, __LINE__);
-    cow_List<int>& out = namedLabels_.Modify(key);
-    for (int c = 0; c < copies; ++c)
-      out.Append(pair.newLabel + c * (pair.kind == 2 ? 1 : stride));
-    return;
+                               const PairsByKey& pairs, PairIndex& index) {
+  auto entry = index.find(key.Str());
+  if (entry == index.end()) {
+    const cow_List<LabelPair>* list = pairs.Find(key);
+    if (!list) return;
+    entry = index.emplace(key.Str(), std::unordered_map<int, LabelPair>()).first;
+    for (const LabelPair& pair : *list)
+      entry->second.emplace(pair.oldLabel, pair);  // the first pair of a label wins
   }
+  const auto found = entry->second.find(label);
+  if (found == entry->second.end()) return;
+  const LabelPair& pair = found->second;
+  if (pair.newLabel < 1) FailTemplateNode(name_, __LINE__);
+  cow_List<int>& out = namedLabels_.Modify(key);
+  for (int c = 0; c < copies; ++c)
+    out.Append(pair.newLabel + c * (pair.kind == 2 ? 1 : stride));
 }
 
 aif_Nset::aif_Nset(const asoK_Assembly& templateModel, const rgnC_Region& region,
-                   const cow_String& name, const cow_List<cow_String>& members, int copies,
-                   int stride, const PairsByKey& pairs, aif_ModelInfo& info)
+                   const cow_String& name, const cow_String& keyPrefix,
+                   const cow_List<cow_String>& members, int copies, int stride,
+                   const PairsByKey& pairs, aif_ModelInfo& info)
     : instanceOption_(true), name_(name), stringMembers_(members), info_(&info) {
   const rgnK_Region kernel(&templateModel, "Assembly", region);
   LabelsById read;
   kernel.GetNodeIds(read, kNsetAssemblyId, false, false, true);
-  const cow_String prefix = KeyPrefix(name);
+  const cow_String& prefix = keyPrefix;
+  PairIndex index;
   const ftr_FeatureList& features = templateModel.ConstGetFeatureList();
   auto keyOf = [&](int id) {
     const asoF_PartInstance* instance =
@@ -166,7 +165,7 @@ aif_Nset::aif_Nset(const asoK_Assembly& templateModel, const rgnC_Region& region
     for (int e : indices) {
       const int label =
           userLabels ? mesh->NodeData().GetUserNodeLabels()[static_cast<std::size_t>(e)] : e + 1;
-      AddTemplateNode(key, label, copies, stride, pairs);
+      AddTemplateNode(key, label, copies, stride, pairs, index);
     }
   }
   // The wires of the template: their end nodes, resolved through reference
@@ -175,7 +174,8 @@ aif_Nset::aif_Nset(const asoK_Assembly& templateModel, const rgnC_Region& region
     if (component.kind != rgnC_GeomComponent::kEdge || !component.nonMeshable) continue;
     for (const rgnC_Dot& dot : component.ends)
       if (dot.referenceDot && dot.resolved)
-        AddTemplateNode(keyOf(static_cast<int>(dot.instanceId)), dot.label, copies, stride, pairs);
+        AddTemplateNode(keyOf(static_cast<int>(dot.instanceId)), dot.label, copies, stride, pairs,
+                        index);
   }
 }
 

@@ -7,6 +7,9 @@
 // instance.
 #pragma once
 
+#include <string>
+#include <unordered_map>
+
 #include <unordered_set>
 
 #include "AFCInputFileWriter/akw_Keyword.h"
@@ -59,13 +62,16 @@ class aif_Nset : public akw_Keyword {
   aif_Nset(const rgnK_Region& region, const cow_String& name, int instanceId,
            const cow_List<LabelPair>& pairs, int copies, aif_ModelInfo& info);
   // `copies` copies of the nodes of `region` of a fastener template's
-  // assembly, and of the end nodes of its wires: each node keyed by the set
-  // name's prefix (up to its first "_") + its instance's name ("ASSY" for the
-  // assembly's own) and looked up in that key's pairs; a node without a pair
-  // adds nothing. Throws like the form above for a new label below 1.
+  // assembly, and of the end nodes of its wires: each node keyed by
+  // `keyPrefix` (the fastener's name prefix, given: a prefix holding "_"
+  // cannot be cut from the set name) + its instance's name ("ASSY" for the
+  // assembly's own) and looked up in that key's pairs (the first pair of a
+  // label wins; each key's pairs are indexed once, not scanned per label);
+  // a node without a pair adds nothing. Throws like the form above for a new
+  // label below 1.
   aif_Nset(const asoK_Assembly& templateModel, const rgnC_Region& region, const cow_String& name,
-           const cow_List<cow_String>& members, int copies, int stride, const PairsByKey& pairs,
-           aif_ModelInfo& info);
+           const cow_String& keyPrefix, const cow_List<cow_String>& members, int copies, int stride,
+           const PairsByKey& pairs, aif_ModelInfo& info);
 
   aif_Nset* Clone() const override { return new aif_Nset(*this); }
   // A name that cannot be written throws aif_Exception before anything is
@@ -94,8 +100,10 @@ class aif_Nset : public akw_Keyword {
   void AddAttachmentPoint(int vertex, int id);
   void AddAttachmentLine(int edge, int id);
   void AddNode(int id, int label);
+  // Per key, old label to its (first) pair.
+  using PairIndex = std::unordered_map<std::string, std::unordered_map<int, LabelPair>>;
   void AddTemplateNode(const cow_String& key, int label, int copies, int stride,
-                       const PairsByKey& pairs);
+                       const PairsByKey& pairs, PairIndex& index);
 
   bool instanceOption_ = false;
   cow_String name_;

@@ -34,7 +34,8 @@ aif_PointElement::aif_PointElement(const NodeMap& nodes, int instanceId, bool as
 }
 
 aif_PointElement::aif_PointElement(const KeyedLists& renumbering, const KeyedLists& copySteps,
-                                   const cow_String& assemblyKey,
+                                   const KeyedLists& consecutive, const cow_String& assemblyKey,
+                                   const cow_String& keyPrefix,
                                    const ftr_FeatureList& templateFeatures, const NodeMap& nodes,
                                    bool assemblyNodes, cow_String elementType,
                                    cow_String elementSet, aif_ModelInfo& info, int copies,
@@ -47,13 +48,12 @@ aif_PointElement::aif_PointElement(const KeyedLists& renumbering, const KeyedLis
       info_(&info),
       runningLabel_(counter) {
   const bool partBased = info.IsPartBased();
-  const cow_String prefix = aif_FastenerCopyLabels::NamePrefix(elementSet_);
-  const aif_FastenerCopyLabels copyLabels(renumbering, copySteps, info);
+  const cow_String& prefix = keyPrefix;
+  const aif_FastenerCopyLabels copyLabels(renumbering, copySteps, consecutive, info);
   for (const auto& [id, numbers] : nodes_) {
     const cow_String key =
         assemblyNodes_ ? assemblyKey : aif_FastenerCopyLabels::Key(prefix, templateFeatures, id);
     if (!copyLabels.Holds(key)) continue;
-    const int step = copyLabels.Step(key, id);
     const cow_String name = partBased && key != kAssemblyKey ? aif_QualifiedPrefix(key) : key;
     for (int n : numbers) {
       // A node without a label of its own in the copies would make elements
@@ -64,6 +64,7 @@ aif_PointElement::aif_PointElement(const KeyedLists& renumbering, const KeyedLis
             aif_Exception("Node " + std::to_string(n + 1) + " of the fastener template instance " +
                           key.Str() + " has no renumbered label in the fastener copies."),
             kPointElementFile, __LINE__);
+      const int step = copyLabels.StepOf(key, id, n + 1);
       for (int c = 0; c < copies; ++c) {
         labels_.firstNames.Append(name);
         labels_.firstLabels.Append(*first + c * step);

@@ -30,20 +30,24 @@ class aif_PointElement : public akw_Keyword {
                    cow_String elementSet, aif_ModelInfo& info);
 
   // List form. For each entry of `nodes` (template instance id to template
-  // node numbers n) the key is `assemblyKey` with `assemblyNodes`, else the
-  // element set's prefix (up to its first "_") and the template instance's
-  // name, else "ASSY"; entries whose key has no list in `renumbering` are
+  // node numbers n) the key is `assemblyKey` with `assemblyNodes`, else
+  // `keyPrefix` (the fastener's name prefix, given: one holding "_" cannot be
+  // cut from the element set name) and the template instance's name, else
+  // "ASSY"; entries whose key has no list in `renumbering` are
   // skipped. `renumbering` holds per key the pairs (template label, label in
   // the first copy) and n is renumbered through its pair for n + 1; copy c
   // adds c times the key's step (from `copySteps`: its second number when
-  // positive, else its first; for "ASSY" the assembly node offset). One
+  // positive, else its first; for "ASSY" the assembly node offset), or 1
+  // for a template label `consecutive` lists under the key (a reference
+  // point, whose copies are numbered one apart). One
   // element per node and copy, the copies of a node together. `counter`: on
   // entry the label the elements count on from (used when `assemblyNodes` in
   // a part-based file), on return the number of elements made.
   // Throws aif_Exception when a node has no pair, or its pair a label below 1:
   // its copies would reference nodes that do not exist.
   aif_PointElement(const KeyedLists& renumbering, const KeyedLists& copySteps,
-                   const cow_String& assemblyKey, const ftr_FeatureList& templateFeatures,
+                   const KeyedLists& consecutive, const cow_String& assemblyKey,
+                   const cow_String& keyPrefix, const ftr_FeatureList& templateFeatures,
                    const NodeMap& nodes, bool assemblyNodes, cow_String elementType,
                    cow_String elementSet, aif_ModelInfo& info, int copies, int& counter);
   aif_PointElement(const aif_PointElement&) = default;

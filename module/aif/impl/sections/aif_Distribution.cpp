@@ -237,8 +237,10 @@ void aif_Distribution::WriteOrientationForm(utl_Stream& stream) const {
   stream.OptionalLineBreak(std::strlen("table=_TM_Dist_Table")) << "table=_TM_Dist_Table";
   stream.LineBreak();
 
-  int label = static_cast<int>(info.ReserveElementLabels(cow_String(), 0) -
-                               static_cast<long long>(labels_.firstLabels.Length()));
+  int label = firstLabel_ > 0
+                  ? firstLabel_ - 1
+                  : static_cast<int>(info.ReserveElementLabels(cow_String(), 0) -
+                                     static_cast<long long>(labels_.firstLabels.Length()));
   const int walks = labels_.count > 1 ? labels_.count : 1;
   bool haveDefault = false;
   gsl_Vector defaultA, defaultB;

@@ -72,6 +72,12 @@ class aif_Distribution : public akw_Keyword {
     sharedCsys_ = std::move(csys);
   }
 
+  // Orientation form: the first element's label is `first` (the walk counts
+  // on from it) instead of the one derived from the model info's last
+  // element label, which is right only when the connector's elements are the
+  // last the file numbered.
+  void StartLabelsAt(int first) { firstLabel_ = first; }
+
   bool IsOrientationForm() const { return orientationForm_; }
   int Kept() const { return kept_; }
 
@@ -91,4 +97,5 @@ class aif_Distribution : public akw_Keyword {
   aif_InstanceLabelLists labels_;
   bool fixedAxes_ = false;
   int kept_ = 0;
+  int firstLabel_ = 0;
 };

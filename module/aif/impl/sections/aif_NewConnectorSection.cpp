@@ -92,7 +92,8 @@ aif_NewConnectorSection::aif_NewConnectorSection(
     cow_String behavior, cow_String elementSet, const kseC_Section* section,
     ptoC_ConnectorOrientation orientation, const cow_List<gsl_Matrix>& rotations,
     const ftr_PrimaryObject* object, const cow_String& resolvingName, akw_ModelInfo* info,
-    aif_InstanceLabelLists labels, int nameIndex, akw_BuilderComponent& builder)
+    aif_InstanceLabelLists labels, cow_String namePrefix, int nameIndex, int firstElement,
+    akw_BuilderComponent& builder)
     : behavior_(std::move(behavior)),
       elementSet_(std::move(elementSet)),
       section_(section),
@@ -100,6 +101,7 @@ aif_NewConnectorSection::aif_NewConnectorSection(
       info_(info),
       assembledFastener_(true),
       labels_(std::move(labels)),
+      namePrefix_(std::move(namePrefix)),
       nameIndex_(nameIndex) {
   if (resolvingName.IsEmpty()) return;
   const bool firstNull = orientation_.FirstDatum().IsNullRef();
@@ -117,6 +119,7 @@ aif_NewConnectorSection::aif_NewConnectorSection(
   aif_Distribution firstAxes(GeneratedName("OriDist-1-"), nullptr, rotations, labels_, firstNull, 1,
                              info_);
   firstAxes.ShareCsys(first);
+  if (firstElement > 0) firstAxes.StartLabelsAt(firstElement);
   akw_BuilderFiling::AddAssemblyDefinition(builder, firstAxes);
   if (second) {
     akw_BuilderFiling::AddAssemblyDefinition(
@@ -124,15 +127,13 @@ aif_NewConnectorSection::aif_NewConnectorSection(
     aif_Distribution secondAxes(GeneratedName("OriDist-2-"), nullptr, rotations, labels_, false, 2,
                                 info_);
     secondAxes.ShareCsys(second);
+    if (firstElement > 0) secondAxes.StartLabelsAt(firstElement);
     akw_BuilderFiling::AddAssemblyDefinition(builder, secondAxes);
   }
 }
 
 cow_String aif_NewConnectorSection::GeneratedName(const char* kind) const {
-  const std::size_t underscore = behavior_.Find('_');
-  const cow_String prefix =
-      underscore == cow_String::npos ? behavior_ : behavior_.Substr(0, underscore + 1);
-  return prefix + kind + cow_String(std::to_string(nameIndex_));
+  return namePrefix_ + kind + cow_String(std::to_string(nameIndex_));
 }
 
 void aif_NewConnectorSection::Write(utl_Stream& stream) const {

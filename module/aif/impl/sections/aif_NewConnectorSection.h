@@ -19,9 +19,11 @@
 //     or rotational type 6 (the value, not written when it is 1.); an empty
 //     line stands for a missing orientation line before it.
 //
-// Assembled fasteners. The generated names are the behaviour name up to and
-// including its first "_" (all of it without one), then "Orient-1-",
-// "Orient-2-", "OriDist-1-" or "OriDist-2-", then the name index. For each
+// Assembled fasteners. The generated names are the name prefix the builder
+// gives (its fastener's prefix: two fasteners never share one), then
+// "Orient-1-", "Orient-2-", "OriDist-1-" or "OriDist-2-", then the name
+// index. A prefix cut from the behaviour name would give fasteners "AF_1"
+// and "AF_2" the same names. For each
 // end whose datum reference is set (and for the first end always) an
 // "*Orientation" naming its distribution and the "*Distribution" of its axes
 // per connector element are filed in the builder's assembly definition, so
@@ -53,17 +55,20 @@ class aif_NewConnectorSection : public akw_Keyword {
   aif_NewConnectorSection(cow_String behavior, cow_String elementSet, const kseC_Section* section,
                           ptoC_ConnectorOrientation orientation, akw_ModelInfo* info,
                           bool discreteFastener);
-  // Assembled fasteners: `rotations` (one per connector of a copy) go to the
-  // distributions unchanged; the datums are resolved in `object` under
-  // `resolvingName`. With an empty `resolvingName` nothing is filed.
+  // Assembled fasteners: `rotations` (one per connector element, in label
+  // order) go to the distributions unchanged; the datums are resolved in
+  // `object` under `resolvingName`. The distributions' rows are labelled
+  // from `firstElement` (the first connector element's label; 0 derives it
+  // from the model info's last element label). With an empty
+  // `resolvingName` nothing is filed.
   // Throws aif_Exception when a datum reference does not resolve to a datum
   // coordinate system, having filed nothing.
   aif_NewConnectorSection(cow_String behavior, cow_String elementSet, const kseC_Section* section,
                           ptoC_ConnectorOrientation orientation,
                           const cow_List<gsl_Matrix>& rotations, const ftr_PrimaryObject* object,
                           const cow_String& resolvingName, akw_ModelInfo* info,
-                          aif_InstanceLabelLists labels, int nameIndex,
-                          akw_BuilderComponent& builder);
+                          aif_InstanceLabelLists labels, cow_String namePrefix, int nameIndex,
+                          int firstElement, akw_BuilderComponent& builder);
   aif_NewConnectorSection(const aif_NewConnectorSection&) = default;
 
   akw_Keyword* Clone() const override { return new aif_NewConnectorSection(*this); }
@@ -84,5 +89,6 @@ class aif_NewConnectorSection : public akw_Keyword {
   bool discreteFastener_ = false;
   bool assembledFastener_ = false;
   aif_InstanceLabelLists labels_;
+  cow_String namePrefix_;
   int nameIndex_ = 0;
 };

@@ -136,6 +136,10 @@ class aif_OutputRequestBuilder : public akw_BuilderComponent {
   cow_List<cow_String> pendingOutputSteps_;
   cow_List<akw_KeywordHandle> pendingBlocks_;
   cow_List<cow_String> pendingBlockSteps_;
+  // The type mask (rgnF_Set) of the template set behind each set name that
+  // a request on an assembled fastener names: whether the copies define it
+  // as a node set, an element set or both.
+  mutable cow_Map<cow_String, int> fastenerSetKinds_;
   // Bolt-load element sets already filed in this write.
   cow_List<cow_String> boltSets_;
   // The print settings in force, carried from step to step; empty until the

@@ -8,6 +8,7 @@
 #include "AttributesIntObj/asoK_Assembly.h"
 #include "BasShared/atr_String.h"
 #include "ModKerLow/asoF_PartInstance.h"
+#include "ModKerLow/rgnF_Set.h"
 #include "ModKerLow/rgnK_Region.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/korC_OdbRequestTable.h"
@@ -25,6 +26,7 @@
 #include "aif/impl/steps/aif_ContactOutput.h"
 #include "aif/impl/steps/aif_ElementOutput.h"
 #include "aif/impl/steps/aif_EnergyOutput.h"
+#include "aif/impl/steps/aif_FastenerSetOutput.h"
 #include "aif/impl/steps/aif_IncrementationOutput.h"
 #include "aif/impl/steps/aif_IntegratedOutput.h"
 #include "aif/impl/steps/aif_ModalOutput.h"
@@ -199,6 +201,10 @@ bool aif_OutputRequestBuilder::RecoveryHolds(const cow_String& entry, const char
 
 bool aif_OutputRequestBuilder::RegionHasNodes(const korC_OdbRequest& record) const {
   if (record.domain == korC_SUBSTRUCTURE) return RecoveryHolds(record.instanceName, "node");
+  if (record.domain == korC_ASSEMBLED_FASTENER) {
+    const int* kinds = fastenerSetKinds_.Find(record.fastenerSetName);
+    return kinds && (*kinds & (rgnF_Set::kGeometrySet | rgnF_Set::kNodeSet)) != 0;
+  }
   const aif_ModelInfo& info = Info();
   const rgnK_Region region(info.Assembly(), info.ModelName(), record.region);
   const int kind = record.region.Flags();
@@ -208,6 +214,10 @@ bool aif_OutputRequestBuilder::RegionHasNodes(const korC_OdbRequest& record) con
 
 bool aif_OutputRequestBuilder::RegionHasElements(const korC_OdbRequest& record) const {
   if (record.domain == korC_SUBSTRUCTURE) return RecoveryHolds(record.instanceName, "elem");
+  if (record.domain == korC_ASSEMBLED_FASTENER) {
+    const int* kinds = fastenerSetKinds_.Find(record.fastenerSetName);
+    return kinds && (*kinds & (rgnF_Set::kGeometrySet | rgnF_Set::kElementSet)) != 0;
+  }
   const aif_ModelInfo& info = Info();
   const rgnK_Region region(info.Assembly(), info.ModelName(), record.region);
   const int kind = record.region.Flags();
@@ -314,6 +324,14 @@ void aif_OutputRequestBuilder::AddBlockKeywords(
     pendingBlocks_.Append(akw_KeywordHandle(keyword));
     pendingBlockSteps_.Append(stepName);
   };
+  // A keyword naming the region: on an assembled fastener's set it is
+  // written only if the pre-pass (run after this builder) defines the set.
+  auto queueOn = [&](const akw_Keyword& keyword, bool nodes) {
+    if (record.domain == korC_ASSEMBLED_FASTENER)
+      queue(aif_FastenerSetOutput(keyword, record.fastenerSetName, nodes));
+    else
+      queue(keyword);
+  };
   const bool field = channel.IsField();
   const bool flow = kprC_IsFlow(procedure);
   const bool explicitSolver = kprC_IsExplicit(procedure);
@@ -333,7 +351,8 @@ void aif_OutputRequestBuilder::AddBlockKeywords(
     node = node && !(!field && flow) && record.domain != korC_LAYUP &&
            !(rebarOnly && record.domain == korC_SPRINGS) && !(wholeDefault && !sectionPoints) &&
            (boltActive || RegionHasNodes(record));
-    if (node) queue(aif_NodeOutput(channel, record, procedure, regionName, preselected, all, true));
+    if (node)
+      queueOn(aif_NodeOutput(channel, record, procedure, regionName, preselected, all, true), true);
 
     if (!(field && flow)) {
       if (wholeDefault && !sectionPoints) {
@@ -345,11 +364,14 @@ void aif_OutputRequestBuilder::AddBlockKeywords(
               aif_ElementOutput(channel, record, procedure, boltSetName, preselected, all, false));
       } else if (RegionHasElements(record) || whole) {
         if (!rebarOnly) {
-          queue(aif_ElementOutput(channel, record, procedure, regionName, preselected, all, false));
-          queue(aif_IntegratedOutput(record, procedure, preselected, all, regionName));
+          queueOn(
+              aif_ElementOutput(channel, record, procedure, regionName, preselected, all, false),
+              false);
+          queueOn(aif_IntegratedOutput(record, procedure, preselected, all, regionName), false);
         }
         if (record.rebarMode != 0)
-          queue(aif_ElementOutput(channel, record, procedure, regionName, preselected, all, true));
+          queueOn(aif_ElementOutput(channel, record, procedure, regionName, preselected, all, true),
+                  false);
       }
     }
 
@@ -359,7 +381,7 @@ void aif_OutputRequestBuilder::AddBlockKeywords(
       if (boltActive && !boltSetName.IsEmpty())
         queue(aif_EnergyOutput(record, procedure, boltSetName, preselected, all));
       else if (RegionHasElements(record))
-        queue(aif_EnergyOutput(record, procedure, regionName, preselected, all));
+        queueOn(aif_EnergyOutput(record, procedure, regionName, preselected, all), false);
     }
     if (!rebarOnly && !wholeDefault && explicitSolver)
       queue(aif_IncrementationOutput(record, procedure, preselected, all));
@@ -411,7 +433,7 @@ void aif_OutputRequestBuilder::AddBlockKeywords(
   if (!contactDomain && !rebarOnly && !wholeDefault && !explicitSolver && !flow &&
       record.domain != korC_BOLT_LOAD && record.domain != korC_FASTENER &&
       (RegionHasElements(record) || boltActive))
-    queue(aif_RadiationOutput(record, procedure, regionName, all));
+    queueOn(aif_RadiationOutput(record, procedure, regionName, all), false);
 }
 
 void aif_OutputRequestBuilder::WriteRequestChannel(const korC_OdbChannel& channel,

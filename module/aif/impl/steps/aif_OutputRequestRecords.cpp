@@ -4,8 +4,14 @@
 // comment name. Field channels also carry one record per remeshing rule of
 // the step. Requests that do not apply are dropped without a message.
 #include "AFCInputFileWriter/akw_Layup2SecPtMap.h"
+#include "AttributesIntObj/asoK_Assembly.h"
+#include "ModKerLow/rgnF_Utils.h"
+#include "ModelDatabase/bas_Mdb.h"
+#include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/korC_OdbRequestTable.h"
 #include "OdbAttrEO/kprC_Procedure.h"
+#include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/constraints/aif_AsmbldFastenerBuilder.h"
 #include "aif/impl/core/aif_Model.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
@@ -72,6 +78,46 @@ bool RecordsSetVariables(korC_OutputState& state, unsigned procedure, int channe
   }
 }
 
+constexpr char kOutputRecordsFile[] = "module/aif/impl/steps/aif_OutputRequestRecords.cpp";
+
+// A request on an assembled fastener (domain 13): `record` names the set
+// the assembled-fastener pre-pass writes for the template assembly's set
+// `request.FastenerSetSuffix()` (the fastener's prefix, "_" and the set's
+// name) and the fastener's template model; `kinds` receives that template
+// set's type mask. False drops the request: the fastener is suppressed, its
+// template model or that model's assembly is missing, or the template
+// assembly has no such set (the request would name a set never written). A
+// name that is no assembled fastener leaves the record as it is.
+bool RecordsAssembledFastener(const aif_ModelInfo& info, const korC_Output& request,
+                              korC_OdbRequest& record, int& kinds) {
+  kinds = 0;
+  const asoK_Assembly* assembly = info.Assembly();
+  if (!assembly || !assembly->EngineeringFeaturesReady()) return true;
+  const auto& features = nex_canDynamicCastRef<const kefC_EngineeringFeatures>(
+      assembly->ConstGetEngineeringFeatures(), kOutputRecordsFile, __LINE__);
+  if (!features.Fasteners().Contains(request.FastenerName())) return true;
+  const kefC_Fastener& fastener = features.Fasteners().ConstGet(request.FastenerName());
+  if (fastener.Suppressed()) return false;
+  if (fastener.DynTypeId() != kefC_AssembledFastener::TypeId()) return true;
+  const auto& assembled = static_cast<const kefC_AssembledFastener&>(fastener);
+  record.fastenerSetName =
+      aif_AsmbldFastenerBuilder::AssemblySetName(assembled.prefix, request.FastenerSetSuffix());
+  const bas_NewModel* model = bas_Basis::Instance().Fetch().ConstGetModel(assembled.templateModel);
+  if (!model) return false;
+  const auto& assemblies = nex_canDynamicCastRef<const mdl_IDRepository<asoK_Assembly>>(
+      model->ConstGetExtension(bas_NewModel::assyCmd), kOutputRecordsFile, __LINE__);
+  if (!assemblies.Contains("Assembly")) return false;
+  record.templateModelName = assembled.templateModel;
+  const ftr_FeatureList& templateFeatures = assemblies.ConstGet("Assembly").ConstGetFeatureList();
+  for (unsigned id : rgnF_Utils::GetRegionIds(templateFeatures, true, false)) {
+    const rgnF_Set* set = rgnF_Utils::GetRegion(templateFeatures, id);
+    if (set && aif_AsmbldFastenerBuilder::AssemblySetName(assembled.prefix, set->Name()) ==
+                   record.fastenerSetName)
+      kinds = set->typeMask;
+  }
+  return kinds != 0;
+}
+
 // Whether `request` is written in `stepName` at all.
 bool RecordsRequestApplies(const korC_Output& request, const cow_String& stepName) {
   return !request.Suppressed() && korC_Output::IsActive(request.Status(stepName)) &&
@@ -99,8 +145,12 @@ korC_OdbChannel aif_OutputRequestBuilder::CollectFieldRequests(const cow_String&
     if (!RecordsSetVariables(state, procedure, channel.Type(), simulation_, request.Domain(),
                              record))
       continue;
-    // Assembled fasteners (domain 13) name their fastener's sets; they are
-    // written as the request stands until the fastener sets are written.
+    // Assembled fasteners (domain 13) name the sets their copies define.
+    if (request.Domain() == korC_ASSEMBLED_FASTENER) {
+      int kinds = 0;
+      if (!RecordsAssembledFastener(Info(), request, record, kinds)) continue;
+      fastenerSetKinds_.Set(record.fastenerSetName, kinds);
+    }
     switch (request.Domain()) {
       case korC_LAYUP:
         AddLayupRequests(record, requestName, names, request, channel);
@@ -170,6 +220,11 @@ korC_OdbChannel aif_OutputRequestBuilder::CollectHistoryRequests(
       continue;
     // Assembled fasteners (domain 13): as for field output. A substructure
     // request is one record: its instance names the one substructure.
+    if (request.Domain() == korC_ASSEMBLED_FASTENER) {
+      int kinds = 0;
+      if (!RecordsAssembledFastener(Info(), request, record, kinds)) continue;
+      fastenerSetKinds_.Set(record.fastenerSetName, kinds);
+    }
     if (request.Domain() == korC_LAYUP)
       AddLayupRequests(record, requestName, names, request, channel);
     else
