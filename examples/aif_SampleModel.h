@@ -85,7 +85,14 @@ inline void aif_SampleClipTemplate() {
   t.AddInstance("Clip-1", "Clip");
   t.AddPart("Seat", hst_GridMesh(1, 1, 1));
   t.AddInstance("Seat-1", "Seat");
-  t.AddAssemblyRegion("Seat", rgnC_Region("Seat", {"Assembly", "Seat-1"}), true);
+  rgnC_Region seat("Seat", {"Assembly", "Seat-1"});
+  rgnC_GeomComponent seatFace;
+  seatFace.kind = rgnC_GeomComponent::kFace;
+  seat.SetKernelComponents({seatFace});
+  t.AddAssemblyRegion("Seat", seat, true);
+  rgnC_Region pos("Pos", {"Assembly"});
+  pos.SetKernelRefPoints({gsl_Point(0.025, 0.025, 0.0)});
+  t.AddAssemblyRegion("Pos", pos);
   t.Assembly().SetPointSetLocation("Pos", gsl_Point(0.025, 0.025, 0.0));
   kcoC_Tie hold;
   hold.SetRegions(rgnC_Region("Seat", {"Assembly", "Seat-1"}),
