@@ -80,6 +80,25 @@ TEST(chk_ReportTest, FullModelCheckFindings) {
                         "chk_"))
       << report;
 
+  // A rigid instance without reference point: the rigid surface check's
+  // error under its name, between the mesh check and the transforms check.
+  hst_ModelBuilder rigid("Model-1");
+  rigid.AddPart("Rigid", hst_GridMesh(1, 1, 1), ptoK_DISCRETE_RIGID);
+  rigid.AddInstance("R-1", "Rigid");
+  rigid.AddStep("Step-1", kprC_StaticStep());
+  chk_FullModelCheck rigidControl(rigid.Model(), "Model-1", rigid.Job(), "Job-1", false);
+  cmdC_WIP::Clear();
+  rigidControl.RunChecks();
+  report = chk_Report(rigidControl).Str();
+  EXPECT_EQ(0u, report.find("chk_MeshCheck\n"
+                            "chk_RigidSurfaceCheck\n"
+                            "  Error: The rigid part instance R-1 is missing a reference point.\n"
+                            "    \n"
+                            "    Either assign a reference point to the corresponding part,\n"
+                            "    or include the entire part instance in a rigid body constraint.\n"
+                            "chk_TransformsCheck\n"))
+      << report;
+
   // The control's own finding comes first.
   chk_CosimulationCheck cosimulation(ajbC_Coexecution("Missing-Master", {}));
   EXPECT_EQ(
