@@ -1,5 +1,5 @@
-// The transforms check on a flat model of two instances of the brick grid
-// of N^3 cells: a boundary condition in a local system on every node of
+// The transforms check on the check benchmarks' model (a flat model of two
+// instances of the brick grid of N^3 cells, chk_CheckBenchModel.h) with a boundary condition in a local system on every node of
 // Block-1 and a concentrated force without a system on the nodes of one
 // face of Block-1 (z = 0), so that the check walks every node, finds the
 // face's nodes shared by two systems and reports both attributes.
@@ -21,6 +21,7 @@
 #include "bench_HeapCounter.h"
 #include "bench_Support.h"
 #include "chk/impl/chk_TransformsCheck.h"
+#include "chk_CheckBenchModel.h"
 
 namespace {
 
@@ -31,13 +32,10 @@ const char* const kTransformsBenchError =
     "Following attributes are applied to overlapping, intersecting, or\nadjoining regions in "
     "differing coordinate systems:\nBC-1 (BC), Load-1 (Load)";
 
-// The brick grid model: two instances of one part (ids 1 and 2), flat.
+// The benchmarks' grid model (instances Block-1 and Block-2, ids 1 and 2)
+// with a step, the condition and the load.
 struct TransformsGrid {
-  explicit TransformsGrid(int cells) : builder("Grid") {
-    builder.AddPart("Block", hst_GridMesh(cells, cells, cells, 1.0 / cells));
-    builder.AddInstance("Block-1", "Block");
-    builder.AddInstance("Block-2", "Block");
-    builder.Assembly().SetRequiresFlatInputFile(true);
+  explicit TransformsGrid(int cells) : builder(chk_CheckBenchModel(cells)) {
     builder.AddStep("Step-1", kprC_StaticStep());
     const long long side = cells + 1;
     nodes = side * side * side;
@@ -74,7 +72,7 @@ struct TransformsGrid {
     const long long live = bench_StartHeapPeak();
     const auto start = std::chrono::steady_clock::now();
     {
-      chk_TransformsCheck check(model, "Grid");
+      chk_TransformsCheck check(model, "CheckGrid");
       check.Run();
       if (check.Errors().Length() != 1 || check.Errors()[0].Str() != kTransformsBenchError)
         m.error = "the check did not give the one expected error";
