@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <string>
 #include <vector>
 
@@ -63,9 +65,7 @@ hst_ModelBuilder AdaptivityModel(const AdaptivityModelRow& row) {
 }
 
 std::vector<std::string> AdaptivityErrors(const kut_Check& check) {
-  std::vector<std::string> texts;
-  for (const atr_String& text : check.Errors())
-    texts.push_back(text.Str());
+  std::vector<std::string> texts = chk_test::Texts(check.Errors());
   EXPECT_TRUE(check.Warnings().IsEmpty());
   return texts;
 }

@@ -2,6 +2,8 @@
 // from a small variant of one template and model that are in order.
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -188,9 +190,7 @@ std::vector<std::string> AfChkCheck(AfChkSetup& setup) {
   chk_EngineeringFeaturesCheck check(AfChkModels(setup), "AfCheckModel");
   check.Run();
   EXPECT_TRUE(check.Errors().IsEmpty());
-  std::vector<std::string> warnings;
-  for (const atr_String& text : check.Warnings())
-    warnings.push_back(text.Str());
+  std::vector<std::string> warnings = chk_test::Texts(check.Warnings());
   bas_Basis::Instance().Fetch().RemoveModel("AfCheckModel");
   bas_Basis::Instance().Fetch().RemoveModel("AfCheckTemplate");
   return warnings;

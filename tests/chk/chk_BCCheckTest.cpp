@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <string>
 #include <vector>
 
@@ -14,19 +16,12 @@
 
 namespace {
 
-struct BCCheckFindings {
-  std::vector<std::string> errors;
-  std::vector<std::string> warnings;
-};
+using BCCheckFindings = chk_test::Findings;
 
 BCCheckFindings BCCheckRun(const hst_ModelBuilder& b) {
   chk_BCCheck check(b.Model(), "BC-Model");
   check.Run();
-  BCCheckFindings findings;
-  for (const atr_String& text : check.Errors())
-    findings.errors.push_back(text.Str());
-  for (const atr_String& text : check.Warnings())
-    findings.warnings.push_back(text.Str());
+  BCCheckFindings findings = chk_test::FindingsOf(check);
   return findings;
 }
 
@@ -253,7 +248,8 @@ TEST(chk_BCCheckTest, StepOfTheWrongClass) {
   } catch (const nex_TextException& e) {
     text = e.Text().Str();
   }
-  EXPECT_TRUE(text.starts_with("Type test failed: the object is not a kprC_AnalysisStep (source "
-                               "file module/chk/impl/chk_BCCheck.cpp"))
+  EXPECT_TRUE(
+      text.starts_with("Type test failed: the object is not a kprC_AnalysisStep (source "
+                       "file module/chk/impl/chk_BCCheck.cpp"))
       << text;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -80,9 +82,7 @@ ptoC_MaterialOrientation MaterialOrientation(const char* region,
 std::vector<std::string> BeamErrors(const hst_ModelBuilder& b) {
   chk_BeamSectionsCheck check(b.Model(), "Beam-Model");
   check.Run();
-  std::vector<std::string> texts;
-  for (const atr_String& text : check.Errors())
-    texts.push_back(text.Str());
+  std::vector<std::string> texts = chk_test::Texts(check.Errors());
   EXPECT_TRUE(check.Warnings().IsEmpty());
   std::unique_ptr<chk_BeamSectionsCheck> clone(check.Clone());
   EXPECT_EQ(check.Errors().Length(), clone->Errors().Length());

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <memory>
 #include <new>
 #include <string>
@@ -126,12 +128,7 @@ TEST(chk_CheckControlTest, FullTaskCheckRegistersTheTaskChecks) {
 TEST(chk_CheckControlTest, CosimulationNeedsItsModelsInTheDatabase) {
   hst_ModelBuilder("Cosim-Master").Model();
   hst_ModelBuilder("Cosim-Slave").Model();
-  auto errorsOf = [](const kut_CheckControl& control) {
-    std::vector<std::string> texts;
-    for (const atr_String& text : control.Errors())
-      texts.push_back(text.Str());
-    return texts;
-  };
+  auto errorsOf = [](const kut_CheckControl& control) { return chk_test::Texts(control.Errors()); };
 
   chk_CosimulationCheck bothMissing(ajbC_Coexecution("No-Master", {"No-Slave"}));
   EXPECT_EQ((std::vector<std::string>{"Master model No-Master referenced in the\nco-execution "

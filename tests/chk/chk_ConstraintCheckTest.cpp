@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <string>
 #include <vector>
 
@@ -29,19 +31,12 @@ const char* const kConstraintCheckRigidAdvice =
     "For each of these constraints, one of the following actions\nmust be taken:\n- Reselect the "
     "part instance.\n- Delete the display body constraint.";
 
-struct ConstraintCheckFindings {
-  std::vector<std::string> errors;
-  std::vector<std::string> warnings;
-};
+using ConstraintCheckFindings = chk_test::Findings;
 
 ConstraintCheckFindings ConstraintCheckRun(const hst_ModelBuilder& b) {
   chk_ConstraintCheck check(b.Model(), "Display-Model");
   check.Run();
-  ConstraintCheckFindings findings;
-  for (const atr_String& text : check.Errors())
-    findings.errors.push_back(text.Str());
-  for (const atr_String& text : check.Warnings())
-    findings.warnings.push_back(text.Str());
+  ConstraintCheckFindings findings = chk_test::FindingsOf(check);
   bas_Basis::Instance().Fetch().RemoveModel("Display-Model");
   return findings;
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -75,9 +77,7 @@ std::vector<std::string> CrackCheckWarnings(const hst_ModelBuilder& b) {
   chk_CrackCheck check(b.Model(), "Crack-Model");
   check.Run();
   EXPECT_TRUE(check.Errors().IsEmpty());
-  std::vector<std::string> texts;
-  for (const atr_String& text : check.Warnings())
-    texts.push_back(text.Str());
+  std::vector<std::string> texts = chk_test::Texts(check.Warnings());
   bas_Basis::Instance().Fetch().RemoveModel("Crack-Model");
   return texts;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -74,23 +76,13 @@ kefC_PointMassInertia EfcInertia(const char* name, cow_List<rgnC_Region> regions
   return inertia;
 }
 
-std::vector<std::string> EfcTexts(const cow_List<atr_String>& list) {
-  std::vector<std::string> texts;
-  for (const atr_String& text : list)
-    texts.push_back(text.Str());
-  return texts;
-}
-
-struct EfcResult {
-  std::vector<std::string> errors;
-  std::vector<std::string> warnings;
-};
+using EfcResult = chk_test::Findings;
 
 EfcResult EfcRun(const hst_ModelBuilder& b) {
   chk_EngineeringFeaturesCheck check(b.Model(), b.Model().Name());
   check.Run();
   bas_Basis::Instance().Fetch().RemoveModel(b.Model().Name());
-  return {EfcTexts(check.Errors()), EfcTexts(check.Warnings())};
+  return {chk_test::Texts(check.Errors()), chk_test::Texts(check.Warnings())};
 }
 
 }  // namespace
@@ -257,20 +249,21 @@ TEST(chk_EngineeringFeaturesCheckTest, OrderOfFindings) {
 
   chk_EngineeringFeaturesCheck check(b.Model(), "Efc-Order");
   check.Run();
-  EXPECT_EQ(EfcTexts(check.Errors()), (std::vector<std::string>{
-                                          std::string(kEfcUnmeshedSprings) + "    BetaSpring\n",
-                                          std::string(kEfcUnmeshedInertias) + "    BetaMass\n",
-                                          std::string(kEfcUnmeshedInertias) + "    AsmMass\n",
-                                      }));
+  EXPECT_EQ(chk_test::Texts(check.Errors()),
+            (std::vector<std::string>{
+                std::string(kEfcUnmeshedSprings) + "    BetaSpring\n",
+                std::string(kEfcUnmeshedInertias) + "    BetaMass\n",
+                std::string(kEfcUnmeshedInertias) + "    AsmMass\n",
+            }));
   const std::vector<std::string> warnings{
       "\nThe following assembled fasteners reference non-existent\ntemplate models:\n  AF-1  "
       "(Efc-No-Template)",
       std::string(kEfcWhollyCut) + "    A-Alpha.AlphaSpring\n",
       std::string(kEfcCutInertias) + "    Z-Beta.BetaMass\n",
   };
-  EXPECT_EQ(EfcTexts(check.Warnings()), warnings);
+  EXPECT_EQ(chk_test::Texts(check.Warnings()), warnings);
   std::unique_ptr<chk_EngineeringFeaturesCheck> clone(check.Clone());
-  EXPECT_EQ(EfcTexts(clone->Warnings()), warnings);
+  EXPECT_EQ(chk_test::Texts(clone->Warnings()), warnings);
   EXPECT_EQ(clone->Errors().Length(), 3u);
   bas_Basis::Instance().Fetch().RemoveModel("Efc-Order");
 }
@@ -287,7 +280,7 @@ TEST(chk_EngineeringFeaturesCheckTest, FailedTypeTestAndNoAssembly) {
   b.Assembly().SetEngineeringFeatures(kefC_Spring());
   chk_EngineeringFeaturesCheck check(b.Model(), "Efc-Wrong");
   EXPECT_THROW(check.Run(), nex_Exception);
-  EXPECT_EQ(EfcTexts(check.Errors()),
+  EXPECT_EQ(chk_test::Texts(check.Errors()),
             (std::vector<std::string>{std::string(kEfcUnmeshedSprings) + "    Ground\n"}));
   EXPECT_TRUE(check.Warnings().IsEmpty());
   bas_Basis::Instance().Fetch().RemoveModel("Efc-Wrong");

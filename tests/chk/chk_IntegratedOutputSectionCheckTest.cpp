@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <string>
 #include <vector>
 
@@ -11,21 +13,14 @@
 
 namespace {
 
-struct SectionCheckFindings {
-  std::vector<std::string> errors;
-  std::vector<std::string> warnings;
-};
+using SectionCheckFindings = chk_test::Findings;
 
 SectionCheckFindings RunSectionCheck(const bas_NewModel& model, int jobType = ajbC_FULL_ANALYSIS) {
   ajbC_ModelJob job("Model-1");
   job.SetJobType(jobType);
   chk_IntegratedOutputSectionCheck check(model, "Model-1", job);
   check.Run();
-  SectionCheckFindings findings;
-  for (const atr_String& text : check.Errors())
-    findings.errors.push_back(text.Str());
-  for (const atr_String& text : check.Warnings())
-    findings.warnings.push_back(text.Str());
+  SectionCheckFindings findings = chk_test::FindingsOf(check);
   return findings;
 }
 

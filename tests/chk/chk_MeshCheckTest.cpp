@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <string>
 #include <vector>
 
@@ -21,20 +23,13 @@ std::shared_ptr<bme_Mesh> MeshCheckMesh(std::initializer_list<const char*> types
   return mesh;
 }
 
-struct MeshCheckFindings {
-  std::vector<std::string> errors;
-  std::vector<std::string> warnings;
-};
+using MeshCheckFindings = chk_test::Findings;
 
 MeshCheckFindings RunMeshCheck(const hst_ModelBuilder& b) {
   const bas_NewModel model = b.Model();
   chk_MeshCheck check(model, model.Name());
   check.Run();
-  MeshCheckFindings found;
-  for (const atr_String& text : check.Errors())
-    found.errors.push_back(text.Str());
-  for (const atr_String& text : check.Warnings())
-    found.warnings.push_back(text.Str());
+  MeshCheckFindings found = chk_test::FindingsOf(check);
   bas_Basis::Instance().Fetch().RemoveModel(model.Name());
   return found;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <string>
 #include <vector>
 
@@ -23,20 +25,13 @@ std::shared_ptr<bme_Mesh> ElementTypeMesh(std::initializer_list<const char*> typ
   return mesh;
 }
 
-struct ElementTypeFindings {
-  ElementTypeLines errors;
-  ElementTypeLines warnings;
-};
+using ElementTypeFindings = chk_test::Findings;
 
 ElementTypeFindings RunElementTypeCheck(const hst_ModelBuilder& b) {
   const bas_NewModel model = b.Model();
   chk_MeshCheck check(model, model.Name());
   check.Run();
-  ElementTypeFindings found;
-  for (const atr_String& text : check.Errors())
-    found.errors.push_back(text.Str());
-  for (const atr_String& text : check.Warnings())
-    found.warnings.push_back(text.Str());
+  ElementTypeFindings found = chk_test::FindingsOf(check);
   bas_Basis::Instance().Fetch().RemoveModel(model.Name());
   return found;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <string>
 #include <vector>
 
@@ -12,20 +14,13 @@
 
 namespace {
 
-struct OutputCheckFindings {
-  std::vector<std::string> errors;
-  std::vector<std::string> warnings;
-};
+using OutputCheckFindings = chk_test::Findings;
 
 template <class Check>
 OutputCheckFindings RunOutputCheck(const bas_NewModel& model) {
   Check check(model, "Model-1");
   check.Run();
-  OutputCheckFindings findings;
-  for (const atr_String& text : check.Errors())
-    findings.errors.push_back(text.Str());
-  for (const atr_String& text : check.Warnings())
-    findings.warnings.push_back(text.Str());
+  OutputCheckFindings findings = chk_test::FindingsOf(check);
   return findings;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <string>
 #include <vector>
 
@@ -11,10 +13,7 @@
 
 namespace {
 
-struct RestartReadFindings {
-  std::vector<std::string> errors;
-  std::vector<std::string> warnings;
-};
+using RestartReadFindings = chk_test::Findings;
 
 RestartReadFindings RunRestartRead(const bas_NewModel& model, int jobType,
                                    const cow_String& jobName) {
@@ -22,11 +21,7 @@ RestartReadFindings RunRestartRead(const bas_NewModel& model, int jobType,
   job.SetJobType(jobType);
   chk_RestartReadCheck check(model, "Model-1", job, jobName);
   check.Run();
-  RestartReadFindings findings;
-  for (const atr_String& text : check.Errors())
-    findings.errors.push_back(text.Str());
-  for (const atr_String& text : check.Warnings())
-    findings.warnings.push_back(text.Str());
+  RestartReadFindings findings = chk_test::FindingsOf(check);
   return findings;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <string>
 #include <vector>
 
@@ -45,9 +47,7 @@ std::vector<std::string> TransformWarnings(hst_ModelBuilder& b, const char* rest
   if (restartStep) b.MutableModel().SetRestart("Job-Old", restartStep, -2, false);
   chk_RestartTransformsCheck check(b.Model(), "Transforms-Model");
   check.Run();
-  std::vector<std::string> texts;
-  for (const atr_String& text : check.Warnings())
-    texts.push_back(text.Str());
+  std::vector<std::string> texts = chk_test::Texts(check.Warnings());
   EXPECT_TRUE(check.Errors().IsEmpty());
   bas_Basis::Instance().Fetch().RemoveModel("Transforms-Model");
   return texts;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,19 +15,12 @@
 
 namespace {
 
-struct RigidSurfaceFindings {
-  std::vector<std::string> errors;
-  std::vector<std::string> warnings;
-};
+using RigidSurfaceFindings = chk_test::Findings;
 
 RigidSurfaceFindings RigidSurfaceRun(const hst_ModelBuilder& b) {
   chk_RigidSurfaceCheck check(b.Model(), "Rigid-Model");
   check.Run();
-  RigidSurfaceFindings findings;
-  for (const atr_String& text : check.Errors())
-    findings.errors.push_back(text.Str());
-  for (const atr_String& text : check.Warnings())
-    findings.warnings.push_back(text.Str());
+  RigidSurfaceFindings findings = chk_test::FindingsOf(check);
   bas_Basis::Instance().Fetch().RemoveModel("Rigid-Model");
   return findings;
 }

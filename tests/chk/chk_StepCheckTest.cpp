@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,9 +17,7 @@ namespace {
 std::vector<std::string> StepCheckErrors(const hst_ModelBuilder& b) {
   chk_StepCheck check(b.Model(), "Step-Model");
   check.Run();
-  std::vector<std::string> texts;
-  for (const atr_String& text : check.Errors())
-    texts.push_back(text.Str());
+  std::vector<std::string> texts = chk_test::Texts(check.Errors());
   EXPECT_TRUE(check.Warnings().IsEmpty());
   return texts;
 }

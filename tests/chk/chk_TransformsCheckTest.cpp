@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/chk_TestSupport.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -66,9 +68,7 @@ void AddTransformsLoad(hst_ModelBuilder& b, const char* name, const rgnC_Region&
 std::vector<std::string> TransformsErrors(const hst_ModelBuilder& b) {
   chk_TransformsCheck check(b.Model(), "Xform-Model");
   check.Run();
-  std::vector<std::string> texts;
-  for (const atr_String& text : check.Errors())
-    texts.push_back(text.Str());
+  std::vector<std::string> texts = chk_test::Texts(check.Errors());
   EXPECT_TRUE(check.Warnings().IsEmpty());
   // A clone carries the findings collected so far.
   std::unique_ptr<chk_TransformsCheck> clone(check.Clone());
