@@ -7,6 +7,7 @@
 #include "OdbAttrEO/kcoC_DisplayBody.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "chk/impl/chk_Finding.h"
+#include "chk/impl/chk_RootAssembly.h"
 
 namespace {
 
@@ -34,10 +35,9 @@ void chk_ConstraintCheck::CollectDiscreteRigidInstances(const ftr_FeatureList& f
 }
 
 void chk_ConstraintCheck::Run() {
-  const auto& assemblies = nex_canDynamicCastRef<const mdl_IDRepository<asoK_Assembly>>(
-      Model().ConstGetExtension(bas_NewModel::assyCmd), kConstraintCheckFile, __LINE__);
-  if (!assemblies.Contains("Assembly")) return;
-  const asoK_Assembly& assembly = assemblies.ConstGet("Assembly");
+  const asoK_Assembly* root = chk_RootAssembly(Model(), kConstraintCheckFile, __LINE__);
+  if (!root) return;
+  const asoK_Assembly& assembly = *root;
   if (assembly.IsOutOfDate()) return;
   const ftr_FeatureList& features = assembly.ConstGetFeatureList();
   CollectDiscreteRigidInstances(features);

@@ -14,6 +14,7 @@
 #include "OdbAttrEO/korC_Output.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "chk/impl/chk_Finding.h"
+#include "chk/impl/chk_RootAssembly.h"
 
 namespace {
 
@@ -76,10 +77,9 @@ chk_CrackCheck* chk_CrackCheck::Clone() const {
 }
 
 void chk_CrackCheck::Run() {
-  const auto& assemblies = nex_canDynamicCastRef<const mdl_IDRepository<asoK_Assembly>>(
-      Model().ConstGetExtension(bas_NewModel::assyCmd), kCrackCheckFile, __LINE__);
-  if (!assemblies.Contains("Assembly")) return;
-  const asoK_Assembly& assembly = assemblies.ConstGet("Assembly");
+  const asoK_Assembly* root = chk_RootAssembly(Model(), kCrackCheckFile, __LINE__);
+  if (!root) return;
+  const asoK_Assembly& assembly = *root;
   if (!assembly.EngineeringFeaturesReady()) return;
   const auto& features = nex_canDynamicCastRef<const kefC_EngineeringFeatures>(
       assembly.ConstGetEngineeringFeatures(), kCrackCheckFile, __LINE__);

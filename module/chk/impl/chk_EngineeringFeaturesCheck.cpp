@@ -13,6 +13,7 @@
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "chk/impl/chk_Finding.h"
+#include "chk/impl/chk_RootAssembly.h"
 
 namespace {
 
@@ -95,11 +96,10 @@ chk_EngineeringFeaturesCheck* chk_EngineeringFeaturesCheck::Clone() const {
 }
 
 void chk_EngineeringFeaturesCheck::Run() {
-  const auto& assemblies = nex_canDynamicCastRef<const mdl_IDRepository<asoK_Assembly>>(
-      Model().ConstGetExtension(bas_NewModel::assyCmd), kEngFeaturesCheckFile, __LINE__);
   // A model without an assembly is examined through an empty one.
   asoK_Assembly assembly;
-  if (assemblies.Contains("Assembly")) assembly = assemblies.ConstGet("Assembly");
+  if (const asoK_Assembly* root = chk_RootAssembly(Model(), kEngFeaturesCheckFile, __LINE__))
+    assembly = *root;
 
   // Each part once, under the name of its first active instance.
   const ftr_FeatureList& features = assembly.ConstGetFeatureList();

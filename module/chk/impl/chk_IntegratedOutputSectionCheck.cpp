@@ -9,6 +9,7 @@
 #include "OdbAttrEO/kprC_Step.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "chk/impl/chk_Finding.h"
+#include "chk/impl/chk_RootAssembly.h"
 
 namespace {
 
@@ -31,10 +32,9 @@ chk_IntegratedOutputSectionCheck* chk_IntegratedOutputSectionCheck::Clone() cons
 }
 
 void chk_IntegratedOutputSectionCheck::Run() {
-  const auto& assemblies = nex_canDynamicCastRef<const mdl_IDRepository<asoK_Assembly>>(
-      Model().ConstGetExtension(bas_NewModel::assyCmd), kSectionCheckFile, __LINE__);
-  const asoK_Assembly assembly =
-      assemblies.Contains("Assembly") ? assemblies.ConstGet("Assembly") : asoK_Assembly();
+  // A model without an assembly is examined through an empty one.
+  const asoK_Assembly* root = chk_RootAssembly(Model(), kSectionCheckFile, __LINE__);
+  const asoK_Assembly assembly = root ? *root : asoK_Assembly();
   const bool upToDate = !assembly.IsOutOfDate();
 
   const auto& steps = nex_canDynamicCastRef<const kprC_StepContainer>(

@@ -17,6 +17,7 @@
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_PartBasedOutput.h"
 #include "chk/impl/chk_Finding.h"
+#include "chk/impl/chk_RootAssembly.h"
 
 namespace {
 
@@ -80,13 +81,12 @@ chk_MeshCheck* chk_MeshCheck::Clone() const {
 }
 
 void chk_MeshCheck::Run() {
-  const auto& assemblies = nex_canDynamicCastRef<const mdl_IDRepository<asoK_Assembly>>(
-      Model().ConstGetExtension(bas_NewModel::assyCmd), kMeshCheckFile, __LINE__);
-  if (!assemblies.Contains("Assembly")) {
+  const asoK_Assembly* root = chk_RootAssembly(Model(), kMeshCheckFile, __LINE__);
+  if (!root) {
     ErrorList().Append(atr_Translate("There is no assembly for this model."));
     return;
   }
-  const asoK_Assembly& assembly = assemblies.ConstGet("Assembly");
+  const asoK_Assembly& assembly = *root;
 
   // A database-locked assembly cannot be regenerated here: its state is not
   // held against the model.

@@ -1,4 +1,5 @@
 #include "chk/impl/chk_OutputRequestRules.h"
+#include "chk/impl/chk_RootAssembly.h"
 
 #include "QivBasicUtils/nex_Exception.h"
 
@@ -37,10 +38,9 @@ chk_OutputRequestRules::chk_OutputRequestRules(const bas_NewModel& model, const 
       timeMarks_(field ? kFieldTimeMarksHeader : kHistoryTimeMarksHeader, chk_LineForm::kInStep),
       fasteners_(field ? kFieldFastenerHeader : kHistoryFastenerHeader,
                  chk_LineForm::kIndentedBlank) {
-  const auto& assemblies = nex_canDynamicCastRef<const mdl_IDRepository<asoK_Assembly>>(
-      model.ConstGetExtension(bas_NewModel::assyCmd), file_, __LINE__);
-  const bool found = assemblies.Contains("Assembly");
-  if (found) assembly_ = assemblies.ConstGet("Assembly");
+  const asoK_Assembly* root = chk_RootAssembly(model, file_, __LINE__);
+  const bool found = root != nullptr;
+  if (found) assembly_ = *root;
   if (found && assembly_.EngineeringFeaturesReady())
     features_ = &nex_canDynamicCastRef<const kefC_EngineeringFeatures>(
         assembly_.ConstGetEngineeringFeatures(), file_, __LINE__);

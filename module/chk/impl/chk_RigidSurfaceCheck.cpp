@@ -1,4 +1,5 @@
 #include "chk/impl/chk_RigidSurfaceCheck.h"
+#include "chk/impl/chk_RootAssembly.h"
 
 #include <algorithm>
 #include <string>
@@ -64,10 +65,9 @@ chk_RigidSurfaceCheck* chk_RigidSurfaceCheck::Clone() const {
 
 void chk_RigidSurfaceCheck::Run() {
   // A missing or stale assembly is the mesh check's finding.
-  const auto& assemblies = nex_canDynamicCastRef<const mdl_IDRepository<asoK_Assembly>>(
-      Model().ConstGetExtension(bas_NewModel::assyCmd), kRigidSurfaceCheckFile, __LINE__);
-  if (!assemblies.Contains("Assembly")) return;
-  const asoK_Assembly& assembly = assemblies.ConstGet("Assembly");
+  const asoK_Assembly* root = chk_RootAssembly(Model(), kRigidSurfaceCheckFile, __LINE__);
+  if (!root) return;
+  const asoK_Assembly& assembly = *root;
   if (assembly.IsOutOfDate()) return;
 
   const ftr_FeatureList& features = assembly.ConstGetFeatureList();
