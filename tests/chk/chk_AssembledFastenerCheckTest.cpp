@@ -247,7 +247,7 @@ TEST(chk_AssembledFastenerCheckTest, EachConditionFromAVariantOfOneTemplate) {
          s.fastener.templateModel = "AfNoSuchTemplate";
        },
        {}},
-      {"F1: Q and R repeat P's prefix",
+      {"warning 1: Q and R repeat P's prefix",
        [](AfChkSetup& s) {
          s.modelExtra = [&s](hst_ModelBuilder& m) {
            m.AddFastener("AF-3", s.fastener);
@@ -255,84 +255,84 @@ TEST(chk_AssembledFastenerCheckTest, EachConditionFromAVariantOfOneTemplate) {
          };
        },
        {AfChkWarning(1, "\n  AF-2  (B)\n  AF-3  (B)")}},
-      {"F2",
+      {"warning 2",
        [](AfChkSetup& s) { s.fastener.templateModel = "AfNoSuchTemplate"; },
        {AfChkWarning(2, "\n  AF-1  (AfNoSuchTemplate)")}},
-      {"F3",
+      {"warning 3",
        [](AfChkSetup& s) { s.templateExtra = [](hst_ModelBuilder& t) { t.WithoutAssembly(); }; },
        {AfChkWarning(3, "\n  AF-1  (AfCheckTemplate)")}},
-      {"F4",
+      {"warning 4",
        [](AfChkSetup& s) { s.points.SetKernelValid(false); },
        {AfChkWarning(4, "\n  AF-1  (Points)")}},
-      {"F4 picked",
+      {"warning 4 picked",
        [](AfChkSetup& s) {
          s.points.SetPicked(true);
          s.points.SetKernelInstancesExist(false);
        },
        {AfChkWarning(4, "\n  AF-1  ((Picked))")}},
-      {"F5",
+      {"warning 5",
        [](AfChkSetup& s) { s.points = rgnC_Region("Points", {"Assembly"}); },
        {AfChkWarning(5, "\n  AF-1  (Points)")}},
-      {"F6",
+      {"warning 6",
        [](AfChkSetup& s) { s.fastener.positioningSet = "Nowhere"; },
        {AfChkWarning(6, "\n  AF-1  (Nowhere)")}},
-      {"F7",
+      {"warning 7",
        [](AfChkSetup& s) { s.position.SetKernelRefPoints({}); },
        {AfChkWarning(7, "\n  AF-1  (Pos)")}},
-      {"F8",
+      {"warning 8",
        [](AfChkSetup& s) {
          s.position.SetKernelRefPoints({gsl_Point(0, 0, 0), gsl_Point(1, 0, 0)});
        },
        {AfChkWarning(8, "\n  AF-1  (Pos)")}},
-      {"F9 reference point",
+      {"warning 9 reference point",
        [](AfChkSetup& s) { s.position.SetKernelRefPoints({std::nullopt}); },
        {AfChkWarning(9, "\n  AF-1  (Pos)")}},
-      {"F9 node",
+      {"warning 9 node",
        [](AfChkSetup& s) {
          s.position = rgnC_Region("Pos", {"Assembly", "Bolt-1"});
          s.position.SetKernelNodeIndices(1, {-1});  // a node the kernel lost
        },
        {AfChkWarning(9, "\n  AF-1  (Pos)")}},
-      {"F10",
+      {"warning 10",
        [](AfChkSetup& s) { s.fastener.surfaceNames = {"Gone"}; },
        {AfChkWarning(10, "\n  AF-1  (Gone)")}},
-      {"F11",
+      {"warning 11",
        [](AfChkSetup& s) {
          s.top = rgnC_Region("Top", {"Assembly", "Plate-1"});
        },
        {AfChkWarning(11, "\n  AF-1  (Top)")}},
-      {"F12",
+      {"warning 12",
        [](AfChkSetup& s) { s.fastener.templateRegionNames = {"Lost"}; },
        {AfChkWarning(12, "\n  AF-1  (Lost)")}},
-      {"F13",
+      {"warning 13",
        [](AfChkSetup& s) {
          s.face = rgnC_Region("Face", {"Assembly", "Washer-1"});
        },
        {AfChkWarning(13, "\n  AF-1  (Face)")}},
-      {"F14",
+      {"warning 14",
        [](AfChkSetup& s) {
          s.face.SetKernelNodeIndices(2, {0, 1, 2});
        },
        {AfChkWarning(14, "\n  AF-1  (Face)")}},
-      {"F15 named",
+      {"warning 15 named",
        [](AfChkSetup& s) {
          s.fastener.orientationMethod = 1;
          s.fastener.datum = dtmC_DatumRef{{"Plate-1"}, "Csys-9"};
        },
        {AfChkWarning(15, "\n  AF-1  (Plate-1 Csys-9)")}},
-      {"F15 no longer named",
+      {"warning 15 no longer named",
        [](AfChkSetup& s) {
          s.fastener.orientationMethod = 1;
          s.fastener.datum = dtmC_DatumRef{{"Plate-1"}, "Csys-9"};
          s.fastener.datum.kernelUnnamed = true;
        },
        {AfChkWarning(15, "\n  AF-1")}},
-      {"F15 not for orientation by normals",
+      {"warning 15 not for orientation by normals",
        [](AfChkSetup& s) {
          s.fastener.datum = dtmC_DatumRef{{"Plate-1"}, "Csys-9"};
        },
        {}},
-      {"F16",
+      {"warning 16",
        [](AfChkSetup& s) {
          s.templateExtra = [](hst_ModelBuilder& t) {
            t.AddPart("Nut");
@@ -340,7 +340,7 @@ TEST(chk_AssembledFastenerCheckTest, EachConditionFromAVariantOfOneTemplate) {
          };
        },
        {AfChkWarning(16, "\n  AF-1  (AfCheckTemplate, Nut-1)")}},
-      {"F17",
+      {"warning 17",
        [](AfChkSetup& s) {
          auto interfaces = std::make_shared<msh_MeshInterfaces>();
          interfaces->incompatibleFaces.emplace_back(msh_DiscreteFace(), msh_DiscreteFace(), 0.1);
@@ -354,45 +354,45 @@ TEST(chk_AssembledFastenerCheckTest, EachConditionFromAVariantOfOneTemplate) {
          s.boltSection = false;
        },
        {AfChkWarning(16, "\n  AF-1  (AfCheckTemplate, Washer-1)")}},
-      {"F18",
+      {"warning 18",
        [](AfChkSetup& s) { s.boltSection = false; },
        {AfChkWarning(18, "\n  AF-1  (Bolt-1)")}},
-      {"F19",
+      {"warning 19",
        [](AfChkSetup& s) { s.modelSteel = nullptr; },
        {AfChkWarning(19, "\n  AF-1  (Bolt-1, B_Steel)")}},
-      {"F20 in the template",
+      {"warning 20 in the template",
        [](AfChkSetup& s) { s.templateSteel = std::make_shared<kseC_MembraneSection>(); },
        {AfChkWarning(20, "\n  AF-1  (Bolt-1, Steel)")}},
-      {"F20 in the model",
+      {"warning 20 in the model",
        [](AfChkSetup& s) { s.modelSteel = std::make_shared<kseC_MembraneSection>(); },
        {AfChkWarning(20, "\n  AF-1  (Bolt-1, Steel)")}},
-      {"F21 without orientation",
+      {"warning 21 without orientation",
        [](AfChkSetup& s) { s.modelSteel = std::make_shared<kseC_BeamSection>(); },
        {AfChkWarning(21, "\n  AF-1  (Bolt-1)")}},
-      {"F21 last orientation elsewhere",
+      {"warning 21 last orientation elsewhere",
        [](AfChkSetup& s) {
          s.modelSteel = std::make_shared<kseC_BeamSection>();
          s.boltOrientations = {ptoC_BeamOrientation(rgnC_Region("All", {"Bolt"}), {0, 0, 1}),
                                ptoC_BeamOrientation(rgnC_Region("Half", {"Bolt"}), {0, 0, 1})};
        },
        {AfChkWarning(21, "\n  AF-1  (Bolt-1)")}},
-      {"F21 not when the last orientation covers the assignment",
+      {"warning 21 not when the last orientation covers the assignment",
        [](AfChkSetup& s) {
          s.modelSteel = std::make_shared<kseC_BeamSection>();
          s.boltOrientations = {ptoC_BeamOrientation(rgnC_Region("Half", {"Bolt"}), {0, 0, 1}),
                                ptoC_BeamOrientation(rgnC_Region("All", {"Bolt"}), {0, 0, 1})};
        },
        {}},
-      {"F22",
+      {"warning 22",
        [](AfChkSetup& s) { s.boltActive = false; },
        {AfChkWarning(22, "\n  AF-1  (AfCheckTemplate)")}},
-      {"F22 not with reference points of the template assembly",
+      {"warning 22 not with reference points of the template assembly",
        [](AfChkSetup& s) {
          s.boltActive = false;
          s.templateExtra = [](hst_ModelBuilder& t) { t.AddAssemblyNodes(nullptr, 1); };
        },
        {}},
-      {"F23",
+      {"warning 23",
        [](AfChkSetup& s) {
          s.fastener.templateRegionNames = {"Face", "Side"};
          s.fastener.surfaceNames = {"Top", "Top"};
@@ -401,55 +401,55 @@ TEST(chk_AssembledFastenerCheckTest, EachConditionFromAVariantOfOneTemplate) {
          };
        },
        {AfChkWarning(23, "\n  AF-1  (Side)")}},
-      {"F24",
+      {"warning 24",
        [](AfChkSetup& s) {
          s.coupling.SetRegions(AfChkInvalid(rgnC_Region("RP", {"Assembly"})), s.face);
        },
        {AfChkWarning(24, "\n  AF-1  (Coupling-1, RP)")}},
-      {"F25 (and its surface unused)",
+      {"warning 25 (and its surface unused)",
        [](AfChkSetup& s) {
          s.coupling.SetRegions(rgnC_Region("RP", {"Assembly"}), AfChkPicked(s.face));
        },
        {AfChkWarning(23, "\n  AF-1  (Face)"), AfChkWarning(25, "\n  AF-1  (Coupling-1)")}},
-      {"F26",
+      {"warning 26",
        [](AfChkSetup& s) { s.coupling.SetDof(4, false); },
        {AfChkWarning(26, "\n  AF-1  (Coupling-1)")}},
-      {"F27",
+      {"warning 27",
        [](AfChkSetup& s) {
          s.coupling.SetDatum(dtmC_DatumRef{{}, "Csys-1"});
        },
        {AfChkWarning(27, "\n  AF-1  (Coupling-1)")}},
-      {"F28",
+      {"warning 28",
        [other](AfChkSetup& s) { s.coupling.SetRegions(rgnC_Region("RP", {"Assembly"}), other); },
        {AfChkWarning(23, "\n  AF-1  (Face)"),
         AfChkWarning(28, "\n  AF-1  (Coupling-1, Washer-1.Other)")}},
       {"tie in order", [](AfChkSetup& s) { AfChkAddTie(s, s.face); }, {}},
-      {"F29",
+      {"warning 29",
        [](AfChkSetup& s) { AfChkAddTie(s, AfChkPicked(s.face)); },
        {AfChkWarning(29, "\n  AF-1  (Tie-1)")}},
-      {"F30",
+      {"warning 30",
        [other](AfChkSetup& s) { AfChkAddTie(s, other); },
        {AfChkWarning(30, "\n  AF-1  (Tie-1, Washer-1.Other)")}},
-      {"F31 (with F29)",
+      {"warning 31 (with warning 29)",
        [](AfChkSetup& s) { AfChkAddTie(s, AfChkPicked(s.face), 8); },
        {AfChkWarning(29, "\n  AF-1  (Tie-1)"), AfChkWarning(31, "\n  AF-1  (Tie-1)")}},
       {"adjust points in order",
        [](AfChkSetup& s) { AfChkAddAdjust(s, rgnC_Region("Pts", {"Assembly"}), s.face); },
        {}},
-      {"F32",
+      {"warning 32",
        [](AfChkSetup& s) {
          AfChkAddAdjust(s, AfChkInvalid(rgnC_Region("Pts", {"Assembly"})), s.face);
        },
        {AfChkWarning(32, "\n  AF-1  (Adjust-1, Pts)")}},
-      {"F33",
+      {"warning 33",
        [](AfChkSetup& s) {
          AfChkAddAdjust(s, rgnC_Region("Pts", {"Assembly"}), AfChkPicked(s.face));
        },
        {AfChkWarning(33, "\n  AF-1  (Adjust-1)")}},
-      {"F34",
+      {"warning 34",
        [other](AfChkSetup& s) { AfChkAddAdjust(s, rgnC_Region("Pts", {"Assembly"}), other); },
        {AfChkWarning(34, "\n  AF-1  (Adjust-1, Washer-1.Other)")}},
-      {"F35, not for a suppressed constraint",
+      {"warning 35, not for a suppressed constraint",
        [](AfChkSetup& s) {
          s.templateExtra = [](hst_ModelBuilder& t) {
            t.AddConstraint("Eq-1", kcoC_Equation());
@@ -463,7 +463,7 @@ TEST(chk_AssembledFastenerCheckTest, EachConditionFromAVariantOfOneTemplate) {
          };
        },
        {AfChkWarning(35, "\n  AF-1  (Eq-1)")}},
-      {"F36", [](AfChkSetup& s) { s.modelConn = false; }, {AfChkWarning(36, "\n  AF-1  (B_Conn)")}},
+      {"warning 36", [](AfChkSetup& s) { s.modelConn = false; }, {AfChkWarning(36, "\n  AF-1  (B_Conn)")}},
   });
 }
 
@@ -492,14 +492,14 @@ TEST(chk_AssembledFastenerCheckTest, ShortAssignedSurfaceList) {
 // up.
 TEST(chk_AssembledFastenerCheckTest, GiveUpRules) {
   AfChkRunVariants({
-      {"F2 hides the rest",
+      {"warning 2 hides the rest",
        [](AfChkSetup& s) {
          s.fastener.templateModel = "AfNoSuchTemplate";
          s.modelConn = false;
          s.modelSteel = nullptr;
        },
        {AfChkWarning(2, "\n  AF-1  (AfNoSuchTemplate)")}},
-      {"F1 and F2 for the same fastener",
+      {"warning 1 and warning 2 for the same fastener",
        [](AfChkSetup& s) {
          s.modelExtra = [&s](hst_ModelBuilder& m) {
            kefC_AssembledFastener second = s.fastener;
@@ -508,13 +508,13 @@ TEST(chk_AssembledFastenerCheckTest, GiveUpRules) {
          };
        },
        {AfChkWarning(1, "\n  AF-2  (B)"), AfChkWarning(2, "\n  AF-2  (AfNoSuchTemplate)")}},
-      {"F8 hides the sections",
+      {"warning 8 hides the sections",
        [](AfChkSetup& s) {
          s.position.SetKernelRefPoints({gsl_Point(0, 0, 0), gsl_Point(1, 0, 0)});
          s.modelSteel = nullptr;
        },
        {AfChkWarning(8, "\n  AF-1  (Pos)")}},
-      {"F10 and F12 at one index, nothing after them",
+      {"warning 10 and warning 12 at one index, nothing after them",
        [](AfChkSetup& s) {
          s.fastener.surfaceNames = {"Gone"};
          s.fastener.templateRegionNames = {"Lost"};
@@ -522,14 +522,14 @@ TEST(chk_AssembledFastenerCheckTest, GiveUpRules) {
          s.coupling.SetDof(2, false);
        },
        {AfChkWarning(10, "\n  AF-1  (Gone)"), AfChkWarning(12, "\n  AF-1  (Lost)")}},
-      {"F15 hides the parts",
+      {"warning 15 hides the parts",
        [](AfChkSetup& s) {
          s.fastener.orientationMethod = 1;
          s.fastener.datum = dtmC_DatumRef{{}, "Csys-9"};
          s.modelSteel = nullptr;
        },
        {AfChkWarning(15, "\n  AF-1  (Csys-9)")}},
-      {"F22 hides the constraints",
+      {"warning 22 hides the constraints",
        [](AfChkSetup& s) {
          s.boltActive = false;
          s.coupling.SetDof(2, false);
