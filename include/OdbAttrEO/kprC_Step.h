@@ -11,8 +11,9 @@
 #include "OdbAttrEO/kern_RepositoryObjects.h"
 #include "OdbAttrEO/kprC_StepRequests.h"
 
-// The analysis product the model's steps need.
-enum kprC_AnalysisProductEnm {
+// The analysis product the model's steps need. The host may answer products
+// this list does not name, so every int value is a valid product.
+enum kprC_AnalysisProductEnm : int {
   kprC_STANDARD = 0,
   kprC_EXPLICIT = 1,
   kprC_CFD = 2,
