@@ -31,27 +31,36 @@ constexpr int kTransformsAssemblyOwner = 1000;
 // instance id and node id, none yet, the one key group that holds the node,
 // or "shared" once a second group holds it. Node ids are dense per instance
 // (index + 1), so most are kept in a vector; ids beyond `denseLimit` in a
-// hash map. Every operation is constant time.
+// hash map. A caller looks an instance up once (Of, Find) and then marks or
+// tests each of its nodes in constant time.
 class chk_TransformsNodeOwners {
  public:
   static constexpr int kNone = -1;
   static constexpr int kShared = -2;
 
+  struct Owners {
+    std::vector<int> dense;
+    std::unordered_map<int, int> sparse;
+  };
+
   explicit chk_TransformsNodeOwners(long long denseLimit) : denseLimit_(denseLimit) {}
 
+  Owners& Of(int instance) { return instances_[instance]; }
+  const Owners* Find(int instance) const {
+    const auto found = instances_.find(instance);
+    return found == instances_.end() ? nullptr : &found->second;
+  }
+
   // Records that `group` holds the node; returns whether the node is shared.
-  bool Mark(int instance, int node, int group) {
-    int& owner = Slot(instance, node);
+  bool Mark(Owners& owners, int node, int group) const {
+    int& owner = Slot(owners, node);
     if (owner == kNone)
       owner = group;
     else if (owner != group)
       owner = kShared;
     return owner == kShared;
   }
-  bool IsShared(int instance, int node) const {
-    const auto found = instances_.find(instance);
-    if (found == instances_.end()) return false;
-    const Owners& owners = found->second;
+  static bool IsShared(const Owners& owners, int node) {
     if (node >= 0 && node < static_cast<long long>(owners.dense.size()))
       return owners.dense[static_cast<std::size_t>(node)] == kShared;
     const auto sparse = owners.sparse.find(node);
@@ -59,12 +68,7 @@ class chk_TransformsNodeOwners {
   }
 
  private:
-  struct Owners {
-    std::vector<int> dense;
-    std::unordered_map<int, int> sparse;
-  };
-  int& Slot(int instance, int node) {
-    Owners& owners = instances_[instance];
+  int& Slot(Owners& owners, int node) const {
     if (node >= 0 && node < denseLimit_) {
       const std::size_t at = static_cast<std::size_t>(node);
       if (at >= owners.dense.size()) {
@@ -267,9 +271,11 @@ void chk_TransformsCheck::CompareRegions() {
   bool anyShared = false;
   for (std::size_t g = 0; g < groups.size(); ++g)
     for (std::size_t i : groups[g])
-      for (const auto& [instance, nodes] : entryNodes[i])
+      for (const auto& [instance, nodes] : entryNodes[i]) {
+        chk_TransformsNodeOwners::Owners& ofInstance = owners.Of(instance);
         for (int node : nodes)
-          if (owners.Mark(instance, node, static_cast<int>(g))) anyShared = true;
+          if (owners.Mark(ofInstance, node, static_cast<int>(g))) anyShared = true;
+      }
   if (!anyShared) return;
 
   // Every entry holding a shared node, grouped by coordinate system: an
@@ -282,8 +288,10 @@ void chk_TransformsCheck::CompareRegions() {
     for (std::size_t i : group) {
       bool shared = false;
       for (const auto& [instance, nodes] : entryNodes[i]) {
+        const chk_TransformsNodeOwners::Owners* ofInstance = owners.Find(instance);
+        if (!ofInstance) continue;
         for (int node : nodes)
-          if (owners.IsShared(instance, node)) {
+          if (chk_TransformsNodeOwners::IsShared(*ofInstance, node)) {
             shared = true;
             break;
           }
