@@ -370,7 +370,8 @@ class Generator {
         fastenerRng_(seed * 2891336453u + 149u),
         datumRng_(seed * 1181783497u + 157u),
         crackRng_(seed * 2891336453u + 151u),
-        assembledFastenerRng_(seed * 2246822519u + 163u) {}
+        assembledFastenerRng_(seed * 2246822519u + 163u),
+        outputFilterRng_(seed * 1597334677u + 167u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -423,6 +424,7 @@ class Generator {
     if (kinds_.fasteners) AddAssembledFasteners();
     if (kinds_.datumOrientations) AddDatumOrientations();
     if (kinds_.cracks) AddCracks();
+    if (kinds_.outputRequests) AddFilterAndFlowEnergyRequests();
     PlanEnvironment();
   }
 
@@ -5431,6 +5433,42 @@ class Generator {
   Rng crackRng_{0};
   // Draws of the assembled fasteners and their template model.
   Rng assembledFastenerRng_{0};
+  // Draws of the history requests naming filters (defined or not, in either
+  // product) and asking flow steps for energies.
+  Rng outputFilterRng_{0};
+
+  // History requests on the whole model that name a filter: one the model
+  // defines (explicit product only) or one it lacks, which the deck must not
+  // name; and energy requests in flow steps, whose history takes no energy
+  // output, so that their "*Output" must not stand without a variable
+  // keyword after it.
+  void AddFilterAndFlowEnergyRequests() {
+    Rng& r = outputFilterRng_;
+    if (steps_.empty()) return;
+    int count = 0;
+    auto add = [&](const StepPlan& step, const std::string& filter,
+                   const cow_List<cow_String>& variables) {
+      const std::string name = "H-Filtered-" + std::to_string(++count);
+      korC_HistoryOutput request;
+      korC_HistoryOutputState state;
+      state.SetVariablesKind(korC_LIST);
+      state.SetVariables(variables);
+      state.SetFrequency(r.Uniform(1, 3));
+      request.SetState(cow_String(step.name), state, 1);
+      if (!filter.empty()) request.SetFilterName(cow_String(filter));
+      builder.AddHistoryOutput(cow_String(name), request);
+      description << "history output \"" << name << "\" in \"" << step.name << "\""
+                  << (filter.empty() ? "" : " filter \"" + filter + "\"") << "\n";
+    };
+    for (int i = r.Chance(0.3) ? r.Uniform(1, 2) : 0; i > 0; --i) {
+      const bool defined = !filters_.empty() && r.Chance(0.5);
+      add(r.Pick(steps_), defined ? r.Pick(filters_) : "Filt-Undefined",
+          {cow_String("ALLIE"), cow_String("U")});
+    }
+    for (const StepPlan& step : steps_)
+      if (step.procedure == kprC_FlowStep::TypeId() && r.Chance(0.5))
+        add(step, "", {cow_String("ALLIE"), cow_String("ALLKE")});
+  }
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // The analytical fields that are expressions (concentrated radiation takes
   // no other kind).
@@ -5958,12 +5996,14 @@ TEST(aif_RandomModelTest, CheckerFollowsOutputRequests) {
       "name=cut, surface=Gone, ref node=I.Nowhere, project orientation=NO\n"
       "line 20: filter defined twice: f 1 | *Filter, name=\"f 1\"\n"
       "line 21: *Output outside a step | *Output, field\n"
+      "line 21: *Output without an output variable keyword | *Output, field\n"
       "line 26: undefined node: node=9 | *Monitor, dof=2, node=I.9\n"
       "line 27: undefined nset: node=Far | *Monitor, dof=1, node=Far\n"
       "line 28: output variable keyword without *Output | *Node Output, nset=I.Tip.2\n"
       "line 38: undefined integrated output section: section=Nope | "
       "*Integrated Output, section=Nope\n"
       "line 39: undefined filter: filter=Other | *Output, history, filter=Other\n"
+      "line 39: *Output without an output variable keyword | *Output, history, filter=Other\n"
       "line 41: output variable keyword without *Output | *Node Output\n"
       "line 45: output variable keyword without *Output | *Contact Output\n"
       "line 46: *Substructure Path, leave without enter | *Substructure Path, leave\n"
@@ -5972,6 +6012,25 @@ TEST(aif_RandomModelTest, CheckerFollowsOutputRequests) {
       "line 49: *Substructure Path outside a step | *Substructure Path, leave\n"
       "line 49: *Substructure Path, leave without enter | *Substructure Path, leave\n"
       "line 50: output variable keyword without *Output | *Node Output\n",
+      Findings(deck));
+}
+
+// An "*Output" is followed by an output variable keyword, unless it asks
+// for nothing (frequency=0, number interval=0: a channel's default) or
+// carries its variables itself (variable=).
+TEST(aif_RandomModelTest, CheckerFindsOutputWithoutVariableKeyword) {
+  const std::string deck =
+      "*Step, name=S1\n*Static\n"                                            // 1-2
+      "*Output, field, frequency=0\n*Output, history, number interval=0\n"  // 3-4
+      "*Output, history, variable=PRESELECT, frequency=3\n"                  // 5
+      "*Output, history, frequency=1\n"                                      // 6
+      "*Output, field\n*Node Output\nU, \n"                                  // 7-9
+      "*Output, history\n*End Step\n"                                        // 10-11
+      "*Step, name=S2\n*Static\n*Output, history, frequency=2\n*End Step\n";  // 12-15
+  EXPECT_EQ(
+      "line 6: *Output without an output variable keyword | *Output, history, frequency=1\n"
+      "line 10: *Output without an output variable keyword | *Output, history\n"
+      "line 14: *Output without an output variable keyword | *Output, history, frequency=2\n",
       Findings(deck));
 }
 

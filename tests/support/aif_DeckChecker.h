@@ -38,7 +38,9 @@
 // defined; output data: "*Filter" and "*Integrated Output Section" once per
 // model, every filter= and section= defined (a section's surface= and ref
 // node= as any other), "*Monitor, node=" a node or node set, "*Output" only
-// in a step, the output variable keywords ("*Node Output", "*Element
+// in a step and followed by an output variable keyword unless it writes
+// nothing or carries its variables itself (frequency=0, number interval=0,
+// variable=), the output variable keywords ("*Node Output", "*Element
 // Output", ...) only after an "*Output" of their step and path level, and
 // "*Substructure Path, enter" left again in its step; each "*Cload" line a
 // node set or node, each "*Dload" line an element set or element (likewise
@@ -1752,7 +1754,10 @@ class DeckChecker {
 
   // "*Filter" and "*Integrated Output Section" once per model, every
   // filter= and section= defined; "*Monitor, node=" a node or a node set;
-  // "*Output" only in a step, the output variable keywords only after an
+  // "*Output" only in a step and followed by an output variable keyword
+  // unless it writes nothing or carries its variables itself (a channel's
+  // default, the whole model's preselected or all variables); the output
+  // variable keywords only after an
   // "*Output" of their step and of their substructure path level (a
   // "*Substructure Path" line ends the "*Output" before it); "*Substructure
   // Path, enter" left again in its step.
@@ -1776,8 +1781,19 @@ class DeckChecker {
       entered.clear();
       output = false;
     };
+    int bare = 0;  // line of an "*Output" that no variable keyword followed yet
     for (const Record& record : records_) {
       const std::string& k = record.keyword;
+      if (IsOutputVariableKeyword(k)) {
+        bare = 0;
+      } else if (bare) {
+        Report(bare, "*Output without an output variable keyword", "");
+        bare = 0;
+      }
+      if (k == "*output" &&
+          !(HasOption(record, "variable") || Trim(Option(record, "frequency")) == "0" ||
+            Trim(Option(record, "number interval")) == "0"))
+        bare = record.line;
       if (k == "*step" || k == "*end step") {
         endStep();
         continue;
@@ -1829,6 +1845,7 @@ class DeckChecker {
           ReferNode(LookupScope(record), record.line, node, "node=");
       }
     }
+    if (bare) Report(bare, "*Output without an output variable keyword", "");
     endStep();
   }
 };

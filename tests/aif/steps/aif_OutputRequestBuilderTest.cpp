@@ -6,11 +6,13 @@
 #include <filesystem>
 #include <string>
 
+#include "AttributesGuiCommon/ajbC_CheckingMessages.h"
 #include "HostModules/hst_ModelBuilder.h"
 #include "OdbAttrEO/kefC_EngineeringFeatures.h"
 #include "OdbAttrEO/kefC_SpringToGround.h"
 #include "OdbAttrEO/kefC_TwoPointSpring.h"
 #include "OdbAttrEO/kern_RepositoryObjects.h"
+#include "OdbAttrEO/kflC_Filter.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kloC_Load.h"
 #include "OdbAttrEO/korC_Output.h"
@@ -977,8 +979,12 @@ TEST(aif_OutputRequestBuilder, UnwritableOutputNamesStopTheWrite) {
             "The time points name Half\"way holds an unpaired double quote and cannot be written "
             "to the input file.");
 
+  // A filter is named only where the file defines it: in the explicit
+  // product, where the model holds it.
   hst_ModelBuilder filtered = OutputBuilderModel();
-  filtered.AddStep("Load", kprC_StaticStep());
+  filtered.Steps().SetAnalysisProduct(kprC_EXPLICIT);
+  filtered.AddFilter("Low\"pass", kflC_ButterworthFilter());
+  filtered.AddStep("Load", kprC_ExplicitDynamicsStep());
   korC_FieldOutputState state = OutputBuilderState<korC_FieldOutputState>({"U"});
   korC_FieldOutput request = OutputBuilderField("Load", state);
   request.SetFilterName("Low\"pass");
@@ -986,6 +992,127 @@ TEST(aif_OutputRequestBuilder, UnwritableOutputNamesStopTheWrite) {
   EXPECT_EQ(refusal(filtered),
             "The filter name Low\"pass holds an unpaired double quote and cannot be written to "
             "the input file.");
+}
+
+}  // namespace
+
+namespace {
+
+const cow_List<atr_String>& OutputBuilderWarnings() {
+  return ajbC_CheckingMessages::Instance().Warnings();
+}
+
+// ", filter=" names only a filter the file defines: the model's filters in
+// the explicit product. Any other filter is left out, and the request and
+// the filter are named once per write among the checking warnings.
+TEST(aif_OutputRequestBuilder, FilterWrittenOnlyWhereTheFileDefinesIt) {
+  hst_ModelBuilder standard = OutputBuilderModel();
+  standard.AddStep("Load", kprC_StaticStep());
+  standard.AddStep("Hold", kprC_StaticStep());
+  standard.AddFilter("Filt-Std", kflC_ButterworthFilter());
+  korC_HistoryOutput energy = OutputBuilderHistory(
+      "Load", OutputBuilderState<korC_HistoryOutputState>({"ALLIE"}, 2));
+  energy.SetState("Hold", OutputBuilderState<korC_HistoryOutputState>({"ALLIE"}, 2), 2);
+  energy.SetFilterName("Filt-Std");
+  standard.AddHistoryOutput("H-Std", energy);
+
+  ajbC_CheckingMessages::Instance().Warnings().Clear();
+  const std::string deck = OutputBuilderDeck(standard, "output_builder_filter_std");
+  const std::string history =
+      "** \n** HISTORY OUTPUT: H-Std\n** \n*Output, history, frequency=2\n*Energy Output\n"
+      "ALLIE, \n*End Step\n";
+  for (const char* step : {"Load", "Hold"})
+    EXPECT_EQ(OutputBuilderStep(deck, step).substr(OutputBuilderStep(deck, step).size() -
+                                                   history.size()),
+              history)
+        << step;
+  EXPECT_EQ(deck.find("filter="), std::string::npos);
+  EXPECT_EQ(deck.find("*Filter"), std::string::npos);
+  ASSERT_EQ(OutputBuilderWarnings().Length(), 1u);
+  EXPECT_EQ(OutputBuilderWarnings()[0].Str(),
+            "History output H-Std: the filter Filt-Std is not defined in the input file; the "
+            "output is written without a filter.");
+
+  // Explicit: the defined filter is named, one the model lacks is not; a
+  // field request is held to the same rule.
+  hst_ModelBuilder xpl = OutputBuilderModel();
+  xpl.Steps().SetAnalysisProduct(kprC_EXPLICIT);
+  xpl.AddStep("Impact", kprC_ExplicitDynamicsStep());
+  xpl.AddFilter("Filt-X", kflC_ButterworthFilter());
+  korC_HistoryOutput kept =
+      OutputBuilderHistory("Impact", OutputBuilderState<korC_HistoryOutputState>({"ALLKE"}, 3));
+  kept.SetFilterName("Filt-X");
+  xpl.AddHistoryOutput("H-Kept", kept);
+  korC_HistoryOutput lost =
+      OutputBuilderHistory("Impact", OutputBuilderState<korC_HistoryOutputState>({"ALLIE"}, 4));
+  lost.SetFilterName("Filt-Gone");
+  xpl.AddHistoryOutput("H-Lost", lost);
+  korC_FieldOutput field =
+      OutputBuilderField("Impact", OutputBuilderState<korC_FieldOutputState>({"U"}, 5));
+  field.SetFilterName("Filt-Field");
+  xpl.AddFieldOutput("F-Lost", field);
+
+  ajbC_CheckingMessages::Instance().Warnings().Clear();
+  const std::string impact = OutputBuilderStep(OutputBuilderDeck(xpl, "output_builder_filter_x"),
+                                               "Impact");
+  const std::string expected =
+      "** \n** FIELD OUTPUT: F-Lost\n** \n*Output, field, frequency=5\n*Node Output\nU, \n"
+      "** \n** HISTORY OUTPUT: H-Kept\n** \n*Output, history, filter=Filt-X, frequency=3\n"
+      "*Energy Output\nALLKE, \n"
+      "** \n** HISTORY OUTPUT: H-Lost\n** \n*Output, history, frequency=4\n*Energy Output\n"
+      "ALLIE, \n*End Step\n";
+  ASSERT_GE(impact.size(), expected.size()) << impact;
+  EXPECT_EQ(impact.substr(impact.find("** \n** FIELD OUTPUT")), expected);
+  ASSERT_EQ(OutputBuilderWarnings().Length(), 2u);
+  EXPECT_EQ(OutputBuilderWarnings()[0].Str(),
+            "Field output F-Lost: the filter Filt-Field is not defined in the input file; the "
+            "output is written without a filter.");
+  EXPECT_EQ(OutputBuilderWarnings()[1].Str(),
+            "History output H-Lost: the filter Filt-Gone is not defined in the input file; the "
+            "output is written without a filter.");
+  ajbC_CheckingMessages::Instance().Warnings().Clear();
+}
+
+// An "*Output" is written only when a block keyword after it writes a line:
+// flow history takes no energy output, so an energy request gives only its
+// comment and the channel's default "*Output" (it was its last chance); a
+// request that still writes something keeps its "*Output". The whole-model
+// preselected field "*Output" carries its variables itself and keeps its
+// line though flow field output takes no variable keyword after it.
+TEST(aif_OutputRequestBuilder, OutputWithoutAWrittenBlockIsDropped) {
+  hst_ModelBuilder b = OutputBuilderModel();
+  b.AddStep("Flow", kprC_FlowStep());
+  b.AddHistoryOutput("H-Energy",
+                     OutputBuilderHistory("Flow", OutputBuilderState<korC_HistoryOutputState>(
+                                                      {"ALLIE", "ALLKE"})));
+  b.AddStep("Flow-2", kprC_FlowStep());
+  b.AddHistoryOutput("H-Energy-2",
+                     OutputBuilderHistory("Flow-2", OutputBuilderState<korC_HistoryOutputState>(
+                                                        {"ALLKE"}, 2)));
+  b.AddHistoryOutput("H-Preselected",
+                     OutputBuilderHistory("Flow-2", OutputBuilderPreselected<korC_HistoryOutputState>(
+                                                        korC_PRESELECTED, 3)));
+  b.AddFieldOutput("F-Preselected",
+                   OutputBuilderField("Flow-2", OutputBuilderPreselected<korC_FieldOutputState>(
+                                                    korC_PRESELECTED, 4)));
+  const std::string deck = OutputBuilderDeck(b, "output_builder_flow_energy");
+  const std::string flow = OutputBuilderStep(deck, "Flow");
+  EXPECT_EQ(flow.substr(flow.find("** \n** OUTPUT REQUESTS")),
+            "** \n** OUTPUT REQUESTS\n** \n"
+            "*Output, field, frequency=0\n"
+            "** \n** HISTORY OUTPUT: H-Energy\n** \n"
+            "*Output, history, frequency=0\n"
+            "*End Step\n");
+  const std::string flow2 = OutputBuilderStep(deck, "Flow-2");
+  EXPECT_EQ(flow2.substr(flow2.find("** \n** OUTPUT REQUESTS")),
+            "** \n** OUTPUT REQUESTS\n** \n"
+            "** \n** FIELD OUTPUT: F-Preselected\n** \n"
+            "*Output, field, variable=PRESELECT, frequency=4\n"
+            "** \n** HISTORY OUTPUT: H-Energy-2\n** \n"
+            "** \n** HISTORY OUTPUT: H-Preselected\n** \n"
+            "*Output, history, frequency=3\n"
+            "*Element Output, variable=PRESELECT\n"
+            "*End Step\n");
 }
 
 }  // namespace

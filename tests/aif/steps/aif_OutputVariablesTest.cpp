@@ -2,12 +2,17 @@
 // request table to each keyword's own, the keyword line's options, the
 // variable option or the names (eight a line for nodes, sixteen for the
 // others), and when a keyword writes nothing.
+#include <map>
+#include <string>
+#include <vector>
+
 #include "OdbAttrEO/korC_OdbRequestTable.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "QivBasicUtils/thr_ThreadSingleton.h"
 #include "aif/impl/steps/aif_ContactOutput.h"
 #include "aif/impl/steps/aif_ElementOutput.h"
 #include "aif/impl/steps/aif_EnergyOutput.h"
+#include "aif/impl/steps/aif_FastenerSetOutput.h"
 #include "aif/impl/steps/aif_IncrementationOutput.h"
 #include "aif/impl/steps/aif_IntegratedOutput.h"
 #include "aif/impl/steps/aif_ModalOutput.h"
@@ -252,6 +257,69 @@ TEST_F(aif_OutputVariablesTest, ContactOutputNames) {
                                           "", "", "", false)),
             "*Contact Output, variable=PRESELECT\n");
   EXPECT_EQ(text(VariablesRequest({"S", "U"}), kVariablesStatic, "A", "B", "", false), "");
+}
+
+// A keyword says it is empty exactly when it writes nothing, so that the
+// builder writes an "*Output" only before a keyword that writes a line. Each
+// keyword meets both answers among the cases.
+TEST_F(aif_OutputVariablesTest, IsEmptyExactlyWhenNothingIsWritten) {
+  const std::vector<cow_List<cow_String>> lists = {
+      {}, {"U"}, {"S"}, {"ALLIE", "ALLKE"}, {"GU"}, {"DMASS"}, {"CSTRESS"}, {"RADFL"}, {"SOF"},
+      {"IVOL"}, {"NOSUCH"}};
+  std::map<std::string, std::pair<int, int>> seen;  // keyword: empty, written
+  auto check = [&](const std::string& name, const akw_Keyword& keyword, const std::string& where) {
+    const std::string text = KeywordText(keyword);
+    EXPECT_EQ(keyword.IsEmpty(), text.empty()) << name << " " << where << ": " << text;
+    (text.empty() ? seen[name].first : seen[name].second)++;
+  };
+  for (const cow_List<cow_String>& list : lists)
+    for (unsigned procedure : {kVariablesStatic, kVariablesExplicit, kVariablesFlow})
+      for (int selection = 0; selection < 3; ++selection) {
+        korC_OdbRequest request = VariablesRequest(list);
+        request.integratedOutputSectionName = "Section-1";
+        const bool preselect = selection == 1;
+        const bool all = selection == 2;
+        std::string where = std::to_string(procedure) + "/" + std::to_string(selection) + "/";
+        for (const cow_String& name : list)
+          where += name.Str() + " ";
+        for (bool field : {true, false}) {
+          const korC_OdbChannel channel(field);
+          check("node", aif_NodeOutput(channel, request, procedure, "", preselect, all, true),
+                where);
+          check("element", aif_ElementOutput(channel, request, procedure, "", preselect, all, false),
+                where);
+          check("rebar", aif_ElementOutput(channel, request, procedure, "", preselect, all, true),
+                where);
+        }
+        check("kept node",
+              aif_NodeOutput(korC_OdbChannel(true), request, procedure, "", preselect, all, false),
+              where);
+        check("section", aif_IntegratedOutput(request, procedure, preselect, all, ""), where);
+        check("set", aif_IntegratedOutput(request, procedure, preselect, all, "Set-1"), where);
+        check("energy", aif_EnergyOutput(request, procedure, "", preselect, all), where);
+        check("modal", aif_ModalOutput(request, procedure, all), where);
+        check("incrementation", aif_IncrementationOutput(request, procedure, preselect, all),
+              where);
+        check("contact",
+              aif_ContactOutput(request, procedure, preselect, all, "A", "B", "", "", false),
+              where);
+        check("radiation", aif_RadiationOutput(request, procedure, "Set-1", all), where);
+        request.integratedOutputSectionName = cow_String();
+        check("no section", aif_IntegratedOutput(request, procedure, preselect, all, ""), where);
+      }
+  for (const auto& [name, counts] : seen) {
+    if (name == "kept node" || name == "no section") continue;
+    EXPECT_GT(counts.first, 0) << name;
+    EXPECT_GT(counts.second, 0) << name;
+  }
+  EXPECT_EQ(seen["kept node"].first, 0);
+  EXPECT_EQ(seen["no section"].second, 0);
+
+  // A keyword on an assembled fastener's set is as empty as what it wraps.
+  const aif_EnergyOutput none(VariablesRequest({"S"}), kVariablesStatic, "Set-1", false, false);
+  const aif_EnergyOutput some(VariablesRequest({"ALLIE"}), kVariablesStatic, "Set-1", false, false);
+  EXPECT_TRUE(aif_FastenerSetOutput(none, "Set-1", false).IsEmpty());
+  EXPECT_FALSE(aif_FastenerSetOutput(some, "Set-1", false).IsEmpty());
 }
 
 }  // namespace

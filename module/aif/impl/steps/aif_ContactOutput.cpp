@@ -30,12 +30,18 @@ aif_ContactOutput::aif_ContactOutput(const korC_OdbRequest& request, unsigned pr
       regionName_(regionName),
       useRegion_(useRegion) {}
 
+cow_List<cow_String> aif_ContactOutput::Names() const {
+  return aif_SiftOutputVariables(request_.variables, procedure_,
+                                 [](const korC_OdbRequestSpec& definition, bool) {
+                                   return definition.Position() == kContactOutputPosition ||
+                                          definition.Position() == kContactOutputStatusPosition;
+                                 });
+}
+
+bool aif_ContactOutput::IsEmpty() const { return !preselect_ && !all_ && Names().IsEmpty(); }
+
 void aif_ContactOutput::Write(utl_Stream& stream) const {
-  const cow_List<cow_String> names = aif_SiftOutputVariables(
-      request_.variables, procedure_, [](const korC_OdbRequestSpec& definition, bool) {
-        return definition.Position() == kContactOutputPosition ||
-               definition.Position() == kContactOutputStatusPosition;
-      });
+  const cow_List<cow_String> names = Names();
   if (names.IsEmpty() && !preselect_ && !all_) return;
 
   const bool region =

@@ -29,11 +29,16 @@ class aif_ContactOutput : public akw_Keyword {
   // every name printable. Then ", variable=PRESELECT", ", variable=ALL" or
   // the contact variables sixteen a line.
   void Write(utl_Stream& stream) const override;
+  // Whether Write writes nothing.
+  bool IsEmpty() const override;
 
   // The bit of a region's kind word that marks a surface.
   static constexpr int kSurfaceKind = 1 << 3;
 
  private:
+  // The contact variables of the request, as written.
+  cow_List<cow_String> Names() const;
+
   korC_OdbRequest request_;
   unsigned procedure_;
   bool preselect_;

@@ -28,10 +28,10 @@ aif_ElementOutput::aif_ElementOutput(const korC_OdbChannel& channel, const korC_
       all_(all),
       rebar_(rebar) {}
 
-void aif_ElementOutput::Write(utl_Stream& stream) const {
+cow_List<cow_String> aif_ElementOutput::Names() const {
   const bool noInteraction = request_.interactionNames.IsEmpty();
   const bool rebar = rebar_;
-  cow_List<cow_String> names = aif_SiftOutputVariables(
+  return aif_SiftOutputVariables(
       request_.variables, procedure_,
       [noInteraction, rebar](const korC_OdbRequestSpec& definition, bool direct) {
         const bool element =
@@ -41,6 +41,12 @@ void aif_ElementOutput::Write(utl_Stream& stream) const {
         return element && (rebar || definition.Category() != kElementOutputRebarOnly);
       },
       rebar_);
+}
+
+bool aif_ElementOutput::IsEmpty() const { return !preselect_ && !all_ && Names().IsEmpty(); }
+
+void aif_ElementOutput::Write(utl_Stream& stream) const {
+  cow_List<cow_String> names = Names();
   if (names.IsEmpty() && !preselect_ && !all_) return;
 
   stream << "*Element Output";

@@ -25,8 +25,14 @@ class aif_ElementOutput : public akw_Keyword {
   // section points, sixteen a line; and, without a variable option, the
   // element variables sixteen a line ("PEEQ" added after "PE").
   void Write(utl_Stream& stream) const override;
+  // Whether Write writes nothing.
+  bool IsEmpty() const override;
 
  private:
+  // The element variables of the request, as written (before "PEEQ" is
+  // added).
+  cow_List<cow_String> Names() const;
+
   korC_OdbChannel channel_;
   cow_String setName_;
   korC_OdbRequest request_;

@@ -18,11 +18,17 @@ aif_EnergyOutput::aif_EnergyOutput(const korC_OdbRequest& request, unsigned proc
       preselect_(preselect),
       all_(all) {}
 
+cow_List<cow_String> aif_EnergyOutput::Names() const {
+  return aif_SiftOutputVariables(request_.variables, procedure_,
+                                 [](const korC_OdbRequestSpec& definition, bool) {
+                                   return definition.Position() == kEnergyOutputPosition;
+                                 });
+}
+
+bool aif_EnergyOutput::IsEmpty() const { return !preselect_ && !all_ && Names().IsEmpty(); }
+
 void aif_EnergyOutput::Write(utl_Stream& stream) const {
-  const cow_List<cow_String> names = aif_SiftOutputVariables(
-      request_.variables, procedure_, [](const korC_OdbRequestSpec& definition, bool) {
-        return definition.Position() == kEnergyOutputPosition;
-      });
+  const cow_List<cow_String> names = Names();
   if (names.IsEmpty() && !preselect_ && !all_) return;
   stream << "*Energy Output";
   aif_WriteOutputNameOption(stream, "elset=", setName_);

@@ -20,8 +20,13 @@ class aif_EnergyOutput : public akw_Keyword {
   // elset=" and the printable set name, then ", variable=PRESELECT", ",
   // variable=ALL" or the energy variables sixteen a line.
   void Write(utl_Stream& stream) const override;
+  // Whether Write writes nothing.
+  bool IsEmpty() const override;
 
  private:
+  // The variables of the request this keyword writes.
+  cow_List<cow_String> Names() const;
+
   korC_OdbRequest request_;
   unsigned procedure_;
   cow_String setName_;

@@ -18,6 +18,10 @@ class aif_FastenerSetOutput : public akw_Keyword {
 
   akw_Keyword* Clone() const override { return new aif_FastenerSetOutput(*this); }
   void Write(utl_Stream& stream) const override;
+  // Whether the keyword it wraps writes nothing. Whether the file defines
+  // the set is known only when it is written: a set it lacks does not make
+  // this keyword empty.
+  bool IsEmpty() const override { return keyword_->IsEmpty(); }
 
  private:
   akw_KeywordHandle keyword_;

@@ -18,8 +18,13 @@ class aif_IncrementationOutput : public akw_Keyword {
   // Output", then ", variable=PRESELECT", ", variable=ALL" or the variables
   // sixteen a line.
   void Write(utl_Stream& stream) const override;
+  // Whether Write writes nothing.
+  bool IsEmpty() const override;
 
  private:
+  // The variables of the request this keyword writes.
+  cow_List<cow_String> Names() const;
+
   korC_OdbRequest request_;
   unsigned procedure_;
   bool preselect_;

@@ -25,13 +25,11 @@ aif_IntegratedOutput::aif_IntegratedOutput(const korC_OdbRequest& request, unsig
       all_(all),
       setName_(setName) {}
 
-void aif_IntegratedOutput::Write(utl_Stream& stream) const {
-  if (!kprC_IsExplicit(procedure_)) return;
-  const cow_String& section = request_.integratedOutputSectionName;
+bool aif_IntegratedOutput::Writes(cow_List<cow_String>& names) const {
+  if (!kprC_IsExplicit(procedure_)) return false;
   const bool overSection = setName_.IsEmpty();
-  if (overSection && section.IsEmpty()) return;
-
-  const cow_List<cow_String> names = aif_SiftOutputVariables(
+  if (overSection && request_.integratedOutputSectionName.IsEmpty()) return false;
+  names = aif_SiftOutputVariables(
       request_.variables, procedure_, [overSection](const korC_OdbRequestSpec& definition, bool) {
         if (overSection)
           return definition.Position() == kIntegratedOutputPosition &&
@@ -40,7 +38,19 @@ void aif_IntegratedOutput::Write(utl_Stream& stream) const {
                 definition.Category() != kIntegratedOutputSection) ||
                definition.Auxiliary() == kIntegratedOutputOverSet;
       });
-  if (names.IsEmpty() && !preselect_ && !all_) return;
+  return !names.IsEmpty() || preselect_ || all_;
+}
+
+bool aif_IntegratedOutput::IsEmpty() const {
+  cow_List<cow_String> names;
+  return !Writes(names);
+}
+
+void aif_IntegratedOutput::Write(utl_Stream& stream) const {
+  cow_List<cow_String> names;
+  if (!Writes(names)) return;
+  const cow_String& section = request_.integratedOutputSectionName;
+  const bool overSection = setName_.IsEmpty();
 
   stream << "*Integrated Output, ";
   if (overSection)

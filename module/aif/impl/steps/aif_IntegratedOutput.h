@@ -25,8 +25,14 @@ class aif_IntegratedOutput : public akw_Keyword {
   // and the printable set name; then ", variable=PRESELECT", ",
   // variable=ALL" or the variables sixteen a line.
   void Write(utl_Stream& stream) const override;
+  // Whether Write writes nothing.
+  bool IsEmpty() const override;
 
  private:
+  // Whether anything is written at all (explicit procedure, a section or
+  // set named); `names` receives the variables written.
+  bool Writes(cow_List<cow_String>& names) const;
+
   korC_OdbRequest request_;
   unsigned procedure_;
   bool preselect_;

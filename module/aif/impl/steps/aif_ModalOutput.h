@@ -16,8 +16,13 @@ class aif_ModalOutput : public akw_Keyword {
   // all variables. Otherwise "*Modal Output", then ", variable=ALL" or the
   // modal variables sixteen a line. There is no preselected form.
   void Write(utl_Stream& stream) const override;
+  // Whether Write writes nothing.
+  bool IsEmpty() const override;
 
  private:
+  // The variables of the request this keyword writes.
+  cow_List<cow_String> Names() const;
+
   korC_OdbRequest request_;
   unsigned procedure_;
   bool all_;

@@ -22,11 +22,19 @@ aif_NodeOutput::aif_NodeOutput(const korC_OdbChannel& channel, const korC_OdbReq
       preselect_(preselect),
       all_(all) {}
 
+cow_List<cow_String> aif_NodeOutput::Names() const {
+  return aif_SiftOutputVariables(request_.variables, procedure_,
+                                 [](const korC_OdbRequestSpec& definition, bool) {
+                                   return definition.Position() == kNodeOutputPosition;
+                                 });
+}
+
+bool aif_NodeOutput::IsEmpty() const {
+  return omitWhenEmpty_ && !preselect_ && !all_ && Names().IsEmpty();
+}
+
 void aif_NodeOutput::Write(utl_Stream& stream) const {
-  const cow_List<cow_String> names = aif_SiftOutputVariables(
-      request_.variables, procedure_, [](const korC_OdbRequestSpec& definition, bool) {
-        return definition.Position() == kNodeOutputPosition;
-      });
+  const cow_List<cow_String> names = Names();
   if (names.IsEmpty() && !preselect_ && !all_ && omitWhenEmpty_) return;
 
   stream << "*Node Output";

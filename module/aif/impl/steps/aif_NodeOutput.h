@@ -21,8 +21,13 @@ class aif_NodeOutput : public akw_Keyword {
   // ", nset=" and the printable set name; then ", variable=PRESELECT", ",
   // variable=ALL" or the node variables of the request, eight a line.
   void Write(utl_Stream& stream) const override;
+  // Whether Write writes nothing.
+  bool IsEmpty() const override;
 
  private:
+  // The node variables of the request, as written.
+  cow_List<cow_String> Names() const;
+
   korC_OdbChannel channel_;
   cow_String setName_;
   korC_OdbRequest request_;

@@ -95,6 +95,7 @@ void aif_OutputRequestBuilder::Build() {
   simulation_ = false;
   carriedPrint_ = cow_COW<kprC_DiagnosticPrint>();
   boltSets_.Clear();
+  filterWarnings_.Clear();
   const aif_ModelInfo& info = Info();
   const kprC_StepContainer& steps = info.ModelAdapter().Steps();
   const cow_List<cow_String>& names = steps.Keys();

@@ -16,6 +16,7 @@
 #include "BasShared/cow_COW.h"
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_Map.h"
+#include "BasShared/atr_String.h"
 #include "BasShared/cow_String.h"
 #include "OdbAttrEO/korC_Output.h"
 
@@ -112,6 +113,10 @@ class aif_OutputRequestBuilder : public akw_BuilderComponent {
   static cow_String EntryLast(const cow_String& entry);
 
  private:
+  // Whether the file defines the filter `record` names (the explicit
+  // product writes the model's filters); otherwise a warning naming the
+  // request and the filter goes to the checking messages, once per write.
+  bool FilterDefined(const korC_OdbRequest& record, bool field);
   void WriteDefaultOutput(const korC_OdbChannel& channel, const cow_String& stepName,
                           double timePeriod, unsigned procedure, bool preselected);
   void AddBlockKeywords(const korC_OdbRequest& record, const korC_OdbChannel& channel,
@@ -140,6 +145,8 @@ class aif_OutputRequestBuilder : public akw_BuilderComponent {
   // a request on an assembled fastener names: whether the copies define it
   // as a node set, an element set or both.
   mutable cow_Map<cow_String, int> fastenerSetKinds_;
+  // The filter warnings given in this write.
+  cow_List<atr_String> filterWarnings_;
   // Bolt-load element sets already filed in this write.
   cow_List<cow_String> boltSets_;
   // The print settings in force, carried from step to step; empty until the

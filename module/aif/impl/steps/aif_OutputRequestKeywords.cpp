@@ -5,6 +5,7 @@
 #include <string>
 
 #include "AFCInputFileWriter/akw_MorvexName.h"
+#include "AttributesGuiCommon/ajbC_CheckingMessages.h"
 #include "AttributesIntObj/asoK_Assembly.h"
 #include "BasShared/atr_String.h"
 #include "ModKerLow/asoF_PartInstance.h"
@@ -143,6 +144,23 @@ bool NeedsNewOutputKeyword(const korC_OdbRequest& previous, const korC_OdbReques
 }
 
 }  // namespace
+
+bool aif_OutputRequestBuilder::FilterDefined(const korC_OdbRequest& record, bool field) {
+  const aif_ModelInfo& info = Info();
+  // Filters are written for the explicit product only.
+  if (info.AnalysisProduct() == 1 && info.ModelAdapter().Filters().Contains(record.filterName))
+    return true;
+  const atr_String warning = atr_TranslateFormat(
+      field ? "Field output %s: the filter %s is not defined in the input file; the output is "
+              "written without a filter."
+            : "History output %s: the filter %s is not defined in the input file; the output is "
+              "written without a filter.",
+      record.commentName, record.filterName);
+  // Once per write, however many steps the request is written in.
+  if (filterWarnings_.AppendUnlessMember(warning))
+    ajbC_CheckingMessages::Instance().Warnings().Append(warning);
+  return false;
+}
 
 void aif_OutputRequestBuilder::WriteDefaultOutput(const korC_OdbChannel& channel,
                                                   const cow_String& stepName, double timePeriod,
@@ -320,7 +338,10 @@ void aif_OutputRequestBuilder::AddBlockKeywords(
     const cow_String& regionName, const cow_String& boltSetName, unsigned procedure, bool all,
     bool preselected, bool whole, bool contactName, bool boltActive) {
   aif_ModelInfo& info = Info();
+  // A keyword that would write nothing is left out: the "*Output" before it
+  // is written only when a queued keyword writes a line.
   auto queue = [&](const akw_Keyword& keyword) {
+    if (keyword.IsEmpty()) return;
     pendingBlocks_.Append(akw_KeywordHandle(keyword));
     pendingBlockSteps_.Append(stepName);
   };
@@ -443,6 +464,9 @@ void aif_OutputRequestBuilder::WriteRequestChannel(const korC_OdbChannel& channe
   cow_List<korC_OdbRequest> records = channel.Requests();
   for (std::size_t i = 0; i < records.Length() && i < commentNames.Length(); ++i)
     records.Modify(i).commentName = commentNames[i];
+  for (std::size_t i = 0; i < records.Length(); ++i)
+    if (!records[i].filterName.IsEmpty() && !FilterDefined(records[i], channel.IsField()))
+      records.Modify(i).filterName = cow_String();
   records.Sort();
   const korC_OdbRequestTable& table = thr_ThreadSingleton<korC_OdbRequestTable>::Instance();
   const bool noDefaults = table.DefaultRequests(channel.Type(), procedure, 14).IsEmpty();
@@ -504,14 +528,20 @@ void aif_OutputRequestBuilder::WriteRequestChannel(const korC_OdbChannel& channe
           outputWritten = false;
           continue;
         }
-        const aif_Output output =
-            MakeOutputKeyword(record, channel, preselected, all, timePeriod, procedure);
+        const akw_KeywordHandle output(
+            MakeOutputKeyword(record, channel, preselected, all, timePeriod, procedure));
         if (substructure) {
-          pendingBlocks_.Append(akw_KeywordHandle(output));
+          pendingBlocks_.Append(output);
           pendingBlockSteps_.Append(stepName);
-        } else {
+        } else if (all || preselected) {
+          // A whole-model request of the preselected or all variables: the
+          // "*Output" carries the variable option and stands alone.
           AddStepDefinition(stepName, output);
           outputWritten = true;
+        } else {
+          // Written only when a block keyword of the record follows it.
+          pendingOutput_.Append(output);
+          pendingOutputSteps_.Append(stepName);
         }
       }
     }
@@ -524,8 +554,14 @@ void aif_OutputRequestBuilder::WriteRequestChannel(const korC_OdbChannel& channe
       if (!pendingOutput_.IsEmpty()) outputWritten = !pendingBlocks_.IsEmpty();
       FlushPendingKeywords(last, channel, stepName, timePeriod, procedure, preselected);
     } else if (!pendingBlocks_.IsEmpty()) {
-      AddStepDefinition(pendingBlockSteps_[0],
-                        aif_SubstructurePath({record.instanceName}, pendingBlocks_, info));
+      // The record's "*Output" opens the queue; the path is written when a
+      // block keyword follows it, or when it stands alone (the whole
+      // substructure's preselected or all variables).
+      const bool standsAlone = whole && record.plainOutput && record.sectionPoints.IsEmpty() &&
+                               (all || preselected);
+      if (pendingBlocks_.Length() > 1 || standsAlone)
+        AddStepDefinition(pendingBlockSteps_[0],
+                          aif_SubstructurePath({record.instanceName}, pendingBlocks_, info));
       ClearPending();
     }
   }

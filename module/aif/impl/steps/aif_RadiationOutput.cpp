@@ -14,11 +14,17 @@ aif_RadiationOutput::aif_RadiationOutput(const korC_OdbRequest& request, unsigne
                                          const cow_String& setName, bool all)
     : request_(request), procedure_(procedure), setName_(setName), all_(all) {}
 
+cow_List<cow_String> aif_RadiationOutput::Names() const {
+  return aif_SiftOutputVariables(request_.variables, procedure_,
+                                 [](const korC_OdbRequestSpec& definition, bool) {
+                                   return definition.Position() == kRadiationOutputPosition;
+                                 });
+}
+
+bool aif_RadiationOutput::IsEmpty() const { return !all_ && Names().IsEmpty(); }
+
 void aif_RadiationOutput::Write(utl_Stream& stream) const {
-  const cow_List<cow_String> names = aif_SiftOutputVariables(
-      request_.variables, procedure_, [](const korC_OdbRequestSpec& definition, bool) {
-        return definition.Position() == kRadiationOutputPosition;
-      });
+  const cow_List<cow_String> names = Names();
   if (names.IsEmpty() && !all_) return;
   stream << "*Radiation Output";
   aif_WriteOutputNameOption(stream, "elset=", setName_);

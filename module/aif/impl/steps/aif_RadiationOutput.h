@@ -20,8 +20,13 @@ class aif_RadiationOutput : public akw_Keyword {
   // printable set name, then ", variable=ALL" or the variables sixteen a
   // line. There is no preselected form.
   void Write(utl_Stream& stream) const override;
+  // Whether Write writes nothing.
+  bool IsEmpty() const override;
 
  private:
+  // The variables of the request this keyword writes.
+  cow_List<cow_String> Names() const;
+
   korC_OdbRequest request_;
   unsigned procedure_;
   cow_String setName_;
