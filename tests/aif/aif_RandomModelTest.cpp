@@ -4310,7 +4310,7 @@ class Generator {
       std::string property = r.Pick(properties);
       const std::string createdWith = property;
       // The Standard writer decides by the later changes alone.
-      const bool markCreation = explicit_ || r.Chance(0.6);
+      const bool markCreation = explicit_ || r.Chance(0.4);
       bool changedLater = false;
       std::vector<std::string> stated;
       bool active = true;
