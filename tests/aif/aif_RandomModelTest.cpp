@@ -8,9 +8,11 @@
 // failing fields, instance names, repeated picked regions, suppressed
 // assignments, rebar, springs, inertias, substructures, steps, output data
 // and requests with the step's restart, print, monitor and controls, loads,
-// boundary conditions, fields, model changes, contact pairs and adaptive
-// mesh controls and domains) written through the driver and read back by an
-// independent checker (support/aif_DeckChecker.h).
+// boundary conditions, fields, model changes, contact pairs with their
+// controls and adaptive mesh controls and domains) written through the
+// driver and read back by an independent checker (support/aif_DeckChecker.h);
+// the property copies of changing Standard pairs are compared with the
+// properties the pairs are created with.
 // A model made to meet a refusal must be refused; other refusals are counted.
 // A failure names its seed; AIF_RANDOM_MODEL_SEED=17 runs that one and prints
 // its deck; AIF_RANDOM_MODEL_COUNT sets the number of models (300);
@@ -34,8 +36,10 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "AFCInputFileWriter/akw_MorvexName.h"
 #include "AttributesIntObj/asoK_RotationalAxis.h"
 #include "HostModules/hst_ModelBuilder.h"
 #include "ModKerLow/dtu_DatumCsys.h"
@@ -67,6 +71,7 @@
 #include "OdbAttrEO/kinC_ActuatorSensorProp.h"
 #include "OdbAttrEO/kinC_CavityRadiation.h"
 #include "OdbAttrEO/kinC_CavityRadiationProp.h"
+#include "OdbAttrEO/kinC_ContactControls.h"
 #include "OdbAttrEO/kinC_ContactProperty.h"
 #include "OdbAttrEO/kinC_Cosimulation.h"
 #include "OdbAttrEO/kinC_FilmCondition.h"
@@ -383,6 +388,10 @@ class Generator {
   // Texts of the refusals the model is made to meet: the writer must stop
   // with an aif_Exception whose message holds one of them.
   std::vector<std::string> refusals;
+  // The copies the Standard pairs whose property a later step changes are
+  // defined with: the generated name and the property the pair is created
+  // with, whose definition the copy repeats.
+  std::vector<std::pair<std::string, std::string>> propertyCopies;
   // Partner models registered in the model database for the fluid-structure
   // co-simulations; removed again once the model is written.
   std::vector<std::string> partnerModels;
@@ -4233,9 +4242,10 @@ class Generator {
   // Contact pairs on the written assembly surfaces, of the product's solver:
   // surface to surface (now and then with a clearance value) or self
   // contact, naming one of two contact properties. Each is created in the
-  // initial step or a random analysis step, then carried over, modified
-  // (its property changed, or switched off or on) or removed; suppressed
-  // now and then.
+  // initial step or a random analysis step (a Standard pair now and then
+  // without the modified mark on its property), then carried over,
+  // modified (its property changed, or switched off or on) or removed;
+  // suppressed now and then. See also AddContactPairReferences.
   void AddContactPairs() {
     Rng& r = contactRng_;
     // The written assembly surfaces, and the surfaces of written instances'
@@ -4300,6 +4310,11 @@ class Generator {
               : static_cast<std::size_t>(r.Uniform(1, static_cast<int>(steps.size()) - 1));
       pair->SetCreateStepName(cow_String(steps[created]));
       std::string property = r.Pick(properties);
+      const std::string createdWith = property;
+      // The Standard writer decides by the later changes alone.
+      const bool markCreation = explicit_ || r.Chance(0.4);
+      bool changedLater = false;
+      std::vector<std::string> stated;
       bool active = true;
       for (std::size_t k = created; k < steps.size(); ++k) {
         const cow_String step(steps[k]);
@@ -4324,19 +4339,67 @@ class Generator {
         pair->AddStep(step);
         std::unique_ptr<kinC_ContactPairState> state(
             static_cast<kinC_ContactPairState*>(pair->ConstGetState(step).Clone()));
-        state->SetInteractionProperty(cow_String(property), status == 1 ? 1 : 2, propertyChanged);
+        state->SetInteractionProperty(cow_String(property), status == 1 ? 1 : 2,
+                                      propertyChanged && (status != 1 || markCreation));
         state->SetActive(active, switched ? 1 : 2, switched);
         pair->SetState(step, status, *state);
         pair->SetModified(step, status != 2);
+        stated.push_back(steps[k]);
+        changedLater = changedLater || (status == 3 && propertyChanged);
         told.append(" ").append(std::to_string(status)).append("@").append(steps[k]);
         if (propertyChanged) told.append("(").append(property).append(")");
+        if (status == 1 && !markCreation) told.append("(unmarked)");
         if (switched) told.append(active ? "(on)" : "(off)");
       }
       pair->SetSuppressed(r.Chance(0.1));
       const std::string name = writable("Cp");
+      if (!pair->Suppressed()) AddContactPairReferences(r, *pair, stated, told);
+      if (!explicit_ && !pair->Suppressed() && changedLater)
+        propertyCopies.emplace_back("_" + name + "-Prop", createdWith);
       builder.AddInteraction(cow_String(name), *pair);
       description << told << " \"" << name << "\"" << (pair->Suppressed() ? " suppressed" : "")
                   << "\n";
+    }
+  }
+
+  // A pair's references beyond its properties: now and then contact
+  // controls of the product's kind named in one of the steps `stated` the
+  // pair has a state in, and, rarely, a property or controls name the model
+  // does not hold in one of them, which the writer must refuse.
+  void AddContactPairReferences(Rng& r, kinC_ContactPairInteraction& pair,
+                                const std::vector<std::string>& stated, std::string& told) {
+    if (stated.empty()) return;
+    auto name = [&](bool controls, const std::string& value) {
+      const cow_String step(r.Pick(stated));
+      std::unique_ptr<kinC_ContactPairState> state(
+          static_cast<kinC_ContactPairState*>(pair.ConstGetState(step).Clone()));
+      if (controls)
+        state->SetContactControls(cow_String(value), 1, true);
+      else
+        state->SetInteractionProperty(cow_String(value), 1, true);
+      pair.SetState(step, pair.GetPropStatus(step), *state);
+      told.append(controls ? " controls " : " property ")
+          .append(value)
+          .append("@")
+          .append(step.Str());
+    };
+    if (r.Chance(0.3)) {
+      const std::string controls = NameFrom(r, "Ctrl");
+      if (explicit_) {
+        kinC_ExpContactControls values;
+        values.penaltyScale = 2.0;
+        builder.AddContactControls(cow_String(controls), values);
+      } else {
+        kinC_StdContactControls values;
+        values.stiffnessScaleFactor = 2.0;
+        builder.AddContactControls(cow_String(controls), values);
+      }
+      name(true, controls);
+    }
+    if (r.Chance(0.03)) {
+      const bool controls = r.Chance(0.5);
+      name(controls, controls ? "Gone-Ctrl" : "Gone-Prop");
+      refusals.push_back("which the model does not define.");
     }
   }
 
@@ -6461,6 +6524,47 @@ ObjectKinds KindsOfThisRun() {
   return kinds;
 }
 
+// The lines of the "*Surface Interaction" of `name` in `deck` after its
+// keyword line: its data line and its behaviour keywords, up to the next
+// keyword of another kind or comment; empty when the deck has none.
+std::string SurfaceInteractionBlock(const std::string& deck, const std::string& name) {
+  static const std::array<const char*, 11> behaviours = {
+      "*Friction",          "*Surface Behavior", "*Cohesive Behavior",   "*Fracture Criterion",
+      "*Contact Damping",   "*Gap Conductance",  "*Gap Heat Generation", "*Gap Radiation",
+      "*Damage Initiation", "*Damage Evolution", "*Damage Stabilization"};
+  const std::string head =
+      "\n*Surface Interaction, name=" + akw_MorvexName(cow_String(name), false).Printable().Str();
+  std::size_t at = deck.find(head + "\n");
+  if (at == std::string::npos) at = deck.find(head + ",");
+  if (at == std::string::npos) return std::string();
+  const std::size_t begin = deck.find('\n', at + 1) + 1;
+  std::size_t end = begin;
+  while (end < deck.size()) {
+    const std::string_view line(deck.data() + end, deck.find('\n', end) - end);
+    if (line.starts_with('*') &&
+        std::none_of(behaviours.begin(), behaviours.end(),
+                     [&](const char* keyword) { return line.starts_with(keyword); }))
+      break;
+    end += line.size() + 1;
+  }
+  return deck.substr(begin, end - begin);
+}
+
+// A Standard pair whose property a later step changes runs with the
+// property it is created with: its generated copy repeats that property's
+// definition line for line.
+void CheckPropertyCopies(Outcome& out,
+                         const std::vector<std::pair<std::string, std::string>>& copies) {
+  for (const auto& [copy, source] : copies) {
+    const std::string written = SurfaceInteractionBlock(out.deck, copy);
+    if (written.empty())
+      out.findings.push_back(Finding("property copy missing", copy));
+    else if (written != SurfaceInteractionBlock(out.deck, source))
+      out.findings.push_back(
+          Finding("property copy differs", copy + " is not a copy of " + source));
+  }
+}
+
 Outcome WriteRandomModel(std::uint32_t seed) {
   Outcome out;
   out.seed = seed;
@@ -6510,6 +6614,7 @@ Outcome WriteRandomModel(std::uint32_t seed) {
   if (!out.deck.empty()) {
     std::vector<aif_test::DeckFinding> found = aif_test::CheckDeck(out.deck);
     out.findings.insert(out.findings.end(), found.begin(), found.end());
+    CheckPropertyCopies(out, g.propertyCopies);
   }
   return out;
 }

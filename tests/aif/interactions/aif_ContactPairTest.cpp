@@ -191,8 +191,8 @@ TEST_F(aif_ContactPairTest, ExplicitPairAddedOrDeletedWithItsPairSet) {
 }
 
 TEST_F(aif_ContactPairTest, PairWithoutAStateInItsStep) {
-  // Gone from the step: an explicit pair is deleted there, a standard pair
-  // writes nothing (it has no property to name).
+  // Gone from the step: an explicit pair is deleted there; a standard pair,
+  // defined from its state, refuses to be written.
   kinC_SurfaceToSurfaceContactXpl xpl;
   xpl.SetSurfaces(BlockRegion("Master"), BlockRegion("Slave"));
   EXPECT_EQ(PairText(xpl, true),
@@ -202,8 +202,13 @@ TEST_F(aif_ContactPairTest, PairWithoutAStateInItsStep) {
   EXPECT_EQ(PairText(self, true), "*Contact Pair, op=DELETE\nBlock-1.Top,\n");
   kinC_SurfaceToSurfaceContactStd std;
   std.SetSurfaces(BlockRegion("Master"), BlockRegion("Slave"));
-  EXPECT_EQ(PairText(std, true), "");
-  EXPECT_EQ(PairText(kinC_SelfContactStd(), true), "");
+  EXPECT_EQ(aif_test::ThrownText(aif_ContactPair("Int-1", std, "Step-1", Info(), true)),
+            "The interaction Int-1 has no state in step Step-1, so its contact pair cannot be "
+            "written.");
+  EXPECT_EQ(aif_test::ThrownText(
+                aif_ContactPair("Self 1", kinC_SelfContactStd(), "Step-1", Info(), false)),
+            "The interaction Self 1 has no state in step Step-1, so its contact pair cannot be "
+            "written.");
 }
 
 TEST_F(aif_ContactPairTest, OtherInteractionsAndStatesOfAnotherKind) {

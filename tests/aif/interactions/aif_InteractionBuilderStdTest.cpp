@@ -1,15 +1,19 @@
 // The interaction builder's Standard contact pairs: the pair in the initial
 // step whatever step created it, model changes that add and remove it, a
 // changed property with its friction, clearance, interference, controls;
-// the property history; the failure of a changed property that is not a
-// contact property, through the driver.
+// the property history; the failures, through the driver, of a changed
+// property that is not a contact property, of a pair without a state in
+// its creation step and of names the model does not hold (Explicit pairs
+// too).
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "HostModules/hst_ModelBuilder.h"
+#include "MSVCR90/rt_Runtime.h"
 #include "OdbAttrEO/kinC_ContactControls.h"
 #include "OdbAttrEO/kinC_ContactProperty.h"
 #include "OdbAttrEO/kinC_Interaction.h"
@@ -343,4 +347,135 @@ TEST(aif_InteractionBuilderStd, BondedInitialContact) {
                 "** Interaction: CP-1\n*Model Change, type=CONTACT PAIR, add\n"
                 "Block-1.Slave, Block-1.Master\n",
             run.Step("Step-3"));
+}
+
+namespace {
+
+// `b` written through the driver stops with `error`: no file is left, a
+// deck that stood at the path goes with it (the write replaces it), and a
+// file the runtime reports read-only stays as it was.
+void SbExpectDriverRefuses(const hst_ModelBuilder& b, const std::string& error) {
+  const aif_test::TempDeck deck("SbRefused");
+  std::filesystem::remove(deck.Path());
+  EXPECT_EQ(error, aif_test::DriverWriteError(b, deck.Path()));
+  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
+  { std::ofstream(deck.Path()) << "old deck\n"; }
+  EXPECT_EQ(error, aif_test::DriverWriteError(b, deck.Path()));
+  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
+  { std::ofstream(deck.Path()) << "old deck\n"; }
+  rt_FailCall(rt_Call::WriteAccess, 1, false);
+  EXPECT_EQ("", aif_test::DriverWriteError(b, deck.Path()));
+  rt_ClearFaults();
+  EXPECT_EQ("old deck\n", aif_test::ReadFile(deck.Path()));
+}
+
+}  // namespace
+
+// The pair is renamed, its property copied and its friction changed under
+// "_<name>-Prop" exactly when a later step changes its property, whether
+// or not the creation step marks its property modified; a pair whose
+// creation property is unmarked and never changes keeps its name.
+TEST(aif_InteractionBuilderStd, RenamedExactlyWhenALaterStepChangesTheProperty) {
+  const std::string pairLines = std::string(kSbBanner) +
+                                "** Interaction: CP-1\n*Contact Pair, interaction=_CP-1-Prop\n"
+                                "Block-1.Slave, Block-1.Master\n";
+  const std::string changed = std::string(kSbBanner) +
+                              "** Interaction: CP-1\n*Change Friction, interaction=_CP-1-Prop\n"
+                              "*Friction\n0.,\n";
+  {
+    hst_ModelBuilder b = SbModel({"Step-2", "Step-3"});
+    kinC_SurfaceToSurfaceContactStd pair = SbPair("Initial");
+    SbSetStep(pair, "Initial", 1, SbState<SbPairState>("IntProp-1", true));
+    SbSetStep(pair, "Step-2", 3, SbState<SbPairState>("IntProp-2", true, true));
+    b.AddInteraction("CP-1", pair);
+    const SbRun run(b);
+    EXPECT_EQ(pairLines, run.Step("Initial"));
+    EXPECT_EQ(changed, run.Step("Step-2"));
+    EXPECT_EQ(std::string(kSbProperties) + "*Surface Interaction, name=_CP-1-Prop\n1.,\n",
+              run.Definition());
+  }
+  {
+    hst_ModelBuilder b = SbModel({"Step-2", "Step-3"});
+    kinC_SelfContactStd self;
+    self.SetSurfaces(SbRegion("Outer"));
+    self.SetCreateStepName("Initial");
+    SbSetStep(self, "Initial", 1, SbState<kinC_SelfContactStdState>("IntProp-1", true));
+    SbSetStep(self, "Step-3", 3, SbState<kinC_SelfContactStdState>("IntProp-1", true));
+    b.AddInteraction("SC-1", self);
+    const SbRun run(b);
+    EXPECT_EQ(std::string(kSbBanner) +
+                  "** Interaction: SC-1\n*Contact Pair, interaction=IntProp-1\nBlock-1.Outer,\n",
+              run.Step("Initial"));
+    EXPECT_EQ("", run.Step("Step-3"));
+    EXPECT_EQ(kSbProperties, run.Definition());
+  }
+}
+
+// A pair must hold a state in the step that creates it (its definition is
+// written from it): one that does not, with an empty creation step or none
+// there, stops the write naming it. The keyword alone refuses the same.
+TEST(aif_InteractionBuilderStd, NoStateInTheCreationStep) {
+  const std::string error =
+      "The interaction CP-1 has no state in the step that creates it, so its contact pair "
+      "cannot be written.";
+  for (const char* createStep : {"", "Step-2"}) {
+    SCOPED_TRACE(createStep);
+    hst_ModelBuilder b = SbModel({"Step-2", "Step-3"});
+    kinC_SurfaceToSurfaceContactStd pair = SbPair(createStep);
+    SbSetStep(pair, "Step-3", 3, SbState<SbPairState>("IntProp-1", true, true));
+    b.AddInteraction("CP-1", pair);
+    SbExpectDriverRefuses(b, error);
+  }
+  hst_ModelBuilder b = SbModel({"Step-2"});
+  kinC_SelfContactStd self;
+  self.SetSurfaces(SbRegion("Outer"));
+  b.AddInteraction("SC-1", self);
+  SbExpectDriverRefuses(b,
+                        "The interaction SC-1 has no state in the step that creates it, so its "
+                        "contact pair cannot be written.");
+}
+
+// A property or contact controls that a Standard or an Explicit pair names
+// in any step and the model does not hold stop the write with an error
+// naming the pair and the missing name: in the creation step, in a later
+// step that changes the property, or as the controls of a step.
+TEST(aif_InteractionBuilderStd, NamesTheModelDoesNotHoldStopTheWrite) {
+  const auto model = [](bool xpl, const char* created, const char* changed, const char* controls) {
+    hst_ModelBuilder b = SbModel({"Step-2", "Step-3"});
+    if (xpl) {
+      b.Steps().SetAnalysisProduct(kprC_EXPLICIT);
+      b.AddContactControls("CC-1", kinC_ExpContactControls());
+    } else {
+      b.AddContactControls("CC-1", kinC_StdContactControls());
+    }
+    std::unique_ptr<kinC_ContactPairInteraction> pair(
+        xpl ? static_cast<kinC_ContactPairInteraction*>(new kinC_SurfaceToSurfaceContactXpl)
+            : new kinC_SurfaceToSurfaceContactStd);
+    pair->SetSurfaces(SbRegion("Master"), SbRegion("Slave"));
+    pair->SetCreateStepName("Initial");
+    pair->AddStep("Initial");
+    std::unique_ptr<kinC_ContactPairState> state(
+        static_cast<kinC_ContactPairState*>(pair->ConstGetState("Initial").Clone()));
+    state->SetInteractionProperty(created, 1, true);
+    SbSetStep(*pair, "Initial", 1, *state);
+    state->SetInteractionProperty(changed, 1, true);
+    state->SetContactControls(controls, 1, true);
+    SbSetStep(*pair, "Step-3", 3, *state);
+    b.AddInteraction("CP-1", *pair);
+    return b;
+  };
+  for (bool xpl : {false, true}) {
+    SCOPED_TRACE(xpl ? "Explicit" : "Standard");
+    SbExpectDriverRefuses(model(xpl, "Gone", "IntProp-1", ""),
+                          "The interaction CP-1 names the interaction property Gone, which the "
+                          "model does not define.");
+    SbExpectDriverRefuses(model(xpl, "IntProp-1", "Gone", ""),
+                          "The interaction CP-1 names the interaction property Gone, which the "
+                          "model does not define.");
+    SbExpectDriverRefuses(model(xpl, "IntProp-1", "IntProp-2", "CC-Gone"),
+                          "The interaction CP-1 names the contact controls CC-Gone, which the "
+                          "model does not define.");
+    EXPECT_EQ("", aif_test::DriverWriteError(model(xpl, "IntProp-1", "IntProp-2", "CC-1"),
+                                             aif_test::TempDeck("SbHeld").Path()));
+  }
 }

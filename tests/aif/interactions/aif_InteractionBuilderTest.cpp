@@ -14,6 +14,7 @@
 #include "HostModules/hst_ModelBuilder.h"
 #include "OdbAttrEO/kinC_ContactControls.h"
 #include "OdbAttrEO/kinC_ContactInitialization.h"
+#include "OdbAttrEO/kinC_ContactProperty.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "aif/impl/core/aif_Builder.h"
@@ -39,6 +40,18 @@ hst_ModelBuilder IbModel(std::initializer_list<const char*> steps) {
     b.AddStep(step, kprC_StaticStep());
   return b;
 }
+
+// `b` with the contact properties Prop-1 and Prop-2 the pairs name.
+hst_ModelBuilder IbWithProperties(hst_ModelBuilder b) {
+  b.AddInteractionProperty("Prop-1", kinC_ContactProperty());
+  b.AddInteractionProperty("Prop-2", kinC_ContactProperty());
+  return b;
+}
+
+// What IbWithProperties adds to the model definition (Standard product).
+constexpr char kIbProperties[] =
+    "** \n** INTERACTION PROPERTIES\n** \n*Surface Interaction, name=Prop-1\n1.,\n"
+    "*Surface Interaction, name=Prop-2\n1.,\n";
 
 rgnC_Region IbRegion(const char* name) {
   return rgnC_Region(name, {"Assembly", "Block-1"});
@@ -173,7 +186,7 @@ TEST(aif_InteractionBuilder, EnrichmentActivationAfterTheInitialStep) {
 // it again with the new property; a step that changes nothing writes
 // nothing. Without an analysis step nothing is written.
 TEST(aif_InteractionBuilder, ExplicitPairMovesToTheFirstStepAndIsReplaced) {
-  hst_ModelBuilder b = IbModel({"Step-1", "Step-2", "Step-3"});
+  hst_ModelBuilder b = IbWithProperties(IbModel({"Step-1", "Step-2", "Step-3"}));
   kinC_SurfaceToSurfaceContactXpl pair = IbPair();
   IbSetStep(pair, "Initial", 1, IbPairState("Prop-1", true));
   IbSetStep(pair, "Step-1", 2, IbPairState("Prop-1", true), false);
@@ -196,11 +209,11 @@ TEST(aif_InteractionBuilder, ExplicitPairMovesToTheFirstStepAndIsReplaced) {
             run.Step("Step-2"));
   EXPECT_EQ("", run.Step("Step-3"));
 
-  hst_ModelBuilder alone = IbModel({});
+  hst_ModelBuilder alone = IbWithProperties(IbModel({}));
   alone.AddInteraction("CP-1", pair);
   const IbRun aloneRun(alone);
   EXPECT_EQ("", aloneRun.Step("Initial"));
-  EXPECT_EQ("", aloneRun.Definition());
+  EXPECT_EQ(kIbProperties, aloneRun.Definition());
 }
 
 // Switched off: one deleting pair, and nothing in a later step where it
@@ -208,7 +221,7 @@ TEST(aif_InteractionBuilder, ExplicitPairMovesToTheFirstStepAndIsReplaced) {
 // pair that does not exist yet is not deleted in a step that marks it
 // modified. Self contact is walked the same way.
 TEST(aif_InteractionBuilder, ExplicitPairSwitchedOffOrGone) {
-  hst_ModelBuilder b = IbModel({"Step-1", "Step-2", "Step-3", "Step-4"});
+  hst_ModelBuilder b = IbWithProperties(IbModel({"Step-1", "Step-2", "Step-3", "Step-4"}));
   kinC_SurfaceToSurfaceContactXpl off = IbPair();
   IbSetStep(off, "Step-1", 1, IbPairState("Prop-1", true, false, true));
   IbSetStep(off, "Step-2", 3, IbPairState("Prop-1", false, true));
@@ -255,7 +268,7 @@ TEST(aif_InteractionBuilder, ExplicitPairSwitchedOffOrGone) {
 // The clearance of a pair created in a later step goes in the first
 // analysis step without a banner; a pair without one writes none.
 TEST(aif_InteractionBuilder, ExplicitPairClearanceInTheFirstStep) {
-  hst_ModelBuilder b = IbModel({"Step-1", "Step-2"});
+  hst_ModelBuilder b = IbWithProperties(IbModel({"Step-1", "Step-2"}));
   kinC_SurfaceToSurfaceContactXpl pair = IbPair();
   kinC_ClearanceData data;
   data.clearanceType = 2;
@@ -283,7 +296,7 @@ TEST(aif_InteractionBuilder, ExplicitPairClearanceInTheFirstStep) {
 // changed controls in a later step write their options with a reset, and
 // controls removed later write the reset alone.
 TEST(aif_InteractionBuilder, ExplicitPairControls) {
-  hst_ModelBuilder b = IbModel({"Step-1", "Step-2", "Step-3"});
+  hst_ModelBuilder b = IbWithProperties(IbModel({"Step-1", "Step-2", "Step-3"}));
   b.AddContactControls("CC-Default", kinC_ExpContactControls());
   kinC_ExpContactControls scaled;
   scaled.penaltyScale = 0.5;
@@ -340,7 +353,7 @@ TEST(aif_InteractionBuilder, ThroughTheDriver) {
   EXPECT_LT(init, step);
   EXPECT_LT(step, interactions);
 
-  hst_ModelBuilder wrongControls = b;
+  hst_ModelBuilder wrongControls = IbWithProperties(b);
   kinC_SurfaceToSurfaceContactXplState state = IbPairState("Prop-1", true);
   state.SetContactControls("CC-Std", 1, true);
   kinC_SurfaceToSurfaceContactXpl pair = IbPair();

@@ -11,6 +11,7 @@
 // the changing contact names.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "HostModules/hst_ModelBuilder.h"
@@ -21,6 +22,8 @@
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "aif_PartSurface.h"
+#include "support/aif_DeckChecker.h"
+#include "support/aif_DeckTestSupport.h"
 #include "support/aif_FaultLoops.h"
 
 namespace {
@@ -135,6 +138,120 @@ hst_ModelBuilder ExplicitInteractionDeckModel() {
   b.AddInteraction("Stack", stack);
   return b;
 }
+
+// One step of the pair ChangingPairDeckModel builds: its status there and
+// its property, marked modified or not.
+struct ChangingPairStep {
+  const char* step;
+  int status;
+  const char* property;
+  bool modified;
+};
+
+// A Standard model of the stacked blocks with the properties Rough (0.3),
+// Smooth (0.1) and Sticky (0.5), the static steps Step-1 to Step-3 (Step-2
+// suppressed when asked) and one pair "Pair" created in `createStep` with
+// the states `states`.
+hst_ModelBuilder ChangingPairDeckModel(const char* createStep,
+                                       std::initializer_list<ChangingPairStep> states,
+                                       bool suppressStep2 = false) {
+  hst_ModelBuilder b = InteractionDeckBase<kprC_StaticStep>({});
+  b.AddStep("Step-1", kprC_StaticStep());
+  b.AddStep("Step-2", hst_ModelBuilder::MakeStep<kprC_StaticStep>(suppressStep2));
+  b.AddStep("Step-3", kprC_StaticStep());
+  b.AddInteractionProperty("Sticky", InteractionDeckProperty(0.5));
+  using State = kinC_SurfaceToSurfaceContactStdState;
+  kinC_SurfaceToSurfaceContactStd pair;
+  pair.SetSurfaces(InteractionDeckSurface("Top", "Block-1"),
+                   InteractionDeckSurface("Bottom", "Block-2"));
+  pair.SetCreateStepName(createStep);
+  for (const ChangingPairStep& step : states) {
+    State state;
+    state.SetInteractionProperty(step.property, 1, step.modified);
+    pair.SetState(step.step, step.status, state);
+    pair.SetModified(step.step, step.status != 2);
+  }
+  b.AddInteraction("Pair", pair);
+  return b;
+}
+
+// The deck of `b` through the driver, read back clean by the deck checker.
+std::string ChangingPairDeck(const hst_ModelBuilder& b) {
+  const std::string deck = aif_test::TempDeck("ChangingPairDeck").Write(b);
+  for (const aif_test::DeckFinding& finding : aif_test::CheckDeck(deck))
+    ADD_FAILURE() << finding.text;
+  return deck;
+}
+
+// `block` (whole lines) stands in `deck`.
+void ExpectDeckLines(const std::string& deck, const std::string& block) {
+  const bool found = ("\n" + deck).find("\n" + block) != std::string::npos;
+  EXPECT_TRUE(found) << "missing:\n" << block << "in:\n" << deck;
+}
+
+std::string ChangingPairFriction(const char* name, const char* coefficient) {
+  return std::string("*Surface Interaction, name=") + name +
+         "\n1.,\n*Friction, slip tolerance=0.005\n " + coefficient + ",\n";
+}
+
+// The properties, the copy "_Pair-Prop" of `copied`, and the pair's
+// definition under that name.
+std::string ChangingPairDefinition(const char* copied) {
+  return "** INTERACTION PROPERTIES\n** \n" + ChangingPairFriction("Rough", "0.3") +
+         ChangingPairFriction("Smooth", "0.1") + ChangingPairFriction("Sticky", "0.5") +
+         ChangingPairFriction("_Pair-Prop", copied) +
+         "** \n** INTERACTIONS\n** \n** Interaction: Pair\n"
+         "*Contact Pair, interaction=_Pair-Prop\nBlock-2.Bottom, Block-1.Top\n"
+         "** ----------------------------------------------------------------\n";
+}
+
+// Step `step` changing the pair's friction to `coefficient` under
+// "_Pair-Prop".
+std::string ChangingFrictionStep(const char* step, const char* coefficient) {
+  return std::string("*Step, name=") + step + "\n*Static\n1., 1., 1.e-05, 1.\n** \n" +
+         "** INTERACTIONS\n** \n** Interaction: Pair\n"
+         "*Change Friction, interaction=_Pair-Prop\n*Friction, slip tolerance=0.005\n " +
+         coefficient + ",\n*Output, field, frequency=0\n";
+}
+
+}  // namespace
+
+// A pair created with Rough, whose creation step does not mark the
+// property modified, runs with Rough until a later step changes it: the
+// copy "_Pair-Prop" it is defined with is Rough's, and every step that
+// changes the property changes the friction under that name. Changed twice
+// (Smooth, then Sticky), changed once, or created in a suppressed step and
+// changed after it: the deck defines every name it uses.
+TEST(aif_InteractionDeck, ChangedPairRunsWithItsCreationProperty) {
+  {
+    const std::string deck =
+        ChangingPairDeck(ChangingPairDeckModel("Initial", {{"Initial", 1, "Rough", false},
+                                                           {"Step-1", 2, "Rough", false},
+                                                           {"Step-2", 3, "Smooth", true},
+                                                           {"Step-3", 3, "Sticky", true}}));
+    ExpectDeckLines(deck, ChangingPairDefinition("0.3"));
+    ExpectDeckLines(deck, ChangingFrictionStep("Step-2", "0.1"));
+    ExpectDeckLines(deck, ChangingFrictionStep("Step-3", "0.5"));
+  }
+  {
+    const std::string deck = ChangingPairDeck(ChangingPairDeckModel(
+        "Initial", {{"Initial", 1, "Rough", false}, {"Step-2", 3, "Smooth", true}}));
+    ExpectDeckLines(deck, ChangingPairDefinition("0.3"));
+    ExpectDeckLines(deck, ChangingFrictionStep("Step-2", "0.1"));
+  }
+  const std::string deck = ChangingPairDeck(ChangingPairDeckModel(
+      "Step-2", {{"Step-2", 1, "Rough", true}, {"Step-3", 3, "Smooth", true}}, true));
+  ExpectDeckLines(deck, ChangingPairDefinition("0.3"));
+  ExpectDeckLines(deck,
+                  "*Step, name=Step-1\n*Static\n1., 1., 1.e-05, 1.\n** \n"
+                  "** INTERACTIONS\n** \n** Interaction: Pair\n"
+                  "*Model Change, type=CONTACT PAIR, remove\n"
+                  "Block-2.Bottom, Block-1.Top\n*Output, field, frequency=0\n");
+  ExpectDeckLines(deck, ChangingFrictionStep("Step-3", "0.1"));
+  EXPECT_EQ(std::string::npos, deck.find("Step-2")) << deck;
+}
+
+namespace {
 
 class StandardInteractionDeck : public aif_test::GoldenDeckFixture {
  protected:

@@ -458,6 +458,32 @@ TEST(aif_InteractionPropertyPass, GeneratedNameClashStopsTheWrite) {
       PpBuildError(general));
 }
 
+// The solver reads names without regard to letter case: a property of the
+// model that differs from a generated name only in case clashes with it
+// just the same.
+TEST(aif_InteractionPropertyPass, GeneratedNameClashIgnoresLetterCase) {
+  hst_ModelBuilder pairModel = PpModel();
+  pairModel.AddInteractionProperty("Rough", PpFriction(0.3));
+  pairModel.AddInteractionProperty("Smooth", PpFriction(0.1));
+  pairModel.AddInteractionProperty("_cp-1-PROP", PpFriction(0.5));
+  pairModel.AddInteraction("CP-1", PpPair("Rough", "Smooth"));
+  PpExpectDriverRefuses(pairModel,
+                        "The interaction CP-1 needs a property named _CP-1-Prop for Rough, but the "
+                        "model has an interaction property of that name already.",
+                        "PpPairCaseClash");
+
+  hst_ModelBuilder general = PpModel();
+  general.AddInteractionProperty("A", PpFriction(0.1));
+  general.AddInteractionProperty("_gc-PROP1", PpFriction(0.5));
+  kinC_ContactStd contact = PpGeneralContact(1);
+  contact.SetState("Initial", 1, PpGeneralState({{"A", 1, true}}));
+  general.AddInteraction("GC", contact);
+  EXPECT_EQ(
+      "The interaction GC needs a property named _GC-Prop1 for A, but the model has an "
+      "interaction property of that name already.",
+      PpBuildError(general));
+}
+
 // A property name with an unpaired double quote cannot be written: the
 // write stops naming it, whether the repository walk or an incident wave
 // reaches it. Quotes around a whole name are fine.

@@ -13,6 +13,7 @@
 #include "OdbAttrEO/kefC_TwoPointSpring.h"
 #include "OdbAttrEO/kern_RepositoryObjects.h"
 #include "OdbAttrEO/kflC_Filter.h"
+#include "OdbAttrEO/kinC_ContactProperty.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kloC_Load.h"
 #include "OdbAttrEO/korC_Output.h"
@@ -831,15 +832,22 @@ TEST(aif_OutputRequestBuilder, InstanceSpringsContactAndSensors) {
     sensor.SetSensor(true);
     b.AddHistoryOutput("H-Sensor", sensor);
     // Contact output of a surface-to-surface interaction in the step; one
-    // not in the step gives no block keyword.
-    kinC_SurfaceToSurfaceContactStd contact;
+    // not in the step gives no block keyword. Both are created in the
+    // initial step.
+    b.AddInteractionProperty("Touch", kinC_ContactProperty());
+    kinC_SurfaceToSurfaceContactStdState created;
+    created.SetInteractionProperty("Touch", 1, true);
+    kinC_SurfaceToSurfaceContactStd later;
+    later.SetCreateStepName("Initial");
+    later.SetState("Initial", 1, created);
+    kinC_SurfaceToSurfaceContactStd contact = later;
     contact.SetSurfaces(rgnC_Region("Master", {"Assembly", "Block-1"}),
                         rgnC_Region("Slave", {"Assembly", "Block-2"}));
     contact.AddStep("Step-1");
     auto& interactions = static_cast<kprC_PropagatingContainer<kinC_Interaction>&>(
         b.MutableModel().MutableExtension(bas_NewModel::interactionCmd));
     interactions.Set("Int-1", contact);
-    interactions.Set("Int-Later", kinC_SurfaceToSurfaceContactStd());
+    interactions.Set("Int-Later", later);
     for (const char* name : {"Int-1", "Int-Later"}) {
       korC_FieldOutput request = OutputBuilderField(
           "Step-1", OutputBuilderState<korC_FieldOutputState>({"CSTRESS"}), korC_INTERACTION);

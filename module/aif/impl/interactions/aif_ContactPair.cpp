@@ -47,6 +47,21 @@ void WriteContactPairSupplementary(utl_Stream& stream, int choice) {
     aif_Option(stream) << "supplementary constraints=YES";
 }
 
+// The Standard pair's state in `step`: the pair is defined from it, so an
+// interaction without one there throws aif_Exception naming it.
+template <class State>
+const State& StandardPairState(const kinC_Interaction& interaction, const cow_String& name,
+                               const cow_String& step, int line) {
+  const State* state = ContactPairState<State>(interaction, step, line);
+  if (!state)
+    nex_Exception::Throw(
+        aif_Exception(atr_TranslateFormat(
+            "The interaction %s has no state in step %s, so its contact pair cannot be written.",
+            name, step)),
+        kContactPairFile, line);
+  return *state;
+}
+
 }  // namespace
 
 aif_ContactPair::aif_ContactPair(const cow_String& name, const kinC_Interaction& interaction,
@@ -91,8 +106,7 @@ void aif_ContactPair::WriteSurfaceToSurfaceStd(utl_Stream& stream) const {
   const auto& pair = nex_canDynamicCastRef<const kinC_SurfaceToSurfaceContactStd>(
       *interaction_, kContactPairFile, __LINE__);
   const auto* state =
-      ContactPairState<kinC_SurfaceToSurfaceContactStdState>(pair, stepName_, __LINE__);
-  if (!state) return;
+      &StandardPairState<kinC_SurfaceToSurfaceContactStdState>(pair, name_, stepName_, __LINE__);
   stream << "*Contact Pair, interaction="
          << akw_MorvexName(state->InteractionProperty().Value(), false);
   const bool smallSliding = pair.SlidingFormulation() == 0;
@@ -161,8 +175,8 @@ void aif_ContactPair::WriteSurfaceToSurfaceXpl(utl_Stream& stream) const {
 void aif_ContactPair::WriteSelfStd(utl_Stream& stream) const {
   const auto& pair =
       nex_canDynamicCastRef<const kinC_SelfContactStd>(*interaction_, kContactPairFile, __LINE__);
-  const auto* state = ContactPairState<kinC_SelfContactStdState>(pair, stepName_, __LINE__);
-  if (!state) return;
+  const auto* state =
+      &StandardPairState<kinC_SelfContactStdState>(pair, name_, stepName_, __LINE__);
   stream << "*Contact Pair, interaction="
          << akw_MorvexName(state->InteractionProperty().Value(), false);
   if (writeCpset_) stream << ", cpset=" << akw_MorvexName(name_, false);

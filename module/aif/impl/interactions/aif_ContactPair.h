@@ -29,9 +29,10 @@ class aif_ContactPair : public akw_Keyword {
   // The keyword line of the pair's kind and its data line. An elastic
   // foundation writes nothing. A pair without a state in the step is not in
   // the model there: the explicit forms write the deleting line (as for a
-  // switched-off pair), the standard forms write nothing. Throws
-  // aif_Exception "Unimplemented interaction type for <name>" for any other
-  // kind of interaction, before anything is written.
+  // switched-off pair); the standard forms, defined from that state, throw
+  // aif_Exception naming the interaction and the step. Throws aif_Exception
+  // "Unimplemented interaction type for <name>" for any other kind of
+  // interaction. Nothing is written before either error.
   void Write(utl_Stream& stream) const override;
 
  private:

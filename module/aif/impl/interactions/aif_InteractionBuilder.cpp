@@ -4,6 +4,7 @@
 
 #include "AFCInputFileWriter/akw_Model.h"
 #include "AttributesIntObj/asoK_Assembly.h"
+#include "BasShared/atr_String.h"
 #include "ModKerLow/dtmK_Datum.h"
 #include "OdbAttrEO/kinC_CavityRadiation.h"
 #include "OdbAttrEO/kinC_ContactControls.h"
@@ -17,6 +18,7 @@
 #include "QivBasicUtils/omu_MorvexName.h"
 #include "aif/impl/conditions/aif_InitialConditions.h"
 #include "aif/impl/core/aif_Comment.h"
+#include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_Model.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_RegionName.h"
@@ -87,6 +89,17 @@ cow_List<cow_String> aif_ContactPropertyHistory(const kinC_Interaction& interact
     }
   }
   return history;
+}
+
+bool aif_ContactPairPropertyChanges(const kinC_Interaction& interaction,
+                                    const cow_List<cow_String>& steps) {
+  for (const cow_String& step : steps) {
+    if (interaction.GetPropStatus(step) != 3 || !interaction.HasStep(step)) continue;
+    const auto* state =
+        dynamic_cast<const kinC_ContactPairState*>(&interaction.ConstGetState(step));
+    if (state && state->InteractionProperty().IsModified()) return true;
+  }
+  return false;
 }
 
 aif_InteractionBuilder::aif_InteractionBuilder(akw_ModelInfo& modelInfo)
@@ -215,13 +228,14 @@ void aif_InteractionBuilder::WriteContactPairStd(const kinC_Interaction& interac
   const bool renames = aif_GeneratesPropertyNames(Info().AnalysisProduct());
   const cow_String changedName = aif_ChangedPropertyName(name);
 
+  const kinC_ContactPairState& creation = CreationState(interaction, name);
+  CheckContactPairNames(interaction, name, steps, createStep);
+
+  // One decision renames the pair, gives the property pass its copy and
+  // names the friction changes below: a later step changes the property.
   cow_COW<kinC_Interaction> copy(interaction);
-  if (renames && aif_ContactPropertyHistory(interaction, steps).Length() > 1 &&
-      interaction.HasStep(createStep)) {
-    std::unique_ptr<kinC_ContactPairState> state(
-        nex_canDynamicCastRef<const kinC_ContactPairState>(interaction.ConstGetState(createStep),
-                                                           kInteractionBuilderFile, __LINE__)
-            .Clone());
+  if (renames && aif_ContactPairPropertyChanges(interaction, steps)) {
+    std::unique_ptr<kinC_ContactPairState> state(creation.Clone());
     const mdl_PropAttr<cow_String>& property = state->InteractionProperty();
     state->SetInteractionProperty(changedName, property.Status(), property.IsModified());
     std::unique_ptr<kinC_Interaction> renamed(interaction.Clone());
@@ -326,6 +340,49 @@ void aif_InteractionBuilder::WriteContactPairStd(const kinC_Interaction& interac
   }
 }
 
+const kinC_ContactPairState& aif_InteractionBuilder::CreationState(
+    const kinC_Interaction& interaction, const cow_String& name) const {
+  const cow_String& step = interaction.CreateStepName();
+  if (step.IsEmpty() || !interaction.HasStep(step))
+    nex_Exception::Throw(aif_Exception(atr_TranslateWithArg(
+                             "The interaction %s has no state in the step that creates it, so "
+                             "its contact pair cannot be written.",
+                             name)),
+                         kInteractionBuilderFile, __LINE__);
+  return nex_canDynamicCastRef<const kinC_ContactPairState>(interaction.ConstGetState(step),
+                                                            kInteractionBuilderFile, __LINE__);
+}
+
+void aif_InteractionBuilder::CheckContactPairNames(const kinC_Interaction& interaction,
+                                                   const cow_String& name,
+                                                   const cow_List<cow_String>& steps,
+                                                   const cow_String& creationStep) const {
+  const aif_Model& model = Info().ModelAdapter();
+  auto check = [&](const cow_String& step) {
+    if (!interaction.HasStep(step)) return;
+    const auto& state = nex_canDynamicCastRef<const kinC_ContactPairState>(
+        interaction.ConstGetState(step), kInteractionBuilderFile, __LINE__);
+    const cow_String& property = state.InteractionProperty().Value();
+    if (!property.IsEmpty() && !model.InteractionProperties().Contains(property))
+      nex_Exception::Throw(
+          aif_Exception(atr_TranslateFormat(
+              "The interaction %s names the interaction property %s, which the model does not "
+              "define.",
+              name, property)),
+          kInteractionBuilderFile, __LINE__);
+    const cow_String& controls = state.ContactControls().Value();
+    if (!controls.IsEmpty() && !model.ContactControls().Contains(controls))
+      nex_Exception::Throw(
+          aif_Exception(atr_TranslateFormat(
+              "The interaction %s names the contact controls %s, which the model does not define.",
+              name, controls)),
+          kInteractionBuilderFile, __LINE__);
+  };
+  if (!creationStep.IsEmpty()) check(creationStep);
+  for (const cow_String& step : steps)
+    if (kinC_Interaction::IsActive(interaction.GetPropStatus(step))) check(step);
+}
+
 std::optional<aif_Clearance> aif_InteractionBuilder::ClearanceKeyword(
     const kinC_Interaction& interaction, const cow_String& master, const cow_String& slave,
     const cow_String& cpset) const {
@@ -397,9 +454,11 @@ void aif_InteractionBuilder::WriteContactPairXpl(const kinC_Interaction& interac
   const aif_Model& model = Info().ModelAdapter();
   const cow_String& initial = Model().InitialStepName();
   const cow_String& firstAnalysis = Model().FirstAnalysisStepName();
+  const cow_List<cow_String> steps = model.Steps().UnsuppressedKeys();
+  CheckContactPairNames(interaction, name, steps, cow_String());
   bool tracked = true;
   bool existed = false;
-  for (const cow_String& step : model.Steps().UnsuppressedKeys()) {
+  for (const cow_String& step : steps) {
     const bool hasState = interaction.HasStep(step);
     const bool existedBefore = existed;
     existed = existed || hasState;
@@ -446,8 +505,6 @@ void aif_InteractionBuilder::WriteContactPairXpl(const kinC_Interaction& interac
     const mdl_PropAttr<cow_String>& controlsName = state->ContactControls();
     const aif_Comment controlsComment("Contact Controls for Interaction: " + name);
     if (!controlsName.Value().IsEmpty() && controlsName.Status() != 3) {
-      // Controls that name nothing in the repository are passed over.
-      if (!model.ContactControls().Contains(controlsName.Value())) continue;
       const auto& controls = nex_canDynamicCastRef<const kinC_ExpContactControls>(
           model.ContactControls().ConstGet(controlsName.Value()), kInteractionBuilderFile,
           __LINE__);

@@ -32,6 +32,7 @@
 
 class aif_Comment;
 class aif_ModelInfo;
+class kinC_ContactPairState;
 class kinC_ContactStd;
 class kinC_FSICosimulation;
 class kinC_Interaction;
@@ -60,6 +61,16 @@ cow_String aif_ChangedPropertyName(const cow_String& interactionName);
 cow_List<cow_String> aif_ContactPropertyHistory(const kinC_Interaction& interaction,
                                                 const cow_List<cow_String>& steps);
 
+// Whether a contact pair's property changes after the step that creates it:
+// some step of `steps` modifies the pair (status 3) and its state there has
+// a modified property attribute. Where the product writes generated names,
+// such a Standard pair is defined under "_<name>-Prop", a copy of the
+// property of its creation step, and each of those steps changes its
+// friction under that name; a pair for which this is false keeps its
+// property's own name everywhere.
+bool aif_ContactPairPropertyChanges(const kinC_Interaction& interaction,
+                                    const cow_List<cow_String>& steps);
+
 // The step of a partner model in which its fluid-structure co-simulation
 // is created, and the energy-equation setting of that model's flow steps.
 struct aif_FsiPartnerStep {
@@ -85,7 +96,10 @@ class aif_InteractionBuilder : public akw_BuilderComponent {
   void WriteInteractionProperties();
   // Adds to `properties` the copies under generated names that contact with
   // a property changing between steps names (products 0 and 3 only).
-  // Throws aif_Exception when a generated name is a property's of the model.
+  // Throws aif_Exception when a generated name is a property's of the model
+  // in any letter case, and, for a Standard pair that needs a copy, when it
+  // has no state in its creation step or names what the model does not hold
+  // (CreationState, CheckContactPairNames).
   void AddGeneratedProperties(mdl_MapString2ObjCow<kinC_InteractionProperty>& properties) const;
   // "*Surface Interaction" and the behaviour keywords of a contact property.
   void WriteContactProperty(const cow_String& name,
@@ -112,6 +126,18 @@ class aif_InteractionBuilder : public akw_BuilderComponent {
   std::optional<aif_Clearance> ClearanceKeyword(const kinC_Interaction& interaction,
                                                 const cow_String& master, const cow_String& slave,
                                                 const cow_String& cpset) const;
+  // The state of a Standard pair in the step that creates it, which its
+  // "*Contact Pair" writes. Throws aif_Exception naming the interaction when
+  // it holds none there.
+  const kinC_ContactPairState& CreationState(const kinC_Interaction& interaction,
+                                             const cow_String& name) const;
+  // Throws aif_Exception naming the interaction and the missing name when
+  // the pair's state in one of `steps` where it is active, or in
+  // `creationStep` when that is not empty, names an interaction property or
+  // contact controls the model does not hold. Empty names are not checked.
+  void CheckContactPairNames(const kinC_Interaction& interaction, const cow_String& name,
+                             const cow_List<cow_String>& steps,
+                             const cow_String& creationStep) const;
   // "*Contact Controls" of a Standard pair in `step`, as its state there asks.
   void AddContactControlsStd(const kinC_Interaction& interaction, const cow_String& name,
                              const cow_String& step, bool created, const cow_String& master,

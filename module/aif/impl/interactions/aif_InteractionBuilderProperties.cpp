@@ -3,6 +3,8 @@
 // contact names, then the properties incident waves and actuators/sensors
 // reach through their interactions.
 #include <cfloat>
+#include <string>
+#include <unordered_set>
 
 #include "AFCInputFileWriter/akw_Model.h"
 #include "BasShared/atr_String.h"
@@ -61,15 +63,15 @@ cow_String PropertyPassCreateStep(const kinC_Interaction& interaction,
 
 }  // namespace
 
-// Copies go in only where the product writes generated names. A pair whose
-// property changes gets one copy, "_<name>-Prop", of the property it starts
-// with. General contact gets one copy per property assignment of the step
-// that creates it, "_<name>-Prop<j>" for the assignment at position j (from
-// 1), a copy of the property assigned there: the names its assignments and
-// "*Change Friction" lines use. Assignments not set in that step, or naming
-// no property, get none; an assignment a later step adds gets the copy of
-// the property first assigned there. A generated name that a property of
-// the model already has would replace that property: it stops the write.
+// Copies go in only where the product writes generated names. A Standard
+// pair whose property a later step changes gets one copy, "_<name>-Prop", of
+// the property of the step that creates it. General contact gets one copy
+// per property assignment of the step that creates it, "_<name>-Prop<j>" for
+// the assignment at position j (from 1), a copy of the property assigned
+// there: the names its assignments and "*Change Friction" lines use. Assignments not set in that
+// step, or naming no property, get none; an assignment a later step adds gets the copy of the
+// property first assigned there. A generated name that a property of the model already has, in any
+// letter case, would stand for that property in the solver: it stops the write.
 void aif_InteractionBuilder::AddGeneratedProperties(
     mdl_MapString2ObjCow<kinC_InteractionProperty>& properties) const {
   if (!aif_GeneratesPropertyNames(Info().AnalysisProduct())) return;
@@ -77,9 +79,12 @@ void aif_InteractionBuilder::AddGeneratedProperties(
   const mdl_MapString2ObjCow<kinC_InteractionProperty>& own = model.InteractionProperties();
   const cow_List<cow_String> steps = model.Steps().UnsuppressedKeys();
   const auto& interactions = model.Interactions();
+  std::unordered_set<std::string> ownNames;
+  for (const cow_String& name : own.Keys())
+    ownNames.insert(aif_UpperCaseName(name).Str());
   auto insert = [&](const cow_String& interactionName, const cow_String& generated,
                     const cow_String& from) {
-    if (own.Contains(generated))
+    if (ownNames.count(aif_UpperCaseName(generated).Str()))
       nex_Exception::Throw(
           aif_Exception(atr_TranslateFormat3(
               "The interaction %s needs a property named %s for %s, but the model has an "
@@ -91,11 +96,17 @@ void aif_InteractionBuilder::AddGeneratedProperties(
   for (const cow_String& name : interactions.Keys()) {
     const kinC_Interaction& interaction = interactions.ConstGet(name);
     if (interaction.Suppressed()) continue;
-    const cow_List<cow_String> history = aif_ContactPropertyHistory(interaction, steps);
-    if (interaction.DynTypeId() != kinC_ContactStd::TypeId()) {
-      if (history.Length() > 1) insert(name, aif_ChangedPropertyName(name), history[0]);
+    const unsigned typeId = interaction.DynTypeId();
+    if (typeId == kinC_SurfaceToSurfaceContactStd::TypeId() ||
+        typeId == kinC_SelfContactStd::TypeId()) {
+      if (!aif_ContactPairPropertyChanges(interaction, steps)) continue;
+      const kinC_ContactPairState& creation = CreationState(interaction, name);
+      CheckContactPairNames(interaction, name, steps, interaction.CreateStepName());
+      insert(name, aif_ChangedPropertyName(name), creation.InteractionProperty().Value());
       continue;
     }
+    if (typeId != kinC_ContactStd::TypeId()) continue;
+    const cow_List<cow_String> history = aif_ContactPropertyHistory(interaction, steps);
     if (history.IsEmpty()) continue;
     const cow_String created = PropertyPassCreateStep(interaction, steps);
     if (created.IsEmpty() || !interaction.HasStep(created)) continue;
