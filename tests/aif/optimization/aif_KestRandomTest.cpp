@@ -1,16 +1,20 @@
 // Random tasks written through the driver: every file must satisfy the
 // parameter-file checker (each reference names a block of the file, each
-// identifier is used once, every block is closed).
+// identifier is used once, every block is closed), and a task the writer
+// must refuse is refused with the message that names what it lacks.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
 #include <cfloat>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
+#include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_KestBuilder.h"
 #include "aif_KestChecker.h"
 #include "aif_KestTestSupport.h"
@@ -87,10 +91,20 @@ class KestRandomTask {
     return gsl_ModelSegment(gsl_Point(0, 0, 0), gsl_Point(Int(0, 2), Int(-1, 1), Int(0, 3)));
   }
 
-  // Responses named from the shared pool, combined ones naming others of
-  // the pool (present or not, suppressed or not, in chains and cycles);
-  // objectives and constraints naming responses of the pool.
+  // A name a response refers to: mostly one of the unsuppressed responses
+  // drawn so far, else any of the pool (present or not, suppressed or not),
+  // so that the writer's refusal of references to responses without a
+  // block is drawn and most files are still written.
+  const char* Reference() {
+    if (held_.empty() || Int(0, 7) == 0) return Name();
+    return held_[Int(0, static_cast<int>(held_.size()) - 1)];
+  }
+
+  // Responses named from the shared pool, combined ones naming others
+  // (present or not, suppressed or not, in chains and cycles); objectives
+  // and constraints naming responses.
   void AddResponses(kopC_Task& task) {
+    held_.clear();
     for (int n = Int(0, 4); n > 0; --n) {
       if (Int(0, 2) == 0) {
         kopC_CombinedTermDesignResponse combined;
@@ -98,14 +112,14 @@ class KestRandomTask {
         cow_List<cow_String> variables;
         cow_List<double> weights;
         for (int v = Int(0, 5); v > 0; --v) {
-          variables.Append(Name());
+          variables.Append(Reference());
           weights.Append(Int(1, 4) * 0.5);
         }
         combined.SetVariables(variables);
         combined.SetWeights(weights);
         combined.SetRadius(Int(1, 3));
         combined.SetSuppressed(Int(0, 5) == 0);
-        task.Add(Name(), combined);
+        AddResponse(task, combined);
         continue;
       }
       kopC_SingleTermDesignResponse single;
@@ -129,14 +143,14 @@ class KestRandomTask {
       }
       single.SetStepOptions(options);
       single.SetSuppressed(Int(0, 5) == 0);
-      task.Add(Name(), single);
+      AddResponse(task, single);
     }
     for (int n = Int(0, 2); n > 0; --n) {
       kopC_KestObjectiveFunction objective;
       cow_List<kopC_Objective> terms;
       for (int t = Int(0, 3); t > 0; --t) {
         kopC_Objective term;
-        term.SetDesignResponse(Name());
+        term.SetDesignResponse(Reference());
         term.SetExcluded(Int(0, 4) == 0);
         term.SetSecondValue(Pick({DBL_MAX, 0.0, 2.5}));
         terms.Append(term);
@@ -148,12 +162,20 @@ class KestRandomTask {
     }
     for (int n = Int(0, 2); n > 0; --n) {
       kopC_KestConstraint constraint;
-      constraint.SetDesignResponse(Name());
+      constraint.SetDesignResponse(Reference());
       constraint.SetRelation(Int(0, 6));
       constraint.SetValue(Int(0, 4) * 0.25);
       constraint.SetSuppressed(Int(0, 5) == 0);
       task.Add(Name(), constraint);
     }
+  }
+
+  // Adds `response` under a name of the pool, replacing one of that name.
+  void AddResponse(kopC_Task& task, const kopC_DesignResponse& response) {
+    const char* name = Name();
+    std::erase_if(held_, [name](const char* other) { return std::string(other) == name; });
+    if (!response.Suppressed()) held_.push_back(name);
+    task.Add(name, response);
   }
 
   template <class Restriction>
@@ -337,12 +359,82 @@ class KestRandomTask {
   }
 
   std::mt19937 random_;
+  std::vector<const char*> held_;  // the unsuppressed responses of AddResponses
 };
+
+// The refusal the writer owes a random task, "" when it owes none, and
+// whether it comes before the file is touched. A combined response, an
+// objective term (not excluded) or a constraint, none of them suppressed,
+// on a response the task lacks or suppresses is refused first (combined
+// responses, then objectives, then constraints, each in name order); then
+// the first shape link in name order whose node-group master is the
+// element set or the surface of KestRandomTask::Region.
+struct KestRandomRefusal {
+  std::string message;
+  bool beforeTheFile = false;
+};
+
+KestRandomRefusal KestRandomExpectedRefusal(const kopC_Task& task) {
+  const auto& responses = task.DesignResponses();
+  const auto held = [&](const cow_String& name) {
+    return responses.Contains(name) && !responses.ConstGet(name).Suppressed();
+  };
+  const std::string lacking = ", which the task does not hold or holds suppressed.";
+  for (const auto& [name, response] : responses.ConstGetMap())
+    if (const auto* combined = dynamic_cast<const kopC_CombinedTermDesignResponse*>(response.Get()))
+      if (!combined->Suppressed())
+        for (const cow_String& variable : combined->Variables())
+          if (!held(variable))
+            return {"The combined design response " + name.Str() + " combines the design response " +
+                        variable.Str() + lacking,
+                    true};
+  for (const auto& [name, object] : task.ObjectiveFunctions().ConstGetMap()) {
+    const auto& objective = dynamic_cast<const kopC_KestObjectiveFunction&>(*object);
+    if (!objective.Suppressed())
+      for (const kopC_Objective& term : objective.Terms())
+        if (!term.Excluded() && !held(term.DesignResponse()))
+          return {"The objective function " + name.Str() + " names the design response " +
+                      term.DesignResponse().Str() + lacking,
+                  true};
+  }
+  for (const auto& [name, object] : task.Constraints().ConstGetMap()) {
+    const auto& constraint = dynamic_cast<const kopC_KestConstraint&>(*object);
+    if (!constraint.Suppressed() && !held(constraint.DesignResponse()))
+      return {"The constraint " + name.Str() + " bounds the design response " +
+                  constraint.DesignResponse().Str() + lacking,
+              true};
+  }
+  // The element set (flags 2) and the surface (flags 8) give no node group.
+  const auto noNodeGroup = [](const rgnC_Region& region) {
+    return region.Flags() == 2 || region.Flags() == 8;
+  };
+  for (const auto& [name, object] : task.GeometricRestrictions().ConstGetMap()) {
+    if (object->Suppressed()) continue;
+    const auto* link = dynamic_cast<const kopC_ShapeLinkRestriction*>(object.Get());
+    if (!link) continue;
+    const auto* slide = dynamic_cast<const kopC_CheckSlide*>(link);
+    const bool refused =
+        slide ? noNodeGroup(slide->SlideMode() == 0 ? slide->SlideMasterRegion()
+                                                    : slide->FreeFormRegion())
+              : link->MasterKind() == 2 && noNodeGroup(link->MasterRegion());
+    if (refused) {
+      // The link's block name, quoted when it holds a blank.
+      std::string block = name.Str() + "_LINK_";
+      if (block.find(' ') != std::string::npos) block = '"' + block + '"';
+      return {"The master region of the shape restriction " + block + " gives no node group.",
+              false};
+    }
+  }
+  return {};
+}
 
 TEST(aif_KestRandom, EveryReferenceNamesABlockOfTheFile) {
   const std::string path = (std::filesystem::temp_directory_path() /
                             ("aif_KestRandom." + std::to_string(getpid()) + ".par"))
                                .string();
+  int written = 0;
+  int refusedBefore = 0;
+  int refusedLinks = 0;
   for (unsigned seed = 1; seed <= 2000; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     KestRandomTask draw(seed);
@@ -357,11 +449,35 @@ TEST(aif_KestRandom, EveryReferenceNamesABlockOfTheFile) {
       b.AddTask(taskName, draw.Shape());
     Context c(b, aif_kest_test::Optimization(taskName));
     aif_KestBuilder kest(c.Info());
+    const KestRandomRefusal refusal = KestRandomExpectedRefusal(c.Task(taskName));
+    std::ofstream(path) << "old parameters\n";
+    if (!refusal.message.empty()) {
+      std::string error;
+      try {
+        kest.WriteInputFile(path, "", false, true);
+      } catch (const aif_Exception& e) {
+        error = e.Message().Str();
+      }
+      EXPECT_EQ(refusal.message, error);
+      if (refusal.beforeTheFile) {
+        EXPECT_EQ("old parameters\n", aif_test::ReadFile(path));
+        ++refusedBefore;
+      } else {
+        EXPECT_FALSE(std::filesystem::exists(path));
+        ++refusedLinks;
+      }
+      continue;
+    }
     ASSERT_TRUE(kest.WriteInputFile(path, "", false, true));
     const std::string file = aif_test::ReadFile(path);
     EXPECT_EQ("", aif_kest_test::KestFindings(file)) << file;
+    ++written;
   }
   std::filesystem::remove(path);
+  // Each outcome is drawn often enough to be tried.
+  EXPECT_GT(written, 800);
+  EXPECT_GT(refusedBefore, 400);
+  EXPECT_GT(refusedLinks, 40);
 }
 
 TEST(aif_KestRandom, CheckerFindsReferencesToResponsesAndLinks) {

@@ -144,6 +144,49 @@ TEST(aif_LinkShape, UnknownKindsAndMastersAreRefusedBeforeTheBlock) {
   }
 }
 
+TEST(aif_LinkShape, NodeGroupMastersWhoseRegionGivesNoNodeGroupAreRefusedBeforeTheBlock) {
+  Context c(aif_kest_test::PlateModel());
+  const rgnC_Region elements("Elems", {"Plate-1"}, 2);
+  const rgnC_Region surface("Skin", {"Plate-1"}, 8);
+  const std::string refused = "The master region of the shape restriction Link_LINK_ gives no "
+                              "node group.";
+  const auto text = [&](const kopC_GeometricRestriction& r) {
+    return ThrownText(aif_LinkShape(c.Info(), r, "Link_LINK_"));
+  };
+  auto turn = ShapeLink<kopC_TurnControl>();
+  auto slide = ShapeLink<kopC_CheckSlide>();
+  slide.SetSlideMasterRegion(LinkNodes("Slide"));
+  slide.SetFreeFormRegion(LinkNodes("Free"));
+  for (const rgnC_Region& region : {elements, surface}) {
+    turn.SetMasterKind(2);
+    turn.SetMasterRegion(region);
+    EXPECT_EQ(refused, text(turn));
+    // The criteria masters do not read the region.
+    turn.SetMasterKind(1);
+    EXPECT_EQ("", text(turn));
+    EXPECT_EQ(0u, KeywordText(aif_LinkShape(c.Info(), turn, "Link_LINK_"))
+                      .find("LINK_SHAPE\n  ID_NAME = Link_LINK_\n  MASTER = CRIT_2\n"));
+    // A slide check's master is its slide master in mode 0, its free-form
+    // region otherwise; the other one is not read.
+    slide.SetSlideMode(0);
+    slide.SetSlideMasterRegion(region);
+    slide.SetFreeFormRegion(LinkNodes("Free"));
+    EXPECT_EQ(refused, text(slide));
+    slide.SetSlideMode(1);
+    EXPECT_EQ("", text(slide));
+    slide.SetFreeFormRegion(region);
+    EXPECT_EQ(refused, text(slide));
+    slide.SetSlideMode(0);
+    slide.SetSlideMasterRegion(LinkNodes("Slide"));
+    EXPECT_EQ("", text(slide));
+  }
+  // The whole model is the node group of all nodes.
+  turn.SetMasterKind(2);
+  turn.SetMasterRegion(rgnC_Region());
+  EXPECT_EQ(0u, KeywordText(aif_LinkShape(c.Info(), turn, "Link_LINK_"))
+                    .find("LINK_SHAPE\n  ID_NAME = Link_LINK_\n  MASTER = NDGR, ALL_NODES\n"));
+}
+
 TEST(aif_LinkTopo, TheFourSymmetries) {
   Context c(aif_kest_test::PlateModel());
   aif_ModelInfo& info = c.Info();

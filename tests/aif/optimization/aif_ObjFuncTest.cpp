@@ -1,5 +1,6 @@
 // OBJ_FUNC and CONSTRAINT blocks: their design response references agree
-// with the DRESP blocks' identifiers, and name only responses with a block.
+// with the DRESP blocks' identifiers; each names what it is given (the
+// builders refuse objects on responses without a block).
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -51,17 +52,19 @@ TEST(aif_ObjFunc, TermsTargetsAndTheSecondValuePerTaskKind) {
                       ObjFuncTerm("Off", 1.0), ObjFuncTerm("Both", 1.0),
                       ObjFuncTerm("Missing", 1.0)});
   // A second value of 0.0 is left out in a topology task; excluded terms
-  // and responses without a DRESP block (suppressed, combining a suppressed
-  // one, missing) are not named.
+  // are not named. The block names every other term as it is given, also
+  // one without a DRESP block: the objective builder refuses those.
   EXPECT_EQ(
       "OBJ_FUNC\n  ID_NAME = Obj\n  DRESP = Mass, 1.\n  DRESP = Stress, 0.5\n"
-      "  DRESP = Mass, 2., 3.5\n  TARGET = MIN\nEND_\n",
+      "  DRESP = Mass, 2., 3.5\n  DRESP = Off, 1.\n  DRESP = Both, 1.\n  DRESP = Missing, 1.\n"
+      "  TARGET = MIN\nEND_\n",
       KeywordText(aif_ObjFunc(topology.Info(), objective, "Obj", kopC_TopologyTask::kTypeId)));
   Context shape(ObjFuncModel<kopC_ShapeTask>());
   objective.SetTarget(2);
   EXPECT_EQ(
       "OBJ_FUNC\n  ID_NAME = Obj\n  DRESP = Mass, 1.\n  DRESP = Stress, 0.5, 0.\n"
-      "  DRESP = Mass, 2., 3.5\n  TARGET = MINMAX\nEND_\n",
+      "  DRESP = Mass, 2., 3.5\n  DRESP = Off, 1.\n  DRESP = Both, 1.\n  DRESP = Missing, 1.\n"
+      "  TARGET = MINMAX\nEND_\n",
       KeywordText(aif_ObjFunc(shape.Info(), objective, "Obj", kopC_ShapeTask::kTypeId)));
   // All terms excluded; target 1, and none outside the table.
   objective.SetTerms({ObjFuncTerm("Mass", 1.0, DBL_MAX, true)});

@@ -34,7 +34,8 @@ TEST(aif_Optimize, TopologyTaskNamesItsObjectsExceptSuppressedOnes) {
   task.Add("Obj-A", off);
   task.Add("Frozen", kopC_FrozenArea()).Add("Frozen-Off", frozenOff);
   task.Add("Sym", kopC_TopologyPlanarSymmetry());
-  // A constraint on a suppressed response has no block and is not named.
+  // A constraint on a suppressed response is named all the same (the
+  // constraint builder refuses it; the block names what the task holds).
   kopC_SingleTermDesignResponse responseOff;
   responseOff.SetSuppressed(true);
   task.Add("Mass", kopC_SingleTermDesignResponse()).Add("Mass-Off", responseOff);
@@ -53,7 +54,8 @@ TEST(aif_Optimize, TopologyTaskNamesItsObjectsExceptSuppressedOnes) {
   Context c2(b, aif_kest_test::Optimization("Task-2"));
   EXPECT_EQ(
       "OPTIMIZE\n  ID_NAME = Task-2\n  DV = Task-2_DESIGN_AREA_\n  OBJ_FUNC = Obj-B\n"
-      "  OBJ_FUNC = Task-2_OBJFUNC_\n  DVCON = Frozen\n  DVCON = Sym\n  CONSTRAINT = Vol\n"
+      "  OBJ_FUNC = Task-2_OBJFUNC_\n  DVCON = Frozen\n  DVCON = Sym\n  CONSTRAINT = On-Off\n"
+      "  CONSTRAINT = Vol\n"
       "  STRATEGY = TOPO_CONTROLLER\nEND_\n",
       KeywordText(aif_Optimize(c2.Info(), c2.Task("Task-2"))));
 }

@@ -3,7 +3,11 @@
 // combined-term, design-area and model definitions, in that order, then an
 // optional extra line and "EXIT". Failures behave as in aif_Builder: false
 // when the file may not be written or cannot be created, otherwise a complete
-// file or none (exceptions pass on after the file is removed).
+// file or none (exceptions pass on after the file is removed). A task that
+// refers to a design response it does not hold or holds suppressed (a
+// combined response's operand, an objective term, a constraint) is refused
+// with aif_Exception before the file is touched: no file is made and an
+// existing one is left as it was.
 #pragma once
 
 #include <memory>

@@ -18,6 +18,9 @@ constexpr char kDesignResponseBuilderFile[] =
 void aif_DesignResponseBuilder::Build() {
   const kopC_Task* task = Task();
   if (!task) return;
+  // A combined response on one without a block is refused before anything
+  // is filed.
+  aif_KestRequireCombinedOperands(*task);
   const auto& responses = task->DesignResponses();
   for (const auto& [name, object] : responses.ConstGetMap()) {
     if (object->Suppressed()) continue;
@@ -33,8 +36,7 @@ void aif_DesignResponseBuilder::Build() {
     AddSingleTermDefinition(aif_KestComment::Banner("Design Response: ", name));
     AddSingleTermDefinition(aif_Dresp(Info(), response, name));
   }
-  // Combined responses after the responses they combine; one that combines
-  // a response without a block gets none either.
+  // Combined responses after the responses they combine.
   for (const cow_String& name : aif_KestCombinedResponseOrder(*task)) {
     AddCombinedTermDefinition(aif_KestComment::Banner("Design Response: ", name));
     AddCombinedTermDefinition(aif_Dresp(Info(), responses.ConstGet(name), name));

@@ -2,9 +2,11 @@
 // single-term definitions, combined-term responses after them into the
 // combined-term definitions, each after its banner. Combined responses come
 // after the combined responses they combine, else in name order (a cycle
-// keeps name order); one that combines a response without a block gets
-// none. A response of another kind throws aif_Exception "Unimplemented
-// design response input file writing method for NAME".
+// keeps name order). Before anything is filed, a combined response that
+// combines one the task does not hold or holds suppressed is refused with
+// aif_Exception naming both. A response of another kind throws
+// aif_Exception "Unimplemented design response input file writing method
+// for NAME".
 #pragma once
 
 #include "aif/impl/optimization/aif_KestComponent.h"

@@ -20,9 +20,9 @@ void aif_KestConstraintBuilder::Build() {
     if (object->Suppressed()) continue;
     const auto& constraint = nex_canDynamicCastRef<const kopC_KestConstraint>(
         *object, kKestConstraintBuilderFile, __LINE__);
-    // A constraint on a response without a DRESP block bounds nothing the
-    // file defines: it is left out, and OPTIMIZE does not name it.
-    if (!aif_KestResponseWritten(*task, constraint.DesignResponse())) continue;
+    // A constraint on a response without a DRESP block would bound nothing
+    // the file defines: it is refused.
+    aif_KestRequireConstraintResponse(*task, name, constraint);
     AddModelDefinition(aif_KestComment::Banner("Constraint: ", name));
     AddModelDefinition(aif_KestConstraint(Info(), constraint, name));
   }

@@ -1,7 +1,8 @@
 // Files a CONSTRAINT block per constraint of the task, each after its
 // banner, into the model definitions. A constraint on a design response
-// that gets no DRESP block (suppressed, missing, or combining such a
-// response) bounds nothing the file defines and is left out.
+// the task does not hold or holds suppressed (one that gets no DRESP block)
+// is refused with aif_Exception naming both; suppressed constraints are
+// passed over.
 #pragma once
 
 #include "aif/impl/optimization/aif_KestComponent.h"

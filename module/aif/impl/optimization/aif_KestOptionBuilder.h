@@ -11,6 +11,6 @@ class aif_KestOptionBuilder : public aif_KestComponent {
   aif_KestOptionBuilder(const aif_KestOptionBuilder&) = default;
   akw_BuilderComponent* Clone() const override { return new aif_KestOptionBuilder(*this); }
 
-  // Builds nothing when the model has no task of the task name.
+  // Files both also when the model has no task of the task name.
   void Build() override;
 };

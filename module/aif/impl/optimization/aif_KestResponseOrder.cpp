@@ -1,47 +1,72 @@
 #include "aif/impl/optimization/aif_KestResponseOrder.h"
 
-#include <set>
-#include <string>
 #include <vector>
 
+#include "BasShared/atr_String.h"
 #include "OdbAttrEO/kern_RepositoryObjects.h"
-#include "aif/impl/core/aif_ModelInfo.h"
+#include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/core/aif_Exception.h"
 
 namespace {
 
-// `open` holds the combined responses whose operands are being looked at:
-// meeting one of them again closes a cycle, which does not make a response
-// undefined.
-bool KestResponseDefined(const kopC_Task& task, const cow_String& name,
-                         std::set<std::string>& open) {
-  const auto& responses = task.DesignResponses();
-  if (!responses.Contains(name)) return false;
-  const kopC_DesignResponse& response = responses.ConstGet(name);
-  if (response.Suppressed()) return false;
-  const auto* combined = dynamic_cast<const kopC_CombinedTermDesignResponse*>(&response);
-  if (!combined) return true;
-  if (!open.insert(name.Str()).second) return true;
-  bool defined = true;
-  for (const cow_String& variable : combined->Variables())
-    if (!KestResponseDefined(task, variable, open)) {
-      defined = false;
-      break;
-    }
-  open.erase(name.Str());
-  return defined;
+constexpr char kKestResponseOrderFile[] = "module/aif/impl/optimization/aif_KestResponseOrder.cpp";
+
+// Throws the refusal of `format` (the object's name, then the response's)
+// unless the task holds `response` unsuppressed.
+void KestRequireResponse(const kopC_Task& task, const char* format, const cow_String& name,
+                         const cow_String& response) {
+  if (aif_KestResponseHeld(task, response)) return;
+  nex_Exception::Throw(aif_Exception(atr_TranslateFormat(format, name, response)),
+                       kKestResponseOrderFile, __LINE__);
 }
 
 }  // namespace
 
-bool aif_KestResponseWritten(const kopC_Task& task, const cow_String& name) {
-  std::set<std::string> open;
-  return KestResponseDefined(task, name, open);
+bool aif_KestResponseHeld(const kopC_Task& task, const cow_String& name) {
+  const auto& responses = task.DesignResponses();
+  return responses.Contains(name) && !responses.ConstGet(name).Suppressed();
 }
 
-bool aif_KestResponseWritten(const aif_ModelInfo& info, const cow_String& name) {
-  const mdl_MapString2ObjCow<kopC_Task>& tasks = info.ModelAdapter().Tasks();
-  const cow_String& taskName = info.Model().OptimizationText();
-  return tasks.Contains(taskName) && aif_KestResponseWritten(tasks.ConstGet(taskName), name);
+void aif_KestRequireCombinedOperands(const kopC_Task& task) {
+  for (const auto& [name, response] : task.DesignResponses().ConstGetMap()) {
+    if (response->Suppressed()) continue;
+    if (const auto* combined = dynamic_cast<const kopC_CombinedTermDesignResponse*>(response.Get()))
+      for (const cow_String& variable : combined->Variables())
+        KestRequireResponse(task,
+                            "The combined design response %s combines the design response %s, "
+                            "which the task does not hold or holds suppressed.",
+                            name, variable);
+  }
+}
+
+void aif_KestRequireObjectiveResponses(const kopC_Task& task, const cow_String& name,
+                                       const kopC_KestObjectiveFunction& objective) {
+  for (const kopC_Objective& term : objective.Terms())
+    if (!term.Excluded())
+      KestRequireResponse(task,
+                          "The objective function %s names the design response %s, which the "
+                          "task does not hold or holds suppressed.",
+                          name, term.DesignResponse());
+}
+
+void aif_KestRequireConstraintResponse(const kopC_Task& task, const cow_String& name,
+                                       const kopC_KestConstraint& constraint) {
+  KestRequireResponse(task,
+                      "The constraint %s bounds the design response %s, which the task does "
+                      "not hold or holds suppressed.",
+                      name, constraint.DesignResponse());
+}
+
+void aif_KestRequireResponses(const kopC_Task& task) {
+  aif_KestRequireCombinedOperands(task);
+  for (const auto& [name, object] : task.ObjectiveFunctions().ConstGetMap())
+    if (!object->Suppressed())
+      if (const auto* objective = dynamic_cast<const kopC_KestObjectiveFunction*>(object.Get()))
+        aif_KestRequireObjectiveResponses(task, name, *objective);
+  for (const auto& [name, object] : task.Constraints().ConstGetMap())
+    if (!object->Suppressed())
+      if (const auto* constraint = dynamic_cast<const kopC_KestConstraint*>(object.Get()))
+        aif_KestRequireConstraintResponse(task, name, *constraint);
 }
 
 cow_List<cow_String> aif_KestCombinedResponseOrder(const kopC_Task& task) {
@@ -52,7 +77,7 @@ cow_List<cow_String> aif_KestCombinedResponseOrder(const kopC_Task& task) {
   std::vector<Pending> pending;  // in name order
   for (const auto& [name, response] : task.DesignResponses().ConstGetMap())
     if (const auto* combined = dynamic_cast<const kopC_CombinedTermDesignResponse*>(response.Get()))
-      if (aif_KestResponseWritten(task, name)) pending.push_back({name, combined});
+      if (!combined->Suppressed()) pending.push_back({name, combined});
   const auto waits = [&pending](const Pending& p) {
     for (const cow_String& variable : p.response->Variables())
       for (const Pending& other : pending)

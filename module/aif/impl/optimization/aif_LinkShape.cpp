@@ -62,6 +62,21 @@ void aif_LinkShape::Write(utl_Stream& stream) const {
         aif_Exception(atr_TranslateWithArg(
             "The master of the shape restriction %s is of an unknown kind.", name_)),
         kLinkShapeFile, __LINE__);
+  // A node-group master whose region gives no node group would leave
+  // "MASTER = NDGR, " without a group.
+  const rgnC_Region* master = nullptr;
+  if (!kind) {
+    const auto& slide = nex_canDynamicCastRef<const kopC_CheckSlide>(r, kLinkShapeFile, __LINE__);
+    master = slide.SlideMode() == 0 ? &slide.SlideMasterRegion() : &slide.FreeFormRegion();
+  } else if (r.MasterKind() == 2) {
+    master = &r.MasterRegion();
+  }
+  bool isElement = false;
+  if (master && aif_KestGroupName(isElement, *master, info_, true, false).IsEmpty())
+    nex_Exception::Throw(
+        aif_Exception(atr_TranslateWithArg(
+            "The master region of the shape restriction %s gives no node group.", name_)),
+        kLinkShapeFile, __LINE__);
 
   aif_KestBlock block(stream, "LINK_SHAPE");
   block.Line("ID_NAME", name_);
@@ -78,7 +93,6 @@ void aif_LinkShape::Write(utl_Stream& stream) const {
       tolerances();
     } else {
       block.Key("MASTER") << "NDGR, ";
-      bool isElement = false;
       stream << aif_KestGroupName(isElement, slide.FreeFormRegion(), info_, true, false) << endl;
       block.Line("CLIENT", "FREE_FORM");
     }

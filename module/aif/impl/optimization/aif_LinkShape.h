@@ -30,8 +30,11 @@ class aif_LinkShape : public akw_Keyword {
   // slide master (mode 0, as a turn control) or its free-form region.
   // Throws aif_Exception before anything is written for a restriction of
   // another kind ("Unimplemented LinkShape input file writing command for
-  // NAME") and for a master kind outside 0 to 2 ("The master of the shape
-  // restriction NAME is of an unknown kind.").
+  // NAME"), for a master kind outside 0 to 2 ("The master of the shape
+  // restriction NAME is of an unknown kind.") and for a node-group master
+  // (kind 2, the slide master, the free-form region) whose region gives no
+  // node group, an element set or a surface ("The master region of the
+  // shape restriction NAME gives no node group.").
   void Write(utl_Stream& stream) const override;
 
  private:

@@ -6,7 +6,6 @@
 #include "OdbAttrEO/kopC_Task.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/optimization/aif_KestLines.h"
-#include "aif/impl/optimization/aif_KestResponseOrder.h"
 
 namespace {
 
@@ -18,7 +17,7 @@ void aif_ObjFunc::Write(utl_Stream& stream) const {
   aif_KestBlock block(stream, "OBJ_FUNC");
   block.Line("ID_NAME", aif_KestIdName(info_, name_, aif_kKestObjectiveFunction));
   for (const kopC_Objective& term : objective_.Terms()) {
-    if (term.Excluded() || !aif_KestResponseWritten(info_, term.DesignResponse())) continue;
+    if (term.Excluded()) continue;
     block.Key("DRESP") << aif_KestIdName(info_, term.DesignResponse(), aif_kKestDesignResponse)
                        << ", " << term.FirstValue();
     const double second = term.SecondValue();

@@ -20,9 +20,9 @@ class aif_ObjFunc : public akw_Keyword {
 
   // "OBJ_FUNC", the objective's ID_NAME, "  DRESP = response, first[,
   // second]" per term, TARGET (MIN, MAX, MINMAX; none for another value),
-  // "END_". Excluded terms and terms whose response gets no DRESP block
-  // (suppressed, missing, or combining such a response) are left out. The
-  // second value is written when set, except 0.0 in a topology task.
+  // "END_". Excluded terms are left out (the objective builder refuses a
+  // term on a response without a DRESP block). The second value is written
+  // when set, except 0.0 in a topology task.
   void Write(utl_Stream& stream) const override;
 
  private:

@@ -3,6 +3,7 @@
 #include "OdbAttrEO/kern_RepositoryObjects.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/optimization/aif_KestComment.h"
+#include "aif/impl/optimization/aif_KestResponseOrder.h"
 #include "aif/impl/optimization/aif_ObjFunc.h"
 
 namespace {
@@ -19,6 +20,7 @@ void aif_ObjectiveFunctionBuilder::Build() {
     if (object->Suppressed()) continue;
     const auto& objective = nex_canDynamicCastRef<const kopC_KestObjectiveFunction>(
         *object, kObjectiveFunctionBuilderFile, __LINE__);
+    aif_KestRequireObjectiveResponses(*task, name, objective);
     AddModelDefinition(aif_KestComment::Banner("Objective Function: ", name));
     AddModelDefinition(aif_ObjFunc(Info(), objective, name, task->DynTypeId()));
   }

@@ -1,5 +1,8 @@
 // Files an OBJ_FUNC block per objective function of the task, each after its
-// banner, into the model definitions; the block knows the task's kind.
+// banner, into the model definitions; the block knows the task's kind. An
+// objective with a term (not excluded) on a design response the task does
+// not hold or holds suppressed is refused with aif_Exception naming both;
+// suppressed objectives are passed over.
 #pragma once
 
 #include "aif/impl/optimization/aif_KestComponent.h"

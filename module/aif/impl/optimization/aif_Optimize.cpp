@@ -4,7 +4,6 @@
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/optimization/aif_KestLines.h"
-#include "aif/impl/optimization/aif_KestResponseOrder.h"
 
 namespace {
 
@@ -53,12 +52,8 @@ void aif_Optimize::Write(utl_Stream& stream) const {
   if (shape && shape->CheckBoundaryConditions())
     block.Line("DVCON", aif_KestIdName(info_, aif_KestCheckBCName(info_.Model().OptimizationText()),
                                        aif_kKestGeometricRestriction));
-  // A constraint on a response without a DRESP block gets no block.
   WriteOptimizeReferences(block, info_, task_.Constraints(), "CONSTRAINT", aif_kKestConstraint,
-                          [this](const kopC_Constraint& c) {
-                            const auto* kest = dynamic_cast<const kopC_KestConstraint*>(&c);
-                            return kest && !aif_KestResponseWritten(task_, kest->DesignResponse());
-                          });
+                          none);
   block.Line("STRATEGY", OptimizeStrategy(task_.Algorithm()));
   if (shape && shape->SmoothingRegionKind() != 0)
     block.Line("MESH_SMOOTH", aif_KestTaskName(info_, "_MESH_SMOOTH_"));

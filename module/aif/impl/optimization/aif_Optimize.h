@@ -18,8 +18,7 @@ class aif_Optimize : public akw_Keyword {
   // "OPTIMIZE", ID_NAME, DV, one OBJ_FUNC per objective function, one DVCON
   // per restriction (none for shape links, which have no DVCON block), the
   // check block's DVCON for a shape task that checks boundary conditions,
-  // one CONSTRAINT per constraint (suppressed objects are not named, nor
-  // constraints on a response without a DRESP block, which get no block),
+  // one CONSTRAINT per constraint (suppressed objects are not named),
   // STRATEGY, MESH_SMOOTH for a shape task that smooths, "END_".
   void Write(utl_Stream& stream) const override;
 
