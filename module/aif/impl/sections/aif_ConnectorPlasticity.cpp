@@ -5,7 +5,8 @@
 #include "aif/impl/sections/aif_ConnectorPotential.h"
 
 void aif_ConnectorPlasticity::Write(utl_Stream& stream) const {
-  aif_ForEachComponent(option_.components, !option_.potential.terms.IsEmpty(), [&](int component) {
+  aif_ForEachComponent(option_.components, aif_PotentialWritesTerms(option_.potential),
+                       [&](int component) {
     stream << "*Connector Plasticity";
     if (component > 0) stream << ", component=" << component;
     stream.LineBreak();
