@@ -6194,7 +6194,7 @@ TEST(aif_RandomModelTest, CheckerChecksDistributions) {
       "*Distribution Table, name=t\nlength\n"                                  // 30-31
       "*Material, name=M\n*Density\nASSEMBLY_D\n"                              // 32-34
       "*Material, name=N\n*Density\nE\n"                                       // 35-37
-      "*Material, name=O\n*Density\nASSEMBLY_E\n"                               // 38-40
+      "*Material, name=O\n*Density\nASSEMBLY_E\n"                              // 38-40
       "*Distribution, name=F, location=ELEMENT, table=_TM_Dist_Table\n"        // 41
       ",   1., 0., 0.,   0., 1., 0.\n";                                        // 42
   EXPECT_EQ(
@@ -6245,7 +6245,7 @@ TEST(aif_RandomModelTest, CheckerChecksQualifiedNamesPliesOrientationDataAndNoda
       "*Surface, type=NODE, name=T\nA.b.All, 1.\n\"A.b\".All, 1.\n"                   // 35-37
       "*Element, type=MASS, elset=M\n 9, A.b.1\n 10, \"A.b\".1\n"                     // 38-40
       "*End Assembly\n"                                                               // 41
-      "*Material, name=Steel\n*Gasket Behavior, name=Seal\n"                           // 42-43
+      "*Material, name=Steel\n*Gasket Behavior, name=Seal\n"                          // 42-43
       "*Distribution Table, name=_TM_Dist_Table\nCOORD3D, COORD3D\n";                 // 44-45
   EXPECT_EQ(
       "line 36: undefined nset: surface member A.b.All | A.b.All, 1.\n"

@@ -962,17 +962,19 @@ TEST(aif_AsmbldFastenerBuilder, UnorientedConnectorsTurnWithTheirCopies) {
     const std::string type = space == ptoK_SPACE_3D ? "CONN3D2" : "CONN2D2";
     EXPECT_EQ(assembly,
               "** Connectors from assembled fastener: AF-1\n"
-              "*Element, type=" + type + ", elset=AF_Wires\n"
-              "1, AF_Bolt-1.1, AF_Bolt-1.2\n"
-              "2, AF_Bolt-1.13, AF_Bolt-1.14\n"
-              "*Orientation, definition=COORDINATES, name=AF_Orient-1-1\n"
-              "AF_OriDist-1-1\n"
-              "1, 0.\n"
-              "*Distribution, name=AF_OriDist-1-1, location=ELEMENT, table=_TM_Dist_Table\n"
-              " ,   0., 1., 0.,   0., 0., 1.\n"
-              "*Connector Section, elset=AF_Wires\n"
-              "Cartesian,\n"
-              "AF_Orient-1-1, \n")
+              "*Element, type=" +
+                  type +
+                  ", elset=AF_Wires\n"
+                  "1, AF_Bolt-1.1, AF_Bolt-1.2\n"
+                  "2, AF_Bolt-1.13, AF_Bolt-1.14\n"
+                  "*Orientation, definition=COORDINATES, name=AF_Orient-1-1\n"
+                  "AF_OriDist-1-1\n"
+                  "1, 0.\n"
+                  "*Distribution, name=AF_OriDist-1-1, location=ELEMENT, table=_TM_Dist_Table\n"
+                  " ,   0., 1., 0.,   0., 0., 1.\n"
+                  "*Connector Section, elset=AF_Wires\n"
+                  "Cartesian,\n"
+                  "AF_Orient-1-1, \n")
         << space;
     EXPECT_EQ(model, "*Distribution Table, name=_TM_Dist_Table\nCOORD3D, COORD3D\n");
   }

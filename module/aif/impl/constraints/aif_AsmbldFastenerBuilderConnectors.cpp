@@ -100,8 +100,9 @@ bool aif_AsmbldFastenerBuilder::AddConnectors(bool& distributionFiled) {
     const int firstLabel = Info().ReserveElementLabels(scope, count) - count + 1;
     int label = firstLabel;
     cow_List<gsl_Matrix> rotations;  // one per element, in label order
-    std::string text = std::string("*Element, type=") + aif_AssemblyElement::ElementType(&assembly) +
-                       ", elset=" + elementSet.Str() + "\n";
+    std::string text = std::string("*Element, type=") +
+                       aif_AssemblyElement::ElementType(&assembly) + ", elset=" + elementSet.Str() +
+                       "\n";
     for (const rgnC_GeomComponent& wire : wires) {
       if (wire.kind != rgnC_GeomComponent::kEdge) continue;
       for (int c = 0; c < static_cast<int>(placements_.Length()); ++c) {
