@@ -3666,6 +3666,7 @@ class Generator {
 
     const int count = r.Chance(0.2) ? 2 : 1;
     const std::string prefix = NameFrom(r, "AF");
+    bool turnAdded = false;
     for (int i = 0; i < count; ++i) {
       const auto& [on, region] = r.Pick(points);
       kefC_AssembledFastener fastener;
@@ -3676,6 +3677,14 @@ class Generator {
       fastener.surfaceNames = {cow_String(r.Pick(surfaces))};
       fastener.templateRegionNames = {"Seat"};
       fastener.orientationMethod = 2;
+      if (r.Chance(0.4)) {
+        // Turned by a datum system of the model: the template's connectors,
+        // with an orientation of their own or without, turn with the copies.
+        if (!turnAdded) AddAssembledFastenerTurn();
+        turnAdded = true;
+        fastener.orientationMethod = 1;
+        fastener.datum = dtmC_DatumRef{{}, "AF-Turn"};
+      }
       fastener.SetSuppressed(r.Chance(0.1));
       if (connector) {
         // The model's connector section of the template's wire, by prefix.
@@ -3688,9 +3697,21 @@ class Generator {
       builder.AddFastener(name, fastener);
       description << "assembled fastener \"" << name << "\" prefix \"" << fastener.prefix.Str()
                   << "\" on \"" << on << "\" attached to \"" << fastener.surfaceNames[0].Str()
-                  << "\"" << (fastener.Suppressed() ? " suppressed" : "") << "\n";
+                  << "\"" << (fastener.orientationMethod == 1 ? " turned by \"AF-Turn\"" : "")
+                  << (fastener.Suppressed() ? " suppressed" : "") << "\n";
       if (!steps_.empty() && r.Chance(0.3)) AddAssembledFastenerOutput(name);
     }
+  }
+
+  // The model's datum system "AF-Turn" that turned assembled fasteners are
+  // placed by: the template's z axis onto the global x or y axis.
+  void AddAssembledFastenerTurn() {
+    Rng& r = assembledFastenerRng_;
+    const bool ontoX = r.Chance(0.5);
+    const dtu_DatumCsys turn =
+        ontoX ? dtu_DatumCsys(dtu_DatumCsys::kRectangular, {}, {0, 1, 0}, {0, 0, 1}, {1, 0, 0})
+              : dtu_DatumCsys(dtu_DatumCsys::kRectangular, {}, {0, 0, 1}, {1, 0, 0}, {0, 1, 0});
+    builder.AddAssemblyDatum("AF-Turn", turn);
   }
 
   // The template's wire from the bolt's first node to the template
@@ -6264,6 +6285,7 @@ TEST(aif_RandomModelTest, CheckerChecksDistributions) {
       "*Distribution Table, name=T_Table\nlength\n"
       "*Distribution Table, name=O_Table\nratio\n"
       "*Distribution Table, name=Rho_Table\nDENSITY\n"
+      "*Distribution Table, name=_TM_Dist_Table\nCOORD3D, COORD3D\n"
       "*Distribution, name=Rho, location=ELEMENT, Table=Rho_Table\n,    7.8\n\"I 1\".2, 11.7\n"
       "*Material, name=Steel\n*Density\nASSEMBLY_Rho\n"
       "*Distribution, name=\"My Rho\", location=ELEMENT, Table=Rho_Table\n,    7.8\n"
@@ -6294,7 +6316,9 @@ TEST(aif_RandomModelTest, CheckerChecksDistributions) {
       "*Distribution Table, name=t\nlength\n"                                  // 30-31
       "*Material, name=M\n*Density\nASSEMBLY_D\n"                              // 32-34
       "*Material, name=N\n*Density\nE\n"                                       // 35-37
-      "*Material, name=O\n*Density\nASSEMBLY_E\n";                             // 38-40
+      "*Material, name=O\n*Density\nASSEMBLY_E\n"                              // 38-40
+      "*Distribution, name=F, location=ELEMENT, table=_TM_Dist_Table\n"        // 41
+      ",   1., 0., 0.,   0., 1., 0.\n";                                        // 42
   EXPECT_EQ(
       "line 9: distribution defined twice: d | *Distribution, name=d, location=ELEMENT, Table=T\n"
       "line 16: distribution defined twice: d | *Distribution, name=D, location=NODE, Table=T\n"
@@ -6309,7 +6333,9 @@ TEST(aif_RandomModelTest, CheckerChecksDistributions) {
       "line 23: distribution without table= | *Distribution, name=E, location=ELEMENT\n"
       "line 26: undefined instance: distribution row J.1 | J.1, 2.\n"
       "line 34: undefined distribution: *Density ASSEMBLY_D | ASSEMBLY_D\n"
-      "line 37: undefined distribution: *Density E | E\n",
+      "line 37: undefined distribution: *Density E | E\n"
+      "line 41: undefined distribution table: Table=_TM_Dist_Table | "
+      "*Distribution, name=F, location=ELEMENT, table=_TM_Dist_Table\n",
       Findings(faulty));
 }
 
@@ -6341,7 +6367,8 @@ TEST(aif_RandomModelTest, CheckerChecksQualifiedNamesPliesOrientationDataAndNoda
       "*Surface, type=NODE, name=T\nA.b.All, 1.\n\"A.b\".All, 1.\n"                   // 35-37
       "*Element, type=MASS, elset=M\n 9, A.b.1\n 10, \"A.b\".1\n"                     // 38-40
       "*End Assembly\n"                                                               // 41
-      "*Material, name=Steel\n*Gasket Behavior, name=Seal\n";                         // 42-43
+      "*Material, name=Steel\n*Gasket Behavior, name=Seal\n"                          // 42-43
+      "*Distribution Table, name=_TM_Dist_Table\nCOORD3D, COORD3D\n";                 // 44-45
   EXPECT_EQ(
       "line 36: undefined nset: surface member A.b.All | A.b.All, 1.\n"
       "line 39: undefined instance: element node A.b.1 |  9, A.b.1\n"

@@ -1294,7 +1294,7 @@ class DeckChecker {
         const std::string table = Trim(Option(record, "table"));
         if (table.empty())
           Report(record.line, "distribution without table=", "");
-        else if (Normal(table) != "_tm_dist_table" && !tables_.count(Normal(table)))
+        else if (!tables_.count(Normal(table)))
           Report(record.line, "undefined distribution table", "Table=" + table);
         const Kind kind = Lower(Trim(Option(record, "location"))) == "node" ? kNode : kElement;
         std::set<std::string> rows;

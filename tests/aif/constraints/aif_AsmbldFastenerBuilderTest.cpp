@@ -475,8 +475,14 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "*Element, type=CONN3D2, elset=M8_Wires\n"
             "1, M8_Bolt-1.1, 2\n"
             "2, M8_Bolt-1.13, 3\n"
+            "*Orientation, definition=COORDINATES, name=M8_Orient-1-1\n"
+            "M8_OriDist-1-1\n"
+            "1, 0.\n"
+            "*Distribution, name=M8_OriDist-1-1, location=ELEMENT, table=_TM_Dist_Table\n"
+            " ,   1., 0., 0.,   0., 1., 0.\n"
             "*Connector Section, elset=M8_Wires\n"
             "Cartesian,\n"
+            "M8_Orient-1-1, \n"
             "*Surface, type=NODE, name=M8_Pins_CNS_, internal\n"
             "M8_Pins, 1.\n"
             "*Surface, type=NODE, name=M8_Bolt-1_Core_CNS_, internal\n"
@@ -494,7 +500,9 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "4, 3\n"
             "*Mass, elset=M8_Tip\n"
             "0.5, \n"
-            "*End Assembly\n");
+            "*End Assembly\n"
+            "*Distribution Table, name=_TM_Dist_Table\n"
+            "COORD3D, COORD3D\n");
   EXPECT_EQ(AfDeck(true),
             "** ----------------------------------------------------------------\n"
             "** \n"
@@ -589,8 +597,14 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "*Element, type=CONN3D2, elset=M8_Wires\n"
             "6, 9, 35\n"
             "7, 21, 36\n"
+            "*Orientation, definition=COORDINATES, name=M8_Orient-1-1\n"
+            "M8_OriDist-1-1\n"
+            "1, 0.\n"
+            "*Distribution, name=M8_OriDist-1-1, location=ELEMENT, table=_TM_Dist_Table\n"
+            " ,   1., 0., 0.,   0., 1., 0.\n"
             "*Connector Section, elset=M8_Wires\n"
             "Cartesian,\n"
+            "M8_Orient-1-1, \n"
             "*Surface, type=NODE, name=M8_Pins_CNS_\n"
             "M8_Pins, 1.\n"
             "*Surface, type=NODE, name=M8_Bolt-1_Core_CNS_\n"
@@ -607,7 +621,9 @@ TEST(aif_AsmbldFastenerBuilder, TemplateInstancesInBothLayouts) {
             "12, 35\n"
             "13, 36\n"
             "*Mass, elset=M8_Tip\n"
-            "0.5, \n");
+            "0.5, \n"
+            "*Distribution Table, name=_TM_Dist_Table\n"
+            "COORD3D, COORD3D\n");
   // Neither write has anything to report.
   EXPECT_TRUE(ajbC_CheckingMessages::Instance().Messages().IsEmpty());
 }
@@ -797,9 +813,13 @@ TEST(aif_AsmbldFastenerBuilder, ConnectorBehavioursOncePerFile) {
     builder.BuildAssembledFasteners(parts, instances);
     const std::string definitions = aif_test::WrittenText(
         [&](utl_Stream& s) { akw_WriteKeywords(s, builder.ModelDefinition()); });
-    EXPECT_EQ(definitions, filedBefore ? ""
-                                       : "*Connector Behavior, name=M8_Conn\n"
-                                         "*Connector Elasticity, component=1\n");
+    // The distribution table the connector's orientation names, then the
+    // behaviour unless filed before.
+    EXPECT_EQ(definitions, std::string("*Distribution Table, name=_TM_Dist_Table\n"
+                                       "COORD3D, COORD3D\n") +
+                               (filedBefore ? ""
+                                            : "*Connector Behavior, name=M8_Conn\n"
+                                              "*Connector Elasticity, component=1\n"));
     EXPECT_EQ(builder.ConnectorSections(),
               filedBefore ? cow_List<cow_String>() : cow_List<cow_String>({"M8_Conn"}));
   }
@@ -809,10 +829,12 @@ namespace {
 
 // The template "AfOriTemplate": a bolt (two bricks) whose first and second
 // nodes a wire joins, its connector turned by the template's datum system
-// `datum` (the template's system is "Csys-1"); the washer carries the
-// template region "Seat".
-void AfOriTemplate(const char* datum = "Csys-1") {
+// `datum` (the template's system is "Csys-1"), or by nothing of its own for
+// a null `datum`; the washer carries the template region "Seat". The
+// template assembly is of the modelling space `space`.
+void AfOriTemplate(const char* datum = "Csys-1", int space = ptoK_SPACE_3D) {
   hst_ModelBuilder t("AfOriTemplate");
+  t.Assembly().SetSpace(space);
   t.AddPart("Bolt", hst_GridMesh(2, 1, 1));
   t.AddInstance("Bolt-1", "Bolt");
   t.AddPart("Washer", hst_GridMesh(1, 1, 1));
@@ -833,9 +855,11 @@ void AfOriTemplate(const char* datum = "Csys-1") {
   }
   wires.SetKernelComponents({wire});
   t.Assembly().AddSectionAssignment(ptoC_SectionAssignment(wires, "Conn"));
-  ptoC_ConnectorOrientation turned(wires);
-  turned.SetFirst(dtmC_DatumRef{{}, datum});
-  t.Assembly().AddConnectorOrientation(turned);
+  if (datum) {
+    ptoC_ConnectorOrientation turned(wires);
+    turned.SetFirst(dtmC_DatumRef{{}, datum});
+    t.Assembly().AddConnectorOrientation(turned);
+  }
   t.Model();
 }
 
@@ -913,6 +937,47 @@ TEST(aif_AsmbldFastenerBuilder, OrientedConnectorsOfTwoFasteners) {
             }),
             "The connector orientation of section AF_1_Conn names the datum Missing, which is "
             "not a datum coordinate system of the model.");
+}
+
+// A connector without an orientation of its own, on a surface whose normal
+// is the global x axis: the copies are turned (the template's z onto x), so
+// the connector gets an orientation of the global axes turned by each
+// placement, as an oriented one does, and the table its distribution names.
+// A template assembly that is not three-dimensional gives CONN2D2 elements.
+TEST(aif_AsmbldFastenerBuilder, UnorientedConnectorsTurnWithTheirCopies) {
+  for (const int space : {ptoK_SPACE_3D, ptoK_SPACE_2D}) {
+    AfOriTemplate(nullptr, space);
+    const AfPrepContext c(AfOriFastener("AF"), [](hst_ModelBuilder& b, rgnC_Region& top) {
+      top.SetKernelPlane(gsl_Plane({2, 0, 0}, {1, 0, 0}));
+      kseC_ConnectorSection conn;
+      conn.SetTypes(0, 1, 0);
+      conn.SetConnectionTypeText("Cartesian");
+      b.AddSection("AF_Conn", conn);
+    });
+    EXPECT_EQ(c.Messages(), "");
+    const std::string assembly = aif_test::WrittenText(
+        [&](utl_Stream& s) { akw_WriteKeywords(s, c.builder->AssemblyDefinition()); });
+    const std::string model = aif_test::WrittenText(
+        [&](utl_Stream& s) { akw_WriteKeywords(s, c.builder->ModelDefinition()); });
+    const std::string type = space == ptoK_SPACE_3D ? "CONN3D2" : "CONN2D2";
+    EXPECT_EQ(assembly,
+              "** Connectors from assembled fastener: AF-1\n"
+              "*Element, type=" +
+                  type +
+                  ", elset=AF_Wires\n"
+                  "1, AF_Bolt-1.1, AF_Bolt-1.2\n"
+                  "2, AF_Bolt-1.13, AF_Bolt-1.14\n"
+                  "*Orientation, definition=COORDINATES, name=AF_Orient-1-1\n"
+                  "AF_OriDist-1-1\n"
+                  "1, 0.\n"
+                  "*Distribution, name=AF_OriDist-1-1, location=ELEMENT, table=_TM_Dist_Table\n"
+                  " ,   0., 1., 0.,   0., 0., 1.\n"
+                  "*Connector Section, elset=AF_Wires\n"
+                  "Cartesian,\n"
+                  "AF_Orient-1-1, \n")
+        << space;
+    EXPECT_EQ(model, "*Distribution Table, name=_TM_Dist_Table\nCOORD3D, COORD3D\n");
+  }
 }
 
 // Output requests on an assembled fastener name the set its copies define

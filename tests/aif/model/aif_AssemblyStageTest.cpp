@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "ModKerLow/dtu_DatumCsys.h"
+#include "ModKerLow/ptoC_ConnectorOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Set.h"
 #include "OdbAttrEO/kseC_ConnectorSection.h"
@@ -172,6 +174,47 @@ TEST(aif_AssemblyStage, UnwritableWiresStopTheWriteAndLeaveNoFile) {
   EXPECT_EQ(RefusalOf(loose),
             "A wire of the connector element set Wire-4 ends on a point without a node; its "
             "connector cannot be written.");
+}
+
+// An assembly wire's connector orientation naming a datum the model lacks,
+// or one that is no coordinate system, would name an orientation the file
+// never defines: the write stops, naming the section and the datum, and
+// leaves no file. A second system the line does not name (the first orients
+// both ends) is not looked at.
+TEST(aif_AssemblyStage, ConnectorOrientationOnAMissingDatumStopsTheWrite) {
+  const auto oriented = [](const char* first, const char* second, bool one) {
+    hst_ModelBuilder b = Joined();
+    b.AddAssemblyDatum("Csys-1", dtu_DatumCsys(1, {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}));
+    b.AddAssemblyDatum("Point", dtu_Datum());
+    // On the wires of the first assignment ("Wire-1").
+    ptoC_ConnectorOrientation orientation(
+        static_cast<const ptoC_SectionAssignment&>(*b.Assembly().SectionAssignments()[0])
+            .RegionRef());
+    orientation.SetFirst(dtmC_DatumRef{{}, first});
+    if (second) orientation.SetSecond(dtmC_DatumRef{{}, second});
+    orientation.SetOneOrientation(one);
+    b.AddConnectorOrientation(orientation);
+    return b;
+  };
+  EXPECT_EQ(RefusalOf(oriented("Nowhere", nullptr, false)),
+            "The connector orientation of section Hinge names the datum Nowhere, which is not a "
+            "datum coordinate system of the model.");
+  EXPECT_EQ(RefusalOf(oriented("Point", nullptr, false)),
+            "The connector orientation of section Hinge names the datum Point, which is not a "
+            "datum coordinate system of the model.");
+  EXPECT_EQ(RefusalOf(oriented("Csys-1", "Nowhere", false)),
+            "The connector orientation of section Hinge names the datum Nowhere, which is not a "
+            "datum coordinate system of the model.");
+
+  // The first system alone orienting both ends: the deck names it and
+  // defines it.
+  aif_test::TempDeck file("aif_AssemblyStageOriented");
+  const std::string deck = file.Write(oriented("Csys-1", "Nowhere", true));
+  EXPECT_EQ(StageLines(deck, "*Connector Section, elset=Wire-1", "*Element"),
+            "*Connector Section, elset=Wire-1, behavior=Hinge\n"
+            "Cartesian, Cardan\n"
+            "Csys-1,\n");
+  EXPECT_NE(deck.find("*Orientation, name=Csys-1\n"), std::string::npos) << deck;
 }
 
 TEST(aif_AssemblyStage, MpcSectionsWriteTheirWiresAndNothingWithout) {

@@ -68,6 +68,25 @@ TEST(aif_ConnectorDamageInitiation, BlankLimitsAndPerComponentSequence) {
             "*Connector Potential\n3, 1., 2., ABS, 1., 1.0\n");
 }
 
+// An initiation potential of derived terms without their components writes
+// nothing: the sequence is written per component, as without a potential.
+TEST(aif_ConnectorDamageInitiation, PotentialOfUnwritableTermsCountsAsNone) {
+  kbeC_ConnectorDamage damage;
+  damage.components = {2, 3};
+  damage.initiation = CbehDamageData({{0.1, 0.2}});
+  kbeC_ConnectorPotential derived = CbehDamageTerm(0);
+  derived.kind = 1;
+  damage.initiationPotential.terms = {derived};
+  EXPECT_EQ(KeywordText(aif_ConnectorDamageInitiation(damage, 1)),
+            "*Connector Damage Initiation, component=2, criterion=MOTION\n 0.1, 0.2\n"
+            "*Connector Damage Initiation, component=3, criterion=MOTION\n 0.1, 0.2\n");
+  derived.derived = cow_COW<kbeC_DerivedComponent>(new kbeC_DerivedComponent);
+  damage.initiationPotential.terms = {derived};
+  EXPECT_EQ(KeywordText(aif_ConnectorDamageInitiation(damage, 2, "Conn-")),
+            "*Connector Damage Initiation, criterion=MOTION\n 0.1, 0.2\n"
+            "*Connector Potential\nConn-BO-2-IP-1, 1., 2., ABS, 1., 1.0\n");
+}
+
 TEST(aif_ConnectorDamageEvolution, EnergyAndOptions) {
   kbeC_ConnectorDamage damage;
   EXPECT_EQ(KeywordText(aif_ConnectorDamageEvolution(damage, 1)), "");

@@ -149,6 +149,26 @@ TEST(aif_ConnectorPlasticity, PerComponentOrWithPotential) {
                 "*Connector Potential\n1, 2., 3., ABS, 4., 1.0\n2, 2., 3., ABS, 4., 1.0\n");
 }
 
+// A potential whose every term is a derived term without its component
+// writes no "*Connector Potential": the option is written per component, as
+// one without a potential, so that its components are not lost. One term
+// that is written makes it a potential again.
+TEST(aif_ConnectorPlasticity, PotentialOfUnwritableTermsCountsAsNone) {
+  kbeC_ConnectorPlasticity plasticity;
+  plasticity.components = {1, 2};
+  plasticity.isotropic = true;
+  plasticity.isotropicData = CbehPlasticData({{100., 0.}});
+  const std::string hardening = "*Connector Hardening, definition=TABULAR\n 100., 0.\n";
+  plasticity.potential.terms = {CbehDerivedTerm(false), CbehDerivedTerm(false)};
+  EXPECT_EQ(KeywordText(aif_ConnectorPlasticity(plasticity, 1)),
+            "*Connector Plasticity, component=1\n" + hardening +
+                "*Connector Plasticity, component=2\n" + hardening);
+  plasticity.potential.terms = {CbehDerivedTerm(false), CbehDerivedTerm(true)};
+  EXPECT_EQ(KeywordText(aif_ConnectorPlasticity(plasticity, 3, "Conn-")),
+            "*Connector Plasticity\n" + hardening +
+                "*Connector Potential\nConn-BO-3-CP-2, 2., 3., NONE, 4., 1.0\n");
+}
+
 TEST(aif_ConnectorHardening, DefinitionsAndRateOptions) {
   kbeC_ConnectorPlasticity plasticity;
   EXPECT_EQ(KeywordText(aif_ConnectorHardening(plasticity)), "");

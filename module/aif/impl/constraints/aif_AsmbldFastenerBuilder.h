@@ -139,15 +139,17 @@ class aif_AsmbldFastenerBuilder : public akw_BuilderComponent {
   // Always true.
   bool AddConstraints(const kefC_AssembledFastener& fastener);
   // The template assembly's wires with a connector section of the model
-  // (prefix + section name), one CONN3D2 element per wire and placement
+  // (prefix + section name), one connector element per wire and placement
+  // (CONN3D2, CONN2D2 in a template assembly that is not three-dimensional)
   // under the element set prefix + region name, each end the copied node;
-  // the connector section and, once per file, its behaviours. An oriented
+  // the connector section and, once per file, its behaviours. Each
   // connector's section names the orientations "<prefix>Orient-1-<n>" (and
   // "-2-" for a second system) of its n-th connector section, filed with
   // their distributions (one row per element whose axes differ from the
-  // first's) before it; the first oriented connector of the write files the
-  // one "_TM_Dist_Table" as model definition, which `distributionFiled`
-  // records. Unturned connectors name no orientation. Always true; a datum
+  // first's) before it: the axes of the connector's datum system, or the
+  // global axes for a connector without one, turned by each placement. The
+  // first connector of the write files the one "_TM_Dist_Table" as model
+  // definition, which `distributionFiled` records. Always true; a datum
   // of the template that is no datum coordinate system throws aif_Exception
   // (the connector would turn silently otherwise).
   bool AddConnectors(bool& distributionFiled);

@@ -17,6 +17,7 @@
 #include "aif/impl/core/aif_Model.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
+#include "aif/impl/model/aif_AssemblyElement.h"
 #include "aif/impl/sections/aif_AddConnectorBehaviorKeywords.h"
 #include "aif/impl/sections/aif_DistributionTable.h"
 #include "aif/impl/sections/aif_NewConnectorSection.h"
@@ -99,7 +100,9 @@ bool aif_AsmbldFastenerBuilder::AddConnectors(bool& distributionFiled) {
     const int firstLabel = Info().ReserveElementLabels(scope, count) - count + 1;
     int label = firstLabel;
     cow_List<gsl_Matrix> rotations;  // one per element, in label order
-    std::string text = "*Element, type=CONN3D2, elset=" + elementSet.Str() + "\n";
+    std::string text = std::string("*Element, type=") +
+                       aif_AssemblyElement::ElementType(&assembly) + ", elset=" + elementSet.Str() +
+                       "\n";
     for (const rgnC_GeomComponent& wire : wires) {
       if (wire.kind != rgnC_GeomComponent::kEdge) continue;
       for (int c = 0; c < static_cast<int>(placements_.Length()); ++c) {
@@ -114,28 +117,24 @@ bool aif_AsmbldFastenerBuilder::AddConnectors(bool& distributionFiled) {
       }
     }
     AddAssemblyDefinition(aif_RawKeyword(cow_String(text)));
-    if (oriented) {
-      // The connector's axes turn with each placement: an "*Orientation" and
-      // a "*Distribution" per end, named prefix + "Orient-1-" + counter and so
-      // on (the fastener's prefix keeps two fasteners' names apart), over the
-      // one distribution table of the file.
-      if (!distributionFiled) {
-        akw_DiscreteField record;
-        record.field = "_TM_Dist";
-        record.ownerKind = akw_DiscreteField::kModel;
-        record.components = {"COORD3D", "COORD3D"};
-        AddModelDefinition(
-            aif_DistributionTable(kfdC_DiscreteField(), record, Info().IsPartBased()));
-        distributionFiled = true;
-      }
-      AddAssemblyDefinition(aif_NewConnectorSection(
-          sectionName, elementSet, &section, orientation, rotations, &assembly, templateModelName_,
-          &Info(), aif_InstanceLabelLists(), prefix_, counter, firstLabel, *this));
-    } else {
-      // Unturned connectors keep the global axes: no orientation line.
-      AddAssemblyDefinition(aif_NewConnectorSection(sectionName, elementSet, &section,
-                                                    ptoC_ConnectorOrientation(), &Info(), false));
+    // The connector's axes turn with each placement: an "*Orientation" and a
+    // "*Distribution" per end, named prefix + "Orient-1-" + counter and so on
+    // (the fastener's prefix keeps two fasteners' names apart), over the one
+    // distribution table of the file. A connector without an orientation of
+    // its own turns the global axes: its copies on a turned surface act
+    // along the turned template, as their mesh does.
+    if (!distributionFiled) {
+      akw_DiscreteField record;
+      record.field = "_TM_Dist";
+      record.ownerKind = akw_DiscreteField::kModel;
+      record.components = {"COORD3D", "COORD3D"};
+      AddModelDefinition(aif_DistributionTable(kfdC_DiscreteField(), record, Info().IsPartBased()));
+      distributionFiled = true;
     }
+    AddAssemblyDefinition(aif_NewConnectorSection(
+        sectionName, elementSet, &section, oriented ? orientation : ptoC_ConnectorOrientation(),
+        rotations, &assembly, templateModelName_, &Info(), aif_InstanceLabelLists(), prefix_,
+        counter, firstLabel, *this));
     ++counter;
     // A section's behaviour once per file, whichever fastener uses it first.
     if (!filedElsewhere_.count(sectionName.Str()) &&

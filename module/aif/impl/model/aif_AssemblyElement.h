@@ -67,12 +67,13 @@ class aif_AssemblyElement : public akw_Keyword {
   // Nothing without entries.
   void Write(utl_Stream& stream) const override;
 
- private:
-  void WriteWires(utl_Stream& stream) const;
-  void WriteReadyLists(utl_Stream& stream) const;
   // CONN3D2, or CONN2D2 for `assembly` with active instances that is not
   // three-dimensional.
   static const char* ElementType(const asoK_Assembly* assembly);
+
+ private:
+  void WriteWires(utl_Stream& stream) const;
+  void WriteReadyLists(utl_Stream& stream) const;
 
   rgnC_Region region_;
   cow_String elementSet_;

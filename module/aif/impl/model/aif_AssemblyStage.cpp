@@ -137,11 +137,15 @@ akw_KeywordList aif_AssemblyStage::MeshAndConnectors(akw_BuilderComponent& build
       // The section's name names its behaviour block: a name the file cannot
       // carry stops the write.
       aif_CheckWritableName(sectionName, "connector section");
+      // Every datum system the orientation line names must be one the file
+      // defines an orientation for: a missing one stops the write.
+      const aif_NewConnectorSection connectorSection(
+          sectionName, setName, &section, OrientationOf(assignment, *assembly, byName, modelName),
+          &info, HasAttachmentLine(assignment.RegionRef(), info));
+      connectorSection.CheckNamedDatums(assembly, modelName);
       keywords.Append(
           akw_KeywordHandle(new aif_AssemblyElement(assignment.RegionRef(), setName, info)));
-      keywords.Append(akw_KeywordHandle(new aif_NewConnectorSection(
-          sectionName, setName, &section, OrientationOf(assignment, *assembly, byName, modelName),
-          &info, HasAttachmentLine(assignment.RegionRef(), info))));
+      keywords.Append(akw_KeywordHandle(connectorSection));
       if (const int* count = uses.Find(sectionName)) {
         uses.Set(sectionName, *count + 1);
       } else {

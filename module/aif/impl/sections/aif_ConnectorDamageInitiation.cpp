@@ -23,7 +23,7 @@ void aif_ConnectorDamageInitiation::WriteInitiation(utl_Stream& stream, int comp
 }
 
 void aif_ConnectorDamageInitiation::Write(utl_Stream& stream) const {
-  const bool potential = !option_.initiationPotential.terms.IsEmpty();
+  const bool potential = aif_PotentialWritesTerms(option_.initiationPotential);
   aif_ForEachComponent(option_.components, potential, [&](int component) {
     WriteInitiation(stream, component);
     aif_ConnectorPotential(option_, optionIndex_, aif_ConnectorPotential::kDamageInitiation, stem_)

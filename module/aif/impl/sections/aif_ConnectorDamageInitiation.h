@@ -2,7 +2,8 @@
 // criterion and table, followed by its initiation potential, its
 // "*Connector Damage Evolution" and its evolution potential; the whole
 // sequence once per component while the option has components and no
-// initiation potential, otherwise once without a component. Initiation
+// initiation potential that writes a term (aif_PotentialWritesTerms),
+// otherwise once without a component. Initiation
 // limits of -1e36 (first column) and 1e36 (second column) mean "none" and
 // are written as blanks.
 #pragma once

@@ -5,7 +5,8 @@
 #include "aif/impl/sections/aif_ConnectorPotential.h"
 
 void aif_ConnectorPlasticity::Write(utl_Stream& stream) const {
-  aif_ForEachComponent(option_.components, !option_.potential.terms.IsEmpty(), [&](int component) {
+  const bool potential = aif_PotentialWritesTerms(option_.potential);
+  aif_ForEachComponent(option_.components, potential, [&](int component) {
     stream << "*Connector Plasticity";
     if (component > 0) stream << ", component=" << component;
     stream.LineBreak();

@@ -1,6 +1,7 @@
 // "*Connector Plasticity": a connector plasticity option with its hardening,
-// once per component while the option has components and no potential,
-// otherwise once without a component; then its "*Connector Potential".
+// once per component while the option has components and no potential that
+// writes a term (aif_PotentialWritesTerms), otherwise once without a
+// component; then its "*Connector Potential".
 #pragma once
 
 #include "BasShared/cow_String.h"

@@ -45,13 +45,15 @@ bool NamesSomething(const kbeC_ConnectorPotential& term) {
 
 }  // namespace
 
+bool aif_PotentialWritesTerms(const kbeC_ConnectorPotentialList& potential) {
+  for (const kbeC_ConnectorPotential& term : potential.terms)
+    if (NamesSomething(term)) return true;
+  return false;
+}
+
 void aif_ConnectorPotential::Write(utl_Stream& stream) const {
   const kbeC_ConnectorPotentialList* potential = Potential();
-  if (!potential) return;
-  bool anyTerm = false;
-  for (const kbeC_ConnectorPotential& term : potential->terms)
-    anyTerm = anyTerm || NamesSomething(term);
-  if (!anyTerm) return;
+  if (!potential || !aif_PotentialWritesTerms(*potential)) return;
 
   const bool maximum = potential->operatorCode == 1;
   stream << "*Connector Potential";

@@ -17,6 +17,12 @@
 #include "OdbAttrEO/kbeC_ConnectorFriction.h"
 #include "OdbAttrEO/kbeC_ConnectorPlasticity.h"
 
+// Whether "*Connector Potential" of `potential` writes a line: some term
+// names a component number, or a derived component it holds. An option whose
+// potential writes nothing is written as one without a potential (per
+// component).
+bool aif_PotentialWritesTerms(const kbeC_ConnectorPotentialList& potential);
+
 class aif_ConnectorPotential : public akw_Keyword {
  public:
   enum Form { kDamageInitiation = 0, kDamageEvolution = 1, kPlasticity = 2, kFriction = 3 };

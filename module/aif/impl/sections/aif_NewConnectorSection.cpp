@@ -61,12 +61,11 @@ std::string ConnectionTypeLine(const kseC_ConnectorSection& section) {
   nex_Exception::Throw(aif_Exception(cow_String(std::move(text))), kNewConnectorSectionFile, line);
 }
 
-// The datum coordinate system `reference` names in `object`, shared with the
-// distribution that turns its axes. Throws aif_Exception when it names none.
-std::shared_ptr<const dtu_DatumCsys> ResolveCsys(const ftr_PrimaryObject* object,
-                                                 const cow_String& resolvingName,
-                                                 const dtmC_DatumRef& reference,
-                                                 const cow_String& section) {
+}  // namespace
+
+std::shared_ptr<const dtu_DatumCsys> aif_NewConnectorSection::ResolveCsys(
+    const ftr_PrimaryObject* object, const cow_String& resolvingName,
+    const dtmC_DatumRef& reference, const cow_String& section) {
   const dtmK_Datum kernelDatum(object, resolvingName, reference);
   std::unique_ptr<dtu_Datum> datum = kernelDatum.MakeDatum();
   auto* csys = datum ? dynamic_cast<dtu_DatumCsys*>(datum.get()) : nullptr;
@@ -75,7 +74,15 @@ std::shared_ptr<const dtu_DatumCsys> ResolveCsys(const ftr_PrimaryObject* object
   return std::shared_ptr<const dtu_DatumCsys>(csys);
 }
 
-}  // namespace
+void aif_NewConnectorSection::CheckNamedDatums(const ftr_PrimaryObject* object,
+                                               const cow_String& resolvingName) const {
+  const dtmC_DatumRef& first = orientation_.FirstDatum();
+  const dtmC_DatumRef& second = orientation_.SecondDatum();
+  if (!first.IsNullRef()) ResolveCsys(object, resolvingName, first, behavior_);
+  // The line names the second system unless the first orients both ends.
+  if (!second.IsNullRef() && (first.IsNullRef() || !orientation_.OneOrientation()))
+    ResolveCsys(object, resolvingName, second, behavior_);
+}
 
 aif_NewConnectorSection::aif_NewConnectorSection(cow_String behavior, cow_String elementSet,
                                                  const kseC_Section* section,

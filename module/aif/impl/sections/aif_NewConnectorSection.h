@@ -30,7 +30,8 @@
 // that every orientation the line names is defined. A datum reference that
 // names no datum coordinate system stops the write with aif_Exception naming
 // the section and the datum: global axes in its place would turn the
-// connector silently.
+// connector silently. The instance builder checks the datums of an assembly
+// wire's section the same way (CheckNamedDatums) before filing it.
 #pragma once
 
 #include <memory>
@@ -39,6 +40,7 @@
 #include "AFCInputFileWriter/akw_ModelInfo.h"
 #include "BasShared/cow_List.h"
 #include "BasShared/cow_String.h"
+#include "ModKerLow/dtu_DatumCsys.h"
 #include "ModKerLow/ptoC_ConnectorOrientation.h"
 #include "OdbAttrEO/kern_RepositoryObjects.h"
 #include "QivGeom/gsl_Matrix.h"
@@ -77,6 +79,20 @@ class aif_NewConnectorSection : public akw_Keyword {
 
   // The generated name of kind `kind` ("Orient-1-", ...) for this keyword.
   cow_String GeneratedName(const char* kind) const;
+
+  // The datum coordinate system `reference` names in `object` (datums
+  // resolved under `resolvingName`). Throws aif_Exception naming the
+  // connector section `section` and the datum when it names none, or a datum
+  // that is no coordinate system: an orientation line naming it would name
+  // an orientation the file never defines.
+  static std::shared_ptr<const dtu_DatumCsys> ResolveCsys(const ftr_PrimaryObject* object,
+                                                          const cow_String& resolvingName,
+                                                          const dtmC_DatumRef& reference,
+                                                          const cow_String& section);
+  // Instance form: checks, as ResolveCsys does, each datum system the
+  // orientation line names (the first, the second unless the first orients
+  // both ends); the behaviour name stands for the section.
+  void CheckNamedDatums(const ftr_PrimaryObject* object, const cow_String& resolvingName) const;
 
  private:
   void WriteOrientationLine(utl_Stream& stream, bool& written) const;
