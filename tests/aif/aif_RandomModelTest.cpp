@@ -4786,7 +4786,7 @@ class Generator {
     for (const InstancePlan& instance : instances_) {
       const PartPlan& part = parts_[instance.part];
       if (!Written(instance) || instance.options.lightweight || part.surfaces.empty() ||
-          !r.Chance(0.25))
+          !r.Chance(0.6))
         continue;
       std::vector<std::string> names;
       for (const auto& [name, region] : part.surfaces)
@@ -5019,7 +5019,7 @@ class Generator {
         velocity.SetStatus("Initial", 1);
         // Now and then modified in an analysis step, where it writes nothing.
         std::string modified;
-        if (!analysis.empty() && r.Chance(0.2)) {
+        if (!analysis.empty() && r.Chance(0.3)) {
           modified = r.Pick(analysis);
           velocity.SetStatus(cow_String(modified), 3);
         }
@@ -5062,7 +5062,7 @@ class Generator {
       std::vector<std::string> steps = analysis;
       // Pressure stresses and mass flow rates now and then from the initial
       // step too, where they write nothing.
-      if (kind <= 1 || r.Chance(0.15)) steps.insert(steps.begin(), "Initial");
+      if (kind <= 1 || r.Chance(0.3)) steps.insert(steps.begin(), "Initial");
       if (steps.empty()) continue;
       const std::size_t first =
           static_cast<std::size_t>(r.Uniform(0, static_cast<int>(steps.size()) - 1));
