@@ -4807,8 +4807,8 @@ class Generator {
       foundation.SetSuppressed(r.Chance(0.1));
       const std::string name = NameFrom(r, "Foundation");
       builder.AddInteraction(cow_String(name), foundation);
-      description << "elastic foundation \"" << name << "\" on part surface \"" << on
-                  << "\" of \"" << instance.name << "\" " << status << "@Initial"
+      description << "elastic foundation \"" << name << "\" on part surface \"" << on << "\" of \""
+                  << instance.name << "\" " << status << "@Initial"
                   << (foundation.Suppressed() ? " suppressed" : "") << "\n";
     }
   }
@@ -7016,17 +7016,17 @@ TEST(aif_RandomModelTest, CheckerFollowsFasteners) {
 // names at least one blocking surface (an empty data line names none).
 TEST(aif_RandomModelTest, CheckerFindsStepFieldsBeforeTheStepsAndBlockingByNothing) {
   const std::string deck =
-      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                        // 1-4
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                           // 1-4
       "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Ends\n 1, 2\n*End Part\n"  // 5-9
-      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"           // 10-12
-      "*Surface, type=ELEMENT, name=Skin\nI.Bars, S1\n*End Assembly\n"                 // 13-15
-      "*Cavity Definition, name=Cav\nSkin\n"                                           // 16-17
-      "*Pressure Stress\nI.Ends, 2.\n*Mass Flow Rate\nI.Ends, 1., 0., 0.\n"            // 18-21
-      "*Step, name=S1\n*Static\n*Pressure Stress\nI.Ends, 3.\n"                        // 22-25
-      "*Mass Flow Rate\nI.Ends, 1., 0., 0.\n"                                          // 26-27
-      "*Radiation Viewfactor, cavity=Cav, blocking=PARTIAL\n\n"                        // 28-29
-      "*Radiation Viewfactor, cavity=Cav, blocking=PARTIAL\nSkin\n"                    // 30-31
-      "*Radiation Viewfactor, cavity=Cav, blocking=NO\n*End Step\n";                   // 32-33
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"             // 10-12
+      "*Surface, type=ELEMENT, name=Skin\nI.Bars, S1\n*End Assembly\n"                   // 13-15
+      "*Cavity Definition, name=Cav\nSkin\n"                                             // 16-17
+      "*Pressure Stress\nI.Ends, 2.\n*Mass Flow Rate\nI.Ends, 1., 0., 0.\n"              // 18-21
+      "*Step, name=S1\n*Static\n*Pressure Stress\nI.Ends, 3.\n"                          // 22-25
+      "*Mass Flow Rate\nI.Ends, 1., 0., 0.\n"                                            // 26-27
+      "*Radiation Viewfactor, cavity=Cav, blocking=PARTIAL\n\n"                          // 28-29
+      "*Radiation Viewfactor, cavity=Cav, blocking=PARTIAL\nSkin\n"                      // 30-31
+      "*Radiation Viewfactor, cavity=Cav, blocking=NO\n*End Step\n";                     // 32-33
   EXPECT_EQ(
       "line 18: *Pressure Stress outside a step | *Pressure Stress\n"
       "line 20: *Mass Flow Rate outside a step | *Mass Flow Rate\n"

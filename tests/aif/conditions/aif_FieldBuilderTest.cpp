@@ -27,9 +27,9 @@
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "support/aif_BuilderRun.h"
 #include "support/aif_DeckTestSupport.h"
 #include "support/aif_FaultLoops.h"
-#include "support/aif_BuilderRun.h"
 #include "support/aif_TestSupport.h"
 
 namespace {

@@ -236,13 +236,15 @@ TEST_F(ConstraintDeck, DeletedRegionsOfTiesMpcsEmbeddedRegionsAndShellCouplingsS
     const char* error;
   };
   const std::vector<Case> cases = {
-      {"T", [&] {
+      {"T",
+       [&] {
          auto* tie = new kcoC_Tie;
          tie->SetRegions(gone(upper1), lower2);
          return tie;
        },
        "The main surface of the tie T no longer exists."},
-      {"Tie 2", [&] {
+      {"Tie 2",
+       [&] {
          auto* tie = new kcoC_Tie;
          tie->SetRegions(upper1, gone(lower2));
          return tie;
@@ -258,13 +260,15 @@ TEST_F(ConstraintDeck, DeletedRegionsOfTiesMpcsEmbeddedRegionsAndShellCouplingsS
        "The embedded region of the embedded region constraint Emb-2 no longer exists."},
       {"Emb-3", [&] { return new kcoC_EmbeddedRegion(rgnC_Region(), gone(brick2)); },
        "The embedded region of the embedded region constraint Emb-3 no longer exists."},
-      {"Shell-1", [&] {
+      {"Shell-1",
+       [&] {
          auto* shell = new kcoC_ShellSolidCoupling;
          shell->SetRegions(gone(lower2), upper1);
          return shell;
        },
        "The shell edge of the shell-to-solid coupling Shell-1 no longer exists."},
-      {"Shell-2", [&] {
+      {"Shell-2",
+       [&] {
          auto* shell = new kcoC_ShellSolidCoupling;
          shell->SetRegions(lower2, gone(upper1));
          return shell;
@@ -276,8 +280,8 @@ TEST_F(ConstraintDeck, DeletedRegionsOfTiesMpcsEmbeddedRegionsAndShellCouplingsS
       SCOPED_TRACE(std::string(c.name) + (flat ? " flat" : " part-based"));
       hst_ModelBuilder b = ConstraintColumnModel();
       // A sound constraint before the broken one changes nothing.
-      b.AddConstraint("A-Equation", kcoC_Equation({{1.0, "Block-1.Top", 1},
-                                                   {-1.0, "Block-2.Base", 1}}));
+      b.AddConstraint("A-Equation",
+                      kcoC_Equation({{1.0, "Block-1.Top", 1}, {-1.0, "Block-2.Base", 1}}));
       const std::unique_ptr<kcoC_Constraint> constraint(c.make());
       b.AddConstraint(c.name, *constraint);
       b.Assembly().SetRequiresFlatInputFile(flat);

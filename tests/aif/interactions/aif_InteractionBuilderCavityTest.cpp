@@ -206,11 +206,12 @@ TEST(aif_InteractionBuilderCavity, FoundationOnValidSurfacesOnly) {
   const CvRun run(b);
   // Written once: the set names are registered as they are written.
   aif_SetNameRegistry::Instance().Clear();
-  EXPECT_EQ("*Elset, elset=_Block-1_Base_S1, internal, instance=Block-1\n 1,\n"
-            "*Elset, elset=_Block-1_Base_S3, internal, instance=Block-1\n 1,\n",
-            aif_test::StreamText([&](utl_Stream& stream) {
-              akw_WriteKeywords(stream, run.builder.AssemblyDefinition());
-            }));
+  EXPECT_EQ(
+      "*Elset, elset=_Block-1_Base_S1, internal, instance=Block-1\n 1,\n"
+      "*Elset, elset=_Block-1_Base_S3, internal, instance=Block-1\n 1,\n",
+      aif_test::StreamText([&](utl_Stream& stream) {
+        akw_WriteKeywords(stream, run.builder.AssemblyDefinition());
+      }));
   EXPECT_EQ(std::string(kCvBanner) +
                 "** Interaction: Found\n*Foundation\n_Block-1_Base_S1, F1, 250.\n"
                 "_Block-1_Base_S3, F3, 250.\n"

@@ -321,14 +321,13 @@ TEST_F(aif_PartAttributesBuilderScope, AnOrientationFieldTheModelLacksStopsTheWr
     kseC_HomogenousSolidSection steel;
     steel.material = "Steel";
     b.AddSection("Steel", steel);
-    b.AddPartAttribute("Block",
-                       ptoC_SectionAssignment(PickedRegion("P", "Block", {0}, {1}, picked), "Steel"));
+    b.AddPartAttribute(
+        "Block", ptoC_SectionAssignment(PickedRegion("P", "Block", {0}, {1}, picked), "Steel"));
     ptoC_MaterialOrientation field;
     field.SetRegion(PickedRegion("P", "Block", {0}, {1}, picked));
     field.SetDefinitionKind(ptoC_MaterialOrientation::kField);
     field.SetFieldName(angle ? "Axes" : "my field");
-    if (angle)
-      field.SetAdditionalRotation(ptoC_MaterialOrientation::kRotationField, 0.0, "Turns");
+    if (angle) field.SetAdditionalRotation(ptoC_MaterialOrientation::kRotationField, 0.0, "Turns");
     b.AddPartAttribute("Block", field);
     b.AddInstance("Block-1", "Block");
     b.AddStep("Load", kprC_StaticStep());

@@ -71,9 +71,9 @@ void aif_ConstraintBuilder::Build() {
     } else if (kind == kcoC_Tie::TypeId()) {
       const kcoC_Tie& tie =
           nex_canDynamicCastRef<const kcoC_Tie>(constraint, kConstraintBuilderFile, __LINE__);
-      CheckRegions(name,
-                   {{&tie.FirstRegion(), "The main surface of the tie %s no longer exists."},
-                    {&tie.SecondRegion(), "The secondary surface of the tie %s no longer exists."}});
+      CheckRegions(
+          name, {{&tie.FirstRegion(), "The main surface of the tie %s no longer exists."},
+                 {&tie.SecondRegion(), "The secondary surface of the tie %s no longer exists."}});
       AddAssemblyDefinition(comment);
       AddAssemblyDefinition(aif_Tie(name, constraint, info));
     } else if (kind == kcoC_Coupling::TypeId()) {
@@ -119,12 +119,14 @@ void aif_ConstraintBuilder::Build() {
     } else if (kind == kcoC_DisplayBody::TypeId()) {
       BuildDisplayBody(name, constraint);
     } else if (kind == kcoC_ShellSolidCoupling::TypeId()) {
-      const kcoC_ShellSolidCoupling& coupling = nex_canDynamicCastRef<const kcoC_ShellSolidCoupling>(
-          constraint, kConstraintBuilderFile, __LINE__);
-      CheckRegions(name, {{&coupling.FirstRegion(),
-                           "The shell edge of the shell-to-solid coupling %s no longer exists."},
-                          {&coupling.SecondRegion(),
-                           "The solid surface of the shell-to-solid coupling %s no longer exists."}});
+      const kcoC_ShellSolidCoupling& coupling =
+          nex_canDynamicCastRef<const kcoC_ShellSolidCoupling>(constraint, kConstraintBuilderFile,
+                                                               __LINE__);
+      CheckRegions(name,
+                   {{&coupling.FirstRegion(),
+                     "The shell edge of the shell-to-solid coupling %s no longer exists."},
+                    {&coupling.SecondRegion(),
+                     "The solid surface of the shell-to-solid coupling %s no longer exists."}});
       AddAssemblyDefinition(comment);
       AddAssemblyDefinition(aif_ShellSolidCoupling(name, constraint, info));
     } else if (kind == kcoC_MPC::TypeId()) {
@@ -147,8 +149,8 @@ void aif_ConstraintBuilder::Build() {
 // A constraint naming a region the kernel no longer finds would write the
 // name of what is gone and a deck the solver cannot read: the first such
 // region, in the order given, stops the write with its message.
-void aif_ConstraintBuilder::CheckRegions(const cow_String& name,
-                                         std::initializer_list<ConstraintRegionCheck> regions) const {
+void aif_ConstraintBuilder::CheckRegions(
+    const cow_String& name, std::initializer_list<ConstraintRegionCheck> regions) const {
   const aif_ModelInfo& info = Info();
   for (const ConstraintRegionCheck& check : regions)
     if (!rgnK_Region(info.Assembly(), info.ModelName(), *check.region).IsValid(true))

@@ -11,9 +11,8 @@
 #include "aif/impl/core/aif_SetNameRegistry.h"
 #include "aif/impl/model/aif_SetLabelWriter.h"
 
-aif_FoundationFaceSets::aif_FoundationFaceSets(const aif_ModelInfo& info,
-                                               const rgnC_Region& region, cow_String surfaceName,
-                                               cow_String name)
+aif_FoundationFaceSets::aif_FoundationFaceSets(const aif_ModelInfo& info, const rgnC_Region& region,
+                                               cow_String surfaceName, cow_String name)
     : info_(&info), region_(region), surfaceName_(std::move(surfaceName)), name_(std::move(name)) {}
 
 cow_String aif_FoundationFaceSets::AssemblyName(const rgnC_Region& region) {

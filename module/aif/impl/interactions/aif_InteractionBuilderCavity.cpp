@@ -134,7 +134,8 @@ void aif_InteractionBuilder::WriteElasticFoundation(const kinC_Interaction& inte
   // A surface of an instance in a part-based file holds its face sets
   // inside the instance, out of reach of the model data: the foundation
   // names sets of its own in the assembly.
-  if (Info().IsPartBased() && !Info().IsRestart() && foundation.Region().OwnerNames().Length() >= 2 &&
+  if (Info().IsPartBased() && !Info().IsRestart() &&
+      foundation.Region().OwnerNames().Length() >= 2 &&
       foundation.GetPropStatus(initial) != kCavityFoundationDeactivated) {
     const cow_String assemblyName = aif_FoundationFaceSets::AssemblyName(foundation.Region());
     AddAssemblyDefinition(

@@ -83,15 +83,13 @@ cow_String aif_OrientationStep::ForGroup(const aif_InstanceScope& scope, int m, 
 }
 
 void aif_OrientationStep::CheckField(const ptoC_MaterialOrientation& orientation,
-                                     const cow_String& field,
-                                     const cow_String& sectionName) const {
+                                     const cow_String& field, const cow_String& sectionName) const {
   if (state_.info.ModelAdapter().DiscreteFields().Contains(field)) return;
   // A picked or generated region has no name of its own: the section the
   // orientation serves names it then.
   const rgnC_Region& region = orientation.Region();
-  const cow_String owner = region.IsPicked() || region.Name().IsEmpty()
-                               ? "section " + sectionName
-                               : "region " + region.Name();
+  const cow_String owner = region.IsPicked() || region.Name().IsEmpty() ? "section " + sectionName
+                                                                        : "region " + region.Name();
   nex_Exception::Throw(aif_Exception("The material orientation of " + owner + " names the field " +
                                      field + ", which the model does not define."),
                        kOrientationStepFile, __LINE__);
