@@ -426,6 +426,7 @@ class Generator {
     if (kinds_.generalContact) AddGeneralContact();
     if (kinds_.thermalConditions) AddThermalConditions();
     if (kinds_.cavitiesAndCosimulations) AddCavitiesAndCosimulations();
+    if (kinds_.cavitiesAndCosimulations) AddPartSurfaceFoundations();
     if (kinds_.actuators) AddActuatorSensors();
     if (kinds_.adaptiveMeshes) AddAdaptiveMeshes();
     if (kinds_.constraints) AddConstraints();
@@ -4701,8 +4702,9 @@ class Generator {
         kinC_CavityRadiationState state;
         const int blocking = r.Uniform(0, 2);
         state.SetBlocking({static_cast<kinC_CavityRadiationBlockingEnm>(blocking), 1});
+        // Now and then partial blocking by no surface, which blocks nothing.
         if (blocking == kinC_BLOCKING_PARTIAL)
-          state.SetBlockingSurfaces({pickSurfaces(r.Uniform(1, 10)), 1});
+          state.SetBlockingSurfaces({pickSurfaces(r.Chance(0.15) ? 0 : r.Uniform(1, 10)), 1});
         if (r.Chance(0.3)) state.SetRange({r.Real(1, 100), 1});
         if (r.Chance(0.3)) state.SetReflection({false, 1});
         if (r.Chance(0.3)) state.SetViewfactorTolerance({r.Real(0.01, 0.2), 1});
@@ -4858,6 +4860,42 @@ class Generator {
       builder.AddInteraction(cow_String(name), foundation);
       description << "elastic foundation \"" << name << "\" on \"" << on << "\" " << status
                   << "@Initial" << (foundation.Suppressed() ? " suppressed" : "") << "\n";
+    }
+  }
+
+  // Now and then an elastic foundation on a surface of the part of a
+  // written instance (its own mesh), as the instance has the surface,
+  // created or deactivated in the initial step; suppressed now and then.
+  // Drawn after every other cavity draw.
+  void AddPartSurfaceFoundations() {
+    Rng& r = cavityRng_;
+    for (const InstancePlan& instance : instances_) {
+      const PartPlan& part = parts_[instance.part];
+      if (!Written(instance) || instance.options.lightweight || part.surfaces.empty() ||
+          !r.Chance(0.6))
+        continue;
+      std::vector<std::string> names;
+      for (const auto& [name, region] : part.surfaces)
+        names.push_back(name);
+      const std::string on = r.Pick(names);
+      const rgnC_Region& held = part.surfaces.at(on);
+      const int id = static_cast<int>(instance.options.id);
+      const cow_List<int>* elements = held.KernelElementIndices().Find(id);
+      const cow_List<cow_String>* faces = held.KernelElementFaces().Find(id);
+      if (!elements || !faces) continue;
+      rgnC_Region region(cow_String(on), {"Assembly", cow_String(instance.name)});
+      region.SetKernelElementIndices(id, *elements, *faces);
+      region.SetKernelInstanceIds({instance.options.id});
+      kinC_ElasticFoundation foundation;
+      foundation.SetRegion(region);
+      const int status = r.Chance(0.85) ? 1 : 4;
+      foundation.SetStepStiffness("Initial", status, r.Real(1, 1000));
+      foundation.SetSuppressed(r.Chance(0.1));
+      const std::string name = NameFrom(r, "Foundation");
+      builder.AddInteraction(cow_String(name), foundation);
+      description << "elastic foundation \"" << name << "\" on part surface \"" << on << "\" of \""
+                  << instance.name << "\" " << status << "@Initial"
+                  << (foundation.Suppressed() ? " suppressed" : "") << "\n";
     }
   }
 
@@ -5046,9 +5084,10 @@ class Generator {
   // variables created in the initial step (its initial conditions; a
   // temperature now and then from an analytical field, where every node is
   // numbered from 1) or in a random analysis step, pressure stresses and
-  // mass flow rates in an analysis step; then carried over (2 or 14),
-  // modified (3) or deactivated (4 or 15). Initial velocities in the initial
-  // step. Suppressed now and then.
+  // mass flow rates in an analysis step (now and then from the initial
+  // step); then carried over (2 or 14), modified (3) or deactivated (4 or
+  // 15). Initial velocities in the initial step, now and then modified in an
+  // analysis step. Suppressed now and then.
   void AddPredefinedFields() {
     Rng& r = fieldRng_;
     const std::vector<std::string> analysis = LoadSteps();
@@ -5064,9 +5103,16 @@ class Generator {
         velocity.SetRegion(region);
         velocity.SetComponents({r.Real(-2, 2), r.Real(-2, 2), r.Real(-2, 2)});
         velocity.SetStatus("Initial", 1);
+        // Now and then modified in an analysis step, where it writes nothing.
+        std::string modified;
+        if (!analysis.empty() && r.Chance(0.3)) {
+          modified = r.Pick(analysis);
+          velocity.SetStatus(cow_String(modified), 3);
+        }
         velocity.SetSuppressed(r.Chance(0.1));
         builder.AddField(cow_String(name), velocity);
         description << "initial velocity \"" << name << "\" on \"" << on << "\""
+                    << (modified.empty() ? "" : " 3@" + modified)
                     << (velocity.Suppressed() ? " suppressed" : "") << "\n";
         continue;
       }
@@ -5100,7 +5146,9 @@ class Generator {
         told += " from field \"" + from + "\"";
       }
       std::vector<std::string> steps = analysis;
-      if (kind <= 1) steps.insert(steps.begin(), "Initial");
+      // Pressure stresses and mass flow rates now and then from the initial
+      // step too, where they write nothing.
+      if (kind <= 1 || r.Chance(0.3)) steps.insert(steps.begin(), "Initial");
       if (steps.empty()) continue;
       const std::size_t first =
           static_cast<std::size_t>(r.Uniform(0, static_cast<int>(steps.size()) - 1));
@@ -7152,5 +7200,28 @@ TEST(aif_RandomModelTest, CheckerFollowsFasteners) {
       "property=Q, reference node set=Gone, coupling=CONTINUUM\n"
       "line 20: undefined nset: reference node set=Gone | *Fastener, interaction name=G, "
       "property=Q, reference node set=Gone, coupling=CONTINUUM\n",
+      Findings(deck));
+}
+
+// Pressure stress and mass flow rate only inside a step; partial blocking
+// names at least one blocking surface (an empty data line names none).
+TEST(aif_RandomModelTest, CheckerFindsStepFieldsBeforeTheStepsAndBlockingByNothing) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0., 0.\n 2, 1., 0., 0.\n"                           // 1-4
+      "*Element, type=T3D2, elset=Bars\n 1, 1, 2\n*Nset, nset=Ends\n 1, 2\n*End Part\n"  // 5-9
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n*End Instance\n"             // 10-12
+      "*Surface, type=ELEMENT, name=Skin\nI.Bars, S1\n*End Assembly\n"                   // 13-15
+      "*Cavity Definition, name=Cav\nSkin\n"                                             // 16-17
+      "*Pressure Stress\nI.Ends, 2.\n*Mass Flow Rate\nI.Ends, 1., 0., 0.\n"              // 18-21
+      "*Step, name=S1\n*Static\n*Pressure Stress\nI.Ends, 3.\n"                          // 22-25
+      "*Mass Flow Rate\nI.Ends, 1., 0., 0.\n"                                            // 26-27
+      "*Radiation Viewfactor, cavity=Cav, blocking=PARTIAL\n\n"                          // 28-29
+      "*Radiation Viewfactor, cavity=Cav, blocking=PARTIAL\nSkin\n"                      // 30-31
+      "*Radiation Viewfactor, cavity=Cav, blocking=NO\n*End Step\n";                     // 32-33
+  EXPECT_EQ(
+      "line 18: *Pressure Stress outside a step | *Pressure Stress\n"
+      "line 20: *Mass Flow Rate outside a step | *Mass Flow Rate\n"
+      "line 28: partial blocking without blocking surfaces | *Radiation Viewfactor, "
+      "cavity=Cav, blocking=PARTIAL\n",
       Findings(deck));
 }

@@ -51,7 +51,8 @@
 // each "*Boundary" line a node set or node, each "*Connector Motion" line an
 // element set; each "*Temperature", "*Field", "*Pressure Stress", "*Mass Flow
 // Rate" and "*Initial Conditions" line a node set or node (lines going on
-// with values name nothing), "*Initial Conditions" only before the steps;
+// with values name nothing), "*Initial Conditions" only before the steps,
+// "*Pressure Stress" and "*Mass Flow Rate" only inside one;
 // each "*Model Change" line an element set (of a contact pair: surfaces);
 // each "*Contact Pair" and "*Contact Interference" line its surfaces, and
 // every master= and slave= a surface;
@@ -79,7 +80,7 @@
 // defined "*Surface Property"; "*Radiation Viewfactor" only in a step, its
 // cavity= a defined cavity, its symmetry= the "*Radiation Symmetry" right
 // after its lines (and every "*Radiation Symmetry" so named), the data
-// lines of partial blocking surfaces. Co-simulation: its three keywords
+// lines of partial blocking surfaces (at least one). Co-simulation: its three keywords
 // only in a step, each "*Co-simulation Controls" once per step and every
 // controls= one of that step, the region of each "*Co-simulation Region"
 // (opening its first line in the Standard-Explicit form, every line of the
@@ -959,6 +960,12 @@ class DeckChecker {
         // An initial condition of the model lies before the first step.
         if (k == "*initial conditions" && record.step)
           Report(record.line, "*Initial Conditions inside a step", "");
+        // Pressure stress and mass flow rate stand only inside a step.
+        if ((k == "*pressure stress" || k == "*mass flow rate") && !record.step)
+          Report(record.line,
+                 k == "*pressure stress" ? "*Pressure Stress outside a step"
+                                         : "*Mass Flow Rate outside a step",
+                 "");
         // Each data line names a node set, or one node by its label; lines
         // that go on with values, and empty padding lines, name nothing.
         for (const auto& [line, text] : record.data) {
@@ -1580,9 +1587,16 @@ class DeckChecker {
           (i + 1 == records_.size() || records_[i + 1].keyword != "*radiation symmetry"))
         Report(record.line, "undefined radiation symmetry",
                "symmetry=" + Trim(Option(record, "symmetry")));
+      std::size_t blocking = 0;
       for (const auto& [line, text] : record.data)
         for (const std::string& field : Split(text, ','))
-          if (!Trim(field).empty()) ReferName(record, line, kSurface, field, "blocking surface ");
+          if (!Trim(field).empty()) {
+            ReferName(record, line, kSurface, field, "blocking surface ");
+            ++blocking;
+          }
+      // Partial blocking names the surfaces that block, at least one.
+      if (Normal(Option(record, "blocking")) == Normal("PARTIAL") && blocking == 0)
+        Report(record.line, "partial blocking without blocking surfaces", "");
     }
   }
 

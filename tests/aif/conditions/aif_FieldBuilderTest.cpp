@@ -11,7 +11,9 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "AttributesGuiCommon/ajbC_CheckingMessages.h"
 #include "AttributesGuiCommon/ajbC_Job.h"
 #include "HostModules/hst_ModelBuilder.h"
 #include "MSVCR90/rt_Runtime.h"
@@ -25,9 +27,9 @@
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_Job.h"
 #include "aif/impl/core/aif_ModelInfo.h"
+#include "support/aif_BuilderRun.h"
 #include "support/aif_DeckTestSupport.h"
 #include "support/aif_FaultLoops.h"
-#include "support/aif_BuilderRun.h"
 #include "support/aif_TestSupport.h"
 
 namespace {
@@ -374,4 +376,68 @@ TEST(aif_FieldBuilder, PassedOverFieldsAndUnknownKindThroughTheDriver) {
   EXPECT_EQ("", aif_test::DriverWriteError(b, deck.Path()));
   rt_ClearFaults();
   EXPECT_EQ("old deck\n", aif_test::ReadFile(deck.Path()));
+}
+
+// Pressure stress and mass flow rate stand only inside a step: given in the
+// initial step they write nothing before the first step (the temperature
+// beside them is an initial condition as before) and each leaves a
+// message; in Step-1 the pressure stress is written. An initial-state kind
+// created or modified in a later step writes nothing there and leaves a
+// message naming the step; carried over it leaves none.
+TEST(aif_FieldBuilder, KindsGivenInAStepTheyCannotStandIn) {
+  ajbC_CheckingMessages::Instance().Messages().Clear();
+  hst_ModelBuilder b = FbModel({"Step-1", "Step-2"});
+  kpfC_PressureStress pressure;
+  pressure.SetRegion(FbRegion("Hot"));
+  pressure.SetState("Initial", 1, FbValues({2.0}));
+  pressure.SetState("Step-1", 3, FbValues({3.0}));
+  b.AddField("P-Stress", pressure);
+  kpfC_MassFlowRate flow;
+  flow.SetRegion(FbRegion("Hot"));
+  flow.SetState("Initial", 1, FbValues({0.5}));
+  b.AddField("Q-Flow", flow);
+  kpfC_Temperature heat;
+  heat.SetRegion(FbRegion("Hot"));
+  heat.SetState("Initial", 1, FbValues({20.0}));
+  b.AddField("A-Heat", heat);
+  kpfC_Velocity velocity;
+  velocity.SetRegion(FbRegion("Hot"));
+  velocity.SetComponents({1.0, 0.0, 0.0});
+  velocity.SetStatus("Initial", 1);
+  velocity.SetStatus("Step-1", 2);
+  velocity.SetStatus("Step-2", 3);
+  b.AddField("V-Speed", velocity);
+  kpfC_VoidsRatio ratio;
+  ratio.SetRegion(FbRegion("Hot"));
+  ratio.SetValue(0.4);
+  ratio.SetStatus("Step-1", 1);
+  b.AddField("R-Ratio", ratio);
+
+  const FbRun run(b);
+  EXPECT_EQ(std::string(kFbBanner) +
+                "** Name: A-Heat   Type: Temperature\n"
+                "*Initial Conditions, type=TEMPERATURE\nBlock-1.Hot, 20.\n"
+                "** Name: V-Speed   Type: Velocity\n"
+                "*Initial Conditions, type=VELOCITY\n"
+                "Block-1.Hot, 1, 1.\nBlock-1.Hot, 2, 0.\nBlock-1.Hot, 3, 0.\n",
+            run.Step("Initial"));
+  EXPECT_EQ(std::string(kFbBanner) +
+                "** Name: P-Stress   Type: Pressure stress\n*Pressure Stress\nBlock-1.Hot, 3.\n",
+            run.Step("Step-1"));
+  EXPECT_EQ("", run.Step("Step-2"));
+  std::vector<std::string> messages;
+  for (const atr_String& text : ajbC_CheckingMessages::Instance().Messages())
+    messages.push_back(text.Str());
+  ajbC_CheckingMessages::Instance().Messages().Clear();
+  EXPECT_EQ(messages,
+            (std::vector<std::string>{
+                "The predefined field P-Stress is not written: a pressure stress field can be "
+                "given only in an analysis step.",
+                "The predefined field Q-Flow is not written: a mass flow rate field can be given "
+                "only in an analysis step.",
+                "The predefined field R-Ratio is not written in step Step-1: a void ratio field "
+                "can be given only in the initial step.",
+                "The predefined field V-Speed is not written in step Step-2: a velocity field can "
+                "be given only in the initial step.",
+            }));
 }

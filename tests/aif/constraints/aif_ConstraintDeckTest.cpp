@@ -6,7 +6,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "HostModules/hst_ModelBuilder.h"
 #include "ModKerLow/rgnF_Set.h"
@@ -209,6 +212,96 @@ TEST_F(ConstraintDeck, ErrorsStopTheWriteAndLeaveNoFile) {
                          : "The surface of the adjustment Adjust 1 no longer exists.");
     EXPECT_FALSE(std::filesystem::exists(path_));
   }
+}
+
+// A tie, a multi-point constraint, an embedded region and a shell-to-solid
+// coupling whose region the kernel no longer finds stop the write naming
+// the constraint and what is gone, part-based and flat, and leave no file.
+// An embedded region without a host region is hosted by the whole model:
+// it is written.
+TEST_F(ConstraintDeck, DeletedRegionsOfTiesMpcsEmbeddedRegionsAndShellCouplingsStopTheWrite) {
+  const auto gone = [](rgnC_Region region) {
+    region.SetKernelValid(false);
+    return region;
+  };
+  const rgnC_Region upper1 = ConstraintDeckRegion("Upper", 1);
+  const rgnC_Region lower2 = ConstraintDeckRegion("Lower", 2);
+  const rgnC_Region top1 = ColumnDeckRegion("Top", 1, {8, 9, 10, 11});
+  const rgnC_Region base2 = ColumnDeckRegion("Base", 2, {0, 1, 2, 3});
+  const rgnC_Region brick1 = ConstraintDeckRegion("Brick", 1);
+  const rgnC_Region brick2 = ConstraintDeckRegion("Brick", 2);
+  struct Case {
+    const char* name;
+    std::function<kcoC_Constraint*()> make;
+    const char* error;
+  };
+  const std::vector<Case> cases = {
+      {"T",
+       [&] {
+         auto* tie = new kcoC_Tie;
+         tie->SetRegions(gone(upper1), lower2);
+         return tie;
+       },
+       "The main surface of the tie T no longer exists."},
+      {"Tie 2",
+       [&] {
+         auto* tie = new kcoC_Tie;
+         tie->SetRegions(upper1, gone(lower2));
+         return tie;
+       },
+       "The secondary surface of the tie Tie 2 no longer exists."},
+      {"Mpc-1", [&] { return new kcoC_MPC(top1, gone(base2), kcoC_MPC::kBeam); },
+       "The control point of the multi-point constraint Mpc-1 no longer exists."},
+      {"Mpc-2", [&] { return new kcoC_MPC(gone(top1), base2, kcoC_MPC::kTie); },
+       "The constrained region of the multi-point constraint Mpc-2 no longer exists."},
+      {"Emb-1", [&] { return new kcoC_EmbeddedRegion(gone(brick1), brick2); },
+       "The host region of the embedded region constraint Emb-1 no longer exists."},
+      {"Emb-2", [&] { return new kcoC_EmbeddedRegion(brick1, gone(brick2)); },
+       "The embedded region of the embedded region constraint Emb-2 no longer exists."},
+      {"Emb-3", [&] { return new kcoC_EmbeddedRegion(rgnC_Region(), gone(brick2)); },
+       "The embedded region of the embedded region constraint Emb-3 no longer exists."},
+      {"Shell-1",
+       [&] {
+         auto* shell = new kcoC_ShellSolidCoupling;
+         shell->SetRegions(gone(lower2), upper1);
+         return shell;
+       },
+       "The shell edge of the shell-to-solid coupling Shell-1 no longer exists."},
+      {"Shell-2",
+       [&] {
+         auto* shell = new kcoC_ShellSolidCoupling;
+         shell->SetRegions(lower2, gone(upper1));
+         return shell;
+       },
+       "The solid surface of the shell-to-solid coupling Shell-2 no longer exists."},
+  };
+  for (const Case& c : cases) {
+    for (bool flat : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (flat ? " flat" : " part-based"));
+      hst_ModelBuilder b = ConstraintColumnModel();
+      // A sound constraint before the broken one changes nothing.
+      b.AddConstraint("A-Equation",
+                      kcoC_Equation({{1.0, "Block-1.Top", 1}, {-1.0, "Block-2.Base", 1}}));
+      const std::unique_ptr<kcoC_Constraint> constraint(c.make());
+      b.AddConstraint(c.name, *constraint);
+      b.Assembly().SetRequiresFlatInputFile(flat);
+      std::ofstream(path_) << "old deck\n";
+      EXPECT_EQ(aif_test::DriverWriteError(b, path_), c.error);
+      EXPECT_FALSE(std::filesystem::exists(path_));
+    }
+  }
+
+  // No host region: the whole model hosts, and the embedded elements are
+  // written.
+  hst_ModelBuilder b = ConstraintColumnModel();
+  b.AddConstraint("Emb-4", kcoC_EmbeddedRegion(rgnC_Region(), brick2));
+  const bas_NewModel model = b.Model();
+  aif_Job job("Job-1", b.Job(), model);
+  aif_ModelInfo info(job);
+  aif_Builder builder(info);
+  ASSERT_TRUE(builder.WriteInputFile(path_, false, true));
+  EXPECT_EQ(ConstraintDeckLines(aif_test::ReadFile(path_)),
+            "** Constraint: Emb-4\n*Embedded Element\nBlock-2.Brick\n");
 }
 
 }  // namespace

@@ -210,8 +210,20 @@ TEST(aif_RadiationViewfactor, PartialBlockingSurfacesEightALine) {
                                  "Block-1.B1, Block-1.B2, Block-1.B3, Block-1.B4, Block-1.B5, "
                                  "Block-1.B6, Block-1.B7, Block-1.B8\n");
   EXPECT_EQ(withBlocking(1), head + "Block-1.B1\n");
-  // No blocking surfaces: the line end alone.
-  EXPECT_EQ(withBlocking(0), head + "\n");
+  // No blocking surfaces: partial blocking by nothing blocks nothing, and
+  // no data line follows.
+  EXPECT_EQ(withBlocking(0), "*Radiation Viewfactor, cavity=Cavity-1, blocking=NO\n");
+  // So too beside the other controls and a symmetry.
+  kinC_CavityRadiation symmetric = SymmetricCavity();
+  kinC_CavityRadiationState bare;
+  bare.SetBlocking({kinC_BLOCKING_PARTIAL, 1});
+  bare.SetRange({4.0, 1});
+  symmetric.SetState("Step-1", 1, bare);
+  const std::string symmetricText = ViewfactorText(CavityTestModel(2000), symmetric);
+  EXPECT_EQ(symmetricText.substr(0, symmetricText.find('\n') + 1),
+            "*Radiation Viewfactor, cavity=Cavity-1, symmetry=Cavity-1_SYM_, blocking=NO, "
+            "range=4.\n");
+  EXPECT_EQ(symmetricText.find("\n\n"), std::string::npos) << symmetricText;
 
   // Long names: fewer a line, so that no line passes 256 characters.
   const std::string longName(60, 'L');

@@ -14,7 +14,9 @@
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "aif/impl/core/aif_SetNameRegistry.h"
 #include "aif/impl/interactions/aif_InteractionBuilder.h"
+#include "aif_PartSurface.h"
 #include "support/aif_BuilderRun.h"
+#include "support/aif_DeckChecker.h"
 #include "support/aif_DeckTestSupport.h"
 #include "support/aif_FaultLoops.h"
 #include "support/aif_TestSupport.h"
@@ -178,9 +180,10 @@ TEST(aif_InteractionBuilderCavity, CyclicSymmetryTieAndModeSelections) {
 }
 
 // A foundation on a valid surface stands in the initial step behind the
-// banner and its comment, its sets named after the surface; deactivated
-// there, the keyword line alone; a surface the assembly no longer has
-// leaves the foundation out.
+// banner and its comment; on a surface of an instance in a part-based file
+// it names element sets of its own, defined in the assembly, one per face;
+// deactivated there, the keyword line alone and no sets; a surface the
+// assembly no longer has leaves the foundation out.
 TEST(aif_InteractionBuilderCavity, FoundationOnValidSurfacesOnly) {
   aif_SetNameRegistry::Instance().Clear();
   hst_ModelBuilder b = CvModel<kprC_StaticStep>({"Step-1"});
@@ -201,12 +204,88 @@ TEST(aif_InteractionBuilderCavity, FoundationOnValidSurfacesOnly) {
   b.AddInteraction("Off", off);
 
   const CvRun run(b);
+  // Written once: the set names are registered as they are written.
+  aif_SetNameRegistry::Instance().Clear();
+  EXPECT_EQ(
+      "*Elset, elset=_Block-1_Base_S1, internal, instance=Block-1\n 1,\n"
+      "*Elset, elset=_Block-1_Base_S3, internal, instance=Block-1\n 1,\n",
+      aif_test::StreamText([&](utl_Stream& stream) {
+        akw_WriteKeywords(stream, run.builder.AssemblyDefinition());
+      }));
   EXPECT_EQ(std::string(kCvBanner) +
-                "** Interaction: Found\n*Foundation\nBlock-1._Base_S1, F1, 250.\n"
-                "Block-1._Base_S3, F3, 250.\n"
+                "** Interaction: Found\n*Foundation\n_Block-1_Base_S1, F1, 250.\n"
+                "_Block-1_Base_S3, F3, 250.\n"
                 "** Interaction: Off\n*Foundation\n",
             run.Step("Initial"));
   EXPECT_EQ("", run.Step("Step-1"));
+}
+
+// Whole decks: a foundation on the part surface Lower of Block-1 and one on
+// an assembly surface. Part-based, the instance's surface keeps its face
+// set inside the instance, and the foundation names a set of the assembly
+// that holds the same element; the deck reads back without a reference to
+// nothing. Flat, both name the surfaces' own sets, as before.
+TEST(aif_InteractionBuilderCavity, FoundationSetsAreDefinedWhereTheLinesNameThem) {
+  hst_ModelBuilder b;
+  b.AddPart("Block", hst_GridMesh(2, 1, 1));
+  aif_AddPartSurface(b, "Block", "Lower", 40, 1, "S1", {1});
+  b.AddInstance("Block-1", "Block");
+  b.AddStep("Step-1", kprC_StaticStep());
+  rgnC_Region base("Base", {});
+  base.SetKernelElementIndices(1, {0}, {cow_String("S2")});
+  rgnF_Surface baseSurface(base);
+  baseSurface.SetId(50);
+  baseSurface.SetName("Base");
+  b.Assembly().FeatureList().Add(baseSurface);
+
+  rgnC_Region lower = CvRegion("Lower");
+  lower.SetKernelElementIndices(1, {1}, {cow_String("S1")});
+  lower.SetKernelInstanceIds({1});
+  kinC_ElasticFoundation onPart;
+  onPart.SetRegion(lower);
+  onPart.SetStepStiffness("Initial", 1, 300.0);
+  b.AddInteraction("F-Part", onPart);
+  rgnC_Region onBase("Base", {"Assembly"});
+  onBase.SetKernelElementIndices(1, {0}, {cow_String("S2")});
+  onBase.SetKernelInstanceIds({1});
+  kinC_ElasticFoundation onAssembly;
+  onAssembly.SetRegion(onBase);
+  onAssembly.SetStepStiffness("Initial", 1, 200.0);
+  b.AddInteraction("G-Assembly", onAssembly);
+
+  const aif_test::TempDeck file("CvFoundationSets");
+  const auto holds = [](const std::string& deck, const std::string& lines) {
+    return deck.find(lines) != std::string::npos;
+  };
+  const std::string partBased = file.Write(b);
+  EXPECT_TRUE(holds(partBased,
+                    "*Elset, elset=Block-1._Lower_S1, internal\n 2,\n"
+                    "*Surface, type=ELEMENT, name=Lower\nBlock-1._Lower_S1, S1\n*End Instance\n"))
+      << partBased;
+  EXPECT_TRUE(holds(partBased,
+                    "*Elset, elset=_Block-1_Lower_S1, internal, instance=Block-1\n 2,\n"
+                    "*End Assembly\n"))
+      << partBased;
+  EXPECT_TRUE(holds(partBased,
+                    "** Interaction: F-Part\n*Foundation\n_Block-1_Lower_S1, F1, 300.\n"
+                    "** Interaction: G-Assembly\n*Foundation\n_Base_S2, F2, 200.\n"))
+      << partBased;
+  std::string findings;
+  for (const aif_test::DeckFinding& finding : aif_test::CheckDeck(partBased))
+    findings += finding.text + "\n";
+  EXPECT_EQ("", findings);
+
+  b.Assembly().SetRequiresFlatInputFile(true);
+  const std::string flat = file.Write(b);
+  EXPECT_EQ(flat.find("instance=Block-1"), std::string::npos) << flat;
+  EXPECT_TRUE(holds(flat,
+                    "** Interaction: F-Part\n*Foundation\n_Block-1_Lower_S1, F1, 300.\n"
+                    "** Interaction: G-Assembly\n*Foundation\n_Base_S2, F2, 200.\n"))
+      << flat;
+  findings.clear();
+  for (const aif_test::DeckFinding& finding : aif_test::CheckDeck(flat))
+    findings += finding.text + "\n";
+  EXPECT_EQ("", findings);
 }
 
 // A foundation is written with the initial step's stiffness: one created in

@@ -15,6 +15,7 @@
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnF_Set.h"
 #include "OdbAttrEO/kbpC_Profiles.h"
+#include "OdbAttrEO/kfdC_DiscreteField.h"
 #include "OdbAttrEO/kmaC_ElasticThermalOptions.h"
 #include "OdbAttrEO/kmaC_Material.h"
 #include "OdbAttrEO/kseC_BeamSection.h"
@@ -264,6 +265,10 @@ TEST_F(aif_PartAttributesBuilderScope, GasketSectionsNameTheBehaviourWhenTheMate
 TEST_F(aif_PartAttributesBuilderScope, AFieldOrientationIsQuotedAsAWhole) {
   hst_ModelBuilder b;
   b.AddPart("Block", hst_GridMesh(1, 1, 1));
+  kfdC_DiscreteField axes;
+  axes.SetComponentCount(6);
+  axes.SetDefaultValues({1, 0, 0, 0, 1, 0});
+  b.AddDiscreteField("my field", axes);
   kseC_HomogenousSolidSection steel;
   steel.material = "Steel";
   b.AddSection("Steel", steel);
@@ -284,9 +289,64 @@ TEST_F(aif_PartAttributesBuilderScope, AFieldOrientationIsQuotedAsAWhole) {
            std::string(name.find("Block-1") != std::string::npos ? "Block-1_P" : "P") +
            ", orientation=" + name + ", stack direction=1, material=Steel\n,\n";
   };
+  // The distribution the orientation names is defined with its table.
+  auto distribution = [](const std::string& name) {
+    return "*Distribution, name=\"" + name + "\", location=ELEMENT, Table=\"" + name +
+           "_Table\"\n,     1.,     0.,     0.,     0.,     1.,     0.\n";
+  };
+  auto table = [](const std::string& name) {
+    return "*Distribution Table, name=\"" + name + "_Table\"\ncoord3d, coord3d\n";
+  };
   EXPECT_EQ(Scoped(Deck(b)),
-            InInstance("Block", "Block-1", lines("\"Ori-my field\"", "\"my field\"")));
-  EXPECT_EQ(Scoped(Deck(b, true)), lines("\"Block-1-Ori-my field\"", "\"Block-1_my field\""));
+            InInstance("Block", "Block-1",
+                       lines("\"Ori-my field\"", "\"my field\"") + distribution("my field")) +
+                table("my field"));
+  EXPECT_EQ(Scoped(Deck(b, true)), lines("\"Block-1-Ori-my field\"", "\"Block-1_my field\"") +
+                                       distribution("Block-1_my field") +
+                                       table("Block-1_my field"));
+}
+
+// An orientation whose axes or rotation angle come from a field the model
+// does not define stops the write, naming the orientation's region (the
+// section for a picked region) and the field, and leaves no file, part-based
+// and flat.
+TEST_F(aif_PartAttributesBuilderScope, AnOrientationFieldTheModelLacksStopsTheWrite) {
+  const auto model = [](bool picked, bool angle) {
+    hst_ModelBuilder b;
+    b.AddPart("Block", hst_GridMesh(1, 1, 1));
+    kfdC_DiscreteField axes;
+    axes.SetComponentCount(6);
+    axes.SetDefaultValues({1, 0, 0, 0, 1, 0});
+    b.AddDiscreteField("Axes", axes);
+    kseC_HomogenousSolidSection steel;
+    steel.material = "Steel";
+    b.AddSection("Steel", steel);
+    b.AddPartAttribute(
+        "Block", ptoC_SectionAssignment(PickedRegion("P", "Block", {0}, {1}, picked), "Steel"));
+    ptoC_MaterialOrientation field;
+    field.SetRegion(PickedRegion("P", "Block", {0}, {1}, picked));
+    field.SetDefinitionKind(ptoC_MaterialOrientation::kField);
+    field.SetFieldName(angle ? "Axes" : "my field");
+    if (angle) field.SetAdditionalRotation(ptoC_MaterialOrientation::kRotationField, 0.0, "Turns");
+    b.AddPartAttribute("Block", field);
+    b.AddInstance("Block-1", "Block");
+    b.AddStep("Load", kprC_StaticStep());
+    return b;
+  };
+  for (bool flat : {false, true}) {
+    SCOPED_TRACE(flat ? "flat" : "part-based");
+    if (flat) pyo_MorvexEnvFile::Instance().Set("cae_no_parts_input_file", 1);
+    EXPECT_EQ(Failure(model(true, false)),
+              "The material orientation of section Steel names the field my field, which the "
+              "model does not define.");
+    EXPECT_EQ(Failure(model(false, false)),
+              "The material orientation of region P names the field my field, which the model "
+              "does not define.");
+    EXPECT_EQ(Failure(model(false, true)),
+              "The material orientation of region P names the field Turns, which the model does "
+              "not define.");
+    pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
+  }
 }
 
 // A rebar orientation reaches the rebar layers of membrane and surface

@@ -1,7 +1,11 @@
 #include "aif/impl/conditions/aif_FieldBuilder.h"
 
 #include <algorithm>
+#include <cctype>
+#include <string>
 
+#include "AttributesGuiCommon/ajbC_CheckingMessages.h"
+#include "BasShared/atr_String.h"
 #include "ModKerLow/asoF_PartInstance.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "OdbAttrEO/kpfC_Field.h"
@@ -100,8 +104,8 @@ void aif_FieldBuilder::Build() {
     initialStep_ = step == initial;
     for (const auto& [name, field] : model.Fields().ConstGetMap()) {
       if (IsPassedOverField(*field)) continue;
-      if (!initialStep_ && !IsStepField(field->DynTypeId())) continue;
       const int status = field->Status(step);
+      if (!IsWrittenInStep(name, *field, step, status)) continue;
       if (status == 2 || status == 14) {
         if (!opStatus_.NeedsNewOp(field->DynTypeId(), step)) continue;
       } else if (status != 1 && status != 3 && status != 4 && status != 15) {
@@ -110,6 +114,34 @@ void aif_FieldBuilder::Build() {
       AddField(name, *field, step);
     }
   }
+}
+
+// The solver takes pressure stress and mass flow rate only inside a step,
+// and the initial-state kinds only as initial conditions: a field given in
+// a step its kind cannot stand in writes nothing there, and, when it has a
+// state of its own there (created or modified), a checking message says so.
+bool aif_FieldBuilder::IsWrittenInStep(const cow_String& name, const kpfC_Field& field,
+                                       const cow_String& step, int status) const {
+  const unsigned typeId = field.DynTypeId();
+  const bool stepKind = IsStepField(typeId);
+  const bool analysisOnly =
+      typeId == kpfC_PressureStress::TypeId() || typeId == kpfC_MassFlowRate::TypeId();
+  if (initialStep_ ? !analysisOnly : stepKind) return true;
+  if (status != 1 && status != 3) return false;
+  std::string kind = kpfC_FieldTypeLabelMap::Label(typeId).Str();
+  if (!kind.empty()) kind[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(kind[0])));
+  cow_List<atr_String>& messages = ajbC_CheckingMessages::Instance().Messages();
+  if (initialStep_)
+    messages.Append(atr_TranslateFormat(
+        "The predefined field %s is not written: a %s field can be given only in an analysis "
+        "step.",
+        name, cow_String(kind)));
+  else
+    messages.Append(atr_TranslateFormat3(
+        "The predefined field %s is not written in step %s: a %s field can be given only in the "
+        "initial step.",
+        name, step, cow_String(kind)));
+  return false;
 }
 
 void aif_FieldBuilder::AddWholeModelSets() {

@@ -1,8 +1,9 @@
 // Files the model's predefined fields step by step and load case by load
-// case. In the initial step every initial-state kind becomes "*Initial
-// Conditions"; in the later steps only temperatures, field variables,
-// pressure stresses and mass flow rates are written ("*Temperature",
-// "*Field", "*Pressure Stress", "*Mass Flow Rate"), each behind the step's
+// case. In the initial step every initial-state kind, temperatures and field
+// variables become "*Initial Conditions"; in the later steps only
+// temperatures, field variables, pressure stresses and mass flow rates are
+// written ("*Temperature", "*Field", "*Pressure Stress", "*Mass Flow Rate"),
+// each behind the step's
 // "PREDEFINED FIELDS" banner (never inside a load case) and a comment. The
 // whole-model fluid fields get one "_PDF_WholeModel" element set per written
 // instance. A member of the input-file driver, built and written after the
@@ -42,6 +43,14 @@ class aif_FieldBuilder : public akw_BuilderComponent {
  private:
   void AddWholeModelSets();
   void BuildOpStatus();
+  // Whether `field` (of status `status` in `step`) is of a kind `step` can
+  // write: pressure stresses and mass flow rates only after the initial
+  // step, the initial-state kinds only in it. A field of a kind the step
+  // cannot write, created or modified there, adds a checking message ("The
+  // predefined field F is not written: a pressure stress field can be given
+  // only in an analysis step.").
+  bool IsWrittenInStep(const cow_String& name, const kpfC_Field& field, const cow_String& step,
+                       int status) const;
   // `field` in `step`: into each load case that names it, else into the
   // step's own list.
   void AddField(const cow_String& name, const kpfC_Field& field, const cow_String& step);

@@ -69,7 +69,11 @@ void aif_ConstraintBuilder::Build() {
       AddAssemblyDefinition(comment);
       AddAssemblyDefinition(aif_Equation(name, constraint, info));
     } else if (kind == kcoC_Tie::TypeId()) {
-      nex_canDynamicCastRef<const kcoC_Tie>(constraint, kConstraintBuilderFile, __LINE__);
+      const kcoC_Tie& tie =
+          nex_canDynamicCastRef<const kcoC_Tie>(constraint, kConstraintBuilderFile, __LINE__);
+      CheckRegions(
+          name, {{&tie.FirstRegion(), "The main surface of the tie %s no longer exists."},
+                 {&tie.SecondRegion(), "The secondary surface of the tie %s no longer exists."}});
       AddAssemblyDefinition(comment);
       AddAssemblyDefinition(aif_Tie(name, constraint, info));
     } else if (kind == kcoC_Coupling::TypeId()) {
@@ -100,19 +104,39 @@ void aif_ConstraintBuilder::Build() {
     } else if (kind == kcoC_RigidBody::TypeId()) {
       BuildRigidBody(name, constraint);
     } else if (kind == kcoC_EmbeddedRegion::TypeId()) {
-      nex_canDynamicCastRef<const kcoC_EmbeddedRegion>(constraint, kConstraintBuilderFile,
-                                                       __LINE__);
+      const kcoC_EmbeddedRegion& embedded = nex_canDynamicCastRef<const kcoC_EmbeddedRegion>(
+          constraint, kConstraintBuilderFile, __LINE__);
+      // Without a host region the whole model hosts: nothing can be gone.
+      if (!embedded.HostRegion().Name().IsEmpty())
+        CheckRegions(name, {{&embedded.HostRegion(),
+                             "The host region of the embedded region constraint %s no longer "
+                             "exists."}});
+      CheckRegions(name, {{&embedded.EmbeddedRegion(),
+                           "The embedded region of the embedded region constraint %s no longer "
+                           "exists."}});
       AddAssemblyDefinition(comment);
       AddAssemblyDefinition(aif_EmbeddedRegion(name, constraint, info));
     } else if (kind == kcoC_DisplayBody::TypeId()) {
       BuildDisplayBody(name, constraint);
     } else if (kind == kcoC_ShellSolidCoupling::TypeId()) {
-      nex_canDynamicCastRef<const kcoC_ShellSolidCoupling>(constraint, kConstraintBuilderFile,
-                                                           __LINE__);
+      const kcoC_ShellSolidCoupling& coupling =
+          nex_canDynamicCastRef<const kcoC_ShellSolidCoupling>(constraint, kConstraintBuilderFile,
+                                                               __LINE__);
+      CheckRegions(name,
+                   {{&coupling.FirstRegion(),
+                     "The shell edge of the shell-to-solid coupling %s no longer exists."},
+                    {&coupling.SecondRegion(),
+                     "The solid surface of the shell-to-solid coupling %s no longer exists."}});
       AddAssemblyDefinition(comment);
       AddAssemblyDefinition(aif_ShellSolidCoupling(name, constraint, info));
     } else if (kind == kcoC_MPC::TypeId()) {
-      nex_canDynamicCastRef<const kcoC_MPC>(constraint, kConstraintBuilderFile, __LINE__);
+      const kcoC_MPC& mpc =
+          nex_canDynamicCastRef<const kcoC_MPC>(constraint, kConstraintBuilderFile, __LINE__);
+      CheckRegions(name, {{&mpc.ControlPointRegion(),
+                           "The control point of the multi-point constraint %s no longer exists."},
+                          {&mpc.SlaveRegion(),
+                           "The constrained region of the multi-point constraint %s no longer "
+                           "exists."}});
       AddAssemblyDefinition(comment);
       AddAssemblyDefinition(aif_MPC(name, constraint, &Info()));
     } else {
@@ -120,6 +144,18 @@ void aif_ConstraintBuilder::Build() {
                            kConstraintBuilderFile, __LINE__);
     }
   }
+}
+
+// A constraint naming a region the kernel no longer finds would write the
+// name of what is gone and a deck the solver cannot read: the first such
+// region, in the order given, stops the write with its message.
+void aif_ConstraintBuilder::CheckRegions(
+    const cow_String& name, std::initializer_list<ConstraintRegionCheck> regions) const {
+  const aif_ModelInfo& info = Info();
+  for (const ConstraintRegionCheck& check : regions)
+    if (!rgnK_Region(info.Assembly(), info.ModelName(), *check.region).IsValid(true))
+      nex_Exception::Throw(aif_Exception(atr_TranslateWithArg(check.message, name)),
+                           kConstraintBuilderFile, __LINE__);
 }
 
 // A rigid body without its reference point would be written with an empty

@@ -19,6 +19,7 @@
 #include "aif/impl/interactions/aif_CavityDefinition.h"
 #include "aif/impl/interactions/aif_CyclicSymmetryModel.h"
 #include "aif/impl/interactions/aif_Foundation.h"
+#include "aif/impl/interactions/aif_FoundationFaceSets.h"
 #include "aif/impl/interactions/aif_InteractionBuilder.h"
 #include "aif/impl/interactions/aif_RadiationViewfactor.h"
 #include "aif/impl/interactions/aif_SelectCyclicSymmetryModes.h"
@@ -28,6 +29,8 @@ namespace {
 
 constexpr char kCavityBuilderFile[] =
     "module/aif/impl/interactions/aif_InteractionBuilderCavity.cpp";
+// The propagation status of a foundation deactivated in a step.
+constexpr int kCavityFoundationDeactivated = 4;
 
 // The repository's own handle of the interaction `name`, so that keywords
 // written after the walk share the model's object; a copy of `interaction`
@@ -119,7 +122,7 @@ void aif_InteractionBuilder::WriteElasticFoundation(const kinC_Interaction& inte
   const rgnK_Region region(Info().Assembly(), Model().Name(), foundation.Region());
   // A foundation whose surface the assembly no longer has is left out.
   if (!region.IsValid(true)) return;
-  const cow_String setName = aif_RegionName(foundation.Region(), Info()).SetName(2);
+  cow_String setName = aif_RegionName(foundation.Region(), Info()).SetName(2);
   const cow_String& initial = Model().InitialStepName();
   // The foundation is written with the initial step's stiffness: one the
   // initial step does not hold cannot be written.
@@ -128,6 +131,17 @@ void aif_InteractionBuilder::WriteElasticFoundation(const kinC_Interaction& inte
         aif_Exception(atr_TranslateWithArg(
             "The elastic foundation %s has no stiffness in the initial step.", name)),
         kCavityBuilderFile, __LINE__);
+  // A surface of an instance in a part-based file holds its face sets
+  // inside the instance, out of reach of the model data: the foundation
+  // names sets of its own in the assembly.
+  if (Info().IsPartBased() && !Info().IsRestart() &&
+      foundation.Region().OwnerNames().Length() >= 2 &&
+      foundation.GetPropStatus(initial) != kCavityFoundationDeactivated) {
+    const cow_String assemblyName = aif_FoundationFaceSets::AssemblyName(foundation.Region());
+    AddAssemblyDefinition(
+        aif_FoundationFaceSets(Info(), foundation.Region(), setName, assemblyName));
+    setName = assemblyName;
+  }
   AddInteractionKeyword(initial, comment);
   AddStepDefinition(initial, aif_Foundation(CavityBuilderHandle(Info(), name, interaction), initial,
                                             region, setName));

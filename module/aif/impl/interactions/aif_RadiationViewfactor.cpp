@@ -81,7 +81,11 @@ void aif_RadiationViewfactor::Write(utl_Stream& stream) const {
 
   stream << "*Radiation Viewfactor, cavity=" << akw_MorvexName(name_, false);
   if (symmetries) stream << ", symmetry=" << symmetryName;
-  const int blocking = state.Blocking().Value();
+  int blocking = state.Blocking().Value();
+  // Partial blocking by no surface blocks nothing; the option left out
+  // would mean full blocking.
+  if (blocking == kinC_BLOCKING_PARTIAL && state.BlockingSurfaces().Value().IsEmpty())
+    blocking = kinC_BLOCKING_NONE;
   if (blocking == kinC_BLOCKING_NONE)
     aif_Option(stream) << "blocking=NO";
   else if (blocking == kinC_BLOCKING_PARTIAL)

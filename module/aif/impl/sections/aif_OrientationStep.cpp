@@ -8,6 +8,7 @@
 #include "ModKerLow/rgnK_Region.h"
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "QivBasicUtils/nex_Exception.h"
+#include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/model/aif_Orientation.h"
@@ -42,10 +43,16 @@ void AddUserOrientations(const kseC_Section& section, cow_List<cow_String>& name
 }  // namespace
 
 cow_String aif_OrientationStep::ForGroup(const aif_InstanceScope& scope, int m, bool generated,
-                                         unsigned sectionType, cow_String& regionText) {
+                                         unsigned sectionType, const cow_String& sectionName,
+                                         cow_String& regionText) {
   const auto& orientation = nex_canDynamicCastRef<const ptoC_MaterialOrientation>(
       *state_.orientations[static_cast<std::size_t>(m)], kOrientationStepFile, __LINE__);
   regionText = aif_PartAttributesState::RegionText(orientation.Region());
+  // The "*Orientation" keyword names the distribution of the field that
+  // gives the axes: a field the model lacks would leave it undefined.
+  if (orientation.DefinitionKind() == ptoC_MaterialOrientation::kField &&
+      !orientation.IsSuppressed())
+    CheckField(orientation, orientation.FieldName(), sectionName);
   bool write = true;
   cow_String distribution;
   aif_Orientation::FieldDistributions fields;
@@ -64,13 +71,28 @@ cow_String aif_OrientationStep::ForGroup(const aif_InstanceScope& scope, int m, 
     // The rotation line names the distribution of the angle field's use,
     // which is not the field's own name when the field is used with other
     // columns as well.
-    if (orientation.AdditionalRotationType() == ptoC_MaterialOrientation::kRotationField)
+    if (orientation.AdditionalRotationType() == ptoC_MaterialOrientation::kRotationField) {
+      CheckField(orientation, orientation.AngleFieldName(), sectionName);
       fields.angle = aif_DiscreteFieldRecords(state_, filer_)
                          .Register(scope, orientation.AngleFieldName(), {"angle"});
+    }
     AddOnce(scope, orientation, name, distribution, fields);
   }
   SetStackDirection(orientation, m, sectionType);
   return write ? name : cow_String();
+}
+
+void aif_OrientationStep::CheckField(const ptoC_MaterialOrientation& orientation,
+                                     const cow_String& field, const cow_String& sectionName) const {
+  if (state_.info.ModelAdapter().DiscreteFields().Contains(field)) return;
+  // A picked or generated region has no name of its own: the section the
+  // orientation serves names it then.
+  const rgnC_Region& region = orientation.Region();
+  const cow_String owner = region.IsPicked() || region.Name().IsEmpty() ? "section " + sectionName
+                                                                        : "region " + region.Name();
+  nex_Exception::Throw(aif_Exception("The material orientation of " + owner + " names the field " +
+                                     field + ", which the model does not define."),
+                       kOrientationStepFile, __LINE__);
 }
 
 cow_String aif_OrientationStep::Name(const aif_InstanceScope& scope,

@@ -26,9 +26,11 @@ class aif_OrientationStep {
   // layup generated): its keyword, once per name, its discrete-field uses and
   // its stack direction. Returns the name the section refers to, empty when
   // the orientation is not written; `regionText` the comment's text for its
-  // region.
+  // region. An orientation whose axes or rotation angle come from a field
+  // the model does not define throws aif_Exception naming its region (or,
+  // for a picked or generated one, the section `sectionName`) and the field.
   cow_String ForGroup(const aif_InstanceScope& scope, int m, bool generated, unsigned sectionType,
-                      cow_String& regionText);
+                      const cow_String& sectionName, cow_String& regionText);
   // The rebar orientation `rebar` (number `r` of the part's) of a group:
   // "RebarOri-n" (flat: the instance's name and "-" before it) when it has a
   // datum, filed once; else empty.
@@ -45,6 +47,11 @@ class aif_OrientationStep {
   void AddSectionOrientations(const aif_InstanceScope& scope);
 
  private:
+  // Throws aif_Exception when `field`, which `orientation` names for its
+  // axes or its rotation angle, is not a discrete field of the model;
+  // returns otherwise.
+  void CheckField(const ptoC_MaterialOrientation& orientation, const cow_String& field,
+                  const cow_String& sectionName) const;
   // The name of orientation `m`, as composed (the caller makes it printable
   // as a whole), and, for a discrete one, its distribution, for one whose
   // axes come from an orientation field, that field's distribution (`axes`);

@@ -134,7 +134,8 @@ void aif_SectionGroupStep::WriteGroup(const aif_InstanceScope& scope, Walk& walk
   const int m = groups.MatOriIndex(p);
   group.materialOrientation = m;
   if (m >= 0)
-    group.orientationName = orientations.ForGroup(scope, m, generated, type, materialText);
+    group.orientationName =
+        orientations.ForGroup(scope, m, generated, type, group.sectionName, materialText);
 
   const int r = groups.RebarOriIndex(p);
   if (r >= 0 && UsesRebarOrientation(section))
