@@ -77,8 +77,8 @@ bool asoK_AttributeUtils::GetPointSetLocation(const cow_String& modelName,
     cow_List<std::optional<gdy_GeomHitRecord>> hits;
     set.GetGeomHitRecords(hits, true);
     if (!hits.IsEmpty() && hits[0])
-      if (const asoF_PartInstance* instance =
-              asoF_Utils::ConstGetPartInstance(assembly.ConstGetFeatureList(), hits[0]->GetInstanceId()))
+      if (const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(
+              assembly.ConstGetFeatureList(), hits[0]->GetInstanceId()))
         vertex = instance->GetTransform().Transform(vertex);
     point = vertex;
     return true;

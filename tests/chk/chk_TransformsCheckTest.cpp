@@ -202,8 +202,7 @@ TEST(chk_TransformsCheckTest, EquationTermsAreInTheSystemOfTheDatumTheirIdNames)
   EXPECT_TRUE(TransformsErrors(b).empty());
 
   // A load in "Csys-2" on node 4 of the same set is a real difference.
-  AddTransformsLoad<kloC_Moment>(b, "Load-1", TransformsRegion("Four", {4}),
-                                 kTransformsOtherCsys);
+  AddTransformsLoad<kloC_Moment>(b, "Load-1", TransformsRegion("Four", {4}), kTransformsOtherCsys);
   EXPECT_EQ(TransformsFinding("Eq-1 (Equation), Load-1 (Load)"), TransformsErrors(b));
 
   // An id that names no datum (no feature, or the set's own feature) is the

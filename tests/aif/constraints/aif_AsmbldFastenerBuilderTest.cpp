@@ -31,8 +31,8 @@
 #include "OdbCoreGeom/bme_ElemCtrlParams.h"
 #include "aif/model/aif_MeshTestSupport.h"
 #include "chk/impl/chk_EngineeringFeaturesCheck.h"
-#include "support/chk_TestSupport.h"
 #include "support/aif_DeckTestSupport.h"
+#include "support/chk_TestSupport.h"
 
 namespace {
 
@@ -188,7 +188,9 @@ TEST(aif_AsmbldFastenerBuilder, CheckWarnsOfTheControlPointSetExactlyWhenItIsNot
     lostNode.SetKernelNodeIndices(1, {-1});  // a node the kernel lost
     t.AddAssemblyRegion("LostNode", lostNode);
     const std::pair<const char*, cow_List<std::optional<gsl_Point>>> pointSets[] = {
-        {"Empty", {}}, {"Pair", {gsl_Point(0, 0, 0), gsl_Point(1, 0, 0)}}, {"Lost", {std::nullopt}}};
+        {"Empty", {}},
+        {"Pair", {gsl_Point(0, 0, 0), gsl_Point(1, 0, 0)}},
+        {"Lost", {std::nullopt}}};
     for (const auto& [name, hits] : pointSets) {
       rgnC_Region points(name, {"Assembly"});
       points.SetKernelRefPoints(hits);
@@ -198,7 +200,7 @@ TEST(aif_AsmbldFastenerBuilder, CheckWarnsOfTheControlPointSetExactlyWhenItIsNot
 
   // Located: no warning, and the template is placed from the set's point.
   const std::pair<const char*, gsl_Vector> located[] = {{"Pos", gsl_Vector(0, 0, 2)},
-                                                         {"Node", gsl_Vector(0, 0, 1)}};
+                                                        {"Node", gsl_Vector(0, 0, 1)}};
   for (const auto& [set, translation] : located) {
     kefC_AssembledFastener fastener = AfPrepFastener();
     fastener.positioningSet = set;
