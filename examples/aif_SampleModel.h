@@ -93,7 +93,6 @@ inline void aif_SampleClipTemplate() {
   rgnC_Region pos("Pos", {"Assembly"});
   pos.SetKernelRefPoints({gsl_Point(0.025, 0.025, 0.0)});
   t.AddAssemblyRegion("Pos", pos);
-  t.Assembly().SetPointSetLocation("Pos", gsl_Point(0.025, 0.025, 0.0));
   kcoC_Tie hold;
   hold.SetRegions(rgnC_Region("Seat", {"Assembly", "Seat-1"}),
                   rgnC_Region("Foot", {"Assembly", "Clip-1"}, 4));

@@ -3,9 +3,11 @@
 #include <cmath>
 
 #include "AttributesIntObj/asoK_Assembly.h"
+#include "ModKerLow/asoF_PartInstance.h"
 #include "ModKerLow/ptoC_ConnectorOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModKerLow/rgnK_Region.h"
+#include "ModKerLow/rgnK_RegionIds.h"
 #include "QivGeom/gsl_Matrix.h"
 
 namespace {
@@ -59,10 +61,38 @@ int asoK_AttributeUtils::FindAttributeFromRegion(const rgnC_Region& region,
 bool asoK_AttributeUtils::GetPointSetLocation(const cow_String& modelName,
                                               const cow_String& setName,
                                               const asoK_Assembly& assembly, gsl_Point& point) {
-  (void)modelName;
-  const gsl_Point* location = assembly.PointSetLocation(setName);
-  if (!location) return false;
-  point = *location;
+  const rgnK_Region set(&assembly, modelName, rgnK_GetRegion(assembly, setName, 1));
+  if (!set.IsValid(true) || !set.OriginalPartInstancesStillExist() || !set.IsSinglePoint())
+    return false;
+  if (set.IsRefPointSet()) {
+    cow_List<std::optional<gsl_Point>> records;
+    set.GetGeomHitRecords(records, false);
+    if (records.IsEmpty() || !records[0]) return false;
+    point = *records[0];
+    return true;
+  }
+  if (set.IsGeomRegion()) {
+    // The one vertex, placed by the instance its hit record names.
+    gsl_Point vertex = set.GeomComponents()[0].coords;
+    cow_List<std::optional<gdy_GeomHitRecord>> hits;
+    set.GetGeomHitRecords(hits, true);
+    if (!hits.IsEmpty() && hits[0])
+      if (const asoF_PartInstance* instance = asoF_Utils::ConstGetPartInstance(
+              assembly.ConstGetFeatureList(), hits[0]->GetInstanceId()))
+        vertex = instance->GetTransform().Transform(vertex);
+    point = vertex;
+    return true;
+  }
+  cow_List<std::optional<int>> nodes;
+  set.GetMeshHitRecords(nodes, true, false);
+  if (nodes.IsEmpty() || !nodes[0]) return false;
+  cow_Map<int, cow_2DArray<double>> table;
+  rgnK_GetNodalCoords(set, &assembly, true, false, false, table);
+  point = gsl_Point();
+  for (const auto& entry : table) {
+    const cow_2DArray<double>& rows = entry.second;
+    if (rows.Rows() > 0) point = gsl_Point(rows(0, 0), rows(0, 1), rows(0, 2));
+  }
   return true;
 }
 

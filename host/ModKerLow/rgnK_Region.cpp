@@ -54,9 +54,10 @@ bool rgnK_Region::HasMeshElements() const {
 }
 
 rgnC_Region rgnK_GetRegion(const ftr_PrimaryObject& object, const cow_String& name, int kind) {
-  (void)kind;
   const ftr_FeatureList& features = object.ConstGetFeatureList();
-  for (unsigned id : rgnF_Utils::GetRegionIds(features, true, true))
+  const bool surfaces = (kind & kRgnKSurfaceKind) != 0;
+  const bool sets = (kind & ~kRgnKSurfaceKind) != 0;
+  for (unsigned id : rgnF_Utils::GetRegionIds(features, sets, surfaces))
     if (const rgnF_Set* set = rgnF_Utils::GetRegion(features, id))
       if (set->Name() == name) return set->Region();
   rgnC_Region missing(name, cow_List<cow_String>());

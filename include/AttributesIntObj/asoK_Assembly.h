@@ -53,12 +53,6 @@ class asoK_Assembly : public ftr_PrimaryObject {
   // instance, "." and what is recovered there ("node", "elem" or "all").
   const cow_List<cow_String>& SubstructureRecoverySetNames() const { return recoverySets_; }
   void AddSubstructureRecoverySetName(const cow_String& name) { recoverySets_.Append(name); }
-  // The location of the point set `name` (what the kernel computes for a
-  // set of one point); null when none was stored.
-  const gsl_Point* PointSetLocation(const cow_String& name) const { return pointSets_.Find(name); }
-  void SetPointSetLocation(const cow_String& name, const gsl_Point& point) {
-    pointSets_.Set(name, point);
-  }
 
   // Lock and regeneration state and the reinforcements the mesh check reads.
   // A reinforcement is a skin or a stringer of a part instance (instance id;
@@ -87,7 +81,6 @@ class asoK_Assembly : public ftr_PrimaryObject {
   cow_List<cow_COW<kern_Object>> assignments_;
   cow_List<cow_COW<kern_Object>> orientations_;
   cow_List<cow_String> recoverySets_;
-  cow_Map<cow_String, gsl_Point> pointSets_;
   bool locked_ = false;
   bool databaseLocked_ = false;
   cow_List<Reinforcement> reinforcements_;

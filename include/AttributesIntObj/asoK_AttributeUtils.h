@@ -37,8 +37,12 @@ class asoK_AttributeUtils {
   // passed over.
   // The location of the point set `setName` of `assembly` in model
   // `modelName`, put in `point`; false, `point` left as it is, when the
-  // assembly has no such point set. The stand-in answers the location stored
-  // on the assembly (asoK_Assembly::SetPointSetLocation).
+  // assembly has no such point set. The stand-in reads the set as
+  // rgnK_GetRegion finds it (kind 1): it is located when it is valid, its
+  // instances exist and it is a single point the kernel still has (a
+  // reference point's hit record, a node's mesh hit record); the point is
+  // the reference point, the vertex placed by its instance, or the node's
+  // placed coordinates (the origin when its instance has no mesh).
   static bool GetPointSetLocation(const cow_String& modelName, const cow_String& setName,
                                   const asoK_Assembly& assembly, gsl_Point& point);
   // One rigid placement per point of `points` appended to `placements`: it

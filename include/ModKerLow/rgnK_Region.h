@@ -301,7 +301,8 @@ inline bool rgnK_GetGslPointFromRegion(const rgnK_Region& region, cow_List<gsl_P
 }
 
 // The region of the set or surface named `name` (its feature name) among the
-// features of `object`; `kind` selects the kernel's region kinds (8: sets and
-// surfaces alike), which the stand-in does not tell apart. A name that names
-// neither gives a region that is not valid.
+// features of `object`, of the kernel's region kinds `kind`: the bit 8 asks
+// for surfaces, any other bit (1 for a point set) for sets. A name that names
+// none of the kinds asked for gives a region that is not valid.
+constexpr int kRgnKSurfaceKind = 8;
 rgnC_Region rgnK_GetRegion(const ftr_PrimaryObject& object, const cow_String& name, int kind);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "HostModules/hst_ModelBuilder.h"
+#include "ModKerLow/dtu_DatumCsys.h"
 #include "ModKerLow/ptoC_ConnectorOrientation.h"
 #include "ModKerLow/ptoC_SectionAssignment.h"
 #include "ModelDatabase/bas_Mdb.h"
@@ -63,6 +64,14 @@ void AddTransformsLoad(hst_ModelBuilder& b, const char* name, const rgnC_Region&
   load.SetLocalCsys(csys);
   load.SetSuppressed(suppressed);
   b.AddLoad(name, load);
+}
+
+// A rectangular datum system `name` of the assembly with feature id `id`.
+void AddTransformsAssemblyCsys(hst_ModelBuilder& b, const char* name, unsigned id) {
+  dtu_DatumCsys csys;
+  csys.SetId(id);
+  csys.SetName(name);
+  b.Assembly().FeatureList().Add(csys);
 }
 
 std::vector<std::string> TransformsErrors(const hst_ModelBuilder& b) {
@@ -164,28 +173,51 @@ TEST(chk_TransformsCheckTest, SuppressedAttributesAndEquationTerms) {
   EXPECT_TRUE(TransformsErrors(b).empty());
 
   // An equation: the term on a set the assembly lacks is skipped, the term on
-  // the assembly set "Tip" in system 7 counts.
+  // the assembly set "Tip" in the datum system of id 7 counts.
+  AddTransformsAssemblyCsys(b, "Csys-7", 7);
   b.AddAssemblyRegion("Tip", TransformsRegion("Tip", {4, 9}));
   kcoC_EquationTerm missing{1.0, "Nowhere", 1, 3};
   kcoC_EquationTerm tip{-1.0, "Tip", 1, 7};
   b.AddConstraint("Eq-1", kcoC_Equation({missing, tip}));
   EXPECT_EQ(TransformsFinding("Eq-1 (Equation), Load-1 (Load)"), TransformsErrors(b));
 
-  // A term without a system joins the global group; a datum whose name
-  // reads like a system id is another system still.
+  // A term without a system joins the global group.
   hst_ModelBuilder ids = TransformsModel();
   ids.AddAssemblyRegion("Tip", TransformsRegion("Tip", {4, 9}));
   ids.AddConstraint("Eq-1", kcoC_Equation({{1.0, "Tip", 1, -1}}));
   AddTransformsLoad<kloC_ConcentratedForce>(ids, "Load-1", shared);
   EXPECT_TRUE(TransformsErrors(ids).empty());
-  ids.AddConstraint("Eq-2", kcoC_Equation({{1.0, "Tip", 2, 7}}));
-  AddTransformsBC(ids, "BC-1", TransformsRegion("Nine", {9}), dtmC_DatumRef{{"1000"}, "7"});
-  EXPECT_EQ(TransformsFinding("BC-1 (BC), Eq-1 (Equation), Load-1 (Load), Eq-2 (Equation)"),
-            TransformsErrors(ids));
-  EXPECT_NE(chk_TransformsCheck::EquationSystemKey(7),
-            chk_TransformsCheck::SystemKey(dtmC_DatumRef{{"1000"}, "7"}));
   EXPECT_NE(chk_TransformsCheck::SystemKey(dtmC_DatumRef{{"A.B"}, "C"}),
             chk_TransformsCheck::SystemKey(dtmC_DatumRef{{"A"}, "B.C"}));
+}
+
+TEST(chk_TransformsCheckTest, EquationTermsAreInTheSystemOfTheDatumTheirIdNames) {
+  // A BC in "Csys-1" and an equation whose term names the same datum by its
+  // id share node 9: one system, no finding.
+  hst_ModelBuilder b = TransformsModel();
+  AddTransformsAssemblyCsys(b, "Csys-1", 7);
+  b.AddAssemblyRegion("Tip", TransformsRegion("Tip", {4, 9}));
+  AddTransformsBC(b, "BC-1", TransformsRegion("Nine", {9, 10}), kTransformsCsys);
+  b.AddConstraint("Eq-1", kcoC_Equation({{1.0, "Tip", 1, 7}}));
+  EXPECT_TRUE(TransformsErrors(b).empty());
+
+  // A load in "Csys-2" on node 4 of the same set is a real difference.
+  AddTransformsLoad<kloC_Moment>(b, "Load-1", TransformsRegion("Four", {4}), kTransformsOtherCsys);
+  EXPECT_EQ(TransformsFinding("Eq-1 (Equation), Load-1 (Load)"), TransformsErrors(b));
+
+  // An id that names no datum (no feature, or the set's own feature) is the
+  // global system: against the BC in "Csys-1" on node 9.
+  for (const bool setId : {false, true}) {
+    hst_ModelBuilder none = TransformsModel();
+    AddTransformsAssemblyCsys(none, "Csys-1", 7);
+    const unsigned tipId = none.AddAssemblyRegion("Tip", TransformsRegion("Tip", {4, 9}));
+    const int id = setId ? static_cast<int>(tipId) : 99;
+    AddTransformsBC(none, "BC-1", TransformsRegion("Nine", {9, 10}), kTransformsCsys);
+    AddTransformsLoad<kloC_ConcentratedForce>(none, "Load-1", TransformsRegion("Four", {4}));
+    none.AddConstraint("Eq-2", kcoC_Equation({{1.0, "Tip", 1, id}}));
+    EXPECT_EQ(TransformsFinding("BC-1 (BC), Eq-2 (Equation)"), TransformsErrors(none))
+        << "id " << id;
+  }
 }
 
 TEST(chk_TransformsCheckTest, ConnectorEntriesOnSharedNodesAreNamed) {

@@ -17,15 +17,12 @@
 #include "OdbAttrEO/kseC_MPCSection.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "aif/impl/core/aif_Model.h"
+#include "aif/impl/model/aif_TransformTermDatum.h"
 #include "chk/impl/chk_Finding.h"
 
 namespace {
 
 const char* const kTransformsCheckFile = "module/chk/impl/chk_TransformsCheck.cpp";
-
-// The owner id the kernel gives the assembly's own datum systems, which
-// equation terms name by id.
-constexpr int kTransformsAssemblyOwner = 1000;
 
 // Which coordinate systems the nodes of the examined regions lie in: per
 // instance id and node id, none yet, the one key group that holds the node,
@@ -115,21 +112,12 @@ chk_TransformsCheck* chk_TransformsCheck::Clone() const {
 cow_String chk_TransformsCheck::SystemKey(const dtmC_DatumRef& system) {
   if (system.IsNullRef()) return cow_String();
   // Names may hold any printable character; the unit separator keeps the
-  // owners and the name apart, and the leading "N" keeps the key apart from
-  // the id keys of equation terms.
+  // owners and the name apart, and the leading "N" keeps every named key
+  // apart from the empty key of the global system.
   std::string key = "N";
   for (const cow_String& owner : system.owners)
     key += owner.Str() + '\x1f';
   key += system.name.Str();
-  return cow_String(key);
-}
-
-cow_String chk_TransformsCheck::EquationSystemKey(int systemId) {
-  if (systemId == -1) return cow_String();
-  std::string key = "I";
-  key += std::to_string(kTransformsAssemblyOwner);
-  key += '.';
-  key += std::to_string(systemId);
   return cow_String(key);
 }
 
@@ -181,9 +169,11 @@ void chk_TransformsCheck::CollectAttributes() {
         const rgnF_Set* set =
             assembly ? rgnF_Utils::GetSet(assembly->ConstGetFeatureList(), term.setName) : nullptr;
         if (!set) continue;
-        // The kernel names the system by id only; the reference carries no
-        // name, so the key tells the group.
-        AddEntry(set->Region(), dtmC_DatumRef(), EquationSystemKey(term.csysId), name);
+        // The kernel names the system by the datum's id; the writer turns it
+        // into the datum's name, and so is it keyed here: a term and a BC in
+        // the same datum are in one system.
+        const dtmC_DatumRef system = aif_TransformTermDatum::Of(*assembly, term.csysId);
+        AddEntry(set->Region(), system, SystemKey(system), name);
       }
     } else if (constraint.DynTypeId() == kcoC_MPC::TypeId()) {
       const auto& mpc =

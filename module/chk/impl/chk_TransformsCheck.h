@@ -26,11 +26,10 @@ class chk_TransformsCheck : public kut_Check {
   void Run() override;
 
   // The group key of a coordinate system: one key per datum a reference
-  // names (its owners and its name), one key shared by all null references,
-  // and, for an equation term's system id, a key no named reference can
-  // have.
+  // names (its owners and its name), one key shared by all null references.
+  // An equation term's system id is first turned into the datum it names,
+  // as the writer names it (aif_TransformTermDatum).
   static cow_String SystemKey(const dtmC_DatumRef& system);
-  static cow_String EquationSystemKey(int systemId);
 
  private:
   // Fills the lists below from the model, in the order BCs, constraints,

@@ -30,7 +30,9 @@
 #include "OdbAttrEO/kseC_SolidShellSections.h"
 #include "OdbCoreGeom/bme_ElemCtrlParams.h"
 #include "aif/model/aif_MeshTestSupport.h"
+#include "chk/impl/chk_EngineeringFeaturesCheck.h"
 #include "support/aif_DeckTestSupport.h"
+#include "support/chk_TestSupport.h"
 
 namespace {
 
@@ -41,7 +43,9 @@ void AfPrepTemplate(const std::function<void(hst_ModelBuilder&)>& change = {}) {
   t.AddPart("Bolt", hst_GridMesh(1, 1, 1));
   t.AddInstance("Bolt-1", "Bolt");
   t.AddAssemblyRegion("Head", rgnC_Region("Head", {"Assembly", "Bolt-1"}), true);
-  t.Assembly().SetPointSetLocation("Pos", gsl_Point(0, 0, -1));
+  rgnC_Region pos("Pos", {"Assembly"});
+  pos.SetKernelRefPoints({gsl_Point(0, 0, -1)});
+  t.AddAssemblyRegion("Pos", pos);
   if (change) change(t);
   t.Model();
 }
@@ -95,6 +99,17 @@ struct AfPrepContext {
   cow_List<cow_String> parts;
   cow_List<cow_String> instances;
 };
+
+// The warnings of the engineering features check on the model of `c` that
+// name a control point set.
+std::vector<std::string> AfPrepControlWarnings(AfPrepContext& c) {
+  chk_EngineeringFeaturesCheck check(c.b.Model(), c.b.Model().Name());
+  check.Run();
+  std::vector<std::string> found;
+  for (const std::string& warning : chk_test::Texts(check.Warnings()))
+    if (warning.find("control point\nset") != std::string::npos) found.push_back(warning);
+  return found;
+}
 
 }  // namespace
 
@@ -160,6 +175,63 @@ TEST(aif_AsmbldFastenerBuilder, FastenersThatCannotBePlacedAreSkippedInSilence) 
 
   AfPrepTemplate([](hst_ModelBuilder& t) { t.WithoutAssembly(); });
   expectSilent(AfPrepContext(AfPrepFastener()), "template without an assembly");
+}
+
+TEST(aif_AsmbldFastenerBuilder, CheckWarnsOfTheControlPointSetExactlyWhenItIsNotLocated) {
+  // Template sets besides "Pos": one node of the bolt, and sets the writer
+  // cannot locate a single point in.
+  AfPrepTemplate([](hst_ModelBuilder& t) {
+    rgnC_Region node("Node", {"Assembly", "Bolt-1"});
+    node.SetKernelNodeIndices(1, {0});
+    t.AddAssemblyRegion("Node", node);
+    rgnC_Region lostNode("LostNode", {"Assembly", "Bolt-1"});
+    lostNode.SetKernelNodeIndices(1, {-1});  // a node the kernel lost
+    t.AddAssemblyRegion("LostNode", lostNode);
+    const std::pair<const char*, cow_List<std::optional<gsl_Point>>> pointSets[] = {
+        {"Empty", {}},
+        {"Pair", {gsl_Point(0, 0, 0), gsl_Point(1, 0, 0)}},
+        {"Lost", {std::nullopt}}};
+    for (const auto& [name, hits] : pointSets) {
+      rgnC_Region points(name, {"Assembly"});
+      points.SetKernelRefPoints(hits);
+      t.AddAssemblyRegion(name, points);
+    }
+  });
+
+  // Located: no warning, and the template is placed from the set's point.
+  const std::pair<const char*, gsl_Vector> located[] = {{"Pos", gsl_Vector(0, 0, 2)},
+                                                        {"Node", gsl_Vector(0, 0, 1)}};
+  for (const auto& [set, translation] : located) {
+    kefC_AssembledFastener fastener = AfPrepFastener();
+    fastener.positioningSet = set;
+    AfPrepContext c(fastener);
+    EXPECT_EQ(AfPrepControlWarnings(c), std::vector<std::string>{}) << set;
+    ASSERT_EQ(c.builder->Placements().Length(), 2u) << set;
+    EXPECT_EQ(c.builder->Placements()[0].GetTranslation(), translation) << set;
+  }
+
+  // Not located: the writer skips the fastener in silence and the check
+  // says why. "Head" is a surface of the template, not a set.
+  const std::string header = "\nThe following assembled fasteners reference a control point\nset ";
+  const std::pair<const char*, std::string> refused[] = {
+      {"Elsewhere", "that is not valid (possibly deleted or renamed):"},
+      {"Head", "that is not valid (possibly deleted or renamed):"},
+      {"Empty", "that is empty:"},
+      {"Pair", "that does not contain a single point:"},
+      {"Lost", "that refers to a deleted or suppressed point/node:"},
+      {"LostNode", "that refers to a deleted or suppressed point/node:"},
+  };
+  for (const auto& [set, condition] : refused) {
+    kefC_AssembledFastener fastener = AfPrepFastener();
+    fastener.positioningSet = set;
+    AfPrepContext c(fastener);
+    EXPECT_EQ(AfPrepControlWarnings(c),
+              std::vector<std::string>{header + condition + "\n  AF-1  (" + set + ")"})
+        << set;
+    EXPECT_EQ(c.Messages(), "") << set;
+    EXPECT_TRUE(c.Empty()) << set;
+    EXPECT_TRUE(c.builder->Placements().IsEmpty()) << set;
+  }
 }
 
 TEST(aif_AsmbldFastenerBuilder, DeletedFirstSurfaceAndFailedNormalsAreReported) {
@@ -308,7 +380,9 @@ void AfDeckTemplate() {
   t.MutablePart("Washer").SetEngineeringFeatures(washerFeatures);
   t.AddInstance("Washer-1", "Washer");
   t.AddAssemblyRegion("Seat", rgnC_Region("Seat", {"Assembly", "Washer-1"}), true);
-  t.Assembly().SetPointSetLocation("Pos", gsl_Point(0, 0, 0));
+  rgnC_Region pos("Pos", {"Assembly"});
+  pos.SetKernelRefPoints({gsl_Point(0, 0, 0)});
+  t.AddAssemblyRegion("Pos", pos);
   t.Model();
 }
 
@@ -749,7 +823,9 @@ TEST(aif_AsmbldFastenerBuilder, BeamSectionWithNormalsOncePerPart) {
   t.AddPart("Washer", hst_GridMesh(1, 1, 1));
   t.AddInstance("Washer-1", "Washer");
   t.AddAssemblyRegion("Seat", rgnC_Region("Seat", {"Assembly", "Washer-1"}), true);
-  t.Assembly().SetPointSetLocation("Pos", gsl_Point(0, 0, 0));
+  rgnC_Region pos("Pos", {"Assembly"});
+  pos.SetKernelRefPoints({gsl_Point(0, 0, 0)});
+  t.AddAssemblyRegion("Pos", pos);
   t.Model();
 
   kefC_AssembledFastener fastener = AfPrepFastener();
@@ -840,7 +916,9 @@ void AfOriTemplate(const char* datum = "Csys-1", int space = ptoK_SPACE_3D) {
   t.AddPart("Washer", hst_GridMesh(1, 1, 1));
   t.AddInstance("Washer-1", "Washer");
   t.AddAssemblyRegion("Seat", rgnC_Region("Seat", {"Assembly", "Washer-1"}), true);
-  t.Assembly().SetPointSetLocation("Pos", gsl_Point(0, 0, 0));
+  rgnC_Region pos("Pos", {"Assembly"});
+  pos.SetKernelRefPoints({gsl_Point(0, 0, 0)});
+  t.AddAssemblyRegion("Pos", pos);
   dtu_DatumCsys csys(dtu_DatumCsys::kRectangular, {}, {0, 1, 0}, {0, 0, 1}, {1, 0, 0});
   csys.SetId(5);
   csys.SetName("Csys-1");

@@ -47,7 +47,9 @@ void AfGoldenTemplate() {
   t.AddPart("Washer", hst_GridMesh(1, 1, 1));
   t.AddInstance("Washer-1", "Washer");
   t.AddAssemblyRegion("Seat", rgnC_Region("Seat", {"Assembly", "Washer-1"}), true);
-  t.Assembly().SetPointSetLocation("Pos", gsl_Point(0, 0, 0));
+  rgnC_Region pos("Pos", {"Assembly"});
+  pos.SetKernelRefPoints({gsl_Point(0, 0, 0)});
+  t.AddAssemblyRegion("Pos", pos);
 
   t.AddAssemblyNodes(nullptr, 1);
   rgnC_Region tip("Tip", {"Assembly"});

@@ -32,6 +32,7 @@
 #include "aif/impl/model/aif_Nset.h"
 #include "aif/impl/model/aif_Orientation.h"
 #include "aif/impl/model/aif_Transform.h"
+#include "aif/impl/model/aif_TransformTermDatum.h"
 #include "aif/impl/sections/aif_FeatureOwners.h"
 
 namespace {
@@ -59,16 +60,6 @@ TransformAxis TransformAxisOf(int code) {
   return code == 0   ? ptoC_MaterialOrientation::AXIS_1
          : code == 1 ? ptoC_MaterialOrientation::AXIS_2
                      : ptoC_MaterialOrientation::AXIS_3;
-}
-
-// The datum system of an equation term: the assembly's feature `id`; a null
-// reference when the assembly has no such feature.
-dtmC_DatumRef TransformTermDatum(const asoK_Assembly& assembly, int id) {
-  dtmC_DatumRef datum;
-  if (id < 0) return datum;
-  if (const ftr_Feature* feature = assembly.ConstGetFeatureList().Get(static_cast<unsigned>(id)))
-    datum.name = feature->Name();
-  return datum;
 }
 
 // Whether `features` holds a set named `name`.
@@ -160,7 +151,7 @@ void aif_TransformBuilder::CollectTransformedRegions() {
         rgnC_Region region;
         if (!TransformTermRegion(assembly, term.setName, region)) continue;
         regions_.Append(region);
-        datums_.Append(TransformTermDatum(assembly, term.csysId));
+        datums_.Append(aif_TransformTermDatum::Of(assembly, term.csysId));
       }
     } else if (type == kcoC_MPC::TypeId()) {
       const auto& mpc =
