@@ -370,7 +370,8 @@ class Generator {
         fastenerRng_(seed * 2891336453u + 149u),
         datumRng_(seed * 1181783497u + 157u),
         crackRng_(seed * 2891336453u + 151u),
-        assembledFastenerRng_(seed * 2246822519u + 163u) {}
+        assembledFastenerRng_(seed * 2246822519u + 163u),
+        boltRng_(seed * 3266489917u + 167u) {}
 
   hst_ModelBuilder builder{"Model-1"};
   std::ostringstream description;
@@ -407,6 +408,7 @@ class Generator {
     if (kinds_.loads) AddLoads();
     if (kinds_.loads) AddConnectorSubstructureAndReliefLoads();
     if (kinds_.loads) AddFluxLoads();
+    if (kinds_.loads) AddBoltLoads();
     if (kinds_.adaptiveMeshConstraints) AddAdaptiveMeshConstraints();
     if (kinds_.boundaryConditions) AddBoundaryConditions();
     if (kinds_.predefinedFields) AddPredefinedFields();
@@ -5270,6 +5272,103 @@ class Generator {
     }
   }
 
+  // Bolt loads on element sets of written instances' parts (now and then
+  // joined with a set of another instance, so that the section's element set
+  // is defined in the assembly), named plainly, with a dot, or with a blank
+  // and a dot, so that the sets made for them ("_<name>_blrn_",
+  // "_<name>_blel_") hold both. Each applies a force in the step that
+  // creates it; later steps carry it over, give it an amplitude alone (the
+  // force carried over), turn it to adjusting or fixing its length, or
+  // remove it. A field output request on the bolt now and then.
+  void AddBoltLoads() {
+    Rng& r = boltRng_;
+    const std::vector<std::string> analysis = LoadSteps();
+    if (analysis.empty()) return;
+    std::vector<rgnC_Region> sets;
+    for (const InstancePlan& instance : instances_) {
+      if (!Written(instance) || instance.options.lightweight) continue;
+      const int id = static_cast<int>(instance.options.id);
+      for (const auto& [set, held] : parts_[instance.part].regions) {
+        const cow_List<int>* elements = held.KernelElementIndices().Find(id);
+        if (!elements || elements->IsEmpty()) continue;
+        rgnC_Region ref(cow_String(set), {"Assembly", cow_String(instance.name)});
+        ref.SetKernelInstanceIds({instance.options.id});
+        ref.SetKernelElementIndices(id, *elements);
+        sets.push_back(ref);
+      }
+    }
+    for (int i = sets.empty() ? 0 : r.Uniform(0, 2); i > 0; --i) {
+      const std::string n = std::to_string(++boltNames_);
+      const std::string name = r.Pick(std::vector<std::string>{
+          "Bolt-" + n, "Bolt." + n, "Bolt A." + n, "_Bolt." + n, "Bolt " + n + "."});
+      rgnC_Region region = r.Pick(sets);
+      std::string on = region.OwnerNames()[1].Str() + "." + region.Name().Str();
+      const rgnC_Region& other = r.Pick(sets);
+      const unsigned otherId = other.KernelInstanceIds()[0];
+      if (otherId != region.KernelInstanceIds()[0] && r.Chance(0.4)) {
+        const int id = static_cast<int>(otherId);
+        region.SetKernelInstanceIds({region.KernelInstanceIds()[0], otherId});
+        region.SetKernelElementIndices(id, *other.KernelElementIndices().Find(id));
+        on += " and " + other.OwnerNames()[1].Str() + "." + other.Name().Str();
+      }
+      kloC_BoltLoad bolt;
+      bolt.SetRegion(region);
+      bolt.SetRegionType(4);
+      bolt.SetAxisSetting(r.Uniform(0, 1));
+      std::string told = "bolt load";
+      const std::size_t first =
+          static_cast<std::size_t>(r.Uniform(0, static_cast<int>(analysis.size()) - 1));
+      kloC_BoltLoadMethodEnm method = kloC_APPLY_FORCE;
+      const double force = r.Real(1, 100);
+      double length = 0.0;
+      for (std::size_t k = first; k < analysis.size(); ++k) {
+        int status = 1;
+        bool amplitudeAlone = false, methodChanged = false;
+        if (k != first) {
+          const int draw = r.Uniform(0, 5);
+          status = draw == 5 ? 4 : draw >= 2 ? 3 : 2;
+          amplitudeAlone = draw == 2 && !amplitudes_.empty() && method == kloC_APPLY_FORCE;
+          methodChanged = status == 3 && !amplitudeAlone;
+        }
+        if (methodChanged) {
+          method = r.Chance(0.5) ? kloC_ADJUST_LENGTH : kloC_FIX_LENGTH;
+          length = r.Real(-1, 1);
+        }
+        const int valueStatus = status == 1 ? 1 : 2;
+        kloC_LoadState state(status, {force});
+        state.SetValue(0, force, valueStatus);
+        state.SetMethod(method, methodChanged || status == 1 ? 1 : 2, methodChanged);
+        state.SetLength(length, methodChanged ? 1 : 2);
+        if (amplitudeAlone || (status == 1 && !amplitudes_.empty() && r.Chance(0.3))) {
+          const std::string amplitude = r.Pick(amplitudes_);
+          state.SetAmplitude(cow_String(amplitude), 1);
+          told += " amplitude \"" + amplitude + "\"";
+        }
+        bolt.SetState(cow_String(analysis[k]), status, state);
+        told.append(" ").append(std::to_string(status)).append("@").append(analysis[k]);
+        if (methodChanged) told += method == kloC_ADJUST_LENGTH ? " adjust" : " fix";
+        if (status == 4) break;
+      }
+      bolt.SetSuppressed(r.Chance(0.1));
+      builder.AddLoad(cow_String(name), bolt);
+      description << "load \"" << name << "\" " << told << " on \"" << on << "\""
+                  << (bolt.Suppressed() ? " suppressed" : "") << "\n";
+      if (!kinds_.outputRequests || !r.Chance(0.5)) continue;
+      korC_FieldOutputState state;
+      state.SetVariables({"U", "S"});
+      state.SetFrequency(1);
+      state.SetVariablesKind(korC_LIST);
+      korC_FieldOutput request;
+      request.SetDomain(korC_BOLT_LOAD);
+      request.SetBoltLoadName(cow_String(name));
+      request.SetState(cow_String(analysis[first]), state);
+      const std::string output = "F-Bolt-" + n;
+      builder.AddFieldOutput(cow_String(output), request);
+      description << "field output \"" << output << "\" on bolt load \"" << name << "\" in \""
+                  << analysis[first] << "\"\n";
+    }
+  }
+
   std::vector<std::string> assemblySets_;
   // The assembly's sets and the members each holds, by name.
   std::map<std::string, rgnC_Region> assemblyRegions_;
@@ -5431,6 +5530,9 @@ class Generator {
   Rng crackRng_{0};
   // Draws of the assembled fasteners and their template model.
   Rng assembledFastenerRng_{0};
+  // Draws of the bolt loads and their output requests, and their names.
+  Rng boltRng_{0};
+  int boltNames_ = 0;
   std::vector<std::string> discreteFields_[kUses], analyticalFields_;  // discrete: by Use
   // The analytical fields that are expressions (concentrated radiation takes
   // no other kind).
@@ -5604,6 +5706,26 @@ TEST(aif_RandomModelTest, CheckerFollowsPreTensionSectionsAndSubmodels) {
       "line 22: undefined surface: surface=Gone | *Pre-tension Section, surface= Gone, node=3\n"
       "line 25: undefined nset: submodel region Cut | Cut, \n"
       "line 28: undefined surface: submodel region _B_blrn_ | _B_blrn_, \n",
+      Findings(deck));
+}
+
+// A name defined in the assembly holds no dot outside quotes: a reference
+// would split it there. Quoted whole, it is one name wherever it is named.
+TEST(aif_RandomModelTest, CheckerRefusesDefinedNamesSplitByADot) {
+  const std::string deck =
+      "*Part, name=P\n*Node\n 1, 0., 0.\n 2, 1., 0.\n"                   // 1-4
+      "*Element, type=B21, elset=Bars\n 1, 1, 2\n*End Part\n"            // 5-7
+      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n"            // 8-9
+      "*Elset, elset=\"_B.2_blel_\", internal\n 1,\n*End Instance\n"     // 10-12
+      "*Node\n 3, 0., 0., 0.\n*Nset, nset=\"_B.2_blrn_\", internal\n 3,\n"  // 13-16
+      "*Node\n 4, 0., 0., 0.\n*Nset, nset=_C.1_blrn_\n 4,\n"              // 17-20
+      "*Nset, nset=\"_C A\".1_blrn_\n 4,\n"                                // 21-22
+      "*Pre-tension Section, element= I.\"_B.2_blel_\", node=\"_B.2_blrn_\"\n"  // 23
+      "*End Assembly\n"
+      "*Step, name=Step-1\n*Static\n*Cload\n\"_B.2_blrn_\", 1, 5.\n*End Step\n";
+  EXPECT_EQ(
+      "line 19: dot outside quotes: nset=_C.1_blrn_ | *Nset, nset=_C.1_blrn_\n"
+      "line 21: dot outside quotes: nset=\"_C A\".1_blrn_ | *Nset, nset=\"_C A\".1_blrn_\n",
       Findings(deck));
 }
 
