@@ -5709,26 +5709,6 @@ TEST(aif_RandomModelTest, CheckerFollowsPreTensionSectionsAndSubmodels) {
       Findings(deck));
 }
 
-// A name defined in the assembly holds no dot outside quotes: a reference
-// would split it there. Quoted whole, it is one name wherever it is named.
-TEST(aif_RandomModelTest, CheckerRefusesDefinedNamesSplitByADot) {
-  const std::string deck =
-      "*Part, name=P\n*Node\n 1, 0., 0.\n 2, 1., 0.\n"                   // 1-4
-      "*Element, type=B21, elset=Bars\n 1, 1, 2\n*End Part\n"            // 5-7
-      "*Assembly, name=Assembly\n*Instance, name=I, part=P\n"            // 8-9
-      "*Elset, elset=\"_B.2_blel_\", internal\n 1,\n*End Instance\n"     // 10-12
-      "*Node\n 3, 0., 0., 0.\n*Nset, nset=\"_B.2_blrn_\", internal\n 3,\n"  // 13-16
-      "*Node\n 4, 0., 0., 0.\n*Nset, nset=_C.1_blrn_\n 4,\n"              // 17-20
-      "*Nset, nset=\"_C A\".1_blrn_\n 4,\n"                                // 21-22
-      "*Pre-tension Section, element= I.\"_B.2_blel_\", node=\"_B.2_blrn_\"\n"  // 23
-      "*End Assembly\n"
-      "*Step, name=Step-1\n*Static\n*Cload\n\"_B.2_blrn_\", 1, 5.\n*End Step\n";
-  EXPECT_EQ(
-      "line 19: dot outside quotes: nset=_C.1_blrn_ | *Nset, nset=_C.1_blrn_\n"
-      "line 21: dot outside quotes: nset=\"_C A\".1_blrn_ | *Nset, nset=\"_C A\".1_blrn_\n",
-      Findings(deck));
-}
-
 // Load keywords: "*Cload" lines name node sets or nodes, "*Dload" lines
 // element sets or elements (a set of the name before a dotted label), a
 // pre-tension section its element set or surface and its node set, each

@@ -4,8 +4,6 @@
 // Scopes: each part; each instance with its part; the assembly; the rest of
 // the file. Checks block balance, line length (256), quotes, empty names,
 // labels (1..2147483647, once per scope), element nodes, set members, every
-// name defined in the assembly or the model (no dot outside quotes:
-// "_Bolt.2_blrn_" must be quoted whole),
 // referenced name (the elset= of "*Spring", "*Dashpot", "*Mass", "*Rotary
 // Inertia", "*Heat Cap", "*Nonstructural Mass" and "*Substructure Property"
 // among them; Inst.Name from the assembly looks in instance Inst, split
@@ -507,11 +505,6 @@ class DeckChecker {
       Report(record.line, "empty name", key + "=");
       return;
     }
-    // A reference splits a name at its first dot outside quotes and takes the
-    // text before it for an instance: a name of the assembly or the model
-    // holding one could never be named.
-    if ((record.scope == "A" || record.scope == "M") && Components(raw).size() > 1)
-      Report(record.line, "dot outside quotes", key + "=" + Trim(raw));
     scopes_[record.scope].names[kind].insert(name);
   }
 
