@@ -376,6 +376,7 @@ class Generator {
         datumRng_(seed * 1181783497u + 157u),
         crackRng_(seed * 2891336453u + 151u),
         assembledFastenerRng_(seed * 2246822519u + 163u),
+        boltRng_(seed * 3266489917u + 167u),
         outputFilterRng_(seed * 1597334677u + 167u) {}
 
   hst_ModelBuilder builder{"Model-1"};
@@ -417,6 +418,7 @@ class Generator {
     if (kinds_.loads) AddLoads();
     if (kinds_.loads) AddConnectorSubstructureAndReliefLoads();
     if (kinds_.loads) AddFluxLoads();
+    if (kinds_.loads) AddBoltLoads();
     if (kinds_.adaptiveMeshConstraints) AddAdaptiveMeshConstraints();
     if (kinds_.boundaryConditions) AddBoundaryConditions();
     if (kinds_.predefinedFields) AddPredefinedFields();
@@ -5413,6 +5415,103 @@ class Generator {
     }
   }
 
+  // Bolt loads on element sets of written instances' parts (now and then
+  // joined with a set of another instance, so that the section's element set
+  // is defined in the assembly), named plainly, with a dot, or with a blank
+  // and a dot, so that the sets made for them ("_<name>_blrn_",
+  // "_<name>_blel_") hold both. Each applies a force in the step that
+  // creates it; later steps carry it over, give it an amplitude alone (the
+  // force carried over), turn it to adjusting or fixing its length, or
+  // remove it. A field output request on the bolt now and then.
+  void AddBoltLoads() {
+    Rng& r = boltRng_;
+    const std::vector<std::string> analysis = LoadSteps();
+    if (analysis.empty()) return;
+    std::vector<rgnC_Region> sets;
+    for (const InstancePlan& instance : instances_) {
+      if (!Written(instance) || instance.options.lightweight) continue;
+      const int id = static_cast<int>(instance.options.id);
+      for (const auto& [set, held] : parts_[instance.part].regions) {
+        const cow_List<int>* elements = held.KernelElementIndices().Find(id);
+        if (!elements || elements->IsEmpty()) continue;
+        rgnC_Region ref(cow_String(set), {"Assembly", cow_String(instance.name)});
+        ref.SetKernelInstanceIds({instance.options.id});
+        ref.SetKernelElementIndices(id, *elements);
+        sets.push_back(ref);
+      }
+    }
+    for (int i = sets.empty() ? 0 : r.Uniform(0, 2); i > 0; --i) {
+      const std::string n = std::to_string(++boltNames_);
+      const std::string name = r.Pick(std::vector<std::string>{
+          "Bolt-" + n, "Bolt." + n, "Bolt A." + n, "_Bolt." + n, "Bolt " + n + "."});
+      rgnC_Region region = r.Pick(sets);
+      std::string on = region.OwnerNames()[1].Str() + "." + region.Name().Str();
+      const rgnC_Region& other = r.Pick(sets);
+      const unsigned otherId = other.KernelInstanceIds()[0];
+      if (otherId != region.KernelInstanceIds()[0] && r.Chance(0.4)) {
+        const int id = static_cast<int>(otherId);
+        region.SetKernelInstanceIds({region.KernelInstanceIds()[0], otherId});
+        region.SetKernelElementIndices(id, *other.KernelElementIndices().Find(id));
+        on += " and " + other.OwnerNames()[1].Str() + "." + other.Name().Str();
+      }
+      kloC_BoltLoad bolt;
+      bolt.SetRegion(region);
+      bolt.SetRegionType(4);
+      bolt.SetAxisSetting(r.Uniform(0, 1));
+      std::string told = "bolt load";
+      const std::size_t first =
+          static_cast<std::size_t>(r.Uniform(0, static_cast<int>(analysis.size()) - 1));
+      kloC_BoltLoadMethodEnm method = kloC_APPLY_FORCE;
+      const double force = r.Real(1, 100);
+      double length = 0.0;
+      for (std::size_t k = first; k < analysis.size(); ++k) {
+        int status = 1;
+        bool amplitudeAlone = false, methodChanged = false;
+        if (k != first) {
+          const int draw = r.Uniform(0, 5);
+          status = draw == 5 ? 4 : draw >= 2 ? 3 : 2;
+          amplitudeAlone = draw == 2 && !amplitudes_.empty() && method == kloC_APPLY_FORCE;
+          methodChanged = status == 3 && !amplitudeAlone;
+        }
+        if (methodChanged) {
+          method = r.Chance(0.5) ? kloC_ADJUST_LENGTH : kloC_FIX_LENGTH;
+          length = r.Real(-1, 1);
+        }
+        const int valueStatus = status == 1 ? 1 : 2;
+        kloC_LoadState state(status, {force});
+        state.SetValue(0, force, valueStatus);
+        state.SetMethod(method, methodChanged || status == 1 ? 1 : 2, methodChanged);
+        state.SetLength(length, methodChanged ? 1 : 2);
+        if (amplitudeAlone || (status == 1 && !amplitudes_.empty() && r.Chance(0.3))) {
+          const std::string amplitude = r.Pick(amplitudes_);
+          state.SetAmplitude(cow_String(amplitude), 1);
+          told += " amplitude \"" + amplitude + "\"";
+        }
+        bolt.SetState(cow_String(analysis[k]), status, state);
+        told.append(" ").append(std::to_string(status)).append("@").append(analysis[k]);
+        if (methodChanged) told += method == kloC_ADJUST_LENGTH ? " adjust" : " fix";
+        if (status == 4) break;
+      }
+      bolt.SetSuppressed(r.Chance(0.1));
+      builder.AddLoad(cow_String(name), bolt);
+      description << "load \"" << name << "\" " << told << " on \"" << on << "\""
+                  << (bolt.Suppressed() ? " suppressed" : "") << "\n";
+      if (!kinds_.outputRequests || !r.Chance(0.5)) continue;
+      korC_FieldOutputState state;
+      state.SetVariables({"U", "S"});
+      state.SetFrequency(1);
+      state.SetVariablesKind(korC_LIST);
+      korC_FieldOutput request;
+      request.SetDomain(korC_BOLT_LOAD);
+      request.SetBoltLoadName(cow_String(name));
+      request.SetState(cow_String(analysis[first]), state);
+      const std::string output = "F-Bolt-" + n;
+      builder.AddFieldOutput(cow_String(output), request);
+      description << "field output \"" << output << "\" on bolt load \"" << name << "\" in \""
+                  << analysis[first] << "\"\n";
+    }
+  }
+
   std::vector<std::string> assemblySets_;
   // The assembly's sets and the members each holds, by name.
   std::map<std::string, rgnC_Region> assemblyRegions_;
@@ -5574,6 +5673,9 @@ class Generator {
   Rng crackRng_{0};
   // Draws of the assembled fasteners and their template model.
   Rng assembledFastenerRng_{0};
+  // Draws of the bolt loads and their output requests, and their names.
+  Rng boltRng_{0};
+  int boltNames_ = 0;
   // Draws of the history requests naming filters (defined or not, in either
   // product) and asking flow steps for energies.
   Rng outputFilterRng_{0};

@@ -118,8 +118,10 @@ TEST(aif_NameRoutinesTest, ComposedNamesAreMadePrintableOnce) {
 TEST(aif_NameRoutinesTest, InternalNames) {
   for (const char* name : {"I._S", "S_", "\"_a b\"", "I.\"a b_\"", "\"_\""})
     EXPECT_TRUE(aif_IsInternalName(name)) << name;
-  // Only the last component counts.
-  for (const char* name : {"", "I.", "_I.S", "\"a b\""})
+  // Only the last component counts; a dot inside quotes does not end one.
+  for (const char* name : {"\"_Bolt.2_blel_\"", "I.\"_Bolt A.1_blrn_\"", "\"A.b\"._S"})
+    EXPECT_TRUE(aif_IsInternalName(name)) << name;
+  for (const char* name : {"", "I.", "_I.S", "\"a b\"", "\"_a.b\".S", "\"a._b\""})
     EXPECT_FALSE(aif_IsInternalName(name)) << name;
 }
 

@@ -12,6 +12,7 @@
 #include "OdbAttrEO/kfdC_AnalyticalField.h"
 #include "OdbAttrEO/kinC_Interaction.h"
 #include "OdbAttrEO/kloC_Load.h"
+#include "OdbAttrEO/korC_Output.h"
 #include "OdbAttrEO/kprC_AnalysisSteps.h"
 #include "aif/impl/core/aif_Builder.h"
 #include "aif/impl/core/aif_Exception.h"
@@ -301,6 +302,106 @@ TEST(aif_LoadBuilder, BoltSetOfADottedInstanceIsNamedThroughItsQuotedName) {
       << deck;
   for (const aif_test::DeckFinding& finding : aif_test::CheckDeck(deck))
     ADD_FAILURE() << finding.text;
+}
+
+namespace {
+
+// The lines of `deck` that name a set generated for a bolt load, in order.
+std::string LoadBuilderBoltLines(const std::string& deck) {
+  std::string lines;
+  std::size_t start = 0;
+  while (start < deck.size()) {
+    const std::size_t end = deck.find('\n', start);
+    const std::string line = deck.substr(start, end - start);
+    if (line.find("_blrn_") != std::string::npos || line.find("_blel_") != std::string::npos ||
+        line.find("\"_Bolt") != std::string::npos)
+      lines += line + "\n";
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return lines;
+}
+
+}  // namespace
+
+// A bolt load's name holding a dot or a blank stays one name in every set
+// made for it: the reference node's set and the element set are defined and
+// referred to (by the load, the boundary condition, the section and the
+// output requests) under the same quoted name, generated names keeping
+// ", internal" part-based. The deck read back names nothing undefined.
+TEST(aif_LoadBuilder, BoltNamesHoldingDotsOrBlanksStayOneName) {
+  for (const bool flat : {false, true}) {
+    hst_ModelBuilder b = LoadBuilderModel(flat);
+    b.AddStep("Step-1", kprC_StaticStep());
+    b.AddStep("Step-2", kprC_StaticStep());
+    // In one instance: its set is defined there. Adjusts its length in
+    // Step-2.
+    kloC_BoltLoad dotted = LoadBuilderBolt("Shank", 2, kloC_APPLY_FORCE, 100.0);
+    dotted.SetRegionType(4);
+    kloC_LoadState adjust = LoadBuilderState(3, {100.0});
+    adjust.SetMethod(kloC_ADJUST_LENGTH, 1, true);
+    adjust.SetLength(0.5, 1);
+    dotted.SetState("Step-2", 3, adjust);
+    b.AddLoad("Bolt.2", dotted);
+    // Over two instances: its set is defined in the assembly. Fixes its
+    // length in Step-2.
+    kloC_BoltLoad spaced = LoadBuilderBolt("Both", 1, kloC_APPLY_FORCE, 50.0);
+    spaced.SetRegionType(4);
+    rgnC_Region both = spaced.Region();
+    both.SetKernelInstanceIds({1, 2});
+    both.SetKernelElementIndices(2, {1});
+    spaced.SetRegion(both);
+    kloC_LoadState fix = LoadBuilderState(3, {50.0});
+    fix.SetMethod(kloC_FIX_LENGTH, 1, true);
+    spaced.SetState("Step-2", 3, fix);
+    b.AddLoad("Bolt A.1", spaced);
+    for (const char* bolt : {"Bolt.2", "Bolt A.1"}) {
+      korC_FieldOutputState state;
+      state.SetVariables({"U", "S"});
+      state.SetFrequency(1);
+      state.SetVariablesKind(korC_LIST);
+      korC_FieldOutput request;
+      request.SetDomain(korC_BOLT_LOAD);
+      request.SetBoltLoadName(bolt);
+      request.SetState("Step-1", state);
+      b.AddFieldOutput(cow_String("F-") + bolt, request);
+    }
+
+    const std::string deck = LoadBuilderDeck(b, "LoadBuilderBoltNames");
+    const std::string internal = flat ? "" : ", internal";
+    const std::string block1 = flat ? "" : ", instance=Block-1";
+    const std::string block2 = flat ? "" : ", instance=Block-2";
+    EXPECT_EQ(LoadBuilderBoltLines(deck),
+              // Defined in Block-2 (part-based) or where the flat file
+              // writes Block-2.
+              "*Elset, elset=\"_Bolt.2_blel_\"" + internal + "\n" +
+                  // The bolts in name order, each node with its set first.
+                  "*Nset, nset=\"_Bolt A.1_blrn_\"" + internal + "\n" +
+                  "*Elset, elset=\"_Bolt A.1_blel_\"" + internal + block1 + "\n" +
+                  "*Elset, elset=\"_Bolt A.1_blel_\"" + internal + block2 + "\n" +
+                  "*Pre-tension Section, element= \"_Bolt A.1_blel_\", "
+                  "node=\"_Bolt A.1_blrn_\"\n"
+                  "*Nset, nset=\"_Bolt.2_blrn_\"" +
+                  internal + "\n" + "*Pre-tension Section, element= " + (flat ? "" : "Block-2.") +
+                  "\"_Bolt.2_blel_\", node=\"_Bolt.2_blrn_\"\n"
+                  // The output requests' own element sets.
+                  "*Elset, elset=\"_Bolt A.1\"" +
+                  internal + block1 + "\n" + "*Elset, elset=\"_Bolt A.1\"" + internal + block2 +
+                  "\n" + "*Elset, elset=\"_Bolt.2\"" + internal + block2 + "\n" +
+                  // Step-1: the forces and the output requests.
+                  "\"_Bolt A.1_blrn_\", 1, 50.\n"
+                  "\"_Bolt.2_blrn_\", 1, 100.\n"
+                  "*Node Output, nset=\"_Bolt A.1_blrn_\"\n"
+                  "*Element Output, elset=\"_Bolt A.1\", directions=YES\n"
+                  "*Node Output, nset=\"_Bolt.2_blrn_\"\n"
+                  "*Element Output, elset=\"_Bolt.2\", directions=YES\n"
+                  // Step-2: the length fixed and adjusted.
+                  "\"_Bolt A.1_blrn_\", 1, 1\n"
+                  "\"_Bolt.2_blrn_\", 1, 1, 0.5\n")
+        << deck;
+    for (const aif_test::DeckFinding& finding : aif_test::CheckDeck(deck))
+      ADD_FAILURE() << finding.text << (flat ? " (flat)" : " (part-based)");
+  }
 }
 
 namespace {

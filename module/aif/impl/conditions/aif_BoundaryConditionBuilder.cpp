@@ -27,6 +27,7 @@
 #include "aif/impl/core/aif_RegionName.h"
 #include "aif/impl/loads/aif_BoundaryForBoltLoad.h"
 #include "aif/impl/loads/aif_LoadBuilder.h"
+#include "aif/impl/loads/aif_PreTensionSection.h"
 #include "aif/impl/model/aif_Nset.h"
 #include "aif/impl/steps/aif_RetainedNodalDofs.h"
 
@@ -357,7 +358,7 @@ bool aif_BoundaryConditionBuilder::AddBoltLoad(const cow_String& name, const klo
         step,
         aif_BoundaryForBoltLoad(
             nex_canDynamicCastRef<const kloC_BoltLoad>(load, kBoundaryBuilderFile, __LINE__), step,
-            keepOp, aif_PrintableName("_" + name + "_blrn_"), scale),
+            keepOp, aif_BoltNodeSetName(name), scale),
         loadCase);
   return true;
 }

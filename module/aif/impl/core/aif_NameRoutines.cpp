@@ -21,10 +21,16 @@ bool IsQuoted(std::string_view name) {
   return name.size() > 2 && name.front() == '"' && name.back() == '"';
 }
 
-// The text after the last ".", the whole name when it has none.
+// The text after the last "." outside double quotes, the whole name when it
+// has none ("I.\"_a.b_\"" -> "\"_a.b_\"").
 std::string_view LastComponent(std::string_view name) {
-  const std::size_t dot = name.rfind('.');
-  return dot == std::string_view::npos ? name : name.substr(dot + 1);
+  std::size_t start = 0;
+  bool quoted = false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if (name[i] == '"') quoted = !quoted;
+    if (name[i] == '.' && !quoted) start = i + 1;
+  }
+  return name.substr(start);
 }
 
 }  // namespace

@@ -65,8 +65,9 @@ void aif_CheckWritableName(const cow_String& name, const char* object);
 cow_String aif_UpperCaseName(const cow_String& name);
 
 // Whether `name` is a name the writer generated (written with ", internal"
-// in a part-based file): its last component is not empty and begins or ends
-// with "_", or is quoted and has "_" just inside either quote.
+// in a part-based file): its last component (after the last dot outside
+// double quotes) is not empty and begins or ends with "_", or is quoted and
+// has "_" just inside either quote ("\"_Bolt.2_blel_\"").
 bool aif_IsInternalName(const cow_String& name);
 
 // `name` qualified by the instance the region belongs to: "" when the region

@@ -10,6 +10,7 @@
 #include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/core/aif_RegionName.h"
 #include "aif/impl/loads/aif_FieldWalk.h"
+#include "aif/impl/loads/aif_PreTensionSection.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ cow_String CloadBoltSet(const kloC_Load& load, const aif_ModelInfo& info,
                         const cow_String& loadName) {
   const rgnK_Region region(info.Assembly(), info.ModelName(), load.Region());
   if (!region.IsValid(true) || region.InstanceIds(false).IsEmpty()) return cow_String();
-  return aif_PrintableName("_" + loadName + "_blrn_");
+  return aif_BoltNodeSetName(loadName);
 }
 
 }  // namespace

@@ -18,7 +18,8 @@ aif_ConnectorLoad::aif_ConnectorLoad(const kloC_Load& load, const cow_String& se
     : load_(&load),
       step_(stepName),
       setName_(setName),
-      status_(load, stepName, opFlag, aif_RestateBy::kStateStatus, kConnectorLoadFile, __LINE__),
+      status_(load, stepName, opFlag, aif_RestateBy::kStateOrAmplitudeStatus, kConnectorLoadFile,
+              __LINE__),
       scale_(scaleFactor) {}
 
 void aif_ConnectorLoad::WriteHeader(utl_Stream& stream, int part) const {

@@ -21,7 +21,7 @@ aif_Dload::aif_Dload(const kloC_Load& load, const cow_String& stepName, bool opF
       step_(stepName),
       setName_(setName),
       loadName_(loadName),
-      status_(load, stepName, opFlag, aif_RestateBy::kStateStatus, kDloadFile, __LINE__),
+      status_(load, stepName, opFlag, aif_RestateBy::kStateOrAmplitudeStatus, kDloadFile, __LINE__),
       scale_(scaleFactor),
       modelSpace_(modelSpaceCode),
       info_(&info),

@@ -14,7 +14,7 @@ aif_FluxLoadFrame::aif_FluxLoadFrame(const aif_FluxLoadTable& table, const kloC_
       step_(stepName),
       setName_(setName),
       info_(info),
-      status_(load, stepName, opFlag, aif_RestateBy::kStateStatus, file, line,
+      status_(load, stepName, opFlag, aif_RestateBy::kStateOrAmplitudeStatus, file, line,
               aif_InactiveBy::kDeactivatedOnly),
       scale_(scaleFactor) {
   if (status_.Inactive()) {

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "AFCInputFileWriter/akw_MorvexName.h"
 #include "BasShared/atr_String.h"
 #include "ModKerLow/kloK_BoltLoadAxis.h"
 #include "ModKerLow/rgnK_DisplayRegion.h"
@@ -105,7 +104,7 @@ void aif_LoadBuilder::AddPreTensionSection(const cow_String& name, const kloC_Bo
   // assembly's own counter, so that bolts on instances of one part get
   // labels of their own.
   const int label = info.NextNodeLabel(info.FeatureName(ftr_kAssemblyId));
-  const cow_String nodeSet = aif_PrintableName("_" + name + "_blrn_");
+  const cow_String nodeSet = aif_BoltNodeSetName(name);
   AddAssemblyDefinition(aif_RawNode(label, 0.0F, 0.0F, 0.0F, info.IsPartBased(), nodeSet));
   AddAssemblyDefinition(aif_Comment("Pre-Tension Section for Bolt Load: " + name));
 
@@ -116,7 +115,7 @@ void aif_LoadBuilder::AddPreTensionSection(const cow_String& name, const kloC_Bo
     aif_Elset::LabelsById labels;
     region.GetElementIds(labels, nullptr, kLoadBuilderAllInstances, info.ElementLabelsUsable(),
                          true);
-    const cow_String setName = akw_MorvexName("_" + name + "_blel_", false).Printable();
+    const cow_String setName = aif_BoltElementSetName(name);
     // A set of one instance is defined in that instance and named through
     // it; a set spanning several is defined in the assembly, a block per
     // instance.
@@ -124,9 +123,9 @@ void aif_LoadBuilder::AddPreTensionSection(const cow_String& name, const kloC_Bo
       elementSet = setName;
       AddAssemblyDefinition(aif_Elset(setName, labels, true, info));
     } else {
-      // A dotted instance name is quoted, so that the reader does not split it.
-      elementSet =
-          info.IsPartBased() ? aif_QualifiedName({instance, "_" + name + "_blel_"}) : setName;
+      // A dotted instance name is quoted, so that the reader does not split
+      // it; the set's own name is one component already.
+      elementSet = info.IsPartBased() ? aif_QualifiedPrefix(instance) + setName : setName;
       AddInstanceDefinition(instance, aif_Elset(setName, labels, false, info));
     }
     rgnK_GetTangentToBeamSurface(

@@ -24,9 +24,9 @@ aif_LoadStatus::aif_LoadStatus(const kloC_Load& load, const cow_String& step, bo
   const auto& state =
       nex_canDynamicCastRef<const kloC_LoadState>(load.ConstGetStateQuad(step), file, line);
   amplitude_ = state.AmplitudeName();
-  const int clearing =
-      restateBy == aif_RestateBy::kStateStatus ? state.Status() : state.Amplitude().Status();
-  if (aif_IsNewOpStatus(clearing, restate_)) restate_ = false;
+  const bool newState = restateBy == aif_RestateBy::kStateOrAmplitudeStatus &&
+                        aif_IsNewOpStatus(state.Status(), restate_);
+  if (newState || aif_IsNewOpStatus(state.Amplitude().Status(), restate_)) restate_ = false;
 }
 
 bool aif_LoadStatus::IsNew(int status) const {

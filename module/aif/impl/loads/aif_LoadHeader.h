@@ -12,9 +12,11 @@ class omi_complex;
 class utl_Stream;
 struct dtmC_DatumRef;
 
-// Which status clears the restate flag of an active load: the status of the
-// load's state in the step, or that of its amplitude attribute.
-enum class aif_RestateBy { kStateStatus, kAmplitudeStatus };
+// Which status clears the restate flag of an active load: that of its
+// amplitude attribute, or either that or the status of the load's state in
+// the step. A new amplitude must restate every value, or the values carried
+// over would keep the old one.
+enum class aif_RestateBy { kAmplitudeStatus, kStateOrAmplitudeStatus };
 
 // Which statuses make a load inactive: 4 or 11, or 4 alone.
 enum class aif_InactiveBy { kDeactivatedOrInactive, kDeactivatedOnly };
@@ -25,8 +27,8 @@ class aif_LoadStatus {
   // `opFlag` is the builder's flag (clear: the keyword line carries
   // ", op=NEW"). An inactive load (see `inactiveBy`) clears the restate flag
   // and reads nothing more; an active one takes the amplitude name of its
-  // state and clears the restate flag when its `restateBy` status is new
-  // (1, or 2 while the flag is clear). `file` and `line` name the caller in
+  // state and clears the restate flag when a `restateBy` status is new (1,
+  // or 2 while the flag is clear). `file` and `line` name the caller in
   // the type test of the state.
   aif_LoadStatus(const kloC_Load& load, const cow_String& step, bool opFlag,
                  aif_RestateBy restateBy, const char* file, int line,

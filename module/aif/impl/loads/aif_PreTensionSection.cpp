@@ -3,7 +3,16 @@
 #include <limits>
 
 #include "QivBasicUtils/utl_Stream.h"
+#include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/core/aif_RegionName.h"
+
+cow_String aif_BoltNodeSetName(const cow_String& loadName) {
+  return aif_PrintableComponent("_" + loadName + "_blrn_");
+}
+
+cow_String aif_BoltElementSetName(const cow_String& loadName) {
+  return aif_PrintableComponent("_" + loadName + "_blel_");
+}
 
 aif_PreTensionSection::aif_PreTensionSection(const cow_String& name, const rgnC_Region& region,
                                              const cow_String& nodeSetName, float nx, float ny,

@@ -9,6 +9,17 @@
 
 class aif_ModelInfo;
 
+// The sets the writer makes for bolt load `loadName`: its reference node's
+// set "_<name>_blrn_" and its element set "_<name>_blel_". Each is composed
+// whole and made printable once as one name component, so that a dot or a
+// blank in the load's name stays inside it ("Bolt.2" -> "\"_Bolt.2_blrn_\"",
+// "Bolt A.1" -> "\"_Bolt A.1_blrn_\""); the definition and every reference
+// (loads, boundary conditions, the section, output requests) use these,
+// part-based and flat alike. Throws nex_TextException for a control
+// character.
+cow_String aif_BoltNodeSetName(const cow_String& loadName);
+cow_String aif_BoltElementSetName(const cow_String& loadName);
+
 class aif_PreTensionSection : public akw_Keyword {
  public:
   // `nodeSetName` and `elementSetName` are written as given (printable

@@ -18,7 +18,7 @@ aif_Sload::aif_Sload(const kloC_Load& load, const cow_String& stepName, bool opF
     : load_(&load),
       step_(stepName),
       info_(&info),
-      status_(load, stepName, opFlag, aif_RestateBy::kStateStatus, kSloadFile, __LINE__),
+      status_(load, stepName, opFlag, aif_RestateBy::kStateOrAmplitudeStatus, kSloadFile, __LINE__),
       scale_(scaleFactor) {}
 
 int aif_Sload::ElementLabel() const {

@@ -22,6 +22,7 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/core/aif_RegionName.h"
+#include "aif/impl/loads/aif_PreTensionSection.h"
 #include "aif/impl/model/aif_Elset.h"
 #include "aif/impl/sections/aif_FastenerPfName.h"
 #include "aif/impl/steps/aif_ContactOutput.h"
@@ -323,7 +324,7 @@ void aif_OutputRequestBuilder::BoltLoadRegion(const korC_OdbRequest& record,
   if (!names.boltActive) return;
   const rgnK_Region region(info.Assembly(), info.ModelName(), load.Region());
   if (!region.IsValid(true)) return;
-  names.region = aif_PrintableComponent("_" + name + "_blrn_");
+  names.region = aif_BoltNodeSetName(name);
   names.boltSet = aif_PrintableComponent("_" + name);
   // The element set is defined once per write, however many requests and
   // steps name the load.
