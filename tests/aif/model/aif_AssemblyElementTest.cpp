@@ -78,17 +78,19 @@ TEST(aif_AssemblyElement, WiresGroundEndsAttachmentLinesAndRecordedLabels) {
     recorded += std::to_string(labels.Find(index) ? *labels.Find(index) : 0) + " ";
   EXPECT_EQ(recorded, "1 2 3 4 5 0 0 ");
 
-  // Flat: labels shifted by their instance's offset (P-1 from 1, P-2 after
-  // P-1's nodes and attachment node, the assembly's attachment nodes after
-  // P-2's); the attachment point's label is final. Element labels follow
+  // Flat: the labels the node blocks give the nodes. The two meshes' labels
+  // collide, so each instance is numbered by node index from its offset
+  // (P-1 from 1, P-2 from 22, after P-1's nodes and attachment node; the
+  // assembly's attachment nodes after P-2's): node 3 of P-1 is 3, node 7 of
+  // P-2 is 28. The attachment point's label is final. Element labels follow
   // the eight mesh elements.
   aif_test::MeshContext flat(b, true);
   EXPECT_EQ(WrittenOnce(aif_AssemblyElement(region, "Wires", *flat.info)),
             "*Element, type=CONN3D2\n"
-            "9, 4, 29\n"
-            "10,  , 27\n"
-            "11, 5\n"
-            "12, 23, 21\n"
+            "9, 3, 28\n"
+            "10,  , 26\n"
+            "11, 4\n"
+            "12, 22, 21\n"
             "** \n"
             "** @DODOVE, object=discrete fastener\n"
             "*Element, type=CONN3D2\n"
