@@ -17,12 +17,13 @@ std::string Shown(std::optional<long long> label) {
 
 TEST(aif_NodeReferences, LabelsOfTheNodeBlocks) {
   // Part U: eight nodes carrying user labels 80, 70, ..., 10; part N: eight
-  // nodes without. Two instances of U collide; the one of N follows.
+  // nodes without, and a reference point (label 9, after the mesh). Two
+  // instances of U collide; the one of N follows.
   hst_ModelBuilder b;
   auto labelled = hst_GridMesh(1, 1, 1);
   labelled->MutableNodeData().MutableUserNodeLabels() = {80, 70, 60, 50, 40, 30, 20, 10};
   b.AddPart("U", labelled);
-  b.AddPart("N", hst_GridMesh(1, 1, 1));
+  b.AddPart("N", hst_GridMesh(1, 1, 1), ptoK_DEFORMABLE, ptoK_SPACE_3D, 1);
   const unsigned first = b.AddInstance("U-1", "U");
   const unsigned second = b.AddInstance("U.2", "U");
   const unsigned plain = b.AddInstance("N-1", "N");
@@ -35,10 +36,12 @@ TEST(aif_NodeReferences, LabelsOfTheNodeBlocks) {
   EXPECT_EQ(Shown(flatNodes.Label(second, 60)), "11");
   EXPECT_EQ(Shown(flatNodes.Label(plain, 3)), "19");
   EXPECT_EQ(flatNodes.Text(second, 60), "11");
+  // The reference point's node follows N-1's eight nodes.
+  EXPECT_EQ(Shown(flatNodes.Label(plain, 9)), "25");
   // A label the mesh does not carry, a node past the mesh, an unknown
   // feature: no node.
   EXPECT_EQ(Shown(flatNodes.Label(first, 3)), "none");
-  EXPECT_EQ(Shown(flatNodes.Label(plain, 9)), "none");
+  EXPECT_EQ(Shown(flatNodes.Label(plain, 10)), "none");
   EXPECT_EQ(Shown(flatNodes.Label(plain, 0)), "none");
   EXPECT_EQ(Shown(flatNodes.Label(77, 1)), "none");
   EXPECT_EQ(flatNodes.Text(77, 1), "");
@@ -49,6 +52,7 @@ TEST(aif_NodeReferences, LabelsOfTheNodeBlocks) {
   EXPECT_EQ(partNodes.Text(first, 80), "U-1.80");
   EXPECT_EQ(partNodes.Text(second, 60), "\"U.2\".60");
   EXPECT_EQ(partNodes.Text(plain, 8), "N-1.8");
+  EXPECT_EQ(partNodes.Text(plain, 9), "N-1.9");
   EXPECT_EQ(partNodes.Text(first, 3), "");
 
   // Flat without a collision: the user labels stand as they are.

@@ -5,6 +5,7 @@
 
 #include "AttributesIntObj/asoK_Assembly.h"
 #include "ModKerLow/asoF_PartInstance.h"
+#include "ModKerLow/ref_Utils.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/model/aif_Node.h"
@@ -14,6 +15,7 @@
 // user label (the first node carrying it), built on first need.
 struct aif_NodeReferences::Mesh {
   std::unique_ptr<aif_Node> block;
+  const bme_Mesh* own = nullptr;  // the feature's own mesh, which its reference points follow
   std::unordered_map<int, std::size_t> indexOf;
   bool mapped = false;
 };
@@ -29,9 +31,11 @@ aif_NodeReferences::Mesh& aif_NodeReferences::MeshOf(unsigned id) {
   if (const asoK_Assembly* assembly = info_.Assembly()) {
     if (id == ftr_kAssemblyId) {
       slot->block = std::make_unique<aif_Node>(*assembly, info_);
+      slot->own = assembly->ConstGetFeatureList().ConstGetMesh(id);
     } else if (const asoF_PartInstance* instance =
                    asoF_Utils::ConstGetPartInstance(assembly->ConstGetFeatureList(), id)) {
       slot->block = std::make_unique<aif_Node>(*instance, info_);
+      slot->own = instance->ConstGetMesh();
     }
   }
   return *slot;
@@ -39,28 +43,35 @@ aif_NodeReferences::Mesh& aif_NodeReferences::MeshOf(unsigned id) {
 
 std::optional<long long> aif_NodeReferences::Label(unsigned id, int meshLabel) {
   Mesh& mesh = MeshOf(id);
-  const bme_NodeData* nodes = mesh.block ? mesh.block->NodeData() : nullptr;
-  if (!nodes || meshLabel < 1) return std::nullopt;
-  const std::size_t count = nodes->NumNodes();
+  if (!mesh.block || meshLabel < 1) return std::nullopt;
+  const bme_NodeData* nodes = mesh.block->NodeData();
+  const std::size_t count = nodes ? nodes->NumNodes() : 0;
   const std::size_t guess = static_cast<std::size_t>(meshLabel) - 1;
-  std::size_t index = guess;
-  if (nodes->HasLabelTable()) {
+  if (count > 0 && nodes->HasLabelTable()) {
     const std::vector<int>& labels = nodes->GetUserNodeLabels();
-    if (guess >= count || labels[guess] != meshLabel) {
-      if (!mesh.mapped) {
-        mesh.indexOf.reserve(count);
-        for (std::size_t i = 0; i < count; ++i)
-          mesh.indexOf.emplace(labels[i], i);
-        mesh.mapped = true;
-      }
-      const auto found = mesh.indexOf.find(meshLabel);
-      if (found == mesh.indexOf.end()) return std::nullopt;
-      index = found->second;
+    if (guess < count && labels[guess] == meshLabel) return mesh.block->NodeLabel(guess);
+    if (!mesh.mapped) {
+      mesh.indexOf.reserve(count);
+      for (std::size_t i = 0; i < count; ++i)
+        mesh.indexOf.emplace(labels[i], i);
+      mesh.mapped = true;
     }
-  } else if (guess >= count) {
-    return std::nullopt;
+    const auto found = mesh.indexOf.find(meshLabel);
+    if (found != mesh.indexOf.end()) return mesh.block->NodeLabel(found->second);
+  } else if (guess < count) {
+    return mesh.block->NodeLabel(guess);
   }
-  return mesh.block->NodeLabel(index);
+  // Past the mesh: the feature's reference points, labelled after its own
+  // mesh's highest label, written as their own nodes.
+  const int highest = mesh.own ? mesh.own->NodeData().HighestLabel() : 0;
+  const asoK_Assembly* assembly = info_.Assembly();
+  if (meshLabel <= highest || !assembly) return std::nullopt;
+  const cow_List<ref_RefNode> points =
+      ref_Utils::GetRefNodes(assembly->ConstGetFeatureList(), id, info_.NodeLabelsUsable());
+  const std::size_t point = static_cast<std::size_t>(meshLabel - highest - 1);
+  if (point >= points.Length()) return std::nullopt;
+  return static_cast<long long>(points[point].label) +
+         info_.AssyNodeOffsetsID(static_cast<int>(id));
 }
 
 cow_String aif_NodeReferences::Text(unsigned id, int meshLabel) {

@@ -30,8 +30,11 @@ class aif_NodeReferences {
   ~aif_NodeReferences();
 
   // The label the node block of feature `id` writes for the node carrying
-  // `meshLabel`; none when that feature writes no such node (no instance,
-  // no mesh, a locked mesh, or no node with that label).
+  // `meshLabel`. A label past the mesh's highest names the feature's
+  // reference point numbered after it (the first is highest + 1), and gives
+  // the label of that point's own node line. None when the feature writes
+  // no such node (no instance, a locked mesh, no node or point with that
+  // label).
   std::optional<long long> Label(unsigned id, int meshLabel);
   // The same node as the assembly names it: in a part-based file the
   // instance's printable name, "." and the label ("P-1.3", "\"Inst.6\".14");
