@@ -6519,7 +6519,7 @@ class WireEndReader {
  public:
   explicit WireEndReader(const std::string& deck) {
     std::stringstream in(deck);
-    std::string scope;   // "part:P", "instance:I", "flat:I"
+    std::string scope;  // "part:P", "instance:I", "flat:I"
     std::string keyword;
     bool firstBlock = false;
     std::map<std::string, int> blocksSeen;
@@ -6592,7 +6592,8 @@ class WireEndReader {
   }
   static std::string Unquoted(std::string text) {
     text.erase(std::remove(text.begin(), text.end(), '"'), text.end());
-    while (!text.empty() && text.back() == ' ') text.pop_back();
+    while (!text.empty() && text.back() == ' ')
+      text.pop_back();
     return text;
   }
   // The comma after `from` outside quotes, or npos.
@@ -6614,7 +6615,8 @@ class WireEndReader {
       ++begin;
     }
     const std::size_t end = Comma(line, begin);
-    std::string field = line.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
+    std::string field =
+        line.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
     const std::size_t b = field.find_first_not_of(' ');
     const std::size_t e = field.find_last_not_of(' ');
     return b == std::string::npos ? std::string() : field.substr(b, e - b + 1);
@@ -6627,8 +6629,8 @@ class WireEndReader {
     return std::string();
   }
   static bool Integer(const std::string& text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(),
-                                         [](char c) { return c >= '0' && c <= '9'; });
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
   }
   // "!" for a name that is no node.
   std::string Node(const std::string& token) const {
@@ -6645,7 +6647,7 @@ class WireEndReader {
     if (block == positions_.end()) return "?";
     const auto position = block->second.find(token.substr(dot + 1));
     return position == block->second.end() ? "?"
-                                            : instance + "#" + std::to_string(position->second);
+                                           : instance + "#" + std::to_string(position->second);
   }
 
   std::map<std::string, std::map<std::string, int>> positions_;  // scope -> label -> position
@@ -6686,7 +6688,8 @@ TEST(aif_RandomModelTest, WireEndsNameTheSameNodesPartBasedAndFlat) {
     for (const std::string& partner : g.partnerModels)
       bas_Basis::Instance().Fetch().RemoveModel(cow_String(partner));
     // Both written, the first with parts (a model may require a flat file).
-    if (decks[0].empty() || decks[1].empty() || decks[0].find("\n*Part, name=") == std::string::npos)
+    if (decks[0].empty() || decks[1].empty() ||
+        decks[0].find("\n*Part, name=") == std::string::npos)
       continue;
     const std::vector<std::string> partBased = WireEndReader(decks[0]).Ends();
     const std::vector<std::string> flat = WireEndReader(decks[1]).Ends();

@@ -148,7 +148,8 @@ std::vector<std::string> EndPositions(const std::string& deck, const std::string
   const std::size_t at = deck.find("\n" + keyword + "\n");
   if (at == std::string::npos) return {"no " + keyword};
   const std::size_t begin = at + keyword.size() + 2;
-  const std::vector<std::string> fields = Fields(deck.substr(begin, deck.find('\n', begin) - begin));
+  const std::vector<std::string> fields =
+      Fields(deck.substr(begin, deck.find('\n', begin) - begin));
   const std::map<std::string, std::string> positions = NodePositions(deck);
   std::vector<std::string> ends;
   for (std::size_t i = 1; i < fields.size(); ++i) {

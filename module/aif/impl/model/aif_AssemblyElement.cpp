@@ -151,8 +151,10 @@ void aif_AssemblyElement::WriteWires(utl_Stream& stream) const {
   for (const rgnC_GeomComponent& component : components) {
     if (component.kind != rgnC_GeomComponent::kEdge || !component.nonMeshable) continue;
     WireLine line{component.index, cow_String(), cow_String()};
-    if (!component.ends[0].missing) line.first = EndText(component.ends[0], elementSet_, *info_, nodes);
-    if (!component.ends[1].missing) line.second = EndText(component.ends[1], elementSet_, *info_, nodes);
+    if (!component.ends[0].missing)
+      line.first = EndText(component.ends[0], elementSet_, *info_, nodes);
+    if (!component.ends[1].missing)
+      line.second = EndText(component.ends[1], elementSet_, *info_, nodes);
     wires.push_back(std::move(line));
   }
 
