@@ -146,6 +146,19 @@ TEST(aif_MPC, WireEndsWithoutANodeWriteNoLine) {
   EXPECT_EQ(cmdC_WIP::Texts(cmdC_WIP::Kind::Warning),
             std::vector<std::string>({warning, warning}));
 
+  // Likewise a node past the eight of the mesh (the part has no reference
+  // points), part-based and flat.
+  for (bool flat : {false, true}) {
+    MpcContext context(flat);
+    cmdC_WIP::Clear();
+    EXPECT_EQ(KeywordText(ConnectorMpc(
+                  beam, WireRegion({Wire(1, NodeDot(context.first, 9), NodeDot(context.second, 1))}),
+                  context.Info())),
+              "");
+    EXPECT_EQ(cmdC_WIP::Texts(cmdC_WIP::Kind::Warning),
+              std::vector<std::string>({warning, warning}));
+  }
+
   // When no wire is left, no "*MPC" stands without lines.
   cmdC_WIP::Clear();
   EXPECT_EQ(

@@ -107,20 +107,26 @@ TEST(aif_AssemblyElement, WiresGroundEndsAttachmentLinesAndRecordedLabels) {
 
 TEST(aif_AssemblyElement, AnEndWithoutANodeStopsTheWriteBeforeAnyLine) {
   const hst_ModelBuilder b = WiredModel();
-  aif_test::MeshContext c(b, false);
-  // The second wire's first end is a vertex dot on no attachment point.
-  const rgnC_Dot nowhere{.instanceId = 2, .vertexDot = true, .vertexIndex = 0};
-  const aif_AssemblyElement element(
-      WireRegion({Wire(2, NodeDot(1, 3), NodeDot(2, 7)), Wire(3, nowhere, NodeDot(2, 5))}),
-      "\"Wire set\"", *c.info);
-  std::string message;
-  EXPECT_EQ(aif_test::StreamText(
-                [&](utl_Stream& s) { message = aif_test::MessageOf([&] { element.Write(s); }); }),
-            "");
-  EXPECT_EQ(message,
-            "A wire of the connector element set \"Wire set\" ends on a point without a node; its "
-            "connector cannot be written.");
-  EXPECT_TRUE(c.info->WireElementLabels()->IsEmpty());
+  // The second wire's first end is a vertex dot on no attachment point, or
+  // a node past the 20 of P-2's mesh (P-2 has no reference points), in
+  // either layout.
+  const rgnC_Dot vertex{.instanceId = 2, .vertexDot = true, .vertexIndex = 0};
+  for (const rgnC_Dot& nowhere : {vertex, NodeDot(2, 21)})
+    for (bool flat : {false, true}) {
+      aif_test::MeshContext c(b, flat);
+      const aif_AssemblyElement element(
+          WireRegion({Wire(2, NodeDot(1, 3), NodeDot(2, 7)), Wire(3, nowhere, NodeDot(2, 5))}),
+          "\"Wire set\"", *c.info);
+      std::string message;
+      EXPECT_EQ(aif_test::StreamText([&](utl_Stream& s) {
+                  message = aif_test::MessageOf([&] { element.Write(s); });
+                }),
+                "");
+      EXPECT_EQ(message,
+                "A wire of the connector element set \"Wire set\" ends on a point without a node; "
+                "its connector cannot be written.");
+      EXPECT_TRUE(c.info->WireElementLabels()->IsEmpty());
+    }
 }
 
 TEST(aif_AssemblyElement, TwoDimensionalAssembliesWithInstancesUseConn2d2) {

@@ -31,8 +31,8 @@ struct WireLine {
 // a flat file, "Inst.label" in a part-based one (aif_NodeReferences). A
 // vertex dot that is no mesh node may stand on an attachment point of its
 // instance, whose node comes from the instance's first attachment table
-// (labels there are final, and unqualified). Throws aif_Exception when the
-// dot names no node.
+// (labels there are final). Throws aif_Exception when the dot names no node
+// the deck writes.
 cow_String EndText(const rgnC_Dot& dot, const cow_String& elementSet, aif_ModelInfo& info,
                    aif_NodeReferences& nodes) {
   if (dot.resolved) {
