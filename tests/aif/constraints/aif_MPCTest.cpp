@@ -151,10 +151,9 @@ TEST(aif_MPC, WireEndsWithoutANodeWriteNoLine) {
   for (bool flat : {false, true}) {
     MpcContext context(flat);
     cmdC_WIP::Clear();
-    EXPECT_EQ(KeywordText(ConnectorMpc(
-                  beam, WireRegion({Wire(1, NodeDot(context.first, 9), NodeDot(context.second, 1))}),
-                  context.Info())),
-              "");
+    const rgnC_Region past =
+        WireRegion({Wire(1, NodeDot(context.first, 9), NodeDot(context.second, 1))});
+    EXPECT_EQ(KeywordText(ConnectorMpc(beam, past, context.Info())), "");
     EXPECT_EQ(cmdC_WIP::Texts(cmdC_WIP::Kind::Warning),
               std::vector<std::string>({warning, warning}));
   }
