@@ -1759,8 +1759,7 @@ class Generator {
   }
 
   // An end of a wire on a random node of a written instance whose nodes are
-  // numbered 1.. (the dot's label is a mesh index + 1 below the node count,
-  // a node under either numbering of a flat file), or no dot.
+  // numbered 1.. (the dot's label is a mesh index + 1), or no dot.
   rgnC_Dot WireEnd(const std::vector<const InstancePlan*>& ends, std::string& told) {
     if (rng_.Chance(0.15)) {
       told += " ground";
@@ -1768,7 +1767,7 @@ class Generator {
     }
     const InstancePlan& instance = *rng_.Pick(ends);
     const int nodes = static_cast<int>(parts_[instance.part].mesh->NumNodes());
-    const int label = rng_.Uniform(1, nodes - 1);
+    const int label = rng_.Uniform(1, nodes);
     told += " \"" + instance.name + "\"." + std::to_string(label);
     return rgnC_Dot{.resolved = true, .instanceId = instance.options.id, .label = label};
   }
@@ -6858,6 +6857,209 @@ TEST(aif_RandomModelTest, DecksOfRandomModelsAreConsistent) {
   ADD_FAILURE() << summary.str();
 }
 
+// --- wire ends in both layouts ----------------------------------------------
+
+// The node a wire end names, as "instance#position": the instance (quotes
+// dropped) and the node's position in the instance's mesh block (its first
+// "*Node" block: in a flat file the one after the instance's "PART
+// INSTANCE" comment; part-based the instance's own, else its part's). "?"
+// for a node outside every mesh block (an attachment or reference node),
+// "" for a missing end.
+class WireEndReader {
+ public:
+  explicit WireEndReader(const std::string& deck) {
+    std::stringstream in(deck);
+    std::string scope;  // "part:P", "instance:I", "flat:I"
+    std::string keyword;
+    bool firstBlock = false;
+    std::map<std::string, int> blocksSeen;
+    std::vector<std::pair<std::string, std::string>> instanceParts;
+    for (std::string line; std::getline(in, line);) {
+      // A keyword line ending in "," goes on in the next line.
+      if (line.rfind("*", 0) == 0 && line.rfind("**", 0) != 0)
+        for (std::string next; !line.empty() && line.back() == ',' && std::getline(in, next);)
+          line += " " + next;
+      if (line.rfind("** PART INSTANCE: ", 0) == 0) {
+        scope = "flat:" + Unquoted(line.substr(18));
+        continue;
+      }
+      if (line.rfind("**", 0) == 0) continue;
+      if (line.rfind("*", 0) == 0) {
+        keyword = Lower(Field(line, 0));
+        if (keyword == "*part") scope = "part:" + Unquoted(Option(line, "name"));
+        if (keyword == "*instance") {
+          scope = "instance:" + Unquoted(Option(line, "name"));
+          instanceParts.emplace_back(scope, "part:" + Unquoted(Option(line, "part")));
+        }
+        if (keyword == "*end part" || keyword == "*end instance" || keyword == "*end assembly")
+          scope.clear();
+        firstBlock = keyword == "*node" && !scope.empty() && blocksSeen[scope]++ == 0;
+        if (keyword == "*element" || keyword == "*mpc") {
+          const std::string type = Lower(Option(line, "type"));
+          wires_ = keyword == "*mpc" ||
+                   ((type == "conn3d2" || type == "conn2d2") && Option(line, "elset").empty());
+          if (wires_) lines_.emplace_back();
+        } else {
+          wires_ = false;
+        }
+        continue;
+      }
+      if (firstBlock) {
+        const std::string label = Field(line, 0);
+        positions_[scope][label] = static_cast<int>(positions_[scope].size());
+        if (scope.rfind("flat:", 0) == 0) flat_[label] = scope.substr(5);
+      }
+      if (wires_) lines_.back().push_back(line);
+    }
+    for (const auto& [instance, part] : instanceParts)
+      if (!positions_.count(instance)) positions_[instance] = positions_[part];
+  }
+
+  // Per wire line of the assembly's connector elements and MPCs, in deck
+  // order: its ends as named nodes; a line naming anything but nodes (an MPC
+  // between sets) reads as one "set line".
+  std::vector<std::string> Ends() const {
+    std::vector<std::string> ends;
+    for (const std::vector<std::string>& block : lines_)
+      for (const std::string& line : block) {
+        std::string text;
+        bool nodes = true;
+        for (std::size_t i = 1; Field(line, i) != "\x01"; ++i) {
+          const std::string named = Node(Field(line, i));
+          if (named == "!") nodes = false;
+          text += (i > 1 ? ", " : "") + named;
+        }
+        ends.push_back(nodes ? text : "set line");
+      }
+    return ends;
+  }
+
+ private:
+  static std::string Lower(std::string text) {
+    for (char& c : text)
+      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+  }
+  static std::string Unquoted(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), '"'), text.end());
+    while (!text.empty() && text.back() == ' ')
+      text.pop_back();
+    return text;
+  }
+  // The comma after `from` outside quotes, or npos.
+  static std::size_t Comma(const std::string& line, std::size_t from) {
+    bool quoted = false;
+    for (std::size_t at = from; at < line.size(); ++at) {
+      if (line[at] == '"') quoted = !quoted;
+      if (line[at] == ',' && !quoted) return at;
+    }
+    return std::string::npos;
+  }
+  // Field `i` of a line split at commas outside quotes, trimmed; "\x01"
+  // past the end.
+  static std::string Field(const std::string& line, std::size_t i) {
+    std::size_t begin = 0;
+    for (std::size_t k = 0; k < i; ++k) {
+      begin = Comma(line, begin);
+      if (begin == std::string::npos) return "\x01";
+      ++begin;
+    }
+    const std::size_t end = Comma(line, begin);
+    std::string field =
+        line.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
+    const std::size_t b = field.find_first_not_of(' ');
+    const std::size_t e = field.find_last_not_of(' ');
+    return b == std::string::npos ? std::string() : field.substr(b, e - b + 1);
+  }
+  static std::string Option(const std::string& line, const std::string& key) {
+    for (std::size_t i = 1; Field(line, i) != "\x01"; ++i) {
+      const std::string field = Field(line, i);
+      if (Lower(field.substr(0, key.size() + 1)) == key + "=") return field.substr(key.size() + 1);
+    }
+    return std::string();
+  }
+  static bool Integer(const std::string& text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  }
+  // "!" for a name that is no node.
+  std::string Node(const std::string& token) const {
+    if (token.empty()) return "";
+    if (Integer(token)) {
+      const auto owner = flat_.find(token);
+      if (owner == flat_.end()) return "?";
+      return owner->second + "#" + std::to_string(positions_.at("flat:" + owner->second).at(token));
+    }
+    const std::size_t dot = token.rfind('.');
+    if (dot == std::string::npos || !Integer(token.substr(dot + 1))) return "!";
+    const std::string instance = Unquoted(token.substr(0, dot));
+    const auto block = positions_.find("instance:" + instance);
+    if (block == positions_.end()) return "?";
+    const auto position = block->second.find(token.substr(dot + 1));
+    return position == block->second.end() ? "?"
+                                           : instance + "#" + std::to_string(position->second);
+  }
+
+  std::map<std::string, std::map<std::string, int>> positions_;  // scope -> label -> position
+  std::map<std::string, std::string> flat_;                      // flat label -> instance
+  std::vector<std::vector<std::string>> lines_;
+  bool wires_ = false;
+};
+
+// The random models with assembly wires, written part-based and flat: each
+// wire end names the same node of the same instance in both decks.
+TEST(aif_RandomModelTest, WireEndsNameTheSameNodesPartBasedAndFlat) {
+  const char* count = std::getenv("AIF_RANDOM_MODEL_COUNT");
+  const std::uint32_t models = count ? static_cast<std::uint32_t>(std::stoul(count)) : 300;
+  static const ObjectKinds kinds = KindsOfThisRun();
+  int compared = 0;
+  for (std::uint32_t seed = 1; seed <= models; ++seed) {
+    Generator g(seed, kinds);
+    g.Generate();
+    std::string decks[2];
+    SetEnv("TVN_AIF_NODEOFFSET", g.nodeOffset);
+    SetEnv("TVN_AIF_ELEMENTOFFSET", g.elementOffset);
+    for (int flat : {0, 1}) {
+      pyo_MorvexEnvFile::Instance().Set("cae_no_parts_input_file", flat);
+      try {
+        const bas_NewModel model = g.builder.Model();
+        aif_Job job("Job-1", g.builder.Job(), model);
+        aif_ModelInfo info(job);
+        aif_Builder writer(info);
+        if (writer.WriteInputFile(kDeckPath, g.jobKeywords, true))
+          decks[flat] = aif_test::ReadFile(kDeckPath);
+      } catch (const aif_Exception&) {
+      }
+      fs::remove(kDeckPath);
+    }
+    pyo_MorvexEnvFile::Instance().Remove("cae_no_parts_input_file");
+    unsetenv("TVN_AIF_NODEOFFSET");
+    unsetenv("TVN_AIF_ELEMENTOFFSET");
+    for (const std::string& partner : g.partnerModels)
+      bas_Basis::Instance().Fetch().RemoveModel(cow_String(partner));
+    // Both written, the first with parts (a model may require a flat file).
+    if (decks[0].empty() || decks[1].empty() ||
+        decks[0].find("\n*Part, name=") == std::string::npos)
+      continue;
+    const std::vector<std::string> partBased = WireEndReader(decks[0]).Ends();
+    const std::vector<std::string> flat = WireEndReader(decks[1]).Ends();
+    if (partBased.empty()) continue;
+    ++compared;
+    const std::string told =
+        "seed " + std::to_string(seed) + " (AIF_RANDOM_MODEL_SEED=" + std::to_string(seed) + ")\n";
+    ASSERT_EQ(partBased.size(), flat.size()) << told << g.description.str();
+    // A line with an end outside the mesh blocks of either deck (an
+    // attachment node; a node of an instance whose mesh a layout does not
+    // write) is not compared.
+    for (std::size_t i = 0; i < flat.size(); ++i) {
+      if (partBased[i].find('?') != std::string::npos || flat[i].find('?') != std::string::npos)
+        continue;
+      EXPECT_EQ(partBased[i], flat[i]) << told << g.description.str();
+    }
+  }
+  EXPECT_GT(compared, 0);
+}
+
 }  // namespace
 
 namespace {
@@ -6911,6 +7113,9 @@ TEST(aif_RandomModelTest, SampleOptimizationIsConsistent) {
   EXPECT_EQ("", Findings(deck));
   EXPECT_EQ(deck.find("*Heading"), std::string::npos);  // no job, no job keywords
   EXPECT_NE(deck.find("*Elset, elset=Block-2_All, generate\n"), std::string::npos);
+  // The bushing joins node 41 of Block-1 (numbered from 1) and node 5 of
+  // Block-2 (numbered from 47), as the part-based "Block-1.41, Block-2.5".
+  EXPECT_NE(deck.find("\n*Element, type=CONN3D2\n41, 41, 51\n"), std::string::npos) << deck;
 
   aif_ModelInfo parameterInfo(process);
   aif_KestBuilder parameters(parameterInfo);

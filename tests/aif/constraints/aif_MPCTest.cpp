@@ -102,17 +102,16 @@ TEST(aif_MPC, ConnectorFormWritesOneLinePerWire) {
             Lines({"*MPC", "ELBOW, Part-1-1.5, Part-1-2.3", "ELBOW, Part-1-2.8, Part-1-1.1"}));
   EXPECT_EQ(KeywordText(ConnectorMpc(kseC_MPCSection(kseC_MPCSection::kTie), wires, parts.Info())),
             Lines({"*MPC", "TIE, Part-1-1.5, Part-1-2.3", "TIE, Part-1-2.8, Part-1-1.1"}));
-  // A flat file writes the labels the mesh blocks give the nodes. With
-  // colliding labels the kernel finds a node by its position in the mesh,
-  // which the instance's offset turns into the written label: position 4 of
-  // Part-1-1 is 5, position 2 of Part-1-2 is 11.
+  // A flat file writes the labels the node blocks give the nodes. With
+  // colliding labels each instance is numbered by node index from its
+  // offset: node 4 of Part-1-1 is 4, node 2 of Part-1-2 is 10.
   MpcContext flat(true);
   const kseC_MPCSection user(kseC_MPCSection::kUserDefined, 1, 7);
   EXPECT_EQ(
       KeywordText(ConnectorMpc(
           user, WireRegion({Wire(1, NodeDot(flat.first, 4), NodeDot(flat.second, 2))}),
           flat.Info())),
-      Lines({"*MPC, user, mode=node", "7, 5, 11"}));
+      Lines({"*MPC, user, mode=node", "7, 4, 10"}));
 
   // No wires, or a region the kernel does not resolve: nothing at all.
   EXPECT_EQ(KeywordText(ConnectorMpc(user, WireRegion({}), parts.Info())), "");
@@ -146,6 +145,18 @@ TEST(aif_MPC, WireEndsWithoutANodeWriteNoLine) {
   // (KeywordText writes twice: once per buffer size.)
   EXPECT_EQ(cmdC_WIP::Texts(cmdC_WIP::Kind::Warning),
             std::vector<std::string>({warning, warning}));
+
+  // Likewise a node past the eight of the mesh (the part has no reference
+  // points), part-based and flat.
+  for (bool flat : {false, true}) {
+    MpcContext context(flat);
+    cmdC_WIP::Clear();
+    const rgnC_Region past =
+        WireRegion({Wire(1, NodeDot(context.first, 9), NodeDot(context.second, 1))});
+    EXPECT_EQ(KeywordText(ConnectorMpc(beam, past, context.Info())), "");
+    EXPECT_EQ(cmdC_WIP::Texts(cmdC_WIP::Kind::Warning),
+              std::vector<std::string>({warning, warning}));
+  }
 
   // When no wire is left, no "*MPC" stands without lines.
   cmdC_WIP::Clear();

@@ -78,17 +78,19 @@ TEST(aif_AssemblyElement, WiresGroundEndsAttachmentLinesAndRecordedLabels) {
     recorded += std::to_string(labels.Find(index) ? *labels.Find(index) : 0) + " ";
   EXPECT_EQ(recorded, "1 2 3 4 5 0 0 ");
 
-  // Flat: labels shifted by their instance's offset (P-1 from 1, P-2 after
-  // P-1's nodes and attachment node, the assembly's attachment nodes after
-  // P-2's); the attachment point's label is final. Element labels follow
+  // Flat: the labels the node blocks give the nodes. The two meshes' labels
+  // collide, so each instance is numbered by node index from its offset
+  // (P-1 from 1, P-2 from 22, after P-1's nodes and attachment node; the
+  // assembly's attachment nodes after P-2's): node 3 of P-1 is 3, node 7 of
+  // P-2 is 28. The attachment point's label is final. Element labels follow
   // the eight mesh elements.
   aif_test::MeshContext flat(b, true);
   EXPECT_EQ(WrittenOnce(aif_AssemblyElement(region, "Wires", *flat.info)),
             "*Element, type=CONN3D2\n"
-            "9, 4, 29\n"
-            "10,  , 27\n"
-            "11, 5\n"
-            "12, 23, 21\n"
+            "9, 3, 28\n"
+            "10,  , 26\n"
+            "11, 4\n"
+            "12, 22, 21\n"
             "** \n"
             "** @DODOVE, object=discrete fastener\n"
             "*Element, type=CONN3D2\n"
@@ -105,20 +107,26 @@ TEST(aif_AssemblyElement, WiresGroundEndsAttachmentLinesAndRecordedLabels) {
 
 TEST(aif_AssemblyElement, AnEndWithoutANodeStopsTheWriteBeforeAnyLine) {
   const hst_ModelBuilder b = WiredModel();
-  aif_test::MeshContext c(b, false);
-  // The second wire's first end is a vertex dot on no attachment point.
-  const rgnC_Dot nowhere{.instanceId = 2, .vertexDot = true, .vertexIndex = 0};
-  const aif_AssemblyElement element(
-      WireRegion({Wire(2, NodeDot(1, 3), NodeDot(2, 7)), Wire(3, nowhere, NodeDot(2, 5))}),
-      "\"Wire set\"", *c.info);
-  std::string message;
-  EXPECT_EQ(aif_test::StreamText(
-                [&](utl_Stream& s) { message = aif_test::MessageOf([&] { element.Write(s); }); }),
-            "");
-  EXPECT_EQ(message,
-            "A wire of the connector element set \"Wire set\" ends on a point without a node; its "
-            "connector cannot be written.");
-  EXPECT_TRUE(c.info->WireElementLabels()->IsEmpty());
+  // The second wire's first end is a vertex dot on no attachment point, or
+  // a node past the 20 of P-2's mesh (P-2 has no reference points), in
+  // either layout.
+  const rgnC_Dot vertex{.instanceId = 2, .vertexDot = true, .vertexIndex = 0};
+  for (const rgnC_Dot& nowhere : {vertex, NodeDot(2, 21)})
+    for (bool flat : {false, true}) {
+      aif_test::MeshContext c(b, flat);
+      const aif_AssemblyElement element(
+          WireRegion({Wire(2, NodeDot(1, 3), NodeDot(2, 7)), Wire(3, nowhere, NodeDot(2, 5))}),
+          "\"Wire set\"", *c.info);
+      std::string message;
+      EXPECT_EQ(aif_test::StreamText([&](utl_Stream& s) {
+                  message = aif_test::MessageOf([&] { element.Write(s); });
+                }),
+                "");
+      EXPECT_EQ(message,
+                "A wire of the connector element set \"Wire set\" ends on a point without a node; "
+                "its connector cannot be written.");
+      EXPECT_TRUE(c.info->WireElementLabels()->IsEmpty());
+    }
 }
 
 TEST(aif_AssemblyElement, TwoDimensionalAssembliesWithInstancesUseConn2d2) {

@@ -76,6 +76,11 @@ TEST(aif_Nset, BlocksOffsetsRegionsAndWires) {
   EXPECT_EQ(KeywordText(aif_Nset(flat.info->Assembly(), Region({{m.second, {0, 1}}}), "F", false, 0,
                                  *flat.info)),
             "*Nset, nset=F\n23,24\n");
+  // Wire ends join as the node blocks number them: node 20 of P-1 is 20,
+  // node 7 of P-2 is 29.
+  EXPECT_EQ(
+      KeywordText(aif_Nset(flat.info->Assembly(), Region({}, {wire}), "W", false, 0, *flat.info)),
+      "*Nset, nset=W\n 20,\n*Nset, nset=W\n29,\n");
 }
 
 TEST(aif_Nset, AssemblyAttachmentLinesAddBothEndNodes) {

@@ -1,5 +1,7 @@
 #include "aif/impl/constraints/aif_DisplayBody.h"
 
+#include <optional>
+
 #include "AFCInputFileWriter/akw_MorvexName.h"
 #include "BasShared/atr_String.h"
 #include "ModKerLow/asoF_PartInstance.h"
@@ -8,6 +10,7 @@
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
+#include "aif/impl/model/aif_NodeReferences.h"
 
 namespace {
 
@@ -34,15 +37,17 @@ void aif_DisplayBody::Write(utl_Stream& stream) const {
   if (!instance) return;
   stream << "*Display Body, instance=" << akw_MorvexName(instance->Name(), false) << endl;
 
+  aif_NodeReferences nodes(info_);
   bool written = false;
   for (int point = 0; point < 3; ++point) {
     if (body_.ReferencePoint(point).IsNull()) continue;
     const rgnC_Dot& node = body_.ReferenceNode(point);
     if (!node.resolved) continue;
-    const int label = node.label + info_.AssyNodeOffsetsID(static_cast<int>(node.instanceId));
+    const std::optional<long long> label = nodes.Label(node.instanceId, node.label);
+    if (!label) continue;
     if (const ftr_Feature* owner = features.Get(node.instanceId))
       stream << aif_QualifiedPrefix(owner->Name());
-    stream << label;
+    stream << static_cast<int>(*label);
     if (point < 2) stream << ",";
     written = true;
   }

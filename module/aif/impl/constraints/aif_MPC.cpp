@@ -16,6 +16,7 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/core/aif_RegionName.h"
+#include "aif/impl/model/aif_NodeReferences.h"
 
 namespace {
 
@@ -31,10 +32,11 @@ const char* TypeName(const char* const (&names)[5], int type) {
   return type >= 0 && type < 5 ? names[type] : "";
 }
 
-// Whether WriteDotNode finds a node for `dot`: an end without a dot, or
-// whose dot the kernel finds no node for, has none.
-bool Resolves(const rgnC_Dot& dot) {
-  return !dot.missing && dot.resolved;
+// The node `dot` stands for, as the assembly names it; empty for an end
+// without a dot, or whose dot names no node the deck writes.
+cow_String DotText(const rgnC_Dot& dot, aif_NodeReferences& nodes) {
+  if (dot.missing || !dot.resolved) return cow_String();
+  return nodes.Text(dot.instanceId, dot.label);
 }
 
 const char* UserMode(int mode) {
@@ -97,18 +99,11 @@ cow_String aif_MPC::WriteHeader(utl_Stream& stream) const {
   return TypeName(kSectionTypes, section.MpcType());
 }
 
-bool aif_MPC::WriteDotNode(utl_Stream& stream, const rgnC_Dot& dot) const {
-  if (!Resolves(dot)) return false;
-  aif_ModelInfo& info = Info();
-  // A part-based file gives every instance the offset 0.
-  const int label = dot.label + info.AssyNodeOffsetsID(static_cast<int>(dot.instanceId));
-  if (info.IsPartBased()) {
-    // A dotted instance name is quoted: the solver splits "Inst.6.14" at its
-    // first dot.
-    const cow_String instance = info.FeatureName(dot.instanceId);
-    if (!instance.IsEmpty()) stream << aif_QualifiedPrefix(instance);
-  }
-  stream << label;
+bool aif_MPC::WriteDotNode(utl_Stream& stream, const rgnC_Dot& dot,
+                           aif_NodeReferences& nodes) const {
+  const cow_String text = DotText(dot, nodes);
+  if (text.IsEmpty()) return false;
+  stream << text;
   return true;
 }
 
@@ -123,9 +118,11 @@ void aif_MPC::WriteConnectorForm(utl_Stream& stream) const {
   // The wires: each with both ends on nodes gives a line. The ends are
   // resolved before the header, so that no header stands without lines.
   std::vector<const rgnC_GeomComponent*> wires;
+  aif_NodeReferences nodes(info);
   for (const rgnC_GeomComponent& component : components) {
     if (component.kind != rgnC_GeomComponent::kEdge || !component.nonMeshable) continue;
-    if (Resolves(component.ends[0]) && Resolves(component.ends[1]))
+    if (!DotText(component.ends[0], nodes).IsEmpty() &&
+        !DotText(component.ends[1], nodes).IsEmpty())
       wires.push_back(&component);
     else
       cmdC_WIP::Warning(atr_TranslateWithArg(
@@ -136,9 +133,9 @@ void aif_MPC::WriteConnectorForm(utl_Stream& stream) const {
     const cow_String type = WriteHeader(stream);
     for (const rgnC_GeomComponent* wire : wires) {
       stream << type << ", ";
-      WriteDotNode(stream, wire->ends[0]);
+      WriteDotNode(stream, wire->ends[0], nodes);
       stream << ", ";
-      WriteDotNode(stream, wire->ends[1]);
+      WriteDotNode(stream, wire->ends[1], nodes);
       stream << endl;
     }
   }

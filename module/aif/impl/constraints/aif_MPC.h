@@ -24,6 +24,7 @@
 #include "OdbCoreGeom/rgnC_Region.h"
 
 class aif_ModelInfo;
+class aif_NodeReferences;
 
 class aif_MPC : public akw_Keyword {
  public:
@@ -45,10 +46,11 @@ class aif_MPC : public akw_Keyword {
   // data lines: the user type in decimal for a user-defined section, the
   // type's name otherwise (empty for an unknown type).
   cow_String WriteHeader(utl_Stream& stream) const;
-  // Writes the node `dot` stands for: "Instance.label" in a part-based file,
-  // the label raised by the instance's offset in a flat file. Writes nothing,
-  // and returns false, for a dot that resolves to no node.
-  bool WriteDotNode(utl_Stream& stream, const rgnC_Dot& dot) const;
+  // Writes the node `dot` stands for, as `nodes` names it: "Instance.label"
+  // in a part-based file, the label of the node's "*Node" line in a flat
+  // file. Writes nothing, and returns false, for a dot that resolves to no
+  // node the deck writes.
+  bool WriteDotNode(utl_Stream& stream, const rgnC_Dot& dot, aif_NodeReferences& nodes) const;
 
  private:
   void WriteConstraintForm(utl_Stream& stream) const;

@@ -12,6 +12,7 @@
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
 #include "aif/impl/model/aif_FastenerCopyLabels.h"
+#include "aif/impl/model/aif_NodeReferences.h"
 
 namespace {
 
@@ -26,37 +27,34 @@ struct WireLine {
   cow_String second;
 };
 
-// The written form of a wire end: the node's label (shifted by its
-// instance's node offset) in a flat file, "Inst.label" in a part-based one.
-// A vertex dot that is no mesh node may stand on an attachment point of its
+// The written form of a wire end: the label of the node's "*Node" line in
+// a flat file, "Inst.label" in a part-based one (aif_NodeReferences). A
+// vertex dot that is no mesh node may stand on an attachment point of its
 // instance, whose node comes from the instance's first attachment table
-// (labels there are final). Throws aif_Exception when the dot names no node.
-cow_String EndText(const rgnC_Dot& dot, const cow_String& elementSet, aif_ModelInfo& info) {
-  int label = 0;
-  bool found = false;
+// (labels there are final). Throws aif_Exception when the dot names no node
+// the deck writes.
+cow_String EndText(const rgnC_Dot& dot, const cow_String& elementSet, aif_ModelInfo& info,
+                   aif_NodeReferences& nodes) {
   if (dot.resolved) {
-    label = dot.label + info.AssyNodeOffsetsID(static_cast<int>(dot.instanceId));
-    found = true;
+    cow_String text = nodes.Text(dot.instanceId, dot.label);
+    if (!text.IsEmpty()) return text;
   } else if (dot.vertexDot) {
     const asoK_AttachmentTree *first = nullptr, *second = nullptr;
     if (info.AttachmentNodeNumbers(dot.instanceId, first, second))
       if (const asoK_AttachmentRecord* record = first->Find(dot.vertexIndex)) {
-        label = record->end1.label;
-        found = true;
+        cow_String text;
+        if (info.IsPartBased()) {
+          const cow_String instance = info.FeatureName(dot.instanceId);
+          if (!instance.IsEmpty()) text = aif_QualifiedPrefix(instance);
+        }
+        return text + cow_String(std::to_string(record->end1.label));
       }
   }
-  if (!found)
-    nex_Exception::Throw(
-        aif_Exception(atr_TranslateWithArg("A wire of the connector element set %s ends on a point "
-                                           "without a node; its connector cannot be written.",
-                                           elementSet)),
-        kAssemblyElementFile, __LINE__);
-  cow_String text;
-  if (info.IsPartBased()) {
-    const cow_String instance = info.FeatureName(dot.instanceId);
-    if (!instance.IsEmpty()) text = aif_QualifiedPrefix(instance);
-  }
-  return text + cow_String(std::to_string(label));
+  nex_Exception::Throw(
+      aif_Exception(atr_TranslateWithArg("A wire of the connector element set %s ends on a point "
+                                         "without a node; its connector cannot be written.",
+                                         elementSet)),
+      kAssemblyElementFile, __LINE__);
 }
 
 // The rest of an element line after its label: ", end1, end2", a blank
@@ -149,11 +147,14 @@ void aif_AssemblyElement::WriteWires(utl_Stream& stream) const {
   // Every end is resolved before anything is written, so that a wire that
   // cannot be written leaves no part of the keyword behind.
   std::vector<WireLine> wires;
+  aif_NodeReferences nodes(*info_);
   for (const rgnC_GeomComponent& component : components) {
     if (component.kind != rgnC_GeomComponent::kEdge || !component.nonMeshable) continue;
     WireLine line{component.index, cow_String(), cow_String()};
-    if (!component.ends[0].missing) line.first = EndText(component.ends[0], elementSet_, *info_);
-    if (!component.ends[1].missing) line.second = EndText(component.ends[1], elementSet_, *info_);
+    if (!component.ends[0].missing)
+      line.first = EndText(component.ends[0], elementSet_, *info_, nodes);
+    if (!component.ends[1].missing)
+      line.second = EndText(component.ends[1], elementSet_, *info_, nodes);
     wires.push_back(std::move(line));
   }
 

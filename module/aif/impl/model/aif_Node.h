@@ -79,6 +79,8 @@ class aif_Node : public akw_Keyword {
 
   // The label written for node index `index`.
   long long NodeLabel(std::size_t index) const;
+  // The node data written; null without nodes.
+  const bme_NodeData* NodeData() const { return nodes_.get(); }
 
  protected:
   // No nodes: for aif_RawNode.

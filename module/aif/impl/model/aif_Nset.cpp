@@ -1,6 +1,7 @@
 #include "aif/impl/model/aif_Nset.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 
 #include "AttributesIntObj/asoK_Assembly.h"
@@ -12,6 +13,7 @@
 #include "aif/impl/core/aif_Exception.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_NameRoutines.h"
+#include "aif/impl/model/aif_NodeReferences.h"
 #include "aif/impl/model/aif_SetLabelWriter.h"
 
 namespace {
@@ -74,14 +76,19 @@ aif_Nset::aif_Nset(const ftr_PrimaryObject* object, const rgnC_Region& region,
   const rgnK_Region kernel(object, info.ModelName(), region);
   if (kind != 1) kernel.GetNodeIds(labels_, kNsetAssemblyId, info.NodeLabelsUsable(), false, true);
   const int edgeCount = kernel.ModelEdgeCount();
+  // Wire ends join as the node block numbers them (held here before the
+  // instance's offset, which the writer adds).
+  aif_NodeReferences nodes(info);
   for (const rgnC_GeomComponent& component : kernel.GeomComponents()) {
     if (component.kind == rgnC_GeomComponent::kEdge) {
       if (kind != 1 && component.nonMeshable) {
         if (!edges && aif_IsInternalName(name)) break;
         for (const rgnC_Dot& dot : component.ends) {
-          if (dot.resolved)
-            AddNode(static_cast<int>(dot.instanceId), dot.label);
-          else if (dot.vertexDot)
+          if (dot.resolved) {
+            const int id = static_cast<int>(dot.instanceId);
+            if (const std::optional<long long> label = nodes.Label(dot.instanceId, dot.label))
+              AddNode(id, static_cast<int>(*label - info.AssyNodeOffsetsID(id)));
+          } else if (dot.vertexDot)
             AddAttachmentPoint(dot.vertexIndex, kNsetAssemblyId);
         }
       }

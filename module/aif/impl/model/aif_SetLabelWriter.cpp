@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kLabelsPerLine = 16;
 constexpr int kSetLabelWriterAssemblyId = static_cast<int>(ftr_kAssemblyId);
-const cow_String kAssemblyKey("ASSY");
+const cow_String kSetLabelWriterAssemblyKey("ASSY");
 const cow_String kAttachmentSurfacePrefix("_INT-ATTSETSURF");
 
 cow_String InstanceOptionText(const cow_String& name) {
@@ -154,7 +154,7 @@ void aif_SetLabelWriter::WriteNamedInstanceBlocks(utl_Stream& stream, const Labe
     omi_BlkBitVect members;
     FillBits(list, members);
     cow_String option;
-    if (info.IsPartBased() && instanceOption_ && !name.IsEmpty() && name != kAssemblyKey)
+    if (info.IsPartBased() && instanceOption_ && !name.IsEmpty() && name != kSetLabelWriterAssemblyKey)
       option = InstanceOptionText(name);
     WriteMembers(stream, members, keyword, option, 0, info);
   }
