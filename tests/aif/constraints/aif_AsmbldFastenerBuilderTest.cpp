@@ -972,8 +972,11 @@ TEST(aif_AsmbldFastenerBuilder, OrientedConnectorsOfTwoFasteners) {
       [&](utl_Stream& s) { akw_WriteKeywords(s, c.builder->ModelDefinition()); });
   // Each oriented connector's section names its own orientation, which names
   // its own distribution; the first copy's axes (the datum system's) are the
-  // default and the second copy's, not turned, write no row.
+  // default and the second copy's, not turned, write no row. The heading of
+  // the assembly-level sets stands above the positioning point set, which
+  // copies no member.
   EXPECT_EQ(assembly,
+            "** Assy-level sets from assembled fastener: AF-1\n"
             "** Connectors from assembled fastener: AF-1\n"
             "*Element, type=CONN3D2, elset=AF_1_Wires\n"
             "1, AF_1_Bolt-1.1, AF_1_Bolt-1.2\n"
@@ -986,6 +989,7 @@ TEST(aif_AsmbldFastenerBuilder, OrientedConnectorsOfTwoFasteners) {
             "*Connector Section, elset=AF_1_Wires\n"
             "Cartesian,\n"
             "AF_1_Orient-1-1, \n"
+            "** Assy-level sets from assembled fastener: AF-2\n"
             "** Connectors from assembled fastener: AF-2\n"
             "*Element, type=CONN3D2, elset=AF_2_Wires\n"
             "3, AF_2_Bolt-1.1, AF_2_Bolt-1.2\n"
@@ -1039,6 +1043,7 @@ TEST(aif_AsmbldFastenerBuilder, UnorientedConnectorsTurnWithTheirCopies) {
         [&](utl_Stream& s) { akw_WriteKeywords(s, c.builder->ModelDefinition()); });
     const std::string type = space == ptoK_SPACE_3D ? "CONN3D2" : "CONN2D2";
     EXPECT_EQ(assembly,
+              "** Assy-level sets from assembled fastener: AF-1\n"
               "** Connectors from assembled fastener: AF-1\n"
               "*Element, type=" +
                   type +

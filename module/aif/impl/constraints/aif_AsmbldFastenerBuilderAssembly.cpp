@@ -70,20 +70,17 @@ bool aif_AsmbldFastenerBuilder::AddAssemblySetsAndRefPoints() {
   for (const ref_RefNode& point : points)
     labels.assemblyPoints.push_back(point.label);
 
-  // Assembly-level sets over the copies of the template instances, under one
-  // heading when any is written (a set of reference points only, such as the
-  // positioning point set, copies no member).
+  // Assembly-level sets over the copies of the template instances.
   bool first = true;
-  const auto heading = [&] {
-    if (!first) return;
-    AddAssemblyDefinition(
-        aif_Comment("Assy-level sets from assembled fastener: " + fastenerName_.Str()));
-    first = false;
-  };
   for (unsigned id : rgnF_Utils::GetRegionIds(features, true, false)) {
     const rgnF_Set* set = rgnF_Utils::GetRegion(features, id);
     const rgnK_Region region(&assembly, templateModelName_, set->Region());
     if (!region.IsValid(true)) continue;
+    if (first) {
+      AddAssemblyDefinition(
+          aif_Comment("Assy-level sets from assembled fastener: " + fastenerName_.Str()));
+      first = false;
+    }
     const cow_String name = aif_PrintableName(
         cow_String(prefix_.Str() + NoDots(cow_String(AsmbldFastenerUnquoted(set->Name())))));
     cow_Map<cow_String, cow_List<int>> nodes, elements;
@@ -93,7 +90,6 @@ bool aif_AsmbldFastenerBuilder::AddAssemblySetsAndRefPoints() {
     const int mask = set->typeMask;
     if ((!nodes.IsEmpty() || !plainNodes.IsEmpty()) &&
         (mask & (rgnF_Set::kGeometrySet | rgnF_Set::kNodeSet))) {
-      heading();
       aif_Nset nset(name, aif_Nset::LabelsById(), true, Info());
       nset.SetNamedLabels(nodes);
       nset.SetPlainLabels(plainNodes);
@@ -103,7 +99,6 @@ bool aif_AsmbldFastenerBuilder::AddAssemblySetsAndRefPoints() {
     }
     if ((!elements.IsEmpty() || !plainElements.IsEmpty()) &&
         (mask & (rgnF_Set::kGeometrySet | rgnF_Set::kElementSet))) {
-      heading();
       aif_Elset elset(name, aif_Elset::LabelsById(), true, Info());
       elset.SetNamedLabels(elements);
       elset.SetPlainLabels(plainElements);

@@ -6,7 +6,6 @@
 #include "BasShared/atr_String.h"
 #include "QivBasicUtils/nex_Exception.h"
 #include "QivBasicUtils/utl_Stream.h"
-#include "OdbAttrEO/kopC_Task.h"
 #include "VwrCmd/cmdC_WIP.h"
 #include "aif/impl/core/aif_ModelInfo.h"
 #include "aif/impl/core/aif_OutputFile.h"
@@ -16,7 +15,6 @@
 #include "aif/impl/optimization/aif_GeometricRestrictionBuilder.h"
 #include "aif/impl/optimization/aif_KestConstraintBuilder.h"
 #include "aif/impl/optimization/aif_KestOptionBuilder.h"
-#include "aif/impl/optimization/aif_KestResponseOrder.h"
 #include "aif/impl/optimization/aif_ObjectiveFunctionBuilder.h"
 #include "aif/impl/optimization/aif_StopConditionBuilder.h"
 #include "aif/impl/optimization/aif_TaskBuilder.h"
@@ -63,16 +61,6 @@ aif_KestBuilder::~aif_KestBuilder() = default;
 
 bool aif_KestBuilder::WriteInputFile(const cow_String& path, const cow_String& extraLine,
                                      bool /*unused*/, bool write) {
-  if (write)
-    aif_TranslateAllocationFailure(
-        [&] {
-          // The builders refuse these too; asked here first, they leave the
-          // file as it was.
-          const mdl_MapString2ObjCow<kopC_Task>& tasks = modelInfo_.ModelAdapter().Tasks();
-          const cow_String& taskName = modelInfo_.Model().OptimizationText();
-          if (tasks.Contains(taskName)) aif_KestRequireResponses(tasks.ConstGet(taskName));
-        },
-        "module/aif/impl/aif_KestBuilder", __LINE__);
   aif_OutputFile file;
   if (!file.Open(path)) return false;
   if (write)

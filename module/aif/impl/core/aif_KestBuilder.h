@@ -6,8 +6,7 @@
 // file or none (exceptions pass on after the file is removed). A task that
 // refers to a design response it does not hold or holds suppressed (a
 // combined response's operand, an objective term, a constraint) is refused
-// with aif_Exception before the file is touched: no file is made and an
-// existing one is left as it was.
+// by its builders with aif_Exception, and no file is left.
 #pragma once
 
 #include <memory>
