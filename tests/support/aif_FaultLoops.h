@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "BasMem/mem_Allocator.h"
@@ -143,6 +144,29 @@ inline std::string DriverWriteError(const hst_ModelBuilder& b, const std::string
     return e.Message().Str();
   }
   return std::string();
+}
+
+// `b` written through the driver to a deck named `deckName` in the temp
+// folder stops with `error`: no file is left, a deck that stood at the path
+// goes with it (the write replaces it), and a file the runtime reports
+// read-only stays as it was.
+inline void ExpectDriverRefuses(const hst_ModelBuilder& b, const std::string& error,
+                                const std::string& deckName) {
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            (deckName + "." + std::to_string(getpid()) + ".inp"))
+                               .string();
+  std::filesystem::remove(path);
+  EXPECT_EQ(error, DriverWriteError(b, path));
+  EXPECT_FALSE(std::filesystem::exists(path));
+  { std::ofstream(path) << "old deck\n"; }
+  EXPECT_EQ(error, DriverWriteError(b, path));
+  EXPECT_FALSE(std::filesystem::exists(path));
+  { std::ofstream(path) << "old deck\n"; }
+  rt_FailCall(rt_Call::WriteAccess, 1, false);
+  EXPECT_EQ("", DriverWriteError(b, path));
+  rt_ClearFaults();
+  EXPECT_EQ("old deck\n", ReadFile(path));
+  std::filesystem::remove(path);
 }
 
 }  // namespace aif_test

@@ -47,24 +47,6 @@ std::string CvAssembly(const CvRun& run) {
   return CvRun::Text(run.builder.AssemblyDefinition());
 }
 
-// `b` through the driver fails with `error`: no file is left, a deck that
-// stood at the path goes with it, and a file the runtime reports read-only
-// stays as it was.
-void CvExpectDriverRefuses(const hst_ModelBuilder& b, const std::string& error) {
-  const aif_test::TempDeck deck("CvDriver");
-  std::filesystem::remove(deck.Path());
-  EXPECT_EQ(error, aif_test::DriverWriteError(b, deck.Path()));
-  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
-  { std::ofstream(deck.Path()) << "old deck\n"; }
-  EXPECT_EQ(error, aif_test::DriverWriteError(b, deck.Path()));
-  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
-  { std::ofstream(deck.Path()) << "old deck\n"; }
-  rt_FailCall(rt_Call::WriteAccess, 1, false);
-  EXPECT_EQ("", aif_test::DriverWriteError(b, deck.Path()));
-  rt_ClearFaults();
-  EXPECT_EQ("old deck\n", aif_test::ReadFile(deck.Path()));
-}
-
 }  // namespace
 
 // The definition once, in the initial step; a viewfactor in each later
@@ -120,14 +102,15 @@ TEST(aif_InteractionBuilderCavity, StatusAndGeometryErrorsLeaveNoFile) {
   cavity.SetState("Step-1", 8, kinC_CavityRadiationState());
   hst_ModelBuilder badStatus = b;
   badStatus.AddInteraction("Cav", cavity);
-  CvExpectDriverRefuses(badStatus, "Error in cavity radiation history status.");
+  aif_test::ExpectDriverRefuses(badStatus, "Error in cavity radiation history status.", "CvDriver");
 
   cavity.SetState("Step-1", 1, kinC_CavityRadiationState());
   cavity.SetCyclicSymmetry(true);
   cavity.SetSymmetryPoint(cow_COW<gsl_Dot>(gsl_Dot({1, 0, 0})));
   hst_ModelBuilder missing = b;
   missing.AddInteraction("Cav", cavity);
-  CvExpectDriverRefuses(missing, "Interaction Cav is missing the required cyclic rotation point.");
+  aif_test::ExpectDriverRefuses(
+      missing, "Interaction Cav is missing the required cyclic rotation point.", "CvDriver");
 }
 
 // The model keyword in the initial step and the tie in the assembly, with
@@ -176,7 +159,7 @@ TEST(aif_InteractionBuilderCavity, CyclicSymmetryTieAndModeSelections) {
   cyclic.SetStepNodalDiameters("Step-1", 9, kinC_ALL_NODAL_DIAMETERS, 0, 0);
   hst_ModelBuilder wrong = CvModel<kprC_FrequencyStep>({"Step-1"});
   wrong.AddInteraction("Cyc", cyclic);
-  CvExpectDriverRefuses(wrong, "Error in cyclic symmetry status.");
+  aif_test::ExpectDriverRefuses(wrong, "Error in cyclic symmetry status.", "CvDriver");
 }
 
 // A foundation on a valid surface stands in the initial step behind the

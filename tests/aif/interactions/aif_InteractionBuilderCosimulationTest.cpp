@@ -251,28 +251,6 @@ TEST_F(aif_InteractionBuilderCosimulation, FirstPartnerOnly) {
             CbRun(solid).Step("Step-1"));
 }
 
-namespace {
-
-// `b` written through the driver fails with `error`: no file is left, a
-// deck that stood at the path goes with it, and a file the runtime reports
-// read-only stays as it was.
-void CbExpectDriverRefuses(const hst_ModelBuilder& b, const std::string& error) {
-  const aif_test::TempDeck deck("CbDriver");
-  std::filesystem::remove(deck.Path());
-  EXPECT_EQ(error, aif_test::DriverWriteError(b, deck.Path()));
-  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
-  { std::ofstream(deck.Path()) << "old deck\n"; }
-  EXPECT_EQ(error, aif_test::DriverWriteError(b, deck.Path()));
-  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
-  { std::ofstream(deck.Path()) << "old deck\n"; }
-  rt_FailCall(rt_Call::WriteAccess, 1, false);
-  EXPECT_EQ("", aif_test::DriverWriteError(b, deck.Path()));
-  rt_ClearFaults();
-  EXPECT_EQ("old deck\n", aif_test::ReadFile(deck.Path()));
-}
-
-}  // namespace
-
 // Couplings that cannot run stop the write instead of standing in the file
 // as exchanged variables: heat transfer with a flow step that does not
 // solve the energy equation (either side), a flow step with a procedure it
@@ -281,15 +259,15 @@ TEST_F(aif_InteractionBuilderCosimulation, InvalidCombinationsStopTheWrite) {
   CbPartner<kprC_HeatTransferStep>("Solid");
   hst_ModelBuilder flow = CbModel<kprC_FlowStep>();
   flow.AddInteraction("F", CbFsi("Step-1", {}, {}));
-  CbExpectDriverRefuses(flow, "Error -- Invalid cosimulation combination");
+  aif_test::ExpectDriverRefuses(flow, "Error -- Invalid cosimulation combination", "CbDriver");
 
   CbClearDatabase();
   CbPartner<kprC_StaticStep>("Solid");
-  CbExpectDriverRefuses(flow, "Illegal Step Type");
+  aif_test::ExpectDriverRefuses(flow, "Illegal Step Type", "CbDriver");
 
   CbClearDatabase();
   CbPartner<kprC_FlowStep>("Fluid-Partner", false);
   hst_ModelBuilder heat = CbModel<kprC_HeatTransferStep>("Solid");
   heat.AddInteraction("H", CbFsi("Step-1", {}, {}));
-  CbExpectDriverRefuses(heat, "Error -- Invalid cosimulation combination");
+  aif_test::ExpectDriverRefuses(heat, "Error -- Invalid cosimulation combination", "CbDriver");
 }

@@ -349,28 +349,6 @@ TEST(aif_InteractionBuilderStd, BondedInitialContact) {
             run.Step("Step-3"));
 }
 
-namespace {
-
-// `b` written through the driver stops with `error`: no file is left, a
-// deck that stood at the path goes with it (the write replaces it), and a
-// file the runtime reports read-only stays as it was.
-void SbExpectDriverRefuses(const hst_ModelBuilder& b, const std::string& error) {
-  const aif_test::TempDeck deck("SbRefused");
-  std::filesystem::remove(deck.Path());
-  EXPECT_EQ(error, aif_test::DriverWriteError(b, deck.Path()));
-  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
-  { std::ofstream(deck.Path()) << "old deck\n"; }
-  EXPECT_EQ(error, aif_test::DriverWriteError(b, deck.Path()));
-  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
-  { std::ofstream(deck.Path()) << "old deck\n"; }
-  rt_FailCall(rt_Call::WriteAccess, 1, false);
-  EXPECT_EQ("", aif_test::DriverWriteError(b, deck.Path()));
-  rt_ClearFaults();
-  EXPECT_EQ("old deck\n", aif_test::ReadFile(deck.Path()));
-}
-
-}  // namespace
-
 // The pair is renamed, its property copied and its friction changed under
 // "_<name>-Prop" exactly when a later step changes its property, whether
 // or not the creation step marks its property modified; a pair whose
@@ -424,15 +402,17 @@ TEST(aif_InteractionBuilderStd, NoStateInTheCreationStep) {
     kinC_SurfaceToSurfaceContactStd pair = SbPair(createStep);
     SbSetStep(pair, "Step-3", 3, SbState<SbPairState>("IntProp-1", true, true));
     b.AddInteraction("CP-1", pair);
-    SbExpectDriverRefuses(b, error);
+    aif_test::ExpectDriverRefuses(b, error, "SbRefused");
   }
   hst_ModelBuilder b = SbModel({"Step-2"});
   kinC_SelfContactStd self;
   self.SetSurfaces(SbRegion("Outer"));
   b.AddInteraction("SC-1", self);
-  SbExpectDriverRefuses(b,
-                        "The interaction SC-1 has no state in the step that creates it, so its "
-                        "contact pair cannot be written.");
+  aif_test::ExpectDriverRefuses(
+      b,
+      "The interaction SC-1 has no state in the step that creates it, so its "
+      "contact pair cannot be written.",
+      "SbRefused");
 }
 
 // A property or contact controls that a Standard or an Explicit pair names
@@ -466,15 +446,21 @@ TEST(aif_InteractionBuilderStd, NamesTheModelDoesNotHoldStopTheWrite) {
   };
   for (bool xpl : {false, true}) {
     SCOPED_TRACE(xpl ? "Explicit" : "Standard");
-    SbExpectDriverRefuses(model(xpl, "Gone", "IntProp-1", ""),
-                          "The interaction CP-1 names the interaction property Gone, which the "
-                          "model does not define.");
-    SbExpectDriverRefuses(model(xpl, "IntProp-1", "Gone", ""),
-                          "The interaction CP-1 names the interaction property Gone, which the "
-                          "model does not define.");
-    SbExpectDriverRefuses(model(xpl, "IntProp-1", "IntProp-2", "CC-Gone"),
-                          "The interaction CP-1 names the contact controls CC-Gone, which the "
-                          "model does not define.");
+    aif_test::ExpectDriverRefuses(
+        model(xpl, "Gone", "IntProp-1", ""),
+        "The interaction CP-1 names the interaction property Gone, which the "
+        "model does not define.",
+        "SbRefused");
+    aif_test::ExpectDriverRefuses(
+        model(xpl, "IntProp-1", "Gone", ""),
+        "The interaction CP-1 names the interaction property Gone, which the "
+        "model does not define.",
+        "SbRefused");
+    aif_test::ExpectDriverRefuses(
+        model(xpl, "IntProp-1", "IntProp-2", "CC-Gone"),
+        "The interaction CP-1 names the contact controls CC-Gone, which the "
+        "model does not define.",
+        "SbRefused");
     EXPECT_EQ("", aif_test::DriverWriteError(model(xpl, "IntProp-1", "IntProp-2", "CC-1"),
                                              aif_test::TempDeck("SbHeld").Path()));
   }

@@ -163,25 +163,6 @@ std::string PpBuildError(const hst_ModelBuilder& b) {
   return "";
 }
 
-// `b` written through the driver fails with `error`: the partial file is
-// removed, a deck that stood at the path is removed with it (the write
-// replaces it), and a file the runtime reports read-only stays as it was.
-void PpExpectDriverRefuses(const hst_ModelBuilder& b, const std::string& error,
-                           const char* deckName) {
-  const aif_test::TempDeck deck(deckName);
-  std::filesystem::remove(deck.Path());
-  EXPECT_EQ(error, aif_test::DriverWriteError(b, deck.Path()));
-  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
-  { std::ofstream(deck.Path()) << "old deck\n"; }
-  EXPECT_EQ(error, aif_test::DriverWriteError(b, deck.Path()));
-  EXPECT_FALSE(std::filesystem::exists(deck.Path()));
-  { std::ofstream(deck.Path()) << "old deck\n"; }
-  rt_FailCall(rt_Call::WriteAccess, 1, false);
-  EXPECT_EQ("", aif_test::DriverWriteError(b, deck.Path()));
-  rt_ClearFaults();
-  EXPECT_EQ("old deck\n", aif_test::ReadFile(deck.Path()));
-}
-
 }  // namespace
 
 // Nothing to write, no banner: an empty model, and a model whose only
@@ -441,10 +422,11 @@ TEST(aif_InteractionPropertyPass, GeneratedNameClashStopsTheWrite) {
   pairModel.AddInteractionProperty("Smooth", PpFriction(0.1));
   pairModel.AddInteractionProperty("_CP-1-Prop", PpFriction(0.5));
   pairModel.AddInteraction("CP-1", PpPair("Rough", "Smooth"));
-  PpExpectDriverRefuses(pairModel,
-                        "The interaction CP-1 needs a property named _CP-1-Prop for Rough, but the "
-                        "model has an interaction property of that name already.",
-                        "PpPairClash");
+  aif_test::ExpectDriverRefuses(
+      pairModel,
+      "The interaction CP-1 needs a property named _CP-1-Prop for Rough, but the "
+      "model has an interaction property of that name already.",
+      "PpPairClash");
 
   hst_ModelBuilder general = PpModel();
   general.AddInteractionProperty("A", PpFriction(0.1));
@@ -467,10 +449,11 @@ TEST(aif_InteractionPropertyPass, GeneratedNameClashIgnoresLetterCase) {
   pairModel.AddInteractionProperty("Smooth", PpFriction(0.1));
   pairModel.AddInteractionProperty("_cp-1-PROP", PpFriction(0.5));
   pairModel.AddInteraction("CP-1", PpPair("Rough", "Smooth"));
-  PpExpectDriverRefuses(pairModel,
-                        "The interaction CP-1 needs a property named _CP-1-Prop for Rough, but the "
-                        "model has an interaction property of that name already.",
-                        "PpPairCaseClash");
+  aif_test::ExpectDriverRefuses(
+      pairModel,
+      "The interaction CP-1 needs a property named _CP-1-Prop for Rough, but the "
+      "model has an interaction property of that name already.",
+      "PpPairCaseClash");
 
   hst_ModelBuilder general = PpModel();
   general.AddInteractionProperty("A", PpFriction(0.1));
@@ -490,10 +473,11 @@ TEST(aif_InteractionPropertyPass, GeneratedNameClashIgnoresLetterCase) {
 TEST(aif_InteractionPropertyPass, UnpairedQuoteStopsTheWrite) {
   hst_ModelBuilder b = PpModel();
   b.AddInteractionProperty("Bad\"name", kinC_ContactProperty());
-  PpExpectDriverRefuses(b,
-                        "The interaction property name Bad\"name holds an unpaired double quote "
-                        "and cannot be written to the input file.",
-                        "PpQuote");
+  aif_test::ExpectDriverRefuses(
+      b,
+      "The interaction property name Bad\"name holds an unpaired double quote "
+      "and cannot be written to the input file.",
+      "PpQuote");
 
   hst_ModelBuilder film = PpModel();
   film.AddInteractionProperty("Film\"", kinC_FilmConditionProp());
@@ -522,10 +506,11 @@ TEST(aif_InteractionPropertyPass, ShortTablesStopTheWrite) {
   normal.pressureOverclosure = 1;
   normal.exponentialTable = {{1000.0, 0.0}};
   b.AddInteractionProperty("Exp-1", exponential);
-  PpExpectDriverRefuses(b,
-                        "The exponential pressure-overclosure relation of interaction property "
-                        "Exp-1 needs two rows of pressure and overclosure.",
-                        "PpExponential");
+  aif_test::ExpectDriverRefuses(
+      b,
+      "The exponential pressure-overclosure relation of interaction property "
+      "Exp-1 needs two rows of pressure and overclosure.",
+      "PpExponential");
 
   hst_ModelBuilder damped = PpModel();
   kinC_ContactProperty damping;
