@@ -6862,17 +6862,23 @@ TEST(aif_RandomModelTest, DecksOfRandomModelsAreConsistent) {
 // The node a wire end names, as "instance#position": the instance (quotes
 // dropped) and the node's position in the instance's mesh block (its first
 // "*Node" block: in a flat file the one after the instance's "PART
-// INSTANCE" comment; part-based the instance's own, else its part's). "?"
-// for a node outside every mesh block (an attachment or reference node),
-// "" for a missing end.
+// INSTANCE" comment; part-based the instance's own, else its part's), or
+// "Assembly#position" for a node of the assembly's own "*Node" blocks (its
+// reference and attachment nodes, counted through all its blocks in order).
+// A flat file starts the assembly's own blocks with a bare "*System" after
+// the last instance; an instance's own "*System" comes before its mesh, and
+// is bare only after a placed instance. "?" for a node outside these blocks
+// (an instance's reference node), "" for a missing end.
 class WireEndReader {
  public:
   explicit WireEndReader(const std::string& deck) {
     std::stringstream in(deck);
-    std::string scope;  // "part:P", "instance:I", "flat:I"
+    std::string scope;  // "part:P", "instance:I", "flat:I", "copies:C", "assembly"
     std::string keyword;
     bool firstBlock = false;
     std::map<std::string, int> blocksSeen;
+    std::set<std::string> placed;  // flat scopes past their own "*System" or mesh
+    bool identity = true;          // the flat file's current "*System"
     std::vector<std::pair<std::string, std::string>> instanceParts;
     for (std::string line; std::getline(in, line);) {
       // A keyword line ending in "," goes on in the next line.
@@ -6883,6 +6889,11 @@ class WireEndReader {
         scope = "flat:" + Unquoted(line.substr(18));
         continue;
       }
+      // A fastener's copies (flat): none of the instance before them.
+      if (line.rfind("** Part instance: ", 0) == 0) {
+        scope = "copies:" + line.substr(18);
+        continue;
+      }
       if (line.rfind("**", 0) == 0) continue;
       if (line.rfind("*", 0) == 0) {
         keyword = Lower(Field(line, 0));
@@ -6891,9 +6902,21 @@ class WireEndReader {
           scope = "instance:" + Unquoted(Option(line, "name"));
           instanceParts.emplace_back(scope, "part:" + Unquoted(Option(line, "part")));
         }
-        if (keyword == "*end part" || keyword == "*end instance" || keyword == "*end assembly")
-          scope.clear();
-        firstBlock = keyword == "*node" && !scope.empty() && blocksSeen[scope]++ == 0;
+        if (keyword == "*end part" || keyword == "*end assembly") scope.clear();
+        if (keyword == "*assembly" || keyword == "*end instance") scope = "assembly";
+        if (keyword == "*system" && scope != "assembly") {
+          const bool bare = in.peek() == '*' || in.peek() == EOF;
+          const bool copies = scope.rfind("copies:", 0) == 0;
+          if (scope.empty() || placed.count(scope) || (bare && identity && !copies))
+            scope = "assembly";
+          else
+            placed.insert(scope);
+          identity = bare;
+        }
+        if ((keyword == "*node" || keyword == "*element") && scope.rfind("flat:", 0) == 0)
+          placed.insert(scope);
+        firstBlock = keyword == "*node" && !scope.empty() &&
+                     (blocksSeen[scope]++ == 0 || scope == "assembly");
         if (keyword == "*element" || keyword == "*mpc") {
           const std::string type = Lower(Option(line, "type"));
           wires_ = keyword == "*mpc" ||
@@ -6907,7 +6930,8 @@ class WireEndReader {
       if (firstBlock) {
         const std::string label = Field(line, 0);
         positions_[scope][label] = static_cast<int>(positions_[scope].size());
-        if (scope.rfind("flat:", 0) == 0) flat_[label] = scope.substr(5);
+        if (scope.rfind("flat:", 0) == 0) flat_[label] = "flat:" + scope.substr(5);
+        if (scope == "assembly") flat_[label] = scope;
       }
       if (wires_) lines_.back().push_back(line);
     }
@@ -6986,9 +7010,11 @@ class WireEndReader {
   std::string Node(const std::string& token) const {
     if (token.empty()) return "";
     if (Integer(token)) {
+      // Flat: any written node; part-based: the assembly's own.
       const auto owner = flat_.find(token);
       if (owner == flat_.end()) return "?";
-      return owner->second + "#" + std::to_string(positions_.at("flat:" + owner->second).at(token));
+      const std::string name = owner->second == "assembly" ? "Assembly" : owner->second.substr(5);
+      return name + "#" + std::to_string(positions_.at(owner->second).at(token));
     }
     const std::size_t dot = token.rfind('.');
     if (dot == std::string::npos || !Integer(token.substr(dot + 1))) return "!";
@@ -7001,7 +7027,7 @@ class WireEndReader {
   }
 
   std::map<std::string, std::map<std::string, int>> positions_;  // scope -> label -> position
-  std::map<std::string, std::string> flat_;                      // flat label -> instance
+  std::map<std::string, std::string> flat_;  // plain label -> scope ("flat:I", "assembly")
   std::vector<std::vector<std::string>> lines_;
   bool wires_ = false;
 };
@@ -7048,14 +7074,11 @@ TEST(aif_RandomModelTest, WireEndsNameTheSameNodesPartBasedAndFlat) {
     const std::string told =
         "seed " + std::to_string(seed) + " (AIF_RANDOM_MODEL_SEED=" + std::to_string(seed) + ")\n";
     ASSERT_EQ(partBased.size(), flat.size()) << told << g.description.str();
-    // A line with an end outside the mesh blocks of either deck (an
-    // attachment node; a node of an instance whose mesh a layout does not
-    // write) is not compared.
-    for (std::size_t i = 0; i < flat.size(); ++i) {
-      if (partBased[i].find('?') != std::string::npos || flat[i].find('?') != std::string::npos)
-        continue;
+    // Every line is compared, an end outside the blocks the reader follows
+    // (an instance's reference node, "?") included: the other deck must
+    // name no block's node there either.
+    for (std::size_t i = 0; i < flat.size(); ++i)
       EXPECT_EQ(partBased[i], flat[i]) << told << g.description.str();
-    }
   }
   EXPECT_GT(compared, 0);
 }

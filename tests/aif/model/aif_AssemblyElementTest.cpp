@@ -129,6 +129,47 @@ TEST(aif_AssemblyElement, AnEndWithoutANodeStopsTheWriteBeforeAnyLine) {
     }
 }
 
+// A mesh-locked instance writes no nodes, so no wire names one, in either
+// layout; the assembly's own attachment nodes, written after it, are named
+// as ever.
+TEST(aif_AssemblyElement, NoWireNamesANodeOfAMeshLockedInstance) {
+  hst_ModelBuilder b;
+  b.AddPart("P", hst_GridMesh(4, 1, 1));
+  b.AddInstance("P-1", "P");
+  b.AddInstance("P-2", "P", {.locks = ftr_LOCK_MESH});
+  b.AddAssemblyAttachmentLine(8, 1, 2);
+  for (bool flat : {false, true}) {
+    aif_test::MeshContext c(b, flat);
+    const aif_AssemblyElement locked(WireRegion({Wire(2, NodeDot(1, 3), NodeDot(2, 7))}), "W",
+                                     *c.info);
+    std::string message;
+    EXPECT_EQ(aif_test::StreamText(
+                  [&](utl_Stream& s) { message = aif_test::MessageOf([&] { locked.Write(s); }); }),
+              "");
+    EXPECT_EQ(message,
+              "A wire of the connector element set W ends on a point without a node; its "
+              "connector cannot be written.");
+  }
+  // P-1 numbered from 1 (flat); the attachment nodes after P-2's offset.
+  const rgnC_Region region = WireRegion({Wire(2, NodeDot(1, 3), kNoDot), AttachmentLine(8)});
+  aif_test::MeshContext partBased(b, false);
+  EXPECT_EQ(WrittenOnce(aif_AssemblyElement(region, "W", *partBased.info)),
+            "*Element, type=CONN3D2\n"
+            "1, P-1.3\n"
+            "** \n"
+            "** @DODOVE, object=discrete fastener\n"
+            "*Element, type=CONN3D2\n"
+            "2, 1, 2\n");
+  aif_test::MeshContext flat(b, true);
+  EXPECT_EQ(WrittenOnce(aif_AssemblyElement(region, "W", *flat.info)),
+            "*Element, type=CONN3D2\n"
+            "9, 3\n"
+            "** \n"
+            "** @DODOVE, object=discrete fastener\n"
+            "*Element, type=CONN3D2\n"
+            "10, 41, 42\n");
+}
+
 TEST(aif_AssemblyElement, TwoDimensionalAssembliesWithInstancesUseConn2d2) {
   hst_ModelBuilder b = WiredModel();
   b.Assembly().SetSpace(2001);
