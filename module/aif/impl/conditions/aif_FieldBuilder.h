@@ -1,13 +1,12 @@
-// Files the model's predefined fields step by step and load case by load
-// case. In the initial step every initial-state kind, temperatures and field
-// variables become "*Initial Conditions"; in the later steps only
-// temperatures, field variables, pressure stresses and mass flow rates are
-// written ("*Temperature", "*Field", "*Pressure Stress", "*Mass Flow Rate"),
-// each behind the step's
-// "PREDEFINED FIELDS" banner (never inside a load case) and a comment. The
-// whole-model fluid fields get one "_PDF_WholeModel" element set per written
-// instance. A member of the input-file driver, built and written after the
-// loads.
+// Files the model's predefined fields step by step and load case by load case.
+// In the initial step every initial-state kind, temperatures and field
+// variables become "*Initial Conditions"; in the later steps only temperatures,
+// field variables, pressure stresses and mass flow rates are written
+// ("*Temperature", "*Field", "*Pressure Stress", "*Mass Flow Rate"), each
+// behind the step's "PREDEFINED FIELDS" banner (never inside a load case) and a
+// comment. The whole-model fluid fields get one "_PDF_WholeModel" element set
+// per written instance. A member of the input-file driver, built and written
+// after the loads.
 #pragma once
 
 #include "AFCInputFileWriter/akw_BuilderComponent.h"

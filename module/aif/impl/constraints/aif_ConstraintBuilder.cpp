@@ -90,15 +90,12 @@ void aif_ConstraintBuilder::Build() {
       const kcoC_AdjustPoints& points = nex_canDynamicCastRef<const kcoC_AdjustPoints>(
           constraint, kConstraintBuilderFile, __LINE__);
       // A deleted region would leave "*Adjust" naming nothing.
-      const char* message = nullptr;
       if (RegionName(points.PointsRegion()).IsEmpty())
-        message = "The node set of the adjustment %s no longer exists.";
-      else if (!rgnK_Region(info.Assembly(), info.ModelName(), points.SurfaceRegion())
-                    .IsValid(true))
-        message = "The surface of the adjustment %s no longer exists.";
-      if (message)
-        nex_Exception::Throw(aif_Exception(atr_TranslateWithArg(message, name)),
+        nex_Exception::Throw(aif_Exception(atr_TranslateWithArg(
+                                 "The node set of the adjustment %s no longer exists.", name)),
                              kConstraintBuilderFile, __LINE__);
+      CheckRegions(
+          name, {{&points.SurfaceRegion(), "The surface of the adjustment %s no longer exists."}});
       AddAssemblyDefinition(comment);
       AddAssemblyDefinition(aif_Adjust(&points, info, false));
     } else if (kind == kcoC_RigidBody::TypeId()) {

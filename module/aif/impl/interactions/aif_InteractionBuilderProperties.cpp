@@ -63,15 +63,16 @@ cow_String PropertyPassCreateStep(const kinC_Interaction& interaction,
 
 }  // namespace
 
-// Copies go in only where the product writes generated names. A Standard
-// pair whose property a later step changes gets one copy, "_<name>-Prop", of
-// the property of the step that creates it. General contact gets one copy
-// per property assignment of the step that creates it, "_<name>-Prop<j>" for
-// the assignment at position j (from 1), a copy of the property assigned
-// there: the names its assignments and "*Change Friction" lines use. Assignments not set in that
-// step, or naming no property, get none; an assignment a later step adds gets the copy of the
-// property first assigned there. A generated name that a property of the model already has, in any
-// letter case, would stand for that property in the solver: it stops the write.
+// Copies go in only where the product writes generated names. A Standard pair
+// whose property a later step changes gets one copy, "_<name>-Prop", of the
+// property of the step that creates it. General contact gets one copy per
+// property assignment of the step that creates it, "_<name>-Prop<j>" for the
+// assignment at position j (from 1), a copy of the property assigned there: the
+// names its assignments and "*Change Friction" lines use. Assignments not set
+// in that step, or naming no property, get none; an assignment a later step
+// adds gets the copy of the property first assigned there. A generated name
+// that a property of the model already has, in any letter case, would stand for
+// that property in the solver: it stops the write.
 void aif_InteractionBuilder::AddGeneratedProperties(
     mdl_MapString2ObjCow<kinC_InteractionProperty>& properties) const {
   if (!aif_GeneratesPropertyNames(Info().AnalysisProduct())) return;

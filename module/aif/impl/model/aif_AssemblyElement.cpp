@@ -41,14 +41,8 @@ cow_String EndText(const rgnC_Dot& dot, const cow_String& elementSet, aif_ModelI
   } else if (dot.vertexDot) {
     const asoK_AttachmentTree *first = nullptr, *second = nullptr;
     if (info.AttachmentNodeNumbers(dot.instanceId, first, second))
-      if (const asoK_AttachmentRecord* record = first->Find(dot.vertexIndex)) {
-        cow_String text;
-        if (info.IsPartBased()) {
-          const cow_String instance = info.FeatureName(dot.instanceId);
-          if (!instance.IsEmpty()) text = aif_QualifiedPrefix(instance);
-        }
-        return text + cow_String(std::to_string(record->end1.label));
-      }
+      if (const asoK_AttachmentRecord* record = first->Find(dot.vertexIndex))
+        return nodes.Named(dot.instanceId, record->end1.label);
   }
   nex_Exception::Throw(
       aif_Exception(atr_TranslateWithArg("A wire of the connector element set %s ends on a point "

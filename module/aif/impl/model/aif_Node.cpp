@@ -89,7 +89,6 @@ aif_Node::aif_Node(const asoF_PartInstance& instance, const aif_ModelInfo& info,
   const bme_Mesh* mesh = instance.ConstGetMesh();
   if (!mesh) return;
   nodes_ = mesh->NodeDataHandle();
-  smallestReal_ = std::pow(10.0, -12) * nodes_->BoundingBox().Size();
   // Each placement after the instance's own: one transform per copy.
   copies_.Reserve(copies.Length());
   for (const gsl_Matrix& copy : copies)
@@ -102,7 +101,7 @@ void aif_Node::WriteCopies(utl_Stream& stream) const {
   CheckNodeLabelRange("The copies of the nodes of " + Owner(owner_), firstCopyLabel_, last,
                       __LINE__);
   stream << "*Node" << endl;
-  utl_StreamSmallReal smallReal(stream, smallestReal_);
+  utl_StreamSmallReal smallReal(stream, SmallestReal());
   const float* xyz = nodes_->Coordinates().data();
   int label = firstCopyLabel_;
   for (const gsl_Matrix& copy : copies_) {
@@ -122,7 +121,10 @@ void aif_Node::TakeMesh(const bme_Mesh* mesh) {
   subset_ = mesh->NodeSubset();
   nodes_ = mesh->NodeDataHandle();
   labelTable_ = labelsUsable_ && nodes_->HasLabelTable();
-  smallestReal_ = std::pow(10.0, -12) * nodes_->BoundingBox().Size();
+}
+
+double aif_Node::SmallestReal() const {
+  return std::pow(10.0, -12) * nodes_->BoundingBox().Size();
 }
 
 aif_Node::Numbering aif_Node::Labels() const {
@@ -175,7 +177,7 @@ void aif_Node::Write(utl_Stream& stream) const {
   CheckNodeLabelRange("The nodes of " + Owner(owner_), lowest, highest, __LINE__);
 
   stream << "*Node" << endl;
-  utl_StreamSmallReal smallReal(stream, smallestReal_);
+  utl_StreamSmallReal smallReal(stream, SmallestReal());
   const float* xyz = nodes_->Coordinates().data();
   auto line = [&](std::size_t i) {
     const float* p = xyz + 3 * i;

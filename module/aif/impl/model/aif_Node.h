@@ -93,12 +93,16 @@ class aif_Node : public akw_Keyword {
   void TakeMesh(const bme_Mesh* mesh);
   void WriteCopies(utl_Stream& stream) const;
   Numbering Labels() const;
+  // The magnitude below which a coordinate prints as 0, from the mesh's
+  // bounding box: worked out when the lines are written, so that a node
+  // block made only for its numbering (aif_NodeReferences) does not walk
+  // the coordinates.
+  double SmallestReal() const;
 
   int offset_ = 0;
   bool labelsUsable_ = false;
   bool labelTable_ = false;
   bool threeDimensional_ = true;
-  double smallestReal_ = 0.0;
   std::shared_ptr<const bme_NodeData> nodes_;
   std::shared_ptr<const std::vector<int>> subset_;
   cow_String owner_;  // the instance's name, for error reports

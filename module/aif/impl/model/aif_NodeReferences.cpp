@@ -76,11 +76,14 @@ std::optional<long long> aif_NodeReferences::Label(unsigned id, int meshLabel) {
 
 cow_String aif_NodeReferences::Text(unsigned id, int meshLabel) {
   const std::optional<long long> label = Label(id, meshLabel);
-  if (!label) return cow_String();
+  return label ? Named(id, *label) : cow_String();
+}
+
+cow_String aif_NodeReferences::Named(unsigned id, long long label) const {
   cow_String text;
   if (info_.IsPartBased()) {
     const cow_String instance = info_.FeatureName(id);
     if (!instance.IsEmpty()) text = aif_QualifiedPrefix(instance);
   }
-  return text + cow_String(std::to_string(*label));
+  return text + cow_String(std::to_string(label));
 }

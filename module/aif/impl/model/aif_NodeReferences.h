@@ -40,6 +40,10 @@ class aif_NodeReferences {
   // instance's printable name, "." and the label ("P-1.3", "\"Inst.6\".14");
   // in a flat file the label alone. Empty when Label gives none.
   cow_String Text(unsigned id, int meshLabel);
+  // Node line label `label` of feature `id` as the assembly names it, by
+  // the same rule as Text (for labels that are final already, such as an
+  // attachment point's node).
+  cow_String Named(unsigned id, long long label) const;
 
  private:
   struct Mesh;

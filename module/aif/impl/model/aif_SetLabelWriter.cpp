@@ -154,7 +154,8 @@ void aif_SetLabelWriter::WriteNamedInstanceBlocks(utl_Stream& stream, const Labe
     omi_BlkBitVect members;
     FillBits(list, members);
     cow_String option;
-    if (info.IsPartBased() && instanceOption_ && !name.IsEmpty() && name != kSetLabelWriterAssemblyKey)
+    if (info.IsPartBased() && instanceOption_ && !name.IsEmpty() &&
+        name != kSetLabelWriterAssemblyKey)
       option = InstanceOptionText(name);
     WriteMembers(stream, members, keyword, option, 0, info);
   }

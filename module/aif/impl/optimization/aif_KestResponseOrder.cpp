@@ -57,18 +57,6 @@ void aif_KestRequireConstraintResponse(const kopC_Task& task, const cow_String& 
                       name, constraint.DesignResponse());
 }
 
-void aif_KestRequireResponses(const kopC_Task& task) {
-  aif_KestRequireCombinedOperands(task);
-  for (const auto& [name, object] : task.ObjectiveFunctions().ConstGetMap())
-    if (!object->Suppressed())
-      if (const auto* objective = dynamic_cast<const kopC_KestObjectiveFunction*>(object.Get()))
-        aif_KestRequireObjectiveResponses(task, name, *objective);
-  for (const auto& [name, object] : task.Constraints().ConstGetMap())
-    if (!object->Suppressed())
-      if (const auto* constraint = dynamic_cast<const kopC_KestConstraint*>(object.Get()))
-        aif_KestRequireConstraintResponse(task, name, *constraint);
-}
-
 cow_List<cow_String> aif_KestCombinedResponseOrder(const kopC_Task& task) {
   struct Pending {
     cow_String name;

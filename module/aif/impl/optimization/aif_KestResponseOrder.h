@@ -26,9 +26,6 @@ void aif_KestRequireObjectiveResponses(const kopC_Task& task, const cow_String& 
                                        const kopC_KestObjectiveFunction& objective);
 void aif_KestRequireConstraintResponse(const kopC_Task& task, const cow_String& name,
                                        const kopC_KestConstraint& constraint);
-// All three for the task's unsuppressed objects, in the order the builders
-// meet them: combined responses, objective functions, constraints.
-void aif_KestRequireResponses(const kopC_Task& task);
 
 // The names of the unsuppressed combined responses, each after the combined
 // responses it combines, else in name order; responses that combine each
